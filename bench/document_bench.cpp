@@ -1,0 +1,224 @@
+// Reading and writing a large document, each measured against libpng alone
+// doing the picture work of the same document in the same run. At the end the
+// ratios are printed; the goals are: read <= 1.2, write <= 1.3, and the
+// header-only read independent of the picture sizes.
+#include "documentio.h"
+#include "pngcodec.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+#include <png.h>
+
+#include <cmath>
+#include <cstdio>
+#include <map>
+#include <random>
+
+using namespace quorvel;
+
+namespace {
+
+// Smooth shapes plus grain: compresses about as badly as a photograph.
+QImage photoLike(int width, int height, unsigned seed)
+{
+    QImage img(width, height, QImage::Format_ARGB32);
+    std::mt19937 rng(seed);
+    std::uniform_int_distribution<int> grain(-12, 12);
+    for (int y = 0; y < height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            const double s = std::sin(x * 0.013 + seed) + std::cos(y * 0.009 - x * 0.004);
+            const int r = std::clamp(int(120 + 50 * s) + grain(rng), 0, 255);
+            const int g = std::clamp(int(110 + 40 * std::sin(y * 0.011)) + grain(rng), 0, 255);
+            const int b = std::clamp(int(90 + 60 * std::cos(x * 0.006)) + grain(rng), 0, 255);
+            line[x] = qRgb(r, g, b);
+        }
+    }
+    return img;
+}
+
+struct Fixture {
+    QTemporaryDir dir;
+    QString bigPath, smallPath;
+    Document document;
+    std::vector<QByteArray> pngStreams; // the 21 pictures as the document stores them
+    std::vector<QImage> pictures;
+
+    Fixture()
+    {
+        document.basisbild = photoLike(4000, 3000, 1);
+        for (int i = 0; i < 200; ++i) {
+            ObjDataTyp o;
+            o.Typ = i % 2;
+            o.Cap = QStringLiteral("Beschriftung %1").arg(i);
+            o.Sx = o.Kx = (i % 20) / 20.0;
+            o.Sy = o.Ky = (i / 20) / 10.0;
+            document.objects.push_back(o);
+        }
+        for (int i = 0; i < 20; ++i) {
+            ObjDataTyp o;
+            o.Typ = 7;
+            o.Bild = photoLike(400, 300, 10 + i);
+            document.objects.push_back(o);
+        }
+        pictures.push_back(document.basisbild);
+        for (const ObjDataTyp& o : document.objects) {
+            if (!o.Bild.isNull())
+                pictures.push_back(o.Bild);
+        }
+        for (const QImage& p : pictures)
+            pngStreams.push_back(encodePng(p));
+        bigPath = dir.filePath(QStringLiteral("gross.qvl"));
+        writeDocumentFile(document, bigPath, false);
+        Document small;
+        small.basisbild = photoLike(40, 30, 3);
+        smallPath = dir.filePath(QStringLiteral("klein.qvl"));
+        writeDocumentFile(small, smallPath, false);
+    }
+};
+
+Fixture& fixture()
+{
+    static Fixture f;
+    return f;
+}
+
+void decodeWithLibpngAlone(const QByteArray& stream, std::vector<unsigned char>& pixels)
+{
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    png_image_begin_read_from_memory(&image, stream.constData(), size_t(stream.size()));
+    image.format = PNG_FORMAT_BGRA;
+    pixels.resize(PNG_IMAGE_SIZE(image));
+    png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr);
+}
+
+void writeToVector(png_structp png, png_bytep data, png_size_t length)
+{
+    auto* out = static_cast<std::vector<unsigned char>*>(png_get_io_ptr(png));
+    out->insert(out->end(), data, data + length);
+}
+
+void encodeWithLibpngAlone(const QImage& picture, std::vector<unsigned char>& out)
+{
+    out.clear();
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    png_set_write_fn(png, &out, writeToVector, nullptr);
+    png_set_compression_level(png, 5);
+    png_set_IHDR(png, info, png_uint_32(picture.width()), png_uint_32(picture.height()), 8,
+                 PNG_COLOR_TYPE_RGBA, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+                 PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    png_set_bgr(png);
+    for (int y = 0; y < picture.height(); ++y)
+        png_write_row(png, picture.constScanLine(y));
+    png_write_end(png, info);
+    png_destroy_write_struct(&png, &info);
+}
+
+void BM_LibpngDecode21(benchmark::State& state)
+{
+    std::vector<unsigned char> pixels;
+    for (auto _ : state) {
+        for (const QByteArray& s : fixture().pngStreams)
+            decodeWithLibpngAlone(s, pixels);
+        benchmark::DoNotOptimize(pixels.data());
+    }
+}
+
+void BM_ReadDocument(benchmark::State& state)
+{
+    for (auto _ : state) {
+        Document doc;
+        const DocumentResult r = readDocumentFile(doc, fixture().bigPath);
+        if (!r.ok)
+            state.SkipWithError("read failed");
+        benchmark::DoNotOptimize(doc.objects.data());
+    }
+}
+
+void BM_LibpngEncode21(benchmark::State& state)
+{
+    std::vector<unsigned char> out;
+    for (auto _ : state) {
+        for (const QImage& p : fixture().pictures)
+            encodeWithLibpngAlone(p, out);
+        benchmark::DoNotOptimize(out.data());
+    }
+}
+
+void BM_WriteDocument(benchmark::State& state)
+{
+    const QString path = fixture().dir.filePath(QStringLiteral("geschrieben.qvl"));
+    for (auto _ : state) {
+        const DocumentResult r = writeDocumentFile(fixture().document, path, false);
+        if (!r.ok)
+            state.SkipWithError("write failed");
+    }
+}
+
+void BM_ReadHeaderLarge(benchmark::State& state)
+{
+    for (auto _ : state) {
+        DokumentKopf kopf;
+        benchmark::DoNotOptimize(readDocumentHeader(fixture().bigPath, kopf));
+    }
+}
+
+void BM_ReadHeaderSmall(benchmark::State& state)
+{
+    for (auto _ : state) {
+        DokumentKopf kopf;
+        benchmark::DoNotOptimize(readDocumentHeader(fixture().smallPath, kopf));
+    }
+}
+
+BENCHMARK(BM_LibpngDecode21)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_ReadDocument)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_LibpngEncode21)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_WriteDocument)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_ReadHeaderLarge)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ReadHeaderSmall)->Unit(benchmark::kMicrosecond);
+
+// Prints the usual table and keeps each benchmark's time for the ratios.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    std::map<std::string, double> seconds;
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        for (const Run& run : runs) {
+            if (run.run_type == Run::RT_Iteration && run.iterations > 0)
+                seconds[run.benchmark_name()] = run.real_accumulated_time / double(run.iterations);
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    fixture();
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    auto ratio = [&](const char* a, const char* b) {
+        const double x = reporter.seconds[a], y = reporter.seconds[b];
+        return y > 0 ? x / y : 0.0;
+    };
+    std::printf("\nread document / libpng decode of its 21 pictures: %.3f (goal <= 1.2)\n",
+                ratio("BM_ReadDocument/min_time:2.000", "BM_LibpngDecode21/min_time:2.000"));
+    std::printf("write document / libpng encode of its 21 pictures: %.3f (goal <= 1.3)\n",
+                ratio("BM_WriteDocument/min_time:2.000", "BM_LibpngEncode21/min_time:2.000"));
+    std::printf("header of the large / of a tiny document: %.3f (goal about 1)\n",
+                ratio("BM_ReadHeaderLarge", "BM_ReadHeaderSmall"));
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine for Quorvel, builds it and runs it or its tests.
+#   scripts/dev.sh run    build (release) and start the program on the examples
+#   scripts/dev.sh test   build and run every test: release, sanitizers, fuzzing
+set -euo pipefail
+
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$here"
+
+packages=(
+  cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
+  qt6-base-dev qt6-svg-dev qt6-multimedia-dev libgl-dev
+  libpng-dev libjpeg-dev zlib1g-dev
+  libgtest-dev libbenchmark-dev
+  fonts-liberation2 fonts-dejavu-core
+  xvfb xauth
+)
+
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+install_missing() {
+  local missing=()
+  for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    as_root apt-get update
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+  fi
+}
+
+build() {
+  cmake --preset "$1" >/dev/null
+  cmake --build --preset "$1" -j"$(nproc)"
+}
+
+run_program() {
+  local exe=build/release/src/app/quorvel
+  if [ -x "$exe" ]; then
+    if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+      exec xvfb-run -a -s "-screen 0 1280x1024x24" "$exe" build/release/examples/sonnensystem.qvl
+    fi
+    exec "$exe" build/release/examples/sonnensystem.qvl
+  fi
+  for doc in build/release/examples/*.qvl; do
+    echo "== $doc"
+    QT_QPA_PLATFORM=offscreen build/release/tools/quorvel-tool/quorvel-tool dump "$doc" | head -c 600
+    echo
+  done
+}
+
+run_fuzzer() {
+  build fuzz
+  local corpus=build/fuzz/corpus
+  rm -rf "$corpus" && mkdir -p "$corpus"
+  cp build/release/examples/*.qvl "$corpus"/ 2>/dev/null || true
+  cp tests/fuzz/corpus/* "$corpus"/ 2>/dev/null || true
+  QT_QPA_PLATFORM=offscreen build/fuzz/tests/fuzz/document_reader_fuzzer \
+    -max_total_time=60 -rss_limit_mb=2048 -print_final_stats=1 "$corpus"
+}
+
+case "${1:-}" in
+  run)
+    install_missing
+    build release
+    run_program
+    ;;
+  test)
+    install_missing
+    build release
+    ctest --preset release -j"$(nproc)"
+    build sanitize
+    ctest --preset sanitize -j"$(nproc)"
+    run_fuzzer
+    ;;
+  *)
+    echo "usage: scripts/dev.sh run|test" >&2
+    exit 2
+    ;;
+esac

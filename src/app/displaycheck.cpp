@@ -1,0 +1,22 @@
+#include "displaycheck.h"
+
+namespace quorvel {
+
+bool grafikmodusGeeignet(const Grafikmodus& modus)
+{
+    return modus.breite >= 960 && modus.hoehe >= 720 && modus.farbtiefe >= 15;
+}
+
+QString grafikmodusWarnung(const Grafikmodus& modus)
+{
+    return QStringLiteral(
+               "Ungeeigneter Grafikmodus! (Windows-Systemsteuerung / Eigenschaften von Anzeige)"
+               "\r\n\r\nFür dieses Programm sollte ein Grafikmodus mit einer Auflösung von "
+               "mindestens 1024 x 768 Pixel (Bildpunkte) und einer Farbtiefe von mindestens 16 "
+               "Bit (High Color) eingestellt sein. \r\nAktuelle Einstellungen:\r\n- Auflösung: ")
+           + QString::number(modus.breite) + QStringLiteral(" x ") + QString::number(modus.hoehe)
+           + QStringLiteral(" Pixel\r\n- Farbtiefe: ") + QString::number(modus.farbtiefe)
+           + QStringLiteral(" Bit\r\n\r\nProgramm trotzdem starten?");
+}
+
+} // namespace quorvel

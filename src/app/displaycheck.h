@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+namespace quorvel {
+
+// The screen as the start-up check sees it: size in device pixels and colour
+// depth in bits per pixel.
+struct Grafikmodus {
+    int breite = 0;
+    int hoehe = 0;
+    int farbtiefe = 0;
+};
+
+// Whether the screen is large and deep enough: at least 960 x 720 pixels and
+// 15 bits. (The warning asks for 1024 x 768 and 16 bits; a little less passes.)
+bool grafikmodusGeeignet(const Grafikmodus& modus);
+
+// The Yes/No warning shown for an unsuitable screen.
+QString grafikmodusWarnung(const Grafikmodus& modus);
+
+} // namespace quorvel

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace quorvel {
+
+// The filter of the open dialog in the program's "Name|patterns|Name|patterns"
+// form, default extension "qvl".
+QString dokumentOeffnenFilter();
+inline constexpr char16_t kDokumentEndung[] = u"qvl";
+
+// Converts a "Name|patterns|..." filter (patterns separated by ";") into Qt's
+// name filters. A name that already ends with its patterns in parentheses is
+// kept as it is, so the user sees the same text; otherwise the patterns are
+// appended in parentheses. A trailing name without patterns is dropped.
+QStringList qtNameFilters(const QString& pairs);
+
+} // namespace quorvel

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QCursor>
+
+#include <array>
+
+namespace quorvel {
+
+// The mouse cursors of the view: Qt's own where one fits, small pictures of
+// our own for the drawing tools. Needs a QGuiApplication.
+struct ProgramCursors {
+    QCursor ziehen;      // dragging a card or the section
+    QCursor stift;       // freehand pen
+    QCursor hand;        // over a hittable object
+    QCursor texteingabe; // text tool
+    QCursor stempel;     // symbol stamp
+    std::array<QCursor, 5> stiftVarianten; // line, arrow, rectangle, ellipse, triangle
+
+    static ProgramCursors create();
+};
+
+} // namespace quorvel

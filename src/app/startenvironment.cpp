@@ -1,0 +1,30 @@
+#include "startenvironment.h"
+
+#include "centralconfig.h"
+#include "programfolders.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QSettings>
+
+namespace quorvel {
+
+StartEnvironment StartEnvironment::fromApplication()
+{
+    StartEnvironment environment;
+    environment.arguments = QCoreApplication::arguments().mid(1);
+    environment.workingDirectory = QDir::currentPath();
+    environment.basisOrdner = basisOrdner();
+    environment.centralConfigCandidates =
+        centralConfigCandidates(QCoreApplication::applicationDirPath());
+    return environment;
+}
+
+std::unique_ptr<QSettings> openUserSettings(const StartEnvironment& environment)
+{
+    if (environment.userSettingsFile.isEmpty())
+        return std::make_unique<QSettings>(QStringLiteral("Quorvel"), QStringLiteral("Quorvel"));
+    return std::make_unique<QSettings>(environment.userSettingsFile, QSettings::IniFormat);
+}
+
+} // namespace quorvel

@@ -1,0 +1,110 @@
+#include "documentcontroller.h"
+
+#include "artwork.h"
+#include "documentio.h"
+#include "filedialogfilter.h"
+#include "pageview.h"
+#include "programfolders.h"
+#include "shellcontext.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace quorvel {
+
+namespace {
+
+const QImage& startPicture()
+{
+    static const QImage picture = startbild();
+    return picture;
+}
+
+} // namespace
+
+QString windowCaption(const QString& documentPath)
+{
+    if (documentPath.isEmpty())
+        return QStringLiteral("Quorvel");
+    return QStringLiteral("Quorvel - ") + QFileInfo(documentPath).fileName();
+}
+
+DocumentController::DocumentController(ShellContext& context, PageView& view,
+                                       QWidget* dialogParent)
+    : QObject(dialogParent)
+    , m_context(context)
+    , m_view(view)
+    , m_openDialog(new QFileDialog(dialogParent, QStringLiteral("Dokument öffnen")))
+{
+    m_openDialog->setObjectName(QStringLiteral("OpenDialog1"));
+    m_openDialog->setAcceptMode(QFileDialog::AcceptOpen);
+    m_openDialog->setFileMode(QFileDialog::ExistingFile);
+    m_openDialog->setNameFilters(qtNameFilters(dokumentOeffnenFilter()));
+    m_openDialog->setDefaultSuffix(QString::fromUtf16(kDokumentEndung));
+}
+
+bool DocumentController::readAsCurrent(const QString& path)
+{
+    const bool existed = QFileInfo::exists(path);
+    ReadOptions options;
+    options.ratio = m_context.seitenRatio();
+    // The wait cursor while the file is read, as long reads show it.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const DocumentResult result = readDocumentFile(m_context.document, path, options);
+    QApplication::restoreOverrideCursor();
+
+    m_context.zustand.werkzeug = WerkzeugZeiger;
+    if (result.ok) {
+        m_context.documentOpen = true;
+        m_context.zustand.aktuelleFrage = 0;
+        m_context.zustand.themenOrdner = withTrailingSlash(QFileInfo(path).absolutePath());
+        m_view.setPicture(m_context.document.basisbild);
+        m_view.setStartPanelVisible(false);
+        Q_EMIT documentChanged();
+        return true;
+    }
+    for (const QString& message : result.messages)
+        m_context.prompt().error(message);
+    if (existed)
+        showEmptyState();
+    return false;
+}
+
+void DocumentController::Oeffnen1Click()
+{
+    m_openDialog->setDirectory(m_context.zustand.aktuellerOrdner);
+    if (m_openDialog->exec() != QDialog::Accepted)
+        return;
+    const QStringList chosen = m_openDialog->selectedFiles();
+    if (chosen.isEmpty())
+        return;
+    m_context.zustand.aktuellerOrdner = withTrailingSlash(QFileInfo(chosen.first()).absolutePath());
+    readAsCurrent(chosen.first());
+}
+
+bool DocumentController::Schliessen1Click()
+{
+    if (!askAbortRun(m_context.zustand.Modus, m_context.shutdownHooks, m_context.prompt()))
+        return false;
+    if (!askSaveChanges(m_context.document, m_context.shutdownHooks, m_context.prompt()))
+        return false;
+    showEmptyState();
+    return true;
+}
+
+void DocumentController::showEmptyState()
+{
+    Document& document = m_context.document;
+    document.clearObjects();
+    document.reset(m_context.seitenRatio());
+    document.basisbild = startPicture();
+    document.derivePageGeometry();
+    m_context.documentOpen = false;
+    m_context.zustand.aktuelleFrage = 0;
+    m_view.setPicture(document.basisbild);
+    m_view.setStartPanelVisible(true);
+    Q_EMIT documentChanged();
+}
+
+} // namespace quorvel

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QFileDialog;
+class QWidget;
+
+namespace quorvel {
+
+struct ShellContext;
+class PageView;
+
+// Opening and closing the current document and the empty start state.
+class DocumentController : public QObject {
+    Q_OBJECT
+public:
+    DocumentController(ShellContext& context, PageView& view, QWidget* dialogParent);
+
+    // The open dialog "Dokument öffnen", created once.
+    QFileDialog* openDialog() const { return m_openDialog; }
+
+    // Reads `path` as the current document. On failure shows the read
+    // messages in order and leaves the empty start state; a missing file
+    // leaves the open document as it was. True on success.
+    bool readAsCurrent(const QString& path);
+
+    // "Ö&ffnen...": the open dialog in the current folder, then readAsCurrent.
+    void Oeffnen1Click();
+
+    // "Sch&ließen": the abort and save questions, then the start state.
+    // False when a question cancelled it.
+    bool Schliessen1Click();
+
+    // Start picture, empty new document, start panel shown.
+    void showEmptyState();
+
+Q_SIGNALS:
+    // The open document or its absence changed: caption, title and topic list follow.
+    void documentChanged();
+
+private:
+    ShellContext& m_context;
+    PageView& m_view;
+    QFileDialog* m_openDialog;
+};
+
+// "Quorvel", followed by " - " and the file name of the open document.
+QString windowCaption(const QString& documentPath);
+
+} // namespace quorvel

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+
+class QMainWindow;
+
+namespace quorvel {
+
+// The window states of the "An&zeige" menu and the fixed size of Shift+Alt+G.
+class WindowStateController : public QObject {
+    Q_OBJECT
+public:
+    // `relayout` re-runs the layout of the current mode (may be empty).
+    WindowStateController(QMainWindow& window, std::function<void()> relayout);
+
+    // "&Vollbild": no border, maximised, in front.
+    void Vollbild1Click();
+    // "&Fenster": a sizeable border, maximised, in front.
+    void Fenster1Click();
+    // "&Minimieren".
+    void Minimieren1Click();
+    // Shift+Alt+G: position (0, 0), 1076 x 780 pixels including the frame.
+    void festeGroesse();
+
+private:
+    void maximiseInFront(bool frameless);
+
+    QMainWindow& m_window;
+    std::function<void()> m_relayout;
+};
+
+} // namespace quorvel

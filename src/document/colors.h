@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QtGlobal>
+
+namespace quorvel {
+
+// A Windows colour value 0x00BBGGRR as stored in documents and settings.
+// Values with the high byte set name system colours and are converted before
+// drawing.
+using Farbwert = quint32;
+
+} // namespace quorvel

@@ -1,0 +1,112 @@
+#include "document.h"
+
+#include "layoutregistry.h"
+
+#include <algorithm>
+
+namespace quorvel {
+
+void Document::reset(const SeitenRatioVorgabe& ratio)
+{
+    vorherigeDatei = datei;
+    datei.clear();
+    // The font is one value with the program's font setting and survives a
+    // reset; so do the exercise's pairing marks of the gap-table cells.
+    HeaderDataTyp fresh;
+    fresh.Schriftart = header.Schriftart;
+    for (int r = 0; r < kLueckenTabelleMaxZeilen; ++r) {
+        for (int c = 0; c < kLueckenTabelleMaxSpalten; ++c) {
+            fresh.LueckenTabelle[r][c].ObjIndex = header.LueckenTabelle[r][c].ObjIndex;
+            fresh.LueckenTabelle[r][c].AntwortStatus = header.LueckenTabelle[r][c].AntwortStatus;
+        }
+    }
+    header = std::move(fresh);
+    header.EinrueckRand = defaultEinrueckRand(header.DokTyp);
+    zMin = 0;
+    zMax = 0;
+    modified = false;
+    geometrie = SeitenGeometrie();
+    geometrie.ratioArt = ratio.art;
+    geometrie.ratioBreite = ratio.breite;
+    geometrie.ratioHoehe = ratio.hoehe;
+}
+
+void Document::clearObjects()
+{
+    objects.clear();
+    objects.shrink_to_fit();
+}
+
+int Document::addGeneratedObject(int typ, int ebene, const QString& cap, int frageNummer,
+                                 double kx, double ky, int kausr, int fsize)
+{
+    ObjDataTyp o;
+    o.resetRuntime();
+    o.Typ = typ;
+    o.Ebene = ebene;
+    o.Cap = cap;
+    o.FrageNummer = frageNummer;
+    o.Kx = o.Sx = kx;
+    o.Ky = o.Sy = ky;
+    o.KAusr = kausr;
+    o.Fsize = fsize;
+    o.AbfrageStatus = -1;
+    o.TAusr = 0;
+    o.Sline = 0;
+    o.BildDeck = 100;
+    o.Farbe = header.TextCol;
+    o.HFarbe = 0;
+    o.HDeck = (typ == 2 || typ == 4 || typ == 5) ? 100 : 0;
+    o.LinieDicke = 0;
+    o.MCInfoLinkData = {};
+    o.AbfrageNummer = 0;
+    o.KartRect = {};
+    o.Marke1 = 0;
+    o.Marke2 = 0;
+    o.Aktiv = true;
+    objects.push_back(std::move(o));
+    return static_cast<int>(objects.size()) - 1;
+}
+
+void Document::deleteObject(int index)
+{
+    if (index < 0 || index >= static_cast<int>(objects.size()))
+        return;
+    objects.erase(objects.begin() + index);
+}
+
+void Document::widenZRange(int zIndex)
+{
+    zMin = std::min(zMin, zIndex);
+    zMax = std::max(zMax, zIndex);
+}
+
+void Document::derivePageGeometry()
+{
+    geometrie = deriveSeitenGeometrie(basisbild.size(), header.RandErw);
+}
+
+void Document::applyPageGeometry(bool keepObjectsOnBasePicture)
+{
+    const RandRect old = header.RandErw;
+    const RandRect neu = randErwFromGeometrie(basisbild.size(), geometrie);
+    header.RandErw = neu;
+    if (keepObjectsOnBasePicture) {
+        for (ObjDataTyp& o : objects) {
+            switch (o.Typ) {
+            case 0: case 1: case 2: case 4: case 5: case 6: case 7:
+                o.Sx = keepOnBasePicture(o.Sx, old.left, old.right, neu.left, neu.right);
+                o.Kx = keepOnBasePicture(o.Kx, old.left, old.right, neu.left, neu.right);
+                o.Sy = keepOnBasePicture(o.Sy, old.top, old.bottom, neu.top, neu.bottom);
+                o.Ky = keepOnBasePicture(o.Ky, old.top, old.bottom, neu.top, neu.bottom);
+                break;
+            default:
+                break;
+            }
+        }
+    }
+    runLayoutGenerator(*this);
+    modified = true;
+}
+
+} // namespace quorvel

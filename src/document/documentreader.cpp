@@ -1,0 +1,445 @@
+#include "binarystream.h"
+#include "commatext.h"
+#include "cp1252.h"
+#include "documentformat.h"
+#include "documentio.h"
+#include "fontcatalog.h"
+#include "layoutregistry.h"
+#include "passwordscramble.h"
+#include "pngcodec.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace quorvel {
+
+QString msgFileMissing(const QString& path)
+{
+    return QStringLiteral("Die Datei \"%1\" existiert nicht.").arg(path);
+}
+
+QString msgInvalidFormat()
+{
+    return QStringLiteral("Ungültiges Dateiformat.");
+}
+
+QString msgNewerVersion()
+{
+    return QStringLiteral(
+        "Das ausgewählte Dokument wurde mit einer neueren Programmversion erstellt und kann "
+        "deshalb mit der vorliegenden Quorvel-Version nicht geöffnet werden.");
+}
+
+QString msgCannotRead(const QString& path)
+{
+    return QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden. Mögliche Ursachen:\r\n"
+                          "- Datei existiert nicht\r\n- Ungültiges Dateiformat\r\n"
+                          "- Fehlende Lesezugriffsberechtigung im Netzwerk")
+        .arg(path);
+}
+
+namespace {
+
+class KeyList {
+public:
+    void assign(QString keys) { m_keys = std::move(keys); }
+    bool has(QStringView key) const { return m_keys.contains(key); }
+
+private:
+    QString m_keys;
+};
+
+// The start of every document: magic, key list and the code pages.
+// Returns false when the magic is not ours; `messages` gets what the user sees.
+bool readPreamble(BinaryReader& in, QString& magic, QString& version, KeyList& keys,
+                  QStringList* messages)
+{
+    magic = in.readString();
+    if (!in.ok())
+        return false;
+    const QStringView prefix = QStringView(magic).left(4);
+    if (prefix != u"QVL-" && prefix != u"BXL-") {
+        if (messages)
+            *messages << msgInvalidFormat();
+        in.fail(QStringLiteral("unbekannte Dateikennung \"%1\"").arg(magic.left(40)));
+        return false;
+    }
+    version = magic.mid(4, 4);
+    keys.assign(in.readString());
+    if (keys.has(u"HD-CodePage")) {
+        in.readInt(); // ANSI and OEM code page of the writer: text is read as Windows-1252
+        in.readInt();
+    }
+    return in.ok();
+}
+
+// Reads one document; every step stops at the first failure of the stream.
+class Reader {
+public:
+    Reader(QIODevice& in, Document& doc, const ReadOptions& options)
+        : m_in(in), m_doc(doc), m_fonts(options.fonts ? *options.fonts : systemFontCatalog())
+    {
+    }
+
+    bool read(DocumentResult& result);
+    QString error() const { return m_in.error(); }
+
+private:
+    void readHeader();
+    void readGapTable();
+    void readCrossword();
+    void readLogo();
+    void readObject(ObjDataTyp& o);
+    QImage readPicture(const QString& what);
+    RandRect readRect();
+    Farbwert readColour() { return static_cast<Farbwert>(m_in.readInt()); }
+    int readIf(QStringView key, int fallback) { return m_keys.has(key) ? m_in.readInt() : fallback; }
+    Farbwert readColourIf(QStringView key, Farbwert fallback)
+    {
+        return m_keys.has(key) ? readColour() : fallback;
+    }
+    QString readStringIf(QStringView key, const QString& fallback)
+    {
+        return m_keys.has(key) ? m_in.readString() : fallback;
+    }
+    double fontFactor();
+
+    BinaryReader m_in;
+    Document& m_doc;
+    const FontCatalog& m_fonts;
+    QString m_version;
+    KeyList m_keys;
+    double m_fontFactor = -1.0; // measured on first use
+};
+
+bool Reader::read(DocumentResult& result)
+{
+    if (!readPreamble(m_in, result.magic, m_version, m_keys, &result.messages))
+        return false;
+    if (m_version > QLatin1String(kDocumentVersion)) {
+        result.messages << msgNewerVersion();
+        m_in.fail(QStringLiteral("Dateiversion %1 ist neuer als %2")
+                      .arg(m_version, QLatin1String(kDocumentVersion)));
+        return false;
+    }
+    readHeader();
+    const qint32 count = m_in.readInt();
+    if (!m_in.ok())
+        return false;
+    if (count < 0) {
+        m_in.fail(QStringLiteral("negative Objektanzahl %1").arg(count));
+        return false;
+    }
+    // No reservation by the stored count: the records themselves must exist.
+    for (qint32 i = 0; i < count && m_in.ok(); ++i) {
+        ObjDataTyp o;
+        readObject(o);
+        if (!m_in.ok())
+            return false;
+        m_doc.widenZRange(o.ZIndex);
+        m_doc.objects.push_back(std::move(o));
+    }
+    m_doc.basisbild = readPicture(QStringLiteral("Basisbild"));
+    return m_in.ok();
+}
+
+RandRect Reader::readRect()
+{
+    RandRect r;
+    r.left = m_in.readReal();
+    r.top = m_in.readReal();
+    r.right = m_in.readReal();
+    r.bottom = m_in.readReal();
+    return r;
+}
+
+QImage Reader::readPicture(const QString& what)
+{
+    if (!m_in.ok())
+        return {};
+    QString error;
+    QImage picture = decodePng(m_in.device(), &error);
+    if (picture.isNull())
+        m_in.fail(QStringLiteral("%1: %2").arg(what, error));
+    return picture;
+}
+
+void Reader::readHeader()
+{
+    HeaderDataTyp& h = m_doc.header;
+    h.vers = m_in.readString();
+    h.titel = m_in.readString();
+    h.autor = m_in.readString();
+    h.bemerkung = m_in.readString();
+    h.lueckentext = readStringIf(u"HD-lueckentext", QString());
+    h.fragentext = readStringIf(u"HD-fragentext", QString());
+    h.AnzFrageNummern = readIf(u"HD-AnzFrageNummern", 0);
+    h.DokTyp = readIf(u"HD-DokTyp", 0);
+    h.RandErw = m_keys.has(u"HD-RandErw") ? readRect() : RandRect();
+    h.NumArt = readIf(u"HD-NumArt", 0);
+    h.GeordnetArt = readIf(u"HD-GeordnetArt", 0);
+    h.EinrueckRand = (m_keys.has(u"HD-EinrueckRand") || m_keys.has(u"HD-EinrückRand"))
+                         ? readRect()
+                         : defaultEinrueckRand(h.DokTyp);
+    h.HtgdCol = readColourIf(u"HD-HtgdCol", 0xFFFFFF);
+    h.BasisbildDeck = readIf(u"HD-BasisbildDeck", 100);
+    h.MinLuecke = readIf(u"HD-MinLuecke", 3);
+    h.DokUnterTyp = readIf(u"HD-DokUnterTyp", 0);
+    if (!m_in.ok())
+        return;
+    if (format::hasGapTableBlock(h.DokTyp, h.DokUnterTyp))
+        readGapTable();
+    if (h.DokTyp == 4 && m_keys.has(u"HD-LueckentabelleSpaltenHtgd")) {
+        for (int c = 0; c < h.LueckenTabelleSpalten; ++c) {
+            h.LueckentabelleSpaltenHtgd[c].Farbe = readColour();
+            h.LueckentabelleSpaltenHtgd[c].Deckung = m_in.readInt();
+        }
+    }
+    if (h.DokTyp == 6)
+        readCrossword();
+    if (m_keys.has(u"HD-BilderPasswort"))
+        h.BilderPasswort = decodeCp1252(scramblePassword(m_in.readRawString()));
+    h.Schriftart = readStringIf(u"HD-Schriftart", h.Schriftart);
+    if (!m_fonts.isInstalled(h.Schriftart))
+        h.Schriftart = QStringLiteral("Arial");
+    h.Arbeitsblatt = readStringIf(u"HD-Arbeitsblatt", QString());
+    h.ABAufgabe = readStringIf(u"HD-ABAufgabe", HeaderDataTyp().ABAufgabe);
+    h.TextCol = readColourIf(u"HD-TextCol", 0);
+    h.FragBtnHtgdCol = readColourIf(u"HD-FragBtnHtgdCol", 0xFF0000);
+    h.FragBtnTextCol = readColourIf(u"HD-FragBtnTextCol", 0xFFFFFF);
+    h.LueckentextCol = readColourIf(u"HD-LueckentextCol", 0xFF0000);
+    if (m_keys.has(u"HD-ABLogo"))
+        readLogo();
+    h.Zielpunktgroesse = readIf(u"HD-Zielpunktgroesse", 100);
+}
+
+void Reader::readGapTable()
+{
+    HeaderDataTyp& h = m_doc.header;
+    h.LueckenTabelleZeilen = readIf(u"HD-LueckenTabelleZeilen", 5);
+    h.LueckenTabelleSpalten = readIf(u"HD-LueckenTabelleSpalten", 2);
+    if (!m_in.ok())
+        return;
+    if (h.LueckenTabelleZeilen < 0 || h.LueckenTabelleZeilen > kLueckenTabelleMaxZeilen ||
+        h.LueckenTabelleSpalten < 0 || h.LueckenTabelleSpalten > kLueckenTabelleMaxSpalten) {
+        m_in.fail(QStringLiteral("Lückentabelle mit %1 × %2 Feldern (höchstens 16 × 12)")
+                      .arg(h.LueckenTabelleZeilen)
+                      .arg(h.LueckenTabelleSpalten));
+        return;
+    }
+    const bool withKinds = m_keys.has(u"HD-LueckenTabelleBild");
+    const bool withLinks = m_keys.has(u"HD-LueckenTabelleBildLink");
+    for (int r = 0; r < h.LueckenTabelleZeilen && m_in.ok(); ++r) {
+        for (int c = 0; c < h.LueckenTabelleSpalten && m_in.ok(); ++c) {
+            lueckentabellearrtyp& cell = h.LueckenTabelle[r][c];
+            cell.Text = m_in.readString();
+            if (!withKinds)
+                continue;
+            cell.Art = m_in.readInt();
+            if (!m_in.ok() || !cellCarriesPicture(h.DokTyp, cell.Art))
+                continue;
+            cell.Bild = readPicture(QStringLiteral("Bild der Tabellenzelle %1/%2").arg(r + 1).arg(c + 1));
+            cell.BildKenn = m_in.readString();
+            cell.Fsize = m_in.readInt();
+            cell.BildkarteAnpassen = m_in.readInt();
+            if (withLinks) {
+                cell.BildLink = m_in.readString();
+                cell.BildLinkInUebung = m_in.readInt();
+            }
+        }
+    }
+    h.LueckenTabelleLinie = readIf(u"HD-LueckenTabelleLinie", 0);
+    h.LueckenTabelleLinieCol = readColourIf(u"HD-LueckenTabelleLinieCol", 0xC0C0C0);
+}
+
+void Reader::readCrossword()
+{
+    KreuzwortDataTyp& k = m_doc.header.Kreuzwort;
+    m_in.readInt(); // grid dimensions: always 30 × 30
+    m_in.readInt();
+    for (QString& cell : k.Gitter)
+        cell = m_in.readString();
+    m_in.readInt();
+    for (QString& clue : k.Waagerecht)
+        clue = m_in.readString();
+    m_in.readInt();
+    for (QString& clue : k.Senkrecht)
+        clue = m_in.readString();
+    k.KGFeldHtgdCol = readColour();
+    k.KGFeldRandCol = readColour();
+    k.KGWortAnkerCol = readColour();
+    k.KGFeldschriftCol = readColour();
+    k.KGBeschreibungCol = readColour();
+    // Files before 2.21 lack the heading colour; it then follows the clue colour.
+    k.KGBeschreibungTitelCol = (m_version < u"2.21") ? k.KGBeschreibungCol : readColour();
+}
+
+void Reader::readLogo()
+{
+    LogoDataTyp& logo = m_doc.header.Logo;
+    if (m_in.readInt() == 1)
+        logo.Bild = readPicture(QStringLiteral("Logo"));
+    logo.Groesse = m_in.readReal();
+    logo.Ausrichtung = m_in.readInt();
+    logo.Fusszeile = m_in.readString();
+    logo.FusszeileAusrichtung = m_in.readInt();
+}
+
+double Reader::fontFactor()
+{
+    if (m_fontFactor < 0.0)
+        m_fontFactor = fontHeightFactor(m_doc.header.Schriftart, m_fonts);
+    return m_fontFactor;
+}
+
+void Reader::readObject(ObjDataTyp& o)
+{
+    o.Sx = m_in.readReal();
+    o.Sy = m_in.readReal();
+    o.Kx = m_in.readReal();
+    o.Ky = m_in.readReal();
+    o.Cap = fromCommaText(m_in.readString());
+    o.KAusr = m_in.readInt();
+    o.TAusr = m_in.readInt();
+    o.Ebene = m_in.readInt();
+    o.Typ = m_in.readInt();
+    o.Sline = m_in.readInt();
+    o.Fsize = m_in.readInt();
+    o.KAusrAkt = m_in.readInt();
+    o.FrageNummer = readIf(u"OB-FrageNummer", -1);
+    o.Stil = readIf(u"OB-Stil", 0);
+    o.Farbe = readColourIf(u"OB-Farbe", 0);
+    o.LinieFarbe = readColourIf(u"OB-LinieFarbe", 0);
+    o.LinieDicke = readIf(u"OB-LinieDicke", 1);
+    o.Untertyp = readIf(u"OB-Untertyp", 0);
+    o.AntwortAnz = readIf(u"OB-AntwortAnz", 0);
+    o.ZIndex = readIf(u"OB-ZIndex", 0);
+    o.HFarbe = readColourIf(u"OB-HFarbe", 0xFFFFFF);
+    o.HDeck = readIf(u"OB-HDeck", 0);
+    const bool isPoint = o.Typ == 2 || o.Typ == 4 || o.Typ == 5;
+    // Points were always opaque before their opacity became a setting.
+    if (isPoint && !m_keys.has(u"OB-PktHtgdDeck"))
+        o.HDeck = 100;
+    if (m_keys.has(u"OB-PktCap")) {
+        o.PktCap = m_in.readString();
+    } else if (isPoint) {
+        // Points of files before point titles: the standard title and colours.
+        o.PktCap = o.Typ == 2 ? QStringLiteral("Info")
+                   : o.Typ == 4 ? QStringLiteral("Link")
+                                : QStringLiteral("Dok.");
+        o.Farbe = 0xFFFFFF;
+        o.HFarbe = o.Typ == 2   ? format::kInfoPointColour
+                   : o.Typ == 4 ? format::kLinkPointColour
+                                : format::kDocumentLinkColour;
+    }
+    o.PktCap2 = readStringIf(u"OB-PktCap2", QString());
+    o.BildKenn = readStringIf(u"OB-BildKenn", QString());
+    o.BildDeck = readIf(u"OB-BildDeck", 100);
+    o.BildkarteAnpassen = readIf(u"OB-BildkarteAnpassen", 0);
+    o.PunktInUebung = readIf(u"OB-PunktInUebung", 0);
+    if (!m_in.ok())
+        return;
+    if (isPictureTyp(o.Typ))
+        o.Bild = readPicture(QStringLiteral("Bild eines Objekts"));
+    if (format::isQuestionTyp(o.Typ)) {
+        if (o.AntwortAnz < 0 || o.AntwortAnz > kMaxAntwortBilder) {
+            m_in.fail(QStringLiteral("Frage mit %1 Antworten (höchstens %2)")
+                          .arg(o.AntwortAnz)
+                          .arg(kMaxAntwortBilder));
+            return;
+        }
+        if (m_keys.has(u"OB-BildAntw") && o.Untertyp == 1) {
+            for (int a = 0; a < o.AntwortAnz && m_in.ok(); ++a)
+                o.BildAntw[a] = readPicture(QStringLiteral("Antwortbild %1").arg(a + 1));
+        }
+        if (m_keys.has(u"OB-MCInfoLinkData")) {
+            for (qint32& value : o.MCInfoLinkData)
+                value = m_in.readInt();
+        }
+    }
+    if (m_version < u"2.17" && (o.Typ == 6 || o.Typ == 7 || o.Typ == 8))
+        o.Fsize = convertOldPictureFsize(o.Fsize, fontFactor());
+    o.resetRuntime();
+}
+
+} // namespace
+
+DocumentResult readDocumentStream(QIODevice& in, Document& document, const ReadOptions& options)
+{
+    DocumentResult result;
+    Reader reader(in, document, options);
+    result.ok = reader.read(result);
+    if (!result.ok)
+        result.detail = reader.error();
+    return result;
+}
+
+DocumentResult readDocumentFile(Document& document, const QString& path, const ReadOptions& options)
+{
+    if (!QFileInfo::exists(path)) {
+        DocumentResult missing;
+        missing.messages << msgFileMissing(path);
+        return missing;
+    }
+    document.reset(options.ratio);
+    document.clearObjects();
+
+    DocumentResult result;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.detail = file.errorString();
+    } else if (options.startOffset > 0 && !file.seek(options.startOffset)) {
+        result.detail = QStringLiteral("Position %1 liegt hinter dem Dateiende").arg(options.startOffset);
+    } else {
+        result = readDocumentStream(file, document, options);
+    }
+    if (!result.ok) {
+        result.messages << msgCannotRead(path);
+        document.reset(options.ratio);
+        document.clearObjects();
+        document.basisbild = QImage();
+        document.datei.clear();
+        return result;
+    }
+    document.datei = path;
+    document.derivePageGeometry();
+    runLayoutGenerator(document);
+    document.modified = false;
+    return result;
+}
+
+bool readDocumentHeader(QIODevice& in, DokumentKopf& header)
+{
+    BinaryReader reader(in);
+    QString magic, version;
+    KeyList keys;
+    if (!readPreamble(reader, magic, version, keys, nullptr))
+        return false;
+    DokumentKopf h;
+    h.vers = reader.readString();
+    h.titel = reader.readString();
+    h.autor = reader.readString();
+    h.bemerkung = reader.readString();
+    if (keys.has(u"HD-lueckentext"))
+        h.lueckentext = reader.readString();
+    if (keys.has(u"HD-fragentext"))
+        h.fragentext = reader.readString();
+    if (keys.has(u"HD-AnzFrageNummern"))
+        h.AnzFrageNummern = reader.readInt();
+    if (keys.has(u"HD-DokTyp"))
+        h.DokTyp = reader.readInt();
+    if (!reader.ok())
+        return false;
+    header = std::move(h);
+    return true;
+}
+
+bool readDocumentHeader(const QString& path, DokumentKopf& header)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    return readDocumentHeader(file, header);
+}
+
+} // namespace quorvel

@@ -1,0 +1,297 @@
+#include "binarystream.h"
+#include "commatext.h"
+#include "documentformat.h"
+#include "documentio.h"
+#include "passwordscramble.h"
+#include "pngcodec.h"
+#include "cp1252.h"
+
+#include <QPainter>
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace quorvel {
+
+QString msgCannotWrite(const QString& path)
+{
+    return QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden. Mögliche Ursachen:\r\n"
+                          "- Ungültiger Ordner oder Dateiname\r\n"
+                          "- Fehlende Schreibzugriffsberechtigung im Netzwerk")
+        .arg(path);
+}
+
+const QImage& leerbild()
+{
+    // A light grey tile with a thin frame and a diagonal cross: plainly a
+    // missing picture, neutral on any page.
+    static const QImage picture = [] {
+        QImage img(100, 100, QImage::Format_ARGB32);
+        img.fill(QColor(0xF0, 0xF0, 0xF0));
+        QPainter p(&img);
+        p.setPen(QColor(0xA0, 0xA0, 0xA0));
+        p.drawRect(0, 0, 99, 99);
+        p.drawLine(0, 0, 99, 99);
+        p.drawLine(0, 99, 99, 0);
+        return img;
+    }();
+    return picture;
+}
+
+namespace {
+
+class Writer {
+public:
+    explicit Writer(QIODevice& out) : m_out(out) {}
+    bool write(Document& doc);
+
+private:
+    void writeHeader(const HeaderDataTyp& h);
+    void writeGapTable(const HeaderDataTyp& h);
+    void writeCrossword(const KreuzwortDataTyp& k);
+    void writeLogo(const LogoDataTyp& logo);
+    void writeObject(const ObjDataTyp& o);
+    void writePicture(const QImage& picture);
+    void writeRect(const RandRect& r);
+    void writeColour(Farbwert c) { m_out.writeInt(static_cast<qint32>(c)); }
+
+    BinaryWriter m_out;
+};
+
+void Writer::writePicture(const QImage& picture)
+{
+    if (!m_out.ok())
+        return;
+    if (!encodePng(picture.isNull() ? leerbild() : picture, m_out.device()))
+        m_out.markFailed();
+}
+
+void Writer::writeRect(const RandRect& r)
+{
+    m_out.writeReal(r.left);
+    m_out.writeReal(r.top);
+    m_out.writeReal(r.right);
+    m_out.writeReal(r.bottom);
+}
+
+void Writer::writeHeader(const HeaderDataTyp& h)
+{
+    m_out.writeString(h.vers);
+    m_out.writeString(h.titel);
+    m_out.writeString(h.autor);
+    m_out.writeString(h.bemerkung);
+    m_out.writeString(h.lueckentext);
+    m_out.writeString(h.fragentext);
+    m_out.writeInt(h.AnzFrageNummern);
+    m_out.writeInt(h.DokTyp);
+    writeRect(h.RandErw);
+    m_out.writeInt(h.NumArt);
+    m_out.writeInt(h.GeordnetArt);
+    writeRect(h.EinrueckRand);
+    writeColour(h.HtgdCol);
+    m_out.writeInt(h.BasisbildDeck);
+    m_out.writeInt(h.MinLuecke);
+    m_out.writeInt(h.DokUnterTyp);
+    if (format::hasGapTableBlock(h.DokTyp, h.DokUnterTyp))
+        writeGapTable(h);
+    if (h.DokTyp == 4) {
+        const int columns = std::clamp(h.LueckenTabelleSpalten, 0, kLueckenTabelleMaxSpalten);
+        for (int c = 0; c < columns; ++c) {
+            writeColour(h.LueckentabelleSpaltenHtgd[c].Farbe);
+            m_out.writeInt(h.LueckentabelleSpaltenHtgd[c].Deckung);
+        }
+    }
+    if (h.DokTyp == 6)
+        writeCrossword(h.Kreuzwort);
+    m_out.writeRawString(scramblePassword(encodeCp1252(h.BilderPasswort)));
+    m_out.writeString(h.Schriftart);
+    m_out.writeString(h.Arbeitsblatt);
+    m_out.writeString(h.ABAufgabe);
+    writeColour(h.TextCol);
+    writeColour(h.FragBtnHtgdCol);
+    writeColour(h.FragBtnTextCol);
+    writeColour(h.LueckentextCol);
+    writeLogo(h.Logo);
+    m_out.writeInt(h.Zielpunktgroesse);
+}
+
+void Writer::writeGapTable(const HeaderDataTyp& h)
+{
+    const int rows = std::clamp(h.LueckenTabelleZeilen, 0, kLueckenTabelleMaxZeilen);
+    const int columns = std::clamp(h.LueckenTabelleSpalten, 0, kLueckenTabelleMaxSpalten);
+    m_out.writeInt(rows);
+    m_out.writeInt(columns);
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < columns; ++c) {
+            const lueckentabellearrtyp& cell = h.LueckenTabelle[r][c];
+            m_out.writeString(cell.Text);
+            m_out.writeInt(cell.Art);
+            if (!cellCarriesPicture(h.DokTyp, cell.Art))
+                continue;
+            writePicture(cell.Bild);
+            m_out.writeString(cell.BildKenn);
+            m_out.writeInt(cell.Fsize);
+            m_out.writeInt(cell.BildkarteAnpassen);
+            m_out.writeString(cell.BildLink);
+            m_out.writeInt(cell.BildLinkInUebung);
+        }
+    }
+    m_out.writeInt(h.LueckenTabelleLinie);
+    writeColour(h.LueckenTabelleLinieCol);
+}
+
+void Writer::writeCrossword(const KreuzwortDataTyp& k)
+{
+    m_out.writeInt(kKreuzwortSeite);
+    m_out.writeInt(kKreuzwortSeite);
+    for (const QString& cell : k.Gitter)
+        m_out.writeString(cell);
+    m_out.writeInt(format::kCrosswordListMarker);
+    for (const QString& clue : k.Waagerecht)
+        m_out.writeString(clue);
+    m_out.writeInt(format::kCrosswordListMarker);
+    for (const QString& clue : k.Senkrecht)
+        m_out.writeString(clue);
+    writeColour(k.KGFeldHtgdCol);
+    writeColour(k.KGFeldRandCol);
+    writeColour(k.KGWortAnkerCol);
+    writeColour(k.KGFeldschriftCol);
+    writeColour(k.KGBeschreibungCol);
+    writeColour(k.KGBeschreibungTitelCol);
+}
+
+void Writer::writeLogo(const LogoDataTyp& logo)
+{
+    const bool hasLogo = !logo.Bild.isNull();
+    m_out.writeInt(hasLogo ? 1 : 0);
+    if (hasLogo)
+        writePicture(logo.Bild);
+    m_out.writeReal(logo.Groesse);
+    m_out.writeInt(logo.Ausrichtung);
+    m_out.writeString(logo.Fusszeile);
+    m_out.writeInt(logo.FusszeileAusrichtung);
+}
+
+void Writer::writeObject(const ObjDataTyp& o)
+{
+    m_out.writeReal(o.Sx);
+    m_out.writeReal(o.Sy);
+    m_out.writeReal(o.Kx);
+    m_out.writeReal(o.Ky);
+    m_out.writeString(toCommaText(o.Cap));
+    m_out.writeInt(o.KAusr);
+    m_out.writeInt(o.TAusr);
+    m_out.writeInt(o.Ebene);
+    m_out.writeInt(o.Typ);
+    m_out.writeInt(o.Sline);
+    m_out.writeInt(o.Fsize);
+    m_out.writeInt(o.KAusrAkt);
+    m_out.writeInt(o.FrageNummer);
+    m_out.writeInt(o.Stil);
+    writeColour(o.Farbe);
+    writeColour(o.LinieFarbe);
+    m_out.writeInt(o.LinieDicke);
+    m_out.writeInt(o.Untertyp);
+    const bool question = format::isQuestionTyp(o.Typ);
+    // The reader accepts at most 12 answers of a question; so does the writer.
+    const int answers = question ? std::clamp(o.AntwortAnz, 0, kMaxAntwortBilder) : o.AntwortAnz;
+    m_out.writeInt(answers);
+    m_out.writeInt(o.ZIndex);
+    writeColour(o.HFarbe);
+    m_out.writeInt(o.HDeck);
+    m_out.writeString(o.PktCap);
+    m_out.writeString(o.PktCap2);
+    m_out.writeString(o.BildKenn);
+    m_out.writeInt(o.BildDeck);
+    m_out.writeInt(o.BildkarteAnpassen);
+    m_out.writeInt(o.PunktInUebung);
+    if (isPictureTyp(o.Typ))
+        writePicture(o.Bild);
+    if (question && o.Untertyp == 1) {
+        for (int a = 0; a < answers; ++a)
+            writePicture(o.BildAntw[a]);
+    }
+    if (question) {
+        for (qint32 value : o.MCInfoLinkData)
+            m_out.writeInt(value);
+    }
+}
+
+// A picture object without a picture becomes its text counterpart; a picture
+// link without a picture gets the placeholder.
+void prepareForWriting(ObjDataTyp& o)
+{
+    if (!o.Bild.isNull())
+        return;
+    switch (o.Typ) {
+    case 6: o.Typ = 0; break;
+    case 7: o.Typ = 1; break;
+    case 21: o.Typ = 20; break;
+    case 8: o.Bild = leerbild(); break;
+    default: break;
+    }
+}
+
+bool Writer::write(Document& doc)
+{
+    m_out.writeString(QLatin1String(kDocumentMagic));
+    m_out.writeString(QString::fromUtf16(format::kKeyList));
+    m_out.writeInt(format::kAnsiCodePage);
+    m_out.writeInt(format::kOemCodePage);
+    writeHeader(doc.header);
+
+    // Sorted by ZIndex, ties in list order. A stable sort over all written
+    // objects gives that order even for indexes outside the recorded z-range,
+    // so the count always matches the records.
+    std::vector<int> order;
+    order.reserve(doc.objects.size());
+    for (int i = 0; i < static_cast<int>(doc.objects.size()); ++i) {
+        if (!isNeverWrittenTyp(doc.objects[i].Typ))
+            order.push_back(i);
+    }
+    std::stable_sort(order.begin(), order.end(), [&doc](int a, int b) {
+        return doc.objects[a].ZIndex < doc.objects[b].ZIndex;
+    });
+    m_out.writeInt(static_cast<qint32>(order.size()));
+    for (int index : order) {
+        ObjDataTyp& o = doc.objects[index];
+        prepareForWriting(o);
+        writeObject(o);
+    }
+    writePicture(doc.basisbild);
+    return m_out.ok();
+}
+
+} // namespace
+
+bool writeDocumentStream(QIODevice& out, Document& document)
+{
+    return Writer(out).write(document);
+}
+
+DocumentResult writeDocumentFile(Document& document, const QString& path, bool currentDocument)
+{
+    DocumentResult result;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        result.detail = file.errorString();
+    } else if (!writeDocumentStream(file, document)) {
+        result.detail = file.errorString();
+        file.cancelWriting();
+    } else if (!file.commit()) {
+        result.detail = file.errorString();
+    } else {
+        result.ok = true;
+    }
+    if (!result.ok) {
+        result.messages << msgCannotWrite(path);
+        return result;
+    }
+    if (currentDocument) {
+        document.datei = path;
+        document.modified = false;
+    }
+    return result;
+}
+
+} // namespace quorvel

@@ -1,0 +1,123 @@
+#pragma once
+
+#include "colors.h"
+#include "objdata.h"
+
+#include <QImage>
+#include <QString>
+
+#include <array>
+
+namespace quorvel {
+
+constexpr int kLueckenTabelleMaxZeilen = 16;
+constexpr int kLueckenTabelleMaxSpalten = 12;
+constexpr int kKreuzwortSeite = 30;
+constexpr int kKreuzwortZellen = kKreuzwortSeite * kKreuzwortSeite;
+constexpr int kKreuzwortEinstellungen = 6;
+
+// One cell of the gap table.
+struct lueckentabellearrtyp {
+    QString Text;
+    QImage Bild;
+    int Art = 0;
+    QString BildKenn;
+    QString BildLink;
+    int Fsize = 20;
+    int BildkarteAnpassen = 0;
+    int BildLinkInUebung = 0;
+    // runtime pairing with the objects of an exercise; survives a reset
+    int ObjIndex = -1;
+    int AntwortStatus = -1;
+
+    // Puts the stored fields back to their reset values, freeing the picture.
+    void reset();
+};
+
+// Whether a cell of kind `art` carries a picture in documents of `dokTyp`.
+bool cellCarriesPicture(int dokTyp, int art);
+
+struct SpaltenHintergrund {
+    Farbwert Farbe = 0xFFFFFF;
+    int Deckung = 50;
+    friend bool operator==(const SpaltenHintergrund&, const SpaltenHintergrund&) = default;
+};
+
+// Crossword data: grid cell (x, y) is Gitter[30 * x + y].
+struct KreuzwortDataTyp {
+    std::array<QString, kKreuzwortZellen> Gitter;
+    std::array<QString, kKreuzwortSeite> Waagerecht; // across clues, clue n at n - 1
+    std::array<QString, kKreuzwortSeite> Senkrecht;  // down clues
+    Farbwert KGFeldHtgdCol = 0xF0F0F0;
+    Farbwert KGFeldRandCol = 0x606060;
+    Farbwert KGWortAnkerCol = 0;
+    Farbwert KGFeldschriftCol = 0xFF0000;
+    Farbwert KGBeschreibungCol = 0x606060;
+    Farbwert KGBeschreibungTitelCol = 0xC0;
+
+    QString& zelle(int x, int y) { return Gitter[static_cast<size_t>(kKreuzwortSeite * x + y)]; }
+    const QString& zelle(int x, int y) const
+    {
+        return Gitter[static_cast<size_t>(kKreuzwortSeite * x + y)];
+    }
+};
+
+// Worksheet logo and footer.
+struct LogoDataTyp {
+    QImage Bild;          // null for no logo
+    double Groesse = 0.2; // fraction of the portrait page width
+    int Ausrichtung = 2;  // 0 left, 1 centred, 2 right
+    QString Fusszeile;
+    int FusszeileAusrichtung = 0;
+};
+
+using LueckenTabelleTyp =
+    std::array<std::array<lueckentabellearrtyp, kLueckenTabelleMaxSpalten>, kLueckenTabelleMaxZeilen>;
+
+// The document header.
+struct HeaderDataTyp {
+    QString vers = QStringLiteral("1.00");
+    QString titel;
+    QString autor;
+    QString bemerkung;
+    QString lueckentext;
+    QString fragentext;
+    int AnzFrageNummern = 0;
+    int DokTyp = 0;
+    int DokUnterTyp = 0;
+    RandRect RandErw;
+    int NumArt = 0;
+    int GeordnetArt = 0;
+    RandRect EinrueckRand;
+    Farbwert HtgdCol = 0xFFFFFF;
+    int BasisbildDeck = 100;
+    int MinLuecke = 3;
+    int LueckenTabelleZeilen = 5;
+    int LueckenTabelleSpalten = 2;
+    LueckenTabelleTyp LueckenTabelle;
+    int LueckenTabelleLinie = 0;
+    Farbwert LueckenTabelleLinieCol = 0xC0C0C0;
+    std::array<SpaltenHintergrund, kLueckenTabelleMaxSpalten> LueckentabelleSpaltenHtgd =
+        defaultSpaltenHintergruende();
+    KreuzwortDataTyp Kreuzwort;
+    QString BilderPasswort; // plain text in memory
+    QString Schriftart = QStringLiteral("Arial");
+    QString Arbeitsblatt;
+    QString ABAufgabe = QStringLiteral("Aufgabe: Fülle die freien Felder aus!");
+    Farbwert TextCol = 0;
+    Farbwert FragBtnHtgdCol = 0xFF0000;
+    Farbwert FragBtnTextCol = 0xFFFFFF;
+    Farbwert LueckentextCol = 0xFF0000;
+    LogoDataTyp Logo;
+    int Zielpunktgroesse = 100;
+
+    static std::array<SpaltenHintergrund, kLueckenTabelleMaxSpalten> defaultSpaltenHintergruende();
+};
+
+// The inner margins the layout generators use by default for a document type.
+RandRect defaultEinrueckRand(int dokTyp);
+
+// The display name of a document type and subtype; "" for an unknown type.
+QString typeName(int dokTyp, int dokUnterTyp);
+
+} // namespace quorvel

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "colors.h"
+
+#include <QImage>
+#include <QRectF>
+#include <QString>
+
+#include <array>
+
+namespace quorvel {
+
+// Object types that make a field coverable and asked in exercises.
+bool isQueryTyp(int typ);
+// Types that layout generators make and the writer never stores.
+bool isNeverWrittenTyp(int typ);
+// Types whose record carries a picture in the file.
+bool isPictureTyp(int typ);
+
+// A rectangle of four fractions of the page in the order of the file:
+// left, top, right, bottom.
+struct RandRect {
+    double left = 0.0;
+    double top = 0.0;
+    double right = 0.0;
+    double bottom = 0.0;
+    friend bool operator==(const RandRect&, const RandRect&) = default;
+};
+
+constexpr int kMaxAntwortBilder = 12;
+constexpr int kMCInfoLinkDataCount = 6;
+using MCInfoLinkArray = std::array<qint32, kMCInfoLinkDataCount>;
+inline constexpr MCInfoLinkArray kMCInfoLinkDefaults = {0xFFFFFF, 0xFFFFFF, 0xFD5F00,
+                                                        0x2F35A4, 100,      100};
+
+// One page object. Positions are fractions of the page (base picture plus
+// margin). The object owns its pictures.
+struct ObjDataTyp {
+    // stored fields
+    double Sx = 0.0, Sy = 0.0; // target point
+    double Kx = 0.0, Ky = 0.0; // card position
+    QString Cap;
+    int KAusr = 0;
+    int KAusrAkt = 0;
+    int TAusr = 0;
+    int Ebene = 0;
+    int Typ = 0;
+    int Untertyp = 0;
+    int Sline = 0;
+    int Fsize = 0;
+    int Stil = 0;
+    Farbwert Farbe = 0;
+    Farbwert HFarbe = 0xFFFFFF;
+    int HDeck = 0;
+    Farbwert LinieFarbe = 0;
+    int LinieDicke = 1;
+    int FrageNummer = -1;
+    int AntwortAnz = 0;
+    int ZIndex = 0;
+    QString PktCap;
+    QString PktCap2;
+    QString BildKenn;
+    int BildDeck = 100;
+    int BildkarteAnpassen = 0;
+    int PunktInUebung = 0;
+    QImage Bild;
+    std::array<QImage, kMaxAntwortBilder> BildAntw;
+    MCInfoLinkArray MCInfoLinkData = kMCInfoLinkDefaults;
+
+    // runtime fields, never stored
+    int AbfrageStatus = -1;  // -1 covered, 0 uncovered, further codes in exercises
+    int AbfrageNummer = -1;  // -1 none, 0 question mark, n >= 1 number n
+    int ZielFehlversuche = 0;
+    int KartFehlversuche = 0;
+    RandRect KartRect = {-1.0, -1.0, -1.0, -1.0};
+    double KartBreite = 0.0; // card size as last drawn, fractions of the page
+    double KartHoehe = 0.0;
+    double RelPunktX = -1.0; // relative point used by view and exercise
+    double RelPunktY = -1.0;
+    int Marke1 = -1;
+    int Marke2 = -1;
+    int Partner = 0;
+    int ZellZeile = 0;
+    int ZellSpalte = 0;
+    bool Aktiv = false;
+
+    // Puts the runtime fields to the values they have after reading.
+    void resetRuntime();
+};
+
+} // namespace quorvel

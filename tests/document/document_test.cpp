@@ -1,0 +1,176 @@
+#include "document.h"
+#include "layoutregistry.h"
+
+#include <gtest/gtest.h>
+
+using namespace quorvel;
+
+TEST(Document, ResetFreesObjectsAndRestoresNewDocumentValues)
+{
+    Document doc;
+    doc.datei = QStringLiteral("/tmp/alt.qvl");
+    doc.header.titel = QStringLiteral("Alt");
+    doc.header.DokTyp = 4;
+    doc.header.Schriftart = QStringLiteral("Times New Roman");
+    doc.header.LueckenTabelle[3][4].Text = QStringLiteral("x");
+    doc.header.LueckenTabelle[3][4].Bild = QImage(4, 4, QImage::Format_ARGB32);
+    doc.header.Kreuzwort.zelle(2, 3) = QStringLiteral("A");
+    doc.header.Logo.Bild = QImage(4, 4, QImage::Format_ARGB32);
+    doc.zMin = -3;
+    doc.zMax = 7;
+    doc.modified = true;
+    ObjDataTyp o;
+    o.Bild = QImage(8, 8, QImage::Format_ARGB32);
+    doc.objects.push_back(o);
+
+    doc.reset({0, 4, 3});
+    doc.clearObjects();
+
+    EXPECT_TRUE(doc.objects.empty());
+    EXPECT_EQ(doc.vorherigeDatei, QStringLiteral("/tmp/alt.qvl"));
+    EXPECT_TRUE(doc.datei.isEmpty());
+    EXPECT_TRUE(doc.header.titel.isEmpty());
+    EXPECT_EQ(doc.header.DokTyp, 0);
+    EXPECT_EQ(doc.header.Schriftart, QStringLiteral("Times New Roman")); // the font in effect stays
+    EXPECT_TRUE(doc.header.LueckenTabelle[3][4].Text.isEmpty());
+    EXPECT_TRUE(doc.header.LueckenTabelle[3][4].Bild.isNull());
+    EXPECT_TRUE(doc.header.Kreuzwort.zelle(2, 3).isEmpty());
+    EXPECT_TRUE(doc.header.Logo.Bild.isNull());
+    EXPECT_EQ(doc.zMin, 0);
+    EXPECT_EQ(doc.zMax, 0);
+    EXPECT_FALSE(doc.modified);
+    EXPECT_EQ(doc.geometrie.ratioArt, 0);
+    EXPECT_EQ(doc.geometrie.ratioBreite, 4);
+    EXPECT_EQ(doc.geometrie.ratioHoehe, 3);
+    EXPECT_EQ(doc.geometrie.bildGroesse, 100);
+    // Column 7 of the cluster backgrounds takes colour 7 mod 5 = 2.
+    EXPECT_EQ(doc.header.LueckentabelleSpaltenHtgd[7].Farbe, 0xFFC080u);
+    EXPECT_EQ(doc.header.LueckentabelleSpaltenHtgd[7].Deckung, 50);
+    EXPECT_EQ(doc.header.Kreuzwort.KGBeschreibungTitelCol, 0xC0u);
+}
+
+TEST(Document, DefaultIndentFollowsDocumentType)
+{
+    EXPECT_EQ(defaultEinrueckRand(2), (RandRect{0.1, 0.165, 0.05, 0.195}));
+    EXPECT_EQ(defaultEinrueckRand(5), (RandRect{0.035, 0.03, 0.035, 0.03}));
+    EXPECT_EQ(defaultEinrueckRand(0), RandRect{});
+    EXPECT_EQ(defaultEinrueckRand(42), RandRect{});
+}
+
+TEST(Document, GeneratedObjectsAndDeletion)
+{
+    Document doc;
+    doc.header.TextCol = 0x123456;
+    const int info = doc.addGeneratedObject(2, 2, QStringLiteral("Info"), -1, 0.5, 0.25, 1, 3);
+    const int gap = doc.addGeneratedObject(3, 1, QStringLiteral("Lücke"), 4, 0.1, 0.2, 5, 0);
+    ASSERT_EQ(info, 0);
+    ASSERT_EQ(gap, 1);
+    const ObjDataTyp& p = doc.objects[info];
+    EXPECT_EQ(p.HDeck, 100);
+    EXPECT_EQ(p.Sx, 0.5);
+    EXPECT_EQ(p.Sy, 0.25);
+    EXPECT_EQ(p.Fsize, 3);
+    EXPECT_EQ(p.Farbe, 0x123456u);
+    EXPECT_TRUE(p.Aktiv);
+    EXPECT_EQ(p.RelPunktX, -1.0);
+    const ObjDataTyp& g = doc.objects[gap];
+    EXPECT_EQ(g.HDeck, 0);
+    EXPECT_EQ(g.AbfrageStatus, -1);
+    EXPECT_EQ(g.KAusr, 5);
+    EXPECT_EQ(g.BildDeck, 100);
+    EXPECT_EQ(g.FrageNummer, 4);
+
+    doc.deleteObject(-1);
+    doc.deleteObject(2);
+    EXPECT_EQ(doc.objects.size(), 2u);
+    doc.deleteObject(0);
+    ASSERT_EQ(doc.objects.size(), 1u);
+    EXPECT_EQ(doc.objects[0].Typ, 3);
+}
+
+TEST(Document, TypeNames)
+{
+    EXPECT_EQ(typeName(0, 0), QStringLiteral("Freie Text-Bild-/Bild-Text-Zuordnung"));
+    EXPECT_EQ(typeName(1, 4), QStringLiteral("C-Test mit Falschwörtern"));
+    EXPECT_EQ(typeName(5, 0), QStringLiteral("Über-Kreuz-Zuordnung"));
+    EXPECT_EQ(typeName(1, 9), QString());
+    EXPECT_EQ(typeName(7, 0), QString());
+}
+
+TEST(PageGeometry, DerivedAfterReading)
+{
+    const SeitenGeometrie g = deriveSeitenGeometrie(QSize(400, 300), {0.1, 0.0, 0.3, 0.0});
+    EXPECT_EQ(g.ratioArt, 1);
+    EXPECT_EQ(g.ratioBreite, 560);
+    EXPECT_EQ(g.ratioHoehe, 300);
+    EXPECT_EQ(g.horizPosition, 25);
+    EXPECT_EQ(g.vertPosition, 50);
+    EXPECT_EQ(g.randAnteil, 0);    // the page height equals the picture height
+    EXPECT_EQ(g.bildGroesse, 100); // max(300/300, 400/560)
+
+    // A picture without margin; and hostile margins that would make the ratio vanish.
+    const SeitenGeometrie plain = deriveSeitenGeometrie(QSize(870, 600), {});
+    EXPECT_EQ(plain.ratioBreite, 870);
+    EXPECT_EQ(plain.randAnteil, 0);
+    const SeitenGeometrie bad = deriveSeitenGeometrie(QSize(10, 10), {-2.0, 0, 0, 0});
+    EXPECT_GT(bad.ratioBreite, 0);
+}
+
+TEST(PageGeometry, AppliedToSquarePicture)
+{
+    Document doc;
+    doc.basisbild = QImage(400, 400, QImage::Format_ARGB32);
+    doc.geometrie = SeitenGeometrie{1, 10, 7, 0, 100, 50, 50};
+    doc.applyPageGeometry(false);
+    EXPECT_DOUBLE_EQ(doc.header.RandErw.left, 0.21375);
+    EXPECT_DOUBLE_EQ(doc.header.RandErw.right, 0.21375);
+    EXPECT_DOUBLE_EQ(doc.header.RandErw.top, 0.0);
+    EXPECT_DOUBLE_EQ(doc.header.RandErw.bottom, 0.0);
+    EXPECT_TRUE(doc.modified);
+
+    // Round trip: the geometry derived from that margin gives it back.
+    const SeitenGeometrie derived = deriveSeitenGeometrie(QSize(400, 400), doc.header.RandErw);
+    EXPECT_EQ(derived.ratioBreite, 571);
+    EXPECT_EQ(derived.horizPosition, 50);
+}
+
+TEST(PageGeometry, KeepsPageObjectsOnTheBasePicture)
+{
+    Document doc;
+    doc.basisbild = QImage(400, 300, QImage::Format_ARGB32);
+    doc.header.RandErw = {0.1, 0.0, 0.3, 0.0};
+    ObjDataTyp label;
+    label.Typ = 0;
+    // x = 0.3 of the old page lies on the picture at (0.3 * 1.4 - 0.1) = 0.32 of its width.
+    label.Sx = label.Kx = 0.3;
+    label.Sy = label.Ky = 0.5;
+    ObjDataTyp gap = label;
+    gap.Typ = 3; // generated objects are laid out again, not moved
+    doc.objects = {label, gap};
+    doc.geometrie = SeitenGeometrie{0, 1, 1, 0, 100, 50, 50}; // no margin at all
+    doc.applyPageGeometry(true);
+    EXPECT_EQ(doc.header.RandErw, RandRect{});
+    EXPECT_NEAR(doc.objects[0].Sx, 0.32, 1e-12);
+    EXPECT_NEAR(doc.objects[0].Kx, 0.32, 1e-12);
+    EXPECT_NEAR(doc.objects[0].Sy, 0.5, 1e-12);
+    EXPECT_DOUBLE_EQ(doc.objects[1].Sx, 0.3);
+}
+
+TEST(LayoutRegistry, RunsTheGeneratorOfTheDocumentType)
+{
+    int runs = 0;
+    registerLayoutGenerator(77, [&runs](Document& d) {
+        ++runs;
+        d.addGeneratedObject(3, 1, QStringLiteral("x"), 1, 0, 0, 0, 0);
+    });
+    Document doc;
+    doc.header.DokTyp = 76;
+    runLayoutGenerator(doc);
+    EXPECT_EQ(runs, 0);
+    doc.header.DokTyp = 77;
+    doc.basisbild = QImage(10, 10, QImage::Format_ARGB32);
+    doc.applyPageGeometry(false);
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(doc.objects.size(), 1u);
+    registerLayoutGenerator(77, {});
+}

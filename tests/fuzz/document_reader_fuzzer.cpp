@@ -1,0 +1,50 @@
+// Feeds arbitrary bytes to the document reader and the header-only reader.
+#include "documentio.h"
+#include "fontcatalog.h"
+
+#include <QBuffer>
+
+#include <cstddef>
+#include <cstdint>
+
+namespace {
+
+// Fonts without a font database: the reader's font checks stay deterministic
+// and need no GUI application.
+class FuzzFonts final : public quorvel::FontCatalog {
+public:
+    bool isInstalled(const QString& family) const override
+    {
+        return family == QStringLiteral("Arial");
+    }
+    double widthOfXAt1000(const QString& family) const override
+    {
+        return 600.0 + family.size();
+    }
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    static const FuzzFonts fonts;
+    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data),
+                                                     static_cast<qsizetype>(size));
+    {
+        QBuffer buffer;
+        buffer.setData(bytes);
+        buffer.open(QIODevice::ReadOnly);
+        quorvel::Document document;
+        quorvel::ReadOptions options;
+        options.fonts = &fonts;
+        quorvel::readDocumentStream(buffer, document, options);
+    }
+    {
+        QBuffer buffer;
+        buffer.setData(bytes);
+        buffer.open(QIODevice::ReadOnly);
+        quorvel::DokumentKopf header;
+        quorvel::readDocumentHeader(buffer, header);
+    }
+    return 0;
+}

@@ -1,0 +1,157 @@
+#include "documentio.h"
+#include "pngcodec.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace quorvel;
+
+namespace {
+
+struct ToolRun {
+    int exitCode = -1;
+    QByteArray out;
+    QString err;
+};
+
+// Runs the real tool without QT_QPA_PLATFORM, so that it must choose the
+// offscreen platform itself.
+ToolRun runTool(const QStringList& arguments) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    process.setProcessEnvironment(environment);
+    process.start(QString::fromUtf8(QUORVEL_TOOL_PATH), arguments);
+    EXPECT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    return {process.exitCode(), process.readAllStandardOutput(),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+class ToolProcessTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+    void writeFile(const QString& name, const QByteArray& bytes) {
+        QDir().mkpath(QFileInfo(path(name)).absolutePath());
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_EQ(file.write(bytes), bytes.size());
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(ToolProcessTest, BuildThenDumpWithPicturesInUtf8) {
+    QImage basis(20, 10, QImage::Format_ARGB32);
+    basis.fill(qRgba(10, 200, 30, 128));
+    writeFile(QStringLiteral("quelle/bilder/basis.png"), encodePng(basis));
+    // The picture path is relative to the JSON file's folder, not to the
+    // tool's working folder.
+    writeFile(QStringLiteral("quelle/doc.json"),
+              R"({"header": {"titel": "Prüfung – Größe"},
+                  "objects": [{"Typ": 0, "Cap": "a\r\nb"}],
+                  "basisbild": {"file": "bilder/basis.png"}})");
+
+    const QString qvl = path(QStringLiteral("doc.qvl"));
+    const ToolRun build =
+        runTool({QStringLiteral("build"), path(QStringLiteral("quelle/doc.json")), qvl});
+    EXPECT_EQ(build.exitCode, 0) << build.err.toStdString();
+
+    const QString pictures = path(QStringLiteral("bilder"));
+    const ToolRun dump =
+        runTool({QStringLiteral("dump"), qvl, QStringLiteral("--pictures"), pictures});
+    ASSERT_EQ(dump.exitCode, 0) << dump.err.toStdString();
+    QJsonParseError error;
+    const QJsonObject json = QJsonDocument::fromJson(dump.out, &error).object();
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << dump.out.toStdString();
+    EXPECT_EQ(json[QStringLiteral("format")].toString(), QStringLiteral("QVL-2.21"));
+    EXPECT_EQ(json[QStringLiteral("header")][QStringLiteral("titel")].toString(),
+              QStringLiteral("Prüfung – Größe"));
+    EXPECT_EQ(json[QStringLiteral("objects")][0][QStringLiteral("Cap")].toString(),
+              QStringLiteral("a\r\nb"));
+    const QJsonValue basisbild = json[QStringLiteral("basisbild")];
+    EXPECT_EQ(basisbild[QStringLiteral("width")].toInt(), 20);
+    EXPECT_EQ(basisbild[QStringLiteral("file")].toString(),
+              QDir(pictures).filePath(QStringLiteral("basisbild.png")));
+    EXPECT_TRUE(QFile::exists(QDir(pictures).filePath(QStringLiteral("basisbild.png"))));
+}
+
+TEST_F(ToolProcessTest, FailuresGiveExitCodesAndMessagesOnStderr) {
+    writeFile(QStringLiteral("ok.json"), "{}");
+    writeFile(QStringLiteral("kaputt.json"), "{\"header\": ");
+    writeFile(QStringLiteral("schluessel.json"), R"({"objects": [{"Fsize": "gross"}]})");
+    // A string magic of another family.
+    writeFile(QStringLiteral("fremd.qvl"), QByteArray("\x08\x00\x00\x00XYZ-1.00", 12));
+    const QString missing = path(QStringLiteral("fehlt.qvl"));
+    const QString fremd = path(QStringLiteral("fremd.qvl"));
+    const QString unwritable = path(QStringLiteral("kein/ordner/x.qvl"));
+    const QString out = path(QStringLiteral("out.qvl"));
+
+    struct Case {
+        QStringList arguments;
+        int exitCode;
+        QStringList stderrLines; // each must appear on stderr
+    };
+    const Case cases[] = {
+        {{QStringLiteral("dump"), missing}, 1, {msgFileMissing(missing)}},
+        {{QStringLiteral("dump"), fremd}, 1, {msgInvalidFormat(), msgCannotRead(fremd)}},
+        {{QStringLiteral("build"), path(QStringLiteral("kaputt.json")), out},
+         1,
+         {QStringLiteral("invalid JSON")}},
+        {{QStringLiteral("build"), path(QStringLiteral("schluessel.json")), out},
+         1,
+         {QStringLiteral("objects[0].Fsize: expected a 32-bit integer")}},
+        {{QStringLiteral("build"), path(QStringLiteral("fehlt.json")), out},
+         1,
+         {QStringLiteral("cannot open")}},
+        {{QStringLiteral("build"), path(QStringLiteral("ok.json")), unwritable},
+         1,
+         {msgCannotWrite(unwritable)}},
+        {{}, 2, {QStringLiteral("no command given")}},
+        {{QStringLiteral("zeige")}, 2, {QStringLiteral("unknown command zeige")}},
+        {{QStringLiteral("dump")}, 2, {QStringLiteral("dump expects 1 arguments, got 0")}},
+        {{QStringLiteral("dump"), missing, QStringLiteral("--bilder")},
+         2,
+         {QStringLiteral("unknown option --bilder")}},
+        {{QStringLiteral("dump"), missing, QStringLiteral("--pictures")},
+         2,
+         {QStringLiteral("--pictures needs a folder")}},
+        {{QStringLiteral("build"), out}, 2, {QStringLiteral("build expects 2 arguments, got 1")}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.join(u' ').toStdString());
+        const ToolRun run = runTool(c.arguments);
+        EXPECT_EQ(run.exitCode, c.exitCode) << run.err.toStdString();
+        EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
+        for (const QString& line : c.stderrLines)
+            EXPECT_TRUE(run.err.contains(line)) << run.err.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(out));
+}
+
+TEST_F(ToolProcessTest, HelpForTheToolAndEachCommand) {
+    const struct {
+        QStringList arguments;
+        const char* usage;
+    } cases[] = {
+        {{QStringLiteral("--help")}, "Usage: quorvel-tool COMMAND"},
+        {{QStringLiteral("dump"), QStringLiteral("--help")}, "Usage: quorvel-tool dump FILE"},
+        {{QStringLiteral("build"), QStringLiteral("-h")}, "Usage: quorvel-tool build JSON OUT"},
+    };
+    for (const auto& c : cases) {
+        const ToolRun run = runTool(c.arguments);
+        EXPECT_EQ(run.exitCode, 0);
+        EXPECT_TRUE(run.out.startsWith(c.usage)) << run.out.toStdString();
+    }
+}
+
+} // namespace

@@ -1,0 +1,87 @@
+#include "picturejson.h"
+
+#include "jsonreader.h"
+#include "picturefile.h"
+#include "pngcodec.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <utility>
+
+namespace quorvel {
+
+PictureExport::PictureExport(QString directory) : m_directory(std::move(directory)) {}
+
+QJsonValue PictureExport::toJson(const QImage& picture, const QString& name) const {
+    if (picture.isNull())
+        return QJsonValue(QJsonValue::Null);
+    QJsonObject json{{QStringLiteral("width"), picture.width()},
+                     {QStringLiteral("height"), picture.height()}};
+    if (m_directory.isEmpty())
+        return json;
+
+    if (!QDir().mkpath(m_directory))
+        throwJsonError({}, QStringLiteral("cannot create the folder %1").arg(m_directory));
+    const QString file = QDir(m_directory).filePath(name + QStringLiteral(".png"));
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly) || !encodePng(picture, out) || !out.commit()) {
+        throwJsonError(
+            {},
+            QStringLiteral("cannot write the picture file %1: %2").arg(file, out.errorString()));
+    }
+    json.insert(QStringLiteral("file"), file);
+    return json;
+}
+
+JsonPicture pictureFromJson(const QJsonValue& value, const QString& path, const QString& baseDir) {
+    JsonPicture result;
+    if (value.isNull() || value.isUndefined())
+        return result;
+    JsonObjectReader reader(jsonToObject(value, path), path);
+    const bool hasWidth = reader.has("width");
+    const bool hasHeight = reader.has("height");
+    if (hasWidth != hasHeight)
+        throwJsonError(path, QStringLiteral("\"width\" and \"height\" go together"));
+    int width = 0;
+    int height = 0;
+    reader.read("width", width);
+    reader.read("height", height);
+    if (hasWidth) {
+        if (width < 1 || height < 1) {
+            throwJsonError(path, QStringLiteral("picture size %1 x %2 must be at least 1 x 1")
+                                     .arg(width)
+                                     .arg(height));
+        }
+        if (const QString tooLarge = pictureSizeError(width, height); !tooLarge.isEmpty())
+            throwJsonError(path, tooLarge);
+        result.declaredSize = QSize(width, height);
+    }
+
+    QString file;
+    if (reader.read("file", file)) {
+        if (file.isEmpty())
+            throwJsonError(reader.pathOf("file"), QStringLiteral("empty file name"));
+        const QString resolved = QFileInfo(file).isAbsolute() ? file : QDir(baseDir).filePath(file);
+        QString error;
+        result.image = loadPictureFile(resolved, &error);
+        if (result.image.isNull()) {
+            if (error.isEmpty())
+                error = QStringLiteral("cannot load %1").arg(resolved);
+            throwJsonError(reader.pathOf("file"), error);
+        }
+        if (result.declaredSize.isValid() && result.declaredSize != result.image.size()) {
+            throwJsonError(path, QStringLiteral("declared %1 x %2, but %3 is %4 x %5")
+                                     .arg(width)
+                                     .arg(height)
+                                     .arg(resolved)
+                                     .arg(result.image.width())
+                                     .arg(result.image.height()));
+        }
+    }
+    reader.finish();
+    return result;
+}
+
+} // namespace quorvel
