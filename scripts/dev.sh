@@ -56,8 +56,8 @@ run_fuzzer() {
   build fuzz
   local corpus=build/fuzz/corpus
   rm -rf "$corpus" && mkdir -p "$corpus"
-  cp build/release/examples/*.qvl "$corpus"/ 2>/dev/null || true
-  cp tests/fuzz/corpus/* "$corpus"/ 2>/dev/null || true
+  build/release/tests/document/make_fuzz_corpus "$corpus"
+  cp build/release/examples/*.qvl "$corpus"/
   QT_QPA_PLATFORM=offscreen build/fuzz/tests/fuzz/document_reader_fuzzer \
     -max_total_time=60 -rss_limit_mb=2048 -print_final_stats=1 "$corpus"
 }

@@ -120,7 +120,7 @@ QImage startbild(QSize size)
         p.drawLine(QPointF(0, y), QPointF(w, y));
 
     // The emblem, large and light, on the right where the start text does not go.
-    const double edge = h * 0.62;
+    const double edge = h * 0.56;
     p.setOpacity(0.9);
     drawEmblem(p, QRectF(w - edge - w * 0.06, (h - edge) / 2.0 + h * 0.04, edge, edge), true);
     p.setOpacity(1.0);

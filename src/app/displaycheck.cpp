@@ -1,5 +1,10 @@
 #include "displaycheck.h"
 
+#include "rounding.h"
+#include "userprompter.h"
+
+#include <QScreen>
+
 namespace quorvel {
 
 bool grafikmodusGeeignet(const Grafikmodus& modus)
@@ -17,6 +22,23 @@ QString grafikmodusWarnung(const Grafikmodus& modus)
            + QString::number(modus.breite) + QStringLiteral(" x ") + QString::number(modus.hoehe)
            + QStringLiteral(" Pixel\r\n- Farbtiefe: ") + QString::number(modus.farbtiefe)
            + QStringLiteral(" Bit\r\n\r\nProgramm trotzdem starten?");
+}
+
+Grafikmodus grafikmodusOf(const QScreen* screen)
+{
+    if (!screen)
+        return {};
+    const QSize logical = screen->size();
+    const double ratio = screen->devicePixelRatio();
+    return {rnd(logical.width() * ratio), rnd(logical.height() * ratio), screen->depth()};
+}
+
+bool confirmGrafikmodus(const Grafikmodus& modus, UserPrompter& prompter)
+{
+    if (grafikmodusGeeignet(modus))
+        return true;
+    return prompter.ask(MessageKind::Warning, grafikmodusWarnung(modus), MessageButtons::YesNo)
+           == Answer::Yes;
 }
 
 } // namespace quorvel

@@ -2,7 +2,11 @@
 
 #include <QString>
 
+class QScreen;
+
 namespace quorvel {
+
+class UserPrompter;
 
 // The screen as the start-up check sees it: size in device pixels and colour
 // depth in bits per pixel.
@@ -18,5 +22,12 @@ bool grafikmodusGeeignet(const Grafikmodus& modus);
 
 // The Yes/No warning shown for an unsuitable screen.
 QString grafikmodusWarnung(const Grafikmodus& modus);
+
+// The screen's size in device pixels and its depth; zeros without a screen.
+Grafikmodus grafikmodusOf(const QScreen* screen);
+
+// The start-up check: true when the screen is suitable or the user answers
+// "Ja" to the warning; false means the program ends at once.
+bool confirmGrafikmodus(const Grafikmodus& modus, UserPrompter& prompter);
 
 } // namespace quorvel

@@ -19,6 +19,8 @@ struct UebOptEinstellungen {
     int Zuordnungstexte = 1;
     int Zuordnungsziele = 1;
     bool AnzZeichenVorgeben = false;
+
+    friend bool operator==(const UebOptEinstellungen&, const UebOptEinstellungen&) = default;
 };
 
 // Exercise options of the question dialog (keys "UebOptFragen-...").
@@ -29,6 +31,9 @@ struct UebOptFragenEinstellungen {
     int Zuordnungsziele = 1;
     QString ZLimitMin = QStringLiteral("3");
     QString ZLimitSek = QStringLiteral("0");
+
+    friend bool operator==(const UebOptFragenEinstellungen&,
+                           const UebOptFragenEinstellungen&) = default;
 };
 
 // Exercise options of the cluster dialog (keys "UebOptKorb-...").
@@ -37,6 +42,9 @@ struct UebOptKorbEinstellungen {
     int Zeitlimit = 0;
     QString ZLimitMin = QStringLiteral("3");
     QString ZLimitSek = QStringLiteral("0");
+
+    friend bool operator==(const UebOptKorbEinstellungen&,
+                           const UebOptKorbEinstellungen&) = default;
 };
 
 // Feedback after an answer (keys "Opt-Uebungsrueckmeldung-...").
@@ -48,6 +56,9 @@ struct UebungsrueckmeldungEinstellungen {
     QString MCRichtigText = QStringLiteral("Richtig:");
     QString MCFalschText = QStringLiteral("Falsch:");
     QString MCFehlendText = QStringLiteral("Fehlend:");
+
+    friend bool operator==(const UebungsrueckmeldungEinstellungen&,
+                           const UebungsrueckmeldungEinstellungen&) = default;
 };
 
 // Every user setting the program keeps between runs, with its default. The
@@ -113,6 +124,8 @@ struct Einstellungen {
 
     static std::array<double, 15> defaultPunkteMinQuote();
     static std::array<QString, 10> defaultStempelFonts();
+
+    friend bool operator==(const Einstellungen&, const Einstellungen&) = default;
 };
 
 // The program started by the on-screen keyboard button unless configured.

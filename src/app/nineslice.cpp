@@ -26,8 +26,10 @@ void drawNineSlice(QPainter& painter, const QRect& target, const QImage& source,
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     for (int row = 0; row < 3; ++row) {
         for (int column = 0; column < 3; ++column) {
-            const QRect from(sx[column], sy[row], sx[column + 1] - sx[column], sy[row + 1] - sy[row]);
-            const QRect to(tx[column], ty[row], tx[column + 1] - tx[column], ty[row + 1] - ty[row]);
+            const QRect from(sx[column], sy[row], sx[column + 1] - sx[column],
+                             sy[row + 1] - sy[row]);
+            const QRect to(tx[column], ty[row], tx[column + 1] - tx[column],
+                           ty[row + 1] - ty[row]);
             if (!from.isEmpty() && !to.isEmpty())
                 painter.drawImage(to, source, from);
         }

@@ -7,7 +7,8 @@ namespace quorvel {
 
 QString msgUebungNichtBeendet()
 {
-    return QStringLiteral("Die aktuelle Übung ist noch nicht beendet.\r\nÜbung wirklich abbrechen?");
+    return QStringLiteral("Die aktuelle Übung ist noch nicht beendet.\r\n"
+                          "Übung wirklich abbrechen?");
 }
 
 QString msgSchiebepuzzleNichtGeloest()
@@ -28,9 +29,12 @@ QString msgChronikScreenshots(int count, const QString& folder)
 {
     if (count == 1)
         return QStringLiteral("1 Chronik-Screenshot wurde im Ordner ") + folder
-               + QStringLiteral(" als PNG-Bilddatei abgelegt.\r\nSoll diese jetzt gelöscht werden?");
-    return QString::number(count) + QStringLiteral(" Chronik-Screenshots wurden im Ordner ") + folder
-           + QStringLiteral(" als PNG-Bilddateien abgelegt.\r\nSollen diese jetzt gelöscht werden?");
+               + QStringLiteral(" als PNG-Bilddatei abgelegt.\r\n"
+                                "Soll diese jetzt gelöscht werden?");
+    return QString::number(count) + QStringLiteral(" Chronik-Screenshots wurden im Ordner ")
+           + folder
+           + QStringLiteral(" als PNG-Bilddateien abgelegt.\r\n"
+                            "Sollen diese jetzt gelöscht werden?");
 }
 
 bool askAbortRun(int modus, const ShutdownHooks& hooks, UserPrompter& prompter)

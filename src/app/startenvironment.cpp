@@ -14,9 +14,9 @@ StartEnvironment StartEnvironment::fromApplication()
     StartEnvironment environment;
     environment.arguments = QCoreApplication::arguments().mid(1);
     environment.workingDirectory = QDir::currentPath();
-    environment.basisOrdner = basisOrdner();
+    environment.basisOrdner = quorvel::basisOrdner();
     environment.centralConfigCandidates =
-        centralConfigCandidates(QCoreApplication::applicationDirPath());
+        quorvel::centralConfigCandidates(QCoreApplication::applicationDirPath());
     return environment;
 }
 

@@ -189,8 +189,10 @@ void Reader::readHeader()
         return;
     if (format::hasGapTableBlock(h.DokTyp, h.DokUnterTyp))
         readGapTable();
+    if (!m_in.ok())
+        return; // the column count below is only trusted after the table check
     if (h.DokTyp == 4 && m_keys.has(u"HD-LueckentabelleSpaltenHtgd")) {
-        for (int c = 0; c < h.LueckenTabelleSpalten; ++c) {
+        for (int c = 0; c < h.LueckenTabelleSpalten && c < kLueckenTabelleMaxSpalten; ++c) {
             h.LueckentabelleSpaltenHtgd[c].Farbe = readColour();
             h.LueckentabelleSpaltenHtgd[c].Deckung = m_in.readInt();
         }

@@ -7,12 +7,10 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QSaveFile>
-
 #include <csetjmp>
 #include <cstdio> // jpeglib.h needs FILE and size_t declared first
-#include <vector>
-
 #include <jpeglib.h>
+#include <vector>
 
 namespace quorvel {
 
@@ -34,15 +32,13 @@ struct JpegFailure {
     char message[JMSG_LENGTH_MAX];
 };
 
-[[noreturn]] void failJpeg(j_common_ptr cinfo, const char* message)
-{
+[[noreturn]] void failJpeg(j_common_ptr cinfo, const char* message) {
     JpegFailure* failure = reinterpret_cast<JpegFailure*>(cinfo->err);
     qstrncpy(failure->message, message, sizeof failure->message);
     std::longjmp(failure->jump, 1);
 }
 
-[[noreturn]] void onJpegError(j_common_ptr cinfo)
-{
+[[noreturn]] void onJpegError(j_common_ptr cinfo) {
     char text[JMSG_LENGTH_MAX];
     cinfo->err->format_message(cinfo, text);
     failJpeg(cinfo, text);
@@ -52,15 +48,13 @@ struct JpegFailure {
 // reach stderr.
 void onJpegOutput(j_common_ptr) {}
 
-void onJpegProgress(j_common_ptr cinfo)
-{
+void onJpegProgress(j_common_ptr cinfo) {
     if (cinfo->is_decompressor &&
         reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number > kMaxJpegScans)
-        failJpeg(cinfo, "too many scans");
+        failJpeg(cinfo, "zu viele Scans");
 }
 
-void initJpegFailure(JpegFailure& failure)
-{
+void initJpegFailure(JpegFailure& failure) {
     jpeg_std_error(&failure.manager);
     failure.manager.error_exit = onJpegError;
     failure.manager.output_message = onJpegOutput;
@@ -70,8 +64,7 @@ struct JpegDecoder {
     jpeg_decompress_struct cinfo{};
     JpegFailure failure{};
     jpeg_progress_mgr progress{};
-    JpegDecoder()
-    {
+    JpegDecoder() {
         initJpegFailure(failure);
         cinfo.err = &failure.manager;
         progress.progress_monitor = onJpegProgress;
@@ -91,8 +84,7 @@ struct JpegTarget {
 
 // Photoshop writes CMYK inverted (0 = full ink) and marks such files with an
 // Adobe marker; without the marker the values are taken as they stand.
-void convertJpegRow(const JSAMPLE* in, QRgb* out, int width, int components, bool adobeCmyk)
-{
+void convertJpegRow(const JSAMPLE* in, QRgb* out, int width, int components, bool adobeCmyk) {
     switch (components) {
     case 1:
         for (int x = 0; x < width; ++x)
@@ -114,8 +106,7 @@ void convertJpegRow(const JSAMPLE* in, QRgb* out, int width, int components, boo
     }
 }
 
-void packRgbRow(const QRgb* in, JSAMPLE* out, int width)
-{
+void packRgbRow(const QRgb* in, JSAMPLE* out, int width) {
     for (int x = 0; x < width; ++x, out += 3) {
         out[0] = JSAMPLE(qRed(in[x]));
         out[1] = JSAMPLE(qGreen(in[x]));
@@ -126,8 +117,7 @@ void packRgbRow(const QRgb* in, JSAMPLE* out, int width)
 // The functions below are the only places libjpeg may jump back to. They hold
 // nothing with a destructor and change no local after setjmp.
 
-bool readJpegHeaderGuarded(JpegDecoder* decoder, const unsigned char* data, unsigned long size)
-{
+bool readJpegHeaderGuarded(JpegDecoder* decoder, const unsigned char* data, unsigned long size) {
     if (setjmp(decoder->failure.jump))
         return false;
     j_decompress_ptr cinfo = &decoder->cinfo;
@@ -152,8 +142,7 @@ bool readJpegHeaderGuarded(JpegDecoder* decoder, const unsigned char* data, unsi
     return true;
 }
 
-bool readJpegRowsGuarded(JpegDecoder* decoder, const JpegTarget* target)
-{
+bool readJpegRowsGuarded(JpegDecoder* decoder, const JpegTarget* target) {
     if (setjmp(decoder->failure.jump))
         return false;
     j_decompress_ptr cinfo = &decoder->cinfo;
@@ -162,15 +151,15 @@ bool readJpegRowsGuarded(JpegDecoder* decoder, const JpegTarget* target)
         const JDIMENSION y = cinfo->output_scanline;
         JSAMPROW row = target->row;
         jpeg_read_scanlines(cinfo, &row, 1);
-        convertJpegRow(target->row, reinterpret_cast<QRgb*>(target->bits + y * target->bytesPerLine),
+        convertJpegRow(target->row,
+                       reinterpret_cast<QRgb*>(target->bits + y * target->bytesPerLine),
                        int(cinfo->output_width), cinfo->output_components, target->adobeCmyk);
     }
     jpeg_finish_decompress(cinfo);
     return true;
 }
 
-QImage decodeJpeg(const QByteArray& data, QString* detail)
-{
+QImage decodeJpeg(const QByteArray& data, QString* detail) {
     JpegDecoder decoder;
     if (!readJpegHeaderGuarded(&decoder, reinterpret_cast<const unsigned char*>(data.constData()),
                                (unsigned long)data.size())) {
@@ -203,8 +192,7 @@ QImage decodeJpeg(const QByteArray& data, QString* detail)
     return picture;
 }
 
-QImage loadJpegFile(const QString& path, QString* detail)
-{
+QImage loadJpegFile(const QString& path, QString* detail) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
@@ -220,16 +208,14 @@ QImage loadJpegFile(const QString& path, QString* detail)
     return decodeJpeg(data, detail);
 }
 
-QImage loadPngFile(const QString& path, QString* detail)
-{
+QImage loadPngFile(const QString& path, QString* detail) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return decodePng(file, detail);
 }
 
-QImage loadWithQt(const QString& path, QString* detail)
-{
+QImage loadWithQt(const QString& path, QString* detail) {
     QImageReader reader(path);
     const QSize size = reader.size();
     if (size.isValid()) {
@@ -247,21 +233,18 @@ struct JpegSink {
     JOCTET buffer[16384];
 };
 
-bool flushJpegSink(JpegSink* sink, size_t count)
-{
+bool flushJpegSink(JpegSink* sink, size_t count) {
     return sink->device->write(reinterpret_cast<const char*>(sink->buffer), qint64(count)) ==
            qint64(count);
 }
 
-void onJpegSinkInit(j_compress_ptr cinfo)
-{
+void onJpegSinkInit(j_compress_ptr cinfo) {
     JpegSink* sink = reinterpret_cast<JpegSink*>(cinfo->dest);
     sink->manager.next_output_byte = sink->buffer;
     sink->manager.free_in_buffer = sizeof sink->buffer;
 }
 
-boolean onJpegSinkFull(j_compress_ptr cinfo)
-{
+boolean onJpegSinkFull(j_compress_ptr cinfo) {
     JpegSink* sink = reinterpret_cast<JpegSink*>(cinfo->dest);
     if (!flushJpegSink(sink, sizeof sink->buffer))
         failJpeg(reinterpret_cast<j_common_ptr>(cinfo), "write error");
@@ -269,8 +252,7 @@ boolean onJpegSinkFull(j_compress_ptr cinfo)
     return TRUE;
 }
 
-void onJpegSinkDone(j_compress_ptr cinfo)
-{
+void onJpegSinkDone(j_compress_ptr cinfo) {
     JpegSink* sink = reinterpret_cast<JpegSink*>(cinfo->dest);
     if (!flushJpegSink(sink, sizeof sink->buffer - sink->manager.free_in_buffer))
         failJpeg(reinterpret_cast<j_common_ptr>(cinfo), "write error");
@@ -280,8 +262,7 @@ struct JpegEncoder {
     jpeg_compress_struct cinfo{};
     JpegFailure failure{};
     JpegSink sink{};
-    explicit JpegEncoder(QIODevice& device)
-    {
+    explicit JpegEncoder(QIODevice& device) {
         initJpegFailure(failure);
         cinfo.err = &failure.manager;
         sink.manager.init_destination = onJpegSinkInit;
@@ -302,8 +283,7 @@ struct JpegSource {
     JSAMPLE* row; // one RGB row for libjpeg
 };
 
-bool writeJpegGuarded(JpegEncoder* encoder, const JpegSource* source)
-{
+bool writeJpegGuarded(JpegEncoder* encoder, const JpegSource* source) {
     if (setjmp(encoder->failure.jump))
         return false;
     j_compress_ptr cinfo = &encoder->cinfo;
@@ -332,8 +312,7 @@ bool writeJpegGuarded(JpegEncoder* encoder, const JpegSource* source)
 }
 
 // Colours as they are, alpha dropped: a 32-bit picture made a 24-bit one.
-QImage withoutAlpha(const QImage& picture)
-{
+QImage withoutAlpha(const QImage& picture) {
     if (picture.format() == QImage::Format_RGB32)
         return picture;
     QImage opaque = picture.convertToFormat(QImage::Format_ARGB32);
@@ -346,8 +325,7 @@ QImage withoutAlpha(const QImage& picture)
     return opaque;
 }
 
-bool writeJpeg(const QImage& picture, QIODevice& out)
-{
+bool writeJpeg(const QImage& picture, QIODevice& out) {
     const QImage rgb = picture.format() == QImage::Format_RGB32
                            ? picture
                            : picture.convertToFormat(QImage::Format_ARGB32);
@@ -360,21 +338,18 @@ bool writeJpeg(const QImage& picture, QIODevice& out)
     return writeJpegGuarded(&encoder, &source);
 }
 
-bool writeBmp(const QImage& picture, QIODevice& out)
-{
+bool writeBmp(const QImage& picture, QIODevice& out) {
     QImageWriter writer(&out, QByteArrayLiteral("BMP"));
     return writer.write(withoutAlpha(picture));
 }
 
-QString lowerExtension(const QString& path)
-{
+QString lowerExtension(const QString& path) {
     return QFileInfo(path).suffix().toLower();
 }
 
 } // namespace
 
-QImage loadPictureFile(const QString& path, QString* error)
-{
+QImage loadPictureFile(const QString& path, QString* error) {
     const QString extension = lowerExtension(path);
     QString detail;
     QImage picture;
@@ -395,8 +370,7 @@ QImage loadPictureFile(const QString& path, QString* error)
     return picture;
 }
 
-bool savePictureFile(const QImage& picture, const QString& path, QString* message)
-{
+bool savePictureFile(const QImage& picture, const QString& path, QString* message) {
     const QString extension = lowerExtension(path);
     // Written beside the target and renamed over it at the end, so a failed
     // write leaves an earlier file as it was.

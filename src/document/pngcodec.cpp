@@ -2,12 +2,10 @@
 
 #include <QBuffer>
 #include <QtEndian>
-
-#include <png.h>
-
 #include <algorithm>
 #include <csetjmp>
 #include <cstring>
+#include <png.h>
 #include <vector>
 
 namespace quorvel {
@@ -47,8 +45,7 @@ struct WriteJob {
     png_bytepp rows;
 };
 
-[[noreturn]] void onPngError(png_structp png, png_const_charp message)
-{
+[[noreturn]] void onPngError(png_structp png, png_const_charp message) {
     char* text = static_cast<char*>(png_get_error_ptr(png));
     qstrncpy(text, message ? message : "", kMessageBytes);
     png_longjmp(png, 1);
@@ -58,8 +55,7 @@ struct WriteJob {
 // for us and must not end up on stderr.
 void onPngWarning(png_structp, png_const_charp) {}
 
-bool readFully(QIODevice& device, void* into, qint64 size)
-{
+bool readFully(QIODevice& device, void* into, qint64 size) {
     char* at = static_cast<char*>(into);
     while (size > 0) {
         const qint64 got = device.read(at, size);
@@ -73,8 +69,7 @@ bool readFully(QIODevice& device, void* into, qint64 size)
 
 // libpng asks for exactly the bytes it needs next, never more, so a stream
 // read this way ends right after the IEND CRC.
-void readBytes(png_structp png, png_bytep data, size_t length)
-{
+void readBytes(png_structp png, png_bytep data, size_t length) {
     ReadSource* source = static_cast<ReadSource*>(png_get_io_ptr(png));
     if (source->headHandedOut < kHeadBytes) {
         const size_t count = std::min(length, kHeadBytes - source->headHandedOut);
@@ -89,8 +84,7 @@ void readBytes(png_structp png, png_bytep data, size_t length)
     }
 }
 
-void writeBytes(png_structp png, png_bytep data, size_t length)
-{
+void writeBytes(png_structp png, png_bytep data, size_t length) {
     WriteTarget* target = static_cast<WriteTarget*>(png_get_io_ptr(png));
     if (target->device->write(reinterpret_cast<const char*>(data), qint64(length)) !=
         qint64(length)) {
@@ -103,8 +97,7 @@ void flushNothing(png_structp) {}
 
 // Rows as QImage::Format_ARGB32 holds them: one 32-bit 0xAARRGGBB per pixel,
 // that is B, G, R, A in memory on little-endian machines.
-void requestArgb32Rows(png_structp png, png_infop info)
-{
+void requestArgb32Rows(png_structp png, png_infop info) {
     const int colorType = png_get_color_type(png, info);
     const int bitDepth = png_get_bit_depth(png, info);
     if (colorType == PNG_COLOR_TYPE_PALETTE)
@@ -133,8 +126,7 @@ void requestArgb32Rows(png_structp png, png_infop info)
 // The functions below are the only places libpng may jump back to. They hold
 // nothing with a destructor and change no local after setjmp.
 
-bool readHeaderGuarded(png_structp png, png_infop info, ReadSource* source)
-{
+bool readHeaderGuarded(png_structp png, png_infop info, ReadSource* source) {
     if (setjmp(png_jmpbuf(png)))
         return false;
     png_set_read_fn(png, source, readBytes);
@@ -152,8 +144,7 @@ bool readHeaderGuarded(png_structp png, png_infop info, ReadSource* source)
     return true;
 }
 
-bool readRowsGuarded(png_structp png, png_bytepp rows)
-{
+bool readRowsGuarded(png_structp png, png_bytepp rows) {
     if (setjmp(png_jmpbuf(png)))
         return false;
     png_read_image(png, rows);
@@ -161,14 +152,13 @@ bool readRowsGuarded(png_structp png, png_bytepp rows)
     return true;
 }
 
-bool writeGuarded(png_structp png, png_infop info, const WriteJob* job)
-{
+bool writeGuarded(png_structp png, png_infop info, const WriteJob* job) {
     if (setjmp(png_jmpbuf(png)))
         return false;
     png_set_write_fn(png, job->target, writeBytes, flushNothing);
     png_set_IHDR(png, info, job->width, job->height, 8,
-                 job->keepAlpha ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB,
-                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+                 job->keepAlpha ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_set_compression_level(png, kCompressionLevel);
     png_write_info(png, info);
     // The rows are handed over as Format_ARGB32 holds them; without alpha the
@@ -192,9 +182,7 @@ class PngReadStruct {
 public:
     explicit PngReadStruct(char* message)
         : m_png(png_create_read_struct(PNG_LIBPNG_VER_STRING, message, onPngError, onPngWarning)),
-          m_info(m_png ? png_create_info_struct(m_png) : nullptr)
-    {
-    }
+          m_info(m_png ? png_create_info_struct(m_png) : nullptr) {}
     ~PngReadStruct() { png_destroy_read_struct(&m_png, m_info ? &m_info : nullptr, nullptr); }
     PngReadStruct(const PngReadStruct&) = delete;
     PngReadStruct& operator=(const PngReadStruct&) = delete;
@@ -212,9 +200,7 @@ class PngWriteStruct {
 public:
     explicit PngWriteStruct(char* message)
         : m_png(png_create_write_struct(PNG_LIBPNG_VER_STRING, message, onPngError, onPngWarning)),
-          m_info(m_png ? png_create_info_struct(m_png) : nullptr)
-    {
-    }
+          m_info(m_png ? png_create_info_struct(m_png) : nullptr) {}
     ~PngWriteStruct() { png_destroy_write_struct(&m_png, m_info ? &m_info : nullptr); }
     PngWriteStruct(const PngWriteStruct&) = delete;
     PngWriteStruct& operator=(const PngWriteStruct&) = delete;
@@ -228,23 +214,20 @@ private:
     png_infop m_info;
 };
 
-QImage failDecode(QString* error, const QString& what)
-{
+QImage failDecode(QString* error, const QString& what) {
     if (error)
         *error = what;
     return {};
 }
 
-QString describeReadFailure(const ReadSource& source, const char* message)
-{
+QString describeReadFailure(const ReadSource& source, const char* message) {
     if (source.endedEarly)
         return QStringLiteral("PNG-Daten enden vorzeitig");
     return QStringLiteral("Fehlerhafte PNG-Daten (%1)").arg(QString::fromLatin1(message));
 }
 
 // Reads signature and IHDR into `source.head` and checks the picture size.
-QString readHead(QIODevice& in, ReadSource& source)
-{
+QString readHead(QIODevice& in, ReadSource& source) {
     if (!readFully(in, source.head, kSignatureBytes))
         return QStringLiteral("PNG-Daten enden vorzeitig");
     if (png_sig_cmp(source.head, 0, kSignatureBytes) != 0)
@@ -254,11 +237,11 @@ QString readHead(QIODevice& in, ReadSource& source)
         return QStringLiteral("PNG-Daten enden vorzeitig");
     if (qFromBigEndian<quint32>(chunk) != 13 || std::memcmp(chunk + 4, "IHDR", 4) != 0)
         return QStringLiteral("Fehlerhafte PNG-Daten (kein IHDR-Block am Anfang)");
-    return pictureSizeError(qFromBigEndian<quint32>(chunk + 8), qFromBigEndian<quint32>(chunk + 12));
+    return pictureSizeError(qFromBigEndian<quint32>(chunk + 8),
+                            qFromBigEndian<quint32>(chunk + 12));
 }
 
-bool encodeArgb32(const QImage& picture, QIODevice& out, bool keepAlpha)
-{
+bool encodeArgb32(const QImage& picture, QIODevice& out, bool keepAlpha) {
     if (picture.isNull())
         return false;
     // Both formats hold 0xAARRGGBB per pixel; without alpha the top byte is
@@ -286,8 +269,7 @@ bool encodeArgb32(const QImage& picture, QIODevice& out, bool keepAlpha)
 
 } // namespace
 
-QString pictureSizeError(qint64 width, qint64 height)
-{
+QString pictureSizeError(qint64 width, qint64 height) {
     if (width < 1 || height < 1)
         return QStringLiteral("Ungültige Bildgröße: %1 × %2 Pixel").arg(width).arg(height);
     if (width > kMaxPictureSide || height > kMaxPictureSide)
@@ -303,8 +285,7 @@ QString pictureSizeError(qint64 width, qint64 height)
     return {};
 }
 
-QImage decodePng(QIODevice& in, QString* error)
-{
+QImage decodePng(QIODevice& in, QString* error) {
     ReadSource source{};
     source.device = &in;
     const QString headProblem = readHead(in, source);
@@ -324,7 +305,8 @@ QImage decodePng(QIODevice& in, QString* error)
     const png_uint_32 height = png_get_image_height(png, info);
     if (png_get_bit_depth(png, info) != 8 || png_get_channels(png, info) != 4 ||
         png_get_rowbytes(png, info) != size_t(width) * 4)
-        return failDecode(error, QStringLiteral("Fehlerhafte PNG-Daten (unerwartetes Pixelformat)"));
+        return failDecode(error,
+                          QStringLiteral("Fehlerhafte PNG-Daten (unerwartetes Pixelformat)"));
 
     QImage picture(int(width), int(height), QImage::Format_ARGB32);
     if (picture.isNull())
@@ -339,13 +321,11 @@ QImage decodePng(QIODevice& in, QString* error)
     return picture;
 }
 
-bool encodePng(const QImage& picture, QIODevice& out)
-{
+bool encodePng(const QImage& picture, QIODevice& out) {
     return encodeArgb32(picture, out, true);
 }
 
-QByteArray encodePng(const QImage& picture)
-{
+QByteArray encodePng(const QImage& picture) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -354,8 +334,7 @@ QByteArray encodePng(const QImage& picture)
     return bytes;
 }
 
-bool encodePngWithoutAlpha(const QImage& picture, QIODevice& out)
-{
+bool encodePngWithoutAlpha(const QImage& picture, QIODevice& out) {
     return encodeArgb32(picture, out, false);
 }
 

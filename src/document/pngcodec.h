@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QByteArray>
-#include <QImage>
 #include <QIODevice>
+#include <QImage>
 #include <QString>
 
 namespace quorvel {

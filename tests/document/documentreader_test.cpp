@@ -522,3 +522,19 @@ TEST(DocumentReaderHostile, EveryTruncationFails)
         ASSERT_FALSE(readBytes(full.left(n), doc).ok) << "cut after " << n << " bytes";
     }
 }
+
+// Found by fuzzing: a cluster table with too many columns was refused, but its
+// column backgrounds were still read into the 12 slots.
+TEST(DocumentReaderHostile, OversizedClusterTableStopsBeforeColumnBackgrounds)
+{
+    DocBuilder b;
+    b.DokTyp = 4;
+    b.rows = 0;
+    b.columns = 5000;
+    b.spaltenHtgd.assign(5000, {0x0000FF, 1});
+    Document doc;
+    const DocumentResult r = readBytes(b.build(), doc);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(doc.header.LueckentabelleSpaltenHtgd[0], (SpaltenHintergrund{0xBEFF7F, 50}));
+    EXPECT_EQ(doc.header.Kreuzwort.KGFeldHtgdCol, 0xF0F0F0u);
+}

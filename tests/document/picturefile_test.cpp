@@ -4,14 +4,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtEndian>
-
-#include <gtest/gtest.h>
-
 #include <cstdio>
 #include <cstdlib>
-#include <vector>
-
+#include <gtest/gtest.h>
 #include <jpeglib.h>
+#include <vector>
 
 using namespace quorvel;
 
@@ -21,14 +18,12 @@ class PictureFileTest : public ::testing::Test {
 protected:
     QString path(const QString& name) const { return m_dir.filePath(name); }
 
-    static QByteArray contents(const QString& file)
-    {
+    static QByteArray contents(const QString& file) {
         QFile in(file);
         return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
     }
 
-    static void store(const QString& file, const QByteArray& bytes)
-    {
+    static void store(const QString& file, const QByteArray& bytes) {
         QFile out(file);
         ASSERT_TRUE(out.open(QIODevice::WriteOnly));
         ASSERT_EQ(out.write(bytes), bytes.size());
@@ -40,9 +35,8 @@ private:
 
 // Flat 16 x 16 blocks (JPEG keeps those nearly exact) with every kind of
 // alpha, including colours under full transparency.
-QImage blockPicture()
-{
-    const QRgb colours[] = {qRgba(255, 0, 0, 255),  qRgba(0, 128, 255, 0),
+QImage blockPicture() {
+    const QRgb colours[] = {qRgba(255, 0, 0, 255),   qRgba(0, 128, 255, 0),
                             qRgba(30, 200, 60, 128), qRgba(250, 250, 250, 10),
                             qRgba(0, 0, 0, 255),     qRgba(120, 60, 200, 200),
                             qRgba(255, 255, 0, 1),   qRgba(10, 20, 30, 255)};
@@ -55,8 +49,7 @@ QImage blockPicture()
 
 // Largest difference of a colour channel; -1 when a pixel is not opaque or
 // the sizes differ.
-int largestColourDifference(const QImage& loaded, const QImage& source)
-{
+int largestColourDifference(const QImage& loaded, const QImage& source) {
     if (loaded.size() != source.size())
         return -1;
     int largest = 0;
@@ -73,8 +66,7 @@ int largestColourDifference(const QImage& loaded, const QImage& source)
     return largest;
 }
 
-TEST_F(PictureFileTest, SavedFilesDropAlphaKeepColoursAndReadBack)
-{
+TEST_F(PictureFileTest, SavedFilesDropAlphaKeepColoursAndReadBack) {
     const QImage source = blockPicture();
     const struct {
         const char* name;
@@ -111,8 +103,7 @@ TEST_F(PictureFileTest, SavedFilesDropAlphaKeepColoursAndReadBack)
     }
 }
 
-TEST_F(PictureFileTest, LoadsPngKeepingItsAlpha)
-{
+TEST_F(PictureFileTest, LoadsPngKeepingItsAlpha) {
     const QImage source = blockPicture();
     const QString file = path(QStringLiteral("durchsichtig.PNG"));
     store(file, encodePng(source));
@@ -124,8 +115,7 @@ TEST_F(PictureFileTest, LoadsPngKeepingItsAlpha)
 // A JPEG of 16 x 16 blocks written with libjpeg in a colour space the program
 // itself never writes.
 QByteArray jpegOf(int width, int height, J_COLOR_SPACE space, int components,
-                  const std::vector<JSAMPLE>& samples)
-{
+                  const std::vector<JSAMPLE>& samples, bool progressive = false) {
     jpeg_compress_struct cinfo{};
     jpeg_error_mgr errors{};
     cinfo.err = jpeg_std_error(&errors);
@@ -139,6 +129,8 @@ QByteArray jpegOf(int width, int height, J_COLOR_SPACE space, int components,
     cinfo.in_color_space = space;
     jpeg_set_defaults(&cinfo);
     jpeg_set_quality(&cinfo, 100, TRUE);
+    if (progressive)
+        jpeg_simple_progression(&cinfo);
     jpeg_start_compress(&cinfo, TRUE);
     while (cinfo.next_scanline < cinfo.image_height) {
         JSAMPROW row = const_cast<JSAMPLE*>(samples.data()) +
@@ -152,8 +144,7 @@ QByteArray jpegOf(int width, int height, J_COLOR_SPACE space, int components,
     return bytes;
 }
 
-TEST_F(PictureFileTest, LoadsGreyAndAdobeCmykJpeg)
-{
+TEST_F(PictureFileTest, LoadsGreyAndAdobeCmykJpeg) {
     // Left block and right block of 16 x 16 pixels each.
     const std::vector<JSAMPLE> grey = [] {
         std::vector<JSAMPLE> s;
@@ -200,20 +191,17 @@ TEST_F(PictureFileTest, LoadsGreyAndAdobeCmykJpeg)
     }
 }
 
-QByteArray withBigEndian16(QByteArray bytes, qsizetype at, quint16 value)
-{
+QByteArray withBigEndian16(QByteArray bytes, qsizetype at, quint16 value) {
     qToBigEndian(value, bytes.data() + at);
     return bytes;
 }
 
-QByteArray withLittleEndian32(QByteArray bytes, qsizetype at, qint32 value)
-{
+QByteArray withLittleEndian32(QByteArray bytes, qsizetype at, qint32 value) {
     qToLittleEndian(value, bytes.data() + at);
     return bytes;
 }
 
-TEST_F(PictureFileTest, UnreadableFilesGiveNullPictureAndMessage)
-{
+TEST_F(PictureFileTest, UnreadableFilesGiveNullPictureAndMessage) {
     const QString smallJpeg = path(QStringLiteral("klein.jpg"));
     const QString smallBmp = path(QStringLiteral("klein.bmp"));
     ASSERT_TRUE(savePictureFile(blockPicture(), smallJpeg));
@@ -222,6 +210,15 @@ TEST_F(PictureFileTest, UnreadableFilesGiveNullPictureAndMessage)
     const qsizetype frame = jpeg.indexOf("\xff\xc0"); // baseline frame header: height, width
     ASSERT_GT(frame, 0);
     const QByteArray pngBytes = encodePng(blockPicture());
+    // A progressive JPEG whose last scan comes again and again: each repeat
+    // would cost a pass over the whole picture.
+    QByteArray endless = jpegOf(32, 16, JCS_GRAYSCALE, 1, std::vector<JSAMPLE>(32 * 16, 99), true);
+    const qsizetype lastScan = endless.lastIndexOf("\xff\xda");
+    const QByteArray scan = endless.mid(lastScan, endless.size() - 2 - lastScan);
+    endless.chop(2);
+    for (int i = 0; i < 600; ++i)
+        endless += scan;
+    endless += "\xff\xd9";
 
     const struct {
         const char* name;
@@ -237,7 +234,9 @@ TEST_F(PictureFileTest, UnreadableFilesGiveNullPictureAndMessage)
          QStringLiteral("Bild zu groß: 60000 × 60000 Pixel (höchstens 16384 × 16384)")},
         {"riesig.bmp", withLittleEndian32(contents(smallBmp), 18, 100000),
          QStringLiteral("Bild zu groß: 100000 × 32 Pixel (höchstens 16384 × 16384)")},
-        {"halb.png", pngBytes.left(pngBytes.size() / 2), QStringLiteral("PNG-Daten enden vorzeitig")},
+        {"endlos.jpg", endless, QStringLiteral("Fehlerhafte JPEG-Daten (zu viele Scans)")},
+        {"halb.png", pngBytes.left(pngBytes.size() / 2),
+         QStringLiteral("PNG-Daten enden vorzeitig")},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -256,8 +255,7 @@ TEST_F(PictureFileTest, UnreadableFilesGiveNullPictureAndMessage)
     }
 }
 
-TEST_F(PictureFileTest, FailedSaveGivesMessageAndLeavesEarlierFile)
-{
+TEST_F(PictureFileTest, FailedSaveGivesMessageAndLeavesEarlierFile) {
     for (const char* name : {"fehlt/bild.png", "fehlt/bild.jpg", "fehlt/bild.bmp"}) {
         SCOPED_TRACE(name);
         const QString file = path(QString::fromLatin1(name));

@@ -2,11 +2,9 @@
 
 #include <QBuffer>
 #include <QtEndian>
-
 #include <gtest/gtest.h>
-#include <zlib.h>
-
 #include <vector>
+#include <zlib.h>
 
 using namespace quorvel;
 
@@ -14,15 +12,13 @@ namespace {
 
 // --- PNG streams built by hand, independent of the codec under test ---
 
-QByteArray bigEndian32(quint32 value)
-{
+QByteArray bigEndian32(quint32 value) {
     char bytes[4];
     qToBigEndian(value, bytes);
     return QByteArray(bytes, 4);
 }
 
-QByteArray chunk(const char* type, const QByteArray& data)
-{
+QByteArray chunk(const char* type, const QByteArray& data) {
     const QByteArray typed = QByteArray(type, 4) + data;
     const uLong crc = crc32(crc32(0, nullptr, 0), reinterpret_cast<const Bytef*>(typed.constData()),
                             uInt(typed.size()));
@@ -31,8 +27,7 @@ QByteArray chunk(const char* type, const QByteArray& data)
 
 const QByteArray kSignature("\x89PNG\r\n\x1a\n", 8);
 
-QByteArray ihdr(quint32 width, quint32 height, int depth, int colorType, bool interlaced = false)
-{
+QByteArray ihdr(quint32 width, quint32 height, int depth, int colorType, bool interlaced = false) {
     QByteArray data = bigEndian32(width) + bigEndian32(height);
     data += char(depth);
     data += char(colorType);
@@ -42,12 +37,12 @@ QByteArray ihdr(quint32 width, quint32 height, int depth, int colorType, bool in
     return chunk("IHDR", data);
 }
 
-QByteArray deflated(const QByteArray& raw)
-{
+QByteArray deflated(const QByteArray& raw) {
     uLongf size = compressBound(uLong(raw.size()));
     QByteArray packed(qsizetype(size), Qt::Uninitialized);
-    const int result = compress2(reinterpret_cast<Bytef*>(packed.data()), &size,
-                                 reinterpret_cast<const Bytef*>(raw.constData()), uLong(raw.size()), 6);
+    const int result =
+        compress2(reinterpret_cast<Bytef*>(packed.data()), &size,
+                  reinterpret_cast<const Bytef*>(raw.constData()), uLong(raw.size()), 6);
     EXPECT_EQ(result, Z_OK);
     packed.resize(qsizetype(size));
     return packed;
@@ -67,8 +62,7 @@ struct Variant {
 constexpr int kWidth = 13;
 constexpr int kHeight = 11;
 
-int channelCount(int colorType)
-{
+int channelCount(int colorType) {
     switch (colorType) {
     case 2:
         return 3;
@@ -83,34 +77,29 @@ int channelCount(int colorType)
 
 // Sample values spread over the whole range of the depth; 16-bit samples have
 // equal high and low bytes, so that any reduction to 8 bits gives the same.
-quint32 sampleAt(const Variant& variant, int x, int y, int channel)
-{
+quint32 sampleAt(const Variant& variant, int x, int y, int channel) {
     const quint32 hash = quint32(x * 73 + y * 151 + channel * 29 + x * y * 7) * 2654435761u;
     if (variant.depth == 16)
         return (hash >> 24) * 257;
     return hash >> (32 - variant.depth);
 }
 
-QRgb paletteEntry(int index)
-{
+QRgb paletteEntry(int index) {
     return qRgb(index * 40 % 256, 255 - index * 3 % 256, index * 7 % 256);
 }
 
-int paletteSize(const Variant& variant)
-{
+int paletteSize(const Variant& variant) {
     return 1 << variant.depth;
 }
 
-int to8Bits(quint32 value, int depth)
-{
+int to8Bits(quint32 value, int depth) {
     if (depth == 16)
         return int(value >> 8);
     return int(value * 255 / ((1u << depth) - 1));
 }
 
 // What the decoder must produce: alpha only from an alpha channel.
-QImage expectedPicture(const Variant& v)
-{
+QImage expectedPicture(const Variant& v) {
     QImage picture(kWidth, kHeight, QImage::Format_ARGB32);
     for (int y = 0; y < kHeight; ++y) {
         for (int x = 0; x < kWidth; ++x) {
@@ -139,8 +128,7 @@ QImage expectedPicture(const Variant& v)
     return picture;
 }
 
-QByteArray packedRow(const std::vector<quint32>& samples, int depth)
-{
+QByteArray packedRow(const std::vector<quint32>& samples, int depth) {
     QByteArray row;
     if (depth >= 8) {
         for (quint32 sample : samples) {
@@ -168,8 +156,7 @@ QByteArray packedRow(const std::vector<quint32>& samples, int depth)
 
 // Scanlines with filter type 0; Adam7 passes when interlaced (empty passes
 // have no scanlines at all).
-QByteArray scanlines(const Variant& v, int rows = kHeight)
-{
+QByteArray scanlines(const Variant& v, int rows = kHeight) {
     struct Pass {
         int x0, y0, dx, dy;
     };
@@ -177,8 +164,9 @@ QByteArray scanlines(const Variant& v, int rows = kHeight)
                                   {0, 2, 2, 4}, {1, 0, 2, 2}, {0, 1, 1, 2}};
     static const Pass kWhole[] = {{0, 0, 1, 1}};
     QByteArray raw;
-    for (const Pass& pass : v.interlaced ? std::vector<Pass>(std::begin(kAdam7), std::end(kAdam7))
-                                         : std::vector<Pass>(std::begin(kWhole), std::end(kWhole))) {
+    for (const Pass& pass : v.interlaced
+                                ? std::vector<Pass>(std::begin(kAdam7), std::end(kAdam7))
+                                : std::vector<Pass>(std::begin(kWhole), std::end(kWhole))) {
         for (int y = pass.y0; y < rows; y += pass.dy) {
             std::vector<quint32> samples;
             for (int x = pass.x0; x < kWidth; x += pass.dx)
@@ -191,8 +179,7 @@ QByteArray scanlines(const Variant& v, int rows = kHeight)
     return raw;
 }
 
-QByteArray trnsChunk(const Variant& v)
-{
+QByteArray trnsChunk(const Variant& v) {
     QByteArray data;
     if (v.colorType == 3) {
         for (int i = 0; i < paletteSize(v); ++i)
@@ -208,8 +195,8 @@ QByteArray trnsChunk(const Variant& v)
     return chunk("tRNS", data);
 }
 
-QByteArray handBuiltPng(const Variant& v, int rowsOfData = kHeight, const QByteArray& afterIdat = {})
-{
+QByteArray handBuiltPng(const Variant& v, int rowsOfData = kHeight,
+                        const QByteArray& afterIdat = {}) {
     QByteArray png = kSignature + ihdr(kWidth, kHeight, v.depth, v.colorType, v.interlaced);
     if (v.colorType == 3) {
         QByteArray palette;
@@ -229,8 +216,7 @@ QByteArray handBuiltPng(const Variant& v, int rowsOfData = kHeight, const QByteA
 // A picture whose every byte matters: colours under full transparency,
 // every alpha level, and noise that makes libpng split the data into several
 // IDAT chunks.
-QImage noisyPicture(int width, int height)
-{
+QImage noisyPicture(int width, int height) {
     QImage picture(width, height, QImage::Format_ARGB32);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
@@ -242,8 +228,7 @@ QImage noisyPicture(int width, int height)
 }
 
 // Empty when equal, else where and how the pictures differ.
-std::string difference(const QImage& actual, const QImage& expected)
-{
+std::string difference(const QImage& actual, const QImage& expected) {
     if (actual.size() != expected.size())
         return "size differs";
     if (actual.format() != expected.format())
@@ -260,8 +245,7 @@ std::string difference(const QImage& actual, const QImage& expected)
     return {};
 }
 
-QImage decodeAll(const QByteArray& bytes, QString* error = nullptr, qint64* endPosition = nullptr)
-{
+QImage decodeAll(const QByteArray& bytes, QString* error = nullptr, qint64* endPosition = nullptr) {
     QByteArray data = bytes;
     QBuffer in(&data);
     in.open(QIODevice::ReadOnly);
@@ -271,8 +255,7 @@ QImage decodeAll(const QByteArray& bytes, QString* error = nullptr, qint64* endP
     return picture;
 }
 
-TEST(PngCodec, RoundTripKeepsEveryPixelAndAlpha)
-{
+TEST(PngCodec, RoundTripKeepsEveryPixelAndAlpha) {
     const QImage source = noisyPicture(150, 101);
     const QImage::Format formats[] = {QImage::Format_ARGB32, QImage::Format_ARGB32_Premultiplied,
                                       QImage::Format_RGB32, QImage::Format_RGBA8888,
@@ -291,8 +274,7 @@ TEST(PngCodec, RoundTripKeepsEveryPixelAndAlpha)
     }
 }
 
-TEST(PngCodec, EncodingFailsForNullPictureAndUnwritableDevice)
-{
+TEST(PngCodec, EncodingFailsForNullPictureAndUnwritableDevice) {
     EXPECT_TRUE(encodePng(QImage()).isEmpty());
     QByteArray data;
     QBuffer readOnly(&data);
@@ -300,13 +282,12 @@ TEST(PngCodec, EncodingFailsForNullPictureAndUnwritableDevice)
     EXPECT_FALSE(encodePng(noisyPicture(4, 4), readOnly));
 }
 
-TEST(PngCodec, ConsumesExactlyOneStreamAndNothingAfterIt)
-{
+TEST(PngCodec, ConsumesExactlyOneStreamAndNothingAfterIt) {
     const QByteArray first = encodePng(noisyPicture(300, 200));
     ASSERT_GT(first.count("IDAT"), 1) << "should span several IDAT chunks";
     // An ancillary chunk after the image data still belongs to the stream.
-    const QByteArray second =
-        handBuiltPng({"rgb8", 2, 8, false, false}, kHeight, chunk("tEXt", QByteArray("Comment\0late", 12)));
+    const QByteArray second = handBuiltPng({"rgb8", 2, 8, false, false}, kHeight,
+                                           chunk("tEXt", QByteArray("Comment\0late", 12)));
     const char marker[4] = {0x78, 0x56, 0x34, 0x12};
     QByteArray data = first + second + QByteArray(marker, 4);
 
@@ -322,8 +303,7 @@ TEST(PngCodec, ConsumesExactlyOneStreamAndNothingAfterIt)
     EXPECT_EQ(qFromLittleEndian<qint32>(tail), 0x12345678);
 }
 
-TEST(PngCodec, DecodesEveryColourTypeDepthAndInterlacing)
-{
+TEST(PngCodec, DecodesEveryColourTypeDepthAndInterlacing) {
     const Variant variants[] = {
         {"grey 1 bit", 0, 1, false, false},
         {"grey 2 bit", 0, 2, false, false},
@@ -358,25 +338,22 @@ TEST(PngCodec, DecodesEveryColourTypeDepthAndInterlacing)
     }
 }
 
-QByteArray withByteFlipped(QByteArray bytes, qsizetype index)
-{
+QByteArray withByteFlipped(QByteArray bytes, qsizetype index) {
     bytes[index] = char(bytes.at(index) ^ 0x55);
     return bytes;
 }
 
-QByteArray pngWithIdat(const Variant& v, const QByteArray& idatData)
-{
-    return kSignature + ihdr(kWidth, kHeight, v.depth, v.colorType) + chunk("IDAT", idatData) + kIend;
+QByteArray pngWithIdat(const Variant& v, const QByteArray& idatData) {
+    return kSignature + ihdr(kWidth, kHeight, v.depth, v.colorType) + chunk("IDAT", idatData) +
+           kIend;
 }
 
-QByteArray pngOfSize(quint32 width, quint32 height)
-{
+QByteArray pngOfSize(quint32 width, quint32 height) {
     return kSignature + ihdr(width, height, 8, 6) + chunk("IDAT", deflated(QByteArray(5, 0))) +
            kIend;
 }
 
-TEST(PngCodec, RefusesHostileAndBrokenStreams)
-{
+TEST(PngCodec, RefusesHostileAndBrokenStreams) {
     const Variant rgb{"rgb", 2, 8, false, false};
     QByteArray invalidBlockType = deflated(scanlines(rgb));
     invalidBlockType[2] = 0x07; // final block of the reserved type 3, with a correct CRC
@@ -395,8 +372,10 @@ TEST(PngCodec, RefusesHostileAndBrokenStreams)
         {"cut in half", good.left(good.size() / 2), QStringLiteral("PNG-Daten enden vorzeitig")},
         {"IEND CRC cut", good.chopped(2), QStringLiteral("PNG-Daten enden vorzeitig")},
         {"IHDR CRC wrong", withByteFlipped(good, 30), QStringLiteral("Fehlerhafte PNG-Daten")},
-        {"IDAT CRC wrong", withByteFlipped(good, idatCrc + 3), QStringLiteral("Fehlerhafte PNG-Daten")},
-        {"IDAT deflate data invalid", pngWithIdat(rgb, invalidBlockType), QStringLiteral("Fehlerhafte PNG-Daten")},
+        {"IDAT CRC wrong", withByteFlipped(good, idatCrc + 3),
+         QStringLiteral("Fehlerhafte PNG-Daten")},
+        {"IDAT deflate data invalid", pngWithIdat(rgb, invalidBlockType),
+         QStringLiteral("Fehlerhafte PNG-Daten")},
         {"first chunk not IHDR", kSignature + chunk("IDAT", deflated("x")) + kIend,
          QStringLiteral("kein IHDR-Block")},
         {"huge sides", pngOfSize(100000, 100000),
@@ -404,7 +383,8 @@ TEST(PngCodec, RefusesHostileAndBrokenStreams)
         {"side allowed, bytes not", pngOfSize(16384, 4097),
          QStringLiteral("Bild zu groß: 16384 × 4097 Pixel (höchstens 256 MiB Bilddaten)")},
         {"zero width", pngOfSize(0, 10), QStringLiteral("Ungültige Bildgröße: 0 × 10 Pixel")},
-        {"IDAT short of rows", handBuiltPng(rgb, kHeight - 2), QStringLiteral("Fehlerhafte PNG-Daten")},
+        {"IDAT short of rows", handBuiltPng(rgb, kHeight - 2),
+         QStringLiteral("Fehlerhafte PNG-Daten")},
         {"no IDAT", kSignature + ihdr(kWidth, kHeight, 8, 2) + kIend,
          QStringLiteral("Fehlerhafte PNG-Daten")},
         {"unknown critical chunk",

@@ -2,7 +2,7 @@
 
 #include "beendenform.h"
 
-#include <QAbstractButton>
+#include <QPushButton>
 #include <QMessageBox>
 
 #include <vector>

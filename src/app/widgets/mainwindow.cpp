@@ -1,0 +1,225 @@
+#include "mainwindow.h"
+
+#include "beendenform.h"
+#include "documentcontroller.h"
+#include "infoform.h"
+#include "mainmenu.h"
+#include "messageboxprompter.h"
+#include "optionsmenubinding.h"
+#include "pageview.h"
+#include "rounding.h"
+#include "startplan.h"
+#include "titlebar.h"
+#include "windowstatecontroller.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QKeySequence>
+#include <QScreen>
+#include <QSettings>
+#include <QShortcut>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace quorvel {
+
+using namespace Qt::Literals::StringLiterals;
+
+QString MainWindow::startPanelText()
+{
+    return u"Um ein Quorvel-Dokument anzuzeigen,\r\n\r\nrufen Sie das Menü \"Themenauswahl\" oder "
+           u"\"Datei / Öffnen\" auf.\r\n\r\n\r\n\r\nFür einen neuen Tafelanschrieb\r\n\r\n"
+           u"klicken Sie auf den Knopf \"Neues Blatt\" (rechts bei Tafelanschrieb).\r\n"_s;
+}
+
+MainWindow::MainWindow(StartEnvironment environment, QWidget* parent)
+    : QMainWindow(parent)
+    , m_cursors(ProgramCursors::create())
+{
+    setObjectName(u"HauptForm"_s);
+    m_context.environment = std::move(environment);
+    m_context.zustand.programmOrdner = m_context.environment.basisOrdner;
+    m_context.einstellungen = defaultEinstellungen(m_context.environment.basisOrdner);
+
+    auto* central = new QWidget(this);
+    m_titleBar = new TitleBar(central);
+    m_view = new PageView(central);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_titleBar);
+    layout->addWidget(m_view, 1);
+    setCentralWidget(central);
+
+    m_menu = new MainMenu(menuBar(), this);
+
+    // Every dialog of the shell, created once and reused.
+    BeendenForm = new TBeendenForm(this);
+    InfoForm = new TInfoForm(this);
+    m_documents = new DocumentController(m_context, *m_view, this);
+    m_windowStates = new WindowStateController(*this, [this] {
+        if (m_context.hooks.relayout)
+            m_context.hooks.relayout();
+    });
+    m_context.prompter = std::make_unique<MessageBoxPrompter>(this, BeendenForm);
+
+    connect(m_documents, &DocumentController::documentChanged, this, &MainWindow::documentChanged);
+    connect(m_view, &PageView::firstPainted, this, &MainWindow::firstPainted);
+    connect(m_titleBar, &TitleBar::abortRequested, this, [this] {
+        if (m_context.hooks.abortRun)
+            m_context.hooks.abortRun();
+    });
+    connectCommands();
+    bindOptionItems(*m_menu, m_context.einstellungen);
+
+    // The start state: learning view, start picture, empty document.
+    setModus(ModusLernansicht);
+    m_view->setStartText(startPanelText());
+    m_documents->showEmptyState();
+    m_context.document.vorherigeDatei.clear();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::connectCommands()
+{
+    const auto command = [this](const QString& name, auto handler) {
+        m_menu->setAvailable(name, true);
+        connect(m_menu->action(name), &QAction::triggered, this, handler);
+    };
+    command(u"Oeffnen1"_s, [this] { m_documents->Oeffnen1Click(); });
+    command(u"Schliessen1"_s, [this] { m_documents->Schliessen1Click(); });
+    command(u"Beenden1"_s, [this] { close(); });
+    command(u"Vollbild1"_s, [this] { m_windowStates->Vollbild1Click(); });
+    command(u"Fenster1"_s, [this] { m_windowStates->Fenster1Click(); });
+    command(u"Minimieren1"_s, [this] { m_windowStates->Minimieren1Click(); });
+    command(u"Inhalt1"_s, [this] { Inhalt1Click(); });
+    command(u"Info1"_s, [this] { InfoForm->exec(); });
+
+    auto* fixedSize = new QShortcut(QKeySequence(u"Shift+Alt+G"_s), this);
+    fixedSize->setObjectName(u"FesteGroesse1"_s);
+    connect(fixedSize, &QShortcut::activated, m_windowStates, &WindowStateController::festeGroesse);
+}
+
+void MainWindow::setPrompter(std::unique_ptr<UserPrompter> prompter)
+{
+    m_context.prompter = std::move(prompter);
+}
+
+void MainWindow::setModus(int modus)
+{
+    m_context.zustand.Modus = modus;
+    m_menu->applyModus(modus);
+    m_titleBar->setModus(modus);
+}
+
+void MainWindow::activateFirstTime()
+{
+    if (m_activated)
+        return;
+    m_activated = true;
+
+    // Settings: the user's store, then the central file over it.
+    {
+        const std::unique_ptr<QSettings> store = openUserSettings(m_context.environment);
+        StartPlan plan = planStart(m_context.environment, *store);
+        m_context.einstellungen = std::move(plan.einstellungen);
+        m_context.settingsLoaded = true;
+        if (const QScreen* shown = screen())
+            m_context.einstellungen.LogPixels = rnd(shown->logicalDotsPerInch());
+        m_context.document.header.Schriftart = m_context.einstellungen.Schriftart;
+
+        HauptfensterZustand& zustand = m_context.zustand;
+        zustand.zoomStufe = 0;
+        zustand.zoomFaktor = 1.0;
+        zustand.werkzeug = WerkzeugZeiger;
+        showOptionSettings(*m_menu, m_context.einstellungen);
+        setModus(ModusLernansicht);
+
+        // The command line: a folder, a document or a series package.
+        zustand.themenOrdner = plan.themenOrdner;
+        switch (plan.argument.art) {
+        case KommandozeilenArgument::Art::Keins:
+        case KommandozeilenArgument::Art::Ordner:
+            break;
+        case KommandozeilenArgument::Art::Dokument:
+            zustand.kommandozeilenDokument = plan.argument.datei;
+            m_documents->readAsCurrent(plan.argument.datei);
+            break;
+        case KommandozeilenArgument::Art::Serienpaket:
+            if (m_context.hooks.openSeriesPackage)
+                m_context.hooks.openSeriesPackage(plan.argument.datei);
+            break;
+        }
+        zustand.aktuellerOrdner = zustand.themenOrdner;
+    }
+
+    m_view->setStartPanelVisible(!m_context.documentOpen);
+    if (m_context.hooks.refreshTopicList)
+        m_context.hooks.refreshTopicList();
+}
+
+void MainWindow::showAtStart()
+{
+    if (QScreen* target = screen())
+        setGeometry(target->availableGeometry());
+    showMaximized();
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    activateFirstTime();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (m_activated
+        && !runShutdownQuestions(m_context.zustand.Modus, m_context.document,
+                                 m_context.shutdownHooks, m_context.prompt())) {
+        event->ignore();
+        return;
+    }
+    if (m_context.hooks.stopNetwork)
+        m_context.hooks.stopNetwork();
+    saveSettings();
+    event->accept();
+}
+
+void MainWindow::saveSettings()
+{
+    // Settings that were never read are not written: that would replace the
+    // user's values by the defaults.
+    if (!m_context.settingsLoaded)
+        return;
+    m_context.einstellungen.Schriftart = m_context.document.header.Schriftart;
+    const std::unique_ptr<QSettings> store = openUserSettings(m_context.environment);
+    speichereEinstellungen(*store, m_context.einstellungen);
+    store->sync();
+}
+
+void MainWindow::documentChanged()
+{
+    const Document& document = m_context.document;
+    setWindowTitle(windowCaption(m_context.documentOpen ? document.datei : QString()));
+    QString title;
+    if (m_context.documentOpen) {
+        title = document.header.titel.trimmed();
+        if (title.isEmpty())
+            title = u"(ohne Titel)"_s;
+    }
+    m_titleBar->setDocumentTitle(title);
+    if (m_activated && m_context.hooks.refreshTopicList)
+        m_context.hooks.refreshTopicList();
+}
+
+void MainWindow::Inhalt1Click()
+{
+    const QString index = m_context.zustand.programmOrdner + u"hilfe/index.html"_s;
+    if (!QFileInfo::exists(index) || !QDesktopServices::openUrl(QUrl::fromLocalFile(index)))
+        m_context.prompt().information(u"Die Hilfe \""_s + index + u"\" wurde nicht gefunden."_s);
+}
+
+} // namespace quorvel

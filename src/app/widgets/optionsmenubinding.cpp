@@ -1,0 +1,58 @@
+#include "optionsmenubinding.h"
+
+#include "einstellungen.h"
+#include "mainmenu.h"
+
+#include <QAction>
+
+#include <array>
+
+namespace quorvel {
+
+namespace {
+
+struct OptionItem {
+    const char16_t* name;
+    bool Einstellungen::*field;
+};
+
+constexpr std::array<OptionItem, 6> kOptionItems = {{
+    {u"Tonausgabe1", &Einstellungen::Sound},
+    {u"NamenseingabebeiUebungen1", &Einstellungen::UebNameEingabe},
+    {u"StatusinformationbeiUebungenanzeigen1", &Einstellungen::UebStatusInfo},
+    {u"UebungsprotokolleautomatischSpeichern1", &Einstellungen::AutoProtSpeichern},
+    {u"ErgebnisseinBestenlisteEintragen1", &Einstellungen::ErgebBestListEintragen},
+    {u"Uebungsergebnisfensteranzeigen1", &Einstellungen::UebErgebAnzeigen},
+}};
+
+const QString kLinks = QStringLiteral("WerkzeugleisteLinks1");
+const QString kRechts = QStringLiteral("WerkzeugleisteRechts1");
+
+} // namespace
+
+void bindOptionItems(MainMenu& menu, Einstellungen& settings)
+{
+    for (const OptionItem& item : kOptionItems) {
+        const QString name = QString::fromUtf16(item.name);
+        QAction* action = menu.action(name);
+        menu.setAvailable(name, true);
+        QObject::connect(action, &QAction::toggled, &menu,
+                         [&settings, field = item.field](bool on) { settings.*field = on; });
+    }
+    for (const QString& name : {kLinks, kRechts}) {
+        menu.setAvailable(name, true);
+        QObject::connect(menu.action(name), &QAction::triggered, &menu,
+                         [&settings, left = name == kLinks] {
+                             settings.WerkzeugPos = left ? 1 : 0;
+                         });
+    }
+}
+
+void showOptionSettings(MainMenu& menu, const Einstellungen& settings)
+{
+    for (const OptionItem& item : kOptionItems)
+        menu.action(QString::fromUtf16(item.name))->setChecked(settings.*item.field);
+    menu.action(settings.WerkzeugPos == 1 ? kLinks : kRechts)->setChecked(true);
+}
+
+} // namespace quorvel

@@ -1,0 +1,14 @@
+#pragma once
+
+namespace quorvel {
+
+class MainMenu;
+struct Einstellungen;
+
+// Ties the check items of the "&Optionen" menu (the six options and the tool
+// bar side) to the settings: toggling an item changes the setting, and
+// showOptionSettings() puts the settings' state on the items.
+void bindOptionItems(MainMenu& menu, Einstellungen& settings);
+void showOptionSettings(MainMenu& menu, const Einstellungen& settings);
+
+} // namespace quorvel

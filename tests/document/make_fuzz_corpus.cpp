@@ -1,0 +1,86 @@
+// Writes the seed corpus of the document reader's fuzz target: the test
+// fixtures' kinds of documents, small so that the fuzzer mutates them quickly.
+#include "docbuilder.h"
+
+#include "passwordscramble.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+
+#include <cstdio>
+
+namespace {
+
+bool save(const QDir& dir, const char* name, const QByteArray& bytes)
+{
+    QFile file(dir.filePath(QString::fromUtf8(name)));
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: make_fuzz_corpus DIR\n");
+        return 2;
+    }
+    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+    QGuiApplication app(argc, argv);
+    QDir dir(QString::fromLocal8Bit(argv[1]));
+    dir.mkpath(QStringLiteral("."));
+
+    DocBuilder labels;
+    labels.basisbild = testPicture(4, 3);
+    TestObject point;
+    point.Typ = 2;
+    point.capStored = "Info,\"mit Text\"";
+    TestObject picture;
+    picture.Typ = 6;
+    picture.Bild = testPicture(2, 2, true);
+    labels.objects = {TestObject(), point, picture};
+    labels.passwordStored = quorvel::scramblePassword("pw");
+    labels.logo = testPicture(2, 2);
+
+    DocBuilder legacy = labels;
+    legacy.magic = QStringLiteral("BXL-1.01");
+    legacy.keys = DocBuilder::allKeys().mid(0, 33);
+
+    DocBuilder table;
+    table.DokTyp = 1;
+    table.DokUnterTyp = 1;
+    table.rows = 1;
+    table.columns = 2;
+    table.cells = {TestCell(QStringLiteral("a"), 2, testPicture(2, 2)), TestCell(QStringLiteral("b"))};
+    table.basisbild = testPicture(2, 2);
+
+    DocBuilder cluster = table;
+    cluster.DokTyp = 4;
+    cluster.DokUnterTyp = 0;
+    cluster.spaltenHtgd = {{1, 2}, {3, 4}};
+
+    DocBuilder crossword;
+    crossword.DokTyp = 6;
+    crossword.magic = QStringLiteral("QVL-2.20");
+    crossword.crosswordSettings = {1, 2, 3, 4, 5};
+    crossword.grid[0] = QStringLiteral("#W1");
+    crossword.basisbild = testPicture(2, 2);
+
+    DocBuilder questions;
+    questions.DokTyp = 3;
+    TestObject q;
+    q.Typ = 21;
+    q.Untertyp = 1;
+    q.AntwortAnz = 1;
+    q.Bild = testPicture(2, 2);
+    q.BildAntw = {testPicture(1, 1)};
+    questions.objects = {q};
+    questions.basisbild = testPicture(2, 2);
+
+    const bool ok = save(dir, "labels.qvl", labels.build()) && save(dir, "legacy.qvl", legacy.build()) &&
+                    save(dir, "table.qvl", table.build()) && save(dir, "cluster.qvl", cluster.build()) &&
+                    save(dir, "crossword.qvl", crossword.build()) &&
+                    save(dir, "questions.qvl", questions.build());
+    return ok ? 0 : 1;
+}
