@@ -226,6 +226,30 @@ QString describeReadFailure(const ReadSource& source, const char* message) {
     return QStringLiteral("Fehlerhafte PNG-Daten (%1)").arg(QString::fromLatin1(message));
 }
 
+// Deflate shrinks data at most about 1032 : 1. A picture whose pixel rows could
+// not fit, so compressed, into what the device still holds is refused before
+// its memory is taken: a few hostile bytes never claim hundreds of megabytes.
+QString compressedSizeError(const QIODevice& in, quint32 width, quint32 height, int bitDepth,
+                            int colorType)
+{
+    if (in.isSequential())
+        return {};
+    static constexpr int kChannels[7] = {1, 0, 3, 1, 2, 0, 4};
+    const int channels = (colorType >= 0 && colorType < 7) ? kChannels[colorType] : 0;
+    if (channels == 0 || bitDepth < 1 || bitDepth > 16)
+        return {}; // libpng names the fault
+    const qint64 rowBytes = (qint64(width) * channels * bitDepth + 7) / 8 + 1;
+    const qint64 rawBytes = rowBytes * height;
+    constexpr qint64 kMaxDeflateRatio = 1032;
+    const qint64 left = in.size() - in.pos();
+    if (left * kMaxDeflateRatio + 1024 < rawBytes)
+        return QStringLiteral("PNG-Daten enden vorzeitig (%1 × %2 Pixel in %3 Byte)")
+            .arg(width)
+            .arg(height)
+            .arg(left);
+    return {};
+}
+
 // Reads signature and IHDR into `source.head` and checks the picture size.
 QString readHead(QIODevice& in, ReadSource& source) {
     if (!readFully(in, source.head, kSignatureBytes))
@@ -237,8 +261,12 @@ QString readHead(QIODevice& in, ReadSource& source) {
         return QStringLiteral("PNG-Daten enden vorzeitig");
     if (qFromBigEndian<quint32>(chunk) != 13 || std::memcmp(chunk + 4, "IHDR", 4) != 0)
         return QStringLiteral("Fehlerhafte PNG-Daten (kein IHDR-Block am Anfang)");
-    return pictureSizeError(qFromBigEndian<quint32>(chunk + 8),
-                            qFromBigEndian<quint32>(chunk + 12));
+    const quint32 width = qFromBigEndian<quint32>(chunk + 8);
+    const quint32 height = qFromBigEndian<quint32>(chunk + 12);
+    const QString sizeProblem = pictureSizeError(width, height);
+    if (!sizeProblem.isEmpty())
+        return sizeProblem;
+    return compressedSizeError(in, width, height, chunk[16], chunk[17]);
 }
 
 bool encodeArgb32(const QImage& picture, QIODevice& out, bool keepAlpha) {

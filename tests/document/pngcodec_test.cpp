@@ -383,6 +383,9 @@ TEST(PngCodec, RefusesHostileAndBrokenStreams) {
         {"side allowed, bytes not", pngOfSize(16384, 4097),
          QStringLiteral("Bild zu groß: 16384 × 4097 Pixel (höchstens 256 MiB Bilddaten)")},
         {"zero width", pngOfSize(0, 10), QStringLiteral("Ungültige Bildgröße: 0 × 10 Pixel")},
+        // Within both limits, but no deflate stream this short could hold 256 MiB.
+        {"tiny stream claiming a large picture", pngOfSize(8192, 8192),
+         QStringLiteral("PNG-Daten enden vorzeitig (8192 × 8192 Pixel in ")},
         {"IDAT short of rows", handBuiltPng(rgb, kHeight - 2),
          QStringLiteral("Fehlerhafte PNG-Daten")},
         {"no IDAT", kSignature + ihdr(kWidth, kHeight, 8, 2) + kIend,
