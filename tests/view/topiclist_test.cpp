@@ -1,0 +1,127 @@
+#include "topiclist.h"
+#include "topicpages.h"
+
+#include "documentio.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace quorvel;
+
+namespace {
+
+void writeDocument(const QString& path, const QString& title)
+{
+    Document doc;
+    doc.header.titel = title;
+    doc.basisbild = QImage(2, 2, QImage::Format_ARGB32);
+    doc.basisbild.fill(Qt::white);
+    ASSERT_TRUE(writeDocumentFile(doc, path, false).ok);
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+} // namespace
+
+TEST(Themenliste, ReadsReadableDocumentsSortedByTitle)
+{
+    QTemporaryDir dir;
+    writeDocument(dir.filePath(QStringLiteral("b.qvl")), QStringLiteral("zebra"));
+    writeDocument(dir.filePath(QStringLiteral("a.qvl")), QStringLiteral("Äpfel"));
+    writeDocument(dir.filePath(QStringLiteral("c.QVL")), QStringLiteral("Birnen")); // other case
+    writeDocument(dir.filePath(QStringLiteral(".versteckt.qvl")), QStringLiteral("apfelmus"));
+    writeDocument(dir.filePath(QStringLiteral("Ohne.qvl")), QStringLiteral("   "));
+    writeBytes(dir.filePath(QStringLiteral("leer.qvl")), {});
+    writeBytes(dir.filePath(QStringLiteral("fremd.qvl")), QByteArray("\x08\0\0\0GIF89a..", 12));
+    QByteArray cut;
+    {
+        QFile f(dir.filePath(QStringLiteral("b.qvl")));
+        f.open(QIODevice::ReadOnly);
+        cut = f.read(60); // inside the key list
+    }
+    writeBytes(dir.filePath(QStringLiteral("kurz.qvl")), cut);
+    QDir(dir.path()).mkdir(QStringLiteral("ordner.qvl"));
+    QDir(dir.path()).mkdir(QStringLiteral("unter"));
+    writeDocument(dir.filePath(QStringLiteral("unter/tief.qvl")), QStringLiteral("Tief"));
+    writeDocument(dir.filePath(QStringLiteral("anders.txt")), QStringLiteral("Text"));
+
+    // The order follows the user's locale; this test asks for German.
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const Themenliste list = readThemenliste(dir.path());
+    QLocale::setDefault(before);
+    QStringList titles;
+    for (const ThemenDataTyp& e : list)
+        titles << shownTitle(e);
+    // "Äpfel" sorts with "A" in German; the blank title sorts first and shows its file name.
+    EXPECT_EQ(titles, (QStringList{QStringLiteral("Ohne.qvl"), QStringLiteral("Äpfel"),
+                                   QStringLiteral("apfelmus"), QStringLiteral("Birnen"),
+                                   QStringLiteral("zebra")}))
+        << titles.join(u'|').toStdString();
+    const auto ohne = std::find_if(list.begin(), list.end(), [](const ThemenDataTyp& e) {
+        return e.datei.endsWith(QStringLiteral("Ohne.qvl"));
+    });
+    ASSERT_NE(ohne, list.end());
+    EXPECT_EQ(ohne->dateinameKlein, QStringLiteral("ohne.qvl"));
+
+    EXPECT_TRUE(readThemenliste(dir.filePath(QStringLiteral("verschwunden"))).empty());
+    EXPECT_TRUE(readThemenliste(QString()).empty());
+}
+
+TEST(ThemenSeiten, PagesOfSixty)
+{
+    const ThemenSeite first = themenSeite(0, 61);
+    EXPECT_EQ(first.start, 0);
+    EXPECT_EQ(first.end, 60);
+    EXPECT_FALSE(first.previousEnabled);
+    EXPECT_TRUE(first.nextEnabled);
+    EXPECT_EQ(first.nextCaption, QStringLiteral("Nächste 60 Dokumente anzeigen (von 61)"));
+    EXPECT_EQ(first.previousCaption, QStringLiteral("Vorherige 60 Dokumente anzeigen"));
+    // The next page never starts past count - 60: it shows entries 2..61.
+    const ThemenSeite second = themenSeite(first.start + 60, 61);
+    EXPECT_EQ(second.start, 1);
+    EXPECT_EQ(second.end, 61);
+    EXPECT_TRUE(second.previousEnabled);
+    EXPECT_FALSE(second.nextEnabled);
+    EXPECT_EQ(themenSeite(-60, 10).start, 0);
+    EXPECT_EQ(themenSeite(0, 0).end, 0);
+}
+
+TEST(ThemenSeiten, TwoColumnsAboveTwentyFiveEntries)
+{
+    EXPECT_EQ(themenSeite(0, 25).columnBreakBefore, -1);
+    EXPECT_EQ(themenSeite(0, 26).columnBreakBefore, 8); // 26 div 2 - 5: before entry 9
+    EXPECT_EQ(themenSeite(60, 200).columnBreakBefore, 60 + 25);
+}
+
+TEST(ThemenSeiten, PageFollowsTheCurrentEntry)
+{
+    EXPECT_EQ(seitenStartFuer(130, 0, 200), 120);
+    EXPECT_EQ(seitenStartFuer(5, 120, 200), 0);
+    EXPECT_EQ(seitenStartFuer(190, 0, 200), 140); // the last page starts at count - 60
+    EXPECT_EQ(seitenStartFuer(-1, 60, 200), 60);
+}
+
+TEST(ThemenSeiten, CaptionsAndNeighbours)
+{
+    EXPECT_EQ(themenMenuCaption(0, QStringLiteral("Blume")), QStringLiteral("&1:  Blume"));
+    EXPECT_EQ(themenMenuCaption(9, QStringLiteral("A & B")), QStringLiteral("10:  A && B"));
+    const QString hostile = QStringLiteral("a\tb\r\nc") + QString(10000, u'x');
+    const QString caption = themenMenuCaption(2, hostile);
+    EXPECT_TRUE(caption.startsWith(QStringLiteral("&3:  a b  cx")));
+    EXPECT_LE(caption.size(), 110);
+    EXPECT_TRUE(caption.endsWith(QChar(0x2026)));
+
+    EXPECT_EQ(nachbarEintrag(4, 1, 5), 4); // the last entry stays
+    EXPECT_EQ(nachbarEintrag(0, -1, 5), 0);
+    EXPECT_EQ(nachbarEintrag(-1, 1, 5), 0);
+    EXPECT_EQ(nachbarEintrag(0, 1, 0), -1); // empty list: nothing to open
+}
