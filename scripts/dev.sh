@@ -13,7 +13,7 @@ packages=(
   libpng-dev libjpeg-dev zlib1g-dev
   libgtest-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core
-  xvfb xauth
+  xvfb xauth unrtf
 )
 
 as_root() {

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace quorvel {
+
+// Writes a report-markup text as a rich-text (RTF) file body that word
+// processors show like the report window: title lines bold and followed by a
+// size-4 spacer line, all other lines size 9, one tab stop at 160 points.
+// Characters outside ASCII are written as RTF Unicode escapes with a
+// Windows-1252 fallback, so umlauts survive in every reader. `fontFamily` is
+// the font the text is set in.
+QByteArray reportMarkupToRtf(const QString& text, const QString& fontFamily);
+
+} // namespace quorvel
