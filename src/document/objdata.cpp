@@ -41,6 +41,8 @@ void ObjDataTyp::resetRuntime()
     RelPunktY = -1.0;
     Marke1 = -1;
     Marke2 = -1;
+    BreitenLimit = 0.0;
+    HoehenLimit = 0.0;
     Partner = 0;
     ZellZeile = 0;
     ZellSpalte = 0;

@@ -79,6 +79,10 @@ struct ObjDataTyp {
     double RelPunktY = -1.0;
     int Marke1 = -1;
     int Marke2 = -1;
+    // Bounds of the card set by the table layouts, fractions of the page width
+    // and height; 0 leaves the card bounded by the page.
+    double BreitenLimit = 0.0;
+    double HoehenLimit = 0.0;
     int Partner = 0;
     int ZellZeile = 0;
     int ZellSpalte = 0;

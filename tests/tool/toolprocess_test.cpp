@@ -22,10 +22,14 @@ struct ToolRun {
 
 // Runs the real tool without QT_QPA_PLATFORM, so that it must choose the
 // offscreen platform itself.
-ToolRun runTool(const QStringList& arguments) {
+ToolRun runTool(const QStringList& arguments, const QString& locale = {}) {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    if (!locale.isEmpty()) {
+        environment.insert(QStringLiteral("LANG"), locale);
+        environment.insert(QStringLiteral("LC_ALL"), locale);
+    }
     process.setProcessEnvironment(environment);
     process.start(QString::fromUtf8(QUORVEL_TOOL_PATH), arguments);
     EXPECT_TRUE(process.waitForFinished(60000));
@@ -146,12 +150,37 @@ TEST_F(ToolProcessTest, HelpForTheToolAndEachCommand) {
         {{QStringLiteral("--help")}, "Usage: quorvel-tool COMMAND"},
         {{QStringLiteral("dump"), QStringLiteral("--help")}, "Usage: quorvel-tool dump FILE"},
         {{QStringLiteral("build"), QStringLiteral("-h")}, "Usage: quorvel-tool build JSON OUT"},
+        {{QStringLiteral("list"), QStringLiteral("--help")}, "Usage: quorvel-tool list FOLDER"},
     };
     for (const auto& c : cases) {
         const ToolRun run = runTool(c.arguments);
         EXPECT_EQ(run.exitCode, 0);
         EXPECT_TRUE(run.out.startsWith(c.usage)) << run.out.toStdString();
     }
+}
+
+TEST_F(ToolProcessTest, ListsAFolderInMenuOrderOfTheLocale) {
+    const std::pair<const char*, const char*> documents[] = {
+        {"z.qvl", "Zebra"}, {"o.qvl", "Öl & Essig"}, {"u.qvl", ""}, {"a.qvl", "apfel"}};
+    for (const auto& [name, title] : documents) {
+        Document doc;
+        doc.header.titel = QString::fromUtf8(title);
+        doc.basisbild = QImage(2, 2, QImage::Format_ARGB32);
+        ASSERT_TRUE(writeDocumentFile(doc, path(QString::fromUtf8(name)), false).ok);
+    }
+    writeFile(QStringLiteral("kaputt.qvl"), "nicht lesbar");
+    const ToolRun german = runTool({QStringLiteral("list"), dir.path()}, QStringLiteral("de_DE.UTF-8"));
+    EXPECT_EQ(german.exitCode, 0) << german.err.toStdString();
+    EXPECT_EQ(QString::fromUtf8(german.out),
+              QStringLiteral("1:  u.qvl\n2:  apfel\n3:  Öl & Essig\n4:  Zebra\n"));
+    // Without a German locale the umlaut sorts after the letters.
+    const ToolRun plain = runTool({QStringLiteral("list"), dir.path()}, QStringLiteral("C"));
+    EXPECT_TRUE(QString::fromUtf8(plain.out).endsWith(QStringLiteral("4:  Öl & Essig\n")))
+        << plain.out.toStdString();
+
+    const ToolRun missing = runTool({QStringLiteral("list"), path(QStringLiteral("fehlt"))});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(missing.err.contains(QStringLiteral("existiert nicht")));
 }
 
 } // namespace

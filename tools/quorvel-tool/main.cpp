@@ -1,13 +1,18 @@
 // quorvel-tool: works on Quorvel documents without a window.
 
 #include "documentjson.h"
+#include "listcommand.h"
+#include "rendercommand.h"
 #include "toolcommands.h"
 
 #include <QGuiApplication>
+#include <QHash>
 #include <QStringList>
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -20,6 +25,8 @@ Works on Quorvel documents (.qvl) without a window.
 Commands:
   dump FILE [--pictures DIR]   print a document as JSON
   build JSON OUT               write a document from JSON
+  render FILE OUT.png [...]    draw the learning view of a document
+  list FOLDER                  print the topic list of a folder
 
 Run "quorvel-tool COMMAND --help" for the details of a command.
 Exit codes: 0 success, 1 failure (messages on stderr), 2 usage error.
@@ -69,6 +76,29 @@ Options:
   -h, --help      show this help
 )";
 
+const char kRenderHelp[] =
+    R"(Usage: quorvel-tool render FILE OUT.png [--size WxH] [--zoom 0..4] [--uncover]
+                           [--numbering 0|1|2] [--layers LIST]
+
+Writes the picture the learning view shows for the document FILE in a view
+area of W x H pixels: the page fitted to the area, zoomed by the level's factor
+(1.0, 1.25, 1.5, 1.75, 2.0) and clipped to the area, centred. Every query field
+is covered as after loading unless --uncover is given. The format follows the
+extension of OUT (.png, .jpg, else a bitmap).
+
+Options:
+  --size WxH       the view area (default 1024x768)
+  --zoom N         zoom level 0..4 (default 0)
+  --uncover        uncover every query field
+  --numbering N    0 question marks, 1 ordered (default), 2 random
+  --layers LIST    the layers shown, comma-separated numbers: 0 base picture,
+                   1 texts and pictures, 2 info points, 3 layout (default
+                   0,1,2,3; an empty list hides all)
+  -h, --help       show this help
+
+A file that cannot be read exits with 1 and the program's messages on stderr.
+)";
+
 void printOut(const QByteArray& bytes) {
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
     std::fflush(stdout);
@@ -97,53 +127,151 @@ bool isHelp(const QString& argument) {
     return argument == QLatin1StringView("-h") || argument == QLatin1StringView("--help");
 }
 
-// The arguments of a subcommand: positional ones in order and the values of
-// the options it knows. Options may stand anywhere; "--" ends them.
-struct ParsedArguments {
-    QStringList positional;
-    QString picturesDir;
-    bool help = false;
+// An option a subcommand knows, with or without a value.
+struct OptionSpec {
+    const char* name;
+    bool takesValue;
+    const char* missingValue; // the message when the value is missing
 };
 
-std::optional<ParsedArguments> parseArguments(const QStringList& arguments, bool acceptsPictures,
-                                              QString& error) {
+// The arguments of a subcommand: positional ones in order and the options
+// given. Options may stand anywhere; "--" ends them.
+struct ParsedArguments {
+    QStringList positional;
+    QHash<QString, QString> values; // options with a value, and flags (empty value)
+    bool help = false;
+
+    bool has(const char* name) const { return values.contains(QLatin1StringView(name)); }
+    QString value(const char* name) const { return values.value(QLatin1StringView(name)); }
+};
+
+std::optional<ParsedArguments>
+parseArguments(const QStringList& arguments, const std::vector<OptionSpec>& known, QString& error) {
     ParsedArguments parsed;
     bool optionsEnded = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
         if (optionsEnded || !argument.startsWith(QLatin1Char('-')) || argument.size() == 1) {
             parsed.positional.append(argument);
-        } else if (argument == QLatin1StringView("--")) {
+            continue;
+        }
+        if (argument == QLatin1StringView("--")) {
             optionsEnded = true;
-        } else if (isHelp(argument)) {
+            continue;
+        }
+        if (isHelp(argument)) {
             parsed.help = true;
-        } else if (acceptsPictures && argument == QLatin1StringView("--pictures")) {
-            parsed.picturesDir = i + 1 < arguments.size() ? arguments[++i] : QString();
-            if (parsed.picturesDir.isEmpty()) {
-                error = QStringLiteral("--pictures needs a folder");
-                return std::nullopt;
-            }
-        } else {
+            continue;
+        }
+        const auto spec = std::find_if(known.begin(), known.end(), [&](const OptionSpec& o) {
+            return argument == QLatin1StringView(o.name);
+        });
+        if (spec == known.end()) {
             error = QStringLiteral("unknown option %1").arg(argument);
             return std::nullopt;
         }
+        QString value;
+        if (spec->takesValue) {
+            // An empty value is a value; only a missing one is an error.
+            if (i + 1 >= arguments.size()) {
+                error = QLatin1StringView(spec->missingValue);
+                return std::nullopt;
+            }
+            value = arguments[++i];
+        }
+        parsed.values.insert(argument, value);
     }
     return parsed;
+}
+
+// A usage error found while running a subcommand, reported as runTool reports
+// its own.
+CommandOutcome usageOutcome(const QString& message, const QString& command) {
+    return {kExitUsage,
+            {},
+            {QStringLiteral("quorvel-tool: ") + message,
+             QStringLiteral("Run \"quorvel-tool %1 --help\" for usage.").arg(command)}};
+}
+
+CommandOutcome runRender(const ParsedArguments& a) {
+    const QString command = QStringLiteral("render");
+    RenderOptions options;
+    QString error;
+    if (a.has("--size")) {
+        const auto size = parseRenderSize(a.value("--size"), error);
+        if (!size)
+            return usageOutcome(error, command);
+        options.groesse = *size;
+    }
+    if (a.has("--zoom")) {
+        const auto zoom = parseRenderInt(a.value("--zoom"), 0, 4, QStringLiteral("--zoom"), error);
+        if (!zoom)
+            return usageOutcome(error, command);
+        options.zoomStufe = *zoom;
+    }
+    if (a.has("--numbering")) {
+        const auto mode =
+            parseRenderInt(a.value("--numbering"), 0, 2, QStringLiteral("--numbering"), error);
+        if (!mode)
+            return usageOutcome(error, command);
+        options.nummerierung = *mode;
+    }
+    if (a.has("--layers")) {
+        const auto layers = parseRenderLayers(a.value("--layers"), error);
+        if (!layers)
+            return usageOutcome(error, command);
+        options.ebenen = *layers;
+    }
+    options.aufdecken = a.has("--uncover");
+    return renderCommand(a.positional[0], a.positional[1], options);
 }
 
 struct Subcommand {
     const char* name;
     const char* help;
-    bool acceptsPictures;
+    std::vector<OptionSpec> options;
     qsizetype positionalCount;
     std::function<CommandOutcome(const ParsedArguments&)> run;
 };
 
+const char kListHelp[] = R"(Usage: quorvel-tool list FOLDER
+
+Prints the topic list of FOLDER as the program's topic menu shows it: every
+readable document (*.qvl) of the folder, not of its subfolders, sorted by title
+in the locale of the environment (LANG, LC_ALL), one line per entry: the
+number, ":  " and the title (the file name for an untitled document).
+)";
+
 const Subcommand kSubcommands[] = {
-    {"dump", kDumpHelp, true, 1,
-     [](const ParsedArguments& a) { return dumpCommand(a.positional[0], a.picturesDir); }},
-    {"build", kBuildHelp, false, 2,
+    {"dump",
+     kDumpHelp,
+     {{"--pictures", true, "--pictures needs a folder"}},
+     1,
+     [](const ParsedArguments& a) {
+         if (a.has("--pictures") && a.value("--pictures").isEmpty())
+             return usageOutcome(QStringLiteral("--pictures needs a folder"),
+                                 QStringLiteral("dump"));
+         return dumpCommand(a.positional[0], a.value("--pictures"));
+     }},
+    {"build",
+     kBuildHelp,
+     {},
+     2,
      [](const ParsedArguments& a) { return buildCommand(a.positional[0], a.positional[1]); }},
+    {"render",
+     kRenderHelp,
+     {{"--size", true, "--size needs WxH"},
+      {"--zoom", true, "--zoom needs a level"},
+      {"--uncover", false, ""},
+      {"--numbering", true, "--numbering needs a mode"},
+      {"--layers", true, "--layers needs a list"}},
+     2,
+     runRender},
+    {"list",
+     kListHelp,
+     {},
+     1,
+     [](const ParsedArguments& a) { return listCommand(a.positional[0]); }},
 };
 
 int runTool(const QStringList& arguments) {
@@ -159,7 +287,7 @@ int runTool(const QStringList& arguments) {
             continue;
         QString error;
         const std::optional<ParsedArguments> parsed =
-            parseArguments(arguments.mid(1), command.acceptsPictures, error);
+            parseArguments(arguments.mid(1), command.options, error);
         if (!parsed)
             return usageError(error, name);
         if (parsed->help) {

@@ -1,0 +1,199 @@
+// Composing the learning view of a large labelling document: a 4000 x 3000
+// base picture, 180 labels and points and 20 pictures in a 1920 x 1080 view.
+// Goals: a recomposition after loading within one frame at 60 Hz (16.7 ms; the
+// scaled base picture is cached, its one-time cost is measured apart), the
+// redraw of one uncovered field at most 5 % of a recomposition, and the working
+// pictures at most seven page-sized pictures.
+#include "document.h"
+#include "numbering.h"
+#include "viewcomposer.h"
+#include "zufallsgenerator.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <cmath>
+#include <cstdio>
+#include <map>
+
+using namespace quorvel;
+
+namespace {
+
+constexpr QSize kAnsicht(1920, 1080);
+
+QImage grossesBasisbild()
+{
+    QImage bild(4000, 3000, QImage::Format_ARGB32);
+    for (int y = 0; y < bild.height(); ++y) {
+        auto* zeile = reinterpret_cast<QRgb*>(bild.scanLine(y));
+        for (int x = 0; x < bild.width(); ++x)
+            zeile[x] = qRgb(40 + (x * 7 + y) % 150, 60 + (y / 7) % 120, 90 + (x / 11) % 140);
+    }
+    return bild;
+}
+
+Document& dokument()
+{
+    static Document d = [] {
+        Document doc;
+        doc.basisbild = grossesBasisbild();
+        doc.derivePageGeometry();
+        const QString woerter[] = {QStringLiteral("Merkur"),
+                                   QStringLiteral("Venus"),
+                                   QStringLiteral("Erde und Mond"),
+                                   QStringLiteral("Jupiter"),
+                                   QStringLiteral("Saturn mit Ringen"),
+                                   QStringLiteral("Neptun")};
+        for (int i = 0; i < 180; ++i) {
+            ObjDataTyp o;
+            const double x = 0.05 + 0.9 * ((i * 37) % 100) / 100.0;
+            const double y = 0.05 + 0.9 * ((i * 61) % 97) / 97.0;
+            o.Sx = x;
+            o.Sy = y;
+            o.Kx = std::min(0.95, x + 0.03);
+            o.Ky = std::max(0.03, y - 0.04);
+            o.Ebene = 1;
+            o.ZIndex = i % 5;
+            if (i % 6 == 5) { // every sixth an info point
+                o.Typ = 2;
+                o.Ebene = 2;
+                o.PktCap = QStringLiteral("Info");
+                o.HFarbe = 0xFD5F00;
+                o.HDeck = 100;
+                o.Farbe = 0xFFFFFF;
+            } else {
+                o.Typ = i % 3 == 0 ? 1 : 0;
+                o.Cap = woerter[i % 6];
+                o.Sline = 1;
+                o.LinieDicke = 2;
+                o.LinieFarbe = 0xFFFFFF;
+                o.HFarbe = 0xE6FFFF;
+                o.HDeck = 100;
+                o.KAusr = i % 5;
+            }
+            doc.objects.push_back(o);
+        }
+        for (int i = 0; i < 20; ++i) {
+            ObjDataTyp o;
+            o.Typ = i % 2 == 0 ? 6 : 7;
+            o.Kx = o.Sx = 0.1 + 0.04 * i;
+            o.Ky = o.Sy = 0.15 + 0.035 * i;
+            o.KAusr = 5;
+            o.Fsize = 20;
+            o.Ebene = 1;
+            o.Bild = QImage(400, 300, QImage::Format_ARGB32);
+            o.Bild.fill(QColor(30 + 10 * i, 200 - 5 * i, 120));
+            doc.objects.push_back(o);
+        }
+        Zufallsgenerator zufall(1);
+        abdeckenUndNummerieren(doc, NummerierungGeordnet, zufall);
+        return doc;
+    }();
+    return d;
+}
+
+ViewComposer& composer()
+{
+    static ViewComposer c = [] {
+        ViewComposer vc(dokument());
+        vc.setAnsichtsBereich(kAnsicht);
+        vc.neuAufbauen();
+        return vc;
+    }();
+    return c;
+}
+
+// One-time cost: reducing and scaling the base picture, then composing.
+void BM_RecomposeUncached(benchmark::State& state)
+{
+    ViewComposer c(dokument());
+    c.setAnsichtsBereich(kAnsicht);
+    for (auto _ : state) {
+        c.cachesLeeren();
+        c.neuAufbauen();
+    }
+}
+
+void BM_Recompose(benchmark::State& state)
+{
+    ViewComposer& c = composer();
+    for (auto _ : state)
+        c.neuAufbauen();
+}
+
+void BM_UncoverOneField(benchmark::State& state)
+{
+    ViewComposer& c = composer();
+    c.neuAufbauen();
+    ObjDataTyp& feld = dokument().objects[7]; // a query label
+    for (auto _ : state) {
+        feld.AbfrageStatus = feld.AbfrageStatus == -1 ? 0 : -1;
+        benchmark::DoNotOptimize(c.objektNeuZeichnen(7));
+    }
+    feld.AbfrageStatus = -1;
+}
+
+BENCHMARK(BM_RecomposeUncached)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_Recompose)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_UncoverOneField)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
+
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    std::map<std::string, double> seconds;
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        for (const Run& run : runs) {
+            if (run.run_type == Run::RT_Iteration && run.iterations > 0)
+                seconds[run.run_name.function_name] =
+                    run.real_accumulated_time / double(run.iterations);
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+};
+
+// Distinct pixel buffers among the working pictures and the cached background,
+// in page pictures.
+double arbeitsbilderInSeiten()
+{
+    ViewComposer& c = composer();
+    c.neuAufbauen();
+    const QImage* bilder[] = {
+        &c.seite(),   &c.seiteOhneObjekte(),     &c.seiteMitFestenObjekten(), &c.endSeite(),
+        &c.ansicht(), &c.sichtbarerAusschnitt(), &c.zeichenUeberlagerung()};
+    std::vector<const uchar*> gesehen;
+    qint64 bytes = 0;
+    for (const QImage* bild : bilder) {
+        if (std::find(gesehen.begin(), gesehen.end(), bild->constBits()) != gesehen.end())
+            continue;
+        gesehen.push_back(bild->constBits());
+        bytes += bild->sizeInBytes();
+    }
+    return double(bytes) / double(c.seite().sizeInBytes());
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    composer();
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    const double recompose = reporter.seconds["BM_Recompose"];
+    const double aufdecken = reporter.seconds["BM_UncoverOneField"];
+    std::printf("\npage picture %d x %d\n", composer().seite().width(),
+                composer().seite().height());
+    std::printf("recompose: %.2f ms (goal <= 16.7)\n", recompose * 1e3);
+    std::printf("uncover one field / recompose: %.2f %% (goal <= 5)\n",
+                recompose > 0 ? 100.0 * aufdecken / recompose : 0.0);
+    std::printf("working pictures: %.2f page pictures (goal <= 7)\n", arbeitsbilderInSeiten());
+    std::printf("plus the base picture reduced to 2000 pixels: %.2f page pictures\n",
+                double(composer().hintergrund().reduzierteBasis(dokument()).sizeInBytes()) /
+                    double(composer().seite().sizeInBytes()));
+    benchmark::Shutdown();
+    return 0;
+}

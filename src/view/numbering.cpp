@@ -1,0 +1,166 @@
+#include "numbering.h"
+
+#include "document.h"
+#include "zufallsgenerator.h"
+
+#include <QCollator>
+#include <algorithm>
+#include <array>
+#include <map>
+#include <numeric>
+#include <utility>
+
+namespace quorvel {
+
+namespace {
+
+constexpr int kTypEinzelfrageAntwort = 10;
+constexpr int kTypMCAntwort = 24;
+
+bool istKandidatTyp(int typ)
+{
+    static constexpr std::array typen{0, 3, 6, 20, 21, 32, 34, 41, 43, 51, 53, 60};
+    return std::find(typen.begin(), typen.end(), typ) != typen.end();
+}
+
+// Candidates that show a number of their own position.
+bool traegtPositionsnummer(int typ)
+{
+    static constexpr std::array typen{0, 3, 6, 32, 34, 41, 43, 51, 53, 60};
+    return std::find(typen.begin(), typen.end(), typ) != typen.end();
+}
+
+// A selection sort that always swaps the first smallest remaining element into
+// place: its (unstable) order for equal keys is part of what users see.
+template <typename Less> void auswahlSortieren(std::vector<int>& liste, Less kleiner)
+{
+    for (size_t i = 0; i < liste.size(); ++i) {
+        size_t kleinster = i;
+        for (size_t j = i + 1; j < liste.size(); ++j) {
+            if (kleiner(liste[j], liste[kleinster]))
+                kleinster = j;
+        }
+        std::swap(liste[i], liste[kleinster]);
+    }
+}
+
+void ordne(const Document& document, std::vector<int>& liste)
+{
+    const auto& objekte = document.objects;
+    if (document.header.GeordnetArt == 1) {
+        QCollator collator;
+        collator.setCaseSensitivity(Qt::CaseInsensitive);
+        auswahlSortieren(liste, [&](int a, int b) {
+            return collator.compare(objekte[size_t(a)].Cap, objekte[size_t(b)].Cap) < 0;
+        });
+    } else {
+        auswahlSortieren(liste, [&](int a, int b) {
+            const ObjDataTyp& oa = objekte[size_t(a)];
+            const ObjDataTyp& ob = objekte[size_t(b)];
+            return oa.Ky < ob.Ky || (oa.Ky == ob.Ky && oa.Kx < ob.Kx);
+        });
+    }
+}
+
+// Every position swapped with a random one of the whole list. This is not a
+// uniform shuffle, but it is the order the program has always produced.
+void mische(std::vector<int>& liste, Zufallsgenerator& zufall)
+{
+    const int n = int(liste.size());
+    for (int i = 0; i < n; ++i)
+        std::swap(liste[size_t(i)], liste[size_t(zufall.bounded(n))]);
+}
+
+// Multiple-choice answers count within their question: 1..k in list order, or a
+// random permutation of 1..k.
+void nummeriereAntworten(Document& document, const std::vector<int>& kandidaten, bool zufaellig,
+                         Zufallsgenerator& zufall)
+{
+    std::map<int, std::vector<int>> proFrage;
+    for (int index : kandidaten) {
+        const ObjDataTyp& o = document.objects[size_t(index)];
+        if (o.Typ == kTypMCAntwort)
+            proFrage[o.FrageNummer].push_back(index);
+    }
+    for (auto& [frage, antworten] : proFrage) {
+        std::vector<int> nummern(antworten.size());
+        std::iota(nummern.begin(), nummern.end(), 1);
+        if (zufaellig) {
+            for (int i = int(nummern.size()) - 1; i > 0; --i)
+                std::swap(nummern[size_t(i)], nummern[size_t(zufall.bounded(i + 1))]);
+        }
+        for (size_t k = 0; k < antworten.size(); ++k)
+            document.objects[size_t(antworten[k])].AbfrageNummer = nummern[k];
+    }
+}
+
+} // namespace
+
+QString nummernText(int nummer, int numArt)
+{
+    if (nummer < 1)
+        return QStringLiteral("?");
+    if (numArt != 1)
+        return QString::number(nummer);
+    QString text(QChar(u'A' + (nummer - 1) % 26));
+    text += QString((nummer - 1) / 26, u'\'');
+    return text;
+}
+
+std::vector<int> nummerierungsKandidaten(const Document& document)
+{
+    std::vector<int> kandidaten;
+    const int dokTyp = document.header.DokTyp;
+    for (size_t i = 0; i < document.objects.size(); ++i) {
+        const ObjDataTyp& o = document.objects[i];
+        bool nimmtTeil = false;
+        if (dokTyp == 2)
+            nimmtTeil = o.Typ == kTypEinzelfrageAntwort;
+        else if (dokTyp == 3)
+            nimmtTeil = o.Typ == kTypMCAntwort;
+        else
+            nimmtTeil = istKandidatTyp(o.Typ) && ((o.Typ != 51 && o.Typ != 53) || o.Aktiv);
+        if (nimmtTeil)
+            kandidaten.push_back(int(i));
+    }
+    return kandidaten;
+}
+
+void nummeriereAbfragefelder(Document& document, int modus, Zufallsgenerator& zufall)
+{
+    std::vector<int> liste = nummerierungsKandidaten(document);
+    // Multiple-choice answers keep list order: they are numbered per question.
+    if (document.header.DokTyp != 3) {
+        if (modus == NummerierungGeordnet)
+            ordne(document, liste);
+        else if (modus == NummerierungZufaellig)
+            mische(liste, zufall);
+    }
+
+    for (size_t p = 1; p <= liste.size(); ++p) {
+        ObjDataTyp& o = document.objects[size_t(liste[p - 1])];
+        if (traegtPositionsnummer(o.Typ)) {
+            o.AbfrageNummer = modus == NummerierungFragezeichen ? 0 : int(p);
+        } else if (o.Typ == kTypEinzelfrageAntwort) {
+            o.AbfrageNummer = 0;
+        } else if (o.Typ != kTypMCAntwort) {
+            o.AbfrageNummer = -1;
+            o.AbfrageStatus = 0;
+        }
+    }
+    nummeriereAntworten(document, liste, modus == NummerierungZufaellig, zufall);
+
+    for (ObjDataTyp& o : document.objects) {
+        if (!isQueryTyp(o.Typ))
+            o.AbfrageStatus = 0;
+    }
+}
+
+void abdeckenUndNummerieren(Document& document, int modus, Zufallsgenerator& zufall)
+{
+    for (ObjDataTyp& o : document.objects)
+        o.AbfrageStatus = -1;
+    nummeriereAbfragefelder(document, modus, zufall);
+}
+
+} // namespace quorvel

@@ -1,0 +1,456 @@
+#include "objectdrawer.h"
+
+#include "cardplacement.h"
+#include "colorconversion.h"
+#include "exercisemarks.h"
+#include "headerdata.h"
+#include "numbering.h"
+#include "objdata.h"
+#include "objecttypes.h"
+#include "pointshape.h"
+#include "rounding.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace quorvel {
+
+namespace {
+
+// Covered fields and their badges.
+constexpr Farbwert kAbdeckFarbe = 0xFFE4CA;
+constexpr Farbwert kAbdeckRand = 0xBB7D46;
+// Cloze gaps are at least this many "X" wide; the cap only guards against
+// absurd values from a file.
+constexpr int kMaxMinLuecke = 200;
+// Beyond this many kept scaled pictures or finished cards the store starts
+// afresh; a document rarely has more than a few hundred.
+constexpr size_t kMaxBilder = 512;
+constexpr size_t kMaxFertigeKarten = 2048;
+
+int kartenMindestBreite(double s)
+{
+    return std::max(1, rnd(30.0 * s));
+}
+
+// Inner left and right padding of text cards.
+int textRand(double s)
+{
+    return std::max(1, rnd(3.0 * s));
+}
+
+// Room a card's text may take. Cards of generated layouts will be bounded by
+// their cell; everything else by the page.
+// The space a card may take: the page, or the cell bounds a table layout set.
+QSize kartenGrenzen(const ObjDataTyp& o, const ZeichenKontext& kontext)
+{
+    QSize grenzen = kontext.seitenBild;
+    if (o.BreitenLimit > 0.0)
+        grenzen.setWidth(std::max(1, rnd(o.BreitenLimit * grenzen.width())));
+    if (o.HoehenLimit > 0.0)
+        grenzen.setHeight(std::max(1, rnd(o.HoehenLimit * grenzen.height())));
+    return grenzen;
+}
+
+QString knopfSymbol(int typ)
+{
+    switch (typ) {
+    case 12:
+        return QStringLiteral("<");
+    case 13:
+        return QStringLiteral(">");
+    case 14:
+        return QStringLiteral("|<");
+    case 15:
+        return QStringLiteral(">|");
+    case 16:
+        return QStringLiteral("?");
+    default:
+        return QString();
+    }
+}
+
+// The convex hull of a few points, counter-clockwise (monotone chain).
+QPolygonF konvexeHuelle(std::array<QPointF, 8> punkte)
+{
+    std::sort(punkte.begin(), punkte.end(), [](const QPointF& a, const QPointF& b) {
+        return a.x() < b.x() || (a.x() == b.x() && a.y() < b.y());
+    });
+    const auto kreuz = [](const QPointF& o, const QPointF& a, const QPointF& b) {
+        return (a.x() - o.x()) * (b.y() - o.y()) - (a.y() - o.y()) * (b.x() - o.x());
+    };
+    QPolygonF huelle(16);
+    int k = 0;
+    for (const QPointF& p : punkte) {
+        while (k >= 2 && kreuz(huelle[k - 2], huelle[k - 1], p) <= 0)
+            --k;
+        huelle[k++] = p;
+    }
+    for (int i = int(punkte.size()) - 2, unten = k + 1; i >= 0; --i) {
+        const QPointF& p = punkte[size_t(i)];
+        while (k >= unten && kreuz(huelle[k - 2], huelle[k - 1], p) <= 0)
+            --k;
+        huelle[k++] = p;
+    }
+    huelle.resize(std::max(0, k - 1));
+    return huelle;
+}
+
+void fuelleHintergrund(QPainter& painter, const QRect& karte, const ObjDataTyp& o)
+{
+    if (o.HDeck >= 1)
+        painter.fillRect(karte, farbeAusWert(o.HFarbe, o.HDeck));
+}
+
+} // namespace
+
+struct ObjectDrawer::Karte {
+    enum class Art { Text, Bild, Punkt };
+    Art art = Art::Text;
+    QRect rect;
+    std::shared_ptr<const GesetzterText> text;
+    QRect bildRect; // the picture inside the card
+};
+
+size_t ObjectDrawer::BildHash::operator()(const BildSchluessel& k) const noexcept
+{
+    return std::hash<qint64>()(k.key) ^ (size_t(k.w) << 1) ^ (size_t(k.h) << 17);
+}
+
+void zeichneZiellinie(QPainter& painter, const ObjDataTyp& o, QSize seitenBild)
+{
+    const int dicke = std::clamp(o.LinieDicke, 1, 5);
+    const QPoint von(rnd(o.Sx * seitenBild.width()), rnd(o.Sy * seitenBild.height()));
+    const QPoint nach = kartenPunkt(o, seitenBild);
+    const bool geglaettet = painter.testRenderHint(QPainter::Antialiasing);
+    if (geglaettet)
+        painter.setRenderHint(QPainter::Antialiasing, false);
+    const QColor farbe = farbeAusWert(o.LinieFarbe);
+    if (dicke == 1) {
+        painter.setPen(QPen(farbe, 0));
+        painter.drawLine(von, nach);
+    } else {
+        // The parallel lines together cover the band that a square of
+        // dicke x dicke pixels sweeps from one end to the other: the convex
+        // hull of the square at both ends. Filling it is one span per row.
+        const int lo = -(dicke / 2);
+        const int hi = lo + dicke;
+        const QPoint ecken[4] = {{lo, lo}, {hi, lo}, {hi, hi}, {lo, hi}};
+        std::array<QPointF, 8> punkte;
+        for (int i = 0; i < 4; ++i) {
+            punkte[size_t(i)] = QPointF(von + ecken[i]);
+            punkte[size_t(i + 4)] = QPointF(nach + ecken[i]);
+        }
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(farbe);
+        painter.drawPolygon(konvexeHuelle(punkte));
+        painter.setBrush(Qt::NoBrush);
+    }
+    if (geglaettet)
+        painter.setRenderHint(QPainter::Antialiasing, true);
+}
+
+int zeichneAbdeckung(QPainter& painter, const QRect& karte, double s)
+{
+    painter.fillRect(karte, farbeAusWert(kAbdeckFarbe));
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(farbeAusWert(kAbdeckRand), 0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(karte.adjusted(0, 0, -1, -1));
+    painter.restore();
+
+    int groesse = std::max(1, rnd(22.0 * s));
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(groesse);
+    while (groesse > 1 && zeilenHoehe(font) > karte.height())
+        font.setPixelSize(--groesse);
+    zeichneZentriert(painter, QRectF(karte).center(), QStringLiteral("?"), font,
+                     farbeAusWert(kAbdeckRand));
+    return groesse;
+}
+
+namespace {
+
+QRectF plakettenKreis(const QRect& karte, double s)
+{
+    const int durchmesser = std::max(1, rnd(30.0 * s));
+    const QPointF mitte = QRectF(karte).center();
+    return QRectF(mitte.x() - durchmesser / 2.0, mitte.y() - durchmesser / 2.0, durchmesser,
+                  durchmesser);
+}
+
+} // namespace
+
+QRect nummernPlakettenBereich(const QRect& karte, double s)
+{
+    return plakettenKreis(karte, s).toAlignedRect().adjusted(-1, -1, 1, 1);
+}
+
+void zeichneNummernPlakette(QPainter& painter, const QRect& karte, const QString& text, double s)
+{
+    const QRectF kreis = plakettenKreis(karte, s);
+    zeichneEllipse(painter, kreis, farbeAusWert(kAbdeckRand), Qt::white);
+    int groesse = std::max(1, rnd(16.0 * s));
+    QFont font = titelSchrift(groesse);
+    while (groesse > 1 && QFontMetricsF(font).horizontalAdvance(text) > kreis.width() - 4)
+        font.setPixelSize(--groesse);
+    zeichneZentriert(painter, kreis.center(), text, font, Qt::white);
+}
+
+const QImage& ObjectDrawer::skaliertesBild(const QImage& bild, QSize groesse)
+{
+    const BildSchluessel schluessel{bild.cacheKey(), groesse.width(), groesse.height()};
+    auto it = m_bilder.find(schluessel);
+    if (it != m_bilder.end())
+        return it->second;
+    if (m_bilder.size() >= kMaxBilder)
+        m_bilder.clear();
+    QImage skaliert = bild.size() == groesse
+                          ? bild
+                          : bild.scaled(groesse, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (skaliert.format() != QImage::Format_ARGB32_Premultiplied)
+        skaliert.convertTo(QImage::Format_ARGB32_Premultiplied);
+    return m_bilder.emplace(schluessel, std::move(skaliert)).first->second;
+}
+
+ObjectDrawer::Karte ObjectDrawer::miss(const ZeichenKontext& kontext, ObjDataTyp& o)
+{
+    const double s = kontext.s;
+    const QSize grenzen = kartenGrenzen(o, kontext);
+    const QPoint punkt = kartenPunkt(o, kontext.seitenBild);
+    Karte karte;
+
+    if (istPunktTyp(o.Typ) || istKnopfTyp(o.Typ)) {
+        karte.art = Karte::Art::Punkt;
+        const int d =
+            (o.Typ >= 12 && o.Typ <= 16) ? kartenMindestBreite(s) : punktDurchmesser(o, s);
+        karte.rect = platziereKarte(punkt, QSize(d, d), SeiteZentriert, 0);
+        return karte;
+    }
+
+    const int seite = kartenSeite(o, kontext.seitenAspekt);
+    const int abstand = rnd(7.0 * s);
+    const int pixelGroesse = textPixelGroesse(o.Fsize, s);
+
+    if (!o.Bild.isNull()) {
+        karte.art = Karte::Art::Bild;
+        // Pictures are as high as an "X" of the object's size in "Arial".
+        int h = zeilenHoehe(objektSchrift(QStringLiteral("Arial"), pixelGroesse));
+        const double verhaeltnis = double(o.Bild.width()) / o.Bild.height();
+        int w = std::max(1, rnd(h * verhaeltnis));
+        if (w > grenzen.width()) {
+            w = std::max(1, grenzen.width());
+            h = std::max(1, rnd(w / verhaeltnis));
+        }
+        if (h > grenzen.height()) {
+            h = std::max(1, grenzen.height());
+            w = std::max(1, rnd(h * verhaeltnis));
+        }
+        const QSize groesse(std::max(w, kartenMindestBreite(s)), h);
+        karte.rect = platziereKarte(punkt, groesse, seite, abstand);
+        karte.bildRect =
+            QRect(karte.rect.left() + (groesse.width() - w) / 2, karte.rect.top(), w, h);
+        return karte;
+    }
+
+    const int rand = textRand(s);
+    karte.text = m_texte.setze(o.Cap, kontext.header.Schriftart, pixelGroesse, o.Stil & 15,
+                               grenzen.width() - 2 * rand, grenzen.height());
+    QSize groesse = karte.text->groesse();
+    groesse.rwidth() = std::max(groesse.width() + 2 * rand, kartenMindestBreite(s));
+    if (o.Typ == 3) {
+        const int luecke = std::clamp(kontext.header.MinLuecke, 0, kMaxMinLuecke);
+        const QFontMetricsF metrics(karte.text->font());
+        groesse.rwidth() = std::max(
+            groesse.width(), int(std::ceil(metrics.horizontalAdvance(QString(luecke, u'X')))));
+        groesse.rheight() += 4;
+    }
+    karte.rect = platziereKarte(punkt, groesse, seite, abstand);
+    return karte;
+}
+
+QRect ObjectDrawer::karte(const ZeichenKontext& kontext, ObjDataTyp& objekt)
+{
+    // Measuring must not decide an automatic side for good.
+    const int kausrAkt = objekt.KAusrAkt;
+    const QRect rect = miss(kontext, objekt).rect;
+    objekt.KAusrAkt = kausrAkt;
+    return rect;
+}
+
+QRect ObjectDrawer::ausdehnung(const ZeichenKontext& kontext, ObjDataTyp& objekt)
+{
+    QRect rect = karte(kontext, objekt);
+    rect |= nummernPlakettenBereich(rect, kontext.s);
+    if (kontext.uebung.laeuft)
+        rect |= uebungsmarkenBox(kontext, objekt);
+    return rect.adjusted(-1, -1, 1, 1);
+}
+
+QRect ObjectDrawer::inhaltsBereich(const ZeichenKontext& kontext, const ObjDataTyp& o,
+                                   const Karte& karte, ZeichenArt art) const
+{
+    if (art == ZeichenArt::Abgedeckt && o.AbfrageNummer >= 1)
+        return karte.rect | nummernPlakettenBereich(karte.rect, kontext.s);
+    if (karte.art == Karte::Art::Punkt)
+        return karte.rect.adjusted(-1, -1, 1, 1); // the smoothed edge of the ellipse
+    return karte.rect;
+}
+
+QString ObjectDrawer::kartenSchluessel(const ZeichenKontext& kontext, const ObjDataTyp& o,
+                                       const Karte& karte, ZeichenArt art) const
+{
+    const QChar trenner(u'\x1f');
+    QString schluessel;
+    schluessel.reserve(64);
+    schluessel += QString::number(karte.rect.width()) + trenner +
+                  QString::number(karte.rect.height()) + trenner +
+                  QString::number(kontext.s, 'g', 17) + trenner;
+    if (art == ZeichenArt::Abgedeckt) {
+        schluessel += u'A';
+        if (o.AbfrageNummer >= 1)
+            schluessel += nummernText(o.AbfrageNummer, kontext.header.NumArt);
+        return schluessel;
+    }
+    const HeaderDataTyp& h = kontext.header;
+    if (karte.art == Karte::Art::Punkt) {
+        schluessel += u'P' + QString::number(o.Typ) + trenner + QString::number(o.HFarbe) +
+                      trenner + QString::number(o.HDeck) + trenner + QString::number(o.Farbe) +
+                      trenner + QString::number(h.FragBtnHtgdCol) + trenner +
+                      QString::number(h.FragBtnTextCol);
+        for (qint32 wert : o.MCInfoLinkData)
+            schluessel += trenner + QString::number(wert);
+        schluessel += trenner + o.PktCap + trenner + o.PktCap2;
+        return schluessel;
+    }
+    // The laid-out text stays alive with the finished card, so its address
+    // names it uniquely.
+    schluessel += u'T' + QString::number(quintptr(karte.text.get())) + trenner +
+                  QString::number(o.Typ == 3 ? h.LueckentextCol : o.Farbe) + trenner +
+                  QString::number(o.HFarbe) + trenner + QString::number(o.HDeck) + trenner +
+                  QString::number(o.TAusr) + trenner + QString::number(o.Typ == 3);
+    return schluessel;
+}
+
+void ObjectDrawer::zeichneInhalt(QPainter& painter, const ZeichenKontext& kontext,
+                                 const ObjDataTyp& o, const Karte& karte, ZeichenArt art)
+{
+    const double s = kontext.s;
+    const QRect& rect = karte.rect;
+    if (art == ZeichenArt::Abgedeckt) {
+        zeichneAbdeckung(painter, rect, s);
+        if (o.AbfrageNummer >= 1)
+            zeichneNummernPlakette(painter, rect,
+                                   nummernText(o.AbfrageNummer, kontext.header.NumArt), s);
+        return;
+    }
+
+    switch (karte.art) {
+    case Karte::Art::Punkt: {
+        const HeaderDataTyp& h = kontext.header;
+        const QPointF mitte = QRectF(rect).center();
+        if (o.Typ >= 12 && o.Typ <= 16) {
+            zeichneEllipse(painter, rect, farbeAusWert(h.FragBtnHtgdCol));
+            zeichneZentriert(painter, mitte, knopfSymbol(o.Typ), titelSchrift(rnd(18.0 * s)),
+                             farbeAusWert(h.FragBtnTextCol));
+        } else if (o.Typ == 28 || o.Typ == 29) {
+            const size_t k = o.Typ == 28 ? 0 : 1;
+            const auto& d = o.MCInfoLinkData;
+            zeichnePunkt(painter, mitte, rect.width(), o, s,
+                         farbeAusWert(Farbwert(d[2 + k]), d[4 + k]), farbeAusWert(Farbwert(d[k])));
+        } else {
+            zeichnePunkt(painter, mitte, rect.width(), o, s, farbeAusWert(o.HFarbe, o.HDeck),
+                         farbeAusWert(o.Farbe));
+        }
+        return;
+    }
+    case Karte::Art::Bild:
+        fuelleHintergrund(painter, rect, o);
+        painter.save();
+        painter.setOpacity(deckungAlpha(o.BildDeck) / 255.0);
+        painter.drawImage(karte.bildRect.topLeft(), skaliertesBild(o.Bild, karte.bildRect.size()));
+        painter.restore();
+        return;
+    case Karte::Art::Text:
+        break;
+    }
+
+    fuelleHintergrund(painter, rect, o);
+    painter.setPen(farbeAusWert(o.Typ == 3 ? kontext.header.LueckentextCol : o.Farbe));
+    const int rand = textRand(s);
+    const int luft = o.Typ == 3 ? 2 : 0;
+    karte.text->zeichne(painter, rect.adjusted(rand, luft, -rand, -luft), o.TAusr);
+}
+
+QRect ObjectDrawer::zeichneKarte(QPainter& painter, const ZeichenKontext& kontext, ObjDataTyp& o,
+                                 const Karte& karte, ZeichenArt art)
+{
+    merkeKarte(o, karte.rect, kontext.seitenBild);
+    const QRect bereich = inhaltsBereich(kontext, o, karte, art);
+
+    // Pictures are copied anyway; vector targets (printers, metafiles) get
+    // real text and shapes rather than copies of finished pixels.
+    const bool alsFertigeKarte =
+        (karte.art != Karte::Art::Bild || art == ZeichenArt::Abgedeckt) && painter.device() &&
+        painter.device()->devType() == QInternal::Image && painter.worldTransform().isIdentity();
+    if (!alsFertigeKarte) {
+        zeichneInhalt(painter, kontext, o, karte, art);
+        return bereich;
+    }
+
+    QString schluessel = kartenSchluessel(kontext, o, karte, art);
+    auto it = m_fertigeKarten.find(schluessel);
+    if (it == m_fertigeKarten.end()) {
+        if (m_fertigeKarten.size() >= kMaxFertigeKarten)
+            m_fertigeKarten.clear();
+        FertigeKarte fertig{QImage(bereich.size(), QImage::Format_ARGB32_Premultiplied),
+                            bereich.topLeft() - karte.rect.topLeft(), karte.text};
+        fertig.bild.fill(Qt::transparent);
+        QPainter kartenMaler(&fertig.bild);
+        kartenMaler.translate(-bereich.topLeft());
+        zeichneInhalt(kartenMaler, kontext, o, karte, art);
+        kartenMaler.end();
+        it = m_fertigeKarten.emplace(std::move(schluessel), std::move(fertig)).first;
+    }
+    painter.drawImage(karte.rect.topLeft() + it->second.versatz, it->second.bild);
+    return bereich;
+}
+
+QRect ObjectDrawer::zeichne(QPainter& painter, const ZeichenKontext& kontext, ObjDataTyp& objekt,
+                            ZeichenArt art, bool aktuellesZiel)
+{
+    if (art != ZeichenArt::NurZiel && objekt.Sline == 1)
+        zeichneZiellinie(painter, objekt, kontext.seitenBild);
+    if (zeigtUebungsmarke(kontext, objekt, art))
+        return zeichneUebungsmarke(painter, kontext, objekt, aktuellesZiel);
+    return zeichneKarte(painter, kontext, objekt, miss(kontext, objekt), art);
+}
+
+QRect ObjectDrawer::zeichne(QImage& ziel, const ZeichenKontext& kontext, ObjDataTyp& objekt,
+                            ZeichenArt art, bool aktuellesZiel)
+{
+    QPainter painter(&ziel);
+    return zeichne(painter, kontext, objekt, art, aktuellesZiel);
+}
+
+void ObjectDrawer::leeren()
+{
+    m_texte.leeren();
+    m_bilder.clear();
+    m_fertigeKarten.clear();
+}
+
+ZeichenKontext ZeichenKontext::fuer(const HeaderDataTyp& header, QSize seitenBild,
+                                    double seitenAspekt)
+{
+    const int w = std::max(1, seitenBild.width());
+    const int h = std::max(1, seitenBild.height());
+    return ZeichenKontext{
+        header, seitenBild, w / kDesignBreite, seitenAspekt > 0 ? seitenAspekt : double(w) / h, {}};
+}
+
+} // namespace quorvel

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "objdata.h"
+
+#include <QImage>
+#include <QSize>
+
+namespace quorvel {
+
+class Document;
+
+// The size the base picture is composed at: pictures whose width divided by
+// the picture size share P exceeds 2000 pixels are reduced to width
+// round(P x 2000), the height in proportion, so huge scans cost no more than
+// the screen can show.
+QSize reduzierteBasisGroesse(QSize basis, int bildGroesseProzent);
+
+// The page (base picture plus margin `RandErw`) in reduced base pixels.
+QSize seitenGroesseInBasispixeln(QSize reduzierteBasis, const RandRect& randErw);
+
+// Builds the page background: the margin and everything behind the base picture
+// in the page colour `HtgdCol`, the base picture drawn with the opacity
+// `BasisbildDeck` and stretched with linear filtering, all at the size of the
+// page picture. Scaling a big base picture is the costly part of composing, so
+// the reduced base picture and the last background are kept and reused until
+// the base picture, margin, colour, opacity or size change.
+class PageBackground {
+public:
+    // The background of `document` at `seitenBild` pixels (Format_ARGB32_Premultiplied).
+    const QImage& hintergrund(const Document& document, QSize seitenBild);
+
+    // The base picture after the 2000-pixel reduction (cached).
+    const QImage& reduzierteBasis(const Document& document);
+
+    // Forgets the cached pictures (for example when the document closes).
+    void verwerfen();
+
+    // How many times a background had to be built (for tests and benchmarks).
+    int aufbauZaehler() const { return m_aufbauZaehler; }
+
+private:
+    struct Schluessel {
+        qint64 basisKey = 0;
+        RandRect randErw;
+        quint32 farbe = 0;
+        int deckung = -1;
+        int bildGroesse = -1;
+        QSize groesse;
+        friend bool operator==(const Schluessel&, const Schluessel&) = default;
+    };
+
+    QImage m_reduziert;
+    qint64 m_reduziertBasisKey = 0;
+    int m_reduziertBildGroesse = -1;
+
+    QImage m_hintergrund;
+    Schluessel m_hintergrundSchluessel;
+    int m_aufbauZaehler = 0;
+};
+
+} // namespace quorvel

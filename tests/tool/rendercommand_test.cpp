@@ -1,0 +1,146 @@
+#include "documentio.h"
+#include "rendercommand.h"
+
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace quorvel;
+
+namespace {
+
+struct Lauf {
+    int exitCode = -1;
+    QString err;
+};
+
+Lauf starte(const QStringList& arguments) {
+    QProcess process;
+    process.start(QString::fromUtf8(QUORVEL_TOOL_PATH), arguments);
+    EXPECT_TRUE(process.waitForFinished(60000));
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardError())};
+}
+
+// A white 870 x 600 page with one query label in a green card at its centre.
+QString schreibeDokument(const QTemporaryDir& dir) {
+    Document d;
+    d.basisbild = QImage(870, 600, QImage::Format_ARGB32);
+    d.basisbild.fill(Qt::white);
+    ObjDataTyp o;
+    o.Typ = 0;
+    o.Ebene = 1;
+    o.Cap = QStringLiteral("Mitte");
+    o.Kx = o.Sx = 0.5;
+    o.Ky = o.Sy = 0.5;
+    o.KAusr = 5;
+    o.HFarbe = 0x00C000;
+    o.HDeck = 100;
+    d.objects.push_back(o);
+    const QString path = dir.filePath(QStringLiteral("doc.qvl"));
+    EXPECT_TRUE(writeDocumentFile(d, path, false).ok);
+    return path;
+}
+
+// Whether a pixel of `farbe` lies within 80 x 30 pixels of the picture's centre.
+bool mittigEnthalten(const QImage& bild, QRgb farbe) {
+    const QPoint mitte(bild.width() / 2, bild.height() / 2);
+    for (int y = mitte.y() - 30; y <= mitte.y() + 30; ++y)
+        for (int x = mitte.x() - 80; x <= mitte.x() + 80; ++x)
+            if ((bild.pixel(x, y) & 0xFFFFFF) == (farbe & 0xFFFFFF))
+                return true;
+    return false;
+}
+
+} // namespace
+
+TEST(RenderCommand, DrawsTheLearningViewWithItsOptions) {
+    QTemporaryDir dir;
+    const QString doc = schreibeDokument(dir);
+    const QString png = dir.filePath(QStringLiteral("ansicht.png"));
+    const QRgb gruen = qRgb(0, 0xC0, 0);
+    const QRgb abgedeckt = qRgb(0xCA, 0xE4, 0xFF);
+
+    struct Fall {
+        QStringList optionen;
+        QSize groesse;
+        bool zeigtAbdeckung, zeigtKarte;
+    };
+    const Fall faelle[] = {
+        {{}, {1024, 706}, true, false},
+        {{QStringLiteral("--uncover")}, {1024, 706}, false, true},
+        {{QStringLiteral("--uncover"), QStringLiteral("--layers"), QStringLiteral("0,2")},
+         {1024, 706},
+         false,
+         false},
+        {{QStringLiteral("--size"), QStringLiteral("400x300"), QStringLiteral("--zoom"),
+          QStringLiteral("4"), QStringLiteral("--numbering"), QStringLiteral("0")},
+         {400, 300},
+         true,
+         false},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.optionen.join(u' ').toStdString());
+        const Lauf lauf = starte(QStringList{QStringLiteral("render"), doc, png} + f.optionen);
+        ASSERT_EQ(lauf.exitCode, 0) << lauf.err.toStdString();
+        const QImage bild(png);
+        ASSERT_EQ(bild.size(), f.groesse);
+        EXPECT_EQ(mittigEnthalten(bild, abgedeckt), f.zeigtAbdeckung);
+        EXPECT_EQ(mittigEnthalten(bild, gruen), f.zeigtKarte);
+        QFile::remove(png);
+    }
+}
+
+TEST(RenderCommand, BadOptionsAndFilesFail) {
+    QTemporaryDir dir;
+    const QString doc = schreibeDokument(dir);
+    const QString png = dir.filePath(QStringLiteral("x.png"));
+    const QString fehlt = dir.filePath(QStringLiteral("fehlt.qvl"));
+    struct Fall {
+        QStringList argumente;
+        int exitCode;
+        QString meldung;
+    };
+    const Fall faelle[] = {
+        {{doc, png, QStringLiteral("--size"), QStringLiteral("0x5")},
+         2,
+         QStringLiteral("--size expects WxH")},
+        {{doc, png, QStringLiteral("--size"), QStringLiteral("800")},
+         2,
+         QStringLiteral("--size expects WxH")},
+        {{doc, png, QStringLiteral("--zoom"), QStringLiteral("5")},
+         2,
+         QStringLiteral("--zoom expects a number from 0 to 4")},
+        {{doc, png, QStringLiteral("--numbering"), QStringLiteral("x")},
+         2,
+         QStringLiteral("--numbering expects")},
+        {{doc, png, QStringLiteral("--layers"), QStringLiteral("1,7")},
+         2,
+         QStringLiteral("--layers expects")},
+        {{doc, png, QStringLiteral("--layers")}, 2, QStringLiteral("--layers needs a list")},
+        {{doc}, 2, QStringLiteral("render expects 2 arguments, got 1")},
+        {{fehlt, png}, 1, msgFileMissing(fehlt)},
+        {{doc, dir.filePath(QStringLiteral("kein/ordner/x.png"))},
+         1,
+         QStringLiteral("Datei konnte nicht erstellt werden:")},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.argumente.join(u' ').toStdString());
+        const Lauf lauf = starte(QStringList{QStringLiteral("render")} + f.argumente);
+        EXPECT_EQ(lauf.exitCode, f.exitCode);
+        EXPECT_TRUE(lauf.err.contains(f.meldung)) << lauf.err.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(png));
+}
+
+TEST(RenderCommand, LayerListsAreParsed) {
+    QString error;
+    EXPECT_EQ(parseRenderLayers(QStringLiteral("3, 1"), error),
+              (std::array<bool, 4>{false, true, false, true}));
+    EXPECT_EQ(parseRenderLayers(QString(), error),
+              (std::array<bool, 4>{false, false, false, false}));
+    EXPECT_FALSE(parseRenderLayers(QStringLiteral("1,,2"), error));
+    EXPECT_EQ(parseRenderSize(QStringLiteral("1920x1080"), error), QSize(1920, 1080));
+    EXPECT_FALSE(parseRenderSize(QStringLiteral("9000x10"), error));
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "document.h"
+
+#include <QColor>
+#include <QImage>
+#include <QRect>
+
+namespace quorvel::test {
+
+// A document on a plain base picture of w x h pixels without margin.
+inline Document leeresDokument(int w, int h, QColor basis = Qt::white)
+{
+    Document d;
+    d.basisbild = QImage(w, h, QImage::Format_ARGB32);
+    d.basisbild.fill(basis);
+    d.derivePageGeometry();
+    return d;
+}
+
+// An object of `typ` on layer 1 with its card centred on (x, y).
+inline ObjDataTyp objekt(int typ, double x, double y, const QString& cap = QString())
+{
+    ObjDataTyp o;
+    o.Typ = typ;
+    o.Ebene = 1;
+    o.Cap = cap;
+    o.Sx = o.Kx = x;
+    o.Sy = o.Ky = y;
+    o.KAusr = 5;
+    o.AbfrageStatus = 0;
+    return o;
+}
+
+// The smallest rectangle holding every pixel of `bild` inside `bereich` that
+// is darker than `grau` (0..255); empty when there is none.
+inline QRect tinte(const QImage& bild, const QRect& bereich, int grau = 128)
+{
+    QRect r;
+    const QRect b = bereich & bild.rect();
+    for (int y = b.top(); y <= b.bottom(); ++y)
+        for (int x = b.left(); x <= b.right(); ++x)
+            if (qGray(bild.pixel(x, y)) < grau)
+                r |= QRect(x, y, 1, 1);
+    return r;
+}
+
+// Whether `bild` has a pixel of exactly `farbe` (ignoring alpha) inside `bereich`.
+inline bool hatFarbe(const QImage& bild, const QRect& bereich, QColor farbe)
+{
+    const QRect b = bereich & bild.rect();
+    for (int y = b.top(); y <= b.bottom(); ++y)
+        for (int x = b.left(); x <= b.right(); ++x)
+            if ((bild.pixel(x, y) & 0xFFFFFF) == (farbe.rgb() & 0xFFFFFF))
+                return true;
+    return false;
+}
+
+} // namespace quorvel::test

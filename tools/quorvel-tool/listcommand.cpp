@@ -1,0 +1,26 @@
+#include "listcommand.h"
+
+#include "topiclist.h"
+#include "topicpages.h"
+
+#include <QDir>
+
+namespace quorvel {
+
+CommandOutcome listCommand(const QString& folder)
+{
+    CommandOutcome outcome;
+    if (!QDir(folder).exists()) {
+        outcome.exitCode = kExitFailure;
+        outcome.errors << QStringLiteral("Der Ordner \"%1\" existiert nicht.").arg(folder);
+        return outcome;
+    }
+    const Themenliste list = readThemenliste(folder);
+    QString text;
+    for (size_t i = 0; i < list.size(); ++i)
+        text += QStringLiteral("%1:  %2\n").arg(i + 1).arg(themenMenuTitle(shownTitle(list[i])));
+    outcome.output = text.toUtf8();
+    return outcome;
+}
+
+} // namespace quorvel

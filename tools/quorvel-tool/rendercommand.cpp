@@ -1,0 +1,98 @@
+#include "rendercommand.h"
+
+#include "document.h"
+#include "documentio.h"
+#include "numbering.h"
+#include "picturefile.h"
+#include "viewcomposer.h"
+#include "zufallsgenerator.h"
+
+#include <QRegularExpression>
+
+namespace quorvel {
+
+namespace {
+
+// The largest view area the tool composes: twice a large screen each way.
+constexpr int kMaxSeite = 8192;
+
+} // namespace
+
+std::optional<QSize> parseRenderSize(const QString& value, QString& error) {
+    static const QRegularExpression muster(QStringLiteral("^(\\d{1,5})x(\\d{1,5})$"));
+    const QRegularExpressionMatch treffer = muster.match(value);
+    if (treffer.hasMatch()) {
+        const int w = treffer.captured(1).toInt();
+        const int h = treffer.captured(2).toInt();
+        if (w >= 1 && h >= 1 && w <= kMaxSeite && h <= kMaxSeite)
+            return QSize(w, h);
+    }
+    error = QStringLiteral("--size expects WxH with sides from 1 to %1, got \"%2\"")
+                .arg(kMaxSeite)
+                .arg(value);
+    return std::nullopt;
+}
+
+std::optional<int> parseRenderInt(const QString& value, int min, int max, const QString& option,
+                                  QString& error) {
+    bool ok = false;
+    const int zahl = value.toInt(&ok);
+    if (ok && zahl >= min && zahl <= max)
+        return zahl;
+    error = QStringLiteral("%1 expects a number from %2 to %3, got \"%4\"")
+                .arg(option)
+                .arg(min)
+                .arg(max)
+                .arg(value);
+    return std::nullopt;
+}
+
+std::optional<std::array<bool, 4>> parseRenderLayers(const QString& value, QString& error) {
+    std::array<bool, 4> ebenen{false, false, false, false};
+    if (value.trimmed().isEmpty())
+        return ebenen;
+    for (const QString& teil : value.split(u',')) {
+        bool ok = false;
+        const int ebene = teil.trimmed().toInt(&ok);
+        if (!ok || ebene < 0 || ebene > 3) {
+            error = QStringLiteral("--layers expects layer numbers 0 to 3 separated by commas, "
+                                   "got \"%1\"")
+                        .arg(value);
+            return std::nullopt;
+        }
+        ebenen[size_t(ebene)] = true;
+    }
+    return ebenen;
+}
+
+CommandOutcome renderCommand(const QString& documentPath, const QString& outputPath,
+                             const RenderOptions& options) {
+    Document document;
+    const DocumentResult read = readDocumentFile(document, documentPath);
+    if (!read.ok) {
+        QStringList lines = read.messages;
+        if (!read.detail.isEmpty())
+            lines.append(read.detail);
+        return {kExitFailure, {}, lines};
+    }
+
+    Zufallsgenerator zufall;
+    abdeckenUndNummerieren(document, options.nummerierung, zufall);
+    if (options.aufdecken) {
+        for (ObjDataTyp& objekt : document.objects)
+            objekt.AbfrageStatus = 0;
+    }
+
+    ViewComposer composer(document);
+    composer.zustand().zoomStufe = options.zoomStufe;
+    composer.zustand().ebenen = options.ebenen;
+    composer.setAnsichtsBereich(options.groesse);
+    composer.neuAufbauen();
+
+    QString message;
+    if (!savePictureFile(composer.ansicht(), outputPath, &message))
+        return {kExitFailure, {}, {message}};
+    return {};
+}
+
+} // namespace quorvel

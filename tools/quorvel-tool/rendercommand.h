@@ -1,0 +1,36 @@
+#pragma once
+
+#include "toolcommands.h"
+
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <optional>
+
+namespace quorvel {
+
+// What `render` draws: the learning view of a document in a view area of
+// `groesse` pixels at a zoom level, with the fields covered as after loading
+// (or all uncovered), numbered in a numbering mode, with the listed layers.
+struct RenderOptions {
+    QSize groesse{1024, 768};
+    int zoomStufe = 0;
+    bool aufdecken = false;
+    int nummerierung = 1; // 0 question marks, 1 ordered, 2 random
+    std::array<bool, 4> ebenen{true, true, true, true};
+};
+
+// Reads the option values of `render` ("--size WxH", "--zoom N", "--numbering N",
+// "--layers LIST"); nullopt with an English message in `error` for a bad value.
+std::optional<QSize> parseRenderSize(const QString& value, QString& error);
+std::optional<int> parseRenderInt(const QString& value, int min, int max, const QString& option,
+                                  QString& error);
+std::optional<std::array<bool, 4>> parseRenderLayers(const QString& value, QString& error);
+
+// `render FILE OUT`: writes the view picture to OUT (the format by its
+// extension: ".png", ".jpg" or a bitmap).
+CommandOutcome renderCommand(const QString& documentPath, const QString& outputPath,
+                             const RenderOptions& options);
+
+} // namespace quorvel
