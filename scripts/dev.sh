@@ -14,6 +14,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth unrtf
+  desktop-file-utils appstream qt6-translations-l10n
 )
 
 as_root() {

@@ -1,8 +1,12 @@
 #include "artwork.h"
 
+#include "rounding.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+
+#include <algorithm>
 
 namespace quorvel {
 
@@ -100,7 +104,9 @@ QImage programIcon(int edge)
 
 QImage startbild(QSize size)
 {
-    QImage picture(size, QImage::Format_ARGB32);
+    // Painted premultiplied (the fast path of the raster engine), handed out
+    // as the plain 32-bit format with alpha that base pictures have.
+    QImage picture(size, QImage::Format_ARGB32_Premultiplied);
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
     const double w = size.width();
@@ -111,13 +117,21 @@ QImage startbild(QSize size)
     paper.setColorAt(1.0, QColor(0xDF, 0xE6, 0xF2));
     p.fillRect(picture.rect(), paper);
 
-    // The squares of an exercise book, faint enough to write over.
-    const double step = w / 30.0;
-    p.setPen(QPen(QColor(0x9C, 0xB0, 0xD4, 60), 1.0));
-    for (double x = step; x < w; x += step)
-        p.drawLine(QPointF(x, 0), QPointF(x, h));
-    for (double y = step; y < h; y += step)
-        p.drawLine(QPointF(0, y), QPointF(w, y));
+    // The squares of an exercise book, faint enough to write over, filled as
+    // one tiled pattern (line by line they would cost many times as much).
+    const int step = std::max(4, rnd(w / 30.0));
+    const int lineWidth = std::max(1, rnd(w / 870.0));
+    QImage tile(step, step, QImage::Format_ARGB32_Premultiplied);
+    tile.fill(Qt::transparent);
+    {
+        QPainter t(&tile);
+        const QColor gridColour(0x9C, 0xB0, 0xD4, 60);
+        t.fillRect(QRect(0, 0, lineWidth, step), gridColour);
+        t.fillRect(QRect(lineWidth, 0, step - lineWidth, lineWidth), gridColour);
+    }
+    p.setBrushOrigin(step - lineWidth, step - lineWidth);
+    p.fillRect(picture.rect(), QBrush(tile));
+    p.setBrushOrigin(0, 0);
 
     // The emblem, large and light, on the right where the start text does not go.
     const double edge = h * 0.56;
@@ -129,6 +143,8 @@ QImage startbild(QSize size)
     band.setColorAt(0.0, QColor(0x2A, 0x9D, 0x8F));
     band.setColorAt(1.0, QColor(0x1F, 0x4E, 0x8C));
     p.fillRect(QRectF(0, h - h * 0.012, w, h * 0.012), band);
+    p.end();
+    picture.convertTo(QImage::Format_ARGB32);
     return picture;
 }
 

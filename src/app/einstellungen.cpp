@@ -169,12 +169,16 @@ std::array<QString, 10> Einstellungen::defaultStempelFonts()
 
 QString defaultBildschirmtastatur()
 {
-    for (const QString& program : {u"onboard"_s, u"florence"_s, u"matchbox-keyboard"_s}) {
-        const QString found = QStandardPaths::findExecutable(program);
-        if (!found.isEmpty())
-            return found;
-    }
-    return u"/usr/bin/onboard"_s;
+    // Searching PATH once per run is enough.
+    static const QString program = [] {
+        for (const QString& name : {u"onboard"_s, u"florence"_s, u"matchbox-keyboard"_s}) {
+            const QString found = QStandardPaths::findExecutable(name);
+            if (!found.isEmpty())
+                return found;
+        }
+        return u"/usr/bin/onboard"_s;
+    }();
+    return program;
 }
 
 Einstellungen defaultEinstellungen(const QString& basisOrdner)

@@ -17,6 +17,8 @@ namespace {
 
 const QImage& startPicture()
 {
+    // The base picture of the empty state; the view draws it itself at the
+    // size it shows it.
     static const QImage picture = startbild();
     return picture;
 }
@@ -35,13 +37,22 @@ DocumentController::DocumentController(ShellContext& context, PageView& view,
     : QObject(dialogParent)
     , m_context(context)
     , m_view(view)
-    , m_openDialog(new QFileDialog(dialogParent, QStringLiteral("Dokument öffnen")))
+    , m_dialogParent(dialogParent)
 {
+}
+
+QFileDialog* DocumentController::openDialog()
+{
+    if (m_openDialog)
+        return m_openDialog;
+    m_openDialog = new QFileDialog(m_dialogParent, QStringLiteral("Dokument öffnen"));
     m_openDialog->setObjectName(QStringLiteral("OpenDialog1"));
     m_openDialog->setAcceptMode(QFileDialog::AcceptOpen);
     m_openDialog->setFileMode(QFileDialog::ExistingFile);
     m_openDialog->setNameFilters(qtNameFilters(dokumentOeffnenFilter()));
     m_openDialog->setDefaultSuffix(QString::fromUtf16(kDokumentEndung));
+    m_openDialog->resize(860, 560);
+    return m_openDialog;
 }
 
 bool DocumentController::readAsCurrent(const QString& path)
@@ -73,10 +84,11 @@ bool DocumentController::readAsCurrent(const QString& path)
 
 void DocumentController::Oeffnen1Click()
 {
-    m_openDialog->setDirectory(m_context.zustand.aktuellerOrdner);
-    if (m_openDialog->exec() != QDialog::Accepted)
+    QFileDialog* dialog = openDialog();
+    dialog->setDirectory(m_context.zustand.aktuellerOrdner);
+    if (dialog->exec() != QDialog::Accepted)
         return;
-    const QStringList chosen = m_openDialog->selectedFiles();
+    const QStringList chosen = dialog->selectedFiles();
     if (chosen.isEmpty())
         return;
     m_context.zustand.aktuellerOrdner = withTrailingSlash(QFileInfo(chosen.first()).absolutePath());
@@ -102,7 +114,7 @@ void DocumentController::showEmptyState()
     document.derivePageGeometry();
     m_context.documentOpen = false;
     m_context.zustand.aktuelleFrage = 0;
-    m_view.setPicture(document.basisbild);
+    m_view.setPicture(document.basisbild, true);
     m_view.setStartPanelVisible(true);
     Q_EMIT documentChanged();
 }

@@ -17,8 +17,8 @@ class DocumentController : public QObject {
 public:
     DocumentController(ShellContext& context, PageView& view, QWidget* dialogParent);
 
-    // The open dialog "Dokument öffnen", created once.
-    QFileDialog* openDialog() const { return m_openDialog; }
+    // The open dialog "Dokument öffnen", made on the first call and reused.
+    QFileDialog* openDialog();
 
     // Reads `path` as the current document. On failure shows the read
     // messages in order and leaves the empty start state; a missing file
@@ -42,7 +42,8 @@ Q_SIGNALS:
 private:
     ShellContext& m_context;
     PageView& m_view;
-    QFileDialog* m_openDialog;
+    QWidget* m_dialogParent;
+    QFileDialog* m_openDialog = nullptr;
 };
 
 // "Quorvel", followed by " - " and the file name of the open document.

@@ -67,12 +67,17 @@ MainWindow::MainWindow(StartEnvironment environment, QWidget* parent)
 
     connect(m_documents, &DocumentController::documentChanged, this, &MainWindow::documentChanged);
     connect(m_view, &PageView::firstPainted, this, &MainWindow::firstPainted);
+    // The file dialog takes longer to make than the rest of the window: it is
+    // made once, right after the window first shows.
+    connect(m_view, &PageView::firstPainted, this, [this] { m_documents->openDialog(); },
+            Qt::QueuedConnection);
     connect(m_titleBar, &TitleBar::abortRequested, this, [this] {
         if (m_context.hooks.abortRun)
             m_context.hooks.abortRun();
     });
     connectCommands();
     bindOptionItems(*m_menu, m_context.einstellungen);
+    showOptionSettings(*m_menu, m_context.einstellungen);
 
     // The start state: learning view, start picture, empty document.
     setModus(ModusLernansicht);

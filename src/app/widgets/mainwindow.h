@@ -30,7 +30,7 @@ public:
     MainMenu& menu() const { return *m_menu; }
     PageView& view() const { return *m_view; }
     TitleBar& titleBar() const { return *m_titleBar; }
-    DocumentController& documents() const { return *m_documents; }
+    DocumentController& documents() { return *m_documents; }
     WindowStateController& windowStates() const { return *m_windowStates; }
     TBeendenForm* beendenForm() const { return BeendenForm; }
     TInfoForm* infoForm() const { return InfoForm; }

@@ -16,7 +16,9 @@ class PageView : public QWidget {
 public:
     explicit PageView(QWidget* parent = nullptr);
 
-    void setPicture(const QImage& picture);
+    // `isStartPicture`: the picture is the start picture, which the view
+    // draws afresh at the size it is shown, so that it stays crisp.
+    void setPicture(const QImage& picture, bool isStartPicture = false);
     const QImage& picture() const { return m_picture; }
 
     // The start panel's text (with CR LF line breaks) and whether it is shown.
@@ -36,8 +38,11 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    QImage scaledPicture(QSize size) const;
+
     QImage m_picture;
     QPixmap m_scaled; // m_picture at the size of pictureRect()
+    bool m_isStartPicture = false;
     QLabel* m_startPanel;
     bool m_painted = false;
 };

@@ -4,24 +4,52 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLinearGradient>
+#include <QPainter>
 #include <QToolButton>
 
 namespace quorvel {
 
+namespace {
+
+// The mode button: the program's button colour, dark blue while pressed.
+// Painted by hand rather than with a style sheet, which is slow to set up.
+class ModeButton : public QToolButton {
+public:
+    using QToolButton::QToolButton;
+
+    QSize sizeHint() const override
+    {
+        const QSize text = fontMetrics().size(Qt::TextShowMnemonic, this->text());
+        return QSize(text.width() + 32, text.height() + 12);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const bool pressed = isChecked() || isDown();
+        const QColor fill = pressed ? QColor(0x2F, 0x5F, 0xA8) : QColor(205, 208, 226);
+        const QColor border = underMouse() ? QColor(0x2F, 0x5F, 0xA8)
+                              : pressed    ? QColor(0x24, 0x49, 0x7F)
+                                           : QColor(0x83, 0x90, 0xB8);
+        painter.setPen(border);
+        painter.setBrush(fill);
+        painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
+        painter.setPen(pressed ? QColor(Qt::white) : QColor(0x1F, 0x2A, 0x44));
+        painter.drawText(rect(), Qt::AlignCenter | Qt::TextShowMnemonic, text());
+    }
+};
+
+} // namespace
+
 TitleBar::TitleBar(QWidget* parent)
     : QFrame(parent)
     , m_title(new QLabel(this))
-    , m_modeButton(new QToolButton(this))
+    , m_modeButton(new ModeButton(this))
 {
     setObjectName(QStringLiteral("TitelPanel"));
-    setStyleSheet(QStringLiteral(
-        "QFrame#TitelPanel { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
-        " stop:0 #f4f6fb, stop:1 #dde3f0); border-bottom: 1px solid #9aa6c6; }"
-        "QLabel#DokumentTitel { color: #1f2a44; }"
-        "QToolButton#ModusBtn { background: rgb(205, 208, 226); border: 1px solid #8390b8;"
-        " border-radius: 4px; padding: 4px 14px; color: #1f2a44; }"
-        "QToolButton#ModusBtn:checked { background: #2f5fa8; color: white; border-color: #24497f; }"
-        "QToolButton#ModusBtn:hover { border-color: #2f5fa8; }"));
 
     m_title->setObjectName(QStringLiteral("DokumentTitel"));
     QFont font = m_title->font();
@@ -29,10 +57,14 @@ TitleBar::TitleBar(QWidget* parent)
     font.setBold(true);
     m_title->setFont(font);
     m_title->setTextFormat(Qt::PlainText);
+    QPalette look = m_title->palette();
+    look.setColor(QPalette::WindowText, QColor(0x1F, 0x2A, 0x44));
+    m_title->setPalette(look);
 
     m_modeButton->setObjectName(QStringLiteral("ModusBtn"));
     m_modeButton->setCheckable(true);
     m_modeButton->setFocusPolicy(Qt::NoFocus);
+    m_modeButton->setAttribute(Qt::WA_Hover);
     connect(m_modeButton, &QToolButton::clicked, this, [this] {
         if (m_modus == ModusLernansicht)
             m_modeButton->setChecked(true); // already there: it stays pressed
@@ -41,10 +73,20 @@ TitleBar::TitleBar(QWidget* parent)
     });
 
     auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(14, 6, 10, 6);
+    layout->setContentsMargins(14, 6, 10, 7);
     layout->addWidget(m_title, 1);
     layout->addWidget(m_modeButton);
     setModus(ModusLernansicht);
+}
+
+void TitleBar::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    QLinearGradient strip(0, 0, 0, height());
+    strip.setColorAt(0.0, QColor(0xF4, 0xF6, 0xFB));
+    strip.setColorAt(1.0, QColor(0xDD, 0xE3, 0xF0));
+    painter.fillRect(rect(), strip);
+    painter.fillRect(QRect(0, height() - 1, width(), 1), QColor(0x9A, 0xA6, 0xC6));
 }
 
 void TitleBar::setDocumentTitle(const QString& title)
@@ -64,6 +106,7 @@ void TitleBar::setModus(int modus)
     m_modeButton->setText(learning ? QStringLiteral("Lernansicht")
                                    : QStringLiteral("Übung abbrechen"));
     m_modeButton->setChecked(learning);
+    m_modeButton->updateGeometry();
 }
 
 } // namespace quorvel

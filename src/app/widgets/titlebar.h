@@ -20,6 +20,9 @@ public:
     void setModus(int modus);
     QToolButton* modeButton() const { return m_modeButton; }
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 Q_SIGNALS:
     // The mode button was pressed during an exercise or puzzle.
     void abortRequested();

@@ -1,0 +1,23 @@
+#include "filedialogfilter.h"
+
+#include <gtest/gtest.h>
+
+using namespace quorvel;
+using namespace Qt::Literals::StringLiterals;
+
+TEST(FileDialogFilter, OpenDialogShowsTheProgramsFilterTexts)
+{
+    EXPECT_EQ(qtNameFilters(dokumentOeffnenFilter()),
+              QStringList({u"Quorvel-Dokument (*.qvl)"_s, u"RBK-Dokument (*.rbk)"_s,
+                           u"Alle Dateien (*.*)"_s}));
+    EXPECT_EQ(QString::fromUtf16(kDokumentEndung), u"qvl"_s);
+}
+
+TEST(FileDialogFilter, PatternsAreAddedWhenTheNameLacksThem)
+{
+    EXPECT_EQ(qtNameFilters(u"Bilder|*.png;*.jpg|Alles|*|Rest"_s),
+              QStringList({u"Bilder (*.png *.jpg)"_s, u"Alles (*)"_s}));
+    EXPECT_EQ(qtNameFilters(u"Bilder (*.png)|*.png;*.bmp"_s),
+              QStringList({u"Bilder (*.png) (*.png *.bmp)"_s}));
+    EXPECT_TRUE(qtNameFilters(QString()).isEmpty());
+}

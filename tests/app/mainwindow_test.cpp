@@ -1,0 +1,375 @@
+#include "shellfixture.h"
+
+#include "beendenform.h"
+#include "documentcontroller.h"
+#include "documentio.h"
+#include "mainmenu.h"
+#include "menudefinition.h"
+#include "pageview.h"
+#include "titlebar.h"
+#include "windowstatecontroller.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
+#include <QToolButton>
+
+using namespace quorvel;
+using namespace quorvel::test;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+using MainWindowTest = ShellFixture;
+
+void expectEntriesBuilt(const MainMenu& menu, const std::vector<MenuEntry>& entries)
+{
+    for (const MenuEntry& entry : entries) {
+        if (entry.kind == MenuEntry::Kind::Separator)
+            continue;
+        const QAction* action = menu.action(entry.name);
+        ASSERT_NE(action, nullptr) << entry.name.toStdString();
+        EXPECT_EQ(action->objectName(), entry.name);
+        EXPECT_EQ(action->text(), entry.caption) << entry.name.toStdString();
+        EXPECT_EQ(action->shortcut(), QKeySequence(entry.shortcut)) << entry.name.toStdString();
+        EXPECT_EQ(action->isCheckable(), entry.kind == MenuEntry::Kind::Check
+                                             || entry.kind == MenuEntry::Kind::Radio);
+        expectEntriesBuilt(menu, entry.children);
+    }
+}
+
+bool enabled(const MainWindow& window, const char16_t* name)
+{
+    const QAction* action = window.menu().action(QString::fromUtf16(name));
+    EXPECT_NE(action, nullptr) << QString::fromUtf16(name).toStdString();
+    return action && action->isEnabled();
+}
+
+QString shownStartText()
+{
+    QString text = MainWindow::startPanelText();
+    text.replace(u"\r\n"_s, u"\n"_s);
+    while (text.endsWith(u'\n'))
+        text.chop(1);
+    return text;
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, StartsInTheEmptyLearningView)
+{
+    MainWindow& w = start();
+    const HauptfensterZustand& z = w.context().zustand;
+    EXPECT_EQ(z.Modus, ModusLernansicht);
+    EXPECT_EQ(z.werkzeug, WerkzeugZeiger);
+    EXPECT_EQ(z.nummerierungsModus, 1);
+    EXPECT_EQ(z.zoomFaktor, 1.0);
+    EXPECT_EQ(z.zoomStufe, 0);
+    EXPECT_EQ(z.sichtbarerBereich, QRectF(0, 0, 1, 1));
+    EXPECT_EQ(z.aktuelleFrage, 0);
+    EXPECT_EQ(z.programmOrdner, environment.basisOrdner);
+    EXPECT_EQ(w.windowTitle(), u"Quorvel"_s);
+    EXPECT_FALSE(w.context().documentOpen);
+    EXPECT_TRUE(w.context().document.objects.empty());
+    EXPECT_FALSE(w.view().picture().isNull());
+    EXPECT_EQ(w.view().picture(), w.context().document.basisbild);
+    EXPECT_EQ(w.titleBar().modeButton()->text(), u"Lernansicht"_s);
+    EXPECT_FALSE(w.cursors().stift.pixmap().isNull());
+    EXPECT_FALSE(w.cursors().stempel.pixmap().isNull());
+    EXPECT_EQ(w.beendenForm()->windowTitle(), u"Beenden"_s);
+}
+
+TEST_F(MainWindowTest, MenuBarIsBuiltFromTheDefinition)
+{
+    MainWindow& w = activate();
+    QStringList topLevel;
+    for (const QAction* action : w.menuBar()->actions())
+        topLevel << action->text();
+    QStringList expected;
+    for (const MenuEntry& menu : hauptmenue())
+        expected << menu.caption;
+    EXPECT_EQ(topLevel, expected);
+    expectEntriesBuilt(w.menu(), hauptmenue());
+}
+
+TEST_F(MainWindowTest, EnablingFollowsAvailabilityAndMode)
+{
+    MainWindow& w = activate();
+    for (const char16_t* name : {u"Oeffnen1", u"Schliessen1", u"Beenden1", u"Vollbild1",
+                                 u"Fenster1", u"Minimieren1", u"Info1", u"Tonausgabe1",
+                                 u"WerkzeugleisteLinks1", u"Themenauswahl1", u"Lernansicht1"})
+        EXPECT_TRUE(enabled(w, name)) << QString::fromUtf16(name).toStdString();
+    // Present but not usable: the save commands, authoring and later parts.
+    for (const char16_t* name : {u"Speichern1", u"Speichernunter1", u"Autorenfunktion1",
+                                 u"Dokumenteigenschaften1", u"UebungStart1", u"Startseite1",
+                                 u"Notenskala1", u"Schriftart1", u"Drucken1"})
+        EXPECT_FALSE(enabled(w, name)) << QString::fromUtf16(name).toStdString();
+    EXPECT_TRUE(w.menu().action(u"Dokumenteigenschaften1"_s)->isVisible());
+
+    w.menu().setAvailable(u"Notenskala1"_s, true);
+    EXPECT_TRUE(enabled(w, u"Notenskala1"));
+
+    for (const int modus : {ModusUebung, ModusSchiebepuzzle}) {
+        w.setModus(modus);
+        for (const char16_t* name : {u"Oeffnen1", u"Schliessen1", u"Themenauswahl1",
+                                     u"Lernansicht1", u"Notenskala1"})
+            EXPECT_FALSE(enabled(w, name)) << QString::fromUtf16(name).toStdString();
+        for (const char16_t* name : {u"Beenden1", u"Vollbild1", u"Tonausgabe1", u"Info1"})
+            EXPECT_TRUE(enabled(w, name)) << QString::fromUtf16(name).toStdString();
+        EXPECT_EQ(w.titleBar().modeButton()->text(), u"Übung abbrechen"_s);
+    }
+    w.setModus(ModusLernansicht);
+    EXPECT_TRUE(enabled(w, u"Oeffnen1"));
+    EXPECT_TRUE(enabled(w, u"Notenskala1"));
+    EXPECT_EQ(w.titleBar().modeButton()->text(), u"Lernansicht"_s);
+}
+
+TEST_F(MainWindowTest, ModeButtonAbortsOnlyARun)
+{
+    MainWindow& w = activate();
+    int aborts = 0;
+    w.context().hooks.abortRun = [&aborts] { ++aborts; };
+    w.titleBar().modeButton()->click();
+    EXPECT_EQ(aborts, 0);
+    EXPECT_TRUE(w.titleBar().modeButton()->isChecked());
+    w.setModus(ModusUebung);
+    w.titleBar().modeButton()->click();
+    EXPECT_EQ(aborts, 1);
+}
+
+TEST_F(MainWindowTest, StartPanelWithoutDocument)
+{
+    MainWindow& w = activate();
+    const QLabel* panel = w.view().startPanel();
+    EXPECT_TRUE(panel->isVisibleTo(&w));
+    EXPECT_EQ(panel->text(), shownStartText());
+    EXPECT_EQ(panel->pos(), QPoint(50, 50));
+    EXPECT_TRUE(prompter->asked.empty());
+    EXPECT_EQ(w.context().zustand.themenOrdner, environment.basisOrdner);
+    EXPECT_EQ(w.context().zustand.aktuellerOrdner, environment.basisOrdner);
+}
+
+TEST_F(MainWindowTest, CommandLineDocumentIsOpened)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir(u"themen"_s));
+    const QString file = writeDocument(u"themen/karte.qvl"_s, u"Die Karte"_s);
+    MainWindow& w = activate({file});
+    EXPECT_TRUE(prompter->asked.empty());
+    EXPECT_TRUE(w.context().documentOpen);
+    EXPECT_EQ(w.context().document.datei, file);
+    EXPECT_EQ(w.windowTitle(), u"Quorvel - karte.qvl"_s);
+    EXPECT_EQ(w.titleBar().documentTitle(), u"Die Karte"_s);
+    EXPECT_EQ(w.context().zustand.kommandozeilenDokument, file);
+    EXPECT_EQ(w.context().zustand.themenOrdner, path(u"themen/"_s));
+    EXPECT_EQ(w.context().zustand.aktuellerOrdner, path(u"themen/"_s));
+    EXPECT_FALSE(w.view().startPanel()->isVisibleTo(&w));
+    EXPECT_EQ(w.view().picture().size(), QSize(120, 84));
+}
+
+TEST_F(MainWindowTest, UnreadableCommandLineFileLeavesTheStartState)
+{
+    write(u"kaputt.qvl"_s, QByteArray("\x08\0\0\0QVL-2.21\x05\0\0\0|HD-v", 21));
+    const QString file = path(u"kaputt.qvl"_s);
+    Document probe;
+    const QStringList expected = readDocumentFile(probe, file).messages;
+    ASSERT_FALSE(expected.isEmpty());
+    EXPECT_EQ(expected.back(), msgCannotRead(file));
+
+    MainWindow& w = activate({file});
+    QStringList shown;
+    for (const auto& question : prompter->asked) {
+        EXPECT_EQ(question.kind, MessageKind::Error);
+        EXPECT_EQ(question.buttons, MessageButtons::Ok);
+        shown << question.text;
+    }
+    EXPECT_EQ(shown, expected);
+    EXPECT_FALSE(w.context().documentOpen);
+    EXPECT_EQ(w.windowTitle(), u"Quorvel"_s);
+    EXPECT_EQ(w.titleBar().documentTitle(), QString());
+    EXPECT_TRUE(w.view().startPanel()->isVisibleTo(&w));
+    EXPECT_TRUE(w.context().document.objects.empty());
+    EXPECT_EQ(w.view().picture(), w.context().document.basisbild);
+}
+
+TEST_F(MainWindowTest, MissingCommandLineFileSaysSo)
+{
+    const QString file = path(u"fehlt.qvl"_s);
+    MainWindow& w = activate({file});
+    ASSERT_EQ(prompter->asked.size(), 1u);
+    EXPECT_EQ(prompter->asked[0].text, msgFileMissing(file));
+    EXPECT_FALSE(w.context().documentOpen);
+    EXPECT_TRUE(w.view().startPanel()->isVisibleTo(&w));
+}
+
+TEST_F(MainWindowTest, CommandLineFolderBecomesTheTopicFolder)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir(u"klasse7"_s));
+    writeDocument(u"klasse7/a.qvl"_s, u"A"_s);
+    int refreshed = 0;
+    start({path(u"klasse7"_s)}).context().hooks.refreshTopicList = [&refreshed] { ++refreshed; };
+    window->activateFirstTime();
+    EXPECT_FALSE(window->context().documentOpen);
+    EXPECT_TRUE(prompter->asked.empty());
+    EXPECT_EQ(window->context().zustand.themenOrdner, path(u"klasse7/"_s));
+    EXPECT_EQ(window->context().zustand.aktuellerOrdner, path(u"klasse7/"_s));
+    EXPECT_EQ(refreshed, 1);
+}
+
+TEST_F(MainWindowTest, SeriesPackageIsRecognisedInAnyCase)
+{
+    write(u"serie.QVUSP"_s, "kein Dokument");
+    MainWindow& w = activate({path(u"serie.QVUSP"_s)});
+    EXPECT_TRUE(prompter->asked.empty()); // not read as a document
+    EXPECT_FALSE(w.context().documentOpen);
+    EXPECT_TRUE(w.context().zustand.kommandozeilenDokument.isEmpty());
+
+    QString opened;
+    start({path(u"serie.QVUSP"_s)}).context().hooks.openSeriesPackage =
+        [&opened](const QString& file) { opened = file; };
+    window->activateFirstTime();
+    EXPECT_EQ(opened, path(u"serie.QVUSP"_s));
+}
+
+TEST_F(MainWindowTest, CentralTopicFolderWithoutArgument)
+{
+    write(u"config.ini"_s, "[Start]\r\nThemenordner=/srv/themen\r\n");
+    MainWindow& w = activate();
+    EXPECT_EQ(w.context().zustand.themenOrdner, u"/srv/themen/"_s);
+    EXPECT_EQ(w.context().zustand.aktuellerOrdner, u"/srv/themen/"_s);
+}
+
+TEST_F(MainWindowTest, SettingsAreReadAtActivationAndWrittenAtShutdown)
+{
+    write(u"benutzer.ini"_s, "[General]\nOpt-Sound=false\nOpt-WerkzeugPos=1\n");
+    write(u"config.ini"_s, "[Optionen]\nOptionenDefZentral=1\nNamenseingabe=0\n"
+                           "[Ordner]\nOrdnerDefZentral=0\nOrdnerProtokoll=/anders/\n");
+    MainWindow& w = start();
+    EXPECT_TRUE(w.menu().action(u"Tonausgabe1"_s)->isChecked()); // defaults before activation
+    w.activateFirstTime();
+    EXPECT_FALSE(w.menu().action(u"Tonausgabe1"_s)->isChecked());
+    EXPECT_FALSE(w.menu().action(u"NamenseingabebeiUebungen1"_s)->isChecked());
+    EXPECT_TRUE(w.menu().action(u"StatusinformationbeiUebungenanzeigen1"_s)->isChecked());
+    EXPECT_TRUE(w.menu().action(u"WerkzeugleisteLinks1"_s)->isChecked());
+    EXPECT_FALSE(w.menu().action(u"WerkzeugleisteRechts1"_s)->isChecked());
+
+    w.menu().action(u"UebungsprotokolleautomatischSpeichern1"_s)->trigger();
+    w.menu().action(u"WerkzeugleisteRechts1"_s)->trigger();
+    w.context().document.header.Schriftart = u"Verdana"_s; // the font of the last document
+    EXPECT_TRUE(w.close());
+    EXPECT_EQ(prompter->order, QStringList({u"<Beenden>"_s}));
+
+    QSettings stored(path(u"benutzer.ini"_s), QSettings::IniFormat);
+    EXPECT_EQ(stored.value(u"Opt-Sound"_s).toString(), u"false"_s);
+    EXPECT_EQ(stored.value(u"Opt-UebNameEingabe"_s).toString(), u"false"_s); // from config.ini
+    EXPECT_EQ(stored.value(u"Opt-AutoProtSpeichern"_s).toString(), u"true"_s);
+    EXPECT_EQ(stored.value(u"Opt-WerkzeugPos"_s).toString(), u"0"_s);
+    EXPECT_EQ(stored.value(u"Opt-ProtOrdner"_s).toString(),
+              environment.basisOrdner + u"protokolle/"_s);
+    EXPECT_EQ(stored.value(u"Opt-Schriftart"_s).toString(), u"Verdana"_s);
+}
+
+TEST_F(MainWindowTest, CancelledShutdownKeepsTheWindowAndWritesNothing)
+{
+    const QString file = writeDocument(u"a.qvl"_s, u"A"_s);
+    MainWindow& w = activate({file});
+    w.context().document.modified = true;
+    prompter->answers = {Answer::Cancel};
+    EXPECT_FALSE(w.close());
+    EXPECT_EQ(prompter->order, QStringList({msgAenderungenSpeichern(file)}));
+    EXPECT_FALSE(QFileInfo::exists(path(u"benutzer.ini"_s)));
+
+    prompter->quitAnswer = false;
+    prompter->answers = {Answer::Yes}; // "Ja" writes nothing and goes on
+    EXPECT_FALSE(w.close());
+    EXPECT_EQ(prompter->order.back(), u"<Beenden>"_s);
+    EXPECT_FALSE(QFileInfo::exists(path(u"benutzer.ini"_s)));
+}
+
+TEST_F(MainWindowTest, NeverActivatedWindowWritesNoSettings)
+{
+    write(u"benutzer.ini"_s, "[General]\nOpt-Sound=false\n");
+    EXPECT_TRUE(start().close());
+    EXPECT_TRUE(prompter->order.isEmpty());
+    QSettings stored(path(u"benutzer.ini"_s), QSettings::IniFormat);
+    EXPECT_EQ(stored.allKeys(), QStringList({u"Opt-Sound"_s}));
+}
+
+TEST_F(MainWindowTest, BeendenClosesThroughTheShutdownQuestions)
+{
+    MainWindow& w = activate();
+    w.show();
+    prompter->quitAnswer = false;
+    w.menu().action(u"Beenden1"_s)->trigger();
+    EXPECT_EQ(prompter->order, QStringList({u"<Beenden>"_s}));
+    EXPECT_TRUE(w.isVisible());
+    prompter->quitAnswer = true;
+    w.menu().action(u"Beenden1"_s)->trigger();
+    EXPECT_FALSE(w.isVisible());
+}
+
+TEST_F(MainWindowTest, SchliessenReturnsToTheStartState)
+{
+    const QString file = writeDocument(u"a.qvl"_s, u"A"_s);
+    MainWindow& w = activate({file});
+    ASSERT_TRUE(w.context().documentOpen);
+
+    w.context().document.modified = true;
+    prompter->answers = {Answer::Cancel};
+    w.menu().action(u"Schliessen1"_s)->trigger();
+    EXPECT_TRUE(w.context().documentOpen);
+
+    prompter->answers = {Answer::No};
+    w.menu().action(u"Schliessen1"_s)->trigger();
+    EXPECT_FALSE(w.context().documentOpen);
+    EXPECT_FALSE(w.context().document.modified);
+    EXPECT_TRUE(w.context().document.datei.isEmpty());
+    EXPECT_EQ(w.context().document.vorherigeDatei, file);
+    EXPECT_EQ(w.windowTitle(), u"Quorvel"_s);
+    EXPECT_TRUE(w.view().startPanel()->isVisibleTo(&w));
+    EXPECT_EQ(w.view().picture(), w.context().document.basisbild);
+    EXPECT_NE(w.view().picture().size(), QSize(120, 84));
+}
+
+TEST_F(MainWindowTest, OpenDialogIsMadeOnceWithTheDocumentFilter)
+{
+    MainWindow& w = activate();
+    QFileDialog* dialog = w.documents().openDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->windowTitle(), u"Dokument öffnen"_s);
+    EXPECT_EQ(dialog->nameFilters(),
+              QStringList({u"Quorvel-Dokument (*.qvl)"_s, u"RBK-Dokument (*.rbk)"_s,
+                           u"Alle Dateien (*.*)"_s}));
+    EXPECT_EQ(dialog->defaultSuffix(), u"qvl"_s);
+    EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFile);
+
+    // What the dialog hands over is read as the current document.
+    const QString file = writeDocument(u"b.qvl"_s, u"B"_s);
+    EXPECT_TRUE(w.documents().readAsCurrent(file));
+    EXPECT_EQ(w.windowTitle(), u"Quorvel - b.qvl"_s);
+}
+
+TEST_F(MainWindowTest, WindowStates)
+{
+    MainWindow& w = activate();
+    w.show();
+    int relayouts = 0;
+    w.context().hooks.relayout = [&relayouts] { ++relayouts; };
+    w.menu().action(u"Vollbild1"_s)->trigger();
+    EXPECT_TRUE(w.windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_TRUE(w.isVisible());
+    w.menu().action(u"Fenster1"_s)->trigger();
+    EXPECT_FALSE(w.windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(relayouts, 2);
+
+    w.windowStates().festeGroesse();
+    EXPECT_EQ(w.frameGeometry().topLeft(), QPoint(0, 0));
+    EXPECT_EQ(w.frameGeometry().size(), QSize(1076, 780));
+
+    w.menu().action(u"Minimieren1"_s)->trigger();
+    EXPECT_TRUE(w.isMinimized());
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "mainwindow.h"
+#include "scriptedprompter.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace quorvel::test {
+
+// A main window whose folders, settings and central file live in a temporary
+// folder and whose questions are answered by a script.
+class ShellFixture : public ::testing::Test {
+protected:
+    void SetUp() override;
+
+    // Creates the window with `arguments` as its command line.
+    MainWindow& start(const QStringList& arguments = {});
+    // start() and the first activation.
+    MainWindow& activate(const QStringList& arguments = {});
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+    void write(const QString& name, const QByteArray& bytes) const;
+    // A readable document with the title `titel`, written by the document core.
+    QString writeDocument(const QString& name, const QString& titel) const;
+
+    QTemporaryDir dir;
+    StartEnvironment environment;
+    std::unique_ptr<MainWindow> window;
+    ScriptedPrompter* prompter = nullptr; // owned by the window
+};
+
+} // namespace quorvel::test
