@@ -32,19 +32,34 @@ Themenliste readThemenliste(const QString& folder)
 
 void sortThemenliste(Themenliste& list)
 {
-    QCollator collator(QLocale{}); // the user's locale (from the environment)
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    // Sort keys make each comparison a plain byte compare.
-    std::vector<std::pair<QCollatorSortKey, size_t>> keys;
-    keys.reserve(list.size());
-    for (size_t i = 0; i < list.size(); ++i)
-        keys.emplace_back(collator.sortKey(list[i].titel), i);
-    std::stable_sort(keys.begin(), keys.end(),
-                     [](const auto& a, const auto& b) { return a.first.compare(b.first) < 0; });
+    const QLocale locale; // the user's locale (from the environment)
+    std::vector<size_t> order(list.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    if (locale.language() == QLocale::C) {
+        // The collator of the C locale compares code points and ignores the
+        // case setting; compare case-folded titles instead.
+        std::vector<QString> folded;
+        folded.reserve(list.size());
+        for (const ThemenDataTyp& entry : list)
+            folded.push_back(entry.titel.toCaseFolded());
+        std::stable_sort(order.begin(), order.end(),
+                         [&folded](size_t a, size_t b) { return folded[a] < folded[b]; });
+    } else {
+        QCollator collator(locale);
+        collator.setCaseSensitivity(Qt::CaseInsensitive);
+        // Sort keys make each comparison a plain byte compare.
+        std::vector<QCollatorSortKey> keys;
+        keys.reserve(list.size());
+        for (const ThemenDataTyp& entry : list)
+            keys.push_back(collator.sortKey(entry.titel));
+        std::stable_sort(order.begin(), order.end(),
+                         [&keys](size_t a, size_t b) { return keys[a].compare(keys[b]) < 0; });
+    }
     Themenliste sorted;
     sorted.reserve(list.size());
-    for (const auto& key : keys)
-        sorted.push_back(std::move(list[key.second]));
+    for (size_t index : order)
+        sorted.push_back(std::move(list[index]));
     list = std::move(sorted);
 }
 

@@ -76,6 +76,22 @@ TEST(Themenliste, ReadsReadableDocumentsSortedByTitle)
     EXPECT_TRUE(readThemenliste(QString()).empty());
 }
 
+TEST(Themenliste, SortIgnoresCaseAlsoInTheCLocale)
+{
+    const QLocale before;
+    for (const QLocale& locale : {QLocale::c(), QLocale(QLocale::German, QLocale::Germany)}) {
+        QLocale::setDefault(locale);
+        Themenliste list;
+        for (const char* title : {"Zebra", "apfel", "Birne"})
+            list.push_back({QString::fromUtf8(title), QString(), QString()});
+        sortThemenliste(list);
+        EXPECT_EQ(list[0].titel, QStringLiteral("apfel")) << locale.name().toStdString();
+        EXPECT_EQ(list[1].titel, QStringLiteral("Birne"));
+        EXPECT_EQ(list[2].titel, QStringLiteral("Zebra"));
+    }
+    QLocale::setDefault(before);
+}
+
 TEST(ThemenSeiten, PagesOfSixty)
 {
     const ThemenSeite first = themenSeite(0, 61);
