@@ -32,7 +32,7 @@ struct Folder {
         // linked 2000 times under different titles' worth of names.
         Document doc;
         doc.header.titel = QStringLiteral("Großes Dokument");
-        doc.basisbild = QImage(3300, 3000, QImage::Format_ARGB32);
+        doc.basisbild = QImage(3300, 3550, QImage::Format_ARGB32);
         std::mt19937 rng(7);
         for (int y = 0; y < doc.basisbild.height(); ++y) {
             auto* line = reinterpret_cast<quint32*>(doc.basisbild.scanLine(y));
