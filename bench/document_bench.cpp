@@ -10,6 +10,8 @@
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
+#include "timereporter.h"
+
 #include <benchmark/benchmark.h>
 #include <png.h>
 
@@ -185,19 +187,6 @@ BENCHMARK(BM_WriteDocument)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_ReadHeaderLarge)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ReadHeaderSmall)->Unit(benchmark::kMicrosecond);
 
-// Prints the usual table and keeps each benchmark's time for the ratios.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> seconds;
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration && run.iterations > 0)
-                seconds[run.run_name.function_name] = run.real_accumulated_time / double(run.iterations);
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
 
 } // namespace
 
@@ -207,18 +196,14 @@ int main(int argc, char** argv)
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     fixture();
-    RatioReporter reporter;
+    TimeReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    auto ratio = [&](const char* a, const char* b) {
-        const double x = reporter.seconds[a], y = reporter.seconds[b];
-        return y > 0 ? x / y : 0.0;
-    };
     std::printf("\nread document / libpng decode of its 21 pictures: %.3f (goal <= 1.2)\n",
-                ratio("BM_ReadDocument", "BM_LibpngDecode21"));
+                reporter.ratio("BM_ReadDocument", "BM_LibpngDecode21"));
     std::printf("write document / libpng encode of its 21 pictures: %.3f (goal <= 1.3)\n",
-                ratio("BM_WriteDocument", "BM_LibpngEncode21"));
+                reporter.ratio("BM_WriteDocument", "BM_LibpngEncode21"));
     std::printf("header of the large / of a tiny document: %.3f (goal about 1)\n",
-                ratio("BM_ReadHeaderLarge", "BM_ReadHeaderSmall"));
+                reporter.ratio("BM_ReadHeaderLarge", "BM_ReadHeaderSmall"));
     benchmark::Shutdown();
     return 0;
 }

@@ -9,6 +9,8 @@
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
+#include "timereporter.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -83,18 +85,6 @@ void BM_ReadThemenliste(benchmark::State& state)
 BENCHMARK(BM_ReadFirst64KiBOfEveryFile)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_ReadThemenliste)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
-class TimeReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> seconds;
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs) {
-            if (run.iterations > 0)
-                seconds[run.run_name.function_name] = run.real_accumulated_time / double(run.iterations);
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
 
 } // namespace
 

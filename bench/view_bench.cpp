@@ -12,6 +12,8 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <algorithm>
+#include "timereporter.h"
+
 #include <benchmark/benchmark.h>
 #include <cmath>
 #include <cstdio>
@@ -139,19 +141,6 @@ BENCHMARK(BM_RecomposeUncached)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_Recompose)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_UncoverOneField)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> seconds;
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration && run.iterations > 0)
-                seconds[run.run_name.function_name] =
-                    run.real_accumulated_time / double(run.iterations);
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
 
 // Distinct pixel buffers among the working pictures and the cached background,
 // in page pictures.
@@ -181,7 +170,7 @@ int main(int argc, char** argv)
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     composer();
-    RatioReporter reporter;
+    TimeReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     const double recompose = reporter.seconds["BM_Recompose"];
     const double aufdecken = reporter.seconds["BM_UncoverOneField"];
