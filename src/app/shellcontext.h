@@ -6,6 +6,7 @@
 #include "shutdownsequence.h"
 #include "startenvironment.h"
 #include "userprompter.h"
+#include "zufallsgenerator.h"
 
 #include <functional>
 #include <memory>
@@ -39,6 +40,7 @@ struct ShellContext {
     ShutdownHooks shutdownHooks;
     ShellHooks hooks;
     std::unique_ptr<UserPrompter> prompter;
+    Zufallsgenerator zufall; // numbering and, later, the exercise draw from it
 
     UserPrompter& prompt() { return *prompter; }
     SeitenRatioVorgabe seitenRatio() const

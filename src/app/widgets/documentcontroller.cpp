@@ -3,9 +3,11 @@
 #include "artwork.h"
 #include "documentio.h"
 #include "filedialogfilter.h"
-#include "pageview.h"
+#include "lernansichtwidget.h"
+#include "numbering.h"
 #include "programfolders.h"
 #include "shellcontext.h"
+#include "viewgeometry.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -32,13 +34,31 @@ QString windowCaption(const QString& documentPath)
     return QStringLiteral("Quorvel - ") + QFileInfo(documentPath).fileName();
 }
 
-DocumentController::DocumentController(ShellContext& context, PageView& view,
+DocumentController::DocumentController(ShellContext& context, LernansichtWidget& view,
                                        QWidget* dialogParent)
     : QObject(dialogParent)
     , m_context(context)
     , m_view(view)
     , m_dialogParent(dialogParent)
 {
+    // Resizes compose the view too: the section is mirrored after each one.
+    connect(&m_view, &LernansichtWidget::neuAufgebaut, this, &DocumentController::mirrorViewState);
+}
+
+void DocumentController::rebuildView()
+{
+    AnsichtsZustand& ansicht = m_view.composer().zustand();
+    ansicht.zoomStufe = m_context.zustand.zoomStufe;
+    ansicht.aktuelleFrage = m_context.zustand.aktuelleFrage;
+    m_view.neuAufbauen();
+}
+
+void DocumentController::mirrorViewState()
+{
+    const ViewComposer& composer = m_view.composer();
+    m_context.zustand.sichtbarerBereich = composer.sichtbarerBereich();
+    m_context.zustand.zoomStufe = composer.zustand().zoomStufe;
+    m_context.zustand.zoomFaktor = zoomFaktor(composer.zustand().zoomStufe);
 }
 
 QFileDialog* DocumentController::openDialog()
@@ -70,7 +90,9 @@ bool DocumentController::readAsCurrent(const QString& path)
         m_context.documentOpen = true;
         m_context.zustand.aktuelleFrage = 0;
         m_context.zustand.themenOrdner = withTrailingSlash(QFileInfo(path).absolutePath());
-        m_view.setPicture(m_context.document.basisbild);
+        abdeckenUndNummerieren(m_context.document, m_context.zustand.nummerierungsModus,
+                               m_context.zufall);
+        rebuildView();
         m_view.setStartPanelVisible(false);
         Q_EMIT documentChanged();
         return true;
@@ -114,7 +136,8 @@ void DocumentController::showEmptyState()
     document.derivePageGeometry();
     m_context.documentOpen = false;
     m_context.zustand.aktuelleFrage = 0;
-    m_view.setPicture(document.basisbild, true);
+    m_view.composer().cachesLeeren();
+    rebuildView();
     m_view.setStartPanelVisible(true);
     Q_EMIT documentChanged();
 }

@@ -9,13 +9,13 @@ class QWidget;
 namespace quorvel {
 
 struct ShellContext;
-class PageView;
+class LernansichtWidget;
 
 // Opening and closing the current document and the empty start state.
 class DocumentController : public QObject {
     Q_OBJECT
 public:
-    DocumentController(ShellContext& context, PageView& view, QWidget* dialogParent);
+    DocumentController(ShellContext& context, LernansichtWidget& view, QWidget* dialogParent);
 
     // The open dialog "Dokument öffnen", made on the first call and reused.
     QFileDialog* openDialog();
@@ -35,13 +35,20 @@ public:
     // Start picture, empty new document, start panel shown.
     void showEmptyState();
 
+    // Hands zoom level and current question of the window state to the
+    // composition and composes the view anew; the visible section and the
+    // zoom come back into the window state after every composition.
+    void rebuildView();
+
 Q_SIGNALS:
     // The open document or its absence changed: caption, title and topic list follow.
     void documentChanged();
 
 private:
+    void mirrorViewState();
+
     ShellContext& m_context;
-    PageView& m_view;
+    LernansichtWidget& m_view;
     QWidget* m_dialogParent;
     QFileDialog* m_openDialog = nullptr;
 };

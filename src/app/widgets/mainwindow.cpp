@@ -3,13 +3,16 @@
 #include "beendenform.h"
 #include "documentcontroller.h"
 #include "infoform.h"
+#include "lernansichtcontroller.h"
+#include "lernansichtwidget.h"
 #include "mainmenu.h"
 #include "messageboxprompter.h"
 #include "optionsmenubinding.h"
-#include "pageview.h"
 #include "rounding.h"
 #include "startplan.h"
 #include "titlebar.h"
+#include "topicmenucontroller.h"
+#include "viewexport.h"
 #include "windowstatecontroller.h"
 
 #include <QAction>
@@ -45,7 +48,7 @@ MainWindow::MainWindow(StartEnvironment environment, QWidget* parent)
 
     auto* central = new QWidget(this);
     m_titleBar = new TitleBar(central);
-    m_view = new PageView(central);
+    m_view = new LernansichtWidget(m_context.document, central);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -59,6 +62,10 @@ MainWindow::MainWindow(StartEnvironment environment, QWidget* parent)
     BeendenForm = new TBeendenForm(this);
     InfoForm = new TInfoForm(this);
     m_documents = new DocumentController(m_context, *m_view, this);
+    m_topics = new TopicMenuController(m_context, *m_menu, *menuBar(), *m_documents, *m_titleBar,
+                                       this);
+    m_viewExport = new ViewExportController(
+        *m_view, [this]() -> UserPrompter& { return m_context.prompt(); }, this);
     m_windowStates = new WindowStateController(*this, [this] {
         if (m_context.hooks.relayout)
             m_context.hooks.relayout();
@@ -66,10 +73,10 @@ MainWindow::MainWindow(StartEnvironment environment, QWidget* parent)
     m_context.prompter = std::make_unique<MessageBoxPrompter>(this, BeendenForm);
 
     connect(m_documents, &DocumentController::documentChanged, this, &MainWindow::documentChanged);
-    connect(m_view, &PageView::firstPainted, this, &MainWindow::firstPainted);
+    connect(m_view, &LernansichtWidget::firstPainted, this, &MainWindow::firstPainted);
     // The file dialog takes longer to make than the rest of the window: it is
     // made once, right after the window first shows.
-    connect(m_view, &PageView::firstPainted, this, [this] { m_documents->openDialog(); },
+    connect(m_view, &LernansichtWidget::firstPainted, this, [this] { m_documents->openDialog(); },
             Qt::QueuedConnection);
     connect(m_titleBar, &TitleBar::abortRequested, this, [this] {
         if (m_context.hooks.abortRun)
@@ -78,6 +85,8 @@ MainWindow::MainWindow(StartEnvironment environment, QWidget* parent)
     connectCommands();
     bindOptionItems(*m_menu, m_context.einstellungen);
     showOptionSettings(*m_menu, m_context.einstellungen);
+    // Tool bar, mouse, commands and points of the learning view.
+    new LernansichtController(*this);
 
     // The start state: learning view, start picture, empty document.
     setModus(ModusLernansicht);
@@ -97,6 +106,8 @@ void MainWindow::connectCommands()
     command(u"Oeffnen1"_s, [this] { m_documents->Oeffnen1Click(); });
     command(u"Schliessen1"_s, [this] { m_documents->Schliessen1Click(); });
     command(u"Beenden1"_s, [this] { close(); });
+    command(u"Exportieren1"_s, [this] { m_viewExport->exportView(); });
+    command(u"InZwischenablagekopieren1"_s, [this] { m_viewExport->copyView(); });
     command(u"Vollbild1"_s, [this] { m_windowStates->Vollbild1Click(); });
     command(u"Fenster1"_s, [this] { m_windowStates->Fenster1Click(); });
     command(u"Minimieren1"_s, [this] { m_windowStates->Minimieren1Click(); });

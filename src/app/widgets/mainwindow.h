@@ -11,10 +11,12 @@ namespace quorvel {
 
 class DocumentController;
 class MainMenu;
-class PageView;
+class LernansichtWidget;
 class TBeendenForm;
 class TInfoForm;
 class TitleBar;
+class TopicMenuController;
+class ViewExportController;
 class WindowStateController;
 
 // The main window: owns the document, the window state and the settings
@@ -28,10 +30,13 @@ public:
 
     ShellContext& context() { return m_context; }
     MainMenu& menu() const { return *m_menu; }
-    PageView& view() const { return *m_view; }
+    LernansichtWidget& view() const { return *m_view; }
     TitleBar& titleBar() const { return *m_titleBar; }
     DocumentController& documents() { return *m_documents; }
     WindowStateController& windowStates() const { return *m_windowStates; }
+    TopicMenuController& topics() const { return *m_topics; }
+    // Export and copy of the view (menu items here, tool-bar buttons connect to its slots).
+    ViewExportController& viewExport() const { return *m_viewExport; }
     TBeendenForm* beendenForm() const { return BeendenForm; }
     TInfoForm* infoForm() const { return InfoForm; }
     const ProgramCursors& cursors() const { return m_cursors; }
@@ -71,9 +76,11 @@ private:
     ProgramCursors m_cursors;
     MainMenu* m_menu;
     TitleBar* m_titleBar;
-    PageView* m_view;
+    LernansichtWidget* m_view;
     DocumentController* m_documents;
     WindowStateController* m_windowStates;
+    TopicMenuController* m_topics;
+    ViewExportController* m_viewExport;
     TBeendenForm* BeendenForm;
     TInfoForm* InfoForm;
     bool m_activated = false;

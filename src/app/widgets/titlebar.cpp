@@ -4,6 +4,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QToolButton>
@@ -48,6 +49,8 @@ TitleBar::TitleBar(QWidget* parent)
     : QFrame(parent)
     , m_title(new QLabel(this))
     , m_modeButton(new ModeButton(this))
+    , m_previousButton(new QToolButton(this))
+    , m_nextButton(new QToolButton(this))
 {
     setObjectName(QStringLiteral("TitelPanel"));
 
@@ -72,8 +75,27 @@ TitleBar::TitleBar(QWidget* parent)
             Q_EMIT abortRequested();
     });
 
+    m_title->setCursor(Qt::PointingHandCursor);
+    m_title->installEventFilter(this);
+    const auto stepButton = [this](QToolButton* button, const QString& name, Qt::ArrowType arrow,
+                                   const QString& hint) {
+        button->setObjectName(name);
+        button->setArrowType(arrow);
+        button->setAutoRaise(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setToolTip(hint);
+    };
+    stepButton(m_previousButton, QStringLiteral("VorherigesDokBtn"), Qt::LeftArrow,
+               QStringLiteral("vorheriges Dokument öffnen"));
+    stepButton(m_nextButton, QStringLiteral("NaechstesDokBtn"), Qt::RightArrow,
+               QStringLiteral("nächstes Dokument öffnen"));
+    connect(m_previousButton, &QToolButton::clicked, this, &TitleBar::previousRequested);
+    connect(m_nextButton, &QToolButton::clicked, this, &TitleBar::nextRequested);
+
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(14, 6, 10, 7);
+    layout->addWidget(m_previousButton);
+    layout->addWidget(m_nextButton);
     layout->addWidget(m_title, 1);
     layout->addWidget(m_modeButton);
     setModus(ModusLernansicht);
@@ -87,6 +109,26 @@ void TitleBar::paintEvent(QPaintEvent*)
     strip.setColorAt(1.0, QColor(0xDD, 0xE3, 0xF0));
     painter.fillRect(rect(), strip);
     painter.fillRect(QRect(0, height() - 1, width(), 1), QColor(0x9A, 0xA6, 0xC6));
+}
+
+bool TitleBar::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_title && event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        Q_EMIT titleClicked();
+        return true;
+    }
+    return QFrame::eventFilter(watched, event);
+}
+
+void TitleBar::setTitleHint(const QString& hint)
+{
+    m_title->setToolTip(hint);
+}
+
+QString TitleBar::titleHint() const
+{
+    return m_title->toolTip();
 }
 
 void TitleBar::setDocumentTitle(const QString& title)
@@ -106,6 +148,8 @@ void TitleBar::setModus(int modus)
     m_modeButton->setText(learning ? QStringLiteral("Lernansicht")
                                    : QStringLiteral("Übung abbrechen"));
     m_modeButton->setChecked(learning);
+    m_previousButton->setVisible(learning);
+    m_nextButton->setVisible(learning);
     m_modeButton->updateGeometry();
 }
 

@@ -19,17 +19,29 @@ public:
     QString documentTitle() const;
     void setModus(int modus);
     QToolButton* modeButton() const { return m_modeButton; }
+    // The two buttons that step through the topic list (learning view only).
+    QToolButton* previousButton() const { return m_previousButton; }
+    QToolButton* nextButton() const { return m_nextButton; }
+    void setTitleHint(const QString& hint);
+    QString titleHint() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 Q_SIGNALS:
     // The mode button was pressed during an exercise or puzzle.
     void abortRequested();
+    // The document title was clicked (it toggles between the title and "?").
+    void titleClicked();
+    void previousRequested();
+    void nextRequested();
 
 private:
     QLabel* m_title;
     QToolButton* m_modeButton;
+    QToolButton* m_previousButton;
+    QToolButton* m_nextButton;
     int m_modus = 2;
 };
 

@@ -1,0 +1,131 @@
+// Drawing and clicking in a 1920 x 1080 learning view. Goals: a pen stroke of
+// 1000 mouse moves at under 2 ms per move, each move touching only the
+// rectangle around its segment; uncovering a field by a click (hit test,
+// toggle, single-object redraw) touching only that field's rectangle.
+#include "ansichtsbefehle.h"
+#include "document.h"
+#include "numbering.h"
+#include "viewcomposer.h"
+#include "zeichenwerkzeuge.h"
+#include "zufallsgenerator.h"
+
+#include <QGuiApplication>
+#include <benchmark/benchmark.h>
+#include <cmath>
+
+using namespace quorvel;
+
+namespace {
+
+constexpr QSize kAnsicht(1920, 1080);
+constexpr int kBewegungen = 1000;
+
+Document& dokument()
+{
+    static Document d = [] {
+        Document doc;
+        doc.basisbild = QImage(1920, 1080, QImage::Format_ARGB32);
+        doc.basisbild.fill(QColor(230, 240, 250));
+        doc.derivePageGeometry();
+        for (int i = 0; i < 60; ++i) {
+            ObjDataTyp o;
+            o.Typ = 0;
+            o.Cap = QStringLiteral("Feld %1").arg(i);
+            o.Sx = o.Kx = 0.08 + 0.14 * (i % 6);
+            o.Sy = o.Ky = 0.08 + 0.09 * (i / 6);
+            o.KAusr = 5;
+            o.Ebene = 1;
+            o.HFarbe = 0xE6FFFF;
+            o.HDeck = 100;
+            doc.objects.push_back(o);
+        }
+        Zufallsgenerator zufall(1);
+        abdeckenUndNummerieren(doc, NummerierungGeordnet, zufall);
+        return doc;
+    }();
+    return d;
+}
+
+ViewComposer& composer()
+{
+    static ViewComposer c = [] {
+        ViewComposer vc(dokument());
+        vc.setAnsichtsBereich(kAnsicht);
+        vc.neuAufbauen();
+        return vc;
+    }();
+    return c;
+}
+
+// A wavy stroke over the whole view, as a hand would draw it.
+QPoint strichPunkt(int i)
+{
+    const double t = double(i) / kBewegungen;
+    return QPoint(int(100 + 1700 * t), int(540 + 400 * std::sin(t * 12.0)));
+}
+
+void penStroke(benchmark::State& state, int farbIndex)
+{
+    ViewComposer& c = composer();
+    ZeichenWerkzeuge werkzeuge(c);
+    werkzeuge.zustand().farbIndex = farbIndex;
+    werkzeuge.zustand().dickeIndex = 2;
+    double flaeche = 0.0;
+    qint64 bewegungen = 0;
+    for (auto _ : state) {
+        werkzeuge.merkeZustand();
+        for (int i = 1; i <= kBewegungen; ++i) {
+            const QRect r = werkzeuge.stiftStrich(strichPunkt(i - 1), strichPunkt(i));
+            flaeche += double(r.width()) * r.height();
+        }
+        bewegungen += kBewegungen;
+        state.PauseTiming();
+        werkzeuge.alleEntfernen();
+        state.ResumeTiming();
+    }
+    state.counters["touched_share_%"] =
+        100.0 * flaeche / double(bewegungen) / (double(kAnsicht.width()) * kAnsicht.height());
+}
+
+void BM_PenStrokeOpaque(benchmark::State& state) { penStroke(state, 26); }
+void BM_PenStrokeTransparent(benchmark::State& state) { penStroke(state, 11); }
+
+void BM_UncoverFieldByClick(benchmark::State& state)
+{
+    ViewComposer& c = composer();
+    Document& d = dokument();
+    c.neuAufbauen();
+    const ObjDataTyp& ziel = d.objects[20];
+    const QPointF klick((ziel.KartRect.left + ziel.KartRect.right) / 2,
+                        (ziel.KartRect.top + ziel.KartRect.bottom) / 2);
+    double flaeche = 0.0;
+    qint64 klicks = 0;
+    for (auto _ : state) {
+        const int index = trefferObjekt(d, c.zustand().ebenen, c.zustand().aktuelleFrage, klick);
+        abdeckungUmschalten(d.objects[size_t(index)]);
+        const QRect r = c.objektNeuZeichnen(index);
+        flaeche += double(r.width()) * r.height();
+        ++klicks;
+    }
+    state.counters["touched_share_%"] =
+        100.0 * flaeche / double(klicks) / (double(kAnsicht.width()) * kAnsicht.height());
+}
+
+BENCHMARK(BM_PenStrokeOpaque)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_PenStrokeTransparent)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_UncoverFieldByClick)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    composer();
+    benchmark::RunSpecifiedBenchmarks();
+    std::printf("\nA pen stroke is %d moves: its time / %d is the time per move (goal < 2 ms).\n",
+                kBewegungen, kBewegungen);
+    benchmark::Shutdown();
+    return 0;
+}

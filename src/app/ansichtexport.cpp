@@ -1,0 +1,31 @@
+#include "ansichtexport.h"
+
+#include <QFileInfo>
+
+namespace quorvel {
+
+QString exportDialogTitel() {
+    return QStringLiteral("Ansicht in Bilddatei speichern");
+}
+
+QString exportFilter() {
+    return QStringLiteral(
+        "Alle Dateien (*.*)|*.*|PNG (*.png)|*.png|JPEG (*.jpg)|*.jpg|Bitmap (*.bmp)|*.bmp");
+}
+
+bool istExportEndung(const QString& path) {
+    // The suffix after the last dot of the file name only: "bild.png.gif" is a GIF name,
+    // and a dot in a folder name does not count.
+    const QString fileName = QFileInfo(path).fileName();
+    const qsizetype dot = fileName.lastIndexOf(u'.');
+    if (dot < 0)
+        return false;
+    const QString suffix = fileName.mid(dot).toLower();
+    return suffix == u".bmp" || suffix == u".png" || suffix == u".jpg";
+}
+
+QString exportEndungFehler() {
+    return QStringLiteral("Speichern fehlgeschlagen wegen ungültiger Dateinamenserweiterung.");
+}
+
+} // namespace quorvel

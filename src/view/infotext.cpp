@@ -1,0 +1,51 @@
+#include "infotext.h"
+
+#include "textmarkup.h"
+
+namespace quorvel {
+
+namespace {
+
+void rtfZeichen(QByteArray& aus, QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u == u'\\' || u == u'{' || u == u'}') {
+        aus.append('\\');
+        aus.append(char(u));
+    } else if (u == u'\t') {
+        aus.append("\\tab ");
+    } else if (u < 0x80) {
+        aus.append(char(u));
+    } else {
+        // Signed 16 bit as the format wants, with "?" for readers without Unicode.
+        aus.append("\\u" + QByteArray::number(qint16(u)) + '?');
+    }
+}
+
+} // namespace
+
+QString infoTextOhneTags(const QString& text)
+{
+    QString s = text;
+    for (const char16_t* tag : {u"<b>", u"</b>", u"<i>", u"</i>", u"<u>", u"</u>"})
+        s.remove(QString::fromUtf16(tag));
+    return s;
+}
+
+QByteArray infoTextAlsRtf(const QString& text, const QString& fontFamily)
+{
+    QByteArray aus("{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0 ");
+    for (QChar c : fontFamily)
+        rtfZeichen(aus, c);
+    aus.append(";}}\\f0\\fs" + QByteArray::number(2 * kInfoTextPunkte) + ' ');
+    const QStringList zeilen = splitMarkupLines(infoTextOhneTags(text));
+    for (const QString& zeile : zeilen) {
+        for (QChar c : zeile)
+            rtfZeichen(aus, c);
+        aus.append("\\par\n");
+    }
+    aus.append('}');
+    return aus;
+}
+
+} // namespace quorvel
