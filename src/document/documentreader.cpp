@@ -397,7 +397,10 @@ DocumentResult readDocumentFile(Document& document, const QString& path, const R
     }
     if (!result.ok) {
         result.messages << msgCannotRead(path);
+        // Back to an empty document; the path shown before this one stays known.
+        const QString previous = document.vorherigeDatei;
         document.reset(options.ratio);
+        document.vorherigeDatei = previous;
         document.clearObjects();
         document.basisbild = QImage();
         document.datei.clear();

@@ -400,6 +400,8 @@ TEST(DocumentReaderFile, MessagesAndStateOnFailure)
         EXPECT_TRUE(doc.objects.empty());
         EXPECT_TRUE(doc.header.titel.isEmpty());
         EXPECT_TRUE(doc.datei.isEmpty());
+        EXPECT_EQ(doc.vorherigeDatei, QStringLiteral("/offen.qvl"));
+        doc.datei = QStringLiteral("/offen.qvl");
     }
     EXPECT_TRUE(msgCannotRead(QStringLiteral("a")).contains(QStringLiteral(
         "kann nicht gelesen werden. Mögliche Ursachen:\r\n- Datei existiert nicht\r\n"
@@ -415,7 +417,7 @@ TEST(DocumentReaderFile, MessagesAndStateOnFailure)
     ASSERT_TRUE(r.ok);
     EXPECT_TRUE(r.messages.isEmpty());
     EXPECT_EQ(doc.datei, path);
-    EXPECT_EQ(doc.vorherigeDatei, QString());
+    EXPECT_EQ(doc.vorherigeDatei, QStringLiteral("/offen.qvl"));
     EXPECT_EQ(doc.geometrie.ratioBreite, 560);
     EXPECT_FALSE(doc.modified);
 }
