@@ -5,6 +5,7 @@
 #include "lernansichtcontroller.h"
 #include "lernansichtwidget.h"
 #include "mainmenu.h"
+#include "viewtestsupport.h"
 #include "werkzeugleiste.h"
 
 #include <QAction>
@@ -37,13 +38,7 @@ protected:
 
     ObjDataTyp& neu(int typ, double x, double y, const QString& cap)
     {
-        ObjDataTyp o;
-        o.Typ = typ;
-        o.Ebene = 1;
-        o.Cap = cap;
-        o.Sx = o.Kx = x;
-        o.Sy = o.Ky = y;
-        o.KAusr = 5;
+        ObjDataTyp o = test::objekt(typ, x, y, cap);
         o.HFarbe = 0xFFFFFF;
         o.HDeck = 100;
         o.AbfrageStatus = -1;
