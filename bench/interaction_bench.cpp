@@ -2,12 +2,12 @@
 // 1000 mouse moves at under 2 ms per move, each move touching only the
 // rectangle around its segment; uncovering a field by a click (hit test,
 // toggle, single-object redraw) touching only that field's rectangle.
-#include "ansichtsbefehle.h"
+#include "viewcommands.h"
 #include "document.h"
 #include "numbering.h"
 #include "viewcomposer.h"
-#include "zeichenwerkzeuge.h"
-#include "zufallsgenerator.h"
+#include "drawingtools.h"
+#include "randomgenerator.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
@@ -39,8 +39,8 @@ Document& dokument()
             o.HDeck = 100;
             doc.objects.push_back(o);
         }
-        Zufallsgenerator zufall(1);
-        abdeckenUndNummerieren(doc, NummerierungGeordnet, zufall);
+        RandomGenerator random(1);
+        coverAndNumber(doc, NumberingOrdered, random);
         return doc;
     }();
     return d;
@@ -50,8 +50,8 @@ ViewComposer& composer()
 {
     static ViewComposer c = [] {
         ViewComposer vc(dokument());
-        vc.setAnsichtsBereich(kAnsicht);
-        vc.neuAufbauen();
+        vc.setViewArea(kAnsicht);
+        vc.rebuild();
         return vc;
     }();
     return c;
@@ -64,23 +64,23 @@ QPoint strichPunkt(int i)
     return QPoint(int(100 + 1700 * t), int(540 + 400 * std::sin(t * 12.0)));
 }
 
-void penStroke(benchmark::State& state, int farbIndex)
+void penStroke(benchmark::State& state, int colourIndex)
 {
     ViewComposer& c = composer();
-    ZeichenWerkzeuge werkzeuge(c);
-    werkzeuge.zustand().farbIndex = farbIndex;
-    werkzeuge.zustand().dickeIndex = 2;
+    DrawingTools werkzeuge(c);
+    werkzeuge.state().colourIndex = colourIndex;
+    werkzeuge.state().thicknessIndex = 2;
     double flaeche = 0.0;
     qint64 bewegungen = 0;
     for (auto _ : state) {
-        werkzeuge.merkeZustand();
+        werkzeuge.rememberState();
         for (int i = 1; i <= kBewegungen; ++i) {
-            const QRect r = werkzeuge.stiftStrich(strichPunkt(i - 1), strichPunkt(i));
+            const QRect r = werkzeuge.penStroke(strichPunkt(i - 1), strichPunkt(i));
             flaeche += double(r.width()) * r.height();
         }
         bewegungen += kBewegungen;
         state.PauseTiming();
-        werkzeuge.alleEntfernen();
+        werkzeuge.removeAll();
         state.ResumeTiming();
     }
     state.counters["touched_share_%"] =
@@ -94,16 +94,16 @@ void BM_UncoverFieldByClick(benchmark::State& state)
 {
     ViewComposer& c = composer();
     Document& d = dokument();
-    c.neuAufbauen();
+    c.rebuild();
     const ObjDataTyp& ziel = d.objects[20];
-    const QPointF klick((ziel.KartRect.left + ziel.KartRect.right) / 2,
+    const QPointF click((ziel.KartRect.left + ziel.KartRect.right) / 2,
                         (ziel.KartRect.top + ziel.KartRect.bottom) / 2);
     double flaeche = 0.0;
     qint64 klicks = 0;
     for (auto _ : state) {
-        const int index = trefferObjekt(d, c.zustand().ebenen, c.zustand().aktuelleFrage, klick);
-        abdeckungUmschalten(d.objects[size_t(index)]);
-        const QRect r = c.objektNeuZeichnen(index);
+        const int index = hitObject(d, c.state().layers, c.state().currentQuestion, click);
+        toggleCover(d.objects[size_t(index)]);
+        const QRect r = c.redrawObject(index);
         flaeche += double(r.width()) * r.height();
         ++klicks;
     }

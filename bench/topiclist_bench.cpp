@@ -73,17 +73,17 @@ void BM_ReadFirst64KiBOfEveryFile(benchmark::State& state)
     }
 }
 
-void BM_ReadThemenliste(benchmark::State& state)
+void BM_ReadTopicList(benchmark::State& state)
 {
     for (auto _ : state) {
-        const Themenliste list = readThemenliste(folder().dir.path());
+        const TopicList list = readTopicList(folder().dir.path());
         if (list.size() != size_t(kDocuments))
             state.SkipWithError("not every document listed");
     }
 }
 
 BENCHMARK(BM_ReadFirst64KiBOfEveryFile)->Unit(benchmark::kMillisecond)->MinTime(2.0);
-BENCHMARK(BM_ReadThemenliste)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_ReadTopicList)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 
 } // namespace
@@ -97,7 +97,7 @@ int main(int argc, char** argv)
                 folder().documentBytes / 1e6);
     TimeReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    const double list = reporter.seconds["BM_ReadThemenliste"];
+    const double list = reporter.seconds["BM_ReadTopicList"];
     const double raw = reporter.seconds["BM_ReadFirst64KiBOfEveryFile"];
     std::printf("\nlist: %.1f ms, first 64 KiB of every file: %.1f ms, ratio %.2f (goal <= 3)\n",
                 list * 1e3, raw * 1e3, raw > 0 ? list / raw : 0.0);

@@ -7,7 +7,7 @@
 #include "document.h"
 #include "numbering.h"
 #include "viewcomposer.h"
-#include "zufallsgenerator.h"
+#include "randomgenerator.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -89,8 +89,8 @@ Document& dokument()
             o.Bild.fill(QColor(30 + 10 * i, 200 - 5 * i, 120));
             doc.objects.push_back(o);
         }
-        Zufallsgenerator zufall(1);
-        abdeckenUndNummerieren(doc, NummerierungGeordnet, zufall);
+        RandomGenerator random(1);
+        coverAndNumber(doc, NumberingOrdered, random);
         return doc;
     }();
     return d;
@@ -100,8 +100,8 @@ ViewComposer& composer()
 {
     static ViewComposer c = [] {
         ViewComposer vc(dokument());
-        vc.setAnsichtsBereich(kAnsicht);
-        vc.neuAufbauen();
+        vc.setViewArea(kAnsicht);
+        vc.rebuild();
         return vc;
     }();
     return c;
@@ -111,10 +111,10 @@ ViewComposer& composer()
 void BM_RecomposeUncached(benchmark::State& state)
 {
     ViewComposer c(dokument());
-    c.setAnsichtsBereich(kAnsicht);
+    c.setViewArea(kAnsicht);
     for (auto _ : state) {
-        c.cachesLeeren();
-        c.neuAufbauen();
+        c.clearCaches();
+        c.rebuild();
     }
 }
 
@@ -122,17 +122,17 @@ void BM_Recompose(benchmark::State& state)
 {
     ViewComposer& c = composer();
     for (auto _ : state)
-        c.neuAufbauen();
+        c.rebuild();
 }
 
 void BM_UncoverOneField(benchmark::State& state)
 {
     ViewComposer& c = composer();
-    c.neuAufbauen();
+    c.rebuild();
     ObjDataTyp& feld = dokument().objects[7]; // a query label
     for (auto _ : state) {
         feld.AbfrageStatus = feld.AbfrageStatus == -1 ? 0 : -1;
-        benchmark::DoNotOptimize(c.objektNeuZeichnen(7));
+        benchmark::DoNotOptimize(c.redrawObject(7));
     }
     feld.AbfrageStatus = -1;
 }
@@ -147,10 +147,10 @@ BENCHMARK(BM_UncoverOneField)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 double arbeitsbilderInSeiten()
 {
     ViewComposer& c = composer();
-    c.neuAufbauen();
+    c.rebuild();
     const QImage* bilder[] = {
-        &c.seite(),   &c.seiteOhneObjekte(),     &c.seiteMitFestenObjekten(), &c.endSeite(),
-        &c.ansicht(), &c.sichtbarerAusschnitt(), &c.zeichenUeberlagerung()};
+        &c.seite(),   &c.pageWithoutObjects(),     &c.pageWithFixedObjects(), &c.finalPage(),
+        &c.ansicht(), &c.visibleSection(), &c.drawingOverlay()};
     std::vector<const uchar*> gesehen;
     qint64 bytes = 0;
     for (const QImage* bild : bilder) {
@@ -181,7 +181,7 @@ int main(int argc, char** argv)
                 recompose > 0 ? 100.0 * aufdecken / recompose : 0.0);
     std::printf("working pictures: %.2f page pictures (goal <= 7)\n", arbeitsbilderInSeiten());
     std::printf("plus the base picture reduced to 2000 pixels: %.2f page pictures\n",
-                double(composer().hintergrund().reduzierteBasis(dokument()).sizeInBytes()) /
+                double(composer().background().reducedBase(dokument()).sizeInBytes()) /
                     double(composer().seite().sizeInBytes()));
     benchmark::Shutdown();
     return 0;

@@ -70,7 +70,7 @@ int main(int argc, char** argv)
     installQtTranslation(app);
 
     quorvel::MainWindow window(quorvel::StartEnvironment::fromApplication());
-    if (!quorvel::confirmGrafikmodus(quorvel::grafikmodusOf(window.screen()),
+    if (!quorvel::confirmGraphicsMode(quorvel::graphicsModeOf(window.screen()),
                                      window.context().prompt()))
         return 0;
 

@@ -102,7 +102,7 @@ QImage programIcon(int edge)
     return icon;
 }
 
-QImage startbild(QSize size)
+QImage drawStartPicture(QSize size)
 {
     // Painted premultiplied (the fast path of the raster engine), handed out
     // as the plain 32-bit format with alpha that base pictures have.

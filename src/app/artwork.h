@@ -21,7 +21,7 @@ void drawEmblem(QPainter& painter, const QRectF& box, bool withBackground);
 QImage programIcon(int edge);
 
 // The base picture shown while no document is open.
-QImage startbild(QSize size = QSize(870, 609));
+QImage drawStartPicture(QSize size = QSize(870, 609));
 
 // The picture every dialog's background is stretched from (nine-slice with
 // 30-pixel corners).

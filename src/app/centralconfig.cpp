@@ -1,6 +1,6 @@
 #include "centralconfig.h"
 
-#include "einstellungen.h"
+#include "settings.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -16,7 +16,7 @@ bool switchedOn(const IniFile& ini, const QString& section, const QString& switc
     return ini.readInteger(section, switchName, 0) != 0;
 }
 
-void applyOrdner(const IniFile& ini, Einstellungen& e)
+void applyOrdner(const IniFile& ini, Settings& e)
 {
     const QString s = u"Ordner"_s;
     e.ChronikOrdner = ini.readString(s, u"OrdnerChronik"_s, e.ChronikOrdner);
@@ -26,7 +26,7 @@ void applyOrdner(const IniFile& ini, Einstellungen& e)
     e.BilderGalerieOrdner = ini.readString(s, u"OrdnerBilderGalerie"_s, e.BilderGalerieOrdner);
 }
 
-void applyVerknuepfungen(const IniFile& ini, Einstellungen& e)
+void applyVerknuepfungen(const IniFile& ini, Settings& e)
 {
     const QString s = u"Verknuepfungsfelder"_s;
     for (int i = 0; i < 3; ++i) {
@@ -43,7 +43,7 @@ void applyVerknuepfungen(const IniFile& ini, Einstellungen& e)
         ini.readString(s, u"VerknuepfungBildschirmtastaturHinweis"_s, u"Bildschirmtastatur"_s);
 }
 
-void applyNetzKom(const IniFile& ini, Einstellungen& e)
+void applyNetzKom(const IniFile& ini, Settings& e)
 {
     const QString s = u"NetzKom"_s;
     e.NetzKomOrdner = ini.readString(s, u"NetzKomOrdner"_s, e.NetzKomOrdner);
@@ -62,7 +62,7 @@ void readPercent(const IniFile& ini, const QString& section, const QString& key,
     }
 }
 
-void applyNotenskala(const IniFile& ini, Einstellungen& e)
+void applyNotenskala(const IniFile& ini, Settings& e)
 {
     const QString s = u"Notenskala"_s;
     for (size_t i = 0; i < e.NoteMinQuote.size(); ++i)
@@ -72,7 +72,7 @@ void applyNotenskala(const IniFile& ini, Einstellungen& e)
     e.BewertSkala = ini.readInteger(s, u"BewertSkala"_s, e.BewertSkala);
 }
 
-void applyOptionen(const IniFile& ini, Einstellungen& e)
+void applyOptionen(const IniFile& ini, Settings& e)
 {
     const QString s = u"Optionen"_s;
     e.Sound = ini.readBool(s, u"Tonausgabe"_s, e.Sound);
@@ -87,7 +87,7 @@ void applyOptionen(const IniFile& ini, Einstellungen& e)
     e.ArbeitsblattSkalFak = ini.readReal(s, u"ArbeitsblattSkalFak"_s, 100.0);
 }
 
-void applyUebungsrueckmeldung(const IniFile& ini, Einstellungen& e)
+void applyUebungsrueckmeldung(const IniFile& ini, Settings& e)
 {
     const QString s = u"Uebungsrueckmeldung"_s;
     auto& rm = e.Uebungsrueckmeldung;
@@ -120,7 +120,7 @@ std::optional<IniFile> loadCentralConfig(const QStringList& candidates)
     return std::nullopt;
 }
 
-void applyCentralConfig(const IniFile& ini, Einstellungen& settings)
+void applyCentralConfig(const IniFile& ini, Settings& settings)
 {
     if (switchedOn(ini, u"Ordner"_s, u"OrdnerDefZentral"_s))
         applyOrdner(ini, settings);
@@ -136,7 +136,7 @@ void applyCentralConfig(const IniFile& ini, Einstellungen& settings)
         applyUebungsrueckmeldung(ini, settings);
 }
 
-QString centralThemenordner(const IniFile& ini)
+QString centralTopicFolder(const IniFile& ini)
 {
     return ini.readString(u"Start"_s, u"Themenordner"_s, QString());
 }

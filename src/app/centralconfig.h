@@ -9,7 +9,7 @@
 
 namespace quorvel {
 
-struct Einstellungen;
+struct Settings;
 
 // Where the central "config.ini" is looked for, in order: the folder of the
 // executable, then the system-wide /etc/quorvel/.
@@ -22,10 +22,10 @@ std::optional<IniFile> loadCentralConfig(const QStringList& candidates);
 // Applies each section of the central file whose "...DefZentral" switch is
 // non-zero over `settings`; keys missing from a switched-on section keep the
 // value in effect, except those with a fixed default of their own.
-void applyCentralConfig(const IniFile& ini, Einstellungen& settings);
+void applyCentralConfig(const IniFile& ini, Settings& settings);
 
 // "Start"/`Themenordner`: the topic folder for a start without argument,
 // verbatim (empty when not set). Read whatever the switches say.
-QString centralThemenordner(const IniFile& ini);
+QString centralTopicFolder(const IniFile& ini);
 
 } // namespace quorvel

@@ -18,10 +18,10 @@ QString withoutEnclosingQuotes(QString text)
 
 } // namespace
 
-KommandozeilenArgument classifyCommandLine(const QStringList& arguments,
+CommandLineArgument classifyCommandLine(const QStringList& arguments,
                                            const QString& workingDirectory)
 {
-    KommandozeilenArgument result;
+    CommandLineArgument result;
     if (arguments.isEmpty())
         return result;
     const QString argument = withoutEnclosingQuotes(arguments.first());
@@ -31,26 +31,26 @@ KommandozeilenArgument classifyCommandLine(const QStringList& arguments,
     const QString absolute = QDir::cleanPath(QDir(workingDirectory).absoluteFilePath(argument));
     const QFileInfo info(absolute);
     if (info.isDir() || argument.endsWith(u'/')) {
-        result.art = KommandozeilenArgument::Art::Ordner;
-        result.themenOrdner = withTrailingSlash(absolute);
+        result.kind = CommandLineArgument::Kind::Folder;
+        result.topicFolder = withTrailingSlash(absolute);
         return result;
     }
-    result.themenOrdner = withTrailingSlash(info.absolutePath());
+    result.topicFolder = withTrailingSlash(info.absolutePath());
     result.datei = absolute;
-    result.art = info.fileName().toLower().endsWith(u".qvusp")
-                     ? KommandozeilenArgument::Art::Serienpaket
-                     : KommandozeilenArgument::Art::Dokument;
+    result.kind = info.fileName().toLower().endsWith(u".qvusp")
+                     ? CommandLineArgument::Kind::SeriesPackage
+                     : CommandLineArgument::Kind::DocumentFile;
     return result;
 }
 
-QString chooseThemenOrdner(const KommandozeilenArgument& argument,
-                           const QString& centralThemenordner, const QString& basisOrdner)
+QString chooseTopicFolder(const CommandLineArgument& argument,
+                           const QString& centralTopicFolder, const QString& baseFolder)
 {
-    if (argument.art != KommandozeilenArgument::Art::Keins)
-        return argument.themenOrdner;
-    if (!centralThemenordner.isEmpty())
-        return withTrailingSlash(centralThemenordner);
-    return withTrailingSlash(basisOrdner);
+    if (argument.kind != CommandLineArgument::Kind::None)
+        return argument.topicFolder;
+    if (!centralTopicFolder.isEmpty())
+        return withTrailingSlash(centralTopicFolder);
+    return withTrailingSlash(baseFolder);
 }
 
 } // namespace quorvel

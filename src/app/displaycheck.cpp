@@ -7,12 +7,12 @@
 
 namespace quorvel {
 
-bool grafikmodusGeeignet(const Grafikmodus& modus)
+bool graphicsModeSuitable(const GraphicsMode& modus)
 {
     return modus.breite >= 960 && modus.hoehe >= 720 && modus.farbtiefe >= 15;
 }
 
-QString grafikmodusWarnung(const Grafikmodus& modus)
+QString graphicsModeWarning(const GraphicsMode& modus)
 {
     return QStringLiteral(
                "Ungeeigneter Grafikmodus! (Windows-Systemsteuerung / Eigenschaften von Anzeige)"
@@ -24,7 +24,7 @@ QString grafikmodusWarnung(const Grafikmodus& modus)
            + QStringLiteral(" Bit\r\n\r\nProgramm trotzdem starten?");
 }
 
-Grafikmodus grafikmodusOf(const QScreen* screen)
+GraphicsMode graphicsModeOf(const QScreen* screen)
 {
     if (!screen)
         return {};
@@ -33,11 +33,11 @@ Grafikmodus grafikmodusOf(const QScreen* screen)
     return {rnd(logical.width() * ratio), rnd(logical.height() * ratio), screen->depth()};
 }
 
-bool confirmGrafikmodus(const Grafikmodus& modus, UserPrompter& prompter)
+bool confirmGraphicsMode(const GraphicsMode& modus, UserPrompter& prompter)
 {
-    if (grafikmodusGeeignet(modus))
+    if (graphicsModeSuitable(modus))
         return true;
-    return prompter.ask(MessageKind::Warning, grafikmodusWarnung(modus), MessageButtons::YesNo)
+    return prompter.ask(MessageKind::Warning, graphicsModeWarning(modus), MessageButtons::YesNo)
            == Answer::Yes;
 }
 

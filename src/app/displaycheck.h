@@ -10,7 +10,7 @@ class UserPrompter;
 
 // The screen as the start-up check sees it: size in device pixels and colour
 // depth in bits per pixel.
-struct Grafikmodus {
+struct GraphicsMode {
     int breite = 0;
     int hoehe = 0;
     int farbtiefe = 0;
@@ -18,16 +18,16 @@ struct Grafikmodus {
 
 // Whether the screen is large and deep enough: at least 960 x 720 pixels and
 // 15 bits. (The warning asks for 1024 x 768 and 16 bits; a little less passes.)
-bool grafikmodusGeeignet(const Grafikmodus& modus);
+bool graphicsModeSuitable(const GraphicsMode& modus);
 
 // The Yes/No warning shown for an unsuitable screen.
-QString grafikmodusWarnung(const Grafikmodus& modus);
+QString graphicsModeWarning(const GraphicsMode& modus);
 
 // The screen's size in device pixels and its depth; zeros without a screen.
-Grafikmodus grafikmodusOf(const QScreen* screen);
+GraphicsMode graphicsModeOf(const QScreen* screen);
 
 // The start-up check: true when the screen is suitable or the user answers
 // "Ja" to the warning; false means the program ends at once.
-bool confirmGrafikmodus(const Grafikmodus& modus, UserPrompter& prompter);
+bool confirmGraphicsMode(const GraphicsMode& modus, UserPrompter& prompter);
 
 } // namespace quorvel

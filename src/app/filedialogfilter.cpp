@@ -2,7 +2,7 @@
 
 namespace quorvel {
 
-QString dokumentOeffnenFilter()
+QString openDocumentFilter()
 {
     return QStringLiteral("Quorvel-Dokument (*.qvl)|*.qvl|RBK-Dokument (*.rbk)|*.rbk|"
                           "Alle Dateien (*.*)|*.*");

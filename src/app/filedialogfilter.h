@@ -7,8 +7,8 @@ namespace quorvel {
 
 // The filter of the open dialog in the program's "Name|patterns|Name|patterns"
 // form, default extension "qvl".
-QString dokumentOeffnenFilter();
-inline constexpr char16_t kDokumentEndung[] = u"qvl";
+QString openDocumentFilter();
+inline constexpr char16_t kDocumentExtension[] = u"qvl";
 
 // Converts a "Name|patterns|..." filter (patterns separated by ";") into Qt's
 // name filters. A name that already ends with its patterns in parentheses is

@@ -77,7 +77,7 @@ std::vector<MenuEntry> dateiMenue()
     };
 }
 
-// Exactly kThemenauswahlFesteEintraege items: the topic list follows them.
+// Exactly kTopicMenuFixedEntries items: the topic list follows them.
 std::vector<MenuEntry> themenauswahlMenue()
 {
     return {

@@ -32,6 +32,6 @@ const MenuEntry* findMenuEntry(const QString& name);
 
 // The number of fixed items (separators included) at the top of the
 // "&Themenauswahl" menu, after which the topic list is inserted.
-inline constexpr int kThemenauswahlFesteEintraege = 13;
+inline constexpr int kTopicMenuFixedEntries = 13;
 
 } // namespace quorvel

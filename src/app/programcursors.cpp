@@ -21,10 +21,10 @@ ProgramCursors ProgramCursors::create()
     cursors.ziehen = QCursor(Qt::ClosedHandCursor);
     cursors.stift = fromPicture(penCursorPicture());
     cursors.hand = QCursor(Qt::PointingHandCursor);
-    cursors.texteingabe = QCursor(Qt::IBeamCursor);
+    cursors.textField = QCursor(Qt::IBeamCursor);
     cursors.stempel = fromPicture(stampCursorPicture());
     for (int i = 0; i < 5; ++i)
-        cursors.stiftVarianten[i] = fromPicture(shapePenCursorPicture(i + 1));
+        cursors.penVariants[i] = fromPicture(shapePenCursorPicture(i + 1));
     return cursors;
 }
 

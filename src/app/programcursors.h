@@ -12,9 +12,9 @@ struct ProgramCursors {
     QCursor ziehen;      // dragging a card or the section
     QCursor stift;       // freehand pen
     QCursor hand;        // over a hittable object
-    QCursor texteingabe; // text tool
+    QCursor textField; // text tool
     QCursor stempel;     // symbol stamp
-    std::array<QCursor, 5> stiftVarianten; // line, arrow, rectangle, ellipse, triangle
+    std::array<QCursor, 5> penVariants; // line, arrow, rectangle, ellipse, triangle
 
     static ProgramCursors create();
 };

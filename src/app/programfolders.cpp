@@ -14,7 +14,7 @@ QString withTrailingSlash(const QString& folder)
     return folder + u'/';
 }
 
-QString chooseBasisOrdner(const QString& executableFolder, const QString& dataLocation)
+QString chooseBaseFolder(const QString& executableFolder, const QString& dataLocation)
 {
     const QFileInfo info(executableFolder);
     if (!executableFolder.isEmpty() && info.isDir() && info.isWritable())
@@ -22,9 +22,9 @@ QString chooseBasisOrdner(const QString& executableFolder, const QString& dataLo
     return withTrailingSlash(QDir::cleanPath(dataLocation));
 }
 
-QString basisOrdner()
+QString baseFolder()
 {
-    return chooseBasisOrdner(QCoreApplication::applicationDirPath(),
+    return chooseBaseFolder(QCoreApplication::applicationDirPath(),
                              QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 

@@ -9,9 +9,9 @@ QString withTrailingSlash(const QString& folder);
 
 // The base folder below which the default data folders lie: the executable's
 // folder when the user may write there (a portable install), else `dataLocation`.
-QString chooseBasisOrdner(const QString& executableFolder, const QString& dataLocation);
+QString chooseBaseFolder(const QString& executableFolder, const QString& dataLocation);
 
 // The base folder of this run (needs a QCoreApplication).
-QString basisOrdner();
+QString baseFolder();
 
 } // namespace quorvel

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "document.h"
-#include "einstellungen.h"
-#include "hauptfensterzustand.h"
+#include "settings.h"
+#include "mainwindowstate.h"
 #include "shutdownsequence.h"
 #include "startenvironment.h"
 #include "userprompter.h"
-#include "zufallsgenerator.h"
+#include "randomgenerator.h"
 
 #include <functional>
 #include <memory>
@@ -34,19 +34,19 @@ struct ShellContext {
     StartEnvironment environment;
     Document document;
     bool documentOpen = false; // false: the start picture and the start panel are shown
-    HauptfensterZustand zustand;
-    Einstellungen einstellungen;
+    MainWindowState state;
+    Settings settings;
     bool settingsLoaded = false; // only loaded settings are written back
     ShutdownHooks shutdownHooks;
     ShellHooks hooks;
     std::unique_ptr<UserPrompter> prompter;
-    Zufallsgenerator zufall; // numbering and, later, the exercise draw from it
+    RandomGenerator random; // numbering and, later, the exercise draw from it
 
     UserPrompter& prompt() { return *prompter; }
-    SeitenRatioVorgabe seitenRatio() const
+    PageRatioPreset pageRatio() const
     {
-        return {einstellungen.SeitRatioArt, einstellungen.SeitRatioBreite,
-                einstellungen.SeitRatioHoehe};
+        return {settings.SeitRatioArt, settings.SeitRatioBreite,
+                settings.SeitRatioHoehe};
     }
 };
 

@@ -1,23 +1,23 @@
 #include "shutdownsequence.h"
 
 #include "document.h"
-#include "hauptfensterzustand.h"
+#include "mainwindowstate.h"
 
 namespace quorvel {
 
-QString msgUebungNichtBeendet()
+QString msgExerciseNotFinished()
 {
     return QStringLiteral("Die aktuelle Übung ist noch nicht beendet.\r\n"
                           "Übung wirklich abbrechen?");
 }
 
-QString msgSchiebepuzzleNichtGeloest()
+QString msgPuzzleNotSolved()
 {
     return QStringLiteral(
         "Das aktuelle Schiebepuzzle ist noch nicht gelöst.\r\nÜbung wirklich abbrechen?");
 }
 
-QString msgAenderungenSpeichern(const QString& path)
+QString msgSaveChanges(const QString& path)
 {
     if (path.isEmpty())
         return QStringLiteral("Aktuelles Dokument speichern?");
@@ -25,7 +25,7 @@ QString msgAenderungenSpeichern(const QString& path)
            + QStringLiteral("\" speichern?");
 }
 
-QString msgChronikScreenshots(int count, const QString& folder)
+QString msgChronicleShots(int count, const QString& folder)
 {
     if (count == 1)
         return QStringLiteral("1 Chronik-Screenshot wurde im Ordner ") + folder
@@ -40,10 +40,10 @@ QString msgChronikScreenshots(int count, const QString& folder)
 bool askAbortRun(int modus, const ShutdownHooks& hooks, UserPrompter& prompter)
 {
     QString question;
-    if (modus == ModusUebung && !(hooks.exerciseFinished && hooks.exerciseFinished()))
-        question = msgUebungNichtBeendet();
-    else if (modus == ModusSchiebepuzzle && !(hooks.puzzleSolved && hooks.puzzleSolved()))
-        question = msgSchiebepuzzleNichtGeloest();
+    if (modus == ModeExercise && !(hooks.exerciseFinished && hooks.exerciseFinished()))
+        question = msgExerciseNotFinished();
+    else if (modus == ModeSlidingPuzzle && !(hooks.puzzleSolved && hooks.puzzleSolved()))
+        question = msgPuzzleNotSolved();
     if (question.isEmpty())
         return true;
     return prompter.ask(MessageKind::Confirmation, question, MessageButtons::YesNo) == Answer::Yes;
@@ -54,7 +54,7 @@ bool askSaveChanges(const Document& document, const ShutdownHooks& hooks, UserPr
     if (!document.modified)
         return true;
     const Answer answer = prompter.ask(MessageKind::Confirmation,
-                                       msgAenderungenSpeichern(document.datei),
+                                       msgSaveChanges(document.datei),
                                        MessageButtons::YesNoCancel);
     if (answer == Answer::Cancel)
         return false;
@@ -76,7 +76,7 @@ bool runShutdownQuestions(int modus, const Document& document, const ShutdownHoo
     if (shots > 0) {
         const QString folder = hooks.chronicleFolder ? hooks.chronicleFolder() : QString();
         const Answer answer = prompter.ask(MessageKind::Confirmation,
-                                           msgChronikScreenshots(shots, folder),
+                                           msgChronicleShots(shots, folder),
                                            MessageButtons::YesNoCancel);
         if (answer == Answer::Cancel)
             return false;

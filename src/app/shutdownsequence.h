@@ -32,10 +32,10 @@ struct ShutdownHooks {
     std::function<void()> saveDocument;
 };
 
-QString msgUebungNichtBeendet();
-QString msgSchiebepuzzleNichtGeloest();
-QString msgAenderungenSpeichern(const QString& path); // empty path: the short question
-QString msgChronikScreenshots(int count, const QString& folder);
+QString msgExerciseNotFinished();
+QString msgPuzzleNotSolved();
+QString msgSaveChanges(const QString& path); // empty path: the short question
+QString msgChronicleShots(int count, const QString& folder);
 
 // Step 1: in mode 3 or 4 with the run not over, asks whether to abort it.
 // False when the user keeps the run.

@@ -14,7 +14,7 @@ StartEnvironment StartEnvironment::fromApplication()
     StartEnvironment environment;
     environment.arguments = QCoreApplication::arguments().mid(1);
     environment.workingDirectory = QDir::currentPath();
-    environment.basisOrdner = quorvel::basisOrdner();
+    environment.baseFolder = quorvel::baseFolder();
     environment.centralConfigCandidates =
         quorvel::centralConfigCandidates(QCoreApplication::applicationDirPath());
     return environment;

@@ -15,7 +15,7 @@ namespace quorvel {
 struct StartEnvironment {
     QStringList arguments;   // without the program name
     QString workingDirectory;
-    QString basisOrdner;     // ends with "/"
+    QString baseFolder;     // ends with "/"
     QStringList centralConfigCandidates;
     QString userSettingsFile; // empty: the per-user store of organisation and application "Quorvel"
 

@@ -8,16 +8,16 @@ namespace quorvel {
 StartPlan planStart(const StartEnvironment& environment, const QSettings& userStore)
 {
     StartPlan plan;
-    plan.einstellungen = defaultEinstellungen(environment.basisOrdner);
-    ladeEinstellungen(userStore, plan.einstellungen);
+    plan.settings = defaultEinstellungen(environment.baseFolder);
+    loadSettings(userStore, plan.settings);
     QString centralThemen;
     if (const std::optional<IniFile> central =
             loadCentralConfig(environment.centralConfigCandidates)) {
-        applyCentralConfig(*central, plan.einstellungen);
-        centralThemen = centralThemenordner(*central);
+        applyCentralConfig(*central, plan.settings);
+        centralThemen = centralTopicFolder(*central);
     }
     plan.argument = classifyCommandLine(environment.arguments, environment.workingDirectory);
-    plan.themenOrdner = chooseThemenOrdner(plan.argument, centralThemen, environment.basisOrdner);
+    plan.topicFolder = chooseTopicFolder(plan.argument, centralThemen, environment.baseFolder);
     return plan;
 }
 

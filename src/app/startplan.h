@@ -1,7 +1,7 @@
 #pragma once
 
 #include "commandline.h"
-#include "einstellungen.h"
+#include "settings.h"
 
 class QSettings;
 
@@ -12,9 +12,9 @@ struct StartEnvironment;
 // The headless half of the first activation: the settings in effect and what
 // the command line asks for.
 struct StartPlan {
-    Einstellungen einstellungen;
-    KommandozeilenArgument argument;
-    QString themenOrdner; // ends with "/"
+    Settings settings;
+    CommandLineArgument argument;
+    QString topicFolder; // ends with "/"
 };
 
 // Starts from the defaults, reads the user's store over them, then applies the

@@ -6,9 +6,9 @@
 
 namespace quorvel {
 
-void Document::reset(const SeitenRatioVorgabe& ratio)
+void Document::reset(const PageRatioPreset& ratio)
 {
-    vorherigeDatei = datei;
+    previousFile = datei;
     datei.clear();
     // The font is one value with the program's font setting and survives a
     // reset; so do the exercise's pairing marks of the gap-table cells.
@@ -17,7 +17,7 @@ void Document::reset(const SeitenRatioVorgabe& ratio)
     for (int r = 0; r < kLueckenTabelleMaxZeilen; ++r) {
         for (int c = 0; c < kLueckenTabelleMaxSpalten; ++c) {
             fresh.LueckenTabelle[r][c].ObjIndex = header.LueckenTabelle[r][c].ObjIndex;
-            fresh.LueckenTabelle[r][c].AntwortStatus = header.LueckenTabelle[r][c].AntwortStatus;
+            fresh.LueckenTabelle[r][c].AnswerState = header.LueckenTabelle[r][c].AnswerState;
         }
     }
     header = std::move(fresh);
@@ -25,10 +25,10 @@ void Document::reset(const SeitenRatioVorgabe& ratio)
     zMin = 0;
     zMax = 0;
     modified = false;
-    geometrie = SeitenGeometrie();
-    geometrie.ratioArt = ratio.art;
-    geometrie.ratioBreite = ratio.breite;
-    geometrie.ratioHoehe = ratio.hoehe;
+    geometry = PageGeometry();
+    geometry.ratioArt = ratio.art;
+    geometry.ratioBreite = ratio.breite;
+    geometry.ratioHoehe = ratio.hoehe;
 }
 
 void Document::clearObjects()
@@ -83,13 +83,13 @@ void Document::widenZRange(int zIndex)
 
 void Document::derivePageGeometry()
 {
-    geometrie = deriveSeitenGeometrie(basisbild.size(), header.RandErw);
+    geometry = pageGeometryFor(basisbild.size(), header.RandErw);
 }
 
 void Document::applyPageGeometry(bool keepObjectsOnBasePicture)
 {
     const RandRect old = header.RandErw;
-    const RandRect neu = randErwFromGeometrie(basisbild.size(), geometrie);
+    const RandRect neu = randErwFromGeometry(basisbild.size(), geometry);
     header.RandErw = neu;
     if (keepObjectsOnBasePicture) {
         for (ObjDataTyp& o : objects) {

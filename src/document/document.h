@@ -20,18 +20,18 @@ public:
     std::vector<ObjDataTyp> objects;
     QImage basisbild; // 32-bit with alpha; the caller puts the start picture in an empty state
     QString datei;    // full path; empty for a new document
-    QString vorherigeDatei; // `datei` of the document shown before this one
+    QString previousFile; // `datei` of the document shown before this one
     bool modified = false;
     int zMin = 0;
     int zMax = 0;
-    SeitenGeometrie geometrie;
+    PageGeometry geometry;
 
     // New or empty document: remembers `datei` as the previous path, clears it,
     // puts every header field (gap table and crossword included) to its
     // new-document value but keeps the font in effect, resets the z-range,
     // removes the logo, takes the page ratio from `ratio` and clears the
     // modified flag. Objects stay; clearObjects() frees them.
-    void reset(const SeitenRatioVorgabe& ratio = {});
+    void reset(const PageRatioPreset& ratio = {});
 
     // Frees every object and its pictures.
     void clearObjects();

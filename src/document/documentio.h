@@ -26,7 +26,7 @@ struct DocumentResult {
 struct ReadOptions {
     qint64 startOffset = 0; // > 0: a document inside a series package
     const FontCatalog* fonts = nullptr; // null: the fonts of this computer
-    SeitenRatioVorgabe ratio; // page ratio of a reset document
+    PageRatioPreset ratio; // page ratio of a reset document
 };
 
 // Reads the file at `path` into `document`. A missing file changes nothing.

@@ -28,7 +28,7 @@ struct lueckentabellearrtyp {
     int BildLinkInUebung = 0;
     // runtime pairing with the objects of an exercise; survives a reset
     int ObjIndex = -1;
-    int AntwortStatus = -1;
+    int AnswerState = -1;
 
     // Puts the stored fields back to their reset values, freeing the picture.
     void reset();

@@ -6,9 +6,9 @@
 
 namespace quorvel {
 
-SeitenGeometrie deriveSeitenGeometrie(QSize bild, const RandRect& randErw)
+PageGeometry pageGeometryFor(QSize bild, const RandRect& randErw)
 {
-    SeitenGeometrie g;
+    PageGeometry g;
     const double w = bild.width();
     const double h = bild.height();
     const double l = randErw.left, t = randErw.top, r = randErw.right, b = randErw.bottom;
@@ -31,7 +31,7 @@ SeitenGeometrie deriveSeitenGeometrie(QSize bild, const RandRect& randErw)
     return g;
 }
 
-RandRect randErwFromGeometrie(QSize bild, const SeitenGeometrie& g)
+RandRect randErwFromGeometry(QSize bild, const PageGeometry& g)
 {
     const double w = bild.width();
     const double h = bild.height();

@@ -8,7 +8,7 @@ namespace quorvel {
 
 // How the page is laid around the base picture. Not stored in the file; it is
 // derived after reading and can be applied to recompute the margin `RandErw`.
-struct SeitenGeometrie {
+struct PageGeometry {
     int ratioArt = 1;     // 0 the base picture's aspect ratio, 1 the fixed ratio below
     int ratioBreite = 10;
     int ratioHoehe = 7;
@@ -16,21 +16,21 @@ struct SeitenGeometrie {
     int bildGroesse = 100; // percent of the page that the base picture fills
     int horizPosition = 50; // percent: 0 left, 50 centred, 100 right
     int vertPosition = 50;
-    friend bool operator==(const SeitenGeometrie&, const SeitenGeometrie&) = default;
+    friend bool operator==(const PageGeometry&, const PageGeometry&) = default;
 };
 
 // The default page ratio of a reset document (settings `Dok-SeitRatio...`).
-struct SeitenRatioVorgabe {
+struct PageRatioPreset {
     int art = 1;
     int breite = 10;
     int hoehe = 7;
 };
 
 // The geometry of a document just read: base picture `bild`, margin `randErw`.
-SeitenGeometrie deriveSeitenGeometrie(QSize bild, const RandRect& randErw);
+PageGeometry pageGeometryFor(QSize bild, const RandRect& randErw);
 
-// The margin that `geometrie` gives a base picture of size `bild`.
-RandRect randErwFromGeometrie(QSize bild, const SeitenGeometrie& geometrie);
+// The margin that `geometry` gives a base picture of size `bild`.
+RandRect randErwFromGeometry(QSize bild, const PageGeometry& geometry);
 
 // Moves a relative page coordinate so that it stays on the same point of the
 // base picture when the margin changes from (oldLow, oldHigh) to (newLow, newHigh).

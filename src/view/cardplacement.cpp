@@ -8,69 +8,69 @@
 
 namespace quorvel {
 
-int automatischeSeite(double sx, double sy, double kx, double ky, double seitenAspekt)
+int automatischeSeite(double sx, double sy, double kx, double ky, double pageAspect)
 {
-    const double dy = (ky - sy) / (seitenAspekt > 0 ? seitenAspekt : 1.0);
+    const double dy = (ky - sy) / (pageAspect > 0 ? pageAspect : 1.0);
     const double dx = kx - sx;
     if (std::abs(dy) > std::abs(dx))
-        return dy < 0 ? SeiteOben : SeiteUnten;
-    return dx >= 0 ? SeiteRechts : SeiteLinks;
+        return dy < 0 ? SideTop : SideBottom;
+    return dx >= 0 ? SideRight : SideLeft;
 }
 
-int kartenSeite(ObjDataTyp& o, double seitenAspekt)
+int cardSide(ObjDataTyp& o, double pageAspect)
 {
-    if (o.KAusr == SeiteAutomatisch) {
-        if (o.KAusrAkt < SeiteRechts || o.KAusrAkt > SeiteUnten)
-            o.KAusrAkt = automatischeSeite(o.Sx, o.Sy, o.Kx, o.Ky, seitenAspekt);
+    if (o.KAusr == SideAutomatic) {
+        if (o.KAusrAkt < SideRight || o.KAusrAkt > SideBottom)
+            o.KAusrAkt = automatischeSeite(o.Sx, o.Sy, o.Kx, o.Ky, pageAspect);
         return o.KAusrAkt;
     }
-    if (o.KAusr < SeiteAutomatisch || o.KAusr > SeiteZentriert)
-        return SeiteZentriert;
+    if (o.KAusr < SideAutomatic || o.KAusr > SideCentred)
+        return SideCentred;
     return o.KAusr;
 }
 
-QRect platziereKarte(QPoint p, QSize g, int seite, int abstand)
+QRect placeCard(QPoint p, QSize g, int seite, int abstand)
 {
     const int w = g.width();
     const int h = g.height();
     switch (seite) {
-    case SeiteRechts:
+    case SideRight:
         return QRect(p.x() + abstand, p.y() - h / 2, w, h);
-    case SeiteLinks:
+    case SideLeft:
         return QRect(p.x() - abstand - w, p.y() - h / 2, w, h);
-    case SeiteOben:
+    case SideTop:
         return QRect(p.x() - w / 2, p.y() - abstand - h, w, h);
-    case SeiteUnten:
+    case SideBottom:
         return QRect(p.x() - w / 2, p.y() + abstand, w, h);
     default:
         return QRect(p.x() - w / 2, p.y() - h / 2, w, h);
     }
 }
 
-QPoint kartenPunkt(const ObjDataTyp& o, QSize seitenBild)
+QPoint cardPoint(const ObjDataTyp& o, QSize pagePicture)
 {
-    return QPoint(rnd(o.Kx * seitenBild.width()), rnd(o.Ky * seitenBild.height()));
+    return QPoint(rnd(o.Kx * pagePicture.width()), rnd(o.Ky * pagePicture.height()));
 }
 
-void merkeKarte(ObjDataTyp& o, const QRect& karte, QSize seitenBild)
+void rememberCard(ObjDataTyp& o, const QRect& card, QSize pagePicture)
 {
-    const double w = std::max(1, seitenBild.width());
-    const double h = std::max(1, seitenBild.height());
-    o.KartRect = {karte.left() / w, karte.top() / h, (karte.left() + karte.width()) / w,
-                  (karte.top() + karte.height()) / h};
-    o.KartBreite = karte.width() / w;
-    o.KartHoehe = karte.height() / h;
+    const double w = std::max(1, pagePicture.width());
+    const double h = std::max(1, pagePicture.height());
+    o.KartRect = {card.left() / w, card.top() / h, (card.left() + card.width()) / w,
+                  (card.top() + card.height()) / h};
+    o.KartBreite = card.width() / w;
+    o.KartHoehe = card.height() / h;
 }
 
-QRect gemerkteKarte(const ObjDataTyp& o, QSize seitenBild)
+QRect rememberedCard(const ObjDataTyp& o, QSize pagePicture)
 {
     const RandRect& r = o.KartRect;
     if (r.left < 0 && r.top < 0 && r.right < 0 && r.bottom < 0)
         return QRect();
-    const int l = rnd(r.left * seitenBild.width());
-    const int t = rnd(r.top * seitenBild.height());
-    const int rr = rnd(r.right * seitenBild.width());
-    const int b = rnd(r.bottom * seitenBild.height());
+    const int l = rnd(r.left * pagePicture.width());
+    const int t = rnd(r.top * pagePicture.height());
+    const int rr = rnd(r.right * pagePicture.width());
+    const int b = rnd(r.bottom * pagePicture.height());
     if (rr <= l || b <= t)
         return QRect();
     return QRect(l, t, rr - l, b - t);

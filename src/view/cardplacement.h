@@ -9,38 +9,38 @@ namespace quorvel {
 struct ObjDataTyp;
 
 // Card sides (`KAusr`, `KAusrAkt`).
-enum KartenSeite : int {
-    SeiteAutomatisch = 0,
-    SeiteRechts = 1,
-    SeiteOben = 2,
-    SeiteLinks = 3,
-    SeiteUnten = 4,
-    SeiteZentriert = 5,
+enum CardSide : int {
+    SideAutomatic = 0,
+    SideRight = 1,
+    SideTop = 2,
+    SideLeft = 3,
+    SideBottom = 4,
+    SideCentred = 5,
 };
 
 // The side an automatic card takes from its target point (sx, sy) to its card
 // point (kx, ky) on a page of the given width / height: above or below when
 // the vertical distance (in width units) is larger, else right or left; an
 // exact diagonal goes right or left.
-int automatischeSeite(double sx, double sy, double kx, double ky, double seitenAspekt);
+int automatischeSeite(double sx, double sy, double kx, double ky, double pageAspect);
 
 // The side the card of `objekt` is drawn on (1..5). For "automatisch" the side
 // in `KAusrAkt` is used; when that is unset it is computed and kept there.
 // Values outside 0..5 count as centred.
-int kartenSeite(ObjDataTyp& objekt, double seitenAspekt);
+int cardSide(ObjDataTyp& objekt, double pageAspect);
 
 // The card rectangle of `groesse` at a gap of `abstand` pixels from the card
 // point `punkt` on `seite`.
-QRect platziereKarte(QPoint punkt, QSize groesse, int seite, int abstand);
+QRect placeCard(QPoint punkt, QSize groesse, int seite, int abstand);
 
 // The card point of an object in page picture pixels.
-QPoint kartenPunkt(const ObjDataTyp& objekt, QSize seitenBild);
+QPoint cardPoint(const ObjDataTyp& objekt, QSize pagePicture);
 
 // Records a drawn card in `KartRect` (fractions of the page) and its size in
 // `KartBreite`/`KartHoehe`.
-void merkeKarte(ObjDataTyp& objekt, const QRect& karte, QSize seitenBild);
+void rememberCard(ObjDataTyp& objekt, const QRect& card, QSize pagePicture);
 
 // `KartRect` of an object in page picture pixels; empty while it was never drawn.
-QRect gemerkteKarte(const ObjDataTyp& objekt, QSize seitenBild);
+QRect rememberedCard(const ObjDataTyp& objekt, QSize pagePicture);
 
 } // namespace quorvel

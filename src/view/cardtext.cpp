@@ -47,14 +47,14 @@ QFont objektSchrift(const QString& family, int pixelGroesse, int stil)
     return font;
 }
 
-int zeilenHoehe(const QFont& font)
+int lineHeightPx(const QFont& font)
 {
     const QFontMetrics metrics(font);
     return metrics.ascent() + metrics.descent();
 }
 
-GesetzterText::GesetzterText(const QString& text, const QFont& font, int maxBreite)
-    : m_font(font), m_layout(mitZeilentrennern(text), font), m_zeilenHoehe(zeilenHoehe(font))
+TypesetText::TypesetText(const QString& text, const QFont& font, int maxBreite)
+    : m_font(font), m_layout(mitZeilentrennern(text), font), m_zeilenHoehe(lineHeightPx(font))
 {
     QTextOption option;
     option.setWrapMode(QTextOption::WordWrap);
@@ -76,10 +76,10 @@ GesetzterText::GesetzterText(const QString& text, const QFont& font, int maxBrei
     m_layout.endLayout();
     if (m_zeilenBreiten.empty())
         m_zeilenBreiten.push_back(0.0);
-    m_groesse = QSize(int(std::ceil(breitest)), m_zeilenHoehe * zeilenAnzahl());
+    m_groesse = QSize(int(std::ceil(breitest)), m_zeilenHoehe * lineCount());
 }
 
-void GesetzterText::zeichne(QPainter& painter, const QRect& rect, int tAusr) const
+void TypesetText::draw(QPainter& painter, const QRect& rect, int tAusr) const
 {
     const int hoehe = m_groesse.height();
     const int oben = hoehe <= rect.height() ? rect.top() + (rect.height() - hoehe) / 2
@@ -96,7 +96,7 @@ void GesetzterText::zeichne(QPainter& painter, const QRect& rect, int tAusr) con
     }
 }
 
-std::shared_ptr<const GesetzterText> CardTextCache::setzeFest(const QString& text,
+std::shared_ptr<const TypesetText> CardTextCache::setzeFest(const QString& text,
                                                               const QFont& font, int maxBreite)
 {
     QString key = font.key();
@@ -109,12 +109,12 @@ std::shared_ptr<const GesetzterText> CardTextCache::setzeFest(const QString& tex
         return it->second;
     if (m_eintraege.size() >= kMaxCacheEintraege)
         m_eintraege.clear();
-    auto gesetzt = std::make_shared<const GesetzterText>(text, font, maxBreite);
+    auto gesetzt = std::make_shared<const TypesetText>(text, font, maxBreite);
     m_eintraege.emplace(std::move(key), gesetzt);
     return gesetzt;
 }
 
-std::shared_ptr<const GesetzterText> CardTextCache::setze(const QString& text,
+std::shared_ptr<const TypesetText> CardTextCache::setze(const QString& text,
                                                           const QString& family, int startGroesse,
                                                           int stil, int maxBreite, int maxHoehe)
 {

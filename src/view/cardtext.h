@@ -27,23 +27,23 @@ QFont objektSchrift(const QString& family, int pixelGroesse, int stil = 0);
 
 // The height of one text line (ascent + descent) of `font`, as the text extent
 // of a single line reports it.
-int zeilenHoehe(const QFont& font);
+int lineHeightPx(const QFont& font);
 
 // A text broken into lines at word boundaries for a given width. A word wider
 // than the width stays whole and makes its line wider. Lines stand one line
 // height apart.
-class GesetzterText {
+class TypesetText {
 public:
-    GesetzterText(const QString& text, const QFont& font, int maxBreite);
+    TypesetText(const QString& text, const QFont& font, int maxBreite);
 
     const QFont& font() const { return m_font; }
     QSize groesse() const { return m_groesse; } // widest line x number of lines
-    int zeilenAnzahl() const { return int(m_zeilenBreiten.size()); }
+    int lineCount() const { return int(m_zeilenBreiten.size()); }
 
     // Draws the lines into `rect` with the painter's pen: horizontally by
     // `TAusr` (0 left, 1 centred, 2 right), vertically centred when the text
     // fits, otherwise top-aligned and moved up by a quarter line.
-    void zeichne(QPainter& painter, const QRect& rect, int tAusr) const;
+    void draw(QPainter& painter, const QRect& rect, int tAusr) const;
 
 private:
     QFont m_font;
@@ -60,18 +60,18 @@ public:
     // The text set with word wrap at `maxBreite` in `family` with `stil`,
     // starting at `startGroesse` pixels. While it is taller than `maxHoehe` and
     // the size is above 3, the size becomes min(size - 1, round(size x 0.9)).
-    std::shared_ptr<const GesetzterText> setze(const QString& text, const QString& family,
+    std::shared_ptr<const TypesetText> setze(const QString& text, const QString& family,
                                                int startGroesse, int stil, int maxBreite,
                                                int maxHoehe);
 
     // The text set once at exactly `groesse`, without shrinking.
-    std::shared_ptr<const GesetzterText> setzeFest(const QString& text, const QFont& font,
+    std::shared_ptr<const TypesetText> setzeFest(const QString& text, const QFont& font,
                                                    int maxBreite);
 
-    void leeren() { m_eintraege.clear(); }
+    void clear() { m_eintraege.clear(); }
 
 private:
-    std::unordered_map<QString, std::shared_ptr<const GesetzterText>> m_eintraege;
+    std::unordered_map<QString, std::shared_ptr<const TypesetText>> m_eintraege;
 };
 
 } // namespace quorvel

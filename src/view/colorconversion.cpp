@@ -46,7 +46,7 @@ constexpr std::array<QRgb, 31> kSystemColours = {
 
 } // namespace
 
-QColor farbeAusWert(Farbwert wert)
+QColor colourFromValue(Farbwert wert)
 {
     if ((wert >> 24) != 0) {
         const unsigned index = wert & 0xFFu;
@@ -62,9 +62,9 @@ int deckungAlpha(int deckungProzent)
     return std::clamp(rnd(deckungProzent / 100.0 * 255.0), 0, 255);
 }
 
-QColor farbeAusWert(Farbwert wert, int deckungProzent)
+QColor colourFromValue(Farbwert wert, int deckungProzent)
 {
-    QColor farbe = farbeAusWert(wert);
+    QColor farbe = colourFromValue(wert);
     farbe.setAlpha(deckungAlpha(deckungProzent));
     return farbe;
 }

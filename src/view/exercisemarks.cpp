@@ -33,43 +33,43 @@ void zeichneSymbol(QPainter& painter, QPoint mitte, QChar zeichen, const QColor&
 {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(kSymbolPixel);
-    zeichneZentriert(painter, mitte, QString(zeichen), font, farbe);
+    drawCentred(painter, mitte, QString(zeichen), font, farbe);
 }
 
 } // namespace
 
-bool zeigtUebungsmarke(const ZeichenKontext& kontext, const ObjDataTyp& objekt, ZeichenArt art)
+bool showsExerciseMark(const DrawContext& kontext, const ObjDataTyp& objekt, DrawMode art)
 {
-    if (!kontext.uebung.laeuft || !isQueryTyp(objekt.Typ))
+    if (!kontext.exercise.running || !isQueryTyp(objekt.Typ))
         return false;
     switch (objekt.AbfrageStatus) {
     case StatusOffen:
-        return art == ZeichenArt::NurZiel || kontext.uebung.offenesZiel != OffenesZiel::Karte;
+        return art == DrawMode::TargetOnly || kontext.exercise.openTarget != OpenTarget::Card;
     case StatusOhneErgebnis:
     case StatusFalsch:
     case StatusGeloest:
         return true;
     default:
-        return art == ZeichenArt::NurZiel;
+        return art == DrawMode::TargetOnly;
     }
 }
 
 namespace {
 
-QRect markenBox(const ZeichenKontext& kontext, ObjDataTyp& objekt)
+QRect markenBox(const DrawContext& kontext, ObjDataTyp& objekt)
 {
     const double s = kontext.s;
     const bool ergebnis =
         objekt.AbfrageStatus == StatusFalsch || objekt.AbfrageStatus == StatusGeloest;
     const int seite = std::max(1, rnd(30.0 * s));
     const QSize boxGroesse = ergebnis ? kErgebnisBox : QSize(seite, seite);
-    return platziereKarte(kartenPunkt(objekt, kontext.seitenBild), boxGroesse,
-                          kartenSeite(objekt, kontext.seitenAspekt), rnd(7.0 * s));
+    return placeCard(cardPoint(objekt, kontext.pagePicture), boxGroesse,
+                          cardSide(objekt, kontext.pageAspect), rnd(7.0 * s));
 }
 
 } // namespace
 
-QRect uebungsmarkenBox(const ZeichenKontext& kontext, ObjDataTyp& objekt)
+QRect exerciseMarkBox(const DrawContext& kontext, ObjDataTyp& objekt)
 {
     const int kausrAkt = objekt.KAusrAkt;
     const QRect box = markenBox(kontext, objekt);
@@ -77,13 +77,13 @@ QRect uebungsmarkenBox(const ZeichenKontext& kontext, ObjDataTyp& objekt)
     return box;
 }
 
-QRect zeichneUebungsmarke(QPainter& painter, const ZeichenKontext& kontext, ObjDataTyp& objekt,
+QRect drawExerciseMark(QPainter& painter, const DrawContext& kontext, ObjDataTyp& objekt,
                           bool aktuell)
 {
     const double s = kontext.s;
     const QRect box = markenBox(kontext, objekt);
     const int seite = box.height();
-    merkeKarte(objekt, box, kontext.seitenBild);
+    rememberCard(objekt, box, kontext.pagePicture);
 
     switch (objekt.AbfrageStatus) {
     case StatusFalsch:
@@ -93,15 +93,15 @@ QRect zeichneUebungsmarke(QPainter& painter, const ZeichenKontext& kontext, ObjD
         zeichneSymbol(painter, box.topLeft() + kHakenMitte, QChar(0x2713), QColor(0, 196, 0));
         return box;
     case StatusOhneErgebnis:
-        zeichneEllipse(painter, box, Qt::white, Qt::black);
-        zeichneZentriert(painter, QRectF(box).center(), QStringLiteral("X"),
-                         titelSchrift(rnd(24.0 * s)), farbeAusWert(0x808080));
+        paintEllipse(painter, box, Qt::white, Qt::black);
+        drawCentred(painter, QRectF(box).center(), QStringLiteral("X"),
+                         titleFont(rnd(24.0 * s)), colourFromValue(0x808080));
         return box.adjusted(-1, -1, 1, 1);
     default:
         break;
     }
 
-    if (kontext.uebung.offenesZiel == OffenesZiel::Nichts)
+    if (kontext.exercise.openTarget == OpenTarget::Nothing)
         return QRect();
     const int prozent = std::clamp(kontext.header.Zielpunktgroesse, 0, 100);
     const int durchmesser = rnd(seite * prozent / 100.0);
@@ -111,12 +111,12 @@ QRect zeichneUebungsmarke(QPainter& painter, const ZeichenKontext& kontext, ObjD
     const QRectF kreis(mitte.x() - durchmesser / 2.0, mitte.y() - durchmesser / 2.0, durchmesser,
                        durchmesser);
     if (!aktuell) {
-        zeichneEllipse(painter, kreis, farbeAusWert(0xD0D0D0), farbeAusWert(0xB0B0B0));
+        paintEllipse(painter, kreis, colourFromValue(0xD0D0D0), colourFromValue(0xB0B0B0));
         return box.adjusted(-1, -1, 1, 1);
     }
-    zeichneEllipse(painter, kreis, farbeAusWert(0xE8ECEC), Qt::black);
-    zeichneZentriert(painter, mitte, nummernText(objekt.AbfrageNummer, kontext.header.NumArt),
-                     titelSchrift(rnd(20.0 * s * prozent / 100.0)), QColor(255, 0, 0));
+    paintEllipse(painter, kreis, colourFromValue(0xE8ECEC), Qt::black);
+    drawCentred(painter, mitte, numberText(objekt.AbfrageNummer, kontext.header.NumArt),
+                     titleFont(rnd(20.0 * s * prozent / 100.0)), QColor(255, 0, 0));
     return box.adjusted(-1, -1, 1, 1);
 }
 

@@ -24,7 +24,7 @@ void rtfZeichen(QByteArray& aus, QChar c)
 
 } // namespace
 
-QString infoTextOhneTags(const QString& text)
+QString infoTextWithoutTags(const QString& text)
 {
     QString s = text;
     for (const char16_t* tag : {u"<b>", u"</b>", u"<i>", u"</i>", u"<u>", u"</u>"})
@@ -32,13 +32,13 @@ QString infoTextOhneTags(const QString& text)
     return s;
 }
 
-QByteArray infoTextAlsRtf(const QString& text, const QString& fontFamily)
+QByteArray infoTextAsRtf(const QString& text, const QString& fontFamily)
 {
     QByteArray aus("{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0 ");
     for (QChar c : fontFamily)
         rtfZeichen(aus, c);
-    aus.append(";}}\\f0\\fs" + QByteArray::number(2 * kInfoTextPunkte) + ' ');
-    const QStringList zeilen = splitMarkupLines(infoTextOhneTags(text));
+    aus.append(";}}\\f0\\fs" + QByteArray::number(2 * kInfoTextPoints) + ' ');
+    const QStringList zeilen = splitMarkupLines(infoTextWithoutTags(text));
     for (const QString& zeile : zeilen) {
         for (QChar c : zeile)
             rtfZeichen(aus, c);

@@ -7,13 +7,13 @@ namespace quorvel {
 
 // The info text as printing, saving and copying give it: a plain copy with
 // the tags "<b>", "</b>", "<i>", "</i>", "<u>", "</u>" removed.
-QString infoTextOhneTags(const QString& text);
+QString infoTextWithoutTags(const QString& text);
 
 // The info text as a rich-text file body in `fontFamily` at 11 points, one
 // paragraph per line; characters outside ASCII as Unicode escapes.
-QByteArray infoTextAlsRtf(const QString& text, const QString& fontFamily);
+QByteArray infoTextAsRtf(const QString& text, const QString& fontFamily);
 
 // The point size of printed, saved and copied info texts.
-inline constexpr int kInfoTextPunkte = 11;
+inline constexpr int kInfoTextPoints = 11;
 
 } // namespace quorvel

@@ -25,12 +25,12 @@ void registerViewLayoutHook(int dokTyp, LayoutPhase phase, LayoutHook hook)
         hooks().erase({dokTyp, phase});
 }
 
-bool hasViewLayoutHook(int dokTyp, LayoutPhase phase)
+bool hasLayoutHook(int dokTyp, LayoutPhase phase)
 {
     return hooks().count({dokTyp, phase}) != 0;
 }
 
-void runViewLayoutHook(LayoutPhase phase, LayoutHookKontext& kontext)
+void runViewLayoutHook(LayoutPhase phase, LayoutHookContext& kontext)
 {
     const auto it = hooks().find({kontext.dokument.header.DokTyp, phase});
     if (it != hooks().end())

@@ -1,7 +1,7 @@
 #include "numbering.h"
 
 #include "document.h"
-#include "zufallsgenerator.h"
+#include "randomgenerator.h"
 
 #include <QCollator>
 #include <algorithm>
@@ -64,17 +64,17 @@ void ordne(const Document& document, std::vector<int>& liste)
 
 // Every position swapped with a random one of the whole list. This is not a
 // uniform shuffle, but it is the order the program has always produced.
-void mische(std::vector<int>& liste, Zufallsgenerator& zufall)
+void mische(std::vector<int>& liste, RandomGenerator& random)
 {
     const int n = int(liste.size());
     for (int i = 0; i < n; ++i)
-        std::swap(liste[size_t(i)], liste[size_t(zufall.bounded(n))]);
+        std::swap(liste[size_t(i)], liste[size_t(random.bounded(n))]);
 }
 
 // Multiple-choice answers count within their question: 1..k in list order, or a
 // random permutation of 1..k.
 void nummeriereAntworten(Document& document, const std::vector<int>& kandidaten, bool zufaellig,
-                         Zufallsgenerator& zufall)
+                         RandomGenerator& random)
 {
     std::map<int, std::vector<int>> proFrage;
     for (int index : kandidaten) {
@@ -87,7 +87,7 @@ void nummeriereAntworten(Document& document, const std::vector<int>& kandidaten,
         std::iota(nummern.begin(), nummern.end(), 1);
         if (zufaellig) {
             for (int i = int(nummern.size()) - 1; i > 0; --i)
-                std::swap(nummern[size_t(i)], nummern[size_t(zufall.bounded(i + 1))]);
+                std::swap(nummern[size_t(i)], nummern[size_t(random.bounded(i + 1))]);
         }
         for (size_t k = 0; k < antworten.size(); ++k)
             document.objects[size_t(antworten[k])].AbfrageNummer = nummern[k];
@@ -96,7 +96,7 @@ void nummeriereAntworten(Document& document, const std::vector<int>& kandidaten,
 
 } // namespace
 
-QString nummernText(int nummer, int numArt)
+QString numberText(int nummer, int numArt)
 {
     if (nummer < 1)
         return QStringLiteral("?");
@@ -107,7 +107,7 @@ QString nummernText(int nummer, int numArt)
     return text;
 }
 
-std::vector<int> nummerierungsKandidaten(const Document& document)
+std::vector<int> numberingCandidates(const Document& document)
 {
     std::vector<int> kandidaten;
     const int dokTyp = document.header.DokTyp;
@@ -126,21 +126,21 @@ std::vector<int> nummerierungsKandidaten(const Document& document)
     return kandidaten;
 }
 
-void nummeriereAbfragefelder(Document& document, int modus, Zufallsgenerator& zufall)
+void numberQueryFields(Document& document, int modus, RandomGenerator& random)
 {
-    std::vector<int> liste = nummerierungsKandidaten(document);
+    std::vector<int> liste = numberingCandidates(document);
     // Multiple-choice answers keep list order: they are numbered per question.
     if (document.header.DokTyp != 3) {
-        if (modus == NummerierungGeordnet)
+        if (modus == NumberingOrdered)
             ordne(document, liste);
-        else if (modus == NummerierungZufaellig)
-            mische(liste, zufall);
+        else if (modus == NumberingRandom)
+            mische(liste, random);
     }
 
     for (size_t p = 1; p <= liste.size(); ++p) {
         ObjDataTyp& o = document.objects[size_t(liste[p - 1])];
         if (traegtPositionsnummer(o.Typ)) {
-            o.AbfrageNummer = modus == NummerierungFragezeichen ? 0 : int(p);
+            o.AbfrageNummer = modus == NumberingQuestionMarks ? 0 : int(p);
         } else if (o.Typ == kTypEinzelfrageAntwort) {
             o.AbfrageNummer = 0;
         } else if (o.Typ != kTypMCAntwort) {
@@ -148,7 +148,7 @@ void nummeriereAbfragefelder(Document& document, int modus, Zufallsgenerator& zu
             o.AbfrageStatus = 0;
         }
     }
-    nummeriereAntworten(document, liste, modus == NummerierungZufaellig, zufall);
+    nummeriereAntworten(document, liste, modus == NumberingRandom, random);
 
     for (ObjDataTyp& o : document.objects) {
         if (!isQueryTyp(o.Typ))
@@ -156,11 +156,11 @@ void nummeriereAbfragefelder(Document& document, int modus, Zufallsgenerator& zu
     }
 }
 
-void abdeckenUndNummerieren(Document& document, int modus, Zufallsgenerator& zufall)
+void coverAndNumber(Document& document, int modus, RandomGenerator& random)
 {
     for (ObjDataTyp& o : document.objects)
         o.AbfrageStatus = -1;
-    nummeriereAbfragefelder(document, modus, zufall);
+    numberQueryFields(document, modus, random);
 }
 
 } // namespace quorvel

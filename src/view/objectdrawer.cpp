@@ -45,9 +45,9 @@ int textRand(double s)
 // Room a card's text may take. Cards of generated layouts will be bounded by
 // their cell; everything else by the page.
 // The space a card may take: the page, or the cell bounds a table layout set.
-QSize kartenGrenzen(const ObjDataTyp& o, const ZeichenKontext& kontext)
+QSize kartenGrenzen(const ObjDataTyp& o, const DrawContext& kontext)
 {
-    QSize grenzen = kontext.seitenBild;
+    QSize grenzen = kontext.pagePicture;
     if (o.BreitenLimit > 0.0)
         grenzen.setWidth(std::max(1, rnd(o.BreitenLimit * grenzen.width())));
     if (o.HoehenLimit > 0.0)
@@ -99,36 +99,36 @@ QPolygonF konvexeHuelle(std::array<QPointF, 8> punkte)
     return huelle;
 }
 
-void fuelleHintergrund(QPainter& painter, const QRect& karte, const ObjDataTyp& o)
+void fuelleHintergrund(QPainter& painter, const QRect& card, const ObjDataTyp& o)
 {
     if (o.HDeck >= 1)
-        painter.fillRect(karte, farbeAusWert(o.HFarbe, o.HDeck));
+        painter.fillRect(card, colourFromValue(o.HFarbe, o.HDeck));
 }
 
 } // namespace
 
-struct ObjectDrawer::Karte {
+struct ObjectDrawer::Card {
     enum class Art { Text, Bild, Punkt };
     Art art = Art::Text;
     QRect rect;
-    std::shared_ptr<const GesetzterText> text;
+    std::shared_ptr<const TypesetText> text;
     QRect bildRect; // the picture inside the card
 };
 
-size_t ObjectDrawer::BildHash::operator()(const BildSchluessel& k) const noexcept
+size_t ObjectDrawer::PictureHash::operator()(const PictureKey& k) const noexcept
 {
     return std::hash<qint64>()(k.key) ^ (size_t(k.w) << 1) ^ (size_t(k.h) << 17);
 }
 
-void zeichneZiellinie(QPainter& painter, const ObjDataTyp& o, QSize seitenBild)
+void drawTargetLine(QPainter& painter, const ObjDataTyp& o, QSize pagePicture)
 {
     const int dicke = std::clamp(o.LinieDicke, 1, 5);
-    const QPoint von(rnd(o.Sx * seitenBild.width()), rnd(o.Sy * seitenBild.height()));
-    const QPoint nach = kartenPunkt(o, seitenBild);
+    const QPoint von(rnd(o.Sx * pagePicture.width()), rnd(o.Sy * pagePicture.height()));
+    const QPoint nach = cardPoint(o, pagePicture);
     const bool geglaettet = painter.testRenderHint(QPainter::Antialiasing);
     if (geglaettet)
         painter.setRenderHint(QPainter::Antialiasing, false);
-    const QColor farbe = farbeAusWert(o.LinieFarbe);
+    const QColor farbe = colourFromValue(o.LinieFarbe);
     if (dicke == 1) {
         painter.setPen(QPen(farbe, 0));
         painter.drawLine(von, nach);
@@ -153,57 +153,57 @@ void zeichneZiellinie(QPainter& painter, const ObjDataTyp& o, QSize seitenBild)
         painter.setRenderHint(QPainter::Antialiasing, true);
 }
 
-int zeichneAbdeckung(QPainter& painter, const QRect& karte, double s)
+int drawCover(QPainter& painter, const QRect& card, double s)
 {
-    painter.fillRect(karte, farbeAusWert(kAbdeckFarbe));
+    painter.fillRect(card, colourFromValue(kAbdeckFarbe));
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(farbeAusWert(kAbdeckRand), 0));
+    painter.setPen(QPen(colourFromValue(kAbdeckRand), 0));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(karte.adjusted(0, 0, -1, -1));
+    painter.drawRect(card.adjusted(0, 0, -1, -1));
     painter.restore();
 
     int groesse = std::max(1, rnd(22.0 * s));
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(groesse);
-    while (groesse > 1 && zeilenHoehe(font) > karte.height())
+    while (groesse > 1 && lineHeightPx(font) > card.height())
         font.setPixelSize(--groesse);
-    zeichneZentriert(painter, QRectF(karte).center(), QStringLiteral("?"), font,
-                     farbeAusWert(kAbdeckRand));
+    drawCentred(painter, QRectF(card).center(), QStringLiteral("?"), font,
+                     colourFromValue(kAbdeckRand));
     return groesse;
 }
 
 namespace {
 
-QRectF plakettenKreis(const QRect& karte, double s)
+QRectF plakettenKreis(const QRect& card, double s)
 {
     const int durchmesser = std::max(1, rnd(30.0 * s));
-    const QPointF mitte = QRectF(karte).center();
+    const QPointF mitte = QRectF(card).center();
     return QRectF(mitte.x() - durchmesser / 2.0, mitte.y() - durchmesser / 2.0, durchmesser,
                   durchmesser);
 }
 
 } // namespace
 
-QRect nummernPlakettenBereich(const QRect& karte, double s)
+QRect numberBadgeRect(const QRect& card, double s)
 {
-    return plakettenKreis(karte, s).toAlignedRect().adjusted(-1, -1, 1, 1);
+    return plakettenKreis(card, s).toAlignedRect().adjusted(-1, -1, 1, 1);
 }
 
-void zeichneNummernPlakette(QPainter& painter, const QRect& karte, const QString& text, double s)
+void drawNumberBadge(QPainter& painter, const QRect& card, const QString& text, double s)
 {
-    const QRectF kreis = plakettenKreis(karte, s);
-    zeichneEllipse(painter, kreis, farbeAusWert(kAbdeckRand), Qt::white);
+    const QRectF kreis = plakettenKreis(card, s);
+    paintEllipse(painter, kreis, colourFromValue(kAbdeckRand), Qt::white);
     int groesse = std::max(1, rnd(16.0 * s));
-    QFont font = titelSchrift(groesse);
+    QFont font = titleFont(groesse);
     while (groesse > 1 && QFontMetricsF(font).horizontalAdvance(text) > kreis.width() - 4)
         font.setPixelSize(--groesse);
-    zeichneZentriert(painter, kreis.center(), text, font, Qt::white);
+    drawCentred(painter, kreis.center(), text, font, Qt::white);
 }
 
-const QImage& ObjectDrawer::skaliertesBild(const QImage& bild, QSize groesse)
+const QImage& ObjectDrawer::scaledPicture(const QImage& bild, QSize groesse)
 {
-    const BildSchluessel schluessel{bild.cacheKey(), groesse.width(), groesse.height()};
+    const PictureKey schluessel{bild.cacheKey(), groesse.width(), groesse.height()};
     auto it = m_bilder.find(schluessel);
     if (it != m_bilder.end())
         return it->second;
@@ -217,29 +217,29 @@ const QImage& ObjectDrawer::skaliertesBild(const QImage& bild, QSize groesse)
     return m_bilder.emplace(schluessel, std::move(skaliert)).first->second;
 }
 
-ObjectDrawer::Karte ObjectDrawer::miss(const ZeichenKontext& kontext, ObjDataTyp& o)
+ObjectDrawer::Card ObjectDrawer::miss(const DrawContext& kontext, ObjDataTyp& o)
 {
     const double s = kontext.s;
     const QSize grenzen = kartenGrenzen(o, kontext);
-    const QPoint punkt = kartenPunkt(o, kontext.seitenBild);
-    Karte karte;
+    const QPoint punkt = cardPoint(o, kontext.pagePicture);
+    Card card;
 
-    if (istPunktTyp(o.Typ) || istKnopfTyp(o.Typ)) {
-        karte.art = Karte::Art::Punkt;
+    if (isPointTyp(o.Typ) || isButtonTyp(o.Typ)) {
+        card.art = Card::Art::Punkt;
         const int d =
-            (o.Typ >= 12 && o.Typ <= 16) ? kartenMindestBreite(s) : punktDurchmesser(o, s);
-        karte.rect = platziereKarte(punkt, QSize(d, d), SeiteZentriert, 0);
-        return karte;
+            (o.Typ >= 12 && o.Typ <= 16) ? kartenMindestBreite(s) : pointDiameter(o, s);
+        card.rect = placeCard(punkt, QSize(d, d), SideCentred, 0);
+        return card;
     }
 
-    const int seite = kartenSeite(o, kontext.seitenAspekt);
+    const int seite = cardSide(o, kontext.pageAspect);
     const int abstand = rnd(7.0 * s);
     const int pixelGroesse = textPixelGroesse(o.Fsize, s);
 
     if (!o.Bild.isNull()) {
-        karte.art = Karte::Art::Bild;
+        card.art = Card::Art::Bild;
         // Pictures are as high as an "X" of the object's size in "Arial".
-        int h = zeilenHoehe(objektSchrift(QStringLiteral("Arial"), pixelGroesse));
+        int h = lineHeightPx(objektSchrift(QStringLiteral("Arial"), pixelGroesse));
         const double verhaeltnis = double(o.Bild.width()) / o.Bild.height();
         int w = std::max(1, rnd(h * verhaeltnis));
         if (w > grenzen.width()) {
@@ -251,29 +251,29 @@ ObjectDrawer::Karte ObjectDrawer::miss(const ZeichenKontext& kontext, ObjDataTyp
             w = std::max(1, rnd(h * verhaeltnis));
         }
         const QSize groesse(std::max(w, kartenMindestBreite(s)), h);
-        karte.rect = platziereKarte(punkt, groesse, seite, abstand);
-        karte.bildRect =
-            QRect(karte.rect.left() + (groesse.width() - w) / 2, karte.rect.top(), w, h);
-        return karte;
+        card.rect = placeCard(punkt, groesse, seite, abstand);
+        card.bildRect =
+            QRect(card.rect.left() + (groesse.width() - w) / 2, card.rect.top(), w, h);
+        return card;
     }
 
     const int rand = textRand(s);
-    karte.text = m_texte.setze(o.Cap, kontext.header.Schriftart, pixelGroesse, o.Stil & 15,
+    card.text = m_texte.setze(o.Cap, kontext.header.Schriftart, pixelGroesse, o.Stil & 15,
                                grenzen.width() - 2 * rand, grenzen.height());
-    QSize groesse = karte.text->groesse();
+    QSize groesse = card.text->groesse();
     groesse.rwidth() = std::max(groesse.width() + 2 * rand, kartenMindestBreite(s));
     if (o.Typ == 3) {
         const int luecke = std::clamp(kontext.header.MinLuecke, 0, kMaxMinLuecke);
-        const QFontMetricsF metrics(karte.text->font());
+        const QFontMetricsF metrics(card.text->font());
         groesse.rwidth() = std::max(
             groesse.width(), int(std::ceil(metrics.horizontalAdvance(QString(luecke, u'X')))));
         groesse.rheight() += 4;
     }
-    karte.rect = platziereKarte(punkt, groesse, seite, abstand);
-    return karte;
+    card.rect = placeCard(punkt, groesse, seite, abstand);
+    return card;
 }
 
-QRect ObjectDrawer::karte(const ZeichenKontext& kontext, ObjDataTyp& objekt)
+QRect ObjectDrawer::card(const DrawContext& kontext, ObjDataTyp& objekt)
 {
     // Measuring must not decide an automatic side for good.
     const int kausrAkt = objekt.KAusrAkt;
@@ -282,42 +282,42 @@ QRect ObjectDrawer::karte(const ZeichenKontext& kontext, ObjDataTyp& objekt)
     return rect;
 }
 
-QRect ObjectDrawer::ausdehnung(const ZeichenKontext& kontext, ObjDataTyp& objekt)
+QRect ObjectDrawer::extent(const DrawContext& kontext, ObjDataTyp& objekt)
 {
-    QRect rect = karte(kontext, objekt);
-    rect |= nummernPlakettenBereich(rect, kontext.s);
-    if (kontext.uebung.laeuft)
-        rect |= uebungsmarkenBox(kontext, objekt);
+    QRect rect = card(kontext, objekt);
+    rect |= numberBadgeRect(rect, kontext.s);
+    if (kontext.exercise.running)
+        rect |= exerciseMarkBox(kontext, objekt);
     return rect.adjusted(-1, -1, 1, 1);
 }
 
-QRect ObjectDrawer::inhaltsBereich(const ZeichenKontext& kontext, const ObjDataTyp& o,
-                                   const Karte& karte, ZeichenArt art) const
+QRect ObjectDrawer::contentRect(const DrawContext& kontext, const ObjDataTyp& o,
+                                   const Card& card, DrawMode art) const
 {
-    if (art == ZeichenArt::Abgedeckt && o.AbfrageNummer >= 1)
-        return karte.rect | nummernPlakettenBereich(karte.rect, kontext.s);
-    if (karte.art == Karte::Art::Punkt)
-        return karte.rect.adjusted(-1, -1, 1, 1); // the smoothed edge of the ellipse
-    return karte.rect;
+    if (art == DrawMode::Covered && o.AbfrageNummer >= 1)
+        return card.rect | numberBadgeRect(card.rect, kontext.s);
+    if (card.art == Card::Art::Punkt)
+        return card.rect.adjusted(-1, -1, 1, 1); // the smoothed edge of the ellipse
+    return card.rect;
 }
 
-QString ObjectDrawer::kartenSchluessel(const ZeichenKontext& kontext, const ObjDataTyp& o,
-                                       const Karte& karte, ZeichenArt art) const
+QString ObjectDrawer::cardKey(const DrawContext& kontext, const ObjDataTyp& o,
+                                       const Card& card, DrawMode art) const
 {
     const QChar trenner(u'\x1f');
     QString schluessel;
     schluessel.reserve(64);
-    schluessel += QString::number(karte.rect.width()) + trenner +
-                  QString::number(karte.rect.height()) + trenner +
+    schluessel += QString::number(card.rect.width()) + trenner +
+                  QString::number(card.rect.height()) + trenner +
                   QString::number(kontext.s, 'g', 17) + trenner;
-    if (art == ZeichenArt::Abgedeckt) {
+    if (art == DrawMode::Covered) {
         schluessel += u'A';
         if (o.AbfrageNummer >= 1)
-            schluessel += nummernText(o.AbfrageNummer, kontext.header.NumArt);
+            schluessel += numberText(o.AbfrageNummer, kontext.header.NumArt);
         return schluessel;
     }
     const HeaderDataTyp& h = kontext.header;
-    if (karte.art == Karte::Art::Punkt) {
+    if (card.art == Card::Art::Punkt) {
         schluessel += u'P' + QString::number(o.Typ) + trenner + QString::number(o.HFarbe) +
                       trenner + QString::number(o.HDeck) + trenner + QString::number(o.Farbe) +
                       trenner + QString::number(h.FragBtnHtgdCol) + trenner +
@@ -329,128 +329,128 @@ QString ObjectDrawer::kartenSchluessel(const ZeichenKontext& kontext, const ObjD
     }
     // The laid-out text stays alive with the finished card, so its address
     // names it uniquely.
-    schluessel += u'T' + QString::number(quintptr(karte.text.get())) + trenner +
+    schluessel += u'T' + QString::number(quintptr(card.text.get())) + trenner +
                   QString::number(o.Typ == 3 ? h.LueckentextCol : o.Farbe) + trenner +
                   QString::number(o.HFarbe) + trenner + QString::number(o.HDeck) + trenner +
                   QString::number(o.TAusr) + trenner + QString::number(o.Typ == 3);
     return schluessel;
 }
 
-void ObjectDrawer::zeichneInhalt(QPainter& painter, const ZeichenKontext& kontext,
-                                 const ObjDataTyp& o, const Karte& karte, ZeichenArt art)
+void ObjectDrawer::drawContent(QPainter& painter, const DrawContext& kontext,
+                                 const ObjDataTyp& o, const Card& card, DrawMode art)
 {
     const double s = kontext.s;
-    const QRect& rect = karte.rect;
-    if (art == ZeichenArt::Abgedeckt) {
-        zeichneAbdeckung(painter, rect, s);
+    const QRect& rect = card.rect;
+    if (art == DrawMode::Covered) {
+        drawCover(painter, rect, s);
         if (o.AbfrageNummer >= 1)
-            zeichneNummernPlakette(painter, rect,
-                                   nummernText(o.AbfrageNummer, kontext.header.NumArt), s);
+            drawNumberBadge(painter, rect,
+                                   numberText(o.AbfrageNummer, kontext.header.NumArt), s);
         return;
     }
 
-    switch (karte.art) {
-    case Karte::Art::Punkt: {
+    switch (card.art) {
+    case Card::Art::Punkt: {
         const HeaderDataTyp& h = kontext.header;
         const QPointF mitte = QRectF(rect).center();
         if (o.Typ >= 12 && o.Typ <= 16) {
-            zeichneEllipse(painter, rect, farbeAusWert(h.FragBtnHtgdCol));
-            zeichneZentriert(painter, mitte, knopfSymbol(o.Typ), titelSchrift(rnd(18.0 * s)),
-                             farbeAusWert(h.FragBtnTextCol));
+            paintEllipse(painter, rect, colourFromValue(h.FragBtnHtgdCol));
+            drawCentred(painter, mitte, knopfSymbol(o.Typ), titleFont(rnd(18.0 * s)),
+                             colourFromValue(h.FragBtnTextCol));
         } else if (o.Typ == 28 || o.Typ == 29) {
             const size_t k = o.Typ == 28 ? 0 : 1;
             const auto& d = o.MCInfoLinkData;
-            zeichnePunkt(painter, mitte, rect.width(), o, s,
-                         farbeAusWert(Farbwert(d[2 + k]), d[4 + k]), farbeAusWert(Farbwert(d[k])));
+            drawPoint(painter, mitte, rect.width(), o, s,
+                         colourFromValue(Farbwert(d[2 + k]), d[4 + k]), colourFromValue(Farbwert(d[k])));
         } else {
-            zeichnePunkt(painter, mitte, rect.width(), o, s, farbeAusWert(o.HFarbe, o.HDeck),
-                         farbeAusWert(o.Farbe));
+            drawPoint(painter, mitte, rect.width(), o, s, colourFromValue(o.HFarbe, o.HDeck),
+                         colourFromValue(o.Farbe));
         }
         return;
     }
-    case Karte::Art::Bild:
+    case Card::Art::Bild:
         fuelleHintergrund(painter, rect, o);
         painter.save();
         painter.setOpacity(deckungAlpha(o.BildDeck) / 255.0);
-        painter.drawImage(karte.bildRect.topLeft(), skaliertesBild(o.Bild, karte.bildRect.size()));
+        painter.drawImage(card.bildRect.topLeft(), scaledPicture(o.Bild, card.bildRect.size()));
         painter.restore();
         return;
-    case Karte::Art::Text:
+    case Card::Art::Text:
         break;
     }
 
     fuelleHintergrund(painter, rect, o);
-    painter.setPen(farbeAusWert(o.Typ == 3 ? kontext.header.LueckentextCol : o.Farbe));
+    painter.setPen(colourFromValue(o.Typ == 3 ? kontext.header.LueckentextCol : o.Farbe));
     const int rand = textRand(s);
     const int luft = o.Typ == 3 ? 2 : 0;
-    karte.text->zeichne(painter, rect.adjusted(rand, luft, -rand, -luft), o.TAusr);
+    card.text->draw(painter, rect.adjusted(rand, luft, -rand, -luft), o.TAusr);
 }
 
-QRect ObjectDrawer::zeichneKarte(QPainter& painter, const ZeichenKontext& kontext, ObjDataTyp& o,
-                                 const Karte& karte, ZeichenArt art)
+QRect ObjectDrawer::drawCard(QPainter& painter, const DrawContext& kontext, ObjDataTyp& o,
+                                 const Card& card, DrawMode art)
 {
-    merkeKarte(o, karte.rect, kontext.seitenBild);
-    const QRect bereich = inhaltsBereich(kontext, o, karte, art);
+    rememberCard(o, card.rect, kontext.pagePicture);
+    const QRect bereich = contentRect(kontext, o, card, art);
 
     // Pictures are copied anyway; vector targets (printers, metafiles) get
     // real text and shapes rather than copies of finished pixels.
     const bool alsFertigeKarte =
-        (karte.art != Karte::Art::Bild || art == ZeichenArt::Abgedeckt) && painter.device() &&
+        (card.art != Card::Art::Bild || art == DrawMode::Covered) && painter.device() &&
         painter.device()->devType() == QInternal::Image && painter.worldTransform().isIdentity();
     if (!alsFertigeKarte) {
-        zeichneInhalt(painter, kontext, o, karte, art);
+        drawContent(painter, kontext, o, card, art);
         return bereich;
     }
 
-    QString schluessel = kartenSchluessel(kontext, o, karte, art);
+    QString schluessel = cardKey(kontext, o, card, art);
     auto it = m_fertigeKarten.find(schluessel);
     if (it == m_fertigeKarten.end()) {
         if (m_fertigeKarten.size() >= kMaxFertigeKarten)
             m_fertigeKarten.clear();
-        FertigeKarte fertig{QImage(bereich.size(), QImage::Format_ARGB32_Premultiplied),
-                            bereich.topLeft() - karte.rect.topLeft(), karte.text};
+        FinishedCard fertig{QImage(bereich.size(), QImage::Format_ARGB32_Premultiplied),
+                            bereich.topLeft() - card.rect.topLeft(), card.text};
         fertig.bild.fill(Qt::transparent);
         QPainter kartenMaler(&fertig.bild);
         kartenMaler.translate(-bereich.topLeft());
-        zeichneInhalt(kartenMaler, kontext, o, karte, art);
+        drawContent(kartenMaler, kontext, o, card, art);
         kartenMaler.end();
         it = m_fertigeKarten.emplace(std::move(schluessel), std::move(fertig)).first;
     }
-    painter.drawImage(karte.rect.topLeft() + it->second.versatz, it->second.bild);
+    painter.drawImage(card.rect.topLeft() + it->second.versatz, it->second.bild);
     return bereich;
 }
 
-QRect ObjectDrawer::zeichne(QPainter& painter, const ZeichenKontext& kontext, ObjDataTyp& objekt,
-                            ZeichenArt art, bool aktuellesZiel)
+QRect ObjectDrawer::draw(QPainter& painter, const DrawContext& kontext, ObjDataTyp& objekt,
+                            DrawMode art, bool currentTarget)
 {
-    if (art != ZeichenArt::NurZiel && objekt.Sline == 1)
-        zeichneZiellinie(painter, objekt, kontext.seitenBild);
-    if (zeigtUebungsmarke(kontext, objekt, art))
-        return zeichneUebungsmarke(painter, kontext, objekt, aktuellesZiel);
-    return zeichneKarte(painter, kontext, objekt, miss(kontext, objekt), art);
+    if (art != DrawMode::TargetOnly && objekt.Sline == 1)
+        drawTargetLine(painter, objekt, kontext.pagePicture);
+    if (showsExerciseMark(kontext, objekt, art))
+        return drawExerciseMark(painter, kontext, objekt, currentTarget);
+    return drawCard(painter, kontext, objekt, miss(kontext, objekt), art);
 }
 
-QRect ObjectDrawer::zeichne(QImage& ziel, const ZeichenKontext& kontext, ObjDataTyp& objekt,
-                            ZeichenArt art, bool aktuellesZiel)
+QRect ObjectDrawer::draw(QImage& ziel, const DrawContext& kontext, ObjDataTyp& objekt,
+                            DrawMode art, bool currentTarget)
 {
     QPainter painter(&ziel);
-    return zeichne(painter, kontext, objekt, art, aktuellesZiel);
+    return draw(painter, kontext, objekt, art, currentTarget);
 }
 
-void ObjectDrawer::leeren()
+void ObjectDrawer::clear()
 {
-    m_texte.leeren();
+    m_texte.clear();
     m_bilder.clear();
     m_fertigeKarten.clear();
 }
 
-ZeichenKontext ZeichenKontext::fuer(const HeaderDataTyp& header, QSize seitenBild,
-                                    double seitenAspekt)
+DrawContext DrawContext::forPage(const HeaderDataTyp& header, QSize pagePicture,
+                                    double pageAspect)
 {
-    const int w = std::max(1, seitenBild.width());
-    const int h = std::max(1, seitenBild.height());
-    return ZeichenKontext{
-        header, seitenBild, w / kDesignBreite, seitenAspekt > 0 ? seitenAspekt : double(w) / h, {}};
+    const int w = std::max(1, pagePicture.width());
+    const int h = std::max(1, pagePicture.height());
+    return DrawContext{
+        header, pagePicture, w / kDesignBreite, pageAspect > 0 ? pageAspect : double(w) / h, {}};
 }
 
 } // namespace quorvel

@@ -23,77 +23,77 @@ struct ObjDataTyp;
 class ObjectDrawer {
 public:
     // Draws `objekt` onto a painter that paints on a page picture of
-    // `kontext.seitenBild` pixels. Records the card in `KartRect`,
+    // `kontext.pagePicture` pixels. Records the card in `KartRect`,
     // `KartBreite` and `KartHoehe` (and an automatic side in `KAusrAkt`).
     // Returns the pixels the card (with badge) covers, or an empty rectangle
     // when nothing but possibly the target line was drawn.
-    // `aktuellesZiel` false draws an open target of a running exercise as a
+    // `currentTarget` false draws an open target of a running exercise as a
     // position that is not asked now.
-    QRect zeichne(QPainter& painter, const ZeichenKontext& kontext, ObjDataTyp& objekt,
-                  ZeichenArt art = ZeichenArt::Normal, bool aktuellesZiel = true);
+    QRect draw(QPainter& painter, const DrawContext& kontext, ObjDataTyp& objekt,
+                  DrawMode art = DrawMode::Normal, bool currentTarget = true);
 
     // The same onto a picture of its own (the context names its size).
-    QRect zeichne(QImage& ziel, const ZeichenKontext& kontext, ObjDataTyp& objekt,
-                  ZeichenArt art = ZeichenArt::Normal, bool aktuellesZiel = true);
+    QRect draw(QImage& ziel, const DrawContext& kontext, ObjDataTyp& objekt,
+                  DrawMode art = DrawMode::Normal, bool currentTarget = true);
 
     // The card rectangle the object gets in its normal appearance, in page
     // picture pixels, without drawing or recording anything.
-    QRect karte(const ZeichenKontext& kontext, ObjDataTyp& objekt);
+    QRect card(const DrawContext& kontext, ObjDataTyp& objekt);
 
-    // Every pixel zeichne() may cover for the object in its present state, in
+    // Every pixel draw() may cover for the object in its present state, in
     // any appearance (card, cover with badge, exercise mark), without the
     // target line; nothing is drawn or recorded.
-    QRect ausdehnung(const ZeichenKontext& kontext, ObjDataTyp& objekt);
+    QRect extent(const DrawContext& kontext, ObjDataTyp& objekt);
 
     // Forgets the kept texts and pictures.
-    void leeren();
+    void clear();
 
 private:
-    struct Karte;
-    Karte miss(const ZeichenKontext& kontext, ObjDataTyp& objekt);
-    const QImage& skaliertesBild(const QImage& bild, QSize groesse);
-    QRect zeichneKarte(QPainter& painter, const ZeichenKontext& kontext, ObjDataTyp& objekt,
-                       const Karte& karte, ZeichenArt art);
-    void zeichneInhalt(QPainter& painter, const ZeichenKontext& kontext, const ObjDataTyp& objekt,
-                       const Karte& karte, ZeichenArt art);
-    QRect inhaltsBereich(const ZeichenKontext& kontext, const ObjDataTyp& objekt,
-                         const Karte& karte, ZeichenArt art) const;
-    QString kartenSchluessel(const ZeichenKontext& kontext, const ObjDataTyp& objekt,
-                             const Karte& karte, ZeichenArt art) const;
+    struct Card;
+    Card miss(const DrawContext& kontext, ObjDataTyp& objekt);
+    const QImage& scaledPicture(const QImage& bild, QSize groesse);
+    QRect drawCard(QPainter& painter, const DrawContext& kontext, ObjDataTyp& objekt,
+                       const Card& card, DrawMode art);
+    void drawContent(QPainter& painter, const DrawContext& kontext, const ObjDataTyp& objekt,
+                       const Card& card, DrawMode art);
+    QRect contentRect(const DrawContext& kontext, const ObjDataTyp& objekt,
+                         const Card& card, DrawMode art) const;
+    QString cardKey(const DrawContext& kontext, const ObjDataTyp& objekt,
+                             const Card& card, DrawMode art) const;
 
     CardTextCache m_texte;
-    struct BildSchluessel {
+    struct PictureKey {
         qint64 key;
         int w, h;
-        friend bool operator==(const BildSchluessel&, const BildSchluessel&) = default;
+        friend bool operator==(const PictureKey&, const PictureKey&) = default;
     };
-    struct BildHash {
-        size_t operator()(const BildSchluessel& k) const noexcept;
+    struct PictureHash {
+        size_t operator()(const PictureKey& k) const noexcept;
     };
-    std::unordered_map<BildSchluessel, QImage, BildHash> m_bilder;
+    std::unordered_map<PictureKey, QImage, PictureHash> m_bilder;
 
     // A finished card (text card, cover, point) relative to its card rectangle.
-    struct FertigeKarte {
+    struct FinishedCard {
         QImage bild;
         QPoint versatz;
-        std::shared_ptr<const GesetzterText> text; // keeps the key's text alive
+        std::shared_ptr<const TypesetText> text; // keeps the key's text alive
     };
-    std::unordered_map<QString, FertigeKarte> m_fertigeKarten;
+    std::unordered_map<QString, FinishedCard> m_fertigeKarten;
 };
 
 // The target line from (`Sx`, `Sy`) to (`Kx`, `Ky`) in `LinieFarbe`, `LinieDicke`
 // (1..5) pixels thick: the band that `LinieDicke` x `LinieDicke` parallel
 // one-pixel lines offset from -`LinieDicke`/2 cover, so thick lines end square.
-void zeichneZiellinie(QPainter& painter, const ObjDataTyp& objekt, QSize seitenBild);
+void drawTargetLine(QPainter& painter, const ObjDataTyp& objekt, QSize pagePicture);
 
-// The covered appearance in `karte`: filled 0xFFE4CA, a one-pixel 0xBB7D46
+// The covered appearance in `card`: filled 0xFFE4CA, a one-pixel 0xBB7D46
 // frame and a centred "?" in "Arial" at round(22 x S) pixels, shrunk until it
 // fits the height. Returns the "?"'s pixel size.
-int zeichneAbdeckung(QPainter& painter, const QRect& karte, double s);
+int drawCover(QPainter& painter, const QRect& card, double s);
 
-// The round badge of diameter round(30 x S) centred on `karte` with `text`.
-void zeichneNummernPlakette(QPainter& painter, const QRect& karte, const QString& text, double s);
+// The round badge of diameter round(30 x S) centred on `card` with `text`.
+void drawNumberBadge(QPainter& painter, const QRect& card, const QString& text, double s);
 // The pixels that badge covers.
-QRect nummernPlakettenBereich(const QRect& karte, double s);
+QRect numberBadgeRect(const QRect& card, double s);
 
 } // namespace quorvel

@@ -15,29 +15,29 @@ bool enthalten(const std::array<int, N>& typen, int typ)
 
 } // namespace
 
-bool istPunktTyp(int typ)
+bool isPointTyp(int typ)
 {
     return typ == 2 || typ == 4 || typ == 5;
 }
 
-bool istKnopfTyp(int typ)
+bool isButtonTyp(int typ)
 {
     return (typ >= 12 && typ <= 16) || typ == 28 || typ == 29;
 }
 
-bool istFestesObjekt(int typ)
+bool isFixedObject(int typ)
 {
     static constexpr std::array typen{1, 2, 4, 5, 7, 8, 28, 29, 31, 33, 40, 42, 50, 52};
     return enthalten(typen, typ);
 }
 
-bool istVerdeckbarImErstenDurchgang(int typ)
+bool isCoverableInFirstPass(int typ)
 {
     static constexpr std::array typen{0, 3, 6, 10, 24, 32, 34, 60};
     return enthalten(typen, typ);
 }
 
-bool istObenAufliegend(int typ)
+bool isDrawnOnTop(int typ)
 {
     static constexpr std::array typen{0, 3, 6, 32, 34, 41, 43, 51, 53, 60};
     return enthalten(typen, typ);

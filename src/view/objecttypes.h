@@ -5,16 +5,16 @@ namespace quorvel {
 // Groups of object types as the page composition and object drawing treat them.
 
 // Info points, link points and document points.
-bool istPunktTyp(int typ);
+bool isPointTyp(int typ);
 // The round buttons: question navigation (12-16) and the info and link buttons
 // of multiple-choice questions (28, 29).
-bool istKnopfTyp(int typ);
+bool isButtonTyp(int typ);
 // Objects drawn onto the page with fixed objects: labels, points and pictures
 // that are never covered.
-bool istFestesObjekt(int typ);
+bool isFixedObject(int typ);
 // Query fields that the first drawing pass draws only while uncovered.
-bool istVerdeckbarImErstenDurchgang(int typ);
+bool isCoverableInFirstPass(int typ);
 // Query fields drawn once more above everything else at the end.
-bool istObenAufliegend(int typ);
+bool isDrawnOnTop(int typ);
 
 } // namespace quorvel

@@ -21,7 +21,7 @@ double bildGroesseAnteil(int bildGroesseProzent)
 
 } // namespace
 
-QSize reduzierteBasisGroesse(QSize basis, int bildGroesseProzent)
+QSize reducedBaseSize(QSize basis, int bildGroesseProzent)
 {
     const double p = bildGroesseAnteil(bildGroesseProzent);
     if (basis.width() <= 0 || basis.height() <= 0 || basis.width() / p <= kMaxBasisBreite)
@@ -33,21 +33,21 @@ QSize reduzierteBasisGroesse(QSize basis, int bildGroesseProzent)
     return QSize(w, h);
 }
 
-QSize seitenGroesseInBasispixeln(QSize basis, const RandRect& r)
+QSize pageSizeInBasePixels(QSize basis, const RandRect& r)
 {
     return QSize(std::max(1, rnd((1.0 + r.left + r.right) * basis.width())),
                  std::max(1, rnd((1.0 + r.top + r.bottom) * basis.height())));
 }
 
-const QImage& PageBackground::reduzierteBasis(const Document& document)
+const QImage& PageBackground::reducedBase(const Document& document)
 {
     const QImage& basis = document.basisbild;
-    const int bildGroesse = document.geometrie.bildGroesse;
+    const int bildGroesse = document.geometry.bildGroesse;
     if (m_reduziertBasisKey == basis.cacheKey() && m_reduziertBildGroesse == bildGroesse &&
         !m_reduziert.isNull())
         return m_reduziert;
 
-    const QSize ziel = reduzierteBasisGroesse(basis.size(), bildGroesse);
+    const QSize ziel = reducedBaseSize(basis.size(), bildGroesse);
     if (basis.isNull())
         m_reduziert = QImage();
     else if (ziel == basis.size())
@@ -59,28 +59,28 @@ const QImage& PageBackground::reduzierteBasis(const Document& document)
     return m_reduziert;
 }
 
-const QImage& PageBackground::hintergrund(const Document& document, QSize seitenBild)
+const QImage& PageBackground::background(const Document& document, QSize pagePicture)
 {
     const HeaderDataTyp& h = document.header;
-    const Schluessel schluessel{
+    const Key schluessel{
         document.basisbild.cacheKey(),  h.RandErw, h.HtgdCol, h.BasisbildDeck,
-        document.geometrie.bildGroesse, seitenBild};
-    if (schluessel == m_hintergrundSchluessel && m_hintergrund.size() == seitenBild)
+        document.geometry.bildGroesse, pagePicture};
+    if (schluessel == m_hintergrundSchluessel && m_hintergrund.size() == pagePicture)
         return m_hintergrund;
 
     ++m_aufbauZaehler;
-    const QImage& basis = reduzierteBasis(document);
-    if (m_hintergrund.size() != seitenBild || m_hintergrund.isDetached() == false)
-        m_hintergrund = QImage(seitenBild, QImage::Format_ARGB32_Premultiplied);
-    m_hintergrund.fill(farbeAusWert(h.HtgdCol));
+    const QImage& basis = reducedBase(document);
+    if (m_hintergrund.size() != pagePicture || m_hintergrund.isDetached() == false)
+        m_hintergrund = QImage(pagePicture, QImage::Format_ARGB32_Premultiplied);
+    m_hintergrund.fill(colourFromValue(h.HtgdCol));
     m_hintergrundSchluessel = schluessel;
     if (basis.isNull())
         return m_hintergrund;
 
     // Where the base picture lies on the page, in page picture pixels.
-    const QSize seite = seitenGroesseInBasispixeln(basis.size(), h.RandErw);
-    const double sx = double(seitenBild.width()) / seite.width();
-    const double sy = double(seitenBild.height()) / seite.height();
+    const QSize seite = pageSizeInBasePixels(basis.size(), h.RandErw);
+    const double sx = double(pagePicture.width()) / seite.width();
+    const double sy = double(pagePicture.height()) / seite.height();
     const double bx = rnd(basis.width() * h.RandErw.left);
     const double by = rnd(basis.height() * h.RandErw.top);
     const QRect basisRect(
@@ -88,7 +88,7 @@ const QImage& PageBackground::hintergrund(const Document& document, QSize seiten
         QPoint(rnd((bx + basis.width()) * sx) - 1, rnd((by + basis.height()) * sy) - 1));
     // Only the part inside the page picture is scaled, so a hostile margin
     // cannot make us scale the picture to an enormous size.
-    const QRect sichtbar = basisRect.intersected(QRect(QPoint(0, 0), seitenBild));
+    const QRect sichtbar = basisRect.intersected(QRect(QPoint(0, 0), pagePicture));
     if (sichtbar.isEmpty())
         return m_hintergrund;
 
@@ -112,13 +112,13 @@ const QImage& PageBackground::hintergrund(const Document& document, QSize seiten
     return m_hintergrund;
 }
 
-void PageBackground::verwerfen()
+void PageBackground::discard()
 {
     m_reduziert = QImage();
     m_reduziertBasisKey = 0;
     m_reduziertBildGroesse = -1;
     m_hintergrund = QImage();
-    m_hintergrundSchluessel = Schluessel();
+    m_hintergrundSchluessel = Key();
 }
 
 } // namespace quorvel

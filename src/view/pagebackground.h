@@ -13,10 +13,10 @@ class Document;
 // the picture size share P exceeds 2000 pixels are reduced to width
 // round(P x 2000), the height in proportion, so huge scans cost no more than
 // the screen can show.
-QSize reduzierteBasisGroesse(QSize basis, int bildGroesseProzent);
+QSize reducedBaseSize(QSize basis, int bildGroesseProzent);
 
 // The page (base picture plus margin `RandErw`) in reduced base pixels.
-QSize seitenGroesseInBasispixeln(QSize reduzierteBasis, const RandRect& randErw);
+QSize pageSizeInBasePixels(QSize reducedBase, const RandRect& randErw);
 
 // Builds the page background: the margin and everything behind the base picture
 // in the page colour `HtgdCol`, the base picture drawn with the opacity
@@ -26,27 +26,27 @@ QSize seitenGroesseInBasispixeln(QSize reduzierteBasis, const RandRect& randErw)
 // the base picture, margin, colour, opacity or size change.
 class PageBackground {
 public:
-    // The background of `document` at `seitenBild` pixels (Format_ARGB32_Premultiplied).
-    const QImage& hintergrund(const Document& document, QSize seitenBild);
+    // The background of `document` at `pagePicture` pixels (Format_ARGB32_Premultiplied).
+    const QImage& background(const Document& document, QSize pagePicture);
 
     // The base picture after the 2000-pixel reduction (cached).
-    const QImage& reduzierteBasis(const Document& document);
+    const QImage& reducedBase(const Document& document);
 
     // Forgets the cached pictures (for example when the document closes).
-    void verwerfen();
+    void discard();
 
     // How many times a background had to be built (for tests and benchmarks).
-    int aufbauZaehler() const { return m_aufbauZaehler; }
+    int buildCount() const { return m_aufbauZaehler; }
 
 private:
-    struct Schluessel {
+    struct Key {
         qint64 basisKey = 0;
         RandRect randErw;
         quint32 farbe = 0;
         int deckung = -1;
         int bildGroesse = -1;
         QSize groesse;
-        friend bool operator==(const Schluessel&, const Schluessel&) = default;
+        friend bool operator==(const Key&, const Key&) = default;
     };
 
     QImage m_reduziert;
@@ -54,7 +54,7 @@ private:
     int m_reduziertBildGroesse = -1;
 
     QImage m_hintergrund;
-    Schluessel m_hintergrundSchluessel;
+    Key m_hintergrundSchluessel;
     int m_aufbauZaehler = 0;
 };
 

@@ -29,18 +29,18 @@ int titelGroesse(const ObjDataTyp& punkt, double s)
 
 } // namespace
 
-int ellipsenEcken(double groessererRadius)
+int ellipseCorners(double groessererRadius)
 {
     const int vielfaches = 4 * rnd(0.4 * groessererRadius / 4.0);
     return std::max(24, vielfaches);
 }
 
-QPolygonF ellipsenPolygon(const QRectF& box)
+QPolygonF ellipsePolygon(const QRectF& box)
 {
     const double rx = box.width() / 2;
     const double ry = box.height() / 2;
     // Hostile sizes must not make millions of corners.
-    const int ecken = std::min(ellipsenEcken(std::max(rx, ry)), 4096);
+    const int ecken = std::min(ellipseCorners(std::max(rx, ry)), 4096);
     const QPointF mitte = box.center();
     QPolygonF polygon;
     polygon.reserve(ecken);
@@ -52,7 +52,7 @@ QPolygonF ellipsenPolygon(const QRectF& box)
     return polygon;
 }
 
-void zeichneEllipse(QPainter& painter, const QRectF& box, const QColor& fuellung,
+void paintEllipse(QPainter& painter, const QRectF& box, const QColor& fuellung,
                     const QColor& rand)
 {
     painter.save();
@@ -62,11 +62,11 @@ void zeichneEllipse(QPainter& painter, const QRectF& box, const QColor& fuellung
         painter.setPen(QPen(rand, 1.0));
     else
         painter.setPen(Qt::NoPen);
-    painter.drawPolygon(ellipsenPolygon(box));
+    painter.drawPolygon(ellipsePolygon(box));
     painter.restore();
 }
 
-void zeichneZentriert(QPainter& painter, QPointF mitte, const QString& text, const QFont& font,
+void drawCentred(QPainter& painter, QPointF mitte, const QString& text, const QFont& font,
                       const QColor& farbe)
 {
     const QFontMetricsF metrics(font);
@@ -78,7 +78,7 @@ void zeichneZentriert(QPainter& painter, QPointF mitte, const QString& text, con
                      text);
 }
 
-QFont titelSchrift(int pixelGroesse)
+QFont titleFont(int pixelGroesse)
 {
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(std::max(1, pixelGroesse));
@@ -86,11 +86,11 @@ QFont titelSchrift(int pixelGroesse)
     return font;
 }
 
-int punktDurchmesser(const ObjDataTyp& punkt, double s)
+int pointDiameter(const ObjDataTyp& punkt, double s)
 {
     int durchmesser = std::max(1, rnd(30.0 * s));
     if (punkt.PktCap.size() >= 3 || punkt.PktCap2.size() >= 3) {
-        const QFontMetricsF metrics(titelSchrift(titelGroesse(punkt, s)));
+        const QFontMetricsF metrics(titleFont(titelGroesse(punkt, s)));
         durchmesser =
             std::max(durchmesser, int(std::ceil(metrics.horizontalAdvance(punkt.PktCap + u'X'))));
         if (zweiZeilig(punkt)) {
@@ -102,22 +102,22 @@ int punktDurchmesser(const ObjDataTyp& punkt, double s)
     return durchmesser;
 }
 
-void zeichnePunkt(QPainter& painter, QPointF mitte, int durchmesser, const ObjDataTyp& punkt,
+void drawPoint(QPainter& painter, QPointF mitte, int durchmesser, const ObjDataTyp& punkt,
                   double s, const QColor& fuellung, const QColor& textFarbe)
 {
     const QRectF box(mitte.x() - durchmesser / 2.0, mitte.y() - durchmesser / 2.0, durchmesser,
                      durchmesser);
-    zeichneEllipse(painter, box, fuellung);
-    const QFont font = titelSchrift(titelGroesse(punkt, s));
+    paintEllipse(painter, box, fuellung);
+    const QFont font = titleFont(titelGroesse(punkt, s));
     if (!zweiZeilig(punkt)) {
-        zeichneZentriert(painter, mitte, punkt.PktCap, font, textFarbe);
+        drawCentred(painter, mitte, punkt.PktCap, font, textFarbe);
         return;
     }
     const QFontMetricsF metrics(font);
     const double versatz = kZweizeilenVersatz * (metrics.ascent() + metrics.descent());
-    zeichneZentriert(painter, QPointF(mitte.x(), mitte.y() - versatz), punkt.PktCap, font,
+    drawCentred(painter, QPointF(mitte.x(), mitte.y() - versatz), punkt.PktCap, font,
                      textFarbe);
-    zeichneZentriert(painter, QPointF(mitte.x(), mitte.y() + versatz), punkt.PktCap2, font,
+    drawCentred(painter, QPointF(mitte.x(), mitte.y() + versatz), punkt.PktCap2, font,
                      textFarbe);
 }
 

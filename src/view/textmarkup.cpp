@@ -231,7 +231,7 @@ private:
         const int length = m_p.rightEdge - m_x;
         const bool drawn = m_painter && length > 0;
         if (drawn)
-            drawHorizontal(m_x, m_y + m_lineHeight - 1, length, farbeAusWert(m_p.colour));
+            drawHorizontal(m_x, m_y + m_lineHeight - 1, length, colourFromValue(m_p.colour));
         record(MarkupRun::Kind::Rule, QString(), m_x, std::max(0, length), drawn);
         m_x = m_p.rightEdge;
     }
@@ -304,10 +304,10 @@ private:
         const bool solution =
             m_painter && (mode == kMarkupSolutionOverlay || mode == kMarkupSolutionSheet);
         if (line)
-            drawHorizontal(m_x, m_y + m_lineHeight - 1, g, farbeAusWert(kSchwarz));
+            drawHorizontal(m_x, m_y + m_lineHeight - 1, g, colourFromValue(kSchwarz));
         if (solution) {
             m_painter->setFont(m_font);
-            m_painter->setPen(farbeAusWert(kRot));
+            m_painter->setPen(colourFromValue(kRot));
             m_painter->drawText(QPoint(m_x, m_y + m_fm.ascent()),
                                 u' ' + firstAlternative(content));
         }
@@ -356,7 +356,7 @@ private:
         const bool drawn = textIsDrawn();
         if (drawn) {
             m_painter->setFont(m_font);
-            m_painter->setPen(farbeAusWert(m_p.colour));
+            m_painter->setPen(colourFromValue(m_p.colour));
             m_painter->drawText(QPoint(m_x, m_y + m_fm.ascent()), text);
         }
         record(MarkupRun::Kind::Text, text, m_x, advance, drawn);

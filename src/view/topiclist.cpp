@@ -10,9 +10,9 @@
 
 namespace quorvel {
 
-Themenliste readThemenliste(const QString& folder)
+TopicList readTopicList(const QString& folder)
 {
-    Themenliste list;
+    TopicList list;
     const QDir dir(folder);
     if (folder.isEmpty() || !dir.exists())
         return list;
@@ -26,11 +26,11 @@ Themenliste readThemenliste(const QString& folder)
             continue;
         list.push_back({kopf.titel, file.filePath(), file.fileName().toLower()});
     }
-    sortThemenliste(list);
+    sortTopicList(list);
     return list;
 }
 
-void sortThemenliste(Themenliste& list)
+void sortTopicList(TopicList& list)
 {
     const QLocale locale; // the user's locale (from the environment)
     std::vector<size_t> order(list.size());
@@ -56,7 +56,7 @@ void sortThemenliste(Themenliste& list)
         std::stable_sort(order.begin(), order.end(),
                          [&keys](size_t a, size_t b) { return keys[a].compare(keys[b]) < 0; });
     }
-    Themenliste sorted;
+    TopicList sorted;
     sorted.reserve(list.size());
     for (size_t index : order)
         sorted.push_back(std::move(list[index]));

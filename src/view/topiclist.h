@@ -13,18 +13,18 @@ struct ThemenDataTyp {
     QString dateinameKlein; // the file name in lower case
 };
 
-using Themenliste = std::vector<ThemenDataTyp>;
+using TopicList = std::vector<ThemenDataTyp>;
 
 // Reads the headers of every "*.qvl" file of `folder` (not of subfolders;
 // hidden and read-only files included) and returns the readable ones sorted
 // by title, case-insensitively in the user's locale. Files that cannot be read
 // as a document header are left out silently; a missing folder gives an empty
 // list.
-Themenliste readThemenliste(const QString& folder);
+TopicList readTopicList(const QString& folder);
 
 // Sorts by title, case-insensitively in the user's locale; equal titles keep
 // no particular order.
-void sortThemenliste(Themenliste& list);
+void sortTopicList(TopicList& list);
 
 // The title an entry is shown with: its title, or its file name when the title
 // is blank.

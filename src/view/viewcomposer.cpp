@@ -46,16 +46,16 @@ void kopiereBild(QImage& ziel, const QImage& von)
         kopiereRechteck(ziel, QPoint(0, 0), von, von.rect());
 }
 
-QRect linienUmriss(const ObjDataTyp& o, QSize seitenBild)
+QRect linienUmriss(const ObjDataTyp& o, QSize pagePicture)
 {
-    const QPoint von(qRound(o.Sx * seitenBild.width()), qRound(o.Sy * seitenBild.height()));
-    const QPoint nach(qRound(o.Kx * seitenBild.width()), qRound(o.Ky * seitenBild.height()));
+    const QPoint von(qRound(o.Sx * pagePicture.width()), qRound(o.Sy * pagePicture.height()));
+    const QPoint nach(qRound(o.Kx * pagePicture.width()), qRound(o.Ky * pagePicture.height()));
     return QRect(von, nach).normalized().adjusted(-4, -4, 4, 4);
 }
 
 } // namespace
 
-bool startPanelVerbergen(const Document& d)
+bool hidesStartPanel(const Document& d)
 {
     const HeaderDataTyp& h = d.header;
     return !d.datei.isEmpty() || d.modified || !h.titel.isEmpty() || !h.lueckentext.isEmpty() ||
@@ -64,30 +64,30 @@ bool startPanelVerbergen(const Document& d)
 
 ViewComposer::ViewComposer(Document& document) : m_dokument(document) {}
 
-double ViewComposer::skalierung() const
+double ViewComposer::scale() const
 {
     return std::max(1, m_seite.width()) / kDesignBreite;
 }
 
-ZeichenKontext ViewComposer::zeichenKontext() const
+DrawContext ViewComposer::drawContext() const
 {
-    ZeichenKontext kontext =
-        ZeichenKontext::fuer(m_dokument.header, m_seite.size(), m_seitenAspekt);
-    kontext.uebung = m_zustand.uebung;
+    DrawContext kontext =
+        DrawContext::forPage(m_dokument.header, m_seite.size(), m_seitenAspekt);
+    kontext.exercise = m_zustand.exercise;
     return kontext;
 }
 
-bool ViewComposer::istSichtbar(const ObjDataTyp& o) const
+bool ViewComposer::isVisible(const ObjDataTyp& o) const
 {
     if (m_dokument.header.AnzFrageNummern > 0 && o.FrageNummer >= 1 &&
-        o.FrageNummer != m_zustand.aktuelleFrage)
+        o.FrageNummer != m_zustand.currentQuestion)
         return false;
-    if (m_zustand.uebung.laeuft || o.Ebene < 0 || o.Ebene >= kEbenenAnzahl)
+    if (m_zustand.exercise.running || o.Ebene < 0 || o.Ebene >= kLayerCount)
         return true;
-    return m_zustand.ebenen[size_t(o.Ebene)];
+    return m_zustand.layers[size_t(o.Ebene)];
 }
 
-std::vector<int> ViewComposer::zReihenfolge() const
+std::vector<int> ViewComposer::zOrder() const
 {
     const auto& objekte = m_dokument.objects;
     std::vector<int> reihenfolge(objekte.size());
@@ -100,86 +100,86 @@ std::vector<int> ViewComposer::zReihenfolge() const
 
 void ViewComposer::runHook(LayoutPhase phase, const QRect& clip)
 {
-    if (!hasViewLayoutHook(m_dokument.header.DokTyp, phase))
+    if (!hasLayoutHook(m_dokument.header.DokTyp, phase))
         return;
-    LayoutHookKontext kontext{m_dokument,      m_seite, clip, skalierung(), m_zustand.aktuelleFrage,
-                              m_zustand.uebung};
+    LayoutHookContext kontext{m_dokument,      m_seite, clip, scale(), m_zustand.currentQuestion,
+                              m_zustand.exercise};
     runViewLayoutHook(phase, kontext);
     // A generator may have added or removed objects.
     m_gezeichnet.resize(m_dokument.objects.size());
 }
 
-QRect ViewComposer::zeichneEines(QPainter& painter, const ZeichenKontext& kontext, int index,
-                                 ZeichenArt art)
+QRect ViewComposer::drawOne(QPainter& painter, const DrawContext& kontext, int index,
+                                 DrawMode art)
 {
-    const int aktuell = m_zustand.uebung.aktuellesZiel;
-    const QRect rect = m_zeichner.zeichne(painter, kontext, m_dokument.objects[size_t(index)], art,
+    const int aktuell = m_zustand.exercise.currentTarget;
+    const QRect rect = m_zeichner.draw(painter, kontext, m_dokument.objects[size_t(index)], art,
                                           aktuell < 0 || aktuell == index);
     m_gezeichnet[size_t(index)] = rect;
     return rect;
 }
 
-void ViewComposer::neuAufbauen()
+void ViewComposer::rebuild()
 {
     Document& d = m_dokument;
-    m_startPanelVerbergen = startPanelVerbergen(d);
+    m_startPanelVerbergen = hidesStartPanel(d);
 
     // Where the page sits in the view area decides the visible section.
-    const QImage& basis = m_hintergrund.reduzierteBasis(d);
-    const QSize seite = seitenGroesseInBasispixeln(basis.size(), d.header.RandErw);
-    const SeitenEinpassung einpassung =
-        passeSeiteEin(QSizeF(seite), m_bereich, zoomFaktor(m_zustand.zoomStufe));
+    const QImage& basis = m_hintergrund.reducedBase(d);
+    const QSize seite = pageSizeInBasePixels(basis.size(), d.header.RandErw);
+    const PageFit einpassung =
+        fitPage(QSizeF(seite), m_bereich, zoomFactor(m_zustand.zoomLevel));
     m_seitenAspekt = double(einpassung.eingepasst.width()) / einpassung.eingepasst.height();
-    m_ausschnitt = platziereAusschnitt(m_ausschnitt, einpassung.sichtbarerAnteil);
+    m_ausschnitt = placeSection(m_ausschnitt, einpassung.sichtbarerAnteil);
 
     m_ansichtGroesse = einpassung.ansicht;
     stelleBereit(m_ueberlagerung, m_ansichtGroesse);
     m_ueberlagerung.fill(Qt::transparent);
 
-    const bool basisbildAus = !m_zustand.ebenen[0] && !m_zustand.uebung.laeuft;
-    const QImage& hintergrund = m_hintergrund.hintergrund(d, einpassung.seitenBild);
+    const bool basisbildAus = !m_zustand.layers[0] && !m_zustand.exercise.running;
+    const QImage& background = m_hintergrund.background(d, einpassung.pagePicture);
     if (basisbildAus) {
-        stelleBereit(m_seite, einpassung.seitenBild);
+        stelleBereit(m_seite, einpassung.pagePicture);
         m_seite.fill(Qt::white);
     } else {
-        kopiereBild(m_seite, hintergrund);
-        runHook(LayoutPhase::Seitenhintergrund, m_seite.rect());
+        kopiereBild(m_seite, background);
+        runHook(LayoutPhase::Background, m_seite.rect());
     }
     m_gezeichnet.assign(d.objects.size(), QRect());
 
-    runHook(LayoutPhase::VorSeiteOhneObjekte, m_seite.rect());
+    runHook(LayoutPhase::BeforePageWithoutObjects, m_seite.rect());
     const bool nurHintergrund =
-        !basisbildAus && !hasViewLayoutHook(d.header.DokTyp, LayoutPhase::Seitenhintergrund) &&
-        !hasViewLayoutHook(d.header.DokTyp, LayoutPhase::VorSeiteOhneObjekte);
+        !basisbildAus && !hasLayoutHook(d.header.DokTyp, LayoutPhase::Background) &&
+        !hasLayoutHook(d.header.DokTyp, LayoutPhase::BeforePageWithoutObjects);
     if (nurHintergrund)
-        m_ohneObjekte = hintergrund; // nothing is ever drawn on it: share the pixels
+        m_ohneObjekte = background; // nothing is ever drawn on it: share the pixels
     else
         kopiereBild(m_ohneObjekte, m_seite);
-    runHook(LayoutPhase::NachSeiteOhneObjekte, m_seite.rect());
+    runHook(LayoutPhase::AfterPageWithoutObjects, m_seite.rect());
 
-    baueObjekteAuf();
-    endSeiteUndAusschnitt();
+    buildObjects();
+    finalPageAndSection();
 }
 
-void ViewComposer::objekteNeuZeichnen()
+void ViewComposer::redrawObjects()
 {
     if (m_ohneObjekte.isNull()) {
-        neuAufbauen();
+        rebuild();
         return;
     }
     kopiereBild(m_seite, m_ohneObjekte);
     m_gezeichnet.assign(m_dokument.objects.size(), QRect());
-    runHook(LayoutPhase::VorSeiteOhneObjekte, m_seite.rect());
-    runHook(LayoutPhase::NachSeiteOhneObjekte, m_seite.rect());
-    baueObjekteAuf();
-    endSeiteUndAusschnitt();
+    runHook(LayoutPhase::BeforePageWithoutObjects, m_seite.rect());
+    runHook(LayoutPhase::AfterPageWithoutObjects, m_seite.rect());
+    buildObjects();
+    finalPageAndSection();
 }
 
-void ViewComposer::baueObjekteAuf()
+void ViewComposer::buildObjects()
 {
     auto& objekte = m_dokument.objects;
-    const std::vector<int> reihenfolge = zReihenfolge();
-    const ZeichenKontext kontext = zeichenKontext();
+    const std::vector<int> reihenfolge = zOrder();
+    const DrawContext kontext = drawContext();
 
     // The background with every fixed object: erasing a card restores from it.
     kopiereBild(m_mitFesten, m_seite);
@@ -187,8 +187,8 @@ void ViewComposer::baueObjekteAuf()
         QPainter painter(&m_mitFesten);
         for (int i : reihenfolge) {
             const ObjDataTyp& o = objekte[size_t(i)];
-            if (istFestesObjekt(o.Typ) && istSichtbar(o))
-                zeichneEines(painter, kontext, i, ZeichenArt::Normal);
+            if (isFixedObject(o.Typ) && isVisible(o))
+                drawOne(painter, kontext, i, DrawMode::Normal);
         }
     }
 
@@ -196,34 +196,34 @@ void ViewComposer::baueObjekteAuf()
         QPainter painter(&m_seite);
         for (int i : reihenfolge) {
             const ObjDataTyp& o = objekte[size_t(i)];
-            if (!istSichtbar(o))
+            if (!isVisible(o))
                 continue;
-            if (istVerdeckbarImErstenDurchgang(o.Typ) && o.AbfrageStatus == -1)
+            if (isCoverableInFirstPass(o.Typ) && o.AbfrageStatus == -1)
                 continue;
-            zeichneEines(painter, kontext, i, ZeichenArt::Normal);
+            drawOne(painter, kontext, i, DrawMode::Normal);
         }
         // Covers lie above every other object.
         for (int i : reihenfolge) {
             const ObjDataTyp& o = objekte[size_t(i)];
-            if (istSichtbar(o) && istVerdeckbarImErstenDurchgang(o.Typ) && o.AbfrageStatus == -1)
-                zeichneEines(painter, kontext, i, ZeichenArt::Abgedeckt);
+            if (isVisible(o) && isCoverableInFirstPass(o.Typ) && o.AbfrageStatus == -1)
+                drawOne(painter, kontext, i, DrawMode::Covered);
         }
     }
-    runHook(LayoutPhase::Ueberlagerung, m_seite.rect());
-    zeichneObenAufliegende(nullptr);
+    runHook(LayoutPhase::Overlay, m_seite.rect());
+    drawOnTop(nullptr);
 }
 
-void ViewComposer::zeichneObenAufliegende(const QRect* bereich)
+void ViewComposer::drawOnTop(const QRect* bereich)
 {
-    const ZeichenKontext kontext = zeichenKontext();
+    const DrawContext kontext = drawContext();
     QPainter painter(&m_seite);
     if (bereich)
         painter.setClipRect(*bereich);
     for (size_t i = 0; i < m_dokument.objects.size(); ++i) {
         const ObjDataTyp& o = m_dokument.objects[i];
-        if (!istObenAufliegend(o.Typ) || !istSichtbar(o))
+        if (!isDrawnOnTop(o.Typ) || !isVisible(o))
             continue;
-        if (bereich && !betrifft(int(i), *bereich))
+        if (bereich && !touches(int(i), *bereich))
             continue;
         // Erase what was drawn over the field since, then draw it on top.
         const QRect vorher = m_gezeichnet[i].intersected(m_seite.rect());
@@ -232,12 +232,12 @@ void ViewComposer::zeichneObenAufliegende(const QRect* bereich)
             painter.drawImage(vorher.topLeft(), m_mitFesten, vorher);
             painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
         }
-        zeichneEines(painter, kontext, int(i),
-                     o.AbfrageStatus == -1 ? ZeichenArt::Abgedeckt : ZeichenArt::Normal);
+        drawOne(painter, kontext, int(i),
+                     o.AbfrageStatus == -1 ? DrawMode::Covered : DrawMode::Normal);
     }
 }
 
-bool ViewComposer::betrifft(int index, const QRect& bereich) const
+bool ViewComposer::touches(int index, const QRect& bereich) const
 {
     const QRect& gezeichnet = m_gezeichnet[size_t(index)];
     if (!gezeichnet.isEmpty() && gezeichnet.intersects(bereich))
@@ -246,11 +246,11 @@ bool ViewComposer::betrifft(int index, const QRect& bereich) const
     return o.Sline == 1 && linienUmriss(o, m_seite.size()).intersects(bereich);
 }
 
-void ViewComposer::zeichneBereich(const QRect& bereich)
+void ViewComposer::drawArea(const QRect& bereich)
 {
     auto& objekte = m_dokument.objects;
-    const std::vector<int> reihenfolge = zReihenfolge();
-    const ZeichenKontext kontext = zeichenKontext();
+    const std::vector<int> reihenfolge = zOrder();
+    const DrawContext kontext = drawContext();
     {
         // The same as a whole composition, limited to the rectangle: start from
         // the fixed objects and draw everything else that reaches into it.
@@ -262,48 +262,48 @@ void ViewComposer::zeichneBereich(const QRect& bereich)
         for (int pass = 0; pass < 2; ++pass) {
             for (int i : reihenfolge) {
                 const ObjDataTyp& o = objekte[size_t(i)];
-                if (istFestesObjekt(o.Typ) || !istSichtbar(o) || !betrifft(i, bereich))
+                if (isFixedObject(o.Typ) || !isVisible(o) || !touches(i, bereich))
                     continue;
                 const bool abgedeckt =
-                    istVerdeckbarImErstenDurchgang(o.Typ) && o.AbfrageStatus == -1;
+                    isCoverableInFirstPass(o.Typ) && o.AbfrageStatus == -1;
                 if (abgedeckt != (pass == 1))
                     continue;
-                zeichneEines(painter, kontext, i,
-                             abgedeckt ? ZeichenArt::Abgedeckt : ZeichenArt::Normal);
+                drawOne(painter, kontext, i,
+                             abgedeckt ? DrawMode::Covered : DrawMode::Normal);
             }
         }
     }
-    runHook(LayoutPhase::Ueberlagerung, bereich);
-    zeichneObenAufliegende(&bereich);
+    runHook(LayoutPhase::Overlay, bereich);
+    drawOnTop(&bereich);
 }
 
-QRect ViewComposer::objektNeuZeichnen(int index)
+QRect ViewComposer::redrawObject(int index)
 {
     if (index < 0 || size_t(index) >= m_dokument.objects.size() || m_mitFesten.isNull())
         return QRect();
     m_gezeichnet.resize(m_dokument.objects.size());
-    const ZeichenKontext kontext = zeichenKontext();
+    const DrawContext kontext = drawContext();
     ObjDataTyp& o = m_dokument.objects[size_t(index)];
-    if (istFestesObjekt(o.Typ)) {
-        objekteNeuZeichnen();
+    if (isFixedObject(o.Typ)) {
+        redrawObjects();
         return m_ansicht.rect();
     }
 
     QRect bereich = m_gezeichnet[size_t(index)];
-    if (istSichtbar(o))
-        bereich |= m_zeichner.ausdehnung(kontext, o);
+    if (isVisible(o))
+        bereich |= m_zeichner.extent(kontext, o);
     bereich &= m_seite.rect();
     if (bereich.isEmpty())
         return QRect();
-    zeichneBereich(bereich);
+    drawArea(bereich);
     const QRect gezeichnet = m_gezeichnet[size_t(index)] & m_seite.rect();
     if (!bereich.contains(gezeichnet)) {
         bereich |= gezeichnet;
-        zeichneBereich(bereich);
+        drawArea(bereich);
     }
 
     kopiereRechteck(m_endSeite, bereich.topLeft(), m_seite, bereich);
-    const QRect ausschnitt = ausschnittPixel();
+    const QRect ausschnitt = sectionPixels();
     const QRect sichtbar = bereich & ausschnitt;
     if (sichtbar.isEmpty())
         return QRect();
@@ -313,22 +313,22 @@ QRect ViewComposer::objektNeuZeichnen(int index)
     return QRect(nach, sichtbar.size());
 }
 
-void ViewComposer::endSeiteUndAusschnitt()
+void ViewComposer::finalPageAndSection()
 {
     kopiereBild(m_endSeite, m_seite);
-    zeigeAusschnitt();
+    showSection();
 }
 
-QRect ViewComposer::ausschnittPixel() const
+QRect ViewComposer::sectionPixels() const
 {
-    return quorvel::ausschnittPixel(m_ausschnitt, m_seite.size(), m_ansichtGroesse);
+    return quorvel::sectionPixels(m_ausschnitt, m_seite.size(), m_ansichtGroesse);
 }
 
-void ViewComposer::zeigeAusschnitt()
+void ViewComposer::showSection()
 {
     if (m_seite.isNull())
         return;
-    const QRect ausschnitt = ausschnittPixel();
+    const QRect ausschnitt = sectionPixels();
     if (ausschnitt == m_seite.rect()) {
         kopiereBild(m_ansicht, m_seite);
         kopiereBild(m_sichtbar, m_endSeite);
@@ -340,38 +340,38 @@ void ViewComposer::zeigeAusschnitt()
     kopiereRechteck(m_sichtbar, QPoint(0, 0), m_endSeite, ausschnitt);
 }
 
-void ViewComposer::verschiebeAusschnitt(double dx, double dy)
+void ViewComposer::moveSection(double dx, double dy)
 {
-    m_ausschnitt = quorvel::verschiebeAusschnitt(m_ausschnitt, dx, dy);
-    zeigeAusschnitt();
+    m_ausschnitt = quorvel::moveSection(m_ausschnitt, dx, dy);
+    showSection();
 }
 
-QRect ViewComposer::zeichneObjekt(QImage& ziel, int index, ZeichenArt art)
+QRect ViewComposer::drawObject(QImage& ziel, int index, DrawMode art)
 {
     if (index < 0 || size_t(index) >= m_dokument.objects.size())
         return QRect();
-    ZeichenKontext kontext = zeichenKontext();
-    kontext.seitenBild = ziel.size();
+    DrawContext kontext = drawContext();
+    kontext.pagePicture = ziel.size();
     kontext.s = std::max(1, ziel.width()) / kDesignBreite;
-    const int aktuell = m_zustand.uebung.aktuellesZiel;
-    return m_zeichner.zeichne(ziel, kontext, m_dokument.objects[size_t(index)], art,
+    const int aktuell = m_zustand.exercise.currentTarget;
+    return m_zeichner.draw(ziel, kontext, m_dokument.objects[size_t(index)], art,
                               aktuell < 0 || aktuell == index);
 }
 
-QPointF ViewComposer::ansichtZuSeite(QPointF ansichtPunkt) const
+QPointF ViewComposer::viewToPage(QPointF ansichtPunkt) const
 {
-    return quorvel::ansichtZuSeite(ansichtPunkt, m_ansicht.size(), m_ausschnitt);
+    return quorvel::viewToPage(ansichtPunkt, m_ansicht.size(), m_ausschnitt);
 }
 
-QPointF ViewComposer::seiteZuAnsicht(QPointF seitenPunkt) const
+QPointF ViewComposer::pageToView(QPointF seitenPunkt) const
 {
-    return quorvel::seiteZuAnsicht(seitenPunkt, m_ansicht.size(), m_ausschnitt);
+    return quorvel::pageToView(seitenPunkt, m_ansicht.size(), m_ausschnitt);
 }
 
-void ViewComposer::cachesLeeren()
+void ViewComposer::clearCaches()
 {
-    m_zeichner.leeren();
-    m_hintergrund.verwerfen();
+    m_zeichner.clear();
+    m_hintergrund.discard();
     m_ohneObjekte = QImage();
 }
 

@@ -6,28 +6,28 @@
 
 namespace quorvel {
 
-double zoomFaktor(int zoomStufe)
+double zoomFactor(int zoomLevel)
 {
-    return 1.0 + 0.25 * std::clamp(zoomStufe, 0, kMaxZoomStufe);
+    return 1.0 + 0.25 * std::clamp(zoomLevel, 0, kMaxZoomLevel);
 }
 
-SeitenEinpassung passeSeiteEin(QSizeF seite, QSize bereich, double zoom)
+PageFit fitPage(QSizeF seite, QSize bereich, double zoom)
 {
     const int tw = std::max(1, bereich.width());
     const int th = std::max(1, bereich.height());
     const double pw = seite.width() > 0 ? seite.width() : 1.0;
     const double ph = seite.height() > 0 ? seite.height() : 1.0;
 
-    SeitenEinpassung e;
+    PageFit e;
     if (ph / th > pw / tw)
         e.eingepasst = QSize(std::max(1, rnd(th * pw / ph)), th);
     else
         e.eingepasst = QSize(tw, std::max(1, rnd(tw * ph / pw)));
-    e.seitenBild = QSize(std::max(1, rnd(e.eingepasst.width() * zoom)),
+    e.pagePicture = QSize(std::max(1, rnd(e.eingepasst.width() * zoom)),
                          std::max(1, rnd(e.eingepasst.height() * zoom)));
-    e.ansicht = QSize(std::min(e.seitenBild.width(), tw), std::min(e.seitenBild.height(), th));
-    e.sichtbarerAnteil = QSizeF(double(e.ansicht.width()) / e.seitenBild.width(),
-                                double(e.ansicht.height()) / e.seitenBild.height());
+    e.ansicht = QSize(std::min(e.pagePicture.width(), tw), std::min(e.pagePicture.height(), th));
+    e.sichtbarerAnteil = QSizeF(double(e.ansicht.width()) / e.pagePicture.width(),
+                                double(e.ansicht.height()) / e.pagePicture.height());
     return e;
 }
 
@@ -40,7 +40,7 @@ double clampedStart(double start, double size)
 
 } // namespace
 
-QRectF platziereAusschnitt(const QRectF& vorher, QSizeF anteil)
+QRectF placeSection(const QRectF& vorher, QSizeF anteil)
 {
     const double w = std::clamp(anteil.width(), 0.0, 1.0);
     const double h = std::clamp(anteil.height(), 0.0, 1.0);
@@ -48,25 +48,25 @@ QRectF platziereAusschnitt(const QRectF& vorher, QSizeF anteil)
     return QRectF(clampedStart(mitte.x() - w / 2, w), clampedStart(mitte.y() - h / 2, h), w, h);
 }
 
-QRectF verschiebeAusschnitt(const QRectF& ausschnitt, double dx, double dy)
+QRectF moveSection(const QRectF& ausschnitt, double dx, double dy)
 {
     return QRectF(clampedStart(ausschnitt.left() + dx, ausschnitt.width()),
                   clampedStart(ausschnitt.top() + dy, ausschnitt.height()), ausschnitt.width(),
                   ausschnitt.height());
 }
 
-QRect ausschnittPixel(const QRectF& ausschnitt, QSize seitenBild, QSize ansicht)
+QRect sectionPixels(const QRectF& ausschnitt, QSize pagePicture, QSize ansicht)
 {
-    const int w = std::min(ansicht.width(), seitenBild.width());
-    const int h = std::min(ansicht.height(), seitenBild.height());
+    const int w = std::min(ansicht.width(), pagePicture.width());
+    const int h = std::min(ansicht.height(), pagePicture.height());
     const int x =
-        std::clamp(rnd(ausschnitt.left() * seitenBild.width()), 0, seitenBild.width() - w);
+        std::clamp(rnd(ausschnitt.left() * pagePicture.width()), 0, pagePicture.width() - w);
     const int y =
-        std::clamp(rnd(ausschnitt.top() * seitenBild.height()), 0, seitenBild.height() - h);
+        std::clamp(rnd(ausschnitt.top() * pagePicture.height()), 0, pagePicture.height() - h);
     return QRect(x, y, w, h);
 }
 
-QPointF ansichtZuSeite(QPointF ansichtPunkt, QSize ansicht, const QRectF& ausschnitt)
+QPointF viewToPage(QPointF ansichtPunkt, QSize ansicht, const QRectF& ausschnitt)
 {
     const double w = std::max(1, ansicht.width());
     const double h = std::max(1, ansicht.height());
@@ -75,7 +75,7 @@ QPointF ansichtZuSeite(QPointF ansichtPunkt, QSize ansicht, const QRectF& aussch
         std::clamp(ausschnitt.top() + ansichtPunkt.y() / h * ausschnitt.height(), 0.0, 1.0));
 }
 
-QPointF seiteZuAnsicht(QPointF seitenPunkt, QSize ansicht, const QRectF& ausschnitt)
+QPointF pageToView(QPointF seitenPunkt, QSize ansicht, const QRectF& ausschnitt)
 {
     const double bw = ausschnitt.width() > 0 ? ausschnitt.width() : 1.0;
     const double bh = ausschnitt.height() > 0 ? ausschnitt.height() : 1.0;

@@ -9,33 +9,33 @@
 namespace quorvel {
 
 // Zoom levels of the learning view: 0..4 with factors 1.0, 1.25, 1.5, 1.75, 2.0.
-inline constexpr int kMaxZoomStufe = 4;
-double zoomFaktor(int zoomStufe); // levels outside 0..4 are clamped
+inline constexpr int kMaxZoomLevel = 4;
+double zoomFactor(int zoomLevel); // levels outside 0..4 are clamped
 
 // How a page of size `seite` (any unit, only the ratio counts) sits in a view
 // area: fitted keeping the ratio, multiplied by the zoom factor and clipped to
 // the area. All sizes in pixels, each side at least 1.
-struct SeitenEinpassung {
+struct PageFit {
     QSize eingepasst;        // the page fitted into the area at zoom 1
-    QSize seitenBild;        // eingepasst x zoom: the size of the page picture
-    QSize ansicht;           // seitenBild clipped to the area: the view picture
-    QSizeF sichtbarerAnteil; // ansicht / seitenBild, fractions of the page
+    QSize pagePicture;        // eingepasst x zoom: the size of the page picture
+    QSize ansicht;           // pagePicture clipped to the area: the view picture
+    QSizeF sichtbarerAnteil; // ansicht / pagePicture, fractions of the page
 };
-SeitenEinpassung passeSeiteEin(QSizeF seite, QSize bereich, double zoom);
+PageFit fitPage(QSizeF seite, QSize bereich, double zoom);
 
 // The visible section of the page (fractions, x/y = left/top) of the given
 // size, centred where `vorher` was centred and moved back inside 0..1.
-QRectF platziereAusschnitt(const QRectF& vorher, QSizeF anteil);
+QRectF placeSection(const QRectF& vorher, QSizeF anteil);
 
 // Moves `ausschnitt` by (dx, dy) page fractions, kept inside the page.
-QRectF verschiebeAusschnitt(const QRectF& ausschnitt, double dx, double dy);
+QRectF moveSection(const QRectF& ausschnitt, double dx, double dy);
 
 // The pixel rectangle of the section inside a page picture of size
-// `seitenBild`, exactly `ansicht` large and inside the picture.
-QRect ausschnittPixel(const QRectF& ausschnitt, QSize seitenBild, QSize ansicht);
+// `pagePicture`, exactly `ansicht` large and inside the picture.
+QRect sectionPixels(const QRectF& ausschnitt, QSize pagePicture, QSize ansicht);
 
 // A view pixel to the relative page point, clamped to 0..1, and back.
-QPointF ansichtZuSeite(QPointF ansichtPunkt, QSize ansicht, const QRectF& ausschnitt);
-QPointF seiteZuAnsicht(QPointF seitenPunkt, QSize ansicht, const QRectF& ausschnitt);
+QPointF viewToPage(QPointF ansichtPunkt, QSize ansicht, const QRectF& ausschnitt);
+QPointF pageToView(QPointF seitenPunkt, QSize ansicht, const QRectF& ausschnitt);
 
 } // namespace quorvel

@@ -66,7 +66,7 @@ TEST(NineSlice, TargetSmallerThanTwoCorners)
 
 TEST(Artwork, PicturesAreDrawnAndNotEmpty)
 {
-    const QImage start = startbild(QSize(870, 609));
+    const QImage start = drawStartPicture(QSize(870, 609));
     EXPECT_EQ(start.size(), QSize(870, 609));
     EXPECT_FALSE(uniform(start));
     EXPECT_EQ(start.pixelColor(10, 10).alpha(), 255);

@@ -1,5 +1,5 @@
 #include "centralconfig.h"
-#include "einstellungen.h"
+#include "settings.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,7 +16,7 @@ namespace {
 
 const QString kBasis = u"/basis/"_s;
 
-Einstellungen applied(const QByteArray& ini, Einstellungen start = defaultEinstellungen(kBasis))
+Settings applied(const QByteArray& ini, Settings start = defaultEinstellungen(kBasis))
 {
     applyCentralConfig(IniFile::parse(ini), start);
     return start;
@@ -26,7 +26,7 @@ struct SectionCase {
     const char* section;
     const char* switchName;
     const char* keys; // every key of the section with a value other than the default
-    std::function<bool(const Einstellungen&)> changed;
+    std::function<bool(const Settings&)> changed;
 };
 
 const std::vector<SectionCase>& sectionCases()
@@ -35,7 +35,7 @@ const std::vector<SectionCase>& sectionCases()
         {"Ordner", "OrdnerDefZentral",
          "OrdnerChronik=/c/\nOrdnerProtokoll=/p/\nOrdnerBestenliste=/b/\n"
          "OrdnerTauschboerse=/t/\nOrdnerBilderGalerie=/g/\n",
-         [](const Einstellungen& e) {
+         [](const Settings& e) {
              return e.ChronikOrdner == u"/c/"_s && e.ProtOrdner == u"/p/"_s
                     && e.BestListOrdner == u"/b/"_s && e.TauschboerseOrdner == u"/t/"_s
                     && e.BilderGalerieOrdner == u"/g/"_s;
@@ -44,7 +44,7 @@ const std::vector<SectionCase>& sectionCases()
          "Verknuepfung2Datei=/usr/bin/rechner\nVerknuepfung2Beschriftung=R\n"
          "Verknuepfung2Hinweis=Rechner\nVerknuepfungBildschirmtastatur=/usr/bin/tastatur\n"
          "VerknuepfungBildschirmtastaturHinweis=Tasten\n",
-         [](const Einstellungen& e) {
+         [](const Settings& e) {
              return e.Verknuepfung[1] == u"/usr/bin/rechner"_s && e.VerknuepfungName[1] == u"R"_s
                     && e.VerknuepfungHint[1] == u"Rechner"_s
                     && e.VerknuepfungT == u"/usr/bin/tastatur"_s
@@ -52,12 +52,12 @@ const std::vector<SectionCase>& sectionCases()
          }},
         {"NetzKom", "NetzKomDefZentral",
          "NetzKomOrdner=/srv/kom/\nNetzKomKanal=RAUM-12\nNetzKomVerfahren=0\n",
-         [](const Einstellungen& e) {
+         [](const Settings& e) {
              return e.NetzKomOrdner == u"/srv/kom/"_s && e.NetzKomKanal == u"RAUM-12"_s
                     && e.NetzKomVerfahren == 0;
          }},
         {"Notenskala", "NotenskalaDefZentral", "Note1=90\nPunkte15=97,5\nBewertSkala=1\n",
-         [](const Einstellungen& e) {
+         [](const Settings& e) {
              return e.NoteMinQuote[0] == 0.9 && e.PunkteMinQuote[14] == 0.975
                     && e.BewertSkala == 1;
          }},
@@ -65,7 +65,7 @@ const std::vector<SectionCase>& sectionCases()
          "Tonausgabe=0\nNamenseingabe=0\nStatusinfo=0\nProtokollAutospeichern=1\n"
          "BestenlisteAutoeintrag=1\nUebungsergebnisAnzeigen=0\nSchriftart=Verdana\n"
          "WerkzeugPos=1\nArbeitsblattSkalFak=80\n",
-         [](const Einstellungen& e) {
+         [](const Settings& e) {
              return !e.Sound && !e.UebNameEingabe && !e.UebStatusInfo && e.AutoProtSpeichern
                     && e.ErgebBestListEintragen && !e.UebErgebAnzeigen
                     && e.Schriftart == u"Verdana"_s && e.WerkzeugPos == 1
@@ -74,7 +74,7 @@ const std::vector<SectionCase>& sectionCases()
         {"Uebungsrueckmeldung", "UebungsrueckmeldungDefZentral",
          "RichtigTonDatei=gut.wav\nFalschTonDatei=schlecht.wav\nRichtigText=Super!\n"
          "FalschText=Leider nein.\nMCRichtigText=R:\nMCFalschText=F:\nMCFehlendText=Fehlt:\n",
-         [](const Einstellungen& e) {
+         [](const Settings& e) {
              const auto& r = e.Uebungsrueckmeldung;
              return r.RichtigTonDatei == u"gut.wav"_s && r.FalschTonDatei == u"schlecht.wav"_s
                     && r.RichtigText == u"Super!"_s && r.FalschText == u"Leider nein."_s
@@ -89,7 +89,7 @@ const std::vector<SectionCase>& sectionCases()
 
 TEST(CentralConfig, EachSectionAppliesOnlyWithItsSwitchOn)
 {
-    const Einstellungen defaults = defaultEinstellungen(kBasis);
+    const Settings defaults = defaultEinstellungen(kBasis);
     for (const SectionCase& c : sectionCases()) {
         const QByteArray body = QByteArray("[") + c.section + "]\n" + c.keys;
         SCOPED_TRACE(c.section);
@@ -97,7 +97,7 @@ TEST(CentralConfig, EachSectionAppliesOnlyWithItsSwitchOn)
         EXPECT_EQ(applied(body + c.switchName + "=0\n"), defaults) << "switch 0";
         EXPECT_EQ(applied(body + c.switchName + "=nein\n"), defaults) << "switch not a number";
 
-        const Einstellungen on = applied(body + c.switchName + "=1\n");
+        const Settings on = applied(body + c.switchName + "=1\n");
         EXPECT_TRUE(c.changed(on));
         // The keys reached no other section.
         for (const SectionCase& other : sectionCases()) {
@@ -115,7 +115,7 @@ TEST(CentralConfig, BackslashesUmlautsAndCommasSurvive)
                            "[Uebungsrueckmeldung]\r\nUebungsrueckmeldungDefZentral=-1\r\n"
                            "RichtigText=Gr\xFC\xDF" "e, sehr gut!\r\n"
                            "FalschText=\xC4nderung, bitte\r\n";
-    const Einstellungen e = applied(ini);
+    const Settings e = applied(ini);
     EXPECT_EQ(e.NetzKomOrdner, u"\\\\schule\\kom\\klasse 7a\\"_s);
     EXPECT_EQ(e.Uebungsrueckmeldung.RichtigText, u"Grüße, sehr gut!"_s);
     EXPECT_EQ(e.Uebungsrueckmeldung.FalschText, u"Änderung, bitte"_s);
@@ -123,7 +123,7 @@ TEST(CentralConfig, BackslashesUmlautsAndCommasSurvive)
 
 TEST(CentralConfig, MissingKeysKeepTheValueInEffectOrTheirFixedDefault)
 {
-    Einstellungen start = defaultEinstellungen(kBasis);
+    Settings start = defaultEinstellungen(kBasis);
     start.NoteMinQuote[1] = 0.71;
     start.ProtOrdner = u"/eigene/protokolle/"_s;
     start.VerknuepfungName[0] = u"Mein Programm"_s;
@@ -132,7 +132,7 @@ TEST(CentralConfig, MissingKeysKeepTheValueInEffectOrTheirFixedDefault)
     start.ArbeitsblattSkalFak = 80.0;
     start.Schriftart = u"Verdana"_s;
 
-    const Einstellungen e = applied("[Notenskala]\nNotenskalaDefZentral=1\n"
+    const Settings e = applied("[Notenskala]\nNotenskalaDefZentral=1\n"
                                     "[Ordner]\nOrdnerDefZentral=1\n"
                                     "[Verknuepfungsfelder]\nVerknuepfungDefZentral=1\n"
                                     "[Optionen]\nOptionenDefZentral=1\n",
@@ -150,8 +150,8 @@ TEST(CentralConfig, MissingKeysKeepTheValueInEffectOrTheirFixedDefault)
 TEST(CentralConfig, ThemenordnerIsReadWithoutSwitch)
 {
     const IniFile ini = IniFile::parse("[Start]\nThemenordner=/srv/themen\\mathe\n");
-    EXPECT_EQ(centralThemenordner(ini), u"/srv/themen\\mathe"_s);
-    EXPECT_EQ(centralThemenordner(IniFile::parse("[Start]\n")), QString());
+    EXPECT_EQ(centralTopicFolder(ini), u"/srv/themen\\mathe"_s);
+    EXPECT_EQ(centralTopicFolder(IniFile::parse("[Start]\n")), QString());
 }
 
 TEST(CentralConfig, TheExecutableFolderComesBeforeEtc)
@@ -171,12 +171,12 @@ TEST(CentralConfig, TheExecutableFolderComesBeforeEtc)
     write(second, "[Start]\nThemenordner=zweite\n");
     std::optional<IniFile> found = loadCentralConfig({first, second});
     ASSERT_TRUE(found);
-    EXPECT_EQ(centralThemenordner(*found), u"zweite"_s);
+    EXPECT_EQ(centralTopicFolder(*found), u"zweite"_s);
 
     write(first, "[Start]\nThemenordner=erste\n");
     found = loadCentralConfig({first, second});
     ASSERT_TRUE(found);
-    EXPECT_EQ(centralThemenordner(*found), u"erste"_s);
+    EXPECT_EQ(centralTopicFolder(*found), u"erste"_s);
 
     EXPECT_FALSE(loadCentralConfig({dir.filePath(u"fehlt.ini"_s), dir.path()}));
 }

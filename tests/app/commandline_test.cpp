@@ -8,7 +8,7 @@
 
 using namespace quorvel;
 using namespace Qt::Literals::StringLiterals;
-using Art = KommandozeilenArgument::Art;
+using Kind = CommandLineArgument::Kind;
 
 namespace {
 
@@ -31,52 +31,52 @@ TEST_F(CommandLineTest, ClassifiesFoldersDocumentsAndSeriesPackages)
 {
     struct Case {
         QString argument;
-        Art art;
-        QString themenOrdner; // relative to the temporary folder
+        Kind kind;
+        QString topicFolder; // relative to the temporary folder
         QString datei;
     };
     const Case cases[] = {
-        {root() + u"themen/mathe"_s, Art::Ordner, u"themen/mathe/"_s, QString()},
-        {root() + u"themen/mathe/"_s, Art::Ordner, u"themen/mathe/"_s, QString()},
-        {u"themen"_s, Art::Ordner, u"themen/"_s, QString()}, // relative to the working folder
-        {u"\""_s + root() + u"themen\""_s, Art::Ordner, u"themen/"_s, QString()},
-        {root() + u"neu/"_s, Art::Ordner, u"neu/"_s, QString()}, // no file name
-        {root() + u"themen/bruch.qvl"_s, Art::Dokument, u"themen/"_s, u"themen/bruch.qvl"_s},
-        {u"themen/fehlt.qvl"_s, Art::Dokument, u"themen/"_s, u"themen/fehlt.qvl"_s},
-        {root() + u"themen/serie.QVUSP"_s, Art::Serienpaket, u"themen/"_s,
+        {root() + u"themen/mathe"_s, Kind::Folder, u"themen/mathe/"_s, QString()},
+        {root() + u"themen/mathe/"_s, Kind::Folder, u"themen/mathe/"_s, QString()},
+        {u"themen"_s, Kind::Folder, u"themen/"_s, QString()}, // relative to the working folder
+        {u"\""_s + root() + u"themen\""_s, Kind::Folder, u"themen/"_s, QString()},
+        {root() + u"neu/"_s, Kind::Folder, u"neu/"_s, QString()}, // no file name
+        {root() + u"themen/bruch.qvl"_s, Kind::DocumentFile, u"themen/"_s, u"themen/bruch.qvl"_s},
+        {u"themen/fehlt.qvl"_s, Kind::DocumentFile, u"themen/"_s, u"themen/fehlt.qvl"_s},
+        {root() + u"themen/serie.QVUSP"_s, Kind::SeriesPackage, u"themen/"_s,
          u"themen/serie.QVUSP"_s},
-        {root() + u"serie.qvUsp"_s, Art::Serienpaket, QString(), u"serie.qvUsp"_s},
-        {root() + u"themen/serie.qvusp.qvl"_s, Art::Dokument, u"themen/"_s,
+        {root() + u"serie.qvUsp"_s, Kind::SeriesPackage, QString(), u"serie.qvUsp"_s},
+        {root() + u"themen/serie.qvusp.qvl"_s, Kind::DocumentFile, u"themen/"_s,
          u"themen/serie.qvusp.qvl"_s},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.argument.toStdString());
-        const KommandozeilenArgument result = classifyCommandLine({c.argument}, dir.path());
-        EXPECT_EQ(result.art, c.art);
-        EXPECT_EQ(result.themenOrdner, root() + c.themenOrdner);
+        const CommandLineArgument result = classifyCommandLine({c.argument}, dir.path());
+        EXPECT_EQ(result.kind, c.kind);
+        EXPECT_EQ(result.topicFolder, root() + c.topicFolder);
         EXPECT_EQ(result.datei, c.datei.isEmpty() ? QString() : root() + c.datei);
     }
 }
 
 TEST_F(CommandLineTest, NoArgumentOrAnEmptyOne)
 {
-    EXPECT_EQ(classifyCommandLine({}, dir.path()).art, Art::Keins);
-    EXPECT_EQ(classifyCommandLine({QString()}, dir.path()).art, Art::Keins);
-    EXPECT_EQ(classifyCommandLine({u"\"\""_s}, dir.path()).art, Art::Keins);
+    EXPECT_EQ(classifyCommandLine({}, dir.path()).kind, Kind::None);
+    EXPECT_EQ(classifyCommandLine({QString()}, dir.path()).kind, Kind::None);
+    EXPECT_EQ(classifyCommandLine({u"\"\""_s}, dir.path()).kind, Kind::None);
     // Only the first argument counts.
-    EXPECT_EQ(classifyCommandLine({u"themen"_s, u"themen/bruch.qvl"_s}, dir.path()).art,
-              Art::Ordner);
+    EXPECT_EQ(classifyCommandLine({u"themen"_s, u"themen/bruch.qvl"_s}, dir.path()).kind,
+              Kind::Folder);
 }
 
 TEST_F(CommandLineTest, TopicFolderChoice)
 {
-    const KommandozeilenArgument keins;
-    EXPECT_EQ(chooseThemenOrdner(keins, QString(), u"/basis/"_s), u"/basis/"_s);
-    EXPECT_EQ(chooseThemenOrdner(keins, u"/srv/themen"_s, u"/basis/"_s), u"/srv/themen/"_s);
-    EXPECT_EQ(chooseThemenOrdner(keins, u"/srv/themen/"_s, u"/basis/"_s), u"/srv/themen/"_s);
+    const CommandLineArgument keins;
+    EXPECT_EQ(chooseTopicFolder(keins, QString(), u"/basis/"_s), u"/basis/"_s);
+    EXPECT_EQ(chooseTopicFolder(keins, u"/srv/themen"_s, u"/basis/"_s), u"/srv/themen/"_s);
+    EXPECT_EQ(chooseTopicFolder(keins, u"/srv/themen/"_s, u"/basis/"_s), u"/srv/themen/"_s);
 
-    const KommandozeilenArgument ordner = classifyCommandLine({u"themen"_s}, dir.path());
-    EXPECT_EQ(chooseThemenOrdner(ordner, u"/srv/themen"_s, u"/basis/"_s), root() + u"themen/"_s);
-    const KommandozeilenArgument paket = classifyCommandLine({u"themen/s.qvusp"_s}, dir.path());
-    EXPECT_EQ(chooseThemenOrdner(paket, u"/srv/themen"_s, u"/basis/"_s), root() + u"themen/"_s);
+    const CommandLineArgument ordner = classifyCommandLine({u"themen"_s}, dir.path());
+    EXPECT_EQ(chooseTopicFolder(ordner, u"/srv/themen"_s, u"/basis/"_s), root() + u"themen/"_s);
+    const CommandLineArgument paket = classifyCommandLine({u"themen/s.qvusp"_s}, dir.path());
+    EXPECT_EQ(chooseTopicFolder(paket, u"/srv/themen"_s, u"/basis/"_s), root() + u"themen/"_s);
 }

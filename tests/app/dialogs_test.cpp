@@ -1,6 +1,6 @@
 #include "artwork.h"
-#include "beendenform.h"
-#include "infoform.h"
+#include "quitdialog.h"
+#include "aboutdialog.h"
 #include "messageboxprompter.h"
 
 #include <QApplication>
@@ -94,7 +94,7 @@ TEST(Dialogs, MessageBoxesHaveGermanButtons)
 
 TEST(Dialogs, ClosingDialogAnswers)
 {
-    TBeendenForm form;
+    QuitDialog form;
     MessageBoxPrompter prompter(nullptr, &form);
     QString title;
     QStringList labels;
@@ -117,7 +117,7 @@ TEST(Dialogs, ClosingDialogAnswers)
 
 TEST(Dialogs, DecorationIsStretchedNineSliceAndButtonsAreColoured)
 {
-    TInfoForm form;
+    AboutDialog form;
     form.resize(640, 400);
     form.show();
     QApplication::processEvents();

@@ -9,7 +9,7 @@ using namespace Qt::Literals::StringLiterals;
 TEST(DisplayCheck, LimitsAre960By720At15Bits)
 {
     struct Case {
-        Grafikmodus modus;
+        GraphicsMode modus;
         bool suitable;
     };
     const Case cases[] = {
@@ -18,13 +18,13 @@ TEST(DisplayCheck, LimitsAre960By720At15Bits)
         {{0, 0, 0}, false},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(grafikmodusGeeignet(c.modus), c.suitable)
+        EXPECT_EQ(graphicsModeSuitable(c.modus), c.suitable)
             << c.modus.breite << "x" << c.modus.hoehe << "x" << c.modus.farbtiefe;
 }
 
 TEST(DisplayCheck, WarningText)
 {
-    EXPECT_EQ(grafikmodusWarnung({800, 600, 8}),
+    EXPECT_EQ(graphicsModeWarning({800, 600, 8}),
               u"Ungeeigneter Grafikmodus! (Windows-Systemsteuerung / Eigenschaften von Anzeige)"
               u"\r\n\r\nFür dieses Programm sollte ein Grafikmodus mit einer Auflösung von "
               u"mindestens 1024 x 768 Pixel (Bildpunkte) und einer Farbtiefe von mindestens 16 "
@@ -36,15 +36,15 @@ TEST(DisplayCheck, WarningText)
 TEST(DisplayCheck, AsksOnlyForAnUnsuitableScreen)
 {
     test::ScriptedPrompter prompter;
-    EXPECT_TRUE(confirmGrafikmodus({1000, 740, 16}, prompter));
+    EXPECT_TRUE(confirmGraphicsMode({1000, 740, 16}, prompter));
     EXPECT_TRUE(prompter.asked.empty());
 
     prompter.answers = {Answer::No};
-    EXPECT_FALSE(confirmGrafikmodus({800, 600, 24}, prompter));
+    EXPECT_FALSE(confirmGraphicsMode({800, 600, 24}, prompter));
     prompter.answers = {Answer::Yes};
-    EXPECT_TRUE(confirmGrafikmodus({800, 600, 24}, prompter));
+    EXPECT_TRUE(confirmGraphicsMode({800, 600, 24}, prompter));
     ASSERT_EQ(prompter.asked.size(), 2u);
     EXPECT_EQ(prompter.asked[0].kind, MessageKind::Warning);
     EXPECT_EQ(prompter.asked[0].buttons, MessageButtons::YesNo);
-    EXPECT_EQ(prompter.asked[0].text, grafikmodusWarnung({800, 600, 24}));
+    EXPECT_EQ(prompter.asked[0].text, graphicsModeWarning({800, 600, 24}));
 }

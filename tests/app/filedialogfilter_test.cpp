@@ -7,10 +7,10 @@ using namespace Qt::Literals::StringLiterals;
 
 TEST(FileDialogFilter, OpenDialogShowsTheProgramsFilterTexts)
 {
-    EXPECT_EQ(qtNameFilters(dokumentOeffnenFilter()),
+    EXPECT_EQ(qtNameFilters(openDocumentFilter()),
               QStringList({u"Quorvel-Dokument (*.qvl)"_s, u"RBK-Dokument (*.rbk)"_s,
                            u"Alle Dateien (*.*)"_s}));
-    EXPECT_EQ(QString::fromUtf16(kDokumentEndung), u"qvl"_s);
+    EXPECT_EQ(QString::fromUtf16(kDocumentExtension), u"qvl"_s);
 }
 
 TEST(FileDialogFilter, PatternsAreAddedWhenTheNameLacksThem)

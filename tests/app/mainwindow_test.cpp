@@ -1,11 +1,11 @@
 #include "shellfixture.h"
 
-#include "beendenform.h"
+#include "quitdialog.h"
 #include "documentcontroller.h"
 #include "documentio.h"
 #include "mainmenu.h"
 #include "menudefinition.h"
-#include "lernansichtwidget.h"
+#include "learningviewwidget.h"
 #include "titlebar.h"
 #include "windowstatecontroller.h"
 
@@ -56,7 +56,7 @@ bool enabled(const MainWindow& window, const char16_t* name)
 // The aspect of the page the view composes, and of a picture.
 double shownAspect(const MainWindow& window)
 {
-    return window.view().composer().seitenAspekt();
+    return window.view().composer().pageAspect();
 }
 
 double aspectOf(const QImage& picture)
@@ -78,15 +78,15 @@ QString shownStartText()
 TEST_F(MainWindowTest, StartsInTheEmptyLearningView)
 {
     MainWindow& w = start();
-    const HauptfensterZustand& z = w.context().zustand;
-    EXPECT_EQ(z.Modus, ModusLernansicht);
+    const MainWindowState& z = w.context().state;
+    EXPECT_EQ(z.Modus, ModeLearningView);
     EXPECT_EQ(z.werkzeug, WerkzeugZeiger);
-    EXPECT_EQ(z.nummerierungsModus, 1);
-    EXPECT_EQ(z.zoomFaktor, 1.0);
-    EXPECT_EQ(z.zoomStufe, 0);
-    EXPECT_EQ(z.sichtbarerBereich, QRectF(0, 0, 1, 1));
-    EXPECT_EQ(z.aktuelleFrage, 0);
-    EXPECT_EQ(z.programmOrdner, environment.basisOrdner);
+    EXPECT_EQ(z.numberingMode, 1);
+    EXPECT_EQ(z.zoomFactor, 1.0);
+    EXPECT_EQ(z.zoomLevel, 0);
+    EXPECT_EQ(z.visibleArea, QRectF(0, 0, 1, 1));
+    EXPECT_EQ(z.currentQuestion, 0);
+    EXPECT_EQ(z.programFolder, environment.baseFolder);
     EXPECT_EQ(w.windowTitle(), u"Quorvel"_s);
     EXPECT_FALSE(w.context().documentOpen);
     EXPECT_TRUE(w.context().document.objects.empty());
@@ -95,7 +95,7 @@ TEST_F(MainWindowTest, StartsInTheEmptyLearningView)
     EXPECT_EQ(w.titleBar().modeButton()->text(), u"Lernansicht"_s);
     EXPECT_FALSE(w.cursors().stift.pixmap().isNull());
     EXPECT_FALSE(w.cursors().stempel.pixmap().isNull());
-    EXPECT_EQ(w.beendenForm()->windowTitle(), u"Beenden"_s);
+    EXPECT_EQ(w.quitDialog()->windowTitle(), u"Beenden"_s);
 }
 
 TEST_F(MainWindowTest, MenuBarIsBuiltFromTheDefinition)
@@ -128,7 +128,7 @@ TEST_F(MainWindowTest, EnablingFollowsAvailabilityAndMode)
     w.menu().setAvailable(u"Notenskala1"_s, true);
     EXPECT_TRUE(enabled(w, u"Notenskala1"));
 
-    for (const int modus : {ModusUebung, ModusSchiebepuzzle}) {
+    for (const int modus : {ModeExercise, ModeSlidingPuzzle}) {
         w.setModus(modus);
         for (const char16_t* name : {u"Oeffnen1", u"Schliessen1", u"Themenauswahl1",
                                      u"Lernansicht1", u"Notenskala1"})
@@ -137,7 +137,7 @@ TEST_F(MainWindowTest, EnablingFollowsAvailabilityAndMode)
             EXPECT_TRUE(enabled(w, name)) << QString::fromUtf16(name).toStdString();
         EXPECT_EQ(w.titleBar().modeButton()->text(), u"Übung abbrechen"_s);
     }
-    w.setModus(ModusLernansicht);
+    w.setModus(ModeLearningView);
     EXPECT_TRUE(enabled(w, u"Oeffnen1"));
     EXPECT_TRUE(enabled(w, u"Notenskala1"));
     EXPECT_EQ(w.titleBar().modeButton()->text(), u"Lernansicht"_s);
@@ -151,7 +151,7 @@ TEST_F(MainWindowTest, ModeButtonAbortsOnlyARun)
     w.titleBar().modeButton()->click();
     EXPECT_EQ(aborts, 0);
     EXPECT_TRUE(w.titleBar().modeButton()->isChecked());
-    w.setModus(ModusUebung);
+    w.setModus(ModeExercise);
     w.titleBar().modeButton()->click();
     EXPECT_EQ(aborts, 1);
 }
@@ -164,8 +164,8 @@ TEST_F(MainWindowTest, StartPanelWithoutDocument)
     EXPECT_EQ(panel->text(), shownStartText());
     EXPECT_EQ(panel->pos(), QPoint(50, 50));
     EXPECT_TRUE(prompter->asked.empty());
-    EXPECT_EQ(w.context().zustand.themenOrdner, environment.basisOrdner);
-    EXPECT_EQ(w.context().zustand.aktuellerOrdner, environment.basisOrdner);
+    EXPECT_EQ(w.context().state.topicFolder, environment.baseFolder);
+    EXPECT_EQ(w.context().state.currentFolder, environment.baseFolder);
 }
 
 TEST_F(MainWindowTest, CommandLineDocumentIsOpened)
@@ -178,9 +178,9 @@ TEST_F(MainWindowTest, CommandLineDocumentIsOpened)
     EXPECT_EQ(w.context().document.datei, file);
     EXPECT_EQ(w.windowTitle(), u"Quorvel - karte.qvl"_s);
     EXPECT_EQ(w.titleBar().documentTitle(), u"(1) Die Karte"_s); // its number in the folder
-    EXPECT_EQ(w.context().zustand.kommandozeilenDokument, file);
-    EXPECT_EQ(w.context().zustand.themenOrdner, path(u"themen/"_s));
-    EXPECT_EQ(w.context().zustand.aktuellerOrdner, path(u"themen/"_s));
+    EXPECT_EQ(w.context().state.commandLineDocument, file);
+    EXPECT_EQ(w.context().state.topicFolder, path(u"themen/"_s));
+    EXPECT_EQ(w.context().state.currentFolder, path(u"themen/"_s));
     EXPECT_FALSE(w.view().startPanel()->isVisibleTo(&w));
     EXPECT_FALSE(w.view().composer().ansicht().isNull());
     EXPECT_NEAR(shownAspect(w), 120.0 / 84.0, 0.02);
@@ -232,8 +232,8 @@ TEST_F(MainWindowTest, CommandLineFolderBecomesTheTopicFolder)
     window->activateFirstTime();
     EXPECT_FALSE(window->context().documentOpen);
     EXPECT_TRUE(prompter->asked.empty());
-    EXPECT_EQ(window->context().zustand.themenOrdner, path(u"klasse7/"_s));
-    EXPECT_EQ(window->context().zustand.aktuellerOrdner, path(u"klasse7/"_s));
+    EXPECT_EQ(window->context().state.topicFolder, path(u"klasse7/"_s));
+    EXPECT_EQ(window->context().state.currentFolder, path(u"klasse7/"_s));
     EXPECT_EQ(refreshed, 1);
 }
 
@@ -243,7 +243,7 @@ TEST_F(MainWindowTest, SeriesPackageIsRecognisedInAnyCase)
     MainWindow& w = activate({path(u"serie.QVUSP"_s)});
     EXPECT_TRUE(prompter->asked.empty()); // not read as a document
     EXPECT_FALSE(w.context().documentOpen);
-    EXPECT_TRUE(w.context().zustand.kommandozeilenDokument.isEmpty());
+    EXPECT_TRUE(w.context().state.commandLineDocument.isEmpty());
 
     QString opened;
     start({path(u"serie.QVUSP"_s)}).context().hooks.openSeriesPackage =
@@ -256,8 +256,8 @@ TEST_F(MainWindowTest, CentralTopicFolderWithoutArgument)
 {
     write(u"config.ini"_s, "[Start]\r\nThemenordner=/srv/themen\r\n");
     MainWindow& w = activate();
-    EXPECT_EQ(w.context().zustand.themenOrdner, u"/srv/themen/"_s);
-    EXPECT_EQ(w.context().zustand.aktuellerOrdner, u"/srv/themen/"_s);
+    EXPECT_EQ(w.context().state.topicFolder, u"/srv/themen/"_s);
+    EXPECT_EQ(w.context().state.currentFolder, u"/srv/themen/"_s);
 }
 
 TEST_F(MainWindowTest, SettingsAreReadAtActivationAndWrittenAtShutdown)
@@ -286,7 +286,7 @@ TEST_F(MainWindowTest, SettingsAreReadAtActivationAndWrittenAtShutdown)
     EXPECT_EQ(stored.value(u"Opt-AutoProtSpeichern"_s).toString(), u"true"_s);
     EXPECT_EQ(stored.value(u"Opt-WerkzeugPos"_s).toString(), u"0"_s);
     EXPECT_EQ(stored.value(u"Opt-ProtOrdner"_s).toString(),
-              environment.basisOrdner + u"protokolle/"_s);
+              environment.baseFolder + u"protokolle/"_s);
     EXPECT_EQ(stored.value(u"Opt-Schriftart"_s).toString(), u"Verdana"_s);
 }
 
@@ -297,7 +297,7 @@ TEST_F(MainWindowTest, CancelledShutdownKeepsTheWindowAndWritesNothing)
     w.context().document.modified = true;
     prompter->answers = {Answer::Cancel};
     EXPECT_FALSE(w.close());
-    EXPECT_EQ(prompter->order, QStringList({msgAenderungenSpeichern(file)}));
+    EXPECT_EQ(prompter->order, QStringList({msgSaveChanges(file)}));
     EXPECT_FALSE(QFileInfo::exists(path(u"benutzer.ini"_s)));
 
     prompter->quitAnswer = false;
@@ -345,7 +345,7 @@ TEST_F(MainWindowTest, SchliessenReturnsToTheStartState)
     EXPECT_FALSE(w.context().documentOpen);
     EXPECT_FALSE(w.context().document.modified);
     EXPECT_TRUE(w.context().document.datei.isEmpty());
-    EXPECT_EQ(w.context().document.vorherigeDatei, file);
+    EXPECT_EQ(w.context().document.previousFile, file);
     EXPECT_EQ(w.windowTitle(), u"Quorvel"_s);
     EXPECT_TRUE(w.view().startPanel()->isVisibleTo(&w));
     EXPECT_NEAR(shownAspect(w), aspectOf(w.context().document.basisbild), 0.02);

@@ -114,7 +114,7 @@ TEST(MenuDefinition, TopicMenuHasThirteenFixedItems)
 {
     const MenuEntry* menu = findMenuEntry(u"Themenauswahl1"_s);
     ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(int(menu->children.size()), kThemenauswahlFesteEintraege);
+    EXPECT_EQ(int(menu->children.size()), kTopicMenuFixedEntries);
     EXPECT_EQ(menu->children.back().kind, MenuEntry::Kind::Separator);
 }
 

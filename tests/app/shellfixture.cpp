@@ -14,7 +14,7 @@ void ShellFixture::SetUp()
     ASSERT_TRUE(dir.isValid());
     ASSERT_TRUE(QDir(dir.path()).mkpath(u"basis"_s));
     environment.workingDirectory = dir.path();
-    environment.basisOrdner = dir.path() + u"/basis/"_s;
+    environment.baseFolder = dir.path() + u"/basis/"_s;
     environment.centralConfigCandidates = {path(u"config.ini"_s)};
     environment.userSettingsFile = path(u"benutzer.ini"_s);
 }

@@ -1,5 +1,5 @@
 #include "document.h"
-#include "hauptfensterzustand.h"
+#include "mainwindowstate.h"
 #include "scriptedprompter.h"
 #include "shutdownsequence.h"
 
@@ -35,18 +35,18 @@ struct Scenario {
 
 TEST(ShutdownSequence, TextsOfTheQuestions)
 {
-    EXPECT_EQ(msgUebungNichtBeendet(),
+    EXPECT_EQ(msgExerciseNotFinished(),
               u"Die aktuelle Übung ist noch nicht beendet.\r\nÜbung wirklich abbrechen?"_s);
-    EXPECT_EQ(msgSchiebepuzzleNichtGeloest(),
+    EXPECT_EQ(msgPuzzleNotSolved(),
               u"Das aktuelle Schiebepuzzle ist noch nicht gelöst.\r\n"
               u"Übung wirklich abbrechen?"_s);
-    EXPECT_EQ(msgAenderungenSpeichern(u"/a/b.qvl"_s),
+    EXPECT_EQ(msgSaveChanges(u"/a/b.qvl"_s),
               u"Änderungen im aktuellen Dokument unter \"/a/b.qvl\" speichern?"_s);
-    EXPECT_EQ(msgAenderungenSpeichern(QString()), u"Aktuelles Dokument speichern?"_s);
-    EXPECT_EQ(msgChronikScreenshots(1, u"/c/"_s),
+    EXPECT_EQ(msgSaveChanges(QString()), u"Aktuelles Dokument speichern?"_s);
+    EXPECT_EQ(msgChronicleShots(1, u"/c/"_s),
               u"1 Chronik-Screenshot wurde im Ordner /c/ als PNG-Bilddatei abgelegt.\r\n"
               u"Soll diese jetzt gelöscht werden?"_s);
-    EXPECT_EQ(msgChronikScreenshots(3, u"/c/"_s),
+    EXPECT_EQ(msgChronicleShots(3, u"/c/"_s),
               u"3 Chronik-Screenshots wurden im Ordner /c/ als PNG-Bilddateien abgelegt.\r\n"
               u"Sollen diese jetzt gelöscht werden?"_s);
 }
@@ -61,10 +61,10 @@ TEST(ShutdownSequence, AllQuestionsInOrder)
     test::ScriptedPrompter prompter;
     prompter.answers = {Answer::Yes, Answer::Yes, Answer::Yes};
 
-    EXPECT_TRUE(runShutdownQuestions(ModusUebung, s.document, s.hooks(), prompter));
+    EXPECT_TRUE(runShutdownQuestions(ModeExercise, s.document, s.hooks(), prompter));
     EXPECT_EQ(prompter.order,
-              QStringList({msgUebungNichtBeendet(), msgAenderungenSpeichern(u"/themen/a.qvl"_s),
-                           msgChronikScreenshots(2, u"/basis/chronik/"_s), u"<Beenden>"_s}));
+              QStringList({msgExerciseNotFinished(), msgSaveChanges(u"/themen/a.qvl"_s),
+                           msgChronicleShots(2, u"/basis/chronik/"_s), u"<Beenden>"_s}));
     EXPECT_EQ(s.calls, QStringList({u"netz"_s, u"speichern"_s, u"chronik loeschen"_s}));
     for (const auto& question : prompter.asked)
         EXPECT_EQ(question.kind, MessageKind::Confirmation);
@@ -83,11 +83,11 @@ TEST(ShutdownSequence, EachQuestionCanStopTheShutdown)
         int questionsAsked; // the closing dialog counts as one
     };
     const Case cases[] = {
-        {"exercise kept", ModusUebung, {Answer::No}, true, 1},
-        {"puzzle kept", ModusSchiebepuzzle, {Answer::No}, true, 1},
-        {"save cancelled", ModusLernansicht, {Answer::Cancel}, true, 1},
-        {"chronicle cancelled", ModusLernansicht, {Answer::No, Answer::Cancel}, true, 2},
-        {"closing dialog declined", ModusLernansicht, {Answer::No, Answer::No}, false, 3},
+        {"exercise kept", ModeExercise, {Answer::No}, true, 1},
+        {"puzzle kept", ModeSlidingPuzzle, {Answer::No}, true, 1},
+        {"save cancelled", ModeLearningView, {Answer::Cancel}, true, 1},
+        {"chronicle cancelled", ModeLearningView, {Answer::No, Answer::Cancel}, true, 2},
+        {"closing dialog declined", ModeLearningView, {Answer::No, Answer::No}, false, 3},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -109,13 +109,13 @@ TEST(ShutdownSequence, OnlyWhatIsPendingIsAsked)
     ShutdownHooks hooks = s.hooks();
     hooks.exerciseFinished = [] { return true; };
     test::ScriptedPrompter prompter;
-    EXPECT_TRUE(runShutdownQuestions(ModusUebung, s.document, hooks, prompter));
+    EXPECT_TRUE(runShutdownQuestions(ModeExercise, s.document, hooks, prompter));
     EXPECT_EQ(prompter.order, QStringList({u"<Beenden>"_s}));
     EXPECT_TRUE(s.calls.isEmpty());
 
     // Without any hooks (nothing of those parts running) only the dialog remains.
     test::ScriptedPrompter bare;
-    EXPECT_TRUE(runShutdownQuestions(ModusLernansicht, Document(), {}, bare));
+    EXPECT_TRUE(runShutdownQuestions(ModeLearningView, Document(), {}, bare));
     EXPECT_EQ(bare.order, QStringList({u"<Beenden>"_s}));
 }
 

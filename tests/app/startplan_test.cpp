@@ -19,7 +19,7 @@ protected:
     {
         ASSERT_TRUE(dir.isValid());
         environment.workingDirectory = dir.path();
-        environment.basisOrdner = dir.path() + u"/basis/"_s;
+        environment.baseFolder = dir.path() + u"/basis/"_s;
         environment.centralConfigCandidates = {dir.filePath(u"config.ini"_s)};
         environment.userSettingsFile = dir.filePath(u"benutzer.ini"_s);
     }
@@ -43,9 +43,9 @@ protected:
 TEST_F(StartPlanTest, NothingThereGivesTheDefaults)
 {
     const StartPlan p = plan();
-    EXPECT_EQ(p.einstellungen, defaultEinstellungen(environment.basisOrdner));
-    EXPECT_EQ(p.argument.art, KommandozeilenArgument::Art::Keins);
-    EXPECT_EQ(p.themenOrdner, environment.basisOrdner);
+    EXPECT_EQ(p.settings, defaultEinstellungen(environment.baseFolder));
+    EXPECT_EQ(p.argument.kind, CommandLineArgument::Kind::None);
+    EXPECT_EQ(p.topicFolder, environment.baseFolder);
 }
 
 TEST_F(StartPlanTest, TheCentralFileOverridesTheUserStore)
@@ -54,9 +54,9 @@ TEST_F(StartPlanTest, TheCentralFileOverridesTheUserStore)
     write(u"config.ini"_s, "[Optionen]\nOptionenDefZentral=1\nTonausgabe=1\n"
                            "[Start]\nThemenordner=/srv/themen\n");
     const StartPlan p = plan();
-    EXPECT_TRUE(p.einstellungen.Sound);
-    EXPECT_EQ(p.einstellungen.WerkzeugPos, 1); // not in the central file: the user's value
-    EXPECT_EQ(p.themenOrdner, u"/srv/themen/"_s);
+    EXPECT_TRUE(p.settings.Sound);
+    EXPECT_EQ(p.settings.WerkzeugPos, 1); // not in the central file: the user's value
+    EXPECT_EQ(p.topicFolder, u"/srv/themen/"_s);
 }
 
 TEST_F(StartPlanTest, BrokenFilesNeverStopTheStart)
@@ -64,7 +64,7 @@ TEST_F(StartPlanTest, BrokenFilesNeverStopTheStart)
     write(u"benutzer.ini"_s, QByteArray("\x00\xFF[General\n=\n\xFE", 12));
     write(u"config.ini"_s, QByteArray(2 * 1024 * 1024, '['));
     const StartPlan p = plan();
-    EXPECT_EQ(p.einstellungen, defaultEinstellungen(environment.basisOrdner));
+    EXPECT_EQ(p.settings, defaultEinstellungen(environment.baseFolder));
 }
 
 TEST_F(StartPlanTest, TheCommandLineWinsOverTheCentralTopicFolder)
@@ -73,6 +73,6 @@ TEST_F(StartPlanTest, TheCommandLineWinsOverTheCentralTopicFolder)
     write(u"config.ini"_s, "[Start]\nThemenordner=/srv/themen\n");
     environment.arguments = {u"klasse5"_s};
     const StartPlan p = plan();
-    EXPECT_EQ(p.argument.art, KommandozeilenArgument::Art::Ordner);
-    EXPECT_EQ(p.themenOrdner, dir.path() + u"/klasse5/"_s);
+    EXPECT_EQ(p.argument.kind, CommandLineArgument::Kind::Folder);
+    EXPECT_EQ(p.topicFolder, dir.path() + u"/klasse5/"_s);
 }

@@ -1,11 +1,11 @@
 #include "documentcontroller.h"
-#include "lernansichtwidget.h"
+#include "learningviewwidget.h"
 #include "mainmenu.h"
 #include "reportmarkup.h"
 #include "shellfixture.h"
 #include "titlebar.h"
-#include "topiccolumns.h"
-#include "topiclistwindow.h"
+#include "topicmenucolumns.h"
+#include "themenlisteform.h"
 #include "topicmenucontroller.h"
 
 #include <QAction>
@@ -109,13 +109,13 @@ TEST_F(TopicMenuTest, NextAndPreviousStepThroughTheListAndStopAtItsEnds) {
     EXPECT_EQ(topics().currentIndex(), 0);
     item(u"NaechstesDokumentderListe1"_s)->trigger();
     EXPECT_EQ(topics().currentIndex(), 1);
-    EXPECT_EQ(w.context().document.vorherigeDatei, path(u"themen/a.qvl"_s));
+    EXPECT_EQ(w.context().document.previousFile, path(u"themen/a.qvl"_s));
 
     // On the last entry nothing is read again (the previous path stays).
-    w.context().document.vorherigeDatei = u"unverändert"_s;
+    w.context().document.previousFile = u"unverändert"_s;
     item(u"NaechstesDokumentderListe1"_s)->trigger();
     EXPECT_EQ(topics().currentIndex(), 1);
-    EXPECT_EQ(w.context().document.vorherigeDatei, u"unverändert"_s);
+    EXPECT_EQ(w.context().document.previousFile, u"unverändert"_s);
 
     // A cancelled save question keeps the document and its radio mark.
     w.context().document.modified = true;
@@ -133,7 +133,7 @@ TEST_F(TopicMenuTest, NextAndPreviousStepThroughTheListAndStopAtItsEnds) {
     EXPECT_EQ(topics().currentIndex(), 0);
 
     // Outside the learning view the buttons are gone and the commands do nothing.
-    w.setModus(ModusUebung);
+    w.setModus(ModeExercise);
     EXPECT_FALSE(w.titleBar().nextButton()->isVisibleTo(&w));
     topics().nextDocument();
     EXPECT_EQ(topics().currentIndex(), 0);
@@ -151,7 +151,7 @@ TEST_F(TopicMenuTest, EmptyFolderOpensNothing) {
 TEST_F(TopicMenuTest, LongListsBreakIntoTwoColumnsThatTheKeyboardWorks) {
     writeNumbered(26);
     MainWindow& w = activateInFolder();
-    TopicColumns* columns = topics().columns();
+    TopicMenuColumns* columns = topics().columns();
     ASSERT_EQ(columns->entries().size(), 26);
     EXPECT_EQ(columns->columnBreak(), 8); // 26 div 2 - 5
     EXPECT_FALSE(topics().entryAction(0)->isVisible());
@@ -227,7 +227,7 @@ TEST_F(TopicMenuTest, FolderCommandsTellHowManyDocumentsWereRead) {
     topics().setFolderChooser([this] { return path(u"andere"_s); });
     item(u"Ordnerwaehlen1"_s)->trigger();
     EXPECT_FALSE(w.context().documentOpen);
-    EXPECT_EQ(w.context().zustand.aktuellerOrdner, path(u"andere/"_s));
+    EXPECT_EQ(w.context().state.currentFolder, path(u"andere/"_s));
     EXPECT_EQ(topics().liste().size(), 2u);
     EXPECT_EQ(prompter->order, QStringList({message}));
 
@@ -258,7 +258,7 @@ TEST_F(TopicMenuTest, StartPageWithoutCommandLineDocumentCloses) {
 
     item(u"Startseite1"_s)->trigger();
     EXPECT_FALSE(w.context().documentOpen);
-    EXPECT_EQ(w.context().zustand.themenOrdner, w.context().zustand.aktuellerOrdner);
+    EXPECT_EQ(w.context().state.topicFolder, w.context().state.currentFolder);
     EXPECT_EQ(topics().liste().size(), 2u); // the current folder stays listed
     EXPECT_TRUE(w.view().startPanel()->isVisibleTo(&w));
 }
@@ -268,7 +268,7 @@ TEST_F(TopicMenuTest, ListWindowShowsCopiesAndSavesTheList) {
     writeDocument(u"themen/b.qvl"_s, u"Ahorn"_s);
     activateInFolder();
     item(u"Themenlistedrucken1"_s)->trigger();
-    TopicListWindow* list = topics().listWindow();
+    TThemenlisteForm* list = topics().listWindow();
     EXPECT_TRUE(list->isVisible());
     EXPECT_EQ(list->windowTitle(), u"Themenliste"_s);
     EXPECT_EQ(list->textView()->toPlainText(), u"Themenliste\n\n1: Ahorn\n2: Übersicht"_s);

@@ -27,7 +27,7 @@ TEST(Document, ResetFreesObjectsAndRestoresNewDocumentValues)
     doc.clearObjects();
 
     EXPECT_TRUE(doc.objects.empty());
-    EXPECT_EQ(doc.vorherigeDatei, QStringLiteral("/tmp/alt.qvl"));
+    EXPECT_EQ(doc.previousFile, QStringLiteral("/tmp/alt.qvl"));
     EXPECT_TRUE(doc.datei.isEmpty());
     EXPECT_TRUE(doc.header.titel.isEmpty());
     EXPECT_EQ(doc.header.DokTyp, 0);
@@ -39,10 +39,10 @@ TEST(Document, ResetFreesObjectsAndRestoresNewDocumentValues)
     EXPECT_EQ(doc.zMin, 0);
     EXPECT_EQ(doc.zMax, 0);
     EXPECT_FALSE(doc.modified);
-    EXPECT_EQ(doc.geometrie.ratioArt, 0);
-    EXPECT_EQ(doc.geometrie.ratioBreite, 4);
-    EXPECT_EQ(doc.geometrie.ratioHoehe, 3);
-    EXPECT_EQ(doc.geometrie.bildGroesse, 100);
+    EXPECT_EQ(doc.geometry.ratioArt, 0);
+    EXPECT_EQ(doc.geometry.ratioBreite, 4);
+    EXPECT_EQ(doc.geometry.ratioHoehe, 3);
+    EXPECT_EQ(doc.geometry.bildGroesse, 100);
     // Column 7 of the cluster backgrounds takes colour 7 mod 5 = 2.
     EXPECT_EQ(doc.header.LueckentabelleSpaltenHtgd[7].Farbe, 0xFFC080u);
     EXPECT_EQ(doc.header.LueckentabelleSpaltenHtgd[7].Deckung, 50);
@@ -99,7 +99,7 @@ TEST(Document, TypeNames)
 
 TEST(PageGeometry, DerivedAfterReading)
 {
-    const SeitenGeometrie g = deriveSeitenGeometrie(QSize(400, 300), {0.1, 0.0, 0.3, 0.0});
+    const PageGeometry g = pageGeometryFor(QSize(400, 300), {0.1, 0.0, 0.3, 0.0});
     EXPECT_EQ(g.ratioArt, 1);
     EXPECT_EQ(g.ratioBreite, 560);
     EXPECT_EQ(g.ratioHoehe, 300);
@@ -109,10 +109,10 @@ TEST(PageGeometry, DerivedAfterReading)
     EXPECT_EQ(g.bildGroesse, 100); // max(300/300, 400/560)
 
     // A picture without margin; and hostile margins that would make the ratio vanish.
-    const SeitenGeometrie plain = deriveSeitenGeometrie(QSize(870, 600), {});
+    const PageGeometry plain = pageGeometryFor(QSize(870, 600), {});
     EXPECT_EQ(plain.ratioBreite, 870);
     EXPECT_EQ(plain.randAnteil, 0);
-    const SeitenGeometrie bad = deriveSeitenGeometrie(QSize(10, 10), {-2.0, 0, 0, 0});
+    const PageGeometry bad = pageGeometryFor(QSize(10, 10), {-2.0, 0, 0, 0});
     EXPECT_GT(bad.ratioBreite, 0);
 }
 
@@ -120,7 +120,7 @@ TEST(PageGeometry, AppliedToSquarePicture)
 {
     Document doc;
     doc.basisbild = QImage(400, 400, QImage::Format_ARGB32);
-    doc.geometrie = SeitenGeometrie{1, 10, 7, 0, 100, 50, 50};
+    doc.geometry = PageGeometry{1, 10, 7, 0, 100, 50, 50};
     doc.applyPageGeometry(false);
     EXPECT_DOUBLE_EQ(doc.header.RandErw.left, 0.21375);
     EXPECT_DOUBLE_EQ(doc.header.RandErw.right, 0.21375);
@@ -129,7 +129,7 @@ TEST(PageGeometry, AppliedToSquarePicture)
     EXPECT_TRUE(doc.modified);
 
     // Round trip: the geometry derived from that margin gives it back.
-    const SeitenGeometrie derived = deriveSeitenGeometrie(QSize(400, 400), doc.header.RandErw);
+    const PageGeometry derived = pageGeometryFor(QSize(400, 400), doc.header.RandErw);
     EXPECT_EQ(derived.ratioBreite, 571);
     EXPECT_EQ(derived.horizPosition, 50);
 }
@@ -147,7 +147,7 @@ TEST(PageGeometry, KeepsPageObjectsOnTheBasePicture)
     ObjDataTyp gap = label;
     gap.Typ = 3; // generated objects are laid out again, not moved
     doc.objects = {label, gap};
-    doc.geometrie = SeitenGeometrie{0, 1, 1, 0, 100, 50, 50}; // no margin at all
+    doc.geometry = PageGeometry{0, 1, 1, 0, 100, 50, 50}; // no margin at all
     doc.applyPageGeometry(true);
     EXPECT_EQ(doc.header.RandErw, RandRect{});
     EXPECT_NEAR(doc.objects[0].Sx, 0.32, 1e-12);

@@ -400,7 +400,7 @@ TEST(DocumentReaderFile, MessagesAndStateOnFailure)
         EXPECT_TRUE(doc.objects.empty());
         EXPECT_TRUE(doc.header.titel.isEmpty());
         EXPECT_TRUE(doc.datei.isEmpty());
-        EXPECT_EQ(doc.vorherigeDatei, QStringLiteral("/offen.qvl"));
+        EXPECT_EQ(doc.previousFile, QStringLiteral("/offen.qvl"));
         doc.datei = QStringLiteral("/offen.qvl");
     }
     EXPECT_TRUE(msgCannotRead(QStringLiteral("a")).contains(QStringLiteral(
@@ -417,8 +417,8 @@ TEST(DocumentReaderFile, MessagesAndStateOnFailure)
     ASSERT_TRUE(r.ok);
     EXPECT_TRUE(r.messages.isEmpty());
     EXPECT_EQ(doc.datei, path);
-    EXPECT_EQ(doc.vorherigeDatei, QStringLiteral("/offen.qvl"));
-    EXPECT_EQ(doc.geometrie.ratioBreite, 560);
+    EXPECT_EQ(doc.previousFile, QStringLiteral("/offen.qvl"));
+    EXPECT_EQ(doc.geometry.ratioBreite, 560);
     EXPECT_FALSE(doc.modified);
 }
 

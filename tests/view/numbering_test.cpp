@@ -1,6 +1,6 @@
 #include "numbering.h"
 #include "viewtestsupport.h"
-#include "zufallsgenerator.h"
+#include "randomgenerator.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -31,38 +31,38 @@ TEST(Numbering, LabelsAsDigitsOrLettersWithApostrophes)
         {0, 1, u"?"}, {-1, 0, u"?"}, {27, 0, u"27"}, {1, 0, u"1"},
     };
     for (const Fall& f : faelle)
-        EXPECT_EQ(nummernText(f.nummer, f.numArt), QString::fromUtf16(f.text)) << f.nummer;
+        EXPECT_EQ(numberText(f.nummer, f.numArt), QString::fromUtf16(f.text)) << f.nummer;
 }
 
 TEST(Numbering, CandidatesDependOnTheDocumentType)
 {
-    Document d = leeresDokument(100, 100);
+    Document d = emptyDocument(100, 100);
     for (int typ : {0, 1, 2, 3, 6, 10, 20, 24, 51, 51, 53, 60})
         d.objects.push_back(objekt(typ, 0.5, 0.5));
     d.objects[9].Aktiv = true; // the second 51
 
     d.header.DokTyp = 0;
-    EXPECT_EQ(nummerierungsKandidaten(d), (std::vector<int>{0, 3, 4, 6, 9, 11}))
+    EXPECT_EQ(numberingCandidates(d), (std::vector<int>{0, 3, 4, 6, 9, 11}))
         << "cross-matching elements only when active";
     d.header.DokTyp = 2;
-    EXPECT_EQ(nummerierungsKandidaten(d), (std::vector<int>{5}));
+    EXPECT_EQ(numberingCandidates(d), (std::vector<int>{5}));
     d.header.DokTyp = 3;
-    EXPECT_EQ(nummerierungsKandidaten(d), (std::vector<int>{7}));
+    EXPECT_EQ(numberingCandidates(d), (std::vector<int>{7}));
     d.header.DokTyp = 6;
-    EXPECT_EQ(nummerierungsKandidaten(d), (std::vector<int>{0, 3, 4, 6, 9, 11}));
+    EXPECT_EQ(numberingCandidates(d), (std::vector<int>{0, 3, 4, 6, 9, 11}));
 }
 
 TEST(Numbering, OrderedTopToBottomThenLeftToRightOrByCaption)
 {
-    Document d = leeresDokument(100, 100);
+    Document d = emptyDocument(100, 100);
     d.objects.push_back(objekt(0, 0.8, 0.5, QStringLiteral("beta")));
     d.objects.push_back(objekt(0, 0.2, 0.5, QStringLiteral("Alpha")));
     d.objects.push_back(objekt(0, 0.5, 0.1, QStringLiteral("gamma")));
     d.objects.push_back(objekt(1, 0.5, 0.0, QStringLiteral("fest")));
     d.objects.push_back(objekt(20, 0.5, 0.0, QStringLiteral("frage")));
-    Zufallsgenerator zufall(1);
+    RandomGenerator random(1);
 
-    abdeckenUndNummerieren(d, NummerierungGeordnet, zufall);
+    coverAndNumber(d, NumberingOrdered, random);
     EXPECT_EQ(nummern(d), (std::vector<int>{4, 3, 2, -1, -1}));
     // Position 1 went to the question (Typ 20, smallest Ky with the label),
     // which takes no number: the query fields keep their places.
@@ -71,23 +71,23 @@ TEST(Numbering, OrderedTopToBottomThenLeftToRightOrByCaption)
     EXPECT_EQ(d.objects[4].AbfrageStatus, 0) << "so is a candidate without number";
 
     d.header.GeordnetArt = 1;
-    nummeriereAbfragefelder(d, NummerierungGeordnet, zufall);
+    numberQueryFields(d, NumberingOrdered, random);
     EXPECT_EQ(d.objects[1].AbfrageNummer, 1) << "Alpha before beta, case ignored";
     EXPECT_EQ(d.objects[0].AbfrageNummer, 2);
 
-    nummeriereAbfragefelder(d, NummerierungFragezeichen, zufall);
+    numberQueryFields(d, NumberingQuestionMarks, random);
     EXPECT_EQ(nummern(d), (std::vector<int>{0, 0, 0, -1, -1}));
 }
 
 TEST(Numbering, RandomNumbersAreAPermutationFromTheSeededGenerator)
 {
-    Document d = leeresDokument(100, 100);
+    Document d = emptyDocument(100, 100);
     for (int i = 0; i < 12; ++i)
         d.objects.push_back(objekt(0, 0.5, i / 12.0));
-    Zufallsgenerator a(42), b(42);
-    nummeriereAbfragefelder(d, NummerierungZufaellig, a);
+    RandomGenerator a(42), b(42);
+    numberQueryFields(d, NumberingRandom, a);
     const std::vector<int> erste = nummern(d);
-    nummeriereAbfragefelder(d, NummerierungZufaellig, b);
+    numberQueryFields(d, NumberingRandom, b);
     EXPECT_EQ(nummern(d), erste) << "the same seed, the same numbers";
 
     std::vector<int> sortiert = erste;
@@ -99,7 +99,7 @@ TEST(Numbering, RandomNumbersAreAPermutationFromTheSeededGenerator)
 
 TEST(Numbering, MultipleChoiceAnswersCountWithinTheirQuestion)
 {
-    Document d = leeresDokument(100, 100);
+    Document d = emptyDocument(100, 100);
     d.header.DokTyp = 3;
     for (int frage : {1, 1, 1, 2, 2}) {
         ObjDataTyp antwort = objekt(24, 0.5, 0.9 - frage * 0.1);
@@ -107,12 +107,12 @@ TEST(Numbering, MultipleChoiceAnswersCountWithinTheirQuestion)
         d.objects.push_back(antwort);
     }
     d.objects.push_back(objekt(0, 0.5, 0.5)); // no candidate in this type
-    Zufallsgenerator zufall(7);
+    RandomGenerator random(7);
 
-    nummeriereAbfragefelder(d, NummerierungGeordnet, zufall);
+    numberQueryFields(d, NumberingOrdered, random);
     EXPECT_EQ(nummern(d), (std::vector<int>{1, 2, 3, 1, 2, -1}));
 
-    nummeriereAbfragefelder(d, NummerierungZufaellig, zufall);
+    numberQueryFields(d, NumberingRandom, random);
     std::vector<int> erste(d.objects.size() - 1);
     for (size_t i = 0; i < erste.size(); ++i)
         erste[i] = d.objects[i].AbfrageNummer;
@@ -123,12 +123,12 @@ TEST(Numbering, MultipleChoiceAnswersCountWithinTheirQuestion)
 
 TEST(Numbering, SingleQuestionAnswersShowQuestionMarks)
 {
-    Document d = leeresDokument(100, 100);
+    Document d = emptyDocument(100, 100);
     d.header.DokTyp = 2;
     d.objects.push_back(objekt(10, 0.5, 0.5));
     d.objects.push_back(objekt(0, 0.5, 0.5));
-    Zufallsgenerator zufall(1);
-    abdeckenUndNummerieren(d, NummerierungGeordnet, zufall);
+    RandomGenerator random(1);
+    coverAndNumber(d, NumberingOrdered, random);
     EXPECT_EQ(nummern(d), (std::vector<int>{0, -1}));
     EXPECT_EQ(d.objects[0].AbfrageStatus, -1);
 }

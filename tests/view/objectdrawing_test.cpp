@@ -18,11 +18,11 @@ namespace {
 // page's own size and returns the ink of the label.
 QRect tinteEinesX(int seitenBreite)
 {
-    Document d = leeresDokument(seitenBreite, seitenBreite / 2);
+    Document d = emptyDocument(seitenBreite, seitenBreite / 2);
     d.objects.push_back(objekt(1, 0.5, 0.5, QStringLiteral("X")));
     ViewComposer composer(d);
-    composer.setAnsichtsBereich(d.basisbild.size());
-    composer.neuAufbauen();
+    composer.setViewArea(d.basisbild.size());
+    composer.rebuild();
     EXPECT_EQ(composer.seite().width(), seitenBreite);
     return tinte(composer.seite(), composer.seite().rect());
 }
@@ -52,13 +52,13 @@ TEST(ObjectDrawing, CoveredQuestionMarkShrinksIntoALowField)
     bild.fill(Qt::white);
     const QRect feld(20, 40, 120, 10);
     QPainter painter(&bild);
-    const int groesse = zeichneAbdeckung(painter, feld, 2.0); // 44 pixels before shrinking
+    const int groesse = drawCover(painter, feld, 2.0); // 44 pixels before shrinking
     painter.end();
 
     EXPECT_LT(groesse, 44);
-    EXPECT_EQ(bild.pixel(feld.center()) & 0xFFFFFF, farbeAusWert(0xFFE4CA).rgb() & 0xFFFFFF)
+    EXPECT_EQ(bild.pixel(feld.center()) & 0xFFFFFF, colourFromValue(0xFFE4CA).rgb() & 0xFFFFFF)
         << "the field is filled";
-    EXPECT_EQ(bild.pixel(feld.topLeft()) & 0xFFFFFF, farbeAusWert(0xBB7D46).rgb() & 0xFFFFFF)
+    EXPECT_EQ(bild.pixel(feld.topLeft()) & 0xFFFFFF, colourFromValue(0xBB7D46).rgb() & 0xFFFFFF)
         << "the frame";
     // The "?" is drawn in the frame colour, darker than the fill.
     const QRect fragezeichen = tinte(bild, feld.adjusted(1, 1, -1, -1), 200);
@@ -75,13 +75,13 @@ TEST(ObjectDrawing, AutomaticSideOfACard)
     };
     // On a page twice as wide as high a vertical distance counts double.
     const Fall faelle[] = {
-        {0.5, 0.5, 0.75, 1.0, 2.0, SeiteRechts}, // exact diagonal goes right
-        {0.5, 0.5, 0.25, 1.0, 2.0, SeiteLinks},  // ... or left
-        {0.5, 0.5, 0.25, 0.0, 2.0, SeiteLinks},
-        {0.5, 0.5, 0.5, 0.5, 2.0, SeiteRechts}, // no distance at all
-        {0.5, 0.5, 0.6, 0.0, 2.0, SeiteOben},
-        {0.5, 0.5, 0.6, 0.9, 1.0, SeiteUnten},
-        {0.5, 0.5, 0.6, 0.9, 8.0, SeiteRechts},
+        {0.5, 0.5, 0.75, 1.0, 2.0, SideRight}, // exact diagonal goes right
+        {0.5, 0.5, 0.25, 1.0, 2.0, SideLeft},  // ... or left
+        {0.5, 0.5, 0.25, 0.0, 2.0, SideLeft},
+        {0.5, 0.5, 0.5, 0.5, 2.0, SideRight}, // no distance at all
+        {0.5, 0.5, 0.6, 0.0, 2.0, SideTop},
+        {0.5, 0.5, 0.6, 0.9, 1.0, SideBottom},
+        {0.5, 0.5, 0.6, 0.9, 8.0, SideRight},
     };
     for (const Fall& f : faelle) {
         EXPECT_EQ(automatischeSeite(f.sx, f.sy, f.kx, f.ky, f.aspekt), f.seite)
@@ -89,60 +89,60 @@ TEST(ObjectDrawing, AutomaticSideOfACard)
     }
 
     ObjDataTyp o = objekt(0, 0.5, 0.5);
-    o.KAusr = SeiteAutomatisch;
+    o.KAusr = SideAutomatic;
     o.Kx = 0.2;
-    EXPECT_EQ(kartenSeite(o, 1.0), SeiteLinks);
-    EXPECT_EQ(o.KAusrAkt, SeiteLinks) << "the computed side is kept";
+    EXPECT_EQ(cardSide(o, 1.0), SideLeft);
+    EXPECT_EQ(o.KAusrAkt, SideLeft) << "the computed side is kept";
     o.Kx = 0.9;
-    EXPECT_EQ(kartenSeite(o, 1.0), SeiteLinks) << "and used while it is set";
+    EXPECT_EQ(cardSide(o, 1.0), SideLeft) << "and used while it is set";
     o.KAusr = 9;
-    EXPECT_EQ(kartenSeite(o, 1.0), SeiteZentriert);
+    EXPECT_EQ(cardSide(o, 1.0), SideCentred);
 }
 
 TEST(ObjectDrawing, CardStandsAtTheGapOnItsSide)
 {
     const QPoint p(100, 100);
     const QSize g(40, 20);
-    EXPECT_EQ(platziereKarte(p, g, SeiteRechts, 7), QRect(107, 90, 40, 20));
-    EXPECT_EQ(platziereKarte(p, g, SeiteLinks, 7), QRect(53, 90, 40, 20));
-    EXPECT_EQ(platziereKarte(p, g, SeiteOben, 7), QRect(80, 73, 40, 20));
-    EXPECT_EQ(platziereKarte(p, g, SeiteUnten, 7), QRect(80, 107, 40, 20));
-    EXPECT_EQ(platziereKarte(p, g, SeiteZentriert, 7), QRect(80, 90, 40, 20));
+    EXPECT_EQ(placeCard(p, g, SideRight, 7), QRect(107, 90, 40, 20));
+    EXPECT_EQ(placeCard(p, g, SideLeft, 7), QRect(53, 90, 40, 20));
+    EXPECT_EQ(placeCard(p, g, SideTop, 7), QRect(80, 73, 40, 20));
+    EXPECT_EQ(placeCard(p, g, SideBottom, 7), QRect(80, 107, 40, 20));
+    EXPECT_EQ(placeCard(p, g, SideCentred, 7), QRect(80, 90, 40, 20));
 }
 
 TEST(ObjectDrawing, CardIsRecordedForHitTestsAndKeepsItsMinimumWidth)
 {
-    Document d = leeresDokument(870, 600);
+    Document d = emptyDocument(870, 600);
     ObjDataTyp o = objekt(1, 0.5, 0.5, QStringLiteral("i"));
-    const ZeichenKontext kontext = ZeichenKontext::fuer(d.header, QSize(870, 600));
+    const DrawContext kontext = DrawContext::forPage(d.header, QSize(870, 600));
     QImage bild(870, 600, QImage::Format_ARGB32_Premultiplied);
     bild.fill(Qt::white);
-    ObjectDrawer zeichner;
-    const QRect karte = zeichner.zeichne(bild, kontext, o);
+    ObjectDrawer drawer;
+    const QRect card = drawer.draw(bild, kontext, o);
 
-    EXPECT_EQ(karte.width(), 30) << "round(30 x S) at least";
-    EXPECT_DOUBLE_EQ(QRectF(karte).center().x(), 435.0);
-    EXPECT_NEAR(QRectF(karte).center().y(), 300.0, 0.5);
-    EXPECT_DOUBLE_EQ(o.KartRect.left, karte.left() / 870.0);
-    EXPECT_DOUBLE_EQ(o.KartRect.bottom, (karte.top() + karte.height()) / 600.0);
+    EXPECT_EQ(card.width(), 30) << "round(30 x S) at least";
+    EXPECT_DOUBLE_EQ(QRectF(card).center().x(), 435.0);
+    EXPECT_NEAR(QRectF(card).center().y(), 300.0, 0.5);
+    EXPECT_DOUBLE_EQ(o.KartRect.left, card.left() / 870.0);
+    EXPECT_DOUBLE_EQ(o.KartRect.bottom, (card.top() + card.height()) / 600.0);
     EXPECT_DOUBLE_EQ(o.KartBreite, 30 / 870.0);
 }
 
 TEST(ObjectDrawing, PictureIsAsHighAsAnXAndKeepsItsAspect)
 {
-    Document d = leeresDokument(870, 600);
+    Document d = emptyDocument(870, 600);
     ObjDataTyp o = objekt(7, 0.5, 0.5);
     o.Bild = QImage(300, 100, QImage::Format_ARGB32);
     o.Bild.fill(Qt::red);
     o.Fsize = 20; // a big picture step
-    ObjectDrawer zeichner;
-    const QRect karte = zeichner.karte(ZeichenKontext::fuer(d.header, QSize(870, 600)), o);
-    const int h = zeilenHoehe(objektSchrift(QStringLiteral("Arial"), 62));
-    EXPECT_EQ(karte.height(), h);
-    EXPECT_NEAR(karte.width(), 3 * h, 1);
+    ObjectDrawer drawer;
+    const QRect card = drawer.card(DrawContext::forPage(d.header, QSize(870, 600)), o);
+    const int h = lineHeightPx(objektSchrift(QStringLiteral("Arial"), 62));
+    EXPECT_EQ(card.height(), h);
+    EXPECT_NEAR(card.width(), 3 * h, 1);
 
     o.Bild = QImage(10, 100, QImage::Format_ARGB32); // narrow: the card keeps 30 pixels
-    EXPECT_EQ(zeichner.karte(ZeichenKontext::fuer(d.header, QSize(870, 600)), o).width(), 30);
+    EXPECT_EQ(drawer.card(DrawContext::forPage(d.header, QSize(870, 600)), o).width(), 30);
 }
 
 TEST(ObjectDrawing, TextShrinksUntilItFitsTheRoom)
@@ -150,7 +150,7 @@ TEST(ObjectDrawing, TextShrinksUntilItFitsTheRoom)
     CardTextCache cache;
     const QString text = QStringLiteral("ein ziemlich langer Text, der umbrochen wird");
     const auto frei = cache.setze(text, QStringLiteral("Arial"), 30, 0, 200, 1000);
-    ASSERT_GT(frei->zeilenAnzahl(), 1) << "wrapped at the width";
+    ASSERT_GT(frei->lineCount(), 1) << "wrapped at the width";
     EXPECT_EQ(frei->font().pixelSize(), 30);
     EXPECT_LE(frei->groesse().width(), 200);
 
@@ -161,7 +161,7 @@ TEST(ObjectDrawing, TextShrinksUntilItFitsTheRoom)
     // A word wider than the line stays whole.
     const auto wort = cache.setze(QStringLiteral("Donaudampfschifffahrt"), QStringLiteral("Arial"),
                                   22, 0, 50, 1000);
-    EXPECT_EQ(wort->zeilenAnzahl(), 1);
+    EXPECT_EQ(wort->lineCount(), 1);
     EXPECT_GT(wort->groesse().width(), 50);
 
     // Nothing fits: the size stops at 3.
@@ -170,34 +170,34 @@ TEST(ObjectDrawing, TextShrinksUntilItFitsTheRoom)
 
 TEST(ObjectDrawing, PointsAreEllipsePolygonsWidenedByTheirTitles)
 {
-    EXPECT_EQ(ellipsenEcken(15), 24);
-    EXPECT_EQ(ellipsenEcken(100), 40);
-    EXPECT_EQ(ellipsenEcken(75), 32); // 30 lies between 28 and 32: ties to even
-    EXPECT_EQ(ellipsenPolygon(QRectF(0, 0, 200, 100)).size(), 40);
+    EXPECT_EQ(ellipseCorners(15), 24);
+    EXPECT_EQ(ellipseCorners(100), 40);
+    EXPECT_EQ(ellipseCorners(75), 32); // 30 lies between 28 and 32: ties to even
+    EXPECT_EQ(ellipsePolygon(QRectF(0, 0, 200, 100)).size(), 40);
 
     ObjDataTyp punkt = objekt(2, 0.5, 0.5);
     punkt.PktCap = QStringLiteral("Info");
-    EXPECT_EQ(punktDurchmesser(punkt, 1.0), 30) << "a short title fits";
+    EXPECT_EQ(pointDiameter(punkt, 1.0), 30) << "a short title fits";
     punkt.PktCap = QStringLiteral("Informationen");
-    const int breit = punktDurchmesser(punkt, 1.0);
+    const int breit = pointDiameter(punkt, 1.0);
     EXPECT_GT(breit, 30);
     punkt.PktCap = QStringLiteral("In");
-    EXPECT_EQ(punktDurchmesser(punkt, 1.0), 30) << "titles under 3 characters never widen";
+    EXPECT_EQ(pointDiameter(punkt, 1.0), 30) << "titles under 3 characters never widen";
     punkt.PktCap2 = QStringLiteral("Informationen");
-    EXPECT_GT(punktDurchmesser(punkt, 1.0), 30);
+    EXPECT_GT(pointDiameter(punkt, 1.0), 30);
 }
 
 TEST(ObjectDrawing, ColourValuesAndSystemColours)
 {
-    EXPECT_EQ(farbeAusWert(0x0000FF), QColor(255, 0, 0));
-    EXPECT_EQ(farbeAusWert(0x00FF00), QColor(0, 255, 0));
-    EXPECT_EQ(farbeAusWert(0xFF0000), QColor(0, 0, 255));
-    EXPECT_EQ(farbeAusWert(0x123456), QColor(0x56, 0x34, 0x12));
+    EXPECT_EQ(colourFromValue(0x0000FF), QColor(255, 0, 0));
+    EXPECT_EQ(colourFromValue(0x00FF00), QColor(0, 255, 0));
+    EXPECT_EQ(colourFromValue(0xFF0000), QColor(0, 0, 255));
+    EXPECT_EQ(colourFromValue(0x123456), QColor(0x56, 0x34, 0x12));
     // System colours: the low byte names the colour, not the RGB bytes.
-    EXPECT_EQ(farbeAusWert(0x80000005), QColor(255, 255, 255));    // window
-    EXPECT_EQ(farbeAusWert(0x80000008), QColor(0, 0, 0));          // window text
-    EXPECT_EQ(farbeAusWert(0x8000000F), QColor(0xD4, 0xD0, 0xC8)); // button face
-    EXPECT_EQ(farbeAusWert(0x800000FF), QColor(0, 0, 0));          // unknown index
-    EXPECT_EQ(farbeAusWert(0x0000FF, 50).alpha(), 128);
+    EXPECT_EQ(colourFromValue(0x80000005), QColor(255, 255, 255));    // window
+    EXPECT_EQ(colourFromValue(0x80000008), QColor(0, 0, 0));          // window text
+    EXPECT_EQ(colourFromValue(0x8000000F), QColor(0xD4, 0xD0, 0xC8)); // button face
+    EXPECT_EQ(colourFromValue(0x800000FF), QColor(0, 0, 0));          // unknown index
+    EXPECT_EQ(colourFromValue(0x0000FF, 50).alpha(), 128);
     EXPECT_EQ(deckungAlpha(150), 255);
 }

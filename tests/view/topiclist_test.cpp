@@ -1,5 +1,5 @@
 #include "topiclist.h"
-#include "topicpages.h"
+#include "topicmenupages.h"
 
 #include "documentio.h"
 
@@ -31,7 +31,7 @@ void writeBytes(const QString& path, const QByteArray& bytes)
 
 } // namespace
 
-TEST(Themenliste, ReadsReadableDocumentsSortedByTitle)
+TEST(TopicList, ReadsReadableDocumentsSortedByTitle)
 {
     QTemporaryDir dir;
     writeDocument(dir.filePath(QStringLiteral("b.qvl")), QStringLiteral("zebra"));
@@ -56,7 +56,7 @@ TEST(Themenliste, ReadsReadableDocumentsSortedByTitle)
     // The order follows the user's locale; this test asks for German.
     const QLocale before;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    const Themenliste list = readThemenliste(dir.path());
+    const TopicList list = readTopicList(dir.path());
     QLocale::setDefault(before);
     QStringList titles;
     for (const ThemenDataTyp& e : list)
@@ -72,19 +72,19 @@ TEST(Themenliste, ReadsReadableDocumentsSortedByTitle)
     ASSERT_NE(ohne, list.end());
     EXPECT_EQ(ohne->dateinameKlein, QStringLiteral("ohne.qvl"));
 
-    EXPECT_TRUE(readThemenliste(dir.filePath(QStringLiteral("verschwunden"))).empty());
-    EXPECT_TRUE(readThemenliste(QString()).empty());
+    EXPECT_TRUE(readTopicList(dir.filePath(QStringLiteral("verschwunden"))).empty());
+    EXPECT_TRUE(readTopicList(QString()).empty());
 }
 
-TEST(Themenliste, SortIgnoresCaseAlsoInTheCLocale)
+TEST(TopicList, SortIgnoresCaseAlsoInTheCLocale)
 {
     const QLocale before;
     for (const QLocale& locale : {QLocale::c(), QLocale(QLocale::German, QLocale::Germany)}) {
         QLocale::setDefault(locale);
-        Themenliste list;
+        TopicList list;
         for (const char* title : {"Zebra", "apfel", "Birne"})
             list.push_back({QString::fromUtf8(title), QString(), QString()});
-        sortThemenliste(list);
+        sortTopicList(list);
         EXPECT_EQ(list[0].titel, QStringLiteral("apfel")) << locale.name().toStdString();
         EXPECT_EQ(list[1].titel, QStringLiteral("Birne"));
         EXPECT_EQ(list[2].titel, QStringLiteral("Zebra"));
@@ -92,9 +92,9 @@ TEST(Themenliste, SortIgnoresCaseAlsoInTheCLocale)
     QLocale::setDefault(before);
 }
 
-TEST(ThemenSeiten, PagesOfSixty)
+TEST(TopicMenuPages, PagesOfSixty)
 {
-    const ThemenSeite first = themenSeite(0, 61);
+    const TopicMenuPage first = topicMenuPage(0, 61);
     EXPECT_EQ(first.start, 0);
     EXPECT_EQ(first.end, 60);
     EXPECT_FALSE(first.previousEnabled);
@@ -102,42 +102,42 @@ TEST(ThemenSeiten, PagesOfSixty)
     EXPECT_EQ(first.nextCaption, QStringLiteral("Nächste 60 Dokumente anzeigen (von 61)"));
     EXPECT_EQ(first.previousCaption, QStringLiteral("Vorherige 60 Dokumente anzeigen"));
     // The next page never starts past count - 60: it shows entries 2..61.
-    const ThemenSeite second = themenSeite(first.start + 60, 61);
+    const TopicMenuPage second = topicMenuPage(first.start + 60, 61);
     EXPECT_EQ(second.start, 1);
     EXPECT_EQ(second.end, 61);
     EXPECT_TRUE(second.previousEnabled);
     EXPECT_FALSE(second.nextEnabled);
-    EXPECT_EQ(themenSeite(-60, 10).start, 0);
-    EXPECT_EQ(themenSeite(0, 0).end, 0);
+    EXPECT_EQ(topicMenuPage(-60, 10).start, 0);
+    EXPECT_EQ(topicMenuPage(0, 0).end, 0);
 }
 
-TEST(ThemenSeiten, TwoColumnsAboveTwentyFiveEntries)
+TEST(TopicMenuPages, TwoColumnsAboveTwentyFiveEntries)
 {
-    EXPECT_EQ(themenSeite(0, 25).columnBreakBefore, -1);
-    EXPECT_EQ(themenSeite(0, 26).columnBreakBefore, 8); // 26 div 2 - 5: before entry 9
-    EXPECT_EQ(themenSeite(60, 200).columnBreakBefore, 60 + 25);
+    EXPECT_EQ(topicMenuPage(0, 25).columnBreakBefore, -1);
+    EXPECT_EQ(topicMenuPage(0, 26).columnBreakBefore, 8); // 26 div 2 - 5: before entry 9
+    EXPECT_EQ(topicMenuPage(60, 200).columnBreakBefore, 60 + 25);
 }
 
-TEST(ThemenSeiten, PageFollowsTheCurrentEntry)
+TEST(TopicMenuPages, PageFollowsTheCurrentEntry)
 {
-    EXPECT_EQ(seitenStartFuer(130, 0, 200), 120);
-    EXPECT_EQ(seitenStartFuer(5, 120, 200), 0);
-    EXPECT_EQ(seitenStartFuer(190, 0, 200), 140); // the last page starts at count - 60
-    EXPECT_EQ(seitenStartFuer(-1, 60, 200), 60);
+    EXPECT_EQ(pageStartFor(130, 0, 200), 120);
+    EXPECT_EQ(pageStartFor(5, 120, 200), 0);
+    EXPECT_EQ(pageStartFor(190, 0, 200), 140); // the last page starts at count - 60
+    EXPECT_EQ(pageStartFor(-1, 60, 200), 60);
 }
 
-TEST(ThemenSeiten, CaptionsAndNeighbours)
+TEST(TopicMenuPages, CaptionsAndNeighbours)
 {
-    EXPECT_EQ(themenMenuCaption(0, QStringLiteral("Blume")), QStringLiteral("&1:  Blume"));
-    EXPECT_EQ(themenMenuCaption(9, QStringLiteral("A & B")), QStringLiteral("10:  A && B"));
+    EXPECT_EQ(topicMenuCaption(0, QStringLiteral("Blume")), QStringLiteral("&1:  Blume"));
+    EXPECT_EQ(topicMenuCaption(9, QStringLiteral("A & B")), QStringLiteral("10:  A && B"));
     const QString hostile = QStringLiteral("a\tb\r\nc") + QString(10000, u'x');
-    const QString caption = themenMenuCaption(2, hostile);
+    const QString caption = topicMenuCaption(2, hostile);
     EXPECT_TRUE(caption.startsWith(QStringLiteral("&3:  a b  cx")));
     EXPECT_LE(caption.size(), 110);
     EXPECT_TRUE(caption.endsWith(QChar(0x2026)));
 
-    EXPECT_EQ(nachbarEintrag(4, 1, 5), 4); // the last entry stays
-    EXPECT_EQ(nachbarEintrag(0, -1, 5), 0);
-    EXPECT_EQ(nachbarEintrag(-1, 1, 5), 0);
-    EXPECT_EQ(nachbarEintrag(0, 1, 0), -1); // empty list: nothing to open
+    EXPECT_EQ(neighbourEntry(4, 1, 5), 4); // the last entry stays
+    EXPECT_EQ(neighbourEntry(0, -1, 5), 0);
+    EXPECT_EQ(neighbourEntry(-1, 1, 5), 0);
+    EXPECT_EQ(neighbourEntry(0, 1, 0), -1); // empty list: nothing to open
 }

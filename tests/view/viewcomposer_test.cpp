@@ -5,7 +5,7 @@
 #include "viewcomposer.h"
 #include "viewgeometry.h"
 #include "viewtestsupport.h"
-#include "zufallsgenerator.h"
+#include "randomgenerator.h"
 
 #include <QPainter>
 #include <cmath>
@@ -31,15 +31,15 @@ ObjDataTyp gruenesEtikett(double x, double y, int ebene = 1)
 // Whether the green card shows around `p` (its text may cover `p` itself).
 bool gruen(const QImage& bild, QPoint p)
 {
-    return hatFarbe(bild, QRect(p - QPoint(10, 5), QSize(20, 10)), farbeAusWert(kGruen));
+    return hatFarbe(bild, QRect(p - QPoint(10, 5), QSize(20, 10)), colourFromValue(kGruen));
 }
 
-QImage komponiere(Document& d, QSize bereich, const AnsichtsZustand& zustand = {})
+QImage komponiere(Document& d, QSize bereich, const ViewState& state = {})
 {
     ViewComposer composer(d);
-    composer.zustand() = zustand;
-    composer.setAnsichtsBereich(bereich);
-    composer.neuAufbauen();
+    composer.state() = state;
+    composer.setViewArea(bereich);
+    composer.rebuild();
     return composer.seite();
 }
 
@@ -47,60 +47,60 @@ QImage komponiere(Document& d, QSize bereich, const AnsichtsZustand& zustand = {
 
 TEST(ViewComposer, LayersHideTheirObjectsOutsideAnExercise)
 {
-    Document d = leeresDokument(870, 600, Qt::red);
+    Document d = emptyDocument(870, 600, Qt::red);
     d.objects.push_back(gruenesEtikett(0.5, 0.5));
     const QPoint mitte(435, 300);
 
-    AnsichtsZustand zustand;
-    EXPECT_TRUE(gruen(komponiere(d, {870, 600}, zustand), mitte));
+    ViewState state;
+    EXPECT_TRUE(gruen(komponiere(d, {870, 600}, state), mitte));
 
-    zustand.ebenen[1] = false;
-    const QImage ohne = komponiere(d, {870, 600}, zustand);
+    state.layers[1] = false;
+    const QImage ohne = komponiere(d, {870, 600}, state);
     EXPECT_EQ(ohne.pixel(mitte), QColor(Qt::red).rgb()) << "the label is gone, the base stays";
 
-    zustand.ebenen[0] = false;
-    EXPECT_EQ(komponiere(d, {870, 600}, zustand).pixel(mitte), QColor(Qt::white).rgb())
+    state.layers[0] = false;
+    EXPECT_EQ(komponiere(d, {870, 600}, state).pixel(mitte), QColor(Qt::white).rgb())
         << "without the base picture layer the page is white";
 
-    zustand.uebung.laeuft = true; // an exercise shows every layer
-    const QImage uebung = komponiere(d, {870, 600}, zustand);
-    EXPECT_TRUE(gruen(uebung, mitte));
-    EXPECT_EQ(uebung.pixel(10, 10), QColor(Qt::red).rgb());
+    state.exercise.running = true; // an exercise shows every layer
+    const QImage exercise = komponiere(d, {870, 600}, state);
+    EXPECT_TRUE(gruen(exercise, mitte));
+    EXPECT_EQ(exercise.pixel(10, 10), QColor(Qt::red).rgb());
 }
 
 TEST(ViewComposer, TargetPointSizeZeroHidesOpenTargetsButNotCards)
 {
-    Document d = leeresDokument(870, 600);
+    Document d = emptyDocument(870, 600);
     ObjDataTyp ziel = objekt(0, 0.3, 0.5, QStringLiteral("Ziel"));
     ziel.AbfrageStatus = -5;
     ziel.AbfrageNummer = 3;
     d.objects.push_back(ziel);
     d.objects.push_back(gruenesEtikett(0.7, 0.5));
     const QRect zielBereich(261 - 20, 300 - 20, 40, 40);
-    const QColor markenFarbe = farbeAusWert(0xE8ECEC);
+    const QColor markenFarbe = colourFromValue(0xE8ECEC);
 
-    AnsichtsZustand zustand;
-    zustand.uebung.laeuft = true;
+    ViewState state;
+    state.exercise.running = true;
     d.header.Zielpunktgroesse = 100;
-    const QImage voll = komponiere(d, {870, 600}, zustand);
+    const QImage voll = komponiere(d, {870, 600}, state);
     EXPECT_TRUE(hatFarbe(voll, zielBereich, markenFarbe));
     EXPECT_FALSE(tinte(voll, zielBereich).isEmpty()) << "outline and number";
 
     d.header.Zielpunktgroesse = 0;
-    const QImage ohne = komponiere(d, {870, 600}, zustand);
+    const QImage ohne = komponiere(d, {870, 600}, state);
     EXPECT_TRUE(tinte(ohne, zielBereich, 250).isEmpty()) << "nothing at the target";
     EXPECT_TRUE(gruen(ohne, QPoint(609, 300))) << "the card stays";
     EXPECT_GT(d.objects[0].KartRect.right, d.objects[0].KartRect.left)
         << "the invisible target can still be hit";
 
-    zustand.uebung.laeuft = false; // outside the exercise the field is its label
+    state.exercise.running = false; // outside the exercise the field is its label
     d.objects[0].AbfrageStatus = 0;
-    EXPECT_FALSE(tinte(komponiere(d, {870, 600}, zustand), zielBereich).isEmpty());
+    EXPECT_FALSE(tinte(komponiere(d, {870, 600}, state), zielBereich).isEmpty());
 }
 
 TEST(ViewComposer, SingleQuestionsShowOnlyTheCurrentQuestion)
 {
-    Document d = leeresDokument(870, 600);
+    Document d = emptyDocument(870, 600);
     d.header.AnzFrageNummern = 2;
     ObjDataTyp erste = gruenesEtikett(0.25, 0.5);
     erste.FrageNummer = 1;
@@ -108,9 +108,9 @@ TEST(ViewComposer, SingleQuestionsShowOnlyTheCurrentQuestion)
     zweite.FrageNummer = 2;
     d.objects = {erste, zweite, gruenesEtikett(0.5, 0.1)}; // the last belongs to no question
 
-    AnsichtsZustand zustand;
-    zustand.aktuelleFrage = 2;
-    const QImage bild = komponiere(d, {870, 600}, zustand);
+    ViewState state;
+    state.currentQuestion = 2;
+    const QImage bild = komponiere(d, {870, 600}, state);
     EXPECT_FALSE(gruen(bild, QPoint(217, 300)));
     EXPECT_TRUE(gruen(bild, QPoint(652, 300)));
     EXPECT_TRUE(gruen(bild, QPoint(435, 60)));
@@ -118,7 +118,7 @@ TEST(ViewComposer, SingleQuestionsShowOnlyTheCurrentQuestion)
 
 TEST(ViewComposer, UncoveringOneFieldRedrawsOnlyItsRectangleAndMatchesAFullComposition)
 {
-    Document d = leeresDokument(870, 600);
+    Document d = emptyDocument(870, 600);
     QPainter(&d.basisbild).fillRect(0, 0, 870, 300, QColor(30, 60, 120)); // two-coloured base
     d.objects.push_back(gruenesEtikett(0.5, 0.45));
     for (double x : {0.45, 0.55, 0.8}) {
@@ -130,29 +130,29 @@ TEST(ViewComposer, UncoveringOneFieldRedrawsOnlyItsRectangleAndMatchesAFullCompo
         feld.LinieFarbe = 0x0000FF;
         d.objects.push_back(feld);
     }
-    Zufallsgenerator zufall(1);
-    abdeckenUndNummerieren(d, NummerierungGeordnet, zufall);
+    RandomGenerator random(1);
+    coverAndNumber(d, NumberingOrdered, random);
 
-    for (int zoomStufe : {0, 4}) {
+    for (int zoomLevel : {0, 4}) {
         ViewComposer composer(d);
-        composer.zustand().zoomStufe = zoomStufe;
-        composer.setAnsichtsBereich({870, 600});
-        composer.neuAufbauen();
+        composer.state().zoomLevel = zoomLevel;
+        composer.setViewArea({870, 600});
+        composer.rebuild();
 
         d.objects[2].AbfrageStatus = 0;
-        const QRect geaendert = composer.objektNeuZeichnen(2);
+        const QRect geaendert = composer.redrawObject(2);
         ASSERT_FALSE(geaendert.isEmpty());
         EXPECT_LT(geaendert.width() * geaendert.height(),
                   composer.ansicht().width() * composer.ansicht().height() / 20);
 
         ViewComposer frisch(d);
-        frisch.zustand().zoomStufe = zoomStufe;
-        frisch.setAnsichtsBereich({870, 600});
-        frisch.neuAufbauen();
-        EXPECT_TRUE(composer.seite() == frisch.seite()) << "zoom " << zoomStufe;
-        EXPECT_TRUE(composer.endSeite() == frisch.endSeite());
+        frisch.state().zoomLevel = zoomLevel;
+        frisch.setViewArea({870, 600});
+        frisch.rebuild();
+        EXPECT_TRUE(composer.seite() == frisch.seite()) << "zoom " << zoomLevel;
+        EXPECT_TRUE(composer.finalPage() == frisch.finalPage());
         EXPECT_TRUE(composer.ansicht() == frisch.ansicht());
-        EXPECT_TRUE(composer.sichtbarerAusschnitt() == frisch.sichtbarerAusschnitt());
+        EXPECT_TRUE(composer.visibleSection() == frisch.visibleSection());
 
         d.objects[2].AbfrageStatus = -1;
     }
@@ -160,11 +160,11 @@ TEST(ViewComposer, UncoveringOneFieldRedrawsOnlyItsRectangleAndMatchesAFullCompo
 
 TEST(ViewComposer, LayoutHooksRunAtTheirSteps)
 {
-    Document d = leeresDokument(870, 600);
+    Document d = emptyDocument(870, 600);
     d.header.DokTyp = 4;
     std::vector<LayoutPhase> reihenfolge;
     const auto male = [&reihenfolge](LayoutPhase phase, QColor farbe, QRect wo) {
-        return [&reihenfolge, phase, farbe, wo](LayoutHookKontext& k) {
+        return [&reihenfolge, phase, farbe, wo](LayoutHookContext& k) {
             reihenfolge.push_back(phase);
             QPainter painter(&k.seite);
             painter.setClipRect(k.clip);
@@ -173,37 +173,37 @@ TEST(ViewComposer, LayoutHooksRunAtTheirSteps)
     };
     const QRect vorFeld(10, 10, 20, 20), nachFeld(50, 10, 20, 20), ueberFeld(90, 10, 20, 20);
     registerViewLayoutHook(
-        4, LayoutPhase::Seitenhintergrund,
-        male(LayoutPhase::Seitenhintergrund, Qt::yellow, QRect(130, 10, 20, 20)));
-    registerViewLayoutHook(4, LayoutPhase::VorSeiteOhneObjekte,
-                           male(LayoutPhase::VorSeiteOhneObjekte, Qt::blue, vorFeld));
-    registerViewLayoutHook(4, LayoutPhase::NachSeiteOhneObjekte,
-                           male(LayoutPhase::NachSeiteOhneObjekte, Qt::red, nachFeld));
-    registerViewLayoutHook(4, LayoutPhase::Ueberlagerung,
-                           male(LayoutPhase::Ueberlagerung, Qt::green, ueberFeld));
+        4, LayoutPhase::Background,
+        male(LayoutPhase::Background, Qt::yellow, QRect(130, 10, 20, 20)));
+    registerViewLayoutHook(4, LayoutPhase::BeforePageWithoutObjects,
+                           male(LayoutPhase::BeforePageWithoutObjects, Qt::blue, vorFeld));
+    registerViewLayoutHook(4, LayoutPhase::AfterPageWithoutObjects,
+                           male(LayoutPhase::AfterPageWithoutObjects, Qt::red, nachFeld));
+    registerViewLayoutHook(4, LayoutPhase::Overlay,
+                           male(LayoutPhase::Overlay, Qt::green, ueberFeld));
 
     ViewComposer composer(d);
-    composer.setAnsichtsBereich({870, 600});
-    composer.neuAufbauen();
+    composer.setViewArea({870, 600});
+    composer.rebuild();
     EXPECT_EQ(reihenfolge, (std::vector<LayoutPhase>{
-                               LayoutPhase::Seitenhintergrund, LayoutPhase::VorSeiteOhneObjekte,
-                               LayoutPhase::NachSeiteOhneObjekte, LayoutPhase::Ueberlagerung}));
+                               LayoutPhase::Background, LayoutPhase::BeforePageWithoutObjects,
+                               LayoutPhase::AfterPageWithoutObjects, LayoutPhase::Overlay}));
     const auto farbe = [](const QImage& bild, QRect wo) { return QColor(bild.pixel(wo.center())); };
-    EXPECT_EQ(farbe(composer.seiteOhneObjekte(), vorFeld), QColor(Qt::blue));
-    EXPECT_EQ(farbe(composer.seiteOhneObjekte(), nachFeld), QColor(Qt::white));
-    EXPECT_EQ(farbe(composer.seiteMitFestenObjekten(), nachFeld), QColor(Qt::red));
-    EXPECT_EQ(farbe(composer.seiteMitFestenObjekten(), ueberFeld), QColor(Qt::white));
+    EXPECT_EQ(farbe(composer.pageWithoutObjects(), vorFeld), QColor(Qt::blue));
+    EXPECT_EQ(farbe(composer.pageWithoutObjects(), nachFeld), QColor(Qt::white));
+    EXPECT_EQ(farbe(composer.pageWithFixedObjects(), nachFeld), QColor(Qt::red));
+    EXPECT_EQ(farbe(composer.pageWithFixedObjects(), ueberFeld), QColor(Qt::white));
     EXPECT_EQ(farbe(composer.seite(), ueberFeld), QColor(Qt::green));
 
     d.header.DokTyp = 5; // other types do not run them
     reihenfolge.clear();
-    composer.neuAufbauen();
+    composer.rebuild();
     EXPECT_TRUE(reihenfolge.empty());
 
-    for (LayoutPhase phase : {LayoutPhase::Seitenhintergrund, LayoutPhase::VorSeiteOhneObjekte,
-                              LayoutPhase::NachSeiteOhneObjekte, LayoutPhase::Ueberlagerung})
+    for (LayoutPhase phase : {LayoutPhase::Background, LayoutPhase::BeforePageWithoutObjects,
+                              LayoutPhase::AfterPageWithoutObjects, LayoutPhase::Overlay})
         registerViewLayoutHook(4, phase, {});
-    EXPECT_FALSE(hasViewLayoutHook(4, LayoutPhase::Ueberlagerung));
+    EXPECT_FALSE(hasLayoutHook(4, LayoutPhase::Overlay));
 }
 
 TEST(ViewGeometry, FittingZoomAndClipping)
@@ -212,7 +212,7 @@ TEST(ViewGeometry, FittingZoomAndClipping)
         QSizeF seite;
         QSize bereich;
         double zoom;
-        QSize eingepasst, seitenBild, ansicht;
+        QSize eingepasst, pagePicture, ansicht;
     };
     const Fall faelle[] = {
         {{1000, 500}, {800, 600}, 1.0, {800, 400}, {800, 400}, {800, 400}},  // width-limited
@@ -221,68 +221,68 @@ TEST(ViewGeometry, FittingZoomAndClipping)
         {{1000, 500}, {800, 600}, 1.25, {800, 400}, {1000, 500}, {800, 500}},
     };
     for (const Fall& f : faelle) {
-        const SeitenEinpassung e = passeSeiteEin(f.seite, f.bereich, f.zoom);
+        const PageFit e = fitPage(f.seite, f.bereich, f.zoom);
         EXPECT_EQ(e.eingepasst, f.eingepasst);
-        EXPECT_EQ(e.seitenBild, f.seitenBild);
+        EXPECT_EQ(e.pagePicture, f.pagePicture);
         EXPECT_EQ(e.ansicht, f.ansicht);
     }
-    EXPECT_DOUBLE_EQ(zoomFaktor(2), 1.5);
-    EXPECT_DOUBLE_EQ(zoomFaktor(9), 2.0);
+    EXPECT_DOUBLE_EQ(zoomFactor(2), 1.5);
+    EXPECT_DOUBLE_EQ(zoomFactor(9), 2.0);
 }
 
 TEST(ViewGeometry, SectionKeepsItsCentreInsideThePage)
 {
-    EXPECT_EQ(platziereAusschnitt(QRectF(0, 0, 1, 1), QSizeF(0.5, 0.75)),
+    EXPECT_EQ(placeSection(QRectF(0, 0, 1, 1), QSizeF(0.5, 0.75)),
               QRectF(0.25, 0.125, 0.5, 0.75));
-    EXPECT_EQ(platziereAusschnitt(QRectF(0.8, 0.0, 0.2, 0.2), QSizeF(0.5, 0.5)),
+    EXPECT_EQ(placeSection(QRectF(0.8, 0.0, 0.2, 0.2), QSizeF(0.5, 0.5)),
               QRectF(0.5, 0.0, 0.5, 0.5))
         << "clamped at the right and top edges";
-    EXPECT_EQ(verschiebeAusschnitt(QRectF(0.25, 0.25, 0.5, 0.5), -1.0, 0.1),
+    EXPECT_EQ(moveSection(QRectF(0.25, 0.25, 0.5, 0.5), -1.0, 0.1),
               QRectF(0.0, 0.35, 0.5, 0.5));
 
     const QRectF ausschnitt(0.25, 0.125, 0.5, 0.75);
-    const QPointF seite = ansichtZuSeite(QPointF(400, 300), QSize(800, 600), ausschnitt);
+    const QPointF seite = viewToPage(QPointF(400, 300), QSize(800, 600), ausschnitt);
     EXPECT_DOUBLE_EQ(seite.x(), 0.5);
     EXPECT_DOUBLE_EQ(seite.y(), 0.5);
-    EXPECT_EQ(seiteZuAnsicht(seite, QSize(800, 600), ausschnitt), QPointF(400, 300));
-    EXPECT_EQ(ansichtZuSeite(QPointF(-5000, 9000), QSize(800, 600), ausschnitt), QPointF(0, 1))
+    EXPECT_EQ(pageToView(seite, QSize(800, 600), ausschnitt), QPointF(400, 300));
+    EXPECT_EQ(viewToPage(QPointF(-5000, 9000), QSize(800, 600), ausschnitt), QPointF(0, 1))
         << "clamped to the page";
 
     // Through the composer: the centre survives a change of zoom.
-    Document d = leeresDokument(1000, 500);
+    Document d = emptyDocument(1000, 500);
     ViewComposer composer(d);
-    composer.setAnsichtsBereich({800, 600});
-    composer.zustand().zoomStufe = 4;
-    composer.neuAufbauen();
-    composer.verschiebeAusschnitt(-0.1, 0.0);
-    const QPointF mitte = composer.sichtbarerBereich().center();
-    composer.zustand().zoomStufe = 2;
-    composer.neuAufbauen();
-    EXPECT_NEAR(composer.sichtbarerBereich().center().x(), mitte.x(), 1e-9);
+    composer.setViewArea({800, 600});
+    composer.state().zoomLevel = 4;
+    composer.rebuild();
+    composer.moveSection(-0.1, 0.0);
+    const QPointF mitte = composer.visibleArea().center();
+    composer.state().zoomLevel = 2;
+    composer.rebuild();
+    EXPECT_NEAR(composer.visibleArea().center().x(), mitte.x(), 1e-9);
     EXPECT_EQ(composer.ansicht().size(), QSize(800, 600));
 }
 
 TEST(PageBackground, HugeBasePicturesAreReducedAndOpacityAndMarginApply)
 {
-    EXPECT_EQ(reduzierteBasisGroesse({4000, 3000}, 100), QSize(2000, 1500));
-    EXPECT_EQ(reduzierteBasisGroesse({1500, 1000}, 50), QSize(1000, 667)); // 1500 / 0.5 > 2000
-    EXPECT_EQ(reduzierteBasisGroesse({2000, 100}, 100), QSize(2000, 100));
+    EXPECT_EQ(reducedBaseSize({4000, 3000}, 100), QSize(2000, 1500));
+    EXPECT_EQ(reducedBaseSize({1500, 1000}, 50), QSize(1000, 667)); // 1500 / 0.5 > 2000
+    EXPECT_EQ(reducedBaseSize({2000, 100}, 100), QSize(2000, 100));
 
-    Document d = leeresDokument(400, 300, Qt::black);
+    Document d = emptyDocument(400, 300, Qt::black);
     d.header.RandErw = {0.5, 0.0, 0.0, 0.0};
     d.header.HtgdCol = 0x0000FF; // red page colour
     d.header.BasisbildDeck = 50;
     d.derivePageGeometry();
-    PageBackground hintergrund;
-    const QImage& bild = hintergrund.hintergrund(d, QSize(600, 300));
+    PageBackground background;
+    const QImage& bild = background.background(d, QSize(600, 300));
     EXPECT_EQ(QColor(bild.pixel(50, 150)), QColor(255, 0, 0)) << "the margin";
     const QColor mitte(bild.pixel(400, 150)); // half black over the red page
     EXPECT_NEAR(mitte.red(), 127, 2);
     EXPECT_EQ(mitte.green(), 0);
 
-    hintergrund.hintergrund(d, QSize(600, 300));
-    EXPECT_EQ(hintergrund.aufbauZaehler(), 1) << "built once, then reused";
+    background.background(d, QSize(600, 300));
+    EXPECT_EQ(background.buildCount(), 1) << "built once, then reused";
     d.header.BasisbildDeck = 100;
-    EXPECT_EQ(QColor(hintergrund.hintergrund(d, QSize(600, 300)).pixel(400, 150)),
+    EXPECT_EQ(QColor(background.background(d, QSize(600, 300)).pixel(400, 150)),
               QColor(Qt::black));
 }

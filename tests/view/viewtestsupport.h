@@ -9,7 +9,7 @@
 namespace quorvel::test {
 
 // A document on a plain base picture of w x h pixels without margin.
-inline Document leeresDokument(int w, int h, QColor basis = Qt::white)
+inline Document emptyDocument(int w, int h, QColor basis = Qt::white)
 {
     Document d;
     d.basisbild = QImage(w, h, QImage::Format_ARGB32);

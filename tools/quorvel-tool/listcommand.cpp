@@ -1,7 +1,7 @@
 #include "listcommand.h"
 
 #include "topiclist.h"
-#include "topicpages.h"
+#include "topicmenupages.h"
 
 #include <QDir>
 
@@ -15,10 +15,10 @@ CommandOutcome listCommand(const QString& folder)
         outcome.errors << QStringLiteral("Der Ordner \"%1\" existiert nicht.").arg(folder);
         return outcome;
     }
-    const Themenliste list = readThemenliste(folder);
+    const TopicList list = readTopicList(folder);
     QString text;
     for (size_t i = 0; i < list.size(); ++i)
-        text += QStringLiteral("%1:  %2\n").arg(i + 1).arg(themenMenuTitle(shownTitle(list[i])));
+        text += QStringLiteral("%1:  %2\n").arg(i + 1).arg(topicMenuTitle(shownTitle(list[i])));
     outcome.output = text.toUtf8();
     return outcome;
 }

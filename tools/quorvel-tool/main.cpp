@@ -207,7 +207,7 @@ CommandOutcome runRender(const ParsedArguments& a) {
         const auto zoom = parseRenderInt(a.value("--zoom"), 0, 4, QStringLiteral("--zoom"), error);
         if (!zoom)
             return usageOutcome(error, command);
-        options.zoomStufe = *zoom;
+        options.zoomLevel = *zoom;
     }
     if (a.has("--numbering")) {
         const auto mode =
@@ -220,7 +220,7 @@ CommandOutcome runRender(const ParsedArguments& a) {
         const auto layers = parseRenderLayers(a.value("--layers"), error);
         if (!layers)
             return usageOutcome(error, command);
-        options.ebenen = *layers;
+        options.layers = *layers;
     }
     options.aufdecken = a.has("--uncover");
     return renderCommand(a.positional[0], a.positional[1], options);

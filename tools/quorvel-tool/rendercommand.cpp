@@ -5,7 +5,7 @@
 #include "numbering.h"
 #include "picturefile.h"
 #include "viewcomposer.h"
-#include "zufallsgenerator.h"
+#include "randomgenerator.h"
 
 #include <QRegularExpression>
 
@@ -48,9 +48,9 @@ std::optional<int> parseRenderInt(const QString& value, int min, int max, const 
 }
 
 std::optional<std::array<bool, 4>> parseRenderLayers(const QString& value, QString& error) {
-    std::array<bool, 4> ebenen{false, false, false, false};
+    std::array<bool, 4> layers{false, false, false, false};
     if (value.trimmed().isEmpty())
-        return ebenen;
+        return layers;
     for (const QString& teil : value.split(u',')) {
         bool ok = false;
         const int ebene = teil.trimmed().toInt(&ok);
@@ -60,9 +60,9 @@ std::optional<std::array<bool, 4>> parseRenderLayers(const QString& value, QStri
                         .arg(value);
             return std::nullopt;
         }
-        ebenen[size_t(ebene)] = true;
+        layers[size_t(ebene)] = true;
     }
-    return ebenen;
+    return layers;
 }
 
 CommandOutcome renderCommand(const QString& documentPath, const QString& outputPath,
@@ -76,18 +76,18 @@ CommandOutcome renderCommand(const QString& documentPath, const QString& outputP
         return {kExitFailure, {}, lines};
     }
 
-    Zufallsgenerator zufall;
-    abdeckenUndNummerieren(document, options.nummerierung, zufall);
+    RandomGenerator random;
+    coverAndNumber(document, options.nummerierung, random);
     if (options.aufdecken) {
         for (ObjDataTyp& objekt : document.objects)
             objekt.AbfrageStatus = 0;
     }
 
     ViewComposer composer(document);
-    composer.zustand().zoomStufe = options.zoomStufe;
-    composer.zustand().ebenen = options.ebenen;
-    composer.setAnsichtsBereich(options.groesse);
-    composer.neuAufbauen();
+    composer.state().zoomLevel = options.zoomLevel;
+    composer.state().layers = options.layers;
+    composer.setViewArea(options.groesse);
+    composer.rebuild();
 
     QString message;
     if (!savePictureFile(composer.ansicht(), outputPath, &message))

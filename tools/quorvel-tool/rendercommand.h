@@ -15,10 +15,10 @@ namespace quorvel {
 // (or all uncovered), numbered in a numbering mode, with the listed layers.
 struct RenderOptions {
     QSize groesse{1024, 768};
-    int zoomStufe = 0;
+    int zoomLevel = 0;
     bool aufdecken = false;
     int nummerierung = 1; // 0 question marks, 1 ordered, 2 random
-    std::array<bool, 4> ebenen{true, true, true, true};
+    std::array<bool, 4> layers{true, true, true, true};
 };
 
 // Reads the option values of `render` ("--size WxH", "--zoom N", "--numbering N",

@@ -3,7 +3,7 @@
 #include "artwork.h"
 #include "documentio.h"
 #include "filedialogfilter.h"
-#include "lernansichtwidget.h"
+#include "learningviewwidget.h"
 #include "numbering.h"
 #include "programfolders.h"
 #include "shellcontext.h"
@@ -21,7 +21,7 @@ const QImage& startPicture()
 {
     // The base picture of the empty state; the view draws it itself at the
     // size it shows it.
-    static const QImage picture = startbild();
+    static const QImage picture = drawStartPicture();
     return picture;
 }
 
@@ -34,7 +34,7 @@ QString windowCaption(const QString& documentPath)
     return QStringLiteral("Quorvel - ") + QFileInfo(documentPath).fileName();
 }
 
-DocumentController::DocumentController(ShellContext& context, LernansichtWidget& view,
+DocumentController::DocumentController(ShellContext& context, LearningViewWidget& view,
                                        QWidget* dialogParent)
     : QObject(dialogParent)
     , m_context(context)
@@ -42,23 +42,23 @@ DocumentController::DocumentController(ShellContext& context, LernansichtWidget&
     , m_dialogParent(dialogParent)
 {
     // Resizes compose the view too: the section is mirrored after each one.
-    connect(&m_view, &LernansichtWidget::neuAufgebaut, this, &DocumentController::mirrorViewState);
+    connect(&m_view, &LearningViewWidget::rebuilt, this, &DocumentController::mirrorViewState);
 }
 
 void DocumentController::rebuildView()
 {
-    AnsichtsZustand& ansicht = m_view.composer().zustand();
-    ansicht.zoomStufe = m_context.zustand.zoomStufe;
-    ansicht.aktuelleFrage = m_context.zustand.aktuelleFrage;
-    m_view.neuAufbauen();
+    ViewState& ansicht = m_view.composer().state();
+    ansicht.zoomLevel = m_context.state.zoomLevel;
+    ansicht.currentQuestion = m_context.state.currentQuestion;
+    m_view.rebuild();
 }
 
 void DocumentController::mirrorViewState()
 {
     const ViewComposer& composer = m_view.composer();
-    m_context.zustand.sichtbarerBereich = composer.sichtbarerBereich();
-    m_context.zustand.zoomStufe = composer.zustand().zoomStufe;
-    m_context.zustand.zoomFaktor = zoomFaktor(composer.zustand().zoomStufe);
+    m_context.state.visibleArea = composer.visibleArea();
+    m_context.state.zoomLevel = composer.state().zoomLevel;
+    m_context.state.zoomFactor = zoomFactor(composer.state().zoomLevel);
 }
 
 QFileDialog* DocumentController::openDialog()
@@ -69,8 +69,8 @@ QFileDialog* DocumentController::openDialog()
     m_openDialog->setObjectName(QStringLiteral("OpenDialog1"));
     m_openDialog->setAcceptMode(QFileDialog::AcceptOpen);
     m_openDialog->setFileMode(QFileDialog::ExistingFile);
-    m_openDialog->setNameFilters(qtNameFilters(dokumentOeffnenFilter()));
-    m_openDialog->setDefaultSuffix(QString::fromUtf16(kDokumentEndung));
+    m_openDialog->setNameFilters(qtNameFilters(openDocumentFilter()));
+    m_openDialog->setDefaultSuffix(QString::fromUtf16(kDocumentExtension));
     m_openDialog->resize(860, 560);
     return m_openDialog;
 }
@@ -79,19 +79,19 @@ bool DocumentController::readAsCurrent(const QString& path)
 {
     const bool existed = QFileInfo::exists(path);
     ReadOptions options;
-    options.ratio = m_context.seitenRatio();
+    options.ratio = m_context.pageRatio();
     // The wait cursor while the file is read, as long reads show it.
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const DocumentResult result = readDocumentFile(m_context.document, path, options);
     QApplication::restoreOverrideCursor();
 
-    m_context.zustand.werkzeug = WerkzeugZeiger;
+    m_context.state.werkzeug = WerkzeugZeiger;
     if (result.ok) {
         m_context.documentOpen = true;
-        m_context.zustand.aktuelleFrage = 0;
-        m_context.zustand.themenOrdner = withTrailingSlash(QFileInfo(path).absolutePath());
-        abdeckenUndNummerieren(m_context.document, m_context.zustand.nummerierungsModus,
-                               m_context.zufall);
+        m_context.state.currentQuestion = 0;
+        m_context.state.topicFolder = withTrailingSlash(QFileInfo(path).absolutePath());
+        coverAndNumber(m_context.document, m_context.state.numberingMode,
+                               m_context.random);
         rebuildView();
         m_view.setStartPanelVisible(false);
         Q_EMIT documentChanged();
@@ -104,22 +104,22 @@ bool DocumentController::readAsCurrent(const QString& path)
     return false;
 }
 
-void DocumentController::Oeffnen1Click()
+void DocumentController::openDocument()
 {
     QFileDialog* dialog = openDialog();
-    dialog->setDirectory(m_context.zustand.aktuellerOrdner);
+    dialog->setDirectory(m_context.state.currentFolder);
     if (dialog->exec() != QDialog::Accepted)
         return;
     const QStringList chosen = dialog->selectedFiles();
     if (chosen.isEmpty())
         return;
-    m_context.zustand.aktuellerOrdner = withTrailingSlash(QFileInfo(chosen.first()).absolutePath());
+    m_context.state.currentFolder = withTrailingSlash(QFileInfo(chosen.first()).absolutePath());
     readAsCurrent(chosen.first());
 }
 
-bool DocumentController::Schliessen1Click()
+bool DocumentController::closeDocument()
 {
-    if (!askAbortRun(m_context.zustand.Modus, m_context.shutdownHooks, m_context.prompt()))
+    if (!askAbortRun(m_context.state.Modus, m_context.shutdownHooks, m_context.prompt()))
         return false;
     if (!askSaveChanges(m_context.document, m_context.shutdownHooks, m_context.prompt()))
         return false;
@@ -131,12 +131,12 @@ void DocumentController::showEmptyState()
 {
     Document& document = m_context.document;
     document.clearObjects();
-    document.reset(m_context.seitenRatio());
+    document.reset(m_context.pageRatio());
     document.basisbild = startPicture();
     document.derivePageGeometry();
     m_context.documentOpen = false;
-    m_context.zustand.aktuelleFrage = 0;
-    m_view.composer().cachesLeeren();
+    m_context.state.currentQuestion = 0;
+    m_view.composer().clearCaches();
     rebuildView();
     m_view.setStartPanelVisible(true);
     Q_EMIT documentChanged();

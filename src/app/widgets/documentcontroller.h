@@ -9,13 +9,13 @@ class QWidget;
 namespace quorvel {
 
 struct ShellContext;
-class LernansichtWidget;
+class LearningViewWidget;
 
 // Opening and closing the current document and the empty start state.
 class DocumentController : public QObject {
     Q_OBJECT
 public:
-    DocumentController(ShellContext& context, LernansichtWidget& view, QWidget* dialogParent);
+    DocumentController(ShellContext& context, LearningViewWidget& view, QWidget* dialogParent);
 
     // The open dialog "Dokument öffnen", made on the first call and reused.
     QFileDialog* openDialog();
@@ -26,11 +26,11 @@ public:
     bool readAsCurrent(const QString& path);
 
     // "Ö&ffnen...": the open dialog in the current folder, then readAsCurrent.
-    void Oeffnen1Click();
+    void openDocument();
 
     // "Sch&ließen": the abort and save questions, then the start state.
     // False when a question cancelled it.
-    bool Schliessen1Click();
+    bool closeDocument();
 
     // Start picture, empty new document, start panel shown.
     void showEmptyState();
@@ -48,7 +48,7 @@ private:
     void mirrorViewState();
 
     ShellContext& m_context;
-    LernansichtWidget& m_view;
+    LearningViewWidget& m_view;
     QWidget* m_dialogParent;
     QFileDialog* m_openDialog = nullptr;
 };

@@ -34,14 +34,14 @@ constexpr int kPunkte = 14;
 void fuelleKlartext(QTextDocument& dok, const QString& text, const QString& font)
 {
     QFont f(font);
-    f.setPointSize(kInfoTextPunkte);
+    f.setPointSize(kInfoTextPoints);
     dok.setDefaultFont(f);
-    dok.setPlainText(infoTextOhneTags(text));
+    dok.setPlainText(infoTextWithoutTags(text));
 }
 
 } // namespace
 
-TInfoBox::TInfoBox(QWidget* parent)
+InfoBox::InfoBox(QWidget* parent)
     : QDialog(parent), m_bereich(new QScrollArea(this)), m_bild(new QLabel)
 {
     setObjectName(QStringLiteral("InfoBox"));
@@ -58,10 +58,10 @@ TInfoBox::TInfoBox(QWidget* parent)
     auto* knoepfe = new QHBoxLayout;
     const struct {
         const char16_t* text;
-        void (TInfoBox::*aktion)();
-    } liste[] = {{u"Drucken...", &TInfoBox::drucken},
-                 {u"Speichern...", &TInfoBox::speichern},
-                 {u"In Zwischenablage", &TInfoBox::inZwischenablage}};
+        void (InfoBox::*aktion)();
+    } liste[] = {{u"Drucken...", &InfoBox::drucken},
+                 {u"Speichern...", &InfoBox::speichern},
+                 {u"In Zwischenablage", &InfoBox::toClipboard}};
     for (const auto& k : liste) {
         auto* b = new QPushButton(QString::fromUtf16(k.text), this);
         b->setAutoDefault(false);
@@ -75,7 +75,7 @@ TInfoBox::TInfoBox(QWidget* parent)
     layout->addLayout(knoepfe);
 }
 
-void TInfoBox::zeige(const QString& text, const QString& fontFamily, QWidget* hauptfenster)
+void InfoBox::zeige(const QString& text, const QString& fontFamily, QWidget* hauptfenster)
 {
     m_text = text;
     m_font = fontFamily;
@@ -97,7 +97,7 @@ void TInfoBox::zeige(const QString& text, const QString& fontFamily, QWidget* ha
     raise();
 }
 
-void TInfoBox::keyPressEvent(QKeyEvent* event)
+void InfoBox::keyPressEvent(QKeyEvent* event)
 {
     QScrollBar* bar = m_bereich->verticalScrollBar();
     if (event->key() == Qt::Key_PageDown)
@@ -108,7 +108,7 @@ void TInfoBox::keyPressEvent(QKeyEvent* event)
         QDialog::keyPressEvent(event);
 }
 
-bool TInfoBox::eventFilter(QObject* objekt, QEvent* event)
+bool InfoBox::eventFilter(QObject* objekt, QEvent* event)
 {
     if (objekt != m_bild)
         return QDialog::eventFilter(objekt, event);
@@ -141,7 +141,7 @@ bool TInfoBox::eventFilter(QObject* objekt, QEvent* event)
     }
 }
 
-void TInfoBox::drucken()
+void InfoBox::drucken()
 {
     QPrinter printer;
     printer.setDocName(QStringLiteral("Infotext"));
@@ -153,7 +153,7 @@ void TInfoBox::drucken()
     dok.print(&printer);
 }
 
-void TInfoBox::speichern()
+void InfoBox::speichern()
 {
     const QString pfad = QFileDialog::getSaveFileName(
         this, QStringLiteral("Infotext in Datei speichern"), QString(),
@@ -162,17 +162,17 @@ void TInfoBox::speichern()
         return;
     QSaveFile datei(pfad);
     if (datei.open(QIODevice::WriteOnly)) {
-        datei.write(infoTextAlsRtf(m_text, m_font));
+        datei.write(infoTextAsRtf(m_text, m_font));
         datei.commit();
     }
 }
 
-void TInfoBox::inZwischenablage()
+void InfoBox::toClipboard()
 {
     auto* daten = new QMimeData;
-    const QString klar = infoTextOhneTags(m_text);
+    const QString klar = infoTextWithoutTags(m_text);
     daten->setText(klar);
-    daten->setData(QStringLiteral("text/rtf"), infoTextAlsRtf(m_text, m_font));
+    daten->setData(QStringLiteral("text/rtf"), infoTextAsRtf(m_text, m_font));
     QTextDocument dok;
     fuelleKlartext(dok, m_text, m_font);
     daten->setHtml(dok.toHtml());

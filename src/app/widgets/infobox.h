@@ -10,10 +10,10 @@ namespace quorvel {
 // The info box "Information": a non-modal window showing an info text as a
 // picture rendered by the markup renderer, scrolled by bar, PageUp/PageDown,
 // wheel and dragging. Print, save and copy use the text without style tags.
-class TInfoBox : public QDialog {
+class InfoBox : public QDialog {
     Q_OBJECT
 public:
-    explicit TInfoBox(QWidget* parent = nullptr);
+    explicit InfoBox(QWidget* parent = nullptr);
 
     // Shows `text` in `fontFamily` and places the box 6 pixels inside the
     // top right corner of `hauptfenster`, at most 566 pixels high.
@@ -24,7 +24,7 @@ public:
 
     void drucken();
     void speichern();
-    void inZwischenablage();
+    void toClipboard();
 
 protected:
     bool eventFilter(QObject* objekt, QEvent* event) override;

@@ -1,6 +1,6 @@
 #include "mainmenu.h"
 
-#include "hauptfensterzustand.h"
+#include "mainwindowstate.h"
 #include "menudefinition.h"
 
 #include <QAction>
@@ -116,7 +116,7 @@ void MainMenu::updateEnabled(const QString& name)
     QAction* action = m_actions.value(name);
     if (!action)
         return;
-    const bool modeAllows = m_modus == ModusLernansicht || !m_learningViewOnly.contains(name);
+    const bool modeAllows = m_modus == ModeLearningView || !m_learningViewOnly.contains(name);
     action->setEnabled(m_available.contains(name) && modeAllows);
 }
 

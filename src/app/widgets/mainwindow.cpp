@@ -1,10 +1,10 @@
 #include "mainwindow.h"
 
-#include "beendenform.h"
+#include "quitdialog.h"
 #include "documentcontroller.h"
-#include "infoform.h"
-#include "lernansichtcontroller.h"
-#include "lernansichtwidget.h"
+#include "aboutdialog.h"
+#include "learningviewcontroller.h"
+#include "learningviewwidget.h"
 #include "mainmenu.h"
 #include "messageboxprompter.h"
 #include "optionsmenubinding.h"
@@ -12,7 +12,7 @@
 #include "startplan.h"
 #include "titlebar.h"
 #include "topicmenucontroller.h"
-#include "viewexport.h"
+#include "viewexportcontroller.h"
 #include "windowstatecontroller.h"
 
 #include <QAction>
@@ -43,12 +43,12 @@ MainWindow::MainWindow(StartEnvironment environment, QWidget* parent)
 {
     setObjectName(u"HauptForm"_s);
     m_context.environment = std::move(environment);
-    m_context.zustand.programmOrdner = m_context.environment.basisOrdner;
-    m_context.einstellungen = defaultEinstellungen(m_context.environment.basisOrdner);
+    m_context.state.programFolder = m_context.environment.baseFolder;
+    m_context.settings = defaultEinstellungen(m_context.environment.baseFolder);
 
     auto* central = new QWidget(this);
     m_titleBar = new TitleBar(central);
-    m_view = new LernansichtWidget(m_context.document, central);
+    m_view = new LearningViewWidget(m_context.document, central);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -59,8 +59,8 @@ MainWindow::MainWindow(StartEnvironment environment, QWidget* parent)
     m_menu = new MainMenu(menuBar(), this);
 
     // Every dialog of the shell, created once and reused.
-    BeendenForm = new TBeendenForm(this);
-    InfoForm = new TInfoForm(this);
+    m_quitDialog = new QuitDialog(this);
+    m_aboutDialog = new AboutDialog(this);
     m_documents = new DocumentController(m_context, *m_view, this);
     m_topics = new TopicMenuController(m_context, *m_menu, *menuBar(), *m_documents, *m_titleBar,
                                        this);
@@ -70,29 +70,29 @@ MainWindow::MainWindow(StartEnvironment environment, QWidget* parent)
         if (m_context.hooks.relayout)
             m_context.hooks.relayout();
     });
-    m_context.prompter = std::make_unique<MessageBoxPrompter>(this, BeendenForm);
+    m_context.prompter = std::make_unique<MessageBoxPrompter>(this, m_quitDialog);
 
     connect(m_documents, &DocumentController::documentChanged, this, &MainWindow::documentChanged);
-    connect(m_view, &LernansichtWidget::firstPainted, this, &MainWindow::firstPainted);
+    connect(m_view, &LearningViewWidget::firstPainted, this, &MainWindow::firstPainted);
     // The file dialog takes longer to make than the rest of the window: it is
     // made once, right after the window first shows.
-    connect(m_view, &LernansichtWidget::firstPainted, this, [this] { m_documents->openDialog(); },
+    connect(m_view, &LearningViewWidget::firstPainted, this, [this] { m_documents->openDialog(); },
             Qt::QueuedConnection);
     connect(m_titleBar, &TitleBar::abortRequested, this, [this] {
         if (m_context.hooks.abortRun)
             m_context.hooks.abortRun();
     });
     connectCommands();
-    bindOptionItems(*m_menu, m_context.einstellungen);
-    showOptionSettings(*m_menu, m_context.einstellungen);
+    bindOptionItems(*m_menu, m_context.settings);
+    showOptionSettings(*m_menu, m_context.settings);
     // Tool bar, mouse, commands and points of the learning view.
-    new LernansichtController(*this);
+    new LearningViewController(*this);
 
     // The start state: learning view, start picture, empty document.
-    setModus(ModusLernansicht);
+    setModus(ModeLearningView);
     m_view->setStartText(startPanelText());
     m_documents->showEmptyState();
-    m_context.document.vorherigeDatei.clear();
+    m_context.document.previousFile.clear();
 }
 
 MainWindow::~MainWindow() = default;
@@ -103,16 +103,16 @@ void MainWindow::connectCommands()
         m_menu->setAvailable(name, true);
         connect(m_menu->action(name), &QAction::triggered, this, handler);
     };
-    command(u"Oeffnen1"_s, [this] { m_documents->Oeffnen1Click(); });
-    command(u"Schliessen1"_s, [this] { m_documents->Schliessen1Click(); });
+    command(u"Oeffnen1"_s, [this] { m_documents->openDocument(); });
+    command(u"Schliessen1"_s, [this] { m_documents->closeDocument(); });
     command(u"Beenden1"_s, [this] { close(); });
     command(u"Exportieren1"_s, [this] { m_viewExport->exportView(); });
     command(u"InZwischenablagekopieren1"_s, [this] { m_viewExport->copyView(); });
-    command(u"Vollbild1"_s, [this] { m_windowStates->Vollbild1Click(); });
-    command(u"Fenster1"_s, [this] { m_windowStates->Fenster1Click(); });
-    command(u"Minimieren1"_s, [this] { m_windowStates->Minimieren1Click(); });
-    command(u"Inhalt1"_s, [this] { Inhalt1Click(); });
-    command(u"Info1"_s, [this] { InfoForm->exec(); });
+    command(u"Vollbild1"_s, [this] { m_windowStates->toggleFullScreen(); });
+    command(u"Fenster1"_s, [this] { m_windowStates->toggleWindowFrame(); });
+    command(u"Minimieren1"_s, [this] { m_windowStates->minimise(); });
+    command(u"Inhalt1"_s, [this] { showHelpContents(); });
+    command(u"Info1"_s, [this] { m_aboutDialog->exec(); });
 
     auto* fixedSize = new QShortcut(QKeySequence(u"Shift+Alt+G"_s), this);
     fixedSize->setObjectName(u"FesteGroesse1"_s);
@@ -126,7 +126,7 @@ void MainWindow::setPrompter(std::unique_ptr<UserPrompter> prompter)
 
 void MainWindow::setModus(int modus)
 {
-    m_context.zustand.Modus = modus;
+    m_context.state.Modus = modus;
     m_menu->applyModus(modus);
     m_titleBar->setModus(modus);
 }
@@ -141,35 +141,35 @@ void MainWindow::activateFirstTime()
     {
         const std::unique_ptr<QSettings> store = openUserSettings(m_context.environment);
         StartPlan plan = planStart(m_context.environment, *store);
-        m_context.einstellungen = std::move(plan.einstellungen);
+        m_context.settings = std::move(plan.settings);
         m_context.settingsLoaded = true;
         if (const QScreen* shown = screen())
-            m_context.einstellungen.LogPixels = rnd(shown->logicalDotsPerInch());
-        m_context.document.header.Schriftart = m_context.einstellungen.Schriftart;
+            m_context.settings.LogPixels = rnd(shown->logicalDotsPerInch());
+        m_context.document.header.Schriftart = m_context.settings.Schriftart;
 
-        HauptfensterZustand& zustand = m_context.zustand;
-        zustand.zoomStufe = 0;
-        zustand.zoomFaktor = 1.0;
-        zustand.werkzeug = WerkzeugZeiger;
-        showOptionSettings(*m_menu, m_context.einstellungen);
-        setModus(ModusLernansicht);
+        MainWindowState& state = m_context.state;
+        state.zoomLevel = 0;
+        state.zoomFactor = 1.0;
+        state.werkzeug = WerkzeugZeiger;
+        showOptionSettings(*m_menu, m_context.settings);
+        setModus(ModeLearningView);
 
         // The command line: a folder, a document or a series package.
-        zustand.themenOrdner = plan.themenOrdner;
-        switch (plan.argument.art) {
-        case KommandozeilenArgument::Art::Keins:
-        case KommandozeilenArgument::Art::Ordner:
+        state.topicFolder = plan.topicFolder;
+        switch (plan.argument.kind) {
+        case CommandLineArgument::Kind::None:
+        case CommandLineArgument::Kind::Folder:
             break;
-        case KommandozeilenArgument::Art::Dokument:
-            zustand.kommandozeilenDokument = plan.argument.datei;
+        case CommandLineArgument::Kind::DocumentFile:
+            state.commandLineDocument = plan.argument.datei;
             m_documents->readAsCurrent(plan.argument.datei);
             break;
-        case KommandozeilenArgument::Art::Serienpaket:
+        case CommandLineArgument::Kind::SeriesPackage:
             if (m_context.hooks.openSeriesPackage)
                 m_context.hooks.openSeriesPackage(plan.argument.datei);
             break;
         }
-        zustand.aktuellerOrdner = zustand.themenOrdner;
+        state.currentFolder = state.topicFolder;
     }
 
     m_view->setStartPanelVisible(!m_context.documentOpen);
@@ -193,7 +193,7 @@ void MainWindow::showEvent(QShowEvent* event)
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (m_activated
-        && !runShutdownQuestions(m_context.zustand.Modus, m_context.document,
+        && !runShutdownQuestions(m_context.state.Modus, m_context.document,
                                  m_context.shutdownHooks, m_context.prompt())) {
         event->ignore();
         return;
@@ -210,9 +210,9 @@ void MainWindow::saveSettings()
     // user's values by the defaults.
     if (!m_context.settingsLoaded)
         return;
-    m_context.einstellungen.Schriftart = m_context.document.header.Schriftart;
+    m_context.settings.Schriftart = m_context.document.header.Schriftart;
     const std::unique_ptr<QSettings> store = openUserSettings(m_context.environment);
-    speichereEinstellungen(*store, m_context.einstellungen);
+    saveSettingsTo(*store, m_context.settings);
     store->sync();
 }
 
@@ -231,9 +231,9 @@ void MainWindow::documentChanged()
         m_context.hooks.refreshTopicList();
 }
 
-void MainWindow::Inhalt1Click()
+void MainWindow::showHelpContents()
 {
-    const QString index = m_context.zustand.programmOrdner + u"hilfe/index.html"_s;
+    const QString index = m_context.state.programFolder + u"hilfe/index.html"_s;
     if (!QFileInfo::exists(index) || !QDesktopServices::openUrl(QUrl::fromLocalFile(index)))
         m_context.prompt().information(u"Die Hilfe \""_s + index + u"\" wurde nicht gefunden."_s);
 }

@@ -11,9 +11,9 @@ namespace quorvel {
 
 class DocumentController;
 class MainMenu;
-class LernansichtWidget;
-class TBeendenForm;
-class TInfoForm;
+class LearningViewWidget;
+class QuitDialog;
+class AboutDialog;
 class TitleBar;
 class TopicMenuController;
 class ViewExportController;
@@ -30,15 +30,15 @@ public:
 
     ShellContext& context() { return m_context; }
     MainMenu& menu() const { return *m_menu; }
-    LernansichtWidget& view() const { return *m_view; }
+    LearningViewWidget& view() const { return *m_view; }
     TitleBar& titleBar() const { return *m_titleBar; }
     DocumentController& documents() { return *m_documents; }
     WindowStateController& windowStates() const { return *m_windowStates; }
     TopicMenuController& topics() const { return *m_topics; }
     // Export and copy of the view (menu items here, tool-bar buttons connect to its slots).
     ViewExportController& viewExport() const { return *m_viewExport; }
-    TBeendenForm* beendenForm() const { return BeendenForm; }
-    TInfoForm* infoForm() const { return InfoForm; }
+    QuitDialog* quitDialog() const { return m_quitDialog; }
+    AboutDialog* aboutDialog() const { return m_aboutDialog; }
     const ProgramCursors& cursors() const { return m_cursors; }
 
     // Replaces the way the user is asked (tests answer from a script).
@@ -70,19 +70,19 @@ private:
     void connectCommands();
     void documentChanged();
     void saveSettings();
-    void Inhalt1Click();
+    void showHelpContents();
 
     ShellContext m_context;
     ProgramCursors m_cursors;
     MainMenu* m_menu;
     TitleBar* m_titleBar;
-    LernansichtWidget* m_view;
+    LearningViewWidget* m_view;
     DocumentController* m_documents;
     WindowStateController* m_windowStates;
     TopicMenuController* m_topics;
     ViewExportController* m_viewExport;
-    TBeendenForm* BeendenForm;
-    TInfoForm* InfoForm;
+    QuitDialog* m_quitDialog;
+    AboutDialog* m_aboutDialog;
     bool m_activated = false;
 };
 

@@ -1,6 +1,6 @@
 #include "messageboxprompter.h"
 
-#include "beendenform.h"
+#include "quitdialog.h"
 
 #include <QPushButton>
 #include <QMessageBox>
@@ -43,9 +43,9 @@ QString messageBoxTitle(MessageKind kind)
     return QString();
 }
 
-MessageBoxPrompter::MessageBoxPrompter(QWidget* parent, TBeendenForm* beendenForm)
+MessageBoxPrompter::MessageBoxPrompter(QWidget* parent, QuitDialog* quitDialog)
     : m_parent(parent)
-    , m_beendenForm(beendenForm)
+    , m_beendenForm(quitDialog)
 {
 }
 

@@ -8,20 +8,20 @@ class QWidget;
 
 namespace quorvel {
 
-class TBeendenForm;
+class QuitDialog;
 
 // Asks with German message boxes ("Ja", "Nein", "Abbrechen", "OK") and the
 // closing dialog.
 class MessageBoxPrompter : public UserPrompter {
 public:
-    MessageBoxPrompter(QWidget* parent, TBeendenForm* beendenForm);
+    MessageBoxPrompter(QWidget* parent, QuitDialog* quitDialog);
 
     Answer ask(MessageKind kind, const QString& text, MessageButtons buttons) override;
     bool confirmQuit() override;
 
 private:
     QPointer<QWidget> m_parent;
-    QPointer<TBeendenForm> m_beendenForm;
+    QPointer<QuitDialog> m_beendenForm;
 };
 
 // The caption of a message box of `kind`.

@@ -1,6 +1,6 @@
 #include "optionsmenubinding.h"
 
-#include "einstellungen.h"
+#include "settings.h"
 #include "mainmenu.h"
 
 #include <QAction>
@@ -13,16 +13,16 @@ namespace {
 
 struct OptionItem {
     const char16_t* name;
-    bool Einstellungen::*field;
+    bool Settings::*field;
 };
 
 constexpr std::array<OptionItem, 6> kOptionItems = {{
-    {u"Tonausgabe1", &Einstellungen::Sound},
-    {u"NamenseingabebeiUebungen1", &Einstellungen::UebNameEingabe},
-    {u"StatusinformationbeiUebungenanzeigen1", &Einstellungen::UebStatusInfo},
-    {u"UebungsprotokolleautomatischSpeichern1", &Einstellungen::AutoProtSpeichern},
-    {u"ErgebnisseinBestenlisteEintragen1", &Einstellungen::ErgebBestListEintragen},
-    {u"Uebungsergebnisfensteranzeigen1", &Einstellungen::UebErgebAnzeigen},
+    {u"Tonausgabe1", &Settings::Sound},
+    {u"NamenseingabebeiUebungen1", &Settings::UebNameEingabe},
+    {u"StatusinformationbeiUebungenanzeigen1", &Settings::UebStatusInfo},
+    {u"UebungsprotokolleautomatischSpeichern1", &Settings::AutoProtSpeichern},
+    {u"ErgebnisseinBestenlisteEintragen1", &Settings::ErgebBestListEintragen},
+    {u"Uebungsergebnisfensteranzeigen1", &Settings::UebErgebAnzeigen},
 }};
 
 const QString kLinks = QStringLiteral("WerkzeugleisteLinks1");
@@ -30,7 +30,7 @@ const QString kRechts = QStringLiteral("WerkzeugleisteRechts1");
 
 } // namespace
 
-void bindOptionItems(MainMenu& menu, Einstellungen& settings)
+void bindOptionItems(MainMenu& menu, Settings& settings)
 {
     for (const OptionItem& item : kOptionItems) {
         const QString name = QString::fromUtf16(item.name);
@@ -48,7 +48,7 @@ void bindOptionItems(MainMenu& menu, Einstellungen& settings)
     }
 }
 
-void showOptionSettings(MainMenu& menu, const Einstellungen& settings)
+void showOptionSettings(MainMenu& menu, const Settings& settings)
 {
     for (const OptionItem& item : kOptionItems)
         menu.action(QString::fromUtf16(item.name))->setChecked(settings.*item.field);

@@ -1,6 +1,6 @@
 #include "titlebar.h"
 
-#include "hauptfensterzustand.h"
+#include "mainwindowstate.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -69,7 +69,7 @@ TitleBar::TitleBar(QWidget* parent)
     m_modeButton->setFocusPolicy(Qt::NoFocus);
     m_modeButton->setAttribute(Qt::WA_Hover);
     connect(m_modeButton, &QToolButton::clicked, this, [this] {
-        if (m_modus == ModusLernansicht)
+        if (m_modus == ModeLearningView)
             m_modeButton->setChecked(true); // already there: it stays pressed
         else
             Q_EMIT abortRequested();
@@ -98,7 +98,7 @@ TitleBar::TitleBar(QWidget* parent)
     layout->addWidget(m_nextButton);
     layout->addWidget(m_title, 1);
     layout->addWidget(m_modeButton);
-    setModus(ModusLernansicht);
+    setModus(ModeLearningView);
 }
 
 void TitleBar::paintEvent(QPaintEvent*)
@@ -144,7 +144,7 @@ QString TitleBar::documentTitle() const
 void TitleBar::setModus(int modus)
 {
     m_modus = modus;
-    const bool learning = modus == ModusLernansicht;
+    const bool learning = modus == ModeLearningView;
     m_modeButton->setText(learning ? QStringLiteral("Lernansicht")
                                    : QStringLiteral("Übung abbrechen"));
     m_modeButton->setChecked(learning);

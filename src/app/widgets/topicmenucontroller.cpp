@@ -4,11 +4,11 @@
 #include "mainmenu.h"
 #include "programfolders.h"
 #include "shellcontext.h"
-#include "themenlistebericht.h"
+#include "topiclistreport.h"
 #include "titlebar.h"
-#include "topiccolumns.h"
-#include "topiclistwindow.h"
-#include "topicpages.h"
+#include "topicmenucolumns.h"
+#include "themenlisteform.h"
+#include "topicmenupages.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -36,14 +36,14 @@ TopicMenuController::TopicMenuController(ShellContext& context, MainMenu& menu, 
     : QObject(window), m_context(context), m_menu(menu), m_bar(bar), m_documents(documents),
       m_titleBar(titleBar), m_window(window),
       m_topicMenu(menu.menu(QStringLiteral("Themenauswahl1"))), m_group(new QActionGroup(this)),
-      m_columnsAction(new QWidgetAction(this)), m_columns(new TopicColumns),
-      m_listWindow(new TopicListWindow(window)) {
+      m_columnsAction(new QWidgetAction(this)), m_columns(new TopicMenuColumns),
+      m_listWindow(new TThemenlisteForm(window)) {
     m_group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     m_columnsAction->setObjectName(QStringLiteral("ThemenSpaltenItem"));
     m_columnsAction->setDefaultWidget(m_columns);
     m_columnsAction->setVisible(false);
     m_topicMenu->addAction(m_columnsAction);
-    connect(m_columns, &TopicColumns::entryChosen, this,
+    connect(m_columns, &TopicMenuColumns::entryChosen, this,
             [this](QAction* entry) { openEntry(entry->data().toInt()); });
     m_listWindow->setPrompter([this]() -> UserPrompter& { return m_context.prompt(); });
 
@@ -78,18 +78,18 @@ QAction* TopicMenuController::entryAction(int index) const {
 QString TopicMenuController::listFolder() const {
     if (m_context.documentOpen && !m_context.document.datei.isEmpty())
         return withTrailingSlash(QFileInfo(m_context.document.datei).absolutePath());
-    const HauptfensterZustand& zustand = m_context.zustand;
-    return zustand.aktuellerOrdner.isEmpty() ? zustand.themenOrdner : zustand.aktuellerOrdner;
+    const MainWindowState& state = m_context.state;
+    return state.currentFolder.isEmpty() ? state.topicFolder : state.currentFolder;
 }
 
 void TopicMenuController::refresh() {
     ++m_refreshes;
-    m_liste = readThemenliste(listFolder());
+    m_liste = readTopicList(listFolder());
     rebuildEntries();
     markCurrent();
     m_pageStart = 0;
     if (m_current >= 0)
-        m_pageStart = seitenStartFuer(m_current, m_pageStart, int(m_liste.size()));
+        m_pageStart = pageStartFor(m_current, m_pageStart, int(m_liste.size()));
     showPage();
     updateTitle();
 }
@@ -119,7 +119,7 @@ void TopicMenuController::rebuildEntries() {
             m_topicMenu->insertAction(m_columnsAction, action);
             m_entries.append(action);
         }
-        action->setText(themenMenuCaption(index, shownTitle(m_liste[size_t(index)])));
+        action->setText(topicMenuCaption(index, shownTitle(m_liste[size_t(index)])));
         action->setVisible(false);
     }
 }
@@ -141,8 +141,8 @@ void TopicMenuController::markCurrent() {
 
 void TopicMenuController::showPage() {
     const int count = int(m_liste.size());
-    m_pageStart = clampSeitenStart(m_pageStart, count);
-    const ThemenSeite seite = themenSeite(m_pageStart, count);
+    m_pageStart = clampPageStart(m_pageStart, count);
+    const TopicMenuPage seite = topicMenuPage(m_pageStart, count);
     m_pageStart = seite.start;
 
     QAction* previous = m_menu.action(QStringLiteral("Vorherige60Dokumente1"));
@@ -175,13 +175,13 @@ void TopicMenuController::reopenMenu() {
 }
 
 void TopicMenuController::showPreviousPage() {
-    m_pageStart = clampSeitenStart(m_pageStart - kThemenProSeite, int(m_liste.size()));
+    m_pageStart = clampPageStart(m_pageStart - kTopicsPerPage, int(m_liste.size()));
     showPage();
     reopenMenu();
 }
 
 void TopicMenuController::showNextPage() {
-    m_pageStart = clampSeitenStart(m_pageStart + kThemenProSeite, int(m_liste.size()));
+    m_pageStart = clampPageStart(m_pageStart + kTopicsPerPage, int(m_liste.size()));
     showPage();
     reopenMenu();
 }
@@ -213,7 +213,7 @@ void TopicMenuController::toggleTitle() {
 }
 
 bool TopicMenuController::askBeforeLeaving() {
-    return askAbortRun(m_context.zustand.Modus, m_context.shutdownHooks, m_context.prompt()) &&
+    return askAbortRun(m_context.state.Modus, m_context.shutdownHooks, m_context.prompt()) &&
            askSaveChanges(m_context.document, m_context.shutdownHooks, m_context.prompt());
 }
 
@@ -236,17 +236,17 @@ void TopicMenuController::openEntry(int index) {
 }
 
 void TopicMenuController::nextDocument() {
-    if (m_context.zustand.Modus != ModusLernansicht)
+    if (m_context.state.Modus != ModeLearningView)
         return;
-    const int target = nachbarEintrag(m_current, 1, int(m_liste.size()));
+    const int target = neighbourEntry(m_current, 1, int(m_liste.size()));
     if (target >= 0 && target != m_current)
         openEntry(target);
 }
 
 void TopicMenuController::previousDocument() {
-    if (m_context.zustand.Modus != ModusLernansicht)
+    if (m_context.state.Modus != ModeLearningView)
         return;
-    const int target = nachbarEintrag(m_current, -1, int(m_liste.size()));
+    const int target = neighbourEntry(m_current, -1, int(m_liste.size()));
     if (target >= 0 && target != m_current)
         openEntry(target);
 }
@@ -254,20 +254,20 @@ void TopicMenuController::previousDocument() {
 void TopicMenuController::startPage() {
     if (!askBeforeLeaving())
         return;
-    HauptfensterZustand& zustand = m_context.zustand;
+    MainWindowState& state = m_context.state;
     const int before = m_refreshes;
-    if (!zustand.kommandozeilenDokument.isEmpty()) {
-        m_documents.readAsCurrent(zustand.kommandozeilenDokument);
+    if (!state.commandLineDocument.isEmpty()) {
+        m_documents.readAsCurrent(state.commandLineDocument);
     } else {
-        zustand.themenOrdner = zustand.aktuellerOrdner;
+        state.topicFolder = state.currentFolder;
         m_documents.showEmptyState();
     }
     refreshUnlessDone(before);
 }
 
 void TopicMenuController::previouslyShown() {
-    const QString previous = m_context.document.vorherigeDatei;
-    if (m_context.zustand.Modus != ModusLernansicht || previous.isEmpty())
+    const QString previous = m_context.document.previousFile;
+    if (m_context.state.Modus != ModeLearningView || previous.isEmpty())
         return;
     if (!askBeforeLeaving())
         return;
@@ -283,16 +283,16 @@ void TopicMenuController::tellCount() {
 }
 
 void TopicMenuController::chooseFolder() {
-    HauptfensterZustand& zustand = m_context.zustand;
+    MainWindowState& state = m_context.state;
     QString folder;
     if (m_chooseFolder)
         folder = m_chooseFolder();
     else
         folder = QFileDialog::getExistingDirectory(
-            m_window, QStringLiteral("Aktuellen Ordner wählen"), zustand.aktuellerOrdner);
+            m_window, QStringLiteral("Aktuellen Ordner wählen"), state.currentFolder);
     if (folder.isEmpty() || !askBeforeLeaving())
         return;
-    zustand.aktuellerOrdner = withTrailingSlash(folder);
+    state.currentFolder = withTrailingSlash(folder);
     const int before = m_refreshes;
     m_documents.showEmptyState();
     refreshUnlessDone(before);
@@ -305,7 +305,7 @@ void TopicMenuController::reReadFolder() {
 }
 
 void TopicMenuController::showListWindow() {
-    m_listWindow->setReport(themenlisteBericht(m_liste));
+    m_listWindow->setReport(topicListReport(m_liste));
     m_listWindow->show();
     m_listWindow->raise();
     m_listWindow->activateWindow();

@@ -18,8 +18,8 @@ namespace quorvel {
 class DocumentController;
 class MainMenu;
 class TitleBar;
-class TopicColumns;
-class TopicListWindow;
+class TopicMenuColumns;
+class TThemenlisteForm;
 struct ShellContext;
 
 // The topic folder: the "&Themenauswahl" entries of the documents of the
@@ -32,14 +32,14 @@ public:
     TopicMenuController(ShellContext& context, MainMenu& menu, QMenuBar& bar,
                         DocumentController& documents, TitleBar& titleBar, QWidget* window);
 
-    const Themenliste& liste() const { return m_liste; }
+    const TopicList& liste() const { return m_liste; }
     // The entry of the open document, -1 when it is not in the list.
     int currentIndex() const { return m_current; }
     int pageStart() const { return m_pageStart; }
     QAction* entryAction(int index) const;
-    TopicColumns* columns() const { return m_columns; }
+    TopicMenuColumns* columns() const { return m_columns; }
     QMenu* menu() const { return m_topicMenu; }
-    TopicListWindow* listWindow() const { return m_listWindow; }
+    TThemenlisteForm* listWindow() const { return m_listWindow; }
     bool titleHidden() const { return m_titleHidden; }
 
     // Tests replace the folder dialog (empty: cancelled).
@@ -80,10 +80,10 @@ private:
     QMenu* m_topicMenu;
     QActionGroup* m_group;
     QWidgetAction* m_columnsAction;
-    TopicColumns* m_columns;
-    TopicListWindow* m_listWindow;
+    TopicMenuColumns* m_columns;
+    TThemenlisteForm* m_listWindow;
     QList<QAction*> m_entries;
-    Themenliste m_liste;
+    TopicList m_liste;
     int m_current = -1;
     int m_pageStart = 0;
     int m_refreshes = 0;

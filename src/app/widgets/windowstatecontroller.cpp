@@ -29,17 +29,17 @@ void WindowStateController::maximiseInFront(bool frameless)
         m_relayout();
 }
 
-void WindowStateController::Vollbild1Click()
+void WindowStateController::toggleFullScreen()
 {
     maximiseInFront(true);
 }
 
-void WindowStateController::Fenster1Click()
+void WindowStateController::toggleWindowFrame()
 {
     maximiseInFront(false);
 }
 
-void WindowStateController::Minimieren1Click()
+void WindowStateController::minimise()
 {
     m_window.showMinimized();
 }

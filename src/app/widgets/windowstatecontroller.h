@@ -16,11 +16,11 @@ public:
     WindowStateController(QMainWindow& window, std::function<void()> relayout);
 
     // "&Vollbild": no border, maximised, in front.
-    void Vollbild1Click();
+    void toggleFullScreen();
     // "&Fenster": a sizeable border, maximised, in front.
-    void Fenster1Click();
+    void toggleWindowFrame();
     // "&Minimieren".
-    void Minimieren1Click();
+    void minimise();
     // Shift+Alt+G: position (0, 0), 1076 x 780 pixels including the frame.
     void festeGroesse();
 

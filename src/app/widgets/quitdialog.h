@@ -1,0 +1,24 @@
+#pragma once
+
+#include "decorateddialog.h"
+
+class QPushButton;
+
+namespace quorvel {
+
+// The closing dialog "Beenden": "Programm beenden?" with "Ja, beenden"
+// (accepts) and "Nein, weiter arbeiten" (rejects).
+class QuitDialog : public DecoratedDialog {
+    Q_OBJECT
+public:
+    explicit QuitDialog(QWidget* parent = nullptr);
+
+    QPushButton* jaButton() const { return JaBtn; }
+    QPushButton* neinButton() const { return NeinBtn; }
+
+private:
+    QPushButton* JaBtn;
+    QPushButton* NeinBtn;
+};
+
+} // namespace quorvel

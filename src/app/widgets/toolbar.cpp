@@ -1,0 +1,346 @@
+#include "toolbar.h"
+
+#include "drawingtools.h"
+
+#include <QActionGroup>
+#include <QCheckBox>
+#include <QMenu>
+#include <QPainter>
+#include <QPainterPath>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace quorvel {
+
+namespace {
+
+constexpr int kBildSeite = 18;
+
+QPixmap leeresBild()
+{
+    QPixmap bild(kBildSeite, kBildSeite);
+    bild.fill(Qt::white);
+    return bild;
+}
+
+} // namespace
+
+QIcon colourPicture(int colourIndex)
+{
+    QPixmap bild = leeresBild();
+    QPainter p(&bild);
+    p.setPen(Qt::gray);
+    QColor farbe = drawingColour(colourIndex);
+    if (isTransparentColour(colourIndex))
+        farbe.setAlpha(128);
+    p.setBrush(farbe);
+    p.drawRect(1, 1, kBildSeite - 3, kBildSeite - 3);
+    return QIcon(bild);
+}
+
+QIcon thicknessPicture(int thicknessIndex)
+{
+    QPixmap bild = leeresBild();
+    QPainter p(&bild);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    const double d = 2.0 + 3.5 * (thicknessIndex - 1);
+    p.drawEllipse(QPointF(kBildSeite / 2.0, kBildSeite / 2.0), d / 2 + 0.5, d / 2 + 0.5);
+    return QIcon(bild);
+}
+
+QIcon penPicture(int stift)
+{
+    QPixmap bild = leeresBild();
+    QPainter p(&bild);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::black, 2));
+    const QRect box(3, 4, 12, 10);
+    const int w = toolForPen(stift);
+    const bool gefuellt = w == werkzeug::FilledRectangle || w == werkzeug::FilledEllipse ||
+                          w == werkzeug::FilledTriangle;
+    p.setBrush(gefuellt ? QBrush(Qt::black) : QBrush(Qt::NoBrush));
+    switch (w) {
+    case werkzeug::Pen: {
+        QPainterPath pfad(QPointF(2, 14));
+        pfad.cubicTo(6, 2, 10, 18, 16, 4);
+        p.drawPath(pfad);
+        break;
+    }
+    case werkzeug::Line:
+    case werkzeug::Arrow:
+    case werkzeug::DoubleArrow:
+        p.drawLine(3, 15, 15, 3);
+        if (w != werkzeug::Line)
+            p.drawPolyline(QPolygon({QPoint(9, 3), QPoint(15, 3), QPoint(15, 9)}));
+        if (w == werkzeug::DoubleArrow)
+            p.drawPolyline(QPolygon({QPoint(3, 9), QPoint(3, 15), QPoint(9, 15)}));
+        break;
+    case werkzeug::Rectangle:
+    case werkzeug::FilledRectangle:
+        p.drawRect(box);
+        break;
+    case werkzeug::Ellipse:
+    case werkzeug::FilledEllipse:
+        p.drawEllipse(box);
+        break;
+    default:
+        p.drawPolygon(QPolygon({QPoint(9, 3), QPoint(16, 15), QPoint(2, 15)}));
+        break;
+    }
+    return QIcon(bild);
+}
+
+QIcon stampPicture(const Stamp& stempel)
+{
+    // Drawn large and reduced with smoothing, so that thin glyphs stay visible.
+    QImage gross(36, 36, QImage::Format_ARGB32_Premultiplied);
+    gross.fill(Qt::white);
+    {
+        const Glyph glyphe = stampGlyph(stempel);
+        QPainter p(&gross);
+        QFont font(glyphe.font);
+        font.setPixelSize(40);
+        p.setFont(font);
+        p.setPen(Qt::black);
+        p.drawText(gross.rect(), Qt::AlignCenter, glyphe.text);
+    }
+    return QIcon(QPixmap::fromImage(
+        gross.scaled(kBildSeite, kBildSeite, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+}
+
+ToolBar::ToolBar(QWidget* parent) : QWidget(parent), m_layout(new QVBoxLayout(this))
+{
+    setObjectName(QStringLiteral("WerkzeugPan"));
+    m_layout->setContentsMargins(2, 2, 2, 2);
+    m_layout->setSpacing(1);
+
+    newButton(QStringLiteral("KlappPan"), QStringLiteral("«"),
+               QStringLiteral("Werkzeugleiste zuklappen"), false);
+    const struct {
+        const char16_t* name;
+        const char16_t* text;
+        const char16_t* hinweis;
+        int werkzeug;
+    } werkzeuge[] = {
+        {u"ZeigerBtn", u"Zeiger", u"Zeiger zum Auf- und Abdecken von Abfragefeldern", werkzeug::Pointer},
+        {u"HandBtn", u"Hand", u"Bildausschnitt verschieben", werkzeug::Hand},
+        {u"StiftBtn", u"Stift", u"Zeichenstift", werkzeug::Pen},
+        {u"MarkerBtn", u"Marker", u"Textmarker gelb", werkzeug::MarkerYellow},
+        {u"MarkerGruenBtn", u"Marker", u"Textmarker grün", werkzeug::MarkerGreen},
+        {u"RadierBtn", u"Radierer", u"Radierer", werkzeug::Eraser},
+        {u"SymbolBtn", u"Stempel", u"Symbolstempel", werkzeug::Stamp},
+        {u"KreuzBtn", u"Kreuz", u"rotes Kreuz", werkzeug::Cross},
+        {u"TexteingabeBtn", u"Text", u"Text", werkzeug::Text},
+    };
+    for (const auto& w : werkzeuge) {
+        QToolButton* b = newButton(QString::fromUtf16(w.name), QString::fromUtf16(w.text),
+                                    QString::fromUtf16(w.hinweis), false);
+        b->setCheckable(true);
+        b->setAutoExclusive(true);
+        const int nummer = w.werkzeug;
+        connect(b, &QToolButton::clicked, this, [this, nummer] { Q_EMIT toolChosen(nummer); });
+    }
+    knopf(QStringLiteral("MarkerBtn"))->setStyleSheet(QStringLiteral("background:#ffff60"));
+    knopf(QStringLiteral("MarkerGruenBtn"))->setStyleSheet(QStringLiteral("background:#60ff60"));
+
+    newButton(QStringLiteral("StrichdickeBtn"), QStringLiteral("Größe"), QStringLiteral("Größe"), false);
+    newButton(QStringLiteral("FarbeBtn"), QStringLiteral("Farbe"), QStringLiteral("Farbe"), false);
+    newButton(QStringLiteral("RueckgaengigBtn"), QStringLiteral("Zurück"),
+               QStringLiteral("Letzte Zeichenaktion rückgängig machen"), false);
+    newButton(QStringLiteral("MarkEntfBtn"), QStringLiteral("Entf."),
+               QStringLiteral("Alle Zeichnungen entfernen"), false);
+    newButton(QStringLiteral("AbdeckerBtn"), QStringLiteral("Abdecker"),
+               QStringLiteral("verschiebbares Abdeckblatt ein-/ausblenden"), false);
+
+    newButton(QStringLiteral("AlleAbdeckenBtn"), QStringLiteral("Abdecken"),
+               QStringLiteral("Alle Abfragefelder abdecken"), true);
+    newButton(QStringLiteral("AlleAufdeckenBtn"), QStringLiteral("Lösung"),
+               QStringLiteral("Lösung"), true);
+    newButton(QStringLiteral("NummerModeSort"), QStringLiteral("1 2 3"),
+               QStringLiteral("Abfragefelder geordnet nummerieren"), true);
+    newButton(QStringLiteral("NummerModeZufall"), QStringLiteral("3 1 2"),
+               QStringLiteral("Abfragefelder zufällig nummerieren"), true);
+    newButton(QStringLiteral("NummerModeFragez"), QStringLiteral("?"), QStringLiteral("?"), true);
+
+    const char16_t* layers[] = {u"Basisbild", u"Texte/Bilder", u"Infopunkte", u"Layout"};
+    for (int i = 0; i < 4; ++i) {
+        auto* box = new QCheckBox(QString::fromUtf16(layers[i]), this);
+        box->setObjectName(QStringLiteral("Ebene%1Check").arg(i));
+        box->setChecked(true);
+        m_layout->addWidget(box);
+        m_breiteTeile.push_back(box);
+        m_ebenen[size_t(i)] = box;
+    }
+    newButton(QStringLiteral("ZoomPan0"), QStringLiteral("100%"), QStringLiteral("100%"), true);
+    newButton(QStringLiteral("ZoomPan2"), QStringLiteral("150%"), QStringLiteral("150%"), true);
+    newButton(QStringLiteral("ZoomPan4"), QStringLiteral("200%"), QStringLiteral("200%"), true);
+    const struct {
+        const char16_t* name;
+        const char16_t* text;
+        const char16_t* hinweis;
+    } scrollKnoepfe[] = {
+        {u"ScrollLinksBtn", u"\u25C0", u"Ausschnitt nach links verschieben"},
+        {u"ScrollRechtsBtn", u"\u25B6", u"Ausschnitt nach rechts verschieben"},
+        {u"ScrollHochBtn", u"\u25B2", u"Ausschnitt nach oben verschieben"},
+        {u"ScrollRunterBtn", u"\u25BC", u"Ausschnitt nach unten verschieben"},
+    };
+    for (const auto& k : scrollKnoepfe)
+        newButton(QString::fromUtf16(k.name), QString::fromUtf16(k.text),
+                   QString::fromUtf16(k.hinweis), true);
+    newButton(QStringLiteral("ExportBtn"), QStringLiteral("Export"),
+               QStringLiteral("Ansicht in Bilddatei speichern"), true);
+    newButton(QStringLiteral("ClipbordBtn"), QStringLiteral("Kopie"),
+               QStringLiteral("Ansicht in Zwischenablage kopieren"), true);
+    m_layout->addStretch(1);
+    buildMenus();
+}
+
+QToolButton* ToolBar::newButton(const QString& name, const QString& text,
+                                        const QString& hinweis, bool collapseButton)
+{
+    auto* b = new QToolButton(this);
+    b->setObjectName(name);
+    b->setText(text);
+    b->setToolTip(hinweis);
+    b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    m_layout->addWidget(b);
+    m_knoepfe.push_back(b);
+    if (collapseButton)
+        m_breiteTeile.push_back(b);
+    return b;
+}
+
+QToolButton* ToolBar::knopf(const QString& name) const
+{
+    for (QToolButton* b : m_knoepfe)
+        if (b->objectName() == name)
+            return b;
+    return nullptr;
+}
+
+void ToolBar::buildMenus()
+{
+    // A menu button opens its menu just below itself.
+    const auto haengeAn = [this](const QString& knopfName, QMenu* menu) {
+        QToolButton* b = knopf(knopfName);
+        connect(b, &QToolButton::clicked, menu,
+                [b, menu] { menu->popup(b->mapToGlobal(QPoint(0, b->height()))); });
+    };
+
+    m_farbeMenu = new QMenu(this);
+    m_farbeMenu->setObjectName(QStringLiteral("FarbeMenu"));
+    m_farbeMenu->setToolTipsVisible(true);
+    auto* farben = new QActionGroup(m_farbeMenu);
+    for (int index : kColourMenuOrder) {
+        if (index == 0) {
+            m_farbeMenu->addSeparator();
+            continue;
+        }
+        QAction* a = m_farbeMenu->addAction(colourPicture(index), QString());
+        a->setObjectName(QStringLiteral("Farbe%1").arg(index));
+        a->setToolTip(colourHint(index));
+        a->setCheckable(true);
+        farben->addAction(a);
+        connect(a, &QAction::triggered, this, [this, index] { Q_EMIT colourChosen(index); });
+    }
+    haengeAn(QStringLiteral("FarbeBtn"), m_farbeMenu);
+
+    m_dickeMenu = new QMenu(this);
+    m_dickeMenu->setObjectName(QStringLiteral("StrichdickeMenu"));
+    auto* dicken = new QActionGroup(m_dickeMenu);
+    for (int i = 1; i <= 4; ++i) {
+        QAction* a = m_dickeMenu->addAction(thicknessPicture(i), QString());
+        a->setObjectName(QStringLiteral("Strichdicke%1").arg(i));
+        a->setCheckable(true);
+        dicken->addAction(a);
+        connect(a, &QAction::triggered, this, [this, i] { Q_EMIT thicknessChosen(i); });
+    }
+    haengeAn(QStringLiteral("StrichdickeBtn"), m_dickeMenu);
+
+    m_stiftMenu = new QMenu(this);
+    m_stiftMenu->setObjectName(QStringLiteral("StiftMenu"));
+    auto* stifte = new QActionGroup(m_stiftMenu);
+    for (int i = 1; i <= 10; ++i) {
+        QAction* a = m_stiftMenu->addAction(penPicture(i), QString());
+        a->setObjectName(QStringLiteral("Stift%1").arg(i));
+        a->setCheckable(true);
+        stifte->addAction(a);
+        connect(a, &QAction::triggered, this, [this, i] { Q_EMIT penChosen(i); });
+    }
+    haengeAn(QStringLiteral("StiftBtn"), m_stiftMenu);
+
+    m_symbolMenu = new QMenu(this);
+    m_symbolMenu->setObjectName(QStringLiteral("SymbolMenu"));
+    auto* stempel = new QActionGroup(m_symbolMenu);
+    for (int i = 1; i <= kStampCount; ++i) {
+        QAction* a = m_symbolMenu->addAction(QStringLiteral("Stempel %1").arg(i));
+        a->setObjectName(QStringLiteral("Symbol%1").arg(i));
+        a->setCheckable(true);
+        stempel->addAction(a);
+        connect(a, &QAction::triggered, this, [this, i] { Q_EMIT stampChosen(i); });
+    }
+    m_symbolMenu->addSeparator();
+    QAction* konfig = m_symbolMenu->addAction(QStringLiteral("Konfig."));
+    konfig->setObjectName(QStringLiteral("StempelKonfig1"));
+    connect(konfig, &QAction::triggered, this, &ToolBar::configureStamps);
+    haengeAn(QStringLiteral("SymbolBtn"), m_symbolMenu);
+}
+
+void ToolBar::showTool(int w)
+{
+    QString name;
+    if (w == werkzeug::Pointer) name = QStringLiteral("ZeigerBtn");
+    else if (w == werkzeug::Hand) name = QStringLiteral("HandBtn");
+    else if (w == werkzeug::Pen || isShapeTool(w)) name = QStringLiteral("StiftBtn");
+    else if (w == werkzeug::MarkerYellow) name = QStringLiteral("MarkerBtn");
+    else if (w == werkzeug::MarkerGreen) name = QStringLiteral("MarkerGruenBtn");
+    else if (w == werkzeug::Eraser) name = QStringLiteral("RadierBtn");
+    else if (w == werkzeug::Stamp) name = QStringLiteral("SymbolBtn");
+    else if (w == werkzeug::Cross) name = QStringLiteral("KreuzBtn");
+    else if (w == werkzeug::Text) name = QStringLiteral("TexteingabeBtn");
+    if (QToolButton* b = knopf(name))
+        b->setChecked(true);
+}
+
+void ToolBar::showSettings(const DrawingState& z)
+{
+    knopf(QStringLiteral("FarbeBtn"))->setIcon(colourPicture(z.colourIndex));
+    knopf(QStringLiteral("StrichdickeBtn"))->setIcon(thicknessPicture(z.thicknessIndex));
+    knopf(QStringLiteral("StiftBtn"))->setIcon(penPicture(z.stift));
+    knopf(QStringLiteral("SymbolBtn"))
+        ->setIcon(stampPicture(z.stamps[size_t(std::clamp(z.stempel, 1, 10) - 1)]));
+    const auto hake = [](QMenu* menu, const QString& name) {
+        if (auto* a = menu->findChild<QAction*>(name))
+            a->setChecked(true);
+    };
+    hake(m_farbeMenu, QStringLiteral("Farbe%1").arg(z.colourIndex));
+    hake(m_dickeMenu, QStringLiteral("Strichdicke%1").arg(z.thicknessIndex));
+    hake(m_stiftMenu, QStringLiteral("Stift%1").arg(z.stift));
+    hake(m_symbolMenu, QStringLiteral("Symbol%1").arg(z.stempel));
+}
+
+void ToolBar::showStampPictures(const StampList& stempel)
+{
+    for (int i = 1; i <= kStampCount; ++i)
+        if (auto* a = m_symbolMenu->findChild<QAction*>(QStringLiteral("Symbol%1").arg(i)))
+            a->setIcon(stampPicture(stempel[size_t(i - 1)]));
+}
+
+void ToolBar::setCollapsed(bool geklappt)
+{
+    m_geklappt = geklappt;
+    for (QWidget* w : m_breiteTeile)
+        w->setVisible(!geklappt);
+    for (QToolButton* b : m_knoepfe)
+        b->setToolButtonStyle(geklappt ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextBesideIcon);
+    QToolButton* klapp = knopf(QStringLiteral("KlappPan"));
+    klapp->setText(geklappt ? QStringLiteral("»") : QStringLiteral("«"));
+    klapp->setToolTip(geklappt ? QStringLiteral("Werkzeugleiste aufklappen")
+                               : QStringLiteral("Werkzeugleiste zuklappen"));
+    klapp->setToolButtonStyle(Qt::ToolButtonTextOnly);
+}
+
+} // namespace quorvel

@@ -1,0 +1,153 @@
+#include "drawingsettings.h"
+
+#include <QSettings>
+#include <algorithm>
+
+namespace quorvel {
+
+namespace {
+
+const QString kSymbolFont = QStringLiteral("Wingdings");
+// Has every glyph of the mapping below.
+const QString kErsatzFont = QStringLiteral("DejaVu Sans");
+
+// Symbol font code -> Unicode. The defaults use 0xFC, 0xFB, 0xAB, 0x4A-0x4C;
+// the rest are the common symbols whose meaning is unambiguous.
+struct SymbolZuordnung {
+    int code;
+    char32_t unicode;
+};
+constexpr SymbolZuordnung kSymbolTabelle[] = {
+    {0x22, U'\u2702'},     // scissors
+    {0x28, U'\u260E'},     // telephone
+    {0x41, U'\u270C'},     // victory hand
+    {0x4A, U'\u263A'},     // smiling face
+    {0x4B, U'\U0001F610'}, // neutral face
+    {0x4C, U'\u2639'},     // sad face
+    {0x4E, U'\u2620'},     // skull and crossbones
+    {0x51, U'\u2708'},     // aeroplane
+    {0x52, U'\u263C'},     // sun
+    {0x54, U'\u2744'},     // snowflake
+    {0x5B, U'\u262F'},     // yin yang
+    {0x6C, U'\u25CF'},     // black circle
+    {0x6E, U'\u25A0'},     // black square
+    {0x6F, U'\u25A1'},     // white square
+    {0x75, U'\u25C6'},     // black diamond
+    {0x76, U'\u2756'},     // diamond minus x
+    {0xA1, U'\u25CB'},     // white circle
+    {0xAB, U'\u2605'},     // black star
+    {0xFB, U'\u2717'},     // ballot x
+    {0xFC, U'\u2713'},     // check mark
+    {0xFD, U'\u2612'},     // ballot box with x
+    {0xFE, U'\u2611'},     // ballot box with check
+};
+
+QString zeichenAusCode(char32_t code)
+{
+    return QString::fromUcs4(&code, 1);
+}
+
+} // namespace
+
+QColor drawingColour(int colourIndex)
+{
+    switch (colourIndex) {
+    case 11: case 21: return QColor(255, 0, 0);
+    case 12: case 22: return QColor(255, 255, 0);
+    case 13: case 23: return QColor(0, 255, 0);
+    case 14: case 24: return QColor(0, 0, 255);
+    case 25: return QColor(255, 255, 255);
+    case 26: return QColor(0, 0, 0);
+    case 27: return QColor(0, 128, 0);
+    case 28: return QColor(255, 128, 0);
+    case 29: return QColor(192, 0, 255);
+    case 30: return QColor(0, 192, 255);
+    default: return QColor(0, 0, 0);
+    }
+}
+
+bool isTransparentColour(int colourIndex)
+{
+    return colourIndex >= 11 && colourIndex <= 19;
+}
+
+QString colourHint(int colourIndex)
+{
+    switch (colourIndex) {
+    case 11: return QStringLiteral("rot - transparent");
+    case 12: return QStringLiteral("gelb - transparent");
+    case 13: return QStringLiteral("grün - transparent");
+    case 14: return QStringLiteral("blau - transparent");
+    default: return QString();
+    }
+}
+
+int strokeWidth(int thicknessIndex)
+{
+    static constexpr int kBreiten[] = {3, 7, 13, 21};
+    return kBreiten[std::clamp(thicknessIndex, 1, 4) - 1];
+}
+
+int toolForPen(int stift)
+{
+    const int s = std::clamp(stift, 1, 10);
+    return s == 1 ? 3 : 8 + s;
+}
+
+StampList defaultStamps()
+{
+    const QString arial = QStringLiteral("Arial");
+    return {Stamp{kSymbolFont, 0xFC}, Stamp{kSymbolFont, 0xFB}, Stamp{kSymbolFont, 0xAB},
+            Stamp{kSymbolFont, 0x4A}, Stamp{kSymbolFont, 0x4B}, Stamp{kSymbolFont, 0x4C},
+            Stamp{arial, '+'},        Stamp{arial, '-'},        Stamp{arial, 'r'},
+            Stamp{arial, 'f'}};
+}
+
+StampList loadStamps(const QSettings& settings)
+{
+    StampList stempel = defaultStamps();
+    const QString zeichen = settings.value(QStringLiteral("Symbolstempel-Zeichen")).toString();
+    for (int i = 0; i < kStampCount; ++i) {
+        if (i < zeichen.size()) {
+            const int code = zeichen.at(i).unicode();
+            if (code >= 1 && code <= 255)
+                stempel[size_t(i)].zeichen = code;
+        }
+        const QString font =
+            settings.value(QStringLiteral("Symbolstempel-Fontname%1").arg(i + 1)).toString();
+        if (!font.trimmed().isEmpty())
+            stempel[size_t(i)].font = font;
+    }
+    return stempel;
+}
+
+void saveStamps(QSettings& settings, const StampList& stempel)
+{
+    QString zeichen;
+    for (int i = 0; i < kStampCount; ++i) {
+        zeichen.append(QChar(char16_t(std::clamp(stempel[size_t(i)].zeichen, 1, 255))));
+        settings.setValue(QStringLiteral("Symbolstempel-Fontname%1").arg(i + 1),
+                          stempel[size_t(i)].font);
+    }
+    settings.setValue(QStringLiteral("Symbolstempel-Zeichen"), zeichen);
+}
+
+Glyph stampGlyph(const Stamp& stempel)
+{
+    if (stempel.font.compare(kSymbolFont, Qt::CaseInsensitive) == 0) {
+        for (const SymbolZuordnung& z : kSymbolTabelle)
+            if (z.code == stempel.zeichen)
+                return {zeichenAusCode(z.unicode), kErsatzFont};
+        // An unmapped symbol still gives a visible mark rather than nothing.
+        return {zeichenAusCode(char32_t(std::clamp(stempel.zeichen, 1, 255))), kErsatzFont};
+    }
+    return {zeichenAusCode(char32_t(std::clamp(stempel.zeichen, 1, 255))), stempel.font};
+}
+
+const QColor& crossColour()
+{
+    static const QColor farbe(220, 0, 0);
+    return farbe;
+}
+
+} // namespace quorvel

@@ -1,0 +1,109 @@
+#pragma once
+
+#include "drawingsettings.h"
+
+#include <QFont>
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+
+namespace quorvel {
+
+class ViewComposer;
+
+// Tool numbers of the learning view (the main window's tool state).
+namespace werkzeug {
+inline constexpr int Pointer = 1;
+inline constexpr int Hand = 2;
+inline constexpr int Pen = 3;
+inline constexpr int MarkerYellow = 4;
+inline constexpr int MarkerGreen = 5;
+inline constexpr int Eraser = 6;
+inline constexpr int Stamp = 7;
+inline constexpr int Cross = 8;
+inline constexpr int Text = 9;
+inline constexpr int Line = 10;
+inline constexpr int Arrow = 11;
+inline constexpr int DoubleArrow = 12;
+inline constexpr int Rectangle = 13;
+inline constexpr int FilledRectangle = 14;
+inline constexpr int Ellipse = 15;
+inline constexpr int FilledEllipse = 16;
+inline constexpr int Triangle = 17;
+inline constexpr int FilledTriangle = 18;
+inline constexpr int Area = 19;
+} // namespace werkzeug
+bool isShapeTool(int werkzeug);
+// Tools that draw on the view (and so take an undo snapshot).
+bool isDrawingTool(int werkzeug);
+
+// The current colour, thickness and stamp of the drawing tools.
+struct DrawingState {
+    int colourIndex = kDefaultColour;
+    int thicknessIndex = kDefaultThickness;
+    int stempel = kDefaultStamp;
+    int stift = kDefaultPen;
+    StampList stamps = defaultStamps();
+};
+
+// The drawing tools: they draw on the composer's view picture (opaque colours)
+// or its transparent overlay, which is blended onto the view right away over
+// the drawn box enlarged by 15 pixels (over the picture as it was before the
+// action when rememberState() began it, else once and cleared there). Every operation
+// takes view picture pixels and returns the rectangle of the view picture it
+// changed, so that only that needs repainting. The composer must outlive this
+// object.
+class DrawingTools {
+public:
+    explicit DrawingTools(ViewComposer& composer) : m_composer(composer) {}
+
+    DrawingState& state() { return m_zustand; }
+    const DrawingState& state() const { return m_zustand; }
+
+    // Pen: a line of the thickness width with a round dot at its start.
+    QRect penStroke(QPoint von, QPoint bis);
+    // Highlighter: a 25-pixel yellow or green line combined by AND.
+    QRect markerStroke(QPoint von, QPoint bis, bool gelb);
+    // Eraser: a square of 32 x thickness index copied back from the
+    // drawing-free section.
+    QRect erase(QPoint mitte);
+    // The current stamp, 32 x thickness index pixels high, centred.
+    QRect stamp(QPoint mitte);
+    // The red cross, 32 pixels high, centred.
+    QRect kreuz(QPoint mitte);
+    // Text with its top left corner at `obenLinks`, in the current colour.
+    QRect text(QPoint obenLinks, const QString& text, const QFont& font);
+    // A shape (tools 10-18) from `start` to `ende`.
+    QRect form(int werkzeug, QPoint start, QPoint ende);
+
+    // The one-pixel inverting outline of a shape while dragging: each call
+    // first takes the previous preview away. removePreview() ends it.
+    QRect preview(int werkzeug, QPoint start, QPoint ende);
+    QRect removePreview();
+
+    // Undo of the last drawing action: rememberState() before each action
+    // keeps the view picture and zoom level and starts a fresh overlay; undo() puts the picture
+    // back once. The caller restores the zoom level (recomposing) before.
+    void rememberState();
+    bool canUndo() const { return !m_schnappschuss.isNull(); }
+    int snapshotZoom() const { return m_schnappschussZoom; }
+    QRect undo();
+    void forget() { m_schnappschuss = QImage(); }
+
+    // Removes every drawing: overlay cleared, view from the drawing-free section.
+    QRect removeAll();
+
+private:
+    QImage& flaeche();
+    QRect finishStroke(const QRect& gezeichnet);
+    QRect drawTextAt(QPoint mitte, const QString& text, const QFont& font, const QColor& farbe);
+
+    ViewComposer& m_composer;
+    DrawingState m_zustand;
+    QImage m_schnappschuss;
+    int m_schnappschussZoom = 0;
+    QImage m_vorschauSicherung;
+    QRect m_vorschauBereich;
+};
+
+} // namespace quorvel

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QtGlobal>
+#include <random>
+
+namespace quorvel {
+
+// The one source of random choices of the view and whatever builds on it.
+// Seeded from the system at construction; tests seed it to get a fixed series.
+class RandomGenerator {
+public:
+    RandomGenerator();
+    explicit RandomGenerator(quint64 seed) : m_engine(seed) {}
+
+    void seed(quint64 seed) { m_engine.seed(seed); }
+
+    // A uniformly distributed integer in 0 .. grenze - 1; 0 when grenze <= 1.
+    int bounded(int grenze);
+
+private:
+    std::mt19937_64 m_engine;
+};
+
+} // namespace quorvel

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QPointF>
+#include <QRectF>
+#include <array>
+
+namespace quorvel {
+
+class Document;
+struct ObjDataTyp;
+class RandomGenerator;
+
+// Commands of the learning view that only change the document or the main
+// window's view state; the caller recomposes or redraws as each one says.
+
+// Whether `objekt` can be hit by a click at all: its type (question-bound
+// types only for the current question, cross-matching elements only while
+// active) and its layer switched on.
+bool isHitCandidate(const ObjDataTyp& objekt, const std::array<bool, 4>& layers,
+                        int currentQuestion);
+
+// The index of the object whose card contains `seitenPunkt` (page fractions):
+// the largest `ZIndex` first and, within one, the later list entry first.
+// -1 when nothing is hit.
+int hitObject(const Document& document, const std::array<bool, 4>& layers,
+                  int currentQuestion, QPointF seitenPunkt);
+
+// What a click does with the hit object.
+enum class ClickEffect { Nothing, Toggle, OpenPoint, ChangeQuestion };
+ClickEffect clickEffect(int typ);
+
+// Toggles a query field between covered (-1) and uncovered (0); the caller
+// redraws this object only.
+void toggleCover(ObjDataTyp& objekt);
+
+// Covers (-1) or uncovers (0) every object; the caller recomposes. Covering
+// reaches non-query objects as well; the next numbering uncovers them again.
+void coverAll(Document& document);
+void uncoverAll(Document& document);
+
+// Ctrl+Plus / Ctrl+Minus on the keypad: two levels up while the level is at
+// most 3, two down while it is above 0; otherwise the level stays.
+int zoomLevelUp(int stufe);
+int zoomLevelDown(int stufe);
+
+// The question after a question button (`Typ` 12-16) or a key (Left 12,
+// Right 13, Home 14, End 15) with `anzahl` questions. The random button draws
+// until the question differs; with one question it gives 1. Other types keep
+// the current question.
+int newQuestion(int buttonTyp, int aktuell, int anzahl, RandomGenerator& random);
+
+// Scrolling by a tenth of the section's own width or height, as page
+// fractions (dx, dy) for the composer; the composer keeps it inside the page.
+enum class ScrollDirection { Left, Right, Up, Down };
+QPointF scrollStep(const QRectF& ausschnitt, ScrollDirection richtung);
+
+} // namespace quorvel

@@ -1,0 +1,121 @@
+#include "learningviewwidget.h"
+
+#include <QLabel>
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace quorvel {
+
+namespace {
+
+constexpr int kStartPanelAbstand = 50;    // the start panel sits this far inside the view
+const QColor kUmgebung(0x3E, 0x48, 0x58); // around the page when it does not fill the view
+
+} // namespace
+
+LearningViewWidget::LearningViewWidget(Document& document, QWidget* parent)
+    : QWidget(parent), m_composer(std::make_unique<ViewComposer>(document)),
+      m_startPanel(new QLabel(this))
+{
+    setObjectName(QStringLiteral("Lernansicht"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMinimumSize(320, 240);
+
+    m_startPanel->setObjectName(QStringLiteral("StartPanel"));
+    m_startPanel->setTextFormat(Qt::PlainText);
+    m_startPanel->setMargin(20);
+    m_startPanel->setAutoFillBackground(true);
+    QPalette palette = m_startPanel->palette();
+    palette.setColor(QPalette::Window, QColor(0xF4, 0xF6, 0xFA));
+    palette.setColor(QPalette::WindowText, QColor(0x1F, 0x2A, 0x44));
+    m_startPanel->setPalette(palette);
+    m_startPanel->setFrameStyle(QFrame::Box | QFrame::Plain);
+    m_startPanel->move(kStartPanelAbstand, kStartPanelAbstand);
+    m_startPanel->hide();
+
+    m_groessenTimer.setSingleShot(true);
+    m_groessenTimer.setInterval(0);
+    connect(&m_groessenTimer, &QTimer::timeout, this, &LearningViewWidget::rebuild);
+}
+
+LearningViewWidget::~LearningViewWidget() = default;
+
+void LearningViewWidget::rebuild()
+{
+    m_groessenTimer.stop();
+    m_composer->setViewArea(size());
+    m_composer->rebuild();
+    if (m_composer->startPanelHidden())
+        m_startPanel->hide();
+    update();
+    Q_EMIT rebuilt();
+}
+
+void LearningViewWidget::redrawObjects()
+{
+    m_composer->redrawObjects();
+    update();
+}
+
+void LearningViewWidget::redrawObject(int index)
+{
+    const QRect geaendert = m_composer->redrawObject(index);
+    if (!geaendert.isEmpty())
+        update(geaendert.translated(pictureRect().topLeft()));
+}
+
+void LearningViewWidget::viewChanged()
+{
+    update();
+}
+
+QRect LearningViewWidget::pictureRect() const
+{
+    const QSize bild = m_composer->ansicht().size();
+    return QRect(QPoint((width() - bild.width()) / 2, (height() - bild.height()) / 2), bild);
+}
+
+QPointF LearningViewWidget::widgetToPage(QPoint punkt) const
+{
+    return m_composer->viewToPage(QPointF(punkt - pictureRect().topLeft()));
+}
+
+void LearningViewWidget::setStartText(const QString& text)
+{
+    QString gezeigt = text;
+    gezeigt.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    while (gezeigt.endsWith(u'\n'))
+        gezeigt.chop(1);
+    m_startPanel->setText(gezeigt);
+    m_startPanel->adjustSize();
+}
+
+void LearningViewWidget::setStartPanelVisible(bool visible)
+{
+    m_startPanel->setVisible(visible);
+}
+
+void LearningViewWidget::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    m_groessenTimer.start();
+}
+
+void LearningViewWidget::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    const QRect bild = pictureRect();
+    const QRegion umgebung = QRegion(event->rect()).subtracted(bild);
+    for (const QRect& r : umgebung)
+        painter.fillRect(r, kUmgebung);
+    const QRect teil = event->rect() & bild;
+    if (!teil.isEmpty())
+        painter.drawImage(teil.topLeft(), m_composer->ansicht(), teil.translated(-bild.topLeft()));
+
+    if (!m_gemalt) {
+        m_gemalt = true;
+        QTimer::singleShot(0, this, [this] { Q_EMIT firstPainted(); });
+    }
+}
+
+} // namespace quorvel

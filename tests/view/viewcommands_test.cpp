@@ -1,0 +1,159 @@
+#include "viewcommands.h"
+#include "infotext.h"
+#include "numbering.h"
+#include "viewtestsupport.h"
+#include "randomgenerator.h"
+
+#include <gtest/gtest.h>
+
+using namespace quorvel;
+using namespace quorvel::test;
+
+namespace {
+
+constexpr std::array<bool, 4> kAlleEbenen{true, true, true, true};
+
+// A query field whose card covers the given fractions of the page.
+ObjDataTyp feld(int typ, RandRect card, int zIndex = 0)
+{
+    ObjDataTyp o = objekt(typ, 0.5, 0.5);
+    o.KartRect = card;
+    o.ZIndex = zIndex;
+    o.AbfrageStatus = -1;
+    return o;
+}
+
+} // namespace
+
+TEST(HitTest, TopmostZIndexThenLaterEntryWins)
+{
+    Document d = emptyDocument(100, 100);
+    d.objects.push_back(feld(0, {0.1, 0.1, 0.6, 0.6}));
+    d.objects.push_back(feld(0, {0.3, 0.3, 0.8, 0.8}));
+    EXPECT_EQ(hitObject(d, kAlleEbenen, 0, {0.4, 0.4}), 1) << "same ZIndex: the later one";
+    EXPECT_EQ(hitObject(d, kAlleEbenen, 0, {0.2, 0.2}), 0);
+    EXPECT_EQ(hitObject(d, kAlleEbenen, 0, {0.9, 0.9}), -1);
+
+    d.objects[0].ZIndex = 5;
+    EXPECT_EQ(hitObject(d, kAlleEbenen, 0, {0.4, 0.4}), 0) << "a larger ZIndex beats the list";
+}
+
+TEST(HitTest, HiddenLayersInactiveAndOtherQuestionsAreNotHit)
+{
+    Document d = emptyDocument(100, 100);
+    const RandRect ueberall{0.0, 0.0, 1.0, 1.0};
+    d.objects.push_back(feld(0, ueberall));
+    std::array<bool, 4> layers = kAlleEbenen;
+    layers[1] = false;
+    EXPECT_EQ(hitObject(d, layers, 0, {0.5, 0.5}), -1) << "a covered field of a hidden layer";
+
+    d.objects[0] = feld(51, ueberall);
+    EXPECT_EQ(hitObject(d, kAlleEbenen, 0, {0.5, 0.5}), -1) << "inactive cross-matching element";
+    d.objects[0].Aktiv = true;
+    EXPECT_EQ(hitObject(d, kAlleEbenen, 0, {0.5, 0.5}), 0);
+
+    for (int typ : {10, 24, 28, 29}) {
+        d.objects[0] = feld(typ, ueberall);
+        d.objects[0].FrageNummer = 2;
+        EXPECT_EQ(hitObject(d, kAlleEbenen, 1, {0.5, 0.5}), -1) << typ;
+        EXPECT_EQ(hitObject(d, kAlleEbenen, 2, {0.5, 0.5}), 0) << typ;
+    }
+    for (int typ : {9, 11, 20, 42, 52}) {
+        d.objects[0] = feld(typ, ueberall);
+        EXPECT_EQ(hitObject(d, kAlleEbenen, 0, {0.5, 0.5}), -1) << typ;
+    }
+}
+
+TEST(ViewCommands, ClickEffectsByType)
+{
+    for (int typ : {0, 3, 6, 10, 24, 32, 34, 41, 43, 51, 53, 60})
+        EXPECT_EQ(clickEffect(typ), ClickEffect::Toggle) << typ;
+    for (int typ : {2, 4, 5, 8, 28, 29, 33})
+        EXPECT_EQ(clickEffect(typ), ClickEffect::OpenPoint) << typ;
+    for (int typ : {12, 13, 14, 15, 16})
+        EXPECT_EQ(clickEffect(typ), ClickEffect::ChangeQuestion) << typ;
+    for (int typ : {1, 7})
+        EXPECT_EQ(clickEffect(typ), ClickEffect::Nothing) << typ;
+
+    ObjDataTyp o = feld(0, {});
+    toggleCover(o);
+    EXPECT_EQ(o.AbfrageStatus, 0);
+    toggleCover(o);
+    EXPECT_EQ(o.AbfrageStatus, -1);
+}
+
+TEST(ViewCommands, CoverAllReachesLabelsUntilTheNextNumbering)
+{
+    Document d = emptyDocument(100, 100);
+    d.objects.push_back(objekt(0, 0.2, 0.2, QStringLiteral("Feld")));
+    d.objects.push_back(objekt(1, 0.5, 0.5, QStringLiteral("Etikett")));
+    coverAll(d);
+    EXPECT_EQ(d.objects[0].AbfrageStatus, -1);
+    EXPECT_EQ(d.objects[1].AbfrageStatus, -1);
+
+    RandomGenerator random(1);
+    numberQueryFields(d, NumberingOrdered, random);
+    EXPECT_EQ(d.objects[0].AbfrageStatus, -1) << "the query field stays covered";
+    EXPECT_EQ(d.objects[1].AbfrageStatus, 0) << "numbering uncovers the label";
+
+    uncoverAll(d);
+    EXPECT_EQ(d.objects[0].AbfrageStatus, 0);
+}
+
+TEST(ViewCommands, ZoomStepsByTwoWithinBounds)
+{
+    EXPECT_EQ(zoomLevelUp(0), 2);
+    EXPECT_EQ(zoomLevelUp(2), 4);
+    EXPECT_EQ(zoomLevelUp(3), 4);
+    EXPECT_EQ(zoomLevelUp(4), 4);
+    EXPECT_EQ(zoomLevelDown(4), 2);
+    EXPECT_EQ(zoomLevelDown(1), 0);
+    EXPECT_EQ(zoomLevelDown(0), 0);
+}
+
+TEST(ViewCommands, QuestionNavigationStaysWithinTheQuestions)
+{
+    RandomGenerator random(7);
+    struct Fall {
+        int typ, aktuell, anzahl, erwartet;
+    };
+    const Fall faelle[] = {
+        {12, 1, 5, 1}, {12, 3, 5, 2}, {13, 5, 5, 5}, {13, 2, 5, 3},
+        {14, 4, 5, 1}, {15, 2, 5, 5}, {16, 1, 1, 1}, {13, 1, 1, 1},
+        {11, 3, 5, 3}, // not a question button
+    };
+    for (const Fall& f : faelle)
+        EXPECT_EQ(newQuestion(f.typ, f.aktuell, f.anzahl, random), f.erwartet)
+            << f.typ << " from " << f.aktuell << " of " << f.anzahl;
+
+    for (int i = 0; i < 50; ++i) {
+        const int neu = newQuestion(16, 2, 3, random);
+        EXPECT_NE(neu, 2);
+        EXPECT_GE(neu, 1);
+        EXPECT_LE(neu, 3);
+    }
+    EXPECT_EQ(newQuestion(16, 1, 2, random), 2) << "two questions: always the other one";
+}
+
+TEST(ViewCommands, ScrollStepIsATenthOfTheSection)
+{
+    const QRectF a(0.2, 0.3, 0.5, 0.4);
+    EXPECT_DOUBLE_EQ(scrollStep(a, ScrollDirection::Left).x(), -0.05);
+    EXPECT_DOUBLE_EQ(scrollStep(a, ScrollDirection::Right).x(), 0.05);
+    EXPECT_DOUBLE_EQ(scrollStep(a, ScrollDirection::Up).y(), -0.04);
+    EXPECT_DOUBLE_EQ(scrollStep(a, ScrollDirection::Down).y(), 0.04);
+    EXPECT_DOUBLE_EQ(scrollStep(a, ScrollDirection::Down).x(), 0.0);
+}
+
+TEST(InfoText, TagsRemovedAndRichTextEscaped)
+{
+    EXPECT_EQ(infoTextWithoutTags(QStringLiteral("<b>Fett</b> <i>k</i><u>u</u> <x>")),
+              QStringLiteral("Fett ku <x>"));
+    const QByteArray rtf =
+        infoTextAsRtf(QStringLiteral("<b>Mars</b> {rot}\r\nGröße \\"), QStringLiteral("Arial"));
+    EXPECT_TRUE(rtf.startsWith("{\\rtf1"));
+    EXPECT_TRUE(rtf.contains("\\fs22 "));
+    EXPECT_TRUE(rtf.contains("Mars \\{rot\\}\\par\n"));
+    EXPECT_TRUE(rtf.contains("Gr\\u246?\\u223?e \\\\\\par")) << rtf.toStdString();
+    EXPECT_FALSE(rtf.contains("<b>"));
+}
