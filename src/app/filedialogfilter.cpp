@@ -28,4 +28,17 @@ QStringList qtNameFilters(const QString& pairs)
     return filters;
 }
 
+QStringList nameFilterPatterns(const QString& qtFilter)
+{
+    const qsizetype open = qtFilter.lastIndexOf(u'(');
+    const qsizetype close = qtFilter.lastIndexOf(u')');
+    const QString inside = open >= 0 && close > open ? qtFilter.mid(open + 1, close - open - 1)
+                                                     : qtFilter;
+    QStringList patterns = inside.split(u' ', Qt::SkipEmptyParts);
+    for (QString& pattern : patterns)
+        if (pattern == u"*.*")
+            pattern = QStringLiteral("*");
+    return patterns;
+}
+
 } // namespace quorvel

@@ -16,4 +16,9 @@ inline constexpr char16_t kDocumentExtension[] = u"qvl";
 // appended in parentheses. A trailing name without patterns is dropped.
 QStringList qtNameFilters(const QString& pairs);
 
+// The file-name patterns of one of those name filters, the way the program
+// means them: "*.*" is every file, also one without a dot in its name (on
+// Linux Qt would take it literally and hide such files).
+QStringList nameFilterPatterns(const QString& qtFilter);
+
 } // namespace quorvel

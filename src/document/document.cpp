@@ -8,7 +8,10 @@ namespace quorvel {
 
 void Document::reset(const PageRatioPreset& ratio)
 {
-    previousFile = datei;
+    // The empty state between two documents (after a close or a failed read)
+    // is no document: the one shown before it stays the previous one.
+    if (!datei.isEmpty())
+        previousFile = datei;
     datei.clear();
     // The font is one value with the program's font setting and survives a
     // reset; so do the exercise's pairing marks of the gap-table cells.

@@ -398,9 +398,7 @@ DocumentResult readDocumentFile(Document& document, const QString& path, const R
     if (!result.ok) {
         result.messages << msgCannotRead(path);
         // Back to an empty document; the path shown before this one stays known.
-        const QString previous = document.previousFile;
         document.reset(options.ratio);
-        document.previousFile = previous;
         document.clearObjects();
         document.basisbild = QImage();
         document.datei.clear();

@@ -2,8 +2,13 @@
 #include "quitdialog.h"
 #include "aboutdialog.h"
 #include "messageboxprompter.h"
+#include "filedialogfilter.h"
+#include "filedialogs.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -92,6 +97,20 @@ TEST(Dialogs, MessageBoxesHaveGermanButtons)
     }
 }
 
+TEST(Dialogs, MessageTextIsShownAsPlainText)
+{
+    // A file name that looks like markup is shown as it is.
+    MessageBoxPrompter prompter(nullptr, nullptr);
+    QString shown;
+    answerNextModal(u"OK"_s, [&](QWidget* dialog) {
+        for (const QLabel* label : dialog->findChildren<QLabel*>())
+            if (label->text().contains(u"qvl"_s) && label->textFormat() == Qt::PlainText)
+                shown = label->text();
+    });
+    prompter.error(u"Fehler beim Lesen von <b>/tmp/a&amp;b</b>.qvl"_s);
+    EXPECT_EQ(shown, u"Fehler beim Lesen von <b>/tmp/a&amp;b</b>.qvl"_s);
+}
+
 TEST(Dialogs, ClosingDialogAnswers)
 {
     QuitDialog form;
@@ -139,4 +158,22 @@ TEST(Dialogs, DecorationIsStretchedNineSliceAndButtonsAreColoured)
     form.resize(720, 430);
     QApplication::processEvents();
     EXPECT_EQ(form.mainBackImg().size(), QSize(720, 430));
+}
+
+TEST(Dialogs, AllFilesFilterListsFilesWithoutADot)
+{
+    QFileDialog dialog;
+    setProgramNameFilters(dialog, openDocumentFilter());
+    auto* model = dialog.findChild<QFileSystemModel*>();
+    ASSERT_NE(model, nullptr);
+    EXPECT_EQ(model->nameFilters(), QStringList{u"*.qvl"_s});
+
+    // The user picks "Alle Dateien (*.*)" in the dialog's filter box.
+    auto* box = dialog.findChild<QComboBox*>(u"fileTypeCombo"_s);
+    ASSERT_NE(box, nullptr);
+    const int all = box->findText(u"Alle Dateien (*.*)"_s);
+    ASSERT_GE(all, 0);
+    box->setCurrentIndex(all);
+    Q_EMIT box->activated(all);
+    EXPECT_EQ(model->nameFilters(), QStringList{u"*"_s});
 }

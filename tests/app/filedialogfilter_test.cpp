@@ -21,3 +21,18 @@ TEST(FileDialogFilter, PatternsAreAddedWhenTheNameLacksThem)
               QStringList({u"Bilder (*.png) (*.png *.bmp)"_s}));
     EXPECT_TRUE(qtNameFilters(QString()).isEmpty());
 }
+
+TEST(FileDialogFilter, StarDotStarMeansEveryFile)
+{
+    const struct {
+        QString filter;
+        QStringList patterns;
+    } cases[] = {
+        {u"Alle Dateien (*.*)"_s, {u"*"_s}},
+        {u"Quorvel-Dokument (*.qvl)"_s, {u"*.qvl"_s}},
+        {u"Bilder (*.png) (*.png *.bmp)"_s, {u"*.png"_s, u"*.bmp"_s}},
+        {u"*.txt"_s, {u"*.txt"_s}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(nameFilterPatterns(c.filter), c.patterns) << c.filter.toStdString();
+}

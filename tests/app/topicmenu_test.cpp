@@ -263,6 +263,28 @@ TEST_F(TopicMenuTest, StartPageWithoutCommandLineDocumentCloses) {
     EXPECT_TRUE(w.view().startPanel()->isVisibleTo(&w));
 }
 
+TEST_F(TopicMenuTest, PreviouslyShownSurvivesAFailedOpenAndAClose) {
+    writeDocument(u"themen/a.qvl"_s, u"A"_s);
+    MainWindow& w = activateInFolder();
+    topics().openEntry(0);
+    const QString broken = path(u"themen/kaputt.qvl"_s);
+    QFile file(broken);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("kein Dokument");
+    file.close();
+
+    prompter->answers = {Answer::Ok, Answer::Ok};
+    EXPECT_FALSE(w.documents().readAsCurrent(broken));
+    EXPECT_FALSE(w.context().documentOpen);
+    item(u"ZuvorangezeigtesDokument1"_s)->trigger();
+    EXPECT_EQ(w.context().document.datei, path(u"themen/a.qvl"_s));
+
+    w.menu().action(u"Schliessen1"_s)->trigger();
+    ASSERT_FALSE(w.context().documentOpen);
+    item(u"ZuvorangezeigtesDokument1"_s)->trigger();
+    EXPECT_EQ(w.context().document.datei, path(u"themen/a.qvl"_s));
+}
+
 TEST_F(TopicMenuTest, ListWindowShowsCopiesAndSavesTheList) {
     writeDocument(u"themen/a.qvl"_s, u"Übersicht"_s);
     writeDocument(u"themen/b.qvl"_s, u"Ahorn"_s);

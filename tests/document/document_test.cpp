@@ -49,6 +49,20 @@ TEST(Document, ResetFreesObjectsAndRestoresNewDocumentValues)
     EXPECT_EQ(doc.header.Kreuzwort.KGBeschreibungTitelCol, 0xC0u);
 }
 
+TEST(Document, EmptyStateBetweenDocumentsKeepsThePreviousPath)
+{
+    // Close (reset to the empty state), then a failed read (reset again):
+    // the document shown before is still the previous one.
+    Document doc;
+    doc.datei = QStringLiteral("/tmp/a.qvl");
+    doc.reset({});
+    doc.reset({});
+    EXPECT_EQ(doc.previousFile, QStringLiteral("/tmp/a.qvl"));
+    doc.datei = QStringLiteral("/tmp/b.qvl");
+    doc.reset({});
+    EXPECT_EQ(doc.previousFile, QStringLiteral("/tmp/b.qvl"));
+}
+
 TEST(Document, DefaultIndentFollowsDocumentType)
 {
     EXPECT_EQ(defaultEinrueckRand(2), (RandRect{0.1, 0.165, 0.05, 0.195}));

@@ -3,6 +3,7 @@
 #include "artwork.h"
 #include "documentio.h"
 #include "filedialogfilter.h"
+#include "filedialogs.h"
 #include "learningviewwidget.h"
 #include "numbering.h"
 #include "programfolders.h"
@@ -69,7 +70,7 @@ QFileDialog* DocumentController::openDialog()
     m_openDialog->setObjectName(QStringLiteral("OpenDialog1"));
     m_openDialog->setAcceptMode(QFileDialog::AcceptOpen);
     m_openDialog->setFileMode(QFileDialog::ExistingFile);
-    m_openDialog->setNameFilters(qtNameFilters(openDocumentFilter()));
+    setProgramNameFilters(*m_openDialog, openDocumentFilter());
     m_openDialog->setDefaultSuffix(QString::fromUtf16(kDocumentExtension));
     m_openDialog->resize(860, 560);
     return m_openDialog;

@@ -57,6 +57,8 @@ Answer MessageBoxPrompter::ask(MessageKind kind, const QString& text, MessageBut
     // The program's texts use CR LF; a label wants plain line feeds.
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    // File names may hold anything, "<" included: never rich text.
+    box.setTextFormat(Qt::PlainText);
     box.setText(shown);
 
     struct Choice {

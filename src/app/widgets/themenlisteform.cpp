@@ -1,6 +1,7 @@
 #include "themenlisteform.h"
 
 #include "filedialogfilter.h"
+#include "filedialogs.h"
 #include "reportmarkup.h"
 #include "reportrtf.h"
 #include "topiclistreport.h"
@@ -80,7 +81,7 @@ void TThemenlisteForm::save() {
     } else {
         QFileDialog dialog(this, topicListSaveTitle());
         dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setNameFilters(qtNameFilters(richTextFilter()));
+        setProgramNameFilters(dialog, richTextFilter());
         dialog.setDefaultSuffix(QString::fromUtf16(kRichTextExtension));
         if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
             path = dialog.selectedFiles().first();

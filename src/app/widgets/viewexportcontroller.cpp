@@ -2,6 +2,7 @@
 
 #include "viewexportformat.h"
 #include "filedialogfilter.h"
+#include "filedialogs.h"
 #include "learningviewwidget.h"
 #include "picturefile.h"
 #include "userprompter.h"
@@ -51,7 +52,7 @@ QString ViewExportController::askFileName() {
         return m_chooseFile();
     QFileDialog dialog(m_dialogParent, exportDialogTitle());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters(qtNameFilters(exportFilter()));
+    setProgramNameFilters(dialog, exportFilter());
     dialog.setDefaultSuffix(QString::fromUtf16(kExportExtension));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
