@@ -89,6 +89,8 @@ TEST_F(LearningViewTest, ClickTogglesTheLaterOfTwoOverlappingFieldsAndRespectsLa
     click(mitte(1), Qt::MiddleButton);
     EXPECT_EQ(objekt(1).AbfrageStatus, -1) << "the middle button toggles as well";
 
+    // The check box shows " Texte & Bilder " ("&&" is one "&", no mnemonic).
+    EXPECT_EQ(controller->toolBar().ebene(1)->text().replace(u"&&"_s, u"&"_s), u" Texte & Bilder "_s);
     controller->toolBar().ebene(1)->click(); // hide "Texte und Bilder"
     EXPECT_FALSE(window->menu().action(u"EbeneTexteundBilder1"_s)->isChecked());
     click(mitte(1));

@@ -329,6 +329,36 @@ TEST_F(MainWindowTest, BeendenClosesThroughTheShutdownQuestions)
     EXPECT_FALSE(w.isVisible());
 }
 
+TEST_F(MainWindowTest, EmptyStateFollowsThePageRatioSettings)
+{
+    {
+        QSettings stored(path(u"benutzer.ini"_s), QSettings::IniFormat);
+        stored.setValue(u"Dok-SeitRatioBreite"_s, 2);
+        stored.setValue(u"Dok-SeitRatioHoehe"_s, 1);
+    }
+    EXPECT_NEAR(shownAspect(activate()), 2.0, 0.02) << "the start picture at program start";
+    window.reset();
+
+    const QString file = writeDocument(u"a.qvl"_s, u"A"_s);
+    MainWindow& w = activate({file});
+    Settings& settings = w.context().settings;
+    const struct {
+        int art, breite, hoehe;
+        double aspect;
+    } cases[] = {{1, 4, 3, 4.0 / 3.0}, {1, 2, 1, 2.0}, {0, 4, 3, 870.0 / 609.0}};
+    for (const auto& c : cases) {
+        settings.SeitRatioArt = c.art;
+        settings.SeitRatioBreite = c.breite;
+        settings.SeitRatioHoehe = c.hoehe;
+        w.menu().action(u"Schliessen1"_s)->trigger();
+        ASSERT_FALSE(w.context().documentOpen);
+        EXPECT_NEAR(shownAspect(w), c.aspect, 0.02) << c.breite << ":" << c.hoehe;
+        EXPECT_FALSE(w.context().document.modified) << "closing again asks nothing";
+        ASSERT_TRUE(w.documents().readAsCurrent(file));
+    }
+    EXPECT_TRUE(prompter->asked.empty());
+}
+
 TEST_F(MainWindowTest, SchliessenReturnsToTheStartState)
 {
     const QString file = writeDocument(u"a.qvl"_s, u"A"_s);

@@ -134,7 +134,10 @@ void DocumentController::showEmptyState()
     document.clearObjects();
     document.reset(m_context.pageRatio());
     document.basisbild = startPicture();
-    document.derivePageGeometry();
+    // The page of the empty state follows the page-ratio settings; it is no
+    // change the user could save.
+    document.applyPageGeometry(false);
+    document.modified = false;
     m_context.documentOpen = false;
     m_context.state.currentQuestion = 0;
     m_view.composer().clearCaches();

@@ -153,6 +153,9 @@ void MainWindow::activateFirstTime()
         state.werkzeug = WerkzeugZeiger;
         showOptionSettings(*m_menu, m_context.settings);
         setModus(ModeLearningView);
+        // The start picture's page follows the page ratio just loaded.
+        if (!m_context.documentOpen)
+            m_documents->showEmptyState();
 
         // The command line: a folder, a document or a series package.
         state.topicFolder = plan.topicFolder;

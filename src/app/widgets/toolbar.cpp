@@ -164,7 +164,8 @@ ToolBar::ToolBar(QWidget* parent) : QWidget(parent), m_layout(new QVBoxLayout(th
                QStringLiteral("Abfragefelder zufällig nummerieren"), true);
     newButton(QStringLiteral("NummerModeFragez"), QStringLiteral("?"), QStringLiteral("?"), true);
 
-    const char16_t* layers[] = {u"Basisbild", u"Texte/Bilder", u"Infopunkte", u"Layout"};
+    // "&&" shows a single "&" (and makes no mnemonic).
+    const char16_t* layers[] = {u" Basisbild ", u" Texte && Bilder ", u" Infopunkte ", u" Layout  "};
     for (int i = 0; i < 4; ++i) {
         auto* box = new QCheckBox(QString::fromUtf16(layers[i]), this);
         box->setObjectName(QStringLiteral("Ebene%1Check").arg(i));
