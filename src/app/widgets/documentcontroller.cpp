@@ -128,16 +128,26 @@ bool DocumentController::closeDocument()
     return true;
 }
 
+void DocumentController::applyStartPageRatio()
+{
+    // The page of the empty state follows the page-ratio settings; it is no
+    // change the user could save.
+    Document& document = m_context.document;
+    const PageRatioPreset ratio = m_context.pageRatio();
+    document.geometry.ratioArt = ratio.art;
+    document.geometry.ratioBreite = ratio.breite;
+    document.geometry.ratioHoehe = ratio.hoehe;
+    document.applyPageGeometry(false);
+    document.modified = false;
+}
+
 void DocumentController::showEmptyState()
 {
     Document& document = m_context.document;
     document.clearObjects();
     document.reset(m_context.pageRatio());
     document.basisbild = startPicture();
-    // The page of the empty state follows the page-ratio settings; it is no
-    // change the user could save.
-    document.applyPageGeometry(false);
-    document.modified = false;
+    applyStartPageRatio();
     m_context.documentOpen = false;
     m_context.state.currentQuestion = 0;
     m_view.composer().clearCaches();

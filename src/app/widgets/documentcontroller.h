@@ -35,6 +35,10 @@ public:
     // Start picture, empty new document, start panel shown.
     void showEmptyState();
 
+    // Lays the start picture's page out anew after the page-ratio settings
+    // changed (they are loaded after the empty state is first shown).
+    void applyStartPageRatio();
+
     // Hands zoom level and current question of the window state to the
     // composition and composes the view anew; the visible section and the
     // zoom come back into the window state after every composition.

@@ -154,8 +154,10 @@ void MainWindow::activateFirstTime()
         showOptionSettings(*m_menu, m_context.settings);
         setModus(ModeLearningView);
         // The start picture's page follows the page ratio just loaded.
-        if (!m_context.documentOpen)
-            m_documents->showEmptyState();
+        if (!m_context.documentOpen) {
+            m_documents->applyStartPageRatio();
+            m_documents->rebuildView();
+        }
 
         // The command line: a folder, a document or a series package.
         state.topicFolder = plan.topicFolder;
