@@ -55,7 +55,7 @@ struct Fixture {
         document.basisbild = photoLike(4000, 3000, 1);
         for (int i = 0; i < 200; ++i) {
             ObjDataTyp o;
-            o.Typ = i % 2;
+            o.Typ = codeOf(i % 2 == 0 ? Typ::QueryLabel : Typ::FixedLabel);
             o.Cap = QStringLiteral("Beschriftung %1").arg(i);
             o.Sx = o.Kx = (i % 20) / 20.0;
             o.Sy = o.Ky = (i / 20) / 10.0;
@@ -63,7 +63,7 @@ struct Fixture {
         }
         for (int i = 0; i < 20; ++i) {
             ObjDataTyp o;
-            o.Typ = 7;
+            o.Typ = codeOf(Typ::FixedPicture);
             o.Bild = photoLike(400, 300, 10 + i);
             document.objects.push_back(o);
         }

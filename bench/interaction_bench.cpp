@@ -29,7 +29,7 @@ Document& dokument()
         doc.derivePageGeometry();
         for (int i = 0; i < 60; ++i) {
             ObjDataTyp o;
-            o.Typ = 0;
+            o.Typ = codeOf(Typ::QueryLabel);
             o.Cap = QStringLiteral("Feld %1").arg(i);
             o.Sx = o.Kx = 0.08 + 0.14 * (i % 6);
             o.Sy = o.Ky = 0.08 + 0.09 * (i / 6);

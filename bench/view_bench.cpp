@@ -59,14 +59,14 @@ Document& dokument()
             o.Ebene = 1;
             o.ZIndex = i % 5;
             if (i % 6 == 5) { // every sixth an info point
-                o.Typ = 2;
+                o.Typ = codeOf(Typ::InfoPoint);
                 o.Ebene = 2;
                 o.PktCap = QStringLiteral("Info");
                 o.HFarbe = 0xFD5F00;
                 o.HDeck = 100;
                 o.Farbe = 0xFFFFFF;
             } else {
-                o.Typ = i % 3 == 0 ? 1 : 0;
+                o.Typ = codeOf(i % 3 == 0 ? Typ::FixedLabel : Typ::QueryLabel);
                 o.Cap = woerter[i % 6];
                 o.Sline = 1;
                 o.LinieDicke = 2;
@@ -79,7 +79,7 @@ Document& dokument()
         }
         for (int i = 0; i < 20; ++i) {
             ObjDataTyp o;
-            o.Typ = i % 2 == 0 ? 6 : 7;
+            o.Typ = codeOf(i % 2 == 0 ? Typ::QueryPicture : Typ::FixedPicture);
             o.Kx = o.Sx = 0.1 + 0.04 * i;
             o.Ky = o.Sy = 0.15 + 0.035 * i;
             o.KAusr = 5;

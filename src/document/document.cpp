@@ -24,7 +24,7 @@ void Document::reset(const PageRatioPreset& ratio)
         }
     }
     header = std::move(fresh);
-    header.EinrueckRand = defaultEinrueckRand(header.DokTyp);
+    header.EinrueckRand = defaultEinrueckRand(dokTypOf(header));
     zMin = 0;
     zMax = 0;
     modified = false;
@@ -40,12 +40,12 @@ void Document::clearObjects()
     objects.shrink_to_fit();
 }
 
-int Document::addGeneratedObject(int typ, int ebene, const QString& cap, int frageNummer,
+int Document::addGeneratedObject(Typ typ, int ebene, const QString& cap, int frageNummer,
                                  double kx, double ky, int kausr, int fsize)
 {
     ObjDataTyp o;
     o.resetRuntime();
-    o.Typ = typ;
+    o.Typ = codeOf(typ);
     o.Ebene = ebene;
     o.Cap = cap;
     o.FrageNummer = frageNummer;
@@ -59,7 +59,7 @@ int Document::addGeneratedObject(int typ, int ebene, const QString& cap, int fra
     o.BildDeck = 100;
     o.Farbe = header.TextCol;
     o.HFarbe = 0;
-    o.HDeck = (typ == 2 || typ == 4 || typ == 5) ? 100 : 0;
+    o.HDeck = isPoint(typ) ? 100 : 0;
     o.LinieDicke = 0;
     o.MCInfoLinkData = {};
     o.AbfrageNummer = 0;
@@ -96,16 +96,12 @@ void Document::applyPageGeometry(bool keepObjectsOnBasePicture)
     header.RandErw = neu;
     if (keepObjectsOnBasePicture) {
         for (ObjDataTyp& o : objects) {
-            switch (o.Typ) {
-            case 0: case 1: case 2: case 4: case 5: case 6: case 7:
-                o.Sx = keepOnBasePicture(o.Sx, old.left, old.right, neu.left, neu.right);
-                o.Kx = keepOnBasePicture(o.Kx, old.left, old.right, neu.left, neu.right);
-                o.Sy = keepOnBasePicture(o.Sy, old.top, old.bottom, neu.top, neu.bottom);
-                o.Ky = keepOnBasePicture(o.Ky, old.top, old.bottom, neu.top, neu.bottom);
-                break;
-            default:
-                break;
-            }
+            if (!isOnBasePicture(typOf(o)))
+                continue;
+            o.Sx = keepOnBasePicture(o.Sx, old.left, old.right, neu.left, neu.right);
+            o.Kx = keepOnBasePicture(o.Kx, old.left, old.right, neu.left, neu.right);
+            o.Sy = keepOnBasePicture(o.Sy, old.top, old.bottom, neu.top, neu.bottom);
+            o.Ky = keepOnBasePicture(o.Ky, old.top, old.bottom, neu.top, neu.bottom);
         }
     }
     runLayoutGenerator(*this);

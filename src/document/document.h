@@ -37,7 +37,7 @@ public:
     void clearObjects();
 
     // Appends an object made by a layout generator and returns its index.
-    int addGeneratedObject(int typ, int ebene, const QString& cap, int frageNummer, double kx,
+    int addGeneratedObject(Typ typ, int ebene, const QString& cap, int frageNummer, double kx,
                            double ky, int kausr, int fsize);
 
     // Removes the object at `index`; an index outside the list is ignored.

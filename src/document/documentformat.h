@@ -24,17 +24,4 @@ inline constexpr int kAnsiCodePage = 1252;
 inline constexpr int kOemCodePage = 850;
 inline constexpr int kCrosswordListMarker = 30;
 
-// Colours of points from files that predate point titles.
-inline constexpr unsigned kInfoPointColour = 0xFD5F00;
-inline constexpr unsigned kLinkPointColour = 0x2F35A4;
-inline constexpr unsigned kDocumentLinkColour = 0x4A9829;
-
-// Whether the gap table is stored for a document of this type.
-inline bool hasGapTableBlock(int dokTyp, int dokUnterTyp)
-{
-    return (dokTyp == 1 && dokUnterTyp == 1) || dokTyp == 4 || dokTyp == 5;
-}
-
-inline bool isQuestionTyp(int typ) { return typ == 20 || typ == 21; }
-
 } // namespace quorvel::format

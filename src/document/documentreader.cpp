@@ -180,24 +180,25 @@ void Reader::readHeader()
     h.GeordnetArt = readIf(u"HD-GeordnetArt", 0);
     h.EinrueckRand = (m_keys.has(u"HD-EinrueckRand") || m_keys.has(u"HD-EinrückRand"))
                          ? readRect()
-                         : defaultEinrueckRand(h.DokTyp);
+                         : defaultEinrueckRand(dokTypOf(h));
     h.HtgdCol = readColourIf(u"HD-HtgdCol", 0xFFFFFF);
     h.BasisbildDeck = readIf(u"HD-BasisbildDeck", 100);
     h.MinLuecke = readIf(u"HD-MinLuecke", 3);
     h.DokUnterTyp = readIf(u"HD-DokUnterTyp", 0);
     if (!m_in.ok())
         return;
-    if (format::hasGapTableBlock(h.DokTyp, h.DokUnterTyp))
+    const DokTyp dokTyp = dokTypOf(h);
+    if (hasGapTable(dokTyp, h.DokUnterTyp))
         readGapTable();
     if (!m_in.ok())
         return; // the column count below is only trusted after the table check
-    if (h.DokTyp == 4 && m_keys.has(u"HD-LueckentabelleSpaltenHtgd")) {
+    if (storesColumnBackgrounds(dokTyp) && m_keys.has(u"HD-LueckentabelleSpaltenHtgd")) {
         for (int c = 0; c < h.LueckenTabelleSpalten && c < kLueckenTabelleMaxSpalten; ++c) {
             h.LueckentabelleSpaltenHtgd[c].Farbe = readColour();
             h.LueckentabelleSpaltenHtgd[c].Deckung = m_in.readInt();
         }
     }
-    if (h.DokTyp == 6)
+    if (storesCrossword(dokTyp))
         readCrossword();
     if (m_keys.has(u"HD-BilderPasswort"))
         h.BilderPasswort = decodeCp1252(scramblePassword(m_in.readRawString()));
@@ -238,7 +239,7 @@ void Reader::readGapTable()
             if (!withKinds)
                 continue;
             cell.Art = m_in.readInt();
-            if (!m_in.ok() || !cellCarriesPicture(h.DokTyp, cell.Art))
+            if (!m_in.ok() || !cellCarriesPicture(dokTypOf(h), cell.Art))
                 continue;
             cell.Bild = readPicture(QStringLiteral("Bild der Tabellenzelle %1/%2").arg(r + 1).arg(c + 1));
             cell.BildKenn = m_in.readString();
@@ -318,7 +319,8 @@ void Reader::readObject(ObjDataTyp& o)
     o.ZIndex = readIf(u"OB-ZIndex", 0);
     o.HFarbe = readColourIf(u"OB-HFarbe", 0xFFFFFF);
     o.HDeck = readIf(u"OB-HDeck", 0);
-    const bool isPoint = o.Typ == 2 || o.Typ == 4 || o.Typ == 5;
+    const TypProperties typ = typProperties(typOf(o));
+    const bool isPoint = typ.has(TypFlag::Point);
     // Points were always opaque before their opacity became a setting.
     if (isPoint && !m_keys.has(u"OB-PktHtgdDeck"))
         o.HDeck = 100;
@@ -326,13 +328,9 @@ void Reader::readObject(ObjDataTyp& o)
         o.PktCap = m_in.readString();
     } else if (isPoint) {
         // Points of files before point titles: the standard title and colours.
-        o.PktCap = o.Typ == 2 ? QStringLiteral("Info")
-                   : o.Typ == 4 ? QStringLiteral("Link")
-                                : QStringLiteral("Dok.");
+        o.PktCap = QString::fromUtf16(typ.pointTitle);
         o.Farbe = 0xFFFFFF;
-        o.HFarbe = o.Typ == 2   ? format::kInfoPointColour
-                   : o.Typ == 4 ? format::kLinkPointColour
-                                : format::kDocumentLinkColour;
+        o.HFarbe = typ.pointColour;
     }
     o.PktCap2 = readStringIf(u"OB-PktCap2", QString());
     o.BildKenn = readStringIf(u"OB-BildKenn", QString());
@@ -341,9 +339,9 @@ void Reader::readObject(ObjDataTyp& o)
     o.PunktInUebung = readIf(u"OB-PunktInUebung", 0);
     if (!m_in.ok())
         return;
-    if (isPictureTyp(o.Typ))
+    if (typ.has(TypFlag::Picture))
         o.Bild = readPicture(QStringLiteral("Bild eines Objekts"));
-    if (format::isQuestionTyp(o.Typ)) {
+    if (typ.has(TypFlag::Question)) {
         if (o.AntwortAnz < 0 || o.AntwortAnz > kMaxAntwortBilder) {
             m_in.fail(QStringLiteral("Frage mit %1 Antworten (höchstens %2)")
                           .arg(o.AntwortAnz)
@@ -359,7 +357,7 @@ void Reader::readObject(ObjDataTyp& o)
                 value = m_in.readInt();
         }
     }
-    if (m_version < u"2.17" && (o.Typ == 6 || o.Typ == 7 || o.Typ == 8))
+    if (m_version < u"2.17" && typ.has(TypFlag::PagePicture))
         o.Fsize = convertOldPictureFsize(o.Fsize, fontFactor());
     o.resetRuntime();
 }

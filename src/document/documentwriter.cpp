@@ -92,16 +92,17 @@ void Writer::writeHeader(const HeaderDataTyp& h)
     m_out.writeInt(h.BasisbildDeck);
     m_out.writeInt(h.MinLuecke);
     m_out.writeInt(h.DokUnterTyp);
-    if (format::hasGapTableBlock(h.DokTyp, h.DokUnterTyp))
+    const DokTyp dokTyp = dokTypOf(h);
+    if (hasGapTable(dokTyp, h.DokUnterTyp))
         writeGapTable(h);
-    if (h.DokTyp == 4) {
+    if (storesColumnBackgrounds(dokTyp)) {
         const int columns = std::clamp(h.LueckenTabelleSpalten, 0, kLueckenTabelleMaxSpalten);
         for (int c = 0; c < columns; ++c) {
             writeColour(h.LueckentabelleSpaltenHtgd[c].Farbe);
             m_out.writeInt(h.LueckentabelleSpaltenHtgd[c].Deckung);
         }
     }
-    if (h.DokTyp == 6)
+    if (storesCrossword(dokTyp))
         writeCrossword(h.Kreuzwort);
     m_out.writeRawString(scramblePassword(encodeCp1252(h.BilderPasswort)));
     m_out.writeString(h.Schriftart);
@@ -126,7 +127,7 @@ void Writer::writeGapTable(const HeaderDataTyp& h)
             const lueckentabellearrtyp& cell = h.LueckenTabelle[r][c];
             m_out.writeString(cell.Text);
             m_out.writeInt(cell.Art);
-            if (!cellCarriesPicture(h.DokTyp, cell.Art))
+            if (!cellCarriesPicture(dokTypOf(h), cell.Art))
                 continue;
             writePicture(cell.Bild);
             m_out.writeString(cell.BildKenn);
@@ -192,7 +193,8 @@ void Writer::writeObject(const ObjDataTyp& o)
     writeColour(o.LinieFarbe);
     m_out.writeInt(o.LinieDicke);
     m_out.writeInt(o.Untertyp);
-    const bool question = format::isQuestionTyp(o.Typ);
+    const TypProperties typ = typProperties(typOf(o));
+    const bool question = typ.has(TypFlag::Question);
     // The reader accepts at most 12 answers of a question; so does the writer.
     const int answers = question ? std::clamp(o.AntwortAnz, 0, kMaxAntwortBilder) : o.AntwortAnz;
     m_out.writeInt(answers);
@@ -205,7 +207,7 @@ void Writer::writeObject(const ObjDataTyp& o)
     m_out.writeInt(o.BildDeck);
     m_out.writeInt(o.BildkarteAnpassen);
     m_out.writeInt(o.PunktInUebung);
-    if (isPictureTyp(o.Typ))
+    if (typ.has(TypFlag::Picture))
         writePicture(o.Bild);
     if (question && o.Untertyp == 1) {
         for (int a = 0; a < answers; ++a)
@@ -217,19 +219,17 @@ void Writer::writeObject(const ObjDataTyp& o)
     }
 }
 
-// A picture object without a picture becomes its text counterpart; a picture
-// link without a picture gets the placeholder.
+// A picture object without a picture becomes its text counterpart; one that
+// has none (a picture link) gets the placeholder.
 void prepareForWriting(ObjDataTyp& o)
 {
-    if (!o.Bild.isNull())
+    if (!o.Bild.isNull() || !carriesPicture(typOf(o)))
         return;
-    switch (o.Typ) {
-    case 6: o.Typ = 0; break;
-    case 7: o.Typ = 1; break;
-    case 21: o.Typ = 20; break;
-    case 8: o.Bild = leerbild(); break;
-    default: break;
-    }
+    const Typ lowered = withoutPicture(typOf(o));
+    if (lowered != typOf(o))
+        o.Typ = codeOf(lowered);
+    else
+        o.Bild = leerbild();
 }
 
 bool Writer::write(Document& doc)
@@ -246,7 +246,7 @@ bool Writer::write(Document& doc)
     std::vector<int> order;
     order.reserve(doc.objects.size());
     for (int i = 0; i < static_cast<int>(doc.objects.size()); ++i) {
-        if (!isNeverWrittenTyp(doc.objects[i].Typ))
+        if (isWritten(typOf(doc.objects[i])))
             order.push_back(i);
     }
     std::stable_sort(order.begin(), order.end(), [&doc](int a, int b) {

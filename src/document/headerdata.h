@@ -34,9 +34,6 @@ struct lueckentabellearrtyp {
     void reset();
 };
 
-// Whether a cell of kind `art` carries a picture in documents of `dokTyp`.
-bool cellCarriesPicture(int dokTyp, int art);
-
 struct SpaltenHintergrund {
     Farbwert Farbe = 0xFFFFFF;
     int Deckung = 50;
@@ -83,7 +80,7 @@ struct HeaderDataTyp {
     QString lueckentext;
     QString fragentext;
     int AnzFrageNummern = 0;
-    int DokTyp = 0;
+    int DokTyp = 0; // a `DokTyp` code as stored; read it with dokTypOf()
     int DokUnterTyp = 0;
     RandRect RandErw;
     int NumArt = 0;
@@ -114,10 +111,9 @@ struct HeaderDataTyp {
     static std::array<SpaltenHintergrund, kLueckenTabelleMaxSpalten> defaultSpaltenHintergruende();
 };
 
-// The inner margins the layout generators use by default for a document type.
-RandRect defaultEinrueckRand(int dokTyp);
+inline DokTyp dokTypOf(const HeaderDataTyp& h) { return static_cast<DokTyp>(h.DokTyp); }
 
 // The display name of a document type and subtype; "" for an unknown type.
-QString typeName(int dokTyp, int dokUnterTyp);
+QString typeName(DokTyp dokTyp, int dokUnterTyp);
 
 } // namespace quorvel

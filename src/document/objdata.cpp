@@ -2,32 +2,6 @@
 
 namespace quorvel {
 
-bool isQueryTyp(int typ)
-{
-    switch (typ) {
-    case 0: case 3: case 6: case 10: case 24: case 32: case 34:
-    case 41: case 43: case 51: case 53: case 60:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool isNeverWrittenTyp(int typ)
-{
-    switch (typ) {
-    case 3: case 22: case 23: case 24: case 25: case 26: case 27: case 31: case 32: case 34:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool isPictureTyp(int typ)
-{
-    return typ == 6 || typ == 7 || typ == 8 || typ == 21;
-}
-
 void ObjDataTyp::resetRuntime()
 {
     AbfrageStatus = -1;

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "colors.h"
+#include "randrect.h"
+#include "typecodes.h"
 
 #include <QImage>
 #include <QRectF>
@@ -9,23 +11,6 @@
 #include <array>
 
 namespace quorvel {
-
-// Object types that make a field coverable and asked in exercises.
-bool isQueryTyp(int typ);
-// Types that layout generators make and the writer never stores.
-bool isNeverWrittenTyp(int typ);
-// Types whose record carries a picture in the file.
-bool isPictureTyp(int typ);
-
-// A rectangle of four fractions of the page in the order of the file:
-// left, top, right, bottom.
-struct RandRect {
-    double left = 0.0;
-    double top = 0.0;
-    double right = 0.0;
-    double bottom = 0.0;
-    friend bool operator==(const RandRect&, const RandRect&) = default;
-};
 
 constexpr int kMaxAntwortBilder = 12;
 constexpr int kMCInfoLinkDataCount = 6;
@@ -44,7 +29,7 @@ struct ObjDataTyp {
     int KAusrAkt = 0;
     int TAusr = 0;
     int Ebene = 0;
-    int Typ = 0;
+    int Typ = 0; // a `Typ` code as stored; read it with typOf()
     int Untertyp = 0;
     int Sline = 0;
     int Fsize = 0;
@@ -91,5 +76,8 @@ struct ObjDataTyp {
     // Puts the runtime fields to the values they have after reading.
     void resetRuntime();
 };
+
+// The object's type; a code from a file without an enumerator stays as it is.
+inline Typ typOf(const ObjDataTyp& o) { return static_cast<Typ>(o.Typ); }
 
 } // namespace quorvel

@@ -40,7 +40,7 @@ void zeichneSymbol(QPainter& painter, QPoint mitte, QChar zeichen, const QColor&
 
 bool showsExerciseMark(const DrawContext& kontext, const ObjDataTyp& objekt, DrawMode art)
 {
-    if (!kontext.exercise.running || !isQueryTyp(objekt.Typ))
+    if (!kontext.exercise.running || !isQueryField(typOf(objekt)))
         return false;
     switch (objekt.AbfrageStatus) {
     case StatusOffen:

@@ -5,7 +5,6 @@
 
 #include <QCollator>
 #include <algorithm>
-#include <array>
 #include <map>
 #include <numeric>
 #include <utility>
@@ -13,22 +12,6 @@
 namespace quorvel {
 
 namespace {
-
-constexpr int kTypEinzelfrageAntwort = 10;
-constexpr int kTypMCAntwort = 24;
-
-bool istKandidatTyp(int typ)
-{
-    static constexpr std::array typen{0, 3, 6, 20, 21, 32, 34, 41, 43, 51, 53, 60};
-    return std::find(typen.begin(), typen.end(), typ) != typen.end();
-}
-
-// Candidates that show a number of their own position.
-bool traegtPositionsnummer(int typ)
-{
-    static constexpr std::array typen{0, 3, 6, 32, 34, 41, 43, 51, 53, 60};
-    return std::find(typen.begin(), typen.end(), typ) != typen.end();
-}
 
 // A selection sort that always swaps the first smallest remaining element into
 // place: its (unstable) order for equal keys is part of what users see.
@@ -79,7 +62,7 @@ void nummeriereAntworten(Document& document, const std::vector<int>& kandidaten,
     std::map<int, std::vector<int>> proFrage;
     for (int index : kandidaten) {
         const ObjDataTyp& o = document.objects[size_t(index)];
-        if (o.Typ == kTypMCAntwort)
+        if (numberStyle(typOf(o)) == NumberStyle::WithinQuestion)
             proFrage[o.FrageNummer].push_back(index);
     }
     for (auto& [frage, antworten] : proFrage) {
@@ -110,17 +93,11 @@ QString numberText(int nummer, int numArt)
 std::vector<int> numberingCandidates(const Document& document)
 {
     std::vector<int> kandidaten;
-    const int dokTyp = document.header.DokTyp;
+    const DokTyp dokTyp = dokTypOf(document.header);
     for (size_t i = 0; i < document.objects.size(); ++i) {
         const ObjDataTyp& o = document.objects[i];
-        bool nimmtTeil = false;
-        if (dokTyp == 2)
-            nimmtTeil = o.Typ == kTypEinzelfrageAntwort;
-        else if (dokTyp == 3)
-            nimmtTeil = o.Typ == kTypMCAntwort;
-        else
-            nimmtTeil = istKandidatTyp(o.Typ) && ((o.Typ != 51 && o.Typ != 53) || o.Aktiv);
-        if (nimmtTeil)
+        const Typ typ = typOf(o);
+        if (isNumberedIn(dokTyp, typ) && (!isActiveOnly(typ) || o.Aktiv))
             kandidaten.push_back(int(i));
     }
     return kandidaten;
@@ -130,7 +107,7 @@ void numberQueryFields(Document& document, int modus, RandomGenerator& random)
 {
     std::vector<int> liste = numberingCandidates(document);
     // Multiple-choice answers keep list order: they are numbered per question.
-    if (document.header.DokTyp != 3) {
+    if (dokTypOf(document.header) != DokTyp::MultipleChoice) {
         if (modus == NumberingOrdered)
             ordne(document, liste);
         else if (modus == NumberingRandom)
@@ -139,19 +116,25 @@ void numberQueryFields(Document& document, int modus, RandomGenerator& random)
 
     for (size_t p = 1; p <= liste.size(); ++p) {
         ObjDataTyp& o = document.objects[size_t(liste[p - 1])];
-        if (traegtPositionsnummer(o.Typ)) {
+        switch (numberStyle(typOf(o))) {
+        case NumberStyle::Position:
             o.AbfrageNummer = modus == NumberingQuestionMarks ? 0 : int(p);
-        } else if (o.Typ == kTypEinzelfrageAntwort) {
+            break;
+        case NumberStyle::QuestionMark:
             o.AbfrageNummer = 0;
-        } else if (o.Typ != kTypMCAntwort) {
+            break;
+        case NumberStyle::WithinQuestion:
+            break; // below
+        case NumberStyle::None:
             o.AbfrageNummer = -1;
             o.AbfrageStatus = 0;
+            break;
         }
     }
     nummeriereAntworten(document, liste, modus == NumberingRandom, random);
 
     for (ObjDataTyp& o : document.objects) {
-        if (!isQueryTyp(o.Typ))
+        if (!isQueryField(typOf(o)))
             o.AbfrageStatus = 0;
     }
 }

@@ -6,7 +6,6 @@
 #include "headerdata.h"
 #include "numbering.h"
 #include "objdata.h"
-#include "objecttypes.h"
 #include "pointshape.h"
 #include "rounding.h"
 
@@ -55,18 +54,18 @@ QSize kartenGrenzen(const ObjDataTyp& o, const DrawContext& kontext)
     return grenzen;
 }
 
-QString knopfSymbol(int typ)
+QString knopfSymbol(Typ typ)
 {
     switch (typ) {
-    case 12:
+    case Typ::PreviousQuestion:
         return QStringLiteral("<");
-    case 13:
+    case Typ::NextQuestion:
         return QStringLiteral(">");
-    case 14:
+    case Typ::FirstQuestion:
         return QStringLiteral("|<");
-    case 15:
+    case Typ::LastQuestion:
         return QStringLiteral(">|");
-    case 16:
+    case Typ::RandomQuestion:
         return QStringLiteral("?");
     default:
         return QString();
@@ -224,10 +223,10 @@ ObjectDrawer::Card ObjectDrawer::miss(const DrawContext& kontext, ObjDataTyp& o)
     const QPoint punkt = cardPoint(o, kontext.pagePicture);
     Card card;
 
-    if (isPointTyp(o.Typ) || isButtonTyp(o.Typ)) {
+    const Typ typ = typOf(o);
+    if (isPoint(typ) || isButton(typ)) {
         card.art = Card::Art::Punkt;
-        const int d =
-            (o.Typ >= 12 && o.Typ <= 16) ? kartenMindestBreite(s) : pointDiameter(o, s);
+        const int d = isNavigationButton(typ) ? kartenMindestBreite(s) : pointDiameter(o, s);
         card.rect = placeCard(punkt, QSize(d, d), SideCentred, 0);
         return card;
     }
@@ -262,7 +261,7 @@ ObjectDrawer::Card ObjectDrawer::miss(const DrawContext& kontext, ObjDataTyp& o)
                                grenzen.width() - 2 * rand, grenzen.height());
     QSize groesse = card.text->groesse();
     groesse.rwidth() = std::max(groesse.width() + 2 * rand, kartenMindestBreite(s));
-    if (o.Typ == 3) {
+    if (typ == Typ::ClozeGap) {
         const int luecke = std::clamp(kontext.header.MinLuecke, 0, kMaxMinLuecke);
         const QFontMetricsF metrics(card.text->font());
         groesse.rwidth() = std::max(
@@ -329,10 +328,11 @@ QString ObjectDrawer::cardKey(const DrawContext& kontext, const ObjDataTyp& o,
     }
     // The laid-out text stays alive with the finished card, so its address
     // names it uniquely.
+    const bool luecke = typOf(o) == Typ::ClozeGap;
     schluessel += u'T' + QString::number(quintptr(card.text.get())) + trenner +
-                  QString::number(o.Typ == 3 ? h.LueckentextCol : o.Farbe) + trenner +
+                  QString::number(luecke ? h.LueckentextCol : o.Farbe) + trenner +
                   QString::number(o.HFarbe) + trenner + QString::number(o.HDeck) + trenner +
-                  QString::number(o.TAusr) + trenner + QString::number(o.Typ == 3);
+                  QString::number(o.TAusr) + trenner + QString::number(luecke);
     return schluessel;
 }
 
@@ -353,12 +353,14 @@ void ObjectDrawer::drawContent(QPainter& painter, const DrawContext& kontext,
     case Card::Art::Punkt: {
         const HeaderDataTyp& h = kontext.header;
         const QPointF mitte = QRectF(rect).center();
-        if (o.Typ >= 12 && o.Typ <= 16) {
+        const Typ typ = typOf(o);
+        if (isNavigationButton(typ)) {
             paintEllipse(painter, rect, colourFromValue(h.FragBtnHtgdCol));
-            drawCentred(painter, mitte, knopfSymbol(o.Typ), titleFont(rnd(18.0 * s)),
+            drawCentred(painter, mitte, knopfSymbol(typ), titleFont(rnd(18.0 * s)),
                              colourFromValue(h.FragBtnTextCol));
-        } else if (o.Typ == 28 || o.Typ == 29) {
-            const size_t k = o.Typ == 28 ? 0 : 1;
+        } else if (isButton(typ)) {
+            // The info and link points of a question take their colours from it.
+            const size_t k = typ == Typ::MCInfoPoint ? 0 : 1;
             const auto& d = o.MCInfoLinkData;
             drawPoint(painter, mitte, rect.width(), o, s,
                          colourFromValue(Farbwert(d[2 + k]), d[4 + k]), colourFromValue(Farbwert(d[k])));
@@ -380,9 +382,10 @@ void ObjectDrawer::drawContent(QPainter& painter, const DrawContext& kontext,
     }
 
     fuelleHintergrund(painter, rect, o);
-    painter.setPen(colourFromValue(o.Typ == 3 ? kontext.header.LueckentextCol : o.Farbe));
+    const bool luecke = typOf(o) == Typ::ClozeGap;
+    painter.setPen(colourFromValue(luecke ? kontext.header.LueckentextCol : o.Farbe));
     const int rand = textRand(s);
-    const int luft = o.Typ == 3 ? 2 : 0;
+    const int luft = luecke ? 2 : 0;
     card.text->draw(painter, rect.adjusted(rand, luft, -rand, -luft), o.TAusr);
 }
 

@@ -11,23 +11,6 @@ namespace quorvel {
 
 namespace {
 
-bool istImmerTreffbar(int typ)
-{
-    switch (typ) {
-    case 0: case 1: case 2: case 3: case 4: case 5: case 6: case 7: case 8:
-    case 12: case 13: case 14: case 15: case 16:
-    case 32: case 33: case 34: case 41: case 43: case 60:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool istFragengebunden(int typ)
-{
-    return typ == 10 || typ == 24 || typ == 28 || typ == 29;
-}
-
 bool enthaelt(const RandRect& r, QPointF p)
 {
     return p.x() >= r.left && p.x() <= r.right && p.y() >= r.top && p.y() <= r.bottom;
@@ -37,12 +20,12 @@ bool enthaelt(const RandRect& r, QPointF p)
 
 bool isHitCandidate(const ObjDataTyp& o, const std::array<bool, 4>& layers, int currentQuestion)
 {
-    bool typPasst = istImmerTreffbar(o.Typ);
-    if (o.Typ == 51 || o.Typ == 53)
-        typPasst = o.Aktiv;
-    else if (istFragengebunden(o.Typ))
-        typPasst = o.FrageNummer == currentQuestion;
-    if (!typPasst)
+    const Typ typ = typOf(o);
+    if (!isHittable(typ))
+        return false;
+    if (isActiveOnly(typ) && !o.Aktiv)
+        return false;
+    if (isQuestionBound(typ) && o.FrageNummer != currentQuestion)
         return false;
     // Objects outside the known layers are always shown, so always hittable.
     if (o.Ebene < 0 || o.Ebene >= int(layers.size()))
@@ -69,19 +52,15 @@ int hitObject(const Document& d, const std::array<bool, 4>& layers, int currentQ
     return -1;
 }
 
-ClickEffect clickEffect(int typ)
+ClickEffect clickEffect(Typ typ)
 {
-    switch (typ) {
-    case 0: case 3: case 6: case 10: case 24: case 32: case 34: case 41: case 43:
-    case 51: case 53: case 60:
+    if (isQueryField(typ))
         return ClickEffect::Toggle;
-    case 2: case 4: case 5: case 8: case 28: case 29: case 33:
+    if (opensAs(typ) != OpenKind::None)
         return ClickEffect::OpenPoint;
-    case 12: case 13: case 14: case 15: case 16:
+    if (isNavigationButton(typ))
         return ClickEffect::ChangeQuestion;
-    default:
-        return ClickEffect::Nothing;
-    }
+    return ClickEffect::Nothing;
 }
 
 void toggleCover(ObjDataTyp& o)
@@ -111,16 +90,16 @@ int zoomLevelDown(int stufe)
     return stufe > 0 ? std::max(stufe - 2, 0) : stufe;
 }
 
-int newQuestion(int buttonTyp, int aktuell, int anzahl, RandomGenerator& random)
+int newQuestion(Typ button, int aktuell, int anzahl, RandomGenerator& random)
 {
     if (anzahl < 1)
         return aktuell;
-    switch (buttonTyp) {
-    case 12: return std::clamp(aktuell - 1, 1, anzahl);
-    case 13: return std::clamp(aktuell + 1, 1, anzahl);
-    case 14: return 1;
-    case 15: return anzahl;
-    case 16: {
+    switch (button) {
+    case Typ::PreviousQuestion: return std::clamp(aktuell - 1, 1, anzahl);
+    case Typ::NextQuestion: return std::clamp(aktuell + 1, 1, anzahl);
+    case Typ::FirstQuestion: return 1;
+    case Typ::LastQuestion: return anzahl;
+    case Typ::RandomQuestion: {
         if (anzahl == 1)
             return 1;
         int neu = aktuell;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "typecodes.h"
+
 #include <QPointF>
 #include <QRectF>
 #include <array>
@@ -27,7 +29,7 @@ int hitObject(const Document& document, const std::array<bool, 4>& layers,
 
 // What a click does with the hit object.
 enum class ClickEffect { Nothing, Toggle, OpenPoint, ChangeQuestion };
-ClickEffect clickEffect(int typ);
+ClickEffect clickEffect(Typ typ);
 
 // Toggles a query field between covered (-1) and uncovered (0); the caller
 // redraws this object only.
@@ -43,11 +45,11 @@ void uncoverAll(Document& document);
 int zoomLevelUp(int stufe);
 int zoomLevelDown(int stufe);
 
-// The question after a question button (`Typ` 12-16) or a key (Left 12,
-// Right 13, Home 14, End 15) with `anzahl` questions. The random button draws
+// The question after a question navigation button, or a key that acts as one
+// (Left, Right, Home, End), with `anzahl` questions. The random button draws
 // until the question differs; with one question it gives 1. Other types keep
 // the current question.
-int newQuestion(int buttonTyp, int aktuell, int anzahl, RandomGenerator& random);
+int newQuestion(Typ button, int aktuell, int anzahl, RandomGenerator& random);
 
 // Scrolling by a tenth of the section's own width or height, as page
 // fractions (dx, dy) for the composer; the composer keeps it inside the page.

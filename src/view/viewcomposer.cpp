@@ -1,7 +1,6 @@
 #include "viewcomposer.h"
 
 #include "document.h"
-#include "objecttypes.h"
 #include "viewgeometry.h"
 
 #include <QPainter>
@@ -187,7 +186,7 @@ void ViewComposer::buildObjects()
         QPainter painter(&m_mitFesten);
         for (int i : reihenfolge) {
             const ObjDataTyp& o = objekte[size_t(i)];
-            if (isFixedObject(o.Typ) && isVisible(o))
+            if (isFixedObject(typOf(o)) && isVisible(o))
                 drawOne(painter, kontext, i, DrawMode::Normal);
         }
     }
@@ -198,14 +197,14 @@ void ViewComposer::buildObjects()
             const ObjDataTyp& o = objekte[size_t(i)];
             if (!isVisible(o))
                 continue;
-            if (isCoverableInFirstPass(o.Typ) && o.AbfrageStatus == -1)
+            if (isCoverableInFirstPass(typOf(o)) && o.AbfrageStatus == -1)
                 continue;
             drawOne(painter, kontext, i, DrawMode::Normal);
         }
         // Covers lie above every other object.
         for (int i : reihenfolge) {
             const ObjDataTyp& o = objekte[size_t(i)];
-            if (isVisible(o) && isCoverableInFirstPass(o.Typ) && o.AbfrageStatus == -1)
+            if (isVisible(o) && isCoverableInFirstPass(typOf(o)) && o.AbfrageStatus == -1)
                 drawOne(painter, kontext, i, DrawMode::Covered);
         }
     }
@@ -221,7 +220,7 @@ void ViewComposer::drawOnTop(const QRect* bereich)
         painter.setClipRect(*bereich);
     for (size_t i = 0; i < m_dokument.objects.size(); ++i) {
         const ObjDataTyp& o = m_dokument.objects[i];
-        if (!isDrawnOnTop(o.Typ) || !isVisible(o))
+        if (!isDrawnOnTop(typOf(o)) || !isVisible(o))
             continue;
         if (bereich && !touches(int(i), *bereich))
             continue;
@@ -262,10 +261,10 @@ void ViewComposer::drawArea(const QRect& bereich)
         for (int pass = 0; pass < 2; ++pass) {
             for (int i : reihenfolge) {
                 const ObjDataTyp& o = objekte[size_t(i)];
-                if (isFixedObject(o.Typ) || !isVisible(o) || !touches(i, bereich))
+                if (isFixedObject(typOf(o)) || !isVisible(o) || !touches(i, bereich))
                     continue;
                 const bool abgedeckt =
-                    isCoverableInFirstPass(o.Typ) && o.AbfrageStatus == -1;
+                    isCoverableInFirstPass(typOf(o)) && o.AbfrageStatus == -1;
                 if (abgedeckt != (pass == 1))
                     continue;
                 drawOne(painter, kontext, i,
@@ -284,7 +283,7 @@ QRect ViewComposer::redrawObject(int index)
     m_gezeichnet.resize(m_dokument.objects.size());
     const DrawContext kontext = drawContext();
     ObjDataTyp& o = m_dokument.objects[size_t(index)];
-    if (isFixedObject(o.Typ)) {
+    if (isFixedObject(typOf(o))) {
         redrawObjects();
         return m_ansicht.rect();
     }

@@ -65,18 +65,20 @@ TEST(Document, EmptyStateBetweenDocumentsKeepsThePreviousPath)
 
 TEST(Document, DefaultIndentFollowsDocumentType)
 {
-    EXPECT_EQ(defaultEinrueckRand(2), (RandRect{0.1, 0.165, 0.05, 0.195}));
-    EXPECT_EQ(defaultEinrueckRand(5), (RandRect{0.035, 0.03, 0.035, 0.03}));
-    EXPECT_EQ(defaultEinrueckRand(0), RandRect{});
-    EXPECT_EQ(defaultEinrueckRand(42), RandRect{});
+    EXPECT_EQ(defaultEinrueckRand(DokTyp::SingleQuestions), (RandRect{0.1, 0.165, 0.05, 0.195}));
+    EXPECT_EQ(defaultEinrueckRand(DokTyp::CrossMatching), (RandRect{0.035, 0.03, 0.035, 0.03}));
+    EXPECT_EQ(defaultEinrueckRand(DokTyp::PictureLabelling), RandRect{});
+    EXPECT_EQ(defaultEinrueckRand(DokTyp{42}), RandRect{});
 }
 
 TEST(Document, GeneratedObjectsAndDeletion)
 {
     Document doc;
     doc.header.TextCol = 0x123456;
-    const int info = doc.addGeneratedObject(2, 2, QStringLiteral("Info"), -1, 0.5, 0.25, 1, 3);
-    const int gap = doc.addGeneratedObject(3, 1, QStringLiteral("Lücke"), 4, 0.1, 0.2, 5, 0);
+    const int info =
+        doc.addGeneratedObject(Typ::InfoPoint, 2, QStringLiteral("Info"), -1, 0.5, 0.25, 1, 3);
+    const int gap =
+        doc.addGeneratedObject(Typ::ClozeGap, 1, QStringLiteral("Lücke"), 4, 0.1, 0.2, 5, 0);
     ASSERT_EQ(info, 0);
     ASSERT_EQ(gap, 1);
     const ObjDataTyp& p = doc.objects[info];
@@ -104,11 +106,12 @@ TEST(Document, GeneratedObjectsAndDeletion)
 
 TEST(Document, TypeNames)
 {
-    EXPECT_EQ(typeName(0, 0), QStringLiteral("Freie Text-Bild-/Bild-Text-Zuordnung"));
-    EXPECT_EQ(typeName(1, 4), QStringLiteral("C-Test mit Falschwörtern"));
-    EXPECT_EQ(typeName(5, 0), QStringLiteral("Über-Kreuz-Zuordnung"));
-    EXPECT_EQ(typeName(1, 9), QString());
-    EXPECT_EQ(typeName(7, 0), QString());
+    EXPECT_EQ(typeName(DokTyp::PictureLabelling, 0),
+              QStringLiteral("Freie Text-Bild-/Bild-Text-Zuordnung"));
+    EXPECT_EQ(typeName(DokTyp::Cloze, 4), QStringLiteral("C-Test mit Falschwörtern"));
+    EXPECT_EQ(typeName(DokTyp::CrossMatching, 0), QStringLiteral("Über-Kreuz-Zuordnung"));
+    EXPECT_EQ(typeName(DokTyp::Cloze, 9), QString());
+    EXPECT_EQ(typeName(DokTyp{7}, 0), QString());
 }
 
 TEST(PageGeometry, DerivedAfterReading)
@@ -175,7 +178,7 @@ TEST(LayoutRegistry, RunsTheGeneratorOfTheDocumentType)
     int runs = 0;
     registerLayoutGenerator(77, [&runs](Document& d) {
         ++runs;
-        d.addGeneratedObject(3, 1, QStringLiteral("x"), 1, 0, 0, 0, 0);
+        d.addGeneratedObject(Typ::ClozeGap, 1, QStringLiteral("x"), 1, 0, 0, 0, 0);
     });
     Document doc;
     doc.header.DokTyp = 76;

@@ -122,7 +122,7 @@ TEST(DocumentReader, AbsentKeysTakeTheirDefaults)
     const DocumentResult r = readBytes(b.build(), doc);
     ASSERT_TRUE(r.ok) << r.detail.toStdString();
     const HeaderDataTyp& h = doc.header;
-    EXPECT_EQ(h.EinrueckRand, defaultEinrueckRand(2));
+    EXPECT_EQ(h.EinrueckRand, defaultEinrueckRand(DokTyp::SingleQuestions));
     EXPECT_EQ(h.HtgdCol, 0xFFFFFFu);
     EXPECT_EQ(h.BasisbildDeck, 100);
     EXPECT_EQ(h.MinLuecke, 3);

@@ -179,7 +179,9 @@ TEST(DocumentWriter, OrdersByZIndexWithTiesInListOrder)
 TEST(DocumentWriter, LeavesOutGeneratedObjectsAndLowersPictureTypes)
 {
     Document doc = documentWithBase();
-    for (int typ : {3, 22, 23, 24, 25, 26, 27, 31, 32, 34})
+    for (Typ typ : {Typ::ClozeGap, Typ::MCQuestionText, Typ::MCQuestionPicture, Typ::MCAnswerBox,
+                    Typ::MCAnswerText, Typ::MCOkButton, Typ::MCAnswerPicture, Typ::TablePicture,
+                    Typ::TableQueryPicture, Typ::TableQueryText})
         doc.addGeneratedObject(typ, 1, QStringLiteral("gen"), 1, 0.5, 0.5, 0, 0);
     for (int typ : {6, 7, 21, 8, 90, 60}) {
         ObjDataTyp o;

@@ -294,7 +294,7 @@ TEST_F(DocumentJsonTest, MissingKeysTakeTheNewDocumentValues) {
     EXPECT_EQ(document.header.ABAufgabe, fresh.ABAufgabe);
     EXPECT_EQ(document.header.LueckenTabelleZeilen, 5);
     EXPECT_EQ(document.header.MinLuecke, 3);
-    EXPECT_TRUE(document.header.EinrueckRand == defaultEinrueckRand(2));
+    EXPECT_TRUE(document.header.EinrueckRand == defaultEinrueckRand(DokTyp::SingleQuestions));
     ASSERT_EQ(document.basisbild.size(), QSize(870, 600));
     EXPECT_EQ(document.basisbild.pixel(435, 300), qRgb(255, 255, 255));
 

@@ -66,14 +66,19 @@ TEST(HitTest, HiddenLayersInactiveAndOtherQuestionsAreNotHit)
 
 TEST(ViewCommands, ClickEffectsByType)
 {
-    for (int typ : {0, 3, 6, 10, 24, 32, 34, 41, 43, 51, 53, 60})
-        EXPECT_EQ(clickEffect(typ), ClickEffect::Toggle) << typ;
-    for (int typ : {2, 4, 5, 8, 28, 29, 33})
-        EXPECT_EQ(clickEffect(typ), ClickEffect::OpenPoint) << typ;
-    for (int typ : {12, 13, 14, 15, 16})
-        EXPECT_EQ(clickEffect(typ), ClickEffect::ChangeQuestion) << typ;
-    for (int typ : {1, 7})
-        EXPECT_EQ(clickEffect(typ), ClickEffect::Nothing) << typ;
+    for (Typ typ : {Typ::QueryLabel, Typ::ClozeGap, Typ::QueryPicture, Typ::QuestionAnswer,
+                    Typ::MCAnswerBox, Typ::TableQueryPicture, Typ::TableQueryText,
+                    Typ::ClusterQueryText, Typ::ClusterQueryPicture, Typ::MatchingQueryText,
+                    Typ::MatchingQueryPicture, Typ::CrosswordCell})
+        EXPECT_EQ(clickEffect(typ), ClickEffect::Toggle) << codeOf(typ);
+    for (Typ typ : {Typ::InfoPoint, Typ::ExternalLink, Typ::DocumentLink, Typ::PictureLink,
+                    Typ::MCInfoPoint, Typ::MCLinkPoint, Typ::TablePictureLink})
+        EXPECT_EQ(clickEffect(typ), ClickEffect::OpenPoint) << codeOf(typ);
+    for (Typ typ : {Typ::PreviousQuestion, Typ::NextQuestion, Typ::FirstQuestion,
+                    Typ::LastQuestion, Typ::RandomQuestion})
+        EXPECT_EQ(clickEffect(typ), ClickEffect::ChangeQuestion) << codeOf(typ);
+    for (Typ typ : {Typ::FixedLabel, Typ::FixedPicture})
+        EXPECT_EQ(clickEffect(typ), ClickEffect::Nothing) << codeOf(typ);
 
     ObjDataTyp o = feld(0, {});
     toggleCover(o);
@@ -115,24 +120,28 @@ TEST(ViewCommands, QuestionNavigationStaysWithinTheQuestions)
 {
     RandomGenerator random(7);
     struct Fall {
-        int typ, aktuell, anzahl, erwartet;
+        Typ typ;
+        int aktuell, anzahl, erwartet;
     };
     const Fall faelle[] = {
-        {12, 1, 5, 1}, {12, 3, 5, 2}, {13, 5, 5, 5}, {13, 2, 5, 3},
-        {14, 4, 5, 1}, {15, 2, 5, 5}, {16, 1, 1, 1}, {13, 1, 1, 1},
-        {11, 3, 5, 3}, // not a question button
+        {Typ::PreviousQuestion, 1, 5, 1}, {Typ::PreviousQuestion, 3, 5, 2},
+        {Typ::NextQuestion, 5, 5, 5},     {Typ::NextQuestion, 2, 5, 3},
+        {Typ::FirstQuestion, 4, 5, 1},    {Typ::LastQuestion, 2, 5, 5},
+        {Typ::RandomQuestion, 1, 1, 1},   {Typ::NextQuestion, 1, 1, 1},
+        {Typ::QuestionText, 3, 5, 3}, // not a question button
     };
     for (const Fall& f : faelle)
         EXPECT_EQ(newQuestion(f.typ, f.aktuell, f.anzahl, random), f.erwartet)
-            << f.typ << " from " << f.aktuell << " of " << f.anzahl;
+            << codeOf(f.typ) << " from " << f.aktuell << " of " << f.anzahl;
 
     for (int i = 0; i < 50; ++i) {
-        const int neu = newQuestion(16, 2, 3, random);
+        const int neu = newQuestion(Typ::RandomQuestion, 2, 3, random);
         EXPECT_NE(neu, 2);
         EXPECT_GE(neu, 1);
         EXPECT_LE(neu, 3);
     }
-    EXPECT_EQ(newQuestion(16, 1, 2, random), 2) << "two questions: always the other one";
+    EXPECT_EQ(newQuestion(Typ::RandomQuestion, 1, 2, random), 2)
+        << "two questions: always the other one";
 }
 
 TEST(ViewCommands, ScrollStepIsATenthOfTheSection)

@@ -286,7 +286,7 @@ void headerFromJson(const QJsonValue& value, const QString& baseDir, HeaderDataT
     if (const QJsonValue rand = reader.take("EinrueckRand"); !rand.isUndefined())
         header.EinrueckRand = rectFromJson(rand, reader.pathOf("EinrueckRand"));
     else
-        header.EinrueckRand = defaultEinrueckRand(header.DokTyp);
+        header.EinrueckRand = defaultEinrueckRand(dokTypOf(header));
 
     if (const QJsonValue table = reader.take("LueckenTabelle"); !table.isUndefined()) {
         const QString tablePath = reader.pathOf("LueckenTabelle");
@@ -342,22 +342,11 @@ void logoFromJson(const QJsonValue& value, const QString& baseDir, LogoDataTyp& 
 // What a file reader gives a point whose file lacks the point fields: its
 // default title, white text on the point colour, an opaque background.
 void applyPointDefaults(ObjDataTyp& object) {
-    switch (object.Typ) {
-    case 2:
-        object.PktCap = QStringLiteral("Info");
-        object.HFarbe = 0xFD5F00;
-        break;
-    case 4:
-        object.PktCap = QStringLiteral("Link");
-        object.HFarbe = 0x2F35A4;
-        break;
-    case 5:
-        object.PktCap = QStringLiteral("Dok.");
-        object.HFarbe = 0x4A9829;
-        break;
-    default:
+    const TypProperties typ = typProperties(typOf(object));
+    if (!typ.has(TypFlag::Point))
         return;
-    }
+    object.PktCap = QString::fromUtf16(typ.pointTitle);
+    object.HFarbe = typ.pointColour;
     object.Farbe = 0xFFFFFF;
     object.HDeck = 100;
 }

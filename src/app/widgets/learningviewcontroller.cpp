@@ -384,9 +384,9 @@ void LearningViewController::scroll(int dx, int dy)
 void LearningViewController::changeQuestion(int buttonTyp)
 {
     const Document& d = m_context.document;
-    if (d.header.AnzFrageNummern < 1 || (d.header.DokTyp != 2 && d.header.DokTyp != 3))
+    if (d.header.AnzFrageNummern < 1 || !hasQuestionNavigation(dokTypOf(d.header)))
         return;
-    const int neu = newQuestion(buttonTyp, m_context.state.currentQuestion, d.header.AnzFrageNummern,
+    const int neu = newQuestion(static_cast<Typ>(buttonTyp), m_context.state.currentQuestion, d.header.AnzFrageNummern,
                               m_context.random);
     m_context.state.currentQuestion = neu;
     m_fenster.view().composer().state().currentQuestion = neu;
@@ -499,8 +499,10 @@ void LearningViewController::openPoint(int index)
     ordner.thema = m_context.state.topicFolder;
     ordner.basis = m_context.environment.baseFolder;
 
-    const bool dokumentLink = o.Typ == 5 || ((o.Typ == 8 || o.Typ == 33) && isDocumentTarget(o.Cap));
-    if (o.Typ == 2 || o.Typ == 28) {
+    const OpenKind art = opensAs(typOf(o));
+    const bool dokumentLink = art == OpenKind::DocumentLink ||
+                              (art == OpenKind::PictureLink && isDocumentTarget(o.Cap));
+    if (art == OpenKind::InfoBox) {
         if (checkPassword(o.BildKenn))
             m_infoBox->zeige(o.Cap, d.header.Schriftart, &m_fenster);
     } else if (dokumentLink) {
@@ -546,7 +548,7 @@ void LearningViewController::click(QPoint widgetPunkt)
     if (index < 0)
         return;
     ObjDataTyp& o = m_context.document.objects[size_t(index)];
-    switch (clickEffect(o.Typ)) {
+    switch (clickEffect(typOf(o))) {
     case ClickEffect::Toggle:
         toggleCover(o);
         view.redrawObject(index);

@@ -1,0 +1,15 @@
+#pragma once
+
+namespace quorvel {
+
+// A rectangle of four fractions of the page in the order of the file:
+// left, top, right, bottom.
+struct RandRect {
+    double left = 0.0;
+    double top = 0.0;
+    double right = 0.0;
+    double bottom = 0.0;
+    friend constexpr bool operator==(const RandRect&, const RandRect&) = default;
+};
+
+} // namespace quorvel
