@@ -71,7 +71,7 @@ int main(int argc, char** argv)
 
     quorvel::MainWindow window(quorvel::StartEnvironment::fromApplication());
     if (!quorvel::confirmGraphicsMode(quorvel::graphicsModeOf(window.screen()),
-                                     window.context().prompt()))
+                                     window.dialogs()))
         return 0;
 
     // QUORVEL_QUIT_AFTER_FIRST_PAINT: measure the start-up (to the first paint

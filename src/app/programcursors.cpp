@@ -28,4 +28,37 @@ ProgramCursors ProgramCursors::create()
     return cursors;
 }
 
+QCursor ProgramCursors::forTool(ToolCursor cursor) const
+{
+    switch (cursor) {
+    case ToolCursor::Arrow:
+        return QCursor(Qt::ArrowCursor);
+    case ToolCursor::OpenHand:
+        return QCursor(Qt::OpenHandCursor);
+    case ToolCursor::ClosedHand:
+        return ziehen;
+    case ToolCursor::PointingHand:
+        return hand;
+    case ToolCursor::Pen:
+        return stift;
+    case ToolCursor::Stamp:
+        return stempel;
+    case ToolCursor::Text:
+        return textField;
+    case ToolCursor::Cross:
+        return QCursor(Qt::CrossCursor);
+    case ToolCursor::ShapeLine:
+        return penVariants[0];
+    case ToolCursor::ShapeArrow:
+        return penVariants[1];
+    case ToolCursor::ShapeRectangle:
+        return penVariants[2];
+    case ToolCursor::ShapeEllipse:
+        return penVariants[3];
+    case ToolCursor::ShapeTriangle:
+        return penVariants[4];
+    }
+    return QCursor(Qt::ArrowCursor);
+}
+
 } // namespace quorvel

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tool.h"
+
 #include <QCursor>
 
 #include <array>
@@ -17,6 +19,9 @@ struct ProgramCursors {
     std::array<QCursor, 5> penVariants; // line, arrow, rectangle, ellipse, triangle
 
     static ProgramCursors create();
+
+    // The cursor that stands for `cursor` over the view.
+    QCursor forTool(ToolCursor cursor) const;
 };
 
 } // namespace quorvel

@@ -1,7 +1,7 @@
 #include "shutdownsequence.h"
 
 #include "document.h"
-#include "mainwindowstate.h"
+#include "shellparticipant.h"
 
 namespace quorvel {
 
@@ -37,19 +37,21 @@ QString msgChronicleShots(int count, const QString& folder)
                             "Sollen diese jetzt gelöscht werden?");
 }
 
-bool askAbortRun(int modus, const ShutdownHooks& hooks, UserPrompter& prompter)
+bool askAbortRun(Modus modus, const Participants& participants, UserPrompter& prompter)
 {
-    QString question;
-    if (modus == ModeExercise && !(hooks.exerciseFinished && hooks.exerciseFinished()))
-        question = msgExerciseNotFinished();
-    else if (modus == ModeSlidingPuzzle && !(hooks.puzzleSolved && hooks.puzzleSolved()))
-        question = msgPuzzleNotSolved();
-    if (question.isEmpty())
+    if (modus != Modus::Exercise && modus != Modus::SlidingPuzzle)
         return true;
+    for (const ShellParticipant* participant : participants) {
+        if (participant->runFinished(modus))
+            return true;
+    }
+    const QString question =
+        modus == Modus::Exercise ? msgExerciseNotFinished() : msgPuzzleNotSolved();
     return prompter.ask(MessageKind::Confirmation, question, MessageButtons::YesNo) == Answer::Yes;
 }
 
-bool askSaveChanges(const Document& document, const ShutdownHooks& hooks, UserPrompter& prompter)
+bool askSaveChanges(const Document& document, const Participants& participants,
+                    UserPrompter& prompter)
 {
     if (!document.modified)
         return true;
@@ -58,30 +60,33 @@ bool askSaveChanges(const Document& document, const ShutdownHooks& hooks, UserPr
                                        MessageButtons::YesNoCancel);
     if (answer == Answer::Cancel)
         return false;
-    if (answer == Answer::Yes && hooks.saveDocument)
-        hooks.saveDocument();
+    if (answer == Answer::Yes) {
+        for (ShellParticipant* participant : participants)
+            participant->saveDocument();
+    }
     return true;
 }
 
-bool runShutdownQuestions(int modus, const Document& document, const ShutdownHooks& hooks,
-                          UserPrompter& prompter)
+bool runShutdownQuestions(Modus modus, const Document& document,
+                          const Participants& participants, UserPrompter& prompter)
 {
-    if (!askAbortRun(modus, hooks, prompter))
+    if (!askAbortRun(modus, participants, prompter))
         return false;
-    if (hooks.networkParticipant && hooks.networkParticipant() && hooks.reportNetworkAbort)
-        hooks.reportNetworkAbort();
-    if (!askSaveChanges(document, hooks, prompter))
+    for (ShellParticipant* participant : participants)
+        participant->reportNetworkAbort();
+    if (!askSaveChanges(document, participants, prompter))
         return false;
-    const int shots = hooks.chronicleShotCount ? hooks.chronicleShotCount() : 0;
-    if (shots > 0) {
-        const QString folder = hooks.chronicleFolder ? hooks.chronicleFolder() : QString();
+    for (ShellParticipant* participant : participants) {
+        const int shots = participant->chronicleShotCount();
+        if (shots <= 0)
+            continue;
         const Answer answer = prompter.ask(MessageKind::Confirmation,
-                                           msgChronicleShots(shots, folder),
+                                           msgChronicleShots(shots, participant->chronicleFolder()),
                                            MessageButtons::YesNoCancel);
         if (answer == Answer::Cancel)
             return false;
-        if (answer == Answer::Yes && hooks.deleteChronicleShots)
-            hooks.deleteChronicleShots();
+        if (answer == Answer::Yes)
+            participant->deleteChronicleShots();
     }
     return prompter.confirmQuit();
 }

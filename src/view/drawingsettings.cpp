@@ -1,6 +1,5 @@
 #include "drawingsettings.h"
 
-#include <QSettings>
 #include <algorithm>
 
 namespace quorvel {
@@ -88,11 +87,6 @@ int strokeWidth(int thicknessIndex)
     return kBreiten[std::clamp(thicknessIndex, 1, 4) - 1];
 }
 
-int toolForPen(int stift)
-{
-    const int s = std::clamp(stift, 1, 10);
-    return s == 1 ? 3 : 8 + s;
-}
 
 StampList defaultStamps()
 {
@@ -103,33 +97,28 @@ StampList defaultStamps()
             Stamp{arial, 'f'}};
 }
 
-StampList loadStamps(const QSettings& settings)
+StampList stampsFromSettings(const QString& characters, const StampFontNames& fonts)
 {
-    StampList stempel = defaultStamps();
-    const QString zeichen = settings.value(QStringLiteral("Symbolstempel-Zeichen")).toString();
+    StampList stamps = defaultStamps();
     for (int i = 0; i < kStampCount; ++i) {
-        if (i < zeichen.size()) {
-            const int code = zeichen.at(i).unicode();
+        if (i < characters.size()) {
+            const int code = characters.at(i).unicode();
             if (code >= 1 && code <= 255)
-                stempel[size_t(i)].zeichen = code;
+                stamps[size_t(i)].zeichen = code;
         }
-        const QString font =
-            settings.value(QStringLiteral("Symbolstempel-Fontname%1").arg(i + 1)).toString();
-        if (!font.trimmed().isEmpty())
-            stempel[size_t(i)].font = font;
+        if (!fonts[size_t(i)].trimmed().isEmpty())
+            stamps[size_t(i)].font = fonts[size_t(i)];
     }
-    return stempel;
+    return stamps;
 }
 
-void saveStamps(QSettings& settings, const StampList& stempel)
+void stampsToSettings(const StampList& stamps, QString& characters, StampFontNames& fonts)
 {
-    QString zeichen;
+    characters.clear();
     for (int i = 0; i < kStampCount; ++i) {
-        zeichen.append(QChar(char16_t(std::clamp(stempel[size_t(i)].zeichen, 1, 255))));
-        settings.setValue(QStringLiteral("Symbolstempel-Fontname%1").arg(i + 1),
-                          stempel[size_t(i)].font);
+        characters.append(QChar(char16_t(std::clamp(stamps[size_t(i)].zeichen, 1, 255))));
+        fonts[size_t(i)] = stamps[size_t(i)].font;
     }
-    settings.setValue(QStringLiteral("Symbolstempel-Zeichen"), zeichen);
 }
 
 Glyph stampGlyph(const Stamp& stempel)

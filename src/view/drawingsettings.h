@@ -4,8 +4,6 @@
 #include <QString>
 #include <array>
 
-class QSettings;
-
 namespace quorvel {
 
 // The settings behind the colour, thickness, pen and stamp menus of the
@@ -27,9 +25,8 @@ QString colourHint(int colourIndex);
 inline constexpr int kDefaultThickness = 1;
 int strokeWidth(int thicknessIndex);
 
-// Pen presets 1-10: 1 is the freehand pen (tool 3), 2-10 the shape pens 10-18.
+// Pen presets 1-10: 1 is the freehand pen, 2-10 the shape pens (toolForPen()).
 inline constexpr int kDefaultPen = 1;
-int toolForPen(int stift);
 
 // One stamp: a font name and a character code 1-255 in that font.
 struct Stamp {
@@ -42,12 +39,14 @@ inline constexpr int kDefaultStamp = 1;
 using StampList = std::array<Stamp, kStampCount>;
 StampList defaultStamps();
 
-// Reads and writes the ten stamps: the characters as one string under
-// "Symbolstempel-Zeichen" (one character per stamp, its code as the Unicode
-// code point), the fonts under "Symbolstempel-Fontname1" ... "...10". Missing
-// or invalid entries keep the default of that stamp.
-StampList loadStamps(const QSettings& settings);
-void saveStamps(QSettings& settings, const StampList& stempel);
+// The ten stamps from and to their settings: the characters as one string
+// (one character per stamp, its code as the Unicode code point; the setting
+// "Symbolstempel-Zeichen") and one font name per stamp
+// ("Symbolstempel-Fontname1" ... "...10"). Missing or invalid entries keep
+// the default of that stamp.
+using StampFontNames = std::array<QString, kStampCount>;
+StampList stampsFromSettings(const QString& characters, const StampFontNames& fonts);
+void stampsToSettings(const StampList& stamps, QString& characters, StampFontNames& fonts);
 
 // What is really drawn for a stamp: symbol fonts of the old platform have no
 // counterpart here, so their characters become the equivalent Unicode

@@ -42,27 +42,27 @@ QPolygonF pfeilspitze(QPointF von, QPointF bis, int breite)
                       bis + QPointF(std::cos(winkel - spreizung), std::sin(winkel - spreizung)) * laenge});
 }
 
-QPainterPath umriss(int werkzeug, QPoint start, QPoint ende)
+QPainterPath umriss(Tool tool, QPoint start, QPoint ende)
 {
     QPainterPath pfad;
     const QRectF box = QRectF(QRect(start, ende).normalized());
-    switch (werkzeug) {
-    case werkzeug::Line:
-    case werkzeug::Arrow:
-    case werkzeug::DoubleArrow:
+    switch (tool) {
+    case Tool::Line:
+    case Tool::Arrow:
+    case Tool::DoubleArrow:
         pfad.moveTo(start);
         pfad.lineTo(ende);
         break;
-    case werkzeug::Rectangle:
-    case werkzeug::FilledRectangle:
+    case Tool::Rectangle:
+    case Tool::FilledRectangle:
         pfad.addRect(box);
         break;
-    case werkzeug::Ellipse:
-    case werkzeug::FilledEllipse:
+    case Tool::Ellipse:
+    case Tool::FilledEllipse:
         pfad.addEllipse(box);
         break;
-    case werkzeug::Triangle:
-    case werkzeug::FilledTriangle:
+    case Tool::Triangle:
+    case Tool::FilledTriangle:
         pfad.addPolygon(dreieck(box));
         pfad.closeSubpath();
         break;
@@ -89,16 +89,6 @@ void invertiere(QImage& bild, const QImage& maske, QPoint versatz)
 }
 
 } // namespace
-
-bool isShapeTool(int werkzeug)
-{
-    return werkzeug >= werkzeug::Line && werkzeug <= werkzeug::FilledTriangle;
-}
-
-bool isDrawingTool(int werkzeug)
-{
-    return (werkzeug >= werkzeug::Pen && werkzeug <= werkzeug::Text) || isShapeTool(werkzeug);
-}
 
 QImage& DrawingTools::flaeche()
 {
@@ -245,9 +235,9 @@ QRect DrawingTools::text(QPoint obenLinks, const QString& text, const QFont& fon
     return finishStroke(box);
 }
 
-QRect DrawingTools::form(int werkzeug, QPoint start, QPoint ende)
+QRect DrawingTools::form(Tool tool, QPoint start, QPoint ende)
 {
-    if (!isShapeTool(werkzeug))
+    if (!isShapeTool(tool))
         return QRect();
     const int breite = strokeWidth(m_zustand.thicknessIndex);
     const QColor farbe = drawingColour(m_zustand.colourIndex);
@@ -257,34 +247,32 @@ QRect DrawingTools::form(int werkzeug, QPoint start, QPoint ende)
         QPainter p(&flaeche());
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(QPen(farbe, breite, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        const bool gefuellt = werkzeug == werkzeug::FilledRectangle ||
-                              werkzeug == werkzeug::FilledEllipse ||
-                              werkzeug == werkzeug::FilledTriangle;
+        const bool gefuellt = isFilledShape(tool);
         p.setBrush(gefuellt ? QBrush(farbe) : QBrush(Qt::NoBrush));
-        switch (werkzeug) {
-        case werkzeug::Line:
+        switch (tool) {
+        case Tool::Line:
             p.drawLine(start, ende);
             break;
-        case werkzeug::Arrow:
-        case werkzeug::DoubleArrow: {
+        case Tool::Arrow:
+        case Tool::DoubleArrow: {
             p.drawLine(start, ende);
             p.setBrush(farbe);
             const QPolygonF spitze = pfeilspitze(start, ende, breite);
             p.drawPolygon(spitze);
             bereich |= spitze.boundingRect().toAlignedRect();
-            if (werkzeug == werkzeug::DoubleArrow) {
+            if (tool == Tool::DoubleArrow) {
                 const QPolygonF hinten = pfeilspitze(ende, start, breite);
                 p.drawPolygon(hinten);
                 bereich |= hinten.boundingRect().toAlignedRect();
             }
             break;
         }
-        case werkzeug::Rectangle:
-        case werkzeug::FilledRectangle:
+        case Tool::Rectangle:
+        case Tool::FilledRectangle:
             p.drawRect(box);
             break;
-        case werkzeug::Ellipse:
-        case werkzeug::FilledEllipse:
+        case Tool::Ellipse:
+        case Tool::FilledEllipse:
             p.drawEllipse(box);
             break;
         default:
@@ -312,12 +300,12 @@ QRect DrawingTools::removePreview()
     return alt;
 }
 
-QRect DrawingTools::preview(int werkzeug, QPoint start, QPoint ende)
+QRect DrawingTools::preview(Tool tool, QPoint start, QPoint ende)
 {
     QRect geaendert = removePreview();
     QImage& ansicht = m_composer.viewForDrawing();
     const QRect bereich = QRect(start, ende).normalized().adjusted(-1, -1, 1, 1) & ansicht.rect();
-    if (bereich.isEmpty() || !isShapeTool(werkzeug))
+    if (bereich.isEmpty() || !isShapeTool(tool))
         return geaendert;
     m_vorschauBereich = bereich;
     m_vorschauSicherung = ansicht.copy(bereich);
@@ -328,7 +316,7 @@ QRect DrawingTools::preview(int werkzeug, QPoint start, QPoint ende)
         p.translate(-bereich.topLeft());
         p.setPen(QPen(Qt::black, 1));
         p.setBrush(Qt::NoBrush);
-        p.drawPath(umriss(werkzeug, start, ende));
+        p.drawPath(umriss(tool, start, ende));
     }
     invertiere(ansicht, maske, bereich.topLeft());
     return geaendert | bereich;

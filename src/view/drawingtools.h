@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drawingsettings.h"
+#include "tool.h"
 
 #include <QFont>
 #include <QImage>
@@ -10,32 +11,6 @@
 namespace quorvel {
 
 class ViewComposer;
-
-// Tool numbers of the learning view (the main window's tool state).
-namespace werkzeug {
-inline constexpr int Pointer = 1;
-inline constexpr int Hand = 2;
-inline constexpr int Pen = 3;
-inline constexpr int MarkerYellow = 4;
-inline constexpr int MarkerGreen = 5;
-inline constexpr int Eraser = 6;
-inline constexpr int Stamp = 7;
-inline constexpr int Cross = 8;
-inline constexpr int Text = 9;
-inline constexpr int Line = 10;
-inline constexpr int Arrow = 11;
-inline constexpr int DoubleArrow = 12;
-inline constexpr int Rectangle = 13;
-inline constexpr int FilledRectangle = 14;
-inline constexpr int Ellipse = 15;
-inline constexpr int FilledEllipse = 16;
-inline constexpr int Triangle = 17;
-inline constexpr int FilledTriangle = 18;
-inline constexpr int Area = 19;
-} // namespace werkzeug
-bool isShapeTool(int werkzeug);
-// Tools that draw on the view (and so take an undo snapshot).
-bool isDrawingTool(int werkzeug);
 
 // The current colour, thickness and stamp of the drawing tools.
 struct DrawingState {
@@ -74,11 +49,11 @@ public:
     // Text with its top left corner at `obenLinks`, in the current colour.
     QRect text(QPoint obenLinks, const QString& text, const QFont& font);
     // A shape (tools 10-18) from `start` to `ende`.
-    QRect form(int werkzeug, QPoint start, QPoint ende);
+    QRect form(Tool tool, QPoint start, QPoint ende);
 
     // The one-pixel inverting outline of a shape while dragging: each call
     // first takes the previous preview away. removePreview() ends it.
-    QRect preview(int werkzeug, QPoint start, QPoint ende);
+    QRect preview(Tool tool, QPoint start, QPoint ende);
     QRect removePreview();
 
     // Undo of the last drawing action: rememberState() before each action

@@ -1,5 +1,7 @@
 #include "infotext.h"
 
+#include <algorithm>
+
 #include "textmarkup.h"
 
 namespace quorvel {
@@ -46,6 +48,13 @@ QByteArray infoTextAsRtf(const QString& text, const QString& fontFamily)
     }
     aus.append('}');
     return aus;
+}
+
+int infoBoxClientHeight(int textHeight, int frameHeight)
+{
+    constexpr int kMaxWindowHeight = 566;
+    constexpr int kButtonRow = 34;
+    return std::min(textHeight + kButtonRow, kMaxWindowHeight - std::max(0, frameHeight));
 }
 
 } // namespace quorvel

@@ -16,4 +16,10 @@ QByteArray infoTextAsRtf(const QString& text, const QString& fontFamily);
 // The point size of printed, saved and copied info texts.
 inline constexpr int kInfoTextPoints = 11;
 
+// The height of the info box inside its frame for a rendered text of
+// `textHeight` pixels: the text and 34 pixels for the buttons, such that the
+// window with its frame (`frameHeight`, the title bar and borders) is at
+// most 566 pixels high.
+int infoBoxClientHeight(int textHeight, int frameHeight);
+
 } // namespace quorvel

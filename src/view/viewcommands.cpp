@@ -68,6 +68,25 @@ void toggleCover(ObjDataTyp& o)
     o.AbfrageStatus = o.AbfrageStatus == -1 ? 0 : -1;
 }
 
+ClickResult clickAt(Document& d, const std::array<bool, 4>& layers, int currentQuestion,
+                    QPointF seitenPunkt)
+{
+    ClickResult result;
+    result.index = hitObject(d, layers, currentQuestion, seitenPunkt);
+    if (result.index < 0)
+        return result;
+    ObjDataTyp& o = d.objects[size_t(result.index)];
+    result.effect = clickEffect(typOf(o));
+    if (result.effect == ClickEffect::Toggle)
+        toggleCover(o);
+    return result;
+}
+
+bool hasSingleQuestions(const Document& d)
+{
+    return d.header.AnzFrageNummern > 0 && hasQuestionNavigation(dokTypOf(d.header));
+}
+
 void coverAll(Document& d)
 {
     for (ObjDataTyp& o : d.objects)

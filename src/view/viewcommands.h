@@ -35,6 +35,20 @@ ClickEffect clickEffect(Typ typ);
 // redraws this object only.
 void toggleCover(ObjDataTyp& objekt);
 
+// A pointer click at `seitenPunkt` (page fractions): the hit object and what
+// the click does with it. A query field is toggled here already; the caller
+// redraws it, opens the point or changes the question.
+struct ClickResult {
+    ClickEffect effect = ClickEffect::Nothing;
+    int index = -1;
+};
+ClickResult clickAt(Document& document, const std::array<bool, 4>& layers, int currentQuestion,
+                    QPointF seitenPunkt);
+
+// Whether the question buttons and keys work: a document of single or
+// multiple-choice questions with `AnzFrageNummern` > 0.
+bool hasSingleQuestions(const Document& document);
+
 // Covers (-1) or uncovers (0) every object; the caller recomposes. Covering
 // reaches non-query objects as well; the next numbering uncovers them again.
 void coverAll(Document& document);

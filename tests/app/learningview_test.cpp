@@ -1,19 +1,29 @@
 #include "shellfixture.h"
 
+#include "document.h"
 #include "documentcontroller.h"
 #include "infobox.h"
 #include "learningviewcontroller.h"
+#include "learningviewpanel.h"
 #include "learningviewwidget.h"
+#include "linkopener.h"
 #include "mainmenu.h"
-#include "viewtestsupport.h"
+#include "settings.h"
+#include "stempelform.h"
 #include "toolbar.h"
+#include "viewtestsupport.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 using namespace quorvel;
@@ -32,8 +42,7 @@ protected:
         w.resize(1000, 760);
         w.show();
         ASSERT_TRUE(w.documents().readAsCurrent(writeDocument(u"seite.qvl"_s, u"Seite"_s)));
-        controller = w.findChild<LearningViewController*>();
-        ASSERT_NE(controller, nullptr);
+        controller = &w.learningView();
     }
 
     ObjDataTyp& neu(int typ, double x, double y, const QString& cap)
@@ -42,11 +51,12 @@ protected:
         o.HFarbe = 0xFFFFFF;
         o.HDeck = 100;
         o.AbfrageStatus = -1;
-        window->context().document.objects.push_back(o);
-        return window->context().document.objects.back();
+        dokument().objects.push_back(o);
+        return dokument().objects.back();
     }
-    void aufbauen() { window->documents().rebuildView(); }
-    ObjDataTyp& objekt(int i) { return window->context().document.objects[size_t(i)]; }
+    Document& dokument() { return window->documents().document(); }
+    void aufbauen() { controller->rebuild(); }
+    ObjDataTyp& objekt(int i) { return dokument().objects[size_t(i)]; }
 
     // The widget point over the middle of object i's card.
     QPoint mitte(int i)
@@ -70,6 +80,18 @@ protected:
         maus(QEvent::MouseButtonRelease, p, knopf);
     }
     QToolButton* knopf(const QString& name) { return controller->toolBar().knopf(name); }
+    // A key as the keyboard gives it to the active main window: its shortcuts
+    // see it first, whichever widget has the focus.
+    void taste(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QWidget* ziel = QApplication::focusWidget() ? QApplication::focusWidget() : window.get();
+        QTest::keyClick(ziel, Qt::Key(key), modifiers);
+    }
+    void aktivieren()
+    {
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
 
     LearningViewController* controller = nullptr;
 };
@@ -118,19 +140,20 @@ TEST_F(LearningViewTest, InfoPointAsksForItsPassword)
     punkt.BildKenn = u"geheim"_s;
     aufbauen();
 
-    controller->setPasswordAnswer(u"falsch"_s, false);
+    prompter->passwords = {u"falsch"_s};
     click(mitte(0));
+    EXPECT_EQ(prompter->dialogs, QStringList({u"Bitte Passwort eingeben"_s}));
     ASSERT_FALSE(prompter->asked.empty());
     EXPECT_EQ(prompter->asked.back().text, u"Das Passwort ist falsch."_s);
     EXPECT_FALSE(controller->infoBox()->isVisible());
 
     const size_t gefragt = prompter->asked.size();
-    controller->setPasswordAnswer(QString(), true);
+    prompter->passwords = {std::nullopt};
     click(mitte(0));
     EXPECT_EQ(prompter->asked.size(), gefragt) << "cancelling ends silently";
     EXPECT_FALSE(controller->infoBox()->isVisible());
 
-    controller->setPasswordAnswer(u"geheim"_s, false);
+    prompter->passwords = {u"geheim"_s};
     click(mitte(0));
     EXPECT_TRUE(controller->infoBox()->isVisible());
     EXPECT_EQ(controller->infoBox()->windowTitle(), u"Information"_s);
@@ -145,7 +168,7 @@ TEST_F(LearningViewTest, MissingDocumentLinkShowsItsMessage)
     click(mitte(0));
     ASSERT_FALSE(prompter->asked.empty());
     EXPECT_EQ(prompter->asked.back().text, u"Die Datei \"fehlt.qvl\" existiert nicht."_s);
-    EXPECT_TRUE(window->context().documentOpen) << "the document stays";
+    EXPECT_TRUE(window->documents().isOpen()) << "the document stays";
 }
 
 TEST_F(LearningViewTest, PenStrokeRepaintsOnlyNearItAndUndoRestoresOnce)
@@ -154,7 +177,7 @@ TEST_F(LearningViewTest, PenStrokeRepaintsOnlyNearItAndUndoRestoresOnce)
     LearningViewWidget& v = window->view();
     const QImage vorher = v.composer().ansicht().copy();
     knopf(u"StiftBtn"_s)->click();
-    EXPECT_EQ(controller->werkzeug(), 3);
+    EXPECT_EQ(controller->tool(), Tool::Pen);
     const QPoint o = v.pictureRect().topLeft();
     maus(QEvent::MouseButtonPress, o + QPoint(20, 20));
     QMouseEvent bewegt(QEvent::MouseMove, QPointF(o + QPoint(60, 20)),
@@ -184,16 +207,16 @@ TEST_F(LearningViewTest, ToolBarFoldsSidesAndTextToolDrawsOnEnter)
     EXPECT_EQ(knopf(u"KlappPan"_s)->toolTip(), u"Werkzeugleiste zuklappen"_s);
 
     LearningViewWidget& v = window->view();
-    controller->setSide(1);
+    controller->panel().setSide(1);
     EXPECT_LT(leiste.mapTo(window.get(), QPoint()).x(), v.mapTo(window.get(), QPoint()).x())
         << "left";
-    controller->setSide(0);
+    controller->panel().setSide(0);
     EXPECT_GT(leiste.mapTo(window.get(), QPoint()).x(), v.mapTo(window.get(), QPoint()).x())
         << "right";
 
     aufbauen();
     const QImage vorher = v.composer().ansicht().copy();
-    controller->setTool(9);
+    controller->setTool(Tool::Text);
     const QPoint o = v.pictureRect().topLeft();
     click(o + QPoint(30, 60));
     QLineEdit* feld = controller->textField();
@@ -215,13 +238,13 @@ TEST_F(LearningViewTest, ToolBarFoldsSidesAndTextToolDrawsOnEnter)
 
 TEST_F(LearningViewTest, ZoomButtonsAndKeysStayWithinTheLevels)
 {
+    aktivieren();
     knopf(u"ZoomPan4"_s)->click();
-    EXPECT_EQ(window->context().state.zoomLevel, 4);
+    EXPECT_EQ(controller->state().zoomLevel, 4);
     EXPECT_TRUE(window->menu().action(u"Zoomstufe200Prozent1"_s)->isChecked());
     const auto zoomTaste = [this](Qt::Key key) {
-        QKeyEvent e(QEvent::KeyPress, key, Qt::ControlModifier | Qt::KeypadModifier);
-        QApplication::sendEvent(&window->view(), &e);
-        return window->context().state.zoomLevel;
+        taste(key, Qt::ControlModifier | Qt::KeypadModifier);
+        return controller->state().zoomLevel;
     };
     EXPECT_EQ(zoomTaste(Qt::Key_Plus), 4) << "at level 4 zooming in does nothing";
     EXPECT_EQ(zoomTaste(Qt::Key_Minus), 2);
@@ -229,8 +252,10 @@ TEST_F(LearningViewTest, ZoomButtonsAndKeysStayWithinTheLevels)
     controller->zoomOut();
     controller->zoomOut();
     controller->zoomOut();
-    EXPECT_EQ(window->context().state.zoomLevel, 0);
+    EXPECT_EQ(controller->state().zoomLevel, 0);
     EXPECT_EQ(window->view().composer().state().zoomLevel, 0);
+    taste(Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_EQ(controller->state().zoomLevel, 0) << "only the keypad's plus zooms";
 }
 
 TEST_F(LearningViewTest, PointerShowsTheHandOverFieldsAndTheRightButtonMovesTheSection)
@@ -266,21 +291,21 @@ TEST_F(LearningViewTest, PointerShowsTheHandOverFieldsAndTheRightButtonMovesTheS
 
 TEST_F(LearningViewTest, ArrowKeysStepThroughSingleQuestions)
 {
-    Document& d = window->context().document;
+    Document& d = dokument();
     d.header.DokTyp = 2;
     d.header.AnzFrageNummern = 3;
-    window->context().state.currentQuestion = 1;
+    controller->changeQuestion(Typ::FirstQuestion);
     aufbauen();
-    const auto taste = [this](Qt::Key key) {
-        QKeyEvent e(QEvent::KeyPress, key, Qt::NoModifier);
-        QApplication::sendEvent(&window->view(), &e);
-        return window->context().state.currentQuestion;
+    aktivieren();
+    const auto frage = [this](Qt::Key key) {
+        taste(key);
+        return controller->state().currentQuestion;
     };
-    EXPECT_EQ(taste(Qt::Key_Left), 1);
-    EXPECT_EQ(taste(Qt::Key_Right), 2);
-    EXPECT_EQ(taste(Qt::Key_End), 3);
-    EXPECT_EQ(taste(Qt::Key_Right), 3);
-    EXPECT_EQ(taste(Qt::Key_Home), 1);
+    EXPECT_EQ(frage(Qt::Key_Left), 1);
+    EXPECT_EQ(frage(Qt::Key_Right), 2);
+    EXPECT_EQ(frage(Qt::Key_End), 3);
+    EXPECT_EQ(frage(Qt::Key_Right), 3);
+    EXPECT_EQ(frage(Qt::Key_Home), 1);
     EXPECT_EQ(window->view().composer().state().currentQuestion, 1);
 }
 
@@ -289,7 +314,7 @@ TEST_F(LearningViewTest, DrawingsMoveWithThePageWhenScrolling)
     controller->setZoomLevel(4);
     LearningViewWidget& v = window->view();
     controller->setColour(26);
-    controller->setTool(3);
+    controller->setTool(Tool::Pen);
     const QPoint o = v.pictureRect().topLeft();
     maus(QEvent::MouseButtonPress, o + QPoint(200, 100));
     maus(QEvent::MouseButtonRelease, o + QPoint(200, 100));
@@ -301,4 +326,250 @@ TEST_F(LearningViewTest, DrawingsMoveWithThePageWhenScrolling)
     ASSERT_GT(dx, 0);
     EXPECT_EQ(v.composer().ansicht().pixel(200 - dx, 100) & 0xFFFFFF, 0u)
         << "the dot stays on its spot of the page";
+}
+
+TEST_F(LearningViewTest, KeysBelongToTheWindowWhereverTheFocusIs)
+{
+    Document& d = dokument();
+    d.header.DokTyp = 3;
+    d.header.AnzFrageNummern = 4;
+    controller->changeQuestion(Typ::FirstQuestion);
+    aufbauen();
+    aktivieren();
+
+    // Clicking a layer box of the tool bar gives it the focus.
+    QCheckBox* ebene = controller->toolBar().ebene(0);
+    ebene->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), ebene);
+    taste(Qt::Key_Right);
+    EXPECT_EQ(controller->state().currentQuestion, 2);
+    taste(Qt::Key_End);
+    EXPECT_EQ(controller->state().currentQuestion, 4);
+    taste(Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier);
+    EXPECT_EQ(controller->state().zoomLevel, 2);
+
+    // A text field being edited keeps its keys.
+    controller->setTool(Tool::Text);
+    click(window->view().pictureRect().topLeft() + QPoint(40, 60));
+    QLineEdit* feld = controller->textField();
+    ASSERT_TRUE(feld->isVisible());
+    ASSERT_EQ(QApplication::focusWidget(), feld);
+    feld->setText(u"Wort"_s);
+    taste(Qt::Key_Home);
+    taste(Qt::Key_Right);
+    EXPECT_EQ(feld->cursorPosition(), 1);
+    EXPECT_EQ(controller->state().currentQuestion, 4) << "the field had the keys";
+
+    // Outside the learning view the keys do nothing.
+    feld->hide();
+    ebene->setFocus();
+    window->setModus(Modus::Exercise);
+    taste(Qt::Key_Home);
+    EXPECT_EQ(controller->state().currentQuestion, 4);
+    window->setModus(Modus::LearningView);
+    taste(Qt::Key_Home);
+    EXPECT_EQ(controller->state().currentQuestion, 1);
+}
+
+TEST_F(LearningViewTest, OpeningADocumentSelectsThePointerLikeTheButtonDoes)
+{
+    controller->setTool(Tool::Text);
+    click(window->view().pictureRect().topLeft() + QPoint(40, 60));
+    ASSERT_TRUE(controller->textField()->isVisible());
+    ASSERT_TRUE(knopf(u"TexteingabeBtn"_s)->isChecked());
+
+    ASSERT_TRUE(window->documents().readAsCurrent(writeDocument(u"zwei.qvl"_s, u"Zwei"_s)));
+    EXPECT_EQ(controller->tool(), Tool::Pointer);
+    EXPECT_TRUE(knopf(u"ZeigerBtn"_s)->isChecked()) << "the pressed button follows";
+    EXPECT_FALSE(knopf(u"TexteingabeBtn"_s)->isChecked());
+    EXPECT_EQ(window->view().cursor().shape(), Qt::ArrowCursor) << "so does the cursor";
+    EXPECT_FALSE(controller->textField()->isVisible()) << "the text field goes";
+}
+
+TEST_F(LearningViewTest, TextFieldGrowsWhileTyping)
+{
+    controller->setThickness(2);
+    controller->setTool(Tool::Text);
+    const QPoint o = window->view().pictureRect().topLeft();
+    click(o + QPoint(20, 80));
+    QLineEdit* feld = controller->textField();
+    ASSERT_TRUE(feld->isVisible());
+    EXPECT_EQ(feld->width(), 70) << "an empty field: 35 pixels per thickness step";
+    const QString text = u"Die Sonne ist ein Stern"_s;
+    QTest::keyClicks(feld, text);
+    EXPECT_EQ(feld->text(), text);
+    EXPECT_EQ(feld->width(), feld->fontMetrics().horizontalAdvance(text) + 70);
+    EXPECT_EQ(feld->x(), o.x() + 20) << "it grows to the right";
+}
+
+TEST_F(LearningViewTest, DrawingToolsShowTheProgramsCursors)
+{
+    const ProgramCursors& cursors = window->cursors();
+    const struct {
+        Tool tool;
+        const QCursor* expected; // null: Qt's cross
+    } cases[] = {
+        {Tool::Pen, &cursors.stift},
+        {Tool::MarkerYellow, &cursors.stift},
+        {Tool::Stamp, &cursors.stempel},
+        {Tool::Cross, &cursors.stempel},
+        {Tool::Text, &cursors.textField},
+        {Tool::Line, &cursors.penVariants[0]},
+        {Tool::DoubleArrow, &cursors.penVariants[1]},
+        {Tool::FilledRectangle, &cursors.penVariants[2]},
+        {Tool::Ellipse, &cursors.penVariants[3]},
+        {Tool::Triangle, &cursors.penVariants[4]},
+        {Tool::Eraser, nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(int(c.tool));
+        controller->setTool(c.tool);
+        const QCursor shown = window->view().cursor();
+        if (!c.expected) {
+            EXPECT_EQ(shown.shape(), Qt::CrossCursor);
+            continue;
+        }
+        EXPECT_EQ(shown.shape(), c.expected->shape());
+        if (c.expected->shape() == Qt::BitmapCursor) {
+            EXPECT_EQ(shown.pixmap().toImage(), c.expected->pixmap().toImage());
+            EXPECT_EQ(shown.hotSpot(), c.expected->hotSpot());
+        }
+    }
+    // Choosing a pen preset from the pen menu shows the pen's cursor.
+    controller->toolBar().penMenu()->findChild<QAction*>(u"Stift1"_s)->trigger();
+    EXPECT_EQ(window->view().cursor().pixmap().toImage(), cursors.stift.pixmap().toImage());
+}
+
+namespace {
+
+// Records the links handed to the system instead of opening them.
+struct RecordingOpener : LinkOpener {
+    QList<QUrl>* opened;
+    bool result = true;
+    bool open(const QUrl& url) override
+    {
+        opened->append(url);
+        return result;
+    }
+};
+
+struct ClosingCounter : ShellParticipant {
+    int closed = 0;
+    void documentClosed() override { ++closed; }
+};
+
+} // namespace
+
+TEST_F(LearningViewTest, LinksWithAnySchemeGoToTheSystemAsWritten)
+{
+    QList<QUrl> opened;
+    auto opener = std::make_unique<RecordingOpener>();
+    opener->opened = &opened;
+    RecordingOpener* recorder = opener.get();
+    controller->setLinkOpener(std::move(opener));
+    const QString datei = path(u"blatt.pdf"_s);
+    write(u"blatt.pdf"_s, "%PDF");
+    neu(4, 0.15, 0.15, u"mailto:lehrer@schule.de"_s);
+    neu(4, 0.85, 0.15, u"ftp://server/blatt.txt"_s);
+    neu(4, 0.15, 0.85, u"blatt.pdf"_s);
+    neu(8, 0.85, 0.85, u"https://example.org/karte.png"_s);
+    aufbauen();
+    for (int i = 0; i < 4; ++i)
+        click(mitte(i));
+    QStringList given;
+    for (const QUrl& url : std::as_const(opened))
+        given << url.toString();
+    EXPECT_EQ(given, QStringList({u"mailto:lehrer@schule.de"_s, u"ftp://server/blatt.txt"_s,
+                                  QUrl::fromLocalFile(datei).toString(),
+                                  u"https://example.org/karte.png"_s}));
+    EXPECT_TRUE(prompter->asked.empty());
+
+    recorder->result = false;
+    click(mitte(0));
+    ASSERT_EQ(prompter->asked.size(), 1u);
+    EXPECT_EQ(prompter->asked[0].text,
+              u"Die Datei oder Internet-Adresse \"mailto:lehrer@schule.de\" kann nicht "
+              u"geöffnet werden."_s);
+}
+
+TEST_F(LearningViewTest, DocumentLinkOpensWithoutClosingFirst)
+{
+    const QString erstes = dokument().datei;
+    const QString zweites = writeDocument(u"ziel.qvl"_s, u"Ziel"_s);
+    neu(5, 0.5, 0.5, u"ziel.qvl"_s);
+    aufbauen();
+    ClosingCounter closing;
+    window->addParticipant(closing);
+
+    dokument().modified = true;
+    prompter->answers = {Answer::Cancel};
+    click(mitte(0));
+    EXPECT_EQ(prompter->order, QStringList({msgSaveChanges(erstes)})) << "asked as a close";
+    EXPECT_EQ(dokument().datei, erstes) << "cancelled: the document stays";
+
+    prompter->answers = {Answer::No};
+    click(mitte(0));
+    EXPECT_EQ(dokument().datei, zweites);
+    EXPECT_EQ(closing.closed, 0) << "no start picture in between";
+    EXPECT_EQ(dokument().previousFile, erstes);
+
+    window->menu().action(u"ZuvorangezeigtesDokument1"_s)->trigger();
+    EXPECT_EQ(dokument().datei, erstes) << "back to the document shown before";
+    window.reset(); // before the participant goes
+}
+
+TEST_F(LearningViewTest, InfoBoxSaysWhenItsTextCannotBeSaved)
+{
+    neu(2, 0.5, 0.5, u"Die <b>Sonne</b>"_s);
+    aufbauen();
+    click(mitte(0));
+    InfoBox* box = controller->infoBox();
+    ASSERT_TRUE(box->isVisible());
+    const int hoehe = box->height();
+    click(mitte(0));
+    EXPECT_EQ(box->height(), hoehe) << "the same text, the same height";
+
+    prompter->files = {path(u"fehlt/info.rtf"_s)};
+    box->save();
+    EXPECT_EQ(prompter->dialogs, QStringList({u"Infotext in Datei speichern"_s}));
+    ASSERT_EQ(prompter->asked.size(), 1u);
+    EXPECT_EQ(prompter->asked[0].kind, MessageKind::Error);
+    EXPECT_EQ(prompter->asked[0].text,
+              u"Datei konnte nicht erstellt werden:\r\n"_s + path(u"fehlt/info.rtf"_s));
+
+    prompter->files = {path(u"info.rtf"_s)};
+    box->save();
+    QFile gespeichert(path(u"info.rtf"_s));
+    ASSERT_TRUE(gespeichert.open(QIODevice::ReadOnly));
+    const QByteArray rtf = gespeichert.readAll();
+    EXPECT_TRUE(rtf.startsWith("{\\rtf"));
+    EXPECT_TRUE(rtf.contains("Die Sonne"));
+    box->close();
+}
+
+TEST_F(LearningViewTest, StampDialogSetsUpTheStampsAndTheSettingsKeepThem)
+{
+    TStempelForm* form = controller->stampForm();
+    EXPECT_EQ(form->objectName(), u"StempelForm"_s);
+    EXPECT_EQ(form->windowTitle(), u"Symbolstempel"_s);
+    for (int i = 1; i <= 10; ++i) {
+        EXPECT_NE(form->findChild<QWidget*>(u"FontBox"_s + QString::number(i)), nullptr) << i;
+        EXPECT_NE(form->findChild<QWidget*>(u"SymbolBox"_s + QString::number(i)), nullptr) << i;
+    }
+
+    QTimer::singleShot(0, form, [form] {
+        form->symbolBox(3)->setValue(int('Z'));
+        form->accept();
+    });
+    controller->toolBar().stampMenu()->findChild<QAction*>(u"StempelKonfig1"_s)->trigger();
+    EXPECT_EQ(controller->drawingState().stamps[2].zeichen, int('Z'));
+    EXPECT_EQ(controller->tool(), Tool::Stamp);
+    EXPECT_EQ(window->settings().SymbolstempelZeichen.at(2), u'Z') << "the shell's settings";
+
+    QTimer::singleShot(0, form, [form] {
+        form->symbolBox(3)->setValue(int('Q'));
+        form->reject();
+    });
+    controller->configureStamps();
+    EXPECT_EQ(controller->drawingState().stamps[2].zeichen, int('Z')) << "cancelled";
 }

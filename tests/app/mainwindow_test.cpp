@@ -5,8 +5,11 @@
 #include "documentio.h"
 #include "mainmenu.h"
 #include "menudefinition.h"
+#include "learningviewcontroller.h"
 #include "learningviewwidget.h"
 #include "titlebar.h"
+#include "topicmenucontroller.h"
+#include "windowdialogs.h"
 #include "windowstatecontroller.h"
 
 #include <QAction>
@@ -25,6 +28,23 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 using MainWindowTest = ShellFixture;
+
+// Records what the shell tells its participants.
+struct RecordingParticipant : ShellParticipant {
+    int activations = 0;
+    int aborts = 0;
+    int relayouts = 0;
+    QString seriesPackage;
+
+    void shellActivated() override { ++activations; }
+    void abortRun() override { ++aborts; }
+    void relayout() override { ++relayouts; }
+    bool openSeriesPackage(const QString& path) override
+    {
+        seriesPackage = path;
+        return true;
+    }
+};
 
 void expectEntriesBuilt(const MainMenu& menu, const std::vector<MenuEntry>& entries)
 {
@@ -78,20 +98,21 @@ QString shownStartText()
 TEST_F(MainWindowTest, StartsInTheEmptyLearningView)
 {
     MainWindow& w = start();
-    const MainWindowState& z = w.context().state;
-    EXPECT_EQ(z.Modus, ModeLearningView);
-    EXPECT_EQ(z.werkzeug, WerkzeugZeiger);
-    EXPECT_EQ(z.numberingMode, 1);
-    EXPECT_EQ(z.zoomFactor, 1.0);
-    EXPECT_EQ(z.zoomLevel, 0);
-    EXPECT_EQ(z.visibleArea, QRectF(0, 0, 1, 1));
-    EXPECT_EQ(z.currentQuestion, 0);
+    const MainWindowState& z = w.state();
+    EXPECT_EQ(z.modus, Modus::LearningView);
+    const LearningViewState& shown = w.learningView().state();
+    EXPECT_EQ(w.learningView().tool(), Tool::Pointer);
+    EXPECT_EQ(shown.numberingMode, 1);
+    EXPECT_EQ(shown.zoomFactor, 1.0);
+    EXPECT_EQ(shown.zoomLevel, 0);
+    EXPECT_EQ(shown.visibleArea, QRectF(0, 0, 1, 1));
+    EXPECT_EQ(shown.currentQuestion, 0);
     EXPECT_EQ(z.programFolder, environment.baseFolder);
     EXPECT_EQ(w.windowTitle(), u"Quorvel"_s);
-    EXPECT_FALSE(w.context().documentOpen);
-    EXPECT_TRUE(w.context().document.objects.empty());
+    EXPECT_FALSE(w.documents().isOpen());
+    EXPECT_TRUE(w.documents().document().objects.empty());
     EXPECT_FALSE(w.view().composer().ansicht().isNull());
-    EXPECT_NEAR(shownAspect(w), aspectOf(w.context().document.basisbild), 0.02);
+    EXPECT_NEAR(shownAspect(w), aspectOf(w.documents().document().basisbild), 0.02);
     EXPECT_EQ(w.titleBar().modeButton()->text(), u"Lernansicht"_s);
     EXPECT_FALSE(w.cursors().stift.pixmap().isNull());
     EXPECT_FALSE(w.cursors().stempel.pixmap().isNull());
@@ -128,7 +149,7 @@ TEST_F(MainWindowTest, EnablingFollowsAvailabilityAndMode)
     w.menu().setAvailable(u"Notenskala1"_s, true);
     EXPECT_TRUE(enabled(w, u"Notenskala1"));
 
-    for (const int modus : {ModeExercise, ModeSlidingPuzzle}) {
+    for (const Modus modus : {Modus::Exercise, Modus::SlidingPuzzle}) {
         w.setModus(modus);
         for (const char16_t* name : {u"Oeffnen1", u"Schliessen1", u"Themenauswahl1",
                                      u"Lernansicht1", u"Notenskala1"})
@@ -137,7 +158,7 @@ TEST_F(MainWindowTest, EnablingFollowsAvailabilityAndMode)
             EXPECT_TRUE(enabled(w, name)) << QString::fromUtf16(name).toStdString();
         EXPECT_EQ(w.titleBar().modeButton()->text(), u"Übung abbrechen"_s);
     }
-    w.setModus(ModeLearningView);
+    w.setModus(Modus::LearningView);
     EXPECT_TRUE(enabled(w, u"Oeffnen1"));
     EXPECT_TRUE(enabled(w, u"Notenskala1"));
     EXPECT_EQ(w.titleBar().modeButton()->text(), u"Lernansicht"_s);
@@ -146,14 +167,15 @@ TEST_F(MainWindowTest, EnablingFollowsAvailabilityAndMode)
 TEST_F(MainWindowTest, ModeButtonAbortsOnlyARun)
 {
     MainWindow& w = activate();
-    int aborts = 0;
-    w.context().hooks.abortRun = [&aborts] { ++aborts; };
+    RecordingParticipant run;
+    w.addParticipant(run);
     w.titleBar().modeButton()->click();
-    EXPECT_EQ(aborts, 0);
+    EXPECT_EQ(run.aborts, 0);
     EXPECT_TRUE(w.titleBar().modeButton()->isChecked());
-    w.setModus(ModeExercise);
+    w.setModus(Modus::Exercise);
     w.titleBar().modeButton()->click();
-    EXPECT_EQ(aborts, 1);
+    EXPECT_EQ(run.aborts, 1);
+    window.reset(); // before the participant goes
 }
 
 TEST_F(MainWindowTest, StartPanelWithoutDocument)
@@ -164,8 +186,8 @@ TEST_F(MainWindowTest, StartPanelWithoutDocument)
     EXPECT_EQ(panel->text(), shownStartText());
     EXPECT_EQ(panel->pos(), QPoint(50, 50));
     EXPECT_TRUE(prompter->asked.empty());
-    EXPECT_EQ(w.context().state.topicFolder, environment.baseFolder);
-    EXPECT_EQ(w.context().state.currentFolder, environment.baseFolder);
+    EXPECT_EQ(w.state().topicFolder, environment.baseFolder);
+    EXPECT_EQ(w.state().currentFolder, environment.baseFolder);
 }
 
 TEST_F(MainWindowTest, CommandLineDocumentIsOpened)
@@ -174,13 +196,13 @@ TEST_F(MainWindowTest, CommandLineDocumentIsOpened)
     const QString file = writeDocument(u"themen/karte.qvl"_s, u"Die Karte"_s);
     MainWindow& w = activate({file});
     EXPECT_TRUE(prompter->asked.empty());
-    EXPECT_TRUE(w.context().documentOpen);
-    EXPECT_EQ(w.context().document.datei, file);
+    EXPECT_TRUE(w.documents().isOpen());
+    EXPECT_EQ(w.documents().document().datei, file);
     EXPECT_EQ(w.windowTitle(), u"Quorvel - karte.qvl"_s);
     EXPECT_EQ(w.titleBar().documentTitle(), u"(1) Die Karte"_s); // its number in the folder
-    EXPECT_EQ(w.context().state.commandLineDocument, file);
-    EXPECT_EQ(w.context().state.topicFolder, path(u"themen/"_s));
-    EXPECT_EQ(w.context().state.currentFolder, path(u"themen/"_s));
+    EXPECT_EQ(w.state().commandLineDocument, file);
+    EXPECT_EQ(w.state().topicFolder, path(u"themen/"_s));
+    EXPECT_EQ(w.state().currentFolder, path(u"themen/"_s));
     EXPECT_FALSE(w.view().startPanel()->isVisibleTo(&w));
     EXPECT_FALSE(w.view().composer().ansicht().isNull());
     EXPECT_NEAR(shownAspect(w), 120.0 / 84.0, 0.02);
@@ -205,12 +227,12 @@ TEST_F(MainWindowTest, UnreadableCommandLineFileLeavesTheStartState)
         shown << question.text;
     }
     EXPECT_EQ(shown, expected);
-    EXPECT_FALSE(w.context().documentOpen);
+    EXPECT_FALSE(w.documents().isOpen());
     EXPECT_EQ(w.windowTitle(), u"Quorvel"_s);
     EXPECT_EQ(w.titleBar().documentTitle(), QString());
     EXPECT_TRUE(w.view().startPanel()->isVisibleTo(&w));
-    EXPECT_TRUE(w.context().document.objects.empty());
-    EXPECT_NEAR(shownAspect(w), aspectOf(w.context().document.basisbild), 0.02);
+    EXPECT_TRUE(w.documents().document().objects.empty());
+    EXPECT_NEAR(shownAspect(w), aspectOf(w.documents().document().basisbild), 0.02);
 }
 
 TEST_F(MainWindowTest, MissingCommandLineFileSaysSo)
@@ -219,7 +241,7 @@ TEST_F(MainWindowTest, MissingCommandLineFileSaysSo)
     MainWindow& w = activate({file});
     ASSERT_EQ(prompter->asked.size(), 1u);
     EXPECT_EQ(prompter->asked[0].text, msgFileMissing(file));
-    EXPECT_FALSE(w.context().documentOpen);
+    EXPECT_FALSE(w.documents().isOpen());
     EXPECT_TRUE(w.view().startPanel()->isVisibleTo(&w));
 }
 
@@ -227,14 +249,16 @@ TEST_F(MainWindowTest, CommandLineFolderBecomesTheTopicFolder)
 {
     ASSERT_TRUE(QDir(dir.path()).mkdir(u"klasse7"_s));
     writeDocument(u"klasse7/a.qvl"_s, u"A"_s);
-    int refreshed = 0;
-    start({path(u"klasse7"_s)}).context().hooks.refreshTopicList = [&refreshed] { ++refreshed; };
+    RecordingParticipant part;
+    start({path(u"klasse7"_s)}).addParticipant(part);
     window->activateFirstTime();
-    EXPECT_FALSE(window->context().documentOpen);
+    EXPECT_FALSE(window->documents().isOpen());
     EXPECT_TRUE(prompter->asked.empty());
-    EXPECT_EQ(window->context().state.topicFolder, path(u"klasse7/"_s));
-    EXPECT_EQ(window->context().state.currentFolder, path(u"klasse7/"_s));
-    EXPECT_EQ(refreshed, 1);
+    EXPECT_EQ(window->state().topicFolder, path(u"klasse7/"_s));
+    EXPECT_EQ(window->state().currentFolder, path(u"klasse7/"_s));
+    EXPECT_EQ(part.activations, 1);
+    EXPECT_EQ(window->topics().liste().size(), 1u) << "the folder is listed";
+    window.reset();
 }
 
 TEST_F(MainWindowTest, SeriesPackageIsRecognisedInAnyCase)
@@ -242,22 +266,22 @@ TEST_F(MainWindowTest, SeriesPackageIsRecognisedInAnyCase)
     write(u"serie.QVUSP"_s, "kein Dokument");
     MainWindow& w = activate({path(u"serie.QVUSP"_s)});
     EXPECT_TRUE(prompter->asked.empty()); // not read as a document
-    EXPECT_FALSE(w.context().documentOpen);
-    EXPECT_TRUE(w.context().state.commandLineDocument.isEmpty());
+    EXPECT_FALSE(w.documents().isOpen());
+    EXPECT_TRUE(w.state().commandLineDocument.isEmpty());
 
-    QString opened;
-    start({path(u"serie.QVUSP"_s)}).context().hooks.openSeriesPackage =
-        [&opened](const QString& file) { opened = file; };
+    RecordingParticipant series;
+    start({path(u"serie.QVUSP"_s)}).addParticipant(series);
     window->activateFirstTime();
-    EXPECT_EQ(opened, path(u"serie.QVUSP"_s));
+    EXPECT_EQ(series.seriesPackage, path(u"serie.QVUSP"_s));
+    window.reset();
 }
 
 TEST_F(MainWindowTest, CentralTopicFolderWithoutArgument)
 {
     write(u"config.ini"_s, "[Start]\r\nThemenordner=/srv/themen\r\n");
     MainWindow& w = activate();
-    EXPECT_EQ(w.context().state.topicFolder, u"/srv/themen/"_s);
-    EXPECT_EQ(w.context().state.currentFolder, u"/srv/themen/"_s);
+    EXPECT_EQ(w.state().topicFolder, u"/srv/themen/"_s);
+    EXPECT_EQ(w.state().currentFolder, u"/srv/themen/"_s);
 }
 
 TEST_F(MainWindowTest, SettingsAreReadAtActivationAndWrittenAtShutdown)
@@ -276,7 +300,7 @@ TEST_F(MainWindowTest, SettingsAreReadAtActivationAndWrittenAtShutdown)
 
     w.menu().action(u"UebungsprotokolleautomatischSpeichern1"_s)->trigger();
     w.menu().action(u"WerkzeugleisteRechts1"_s)->trigger();
-    w.context().document.header.Schriftart = u"Verdana"_s; // the font of the last document
+    w.documents().document().header.Schriftart = u"Verdana"_s; // the font of the last document
     EXPECT_TRUE(w.close());
     EXPECT_EQ(prompter->order, QStringList({u"<Beenden>"_s}));
 
@@ -294,7 +318,7 @@ TEST_F(MainWindowTest, CancelledShutdownKeepsTheWindowAndWritesNothing)
 {
     const QString file = writeDocument(u"a.qvl"_s, u"A"_s);
     MainWindow& w = activate({file});
-    w.context().document.modified = true;
+    w.documents().document().modified = true;
     prompter->answers = {Answer::Cancel};
     EXPECT_FALSE(w.close());
     EXPECT_EQ(prompter->order, QStringList({msgSaveChanges(file)}));
@@ -341,7 +365,7 @@ TEST_F(MainWindowTest, EmptyStateFollowsThePageRatioSettings)
 
     const QString file = writeDocument(u"a.qvl"_s, u"A"_s);
     MainWindow& w = activate({file});
-    Settings& settings = w.context().settings;
+    Settings& settings = w.settings();
     const struct {
         int art, breite, hoehe;
         double aspect;
@@ -351,9 +375,9 @@ TEST_F(MainWindowTest, EmptyStateFollowsThePageRatioSettings)
         settings.SeitRatioBreite = c.breite;
         settings.SeitRatioHoehe = c.hoehe;
         w.menu().action(u"Schliessen1"_s)->trigger();
-        ASSERT_FALSE(w.context().documentOpen);
+        ASSERT_FALSE(w.documents().isOpen());
         EXPECT_NEAR(shownAspect(w), c.aspect, 0.02) << c.breite << ":" << c.hoehe;
-        EXPECT_FALSE(w.context().document.modified) << "closing again asks nothing";
+        EXPECT_FALSE(w.documents().document().modified) << "closing again asks nothing";
         ASSERT_TRUE(w.documents().readAsCurrent(file));
     }
     EXPECT_TRUE(prompter->asked.empty());
@@ -363,22 +387,22 @@ TEST_F(MainWindowTest, SchliessenReturnsToTheStartState)
 {
     const QString file = writeDocument(u"a.qvl"_s, u"A"_s);
     MainWindow& w = activate({file});
-    ASSERT_TRUE(w.context().documentOpen);
+    ASSERT_TRUE(w.documents().isOpen());
 
-    w.context().document.modified = true;
+    w.documents().document().modified = true;
     prompter->answers = {Answer::Cancel};
     w.menu().action(u"Schliessen1"_s)->trigger();
-    EXPECT_TRUE(w.context().documentOpen);
+    EXPECT_TRUE(w.documents().isOpen());
 
     prompter->answers = {Answer::No};
     w.menu().action(u"Schliessen1"_s)->trigger();
-    EXPECT_FALSE(w.context().documentOpen);
-    EXPECT_FALSE(w.context().document.modified);
-    EXPECT_TRUE(w.context().document.datei.isEmpty());
-    EXPECT_EQ(w.context().document.previousFile, file);
+    EXPECT_FALSE(w.documents().isOpen());
+    EXPECT_FALSE(w.documents().document().modified);
+    EXPECT_TRUE(w.documents().document().datei.isEmpty());
+    EXPECT_EQ(w.documents().document().previousFile, file);
     EXPECT_EQ(w.windowTitle(), u"Quorvel"_s);
     EXPECT_TRUE(w.view().startPanel()->isVisibleTo(&w));
-    EXPECT_NEAR(shownAspect(w), aspectOf(w.context().document.basisbild), 0.02);
+    EXPECT_NEAR(shownAspect(w), aspectOf(w.documents().document().basisbild), 0.02);
     // The view no longer shows the closed document's plain blue picture.
     const QImage& shown = w.view().composer().ansicht();
     EXPECT_NE(shown.pixelColor(shown.width() / 2, shown.height() / 2), QColor(30, 120, 200));
@@ -387,7 +411,8 @@ TEST_F(MainWindowTest, SchliessenReturnsToTheStartState)
 TEST_F(MainWindowTest, OpenDialogIsMadeOnceWithTheDocumentFilter)
 {
     MainWindow& w = activate();
-    QFileDialog* dialog = w.documents().openDialog();
+    QFileDialog* dialog =
+        w.windowDialogs().fileDialog(documentOpenChoice(w.state().currentFolder), false);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->windowTitle(), u"Dokument öffnen"_s);
     EXPECT_EQ(dialog->nameFilters(),
@@ -395,26 +420,38 @@ TEST_F(MainWindowTest, OpenDialogIsMadeOnceWithTheDocumentFilter)
                            u"Alle Dateien (*.*)"_s}));
     EXPECT_EQ(dialog->defaultSuffix(), u"qvl"_s);
     EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFile);
+    EXPECT_EQ(w.windowDialogs().fileDialog(documentOpenChoice(path(u"a"_s)), false), dialog)
+        << "made once";
 
     // What the dialog hands over is read as the current document.
     const QString file = writeDocument(u"b.qvl"_s, u"B"_s);
     EXPECT_TRUE(w.documents().readAsCurrent(file));
     EXPECT_EQ(w.windowTitle(), u"Quorvel - b.qvl"_s);
+
+    // "Ö&ffnen..." asks the user's dialogs, in the current folder.
+    const QString other = writeDocument(u"c.qvl"_s, u"C"_s);
+    prompter->files = {other};
+    w.menu().action(u"Oeffnen1"_s)->trigger();
+    EXPECT_EQ(prompter->dialogs, QStringList({u"Dokument öffnen"_s}));
+    ASSERT_EQ(prompter->fileChoices.size(), 1u);
+    EXPECT_EQ(prompter->fileChoices[0].folder, environment.baseFolder);
+    EXPECT_EQ(w.windowTitle(), u"Quorvel - c.qvl"_s);
+    EXPECT_EQ(w.state().currentFolder, dir.path() + u'/');
 }
 
 TEST_F(MainWindowTest, WindowStates)
 {
     MainWindow& w = activate();
     w.show();
-    int relayouts = 0;
-    w.context().hooks.relayout = [&relayouts] { ++relayouts; };
+    RecordingParticipant layout;
+    w.addParticipant(layout);
     w.menu().action(u"Vollbild1"_s)->trigger();
     EXPECT_TRUE(w.windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_TRUE(w.isVisible());
     w.menu().action(u"Fenster1"_s)->trigger();
     EXPECT_FALSE(w.windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_TRUE(w.isVisible());
-    EXPECT_EQ(relayouts, 2);
+    EXPECT_EQ(layout.relayouts, 2);
 
     w.windowStates().festeGroesse();
     EXPECT_EQ(w.frameGeometry().topLeft(), QPoint(0, 0));
@@ -422,4 +459,5 @@ TEST_F(MainWindowTest, WindowStates)
 
     w.menu().action(u"Minimieren1"_s)->trigger();
     EXPECT_TRUE(w.isMinimized());
+    window.reset();
 }

@@ -1,18 +1,23 @@
 #pragma once
 
-#include "userprompter.h"
+#include "userdialogs.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <deque>
+#include <functional>
+#include <optional>
 #include <vector>
 
 namespace quorvel::test {
 
-// Answers the program's questions from a script and records what was asked,
-// in order. The closing dialog is recorded as "<Beenden>".
-class ScriptedPrompter : public UserPrompter {
+// Answers every question of the program from a script and records what was
+// asked, in order: the message boxes and the closing dialog (recorded as
+// "<Beenden>") in `order`, the titles of the file, folder, password and print
+// dialogs in `dialogs`. An empty script cancels a dialog and answers a
+// message box with its last button.
+class ScriptedPrompter : public UserDialogs {
 public:
     struct Question {
         MessageKind kind;
@@ -24,6 +29,15 @@ public:
     bool quitAnswer = true;      // the closing dialog's answer
     std::vector<Question> asked;
     QStringList order;
+
+    std::deque<QString> files;   // the open and save dialogs' choices
+    std::deque<QString> folders; // the folder dialog's choices
+    std::deque<std::optional<QString>> passwords; // no value: cancelled
+    // Sets up the printer (for example to write a PDF file) and says whether
+    // to print; unset: the print dialog is cancelled.
+    std::function<bool(QPrinter&)> print;
+    QStringList dialogs;
+    std::vector<FileChoice> fileChoices; // what the file dialogs offered
 
     Answer ask(MessageKind kind, const QString& text, MessageButtons buttons) override
     {
@@ -42,6 +56,51 @@ public:
     {
         order << QStringLiteral("<Beenden>");
         return quitAnswer;
+    }
+
+    QString chooseOpenFile(const FileChoice& choice) override { return chooseFile(choice); }
+    QString chooseSaveFile(const FileChoice& choice) override { return chooseFile(choice); }
+
+    QString chooseFolder(const QString& title, const QString& /*startFolder*/) override
+    {
+        dialogs << title;
+        return take(folders);
+    }
+
+    std::optional<QString> askPassword(const QString& title) override
+    {
+        dialogs << title;
+        if (passwords.empty())
+            return std::nullopt;
+        const bool given = passwords.front().has_value();
+        const QString entered = given ? *passwords.front() : QString();
+        passwords.pop_front();
+        if (!given)
+            return std::nullopt;
+        return entered;
+    }
+
+    bool choosePrinter(QPrinter& printer, const QString& title) override
+    {
+        dialogs << title;
+        return print && print(printer);
+    }
+
+private:
+    QString chooseFile(const FileChoice& choice)
+    {
+        dialogs << choice.title;
+        fileChoices.push_back(choice);
+        return take(files);
+    }
+
+    static QString take(std::deque<QString>& script)
+    {
+        if (script.empty())
+            return {};
+        const QString answer = script.front();
+        script.pop_front();
+        return answer;
     }
 };
 

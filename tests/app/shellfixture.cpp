@@ -25,7 +25,7 @@ MainWindow& ShellFixture::start(const QStringList& arguments)
     window = std::make_unique<MainWindow>(environment);
     auto scripted = std::make_unique<ScriptedPrompter>();
     prompter = scripted.get();
-    window->setPrompter(std::move(scripted));
+    window->setDialogs(std::move(scripted));
     return *window;
 }
 

@@ -1,6 +1,7 @@
 #include "document.h"
 #include "mainwindowstate.h"
 #include "scriptedprompter.h"
+#include "shellparticipant.h"
 #include "shutdownsequence.h"
 
 #include <gtest/gtest.h>
@@ -10,25 +11,30 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// Hooks that report a network participation, unsaved chronicle shots and
-// record what the sequence did.
-struct Scenario {
+// A participant that reports a network participation, unsaved chronicle
+// shots and a finished exercise as told, and records what the sequence did.
+struct Scenario : ShellParticipant {
     Document document;
     int shots = 0;
     bool participant = false;
+    bool exerciseFinished = false;
     QStringList calls;
 
-    ShutdownHooks hooks()
+    bool runFinished(Modus modus) const override
     {
-        ShutdownHooks h;
-        h.networkParticipant = [this] { return participant; };
-        h.reportNetworkAbort = [this] { calls << u"netz"_s; };
-        h.chronicleShotCount = [this] { return shots; };
-        h.chronicleFolder = [] { return u"/basis/chronik/"_s; };
-        h.deleteChronicleShots = [this] { calls << u"chronik loeschen"_s; };
-        h.saveDocument = [this] { calls << u"speichern"_s; };
-        return h;
+        return modus == Modus::Exercise && exerciseFinished;
     }
+    void reportNetworkAbort() override
+    {
+        if (participant)
+            calls << u"netz"_s;
+    }
+    int chronicleShotCount() const override { return shots; }
+    QString chronicleFolder() const override { return u"/basis/chronik/"_s; }
+    void deleteChronicleShots() override { calls << u"chronik loeschen"_s; }
+    void saveDocument() override { calls << u"speichern"_s; }
+
+    Participants participants() { return {this}; }
 };
 
 } // namespace
@@ -61,7 +67,7 @@ TEST(ShutdownSequence, AllQuestionsInOrder)
     test::ScriptedPrompter prompter;
     prompter.answers = {Answer::Yes, Answer::Yes, Answer::Yes};
 
-    EXPECT_TRUE(runShutdownQuestions(ModeExercise, s.document, s.hooks(), prompter));
+    EXPECT_TRUE(runShutdownQuestions(Modus::Exercise, s.document, s.participants(), prompter));
     EXPECT_EQ(prompter.order,
               QStringList({msgExerciseNotFinished(), msgSaveChanges(u"/themen/a.qvl"_s),
                            msgChronicleShots(2, u"/basis/chronik/"_s), u"<Beenden>"_s}));
@@ -77,17 +83,17 @@ TEST(ShutdownSequence, EachQuestionCanStopTheShutdown)
 {
     struct Case {
         const char* what;
-        int modus;
+        Modus modus;
         std::deque<Answer> answers;
         bool quit;
         int questionsAsked; // the closing dialog counts as one
     };
     const Case cases[] = {
-        {"exercise kept", ModeExercise, {Answer::No}, true, 1},
-        {"puzzle kept", ModeSlidingPuzzle, {Answer::No}, true, 1},
-        {"save cancelled", ModeLearningView, {Answer::Cancel}, true, 1},
-        {"chronicle cancelled", ModeLearningView, {Answer::No, Answer::Cancel}, true, 2},
-        {"closing dialog declined", ModeLearningView, {Answer::No, Answer::No}, false, 3},
+        {"exercise kept", Modus::Exercise, {Answer::No}, true, 1},
+        {"puzzle kept", Modus::SlidingPuzzle, {Answer::No}, true, 1},
+        {"save cancelled", Modus::LearningView, {Answer::Cancel}, true, 1},
+        {"chronicle cancelled", Modus::LearningView, {Answer::No, Answer::Cancel}, true, 2},
+        {"closing dialog declined", Modus::LearningView, {Answer::No, Answer::No}, false, 3},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -97,7 +103,7 @@ TEST(ShutdownSequence, EachQuestionCanStopTheShutdown)
         test::ScriptedPrompter prompter;
         prompter.answers = c.answers;
         prompter.quitAnswer = c.quit;
-        EXPECT_FALSE(runShutdownQuestions(c.modus, s.document, s.hooks(), prompter));
+        EXPECT_FALSE(runShutdownQuestions(c.modus, s.document, s.participants(), prompter));
         EXPECT_EQ(prompter.order.size(), c.questionsAsked);
         EXPECT_FALSE(s.calls.contains(u"chronik loeschen"_s));
     }
@@ -106,16 +112,15 @@ TEST(ShutdownSequence, EachQuestionCanStopTheShutdown)
 TEST(ShutdownSequence, OnlyWhatIsPendingIsAsked)
 {
     Scenario s;
-    ShutdownHooks hooks = s.hooks();
-    hooks.exerciseFinished = [] { return true; };
+    s.exerciseFinished = true;
     test::ScriptedPrompter prompter;
-    EXPECT_TRUE(runShutdownQuestions(ModeExercise, s.document, hooks, prompter));
+    EXPECT_TRUE(runShutdownQuestions(Modus::Exercise, s.document, s.participants(), prompter));
     EXPECT_EQ(prompter.order, QStringList({u"<Beenden>"_s}));
     EXPECT_TRUE(s.calls.isEmpty());
 
-    // Without any hooks (nothing of those parts running) only the dialog remains.
+    // Without any participants (nothing of those parts running) only the dialog remains.
     test::ScriptedPrompter bare;
-    EXPECT_TRUE(runShutdownQuestions(ModeLearningView, Document(), {}, bare));
+    EXPECT_TRUE(runShutdownQuestions(Modus::LearningView, Document(), {}, bare));
     EXPECT_EQ(bare.order, QStringList({u"<Beenden>"_s}));
 }
 
@@ -125,7 +130,7 @@ TEST(ShutdownSequence, SaveQuestionWithoutPathAndNoContinues)
     s.document.modified = true;
     test::ScriptedPrompter prompter;
     prompter.answers = {Answer::No};
-    EXPECT_TRUE(askSaveChanges(s.document, s.hooks(), prompter));
+    EXPECT_TRUE(askSaveChanges(s.document, s.participants(), prompter));
     ASSERT_EQ(prompter.asked.size(), 1u);
     EXPECT_EQ(prompter.asked[0].text, u"Aktuelles Dokument speichern?"_s);
     EXPECT_TRUE(s.calls.isEmpty());

@@ -1,4 +1,5 @@
 #include "documentcontroller.h"
+#include "document.h"
 #include "learningviewwidget.h"
 #include "mainmenu.h"
 #include "reportmarkup.h"
@@ -84,7 +85,7 @@ TEST_F(TopicMenuTest, FolderIsListedByTitleAndEntriesOpenTheirDocument) {
     EXPECT_EQ(item(u"Naechste60Dokumente1"_s)->text(), u"Nächste 60 Dokumente anzeigen (von 3)"_s);
 
     topics().entryAction(1)->trigger();
-    EXPECT_EQ(w.context().document.datei, path(u"themen/a.qvl"_s));
+    EXPECT_EQ(w.documents().document().datei, path(u"themen/a.qvl"_s));
     EXPECT_EQ(topics().currentIndex(), 1);
     EXPECT_TRUE(topics().entryAction(1)->isChecked());
     EXPECT_FALSE(topics().entryAction(0)->isChecked());
@@ -109,20 +110,20 @@ TEST_F(TopicMenuTest, NextAndPreviousStepThroughTheListAndStopAtItsEnds) {
     EXPECT_EQ(topics().currentIndex(), 0);
     item(u"NaechstesDokumentderListe1"_s)->trigger();
     EXPECT_EQ(topics().currentIndex(), 1);
-    EXPECT_EQ(w.context().document.previousFile, path(u"themen/a.qvl"_s));
+    EXPECT_EQ(w.documents().document().previousFile, path(u"themen/a.qvl"_s));
 
     // On the last entry nothing is read again (the previous path stays).
-    w.context().document.previousFile = u"unverändert"_s;
+    w.documents().document().previousFile = u"unverändert"_s;
     item(u"NaechstesDokumentderListe1"_s)->trigger();
     EXPECT_EQ(topics().currentIndex(), 1);
-    EXPECT_EQ(w.context().document.previousFile, u"unverändert"_s);
+    EXPECT_EQ(w.documents().document().previousFile, u"unverändert"_s);
 
     // A cancelled save question keeps the document and its radio mark.
-    w.context().document.modified = true;
+    w.documents().document().modified = true;
     prompter->answers = {Answer::Cancel};
     item(u"VorherigesDokumentderListe1"_s)->trigger();
     EXPECT_EQ(topics().currentIndex(), 1);
-    EXPECT_EQ(w.context().document.datei, path(u"themen/b.qvl"_s));
+    EXPECT_EQ(w.documents().document().datei, path(u"themen/b.qvl"_s));
     topics().entryAction(0)->trigger();
     prompter->answers = {Answer::Cancel};
     EXPECT_TRUE(topics().entryAction(1)->isChecked());
@@ -133,7 +134,7 @@ TEST_F(TopicMenuTest, NextAndPreviousStepThroughTheListAndStopAtItsEnds) {
     EXPECT_EQ(topics().currentIndex(), 0);
 
     // Outside the learning view the buttons are gone and the commands do nothing.
-    w.setModus(ModeExercise);
+    w.setModus(Modus::Exercise);
     EXPECT_FALSE(w.titleBar().nextButton()->isVisibleTo(&w));
     topics().nextDocument();
     EXPECT_EQ(topics().currentIndex(), 0);
@@ -143,7 +144,7 @@ TEST_F(TopicMenuTest, EmptyFolderOpensNothing) {
     MainWindow& w = activateInFolder();
     item(u"NaechstesDokumentderListe1"_s)->trigger();
     item(u"VorherigesDokumentderListe1"_s)->trigger();
-    EXPECT_FALSE(w.context().documentOpen);
+    EXPECT_FALSE(w.documents().isOpen());
     EXPECT_TRUE(prompter->asked.empty());
     EXPECT_TRUE(shownEntries().isEmpty());
 }
@@ -173,7 +174,7 @@ TEST_F(TopicMenuTest, LongListsBreakIntoTwoColumnsThatTheKeyboardWorks) {
     EXPECT_EQ(columns->current(), -1);
     columns->setCurrent(10);
     press(columns, Qt::Key_Return);
-    EXPECT_EQ(w.context().document.datei, path(u"themen/t011.qvl"_s));
+    EXPECT_EQ(w.documents().document().datei, path(u"themen/t011.qvl"_s));
     EXPECT_EQ(topics().currentIndex(), 10);
     EXPECT_TRUE(topics().entryAction(10)->isChecked());
 
@@ -220,14 +221,15 @@ TEST_F(TopicMenuTest, FolderCommandsTellHowManyDocumentsWereRead) {
     writeDocument(u"andere/y.qvl"_s, u"Y"_s);
     const QString first = writeDocument(u"themen/a.qvl"_s, u"A"_s);
     MainWindow& w = activate({first});
-    ASSERT_TRUE(w.context().documentOpen);
+    ASSERT_TRUE(w.documents().isOpen());
 
     const QString message =
         u"2 Themendokument(e) eingelesen.\r\nWählen Sie das gewünschte Dokument im Menü \"Themenauswahl\"."_s;
-    topics().setFolderChooser([this] { return path(u"andere"_s); });
+    prompter->folders = {path(u"andere"_s)};
     item(u"Ordnerwaehlen1"_s)->trigger();
-    EXPECT_FALSE(w.context().documentOpen);
-    EXPECT_EQ(w.context().state.currentFolder, path(u"andere/"_s));
+    EXPECT_EQ(prompter->dialogs, QStringList({u"Aktuellen Ordner wählen"_s}));
+    EXPECT_FALSE(w.documents().isOpen());
+    EXPECT_EQ(w.state().currentFolder, path(u"andere/"_s));
     EXPECT_EQ(topics().liste().size(), 2u);
     EXPECT_EQ(prompter->order, QStringList({message}));
 
@@ -238,13 +240,12 @@ TEST_F(TopicMenuTest, FolderCommandsTellHowManyDocumentsWereRead) {
 
     // "Startseite" goes back to the document of the command line.
     item(u"Startseite1"_s)->trigger();
-    EXPECT_EQ(w.context().document.datei, first);
+    EXPECT_EQ(w.documents().document().datei, first);
     EXPECT_EQ(topics().currentIndex(), 0);
 
     // "Zuvor angezeigtes Dokument" after stepping on.
-    topics().setFolderChooser([] { return QString(); }); // cancelled: nothing changes
-    item(u"Ordnerwaehlen1"_s)->trigger();
-    EXPECT_EQ(w.context().document.datei, first);
+    item(u"Ordnerwaehlen1"_s)->trigger(); // cancelled: nothing changes
+    EXPECT_EQ(w.documents().document().datei, first);
 }
 
 TEST_F(TopicMenuTest, StartPageWithoutCommandLineDocumentCloses) {
@@ -254,11 +255,11 @@ TEST_F(TopicMenuTest, StartPageWithoutCommandLineDocumentCloses) {
     topics().openEntry(0);
     topics().openEntry(1);
     item(u"ZuvorangezeigtesDokument1"_s)->trigger();
-    EXPECT_EQ(w.context().document.datei, path(u"themen/a.qvl"_s));
+    EXPECT_EQ(w.documents().document().datei, path(u"themen/a.qvl"_s));
 
     item(u"Startseite1"_s)->trigger();
-    EXPECT_FALSE(w.context().documentOpen);
-    EXPECT_EQ(w.context().state.topicFolder, w.context().state.currentFolder);
+    EXPECT_FALSE(w.documents().isOpen());
+    EXPECT_EQ(w.state().topicFolder, w.state().currentFolder);
     EXPECT_EQ(topics().liste().size(), 2u); // the current folder stays listed
     EXPECT_TRUE(w.view().startPanel()->isVisibleTo(&w));
 }
@@ -275,14 +276,14 @@ TEST_F(TopicMenuTest, PreviouslyShownSurvivesAFailedOpenAndAClose) {
 
     prompter->answers = {Answer::Ok, Answer::Ok};
     EXPECT_FALSE(w.documents().readAsCurrent(broken));
-    EXPECT_FALSE(w.context().documentOpen);
+    EXPECT_FALSE(w.documents().isOpen());
     item(u"ZuvorangezeigtesDokument1"_s)->trigger();
-    EXPECT_EQ(w.context().document.datei, path(u"themen/a.qvl"_s));
+    EXPECT_EQ(w.documents().document().datei, path(u"themen/a.qvl"_s));
 
     w.menu().action(u"Schliessen1"_s)->trigger();
-    ASSERT_FALSE(w.context().documentOpen);
+    ASSERT_FALSE(w.documents().isOpen());
     item(u"ZuvorangezeigtesDokument1"_s)->trigger();
-    EXPECT_EQ(w.context().document.datei, path(u"themen/a.qvl"_s));
+    EXPECT_EQ(w.documents().document().datei, path(u"themen/a.qvl"_s));
 }
 
 TEST_F(TopicMenuTest, ListWindowShowsCopiesAndSavesTheList) {

@@ -49,9 +49,10 @@ TEST_F(ViewExportTest, ViewIsSavedUnderKnownExtensionsOnly) {
     }
 
     // The menu item goes through the save dialog (here a script).
-    exporter.setFileChooser([this] { return path(u"menue.png"_s); });
+    prompter->files = {path(u"menue.png"_s)};
     w.menu().action(u"Exportieren1"_s)->trigger();
     EXPECT_TRUE(QFileInfo::exists(path(u"menue.png"_s)));
+    EXPECT_EQ(prompter->dialogs, QStringList({u"Ansicht in Bilddatei speichern"_s}));
 }
 
 TEST_F(ViewExportTest, CopyPutsTheViewPictureOnTheClipboard) {

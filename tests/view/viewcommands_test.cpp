@@ -166,3 +166,57 @@ TEST(InfoText, TagsRemovedAndRichTextEscaped)
     EXPECT_TRUE(rtf.contains("Gr\\u246?\\u223?e \\\\\\par")) << rtf.toStdString();
     EXPECT_FALSE(rtf.contains("<b>"));
 }
+
+TEST(InfoText, BoxHeightCountsTheFrameOnce)
+{
+    const struct {
+        int text, frame, inside;
+    } cases[] = {
+        {100, 0, 134},   // the text and 34 pixels for the buttons
+        {100, 30, 134},  // a frame does not make it taller inside
+        {600, 0, 566},   // at most 566 with the frame
+        {600, 30, 536},
+        {532, 30, 536},
+        {500, 30, 534},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(infoBoxClientHeight(c.text, c.frame), c.inside)
+            << c.text << " with a frame of " << c.frame;
+}
+
+TEST(ViewCommands, ClickTogglesFieldsAndNamesPointsAndButtons)
+{
+    Document d = emptyDocument(100, 100);
+    d.objects.push_back(feld(0, {0.0, 0.0, 0.5, 0.5}));
+    d.objects.push_back(feld(4, {0.5, 0.0, 1.0, 0.5}));
+    d.objects.push_back(feld(13, {0.0, 0.5, 0.5, 1.0}));
+
+    ClickResult result = clickAt(d, kAlleEbenen, 0, {0.2, 0.2});
+    EXPECT_EQ(result.effect, ClickEffect::Toggle);
+    EXPECT_EQ(result.index, 0);
+    EXPECT_EQ(d.objects[0].AbfrageStatus, 0) << "the field is uncovered by the click";
+
+    result = clickAt(d, kAlleEbenen, 0, {0.7, 0.2});
+    EXPECT_EQ(result.effect, ClickEffect::OpenPoint);
+    EXPECT_EQ(result.index, 1);
+    EXPECT_EQ(d.objects[1].AbfrageStatus, -1) << "a link is not toggled";
+
+    EXPECT_EQ(clickAt(d, kAlleEbenen, 0, {0.2, 0.7}).effect, ClickEffect::ChangeQuestion);
+    result = clickAt(d, kAlleEbenen, 0, {0.7, 0.7});
+    EXPECT_EQ(result.effect, ClickEffect::Nothing);
+    EXPECT_EQ(result.index, -1);
+}
+
+TEST(ViewCommands, OnlySingleQuestionDocumentsStepThroughQuestions)
+{
+    Document d = emptyDocument(100, 100);
+    const struct {
+        int dokTyp, questions;
+        bool steps;
+    } cases[] = {{2, 3, true}, {3, 1, true}, {2, 0, false}, {0, 3, false}, {4, 3, false}};
+    for (const auto& c : cases) {
+        d.header.DokTyp = c.dokTyp;
+        d.header.AnzFrageNummern = c.questions;
+        EXPECT_EQ(hasSingleQuestions(d), c.steps) << c.dokTyp << " " << c.questions;
+    }
+}

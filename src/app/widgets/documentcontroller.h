@@ -1,61 +1,59 @@
 #pragma once
 
+#include "document.h"
+#include "documentsession.h"
+#include "shutdownsequence.h"
+#include "userdialogs.h"
+
 #include <QObject>
 #include <QString>
 
-class QFileDialog;
-class QWidget;
-
 namespace quorvel {
 
-struct ShellContext;
-class LearningViewWidget;
+class Shell;
+struct MainWindowState;
 
-// Opening and closing the current document and the empty start state.
-class DocumentController : public QObject {
+// The open document: opening and closing it and the empty start state. The
+// main window tells the participants when a document was opened or closed
+// (the signals below); the learning view then shows it.
+class DocumentController : public QObject, public DocumentSession {
     Q_OBJECT
 public:
-    DocumentController(ShellContext& context, LearningViewWidget& view, QWidget* dialogParent);
+    // `state` holds the folders that opening changes; `participants` are
+    // asked before the document is left.
+    DocumentController(Shell& shell, MainWindowState& state, const Participants& participants,
+                       QObject* parent);
 
-    // The open dialog "Dokument öffnen", made on the first call and reused.
-    QFileDialog* openDialog();
+    Document& document() override { return m_document; }
+    const Document& document() const { return m_document; }
+    bool isOpen() const override { return m_open; }
 
-    // Reads `path` as the current document. On failure shows the read
-    // messages in order and leaves the empty start state; a missing file
-    // leaves the open document as it was. True on success.
-    bool readAsCurrent(const QString& path);
-
-    // "Ö&ffnen...": the open dialog in the current folder, then readAsCurrent.
-    void openDocument();
-
-    // "Sch&ließen": the abort and save questions, then the start state.
-    // False when a question cancelled it.
-    bool closeDocument();
-
-    // Start picture, empty new document, start panel shown.
-    void showEmptyState();
+    bool readAsCurrent(const QString& path) override;
+    bool askBeforeLeaving() override;
+    bool closeDocument() override;
+    void showEmptyState() override;
 
     // Lays the start picture's page out anew after the page-ratio settings
     // changed (they are loaded after the empty state is first shown).
     void applyStartPageRatio();
 
-    // Hands zoom level and current question of the window state to the
-    // composition and composes the view anew; the visible section and the
-    // zoom come back into the window state after every composition.
-    void rebuildView();
+    // "Ö&ffnen...": the open dialog in the current folder, then readAsCurrent.
+    void openDocument();
 
 Q_SIGNALS:
-    // The open document or its absence changed: caption, title and topic list follow.
-    void documentChanged();
+    void opened();
+    void closed();
 
 private:
-    void mirrorViewState();
-
-    ShellContext& m_context;
-    LearningViewWidget& m_view;
-    QWidget* m_dialogParent;
-    QFileDialog* m_openDialog = nullptr;
+    Shell& m_shell;
+    MainWindowState& m_state;
+    const Participants& m_participants;
+    Document m_document;
+    bool m_open = false; // false: the start picture and the start panel are shown
 };
+
+// The open dialog "Dokument öffnen" starting in `folder`.
+FileChoice documentOpenChoice(const QString& folder);
 
 // "Quorvel", followed by " - " and the file name of the open document.
 QString windowCaption(const QString& documentPath);

@@ -1,6 +1,5 @@
 #include "mainmenu.h"
 
-#include "mainwindowstate.h"
 #include "menudefinition.h"
 
 #include <QAction>
@@ -8,13 +7,16 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
 
 namespace quorvel {
 
 using Kind = MenuEntry::Kind;
 
-MainMenu::MainMenu(QMenuBar* bar, QObject* parent)
-    : QObject(parent)
+MainMenu::MainMenu(QMenuBar* bar, QWidget* window)
+    : QObject(window)
+    , m_bar(bar)
+    , m_window(window)
 {
     bar->setObjectName(QStringLiteral("MainMenu1"));
     for (const MenuEntry& top : hauptmenue()) {
@@ -90,6 +92,87 @@ QMenu* MainMenu::menu(const QString& name) const
     return m_menus.value(name);
 }
 
+void MainMenu::onTriggered(const QString& name, QObject* context, std::function<void()> handler)
+{
+    QAction* command = action(name);
+    Q_ASSERT(command);
+    if (!command)
+        return;
+    setAvailable(name, true);
+    connect(command, &QAction::triggered, context, [handler = std::move(handler)] { handler(); });
+}
+
+void MainMenu::onToggled(const QString& name, QObject* context,
+                         std::function<void(bool)> handler)
+{
+    QAction* command = action(name);
+    Q_ASSERT(command);
+    if (!command)
+        return;
+    setAvailable(name, true);
+    // Chosen by the user (or trigger()), not set by setChecked().
+    connect(command, &QAction::triggered, context, std::move(handler));
+}
+
+void MainMenu::addKey(const QString& name, const QKeySequence& keys, bool learningViewOnly,
+                      QObject* context, std::function<void()> handler)
+{
+    // A window action: its shortcut works whatever widget of the window has
+    // the focus; a focused text field takes the keys it edits with first
+    // (it accepts their shortcut override).
+    auto* key = new QAction(m_window);
+    key->setObjectName(name);
+    key->setShortcut(keys);
+    key->setShortcutContext(Qt::WindowShortcut);
+    m_window->addAction(key);
+    m_actions.insert(name, key);
+    if (learningViewOnly)
+        m_learningViewOnly.insert(name);
+    onTriggered(name, context, std::move(handler));
+}
+
+bool MainMenu::isEnabled(const QString& name) const
+{
+    const QAction* command = action(name);
+    return command && command->isEnabled();
+}
+
+void MainMenu::setChecked(const QString& name, bool checked)
+{
+    if (QAction* command = action(name))
+        command->setChecked(checked);
+}
+
+bool MainMenu::isChecked(const QString& name) const
+{
+    const QAction* command = action(name);
+    return command && command->isChecked();
+}
+
+void MainMenu::setText(const QString& name, const QString& text)
+{
+    if (QAction* command = action(name))
+        command->setText(text);
+}
+
+void MainMenu::trigger(const QString& name)
+{
+    QAction* command = action(name);
+    if (command && command->isEnabled())
+        command->trigger();
+}
+
+void MainMenu::reopenMenu(const QString& name)
+{
+    QMenu* shown = menu(name);
+    if (!shown)
+        return;
+    QTimer::singleShot(0, this, [this, shown] {
+        if (m_bar->isVisible() && shown->menuAction()->isEnabled())
+            m_bar->setActiveAction(shown->menuAction());
+    });
+}
+
 void MainMenu::setAvailable(const QString& name, bool available)
 {
     if (available)
@@ -104,7 +187,7 @@ bool MainMenu::isAvailable(const QString& name) const
     return m_available.contains(name);
 }
 
-void MainMenu::applyModus(int modus)
+void MainMenu::applyModus(Modus modus)
 {
     m_modus = modus;
     for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it)
@@ -116,7 +199,7 @@ void MainMenu::updateEnabled(const QString& name)
     QAction* action = m_actions.value(name);
     if (!action)
         return;
-    const bool modeAllows = m_modus == ModeLearningView || !m_learningViewOnly.contains(name);
+    const bool modeAllows = m_modus == Modus::LearningView || !m_learningViewOnly.contains(name);
     action->setEnabled(m_available.contains(name) && modeAllows);
 }
 

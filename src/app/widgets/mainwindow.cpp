@@ -1,21 +1,21 @@
 #include "mainwindow.h"
 
-#include "quitdialog.h"
-#include "documentcontroller.h"
 #include "aboutdialog.h"
+#include "documentcontroller.h"
 #include "learningviewcontroller.h"
+#include "learningviewpanel.h"
 #include "learningviewwidget.h"
 #include "mainmenu.h"
-#include "messageboxprompter.h"
 #include "optionsmenubinding.h"
+#include "quitdialog.h"
 #include "rounding.h"
 #include "startplan.h"
 #include "titlebar.h"
 #include "topicmenucontroller.h"
 #include "viewexportcontroller.h"
+#include "windowdialogs.h"
 #include "windowstatecontroller.h"
 
-#include <QAction>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -23,6 +23,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QShortcut>
+#include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -39,69 +40,104 @@ QString MainWindow::startPanelText()
 
 MainWindow::MainWindow(StartEnvironment environment, QWidget* parent)
     : QMainWindow(parent)
+    , m_environment(std::move(environment))
     , m_cursors(ProgramCursors::create())
 {
     setObjectName(u"HauptForm"_s);
-    m_context.environment = std::move(environment);
-    m_context.state.programFolder = m_context.environment.baseFolder;
-    m_context.settings = defaultEinstellungen(m_context.environment.baseFolder);
+    m_state.programFolder = m_environment.baseFolder;
+    m_settings = defaultEinstellungen(m_environment.baseFolder);
 
     auto* central = new QWidget(this);
     m_titleBar = new TitleBar(central);
-    m_view = new LearningViewWidget(m_context.document, central);
-    auto* layout = new QVBoxLayout(central);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(m_titleBar);
-    layout->addWidget(m_view, 1);
-    setCentralWidget(central);
-
     m_menu = new MainMenu(menuBar(), this);
 
     // Every dialog of the shell, created once and reused.
     m_quitDialog = new QuitDialog(this);
     m_aboutDialog = new AboutDialog(this);
-    m_documents = new DocumentController(m_context, *m_view, this);
-    m_topics = new TopicMenuController(m_context, *m_menu, *menuBar(), *m_documents, *m_titleBar,
-                                       this);
-    m_viewExport = new ViewExportController(
-        *m_view, [this]() -> UserPrompter& { return m_context.prompt(); }, this);
-    m_windowStates = new WindowStateController(*this, [this] {
-        if (m_context.hooks.relayout)
-            m_context.hooks.relayout();
-    });
-    m_context.prompter = std::make_unique<MessageBoxPrompter>(this, m_quitDialog);
+    m_windowDialogs = std::make_unique<WindowDialogs>(this, m_quitDialog);
+    m_dialogs = m_windowDialogs.get();
 
-    connect(m_documents, &DocumentController::documentChanged, this, &MainWindow::documentChanged);
-    connect(m_view, &LearningViewWidget::firstPainted, this, &MainWindow::firstPainted);
-    // The file dialog takes longer to make than the rest of the window: it is
+    m_documents = new DocumentController(*this, m_state, m_participants, this);
+    connect(m_documents, &DocumentController::opened, this, &MainWindow::documentOpened);
+    connect(m_documents, &DocumentController::closed, this, &MainWindow::documentClosed);
+
+    // The subsystems: the learning view beside its tool bar, the topic menu.
+    m_learningPanel = new LearningViewPanel(m_documents->document(), central);
+    m_learningView = new LearningViewController(*this, *m_learningPanel);
+    m_topics = new TopicMenuController(*this);
+    m_viewExport = new ViewExportController(m_learningPanel->view(), *this, this);
+    m_windowStates = new WindowStateController(*this, [this] {
+        for (ShellParticipant* participant : m_participants)
+            participant->relayout();
+    });
+
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_titleBar);
+    layout->addWidget(m_learningPanel, 1);
+    setCentralWidget(central);
+
+    connect(&view(), &LearningViewWidget::firstPainted, this, &MainWindow::firstPainted);
+    // The open dialog takes longer to make than the rest of the window: it is
     // made once, right after the window first shows.
-    connect(m_view, &LearningViewWidget::firstPainted, this, [this] { m_documents->openDialog(); },
+    connect(&view(), &LearningViewWidget::firstPainted, this,
+            [this] { m_windowDialogs->fileDialog(documentOpenChoice(m_state.currentFolder), false); },
             Qt::QueuedConnection);
     connect(m_titleBar, &TitleBar::abortRequested, this, [this] {
-        if (m_context.hooks.abortRun)
-            m_context.hooks.abortRun();
+        for (ShellParticipant* participant : m_participants)
+            participant->abortRun();
     });
+    connect(m_titleBar, &TitleBar::previousRequested, this,
+            [this] { m_menu->trigger(u"VorherigesDokumentderListe1"_s); });
+    connect(m_titleBar, &TitleBar::nextRequested, this,
+            [this] { m_menu->trigger(u"NaechstesDokumentderListe1"_s); });
     connectCommands();
-    bindOptionItems(*m_menu, m_context.settings);
-    showOptionSettings(*m_menu, m_context.settings);
-    // Tool bar, mouse, commands and points of the learning view.
-    new LearningViewController(*this);
+    bindOptionItems(*m_menu, m_settings);
+    showOptionSettings(*m_menu, m_settings);
 
     // The start state: learning view, start picture, empty document.
-    setModus(ModeLearningView);
-    m_view->setStartText(startPanelText());
+    setModus(Modus::LearningView);
+    view().setStartText(startPanelText());
     m_documents->showEmptyState();
-    m_context.document.previousFile.clear();
+    m_documents->document().previousFile.clear();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The participants are children of the window and go with it.
+    m_participants.clear();
+}
+
+CommandRegistry& MainWindow::commands()
+{
+    return *m_menu;
+}
+
+DocumentSession& MainWindow::session()
+{
+    return *m_documents;
+}
+
+TitleStrip& MainWindow::titleStrip()
+{
+    return *m_titleBar;
+}
+
+LearningViewWidget& MainWindow::view() const
+{
+    return m_learningPanel->view();
+}
+
+void MainWindow::addParticipant(ShellParticipant& participant)
+{
+    m_participants.push_back(&participant);
+}
 
 void MainWindow::connectCommands()
 {
     const auto command = [this](const QString& name, auto handler) {
-        m_menu->setAvailable(name, true);
-        connect(m_menu->action(name), &QAction::triggered, this, handler);
+        m_menu->onTriggered(name, this, handler);
     };
     command(u"Oeffnen1"_s, [this] { m_documents->openDocument(); });
     command(u"Schliessen1"_s, [this] { m_documents->closeDocument(); });
@@ -119,16 +155,19 @@ void MainWindow::connectCommands()
     connect(fixedSize, &QShortcut::activated, m_windowStates, &WindowStateController::festeGroesse);
 }
 
-void MainWindow::setPrompter(std::unique_ptr<UserPrompter> prompter)
+void MainWindow::setDialogs(std::unique_ptr<UserDialogs> dialogs)
 {
-    m_context.prompter = std::move(prompter);
+    m_replacedDialogs = std::move(dialogs);
+    m_dialogs = m_replacedDialogs ? m_replacedDialogs.get() : m_windowDialogs.get();
 }
 
-void MainWindow::setModus(int modus)
+void MainWindow::setModus(Modus modus)
 {
-    m_context.state.Modus = modus;
+    m_state.modus = modus;
     m_menu->applyModus(modus);
     m_titleBar->setModus(modus);
+    for (ShellParticipant* participant : m_participants)
+        participant->modusChanged(modus);
 }
 
 void MainWindow::activateFirstTime()
@@ -138,48 +177,43 @@ void MainWindow::activateFirstTime()
     m_activated = true;
 
     // Settings: the user's store, then the central file over it.
-    {
-        const std::unique_ptr<QSettings> store = openUserSettings(m_context.environment);
-        StartPlan plan = planStart(m_context.environment, *store);
-        m_context.settings = std::move(plan.settings);
-        m_context.settingsLoaded = true;
-        if (const QScreen* shown = screen())
-            m_context.settings.LogPixels = rnd(shown->logicalDotsPerInch());
-        m_context.document.header.Schriftart = m_context.settings.Schriftart;
-
-        MainWindowState& state = m_context.state;
-        state.zoomLevel = 0;
-        state.zoomFactor = 1.0;
-        state.werkzeug = WerkzeugZeiger;
-        showOptionSettings(*m_menu, m_context.settings);
-        setModus(ModeLearningView);
-        // The start picture's page follows the page ratio just loaded.
-        if (!m_context.documentOpen) {
-            m_documents->applyStartPageRatio();
-            m_documents->rebuildView();
-        }
-
-        // The command line: a folder, a document or a series package.
-        state.topicFolder = plan.topicFolder;
-        switch (plan.argument.kind) {
-        case CommandLineArgument::Kind::None:
-        case CommandLineArgument::Kind::Folder:
-            break;
-        case CommandLineArgument::Kind::DocumentFile:
-            state.commandLineDocument = plan.argument.datei;
-            m_documents->readAsCurrent(plan.argument.datei);
-            break;
-        case CommandLineArgument::Kind::SeriesPackage:
-            if (m_context.hooks.openSeriesPackage)
-                m_context.hooks.openSeriesPackage(plan.argument.datei);
-            break;
-        }
-        state.currentFolder = state.topicFolder;
+    const std::unique_ptr<QSettings> store = openUserSettings(m_environment);
+    StartPlan plan = planStart(m_environment, *store);
+    m_settings = std::move(plan.settings);
+    m_settingsLoaded = true;
+    if (const QScreen* shown = screen())
+        m_settings.LogPixels = rnd(shown->logicalDotsPerInch());
+    m_documents->document().header.Schriftart = m_settings.Schriftart;
+    showOptionSettings(*m_menu, m_settings);
+    setModus(Modus::LearningView);
+    // The start picture's page follows the page ratio just loaded.
+    if (!m_documents->isOpen()) {
+        m_documents->applyStartPageRatio();
+        m_learningView->rebuild();
     }
 
-    m_view->setStartPanelVisible(!m_context.documentOpen);
-    if (m_context.hooks.refreshTopicList)
-        m_context.hooks.refreshTopicList();
+    // The command line: a folder, a document or a series package.
+    m_state.topicFolder = plan.topicFolder;
+    switch (plan.argument.kind) {
+    case CommandLineArgument::Kind::None:
+    case CommandLineArgument::Kind::Folder:
+        break;
+    case CommandLineArgument::Kind::DocumentFile:
+        m_state.commandLineDocument = plan.argument.datei;
+        m_documents->readAsCurrent(plan.argument.datei);
+        break;
+    case CommandLineArgument::Kind::SeriesPackage:
+        for (ShellParticipant* participant : m_participants) {
+            if (participant->openSeriesPackage(plan.argument.datei))
+                break;
+        }
+        break;
+    }
+    m_state.currentFolder = m_state.topicFolder;
+
+    view().setStartPanelVisible(!m_documents->isOpen());
+    for (ShellParticipant* participant : m_participants)
+        participant->shellActivated();
 }
 
 void MainWindow::showAtStart()
@@ -198,13 +232,13 @@ void MainWindow::showEvent(QShowEvent* event)
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (m_activated
-        && !runShutdownQuestions(m_context.state.Modus, m_context.document,
-                                 m_context.shutdownHooks, m_context.prompt())) {
+        && !runShutdownQuestions(m_state.modus, m_documents->document(), m_participants,
+                                 dialogs())) {
         event->ignore();
         return;
     }
-    if (m_context.hooks.stopNetwork)
-        m_context.hooks.stopNetwork();
+    for (ShellParticipant* participant : m_participants)
+        participant->stopForShutdown();
     saveSettings();
     event->accept();
 }
@@ -213,34 +247,49 @@ void MainWindow::saveSettings()
 {
     // Settings that were never read are not written: that would replace the
     // user's values by the defaults.
-    if (!m_context.settingsLoaded)
+    if (!m_settingsLoaded)
         return;
-    m_context.settings.Schriftart = m_context.document.header.Schriftart;
-    const std::unique_ptr<QSettings> store = openUserSettings(m_context.environment);
-    saveSettingsTo(*store, m_context.settings);
+    for (ShellParticipant* participant : m_participants)
+        participant->saveSettings(m_settings);
+    m_settings.Schriftart = m_documents->document().header.Schriftart;
+    const std::unique_ptr<QSettings> store = openUserSettings(m_environment);
+    saveSettingsTo(*store, m_settings);
     store->sync();
 }
 
-void MainWindow::documentChanged()
+void MainWindow::showDocumentTitle()
 {
-    const Document& document = m_context.document;
-    setWindowTitle(windowCaption(m_context.documentOpen ? document.datei : QString()));
+    const Document& document = m_documents->document();
+    const bool open = m_documents->isOpen();
+    setWindowTitle(windowCaption(open ? document.datei : QString()));
     QString title;
-    if (m_context.documentOpen) {
+    if (open) {
         title = document.header.titel.trimmed();
         if (title.isEmpty())
             title = u"(ohne Titel)"_s;
     }
     m_titleBar->setDocumentTitle(title);
-    if (m_activated && m_context.hooks.refreshTopicList)
-        m_context.hooks.refreshTopicList();
+}
+
+void MainWindow::documentOpened()
+{
+    showDocumentTitle();
+    for (ShellParticipant* participant : m_participants)
+        participant->documentOpened();
+}
+
+void MainWindow::documentClosed()
+{
+    showDocumentTitle();
+    for (ShellParticipant* participant : m_participants)
+        participant->documentClosed();
 }
 
 void MainWindow::showHelpContents()
 {
-    const QString index = m_context.state.programFolder + u"hilfe/index.html"_s;
+    const QString index = m_state.programFolder + u"hilfe/index.html"_s;
     if (!QFileInfo::exists(index) || !QDesktopServices::openUrl(QUrl::fromLocalFile(index)))
-        m_context.prompt().information(u"Die Hilfe \""_s + index + u"\" wurde nicht gefunden."_s);
+        dialogs().information(u"Die Hilfe \""_s + index + u"\" wurde nicht gefunden."_s);
 }
 
 } // namespace quorvel

@@ -1,7 +1,12 @@
 #pragma once
 
+#include "mainwindowstate.h"
 #include "programcursors.h"
-#include "shellcontext.h"
+#include "randomgenerator.h"
+#include "settings.h"
+#include "shell.h"
+#include "shutdownsequence.h"
+#include "startenvironment.h"
 
 #include <QMainWindow>
 
@@ -9,43 +14,65 @@
 
 namespace quorvel {
 
-class DocumentController;
-class MainMenu;
-class LearningViewWidget;
-class QuitDialog;
 class AboutDialog;
+class DocumentController;
+class LearningViewController;
+class LearningViewPanel;
+class LearningViewWidget;
+class MainMenu;
+class QuitDialog;
 class TitleBar;
 class TopicMenuController;
 class ViewExportController;
+class WindowDialogs;
 class WindowStateController;
 
-// The main window: owns the document, the window state and the settings
-// (ShellContext), the menu bar and the view, and hands each command to the
-// controller it belongs to. Every dialog is created here once and reused.
-class MainWindow : public QMainWindow {
+// The main window: the shell of the program. It owns the settings, the
+// folders and the main mode, the menu bar with the commands, the open
+// document (DocumentController) and the view, puts the subsystems' widgets
+// into its layout and hands them the Shell interface, through which they
+// reach everything else. Every dialog is created here once and reused.
+class MainWindow : public QMainWindow, public Shell {
     Q_OBJECT
 public:
     explicit MainWindow(StartEnvironment environment, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    ShellContext& context() { return m_context; }
+    // The shell of the subsystems.
+    UserDialogs& dialogs() override { return *m_dialogs; }
+    CommandRegistry& commands() override;
+    DocumentSession& session() override;
+    TitleStrip& titleStrip() override;
+    Modus modus() const override { return m_state.modus; }
+    // Switches the main mode: menu enabling, the mode button and the
+    // participants follow.
+    void setModus(Modus modus) override;
+    Settings& settings() override { return m_settings; }
+    const StartEnvironment& environment() const override { return m_environment; }
+    const MainWindowState& state() const override { return m_state; }
+    void setTopicFolder(const QString& folder) override { m_state.topicFolder = folder; }
+    void setCurrentFolder(const QString& folder) override { m_state.currentFolder = folder; }
+    RandomGenerator& random() override { return m_random; }
+    const ProgramCursors& cursors() const override { return m_cursors; }
+    QWidget* dialogParent() override { return this; }
+    void addParticipant(ShellParticipant& participant) override;
+
     MainMenu& menu() const { return *m_menu; }
-    LearningViewWidget& view() const { return *m_view; }
     TitleBar& titleBar() const { return *m_titleBar; }
-    DocumentController& documents() { return *m_documents; }
-    WindowStateController& windowStates() const { return *m_windowStates; }
+    DocumentController& documents() const { return *m_documents; }
+    LearningViewWidget& view() const;
+    LearningViewController& learningView() const { return *m_learningView; }
     TopicMenuController& topics() const { return *m_topics; }
-    // Export and copy of the view (menu items here, tool-bar buttons connect to its slots).
+    WindowStateController& windowStates() const { return *m_windowStates; }
+    // Export and copy of the view ("&Exportieren...", "In &Zwischenablage kopieren").
     ViewExportController& viewExport() const { return *m_viewExport; }
+    // The window's own dialogs, also while a test has replaced them.
+    WindowDialogs& windowDialogs() const { return *m_windowDialogs; }
     QuitDialog* quitDialog() const { return m_quitDialog; }
     AboutDialog* aboutDialog() const { return m_aboutDialog; }
-    const ProgramCursors& cursors() const { return m_cursors; }
 
-    // Replaces the way the user is asked (tests answer from a script).
-    void setPrompter(std::unique_ptr<UserPrompter> prompter);
-
-    // Switches the main mode: menu enabling and the mode button follow.
-    void setModus(int modus);
+    // Replaces the user dialogs (tests answer from a script).
+    void setDialogs(std::unique_ptr<UserDialogs> dialogs);
 
     // The first activation: settings, command line, topic folder, start
     // panel. Runs once; the first show calls it.
@@ -68,21 +95,33 @@ protected:
 
 private:
     void connectCommands();
-    void documentChanged();
+    void documentOpened();
+    void documentClosed();
+    void showDocumentTitle();
     void saveSettings();
     void showHelpContents();
 
-    ShellContext m_context;
+    StartEnvironment m_environment;
+    MainWindowState m_state;
+    Settings m_settings;
+    bool m_settingsLoaded = false; // only loaded settings are written back
+    RandomGenerator m_random;
     ProgramCursors m_cursors;
+    Participants m_participants;
+    std::unique_ptr<WindowDialogs> m_windowDialogs;
+    std::unique_ptr<UserDialogs> m_replacedDialogs;
+    UserDialogs* m_dialogs = nullptr;
+
     MainMenu* m_menu;
     TitleBar* m_titleBar;
-    LearningViewWidget* m_view;
-    DocumentController* m_documents;
-    WindowStateController* m_windowStates;
-    TopicMenuController* m_topics;
-    ViewExportController* m_viewExport;
     QuitDialog* m_quitDialog;
     AboutDialog* m_aboutDialog;
+    DocumentController* m_documents;
+    LearningViewPanel* m_learningPanel;
+    LearningViewController* m_learningView;
+    TopicMenuController* m_topics;
+    ViewExportController* m_viewExport;
+    WindowStateController* m_windowStates;
     bool m_activated = false;
 };
 

@@ -69,7 +69,7 @@ TitleBar::TitleBar(QWidget* parent)
     m_modeButton->setFocusPolicy(Qt::NoFocus);
     m_modeButton->setAttribute(Qt::WA_Hover);
     connect(m_modeButton, &QToolButton::clicked, this, [this] {
-        if (m_modus == ModeLearningView)
+        if (m_modus == Modus::LearningView)
             m_modeButton->setChecked(true); // already there: it stays pressed
         else
             Q_EMIT abortRequested();
@@ -98,7 +98,7 @@ TitleBar::TitleBar(QWidget* parent)
     layout->addWidget(m_nextButton);
     layout->addWidget(m_title, 1);
     layout->addWidget(m_modeButton);
-    setModus(ModeLearningView);
+    setModus(Modus::LearningView);
 }
 
 void TitleBar::paintEvent(QPaintEvent*)
@@ -141,16 +141,21 @@ QString TitleBar::documentTitle() const
     return m_title->text();
 }
 
-void TitleBar::setModus(int modus)
+void TitleBar::setModus(Modus modus)
 {
     m_modus = modus;
-    const bool learning = modus == ModeLearningView;
+    const bool learning = modus == Modus::LearningView;
     m_modeButton->setText(learning ? QStringLiteral("Lernansicht")
                                    : QStringLiteral("Übung abbrechen"));
     m_modeButton->setChecked(learning);
     m_previousButton->setVisible(learning);
     m_nextButton->setVisible(learning);
     m_modeButton->updateGeometry();
+}
+
+void TitleBar::onTitleClicked(QObject* context, std::function<void()> handler)
+{
+    connect(this, &TitleBar::titleClicked, context, std::move(handler));
 }
 
 } // namespace quorvel

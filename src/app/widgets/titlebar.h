@@ -1,5 +1,8 @@
 #pragma once
 
+#include "mainwindowstate.h"
+#include "titlestrip.h"
+
 #include <QFrame>
 
 class QLabel;
@@ -10,20 +13,21 @@ namespace quorvel {
 // The strip above the view: the document title on the left and the mode
 // button ("Lernansicht" in the learning view, "Übung abbrechen" during an
 // exercise or puzzle) on the right.
-class TitleBar : public QFrame {
+class TitleBar : public QFrame, public TitleStrip {
     Q_OBJECT
 public:
     explicit TitleBar(QWidget* parent = nullptr);
 
-    void setDocumentTitle(const QString& title);
-    QString documentTitle() const;
-    void setModus(int modus);
+    void setDocumentTitle(const QString& title) override;
+    QString documentTitle() const override;
+    void setModus(Modus modus);
     QToolButton* modeButton() const { return m_modeButton; }
     // The two buttons that step through the topic list (learning view only).
     QToolButton* previousButton() const { return m_previousButton; }
     QToolButton* nextButton() const { return m_nextButton; }
-    void setTitleHint(const QString& hint);
+    void setTitleHint(const QString& hint) override;
     QString titleHint() const;
+    void onTitleClicked(QObject* context, std::function<void()> handler) override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -42,7 +46,7 @@ private:
     QToolButton* m_modeButton;
     QToolButton* m_previousButton;
     QToolButton* m_nextButton;
-    int m_modus = 2;
+    Modus m_modus = Modus::LearningView;
 };
 
 } // namespace quorvel

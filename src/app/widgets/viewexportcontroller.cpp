@@ -2,15 +2,13 @@
 
 #include "viewexportformat.h"
 #include "filedialogfilter.h"
-#include "filedialogs.h"
 #include "learningviewwidget.h"
 #include "picturefile.h"
-#include "userprompter.h"
+#include "shell.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QDeadlineTimer>
-#include <QFileDialog>
 #include <QThread>
 
 namespace quorvel {
@@ -23,11 +21,9 @@ constexpr int kKopierWarteMs = 100;
 
 } // namespace
 
-ViewExportController::ViewExportController(LearningViewWidget& view,
-                                           std::function<UserPrompter&()> prompter,
-                                           QWidget* dialogParent)
-    : QObject(dialogParent), m_view(view), m_prompter(std::move(prompter)),
-      m_dialogParent(dialogParent) {}
+ViewExportController::ViewExportController(LearningViewWidget& view, Shell& shell,
+                                           QObject* parent)
+    : QObject(parent), m_view(view), m_shell(shell) {}
 
 QImage ViewExportController::viewPicture() const {
     return m_view.composer().ansicht();
@@ -35,7 +31,7 @@ QImage ViewExportController::viewPicture() const {
 
 bool ViewExportController::exportTo(const QString& path) {
     if (!isExportExtension(path)) {
-        m_prompter().error(exportExtensionError());
+        m_shell.dialogs().error(exportExtensionError());
         return false;
     }
     QString message;
@@ -43,24 +39,13 @@ bool ViewExportController::exportTo(const QString& path) {
     const bool saved = savePictureFile(viewPicture(), path, &message);
     QApplication::restoreOverrideCursor();
     if (!saved)
-        m_prompter().error(message);
+        m_shell.dialogs().error(message);
     return saved;
 }
 
-QString ViewExportController::askFileName() {
-    if (m_chooseFile)
-        return m_chooseFile();
-    QFileDialog dialog(m_dialogParent, exportDialogTitle());
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    setProgramNameFilters(dialog, exportFilter());
-    dialog.setDefaultSuffix(QString::fromUtf16(kExportExtension));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().first();
-}
-
 void ViewExportController::exportView() {
-    const QString path = askFileName();
+    const QString path = m_shell.dialogs().chooseSaveFile(
+        {exportDialogTitle(), exportFilter(), QString::fromUtf16(kExportExtension), QString()});
     if (!path.isEmpty())
         exportTo(path);
 }

@@ -57,32 +57,31 @@ QIcon penPicture(int stift)
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(Qt::black, 2));
     const QRect box(3, 4, 12, 10);
-    const int w = toolForPen(stift);
-    const bool gefuellt = w == werkzeug::FilledRectangle || w == werkzeug::FilledEllipse ||
-                          w == werkzeug::FilledTriangle;
+    const Tool w = toolForPen(stift);
+    const bool gefuellt = isFilledShape(w);
     p.setBrush(gefuellt ? QBrush(Qt::black) : QBrush(Qt::NoBrush));
     switch (w) {
-    case werkzeug::Pen: {
+    case Tool::Pen: {
         QPainterPath pfad(QPointF(2, 14));
         pfad.cubicTo(6, 2, 10, 18, 16, 4);
         p.drawPath(pfad);
         break;
     }
-    case werkzeug::Line:
-    case werkzeug::Arrow:
-    case werkzeug::DoubleArrow:
+    case Tool::Line:
+    case Tool::Arrow:
+    case Tool::DoubleArrow:
         p.drawLine(3, 15, 15, 3);
-        if (w != werkzeug::Line)
+        if (w != Tool::Line)
             p.drawPolyline(QPolygon({QPoint(9, 3), QPoint(15, 3), QPoint(15, 9)}));
-        if (w == werkzeug::DoubleArrow)
+        if (w == Tool::DoubleArrow)
             p.drawPolyline(QPolygon({QPoint(3, 9), QPoint(3, 15), QPoint(9, 15)}));
         break;
-    case werkzeug::Rectangle:
-    case werkzeug::FilledRectangle:
+    case Tool::Rectangle:
+    case Tool::FilledRectangle:
         p.drawRect(box);
         break;
-    case werkzeug::Ellipse:
-    case werkzeug::FilledEllipse:
+    case Tool::Ellipse:
+    case Tool::FilledEllipse:
         p.drawEllipse(box);
         break;
     default:
@@ -122,25 +121,25 @@ ToolBar::ToolBar(QWidget* parent) : QWidget(parent), m_layout(new QVBoxLayout(th
         const char16_t* name;
         const char16_t* text;
         const char16_t* hinweis;
-        int werkzeug;
+        Tool tool;
     } werkzeuge[] = {
-        {u"ZeigerBtn", u"Zeiger", u"Zeiger zum Auf- und Abdecken von Abfragefeldern", werkzeug::Pointer},
-        {u"HandBtn", u"Hand", u"Bildausschnitt verschieben", werkzeug::Hand},
-        {u"StiftBtn", u"Stift", u"Zeichenstift", werkzeug::Pen},
-        {u"MarkerBtn", u"Marker", u"Textmarker gelb", werkzeug::MarkerYellow},
-        {u"MarkerGruenBtn", u"Marker", u"Textmarker grün", werkzeug::MarkerGreen},
-        {u"RadierBtn", u"Radierer", u"Radierer", werkzeug::Eraser},
-        {u"SymbolBtn", u"Stempel", u"Symbolstempel", werkzeug::Stamp},
-        {u"KreuzBtn", u"Kreuz", u"rotes Kreuz", werkzeug::Cross},
-        {u"TexteingabeBtn", u"Text", u"Text", werkzeug::Text},
+        {u"ZeigerBtn", u"Zeiger", u"Zeiger zum Auf- und Abdecken von Abfragefeldern", Tool::Pointer},
+        {u"HandBtn", u"Hand", u"Bildausschnitt verschieben", Tool::Hand},
+        {u"StiftBtn", u"Stift", u"Zeichenstift", Tool::Pen},
+        {u"MarkerBtn", u"Marker", u"Textmarker gelb", Tool::MarkerYellow},
+        {u"MarkerGruenBtn", u"Marker", u"Textmarker grün", Tool::MarkerGreen},
+        {u"RadierBtn", u"Radierer", u"Radierer", Tool::Eraser},
+        {u"SymbolBtn", u"Stempel", u"Symbolstempel", Tool::Stamp},
+        {u"KreuzBtn", u"Kreuz", u"rotes Kreuz", Tool::Cross},
+        {u"TexteingabeBtn", u"Text", u"Text", Tool::Text},
     };
     for (const auto& w : werkzeuge) {
         QToolButton* b = newButton(QString::fromUtf16(w.name), QString::fromUtf16(w.text),
                                     QString::fromUtf16(w.hinweis), false);
         b->setCheckable(true);
         b->setAutoExclusive(true);
-        const int nummer = w.werkzeug;
-        connect(b, &QToolButton::clicked, this, [this, nummer] { Q_EMIT toolChosen(nummer); });
+        const Tool tool = w.tool;
+        connect(b, &QToolButton::clicked, this, [this, tool] { Q_EMIT toolChosen(tool); });
     }
     knopf(QStringLiteral("MarkerBtn"))->setStyleSheet(QStringLiteral("background:#ffff60"));
     knopf(QStringLiteral("MarkerGruenBtn"))->setStyleSheet(QStringLiteral("background:#60ff60"));
@@ -290,18 +289,21 @@ void ToolBar::buildMenus()
     haengeAn(QStringLiteral("SymbolBtn"), m_symbolMenu);
 }
 
-void ToolBar::showTool(int w)
+void ToolBar::showTool(Tool tool)
 {
     QString name;
-    if (w == werkzeug::Pointer) name = QStringLiteral("ZeigerBtn");
-    else if (w == werkzeug::Hand) name = QStringLiteral("HandBtn");
-    else if (w == werkzeug::Pen || isShapeTool(w)) name = QStringLiteral("StiftBtn");
-    else if (w == werkzeug::MarkerYellow) name = QStringLiteral("MarkerBtn");
-    else if (w == werkzeug::MarkerGreen) name = QStringLiteral("MarkerGruenBtn");
-    else if (w == werkzeug::Eraser) name = QStringLiteral("RadierBtn");
-    else if (w == werkzeug::Stamp) name = QStringLiteral("SymbolBtn");
-    else if (w == werkzeug::Cross) name = QStringLiteral("KreuzBtn");
-    else if (w == werkzeug::Text) name = QStringLiteral("TexteingabeBtn");
+    switch (tool) {
+    case Tool::Pointer: name = QStringLiteral("ZeigerBtn"); break;
+    case Tool::Hand: name = QStringLiteral("HandBtn"); break;
+    case Tool::MarkerYellow: name = QStringLiteral("MarkerBtn"); break;
+    case Tool::MarkerGreen: name = QStringLiteral("MarkerGruenBtn"); break;
+    case Tool::Eraser: name = QStringLiteral("RadierBtn"); break;
+    case Tool::Stamp: name = QStringLiteral("SymbolBtn"); break;
+    case Tool::Cross: name = QStringLiteral("KreuzBtn"); break;
+    case Tool::Text: name = QStringLiteral("TexteingabeBtn"); break;
+    case Tool::Area: break;
+    default: name = QStringLiteral("StiftBtn"); break; // the pen and the shapes
+    }
     if (QToolButton* b = knopf(name))
         b->setChecked(true);
 }

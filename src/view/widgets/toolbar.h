@@ -28,9 +28,9 @@ public:
     QMenu* penMenu() const { return m_stiftMenu; }
     QMenu* stampMenu() const { return m_symbolMenu; }
 
-    // Checks the button of `werkzeug` (pen and shape pens share StiftBtn,
-    // both markers MarkerBtn).
-    void showTool(int werkzeug);
+    // Checks the button of `tool` (the pen and the shape pens share
+    // StiftBtn).
+    void showTool(Tool tool);
     // The pictures of the chosen colour, thickness, pen preset and stamp on
     // their buttons, and the ticks in the menus.
     void showSettings(const DrawingState& state);
@@ -41,7 +41,7 @@ public:
     bool geklappt() const { return m_geklappt; }
 
 Q_SIGNALS:
-    void toolChosen(int werkzeug);
+    void toolChosen(Tool tool);
     void colourChosen(int colourIndex);
     void thicknessChosen(int thicknessIndex);
     void penChosen(int stift);

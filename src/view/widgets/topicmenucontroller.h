@@ -1,36 +1,33 @@
 #pragma once
 
+#include "shellparticipant.h"
 #include "topiclist.h"
 
 #include <QList>
 #include <QObject>
-#include <functional>
 
 class QAction;
 class QActionGroup;
 class QMenu;
-class QMenuBar;
-class QWidget;
 class QWidgetAction;
 
 namespace quorvel {
 
-class DocumentController;
-class MainMenu;
-class TitleBar;
+class Shell;
 class TopicMenuColumns;
 class TThemenlisteForm;
-struct ShellContext;
 
 // The topic folder: the "&Themenauswahl" entries of the documents of the
 // folder, sixty per page (two columns above 25 entries), the commands that step
 // through the list, change or re-read the folder and go back, the title of the
-// open document in the title bar with its number, and the list window.
-class TopicMenuController : public QObject {
+// open document in the title strip with its number, and the list window. The
+// list is read anew after the first activation and whenever a document is
+// opened or closed.
+class TopicMenuController : public QObject, public ShellParticipant {
     Q_OBJECT
 public:
-    TopicMenuController(ShellContext& context, MainMenu& menu, QMenuBar& bar,
-                        DocumentController& documents, TitleBar& titleBar, QWidget* window);
+    // Registers itself with `shell`, whose main window is its parent.
+    explicit TopicMenuController(Shell& shell);
 
     const TopicList& liste() const { return m_liste; }
     // The entry of the open document, -1 when it is not in the list.
@@ -42,8 +39,9 @@ public:
     TThemenlisteForm* listWindow() const { return m_listWindow; }
     bool titleHidden() const { return m_titleHidden; }
 
-    // Tests replace the folder dialog (empty: cancelled).
-    void setFolderChooser(std::function<QString()> chooser) { m_chooseFolder = std::move(chooser); }
+    void shellActivated() override;
+    void documentOpened() override;
+    void documentClosed() override;
 
 public Q_SLOTS:
     // Reads the folder (of the open document, else the current folder) anew.
@@ -63,20 +61,13 @@ public Q_SLOTS:
 private:
     void rebuildEntries();
     void showPage();
-    void reopenMenu();
     void updateTitle();
     void markCurrent();
-    bool askBeforeLeaving();
     void refreshUnlessDone(int refreshesBefore);
     void tellCount();
     QString listFolder() const;
 
-    ShellContext& m_context;
-    MainMenu& m_menu;
-    QMenuBar& m_bar;
-    DocumentController& m_documents;
-    TitleBar& m_titleBar;
-    QWidget* m_window;
+    Shell& m_shell;
     QMenu* m_topicMenu;
     QActionGroup* m_group;
     QWidgetAction* m_columnsAction;
@@ -87,8 +78,8 @@ private:
     int m_current = -1;
     int m_pageStart = 0;
     int m_refreshes = 0;
+    bool m_activated = false;
     bool m_titleHidden = false;
-    std::function<QString()> m_chooseFolder;
 };
 
 } // namespace quorvel

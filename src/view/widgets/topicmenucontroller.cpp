@@ -1,23 +1,18 @@
 #include "topicmenucontroller.h"
 
-#include "documentcontroller.h"
-#include "mainmenu.h"
+#include "document.h"
 #include "programfolders.h"
-#include "shellcontext.h"
-#include "topiclistreport.h"
-#include "titlebar.h"
-#include "topicmenucolumns.h"
+#include "shell.h"
 #include "themenlisteform.h"
+#include "topiclistreport.h"
+#include "topicmenucolumns.h"
 #include "topicmenupages.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
-#include <QMenuBar>
-#include <QTimer>
 #include <QWidgetAction>
 
 namespace quorvel {
@@ -30,14 +25,11 @@ QString samePathKey(const QString& path) {
 
 } // namespace
 
-TopicMenuController::TopicMenuController(ShellContext& context, MainMenu& menu, QMenuBar& bar,
-                                         DocumentController& documents, TitleBar& titleBar,
-                                         QWidget* window)
-    : QObject(window), m_context(context), m_menu(menu), m_bar(bar), m_documents(documents),
-      m_titleBar(titleBar), m_window(window),
-      m_topicMenu(menu.menu(QStringLiteral("Themenauswahl1"))), m_group(new QActionGroup(this)),
-      m_columnsAction(new QWidgetAction(this)), m_columns(new TopicMenuColumns),
-      m_listWindow(new TThemenlisteForm(window)) {
+TopicMenuController::TopicMenuController(Shell& shell)
+    : QObject(shell.dialogParent()), m_shell(shell),
+      m_topicMenu(shell.commands().menu(QStringLiteral("Themenauswahl1"))),
+      m_group(new QActionGroup(this)), m_columnsAction(new QWidgetAction(this)),
+      m_columns(new TopicMenuColumns), m_listWindow(new TThemenlisteForm(shell, shell.dialogParent())) {
     m_group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     m_columnsAction->setObjectName(QStringLiteral("ThemenSpaltenItem"));
     m_columnsAction->setDefaultWidget(m_columns);
@@ -45,12 +37,11 @@ TopicMenuController::TopicMenuController(ShellContext& context, MainMenu& menu, 
     m_topicMenu->addAction(m_columnsAction);
     connect(m_columns, &TopicMenuColumns::entryChosen, this,
             [this](QAction* entry) { openEntry(entry->data().toInt()); });
-    m_listWindow->setPrompter([this]() -> UserPrompter& { return m_context.prompt(); });
 
-    const auto command = [this](const char16_t* name, void (TopicMenuController::*handler)()) {
-        const QString objectName = QString::fromUtf16(name);
-        m_menu.setAvailable(objectName, true);
-        connect(m_menu.action(objectName), &QAction::triggered, this, handler);
+    CommandRegistry& commands = m_shell.commands();
+    const auto command = [this, &commands](const char16_t* name,
+                                           void (TopicMenuController::*handler)()) {
+        commands.onTriggered(QString::fromUtf16(name), this, [this, handler] { (this->*handler)(); });
     };
     command(u"Startseite1", &TopicMenuController::startPage);
     command(u"ZuvorangezeigtesDokument1", &TopicMenuController::previouslyShown);
@@ -61,14 +52,25 @@ TopicMenuController::TopicMenuController(ShellContext& context, MainMenu& menu, 
     command(u"Themenlistedrucken1", &TopicMenuController::showListWindow);
     command(u"Vorherige60Dokumente1", &TopicMenuController::showPreviousPage);
     command(u"Naechste60Dokumente1", &TopicMenuController::showNextPage);
+    m_shell.titleStrip().onTitleClicked(this, [this] { toggleTitle(); });
 
-    connect(&m_titleBar, &TitleBar::previousRequested, this,
-            &TopicMenuController::previousDocument);
-    connect(&m_titleBar, &TitleBar::nextRequested, this, &TopicMenuController::nextDocument);
-    connect(&m_titleBar, &TitleBar::titleClicked, this, &TopicMenuController::toggleTitle);
-
-    m_context.hooks.refreshTopicList = [this] { refresh(); };
+    m_shell.addParticipant(*this);
     showPage();
+}
+
+void TopicMenuController::shellActivated() {
+    m_activated = true;
+    refresh();
+}
+
+void TopicMenuController::documentOpened() {
+    if (m_activated)
+        refresh();
+}
+
+void TopicMenuController::documentClosed() {
+    if (m_activated)
+        refresh();
 }
 
 QAction* TopicMenuController::entryAction(int index) const {
@@ -76,9 +78,11 @@ QAction* TopicMenuController::entryAction(int index) const {
 }
 
 QString TopicMenuController::listFolder() const {
-    if (m_context.documentOpen && !m_context.document.datei.isEmpty())
-        return withTrailingSlash(QFileInfo(m_context.document.datei).absolutePath());
-    const MainWindowState& state = m_context.state;
+    const DocumentSession& session = m_shell.session();
+    const QString open = m_shell.session().document().datei;
+    if (session.isOpen() && !open.isEmpty())
+        return withTrailingSlash(QFileInfo(open).absolutePath());
+    const MainWindowState& state = m_shell.state();
     return state.currentFolder.isEmpty() ? state.topicFolder : state.currentFolder;
 }
 
@@ -126,8 +130,8 @@ void TopicMenuController::rebuildEntries() {
 
 void TopicMenuController::markCurrent() {
     m_current = -1;
-    if (m_context.documentOpen) {
-        const QString open = samePathKey(m_context.document.datei);
+    if (m_shell.session().isOpen()) {
+        const QString open = samePathKey(m_shell.session().document().datei);
         for (size_t i = 0; i < m_liste.size(); ++i) {
             if (samePathKey(m_liste[i].datei) == open) {
                 m_current = int(i);
@@ -145,12 +149,13 @@ void TopicMenuController::showPage() {
     const TopicMenuPage seite = topicMenuPage(m_pageStart, count);
     m_pageStart = seite.start;
 
-    QAction* previous = m_menu.action(QStringLiteral("Vorherige60Dokumente1"));
-    QAction* next = m_menu.action(QStringLiteral("Naechste60Dokumente1"));
-    previous->setText(seite.previousCaption);
-    next->setText(seite.nextCaption);
-    m_menu.setAvailable(previous->objectName(), seite.previousEnabled);
-    m_menu.setAvailable(next->objectName(), seite.nextEnabled);
+    CommandRegistry& commands = m_shell.commands();
+    const QString previous = QStringLiteral("Vorherige60Dokumente1");
+    const QString next = QStringLiteral("Naechste60Dokumente1");
+    commands.setText(previous, seite.previousCaption);
+    commands.setText(next, seite.nextCaption);
+    commands.setAvailable(previous, seite.previousEnabled);
+    commands.setAvailable(next, seite.nextEnabled);
 
     // Up to 25 entries stand in the menu itself; more go into the two columns.
     const bool twoColumns = seite.columnBreakBefore >= 0;
@@ -166,55 +171,43 @@ void TopicMenuController::showPage() {
     m_columnsAction->setVisible(twoColumns);
 }
 
-void TopicMenuController::reopenMenu() {
-    // The menu closed when the paging item ran; it opens again at the new page.
-    QTimer::singleShot(0, this, [this] {
-        if (m_bar.isVisible() && m_topicMenu->menuAction()->isEnabled())
-            m_bar.setActiveAction(m_topicMenu->menuAction());
-    });
-}
-
 void TopicMenuController::showPreviousPage() {
     m_pageStart = clampPageStart(m_pageStart - kTopicsPerPage, int(m_liste.size()));
     showPage();
-    reopenMenu();
+    m_shell.commands().reopenMenu(QStringLiteral("Themenauswahl1"));
 }
 
 void TopicMenuController::showNextPage() {
     m_pageStart = clampPageStart(m_pageStart + kTopicsPerPage, int(m_liste.size()));
     showPage();
-    reopenMenu();
+    m_shell.commands().reopenMenu(QStringLiteral("Themenauswahl1"));
 }
 
 void TopicMenuController::updateTitle() {
-    if (!m_context.documentOpen) {
-        m_titleBar.setTitleHint(QString());
+    TitleStrip& strip = m_shell.titleStrip();
+    if (!m_shell.session().isOpen()) {
+        strip.setTitleHint(QString());
         return;
     }
     if (m_titleHidden) {
-        m_titleBar.setDocumentTitle(QStringLiteral("?"));
-        m_titleBar.setTitleHint(QStringLiteral("Titel anzeigen"));
+        strip.setDocumentTitle(QStringLiteral("?"));
+        strip.setTitleHint(QStringLiteral("Titel anzeigen"));
         return;
     }
-    QString title = m_context.document.header.titel.trimmed();
+    QString title = m_shell.session().document().header.titel.trimmed();
     if (title.isEmpty())
         title = QStringLiteral("(ohne Titel)");
     if (m_current >= 0)
         title = u'(' + QString::number(m_current + 1) + QStringLiteral(") ") + title;
-    m_titleBar.setDocumentTitle(title);
-    m_titleBar.setTitleHint(QStringLiteral("Titel verbergen"));
+    strip.setDocumentTitle(title);
+    strip.setTitleHint(QStringLiteral("Titel verbergen"));
 }
 
 void TopicMenuController::toggleTitle() {
-    if (!m_context.documentOpen)
+    if (!m_shell.session().isOpen())
         return;
     m_titleHidden = !m_titleHidden;
     updateTitle();
-}
-
-bool TopicMenuController::askBeforeLeaving() {
-    return askAbortRun(m_context.state.Modus, m_context.shutdownHooks, m_context.prompt()) &&
-           askSaveChanges(m_context.document, m_context.shutdownHooks, m_context.prompt());
 }
 
 void TopicMenuController::refreshUnlessDone(int refreshesBefore) {
@@ -229,14 +222,14 @@ void TopicMenuController::openEntry(int index) {
         return;
     const QString path = m_liste[size_t(index)].datei;
     const int before = m_refreshes;
-    if (askBeforeLeaving())
-        m_documents.readAsCurrent(path);
+    if (m_shell.session().askBeforeLeaving())
+        m_shell.session().readAsCurrent(path);
     refreshUnlessDone(before);
     markCurrent(); // a cancelled opening leaves the radio mark where it was
 }
 
 void TopicMenuController::nextDocument() {
-    if (m_context.state.Modus != ModeLearningView)
+    if (m_shell.modus() != Modus::LearningView)
         return;
     const int target = neighbourEntry(m_current, 1, int(m_liste.size()));
     if (target >= 0 && target != m_current)
@@ -244,7 +237,7 @@ void TopicMenuController::nextDocument() {
 }
 
 void TopicMenuController::previousDocument() {
-    if (m_context.state.Modus != ModeLearningView)
+    if (m_shell.modus() != Modus::LearningView)
         return;
     const int target = neighbourEntry(m_current, -1, int(m_liste.size()));
     if (target >= 0 && target != m_current)
@@ -252,49 +245,44 @@ void TopicMenuController::previousDocument() {
 }
 
 void TopicMenuController::startPage() {
-    if (!askBeforeLeaving())
+    if (!m_shell.session().askBeforeLeaving())
         return;
-    MainWindowState& state = m_context.state;
+    const MainWindowState& state = m_shell.state();
     const int before = m_refreshes;
     if (!state.commandLineDocument.isEmpty()) {
-        m_documents.readAsCurrent(state.commandLineDocument);
+        m_shell.session().readAsCurrent(state.commandLineDocument);
     } else {
-        state.topicFolder = state.currentFolder;
-        m_documents.showEmptyState();
+        m_shell.setTopicFolder(state.currentFolder);
+        m_shell.session().showEmptyState();
     }
     refreshUnlessDone(before);
 }
 
 void TopicMenuController::previouslyShown() {
-    const QString previous = m_context.document.previousFile;
-    if (m_context.state.Modus != ModeLearningView || previous.isEmpty())
+    const QString previous = m_shell.session().document().previousFile;
+    if (m_shell.modus() != Modus::LearningView || previous.isEmpty())
         return;
-    if (!askBeforeLeaving())
+    if (!m_shell.session().askBeforeLeaving())
         return;
     const int before = m_refreshes;
-    m_documents.readAsCurrent(previous);
+    m_shell.session().readAsCurrent(previous);
     refreshUnlessDone(before);
 }
 
 void TopicMenuController::tellCount() {
-    m_context.prompt().information(
+    m_shell.dialogs().information(
         QString::number(m_liste.size()) + QStringLiteral(" Themendokument(e) eingelesen.\r\n") +
         QStringLiteral("Wählen Sie das gewünschte Dokument im Menü \"Themenauswahl\"."));
 }
 
 void TopicMenuController::chooseFolder() {
-    MainWindowState& state = m_context.state;
-    QString folder;
-    if (m_chooseFolder)
-        folder = m_chooseFolder();
-    else
-        folder = QFileDialog::getExistingDirectory(
-            m_window, QStringLiteral("Aktuellen Ordner wählen"), state.currentFolder);
-    if (folder.isEmpty() || !askBeforeLeaving())
+    const QString folder = m_shell.dialogs().chooseFolder(QStringLiteral("Aktuellen Ordner wählen"),
+                                                          m_shell.state().currentFolder);
+    if (folder.isEmpty() || !m_shell.session().askBeforeLeaving())
         return;
-    state.currentFolder = withTrailingSlash(folder);
+    m_shell.setCurrentFolder(withTrailingSlash(folder));
     const int before = m_refreshes;
-    m_documents.showEmptyState();
+    m_shell.session().showEmptyState();
     refreshUnlessDone(before);
     tellCount();
 }

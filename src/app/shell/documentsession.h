@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+namespace quorvel {
+
+class Document;
+
+// The one open document of the program. Opening and closing tell the shell's
+// participants (documentOpened(), documentClosed()).
+class DocumentSession {
+public:
+    // The document in memory; while none is open it is the empty document on
+    // the start picture.
+    virtual Document& document() = 0;
+    virtual bool isOpen() const = 0;
+
+    // Reads `path` as the current document; the document shown before is
+    // remembered (Document::previousFile). On failure shows the read
+    // messages and leaves the empty start state; a missing file leaves the
+    // open document as it was. True on success.
+    virtual bool readAsCurrent(const QString& path) = 0;
+
+    // The questions that closing the document would ask: the running
+    // exercise or puzzle, then unsaved changes. False when one cancels.
+    virtual bool askBeforeLeaving() = 0;
+    // Those questions, then the empty start state. False when cancelled.
+    virtual bool closeDocument() = 0;
+    // The empty start state: start picture, empty document, start panel.
+    virtual void showEmptyState() = 0;
+
+protected:
+    ~DocumentSession() = default;
+};
+
+} // namespace quorvel

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "userprompter.h"
+
+#include <QString>
+
+#include <optional>
+
+class QPrinter;
+
+namespace quorvel {
+
+// A file to open or save, as the file dialog offers it.
+struct FileChoice {
+    QString title;
+    // "Name|patterns|Name|patterns" as the program writes its filters.
+    QString filter;
+    QString defaultSuffix; // without the dot
+    QString folder;        // where the dialog starts; empty: where it was last
+};
+
+// Every question the program puts to the user: the message boxes and the
+// closing dialog (UserPrompter), the file, folder, password and print
+// dialogs. The program shows its dialogs; tests answer from a script. Each
+// dialog returns nothing (an empty string, no value, false) when cancelled.
+class UserDialogs : public UserPrompter {
+public:
+    virtual QString chooseOpenFile(const FileChoice& choice) = 0;
+    // The dialog asks before an existing file is replaced.
+    virtual QString chooseSaveFile(const FileChoice& choice) = 0;
+    virtual QString chooseFolder(const QString& title, const QString& startFolder) = 0;
+    // The password dialog titled `title` (the input is not shown).
+    virtual std::optional<QString> askPassword(const QString& title) = 0;
+    // The print dialog for `printer`, titled `title`; true when the user
+    // chose to print (the printer is set up then).
+    virtual bool choosePrinter(QPrinter& printer, const QString& title) = 0;
+};
+
+} // namespace quorvel

@@ -1,0 +1,88 @@
+#include "windowdialogs.h"
+
+#include "filedialogs.h"
+
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace quorvel {
+
+using namespace Qt::Literals::StringLiterals;
+
+WindowDialogs::WindowDialogs(QWidget* parent, QuitDialog* quitDialog)
+    : m_parent(parent)
+    , m_messages(parent, quitDialog)
+{
+}
+
+Answer WindowDialogs::ask(MessageKind kind, const QString& text, MessageButtons buttons)
+{
+    return m_messages.ask(kind, text, buttons);
+}
+
+bool WindowDialogs::confirmQuit()
+{
+    return m_messages.confirmQuit();
+}
+
+QFileDialog* WindowDialogs::fileDialog(const FileChoice& choice, bool save)
+{
+    QPointer<QFileDialog>& dialog = m_fileDialogs[choice.title];
+    if (!dialog) {
+        dialog = new QFileDialog(m_parent, choice.title);
+        dialog->resize(860, 560);
+        // A title stands for one kind of file: its filters are set once.
+        setProgramNameFilters(*dialog, choice.filter);
+    }
+    dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog->setDefaultSuffix(choice.defaultSuffix);
+    if (!choice.folder.isEmpty())
+        dialog->setDirectory(choice.folder);
+    return dialog;
+}
+
+QString WindowDialogs::runFileDialog(const FileChoice& choice, bool save)
+{
+    QFileDialog* dialog = fileDialog(choice, save);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+        return {};
+    return dialog->selectedFiles().first();
+}
+
+QString WindowDialogs::chooseOpenFile(const FileChoice& choice)
+{
+    return runFileDialog(choice, false);
+}
+
+QString WindowDialogs::chooseSaveFile(const FileChoice& choice)
+{
+    return runFileDialog(choice, true);
+}
+
+QString WindowDialogs::chooseFolder(const QString& title, const QString& startFolder)
+{
+    return QFileDialog::getExistingDirectory(m_parent, title, startFolder);
+}
+
+std::optional<QString> WindowDialogs::askPassword(const QString& title)
+{
+    bool ok = false;
+    const QString entered =
+        QInputDialog::getText(m_parent, title, u"Passwort:"_s, QLineEdit::Password, QString(), &ok);
+    if (!ok)
+        return std::nullopt;
+    return entered;
+}
+
+bool WindowDialogs::choosePrinter(QPrinter& printer, const QString& title)
+{
+    QPrintDialog dialog(&printer, m_parent);
+    dialog.setWindowTitle(title);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+} // namespace quorvel

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QWidget>
+
+class QHBoxLayout;
+class QScrollArea;
+
+namespace quorvel {
+
+class Document;
+class LearningViewWidget;
+class ToolBar;
+
+// The learning view as the main window shows it: the view and its tool bar
+// side by side. The bar scrolls rather than dictate the window's smallest
+// height; it stands on the right or the left (`Opt-WerkzeugPos`).
+class LearningViewPanel : public QWidget {
+    Q_OBJECT
+public:
+    // `document` must outlive the panel.
+    explicit LearningViewPanel(Document& document, QWidget* parent = nullptr);
+
+    LearningViewWidget& view() const { return *m_view; }
+    ToolBar& toolBar() const { return *m_toolBar; }
+
+    // The side of the tool bar: 1 left, any other value right.
+    void setSide(int werkzeugPos);
+    bool toolBarOnLeft() const;
+    // Folds the tool bar to its narrow form or unfolds it.
+    void toggleCollapsed();
+
+private:
+    void fitToolBarWidth();
+
+    LearningViewWidget* m_view;
+    ToolBar* m_toolBar;
+    QScrollArea* m_toolBarArea;
+    QHBoxLayout* m_row;
+};
+
+} // namespace quorvel
