@@ -30,7 +30,8 @@ public:
                            std::function<void(bool)> handler) = 0;
     // A key of the main window that is no menu item. It works wherever the
     // focus is inside the main window, except that a text field being edited
-    // keeps the keys it uses; with `learningViewOnly` only in mode 2.
+    // keeps the keys it uses; with `learningViewOnly` only in mode 2. A key
+    // with Qt::KeypadModifier is the numeric keypad's only.
     virtual void addKey(const QString& name, const QKeySequence& keys, bool learningViewOnly,
                         QObject* context, std::function<void()> handler) = 0;
 

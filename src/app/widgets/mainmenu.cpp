@@ -4,6 +4,8 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -122,8 +124,16 @@ void MainMenu::addKey(const QString& name, const QKeySequence& keys, bool learni
     // (it accepts their shortcut override).
     auto* key = new QAction(m_window);
     key->setObjectName(name);
-    key->setShortcut(keys);
-    key->setShortcutContext(Qt::WindowShortcut);
+    if (keys.count() == 1 && keys[0].keyboardModifiers().testFlag(Qt::KeypadModifier)) {
+        // The X11 platform matches shortcuts without the keypad flag, so a
+        // keypad-only key is looked for in the key presses of the window.
+        if (m_keypadKeys.isEmpty())
+            qApp->installEventFilter(this);
+        m_keypadKeys.append({keys[0], name});
+    } else {
+        key->setShortcut(keys);
+        key->setShortcutContext(Qt::WindowShortcut);
+    }
     m_window->addAction(key);
     m_actions.insert(name, key);
     if (learningViewOnly)
@@ -201,6 +211,24 @@ void MainMenu::updateEnabled(const QString& name)
         return;
     const bool modeAllows = m_modus == Modus::LearningView || !m_learningViewOnly.contains(name);
     action->setEnabled(m_available.contains(name) && modeAllows);
+}
+
+bool MainMenu::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != m_window)
+        return false;
+    const QKeyCombination pressed = static_cast<QKeyEvent*>(event)->keyCombination();
+    for (const auto& [keys, name] : std::as_const(m_keypadKeys)) {
+        QAction* command = action(name);
+        if (keys == pressed && command && command->isEnabled()) {
+            command->trigger();
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace quorvel

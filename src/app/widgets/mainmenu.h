@@ -4,6 +4,8 @@
 #include "mainwindowstate.h"
 
 #include <QHash>
+#include <QKeyCombination>
+#include <QList>
 #include <QObject>
 #include <QSet>
 #include <QString>
@@ -54,6 +56,9 @@ public:
 
     void applyModus(Modus modus);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void addEntries(QMenu* menu, const std::vector<MenuEntry>& entries, bool learningViewOnly);
     QAction* registerAction(QAction* action, const MenuEntry& entry, bool learningViewOnly);
@@ -65,6 +70,8 @@ private:
     QHash<QString, QMenu*> m_menus;
     QSet<QString> m_available;
     QSet<QString> m_learningViewOnly;
+    // Keys of the numeric keypad by the command they run (see addKey()).
+    QList<std::pair<QKeyCombination, QString>> m_keypadKeys;
     Modus m_modus = Modus::LearningView;
 };
 
