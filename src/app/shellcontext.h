@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document.h"
+#include "layoutset.h"
 #include "settings.h"
 #include "mainwindowstate.h"
 #include "shutdownsequence.h"
@@ -29,9 +30,11 @@ struct ShellHooks {
 };
 
 // What the main window owns and its controllers share: the one open document,
-// the window state, the settings in effect and the way to ask the user.
+// the layouts of the document types, the window state, the settings in effect
+// and the way to ask the user.
 struct ShellContext {
     StartEnvironment environment;
+    LayoutSet layouts = buildLayoutSet(); // the reader and the view refer to it
     Document document;
     bool documentOpen = false; // false: the start picture and the start panel are shown
     MainWindowState state;

@@ -1,7 +1,5 @@
 #include "document.h"
 
-#include "layoutregistry.h"
-
 #include <algorithm>
 
 namespace quorvel {
@@ -89,7 +87,7 @@ void Document::derivePageGeometry()
     geometry = pageGeometryFor(basisbild.size(), header.RandErw);
 }
 
-void Document::applyPageGeometry(bool keepObjectsOnBasePicture)
+void Document::applyPageGeometry(bool keepObjectsOnBasePicture, const DocumentLayouts& layouts)
 {
     const RandRect old = header.RandErw;
     const RandRect neu = randErwFromGeometry(basisbild.size(), geometry);
@@ -104,7 +102,7 @@ void Document::applyPageGeometry(bool keepObjectsOnBasePicture)
             o.Ky = keepOnBasePicture(o.Ky, old.top, old.bottom, neu.top, neu.bottom);
         }
     }
-    runLayoutGenerator(*this);
+    layouts.generate(*this);
     modified = true;
 }
 

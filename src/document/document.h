@@ -1,5 +1,6 @@
 #pragma once
 
+#include "documentlayouts.h"
 #include "headerdata.h"
 #include "objdata.h"
 #include "pagegeometry.h"
@@ -52,9 +53,9 @@ public:
     // Recomputes `RandErw` from the page geometry and, when asked, moves the
     // target points and cards of the page's own labels, points and pictures so
     // that they stay on the same spot of the base picture. Then runs the layout
-    // generator of the document type and marks the document modified; the
-    // caller recomposes the view.
-    void applyPageGeometry(bool keepObjectsOnBasePicture);
+    // generator of the document type from `layouts` and marks the document
+    // modified; the caller recomposes the view.
+    void applyPageGeometry(bool keepObjectsOnBasePicture, const DocumentLayouts& layouts);
 };
 
 } // namespace quorvel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document.h"
+#include "documentlayouts.h"
 
 #include <QIODevice>
 #include <QString>
@@ -23,7 +24,12 @@ struct DocumentResult {
     QString magic; // the format magic of a file read, such as "QVL-2.21"
 };
 
+// How to read: `layouts` is required (a reader without the layouts of the
+// document types would show their documents without generated objects).
 struct ReadOptions {
+    explicit ReadOptions(const DocumentLayouts& layouts) : layouts(layouts) {}
+
+    const DocumentLayouts& layouts; // runs the layout of the document's type after reading
     qint64 startOffset = 0; // > 0: a document inside a series package
     const FontCatalog* fonts = nullptr; // null: the fonts of this computer
     PageRatioPreset ratio; // page ratio of a reset document
@@ -33,13 +39,15 @@ struct ReadOptions {
 // Otherwise the document is reset and emptied first; on failure it stays
 // reset and empty (the caller shows its start picture).
 DocumentResult readDocumentFile(Document& document, const QString& path,
-                                const ReadOptions& options = {});
+                                const ReadOptions& options);
 
 // Reads a document from a stream positioned at its magic. `document` must be
-// reset and empty. On failure `detail` tells what was wrong; the document is
-// then partly filled and must be reset by the caller.
+// reset and empty. On success the document is complete: its page geometry is
+// derived and the layout of its type has run. On failure `detail` tells what
+// was wrong; the document is then partly filled and must be reset by the
+// caller.
 DocumentResult readDocumentStream(QIODevice& in, Document& document,
-                                  const ReadOptions& options = {});
+                                  const ReadOptions& options);
 
 // The header fields of a document that a folder listing needs.
 struct DokumentKopf {

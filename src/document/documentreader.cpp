@@ -4,7 +4,6 @@
 #include "documentformat.h"
 #include "documentio.h"
 #include "fontcatalog.h"
-#include "layoutregistry.h"
 #include "passwordscramble.h"
 #include "pngcodec.h"
 
@@ -369,8 +368,12 @@ DocumentResult readDocumentStream(QIODevice& in, Document& document, const ReadO
     DocumentResult result;
     Reader reader(in, document, options);
     result.ok = reader.read(result);
-    if (!result.ok)
+    if (!result.ok) {
         result.detail = reader.error();
+        return result;
+    }
+    document.derivePageGeometry();
+    options.layouts.generate(document);
     return result;
 }
 
@@ -403,8 +406,6 @@ DocumentResult readDocumentFile(Document& document, const QString& path, const R
         return result;
     }
     document.datei = path;
-    document.derivePageGeometry();
-    runLayoutGenerator(document);
     document.modified = false;
     return result;
 }

@@ -1,5 +1,6 @@
 #include "docbuilder.h"
 #include "fakefonts.h"
+#include "testlayouts.h"
 
 #include "cp1252.h"
 #include "documentio.h"
@@ -21,7 +22,7 @@ DocumentResult readBytes(const QByteArray& bytes, Document& doc, const FontCatal
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    ReadOptions options;
+    ReadOptions options{noLayouts()};
     options.fonts = fonts;
     return readDocumentStream(buffer, doc, options);
 }
@@ -374,7 +375,9 @@ TEST(DocumentReaderFile, MessagesAndStateOnFailure)
 
     // A missing file changes nothing.
     const QString missing = files.path(QStringLiteral("fehlt.qvl"));
-    DocumentResult r = readDocumentFile(doc, missing);
+    const TestLayouts layouts;
+    const ReadOptions options{layouts};
+    DocumentResult r = readDocumentFile(doc, missing, options);
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.messages, QStringList{QStringLiteral("Die Datei \"%1\" existiert nicht.").arg(missing)});
     EXPECT_EQ(doc.header.titel, QStringLiteral("Offen"));
@@ -394,7 +397,7 @@ TEST(DocumentReaderFile, MessagesAndStateOnFailure)
         const QString path = files.write(c.bytes);
         doc.header.titel = QStringLiteral("Offen");
         doc.objects.resize(3);
-        r = readDocumentFile(doc, path);
+        r = readDocumentFile(doc, path, options);
         EXPECT_FALSE(r.ok);
         EXPECT_EQ(r.messages, c.firstMessages + QStringList{msgCannotRead(path)});
         EXPECT_TRUE(doc.objects.empty());
@@ -407,18 +410,22 @@ TEST(DocumentReaderFile, MessagesAndStateOnFailure)
         "kann nicht gelesen werden. Mögliche Ursachen:\r\n- Datei existiert nicht\r\n"
         "- Ungültiges Dateiformat\r\n- Fehlende Lesezugriffsberechtigung im Netzwerk")));
 
-    // A good file sets the path, derives the geometry and clears the modified flag.
+    EXPECT_EQ(layouts.runs, 0) << "no layout runs on a failed read";
+
+    // A good file sets the path, derives the geometry, runs the layout of its
+    // type once and clears the modified flag.
     DocBuilder good;
     good.RandErw = {0.1, 0.0, 0.3, 0.0};
     good.basisbild = testPicture(400, 300);
     const QString path = files.write(good.build(), QStringLiteral("gut.qvl"));
     doc.modified = true;
-    r = readDocumentFile(doc, path);
+    r = readDocumentFile(doc, path, options);
     ASSERT_TRUE(r.ok);
     EXPECT_TRUE(r.messages.isEmpty());
     EXPECT_EQ(doc.datei, path);
     EXPECT_EQ(doc.previousFile, QStringLiteral("/offen.qvl"));
     EXPECT_EQ(doc.geometry.ratioBreite, 560);
+    EXPECT_EQ(layouts.runs, 1);
     EXPECT_FALSE(doc.modified);
 }
 
@@ -429,7 +436,7 @@ TEST(DocumentReaderFile, ReadsADocumentAtAnOffset)
     TempFile files;
     const QString path = files.write(QByteArray(1000, 'P') + b.build(), QStringLiteral("paket.qvusp"));
     Document doc;
-    ReadOptions options;
+    ReadOptions options{noLayouts()};
     options.startOffset = 1000;
     const DocumentResult r = readDocumentFile(doc, path, options);
     ASSERT_TRUE(r.ok) << r.detail.toStdString();

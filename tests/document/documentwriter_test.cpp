@@ -1,4 +1,5 @@
 #include "docbuilder.h"
+#include "testlayouts.h"
 
 #include "cp1252.h"
 #include "documentio.h"
@@ -29,7 +30,7 @@ Document readFromBytes(const QByteArray& bytes)
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     Document doc;
-    const DocumentResult r = readDocumentStream(buffer, doc);
+    const DocumentResult r = readDocumentStream(buffer, doc, ReadOptions{noLayouts()});
     EXPECT_TRUE(r.ok) << r.detail.toStdString();
     return doc;
 }

@@ -1,5 +1,6 @@
 #include "documentio.h"
 #include "documentjson.h"
+#include "layoutset.h"
 #include "picturefile.h"
 #include "pngcodec.h"
 #include "toolcommands.h"
@@ -90,7 +91,8 @@ protected:
         EXPECT_TRUE(written.ok) << written.messages.join(u'\n').toStdString();
 
         Document back;
-        const DocumentResult read = readDocumentFile(back, file);
+        const LayoutSet layouts = buildLayoutSet();
+        const DocumentResult read = readDocumentFile(back, file, ReadOptions{layouts});
         EXPECT_TRUE(read.ok) << read.messages.join(u'\n').toStdString()
                              << read.detail.toStdString();
         QJsonObject output;

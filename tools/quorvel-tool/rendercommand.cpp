@@ -65,10 +65,10 @@ std::optional<std::array<bool, 4>> parseRenderLayers(const QString& value, QStri
     return layers;
 }
 
-CommandOutcome renderCommand(const QString& documentPath, const QString& outputPath,
-                             const RenderOptions& options) {
+CommandOutcome renderCommand(const ViewLayouts& layouts, const QString& documentPath,
+                             const QString& outputPath, const RenderOptions& options) {
     Document document;
-    const DocumentResult read = readDocumentFile(document, documentPath);
+    const DocumentResult read = readDocumentFile(document, documentPath, ReadOptions{layouts});
     if (!read.ok) {
         QStringList lines = read.messages;
         if (!read.detail.isEmpty())
@@ -83,7 +83,7 @@ CommandOutcome renderCommand(const QString& documentPath, const QString& outputP
             objekt.AbfrageStatus = 0;
     }
 
-    ViewComposer composer(document);
+    ViewComposer composer(document, layouts);
     composer.state().zoomLevel = options.zoomLevel;
     composer.state().layers = options.layers;
     composer.setViewArea(options.groesse);

@@ -62,9 +62,10 @@ bool readJsonFile(const QString& path, QJsonObject& json, QString* error) {
     return true;
 }
 
-CommandOutcome dumpCommand(const QString& documentPath, const QString& picturesDir) {
+CommandOutcome dumpCommand(const DocumentLayouts& layouts, const QString& documentPath,
+                           const QString& picturesDir) {
     Document document;
-    const DocumentResult read = readDocumentFile(document, documentPath);
+    const DocumentResult read = readDocumentFile(document, documentPath, ReadOptions{layouts});
     if (!read.ok)
         return failure(documentErrors(read));
 

@@ -79,7 +79,7 @@ QFileDialog* DocumentController::openDialog()
 bool DocumentController::readAsCurrent(const QString& path)
 {
     const bool existed = QFileInfo::exists(path);
-    ReadOptions options;
+    ReadOptions options{m_context.layouts};
     options.ratio = m_context.pageRatio();
     // The wait cursor while the file is read, as long reads show it.
     QApplication::setOverrideCursor(Qt::WaitCursor);

@@ -48,7 +48,7 @@ MainWindow::MainWindow(StartEnvironment environment, QWidget* parent)
 
     auto* central = new QWidget(this);
     m_titleBar = new TitleBar(central);
-    m_view = new LearningViewWidget(m_context.document, central);
+    m_view = new LearningViewWidget(m_context.document, m_context.layouts, central);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
