@@ -139,7 +139,7 @@ void BM_ReadDocument(benchmark::State& state)
     const LayoutSet layouts = buildLayoutSet();
     for (auto _ : state) {
         Document doc;
-        const DocumentResult r = readDocumentFile(doc, fixture().bigPath, ReadOptions{layouts});
+        const IoResult r = readDocumentFile(doc, fixture().bigPath, ReadOptions{layouts});
         if (!r.ok)
             state.SkipWithError("read failed");
         benchmark::DoNotOptimize(doc.objects.data());
@@ -160,7 +160,7 @@ void BM_WriteDocument(benchmark::State& state)
 {
     const QString path = fixture().dir.filePath(QStringLiteral("geschrieben.qvl"));
     for (auto _ : state) {
-        const DocumentResult r = writeDocumentFile(fixture().document, path, false);
+        const IoResult r = writeDocumentFile(fixture().document, path, false);
         if (!r.ok)
             state.SkipWithError("write failed");
     }

@@ -11,6 +11,7 @@ void Document::reset(const PageRatioPreset& ratio)
     if (!datei.isEmpty())
         previousFile = datei;
     datei.clear();
+    magic.clear();
     // The font is one value with the program's font setting and survives a
     // reset; so do the exercise's pairing marks of the gap-table cells.
     HeaderDataTyp fresh;

@@ -22,6 +22,7 @@ public:
     QImage basisbild; // 32-bit with alpha; the caller puts the start picture in an empty state
     QString datei;    // full path; empty for a new document
     QString previousFile; // `datei` of the document shown before this one
+    QString magic; // format magic of the file read, such as "QVL-2.21"; empty when new
     bool modified = false;
     int zMin = 0;
     int zMax = 0;

@@ -68,7 +68,7 @@ std::optional<std::array<bool, 4>> parseRenderLayers(const QString& value, QStri
 CommandOutcome renderCommand(const ViewLayouts& layouts, const QString& documentPath,
                              const QString& outputPath, const RenderOptions& options) {
     Document document;
-    const DocumentResult read = readDocumentFile(document, documentPath, ReadOptions{layouts});
+    const IoResult read = readDocumentFile(document, documentPath, ReadOptions{layouts});
     if (!read.ok) {
         QStringList lines = read.messages;
         if (!read.detail.isEmpty())
@@ -89,9 +89,9 @@ CommandOutcome renderCommand(const ViewLayouts& layouts, const QString& document
     composer.setViewArea(options.groesse);
     composer.rebuild();
 
-    QString message;
-    if (!savePictureFile(composer.ansicht(), outputPath, &message))
-        return {kExitFailure, {}, {message}};
+    const IoResult saved = savePictureFile(composer.ansicht(), outputPath);
+    if (!saved.ok)
+        return {kExitFailure, {}, saved.messages};
     return {};
 }
 

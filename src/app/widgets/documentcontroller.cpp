@@ -83,7 +83,7 @@ bool DocumentController::readAsCurrent(const QString& path)
     options.ratio = m_context.pageRatio();
     // The wait cursor while the file is read, as long reads show it.
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const DocumentResult result = readDocumentFile(m_context.document, path, options);
+    const IoResult result = readDocumentFile(m_context.document, path, options);
     QApplication::restoreOverrideCursor();
 
     m_context.state.werkzeug = WerkzeugZeiger;

@@ -38,13 +38,12 @@ bool ViewExportController::exportTo(const QString& path) {
         m_prompter().error(exportExtensionError());
         return false;
     }
-    QString message;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool saved = savePictureFile(viewPicture(), path, &message);
+    const IoResult saved = savePictureFile(viewPicture(), path);
     QApplication::restoreOverrideCursor();
-    if (!saved)
+    for (const QString& message : saved.messages)
         m_prompter().error(message);
-    return saved;
+    return saved.ok;
 }
 
 QString ViewExportController::askFileName() {
