@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QtEndian>
 
 namespace quorvel {
 
@@ -48,10 +49,25 @@ private:
     QString m_keys;
 };
 
+// Our magics have 8 characters. A longer one means the bytes are no document
+// at all: the first four bytes of a picture or a text read as a length give
+// hundreds of millions.
+constexpr qint32 kMaxMagicLength = 64;
+
 // The magic of every document. Returns false when it is not ours; `messages`
 // gets what the user sees.
 bool readMagic(BinaryReader& in, QString& magic, QString& version, QStringList* messages)
 {
+    const QByteArray lengthBytes = in.device().peek(4);
+    if (lengthBytes.size() == 4) {
+        const qint32 length = qFromLittleEndian<qint32>(lengthBytes.constData());
+        if (length < 0 || length > kMaxMagicLength) {
+            if (messages)
+                *messages << msgInvalidFormat();
+            in.fail(QStringLiteral("keine Dateikennung (Länge %1)").arg(length));
+            return false;
+        }
+    }
     magic = in.readString();
     if (!in.ok())
         return false;

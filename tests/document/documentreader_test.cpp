@@ -397,11 +397,20 @@ TEST(DocumentReaderFile, MessagesAndStateOnFailure)
         12 + 4 + encodeCp1252(u'|' + newer.keys.join(u'|') + u'|').size() + 8;
     DocBuilder cut;
     const QByteArray cutBytes = cut.build().left(60);
+    // Files that are no document at all: their first bytes read as a length of
+    // the magic are absurd, which makes them a wrong format.
+    const QByteArray png = pngBytes(testPicture(2, 2));
+    const QByteArray text("Dies ist kein Dokument.\r\nZweite Zeile\r\n");
     const Case cases[] = {
         {"empty", QByteArray(), {}, 0},
         {"other family", QByteArray("\x08\0\0\0XYZ-2.21", 12), {msgInvalidFormat()}, 12},
         {"newer version", newer.build(), {msgNewerVersion()}, afterKeys},
         {"cut short", cutBytes, {}, 16}, // the key list's length reaches past the end
+        {"a PNG picture", png, {msgInvalidFormat()}, 0},
+        {"a text file", text, {msgInvalidFormat()}, 0},
+        {"huge length", QByteArray("\xff\xff\xff\x7fQVL-2.21", 12), {msgInvalidFormat()}, 0},
+        {"negative length", QByteArray("\xf8\xff\xff\xffQVL-2.21", 12), {msgInvalidFormat()}, 0},
+        {"length beyond the magic", QByteArray("\x41\0\0\0QVL-2.21", 12), {msgInvalidFormat()}, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
