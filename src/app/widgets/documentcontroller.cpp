@@ -137,7 +137,7 @@ void DocumentController::applyStartPageRatio()
     document.geometry.ratioArt = ratio.art;
     document.geometry.ratioBreite = ratio.breite;
     document.geometry.ratioHoehe = ratio.hoehe;
-    document.applyPageGeometry(false);
+    document.applyPageGeometry(false, m_context.layouts);
     document.modified = false;
 }
 
