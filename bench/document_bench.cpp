@@ -3,6 +3,7 @@
 // ratios are printed; the goals are: read <= 1.2, write <= 1.3, and the
 // header-only read independent of the picture sizes.
 #include "documentio.h"
+#include "layoutset.h"
 #include "pngcodec.h"
 
 #include <QBuffer>
@@ -135,9 +136,10 @@ void BM_LibpngDecode21(benchmark::State& state)
 
 void BM_ReadDocument(benchmark::State& state)
 {
+    const LayoutSet layouts = buildLayoutSet();
     for (auto _ : state) {
         Document doc;
-        const DocumentResult r = readDocumentFile(doc, fixture().bigPath);
+        const IoResult r = readDocumentFile(doc, fixture().bigPath, ReadOptions{layouts});
         if (!r.ok)
             state.SkipWithError("read failed");
         benchmark::DoNotOptimize(doc.objects.data());
@@ -158,7 +160,7 @@ void BM_WriteDocument(benchmark::State& state)
 {
     const QString path = fixture().dir.filePath(QStringLiteral("geschrieben.qvl"));
     for (auto _ : state) {
-        const DocumentResult r = writeDocumentFile(fixture().document, path, false);
+        const IoResult r = writeDocumentFile(fixture().document, path, false);
         if (!r.ok)
             state.SkipWithError("write failed");
     }

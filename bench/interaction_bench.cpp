@@ -4,6 +4,7 @@
 // toggle, single-object redraw) touching only that field's rectangle.
 #include "viewcommands.h"
 #include "document.h"
+#include "layoutset.h"
 #include "numbering.h"
 #include "viewcomposer.h"
 #include "drawingtools.h"
@@ -19,6 +20,13 @@ namespace {
 
 constexpr QSize kAnsicht(1920, 1080);
 constexpr int kBewegungen = 1000;
+
+// The program's layouts of the document types.
+const LayoutSet& layouts()
+{
+    static const LayoutSet set = buildLayoutSet();
+    return set;
+}
 
 Document& dokument()
 {
@@ -49,7 +57,7 @@ Document& dokument()
 ViewComposer& composer()
 {
     static ViewComposer c = [] {
-        ViewComposer vc(dokument());
+        ViewComposer vc(dokument(), layouts());
         vc.setViewArea(kAnsicht);
         vc.rebuild();
         return vc;

@@ -5,6 +5,7 @@
 // redraw of one uncovered field at most 5 % of a recomposition, and the working
 // pictures at most seven page-sized pictures.
 #include "document.h"
+#include "layoutset.h"
 #include "numbering.h"
 #include "viewcomposer.h"
 #include "randomgenerator.h"
@@ -34,6 +35,13 @@ QImage grossesBasisbild()
             zeile[x] = qRgb(40 + (x * 7 + y) % 150, 60 + (y / 7) % 120, 90 + (x / 11) % 140);
     }
     return bild;
+}
+
+// The program's layouts of the document types.
+const LayoutSet& layouts()
+{
+    static const LayoutSet set = buildLayoutSet();
+    return set;
 }
 
 Document& dokument()
@@ -99,7 +107,7 @@ Document& dokument()
 ViewComposer& composer()
 {
     static ViewComposer c = [] {
-        ViewComposer vc(dokument());
+        ViewComposer vc(dokument(), layouts());
         vc.setViewArea(kAnsicht);
         vc.rebuild();
         return vc;
@@ -110,7 +118,7 @@ ViewComposer& composer()
 // One-time cost: reducing and scaling the base picture, then composing.
 void BM_RecomposeUncached(benchmark::State& state)
 {
-    ViewComposer c(dokument());
+    ViewComposer c(dokument(), layouts());
     c.setViewArea(kAnsicht);
     for (auto _ : state) {
         c.clearCaches();

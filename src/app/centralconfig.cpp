@@ -111,13 +111,13 @@ QStringList centralConfigCandidates(const QString& executableFolder)
     return candidates;
 }
 
-std::optional<IniFile> loadCentralConfig(const QStringList& candidates)
+IoResult loadCentralConfig(const QStringList& candidates, IniFile& ini)
 {
     for (const QString& path : candidates) {
         if (QFileInfo(path).isFile())
-            return IniFile::load(path);
+            return IniFile::load(path, ini);
     }
-    return std::nullopt;
+    return IoResult::failure(QStringLiteral("keine zentrale Einstellungsdatei"));
 }
 
 void applyCentralConfig(const IniFile& ini, Settings& settings)

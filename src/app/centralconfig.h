@@ -15,9 +15,10 @@ struct Settings;
 // executable, then the system-wide /etc/quorvel/.
 QStringList centralConfigCandidates(const QString& executableFolder);
 
-// The first candidate that exists as a file, read; nothing when none exists or
-// the one found cannot be read (the defaults then stay in effect).
-std::optional<IniFile> loadCentralConfig(const QStringList& candidates);
+// Reads the first candidate that exists as a file into `ini`. Fails silently
+// (a detail, no messages; the defaults then stay in effect) when none exists
+// or the one found cannot be read.
+IoResult loadCentralConfig(const QStringList& candidates, IniFile& ini);
 
 // Applies each section of the central file whose "...DefZentral" switch is
 // non-zero over `settings`; keys missing from a switched-on section keep the

@@ -123,19 +123,22 @@ IniFile IniFile::parse(const QByteArray& bytes)
     return ini;
 }
 
-std::optional<IniFile> IniFile::load(const QString& path)
+IoResult IniFile::load(const QString& path, IniFile& ini)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
+        return IoResult::failure(file.errorString());
+    const QString tooLarge =
+        QStringLiteral("Datei größer als %1 Byte").arg(kMaxFileSize);
     if (file.size() > kMaxFileSize)
-        return std::nullopt;
+        return IoResult::failure(tooLarge);
     // Read one byte more than allowed so that a file that grows while we read
     // (or a device whose size is unknown) is still bounded.
     const QByteArray bytes = file.read(kMaxFileSize + 1);
     if (bytes.size() > kMaxFileSize)
-        return std::nullopt;
-    return parse(bytes);
+        return IoResult::failure(tooLarge, kMaxFileSize);
+    ini = parse(bytes);
+    return IoResult::success();
 }
 
 const IniFile::Section* IniFile::findSection(const QString& section) const

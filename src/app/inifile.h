@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ioresult.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -26,9 +28,10 @@ public:
     // Parses `bytes`; never fails (lines it cannot understand are skipped).
     static IniFile parse(const QByteArray& bytes);
 
-    // Reads and parses the file at `path`. Empty when the file is missing,
-    // unreadable or larger than kMaxFileSize.
-    static std::optional<IniFile> load(const QString& path);
+    // Reads and parses the file at `path` into `ini`. Fails silently (a detail,
+    // no messages; `ini` unchanged) when the file is missing, unreadable or
+    // larger than kMaxFileSize.
+    static IoResult load(const QString& path, IniFile& ini);
 
     bool hasSection(const QString& section) const;
 

@@ -11,10 +11,10 @@ StartPlan planStart(const StartEnvironment& environment, const QSettings& userSt
     plan.settings = defaultEinstellungen(environment.baseFolder);
     loadSettings(userStore, plan.settings);
     QString centralThemen;
-    if (const std::optional<IniFile> central =
-            loadCentralConfig(environment.centralConfigCandidates)) {
-        applyCentralConfig(*central, plan.settings);
-        centralThemen = centralTopicFolder(*central);
+    IniFile central;
+    if (loadCentralConfig(environment.centralConfigCandidates, central).ok) {
+        applyCentralConfig(central, plan.settings);
+        centralThemen = centralTopicFolder(central);
     }
     plan.argument = classifyCommandLine(environment.arguments, environment.workingDirectory);
     plan.topicFolder = chooseTopicFolder(plan.argument, centralThemen, environment.baseFolder);

@@ -25,8 +25,10 @@ qint64 BinaryReader::remaining() const
 
 void BinaryReader::fail(const QString& what)
 {
-    if (m_error.isEmpty())
-        m_error = QStringLiteral("%1 (Byte %2)").arg(what).arg(m_device.pos());
+    if (!m_error.isEmpty())
+        return;
+    m_errorOffset = m_device.pos();
+    m_error = QStringLiteral("%1 (Byte %2)").arg(what).arg(m_errorOffset);
 }
 
 bool BinaryReader::readExact(char* into, qint64 size)

@@ -27,6 +27,8 @@ public:
     // A short German description of the first failure with its byte offset;
     // callers show it as detail below the documented message.
     const QString& error() const { return m_error; }
+    // The device position of the first failure; -1 while there is none.
+    qint64 errorOffset() const { return m_errorOffset; }
     QIODevice& device() { return m_device; }
     // Bytes left in the device, or -1 when it cannot tell (sequential device).
     qint64 remaining() const;
@@ -36,6 +38,7 @@ private:
 
     QIODevice& m_device;
     QString m_error;
+    qint64 m_errorOffset = -1;
 };
 
 // Writes the same primitives. Write errors are kept like read errors.

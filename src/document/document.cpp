@@ -1,7 +1,5 @@
 #include "document.h"
 
-#include "layoutregistry.h"
-
 #include <algorithm>
 
 namespace quorvel {
@@ -13,6 +11,7 @@ void Document::reset(const PageRatioPreset& ratio)
     if (!datei.isEmpty())
         previousFile = datei;
     datei.clear();
+    magic.clear();
     // The font is one value with the program's font setting and survives a
     // reset; so do the exercise's pairing marks of the gap-table cells.
     HeaderDataTyp fresh;
@@ -89,7 +88,7 @@ void Document::derivePageGeometry()
     geometry = pageGeometryFor(basisbild.size(), header.RandErw);
 }
 
-void Document::applyPageGeometry(bool keepObjectsOnBasePicture)
+void Document::applyPageGeometry(bool keepObjectsOnBasePicture, const DocumentLayouts& layouts)
 {
     const RandRect old = header.RandErw;
     const RandRect neu = randErwFromGeometry(basisbild.size(), geometry);
@@ -104,7 +103,7 @@ void Document::applyPageGeometry(bool keepObjectsOnBasePicture)
             o.Ky = keepOnBasePicture(o.Ky, old.top, old.bottom, neu.top, neu.bottom);
         }
     }
-    runLayoutGenerator(*this);
+    layouts.generate(*this);
     modified = true;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "documentlayouts.h"
 #include "headerdata.h"
 #include "objdata.h"
 #include "pagegeometry.h"
@@ -21,6 +22,7 @@ public:
     QImage basisbild; // 32-bit with alpha; the caller puts the start picture in an empty state
     QString datei;    // full path; empty for a new document
     QString previousFile; // `datei` of the document shown before this one
+    QString magic; // format magic of the file read, such as "QVL-2.21"; empty when new
     bool modified = false;
     int zMin = 0;
     int zMax = 0;
@@ -52,9 +54,9 @@ public:
     // Recomputes `RandErw` from the page geometry and, when asked, moves the
     // target points and cards of the page's own labels, points and pictures so
     // that they stay on the same spot of the base picture. Then runs the layout
-    // generator of the document type and marks the document modified; the
-    // caller recomposes the view.
-    void applyPageGeometry(bool keepObjectsOnBasePicture);
+    // generator of the document type from `layouts` and marks the document
+    // modified; the caller recomposes the view.
+    void applyPageGeometry(bool keepObjectsOnBasePicture, const DocumentLayouts& layouts);
 };
 
 } // namespace quorvel

@@ -4,12 +4,12 @@
 #include "documentformat.h"
 #include "documentio.h"
 #include "fontcatalog.h"
-#include "layoutregistry.h"
 #include "passwordscramble.h"
 #include "pngcodec.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QtEndian>
 
 namespace quorvel {
 
@@ -49,11 +49,25 @@ private:
     QString m_keys;
 };
 
-// The start of every document: magic, key list and the code pages.
-// Returns false when the magic is not ours; `messages` gets what the user sees.
-bool readPreamble(BinaryReader& in, QString& magic, QString& version, KeyList& keys,
-                  QStringList* messages)
+// Our magics have 8 characters. A longer one means the bytes are no document
+// at all: the first four bytes of a picture or a text read as a length give
+// hundreds of millions.
+constexpr qint32 kMaxMagicLength = 64;
+
+// The magic of every document. Returns false when it is not ours; `messages`
+// gets what the user sees.
+bool readMagic(BinaryReader& in, QString& magic, QString& version, QStringList* messages)
 {
+    const QByteArray lengthBytes = in.device().peek(4);
+    if (lengthBytes.size() == 4) {
+        const qint32 length = qFromLittleEndian<qint32>(lengthBytes.constData());
+        if (length < 0 || length > kMaxMagicLength) {
+            if (messages)
+                *messages << msgInvalidFormat();
+            in.fail(QStringLiteral("keine Dateikennung (Länge %1)").arg(length));
+            return false;
+        }
+    }
     magic = in.readString();
     if (!in.ok())
         return false;
@@ -65,6 +79,12 @@ bool readPreamble(BinaryReader& in, QString& magic, QString& version, KeyList& k
         return false;
     }
     version = magic.mid(4, 4);
+    return true;
+}
+
+// What follows the magic: the key list and the code pages.
+bool readKeys(BinaryReader& in, KeyList& keys)
+{
     keys.assign(in.readString());
     if (keys.has(u"HD-CodePage")) {
         in.readInt(); // ANSI and OEM code page of the writer: text is read as Windows-1252
@@ -81,8 +101,9 @@ public:
     {
     }
 
-    bool read(DocumentResult& result);
+    bool read(IoResult& result);
     QString error() const { return m_in.error(); }
+    qint64 errorOffset() const { return m_in.errorOffset(); }
 
 private:
     void readHeader();
@@ -112,9 +133,9 @@ private:
     double m_fontFactor = -1.0; // measured on first use
 };
 
-bool Reader::read(DocumentResult& result)
+bool Reader::read(IoResult& result)
 {
-    if (!readPreamble(m_in, result.magic, m_version, m_keys, &result.messages))
+    if (!readMagic(m_in, m_doc.magic, m_version, &result.messages) || !readKeys(m_in, m_keys))
         return false;
     if (m_version > QLatin1String(kDocumentVersion)) {
         result.messages << msgNewerVersion();
@@ -157,10 +178,10 @@ QImage Reader::readPicture(const QString& what)
 {
     if (!m_in.ok())
         return {};
-    QString error;
-    QImage picture = decodePng(m_in.device(), &error);
-    if (picture.isNull())
-        m_in.fail(QStringLiteral("%1: %2").arg(what, error));
+    QImage picture;
+    const IoResult decoded = decodePng(m_in.device(), picture);
+    if (!decoded.ok)
+        m_in.fail(QStringLiteral("%1: %2").arg(what, decoded.detail));
     return picture;
 }
 
@@ -364,27 +385,32 @@ void Reader::readObject(ObjDataTyp& o)
 
 } // namespace
 
-DocumentResult readDocumentStream(QIODevice& in, Document& document, const ReadOptions& options)
+IoResult readDocumentStream(QIODevice& in, Document& document, const ReadOptions& options)
 {
-    DocumentResult result;
+    IoResult result;
     Reader reader(in, document, options);
     result.ok = reader.read(result);
-    if (!result.ok)
+    if (!result.ok) {
         result.detail = reader.error();
+        result.offset = reader.errorOffset();
+        return result;
+    }
+    document.derivePageGeometry();
+    options.layouts.generate(document);
     return result;
 }
 
-DocumentResult readDocumentFile(Document& document, const QString& path, const ReadOptions& options)
+IoResult readDocumentFile(Document& document, const QString& path, const ReadOptions& options)
 {
     if (!QFileInfo::exists(path)) {
-        DocumentResult missing;
+        IoResult missing;
         missing.messages << msgFileMissing(path);
         return missing;
     }
     document.reset(options.ratio);
     document.clearObjects();
 
-    DocumentResult result;
+    IoResult result;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         result.detail = file.errorString();
@@ -403,19 +429,17 @@ DocumentResult readDocumentFile(Document& document, const QString& path, const R
         return result;
     }
     document.datei = path;
-    document.derivePageGeometry();
-    runLayoutGenerator(document);
     document.modified = false;
     return result;
 }
 
-bool readDocumentHeader(QIODevice& in, DokumentKopf& header)
+IoResult readDocumentHeader(QIODevice& in, DokumentKopf& header)
 {
     BinaryReader reader(in);
     QString magic, version;
     KeyList keys;
-    if (!readPreamble(reader, magic, version, keys, nullptr))
-        return false;
+    if (!readMagic(reader, magic, version, nullptr) || !readKeys(reader, keys))
+        return IoResult::failure(reader.error(), reader.errorOffset());
     DokumentKopf h;
     h.vers = reader.readString();
     h.titel = reader.readString();
@@ -430,16 +454,16 @@ bool readDocumentHeader(QIODevice& in, DokumentKopf& header)
     if (keys.has(u"HD-DokTyp"))
         h.DokTyp = reader.readInt();
     if (!reader.ok())
-        return false;
+        return IoResult::failure(reader.error(), reader.errorOffset());
     header = std::move(h);
-    return true;
+    return IoResult::success();
 }
 
-bool readDocumentHeader(const QString& path, DokumentKopf& header)
+IoResult readDocumentHeader(const QString& path, DokumentKopf& header)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return false;
+        return IoResult::failure(file.errorString());
     return readDocumentHeader(file, header);
 }
 

@@ -44,6 +44,11 @@ class Writer {
 public:
     explicit Writer(QIODevice& out) : m_out(out) {}
     bool write(Document& doc);
+    // Why the write failed; the device's error when nothing more is known.
+    QString error()
+    {
+        return m_pictureError.isEmpty() ? m_out.device().errorString() : m_pictureError;
+    }
 
 private:
     void writeHeader(const HeaderDataTyp& h);
@@ -56,14 +61,18 @@ private:
     void writeColour(Farbwert c) { m_out.writeInt(static_cast<qint32>(c)); }
 
     BinaryWriter m_out;
+    QString m_pictureError;
 };
 
 void Writer::writePicture(const QImage& picture)
 {
     if (!m_out.ok())
         return;
-    if (!encodePng(picture.isNull() ? leerbild() : picture, m_out.device()))
+    const IoResult encoded = encodePng(picture.isNull() ? leerbild() : picture, m_out.device());
+    if (!encoded.ok) {
+        m_pictureError = encoded.detail;
         m_out.markFailed();
+    }
 }
 
 void Writer::writeRect(const RandRect& r)
@@ -264,19 +273,22 @@ bool Writer::write(Document& doc)
 
 } // namespace
 
-bool writeDocumentStream(QIODevice& out, Document& document)
+IoResult writeDocumentStream(QIODevice& out, Document& document)
 {
-    return Writer(out).write(document);
+    Writer writer(out);
+    if (writer.write(document))
+        return IoResult::success();
+    return IoResult::failure(writer.error());
 }
 
-DocumentResult writeDocumentFile(Document& document, const QString& path, bool currentDocument)
+IoResult writeDocumentFile(Document& document, const QString& path, bool currentDocument)
 {
-    DocumentResult result;
+    IoResult result;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         result.detail = file.errorString();
-    } else if (!writeDocumentStream(file, document)) {
-        result.detail = file.errorString();
+    } else if (const IoResult written = writeDocumentStream(file, document); !written.ok) {
+        result.detail = written.detail;
         file.cancelWriting();
     } else if (!file.commit()) {
         result.detail = file.errorString();

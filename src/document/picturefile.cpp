@@ -212,7 +212,9 @@ QImage loadPngFile(const QString& path, QString* detail) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    return decodePng(file, detail);
+    QImage picture;
+    *detail = decodePng(file, picture).detail;
+    return picture;
 }
 
 QImage loadWithQt(const QString& path, QString* detail) {
@@ -349,10 +351,9 @@ QString lowerExtension(const QString& path) {
 
 } // namespace
 
-QImage loadPictureFile(const QString& path, QString* error) {
+IoResult loadPictureFile(const QString& path, QImage& picture) {
     const QString extension = lowerExtension(path);
     QString detail;
-    QImage picture;
     if (extension == u"jpg")
         picture = loadJpegFile(path, &detail);
     else if (extension == u"png")
@@ -362,32 +363,40 @@ QImage loadPictureFile(const QString& path, QString* error) {
 
     if (!picture.isNull())
         picture = picture.convertToFormat(QImage::Format_ARGB32);
-    if (picture.isNull() && error) {
-        *error = QStringLiteral("Bilddatei konnte nicht gelesen werden: ") + path;
-        if (!detail.isEmpty())
-            *error += QStringLiteral("\r\n") + detail;
-    }
-    return picture;
+    if (!picture.isNull())
+        return IoResult::success();
+    IoResult result = IoResult::failure(detail);
+    QString message = QStringLiteral("Bilddatei konnte nicht gelesen werden: ") + path;
+    if (!detail.isEmpty())
+        message += QStringLiteral("\r\n") + detail;
+    result.messages << message;
+    return result;
 }
 
-bool savePictureFile(const QImage& picture, const QString& path, QString* message) {
+IoResult savePictureFile(const QImage& picture, const QString& path) {
+    const auto failed = [&path](const QString& detail) {
+        IoResult result = IoResult::failure(detail);
+        result.messages << QStringLiteral("Datei konnte nicht erstellt werden:\r\n") + path;
+        return result;
+    };
+    if (picture.isNull())
+        return failed(QStringLiteral("Leeres Bild"));
     const QString extension = lowerExtension(path);
     // Written beside the target and renamed over it at the end, so a failed
     // write leaves an earlier file as it was.
     QSaveFile file(path);
-    bool written = !picture.isNull() && file.open(QIODevice::WriteOnly);
-    if (written) {
-        if (extension == u"jpg")
-            written = writeJpeg(picture, file);
-        else if (extension == u"png")
-            written = encodePngWithoutAlpha(picture, file);
-        else
-            written = writeBmp(picture, file);
-    }
-    written = written && file.commit();
-    if (!written && message)
-        *message = QStringLiteral("Datei konnte nicht erstellt werden:\r\n") + path;
-    return written;
+    if (!file.open(QIODevice::WriteOnly))
+        return failed(file.errorString());
+    bool written = false;
+    if (extension == u"jpg")
+        written = writeJpeg(picture, file);
+    else if (extension == u"png")
+        written = encodePngWithoutAlpha(picture, file).ok;
+    else
+        written = writeBmp(picture, file);
+    if (!written || !file.commit())
+        return failed(file.errorString());
+    return IoResult::success();
 }
 
 } // namespace quorvel

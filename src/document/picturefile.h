@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ioresult.h"
+
 #include <QImage>
 #include <QString>
 
@@ -8,19 +10,20 @@ namespace quorvel {
 // Loads a picture file, choosing the decoder by the lower-cased extension:
 // ".jpg" JPEG (greyscale, RGB and CMYK), ".png" PNG (alpha kept as in
 // documents), anything else the general loader (BMP and what Qt reads). The
-// size limits of pngcodec.h apply to every kind. The result is Format_ARGB32.
-// On failure a null image and in `error`
+// size limits of pngcodec.h apply to every kind. `picture` becomes
+// Format_ARGB32. On failure `picture` is null and the one message is
 // "Bilddatei konnte nicht gelesen werden: " + path, followed by "\r\n" and a
-// short German reason when one is known. The caller shows the wait cursor.
-QImage loadPictureFile(const QString& path, QString* error = nullptr);
+// short German reason when one is known (the reason is the detail as well).
+// The caller shows the wait cursor.
+IoResult loadPictureFile(const QString& path, QImage& picture);
 
 // Saves a picture file by the lower-cased extension: ".jpg" JPEG at quality
 // 99 (colour at full resolution), ".png" PNG at compression level 5, anything
 // else a 24-bit Windows bitmap. Every kind is flattened to 24 bits: the alpha
 // byte is dropped, the colours stay as they are. On failure (including a null
-// picture) returns false with "Datei konnte nicht erstellt werden:\r\n" + path
-// in `message`; the file is written under a temporary name and renamed at the
-// end, so an existing file is left intact.
-bool savePictureFile(const QImage& picture, const QString& path, QString* message = nullptr);
+// picture) the one message is "Datei konnte nicht erstellt werden:\r\n" + path;
+// the file is written under a temporary name and renamed at the end, so an
+// existing file is left intact.
+IoResult savePictureFile(const QImage& picture, const QString& path);
 
 } // namespace quorvel

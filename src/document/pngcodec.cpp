@@ -214,10 +214,9 @@ private:
     png_infop m_info;
 };
 
-QImage failDecode(QString* error, const QString& what) {
-    if (error)
-        *error = what;
-    return {};
+IoResult failDecode(const QIODevice& in, QImage& picture, const QString& what) {
+    picture = QImage();
+    return IoResult::failure(what, in.pos());
 }
 
 QString describeReadFailure(const ReadSource& source, const char* message) {
@@ -269,16 +268,16 @@ QString readHead(QIODevice& in, ReadSource& source) {
     return compressedSizeError(in, width, height, chunk[16], chunk[17]);
 }
 
-bool encodeArgb32(const QImage& picture, QIODevice& out, bool keepAlpha) {
+IoResult encodeArgb32(const QImage& picture, QIODevice& out, bool keepAlpha) {
     if (picture.isNull())
-        return false;
+        return IoResult::failure(QStringLiteral("Leeres Bild"));
     // Both formats hold 0xAARRGGBB per pixel; without alpha the top byte is
     // dropped anyway, so an opaque picture needs no conversion.
     const bool usable = picture.format() == QImage::Format_ARGB32 ||
                         (!keepAlpha && picture.format() == QImage::Format_RGB32);
     const QImage argb = usable ? picture : picture.convertToFormat(QImage::Format_ARGB32);
     if (argb.isNull())
-        return false;
+        return IoResult::failure(QStringLiteral("Nicht genug Speicher für das Bild"));
 
     std::vector<png_bytep> rows(size_t(argb.height()));
     uchar* bits = const_cast<uchar*>(argb.constBits()); // libpng only reads the rows
@@ -288,11 +287,16 @@ bool encodeArgb32(const QImage& picture, QIODevice& out, bool keepAlpha) {
     char message[kMessageBytes] = {};
     PngWriteStruct writer(message);
     if (!writer.ok())
-        return false;
+        return IoResult::failure(QStringLiteral("Nicht genug Speicher für das Bild"));
     WriteTarget target{&out, false};
     const WriteJob job{&target, png_uint_32(argb.width()), png_uint_32(argb.height()), keepAlpha,
                        rows.data()};
-    return writeGuarded(writer.png(), writer.info(), &job);
+    if (writeGuarded(writer.png(), writer.info(), &job))
+        return IoResult::success();
+    if (target.failed)
+        return IoResult::failure(QStringLiteral("Schreibfehler: %1").arg(out.errorString()));
+    return IoResult::failure(
+        QStringLiteral("PNG-Fehler (%1)").arg(QString::fromLatin1(message)));
 }
 
 } // namespace
@@ -313,43 +317,43 @@ QString pictureSizeError(qint64 width, qint64 height) {
     return {};
 }
 
-QImage decodePng(QIODevice& in, QString* error) {
+IoResult decodePng(QIODevice& in, QImage& picture) {
     ReadSource source{};
     source.device = &in;
     const QString headProblem = readHead(in, source);
     if (!headProblem.isEmpty())
-        return failDecode(error, headProblem);
+        return failDecode(in, picture, headProblem);
 
     char message[kMessageBytes] = {};
     PngReadStruct reader(message);
     if (!reader.ok())
-        return failDecode(error, QStringLiteral("Nicht genug Speicher für das Bild"));
+        return failDecode(in, picture, QStringLiteral("Nicht genug Speicher für das Bild"));
     png_structp png = reader.png();
     png_infop info = reader.info();
     if (!readHeaderGuarded(png, info, &source))
-        return failDecode(error, describeReadFailure(source, message));
+        return failDecode(in, picture, describeReadFailure(source, message));
 
     const png_uint_32 width = png_get_image_width(png, info);
     const png_uint_32 height = png_get_image_height(png, info);
     if (png_get_bit_depth(png, info) != 8 || png_get_channels(png, info) != 4 ||
         png_get_rowbytes(png, info) != size_t(width) * 4)
-        return failDecode(error,
+        return failDecode(in, picture,
                           QStringLiteral("Fehlerhafte PNG-Daten (unerwartetes Pixelformat)"));
 
-    QImage picture(int(width), int(height), QImage::Format_ARGB32);
+    picture = QImage(int(width), int(height), QImage::Format_ARGB32);
     if (picture.isNull())
-        return failDecode(error, QStringLiteral("Nicht genug Speicher für das Bild"));
+        return failDecode(in, picture, QStringLiteral("Nicht genug Speicher für das Bild"));
     // libpng writes straight into the picture's scanlines.
     std::vector<png_bytep> rows(height);
     uchar* bits = picture.bits();
     for (png_uint_32 y = 0; y < height; ++y)
         rows[y] = bits + qsizetype(y) * picture.bytesPerLine();
     if (!readRowsGuarded(png, rows.data()))
-        return failDecode(error, describeReadFailure(source, message));
-    return picture;
+        return failDecode(in, picture, describeReadFailure(source, message));
+    return IoResult::success();
 }
 
-bool encodePng(const QImage& picture, QIODevice& out) {
+IoResult encodePng(const QImage& picture, QIODevice& out) {
     return encodeArgb32(picture, out, true);
 }
 
@@ -357,12 +361,12 @@ QByteArray encodePng(const QImage& picture) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (!encodePng(picture, buffer))
+    if (!encodePng(picture, buffer).ok)
         return {};
     return bytes;
 }
 
-bool encodePngWithoutAlpha(const QImage& picture, QIODevice& out) {
+IoResult encodePngWithoutAlpha(const QImage& picture, QIODevice& out) {
     return encodeArgb32(picture, out, false);
 }
 

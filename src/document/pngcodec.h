@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ioresult.h"
+
 #include <QByteArray>
 #include <QIODevice>
 #include <QImage>
@@ -19,27 +21,30 @@ constexpr qint64 kMaxPictureBytes = qint64(256) * 1024 * 1024;
 // "Bild zu groß: 100000 × 100000 Pixel (höchstens 16384 × 16384)".
 QString pictureSizeError(qint64 width, qint64 height);
 
-// Decodes one PNG datastream from `in`, consuming exactly its bytes (signature
-// through the IEND chunk's CRC), so that the next field of a document starts
-// right after it. The result is QImage::Format_ARGB32; the alpha of PNG colour
-// types 4 and 6 is kept, every other pixel is opaque (a tRNS chunk is ignored).
-// Every bit depth, palette, grey and interlaced pictures are read. The size is
-// checked against the limits before anything is allocated. On failure returns
-// a null image and sets `error` to a short German description; the device then
+// Decodes one PNG datastream from `in` into `picture`, consuming exactly its
+// bytes (signature through the IEND chunk's CRC), so that the next field of a
+// document starts right after it. The picture is QImage::Format_ARGB32; the
+// alpha of PNG colour types 4 and 6 is kept, every other pixel is opaque (a
+// tRNS chunk is ignored). Every bit depth, palette, grey and interlaced
+// pictures are read. The size is checked against the limits before anything
+// is allocated. On failure `picture` is null and the result carries no
+// messages (the caller words them), a short German description as detail and
+// the device position where decoding stopped as offset; the device then
 // stands somewhere inside the broken stream.
-QImage decodePng(QIODevice& in, QString* error = nullptr);
+IoResult decodePng(QIODevice& in, QImage& picture);
 
 // Encodes `picture` as an 8-bit RGBA PNG (colour type 6, the alpha channel
 // always present, filled from the picture's alpha; premultiplied pictures are
 // unpremultiplied first) at zlib compression level 5 and appends it to `out`.
-// Returns false on a write error or for a null picture (a PNG cannot be empty).
-bool encodePng(const QImage& picture, QIODevice& out);
+// Fails on a write error or for a null picture (a PNG cannot be empty), with a
+// detail and no messages.
+IoResult encodePng(const QImage& picture, QIODevice& out);
 // The same into a new array; empty on failure.
 QByteArray encodePng(const QImage& picture);
 
 // Encodes `picture` as an 8-bit RGB PNG (colour type 2): the alpha byte of
 // every pixel is dropped, the colours are kept as they are. Level 5 as above.
 // Used for picture files, which carry no alpha.
-bool encodePngWithoutAlpha(const QImage& picture, QIODevice& out);
+IoResult encodePngWithoutAlpha(const QImage& picture, QIODevice& out);
 
 } // namespace quorvel

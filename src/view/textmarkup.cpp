@@ -12,12 +12,6 @@ namespace quorvel {
 
 namespace {
 
-ClozeGapStep& registeredGapStep()
-{
-    static ClozeGapStep step;
-    return step;
-}
-
 constexpr Farbwert kSchwarz = 0x000000;
 constexpr Farbwert kRot = 0x0000FF;
 constexpr int kMaxMinLuecke = 1000;
@@ -289,8 +283,8 @@ private:
         request.pageHeight = m_p.pageHeight;
         request.font = m_font;
         request.minLuecke = m_p.minLuecke;
-        const ClozeGapStep& step = m_p.gapStep ? m_p.gapStep : registeredGapStep();
-        const int g = step ? step(request) : clozeGapWidth(m_fm, content, m_p.minLuecke);
+        const int g = m_p.gapStep ? m_p.gapStep(request)
+                                  : clozeGapWidth(m_fm, content, m_p.minLuecke);
         record(MarkupRun::Kind::Gap, content, m_x, g, false);
         return g;
     }
@@ -390,11 +384,6 @@ private:
 };
 
 } // namespace
-
-void setClozeGapStep(ClozeGapStep step)
-{
-    registeredGapStep() = std::move(step);
-}
 
 QFont markupFont(const TextMarkupParams& params)
 {

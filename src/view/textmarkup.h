@@ -33,7 +33,7 @@ namespace quorvel {
 // Drawing: text stands with its top at the screen line's top y. Modes 0, 1
 // and 3 always draw the text; mode 99 only with the text layer shown or in an
 // exercise; mode 2 and every other value only in an exercise. Gaps: mode 99
-// hands each gap to the gap step (below), which decides its width; modes 1-3
+// hands each gap to the call's gap step (below), which decides its width; modes 1-3
 // give it worksheetGapWidth, where 1 and 3 draw a black one-pixel line of that
 // length on the screen line's bottom row (y + L - 1, as "<@LINIE>") and 2 and
 // 3 draw " " + first alternative in red at the gap. A "<<" without a ">>"
@@ -67,12 +67,6 @@ struct ClozeGapRequest {
 
 // The gap step returns the width in pixels that the gap takes on the line.
 using ClozeGapStep = std::function<int(const ClozeGapRequest&)>;
-
-// Registers the gap step of the learning view (the cloze layout does this at
-// start-up); an empty function removes it. Without one, mode-99 gaps take
-// their standard width (clozeGapWidth) and create nothing. Not thread-safe:
-// register before rendering, on the thread that renders.
-void setClozeGapStep(ClozeGapStep step);
 
 // One piece the renderer put out, for callers and tests that need to know
 // where things went. Recorded also when measuring or when the mode draws no
@@ -112,7 +106,9 @@ struct TextMarkupParams {
     int boxSizeIndex = kBoxSizeIndex100; // k of the worksheet gaps (modes 1-3)
     bool textLayerVisible = true;        // the layer switch " Texte && Bilder " (mode 99)
     bool exerciseRunning = false;
-    ClozeGapStep gapStep;                   // when set, used instead of the registered step
+    // Mode 99: decides each gap's width (the cloze layout's, ViewLayouts::clozeGapStep);
+    // empty: gaps take their standard width (clozeGapWidth) and create nothing.
+    ClozeGapStep gapStep;
     std::vector<MarkupRun>* runs = nullptr; // not owned; when set, every piece is appended
 };
 

@@ -61,7 +61,10 @@ bool hidesStartPanel(const Document& d)
            !h.fragentext.isEmpty() || h.DokUnterTyp != 0 || !d.objects.empty();
 }
 
-ViewComposer::ViewComposer(Document& document) : m_dokument(document) {}
+ViewComposer::ViewComposer(Document& document, const ViewLayouts& layouts)
+    : m_dokument(document), m_layouts(layouts)
+{
+}
 
 double ViewComposer::scale() const
 {
@@ -99,11 +102,11 @@ std::vector<int> ViewComposer::zOrder() const
 
 void ViewComposer::runHook(LayoutPhase phase, const QRect& clip)
 {
-    if (!hasLayoutHook(m_dokument.header.DokTyp, phase))
+    if (!m_layouts.hasHook(dokTypOf(m_dokument.header), phase))
         return;
     LayoutHookContext kontext{m_dokument,      m_seite, clip, scale(), m_zustand.currentQuestion,
                               m_zustand.exercise};
-    runViewLayoutHook(phase, kontext);
+    m_layouts.runHook(phase, kontext);
     // A generator may have added or removed objects.
     m_gezeichnet.resize(m_dokument.objects.size());
 }
@@ -148,8 +151,8 @@ void ViewComposer::rebuild()
 
     runHook(LayoutPhase::BeforePageWithoutObjects, m_seite.rect());
     const bool nurHintergrund =
-        !basisbildAus && !hasLayoutHook(d.header.DokTyp, LayoutPhase::Background) &&
-        !hasLayoutHook(d.header.DokTyp, LayoutPhase::BeforePageWithoutObjects);
+        !basisbildAus && !m_layouts.hasHook(dokTypOf(d.header), LayoutPhase::Background) &&
+        !m_layouts.hasHook(dokTypOf(d.header), LayoutPhase::BeforePageWithoutObjects);
     if (nurHintergrund)
         m_ohneObjekte = background; // nothing is ever drawn on it: share the pixels
     else

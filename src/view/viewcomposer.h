@@ -1,9 +1,9 @@
 #pragma once
 
 #include "drawcontext.h"
-#include "layouthooks.h"
 #include "objectdrawer.h"
 #include "pagebackground.h"
+#include "viewlayouts.h"
 
 #include <QImage>
 #include <QPointF>
@@ -39,11 +39,11 @@ bool hidesStartPanel(const Document& document);
 // and keeps them: the page (what the view shows a section of), the page without
 // objects, the page with the fixed objects, the final page, the view picture,
 // the visible section and the drawing overlay. The composer refers to the
-// document, which must outlive it; all pictures are
-// QImage::Format_ARGB32_Premultiplied.
+// document and to the layouts of the document types, which must outlive it;
+// all pictures are QImage::Format_ARGB32_Premultiplied.
 class ViewComposer {
 public:
-    explicit ViewComposer(Document& document);
+    ViewComposer(Document& document, const ViewLayouts& layouts);
 
     ViewState& state() { return m_zustand; }
     const ViewState& state() const { return m_zustand; }
@@ -129,6 +129,7 @@ private:
     void finalPageAndSection();
 
     Document& m_dokument;
+    const ViewLayouts& m_layouts;
     ViewState m_zustand;
     QSize m_bereich{1024, 768};
     QRectF m_ausschnitt{0.0, 0.0, 1.0, 1.0};

@@ -169,14 +169,13 @@ TEST(CentralConfig, TheExecutableFolderComesBeforeEtc)
         file.write(bytes);
     };
     write(second, "[Start]\nThemenordner=zweite\n");
-    std::optional<IniFile> found = loadCentralConfig({first, second});
-    ASSERT_TRUE(found);
-    EXPECT_EQ(centralTopicFolder(*found), u"zweite"_s);
+    IniFile found;
+    ASSERT_TRUE(loadCentralConfig({first, second}, found));
+    EXPECT_EQ(centralTopicFolder(found), u"zweite"_s);
 
     write(first, "[Start]\nThemenordner=erste\n");
-    found = loadCentralConfig({first, second});
-    ASSERT_TRUE(found);
-    EXPECT_EQ(centralTopicFolder(*found), u"erste"_s);
+    ASSERT_TRUE(loadCentralConfig({first, second}, found));
+    EXPECT_EQ(centralTopicFolder(found), u"erste"_s);
 
-    EXPECT_FALSE(loadCentralConfig({dir.filePath(u"fehlt.ini"_s), dir.path()}));
+    EXPECT_FALSE(loadCentralConfig({dir.filePath(u"fehlt.ini"_s), dir.path()}, found));
 }

@@ -130,22 +130,27 @@ TEST(IniFile, LoadRefusesMissingAndOversizedFiles)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    EXPECT_FALSE(IniFile::load(dir.filePath(u"fehlt.ini"_s)));
+    IniFile unchanged = IniFile::parse("[S]\nK=7\n");
+    EXPECT_FALSE(IniFile::load(dir.filePath(u"fehlt.ini"_s), unchanged));
 
     QFile big(dir.filePath(u"gross.ini"_s));
     ASSERT_TRUE(big.open(QIODevice::WriteOnly));
     big.write("[S]\nK=1\n");
     big.write(QByteArray(IniFile::kMaxFileSize, ' '));
     big.close();
-    EXPECT_FALSE(IniFile::load(big.fileName()));
+    const IoResult refused = IniFile::load(big.fileName(), unchanged);
+    EXPECT_FALSE(refused);
+    EXPECT_TRUE(refused.messages.isEmpty()) << "a settings file fails silently";
+    EXPECT_FALSE(refused.detail.isEmpty());
+    EXPECT_EQ(unchanged.readInteger(u"S"_s, u"K"_s, 0), 7) << "a failed load keeps the target";
 
     QFile small(dir.filePath(u"klein.ini"_s));
     ASSERT_TRUE(small.open(QIODevice::WriteOnly));
     small.write("[S]\nK=1\n");
     small.close();
-    const std::optional<IniFile> loaded = IniFile::load(small.fileName());
-    ASSERT_TRUE(loaded);
-    EXPECT_EQ(loaded->readInteger(u"S"_s, u"K"_s, 0), 1);
+    IniFile loaded;
+    ASSERT_TRUE(IniFile::load(small.fileName(), loaded));
+    EXPECT_EQ(loaded.readInteger(u"S"_s, u"K"_s, 0), 1);
 }
 
 TEST(IniFile, BinaryGarbageYieldsNoValues)

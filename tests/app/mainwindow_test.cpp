@@ -3,6 +3,7 @@
 #include "quitdialog.h"
 #include "documentcontroller.h"
 #include "documentio.h"
+#include "layoutset.h"
 #include "mainmenu.h"
 #include "menudefinition.h"
 #include "learningviewcontroller.h"
@@ -215,7 +216,8 @@ TEST_F(MainWindowTest, UnreadableCommandLineFileLeavesTheStartState)
     write(u"kaputt.qvl"_s, QByteArray("\x08\0\0\0QVL-2.21\x05\0\0\0|HD-v", 21));
     const QString file = path(u"kaputt.qvl"_s);
     Document probe;
-    const QStringList expected = readDocumentFile(probe, file).messages;
+    const LayoutSet layouts = buildLayoutSet();
+    const QStringList expected = readDocumentFile(probe, file, ReadOptions{layouts}).messages;
     ASSERT_FALSE(expected.isEmpty());
     EXPECT_EQ(expected.back(), msgCannotRead(file));
 

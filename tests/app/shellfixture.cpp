@@ -49,7 +49,7 @@ QString ShellFixture::writeDocument(const QString& name, const QString& titel) c
     document.basisbild = QImage(120, 84, QImage::Format_ARGB32);
     document.basisbild.fill(QColor(30, 120, 200));
     const QString file = path(name);
-    const DocumentResult result = writeDocumentFile(document, file, true);
+    const IoResult result = writeDocumentFile(document, file, true);
     EXPECT_TRUE(result.ok) << result.detail.toStdString();
     return file;
 }

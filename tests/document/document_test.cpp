@@ -1,5 +1,5 @@
 #include "document.h"
-#include "layoutregistry.h"
+#include "testlayouts.h"
 
 #include <gtest/gtest.h>
 
@@ -138,7 +138,7 @@ TEST(PageGeometry, AppliedToSquarePicture)
     Document doc;
     doc.basisbild = QImage(400, 400, QImage::Format_ARGB32);
     doc.geometry = PageGeometry{1, 10, 7, 0, 100, 50, 50};
-    doc.applyPageGeometry(false);
+    doc.applyPageGeometry(false, noLayouts());
     EXPECT_DOUBLE_EQ(doc.header.RandErw.left, 0.21375);
     EXPECT_DOUBLE_EQ(doc.header.RandErw.right, 0.21375);
     EXPECT_DOUBLE_EQ(doc.header.RandErw.top, 0.0);
@@ -165,29 +165,10 @@ TEST(PageGeometry, KeepsPageObjectsOnTheBasePicture)
     gap.Typ = 3; // generated objects are laid out again, not moved
     doc.objects = {label, gap};
     doc.geometry = PageGeometry{0, 1, 1, 0, 100, 50, 50}; // no margin at all
-    doc.applyPageGeometry(true);
+    doc.applyPageGeometry(true, noLayouts());
     EXPECT_EQ(doc.header.RandErw, RandRect{});
     EXPECT_NEAR(doc.objects[0].Sx, 0.32, 1e-12);
     EXPECT_NEAR(doc.objects[0].Kx, 0.32, 1e-12);
     EXPECT_NEAR(doc.objects[0].Sy, 0.5, 1e-12);
     EXPECT_DOUBLE_EQ(doc.objects[1].Sx, 0.3);
-}
-
-TEST(LayoutRegistry, RunsTheGeneratorOfTheDocumentType)
-{
-    int runs = 0;
-    registerLayoutGenerator(77, [&runs](Document& d) {
-        ++runs;
-        d.addGeneratedObject(Typ::ClozeGap, 1, QStringLiteral("x"), 1, 0, 0, 0, 0);
-    });
-    Document doc;
-    doc.header.DokTyp = 76;
-    runLayoutGenerator(doc);
-    EXPECT_EQ(runs, 0);
-    doc.header.DokTyp = 77;
-    doc.basisbild = QImage(10, 10, QImage::Format_ARGB32);
-    doc.applyPageGeometry(false);
-    EXPECT_EQ(runs, 1);
-    EXPECT_EQ(doc.objects.size(), 1u);
-    registerLayoutGenerator(77, {});
 }

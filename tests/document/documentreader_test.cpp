@@ -1,5 +1,6 @@
 #include "docbuilder.h"
 #include "fakefonts.h"
+#include "testlayouts.h"
 
 #include "cp1252.h"
 #include "documentio.h"
@@ -16,12 +17,12 @@ using namespace quorvel;
 
 namespace {
 
-DocumentResult readBytes(const QByteArray& bytes, Document& doc, const FontCatalog* fonts = nullptr)
+IoResult readBytes(const QByteArray& bytes, Document& doc, const FontCatalog* fonts = nullptr)
 {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    ReadOptions options;
+    ReadOptions options{noLayouts()};
     options.fonts = fonts;
     return readDocumentStream(buffer, doc, options);
 }
@@ -83,9 +84,11 @@ TEST(DocumentReader, ReadsEveryFieldOfACurrentFile)
     FakeFonts fonts;
     fonts.widths.insert(QStringLiteral("Times New Roman"), 667.0);
     Document doc;
-    const DocumentResult r = readBytes(b.build(), doc, &fonts);
+    const IoResult r = readBytes(b.build(), doc, &fonts);
     ASSERT_TRUE(r.ok) << r.detail.toStdString();
-    EXPECT_EQ(r.magic, QStringLiteral("QVL-2.21"));
+    EXPECT_EQ(doc.magic, QStringLiteral("QVL-2.21"));
+    EXPECT_TRUE(r.messages.isEmpty());
+    EXPECT_EQ(r.offset, -1);
     EXPECT_EQ(doc.header.titel, QStringLiteral("Blüten"));
     EXPECT_EQ(doc.header.autor, QStringLiteral("Frau Kühn"));
     EXPECT_EQ(doc.header.bemerkung, QStringLiteral("Zeile 1\r\nZeile 2"));
@@ -119,7 +122,7 @@ TEST(DocumentReader, AbsentKeysTakeTheirDefaults)
 
     Document doc;
     doc.header.Schriftart = QStringLiteral("Times New Roman"); // the font in effect
-    const DocumentResult r = readBytes(b.build(), doc);
+    const IoResult r = readBytes(b.build(), doc);
     ASSERT_TRUE(r.ok) << r.detail.toStdString();
     const HeaderDataTyp& h = doc.header;
     EXPECT_EQ(h.EinrueckRand, defaultEinrueckRand(DokTyp::SingleQuestions));
@@ -306,7 +309,7 @@ TEST(DocumentReader, GapTableOnlyForItsDocumentTypes)
                      TestCell{QStringLiteral("x"), 1}, picture};
     cluster.spaltenHtgd = {{0x0000FF, 10}, {0x00FF00, 20}, {0xFF0000, 30}};
     Document doc2;
-    const DocumentResult r = readBytes(cluster.build(), doc2);
+    const IoResult r = readBytes(cluster.build(), doc2);
     ASSERT_TRUE(r.ok) << r.detail.toStdString();
     const HeaderDataTyp& h = doc2.header;
     EXPECT_EQ(h.LueckenTabelleZeilen, 2);
@@ -374,29 +377,51 @@ TEST(DocumentReaderFile, MessagesAndStateOnFailure)
 
     // A missing file changes nothing.
     const QString missing = files.path(QStringLiteral("fehlt.qvl"));
-    DocumentResult r = readDocumentFile(doc, missing);
+    const TestLayouts layouts;
+    const ReadOptions options{layouts};
+    IoResult r = readDocumentFile(doc, missing, options);
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.messages, QStringList{QStringLiteral("Die Datei \"%1\" existiert nicht.").arg(missing)});
     EXPECT_EQ(doc.header.titel, QStringLiteral("Offen"));
 
     struct Case {
+        const char* name;
         QByteArray bytes;
         QStringList firstMessages;
+        qint64 offset; // where reading failed
     };
     DocBuilder newer;
     newer.magic = QStringLiteral("QVL-2.30");
+    // The version is judged once magic, key list and code pages are read.
+    const qint64 afterKeys =
+        12 + 4 + encodeCp1252(u'|' + newer.keys.join(u'|') + u'|').size() + 8;
+    DocBuilder cut;
+    const QByteArray cutBytes = cut.build().left(60);
+    // Files that are no document at all: their first bytes read as a length of
+    // the magic are absurd, which makes them a wrong format.
+    const QByteArray png = pngBytes(testPicture(2, 2));
+    const QByteArray text("Dies ist kein Dokument.\r\nZweite Zeile\r\n");
     const Case cases[] = {
-        {QByteArray(), {}},
-        {QByteArray("\x08\0\0\0XYZ-2.21", 12), {msgInvalidFormat()}},
-        {newer.build(), {msgNewerVersion()}},
+        {"empty", QByteArray(), {}, 0},
+        {"other family", QByteArray("\x08\0\0\0XYZ-2.21", 12), {msgInvalidFormat()}, 12},
+        {"newer version", newer.build(), {msgNewerVersion()}, afterKeys},
+        {"cut short", cutBytes, {}, 16}, // the key list's length reaches past the end
+        {"a PNG picture", png, {msgInvalidFormat()}, 0},
+        {"a text file", text, {msgInvalidFormat()}, 0},
+        {"huge length", QByteArray("\xff\xff\xff\x7fQVL-2.21", 12), {msgInvalidFormat()}, 0},
+        {"negative length", QByteArray("\xf8\xff\xff\xffQVL-2.21", 12), {msgInvalidFormat()}, 0},
+        {"length beyond the magic", QByteArray("\x41\0\0\0QVL-2.21", 12), {msgInvalidFormat()}, 0},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         const QString path = files.write(c.bytes);
         doc.header.titel = QStringLiteral("Offen");
         doc.objects.resize(3);
-        r = readDocumentFile(doc, path);
+        r = readDocumentFile(doc, path, options);
         EXPECT_FALSE(r.ok);
         EXPECT_EQ(r.messages, c.firstMessages + QStringList{msgCannotRead(path)});
+        EXPECT_EQ(r.offset, c.offset);
+        EXPECT_FALSE(r.detail.isEmpty());
         EXPECT_TRUE(doc.objects.empty());
         EXPECT_TRUE(doc.header.titel.isEmpty());
         EXPECT_TRUE(doc.datei.isEmpty());
@@ -407,18 +432,22 @@ TEST(DocumentReaderFile, MessagesAndStateOnFailure)
         "kann nicht gelesen werden. Mögliche Ursachen:\r\n- Datei existiert nicht\r\n"
         "- Ungültiges Dateiformat\r\n- Fehlende Lesezugriffsberechtigung im Netzwerk")));
 
-    // A good file sets the path, derives the geometry and clears the modified flag.
+    EXPECT_EQ(layouts.runs, 0) << "no layout runs on a failed read";
+
+    // A good file sets the path, derives the geometry, runs the layout of its
+    // type once and clears the modified flag.
     DocBuilder good;
     good.RandErw = {0.1, 0.0, 0.3, 0.0};
     good.basisbild = testPicture(400, 300);
     const QString path = files.write(good.build(), QStringLiteral("gut.qvl"));
     doc.modified = true;
-    r = readDocumentFile(doc, path);
+    r = readDocumentFile(doc, path, options);
     ASSERT_TRUE(r.ok);
     EXPECT_TRUE(r.messages.isEmpty());
     EXPECT_EQ(doc.datei, path);
     EXPECT_EQ(doc.previousFile, QStringLiteral("/offen.qvl"));
     EXPECT_EQ(doc.geometry.ratioBreite, 560);
+    EXPECT_EQ(layouts.runs, 1);
     EXPECT_FALSE(doc.modified);
 }
 
@@ -429,9 +458,9 @@ TEST(DocumentReaderFile, ReadsADocumentAtAnOffset)
     TempFile files;
     const QString path = files.write(QByteArray(1000, 'P') + b.build(), QStringLiteral("paket.qvusp"));
     Document doc;
-    ReadOptions options;
+    ReadOptions options{noLayouts()};
     options.startOffset = 1000;
-    const DocumentResult r = readDocumentFile(doc, path, options);
+    const IoResult r = readDocumentFile(doc, path, options);
     ASSERT_TRUE(r.ok) << r.detail.toStdString();
     EXPECT_EQ(doc.header.titel, QStringLiteral("Im Paket"));
 }
@@ -493,7 +522,7 @@ TEST(DocumentReaderHostile, RefusesBrokenStreams)
     };
     for (const auto& [name, bytes] : cases) {
         Document doc;
-        const DocumentResult r = readBytes(bytes, doc);
+        const IoResult r = readBytes(bytes, doc);
         EXPECT_FALSE(r.ok) << name;
         EXPECT_FALSE(r.detail.isEmpty()) << name;
     }
@@ -535,7 +564,7 @@ TEST(DocumentReaderHostile, OversizedClusterTableStopsBeforeColumnBackgrounds)
     b.columns = 5000;
     b.spaltenHtgd.assign(5000, {0x0000FF, 1});
     Document doc;
-    const DocumentResult r = readBytes(b.build(), doc);
+    const IoResult r = readBytes(b.build(), doc);
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(doc.header.LueckentabelleSpaltenHtgd[0], (SpaltenHintergrund{0xBEFF7F, 50}));
     EXPECT_EQ(doc.header.Kreuzwort.KGFeldHtgdCol, 0xF0F0F0u);

@@ -1,4 +1,5 @@
 #include "docbuilder.h"
+#include "testlayouts.h"
 
 #include "cp1252.h"
 #include "documentio.h"
@@ -29,7 +30,7 @@ Document readFromBytes(const QByteArray& bytes)
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     Document doc;
-    const DocumentResult r = readDocumentStream(buffer, doc);
+    const IoResult r = readDocumentStream(buffer, doc, ReadOptions{noLayouts()});
     EXPECT_TRUE(r.ok) << r.detail.toStdString();
     return doc;
 }
@@ -208,7 +209,7 @@ TEST(DocumentWriterFile, WritesThroughATemporaryFile)
     doc.header.titel = QStringLiteral("Neu");
     doc.modified = true;
     const QString path = dir.filePath(QStringLiteral("neu.qvl"));
-    DocumentResult r = writeDocumentFile(doc, path, false);
+    IoResult r = writeDocumentFile(doc, path, false);
     ASSERT_TRUE(r.ok);
     EXPECT_TRUE(doc.datei.isEmpty()); // a copy: the document path stays
     EXPECT_TRUE(doc.modified);

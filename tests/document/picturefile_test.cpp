@@ -66,6 +66,24 @@ int largestColourDifference(const QImage& loaded, const QImage& source) {
     return largest;
 }
 
+// The picture and the message the user would see, checking the result's
+// contract on the way: one message exactly when it failed.
+QImage loadWithMessage(const QString& file, QString* error) {
+    QImage picture;
+    const IoResult result = loadPictureFile(file, picture);
+    EXPECT_EQ(result.ok, !picture.isNull());
+    EXPECT_EQ(result.messages.size(), result.ok ? 0 : 1);
+    *error = result.messages.join(u'\n');
+    return picture;
+}
+
+bool saveWithMessage(const QImage& picture, const QString& file, QString* message) {
+    const IoResult result = savePictureFile(picture, file);
+    EXPECT_EQ(result.messages.size(), result.ok ? 0 : 1);
+    *message = result.messages.join(u'\n');
+    return result.ok;
+}
+
 TEST_F(PictureFileTest, SavedFilesDropAlphaKeepColoursAndReadBack) {
     const QImage source = blockPicture();
     const struct {
@@ -82,7 +100,7 @@ TEST_F(PictureFileTest, SavedFilesDropAlphaKeepColoursAndReadBack) {
         SCOPED_TRACE(c.name);
         const QString file = path(QString::fromLatin1(c.name));
         QString message;
-        ASSERT_TRUE(savePictureFile(source, file, &message)) << message.toStdString();
+        ASSERT_TRUE(saveWithMessage(source, file, &message)) << message.toStdString();
         const QByteArray bytes = contents(file);
         EXPECT_TRUE(bytes.startsWith(c.magic));
         if (c.magic.startsWith("\x89PNG")) {
@@ -94,7 +112,7 @@ TEST_F(PictureFileTest, SavedFilesDropAlphaKeepColoursAndReadBack) {
         }
 
         QString error;
-        const QImage loaded = loadPictureFile(file, &error);
+        const QImage loaded = loadWithMessage(file, &error);
         EXPECT_EQ(error, QString());
         EXPECT_EQ(loaded.format(), QImage::Format_ARGB32);
         const int difference = largestColourDifference(loaded, source);
@@ -108,7 +126,7 @@ TEST_F(PictureFileTest, LoadsPngKeepingItsAlpha) {
     const QString file = path(QStringLiteral("durchsichtig.PNG"));
     store(file, encodePng(source));
     QString error;
-    EXPECT_EQ(loadPictureFile(file, &error), source);
+    EXPECT_EQ(loadWithMessage(file, &error), source);
     EXPECT_EQ(error, QString());
 }
 
@@ -179,7 +197,7 @@ TEST_F(PictureFileTest, LoadsGreyAndAdobeCmykJpeg) {
         const QString file = path(QString::fromLatin1(c.name));
         store(file, c.data);
         QString error;
-        const QImage loaded = loadPictureFile(file, &error);
+        const QImage loaded = loadWithMessage(file, &error);
         EXPECT_EQ(error, QString());
         QImage expected(32, 16, QImage::Format_ARGB32);
         for (int x = 0; x < 32; ++x)
@@ -244,7 +262,7 @@ TEST_F(PictureFileTest, UnreadableFilesGiveNullPictureAndMessage) {
         if (!c.data.isEmpty())
             store(file, c.data);
         QString error;
-        EXPECT_TRUE(loadPictureFile(file, &error).isNull());
+        EXPECT_TRUE(loadWithMessage(file, &error).isNull());
         const QString message = QStringLiteral("Bilddatei konnte nicht gelesen werden: ") + file;
         if (c.detail.isEmpty()) {
             EXPECT_EQ(error, message);
@@ -260,7 +278,7 @@ TEST_F(PictureFileTest, FailedSaveGivesMessageAndLeavesEarlierFile) {
         SCOPED_TRACE(name);
         const QString file = path(QString::fromLatin1(name));
         QString message;
-        EXPECT_FALSE(savePictureFile(blockPicture(), file, &message));
+        EXPECT_FALSE(saveWithMessage(blockPicture(), file, &message));
         EXPECT_EQ(message, QStringLiteral("Datei konnte nicht erstellt werden:\r\n") + file);
         EXPECT_FALSE(QFile::exists(file));
     }
@@ -268,7 +286,7 @@ TEST_F(PictureFileTest, FailedSaveGivesMessageAndLeavesEarlierFile) {
     const QString earlier = path(QStringLiteral("alt.png"));
     store(earlier, "earlier content");
     QString message;
-    EXPECT_FALSE(savePictureFile(QImage(), earlier, &message));
+    EXPECT_FALSE(saveWithMessage(QImage(), earlier, &message));
     EXPECT_EQ(message, QStringLiteral("Datei konnte nicht erstellt werden:\r\n") + earlier);
     EXPECT_EQ(contents(earlier), "earlier content");
 }

@@ -249,7 +249,12 @@ QImage decodeAll(const QByteArray& bytes, QString* error = nullptr, qint64* endP
     QByteArray data = bytes;
     QBuffer in(&data);
     in.open(QIODevice::ReadOnly);
-    const QImage picture = decodePng(in, error);
+    QImage picture;
+    const IoResult result = decodePng(in, picture);
+    EXPECT_EQ(result.ok, !picture.isNull());
+    EXPECT_TRUE(result.messages.isEmpty()) << "the codec leaves the wording to its callers";
+    if (error)
+        *error = result.detail;
     if (endPosition)
         *endPosition = in.pos();
     return picture;
@@ -279,7 +284,10 @@ TEST(PngCodec, EncodingFailsForNullPictureAndUnwritableDevice) {
     QByteArray data;
     QBuffer readOnly(&data);
     readOnly.open(QIODevice::ReadOnly);
-    EXPECT_FALSE(encodePng(noisyPicture(4, 4), readOnly));
+    const IoResult failed = encodePng(noisyPicture(4, 4), readOnly);
+    EXPECT_FALSE(failed);
+    EXPECT_FALSE(failed.detail.isEmpty());
+    EXPECT_FALSE(encodePng(QImage(), readOnly));
 }
 
 TEST(PngCodec, ConsumesExactlyOneStreamAndNothingAfterIt) {
@@ -293,10 +301,12 @@ TEST(PngCodec, ConsumesExactlyOneStreamAndNothingAfterIt) {
 
     QBuffer in(&data);
     in.open(QIODevice::ReadOnly);
-    QString error;
-    EXPECT_FALSE(decodePng(in, &error).isNull()) << error.toStdString();
+    QImage picture;
+    IoResult result = decodePng(in, picture);
+    EXPECT_FALSE(picture.isNull()) << result.detail.toStdString();
     EXPECT_EQ(in.pos(), first.size());
-    EXPECT_FALSE(decodePng(in, &error).isNull()) << error.toStdString();
+    result = decodePng(in, picture);
+    EXPECT_FALSE(picture.isNull()) << result.detail.toStdString();
     EXPECT_EQ(in.pos(), first.size() + second.size());
     char tail[4];
     ASSERT_EQ(in.read(tail, 4), 4);
@@ -400,6 +410,16 @@ TEST(PngCodec, RefusesHostileAndBrokenStreams) {
         QString error;
         EXPECT_TRUE(decodeAll(c.data, &error).isNull());
         EXPECT_TRUE(error.contains(c.errorPart)) << error.toStdString();
+
+        // Where it stopped lies within the bytes it was given.
+        QByteArray data = c.data;
+        QBuffer in(&data);
+        in.open(QIODevice::ReadOnly);
+        QImage picture = noisyPicture(2, 2);
+        const IoResult result = decodePng(in, picture);
+        EXPECT_TRUE(picture.isNull()) << "a failed decode leaves no picture behind";
+        EXPECT_GE(result.offset, 0);
+        EXPECT_LE(result.offset, c.data.size());
     }
 }
 

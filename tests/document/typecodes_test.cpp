@@ -1,4 +1,5 @@
 #include "docbuilder.h"
+#include "testlayouts.h"
 
 #include "documentio.h"
 #include "typecodes.h"
@@ -29,7 +30,7 @@ Document readFromBytes(const QByteArray& bytes)
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     Document doc;
-    const DocumentResult r = readDocumentStream(buffer, doc);
+    const IoResult r = readDocumentStream(buffer, doc, ReadOptions{noLayouts()});
     EXPECT_TRUE(r.ok) << r.detail.toStdString();
     return doc;
 }
@@ -303,7 +304,7 @@ TEST(TypTable, ReaderTakesEveryTypeAsFilesStoreIt)
         buffer.setData(file.build());
         buffer.open(QIODevice::ReadOnly);
         Document doc;
-        const DocumentResult r = readDocumentStream(buffer, doc);
+        const IoResult r = readDocumentStream(buffer, doc, ReadOptions{noLayouts()});
         ASSERT_TRUE(r.ok) << r.detail.toStdString();
         ASSERT_EQ(doc.objects.size(), 2u);
         EXPECT_EQ(doc.objects[0].Typ, code);
@@ -338,7 +339,7 @@ TEST(DokTypTable, ReaderTakesEveryDocumentTypeAsFilesStoreIt)
             buffer.setData(file.build());
             buffer.open(QIODevice::ReadOnly);
             Document doc;
-            const DocumentResult r = readDocumentStream(buffer, doc);
+            const IoResult r = readDocumentStream(buffer, doc, ReadOptions{noLayouts()});
             ASSERT_TRUE(r.ok) << r.detail.toStdString();
             EXPECT_EQ(doc.objects.size(), 1u);
             EXPECT_EQ(doc.basisbild.size(), QSize(8, 6));

@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the document reader and the header-only reader.
 #include "documentio.h"
 #include "fontcatalog.h"
+#include "layoutset.h"
 
 #include <QBuffer>
 
@@ -28,6 +29,9 @@ public:
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     static const FuzzFonts fonts;
+    // The program's layouts, so that what they make of hostile documents is
+    // fuzzed along with the reader.
+    static const quorvel::LayoutSet layouts = quorvel::buildLayoutSet();
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data),
                                                      static_cast<qsizetype>(size));
     {
@@ -35,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         buffer.setData(bytes);
         buffer.open(QIODevice::ReadOnly);
         quorvel::Document document;
-        quorvel::ReadOptions options;
+        quorvel::ReadOptions options{layouts};
         options.fonts = &fonts;
         quorvel::readDocumentStream(buffer, document, options);
     }

@@ -1,5 +1,6 @@
 #include "documentio.h"
 #include "documentjson.h"
+#include "layoutset.h"
 #include "picturefile.h"
 #include "pngcodec.h"
 #include "toolcommands.h"
@@ -86,15 +87,16 @@ protected:
         QString error;
         EXPECT_TRUE(documentFromJson(input, dir.path(), document, &error)) << error.toStdString();
         const QString file = path(name + QStringLiteral(".qvl"));
-        const DocumentResult written = writeDocumentFile(document, file, true);
+        const IoResult written = writeDocumentFile(document, file, true);
         EXPECT_TRUE(written.ok) << written.messages.join(u'\n').toStdString();
 
         Document back;
-        const DocumentResult read = readDocumentFile(back, file);
+        const LayoutSet layouts = buildLayoutSet();
+        const IoResult read = readDocumentFile(back, file, ReadOptions{layouts});
         EXPECT_TRUE(read.ok) << read.messages.join(u'\n').toStdString()
                              << read.detail.toStdString();
         QJsonObject output;
-        EXPECT_TRUE(documentToJson(back, {read.magic, path(name + QStringLiteral("-bilder"))},
+        EXPECT_TRUE(documentToJson(back, {back.magic, path(name + QStringLiteral("-bilder"))},
                                    output, &error))
             << error.toStdString();
         return output;
@@ -132,8 +134,9 @@ protected:
     }
 
     void expectSamePixels(const QString& source, const QString& dumped, const QString& where) {
-        const QImage want = loadPictureFile(QDir(dir.path()).filePath(source));
-        const QImage got = loadPictureFile(dumped);
+        QImage want, got;
+        EXPECT_TRUE(loadPictureFile(QDir(dir.path()).filePath(source), want));
+        EXPECT_TRUE(loadPictureFile(dumped, got));
         ASSERT_FALSE(want.isNull()) << source.toStdString();
         ASSERT_FALSE(got.isNull()) << dumped.toStdString();
         EXPECT_TRUE(want.convertToFormat(QImage::Format_ARGB32) ==

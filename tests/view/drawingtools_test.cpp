@@ -16,7 +16,7 @@ protected:
     void SetUp() override
     {
         dokument = emptyDocument(400, 300, QColor(200, 100, 50));
-        composer = std::make_unique<ViewComposer>(dokument);
+        composer = std::make_unique<ViewComposer>(dokument, noLayouts());
         composer->setViewArea({400, 300});
         composer->rebuild();
         werkzeuge = std::make_unique<DrawingTools>(*composer);

@@ -20,7 +20,7 @@ QRect tinteEinesX(int seitenBreite)
 {
     Document d = emptyDocument(seitenBreite, seitenBreite / 2);
     d.objects.push_back(objekt(1, 0.5, 0.5, QStringLiteral("X")));
-    ViewComposer composer(d);
+    ViewComposer composer(d, noLayouts());
     composer.setViewArea(d.basisbild.size());
     composer.rebuild();
     EXPECT_EQ(composer.seite().width(), seitenBreite);

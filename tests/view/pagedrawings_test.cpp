@@ -11,7 +11,7 @@ using namespace quorvel::test;
 TEST(PageDrawings, DrawingsMoveWithThePageAndErasedSpotsStayErased)
 {
     Document d = emptyDocument(400, 300);
-    ViewComposer composer(d);
+    ViewComposer composer(d, noLayouts());
     composer.state().zoomLevel = 4; // the page is twice the view: the section can move
     composer.setViewArea({400, 300});
     composer.rebuild();

@@ -1,5 +1,6 @@
 #include "textmarkup.h"
 
+#include "layoutset.h"
 #include "rounding.h"
 
 #include <QFontInfo>
@@ -434,7 +435,7 @@ TEST(TextMarkupGaps, ViewGapGoesToTheGapStepWithItsPlace)
     EXPECT_EQ(requests[1].x, runs[4].x + advance(QStringLiteral("ge")));
 }
 
-TEST(TextMarkupGaps, RegisteredGapStepAndTheStandardWidthWithout)
+TEST(TextMarkupGaps, LayoutsGapStepAndTheStandardWidthWithout)
 {
     TextMarkupParams p = baseParams();
     p.clozeMode = kMarkupClozeView;
@@ -447,21 +448,23 @@ TEST(TextMarkupGaps, RegisteredGapStepAndTheStandardWidthWithout)
     EXPECT_EQ(runs[1].width, advance(QStringLiteral(" XXX")));
     EXPECT_EQ(runs[2].x, x0 + advance(QStringLiteral(" XXX")));
 
+    // The layouts' gap step, handed to the call, decides the width.
     int calls = 0;
-    setClozeGapStep([&calls](const ClozeGapRequest&) {
+    LayoutSet layouts;
+    layouts.setClozeGapStep([&calls](const ClozeGapRequest&) {
         ++calls;
         return 30;
     });
+    p.gapStep = layouts.clozeGapStep();
     runs = runsOf(QStringLiteral("a <<ja>> b"), p);
     EXPECT_EQ(calls, 1);
     EXPECT_EQ(runs[2].x, x0 + 30);
 
-    // A step given with the call wins over the registered one.
+    // Another step for the call replaces it.
     p.gapStep = [](const ClozeGapRequest&) { return 70; };
     runs = runsOf(QStringLiteral("a <<ja>> b"), p);
     EXPECT_EQ(calls, 1);
     EXPECT_EQ(runs[2].x, x0 + 70);
-    setClozeGapStep({});
 }
 
 TEST(TextMarkupGaps, GapThatDoesNotFitMovesToTheNextLineWithItsWordPart)

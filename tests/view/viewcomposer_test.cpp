@@ -1,5 +1,4 @@
 #include "colorconversion.h"
-#include "layouthooks.h"
 #include "numbering.h"
 #include "pagebackground.h"
 #include "viewcomposer.h"
@@ -36,7 +35,7 @@ bool gruen(const QImage& bild, QPoint p)
 
 QImage komponiere(Document& d, QSize bereich, const ViewState& state = {})
 {
-    ViewComposer composer(d);
+    ViewComposer composer(d, noLayouts());
     composer.state() = state;
     composer.setViewArea(bereich);
     composer.rebuild();
@@ -134,7 +133,7 @@ TEST(ViewComposer, UncoveringOneFieldRedrawsOnlyItsRectangleAndMatchesAFullCompo
     coverAndNumber(d, NumberingOrdered, random);
 
     for (int zoomLevel : {0, 4}) {
-        ViewComposer composer(d);
+        ViewComposer composer(d, noLayouts());
         composer.state().zoomLevel = zoomLevel;
         composer.setViewArea({870, 600});
         composer.rebuild();
@@ -145,7 +144,7 @@ TEST(ViewComposer, UncoveringOneFieldRedrawsOnlyItsRectangleAndMatchesAFullCompo
         EXPECT_LT(geaendert.width() * geaendert.height(),
                   composer.ansicht().width() * composer.ansicht().height() / 20);
 
-        ViewComposer frisch(d);
+        ViewComposer frisch(d, noLayouts());
         frisch.state().zoomLevel = zoomLevel;
         frisch.setViewArea({870, 600});
         frisch.rebuild();
@@ -172,17 +171,17 @@ TEST(ViewComposer, LayoutHooksRunAtTheirSteps)
         };
     };
     const QRect vorFeld(10, 10, 20, 20), nachFeld(50, 10, 20, 20), ueberFeld(90, 10, 20, 20);
-    registerViewLayoutHook(
-        4, LayoutPhase::Background,
-        male(LayoutPhase::Background, Qt::yellow, QRect(130, 10, 20, 20)));
-    registerViewLayoutHook(4, LayoutPhase::BeforePageWithoutObjects,
-                           male(LayoutPhase::BeforePageWithoutObjects, Qt::blue, vorFeld));
-    registerViewLayoutHook(4, LayoutPhase::AfterPageWithoutObjects,
-                           male(LayoutPhase::AfterPageWithoutObjects, Qt::red, nachFeld));
-    registerViewLayoutHook(4, LayoutPhase::Overlay,
-                           male(LayoutPhase::Overlay, Qt::green, ueberFeld));
+    LayoutSet layouts;
+    layouts.setHook(DokTyp::Cluster, LayoutPhase::Background,
+                    male(LayoutPhase::Background, Qt::yellow, QRect(130, 10, 20, 20)));
+    layouts.setHook(DokTyp::Cluster, LayoutPhase::BeforePageWithoutObjects,
+                    male(LayoutPhase::BeforePageWithoutObjects, Qt::blue, vorFeld));
+    layouts.setHook(DokTyp::Cluster, LayoutPhase::AfterPageWithoutObjects,
+                    male(LayoutPhase::AfterPageWithoutObjects, Qt::red, nachFeld));
+    layouts.setHook(DokTyp::Cluster, LayoutPhase::Overlay,
+                    male(LayoutPhase::Overlay, Qt::green, ueberFeld));
 
-    ViewComposer composer(d);
+    ViewComposer composer(d, layouts);
     composer.setViewArea({870, 600});
     composer.rebuild();
     EXPECT_EQ(reihenfolge, (std::vector<LayoutPhase>{
@@ -200,10 +199,16 @@ TEST(ViewComposer, LayoutHooksRunAtTheirSteps)
     composer.rebuild();
     EXPECT_TRUE(reihenfolge.empty());
 
+    // Without hooks the composer leaves the page alone (and the set is a value:
+    // the composer sees what the set holds now).
+    d.header.DokTyp = 4;
     for (LayoutPhase phase : {LayoutPhase::Background, LayoutPhase::BeforePageWithoutObjects,
                               LayoutPhase::AfterPageWithoutObjects, LayoutPhase::Overlay})
-        registerViewLayoutHook(4, phase, {});
-    EXPECT_FALSE(hasLayoutHook(4, LayoutPhase::Overlay));
+        layouts.setHook(DokTyp::Cluster, phase, {});
+    EXPECT_FALSE(layouts.hasHook(DokTyp::Cluster, LayoutPhase::Overlay));
+    composer.rebuild();
+    EXPECT_TRUE(reihenfolge.empty());
+    EXPECT_EQ(farbe(composer.seite(), ueberFeld), QColor(Qt::white));
 }
 
 TEST(ViewGeometry, FittingZoomAndClipping)
@@ -250,7 +255,7 @@ TEST(ViewGeometry, SectionKeepsItsCentreInsideThePage)
 
     // Through the composer: the centre survives a change of zoom.
     Document d = emptyDocument(1000, 500);
-    ViewComposer composer(d);
+    ViewComposer composer(d, noLayouts());
     composer.setViewArea({800, 600});
     composer.state().zoomLevel = 4;
     composer.rebuild();

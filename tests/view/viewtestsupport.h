@@ -1,12 +1,20 @@
 #pragma once
 
 #include "document.h"
+#include "layoutset.h"
 
 #include <QColor>
 #include <QImage>
 #include <QRect>
 
 namespace quorvel::test {
+
+// The layouts for tests that compose without any: an empty set.
+inline const LayoutSet& noLayouts()
+{
+    static const LayoutSet layouts;
+    return layouts;
+}
 
 // A document on a plain base picture of w x h pixels without margin.
 inline Document emptyDocument(int w, int h, QColor basis = Qt::white)

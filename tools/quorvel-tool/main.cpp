@@ -1,6 +1,7 @@
 // quorvel-tool: works on Quorvel documents without a window.
 
 #include "documentjson.h"
+#include "layoutset.h"
 #include "listcommand.h"
 #include "rendercommand.h"
 #include "toolcommands.h"
@@ -193,7 +194,7 @@ CommandOutcome usageOutcome(const QString& message, const QString& command) {
              QStringLiteral("Run \"quorvel-tool %1 --help\" for usage.").arg(command)}};
 }
 
-CommandOutcome runRender(const ParsedArguments& a) {
+CommandOutcome runRender(const ParsedArguments& a, const LayoutSet& layouts) {
     const QString command = QStringLiteral("render");
     RenderOptions options;
     QString error;
@@ -223,7 +224,7 @@ CommandOutcome runRender(const ParsedArguments& a) {
         options.layers = *layers;
     }
     options.aufdecken = a.has("--uncover");
-    return renderCommand(a.positional[0], a.positional[1], options);
+    return renderCommand(layouts, a.positional[0], a.positional[1], options);
 }
 
 struct Subcommand {
@@ -231,7 +232,7 @@ struct Subcommand {
     const char* help;
     std::vector<OptionSpec> options;
     qsizetype positionalCount;
-    std::function<CommandOutcome(const ParsedArguments&)> run;
+    std::function<CommandOutcome(const ParsedArguments&, const LayoutSet&)> run;
 };
 
 const char kListHelp[] = R"(Usage: quorvel-tool list FOLDER
@@ -247,17 +248,19 @@ const Subcommand kSubcommands[] = {
      kDumpHelp,
      {{"--pictures", true, "--pictures needs a folder"}},
      1,
-     [](const ParsedArguments& a) {
+     [](const ParsedArguments& a, const LayoutSet& layouts) {
          if (a.has("--pictures") && a.value("--pictures").isEmpty())
              return usageOutcome(QStringLiteral("--pictures needs a folder"),
                                  QStringLiteral("dump"));
-         return dumpCommand(a.positional[0], a.value("--pictures"));
+         return dumpCommand(layouts, a.positional[0], a.value("--pictures"));
      }},
     {"build",
      kBuildHelp,
      {},
      2,
-     [](const ParsedArguments& a) { return buildCommand(a.positional[0], a.positional[1]); }},
+     [](const ParsedArguments& a, const LayoutSet&) {
+         return buildCommand(a.positional[0], a.positional[1]);
+     }},
     {"render",
      kRenderHelp,
      {{"--size", true, "--size needs WxH"},
@@ -271,10 +274,10 @@ const Subcommand kSubcommands[] = {
      kListHelp,
      {},
      1,
-     [](const ParsedArguments& a) { return listCommand(a.positional[0]); }},
+     [](const ParsedArguments& a, const LayoutSet&) { return listCommand(a.positional[0]); }},
 };
 
-int runTool(const QStringList& arguments) {
+int runTool(const QStringList& arguments, const LayoutSet& layouts) {
     if (arguments.isEmpty())
         return usageError(QStringLiteral("no command given"), {});
     if (isHelp(arguments.first())) {
@@ -301,7 +304,7 @@ int runTool(const QStringList& arguments) {
                                   .arg(parsed->positional.size()),
                               name);
         }
-        return report(command.run(*parsed));
+        return report(command.run(*parsed, layouts));
     }
     return usageError(QStringLiteral("unknown command %1").arg(arguments.first()), {});
 }
@@ -314,5 +317,6 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    return runTool(QCoreApplication::arguments().mid(1));
+    const LayoutSet layouts = buildLayoutSet();
+    return runTool(QCoreApplication::arguments().mid(1), layouts);
 }

@@ -26,7 +26,7 @@ QJsonValue PictureExport::toJson(const QImage& picture, const QString& name) con
         throwJsonError({}, QStringLiteral("cannot create the folder %1").arg(m_directory));
     const QString file = QDir(m_directory).filePath(name + QStringLiteral(".png"));
     QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly) || !encodePng(picture, out) || !out.commit()) {
+    if (!out.open(QIODevice::WriteOnly) || !encodePng(picture, out).ok || !out.commit()) {
         throwJsonError(
             {},
             QStringLiteral("cannot write the picture file %1: %2").arg(file, out.errorString()));
@@ -64,11 +64,11 @@ JsonPicture pictureFromJson(const QJsonValue& value, const QString& path, const 
         if (file.isEmpty())
             throwJsonError(reader.pathOf("file"), QStringLiteral("empty file name"));
         const QString resolved = QFileInfo(file).isAbsolute() ? file : QDir(baseDir).filePath(file);
-        QString error;
-        result.image = loadPictureFile(resolved, &error);
-        if (result.image.isNull()) {
-            if (error.isEmpty())
-                error = QStringLiteral("cannot load %1").arg(resolved);
+        const IoResult loaded = loadPictureFile(resolved, result.image);
+        if (!loaded.ok) {
+            const QString error = loaded.messages.isEmpty()
+                                      ? QStringLiteral("cannot load %1").arg(resolved)
+                                      : loaded.messages.first();
             throwJsonError(reader.pathOf("file"), error);
         }
         if (result.declaredSize.isValid() && result.declaredSize != result.image.size()) {

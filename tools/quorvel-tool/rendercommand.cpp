@@ -65,10 +65,10 @@ std::optional<std::array<bool, 4>> parseRenderLayers(const QString& value, QStri
     return layers;
 }
 
-CommandOutcome renderCommand(const QString& documentPath, const QString& outputPath,
-                             const RenderOptions& options) {
+CommandOutcome renderCommand(const ViewLayouts& layouts, const QString& documentPath,
+                             const QString& outputPath, const RenderOptions& options) {
     Document document;
-    const DocumentResult read = readDocumentFile(document, documentPath);
+    const IoResult read = readDocumentFile(document, documentPath, ReadOptions{layouts});
     if (!read.ok) {
         QStringList lines = read.messages;
         if (!read.detail.isEmpty())
@@ -83,15 +83,15 @@ CommandOutcome renderCommand(const QString& documentPath, const QString& outputP
             objekt.AbfrageStatus = 0;
     }
 
-    ViewComposer composer(document);
+    ViewComposer composer(document, layouts);
     composer.state().zoomLevel = options.zoomLevel;
     composer.state().layers = options.layers;
     composer.setViewArea(options.groesse);
     composer.rebuild();
 
-    QString message;
-    if (!savePictureFile(composer.ansicht(), outputPath, &message))
-        return {kExitFailure, {}, {message}};
+    const IoResult saved = savePictureFile(composer.ansicht(), outputPath);
+    if (!saved.ok)
+        return {kExitFailure, {}, saved.messages};
     return {};
 }
 

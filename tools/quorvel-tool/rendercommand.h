@@ -1,6 +1,7 @@
 #pragma once
 
 #include "toolcommands.h"
+#include "viewlayouts.h"
 
 #include <QSize>
 #include <QString>
@@ -30,7 +31,8 @@ std::optional<std::array<bool, 4>> parseRenderLayers(const QString& value, QStri
 
 // `render FILE OUT`: writes the view picture to OUT (the format by its
 // extension: ".png", ".jpg" or a bitmap).
-CommandOutcome renderCommand(const QString& documentPath, const QString& outputPath,
-                             const RenderOptions& options);
+// `layouts` lay out and compose the document as the program does.
+CommandOutcome renderCommand(const ViewLayouts& layouts, const QString& documentPath,
+                             const QString& outputPath, const RenderOptions& options);
 
 } // namespace quorvel

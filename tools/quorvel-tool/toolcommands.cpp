@@ -18,7 +18,7 @@ CommandOutcome failure(QStringList errors) {
     return {kExitFailure, {}, std::move(errors)};
 }
 
-QStringList documentErrors(const DocumentResult& result) {
+QStringList documentErrors(const IoResult& result) {
     QStringList lines = result.messages;
     if (!result.detail.isEmpty())
         lines.append(result.detail);
@@ -62,14 +62,15 @@ bool readJsonFile(const QString& path, QJsonObject& json, QString* error) {
     return true;
 }
 
-CommandOutcome dumpCommand(const QString& documentPath, const QString& picturesDir) {
+CommandOutcome dumpCommand(const DocumentLayouts& layouts, const QString& documentPath,
+                           const QString& picturesDir) {
     Document document;
-    const DocumentResult read = readDocumentFile(document, documentPath);
+    const IoResult read = readDocumentFile(document, documentPath, ReadOptions{layouts});
     if (!read.ok)
         return failure(documentErrors(read));
 
     DumpOptions options;
-    options.format = read.magic;
+    options.format = document.magic;
     options.picturesDir = picturesDir;
     QJsonObject json;
     QString error;
@@ -89,7 +90,7 @@ CommandOutcome buildCommand(const QString& jsonPath, const QString& outputPath) 
     if (!documentFromJson(json, QFileInfo(jsonPath).absolutePath(), document, &error))
         return failure({jsonPath + QStringLiteral(": ") + error});
 
-    const DocumentResult written = writeDocumentFile(document, outputPath, true);
+    const IoResult written = writeDocumentFile(document, outputPath, true);
     if (!written.ok)
         return failure(documentErrors(written));
     return {};

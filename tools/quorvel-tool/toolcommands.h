@@ -1,5 +1,7 @@
 #pragma once
 
+#include "documentlayouts.h"
+
 #include <QByteArray>
 #include <QJsonObject>
 #include <QString>
@@ -21,7 +23,9 @@ struct CommandOutcome {
 
 // `dump FILE [--pictures DIR]`: the document as indented UTF-8 JSON. A file
 // that cannot be read gives the reader's German messages, then its detail.
-CommandOutcome dumpCommand(const QString& documentPath, const QString& picturesDir = {});
+// `layouts` lay out the document after reading, as the program does.
+CommandOutcome dumpCommand(const DocumentLayouts& layouts, const QString& documentPath,
+                           const QString& picturesDir = {});
 
 // `build JSON OUT`: writes the document described by the JSON file.
 CommandOutcome buildCommand(const QString& jsonPath, const QString& outputPath);

@@ -43,22 +43,24 @@ FileChoice documentOpenChoice(const QString& folder)
 }
 
 DocumentController::DocumentController(Shell& shell, MainWindowState& state,
-                                       const Participants& participants, QObject* parent)
+                                       const Participants& participants,
+                                       const LayoutSet& layouts, QObject* parent)
     : QObject(parent)
     , m_shell(shell)
     , m_state(state)
     , m_participants(participants)
+    , m_layouts(layouts)
 {
 }
 
 bool DocumentController::readAsCurrent(const QString& path)
 {
     const bool existed = QFileInfo::exists(path);
-    ReadOptions options;
+    ReadOptions options{m_layouts};
     options.ratio = pageRatio(m_shell.settings());
     // The wait cursor while the file is read, as long reads show it.
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const DocumentResult result = readDocumentFile(m_document, path, options);
+    const IoResult result = readDocumentFile(m_document, path, options);
     QApplication::restoreOverrideCursor();
 
     if (result.ok) {
@@ -105,7 +107,7 @@ void DocumentController::applyStartPageRatio()
     m_document.geometry.ratioArt = ratio.art;
     m_document.geometry.ratioBreite = ratio.breite;
     m_document.geometry.ratioHoehe = ratio.hoehe;
-    m_document.applyPageGeometry(false);
+    m_document.applyPageGeometry(false, m_layouts);
     m_document.modified = false;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document.h"
+#include "layoutset.h"
 #include "documentsession.h"
 #include "shutdownsequence.h"
 #include "userdialogs.h"
@@ -21,8 +22,9 @@ class DocumentController : public QObject, public DocumentSession {
 public:
     // `state` holds the folders that opening changes; `participants` are
     // asked before the document is left.
+    // `layouts` must outlive the controller.
     DocumentController(Shell& shell, MainWindowState& state, const Participants& participants,
-                       QObject* parent);
+                       const LayoutSet& layouts, QObject* parent);
 
     Document& document() override { return m_document; }
     const Document& document() const { return m_document; }
@@ -48,6 +50,7 @@ private:
     Shell& m_shell;
     MainWindowState& m_state;
     const Participants& m_participants;
+    const LayoutSet& m_layouts;
     Document m_document;
     bool m_open = false; // false: the start picture and the start panel are shown
 };

@@ -57,12 +57,12 @@ MainWindow::MainWindow(StartEnvironment environment, QWidget* parent)
     m_windowDialogs = std::make_unique<WindowDialogs>(this, m_quitDialog);
     m_dialogs = m_windowDialogs.get();
 
-    m_documents = new DocumentController(*this, m_state, m_participants, this);
+    m_documents = new DocumentController(*this, m_state, m_participants, m_layouts, this);
     connect(m_documents, &DocumentController::opened, this, &MainWindow::documentOpened);
     connect(m_documents, &DocumentController::closed, this, &MainWindow::documentClosed);
 
     // The subsystems: the learning view beside its tool bar, the topic menu.
-    m_learningPanel = new LearningViewPanel(m_documents->document(), central);
+    m_learningPanel = new LearningViewPanel(m_documents->document(), m_layouts, central);
     m_learningView = new LearningViewController(*this, *m_learningPanel);
     m_topics = new TopicMenuController(*this);
     m_viewExport = new ViewExportController(m_learningPanel->view(), *this, this);

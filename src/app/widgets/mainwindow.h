@@ -1,5 +1,7 @@
 #pragma once
 
+#include "layoutset.h"
+
 #include "mainwindowstate.h"
 #include "programcursors.h"
 #include "randomgenerator.h"
@@ -102,6 +104,7 @@ private:
     void showHelpContents();
 
     StartEnvironment m_environment;
+    LayoutSet m_layouts = buildLayoutSet(); // the reader and the view refer to it
     MainWindowState m_state;
     Settings m_settings;
     bool m_settingsLoaded = false; // only loaded settings are written back

@@ -34,13 +34,12 @@ bool ViewExportController::exportTo(const QString& path) {
         m_shell.dialogs().error(exportExtensionError());
         return false;
     }
-    QString message;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool saved = savePictureFile(viewPicture(), path, &message);
+    const IoResult saved = savePictureFile(viewPicture(), path);
     QApplication::restoreOverrideCursor();
-    if (!saved)
+    for (const QString& message : saved.messages)
         m_shell.dialogs().error(message);
-    return saved;
+    return saved.ok;
 }
 
 void ViewExportController::exportView() {

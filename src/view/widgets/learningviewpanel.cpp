@@ -9,9 +9,10 @@
 
 namespace quorvel {
 
-LearningViewPanel::LearningViewPanel(Document& document, QWidget* parent)
+LearningViewPanel::LearningViewPanel(Document& document, const ViewLayouts& layouts,
+                                     QWidget* parent)
     : QWidget(parent)
-    , m_view(new LearningViewWidget(document, this))
+    , m_view(new LearningViewWidget(document, layouts, this))
     , m_toolBar(new ToolBar)
     , m_toolBarArea(new QScrollArea(this))
     , m_row(new QHBoxLayout(this))

@@ -8,6 +8,7 @@ class QScrollArea;
 namespace quorvel {
 
 class Document;
+class ViewLayouts;
 class LearningViewWidget;
 class ToolBar;
 
@@ -18,7 +19,8 @@ class LearningViewPanel : public QWidget {
     Q_OBJECT
 public:
     // `document` must outlive the panel.
-    explicit LearningViewPanel(Document& document, QWidget* parent = nullptr);
+    // `document` and `layouts` must outlive the panel.
+    LearningViewPanel(Document& document, const ViewLayouts& layouts, QWidget* parent = nullptr);
 
     LearningViewWidget& view() const { return *m_view; }
     ToolBar& toolBar() const { return *m_toolBar; }

@@ -13,8 +13,9 @@ const QColor kUmgebung(0x3E, 0x48, 0x58); // around the page when it does not fi
 
 } // namespace
 
-LearningViewWidget::LearningViewWidget(Document& document, QWidget* parent)
-    : QWidget(parent), m_composer(std::make_unique<ViewComposer>(document)),
+LearningViewWidget::LearningViewWidget(Document& document, const ViewLayouts& layouts,
+                                       QWidget* parent)
+    : QWidget(parent), m_composer(std::make_unique<ViewComposer>(document, layouts)),
       m_startPanel(new QLabel(this))
 {
     setObjectName(QStringLiteral("Lernansicht"));

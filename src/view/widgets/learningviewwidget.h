@@ -21,8 +21,8 @@ class Document;
 class LearningViewWidget : public QWidget {
     Q_OBJECT
 public:
-    // `document` must outlive the widget.
-    explicit LearningViewWidget(Document& document, QWidget* parent = nullptr);
+    // `document` and `layouts` must outlive the widget.
+    LearningViewWidget(Document& document, const ViewLayouts& layouts, QWidget* parent = nullptr);
     ~LearningViewWidget() override;
 
     ViewComposer& composer() { return *m_composer; }

@@ -1,17 +1,19 @@
 #pragma once
 
+#include "documentlayouts.h"
 #include "drawcontext.h"
+#include "textmarkup.h"
+#include "typecodes.h"
 
 #include <QImage>
 #include <QRect>
-#include <functional>
 
 namespace quorvel {
 
 class Document;
 
 // The moments at which the page composition hands over to the layout of a
-// document type. The layouts register for the moments they need; the
+// document type. A layout has a hook for the moments it needs; the
 // composition runs the hook of the open document's type.
 enum class LayoutPhase {
     Background, // right after the base picture is drawn (cluster baskets)
@@ -34,15 +36,22 @@ struct LayoutHookContext {
     const ExercisePresentation& exercise;
 };
 
-using LayoutHook = std::function<void(LayoutHookContext&)>;
+// The layouts of the document types as the view needs them: the generators
+// (DocumentLayouts), the composition hooks and the gap step of the cloze text.
+// Implemented by LayoutSet in the layouts library; the composer takes it
+// explicitly.
+class ViewLayouts : public DocumentLayouts {
+public:
+    // Whether the layout of `dokTyp` draws at `phase`.
+    virtual bool hasHook(DokTyp dokTyp, LayoutPhase phase) const = 0;
 
-// Registers the hook of `dokTyp` for `phase`, replacing an earlier one; an
-// empty function removes it.
-void registerViewLayoutHook(int dokTyp, LayoutPhase phase, LayoutHook hook);
+    // Runs the hook of the document's type for `phase`; nothing when it has none.
+    virtual void runHook(LayoutPhase phase, LayoutHookContext& kontext) const = 0;
 
-bool hasLayoutHook(int dokTyp, LayoutPhase phase);
-
-// Runs the hook of the document's type for `phase`, if there is one.
-void runViewLayoutHook(LayoutPhase phase, LayoutHookContext& kontext);
+    // The gap step the cloze layout gives the text markup for the learning
+    // view (cloze mode 99, TextMarkupParams::gapStep); empty without a cloze
+    // layout, and gaps then take their standard width.
+    virtual const ClozeGapStep& clozeGapStep() const = 0;
+};
 
 } // namespace quorvel

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "viewlayouts.h"
+
+#include <functional>
+#include <map>
+#include <utility>
+
+namespace quorvel {
+
+// The layouts of the document types as one value: per `DokTyp` the generator
+// that runs after reading (and after the page geometry changes), the hooks of
+// the page composition per phase, and the cloze text's gap step. The program
+// builds one at start (buildLayoutSet) and hands it to the reader, the
+// composer and everything else that reads or shows documents; tests build
+// their own. It is a plain value: copies are independent.
+class LayoutSet final : public ViewLayouts {
+public:
+    using Generator = std::function<void(Document&)>;
+    using Hook = std::function<void(LayoutHookContext&)>;
+
+    // Sets the generator of `dokTyp`, replacing an earlier one; an empty
+    // function removes it.
+    void setGenerator(DokTyp dokTyp, Generator generator);
+    // Sets the hook of `dokTyp` for `phase`, replacing an earlier one; an
+    // empty function removes it.
+    void setHook(DokTyp dokTyp, LayoutPhase phase, Hook hook);
+    void setClozeGapStep(ClozeGapStep step);
+
+    void generate(Document& document) const override;
+    bool hasHook(DokTyp dokTyp, LayoutPhase phase) const override;
+    void runHook(LayoutPhase phase, LayoutHookContext& kontext) const override;
+    const ClozeGapStep& clozeGapStep() const override { return m_gapStep; }
+
+private:
+    std::map<DokTyp, Generator> m_generators;
+    std::map<std::pair<DokTyp, LayoutPhase>, Hook> m_hooks;
+    ClozeGapStep m_gapStep;
+};
+
+// The layouts of every document type the program lays out. None has its
+// layout yet, so the set is empty: documents show their stored objects only.
+LayoutSet buildLayoutSet();
+
+} // namespace quorvel

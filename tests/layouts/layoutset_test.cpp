@@ -1,0 +1,85 @@
+#include "layoutset.h"
+
+#include "document.h"
+
+#include <gtest/gtest.h>
+
+using namespace quorvel;
+
+TEST(LayoutSet, RunsTheGeneratorOfTheDocumentType)
+{
+    LayoutSet layouts;
+    int runs = 0;
+    layouts.setGenerator(DokTyp{77}, [&runs](Document& d) {
+        ++runs;
+        d.addGeneratedObject(Typ::ClozeGap, 1, QStringLiteral("x"), 1, 0, 0, 0, 0);
+    });
+    Document doc;
+    doc.header.DokTyp = 76;
+    layouts.generate(doc);
+    EXPECT_EQ(runs, 0);
+    doc.header.DokTyp = 77;
+    doc.basisbild = QImage(10, 10, QImage::Format_ARGB32);
+    doc.applyPageGeometry(false, layouts);
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(doc.objects.size(), 1u);
+
+    // A copy is a value of its own; removing the generator leaves the copy's.
+    const LayoutSet copy = layouts;
+    layouts.setGenerator(DokTyp{77}, {});
+    layouts.generate(doc);
+    EXPECT_EQ(runs, 1);
+    copy.generate(doc);
+    EXPECT_EQ(runs, 2);
+}
+
+TEST(LayoutSet, HooksAndGapStepBelongToTheirTypeAndPhase)
+{
+    LayoutSet layouts;
+    std::vector<LayoutPhase> ran;
+    layouts.setHook(DokTyp::Cluster, LayoutPhase::Overlay,
+                    [&ran](LayoutHookContext&) { ran.push_back(LayoutPhase::Overlay); });
+    EXPECT_TRUE(layouts.hasHook(DokTyp::Cluster, LayoutPhase::Overlay));
+    EXPECT_FALSE(layouts.hasHook(DokTyp::Cluster, LayoutPhase::Background));
+    EXPECT_FALSE(layouts.hasHook(DokTyp::CrossMatching, LayoutPhase::Overlay));
+
+    Document doc;
+    QImage page(10, 10, QImage::Format_ARGB32_Premultiplied);
+    int question = 0;
+    const ExercisePresentation exercise;
+    LayoutHookContext context{doc, page, page.rect(), 1.0, question, exercise};
+    doc.header.DokTyp = codeOf(DokTyp::CrossMatching);
+    layouts.runHook(LayoutPhase::Overlay, context);
+    EXPECT_TRUE(ran.empty());
+    doc.header.DokTyp = codeOf(DokTyp::Cluster);
+    layouts.runHook(LayoutPhase::Background, context);
+    layouts.runHook(LayoutPhase::Overlay, context);
+    EXPECT_EQ(ran, std::vector<LayoutPhase>{LayoutPhase::Overlay});
+
+    layouts.setHook(DokTyp::Cluster, LayoutPhase::Overlay, {});
+    EXPECT_FALSE(layouts.hasHook(DokTyp::Cluster, LayoutPhase::Overlay));
+
+    EXPECT_FALSE(layouts.clozeGapStep());
+    layouts.setClozeGapStep([](const ClozeGapRequest&) { return 12; });
+    ASSERT_TRUE(layouts.clozeGapStep());
+    EXPECT_EQ(layouts.clozeGapStep()(ClozeGapRequest{}), 12);
+}
+
+// No document type has its layout yet: the program's set leaves documents as
+// they were read and draws nothing of its own.
+TEST(LayoutSet, TheProgramsSetIsEmptyForEveryType)
+{
+    const LayoutSet layouts = buildLayoutSet();
+    for (const DokTypProperties& row : kDokTypTable) {
+        SCOPED_TRACE(codeOf(row.dokTyp));
+        Document doc;
+        doc.header.DokTyp = codeOf(row.dokTyp);
+        doc.objects.resize(2);
+        layouts.generate(doc);
+        EXPECT_EQ(doc.objects.size(), 2u);
+        for (LayoutPhase phase : {LayoutPhase::Background, LayoutPhase::BeforePageWithoutObjects,
+                                  LayoutPhase::AfterPageWithoutObjects, LayoutPhase::Overlay})
+            EXPECT_FALSE(layouts.hasHook(row.dokTyp, phase));
+    }
+    EXPECT_FALSE(layouts.clozeGapStep());
+}
