@@ -1,6 +1,8 @@
 #include "documentcontroller.h"
 #include "document.h"
+#include "learningviewcontroller.h"
 #include "learningviewwidget.h"
+#include "toolbar.h"
 #include "mainmenu.h"
 #include "reportmarkup.h"
 #include "shellfixture.h"
@@ -11,6 +13,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
@@ -18,6 +21,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
+#include <QTest>
 #include <QTextBrowser>
 #include <QToolButton>
 
@@ -137,6 +141,23 @@ TEST_F(TopicMenuTest, NextAndPreviousStepThroughTheListAndStopAtItsEnds) {
     w.setModus(Modus::Exercise);
     EXPECT_FALSE(w.titleBar().nextButton()->isVisibleTo(&w));
     topics().nextDocument();
+    EXPECT_EQ(topics().currentIndex(), 0);
+}
+
+TEST_F(TopicMenuTest, PageKeysStepThroughTheListWhereverTheFocusIs) {
+    writeDocument(u"themen/a.qvl"_s, u"A"_s);
+    writeDocument(u"themen/b.qvl"_s, u"B"_s);
+    MainWindow& w = activateInFolder();
+    w.show();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    QCheckBox* layer = w.learningView().toolBar().ebene(2);
+    layer->setFocus();
+    QTest::keyClick(layer, Qt::Key_PageDown);
+    EXPECT_EQ(topics().currentIndex(), 0);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown);
+    EXPECT_EQ(topics().currentIndex(), 1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp);
     EXPECT_EQ(topics().currentIndex(), 0);
 }
 

@@ -14,6 +14,9 @@ public:
     // the start picture.
     virtual Document& document() = 0;
     virtual bool isOpen() const = 0;
+    // The path of the document shown before the current one (or before the
+    // start state), for "&Zuvor angezeigtes Dokument"; empty when none.
+    virtual QString previouslyShownDocument() const = 0;
 
     // Reads `path` as the current document; the document shown before is
     // remembered (Document::previousFile). On failure shows the read

@@ -29,6 +29,7 @@ public:
     Document& document() override { return m_document; }
     const Document& document() const { return m_document; }
     bool isOpen() const override { return m_open; }
+    QString previouslyShownDocument() const override { return m_document.previousFile; }
 
     bool readAsCurrent(const QString& path) override;
     bool askBeforeLeaving() override;

@@ -22,8 +22,6 @@
 #include <QKeySequence>
 #include <QScreen>
 #include <QSettings>
-#include <QShortcut>
-#include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -150,9 +148,8 @@ void MainWindow::connectCommands()
     command(u"Inhalt1"_s, [this] { showHelpContents(); });
     command(u"Info1"_s, [this] { m_aboutDialog->exec(); });
 
-    auto* fixedSize = new QShortcut(QKeySequence(u"Shift+Alt+G"_s), this);
-    fixedSize->setObjectName(u"FesteGroesse1"_s);
-    connect(fixedSize, &QShortcut::activated, m_windowStates, &WindowStateController::festeGroesse);
+    m_menu->addKey(u"FesteGroesse1"_s, QKeySequence(u"Shift+Alt+G"_s), false, this,
+                   [this] { m_windowStates->festeGroesse(); });
 }
 
 void MainWindow::setDialogs(std::unique_ptr<UserDialogs> dialogs)

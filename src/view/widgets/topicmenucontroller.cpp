@@ -259,7 +259,7 @@ void TopicMenuController::startPage() {
 }
 
 void TopicMenuController::previouslyShown() {
-    const QString previous = m_shell.session().document().previousFile;
+    const QString previous = m_shell.session().previouslyShownDocument();
     if (m_shell.modus() != Modus::LearningView || previous.isEmpty())
         return;
     if (!m_shell.session().askBeforeLeaving())
