@@ -27,6 +27,9 @@ struct ReadOptions {
     qint64 startOffset = 0; // > 0: a document inside a series package
     const FontCatalog* fonts = nullptr; // null: the fonts of this computer
     PageRatioPreset ratio; // page ratio of a reset document
+    // Bytes the decoded pictures of the document may take together; beyond
+    // it the read fails with msgPicturesTooLarge().
+    qint64 pictureBudget = qint64(1536) * 1024 * 1024;
 };
 
 // Reads the file at `path` into `document`. A missing file changes nothing.
@@ -72,5 +75,7 @@ QString msgInvalidFormat();
 QString msgNewerVersion();
 QString msgCannotRead(const QString& path);
 QString msgCannotWrite(const QString& path);
+// The decoded pictures of a document pass their budget (ReadOptions).
+QString msgPicturesTooLarge();
 
 } // namespace quorvel

@@ -38,6 +38,13 @@ QString msgCannotRead(const QString& path)
         .arg(path);
 }
 
+QString msgPicturesTooLarge()
+{
+    return QStringLiteral("Die Bilder des Dokuments brauchen zusammen mehr als %1 MB Speicher. "
+                          "Das Dokument kann nicht geöffnet werden.")
+        .arg(ReadOptions().pictureBudget / (1024 * 1024));
+}
+
 namespace {
 
 class KeyList {
@@ -77,12 +84,14 @@ bool readPreamble(BinaryReader& in, QString& magic, QString& version, KeyList& k
 class Reader {
 public:
     Reader(QIODevice& in, Document& doc, const ReadOptions& options)
-        : m_in(in), m_doc(doc), m_fonts(options.fonts ? *options.fonts : systemFontCatalog())
+        : m_in(in), m_doc(doc), m_fonts(options.fonts ? *options.fonts : systemFontCatalog()),
+          m_pictureBudget(options.pictureBudget)
     {
     }
 
     bool read(DocumentResult& result);
     QString error() const { return m_in.error(); }
+    bool picturesTooLarge() const { return m_picturesTooLarge; }
 
 private:
     void readHeader();
@@ -110,6 +119,9 @@ private:
     QString m_version;
     KeyList m_keys;
     double m_fontFactor = -1.0; // measured on first use
+    qint64 m_pictureBudget = 0;
+    qint64 m_pictureBytes = 0; // decoded so far
+    bool m_picturesTooLarge = false;
 };
 
 bool Reader::read(DocumentResult& result)
@@ -159,8 +171,16 @@ QImage Reader::readPicture(const QString& what)
         return {};
     QString error;
     QImage picture = decodePng(m_in.device(), &error);
-    if (picture.isNull())
+    if (picture.isNull()) {
         m_in.fail(QStringLiteral("%1: %2").arg(what, error));
+        return picture;
+    }
+    m_pictureBytes += picture.sizeInBytes();
+    if (m_pictureBytes > m_pictureBudget) {
+        m_picturesTooLarge = true;
+        m_in.fail(QStringLiteral("%1: %2").arg(what, msgPicturesTooLarge()));
+        return {};
+    }
     return picture;
 }
 
@@ -371,6 +391,8 @@ DocumentResult readDocumentStream(QIODevice& in, Document& document, const ReadO
     result.ok = reader.read(result);
     if (!result.ok)
         result.detail = reader.error();
+    if (reader.picturesTooLarge())
+        result.messages << msgPicturesTooLarge();
     return result;
 }
 

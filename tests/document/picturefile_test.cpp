@@ -274,3 +274,33 @@ TEST_F(PictureFileTest, FailedSaveGivesMessageAndLeavesEarlierFile) {
 }
 
 } // namespace
+
+// The kind of a picture file is told by its content: a PNG named ".bmp" is
+// read as PNG, and formats other than PNG, JPEG and BMP never reach a decoder,
+// whatever their name.
+TEST_F(PictureFileTest, ReadsOnlyPngJpegAndBmpByContent) {
+    const QImage source = blockPicture();
+    const QString png = path(QStringLiteral("eigentlich-png.bmp"));
+    store(png, encodePng(source));
+    QString error;
+    EXPECT_EQ(loadPictureFile(png, &error), source);
+    EXPECT_EQ(error, QString());
+
+    const struct {
+        const char* name;
+        QByteArray data;
+    } refused[] = {
+        {"verlauf.svg", QByteArray("<svg xmlns=\"http://www.w3.org/2000/svg\"><rect/></svg>")},
+        {"bild.gif", QByteArray("GIF89a\x01\x00\x01\x00\x00\x00\x00;", 19)},
+        {"symbol.ico", QByteArray("\x00\x00\x01\x00\x01\x00", 6)},
+        {"bild.png", QByteArray("keine Bilddaten")},
+    };
+    for (const auto& c : refused) {
+        SCOPED_TRACE(c.name);
+        const QString file = path(QString::fromLatin1(c.name));
+        store(file, c.data);
+        EXPECT_TRUE(loadPictureFile(file, &error).isNull());
+        EXPECT_EQ(error, QStringLiteral("Bilddatei konnte nicht gelesen werden: ") + file +
+                             QStringLiteral("\r\nKein PNG-, JPEG- oder BMP-Bild"));
+    }
+}
