@@ -123,7 +123,7 @@ size_t ObjectDrawer::PictureHash::operator()(const PictureKey& k) const noexcept
 void drawTargetLine(QPainter& painter, const ObjDataTyp& o, QSize pagePicture)
 {
     const int dicke = std::clamp(o.LinieDicke, 1, 5);
-    const QPoint von(rnd(o.Sx * pagePicture.width()), rnd(o.Sy * pagePicture.height()));
+    const QPoint von = pagePoint(o.Sx, o.Sy, pagePicture);
     const QPoint nach = cardPoint(o, pagePicture);
     const bool geglaettet = painter.testRenderHint(QPainter::Antialiasing);
     if (geglaettet)
@@ -514,6 +514,8 @@ QRect ObjectDrawer::drawCard(QPainter& painter, const DrawContext& kontext, ObjD
 QRect ObjectDrawer::draw(QPainter& painter, const DrawContext& kontext, ObjDataTyp& objekt,
                             DrawMode art, bool currentTarget)
 {
+    if (!hasFinitePosition(objekt))
+        return QRect();
     if (art != DrawMode::TargetOnly && objekt.Sline == 1)
         drawTargetLine(painter, objekt, kontext.pagePicture);
     if (showsExerciseMark(kontext, objekt, art))

@@ -208,3 +208,41 @@ TEST(HostileContent, ReportedDocumentsDrawWithinThePage)
         }
     }
 }
+
+TEST(HostileContent, NonFinitePositionsDrawNothingAndStayAsStored)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const struct {
+        double kx, ky, sx, sy;
+        bool drawn;
+    } faelle[] = {
+        {nan, 0.5, 0.5, 0.5, false}, {0.5, inf, 0.5, 0.5, false}, {-inf, 0.5, 0.5, 0.5, false},
+        {0.5, 0.5, nan, 0.5, false}, // the target line's end
+        {1e308, 0.5, 0.5, 0.5, true}, {0.5, -1e308, 0.5, 0.5, true}, {0.5, 0.5, 0.5, 0.5, true},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(testing::Message() << f.kx << ' ' << f.ky << ' ' << f.sx);
+        Document d = emptyDocument(200, 100);
+        ObjDataTyp o = objekt(1, 0.5, 0.5, QStringLiteral("Text"));
+        o.Kx = f.kx;
+        o.Ky = f.ky;
+        o.Sx = f.sx;
+        o.Sy = f.sy;
+        o.Sline = 1;
+        o.LinieDicke = 3;
+        d.objects.push_back(o);
+        ViewComposer composer(d);
+        composer.setViewArea(QSize(200, 100));
+        composer.rebuild();
+        const QRect karte = composer.drawer().draw(
+            const_cast<QImage&>(composer.seite()), composer.drawContext(), d.objects[0]);
+        EXPECT_EQ(!karte.isEmpty(), f.drawn);
+        if (!f.drawn) {
+            EXPECT_EQ(composer.seite(), composer.pageWithoutObjects());
+        }
+        // The document keeps what the file said.
+        EXPECT_TRUE(d.objects[0].Kx == f.kx || (std::isnan(f.kx) && std::isnan(d.objects[0].Kx)));
+        EXPECT_TRUE(d.objects[0].Sx == f.sx || (std::isnan(f.sx) && std::isnan(d.objects[0].Sx)));
+    }
+}
