@@ -17,6 +17,9 @@ inline constexpr char kDocumentVersion[] = "2.21";
 
 // How to read: `layouts` is required (a reader without the layouts of the
 // document types would show their documents without generated objects).
+// Decoded pictures of one document share this many bytes at most.
+inline constexpr qint64 kDefaultPictureBudget = qint64(1536) * 1024 * 1024;
+
 struct ReadOptions {
     explicit ReadOptions(const DocumentLayouts& layouts) : layouts(layouts) {}
 
@@ -24,6 +27,9 @@ struct ReadOptions {
     qint64 startOffset = 0; // > 0: a document inside a series package
     const FontCatalog* fonts = nullptr; // null: the fonts of this computer
     PageRatioPreset ratio; // page ratio of a reset document
+    // Bytes the decoded pictures of the document may take together; beyond
+    // it the read fails with msgPicturesTooLarge().
+    qint64 pictureBudget = kDefaultPictureBudget;
 };
 
 // Reads the file at `path` into `document`. A missing file changes nothing
@@ -74,5 +80,7 @@ QString msgInvalidFormat();
 QString msgNewerVersion();
 QString msgCannotRead(const QString& path);
 QString msgCannotWrite(const QString& path);
+// The decoded pictures of a document pass their budget (ReadOptions).
+QString msgPicturesTooLarge();
 
 } // namespace quorvel

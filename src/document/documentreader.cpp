@@ -38,6 +38,13 @@ QString msgCannotRead(const QString& path)
         .arg(path);
 }
 
+QString msgPicturesTooLarge()
+{
+    return QStringLiteral("Die Bilder des Dokuments brauchen zusammen mehr als %1 MB Speicher. "
+                          "Das Dokument kann nicht geöffnet werden.")
+        .arg(kDefaultPictureBudget / (1024 * 1024));
+}
+
 namespace {
 
 class KeyList {
@@ -97,13 +104,15 @@ bool readKeys(BinaryReader& in, KeyList& keys)
 class Reader {
 public:
     Reader(QIODevice& in, Document& doc, const ReadOptions& options)
-        : m_in(in), m_doc(doc), m_fonts(options.fonts ? *options.fonts : systemFontCatalog())
+        : m_in(in), m_doc(doc), m_fonts(options.fonts ? *options.fonts : systemFontCatalog()),
+          m_pictureBudget(options.pictureBudget)
     {
     }
 
     bool read(IoResult& result);
     QString error() const { return m_in.error(); }
     qint64 errorOffset() const { return m_in.errorOffset(); }
+    bool picturesTooLarge() const { return m_picturesTooLarge; }
 
 private:
     void readHeader();
@@ -131,6 +140,9 @@ private:
     QString m_version;
     KeyList m_keys;
     double m_fontFactor = -1.0; // measured on first use
+    qint64 m_pictureBudget = 0;
+    qint64 m_pictureBytes = 0; // decoded so far
+    bool m_picturesTooLarge = false;
 };
 
 bool Reader::read(IoResult& result)
@@ -180,8 +192,16 @@ QImage Reader::readPicture(const QString& what)
         return {};
     QImage picture;
     const IoResult decoded = decodePng(m_in.device(), picture);
-    if (!decoded.ok)
+    if (!decoded.ok) {
         m_in.fail(QStringLiteral("%1: %2").arg(what, decoded.detail));
+        return {};
+    }
+    m_pictureBytes += picture.sizeInBytes();
+    if (m_pictureBytes > m_pictureBudget) {
+        m_picturesTooLarge = true;
+        m_in.fail(QStringLiteral("%1: %2").arg(what, msgPicturesTooLarge()));
+        return {};
+    }
     return picture;
 }
 
@@ -393,6 +413,8 @@ IoResult readDocumentStream(QIODevice& in, Document& document, const ReadOptions
     if (!result.ok) {
         result.detail = reader.error();
         result.offset = reader.errorOffset();
+        if (reader.picturesTooLarge())
+            result.messages << msgPicturesTooLarge();
         return result;
     }
     document.derivePageGeometry();

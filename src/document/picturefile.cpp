@@ -218,7 +218,9 @@ QImage loadPngFile(const QString& path, QString* detail) {
 }
 
 QImage loadWithQt(const QString& path, QString* detail) {
-    QImageReader reader(path);
+    // Only Qt's BMP reader: no other plug-in sees the file.
+    QImageReader reader(path, QByteArrayLiteral("BMP"));
+    reader.setDecideFormatFromContent(false);
     const QSize size = reader.size();
     if (size.isValid()) {
         *detail = pictureSizeError(size.width(), size.height());
@@ -349,17 +351,50 @@ QString lowerExtension(const QString& path) {
     return QFileInfo(path).suffix().toLower();
 }
 
+// The kinds of picture file the program reads, told by their first bytes.
+enum class PictureKind { Missing, Png, Jpeg, Bmp, Other };
+
+PictureKind pictureKindOf(const QString& path) {
+    // Pipes, sockets and devices are not opened: opening a pipe blocks.
+    const QFileInfo info(path);
+    if (!info.exists())
+        return PictureKind::Missing;
+    if (!info.isFile())
+        return PictureKind::Other;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return PictureKind::Missing;
+    const QByteArray head = file.read(8);
+    if (head.startsWith("\x89PNG\r\n\x1a\n"))
+        return PictureKind::Png;
+    if (head.startsWith("\xff\xd8\xff"))
+        return PictureKind::Jpeg;
+    if (head.startsWith("BM"))
+        return PictureKind::Bmp;
+    return PictureKind::Other;
+}
+
 } // namespace
 
 IoResult loadPictureFile(const QString& path, QImage& picture) {
-    const QString extension = lowerExtension(path);
     QString detail;
-    if (extension == u"jpg")
-        picture = loadJpegFile(path, &detail);
-    else if (extension == u"png")
+    picture = QImage();
+    switch (pictureKindOf(path)) {
+    case PictureKind::Missing:
+        break;
+    case PictureKind::Png:
         picture = loadPngFile(path, &detail);
-    else
+        break;
+    case PictureKind::Jpeg:
+        picture = loadJpegFile(path, &detail);
+        break;
+    case PictureKind::Bmp:
         picture = loadWithQt(path, &detail);
+        break;
+    case PictureKind::Other:
+        detail = QStringLiteral("Kein PNG-, JPEG- oder BMP-Bild");
+        break;
+    }
 
     if (!picture.isNull())
         picture = picture.convertToFormat(QImage::Format_ARGB32);

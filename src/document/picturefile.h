@@ -7,11 +7,12 @@
 
 namespace quorvel {
 
-// Loads a picture file, choosing the decoder by the lower-cased extension:
-// ".jpg" JPEG (greyscale, RGB and CMYK), ".png" PNG (alpha kept as in
-// documents), anything else the general loader (BMP and what Qt reads). The
-// size limits of pngcodec.h apply to every kind. `picture` becomes
-// Format_ARGB32. On failure `picture` is null and the one message is
+// Loads a picture file, choosing the decoder by the file's first bytes:
+// JPEG (greyscale, RGB and CMYK), PNG (alpha kept as in documents) or a
+// Windows bitmap; anything else (and anything that is not a regular file,
+// which is never opened) is refused with the reason "Kein PNG-, JPEG- oder
+// BMP-Bild". The size limits of pngcodec.h apply to every kind. The result is
+// Format_ARGB32. On failure a null image and in `error`
 // "Bilddatei konnte nicht gelesen werden: " + path, followed by "\r\n" and a
 // short German reason when one is known (the reason is the detail as well).
 // The caller shows the wait cursor.

@@ -49,7 +49,24 @@ QRect placeCard(QPoint p, QSize g, int seite, int abstand)
 
 QPoint cardPoint(const ObjDataTyp& o, QSize pagePicture)
 {
-    return QPoint(rnd(o.Kx * pagePicture.width()), rnd(o.Ky * pagePicture.height()));
+    return pagePoint(o.Kx, o.Ky, pagePicture);
+}
+
+QPoint pagePoint(double x, double y, QSize pagePicture)
+{
+    // Far beyond the page a card is invisible anyway; the bound keeps the
+    // placement arithmetic (point + gap + card size) far from int overflow.
+    const auto bounded = [](double fraction, int side) {
+        const double limit = 4.0 * std::max(1, side);
+        return rnd(std::clamp(fraction * side, -limit, limit));
+    };
+    return QPoint(bounded(x, pagePicture.width()), bounded(y, pagePicture.height()));
+}
+
+bool hasFinitePosition(const ObjDataTyp& o)
+{
+    return std::isfinite(o.Kx) && std::isfinite(o.Ky) &&
+           (o.Sline != 1 || (std::isfinite(o.Sx) && std::isfinite(o.Sy)));
 }
 
 void rememberCard(ObjDataTyp& o, const QRect& card, QSize pagePicture)

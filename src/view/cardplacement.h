@@ -36,6 +36,15 @@ QRect placeCard(QPoint punkt, QSize groesse, int seite, int abstand);
 // The card point of an object in page picture pixels.
 QPoint cardPoint(const ObjDataTyp& objekt, QSize pagePicture);
 
+// A page point (fractions) in page picture pixels, bounded to four page
+// sizes around the page so that no value from a file overflows what is
+// computed from it. The stored fractions stay as they are.
+QPoint pagePoint(double x, double y, QSize pagePicture);
+
+// Whether the card position (and the target point of a target line) are
+// numbers: an object with a NaN or infinite position is not drawn at all.
+bool hasFinitePosition(const ObjDataTyp& o);
+
 // Records a drawn card in `KartRect` (fractions of the page) and its size in
 // `KartBreite`/`KartHoehe`.
 void rememberCard(ObjDataTyp& objekt, const QRect& card, QSize pagePicture);

@@ -13,10 +13,6 @@ namespace quorvel {
 
 namespace {
 
-// Beyond this many cached layouts the cache starts afresh; a document rarely
-// has more than a few hundred texts.
-constexpr size_t kMaxCacheEintraege = 4096;
-
 QString mitZeilentrennern(const QString& text)
 {
     QString result = text;
@@ -79,12 +75,28 @@ TypesetText::TypesetText(const QString& text, const QFont& font, int maxBreite)
     m_groesse = QSize(int(std::ceil(breitest)), m_zeilenHoehe * lineCount());
 }
 
+size_t TypesetText::approximateBytes() const
+{
+    // The text, its glyphs and the line records, generously.
+    return sizeof(TypesetText) + size_t(m_layout.text().size()) * 64 +
+           m_zeilenBreiten.size() * 64;
+}
+
 void TypesetText::draw(QPainter& painter, const QRect& rect, int tAusr) const
 {
     const int hoehe = m_groesse.height();
     const int oben = hoehe <= rect.height() ? rect.top() + (rect.height() - hoehe) / 2
                                             : rect.top() - m_zeilenHoehe / 4;
-    for (int i = 0; i < m_layout.lineCount(); ++i) {
+    // Lines stand m_zeilenHoehe apart from `oben`; one line more on each side
+    // keeps glyphs that reach beyond their line.
+    const int zeilen = m_layout.lineCount();
+    int erste = 0;
+    int letzte = zeilen - 1;
+    if (m_zeilenHoehe > 0) {
+        erste = std::clamp((rect.top() - oben) / m_zeilenHoehe - 1, 0, zeilen);
+        letzte = std::clamp((rect.bottom() - oben) / m_zeilenHoehe + 1, -1, zeilen - 1);
+    }
+    for (int i = erste; i <= letzte; ++i) {
         const QTextLine line = m_layout.lineAt(i);
         const double frei = rect.width() - m_zeilenBreiten[size_t(i)];
         double x = rect.left();
@@ -96,6 +108,16 @@ void TypesetText::draw(QPainter& painter, const QRect& rect, int tAusr) const
     }
 }
 
+std::vector<int> shrinkSizes(int startGroesse)
+{
+    std::vector<int> groessen{std::max(1, startGroesse)};
+    while (groessen.back() > 3)
+        groessen.push_back(std::min(groessen.back() - 1, rnd(groessen.back() * 0.9)));
+    return groessen;
+}
+
+CardTextCache::CardTextCache(size_t budgetBytes) : m_eintraege(budgetBytes) {}
+
 std::shared_ptr<const TypesetText> CardTextCache::setzeFest(const QString& text,
                                                               const QFont& font, int maxBreite)
 {
@@ -104,13 +126,10 @@ std::shared_ptr<const TypesetText> CardTextCache::setzeFest(const QString& text,
     key += QString::number(maxBreite);
     key += u'\x1f';
     key += text;
-    auto it = m_eintraege.find(key);
-    if (it != m_eintraege.end())
-        return it->second;
-    if (m_eintraege.size() >= kMaxCacheEintraege)
-        m_eintraege.clear();
+    if (auto* kept = m_eintraege.find(key))
+        return *kept;
     auto gesetzt = std::make_shared<const TypesetText>(text, font, maxBreite);
-    m_eintraege.emplace(std::move(key), gesetzt);
+    m_eintraege.insert(key, gesetzt, gesetzt->approximateBytes() + size_t(key.size()) * 2);
     return gesetzt;
 }
 
@@ -123,12 +142,43 @@ std::shared_ptr<const TypesetText> CardTextCache::setze(const QString& text,
     int groesse = std::max(1, startGroesse);
     if (groesse > 3 && groesse / 4 > maxHoehe)
         groesse = std::max(3, maxHoehe);
-    for (;;) {
-        auto gesetzt = setzeFest(text, objektSchrift(family, groesse, stil), maxBreite);
-        if (gesetzt->groesse().height() <= maxHoehe || groesse <= 3)
-            return gesetzt;
-        groesse = std::min(groesse - 1, rnd(groesse * 0.9));
+
+    QString key = family;
+    for (int zahl : {groesse, stil, maxBreite, maxHoehe})
+        key += u'\x1e' + QString::number(zahl);
+    key += u'\x1e';
+    key += text;
+    if (auto* kept = m_eintraege.find(key))
+        return *kept;
+
+    // Every source line is at least one screen line: sizes whose line height
+    // times the line count is taller than the room need no layout at all.
+    const qsizetype quellZeilen = 1 + text.count(u'\n') + text.count(u'\r') -
+                                  text.count(QStringLiteral("\r\n"));
+    const std::vector<int> groessen = shrinkSizes(groesse);
+    size_t lo = 0;
+    size_t hi = groessen.size() - 1; // the last size is taken whether it fits or not
+    while (lo < hi && double(quellZeilen) *
+                              lineHeightPx(objektSchrift(family, groessen[lo], stil)) >
+                          maxHoehe)
+        ++lo;
+    std::shared_ptr<const TypesetText> gefunden;
+    while (lo < hi) {
+        const size_t mitte = lo + (hi - lo) / 2;
+        auto probe = std::make_shared<const TypesetText>(
+            text, objektSchrift(family, groessen[mitte], stil), maxBreite);
+        if (probe->groesse().height() <= maxHoehe) {
+            hi = mitte;
+            gefunden = std::move(probe);
+        } else {
+            lo = mitte + 1;
+        }
     }
+    if (!gefunden || groessen[lo] != gefunden->font().pixelSize())
+        gefunden = std::make_shared<const TypesetText>(
+            text, objektSchrift(family, groessen[lo], stil), maxBreite);
+    m_eintraege.insert(key, gefunden, gefunden->approximateBytes() + size_t(key.size()) * 2);
+    return gefunden;
 }
 
 } // namespace quorvel

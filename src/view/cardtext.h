@@ -6,8 +6,9 @@
 #include <QString>
 #include <QTextLayout>
 #include <memory>
-#include <unordered_map>
 #include <vector>
+
+#include "lrucache.h"
 
 class QPainter;
 
@@ -39,10 +40,14 @@ public:
     const QFont& font() const { return m_font; }
     QSize groesse() const { return m_groesse; } // widest line x number of lines
     int lineCount() const { return int(m_zeilenBreiten.size()); }
+    int lineHeight() const { return m_zeilenHoehe; }
+    // A rough count of the bytes the layout keeps, for the cache's budget.
+    size_t approximateBytes() const;
 
     // Draws the lines into `rect` with the painter's pen: horizontally by
     // `TAusr` (0 left, 1 centred, 2 right), vertically centred when the text
-    // fits, otherwise top-aligned and moved up by a quarter line.
+    // fits, otherwise top-aligned and moved up by a quarter line. Lines that
+    // lie wholly outside `rect` are left out.
     void draw(QPainter& painter, const QRect& rect, int tAusr) const;
 
 private:
@@ -53,25 +58,40 @@ private:
     QSize m_groesse;
 };
 
-// Lays out card texts and keeps the results: a composition draws the same
-// texts at the same sizes again and again (every query field twice).
+// The sizes the shrink-to-fit loop of a card tries, from `startGroesse`
+// (already bounded by the room) down: each next one is
+// min(size - 1, round(size x 0.9)), the last one is at most 3.
+std::vector<int> shrinkSizes(int startGroesse);
+
+// Lays out card texts and keeps the final layouts: a composition draws the
+// same texts at the same sizes again and again (every query field twice).
+// The kept layouts are bounded in bytes; the least recently used go first.
 class CardTextCache {
 public:
+    explicit CardTextCache(size_t budgetBytes = kDefaultBudget);
+
     // The text set with word wrap at `maxBreite` in `family` with `stil`,
     // starting at `startGroesse` pixels. While it is taller than `maxHoehe` and
     // the size is above 3, the size becomes min(size - 1, round(size x 0.9)).
+    // The result is that of trying every size in turn, found by a binary
+    // search over the sizes (a text never gets taller at a smaller size), so
+    // a long text costs a few layouts, not one per size; only the final
+    // layout is kept.
     std::shared_ptr<const TypesetText> setze(const QString& text, const QString& family,
                                                int startGroesse, int stil, int maxBreite,
                                                int maxHoehe);
 
-    // The text set once at exactly `groesse`, without shrinking.
+    // The text set once at exactly the font's size, without shrinking.
     std::shared_ptr<const TypesetText> setzeFest(const QString& text, const QFont& font,
                                                    int maxBreite);
 
     void clear() { m_eintraege.clear(); }
+    size_t usedBytes() const { return m_eintraege.usedBytes(); }
+
+    static constexpr size_t kDefaultBudget = size_t(64) << 20;
 
 private:
-    std::unordered_map<QString, std::shared_ptr<const TypesetText>> m_eintraege;
+    LruCache<QString, std::shared_ptr<const TypesetText>> m_eintraege;
 };
 
 } // namespace quorvel

@@ -5,6 +5,7 @@
 
 #include <QCollator>
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <numeric>
 #include <utility>
@@ -13,18 +14,78 @@ namespace quorvel {
 
 namespace {
 
-// A selection sort that always swaps the first smallest remaining element into
-// place: its (unstable) order for equal keys is part of what users see.
-template <typename Less> void auswahlSortieren(std::vector<int>& liste, Less kleiner)
+// Orders `liste` exactly as a selection sort that always swaps the first
+// smallest remaining element into place: its (unstable) order for equal keys
+// is part of what users see. `rang` gives each element's key as a dense rank
+// (equal keys, equal ranks). A tree of minima over the positions finds each
+// step's first smallest element in O(log n), so thousands of fields sort in
+// O(n log n) instead of O(n^2).
+void auswahlSortieren(std::vector<int>& liste, const std::vector<int>& rang)
 {
-    for (size_t i = 0; i < liste.size(); ++i) {
-        size_t kleinster = i;
-        for (size_t j = i + 1; j < liste.size(); ++j) {
-            if (kleiner(liste[j], liste[kleinster]))
-                kleinster = j;
-        }
+    const size_t n = liste.size();
+    if (n < 2)
+        return;
+    size_t breite = 1;
+    while (breite < n)
+        breite *= 2;
+    // Leaf p holds the position p; a node holds the position of its range's
+    // first smallest rank, or n for none.
+    std::vector<size_t> baum(2 * breite, n);
+    const auto besser = [&](size_t a, size_t b) {
+        if (a == n || b == n)
+            return a == n ? b : a;
+        const int ra = rang[size_t(liste[a])];
+        const int rb = rang[size_t(liste[b])];
+        return rb < ra ? b : a; // ties: the earlier position
+    };
+    const auto setze = [&](size_t position, size_t wert) {
+        size_t k = breite + position;
+        baum[k] = wert;
+        for (k /= 2; k >= 1; k /= 2)
+            baum[k] = besser(baum[2 * k], baum[2 * k + 1]);
+    };
+    for (size_t p = 0; p < n; ++p)
+        baum[breite + p] = p;
+    for (size_t k = breite - 1; k >= 1; --k)
+        baum[k] = besser(baum[2 * k], baum[2 * k + 1]);
+
+    for (size_t i = 0; i + 1 < n; ++i) {
+        const size_t kleinster = baum[1];
         std::swap(liste[i], liste[kleinster]);
+        // Position i is placed for good; the swapped element moved to kleinster.
+        setze(i, n);
+        if (kleinster != i)
+            setze(kleinster, kleinster);
     }
+}
+
+// Dense ranks of the objects in `liste` under `kleiner`, a strict weak order.
+template <typename Less>
+std::vector<int> raenge(const std::vector<int>& liste, size_t objektAnzahl, Less kleiner)
+{
+    std::vector<int> sortiert = liste;
+    std::sort(sortiert.begin(), sortiert.end(), kleiner);
+    std::vector<int> rang(objektAnzahl, 0);
+    int r = 0;
+    for (size_t k = 0; k < sortiert.size(); ++k) {
+        if (k > 0 && kleiner(sortiert[k - 1], sortiert[k]))
+            ++r;
+        rang[size_t(sortiert[k])] = r;
+    }
+    return rang;
+}
+
+// Positions as a total order: a NaN from a file sorts after every number.
+bool vorPosition(double a, double b)
+{
+    if (std::isnan(a))
+        return false;
+    return std::isnan(b) || a < b;
+}
+
+bool gleichePosition(double a, double b)
+{
+    return (std::isnan(a) && std::isnan(b)) || a == b;
 }
 
 void ordne(const Document& document, std::vector<int>& liste)
@@ -33,15 +94,17 @@ void ordne(const Document& document, std::vector<int>& liste)
     if (document.header.GeordnetArt == 1) {
         QCollator collator;
         collator.setCaseSensitivity(Qt::CaseInsensitive);
-        auswahlSortieren(liste, [&](int a, int b) {
-            return collator.compare(objekte[size_t(a)].Cap, objekte[size_t(b)].Cap) < 0;
-        });
+        auswahlSortieren(liste, raenge(liste, objekte.size(), [&](int a, int b) {
+                             return collator.compare(objekte[size_t(a)].Cap,
+                                                     objekte[size_t(b)].Cap) < 0;
+                         }));
     } else {
-        auswahlSortieren(liste, [&](int a, int b) {
-            const ObjDataTyp& oa = objekte[size_t(a)];
-            const ObjDataTyp& ob = objekte[size_t(b)];
-            return oa.Ky < ob.Ky || (oa.Ky == ob.Ky && oa.Kx < ob.Kx);
-        });
+        auswahlSortieren(liste, raenge(liste, objekte.size(), [&](int a, int b) {
+                             const ObjDataTyp& oa = objekte[size_t(a)];
+                             const ObjDataTyp& ob = objekte[size_t(b)];
+                             return vorPosition(oa.Ky, ob.Ky) ||
+                                    (gleichePosition(oa.Ky, ob.Ky) && vorPosition(oa.Kx, ob.Kx));
+                         }));
     }
 }
 

@@ -25,10 +25,11 @@ constexpr Farbwert kAbdeckRand = 0xBB7D46;
 // Cloze gaps are at least this many "X" wide; the cap only guards against
 // absurd values from a file.
 constexpr int kMaxMinLuecke = 200;
-// Beyond this many kept scaled pictures or finished cards the store starts
-// afresh; a document rarely has more than a few hundred.
-constexpr size_t kMaxBilder = 512;
-constexpr size_t kMaxFertigeKarten = 2048;
+
+size_t bildBytes(const QImage& bild)
+{
+    return size_t(std::max<qsizetype>(0, bild.sizeInBytes())) + 256;
+}
 
 int kartenMindestBreite(double s)
 {
@@ -122,7 +123,7 @@ size_t ObjectDrawer::PictureHash::operator()(const PictureKey& k) const noexcept
 void drawTargetLine(QPainter& painter, const ObjDataTyp& o, QSize pagePicture)
 {
     const int dicke = std::clamp(o.LinieDicke, 1, 5);
-    const QPoint von(rnd(o.Sx * pagePicture.width()), rnd(o.Sy * pagePicture.height()));
+    const QPoint von = pagePoint(o.Sx, o.Sy, pagePicture);
     const QPoint nach = cardPoint(o, pagePicture);
     const bool geglaettet = painter.testRenderHint(QPainter::Antialiasing);
     if (geglaettet)
@@ -189,31 +190,102 @@ QRect numberBadgeRect(const QRect& card, double s)
     return plakettenKreis(card, s).toAlignedRect().adjusted(-1, -1, 1, 1);
 }
 
+namespace {
+
+// Letter labels of high numbers are a letter and hundreds of apostrophes
+// (thousands of fields): their width is worked out from the advances
+// instead of shaping the whole label for every size tried.
+constexpr qsizetype kShortLabel = 16;
+
+bool isLetterLabel(const QString& text)
+{
+    if (text.size() <= kShortLabel)
+        return false;
+    for (qsizetype i = 1; i < text.size(); ++i) {
+        if (text[i] != u'\'')
+            return false;
+    }
+    return true;
+}
+
+double labelWidth(const QFontMetricsF& metrics, const QString& text)
+{
+    if (!isLetterLabel(text))
+        return metrics.horizontalAdvance(text);
+    return metrics.horizontalAdvance(text.left(2)) +
+           double(text.size() - 2) * metrics.horizontalAdvance(QStringLiteral("'"));
+}
+
+} // namespace
+
+int numberBadgeTextSize(const QString& text, double s)
+{
+    // The label shrinks pixel by pixel until it fits the badge: the largest
+    // size up to round(16 x S) at which it fits, else 1, found by halving
+    // (a label never gets wider at a smaller size).
+    const double platz = plakettenKreis(QRect(0, 0, 1, 1), s).width() - 4;
+    const auto passt = [&](int groesse) {
+        return labelWidth(QFontMetricsF(titleFont(groesse)), text) <= platz;
+    };
+    int lo = 1; // always taken
+    int hi = std::max(1, rnd(16.0 * s));
+    if (passt(hi))
+        return hi;
+    while (hi - lo > 1) {
+        const int mitte = lo + (hi - lo) / 2;
+        if (passt(mitte))
+            lo = mitte;
+        else
+            hi = mitte;
+    }
+    return lo;
+}
+
 void drawNumberBadge(QPainter& painter, const QRect& card, const QString& text, double s)
 {
     const QRectF kreis = plakettenKreis(card, s);
     paintEllipse(painter, kreis, colourFromValue(kAbdeckRand), Qt::white);
-    int groesse = std::max(1, rnd(16.0 * s));
-    QFont font = titleFont(groesse);
-    while (groesse > 1 && QFontMetricsF(font).horizontalAdvance(text) > kreis.width() - 4)
-        font.setPixelSize(--groesse);
-    drawCentred(painter, kreis.center(), text, font, Qt::white);
+    const QFont font = titleFont(numberBadgeTextSize(text, s));
+    if (!isLetterLabel(text)) {
+        drawCentred(painter, kreis.center(), text, font, Qt::white);
+        return;
+    }
+    // A label far wider than the badge: only the apostrophes that can reach
+    // the badge's surroundings are drawn, where the whole label would put them.
+    const QFontMetricsF metrics(font);
+    const double strich = std::max(0.01, metrics.horizontalAdvance(QStringLiteral("'")));
+    const double links = kreis.center().x() - labelWidth(metrics, text) / 2;
+    const double kopf = metrics.horizontalAdvance(text.left(1));
+    const double rand = 2.0 * kreis.width();
+    const qsizetype erste = std::clamp<qsizetype>(
+        qsizetype((kreis.left() - rand - links - kopf) / strich), 0, text.size() - 1);
+    const qsizetype letzte = std::clamp<qsizetype>(
+        qsizetype((kreis.right() + rand - links - kopf) / strich) + 1, erste, text.size() - 1);
+    const double hoehe = metrics.ascent() + metrics.descent();
+    const double y = kreis.center().y() - hoehe / 2 + metrics.ascent();
+    painter.setFont(font);
+    painter.setPen(QColor(Qt::white));
+    painter.drawText(QPointF(links, y), text.left(1));
+    painter.drawText(QPointF(links + kopf + double(erste) * strich, y),
+                     QString(letzte - erste, u'\''));
 }
 
 const QImage& ObjectDrawer::scaledPicture(const QImage& bild, QSize groesse)
 {
     const PictureKey schluessel{bild.cacheKey(), groesse.width(), groesse.height()};
-    auto it = m_bilder.find(schluessel);
-    if (it != m_bilder.end())
-        return it->second;
-    if (m_bilder.size() >= kMaxBilder)
-        m_bilder.clear();
+    if (const QImage* kept = m_bilder.find(schluessel))
+        return *kept;
     QImage skaliert = bild.size() == groesse
                           ? bild
                           : bild.scaled(groesse, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     if (skaliert.format() != QImage::Format_ARGB32_Premultiplied)
         skaliert.convertTo(QImage::Format_ARGB32_Premultiplied);
-    return m_bilder.emplace(schluessel, std::move(skaliert)).first->second;
+    const size_t bytes = bildBytes(skaliert);
+    if (const QImage* kept = m_bilder.insert(schluessel, skaliert, bytes))
+        return *kept;
+    // Larger than the whole store: kept only until the next picture.
+    m_uebergross = std::move(skaliert);
+    return m_uebergross;
 }
 
 ObjectDrawer::Card ObjectDrawer::miss(const DrawContext& kontext, ObjDataTyp& o)
@@ -226,7 +298,12 @@ ObjectDrawer::Card ObjectDrawer::miss(const DrawContext& kontext, ObjDataTyp& o)
     const Typ typ = typOf(o);
     if (isPoint(typ) || isButton(typ)) {
         card.art = Card::Art::Punkt;
-        const int d = isNavigationButton(typ) ? kartenMindestBreite(s) : pointDiameter(o, s);
+        // A long title makes a wide point, but never one wider than the page.
+        const int seiteKurz = std::max(1, std::min(kontext.pagePicture.width(),
+                                                   kontext.pagePicture.height()));
+        const int d = isNavigationButton(typ)
+                          ? kartenMindestBreite(s)
+                          : std::min(pointDiameter(o, s), std::max(seiteKurz, kartenMindestBreite(s)));
         card.rect = placeCard(punkt, QSize(d, d), SideCentred, 0);
         return card;
     }
@@ -259,13 +336,19 @@ ObjectDrawer::Card ObjectDrawer::miss(const DrawContext& kontext, ObjDataTyp& o)
     const int rand = textRand(s);
     card.text = m_texte.setze(o.Cap, kontext.header.Schriftart, pixelGroesse, o.Stil & 15,
                                grenzen.width() - 2 * rand, grenzen.height());
-    QSize groesse = card.text->groesse();
-    groesse.rwidth() = std::max(groesse.width() + 2 * rand, kartenMindestBreite(s));
+    // A word wider than the room, or a text that stays taller than the room
+    // at the smallest size, is cut at the room's edge: no card is larger than
+    // its bounds (the page or its table cell).
+    QSize groesse = card.text->groesse().boundedTo(grenzen);
+    groesse.rwidth() = std::max(std::min(groesse.width() + 2 * rand, grenzen.width()),
+                                kartenMindestBreite(s));
     if (typ == Typ::ClozeGap) {
         const int luecke = std::clamp(kontext.header.MinLuecke, 0, kMaxMinLuecke);
         const QFontMetricsF metrics(card.text->font());
         groesse.rwidth() = std::max(
-            groesse.width(), int(std::ceil(metrics.horizontalAdvance(QString(luecke, u'X')))));
+            groesse.width(),
+            std::min(grenzen.width(),
+                     int(std::ceil(metrics.horizontalAdvance(QString(luecke, u'X'))))));
         groesse.rheight() += 4;
     }
     card.rect = placeCard(punkt, groesse, seite, abstand);
@@ -405,27 +488,34 @@ QRect ObjectDrawer::drawCard(QPainter& painter, const DrawContext& kontext, ObjD
         return bereich;
     }
 
-    QString schluessel = cardKey(kontext, o, card, art);
-    auto it = m_fertigeKarten.find(schluessel);
-    if (it == m_fertigeKarten.end()) {
-        if (m_fertigeKarten.size() >= kMaxFertigeKarten)
-            m_fertigeKarten.clear();
-        FinishedCard fertig{QImage(bereich.size(), QImage::Format_ARGB32_Premultiplied),
-                            bereich.topLeft() - card.rect.topLeft(), card.text};
-        fertig.bild.fill(Qt::transparent);
-        QPainter kartenMaler(&fertig.bild);
-        kartenMaler.translate(-bereich.topLeft());
-        drawContent(kartenMaler, kontext, o, card, art);
-        kartenMaler.end();
-        it = m_fertigeKarten.emplace(std::move(schluessel), std::move(fertig)).first;
+    const QString schluessel = cardKey(kontext, o, card, art);
+    if (const FinishedCard* kept = m_fertigeKarten.find(schluessel)) {
+        painter.drawImage(card.rect.topLeft() + kept->versatz, kept->bild);
+        return bereich;
     }
-    painter.drawImage(card.rect.topLeft() + it->second.versatz, it->second.bild);
+    FinishedCard fertig{QImage(bereich.size(), QImage::Format_ARGB32_Premultiplied),
+                        bereich.topLeft() - card.rect.topLeft(), card.text};
+    if (fertig.bild.isNull()) {
+        // No memory for a copy: draw the card straight onto the page.
+        drawContent(painter, kontext, o, card, art);
+        return bereich;
+    }
+    fertig.bild.fill(Qt::transparent);
+    QPainter kartenMaler(&fertig.bild);
+    kartenMaler.translate(-bereich.topLeft());
+    drawContent(kartenMaler, kontext, o, card, art);
+    kartenMaler.end();
+    painter.drawImage(card.rect.topLeft() + fertig.versatz, fertig.bild);
+    const size_t bytes = bildBytes(fertig.bild) + size_t(schluessel.size()) * 2;
+    m_fertigeKarten.insert(schluessel, std::move(fertig), bytes);
     return bereich;
 }
 
 QRect ObjectDrawer::draw(QPainter& painter, const DrawContext& kontext, ObjDataTyp& objekt,
                             DrawMode art, bool currentTarget)
 {
+    if (!hasFinitePosition(objekt))
+        return QRect();
     if (art != DrawMode::TargetOnly && objekt.Sline == 1)
         drawTargetLine(painter, objekt, kontext.pagePicture);
     if (showsExerciseMark(kontext, objekt, art))
@@ -444,6 +534,7 @@ void ObjectDrawer::clear()
 {
     m_texte.clear();
     m_bilder.clear();
+    m_uebergross = QImage();
     m_fertigeKarten.clear();
 }
 

@@ -5,7 +5,7 @@
 
 #include <QImage>
 #include <QRect>
-#include <unordered_map>
+#include "lrucache.h"
 
 class QPainter;
 
@@ -48,6 +48,11 @@ public:
     // Forgets the kept texts and pictures.
     void clear();
 
+    // The bytes the kept scaled pictures and finished cards may take; the
+    // least recently used go first.
+    static constexpr size_t kPictureBudget = size_t(128) << 20;
+    static constexpr size_t kFinishedCardBudget = size_t(128) << 20;
+
 private:
     struct Card;
     Card miss(const DrawContext& kontext, ObjDataTyp& objekt);
@@ -70,7 +75,8 @@ private:
     struct PictureHash {
         size_t operator()(const PictureKey& k) const noexcept;
     };
-    std::unordered_map<PictureKey, QImage, PictureHash> m_bilder;
+    LruCache<PictureKey, QImage, PictureHash> m_bilder{kPictureBudget};
+    QImage m_uebergross; // the last scaled picture too large for the store
 
     // A finished card (text card, cover, point) relative to its card rectangle.
     struct FinishedCard {
@@ -78,7 +84,7 @@ private:
         QPoint versatz;
         std::shared_ptr<const TypesetText> text; // keeps the key's text alive
     };
-    std::unordered_map<QString, FinishedCard> m_fertigeKarten;
+    LruCache<QString, FinishedCard> m_fertigeKarten{kFinishedCardBudget};
 };
 
 // The target line from (`Sx`, `Sy`) to (`Kx`, `Ky`) in `LinieFarbe`, `LinieDicke`
@@ -90,6 +96,10 @@ void drawTargetLine(QPainter& painter, const ObjDataTyp& objekt, QSize pagePictu
 // frame and a centred "?" in "Arial" at round(22 x S) pixels, shrunk until it
 // fits the height. Returns the "?"'s pixel size.
 int drawCover(QPainter& painter, const QRect& card, double s);
+
+// The pixel size of a badge's label: round(16 x S), shrunk pixel by pixel
+// until the label fits the badge, at least 1.
+int numberBadgeTextSize(const QString& text, double s);
 
 // The round badge of diameter round(30 x S) centred on `card` with `text`.
 void drawNumberBadge(QPainter& painter, const QRect& card, const QString& text, double s);

@@ -16,11 +16,14 @@ TopicList readTopicList(const QString& folder)
     const QDir dir(folder);
     if (folder.isEmpty() || !dir.exists())
         return list;
-    const QFileInfoList files = dir.entryInfoList({QStringLiteral("*.qvl")},
-                                                  QDir::Files | QDir::Hidden | QDir::System,
-                                                  QDir::NoSort);
+    // Regular files only: a pipe, socket or device named *.qvl is never
+    // opened (opening a pipe blocks until a writer comes).
+    const QFileInfoList files =
+        dir.entryInfoList({QStringLiteral("*.qvl")}, QDir::Files | QDir::Hidden, QDir::NoSort);
     list.reserve(static_cast<size_t>(files.size()));
     for (const QFileInfo& file : files) {
+        if (!file.isFile())
+            continue;
         DokumentKopf kopf;
         if (!readDocumentHeader(file.filePath(), kopf))
             continue;

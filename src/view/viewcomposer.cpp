@@ -1,5 +1,6 @@
 #include "viewcomposer.h"
 
+#include "cardplacement.h"
 #include "document.h"
 #include "viewgeometry.h"
 
@@ -47,8 +48,8 @@ void kopiereBild(QImage& ziel, const QImage& von)
 
 QRect linienUmriss(const ObjDataTyp& o, QSize pagePicture)
 {
-    const QPoint von(qRound(o.Sx * pagePicture.width()), qRound(o.Sy * pagePicture.height()));
-    const QPoint nach(qRound(o.Kx * pagePicture.width()), qRound(o.Ky * pagePicture.height()));
+    const QPoint von = pagePoint(o.Sx, o.Sy, pagePicture);
+    const QPoint nach = pagePoint(o.Kx, o.Ky, pagePicture);
     return QRect(von, nach).normalized().adjusted(-4, -4, 4, 4);
 }
 

@@ -31,11 +31,18 @@ void appendString(QByteArray& out, const QByteArray& bytes)
 
 QByteArray pngBytes(const QImage& picture)
 {
+    // Documents with many copies of one large picture encode it once.
+    static qint64 lastKey = 0;
+    static QByteArray lastBytes;
+    if (!picture.isNull() && picture.cacheKey() == lastKey)
+        return lastBytes;
     // Qt's own PNG writer: an independent producer of valid streams.
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     picture.save(&buffer, "PNG");
+    lastKey = picture.cacheKey();
+    lastBytes = bytes;
     return bytes;
 }
 

@@ -569,3 +569,33 @@ TEST(DocumentReaderHostile, OversizedClusterTableStopsBeforeColumnBackgrounds)
     EXPECT_EQ(doc.header.LueckentabelleSpaltenHtgd[0], (SpaltenHintergrund{0xBEFF7F, 50}));
     EXPECT_EQ(doc.header.Kreuzwort.KGFeldHtgdCol, 0xF0F0F0u);
 }
+
+TEST(DocumentReader, PicturesBeyondTheDocumentsBudgetAreRefusedWithAMessage)
+{
+    // Three 16 x 16 pictures of 1 KiB each: two fit a budget of 2 KiB plus
+    // the base picture's bytes, the third does not.
+    DocBuilder builder;
+    builder.basisbild = testPicture(4, 4);
+    TestObject picture = pointObject(7);
+    picture.Bild = testPicture(16, 16);
+    builder.objects = {picture, picture, picture};
+    const QByteArray bytes = builder.build();
+    const qint64 perPicture = 16 * 16 * 4;
+    for (const auto& [budget, ok] : {std::pair{3 * perPicture + 64, true},
+                                     std::pair{2 * perPicture + 64, false}}) {
+        Document doc;
+        QBuffer buffer;
+        buffer.setData(bytes);
+        buffer.open(QIODevice::ReadOnly);
+        ReadOptions options{noLayouts()};
+        options.pictureBudget = budget;
+        const IoResult result = readDocumentStream(buffer, doc, options);
+        EXPECT_EQ(result.ok, ok) << budget;
+        EXPECT_EQ(result.messages.contains(msgPicturesTooLarge()), !ok);
+        if (!ok) {
+            EXPECT_TRUE(result.detail.contains(msgPicturesTooLarge()))
+                << result.detail.toStdString();
+        }
+    }
+    EXPECT_TRUE(msgPicturesTooLarge().contains(QStringLiteral("1536 MB")));
+}

@@ -292,3 +292,35 @@ TEST_F(PictureFileTest, FailedSaveGivesMessageAndLeavesEarlierFile) {
 }
 
 } // namespace
+
+// The kind of a picture file is told by its content: a PNG named ".bmp" is
+// read as PNG, and formats other than PNG, JPEG and BMP never reach a decoder,
+// whatever their name.
+TEST_F(PictureFileTest, ReadsOnlyPngJpegAndBmpByContent) {
+    const QImage source = blockPicture();
+    const QString png = path(QStringLiteral("eigentlich-png.bmp"));
+    store(png, encodePng(source));
+    QImage loaded;
+    EXPECT_TRUE(loadPictureFile(png, loaded).ok);
+    EXPECT_EQ(loaded, source);
+
+    const struct {
+        const char* name;
+        QByteArray data;
+    } refused[] = {
+        {"verlauf.svg", QByteArray("<svg xmlns=\"http://www.w3.org/2000/svg\"><rect/></svg>")},
+        {"bild.gif", QByteArray("GIF89a\x01\x00\x01\x00\x00\x00\x00;", 19)},
+        {"symbol.ico", QByteArray("\x00\x00\x01\x00\x01\x00", 6)},
+        {"bild.png", QByteArray("keine Bilddaten")},
+    };
+    for (const auto& c : refused) {
+        SCOPED_TRACE(c.name);
+        const QString file = path(QString::fromLatin1(c.name));
+        store(file, c.data);
+        const IoResult result = loadPictureFile(file, loaded);
+        EXPECT_FALSE(result.ok);
+        EXPECT_TRUE(loaded.isNull());
+        EXPECT_EQ(result.messages.value(0), QStringLiteral("Bilddatei konnte nicht gelesen werden: ") + file +
+                             QStringLiteral("\r\nKein PNG-, JPEG- oder BMP-Bild"));
+    }
+}

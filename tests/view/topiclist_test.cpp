@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 using namespace quorvel;
@@ -140,4 +142,18 @@ TEST(TopicMenuPages, CaptionsAndNeighbours)
     EXPECT_EQ(neighbourEntry(0, -1, 5), 0);
     EXPECT_EQ(neighbourEntry(-1, 1, 5), 0);
     EXPECT_EQ(neighbourEntry(0, 1, 0), -1); // empty list: nothing to open
+}
+
+TEST(TopicList, SkipsPipesWithoutOpeningThem)
+{
+    QTemporaryDir temp;
+    ASSERT_TRUE(temp.isValid());
+    const QDir dir(temp.path());
+    writeDocument(dir.filePath(QStringLiteral("a.qvl")), QStringLiteral("Apfel"));
+    // Opening a pipe for reading blocks until a writer comes: the scan would hang.
+    const QByteArray pipe = QFile::encodeName(dir.filePath(QStringLiteral("b.qvl")));
+    ASSERT_EQ(::mkfifo(pipe.constData(), 0600), 0);
+    const TopicList list = readTopicList(temp.path());
+    ASSERT_EQ(list.size(), 1u);
+    EXPECT_EQ(list[0].titel, QStringLiteral("Apfel"));
 }

@@ -1,0 +1,98 @@
+// Composing and drawing the documents that once froze the learning view
+// (tests/document/hostiledocuments.h), each against an ordinary labelling
+// document at the same view size in the same run. Goal: every one at most
+// 20 x the ordinary document, and the whole run within 1 GB (measure with
+// /usr/bin/time -v). HOSTILE_SCALE (0..1, default 1) shrinks the documents.
+#include "document.h"
+#include "documentio.h"
+#include "layoutset.h"
+#include "hostiledocuments.h"
+#include "numbering.h"
+#include "randomgenerator.h"
+#include "timereporter.h"
+#include "viewcomposer.h"
+
+#include <QBuffer>
+#include <QGuiApplication>
+
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+using namespace quorvel;
+
+namespace {
+
+constexpr QSize kView(1024, 768);
+
+// The program's layouts of the document types.
+const LayoutSet& layouts()
+{
+    static const LayoutSet set = buildLayoutSet();
+    return set;
+}
+
+std::unique_ptr<Document> read(const QByteArray& bytes)
+{
+    auto document = std::make_unique<Document>();
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    const IoResult result = readDocumentStream(buffer, *document, ReadOptions{layouts()});
+    if (!result.ok)
+        std::fprintf(stderr, "not read: %s\n", qPrintable(result.detail));
+    return document;
+}
+
+// A fresh composer each time: nothing kept from an earlier drawing helps.
+void composeAndDraw(benchmark::State& state, const QByteArray& bytes, bool uncovered,
+                    int numbering)
+{
+    const std::unique_ptr<Document> document = read(bytes);
+    for (auto _ : state) {
+        RandomGenerator random(1);
+        coverAndNumber(*document, numbering, random);
+        if (uncovered) {
+            for (ObjDataTyp& o : document->objects)
+                o.AbfrageStatus = 0;
+        }
+        ViewComposer composer(*document, layouts());
+        composer.setViewArea(kView);
+        composer.rebuild();
+        benchmark::DoNotOptimize(composer.ansicht().constBits());
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+
+    const char* scaleText = std::getenv("HOSTILE_SCALE");
+    const double scale = scaleText ? std::atof(scaleText) : 1.0;
+    const QByteArray ordinary = ordinaryLabellingDocument();
+    benchmark::RegisterBenchmark("Ordinary", [&](benchmark::State& state) {
+        composeAndDraw(state, ordinary, false, NumberingOrdered);
+    })->Unit(benchmark::kMillisecond);
+    const std::vector<HostileDocument> documents = hostileDocuments(scale);
+    for (const HostileDocument& doc : documents) {
+        benchmark::RegisterBenchmark(doc.name, [&doc](benchmark::State& state) {
+            composeAndDraw(state, doc.bytes, doc.uncovered, doc.numbering);
+        })->Unit(benchmark::kMillisecond);
+    }
+
+    TimeReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    std::printf("\nview %d x %d, documents at scale %g\n", kView.width(), kView.height(), scale);
+    for (const HostileDocument& doc : documents) {
+        std::printf("%-28s %8.1f x the ordinary document (goal <= 20)\n", doc.name,
+                    reporter.ratio(doc.name, "Ordinary"));
+    }
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,156 @@
+#include "hostiledocuments.h"
+
+#include "docbuilder.h"
+
+#include <QImage>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int kQueryLabel = 0;
+constexpr int kFixedLabel = 1;
+constexpr int kInfoPoint = 2;
+constexpr int kFixedPicture = 7;
+constexpr int kNumberingOrdered = 1;
+
+int scaled(int n, double scale)
+{
+    return std::max(1, int(std::lround(n * scale)));
+}
+
+DocBuilder page()
+{
+    DocBuilder doc;
+    doc.basisbild = testPicture(870, 600);
+    return doc;
+}
+
+TestObject label(int typ, double x, double y, const QByteArray& cap, int fsize)
+{
+    TestObject o;
+    o.Typ = typ;
+    o.Sx = o.Kx = x;
+    o.Sy = o.Ky = y;
+    o.KAusr = 5;
+    o.capStored = cap;
+    o.Fsize = fsize;
+    return o;
+}
+
+// Positions spread over the page, the same every run.
+double spread(int i, int prime)
+{
+    return 0.02 + 0.96 * double((i * prime) % 997) / 997.0;
+}
+
+} // namespace
+
+std::vector<HostileDocument> hostileDocuments(double scale)
+{
+    std::vector<HostileDocument> docs;
+    const auto add = [&docs](const char* name, const DocBuilder& doc, bool uncovered = false,
+                             int numbering = kNumberingOrdered) {
+        docs.push_back({name, doc.build(), uncovered, numbering});
+    };
+
+    {
+        DocBuilder doc = page();
+        doc.objects = {label(kFixedLabel, 0.5, 0.5, QByteArray(scaled(2000, scale), 'w'), 100)};
+        add("LongWordFsize100", doc);
+        doc.objects = {label(kFixedLabel, 0.5, 0.5, QByteArray(scaled(20000, scale), 'w'), 30)};
+        add("VeryLongWordFsize30", doc);
+        doc.objects[0].Fsize = 100;
+        add("VeryLongWordFsize100", doc);
+    }
+    {
+        QByteArray cap;
+        for (int i = 0; i < scaled(5000, scale); ++i)
+            cap += "<B>";
+        cap += QByteArray(scaled(200000, scale), 'm');
+        for (int i = 0; i < scaled(1000, scale); ++i)
+            cap += "<@POSX=99%>";
+        DocBuilder doc = page();
+        doc.objects = {label(kQueryLabel, 0.5, 0.5, cap, 100)};
+        add("MarkupAndHugeWord", doc, true);
+    }
+    {
+        DocBuilder doc = page();
+        doc.NumArt = 1;
+        for (int i = 0; i < scaled(20000, scale); ++i)
+            doc.objects.push_back(
+                label(kQueryLabel, spread(i, 31), spread(i, 57), "Feld", 0));
+        add("ManyCoveredLetterFields", doc);
+        add("ManyUncoveredLetterFields", doc, true);
+    }
+    {
+        DocBuilder doc = page();
+        QByteArray text;
+        while (text.size() < 230)
+            text += "Ein gewoehnlicher Satz ";
+        for (int i = 0; i < scaled(1000, scale); ++i)
+            doc.objects.push_back(label(kFixedLabel, spread(i, 13), spread(i, 29), text, 50));
+        add("ManyLongTexts", doc);
+    }
+    {
+        QByteArray cap;
+        const int lines = scaled(200000, scale);
+        cap.reserve(lines * 3);
+        for (int i = 0; i < lines; ++i)
+            cap += i ? ",ab" : "ab";
+        DocBuilder doc = page();
+        doc.objects = {label(kFixedLabel, 0.5, 0.5, cap, 50)};
+        add("ManyShortLines", doc);
+    }
+    {
+        TestObject point = label(kInfoPoint, 0.5, 0.5, "Info", 0);
+        point.PktCap = QString(scaled(5200, scale), u'T');
+        point.HDeck = 100;
+        DocBuilder doc = page();
+        doc.objects = {point};
+        add("LongPointTitle", doc);
+    }
+    {
+        const int side = scaled(8192, std::sqrt(scale));
+        QImage picture(side, side, QImage::Format_ARGB32);
+        picture.fill(Qt::darkCyan);
+        TestObject o = label(kFixedPicture, 0.5, 0.5, "", 0);
+        o.Bild = picture;
+        DocBuilder doc = page();
+        for (int i = 0; i < 16; ++i) {
+            o.Kx = o.Sx = spread(i, 7);
+            doc.objects.push_back(o);
+        }
+        add("SixteenHugePictures", doc);
+    }
+    {
+        DocBuilder doc = page();
+        doc.GeordnetArt = 1;
+        const QByteArray prefix(scaled(10000, scale), 'p');
+        for (int i = 0; i < scaled(1000, scale); ++i) {
+            doc.objects.push_back(label(kQueryLabel, spread(i, 31), spread(i, 57),
+                                        prefix + QByteArray::number((i * 7919) % 1000), 0));
+        }
+        add("SortedLongCaptions", doc);
+    }
+    return docs;
+}
+
+QByteArray ordinaryLabellingDocument()
+{
+    DocBuilder doc = page();
+    const char* words[] = {"Merkur", "Venus", "Erde und Mond", "Jupiter", "Saturn", "Neptun"};
+    for (int i = 0; i < 30; ++i) {
+        TestObject o = label(i % 5 == 4 ? kInfoPoint : (i % 2 ? kQueryLabel : kFixedLabel),
+                             spread(i, 31), spread(i, 57), words[i % 6], i % 3);
+        o.KAusr = i % 5;
+        o.Sline = 1;
+        o.HDeck = 100;
+        o.HFarbe = 0xE6FFFF;
+        if (o.Typ == kInfoPoint)
+            o.PktCap = QStringLiteral("Info");
+        doc.objects.push_back(o);
+    }
+    return doc.build();
+}

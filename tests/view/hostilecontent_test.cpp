@@ -1,0 +1,248 @@
+// Hostile content: the fast algorithms give the results of the plain loops
+// on ordinary content, and the documents that once froze the view draw
+// within their bounds.
+#include "cardtext.h"
+#include "document.h"
+#include "documentio.h"
+#include "hostiledocuments.h"
+#include "numbering.h"
+#include "objectdrawer.h"
+#include "pointshape.h"
+#include "randomgenerator.h"
+#include "rounding.h"
+#include "viewcomposer.h"
+#include "viewtestsupport.h"
+
+#include <QBuffer>
+#include <QCollator>
+#include <QFontMetricsF>
+
+#include <gtest/gtest.h>
+#include <random>
+
+using namespace quorvel;
+using namespace quorvel::test;
+
+namespace {
+
+// The plain selection sort: the first smallest remaining element swapped
+// into place, one comparison at a time.
+template <typename Less> void plainSelectionSort(std::vector<int>& liste, Less kleiner)
+{
+    for (size_t i = 0; i < liste.size(); ++i) {
+        size_t k = i;
+        for (size_t j = i + 1; j < liste.size(); ++j) {
+            if (kleiner(liste[j], liste[k]))
+                k = j;
+        }
+        std::swap(liste[i], liste[k]);
+    }
+}
+
+std::vector<int> numbersOf(const Document& d)
+{
+    std::vector<int> n;
+    for (const ObjDataTyp& o : d.objects)
+        n.push_back(o.AbfrageNummer);
+    return n;
+}
+
+// The numbers the plain selection sort gives the query labels of `d`.
+std::vector<int> plainNumbers(const Document& d)
+{
+    std::vector<int> liste = numberingCandidates(d);
+    const auto& o = d.objects;
+    if (d.header.GeordnetArt == 1) {
+        QCollator collator;
+        collator.setCaseSensitivity(Qt::CaseInsensitive);
+        plainSelectionSort(liste, [&](int a, int b) {
+            return collator.compare(o[size_t(a)].Cap, o[size_t(b)].Cap) < 0;
+        });
+    } else {
+        plainSelectionSort(liste, [&](int a, int b) {
+            return o[size_t(a)].Ky < o[size_t(b)].Ky ||
+                   (o[size_t(a)].Ky == o[size_t(b)].Ky && o[size_t(a)].Kx < o[size_t(b)].Kx);
+        });
+    }
+    std::vector<int> n(o.size(), -1);
+    for (size_t p = 0; p < liste.size(); ++p)
+        n[size_t(liste[p])] = int(p + 1);
+    return n;
+}
+
+std::unique_ptr<Document> readBytes(const QByteArray& bytes)
+{
+    auto d = std::make_unique<Document>();
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    const IoResult result = readDocumentStream(buffer, *d, ReadOptions{noLayouts()});
+    EXPECT_TRUE(result.ok) << result.detail.toStdString();
+    return d;
+}
+
+} // namespace
+
+TEST(HostileContent, OrderedNumberingKeepsTheSelectionSortOrderWithTies)
+{
+    // Few distinct positions and captions: many ties, whose order the
+    // selection sort scrambles in its own way.
+    const QString caps[] = {QStringLiteral("b"), QStringLiteral("B"), QStringLiteral("a"),
+                            QStringLiteral("Ä"), QStringLiteral("c"), QStringLiteral("A")};
+    std::mt19937 zufall(7);
+    for (int geordnetArt : {0, 1}) {
+        for (int n : {1, 2, 3, 9, 40, 157}) {
+            Document d = emptyDocument(100, 100);
+            d.header.GeordnetArt = geordnetArt;
+            for (int i = 0; i < n; ++i) {
+                ObjDataTyp o = objekt(i % 7 == 3 ? 1 : 0, (zufall() % 4) / 4.0,
+                                      (zufall() % 3) / 3.0, caps[zufall() % 6]);
+                d.objects.push_back(o);
+            }
+            RandomGenerator random(1);
+            numberQueryFields(d, NumberingOrdered, random);
+            EXPECT_EQ(numbersOf(d), plainNumbers(d)) << geordnetArt << ' ' << n;
+        }
+    }
+}
+
+TEST(HostileContent, ShrinkBySearchEndsAtTheSizeOfTheStepwiseLoop)
+{
+    const QString texte[] = {
+        QStringLiteral("Kurz"),
+        QStringLiteral("Ein ganz gewöhnlicher Satz mit einigen Wörtern darin"),
+        QStringLiteral("Zeile eins\nZeile zwei\r\nZeile drei\rund vier"),
+        QStringLiteral("Donaudampfschifffahrtsgesellschaftskapitän fährt los"),
+        QString(),
+    };
+    CardTextCache cache;
+    for (const QString& text : texte) {
+        for (int start : {4, 22, 60, 222}) {
+            for (int breite : {40, 150, 600}) {
+                for (int hoehe : {8, 30, 90, 400}) {
+                    int groesse = start;
+                    if (groesse > 3 && groesse / 4 > hoehe)
+                        groesse = std::max(3, hoehe);
+                    for (;;) {
+                        const TypesetText t(text, objektSchrift(QStringLiteral("Arial"), groesse),
+                                            breite);
+                        if (t.groesse().height() <= hoehe || groesse <= 3)
+                            break;
+                        groesse = std::min(groesse - 1, rnd(groesse * 0.9));
+                    }
+                    const auto gesetzt =
+                        cache.setze(text, QStringLiteral("Arial"), start, 0, breite, hoehe);
+                    EXPECT_EQ(gesetzt->font().pixelSize(), groesse)
+                        << text.toStdString() << ' ' << start << ' ' << breite << ' ' << hoehe;
+                }
+            }
+        }
+    }
+}
+
+TEST(HostileContent, CardTextCacheKeepsOnlyFinalLayoutsWithinItsBudget)
+{
+    CardTextCache cache(1 << 20);
+    const QString lang = QString(20000, u'a').replace(u'a', QStringLiteral("ab\n")).left(20000);
+    const auto gesetzt = cache.setze(lang, QStringLiteral("Arial"), 122, 0, 500, 600);
+    EXPECT_EQ(gesetzt->font().pixelSize(), shrinkSizes(122).back());
+    EXPECT_LE(cache.usedBytes(), size_t(1) << 20);
+    for (int i = 0; i < 200; ++i)
+        cache.setze(QString::number(i), QStringLiteral("Arial"), 22, 0, 500, 600);
+    EXPECT_LE(cache.usedBytes(), size_t(1) << 20);
+}
+
+TEST(HostileContent, BadgeLabelSizeIsThatOfThePixelByPixelLoop)
+{
+    for (double s : {0.5, 1.0, 2.2}) {
+        for (int n : {1, 9, 27, 99, 100, 999, 1000, 27 + 26 * 20, 26 * 40}) {
+            for (int numArt : {0, 1}) {
+                const QString text = numberText(n, numArt);
+                const double platz = std::max(1, rnd(30.0 * s)) - 4.0;
+                int groesse = std::max(1, rnd(16.0 * s));
+                while (groesse > 1 &&
+                       QFontMetricsF(titleFont(groesse)).horizontalAdvance(text) > platz)
+                    --groesse;
+                EXPECT_EQ(numberBadgeTextSize(text, s), groesse) << s << ' ' << n << ' ' << numArt;
+            }
+        }
+    }
+}
+
+TEST(HostileContent, AWordWiderThanThePageMakesACardNoWiderThanThePage)
+{
+    Document d = emptyDocument(870, 600);
+    ObjDataTyp o = objekt(1, 0.5, 0.5, QString(3000, u'w'));
+    o.Fsize = 100;
+    d.objects.push_back(o);
+    ViewComposer composer(d, noLayouts());
+    composer.setViewArea(QSize(870, 600));
+    composer.rebuild();
+    const QRect karte = composer.drawer().card(composer.drawContext(), d.objects[0]);
+    EXPECT_LE(karte.width(), composer.seite().width());
+    EXPECT_GT(karte.width(), composer.seite().width() * 9 / 10);
+}
+
+// The documents users reported, at a twentieth of their sizes: each is read,
+// covered, numbered and drawn; every card stays within the page's size.
+TEST(HostileContent, ReportedDocumentsDrawWithinThePage)
+{
+    for (const HostileDocument& doc : hostileDocuments(0.05)) {
+        SCOPED_TRACE(doc.name);
+        const auto d = readBytes(doc.bytes);
+        RandomGenerator random(3);
+        coverAndNumber(*d, doc.numbering, random);
+        if (doc.uncovered) {
+            for (ObjDataTyp& o : d->objects)
+                o.AbfrageStatus = 0;
+        }
+        ViewComposer composer(*d, noLayouts());
+        composer.setViewArea(QSize(640, 480));
+        composer.rebuild();
+        ASSERT_FALSE(composer.ansicht().isNull());
+        const QSize seite = composer.seite().size();
+        for (ObjDataTyp& o : d->objects) {
+            const QRect karte = composer.drawer().card(composer.drawContext(), o);
+            EXPECT_LE(karte.width(), seite.width());
+            EXPECT_LE(karte.height(), seite.height());
+        }
+    }
+}
+
+TEST(HostileContent, NonFinitePositionsDrawNothingAndStayAsStored)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const struct {
+        double kx, ky, sx, sy;
+        bool drawn;
+    } faelle[] = {
+        {nan, 0.5, 0.5, 0.5, false}, {0.5, inf, 0.5, 0.5, false}, {-inf, 0.5, 0.5, 0.5, false},
+        {0.5, 0.5, nan, 0.5, false}, // the target line's end
+        {1e308, 0.5, 0.5, 0.5, true}, {0.5, -1e308, 0.5, 0.5, true}, {0.5, 0.5, 0.5, 0.5, true},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(testing::Message() << f.kx << ' ' << f.ky << ' ' << f.sx);
+        Document d = emptyDocument(200, 100);
+        ObjDataTyp o = objekt(1, 0.5, 0.5, QStringLiteral("Text"));
+        o.Kx = f.kx;
+        o.Ky = f.ky;
+        o.Sx = f.sx;
+        o.Sy = f.sy;
+        o.Sline = 1;
+        o.LinieDicke = 3;
+        d.objects.push_back(o);
+        ViewComposer composer(d, noLayouts());
+        composer.setViewArea(QSize(200, 100));
+        composer.rebuild();
+        const QRect karte = composer.drawer().draw(
+            const_cast<QImage&>(composer.seite()), composer.drawContext(), d.objects[0]);
+        EXPECT_EQ(!karte.isEmpty(), f.drawn);
+        if (!f.drawn) {
+            EXPECT_EQ(composer.seite(), composer.pageWithoutObjects());
+        }
+        // The document keeps what the file said.
+        EXPECT_TRUE(d.objects[0].Kx == f.kx || (std::isnan(f.kx) && std::isnan(d.objects[0].Kx)));
+        EXPECT_TRUE(d.objects[0].Sx == f.sx || (std::isnan(f.sx) && std::isnan(d.objects[0].Sx)));
+    }
+}
