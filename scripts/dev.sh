@@ -1,20 +1,24 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for Quorvel, builds it and runs it or its tests.
-#   scripts/dev.sh run    build (release) and start the program on the examples
-#   scripts/dev.sh test   build and run every test: release, sanitizers, fuzzing
+#   scripts/dev.sh run     build (release) and start the program on the examples
+#   scripts/dev.sh test    check the formatting, build and run every test:
+#                          release, sanitizers, fuzzing
+#   scripts/dev.sh format  format every source file in place per .clang-format
+# QUORVEL_SKIP_FORMAT_CHECK=1 skips the format check of `test` (local use only).
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$here"
 
 packages=(
-  cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
+  cmake ninja-build g++ clang libclang-rt-14-dev pkg-config ccache clang-format
   qt6-base-dev qt6-svg-dev qt6-multimedia-dev libgl-dev
   libpng-dev libjpeg-dev zlib1g-dev
   libgtest-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth unrtf
   desktop-file-utils appstream qt6-translations-l10n
+  dpkg-dev file
 )
 
 as_root() {
@@ -31,6 +35,53 @@ install_missing() {
     as_root apt-get update
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
   fi
+}
+
+clang_format() {
+  local name
+  for name in clang-format-14 clang-format; do
+    if command -v "$name" >/dev/null; then
+      echo "$name"
+      return
+    fi
+  done
+  echo "clang-format is not installed" >&2
+  exit 1
+}
+
+# Every C++ file we write, NUL-separated.
+source_files() {
+  find src tools tests bench -type f \( -name '*.cpp' -o -name '*.h' \) -print0 | sort -z
+}
+
+check_format() {
+  if [ "${QUORVEL_SKIP_FORMAT_CHECK:-}" = 1 ]; then
+    echo "Format check skipped (QUORVEL_SKIP_FORMAT_CHECK=1)"
+    return
+  fi
+  local cf report unformatted
+  cf=$(clang_format)
+  # A broken .clang-format would otherwise show up as every file unformatted.
+  "$cf" --dump-config >/dev/null
+  if report=$(source_files | xargs -0 "$cf" --dry-run --Werror 2>&1 >/dev/null); then
+    echo "Format check passed ($cf)"
+    return
+  fi
+  unformatted=$(grep -e '-Wclang-format-violations' <<<"$report" | cut -d: -f1 | sort -u || true)
+  if [ -z "$unformatted" ]; then
+    echo "$cf failed:" >&2
+    echo "$report" >&2
+    exit 1
+  fi
+  echo "These files are not formatted per .clang-format (scripts/dev.sh format fixes them):" >&2
+  sed 's/^/  /' <<<"$unformatted" >&2
+  exit 1
+}
+
+format_sources() {
+  local cf
+  cf=$(clang_format)
+  source_files | xargs -0 -n 20 -P "$(nproc)" "$cf" -i
 }
 
 build() {
@@ -71,14 +122,19 @@ case "${1:-}" in
     ;;
   test)
     install_missing
+    check_format
     build release
     ctest --preset release -j"$(nproc)"
     build sanitize
     ctest --preset sanitize -j"$(nproc)"
     run_fuzzer
     ;;
+  format)
+    install_missing
+    format_sources
+    ;;
   *)
-    echo "usage: scripts/dev.sh run|test" >&2
+    echo "usage: scripts/dev.sh run|test|format" >&2
     exit 2
     ;;
 esac
