@@ -5,20 +5,17 @@
 #include "documentio.h"
 #include "layoutset.h"
 #include "pngcodec.h"
+#include "timereporter.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
-
-#include "timereporter.h"
-
 #include <benchmark/benchmark.h>
-#include <png.h>
-
 #include <cmath>
 #include <cstdio>
 #include <map>
+#include <png.h>
 #include <random>
 
 using namespace quorvel;
@@ -26,8 +23,7 @@ using namespace quorvel;
 namespace {
 
 // Smooth shapes plus grain: compresses about as badly as a photograph.
-QImage photoLike(int width, int height, unsigned seed)
-{
+QImage photoLike(int width, int height, unsigned seed) {
     QImage img(width, height, QImage::Format_ARGB32);
     std::mt19937 rng(seed);
     std::uniform_int_distribution<int> grain(-12, 12);
@@ -51,8 +47,7 @@ struct Fixture {
     std::vector<QByteArray> pngStreams; // the 21 pictures as the document stores them
     std::vector<QImage> pictures;
 
-    Fixture()
-    {
+    Fixture() {
         document.basisbild = photoLike(4000, 3000, 1);
         for (int i = 0; i < 200; ++i) {
             ObjDataTyp o;
@@ -84,14 +79,12 @@ struct Fixture {
     }
 };
 
-Fixture& fixture()
-{
+Fixture& fixture() {
     static Fixture f;
     return f;
 }
 
-void decodeWithLibpngAlone(const QByteArray& stream, std::vector<unsigned char>& pixels)
-{
+void decodeWithLibpngAlone(const QByteArray& stream, std::vector<unsigned char>& pixels) {
     png_image image{};
     image.version = PNG_IMAGE_VERSION;
     png_image_begin_read_from_memory(&image, stream.constData(), size_t(stream.size()));
@@ -100,14 +93,12 @@ void decodeWithLibpngAlone(const QByteArray& stream, std::vector<unsigned char>&
     png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr);
 }
 
-void writeToVector(png_structp png, png_bytep data, png_size_t length)
-{
+void writeToVector(png_structp png, png_bytep data, png_size_t length) {
     auto* out = static_cast<std::vector<unsigned char>*>(png_get_io_ptr(png));
     out->insert(out->end(), data, data + length);
 }
 
-void encodeWithLibpngAlone(const QImage& picture, std::vector<unsigned char>& out)
-{
+void encodeWithLibpngAlone(const QImage& picture, std::vector<unsigned char>& out) {
     out.clear();
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png_create_info_struct(png);
@@ -124,8 +115,7 @@ void encodeWithLibpngAlone(const QImage& picture, std::vector<unsigned char>& ou
     png_destroy_write_struct(&png, &info);
 }
 
-void BM_LibpngDecode21(benchmark::State& state)
-{
+void BM_LibpngDecode21(benchmark::State& state) {
     std::vector<unsigned char> pixels;
     for (auto _ : state) {
         for (const QByteArray& s : fixture().pngStreams)
@@ -134,8 +124,7 @@ void BM_LibpngDecode21(benchmark::State& state)
     }
 }
 
-void BM_ReadDocument(benchmark::State& state)
-{
+void BM_ReadDocument(benchmark::State& state) {
     const LayoutSet layouts = buildLayoutSet();
     for (auto _ : state) {
         Document doc;
@@ -146,8 +135,7 @@ void BM_ReadDocument(benchmark::State& state)
     }
 }
 
-void BM_LibpngEncode21(benchmark::State& state)
-{
+void BM_LibpngEncode21(benchmark::State& state) {
     std::vector<unsigned char> out;
     for (auto _ : state) {
         for (const QImage& p : fixture().pictures)
@@ -156,8 +144,7 @@ void BM_LibpngEncode21(benchmark::State& state)
     }
 }
 
-void BM_WriteDocument(benchmark::State& state)
-{
+void BM_WriteDocument(benchmark::State& state) {
     const QString path = fixture().dir.filePath(QStringLiteral("geschrieben.qvl"));
     for (auto _ : state) {
         const IoResult r = writeDocumentFile(fixture().document, path, false);
@@ -166,16 +153,14 @@ void BM_WriteDocument(benchmark::State& state)
     }
 }
 
-void BM_ReadHeaderLarge(benchmark::State& state)
-{
+void BM_ReadHeaderLarge(benchmark::State& state) {
     for (auto _ : state) {
         DokumentKopf kopf;
         benchmark::DoNotOptimize(readDocumentHeader(fixture().bigPath, kopf));
     }
 }
 
-void BM_ReadHeaderSmall(benchmark::State& state)
-{
+void BM_ReadHeaderSmall(benchmark::State& state) {
     for (auto _ : state) {
         DokumentKopf kopf;
         benchmark::DoNotOptimize(readDocumentHeader(fixture().smallPath, kopf));
@@ -189,11 +174,9 @@ BENCHMARK(BM_WriteDocument)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_ReadHeaderLarge)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ReadHeaderSmall)->Unit(benchmark::kMicrosecond);
 
-
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);

@@ -5,8 +5,8 @@
 // /usr/bin/time -v). HOSTILE_SCALE (0..1, default 1) shrinks the documents.
 #include "document.h"
 #include "documentio.h"
-#include "layoutset.h"
 #include "hostiledocuments.h"
+#include "layoutset.h"
 #include "numbering.h"
 #include "randomgenerator.h"
 #include "timereporter.h"
@@ -14,7 +14,6 @@
 
 #include <QBuffer>
 #include <QGuiApplication>
-
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <cstdlib>
@@ -28,14 +27,12 @@ namespace {
 constexpr QSize kView(1024, 768);
 
 // The program's layouts of the document types.
-const LayoutSet& layouts()
-{
+const LayoutSet& layouts() {
     static const LayoutSet set = buildLayoutSet();
     return set;
 }
 
-std::unique_ptr<Document> read(const QByteArray& bytes)
-{
+std::unique_ptr<Document> read(const QByteArray& bytes) {
     auto document = std::make_unique<Document>();
     QBuffer buffer;
     buffer.setData(bytes);
@@ -48,8 +45,7 @@ std::unique_ptr<Document> read(const QByteArray& bytes)
 
 // A fresh composer each time: nothing kept from an earlier drawing helps.
 void composeAndDraw(benchmark::State& state, const QByteArray& bytes, bool uncovered,
-                    int numbering)
-{
+                    int numbering) {
     const std::unique_ptr<Document> document = read(bytes);
     for (auto _ : state) {
         RandomGenerator random(1);
@@ -67,8 +63,7 @@ void composeAndDraw(benchmark::State& state, const QByteArray& bytes, bool uncov
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);

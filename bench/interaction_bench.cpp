@@ -2,13 +2,13 @@
 // 1000 mouse moves at under 2 ms per move, each move touching only the
 // rectangle around its segment; uncovering a field by a click (hit test,
 // toggle, single-object redraw) touching only that field's rectangle.
-#include "viewcommands.h"
 #include "document.h"
+#include "drawingtools.h"
 #include "layoutset.h"
 #include "numbering.h"
-#include "viewcomposer.h"
-#include "drawingtools.h"
 #include "randomgenerator.h"
+#include "viewcommands.h"
+#include "viewcomposer.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
@@ -22,14 +22,12 @@ constexpr QSize kAnsicht(1920, 1080);
 constexpr int kBewegungen = 1000;
 
 // The program's layouts of the document types.
-const LayoutSet& layouts()
-{
+const LayoutSet& layouts() {
     static const LayoutSet set = buildLayoutSet();
     return set;
 }
 
-Document& dokument()
-{
+Document& dokument() {
     static Document d = [] {
         Document doc;
         doc.basisbild = QImage(1920, 1080, QImage::Format_ARGB32);
@@ -54,8 +52,7 @@ Document& dokument()
     return d;
 }
 
-ViewComposer& composer()
-{
+ViewComposer& composer() {
     static ViewComposer c = [] {
         ViewComposer vc(dokument(), layouts());
         vc.setViewArea(kAnsicht);
@@ -66,14 +63,12 @@ ViewComposer& composer()
 }
 
 // A wavy stroke over the whole view, as a hand would draw it.
-QPoint strichPunkt(int i)
-{
+QPoint strichPunkt(int i) {
     const double t = double(i) / kBewegungen;
     return QPoint(int(100 + 1700 * t), int(540 + 400 * std::sin(t * 12.0)));
 }
 
-void penStroke(benchmark::State& state, int colourIndex)
-{
+void penStroke(benchmark::State& state, int colourIndex) {
     ViewComposer& c = composer();
     DrawingTools werkzeuge(c);
     werkzeuge.state().colourIndex = colourIndex;
@@ -95,11 +90,14 @@ void penStroke(benchmark::State& state, int colourIndex)
         100.0 * flaeche / double(bewegungen) / (double(kAnsicht.width()) * kAnsicht.height());
 }
 
-void BM_PenStrokeOpaque(benchmark::State& state) { penStroke(state, 26); }
-void BM_PenStrokeTransparent(benchmark::State& state) { penStroke(state, 11); }
+void BM_PenStrokeOpaque(benchmark::State& state) {
+    penStroke(state, 26);
+}
+void BM_PenStrokeTransparent(benchmark::State& state) {
+    penStroke(state, 11);
+}
 
-void BM_UncoverFieldByClick(benchmark::State& state)
-{
+void BM_UncoverFieldByClick(benchmark::State& state) {
     ViewComposer& c = composer();
     Document& d = dokument();
     c.rebuild();
@@ -125,8 +123,7 @@ BENCHMARK(BM_UncoverFieldByClick)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <benchmark/benchmark.h>
-
 #include <map>
 #include <string>
 
@@ -12,8 +11,7 @@ class TimeReporter : public benchmark::ConsoleReporter {
 public:
     std::map<std::string, double> seconds; // by benchmark function name
 
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
+    void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
             if (run.run_type == Run::RT_Iteration && run.iterations > 0)
                 seconds[run.run_name.function_name] =
@@ -23,8 +21,7 @@ public:
     }
 
     // Time of `a` divided by time of `b`; 0 when `b` did not run.
-    double ratio(const std::string& a, const std::string& b)
-    {
+    double ratio(const std::string& a, const std::string& b) {
         const double y = seconds[b];
         return y > 0 ? seconds[a] / y : 0.0;
     }

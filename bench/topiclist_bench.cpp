@@ -2,17 +2,14 @@
 // against reading the first 64 KiB of every file in the same run (goal: at
 // most 3 times that).
 #include "documentio.h"
+#include "timereporter.h"
 #include "topiclist.h"
 
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
-
-#include "timereporter.h"
-
 #include <benchmark/benchmark.h>
-
 #include <cstdio>
 #include <map>
 #include <random>
@@ -28,8 +25,7 @@ struct Folder {
     QTemporaryDir dir;
     qint64 documentBytes = 0;
 
-    Folder()
-    {
+    Folder() {
         // One document of about 40 MB (a noisy picture barely compresses),
         // linked 2000 times under different titles' worth of names.
         Document doc;
@@ -46,24 +42,23 @@ struct Folder {
         documentBytes = QFileInfo(original).size();
         const QByteArray source = QFile::encodeName(original);
         for (int i = 0; i < kDocuments; ++i) {
-            const QByteArray link =
-                QFile::encodeName(dir.filePath(QStringLiteral("dok%1.qvl").arg(i, 4, 10, QLatin1Char('0'))));
+            const QByteArray link = QFile::encodeName(
+                dir.filePath(QStringLiteral("dok%1.qvl").arg(i, 4, 10, QLatin1Char('0'))));
             if (::link(source.constData(), link.constData()) != 0)
                 std::perror("link");
         }
     }
 };
 
-Folder& folder()
-{
+Folder& folder() {
     static Folder f;
     return f;
 }
 
-void BM_ReadFirst64KiBOfEveryFile(benchmark::State& state)
-{
+void BM_ReadFirst64KiBOfEveryFile(benchmark::State& state) {
     QByteArray buffer(64 * 1024, Qt::Uninitialized);
-    const QStringList names = QDir(folder().dir.path()).entryList({QStringLiteral("*.qvl")}, QDir::Files);
+    const QStringList names =
+        QDir(folder().dir.path()).entryList({QStringLiteral("*.qvl")}, QDir::Files);
     for (auto _ : state) {
         for (const QString& name : names) {
             QFile f(folder().dir.filePath(name));
@@ -73,8 +68,7 @@ void BM_ReadFirst64KiBOfEveryFile(benchmark::State& state)
     }
 }
 
-void BM_ReadTopicList(benchmark::State& state)
-{
+void BM_ReadTopicList(benchmark::State& state) {
     for (auto _ : state) {
         const TopicList list = readTopicList(folder().dir.path());
         if (list.size() != size_t(kDocuments))
@@ -85,11 +79,9 @@ void BM_ReadTopicList(benchmark::State& state)
 BENCHMARK(BM_ReadFirst64KiBOfEveryFile)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_ReadTopicList)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
-
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);

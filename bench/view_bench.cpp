@@ -7,14 +7,13 @@
 #include "document.h"
 #include "layoutset.h"
 #include "numbering.h"
-#include "viewcomposer.h"
 #include "randomgenerator.h"
+#include "timereporter.h"
+#include "viewcomposer.h"
 
 #include <QGuiApplication>
 #include <QPainter>
 #include <algorithm>
-#include "timereporter.h"
-
 #include <benchmark/benchmark.h>
 #include <cmath>
 #include <cstdio>
@@ -26,8 +25,7 @@ namespace {
 
 constexpr QSize kAnsicht(1920, 1080);
 
-QImage grossesBasisbild()
-{
+QImage grossesBasisbild() {
     QImage bild(4000, 3000, QImage::Format_ARGB32);
     for (int y = 0; y < bild.height(); ++y) {
         auto* zeile = reinterpret_cast<QRgb*>(bild.scanLine(y));
@@ -38,14 +36,12 @@ QImage grossesBasisbild()
 }
 
 // The program's layouts of the document types.
-const LayoutSet& layouts()
-{
+const LayoutSet& layouts() {
     static const LayoutSet set = buildLayoutSet();
     return set;
 }
 
-Document& dokument()
-{
+Document& dokument() {
     static Document d = [] {
         Document doc;
         doc.basisbild = grossesBasisbild();
@@ -104,8 +100,7 @@ Document& dokument()
     return d;
 }
 
-ViewComposer& composer()
-{
+ViewComposer& composer() {
     static ViewComposer c = [] {
         ViewComposer vc(dokument(), layouts());
         vc.setViewArea(kAnsicht);
@@ -116,8 +111,7 @@ ViewComposer& composer()
 }
 
 // One-time cost: reducing and scaling the base picture, then composing.
-void BM_RecomposeUncached(benchmark::State& state)
-{
+void BM_RecomposeUncached(benchmark::State& state) {
     ViewComposer c(dokument(), layouts());
     c.setViewArea(kAnsicht);
     for (auto _ : state) {
@@ -126,15 +120,13 @@ void BM_RecomposeUncached(benchmark::State& state)
     }
 }
 
-void BM_Recompose(benchmark::State& state)
-{
+void BM_Recompose(benchmark::State& state) {
     ViewComposer& c = composer();
     for (auto _ : state)
         c.rebuild();
 }
 
-void BM_UncoverOneField(benchmark::State& state)
-{
+void BM_UncoverOneField(benchmark::State& state) {
     ViewComposer& c = composer();
     c.rebuild();
     ObjDataTyp& feld = dokument().objects[7]; // a query label
@@ -149,16 +141,14 @@ BENCHMARK(BM_RecomposeUncached)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_Recompose)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_UncoverOneField)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 
-
 // Distinct pixel buffers among the working pictures and the cached background,
 // in page pictures.
-double arbeitsbilderInSeiten()
-{
+double arbeitsbilderInSeiten() {
     ViewComposer& c = composer();
     c.rebuild();
     const QImage* bilder[] = {
-        &c.seite(),   &c.pageWithoutObjects(),     &c.pageWithFixedObjects(), &c.finalPage(),
-        &c.ansicht(), &c.visibleSection(), &c.drawingOverlay()};
+        &c.seite(),   &c.pageWithoutObjects(), &c.pageWithFixedObjects(), &c.finalPage(),
+        &c.ansicht(), &c.visibleSection(),     &c.drawingOverlay()};
     std::vector<const uchar*> gesehen;
     qint64 bytes = 0;
     for (const QImage* bild : bilder) {
@@ -172,8 +162,7 @@ double arbeitsbilderInSeiten()
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);

@@ -15,7 +15,6 @@
 #include <QPixmap>
 #include <QTimer>
 #include <QTranslator>
-
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -24,33 +23,29 @@ namespace {
 
 // Whether Qt will need a window system that is not there. Only the desktop
 // platforms need one; offscreen, vnc and the like do not.
-bool windowSystemMissing(int argc, char** argv)
-{
+bool windowSystemMissing(int argc, char** argv) {
     QByteArray platform = qgetenv("QT_QPA_PLATFORM");
     for (int i = 1; i + 1 < argc; ++i) {
         if (std::strcmp(argv[i], "-platform") == 0)
             platform = argv[i + 1];
     }
-    const bool needsDisplay = platform.isEmpty() || platform.startsWith("xcb")
-                              || platform.startsWith("wayland");
-    return needsDisplay && qEnvironmentVariableIsEmpty("DISPLAY")
-           && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    const bool needsDisplay =
+        platform.isEmpty() || platform.startsWith("xcb") || platform.startsWith("wayland");
+    return needsDisplay && qEnvironmentVariableIsEmpty("DISPLAY") &&
+           qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
 // The German strings of Qt's own dialogs (file dialog, colour names, ...).
-void installQtTranslation(QApplication& app)
-{
+void installQtTranslation(QApplication& app) {
     auto* translator = new QTranslator(&app);
     if (translator->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
-                         QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(translator);
 }
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QElapsedTimer sinceStart;
     sinceStart.start();
 
@@ -70,8 +65,7 @@ int main(int argc, char** argv)
     installQtTranslation(app);
 
     quorvel::MainWindow window(quorvel::StartEnvironment::fromApplication());
-    if (!quorvel::confirmGraphicsMode(quorvel::graphicsModeOf(window.screen()),
-                                     window.dialogs()))
+    if (!quorvel::confirmGraphicsMode(quorvel::graphicsModeOf(window.screen()), window.dialogs()))
         return 0;
 
     // QUORVEL_QUIT_AFTER_FIRST_PAINT: measure the start-up (to the first paint

@@ -5,7 +5,6 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-
 #include <algorithm>
 
 namespace quorvel {
@@ -16,8 +15,7 @@ namespace {
 // drawing as SVG for the desktop.
 constexpr double kEmblemGrid = 256.0;
 
-void drawSheet(QPainter& p)
-{
+void drawSheet(QPainter& p) {
     QPainterPath sheet;
     sheet.moveTo(64, 36);
     sheet.lineTo(160, 36);
@@ -75,8 +73,7 @@ void drawSheet(QPainter& p)
 
 } // namespace
 
-void drawEmblem(QPainter& painter, const QRectF& box, bool withBackground)
-{
+void drawEmblem(QPainter& painter, const QRectF& box, bool withBackground) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.translate(box.topLeft());
@@ -93,8 +90,7 @@ void drawEmblem(QPainter& painter, const QRectF& box, bool withBackground)
     painter.restore();
 }
 
-QImage programIcon(int edge)
-{
+QImage programIcon(int edge) {
     QImage icon(edge, edge, QImage::Format_ARGB32_Premultiplied);
     icon.fill(Qt::transparent);
     QPainter painter(&icon);
@@ -102,8 +98,7 @@ QImage programIcon(int edge)
     return icon;
 }
 
-QImage drawStartPicture(QSize size)
-{
+QImage drawStartPicture(QSize size) {
     // Painted premultiplied (the fast path of the raster engine), handed out
     // as the plain 32-bit format with alpha that base pictures have.
     QImage picture(size, QImage::Format_ARGB32_Premultiplied);
@@ -148,8 +143,7 @@ QImage drawStartPicture(QSize size)
     return picture;
 }
 
-QImage dialogDecoration()
-{
+QImage dialogDecoration() {
     const int edge = 96;
     QImage picture(edge, edge, QImage::Format_ARGB32);
     QPainter p(&picture);
@@ -170,16 +164,14 @@ QImage dialogDecoration()
 
 namespace {
 
-QImage emptyCursorImage()
-{
+QImage emptyCursorImage() {
     QImage image(32, 32, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     return image;
 }
 
 // Black strokes with a white halo, visible on light and dark pages alike.
-void strokeWithHalo(QPainter& p, const QPainterPath& path, double width)
-{
+void strokeWithHalo(QPainter& p, const QPainterPath& path, double width) {
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(Qt::white, width + 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(path);
@@ -189,8 +181,7 @@ void strokeWithHalo(QPainter& p, const QPainterPath& path, double width)
 
 } // namespace
 
-CursorPicture penCursorPicture()
-{
+CursorPicture penCursorPicture() {
     QImage image = emptyCursorImage();
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -207,8 +198,7 @@ CursorPicture penCursorPicture()
     return {image, QPoint(2, 29)};
 }
 
-CursorPicture stampCursorPicture()
-{
+CursorPicture stampCursorPicture() {
     QImage image = emptyCursorImage();
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -227,8 +217,7 @@ CursorPicture stampCursorPicture()
     return {image, QPoint(16, 29)};
 }
 
-CursorPicture shapePenCursorPicture(int variant)
-{
+CursorPicture shapePenCursorPicture(int variant) {
     QImage image = emptyCursorImage();
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);

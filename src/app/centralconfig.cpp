@@ -11,13 +11,11 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-bool switchedOn(const IniFile& ini, const QString& section, const QString& switchName)
-{
+bool switchedOn(const IniFile& ini, const QString& section, const QString& switchName) {
     return ini.readInteger(section, switchName, 0) != 0;
 }
 
-void applyOrdner(const IniFile& ini, Settings& e)
-{
+void applyOrdner(const IniFile& ini, Settings& e) {
     const QString s = u"Ordner"_s;
     e.ChronikOrdner = ini.readString(s, u"OrdnerChronik"_s, e.ChronikOrdner);
     e.ProtOrdner = ini.readString(s, u"OrdnerProtokoll"_s, e.ProtOrdner);
@@ -26,8 +24,7 @@ void applyOrdner(const IniFile& ini, Settings& e)
     e.BilderGalerieOrdner = ini.readString(s, u"OrdnerBilderGalerie"_s, e.BilderGalerieOrdner);
 }
 
-void applyVerknuepfungen(const IniFile& ini, Settings& e)
-{
+void applyVerknuepfungen(const IniFile& ini, Settings& e) {
     const QString s = u"Verknuepfungsfelder"_s;
     for (int i = 0; i < 3; ++i) {
         const QString n = QString::number(i + 1);
@@ -43,8 +40,7 @@ void applyVerknuepfungen(const IniFile& ini, Settings& e)
         ini.readString(s, u"VerknuepfungBildschirmtastaturHinweis"_s, u"Bildschirmtastatur"_s);
 }
 
-void applyNetzKom(const IniFile& ini, Settings& e)
-{
+void applyNetzKom(const IniFile& ini, Settings& e) {
     const QString s = u"NetzKom"_s;
     e.NetzKomOrdner = ini.readString(s, u"NetzKomOrdner"_s, e.NetzKomOrdner);
     e.NetzKomKanal = ini.readString(s, u"NetzKomKanal"_s, e.NetzKomKanal);
@@ -54,16 +50,14 @@ void applyNetzKom(const IniFile& ini, Settings& e)
 // The file gives a threshold in percent; the program keeps a fraction. A key
 // that is missing or no number leaves the fraction untouched (no round trip
 // through percent that could change its last bit).
-void readPercent(const IniFile& ini, const QString& section, const QString& key, double& quote)
-{
+void readPercent(const IniFile& ini, const QString& section, const QString& key, double& quote) {
     if (const std::optional<QString> text = ini.value(section, key)) {
         if (const std::optional<double> percent = parseIniReal(*text))
             quote = *percent / 100.0;
     }
 }
 
-void applyNotenskala(const IniFile& ini, Settings& e)
-{
+void applyNotenskala(const IniFile& ini, Settings& e) {
     const QString s = u"Notenskala"_s;
     for (size_t i = 0; i < e.NoteMinQuote.size(); ++i)
         readPercent(ini, s, u"Note"_s + QString::number(i + 1), e.NoteMinQuote[i]);
@@ -72,8 +66,7 @@ void applyNotenskala(const IniFile& ini, Settings& e)
     e.BewertSkala = ini.readInteger(s, u"BewertSkala"_s, e.BewertSkala);
 }
 
-void applyOptionen(const IniFile& ini, Settings& e)
-{
+void applyOptionen(const IniFile& ini, Settings& e) {
     const QString s = u"Optionen"_s;
     e.Sound = ini.readBool(s, u"Tonausgabe"_s, e.Sound);
     e.UebNameEingabe = ini.readBool(s, u"Namenseingabe"_s, e.UebNameEingabe);
@@ -87,8 +80,7 @@ void applyOptionen(const IniFile& ini, Settings& e)
     e.ArbeitsblattSkalFak = ini.readReal(s, u"ArbeitsblattSkalFak"_s, 100.0);
 }
 
-void applyUebungsrueckmeldung(const IniFile& ini, Settings& e)
-{
+void applyUebungsrueckmeldung(const IniFile& ini, Settings& e) {
     const QString s = u"Uebungsrueckmeldung"_s;
     auto& rm = e.Uebungsrueckmeldung;
     rm.RichtigTonDatei = ini.readString(s, u"RichtigTonDatei"_s, rm.RichtigTonDatei);
@@ -102,8 +94,7 @@ void applyUebungsrueckmeldung(const IniFile& ini, Settings& e)
 
 } // namespace
 
-QStringList centralConfigCandidates(const QString& executableFolder)
-{
+QStringList centralConfigCandidates(const QString& executableFolder) {
     QStringList candidates;
     if (!executableFolder.isEmpty())
         candidates << QDir(executableFolder).filePath(u"config.ini"_s);
@@ -111,8 +102,7 @@ QStringList centralConfigCandidates(const QString& executableFolder)
     return candidates;
 }
 
-IoResult loadCentralConfig(const QStringList& candidates, IniFile& ini)
-{
+IoResult loadCentralConfig(const QStringList& candidates, IniFile& ini) {
     for (const QString& path : candidates) {
         if (QFileInfo(path).isFile())
             return IniFile::load(path, ini);
@@ -120,8 +110,7 @@ IoResult loadCentralConfig(const QStringList& candidates, IniFile& ini)
     return IoResult::failure(QStringLiteral("keine zentrale Einstellungsdatei"));
 }
 
-void applyCentralConfig(const IniFile& ini, Settings& settings)
-{
+void applyCentralConfig(const IniFile& ini, Settings& settings) {
     if (switchedOn(ini, u"Ordner"_s, u"OrdnerDefZentral"_s))
         applyOrdner(ini, settings);
     if (switchedOn(ini, u"Verknuepfungsfelder"_s, u"VerknuepfungDefZentral"_s))
@@ -136,8 +125,7 @@ void applyCentralConfig(const IniFile& ini, Settings& settings)
         applyUebungsrueckmeldung(ini, settings);
 }
 
-QString centralTopicFolder(const IniFile& ini)
-{
+QString centralTopicFolder(const IniFile& ini) {
     return ini.readString(u"Start"_s, u"Themenordner"_s, QString());
 }
 

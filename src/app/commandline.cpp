@@ -9,8 +9,7 @@ namespace quorvel {
 
 namespace {
 
-QString withoutEnclosingQuotes(QString text)
-{
+QString withoutEnclosingQuotes(QString text) {
     if (text.size() >= 2 && text.startsWith(u'"') && text.endsWith(u'"'))
         return text.sliced(1, text.size() - 2);
     return text;
@@ -19,8 +18,7 @@ QString withoutEnclosingQuotes(QString text)
 } // namespace
 
 CommandLineArgument classifyCommandLine(const QStringList& arguments,
-                                           const QString& workingDirectory)
-{
+                                        const QString& workingDirectory) {
     CommandLineArgument result;
     if (arguments.isEmpty())
         return result;
@@ -38,14 +36,13 @@ CommandLineArgument classifyCommandLine(const QStringList& arguments,
     result.topicFolder = withTrailingSlash(info.absolutePath());
     result.datei = absolute;
     result.kind = info.fileName().toLower().endsWith(u".qvusp")
-                     ? CommandLineArgument::Kind::SeriesPackage
-                     : CommandLineArgument::Kind::DocumentFile;
+                      ? CommandLineArgument::Kind::SeriesPackage
+                      : CommandLineArgument::Kind::DocumentFile;
     return result;
 }
 
-QString chooseTopicFolder(const CommandLineArgument& argument,
-                           const QString& centralTopicFolder, const QString& baseFolder)
-{
+QString chooseTopicFolder(const CommandLineArgument& argument, const QString& centralTopicFolder,
+                          const QString& baseFolder) {
     if (argument.kind != CommandLineArgument::Kind::None)
         return argument.topicFolder;
     if (!centralTopicFolder.isEmpty())

@@ -8,26 +8,26 @@ namespace quorvel {
 // What the one optional command-line argument names.
 struct CommandLineArgument {
     enum class Kind {
-        None,       // no argument
-        Folder,      // a folder (an existing one, or a path without file name)
-        DocumentFile,    // a file to open as the current document
+        None,          // no argument
+        Folder,        // a folder (an existing one, or a path without file name)
+        DocumentFile,  // a file to open as the current document
         SeriesPackage, // an exercise-series package (".qvusp" in any letter case)
     };
     Kind kind = Kind::None;
     QString topicFolder; // absolute, ends with "/"; empty for None
-    QString datei;        // absolute path for DocumentFile and SeriesPackage
+    QString datei;       // absolute path for DocumentFile and SeriesPackage
 };
 
 // Classifies the first of `arguments` (the program name not included);
 // relative paths are taken relative to `workingDirectory`. Enclosing quotes
 // are removed. Nothing is opened or read here.
 CommandLineArgument classifyCommandLine(const QStringList& arguments,
-                                           const QString& workingDirectory);
+                                        const QString& workingDirectory);
 
 // The topic folder at start: the command line's folder when there is an
 // argument, else the central file's "Start"/`Themenordner` when not empty,
 // else the base folder. The result ends with "/".
-QString chooseTopicFolder(const CommandLineArgument& argument,
-                           const QString& centralTopicFolder, const QString& baseFolder);
+QString chooseTopicFolder(const CommandLineArgument& argument, const QString& centralTopicFolder,
+                          const QString& baseFolder);
 
 } // namespace quorvel

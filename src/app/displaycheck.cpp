@@ -7,25 +7,22 @@
 
 namespace quorvel {
 
-bool graphicsModeSuitable(const GraphicsMode& modus)
-{
+bool graphicsModeSuitable(const GraphicsMode& modus) {
     return modus.breite >= 960 && modus.hoehe >= 720 && modus.farbtiefe >= 15;
 }
 
-QString graphicsModeWarning(const GraphicsMode& modus)
-{
+QString graphicsModeWarning(const GraphicsMode& modus) {
     return QStringLiteral(
                "Ungeeigneter Grafikmodus! (Windows-Systemsteuerung / Eigenschaften von Anzeige)"
                "\r\n\r\nFür dieses Programm sollte ein Grafikmodus mit einer Auflösung von "
                "mindestens 1024 x 768 Pixel (Bildpunkte) und einer Farbtiefe von mindestens 16 "
-               "Bit (High Color) eingestellt sein. \r\nAktuelle Einstellungen:\r\n- Auflösung: ")
-           + QString::number(modus.breite) + QStringLiteral(" x ") + QString::number(modus.hoehe)
-           + QStringLiteral(" Pixel\r\n- Farbtiefe: ") + QString::number(modus.farbtiefe)
-           + QStringLiteral(" Bit\r\n\r\nProgramm trotzdem starten?");
+               "Bit (High Color) eingestellt sein. \r\nAktuelle Einstellungen:\r\n- Auflösung: ") +
+           QString::number(modus.breite) + QStringLiteral(" x ") + QString::number(modus.hoehe) +
+           QStringLiteral(" Pixel\r\n- Farbtiefe: ") + QString::number(modus.farbtiefe) +
+           QStringLiteral(" Bit\r\n\r\nProgramm trotzdem starten?");
 }
 
-GraphicsMode graphicsModeOf(const QScreen* screen)
-{
+GraphicsMode graphicsModeOf(const QScreen* screen) {
     if (!screen)
         return {};
     const QSize logical = screen->size();
@@ -33,12 +30,11 @@ GraphicsMode graphicsModeOf(const QScreen* screen)
     return {rnd(logical.width() * ratio), rnd(logical.height() * ratio), screen->depth()};
 }
 
-bool confirmGraphicsMode(const GraphicsMode& modus, UserPrompter& prompter)
-{
+bool confirmGraphicsMode(const GraphicsMode& modus, UserPrompter& prompter) {
     if (graphicsModeSuitable(modus))
         return true;
-    return prompter.ask(MessageKind::Warning, graphicsModeWarning(modus), MessageButtons::YesNo)
-           == Answer::Yes;
+    return prompter.ask(MessageKind::Warning, graphicsModeWarning(modus), MessageButtons::YesNo) ==
+           Answer::Yes;
 }
 
 } // namespace quorvel

@@ -2,14 +2,12 @@
 
 namespace quorvel {
 
-QString openDocumentFilter()
-{
+QString openDocumentFilter() {
     return QStringLiteral("Quorvel-Dokument (*.qvl)|*.qvl|RBK-Dokument (*.rbk)|*.rbk|"
                           "Alle Dateien (*.*)|*.*");
 }
 
-QStringList qtNameFilters(const QString& pairs)
-{
+QStringList qtNameFilters(const QString& pairs) {
     QStringList filters;
     const QStringList parts = pairs.split(u'|');
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
@@ -28,12 +26,11 @@ QStringList qtNameFilters(const QString& pairs)
     return filters;
 }
 
-QStringList nameFilterPatterns(const QString& qtFilter)
-{
+QStringList nameFilterPatterns(const QString& qtFilter) {
     const qsizetype open = qtFilter.lastIndexOf(u'(');
     const qsizetype close = qtFilter.lastIndexOf(u')');
-    const QString inside = open >= 0 && close > open ? qtFilter.mid(open + 1, close - open - 1)
-                                                     : qtFilter;
+    const QString inside =
+        open >= 0 && close > open ? qtFilter.mid(open + 1, close - open - 1) : qtFilter;
     QStringList patterns = inside.split(u' ', Qt::SkipEmptyParts);
     for (QString& pattern : patterns)
         if (pattern == u"*.*")

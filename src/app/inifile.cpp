@@ -4,7 +4,6 @@
 
 #include <QFile>
 #include <QStringDecoder>
-
 #include <cmath>
 #include <limits>
 
@@ -12,8 +11,7 @@ namespace quorvel {
 
 namespace {
 
-QString decodeIniText(const QByteArray& bytes)
-{
+QString decodeIniText(const QByteArray& bytes) {
     if (bytes.startsWith("\xFF\xFE")) {
         QStringDecoder utf16(QStringDecoder::Utf16LE);
         return utf16.decode(QByteArrayView(bytes).sliced(2));
@@ -28,13 +26,11 @@ QString decodeIniText(const QByteArray& bytes)
     return decodeCp1252(view.data(), view.size());
 }
 
-bool isBlank(QChar c)
-{
+bool isBlank(QChar c) {
     return c == u' ' || c == u'\t';
 }
 
-QStringView trimmedBlanks(QStringView text)
-{
+QStringView trimmedBlanks(QStringView text) {
     qsizetype begin = 0;
     qsizetype end = text.size();
     while (begin < end && isBlank(text[begin]))
@@ -44,8 +40,7 @@ QStringView trimmedBlanks(QStringView text)
     return text.sliced(begin, end - begin);
 }
 
-QStringView withoutEnclosingQuotes(QStringView value)
-{
+QStringView withoutEnclosingQuotes(QStringView value) {
     if (value.size() >= 2) {
         const QChar first = value.front();
         if ((first == u'"' || first == u'\'') && value.back() == first)
@@ -56,8 +51,7 @@ QStringView withoutEnclosingQuotes(QStringView value)
 
 } // namespace
 
-IniFile IniFile::parse(const QByteArray& bytes)
-{
+IniFile IniFile::parse(const QByteArray& bytes) {
     IniFile ini;
     const QString text = decodeIniText(bytes);
     Section* current = nullptr;
@@ -123,13 +117,11 @@ IniFile IniFile::parse(const QByteArray& bytes)
     return ini;
 }
 
-IoResult IniFile::load(const QString& path, IniFile& ini)
-{
+IoResult IniFile::load(const QString& path, IniFile& ini) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return IoResult::failure(file.errorString());
-    const QString tooLarge =
-        QStringLiteral("Datei größer als %1 Byte").arg(kMaxFileSize);
+    const QString tooLarge = QStringLiteral("Datei größer als %1 Byte").arg(kMaxFileSize);
     if (file.size() > kMaxFileSize)
         return IoResult::failure(tooLarge);
     // Read one byte more than allowed so that a file that grows while we read
@@ -141,8 +133,7 @@ IoResult IniFile::load(const QString& path, IniFile& ini)
     return IoResult::success();
 }
 
-const IniFile::Section* IniFile::findSection(const QString& section) const
-{
+const IniFile::Section* IniFile::findSection(const QString& section) const {
     const QString folded = section.toCaseFolded();
     for (const Section& candidate : m_sections) {
         if (candidate.name == folded)
@@ -151,13 +142,11 @@ const IniFile::Section* IniFile::findSection(const QString& section) const
     return nullptr;
 }
 
-bool IniFile::hasSection(const QString& section) const
-{
+bool IniFile::hasSection(const QString& section) const {
     return findSection(section) != nullptr;
 }
 
-std::optional<QString> IniFile::value(const QString& section, const QString& key) const
-{
+std::optional<QString> IniFile::value(const QString& section, const QString& key) const {
     const Section* found = findSection(section);
     if (!found)
         return std::nullopt;
@@ -170,21 +159,18 @@ std::optional<QString> IniFile::value(const QString& section, const QString& key
 }
 
 QString IniFile::readString(const QString& section, const QString& key,
-                            const QString& fallback) const
-{
+                            const QString& fallback) const {
     return value(section, key).value_or(fallback);
 }
 
-int IniFile::readInteger(const QString& section, const QString& key, int fallback) const
-{
+int IniFile::readInteger(const QString& section, const QString& key, int fallback) const {
     const std::optional<QString> text = value(section, key);
     if (!text)
         return fallback;
     return parseIniInteger(*text).value_or(fallback);
 }
 
-bool IniFile::readBool(const QString& section, const QString& key, bool fallback) const
-{
+bool IniFile::readBool(const QString& section, const QString& key, bool fallback) const {
     const std::optional<QString> text = value(section, key);
     if (!text)
         return fallback;
@@ -196,16 +182,14 @@ bool IniFile::readBool(const QString& section, const QString& key, bool fallback
     return number ? *number != 0 : fallback;
 }
 
-double IniFile::readReal(const QString& section, const QString& key, double fallback) const
-{
+double IniFile::readReal(const QString& section, const QString& key, double fallback) const {
     const std::optional<QString> text = value(section, key);
     if (!text)
         return fallback;
     return parseIniReal(*text).value_or(fallback);
 }
 
-std::optional<int> parseIniInteger(const QString& text)
-{
+std::optional<int> parseIniInteger(const QString& text) {
     QStringView digits = trimmedBlanks(text);
     bool negative = false;
     if (!digits.isEmpty() && (digits.front() == u'-' || digits.front() == u'+')) {
@@ -245,8 +229,7 @@ std::optional<int> parseIniInteger(const QString& text)
     return static_cast<int>(value);
 }
 
-std::optional<double> parseIniReal(const QString& text)
-{
+std::optional<double> parseIniReal(const QString& text) {
     QString normalised = trimmedBlanks(text).toString();
     normalised.replace(u',', u'.');
     bool ok = false;

@@ -9,8 +9,7 @@ namespace {
 using Kind = MenuEntry::Kind;
 
 MenuEntry cmd(const QString& name, const QString& caption, const QString& shortcut = {},
-              bool learningViewOnly = false)
-{
+              bool learningViewOnly = false) {
     MenuEntry e;
     e.kind = Kind::Command;
     e.name = name;
@@ -20,16 +19,14 @@ MenuEntry cmd(const QString& name, const QString& caption, const QString& shortc
     return e;
 }
 
-MenuEntry check(const QString& name, const QString& caption, bool checked = false)
-{
+MenuEntry check(const QString& name, const QString& caption, bool checked = false) {
     MenuEntry e = cmd(name, caption);
     e.kind = Kind::Check;
     e.checked = checked;
     return e;
 }
 
-MenuEntry radio(const QString& name, const QString& caption, bool checked = false)
-{
+MenuEntry radio(const QString& name, const QString& caption, bool checked = false) {
     MenuEntry e = cmd(name, caption);
     e.kind = Kind::Radio;
     e.checked = checked;
@@ -37,23 +34,20 @@ MenuEntry radio(const QString& name, const QString& caption, bool checked = fals
 }
 
 MenuEntry sub(const QString& name, const QString& caption, std::vector<MenuEntry> children,
-              bool learningViewOnly = false)
-{
+              bool learningViewOnly = false) {
     MenuEntry e = cmd(name, caption, {}, learningViewOnly);
     e.kind = Kind::Submenu;
     e.children = std::move(children);
     return e;
 }
 
-MenuEntry sep()
-{
+MenuEntry sep() {
     MenuEntry e;
     e.kind = Kind::Separator;
     return e;
 }
 
-std::vector<MenuEntry> dateiMenue()
-{
+std::vector<MenuEntry> dateiMenue() {
     return {
         cmd(u"Oeffnen1"_s, u"Ö&ffnen..."_s, u"Ctrl+O"_s, true),
         cmd(u"Dokumenteigenschaften1"_s, u"Do&kumenteigenschaften..."_s, u"Alt+Return"_s),
@@ -78,8 +72,7 @@ std::vector<MenuEntry> dateiMenue()
 }
 
 // Exactly kTopicMenuFixedEntries items: the topic list follows them.
-std::vector<MenuEntry> themenauswahlMenue()
-{
+std::vector<MenuEntry> themenauswahlMenue() {
     return {
         cmd(u"Startseite1"_s, u"&Startseite"_s, u"Alt+Home"_s),
         cmd(u"ZuvorangezeigtesDokument1"_s, u"&Zuvor angezeigtes Dokument"_s, u"Alt+Backspace"_s),
@@ -97,8 +90,7 @@ std::vector<MenuEntry> themenauswahlMenue()
     };
 }
 
-std::vector<MenuEntry> lernansichtMenue()
-{
+std::vector<MenuEntry> lernansichtMenue() {
     return {
         cmd(u"Werkzeugleistezuklappen1"_s, u"Werkzeugleiste zu&klappen"_s, u"Alt+W"_s),
         sep(),
@@ -112,8 +104,7 @@ std::vector<MenuEntry> lernansichtMenue()
                  u"Ctrl+Down"_s),
              cmd(u"AlleAbfragefelderaufdecken1"_s, u"Alle Abfragefelder auf&decken"_s,
                  u"Ctrl+Up"_s),
-             sep(),
-             cmd(u"Abdeckblatteinblenden1"_s, u"Abdeckblatt &einblenden"_s),
+             sep(), cmd(u"Abdeckblatteinblenden1"_s, u"Abdeckblatt &einblenden"_s),
              cmd(u"Abdeckblattausblenden1"_s, u"Abdeckblatt aus&blenden"_s)}),
         sub(u"NummerierungAbfragefelder1"_s, u"&Nummerierung Abfragefelder"_s,
             {radio(u"NummerierungGeordnet1"_s, u"&Geordnet"_s, true),
@@ -128,13 +119,11 @@ std::vector<MenuEntry> lernansichtMenue()
     };
 }
 
-std::vector<MenuEntry> uebungMenue()
-{
+std::vector<MenuEntry> uebungMenue() {
     return {
         cmd(u"UebungStart1"_s, u"Individual-&Übung"_s, u"F7"_s),
         cmd(u"Uebungseinstellungen1"_s, u"Übungs&einstellungen..."_s, u"Alt+F7"_s),
-        cmd(u"BestenlisteIndividualUebung1"_s, u"&Bestenliste Individual-Übung..."_s,
-            u"Ctrl+F7"_s),
+        cmd(u"BestenlisteIndividualUebung1"_s, u"&Bestenliste Individual-Übung..."_s, u"Ctrl+F7"_s),
         cmd(u"ProtokollderletztenUebung1"_s, u"&Protokoll der letzten Übung..."_s),
         sep(),
         cmd(u"Netzwerkuebung1"_s, u"An Netzwerk-Übung &teilnehmen..."_s, u"F8"_s),
@@ -148,8 +137,7 @@ std::vector<MenuEntry> uebungMenue()
     };
 }
 
-std::vector<MenuEntry> lehrersteuerungMenue()
-{
+std::vector<MenuEntry> lehrersteuerungMenue() {
     return {
         cmd(u"Netzwerkuebunginitiieren1"_s, u"&Netzwerk-Übung initiieren..."_s, u"F9"_s),
         cmd(u"LehrerNetzwerkUebungbeenden1"_s, u"Netzwerk-Übung &beenden"_s),
@@ -159,8 +147,7 @@ std::vector<MenuEntry> lehrersteuerungMenue()
     };
 }
 
-std::vector<MenuEntry> anzeigeMenue()
-{
+std::vector<MenuEntry> anzeigeMenue() {
     return {
         cmd(u"Vollbild1"_s, u"&Vollbild"_s, u"Ctrl+L"_s),
         cmd(u"Fenster1"_s, u"&Fenster"_s, u"Ctrl+F"_s),
@@ -168,8 +155,7 @@ std::vector<MenuEntry> anzeigeMenue()
     };
 }
 
-std::vector<MenuEntry> optionenMenue()
-{
+std::vector<MenuEntry> optionenMenue() {
     return {
         check(u"Tonausgabe1"_s, u"&Tonausgabe"_s),
         check(u"NamenseingabebeiUebungen1"_s, u"&Namenseingabe bei Übungen"_s),
@@ -194,16 +180,14 @@ std::vector<MenuEntry> optionenMenue()
     };
 }
 
-std::vector<MenuEntry> hilfeMenue()
-{
+std::vector<MenuEntry> hilfeMenue() {
     return {
         cmd(u"Inhalt1"_s, u"&Inhalt"_s, u"F1"_s),
         cmd(u"Info1"_s, u"Inf&o..."_s),
     };
 }
 
-std::vector<MenuEntry> buildHauptmenue()
-{
+std::vector<MenuEntry> buildHauptmenue() {
     return {
         sub(u"Datei1"_s, u"&Datei"_s, dateiMenue()),
         sub(u"Themenauswahl1"_s, u"&Themenauswahl"_s, themenauswahlMenue(), true),
@@ -219,8 +203,7 @@ std::vector<MenuEntry> buildHauptmenue()
     };
 }
 
-const MenuEntry* findIn(const std::vector<MenuEntry>& entries, const QString& name)
-{
+const MenuEntry* findIn(const std::vector<MenuEntry>& entries, const QString& name) {
     for (const MenuEntry& entry : entries) {
         if (entry.kind != Kind::Separator && entry.name == name)
             return &entry;
@@ -232,14 +215,12 @@ const MenuEntry* findIn(const std::vector<MenuEntry>& entries, const QString& na
 
 } // namespace
 
-const std::vector<MenuEntry>& hauptmenue()
-{
+const std::vector<MenuEntry>& hauptmenue() {
     static const std::vector<MenuEntry> menus = buildHauptmenue();
     return menus;
 }
 
-const MenuEntry* findMenuEntry(const QString& name)
-{
+const MenuEntry* findMenuEntry(const QString& name) {
     return findIn(hauptmenue(), name);
 }
 

@@ -1,14 +1,12 @@
 #include "nineslice.h"
 
 #include <QPainter>
-
 #include <algorithm>
 #include <array>
 
 namespace quorvel {
 
-void drawNineSlice(QPainter& painter, const QRect& target, const QImage& source, int corner)
-{
+void drawNineSlice(QPainter& painter, const QRect& target, const QImage& source, int corner) {
     if (source.isNull() || target.isEmpty())
         return;
     const int sc = std::clamp(corner, 0, std::min(source.width(), source.height()) / 2);
@@ -28,8 +26,7 @@ void drawNineSlice(QPainter& painter, const QRect& target, const QImage& source,
         for (int column = 0; column < 3; ++column) {
             const QRect from(sx[column], sy[row], sx[column + 1] - sx[column],
                              sy[row + 1] - sy[row]);
-            const QRect to(tx[column], ty[row], tx[column + 1] - tx[column],
-                           ty[row + 1] - ty[row]);
+            const QRect to(tx[column], ty[row], tx[column + 1] - tx[column], ty[row + 1] - ty[row]);
             if (!from.isEmpty() && !to.isEmpty())
                 painter.drawImage(to, source, from);
         }
@@ -37,8 +34,7 @@ void drawNineSlice(QPainter& painter, const QRect& target, const QImage& source,
     painter.restore();
 }
 
-QImage nineSliced(const QImage& source, QSize size, int corner)
-{
+QImage nineSliced(const QImage& source, QSize size, int corner) {
     QImage picture(size, QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);

@@ -8,15 +8,13 @@ namespace quorvel {
 
 namespace {
 
-QCursor fromPicture(const CursorPicture& picture)
-{
+QCursor fromPicture(const CursorPicture& picture) {
     return QCursor(QPixmap::fromImage(picture.image), picture.hotSpot.x(), picture.hotSpot.y());
 }
 
 } // namespace
 
-ProgramCursors ProgramCursors::create()
-{
+ProgramCursors ProgramCursors::create() {
     ProgramCursors cursors;
     cursors.ziehen = QCursor(Qt::ClosedHandCursor);
     cursors.stift = fromPicture(penCursorPicture());
@@ -28,8 +26,7 @@ ProgramCursors ProgramCursors::create()
     return cursors;
 }
 
-QCursor ProgramCursors::forTool(ToolCursor cursor) const
-{
+QCursor ProgramCursors::forTool(ToolCursor cursor) const {
     switch (cursor) {
     case ToolCursor::Arrow:
         return QCursor(Qt::ArrowCursor);

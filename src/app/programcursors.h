@@ -3,7 +3,6 @@
 #include "tool.h"
 
 #include <QCursor>
-
 #include <array>
 
 namespace quorvel {
@@ -11,11 +10,11 @@ namespace quorvel {
 // The mouse cursors of the view: Qt's own where one fits, small pictures of
 // our own for the drawing tools. Needs a QGuiApplication.
 struct ProgramCursors {
-    QCursor ziehen;      // dragging a card or the section
-    QCursor stift;       // freehand pen
-    QCursor hand;        // over a hittable object
-    QCursor textField; // text tool
-    QCursor stempel;     // symbol stamp
+    QCursor ziehen;                     // dragging a card or the section
+    QCursor stift;                      // freehand pen
+    QCursor hand;                       // over a hittable object
+    QCursor textField;                  // text tool
+    QCursor stempel;                    // symbol stamp
     std::array<QCursor, 5> penVariants; // line, arrow, rectangle, ellipse, triangle
 
     static ProgramCursors create();

@@ -4,7 +4,6 @@
 
 #include <QSettings>
 #include <QStandardPaths>
-
 #include <cmath>
 
 namespace quorvel {
@@ -15,9 +14,7 @@ namespace {
 
 // Calls `visit(key, field)` for every stored value, so that reading and
 // writing share one list of keys.
-template <class E, class V>
-void visitEinstellungen(E& e, V&& visit)
-{
+template <class E, class V> void visitEinstellungen(E& e, V&& visit) {
     visit(u"Opt-Sound"_s, e.Sound);
     visit(u"Opt-UebNameEingabe"_s, e.UebNameEingabe);
     visit(u"Opt-UebStatusInfo"_s, e.UebStatusInfo);
@@ -103,8 +100,7 @@ void visitEinstellungen(E& e, V&& visit)
 
 // A stored value comes back from the file as text; one set in this run keeps
 // its type. Either way a value that does not parse leaves the field alone.
-void readStored(const QVariant& stored, bool& field)
-{
+void readStored(const QVariant& stored, bool& field) {
     if (stored.typeId() == QMetaType::Bool) {
         field = stored.toBool();
         return;
@@ -118,8 +114,7 @@ void readStored(const QVariant& stored, bool& field)
         field = *number != 0;
 }
 
-void readStored(const QVariant& stored, int& field)
-{
+void readStored(const QVariant& stored, int& field) {
     if (stored.typeId() == QMetaType::Int) {
         field = stored.toInt();
         return;
@@ -128,8 +123,7 @@ void readStored(const QVariant& stored, int& field)
         field = *number;
 }
 
-void readStored(const QVariant& stored, double& field)
-{
+void readStored(const QVariant& stored, double& field) {
     if (stored.typeId() == QMetaType::Double) {
         const double value = stored.toDouble();
         if (std::isfinite(value))
@@ -140,8 +134,7 @@ void readStored(const QVariant& stored, double& field)
         field = *number;
 }
 
-void readStored(const QVariant& stored, QString& field)
-{
+void readStored(const QVariant& stored, QString& field) {
     // A hand-edited value with a comma comes back split into a list.
     if (stored.typeId() == QMetaType::QStringList)
         field = stored.toStringList().join(u',');
@@ -151,24 +144,21 @@ void readStored(const QVariant& stored, QString& field)
 
 } // namespace
 
-std::array<double, 15> Settings::defaultPunkteMinQuote()
-{
+std::array<double, 15> Settings::defaultPunkteMinQuote() {
     std::array<double, 15> quotes{};
     for (size_t i = 0; i < quotes.size(); ++i)
         quotes[i] = double(25 + 5 * int(i)) / 100.0; // 0.25, 0.30, ... 0.95
     return quotes;
 }
 
-std::array<QString, 10> Settings::defaultStempelFonts()
-{
+std::array<QString, 10> Settings::defaultStempelFonts() {
     std::array<QString, 10> fonts;
     for (size_t i = 0; i < fonts.size(); ++i)
         fonts[i] = i < 6 ? u"Wingdings"_s : u"Arial"_s;
     return fonts;
 }
 
-QString defaultBildschirmtastatur()
-{
+QString defaultBildschirmtastatur() {
     // Searching PATH once per run is enough.
     static const QString program = [] {
         for (const QString& name : {u"onboard"_s, u"florence"_s, u"matchbox-keyboard"_s}) {
@@ -181,8 +171,7 @@ QString defaultBildschirmtastatur()
     return program;
 }
 
-Settings defaultEinstellungen(const QString& baseFolder)
-{
+Settings defaultEinstellungen(const QString& baseFolder) {
     Settings e;
     e.NetzKomOrdner = baseFolder + u"kom/"_s;
     e.ChronikOrdner = baseFolder + u"chronik/"_s;
@@ -194,8 +183,7 @@ Settings defaultEinstellungen(const QString& baseFolder)
     return e;
 }
 
-void loadSettings(const QSettings& store, Settings& settings)
-{
+void loadSettings(const QSettings& store, Settings& settings) {
     visitEinstellungen(settings, [&store](const QString& key, auto& field) {
         const QVariant stored = store.value(key);
         if (stored.isValid())
@@ -203,11 +191,9 @@ void loadSettings(const QSettings& store, Settings& settings)
     });
 }
 
-void saveSettingsTo(QSettings& store, const Settings& settings)
-{
-    visitEinstellungen(settings, [&store](const QString& key, const auto& field) {
-        store.setValue(key, field);
-    });
+void saveSettingsTo(QSettings& store, const Settings& settings) {
+    visitEinstellungen(
+        settings, [&store](const QString& key, const auto& field) { store.setValue(key, field); });
 }
 
 } // namespace quorvel

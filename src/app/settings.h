@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <array>
 
 class QSettings;
@@ -32,8 +31,7 @@ struct UebOptFragenSettings {
     QString ZLimitMin = QStringLiteral("3");
     QString ZLimitSek = QStringLiteral("0");
 
-    friend bool operator==(const UebOptFragenSettings&,
-                           const UebOptFragenSettings&) = default;
+    friend bool operator==(const UebOptFragenSettings&, const UebOptFragenSettings&) = default;
 };
 
 // Exercise options of the cluster dialog (keys "UebOptKorb-...").
@@ -43,8 +41,7 @@ struct UebOptKorbSettings {
     QString ZLimitMin = QStringLiteral("3");
     QString ZLimitSek = QStringLiteral("0");
 
-    friend bool operator==(const UebOptKorbSettings&,
-                           const UebOptKorbSettings&) = default;
+    friend bool operator==(const UebOptKorbSettings&, const UebOptKorbSettings&) = default;
 };
 
 // Feedback after an answer (keys "Opt-Uebungsrueckmeldung-...").

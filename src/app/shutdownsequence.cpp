@@ -5,40 +5,35 @@
 
 namespace quorvel {
 
-QString msgExerciseNotFinished()
-{
+QString msgExerciseNotFinished() {
     return QStringLiteral("Die aktuelle Übung ist noch nicht beendet.\r\n"
                           "Übung wirklich abbrechen?");
 }
 
-QString msgPuzzleNotSolved()
-{
+QString msgPuzzleNotSolved() {
     return QStringLiteral(
         "Das aktuelle Schiebepuzzle ist noch nicht gelöst.\r\nÜbung wirklich abbrechen?");
 }
 
-QString msgSaveChanges(const QString& path)
-{
+QString msgSaveChanges(const QString& path) {
     if (path.isEmpty())
         return QStringLiteral("Aktuelles Dokument speichern?");
-    return QStringLiteral("Änderungen im aktuellen Dokument unter \"") + path
-           + QStringLiteral("\" speichern?");
+    return QStringLiteral("Änderungen im aktuellen Dokument unter \"") + path +
+           QStringLiteral("\" speichern?");
 }
 
-QString msgChronicleShots(int count, const QString& folder)
-{
+QString msgChronicleShots(int count, const QString& folder) {
     if (count == 1)
-        return QStringLiteral("1 Chronik-Screenshot wurde im Ordner ") + folder
-               + QStringLiteral(" als PNG-Bilddatei abgelegt.\r\n"
-                                "Soll diese jetzt gelöscht werden?");
-    return QString::number(count) + QStringLiteral(" Chronik-Screenshots wurden im Ordner ")
-           + folder
-           + QStringLiteral(" als PNG-Bilddateien abgelegt.\r\n"
-                            "Sollen diese jetzt gelöscht werden?");
+        return QStringLiteral("1 Chronik-Screenshot wurde im Ordner ") + folder +
+               QStringLiteral(" als PNG-Bilddatei abgelegt.\r\n"
+                              "Soll diese jetzt gelöscht werden?");
+    return QString::number(count) + QStringLiteral(" Chronik-Screenshots wurden im Ordner ") +
+           folder +
+           QStringLiteral(" als PNG-Bilddateien abgelegt.\r\n"
+                          "Sollen diese jetzt gelöscht werden?");
 }
 
-bool askAbortRun(Modus modus, const Participants& participants, UserPrompter& prompter)
-{
+bool askAbortRun(Modus modus, const Participants& participants, UserPrompter& prompter) {
     if (modus != Modus::Exercise && modus != Modus::SlidingPuzzle)
         return true;
     for (const ShellParticipant* participant : participants) {
@@ -51,12 +46,10 @@ bool askAbortRun(Modus modus, const Participants& participants, UserPrompter& pr
 }
 
 bool askSaveChanges(const Document& document, const Participants& participants,
-                    UserPrompter& prompter)
-{
+                    UserPrompter& prompter) {
     if (!document.modified)
         return true;
-    const Answer answer = prompter.ask(MessageKind::Confirmation,
-                                       msgSaveChanges(document.datei),
+    const Answer answer = prompter.ask(MessageKind::Confirmation, msgSaveChanges(document.datei),
                                        MessageButtons::YesNoCancel);
     if (answer == Answer::Cancel)
         return false;
@@ -67,9 +60,8 @@ bool askSaveChanges(const Document& document, const Participants& participants,
     return true;
 }
 
-bool runShutdownQuestions(Modus modus, const Document& document,
-                          const Participants& participants, UserPrompter& prompter)
-{
+bool runShutdownQuestions(Modus modus, const Document& document, const Participants& participants,
+                          UserPrompter& prompter) {
     if (!askAbortRun(modus, participants, prompter))
         return false;
     for (ShellParticipant* participant : participants)

@@ -4,7 +4,6 @@
 #include "userprompter.h"
 
 #include <QString>
-
 #include <vector>
 
 namespace quorvel {
@@ -32,7 +31,7 @@ bool askSaveChanges(const Document& document, const Participants& participants,
 // The questions before the program ends, in order: running exercise or puzzle,
 // network participation (no question), unsaved changes, chronicle screenshots,
 // then the closing dialog. False when any of them cancels the shutdown.
-bool runShutdownQuestions(Modus modus, const Document& document,
-                          const Participants& participants, UserPrompter& prompter);
+bool runShutdownQuestions(Modus modus, const Document& document, const Participants& participants,
+                          UserPrompter& prompter);
 
 } // namespace quorvel

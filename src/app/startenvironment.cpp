@@ -9,8 +9,7 @@
 
 namespace quorvel {
 
-StartEnvironment StartEnvironment::fromApplication()
-{
+StartEnvironment StartEnvironment::fromApplication() {
     StartEnvironment environment;
     environment.arguments = QCoreApplication::arguments().mid(1);
     environment.workingDirectory = QDir::currentPath();
@@ -20,8 +19,7 @@ StartEnvironment StartEnvironment::fromApplication()
     return environment;
 }
 
-std::unique_ptr<QSettings> openUserSettings(const StartEnvironment& environment)
-{
+std::unique_ptr<QSettings> openUserSettings(const StartEnvironment& environment) {
     if (environment.userSettingsFile.isEmpty())
         return std::make_unique<QSettings>(QStringLiteral("Quorvel"), QStringLiteral("Quorvel"));
     return std::make_unique<QSettings>(environment.userSettingsFile, QSettings::IniFormat);

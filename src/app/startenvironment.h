@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <memory>
 
 class QSettings;
@@ -13,9 +12,9 @@ namespace quorvel {
 // where the folders and the settings are. The program fills it from the real
 // environment; tests point it at temporary folders.
 struct StartEnvironment {
-    QStringList arguments;   // without the program name
+    QStringList arguments; // without the program name
     QString workingDirectory;
-    QString baseFolder;     // ends with "/"
+    QString baseFolder; // ends with "/"
     QStringList centralConfigCandidates;
     QString userSettingsFile; // empty: the per-user store of organisation and application "Quorvel"
 

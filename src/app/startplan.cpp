@@ -5,8 +5,7 @@
 
 namespace quorvel {
 
-StartPlan planStart(const StartEnvironment& environment, const QSettings& userStore)
-{
+StartPlan planStart(const StartEnvironment& environment, const QSettings& userStore) {
     StartPlan plan;
     plan.settings = defaultEinstellungen(environment.baseFolder);
     loadSettings(userStore, plan.settings);

@@ -3,7 +3,6 @@
 #include "userprompter.h"
 
 #include <QString>
-
 #include <optional>
 
 class QPrinter;

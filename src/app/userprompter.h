@@ -22,8 +22,7 @@ public:
     // The closing dialog "Beenden": true for "Ja, beenden".
     virtual bool confirmQuit() = 0;
 
-    void information(const QString& text)
-    {
+    void information(const QString& text) {
         ask(MessageKind::Information, text, MessageButtons::Ok);
     }
     void error(const QString& text) { ask(MessageKind::Error, text, MessageButtons::Ok); }

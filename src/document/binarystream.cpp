@@ -3,7 +3,6 @@
 #include "cp1252.h"
 
 #include <QtEndian>
-
 #include <cstring>
 
 namespace quorvel {
@@ -16,23 +15,20 @@ constexpr qint64 kMaxUncheckedStringBytes = 64 * 1024 * 1024;
 
 BinaryReader::BinaryReader(QIODevice& device) : m_device(device) {}
 
-qint64 BinaryReader::remaining() const
-{
+qint64 BinaryReader::remaining() const {
     if (m_device.isSequential())
         return -1;
     return m_device.size() - m_device.pos();
 }
 
-void BinaryReader::fail(const QString& what)
-{
+void BinaryReader::fail(const QString& what) {
     if (!m_error.isEmpty())
         return;
     m_errorOffset = m_device.pos();
     m_error = QStringLiteral("%1 (Byte %2)").arg(what).arg(m_errorOffset);
 }
 
-bool BinaryReader::readExact(char* into, qint64 size)
-{
+bool BinaryReader::readExact(char* into, qint64 size) {
     if (!ok())
         return false;
     if (m_device.read(into, size) != size) {
@@ -42,16 +38,14 @@ bool BinaryReader::readExact(char* into, qint64 size)
     return true;
 }
 
-qint32 BinaryReader::readInt()
-{
+qint32 BinaryReader::readInt() {
     char bytes[4];
     if (!readExact(bytes, 4))
         return 0;
     return qFromLittleEndian<qint32>(bytes);
 }
 
-double BinaryReader::readReal()
-{
+double BinaryReader::readReal() {
     char bytes[8];
     if (!readExact(bytes, 8))
         return 0.0;
@@ -61,8 +55,7 @@ double BinaryReader::readReal()
     return value;
 }
 
-QByteArray BinaryReader::readRawString()
-{
+QByteArray BinaryReader::readRawString() {
     const qint32 length = readInt();
     if (!ok())
         return {};
@@ -81,26 +74,22 @@ QByteArray BinaryReader::readRawString()
     return bytes;
 }
 
-QString BinaryReader::readString()
-{
+QString BinaryReader::readString() {
     return decodeCp1252(readRawString());
 }
 
-void BinaryWriter::put(const char* data, qint64 size)
-{
+void BinaryWriter::put(const char* data, qint64 size) {
     if (m_ok && m_device.write(data, size) != size)
         m_ok = false;
 }
 
-void BinaryWriter::writeInt(qint32 value)
-{
+void BinaryWriter::writeInt(qint32 value) {
     char bytes[4];
     qToLittleEndian<qint32>(value, bytes);
     put(bytes, 4);
 }
 
-void BinaryWriter::writeReal(double value)
-{
+void BinaryWriter::writeReal(double value) {
     quint64 bits;
     std::memcpy(&bits, &value, sizeof bits);
     char bytes[8];
@@ -108,19 +97,16 @@ void BinaryWriter::writeReal(double value)
     put(bytes, 8);
 }
 
-void BinaryWriter::writeRawString(const QByteArray& bytes)
-{
+void BinaryWriter::writeRawString(const QByteArray& bytes) {
     writeInt(static_cast<qint32>(bytes.size()));
     put(bytes.constData(), bytes.size());
 }
 
-void BinaryWriter::writeString(const QString& text)
-{
+void BinaryWriter::writeString(const QString& text) {
     writeRawString(encodeCp1252(text));
 }
 
-void BinaryWriter::writeBytes(const QByteArray& bytes)
-{
+void BinaryWriter::writeBytes(const QByteArray& bytes) {
     put(bytes.constData(), bytes.size());
 }
 

@@ -6,8 +6,7 @@ namespace quorvel {
 
 namespace {
 
-QStringList splitLines(const QString& text)
-{
+QStringList splitLines(const QString& text) {
     QStringList lines;
     qsizetype start = 0;
     const qsizetype n = text.size();
@@ -27,8 +26,7 @@ QStringList splitLines(const QString& text)
     return lines;
 }
 
-bool needsQuotes(const QString& line)
-{
+bool needsQuotes(const QString& line) {
     for (const QChar c : line) {
         if (c.unicode() <= 32 || c == u'"' || c == u',')
             return true;
@@ -36,12 +34,13 @@ bool needsQuotes(const QString& line)
     return false;
 }
 
-bool isBlank(QChar c) { return c.unicode() >= 1 && c.unicode() <= 32; }
+bool isBlank(QChar c) {
+    return c.unicode() >= 1 && c.unicode() <= 32;
+}
 
 } // namespace
 
-QString toCommaText(const QString& text)
-{
+QString toCommaText(const QString& text) {
     const QStringList lines = splitLines(text);
     if (lines.size() == 1 && lines.first().isEmpty())
         return QStringLiteral("\"\"");
@@ -61,8 +60,7 @@ QString toCommaText(const QString& text)
     return result;
 }
 
-QString fromCommaText(const QString& commaText)
-{
+QString fromCommaText(const QString& commaText) {
     // A NUL ends the text, as it ends the original's C string.
     const qsizetype nul = commaText.indexOf(QChar(0));
     const QString s = nul >= 0 ? commaText.left(nul) : commaText;

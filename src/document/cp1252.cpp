@@ -8,13 +8,11 @@ namespace {
 
 // Characters of the bytes 0x80..0x9F; the rest of the code page equals Latin-1.
 constexpr std::array<char16_t, 32> kHighControlRange = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-char encodeChar(char16_t c)
-{
+char encodeChar(char16_t c) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return static_cast<char>(c);
     for (size_t i = 0; i < kHighControlRange.size(); ++i) {
@@ -26,8 +24,7 @@ char encodeChar(char16_t c)
 
 } // namespace
 
-QString decodeCp1252(const char* data, qsizetype size)
-{
+QString decodeCp1252(const char* data, qsizetype size) {
     QString text(size, Qt::Uninitialized);
     QChar* out = text.data();
     for (qsizetype i = 0; i < size; ++i) {
@@ -37,8 +34,7 @@ QString decodeCp1252(const char* data, qsizetype size)
     return text;
 }
 
-QByteArray encodeCp1252(const QString& text)
-{
+QByteArray encodeCp1252(const QString& text) {
     QByteArray bytes;
     bytes.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {

@@ -10,8 +10,7 @@ namespace quorvel {
 // C1 control of the same value, as Windows does). Encoding writes "?" for any
 // character that Windows-1252 cannot hold; a surrogate pair becomes one "?".
 QString decodeCp1252(const char* data, qsizetype size);
-inline QString decodeCp1252(const QByteArray& bytes)
-{
+inline QString decodeCp1252(const QByteArray& bytes) {
     return decodeCp1252(bytes.constData(), bytes.size());
 }
 QByteArray encodeCp1252(const QString& text);

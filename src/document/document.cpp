@@ -4,8 +4,7 @@
 
 namespace quorvel {
 
-void Document::reset(const PageRatioPreset& ratio)
-{
+void Document::reset(const PageRatioPreset& ratio) {
     // The empty state between two documents (after a close or a failed read)
     // is no document: the one shown before it stays the previous one.
     if (!datei.isEmpty())
@@ -33,15 +32,13 @@ void Document::reset(const PageRatioPreset& ratio)
     geometry.ratioHoehe = ratio.hoehe;
 }
 
-void Document::clearObjects()
-{
+void Document::clearObjects() {
     objects.clear();
     objects.shrink_to_fit();
 }
 
-int Document::addGeneratedObject(Typ typ, int ebene, const QString& cap, int frageNummer,
-                                 double kx, double ky, int kausr, int fsize)
-{
+int Document::addGeneratedObject(Typ typ, int ebene, const QString& cap, int frageNummer, double kx,
+                                 double ky, int kausr, int fsize) {
     ObjDataTyp o;
     o.resetRuntime();
     o.Typ = codeOf(typ);
@@ -70,26 +67,22 @@ int Document::addGeneratedObject(Typ typ, int ebene, const QString& cap, int fra
     return static_cast<int>(objects.size()) - 1;
 }
 
-void Document::deleteObject(int index)
-{
+void Document::deleteObject(int index) {
     if (index < 0 || index >= static_cast<int>(objects.size()))
         return;
     objects.erase(objects.begin() + index);
 }
 
-void Document::widenZRange(int zIndex)
-{
+void Document::widenZRange(int zIndex) {
     zMin = std::min(zMin, zIndex);
     zMax = std::max(zMax, zIndex);
 }
 
-void Document::derivePageGeometry()
-{
+void Document::derivePageGeometry() {
     geometry = pageGeometryFor(basisbild.size(), header.RandErw);
 }
 
-void Document::applyPageGeometry(bool keepObjectsOnBasePicture, const DocumentLayouts& layouts)
-{
+void Document::applyPageGeometry(bool keepObjectsOnBasePicture, const DocumentLayouts& layouts) {
     const RandRect old = header.RandErw;
     const RandRect neu = randErwFromGeometry(basisbild.size(), geometry);
     header.RandErw = neu;

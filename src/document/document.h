@@ -7,7 +7,6 @@
 
 #include <QImage>
 #include <QString>
-
 #include <vector>
 
 namespace quorvel {
@@ -19,10 +18,10 @@ class Document {
 public:
     HeaderDataTyp header;
     std::vector<ObjDataTyp> objects;
-    QImage basisbild; // 32-bit with alpha; the caller puts the start picture in an empty state
-    QString datei;    // full path; empty for a new document
+    QImage basisbild;     // 32-bit with alpha; the caller puts the start picture in an empty state
+    QString datei;        // full path; empty for a new document
     QString previousFile; // `datei` of the document shown before this one
-    QString magic; // format magic of the file read, such as "QVL-2.21"; empty when new
+    QString magic;        // format magic of the file read, such as "QVL-2.21"; empty when new
     bool modified = false;
     int zMin = 0;
     int zMax = 0;

@@ -23,10 +23,10 @@ inline constexpr qint64 kDefaultPictureBudget = qint64(1536) * 1024 * 1024;
 struct ReadOptions {
     explicit ReadOptions(const DocumentLayouts& layouts) : layouts(layouts) {}
 
-    const DocumentLayouts& layouts; // runs the layout of the document's type after reading
-    qint64 startOffset = 0; // > 0: a document inside a series package
+    const DocumentLayouts& layouts;     // runs the layout of the document's type after reading
+    qint64 startOffset = 0;             // > 0: a document inside a series package
     const FontCatalog* fonts = nullptr; // null: the fonts of this computer
-    PageRatioPreset ratio; // page ratio of a reset document
+    PageRatioPreset ratio;              // page ratio of a reset document
     // Bytes the decoded pictures of the document may take together; beyond
     // it the read fails with msgPicturesTooLarge().
     qint64 pictureBudget = kDefaultPictureBudget;

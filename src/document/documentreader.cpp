@@ -13,33 +13,28 @@
 
 namespace quorvel {
 
-QString msgFileMissing(const QString& path)
-{
+QString msgFileMissing(const QString& path) {
     return QStringLiteral("Die Datei \"%1\" existiert nicht.").arg(path);
 }
 
-QString msgInvalidFormat()
-{
+QString msgInvalidFormat() {
     return QStringLiteral("Ungültiges Dateiformat.");
 }
 
-QString msgNewerVersion()
-{
+QString msgNewerVersion() {
     return QStringLiteral(
         "Das ausgewählte Dokument wurde mit einer neueren Programmversion erstellt und kann "
         "deshalb mit der vorliegenden Quorvel-Version nicht geöffnet werden.");
 }
 
-QString msgCannotRead(const QString& path)
-{
+QString msgCannotRead(const QString& path) {
     return QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden. Mögliche Ursachen:\r\n"
                           "- Datei existiert nicht\r\n- Ungültiges Dateiformat\r\n"
                           "- Fehlende Lesezugriffsberechtigung im Netzwerk")
         .arg(path);
 }
 
-QString msgPicturesTooLarge()
-{
+QString msgPicturesTooLarge() {
     return QStringLiteral("Die Bilder des Dokuments brauchen zusammen mehr als %1 MB Speicher. "
                           "Das Dokument kann nicht geöffnet werden.")
         .arg(kDefaultPictureBudget / (1024 * 1024));
@@ -63,8 +58,7 @@ constexpr qint32 kMaxMagicLength = 64;
 
 // The magic of every document. Returns false when it is not ours; `messages`
 // gets what the user sees.
-bool readMagic(BinaryReader& in, QString& magic, QString& version, QStringList* messages)
-{
+bool readMagic(BinaryReader& in, QString& magic, QString& version, QStringList* messages) {
     const QByteArray lengthBytes = in.device().peek(4);
     if (lengthBytes.size() == 4) {
         const qint32 length = qFromLittleEndian<qint32>(lengthBytes.constData());
@@ -90,8 +84,7 @@ bool readMagic(BinaryReader& in, QString& magic, QString& version, QStringList* 
 }
 
 // What follows the magic: the key list and the code pages.
-bool readKeys(BinaryReader& in, KeyList& keys)
-{
+bool readKeys(BinaryReader& in, KeyList& keys) {
     keys.assign(in.readString());
     if (keys.has(u"HD-CodePage")) {
         in.readInt(); // ANSI and OEM code page of the writer: text is read as Windows-1252
@@ -105,9 +98,7 @@ class Reader {
 public:
     Reader(QIODevice& in, Document& doc, const ReadOptions& options)
         : m_in(in), m_doc(doc), m_fonts(options.fonts ? *options.fonts : systemFontCatalog()),
-          m_pictureBudget(options.pictureBudget)
-    {
-    }
+          m_pictureBudget(options.pictureBudget) {}
 
     bool read(IoResult& result);
     QString error() const { return m_in.error(); }
@@ -123,13 +114,13 @@ private:
     QImage readPicture(const QString& what);
     RandRect readRect();
     Farbwert readColour() { return static_cast<Farbwert>(m_in.readInt()); }
-    int readIf(QStringView key, int fallback) { return m_keys.has(key) ? m_in.readInt() : fallback; }
-    Farbwert readColourIf(QStringView key, Farbwert fallback)
-    {
+    int readIf(QStringView key, int fallback) {
+        return m_keys.has(key) ? m_in.readInt() : fallback;
+    }
+    Farbwert readColourIf(QStringView key, Farbwert fallback) {
         return m_keys.has(key) ? readColour() : fallback;
     }
-    QString readStringIf(QStringView key, const QString& fallback)
-    {
+    QString readStringIf(QStringView key, const QString& fallback) {
         return m_keys.has(key) ? m_in.readString() : fallback;
     }
     double fontFactor();
@@ -145,8 +136,7 @@ private:
     bool m_picturesTooLarge = false;
 };
 
-bool Reader::read(IoResult& result)
-{
+bool Reader::read(IoResult& result) {
     if (!readMagic(m_in, m_doc.magic, m_version, &result.messages) || !readKeys(m_in, m_keys))
         return false;
     if (m_version > QLatin1String(kDocumentVersion)) {
@@ -176,8 +166,7 @@ bool Reader::read(IoResult& result)
     return m_in.ok();
 }
 
-RandRect Reader::readRect()
-{
+RandRect Reader::readRect() {
     RandRect r;
     r.left = m_in.readReal();
     r.top = m_in.readReal();
@@ -186,8 +175,7 @@ RandRect Reader::readRect()
     return r;
 }
 
-QImage Reader::readPicture(const QString& what)
-{
+QImage Reader::readPicture(const QString& what) {
     if (!m_in.ok())
         return {};
     QImage picture;
@@ -205,8 +193,7 @@ QImage Reader::readPicture(const QString& what)
     return picture;
 }
 
-void Reader::readHeader()
-{
+void Reader::readHeader() {
     HeaderDataTyp& h = m_doc.header;
     h.vers = m_in.readString();
     h.titel = m_in.readString();
@@ -257,8 +244,7 @@ void Reader::readHeader()
     h.Zielpunktgroesse = readIf(u"HD-Zielpunktgroesse", 100);
 }
 
-void Reader::readGapTable()
-{
+void Reader::readGapTable() {
     HeaderDataTyp& h = m_doc.header;
     h.LueckenTabelleZeilen = readIf(u"HD-LueckenTabelleZeilen", 5);
     h.LueckenTabelleSpalten = readIf(u"HD-LueckenTabelleSpalten", 2);
@@ -282,7 +268,8 @@ void Reader::readGapTable()
             cell.Art = m_in.readInt();
             if (!m_in.ok() || !cellCarriesPicture(dokTypOf(h), cell.Art))
                 continue;
-            cell.Bild = readPicture(QStringLiteral("Bild der Tabellenzelle %1/%2").arg(r + 1).arg(c + 1));
+            cell.Bild =
+                readPicture(QStringLiteral("Bild der Tabellenzelle %1/%2").arg(r + 1).arg(c + 1));
             cell.BildKenn = m_in.readString();
             cell.Fsize = m_in.readInt();
             cell.BildkarteAnpassen = m_in.readInt();
@@ -296,8 +283,7 @@ void Reader::readGapTable()
     h.LueckenTabelleLinieCol = readColourIf(u"HD-LueckenTabelleLinieCol", 0xC0C0C0);
 }
 
-void Reader::readCrossword()
-{
+void Reader::readCrossword() {
     KreuzwortDataTyp& k = m_doc.header.Kreuzwort;
     m_in.readInt(); // grid dimensions: always 30 × 30
     m_in.readInt();
@@ -318,8 +304,7 @@ void Reader::readCrossword()
     k.KGBeschreibungTitelCol = (m_version < u"2.21") ? k.KGBeschreibungCol : readColour();
 }
 
-void Reader::readLogo()
-{
+void Reader::readLogo() {
     LogoDataTyp& logo = m_doc.header.Logo;
     if (m_in.readInt() == 1)
         logo.Bild = readPicture(QStringLiteral("Logo"));
@@ -329,15 +314,13 @@ void Reader::readLogo()
     logo.FusszeileAusrichtung = m_in.readInt();
 }
 
-double Reader::fontFactor()
-{
+double Reader::fontFactor() {
     if (m_fontFactor < 0.0)
         m_fontFactor = fontHeightFactor(m_doc.header.Schriftart, m_fonts);
     return m_fontFactor;
 }
 
-void Reader::readObject(ObjDataTyp& o)
-{
+void Reader::readObject(ObjDataTyp& o) {
     o.Sx = m_in.readReal();
     o.Sy = m_in.readReal();
     o.Kx = m_in.readReal();
@@ -405,8 +388,7 @@ void Reader::readObject(ObjDataTyp& o)
 
 } // namespace
 
-IoResult readDocumentStream(QIODevice& in, Document& document, const ReadOptions& options)
-{
+IoResult readDocumentStream(QIODevice& in, Document& document, const ReadOptions& options) {
     IoResult result;
     Reader reader(in, document, options);
     result.ok = reader.read(result);
@@ -422,8 +404,7 @@ IoResult readDocumentStream(QIODevice& in, Document& document, const ReadOptions
     return result;
 }
 
-IoResult readDocumentFile(Document& document, const QString& path, const ReadOptions& options)
-{
+IoResult readDocumentFile(Document& document, const QString& path, const ReadOptions& options) {
     if (!QFileInfo::exists(path)) {
         IoResult missing;
         missing.messages << msgFileMissing(path);
@@ -437,7 +418,8 @@ IoResult readDocumentFile(Document& document, const QString& path, const ReadOpt
     if (!file.open(QIODevice::ReadOnly)) {
         result.detail = file.errorString();
     } else if (options.startOffset > 0 && !file.seek(options.startOffset)) {
-        result.detail = QStringLiteral("Position %1 liegt hinter dem Dateiende").arg(options.startOffset);
+        result.detail =
+            QStringLiteral("Position %1 liegt hinter dem Dateiende").arg(options.startOffset);
     } else {
         result = readDocumentStream(file, document, options);
     }
@@ -455,8 +437,7 @@ IoResult readDocumentFile(Document& document, const QString& path, const ReadOpt
     return result;
 }
 
-IoResult readDocumentHeader(QIODevice& in, DokumentKopf& header)
-{
+IoResult readDocumentHeader(QIODevice& in, DokumentKopf& header) {
     BinaryReader reader(in);
     QString magic, version;
     KeyList keys;
@@ -481,8 +462,7 @@ IoResult readDocumentHeader(QIODevice& in, DokumentKopf& header)
     return IoResult::success();
 }
 
-IoResult readDocumentHeader(const QString& path, DokumentKopf& header)
-{
+IoResult readDocumentHeader(const QString& path, DokumentKopf& header) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return IoResult::failure(file.errorString());

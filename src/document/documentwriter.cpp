@@ -1,28 +1,25 @@
 #include "binarystream.h"
 #include "commatext.h"
+#include "cp1252.h"
 #include "documentformat.h"
 #include "documentio.h"
 #include "passwordscramble.h"
 #include "pngcodec.h"
-#include "cp1252.h"
 
 #include <QPainter>
 #include <QSaveFile>
-
 #include <algorithm>
 
 namespace quorvel {
 
-QString msgCannotWrite(const QString& path)
-{
+QString msgCannotWrite(const QString& path) {
     return QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden. Mögliche Ursachen:\r\n"
                           "- Ungültiger Ordner oder Dateiname\r\n"
                           "- Fehlende Schreibzugriffsberechtigung im Netzwerk")
         .arg(path);
 }
 
-const QImage& leerbild()
-{
+const QImage& leerbild() {
     // A light grey tile with a thin frame and a diagonal cross: plainly a
     // missing picture, neutral on any page.
     static const QImage picture = [] {
@@ -45,8 +42,7 @@ public:
     explicit Writer(QIODevice& out) : m_out(out) {}
     bool write(Document& doc);
     // Why the write failed; the device's error when nothing more is known.
-    QString error()
-    {
+    QString error() {
         return m_pictureError.isEmpty() ? m_out.device().errorString() : m_pictureError;
     }
 
@@ -64,8 +60,7 @@ private:
     QString m_pictureError;
 };
 
-void Writer::writePicture(const QImage& picture)
-{
+void Writer::writePicture(const QImage& picture) {
     if (!m_out.ok())
         return;
     const IoResult encoded = encodePng(picture.isNull() ? leerbild() : picture, m_out.device());
@@ -75,16 +70,14 @@ void Writer::writePicture(const QImage& picture)
     }
 }
 
-void Writer::writeRect(const RandRect& r)
-{
+void Writer::writeRect(const RandRect& r) {
     m_out.writeReal(r.left);
     m_out.writeReal(r.top);
     m_out.writeReal(r.right);
     m_out.writeReal(r.bottom);
 }
 
-void Writer::writeHeader(const HeaderDataTyp& h)
-{
+void Writer::writeHeader(const HeaderDataTyp& h) {
     m_out.writeString(h.vers);
     m_out.writeString(h.titel);
     m_out.writeString(h.autor);
@@ -125,8 +118,7 @@ void Writer::writeHeader(const HeaderDataTyp& h)
     m_out.writeInt(h.Zielpunktgroesse);
 }
 
-void Writer::writeGapTable(const HeaderDataTyp& h)
-{
+void Writer::writeGapTable(const HeaderDataTyp& h) {
     const int rows = std::clamp(h.LueckenTabelleZeilen, 0, kLueckenTabelleMaxZeilen);
     const int columns = std::clamp(h.LueckenTabelleSpalten, 0, kLueckenTabelleMaxSpalten);
     m_out.writeInt(rows);
@@ -150,8 +142,7 @@ void Writer::writeGapTable(const HeaderDataTyp& h)
     writeColour(h.LueckenTabelleLinieCol);
 }
 
-void Writer::writeCrossword(const KreuzwortDataTyp& k)
-{
+void Writer::writeCrossword(const KreuzwortDataTyp& k) {
     m_out.writeInt(kKreuzwortSeite);
     m_out.writeInt(kKreuzwortSeite);
     for (const QString& cell : k.Gitter)
@@ -170,8 +161,7 @@ void Writer::writeCrossword(const KreuzwortDataTyp& k)
     writeColour(k.KGBeschreibungTitelCol);
 }
 
-void Writer::writeLogo(const LogoDataTyp& logo)
-{
+void Writer::writeLogo(const LogoDataTyp& logo) {
     const bool hasLogo = !logo.Bild.isNull();
     m_out.writeInt(hasLogo ? 1 : 0);
     if (hasLogo)
@@ -182,8 +172,7 @@ void Writer::writeLogo(const LogoDataTyp& logo)
     m_out.writeInt(logo.FusszeileAusrichtung);
 }
 
-void Writer::writeObject(const ObjDataTyp& o)
-{
+void Writer::writeObject(const ObjDataTyp& o) {
     m_out.writeReal(o.Sx);
     m_out.writeReal(o.Sy);
     m_out.writeReal(o.Kx);
@@ -230,8 +219,7 @@ void Writer::writeObject(const ObjDataTyp& o)
 
 // A picture object without a picture becomes its text counterpart; one that
 // has none (a picture link) gets the placeholder.
-void prepareForWriting(ObjDataTyp& o)
-{
+void prepareForWriting(ObjDataTyp& o) {
     if (!o.Bild.isNull() || !carriesPicture(typOf(o)))
         return;
     const Typ lowered = withoutPicture(typOf(o));
@@ -241,8 +229,7 @@ void prepareForWriting(ObjDataTyp& o)
         o.Bild = leerbild();
 }
 
-bool Writer::write(Document& doc)
-{
+bool Writer::write(Document& doc) {
     m_out.writeString(QLatin1String(kDocumentMagic));
     m_out.writeString(QString::fromUtf16(format::kKeyList));
     m_out.writeInt(format::kAnsiCodePage);
@@ -273,16 +260,14 @@ bool Writer::write(Document& doc)
 
 } // namespace
 
-IoResult writeDocumentStream(QIODevice& out, Document& document)
-{
+IoResult writeDocumentStream(QIODevice& out, Document& document) {
     Writer writer(out);
     if (writer.write(document))
         return IoResult::success();
     return IoResult::failure(writer.error());
 }
 
-IoResult writeDocumentFile(Document& document, const QString& path, bool currentDocument)
-{
+IoResult writeDocumentFile(Document& document, const QString& path, bool currentDocument) {
     IoResult result;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {

@@ -12,8 +12,7 @@ namespace quorvel {
 namespace {
 
 // Fonts that fontconfig maps to a metric-compatible family.
-QString metricSubstitute(const QString& family)
-{
+QString metricSubstitute(const QString& family) {
     static const QHash<QString, QString> substitutes = {
         {QStringLiteral("arial"), QStringLiteral("Liberation Sans")},
         {QStringLiteral("times new roman"), QStringLiteral("Liberation Serif")},
@@ -24,8 +23,7 @@ QString metricSubstitute(const QString& family)
 
 class SystemFontCatalog final : public FontCatalog {
 public:
-    bool isInstalled(const QString& family) const override
-    {
+    bool isInstalled(const QString& family) const override {
         if (family.trimmed().isEmpty())
             return false;
         const QStringList families = QFontDatabase::families();
@@ -35,8 +33,7 @@ public:
         return !substitute.isEmpty() && families.contains(substitute, Qt::CaseInsensitive);
     }
 
-    double widthOfXAt1000(const QString& family) const override
-    {
+    double widthOfXAt1000(const QString& family) const override {
         QFont font(family);
         font.setPixelSize(1000);
         return QFontMetricsF(font).horizontalAdvance(QStringLiteral("X"));
@@ -45,8 +42,7 @@ public:
 
 // Height factors of widely used fonts, as measured on the platform the
 // documents come from ("Arial" = 1.0).
-double knownFactor(const QString& family, bool* found)
-{
+double knownFactor(const QString& family, bool* found) {
     static const QHash<QString, double> factors = {
         {QStringLiteral("Arial"), 1.0},           {QStringLiteral("Arial Black"), 1.2632},
         {QStringLiteral("Comic Sans MS"), 1.248}, {QStringLiteral("Times New Roman"), 0.991},
@@ -61,14 +57,12 @@ double knownFactor(const QString& family, bool* found)
 
 } // namespace
 
-const FontCatalog& systemFontCatalog()
-{
+const FontCatalog& systemFontCatalog() {
     static const SystemFontCatalog catalog;
     return catalog;
 }
 
-double fontHeightFactor(const QString& family, const FontCatalog& fonts)
-{
+double fontHeightFactor(const QString& family, const FontCatalog& fonts) {
     bool found = false;
     const double known = knownFactor(family, &found);
     if (found)
@@ -82,8 +76,7 @@ double fontHeightFactor(const QString& family, const FontCatalog& fonts)
     return fontX / arialX;
 }
 
-int convertOldPictureFsize(int fsize, double k)
-{
+int convertOldPictureFsize(int fsize, double k) {
     return rnd(((2.0 * fsize + 22.0) * k - 22.0) / 2.0);
 }
 

@@ -2,8 +2,7 @@
 
 namespace quorvel {
 
-void lueckentabellearrtyp::reset()
-{
+void lueckentabellearrtyp::reset() {
     Text.clear();
     Bild = QImage();
     Art = 0;
@@ -14,8 +13,8 @@ void lueckentabellearrtyp::reset()
     BildLinkInUebung = 0;
 }
 
-std::array<SpaltenHintergrund, kLueckenTabelleMaxSpalten> HeaderDataTyp::defaultSpaltenHintergruende()
-{
+std::array<SpaltenHintergrund, kLueckenTabelleMaxSpalten>
+HeaderDataTyp::defaultSpaltenHintergruende() {
     static constexpr Farbwert kFarben[5] = {0xBEFF7F, 0xBF7FFF, 0xFFC080, 0x7FBEFF, 0xFF7FBE};
     std::array<SpaltenHintergrund, kLueckenTabelleMaxSpalten> result;
     for (size_t c = 0; c < result.size(); ++c)
@@ -23,24 +22,35 @@ std::array<SpaltenHintergrund, kLueckenTabelleMaxSpalten> HeaderDataTyp::default
     return result;
 }
 
-QString typeName(DokTyp dokTyp, int dokUnterTyp)
-{
+QString typeName(DokTyp dokTyp, int dokUnterTyp) {
     switch (dokTyp) {
-    case DokTyp::PictureLabelling: return QStringLiteral("Freie Text-Bild-/Bild-Text-Zuordnung");
+    case DokTyp::PictureLabelling:
+        return QStringLiteral("Freie Text-Bild-/Bild-Text-Zuordnung");
     case DokTyp::Cloze:
         switch (dokUnterTyp) {
-        case 0: return QStringLiteral("Lückentext");
-        case 1: return QStringLiteral("Tabellarische Text-Bild-/Bild-Text-Zuordnung");
-        case 2: return QStringLiteral("C-Test");
-        case 3: return QStringLiteral("Lückentext mit Falschwörtern");
-        case 4: return QStringLiteral("C-Test mit Falschwörtern");
-        default: return {};
+        case 0:
+            return QStringLiteral("Lückentext");
+        case 1:
+            return QStringLiteral("Tabellarische Text-Bild-/Bild-Text-Zuordnung");
+        case 2:
+            return QStringLiteral("C-Test");
+        case 3:
+            return QStringLiteral("Lückentext mit Falschwörtern");
+        case 4:
+            return QStringLiteral("C-Test mit Falschwörtern");
+        default:
+            return {};
         }
-    case DokTyp::SingleQuestions: return QStringLiteral("Einzelfragen");
-    case DokTyp::MultipleChoice: return QStringLiteral("Multiple-Choice-Fragen");
-    case DokTyp::Cluster: return QStringLiteral("Cluster-Übung");
-    case DokTyp::CrossMatching: return QStringLiteral("Über-Kreuz-Zuordnung");
-    case DokTyp::Crossword: return QStringLiteral("Kreuzworträtsel");
+    case DokTyp::SingleQuestions:
+        return QStringLiteral("Einzelfragen");
+    case DokTyp::MultipleChoice:
+        return QStringLiteral("Multiple-Choice-Fragen");
+    case DokTyp::Cluster:
+        return QStringLiteral("Cluster-Übung");
+    case DokTyp::CrossMatching:
+        return QStringLiteral("Über-Kreuz-Zuordnung");
+    case DokTyp::Crossword:
+        return QStringLiteral("Kreuzworträtsel");
     }
     return {};
 }

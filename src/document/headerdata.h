@@ -5,7 +5,6 @@
 
 #include <QImage>
 #include <QString>
-
 #include <array>
 
 namespace quorvel {
@@ -53,8 +52,7 @@ struct KreuzwortDataTyp {
     Farbwert KGBeschreibungTitelCol = 0xC0;
 
     QString& zelle(int x, int y) { return Gitter[static_cast<size_t>(kKreuzwortSeite * x + y)]; }
-    const QString& zelle(int x, int y) const
-    {
+    const QString& zelle(int x, int y) const {
         return Gitter[static_cast<size_t>(kKreuzwortSeite * x + y)];
     }
 };
@@ -68,8 +66,8 @@ struct LogoDataTyp {
     int FusszeileAusrichtung = 0;
 };
 
-using LueckenTabelleTyp =
-    std::array<std::array<lueckentabellearrtyp, kLueckenTabelleMaxSpalten>, kLueckenTabelleMaxZeilen>;
+using LueckenTabelleTyp = std::array<std::array<lueckentabellearrtyp, kLueckenTabelleMaxSpalten>,
+                                     kLueckenTabelleMaxZeilen>;
 
 // The document header.
 struct HeaderDataTyp {
@@ -111,7 +109,9 @@ struct HeaderDataTyp {
     static std::array<SpaltenHintergrund, kLueckenTabelleMaxSpalten> defaultSpaltenHintergruende();
 };
 
-inline DokTyp dokTypOf(const HeaderDataTyp& h) { return static_cast<DokTyp>(h.DokTyp); }
+inline DokTyp dokTypOf(const HeaderDataTyp& h) {
+    return static_cast<DokTyp>(h.DokTyp);
+}
 
 // The display name of a document type and subtype; "" for an unknown type.
 QString typeName(DokTyp dokTyp, int dokUnterTyp);

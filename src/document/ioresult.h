@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <utility>
 
 namespace quorvel {
@@ -32,15 +31,13 @@ struct IoResult {
     qint64 offset = -1;
     QString detail;
 
-    static IoResult success()
-    {
+    static IoResult success() {
         IoResult result;
         result.ok = true;
         return result;
     }
     // A failure with its cause; the caller adds the messages it shows.
-    static IoResult failure(QString detail, qint64 offset = -1)
-    {
+    static IoResult failure(QString detail, qint64 offset = -1) {
         IoResult result;
         result.detail = std::move(detail);
         result.offset = offset;

@@ -2,8 +2,7 @@
 
 namespace quorvel {
 
-void ObjDataTyp::resetRuntime()
-{
+void ObjDataTyp::resetRuntime() {
     AbfrageStatus = -1;
     AbfrageNummer = -1;
     ZielFehlversuche = 0;

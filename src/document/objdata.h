@@ -7,7 +7,6 @@
 #include <QImage>
 #include <QRectF>
 #include <QString>
-
 #include <array>
 
 namespace quorvel {
@@ -53,8 +52,8 @@ struct ObjDataTyp {
     MCInfoLinkArray MCInfoLinkData = kMCInfoLinkDefaults;
 
     // runtime fields, never stored
-    int AbfrageStatus = -1;  // -1 covered, 0 uncovered, further codes in exercises
-    int AbfrageNummer = -1;  // -1 none, 0 question mark, n >= 1 number n
+    int AbfrageStatus = -1; // -1 covered, 0 uncovered, further codes in exercises
+    int AbfrageNummer = -1; // -1 none, 0 question mark, n >= 1 number n
     int ZielFehlversuche = 0;
     int KartFehlversuche = 0;
     RandRect KartRect = {-1.0, -1.0, -1.0, -1.0};
@@ -78,6 +77,8 @@ struct ObjDataTyp {
 };
 
 // The object's type; a code from a file without an enumerator stays as it is.
-inline Typ typOf(const ObjDataTyp& o) { return static_cast<Typ>(o.Typ); }
+inline Typ typOf(const ObjDataTyp& o) {
+    return static_cast<Typ>(o.Typ);
+}
 
 } // namespace quorvel

@@ -6,8 +6,7 @@
 
 namespace quorvel {
 
-PageGeometry pageGeometryFor(QSize bild, const RandRect& randErw)
-{
+PageGeometry pageGeometryFor(QSize bild, const RandRect& randErw) {
     PageGeometry g;
     const double w = bild.width();
     const double h = bild.height();
@@ -31,8 +30,7 @@ PageGeometry pageGeometryFor(QSize bild, const RandRect& randErw)
     return g;
 }
 
-RandRect randErwFromGeometry(QSize bild, const PageGeometry& g)
-{
+RandRect randErwFromGeometry(QSize bild, const PageGeometry& g) {
     const double w = bild.width();
     const double h = bild.height();
     if (w <= 0 || h <= 0)
@@ -64,8 +62,7 @@ RandRect randErwFromGeometry(QSize bild, const PageGeometry& g)
 }
 
 double keepOnBasePicture(double value, double oldLow, double oldHigh, double newLow,
-                         double newHigh)
-{
+                         double newHigh) {
     return (value * (1.0 + oldLow + oldHigh) - oldLow + newLow) / (1.0 + newLow + newHigh);
 }
 

@@ -9,11 +9,11 @@ namespace quorvel {
 // How the page is laid around the base picture. Not stored in the file; it is
 // derived after reading and can be applied to recompute the margin `RandErw`.
 struct PageGeometry {
-    int ratioArt = 1;     // 0 the base picture's aspect ratio, 1 the fixed ratio below
+    int ratioArt = 1; // 0 the base picture's aspect ratio, 1 the fixed ratio below
     int ratioBreite = 10;
     int ratioHoehe = 7;
-    int randAnteil = 0;   // percent
-    int bildGroesse = 100; // percent of the page that the base picture fills
+    int randAnteil = 0;     // percent
+    int bildGroesse = 100;  // percent of the page that the base picture fills
     int horizPosition = 50; // percent: 0 left, 50 centred, 100 right
     int vertPosition = 50;
     friend bool operator==(const PageGeometry&, const PageGeometry&) = default;

@@ -6,8 +6,7 @@ namespace quorvel {
 
 // The picture password is stored with every byte combined with one fixed key
 // byte by exclusive-or; the same call turns it back.
-inline QByteArray scramblePassword(QByteArray bytes)
-{
+inline QByteArray scramblePassword(QByteArray bytes) {
     constexpr char kKey = static_cast<char>(0x5A);
     for (char& b : bytes)
         b = static_cast<char>(b ^ kKey);

@@ -229,8 +229,7 @@ QString describeReadFailure(const ReadSource& source, const char* message) {
 // not fit, so compressed, into what the device still holds is refused before
 // its memory is taken: a few hostile bytes never claim hundreds of megabytes.
 QString compressedSizeError(const QIODevice& in, quint32 width, quint32 height, int bitDepth,
-                            int colorType)
-{
+                            int colorType) {
     if (in.isSequential())
         return {};
     static constexpr int kChannels[7] = {1, 0, 3, 1, 2, 0, 4};
@@ -295,8 +294,7 @@ IoResult encodeArgb32(const QImage& picture, QIODevice& out, bool keepAlpha) {
         return IoResult::success();
     if (target.failed)
         return IoResult::failure(QStringLiteral("Schreibfehler: %1").arg(out.errorString()));
-    return IoResult::failure(
-        QStringLiteral("PNG-Fehler (%1)").arg(QString::fromLatin1(message)));
+    return IoResult::failure(QStringLiteral("PNG-Fehler (%1)").arg(QString::fromLatin1(message)));
 }
 
 } // namespace

@@ -8,8 +8,7 @@ namespace quorvel {
 // The one rounding rule of all layout and geometry arithmetic: to the nearest
 // integer, ties to the even neighbour. Values beyond the int range saturate
 // instead of overflowing, so hostile numbers from a file cannot cause UB.
-inline int rnd(double value)
-{
+inline int rnd(double value) {
     if (std::isnan(value))
         return 0;
     const double r = std::nearbyint(value); // default rounding mode: ties to even

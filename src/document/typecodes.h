@@ -15,15 +15,15 @@ namespace quorvel {
 // a code is false or none.
 
 enum class Typ : int {
-    QueryLabel = 0,    // coverable text, asked in exercises
+    QueryLabel = 0, // coverable text, asked in exercises
     FixedLabel = 1,
-    InfoPoint = 2,     // shows `Cap` in the info box
+    InfoPoint = 2, // shows `Cap` in the info box
     ClozeGap = 3,
-    ExternalLink = 4,  // opens `Cap`, a file or internet address
-    DocumentLink = 5,  // opens the document or folder named in `Cap`
-    QueryPicture = 6,  // coverable picture
+    ExternalLink = 4, // opens `Cap`, a file or internet address
+    DocumentLink = 5, // opens the document or folder named in `Cap`
+    QueryPicture = 6, // coverable picture
     FixedPicture = 7,
-    PictureLink = 8,   // a picture that opens `Cap`
+    PictureLink = 8,     // a picture that opens `Cap`
     QuestionAnswer = 10, // answer field of a single question
     QuestionText = 11,
     PreviousQuestion = 12, // the five question navigation buttons
@@ -31,8 +31,8 @@ enum class Typ : int {
     FirstQuestion = 14,
     LastQuestion = 15,
     RandomQuestion = 16,
-    QuestionHeading = 17, // fixed texts of single and multiple-choice questions
-    MCQuestion = 20,      // a stored multiple-choice question, source of its layout
+    QuestionHeading = 17,   // fixed texts of single and multiple-choice questions
+    MCQuestion = 20,        // a stored multiple-choice question, source of its layout
     MCPictureQuestion = 21, // the same with a question picture
     MCQuestionText = 22,
     MCQuestionPicture = 23,
@@ -74,8 +74,12 @@ enum class DokTyp : int {
 // The cloze subtype (`DokUnterTyp`) that keeps a table instead of a text.
 inline constexpr int kTableClozeSubtype = 1;
 
-constexpr int codeOf(Typ typ) { return static_cast<int>(typ); }
-constexpr int codeOf(DokTyp dokTyp) { return static_cast<int>(dokTyp); }
+constexpr int codeOf(Typ typ) {
+    return static_cast<int>(typ);
+}
+constexpr int codeOf(DokTyp dokTyp) {
+    return static_cast<int>(dokTyp);
+}
 
 // What a click in the learning view opens.
 enum class OpenKind : unsigned char {
@@ -96,24 +100,24 @@ enum class NumberStyle : unsigned char {
 
 namespace TypFlag {
 enum : unsigned {
-    Query = 1u << 0,          // query field: covered, uncovered, numbered, asked
-    Generated = 1u << 1,      // made by a layout after reading and never written
-    Picture = 1u << 2,        // the file record carries `Bild`
+    Query = 1u << 0,     // query field: covered, uncovered, numbered, asked
+    Generated = 1u << 1, // made by a layout after reading and never written
+    Picture = 1u << 2,   // the file record carries `Bild`
     // a multiple-choice source: answer pictures and `MCInfoLinkData` in the file
     Question = 1u << 3,
     // a picture placed by the author: `Fsize` converted in files before 2.17
     PagePicture = 1u << 4,
     // the author's own objects: they keep their spot when the margins change
     OnBasePicture = 1u << 5,
-    Point = 1u << 6,          // info, link and document points: round, with a title
-    Button = 1u << 7,         // round buttons of the question layouts
-    Navigation = 1u << 8,     // question navigation buttons
-    Fixed = 1u << 9,          // drawn with the fixed objects
-    CoverPass = 1u << 10,     // drawn in the object pass only while uncovered, else as cover
-    OnTop = 1u << 11,         // drawn once more above everything at the end
-    Hittable = 1u << 12,      // found by a click in the learning view
-    QuestionBound = 1u << 13, // hittable only with the current question
-    ActiveOnly = 1u << 14,    // hittable and numbered only while `Aktiv`
+    Point = 1u << 6,            // info, link and document points: round, with a title
+    Button = 1u << 7,           // round buttons of the question layouts
+    Navigation = 1u << 8,       // question navigation buttons
+    Fixed = 1u << 9,            // drawn with the fixed objects
+    CoverPass = 1u << 10,       // drawn in the object pass only while uncovered, else as cover
+    OnTop = 1u << 11,           // drawn once more above everything at the end
+    Hittable = 1u << 12,        // found by a click in the learning view
+    QuestionBound = 1u << 13,   // hittable only with the current question
+    ActiveOnly = 1u << 14,      // hittable and numbered only while `Aktiv`
     NumberCandidate = 1u << 15, // takes a place in the numbering of free documents
 };
 } // namespace TypFlag
@@ -123,19 +127,17 @@ struct TypProperties {
     unsigned flags = 0;
     NumberStyle number = NumberStyle::None;
     OpenKind opens = OpenKind::None;
-    Typ withoutPicture = typ; // what the writer stores when the picture is missing
+    Typ withoutPicture = typ;             // what the writer stores when the picture is missing
     const char16_t* pointTitle = nullptr; // title and colour of a point from an old file
     Farbwert pointColour = 0;
 
     constexpr bool has(unsigned flag) const { return (flags & flag) == flag; }
-    constexpr TypProperties lowersTo(Typ lowered) const
-    {
+    constexpr TypProperties lowersTo(Typ lowered) const {
         TypProperties p = *this;
         p.withoutPicture = lowered;
         return p;
     }
-    constexpr TypProperties pointStyle(const char16_t* title, Farbwert colour) const
-    {
+    constexpr TypProperties pointStyle(const char16_t* title, Farbwert colour) const {
         TypProperties p = *this;
         p.pointTitle = title;
         p.pointColour = colour;
@@ -147,8 +149,7 @@ namespace typtable {
 
 using namespace TypFlag;
 constexpr TypProperties row(Typ typ, unsigned flags, NumberStyle number = NumberStyle::None,
-                            OpenKind opens = OpenKind::None)
-{
+                            OpenKind opens = OpenKind::None) {
     return TypProperties{typ, flags, number, opens};
 }
 // Query fields of the page: covers in the object pass and again on top.
@@ -218,8 +219,7 @@ inline constexpr std::array kRows{
 
 inline constexpr int kMaxCode = 90;
 
-constexpr bool codesAreDistinctAndInRange()
-{
+constexpr bool codesAreDistinctAndInRange() {
     for (size_t i = 0; i < kRows.size(); ++i) {
         const int code = codeOf(kRows[i].typ);
         if (code < 0 || code > kMaxCode)
@@ -248,51 +248,87 @@ inline constexpr std::array<int, kMaxCode + 1> kIndex = [] {
 inline constexpr const auto& kTypTable = typtable::kRows;
 
 // The properties of `typ`; a code without a row has none.
-constexpr TypProperties typProperties(Typ typ)
-{
+constexpr TypProperties typProperties(Typ typ) {
     const int code = codeOf(typ);
     if (code < 0 || code > typtable::kMaxCode || typtable::kIndex[size_t(code)] < 0)
         return TypProperties{typ};
     return typtable::kRows[size_t(typtable::kIndex[size_t(code)])];
 }
 
-constexpr bool isKnown(Typ typ)
-{
+constexpr bool isKnown(Typ typ) {
     const int code = codeOf(typ);
     return code >= 0 && code <= typtable::kMaxCode && typtable::kIndex[size_t(code)] >= 0;
 }
 
-constexpr bool isQueryField(Typ t) { return typProperties(t).has(TypFlag::Query); }
+constexpr bool isQueryField(Typ t) {
+    return typProperties(t).has(TypFlag::Query);
+}
 // Unknown codes from a file are written back as they came.
-constexpr bool isWritten(Typ t) { return !typProperties(t).has(TypFlag::Generated); }
-constexpr bool carriesPicture(Typ t) { return typProperties(t).has(TypFlag::Picture); }
-constexpr bool isQuestion(Typ t) { return typProperties(t).has(TypFlag::Question); }
-constexpr bool isPagePicture(Typ t) { return typProperties(t).has(TypFlag::PagePicture); }
-constexpr bool isOnBasePicture(Typ t) { return typProperties(t).has(TypFlag::OnBasePicture); }
-constexpr bool isPoint(Typ t) { return typProperties(t).has(TypFlag::Point); }
-constexpr bool isButton(Typ t) { return typProperties(t).has(TypFlag::Button); }
-constexpr bool isNavigationButton(Typ t) { return typProperties(t).has(TypFlag::Navigation); }
-constexpr bool isFixedObject(Typ t) { return typProperties(t).has(TypFlag::Fixed); }
-constexpr bool isCoverableInFirstPass(Typ t) { return typProperties(t).has(TypFlag::CoverPass); }
-constexpr bool isDrawnOnTop(Typ t) { return typProperties(t).has(TypFlag::OnTop); }
-constexpr bool isHittable(Typ t) { return typProperties(t).has(TypFlag::Hittable); }
-constexpr bool isQuestionBound(Typ t) { return typProperties(t).has(TypFlag::QuestionBound); }
-constexpr bool isActiveOnly(Typ t) { return typProperties(t).has(TypFlag::ActiveOnly); }
-constexpr bool isNumberCandidate(Typ t) { return typProperties(t).has(TypFlag::NumberCandidate); }
-constexpr NumberStyle numberStyle(Typ t) { return typProperties(t).number; }
-constexpr OpenKind opensAs(Typ t) { return typProperties(t).opens; }
-constexpr Typ withoutPicture(Typ t) { return typProperties(t).withoutPicture; }
+constexpr bool isWritten(Typ t) {
+    return !typProperties(t).has(TypFlag::Generated);
+}
+constexpr bool carriesPicture(Typ t) {
+    return typProperties(t).has(TypFlag::Picture);
+}
+constexpr bool isQuestion(Typ t) {
+    return typProperties(t).has(TypFlag::Question);
+}
+constexpr bool isPagePicture(Typ t) {
+    return typProperties(t).has(TypFlag::PagePicture);
+}
+constexpr bool isOnBasePicture(Typ t) {
+    return typProperties(t).has(TypFlag::OnBasePicture);
+}
+constexpr bool isPoint(Typ t) {
+    return typProperties(t).has(TypFlag::Point);
+}
+constexpr bool isButton(Typ t) {
+    return typProperties(t).has(TypFlag::Button);
+}
+constexpr bool isNavigationButton(Typ t) {
+    return typProperties(t).has(TypFlag::Navigation);
+}
+constexpr bool isFixedObject(Typ t) {
+    return typProperties(t).has(TypFlag::Fixed);
+}
+constexpr bool isCoverableInFirstPass(Typ t) {
+    return typProperties(t).has(TypFlag::CoverPass);
+}
+constexpr bool isDrawnOnTop(Typ t) {
+    return typProperties(t).has(TypFlag::OnTop);
+}
+constexpr bool isHittable(Typ t) {
+    return typProperties(t).has(TypFlag::Hittable);
+}
+constexpr bool isQuestionBound(Typ t) {
+    return typProperties(t).has(TypFlag::QuestionBound);
+}
+constexpr bool isActiveOnly(Typ t) {
+    return typProperties(t).has(TypFlag::ActiveOnly);
+}
+constexpr bool isNumberCandidate(Typ t) {
+    return typProperties(t).has(TypFlag::NumberCandidate);
+}
+constexpr NumberStyle numberStyle(Typ t) {
+    return typProperties(t).number;
+}
+constexpr OpenKind opensAs(Typ t) {
+    return typProperties(t).opens;
+}
+constexpr Typ withoutPicture(Typ t) {
+    return typProperties(t).withoutPicture;
+}
 
 // How a document type is stored, laid out and numbered.
 enum class GapTableUse : unsigned char { None, TableSubtype, Always };
 
 struct DokTypProperties {
     DokTyp dokTyp;
-    RandRect einrueckRand{};     // the indent of a new document
+    RandRect einrueckRand{}; // the indent of a new document
     GapTableUse gapTable = GapTableUse::None;
-    unsigned pictureCellKinds = 0; // bit n: gap-table cells of kind n carry a picture
-    bool columnBackgrounds = false; // the file stores a background per gap-table column
-    bool crossword = false;         // the file carries the crossword block
+    unsigned pictureCellKinds = 0;   // bit n: gap-table cells of kind n carry a picture
+    bool columnBackgrounds = false;  // the file stores a background per gap-table column
+    bool crossword = false;          // the file carries the crossword block
     bool questionNavigation = false; // the question buttons and keys change the question
     // Only objects of this type are numbered, and only they take part in
     // exercises; none: every numbering candidate.
@@ -336,8 +372,7 @@ inline constexpr const auto& kDokTypTable = doktyptable::kRows;
 
 // The properties of `dokTyp`; an unknown type has the properties of none
 // (no margins, no blocks, numbering of every candidate).
-constexpr DokTypProperties dokTypProperties(DokTyp dokTyp)
-{
+constexpr DokTypProperties dokTypProperties(DokTyp dokTyp) {
     for (const DokTypProperties& p : kDokTypTable) {
         if (p.dokTyp == dokTyp)
             return p;
@@ -345,8 +380,7 @@ constexpr DokTypProperties dokTypProperties(DokTyp dokTyp)
     return DokTypProperties{dokTyp};
 }
 
-constexpr bool isKnown(DokTyp dokTyp)
-{
+constexpr bool isKnown(DokTyp dokTyp) {
     for (const DokTypProperties& p : kDokTypTable) {
         if (p.dokTyp == dokTyp)
             return true;
@@ -355,32 +389,40 @@ constexpr bool isKnown(DokTyp dokTyp)
 }
 
 // The indent of a new document of this type (`EinrueckRand`).
-constexpr RandRect defaultEinrueckRand(DokTyp d) { return dokTypProperties(d).einrueckRand; }
+constexpr RandRect defaultEinrueckRand(DokTyp d) {
+    return dokTypProperties(d).einrueckRand;
+}
 
 // Whether the gap table is stored for a document of this type and subtype.
-constexpr bool hasGapTable(DokTyp d, int dokUnterTyp)
-{
+constexpr bool hasGapTable(DokTyp d, int dokUnterTyp) {
     switch (dokTypProperties(d).gapTable) {
-    case GapTableUse::Always: return true;
-    case GapTableUse::TableSubtype: return dokUnterTyp == kTableClozeSubtype;
-    case GapTableUse::None: return false;
+    case GapTableUse::Always:
+        return true;
+    case GapTableUse::TableSubtype:
+        return dokUnterTyp == kTableClozeSubtype;
+    case GapTableUse::None:
+        return false;
     }
     return false;
 }
 
 // Whether a gap-table cell of kind `art` carries a picture in documents of this type.
-constexpr bool cellCarriesPicture(DokTyp d, int art)
-{
+constexpr bool cellCarriesPicture(DokTyp d, int art) {
     return art >= 0 && art < 32 && (dokTypProperties(d).pictureCellKinds >> art & 1u) != 0;
 }
 
-constexpr bool storesColumnBackgrounds(DokTyp d) { return dokTypProperties(d).columnBackgrounds; }
-constexpr bool storesCrossword(DokTyp d) { return dokTypProperties(d).crossword; }
-constexpr bool hasQuestionNavigation(DokTyp d) { return dokTypProperties(d).questionNavigation; }
+constexpr bool storesColumnBackgrounds(DokTyp d) {
+    return dokTypProperties(d).columnBackgrounds;
+}
+constexpr bool storesCrossword(DokTyp d) {
+    return dokTypProperties(d).crossword;
+}
+constexpr bool hasQuestionNavigation(DokTyp d) {
+    return dokTypProperties(d).questionNavigation;
+}
 
 // Whether objects of `typ` are numbered and asked in documents of `dokTyp`.
-constexpr bool isNumberedIn(DokTyp dokTyp, Typ typ)
-{
+constexpr bool isNumberedIn(DokTyp dokTyp, Typ typ) {
     const std::optional<Typ> only = dokTypProperties(dokTyp).numberedOnly;
     return only ? *only == typ : isNumberCandidate(typ);
 }

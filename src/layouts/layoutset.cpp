@@ -4,48 +4,41 @@
 
 namespace quorvel {
 
-void LayoutSet::setGenerator(DokTyp dokTyp, Generator generator)
-{
+void LayoutSet::setGenerator(DokTyp dokTyp, Generator generator) {
     if (generator)
         m_generators[dokTyp] = std::move(generator);
     else
         m_generators.erase(dokTyp);
 }
 
-void LayoutSet::setHook(DokTyp dokTyp, LayoutPhase phase, Hook hook)
-{
+void LayoutSet::setHook(DokTyp dokTyp, LayoutPhase phase, Hook hook) {
     if (hook)
         m_hooks[{dokTyp, phase}] = std::move(hook);
     else
         m_hooks.erase({dokTyp, phase});
 }
 
-void LayoutSet::setClozeGapStep(ClozeGapStep step)
-{
+void LayoutSet::setClozeGapStep(ClozeGapStep step) {
     m_gapStep = std::move(step);
 }
 
-void LayoutSet::generate(Document& document) const
-{
+void LayoutSet::generate(Document& document) const {
     const auto it = m_generators.find(dokTypOf(document.header));
     if (it != m_generators.end())
         it->second(document);
 }
 
-bool LayoutSet::hasHook(DokTyp dokTyp, LayoutPhase phase) const
-{
+bool LayoutSet::hasHook(DokTyp dokTyp, LayoutPhase phase) const {
     return m_hooks.count({dokTyp, phase}) != 0;
 }
 
-void LayoutSet::runHook(LayoutPhase phase, LayoutHookContext& kontext) const
-{
+void LayoutSet::runHook(LayoutPhase phase, LayoutHookContext& kontext) const {
     const auto it = m_hooks.find({dokTypOf(kontext.dokument.header), phase});
     if (it != m_hooks.end())
         it->second(kontext);
 }
 
-LayoutSet buildLayoutSet()
-{
+LayoutSet buildLayoutSet() {
     return LayoutSet();
 }
 

@@ -8,8 +8,7 @@
 
 namespace quorvel {
 
-int automatischeSeite(double sx, double sy, double kx, double ky, double pageAspect)
-{
+int automatischeSeite(double sx, double sy, double kx, double ky, double pageAspect) {
     const double dy = (ky - sy) / (pageAspect > 0 ? pageAspect : 1.0);
     const double dx = kx - sx;
     if (std::abs(dy) > std::abs(dx))
@@ -17,8 +16,7 @@ int automatischeSeite(double sx, double sy, double kx, double ky, double pageAsp
     return dx >= 0 ? SideRight : SideLeft;
 }
 
-int cardSide(ObjDataTyp& o, double pageAspect)
-{
+int cardSide(ObjDataTyp& o, double pageAspect) {
     if (o.KAusr == SideAutomatic) {
         if (o.KAusrAkt < SideRight || o.KAusrAkt > SideBottom)
             o.KAusrAkt = automatischeSeite(o.Sx, o.Sy, o.Kx, o.Ky, pageAspect);
@@ -29,8 +27,7 @@ int cardSide(ObjDataTyp& o, double pageAspect)
     return o.KAusr;
 }
 
-QRect placeCard(QPoint p, QSize g, int seite, int abstand)
-{
+QRect placeCard(QPoint p, QSize g, int seite, int abstand) {
     const int w = g.width();
     const int h = g.height();
     switch (seite) {
@@ -47,13 +44,11 @@ QRect placeCard(QPoint p, QSize g, int seite, int abstand)
     }
 }
 
-QPoint cardPoint(const ObjDataTyp& o, QSize pagePicture)
-{
+QPoint cardPoint(const ObjDataTyp& o, QSize pagePicture) {
     return pagePoint(o.Kx, o.Ky, pagePicture);
 }
 
-QPoint pagePoint(double x, double y, QSize pagePicture)
-{
+QPoint pagePoint(double x, double y, QSize pagePicture) {
     // Far beyond the page a card is invisible anyway; the bound keeps the
     // placement arithmetic (point + gap + card size) far from int overflow.
     const auto bounded = [](double fraction, int side) {
@@ -63,14 +58,12 @@ QPoint pagePoint(double x, double y, QSize pagePicture)
     return QPoint(bounded(x, pagePicture.width()), bounded(y, pagePicture.height()));
 }
 
-bool hasFinitePosition(const ObjDataTyp& o)
-{
+bool hasFinitePosition(const ObjDataTyp& o) {
     return std::isfinite(o.Kx) && std::isfinite(o.Ky) &&
            (o.Sline != 1 || (std::isfinite(o.Sx) && std::isfinite(o.Sy)));
 }
 
-void rememberCard(ObjDataTyp& o, const QRect& card, QSize pagePicture)
-{
+void rememberCard(ObjDataTyp& o, const QRect& card, QSize pagePicture) {
     const double w = std::max(1, pagePicture.width());
     const double h = std::max(1, pagePicture.height());
     o.KartRect = {card.left() / w, card.top() / h, (card.left() + card.width()) / w,
@@ -79,8 +72,7 @@ void rememberCard(ObjDataTyp& o, const QRect& card, QSize pagePicture)
     o.KartHoehe = card.height() / h;
 }
 
-QRect rememberedCard(const ObjDataTyp& o, QSize pagePicture)
-{
+QRect rememberedCard(const ObjDataTyp& o, QSize pagePicture) {
     const RandRect& r = o.KartRect;
     if (r.left < 0 && r.top < 0 && r.right < 0 && r.bottom < 0)
         return QRect();

@@ -13,8 +13,7 @@ namespace quorvel {
 
 namespace {
 
-QString mitZeilentrennern(const QString& text)
-{
+QString mitZeilentrennern(const QString& text) {
     QString result = text;
     result.replace(QStringLiteral("\r\n"), QString(QChar::LineSeparator));
     result.replace(u'\r', QChar::LineSeparator);
@@ -24,16 +23,14 @@ QString mitZeilentrennern(const QString& text)
 
 } // namespace
 
-int textPixelGroesse(int fsize, double s)
-{
+int textPixelGroesse(int fsize, double s) {
     // Higher than any page: a size step from a hostile file cannot ask the
     // font engine for absurd glyphs.
     constexpr int kMaxPixel = 20000;
     return std::clamp(rnd((2.0 * fsize + 22.0) * s), 1, kMaxPixel);
 }
 
-QFont objektSchrift(const QString& family, int pixelGroesse, int stil)
-{
+QFont objektSchrift(const QString& family, int pixelGroesse, int stil) {
     QFont font(family);
     font.setPixelSize(std::max(1, pixelGroesse));
     font.setBold(stil & 1);
@@ -43,15 +40,13 @@ QFont objektSchrift(const QString& family, int pixelGroesse, int stil)
     return font;
 }
 
-int lineHeightPx(const QFont& font)
-{
+int lineHeightPx(const QFont& font) {
     const QFontMetrics metrics(font);
     return metrics.ascent() + metrics.descent();
 }
 
 TypesetText::TypesetText(const QString& text, const QFont& font, int maxBreite)
-    : m_font(font), m_layout(mitZeilentrennern(text), font), m_zeilenHoehe(lineHeightPx(font))
-{
+    : m_font(font), m_layout(mitZeilentrennern(text), font), m_zeilenHoehe(lineHeightPx(font)) {
     QTextOption option;
     option.setWrapMode(QTextOption::WordWrap);
     option.setAlignment(Qt::AlignLeft);
@@ -75,15 +70,12 @@ TypesetText::TypesetText(const QString& text, const QFont& font, int maxBreite)
     m_groesse = QSize(int(std::ceil(breitest)), m_zeilenHoehe * lineCount());
 }
 
-size_t TypesetText::approximateBytes() const
-{
+size_t TypesetText::approximateBytes() const {
     // The text, its glyphs and the line records, generously.
-    return sizeof(TypesetText) + size_t(m_layout.text().size()) * 64 +
-           m_zeilenBreiten.size() * 64;
+    return sizeof(TypesetText) + size_t(m_layout.text().size()) * 64 + m_zeilenBreiten.size() * 64;
 }
 
-void TypesetText::draw(QPainter& painter, const QRect& rect, int tAusr) const
-{
+void TypesetText::draw(QPainter& painter, const QRect& rect, int tAusr) const {
     const int hoehe = m_groesse.height();
     const int oben = hoehe <= rect.height() ? rect.top() + (rect.height() - hoehe) / 2
                                             : rect.top() - m_zeilenHoehe / 4;
@@ -108,8 +100,7 @@ void TypesetText::draw(QPainter& painter, const QRect& rect, int tAusr) const
     }
 }
 
-std::vector<int> shrinkSizes(int startGroesse)
-{
+std::vector<int> shrinkSizes(int startGroesse) {
     std::vector<int> groessen{std::max(1, startGroesse)};
     while (groessen.back() > 3)
         groessen.push_back(std::min(groessen.back() - 1, rnd(groessen.back() * 0.9)));
@@ -118,9 +109,8 @@ std::vector<int> shrinkSizes(int startGroesse)
 
 CardTextCache::CardTextCache(size_t budgetBytes) : m_eintraege(budgetBytes) {}
 
-std::shared_ptr<const TypesetText> CardTextCache::setzeFest(const QString& text,
-                                                              const QFont& font, int maxBreite)
-{
+std::shared_ptr<const TypesetText> CardTextCache::setzeFest(const QString& text, const QFont& font,
+                                                            int maxBreite) {
     QString key = font.key();
     key += u'\x1f';
     key += QString::number(maxBreite);
@@ -133,10 +123,9 @@ std::shared_ptr<const TypesetText> CardTextCache::setzeFest(const QString& text,
     return gesetzt;
 }
 
-std::shared_ptr<const TypesetText> CardTextCache::setze(const QString& text,
-                                                          const QString& family, int startGroesse,
-                                                          int stil, int maxBreite, int maxHoehe)
-{
+std::shared_ptr<const TypesetText> CardTextCache::setze(const QString& text, const QString& family,
+                                                        int startGroesse, int stil, int maxBreite,
+                                                        int maxHoehe) {
     // A single line taller than the room never fits: absurd sizes from a file
     // start at the room's height instead of shrinking step by step.
     int groesse = std::max(1, startGroesse);
@@ -153,14 +142,13 @@ std::shared_ptr<const TypesetText> CardTextCache::setze(const QString& text,
 
     // Every source line is at least one screen line: sizes whose line height
     // times the line count is taller than the room need no layout at all.
-    const qsizetype quellZeilen = 1 + text.count(u'\n') + text.count(u'\r') -
-                                  text.count(QStringLiteral("\r\n"));
+    const qsizetype quellZeilen =
+        1 + text.count(u'\n') + text.count(u'\r') - text.count(QStringLiteral("\r\n"));
     const std::vector<int> groessen = shrinkSizes(groesse);
     size_t lo = 0;
     size_t hi = groessen.size() - 1; // the last size is taken whether it fits or not
-    while (lo < hi && double(quellZeilen) *
-                              lineHeightPx(objektSchrift(family, groessen[lo], stil)) >
-                          maxHoehe)
+    while (lo<hi&& double(quellZeilen) * lineHeightPx(objektSchrift(family, groessen[lo], stil))>
+               maxHoehe)
         ++lo;
     std::shared_ptr<const TypesetText> gefunden;
     while (lo < hi) {

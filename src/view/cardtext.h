@@ -1,5 +1,7 @@
 #pragma once
 
+#include "lrucache.h"
+
 #include <QFont>
 #include <QRect>
 #include <QSize>
@@ -7,8 +9,6 @@
 #include <QTextLayout>
 #include <memory>
 #include <vector>
-
-#include "lrucache.h"
 
 class QPainter;
 
@@ -78,12 +78,12 @@ public:
     // a long text costs a few layouts, not one per size; only the final
     // layout is kept.
     std::shared_ptr<const TypesetText> setze(const QString& text, const QString& family,
-                                               int startGroesse, int stil, int maxBreite,
-                                               int maxHoehe);
+                                             int startGroesse, int stil, int maxBreite,
+                                             int maxHoehe);
 
     // The text set once at exactly the font's size, without shrinking.
     std::shared_ptr<const TypesetText> setzeFest(const QString& text, const QFont& font,
-                                                   int maxBreite);
+                                                 int maxBreite);
 
     void clear() { m_eintraege.clear(); }
     size_t usedBytes() const { return m_eintraege.usedBytes(); }

@@ -46,8 +46,7 @@ constexpr std::array<QRgb, 31> kSystemColours = {
 
 } // namespace
 
-QColor colourFromValue(Farbwert wert)
-{
+QColor colourFromValue(Farbwert wert) {
     if ((wert >> 24) != 0) {
         const unsigned index = wert & 0xFFu;
         if (index >= kSystemColours.size())
@@ -57,13 +56,11 @@ QColor colourFromValue(Farbwert wert)
     return QColor(int(wert & 0xFFu), int((wert >> 8) & 0xFFu), int((wert >> 16) & 0xFFu));
 }
 
-int deckungAlpha(int deckungProzent)
-{
+int deckungAlpha(int deckungProzent) {
     return std::clamp(rnd(deckungProzent / 100.0 * 255.0), 0, 255);
 }
 
-QColor colourFromValue(Farbwert wert, int deckungProzent)
-{
+QColor colourFromValue(Farbwert wert, int deckungProzent) {
     QColor farbe = colourFromValue(wert);
     farbe.setAlpha(deckungAlpha(deckungProzent));
     return farbe;

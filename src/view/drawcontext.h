@@ -8,8 +8,8 @@ struct HeaderDataTyp;
 
 // What an open target of a running exercise shows in place of its card.
 enum class OpenTarget {
-    Mark, // the numbered open mark (labelling and cloze exercises)
-    Card, // the card itself (question answers are offered as cards)
+    Mark,   // the numbered open mark (labelling and cloze exercises)
+    Card,   // the card itself (question answers are offered as cards)
     Nothing // nothing (input fields stand at the targets)
 };
 
@@ -26,8 +26,8 @@ struct ExercisePresentation {
 // How one object is to be drawn.
 enum class DrawMode {
     Normal,    // as it is: label, picture, point; in exercises targets by their state
-    Covered, // the covered appearance of a query field
-    TargetOnly    // in exercises only the target mark, never the card
+    Covered,   // the covered appearance of a query field
+    TargetOnly // in exercises only the target mark, never the card
 };
 
 // Everything object drawing needs besides the object: the header (font,
@@ -36,7 +36,7 @@ enum class DrawMode {
 struct DrawContext {
     const HeaderDataTyp& header;
     QSize pagePicture;
-    double s = 1.0;            // page picture width / 870
+    double s = 1.0;          // page picture width / 870
     double pageAspect = 1.0; // page width / page height
     ExercisePresentation exercise;
 

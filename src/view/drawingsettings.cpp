@@ -41,55 +41,68 @@ constexpr SymbolZuordnung kSymbolTabelle[] = {
     {0xFE, U'\u2611'},     // ballot box with check
 };
 
-QString zeichenAusCode(char32_t code)
-{
+QString zeichenAusCode(char32_t code) {
     return QString::fromUcs4(&code, 1);
 }
 
 } // namespace
 
-QColor drawingColour(int colourIndex)
-{
+QColor drawingColour(int colourIndex) {
     switch (colourIndex) {
-    case 11: case 21: return QColor(255, 0, 0);
-    case 12: case 22: return QColor(255, 255, 0);
-    case 13: case 23: return QColor(0, 255, 0);
-    case 14: case 24: return QColor(0, 0, 255);
-    case 25: return QColor(255, 255, 255);
-    case 26: return QColor(0, 0, 0);
-    case 27: return QColor(0, 128, 0);
-    case 28: return QColor(255, 128, 0);
-    case 29: return QColor(192, 0, 255);
-    case 30: return QColor(0, 192, 255);
-    default: return QColor(0, 0, 0);
+    case 11:
+    case 21:
+        return QColor(255, 0, 0);
+    case 12:
+    case 22:
+        return QColor(255, 255, 0);
+    case 13:
+    case 23:
+        return QColor(0, 255, 0);
+    case 14:
+    case 24:
+        return QColor(0, 0, 255);
+    case 25:
+        return QColor(255, 255, 255);
+    case 26:
+        return QColor(0, 0, 0);
+    case 27:
+        return QColor(0, 128, 0);
+    case 28:
+        return QColor(255, 128, 0);
+    case 29:
+        return QColor(192, 0, 255);
+    case 30:
+        return QColor(0, 192, 255);
+    default:
+        return QColor(0, 0, 0);
     }
 }
 
-bool isTransparentColour(int colourIndex)
-{
+bool isTransparentColour(int colourIndex) {
     return colourIndex >= 11 && colourIndex <= 19;
 }
 
-QString colourHint(int colourIndex)
-{
+QString colourHint(int colourIndex) {
     switch (colourIndex) {
-    case 11: return QStringLiteral("rot - transparent");
-    case 12: return QStringLiteral("gelb - transparent");
-    case 13: return QStringLiteral("grün - transparent");
-    case 14: return QStringLiteral("blau - transparent");
-    default: return QString();
+    case 11:
+        return QStringLiteral("rot - transparent");
+    case 12:
+        return QStringLiteral("gelb - transparent");
+    case 13:
+        return QStringLiteral("grün - transparent");
+    case 14:
+        return QStringLiteral("blau - transparent");
+    default:
+        return QString();
     }
 }
 
-int strokeWidth(int thicknessIndex)
-{
+int strokeWidth(int thicknessIndex) {
     static constexpr int kBreiten[] = {3, 7, 13, 21};
     return kBreiten[std::clamp(thicknessIndex, 1, 4) - 1];
 }
 
-
-StampList defaultStamps()
-{
+StampList defaultStamps() {
     const QString arial = QStringLiteral("Arial");
     return {Stamp{kSymbolFont, 0xFC}, Stamp{kSymbolFont, 0xFB}, Stamp{kSymbolFont, 0xAB},
             Stamp{kSymbolFont, 0x4A}, Stamp{kSymbolFont, 0x4B}, Stamp{kSymbolFont, 0x4C},
@@ -97,8 +110,7 @@ StampList defaultStamps()
             Stamp{arial, 'f'}};
 }
 
-StampList stampsFromSettings(const QString& characters, const StampFontNames& fonts)
-{
+StampList stampsFromSettings(const QString& characters, const StampFontNames& fonts) {
     StampList stamps = defaultStamps();
     for (int i = 0; i < kStampCount; ++i) {
         if (i < characters.size()) {
@@ -112,8 +124,7 @@ StampList stampsFromSettings(const QString& characters, const StampFontNames& fo
     return stamps;
 }
 
-void stampsToSettings(const StampList& stamps, QString& characters, StampFontNames& fonts)
-{
+void stampsToSettings(const StampList& stamps, QString& characters, StampFontNames& fonts) {
     characters.clear();
     for (int i = 0; i < kStampCount; ++i) {
         characters.append(QChar(char16_t(std::clamp(stamps[size_t(i)].zeichen, 1, 255))));
@@ -121,8 +132,7 @@ void stampsToSettings(const StampList& stamps, QString& characters, StampFontNam
     }
 }
 
-Glyph stampGlyph(const Stamp& stempel)
-{
+Glyph stampGlyph(const Stamp& stempel) {
     if (stempel.font.compare(kSymbolFont, Qt::CaseInsensitive) == 0) {
         for (const SymbolZuordnung& z : kSymbolTabelle)
             if (z.code == stempel.zeichen)
@@ -133,8 +143,7 @@ Glyph stampGlyph(const Stamp& stempel)
     return {zeichenAusCode(char32_t(std::clamp(stempel.zeichen, 1, 255))), stempel.font};
 }
 
-const QColor& crossColour()
-{
+const QColor& crossColour() {
     static const QColor farbe(220, 0, 0);
     return farbe;
 }

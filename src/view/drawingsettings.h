@@ -17,7 +17,7 @@ QColor drawingColour(int colourIndex);
 bool isTransparentColour(int colourIndex);
 // The indices of the colour menu from top to bottom; 0 stands for the separator.
 inline constexpr std::array<int, 15> kColourMenuOrder = {21, 28, 22, 23, 27, 30, 24, 29,
-                                                              25, 26, 0,  11, 12, 13, 14};
+                                                         25, 26, 0,  11, 12, 13, 14};
 // "rot - transparent" etc. for 11-14, empty otherwise.
 QString colourHint(int colourIndex);
 

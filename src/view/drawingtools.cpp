@@ -13,37 +13,33 @@ namespace quorvel {
 namespace {
 
 constexpr int kMarkerBreite = 25;
-constexpr int kGlyphenEinheit = 32;   // stamps and eraser: this many pixels per thickness step
+constexpr int kGlyphenEinheit = 32;     // stamps and eraser: this many pixels per thickness step
 constexpr int kUeberlagerungsRand = 15; // the blend box reaches this far around a drawing
 constexpr double kUeberlagerungsDeckung = 0.5;
 
-QRect umLinie(QPoint von, QPoint bis, int breite)
-{
+QRect umLinie(QPoint von, QPoint bis, int breite) {
     const int r = breite / 2 + 2;
     return QRect(von, bis).normalized().adjusted(-r, -r, r, r);
 }
 
-QPolygonF dreieck(const QRectF& box)
-{
+QPolygonF dreieck(const QRectF& box) {
     return QPolygonF({QPointF(box.center().x(), box.top()), box.bottomRight(), box.bottomLeft()});
 }
 
 // The filled head of an arrow pointing from `von` to `bis`.
-QPolygonF pfeilspitze(QPointF von, QPointF bis, int breite)
-{
+QPolygonF pfeilspitze(QPointF von, QPointF bis, int breite) {
     const QLineF linie(bis, von);
     if (linie.length() < 1.0)
         return {};
     const double laenge = 3.0 * breite + 10.0;
     const double winkel = std::atan2(von.y() - bis.y(), von.x() - bis.x());
     const double spreizung = 0.45;
-    return QPolygonF({bis,
-                      bis + QPointF(std::cos(winkel + spreizung), std::sin(winkel + spreizung)) * laenge,
-                      bis + QPointF(std::cos(winkel - spreizung), std::sin(winkel - spreizung)) * laenge});
+    return QPolygonF(
+        {bis, bis + QPointF(std::cos(winkel + spreizung), std::sin(winkel + spreizung)) * laenge,
+         bis + QPointF(std::cos(winkel - spreizung), std::sin(winkel - spreizung)) * laenge});
 }
 
-QPainterPath umriss(Tool tool, QPoint start, QPoint ende)
-{
+QPainterPath umriss(Tool tool, QPoint start, QPoint ende) {
     QPainterPath pfad;
     const QRectF box = QRectF(QRect(start, ende).normalized());
     switch (tool) {
@@ -72,8 +68,7 @@ QPainterPath umriss(Tool tool, QPoint start, QPoint ende)
     return pfad;
 }
 
-void invertiere(QImage& bild, const QImage& maske, QPoint versatz)
-{
+void invertiere(QImage& bild, const QImage& maske, QPoint versatz) {
     for (int y = 0; y < maske.height(); ++y) {
         const int zy = y + versatz.y();
         if (zy < 0 || zy >= bild.height())
@@ -90,22 +85,19 @@ void invertiere(QImage& bild, const QImage& maske, QPoint versatz)
 
 } // namespace
 
-QImage& DrawingTools::flaeche()
-{
+QImage& DrawingTools::flaeche() {
     return isTransparentColour(m_zustand.colourIndex) ? m_composer.overlayForDrawing()
-                                                     : m_composer.viewForDrawing();
+                                                      : m_composer.viewForDrawing();
 }
 
-QRect DrawingTools::finishStroke(const QRect& gezeichnet)
-{
+QRect DrawingTools::finishStroke(const QRect& gezeichnet) {
     QImage& ansicht = m_composer.viewForDrawing();
     if (!isTransparentColour(m_zustand.colourIndex))
         return gezeichnet & ansicht.rect();
     QImage& ueberlagerung = m_composer.overlayForDrawing();
-    const QRect box =
-        gezeichnet.adjusted(-kUeberlagerungsRand, -kUeberlagerungsRand, kUeberlagerungsRand,
-                            kUeberlagerungsRand) &
-        ansicht.rect() & ueberlagerung.rect();
+    const QRect box = gezeichnet.adjusted(-kUeberlagerungsRand, -kUeberlagerungsRand,
+                                          kUeberlagerungsRand, kUeberlagerungsRand) &
+                      ansicht.rect() & ueberlagerung.rect();
     if (box.isEmpty())
         return QRect();
     // Within one action the overlay collects the whole stroke and is blended
@@ -130,8 +122,7 @@ QRect DrawingTools::finishStroke(const QRect& gezeichnet)
     return box;
 }
 
-QRect DrawingTools::penStroke(QPoint von, QPoint bis)
-{
+QRect DrawingTools::penStroke(QPoint von, QPoint bis) {
     const int breite = strokeWidth(m_zustand.thicknessIndex);
     const QColor farbe = drawingColour(m_zustand.colourIndex);
     {
@@ -146,27 +137,24 @@ QRect DrawingTools::penStroke(QPoint von, QPoint bis)
     return finishStroke(umLinie(von, bis, breite));
 }
 
-QRect DrawingTools::markerStroke(QPoint von, QPoint bis, bool gelb)
-{
+QRect DrawingTools::markerStroke(QPoint von, QPoint bis, bool gelb) {
     QImage& ansicht = m_composer.viewForDrawing();
     {
         QPainter p(&ansicht);
         p.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-        p.setPen(QPen(gelb ? QColor(255, 255, 0) : QColor(0, 255, 0), kMarkerBreite,
-                      Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setPen(QPen(gelb ? QColor(255, 255, 0) : QColor(0, 255, 0), kMarkerBreite, Qt::SolidLine,
+                      Qt::RoundCap, Qt::RoundJoin));
         p.drawLine(von, bis);
     }
     return umLinie(von, bis, kMarkerBreite) & ansicht.rect();
 }
 
-QRect DrawingTools::erase(QPoint mitte)
-{
+QRect DrawingTools::erase(QPoint mitte) {
     const int seite = kGlyphenEinheit * std::clamp(m_zustand.thicknessIndex, 1, 4);
     QImage& ansicht = m_composer.viewForDrawing();
     const QImage& sauber = m_composer.visibleSection();
-    const QRect quadrat =
-        QRect(mitte - QPoint(seite / 2, seite / 2), QSize(seite, seite)) & ansicht.rect() &
-        sauber.rect();
+    const QRect quadrat = QRect(mitte - QPoint(seite / 2, seite / 2), QSize(seite, seite)) &
+                          ansicht.rect() & sauber.rect();
     if (quadrat.isEmpty())
         return QRect();
     QPainter p(&ansicht);
@@ -176,8 +164,7 @@ QRect DrawingTools::erase(QPoint mitte)
 }
 
 QRect DrawingTools::drawTextAt(QPoint mitte, const QString& text, const QFont& font,
-                                     const QColor& farbe)
-{
+                               const QColor& farbe) {
     QImage& ziel = flaeche();
     QPainter p(&ziel);
     p.setRenderHint(QPainter::TextAntialiasing);
@@ -190,8 +177,7 @@ QRect DrawingTools::drawTextAt(QPoint mitte, const QString& text, const QFont& f
     return box;
 }
 
-QRect DrawingTools::stamp(QPoint mitte)
-{
+QRect DrawingTools::stamp(QPoint mitte) {
     const int nummer = std::clamp(m_zustand.stempel, 1, kStampCount);
     const Glyph glyphe = stampGlyph(m_zustand.stamps[size_t(nummer - 1)]);
     QFont font(glyphe.font);
@@ -199,8 +185,7 @@ QRect DrawingTools::stamp(QPoint mitte)
     return finishStroke(drawTextAt(mitte, glyphe.text, font, drawingColour(m_zustand.colourIndex)));
 }
 
-QRect DrawingTools::kreuz(QPoint mitte)
-{
+QRect DrawingTools::kreuz(QPoint mitte) {
     const Glyph glyphe = stampGlyph(Stamp{QStringLiteral("Wingdings"), kCrossCharacter});
     QFont font(glyphe.font);
     font.setPixelSize(kGlyphenEinheit);
@@ -217,8 +202,7 @@ QRect DrawingTools::kreuz(QPoint mitte)
     return box & ansicht.rect();
 }
 
-QRect DrawingTools::text(QPoint obenLinks, const QString& text, const QFont& font)
-{
+QRect DrawingTools::text(QPoint obenLinks, const QString& text, const QFont& font) {
     if (text.isEmpty())
         return QRect();
     QImage& ziel = flaeche();
@@ -235,8 +219,7 @@ QRect DrawingTools::text(QPoint obenLinks, const QString& text, const QFont& fon
     return finishStroke(box);
 }
 
-QRect DrawingTools::form(Tool tool, QPoint start, QPoint ende)
-{
+QRect DrawingTools::form(Tool tool, QPoint start, QPoint ende) {
     if (!isShapeTool(tool))
         return QRect();
     const int breite = strokeWidth(m_zustand.thicknessIndex);
@@ -284,8 +267,7 @@ QRect DrawingTools::form(Tool tool, QPoint start, QPoint ende)
     return finishStroke(bereich.adjusted(-rand, -rand, rand, rand));
 }
 
-QRect DrawingTools::removePreview()
-{
+QRect DrawingTools::removePreview() {
     if (m_vorschauBereich.isEmpty())
         return QRect();
     const QRect alt = m_vorschauBereich;
@@ -300,8 +282,7 @@ QRect DrawingTools::removePreview()
     return alt;
 }
 
-QRect DrawingTools::preview(Tool tool, QPoint start, QPoint ende)
-{
+QRect DrawingTools::preview(Tool tool, QPoint start, QPoint ende) {
     QRect geaendert = removePreview();
     QImage& ansicht = m_composer.viewForDrawing();
     const QRect bereich = QRect(start, ende).normalized().adjusted(-1, -1, 1, 1) & ansicht.rect();
@@ -322,15 +303,13 @@ QRect DrawingTools::preview(Tool tool, QPoint start, QPoint ende)
     return geaendert | bereich;
 }
 
-void DrawingTools::rememberState()
-{
+void DrawingTools::rememberState() {
     m_composer.overlayForDrawing().fill(Qt::transparent);
     m_schnappschuss = m_composer.ansicht();
     m_schnappschussZoom = m_composer.state().zoomLevel;
 }
 
-QRect DrawingTools::undo()
-{
+QRect DrawingTools::undo() {
     if (m_schnappschuss.isNull())
         return QRect();
     QImage& ansicht = m_composer.viewForDrawing();
@@ -345,8 +324,7 @@ QRect DrawingTools::undo()
     return geaendert;
 }
 
-QRect DrawingTools::removeAll()
-{
+QRect DrawingTools::removeAll() {
     m_composer.overlayForDrawing().fill(Qt::transparent);
     QImage& ansicht = m_composer.viewForDrawing();
     ansicht = m_composer.visibleSection().copy();

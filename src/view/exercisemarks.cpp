@@ -29,8 +29,7 @@ const QPoint kKreuzMitte(17, 20);
 const QPoint kHakenMitte(17, 22);
 constexpr int kSymbolPixel = 43; // 32 points at 96 pixels per inch
 
-void zeichneSymbol(QPainter& painter, QPoint mitte, QChar zeichen, const QColor& farbe)
-{
+void zeichneSymbol(QPainter& painter, QPoint mitte, QChar zeichen, const QColor& farbe) {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(kSymbolPixel);
     drawCentred(painter, mitte, QString(zeichen), font, farbe);
@@ -38,8 +37,7 @@ void zeichneSymbol(QPainter& painter, QPoint mitte, QChar zeichen, const QColor&
 
 } // namespace
 
-bool showsExerciseMark(const DrawContext& kontext, const ObjDataTyp& objekt, DrawMode art)
-{
+bool showsExerciseMark(const DrawContext& kontext, const ObjDataTyp& objekt, DrawMode art) {
     if (!kontext.exercise.running || !isQueryField(typOf(objekt)))
         return false;
     switch (objekt.AbfrageStatus) {
@@ -56,21 +54,19 @@ bool showsExerciseMark(const DrawContext& kontext, const ObjDataTyp& objekt, Dra
 
 namespace {
 
-QRect markenBox(const DrawContext& kontext, ObjDataTyp& objekt)
-{
+QRect markenBox(const DrawContext& kontext, ObjDataTyp& objekt) {
     const double s = kontext.s;
     const bool ergebnis =
         objekt.AbfrageStatus == StatusFalsch || objekt.AbfrageStatus == StatusGeloest;
     const int seite = std::max(1, rnd(30.0 * s));
     const QSize boxGroesse = ergebnis ? kErgebnisBox : QSize(seite, seite);
     return placeCard(cardPoint(objekt, kontext.pagePicture), boxGroesse,
-                          cardSide(objekt, kontext.pageAspect), rnd(7.0 * s));
+                     cardSide(objekt, kontext.pageAspect), rnd(7.0 * s));
 }
 
 } // namespace
 
-QRect exerciseMarkBox(const DrawContext& kontext, ObjDataTyp& objekt)
-{
+QRect exerciseMarkBox(const DrawContext& kontext, ObjDataTyp& objekt) {
     const int kausrAkt = objekt.KAusrAkt;
     const QRect box = markenBox(kontext, objekt);
     objekt.KAusrAkt = kausrAkt;
@@ -78,8 +74,7 @@ QRect exerciseMarkBox(const DrawContext& kontext, ObjDataTyp& objekt)
 }
 
 QRect drawExerciseMark(QPainter& painter, const DrawContext& kontext, ObjDataTyp& objekt,
-                          bool aktuell)
-{
+                       bool aktuell) {
     const double s = kontext.s;
     const QRect box = markenBox(kontext, objekt);
     const int seite = box.height();
@@ -94,8 +89,8 @@ QRect drawExerciseMark(QPainter& painter, const DrawContext& kontext, ObjDataTyp
         return box;
     case StatusOhneErgebnis:
         paintEllipse(painter, box, Qt::white, Qt::black);
-        drawCentred(painter, QRectF(box).center(), QStringLiteral("X"),
-                         titleFont(rnd(24.0 * s)), colourFromValue(0x808080));
+        drawCentred(painter, QRectF(box).center(), QStringLiteral("X"), titleFont(rnd(24.0 * s)),
+                    colourFromValue(0x808080));
         return box.adjusted(-1, -1, 1, 1);
     default:
         break;
@@ -116,7 +111,7 @@ QRect drawExerciseMark(QPainter& painter, const DrawContext& kontext, ObjDataTyp
     }
     paintEllipse(painter, kreis, colourFromValue(0xE8ECEC), Qt::black);
     drawCentred(painter, mitte, numberText(objekt.AbfrageNummer, kontext.header.NumArt),
-                     titleFont(rnd(20.0 * s * prozent / 100.0)), QColor(255, 0, 0));
+                titleFont(rnd(20.0 * s * prozent / 100.0)), QColor(255, 0, 0));
     return box.adjusted(-1, -1, 1, 1);
 }
 

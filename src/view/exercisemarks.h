@@ -25,6 +25,6 @@ QRect exerciseMarkBox(const DrawContext& kontext, ObjDataTyp& objekt);
 // `aktuell` false it is the grey mark of a position not asked now. Returns the
 // pixels drawn (empty when nothing was drawn).
 QRect drawExerciseMark(QPainter& painter, const DrawContext& kontext, ObjDataTyp& objekt,
-                          bool aktuell);
+                       bool aktuell);
 
 } // namespace quorvel

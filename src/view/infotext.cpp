@@ -1,15 +1,14 @@
 #include "infotext.h"
 
-#include <algorithm>
-
 #include "textmarkup.h"
+
+#include <algorithm>
 
 namespace quorvel {
 
 namespace {
 
-void rtfZeichen(QByteArray& aus, QChar c)
-{
+void rtfZeichen(QByteArray& aus, QChar c) {
     const char16_t u = c.unicode();
     if (u == u'\\' || u == u'{' || u == u'}') {
         aus.append('\\');
@@ -26,16 +25,14 @@ void rtfZeichen(QByteArray& aus, QChar c)
 
 } // namespace
 
-QString infoTextWithoutTags(const QString& text)
-{
+QString infoTextWithoutTags(const QString& text) {
     QString s = text;
     for (const char16_t* tag : {u"<b>", u"</b>", u"<i>", u"</i>", u"<u>", u"</u>"})
         s.remove(QString::fromUtf16(tag));
     return s;
 }
 
-QByteArray infoTextAsRtf(const QString& text, const QString& fontFamily)
-{
+QByteArray infoTextAsRtf(const QString& text, const QString& fontFamily) {
     QByteArray aus("{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0 ");
     for (QChar c : fontFamily)
         rtfZeichen(aus, c);
@@ -50,8 +47,7 @@ QByteArray infoTextAsRtf(const QString& text, const QString& fontFamily)
     return aus;
 }
 
-int infoBoxClientHeight(int textHeight, int frameHeight)
-{
+int infoBoxClientHeight(int textHeight, int frameHeight) {
     constexpr int kMaxWindowHeight = 566;
     constexpr int kButtonRow = 34;
     return std::min(textHeight + kButtonRow, kMaxWindowHeight - std::max(0, frameHeight));

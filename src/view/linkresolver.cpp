@@ -7,22 +7,19 @@ namespace quorvel {
 
 namespace {
 
-QString ohneAnfuehrung(QString s)
-{
+QString ohneAnfuehrung(QString s) {
     s = s.trimmed();
     if (s.size() >= 2 && s.startsWith(u'"') && s.endsWith(u'"'))
         s = s.mid(1, s.size() - 2);
     return s;
 }
 
-QString nativ(QString s)
-{
+QString nativ(QString s) {
     s.replace(u'\\', u'/');
     return s;
 }
 
-QString verbinde(const QString& ordner, const QString& ziel)
-{
+QString verbinde(const QString& ordner, const QString& ziel) {
     if (ordner.isEmpty())
         return QString();
     QString o = nativ(ordner);
@@ -31,23 +28,20 @@ QString verbinde(const QString& ordner, const QString& ziel)
     return o + ziel;
 }
 
-bool istDatei(const QString& pfad)
-{
+bool istDatei(const QString& pfad) {
     if (pfad.isEmpty())
         return false;
     const QFileInfo info(pfad);
     return info.exists() && info.isFile();
 }
 
-bool istOrdner(const QString& pfad)
-{
+bool istOrdner(const QString& pfad) {
     return !pfad.isEmpty() && QFileInfo(pfad).isDir();
 }
 
 } // namespace
 
-QString resolveLinkTarget(const QString& ziel, const LinkFolders& ordner)
-{
+QString resolveLinkTarget(const QString& ziel, const LinkFolders& ordner) {
     if (ziel.startsWith(QLatin1String("http://"), Qt::CaseInsensitive) ||
         ziel.startsWith(QLatin1String("https://"), Qt::CaseInsensitive))
         return ziel;
@@ -60,13 +54,11 @@ QString resolveLinkTarget(const QString& ziel, const LinkFolders& ordner)
     return ziel;
 }
 
-bool isDocumentTarget(const QString& ziel)
-{
+bool isDocumentTarget(const QString& ziel) {
     return ohneAnfuehrung(ziel).toLower().endsWith(QLatin1String(".qvl"));
 }
 
-DocumentLinkTarget documentLinkTarget(const QString& ziel, const LinkFolders& ordner)
-{
+DocumentLinkTarget documentLinkTarget(const QString& ziel, const LinkFolders& ordner) {
     DocumentLinkTarget ergebnis;
     const QString z = nativ(ohneAnfuehrung(ziel));
     if (z.endsWith(u'/')) {
@@ -78,7 +70,7 @@ DocumentLinkTarget documentLinkTarget(const QString& ziel, const LinkFolders& or
         else if (istOrdner(z))
             ergebnis.pfad = QDir(z).absolutePath() + u'/';
         ergebnis.kind = ergebnis.pfad.isEmpty() ? DocumentLinkTarget::Kind::FolderMissing
-                                               : DocumentLinkTarget::Kind::ChangeFolder;
+                                                : DocumentLinkTarget::Kind::ChangeFolder;
         return ergebnis;
     }
     const QString aufgeloest = resolveLinkTarget(ziel, ordner);
@@ -92,14 +84,12 @@ DocumentLinkTarget documentLinkTarget(const QString& ziel, const LinkFolders& or
     return ergebnis;
 }
 
-QString linkCannotOpenMessage(const QString& ziel)
-{
+QString linkCannotOpenMessage(const QString& ziel) {
     return QStringLiteral("Die Datei oder Internet-Adresse \"") + ziel +
            QStringLiteral("\" kann nicht geöffnet werden.");
 }
 
-QString fileMissingMessage(const QString& ziel)
-{
+QString fileMissingMessage(const QString& ziel) {
     return QStringLiteral("Die Datei \"") + ziel + QStringLiteral("\" existiert nicht.");
 }
 

@@ -29,9 +29,9 @@ bool isDocumentTarget(const QString& ziel);
 struct DocumentLinkTarget {
     enum class Kind {
         ChangeFolder,  // `pfad` becomes the topic folder; close the document
-        FolderMissing,     // a folder link to no existing folder: nothing happens
-        OpenDocument, // read `pfad` as the current document
-        FileMissing,      // show `meldung`
+        FolderMissing, // a folder link to no existing folder: nothing happens
+        OpenDocument,  // read `pfad` as the current document
+        FileMissing,   // show `meldung`
     };
     Kind kind = Kind::FileMissing;
     QString pfad;    // with a trailing "/" for folders

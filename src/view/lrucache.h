@@ -15,8 +15,7 @@ public:
     explicit LruCache(size_t budgetBytes) : m_budget(budgetBytes) {}
 
     // The value for `key`, marked as used now; null when absent.
-    Value* find(const Key& key)
-    {
+    Value* find(const Key& key) {
         auto it = m_index.find(key);
         if (it == m_index.end())
             return nullptr;
@@ -27,8 +26,7 @@ public:
     // Keeps `value` under `key` (replacing an older one) as `bytes` large and
     // returns where it is kept, or null when it is larger than the budget;
     // the value is then not kept and the caller still owns its copy.
-    Value* insert(const Key& key, Value value, size_t bytes)
-    {
+    Value* insert(const Key& key, Value value, size_t bytes) {
         erase(key);
         if (bytes > m_budget)
             return nullptr;
@@ -43,8 +41,7 @@ public:
         return &m_order.front().value;
     }
 
-    void erase(const Key& key)
-    {
+    void erase(const Key& key) {
         auto it = m_index.find(key);
         if (it == m_index.end())
             return;
@@ -53,8 +50,7 @@ public:
         m_index.erase(it);
     }
 
-    void clear()
-    {
+    void clear() {
         m_index.clear();
         m_order.clear();
         m_used = 0;

@@ -20,8 +20,7 @@ namespace {
 // (equal keys, equal ranks). A tree of minima over the positions finds each
 // step's first smallest element in O(log n), so thousands of fields sort in
 // O(n log n) instead of O(n^2).
-void auswahlSortieren(std::vector<int>& liste, const std::vector<int>& rang)
-{
+void auswahlSortieren(std::vector<int>& liste, const std::vector<int>& rang) {
     const size_t n = liste.size();
     if (n < 2)
         return;
@@ -61,8 +60,7 @@ void auswahlSortieren(std::vector<int>& liste, const std::vector<int>& rang)
 
 // Dense ranks of the objects in `liste` under `kleiner`, a strict weak order.
 template <typename Less>
-std::vector<int> raenge(const std::vector<int>& liste, size_t objektAnzahl, Less kleiner)
-{
+std::vector<int> raenge(const std::vector<int>& liste, size_t objektAnzahl, Less kleiner) {
     std::vector<int> sortiert = liste;
     std::sort(sortiert.begin(), sortiert.end(), kleiner);
     std::vector<int> rang(objektAnzahl, 0);
@@ -76,20 +74,17 @@ std::vector<int> raenge(const std::vector<int>& liste, size_t objektAnzahl, Less
 }
 
 // Positions as a total order: a NaN from a file sorts after every number.
-bool vorPosition(double a, double b)
-{
+bool vorPosition(double a, double b) {
     if (std::isnan(a))
         return false;
     return std::isnan(b) || a < b;
 }
 
-bool gleichePosition(double a, double b)
-{
+bool gleichePosition(double a, double b) {
     return (std::isnan(a) && std::isnan(b)) || a == b;
 }
 
-void ordne(const Document& document, std::vector<int>& liste)
-{
+void ordne(const Document& document, std::vector<int>& liste) {
     const auto& objekte = document.objects;
     if (document.header.GeordnetArt == 1) {
         QCollator collator;
@@ -110,8 +105,7 @@ void ordne(const Document& document, std::vector<int>& liste)
 
 // Every position swapped with a random one of the whole list. This is not a
 // uniform shuffle, but it is the order the program has always produced.
-void mische(std::vector<int>& liste, RandomGenerator& random)
-{
+void mische(std::vector<int>& liste, RandomGenerator& random) {
     const int n = int(liste.size());
     for (int i = 0; i < n; ++i)
         std::swap(liste[size_t(i)], liste[size_t(random.bounded(n))]);
@@ -120,8 +114,7 @@ void mische(std::vector<int>& liste, RandomGenerator& random)
 // Multiple-choice answers count within their question: 1..k in list order, or a
 // random permutation of 1..k.
 void nummeriereAntworten(Document& document, const std::vector<int>& kandidaten, bool zufaellig,
-                         RandomGenerator& random)
-{
+                         RandomGenerator& random) {
     std::map<int, std::vector<int>> proFrage;
     for (int index : kandidaten) {
         const ObjDataTyp& o = document.objects[size_t(index)];
@@ -142,8 +135,7 @@ void nummeriereAntworten(Document& document, const std::vector<int>& kandidaten,
 
 } // namespace
 
-QString numberText(int nummer, int numArt)
-{
+QString numberText(int nummer, int numArt) {
     if (nummer < 1)
         return QStringLiteral("?");
     if (numArt != 1)
@@ -153,8 +145,7 @@ QString numberText(int nummer, int numArt)
     return text;
 }
 
-std::vector<int> numberingCandidates(const Document& document)
-{
+std::vector<int> numberingCandidates(const Document& document) {
     std::vector<int> kandidaten;
     const DokTyp dokTyp = dokTypOf(document.header);
     for (size_t i = 0; i < document.objects.size(); ++i) {
@@ -166,8 +157,7 @@ std::vector<int> numberingCandidates(const Document& document)
     return kandidaten;
 }
 
-void numberQueryFields(Document& document, int modus, RandomGenerator& random)
-{
+void numberQueryFields(Document& document, int modus, RandomGenerator& random) {
     std::vector<int> liste = numberingCandidates(document);
     // Multiple-choice answers keep list order: they are numbered per question.
     if (dokTypOf(document.header) != DokTyp::MultipleChoice) {
@@ -202,8 +192,7 @@ void numberQueryFields(Document& document, int modus, RandomGenerator& random)
     }
 }
 
-void coverAndNumber(Document& document, int modus, RandomGenerator& random)
-{
+void coverAndNumber(Document& document, int modus, RandomGenerator& random) {
     for (ObjDataTyp& o : document.objects)
         o.AbfrageStatus = -1;
     numberQueryFields(document, modus, random);

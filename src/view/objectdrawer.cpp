@@ -26,27 +26,23 @@ constexpr Farbwert kAbdeckRand = 0xBB7D46;
 // absurd values from a file.
 constexpr int kMaxMinLuecke = 200;
 
-size_t bildBytes(const QImage& bild)
-{
+size_t bildBytes(const QImage& bild) {
     return size_t(std::max<qsizetype>(0, bild.sizeInBytes())) + 256;
 }
 
-int kartenMindestBreite(double s)
-{
+int kartenMindestBreite(double s) {
     return std::max(1, rnd(30.0 * s));
 }
 
 // Inner left and right padding of text cards.
-int textRand(double s)
-{
+int textRand(double s) {
     return std::max(1, rnd(3.0 * s));
 }
 
 // Room a card's text may take. Cards of generated layouts will be bounded by
 // their cell; everything else by the page.
 // The space a card may take: the page, or the cell bounds a table layout set.
-QSize kartenGrenzen(const ObjDataTyp& o, const DrawContext& kontext)
-{
+QSize kartenGrenzen(const ObjDataTyp& o, const DrawContext& kontext) {
     QSize grenzen = kontext.pagePicture;
     if (o.BreitenLimit > 0.0)
         grenzen.setWidth(std::max(1, rnd(o.BreitenLimit * grenzen.width())));
@@ -55,8 +51,7 @@ QSize kartenGrenzen(const ObjDataTyp& o, const DrawContext& kontext)
     return grenzen;
 }
 
-QString knopfSymbol(Typ typ)
-{
+QString knopfSymbol(Typ typ) {
     switch (typ) {
     case Typ::PreviousQuestion:
         return QStringLiteral("<");
@@ -74,8 +69,7 @@ QString knopfSymbol(Typ typ)
 }
 
 // The convex hull of a few points, counter-clockwise (monotone chain).
-QPolygonF konvexeHuelle(std::array<QPointF, 8> punkte)
-{
+QPolygonF konvexeHuelle(std::array<QPointF, 8> punkte) {
     std::sort(punkte.begin(), punkte.end(), [](const QPointF& a, const QPointF& b) {
         return a.x() < b.x() || (a.x() == b.x() && a.y() < b.y());
     });
@@ -99,8 +93,7 @@ QPolygonF konvexeHuelle(std::array<QPointF, 8> punkte)
     return huelle;
 }
 
-void fuelleHintergrund(QPainter& painter, const QRect& card, const ObjDataTyp& o)
-{
+void fuelleHintergrund(QPainter& painter, const QRect& card, const ObjDataTyp& o) {
     if (o.HDeck >= 1)
         painter.fillRect(card, colourFromValue(o.HFarbe, o.HDeck));
 }
@@ -115,13 +108,11 @@ struct ObjectDrawer::Card {
     QRect bildRect; // the picture inside the card
 };
 
-size_t ObjectDrawer::PictureHash::operator()(const PictureKey& k) const noexcept
-{
+size_t ObjectDrawer::PictureHash::operator()(const PictureKey& k) const noexcept {
     return std::hash<qint64>()(k.key) ^ (size_t(k.w) << 1) ^ (size_t(k.h) << 17);
 }
 
-void drawTargetLine(QPainter& painter, const ObjDataTyp& o, QSize pagePicture)
-{
+void drawTargetLine(QPainter& painter, const ObjDataTyp& o, QSize pagePicture) {
     const int dicke = std::clamp(o.LinieDicke, 1, 5);
     const QPoint von = pagePoint(o.Sx, o.Sy, pagePicture);
     const QPoint nach = cardPoint(o, pagePicture);
@@ -153,8 +144,7 @@ void drawTargetLine(QPainter& painter, const ObjDataTyp& o, QSize pagePicture)
         painter.setRenderHint(QPainter::Antialiasing, true);
 }
 
-int drawCover(QPainter& painter, const QRect& card, double s)
-{
+int drawCover(QPainter& painter, const QRect& card, double s) {
     painter.fillRect(card, colourFromValue(kAbdeckFarbe));
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -169,14 +159,13 @@ int drawCover(QPainter& painter, const QRect& card, double s)
     while (groesse > 1 && lineHeightPx(font) > card.height())
         font.setPixelSize(--groesse);
     drawCentred(painter, QRectF(card).center(), QStringLiteral("?"), font,
-                     colourFromValue(kAbdeckRand));
+                colourFromValue(kAbdeckRand));
     return groesse;
 }
 
 namespace {
 
-QRectF plakettenKreis(const QRect& card, double s)
-{
+QRectF plakettenKreis(const QRect& card, double s) {
     const int durchmesser = std::max(1, rnd(30.0 * s));
     const QPointF mitte = QRectF(card).center();
     return QRectF(mitte.x() - durchmesser / 2.0, mitte.y() - durchmesser / 2.0, durchmesser,
@@ -185,8 +174,7 @@ QRectF plakettenKreis(const QRect& card, double s)
 
 } // namespace
 
-QRect numberBadgeRect(const QRect& card, double s)
-{
+QRect numberBadgeRect(const QRect& card, double s) {
     return plakettenKreis(card, s).toAlignedRect().adjusted(-1, -1, 1, 1);
 }
 
@@ -197,8 +185,7 @@ namespace {
 // instead of shaping the whole label for every size tried.
 constexpr qsizetype kShortLabel = 16;
 
-bool isLetterLabel(const QString& text)
-{
+bool isLetterLabel(const QString& text) {
     if (text.size() <= kShortLabel)
         return false;
     for (qsizetype i = 1; i < text.size(); ++i) {
@@ -208,8 +195,7 @@ bool isLetterLabel(const QString& text)
     return true;
 }
 
-double labelWidth(const QFontMetricsF& metrics, const QString& text)
-{
+double labelWidth(const QFontMetricsF& metrics, const QString& text) {
     if (!isLetterLabel(text))
         return metrics.horizontalAdvance(text);
     return metrics.horizontalAdvance(text.left(2)) +
@@ -218,8 +204,7 @@ double labelWidth(const QFontMetricsF& metrics, const QString& text)
 
 } // namespace
 
-int numberBadgeTextSize(const QString& text, double s)
-{
+int numberBadgeTextSize(const QString& text, double s) {
     // The label shrinks pixel by pixel until it fits the badge: the largest
     // size up to round(16 x S) at which it fits, else 1, found by halving
     // (a label never gets wider at a smaller size).
@@ -241,8 +226,7 @@ int numberBadgeTextSize(const QString& text, double s)
     return lo;
 }
 
-void drawNumberBadge(QPainter& painter, const QRect& card, const QString& text, double s)
-{
+void drawNumberBadge(QPainter& painter, const QRect& card, const QString& text, double s) {
     const QRectF kreis = plakettenKreis(card, s);
     paintEllipse(painter, kreis, colourFromValue(kAbdeckRand), Qt::white);
     const QFont font = titleFont(numberBadgeTextSize(text, s));
@@ -270,8 +254,7 @@ void drawNumberBadge(QPainter& painter, const QRect& card, const QString& text, 
                      QString(letzte - erste, u'\''));
 }
 
-const QImage& ObjectDrawer::scaledPicture(const QImage& bild, QSize groesse)
-{
+const QImage& ObjectDrawer::scaledPicture(const QImage& bild, QSize groesse) {
     const PictureKey schluessel{bild.cacheKey(), groesse.width(), groesse.height()};
     if (const QImage* kept = m_bilder.find(schluessel))
         return *kept;
@@ -288,8 +271,7 @@ const QImage& ObjectDrawer::scaledPicture(const QImage& bild, QSize groesse)
     return m_uebergross;
 }
 
-ObjectDrawer::Card ObjectDrawer::miss(const DrawContext& kontext, ObjDataTyp& o)
-{
+ObjectDrawer::Card ObjectDrawer::miss(const DrawContext& kontext, ObjDataTyp& o) {
     const double s = kontext.s;
     const QSize grenzen = kartenGrenzen(o, kontext);
     const QPoint punkt = cardPoint(o, kontext.pagePicture);
@@ -299,11 +281,12 @@ ObjectDrawer::Card ObjectDrawer::miss(const DrawContext& kontext, ObjDataTyp& o)
     if (isPoint(typ) || isButton(typ)) {
         card.art = Card::Art::Punkt;
         // A long title makes a wide point, but never one wider than the page.
-        const int seiteKurz = std::max(1, std::min(kontext.pagePicture.width(),
-                                                   kontext.pagePicture.height()));
-        const int d = isNavigationButton(typ)
-                          ? kartenMindestBreite(s)
-                          : std::min(pointDiameter(o, s), std::max(seiteKurz, kartenMindestBreite(s)));
+        const int seiteKurz =
+            std::max(1, std::min(kontext.pagePicture.width(), kontext.pagePicture.height()));
+        const int d =
+            isNavigationButton(typ)
+                ? kartenMindestBreite(s)
+                : std::min(pointDiameter(o, s), std::max(seiteKurz, kartenMindestBreite(s)));
         card.rect = placeCard(punkt, QSize(d, d), SideCentred, 0);
         return card;
     }
@@ -328,35 +311,33 @@ ObjectDrawer::Card ObjectDrawer::miss(const DrawContext& kontext, ObjDataTyp& o)
         }
         const QSize groesse(std::max(w, kartenMindestBreite(s)), h);
         card.rect = placeCard(punkt, groesse, seite, abstand);
-        card.bildRect =
-            QRect(card.rect.left() + (groesse.width() - w) / 2, card.rect.top(), w, h);
+        card.bildRect = QRect(card.rect.left() + (groesse.width() - w) / 2, card.rect.top(), w, h);
         return card;
     }
 
     const int rand = textRand(s);
     card.text = m_texte.setze(o.Cap, kontext.header.Schriftart, pixelGroesse, o.Stil & 15,
-                               grenzen.width() - 2 * rand, grenzen.height());
+                              grenzen.width() - 2 * rand, grenzen.height());
     // A word wider than the room, or a text that stays taller than the room
     // at the smallest size, is cut at the room's edge: no card is larger than
     // its bounds (the page or its table cell).
     QSize groesse = card.text->groesse().boundedTo(grenzen);
-    groesse.rwidth() = std::max(std::min(groesse.width() + 2 * rand, grenzen.width()),
-                                kartenMindestBreite(s));
+    groesse.rwidth() =
+        std::max(std::min(groesse.width() + 2 * rand, grenzen.width()), kartenMindestBreite(s));
     if (typ == Typ::ClozeGap) {
         const int luecke = std::clamp(kontext.header.MinLuecke, 0, kMaxMinLuecke);
         const QFontMetricsF metrics(card.text->font());
-        groesse.rwidth() = std::max(
-            groesse.width(),
-            std::min(grenzen.width(),
-                     int(std::ceil(metrics.horizontalAdvance(QString(luecke, u'X'))))));
+        groesse.rwidth() =
+            std::max(groesse.width(),
+                     std::min(grenzen.width(),
+                              int(std::ceil(metrics.horizontalAdvance(QString(luecke, u'X'))))));
         groesse.rheight() += 4;
     }
     card.rect = placeCard(punkt, groesse, seite, abstand);
     return card;
 }
 
-QRect ObjectDrawer::card(const DrawContext& kontext, ObjDataTyp& objekt)
-{
+QRect ObjectDrawer::card(const DrawContext& kontext, ObjDataTyp& objekt) {
     // Measuring must not decide an automatic side for good.
     const int kausrAkt = objekt.KAusrAkt;
     const QRect rect = miss(kontext, objekt).rect;
@@ -364,8 +345,7 @@ QRect ObjectDrawer::card(const DrawContext& kontext, ObjDataTyp& objekt)
     return rect;
 }
 
-QRect ObjectDrawer::extent(const DrawContext& kontext, ObjDataTyp& objekt)
-{
+QRect ObjectDrawer::extent(const DrawContext& kontext, ObjDataTyp& objekt) {
     QRect rect = card(kontext, objekt);
     rect |= numberBadgeRect(rect, kontext.s);
     if (kontext.exercise.running)
@@ -373,9 +353,8 @@ QRect ObjectDrawer::extent(const DrawContext& kontext, ObjDataTyp& objekt)
     return rect.adjusted(-1, -1, 1, 1);
 }
 
-QRect ObjectDrawer::contentRect(const DrawContext& kontext, const ObjDataTyp& o,
-                                   const Card& card, DrawMode art) const
-{
+QRect ObjectDrawer::contentRect(const DrawContext& kontext, const ObjDataTyp& o, const Card& card,
+                                DrawMode art) const {
     if (art == DrawMode::Covered && o.AbfrageNummer >= 1)
         return card.rect | numberBadgeRect(card.rect, kontext.s);
     if (card.art == Card::Art::Punkt)
@@ -383,9 +362,8 @@ QRect ObjectDrawer::contentRect(const DrawContext& kontext, const ObjDataTyp& o,
     return card.rect;
 }
 
-QString ObjectDrawer::cardKey(const DrawContext& kontext, const ObjDataTyp& o,
-                                       const Card& card, DrawMode art) const
-{
+QString ObjectDrawer::cardKey(const DrawContext& kontext, const ObjDataTyp& o, const Card& card,
+                              DrawMode art) const {
     const QChar trenner(u'\x1f');
     QString schluessel;
     schluessel.reserve(64);
@@ -419,16 +397,14 @@ QString ObjectDrawer::cardKey(const DrawContext& kontext, const ObjDataTyp& o,
     return schluessel;
 }
 
-void ObjectDrawer::drawContent(QPainter& painter, const DrawContext& kontext,
-                                 const ObjDataTyp& o, const Card& card, DrawMode art)
-{
+void ObjectDrawer::drawContent(QPainter& painter, const DrawContext& kontext, const ObjDataTyp& o,
+                               const Card& card, DrawMode art) {
     const double s = kontext.s;
     const QRect& rect = card.rect;
     if (art == DrawMode::Covered) {
         drawCover(painter, rect, s);
         if (o.AbfrageNummer >= 1)
-            drawNumberBadge(painter, rect,
-                                   numberText(o.AbfrageNummer, kontext.header.NumArt), s);
+            drawNumberBadge(painter, rect, numberText(o.AbfrageNummer, kontext.header.NumArt), s);
         return;
     }
 
@@ -440,16 +416,17 @@ void ObjectDrawer::drawContent(QPainter& painter, const DrawContext& kontext,
         if (isNavigationButton(typ)) {
             paintEllipse(painter, rect, colourFromValue(h.FragBtnHtgdCol));
             drawCentred(painter, mitte, knopfSymbol(typ), titleFont(rnd(18.0 * s)),
-                             colourFromValue(h.FragBtnTextCol));
+                        colourFromValue(h.FragBtnTextCol));
         } else if (isButton(typ)) {
             // The info and link points of a question take their colours from it.
             const size_t k = typ == Typ::MCInfoPoint ? 0 : 1;
             const auto& d = o.MCInfoLinkData;
             drawPoint(painter, mitte, rect.width(), o, s,
-                         colourFromValue(Farbwert(d[2 + k]), d[4 + k]), colourFromValue(Farbwert(d[k])));
+                      colourFromValue(Farbwert(d[2 + k]), d[4 + k]),
+                      colourFromValue(Farbwert(d[k])));
         } else {
             drawPoint(painter, mitte, rect.width(), o, s, colourFromValue(o.HFarbe, o.HDeck),
-                         colourFromValue(o.Farbe));
+                      colourFromValue(o.Farbe));
         }
         return;
     }
@@ -473,8 +450,7 @@ void ObjectDrawer::drawContent(QPainter& painter, const DrawContext& kontext,
 }
 
 QRect ObjectDrawer::drawCard(QPainter& painter, const DrawContext& kontext, ObjDataTyp& o,
-                                 const Card& card, DrawMode art)
-{
+                             const Card& card, DrawMode art) {
     rememberCard(o, card.rect, kontext.pagePicture);
     const QRect bereich = contentRect(kontext, o, card, art);
 
@@ -512,8 +488,7 @@ QRect ObjectDrawer::drawCard(QPainter& painter, const DrawContext& kontext, ObjD
 }
 
 QRect ObjectDrawer::draw(QPainter& painter, const DrawContext& kontext, ObjDataTyp& objekt,
-                            DrawMode art, bool currentTarget)
-{
+                         DrawMode art, bool currentTarget) {
     if (!hasFinitePosition(objekt))
         return QRect();
     if (art != DrawMode::TargetOnly && objekt.Sline == 1)
@@ -523,15 +498,13 @@ QRect ObjectDrawer::draw(QPainter& painter, const DrawContext& kontext, ObjDataT
     return drawCard(painter, kontext, objekt, miss(kontext, objekt), art);
 }
 
-QRect ObjectDrawer::draw(QImage& ziel, const DrawContext& kontext, ObjDataTyp& objekt,
-                            DrawMode art, bool currentTarget)
-{
+QRect ObjectDrawer::draw(QImage& ziel, const DrawContext& kontext, ObjDataTyp& objekt, DrawMode art,
+                         bool currentTarget) {
     QPainter painter(&ziel);
     return draw(painter, kontext, objekt, art, currentTarget);
 }
 
-void ObjectDrawer::clear()
-{
+void ObjectDrawer::clear() {
     m_texte.clear();
     m_bilder.clear();
     m_uebergross = QImage();
@@ -539,8 +512,7 @@ void ObjectDrawer::clear()
 }
 
 DrawContext DrawContext::forPage(const HeaderDataTyp& header, QSize pagePicture,
-                                    double pageAspect)
-{
+                                 double pageAspect) {
     const int w = std::max(1, pagePicture.width());
     const int h = std::max(1, pagePicture.height());
     return DrawContext{

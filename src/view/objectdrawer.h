@@ -2,10 +2,10 @@
 
 #include "cardtext.h"
 #include "drawcontext.h"
+#include "lrucache.h"
 
 #include <QImage>
 #include <QRect>
-#include "lrucache.h"
 
 class QPainter;
 
@@ -30,11 +30,11 @@ public:
     // `currentTarget` false draws an open target of a running exercise as a
     // position that is not asked now.
     QRect draw(QPainter& painter, const DrawContext& kontext, ObjDataTyp& objekt,
-                  DrawMode art = DrawMode::Normal, bool currentTarget = true);
+               DrawMode art = DrawMode::Normal, bool currentTarget = true);
 
     // The same onto a picture of its own (the context names its size).
     QRect draw(QImage& ziel, const DrawContext& kontext, ObjDataTyp& objekt,
-                  DrawMode art = DrawMode::Normal, bool currentTarget = true);
+               DrawMode art = DrawMode::Normal, bool currentTarget = true);
 
     // The card rectangle the object gets in its normal appearance, in page
     // picture pixels, without drawing or recording anything.
@@ -58,13 +58,13 @@ private:
     Card miss(const DrawContext& kontext, ObjDataTyp& objekt);
     const QImage& scaledPicture(const QImage& bild, QSize groesse);
     QRect drawCard(QPainter& painter, const DrawContext& kontext, ObjDataTyp& objekt,
-                       const Card& card, DrawMode art);
+                   const Card& card, DrawMode art);
     void drawContent(QPainter& painter, const DrawContext& kontext, const ObjDataTyp& objekt,
-                       const Card& card, DrawMode art);
-    QRect contentRect(const DrawContext& kontext, const ObjDataTyp& objekt,
-                         const Card& card, DrawMode art) const;
-    QString cardKey(const DrawContext& kontext, const ObjDataTyp& objekt,
-                             const Card& card, DrawMode art) const;
+                     const Card& card, DrawMode art);
+    QRect contentRect(const DrawContext& kontext, const ObjDataTyp& objekt, const Card& card,
+                      DrawMode art) const;
+    QString cardKey(const DrawContext& kontext, const ObjDataTyp& objekt, const Card& card,
+                    DrawMode art) const;
 
     CardTextCache m_texte;
     struct PictureKey {

@@ -14,15 +14,13 @@ namespace {
 
 constexpr int kMaxBasisBreite = 2000;
 
-double bildGroesseAnteil(int bildGroesseProzent)
-{
+double bildGroesseAnteil(int bildGroesseProzent) {
     return bildGroesseProzent > 0 ? bildGroesseProzent / 100.0 : 1.0;
 }
 
 } // namespace
 
-QSize reducedBaseSize(QSize basis, int bildGroesseProzent)
-{
+QSize reducedBaseSize(QSize basis, int bildGroesseProzent) {
     const double p = bildGroesseAnteil(bildGroesseProzent);
     if (basis.width() <= 0 || basis.height() <= 0 || basis.width() / p <= kMaxBasisBreite)
         return basis;
@@ -33,14 +31,12 @@ QSize reducedBaseSize(QSize basis, int bildGroesseProzent)
     return QSize(w, h);
 }
 
-QSize pageSizeInBasePixels(QSize basis, const RandRect& r)
-{
+QSize pageSizeInBasePixels(QSize basis, const RandRect& r) {
     return QSize(std::max(1, rnd((1.0 + r.left + r.right) * basis.width())),
                  std::max(1, rnd((1.0 + r.top + r.bottom) * basis.height())));
 }
 
-const QImage& PageBackground::reducedBase(const Document& document)
-{
+const QImage& PageBackground::reducedBase(const Document& document) {
     const QImage& basis = document.basisbild;
     const int bildGroesse = document.geometry.bildGroesse;
     if (m_reduziertBasisKey == basis.cacheKey() && m_reduziertBildGroesse == bildGroesse &&
@@ -59,12 +55,10 @@ const QImage& PageBackground::reducedBase(const Document& document)
     return m_reduziert;
 }
 
-const QImage& PageBackground::background(const Document& document, QSize pagePicture)
-{
+const QImage& PageBackground::background(const Document& document, QSize pagePicture) {
     const HeaderDataTyp& h = document.header;
-    const Key schluessel{
-        document.basisbild.cacheKey(),  h.RandErw, h.HtgdCol, h.BasisbildDeck,
-        document.geometry.bildGroesse, pagePicture};
+    const Key schluessel{document.basisbild.cacheKey(), h.RandErw,  h.HtgdCol, h.BasisbildDeck,
+                         document.geometry.bildGroesse, pagePicture};
     if (schluessel == m_hintergrundSchluessel && m_hintergrund.size() == pagePicture)
         return m_hintergrund;
 
@@ -112,8 +106,7 @@ const QImage& PageBackground::background(const Document& document, QSize pagePic
     return m_hintergrund;
 }
 
-void PageBackground::discard()
-{
+void PageBackground::discard() {
     m_reduziert = QImage();
     m_reduziertBasisKey = 0;
     m_reduziertBildGroesse = -1;

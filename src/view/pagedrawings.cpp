@@ -4,9 +4,8 @@
 
 namespace quorvel {
 
-void PageDrawings::takeOver(const QImage& ansicht, const QImage& sauber,
-                                    const QRect& ausschnitt, QSize seite)
-{
+void PageDrawings::takeOver(const QImage& ansicht, const QImage& sauber, const QRect& ausschnitt,
+                            QSize seite) {
     if (ansicht.size() != sauber.size() || ausschnitt.size() != ansicht.size() || seite.isEmpty())
         return;
     if (m_bild.size() != seite) {
@@ -28,16 +27,14 @@ void PageDrawings::takeOver(const QImage& ansicht, const QImage& sauber,
     }
 }
 
-void PageDrawings::zeigen(QImage& ansicht, const QRect& ausschnitt) const
-{
+void PageDrawings::zeigen(QImage& ansicht, const QRect& ausschnitt) const {
     if (m_bild.isNull())
         return;
     QPainter p(&ansicht);
     p.drawImage(QPoint(0, 0), m_bild, ausschnitt & m_bild.rect());
 }
 
-void PageDrawings::clear()
-{
+void PageDrawings::clear() {
     m_bild = QImage();
 }
 

@@ -15,7 +15,7 @@ public:
     // `ansicht` and `sauber` are the view picture and the drawing-free section
     // of equal size, lying at `ausschnitt` in a page picture of `seite`.
     void takeOver(const QImage& ansicht, const QImage& sauber, const QRect& ausschnitt,
-                     QSize seite);
+                  QSize seite);
     // Paints the drawings inside `ausschnitt` onto `ansicht`.
     void zeigen(QImage& ansicht, const QRect& ausschnitt) const;
     void clear();

@@ -6,8 +6,7 @@
 
 namespace quorvel {
 
-PointAction pointAction(const ObjDataTyp& object, const LinkFolders& folders)
-{
+PointAction pointAction(const ObjDataTyp& object, const LinkFolders& folders) {
     PointAction action;
     const OpenKind opens = opensAs(typOf(object));
     if (opens == OpenKind::InfoBox) {
@@ -16,8 +15,8 @@ PointAction pointAction(const ObjDataTyp& object, const LinkFolders& folders)
         action.text = object.Cap;
         return action;
     }
-    const bool documentLink = opens == OpenKind::DocumentLink
-                              || (opens == OpenKind::PictureLink && isDocumentTarget(object.Cap));
+    const bool documentLink = opens == OpenKind::DocumentLink ||
+                              (opens == OpenKind::PictureLink && isDocumentTarget(object.Cap));
     if (documentLink) {
         const DocumentLinkTarget target = documentLinkTarget(object.Cap, folders);
         switch (target.kind) {
@@ -48,8 +47,7 @@ PointAction pointAction(const ObjDataTyp& object, const LinkFolders& folders)
     return action;
 }
 
-QUrl externalLinkUrl(const QString& target)
-{
+QUrl externalLinkUrl(const QString& target) {
     // One letter before the colon is a drive, not a scheme.
     static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
     if (scheme.match(target).hasMatch())
@@ -59,8 +57,7 @@ QUrl externalLinkUrl(const QString& target)
     return QUrl::fromLocalFile(path);
 }
 
-PasswordCheck checkPassword(const QString& expected, const std::optional<QString>& entered)
-{
+PasswordCheck checkPassword(const QString& expected, const std::optional<QString>& entered) {
     if (expected.isEmpty())
         return PasswordCheck::Accepted;
     if (!entered)
@@ -68,13 +65,11 @@ PasswordCheck checkPassword(const QString& expected, const std::optional<QString
     return *entered == expected ? PasswordCheck::Accepted : PasswordCheck::Wrong;
 }
 
-QString passwordDialogTitle()
-{
+QString passwordDialogTitle() {
     return QStringLiteral("Bitte Passwort eingeben");
 }
 
-QString wrongPasswordMessage()
-{
+QString wrongPasswordMessage() {
     return QStringLiteral("Das Passwort ist falsch.");
 }
 

@@ -4,7 +4,6 @@
 
 #include <QString>
 #include <QUrl>
-
 #include <optional>
 
 namespace quorvel {
@@ -50,7 +49,7 @@ enum class PasswordCheck { Accepted, Cancelled, Wrong };
 // `entered` is empty when the user cancelled the dialog. An empty `expected`
 // asks nothing and accepts.
 PasswordCheck checkPassword(const QString& expected, const std::optional<QString>& entered);
-QString passwordDialogTitle();   // "Bitte Passwort eingeben"
+QString passwordDialogTitle();  // "Bitte Passwort eingeben"
 QString wrongPasswordMessage(); // "Das Passwort ist falsch."
 
 } // namespace quorvel

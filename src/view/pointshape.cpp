@@ -17,26 +17,22 @@ namespace {
 // point has two lines.
 constexpr double kZweizeilenVersatz = 0.475;
 
-bool zweiZeilig(const ObjDataTyp& punkt)
-{
+bool zweiZeilig(const ObjDataTyp& punkt) {
     return !punkt.PktCap2.isEmpty();
 }
 
-int titelGroesse(const ObjDataTyp& punkt, double s)
-{
+int titelGroesse(const ObjDataTyp& punkt, double s) {
     return std::max(1, rnd((zweiZeilig(punkt) ? 10.0 : 12.0) * s));
 }
 
 } // namespace
 
-int ellipseCorners(double groessererRadius)
-{
+int ellipseCorners(double groessererRadius) {
     const int vielfaches = 4 * rnd(0.4 * groessererRadius / 4.0);
     return std::max(24, vielfaches);
 }
 
-QPolygonF ellipsePolygon(const QRectF& box)
-{
+QPolygonF ellipsePolygon(const QRectF& box) {
     const double rx = box.width() / 2;
     const double ry = box.height() / 2;
     // Hostile sizes must not make millions of corners.
@@ -53,8 +49,7 @@ QPolygonF ellipsePolygon(const QRectF& box)
 }
 
 void paintEllipse(QPainter& painter, const QRectF& box, const QColor& fuellung,
-                    const QColor& rand)
-{
+                  const QColor& rand) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setBrush(fuellung);
@@ -67,8 +62,7 @@ void paintEllipse(QPainter& painter, const QRectF& box, const QColor& fuellung,
 }
 
 void drawCentred(QPainter& painter, QPointF mitte, const QString& text, const QFont& font,
-                      const QColor& farbe)
-{
+                 const QColor& farbe) {
     const QFontMetricsF metrics(font);
     const double breite = metrics.horizontalAdvance(text);
     const double hoehe = metrics.ascent() + metrics.descent();
@@ -78,16 +72,14 @@ void drawCentred(QPainter& painter, QPointF mitte, const QString& text, const QF
                      text);
 }
 
-QFont titleFont(int pixelGroesse)
-{
+QFont titleFont(int pixelGroesse) {
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(std::max(1, pixelGroesse));
     font.setBold(true);
     return font;
 }
 
-int pointDiameter(const ObjDataTyp& punkt, double s)
-{
+int pointDiameter(const ObjDataTyp& punkt, double s) {
     int durchmesser = std::max(1, rnd(30.0 * s));
     if (punkt.PktCap.size() >= 3 || punkt.PktCap2.size() >= 3) {
         const QFontMetricsF metrics(titleFont(titelGroesse(punkt, s)));
@@ -102,9 +94,8 @@ int pointDiameter(const ObjDataTyp& punkt, double s)
     return durchmesser;
 }
 
-void drawPoint(QPainter& painter, QPointF mitte, int durchmesser, const ObjDataTyp& punkt,
-                  double s, const QColor& fuellung, const QColor& textFarbe)
-{
+void drawPoint(QPainter& painter, QPointF mitte, int durchmesser, const ObjDataTyp& punkt, double s,
+               const QColor& fuellung, const QColor& textFarbe) {
     const QRectF box(mitte.x() - durchmesser / 2.0, mitte.y() - durchmesser / 2.0, durchmesser,
                      durchmesser);
     paintEllipse(painter, box, fuellung);
@@ -115,10 +106,8 @@ void drawPoint(QPainter& painter, QPointF mitte, int durchmesser, const ObjDataT
     }
     const QFontMetricsF metrics(font);
     const double versatz = kZweizeilenVersatz * (metrics.ascent() + metrics.descent());
-    drawCentred(painter, QPointF(mitte.x(), mitte.y() - versatz), punkt.PktCap, font,
-                     textFarbe);
-    drawCentred(painter, QPointF(mitte.x(), mitte.y() + versatz), punkt.PktCap2, font,
-                     textFarbe);
+    drawCentred(painter, QPointF(mitte.x(), mitte.y() - versatz), punkt.PktCap, font, textFarbe);
+    drawCentred(painter, QPointF(mitte.x(), mitte.y() + versatz), punkt.PktCap2, font, textFarbe);
 }
 
 } // namespace quorvel

@@ -22,12 +22,12 @@ QPolygonF ellipsePolygon(const QRectF& box);
 // Fills the ellipse of `box` with `fuellung`; with a valid `rand` also outlines
 // it one pixel wide.
 void paintEllipse(QPainter& painter, const QRectF& box, const QColor& fuellung,
-                    const QColor& rand = QColor());
+                  const QColor& rand = QColor());
 
 // Draws one line of text centred on `mitte` (horizontally by its advance,
 // vertically by its line box).
 void drawCentred(QPainter& painter, QPointF mitte, const QString& text, const QFont& font,
-                      const QColor& farbe);
+                 const QColor& farbe);
 
 // The bold "Arial" of point titles and buttons at a pixel height.
 QFont titleFont(int pixelGroesse);
@@ -38,7 +38,7 @@ int pointDiameter(const ObjDataTyp& punkt, double s);
 
 // Draws a point centred on `mitte`: the ellipse in `fuellung`, the titles
 // `PktCap` (and `PktCap2` as a second line) in bold "Arial" in `textFarbe`.
-void drawPoint(QPainter& painter, QPointF mitte, int durchmesser, const ObjDataTyp& punkt,
-                  double s, const QColor& fuellung, const QColor& textFarbe);
+void drawPoint(QPainter& painter, QPointF mitte, int durchmesser, const ObjDataTyp& punkt, double s,
+               const QColor& fuellung, const QColor& textFarbe);
 
 } // namespace quorvel

@@ -18,15 +18,13 @@ constexpr int kTitleMarkLength = 5;
 // them with the paint device, as it does point sizes.
 constexpr double kTabStopPixels = kReportTabStopPoints * 96.0 / 72.0;
 
-QTextBlockFormat reportBlockFormat()
-{
+QTextBlockFormat reportBlockFormat() {
     QTextBlockFormat format;
     format.setTabPositions({QTextOption::Tab(kTabStopPixels, QTextOption::LeftTab)});
     return format;
 }
 
-QTextCharFormat reportCharFormat(double pointSize, bool bold)
-{
+QTextCharFormat reportCharFormat(double pointSize, bool bold) {
     QTextCharFormat format;
     format.setFontPointSize(pointSize);
     format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
@@ -36,13 +34,11 @@ QTextCharFormat reportCharFormat(double pointSize, bool bold)
 class ReportWriter {
 public:
     explicit ReportWriter(QTextDocument& document)
-        : m_cursor(&document), m_firstInEmpty(document.isEmpty())
-    {
+        : m_cursor(&document), m_firstInEmpty(document.isEmpty()) {
         m_cursor.movePosition(QTextCursor::End);
     }
 
-    void paragraph(const QString& text, const QTextCharFormat& format)
-    {
+    void paragraph(const QString& text, const QTextCharFormat& format) {
         if (m_firstInEmpty) {
             m_cursor.setBlockFormat(reportBlockFormat());
             m_cursor.setBlockCharFormat(format);
@@ -62,8 +58,7 @@ private:
 
 } // namespace
 
-std::vector<ReportLine> parseReportMarkup(const QString& text)
-{
+std::vector<ReportLine> parseReportMarkup(const QString& text) {
     std::vector<ReportLine> lines;
     for (const QString& line : splitMarkupLines(text)) {
         if (line.startsWith(QLatin1String("<tit>"), Qt::CaseInsensitive))
@@ -74,8 +69,7 @@ std::vector<ReportLine> parseReportMarkup(const QString& text)
     return lines;
 }
 
-void renderReportMarkup(QTextDocument& document, const QString& text, ReportRendering how)
-{
+void renderReportMarkup(QTextDocument& document, const QString& text, ReportRendering how) {
     if (how == ReportRendering::Replace)
         document.clear();
     const QTextCharFormat plain = reportCharFormat(kReportFontSize, false);

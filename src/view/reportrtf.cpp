@@ -9,11 +9,14 @@ namespace quorvel {
 namespace {
 
 // RTF measures font sizes in half points and positions in twips.
-int halfPoints(double points) { return rnd(points * 2.0); }
-int twips(double points) { return rnd(points * 20.0); }
+int halfPoints(double points) {
+    return rnd(points * 2.0);
+}
+int twips(double points) {
+    return rnd(points * 20.0);
+}
 
-void appendEscaped(QByteArray& out, const QString& text)
-{
+void appendEscaped(QByteArray& out, const QString& text) {
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text.at(i).unicode();
         if (c == u'\\' || c == u'{' || c == u'}') {
@@ -29,20 +32,20 @@ void appendEscaped(QByteArray& out, const QString& text)
             // \uN with the code page character as the fallback for old readers.
             const QByteArray fallback = encodeCp1252(QString(QChar(c)));
             out += "\\u" + QByteArray::number(static_cast<qint16>(c)) + "\\'" +
-                   QByteArray::number(static_cast<unsigned char>(fallback.at(0)), 16).rightJustified(2, '0');
+                   QByteArray::number(static_cast<unsigned char>(fallback.at(0)), 16)
+                       .rightJustified(2, '0');
         }
     }
 }
 
 } // namespace
 
-QByteArray reportMarkupToRtf(const QString& text, const QString& fontFamily)
-{
+QByteArray reportMarkupToRtf(const QString& text, const QString& fontFamily) {
     QByteArray out = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1{\\fonttbl{\\f0\\fswiss\\fcharset0 ";
     appendEscaped(out, fontFamily);
     out += ";}}\n";
-    const QByteArray paragraph = "\\pard\\plain\\f0\\tx" +
-                                 QByteArray::number(twips(kReportTabStopPoints)) + "\\fs";
+    const QByteArray paragraph =
+        "\\pard\\plain\\f0\\tx" + QByteArray::number(twips(kReportTabStopPoints)) + "\\fs";
     const QByteArray plainSize = QByteArray::number(halfPoints(kReportFontSize));
     const QByteArray spacerSize = QByteArray::number(halfPoints(kReportSpacerSize));
     for (const ReportLine& line : parseReportMarkup(text)) {

@@ -5,7 +5,6 @@
 
 #include <QPainter>
 #include <QPen>
-
 #include <algorithm>
 
 namespace quorvel {
@@ -17,23 +16,19 @@ constexpr Farbwert kRot = 0x0000FF;
 constexpr int kMaxMinLuecke = 1000;
 constexpr int kPictureHeight = 3000;
 
-bool isAsciiDigit(QChar c)
-{
+bool isAsciiDigit(QChar c) {
     return c >= u'0' && c <= u'9';
 }
 
-bool isHexDigit(QChar c)
-{
+bool isHexDigit(QChar c) {
     return isAsciiDigit(c) || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
 }
 
-int twoDigits(QChar a, QChar b)
-{
+int twoDigits(QChar a, QChar b) {
     return (a.unicode() - u'0') * 10 + (b.unicode() - u'0');
 }
 
-int pixelSizeOf(const TextMarkupParams& params)
-{
+int pixelSizeOf(const TextMarkupParams& params) {
     const int px = params.charHeight > 0 ? params.charHeight : rnd(params.pointSize * 96.0 / 72.0);
     return std::max(1, px);
 }
@@ -65,8 +60,7 @@ class LineRenderer {
 public:
     LineRenderer(const TextMarkupParams& params, const QString& source)
         : m_p(params), m_line(source + u' '), m_n(static_cast<int>(m_line.size())),
-          m_font(markupFont(params)), m_fm(m_font)
-    {
+          m_font(markupFont(params)), m_fm(m_font) {
         const MarkupMetrics metrics = markupMetrics(params);
         m_lineHeight = metrics.lineHeight;
         m_x = params.leftX;
@@ -79,8 +73,7 @@ public:
         }
     }
 
-    ~LineRenderer()
-    {
+    ~LineRenderer() {
         if (m_painter)
             m_painter->restore();
     }
@@ -88,8 +81,7 @@ public:
     LineRenderer(const LineRenderer&) = delete;
     LineRenderer& operator=(const LineRenderer&) = delete;
 
-    int run()
-    {
+    int run() {
         int p = 0;
         int v = 0;  // start of the pending text
         int w = -1; // last blank seen (or the last cut), -1 for none
@@ -131,19 +123,17 @@ public:
     }
 
 private:
-    bool at(int p, QLatin1String text) const
-    {
+    bool at(int p, QLatin1String text) const {
         return QStringView(m_line).mid(p).startsWith(text, Qt::CaseInsensitive);
     }
 
-    bool clozeMode() const
-    {
+    bool clozeMode() const {
         const int mode = m_p.clozeMode;
-        return mode == kMarkupClozeView || (mode >= kMarkupWorksheet && mode <= kMarkupSolutionSheet);
+        return mode == kMarkupClozeView ||
+               (mode >= kMarkupWorksheet && mode <= kMarkupSolutionSheet);
     }
 
-    TagMatch tagAt(int p) const
-    {
+    TagMatch tagAt(int p) const {
         if (m_line[p] != u'<')
             return {};
         static const struct {
@@ -175,18 +165,17 @@ private:
             return {Tag::ColourOff, 7};
         if (at(p, QLatin1String("<@LINIE>")))
             return {Tag::Rule, 8};
-        if (at(p, QLatin1String("<@POSX=")) && p + 10 < m_n && isAsciiDigit(m_line[p + 7])
-            && isAsciiDigit(m_line[p + 8]) && m_line[p + 9] == u'%' && m_line[p + 10] == u'>')
+        if (at(p, QLatin1String("<@POSX=")) && p + 10 < m_n && isAsciiDigit(m_line[p + 7]) &&
+            isAsciiDigit(m_line[p + 8]) && m_line[p + 9] == u'%' && m_line[p + 10] == u'>')
             return {Tag::PosX, 11, twoDigits(m_line[p + 7], m_line[p + 8])};
-        if (at(p, QLatin1String("<@REB=")) && p + 8 < m_n && isAsciiDigit(m_line[p + 6])
-            && isAsciiDigit(m_line[p + 7]) && m_line[p + 8] == u'>')
+        if (at(p, QLatin1String("<@REB=")) && p + 8 < m_n && isAsciiDigit(m_line[p + 6]) &&
+            isAsciiDigit(m_line[p + 7]) && m_line[p + 8] == u'>')
             return {Tag::Field, 9, twoDigits(m_line[p + 6], m_line[p + 7])};
         return {};
     }
 
     // Applies a tag found at p and returns the position after what it consumed.
-    int apply(const TagMatch& tag, int p)
-    {
+    int apply(const TagMatch& tag, int p) {
         const int after = p + tag.length;
         switch (tag.tag) {
         case Tag::BoldOn:
@@ -220,8 +209,7 @@ private:
         return after;
     }
 
-    void rule()
-    {
+    void rule() {
         const int length = m_p.rightEdge - m_x;
         const bool drawn = m_painter && length > 0;
         if (drawn)
@@ -232,8 +220,7 @@ private:
 
     // The right-aligned field: the next `count` characters of the source line
     // (not the blank appended for scanning) end at the field's right edge.
-    int field(int from, int count)
-    {
+    int field(int from, int count) {
         const int available = std::max(0, m_n - 1 - from);
         const int taken = std::min(count, available);
         const int fieldWidth = count * m_fm.horizontalAdvance(QStringLiteral("0"));
@@ -243,8 +230,7 @@ private:
     }
 
     // A gap from "<<" at p to ">>" at end; returns where the scan goes on.
-    int gap(int v, int p, int end)
-    {
+    int gap(int v, int p, int end) {
         int wordStart = p;
         while (wordStart > v && m_line[wordStart - 1] != u' ')
             --wordStart;
@@ -252,9 +238,8 @@ private:
 
         const QString content = m_line.mid(p + 2, end - p - 2);
         const int minLuecke = std::clamp(m_p.minLuecke, 0, kMaxMinLuecke);
-        const int fitWidth =
-            std::max(m_fm.horizontalAdvance(u' ' + QString(minLuecke, u'X')),
-                     m_fm.horizontalAdvance(u' ' + firstAlternative(content)));
+        const int fitWidth = std::max(m_fm.horizontalAdvance(u' ' + QString(minLuecke, u'X')),
+                                      m_fm.horizontalAdvance(u' ' + firstAlternative(content)));
         if (m_x + fitWidth > m_p.rightEdge - m_p.rightLimit && m_x > m_p.leftX)
             newLine();
         put(wordStart, p - 1);
@@ -263,16 +248,15 @@ private:
 
         // Punctuation and word endings stay with the gap.
         int q = end + 2;
-        while (q < m_n && m_line[q] != u' ' && !at(q, QLatin1String("<<"))
-               && tagAt(q).tag == Tag::None) {
+        while (q < m_n && m_line[q] != u' ' && !at(q, QLatin1String("<<")) &&
+               tagAt(q).tag == Tag::None) {
             put(q, q);
             ++q;
         }
         return q;
     }
 
-    int viewGap(const QString& content)
-    {
+    int viewGap(const QString& content) {
         ClozeGapRequest request;
         request.content = content;
         request.x = m_x;
@@ -283,14 +267,13 @@ private:
         request.pageHeight = m_p.pageHeight;
         request.font = m_font;
         request.minLuecke = m_p.minLuecke;
-        const int g = m_p.gapStep ? m_p.gapStep(request)
-                                  : clozeGapWidth(m_fm, content, m_p.minLuecke);
+        const int g =
+            m_p.gapStep ? m_p.gapStep(request) : clozeGapWidth(m_fm, content, m_p.minLuecke);
         record(MarkupRun::Kind::Gap, content, m_x, g, false);
         return g;
     }
 
-    int worksheetGap(const QString& content)
-    {
+    int worksheetGap(const QString& content) {
         const int g =
             worksheetGapWidth(clozeGapWidth(m_fm, content, m_p.minLuecke), m_p.boxSizeIndex);
         const int mode = m_p.clozeMode;
@@ -302,23 +285,20 @@ private:
         if (solution) {
             m_painter->setFont(m_font);
             m_painter->setPen(colourFromValue(kRot));
-            m_painter->drawText(QPoint(m_x, m_y + m_fm.ascent()),
-                                u' ' + firstAlternative(content));
+            m_painter->drawText(QPoint(m_x, m_y + m_fm.ascent()), u' ' + firstAlternative(content));
         }
         record(MarkupRun::Kind::Gap, content, m_x, g, line || solution);
         return g;
     }
 
-    void drawHorizontal(int x, int y, int length, const QColor& colour)
-    {
+    void drawHorizontal(int x, int y, int length, const QColor& colour) {
         if (length <= 0)
             return;
         m_painter->setPen(QPen(colour, 1));
         m_painter->drawLine(x, y, x + length - 1, y);
     }
 
-    bool textIsDrawn() const
-    {
+    bool textIsDrawn() const {
         if (!m_painter)
             return false;
         switch (m_p.clozeMode) {
@@ -333,16 +313,14 @@ private:
         }
     }
 
-    int width(int from, int to) const
-    {
+    int width(int from, int to) const {
         if (to < from)
             return 0;
         return m_fm.horizontalAdvance(m_line.mid(from, to - from + 1));
     }
 
     // Puts out the characters from..to at (x, y) and advances x.
-    void put(int from, int to)
-    {
+    void put(int from, int to) {
         if (to < from)
             return;
         const QString text = m_line.mid(from, to - from + 1);
@@ -357,14 +335,12 @@ private:
         m_x += advance;
     }
 
-    void newLine()
-    {
+    void newLine() {
         m_x = m_p.leftX;
         m_y += m_lineHeight;
     }
 
-    void record(MarkupRun::Kind kind, const QString& text, int x, int advance, bool drawn)
-    {
+    void record(MarkupRun::Kind kind, const QString& text, int x, int advance, bool drawn) {
         if (!m_p.runs)
             return;
         m_p.runs->push_back({kind, text, x, m_y, advance, m_font.bold(), m_font.italic(),
@@ -385,15 +361,13 @@ private:
 
 } // namespace
 
-QFont markupFont(const TextMarkupParams& params)
-{
+QFont markupFont(const TextMarkupParams& params) {
     QFont font(params.fontFamily);
     font.setPixelSize(pixelSizeOf(params));
     return font;
 }
 
-MarkupMetrics markupMetrics(const TextMarkupParams& params)
-{
+MarkupMetrics markupMetrics(const TextMarkupParams& params) {
     MarkupMetrics m;
     // The height of a text is the font's full cell height, whatever the text.
     m.h = QFontMetrics(markupFont(params)).height();
@@ -405,14 +379,12 @@ MarkupMetrics markupMetrics(const TextMarkupParams& params)
     return m;
 }
 
-int renderLine(const TextMarkupParams& params, const QString& line)
-{
+int renderLine(const TextMarkupParams& params, const QString& line) {
     LineRenderer renderer(params, line);
     return renderer.run();
 }
 
-int renderText(const TextMarkupParams& params, const QString& text)
-{
+int renderText(const TextMarkupParams& params, const QString& text) {
     TextMarkupParams call = params;
     for (const QString& line : splitMarkupLines(text))
         call.topY = renderLine(call, line);
@@ -421,8 +393,7 @@ int renderText(const TextMarkupParams& params, const QString& text)
 
 QImage renderTextToPicture(const QStringList& lines, int width, int pointSize,
                            const QColor& background, const QString& fontFamily,
-                           Farbwert textColour)
-{
+                           Farbwert textColour) {
     if (width <= 0)
         return {};
     QImage picture(width, kPictureHeight, QImage::Format_ARGB32_Premultiplied);
@@ -444,8 +415,7 @@ QImage renderTextToPicture(const QStringList& lines, int width, int pointSize,
     return picture.copy(0, 0, width, std::clamp(y, 1, kPictureHeight));
 }
 
-QStringList splitMarkupLines(const QString& text)
-{
+QStringList splitMarkupLines(const QString& text) {
     QStringList lines;
     qsizetype start = 0;
     const qsizetype n = text.size();
@@ -463,22 +433,19 @@ QStringList splitMarkupLines(const QString& text)
     return lines;
 }
 
-QString firstAlternative(const QString& content)
-{
+QString firstAlternative(const QString& content) {
     const auto bar = content.indexOf(u'|');
     return bar < 0 ? content : content.left(bar);
 }
 
-int clozeGapWidth(const QFontMetrics& metrics, const QString& content, int minLuecke)
-{
+int clozeGapWidth(const QFontMetrics& metrics, const QString& content, int minLuecke) {
     const int letters = std::clamp(minLuecke, 0, kMaxMinLuecke);
     return std::max({metrics.horizontalAdvance(QStringLiteral(" XX")),
                      metrics.horizontalAdvance(u' ' + firstAlternative(content)),
                      metrics.horizontalAdvance(u' ' + QString(letters, u'X'))});
 }
 
-int worksheetGapWidth(int standardWidth, int boxSizeIndex)
-{
+int worksheetGapWidth(int standardWidth, int boxSizeIndex) {
     return standardWidth + rnd(standardWidth * (boxSizeIndex - kBoxSizeIndex100) * 0.1);
 }
 

@@ -8,7 +8,6 @@
 #include <QImage>
 #include <QString>
 #include <QStringList>
-
 #include <functional>
 #include <vector>
 

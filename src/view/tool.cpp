@@ -4,35 +4,29 @@
 
 namespace quorvel {
 
-bool isShapeTool(Tool tool)
-{
+bool isShapeTool(Tool tool) {
     return int(tool) >= int(Tool::Line) && int(tool) <= int(Tool::FilledTriangle);
 }
 
-bool isFilledShape(Tool tool)
-{
-    return tool == Tool::FilledRectangle || tool == Tool::FilledEllipse
-           || tool == Tool::FilledTriangle;
+bool isFilledShape(Tool tool) {
+    return tool == Tool::FilledRectangle || tool == Tool::FilledEllipse ||
+           tool == Tool::FilledTriangle;
 }
 
-bool isDrawingTool(Tool tool)
-{
+bool isDrawingTool(Tool tool) {
     return (int(tool) >= int(Tool::Pen) && int(tool) <= int(Tool::Text)) || isShapeTool(tool);
 }
 
-bool isMarker(Tool tool)
-{
+bool isMarker(Tool tool) {
     return tool == Tool::MarkerYellow || tool == Tool::MarkerGreen;
 }
 
-Tool toolForPen(int preset)
-{
+Tool toolForPen(int preset) {
     const int p = std::clamp(preset, 1, 10);
     return p == 1 ? Tool::Pen : Tool(int(Tool::Line) + p - 2);
 }
 
-ToolCursor toolCursor(Tool tool)
-{
+ToolCursor toolCursor(Tool tool) {
     switch (tool) {
     case Tool::Pointer:
         return ToolCursor::Arrow;

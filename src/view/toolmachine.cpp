@@ -10,8 +10,7 @@ constexpr int kTextWidthPerThickness = 35;
 
 } // namespace
 
-bool takesSnapshot(PressAction action)
-{
+bool takesSnapshot(PressAction action) {
     switch (action) {
     case PressAction::PenStroke:
     case PressAction::MarkerStroke:
@@ -26,51 +25,43 @@ bool takesSnapshot(PressAction action)
     }
 }
 
-ToolMachine::Change ToolMachine::change(Tool tool)
-{
+ToolMachine::Change ToolMachine::change(Tool tool) {
     const Change change{m_tool, tool};
     m_tool = tool;
     return change;
 }
 
-ToolMachine::Change ToolMachine::select(Tool tool)
-{
+ToolMachine::Change ToolMachine::select(Tool tool) {
     return change(tool);
 }
 
-ToolMachine::Change ToolMachine::selectButton(Tool buttonTool)
-{
+ToolMachine::Change ToolMachine::selectButton(Tool buttonTool) {
     return change(buttonTool == Tool::Pen ? toolForPen(m_drawing.stift) : buttonTool);
 }
 
-ToolMachine::Change ToolMachine::setColour(int colourIndex)
-{
+ToolMachine::Change ToolMachine::setColour(int colourIndex) {
     m_drawing.colourIndex = colourIndex;
     const bool notDrawing = m_tool == Tool::Pointer || m_tool == Tool::Hand;
     return change(notDrawing ? Tool::Pen : m_tool);
 }
 
-ToolMachine::Change ToolMachine::setThickness(int thicknessIndex)
-{
+ToolMachine::Change ToolMachine::setThickness(int thicknessIndex) {
     m_drawing.thicknessIndex = std::clamp(thicknessIndex, 1, 4);
     const bool notDrawing = m_tool == Tool::Pointer || m_tool == Tool::Hand;
     return change(notDrawing ? Tool::Pen : m_tool);
 }
 
-ToolMachine::Change ToolMachine::choosePen(int preset)
-{
+ToolMachine::Change ToolMachine::choosePen(int preset) {
     m_drawing.stift = std::clamp(preset, 1, 10);
     return change(toolForPen(m_drawing.stift));
 }
 
-ToolMachine::Change ToolMachine::setStamp(int number)
-{
+ToolMachine::Change ToolMachine::setStamp(int number) {
     m_drawing.stempel = std::clamp(number, 1, kStampCount);
     return change(Tool::Stamp);
 }
 
-PressAction ToolMachine::press(MouseButton button, bool startPanelShown)
-{
+PressAction ToolMachine::press(MouseButton button, bool startPanelShown) {
     if (startPanelShown)
         return PressAction::HideStartPanel;
     const bool left = button == MouseButton::Left;
@@ -105,8 +96,7 @@ PressAction ToolMachine::press(MouseButton button, bool startPanelShown)
     }
 }
 
-MoveAction ToolMachine::move() const
-{
+MoveAction ToolMachine::move() const {
     switch (m_drag) {
     case Drag::Section:
         return MoveAction::MoveSection;
@@ -124,8 +114,7 @@ MoveAction ToolMachine::move() const
     return m_tool == Tool::Pointer ? MoveAction::Hover : MoveAction::None;
 }
 
-ReleaseAction ToolMachine::release()
-{
+ReleaseAction ToolMachine::release() {
     const Drag ended = m_drag;
     m_drag = Drag::Nothing;
     if (ended == Drag::Section)
@@ -135,24 +124,21 @@ ReleaseAction ToolMachine::release()
     return ReleaseAction::None;
 }
 
-ToolCursor ToolMachine::cursor() const
-{
+ToolCursor ToolMachine::cursor() const {
     return m_drag == Drag::Section ? ToolCursor::ClosedHand : toolCursor(m_tool);
 }
 
-ToolCursor ToolMachine::hoverCursor(bool overHittable) const
-{
+ToolCursor ToolMachine::hoverCursor(bool overHittable) const {
     if (m_tool == Tool::Pointer && m_drag == Drag::Nothing)
         return overHittable ? ToolCursor::PointingHand : ToolCursor::Arrow;
     return cursor();
 }
 
 QRect textFieldRect(QPoint click, int textWidth, int lineHeight, int thicknessIndex,
-                    QSize viewSize)
-{
-    const int width = std::min(viewSize.width(), std::max(0, textWidth)
-                                                     + kTextWidthPerThickness
-                                                           * std::clamp(thicknessIndex, 1, 4));
+                    QSize viewSize) {
+    const int width =
+        std::min(viewSize.width(), std::max(0, textWidth) +
+                                       kTextWidthPerThickness * std::clamp(thicknessIndex, 1, 4));
     QPoint topLeft = click - QPoint(0, lineHeight);
     topLeft.setX(std::clamp(topLeft.x(), 0, std::max(0, viewSize.width() - width)));
     topLeft.setY(std::clamp(topLeft.y(), 0, std::max(0, viewSize.height() - lineHeight)));

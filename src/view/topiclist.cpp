@@ -5,13 +5,11 @@
 #include <QCollator>
 #include <QDir>
 #include <QFileInfo>
-
 #include <algorithm>
 
 namespace quorvel {
 
-TopicList readTopicList(const QString& folder)
-{
+TopicList readTopicList(const QString& folder) {
     TopicList list;
     const QDir dir(folder);
     if (folder.isEmpty() || !dir.exists())
@@ -33,8 +31,7 @@ TopicList readTopicList(const QString& folder)
     return list;
 }
 
-void sortTopicList(TopicList& list)
-{
+void sortTopicList(TopicList& list) {
     const QLocale locale; // the user's locale (from the environment)
     std::vector<size_t> order(list.size());
     for (size_t i = 0; i < order.size(); ++i)
@@ -66,8 +63,7 @@ void sortTopicList(TopicList& list)
     list = std::move(sorted);
 }
 
-QString shownTitle(const ThemenDataTyp& entry)
-{
+QString shownTitle(const ThemenDataTyp& entry) {
     if (!entry.titel.trimmed().isEmpty())
         return entry.titel;
     return QFileInfo(entry.datei).fileName();

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <vector>
 
 namespace quorvel {
@@ -9,7 +8,7 @@ namespace quorvel {
 // One readable document of the topic folder.
 struct ThemenDataTyp {
     QString titel;
-    QString datei;         // folder + file name
+    QString datei;          // folder + file name
     QString dateinameKlein; // the file name in lower case
 };
 

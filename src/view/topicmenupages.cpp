@@ -4,13 +4,11 @@
 
 namespace quorvel {
 
-int clampPageStart(int start, int count)
-{
+int clampPageStart(int start, int count) {
     return std::max(0, std::min(count - kTopicsPerPage, start));
 }
 
-TopicMenuPage topicMenuPage(int start, int count)
-{
+TopicMenuPage topicMenuPage(int start, int count) {
     TopicMenuPage page;
     page.start = clampPageStart(start, count);
     page.end = std::min(count, page.start + kTopicsPerPage);
@@ -24,8 +22,7 @@ TopicMenuPage topicMenuPage(int start, int count)
     return page;
 }
 
-int pageStartFor(int current, int start, int count)
-{
+int pageStartFor(int current, int start, int count) {
     int s = clampPageStart(start, count);
     if (current < 0)
         return s;
@@ -44,8 +41,7 @@ int pageStartFor(int current, int start, int count)
     return s;
 }
 
-QString topicMenuTitle(const QString& title)
-{
+QString topicMenuTitle(const QString& title) {
     constexpr qsizetype kMaxLength = 100;
     QString shown;
     shown.reserve(std::min(title.size(), kMaxLength));
@@ -60,8 +56,7 @@ QString topicMenuTitle(const QString& title)
     return shown;
 }
 
-QString topicMenuCaption(int index, const QString& title)
-{
+QString topicMenuCaption(int index, const QString& title) {
     // Ampersands of the title must not become accelerators.
     QString shown = topicMenuTitle(title);
     shown.replace(u'&', QStringLiteral("&&"));
@@ -70,8 +65,7 @@ QString topicMenuCaption(int index, const QString& title)
     return QStringLiteral("%1:  %2").arg(index + 1).arg(shown);
 }
 
-int neighbourEntry(int current, int step, int count)
-{
+int neighbourEntry(int current, int step, int count) {
     if (count <= 0)
         return -1;
     return std::clamp(current + step, 0, count - 1);

@@ -10,8 +10,8 @@ constexpr int kTopicsPerPage = 60;
 constexpr int kTopicsInOneColumnUpTo = 25;
 
 struct TopicMenuPage {
-    int start = 0;          // first entry shown
-    int end = 0;            // one past the last entry shown
+    int start = 0; // first entry shown
+    int end = 0;   // one past the last entry shown
     bool previousEnabled = false;
     bool nextEnabled = false;
     QString previousCaption;

@@ -11,15 +11,13 @@ namespace quorvel {
 
 namespace {
 
-bool enthaelt(const RandRect& r, QPointF p)
-{
+bool enthaelt(const RandRect& r, QPointF p) {
     return p.x() >= r.left && p.x() <= r.right && p.y() >= r.top && p.y() <= r.bottom;
 }
 
 } // namespace
 
-bool isHitCandidate(const ObjDataTyp& o, const std::array<bool, 4>& layers, int currentQuestion)
-{
+bool isHitCandidate(const ObjDataTyp& o, const std::array<bool, 4>& layers, int currentQuestion) {
     const Typ typ = typOf(o);
     if (!isHittable(typ))
         return false;
@@ -34,8 +32,7 @@ bool isHitCandidate(const ObjDataTyp& o, const std::array<bool, 4>& layers, int 
 }
 
 int hitObject(const Document& d, const std::array<bool, 4>& layers, int currentQuestion,
-                  QPointF p)
-{
+              QPointF p) {
     const auto& objekte = d.objects;
     std::vector<int> reihenfolge(objekte.size());
     std::iota(reihenfolge.begin(), reihenfolge.end(), 0);
@@ -52,8 +49,7 @@ int hitObject(const Document& d, const std::array<bool, 4>& layers, int currentQ
     return -1;
 }
 
-ClickEffect clickEffect(Typ typ)
-{
+ClickEffect clickEffect(Typ typ) {
     if (isQueryField(typ))
         return ClickEffect::Toggle;
     if (opensAs(typ) != OpenKind::None)
@@ -63,14 +59,12 @@ ClickEffect clickEffect(Typ typ)
     return ClickEffect::Nothing;
 }
 
-void toggleCover(ObjDataTyp& o)
-{
+void toggleCover(ObjDataTyp& o) {
     o.AbfrageStatus = o.AbfrageStatus == -1 ? 0 : -1;
 }
 
 ClickResult clickAt(Document& d, const std::array<bool, 4>& layers, int currentQuestion,
-                    QPointF seitenPunkt)
-{
+                    QPointF seitenPunkt) {
     ClickResult result;
     result.index = hitObject(d, layers, currentQuestion, seitenPunkt);
     if (result.index < 0)
@@ -82,42 +76,40 @@ ClickResult clickAt(Document& d, const std::array<bool, 4>& layers, int currentQ
     return result;
 }
 
-bool hasSingleQuestions(const Document& d)
-{
+bool hasSingleQuestions(const Document& d) {
     return d.header.AnzFrageNummern > 0 && hasQuestionNavigation(dokTypOf(d.header));
 }
 
-void coverAll(Document& d)
-{
+void coverAll(Document& d) {
     for (ObjDataTyp& o : d.objects)
         o.AbfrageStatus = -1;
 }
 
-void uncoverAll(Document& d)
-{
+void uncoverAll(Document& d) {
     for (ObjDataTyp& o : d.objects)
         o.AbfrageStatus = 0;
 }
 
-int zoomLevelUp(int stufe)
-{
+int zoomLevelUp(int stufe) {
     return stufe <= 3 ? std::min(stufe + 2, 4) : stufe;
 }
 
-int zoomLevelDown(int stufe)
-{
+int zoomLevelDown(int stufe) {
     return stufe > 0 ? std::max(stufe - 2, 0) : stufe;
 }
 
-int newQuestion(Typ button, int aktuell, int anzahl, RandomGenerator& random)
-{
+int newQuestion(Typ button, int aktuell, int anzahl, RandomGenerator& random) {
     if (anzahl < 1)
         return aktuell;
     switch (button) {
-    case Typ::PreviousQuestion: return std::clamp(aktuell - 1, 1, anzahl);
-    case Typ::NextQuestion: return std::clamp(aktuell + 1, 1, anzahl);
-    case Typ::FirstQuestion: return 1;
-    case Typ::LastQuestion: return anzahl;
+    case Typ::PreviousQuestion:
+        return std::clamp(aktuell - 1, 1, anzahl);
+    case Typ::NextQuestion:
+        return std::clamp(aktuell + 1, 1, anzahl);
+    case Typ::FirstQuestion:
+        return 1;
+    case Typ::LastQuestion:
+        return anzahl;
     case Typ::RandomQuestion: {
         if (anzahl == 1)
             return 1;
@@ -126,17 +118,21 @@ int newQuestion(Typ button, int aktuell, int anzahl, RandomGenerator& random)
             neu = random.bounded(anzahl) + 1;
         return neu;
     }
-    default: return aktuell;
+    default:
+        return aktuell;
     }
 }
 
-QPointF scrollStep(const QRectF& a, ScrollDirection richtung)
-{
+QPointF scrollStep(const QRectF& a, ScrollDirection richtung) {
     switch (richtung) {
-    case ScrollDirection::Left: return {-a.width() / 10.0, 0.0};
-    case ScrollDirection::Right: return {a.width() / 10.0, 0.0};
-    case ScrollDirection::Up: return {0.0, -a.height() / 10.0};
-    case ScrollDirection::Down: return {0.0, a.height() / 10.0};
+    case ScrollDirection::Left:
+        return {-a.width() / 10.0, 0.0};
+    case ScrollDirection::Right:
+        return {a.width() / 10.0, 0.0};
+    case ScrollDirection::Up:
+        return {0.0, -a.height() / 10.0};
+    case ScrollDirection::Down:
+        return {0.0, a.height() / 10.0};
     }
     return {};
 }

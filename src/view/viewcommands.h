@@ -19,13 +19,13 @@ class RandomGenerator;
 // types only for the current question, cross-matching elements only while
 // active) and its layer switched on.
 bool isHitCandidate(const ObjDataTyp& objekt, const std::array<bool, 4>& layers,
-                        int currentQuestion);
+                    int currentQuestion);
 
 // The index of the object whose card contains `seitenPunkt` (page fractions):
 // the largest `ZIndex` first and, within one, the later list entry first.
 // -1 when nothing is hit.
-int hitObject(const Document& document, const std::array<bool, 4>& layers,
-                  int currentQuestion, QPointF seitenPunkt);
+int hitObject(const Document& document, const std::array<bool, 4>& layers, int currentQuestion,
+              QPointF seitenPunkt);
 
 // What a click does with the hit object.
 enum class ClickEffect { Nothing, Toggle, OpenPoint, ChangeQuestion };

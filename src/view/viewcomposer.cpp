@@ -18,16 +18,14 @@ constexpr QImage::Format kFormat = QImage::Format_ARGB32_Premultiplied;
 // Makes `bild` a picture of `groesse` in the working format that owns its
 // pixels, keeping the existing buffer when it fits: fresh buffers cost page
 // faults on every recomposition.
-void stelleBereit(QImage& bild, QSize groesse)
-{
+void stelleBereit(QImage& bild, QSize groesse) {
     if (bild.size() != groesse || bild.format() != kFormat || !bild.isDetached())
         bild = QImage(groesse, kFormat);
 }
 
 // Copies the rectangle `quelle` of `von` to `ziel` at `nach`; both pictures
 // are 32-bit, the rectangle lies inside both.
-void kopiereRechteck(QImage& ziel, QPoint nach, const QImage& von, const QRect& quelle)
-{
+void kopiereRechteck(QImage& ziel, QPoint nach, const QImage& von, const QRect& quelle) {
     if (quelle.isEmpty())
         return;
     const size_t bytes = size_t(quelle.width()) * 4;
@@ -37,8 +35,7 @@ void kopiereRechteck(QImage& ziel, QPoint nach, const QImage& von, const QRect& 
     }
 }
 
-void kopiereBild(QImage& ziel, const QImage& von)
-{
+void kopiereBild(QImage& ziel, const QImage& von) {
     stelleBereit(ziel, von.size());
     if (ziel.bytesPerLine() == von.bytesPerLine())
         std::memcpy(ziel.bits(), von.constBits(), size_t(von.sizeInBytes()));
@@ -46,8 +43,7 @@ void kopiereBild(QImage& ziel, const QImage& von)
         kopiereRechteck(ziel, QPoint(0, 0), von, von.rect());
 }
 
-QRect linienUmriss(const ObjDataTyp& o, QSize pagePicture)
-{
+QRect linienUmriss(const ObjDataTyp& o, QSize pagePicture) {
     const QPoint von = pagePoint(o.Sx, o.Sy, pagePicture);
     const QPoint nach = pagePoint(o.Kx, o.Ky, pagePicture);
     return QRect(von, nach).normalized().adjusted(-4, -4, 4, 4);
@@ -55,33 +51,26 @@ QRect linienUmriss(const ObjDataTyp& o, QSize pagePicture)
 
 } // namespace
 
-bool hidesStartPanel(const Document& d)
-{
+bool hidesStartPanel(const Document& d) {
     const HeaderDataTyp& h = d.header;
     return !d.datei.isEmpty() || d.modified || !h.titel.isEmpty() || !h.lueckentext.isEmpty() ||
            !h.fragentext.isEmpty() || h.DokUnterTyp != 0 || !d.objects.empty();
 }
 
 ViewComposer::ViewComposer(Document& document, const ViewLayouts& layouts)
-    : m_dokument(document), m_layouts(layouts)
-{
-}
+    : m_dokument(document), m_layouts(layouts) {}
 
-double ViewComposer::scale() const
-{
+double ViewComposer::scale() const {
     return std::max(1, m_seite.width()) / kDesignBreite;
 }
 
-DrawContext ViewComposer::drawContext() const
-{
-    DrawContext kontext =
-        DrawContext::forPage(m_dokument.header, m_seite.size(), m_seitenAspekt);
+DrawContext ViewComposer::drawContext() const {
+    DrawContext kontext = DrawContext::forPage(m_dokument.header, m_seite.size(), m_seitenAspekt);
     kontext.exercise = m_zustand.exercise;
     return kontext;
 }
 
-bool ViewComposer::isVisible(const ObjDataTyp& o) const
-{
+bool ViewComposer::isVisible(const ObjDataTyp& o) const {
     if (m_dokument.header.AnzFrageNummern > 0 && o.FrageNummer >= 1 &&
         o.FrageNummer != m_zustand.currentQuestion)
         return false;
@@ -90,8 +79,7 @@ bool ViewComposer::isVisible(const ObjDataTyp& o) const
     return m_zustand.layers[size_t(o.Ebene)];
 }
 
-std::vector<int> ViewComposer::zOrder() const
-{
+std::vector<int> ViewComposer::zOrder() const {
     const auto& objekte = m_dokument.objects;
     std::vector<int> reihenfolge(objekte.size());
     std::iota(reihenfolge.begin(), reihenfolge.end(), 0);
@@ -101,11 +89,10 @@ std::vector<int> ViewComposer::zOrder() const
     return reihenfolge;
 }
 
-void ViewComposer::runHook(LayoutPhase phase, const QRect& clip)
-{
+void ViewComposer::runHook(LayoutPhase phase, const QRect& clip) {
     if (!m_layouts.hasHook(dokTypOf(m_dokument.header), phase))
         return;
-    LayoutHookContext kontext{m_dokument,      m_seite, clip, scale(), m_zustand.currentQuestion,
+    LayoutHookContext kontext{m_dokument,        m_seite, clip, scale(), m_zustand.currentQuestion,
                               m_zustand.exercise};
     m_layouts.runHook(phase, kontext);
     // A generator may have added or removed objects.
@@ -113,25 +100,22 @@ void ViewComposer::runHook(LayoutPhase phase, const QRect& clip)
 }
 
 QRect ViewComposer::drawOne(QPainter& painter, const DrawContext& kontext, int index,
-                                 DrawMode art)
-{
+                            DrawMode art) {
     const int aktuell = m_zustand.exercise.currentTarget;
     const QRect rect = m_zeichner.draw(painter, kontext, m_dokument.objects[size_t(index)], art,
-                                          aktuell < 0 || aktuell == index);
+                                       aktuell < 0 || aktuell == index);
     m_gezeichnet[size_t(index)] = rect;
     return rect;
 }
 
-void ViewComposer::rebuild()
-{
+void ViewComposer::rebuild() {
     Document& d = m_dokument;
     m_startPanelVerbergen = hidesStartPanel(d);
 
     // Where the page sits in the view area decides the visible section.
     const QImage& basis = m_hintergrund.reducedBase(d);
     const QSize seite = pageSizeInBasePixels(basis.size(), d.header.RandErw);
-    const PageFit einpassung =
-        fitPage(QSizeF(seite), m_bereich, zoomFactor(m_zustand.zoomLevel));
+    const PageFit einpassung = fitPage(QSizeF(seite), m_bereich, zoomFactor(m_zustand.zoomLevel));
     m_seitenAspekt = double(einpassung.eingepasst.width()) / einpassung.eingepasst.height();
     m_ausschnitt = placeSection(m_ausschnitt, einpassung.sichtbarerAnteil);
 
@@ -164,8 +148,7 @@ void ViewComposer::rebuild()
     finalPageAndSection();
 }
 
-void ViewComposer::redrawObjects()
-{
+void ViewComposer::redrawObjects() {
     if (m_ohneObjekte.isNull()) {
         rebuild();
         return;
@@ -178,8 +161,7 @@ void ViewComposer::redrawObjects()
     finalPageAndSection();
 }
 
-void ViewComposer::buildObjects()
-{
+void ViewComposer::buildObjects() {
     auto& objekte = m_dokument.objects;
     const std::vector<int> reihenfolge = zOrder();
     const DrawContext kontext = drawContext();
@@ -216,8 +198,7 @@ void ViewComposer::buildObjects()
     drawOnTop(nullptr);
 }
 
-void ViewComposer::drawOnTop(const QRect* bereich)
-{
+void ViewComposer::drawOnTop(const QRect* bereich) {
     const DrawContext kontext = drawContext();
     QPainter painter(&m_seite);
     if (bereich)
@@ -236,12 +217,11 @@ void ViewComposer::drawOnTop(const QRect* bereich)
             painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
         }
         drawOne(painter, kontext, int(i),
-                     o.AbfrageStatus == -1 ? DrawMode::Covered : DrawMode::Normal);
+                o.AbfrageStatus == -1 ? DrawMode::Covered : DrawMode::Normal);
     }
 }
 
-bool ViewComposer::touches(int index, const QRect& bereich) const
-{
+bool ViewComposer::touches(int index, const QRect& bereich) const {
     const QRect& gezeichnet = m_gezeichnet[size_t(index)];
     if (!gezeichnet.isEmpty() && gezeichnet.intersects(bereich))
         return true;
@@ -249,8 +229,7 @@ bool ViewComposer::touches(int index, const QRect& bereich) const
     return o.Sline == 1 && linienUmriss(o, m_seite.size()).intersects(bereich);
 }
 
-void ViewComposer::drawArea(const QRect& bereich)
-{
+void ViewComposer::drawArea(const QRect& bereich) {
     auto& objekte = m_dokument.objects;
     const std::vector<int> reihenfolge = zOrder();
     const DrawContext kontext = drawContext();
@@ -267,12 +246,10 @@ void ViewComposer::drawArea(const QRect& bereich)
                 const ObjDataTyp& o = objekte[size_t(i)];
                 if (isFixedObject(typOf(o)) || !isVisible(o) || !touches(i, bereich))
                     continue;
-                const bool abgedeckt =
-                    isCoverableInFirstPass(typOf(o)) && o.AbfrageStatus == -1;
+                const bool abgedeckt = isCoverableInFirstPass(typOf(o)) && o.AbfrageStatus == -1;
                 if (abgedeckt != (pass == 1))
                     continue;
-                drawOne(painter, kontext, i,
-                             abgedeckt ? DrawMode::Covered : DrawMode::Normal);
+                drawOne(painter, kontext, i, abgedeckt ? DrawMode::Covered : DrawMode::Normal);
             }
         }
     }
@@ -280,8 +257,7 @@ void ViewComposer::drawArea(const QRect& bereich)
     drawOnTop(&bereich);
 }
 
-QRect ViewComposer::redrawObject(int index)
-{
+QRect ViewComposer::redrawObject(int index) {
     if (index < 0 || size_t(index) >= m_dokument.objects.size() || m_mitFesten.isNull())
         return QRect();
     m_gezeichnet.resize(m_dokument.objects.size());
@@ -316,19 +292,16 @@ QRect ViewComposer::redrawObject(int index)
     return QRect(nach, sichtbar.size());
 }
 
-void ViewComposer::finalPageAndSection()
-{
+void ViewComposer::finalPageAndSection() {
     kopiereBild(m_endSeite, m_seite);
     showSection();
 }
 
-QRect ViewComposer::sectionPixels() const
-{
+QRect ViewComposer::sectionPixels() const {
     return quorvel::sectionPixels(m_ausschnitt, m_seite.size(), m_ansichtGroesse);
 }
 
-void ViewComposer::showSection()
-{
+void ViewComposer::showSection() {
     if (m_seite.isNull())
         return;
     const QRect ausschnitt = sectionPixels();
@@ -343,14 +316,12 @@ void ViewComposer::showSection()
     kopiereRechteck(m_sichtbar, QPoint(0, 0), m_endSeite, ausschnitt);
 }
 
-void ViewComposer::moveSection(double dx, double dy)
-{
+void ViewComposer::moveSection(double dx, double dy) {
     m_ausschnitt = quorvel::moveSection(m_ausschnitt, dx, dy);
     showSection();
 }
 
-QRect ViewComposer::drawObject(QImage& ziel, int index, DrawMode art)
-{
+QRect ViewComposer::drawObject(QImage& ziel, int index, DrawMode art) {
     if (index < 0 || size_t(index) >= m_dokument.objects.size())
         return QRect();
     DrawContext kontext = drawContext();
@@ -358,21 +329,18 @@ QRect ViewComposer::drawObject(QImage& ziel, int index, DrawMode art)
     kontext.s = std::max(1, ziel.width()) / kDesignBreite;
     const int aktuell = m_zustand.exercise.currentTarget;
     return m_zeichner.draw(ziel, kontext, m_dokument.objects[size_t(index)], art,
-                              aktuell < 0 || aktuell == index);
+                           aktuell < 0 || aktuell == index);
 }
 
-QPointF ViewComposer::viewToPage(QPointF ansichtPunkt) const
-{
+QPointF ViewComposer::viewToPage(QPointF ansichtPunkt) const {
     return quorvel::viewToPage(ansichtPunkt, m_ansicht.size(), m_ausschnitt);
 }
 
-QPointF ViewComposer::pageToView(QPointF seitenPunkt) const
-{
+QPointF ViewComposer::pageToView(QPointF seitenPunkt) const {
     return quorvel::pageToView(seitenPunkt, m_ansicht.size(), m_ausschnitt);
 }
 
-void ViewComposer::clearCaches()
-{
+void ViewComposer::clearCaches() {
     m_zeichner.clear();
     m_hintergrund.discard();
     m_ohneObjekte = QImage();

@@ -17,7 +17,7 @@ double zoomFactor(int zoomLevel); // levels outside 0..4 are clamped
 // the area. All sizes in pixels, each side at least 1.
 struct PageFit {
     QSize eingepasst;        // the page fitted into the area at zoom 1
-    QSize pagePicture;        // eingepasst x zoom: the size of the page picture
+    QSize pagePicture;       // eingepasst x zoom: the size of the page picture
     QSize ansicht;           // pagePicture clipped to the area: the view picture
     QSizeF sichtbarerAnteil; // ansicht / pagePicture, fractions of the page
 };

@@ -20,7 +20,7 @@ enum class LayoutPhase {
     // before the page without objects is kept (single questions, multiple choice)
     BeforePageWithoutObjects,
     AfterPageWithoutObjects, // after it (cloze, cluster, cross matching, crossword)
-    Overlay,        // once the objects are drawn: overlay drawing of the second group
+    Overlay,                 // once the objects are drawn: overlay drawing of the second group
 };
 
 // What a hook gets: the document (its objects may be moved or made), the page

@@ -2,7 +2,6 @@
 #include "nineslice.h"
 
 #include <QPainter>
-
 #include <gtest/gtest.h>
 
 using namespace quorvel;
@@ -10,8 +9,7 @@ using namespace quorvel;
 namespace {
 
 // A 90 x 90 source whose nine slices of 30 pixels each have their own colour.
-QImage slicedSource()
-{
+QImage slicedSource() {
     QImage source(90, 90, QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&source);
     for (int row = 0; row < 3; ++row) {
@@ -24,8 +22,7 @@ QImage slicedSource()
     return source;
 }
 
-bool uniform(const QImage& image)
-{
+bool uniform(const QImage& image) {
     const QRgb first = image.pixel(0, 0);
     for (int y = 0; y < image.height(); y += 7) {
         for (int x = 0; x < image.width(); x += 7) {
@@ -38,8 +35,7 @@ bool uniform(const QImage& image)
 
 } // namespace
 
-TEST(NineSlice, CornersUnscaledEdgesAlongTheirLength)
-{
+TEST(NineSlice, CornersUnscaledEdgesAlongTheirLength) {
     const QImage source = slicedSource();
     const QImage stretched = nineSliced(source, QSize(400, 250), 30);
     ASSERT_EQ(stretched.size(), QSize(400, 250));
@@ -50,30 +46,28 @@ TEST(NineSlice, CornersUnscaledEdgesAlongTheirLength)
         }
     }
     // Edges and centre take their slice's colour across the whole stretch.
-    EXPECT_EQ(stretched.pixelColor(200, 10), QColor(100, 0, 50));  // top edge
-    EXPECT_EQ(stretched.pixelColor(10, 125), QColor(0, 100, 50));  // left edge
+    EXPECT_EQ(stretched.pixelColor(200, 10), QColor(100, 0, 50));    // top edge
+    EXPECT_EQ(stretched.pixelColor(10, 125), QColor(0, 100, 50));    // left edge
     EXPECT_EQ(stretched.pixelColor(200, 125), QColor(100, 100, 50)); // centre
     EXPECT_EQ(stretched.pixelColor(390, 125), QColor(200, 100, 50)); // right edge
 }
 
-TEST(NineSlice, TargetSmallerThanTwoCorners)
-{
+TEST(NineSlice, TargetSmallerThanTwoCorners) {
     const QImage stretched = nineSliced(slicedSource(), QSize(40, 20), 30);
     ASSERT_EQ(stretched.size(), QSize(40, 20));
     EXPECT_EQ(stretched.pixelColor(5, 15).alpha(), 255); // covered, no hole
     EXPECT_TRUE(nineSliced(QImage(), QSize(10, 10), 30).size() == QSize(10, 10));
 }
 
-TEST(Artwork, PicturesAreDrawnAndNotEmpty)
-{
+TEST(Artwork, PicturesAreDrawnAndNotEmpty) {
     const QImage start = drawStartPicture(QSize(870, 609));
     EXPECT_EQ(start.size(), QSize(870, 609));
     EXPECT_FALSE(uniform(start));
     EXPECT_EQ(start.pixelColor(10, 10).alpha(), 255);
 
     const QImage icon = programIcon(64);
-    EXPECT_EQ(icon.pixelColor(0, 0).alpha(), 0);       // rounded corner
-    EXPECT_EQ(icon.pixelColor(32, 32).alpha(), 255);   // the page
+    EXPECT_EQ(icon.pixelColor(0, 0).alpha(), 0);     // rounded corner
+    EXPECT_EQ(icon.pixelColor(32, 32).alpha(), 255); // the page
 
     const QImage decoration = dialogDecoration();
     EXPECT_GE(decoration.width(), 2 * kDecorationCorner + 1);
@@ -81,8 +75,7 @@ TEST(Artwork, PicturesAreDrawnAndNotEmpty)
     EXPECT_FALSE(uniform(decoration));
 }
 
-TEST(Artwork, CursorHotSpotsLieOnTheDrawing)
-{
+TEST(Artwork, CursorHotSpotsLieOnTheDrawing) {
     std::vector<CursorPicture> cursors = {penCursorPicture(), stampCursorPicture()};
     for (int variant = 1; variant <= 5; ++variant)
         cursors.push_back(shapePenCursorPicture(variant));

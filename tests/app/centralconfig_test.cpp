@@ -4,10 +4,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 
 using namespace quorvel;
 using namespace Qt::Literals::StringLiterals;
@@ -16,8 +14,7 @@ namespace {
 
 const QString kBasis = u"/basis/"_s;
 
-Settings applied(const QByteArray& ini, Settings start = defaultEinstellungen(kBasis))
-{
+Settings applied(const QByteArray& ini, Settings start = defaultEinstellungen(kBasis)) {
     applyCentralConfig(IniFile::parse(ini), start);
     return start;
 }
@@ -29,57 +26,54 @@ struct SectionCase {
     std::function<bool(const Settings&)> changed;
 };
 
-const std::vector<SectionCase>& sectionCases()
-{
+const std::vector<SectionCase>& sectionCases() {
     static const std::vector<SectionCase> cases = {
         {"Ordner", "OrdnerDefZentral",
          "OrdnerChronik=/c/\nOrdnerProtokoll=/p/\nOrdnerBestenliste=/b/\n"
          "OrdnerTauschboerse=/t/\nOrdnerBilderGalerie=/g/\n",
          [](const Settings& e) {
-             return e.ChronikOrdner == u"/c/"_s && e.ProtOrdner == u"/p/"_s
-                    && e.BestListOrdner == u"/b/"_s && e.TauschboerseOrdner == u"/t/"_s
-                    && e.BilderGalerieOrdner == u"/g/"_s;
+             return e.ChronikOrdner == u"/c/"_s && e.ProtOrdner == u"/p/"_s &&
+                    e.BestListOrdner == u"/b/"_s && e.TauschboerseOrdner == u"/t/"_s &&
+                    e.BilderGalerieOrdner == u"/g/"_s;
          }},
         {"Verknuepfungsfelder", "VerknuepfungDefZentral",
          "Verknuepfung2Datei=/usr/bin/rechner\nVerknuepfung2Beschriftung=R\n"
          "Verknuepfung2Hinweis=Rechner\nVerknuepfungBildschirmtastatur=/usr/bin/tastatur\n"
          "VerknuepfungBildschirmtastaturHinweis=Tasten\n",
          [](const Settings& e) {
-             return e.Verknuepfung[1] == u"/usr/bin/rechner"_s && e.VerknuepfungName[1] == u"R"_s
-                    && e.VerknuepfungHint[1] == u"Rechner"_s
-                    && e.VerknuepfungT == u"/usr/bin/tastatur"_s
-                    && e.VerknuepfungHintT == u"Tasten"_s;
+             return e.Verknuepfung[1] == u"/usr/bin/rechner"_s && e.VerknuepfungName[1] == u"R"_s &&
+                    e.VerknuepfungHint[1] == u"Rechner"_s &&
+                    e.VerknuepfungT == u"/usr/bin/tastatur"_s && e.VerknuepfungHintT == u"Tasten"_s;
          }},
         {"NetzKom", "NetzKomDefZentral",
          "NetzKomOrdner=/srv/kom/\nNetzKomKanal=RAUM-12\nNetzKomVerfahren=0\n",
          [](const Settings& e) {
-             return e.NetzKomOrdner == u"/srv/kom/"_s && e.NetzKomKanal == u"RAUM-12"_s
-                    && e.NetzKomVerfahren == 0;
+             return e.NetzKomOrdner == u"/srv/kom/"_s && e.NetzKomKanal == u"RAUM-12"_s &&
+                    e.NetzKomVerfahren == 0;
          }},
         {"Notenskala", "NotenskalaDefZentral", "Note1=90\nPunkte15=97,5\nBewertSkala=1\n",
          [](const Settings& e) {
-             return e.NoteMinQuote[0] == 0.9 && e.PunkteMinQuote[14] == 0.975
-                    && e.BewertSkala == 1;
+             return e.NoteMinQuote[0] == 0.9 && e.PunkteMinQuote[14] == 0.975 && e.BewertSkala == 1;
          }},
         {"Optionen", "OptionenDefZentral",
          "Tonausgabe=0\nNamenseingabe=0\nStatusinfo=0\nProtokollAutospeichern=1\n"
          "BestenlisteAutoeintrag=1\nUebungsergebnisAnzeigen=0\nSchriftart=Verdana\n"
          "WerkzeugPos=1\nArbeitsblattSkalFak=80\n",
          [](const Settings& e) {
-             return !e.Sound && !e.UebNameEingabe && !e.UebStatusInfo && e.AutoProtSpeichern
-                    && e.ErgebBestListEintragen && !e.UebErgebAnzeigen
-                    && e.Schriftart == u"Verdana"_s && e.WerkzeugPos == 1
-                    && e.ArbeitsblattSkalFak == 80.0;
+             return !e.Sound && !e.UebNameEingabe && !e.UebStatusInfo && e.AutoProtSpeichern &&
+                    e.ErgebBestListEintragen && !e.UebErgebAnzeigen &&
+                    e.Schriftart == u"Verdana"_s && e.WerkzeugPos == 1 &&
+                    e.ArbeitsblattSkalFak == 80.0;
          }},
         {"Uebungsrueckmeldung", "UebungsrueckmeldungDefZentral",
          "RichtigTonDatei=gut.wav\nFalschTonDatei=schlecht.wav\nRichtigText=Super!\n"
          "FalschText=Leider nein.\nMCRichtigText=R:\nMCFalschText=F:\nMCFehlendText=Fehlt:\n",
          [](const Settings& e) {
              const auto& r = e.Uebungsrueckmeldung;
-             return r.RichtigTonDatei == u"gut.wav"_s && r.FalschTonDatei == u"schlecht.wav"_s
-                    && r.RichtigText == u"Super!"_s && r.FalschText == u"Leider nein."_s
-                    && r.MCRichtigText == u"R:"_s && r.MCFalschText == u"F:"_s
-                    && r.MCFehlendText == u"Fehlt:"_s;
+             return r.RichtigTonDatei == u"gut.wav"_s && r.FalschTonDatei == u"schlecht.wav"_s &&
+                    r.RichtigText == u"Super!"_s && r.FalschText == u"Leider nein."_s &&
+                    r.MCRichtigText == u"R:"_s && r.MCFalschText == u"F:"_s &&
+                    r.MCFehlendText == u"Fehlt:"_s;
          }},
     };
     return cases;
@@ -87,8 +81,7 @@ const std::vector<SectionCase>& sectionCases()
 
 } // namespace
 
-TEST(CentralConfig, EachSectionAppliesOnlyWithItsSwitchOn)
-{
+TEST(CentralConfig, EachSectionAppliesOnlyWithItsSwitchOn) {
     const Settings defaults = defaultEinstellungen(kBasis);
     for (const SectionCase& c : sectionCases()) {
         const QByteArray body = QByteArray("[") + c.section + "]\n" + c.keys;
@@ -108,12 +101,12 @@ TEST(CentralConfig, EachSectionAppliesOnlyWithItsSwitchOn)
     }
 }
 
-TEST(CentralConfig, BackslashesUmlautsAndCommasSurvive)
-{
+TEST(CentralConfig, BackslashesUmlautsAndCommasSurvive) {
     const QByteArray ini = "[NetzKom]\r\nNetzKomDefZentral=1\r\n"
                            "NetzKomOrdner=\\\\schule\\kom\\klasse 7a\\\r\n"
                            "[Uebungsrueckmeldung]\r\nUebungsrueckmeldungDefZentral=-1\r\n"
-                           "RichtigText=Gr\xFC\xDF" "e, sehr gut!\r\n"
+                           "RichtigText=Gr\xFC\xDF"
+                           "e, sehr gut!\r\n"
                            "FalschText=\xC4nderung, bitte\r\n";
     const Settings e = applied(ini);
     EXPECT_EQ(e.NetzKomOrdner, u"\\\\schule\\kom\\klasse 7a\\"_s);
@@ -121,8 +114,7 @@ TEST(CentralConfig, BackslashesUmlautsAndCommasSurvive)
     EXPECT_EQ(e.Uebungsrueckmeldung.FalschText, u"Änderung, bitte"_s);
 }
 
-TEST(CentralConfig, MissingKeysKeepTheValueInEffectOrTheirFixedDefault)
-{
+TEST(CentralConfig, MissingKeysKeepTheValueInEffectOrTheirFixedDefault) {
     Settings start = defaultEinstellungen(kBasis);
     start.NoteMinQuote[1] = 0.71;
     start.ProtOrdner = u"/eigene/protokolle/"_s;
@@ -133,10 +125,10 @@ TEST(CentralConfig, MissingKeysKeepTheValueInEffectOrTheirFixedDefault)
     start.Schriftart = u"Verdana"_s;
 
     const Settings e = applied("[Notenskala]\nNotenskalaDefZentral=1\n"
-                                    "[Ordner]\nOrdnerDefZentral=1\n"
-                                    "[Verknuepfungsfelder]\nVerknuepfungDefZentral=1\n"
-                                    "[Optionen]\nOptionenDefZentral=1\n",
-                                    start);
+                               "[Ordner]\nOrdnerDefZentral=1\n"
+                               "[Verknuepfungsfelder]\nVerknuepfungDefZentral=1\n"
+                               "[Optionen]\nOptionenDefZentral=1\n",
+                               start);
     EXPECT_EQ(e.NoteMinQuote[1], 0.71); // exactly, not through percent and back
     EXPECT_EQ(e.ProtOrdner, u"/eigene/protokolle/"_s);
     EXPECT_EQ(e.Verknuepfung[0], u"/usr/bin/eigenes"_s);
@@ -147,15 +139,13 @@ TEST(CentralConfig, MissingKeysKeepTheValueInEffectOrTheirFixedDefault)
     EXPECT_EQ(e.ArbeitsblattSkalFak, 100.0);
 }
 
-TEST(CentralConfig, ThemenordnerIsReadWithoutSwitch)
-{
+TEST(CentralConfig, ThemenordnerIsReadWithoutSwitch) {
     const IniFile ini = IniFile::parse("[Start]\nThemenordner=/srv/themen\\mathe\n");
     EXPECT_EQ(centralTopicFolder(ini), u"/srv/themen\\mathe"_s);
     EXPECT_EQ(centralTopicFolder(IniFile::parse("[Start]\n")), QString());
 }
 
-TEST(CentralConfig, TheExecutableFolderComesBeforeEtc)
-{
+TEST(CentralConfig, TheExecutableFolderComesBeforeEtc) {
     EXPECT_EQ(centralConfigCandidates(u"/opt/quorvel/bin"_s),
               QStringList({u"/opt/quorvel/bin/config.ini"_s, u"/etc/quorvel/config.ini"_s}));
 

@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 using namespace quorvel;
@@ -14,8 +13,7 @@ namespace {
 
 class CommandLineTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ASSERT_TRUE(dir.isValid());
         ASSERT_TRUE(QDir(dir.path()).mkpath(u"themen/mathe"_s));
         QFile document(dir.filePath(u"themen/bruch.qvl"_s));
@@ -27,8 +25,7 @@ protected:
 
 } // namespace
 
-TEST_F(CommandLineTest, ClassifiesFoldersDocumentsAndSeriesPackages)
-{
+TEST_F(CommandLineTest, ClassifiesFoldersDocumentsAndSeriesPackages) {
     struct Case {
         QString argument;
         Kind kind;
@@ -58,8 +55,7 @@ TEST_F(CommandLineTest, ClassifiesFoldersDocumentsAndSeriesPackages)
     }
 }
 
-TEST_F(CommandLineTest, NoArgumentOrAnEmptyOne)
-{
+TEST_F(CommandLineTest, NoArgumentOrAnEmptyOne) {
     EXPECT_EQ(classifyCommandLine({}, dir.path()).kind, Kind::None);
     EXPECT_EQ(classifyCommandLine({QString()}, dir.path()).kind, Kind::None);
     EXPECT_EQ(classifyCommandLine({u"\"\""_s}, dir.path()).kind, Kind::None);
@@ -68,8 +64,7 @@ TEST_F(CommandLineTest, NoArgumentOrAnEmptyOne)
               Kind::Folder);
 }
 
-TEST_F(CommandLineTest, TopicFolderChoice)
-{
+TEST_F(CommandLineTest, TopicFolderChoice) {
     const CommandLineArgument keins;
     EXPECT_EQ(chooseTopicFolder(keins, QString(), u"/basis/"_s), u"/basis/"_s);
     EXPECT_EQ(chooseTopicFolder(keins, u"/srv/themen"_s, u"/basis/"_s), u"/srv/themen/"_s);

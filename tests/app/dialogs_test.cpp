@@ -1,9 +1,9 @@
-#include "artwork.h"
-#include "quitdialog.h"
 #include "aboutdialog.h"
-#include "messageboxprompter.h"
+#include "artwork.h"
 #include "filedialogfilter.h"
 #include "filedialogs.h"
+#include "messageboxprompter.h"
+#include "quitdialog.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -13,18 +13,15 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
-
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 
 using namespace quorvel;
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-QStringList buttonTexts(const QWidget* dialog)
-{
+QStringList buttonTexts(const QWidget* dialog) {
     QStringList texts;
     for (const QPushButton* button : dialog->findChildren<QPushButton*>())
         texts << button->text();
@@ -34,8 +31,7 @@ QStringList buttonTexts(const QWidget* dialog)
 
 // Waits for the next modal dialog, lets `inspect` look at it, then clicks the
 // button captioned `press`.
-void answerNextModal(const QString& press, std::function<void(QWidget*)> inspect, int tries = 200)
-{
+void answerNextModal(const QString& press, std::function<void(QWidget*)> inspect, int tries = 200) {
     QTimer::singleShot(5, qApp, [press, inspect, tries] {
         QWidget* dialog = QApplication::activeModalWidget();
         if (!dialog) {
@@ -57,8 +53,7 @@ void answerNextModal(const QString& press, std::function<void(QWidget*)> inspect
 
 } // namespace
 
-TEST(Dialogs, MessageBoxesHaveGermanButtons)
-{
+TEST(Dialogs, MessageBoxesHaveGermanButtons) {
     struct Case {
         MessageKind kind;
         MessageButtons buttons;
@@ -68,15 +63,31 @@ TEST(Dialogs, MessageBoxesHaveGermanButtons)
         QString title;
     };
     const Case cases[] = {
-        {MessageKind::Information, MessageButtons::Ok, u"OK"_s, Answer::Ok, {u"OK"_s},
+        {MessageKind::Information,
+         MessageButtons::Ok,
+         u"OK"_s,
+         Answer::Ok,
+         {u"OK"_s},
          u"Information"_s},
-        {MessageKind::Warning, MessageButtons::YesNo, u"Nein"_s, Answer::No,
-         {u"Ja"_s, u"Nein"_s}, u"Warnung"_s},
+        {MessageKind::Warning,
+         MessageButtons::YesNo,
+         u"Nein"_s,
+         Answer::No,
+         {u"Ja"_s, u"Nein"_s},
+         u"Warnung"_s},
         {MessageKind::Error, MessageButtons::Ok, u"OK"_s, Answer::Ok, {u"OK"_s}, u"Fehler"_s},
-        {MessageKind::Confirmation, MessageButtons::YesNoCancel, u"Abbrechen"_s, Answer::Cancel,
-         {u"Abbrechen"_s, u"Ja"_s, u"Nein"_s}, u"Bestätigen"_s},
-        {MessageKind::Confirmation, MessageButtons::YesNoCancel, u"Ja"_s, Answer::Yes,
-         {u"Abbrechen"_s, u"Ja"_s, u"Nein"_s}, u"Bestätigen"_s},
+        {MessageKind::Confirmation,
+         MessageButtons::YesNoCancel,
+         u"Abbrechen"_s,
+         Answer::Cancel,
+         {u"Abbrechen"_s, u"Ja"_s, u"Nein"_s},
+         u"Bestätigen"_s},
+        {MessageKind::Confirmation,
+         MessageButtons::YesNoCancel,
+         u"Ja"_s,
+         Answer::Yes,
+         {u"Abbrechen"_s, u"Ja"_s, u"Nein"_s},
+         u"Bestätigen"_s},
     };
     MessageBoxPrompter prompter(nullptr, nullptr);
     for (const Case& c : cases) {
@@ -97,8 +108,7 @@ TEST(Dialogs, MessageBoxesHaveGermanButtons)
     }
 }
 
-TEST(Dialogs, MessageTextIsShownAsPlainText)
-{
+TEST(Dialogs, MessageTextIsShownAsPlainText) {
     // A file name that looks like markup is shown as it is.
     MessageBoxPrompter prompter(nullptr, nullptr);
     QString shown;
@@ -111,8 +121,7 @@ TEST(Dialogs, MessageTextIsShownAsPlainText)
     EXPECT_EQ(shown, u"Fehler beim Lesen von <b>/tmp/a&amp;b</b>.qvl"_s);
 }
 
-TEST(Dialogs, ClosingDialogAnswers)
-{
+TEST(Dialogs, ClosingDialogAnswers) {
     QuitDialog form;
     MessageBoxPrompter prompter(nullptr, &form);
     QString title;
@@ -134,8 +143,7 @@ TEST(Dialogs, ClosingDialogAnswers)
     EXPECT_TRUE(prompter.confirmQuit());
 }
 
-TEST(Dialogs, DecorationIsStretchedNineSliceAndButtonsAreColoured)
-{
+TEST(Dialogs, DecorationIsStretchedNineSliceAndButtonsAreColoured) {
     AboutDialog form;
     form.resize(640, 400);
     form.show();
@@ -160,8 +168,7 @@ TEST(Dialogs, DecorationIsStretchedNineSliceAndButtonsAreColoured)
     EXPECT_EQ(form.mainBackImg().size(), QSize(720, 430));
 }
 
-TEST(Dialogs, AllFilesFilterListsFilesWithoutADot)
-{
+TEST(Dialogs, AllFilesFilterListsFilesWithoutADot) {
     QFileDialog dialog;
     setProgramNameFilters(dialog, openDocumentFilter());
     auto* model = dialog.findChild<QFileSystemModel*>();

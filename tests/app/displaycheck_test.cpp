@@ -6,8 +6,7 @@
 using namespace quorvel;
 using namespace Qt::Literals::StringLiterals;
 
-TEST(DisplayCheck, LimitsAre960By720At15Bits)
-{
+TEST(DisplayCheck, LimitsAre960By720At15Bits) {
     struct Case {
         GraphicsMode modus;
         bool suitable;
@@ -22,8 +21,7 @@ TEST(DisplayCheck, LimitsAre960By720At15Bits)
             << c.modus.breite << "x" << c.modus.hoehe << "x" << c.modus.farbtiefe;
 }
 
-TEST(DisplayCheck, WarningText)
-{
+TEST(DisplayCheck, WarningText) {
     EXPECT_EQ(graphicsModeWarning({800, 600, 8}),
               u"Ungeeigneter Grafikmodus! (Windows-Systemsteuerung / Eigenschaften von Anzeige)"
               u"\r\n\r\nFür dieses Programm sollte ein Grafikmodus mit einer Auflösung von "
@@ -33,8 +31,7 @@ TEST(DisplayCheck, WarningText)
               u"Programm trotzdem starten?"_s);
 }
 
-TEST(DisplayCheck, AsksOnlyForAnUnsuitableScreen)
-{
+TEST(DisplayCheck, AsksOnlyForAnUnsuitableScreen) {
     test::ScriptedPrompter prompter;
     EXPECT_TRUE(confirmGraphicsMode({1000, 740, 16}, prompter));
     EXPECT_TRUE(prompter.asked.empty());

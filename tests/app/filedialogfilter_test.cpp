@@ -5,16 +5,14 @@
 using namespace quorvel;
 using namespace Qt::Literals::StringLiterals;
 
-TEST(FileDialogFilter, OpenDialogShowsTheProgramsFilterTexts)
-{
+TEST(FileDialogFilter, OpenDialogShowsTheProgramsFilterTexts) {
     EXPECT_EQ(qtNameFilters(openDocumentFilter()),
               QStringList({u"Quorvel-Dokument (*.qvl)"_s, u"RBK-Dokument (*.rbk)"_s,
                            u"Alle Dateien (*.*)"_s}));
     EXPECT_EQ(QString::fromUtf16(kDocumentExtension), u"qvl"_s);
 }
 
-TEST(FileDialogFilter, PatternsAreAddedWhenTheNameLacksThem)
-{
+TEST(FileDialogFilter, PatternsAreAddedWhenTheNameLacksThem) {
     EXPECT_EQ(qtNameFilters(u"Bilder|*.png;*.jpg|Alles|*|Rest"_s),
               QStringList({u"Bilder (*.png *.jpg)"_s, u"Alles (*)"_s}));
     EXPECT_EQ(qtNameFilters(u"Bilder (*.png)|*.png;*.bmp"_s),
@@ -22,8 +20,7 @@ TEST(FileDialogFilter, PatternsAreAddedWhenTheNameLacksThem)
     EXPECT_TRUE(qtNameFilters(QString()).isEmpty());
 }
 
-TEST(FileDialogFilter, StarDotStarMeansEveryFile)
-{
+TEST(FileDialogFilter, StarDotStarMeansEveryFile) {
     const struct {
         QString filter;
         QStringList patterns;

@@ -1,8 +1,7 @@
 #include "inifile.h"
 
-#include <QTemporaryDir>
 #include <QFile>
-
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace quorvel;
@@ -10,15 +9,14 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-std::optional<QString> valueOf(const QByteArray& bytes, const QString& section, const QString& key)
-{
+std::optional<QString> valueOf(const QByteArray& bytes, const QString& section,
+                               const QString& key) {
     return IniFile::parse(bytes).value(section, key);
 }
 
 } // namespace
 
-TEST(IniFile, ValuesAreVerbatimApartFromTrimAndEnclosingQuotes)
-{
+TEST(IniFile, ValuesAreVerbatimApartFromTrimAndEnclosingQuotes) {
     const QByteArray ini = "; a comment line\r\n"
                            "[NetzKom]\r\n"
                            "Ordner = \\\\server\\kom\\  \r\n"
@@ -40,8 +38,7 @@ TEST(IniFile, ValuesAreVerbatimApartFromTrimAndEnclosingQuotes)
     EXPECT_EQ(parsed.value(u"NetzKom"_s, u"Gleich"_s), u"a=b"_s);
 }
 
-TEST(IniFile, NamesIgnoreCaseAndTheFirstOccurrenceWins)
-{
+TEST(IniFile, NamesIgnoreCaseAndTheFirstOccurrenceWins) {
     const QByteArray ini = "Vorher=nicht in einem Abschnitt\n"
                            "[ Optionen ]\n"
                            "SCHRIFTART=Erste\n"
@@ -62,8 +59,7 @@ TEST(IniFile, NamesIgnoreCaseAndTheFirstOccurrenceWins)
     EXPECT_FALSE(parsed.hasSection(u"Anderes"_s));
 }
 
-TEST(IniFile, LineBreaksOfEveryKind)
-{
+TEST(IniFile, LineBreaksOfEveryKind) {
     const IniFile parsed = IniFile::parse("[S]\rA=1\rB=2\nC=3\r\n\r\nD=4");
     EXPECT_EQ(parsed.value(u"S"_s, u"A"_s), u"1"_s);
     EXPECT_EQ(parsed.value(u"S"_s, u"B"_s), u"2"_s);
@@ -71,8 +67,7 @@ TEST(IniFile, LineBreaksOfEveryKind)
     EXPECT_EQ(parsed.value(u"S"_s, u"D"_s), u"4"_s);
 }
 
-TEST(IniFile, DecodesUtf8Windows1252AndUtf16)
-{
+TEST(IniFile, DecodesUtf8Windows1252AndUtf16) {
     struct Case {
         const char* what;
         QByteArray bytes;
@@ -81,7 +76,8 @@ TEST(IniFile, DecodesUtf8Windows1252AndUtf16)
     const Case cases[] = {
         {"UTF-8", "[S]\nK=" + expected.toUtf8() + "\n"},
         {"UTF-8 with BOM", "\xEF\xBB\xBF[S]\nK=" + expected.toUtf8() + "\n"},
-        {"Windows-1252", "[S]\nK=\xDC" "bung f\xFCr Sch\xFCler \x96 \xE4\n"},
+        {"Windows-1252", "[S]\nK=\xDC"
+                         "bung f\xFCr Sch\xFCler \x96 \xE4\n"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(valueOf(c.bytes, u"S"_s, u"K"_s), expected) << c.what;
@@ -92,8 +88,7 @@ TEST(IniFile, DecodesUtf8Windows1252AndUtf16)
     EXPECT_EQ(valueOf(utf16, u"S"_s, u"K"_s), expected);
 }
 
-TEST(IniFile, IntegersRealsAndBools)
-{
+TEST(IniFile, IntegersRealsAndBools) {
     const IniFile ini = IniFile::parse("[S]\n"
                                        "dez= 42 \nneg=-3\nhex=0x1F\ndollar=$10\nplus=+7\n"
                                        "text=abc\nrest=12abc\ngross=99999999999\nleer=\n"
@@ -104,11 +99,19 @@ TEST(IniFile, IntegersRealsAndBools)
         const char16_t* key;
         int expected;
     };
-    const IntCase ints[] = {{u"dez", 42},   {u"neg", -3},   {u"hex", 31},
-                            {u"dollar", 16}, {u"plus", 7},  {u"text", -1},
-                            {u"rest", -1},  {u"gross", -1}, {u"leer", -1},
-                            {u"max", 2147483647}, {u"min", -2147483647 - 1},
-                            {u"ueber", -1}, {u"fehlt", -1}};
+    const IntCase ints[] = {{u"dez", 42},
+                            {u"neg", -3},
+                            {u"hex", 31},
+                            {u"dollar", 16},
+                            {u"plus", 7},
+                            {u"text", -1},
+                            {u"rest", -1},
+                            {u"gross", -1},
+                            {u"leer", -1},
+                            {u"max", 2147483647},
+                            {u"min", -2147483647 - 1},
+                            {u"ueber", -1},
+                            {u"fehlt", -1}};
     for (const IntCase& c : ints)
         EXPECT_EQ(ini.readInteger(u"S"_s, QString::fromUtf16(c.key), -1), c.expected)
             << QString::fromUtf16(c.key).toStdString();
@@ -126,8 +129,7 @@ TEST(IniFile, IntegersRealsAndBools)
     EXPECT_FALSE(ini.readBool(u"S"_s, u"ja"_s, false));
 }
 
-TEST(IniFile, LoadRefusesMissingAndOversizedFiles)
-{
+TEST(IniFile, LoadRefusesMissingAndOversizedFiles) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     IniFile unchanged = IniFile::parse("[S]\nK=7\n");
@@ -153,8 +155,7 @@ TEST(IniFile, LoadRefusesMissingAndOversizedFiles)
     EXPECT_EQ(loaded.readInteger(u"S"_s, u"K"_s, 0), 1);
 }
 
-TEST(IniFile, BinaryGarbageYieldsNoValues)
-{
+TEST(IniFile, BinaryGarbageYieldsNoValues) {
     QByteArray garbage;
     for (int i = 0; i < 4096; ++i)
         garbage.append(char((i * 7919) & 0xFF));

@@ -1,5 +1,3 @@
-#include "shellfixture.h"
-
 #include "document.h"
 #include "documentcontroller.h"
 #include "infobox.h"
@@ -9,6 +7,7 @@
 #include "linkopener.h"
 #include "mainmenu.h"
 #include "settings.h"
+#include "shellfixture.h"
 #include "stempelform.h"
 #include "toolbar.h"
 #include "viewtestsupport.h"
@@ -35,8 +34,7 @@ namespace {
 // A shown main window with a document whose objects the test places.
 class LearningViewTest : public ShellFixture {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ShellFixture::SetUp();
         MainWindow& w = start();
         w.resize(1000, 760);
@@ -45,8 +43,7 @@ protected:
         controller = &w.learningView();
     }
 
-    ObjDataTyp& neu(int typ, double x, double y, const QString& cap)
-    {
+    ObjDataTyp& neu(int typ, double x, double y, const QString& cap) {
         ObjDataTyp o = test::objekt(typ, x, y, cap);
         o.HFarbe = 0xFFFFFF;
         o.HDeck = 100;
@@ -59,36 +56,31 @@ protected:
     ObjDataTyp& objekt(int i) { return dokument().objects[size_t(i)]; }
 
     // The widget point over the middle of object i's card.
-    QPoint mitte(int i)
-    {
+    QPoint mitte(int i) {
         const RandRect& r = objekt(i).KartRect;
         const QPointF seite((r.left + r.right) / 2, (r.top + r.bottom) / 2);
         LearningViewWidget& v = window->view();
         return (v.composer().pageToView(seite) + QPointF(v.pictureRect().topLeft())).toPoint();
     }
-    void maus(QEvent::Type typ, QPoint p, Qt::MouseButton knopf = Qt::LeftButton)
-    {
+    void maus(QEvent::Type typ, QPoint p, Qt::MouseButton knopf = Qt::LeftButton) {
         const Qt::MouseButtons gedrueckt =
             typ == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(knopf);
         QMouseEvent e(typ, QPointF(p), window->view().mapToGlobal(QPointF(p)),
                       typ == QEvent::MouseMove ? Qt::NoButton : knopf, gedrueckt, Qt::NoModifier);
         QApplication::sendEvent(&window->view(), &e);
     }
-    void click(QPoint p, Qt::MouseButton knopf = Qt::LeftButton)
-    {
+    void click(QPoint p, Qt::MouseButton knopf = Qt::LeftButton) {
         maus(QEvent::MouseButtonPress, p, knopf);
         maus(QEvent::MouseButtonRelease, p, knopf);
     }
     QToolButton* knopf(const QString& name) { return controller->toolBar().knopf(name); }
     // A key as the keyboard gives it to the active main window: its shortcuts
     // see it first, whichever widget has the focus.
-    void taste(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
+    void taste(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QWidget* ziel = QApplication::focusWidget() ? QApplication::focusWidget() : window.get();
         QTest::keyClick(ziel, Qt::Key(key), modifiers);
     }
-    void aktivieren()
-    {
+    void aktivieren() {
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
@@ -98,8 +90,7 @@ protected:
 
 } // namespace
 
-TEST_F(LearningViewTest, ClickTogglesTheLaterOfTwoOverlappingFieldsAndRespectsLayers)
-{
+TEST_F(LearningViewTest, ClickTogglesTheLaterOfTwoOverlappingFieldsAndRespectsLayers) {
     neu(0, 0.5, 0.5, u"Erster Begriff"_s);
     neu(0, 0.5, 0.5, u"Zweiter Begriff"_s);
     aufbauen();
@@ -112,15 +103,15 @@ TEST_F(LearningViewTest, ClickTogglesTheLaterOfTwoOverlappingFieldsAndRespectsLa
     EXPECT_EQ(objekt(1).AbfrageStatus, -1) << "the middle button toggles as well";
 
     // The check box shows " Texte & Bilder " ("&&" is one "&", no mnemonic).
-    EXPECT_EQ(controller->toolBar().ebene(1)->text().replace(u"&&"_s, u"&"_s), u" Texte & Bilder "_s);
+    EXPECT_EQ(controller->toolBar().ebene(1)->text().replace(u"&&"_s, u"&"_s),
+              u" Texte & Bilder "_s);
     controller->toolBar().ebene(1)->click(); // hide "Texte und Bilder"
     EXPECT_FALSE(window->menu().action(u"EbeneTexteundBilder1"_s)->isChecked());
     click(mitte(1));
     EXPECT_EQ(objekt(1).AbfrageStatus, -1) << "a field of a hidden layer ignores the click";
 }
 
-TEST_F(LearningViewTest, CoverAndUncoverAllFromMenuAndToolBar)
-{
+TEST_F(LearningViewTest, CoverAndUncoverAllFromMenuAndToolBar) {
     neu(0, 0.3, 0.3, u"Feld"_s);
     neu(1, 0.7, 0.7, u"Etikett"_s).AbfrageStatus = 0;
     aufbauen();
@@ -134,8 +125,7 @@ TEST_F(LearningViewTest, CoverAndUncoverAllFromMenuAndToolBar)
     EXPECT_EQ(objekt(0).AbfrageNummer, 1);
 }
 
-TEST_F(LearningViewTest, InfoPointAsksForItsPassword)
-{
+TEST_F(LearningViewTest, InfoPointAsksForItsPassword) {
     ObjDataTyp& punkt = neu(2, 0.5, 0.5, u"<b>Mars</b> ist rot."_s);
     punkt.BildKenn = u"geheim"_s;
     aufbauen();
@@ -161,8 +151,7 @@ TEST_F(LearningViewTest, InfoPointAsksForItsPassword)
     EXPECT_EQ(controller->infoBox()->text(), u"<b>Mars</b> ist rot."_s);
 }
 
-TEST_F(LearningViewTest, MissingDocumentLinkShowsItsMessage)
-{
+TEST_F(LearningViewTest, MissingDocumentLinkShowsItsMessage) {
     neu(5, 0.5, 0.5, u"fehlt.qvl"_s);
     aufbauen();
     click(mitte(0));
@@ -171,8 +160,7 @@ TEST_F(LearningViewTest, MissingDocumentLinkShowsItsMessage)
     EXPECT_TRUE(window->documents().isOpen()) << "the document stays";
 }
 
-TEST_F(LearningViewTest, PenStrokeRepaintsOnlyNearItAndUndoRestoresOnce)
-{
+TEST_F(LearningViewTest, PenStrokeRepaintsOnlyNearItAndUndoRestoresOnce) {
     aufbauen();
     LearningViewWidget& v = window->view();
     const QImage vorher = v.composer().ansicht().copy();
@@ -194,8 +182,7 @@ TEST_F(LearningViewTest, PenStrokeRepaintsOnlyNearItAndUndoRestoresOnce)
     EXPECT_FALSE(controller->drawingTools().canUndo());
 }
 
-TEST_F(LearningViewTest, ToolBarFoldsSidesAndTextToolDrawsOnEnter)
-{
+TEST_F(LearningViewTest, ToolBarFoldsSidesAndTextToolDrawsOnEnter) {
     ToolBar& leiste = controller->toolBar();
     EXPECT_EQ(knopf(u"ZeigerBtn"_s)->toolTip(),
               u"Zeiger zum Auf- und Abdecken von Abfragefeldern"_s);
@@ -236,8 +223,7 @@ TEST_F(LearningViewTest, ToolBarFoldsSidesAndTextToolDrawsOnEnter)
     EXPECT_NE(v.composer().ansicht(), vorher) << "Enter draws";
 }
 
-TEST_F(LearningViewTest, ZoomButtonsAndKeysStayWithinTheLevels)
-{
+TEST_F(LearningViewTest, ZoomButtonsAndKeysStayWithinTheLevels) {
     aktivieren();
     knopf(u"ZoomPan4"_s)->click();
     EXPECT_EQ(controller->state().zoomLevel, 4);
@@ -258,8 +244,7 @@ TEST_F(LearningViewTest, ZoomButtonsAndKeysStayWithinTheLevels)
     EXPECT_EQ(controller->state().zoomLevel, 0) << "only the keypad's plus zooms";
 }
 
-TEST_F(LearningViewTest, PointerShowsTheHandOverFieldsAndTheRightButtonMovesTheSection)
-{
+TEST_F(LearningViewTest, PointerShowsTheHandOverFieldsAndTheRightButtonMovesTheSection) {
     neu(0, 0.5, 0.5, u"Feld"_s);
     aufbauen();
     LearningViewWidget& v = window->view();
@@ -278,8 +263,8 @@ TEST_F(LearningViewTest, PointerShowsTheHandOverFieldsAndTheRightButtonMovesTheS
                       Qt::NoModifier);
     QApplication::sendEvent(&v, &zieht);
     maus(QEvent::MouseButtonRelease, p - QPoint(40, 0), Qt::RightButton);
-    EXPECT_NEAR(v.composer().visibleArea().x() - vorher.x(),
-                40.0 / v.composer().seite().width(), 1e-9)
+    EXPECT_NEAR(v.composer().visibleArea().x() - vorher.x(), 40.0 / v.composer().seite().width(),
+                1e-9)
         << "dragging left shows more of the right";
 
     const QRectF gezogen = v.composer().visibleArea();
@@ -289,8 +274,7 @@ TEST_F(LearningViewTest, PointerShowsTheHandOverFieldsAndTheRightButtonMovesTheS
     EXPECT_GE(v.composer().visibleArea().y(), 0.0) << "kept inside the page";
 }
 
-TEST_F(LearningViewTest, ArrowKeysStepThroughSingleQuestions)
-{
+TEST_F(LearningViewTest, ArrowKeysStepThroughSingleQuestions) {
     Document& d = dokument();
     d.header.DokTyp = 2;
     d.header.AnzFrageNummern = 3;
@@ -309,8 +293,7 @@ TEST_F(LearningViewTest, ArrowKeysStepThroughSingleQuestions)
     EXPECT_EQ(window->view().composer().state().currentQuestion, 1);
 }
 
-TEST_F(LearningViewTest, DrawingsMoveWithThePageWhenScrolling)
-{
+TEST_F(LearningViewTest, DrawingsMoveWithThePageWhenScrolling) {
     controller->setZoomLevel(4);
     LearningViewWidget& v = window->view();
     controller->setColour(26);
@@ -328,8 +311,7 @@ TEST_F(LearningViewTest, DrawingsMoveWithThePageWhenScrolling)
         << "the dot stays on its spot of the page";
 }
 
-TEST_F(LearningViewTest, KeysBelongToTheWindowWhereverTheFocusIs)
-{
+TEST_F(LearningViewTest, KeysBelongToTheWindowWhereverTheFocusIs) {
     Document& d = dokument();
     d.header.DokTyp = 3;
     d.header.AnzFrageNummern = 4;
@@ -371,8 +353,7 @@ TEST_F(LearningViewTest, KeysBelongToTheWindowWhereverTheFocusIs)
     EXPECT_EQ(controller->state().currentQuestion, 1);
 }
 
-TEST_F(LearningViewTest, OpeningADocumentSelectsThePointerLikeTheButtonDoes)
-{
+TEST_F(LearningViewTest, OpeningADocumentSelectsThePointerLikeTheButtonDoes) {
     controller->setTool(Tool::Text);
     click(window->view().pictureRect().topLeft() + QPoint(40, 60));
     ASSERT_TRUE(controller->textField()->isVisible());
@@ -386,8 +367,7 @@ TEST_F(LearningViewTest, OpeningADocumentSelectsThePointerLikeTheButtonDoes)
     EXPECT_FALSE(controller->textField()->isVisible()) << "the text field goes";
 }
 
-TEST_F(LearningViewTest, TextFieldGrowsWhileTyping)
-{
+TEST_F(LearningViewTest, TextFieldGrowsWhileTyping) {
     controller->setThickness(2);
     controller->setTool(Tool::Text);
     const QPoint o = window->view().pictureRect().topLeft();
@@ -402,8 +382,7 @@ TEST_F(LearningViewTest, TextFieldGrowsWhileTyping)
     EXPECT_EQ(feld->x(), o.x() + 20) << "it grows to the right";
 }
 
-TEST_F(LearningViewTest, DrawingToolsShowTheProgramsCursors)
-{
+TEST_F(LearningViewTest, DrawingToolsShowTheProgramsCursors) {
     const ProgramCursors& cursors = window->cursors();
     const struct {
         Tool tool;
@@ -446,8 +425,7 @@ namespace {
 struct RecordingOpener : LinkOpener {
     QList<QUrl>* opened;
     bool result = true;
-    bool open(const QUrl& url) override
-    {
+    bool open(const QUrl& url) override {
         opened->append(url);
         return result;
     }
@@ -460,8 +438,7 @@ struct ClosingCounter : ShellParticipant {
 
 } // namespace
 
-TEST_F(LearningViewTest, LinksWithAnySchemeGoToTheSystemAsWritten)
-{
+TEST_F(LearningViewTest, LinksWithAnySchemeGoToTheSystemAsWritten) {
     QList<QUrl> opened;
     auto opener = std::make_unique<RecordingOpener>();
     opener->opened = &opened;
@@ -492,8 +469,7 @@ TEST_F(LearningViewTest, LinksWithAnySchemeGoToTheSystemAsWritten)
               u"geöffnet werden."_s);
 }
 
-TEST_F(LearningViewTest, DocumentLinkOpensWithoutClosingFirst)
-{
+TEST_F(LearningViewTest, DocumentLinkOpensWithoutClosingFirst) {
     const QString erstes = dokument().datei;
     const QString zweites = writeDocument(u"ziel.qvl"_s, u"Ziel"_s);
     neu(5, 0.5, 0.5, u"ziel.qvl"_s);
@@ -518,8 +494,7 @@ TEST_F(LearningViewTest, DocumentLinkOpensWithoutClosingFirst)
     window.reset(); // before the participant goes
 }
 
-TEST_F(LearningViewTest, InfoBoxSaysWhenItsTextCannotBeSaved)
-{
+TEST_F(LearningViewTest, InfoBoxSaysWhenItsTextCannotBeSaved) {
     neu(2, 0.5, 0.5, u"Die <b>Sonne</b>"_s);
     aufbauen();
     click(mitte(0));
@@ -547,8 +522,7 @@ TEST_F(LearningViewTest, InfoBoxSaysWhenItsTextCannotBeSaved)
     box->close();
 }
 
-TEST_F(LearningViewTest, StampDialogSetsUpTheStampsAndTheSettingsKeepThem)
-{
+TEST_F(LearningViewTest, StampDialogSetsUpTheStampsAndTheSettingsKeepThem) {
     TStempelForm* form = controller->stampForm();
     EXPECT_EQ(form->objectName(), u"StempelForm"_s);
     EXPECT_EQ(form->windowTitle(), u"Symbolstempel"_s);

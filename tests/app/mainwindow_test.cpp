@@ -1,13 +1,12 @@
-#include "shellfixture.h"
-
-#include "quitdialog.h"
 #include "documentcontroller.h"
 #include "documentio.h"
 #include "layoutset.h"
-#include "mainmenu.h"
-#include "menudefinition.h"
 #include "learningviewcontroller.h"
 #include "learningviewwidget.h"
+#include "mainmenu.h"
+#include "menudefinition.h"
+#include "quitdialog.h"
+#include "shellfixture.h"
 #include "titlebar.h"
 #include "topicmenucontroller.h"
 #include "windowdialogs.h"
@@ -40,15 +39,13 @@ struct RecordingParticipant : ShellParticipant {
     void shellActivated() override { ++activations; }
     void abortRun() override { ++aborts; }
     void relayout() override { ++relayouts; }
-    bool openSeriesPackage(const QString& path) override
-    {
+    bool openSeriesPackage(const QString& path) override {
         seriesPackage = path;
         return true;
     }
 };
 
-void expectEntriesBuilt(const MainMenu& menu, const std::vector<MenuEntry>& entries)
-{
+void expectEntriesBuilt(const MainMenu& menu, const std::vector<MenuEntry>& entries) {
     for (const MenuEntry& entry : entries) {
         if (entry.kind == MenuEntry::Kind::Separator)
             continue;
@@ -61,32 +58,28 @@ void expectEntriesBuilt(const MainMenu& menu, const std::vector<MenuEntry>& entr
         else
             EXPECT_EQ(action->text(), entry.caption) << entry.name.toStdString();
         EXPECT_EQ(action->shortcut(), QKeySequence(entry.shortcut)) << entry.name.toStdString();
-        EXPECT_EQ(action->isCheckable(), entry.kind == MenuEntry::Kind::Check
-                                             || entry.kind == MenuEntry::Kind::Radio);
+        EXPECT_EQ(action->isCheckable(),
+                  entry.kind == MenuEntry::Kind::Check || entry.kind == MenuEntry::Kind::Radio);
         expectEntriesBuilt(menu, entry.children);
     }
 }
 
-bool enabled(const MainWindow& window, const char16_t* name)
-{
+bool enabled(const MainWindow& window, const char16_t* name) {
     const QAction* action = window.menu().action(QString::fromUtf16(name));
     EXPECT_NE(action, nullptr) << QString::fromUtf16(name).toStdString();
     return action && action->isEnabled();
 }
 
 // The aspect of the page the view composes, and of a picture.
-double shownAspect(const MainWindow& window)
-{
+double shownAspect(const MainWindow& window) {
     return window.view().composer().pageAspect();
 }
 
-double aspectOf(const QImage& picture)
-{
+double aspectOf(const QImage& picture) {
     return double(picture.width()) / picture.height();
 }
 
-QString shownStartText()
-{
+QString shownStartText() {
     QString text = MainWindow::startPanelText();
     text.replace(u"\r\n"_s, u"\n"_s);
     while (text.endsWith(u'\n'))
@@ -96,8 +89,7 @@ QString shownStartText()
 
 } // namespace
 
-TEST_F(MainWindowTest, StartsInTheEmptyLearningView)
-{
+TEST_F(MainWindowTest, StartsInTheEmptyLearningView) {
     MainWindow& w = start();
     const MainWindowState& z = w.state();
     EXPECT_EQ(z.modus, Modus::LearningView);
@@ -120,8 +112,7 @@ TEST_F(MainWindowTest, StartsInTheEmptyLearningView)
     EXPECT_EQ(w.quitDialog()->windowTitle(), u"Beenden"_s);
 }
 
-TEST_F(MainWindowTest, MenuBarIsBuiltFromTheDefinition)
-{
+TEST_F(MainWindowTest, MenuBarIsBuiltFromTheDefinition) {
     MainWindow& w = activate();
     QStringList topLevel;
     for (const QAction* action : w.menuBar()->actions())
@@ -133,17 +124,16 @@ TEST_F(MainWindowTest, MenuBarIsBuiltFromTheDefinition)
     expectEntriesBuilt(w.menu(), hauptmenue());
 }
 
-TEST_F(MainWindowTest, EnablingFollowsAvailabilityAndMode)
-{
+TEST_F(MainWindowTest, EnablingFollowsAvailabilityAndMode) {
     MainWindow& w = activate();
-    for (const char16_t* name : {u"Oeffnen1", u"Schliessen1", u"Beenden1", u"Vollbild1",
-                                 u"Fenster1", u"Minimieren1", u"Info1", u"Tonausgabe1",
-                                 u"WerkzeugleisteLinks1", u"Themenauswahl1", u"Lernansicht1"})
+    for (const char16_t* name :
+         {u"Oeffnen1", u"Schliessen1", u"Beenden1", u"Vollbild1", u"Fenster1", u"Minimieren1",
+          u"Info1", u"Tonausgabe1", u"WerkzeugleisteLinks1", u"Themenauswahl1", u"Lernansicht1"})
         EXPECT_TRUE(enabled(w, name)) << QString::fromUtf16(name).toStdString();
     // Present but not usable: the save commands, authoring and later parts.
-    for (const char16_t* name : {u"Speichern1", u"Speichernunter1", u"Autorenfunktion1",
-                                 u"Dokumenteigenschaften1", u"UebungStart1",
-                                 u"Notenskala1", u"Schriftart1", u"Drucken1"})
+    for (const char16_t* name :
+         {u"Speichern1", u"Speichernunter1", u"Autorenfunktion1", u"Dokumenteigenschaften1",
+          u"UebungStart1", u"Notenskala1", u"Schriftart1", u"Drucken1"})
         EXPECT_FALSE(enabled(w, name)) << QString::fromUtf16(name).toStdString();
     EXPECT_TRUE(w.menu().action(u"Dokumenteigenschaften1"_s)->isVisible());
 
@@ -152,8 +142,8 @@ TEST_F(MainWindowTest, EnablingFollowsAvailabilityAndMode)
 
     for (const Modus modus : {Modus::Exercise, Modus::SlidingPuzzle}) {
         w.setModus(modus);
-        for (const char16_t* name : {u"Oeffnen1", u"Schliessen1", u"Themenauswahl1",
-                                     u"Lernansicht1", u"Notenskala1"})
+        for (const char16_t* name :
+             {u"Oeffnen1", u"Schliessen1", u"Themenauswahl1", u"Lernansicht1", u"Notenskala1"})
             EXPECT_FALSE(enabled(w, name)) << QString::fromUtf16(name).toStdString();
         for (const char16_t* name : {u"Beenden1", u"Vollbild1", u"Tonausgabe1", u"Info1"})
             EXPECT_TRUE(enabled(w, name)) << QString::fromUtf16(name).toStdString();
@@ -165,8 +155,7 @@ TEST_F(MainWindowTest, EnablingFollowsAvailabilityAndMode)
     EXPECT_EQ(w.titleBar().modeButton()->text(), u"Lernansicht"_s);
 }
 
-TEST_F(MainWindowTest, ModeButtonAbortsOnlyARun)
-{
+TEST_F(MainWindowTest, ModeButtonAbortsOnlyARun) {
     MainWindow& w = activate();
     RecordingParticipant run;
     w.addParticipant(run);
@@ -179,8 +168,7 @@ TEST_F(MainWindowTest, ModeButtonAbortsOnlyARun)
     window.reset(); // before the participant goes
 }
 
-TEST_F(MainWindowTest, StartPanelWithoutDocument)
-{
+TEST_F(MainWindowTest, StartPanelWithoutDocument) {
     MainWindow& w = activate();
     const QLabel* panel = w.view().startPanel();
     EXPECT_TRUE(panel->isVisibleTo(&w));
@@ -191,8 +179,7 @@ TEST_F(MainWindowTest, StartPanelWithoutDocument)
     EXPECT_EQ(w.state().currentFolder, environment.baseFolder);
 }
 
-TEST_F(MainWindowTest, CommandLineDocumentIsOpened)
-{
+TEST_F(MainWindowTest, CommandLineDocumentIsOpened) {
     ASSERT_TRUE(QDir(dir.path()).mkdir(u"themen"_s));
     const QString file = writeDocument(u"themen/karte.qvl"_s, u"Die Karte"_s);
     MainWindow& w = activate({file});
@@ -211,8 +198,7 @@ TEST_F(MainWindowTest, CommandLineDocumentIsOpened)
     EXPECT_EQ(shown.pixelColor(shown.width() / 2, shown.height() / 2), QColor(30, 120, 200));
 }
 
-TEST_F(MainWindowTest, UnreadableCommandLineFileLeavesTheStartState)
-{
+TEST_F(MainWindowTest, UnreadableCommandLineFileLeavesTheStartState) {
     write(u"kaputt.qvl"_s, QByteArray("\x08\0\0\0QVL-2.21\x05\0\0\0|HD-v", 21));
     const QString file = path(u"kaputt.qvl"_s);
     Document probe;
@@ -237,8 +223,7 @@ TEST_F(MainWindowTest, UnreadableCommandLineFileLeavesTheStartState)
     EXPECT_NEAR(shownAspect(w), aspectOf(w.documents().document().basisbild), 0.02);
 }
 
-TEST_F(MainWindowTest, MissingCommandLineFileSaysSo)
-{
+TEST_F(MainWindowTest, MissingCommandLineFileSaysSo) {
     const QString file = path(u"fehlt.qvl"_s);
     MainWindow& w = activate({file});
     ASSERT_EQ(prompter->asked.size(), 1u);
@@ -247,8 +232,7 @@ TEST_F(MainWindowTest, MissingCommandLineFileSaysSo)
     EXPECT_TRUE(w.view().startPanel()->isVisibleTo(&w));
 }
 
-TEST_F(MainWindowTest, CommandLineFolderBecomesTheTopicFolder)
-{
+TEST_F(MainWindowTest, CommandLineFolderBecomesTheTopicFolder) {
     ASSERT_TRUE(QDir(dir.path()).mkdir(u"klasse7"_s));
     writeDocument(u"klasse7/a.qvl"_s, u"A"_s);
     RecordingParticipant part;
@@ -263,8 +247,7 @@ TEST_F(MainWindowTest, CommandLineFolderBecomesTheTopicFolder)
     window.reset();
 }
 
-TEST_F(MainWindowTest, SeriesPackageIsRecognisedInAnyCase)
-{
+TEST_F(MainWindowTest, SeriesPackageIsRecognisedInAnyCase) {
     write(u"serie.QVUSP"_s, "kein Dokument");
     MainWindow& w = activate({path(u"serie.QVUSP"_s)});
     EXPECT_TRUE(prompter->asked.empty()); // not read as a document
@@ -278,16 +261,14 @@ TEST_F(MainWindowTest, SeriesPackageIsRecognisedInAnyCase)
     window.reset();
 }
 
-TEST_F(MainWindowTest, CentralTopicFolderWithoutArgument)
-{
+TEST_F(MainWindowTest, CentralTopicFolderWithoutArgument) {
     write(u"config.ini"_s, "[Start]\r\nThemenordner=/srv/themen\r\n");
     MainWindow& w = activate();
     EXPECT_EQ(w.state().topicFolder, u"/srv/themen/"_s);
     EXPECT_EQ(w.state().currentFolder, u"/srv/themen/"_s);
 }
 
-TEST_F(MainWindowTest, SettingsAreReadAtActivationAndWrittenAtShutdown)
-{
+TEST_F(MainWindowTest, SettingsAreReadAtActivationAndWrittenAtShutdown) {
     write(u"benutzer.ini"_s, "[General]\nOpt-Sound=false\nOpt-WerkzeugPos=1\n");
     write(u"config.ini"_s, "[Optionen]\nOptionenDefZentral=1\nNamenseingabe=0\n"
                            "[Ordner]\nOrdnerDefZentral=0\nOrdnerProtokoll=/anders/\n");
@@ -316,8 +297,7 @@ TEST_F(MainWindowTest, SettingsAreReadAtActivationAndWrittenAtShutdown)
     EXPECT_EQ(stored.value(u"Opt-Schriftart"_s).toString(), u"Verdana"_s);
 }
 
-TEST_F(MainWindowTest, CancelledShutdownKeepsTheWindowAndWritesNothing)
-{
+TEST_F(MainWindowTest, CancelledShutdownKeepsTheWindowAndWritesNothing) {
     const QString file = writeDocument(u"a.qvl"_s, u"A"_s);
     MainWindow& w = activate({file});
     w.documents().document().modified = true;
@@ -333,8 +313,7 @@ TEST_F(MainWindowTest, CancelledShutdownKeepsTheWindowAndWritesNothing)
     EXPECT_FALSE(QFileInfo::exists(path(u"benutzer.ini"_s)));
 }
 
-TEST_F(MainWindowTest, NeverActivatedWindowWritesNoSettings)
-{
+TEST_F(MainWindowTest, NeverActivatedWindowWritesNoSettings) {
     write(u"benutzer.ini"_s, "[General]\nOpt-Sound=false\n");
     EXPECT_TRUE(start().close());
     EXPECT_TRUE(prompter->order.isEmpty());
@@ -342,8 +321,7 @@ TEST_F(MainWindowTest, NeverActivatedWindowWritesNoSettings)
     EXPECT_EQ(stored.allKeys(), QStringList({u"Opt-Sound"_s}));
 }
 
-TEST_F(MainWindowTest, BeendenClosesThroughTheShutdownQuestions)
-{
+TEST_F(MainWindowTest, BeendenClosesThroughTheShutdownQuestions) {
     MainWindow& w = activate();
     w.show();
     prompter->quitAnswer = false;
@@ -355,8 +333,7 @@ TEST_F(MainWindowTest, BeendenClosesThroughTheShutdownQuestions)
     EXPECT_FALSE(w.isVisible());
 }
 
-TEST_F(MainWindowTest, EmptyStateFollowsThePageRatioSettings)
-{
+TEST_F(MainWindowTest, EmptyStateFollowsThePageRatioSettings) {
     {
         QSettings stored(path(u"benutzer.ini"_s), QSettings::IniFormat);
         stored.setValue(u"Dok-SeitRatioBreite"_s, 2);
@@ -385,8 +362,7 @@ TEST_F(MainWindowTest, EmptyStateFollowsThePageRatioSettings)
     EXPECT_TRUE(prompter->asked.empty());
 }
 
-TEST_F(MainWindowTest, SchliessenReturnsToTheStartState)
-{
+TEST_F(MainWindowTest, SchliessenReturnsToTheStartState) {
     const QString file = writeDocument(u"a.qvl"_s, u"A"_s);
     MainWindow& w = activate({file});
     ASSERT_TRUE(w.documents().isOpen());
@@ -410,8 +386,7 @@ TEST_F(MainWindowTest, SchliessenReturnsToTheStartState)
     EXPECT_NE(shown.pixelColor(shown.width() / 2, shown.height() / 2), QColor(30, 120, 200));
 }
 
-TEST_F(MainWindowTest, OpenDialogIsMadeOnceWithTheDocumentFilter)
-{
+TEST_F(MainWindowTest, OpenDialogIsMadeOnceWithTheDocumentFilter) {
     MainWindow& w = activate();
     QFileDialog* dialog =
         w.windowDialogs().fileDialog(documentOpenChoice(w.state().currentFolder), false);
@@ -441,8 +416,7 @@ TEST_F(MainWindowTest, OpenDialogIsMadeOnceWithTheDocumentFilter)
     EXPECT_EQ(w.state().currentFolder, dir.path() + u'/');
 }
 
-TEST_F(MainWindowTest, WindowStates)
-{
+TEST_F(MainWindowTest, WindowStates) {
     MainWindow& w = activate();
     w.show();
     RecordingParticipant layout;

@@ -2,7 +2,6 @@
 
 #include <QKeySequence>
 #include <QSet>
-
 #include <gtest/gtest.h>
 
 using namespace quorvel;
@@ -10,8 +9,7 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-void collect(const std::vector<MenuEntry>& entries, std::vector<const MenuEntry*>& out)
-{
+void collect(const std::vector<MenuEntry>& entries, std::vector<const MenuEntry*>& out) {
     for (const MenuEntry& entry : entries) {
         if (entry.kind == MenuEntry::Kind::Separator)
             continue;
@@ -20,8 +18,7 @@ void collect(const std::vector<MenuEntry>& entries, std::vector<const MenuEntry*
     }
 }
 
-std::vector<const MenuEntry*> allEntries()
-{
+std::vector<const MenuEntry*> allEntries() {
     std::vector<const MenuEntry*> entries;
     collect(hauptmenue(), entries);
     return entries;
@@ -29,8 +26,7 @@ std::vector<const MenuEntry*> allEntries()
 
 } // namespace
 
-TEST(MenuDefinition, TopLevelMenusInOrder)
-{
+TEST(MenuDefinition, TopLevelMenusInOrder) {
     QStringList captions;
     for (const MenuEntry& menu : hauptmenue())
         captions << menu.caption;
@@ -39,8 +35,7 @@ TEST(MenuDefinition, TopLevelMenusInOrder)
                                      u"&Optionen"_s, u"&Autorenfunktion"_s, u"&Hilfe"_s}));
 }
 
-TEST(MenuDefinition, NamesAreUniqueAndShortcutsParse)
-{
+TEST(MenuDefinition, NamesAreUniqueAndShortcutsParse) {
     QSet<QString> names;
     for (const MenuEntry* entry : allEntries()) {
         EXPECT_FALSE(entry->name.isEmpty()) << entry->caption.toStdString();
@@ -54,8 +49,7 @@ TEST(MenuDefinition, NamesAreUniqueAndShortcutsParse)
     }
 }
 
-TEST(MenuDefinition, CaptionsShortcutsAndComponentNames)
-{
+TEST(MenuDefinition, CaptionsShortcutsAndComponentNames) {
     struct Case {
         const char16_t* name;
         const char16_t* caption;
@@ -98,8 +92,7 @@ TEST(MenuDefinition, CaptionsShortcutsAndComponentNames)
     }
 }
 
-TEST(MenuDefinition, OnlyTheSevenEntriesAreBoundToTheLearningView)
-{
+TEST(MenuDefinition, OnlyTheSevenEntriesAreBoundToTheLearningView) {
     QSet<QString> bound;
     for (const MenuEntry* entry : allEntries()) {
         if (entry->learningViewOnly)
@@ -110,16 +103,14 @@ TEST(MenuDefinition, OnlyTheSevenEntriesAreBoundToTheLearningView)
                                     u"Schriftart1"_s}));
 }
 
-TEST(MenuDefinition, TopicMenuHasThirteenFixedItems)
-{
+TEST(MenuDefinition, TopicMenuHasThirteenFixedItems) {
     const MenuEntry* menu = findMenuEntry(u"Themenauswahl1"_s);
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(int(menu->children.size()), kTopicMenuFixedEntries);
     EXPECT_EQ(menu->children.back().kind, MenuEntry::Kind::Separator);
 }
 
-TEST(MenuDefinition, OptionItemsAreChecksAndToolBarSideIsOneChoice)
-{
+TEST(MenuDefinition, OptionItemsAreChecksAndToolBarSideIsOneChoice) {
     const MenuEntry* optionen = findMenuEntry(u"Optionen1"_s);
     ASSERT_NE(optionen, nullptr);
     QStringList checks;

@@ -22,18 +22,15 @@ namespace {
 // The two report windows of the learning view, each showing a little text.
 class ReportWindowTest : public ShellFixture {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ShellFixture::SetUp();
         ASSERT_TRUE(QDir(dir.path()).mkdir(u"themen"_s));
         writeDocument(u"themen/a.qvl"_s, u"Ahorn"_s);
         activate({path(u"themen/"_s)});
         window->menu().action(u"Themenlistedrucken1"_s)->trigger();
-        window->learningView().infoBox()->showText(u"Die <b>Sonne</b>"_s, u"Arial"_s,
-                                                   window.get());
+        window->learningView().infoBox()->showText(u"Die <b>Sonne</b>"_s, u"Arial"_s, window.get());
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         window->topics().listWindow()->close();
         window->learningView().infoBox()->close();
     }
@@ -44,19 +41,17 @@ protected:
         QString saveTitle;
         QString text; // a part of the plain text
     };
-    std::vector<Shown> windows()
-    {
+    std::vector<Shown> windows() {
         return {{window->topics().listWindow(), u"Themenliste"_s,
                  u"Themenliste in Datei speichern"_s, u"1: Ahorn"_s},
-                {window->learningView().infoBox(), u"Infotext"_s,
-                 u"Infotext in Datei speichern"_s, u"Die Sonne"_s}};
+                {window->learningView().infoBox(), u"Infotext"_s, u"Infotext in Datei speichern"_s,
+                 u"Die Sonne"_s}};
     }
 };
 
 } // namespace
 
-TEST_F(ReportWindowTest, PrintGoesThroughThePrintDialogOfTheShell)
-{
+TEST_F(ReportWindowTest, PrintGoesThroughThePrintDialogOfTheShell) {
     for (const Shown& shown : windows()) {
         SCOPED_TRACE(shown.printTitle.toStdString());
         prompter->dialogs.clear();
@@ -80,8 +75,7 @@ TEST_F(ReportWindowTest, PrintGoesThroughThePrintDialogOfTheShell)
     }
 }
 
-TEST_F(ReportWindowTest, SavingAsRichTextSaysWhenItFails)
-{
+TEST_F(ReportWindowTest, SavingAsRichTextSaysWhenItFails) {
     for (const Shown& shown : windows()) {
         SCOPED_TRACE(shown.printTitle.toStdString());
         prompter->dialogs.clear();
@@ -104,8 +98,7 @@ TEST_F(ReportWindowTest, SavingAsRichTextSaysWhenItFails)
     }
 }
 
-TEST_F(ReportWindowTest, CopyGivesRichTextHtmlAndPlainText)
-{
+TEST_F(ReportWindowTest, CopyGivesRichTextHtmlAndPlainText) {
     for (const Shown& shown : windows()) {
         SCOPED_TRACE(shown.printTitle.toStdString());
         QApplication::clipboard()->clear();

@@ -4,7 +4,6 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <deque>
 #include <functional>
 #include <optional>
@@ -25,13 +24,13 @@ public:
         MessageButtons buttons;
     };
 
-    std::deque<Answer> answers;  // taken front first; when empty: the last button
-    bool quitAnswer = true;      // the closing dialog's answer
+    std::deque<Answer> answers; // taken front first; when empty: the last button
+    bool quitAnswer = true;     // the closing dialog's answer
     std::vector<Question> asked;
     QStringList order;
 
-    std::deque<QString> files;   // the open and save dialogs' choices
-    std::deque<QString> folders; // the folder dialog's choices
+    std::deque<QString> files;                    // the open and save dialogs' choices
+    std::deque<QString> folders;                  // the folder dialog's choices
     std::deque<std::optional<QString>> passwords; // no value: cancelled
     // Sets up the printer (for example to write a PDF file) and says whether
     // to print; unset: the print dialog is cancelled.
@@ -39,8 +38,7 @@ public:
     QStringList dialogs;
     std::vector<FileChoice> fileChoices; // what the file dialogs offered
 
-    Answer ask(MessageKind kind, const QString& text, MessageButtons buttons) override
-    {
+    Answer ask(MessageKind kind, const QString& text, MessageButtons buttons) override {
         asked.push_back({kind, text, buttons});
         order << text;
         if (answers.empty())
@@ -52,8 +50,7 @@ public:
         return answer;
     }
 
-    bool confirmQuit() override
-    {
+    bool confirmQuit() override {
         order << QStringLiteral("<Beenden>");
         return quitAnswer;
     }
@@ -61,14 +58,12 @@ public:
     QString chooseOpenFile(const FileChoice& choice) override { return chooseFile(choice); }
     QString chooseSaveFile(const FileChoice& choice) override { return chooseFile(choice); }
 
-    QString chooseFolder(const QString& title, const QString& /*startFolder*/) override
-    {
+    QString chooseFolder(const QString& title, const QString& /*startFolder*/) override {
         dialogs << title;
         return take(folders);
     }
 
-    std::optional<QString> askPassword(const QString& title) override
-    {
+    std::optional<QString> askPassword(const QString& title) override {
         dialogs << title;
         if (passwords.empty())
             return std::nullopt;
@@ -80,22 +75,19 @@ public:
         return entered;
     }
 
-    bool choosePrinter(QPrinter& printer, const QString& title) override
-    {
+    bool choosePrinter(QPrinter& printer, const QString& title) override {
         dialogs << title;
         return print && print(printer);
     }
 
 private:
-    QString chooseFile(const FileChoice& choice)
-    {
+    QString chooseFile(const FileChoice& choice) {
         dialogs << choice.title;
         fileChoices.push_back(choice);
         return take(files);
     }
 
-    static QString take(std::deque<QString>& script)
-    {
+    static QString take(std::deque<QString>& script) {
         if (script.empty())
             return {};
         const QString answer = script.front();

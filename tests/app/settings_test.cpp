@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 using namespace quorvel;
@@ -20,8 +19,7 @@ protected:
 
 } // namespace
 
-TEST_F(SettingsTest, DefaultsAreWrittenUnderTheirValueNames)
-{
+TEST_F(SettingsTest, DefaultsAreWrittenUnderTheirValueNames) {
     QSettings store(storePath(), QSettings::IniFormat);
     saveSettingsTo(store, defaultEinstellungen(basis));
     store.sync();
@@ -91,8 +89,7 @@ TEST_F(SettingsTest, DefaultsAreWrittenUnderTheirValueNames)
     EXPECT_FALSE(read.contains(u"LogPixels"_s));
 }
 
-TEST_F(SettingsTest, ChangedValuesRoundTripThroughTheStore)
-{
+TEST_F(SettingsTest, ChangedValuesRoundTripThroughTheStore) {
     Settings changed = defaultEinstellungen(basis);
     changed.Sound = false;
     changed.AutoProtSpeichern = true;
@@ -125,8 +122,7 @@ TEST_F(SettingsTest, ChangedValuesRoundTripThroughTheStore)
     EXPECT_EQ(read, changed);
 }
 
-TEST_F(SettingsTest, MissingOrMalformedValuesKeepTheDefaults)
-{
+TEST_F(SettingsTest, MissingOrMalformedValuesKeepTheDefaults) {
     QFile file(storePath());
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("[General]\n"
@@ -144,7 +140,7 @@ TEST_F(SettingsTest, MissingOrMalformedValuesKeepTheDefaults)
     loadSettings(store, read);
 
     Settings expected = defaultEinstellungen(basis);
-    expected.UebStatusInfo = false;          // a well-formed value is taken
-    expected.NetzKomKanal = u"a,b"_s;        // split by the store, joined again
+    expected.UebStatusInfo = false;   // a well-formed value is taken
+    expected.NetzKomKanal = u"a,b"_s; // split by the store, joined again
     EXPECT_EQ(read, expected);
 }

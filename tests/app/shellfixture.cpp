@@ -9,8 +9,7 @@ namespace quorvel::test {
 
 using namespace Qt::Literals::StringLiterals;
 
-void ShellFixture::SetUp()
-{
+void ShellFixture::SetUp() {
     ASSERT_TRUE(dir.isValid());
     ASSERT_TRUE(QDir(dir.path()).mkpath(u"basis"_s));
     environment.workingDirectory = dir.path();
@@ -19,8 +18,7 @@ void ShellFixture::SetUp()
     environment.userSettingsFile = path(u"benutzer.ini"_s);
 }
 
-MainWindow& ShellFixture::start(const QStringList& arguments)
-{
+MainWindow& ShellFixture::start(const QStringList& arguments) {
     environment.arguments = arguments;
     window = std::make_unique<MainWindow>(environment);
     auto scripted = std::make_unique<ScriptedPrompter>();
@@ -29,21 +27,18 @@ MainWindow& ShellFixture::start(const QStringList& arguments)
     return *window;
 }
 
-MainWindow& ShellFixture::activate(const QStringList& arguments)
-{
+MainWindow& ShellFixture::activate(const QStringList& arguments) {
     start(arguments).activateFirstTime();
     return *window;
 }
 
-void ShellFixture::write(const QString& name, const QByteArray& bytes) const
-{
+void ShellFixture::write(const QString& name, const QByteArray& bytes) const {
     QFile file(path(name));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);
 }
 
-QString ShellFixture::writeDocument(const QString& name, const QString& titel) const
-{
+QString ShellFixture::writeDocument(const QString& name, const QString& titel) const {
     Document document;
     document.header.titel = titel;
     document.basisbild = QImage(120, 84, QImage::Format_ARGB32);

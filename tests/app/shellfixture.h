@@ -4,9 +4,7 @@
 #include "scriptedprompter.h"
 
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
-
 #include <memory>
 
 namespace quorvel::test {

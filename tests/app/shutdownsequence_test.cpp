@@ -20,12 +20,10 @@ struct Scenario : ShellParticipant {
     bool exerciseFinished = false;
     QStringList calls;
 
-    bool runFinished(Modus modus) const override
-    {
+    bool runFinished(Modus modus) const override {
         return modus == Modus::Exercise && exerciseFinished;
     }
-    void reportNetworkAbort() override
-    {
+    void reportNetworkAbort() override {
         if (participant)
             calls << u"netz"_s;
     }
@@ -39,13 +37,11 @@ struct Scenario : ShellParticipant {
 
 } // namespace
 
-TEST(ShutdownSequence, TextsOfTheQuestions)
-{
+TEST(ShutdownSequence, TextsOfTheQuestions) {
     EXPECT_EQ(msgExerciseNotFinished(),
               u"Die aktuelle Übung ist noch nicht beendet.\r\nÜbung wirklich abbrechen?"_s);
-    EXPECT_EQ(msgPuzzleNotSolved(),
-              u"Das aktuelle Schiebepuzzle ist noch nicht gelöst.\r\n"
-              u"Übung wirklich abbrechen?"_s);
+    EXPECT_EQ(msgPuzzleNotSolved(), u"Das aktuelle Schiebepuzzle ist noch nicht gelöst.\r\n"
+                                    u"Übung wirklich abbrechen?"_s);
     EXPECT_EQ(msgSaveChanges(u"/a/b.qvl"_s),
               u"Änderungen im aktuellen Dokument unter \"/a/b.qvl\" speichern?"_s);
     EXPECT_EQ(msgSaveChanges(QString()), u"Aktuelles Dokument speichern?"_s);
@@ -57,8 +53,7 @@ TEST(ShutdownSequence, TextsOfTheQuestions)
               u"Sollen diese jetzt gelöscht werden?"_s);
 }
 
-TEST(ShutdownSequence, AllQuestionsInOrder)
-{
+TEST(ShutdownSequence, AllQuestionsInOrder) {
     Scenario s;
     s.document.modified = true;
     s.document.datei = u"/themen/a.qvl"_s;
@@ -79,8 +74,7 @@ TEST(ShutdownSequence, AllQuestionsInOrder)
     EXPECT_EQ(prompter.asked[2].buttons, MessageButtons::YesNoCancel);
 }
 
-TEST(ShutdownSequence, EachQuestionCanStopTheShutdown)
-{
+TEST(ShutdownSequence, EachQuestionCanStopTheShutdown) {
     struct Case {
         const char* what;
         Modus modus;
@@ -109,8 +103,7 @@ TEST(ShutdownSequence, EachQuestionCanStopTheShutdown)
     }
 }
 
-TEST(ShutdownSequence, OnlyWhatIsPendingIsAsked)
-{
+TEST(ShutdownSequence, OnlyWhatIsPendingIsAsked) {
     Scenario s;
     s.exerciseFinished = true;
     test::ScriptedPrompter prompter;
@@ -124,8 +117,7 @@ TEST(ShutdownSequence, OnlyWhatIsPendingIsAsked)
     EXPECT_EQ(bare.order, QStringList({u"<Beenden>"_s}));
 }
 
-TEST(ShutdownSequence, SaveQuestionWithoutPathAndNoContinues)
-{
+TEST(ShutdownSequence, SaveQuestionWithoutPathAndNoContinues) {
     Scenario s;
     s.document.modified = true;
     test::ScriptedPrompter prompter;

@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 using namespace quorvel;
@@ -15,22 +14,19 @@ namespace {
 
 class StartPlanTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ASSERT_TRUE(dir.isValid());
         environment.workingDirectory = dir.path();
         environment.baseFolder = dir.path() + u"/basis/"_s;
         environment.centralConfigCandidates = {dir.filePath(u"config.ini"_s)};
         environment.userSettingsFile = dir.filePath(u"benutzer.ini"_s);
     }
-    void write(const QString& name, const QByteArray& bytes)
-    {
+    void write(const QString& name, const QByteArray& bytes) {
         QFile file(dir.filePath(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);
     }
-    StartPlan plan()
-    {
+    StartPlan plan() {
         const std::unique_ptr<QSettings> store = openUserSettings(environment);
         return planStart(environment, *store);
     }
@@ -40,16 +36,14 @@ protected:
 
 } // namespace
 
-TEST_F(StartPlanTest, NothingThereGivesTheDefaults)
-{
+TEST_F(StartPlanTest, NothingThereGivesTheDefaults) {
     const StartPlan p = plan();
     EXPECT_EQ(p.settings, defaultEinstellungen(environment.baseFolder));
     EXPECT_EQ(p.argument.kind, CommandLineArgument::Kind::None);
     EXPECT_EQ(p.topicFolder, environment.baseFolder);
 }
 
-TEST_F(StartPlanTest, TheCentralFileOverridesTheUserStore)
-{
+TEST_F(StartPlanTest, TheCentralFileOverridesTheUserStore) {
     write(u"benutzer.ini"_s, "[General]\nOpt-Sound=false\nOpt-WerkzeugPos=1\n");
     write(u"config.ini"_s, "[Optionen]\nOptionenDefZentral=1\nTonausgabe=1\n"
                            "[Start]\nThemenordner=/srv/themen\n");
@@ -59,16 +53,14 @@ TEST_F(StartPlanTest, TheCentralFileOverridesTheUserStore)
     EXPECT_EQ(p.topicFolder, u"/srv/themen/"_s);
 }
 
-TEST_F(StartPlanTest, BrokenFilesNeverStopTheStart)
-{
+TEST_F(StartPlanTest, BrokenFilesNeverStopTheStart) {
     write(u"benutzer.ini"_s, QByteArray("\x00\xFF[General\n=\n\xFE", 12));
     write(u"config.ini"_s, QByteArray(2 * 1024 * 1024, '['));
     const StartPlan p = plan();
     EXPECT_EQ(p.settings, defaultEinstellungen(environment.baseFolder));
 }
 
-TEST_F(StartPlanTest, TheCommandLineWinsOverTheCentralTopicFolder)
-{
+TEST_F(StartPlanTest, TheCommandLineWinsOverTheCentralTopicFolder) {
     ASSERT_TRUE(QDir(dir.path()).mkdir(u"klasse5"_s));
     write(u"config.ini"_s, "[Start]\nThemenordner=/srv/themen\n");
     environment.arguments = {u"klasse5"_s};

@@ -8,21 +8,16 @@
 #include <QPainter>
 #include <QTimer>
 #include <QWidget>
-
 #include <cstdio>
 
 namespace {
 
 class EmptyWindow : public QWidget {
 public:
-    explicit EmptyWindow(const QElapsedTimer& sinceStart)
-        : m_sinceStart(sinceStart)
-    {
-    }
+    explicit EmptyWindow(const QElapsedTimer& sinceStart) : m_sinceStart(sinceStart) {}
 
 protected:
-    void paintEvent(QPaintEvent*) override
-    {
+    void paintEvent(QPaintEvent*) override {
         QPainter(this).fillRect(rect(), Qt::white);
         if (m_painted)
             return;
@@ -43,8 +38,7 @@ private:
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QElapsedTimer sinceStart;
     sinceStart.start();
     QApplication app(argc, argv);

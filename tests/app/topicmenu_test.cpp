@@ -1,14 +1,14 @@
-#include "documentcontroller.h"
 #include "document.h"
+#include "documentcontroller.h"
 #include "learningviewcontroller.h"
 #include "learningviewwidget.h"
-#include "toolbar.h"
 #include "mainmenu.h"
 #include "reportmarkup.h"
 #include "shellfixture.h"
-#include "titlebar.h"
-#include "topicmenucolumns.h"
 #include "themenlisteform.h"
+#include "titlebar.h"
+#include "toolbar.h"
+#include "topicmenucolumns.h"
 #include "topicmenucontroller.h"
 
 #include <QAction>

@@ -1,5 +1,5 @@
-#include "viewexportformat.h"
 #include "topiclistreport.h"
+#include "viewexportformat.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,9 @@
 #include <QApplication>
-
+#include <cstdlib>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 // Widget tests need a QApplication; they run on the offscreen platform.
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

@@ -11,8 +11,7 @@ struct CommaCase {
     const char* readBack; // what reading the stored form gives
 };
 
-TEST(CommaText, WritesAndReadsCaptions)
-{
+TEST(CommaText, WritesAndReadsCaptions) {
     const CommaCase cases[] = {
         {"", "", ""},
         {"Wort", "Wort", "Wort"},
@@ -22,28 +21,30 @@ TEST(CommaText, WritesAndReadsCaptions)
         {"eins\r\nzwei", "eins,zwei", "eins\r\nzwei"},
         {"eins\nzwei\rdrei", "eins,zwei,drei", "eins\r\nzwei\r\ndrei"},
         {"eins\r\n\r\ndrei", "eins,,drei", "eins\r\n\r\ndrei"},
-        {"\r\n", "\"\"", ""},               // one empty line
-        {"Ende\r\n", "Ende", "Ende"},        // a trailing break is lost
+        {"\r\n", "\"\"", ""},         // one empty line
+        {"Ende\r\n", "Ende", "Ende"}, // a trailing break is lost
         {"Tab\there", "\"Tab\there\"", "Tab\there"},
     };
     for (const CommaCase& c : cases) {
         const QString text = QString::fromUtf8(c.text);
         EXPECT_EQ(toCommaText(text), QString::fromUtf8(c.stored)) << c.text;
-        EXPECT_EQ(fromCommaText(QString::fromUtf8(c.stored)), QString::fromUtf8(c.readBack)) << c.text;
+        EXPECT_EQ(fromCommaText(QString::fromUtf8(c.stored)), QString::fromUtf8(c.readBack))
+            << c.text;
     }
 }
 
-TEST(CommaText, ReadsLooseFormsLikeTheOriginalParser)
-{
+TEST(CommaText, ReadsLooseFormsLikeTheOriginalParser) {
     const CommaCase cases[] = {
-        {nullptr, "  a , b ", "a\r\nb"},     // blanks around items are skipped
-        {nullptr, "a b", "a\r\nb"},          // an unquoted blank splits items
-        {nullptr, "a,", "a"},                // trailing comma: empty line, then trimmed
-        {nullptr, ",a", "\r\na"},            // leading empty item
-        {nullptr, "\"offen", "offen"},       // unterminated quote runs to the end
+        {nullptr, "  a , b ", "a\r\nb"}, // blanks around items are skipped
+        {nullptr, "a b", "a\r\nb"},      // an unquoted blank splits items
+        {nullptr, "a,", "a"},            // trailing comma: empty line, then trimmed
+        {nullptr, ",a", "\r\na"},        // leading empty item
+        {nullptr, "\"offen", "offen"},   // unterminated quote runs to the end
         {nullptr, "\"x\"\"\"", "x\""},
     };
     for (const CommaCase& c : cases)
-        EXPECT_EQ(fromCommaText(QString::fromUtf8(c.stored)), QString::fromUtf8(c.readBack)) << c.stored;
-    EXPECT_EQ(fromCommaText(QStringLiteral("a") + QChar(0) + QStringLiteral(",b")), QStringLiteral("a"));
+        EXPECT_EQ(fromCommaText(QString::fromUtf8(c.stored)), QString::fromUtf8(c.readBack))
+            << c.stored;
+    EXPECT_EQ(fromCommaText(QStringLiteral("a") + QChar(0) + QStringLiteral(",b")),
+              QStringLiteral("a"));
 }

@@ -4,7 +4,6 @@
 #include <QImage>
 #include <QString>
 #include <QStringList>
-
 #include <array>
 #include <optional>
 #include <vector>
@@ -23,7 +22,7 @@ struct TestObject {
     int HDeck = 0;
     QString PktCap, PktCap2, BildKenn;
     int BildDeck = 100, BildkarteAnpassen = 0, PunktInUebung = 0;
-    QImage Bild;                // written for picture types
+    QImage Bild;                  // written for picture types
     std::vector<QImage> BildAntw; // written for questions with Untertyp 1
     std::array<qint32, 6> MCInfoLinkData = {1, 2, 3, 4, 5, 6};
 };
@@ -65,7 +64,7 @@ public:
     std::vector<QString> grid = std::vector<QString>(900);
     std::vector<QString> across = std::vector<QString>(30), down = std::vector<QString>(30);
     std::vector<qint32> crosswordSettings = {1, 2, 3, 4, 5, 6}; // five for old files
-    QByteArray passwordStored; // already scrambled
+    QByteArray passwordStored;                                  // already scrambled
     QString Schriftart = QStringLiteral("Arial");
     QString Arbeitsblatt, ABAufgabe = QStringLiteral("Aufgabe");
     quint32 TextCol = 0, FragBtnHtgdCol = 0xFF0000, FragBtnTextCol = 0xFFFFFF,

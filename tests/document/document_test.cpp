@@ -5,8 +5,7 @@
 
 using namespace quorvel;
 
-TEST(Document, ResetFreesObjectsAndRestoresNewDocumentValues)
-{
+TEST(Document, ResetFreesObjectsAndRestoresNewDocumentValues) {
     Document doc;
     doc.datei = QStringLiteral("/tmp/alt.qvl");
     doc.header.titel = QStringLiteral("Alt");
@@ -49,8 +48,7 @@ TEST(Document, ResetFreesObjectsAndRestoresNewDocumentValues)
     EXPECT_EQ(doc.header.Kreuzwort.KGBeschreibungTitelCol, 0xC0u);
 }
 
-TEST(Document, EmptyStateBetweenDocumentsKeepsThePreviousPath)
-{
+TEST(Document, EmptyStateBetweenDocumentsKeepsThePreviousPath) {
     // Close (reset to the empty state), then a failed read (reset again):
     // the document shown before is still the previous one.
     Document doc;
@@ -63,16 +61,14 @@ TEST(Document, EmptyStateBetweenDocumentsKeepsThePreviousPath)
     EXPECT_EQ(doc.previousFile, QStringLiteral("/tmp/b.qvl"));
 }
 
-TEST(Document, DefaultIndentFollowsDocumentType)
-{
+TEST(Document, DefaultIndentFollowsDocumentType) {
     EXPECT_EQ(defaultEinrueckRand(DokTyp::SingleQuestions), (RandRect{0.1, 0.165, 0.05, 0.195}));
     EXPECT_EQ(defaultEinrueckRand(DokTyp::CrossMatching), (RandRect{0.035, 0.03, 0.035, 0.03}));
     EXPECT_EQ(defaultEinrueckRand(DokTyp::PictureLabelling), RandRect{});
     EXPECT_EQ(defaultEinrueckRand(DokTyp{42}), RandRect{});
 }
 
-TEST(Document, GeneratedObjectsAndDeletion)
-{
+TEST(Document, GeneratedObjectsAndDeletion) {
     Document doc;
     doc.header.TextCol = 0x123456;
     const int info =
@@ -104,8 +100,7 @@ TEST(Document, GeneratedObjectsAndDeletion)
     EXPECT_EQ(doc.objects[0].Typ, 3);
 }
 
-TEST(Document, TypeNames)
-{
+TEST(Document, TypeNames) {
     EXPECT_EQ(typeName(DokTyp::PictureLabelling, 0),
               QStringLiteral("Freie Text-Bild-/Bild-Text-Zuordnung"));
     EXPECT_EQ(typeName(DokTyp::Cloze, 4), QStringLiteral("C-Test mit Falschwörtern"));
@@ -114,8 +109,7 @@ TEST(Document, TypeNames)
     EXPECT_EQ(typeName(DokTyp{7}, 0), QString());
 }
 
-TEST(PageGeometry, DerivedAfterReading)
-{
+TEST(PageGeometry, DerivedAfterReading) {
     const PageGeometry g = pageGeometryFor(QSize(400, 300), {0.1, 0.0, 0.3, 0.0});
     EXPECT_EQ(g.ratioArt, 1);
     EXPECT_EQ(g.ratioBreite, 560);
@@ -133,8 +127,7 @@ TEST(PageGeometry, DerivedAfterReading)
     EXPECT_GT(bad.ratioBreite, 0);
 }
 
-TEST(PageGeometry, AppliedToSquarePicture)
-{
+TEST(PageGeometry, AppliedToSquarePicture) {
     Document doc;
     doc.basisbild = QImage(400, 400, QImage::Format_ARGB32);
     doc.geometry = PageGeometry{1, 10, 7, 0, 100, 50, 50};
@@ -151,8 +144,7 @@ TEST(PageGeometry, AppliedToSquarePicture)
     EXPECT_EQ(derived.horizPosition, 50);
 }
 
-TEST(PageGeometry, KeepsPageObjectsOnTheBasePicture)
-{
+TEST(PageGeometry, KeepsPageObjectsOnTheBasePicture) {
     Document doc;
     doc.basisbild = QImage(400, 300, QImage::Format_ARGB32);
     doc.header.RandErw = {0.1, 0.0, 0.3, 0.0};

@@ -1,24 +1,21 @@
-#include "docbuilder.h"
-#include "fakefonts.h"
-#include "testlayouts.h"
-
 #include "cp1252.h"
+#include "docbuilder.h"
 #include "documentio.h"
+#include "fakefonts.h"
 #include "passwordscramble.h"
+#include "testlayouts.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 using namespace quorvel;
 
 namespace {
 
-IoResult readBytes(const QByteArray& bytes, Document& doc, const FontCatalog* fonts = nullptr)
-{
+IoResult readBytes(const QByteArray& bytes, Document& doc, const FontCatalog* fonts = nullptr) {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -27,8 +24,7 @@ IoResult readBytes(const QByteArray& bytes, Document& doc, const FontCatalog* fo
     return readDocumentStream(buffer, doc, options);
 }
 
-TestObject pointObject(int typ)
-{
+TestObject pointObject(int typ) {
     TestObject o;
     o.Typ = typ;
     o.capStored = "https://example.org";
@@ -41,8 +37,7 @@ TestObject pointObject(int typ)
 
 class TempFile {
 public:
-    QString write(const QByteArray& bytes, const QString& name = QStringLiteral("doc.qvl"))
-    {
+    QString write(const QByteArray& bytes, const QString& name = QStringLiteral("doc.qvl")) {
         const QString path = m_dir.filePath(name);
         QFile f(path);
         f.open(QIODevice::WriteOnly);
@@ -57,8 +52,7 @@ private:
 
 } // namespace
 
-TEST(DocumentReader, ReadsEveryFieldOfACurrentFile)
-{
+TEST(DocumentReader, ReadsEveryFieldOfACurrentFile) {
     DocBuilder b;
     b.titel = QStringLiteral("Blüten");
     b.autor = QStringLiteral("Frau Kühn");
@@ -109,8 +103,7 @@ TEST(DocumentReader, ReadsEveryFieldOfACurrentFile)
     EXPECT_EQ(doc.basisbild.size(), QSize(400, 300));
 }
 
-TEST(DocumentReader, AbsentKeysTakeTheirDefaults)
-{
+TEST(DocumentReader, AbsentKeysTakeTheirDefaults) {
     DocBuilder b;
     b.keys = QStringList{QStringLiteral("HD-DokTyp")};
     b.DokTyp = 2;
@@ -145,8 +138,7 @@ TEST(DocumentReader, AbsentKeysTakeTheirDefaults)
     EXPECT_EQ(doc.objects[1].MCInfoLinkData, kMCInfoLinkDefaults);
 }
 
-TEST(DocumentReader, KeyTestsAreSubstringTests)
-{
+TEST(DocumentReader, KeyTestsAreSubstringTests) {
     // Only the old spelling of the indent key.
     DocBuilder old;
     old.removeKey(QStringLiteral("HD-EinrueckRand"));
@@ -166,8 +158,7 @@ TEST(DocumentReader, KeyTestsAreSubstringTests)
     EXPECT_EQ(doc2.objects[0].HFarbe, 0x010203u);
 }
 
-TEST(DocumentReader, PointsOfFilesWithoutTitlesGetStandardLooks)
-{
+TEST(DocumentReader, PointsOfFilesWithoutTitlesGetStandardLooks) {
     struct Case {
         int typ;
         const char* title;
@@ -195,8 +186,7 @@ TEST(DocumentReader, PointsOfFilesWithoutTitlesGetStandardLooks)
     EXPECT_EQ(doc.objects[3].HDeck, 0);
 }
 
-TEST(DocumentReader, LegacyFileConvertsPictureSizes)
-{
+TEST(DocumentReader, LegacyFileConvertsPictureSizes) {
     DocBuilder b;
     b.magic = QStringLiteral("BXL-1.01");
     b.keys = DocBuilder::allKeys().mid(0, 33); // the keys of the first format generation
@@ -242,8 +232,7 @@ TEST(DocumentReader, LegacyFileConvertsPictureSizes)
     EXPECT_EQ(doc3.objects[0].Fsize, 10);
 }
 
-TEST(DocumentReader, UninstalledFontBecomesArial)
-{
+TEST(DocumentReader, UninstalledFontBecomesArial) {
     DocBuilder b;
     b.Schriftart = QStringLiteral("Gibt Es Nicht");
     FakeFonts fonts;
@@ -252,17 +241,16 @@ TEST(DocumentReader, UninstalledFontBecomesArial)
     EXPECT_EQ(doc.header.Schriftart, QStringLiteral("Arial"));
 }
 
-TEST(DocumentReader, SystemFontsCountArialAsInstalled)
-{
+TEST(DocumentReader, SystemFontsCountArialAsInstalled) {
     EXPECT_TRUE(systemFontCatalog().isInstalled(QStringLiteral("Arial")));
     EXPECT_TRUE(systemFontCatalog().isInstalled(QStringLiteral("Times New Roman")));
     EXPECT_FALSE(systemFontCatalog().isInstalled(QStringLiteral("Gibt Es Nicht 123")));
     // Measured against Arial's own substitute, an Arial-like font stays near 1.
-    EXPECT_NEAR(fontHeightFactor(QStringLiteral("Liberation Sans"), systemFontCatalog()), 1.0, 0.02);
+    EXPECT_NEAR(fontHeightFactor(QStringLiteral("Liberation Sans"), systemFontCatalog()), 1.0,
+                0.02);
 }
 
-TEST(DocumentReader, CrosswordOfVersion220HasFiveSettings)
-{
+TEST(DocumentReader, CrosswordOfVersion220HasFiveSettings) {
     DocBuilder b;
     b.DokTyp = 6;
     b.magic = QStringLiteral("QVL-2.20");
@@ -284,8 +272,7 @@ TEST(DocumentReader, CrosswordOfVersion220HasFiveSettings)
     EXPECT_EQ(doc2.header.Kreuzwort.KGBeschreibungTitelCol, 16u);
 }
 
-TEST(DocumentReader, GapTableOnlyForItsDocumentTypes)
-{
+TEST(DocumentReader, GapTableOnlyForItsDocumentTypes) {
     // A cloze text stores no table: the builder writes none and the reader expects none.
     DocBuilder cloze;
     cloze.DokTyp = 1;
@@ -322,8 +309,7 @@ TEST(DocumentReader, GapTableOnlyForItsDocumentTypes)
     EXPECT_EQ(h.LueckentabelleSpaltenHtgd[3], (SpaltenHintergrund{0x7FBEFF, 50}));
 }
 
-TEST(DocumentReader, QuestionsWithAnswerPictures)
-{
+TEST(DocumentReader, QuestionsWithAnswerPictures) {
     DocBuilder b;
     b.DokTyp = 3;
     TestObject q;
@@ -343,8 +329,7 @@ TEST(DocumentReader, QuestionsWithAnswerPictures)
     EXPECT_EQ(o.Cap, QStringLiteral("Frage\r\nAntwort 1\r\nAntwort 2"));
 }
 
-TEST(DocumentReader, HeaderOnlyReaderStopsAfterTheType)
-{
+TEST(DocumentReader, HeaderOnlyReaderStopsAfterTheType) {
     DocBuilder b;
     b.titel = QStringLiteral("Nur Kopf");
     b.DokTyp = 3;
@@ -368,8 +353,7 @@ TEST(DocumentReader, HeaderOnlyReaderStopsAfterTheType)
     EXPECT_FALSE(readDocumentHeader(files.path(QString()), other)); // a folder
 }
 
-TEST(DocumentReaderFile, MessagesAndStateOnFailure)
-{
+TEST(DocumentReaderFile, MessagesAndStateOnFailure) {
     TempFile files;
     Document doc;
     doc.header.titel = QStringLiteral("Offen");
@@ -381,7 +365,8 @@ TEST(DocumentReaderFile, MessagesAndStateOnFailure)
     const ReadOptions options{layouts};
     IoResult r = readDocumentFile(doc, missing, options);
     EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.messages, QStringList{QStringLiteral("Die Datei \"%1\" existiert nicht.").arg(missing)});
+    EXPECT_EQ(r.messages,
+              QStringList{QStringLiteral("Die Datei \"%1\" existiert nicht.").arg(missing)});
     EXPECT_EQ(doc.header.titel, QStringLiteral("Offen"));
 
     struct Case {
@@ -393,8 +378,7 @@ TEST(DocumentReaderFile, MessagesAndStateOnFailure)
     DocBuilder newer;
     newer.magic = QStringLiteral("QVL-2.30");
     // The version is judged once magic, key list and code pages are read.
-    const qint64 afterKeys =
-        12 + 4 + encodeCp1252(u'|' + newer.keys.join(u'|') + u'|').size() + 8;
+    const qint64 afterKeys = 12 + 4 + encodeCp1252(u'|' + newer.keys.join(u'|') + u'|').size() + 8;
     DocBuilder cut;
     const QByteArray cutBytes = cut.build().left(60);
     // Files that are no document at all: their first bytes read as a length of
@@ -428,9 +412,11 @@ TEST(DocumentReaderFile, MessagesAndStateOnFailure)
         EXPECT_EQ(doc.previousFile, QStringLiteral("/offen.qvl"));
         doc.datei = QStringLiteral("/offen.qvl");
     }
-    EXPECT_TRUE(msgCannotRead(QStringLiteral("a")).contains(QStringLiteral(
-        "kann nicht gelesen werden. Mögliche Ursachen:\r\n- Datei existiert nicht\r\n"
-        "- Ungültiges Dateiformat\r\n- Fehlende Lesezugriffsberechtigung im Netzwerk")));
+    EXPECT_TRUE(
+        msgCannotRead(QStringLiteral("a"))
+            .contains(QStringLiteral(
+                "kann nicht gelesen werden. Mögliche Ursachen:\r\n- Datei existiert nicht\r\n"
+                "- Ungültiges Dateiformat\r\n- Fehlende Lesezugriffsberechtigung im Netzwerk")));
 
     EXPECT_EQ(layouts.runs, 0) << "no layout runs on a failed read";
 
@@ -451,12 +437,12 @@ TEST(DocumentReaderFile, MessagesAndStateOnFailure)
     EXPECT_FALSE(doc.modified);
 }
 
-TEST(DocumentReaderFile, ReadsADocumentAtAnOffset)
-{
+TEST(DocumentReaderFile, ReadsADocumentAtAnOffset) {
     DocBuilder b;
     b.titel = QStringLiteral("Im Paket");
     TempFile files;
-    const QString path = files.write(QByteArray(1000, 'P') + b.build(), QStringLiteral("paket.qvusp"));
+    const QString path =
+        files.write(QByteArray(1000, 'P') + b.build(), QStringLiteral("paket.qvusp"));
     Document doc;
     ReadOptions options{noLayouts()};
     options.startOffset = 1000;
@@ -467,8 +453,7 @@ TEST(DocumentReaderFile, ReadsADocumentAtAnOffset)
 
 // Hostile and broken files: each fails with the read message, never crashes
 // and never allocates by an unchecked number.
-TEST(DocumentReaderHostile, RefusesBrokenStreams)
-{
+TEST(DocumentReaderHostile, RefusesBrokenStreams) {
     auto stringLengthBeyondEnd = [] {
         QByteArray bytes;
         appendString(bytes, "QVL-2.21");
@@ -526,11 +511,9 @@ TEST(DocumentReaderHostile, RefusesBrokenStreams)
         EXPECT_FALSE(r.ok) << name;
         EXPECT_FALSE(r.detail.isEmpty()) << name;
     }
-
 }
 
-TEST(DocumentReaderHostile, EveryTruncationFails)
-{
+TEST(DocumentReaderHostile, EveryTruncationFails) {
     DocBuilder b;
     b.DokTyp = 5;
     b.rows = 1;
@@ -556,8 +539,7 @@ TEST(DocumentReaderHostile, EveryTruncationFails)
 
 // Found by fuzzing: a cluster table with too many columns was refused, but its
 // column backgrounds were still read into the 12 slots.
-TEST(DocumentReaderHostile, OversizedClusterTableStopsBeforeColumnBackgrounds)
-{
+TEST(DocumentReaderHostile, OversizedClusterTableStopsBeforeColumnBackgrounds) {
     DocBuilder b;
     b.DokTyp = 4;
     b.rows = 0;
@@ -570,8 +552,7 @@ TEST(DocumentReaderHostile, OversizedClusterTableStopsBeforeColumnBackgrounds)
     EXPECT_EQ(doc.header.Kreuzwort.KGFeldHtgdCol, 0xF0F0F0u);
 }
 
-TEST(DocumentReader, PicturesBeyondTheDocumentsBudgetAreRefusedWithAMessage)
-{
+TEST(DocumentReader, PicturesBeyondTheDocumentsBudgetAreRefusedWithAMessage) {
     // Three 16 x 16 pictures of 1 KiB each: two fit a budget of 2 KiB plus
     // the base picture's bytes, the third does not.
     DocBuilder builder;
@@ -581,8 +562,8 @@ TEST(DocumentReader, PicturesBeyondTheDocumentsBudgetAreRefusedWithAMessage)
     builder.objects = {picture, picture, picture};
     const QByteArray bytes = builder.build();
     const qint64 perPicture = 16 * 16 * 4;
-    for (const auto& [budget, ok] : {std::pair{3 * perPicture + 64, true},
-                                     std::pair{2 * perPicture + 64, false}}) {
+    for (const auto& [budget, ok] :
+         {std::pair{3 * perPicture + 64, true}, std::pair{2 * perPicture + 64, false}}) {
         Document doc;
         QBuffer buffer;
         buffer.setData(bytes);

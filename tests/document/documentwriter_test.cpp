@@ -1,22 +1,19 @@
-#include "docbuilder.h"
-#include "testlayouts.h"
-
 #include "cp1252.h"
+#include "docbuilder.h"
 #include "documentio.h"
 #include "passwordscramble.h"
+#include "testlayouts.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 using namespace quorvel;
 
 namespace {
 
-QByteArray writeToBytes(Document& doc)
-{
+QByteArray writeToBytes(Document& doc) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -24,8 +21,7 @@ QByteArray writeToBytes(Document& doc)
     return bytes;
 }
 
-Document readFromBytes(const QByteArray& bytes)
-{
+Document readFromBytes(const QByteArray& bytes) {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -35,8 +31,7 @@ Document readFromBytes(const QByteArray& bytes)
     return doc;
 }
 
-ObjDataTyp label(const QString& cap, int zIndex)
-{
+ObjDataTyp label(const QString& cap, int zIndex) {
     ObjDataTyp o;
     o.Typ = 0;
     o.Cap = cap;
@@ -44,8 +39,7 @@ ObjDataTyp label(const QString& cap, int zIndex)
     return o;
 }
 
-Document documentWithBase()
-{
+Document documentWithBase() {
     Document doc;
     doc.basisbild = testPicture(30, 20);
     return doc;
@@ -53,8 +47,7 @@ Document documentWithBase()
 
 } // namespace
 
-TEST(DocumentWriter, StartsWithMagicFullKeyListAndCodePages)
-{
+TEST(DocumentWriter, StartsWithMagicFullKeyListAndCodePages) {
     Document doc = documentWithBase();
     const QByteArray bytes = writeToBytes(doc);
     QByteArray expected;
@@ -65,8 +58,7 @@ TEST(DocumentWriter, StartsWithMagicFullKeyListAndCodePages)
     EXPECT_EQ(bytes.left(expected.size()), expected);
 }
 
-TEST(DocumentWriter, RoundTripsEveryKindOfContent)
-{
+TEST(DocumentWriter, RoundTripsEveryKindOfContent) {
     for (int dokTyp : {1, 4, 6}) {
         Document doc = documentWithBase();
         HeaderDataTyp& h = doc.header;
@@ -77,8 +69,14 @@ TEST(DocumentWriter, RoundTripsEveryKindOfContent)
         h.EinrueckRand = {0.5, 0.25, 0.125, 0.0625};
         h.LueckenTabelleZeilen = 2;
         h.LueckenTabelleSpalten = 3;
-        h.LueckenTabelle[1][2] = {QStringLiteral("Zelle"), testPicture(4, 3, true), 2,
-                                  QStringLiteral("kenn"), QStringLiteral("link.png"), 5, 1, 1};
+        h.LueckenTabelle[1][2] = {QStringLiteral("Zelle"),
+                                  testPicture(4, 3, true),
+                                  2,
+                                  QStringLiteral("kenn"),
+                                  QStringLiteral("link.png"),
+                                  5,
+                                  1,
+                                  1};
         h.LueckentabelleSpaltenHtgd[1] = {0x123456, 77};
         h.Kreuzwort.zelle(29, 0) = QStringLiteral("Z");
         h.Kreuzwort.Senkrecht[29] = QStringLiteral("letzte");
@@ -134,8 +132,7 @@ TEST(DocumentWriter, RoundTripsEveryKindOfContent)
     }
 }
 
-TEST(DocumentWriter, KeepsTheStoredPasswordBytes)
-{
+TEST(DocumentWriter, KeepsTheStoredPasswordBytes) {
     const QByteArray stored = scramblePassword(QByteArray("P\xE4ss"));
     DocBuilder b;
     b.passwordStored = stored;
@@ -145,8 +142,7 @@ TEST(DocumentWriter, KeepsTheStoredPasswordBytes)
     EXPECT_FALSE(writeToBytes(doc).contains("P\xE4ss"));
 }
 
-TEST(DocumentWriter, OrdersByZIndexWithTiesInListOrder)
-{
+TEST(DocumentWriter, OrdersByZIndexWithTiesInListOrder) {
     Document doc = documentWithBase();
     doc.objects = {label(QStringLiteral("c"), 2), label(QStringLiteral("a1"), 0),
                    label(QStringLiteral("b"), 1), label(QStringLiteral("a2"), 0),
@@ -177,8 +173,7 @@ TEST(DocumentWriter, OrdersByZIndexWithTiesInListOrder)
     EXPECT_EQ(again.objects[2].ZIndex, 0);
 }
 
-TEST(DocumentWriter, LeavesOutGeneratedObjectsAndLowersPictureTypes)
-{
+TEST(DocumentWriter, LeavesOutGeneratedObjectsAndLowersPictureTypes) {
     Document doc = documentWithBase();
     for (Typ typ : {Typ::ClozeGap, Typ::MCQuestionText, Typ::MCQuestionPicture, Typ::MCAnswerBox,
                     Typ::MCAnswerText, Typ::MCOkButton, Typ::MCAnswerPicture, Typ::TablePicture,
@@ -202,8 +197,7 @@ TEST(DocumentWriter, LeavesOutGeneratedObjectsAndLowersPictureTypes)
     EXPECT_EQ(doc.objects[12].Typ, 20);
 }
 
-TEST(DocumentWriterFile, WritesThroughATemporaryFile)
-{
+TEST(DocumentWriterFile, WritesThroughATemporaryFile) {
     QTemporaryDir dir;
     Document doc = documentWithBase();
     doc.header.titel = QStringLiteral("Neu");
@@ -221,10 +215,12 @@ TEST(DocumentWriterFile, WritesThroughATemporaryFile)
     const QString bad = dir.filePath(QStringLiteral("fehlt/neu.qvl"));
     r = writeDocumentFile(doc, bad, true);
     EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.messages, QStringList{QStringLiteral(
-                              "Die Datei \"%1\" kann nicht geschrieben werden. Mögliche Ursachen:\r\n"
-                              "- Ungültiger Ordner oder Dateiname\r\n"
-                              "- Fehlende Schreibzugriffsberechtigung im Netzwerk")
-                                          .arg(bad)});
+    EXPECT_EQ(
+        r.messages,
+        QStringList{
+            QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden. Mögliche Ursachen:\r\n"
+                           "- Ungültiger Ordner oder Dateiname\r\n"
+                           "- Fehlende Schreibzugriffsberechtigung im Netzwerk")
+                .arg(bad)});
     EXPECT_EQ(doc.datei, path);
 }

@@ -11,5 +11,7 @@ public:
     QHash<QString, double> widths{{QStringLiteral("Arial"), 667.0}};
 
     bool isInstalled(const QString& family) const override { return widths.contains(family); }
-    double widthOfXAt1000(const QString& family) const override { return widths.value(family, 0.0); }
+    double widthOfXAt1000(const QString& family) const override {
+        return widths.value(family, 0.0);
+    }
 };

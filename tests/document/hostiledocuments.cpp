@@ -3,7 +3,6 @@
 #include "docbuilder.h"
 
 #include <QImage>
-
 #include <algorithm>
 #include <cmath>
 
@@ -15,20 +14,17 @@ constexpr int kInfoPoint = 2;
 constexpr int kFixedPicture = 7;
 constexpr int kNumberingOrdered = 1;
 
-int scaled(int n, double scale)
-{
+int scaled(int n, double scale) {
     return std::max(1, int(std::lround(n * scale)));
 }
 
-DocBuilder page()
-{
+DocBuilder page() {
     DocBuilder doc;
     doc.basisbild = testPicture(870, 600);
     return doc;
 }
 
-TestObject label(int typ, double x, double y, const QByteArray& cap, int fsize)
-{
+TestObject label(int typ, double x, double y, const QByteArray& cap, int fsize) {
     TestObject o;
     o.Typ = typ;
     o.Sx = o.Kx = x;
@@ -40,15 +36,13 @@ TestObject label(int typ, double x, double y, const QByteArray& cap, int fsize)
 }
 
 // Positions spread over the page, the same every run.
-double spread(int i, int prime)
-{
+double spread(int i, int prime) {
     return 0.02 + 0.96 * double((i * prime) % 997) / 997.0;
 }
 
 } // namespace
 
-std::vector<HostileDocument> hostileDocuments(double scale)
-{
+std::vector<HostileDocument> hostileDocuments(double scale) {
     std::vector<HostileDocument> docs;
     const auto add = [&docs](const char* name, const DocBuilder& doc, bool uncovered = false,
                              int numbering = kNumberingOrdered) {
@@ -79,8 +73,7 @@ std::vector<HostileDocument> hostileDocuments(double scale)
         DocBuilder doc = page();
         doc.NumArt = 1;
         for (int i = 0; i < scaled(20000, scale); ++i)
-            doc.objects.push_back(
-                label(kQueryLabel, spread(i, 31), spread(i, 57), "Feld", 0));
+            doc.objects.push_back(label(kQueryLabel, spread(i, 31), spread(i, 57), "Feld", 0));
         add("ManyCoveredLetterFields", doc);
         add("ManyUncoveredLetterFields", doc, true);
     }
@@ -137,8 +130,7 @@ std::vector<HostileDocument> hostileDocuments(double scale)
     return docs;
 }
 
-QByteArray ordinaryLabellingDocument()
-{
+QByteArray ordinaryLabellingDocument() {
     DocBuilder doc = page();
     const char* words[] = {"Merkur", "Venus", "Erde und Mond", "Jupiter", "Saturn", "Neptun"};
     for (int i = 0; i < 30; ++i) {

@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QString>
-
 #include <vector>
 
 // Well-formed documents whose content once froze or crashed the learning
@@ -11,10 +10,10 @@
 // is committed, and each is drawn by the regression tests, the hostile
 // benchmark and the seed corpus of the view's fuzz target.
 struct HostileDocument {
-    const char* name;    // usable as a test and file name
-    QByteArray bytes;    // the document file
-    bool uncovered;      // drawn with every query field uncovered
-    int numbering;       // numbering mode (numbering.h)
+    const char* name; // usable as a test and file name
+    QByteArray bytes; // the document file
+    bool uncovered;   // drawn with every query field uncovered
+    int numbering;    // numbering mode (numbering.h)
 };
 
 // `scale` 1.0 gives the sizes users reported; smaller values shrink the

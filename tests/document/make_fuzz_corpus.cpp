@@ -1,27 +1,23 @@
 // Writes the seed corpus of the document reader's fuzz target: the test
 // fixtures' kinds of documents, small so that the fuzzer mutates them quickly.
 #include "docbuilder.h"
-
 #include "passwordscramble.h"
 
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
-
 #include <cstdio>
 
 namespace {
 
-bool save(const QDir& dir, const char* name, const QByteArray& bytes)
-{
+bool save(const QDir& dir, const char* name, const QByteArray& bytes) {
     QFile file(dir.filePath(QString::fromUtf8(name)));
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: make_fuzz_corpus DIR\n");
         return 2;
@@ -52,7 +48,8 @@ int main(int argc, char** argv)
     table.DokUnterTyp = 1;
     table.rows = 1;
     table.columns = 2;
-    table.cells = {TestCell(QStringLiteral("a"), 2, testPicture(2, 2)), TestCell(QStringLiteral("b"))};
+    table.cells = {TestCell(QStringLiteral("a"), 2, testPicture(2, 2)),
+                   TestCell(QStringLiteral("b"))};
     table.basisbild = testPicture(2, 2);
 
     DocBuilder cluster = table;
@@ -78,9 +75,10 @@ int main(int argc, char** argv)
     questions.objects = {q};
     questions.basisbild = testPicture(2, 2);
 
-    const bool ok = save(dir, "labels.qvl", labels.build()) && save(dir, "legacy.qvl", legacy.build()) &&
-                    save(dir, "table.qvl", table.build()) && save(dir, "cluster.qvl", cluster.build()) &&
-                    save(dir, "crossword.qvl", crossword.build()) &&
-                    save(dir, "questions.qvl", questions.build());
+    const bool ok =
+        save(dir, "labels.qvl", labels.build()) && save(dir, "legacy.qvl", legacy.build()) &&
+        save(dir, "table.qvl", table.build()) && save(dir, "cluster.qvl", cluster.build()) &&
+        save(dir, "crossword.qvl", crossword.build()) &&
+        save(dir, "questions.qvl", questions.build());
     return ok ? 0 : 1;
 }

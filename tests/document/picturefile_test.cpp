@@ -320,7 +320,8 @@ TEST_F(PictureFileTest, ReadsOnlyPngJpegAndBmpByContent) {
         const IoResult result = loadPictureFile(file, loaded);
         EXPECT_FALSE(result.ok);
         EXPECT_TRUE(loaded.isNull());
-        EXPECT_EQ(result.messages.value(0), QStringLiteral("Bilddatei konnte nicht gelesen werden: ") + file +
-                             QStringLiteral("\r\nKein PNG-, JPEG- oder BMP-Bild"));
+        EXPECT_EQ(result.messages.value(0),
+                  QStringLiteral("Bilddatei konnte nicht gelesen werden: ") + file +
+                      QStringLiteral("\r\nKein PNG-, JPEG- oder BMP-Bild"));
     }
 }

@@ -11,8 +11,7 @@ public:
     std::function<void(quorvel::Document&)> generator;
     mutable int runs = 0;
 
-    void generate(quorvel::Document& document) const override
-    {
+    void generate(quorvel::Document& document) const override {
         ++runs;
         if (generator)
             generator(document);
@@ -20,8 +19,7 @@ public:
 };
 
 // For tests that read without caring about layouts.
-inline const TestLayouts& noLayouts()
-{
+inline const TestLayouts& noLayouts() {
     static const TestLayouts layouts;
     return layouts;
 }

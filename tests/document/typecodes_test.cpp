@@ -1,22 +1,18 @@
 #include "docbuilder.h"
-#include "testlayouts.h"
-
 #include "documentio.h"
+#include "testlayouts.h"
 #include "typecodes.h"
 
 #include <QBuffer>
-
-#include <gtest/gtest.h>
-
 #include <climits>
+#include <gtest/gtest.h>
 #include <set>
 
 using namespace quorvel;
 
 namespace {
 
-QByteArray writeToBytes(Document& doc)
-{
+QByteArray writeToBytes(Document& doc) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -24,8 +20,7 @@ QByteArray writeToBytes(Document& doc)
     return bytes;
 }
 
-Document readFromBytes(const QByteArray& bytes)
-{
+Document readFromBytes(const QByteArray& bytes) {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -35,16 +30,14 @@ Document readFromBytes(const QByteArray& bytes)
     return doc;
 }
 
-Document documentWithBase()
-{
+Document documentWithBase() {
     Document doc;
     doc.basisbild = testPicture(8, 6);
     return doc;
 }
 
 // One object of `typ` with everything its file record can carry.
-ObjDataTyp fullObject(Typ typ)
-{
+ObjDataTyp fullObject(Typ typ) {
     ObjDataTyp o;
     o.Typ = codeOf(typ);
     o.Cap = QStringLiteral("Typ %1").arg(codeOf(typ));
@@ -62,8 +55,7 @@ ObjDataTyp fullObject(Typ typ)
 
 } // namespace
 
-TEST(TypTable, EveryRowHasItsOwnCodeAndUnknownCodesHaveNoProperties)
-{
+TEST(TypTable, EveryRowHasItsOwnCodeAndUnknownCodesHaveNoProperties) {
     std::set<int> codes;
     for (const TypProperties& row : kTypTable) {
         EXPECT_TRUE(codes.insert(codeOf(row.typ)).second) << "twice: " << codeOf(row.typ);
@@ -84,8 +76,7 @@ TEST(TypTable, EveryRowHasItsOwnCodeAndUnknownCodesHaveNoProperties)
 
 // Rules that tie the columns together: a row that breaks one draws, numbers
 // or stores its objects inconsistently.
-TEST(TypTable, ColumnsAgreeWithEachOther)
-{
+TEST(TypTable, ColumnsAgreeWithEachOther) {
     for (const TypProperties& row : kTypTable) {
         const Typ t = row.typ;
         SCOPED_TRACE(codeOf(t));
@@ -140,8 +131,7 @@ TEST(TypTable, ColumnsAgreeWithEachOther)
     }
 }
 
-TEST(DokTypTable, RowsAreConsistent)
-{
+TEST(DokTypTable, RowsAreConsistent) {
     std::set<int> codes;
     for (const DokTypProperties& row : kDokTypTable) {
         SCOPED_TRACE(codeOf(row.dokTyp));
@@ -167,8 +157,7 @@ TEST(DokTypTable, RowsAreConsistent)
 // The writer stores every type but the generated ones, and the reader takes
 // back what it stored: a column that reader and writer read differently
 // (a picture, answer pictures) puts the rest of the stream out of step.
-TEST(TypTable, WriterRoundTripKeepsExactlyTheWrittenTypes)
-{
+TEST(TypTable, WriterRoundTripKeepsExactlyTheWrittenTypes) {
     Document doc = documentWithBase();
     std::vector<int> expected;
     for (const TypProperties& row : kTypTable) {
@@ -197,8 +186,7 @@ TEST(TypTable, WriterRoundTripKeepsExactlyTheWrittenTypes)
     EXPECT_EQ(back.basisbild.size(), QSize(8, 6)) << "the stream stayed in step to its end";
 }
 
-TEST(TypTable, PictureTypesWithoutPictureAreWrittenAsTheirCounterpart)
-{
+TEST(TypTable, PictureTypesWithoutPictureAreWrittenAsTheirCounterpart) {
     Document doc = documentWithBase();
     for (const TypProperties& row : kTypTable) {
         if (!carriesPicture(row.typ))
@@ -214,16 +202,14 @@ TEST(TypTable, PictureTypesWithoutPictureAreWrittenAsTheirCounterpart)
         EXPECT_EQ(o.Typ, doc.objects[i].Typ) << "the document in memory is changed alike";
         if (carriesPicture(typOf(o))) {
             EXPECT_EQ(o.Bild, leerbild()) << o.Typ;
-        }
-        else
+        } else
             EXPECT_TRUE(o.Bild.isNull()) << o.Typ;
     }
 }
 
 // Every document type's blocks are written and read alike: the gap table with
 // its picture cells, the column backgrounds and the crossword.
-TEST(DokTypTable, WriterRoundTripOfEveryDocumentType)
-{
+TEST(DokTypTable, WriterRoundTripOfEveryDocumentType) {
     struct Case {
         DokTyp dokTyp;
         int dokUnterTyp;
@@ -280,8 +266,7 @@ TEST(DokTypTable, WriterRoundTripOfEveryDocumentType)
 // Files made by an independent writer: every known type (and an unknown one)
 // is read with exactly the fields its record carries, so the object after it
 // and the base picture still read.
-TEST(TypTable, ReaderTakesEveryTypeAsFilesStoreIt)
-{
+TEST(TypTable, ReaderTakesEveryTypeAsFilesStoreIt) {
     std::vector<int> codes;
     for (const TypProperties& row : kTypTable)
         codes.push_back(codeOf(row.typ));
@@ -317,8 +302,7 @@ TEST(TypTable, ReaderTakesEveryTypeAsFilesStoreIt)
     }
 }
 
-TEST(DokTypTable, ReaderTakesEveryDocumentTypeAsFilesStoreIt)
-{
+TEST(DokTypTable, ReaderTakesEveryDocumentTypeAsFilesStoreIt) {
     for (const DokTypProperties& row : kDokTypTable) {
         for (int unterTyp : {0, kTableClozeSubtype}) {
             SCOPED_TRACE(std::to_string(codeOf(row.dokTyp)) + "/" + std::to_string(unterTyp));

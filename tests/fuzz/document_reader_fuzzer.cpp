@@ -4,7 +4,6 @@
 #include "layoutset.h"
 
 #include <QBuffer>
-
 #include <cstddef>
 #include <cstdint>
 
@@ -14,26 +13,21 @@ namespace {
 // and need no GUI application.
 class FuzzFonts final : public quorvel::FontCatalog {
 public:
-    bool isInstalled(const QString& family) const override
-    {
+    bool isInstalled(const QString& family) const override {
         return family == QStringLiteral("Arial");
     }
-    double widthOfXAt1000(const QString& family) const override
-    {
-        return 600.0 + family.size();
-    }
+    double widthOfXAt1000(const QString& family) const override { return 600.0 + family.size(); }
 };
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const FuzzFonts fonts;
     // The program's layouts, so that what they make of hostile documents is
     // fuzzed along with the reader.
     static const quorvel::LayoutSet layouts = quorvel::buildLayoutSet();
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data),
-                                                     static_cast<qsizetype>(size));
+    const QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     {
         QBuffer buffer;
         buffer.setData(bytes);

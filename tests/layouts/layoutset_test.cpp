@@ -1,13 +1,11 @@
-#include "layoutset.h"
-
 #include "document.h"
+#include "layoutset.h"
 
 #include <gtest/gtest.h>
 
 using namespace quorvel;
 
-TEST(LayoutSet, RunsTheGeneratorOfTheDocumentType)
-{
+TEST(LayoutSet, RunsTheGeneratorOfTheDocumentType) {
     LayoutSet layouts;
     int runs = 0;
     layouts.setGenerator(DokTyp{77}, [&runs](Document& d) {
@@ -33,8 +31,7 @@ TEST(LayoutSet, RunsTheGeneratorOfTheDocumentType)
     EXPECT_EQ(runs, 2);
 }
 
-TEST(LayoutSet, HooksAndGapStepBelongToTheirTypeAndPhase)
-{
+TEST(LayoutSet, HooksAndGapStepBelongToTheirTypeAndPhase) {
     LayoutSet layouts;
     std::vector<LayoutPhase> ran;
     layouts.setHook(DokTyp::Cluster, LayoutPhase::Overlay,
@@ -67,8 +64,7 @@ TEST(LayoutSet, HooksAndGapStepBelongToTheirTypeAndPhase)
 
 // No document type has its layout yet: the program's set leaves documents as
 // they were read and draws nothing of its own.
-TEST(LayoutSet, TheProgramsSetIsEmptyForEveryType)
-{
+TEST(LayoutSet, TheProgramsSetIsEmptyForEveryType) {
     const LayoutSet layouts = buildLayoutSet();
     for (const DokTypProperties& row : kDokTypTable) {
         SCOPED_TRACE(codeOf(row.dokTyp));

@@ -1,11 +1,8 @@
 #include <QGuiApplication>
-
+#include <cstdlib>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QGuiApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

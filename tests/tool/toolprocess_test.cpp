@@ -169,7 +169,8 @@ TEST_F(ToolProcessTest, ListsAFolderInMenuOrderOfTheLocale) {
         ASSERT_TRUE(writeDocumentFile(doc, path(QString::fromUtf8(name)), false).ok);
     }
     writeFile(QStringLiteral("kaputt.qvl"), "nicht lesbar");
-    const ToolRun german = runTool({QStringLiteral("list"), dir.path()}, QStringLiteral("de_DE.UTF-8"));
+    const ToolRun german =
+        runTool({QStringLiteral("list"), dir.path()}, QStringLiteral("de_DE.UTF-8"));
     EXPECT_EQ(german.exitCode, 0) << german.err.toStdString();
     EXPECT_EQ(QString::fromUtf8(german.out),
               QStringLiteral("1:  u.qvl\n2:  apfel\n3:  Öl & Essig\n4:  Zebra\n"));

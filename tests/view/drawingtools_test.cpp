@@ -1,7 +1,7 @@
-#include "viewcomposer.h"
-#include "viewtestsupport.h"
 #include "drawingsettings.h"
 #include "drawingtools.h"
+#include "viewcomposer.h"
+#include "viewtestsupport.h"
 
 #include <gtest/gtest.h>
 
@@ -13,8 +13,7 @@ namespace {
 // A composed view of a plain page in one colour, 400 x 300 pixels.
 class DrawingToolsTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         dokument = emptyDocument(400, 300, QColor(200, 100, 50));
         composer = std::make_unique<ViewComposer>(dokument, noLayouts());
         composer->setViewArea({400, 300});
@@ -30,8 +29,7 @@ protected:
 
 } // namespace
 
-TEST_F(DrawingToolsTest, PenDrawsItsWidthWithARoundStartAndReportsTheTouchedRectangle)
-{
+TEST_F(DrawingToolsTest, PenDrawsItsWidthWithARoundStartAndReportsTheTouchedRectangle) {
     werkzeuge->state().colourIndex = 26; // black
     for (int dicke = 1; dicke <= 4; ++dicke) {
         werkzeuge->state().thicknessIndex = dicke;
@@ -46,8 +44,7 @@ TEST_F(DrawingToolsTest, PenDrawsItsWidthWithARoundStartAndReportsTheTouchedRect
     EXPECT_EQ(strokeWidth(9), 21);
 }
 
-TEST_F(DrawingToolsTest, MarkerCombinesWithThePictureByAnd)
-{
+TEST_F(DrawingToolsTest, MarkerCombinesWithThePictureByAnd) {
     const QRgb vorher = pixel(200, 150); // 200, 100, 50
     werkzeuge->markerStroke({150, 150}, {250, 150}, true);
     EXPECT_EQ(pixel(200, 150), qRgb(200, 100, 0) & 0xFFFFFF) << "yellow keeps red and green";
@@ -56,8 +53,7 @@ TEST_F(DrawingToolsTest, MarkerCombinesWithThePictureByAnd)
     EXPECT_EQ(pixel(200, 150), qRgb(0, 100, 0) & 0xFFFFFF) << "green then keeps only green";
 }
 
-TEST_F(DrawingToolsTest, EraserRestoresThePageInItsSquare)
-{
+TEST_F(DrawingToolsTest, EraserRestoresThePageInItsSquare) {
     const QRgb seite = pixel(200, 150);
     werkzeuge->state().colourIndex = 26;
     werkzeuge->state().thicknessIndex = 4;
@@ -72,8 +68,7 @@ TEST_F(DrawingToolsTest, EraserRestoresThePageInItsSquare)
     EXPECT_NE(pixel(182, 150), seite) << "outside the square the drawing stays";
 }
 
-TEST_F(DrawingToolsTest, TransparentColoursBlendOpaqueColoursCover)
-{
+TEST_F(DrawingToolsTest, TransparentColoursBlendOpaqueColoursCover) {
     werkzeuge->state().colourIndex = 24; // opaque blue
     werkzeuge->form(Tool::FilledRectangle, {20, 20}, {80, 80});
     EXPECT_EQ(pixel(50, 50), qRgb(0, 0, 255) & 0xFFFFFF);
@@ -87,8 +82,7 @@ TEST_F(DrawingToolsTest, TransparentColoursBlendOpaqueColoursCover)
     EXPECT_EQ(composer->drawingOverlay().pixel(230, 130), 0u) << "the overlay is cleared";
 }
 
-TEST_F(DrawingToolsTest, OneTransparentStrokeKeepsOneShadeWhereItsSegmentsOverlap)
-{
+TEST_F(DrawingToolsTest, OneTransparentStrokeKeepsOneShadeWhereItsSegmentsOverlap) {
     werkzeuge->state().colourIndex = 12;
     werkzeuge->state().thicknessIndex = 4;
     werkzeuge->rememberState();
@@ -103,8 +97,7 @@ TEST_F(DrawingToolsTest, OneTransparentStrokeKeepsOneShadeWhereItsSegmentsOverla
     EXPECT_NE(pixel(120, 150), pixel(180, 150));
 }
 
-TEST_F(DrawingToolsTest, ShapePreviewInvertsAndLeavesNoTrace)
-{
+TEST_F(DrawingToolsTest, ShapePreviewInvertsAndLeavesNoTrace) {
     const QImage vorher = composer->ansicht().copy();
     werkzeuge->preview(Tool::Rectangle, {50, 50}, {150, 120});
     EXPECT_EQ(pixel(50, 80), ~qRgb(200, 100, 50) & 0xFFFFFF) << "the outline is inverted";
@@ -114,8 +107,7 @@ TEST_F(DrawingToolsTest, ShapePreviewInvertsAndLeavesNoTrace)
     EXPECT_EQ(composer->ansicht(), vorher);
 }
 
-TEST_F(DrawingToolsTest, EveryShapeLeavesInkInsideItsRectangle)
-{
+TEST_F(DrawingToolsTest, EveryShapeLeavesInkInsideItsRectangle) {
     werkzeuge->state().colourIndex = 26;
     for (int w = int(Tool::Line); w <= int(Tool::FilledTriangle); ++w) {
         composer->rebuild();
@@ -130,8 +122,7 @@ TEST_F(DrawingToolsTest, EveryShapeLeavesInkInsideItsRectangle)
     EXPECT_NE(pixel(110, 90), 0u) << "apex at the top middle, corner empty";
 }
 
-TEST_F(DrawingToolsTest, StampsAndCrossDrawVisibleGlyphs)
-{
+TEST_F(DrawingToolsTest, StampsAndCrossDrawVisibleGlyphs) {
     werkzeuge->state().colourIndex = 26;
     for (int nummer = 1; nummer <= kStampCount; ++nummer) {
         composer->rebuild();
@@ -146,8 +137,7 @@ TEST_F(DrawingToolsTest, StampsAndCrossDrawVisibleGlyphs)
     EXPECT_TRUE(hatFarbe(composer->ansicht(), r, QColor(220, 0, 0)));
 }
 
-TEST_F(DrawingToolsTest, UndoRestoresThePictureBeforeTheLastActionOnlyOnce)
-{
+TEST_F(DrawingToolsTest, UndoRestoresThePictureBeforeTheLastActionOnlyOnce) {
     werkzeuge->state().colourIndex = 26;
     werkzeuge->rememberState();
     werkzeuge->penStroke({10, 10}, {100, 10});
@@ -164,8 +154,7 @@ TEST_F(DrawingToolsTest, UndoRestoresThePictureBeforeTheLastActionOnlyOnce)
     EXPECT_EQ(composer->ansicht(), nachErstem) << "a second undo changes nothing";
 }
 
-TEST_F(DrawingToolsTest, RemovingAllDrawingsShowsThePageAgain)
-{
+TEST_F(DrawingToolsTest, RemovingAllDrawingsShowsThePageAgain) {
     const QImage seite = composer->ansicht().copy();
     werkzeuge->state().colourIndex = 11;
     werkzeuge->penStroke({10, 10}, {300, 200});
@@ -177,8 +166,7 @@ TEST_F(DrawingToolsTest, RemovingAllDrawingsShowsThePageAgain)
     EXPECT_EQ(composer->ansicht(), seite);
 }
 
-TEST(DrawingSettings, ColoursToolsAndSymbolMapping)
-{
+TEST(DrawingSettings, ColoursToolsAndSymbolMapping) {
     EXPECT_EQ(drawingColour(28), QColor(255, 128, 0));
     EXPECT_EQ(drawingColour(13), QColor(0, 255, 0));
     EXPECT_TRUE(isTransparentColour(11));
@@ -198,8 +186,7 @@ TEST(DrawingSettings, ColoursToolsAndSymbolMapping)
     EXPECT_EQ(stampGlyph(s[6]).font, QStringLiteral("Arial"));
 }
 
-TEST(DrawingSettings, StampsRoundTripThroughTheSettings)
-{
+TEST(DrawingSettings, StampsRoundTripThroughTheSettings) {
     StampFontNames fonts;
     EXPECT_EQ(stampsFromSettings(QString(), fonts), defaultStamps())
         << "empty settings give the defaults";

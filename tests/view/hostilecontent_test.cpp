@@ -16,7 +16,6 @@
 #include <QBuffer>
 #include <QCollator>
 #include <QFontMetricsF>
-
 #include <gtest/gtest.h>
 #include <random>
 
@@ -27,8 +26,7 @@ namespace {
 
 // The plain selection sort: the first smallest remaining element swapped
 // into place, one comparison at a time.
-template <typename Less> void plainSelectionSort(std::vector<int>& liste, Less kleiner)
-{
+template <typename Less> void plainSelectionSort(std::vector<int>& liste, Less kleiner) {
     for (size_t i = 0; i < liste.size(); ++i) {
         size_t k = i;
         for (size_t j = i + 1; j < liste.size(); ++j) {
@@ -39,8 +37,7 @@ template <typename Less> void plainSelectionSort(std::vector<int>& liste, Less k
     }
 }
 
-std::vector<int> numbersOf(const Document& d)
-{
+std::vector<int> numbersOf(const Document& d) {
     std::vector<int> n;
     for (const ObjDataTyp& o : d.objects)
         n.push_back(o.AbfrageNummer);
@@ -48,8 +45,7 @@ std::vector<int> numbersOf(const Document& d)
 }
 
 // The numbers the plain selection sort gives the query labels of `d`.
-std::vector<int> plainNumbers(const Document& d)
-{
+std::vector<int> plainNumbers(const Document& d) {
     std::vector<int> liste = numberingCandidates(d);
     const auto& o = d.objects;
     if (d.header.GeordnetArt == 1) {
@@ -70,8 +66,7 @@ std::vector<int> plainNumbers(const Document& d)
     return n;
 }
 
-std::unique_ptr<Document> readBytes(const QByteArray& bytes)
-{
+std::unique_ptr<Document> readBytes(const QByteArray& bytes) {
     auto d = std::make_unique<Document>();
     QBuffer buffer;
     buffer.setData(bytes);
@@ -83,8 +78,7 @@ std::unique_ptr<Document> readBytes(const QByteArray& bytes)
 
 } // namespace
 
-TEST(HostileContent, OrderedNumberingKeepsTheSelectionSortOrderWithTies)
-{
+TEST(HostileContent, OrderedNumberingKeepsTheSelectionSortOrderWithTies) {
     // Few distinct positions and captions: many ties, whose order the
     // selection sort scrambles in its own way.
     const QString caps[] = {QStringLiteral("b"), QStringLiteral("B"), QStringLiteral("a"),
@@ -106,8 +100,7 @@ TEST(HostileContent, OrderedNumberingKeepsTheSelectionSortOrderWithTies)
     }
 }
 
-TEST(HostileContent, ShrinkBySearchEndsAtTheSizeOfTheStepwiseLoop)
-{
+TEST(HostileContent, ShrinkBySearchEndsAtTheSizeOfTheStepwiseLoop) {
     const QString texte[] = {
         QStringLiteral("Kurz"),
         QStringLiteral("Ein ganz gewöhnlicher Satz mit einigen Wörtern darin"),
@@ -140,8 +133,7 @@ TEST(HostileContent, ShrinkBySearchEndsAtTheSizeOfTheStepwiseLoop)
     }
 }
 
-TEST(HostileContent, CardTextCacheKeepsOnlyFinalLayoutsWithinItsBudget)
-{
+TEST(HostileContent, CardTextCacheKeepsOnlyFinalLayoutsWithinItsBudget) {
     CardTextCache cache(1 << 20);
     const QString lang = QString(20000, u'a').replace(u'a', QStringLiteral("ab\n")).left(20000);
     const auto gesetzt = cache.setze(lang, QStringLiteral("Arial"), 122, 0, 500, 600);
@@ -152,8 +144,7 @@ TEST(HostileContent, CardTextCacheKeepsOnlyFinalLayoutsWithinItsBudget)
     EXPECT_LE(cache.usedBytes(), size_t(1) << 20);
 }
 
-TEST(HostileContent, BadgeLabelSizeIsThatOfThePixelByPixelLoop)
-{
+TEST(HostileContent, BadgeLabelSizeIsThatOfThePixelByPixelLoop) {
     for (double s : {0.5, 1.0, 2.2}) {
         for (int n : {1, 9, 27, 99, 100, 999, 1000, 27 + 26 * 20, 26 * 40}) {
             for (int numArt : {0, 1}) {
@@ -169,8 +160,7 @@ TEST(HostileContent, BadgeLabelSizeIsThatOfThePixelByPixelLoop)
     }
 }
 
-TEST(HostileContent, AWordWiderThanThePageMakesACardNoWiderThanThePage)
-{
+TEST(HostileContent, AWordWiderThanThePageMakesACardNoWiderThanThePage) {
     Document d = emptyDocument(870, 600);
     ObjDataTyp o = objekt(1, 0.5, 0.5, QString(3000, u'w'));
     o.Fsize = 100;
@@ -185,8 +175,7 @@ TEST(HostileContent, AWordWiderThanThePageMakesACardNoWiderThanThePage)
 
 // The documents users reported, at a twentieth of their sizes: each is read,
 // covered, numbered and drawn; every card stays within the page's size.
-TEST(HostileContent, ReportedDocumentsDrawWithinThePage)
-{
+TEST(HostileContent, ReportedDocumentsDrawWithinThePage) {
     for (const HostileDocument& doc : hostileDocuments(0.05)) {
         SCOPED_TRACE(doc.name);
         const auto d = readBytes(doc.bytes);
@@ -209,15 +198,14 @@ TEST(HostileContent, ReportedDocumentsDrawWithinThePage)
     }
 }
 
-TEST(HostileContent, NonFinitePositionsDrawNothingAndStayAsStored)
-{
+TEST(HostileContent, NonFinitePositionsDrawNothingAndStayAsStored) {
     const double inf = std::numeric_limits<double>::infinity();
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const struct {
         double kx, ky, sx, sy;
         bool drawn;
     } faelle[] = {
-        {nan, 0.5, 0.5, 0.5, false}, {0.5, inf, 0.5, 0.5, false}, {-inf, 0.5, 0.5, 0.5, false},
+        {nan, 0.5, 0.5, 0.5, false},  {0.5, inf, 0.5, 0.5, false},   {-inf, 0.5, 0.5, 0.5, false},
         {0.5, 0.5, nan, 0.5, false}, // the target line's end
         {1e308, 0.5, 0.5, 0.5, true}, {0.5, -1e308, 0.5, 0.5, true}, {0.5, 0.5, 0.5, 0.5, true},
     };
@@ -235,8 +223,8 @@ TEST(HostileContent, NonFinitePositionsDrawNothingAndStayAsStored)
         ViewComposer composer(d, noLayouts());
         composer.setViewArea(QSize(200, 100));
         composer.rebuild();
-        const QRect karte = composer.drawer().draw(
-            const_cast<QImage&>(composer.seite()), composer.drawContext(), d.objects[0]);
+        const QRect karte = composer.drawer().draw(const_cast<QImage&>(composer.seite()),
+                                                   composer.drawContext(), d.objects[0]);
         EXPECT_EQ(!karte.isEmpty(), f.drawn);
         if (!f.drawn) {
             EXPECT_EQ(composer.seite(), composer.pageWithoutObjects());

@@ -9,8 +9,7 @@ using namespace quorvel;
 
 namespace {
 
-void lege(const QString& pfad)
-{
+void lege(const QString& pfad) {
     QDir().mkpath(QFileInfo(pfad).absolutePath());
     QFile f(pfad);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -19,8 +18,7 @@ void lege(const QString& pfad)
 
 class LinkTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ASSERT_TRUE(m_dir.isValid());
         ordner.dokument = m_dir.filePath(QStringLiteral("dok"));
         ordner.thema = m_dir.filePath(QStringLiteral("thema")) + u'/';
@@ -37,16 +35,13 @@ protected:
 
 } // namespace
 
-TEST_F(LinkTest, WebAddressesStayAsWritten)
-{
+TEST_F(LinkTest, WebAddressesStayAsWritten) {
     for (const QString& ziel : {QStringLiteral("http://example.org/a b"),
-                                QStringLiteral("HTTPS://example.org"),
-                                QStringLiteral("Http://x")})
+                                QStringLiteral("HTTPS://example.org"), QStringLiteral("Http://x")})
         EXPECT_EQ(resolveLinkTarget(ziel, ordner), ziel);
 }
 
-TEST_F(LinkTest, FirstExistingFolderWinsInOrder)
-{
+TEST_F(LinkTest, FirstExistingFolderWinsInOrder) {
     const QString name = QStringLiteral("bild.png");
     EXPECT_EQ(resolveLinkTarget(name, ordner), name) << "nowhere: as written";
     lege(pfad(QStringLiteral("basis/bild.png")));
@@ -63,15 +58,13 @@ TEST_F(LinkTest, FirstExistingFolderWinsInOrder)
               QStringLiteral("\"fehlt.txt\""));
 }
 
-TEST_F(LinkTest, BackslashesOfOldDocumentsAreSeparators)
-{
+TEST_F(LinkTest, BackslashesOfOldDocumentsAreSeparators) {
     lege(pfad(QStringLiteral("thema/unter/a.qvl")));
     EXPECT_EQ(resolveLinkTarget(QStringLiteral("unter\\a.qvl"), ordner),
               pfad(QStringLiteral("thema/unter/a.qvl")));
 }
 
-TEST_F(LinkTest, RelativeFolderLinkSwitchesTheTopicFolder)
-{
+TEST_F(LinkTest, RelativeFolderLinkSwitchesTheTopicFolder) {
     QDir().mkpath(pfad(QStringLiteral("thema/Planeten")));
     for (const QString& ziel : {QStringLiteral("Planeten\\"), QStringLiteral("Planeten/")}) {
         const DocumentLinkTarget z = documentLinkTarget(ziel, ordner);
@@ -86,8 +79,7 @@ TEST_F(LinkTest, RelativeFolderLinkSwitchesTheTopicFolder)
     EXPECT_EQ(documentLinkTarget(absolut, ordner).pfad, absolut);
 }
 
-TEST_F(LinkTest, DocumentLinksOpenOrReportTheMissingFile)
-{
+TEST_F(LinkTest, DocumentLinksOpenOrReportTheMissingFile) {
     lege(pfad(QStringLiteral("dok/mars.qvl")));
     const DocumentLinkTarget da = documentLinkTarget(QStringLiteral("mars.qvl"), ordner);
     EXPECT_EQ(da.kind, DocumentLinkTarget::Kind::OpenDocument);

@@ -1,6 +1,6 @@
 #include "numbering.h"
-#include "viewtestsupport.h"
 #include "randomgenerator.h"
+#include "viewtestsupport.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -10,8 +10,7 @@ using namespace quorvel::test;
 
 namespace {
 
-std::vector<int> nummern(const Document& d)
-{
+std::vector<int> nummern(const Document& d) {
     std::vector<int> n;
     for (const ObjDataTyp& o : d.objects)
         n.push_back(o.AbfrageNummer);
@@ -20,8 +19,7 @@ std::vector<int> nummern(const Document& d)
 
 } // namespace
 
-TEST(Numbering, LabelsAsDigitsOrLettersWithApostrophes)
-{
+TEST(Numbering, LabelsAsDigitsOrLettersWithApostrophes) {
     struct Fall {
         int nummer, numArt;
         const char16_t* text;
@@ -34,8 +32,7 @@ TEST(Numbering, LabelsAsDigitsOrLettersWithApostrophes)
         EXPECT_EQ(numberText(f.nummer, f.numArt), QString::fromUtf16(f.text)) << f.nummer;
 }
 
-TEST(Numbering, CandidatesDependOnTheDocumentType)
-{
+TEST(Numbering, CandidatesDependOnTheDocumentType) {
     Document d = emptyDocument(100, 100);
     for (int typ : {0, 1, 2, 3, 6, 10, 20, 24, 51, 51, 53, 60})
         d.objects.push_back(objekt(typ, 0.5, 0.5));
@@ -52,8 +49,7 @@ TEST(Numbering, CandidatesDependOnTheDocumentType)
     EXPECT_EQ(numberingCandidates(d), (std::vector<int>{0, 3, 4, 6, 9, 11}));
 }
 
-TEST(Numbering, OrderedTopToBottomThenLeftToRightOrByCaption)
-{
+TEST(Numbering, OrderedTopToBottomThenLeftToRightOrByCaption) {
     Document d = emptyDocument(100, 100);
     d.objects.push_back(objekt(0, 0.8, 0.5, QStringLiteral("beta")));
     d.objects.push_back(objekt(0, 0.2, 0.5, QStringLiteral("Alpha")));
@@ -79,8 +75,7 @@ TEST(Numbering, OrderedTopToBottomThenLeftToRightOrByCaption)
     EXPECT_EQ(nummern(d), (std::vector<int>{0, 0, 0, -1, -1}));
 }
 
-TEST(Numbering, RandomNumbersAreAPermutationFromTheSeededGenerator)
-{
+TEST(Numbering, RandomNumbersAreAPermutationFromTheSeededGenerator) {
     Document d = emptyDocument(100, 100);
     for (int i = 0; i < 12; ++i)
         d.objects.push_back(objekt(0, 0.5, i / 12.0));
@@ -97,8 +92,7 @@ TEST(Numbering, RandomNumbersAreAPermutationFromTheSeededGenerator)
     EXPECT_NE(erste, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
 }
 
-TEST(Numbering, MultipleChoiceAnswersCountWithinTheirQuestion)
-{
+TEST(Numbering, MultipleChoiceAnswersCountWithinTheirQuestion) {
     Document d = emptyDocument(100, 100);
     d.header.DokTyp = 3;
     for (int frage : {1, 1, 1, 2, 2}) {
@@ -121,8 +115,7 @@ TEST(Numbering, MultipleChoiceAnswersCountWithinTheirQuestion)
     EXPECT_EQ(erste, (std::vector<int>{1, 2, 3, 1, 2}));
 }
 
-TEST(Numbering, SingleQuestionAnswersShowQuestionMarks)
-{
+TEST(Numbering, SingleQuestionAnswersShowQuestionMarks) {
     Document d = emptyDocument(100, 100);
     d.header.DokTyp = 2;
     d.objects.push_back(objekt(10, 0.5, 0.5));

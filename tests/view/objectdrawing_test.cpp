@@ -16,8 +16,7 @@ namespace {
 
 // Composes a document with one black "X" label at the page centre at the
 // page's own size and returns the ink of the label.
-QRect tinteEinesX(int seitenBreite)
-{
+QRect tinteEinesX(int seitenBreite) {
     Document d = emptyDocument(seitenBreite, seitenBreite / 2);
     d.objects.push_back(objekt(1, 0.5, 0.5, QStringLiteral("X")));
     ViewComposer composer(d, noLayouts());
@@ -29,8 +28,7 @@ QRect tinteEinesX(int seitenBreite)
 
 } // namespace
 
-TEST(ObjectDrawing, StandardTextIsAPixelHeightThatGrowsWithThePage)
-{
+TEST(ObjectDrawing, StandardTextIsAPixelHeightThatGrowsWithThePage) {
     EXPECT_EQ(textPixelGroesse(0, 1.0), 22);
     EXPECT_EQ(textPixelGroesse(0, 2.0), 44);
     EXPECT_EQ(textPixelGroesse(8, 1.0), 38);
@@ -46,8 +44,7 @@ TEST(ObjectDrawing, StandardTextIsAPixelHeightThatGrowsWithThePage)
     EXPECT_LE(gross.height(), 32);
 }
 
-TEST(ObjectDrawing, CoveredQuestionMarkShrinksIntoALowField)
-{
+TEST(ObjectDrawing, CoveredQuestionMarkShrinksIntoALowField) {
     QImage bild(200, 100, QImage::Format_ARGB32_Premultiplied);
     bild.fill(Qt::white);
     const QRect feld(20, 40, 120, 10);
@@ -67,8 +64,7 @@ TEST(ObjectDrawing, CoveredQuestionMarkShrinksIntoALowField)
     EXPECT_TRUE(feld.contains(fragezeichen));
 }
 
-TEST(ObjectDrawing, AutomaticSideOfACard)
-{
+TEST(ObjectDrawing, AutomaticSideOfACard) {
     struct Fall {
         double sx, sy, kx, ky, aspekt;
         int seite;
@@ -99,8 +95,7 @@ TEST(ObjectDrawing, AutomaticSideOfACard)
     EXPECT_EQ(cardSide(o, 1.0), SideCentred);
 }
 
-TEST(ObjectDrawing, CardStandsAtTheGapOnItsSide)
-{
+TEST(ObjectDrawing, CardStandsAtTheGapOnItsSide) {
     const QPoint p(100, 100);
     const QSize g(40, 20);
     EXPECT_EQ(placeCard(p, g, SideRight, 7), QRect(107, 90, 40, 20));
@@ -110,8 +105,7 @@ TEST(ObjectDrawing, CardStandsAtTheGapOnItsSide)
     EXPECT_EQ(placeCard(p, g, SideCentred, 7), QRect(80, 90, 40, 20));
 }
 
-TEST(ObjectDrawing, CardIsRecordedForHitTestsAndKeepsItsMinimumWidth)
-{
+TEST(ObjectDrawing, CardIsRecordedForHitTestsAndKeepsItsMinimumWidth) {
     Document d = emptyDocument(870, 600);
     ObjDataTyp o = objekt(1, 0.5, 0.5, QStringLiteral("i"));
     const DrawContext kontext = DrawContext::forPage(d.header, QSize(870, 600));
@@ -128,8 +122,7 @@ TEST(ObjectDrawing, CardIsRecordedForHitTestsAndKeepsItsMinimumWidth)
     EXPECT_DOUBLE_EQ(o.KartBreite, 30 / 870.0);
 }
 
-TEST(ObjectDrawing, PictureIsAsHighAsAnXAndKeepsItsAspect)
-{
+TEST(ObjectDrawing, PictureIsAsHighAsAnXAndKeepsItsAspect) {
     Document d = emptyDocument(870, 600);
     ObjDataTyp o = objekt(7, 0.5, 0.5);
     o.Bild = QImage(300, 100, QImage::Format_ARGB32);
@@ -145,8 +138,7 @@ TEST(ObjectDrawing, PictureIsAsHighAsAnXAndKeepsItsAspect)
     EXPECT_EQ(drawer.card(DrawContext::forPage(d.header, QSize(870, 600)), o).width(), 30);
 }
 
-TEST(ObjectDrawing, TextShrinksUntilItFitsTheRoom)
-{
+TEST(ObjectDrawing, TextShrinksUntilItFitsTheRoom) {
     CardTextCache cache;
     const QString text = QStringLiteral("ein ziemlich langer Text, der umbrochen wird");
     const auto frei = cache.setze(text, QStringLiteral("Arial"), 30, 0, 200, 1000);
@@ -168,8 +160,7 @@ TEST(ObjectDrawing, TextShrinksUntilItFitsTheRoom)
     EXPECT_EQ(cache.setze(text, QStringLiteral("Arial"), 30, 0, 200, 1)->font().pixelSize(), 3);
 }
 
-TEST(ObjectDrawing, PointsAreEllipsePolygonsWidenedByTheirTitles)
-{
+TEST(ObjectDrawing, PointsAreEllipsePolygonsWidenedByTheirTitles) {
     EXPECT_EQ(ellipseCorners(15), 24);
     EXPECT_EQ(ellipseCorners(100), 40);
     EXPECT_EQ(ellipseCorners(75), 32); // 30 lies between 28 and 32: ties to even
@@ -187,8 +178,7 @@ TEST(ObjectDrawing, PointsAreEllipsePolygonsWidenedByTheirTitles)
     EXPECT_GT(pointDiameter(punkt, 1.0), 30);
 }
 
-TEST(ObjectDrawing, ColourValuesAndSystemColours)
-{
+TEST(ObjectDrawing, ColourValuesAndSystemColours) {
     EXPECT_EQ(colourFromValue(0x0000FF), QColor(255, 0, 0));
     EXPECT_EQ(colourFromValue(0x00FF00), QColor(0, 255, 0));
     EXPECT_EQ(colourFromValue(0xFF0000), QColor(0, 0, 255));

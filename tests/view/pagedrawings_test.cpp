@@ -1,15 +1,14 @@
+#include "drawingtools.h"
 #include "pagedrawings.h"
 #include "viewcomposer.h"
 #include "viewtestsupport.h"
-#include "drawingtools.h"
 
 #include <gtest/gtest.h>
 
 using namespace quorvel;
 using namespace quorvel::test;
 
-TEST(PageDrawings, DrawingsMoveWithThePageAndErasedSpotsStayErased)
-{
+TEST(PageDrawings, DrawingsMoveWithThePageAndErasedSpotsStayErased) {
     Document d = emptyDocument(400, 300);
     ViewComposer composer(d, noLayouts());
     composer.state().zoomLevel = 4; // the page is twice the view: the section can move
@@ -24,7 +23,7 @@ TEST(PageDrawings, DrawingsMoveWithThePageAndErasedSpotsStayErased)
     PageDrawings zeichnungen;
     const QRect vorher = composer.sectionPixels();
     zeichnungen.takeOver(composer.ansicht(), composer.visibleSection(), vorher,
-                            composer.seite().size());
+                         composer.seite().size());
     composer.moveSection(-0.05, 0.0);
     const QRect nachher = composer.sectionPixels();
     const QPoint versatz = vorher.topLeft() - nachher.topLeft();

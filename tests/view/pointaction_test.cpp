@@ -1,6 +1,5 @@
-#include "pointaction.h"
-
 #include "objdata.h"
+#include "pointaction.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,8 +11,7 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-ObjDataTyp point(int typ, const QString& cap, const QString& password = {})
-{
+ObjDataTyp point(int typ, const QString& cap, const QString& password = {}) {
     ObjDataTyp o;
     o.Typ = typ;
     o.Cap = cap;
@@ -23,8 +21,7 @@ ObjDataTyp point(int typ, const QString& cap, const QString& password = {})
 
 class PointActionTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ASSERT_TRUE(dir.isValid());
         folders.thema = dir.path() + u'/';
         ASSERT_TRUE(QDir(dir.path()).mkdir(u"klasse5"_s));
@@ -38,8 +35,7 @@ protected:
 
 } // namespace
 
-TEST_F(PointActionTest, EachKindOfPointDoesItsThing)
-{
+TEST_F(PointActionTest, EachKindOfPointDoesItsThing) {
     using Kind = PointAction::Kind;
     const struct {
         int typ;
@@ -73,8 +69,7 @@ TEST_F(PointActionTest, EachKindOfPointDoesItsThing)
               u"Die Datei \"fehlt.qvl\" existiert nicht."_s);
 }
 
-TEST_F(PointActionTest, InfoPointsAndExternalLinksCarryTheirPassword)
-{
+TEST_F(PointActionTest, InfoPointsAndExternalLinksCarryTheirPassword) {
     EXPECT_EQ(pointAction(point(2, u"x"_s, u"geheim"_s), folders).password, u"geheim"_s);
     EXPECT_EQ(pointAction(point(4, u"x"_s, u"geheim"_s), folders).password, u"geheim"_s);
     EXPECT_TRUE(pointAction(point(5, u"b.qvl"_s, u"geheim"_s), folders).password.isEmpty())
@@ -87,8 +82,7 @@ TEST_F(PointActionTest, InfoPointsAndExternalLinksCarryTheirPassword)
     EXPECT_EQ(checkPassword(u"geheim"_s, u"geheim"_s), PasswordCheck::Accepted);
 }
 
-TEST(ExternalLinkUrl, TargetsWithASchemeGoOnAsWrittenPathsBecomeFiles)
-{
+TEST(ExternalLinkUrl, TargetsWithASchemeGoOnAsWrittenPathsBecomeFiles) {
     const struct {
         QString target;
         QUrl expected;

@@ -4,7 +4,6 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
-
 #include <gtest/gtest.h>
 
 using namespace quorvel;
@@ -17,8 +16,7 @@ struct Paragraph {
     bool bold;
 };
 
-std::vector<Paragraph> paragraphs(const QTextDocument& doc)
-{
+std::vector<Paragraph> paragraphs(const QTextDocument& doc) {
     std::vector<Paragraph> result;
     for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
         const QTextCharFormat format =
@@ -29,21 +27,20 @@ std::vector<Paragraph> paragraphs(const QTextDocument& doc)
 }
 
 // x of the text that follows the first tab of a block, laid out.
-double xAfterTab(const QTextBlock& block)
-{
+double xAfterTab(const QTextBlock& block) {
     const int tab = static_cast<int>(block.text().indexOf(u'\t'));
     return block.layout()->lineAt(0).cursorToX(tab + 1);
 }
 
 } // namespace
 
-TEST(ReportMarkup, TitleLinesAreBoldWithASpacerAndOtherLinesPlain)
-{
+TEST(ReportMarkup, TitleLinesAreBoldWithASpacerAndOtherLinesPlain) {
     QTextDocument doc;
-    renderReportMarkup(doc,
-                       QStringLiteral("<tit>Übungsprotokoll\r\nName:\tAnna\n<TIT>Ergebnis\rx <tit>y\n"
-                                      "<Tit>\n <tit>z\n<ti>w\n<tab>"),
-                       ReportRendering::Replace);
+    renderReportMarkup(
+        doc,
+        QStringLiteral("<tit>Übungsprotokoll\r\nName:\tAnna\n<TIT>Ergebnis\rx <tit>y\n"
+                       "<Tit>\n <tit>z\n<ti>w\n<tab>"),
+        ReportRendering::Replace);
     const std::vector<Paragraph> expected = {
         {QStringLiteral("Übungsprotokoll"), 9, true},
         {QString(), 4, false},
@@ -66,8 +63,7 @@ TEST(ReportMarkup, TitleLinesAreBoldWithASpacerAndOtherLinesPlain)
     }
 }
 
-TEST(ReportMarkup, TabGoesToTheStopAt160Points)
-{
+TEST(ReportMarkup, TabGoesToTheStopAt160Points) {
     QTextDocument doc;
     renderReportMarkup(doc, QStringLiteral("a:\t1\nein langer Schlüssel:\t2\n<tit>T\tx"),
                        ReportRendering::Replace);
@@ -80,8 +76,7 @@ TEST(ReportMarkup, TabGoesToTheStopAt160Points)
     }
 }
 
-TEST(ReportMarkup, AppendKeepsWhatIsThereAndReplaceClearsIt)
-{
+TEST(ReportMarkup, AppendKeepsWhatIsThereAndReplaceClearsIt) {
     QTextDocument doc;
     renderReportMarkup(doc, QStringLiteral("eins\nzwei\n"), ReportRendering::Append);
     ASSERT_EQ(doc.blockCount(), 2); // no empty paragraph in front of the first line

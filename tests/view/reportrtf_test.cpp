@@ -5,13 +5,11 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextDocument>
-
 #include <gtest/gtest.h>
 
 using namespace quorvel;
 
-TEST(ReportRtf, WritesTitlesSizesTabStopAndEscapes)
-{
+TEST(ReportRtf, WritesTitlesSizesTabStopAndEscapes) {
     const QByteArray rtf =
         reportMarkupToRtf(QStringLiteral("<TIT>Themenliste\r\n1: Äpfel {und} C:\\Öl\r\nA\tB"),
                           QStringLiteral("Arial"));
@@ -25,8 +23,7 @@ TEST(ReportRtf, WritesTitlesSizesTabStopAndEscapes)
 }
 
 // A real RTF reader sees the same text.
-TEST(ReportRtf, ReadsBackWithAnRtfReader)
-{
+TEST(ReportRtf, ReadsBackWithAnRtfReader) {
     const QString unrtf = QStandardPaths::findExecutable(QStringLiteral("unrtf"));
     if (unrtf.isEmpty())
         GTEST_SKIP() << "unrtf is not installed";
@@ -34,8 +31,9 @@ TEST(ReportRtf, ReadsBackWithAnRtfReader)
     const QString path = dir.filePath(QStringLiteral("liste.rtf"));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(reportMarkupToRtf(
-        QStringLiteral("<tit>Themenliste\r\n1: Größen und Maße\r\n2: Übung €"), QStringLiteral("Arial")));
+    file.write(
+        reportMarkupToRtf(QStringLiteral("<tit>Themenliste\r\n1: Größen und Maße\r\n2: Übung €"),
+                          QStringLiteral("Arial")));
     file.close();
     QProcess process;
     // Its HTML output names every non-ASCII character as an entity.

@@ -1,11 +1,9 @@
-#include "textmarkup.h"
-
 #include "layoutset.h"
 #include "rounding.h"
+#include "textmarkup.h"
 
 #include <QFontInfo>
 #include <QPainter>
-
 #include <gtest/gtest.h>
 
 using namespace quorvel;
@@ -15,8 +13,7 @@ namespace {
 constexpr int kLeft = 10;
 constexpr int kRight = 600;
 
-TextMarkupParams baseParams()
-{
+TextMarkupParams baseParams() {
     TextMarkupParams p;
     p.rightEdge = kRight;
     p.leftX = kLeft;
@@ -26,8 +23,7 @@ TextMarkupParams baseParams()
     return p;
 }
 
-std::vector<MarkupRun> runsOf(const QString& line, TextMarkupParams p = baseParams())
-{
+std::vector<MarkupRun> runsOf(const QString& line, TextMarkupParams p = baseParams()) {
     std::vector<MarkupRun> runs;
     p.runs = &runs;
     p.measureOnly = true;
@@ -36,8 +32,7 @@ std::vector<MarkupRun> runsOf(const QString& line, TextMarkupParams p = basePara
 }
 
 // The text put out, in order, with the runs separated by "|".
-QString shownText(const std::vector<MarkupRun>& runs)
-{
+QString shownText(const std::vector<MarkupRun>& runs) {
     QStringList parts;
     for (const MarkupRun& run : runs) {
         if (run.kind == MarkupRun::Kind::Text)
@@ -46,19 +41,16 @@ QString shownText(const std::vector<MarkupRun>& runs)
     return parts.join(u'|');
 }
 
-QFontMetrics metricsOf(const TextMarkupParams& p)
-{
+QFontMetrics metricsOf(const TextMarkupParams& p) {
     return QFontMetrics(markupFont(p));
 }
 
-int advance(const QString& text, const TextMarkupParams& p = baseParams())
-{
+int advance(const QString& text, const TextMarkupParams& p = baseParams()) {
     return metricsOf(p).horizontalAdvance(text);
 }
 
 // A white picture with the line rendered onto it.
-QImage rendered(const QString& line, TextMarkupParams p = baseParams(), int height = 120)
-{
+QImage rendered(const QString& line, TextMarkupParams p = baseParams(), int height = 120) {
     QImage image(p.rightEdge + 20, height, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
@@ -69,14 +61,12 @@ QImage rendered(const QString& line, TextMarkupParams p = baseParams(), int heig
     return image;
 }
 
-bool isInk(QRgb c)
-{
+bool isInk(QRgb c) {
     return qRed(c) < 200 || qGreen(c) < 200 || qBlue(c) < 200;
 }
 
 // Rightmost column with ink in the rows [top, bottom), or -1.
-int rightmostInk(const QImage& image, int top, int bottom)
-{
+int rightmostInk(const QImage& image, int top, int bottom) {
     for (int x = image.width() - 1; x >= 0; --x) {
         for (int y = top; y < bottom; ++y) {
             if (isInk(image.pixel(x, y)))
@@ -88,8 +78,7 @@ int rightmostInk(const QImage& image, int top, int bottom)
 
 } // namespace
 
-TEST(TextMarkupMetrics, LineHeightAndParagraphSpacingFollowTheHeightOfZero)
-{
+TEST(TextMarkupMetrics, LineHeightAndParagraphSpacingFollowTheHeightOfZero) {
     TextMarkupParams p = baseParams();
     const QFont font = markupFont(p);
     EXPECT_EQ(QFontInfo(font).pixelSize(), 22);
@@ -124,8 +113,7 @@ TEST(TextMarkupMetrics, LineHeightAndParagraphSpacingFollowTheHeightOfZero)
     EXPECT_EQ(QFontInfo(markupFont(p)).pixelSize(), 19);
 }
 
-TEST(TextMarkupParse, TagsAreRemovedAndMalformedTagsStayText)
-{
+TEST(TextMarkupParse, TagsAreRemovedAndMalformedTagsStayText) {
     struct Case {
         const char16_t* line;
         int mode;
@@ -158,8 +146,7 @@ TEST(TextMarkupParse, TagsAreRemovedAndMalformedTagsStayText)
     }
 }
 
-TEST(TextMarkupParse, StyleTagsSwitchStyleUntilClosedOrTheEndOfTheCall)
-{
+TEST(TextMarkupParse, StyleTagsSwitchStyleUntilClosedOrTheEndOfTheCall) {
     const auto runs = runsOf(QStringLiteral("a<B>b<i>c</b>d<U>e</I></u>f"));
     ASSERT_EQ(runs.size(), 6u);
     struct Expected {
@@ -187,8 +174,7 @@ TEST(TextMarkupParse, StyleTagsSwitchStyleUntilClosedOrTheEndOfTheCall)
     EXPECT_GT(all[0].width, advance(QStringLiteral("eins ")));
 }
 
-TEST(TextMarkupLayout, PositionTagAndRightAlignedField)
-{
+TEST(TextMarkupLayout, PositionTagAndRightAlignedField) {
     TextMarkupParams p = baseParams();
     p.rightEdge = 450;
     auto runs = runsOf(QStringLiteral("ab<@POSX=50%>x"), p);
@@ -213,8 +199,7 @@ TEST(TextMarkupLayout, PositionTagAndRightAlignedField)
     EXPECT_EQ(runs[1].x, kLeft + 5 * zero);
 }
 
-TEST(TextMarkupLayout, BreaksAtBlanksAndCutsAnOverwideWordAfterTheOverflowingCharacter)
-{
+TEST(TextMarkupLayout, BreaksAtBlanksAndCutsAnOverwideWordAfterTheOverflowingCharacter) {
     TextMarkupParams p = baseParams();
     const MarkupMetrics m = markupMetrics(p);
     const int first = p.topY + m.paragraphSpacing;
@@ -249,8 +234,7 @@ TEST(TextMarkupLayout, BreaksAtBlanksAndCutsAnOverwideWordAfterTheOverflowingCha
     EXPECT_EQ(runsOf(QStringLiteral("aaa bbb ccc"), p)[0].text, QStringLiteral("aaa bbb "));
 }
 
-TEST(TextMarkupLayout, OverwideWordCutIsVisibleInThePicture)
-{
+TEST(TextMarkupLayout, OverwideWordCutIsVisibleInThePicture) {
     TextMarkupParams p = baseParams();
     const MarkupMetrics m = markupMetrics(p);
     p.rightEdge = kLeft + advance(QStringLiteral("WWWW")) + 10;
@@ -265,8 +249,7 @@ TEST(TextMarkupLayout, OverwideWordCutIsVisibleInThePicture)
     EXPECT_LE(secondEnd, kLeft + advance(QStringLiteral("WW")));
 }
 
-TEST(TextMarkupLayout, EverySourceLineAdvancesParagraphSpacingPlusItsLines)
-{
+TEST(TextMarkupLayout, EverySourceLineAdvancesParagraphSpacingPlusItsLines) {
     TextMarkupParams p = baseParams();
     p.topY = 7;
     const MarkupMetrics m = markupMetrics(p);
@@ -284,8 +267,7 @@ TEST(TextMarkupLayout, EverySourceLineAdvancesParagraphSpacingPlusItsLines)
     EXPECT_EQ(runs.back().y, 7 + 2 * step + m.paragraphSpacing);
 }
 
-TEST(TextMarkupLayout, SplitsLinesAtEveryKindOfLineBreak)
-{
+TEST(TextMarkupLayout, SplitsLinesAtEveryKindOfLineBreak) {
     struct Case {
         const char16_t* text;
         QStringList lines;
@@ -302,8 +284,7 @@ TEST(TextMarkupLayout, SplitsLinesAtEveryKindOfLineBreak)
         EXPECT_EQ(splitMarkupLines(QString::fromUtf16(c.text)), c.lines);
 }
 
-TEST(TextMarkupLayout, RuleRunsToTheRightEdgeAndEndsTheLine)
-{
+TEST(TextMarkupLayout, RuleRunsToTheRightEdgeAndEndsTheLine) {
     TextMarkupParams p = baseParams();
     p.colour = 0x0000FF;
     const MarkupMetrics m = markupMetrics(p);
@@ -323,8 +304,7 @@ TEST(TextMarkupLayout, RuleRunsToTheRightEdgeAndEndsTheLine)
     EXPECT_EQ(image.pixel(x0 - 1, row), qRgb(255, 255, 255));
 }
 
-TEST(TextMarkupDrawing, TextTakesTheCallsColourWhateverTheColourTag)
-{
+TEST(TextMarkupDrawing, TextTakesTheCallsColourWhateverTheColourTag) {
     struct Case {
         Farbwert colour;
         const char16_t* line;
@@ -358,8 +338,7 @@ TEST(TextMarkupDrawing, TextTakesTheCallsColourWhateverTheColourTag)
     }
 }
 
-TEST(TextMarkupDrawing, BoldTextIsWiderInThePicture)
-{
+TEST(TextMarkupDrawing, BoldTextIsWiderInThePicture) {
     TextMarkupParams p = baseParams();
     const int plainEnd = rightmostInk(rendered(QStringLiteral("Wortlaut"), p), 0, 120);
     const int boldEnd = rightmostInk(rendered(QStringLiteral("<b>Wortlaut</B>"), p), 0, 120);
@@ -367,8 +346,7 @@ TEST(TextMarkupDrawing, BoldTextIsWiderInThePicture)
     EXPECT_GT(boldEnd, plainEnd);
 }
 
-TEST(TextMarkupDrawing, WhetherTextIsDrawnDependsOnModeLayerAndExercise)
-{
+TEST(TextMarkupDrawing, WhetherTextIsDrawnDependsOnModeLayerAndExercise) {
     struct Case {
         int mode;
         bool layer, exercise, measure;
@@ -401,8 +379,7 @@ TEST(TextMarkupDrawing, WhetherTextIsDrawnDependsOnModeLayerAndExercise)
     }
 }
 
-TEST(TextMarkupGaps, ViewGapGoesToTheGapStepWithItsPlace)
-{
+TEST(TextMarkupGaps, ViewGapGoesToTheGapStepWithItsPlace) {
     TextMarkupParams p = baseParams();
     p.clozeMode = kMarkupClozeView;
     p.build = true;
@@ -413,7 +390,8 @@ TEST(TextMarkupGaps, ViewGapGoesToTheGapStepWithItsPlace)
         return 50;
     };
     const MarkupMetrics m = markupMetrics(p);
-    const auto runs = runsOf(QStringLiteral("Die Sonne geht im <<Osten|osten>>. Ende ge<<hen>>"), p);
+    const auto runs =
+        runsOf(QStringLiteral("Die Sonne geht im <<Osten|osten>>. Ende ge<<hen>>"), p);
     ASSERT_EQ(requests.size(), 2u);
     const int gapX = kLeft + advance(QStringLiteral("Die Sonne geht im "));
     EXPECT_EQ(requests[0].content, QStringLiteral("Osten|osten"));
@@ -435,8 +413,7 @@ TEST(TextMarkupGaps, ViewGapGoesToTheGapStepWithItsPlace)
     EXPECT_EQ(requests[1].x, runs[4].x + advance(QStringLiteral("ge")));
 }
 
-TEST(TextMarkupGaps, LayoutsGapStepAndTheStandardWidthWithout)
-{
+TEST(TextMarkupGaps, LayoutsGapStepAndTheStandardWidthWithout) {
     TextMarkupParams p = baseParams();
     p.clozeMode = kMarkupClozeView;
     const int x0 = kLeft + advance(QStringLiteral("a "));
@@ -467,8 +444,7 @@ TEST(TextMarkupGaps, LayoutsGapStepAndTheStandardWidthWithout)
     EXPECT_EQ(runs[2].x, x0 + 70);
 }
 
-TEST(TextMarkupGaps, GapThatDoesNotFitMovesToTheNextLineWithItsWordPart)
-{
+TEST(TextMarkupGaps, GapThatDoesNotFitMovesToTheNextLineWithItsWordPart) {
     TextMarkupParams p = baseParams();
     p.clozeMode = kMarkupClozeView;
     p.gapStep = [](const ClozeGapRequest&) { return 40; };
@@ -486,13 +462,12 @@ TEST(TextMarkupGaps, GapThatDoesNotFitMovesToTheNextLineWithItsWordPart)
     EXPECT_EQ(runs[2].x, kLeft + advance(QStringLiteral("ge")));
 }
 
-TEST(TextMarkupGaps, WorksheetGapWidthScalesWithTheBoxSizeIndex)
-{
+TEST(TextMarkupGaps, WorksheetGapWidthScalesWithTheBoxSizeIndex) {
     struct Scale {
         int g, k, expected;
     } scales[] = {
-        {40, 0, 20},  {40, 5, 40},  {40, 15, 80}, {40, 6, 44},
-        {45, 6, 49},  {55, 6, 61},  {25, 4, 23}, // halves go to the even neighbour
+        {40, 0, 20}, {40, 5, 40}, {40, 15, 80}, {40, 6, 44},
+        {45, 6, 49}, {55, 6, 61}, {25, 4, 23}, // halves go to the even neighbour
     };
     for (const Scale& s : scales)
         EXPECT_EQ(worksheetGapWidth(s.g, s.k), s.expected) << s.g << " " << s.k;
@@ -525,8 +500,7 @@ TEST(TextMarkupGaps, WorksheetGapWidthScalesWithTheBoxSizeIndex)
     }
 }
 
-TEST(TextMarkupGaps, WorksheetModesDrawGapLineAndRedSolution)
-{
+TEST(TextMarkupGaps, WorksheetModesDrawGapLineAndRedSolution) {
     struct Case {
         int mode;
         bool line, solution, text;
@@ -581,12 +555,11 @@ TEST(TextMarkupGaps, WorksheetModesDrawGapLineAndRedSolution)
     EXPECT_EQ(rightmostInk(image, 0, image.height()), -1);
 }
 
-TEST(TextMarkupPicture, RendersPlainLinesAndCropsToTheHeightUsed)
-{
+TEST(TextMarkupPicture, RendersPlainLinesAndCropsToTheHeightUsed) {
     const QColor background(200, 220, 240);
-    const QImage picture = renderTextToPicture(
-        {QStringLiteral("eins <<a>>"), QStringLiteral("zwei")}, 200, 14, background,
-        QStringLiteral("Arial"));
+    const QImage picture =
+        renderTextToPicture({QStringLiteral("eins <<a>>"), QStringLiteral("zwei")}, 200, 14,
+                            background, QStringLiteral("Arial"));
     TextMarkupParams p;
     p.pointSize = 14;
     const MarkupMetrics m = markupMetrics(p);
@@ -606,8 +579,7 @@ TEST(TextMarkupPicture, RendersPlainLinesAndCropsToTheHeightUsed)
     EXPECT_TRUE(renderTextToPicture(many, 0, 14, background, QStringLiteral("Arial")).isNull());
 }
 
-TEST(TextMarkupGaps, HugeMinimumGapFromADocumentIsBounded)
-{
+TEST(TextMarkupGaps, HugeMinimumGapFromADocumentIsBounded) {
     TextMarkupParams p = baseParams();
     p.clozeMode = kMarkupWorksheet;
     p.minLuecke = 2000000000;

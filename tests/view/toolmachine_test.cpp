@@ -14,8 +14,7 @@ protected:
 
 } // namespace
 
-TEST(Tools, PenPresetsCursorsAndKinds)
-{
+TEST(Tools, PenPresetsCursorsAndKinds) {
     EXPECT_EQ(toolForPen(0), Tool::Pen) << "clamped";
     EXPECT_EQ(toolForPen(11), Tool::FilledTriangle) << "clamped";
 
@@ -51,8 +50,7 @@ TEST(Tools, PenPresetsCursorsAndKinds)
     }
 }
 
-TEST_F(ToolMachineTest, ColourAndThicknessSwitchOnlyPointerAndHandToThePen)
-{
+TEST_F(ToolMachineTest, ColourAndThicknessSwitchOnlyPointerAndHandToThePen) {
     EXPECT_EQ(machine.tool(), Tool::Pointer) << "the tool at start";
     ToolMachine::Change change = machine.setColour(26);
     EXPECT_EQ(change.previous, Tool::Pointer);
@@ -69,8 +67,7 @@ TEST_F(ToolMachineTest, ColourAndThicknessSwitchOnlyPointerAndHandToThePen)
     EXPECT_EQ(machine.setThickness(2).current, Tool::Ellipse);
 }
 
-TEST_F(ToolMachineTest, PenPresetsStampsAndThePenButton)
-{
+TEST_F(ToolMachineTest, PenPresetsStampsAndThePenButton) {
     EXPECT_EQ(machine.choosePen(5).current, Tool::Rectangle);
     EXPECT_EQ(drawing.stift, 5);
     machine.select(Tool::Pointer);
@@ -90,8 +87,7 @@ TEST_F(ToolMachineTest, PenPresetsStampsAndThePenButton)
     EXPECT_TRUE(machine.select(Tool::Hand).leftArea());
 }
 
-TEST_F(ToolMachineTest, WhatTheMouseDoesWithEachTool)
-{
+TEST_F(ToolMachineTest, WhatTheMouseDoesWithEachTool) {
     const struct {
         Tool tool;
         MouseButton button;
@@ -101,28 +97,24 @@ TEST_F(ToolMachineTest, WhatTheMouseDoesWithEachTool)
     } cases[] = {
         {Tool::Pointer, MouseButton::Left, PressAction::Click, MoveAction::Hover,
          ReleaseAction::None},
-        {Tool::Pen, MouseButton::Middle, PressAction::Click, MoveAction::None,
-         ReleaseAction::None},
+        {Tool::Pen, MouseButton::Middle, PressAction::Click, MoveAction::None, ReleaseAction::None},
         {Tool::Hand, MouseButton::Left, PressAction::MoveSection, MoveAction::MoveSection,
          ReleaseAction::EndSectionMove},
         {Tool::Pen, MouseButton::Right, PressAction::MoveSection, MoveAction::MoveSection,
          ReleaseAction::EndSectionMove},
         {Tool::Pen, MouseButton::Left, PressAction::PenStroke, MoveAction::PenStroke,
          ReleaseAction::None},
-        {Tool::MarkerGreen, MouseButton::Left, PressAction::MarkerStroke,
-         MoveAction::MarkerStroke, ReleaseAction::None},
+        {Tool::MarkerGreen, MouseButton::Left, PressAction::MarkerStroke, MoveAction::MarkerStroke,
+         ReleaseAction::None},
         {Tool::Eraser, MouseButton::Left, PressAction::Erase, MoveAction::Erase,
          ReleaseAction::None},
-        {Tool::Stamp, MouseButton::Left, PressAction::Stamp, MoveAction::None,
-         ReleaseAction::None},
-        {Tool::Cross, MouseButton::Left, PressAction::Cross, MoveAction::None,
-         ReleaseAction::None},
+        {Tool::Stamp, MouseButton::Left, PressAction::Stamp, MoveAction::None, ReleaseAction::None},
+        {Tool::Cross, MouseButton::Left, PressAction::Cross, MoveAction::None, ReleaseAction::None},
         {Tool::Text, MouseButton::Left, PressAction::PlaceText, MoveAction::None,
          ReleaseAction::None},
-        {Tool::DoubleArrow, MouseButton::Left, PressAction::StartShape,
-         MoveAction::ShapePreview, ReleaseAction::FinishShape},
-        {Tool::Area, MouseButton::Left, PressAction::None, MoveAction::None,
-         ReleaseAction::None},
+        {Tool::DoubleArrow, MouseButton::Left, PressAction::StartShape, MoveAction::ShapePreview,
+         ReleaseAction::FinishShape},
+        {Tool::Area, MouseButton::Left, PressAction::None, MoveAction::None, ReleaseAction::None},
         {Tool::Pointer, MouseButton::Other, PressAction::None, MoveAction::Hover,
          ReleaseAction::None},
     };
@@ -142,8 +134,7 @@ TEST_F(ToolMachineTest, WhatTheMouseDoesWithEachTool)
     }
 }
 
-TEST_F(ToolMachineTest, StartPanelTakesAnyPressAndThePointerHovers)
-{
+TEST_F(ToolMachineTest, StartPanelTakesAnyPressAndThePointerHovers) {
     machine.select(Tool::Pen);
     EXPECT_EQ(machine.press(MouseButton::Right, true), PressAction::HideStartPanel);
     EXPECT_FALSE(machine.dragging());
@@ -155,8 +146,7 @@ TEST_F(ToolMachineTest, StartPanelTakesAnyPressAndThePointerHovers)
     EXPECT_EQ(machine.hoverCursor(true), ToolCursor::ClosedHand) << "not while dragging";
 }
 
-TEST(TextField, GrowsWithTheTextAndStaysInsideTheView)
-{
+TEST(TextField, GrowsWithTheTextAndStaysInsideTheView) {
     const QSize view(400, 300);
     const struct {
         const char* what;

@@ -1,22 +1,18 @@
+#include "documentio.h"
 #include "topiclist.h"
 #include "topicmenupages.h"
-
-#include "documentio.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-
-#include <sys/stat.h>
-
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace quorvel;
 
 namespace {
 
-void writeDocument(const QString& path, const QString& title)
-{
+void writeDocument(const QString& path, const QString& title) {
     Document doc;
     doc.header.titel = title;
     doc.basisbild = QImage(2, 2, QImage::Format_ARGB32);
@@ -24,8 +20,7 @@ void writeDocument(const QString& path, const QString& title)
     ASSERT_TRUE(writeDocumentFile(doc, path, false).ok);
 }
 
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
+void writeBytes(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(bytes);
@@ -33,8 +28,7 @@ void writeBytes(const QString& path, const QByteArray& bytes)
 
 } // namespace
 
-TEST(TopicList, ReadsReadableDocumentsSortedByTitle)
-{
+TEST(TopicList, ReadsReadableDocumentsSortedByTitle) {
     QTemporaryDir dir;
     writeDocument(dir.filePath(QStringLiteral("b.qvl")), QStringLiteral("zebra"));
     writeDocument(dir.filePath(QStringLiteral("a.qvl")), QStringLiteral("Äpfel"));
@@ -78,8 +72,7 @@ TEST(TopicList, ReadsReadableDocumentsSortedByTitle)
     EXPECT_TRUE(readTopicList(QString()).empty());
 }
 
-TEST(TopicList, SortIgnoresCaseAlsoInTheCLocale)
-{
+TEST(TopicList, SortIgnoresCaseAlsoInTheCLocale) {
     const QLocale before;
     for (const QLocale& locale : {QLocale::c(), QLocale(QLocale::German, QLocale::Germany)}) {
         QLocale::setDefault(locale);
@@ -94,8 +87,7 @@ TEST(TopicList, SortIgnoresCaseAlsoInTheCLocale)
     QLocale::setDefault(before);
 }
 
-TEST(TopicMenuPages, PagesOfSixty)
-{
+TEST(TopicMenuPages, PagesOfSixty) {
     const TopicMenuPage first = topicMenuPage(0, 61);
     EXPECT_EQ(first.start, 0);
     EXPECT_EQ(first.end, 60);
@@ -113,23 +105,20 @@ TEST(TopicMenuPages, PagesOfSixty)
     EXPECT_EQ(topicMenuPage(0, 0).end, 0);
 }
 
-TEST(TopicMenuPages, TwoColumnsAboveTwentyFiveEntries)
-{
+TEST(TopicMenuPages, TwoColumnsAboveTwentyFiveEntries) {
     EXPECT_EQ(topicMenuPage(0, 25).columnBreakBefore, -1);
     EXPECT_EQ(topicMenuPage(0, 26).columnBreakBefore, 8); // 26 div 2 - 5: before entry 9
     EXPECT_EQ(topicMenuPage(60, 200).columnBreakBefore, 60 + 25);
 }
 
-TEST(TopicMenuPages, PageFollowsTheCurrentEntry)
-{
+TEST(TopicMenuPages, PageFollowsTheCurrentEntry) {
     EXPECT_EQ(pageStartFor(130, 0, 200), 120);
     EXPECT_EQ(pageStartFor(5, 120, 200), 0);
     EXPECT_EQ(pageStartFor(190, 0, 200), 140); // the last page starts at count - 60
     EXPECT_EQ(pageStartFor(-1, 60, 200), 60);
 }
 
-TEST(TopicMenuPages, CaptionsAndNeighbours)
-{
+TEST(TopicMenuPages, CaptionsAndNeighbours) {
     EXPECT_EQ(topicMenuCaption(0, QStringLiteral("Blume")), QStringLiteral("&1:  Blume"));
     EXPECT_EQ(topicMenuCaption(9, QStringLiteral("A & B")), QStringLiteral("10:  A && B"));
     const QString hostile = QStringLiteral("a\tb\r\nc") + QString(10000, u'x');
@@ -144,8 +133,7 @@ TEST(TopicMenuPages, CaptionsAndNeighbours)
     EXPECT_EQ(neighbourEntry(0, 1, 0), -1); // empty list: nothing to open
 }
 
-TEST(TopicList, SkipsPipesWithoutOpeningThem)
-{
+TEST(TopicList, SkipsPipesWithoutOpeningThem) {
     QTemporaryDir temp;
     ASSERT_TRUE(temp.isValid());
     const QDir dir(temp.path());

@@ -1,8 +1,8 @@
-#include "viewcommands.h"
 #include "infotext.h"
 #include "numbering.h"
-#include "viewtestsupport.h"
 #include "randomgenerator.h"
+#include "viewcommands.h"
+#include "viewtestsupport.h"
 
 #include <gtest/gtest.h>
 
@@ -14,8 +14,7 @@ namespace {
 constexpr std::array<bool, 4> kAlleEbenen{true, true, true, true};
 
 // A query field whose card covers the given fractions of the page.
-ObjDataTyp feld(int typ, RandRect card, int zIndex = 0)
-{
+ObjDataTyp feld(int typ, RandRect card, int zIndex = 0) {
     ObjDataTyp o = objekt(typ, 0.5, 0.5);
     o.KartRect = card;
     o.ZIndex = zIndex;
@@ -25,8 +24,7 @@ ObjDataTyp feld(int typ, RandRect card, int zIndex = 0)
 
 } // namespace
 
-TEST(HitTest, TopmostZIndexThenLaterEntryWins)
-{
+TEST(HitTest, TopmostZIndexThenLaterEntryWins) {
     Document d = emptyDocument(100, 100);
     d.objects.push_back(feld(0, {0.1, 0.1, 0.6, 0.6}));
     d.objects.push_back(feld(0, {0.3, 0.3, 0.8, 0.8}));
@@ -38,8 +36,7 @@ TEST(HitTest, TopmostZIndexThenLaterEntryWins)
     EXPECT_EQ(hitObject(d, kAlleEbenen, 0, {0.4, 0.4}), 0) << "a larger ZIndex beats the list";
 }
 
-TEST(HitTest, HiddenLayersInactiveAndOtherQuestionsAreNotHit)
-{
+TEST(HitTest, HiddenLayersInactiveAndOtherQuestionsAreNotHit) {
     Document d = emptyDocument(100, 100);
     const RandRect ueberall{0.0, 0.0, 1.0, 1.0};
     d.objects.push_back(feld(0, ueberall));
@@ -64,8 +61,7 @@ TEST(HitTest, HiddenLayersInactiveAndOtherQuestionsAreNotHit)
     }
 }
 
-TEST(ViewCommands, ClickEffectsByType)
-{
+TEST(ViewCommands, ClickEffectsByType) {
     for (Typ typ : {Typ::QueryLabel, Typ::ClozeGap, Typ::QueryPicture, Typ::QuestionAnswer,
                     Typ::MCAnswerBox, Typ::TableQueryPicture, Typ::TableQueryText,
                     Typ::ClusterQueryText, Typ::ClusterQueryPicture, Typ::MatchingQueryText,
@@ -74,8 +70,8 @@ TEST(ViewCommands, ClickEffectsByType)
     for (Typ typ : {Typ::InfoPoint, Typ::ExternalLink, Typ::DocumentLink, Typ::PictureLink,
                     Typ::MCInfoPoint, Typ::MCLinkPoint, Typ::TablePictureLink})
         EXPECT_EQ(clickEffect(typ), ClickEffect::OpenPoint) << codeOf(typ);
-    for (Typ typ : {Typ::PreviousQuestion, Typ::NextQuestion, Typ::FirstQuestion,
-                    Typ::LastQuestion, Typ::RandomQuestion})
+    for (Typ typ : {Typ::PreviousQuestion, Typ::NextQuestion, Typ::FirstQuestion, Typ::LastQuestion,
+                    Typ::RandomQuestion})
         EXPECT_EQ(clickEffect(typ), ClickEffect::ChangeQuestion) << codeOf(typ);
     for (Typ typ : {Typ::FixedLabel, Typ::FixedPicture})
         EXPECT_EQ(clickEffect(typ), ClickEffect::Nothing) << codeOf(typ);
@@ -87,8 +83,7 @@ TEST(ViewCommands, ClickEffectsByType)
     EXPECT_EQ(o.AbfrageStatus, -1);
 }
 
-TEST(ViewCommands, CoverAllReachesLabelsUntilTheNextNumbering)
-{
+TEST(ViewCommands, CoverAllReachesLabelsUntilTheNextNumbering) {
     Document d = emptyDocument(100, 100);
     d.objects.push_back(objekt(0, 0.2, 0.2, QStringLiteral("Feld")));
     d.objects.push_back(objekt(1, 0.5, 0.5, QStringLiteral("Etikett")));
@@ -105,8 +100,7 @@ TEST(ViewCommands, CoverAllReachesLabelsUntilTheNextNumbering)
     EXPECT_EQ(d.objects[0].AbfrageStatus, 0);
 }
 
-TEST(ViewCommands, ZoomStepsByTwoWithinBounds)
-{
+TEST(ViewCommands, ZoomStepsByTwoWithinBounds) {
     EXPECT_EQ(zoomLevelUp(0), 2);
     EXPECT_EQ(zoomLevelUp(2), 4);
     EXPECT_EQ(zoomLevelUp(3), 4);
@@ -116,8 +110,7 @@ TEST(ViewCommands, ZoomStepsByTwoWithinBounds)
     EXPECT_EQ(zoomLevelDown(0), 0);
 }
 
-TEST(ViewCommands, QuestionNavigationStaysWithinTheQuestions)
-{
+TEST(ViewCommands, QuestionNavigationStaysWithinTheQuestions) {
     RandomGenerator random(7);
     struct Fall {
         Typ typ;
@@ -144,8 +137,7 @@ TEST(ViewCommands, QuestionNavigationStaysWithinTheQuestions)
         << "two questions: always the other one";
 }
 
-TEST(ViewCommands, ScrollStepIsATenthOfTheSection)
-{
+TEST(ViewCommands, ScrollStepIsATenthOfTheSection) {
     const QRectF a(0.2, 0.3, 0.5, 0.4);
     EXPECT_DOUBLE_EQ(scrollStep(a, ScrollDirection::Left).x(), -0.05);
     EXPECT_DOUBLE_EQ(scrollStep(a, ScrollDirection::Right).x(), 0.05);
@@ -154,8 +146,7 @@ TEST(ViewCommands, ScrollStepIsATenthOfTheSection)
     EXPECT_DOUBLE_EQ(scrollStep(a, ScrollDirection::Down).x(), 0.0);
 }
 
-TEST(InfoText, TagsRemovedAndRichTextEscaped)
-{
+TEST(InfoText, TagsRemovedAndRichTextEscaped) {
     EXPECT_EQ(infoTextWithoutTags(QStringLiteral("<b>Fett</b> <i>k</i><u>u</u> <x>")),
               QStringLiteral("Fett ku <x>"));
     const QByteArray rtf =
@@ -167,25 +158,21 @@ TEST(InfoText, TagsRemovedAndRichTextEscaped)
     EXPECT_FALSE(rtf.contains("<b>"));
 }
 
-TEST(InfoText, BoxHeightCountsTheFrameOnce)
-{
+TEST(InfoText, BoxHeightCountsTheFrameOnce) {
     const struct {
         int text, frame, inside;
     } cases[] = {
-        {100, 0, 134},   // the text and 34 pixels for the buttons
-        {100, 30, 134},  // a frame does not make it taller inside
-        {600, 0, 566},   // at most 566 with the frame
-        {600, 30, 536},
-        {532, 30, 536},
-        {500, 30, 534},
+        {100, 0, 134},  // the text and 34 pixels for the buttons
+        {100, 30, 134}, // a frame does not make it taller inside
+        {600, 0, 566},  // at most 566 with the frame
+        {600, 30, 536}, {532, 30, 536}, {500, 30, 534},
     };
     for (const auto& c : cases)
         EXPECT_EQ(infoBoxClientHeight(c.text, c.frame), c.inside)
             << c.text << " with a frame of " << c.frame;
 }
 
-TEST(ViewCommands, ClickTogglesFieldsAndNamesPointsAndButtons)
-{
+TEST(ViewCommands, ClickTogglesFieldsAndNamesPointsAndButtons) {
     Document d = emptyDocument(100, 100);
     d.objects.push_back(feld(0, {0.0, 0.0, 0.5, 0.5}));
     d.objects.push_back(feld(4, {0.5, 0.0, 1.0, 0.5}));
@@ -207,8 +194,7 @@ TEST(ViewCommands, ClickTogglesFieldsAndNamesPointsAndButtons)
     EXPECT_EQ(result.index, -1);
 }
 
-TEST(ViewCommands, OnlySingleQuestionDocumentsStepThroughQuestions)
-{
+TEST(ViewCommands, OnlySingleQuestionDocumentsStepThroughQuestions) {
     Document d = emptyDocument(100, 100);
     const struct {
         int dokTyp, questions;

@@ -1,10 +1,10 @@
 #include "colorconversion.h"
 #include "numbering.h"
 #include "pagebackground.h"
+#include "randomgenerator.h"
 #include "viewcomposer.h"
 #include "viewgeometry.h"
 #include "viewtestsupport.h"
-#include "randomgenerator.h"
 
 #include <QPainter>
 #include <cmath>
@@ -18,8 +18,7 @@ namespace {
 constexpr Farbwert kGruen = 0x00C000;
 
 // A label with an opaque green card, so that its presence shows in pixels.
-ObjDataTyp gruenesEtikett(double x, double y, int ebene = 1)
-{
+ObjDataTyp gruenesEtikett(double x, double y, int ebene = 1) {
     ObjDataTyp o = objekt(1, x, y, QStringLiteral("Text"));
     o.Ebene = ebene;
     o.HFarbe = kGruen;
@@ -28,13 +27,11 @@ ObjDataTyp gruenesEtikett(double x, double y, int ebene = 1)
 }
 
 // Whether the green card shows around `p` (its text may cover `p` itself).
-bool gruen(const QImage& bild, QPoint p)
-{
+bool gruen(const QImage& bild, QPoint p) {
     return hatFarbe(bild, QRect(p - QPoint(10, 5), QSize(20, 10)), colourFromValue(kGruen));
 }
 
-QImage komponiere(Document& d, QSize bereich, const ViewState& state = {})
-{
+QImage komponiere(Document& d, QSize bereich, const ViewState& state = {}) {
     ViewComposer composer(d, noLayouts());
     composer.state() = state;
     composer.setViewArea(bereich);
@@ -44,8 +41,7 @@ QImage komponiere(Document& d, QSize bereich, const ViewState& state = {})
 
 } // namespace
 
-TEST(ViewComposer, LayersHideTheirObjectsOutsideAnExercise)
-{
+TEST(ViewComposer, LayersHideTheirObjectsOutsideAnExercise) {
     Document d = emptyDocument(870, 600, Qt::red);
     d.objects.push_back(gruenesEtikett(0.5, 0.5));
     const QPoint mitte(435, 300);
@@ -67,8 +63,7 @@ TEST(ViewComposer, LayersHideTheirObjectsOutsideAnExercise)
     EXPECT_EQ(exercise.pixel(10, 10), QColor(Qt::red).rgb());
 }
 
-TEST(ViewComposer, TargetPointSizeZeroHidesOpenTargetsButNotCards)
-{
+TEST(ViewComposer, TargetPointSizeZeroHidesOpenTargetsButNotCards) {
     Document d = emptyDocument(870, 600);
     ObjDataTyp ziel = objekt(0, 0.3, 0.5, QStringLiteral("Ziel"));
     ziel.AbfrageStatus = -5;
@@ -97,8 +92,7 @@ TEST(ViewComposer, TargetPointSizeZeroHidesOpenTargetsButNotCards)
     EXPECT_FALSE(tinte(komponiere(d, {870, 600}, state), zielBereich).isEmpty());
 }
 
-TEST(ViewComposer, SingleQuestionsShowOnlyTheCurrentQuestion)
-{
+TEST(ViewComposer, SingleQuestionsShowOnlyTheCurrentQuestion) {
     Document d = emptyDocument(870, 600);
     d.header.AnzFrageNummern = 2;
     ObjDataTyp erste = gruenesEtikett(0.25, 0.5);
@@ -115,8 +109,7 @@ TEST(ViewComposer, SingleQuestionsShowOnlyTheCurrentQuestion)
     EXPECT_TRUE(gruen(bild, QPoint(435, 60)));
 }
 
-TEST(ViewComposer, UncoveringOneFieldRedrawsOnlyItsRectangleAndMatchesAFullComposition)
-{
+TEST(ViewComposer, UncoveringOneFieldRedrawsOnlyItsRectangleAndMatchesAFullComposition) {
     Document d = emptyDocument(870, 600);
     QPainter(&d.basisbild).fillRect(0, 0, 870, 300, QColor(30, 60, 120)); // two-coloured base
     d.objects.push_back(gruenesEtikett(0.5, 0.45));
@@ -157,8 +150,7 @@ TEST(ViewComposer, UncoveringOneFieldRedrawsOnlyItsRectangleAndMatchesAFullCompo
     }
 }
 
-TEST(ViewComposer, LayoutHooksRunAtTheirSteps)
-{
+TEST(ViewComposer, LayoutHooksRunAtTheirSteps) {
     Document d = emptyDocument(870, 600);
     d.header.DokTyp = 4;
     std::vector<LayoutPhase> reihenfolge;
@@ -211,8 +203,7 @@ TEST(ViewComposer, LayoutHooksRunAtTheirSteps)
     EXPECT_EQ(farbe(composer.seite(), ueberFeld), QColor(Qt::white));
 }
 
-TEST(ViewGeometry, FittingZoomAndClipping)
-{
+TEST(ViewGeometry, FittingZoomAndClipping) {
     struct Fall {
         QSizeF seite;
         QSize bereich;
@@ -235,15 +226,12 @@ TEST(ViewGeometry, FittingZoomAndClipping)
     EXPECT_DOUBLE_EQ(zoomFactor(9), 2.0);
 }
 
-TEST(ViewGeometry, SectionKeepsItsCentreInsideThePage)
-{
-    EXPECT_EQ(placeSection(QRectF(0, 0, 1, 1), QSizeF(0.5, 0.75)),
-              QRectF(0.25, 0.125, 0.5, 0.75));
+TEST(ViewGeometry, SectionKeepsItsCentreInsideThePage) {
+    EXPECT_EQ(placeSection(QRectF(0, 0, 1, 1), QSizeF(0.5, 0.75)), QRectF(0.25, 0.125, 0.5, 0.75));
     EXPECT_EQ(placeSection(QRectF(0.8, 0.0, 0.2, 0.2), QSizeF(0.5, 0.5)),
               QRectF(0.5, 0.0, 0.5, 0.5))
         << "clamped at the right and top edges";
-    EXPECT_EQ(moveSection(QRectF(0.25, 0.25, 0.5, 0.5), -1.0, 0.1),
-              QRectF(0.0, 0.35, 0.5, 0.5));
+    EXPECT_EQ(moveSection(QRectF(0.25, 0.25, 0.5, 0.5), -1.0, 0.1), QRectF(0.0, 0.35, 0.5, 0.5));
 
     const QRectF ausschnitt(0.25, 0.125, 0.5, 0.75);
     const QPointF seite = viewToPage(QPointF(400, 300), QSize(800, 600), ausschnitt);
@@ -267,8 +255,7 @@ TEST(ViewGeometry, SectionKeepsItsCentreInsideThePage)
     EXPECT_EQ(composer.ansicht().size(), QSize(800, 600));
 }
 
-TEST(PageBackground, HugeBasePicturesAreReducedAndOpacityAndMarginApply)
-{
+TEST(PageBackground, HugeBasePicturesAreReducedAndOpacityAndMarginApply) {
     EXPECT_EQ(reducedBaseSize({4000, 3000}, 100), QSize(2000, 1500));
     EXPECT_EQ(reducedBaseSize({1500, 1000}, 50), QSize(1000, 667)); // 1500 / 0.5 > 2000
     EXPECT_EQ(reducedBaseSize({2000, 100}, 100), QSize(2000, 100));
@@ -288,6 +275,5 @@ TEST(PageBackground, HugeBasePicturesAreReducedAndOpacityAndMarginApply)
     background.background(d, QSize(600, 300));
     EXPECT_EQ(background.buildCount(), 1) << "built once, then reused";
     d.header.BasisbildDeck = 100;
-    EXPECT_EQ(QColor(background.background(d, QSize(600, 300)).pixel(400, 150)),
-              QColor(Qt::black));
+    EXPECT_EQ(QColor(background.background(d, QSize(600, 300)).pixel(400, 150)), QColor(Qt::black));
 }

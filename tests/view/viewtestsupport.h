@@ -10,15 +10,13 @@
 namespace quorvel::test {
 
 // The layouts for tests that compose without any: an empty set.
-inline const LayoutSet& noLayouts()
-{
+inline const LayoutSet& noLayouts() {
     static const LayoutSet layouts;
     return layouts;
 }
 
 // A document on a plain base picture of w x h pixels without margin.
-inline Document emptyDocument(int w, int h, QColor basis = Qt::white)
-{
+inline Document emptyDocument(int w, int h, QColor basis = Qt::white) {
     Document d;
     d.basisbild = QImage(w, h, QImage::Format_ARGB32);
     d.basisbild.fill(basis);
@@ -27,8 +25,7 @@ inline Document emptyDocument(int w, int h, QColor basis = Qt::white)
 }
 
 // An object of `typ` on layer 1 with its card centred on (x, y).
-inline ObjDataTyp objekt(int typ, double x, double y, const QString& cap = QString())
-{
+inline ObjDataTyp objekt(int typ, double x, double y, const QString& cap = QString()) {
     ObjDataTyp o;
     o.Typ = typ;
     o.Ebene = 1;
@@ -42,8 +39,7 @@ inline ObjDataTyp objekt(int typ, double x, double y, const QString& cap = QStri
 
 // The smallest rectangle holding every pixel of `bild` inside `bereich` that
 // is darker than `grau` (0..255); empty when there is none.
-inline QRect tinte(const QImage& bild, const QRect& bereich, int grau = 128)
-{
+inline QRect tinte(const QImage& bild, const QRect& bereich, int grau = 128) {
     QRect r;
     const QRect b = bereich & bild.rect();
     for (int y = b.top(); y <= b.bottom(); ++y)
@@ -54,8 +50,7 @@ inline QRect tinte(const QImage& bild, const QRect& bereich, int grau = 128)
 }
 
 // Whether `bild` has a pixel of exactly `farbe` (ignoring alpha) inside `bereich`.
-inline bool hatFarbe(const QImage& bild, const QRect& bereich, QColor farbe)
-{
+inline bool hatFarbe(const QImage& bild, const QRect& bereich, QColor farbe) {
     const QRect b = bereich & bild.rect();
     for (int y = b.top(); y <= b.bottom(); ++y)
         for (int x = b.left(); x <= b.right(); ++x)

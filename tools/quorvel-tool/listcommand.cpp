@@ -7,8 +7,7 @@
 
 namespace quorvel {
 
-CommandOutcome listCommand(const QString& folder)
-{
+CommandOutcome listCommand(const QString& folder) {
     CommandOutcome outcome;
     if (!QDir(folder).exists()) {
         outcome.exitCode = kExitFailure;

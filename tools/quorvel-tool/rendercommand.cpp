@@ -4,8 +4,8 @@
 #include "documentio.h"
 #include "numbering.h"
 #include "picturefile.h"
-#include "viewcomposer.h"
 #include "randomgenerator.h"
+#include "viewcomposer.h"
 
 #include <QRegularExpression>
 

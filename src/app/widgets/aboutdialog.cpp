@@ -11,9 +11,7 @@
 
 namespace quorvel {
 
-AboutDialog::AboutDialog(QWidget* parent)
-    : DecoratedDialog(parent)
-{
+AboutDialog::AboutDialog(QWidget* parent) : DecoratedDialog(parent) {
     setObjectName(QStringLiteral("InfoForm"));
     setWindowTitle(QStringLiteral("Info"));
     setModal(true);

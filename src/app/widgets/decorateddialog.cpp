@@ -10,23 +10,19 @@ namespace quorvel {
 
 namespace {
 
-const QImage& decorationPicture()
-{
+const QImage& decorationPicture() {
     static const QImage picture = dialogDecoration();
     return picture;
 }
 
 } // namespace
 
-const QColor& DecoratedDialog::buttonColour()
-{
+const QColor& DecoratedDialog::buttonColour() {
     static const QColor colour(205, 208, 226);
     return colour;
 }
 
-DecoratedDialog::DecoratedDialog(QWidget* parent)
-    : QDialog(parent)
-{
+DecoratedDialog::DecoratedDialog(QWidget* parent) : QDialog(parent) {
     // Children inherit the palette, so every button, including those added
     // by derived dialogs, takes the button colour.
     QPalette look = palette();
@@ -34,22 +30,19 @@ DecoratedDialog::DecoratedDialog(QWidget* parent)
     setPalette(look);
 }
 
-QPushButton* DecoratedDialog::makeButton(const QString& caption)
-{
+QPushButton* DecoratedDialog::makeButton(const QString& caption) {
     auto* button = new QPushButton(caption, this);
     button->setMinimumHeight(30);
     button->setMinimumWidth(110);
     return button;
 }
 
-void DecoratedDialog::resizeEvent(QResizeEvent* event)
-{
+void DecoratedDialog::resizeEvent(QResizeEvent* event) {
     MainBackImg = nineSliced(decorationPicture(), size(), kDecorationCorner);
     QDialog::resizeEvent(event);
 }
 
-void DecoratedDialog::paintEvent(QPaintEvent* event)
-{
+void DecoratedDialog::paintEvent(QPaintEvent* event) {
     if (MainBackImg.size() != size())
         MainBackImg = nineSliced(decorationPicture(), size(), kDecorationCorner);
     QPainter painter(this);

@@ -14,47 +14,37 @@ namespace quorvel {
 
 namespace {
 
-const QImage& startPicture()
-{
+const QImage& startPicture() {
     // The base picture of the empty state; the view draws it itself at the
     // size it shows it.
     static const QImage picture = drawStartPicture();
     return picture;
 }
 
-PageRatioPreset pageRatio(const Settings& settings)
-{
+PageRatioPreset pageRatio(const Settings& settings) {
     return {settings.SeitRatioArt, settings.SeitRatioBreite, settings.SeitRatioHoehe};
 }
 
 } // namespace
 
-QString windowCaption(const QString& documentPath)
-{
+QString windowCaption(const QString& documentPath) {
     if (documentPath.isEmpty())
         return QStringLiteral("Quorvel");
     return QStringLiteral("Quorvel - ") + QFileInfo(documentPath).fileName();
 }
 
-FileChoice documentOpenChoice(const QString& folder)
-{
+FileChoice documentOpenChoice(const QString& folder) {
     return {QStringLiteral("Dokument öffnen"), openDocumentFilter(),
             QString::fromUtf16(kDocumentExtension), folder};
 }
 
 DocumentController::DocumentController(Shell& shell, MainWindowState& state,
-                                       const Participants& participants,
-                                       const LayoutSet& layouts, QObject* parent)
-    : QObject(parent)
-    , m_shell(shell)
-    , m_state(state)
-    , m_participants(participants)
-    , m_layouts(layouts)
-{
-}
+                                       const Participants& participants, const LayoutSet& layouts,
+                                       QObject* parent)
+    : QObject(parent), m_shell(shell), m_state(state), m_participants(participants),
+      m_layouts(layouts) {}
 
-bool DocumentController::readAsCurrent(const QString& path)
-{
+bool DocumentController::readAsCurrent(const QString& path) {
     const bool existed = QFileInfo::exists(path);
     ReadOptions options{m_layouts};
     options.ratio = pageRatio(m_shell.settings());
@@ -76,31 +66,28 @@ bool DocumentController::readAsCurrent(const QString& path)
     return false;
 }
 
-void DocumentController::openDocument()
-{
-    const QString chosen = m_shell.dialogs().chooseOpenFile(documentOpenChoice(m_state.currentFolder));
+void DocumentController::openDocument() {
+    const QString chosen =
+        m_shell.dialogs().chooseOpenFile(documentOpenChoice(m_state.currentFolder));
     if (chosen.isEmpty())
         return;
     m_state.currentFolder = withTrailingSlash(QFileInfo(chosen).absolutePath());
     readAsCurrent(chosen);
 }
 
-bool DocumentController::askBeforeLeaving()
-{
-    return askAbortRun(m_state.modus, m_participants, m_shell.dialogs())
-           && askSaveChanges(m_document, m_participants, m_shell.dialogs());
+bool DocumentController::askBeforeLeaving() {
+    return askAbortRun(m_state.modus, m_participants, m_shell.dialogs()) &&
+           askSaveChanges(m_document, m_participants, m_shell.dialogs());
 }
 
-bool DocumentController::closeDocument()
-{
+bool DocumentController::closeDocument() {
     if (!askBeforeLeaving())
         return false;
     showEmptyState();
     return true;
 }
 
-void DocumentController::applyStartPageRatio()
-{
+void DocumentController::applyStartPageRatio() {
     // The page of the empty state follows the page-ratio settings; it is no
     // change the user could save.
     const PageRatioPreset ratio = pageRatio(m_shell.settings());
@@ -111,8 +98,7 @@ void DocumentController::applyStartPageRatio()
     m_document.modified = false;
 }
 
-void DocumentController::showEmptyState()
-{
+void DocumentController::showEmptyState() {
     m_document.clearObjects();
     m_document.reset(pageRatio(m_shell.settings()));
     m_document.basisbild = startPicture();

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "document.h"
-#include "layoutset.h"
 #include "documentsession.h"
+#include "layoutset.h"
 #include "shutdownsequence.h"
 #include "userdialogs.h"
 

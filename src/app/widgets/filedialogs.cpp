@@ -12,16 +12,14 @@ namespace {
 
 // Qt's own dialog takes the patterns literally from the filter text; the model
 // behind it gets the patterns the program means instead.
-void applyPatterns(QFileDialog& dialog, const QString& filter)
-{
+void applyPatterns(QFileDialog& dialog, const QString& filter) {
     if (auto* model = dialog.findChild<QFileSystemModel*>())
         model->setNameFilters(nameFilterPatterns(filter));
 }
 
 } // namespace
 
-void setProgramNameFilters(QFileDialog& dialog, const QString& pairs)
-{
+void setProgramNameFilters(QFileDialog& dialog, const QString& pairs) {
     // The native dialogs of some desktops would bypass the model.
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setNameFilters(qtNameFilters(pairs));

@@ -15,11 +15,7 @@ namespace quorvel {
 
 using Kind = MenuEntry::Kind;
 
-MainMenu::MainMenu(QMenuBar* bar, QWidget* window)
-    : QObject(window)
-    , m_bar(bar)
-    , m_window(window)
-{
+MainMenu::MainMenu(QMenuBar* bar, QWidget* window) : QObject(window), m_bar(bar), m_window(window) {
     bar->setObjectName(QStringLiteral("MainMenu1"));
     for (const MenuEntry& top : hauptmenue()) {
         QMenu* menu = bar->addMenu(top.caption);
@@ -34,8 +30,7 @@ MainMenu::MainMenu(QMenuBar* bar, QWidget* window)
     applyModus(m_modus);
 }
 
-QAction* MainMenu::registerAction(QAction* action, const MenuEntry& entry, bool learningViewOnly)
-{
+QAction* MainMenu::registerAction(QAction* action, const MenuEntry& entry, bool learningViewOnly) {
     action->setObjectName(entry.name);
     m_actions.insert(entry.name, action);
     if (learningViewOnly)
@@ -44,8 +39,7 @@ QAction* MainMenu::registerAction(QAction* action, const MenuEntry& entry, bool 
 }
 
 void MainMenu::addEntries(QMenu* menu, const std::vector<MenuEntry>& entries,
-                          bool learningViewOnly)
-{
+                          bool learningViewOnly) {
     QActionGroup* radioGroup = nullptr;
     for (const MenuEntry& entry : entries) {
         const bool onlyInLearningView = learningViewOnly || entry.learningViewOnly;
@@ -65,8 +59,8 @@ void MainMenu::addEntries(QMenu* menu, const std::vector<MenuEntry>& entries,
         case Kind::Command:
         case Kind::Check:
         case Kind::Radio: {
-            QAction* action = registerAction(menu->addAction(entry.caption), entry,
-                                             onlyInLearningView);
+            QAction* action =
+                registerAction(menu->addAction(entry.caption), entry, onlyInLearningView);
             if (!entry.shortcut.isEmpty())
                 action->setShortcut(QKeySequence(entry.shortcut));
             if (entry.kind != Kind::Command) {
@@ -84,18 +78,15 @@ void MainMenu::addEntries(QMenu* menu, const std::vector<MenuEntry>& entries,
     }
 }
 
-QAction* MainMenu::action(const QString& name) const
-{
+QAction* MainMenu::action(const QString& name) const {
     return m_actions.value(name);
 }
 
-QMenu* MainMenu::menu(const QString& name) const
-{
+QMenu* MainMenu::menu(const QString& name) const {
     return m_menus.value(name);
 }
 
-void MainMenu::onTriggered(const QString& name, QObject* context, std::function<void()> handler)
-{
+void MainMenu::onTriggered(const QString& name, QObject* context, std::function<void()> handler) {
     QAction* command = action(name);
     Q_ASSERT(command);
     if (!command)
@@ -104,9 +95,7 @@ void MainMenu::onTriggered(const QString& name, QObject* context, std::function<
     connect(command, &QAction::triggered, context, [handler = std::move(handler)] { handler(); });
 }
 
-void MainMenu::onToggled(const QString& name, QObject* context,
-                         std::function<void(bool)> handler)
-{
+void MainMenu::onToggled(const QString& name, QObject* context, std::function<void(bool)> handler) {
     QAction* command = action(name);
     Q_ASSERT(command);
     if (!command)
@@ -117,8 +106,7 @@ void MainMenu::onToggled(const QString& name, QObject* context,
 }
 
 void MainMenu::addKey(const QString& name, const QKeySequence& keys, bool learningViewOnly,
-                      QObject* context, std::function<void()> handler)
-{
+                      QObject* context, std::function<void()> handler) {
     // A window action: its shortcut works whatever widget of the window has
     // the focus; a focused text field takes the keys it edits with first
     // (it accepts their shortcut override).
@@ -141,39 +129,33 @@ void MainMenu::addKey(const QString& name, const QKeySequence& keys, bool learni
     onTriggered(name, context, std::move(handler));
 }
 
-bool MainMenu::isEnabled(const QString& name) const
-{
+bool MainMenu::isEnabled(const QString& name) const {
     const QAction* command = action(name);
     return command && command->isEnabled();
 }
 
-void MainMenu::setChecked(const QString& name, bool checked)
-{
+void MainMenu::setChecked(const QString& name, bool checked) {
     if (QAction* command = action(name))
         command->setChecked(checked);
 }
 
-bool MainMenu::isChecked(const QString& name) const
-{
+bool MainMenu::isChecked(const QString& name) const {
     const QAction* command = action(name);
     return command && command->isChecked();
 }
 
-void MainMenu::setText(const QString& name, const QString& text)
-{
+void MainMenu::setText(const QString& name, const QString& text) {
     if (QAction* command = action(name))
         command->setText(text);
 }
 
-void MainMenu::trigger(const QString& name)
-{
+void MainMenu::trigger(const QString& name) {
     QAction* command = action(name);
     if (command && command->isEnabled())
         command->trigger();
 }
 
-void MainMenu::reopenMenu(const QString& name)
-{
+void MainMenu::reopenMenu(const QString& name) {
     QMenu* shown = menu(name);
     if (!shown)
         return;
@@ -183,8 +165,7 @@ void MainMenu::reopenMenu(const QString& name)
     });
 }
 
-void MainMenu::setAvailable(const QString& name, bool available)
-{
+void MainMenu::setAvailable(const QString& name, bool available) {
     if (available)
         m_available.insert(name);
     else
@@ -192,20 +173,17 @@ void MainMenu::setAvailable(const QString& name, bool available)
     updateEnabled(name);
 }
 
-bool MainMenu::isAvailable(const QString& name) const
-{
+bool MainMenu::isAvailable(const QString& name) const {
     return m_available.contains(name);
 }
 
-void MainMenu::applyModus(Modus modus)
-{
+void MainMenu::applyModus(Modus modus) {
     m_modus = modus;
     for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it)
         updateEnabled(it.key());
 }
 
-void MainMenu::updateEnabled(const QString& name)
-{
+void MainMenu::updateEnabled(const QString& name) {
     QAction* action = m_actions.value(name);
     if (!action)
         return;
@@ -213,8 +191,7 @@ void MainMenu::updateEnabled(const QString& name)
     action->setEnabled(m_available.contains(name) && modeAllows);
 }
 
-bool MainMenu::eventFilter(QObject* watched, QEvent* event)
-{
+bool MainMenu::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress)
         return false;
     const auto* widget = qobject_cast<QWidget*>(watched);

@@ -39,8 +39,7 @@ public:
     QAction* action(const QString& name) const;
     QMenu* menu(const QString& name) const override;
 
-    void onTriggered(const QString& name, QObject* context,
-                     std::function<void()> handler) override;
+    void onTriggered(const QString& name, QObject* context, std::function<void()> handler) override;
     void onToggled(const QString& name, QObject* context,
                    std::function<void(bool)> handler) override;
     void addKey(const QString& name, const QKeySequence& keys, bool learningViewOnly,

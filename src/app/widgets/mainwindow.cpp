@@ -29,18 +29,15 @@ namespace quorvel {
 
 using namespace Qt::Literals::StringLiterals;
 
-QString MainWindow::startPanelText()
-{
+QString MainWindow::startPanelText() {
     return u"Um ein Quorvel-Dokument anzuzeigen,\r\n\r\nrufen Sie das Menü \"Themenauswahl\" oder "
            u"\"Datei / Öffnen\" auf.\r\n\r\n\r\n\r\nFür einen neuen Tafelanschrieb\r\n\r\n"
            u"klicken Sie auf den Knopf \"Neues Blatt\" (rechts bei Tafelanschrieb).\r\n"_s;
 }
 
 MainWindow::MainWindow(StartEnvironment environment, QWidget* parent)
-    : QMainWindow(parent)
-    , m_environment(std::move(environment))
-    , m_cursors(ProgramCursors::create())
-{
+    : QMainWindow(parent), m_environment(std::move(environment)),
+      m_cursors(ProgramCursors::create()) {
     setObjectName(u"HauptForm"_s);
     m_state.programFolder = m_environment.baseFolder;
     m_settings = defaultEinstellungen(m_environment.baseFolder);
@@ -79,9 +76,10 @@ MainWindow::MainWindow(StartEnvironment environment, QWidget* parent)
     connect(&view(), &LearningViewWidget::firstPainted, this, &MainWindow::firstPainted);
     // The open dialog takes longer to make than the rest of the window: it is
     // made once, right after the window first shows.
-    connect(&view(), &LearningViewWidget::firstPainted, this,
-            [this] { m_windowDialogs->fileDialog(documentOpenChoice(m_state.currentFolder), false); },
-            Qt::QueuedConnection);
+    connect(
+        &view(), &LearningViewWidget::firstPainted, this,
+        [this] { m_windowDialogs->fileDialog(documentOpenChoice(m_state.currentFolder), false); },
+        Qt::QueuedConnection);
     connect(m_titleBar, &TitleBar::abortRequested, this, [this] {
         for (ShellParticipant* participant : m_participants)
             participant->abortRun();
@@ -101,39 +99,32 @@ MainWindow::MainWindow(StartEnvironment environment, QWidget* parent)
     m_documents->document().previousFile.clear();
 }
 
-MainWindow::~MainWindow()
-{
+MainWindow::~MainWindow() {
     // The participants are children of the window and go with it.
     m_participants.clear();
 }
 
-CommandRegistry& MainWindow::commands()
-{
+CommandRegistry& MainWindow::commands() {
     return *m_menu;
 }
 
-DocumentSession& MainWindow::session()
-{
+DocumentSession& MainWindow::session() {
     return *m_documents;
 }
 
-TitleStrip& MainWindow::titleStrip()
-{
+TitleStrip& MainWindow::titleStrip() {
     return *m_titleBar;
 }
 
-LearningViewWidget& MainWindow::view() const
-{
+LearningViewWidget& MainWindow::view() const {
     return m_learningPanel->view();
 }
 
-void MainWindow::addParticipant(ShellParticipant& participant)
-{
+void MainWindow::addParticipant(ShellParticipant& participant) {
     m_participants.push_back(&participant);
 }
 
-void MainWindow::connectCommands()
-{
+void MainWindow::connectCommands() {
     const auto command = [this](const QString& name, auto handler) {
         m_menu->onTriggered(name, this, handler);
     };
@@ -152,14 +143,12 @@ void MainWindow::connectCommands()
                    [this] { m_windowStates->festeGroesse(); });
 }
 
-void MainWindow::setDialogs(std::unique_ptr<UserDialogs> dialogs)
-{
+void MainWindow::setDialogs(std::unique_ptr<UserDialogs> dialogs) {
     m_replacedDialogs = std::move(dialogs);
     m_dialogs = m_replacedDialogs ? m_replacedDialogs.get() : m_windowDialogs.get();
 }
 
-void MainWindow::setModus(Modus modus)
-{
+void MainWindow::setModus(Modus modus) {
     m_state.modus = modus;
     m_menu->applyModus(modus);
     m_titleBar->setModus(modus);
@@ -167,8 +156,7 @@ void MainWindow::setModus(Modus modus)
         participant->modusChanged(modus);
 }
 
-void MainWindow::activateFirstTime()
-{
+void MainWindow::activateFirstTime() {
     if (m_activated)
         return;
     m_activated = true;
@@ -213,24 +201,20 @@ void MainWindow::activateFirstTime()
         participant->shellActivated();
 }
 
-void MainWindow::showAtStart()
-{
+void MainWindow::showAtStart() {
     if (QScreen* target = screen())
         setGeometry(target->availableGeometry());
     showMaximized();
 }
 
-void MainWindow::showEvent(QShowEvent* event)
-{
+void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     activateFirstTime();
 }
 
-void MainWindow::closeEvent(QCloseEvent* event)
-{
-    if (m_activated
-        && !runShutdownQuestions(m_state.modus, m_documents->document(), m_participants,
-                                 dialogs())) {
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (m_activated &&
+        !runShutdownQuestions(m_state.modus, m_documents->document(), m_participants, dialogs())) {
         event->ignore();
         return;
     }
@@ -240,8 +224,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void MainWindow::saveSettings()
-{
+void MainWindow::saveSettings() {
     // Settings that were never read are not written: that would replace the
     // user's values by the defaults.
     if (!m_settingsLoaded)
@@ -254,8 +237,7 @@ void MainWindow::saveSettings()
     store->sync();
 }
 
-void MainWindow::showDocumentTitle()
-{
+void MainWindow::showDocumentTitle() {
     const Document& document = m_documents->document();
     const bool open = m_documents->isOpen();
     setWindowTitle(windowCaption(open ? document.datei : QString()));
@@ -268,22 +250,19 @@ void MainWindow::showDocumentTitle()
     m_titleBar->setDocumentTitle(title);
 }
 
-void MainWindow::documentOpened()
-{
+void MainWindow::documentOpened() {
     showDocumentTitle();
     for (ShellParticipant* participant : m_participants)
         participant->documentOpened();
 }
 
-void MainWindow::documentClosed()
-{
+void MainWindow::documentClosed() {
     showDocumentTitle();
     for (ShellParticipant* participant : m_participants)
         participant->documentClosed();
 }
 
-void MainWindow::showHelpContents()
-{
+void MainWindow::showHelpContents() {
     const QString index = m_state.programFolder + u"hilfe/index.html"_s;
     if (!QFileInfo::exists(index) || !QDesktopServices::openUrl(QUrl::fromLocalFile(index)))
         dialogs().information(u"Die Hilfe \""_s + index + u"\" wurde nicht gefunden."_s);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "layoutset.h"
-
 #include "mainwindowstate.h"
 #include "programcursors.h"
 #include "randomgenerator.h"
@@ -11,7 +10,6 @@
 #include "startenvironment.h"
 
 #include <QMainWindow>
-
 #include <memory>
 
 namespace quorvel {

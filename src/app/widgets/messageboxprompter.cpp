@@ -2,17 +2,15 @@
 
 #include "quitdialog.h"
 
-#include <QPushButton>
 #include <QMessageBox>
-
+#include <QPushButton>
 #include <vector>
 
 namespace quorvel {
 
 namespace {
 
-QMessageBox::Icon iconOf(MessageKind kind)
-{
+QMessageBox::Icon iconOf(MessageKind kind) {
     switch (kind) {
     case MessageKind::Information:
         return QMessageBox::Information;
@@ -28,8 +26,7 @@ QMessageBox::Icon iconOf(MessageKind kind)
 
 } // namespace
 
-QString messageBoxTitle(MessageKind kind)
-{
+QString messageBoxTitle(MessageKind kind) {
     switch (kind) {
     case MessageKind::Information:
         return QStringLiteral("Information");
@@ -44,13 +41,9 @@ QString messageBoxTitle(MessageKind kind)
 }
 
 MessageBoxPrompter::MessageBoxPrompter(QWidget* parent, QuitDialog* quitDialog)
-    : m_parent(parent)
-    , m_beendenForm(quitDialog)
-{
-}
+    : m_parent(parent), m_beendenForm(quitDialog) {}
 
-Answer MessageBoxPrompter::ask(MessageKind kind, const QString& text, MessageButtons buttons)
-{
+Answer MessageBoxPrompter::ask(MessageKind kind, const QString& text, MessageButtons buttons) {
     QMessageBox box(iconOf(kind), messageBoxTitle(kind), QString(), QMessageBox::NoButton,
                     m_parent);
     box.setObjectName(QStringLiteral("Meldung"));
@@ -94,8 +87,7 @@ Answer MessageBoxPrompter::ask(MessageKind kind, const QString& text, MessageBut
     return choices.back().answer;
 }
 
-bool MessageBoxPrompter::confirmQuit()
-{
+bool MessageBoxPrompter::confirmQuit() {
     if (!m_beendenForm)
         return true;
     return m_beendenForm->exec() == QDialog::Accepted;

@@ -1,10 +1,9 @@
 #include "optionsmenubinding.h"
 
-#include "settings.h"
 #include "mainmenu.h"
+#include "settings.h"
 
 #include <QAction>
-
 #include <array>
 
 namespace quorvel {
@@ -30,8 +29,7 @@ const QString kRechts = QStringLiteral("WerkzeugleisteRechts1");
 
 } // namespace
 
-void bindOptionItems(MainMenu& menu, Settings& settings)
-{
+void bindOptionItems(MainMenu& menu, Settings& settings) {
     for (const OptionItem& item : kOptionItems) {
         const QString name = QString::fromUtf16(item.name);
         QAction* action = menu.action(name);
@@ -41,15 +39,13 @@ void bindOptionItems(MainMenu& menu, Settings& settings)
     }
     for (const QString& name : {kLinks, kRechts}) {
         menu.setAvailable(name, true);
-        QObject::connect(menu.action(name), &QAction::triggered, &menu,
-                         [&settings, left = name == kLinks] {
-                             settings.WerkzeugPos = left ? 1 : 0;
-                         });
+        QObject::connect(
+            menu.action(name), &QAction::triggered, &menu,
+            [&settings, left = name == kLinks] { settings.WerkzeugPos = left ? 1 : 0; });
     }
 }
 
-void showOptionSettings(MainMenu& menu, const Settings& settings)
-{
+void showOptionSettings(MainMenu& menu, const Settings& settings) {
     for (const OptionItem& item : kOptionItems)
         menu.action(QString::fromUtf16(item.name))->setChecked(settings.*item.field);
     menu.action(settings.WerkzeugPos == 1 ? kLinks : kRechts)->setChecked(true);

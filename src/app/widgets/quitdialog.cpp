@@ -10,9 +10,7 @@
 
 namespace quorvel {
 
-QuitDialog::QuitDialog(QWidget* parent)
-    : DecoratedDialog(parent)
-{
+QuitDialog::QuitDialog(QWidget* parent) : DecoratedDialog(parent) {
     setObjectName(QStringLiteral("BeendenForm"));
     setWindowTitle(QStringLiteral("Beenden"));
     setModal(true);

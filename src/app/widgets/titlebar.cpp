@@ -4,8 +4,8 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QLinearGradient>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QToolButton>
 
@@ -19,15 +19,13 @@ class ModeButton : public QToolButton {
 public:
     using QToolButton::QToolButton;
 
-    QSize sizeHint() const override
-    {
+    QSize sizeHint() const override {
         const QSize text = fontMetrics().size(Qt::TextShowMnemonic, this->text());
         return QSize(text.width() + 32, text.height() + 12);
     }
 
 protected:
-    void paintEvent(QPaintEvent*) override
-    {
+    void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
         const bool pressed = isChecked() || isDown();
@@ -46,12 +44,8 @@ protected:
 } // namespace
 
 TitleBar::TitleBar(QWidget* parent)
-    : QFrame(parent)
-    , m_title(new QLabel(this))
-    , m_modeButton(new ModeButton(this))
-    , m_previousButton(new QToolButton(this))
-    , m_nextButton(new QToolButton(this))
-{
+    : QFrame(parent), m_title(new QLabel(this)), m_modeButton(new ModeButton(this)),
+      m_previousButton(new QToolButton(this)), m_nextButton(new QToolButton(this)) {
     setObjectName(QStringLiteral("TitelPanel"));
 
     m_title->setObjectName(QStringLiteral("DokumentTitel"));
@@ -101,8 +95,7 @@ TitleBar::TitleBar(QWidget* parent)
     setModus(Modus::LearningView);
 }
 
-void TitleBar::paintEvent(QPaintEvent*)
-{
+void TitleBar::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     QLinearGradient strip(0, 0, 0, height());
     strip.setColorAt(0.0, QColor(0xF4, 0xF6, 0xFB));
@@ -111,38 +104,32 @@ void TitleBar::paintEvent(QPaintEvent*)
     painter.fillRect(QRect(0, height() - 1, width(), 1), QColor(0x9A, 0xA6, 0xC6));
 }
 
-bool TitleBar::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == m_title && event->type() == QEvent::MouseButtonRelease
-        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+bool TitleBar::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_title && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         Q_EMIT titleClicked();
         return true;
     }
     return QFrame::eventFilter(watched, event);
 }
 
-void TitleBar::setTitleHint(const QString& hint)
-{
+void TitleBar::setTitleHint(const QString& hint) {
     m_title->setToolTip(hint);
 }
 
-QString TitleBar::titleHint() const
-{
+QString TitleBar::titleHint() const {
     return m_title->toolTip();
 }
 
-void TitleBar::setDocumentTitle(const QString& title)
-{
+void TitleBar::setDocumentTitle(const QString& title) {
     m_title->setText(title);
 }
 
-QString TitleBar::documentTitle() const
-{
+QString TitleBar::documentTitle() const {
     return m_title->text();
 }
 
-void TitleBar::setModus(Modus modus)
-{
+void TitleBar::setModus(Modus modus) {
     m_modus = modus;
     const bool learning = modus == Modus::LearningView;
     m_modeButton->setText(learning ? QStringLiteral("Lernansicht")
@@ -153,8 +140,7 @@ void TitleBar::setModus(Modus modus)
     m_modeButton->updateGeometry();
 }
 
-void TitleBar::onTitleClicked(QObject* context, std::function<void()> handler)
-{
+void TitleBar::onTitleClicked(QObject* context, std::function<void()> handler) {
     connect(this, &TitleBar::titleClicked, context, std::move(handler));
 }
 

@@ -1,10 +1,10 @@
 #include "viewexportcontroller.h"
 
-#include "viewexportformat.h"
 #include "filedialogfilter.h"
 #include "learningviewwidget.h"
 #include "picturefile.h"
 #include "shell.h"
+#include "viewexportformat.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -21,8 +21,7 @@ constexpr int kKopierWarteMs = 100;
 
 } // namespace
 
-ViewExportController::ViewExportController(LearningViewWidget& view, Shell& shell,
-                                           QObject* parent)
+ViewExportController::ViewExportController(LearningViewWidget& view, Shell& shell, QObject* parent)
     : QObject(parent), m_view(view), m_shell(shell) {}
 
 QImage ViewExportController::viewPicture() const {

@@ -13,23 +13,17 @@ namespace quorvel {
 using namespace Qt::Literals::StringLiterals;
 
 WindowDialogs::WindowDialogs(QWidget* parent, QuitDialog* quitDialog)
-    : m_parent(parent)
-    , m_messages(parent, quitDialog)
-{
-}
+    : m_parent(parent), m_messages(parent, quitDialog) {}
 
-Answer WindowDialogs::ask(MessageKind kind, const QString& text, MessageButtons buttons)
-{
+Answer WindowDialogs::ask(MessageKind kind, const QString& text, MessageButtons buttons) {
     return m_messages.ask(kind, text, buttons);
 }
 
-bool WindowDialogs::confirmQuit()
-{
+bool WindowDialogs::confirmQuit() {
     return m_messages.confirmQuit();
 }
 
-QFileDialog* WindowDialogs::fileDialog(const FileChoice& choice, bool save)
-{
+QFileDialog* WindowDialogs::fileDialog(const FileChoice& choice, bool save) {
     QPointer<QFileDialog>& dialog = m_fileDialogs[choice.title];
     if (!dialog) {
         dialog = new QFileDialog(m_parent, choice.title);
@@ -45,31 +39,26 @@ QFileDialog* WindowDialogs::fileDialog(const FileChoice& choice, bool save)
     return dialog;
 }
 
-QString WindowDialogs::runFileDialog(const FileChoice& choice, bool save)
-{
+QString WindowDialogs::runFileDialog(const FileChoice& choice, bool save) {
     QFileDialog* dialog = fileDialog(choice, save);
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return {};
     return dialog->selectedFiles().first();
 }
 
-QString WindowDialogs::chooseOpenFile(const FileChoice& choice)
-{
+QString WindowDialogs::chooseOpenFile(const FileChoice& choice) {
     return runFileDialog(choice, false);
 }
 
-QString WindowDialogs::chooseSaveFile(const FileChoice& choice)
-{
+QString WindowDialogs::chooseSaveFile(const FileChoice& choice) {
     return runFileDialog(choice, true);
 }
 
-QString WindowDialogs::chooseFolder(const QString& title, const QString& startFolder)
-{
+QString WindowDialogs::chooseFolder(const QString& title, const QString& startFolder) {
     return QFileDialog::getExistingDirectory(m_parent, title, startFolder);
 }
 
-std::optional<QString> WindowDialogs::askPassword(const QString& title)
-{
+std::optional<QString> WindowDialogs::askPassword(const QString& title) {
     bool ok = false;
     const QString entered =
         QInputDialog::getText(m_parent, title, u"Passwort:"_s, QLineEdit::Password, QString(), &ok);
@@ -78,8 +67,7 @@ std::optional<QString> WindowDialogs::askPassword(const QString& title)
     return entered;
 }
 
-bool WindowDialogs::choosePrinter(QPrinter& printer, const QString& title)
-{
+bool WindowDialogs::choosePrinter(QPrinter& printer, const QString& title) {
     QPrintDialog dialog(&printer, m_parent);
     dialog.setWindowTitle(title);
     return dialog.exec() == QDialog::Accepted;

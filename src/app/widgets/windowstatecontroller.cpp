@@ -6,14 +6,9 @@
 namespace quorvel {
 
 WindowStateController::WindowStateController(QMainWindow& window, std::function<void()> relayout)
-    : QObject(&window)
-    , m_window(window)
-    , m_relayout(std::move(relayout))
-{
-}
+    : QObject(&window), m_window(window), m_relayout(std::move(relayout)) {}
 
-void WindowStateController::maximiseInFront(bool frameless)
-{
+void WindowStateController::maximiseInFront(bool frameless) {
     const bool wasVisible = m_window.isVisible();
     if (m_window.windowFlags().testFlag(Qt::FramelessWindowHint) != frameless)
         m_window.setWindowFlag(Qt::FramelessWindowHint, frameless); // hides the window
@@ -29,23 +24,19 @@ void WindowStateController::maximiseInFront(bool frameless)
         m_relayout();
 }
 
-void WindowStateController::toggleFullScreen()
-{
+void WindowStateController::toggleFullScreen() {
     maximiseInFront(true);
 }
 
-void WindowStateController::toggleWindowFrame()
-{
+void WindowStateController::toggleWindowFrame() {
     maximiseInFront(false);
 }
 
-void WindowStateController::minimise()
-{
+void WindowStateController::minimise() {
     m_window.showMinimized();
 }
 
-void WindowStateController::festeGroesse()
-{
+void WindowStateController::festeGroesse() {
     m_window.showNormal();
     const QSize frame = m_window.frameGeometry().size() - m_window.geometry().size();
     m_window.resize(QSize(1076, 780) - frame);

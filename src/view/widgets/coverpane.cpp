@@ -1,7 +1,6 @@
 #include "coverpane.h"
 
 #include <QMouseEvent>
-
 #include <algorithm>
 
 namespace quorvel {
@@ -15,9 +14,7 @@ constexpr int kBottomEdge = 2;
 
 } // namespace
 
-CoverPane::CoverPane(QWidget* parent)
-    : QWidget(parent)
-{
+CoverPane::CoverPane(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("AbdeckPan"));
     setAutoFillBackground(true);
     QPalette look = palette();
@@ -27,16 +24,14 @@ CoverPane::CoverPane(QWidget* parent)
     hide();
 }
 
-void CoverPane::showOver(const QRect& area)
-{
+void CoverPane::showOver(const QRect& area) {
     setGeometry(area);
     m_moved = false;
     show();
     raise();
 }
 
-void CoverPane::mousePressEvent(QMouseEvent* event)
-{
+void CoverPane::mousePressEvent(QMouseEvent* event) {
     m_pressed = event->globalPosition().toPoint();
     m_start = geometry();
     m_edges = 0;
@@ -48,8 +43,7 @@ void CoverPane::mousePressEvent(QMouseEvent* event)
     m_moved = true;
 }
 
-void CoverPane::mouseMoveEvent(QMouseEvent* event)
-{
+void CoverPane::mouseMoveEvent(QMouseEvent* event) {
     if (!(event->buttons() & Qt::LeftButton))
         return;
     const QPoint by = event->globalPosition().toPoint() - m_pressed;

@@ -24,10 +24,8 @@ constexpr int kTextPoints = 14;
 } // namespace
 
 InfoBox::InfoBox(Shell& shell, QWidget* parent)
-    : ReportWindow(shell, u"Infotext"_s, u"Infotext in Datei speichern"_s, parent)
-    , m_area(new QScrollArea(this))
-    , m_picture(new QLabel)
-{
+    : ReportWindow(shell, u"Infotext"_s, u"Infotext in Datei speichern"_s, parent),
+      m_area(new QScrollArea(this)), m_picture(new QLabel) {
     setObjectName(u"InfoBox"_s);
     setWindowTitle(u"Information"_s);
     setModal(false);
@@ -45,8 +43,7 @@ InfoBox::InfoBox(Shell& shell, QWidget* parent)
     layout()->setSpacing(2);
 }
 
-void InfoBox::showText(const QString& text, const QString& fontFamily, QWidget* mainWindow)
-{
+void InfoBox::showText(const QString& text, const QString& fontFamily, QWidget* mainWindow) {
     m_text = text;
     m_font = fontFamily;
     const int textWidth = kWidth - 30;
@@ -67,8 +64,7 @@ void InfoBox::showText(const QString& text, const QString& fontFamily, QWidget* 
     raise();
 }
 
-void InfoBox::keyPressEvent(QKeyEvent* event)
-{
+void InfoBox::keyPressEvent(QKeyEvent* event) {
     QScrollBar* bar = m_area->verticalScrollBar();
     if (event->key() == Qt::Key_PageDown)
         bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
@@ -78,8 +74,7 @@ void InfoBox::keyPressEvent(QKeyEvent* event)
         QDialog::keyPressEvent(event);
 }
 
-bool InfoBox::eventFilter(QObject* watched, QEvent* event)
-{
+bool InfoBox::eventFilter(QObject* watched, QEvent* event) {
     if (watched != m_picture)
         return QDialog::eventFilter(watched, event);
     switch (event->type()) {
@@ -110,16 +105,14 @@ bool InfoBox::eventFilter(QObject* watched, QEvent* event)
     }
 }
 
-void InfoBox::fillDocument(QTextDocument& document) const
-{
+void InfoBox::fillDocument(QTextDocument& document) const {
     QFont font(m_font);
     font.setPointSize(kInfoTextPoints);
     document.setDefaultFont(font);
     document.setPlainText(infoTextWithoutTags(m_text));
 }
 
-QByteArray InfoBox::richText() const
-{
+QByteArray InfoBox::richText() const {
     return infoTextAsRtf(m_text, m_font);
 }
 

@@ -27,8 +27,7 @@ namespace quorvel {
 
 namespace {
 
-MouseButton buttonOf(Qt::MouseButton button)
-{
+MouseButton buttonOf(Qt::MouseButton button) {
     switch (button) {
     case Qt::LeftButton:
         return MouseButton::Left;
@@ -41,25 +40,19 @@ MouseButton buttonOf(Qt::MouseButton button)
     }
 }
 
-StampList stampsOf(const Settings& settings)
-{
+StampList stampsOf(const Settings& settings) {
     return stampsFromSettings(settings.SymbolstempelZeichen, settings.SymbolstempelFontname);
 }
 
 } // namespace
 
 LearningViewController::LearningViewController(Shell& shell, LearningViewPanel& panel)
-    : QObject(shell.dialogParent())
-    , m_shell(shell)
-    , m_panel(panel)
-    , m_drawing(panel.view().composer())
-    , m_tools(m_drawing.state())
-    , m_infoBox(new InfoBox(shell, shell.dialogParent()))
-    , m_stampForm(new TStempelForm(shell.dialogParent()))
-    , m_textField(new QLineEdit(&panel.view()))
-    , m_coverPane(new CoverPane(&panel.view()))
-    , m_linkOpener(std::make_unique<LinkOpener>())
-{
+    : QObject(shell.dialogParent()), m_shell(shell), m_panel(panel),
+      m_drawing(panel.view().composer()), m_tools(m_drawing.state()),
+      m_infoBox(new InfoBox(shell, shell.dialogParent())),
+      m_stampForm(new TStempelForm(shell.dialogParent())),
+      m_textField(new QLineEdit(&panel.view())), m_coverPane(new CoverPane(&panel.view())),
+      m_linkOpener(std::make_unique<LinkOpener>()) {
     setObjectName(QStringLiteral("LernansichtController"));
     LearningViewWidget& shown = view();
 
@@ -86,28 +79,23 @@ LearningViewController::LearningViewController(Shell& shell, LearningViewPanel& 
 
 LearningViewController::~LearningViewController() = default;
 
-LearningViewWidget& LearningViewController::view() const
-{
+LearningViewWidget& LearningViewController::view() const {
     return m_panel.view();
 }
 
-ToolBar& LearningViewController::toolBar() const
-{
+ToolBar& LearningViewController::toolBar() const {
     return m_panel.toolBar();
 }
 
-Document& LearningViewController::document() const
-{
+Document& LearningViewController::document() const {
     return m_shell.session().document();
 }
 
-void LearningViewController::setLinkOpener(std::unique_ptr<LinkOpener> opener)
-{
+void LearningViewController::setLinkOpener(std::unique_ptr<LinkOpener> opener) {
     m_linkOpener = std::move(opener);
 }
 
-void LearningViewController::shellActivated()
-{
+void LearningViewController::shellActivated() {
     // The settings are loaded now: the stamps and the side of the tool bar.
     m_tools.setStamps(stampsOf(m_shell.settings()));
     Q_EMIT stampsChanged();
@@ -115,8 +103,7 @@ void LearningViewController::shellActivated()
     setTool(Tool::Pointer);
 }
 
-void LearningViewController::documentOpened()
-{
+void LearningViewController::documentOpened() {
     // Loading covers every object and numbers the fields in the current mode.
     setTool(Tool::Pointer);
     m_state.currentQuestion = 0;
@@ -125,73 +112,62 @@ void LearningViewController::documentOpened()
     view().setStartPanelVisible(false);
 }
 
-void LearningViewController::documentClosed()
-{
+void LearningViewController::documentClosed() {
     m_state.currentQuestion = 0;
     view().composer().clearCaches();
     rebuild();
     view().setStartPanelVisible(true);
 }
 
-void LearningViewController::saveSettings(Settings& settings)
-{
+void LearningViewController::saveSettings(Settings& settings) {
     stampsToSettings(m_tools.drawing().stamps, settings.SymbolstempelZeichen,
                      settings.SymbolstempelFontname);
 }
 
-void LearningViewController::applyToolChange(const ToolMachine::Change& change)
-{
+void LearningViewController::applyToolChange(const ToolMachine::Change& change) {
     if (change.current != Tool::Text)
         m_textField->hide();
     showCursor();
     Q_EMIT toolChanged(change.current);
 }
 
-void LearningViewController::showCursor()
-{
+void LearningViewController::showCursor() {
     view().setCursor(m_shell.cursors().forTool(m_tools.cursor()));
 }
 
-void LearningViewController::setTool(Tool tool)
-{
+void LearningViewController::setTool(Tool tool) {
     applyToolChange(m_tools.select(tool));
 }
 
-void LearningViewController::chooseToolButton(Tool buttonTool)
-{
+void LearningViewController::chooseToolButton(Tool buttonTool) {
     applyToolChange(m_tools.selectButton(buttonTool));
 }
 
-void LearningViewController::setColour(int colourIndex)
-{
+void LearningViewController::setColour(int colourIndex) {
     const ToolMachine::Change change = m_tools.setColour(colourIndex);
     Q_EMIT drawingChanged();
     applyToolChange(change);
 }
 
-void LearningViewController::setThickness(int thicknessIndex)
-{
+void LearningViewController::setThickness(int thicknessIndex) {
     const ToolMachine::Change change = m_tools.setThickness(thicknessIndex);
     Q_EMIT drawingChanged();
     applyToolChange(change);
 }
 
-void LearningViewController::choosePen(int preset)
-{
+void LearningViewController::choosePen(int preset) {
     const ToolMachine::Change change = m_tools.choosePen(preset);
     Q_EMIT drawingChanged();
     applyToolChange(change);
 }
 
-void LearningViewController::setStamp(int number)
-{
+void LearningViewController::setStamp(int number) {
     const ToolMachine::Change change = m_tools.setStamp(number);
     Q_EMIT drawingChanged();
     applyToolChange(change);
 }
 
-void LearningViewController::configureStamps()
-{
+void LearningViewController::configureStamps() {
     m_stampForm->setStamps(m_tools.drawing().stamps);
     if (m_stampForm->exec() != QDialog::Accepted)
         return;
@@ -201,8 +177,7 @@ void LearningViewController::configureStamps()
     setStamp(m_tools.drawing().stempel);
 }
 
-void LearningViewController::rebuild()
-{
+void LearningViewController::rebuild() {
     m_textField->hide();
     ViewState& composed = view().composer().state();
     composed.zoomLevel = m_state.zoomLevel;
@@ -210,23 +185,20 @@ void LearningViewController::rebuild()
     view().rebuild();
 }
 
-void LearningViewController::mirrorComposition()
-{
+void LearningViewController::mirrorComposition() {
     const ViewComposer& composer = view().composer();
     m_state.visibleArea = composer.visibleArea();
     m_state.zoomLevel = composer.state().zoomLevel;
     m_state.zoomFactor = zoomFactor(composer.state().zoomLevel);
 }
 
-void LearningViewController::keepDrawings()
-{
+void LearningViewController::keepDrawings() {
     const ViewComposer& composer = view().composer();
-    m_pageDrawings.takeOver(composer.ansicht(), composer.visibleSection(),
-                            composer.sectionPixels(), composer.seite().size());
+    m_pageDrawings.takeOver(composer.ansicht(), composer.visibleSection(), composer.sectionPixels(),
+                            composer.seite().size());
 }
 
-void LearningViewController::moveSection(double dx, double dy)
-{
+void LearningViewController::moveSection(double dx, double dy) {
     ViewComposer& composer = view().composer();
     composer.moveSection(dx, dy);
     m_pageDrawings.zeigen(composer.viewForDrawing(), composer.sectionPixels());
@@ -236,39 +208,33 @@ void LearningViewController::moveSection(double dx, double dy)
     view().viewChanged();
 }
 
-void LearningViewController::showPart(const QRect& viewRect)
-{
+void LearningViewController::showPart(const QRect& viewRect) {
     if (!viewRect.isEmpty())
         view().update(viewRect.translated(view().pictureRect().topLeft()));
 }
 
-QPoint LearningViewController::toView(QPoint widgetPoint) const
-{
+QPoint LearningViewController::toView(QPoint widgetPoint) const {
     return widgetPoint - view().pictureRect().topLeft();
 }
 
-void LearningViewController::coverAll()
-{
+void LearningViewController::coverAll() {
     quorvel::coverAll(document());
     rebuild();
 }
 
-void LearningViewController::uncoverAll()
-{
+void LearningViewController::uncoverAll() {
     quorvel::uncoverAll(document());
     rebuild();
 }
 
-void LearningViewController::number(int numberingMode)
-{
+void LearningViewController::number(int numberingMode) {
     m_state.numberingMode = numberingMode;
     numberQueryFields(document(), numberingMode, m_shell.random());
     Q_EMIT numberingChanged(numberingMode);
     rebuild();
 }
 
-void LearningViewController::setLayer(int index, bool shown)
-{
+void LearningViewController::setLayer(int index, bool shown) {
     if (index < 0 || index >= kLayerCount)
         return;
     view().composer().state().layers[size_t(index)] = shown;
@@ -276,8 +242,7 @@ void LearningViewController::setLayer(int index, bool shown)
     rebuild();
 }
 
-void LearningViewController::setZoomLevel(int level)
-{
+void LearningViewController::setZoomLevel(int level) {
     level = std::clamp(level, 0, kMaxZoomLevel);
     Q_EMIT zoomLevelChanged(level);
     if (level == m_state.zoomLevel)
@@ -288,37 +253,32 @@ void LearningViewController::setZoomLevel(int level)
         rebuild();
 }
 
-void LearningViewController::zoomIn()
-{
+void LearningViewController::zoomIn() {
     setZoomLevel(zoomLevelUp(m_state.zoomLevel));
 }
 
-void LearningViewController::zoomOut()
-{
+void LearningViewController::zoomOut() {
     setZoomLevel(zoomLevelDown(m_state.zoomLevel));
 }
 
-void LearningViewController::scroll(ScrollDirection direction)
-{
+void LearningViewController::scroll(ScrollDirection direction) {
     const QPointF step = scrollStep(view().composer().visibleArea(), direction);
     keepDrawings();
     moveSection(step.x(), step.y());
 }
 
-void LearningViewController::changeQuestion(Typ button)
-{
+void LearningViewController::changeQuestion(Typ button) {
     const Document& shown = document();
     if (!hasSingleQuestions(shown))
         return;
-    const int question = newQuestion(button, m_state.currentQuestion,
-                                     shown.header.AnzFrageNummern, m_shell.random());
+    const int question = newQuestion(button, m_state.currentQuestion, shown.header.AnzFrageNummern,
+                                     m_shell.random());
     m_state.currentQuestion = question;
     view().composer().state().currentQuestion = question;
     view().redrawObjects();
 }
 
-void LearningViewController::undo()
-{
+void LearningViewController::undo() {
     if (!m_drawing.canUndo())
         return;
     if (m_drawing.snapshotZoom() != m_state.zoomLevel) {
@@ -329,31 +289,27 @@ void LearningViewController::undo()
     showPart(m_drawing.undo());
 }
 
-void LearningViewController::removeAllDrawings()
-{
+void LearningViewController::removeAllDrawings() {
     m_textField->hide();
     m_pageDrawings.clear();
     showPart(m_drawing.removeAll());
 }
 
-void LearningViewController::toggleCoverPane()
-{
+void LearningViewController::toggleCoverPane() {
     if (m_coverPane->isVisible() && !m_coverPane->moved())
         m_coverPane->hide();
     else
         showCoverPane(true);
 }
 
-void LearningViewController::showCoverPane(bool shown)
-{
+void LearningViewController::showCoverPane(bool shown) {
     if (shown)
         m_coverPane->showOver(view().pictureRect());
     else
         m_coverPane->hide();
 }
 
-bool LearningViewController::passwordAccepted(const QString& expected)
-{
+bool LearningViewController::passwordAccepted(const QString& expected) {
     if (expected.isEmpty())
         return true;
     const PasswordCheck check =
@@ -363,8 +319,7 @@ bool LearningViewController::passwordAccepted(const QString& expected)
     return check == PasswordCheck::Accepted;
 }
 
-void LearningViewController::openPoint(int index)
-{
+void LearningViewController::openPoint(int index) {
     const Document& shown = document();
     if (index < 0 || size_t(index) >= shown.objects.size())
         return;
@@ -407,8 +362,7 @@ void LearningViewController::openPoint(int index)
     }
 }
 
-void LearningViewController::click(QPoint widgetPoint)
-{
+void LearningViewController::click(QPoint widgetPoint) {
     LearningViewWidget& shown = view();
     if (!shown.pictureRect().contains(widgetPoint))
         return;
@@ -430,8 +384,7 @@ void LearningViewController::click(QPoint widgetPoint)
     }
 }
 
-bool LearningViewController::mousePressed(QMouseEvent* event)
-{
+bool LearningViewController::mousePressed(QMouseEvent* event) {
     LearningViewWidget& shown = view();
     const PressAction action =
         m_tools.press(buttonOf(event->button()), shown.startPanel()->isVisible());
@@ -479,8 +432,7 @@ bool LearningViewController::mousePressed(QMouseEvent* event)
     return true;
 }
 
-void LearningViewController::mouseMoved(QMouseEvent* event)
-{
+void LearningViewController::mouseMoved(QMouseEvent* event) {
     LearningViewWidget& shown = view();
     const QPoint at = event->position().toPoint();
     const QPoint inView = toView(at);
@@ -491,11 +443,9 @@ void LearningViewController::mouseMoved(QMouseEvent* event)
         if (shown.startPanel()->isVisible())
             return;
         const ViewState& composed = shown.composer().state();
-        const bool overObject =
-            shown.pictureRect().contains(at)
-            && hitObject(document(), composed.layers, composed.currentQuestion,
-                         shown.widgetToPage(at))
-                   >= 0;
+        const bool overObject = shown.pictureRect().contains(at) &&
+                                hitObject(document(), composed.layers, composed.currentQuestion,
+                                          shown.widgetToPage(at)) >= 0;
         shown.setCursor(m_shell.cursors().forTool(m_tools.hoverCursor(overObject)));
         return;
     }
@@ -523,8 +473,7 @@ void LearningViewController::mouseMoved(QMouseEvent* event)
     m_last = inView;
 }
 
-void LearningViewController::mouseReleased(QMouseEvent* event)
-{
+void LearningViewController::mouseReleased(QMouseEvent* event) {
     switch (m_tools.release()) {
     case ReleaseAction::None:
         break;
@@ -538,8 +487,7 @@ void LearningViewController::mouseReleased(QMouseEvent* event)
     }
 }
 
-void LearningViewController::placeText(QPoint viewPoint)
-{
+void LearningViewController::placeText(QPoint viewPoint) {
     QFont font(document().header.Schriftart);
     font.setPixelSize(12 + 8 * m_tools.drawing().thicknessIndex);
     m_textField->setFont(font);
@@ -550,27 +498,23 @@ void LearningViewController::placeText(QPoint viewPoint)
     m_textField->setFocus();
 }
 
-void LearningViewController::fitTextField()
-{
+void LearningViewController::fitTextField() {
     const QRect picture = view().pictureRect();
-    const QRect field =
-        textFieldRect(m_textClick, m_textField->fontMetrics().horizontalAdvance(m_textField->text()),
-                      m_textField->sizeHint().height(), m_tools.drawing().thicknessIndex,
-                      picture.size());
+    const QRect field = textFieldRect(
+        m_textClick, m_textField->fontMetrics().horizontalAdvance(m_textField->text()),
+        m_textField->sizeHint().height(), m_tools.drawing().thicknessIndex, picture.size());
     m_textField->setGeometry(field.translated(picture.topLeft()));
     m_textPoint = field.topLeft();
 }
 
-void LearningViewController::commitText()
-{
+void LearningViewController::commitText() {
     const QString text = m_textField->text();
     m_textField->hide();
     if (!text.isEmpty())
         showPart(m_drawing.text(m_textPoint + QPoint(2, 1), text, m_textField->font()));
 }
 
-bool LearningViewController::textFieldKey(QKeyEvent* event)
-{
+bool LearningViewController::textFieldKey(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         commitText();
         return true;
@@ -582,15 +526,14 @@ bool LearningViewController::textFieldKey(QKeyEvent* event)
     return false;
 }
 
-bool LearningViewController::eventFilter(QObject* watched, QEvent* event)
-{
+bool LearningViewController::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (watched == m_textField)
         return type == QEvent::KeyPress && textFieldKey(static_cast<QKeyEvent*>(event));
     // The view also reports while the window is being torn down: look at
     // nothing of the window before knowing that this is input.
-    const bool mouse = type == QEvent::MouseButtonPress || type == QEvent::MouseMove
-                       || type == QEvent::MouseButtonRelease;
+    const bool mouse = type == QEvent::MouseButtonPress || type == QEvent::MouseMove ||
+                       type == QEvent::MouseButtonRelease;
     if (!mouse || watched != &view() || m_shell.modus() != Modus::LearningView)
         return false;
     auto* mouseEvent = static_cast<QMouseEvent*>(event);

@@ -9,7 +9,6 @@
 
 #include <QObject>
 #include <QPoint>
-
 #include <memory>
 
 class QKeyEvent;

@@ -11,12 +11,8 @@ namespace quorvel {
 
 LearningViewPanel::LearningViewPanel(Document& document, const ViewLayouts& layouts,
                                      QWidget* parent)
-    : QWidget(parent)
-    , m_view(new LearningViewWidget(document, layouts, this))
-    , m_toolBar(new ToolBar)
-    , m_toolBarArea(new QScrollArea(this))
-    , m_row(new QHBoxLayout(this))
-{
+    : QWidget(parent), m_view(new LearningViewWidget(document, layouts, this)),
+      m_toolBar(new ToolBar), m_toolBarArea(new QScrollArea(this)), m_row(new QHBoxLayout(this)) {
     setObjectName(QStringLiteral("LernansichtBereich"));
     m_row->setContentsMargins(0, 0, 0, 0);
     m_row->setSpacing(0);
@@ -30,8 +26,7 @@ LearningViewPanel::LearningViewPanel(Document& document, const ViewLayouts& layo
     fitToolBarWidth();
 }
 
-void LearningViewPanel::setSide(int werkzeugPos)
-{
+void LearningViewPanel::setSide(int werkzeugPos) {
     const int wanted = werkzeugPos == 1 ? 0 : 1;
     if (m_row->indexOf(m_toolBarArea) == wanted)
         return;
@@ -40,22 +35,19 @@ void LearningViewPanel::setSide(int werkzeugPos)
     m_row->activate();
 }
 
-bool LearningViewPanel::toolBarOnLeft() const
-{
+bool LearningViewPanel::toolBarOnLeft() const {
     return m_row->indexOf(m_toolBarArea) == 0;
 }
 
-void LearningViewPanel::toggleCollapsed()
-{
+void LearningViewPanel::toggleCollapsed() {
     m_toolBar->setCollapsed(!m_toolBar->geklappt());
     fitToolBarWidth();
 }
 
-void LearningViewPanel::fitToolBarWidth()
-{
+void LearningViewPanel::fitToolBarWidth() {
     m_toolBar->adjustSize();
-    m_toolBarArea->setFixedWidth(m_toolBar->sizeHint().width()
-                                 + m_toolBarArea->verticalScrollBar()->sizeHint().width());
+    m_toolBarArea->setFixedWidth(m_toolBar->sizeHint().width() +
+                                 m_toolBarArea->verticalScrollBar()->sizeHint().width());
 }
 
 } // namespace quorvel

@@ -16,8 +16,7 @@ const QColor kUmgebung(0x3E, 0x48, 0x58); // around the page when it does not fi
 LearningViewWidget::LearningViewWidget(Document& document, const ViewLayouts& layouts,
                                        QWidget* parent)
     : QWidget(parent), m_composer(std::make_unique<ViewComposer>(document, layouts)),
-      m_startPanel(new QLabel(this))
-{
+      m_startPanel(new QLabel(this)) {
     setObjectName(QStringLiteral("Lernansicht"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(320, 240);
@@ -41,8 +40,7 @@ LearningViewWidget::LearningViewWidget(Document& document, const ViewLayouts& la
 
 LearningViewWidget::~LearningViewWidget() = default;
 
-void LearningViewWidget::rebuild()
-{
+void LearningViewWidget::rebuild() {
     m_groessenTimer.stop();
     m_composer->setViewArea(size());
     m_composer->rebuild();
@@ -52,37 +50,31 @@ void LearningViewWidget::rebuild()
     Q_EMIT rebuilt();
 }
 
-void LearningViewWidget::redrawObjects()
-{
+void LearningViewWidget::redrawObjects() {
     m_composer->redrawObjects();
     update();
 }
 
-void LearningViewWidget::redrawObject(int index)
-{
+void LearningViewWidget::redrawObject(int index) {
     const QRect geaendert = m_composer->redrawObject(index);
     if (!geaendert.isEmpty())
         update(geaendert.translated(pictureRect().topLeft()));
 }
 
-void LearningViewWidget::viewChanged()
-{
+void LearningViewWidget::viewChanged() {
     update();
 }
 
-QRect LearningViewWidget::pictureRect() const
-{
+QRect LearningViewWidget::pictureRect() const {
     const QSize bild = m_composer->ansicht().size();
     return QRect(QPoint((width() - bild.width()) / 2, (height() - bild.height()) / 2), bild);
 }
 
-QPointF LearningViewWidget::widgetToPage(QPoint punkt) const
-{
+QPointF LearningViewWidget::widgetToPage(QPoint punkt) const {
     return m_composer->viewToPage(QPointF(punkt - pictureRect().topLeft()));
 }
 
-void LearningViewWidget::setStartText(const QString& text)
-{
+void LearningViewWidget::setStartText(const QString& text) {
     QString gezeigt = text;
     gezeigt.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     while (gezeigt.endsWith(u'\n'))
@@ -91,19 +83,16 @@ void LearningViewWidget::setStartText(const QString& text)
     m_startPanel->adjustSize();
 }
 
-void LearningViewWidget::setStartPanelVisible(bool visible)
-{
+void LearningViewWidget::setStartPanelVisible(bool visible) {
     m_startPanel->setVisible(visible);
 }
 
-void LearningViewWidget::resizeEvent(QResizeEvent* event)
-{
+void LearningViewWidget::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     m_groessenTimer.start();
 }
 
-void LearningViewWidget::paintEvent(QPaintEvent* event)
-{
+void LearningViewWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect bild = pictureRect();
     const QRegion umgebung = QRegion(event->rect()).subtracted(bild);

@@ -6,8 +6,7 @@
 
 namespace quorvel {
 
-bool LinkOpener::open(const QUrl& url)
-{
+bool LinkOpener::open(const QUrl& url) {
     if (url.isLocalFile()) {
         const QFileInfo file(url.toLocalFile());
         if (file.isFile() && file.isExecutable())

@@ -19,15 +19,9 @@ using namespace Qt::Literals::StringLiterals;
 
 ReportWindow::ReportWindow(Shell& shell, const QString& printTitle, const QString& saveTitle,
                            QWidget* parent)
-    : QDialog(parent)
-    , m_shell(shell)
-    , m_printTitle(printTitle)
-    , m_saveTitle(saveTitle)
-{
-}
+    : QDialog(parent), m_shell(shell), m_printTitle(printTitle), m_saveTitle(saveTitle) {}
 
-void ReportWindow::setUp(QWidget* content, const std::vector<Button>& buttons)
-{
+void ReportWindow::setUp(QWidget* content, const std::vector<Button>& buttons) {
     auto* row = new QHBoxLayout;
     for (const Button& button : buttons) {
         auto* pushButton = new QPushButton(button.caption, this);
@@ -58,8 +52,7 @@ void ReportWindow::setUp(QWidget* content, const std::vector<Button>& buttons)
     layout->addLayout(row);
 }
 
-void ReportWindow::copyToClipboard()
-{
+void ReportWindow::copyToClipboard() {
     QTextDocument document;
     fillDocument(document);
     auto* data = new QMimeData;
@@ -71,8 +64,7 @@ void ReportWindow::copyToClipboard()
     QApplication::clipboard()->setMimeData(data);
 }
 
-bool ReportWindow::saveTo(const QString& path)
-{
+bool ReportWindow::saveTo(const QString& path) {
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(richText()) >= 0 && file.commit())
         return true;
@@ -80,16 +72,14 @@ bool ReportWindow::saveTo(const QString& path)
     return false;
 }
 
-void ReportWindow::save()
-{
+void ReportWindow::save() {
     const QString path = m_shell.dialogs().chooseSaveFile(
         {m_saveTitle, richTextFilter(), QString::fromUtf16(kRichTextExtension), QString()});
     if (!path.isEmpty())
         saveTo(path);
 }
 
-void ReportWindow::print()
-{
+void ReportWindow::print() {
     QPrinter printer;
     printer.setDocName(m_printTitle);
     if (!m_shell.dialogs().choosePrinter(printer, m_printTitle))

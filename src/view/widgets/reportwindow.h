@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QDialog>
 #include <QString>
-
 #include <vector>
 
 class QTextDocument;

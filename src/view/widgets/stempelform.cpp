@@ -11,9 +11,7 @@
 
 namespace quorvel {
 
-TStempelForm::TStempelForm(QWidget* parent)
-    : QDialog(parent)
-{
+TStempelForm::TStempelForm(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("StempelForm"));
     setWindowTitle(QStringLiteral("Symbolstempel"));
     auto* form = new QFormLayout(this);
@@ -42,8 +40,7 @@ TStempelForm::TStempelForm(QWidget* parent)
     setStamps(defaultStamps());
 }
 
-void TStempelForm::setStamps(const StampList& stamps)
-{
+void TStempelForm::setStamps(const StampList& stamps) {
     for (int i = 0; i < kStampCount; ++i) {
         const size_t at = size_t(i);
         m_fonts[at]->setEditText(stamps[at].font);
@@ -52,19 +49,18 @@ void TStempelForm::setStamps(const StampList& stamps)
     }
 }
 
-StampList TStempelForm::stamps() const
-{
+StampList TStempelForm::stamps() const {
     StampList stamps;
     for (size_t at = 0; at < stamps.size(); ++at)
         stamps[at] = Stamp{m_fonts[at]->currentText(), m_symbols[at]->value()};
     return stamps;
 }
 
-void TStempelForm::showPreview(int index)
-{
+void TStempelForm::showPreview(int index) {
     const size_t at = size_t(index);
     if (m_fonts[at] && m_symbols[at] && m_previews[at])
-        m_previews[at]->setIcon(stampPicture(Stamp{m_fonts[at]->currentText(), m_symbols[at]->value()}));
+        m_previews[at]->setIcon(
+            stampPicture(Stamp{m_fonts[at]->currentText(), m_symbols[at]->value()}));
 }
 
 } // namespace quorvel

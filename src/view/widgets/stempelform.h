@@ -3,7 +3,6 @@
 #include "drawingsettings.h"
 
 #include <QDialog>
-
 #include <array>
 
 class QFontComboBox;

@@ -13,9 +13,8 @@ namespace quorvel {
 using namespace Qt::Literals::StringLiterals;
 
 TThemenlisteForm::TThemenlisteForm(Shell& shell, QWidget* parent)
-    : ReportWindow(shell, u"Themenliste"_s, topicListSaveTitle(), parent)
-    , m_text(new QTextBrowser(this))
-{
+    : ReportWindow(shell, u"Themenliste"_s, topicListSaveTitle(), parent),
+      m_text(new QTextBrowser(this)) {
     setObjectName(u"ThemenlisteForm"_s);
     setWindowTitle(u"Themenliste"_s);
     resize(520, 600);
@@ -26,21 +25,18 @@ TThemenlisteForm::TThemenlisteForm(Shell& shell, QWidget* parent)
                    {Action::Close, u"Schließen"_s, u"SchliessenBtn"_s}});
 }
 
-void TThemenlisteForm::setReport(const QString& reportMarkup)
-{
+void TThemenlisteForm::setReport(const QString& reportMarkup) {
     m_report = reportMarkup;
     renderReportMarkup(*m_text->document(), reportMarkup, ReportRendering::Replace);
     m_text->moveCursor(QTextCursor::Start); // the list is read from its top
 }
 
-void TThemenlisteForm::fillDocument(QTextDocument& document) const
-{
+void TThemenlisteForm::fillDocument(QTextDocument& document) const {
     document.setDefaultFont(m_text->document()->defaultFont());
     renderReportMarkup(document, m_report, ReportRendering::Replace);
 }
 
-QByteArray TThemenlisteForm::richText() const
-{
+QByteArray TThemenlisteForm::richText() const {
     return reportMarkupToRtf(m_report, font().family());
 }
 

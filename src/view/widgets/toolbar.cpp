@@ -16,8 +16,7 @@ namespace {
 
 constexpr int kBildSeite = 18;
 
-QPixmap leeresBild()
-{
+QPixmap leeresBild() {
     QPixmap bild(kBildSeite, kBildSeite);
     bild.fill(Qt::white);
     return bild;
@@ -25,8 +24,7 @@ QPixmap leeresBild()
 
 } // namespace
 
-QIcon colourPicture(int colourIndex)
-{
+QIcon colourPicture(int colourIndex) {
     QPixmap bild = leeresBild();
     QPainter p(&bild);
     p.setPen(Qt::gray);
@@ -38,8 +36,7 @@ QIcon colourPicture(int colourIndex)
     return QIcon(bild);
 }
 
-QIcon thicknessPicture(int thicknessIndex)
-{
+QIcon thicknessPicture(int thicknessIndex) {
     QPixmap bild = leeresBild();
     QPainter p(&bild);
     p.setRenderHint(QPainter::Antialiasing);
@@ -50,8 +47,7 @@ QIcon thicknessPicture(int thicknessIndex)
     return QIcon(bild);
 }
 
-QIcon penPicture(int stift)
-{
+QIcon penPicture(int stift) {
     QPixmap bild = leeresBild();
     QPainter p(&bild);
     p.setRenderHint(QPainter::Antialiasing);
@@ -91,8 +87,7 @@ QIcon penPicture(int stift)
     return QIcon(bild);
 }
 
-QIcon stampPicture(const Stamp& stempel)
-{
+QIcon stampPicture(const Stamp& stempel) {
     // Drawn large and reduced with smoothing, so that thin glyphs stay visible.
     QImage gross(36, 36, QImage::Format_ARGB32_Premultiplied);
     gross.fill(Qt::white);
@@ -109,21 +104,21 @@ QIcon stampPicture(const Stamp& stempel)
         gross.scaled(kBildSeite, kBildSeite, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
 }
 
-ToolBar::ToolBar(QWidget* parent) : QWidget(parent), m_layout(new QVBoxLayout(this))
-{
+ToolBar::ToolBar(QWidget* parent) : QWidget(parent), m_layout(new QVBoxLayout(this)) {
     setObjectName(QStringLiteral("WerkzeugPan"));
     m_layout->setContentsMargins(2, 2, 2, 2);
     m_layout->setSpacing(1);
 
     newButton(QStringLiteral("KlappPan"), QStringLiteral("«"),
-               QStringLiteral("Werkzeugleiste zuklappen"), false);
+              QStringLiteral("Werkzeugleiste zuklappen"), false);
     const struct {
         const char16_t* name;
         const char16_t* text;
         const char16_t* hinweis;
         Tool tool;
     } werkzeuge[] = {
-        {u"ZeigerBtn", u"Zeiger", u"Zeiger zum Auf- und Abdecken von Abfragefeldern", Tool::Pointer},
+        {u"ZeigerBtn", u"Zeiger", u"Zeiger zum Auf- und Abdecken von Abfragefeldern",
+         Tool::Pointer},
         {u"HandBtn", u"Hand", u"Bildausschnitt verschieben", Tool::Hand},
         {u"StiftBtn", u"Stift", u"Zeichenstift", Tool::Pen},
         {u"MarkerBtn", u"Marker", u"Textmarker gelb", Tool::MarkerYellow},
@@ -135,7 +130,7 @@ ToolBar::ToolBar(QWidget* parent) : QWidget(parent), m_layout(new QVBoxLayout(th
     };
     for (const auto& w : werkzeuge) {
         QToolButton* b = newButton(QString::fromUtf16(w.name), QString::fromUtf16(w.text),
-                                    QString::fromUtf16(w.hinweis), false);
+                                   QString::fromUtf16(w.hinweis), false);
         b->setCheckable(true);
         b->setAutoExclusive(true);
         const Tool tool = w.tool;
@@ -144,27 +139,29 @@ ToolBar::ToolBar(QWidget* parent) : QWidget(parent), m_layout(new QVBoxLayout(th
     knopf(QStringLiteral("MarkerBtn"))->setStyleSheet(QStringLiteral("background:#ffff60"));
     knopf(QStringLiteral("MarkerGruenBtn"))->setStyleSheet(QStringLiteral("background:#60ff60"));
 
-    newButton(QStringLiteral("StrichdickeBtn"), QStringLiteral("Größe"), QStringLiteral("Größe"), false);
+    newButton(QStringLiteral("StrichdickeBtn"), QStringLiteral("Größe"), QStringLiteral("Größe"),
+              false);
     newButton(QStringLiteral("FarbeBtn"), QStringLiteral("Farbe"), QStringLiteral("Farbe"), false);
     newButton(QStringLiteral("RueckgaengigBtn"), QStringLiteral("Zurück"),
-               QStringLiteral("Letzte Zeichenaktion rückgängig machen"), false);
+              QStringLiteral("Letzte Zeichenaktion rückgängig machen"), false);
     newButton(QStringLiteral("MarkEntfBtn"), QStringLiteral("Entf."),
-               QStringLiteral("Alle Zeichnungen entfernen"), false);
+              QStringLiteral("Alle Zeichnungen entfernen"), false);
     newButton(QStringLiteral("AbdeckerBtn"), QStringLiteral("Abdecker"),
-               QStringLiteral("verschiebbares Abdeckblatt ein-/ausblenden"), false);
+              QStringLiteral("verschiebbares Abdeckblatt ein-/ausblenden"), false);
 
     newButton(QStringLiteral("AlleAbdeckenBtn"), QStringLiteral("Abdecken"),
-               QStringLiteral("Alle Abfragefelder abdecken"), true);
+              QStringLiteral("Alle Abfragefelder abdecken"), true);
     newButton(QStringLiteral("AlleAufdeckenBtn"), QStringLiteral("Lösung"),
-               QStringLiteral("Lösung"), true);
+              QStringLiteral("Lösung"), true);
     newButton(QStringLiteral("NummerModeSort"), QStringLiteral("1 2 3"),
-               QStringLiteral("Abfragefelder geordnet nummerieren"), true);
+              QStringLiteral("Abfragefelder geordnet nummerieren"), true);
     newButton(QStringLiteral("NummerModeZufall"), QStringLiteral("3 1 2"),
-               QStringLiteral("Abfragefelder zufällig nummerieren"), true);
+              QStringLiteral("Abfragefelder zufällig nummerieren"), true);
     newButton(QStringLiteral("NummerModeFragez"), QStringLiteral("?"), QStringLiteral("?"), true);
 
     // "&&" shows a single "&" (and makes no mnemonic).
-    const char16_t* layers[] = {u" Basisbild ", u" Texte && Bilder ", u" Infopunkte ", u" Layout  "};
+    const char16_t* layers[] = {u" Basisbild ", u" Texte && Bilder ", u" Infopunkte ",
+                                u" Layout  "};
     for (int i = 0; i < 4; ++i) {
         auto* box = new QCheckBox(QString::fromUtf16(layers[i]), this);
         box->setObjectName(QStringLiteral("Ebene%1Check").arg(i));
@@ -188,18 +185,17 @@ ToolBar::ToolBar(QWidget* parent) : QWidget(parent), m_layout(new QVBoxLayout(th
     };
     for (const auto& k : scrollKnoepfe)
         newButton(QString::fromUtf16(k.name), QString::fromUtf16(k.text),
-                   QString::fromUtf16(k.hinweis), true);
+                  QString::fromUtf16(k.hinweis), true);
     newButton(QStringLiteral("ExportBtn"), QStringLiteral("Export"),
-               QStringLiteral("Ansicht in Bilddatei speichern"), true);
+              QStringLiteral("Ansicht in Bilddatei speichern"), true);
     newButton(QStringLiteral("ClipbordBtn"), QStringLiteral("Kopie"),
-               QStringLiteral("Ansicht in Zwischenablage kopieren"), true);
+              QStringLiteral("Ansicht in Zwischenablage kopieren"), true);
     m_layout->addStretch(1);
     buildMenus();
 }
 
-QToolButton* ToolBar::newButton(const QString& name, const QString& text,
-                                        const QString& hinweis, bool collapseButton)
-{
+QToolButton* ToolBar::newButton(const QString& name, const QString& text, const QString& hinweis,
+                                bool collapseButton) {
     auto* b = new QToolButton(this);
     b->setObjectName(name);
     b->setText(text);
@@ -213,16 +209,14 @@ QToolButton* ToolBar::newButton(const QString& name, const QString& text,
     return b;
 }
 
-QToolButton* ToolBar::knopf(const QString& name) const
-{
+QToolButton* ToolBar::knopf(const QString& name) const {
     for (QToolButton* b : m_knoepfe)
         if (b->objectName() == name)
             return b;
     return nullptr;
 }
 
-void ToolBar::buildMenus()
-{
+void ToolBar::buildMenus() {
     // A menu button opens its menu just below itself.
     const auto haengeAn = [this](const QString& knopfName, QMenu* menu) {
         QToolButton* b = knopf(knopfName);
@@ -289,27 +283,44 @@ void ToolBar::buildMenus()
     haengeAn(QStringLiteral("SymbolBtn"), m_symbolMenu);
 }
 
-void ToolBar::showTool(Tool tool)
-{
+void ToolBar::showTool(Tool tool) {
     QString name;
     switch (tool) {
-    case Tool::Pointer: name = QStringLiteral("ZeigerBtn"); break;
-    case Tool::Hand: name = QStringLiteral("HandBtn"); break;
-    case Tool::MarkerYellow: name = QStringLiteral("MarkerBtn"); break;
-    case Tool::MarkerGreen: name = QStringLiteral("MarkerGruenBtn"); break;
-    case Tool::Eraser: name = QStringLiteral("RadierBtn"); break;
-    case Tool::Stamp: name = QStringLiteral("SymbolBtn"); break;
-    case Tool::Cross: name = QStringLiteral("KreuzBtn"); break;
-    case Tool::Text: name = QStringLiteral("TexteingabeBtn"); break;
-    case Tool::Area: break;
-    default: name = QStringLiteral("StiftBtn"); break; // the pen and the shapes
+    case Tool::Pointer:
+        name = QStringLiteral("ZeigerBtn");
+        break;
+    case Tool::Hand:
+        name = QStringLiteral("HandBtn");
+        break;
+    case Tool::MarkerYellow:
+        name = QStringLiteral("MarkerBtn");
+        break;
+    case Tool::MarkerGreen:
+        name = QStringLiteral("MarkerGruenBtn");
+        break;
+    case Tool::Eraser:
+        name = QStringLiteral("RadierBtn");
+        break;
+    case Tool::Stamp:
+        name = QStringLiteral("SymbolBtn");
+        break;
+    case Tool::Cross:
+        name = QStringLiteral("KreuzBtn");
+        break;
+    case Tool::Text:
+        name = QStringLiteral("TexteingabeBtn");
+        break;
+    case Tool::Area:
+        break;
+    default:
+        name = QStringLiteral("StiftBtn");
+        break; // the pen and the shapes
     }
     if (QToolButton* b = knopf(name))
         b->setChecked(true);
 }
 
-void ToolBar::showSettings(const DrawingState& z)
-{
+void ToolBar::showSettings(const DrawingState& z) {
     knopf(QStringLiteral("FarbeBtn"))->setIcon(colourPicture(z.colourIndex));
     knopf(QStringLiteral("StrichdickeBtn"))->setIcon(thicknessPicture(z.thicknessIndex));
     knopf(QStringLiteral("StiftBtn"))->setIcon(penPicture(z.stift));
@@ -325,15 +336,13 @@ void ToolBar::showSettings(const DrawingState& z)
     hake(m_symbolMenu, QStringLiteral("Symbol%1").arg(z.stempel));
 }
 
-void ToolBar::showStampPictures(const StampList& stempel)
-{
+void ToolBar::showStampPictures(const StampList& stempel) {
     for (int i = 1; i <= kStampCount; ++i)
         if (auto* a = m_symbolMenu->findChild<QAction*>(QStringLiteral("Symbol%1").arg(i)))
             a->setIcon(stampPicture(stempel[size_t(i - 1)]));
 }
 
-void ToolBar::setCollapsed(bool geklappt)
-{
+void ToolBar::setCollapsed(bool geklappt) {
     m_geklappt = geklappt;
     for (QWidget* w : m_breiteTeile)
         w->setVisible(!geklappt);

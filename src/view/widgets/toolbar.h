@@ -50,7 +50,7 @@ Q_SIGNALS:
 
 private:
     QToolButton* newButton(const QString& name, const QString& text, const QString& hinweis,
-                            bool collapseButton);
+                           bool collapseButton);
     void buildMenus();
 
     QVBoxLayout* m_layout;

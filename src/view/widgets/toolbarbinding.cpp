@@ -8,7 +8,6 @@
 #include <QCheckBox>
 #include <QKeySequence>
 #include <QToolButton>
-
 #include <array>
 #include <functional>
 
@@ -23,8 +22,7 @@ const std::array<QString, 4> kLayerCommands = {u"EbeneBasisbild1"_s, u"EbeneText
                                                u"EbeneInfopunkte1"_s, u"EbeneLayout1"_s};
 
 // The "&Zoomstufe" item of a zoom level (levels 1 and 3 have none).
-QString zoomCommand(int level)
-{
+QString zoomCommand(int level) {
     switch (level) {
     case 0:
         return u"Zoomstufe100Prozent1"_s;
@@ -37,8 +35,7 @@ QString zoomCommand(int level)
     }
 }
 
-QString numberingCommand(int numberingMode)
-{
+QString numberingCommand(int numberingMode) {
     switch (numberingMode) {
     case NumberingQuestionMarks:
         return u"NummerierungFragezeichen1"_s;
@@ -53,19 +50,14 @@ QString numberingCommand(int numberingMode)
 
 ToolBarBinding::ToolBarBinding(CommandRegistry& commands, LearningViewPanel& panel,
                                LearningViewController& controller)
-    : QObject(&controller)
-    , m_commands(commands)
-    , m_panel(panel)
-    , m_controller(controller)
-{
+    : QObject(&controller), m_commands(commands), m_panel(panel), m_controller(controller) {
     connectToolBar();
     connectCommands();
     connectKeys();
     showControllerState();
 }
 
-void ToolBarBinding::connectToolBar()
-{
+void ToolBarBinding::connectToolBar() {
     ToolBar& bar = m_panel.toolBar();
     LearningViewController* c = &m_controller;
     connect(&bar, &ToolBar::toolChosen, c, &LearningViewController::chooseToolButton);
@@ -97,11 +89,11 @@ void ToolBarBinding::connectToolBar()
     button(u"ExportBtn"_s, [this] { m_commands.trigger(u"Exportieren1"_s); });
     button(u"ClipbordBtn"_s, [this] { m_commands.trigger(u"InZwischenablagekopieren1"_s); });
     for (int i = 0; i < int(kLayerCommands.size()); ++i)
-        connect(bar.ebene(i), &QCheckBox::clicked, c, [c, i](bool shown) { c->setLayer(i, shown); });
+        connect(bar.ebene(i), &QCheckBox::clicked, c,
+                [c, i](bool shown) { c->setLayer(i, shown); });
 }
 
-void ToolBarBinding::connectCommands()
-{
+void ToolBarBinding::connectCommands() {
     LearningViewController* c = &m_controller;
     const auto command = [this](const QString& name, std::function<void()> handler) {
         m_commands.onTriggered(name, this, std::move(handler));
@@ -123,8 +115,7 @@ void ToolBarBinding::connectCommands()
     command(u"WerkzeugleisteRechts1"_s, [this] { m_panel.setSide(0); });
 }
 
-void ToolBarBinding::connectKeys()
-{
+void ToolBarBinding::connectKeys() {
     LearningViewController* c = &m_controller;
     const auto key = [this](const QString& name, QKeyCombination keys, auto handler) {
         m_commands.addKey(name, QKeySequence(keys), true, this, handler);
@@ -140,8 +131,7 @@ void ToolBarBinding::connectKeys()
     key(u"ZoomOutKey"_s, QKeyCombination(keypad, Qt::Key_Minus), [c] { c->zoomOut(); });
 }
 
-void ToolBarBinding::showControllerState()
-{
+void ToolBarBinding::showControllerState() {
     ToolBar& bar = m_panel.toolBar();
     LearningViewController* c = &m_controller;
     connect(c, &LearningViewController::toolChanged, &bar, &ToolBar::showTool);

@@ -29,7 +29,8 @@ TopicMenuController::TopicMenuController(Shell& shell)
     : QObject(shell.dialogParent()), m_shell(shell),
       m_topicMenu(shell.commands().menu(QStringLiteral("Themenauswahl1"))),
       m_group(new QActionGroup(this)), m_columnsAction(new QWidgetAction(this)),
-      m_columns(new TopicMenuColumns), m_listWindow(new TThemenlisteForm(shell, shell.dialogParent())) {
+      m_columns(new TopicMenuColumns),
+      m_listWindow(new TThemenlisteForm(shell, shell.dialogParent())) {
     m_group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     m_columnsAction->setObjectName(QStringLiteral("ThemenSpaltenItem"));
     m_columnsAction->setDefaultWidget(m_columns);
@@ -41,7 +42,8 @@ TopicMenuController::TopicMenuController(Shell& shell)
     CommandRegistry& commands = m_shell.commands();
     const auto command = [this, &commands](const char16_t* name,
                                            void (TopicMenuController::*handler)()) {
-        commands.onTriggered(QString::fromUtf16(name), this, [this, handler] { (this->*handler)(); });
+        commands.onTriggered(QString::fromUtf16(name), this,
+                             [this, handler] { (this->*handler)(); });
     };
     command(u"Startseite1", &TopicMenuController::startPage);
     command(u"ZuvorangezeigtesDokument1", &TopicMenuController::previouslyShown);
