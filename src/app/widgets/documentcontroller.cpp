@@ -39,8 +39,8 @@ FileChoice documentOpenChoice(const QString& folder) {
 }
 
 DocumentController::DocumentController(Shell& shell, MainWindowState& state,
-                                       const Participants& participants, const LayoutSet& layouts,
-                                       QObject* parent)
+                                       const Participants& participants,
+                                       const DocumentLayouts& layouts, QObject* parent)
     : QObject(parent), m_shell(shell), m_state(state), m_participants(participants),
       m_layouts(layouts) {}
 

@@ -2,7 +2,6 @@
 
 #include "document.h"
 #include "documentsession.h"
-#include "layoutset.h"
 #include "shutdownsequence.h"
 #include "userdialogs.h"
 
@@ -21,10 +20,10 @@ class DocumentController : public QObject, public DocumentSession {
     Q_OBJECT
 public:
     // `state` holds the folders that opening changes; `participants` are
-    // asked before the document is left.
-    // `layouts` must outlive the controller.
+    // asked before the document is left; `layouts` lay out what is read and
+    // must outlive the controller.
     DocumentController(Shell& shell, MainWindowState& state, const Participants& participants,
-                       const LayoutSet& layouts, QObject* parent);
+                       const DocumentLayouts& layouts, QObject* parent);
 
     Document& document() override { return m_document; }
     const Document& document() const { return m_document; }
@@ -51,7 +50,7 @@ private:
     Shell& m_shell;
     MainWindowState& m_state;
     const Participants& m_participants;
-    const LayoutSet& m_layouts;
+    const DocumentLayouts& m_layouts;
     Document m_document;
     bool m_open = false; // false: the start picture and the start panel are shown
 };

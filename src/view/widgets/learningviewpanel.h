@@ -8,8 +8,8 @@ class QScrollArea;
 namespace quorvel {
 
 class Document;
-class ViewLayouts;
 class LearningViewWidget;
+class ViewLayouts;
 class ToolBar;
 
 // The learning view as the main window shows it: the view and its tool bar
@@ -18,7 +18,6 @@ class ToolBar;
 class LearningViewPanel : public QWidget {
     Q_OBJECT
 public:
-    // `document` must outlive the panel.
     // `document` and `layouts` must outlive the panel.
     LearningViewPanel(Document& document, const ViewLayouts& layouts, QWidget* parent = nullptr);
 
