@@ -48,7 +48,7 @@ struct Fixture {
     std::vector<QImage> pictures;
 
     Fixture() {
-        document.basisbild = photoLike(4000, 3000, 1);
+        document.basePicture = photoLike(4000, 3000, 1);
         for (int i = 0; i < 200; ++i) {
             ObjDataTyp o;
             o.Typ = codeOf(i % 2 == 0 ? Typ::QueryLabel : Typ::FixedLabel);
@@ -63,7 +63,7 @@ struct Fixture {
             o.Bild = photoLike(400, 300, 10 + i);
             document.objects.push_back(o);
         }
-        pictures.push_back(document.basisbild);
+        pictures.push_back(document.basePicture);
         for (const ObjDataTyp& o : document.objects) {
             if (!o.Bild.isNull())
                 pictures.push_back(o.Bild);
@@ -73,7 +73,7 @@ struct Fixture {
         bigPath = dir.filePath(QStringLiteral("gross.qvl"));
         writeDocumentFile(document, bigPath, false);
         Document small;
-        small.basisbild = photoLike(40, 30, 3);
+        small.basePicture = photoLike(40, 30, 3);
         smallPath = dir.filePath(QStringLiteral("klein.qvl"));
         writeDocumentFile(small, smallPath, false);
     }
@@ -155,15 +155,15 @@ void BM_WriteDocument(benchmark::State& state) {
 
 void BM_ReadHeaderLarge(benchmark::State& state) {
     for (auto _ : state) {
-        DokumentKopf kopf;
-        benchmark::DoNotOptimize(readDocumentHeader(fixture().bigPath, kopf));
+        DokumentKopf header;
+        benchmark::DoNotOptimize(readDocumentHeader(fixture().bigPath, header));
     }
 }
 
 void BM_ReadHeaderSmall(benchmark::State& state) {
     for (auto _ : state) {
-        DokumentKopf kopf;
-        benchmark::DoNotOptimize(readDocumentHeader(fixture().smallPath, kopf));
+        DokumentKopf header;
+        benchmark::DoNotOptimize(readDocumentHeader(fixture().smallPath, header));
     }
 }
 

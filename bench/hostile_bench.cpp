@@ -57,7 +57,7 @@ void composeAndDraw(benchmark::State& state, const QByteArray& bytes, bool uncov
         ViewComposer composer(*document, layouts());
         composer.setViewArea(kView);
         composer.rebuild();
-        benchmark::DoNotOptimize(composer.ansicht().constBits());
+        benchmark::DoNotOptimize(composer.view().constBits());
     }
 }
 

@@ -18,7 +18,7 @@ using namespace quorvel;
 
 namespace {
 
-constexpr QSize kAnsicht(1920, 1080);
+constexpr QSize kView(1920, 1080);
 constexpr int kBewegungen = 1000;
 
 // The program's layouts of the document types.
@@ -27,11 +27,11 @@ const LayoutSet& layouts() {
     return set;
 }
 
-Document& dokument() {
+Document& document() {
     static Document d = [] {
         Document doc;
-        doc.basisbild = QImage(1920, 1080, QImage::Format_ARGB32);
-        doc.basisbild.fill(QColor(230, 240, 250));
+        doc.basePicture = QImage(1920, 1080, QImage::Format_ARGB32);
+        doc.basePicture.fill(QColor(230, 240, 250));
         doc.derivePageGeometry();
         for (int i = 0; i < 60; ++i) {
             ObjDataTyp o;
@@ -54,8 +54,8 @@ Document& dokument() {
 
 ViewComposer& composer() {
     static ViewComposer c = [] {
-        ViewComposer vc(dokument(), layouts());
-        vc.setViewArea(kAnsicht);
+        ViewComposer vc(document(), layouts());
+        vc.setViewArea(kView);
         vc.rebuild();
         return vc;
     }();
@@ -63,31 +63,31 @@ ViewComposer& composer() {
 }
 
 // A wavy stroke over the whole view, as a hand would draw it.
-QPoint strichPunkt(int i) {
+QPoint dashDot(int i) {
     const double t = double(i) / kBewegungen;
     return QPoint(int(100 + 1700 * t), int(540 + 400 * std::sin(t * 12.0)));
 }
 
 void penStroke(benchmark::State& state, int colourIndex) {
     ViewComposer& c = composer();
-    DrawingTools werkzeuge(c);
-    werkzeuge.state().colourIndex = colourIndex;
-    werkzeuge.state().thicknessIndex = 2;
+    DrawingTools tools(c);
+    tools.state().colourIndex = colourIndex;
+    tools.state().thicknessIndex = 2;
     double flaeche = 0.0;
     qint64 bewegungen = 0;
     for (auto _ : state) {
-        werkzeuge.rememberState();
+        tools.rememberState();
         for (int i = 1; i <= kBewegungen; ++i) {
-            const QRect r = werkzeuge.penStroke(strichPunkt(i - 1), strichPunkt(i));
+            const QRect r = tools.penStroke(dashDot(i - 1), dashDot(i));
             flaeche += double(r.width()) * r.height();
         }
         bewegungen += kBewegungen;
         state.PauseTiming();
-        werkzeuge.removeAll();
+        tools.removeAll();
         state.ResumeTiming();
     }
     state.counters["touched_share_%"] =
-        100.0 * flaeche / double(bewegungen) / (double(kAnsicht.width()) * kAnsicht.height());
+        100.0 * flaeche / double(bewegungen) / (double(kView.width()) * kView.height());
 }
 
 void BM_PenStrokeOpaque(benchmark::State& state) {
@@ -99,11 +99,11 @@ void BM_PenStrokeTransparent(benchmark::State& state) {
 
 void BM_UncoverFieldByClick(benchmark::State& state) {
     ViewComposer& c = composer();
-    Document& d = dokument();
+    Document& d = document();
     c.rebuild();
-    const ObjDataTyp& ziel = d.objects[20];
-    const QPointF click((ziel.KartRect.left + ziel.KartRect.right) / 2,
-                        (ziel.KartRect.top + ziel.KartRect.bottom) / 2);
+    const ObjDataTyp& target = d.objects[20];
+    const QPointF click((target.KartRect.left + target.KartRect.right) / 2,
+                        (target.KartRect.top + target.KartRect.bottom) / 2);
     double flaeche = 0.0;
     qint64 klicks = 0;
     for (auto _ : state) {
@@ -114,7 +114,7 @@ void BM_UncoverFieldByClick(benchmark::State& state) {
         ++klicks;
     }
     state.counters["touched_share_%"] =
-        100.0 * flaeche / double(klicks) / (double(kAnsicht.width()) * kAnsicht.height());
+        100.0 * flaeche / double(klicks) / (double(kView.width()) * kView.height());
 }
 
 BENCHMARK(BM_PenStrokeOpaque)->Unit(benchmark::kMillisecond)->MinTime(1.0);

@@ -30,11 +30,11 @@ struct Folder {
         // linked 2000 times under different titles' worth of names.
         Document doc;
         doc.header.titel = QStringLiteral("Großes Dokument");
-        doc.basisbild = QImage(3300, 3550, QImage::Format_ARGB32);
+        doc.basePicture = QImage(3300, 3550, QImage::Format_ARGB32);
         std::mt19937 rng(7);
-        for (int y = 0; y < doc.basisbild.height(); ++y) {
-            auto* line = reinterpret_cast<quint32*>(doc.basisbild.scanLine(y));
-            for (int x = 0; x < doc.basisbild.width(); ++x)
+        for (int y = 0; y < doc.basePicture.height(); ++y) {
+            auto* line = reinterpret_cast<quint32*>(doc.basePicture.scanLine(y));
+            for (int x = 0; x < doc.basePicture.width(); ++x)
                 line[x] = 0xFF000000u | (rng() & 0xFFFFFFu);
         }
         const QString original = dir.filePath(QStringLiteral("original.dat"));

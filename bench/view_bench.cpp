@@ -23,16 +23,16 @@ using namespace quorvel;
 
 namespace {
 
-constexpr QSize kAnsicht(1920, 1080);
+constexpr QSize kView(1920, 1080);
 
-QImage grossesBasisbild() {
-    QImage bild(4000, 3000, QImage::Format_ARGB32);
-    for (int y = 0; y < bild.height(); ++y) {
-        auto* zeile = reinterpret_cast<QRgb*>(bild.scanLine(y));
-        for (int x = 0; x < bild.width(); ++x)
-            zeile[x] = qRgb(40 + (x * 7 + y) % 150, 60 + (y / 7) % 120, 90 + (x / 11) % 140);
+QImage largeBasePicture() {
+    QImage picture(4000, 3000, QImage::Format_ARGB32);
+    for (int y = 0; y < picture.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        for (int x = 0; x < picture.width(); ++x)
+            line[x] = qRgb(40 + (x * 7 + y) % 150, 60 + (y / 7) % 120, 90 + (x / 11) % 140);
     }
-    return bild;
+    return picture;
 }
 
 // The program's layouts of the document types.
@@ -41,17 +41,17 @@ const LayoutSet& layouts() {
     return set;
 }
 
-Document& dokument() {
+Document& document() {
     static Document d = [] {
         Document doc;
-        doc.basisbild = grossesBasisbild();
+        doc.basePicture = largeBasePicture();
         doc.derivePageGeometry();
-        const QString woerter[] = {QStringLiteral("Merkur"),
-                                   QStringLiteral("Venus"),
-                                   QStringLiteral("Erde und Mond"),
-                                   QStringLiteral("Jupiter"),
-                                   QStringLiteral("Saturn mit Ringen"),
-                                   QStringLiteral("Neptun")};
+        const QString words[] = {QStringLiteral("Merkur"),
+                                 QStringLiteral("Venus"),
+                                 QStringLiteral("Erde und Mond"),
+                                 QStringLiteral("Jupiter"),
+                                 QStringLiteral("Saturn mit Ringen"),
+                                 QStringLiteral("Neptun")};
         for (int i = 0; i < 180; ++i) {
             ObjDataTyp o;
             const double x = 0.05 + 0.9 * ((i * 37) % 100) / 100.0;
@@ -71,7 +71,7 @@ Document& dokument() {
                 o.Farbe = 0xFFFFFF;
             } else {
                 o.Typ = codeOf(i % 3 == 0 ? Typ::FixedLabel : Typ::QueryLabel);
-                o.Cap = woerter[i % 6];
+                o.Cap = words[i % 6];
                 o.Sline = 1;
                 o.LinieDicke = 2;
                 o.LinieFarbe = 0xFFFFFF;
@@ -102,8 +102,8 @@ Document& dokument() {
 
 ViewComposer& composer() {
     static ViewComposer c = [] {
-        ViewComposer vc(dokument(), layouts());
-        vc.setViewArea(kAnsicht);
+        ViewComposer vc(document(), layouts());
+        vc.setViewArea(kView);
         vc.rebuild();
         return vc;
     }();
@@ -112,8 +112,8 @@ ViewComposer& composer() {
 
 // One-time cost: reducing and scaling the base picture, then composing.
 void BM_RecomposeUncached(benchmark::State& state) {
-    ViewComposer c(dokument(), layouts());
-    c.setViewArea(kAnsicht);
+    ViewComposer c(document(), layouts());
+    c.setViewArea(kView);
     for (auto _ : state) {
         c.clearCaches();
         c.rebuild();
@@ -129,7 +129,7 @@ void BM_Recompose(benchmark::State& state) {
 void BM_UncoverOneField(benchmark::State& state) {
     ViewComposer& c = composer();
     c.rebuild();
-    ObjDataTyp& feld = dokument().objects[7]; // a query label
+    ObjDataTyp& feld = document().objects[7]; // a query label
     for (auto _ : state) {
         feld.AbfrageStatus = feld.AbfrageStatus == -1 ? 0 : -1;
         benchmark::DoNotOptimize(c.redrawObject(7));
@@ -143,21 +143,21 @@ BENCHMARK(BM_UncoverOneField)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 
 // Distinct pixel buffers among the working pictures and the cached background,
 // in page pictures.
-double arbeitsbilderInSeiten() {
+double worksheetPicturesInPages() {
     ViewComposer& c = composer();
     c.rebuild();
-    const QImage* bilder[] = {
-        &c.seite(),   &c.pageWithoutObjects(), &c.pageWithFixedObjects(), &c.finalPage(),
-        &c.ansicht(), &c.visibleSection(),     &c.drawingOverlay()};
+    const QImage* pictures[] = {
+        &c.page(), &c.pageWithoutObjects(), &c.pageWithFixedObjects(), &c.finalPage(),
+        &c.view(), &c.visibleSection(),     &c.drawingOverlay()};
     std::vector<const uchar*> gesehen;
     qint64 bytes = 0;
-    for (const QImage* bild : bilder) {
-        if (std::find(gesehen.begin(), gesehen.end(), bild->constBits()) != gesehen.end())
+    for (const QImage* picture : pictures) {
+        if (std::find(gesehen.begin(), gesehen.end(), picture->constBits()) != gesehen.end())
             continue;
-        gesehen.push_back(bild->constBits());
-        bytes += bild->sizeInBytes();
+        gesehen.push_back(picture->constBits());
+        bytes += picture->sizeInBytes();
     }
-    return double(bytes) / double(c.seite().sizeInBytes());
+    return double(bytes) / double(c.page().sizeInBytes());
 }
 
 } // namespace
@@ -170,16 +170,15 @@ int main(int argc, char** argv) {
     TimeReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     const double recompose = reporter.seconds["BM_Recompose"];
-    const double aufdecken = reporter.seconds["BM_UncoverOneField"];
-    std::printf("\npage picture %d x %d\n", composer().seite().width(),
-                composer().seite().height());
+    const double uncover = reporter.seconds["BM_UncoverOneField"];
+    std::printf("\npage picture %d x %d\n", composer().page().width(), composer().page().height());
     std::printf("recompose: %.2f ms (goal <= 16.7)\n", recompose * 1e3);
     std::printf("uncover one field / recompose: %.2f %% (goal <= 5)\n",
-                recompose > 0 ? 100.0 * aufdecken / recompose : 0.0);
-    std::printf("working pictures: %.2f page pictures (goal <= 7)\n", arbeitsbilderInSeiten());
+                recompose > 0 ? 100.0 * uncover / recompose : 0.0);
+    std::printf("working pictures: %.2f page pictures (goal <= 7)\n", worksheetPicturesInPages());
     std::printf("plus the base picture reduced to 2000 pixels: %.2f page pictures\n",
-                double(composer().background().reducedBase(dokument()).sizeInBytes()) /
-                    double(composer().seite().sizeInBytes()));
+                double(composer().background().reducedBase(document()).sizeInBytes()) /
+                    double(composer().page().sizeInBytes()));
     benchmark::Shutdown();
     return 0;
 }

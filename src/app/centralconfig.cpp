@@ -15,7 +15,7 @@ bool switchedOn(const IniFile& ini, const QString& section, const QString& switc
     return ini.readInteger(section, switchName, 0) != 0;
 }
 
-void applyOrdner(const IniFile& ini, Settings& e) {
+void applyFolders(const IniFile& ini, Settings& e) {
     const QString s = u"Ordner"_s;
     e.ChronikOrdner = ini.readString(s, u"OrdnerChronik"_s, e.ChronikOrdner);
     e.ProtOrdner = ini.readString(s, u"OrdnerProtokoll"_s, e.ProtOrdner);
@@ -35,7 +35,7 @@ void applyVerknuepfungen(const IniFile& ini, Settings& e) {
             ini.readString(s, prefix + u"Hinweis"_s, u"Programmverknüpfung "_s + n);
     }
     e.VerknuepfungT =
-        ini.readString(s, u"VerknuepfungBildschirmtastatur"_s, defaultBildschirmtastatur());
+        ini.readString(s, u"VerknuepfungBildschirmtastatur"_s, defaultScreenKeyboard());
     e.VerknuepfungHintT =
         ini.readString(s, u"VerknuepfungBildschirmtastaturHinweis"_s, u"Bildschirmtastatur"_s);
 }
@@ -57,7 +57,7 @@ void readPercent(const IniFile& ini, const QString& section, const QString& key,
     }
 }
 
-void applyNotenskala(const IniFile& ini, Settings& e) {
+void applyGradingScale(const IniFile& ini, Settings& e) {
     const QString s = u"Notenskala"_s;
     for (size_t i = 0; i < e.NoteMinQuote.size(); ++i)
         readPercent(ini, s, u"Note"_s + QString::number(i + 1), e.NoteMinQuote[i]);
@@ -80,7 +80,7 @@ void applyOptionen(const IniFile& ini, Settings& e) {
     e.ArbeitsblattSkalFak = ini.readReal(s, u"ArbeitsblattSkalFak"_s, 100.0);
 }
 
-void applyUebungsrueckmeldung(const IniFile& ini, Settings& e) {
+void applyExerciseFeedback(const IniFile& ini, Settings& e) {
     const QString s = u"Uebungsrueckmeldung"_s;
     auto& rm = e.Uebungsrueckmeldung;
     rm.RichtigTonDatei = ini.readString(s, u"RichtigTonDatei"_s, rm.RichtigTonDatei);
@@ -112,17 +112,17 @@ IoResult loadCentralConfig(const QStringList& candidates, IniFile& ini) {
 
 void applyCentralConfig(const IniFile& ini, Settings& settings) {
     if (switchedOn(ini, u"Ordner"_s, u"OrdnerDefZentral"_s))
-        applyOrdner(ini, settings);
+        applyFolders(ini, settings);
     if (switchedOn(ini, u"Verknuepfungsfelder"_s, u"VerknuepfungDefZentral"_s))
         applyVerknuepfungen(ini, settings);
     if (switchedOn(ini, u"NetzKom"_s, u"NetzKomDefZentral"_s))
         applyNetzKom(ini, settings);
     if (switchedOn(ini, u"Notenskala"_s, u"NotenskalaDefZentral"_s))
-        applyNotenskala(ini, settings);
+        applyGradingScale(ini, settings);
     if (switchedOn(ini, u"Optionen"_s, u"OptionenDefZentral"_s))
         applyOptionen(ini, settings);
     if (switchedOn(ini, u"Uebungsrueckmeldung"_s, u"UebungsrueckmeldungDefZentral"_s))
-        applyUebungsrueckmeldung(ini, settings);
+        applyExerciseFeedback(ini, settings);
 }
 
 QString centralTopicFolder(const IniFile& ini) {

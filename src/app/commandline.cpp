@@ -34,7 +34,7 @@ CommandLineArgument classifyCommandLine(const QStringList& arguments,
         return result;
     }
     result.topicFolder = withTrailingSlash(info.absolutePath());
-    result.datei = absolute;
+    result.file = absolute;
     result.kind = info.fileName().toLower().endsWith(u".qvusp")
                       ? CommandLineArgument::Kind::SeriesPackage
                       : CommandLineArgument::Kind::DocumentFile;

@@ -15,7 +15,7 @@ struct CommandLineArgument {
     };
     Kind kind = Kind::None;
     QString topicFolder; // absolute, ends with "/"; empty for None
-    QString datei;       // absolute path for DocumentFile and SeriesPackage
+    QString file;        // absolute path for DocumentFile and SeriesPackage
 };
 
 // Classifies the first of `arguments` (the program name not included);

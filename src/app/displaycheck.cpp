@@ -8,7 +8,7 @@
 namespace quorvel {
 
 bool graphicsModeSuitable(const GraphicsMode& modus) {
-    return modus.breite >= 960 && modus.hoehe >= 720 && modus.farbtiefe >= 15;
+    return modus.width >= 960 && modus.height >= 720 && modus.colourDepth >= 15;
 }
 
 QString graphicsModeWarning(const GraphicsMode& modus) {
@@ -17,8 +17,8 @@ QString graphicsModeWarning(const GraphicsMode& modus) {
                "\r\n\r\nFür dieses Programm sollte ein Grafikmodus mit einer Auflösung von "
                "mindestens 1024 x 768 Pixel (Bildpunkte) und einer Farbtiefe von mindestens 16 "
                "Bit (High Color) eingestellt sein. \r\nAktuelle Einstellungen:\r\n- Auflösung: ") +
-           QString::number(modus.breite) + QStringLiteral(" x ") + QString::number(modus.hoehe) +
-           QStringLiteral(" Pixel\r\n- Farbtiefe: ") + QString::number(modus.farbtiefe) +
+           QString::number(modus.width) + QStringLiteral(" x ") + QString::number(modus.height) +
+           QStringLiteral(" Pixel\r\n- Farbtiefe: ") + QString::number(modus.colourDepth) +
            QStringLiteral(" Bit\r\n\r\nProgramm trotzdem starten?");
 }
 

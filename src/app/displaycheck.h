@@ -11,9 +11,9 @@ class UserPrompter;
 // The screen as the start-up check sees it: size in device pixels and colour
 // depth in bits per pixel.
 struct GraphicsMode {
-    int breite = 0;
-    int hoehe = 0;
-    int farbtiefe = 0;
+    int width = 0;
+    int height = 0;
+    int colourDepth = 0;
 };
 
 // Whether the screen is large and deep enough: at least 960 x 720 pixels and

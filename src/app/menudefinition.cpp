@@ -47,7 +47,7 @@ MenuEntry sep() {
     return e;
 }
 
-std::vector<MenuEntry> dateiMenue() {
+std::vector<MenuEntry> fileMenu() {
     return {
         cmd(u"Oeffnen1"_s, u"Ö&ffnen..."_s, u"Ctrl+O"_s, true),
         cmd(u"Dokumenteigenschaften1"_s, u"Do&kumenteigenschaften..."_s, u"Alt+Return"_s),
@@ -72,7 +72,7 @@ std::vector<MenuEntry> dateiMenue() {
 }
 
 // Exactly kTopicMenuFixedEntries items: the topic list follows them.
-std::vector<MenuEntry> themenauswahlMenue() {
+std::vector<MenuEntry> topicChoiceMenu() {
     return {
         cmd(u"Startseite1"_s, u"&Startseite"_s, u"Alt+Home"_s),
         cmd(u"ZuvorangezeigtesDokument1"_s, u"&Zuvor angezeigtes Dokument"_s, u"Alt+Backspace"_s),
@@ -90,7 +90,7 @@ std::vector<MenuEntry> themenauswahlMenue() {
     };
 }
 
-std::vector<MenuEntry> lernansichtMenue() {
+std::vector<MenuEntry> learningViewMenu() {
     return {
         cmd(u"Werkzeugleistezuklappen1"_s, u"Werkzeugleiste zu&klappen"_s, u"Alt+W"_s),
         sep(),
@@ -119,7 +119,7 @@ std::vector<MenuEntry> lernansichtMenue() {
     };
 }
 
-std::vector<MenuEntry> uebungMenue() {
+std::vector<MenuEntry> exerciseMenu() {
     return {
         cmd(u"UebungStart1"_s, u"Individual-&Übung"_s, u"F7"_s),
         cmd(u"Uebungseinstellungen1"_s, u"Übungs&einstellungen..."_s, u"Alt+F7"_s),
@@ -137,7 +137,7 @@ std::vector<MenuEntry> uebungMenue() {
     };
 }
 
-std::vector<MenuEntry> lehrersteuerungMenue() {
+std::vector<MenuEntry> teacherControlMenu() {
     return {
         cmd(u"Netzwerkuebunginitiieren1"_s, u"&Netzwerk-Übung initiieren..."_s, u"F9"_s),
         cmd(u"LehrerNetzwerkUebungbeenden1"_s, u"Netzwerk-Übung &beenden"_s),
@@ -147,7 +147,7 @@ std::vector<MenuEntry> lehrersteuerungMenue() {
     };
 }
 
-std::vector<MenuEntry> anzeigeMenue() {
+std::vector<MenuEntry> displayMenu() {
     return {
         cmd(u"Vollbild1"_s, u"&Vollbild"_s, u"Ctrl+L"_s),
         cmd(u"Fenster1"_s, u"&Fenster"_s, u"Ctrl+F"_s),
@@ -189,12 +189,12 @@ std::vector<MenuEntry> hilfeMenue() {
 
 std::vector<MenuEntry> buildHauptmenue() {
     return {
-        sub(u"Datei1"_s, u"&Datei"_s, dateiMenue()),
-        sub(u"Themenauswahl1"_s, u"&Themenauswahl"_s, themenauswahlMenue(), true),
-        sub(u"Lernansicht1"_s, u"&Lernansicht"_s, lernansichtMenue(), true),
-        sub(u"Uebung1"_s, u"&Übung"_s, uebungMenue()),
-        sub(u"Lehrersteuerung1"_s, u"Lehrer&steuerung"_s, lehrersteuerungMenue()),
-        sub(u"Anzeige1"_s, u"An&zeige"_s, anzeigeMenue()),
+        sub(u"Datei1"_s, u"&Datei"_s, fileMenu()),
+        sub(u"Themenauswahl1"_s, u"&Themenauswahl"_s, topicChoiceMenu(), true),
+        sub(u"Lernansicht1"_s, u"&Lernansicht"_s, learningViewMenu(), true),
+        sub(u"Uebung1"_s, u"&Übung"_s, exerciseMenu()),
+        sub(u"Lehrersteuerung1"_s, u"Lehrer&steuerung"_s, teacherControlMenu()),
+        sub(u"Anzeige1"_s, u"An&zeige"_s, displayMenu()),
         sub(u"Optionen1"_s, u"&Optionen"_s, optionenMenue()),
         // Authoring belongs to the separate authoring tool; the menu stays
         // visible and disabled.

@@ -17,10 +17,10 @@ QCursor fromPicture(const CursorPicture& picture) {
 ProgramCursors ProgramCursors::create() {
     ProgramCursors cursors;
     cursors.ziehen = QCursor(Qt::ClosedHandCursor);
-    cursors.stift = fromPicture(penCursorPicture());
+    cursors.pen = fromPicture(penCursorPicture());
     cursors.hand = QCursor(Qt::PointingHandCursor);
     cursors.textField = QCursor(Qt::IBeamCursor);
-    cursors.stempel = fromPicture(stampCursorPicture());
+    cursors.stamp = fromPicture(stampCursorPicture());
     for (int i = 0; i < 5; ++i)
         cursors.penVariants[i] = fromPicture(shapePenCursorPicture(i + 1));
     return cursors;
@@ -37,9 +37,9 @@ QCursor ProgramCursors::forTool(ToolCursor cursor) const {
     case ToolCursor::PointingHand:
         return hand;
     case ToolCursor::Pen:
-        return stift;
+        return pen;
     case ToolCursor::Stamp:
-        return stempel;
+        return stamp;
     case ToolCursor::Text:
         return textField;
     case ToolCursor::Cross:

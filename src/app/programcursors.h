@@ -11,10 +11,10 @@ namespace quorvel {
 // our own for the drawing tools. Needs a QGuiApplication.
 struct ProgramCursors {
     QCursor ziehen;                     // dragging a card or the section
-    QCursor stift;                      // freehand pen
+    QCursor pen;                        // freehand pen
     QCursor hand;                       // over a hittable object
     QCursor textField;                  // text tool
-    QCursor stempel;                    // symbol stamp
+    QCursor stamp;                      // symbol stamp
     std::array<QCursor, 5> penVariants; // line, arrow, rectangle, ellipse, triangle
 
     static ProgramCursors create();

@@ -14,7 +14,7 @@ namespace {
 
 // Calls `visit(key, field)` for every stored value, so that reading and
 // writing share one list of keys.
-template <class E, class V> void visitEinstellungen(E& e, V&& visit) {
+template <class E, class V> void visitSettings(E& e, V&& visit) {
     visit(u"Opt-Sound"_s, e.Sound);
     visit(u"Opt-UebNameEingabe"_s, e.UebNameEingabe);
     visit(u"Opt-UebStatusInfo"_s, e.UebStatusInfo);
@@ -70,13 +70,13 @@ template <class E, class V> void visitEinstellungen(E& e, V&& visit) {
     visit(u"UebOpt-Zuordnungsziele"_s, ueb.Zuordnungsziele);
     visit(u"UebOpt-AnzZeichenVorgeben"_s, ueb.AnzZeichenVorgeben);
 
-    auto& fragen = e.UebOptFragen;
-    visit(u"UebOptFragen-ZuordnungFalsch"_s, fragen.ZuordnungFalsch);
-    visit(u"UebOptFragen-Zuordnungstexte"_s, fragen.Zuordnungstexte);
-    visit(u"UebOptFragen-Zeitlimit"_s, fragen.Zeitlimit);
-    visit(u"UebOptFragen-Zuordnungsziele"_s, fragen.Zuordnungsziele);
-    visit(u"UebOptFragen-ZLimitMin"_s, fragen.ZLimitMin);
-    visit(u"UebOptFragen-ZLimitSek"_s, fragen.ZLimitSek);
+    auto& questions = e.UebOptFragen;
+    visit(u"UebOptFragen-ZuordnungFalsch"_s, questions.ZuordnungFalsch);
+    visit(u"UebOptFragen-Zuordnungstexte"_s, questions.Zuordnungstexte);
+    visit(u"UebOptFragen-Zeitlimit"_s, questions.Zeitlimit);
+    visit(u"UebOptFragen-Zuordnungsziele"_s, questions.Zuordnungsziele);
+    visit(u"UebOptFragen-ZLimitMin"_s, questions.ZLimitMin);
+    visit(u"UebOptFragen-ZLimitSek"_s, questions.ZLimitSek);
 
     auto& korb = e.UebOptKorb;
     visit(u"UebOptKorb-AbfrageModus"_s, korb.AbfrageModus);
@@ -151,14 +151,14 @@ std::array<double, 15> Settings::defaultPunkteMinQuote() {
     return quotes;
 }
 
-std::array<QString, 10> Settings::defaultStempelFonts() {
+std::array<QString, 10> Settings::defaultStampFonts() {
     std::array<QString, 10> fonts;
     for (size_t i = 0; i < fonts.size(); ++i)
         fonts[i] = i < 6 ? u"Wingdings"_s : u"Arial"_s;
     return fonts;
 }
 
-QString defaultBildschirmtastatur() {
+QString defaultScreenKeyboard() {
     // Searching PATH once per run is enough.
     static const QString program = [] {
         for (const QString& name : {u"onboard"_s, u"florence"_s, u"matchbox-keyboard"_s}) {
@@ -171,7 +171,7 @@ QString defaultBildschirmtastatur() {
     return program;
 }
 
-Settings defaultEinstellungen(const QString& baseFolder) {
+Settings defaultSettings(const QString& baseFolder) {
     Settings e;
     e.NetzKomOrdner = baseFolder + u"kom/"_s;
     e.ChronikOrdner = baseFolder + u"chronik/"_s;
@@ -179,12 +179,12 @@ Settings defaultEinstellungen(const QString& baseFolder) {
     e.ProtOrdner = baseFolder + u"protokolle/"_s;
     e.BestListOrdner = baseFolder + u"bestenlisten/"_s;
     e.BilderGalerieOrdner = baseFolder + u"bildergalerie/"_s;
-    e.VerknuepfungT = defaultBildschirmtastatur();
+    e.VerknuepfungT = defaultScreenKeyboard();
     return e;
 }
 
 void loadSettings(const QSettings& store, Settings& settings) {
-    visitEinstellungen(settings, [&store](const QString& key, auto& field) {
+    visitSettings(settings, [&store](const QString& key, auto& field) {
         const QVariant stored = store.value(key);
         if (stored.isValid())
             readStored(stored, field);
@@ -192,8 +192,8 @@ void loadSettings(const QSettings& store, Settings& settings) {
 }
 
 void saveSettingsTo(QSettings& store, const Settings& settings) {
-    visitEinstellungen(
-        settings, [&store](const QString& key, const auto& field) { store.setValue(key, field); });
+    visitSettings(settings,
+                  [&store](const QString& key, const auto& field) { store.setValue(key, field); });
 }
 
 } // namespace quorvel

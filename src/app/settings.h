@@ -60,7 +60,7 @@ struct UebungsrueckmeldungSettings {
 
 // Every user setting the program keeps between runs, with its default. The
 // folder defaults depend on the base folder, so a fresh set comes from
-// defaultEinstellungen(). Folders end with "/".
+// defaultSettings(). Folders end with "/".
 struct Settings {
     // The six check items of the options menu.
     bool Sound = true;
@@ -114,22 +114,22 @@ struct Settings {
 
     // Ten stamp symbols, one character each, and the font of each.
     QString SymbolstempelZeichen = QStringLiteral("üû«JKL+-rf");
-    std::array<QString, 10> SymbolstempelFontname = defaultStempelFonts();
+    std::array<QString, 10> SymbolstempelFontname = defaultStampFonts();
 
     // The screen's pixels per inch; taken from the screen at start, never stored.
     int LogPixels = 96;
 
     static std::array<double, 15> defaultPunkteMinQuote();
-    static std::array<QString, 10> defaultStempelFonts();
+    static std::array<QString, 10> defaultStampFonts();
 
     friend bool operator==(const Settings&, const Settings&) = default;
 };
 
 // The program started by the on-screen keyboard button unless configured.
-QString defaultBildschirmtastatur();
+QString defaultScreenKeyboard();
 
 // The defaults, with the folders below `baseFolder` (which ends with "/").
-Settings defaultEinstellungen(const QString& baseFolder);
+Settings defaultSettings(const QString& baseFolder);
 
 // Reads every value that exists in `store` over `settings`. A value that is
 // missing or cannot be understood leaves what `settings` held.

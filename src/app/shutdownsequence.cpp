@@ -49,7 +49,7 @@ bool askSaveChanges(const Document& document, const Participants& participants,
                     UserPrompter& prompter) {
     if (!document.modified)
         return true;
-    const Answer answer = prompter.ask(MessageKind::Confirmation, msgSaveChanges(document.datei),
+    const Answer answer = prompter.ask(MessageKind::Confirmation, msgSaveChanges(document.file),
                                        MessageButtons::YesNoCancel);
     if (answer == Answer::Cancel)
         return false;

@@ -7,16 +7,16 @@ namespace quorvel {
 
 StartPlan planStart(const StartEnvironment& environment, const QSettings& userStore) {
     StartPlan plan;
-    plan.settings = defaultEinstellungen(environment.baseFolder);
+    plan.settings = defaultSettings(environment.baseFolder);
     loadSettings(userStore, plan.settings);
-    QString centralThemen;
+    QString centralTopics;
     IniFile central;
     if (loadCentralConfig(environment.centralConfigCandidates, central).ok) {
         applyCentralConfig(central, plan.settings);
-        centralThemen = centralTopicFolder(central);
+        centralTopics = centralTopicFolder(central);
     }
     plan.argument = classifyCommandLine(environment.arguments, environment.workingDirectory);
-    plan.topicFolder = chooseTopicFolder(plan.argument, centralThemen, environment.baseFolder);
+    plan.topicFolder = chooseTopicFolder(plan.argument, centralTopics, environment.baseFolder);
     return plan;
 }
 

@@ -7,16 +7,16 @@ namespace quorvel {
 void Document::reset(const PageRatioPreset& ratio) {
     // The empty state between two documents (after a close or a failed read)
     // is no document: the one shown before it stays the previous one.
-    if (!datei.isEmpty())
-        previousFile = datei;
-    datei.clear();
+    if (!file.isEmpty())
+        previousFile = file;
+    file.clear();
     magic.clear();
     // The font is one value with the program's font setting and survives a
     // reset; so do the exercise's pairing marks of the gap-table cells.
     HeaderDataTyp fresh;
     fresh.Schriftart = header.Schriftart;
-    for (int r = 0; r < kLueckenTabelleMaxZeilen; ++r) {
-        for (int c = 0; c < kLueckenTabelleMaxSpalten; ++c) {
+    for (int r = 0; r < kGapTableMaxRows; ++r) {
+        for (int c = 0; c < kGapTableMaxColumns; ++c) {
             fresh.LueckenTabelle[r][c].ObjIndex = header.LueckenTabelle[r][c].ObjIndex;
             fresh.LueckenTabelle[r][c].AnswerState = header.LueckenTabelle[r][c].AnswerState;
         }
@@ -28,8 +28,8 @@ void Document::reset(const PageRatioPreset& ratio) {
     modified = false;
     geometry = PageGeometry();
     geometry.ratioArt = ratio.art;
-    geometry.ratioBreite = ratio.breite;
-    geometry.ratioHoehe = ratio.hoehe;
+    geometry.ratioBreite = ratio.width;
+    geometry.ratioHoehe = ratio.height;
 }
 
 void Document::clearObjects() {
@@ -37,14 +37,14 @@ void Document::clearObjects() {
     objects.shrink_to_fit();
 }
 
-int Document::addGeneratedObject(Typ typ, int ebene, const QString& cap, int frageNummer, double kx,
-                                 double ky, int kausr, int fsize) {
+int Document::addGeneratedObject(Typ typ, int layer, const QString& cap, int questionNumber,
+                                 double kx, double ky, int kausr, int fsize) {
     ObjDataTyp o;
     o.resetRuntime();
     o.Typ = codeOf(typ);
-    o.Ebene = ebene;
+    o.Ebene = layer;
     o.Cap = cap;
-    o.FrageNummer = frageNummer;
+    o.FrageNummer = questionNumber;
     o.Kx = o.Sx = kx;
     o.Ky = o.Sy = ky;
     o.KAusr = kausr;
@@ -79,21 +79,21 @@ void Document::widenZRange(int zIndex) {
 }
 
 void Document::derivePageGeometry() {
-    geometry = pageGeometryFor(basisbild.size(), header.RandErw);
+    geometry = pageGeometryFor(basePicture.size(), header.RandErw);
 }
 
 void Document::applyPageGeometry(bool keepObjectsOnBasePicture, const DocumentLayouts& layouts) {
     const RandRect old = header.RandErw;
-    const RandRect neu = randErwFromGeometry(basisbild.size(), geometry);
-    header.RandErw = neu;
+    const RandRect fresh = randErwFromGeometry(basePicture.size(), geometry);
+    header.RandErw = fresh;
     if (keepObjectsOnBasePicture) {
         for (ObjDataTyp& o : objects) {
             if (!isOnBasePicture(typOf(o)))
                 continue;
-            o.Sx = keepOnBasePicture(o.Sx, old.left, old.right, neu.left, neu.right);
-            o.Kx = keepOnBasePicture(o.Kx, old.left, old.right, neu.left, neu.right);
-            o.Sy = keepOnBasePicture(o.Sy, old.top, old.bottom, neu.top, neu.bottom);
-            o.Ky = keepOnBasePicture(o.Ky, old.top, old.bottom, neu.top, neu.bottom);
+            o.Sx = keepOnBasePicture(o.Sx, old.left, old.right, fresh.left, fresh.right);
+            o.Kx = keepOnBasePicture(o.Kx, old.left, old.right, fresh.left, fresh.right);
+            o.Sy = keepOnBasePicture(o.Sy, old.top, old.bottom, fresh.top, fresh.bottom);
+            o.Ky = keepOnBasePicture(o.Ky, old.top, old.bottom, fresh.top, fresh.bottom);
         }
     }
     layouts.generate(*this);

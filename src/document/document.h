@@ -18,16 +18,16 @@ class Document {
 public:
     HeaderDataTyp header;
     std::vector<ObjDataTyp> objects;
-    QImage basisbild;     // 32-bit with alpha; the caller puts the start picture in an empty state
-    QString datei;        // full path; empty for a new document
-    QString previousFile; // `datei` of the document shown before this one
+    QImage basePicture;   // 32-bit with alpha; the caller puts the start picture in an empty state
+    QString file;         // full path; empty for a new document
+    QString previousFile; // `file` of the document shown before this one
     QString magic;        // format magic of the file read, such as "QVL-2.21"; empty when new
     bool modified = false;
     int zMin = 0;
     int zMax = 0;
     PageGeometry geometry;
 
-    // New or empty document: remembers `datei` as the previous path, clears it,
+    // New or empty document: remembers `file` as the previous path, clears it,
     // puts every header field (gap table and crossword included) to its
     // new-document value but keeps the font in effect, resets the z-range,
     // removes the logo, takes the page ratio from `ratio` and clears the
@@ -38,7 +38,7 @@ public:
     void clearObjects();
 
     // Appends an object made by a layout generator and returns its index.
-    int addGeneratedObject(Typ typ, int ebene, const QString& cap, int frageNummer, double kx,
+    int addGeneratedObject(Typ typ, int layer, const QString& cap, int questionNumber, double kx,
                            double ky, int kausr, int fsize);
 
     // Removes the object at `index`; an index outside the list is ignored.

@@ -72,7 +72,7 @@ IoResult writeDocumentFile(Document& document, const QString& path, bool current
 IoResult writeDocumentStream(QIODevice& out, Document& document);
 
 // The placeholder written for a picture object without a picture.
-const QImage& leerbild();
+const QImage& emptyPicture();
 
 // The German messages of reading and writing.
 QString msgFileMissing(const QString& path);

@@ -162,7 +162,7 @@ bool Reader::read(IoResult& result) {
         m_doc.widenZRange(o.ZIndex);
         m_doc.objects.push_back(std::move(o));
     }
-    m_doc.basisbild = readPicture(QStringLiteral("Basisbild"));
+    m_doc.basePicture = readPicture(QStringLiteral("Basisbild"));
     return m_in.ok();
 }
 
@@ -221,7 +221,7 @@ void Reader::readHeader() {
     if (!m_in.ok())
         return; // the column count below is only trusted after the table check
     if (storesColumnBackgrounds(dokTyp) && m_keys.has(u"HD-LueckentabelleSpaltenHtgd")) {
-        for (int c = 0; c < h.LueckenTabelleSpalten && c < kLueckenTabelleMaxSpalten; ++c) {
+        for (int c = 0; c < h.LueckenTabelleSpalten && c < kGapTableMaxColumns; ++c) {
             h.LueckentabelleSpaltenHtgd[c].Farbe = readColour();
             h.LueckentabelleSpaltenHtgd[c].Deckung = m_in.readInt();
         }
@@ -250,8 +250,8 @@ void Reader::readGapTable() {
     h.LueckenTabelleSpalten = readIf(u"HD-LueckenTabelleSpalten", 2);
     if (!m_in.ok())
         return;
-    if (h.LueckenTabelleZeilen < 0 || h.LueckenTabelleZeilen > kLueckenTabelleMaxZeilen ||
-        h.LueckenTabelleSpalten < 0 || h.LueckenTabelleSpalten > kLueckenTabelleMaxSpalten) {
+    if (h.LueckenTabelleZeilen < 0 || h.LueckenTabelleZeilen > kGapTableMaxRows ||
+        h.LueckenTabelleSpalten < 0 || h.LueckenTabelleSpalten > kGapTableMaxColumns) {
         m_in.fail(QStringLiteral("Lückentabelle mit %1 × %2 Feldern (höchstens 16 × 12)")
                       .arg(h.LueckenTabelleZeilen)
                       .arg(h.LueckenTabelleSpalten));
@@ -366,10 +366,10 @@ void Reader::readObject(ObjDataTyp& o) {
     if (typ.has(TypFlag::Picture))
         o.Bild = readPicture(QStringLiteral("Bild eines Objekts"));
     if (typ.has(TypFlag::Question)) {
-        if (o.AntwortAnz < 0 || o.AntwortAnz > kMaxAntwortBilder) {
+        if (o.AntwortAnz < 0 || o.AntwortAnz > kMaxAnswerPictures) {
             m_in.fail(QStringLiteral("Frage mit %1 Antworten (höchstens %2)")
                           .arg(o.AntwortAnz)
-                          .arg(kMaxAntwortBilder));
+                          .arg(kMaxAnswerPictures));
             return;
         }
         if (m_keys.has(u"OB-BildAntw") && o.Untertyp == 1) {
@@ -428,11 +428,11 @@ IoResult readDocumentFile(Document& document, const QString& path, const ReadOpt
         // Back to an empty document; the path shown before this one stays known.
         document.reset(options.ratio);
         document.clearObjects();
-        document.basisbild = QImage();
-        document.datei.clear();
+        document.basePicture = QImage();
+        document.file.clear();
         return result;
     }
-    document.datei = path;
+    document.file = path;
     document.modified = false;
     return result;
 }

@@ -19,7 +19,7 @@ QString msgCannotWrite(const QString& path) {
         .arg(path);
 }
 
-const QImage& leerbild() {
+const QImage& emptyPicture() {
     // A light grey tile with a thin frame and a diagonal cross: plainly a
     // missing picture, neutral on any page.
     static const QImage picture = [] {
@@ -63,7 +63,7 @@ private:
 void Writer::writePicture(const QImage& picture) {
     if (!m_out.ok())
         return;
-    const IoResult encoded = encodePng(picture.isNull() ? leerbild() : picture, m_out.device());
+    const IoResult encoded = encodePng(picture.isNull() ? emptyPicture() : picture, m_out.device());
     if (!encoded.ok) {
         m_pictureError = encoded.detail;
         m_out.markFailed();
@@ -98,7 +98,7 @@ void Writer::writeHeader(const HeaderDataTyp& h) {
     if (hasGapTable(dokTyp, h.DokUnterTyp))
         writeGapTable(h);
     if (storesColumnBackgrounds(dokTyp)) {
-        const int columns = std::clamp(h.LueckenTabelleSpalten, 0, kLueckenTabelleMaxSpalten);
+        const int columns = std::clamp(h.LueckenTabelleSpalten, 0, kGapTableMaxColumns);
         for (int c = 0; c < columns; ++c) {
             writeColour(h.LueckentabelleSpaltenHtgd[c].Farbe);
             m_out.writeInt(h.LueckentabelleSpaltenHtgd[c].Deckung);
@@ -119,8 +119,8 @@ void Writer::writeHeader(const HeaderDataTyp& h) {
 }
 
 void Writer::writeGapTable(const HeaderDataTyp& h) {
-    const int rows = std::clamp(h.LueckenTabelleZeilen, 0, kLueckenTabelleMaxZeilen);
-    const int columns = std::clamp(h.LueckenTabelleSpalten, 0, kLueckenTabelleMaxSpalten);
+    const int rows = std::clamp(h.LueckenTabelleZeilen, 0, kGapTableMaxRows);
+    const int columns = std::clamp(h.LueckenTabelleSpalten, 0, kGapTableMaxColumns);
     m_out.writeInt(rows);
     m_out.writeInt(columns);
     for (int r = 0; r < rows; ++r) {
@@ -143,8 +143,8 @@ void Writer::writeGapTable(const HeaderDataTyp& h) {
 }
 
 void Writer::writeCrossword(const KreuzwortDataTyp& k) {
-    m_out.writeInt(kKreuzwortSeite);
-    m_out.writeInt(kKreuzwortSeite);
+    m_out.writeInt(kCrosswordSide);
+    m_out.writeInt(kCrosswordSide);
     for (const QString& cell : k.Gitter)
         m_out.writeString(cell);
     m_out.writeInt(format::kCrosswordListMarker);
@@ -194,7 +194,7 @@ void Writer::writeObject(const ObjDataTyp& o) {
     const TypProperties typ = typProperties(typOf(o));
     const bool question = typ.has(TypFlag::Question);
     // The reader accepts at most 12 answers of a question; so does the writer.
-    const int answers = question ? std::clamp(o.AntwortAnz, 0, kMaxAntwortBilder) : o.AntwortAnz;
+    const int answers = question ? std::clamp(o.AntwortAnz, 0, kMaxAnswerPictures) : o.AntwortAnz;
     m_out.writeInt(answers);
     m_out.writeInt(o.ZIndex);
     writeColour(o.HFarbe);
@@ -226,7 +226,7 @@ void prepareForWriting(ObjDataTyp& o) {
     if (lowered != typOf(o))
         o.Typ = codeOf(lowered);
     else
-        o.Bild = leerbild();
+        o.Bild = emptyPicture();
 }
 
 bool Writer::write(Document& doc) {
@@ -254,7 +254,7 @@ bool Writer::write(Document& doc) {
         prepareForWriting(o);
         writeObject(o);
     }
-    writePicture(doc.basisbild);
+    writePicture(doc.basePicture);
     return m_out.ok();
 }
 
@@ -285,7 +285,7 @@ IoResult writeDocumentFile(Document& document, const QString& path, bool current
         return result;
     }
     if (currentDocument) {
-        document.datei = path;
+        document.file = path;
         document.modified = false;
     }
     return result;

@@ -13,12 +13,11 @@ void lueckentabellearrtyp::reset() {
     BildLinkInUebung = 0;
 }
 
-std::array<SpaltenHintergrund, kLueckenTabelleMaxSpalten>
-HeaderDataTyp::defaultSpaltenHintergruende() {
-    static constexpr Farbwert kFarben[5] = {0xBEFF7F, 0xBF7FFF, 0xFFC080, 0x7FBEFF, 0xFF7FBE};
-    std::array<SpaltenHintergrund, kLueckenTabelleMaxSpalten> result;
+std::array<SpaltenHintergrund, kGapTableMaxColumns> HeaderDataTyp::defaultColumnBackgrounds() {
+    static constexpr Farbwert kColours[5] = {0xBEFF7F, 0xBF7FFF, 0xFFC080, 0x7FBEFF, 0xFF7FBE};
+    std::array<SpaltenHintergrund, kGapTableMaxColumns> result;
     for (size_t c = 0; c < result.size(); ++c)
-        result[c] = {kFarben[c % 5], 50};
+        result[c] = {kColours[c % 5], 50};
     return result;
 }
 

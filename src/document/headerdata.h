@@ -9,11 +9,11 @@
 
 namespace quorvel {
 
-constexpr int kLueckenTabelleMaxZeilen = 16;
-constexpr int kLueckenTabelleMaxSpalten = 12;
-constexpr int kKreuzwortSeite = 30;
-constexpr int kKreuzwortZellen = kKreuzwortSeite * kKreuzwortSeite;
-constexpr int kKreuzwortEinstellungen = 6;
+constexpr int kGapTableMaxRows = 16;
+constexpr int kGapTableMaxColumns = 12;
+constexpr int kCrosswordSide = 30;
+constexpr int kCrosswordCells = kCrosswordSide * kCrosswordSide;
+constexpr int kCrosswordSettings = 6;
 
 // One cell of the gap table.
 struct lueckentabellearrtyp {
@@ -41,9 +41,9 @@ struct SpaltenHintergrund {
 
 // Crossword data: grid cell (x, y) is Gitter[30 * x + y].
 struct KreuzwortDataTyp {
-    std::array<QString, kKreuzwortZellen> Gitter;
-    std::array<QString, kKreuzwortSeite> Waagerecht; // across clues, clue n at n - 1
-    std::array<QString, kKreuzwortSeite> Senkrecht;  // down clues
+    std::array<QString, kCrosswordCells> Gitter;
+    std::array<QString, kCrosswordSide> Waagerecht; // across clues, clue n at n - 1
+    std::array<QString, kCrosswordSide> Senkrecht;  // down clues
     Farbwert KGFeldHtgdCol = 0xF0F0F0;
     Farbwert KGFeldRandCol = 0x606060;
     Farbwert KGWortAnkerCol = 0;
@@ -51,9 +51,9 @@ struct KreuzwortDataTyp {
     Farbwert KGBeschreibungCol = 0x606060;
     Farbwert KGBeschreibungTitelCol = 0xC0;
 
-    QString& zelle(int x, int y) { return Gitter[static_cast<size_t>(kKreuzwortSeite * x + y)]; }
+    QString& zelle(int x, int y) { return Gitter[static_cast<size_t>(kCrosswordSide * x + y)]; }
     const QString& zelle(int x, int y) const {
-        return Gitter[static_cast<size_t>(kKreuzwortSeite * x + y)];
+        return Gitter[static_cast<size_t>(kCrosswordSide * x + y)];
     }
 };
 
@@ -66,8 +66,8 @@ struct LogoDataTyp {
     int FusszeileAusrichtung = 0;
 };
 
-using LueckenTabelleTyp = std::array<std::array<lueckentabellearrtyp, kLueckenTabelleMaxSpalten>,
-                                     kLueckenTabelleMaxZeilen>;
+using LueckenTabelleTyp =
+    std::array<std::array<lueckentabellearrtyp, kGapTableMaxColumns>, kGapTableMaxRows>;
 
 // The document header.
 struct HeaderDataTyp {
@@ -92,8 +92,8 @@ struct HeaderDataTyp {
     LueckenTabelleTyp LueckenTabelle;
     int LueckenTabelleLinie = 0;
     Farbwert LueckenTabelleLinieCol = 0xC0C0C0;
-    std::array<SpaltenHintergrund, kLueckenTabelleMaxSpalten> LueckentabelleSpaltenHtgd =
-        defaultSpaltenHintergruende();
+    std::array<SpaltenHintergrund, kGapTableMaxColumns> LueckentabelleSpaltenHtgd =
+        defaultColumnBackgrounds();
     KreuzwortDataTyp Kreuzwort;
     QString BilderPasswort; // plain text in memory
     QString Schriftart = QStringLiteral("Arial");
@@ -106,7 +106,7 @@ struct HeaderDataTyp {
     LogoDataTyp Logo;
     int Zielpunktgroesse = 100;
 
-    static std::array<SpaltenHintergrund, kLueckenTabelleMaxSpalten> defaultSpaltenHintergruende();
+    static std::array<SpaltenHintergrund, kGapTableMaxColumns> defaultColumnBackgrounds();
 };
 
 inline DokTyp dokTypOf(const HeaderDataTyp& h) {

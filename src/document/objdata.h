@@ -11,7 +11,7 @@
 
 namespace quorvel {
 
-constexpr int kMaxAntwortBilder = 12;
+constexpr int kMaxAnswerPictures = 12;
 constexpr int kMCInfoLinkDataCount = 6;
 using MCInfoLinkArray = std::array<qint32, kMCInfoLinkDataCount>;
 inline constexpr MCInfoLinkArray kMCInfoLinkDefaults = {0xFFFFFF, 0xFFFFFF, 0xFD5F00,
@@ -48,7 +48,7 @@ struct ObjDataTyp {
     int BildkarteAnpassen = 0;
     int PunktInUebung = 0;
     QImage Bild;
-    std::array<QImage, kMaxAntwortBilder> BildAntw;
+    std::array<QImage, kMaxAnswerPictures> BildAntw;
     MCInfoLinkArray MCInfoLinkData = kMCInfoLinkDefaults;
 
     // runtime fields, never stored

@@ -6,33 +6,33 @@
 
 namespace quorvel {
 
-PageGeometry pageGeometryFor(QSize bild, const RandRect& randErw) {
+PageGeometry pageGeometryFor(QSize picture, const RandRect& randErw) {
     PageGeometry g;
-    const double w = bild.width();
-    const double h = bild.height();
+    const double w = picture.width();
+    const double h = picture.height();
     const double l = randErw.left, t = randErw.top, r = randErw.right, b = randErw.bottom;
     g.ratioArt = 1;
     g.ratioBreite = rnd((1.0 + l + r) * w);
     g.ratioHoehe = rnd((1.0 + t + b) * h);
     if (w > 0 && h > 0 && g.ratioBreite > 0 && g.ratioHoehe > 0) {
         const double rb = g.ratioBreite, rh = g.ratioHoehe;
-        g.randAnteil = rnd((rb - std::max(rb * h / rh, w)) / w / 2.0 * 100.0);
-        g.bildGroesse = rnd(std::max(h / rh, w / rb) * 100.0);
+        g.marginShare = rnd((rb - std::max(rb * h / rh, w)) / w / 2.0 * 100.0);
+        g.pictureSize = rnd(std::max(h / rh, w / rb) * 100.0);
     } else {
         // A degenerate picture or margin: keep the page equal to the picture.
         g.ratioBreite = std::max(1, static_cast<int>(w));
         g.ratioHoehe = std::max(1, static_cast<int>(h));
-        g.randAnteil = 0;
-        g.bildGroesse = 100;
+        g.marginShare = 0;
+        g.pictureSize = 100;
     }
     g.horizPosition = (l + r == 0.0) ? 50 : rnd(l / (l + r) * 100.0);
-    g.vertPosition = (t + b == 0.0) ? 50 : rnd(t / (t + b) * 100.0);
+    g.verticalPosition = (t + b == 0.0) ? 50 : rnd(t / (t + b) * 100.0);
     return g;
 }
 
-RandRect randErwFromGeometry(QSize bild, const PageGeometry& g) {
-    const double w = bild.width();
-    const double h = bild.height();
+RandRect randErwFromGeometry(QSize picture, const PageGeometry& g) {
+    const double w = picture.width();
+    const double h = picture.height();
     if (w <= 0 || h <= 0)
         return {};
     double f = w, gh = h, q = 0.0, s = 0.0;
@@ -48,17 +48,17 @@ RandRect randErwFromGeometry(QSize bild, const PageGeometry& g) {
         q = (f / w - 1.0) / 2.0;
         s = (gh / h - 1.0) / 2.0;
     }
-    const double p = (g.bildGroesse > 0 ? g.bildGroesse : 100) / 100.0;
+    const double p = (g.pictureSize > 0 ? g.pictureSize : 100) / 100.0;
     const double a = (f / p - f) / 2.0 / w;
     const double bb = (gh / p - gh) / 2.0 / h;
     const double x = 2.0 * a + 2.0 * q;
     const double y = 2.0 * bb + 2.0 * s;
-    RandRect rand;
-    rand.left = x * g.horizPosition / 100.0;
-    rand.right = x - rand.left;
-    rand.top = y * g.vertPosition / 100.0;
-    rand.bottom = y - rand.top;
-    return rand;
+    RandRect margin;
+    margin.left = x * g.horizPosition / 100.0;
+    margin.right = x - margin.left;
+    margin.top = y * g.verticalPosition / 100.0;
+    margin.bottom = y - margin.top;
+    return margin;
 }
 
 double keepOnBasePicture(double value, double oldLow, double oldHigh, double newLow,

@@ -12,25 +12,25 @@ struct PageGeometry {
     int ratioArt = 1; // 0 the base picture's aspect ratio, 1 the fixed ratio below
     int ratioBreite = 10;
     int ratioHoehe = 7;
-    int randAnteil = 0;     // percent
-    int bildGroesse = 100;  // percent of the page that the base picture fills
+    int marginShare = 0;    // percent
+    int pictureSize = 100;  // percent of the page that the base picture fills
     int horizPosition = 50; // percent: 0 left, 50 centred, 100 right
-    int vertPosition = 50;
+    int verticalPosition = 50;
     friend bool operator==(const PageGeometry&, const PageGeometry&) = default;
 };
 
 // The default page ratio of a reset document (settings `Dok-SeitRatio...`).
 struct PageRatioPreset {
     int art = 1;
-    int breite = 10;
-    int hoehe = 7;
+    int width = 10;
+    int height = 7;
 };
 
-// The geometry of a document just read: base picture `bild`, margin `randErw`.
-PageGeometry pageGeometryFor(QSize bild, const RandRect& randErw);
+// The geometry of a document just read: base picture `picture`, margin `randErw`.
+PageGeometry pageGeometryFor(QSize picture, const RandRect& randErw);
 
-// The margin that `geometry` gives a base picture of size `bild`.
-RandRect randErwFromGeometry(QSize bild, const PageGeometry& geometry);
+// The margin that `geometry` gives a base picture of size `picture`.
+RandRect randErwFromGeometry(QSize picture, const PageGeometry& geometry);
 
 // Moves a relative page coordinate so that it stays on the same point of the
 // base picture when the margin changes from (oldLow, oldHigh) to (newLow, newHigh).

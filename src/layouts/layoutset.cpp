@@ -33,7 +33,7 @@ bool LayoutSet::hasHook(DokTyp dokTyp, LayoutPhase phase) const {
 }
 
 void LayoutSet::runHook(LayoutPhase phase, LayoutHookContext& kontext) const {
-    const auto it = m_hooks.find({dokTypOf(kontext.dokument.header), phase});
+    const auto it = m_hooks.find({dokTypOf(kontext.document.header), phase});
     if (it != m_hooks.end())
         it->second(kontext);
 }

@@ -8,7 +8,7 @@
 
 namespace quorvel {
 
-int automatischeSeite(double sx, double sy, double kx, double ky, double pageAspect) {
+int automaticPage(double sx, double sy, double kx, double ky, double pageAspect) {
     const double dy = (ky - sy) / (pageAspect > 0 ? pageAspect : 1.0);
     const double dx = kx - sx;
     if (std::abs(dy) > std::abs(dx))
@@ -19,7 +19,7 @@ int automatischeSeite(double sx, double sy, double kx, double ky, double pageAsp
 int cardSide(ObjDataTyp& o, double pageAspect) {
     if (o.KAusr == SideAutomatic) {
         if (o.KAusrAkt < SideRight || o.KAusrAkt > SideBottom)
-            o.KAusrAkt = automatischeSeite(o.Sx, o.Sy, o.Kx, o.Ky, pageAspect);
+            o.KAusrAkt = automaticPage(o.Sx, o.Sy, o.Kx, o.Ky, pageAspect);
         return o.KAusrAkt;
     }
     if (o.KAusr < SideAutomatic || o.KAusr > SideCentred)
@@ -27,18 +27,18 @@ int cardSide(ObjDataTyp& o, double pageAspect) {
     return o.KAusr;
 }
 
-QRect placeCard(QPoint p, QSize g, int seite, int abstand) {
+QRect placeCard(QPoint p, QSize g, int page, int distance) {
     const int w = g.width();
     const int h = g.height();
-    switch (seite) {
+    switch (page) {
     case SideRight:
-        return QRect(p.x() + abstand, p.y() - h / 2, w, h);
+        return QRect(p.x() + distance, p.y() - h / 2, w, h);
     case SideLeft:
-        return QRect(p.x() - abstand - w, p.y() - h / 2, w, h);
+        return QRect(p.x() - distance - w, p.y() - h / 2, w, h);
     case SideTop:
-        return QRect(p.x() - w / 2, p.y() - abstand - h, w, h);
+        return QRect(p.x() - w / 2, p.y() - distance - h, w, h);
     case SideBottom:
-        return QRect(p.x() - w / 2, p.y() + abstand, w, h);
+        return QRect(p.x() - w / 2, p.y() + distance, w, h);
     default:
         return QRect(p.x() - w / 2, p.y() - h / 2, w, h);
     }

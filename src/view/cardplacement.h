@@ -22,19 +22,19 @@ enum CardSide : int {
 // point (kx, ky) on a page of the given width / height: above or below when
 // the vertical distance (in width units) is larger, else right or left; an
 // exact diagonal goes right or left.
-int automatischeSeite(double sx, double sy, double kx, double ky, double pageAspect);
+int automaticPage(double sx, double sy, double kx, double ky, double pageAspect);
 
-// The side the card of `objekt` is drawn on (1..5). For "automatisch" the side
+// The side the card of `object` is drawn on (1..5). For "automatisch" the side
 // in `KAusrAkt` is used; when that is unset it is computed and kept there.
 // Values outside 0..5 count as centred.
-int cardSide(ObjDataTyp& objekt, double pageAspect);
+int cardSide(ObjDataTyp& object, double pageAspect);
 
-// The card rectangle of `groesse` at a gap of `abstand` pixels from the card
-// point `punkt` on `seite`.
-QRect placeCard(QPoint punkt, QSize groesse, int seite, int abstand);
+// The card rectangle of `size` at a gap of `distance` pixels from the card
+// point `point` on `page`.
+QRect placeCard(QPoint point, QSize size, int page, int distance);
 
 // The card point of an object in page picture pixels.
-QPoint cardPoint(const ObjDataTyp& objekt, QSize pagePicture);
+QPoint cardPoint(const ObjDataTyp& object, QSize pagePicture);
 
 // A page point (fractions) in page picture pixels, bounded to four page
 // sizes around the page so that no value from a file overflows what is
@@ -47,9 +47,9 @@ bool hasFinitePosition(const ObjDataTyp& o);
 
 // Records a drawn card in `KartRect` (fractions of the page) and its size in
 // `KartBreite`/`KartHoehe`.
-void rememberCard(ObjDataTyp& objekt, const QRect& card, QSize pagePicture);
+void rememberCard(ObjDataTyp& object, const QRect& card, QSize pagePicture);
 
 // `KartRect` of an object in page picture pixels; empty while it was never drawn.
-QRect rememberedCard(const ObjDataTyp& objekt, QSize pagePicture);
+QRect rememberedCard(const ObjDataTyp& object, QSize pagePicture);
 
 } // namespace quorvel

@@ -16,15 +16,15 @@ namespace quorvel {
 
 // The design width of a page: object sizes are multiples of S = page picture
 // width / 870.
-inline constexpr double kDesignBreite = 870.0;
+inline constexpr double kDesignWidth = 870.0;
 
 // The character height in pixels of an object's text: round((2 x Fsize + 22) x S),
 // at least 1. It is a pixel size (the em height), not a point size.
-int textPixelGroesse(int fsize, double s);
+int textPixelSize(int fsize, double s);
 
-// A font of `family` with the character height `pixelGroesse` and the style
+// A font of `family` with the character height `pixelSize` and the style
 // bits of `Stil` (1 bold, 2 italic, 4 underline, 8 strike-out).
-QFont objektSchrift(const QString& family, int pixelGroesse, int stil = 0);
+QFont objectFont(const QString& family, int pixelSize, int stil = 0);
 
 // The height of one text line (ascent + descent) of `font`, as the text extent
 // of a single line reports it.
@@ -35,12 +35,12 @@ int lineHeightPx(const QFont& font);
 // height apart.
 class TypesetText {
 public:
-    TypesetText(const QString& text, const QFont& font, int maxBreite);
+    TypesetText(const QString& text, const QFont& font, int maxWidth);
 
     const QFont& font() const { return m_font; }
-    QSize groesse() const { return m_groesse; } // widest line x number of lines
-    int lineCount() const { return int(m_zeilenBreiten.size()); }
-    int lineHeight() const { return m_zeilenHoehe; }
+    QSize size() const { return m_size; } // widest line x number of lines
+    int lineCount() const { return int(m_lineWidths.size()); }
+    int lineHeight() const { return m_lineHeight; }
     // A rough count of the bytes the layout keeps, for the cache's budget.
     size_t approximateBytes() const;
 
@@ -53,15 +53,15 @@ public:
 private:
     QFont m_font;
     QTextLayout m_layout;
-    std::vector<double> m_zeilenBreiten;
-    int m_zeilenHoehe = 0;
-    QSize m_groesse;
+    std::vector<double> m_lineWidths;
+    int m_lineHeight = 0;
+    QSize m_size;
 };
 
-// The sizes the shrink-to-fit loop of a card tries, from `startGroesse`
+// The sizes the shrink-to-fit loop of a card tries, from `startSize`
 // (already bounded by the room) down: each next one is
 // min(size - 1, round(size x 0.9)), the last one is at most 3.
-std::vector<int> shrinkSizes(int startGroesse);
+std::vector<int> shrinkSizes(int startSize);
 
 // Lays out card texts and keeps the final layouts: a composition draws the
 // same texts at the same sizes again and again (every query field twice).
@@ -70,20 +70,18 @@ class CardTextCache {
 public:
     explicit CardTextCache(size_t budgetBytes = kDefaultBudget);
 
-    // The text set with word wrap at `maxBreite` in `family` with `stil`,
-    // starting at `startGroesse` pixels. While it is taller than `maxHoehe` and
+    // The text set with word wrap at `maxWidth` in `family` with `stil`,
+    // starting at `startSize` pixels. While it is taller than `maxHeight` and
     // the size is above 3, the size becomes min(size - 1, round(size x 0.9)).
     // The result is that of trying every size in turn, found by a binary
     // search over the sizes (a text never gets taller at a smaller size), so
     // a long text costs a few layouts, not one per size; only the final
     // layout is kept.
     std::shared_ptr<const TypesetText> setze(const QString& text, const QString& family,
-                                             int startGroesse, int stil, int maxBreite,
-                                             int maxHoehe);
+                                             int startSize, int stil, int maxWidth, int maxHeight);
 
     // The text set once at exactly the font's size, without shrinking.
-    std::shared_ptr<const TypesetText> setzeFest(const QString& text, const QFont& font,
-                                                 int maxBreite);
+    std::shared_ptr<const TypesetText> settle(const QString& text, const QFont& font, int maxWidth);
 
     void clear() { m_eintraege.clear(); }
     size_t usedBytes() const { return m_eintraege.usedBytes(); }

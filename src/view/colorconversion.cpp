@@ -46,24 +46,24 @@ constexpr std::array<QRgb, 31> kSystemColours = {
 
 } // namespace
 
-QColor colourFromValue(Farbwert wert) {
-    if ((wert >> 24) != 0) {
-        const unsigned index = wert & 0xFFu;
+QColor colourFromValue(Farbwert value) {
+    if ((value >> 24) != 0) {
+        const unsigned index = value & 0xFFu;
         if (index >= kSystemColours.size())
             return QColor(0, 0, 0);
         return QColor::fromRgb(kSystemColours[index]);
     }
-    return QColor(int(wert & 0xFFu), int((wert >> 8) & 0xFFu), int((wert >> 16) & 0xFFu));
+    return QColor(int(value & 0xFFu), int((value >> 8) & 0xFFu), int((value >> 16) & 0xFFu));
 }
 
-int deckungAlpha(int deckungProzent) {
-    return std::clamp(rnd(deckungProzent / 100.0 * 255.0), 0, 255);
+int opacityAlpha(int opacityPercent) {
+    return std::clamp(rnd(opacityPercent / 100.0 * 255.0), 0, 255);
 }
 
-QColor colourFromValue(Farbwert wert, int deckungProzent) {
-    QColor farbe = colourFromValue(wert);
-    farbe.setAlpha(deckungAlpha(deckungProzent));
-    return farbe;
+QColor colourFromValue(Farbwert value, int opacityPercent) {
+    QColor colour = colourFromValue(value);
+    colour.setAlpha(opacityAlpha(opacityPercent));
+    return colour;
 }
 
 } // namespace quorvel

@@ -8,7 +8,7 @@ namespace {
 
 const QString kSymbolFont = QStringLiteral("Wingdings");
 // Has every glyph of the mapping below.
-const QString kErsatzFont = QStringLiteral("DejaVu Sans");
+const QString kFallbackFont = QStringLiteral("DejaVu Sans");
 
 // Symbol font code -> Unicode. The defaults use 0xFC, 0xFB, 0xAB, 0x4A-0x4C;
 // the rest are the common symbols whose meaning is unambiguous.
@@ -41,7 +41,7 @@ constexpr SymbolZuordnung kSymbolTabelle[] = {
     {0xFE, U'\u2611'},     // ballot box with check
 };
 
-QString zeichenAusCode(char32_t code) {
+QString characterFromCode(char32_t code) {
     return QString::fromUcs4(&code, 1);
 }
 
@@ -98,8 +98,8 @@ QString colourHint(int colourIndex) {
 }
 
 int strokeWidth(int thicknessIndex) {
-    static constexpr int kBreiten[] = {3, 7, 13, 21};
-    return kBreiten[std::clamp(thicknessIndex, 1, 4) - 1];
+    static constexpr int kWidths[] = {3, 7, 13, 21};
+    return kWidths[std::clamp(thicknessIndex, 1, 4) - 1];
 }
 
 StampList defaultStamps() {
@@ -116,7 +116,7 @@ StampList stampsFromSettings(const QString& characters, const StampFontNames& fo
         if (i < characters.size()) {
             const int code = characters.at(i).unicode();
             if (code >= 1 && code <= 255)
-                stamps[size_t(i)].zeichen = code;
+                stamps[size_t(i)].character = code;
         }
         if (!fonts[size_t(i)].trimmed().isEmpty())
             stamps[size_t(i)].font = fonts[size_t(i)];
@@ -127,25 +127,25 @@ StampList stampsFromSettings(const QString& characters, const StampFontNames& fo
 void stampsToSettings(const StampList& stamps, QString& characters, StampFontNames& fonts) {
     characters.clear();
     for (int i = 0; i < kStampCount; ++i) {
-        characters.append(QChar(char16_t(std::clamp(stamps[size_t(i)].zeichen, 1, 255))));
+        characters.append(QChar(char16_t(std::clamp(stamps[size_t(i)].character, 1, 255))));
         fonts[size_t(i)] = stamps[size_t(i)].font;
     }
 }
 
-Glyph stampGlyph(const Stamp& stempel) {
-    if (stempel.font.compare(kSymbolFont, Qt::CaseInsensitive) == 0) {
+Glyph stampGlyph(const Stamp& stamp) {
+    if (stamp.font.compare(kSymbolFont, Qt::CaseInsensitive) == 0) {
         for (const SymbolZuordnung& z : kSymbolTabelle)
-            if (z.code == stempel.zeichen)
-                return {zeichenAusCode(z.unicode), kErsatzFont};
+            if (z.code == stamp.character)
+                return {characterFromCode(z.unicode), kFallbackFont};
         // An unmapped symbol still gives a visible mark rather than nothing.
-        return {zeichenAusCode(char32_t(std::clamp(stempel.zeichen, 1, 255))), kErsatzFont};
+        return {characterFromCode(char32_t(std::clamp(stamp.character, 1, 255))), kFallbackFont};
     }
-    return {zeichenAusCode(char32_t(std::clamp(stempel.zeichen, 1, 255))), stempel.font};
+    return {characterFromCode(char32_t(std::clamp(stamp.character, 1, 255))), stamp.font};
 }
 
 const QColor& crossColour() {
-    static const QColor farbe(220, 0, 0);
-    return farbe;
+    static const QColor colour(220, 0, 0);
+    return colour;
 }
 
 } // namespace quorvel

@@ -31,7 +31,7 @@ inline constexpr int kDefaultPen = 1;
 // One stamp: a font name and a character code 1-255 in that font.
 struct Stamp {
     QString font;
-    int zeichen = 0;
+    int character = 0;
     friend bool operator==(const Stamp&, const Stamp&) = default;
 };
 inline constexpr int kStampCount = 10;
@@ -55,7 +55,7 @@ struct Glyph {
     QString text;
     QString font;
 };
-Glyph stampGlyph(const Stamp& stempel);
+Glyph stampGlyph(const Stamp& stamp);
 
 // The red cross of the cross tool (character 0xFB of the symbol font).
 inline constexpr int kCrossCharacter = 0xFB;

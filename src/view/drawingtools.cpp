@@ -12,73 +12,73 @@ namespace quorvel {
 
 namespace {
 
-constexpr int kMarkerBreite = 25;
-constexpr int kGlyphenEinheit = 32;     // stamps and eraser: this many pixels per thickness step
-constexpr int kUeberlagerungsRand = 15; // the blend box reaches this far around a drawing
-constexpr double kUeberlagerungsDeckung = 0.5;
+constexpr int kMarkerWidth = 25;
+constexpr int kGlyphenEinheit = 32; // stamps and eraser: this many pixels per thickness step
+constexpr int kOverlayMargin = 15;  // the blend box reaches this far around a drawing
+constexpr double kOverlayOpacity = 0.5;
 
-QRect umLinie(QPoint von, QPoint bis, int breite) {
-    const int r = breite / 2 + 2;
+QRect aroundLine(QPoint von, QPoint bis, int width) {
+    const int r = width / 2 + 2;
     return QRect(von, bis).normalized().adjusted(-r, -r, r, r);
 }
 
-QPolygonF dreieck(const QRectF& box) {
+QPolygonF triangle(const QRectF& box) {
     return QPolygonF({QPointF(box.center().x(), box.top()), box.bottomRight(), box.bottomLeft()});
 }
 
 // The filled head of an arrow pointing from `von` to `bis`.
-QPolygonF pfeilspitze(QPointF von, QPointF bis, int breite) {
-    const QLineF linie(bis, von);
-    if (linie.length() < 1.0)
+QPolygonF arrowHead(QPointF von, QPointF bis, int width) {
+    const QLineF line(bis, von);
+    if (line.length() < 1.0)
         return {};
-    const double laenge = 3.0 * breite + 10.0;
+    const double length = 3.0 * width + 10.0;
     const double winkel = std::atan2(von.y() - bis.y(), von.x() - bis.x());
     const double spreizung = 0.45;
     return QPolygonF(
-        {bis, bis + QPointF(std::cos(winkel + spreizung), std::sin(winkel + spreizung)) * laenge,
-         bis + QPointF(std::cos(winkel - spreizung), std::sin(winkel - spreizung)) * laenge});
+        {bis, bis + QPointF(std::cos(winkel + spreizung), std::sin(winkel + spreizung)) * length,
+         bis + QPointF(std::cos(winkel - spreizung), std::sin(winkel - spreizung)) * length});
 }
 
 QPainterPath umriss(Tool tool, QPoint start, QPoint ende) {
-    QPainterPath pfad;
+    QPainterPath path;
     const QRectF box = QRectF(QRect(start, ende).normalized());
     switch (tool) {
     case Tool::Line:
     case Tool::Arrow:
     case Tool::DoubleArrow:
-        pfad.moveTo(start);
-        pfad.lineTo(ende);
+        path.moveTo(start);
+        path.lineTo(ende);
         break;
     case Tool::Rectangle:
     case Tool::FilledRectangle:
-        pfad.addRect(box);
+        path.addRect(box);
         break;
     case Tool::Ellipse:
     case Tool::FilledEllipse:
-        pfad.addEllipse(box);
+        path.addEllipse(box);
         break;
     case Tool::Triangle:
     case Tool::FilledTriangle:
-        pfad.addPolygon(dreieck(box));
-        pfad.closeSubpath();
+        path.addPolygon(triangle(box));
+        path.closeSubpath();
         break;
     default:
         break;
     }
-    return pfad;
+    return path;
 }
 
-void invertiere(QImage& bild, const QImage& maske, QPoint versatz) {
+void invertiere(QImage& picture, const QImage& maske, QPoint offset) {
     for (int y = 0; y < maske.height(); ++y) {
-        const int zy = y + versatz.y();
-        if (zy < 0 || zy >= bild.height())
+        const int zy = y + offset.y();
+        if (zy < 0 || zy >= picture.height())
             continue;
         const uchar* m = maske.constScanLine(y);
-        auto* zeile = reinterpret_cast<QRgb*>(bild.scanLine(zy));
+        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(zy));
         for (int x = 0; x < maske.width(); ++x) {
-            const int zx = x + versatz.x();
-            if (m[x] >= 128 && zx >= 0 && zx < bild.width())
-                zeile[zx] ^= 0x00FFFFFF;
+            const int zx = x + offset.x();
+            if (m[x] >= 128 && zx >= 0 && zx < picture.width())
+                line[zx] ^= 0x00FFFFFF;
         }
     }
 }
@@ -86,32 +86,32 @@ void invertiere(QImage& bild, const QImage& maske, QPoint versatz) {
 } // namespace
 
 QImage& DrawingTools::flaeche() {
-    return isTransparentColour(m_zustand.colourIndex) ? m_composer.overlayForDrawing()
-                                                      : m_composer.viewForDrawing();
+    return isTransparentColour(m_state.colourIndex) ? m_composer.overlayForDrawing()
+                                                    : m_composer.viewForDrawing();
 }
 
-QRect DrawingTools::finishStroke(const QRect& gezeichnet) {
-    QImage& ansicht = m_composer.viewForDrawing();
-    if (!isTransparentColour(m_zustand.colourIndex))
-        return gezeichnet & ansicht.rect();
+QRect DrawingTools::finishStroke(const QRect& drawn) {
+    QImage& view = m_composer.viewForDrawing();
+    if (!isTransparentColour(m_state.colourIndex))
+        return drawn & view.rect();
     QImage& ueberlagerung = m_composer.overlayForDrawing();
-    const QRect box = gezeichnet.adjusted(-kUeberlagerungsRand, -kUeberlagerungsRand,
-                                          kUeberlagerungsRand, kUeberlagerungsRand) &
-                      ansicht.rect() & ueberlagerung.rect();
+    const QRect box =
+        drawn.adjusted(-kOverlayMargin, -kOverlayMargin, kOverlayMargin, kOverlayMargin) &
+        view.rect() & ueberlagerung.rect();
     if (box.isEmpty())
         return QRect();
     // Within one action the overlay collects the whole stroke and is blended
     // over the picture as it was before the action, so overlapping segments
     // do not darken each other; separate actions stack like a real marker.
-    const bool ganzeAktion = m_schnappschuss.size() == ansicht.size();
+    const bool ganzeAktion = m_schnappschuss.size() == view.size();
     {
-        QPainter p(&ansicht);
+        QPainter p(&view);
         if (ganzeAktion) {
             p.setCompositionMode(QPainter::CompositionMode_Source);
             p.drawImage(box.topLeft(), m_schnappschuss, box);
             p.setCompositionMode(QPainter::CompositionMode_SourceOver);
         }
-        p.setOpacity(kUeberlagerungsDeckung);
+        p.setOpacity(kOverlayOpacity);
         p.drawImage(box.topLeft(), ueberlagerung, box);
     }
     if (!ganzeAktion) {
@@ -123,97 +123,97 @@ QRect DrawingTools::finishStroke(const QRect& gezeichnet) {
 }
 
 QRect DrawingTools::penStroke(QPoint von, QPoint bis) {
-    const int breite = strokeWidth(m_zustand.thicknessIndex);
-    const QColor farbe = drawingColour(m_zustand.colourIndex);
+    const int width = strokeWidth(m_state.thicknessIndex);
+    const QColor colour = drawingColour(m_state.colourIndex);
     {
         QPainter p(&flaeche());
         p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(QPen(farbe, breite, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.drawLine(von, bis);
         p.setPen(Qt::NoPen);
-        p.setBrush(farbe);
-        p.drawEllipse(QPointF(von), breite / 2.0, breite / 2.0);
+        p.setBrush(colour);
+        p.drawEllipse(QPointF(von), width / 2.0, width / 2.0);
     }
-    return finishStroke(umLinie(von, bis, breite));
+    return finishStroke(aroundLine(von, bis, width));
 }
 
 QRect DrawingTools::markerStroke(QPoint von, QPoint bis, bool gelb) {
-    QImage& ansicht = m_composer.viewForDrawing();
+    QImage& view = m_composer.viewForDrawing();
     {
-        QPainter p(&ansicht);
+        QPainter p(&view);
         p.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-        p.setPen(QPen(gelb ? QColor(255, 255, 0) : QColor(0, 255, 0), kMarkerBreite, Qt::SolidLine,
+        p.setPen(QPen(gelb ? QColor(255, 255, 0) : QColor(0, 255, 0), kMarkerWidth, Qt::SolidLine,
                       Qt::RoundCap, Qt::RoundJoin));
         p.drawLine(von, bis);
     }
-    return umLinie(von, bis, kMarkerBreite) & ansicht.rect();
+    return aroundLine(von, bis, kMarkerWidth) & view.rect();
 }
 
-QRect DrawingTools::erase(QPoint mitte) {
-    const int seite = kGlyphenEinheit * std::clamp(m_zustand.thicknessIndex, 1, 4);
-    QImage& ansicht = m_composer.viewForDrawing();
+QRect DrawingTools::erase(QPoint centre) {
+    const int page = kGlyphenEinheit * std::clamp(m_state.thicknessIndex, 1, 4);
+    QImage& view = m_composer.viewForDrawing();
     const QImage& sauber = m_composer.visibleSection();
-    const QRect quadrat = QRect(mitte - QPoint(seite / 2, seite / 2), QSize(seite, seite)) &
-                          ansicht.rect() & sauber.rect();
+    const QRect quadrat =
+        QRect(centre - QPoint(page / 2, page / 2), QSize(page, page)) & view.rect() & sauber.rect();
     if (quadrat.isEmpty())
         return QRect();
-    QPainter p(&ansicht);
+    QPainter p(&view);
     p.setCompositionMode(QPainter::CompositionMode_Source);
     p.drawImage(quadrat.topLeft(), sauber, quadrat);
     return quadrat;
 }
 
-QRect DrawingTools::drawTextAt(QPoint mitte, const QString& text, const QFont& font,
-                               const QColor& farbe) {
-    QImage& ziel = flaeche();
-    QPainter p(&ziel);
+QRect DrawingTools::drawTextAt(QPoint centre, const QString& text, const QFont& font,
+                               const QColor& colour) {
+    QImage& target = flaeche();
+    QPainter p(&target);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setFont(font);
-    p.setPen(farbe);
+    p.setPen(colour);
     const QRect mass = p.fontMetrics().boundingRect(text);
     const int w = mass.width() + 4, h = p.fontMetrics().height() + 4;
-    const QRect box(mitte - QPoint(w / 2, h / 2), QSize(w, h));
+    const QRect box(centre - QPoint(w / 2, h / 2), QSize(w, h));
     p.drawText(box, Qt::AlignCenter, text);
     return box;
 }
 
-QRect DrawingTools::stamp(QPoint mitte) {
-    const int nummer = std::clamp(m_zustand.stempel, 1, kStampCount);
-    const Glyph glyphe = stampGlyph(m_zustand.stamps[size_t(nummer - 1)]);
+QRect DrawingTools::stamp(QPoint centre) {
+    const int number = std::clamp(m_state.stamp, 1, kStampCount);
+    const Glyph glyphe = stampGlyph(m_state.stamps[size_t(number - 1)]);
     QFont font(glyphe.font);
-    font.setPixelSize(kGlyphenEinheit * std::clamp(m_zustand.thicknessIndex, 1, 4));
-    return finishStroke(drawTextAt(mitte, glyphe.text, font, drawingColour(m_zustand.colourIndex)));
+    font.setPixelSize(kGlyphenEinheit * std::clamp(m_state.thicknessIndex, 1, 4));
+    return finishStroke(drawTextAt(centre, glyphe.text, font, drawingColour(m_state.colourIndex)));
 }
 
-QRect DrawingTools::kreuz(QPoint mitte) {
+QRect DrawingTools::kreuz(QPoint centre) {
     const Glyph glyphe = stampGlyph(Stamp{QStringLiteral("Wingdings"), kCrossCharacter});
     QFont font(glyphe.font);
     font.setPixelSize(kGlyphenEinheit);
     // The cross is always opaque red, whatever colour is chosen.
-    QImage& ansicht = m_composer.viewForDrawing();
-    QPainter p(&ansicht);
+    QImage& view = m_composer.viewForDrawing();
+    QPainter p(&view);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setFont(font);
     p.setPen(crossColour());
     const int w = p.fontMetrics().horizontalAdvance(glyphe.text) + 4;
     const int h = p.fontMetrics().height() + 4;
-    const QRect box(mitte - QPoint(w / 2, h / 2), QSize(w, h));
+    const QRect box(centre - QPoint(w / 2, h / 2), QSize(w, h));
     p.drawText(box, Qt::AlignCenter, glyphe.text);
-    return box & ansicht.rect();
+    return box & view.rect();
 }
 
-QRect DrawingTools::text(QPoint obenLinks, const QString& text, const QFont& font) {
+QRect DrawingTools::text(QPoint topLeftCorner, const QString& text, const QFont& font) {
     if (text.isEmpty())
         return QRect();
-    QImage& ziel = flaeche();
+    QImage& target = flaeche();
     QRect box;
     {
-        QPainter p(&ziel);
+        QPainter p(&target);
         p.setRenderHint(QPainter::TextAntialiasing);
         p.setFont(font);
-        p.setPen(drawingColour(m_zustand.colourIndex));
-        box = QRect(obenLinks, QSize(p.fontMetrics().horizontalAdvance(text) + 4,
-                                     p.fontMetrics().height() + 2));
+        p.setPen(drawingColour(m_state.colourIndex));
+        box = QRect(topLeftCorner, QSize(p.fontMetrics().horizontalAdvance(text) + 4,
+                                         p.fontMetrics().height() + 2));
         p.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, text);
     }
     return finishStroke(box);
@@ -222,16 +222,16 @@ QRect DrawingTools::text(QPoint obenLinks, const QString& text, const QFont& fon
 QRect DrawingTools::form(Tool tool, QPoint start, QPoint ende) {
     if (!isShapeTool(tool))
         return QRect();
-    const int breite = strokeWidth(m_zustand.thicknessIndex);
-    const QColor farbe = drawingColour(m_zustand.colourIndex);
+    const int width = strokeWidth(m_state.thicknessIndex);
+    const QColor colour = drawingColour(m_state.colourIndex);
     const QRectF box = QRectF(QRect(start, ende).normalized());
-    QRect bereich = umLinie(start, ende, breite);
+    QRect area = aroundLine(start, ende, width);
     {
         QPainter p(&flaeche());
         p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(QPen(farbe, breite, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         const bool gefuellt = isFilledShape(tool);
-        p.setBrush(gefuellt ? QBrush(farbe) : QBrush(Qt::NoBrush));
+        p.setBrush(gefuellt ? QBrush(colour) : QBrush(Qt::NoBrush));
         switch (tool) {
         case Tool::Line:
             p.drawLine(start, ende);
@@ -239,14 +239,14 @@ QRect DrawingTools::form(Tool tool, QPoint start, QPoint ende) {
         case Tool::Arrow:
         case Tool::DoubleArrow: {
             p.drawLine(start, ende);
-            p.setBrush(farbe);
-            const QPolygonF spitze = pfeilspitze(start, ende, breite);
+            p.setBrush(colour);
+            const QPolygonF spitze = arrowHead(start, ende, width);
             p.drawPolygon(spitze);
-            bereich |= spitze.boundingRect().toAlignedRect();
+            area |= spitze.boundingRect().toAlignedRect();
             if (tool == Tool::DoubleArrow) {
-                const QPolygonF hinten = pfeilspitze(ende, start, breite);
+                const QPolygonF hinten = arrowHead(ende, start, width);
                 p.drawPolygon(hinten);
-                bereich |= hinten.boundingRect().toAlignedRect();
+                area |= hinten.boundingRect().toAlignedRect();
             }
             break;
         }
@@ -259,77 +259,77 @@ QRect DrawingTools::form(Tool tool, QPoint start, QPoint ende) {
             p.drawEllipse(box);
             break;
         default:
-            p.drawPolygon(dreieck(box));
+            p.drawPolygon(triangle(box));
             break;
         }
     }
-    const int rand = breite + 2;
-    return finishStroke(bereich.adjusted(-rand, -rand, rand, rand));
+    const int margin = width + 2;
+    return finishStroke(area.adjusted(-margin, -margin, margin, margin));
 }
 
 QRect DrawingTools::removePreview() {
-    if (m_vorschauBereich.isEmpty())
+    if (m_previewArea.isEmpty())
         return QRect();
-    const QRect alt = m_vorschauBereich;
-    QImage& ansicht = m_composer.viewForDrawing();
-    if (m_vorschauSicherung.size() == alt.size()) {
-        QPainter p(&ansicht);
+    const QRect old = m_previewArea;
+    QImage& view = m_composer.viewForDrawing();
+    if (m_previewBackup.size() == old.size()) {
+        QPainter p(&view);
         p.setCompositionMode(QPainter::CompositionMode_Source);
-        p.drawImage(alt.topLeft(), m_vorschauSicherung);
+        p.drawImage(old.topLeft(), m_previewBackup);
     }
-    m_vorschauBereich = QRect();
-    m_vorschauSicherung = QImage();
-    return alt;
+    m_previewArea = QRect();
+    m_previewBackup = QImage();
+    return old;
 }
 
 QRect DrawingTools::preview(Tool tool, QPoint start, QPoint ende) {
-    QRect geaendert = removePreview();
-    QImage& ansicht = m_composer.viewForDrawing();
-    const QRect bereich = QRect(start, ende).normalized().adjusted(-1, -1, 1, 1) & ansicht.rect();
-    if (bereich.isEmpty() || !isShapeTool(tool))
-        return geaendert;
-    m_vorschauBereich = bereich;
-    m_vorschauSicherung = ansicht.copy(bereich);
-    QImage maske(bereich.size(), QImage::Format_Alpha8);
+    QRect changed = removePreview();
+    QImage& view = m_composer.viewForDrawing();
+    const QRect area = QRect(start, ende).normalized().adjusted(-1, -1, 1, 1) & view.rect();
+    if (area.isEmpty() || !isShapeTool(tool))
+        return changed;
+    m_previewArea = area;
+    m_previewBackup = view.copy(area);
+    QImage maske(area.size(), QImage::Format_Alpha8);
     maske.fill(0);
     {
         QPainter p(&maske);
-        p.translate(-bereich.topLeft());
+        p.translate(-area.topLeft());
         p.setPen(QPen(Qt::black, 1));
         p.setBrush(Qt::NoBrush);
         p.drawPath(umriss(tool, start, ende));
     }
-    invertiere(ansicht, maske, bereich.topLeft());
-    return geaendert | bereich;
+    invertiere(view, maske, area.topLeft());
+    return changed | area;
 }
 
 void DrawingTools::rememberState() {
     m_composer.overlayForDrawing().fill(Qt::transparent);
-    m_schnappschuss = m_composer.ansicht();
+    m_schnappschuss = m_composer.view();
     m_schnappschussZoom = m_composer.state().zoomLevel;
 }
 
 QRect DrawingTools::undo() {
     if (m_schnappschuss.isNull())
         return QRect();
-    QImage& ansicht = m_composer.viewForDrawing();
-    QRect geaendert;
-    if (m_schnappschuss.size() == ansicht.size()) {
-        ansicht = m_schnappschuss;
+    QImage& view = m_composer.viewForDrawing();
+    QRect changed;
+    if (m_schnappschuss.size() == view.size()) {
+        view = m_schnappschuss;
         m_composer.overlayForDrawing().fill(Qt::transparent);
-        geaendert = ansicht.rect();
+        changed = view.rect();
     }
     m_schnappschuss = QImage();
-    m_vorschauBereich = QRect();
-    return geaendert;
+    m_previewArea = QRect();
+    return changed;
 }
 
 QRect DrawingTools::removeAll() {
     m_composer.overlayForDrawing().fill(Qt::transparent);
-    QImage& ansicht = m_composer.viewForDrawing();
-    ansicht = m_composer.visibleSection().copy();
-    m_vorschauBereich = QRect();
-    return ansicht.rect();
+    QImage& view = m_composer.viewForDrawing();
+    view = m_composer.visibleSection().copy();
+    m_previewArea = QRect();
+    return view.rect();
 }
 
 } // namespace quorvel

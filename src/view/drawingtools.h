@@ -16,8 +16,8 @@ class ViewComposer;
 struct DrawingState {
     int colourIndex = kDefaultColour;
     int thicknessIndex = kDefaultThickness;
-    int stempel = kDefaultStamp;
-    int stift = kDefaultPen;
+    int stamp = kDefaultStamp;
+    int pen = kDefaultPen;
     StampList stamps = defaultStamps();
 };
 
@@ -32,8 +32,8 @@ class DrawingTools {
 public:
     explicit DrawingTools(ViewComposer& composer) : m_composer(composer) {}
 
-    DrawingState& state() { return m_zustand; }
-    const DrawingState& state() const { return m_zustand; }
+    DrawingState& state() { return m_state; }
+    const DrawingState& state() const { return m_state; }
 
     // Pen: a line of the thickness width with a round dot at its start.
     QRect penStroke(QPoint von, QPoint bis);
@@ -41,13 +41,13 @@ public:
     QRect markerStroke(QPoint von, QPoint bis, bool gelb);
     // Eraser: a square of 32 x thickness index copied back from the
     // drawing-free section.
-    QRect erase(QPoint mitte);
+    QRect erase(QPoint centre);
     // The current stamp, 32 x thickness index pixels high, centred.
-    QRect stamp(QPoint mitte);
+    QRect stamp(QPoint centre);
     // The red cross, 32 pixels high, centred.
-    QRect kreuz(QPoint mitte);
-    // Text with its top left corner at `obenLinks`, in the current colour.
-    QRect text(QPoint obenLinks, const QString& text, const QFont& font);
+    QRect kreuz(QPoint centre);
+    // Text with its top left corner at `topLeftCorner`, in the current colour.
+    QRect text(QPoint topLeftCorner, const QString& text, const QFont& font);
     // A shape (tools 10-18) from `start` to `ende`.
     QRect form(Tool tool, QPoint start, QPoint ende);
 
@@ -70,15 +70,15 @@ public:
 
 private:
     QImage& flaeche();
-    QRect finishStroke(const QRect& gezeichnet);
-    QRect drawTextAt(QPoint mitte, const QString& text, const QFont& font, const QColor& farbe);
+    QRect finishStroke(const QRect& drawn);
+    QRect drawTextAt(QPoint centre, const QString& text, const QFont& font, const QColor& colour);
 
     ViewComposer& m_composer;
-    DrawingState m_zustand;
+    DrawingState m_state;
     QImage m_schnappschuss;
     int m_schnappschussZoom = 0;
-    QImage m_vorschauSicherung;
-    QRect m_vorschauBereich;
+    QImage m_previewBackup;
+    QRect m_previewArea;
 };
 
 } // namespace quorvel

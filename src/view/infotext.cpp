@@ -8,7 +8,7 @@ namespace quorvel {
 
 namespace {
 
-void rtfZeichen(QByteArray& aus, QChar c) {
+void rtfCharacter(QByteArray& aus, QChar c) {
     const char16_t u = c.unicode();
     if (u == u'\\' || u == u'{' || u == u'}') {
         aus.append('\\');
@@ -35,12 +35,12 @@ QString infoTextWithoutTags(const QString& text) {
 QByteArray infoTextAsRtf(const QString& text, const QString& fontFamily) {
     QByteArray aus("{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0 ");
     for (QChar c : fontFamily)
-        rtfZeichen(aus, c);
+        rtfCharacter(aus, c);
     aus.append(";}}\\f0\\fs" + QByteArray::number(2 * kInfoTextPoints) + ' ');
-    const QStringList zeilen = splitMarkupLines(infoTextWithoutTags(text));
-    for (const QString& zeile : zeilen) {
-        for (QChar c : zeile)
-            rtfZeichen(aus, c);
+    const QStringList lines = splitMarkupLines(infoTextWithoutTags(text));
+    for (const QString& line : lines) {
+        for (QChar c : line)
+            rtfCharacter(aus, c);
         aus.append("\\par\n");
     }
     aus.append('}');

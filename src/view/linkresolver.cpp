@@ -7,7 +7,7 @@ namespace quorvel {
 
 namespace {
 
-QString ohneAnfuehrung(QString s) {
+QString withoutQuotes(QString s) {
     s = s.trimmed();
     if (s.size() >= 2 && s.startsWith(u'"') && s.endsWith(u'"'))
         s = s.mid(1, s.size() - 2);
@@ -19,78 +19,78 @@ QString nativ(QString s) {
     return s;
 }
 
-QString verbinde(const QString& ordner, const QString& ziel) {
-    if (ordner.isEmpty())
+QString verbinde(const QString& folder, const QString& target) {
+    if (folder.isEmpty())
         return QString();
-    QString o = nativ(ordner);
+    QString o = nativ(folder);
     if (!o.endsWith(u'/'))
         o.append(u'/');
-    return o + ziel;
+    return o + target;
 }
 
-bool istDatei(const QString& pfad) {
-    if (pfad.isEmpty())
+bool isFile(const QString& path) {
+    if (path.isEmpty())
         return false;
-    const QFileInfo info(pfad);
+    const QFileInfo info(path);
     return info.exists() && info.isFile();
 }
 
-bool istOrdner(const QString& pfad) {
-    return !pfad.isEmpty() && QFileInfo(pfad).isDir();
+bool isFolder(const QString& path) {
+    return !path.isEmpty() && QFileInfo(path).isDir();
 }
 
 } // namespace
 
-QString resolveLinkTarget(const QString& ziel, const LinkFolders& ordner) {
-    if (ziel.startsWith(QLatin1String("http://"), Qt::CaseInsensitive) ||
-        ziel.startsWith(QLatin1String("https://"), Qt::CaseInsensitive))
-        return ziel;
-    const QString z = nativ(ohneAnfuehrung(ziel));
+QString resolveLinkTarget(const QString& target, const LinkFolders& folder) {
+    if (target.startsWith(QLatin1String("http://"), Qt::CaseInsensitive) ||
+        target.startsWith(QLatin1String("https://"), Qt::CaseInsensitive))
+        return target;
+    const QString z = nativ(withoutQuotes(target));
     for (const QString& kandidat :
-         {z, verbinde(ordner.dokument, z), verbinde(ordner.thema, z), verbinde(ordner.basis, z)}) {
-        if (istDatei(kandidat))
+         {z, verbinde(folder.document, z), verbinde(folder.topic, z), verbinde(folder.basis, z)}) {
+        if (isFile(kandidat))
             return kandidat;
     }
-    return ziel;
+    return target;
 }
 
-bool isDocumentTarget(const QString& ziel) {
-    return ohneAnfuehrung(ziel).toLower().endsWith(QLatin1String(".qvl"));
+bool isDocumentTarget(const QString& target) {
+    return withoutQuotes(target).toLower().endsWith(QLatin1String(".qvl"));
 }
 
-DocumentLinkTarget documentLinkTarget(const QString& ziel, const LinkFolders& ordner) {
-    DocumentLinkTarget ergebnis;
-    const QString z = nativ(ohneAnfuehrung(ziel));
+DocumentLinkTarget documentLinkTarget(const QString& target, const LinkFolders& folder) {
+    DocumentLinkTarget result;
+    const QString z = nativ(withoutQuotes(target));
     if (z.endsWith(u'/')) {
-        const QString imThema = verbinde(ordner.thema, z);
-        if (istOrdner(z) && !QDir::isRelativePath(z))
-            ergebnis.pfad = z;
-        else if (istOrdner(imThema))
-            ergebnis.pfad = imThema;
-        else if (istOrdner(z))
-            ergebnis.pfad = QDir(z).absolutePath() + u'/';
-        ergebnis.kind = ergebnis.pfad.isEmpty() ? DocumentLinkTarget::Kind::FolderMissing
-                                                : DocumentLinkTarget::Kind::ChangeFolder;
-        return ergebnis;
+        const QString inTopic = verbinde(folder.topic, z);
+        if (isFolder(z) && !QDir::isRelativePath(z))
+            result.path = z;
+        else if (isFolder(inTopic))
+            result.path = inTopic;
+        else if (isFolder(z))
+            result.path = QDir(z).absolutePath() + u'/';
+        result.kind = result.path.isEmpty() ? DocumentLinkTarget::Kind::FolderMissing
+                                            : DocumentLinkTarget::Kind::ChangeFolder;
+        return result;
     }
-    const QString aufgeloest = resolveLinkTarget(ziel, ordner);
-    if (istDatei(aufgeloest)) {
-        ergebnis.kind = DocumentLinkTarget::Kind::OpenDocument;
-        ergebnis.pfad = aufgeloest;
+    const QString aufgeloest = resolveLinkTarget(target, folder);
+    if (isFile(aufgeloest)) {
+        result.kind = DocumentLinkTarget::Kind::OpenDocument;
+        result.path = aufgeloest;
     } else {
-        ergebnis.kind = DocumentLinkTarget::Kind::FileMissing;
-        ergebnis.meldung = fileMissingMessage(ziel);
+        result.kind = DocumentLinkTarget::Kind::FileMissing;
+        result.message = fileMissingMessage(target);
     }
-    return ergebnis;
+    return result;
 }
 
-QString linkCannotOpenMessage(const QString& ziel) {
-    return QStringLiteral("Die Datei oder Internet-Adresse \"") + ziel +
+QString linkCannotOpenMessage(const QString& target) {
+    return QStringLiteral("Die Datei oder Internet-Adresse \"") + target +
            QStringLiteral("\" kann nicht geöffnet werden.");
 }
 
-QString fileMissingMessage(const QString& ziel) {
-    return QStringLiteral("Die Datei \"") + ziel + QStringLiteral("\" existiert nicht.");
+QString fileMissingMessage(const QString& target) {
+    return QStringLiteral("Die Datei \"") + target + QStringLiteral("\" existiert nicht.");
 }
 
 } // namespace quorvel

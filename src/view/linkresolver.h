@@ -10,8 +10,8 @@ namespace quorvel {
 // The folders a relative target is looked up in, each with or without a
 // trailing separator; empty ones are skipped.
 struct LinkFolders {
-    QString dokument; // the folder of the open document
-    QString thema;    // the topic folder
+    QString document; // the folder of the open document
+    QString topic;    // the topic folder
     QString basis;    // the program's base folder
 };
 
@@ -20,29 +20,29 @@ struct LinkFolders {
 // folder + target, topic folder + target, base folder + target; when none
 // exists the target as written. Backslashes of old documents count as
 // separators.
-QString resolveLinkTarget(const QString& ziel, const LinkFolders& ordner);
+QString resolveLinkTarget(const QString& target, const LinkFolders& folder);
 
-// Picture links lead to a document when their target ends in ".qvl".
-bool isDocumentTarget(const QString& ziel);
+// Picture left lead to a document when their target ends in ".qvl".
+bool isDocumentTarget(const QString& target);
 
 // What a document link does.
 struct DocumentLinkTarget {
     enum class Kind {
-        ChangeFolder,  // `pfad` becomes the topic folder; close the document
+        ChangeFolder,  // `path` becomes the topic folder; close the document
         FolderMissing, // a folder link to no existing folder: nothing happens
-        OpenDocument,  // read `pfad` as the current document
-        FileMissing,   // show `meldung`
+        OpenDocument,  // read `path` as the current document
+        FileMissing,   // show `message`
     };
     Kind kind = Kind::FileMissing;
-    QString pfad;    // with a trailing "/" for folders
-    QString meldung; // for FileMissing
+    QString path;    // with a trailing "/" for folders
+    QString message; // for FileMissing
 };
 // A target ending in a separator names a folder: as written when that exists,
 // else below the topic folder. Any other target is resolved like a link.
-DocumentLinkTarget documentLinkTarget(const QString& ziel, const LinkFolders& ordner);
+DocumentLinkTarget documentLinkTarget(const QString& target, const LinkFolders& folder);
 
-// The messages of failed links.
-QString linkCannotOpenMessage(const QString& ziel);
-QString fileMissingMessage(const QString& ziel);
+// The messages of failed left.
+QString linkCannotOpenMessage(const QString& target);
+QString fileMissingMessage(const QString& target);
 
 } // namespace quorvel

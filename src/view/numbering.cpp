@@ -14,59 +14,59 @@ namespace quorvel {
 
 namespace {
 
-// Orders `liste` exactly as a selection sort that always swaps the first
+// Orders `list` exactly as a selection sort that always swaps the first
 // smallest remaining element into place: its (unstable) order for equal keys
 // is part of what users see. `rang` gives each element's key as a dense rank
 // (equal keys, equal ranks). A tree of minima over the positions finds each
 // step's first smallest element in O(log n), so thousands of fields sort in
 // O(n log n) instead of O(n^2).
-void auswahlSortieren(std::vector<int>& liste, const std::vector<int>& rang) {
-    const size_t n = liste.size();
+void selectionSort(std::vector<int>& list, const std::vector<int>& rang) {
+    const size_t n = list.size();
     if (n < 2)
         return;
-    size_t breite = 1;
-    while (breite < n)
-        breite *= 2;
+    size_t width = 1;
+    while (width < n)
+        width *= 2;
     // Leaf p holds the position p; a node holds the position of its range's
     // first smallest rank, or n for none.
-    std::vector<size_t> baum(2 * breite, n);
+    std::vector<size_t> baum(2 * width, n);
     const auto besser = [&](size_t a, size_t b) {
         if (a == n || b == n)
             return a == n ? b : a;
-        const int ra = rang[size_t(liste[a])];
-        const int rb = rang[size_t(liste[b])];
+        const int ra = rang[size_t(list[a])];
+        const int rb = rang[size_t(list[b])];
         return rb < ra ? b : a; // ties: the earlier position
     };
-    const auto setze = [&](size_t position, size_t wert) {
-        size_t k = breite + position;
-        baum[k] = wert;
+    const auto setze = [&](size_t position, size_t value) {
+        size_t k = width + position;
+        baum[k] = value;
         for (k /= 2; k >= 1; k /= 2)
             baum[k] = besser(baum[2 * k], baum[2 * k + 1]);
     };
     for (size_t p = 0; p < n; ++p)
-        baum[breite + p] = p;
-    for (size_t k = breite - 1; k >= 1; --k)
+        baum[width + p] = p;
+    for (size_t k = width - 1; k >= 1; --k)
         baum[k] = besser(baum[2 * k], baum[2 * k + 1]);
 
     for (size_t i = 0; i + 1 < n; ++i) {
-        const size_t kleinster = baum[1];
-        std::swap(liste[i], liste[kleinster]);
-        // Position i is placed for good; the swapped element moved to kleinster.
+        const size_t smallest = baum[1];
+        std::swap(list[i], list[smallest]);
+        // Position i is placed for good; the swapped element moved to smallest.
         setze(i, n);
-        if (kleinster != i)
-            setze(kleinster, kleinster);
+        if (smallest != i)
+            setze(smallest, smallest);
     }
 }
 
-// Dense ranks of the objects in `liste` under `kleiner`, a strict weak order.
+// Dense ranks of the objects in `list` under `smaller`, a strict weak order.
 template <typename Less>
-std::vector<int> raenge(const std::vector<int>& liste, size_t objektAnzahl, Less kleiner) {
-    std::vector<int> sortiert = liste;
-    std::sort(sortiert.begin(), sortiert.end(), kleiner);
-    std::vector<int> rang(objektAnzahl, 0);
+std::vector<int> raenge(const std::vector<int>& list, size_t objectCount, Less smaller) {
+    std::vector<int> sortiert = list;
+    std::sort(sortiert.begin(), sortiert.end(), smaller);
+    std::vector<int> rang(objectCount, 0);
     int r = 0;
     for (size_t k = 0; k < sortiert.size(); ++k) {
-        if (k > 0 && kleiner(sortiert[k - 1], sortiert[k]))
+        if (k > 0 && smaller(sortiert[k - 1], sortiert[k]))
             ++r;
         rang[size_t(sortiert[k])] = r;
     }
@@ -74,74 +74,74 @@ std::vector<int> raenge(const std::vector<int>& liste, size_t objektAnzahl, Less
 }
 
 // Positions as a total order: a NaN from a file sorts after every number.
-bool vorPosition(double a, double b) {
+bool beforePosition(double a, double b) {
     if (std::isnan(a))
         return false;
     return std::isnan(b) || a < b;
 }
 
-bool gleichePosition(double a, double b) {
+bool samePosition(double a, double b) {
     return (std::isnan(a) && std::isnan(b)) || a == b;
 }
 
-void ordne(const Document& document, std::vector<int>& liste) {
-    const auto& objekte = document.objects;
+void ordne(const Document& document, std::vector<int>& list) {
+    const auto& objects = document.objects;
     if (document.header.GeordnetArt == 1) {
         QCollator collator;
         collator.setCaseSensitivity(Qt::CaseInsensitive);
-        auswahlSortieren(liste, raenge(liste, objekte.size(), [&](int a, int b) {
-                             return collator.compare(objekte[size_t(a)].Cap,
-                                                     objekte[size_t(b)].Cap) < 0;
-                         }));
+        selectionSort(list, raenge(list, objects.size(), [&](int a, int b) {
+                          return collator.compare(objects[size_t(a)].Cap, objects[size_t(b)].Cap) <
+                                 0;
+                      }));
     } else {
-        auswahlSortieren(liste, raenge(liste, objekte.size(), [&](int a, int b) {
-                             const ObjDataTyp& oa = objekte[size_t(a)];
-                             const ObjDataTyp& ob = objekte[size_t(b)];
-                             return vorPosition(oa.Ky, ob.Ky) ||
-                                    (gleichePosition(oa.Ky, ob.Ky) && vorPosition(oa.Kx, ob.Kx));
-                         }));
+        selectionSort(list, raenge(list, objects.size(), [&](int a, int b) {
+                          const ObjDataTyp& oa = objects[size_t(a)];
+                          const ObjDataTyp& ob = objects[size_t(b)];
+                          return beforePosition(oa.Ky, ob.Ky) ||
+                                 (samePosition(oa.Ky, ob.Ky) && beforePosition(oa.Kx, ob.Kx));
+                      }));
     }
 }
 
 // Every position swapped with a random one of the whole list. This is not a
 // uniform shuffle, but it is the order the program has always produced.
-void mische(std::vector<int>& liste, RandomGenerator& random) {
-    const int n = int(liste.size());
+void mische(std::vector<int>& list, RandomGenerator& random) {
+    const int n = int(list.size());
     for (int i = 0; i < n; ++i)
-        std::swap(liste[size_t(i)], liste[size_t(random.bounded(n))]);
+        std::swap(list[size_t(i)], list[size_t(random.bounded(n))]);
 }
 
 // Multiple-choice answers count within their question: 1..k in list order, or a
 // random permutation of 1..k.
-void nummeriereAntworten(Document& document, const std::vector<int>& kandidaten, bool zufaellig,
-                         RandomGenerator& random) {
-    std::map<int, std::vector<int>> proFrage;
+void numberAnswers(Document& document, const std::vector<int>& kandidaten, bool zufaellig,
+                   RandomGenerator& random) {
+    std::map<int, std::vector<int>> perQuestion;
     for (int index : kandidaten) {
         const ObjDataTyp& o = document.objects[size_t(index)];
         if (numberStyle(typOf(o)) == NumberStyle::WithinQuestion)
-            proFrage[o.FrageNummer].push_back(index);
+            perQuestion[o.FrageNummer].push_back(index);
     }
-    for (auto& [frage, antworten] : proFrage) {
-        std::vector<int> nummern(antworten.size());
-        std::iota(nummern.begin(), nummern.end(), 1);
+    for (auto& [question, answers] : perQuestion) {
+        std::vector<int> numbers(answers.size());
+        std::iota(numbers.begin(), numbers.end(), 1);
         if (zufaellig) {
-            for (int i = int(nummern.size()) - 1; i > 0; --i)
-                std::swap(nummern[size_t(i)], nummern[size_t(random.bounded(i + 1))]);
+            for (int i = int(numbers.size()) - 1; i > 0; --i)
+                std::swap(numbers[size_t(i)], numbers[size_t(random.bounded(i + 1))]);
         }
-        for (size_t k = 0; k < antworten.size(); ++k)
-            document.objects[size_t(antworten[k])].AbfrageNummer = nummern[k];
+        for (size_t k = 0; k < answers.size(); ++k)
+            document.objects[size_t(answers[k])].AbfrageNummer = numbers[k];
     }
 }
 
 } // namespace
 
-QString numberText(int nummer, int numArt) {
-    if (nummer < 1)
+QString numberText(int number, int numArt) {
+    if (number < 1)
         return QStringLiteral("?");
     if (numArt != 1)
-        return QString::number(nummer);
-    QString text(QChar(u'A' + (nummer - 1) % 26));
-    text += QString((nummer - 1) / 26, u'\'');
+        return QString::number(number);
+    QString text(QChar(u'A' + (number - 1) % 26));
+    text += QString((number - 1) / 26, u'\'');
     return text;
 }
 
@@ -158,17 +158,17 @@ std::vector<int> numberingCandidates(const Document& document) {
 }
 
 void numberQueryFields(Document& document, int modus, RandomGenerator& random) {
-    std::vector<int> liste = numberingCandidates(document);
+    std::vector<int> list = numberingCandidates(document);
     // Multiple-choice answers keep list order: they are numbered per question.
     if (dokTypOf(document.header) != DokTyp::MultipleChoice) {
         if (modus == NumberingOrdered)
-            ordne(document, liste);
+            ordne(document, list);
         else if (modus == NumberingRandom)
-            mische(liste, random);
+            mische(list, random);
     }
 
-    for (size_t p = 1; p <= liste.size(); ++p) {
-        ObjDataTyp& o = document.objects[size_t(liste[p - 1])];
+    for (size_t p = 1; p <= list.size(); ++p) {
+        ObjDataTyp& o = document.objects[size_t(list[p - 1])];
         switch (numberStyle(typOf(o))) {
         case NumberStyle::Position:
             o.AbfrageNummer = modus == NumberingQuestionMarks ? 0 : int(p);
@@ -184,7 +184,7 @@ void numberQueryFields(Document& document, int modus, RandomGenerator& random) {
             break;
         }
     }
-    nummeriereAntworten(document, liste, modus == NumberingRandom, random);
+    numberAnswers(document, list, modus == NumberingRandom, random);
 
     for (ObjDataTyp& o : document.objects) {
         if (!isQueryField(typOf(o)))

@@ -18,7 +18,7 @@ enum NumberingMode : int {
 // The label of a query field's number: "?" for n < 1; with NumArt 1 the letter
 // chr(65 + (n - 1) mod 26) followed by (n - 1) div 26 apostrophes; otherwise
 // the decimal number.
-QString numberText(int nummer, int numArt);
+QString numberText(int number, int numArt);
 
 // Indices of the objects that take part in the numbering of a document, in
 // list order.

@@ -20,38 +20,38 @@ namespace quorvel {
 namespace {
 
 // Covered fields and their badges.
-constexpr Farbwert kAbdeckFarbe = 0xFFE4CA;
-constexpr Farbwert kAbdeckRand = 0xBB7D46;
+constexpr Farbwert kCoverColour = 0xFFE4CA;
+constexpr Farbwert kCoverMargin = 0xBB7D46;
 // Cloze gaps are at least this many "X" wide; the cap only guards against
 // absurd values from a file.
-constexpr int kMaxMinLuecke = 200;
+constexpr int kMaxMinGap = 200;
 
-size_t bildBytes(const QImage& bild) {
-    return size_t(std::max<qsizetype>(0, bild.sizeInBytes())) + 256;
+size_t pictureBytes(const QImage& picture) {
+    return size_t(std::max<qsizetype>(0, picture.sizeInBytes())) + 256;
 }
 
-int kartenMindestBreite(double s) {
+int cardMinimumWidth(double s) {
     return std::max(1, rnd(30.0 * s));
 }
 
 // Inner left and right padding of text cards.
-int textRand(double s) {
+int textMargin(double s) {
     return std::max(1, rnd(3.0 * s));
 }
 
 // Room a card's text may take. Cards of generated layouts will be bounded by
 // their cell; everything else by the page.
 // The space a card may take: the page, or the cell bounds a table layout set.
-QSize kartenGrenzen(const ObjDataTyp& o, const DrawContext& kontext) {
-    QSize grenzen = kontext.pagePicture;
+QSize cardLimits(const ObjDataTyp& o, const DrawContext& kontext) {
+    QSize limits = kontext.pagePicture;
     if (o.BreitenLimit > 0.0)
-        grenzen.setWidth(std::max(1, rnd(o.BreitenLimit * grenzen.width())));
+        limits.setWidth(std::max(1, rnd(o.BreitenLimit * limits.width())));
     if (o.HoehenLimit > 0.0)
-        grenzen.setHeight(std::max(1, rnd(o.HoehenLimit * grenzen.height())));
-    return grenzen;
+        limits.setHeight(std::max(1, rnd(o.HoehenLimit * limits.height())));
+    return limits;
 }
 
-QString knopfSymbol(Typ typ) {
+QString buttonSymbol(Typ typ) {
     switch (typ) {
     case Typ::PreviousQuestion:
         return QStringLiteral("<");
@@ -69,8 +69,8 @@ QString knopfSymbol(Typ typ) {
 }
 
 // The convex hull of a few points, counter-clockwise (monotone chain).
-QPolygonF konvexeHuelle(std::array<QPointF, 8> punkte) {
-    std::sort(punkte.begin(), punkte.end(), [](const QPointF& a, const QPointF& b) {
+QPolygonF konvexeHuelle(std::array<QPointF, 8> points) {
+    std::sort(points.begin(), points.end(), [](const QPointF& a, const QPointF& b) {
         return a.x() < b.x() || (a.x() == b.x() && a.y() < b.y());
     });
     const auto kreuz = [](const QPointF& o, const QPointF& a, const QPointF& b) {
@@ -78,14 +78,14 @@ QPolygonF konvexeHuelle(std::array<QPointF, 8> punkte) {
     };
     QPolygonF huelle(16);
     int k = 0;
-    for (const QPointF& p : punkte) {
+    for (const QPointF& p : points) {
         while (k >= 2 && kreuz(huelle[k - 2], huelle[k - 1], p) <= 0)
             --k;
         huelle[k++] = p;
     }
-    for (int i = int(punkte.size()) - 2, unten = k + 1; i >= 0; --i) {
-        const QPointF& p = punkte[size_t(i)];
-        while (k >= unten && kreuz(huelle[k - 2], huelle[k - 1], p) <= 0)
+    for (int i = int(points.size()) - 2, bottom = k + 1; i >= 0; --i) {
+        const QPointF& p = points[size_t(i)];
+        while (k >= bottom && kreuz(huelle[k - 2], huelle[k - 1], p) <= 0)
             --k;
         huelle[k++] = p;
     }
@@ -93,7 +93,7 @@ QPolygonF konvexeHuelle(std::array<QPointF, 8> punkte) {
     return huelle;
 }
 
-void fuelleHintergrund(QPainter& painter, const QRect& card, const ObjDataTyp& o) {
+void fillBackground(QPainter& painter, const QRect& card, const ObjDataTyp& o) {
     if (o.HDeck >= 1)
         painter.fillRect(card, colourFromValue(o.HFarbe, o.HDeck));
 }
@@ -105,7 +105,7 @@ struct ObjectDrawer::Card {
     Art art = Art::Text;
     QRect rect;
     std::shared_ptr<const TypesetText> text;
-    QRect bildRect; // the picture inside the card
+    QRect pictureRect; // the picture inside the card
 };
 
 size_t ObjectDrawer::PictureHash::operator()(const PictureKey& k) const noexcept {
@@ -119,9 +119,9 @@ void drawTargetLine(QPainter& painter, const ObjDataTyp& o, QSize pagePicture) {
     const bool geglaettet = painter.testRenderHint(QPainter::Antialiasing);
     if (geglaettet)
         painter.setRenderHint(QPainter::Antialiasing, false);
-    const QColor farbe = colourFromValue(o.LinieFarbe);
+    const QColor colour = colourFromValue(o.LinieFarbe);
     if (dicke == 1) {
-        painter.setPen(QPen(farbe, 0));
+        painter.setPen(QPen(colour, 0));
         painter.drawLine(von, nach);
     } else {
         // The parallel lines together cover the band that a square of
@@ -129,15 +129,15 @@ void drawTargetLine(QPainter& painter, const ObjDataTyp& o, QSize pagePicture) {
         // hull of the square at both ends. Filling it is one span per row.
         const int lo = -(dicke / 2);
         const int hi = lo + dicke;
-        const QPoint ecken[4] = {{lo, lo}, {hi, lo}, {hi, hi}, {lo, hi}};
-        std::array<QPointF, 8> punkte;
+        const QPoint corners[4] = {{lo, lo}, {hi, lo}, {hi, hi}, {lo, hi}};
+        std::array<QPointF, 8> points;
         for (int i = 0; i < 4; ++i) {
-            punkte[size_t(i)] = QPointF(von + ecken[i]);
-            punkte[size_t(i + 4)] = QPointF(nach + ecken[i]);
+            points[size_t(i)] = QPointF(von + corners[i]);
+            points[size_t(i + 4)] = QPointF(nach + corners[i]);
         }
         painter.setPen(Qt::NoPen);
-        painter.setBrush(farbe);
-        painter.drawPolygon(konvexeHuelle(punkte));
+        painter.setBrush(colour);
+        painter.drawPolygon(konvexeHuelle(points));
         painter.setBrush(Qt::NoBrush);
     }
     if (geglaettet)
@@ -145,37 +145,37 @@ void drawTargetLine(QPainter& painter, const ObjDataTyp& o, QSize pagePicture) {
 }
 
 int drawCover(QPainter& painter, const QRect& card, double s) {
-    painter.fillRect(card, colourFromValue(kAbdeckFarbe));
+    painter.fillRect(card, colourFromValue(kCoverColour));
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(colourFromValue(kAbdeckRand), 0));
+    painter.setPen(QPen(colourFromValue(kCoverMargin), 0));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(card.adjusted(0, 0, -1, -1));
     painter.restore();
 
-    int groesse = std::max(1, rnd(22.0 * s));
+    int size = std::max(1, rnd(22.0 * s));
     QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(groesse);
-    while (groesse > 1 && lineHeightPx(font) > card.height())
-        font.setPixelSize(--groesse);
+    font.setPixelSize(size);
+    while (size > 1 && lineHeightPx(font) > card.height())
+        font.setPixelSize(--size);
     drawCentred(painter, QRectF(card).center(), QStringLiteral("?"), font,
-                colourFromValue(kAbdeckRand));
-    return groesse;
+                colourFromValue(kCoverMargin));
+    return size;
 }
 
 namespace {
 
-QRectF plakettenKreis(const QRect& card, double s) {
+QRectF badgeCircle(const QRect& card, double s) {
     const int durchmesser = std::max(1, rnd(30.0 * s));
-    const QPointF mitte = QRectF(card).center();
-    return QRectF(mitte.x() - durchmesser / 2.0, mitte.y() - durchmesser / 2.0, durchmesser,
+    const QPointF centre = QRectF(card).center();
+    return QRectF(centre.x() - durchmesser / 2.0, centre.y() - durchmesser / 2.0, durchmesser,
                   durchmesser);
 }
 
 } // namespace
 
 QRect numberBadgeRect(const QRect& card, double s) {
-    return plakettenKreis(card, s).toAlignedRect().adjusted(-1, -1, 1, 1);
+    return badgeCircle(card, s).toAlignedRect().adjusted(-1, -1, 1, 1);
 }
 
 namespace {
@@ -208,148 +208,147 @@ int numberBadgeTextSize(const QString& text, double s) {
     // The label shrinks pixel by pixel until it fits the badge: the largest
     // size up to round(16 x S) at which it fits, else 1, found by halving
     // (a label never gets wider at a smaller size).
-    const double platz = plakettenKreis(QRect(0, 0, 1, 1), s).width() - 4;
-    const auto passt = [&](int groesse) {
-        return labelWidth(QFontMetricsF(titleFont(groesse)), text) <= platz;
+    const double platz = badgeCircle(QRect(0, 0, 1, 1), s).width() - 4;
+    const auto passt = [&](int size) {
+        return labelWidth(QFontMetricsF(titleFont(size)), text) <= platz;
     };
     int lo = 1; // always taken
     int hi = std::max(1, rnd(16.0 * s));
     if (passt(hi))
         return hi;
     while (hi - lo > 1) {
-        const int mitte = lo + (hi - lo) / 2;
-        if (passt(mitte))
-            lo = mitte;
+        const int centre = lo + (hi - lo) / 2;
+        if (passt(centre))
+            lo = centre;
         else
-            hi = mitte;
+            hi = centre;
     }
     return lo;
 }
 
 void drawNumberBadge(QPainter& painter, const QRect& card, const QString& text, double s) {
-    const QRectF kreis = plakettenKreis(card, s);
-    paintEllipse(painter, kreis, colourFromValue(kAbdeckRand), Qt::white);
+    const QRectF circle = badgeCircle(card, s);
+    paintEllipse(painter, circle, colourFromValue(kCoverMargin), Qt::white);
     const QFont font = titleFont(numberBadgeTextSize(text, s));
     if (!isLetterLabel(text)) {
-        drawCentred(painter, kreis.center(), text, font, Qt::white);
+        drawCentred(painter, circle.center(), text, font, Qt::white);
         return;
     }
     // A label far wider than the badge: only the apostrophes that can reach
     // the badge's surroundings are drawn, where the whole label would put them.
     const QFontMetricsF metrics(font);
     const double strich = std::max(0.01, metrics.horizontalAdvance(QStringLiteral("'")));
-    const double links = kreis.center().x() - labelWidth(metrics, text) / 2;
-    const double kopf = metrics.horizontalAdvance(text.left(1));
-    const double rand = 2.0 * kreis.width();
-    const qsizetype erste = std::clamp<qsizetype>(
-        qsizetype((kreis.left() - rand - links - kopf) / strich), 0, text.size() - 1);
-    const qsizetype letzte = std::clamp<qsizetype>(
-        qsizetype((kreis.right() + rand - links - kopf) / strich) + 1, erste, text.size() - 1);
-    const double hoehe = metrics.ascent() + metrics.descent();
-    const double y = kreis.center().y() - hoehe / 2 + metrics.ascent();
+    const double left = circle.center().x() - labelWidth(metrics, text) / 2;
+    const double header = metrics.horizontalAdvance(text.left(1));
+    const double margin = 2.0 * circle.width();
+    const qsizetype first = std::clamp<qsizetype>(
+        qsizetype((circle.left() - margin - left - header) / strich), 0, text.size() - 1);
+    const qsizetype last = std::clamp<qsizetype>(
+        qsizetype((circle.right() + margin - left - header) / strich) + 1, first, text.size() - 1);
+    const double height = metrics.ascent() + metrics.descent();
+    const double y = circle.center().y() - height / 2 + metrics.ascent();
     painter.setFont(font);
     painter.setPen(QColor(Qt::white));
-    painter.drawText(QPointF(links, y), text.left(1));
-    painter.drawText(QPointF(links + kopf + double(erste) * strich, y),
-                     QString(letzte - erste, u'\''));
+    painter.drawText(QPointF(left, y), text.left(1));
+    painter.drawText(QPointF(left + header + double(first) * strich, y),
+                     QString(last - first, u'\''));
 }
 
-const QImage& ObjectDrawer::scaledPicture(const QImage& bild, QSize groesse) {
-    const PictureKey schluessel{bild.cacheKey(), groesse.width(), groesse.height()};
-    if (const QImage* kept = m_bilder.find(schluessel))
+const QImage& ObjectDrawer::scaledPicture(const QImage& picture, QSize size) {
+    const PictureKey schluessel{picture.cacheKey(), size.width(), size.height()};
+    if (const QImage* kept = m_pictures.find(schluessel))
         return *kept;
-    QImage skaliert = bild.size() == groesse
-                          ? bild
-                          : bild.scaled(groesse, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    if (skaliert.format() != QImage::Format_ARGB32_Premultiplied)
-        skaliert.convertTo(QImage::Format_ARGB32_Premultiplied);
-    const size_t bytes = bildBytes(skaliert);
-    if (const QImage* kept = m_bilder.insert(schluessel, skaliert, bytes))
+    QImage scaled = picture.size() == size
+                        ? picture
+                        : picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (scaled.format() != QImage::Format_ARGB32_Premultiplied)
+        scaled.convertTo(QImage::Format_ARGB32_Premultiplied);
+    const size_t bytes = pictureBytes(scaled);
+    if (const QImage* kept = m_pictures.insert(schluessel, scaled, bytes))
         return *kept;
     // Larger than the whole store: kept only until the next picture.
-    m_uebergross = std::move(skaliert);
-    return m_uebergross;
+    m_oversized = std::move(scaled);
+    return m_oversized;
 }
 
 ObjectDrawer::Card ObjectDrawer::miss(const DrawContext& kontext, ObjDataTyp& o) {
     const double s = kontext.s;
-    const QSize grenzen = kartenGrenzen(o, kontext);
-    const QPoint punkt = cardPoint(o, kontext.pagePicture);
+    const QSize limits = cardLimits(o, kontext);
+    const QPoint point = cardPoint(o, kontext.pagePicture);
     Card card;
 
     const Typ typ = typOf(o);
     if (isPoint(typ) || isButton(typ)) {
         card.art = Card::Art::Punkt;
         // A long title makes a wide point, but never one wider than the page.
-        const int seiteKurz =
+        const int shortPageSide =
             std::max(1, std::min(kontext.pagePicture.width(), kontext.pagePicture.height()));
         const int d =
             isNavigationButton(typ)
-                ? kartenMindestBreite(s)
-                : std::min(pointDiameter(o, s), std::max(seiteKurz, kartenMindestBreite(s)));
-        card.rect = placeCard(punkt, QSize(d, d), SideCentred, 0);
+                ? cardMinimumWidth(s)
+                : std::min(pointDiameter(o, s), std::max(shortPageSide, cardMinimumWidth(s)));
+        card.rect = placeCard(point, QSize(d, d), SideCentred, 0);
         return card;
     }
 
-    const int seite = cardSide(o, kontext.pageAspect);
-    const int abstand = rnd(7.0 * s);
-    const int pixelGroesse = textPixelGroesse(o.Fsize, s);
+    const int page = cardSide(o, kontext.pageAspect);
+    const int distance = rnd(7.0 * s);
+    const int pixelSize = textPixelSize(o.Fsize, s);
 
     if (!o.Bild.isNull()) {
         card.art = Card::Art::Bild;
         // Pictures are as high as an "X" of the object's size in "Arial".
-        int h = lineHeightPx(objektSchrift(QStringLiteral("Arial"), pixelGroesse));
+        int h = lineHeightPx(objectFont(QStringLiteral("Arial"), pixelSize));
         const double verhaeltnis = double(o.Bild.width()) / o.Bild.height();
         int w = std::max(1, rnd(h * verhaeltnis));
-        if (w > grenzen.width()) {
-            w = std::max(1, grenzen.width());
+        if (w > limits.width()) {
+            w = std::max(1, limits.width());
             h = std::max(1, rnd(w / verhaeltnis));
         }
-        if (h > grenzen.height()) {
-            h = std::max(1, grenzen.height());
+        if (h > limits.height()) {
+            h = std::max(1, limits.height());
             w = std::max(1, rnd(h * verhaeltnis));
         }
-        const QSize groesse(std::max(w, kartenMindestBreite(s)), h);
-        card.rect = placeCard(punkt, groesse, seite, abstand);
-        card.bildRect = QRect(card.rect.left() + (groesse.width() - w) / 2, card.rect.top(), w, h);
+        const QSize size(std::max(w, cardMinimumWidth(s)), h);
+        card.rect = placeCard(point, size, page, distance);
+        card.pictureRect = QRect(card.rect.left() + (size.width() - w) / 2, card.rect.top(), w, h);
         return card;
     }
 
-    const int rand = textRand(s);
-    card.text = m_texte.setze(o.Cap, kontext.header.Schriftart, pixelGroesse, o.Stil & 15,
-                              grenzen.width() - 2 * rand, grenzen.height());
+    const int margin = textMargin(s);
+    card.text = m_texte.setze(o.Cap, kontext.header.Schriftart, pixelSize, o.Stil & 15,
+                              limits.width() - 2 * margin, limits.height());
     // A word wider than the room, or a text that stays taller than the room
     // at the smallest size, is cut at the room's edge: no card is larger than
     // its bounds (the page or its table cell).
-    QSize groesse = card.text->groesse().boundedTo(grenzen);
-    groesse.rwidth() =
-        std::max(std::min(groesse.width() + 2 * rand, grenzen.width()), kartenMindestBreite(s));
+    QSize size = card.text->size().boundedTo(limits);
+    size.rwidth() =
+        std::max(std::min(size.width() + 2 * margin, limits.width()), cardMinimumWidth(s));
     if (typ == Typ::ClozeGap) {
-        const int luecke = std::clamp(kontext.header.MinLuecke, 0, kMaxMinLuecke);
+        const int gap = std::clamp(kontext.header.MinLuecke, 0, kMaxMinGap);
         const QFontMetricsF metrics(card.text->font());
-        groesse.rwidth() =
-            std::max(groesse.width(),
-                     std::min(grenzen.width(),
-                              int(std::ceil(metrics.horizontalAdvance(QString(luecke, u'X'))))));
-        groesse.rheight() += 4;
+        size.rwidth() = std::max(
+            size.width(), std::min(limits.width(),
+                                   int(std::ceil(metrics.horizontalAdvance(QString(gap, u'X'))))));
+        size.rheight() += 4;
     }
-    card.rect = placeCard(punkt, groesse, seite, abstand);
+    card.rect = placeCard(point, size, page, distance);
     return card;
 }
 
-QRect ObjectDrawer::card(const DrawContext& kontext, ObjDataTyp& objekt) {
+QRect ObjectDrawer::card(const DrawContext& kontext, ObjDataTyp& object) {
     // Measuring must not decide an automatic side for good.
-    const int kausrAkt = objekt.KAusrAkt;
-    const QRect rect = miss(kontext, objekt).rect;
-    objekt.KAusrAkt = kausrAkt;
+    const int kausrAkt = object.KAusrAkt;
+    const QRect rect = miss(kontext, object).rect;
+    object.KAusrAkt = kausrAkt;
     return rect;
 }
 
-QRect ObjectDrawer::extent(const DrawContext& kontext, ObjDataTyp& objekt) {
-    QRect rect = card(kontext, objekt);
+QRect ObjectDrawer::extent(const DrawContext& kontext, ObjDataTyp& object) {
+    QRect rect = card(kontext, object);
     rect |= numberBadgeRect(rect, kontext.s);
     if (kontext.exercise.running)
-        rect |= exerciseMarkBox(kontext, objekt);
+        rect |= exerciseMarkBox(kontext, object);
     return rect.adjusted(-1, -1, 1, 1);
 }
 
@@ -382,18 +381,18 @@ QString ObjectDrawer::cardKey(const DrawContext& kontext, const ObjDataTyp& o, c
                       trenner + QString::number(o.HDeck) + trenner + QString::number(o.Farbe) +
                       trenner + QString::number(h.FragBtnHtgdCol) + trenner +
                       QString::number(h.FragBtnTextCol);
-        for (qint32 wert : o.MCInfoLinkData)
-            schluessel += trenner + QString::number(wert);
+        for (qint32 value : o.MCInfoLinkData)
+            schluessel += trenner + QString::number(value);
         schluessel += trenner + o.PktCap + trenner + o.PktCap2;
         return schluessel;
     }
     // The laid-out text stays alive with the finished card, so its address
     // names it uniquely.
-    const bool luecke = typOf(o) == Typ::ClozeGap;
+    const bool gap = typOf(o) == Typ::ClozeGap;
     schluessel += u'T' + QString::number(quintptr(card.text.get())) + trenner +
-                  QString::number(luecke ? h.LueckentextCol : o.Farbe) + trenner +
+                  QString::number(gap ? h.LueckentextCol : o.Farbe) + trenner +
                   QString::number(o.HFarbe) + trenner + QString::number(o.HDeck) + trenner +
-                  QString::number(o.TAusr) + trenner + QString::number(luecke);
+                  QString::number(o.TAusr) + trenner + QString::number(gap);
     return schluessel;
 }
 
@@ -411,104 +410,105 @@ void ObjectDrawer::drawContent(QPainter& painter, const DrawContext& kontext, co
     switch (card.art) {
     case Card::Art::Punkt: {
         const HeaderDataTyp& h = kontext.header;
-        const QPointF mitte = QRectF(rect).center();
+        const QPointF centre = QRectF(rect).center();
         const Typ typ = typOf(o);
         if (isNavigationButton(typ)) {
             paintEllipse(painter, rect, colourFromValue(h.FragBtnHtgdCol));
-            drawCentred(painter, mitte, knopfSymbol(typ), titleFont(rnd(18.0 * s)),
+            drawCentred(painter, centre, buttonSymbol(typ), titleFont(rnd(18.0 * s)),
                         colourFromValue(h.FragBtnTextCol));
         } else if (isButton(typ)) {
             // The info and link points of a question take their colours from it.
             const size_t k = typ == Typ::MCInfoPoint ? 0 : 1;
             const auto& d = o.MCInfoLinkData;
-            drawPoint(painter, mitte, rect.width(), o, s,
+            drawPoint(painter, centre, rect.width(), o, s,
                       colourFromValue(Farbwert(d[2 + k]), d[4 + k]),
                       colourFromValue(Farbwert(d[k])));
         } else {
-            drawPoint(painter, mitte, rect.width(), o, s, colourFromValue(o.HFarbe, o.HDeck),
+            drawPoint(painter, centre, rect.width(), o, s, colourFromValue(o.HFarbe, o.HDeck),
                       colourFromValue(o.Farbe));
         }
         return;
     }
     case Card::Art::Bild:
-        fuelleHintergrund(painter, rect, o);
+        fillBackground(painter, rect, o);
         painter.save();
-        painter.setOpacity(deckungAlpha(o.BildDeck) / 255.0);
-        painter.drawImage(card.bildRect.topLeft(), scaledPicture(o.Bild, card.bildRect.size()));
+        painter.setOpacity(opacityAlpha(o.BildDeck) / 255.0);
+        painter.drawImage(card.pictureRect.topLeft(),
+                          scaledPicture(o.Bild, card.pictureRect.size()));
         painter.restore();
         return;
     case Card::Art::Text:
         break;
     }
 
-    fuelleHintergrund(painter, rect, o);
-    const bool luecke = typOf(o) == Typ::ClozeGap;
-    painter.setPen(colourFromValue(luecke ? kontext.header.LueckentextCol : o.Farbe));
-    const int rand = textRand(s);
-    const int luft = luecke ? 2 : 0;
-    card.text->draw(painter, rect.adjusted(rand, luft, -rand, -luft), o.TAusr);
+    fillBackground(painter, rect, o);
+    const bool gap = typOf(o) == Typ::ClozeGap;
+    painter.setPen(colourFromValue(gap ? kontext.header.LueckentextCol : o.Farbe));
+    const int margin = textMargin(s);
+    const int luft = gap ? 2 : 0;
+    card.text->draw(painter, rect.adjusted(margin, luft, -margin, -luft), o.TAusr);
 }
 
 QRect ObjectDrawer::drawCard(QPainter& painter, const DrawContext& kontext, ObjDataTyp& o,
                              const Card& card, DrawMode art) {
     rememberCard(o, card.rect, kontext.pagePicture);
-    const QRect bereich = contentRect(kontext, o, card, art);
+    const QRect area = contentRect(kontext, o, card, art);
 
     // Pictures are copied anyway; vector targets (printers, metafiles) get
     // real text and shapes rather than copies of finished pixels.
-    const bool alsFertigeKarte =
+    const bool asFinishedCard =
         (card.art != Card::Art::Bild || art == DrawMode::Covered) && painter.device() &&
         painter.device()->devType() == QInternal::Image && painter.worldTransform().isIdentity();
-    if (!alsFertigeKarte) {
+    if (!asFinishedCard) {
         drawContent(painter, kontext, o, card, art);
-        return bereich;
+        return area;
     }
 
     const QString schluessel = cardKey(kontext, o, card, art);
-    if (const FinishedCard* kept = m_fertigeKarten.find(schluessel)) {
-        painter.drawImage(card.rect.topLeft() + kept->versatz, kept->bild);
-        return bereich;
+    if (const FinishedCard* kept = m_finishedCards.find(schluessel)) {
+        painter.drawImage(card.rect.topLeft() + kept->offset, kept->picture);
+        return area;
     }
-    FinishedCard fertig{QImage(bereich.size(), QImage::Format_ARGB32_Premultiplied),
-                        bereich.topLeft() - card.rect.topLeft(), card.text};
-    if (fertig.bild.isNull()) {
+    FinishedCard fertig{QImage(area.size(), QImage::Format_ARGB32_Premultiplied),
+                        area.topLeft() - card.rect.topLeft(), card.text};
+    if (fertig.picture.isNull()) {
         // No memory for a copy: draw the card straight onto the page.
         drawContent(painter, kontext, o, card, art);
-        return bereich;
+        return area;
     }
-    fertig.bild.fill(Qt::transparent);
-    QPainter kartenMaler(&fertig.bild);
-    kartenMaler.translate(-bereich.topLeft());
-    drawContent(kartenMaler, kontext, o, card, art);
-    kartenMaler.end();
-    painter.drawImage(card.rect.topLeft() + fertig.versatz, fertig.bild);
-    const size_t bytes = bildBytes(fertig.bild) + size_t(schluessel.size()) * 2;
-    m_fertigeKarten.insert(schluessel, std::move(fertig), bytes);
-    return bereich;
+    fertig.picture.fill(Qt::transparent);
+    QPainter cardPainter(&fertig.picture);
+    cardPainter.translate(-area.topLeft());
+    drawContent(cardPainter, kontext, o, card, art);
+    cardPainter.end();
+    painter.drawImage(card.rect.topLeft() + fertig.offset, fertig.picture);
+    const size_t bytes = pictureBytes(fertig.picture) + size_t(schluessel.size()) * 2;
+    m_finishedCards.insert(schluessel, std::move(fertig), bytes);
+    return area;
 }
 
-QRect ObjectDrawer::draw(QPainter& painter, const DrawContext& kontext, ObjDataTyp& objekt,
+QRect ObjectDrawer::draw(QPainter& painter, const DrawContext& kontext, ObjDataTyp& object,
                          DrawMode art, bool currentTarget) {
-    if (!hasFinitePosition(objekt))
+    if (!hasFinitePosition(object))
         return QRect();
-    if (art != DrawMode::TargetOnly && objekt.Sline == 1)
-        drawTargetLine(painter, objekt, kontext.pagePicture);
-    if (showsExerciseMark(kontext, objekt, art))
-        return drawExerciseMark(painter, kontext, objekt, currentTarget);
-    return drawCard(painter, kontext, objekt, miss(kontext, objekt), art);
+    if (art != DrawMode::TargetOnly && object.Sline == 1)
+        drawTargetLine(painter, object, kontext.pagePicture);
+    if (showsExerciseMark(kontext, object, art))
+        return drawExerciseMark(painter, kontext, object, currentTarget);
+    return drawCard(painter, kontext, object, miss(kontext, object), art);
 }
 
-QRect ObjectDrawer::draw(QImage& ziel, const DrawContext& kontext, ObjDataTyp& objekt, DrawMode art,
-                         bool currentTarget) {
-    QPainter painter(&ziel);
-    return draw(painter, kontext, objekt, art, currentTarget);
+QRect ObjectDrawer::draw(QImage& target, const DrawContext& kontext, ObjDataTyp& object,
+                         DrawMode art, bool currentTarget) {
+    QPainter painter(&target);
+    return draw(painter, kontext, object, art, currentTarget);
 }
 
 void ObjectDrawer::clear() {
     m_texte.clear();
-    m_bilder.clear();
-    m_uebergross = QImage();
-    m_fertigeKarten.clear();
+    m_pictures.clear();
+    m_oversized = QImage();
+    m_finishedCards.clear();
 }
 
 DrawContext DrawContext::forPage(const HeaderDataTyp& header, QSize pagePicture,
@@ -516,7 +516,7 @@ DrawContext DrawContext::forPage(const HeaderDataTyp& header, QSize pagePicture,
     const int w = std::max(1, pagePicture.width());
     const int h = std::max(1, pagePicture.height());
     return DrawContext{
-        header, pagePicture, w / kDesignBreite, pageAspect > 0 ? pageAspect : double(w) / h, {}};
+        header, pagePicture, w / kDesignWidth, pageAspect > 0 ? pageAspect : double(w) / h, {}};
 }
 
 } // namespace quorvel

@@ -22,28 +22,28 @@ struct ObjDataTyp;
 // laying out and drawing its text anew.
 class ObjectDrawer {
 public:
-    // Draws `objekt` onto a painter that paints on a page picture of
+    // Draws `object` onto a painter that paints on a page picture of
     // `kontext.pagePicture` pixels. Records the card in `KartRect`,
     // `KartBreite` and `KartHoehe` (and an automatic side in `KAusrAkt`).
     // Returns the pixels the card (with badge) covers, or an empty rectangle
     // when nothing but possibly the target line was drawn.
     // `currentTarget` false draws an open target of a running exercise as a
     // position that is not asked now.
-    QRect draw(QPainter& painter, const DrawContext& kontext, ObjDataTyp& objekt,
+    QRect draw(QPainter& painter, const DrawContext& kontext, ObjDataTyp& object,
                DrawMode art = DrawMode::Normal, bool currentTarget = true);
 
     // The same onto a picture of its own (the context names its size).
-    QRect draw(QImage& ziel, const DrawContext& kontext, ObjDataTyp& objekt,
+    QRect draw(QImage& target, const DrawContext& kontext, ObjDataTyp& object,
                DrawMode art = DrawMode::Normal, bool currentTarget = true);
 
     // The card rectangle the object gets in its normal appearance, in page
     // picture pixels, without drawing or recording anything.
-    QRect card(const DrawContext& kontext, ObjDataTyp& objekt);
+    QRect card(const DrawContext& kontext, ObjDataTyp& object);
 
     // Every pixel draw() may cover for the object in its present state, in
     // any appearance (card, cover with badge, exercise mark), without the
     // target line; nothing is drawn or recorded.
-    QRect extent(const DrawContext& kontext, ObjDataTyp& objekt);
+    QRect extent(const DrawContext& kontext, ObjDataTyp& object);
 
     // Forgets the kept texts and pictures.
     void clear();
@@ -55,15 +55,15 @@ public:
 
 private:
     struct Card;
-    Card miss(const DrawContext& kontext, ObjDataTyp& objekt);
-    const QImage& scaledPicture(const QImage& bild, QSize groesse);
-    QRect drawCard(QPainter& painter, const DrawContext& kontext, ObjDataTyp& objekt,
+    Card miss(const DrawContext& kontext, ObjDataTyp& object);
+    const QImage& scaledPicture(const QImage& picture, QSize size);
+    QRect drawCard(QPainter& painter, const DrawContext& kontext, ObjDataTyp& object,
                    const Card& card, DrawMode art);
-    void drawContent(QPainter& painter, const DrawContext& kontext, const ObjDataTyp& objekt,
+    void drawContent(QPainter& painter, const DrawContext& kontext, const ObjDataTyp& object,
                      const Card& card, DrawMode art);
-    QRect contentRect(const DrawContext& kontext, const ObjDataTyp& objekt, const Card& card,
+    QRect contentRect(const DrawContext& kontext, const ObjDataTyp& object, const Card& card,
                       DrawMode art) const;
-    QString cardKey(const DrawContext& kontext, const ObjDataTyp& objekt, const Card& card,
+    QString cardKey(const DrawContext& kontext, const ObjDataTyp& object, const Card& card,
                     DrawMode art) const;
 
     CardTextCache m_texte;
@@ -75,22 +75,22 @@ private:
     struct PictureHash {
         size_t operator()(const PictureKey& k) const noexcept;
     };
-    LruCache<PictureKey, QImage, PictureHash> m_bilder{kPictureBudget};
-    QImage m_uebergross; // the last scaled picture too large for the store
+    LruCache<PictureKey, QImage, PictureHash> m_pictures{kPictureBudget};
+    QImage m_oversized; // the last scaled picture too large for the store
 
     // A finished card (text card, cover, point) relative to its card rectangle.
     struct FinishedCard {
-        QImage bild;
-        QPoint versatz;
+        QImage picture;
+        QPoint offset;
         std::shared_ptr<const TypesetText> text; // keeps the key's text alive
     };
-    LruCache<QString, FinishedCard> m_fertigeKarten{kFinishedCardBudget};
+    LruCache<QString, FinishedCard> m_finishedCards{kFinishedCardBudget};
 };
 
 // The target line from (`Sx`, `Sy`) to (`Kx`, `Ky`) in `LinieFarbe`, `LinieDicke`
 // (1..5) pixels thick: the band that `LinieDicke` x `LinieDicke` parallel
 // one-pixel lines offset from -`LinieDicke`/2 cover, so thick lines end square.
-void drawTargetLine(QPainter& painter, const ObjDataTyp& objekt, QSize pagePicture);
+void drawTargetLine(QPainter& painter, const ObjDataTyp& object, QSize pagePicture);
 
 // The covered appearance in `card`: filled 0xFFE4CA, a one-pixel 0xBB7D46
 // frame and a centred "?" in "Arial" at round(22 x S) pixels, shrunk until it

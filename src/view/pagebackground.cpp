@@ -12,19 +12,19 @@ namespace quorvel {
 
 namespace {
 
-constexpr int kMaxBasisBreite = 2000;
+constexpr int kMaxBaseWidth = 2000;
 
-double bildGroesseAnteil(int bildGroesseProzent) {
-    return bildGroesseProzent > 0 ? bildGroesseProzent / 100.0 : 1.0;
+double pictureSizeShare(int pictureSizePercent) {
+    return pictureSizePercent > 0 ? pictureSizePercent / 100.0 : 1.0;
 }
 
 } // namespace
 
-QSize reducedBaseSize(QSize basis, int bildGroesseProzent) {
-    const double p = bildGroesseAnteil(bildGroesseProzent);
-    if (basis.width() <= 0 || basis.height() <= 0 || basis.width() / p <= kMaxBasisBreite)
+QSize reducedBaseSize(QSize basis, int pictureSizePercent) {
+    const double p = pictureSizeShare(pictureSizePercent);
+    if (basis.width() <= 0 || basis.height() <= 0 || basis.width() / p <= kMaxBaseWidth)
         return basis;
-    const int w = std::max(1, rnd(p * kMaxBasisBreite));
+    const int w = std::max(1, rnd(p * kMaxBaseWidth));
     if (w >= basis.width())
         return basis;
     const int h = std::max(1, rnd(double(basis.height()) * w / basis.width()));
@@ -37,44 +37,44 @@ QSize pageSizeInBasePixels(QSize basis, const RandRect& r) {
 }
 
 const QImage& PageBackground::reducedBase(const Document& document) {
-    const QImage& basis = document.basisbild;
-    const int bildGroesse = document.geometry.bildGroesse;
-    if (m_reduziertBasisKey == basis.cacheKey() && m_reduziertBildGroesse == bildGroesse &&
+    const QImage& basis = document.basePicture;
+    const int pictureSize = document.geometry.pictureSize;
+    if (m_reduziertBasisKey == basis.cacheKey() && m_reducedPictureSize == pictureSize &&
         !m_reduziert.isNull())
         return m_reduziert;
 
-    const QSize ziel = reducedBaseSize(basis.size(), bildGroesse);
+    const QSize target = reducedBaseSize(basis.size(), pictureSize);
     if (basis.isNull())
         m_reduziert = QImage();
-    else if (ziel == basis.size())
+    else if (target == basis.size())
         m_reduziert = basis; // shared, not copied
     else
-        m_reduziert = basis.scaled(ziel, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        m_reduziert = basis.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     m_reduziertBasisKey = basis.cacheKey();
-    m_reduziertBildGroesse = bildGroesse;
+    m_reducedPictureSize = pictureSize;
     return m_reduziert;
 }
 
 const QImage& PageBackground::background(const Document& document, QSize pagePicture) {
     const HeaderDataTyp& h = document.header;
-    const Key schluessel{document.basisbild.cacheKey(), h.RandErw,  h.HtgdCol, h.BasisbildDeck,
-                         document.geometry.bildGroesse, pagePicture};
-    if (schluessel == m_hintergrundSchluessel && m_hintergrund.size() == pagePicture)
-        return m_hintergrund;
+    const Key schluessel{document.basePicture.cacheKey(), h.RandErw,  h.HtgdCol, h.BasisbildDeck,
+                         document.geometry.pictureSize,   pagePicture};
+    if (schluessel == m_backgroundKey && m_background.size() == pagePicture)
+        return m_background;
 
     ++m_aufbauZaehler;
     const QImage& basis = reducedBase(document);
-    if (m_hintergrund.size() != pagePicture || m_hintergrund.isDetached() == false)
-        m_hintergrund = QImage(pagePicture, QImage::Format_ARGB32_Premultiplied);
-    m_hintergrund.fill(colourFromValue(h.HtgdCol));
-    m_hintergrundSchluessel = schluessel;
+    if (m_background.size() != pagePicture || m_background.isDetached() == false)
+        m_background = QImage(pagePicture, QImage::Format_ARGB32_Premultiplied);
+    m_background.fill(colourFromValue(h.HtgdCol));
+    m_backgroundKey = schluessel;
     if (basis.isNull())
-        return m_hintergrund;
+        return m_background;
 
     // Where the base picture lies on the page, in page picture pixels.
-    const QSize seite = pageSizeInBasePixels(basis.size(), h.RandErw);
-    const double sx = double(pagePicture.width()) / seite.width();
-    const double sy = double(pagePicture.height()) / seite.height();
+    const QSize page = pageSizeInBasePixels(basis.size(), h.RandErw);
+    const double sx = double(pagePicture.width()) / page.width();
+    const double sy = double(pagePicture.height()) / page.height();
     const double bx = rnd(basis.width() * h.RandErw.left);
     const double by = rnd(basis.height() * h.RandErw.top);
     const QRect basisRect(
@@ -82,36 +82,36 @@ const QImage& PageBackground::background(const Document& document, QSize pagePic
         QPoint(rnd((bx + basis.width()) * sx) - 1, rnd((by + basis.height()) * sy) - 1));
     // Only the part inside the page picture is scaled, so a hostile margin
     // cannot make us scale the picture to an enormous size.
-    const QRect sichtbar = basisRect.intersected(QRect(QPoint(0, 0), pagePicture));
-    if (sichtbar.isEmpty())
-        return m_hintergrund;
+    const QRect visible = basisRect.intersected(QRect(QPoint(0, 0), pagePicture));
+    if (visible.isEmpty())
+        return m_background;
 
     const double fx = double(basis.width()) / basisRect.width();
     const double fy = double(basis.height()) / basisRect.height();
-    const QRect quelle =
-        QRect(QPoint(int(std::floor((sichtbar.left() - basisRect.left()) * fx)),
-                     int(std::floor((sichtbar.top() - basisRect.top()) * fy))),
-              QPoint(int(std::ceil((sichtbar.right() + 1 - basisRect.left()) * fx)) - 1,
-                     int(std::ceil((sichtbar.bottom() + 1 - basisRect.top()) * fy)) - 1))
+    const QRect source =
+        QRect(QPoint(int(std::floor((visible.left() - basisRect.left()) * fx)),
+                     int(std::floor((visible.top() - basisRect.top()) * fy))),
+              QPoint(int(std::ceil((visible.right() + 1 - basisRect.left()) * fx)) - 1,
+                     int(std::ceil((visible.bottom() + 1 - basisRect.top()) * fy)) - 1))
             .intersected(basis.rect());
-    const QImage teil = quelle == basis.rect() ? basis : basis.copy(quelle);
-    const QImage skaliert =
-        teil.size() == sichtbar.size()
+    const QImage teil = source == basis.rect() ? basis : basis.copy(source);
+    const QImage scaled =
+        teil.size() == visible.size()
             ? teil
-            : teil.scaled(sichtbar.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            : teil.scaled(visible.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 
-    QPainter painter(&m_hintergrund);
-    painter.setOpacity(deckungAlpha(h.BasisbildDeck) / 255.0);
-    painter.drawImage(sichtbar.topLeft(), skaliert);
-    return m_hintergrund;
+    QPainter painter(&m_background);
+    painter.setOpacity(opacityAlpha(h.BasisbildDeck) / 255.0);
+    painter.drawImage(visible.topLeft(), scaled);
+    return m_background;
 }
 
 void PageBackground::discard() {
     m_reduziert = QImage();
     m_reduziertBasisKey = 0;
-    m_reduziertBildGroesse = -1;
-    m_hintergrund = QImage();
-    m_hintergrundSchluessel = Key();
+    m_reducedPictureSize = -1;
+    m_background = QImage();
+    m_backgroundKey = Key();
 }
 
 } // namespace quorvel

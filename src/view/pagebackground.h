@@ -13,7 +13,7 @@ class Document;
 // the picture size share P exceeds 2000 pixels are reduced to width
 // round(P x 2000), the height in proportion, so huge scans cost no more than
 // the screen can show.
-QSize reducedBaseSize(QSize basis, int bildGroesseProzent);
+QSize reducedBaseSize(QSize basis, int pictureSizePercent);
 
 // The page (base picture plus margin `RandErw`) in reduced base pixels.
 QSize pageSizeInBasePixels(QSize reducedBase, const RandRect& randErw);
@@ -42,19 +42,19 @@ private:
     struct Key {
         qint64 basisKey = 0;
         RandRect randErw;
-        quint32 farbe = 0;
-        int deckung = -1;
-        int bildGroesse = -1;
-        QSize groesse;
+        quint32 colour = 0;
+        int opacity = -1;
+        int pictureSize = -1;
+        QSize size;
         friend bool operator==(const Key&, const Key&) = default;
     };
 
     QImage m_reduziert;
     qint64 m_reduziertBasisKey = 0;
-    int m_reduziertBildGroesse = -1;
+    int m_reducedPictureSize = -1;
 
-    QImage m_hintergrund;
-    Key m_hintergrundSchluessel;
+    QImage m_background;
+    Key m_backgroundKey;
     int m_aufbauZaehler = 0;
 };
 

@@ -12,17 +12,16 @@ namespace quorvel {
 // recomposition ends the drawings (clear()).
 class PageDrawings {
 public:
-    // `ansicht` and `sauber` are the view picture and the drawing-free section
-    // of equal size, lying at `ausschnitt` in a page picture of `seite`.
-    void takeOver(const QImage& ansicht, const QImage& sauber, const QRect& ausschnitt,
-                  QSize seite);
-    // Paints the drawings inside `ausschnitt` onto `ansicht`.
-    void zeigen(QImage& ansicht, const QRect& ausschnitt) const;
+    // `view` and `sauber` are the view picture and the drawing-free section
+    // of equal size, lying at `section` in a page picture of `page`.
+    void takeOver(const QImage& view, const QImage& sauber, const QRect& section, QSize page);
+    // Paints the drawings inside `section` onto `view`.
+    void zeigen(QImage& view, const QRect& section) const;
     void clear();
-    bool leer() const { return m_bild.isNull(); }
+    bool empty() const { return m_picture.isNull(); }
 
 private:
-    QImage m_bild; // page sized, transparent where nothing is drawn
+    QImage m_picture; // page sized, transparent where nothing is drawn
 };
 
 } // namespace quorvel

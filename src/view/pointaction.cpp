@@ -22,18 +22,18 @@ PointAction pointAction(const ObjDataTyp& object, const LinkFolders& folders) {
         switch (target.kind) {
         case DocumentLinkTarget::Kind::ChangeFolder:
             action.kind = PointAction::Kind::ChangeFolder;
-            action.target = target.pfad;
+            action.target = target.path;
             break;
         case DocumentLinkTarget::Kind::FolderMissing:
             action.kind = PointAction::Kind::Nothing;
             break;
         case DocumentLinkTarget::Kind::OpenDocument:
             action.kind = PointAction::Kind::OpenDocument;
-            action.target = target.pfad;
+            action.target = target.path;
             break;
         case DocumentLinkTarget::Kind::FileMissing:
             action.kind = PointAction::Kind::FileMissing;
-            action.message = target.meldung;
+            action.message = target.message;
             break;
         }
         return action;

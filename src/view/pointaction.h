@@ -10,8 +10,8 @@ namespace quorvel {
 
 struct ObjDataTyp;
 
-// What a pointer click on a point or link object does (info points, links,
-// document and picture links). A decision only: the widgets ask for the
+// What a pointer click on a point or link object does (info points, left,
+// document and picture left). A decision only: the widgets ask for the
 // password, ask the closing questions, open and show.
 struct PointAction {
     enum class Kind {
@@ -32,9 +32,9 @@ struct PointAction {
 };
 
 // By what the object's `Typ` opens: info points show their `Cap`; external
-// links open their resolved target; document links open a document or change
-// the folder; picture links are document links when their target ends in
-// ".qvl", else external links. Other types do nothing.
+// left open their resolved target; document left open a document or change
+// the folder; picture left are document left when their target ends in
+// ".qvl", else external left. Other types do nothing.
 PointAction pointAction(const ObjDataTyp& object, const LinkFolders& folders);
 
 // The URL the system opens for a resolved link target: a target with a URL
@@ -44,7 +44,7 @@ PointAction pointAction(const ObjDataTyp& object, const LinkFolders& folders);
 // file URL.
 QUrl externalLinkUrl(const QString& target);
 
-// The password question of points and links.
+// The password question of points and left.
 enum class PasswordCheck { Accepted, Cancelled, Wrong };
 // `entered` is empty when the user cancelled the dialog. An empty `expected`
 // asks nothing and accepts.

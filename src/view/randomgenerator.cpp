@@ -4,10 +4,10 @@ namespace quorvel {
 
 RandomGenerator::RandomGenerator() : m_engine(std::random_device{}()) {}
 
-int RandomGenerator::bounded(int grenze) {
-    if (grenze <= 1)
+int RandomGenerator::bounded(int limit) {
+    if (limit <= 1)
         return 0;
-    return std::uniform_int_distribution<int>(0, grenze - 1)(m_engine);
+    return std::uniform_int_distribution<int>(0, limit - 1)(m_engine);
 }
 
 } // namespace quorvel

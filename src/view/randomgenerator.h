@@ -14,8 +14,8 @@ public:
 
     void seed(quint64 seed) { m_engine.seed(seed); }
 
-    // A uniformly distributed integer in 0 .. grenze - 1; 0 when grenze <= 1.
-    int bounded(int grenze);
+    // A uniformly distributed integer in 0 .. limit - 1; 0 when limit <= 1.
+    int bounded(int limit);
 
 private:
     std::mt19937_64 m_engine;

@@ -13,7 +13,7 @@ namespace {
 
 constexpr Farbwert kSchwarz = 0x000000;
 constexpr Farbwert kRot = 0x0000FF;
-constexpr int kMaxMinLuecke = 1000;
+constexpr int kMaxMinGap = 1000;
 constexpr int kPictureHeight = 3000;
 
 bool isAsciiDigit(QChar c) {
@@ -237,8 +237,8 @@ private:
         put(v, wordStart - 1);
 
         const QString content = m_line.mid(p + 2, end - p - 2);
-        const int minLuecke = std::clamp(m_p.minLuecke, 0, kMaxMinLuecke);
-        const int fitWidth = std::max(m_fm.horizontalAdvance(u' ' + QString(minLuecke, u'X')),
+        const int minGap = std::clamp(m_p.minGap, 0, kMaxMinGap);
+        const int fitWidth = std::max(m_fm.horizontalAdvance(u' ' + QString(minGap, u'X')),
                                       m_fm.horizontalAdvance(u' ' + firstAlternative(content)));
         if (m_x + fitWidth > m_p.rightEdge - m_p.rightLimit && m_x > m_p.leftX)
             newLine();
@@ -266,16 +266,14 @@ private:
         request.pageWidth = m_p.rightEdge;
         request.pageHeight = m_p.pageHeight;
         request.font = m_font;
-        request.minLuecke = m_p.minLuecke;
-        const int g =
-            m_p.gapStep ? m_p.gapStep(request) : clozeGapWidth(m_fm, content, m_p.minLuecke);
+        request.minGap = m_p.minGap;
+        const int g = m_p.gapStep ? m_p.gapStep(request) : clozeGapWidth(m_fm, content, m_p.minGap);
         record(MarkupRun::Kind::Gap, content, m_x, g, false);
         return g;
     }
 
     int worksheetGap(const QString& content) {
-        const int g =
-            worksheetGapWidth(clozeGapWidth(m_fm, content, m_p.minLuecke), m_p.boxSizeIndex);
+        const int g = worksheetGapWidth(clozeGapWidth(m_fm, content, m_p.minGap), m_p.boxSizeIndex);
         const int mode = m_p.clozeMode;
         const bool line = m_painter && (mode == kMarkupWorksheet || mode == kMarkupSolutionSheet);
         const bool solution =
@@ -438,8 +436,8 @@ QString firstAlternative(const QString& content) {
     return bar < 0 ? content : content.left(bar);
 }
 
-int clozeGapWidth(const QFontMetrics& metrics, const QString& content, int minLuecke) {
-    const int letters = std::clamp(minLuecke, 0, kMaxMinLuecke);
+int clozeGapWidth(const QFontMetrics& metrics, const QString& content, int minGap) {
+    const int letters = std::clamp(minGap, 0, kMaxMinGap);
     return std::max({metrics.horizontalAdvance(QStringLiteral(" XX")),
                      metrics.horizontalAdvance(u' ' + firstAlternative(content)),
                      metrics.horizontalAdvance(u' ' + QString(letters, u'X'))});

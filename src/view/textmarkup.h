@@ -61,7 +61,7 @@ struct ClozeGapRequest {
     int pageWidth = 0; // the call's right edge R (the page picture's width)
     int pageHeight = 0;
     QFont font; // the font in effect at the gap, style included
-    int minLuecke = 3;
+    int minGap = 3;
 };
 
 // The gap step returns the width in pixels that the gap takes on the line.
@@ -101,7 +101,7 @@ struct TextMarkupParams {
     int topY = 0;
     int leftX = 0;
     int pageHeight = 0;                  // handed to the gap step
-    int minLuecke = 3;                   // minimum gap width in letters "X"
+    int minGap = 3;                      // minimum gap width in letters "X"
     int boxSizeIndex = kBoxSizeIndex100; // k of the worksheet gaps (modes 1-3)
     bool textLayerVisible = true;        // the layer switch " Texte && Bilder " (mode 99)
     bool exerciseRunning = false;
@@ -149,9 +149,9 @@ QStringList splitMarkupLines(const QString& text);
 
 // The standard width of a gap in the current font: the widest of " XX",
 // " " + first alternative (content up to the first "|") and " " followed by
-// `minLuecke` letters "X" (`minLuecke` is taken within 0..1000, so a
+// `minGap` letters "X" (`minGap` is taken within 0..1000, so a
 // hostile document value cannot ask for a huge string).
-int clozeGapWidth(const QFontMetrics& metrics, const QString& content, int minLuecke);
+int clozeGapWidth(const QFontMetrics& metrics, const QString& content, int minGap);
 
 // The first alternative of a gap's content: everything before the first "|".
 QString firstAlternative(const QString& content);

@@ -36,7 +36,7 @@ ToolMachine::Change ToolMachine::select(Tool tool) {
 }
 
 ToolMachine::Change ToolMachine::selectButton(Tool buttonTool) {
-    return change(buttonTool == Tool::Pen ? toolForPen(m_drawing.stift) : buttonTool);
+    return change(buttonTool == Tool::Pen ? toolForPen(m_drawing.pen) : buttonTool);
 }
 
 ToolMachine::Change ToolMachine::setColour(int colourIndex) {
@@ -52,12 +52,12 @@ ToolMachine::Change ToolMachine::setThickness(int thicknessIndex) {
 }
 
 ToolMachine::Change ToolMachine::choosePen(int preset) {
-    m_drawing.stift = std::clamp(preset, 1, 10);
-    return change(toolForPen(m_drawing.stift));
+    m_drawing.pen = std::clamp(preset, 1, 10);
+    return change(toolForPen(m_drawing.pen));
 }
 
 ToolMachine::Change ToolMachine::setStamp(int number) {
-    m_drawing.stempel = std::clamp(number, 1, kStampCount);
+    m_drawing.stamp = std::clamp(number, 1, kStampCount);
     return change(Tool::Stamp);
 }
 

@@ -22,10 +22,10 @@ TopicList readTopicList(const QString& folder) {
     for (const QFileInfo& file : files) {
         if (!file.isFile())
             continue;
-        DokumentKopf kopf;
-        if (!readDocumentHeader(file.filePath(), kopf))
+        DokumentKopf header;
+        if (!readDocumentHeader(file.filePath(), header))
             continue;
-        list.push_back({kopf.titel, file.filePath(), file.fileName().toLower()});
+        list.push_back({header.titel, file.filePath(), file.fileName().toLower()});
     }
     sortTopicList(list);
     return list;
@@ -66,7 +66,7 @@ void sortTopicList(TopicList& list) {
 QString shownTitle(const ThemenDataTyp& entry) {
     if (!entry.titel.trimmed().isEmpty())
         return entry.titel;
-    return QFileInfo(entry.datei).fileName();
+    return QFileInfo(entry.file).fileName();
 }
 
 } // namespace quorvel

@@ -8,8 +8,8 @@ namespace quorvel {
 // One readable document of the topic folder.
 struct ThemenDataTyp {
     QString titel;
-    QString datei;          // folder + file name
-    QString dateinameKlein; // the file name in lower case
+    QString file;          // folder + file name
+    QString fileNameLower; // the file name in lower case
 };
 
 using TopicList = std::vector<ThemenDataTyp>;

@@ -33,16 +33,16 @@ bool isHitCandidate(const ObjDataTyp& o, const std::array<bool, 4>& layers, int 
 
 int hitObject(const Document& d, const std::array<bool, 4>& layers, int currentQuestion,
               QPointF p) {
-    const auto& objekte = d.objects;
-    std::vector<int> reihenfolge(objekte.size());
+    const auto& objects = d.objects;
+    std::vector<int> reihenfolge(objects.size());
     std::iota(reihenfolge.begin(), reihenfolge.end(), 0);
     // Topmost first: larger ZIndex, and within one ZIndex the later entry.
     std::stable_sort(reihenfolge.begin(), reihenfolge.end(), [&](int a, int b) {
-        const int za = objekte[size_t(a)].ZIndex, zb = objekte[size_t(b)].ZIndex;
+        const int za = objects[size_t(a)].ZIndex, zb = objects[size_t(b)].ZIndex;
         return za != zb ? za > zb : a > b;
     });
     for (int i : reihenfolge) {
-        const ObjDataTyp& o = objekte[size_t(i)];
+        const ObjDataTyp& o = objects[size_t(i)];
         if (isHitCandidate(o, layers, currentQuestion) && enthaelt(o.KartRect, p))
             return i;
     }
@@ -64,9 +64,9 @@ void toggleCover(ObjDataTyp& o) {
 }
 
 ClickResult clickAt(Document& d, const std::array<bool, 4>& layers, int currentQuestion,
-                    QPointF seitenPunkt) {
+                    QPointF pagePoint) {
     ClickResult result;
-    result.index = hitObject(d, layers, currentQuestion, seitenPunkt);
+    result.index = hitObject(d, layers, currentQuestion, pagePoint);
     if (result.index < 0)
         return result;
     ObjDataTyp& o = d.objects[size_t(result.index)];
@@ -98,33 +98,33 @@ int zoomLevelDown(int stufe) {
     return stufe > 0 ? std::max(stufe - 2, 0) : stufe;
 }
 
-int newQuestion(Typ button, int aktuell, int anzahl, RandomGenerator& random) {
-    if (anzahl < 1)
-        return aktuell;
+int newQuestion(Typ button, int current, int count, RandomGenerator& random) {
+    if (count < 1)
+        return current;
     switch (button) {
     case Typ::PreviousQuestion:
-        return std::clamp(aktuell - 1, 1, anzahl);
+        return std::clamp(current - 1, 1, count);
     case Typ::NextQuestion:
-        return std::clamp(aktuell + 1, 1, anzahl);
+        return std::clamp(current + 1, 1, count);
     case Typ::FirstQuestion:
         return 1;
     case Typ::LastQuestion:
-        return anzahl;
+        return count;
     case Typ::RandomQuestion: {
-        if (anzahl == 1)
+        if (count == 1)
             return 1;
-        int neu = aktuell;
-        while (neu == aktuell)
-            neu = random.bounded(anzahl) + 1;
-        return neu;
+        int fresh = current;
+        while (fresh == current)
+            fresh = random.bounded(count) + 1;
+        return fresh;
     }
     default:
-        return aktuell;
+        return current;
     }
 }
 
-QPointF scrollStep(const QRectF& a, ScrollDirection richtung) {
-    switch (richtung) {
+QPointF scrollStep(const QRectF& a, ScrollDirection direction) {
+    switch (direction) {
     case ScrollDirection::Left:
         return {-a.width() / 10.0, 0.0};
     case ScrollDirection::Right:

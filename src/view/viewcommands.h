@@ -15,17 +15,17 @@ class RandomGenerator;
 // Commands of the learning view that only change the document or the main
 // window's view state; the caller recomposes or redraws as each one says.
 
-// Whether `objekt` can be hit by a click at all: its type (question-bound
+// Whether `object` can be hit by a click at all: its type (question-bound
 // types only for the current question, cross-matching elements only while
 // active) and its layer switched on.
-bool isHitCandidate(const ObjDataTyp& objekt, const std::array<bool, 4>& layers,
+bool isHitCandidate(const ObjDataTyp& object, const std::array<bool, 4>& layers,
                     int currentQuestion);
 
-// The index of the object whose card contains `seitenPunkt` (page fractions):
+// The index of the object whose card contains `pagePoint` (page fractions):
 // the largest `ZIndex` first and, within one, the later list entry first.
 // -1 when nothing is hit.
 int hitObject(const Document& document, const std::array<bool, 4>& layers, int currentQuestion,
-              QPointF seitenPunkt);
+              QPointF pagePoint);
 
 // What a click does with the hit object.
 enum class ClickEffect { Nothing, Toggle, OpenPoint, ChangeQuestion };
@@ -33,9 +33,9 @@ ClickEffect clickEffect(Typ typ);
 
 // Toggles a query field between covered (-1) and uncovered (0); the caller
 // redraws this object only.
-void toggleCover(ObjDataTyp& objekt);
+void toggleCover(ObjDataTyp& object);
 
-// A pointer click at `seitenPunkt` (page fractions): the hit object and what
+// A pointer click at `pagePoint` (page fractions): the hit object and what
 // the click does with it. A query field is toggled here already; the caller
 // redraws it, opens the point or changes the question.
 struct ClickResult {
@@ -43,7 +43,7 @@ struct ClickResult {
     int index = -1;
 };
 ClickResult clickAt(Document& document, const std::array<bool, 4>& layers, int currentQuestion,
-                    QPointF seitenPunkt);
+                    QPointF pagePoint);
 
 // Whether the question buttons and keys work: a document of single or
 // multiple-choice questions with `AnzFrageNummern` > 0.
@@ -60,14 +60,14 @@ int zoomLevelUp(int stufe);
 int zoomLevelDown(int stufe);
 
 // The question after a question navigation button, or a key that acts as one
-// (Left, Right, Home, End), with `anzahl` questions. The random button draws
+// (Left, Right, Home, End), with `count` questions. The random button draws
 // until the question differs; with one question it gives 1. Other types keep
 // the current question.
-int newQuestion(Typ button, int aktuell, int anzahl, RandomGenerator& random);
+int newQuestion(Typ button, int current, int count, RandomGenerator& random);
 
 // Scrolling by a tenth of the section's own width or height, as page
 // fractions (dx, dy) for the composer; the composer keeps it inside the page.
 enum class ScrollDirection { Left, Right, Up, Down };
-QPointF scrollStep(const QRectF& ausschnitt, ScrollDirection richtung);
+QPointF scrollStep(const QRectF& section, ScrollDirection direction);
 
 } // namespace quorvel

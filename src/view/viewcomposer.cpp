@@ -15,35 +15,35 @@ namespace {
 
 constexpr QImage::Format kFormat = QImage::Format_ARGB32_Premultiplied;
 
-// Makes `bild` a picture of `groesse` in the working format that owns its
+// Makes `picture` a picture of `size` in the working format that owns its
 // pixels, keeping the existing buffer when it fits: fresh buffers cost page
 // faults on every recomposition.
-void stelleBereit(QImage& bild, QSize groesse) {
-    if (bild.size() != groesse || bild.format() != kFormat || !bild.isDetached())
-        bild = QImage(groesse, kFormat);
+void stelleBereit(QImage& picture, QSize size) {
+    if (picture.size() != size || picture.format() != kFormat || !picture.isDetached())
+        picture = QImage(size, kFormat);
 }
 
-// Copies the rectangle `quelle` of `von` to `ziel` at `nach`; both pictures
+// Copies the rectangle `source` of `von` to `target` at `nach`; both pictures
 // are 32-bit, the rectangle lies inside both.
-void kopiereRechteck(QImage& ziel, QPoint nach, const QImage& von, const QRect& quelle) {
-    if (quelle.isEmpty())
+void copyRect(QImage& target, QPoint nach, const QImage& von, const QRect& source) {
+    if (source.isEmpty())
         return;
-    const size_t bytes = size_t(quelle.width()) * 4;
-    for (int y = 0; y < quelle.height(); ++y) {
-        std::memcpy(ziel.scanLine(nach.y() + y) + size_t(nach.x()) * 4,
-                    von.constScanLine(quelle.top() + y) + size_t(quelle.left()) * 4, bytes);
+    const size_t bytes = size_t(source.width()) * 4;
+    for (int y = 0; y < source.height(); ++y) {
+        std::memcpy(target.scanLine(nach.y() + y) + size_t(nach.x()) * 4,
+                    von.constScanLine(source.top() + y) + size_t(source.left()) * 4, bytes);
     }
 }
 
-void kopiereBild(QImage& ziel, const QImage& von) {
-    stelleBereit(ziel, von.size());
-    if (ziel.bytesPerLine() == von.bytesPerLine())
-        std::memcpy(ziel.bits(), von.constBits(), size_t(von.sizeInBytes()));
+void copyPicture(QImage& target, const QImage& von) {
+    stelleBereit(target, von.size());
+    if (target.bytesPerLine() == von.bytesPerLine())
+        std::memcpy(target.bits(), von.constBits(), size_t(von.sizeInBytes()));
     else
-        kopiereRechteck(ziel, QPoint(0, 0), von, von.rect());
+        copyRect(target, QPoint(0, 0), von, von.rect());
 }
 
-QRect linienUmriss(const ObjDataTyp& o, QSize pagePicture) {
+QRect lineOutline(const ObjDataTyp& o, QSize pagePicture) {
     const QPoint von = pagePoint(o.Sx, o.Sy, pagePicture);
     const QPoint nach = pagePoint(o.Kx, o.Ky, pagePicture);
     return QRect(von, nach).normalized().adjusted(-4, -4, 4, 4);
@@ -53,134 +53,134 @@ QRect linienUmriss(const ObjDataTyp& o, QSize pagePicture) {
 
 bool hidesStartPanel(const Document& d) {
     const HeaderDataTyp& h = d.header;
-    return !d.datei.isEmpty() || d.modified || !h.titel.isEmpty() || !h.lueckentext.isEmpty() ||
+    return !d.file.isEmpty() || d.modified || !h.titel.isEmpty() || !h.lueckentext.isEmpty() ||
            !h.fragentext.isEmpty() || h.DokUnterTyp != 0 || !d.objects.empty();
 }
 
 ViewComposer::ViewComposer(Document& document, const ViewLayouts& layouts)
-    : m_dokument(document), m_layouts(layouts) {}
+    : m_document(document), m_layouts(layouts) {}
 
 double ViewComposer::scale() const {
-    return std::max(1, m_seite.width()) / kDesignBreite;
+    return std::max(1, m_page.width()) / kDesignWidth;
 }
 
 DrawContext ViewComposer::drawContext() const {
-    DrawContext kontext = DrawContext::forPage(m_dokument.header, m_seite.size(), m_seitenAspekt);
-    kontext.exercise = m_zustand.exercise;
+    DrawContext kontext = DrawContext::forPage(m_document.header, m_page.size(), m_pageAspect);
+    kontext.exercise = m_state.exercise;
     return kontext;
 }
 
 bool ViewComposer::isVisible(const ObjDataTyp& o) const {
-    if (m_dokument.header.AnzFrageNummern > 0 && o.FrageNummer >= 1 &&
-        o.FrageNummer != m_zustand.currentQuestion)
+    if (m_document.header.AnzFrageNummern > 0 && o.FrageNummer >= 1 &&
+        o.FrageNummer != m_state.currentQuestion)
         return false;
-    if (m_zustand.exercise.running || o.Ebene < 0 || o.Ebene >= kLayerCount)
+    if (m_state.exercise.running || o.Ebene < 0 || o.Ebene >= kLayerCount)
         return true;
-    return m_zustand.layers[size_t(o.Ebene)];
+    return m_state.layers[size_t(o.Ebene)];
 }
 
 std::vector<int> ViewComposer::zOrder() const {
-    const auto& objekte = m_dokument.objects;
-    std::vector<int> reihenfolge(objekte.size());
+    const auto& objects = m_document.objects;
+    std::vector<int> reihenfolge(objects.size());
     std::iota(reihenfolge.begin(), reihenfolge.end(), 0);
     std::stable_sort(reihenfolge.begin(), reihenfolge.end(), [&](int a, int b) {
-        return objekte[size_t(a)].ZIndex < objekte[size_t(b)].ZIndex;
+        return objects[size_t(a)].ZIndex < objects[size_t(b)].ZIndex;
     });
     return reihenfolge;
 }
 
 void ViewComposer::runHook(LayoutPhase phase, const QRect& clip) {
-    if (!m_layouts.hasHook(dokTypOf(m_dokument.header), phase))
+    if (!m_layouts.hasHook(dokTypOf(m_document.header), phase))
         return;
-    LayoutHookContext kontext{m_dokument,        m_seite, clip, scale(), m_zustand.currentQuestion,
-                              m_zustand.exercise};
+    LayoutHookContext kontext{m_document,      m_page, clip, scale(), m_state.currentQuestion,
+                              m_state.exercise};
     m_layouts.runHook(phase, kontext);
     // A generator may have added or removed objects.
-    m_gezeichnet.resize(m_dokument.objects.size());
+    m_drawn.resize(m_document.objects.size());
 }
 
 QRect ViewComposer::drawOne(QPainter& painter, const DrawContext& kontext, int index,
                             DrawMode art) {
-    const int aktuell = m_zustand.exercise.currentTarget;
-    const QRect rect = m_zeichner.draw(painter, kontext, m_dokument.objects[size_t(index)], art,
-                                       aktuell < 0 || aktuell == index);
-    m_gezeichnet[size_t(index)] = rect;
+    const int current = m_state.exercise.currentTarget;
+    const QRect rect = m_painter.draw(painter, kontext, m_document.objects[size_t(index)], art,
+                                      current < 0 || current == index);
+    m_drawn[size_t(index)] = rect;
     return rect;
 }
 
 void ViewComposer::rebuild() {
-    Document& d = m_dokument;
-    m_startPanelVerbergen = hidesStartPanel(d);
+    Document& d = m_document;
+    m_hideStartPanel = hidesStartPanel(d);
 
     // Where the page sits in the view area decides the visible section.
-    const QImage& basis = m_hintergrund.reducedBase(d);
-    const QSize seite = pageSizeInBasePixels(basis.size(), d.header.RandErw);
-    const PageFit einpassung = fitPage(QSizeF(seite), m_bereich, zoomFactor(m_zustand.zoomLevel));
-    m_seitenAspekt = double(einpassung.eingepasst.width()) / einpassung.eingepasst.height();
-    m_ausschnitt = placeSection(m_ausschnitt, einpassung.sichtbarerAnteil);
+    const QImage& basis = m_background.reducedBase(d);
+    const QSize page = pageSizeInBasePixels(basis.size(), d.header.RandErw);
+    const PageFit einpassung = fitPage(QSizeF(page), m_area, zoomFactor(m_state.zoomLevel));
+    m_pageAspect = double(einpassung.eingepasst.width()) / einpassung.eingepasst.height();
+    m_section = placeSection(m_section, einpassung.visibleShare);
 
-    m_ansichtGroesse = einpassung.ansicht;
-    stelleBereit(m_ueberlagerung, m_ansichtGroesse);
+    m_viewSize = einpassung.view;
+    stelleBereit(m_ueberlagerung, m_viewSize);
     m_ueberlagerung.fill(Qt::transparent);
 
-    const bool basisbildAus = !m_zustand.layers[0] && !m_zustand.exercise.running;
-    const QImage& background = m_hintergrund.background(d, einpassung.pagePicture);
-    if (basisbildAus) {
-        stelleBereit(m_seite, einpassung.pagePicture);
-        m_seite.fill(Qt::white);
+    const bool basePictureOff = !m_state.layers[0] && !m_state.exercise.running;
+    const QImage& background = m_background.background(d, einpassung.pagePicture);
+    if (basePictureOff) {
+        stelleBereit(m_page, einpassung.pagePicture);
+        m_page.fill(Qt::white);
     } else {
-        kopiereBild(m_seite, background);
-        runHook(LayoutPhase::Background, m_seite.rect());
+        copyPicture(m_page, background);
+        runHook(LayoutPhase::Background, m_page.rect());
     }
-    m_gezeichnet.assign(d.objects.size(), QRect());
+    m_drawn.assign(d.objects.size(), QRect());
 
-    runHook(LayoutPhase::BeforePageWithoutObjects, m_seite.rect());
-    const bool nurHintergrund =
-        !basisbildAus && !m_layouts.hasHook(dokTypOf(d.header), LayoutPhase::Background) &&
+    runHook(LayoutPhase::BeforePageWithoutObjects, m_page.rect());
+    const bool backgroundOnly =
+        !basePictureOff && !m_layouts.hasHook(dokTypOf(d.header), LayoutPhase::Background) &&
         !m_layouts.hasHook(dokTypOf(d.header), LayoutPhase::BeforePageWithoutObjects);
-    if (nurHintergrund)
-        m_ohneObjekte = background; // nothing is ever drawn on it: share the pixels
+    if (backgroundOnly)
+        m_withoutObjects = background; // nothing is ever drawn on it: share the pixels
     else
-        kopiereBild(m_ohneObjekte, m_seite);
-    runHook(LayoutPhase::AfterPageWithoutObjects, m_seite.rect());
+        copyPicture(m_withoutObjects, m_page);
+    runHook(LayoutPhase::AfterPageWithoutObjects, m_page.rect());
 
     buildObjects();
     finalPageAndSection();
 }
 
 void ViewComposer::redrawObjects() {
-    if (m_ohneObjekte.isNull()) {
+    if (m_withoutObjects.isNull()) {
         rebuild();
         return;
     }
-    kopiereBild(m_seite, m_ohneObjekte);
-    m_gezeichnet.assign(m_dokument.objects.size(), QRect());
-    runHook(LayoutPhase::BeforePageWithoutObjects, m_seite.rect());
-    runHook(LayoutPhase::AfterPageWithoutObjects, m_seite.rect());
+    copyPicture(m_page, m_withoutObjects);
+    m_drawn.assign(m_document.objects.size(), QRect());
+    runHook(LayoutPhase::BeforePageWithoutObjects, m_page.rect());
+    runHook(LayoutPhase::AfterPageWithoutObjects, m_page.rect());
     buildObjects();
     finalPageAndSection();
 }
 
 void ViewComposer::buildObjects() {
-    auto& objekte = m_dokument.objects;
+    auto& objects = m_document.objects;
     const std::vector<int> reihenfolge = zOrder();
     const DrawContext kontext = drawContext();
 
     // The background with every fixed object: erasing a card restores from it.
-    kopiereBild(m_mitFesten, m_seite);
+    copyPicture(m_withFixed, m_page);
     {
-        QPainter painter(&m_mitFesten);
+        QPainter painter(&m_withFixed);
         for (int i : reihenfolge) {
-            const ObjDataTyp& o = objekte[size_t(i)];
+            const ObjDataTyp& o = objects[size_t(i)];
             if (isFixedObject(typOf(o)) && isVisible(o))
                 drawOne(painter, kontext, i, DrawMode::Normal);
         }
     }
 
     {
-        QPainter painter(&m_seite);
+        QPainter painter(&m_page);
         for (int i : reihenfolge) {
-            const ObjDataTyp& o = objekte[size_t(i)];
+            const ObjDataTyp& o = objects[size_t(i)];
             if (!isVisible(o))
                 continue;
             if (isCoverableInFirstPass(typOf(o)) && o.AbfrageStatus == -1)
@@ -189,31 +189,31 @@ void ViewComposer::buildObjects() {
         }
         // Covers lie above every other object.
         for (int i : reihenfolge) {
-            const ObjDataTyp& o = objekte[size_t(i)];
+            const ObjDataTyp& o = objects[size_t(i)];
             if (isVisible(o) && isCoverableInFirstPass(typOf(o)) && o.AbfrageStatus == -1)
                 drawOne(painter, kontext, i, DrawMode::Covered);
         }
     }
-    runHook(LayoutPhase::Overlay, m_seite.rect());
+    runHook(LayoutPhase::Overlay, m_page.rect());
     drawOnTop(nullptr);
 }
 
-void ViewComposer::drawOnTop(const QRect* bereich) {
+void ViewComposer::drawOnTop(const QRect* area) {
     const DrawContext kontext = drawContext();
-    QPainter painter(&m_seite);
-    if (bereich)
-        painter.setClipRect(*bereich);
-    for (size_t i = 0; i < m_dokument.objects.size(); ++i) {
-        const ObjDataTyp& o = m_dokument.objects[i];
+    QPainter painter(&m_page);
+    if (area)
+        painter.setClipRect(*area);
+    for (size_t i = 0; i < m_document.objects.size(); ++i) {
+        const ObjDataTyp& o = m_document.objects[i];
         if (!isDrawnOnTop(typOf(o)) || !isVisible(o))
             continue;
-        if (bereich && !touches(int(i), *bereich))
+        if (area && !touches(int(i), *area))
             continue;
         // Erase what was drawn over the field since, then draw it on top.
-        const QRect vorher = m_gezeichnet[i].intersected(m_seite.rect());
+        const QRect vorher = m_drawn[i].intersected(m_page.rect());
         if (!vorher.isEmpty()) {
             painter.setCompositionMode(QPainter::CompositionMode_Source);
-            painter.drawImage(vorher.topLeft(), m_mitFesten, vorher);
+            painter.drawImage(vorher.topLeft(), m_withFixed, vorher);
             painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
         }
         drawOne(painter, kontext, int(i),
@@ -221,129 +221,129 @@ void ViewComposer::drawOnTop(const QRect* bereich) {
     }
 }
 
-bool ViewComposer::touches(int index, const QRect& bereich) const {
-    const QRect& gezeichnet = m_gezeichnet[size_t(index)];
-    if (!gezeichnet.isEmpty() && gezeichnet.intersects(bereich))
+bool ViewComposer::touches(int index, const QRect& area) const {
+    const QRect& drawn = m_drawn[size_t(index)];
+    if (!drawn.isEmpty() && drawn.intersects(area))
         return true;
-    const ObjDataTyp& o = m_dokument.objects[size_t(index)];
-    return o.Sline == 1 && linienUmriss(o, m_seite.size()).intersects(bereich);
+    const ObjDataTyp& o = m_document.objects[size_t(index)];
+    return o.Sline == 1 && lineOutline(o, m_page.size()).intersects(area);
 }
 
-void ViewComposer::drawArea(const QRect& bereich) {
-    auto& objekte = m_dokument.objects;
+void ViewComposer::drawArea(const QRect& area) {
+    auto& objects = m_document.objects;
     const std::vector<int> reihenfolge = zOrder();
     const DrawContext kontext = drawContext();
     {
         // The same as a whole composition, limited to the rectangle: start from
         // the fixed objects and draw everything else that reaches into it.
-        QPainter painter(&m_seite);
-        painter.setClipRect(bereich);
+        QPainter painter(&m_page);
+        painter.setClipRect(area);
         painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(bereich.topLeft(), m_mitFesten, bereich);
+        painter.drawImage(area.topLeft(), m_withFixed, area);
         painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
         for (int pass = 0; pass < 2; ++pass) {
             for (int i : reihenfolge) {
-                const ObjDataTyp& o = objekte[size_t(i)];
-                if (isFixedObject(typOf(o)) || !isVisible(o) || !touches(i, bereich))
+                const ObjDataTyp& o = objects[size_t(i)];
+                if (isFixedObject(typOf(o)) || !isVisible(o) || !touches(i, area))
                     continue;
-                const bool abgedeckt = isCoverableInFirstPass(typOf(o)) && o.AbfrageStatus == -1;
-                if (abgedeckt != (pass == 1))
+                const bool covered = isCoverableInFirstPass(typOf(o)) && o.AbfrageStatus == -1;
+                if (covered != (pass == 1))
                     continue;
-                drawOne(painter, kontext, i, abgedeckt ? DrawMode::Covered : DrawMode::Normal);
+                drawOne(painter, kontext, i, covered ? DrawMode::Covered : DrawMode::Normal);
             }
         }
     }
-    runHook(LayoutPhase::Overlay, bereich);
-    drawOnTop(&bereich);
+    runHook(LayoutPhase::Overlay, area);
+    drawOnTop(&area);
 }
 
 QRect ViewComposer::redrawObject(int index) {
-    if (index < 0 || size_t(index) >= m_dokument.objects.size() || m_mitFesten.isNull())
+    if (index < 0 || size_t(index) >= m_document.objects.size() || m_withFixed.isNull())
         return QRect();
-    m_gezeichnet.resize(m_dokument.objects.size());
+    m_drawn.resize(m_document.objects.size());
     const DrawContext kontext = drawContext();
-    ObjDataTyp& o = m_dokument.objects[size_t(index)];
+    ObjDataTyp& o = m_document.objects[size_t(index)];
     if (isFixedObject(typOf(o))) {
         redrawObjects();
-        return m_ansicht.rect();
+        return m_view.rect();
     }
 
-    QRect bereich = m_gezeichnet[size_t(index)];
+    QRect area = m_drawn[size_t(index)];
     if (isVisible(o))
-        bereich |= m_zeichner.extent(kontext, o);
-    bereich &= m_seite.rect();
-    if (bereich.isEmpty())
+        area |= m_painter.extent(kontext, o);
+    area &= m_page.rect();
+    if (area.isEmpty())
         return QRect();
-    drawArea(bereich);
-    const QRect gezeichnet = m_gezeichnet[size_t(index)] & m_seite.rect();
-    if (!bereich.contains(gezeichnet)) {
-        bereich |= gezeichnet;
-        drawArea(bereich);
+    drawArea(area);
+    const QRect drawn = m_drawn[size_t(index)] & m_page.rect();
+    if (!area.contains(drawn)) {
+        area |= drawn;
+        drawArea(area);
     }
 
-    kopiereRechteck(m_endSeite, bereich.topLeft(), m_seite, bereich);
-    const QRect ausschnitt = sectionPixels();
-    const QRect sichtbar = bereich & ausschnitt;
-    if (sichtbar.isEmpty())
+    copyRect(m_endSeite, area.topLeft(), m_page, area);
+    const QRect section = sectionPixels();
+    const QRect visible = area & section;
+    if (visible.isEmpty())
         return QRect();
-    const QPoint nach = sichtbar.topLeft() - ausschnitt.topLeft();
-    kopiereRechteck(m_ansicht, nach, m_seite, sichtbar);
-    kopiereRechteck(m_sichtbar, nach, m_endSeite, sichtbar);
-    return QRect(nach, sichtbar.size());
+    const QPoint nach = visible.topLeft() - section.topLeft();
+    copyRect(m_view, nach, m_page, visible);
+    copyRect(m_visible, nach, m_endSeite, visible);
+    return QRect(nach, visible.size());
 }
 
 void ViewComposer::finalPageAndSection() {
-    kopiereBild(m_endSeite, m_seite);
+    copyPicture(m_endSeite, m_page);
     showSection();
 }
 
 QRect ViewComposer::sectionPixels() const {
-    return quorvel::sectionPixels(m_ausschnitt, m_seite.size(), m_ansichtGroesse);
+    return quorvel::sectionPixels(m_section, m_page.size(), m_viewSize);
 }
 
 void ViewComposer::showSection() {
-    if (m_seite.isNull())
+    if (m_page.isNull())
         return;
-    const QRect ausschnitt = sectionPixels();
-    if (ausschnitt == m_seite.rect()) {
-        kopiereBild(m_ansicht, m_seite);
-        kopiereBild(m_sichtbar, m_endSeite);
+    const QRect section = sectionPixels();
+    if (section == m_page.rect()) {
+        copyPicture(m_view, m_page);
+        copyPicture(m_visible, m_endSeite);
         return;
     }
-    stelleBereit(m_ansicht, ausschnitt.size());
-    stelleBereit(m_sichtbar, ausschnitt.size());
-    kopiereRechteck(m_ansicht, QPoint(0, 0), m_seite, ausschnitt);
-    kopiereRechteck(m_sichtbar, QPoint(0, 0), m_endSeite, ausschnitt);
+    stelleBereit(m_view, section.size());
+    stelleBereit(m_visible, section.size());
+    copyRect(m_view, QPoint(0, 0), m_page, section);
+    copyRect(m_visible, QPoint(0, 0), m_endSeite, section);
 }
 
 void ViewComposer::moveSection(double dx, double dy) {
-    m_ausschnitt = quorvel::moveSection(m_ausschnitt, dx, dy);
+    m_section = quorvel::moveSection(m_section, dx, dy);
     showSection();
 }
 
-QRect ViewComposer::drawObject(QImage& ziel, int index, DrawMode art) {
-    if (index < 0 || size_t(index) >= m_dokument.objects.size())
+QRect ViewComposer::drawObject(QImage& target, int index, DrawMode art) {
+    if (index < 0 || size_t(index) >= m_document.objects.size())
         return QRect();
     DrawContext kontext = drawContext();
-    kontext.pagePicture = ziel.size();
-    kontext.s = std::max(1, ziel.width()) / kDesignBreite;
-    const int aktuell = m_zustand.exercise.currentTarget;
-    return m_zeichner.draw(ziel, kontext, m_dokument.objects[size_t(index)], art,
-                           aktuell < 0 || aktuell == index);
+    kontext.pagePicture = target.size();
+    kontext.s = std::max(1, target.width()) / kDesignWidth;
+    const int current = m_state.exercise.currentTarget;
+    return m_painter.draw(target, kontext, m_document.objects[size_t(index)], art,
+                          current < 0 || current == index);
 }
 
-QPointF ViewComposer::viewToPage(QPointF ansichtPunkt) const {
-    return quorvel::viewToPage(ansichtPunkt, m_ansicht.size(), m_ausschnitt);
+QPointF ViewComposer::viewToPage(QPointF viewPoint) const {
+    return quorvel::viewToPage(viewPoint, m_view.size(), m_section);
 }
 
-QPointF ViewComposer::pageToView(QPointF seitenPunkt) const {
-    return quorvel::pageToView(seitenPunkt, m_ansicht.size(), m_ausschnitt);
+QPointF ViewComposer::pageToView(QPointF pagePoint) const {
+    return quorvel::pageToView(pagePoint, m_view.size(), m_section);
 }
 
 void ViewComposer::clearCaches() {
-    m_zeichner.clear();
-    m_hintergrund.discard();
-    m_ohneObjekte = QImage();
+    m_painter.clear();
+    m_background.discard();
+    m_withoutObjects = QImage();
 }
 
 } // namespace quorvel

@@ -45,12 +45,12 @@ class ViewComposer {
 public:
     ViewComposer(Document& document, const ViewLayouts& layouts);
 
-    ViewState& state() { return m_zustand; }
-    const ViewState& state() const { return m_zustand; }
+    ViewState& state() { return m_state; }
+    const ViewState& state() const { return m_state; }
 
     // The size of the view area the page is fitted into, in pixels.
-    void setViewArea(QSize bereich) { m_bereich = bereich; }
-    QSize viewArea() const { return m_bereich; }
+    void setViewArea(QSize area) { m_area = area; }
+    QSize viewArea() const { return m_area; }
 
     // Builds every working picture anew (after loading, resizing, zooming,
     // layer, numbering or document changes). The visible section keeps its
@@ -77,43 +77,43 @@ public:
     // shows it.
     void moveSection(double dx, double dy);
 
-    // Draws object `index` onto `ziel` (a picture of the page picture's size),
+    // Draws object `index` onto `target` (a picture of the page picture's size),
     // as the exercise and the worksheet need it.
-    QRect drawObject(QImage& ziel, int index, DrawMode art = DrawMode::Normal);
+    QRect drawObject(QImage& target, int index, DrawMode art = DrawMode::Normal);
 
-    // Whether object `objekt` is drawn now: in an exercise every layer, else
+    // Whether object `object` is drawn now: in an exercise every layer, else
     // only the switched-on layers; with single questions only the objects of
     // the current question (and those of none).
-    bool isVisible(const ObjDataTyp& objekt) const;
+    bool isVisible(const ObjDataTyp& object) const;
 
     // The working pictures.
-    const QImage& seite() const { return m_seite; }
-    const QImage& pageWithoutObjects() const { return m_ohneObjekte; }
-    const QImage& pageWithFixedObjects() const { return m_mitFesten; }
+    const QImage& page() const { return m_page; }
+    const QImage& pageWithoutObjects() const { return m_withoutObjects; }
+    const QImage& pageWithFixedObjects() const { return m_withFixed; }
     const QImage& finalPage() const { return m_endSeite; }
-    const QImage& ansicht() const { return m_ansicht; }
-    const QImage& visibleSection() const { return m_sichtbar; }
+    const QImage& view() const { return m_view; }
+    const QImage& visibleSection() const { return m_visible; }
     const QImage& drawingOverlay() const { return m_ueberlagerung; }
     // For the drawing tools, which draw on the view and its overlay.
-    QImage& viewForDrawing() { return m_ansicht; }
+    QImage& viewForDrawing() { return m_view; }
     QImage& overlayForDrawing() { return m_ueberlagerung; }
 
     // The visible section in page fractions (x/y = left/top); (0, 0, 1, 1) when
     // the whole page fits.
-    QRectF visibleArea() const { return m_ausschnitt; }
+    QRectF visibleArea() const { return m_section; }
     // Where the section lies in the page picture, in its pixels.
     QRect sectionPixels() const;
-    double pageAspect() const { return m_seitenAspekt; }
+    double pageAspect() const { return m_pageAspect; }
     double scale() const; // S = page picture width / 870
-    bool startPanelHidden() const { return m_startPanelVerbergen; }
+    bool startPanelHidden() const { return m_hideStartPanel; }
 
     // A view pixel to a page point (fractions, clamped) and back.
-    QPointF viewToPage(QPointF ansichtPunkt) const;
-    QPointF pageToView(QPointF seitenPunkt) const;
+    QPointF viewToPage(QPointF viewPoint) const;
+    QPointF pageToView(QPointF pagePoint) const;
 
     DrawContext drawContext() const;
-    ObjectDrawer& drawer() { return m_zeichner; }
-    PageBackground& background() { return m_hintergrund; }
+    ObjectDrawer& drawer() { return m_painter; }
+    PageBackground& background() { return m_background; }
 
     // Forgets kept texts, pictures and the cached background (document closed).
     void clearCaches();
@@ -121,34 +121,34 @@ public:
 private:
     std::vector<int> zOrder() const;
     void buildObjects();
-    void drawArea(const QRect& bereich);
-    void drawOnTop(const QRect* bereich);
+    void drawArea(const QRect& area);
+    void drawOnTop(const QRect* area);
     QRect drawOne(QPainter& painter, const DrawContext& kontext, int index, DrawMode art);
-    bool touches(int index, const QRect& bereich) const;
+    bool touches(int index, const QRect& area) const;
     void runHook(LayoutPhase phase, const QRect& clip);
     void finalPageAndSection();
 
-    Document& m_dokument;
+    Document& m_document;
     const ViewLayouts& m_layouts;
-    ViewState m_zustand;
-    QSize m_bereich{1024, 768};
-    QRectF m_ausschnitt{0.0, 0.0, 1.0, 1.0};
-    double m_seitenAspekt = 1.0;
-    bool m_startPanelVerbergen = false;
+    ViewState m_state;
+    QSize m_area{1024, 768};
+    QRectF m_section{0.0, 0.0, 1.0, 1.0};
+    double m_pageAspect = 1.0;
+    bool m_hideStartPanel = false;
 
-    ObjectDrawer m_zeichner;
-    PageBackground m_hintergrund;
+    ObjectDrawer m_painter;
+    PageBackground m_background;
 
-    QImage m_seite;
-    QImage m_ohneObjekte;
-    QImage m_mitFesten;
+    QImage m_page;
+    QImage m_withoutObjects;
+    QImage m_withFixed;
     QImage m_endSeite;
-    QImage m_ansicht;
-    QImage m_sichtbar;
+    QImage m_view;
+    QImage m_visible;
     QImage m_ueberlagerung;
-    QSize m_ansichtGroesse;
+    QSize m_viewSize;
     // The pixels each object covered when last drawn, in page picture pixels.
-    std::vector<QRect> m_gezeichnet;
+    std::vector<QRect> m_drawn;
 };
 
 } // namespace quorvel

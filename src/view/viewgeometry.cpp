@@ -10,11 +10,11 @@ double zoomFactor(int zoomLevel) {
     return 1.0 + 0.25 * std::clamp(zoomLevel, 0, kMaxZoomLevel);
 }
 
-PageFit fitPage(QSizeF seite, QSize bereich, double zoom) {
-    const int tw = std::max(1, bereich.width());
-    const int th = std::max(1, bereich.height());
-    const double pw = seite.width() > 0 ? seite.width() : 1.0;
-    const double ph = seite.height() > 0 ? seite.height() : 1.0;
+PageFit fitPage(QSizeF page, QSize area, double zoom) {
+    const int tw = std::max(1, area.width());
+    const int th = std::max(1, area.height());
+    const double pw = page.width() > 0 ? page.width() : 1.0;
+    const double ph = page.height() > 0 ? page.height() : 1.0;
 
     PageFit e;
     if (ph / th > pw / tw)
@@ -23,9 +23,9 @@ PageFit fitPage(QSizeF seite, QSize bereich, double zoom) {
         e.eingepasst = QSize(tw, std::max(1, rnd(tw * ph / pw)));
     e.pagePicture = QSize(std::max(1, rnd(e.eingepasst.width() * zoom)),
                           std::max(1, rnd(e.eingepasst.height() * zoom)));
-    e.ansicht = QSize(std::min(e.pagePicture.width(), tw), std::min(e.pagePicture.height(), th));
-    e.sichtbarerAnteil = QSizeF(double(e.ansicht.width()) / e.pagePicture.width(),
-                                double(e.ansicht.height()) / e.pagePicture.height());
+    e.view = QSize(std::min(e.pagePicture.width(), tw), std::min(e.pagePicture.height(), th));
+    e.visibleShare = QSizeF(double(e.view.width()) / e.pagePicture.width(),
+                            double(e.view.height()) / e.pagePicture.height());
     return e;
 }
 
@@ -40,39 +40,37 @@ double clampedStart(double start, double size) {
 QRectF placeSection(const QRectF& vorher, QSizeF anteil) {
     const double w = std::clamp(anteil.width(), 0.0, 1.0);
     const double h = std::clamp(anteil.height(), 0.0, 1.0);
-    const QPointF mitte = vorher.isValid() ? vorher.center() : QPointF(0.5, 0.5);
-    return QRectF(clampedStart(mitte.x() - w / 2, w), clampedStart(mitte.y() - h / 2, h), w, h);
+    const QPointF centre = vorher.isValid() ? vorher.center() : QPointF(0.5, 0.5);
+    return QRectF(clampedStart(centre.x() - w / 2, w), clampedStart(centre.y() - h / 2, h), w, h);
 }
 
-QRectF moveSection(const QRectF& ausschnitt, double dx, double dy) {
-    return QRectF(clampedStart(ausschnitt.left() + dx, ausschnitt.width()),
-                  clampedStart(ausschnitt.top() + dy, ausschnitt.height()), ausschnitt.width(),
-                  ausschnitt.height());
+QRectF moveSection(const QRectF& section, double dx, double dy) {
+    return QRectF(clampedStart(section.left() + dx, section.width()),
+                  clampedStart(section.top() + dy, section.height()), section.width(),
+                  section.height());
 }
 
-QRect sectionPixels(const QRectF& ausschnitt, QSize pagePicture, QSize ansicht) {
-    const int w = std::min(ansicht.width(), pagePicture.width());
-    const int h = std::min(ansicht.height(), pagePicture.height());
-    const int x =
-        std::clamp(rnd(ausschnitt.left() * pagePicture.width()), 0, pagePicture.width() - w);
+QRect sectionPixels(const QRectF& section, QSize pagePicture, QSize view) {
+    const int w = std::min(view.width(), pagePicture.width());
+    const int h = std::min(view.height(), pagePicture.height());
+    const int x = std::clamp(rnd(section.left() * pagePicture.width()), 0, pagePicture.width() - w);
     const int y =
-        std::clamp(rnd(ausschnitt.top() * pagePicture.height()), 0, pagePicture.height() - h);
+        std::clamp(rnd(section.top() * pagePicture.height()), 0, pagePicture.height() - h);
     return QRect(x, y, w, h);
 }
 
-QPointF viewToPage(QPointF ansichtPunkt, QSize ansicht, const QRectF& ausschnitt) {
-    const double w = std::max(1, ansicht.width());
-    const double h = std::max(1, ansicht.height());
-    return QPointF(
-        std::clamp(ausschnitt.left() + ansichtPunkt.x() / w * ausschnitt.width(), 0.0, 1.0),
-        std::clamp(ausschnitt.top() + ansichtPunkt.y() / h * ausschnitt.height(), 0.0, 1.0));
+QPointF viewToPage(QPointF viewPoint, QSize view, const QRectF& section) {
+    const double w = std::max(1, view.width());
+    const double h = std::max(1, view.height());
+    return QPointF(std::clamp(section.left() + viewPoint.x() / w * section.width(), 0.0, 1.0),
+                   std::clamp(section.top() + viewPoint.y() / h * section.height(), 0.0, 1.0));
 }
 
-QPointF pageToView(QPointF seitenPunkt, QSize ansicht, const QRectF& ausschnitt) {
-    const double bw = ausschnitt.width() > 0 ? ausschnitt.width() : 1.0;
-    const double bh = ausschnitt.height() > 0 ? ausschnitt.height() : 1.0;
-    return QPointF((seitenPunkt.x() - ausschnitt.left()) / bw * ansicht.width(),
-                   (seitenPunkt.y() - ausschnitt.top()) / bh * ansicht.height());
+QPointF pageToView(QPointF pagePoint, QSize view, const QRectF& section) {
+    const double bw = section.width() > 0 ? section.width() : 1.0;
+    const double bh = section.height() > 0 ? section.height() : 1.0;
+    return QPointF((pagePoint.x() - section.left()) / bw * view.width(),
+                   (pagePoint.y() - section.top()) / bh * view.height());
 }
 
 } // namespace quorvel

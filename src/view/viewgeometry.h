@@ -12,30 +12,30 @@ namespace quorvel {
 inline constexpr int kMaxZoomLevel = 4;
 double zoomFactor(int zoomLevel); // levels outside 0..4 are clamped
 
-// How a page of size `seite` (any unit, only the ratio counts) sits in a view
+// How a page of size `page` (any unit, only the ratio counts) sits in a view
 // area: fitted keeping the ratio, multiplied by the zoom factor and clipped to
 // the area. All sizes in pixels, each side at least 1.
 struct PageFit {
-    QSize eingepasst;        // the page fitted into the area at zoom 1
-    QSize pagePicture;       // eingepasst x zoom: the size of the page picture
-    QSize ansicht;           // pagePicture clipped to the area: the view picture
-    QSizeF sichtbarerAnteil; // ansicht / pagePicture, fractions of the page
+    QSize eingepasst;    // the page fitted into the area at zoom 1
+    QSize pagePicture;   // eingepasst x zoom: the size of the page picture
+    QSize view;          // pagePicture clipped to the area: the view picture
+    QSizeF visibleShare; // view / pagePicture, fractions of the page
 };
-PageFit fitPage(QSizeF seite, QSize bereich, double zoom);
+PageFit fitPage(QSizeF page, QSize area, double zoom);
 
 // The visible section of the page (fractions, x/y = left/top) of the given
 // size, centred where `vorher` was centred and moved back inside 0..1.
 QRectF placeSection(const QRectF& vorher, QSizeF anteil);
 
-// Moves `ausschnitt` by (dx, dy) page fractions, kept inside the page.
-QRectF moveSection(const QRectF& ausschnitt, double dx, double dy);
+// Moves `section` by (dx, dy) page fractions, kept inside the page.
+QRectF moveSection(const QRectF& section, double dx, double dy);
 
 // The pixel rectangle of the section inside a page picture of size
-// `pagePicture`, exactly `ansicht` large and inside the picture.
-QRect sectionPixels(const QRectF& ausschnitt, QSize pagePicture, QSize ansicht);
+// `pagePicture`, exactly `view` large and inside the picture.
+QRect sectionPixels(const QRectF& section, QSize pagePicture, QSize view);
 
 // A view pixel to the relative page point, clamped to 0..1, and back.
-QPointF viewToPage(QPointF ansichtPunkt, QSize ansicht, const QRectF& ausschnitt);
-QPointF pageToView(QPointF seitenPunkt, QSize ansicht, const QRectF& ausschnitt);
+QPointF viewToPage(QPointF viewPoint, QSize view, const QRectF& section);
+QPointF pageToView(QPointF pagePoint, QSize view, const QRectF& section);
 
 } // namespace quorvel

@@ -28,8 +28,8 @@ enum class LayoutPhase {
 // rectangle of a single redraw: drawing must stay inside it), the scale S, the
 // current question (a layout may correct it) and the exercise presentation.
 struct LayoutHookContext {
-    Document& dokument;
-    QImage& seite;
+    Document& document;
+    QImage& page;
     QRect clip;
     double s;
     int& currentQuestion;

@@ -14,7 +14,7 @@ namespace {
 
 const QString kBasis = u"/basis/"_s;
 
-Settings applied(const QByteArray& ini, Settings start = defaultEinstellungen(kBasis)) {
+Settings applied(const QByteArray& ini, Settings start = defaultSettings(kBasis)) {
     applyCentralConfig(IniFile::parse(ini), start);
     return start;
 }
@@ -82,7 +82,7 @@ const std::vector<SectionCase>& sectionCases() {
 } // namespace
 
 TEST(CentralConfig, EachSectionAppliesOnlyWithItsSwitchOn) {
-    const Settings defaults = defaultEinstellungen(kBasis);
+    const Settings defaults = defaultSettings(kBasis);
     for (const SectionCase& c : sectionCases()) {
         const QByteArray body = QByteArray("[") + c.section + "]\n" + c.keys;
         SCOPED_TRACE(c.section);
@@ -115,7 +115,7 @@ TEST(CentralConfig, BackslashesUmlautsAndCommasSurvive) {
 }
 
 TEST(CentralConfig, MissingKeysKeepTheValueInEffectOrTheirFixedDefault) {
-    Settings start = defaultEinstellungen(kBasis);
+    Settings start = defaultSettings(kBasis);
     start.NoteMinQuote[1] = 0.71;
     start.ProtOrdner = u"/eigene/protokolle/"_s;
     start.VerknuepfungName[0] = u"Mein Programm"_s;

@@ -30,7 +30,7 @@ TEST_F(CommandLineTest, ClassifiesFoldersDocumentsAndSeriesPackages) {
         QString argument;
         Kind kind;
         QString topicFolder; // relative to the temporary folder
-        QString datei;
+        QString file;
     };
     const Case cases[] = {
         {root() + u"themen/mathe"_s, Kind::Folder, u"themen/mathe/"_s, QString()},
@@ -51,7 +51,7 @@ TEST_F(CommandLineTest, ClassifiesFoldersDocumentsAndSeriesPackages) {
         const CommandLineArgument result = classifyCommandLine({c.argument}, dir.path());
         EXPECT_EQ(result.kind, c.kind);
         EXPECT_EQ(result.topicFolder, root() + c.topicFolder);
-        EXPECT_EQ(result.datei, c.datei.isEmpty() ? QString() : root() + c.datei);
+        EXPECT_EQ(result.file, c.file.isEmpty() ? QString() : root() + c.file);
     }
 }
 
@@ -70,8 +70,8 @@ TEST_F(CommandLineTest, TopicFolderChoice) {
     EXPECT_EQ(chooseTopicFolder(keins, u"/srv/themen"_s, u"/basis/"_s), u"/srv/themen/"_s);
     EXPECT_EQ(chooseTopicFolder(keins, u"/srv/themen/"_s, u"/basis/"_s), u"/srv/themen/"_s);
 
-    const CommandLineArgument ordner = classifyCommandLine({u"themen"_s}, dir.path());
-    EXPECT_EQ(chooseTopicFolder(ordner, u"/srv/themen"_s, u"/basis/"_s), root() + u"themen/"_s);
+    const CommandLineArgument folder = classifyCommandLine({u"themen"_s}, dir.path());
+    EXPECT_EQ(chooseTopicFolder(folder, u"/srv/themen"_s, u"/basis/"_s), root() + u"themen/"_s);
     const CommandLineArgument paket = classifyCommandLine({u"themen/s.qvusp"_s}, dir.path());
     EXPECT_EQ(chooseTopicFolder(paket, u"/srv/themen"_s, u"/basis/"_s), root() + u"themen/"_s);
 }

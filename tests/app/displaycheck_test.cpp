@@ -18,7 +18,7 @@ TEST(DisplayCheck, LimitsAre960By720At15Bits) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(graphicsModeSuitable(c.modus), c.suitable)
-            << c.modus.breite << "x" << c.modus.hoehe << "x" << c.modus.farbtiefe;
+            << c.modus.width << "x" << c.modus.height << "x" << c.modus.colourDepth;
 }
 
 TEST(DisplayCheck, WarningText) {

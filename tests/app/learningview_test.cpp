@@ -43,42 +43,42 @@ protected:
         controller = &w.learningView();
     }
 
-    ObjDataTyp& neu(int typ, double x, double y, const QString& cap) {
-        ObjDataTyp o = test::objekt(typ, x, y, cap);
+    ObjDataTyp& fresh(int typ, double x, double y, const QString& cap) {
+        ObjDataTyp o = test::object(typ, x, y, cap);
         o.HFarbe = 0xFFFFFF;
         o.HDeck = 100;
         o.AbfrageStatus = -1;
-        dokument().objects.push_back(o);
-        return dokument().objects.back();
+        document().objects.push_back(o);
+        return document().objects.back();
     }
-    Document& dokument() { return window->documents().document(); }
+    Document& document() { return window->documents().document(); }
     void aufbauen() { controller->rebuild(); }
-    ObjDataTyp& objekt(int i) { return dokument().objects[size_t(i)]; }
+    ObjDataTyp& object(int i) { return document().objects[size_t(i)]; }
 
     // The widget point over the middle of object i's card.
-    QPoint mitte(int i) {
-        const RandRect& r = objekt(i).KartRect;
-        const QPointF seite((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    QPoint centre(int i) {
+        const RandRect& r = object(i).KartRect;
+        const QPointF page((r.left + r.right) / 2, (r.top + r.bottom) / 2);
         LearningViewWidget& v = window->view();
-        return (v.composer().pageToView(seite) + QPointF(v.pictureRect().topLeft())).toPoint();
+        return (v.composer().pageToView(page) + QPointF(v.pictureRect().topLeft())).toPoint();
     }
-    void maus(QEvent::Type typ, QPoint p, Qt::MouseButton knopf = Qt::LeftButton) {
-        const Qt::MouseButtons gedrueckt =
-            typ == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(knopf);
+    void maus(QEvent::Type typ, QPoint p, Qt::MouseButton button = Qt::LeftButton) {
+        const Qt::MouseButtons pressed =
+            typ == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
         QMouseEvent e(typ, QPointF(p), window->view().mapToGlobal(QPointF(p)),
-                      typ == QEvent::MouseMove ? Qt::NoButton : knopf, gedrueckt, Qt::NoModifier);
+                      typ == QEvent::MouseMove ? Qt::NoButton : button, pressed, Qt::NoModifier);
         QApplication::sendEvent(&window->view(), &e);
     }
-    void click(QPoint p, Qt::MouseButton knopf = Qt::LeftButton) {
-        maus(QEvent::MouseButtonPress, p, knopf);
-        maus(QEvent::MouseButtonRelease, p, knopf);
+    void click(QPoint p, Qt::MouseButton button = Qt::LeftButton) {
+        maus(QEvent::MouseButtonPress, p, button);
+        maus(QEvent::MouseButtonRelease, p, button);
     }
-    QToolButton* knopf(const QString& name) { return controller->toolBar().knopf(name); }
+    QToolButton* button(const QString& name) { return controller->toolBar().button(name); }
     // A key as the keyboard gives it to the active main window: its shortcuts
     // see it first, whichever widget has the focus.
     void taste(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QWidget* ziel = QApplication::focusWidget() ? QApplication::focusWidget() : window.get();
-        QTest::keyClick(ziel, Qt::Key(key), modifiers);
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window.get();
+        QTest::keyClick(target, Qt::Key(key), modifiers);
     }
     void aktivieren() {
         window->activateWindow();
@@ -91,47 +91,47 @@ protected:
 } // namespace
 
 TEST_F(LearningViewTest, ClickTogglesTheLaterOfTwoOverlappingFieldsAndRespectsLayers) {
-    neu(0, 0.5, 0.5, u"Erster Begriff"_s);
-    neu(0, 0.5, 0.5, u"Zweiter Begriff"_s);
+    fresh(0, 0.5, 0.5, u"Erster Begriff"_s);
+    fresh(0, 0.5, 0.5, u"Zweiter Begriff"_s);
     aufbauen();
-    ASSERT_EQ(mitte(0), mitte(1));
+    ASSERT_EQ(centre(0), centre(1));
 
-    click(mitte(1));
-    EXPECT_EQ(objekt(0).AbfrageStatus, -1);
-    EXPECT_EQ(objekt(1).AbfrageStatus, 0) << "the later entry is on top";
-    click(mitte(1), Qt::MiddleButton);
-    EXPECT_EQ(objekt(1).AbfrageStatus, -1) << "the middle button toggles as well";
+    click(centre(1));
+    EXPECT_EQ(object(0).AbfrageStatus, -1);
+    EXPECT_EQ(object(1).AbfrageStatus, 0) << "the later entry is on top";
+    click(centre(1), Qt::MiddleButton);
+    EXPECT_EQ(object(1).AbfrageStatus, -1) << "the middle button toggles as well";
 
     // The check box shows " Texte & Bilder " ("&&" is one "&", no mnemonic).
-    EXPECT_EQ(controller->toolBar().ebene(1)->text().replace(u"&&"_s, u"&"_s),
+    EXPECT_EQ(controller->toolBar().layer(1)->text().replace(u"&&"_s, u"&"_s),
               u" Texte & Bilder "_s);
-    controller->toolBar().ebene(1)->click(); // hide "Texte und Bilder"
+    controller->toolBar().layer(1)->click(); // hide "Texte und Bilder"
     EXPECT_FALSE(window->menu().action(u"EbeneTexteundBilder1"_s)->isChecked());
-    click(mitte(1));
-    EXPECT_EQ(objekt(1).AbfrageStatus, -1) << "a field of a hidden layer ignores the click";
+    click(centre(1));
+    EXPECT_EQ(object(1).AbfrageStatus, -1) << "a field of a hidden layer ignores the click";
 }
 
 TEST_F(LearningViewTest, CoverAndUncoverAllFromMenuAndToolBar) {
-    neu(0, 0.3, 0.3, u"Feld"_s);
-    neu(1, 0.7, 0.7, u"Etikett"_s).AbfrageStatus = 0;
+    fresh(0, 0.3, 0.3, u"Feld"_s);
+    fresh(1, 0.7, 0.7, u"Etikett"_s).AbfrageStatus = 0;
     aufbauen();
     window->menu().action(u"AlleAbfragefelderaufdecken1"_s)->trigger();
-    EXPECT_EQ(objekt(0).AbfrageStatus, 0);
-    knopf(u"AlleAbdeckenBtn"_s)->click();
-    EXPECT_EQ(objekt(0).AbfrageStatus, -1);
-    EXPECT_EQ(objekt(1).AbfrageStatus, -1);
-    knopf(u"NummerModeSort"_s)->click();
-    EXPECT_EQ(objekt(1).AbfrageStatus, 0) << "numbering uncovers what is no query field";
-    EXPECT_EQ(objekt(0).AbfrageNummer, 1);
+    EXPECT_EQ(object(0).AbfrageStatus, 0);
+    button(u"AlleAbdeckenBtn"_s)->click();
+    EXPECT_EQ(object(0).AbfrageStatus, -1);
+    EXPECT_EQ(object(1).AbfrageStatus, -1);
+    button(u"NummerModeSort"_s)->click();
+    EXPECT_EQ(object(1).AbfrageStatus, 0) << "numbering uncovers what is no query field";
+    EXPECT_EQ(object(0).AbfrageNummer, 1);
 }
 
 TEST_F(LearningViewTest, InfoPointAsksForItsPassword) {
-    ObjDataTyp& punkt = neu(2, 0.5, 0.5, u"<b>Mars</b> ist rot."_s);
-    punkt.BildKenn = u"geheim"_s;
+    ObjDataTyp& point = fresh(2, 0.5, 0.5, u"<b>Mars</b> ist rot."_s);
+    point.BildKenn = u"geheim"_s;
     aufbauen();
 
     prompter->passwords = {u"falsch"_s};
-    click(mitte(0));
+    click(centre(0));
     EXPECT_EQ(prompter->dialogs, QStringList({u"Bitte Passwort eingeben"_s}));
     ASSERT_FALSE(prompter->asked.empty());
     EXPECT_EQ(prompter->asked.back().text, u"Das Passwort ist falsch."_s);
@@ -139,12 +139,12 @@ TEST_F(LearningViewTest, InfoPointAsksForItsPassword) {
 
     const size_t gefragt = prompter->asked.size();
     prompter->passwords = {std::nullopt};
-    click(mitte(0));
+    click(centre(0));
     EXPECT_EQ(prompter->asked.size(), gefragt) << "cancelling ends silently";
     EXPECT_FALSE(controller->infoBox()->isVisible());
 
     prompter->passwords = {u"geheim"_s};
-    click(mitte(0));
+    click(centre(0));
     EXPECT_TRUE(controller->infoBox()->isVisible());
     EXPECT_EQ(controller->infoBox()->windowTitle(), u"Information"_s);
     EXPECT_LE(controller->infoBox()->height(), 566);
@@ -152,9 +152,9 @@ TEST_F(LearningViewTest, InfoPointAsksForItsPassword) {
 }
 
 TEST_F(LearningViewTest, MissingDocumentLinkShowsItsMessage) {
-    neu(5, 0.5, 0.5, u"fehlt.qvl"_s);
+    fresh(5, 0.5, 0.5, u"fehlt.qvl"_s);
     aufbauen();
-    click(mitte(0));
+    click(centre(0));
     ASSERT_FALSE(prompter->asked.empty());
     EXPECT_EQ(prompter->asked.back().text, u"Die Datei \"fehlt.qvl\" existiert nicht."_s);
     EXPECT_TRUE(window->documents().isOpen()) << "the document stays";
@@ -163,8 +163,8 @@ TEST_F(LearningViewTest, MissingDocumentLinkShowsItsMessage) {
 TEST_F(LearningViewTest, PenStrokeRepaintsOnlyNearItAndUndoRestoresOnce) {
     aufbauen();
     LearningViewWidget& v = window->view();
-    const QImage vorher = v.composer().ansicht().copy();
-    knopf(u"StiftBtn"_s)->click();
+    const QImage vorher = v.composer().view().copy();
+    button(u"StiftBtn"_s)->click();
     EXPECT_EQ(controller->tool(), Tool::Pen);
     const QPoint o = v.pictureRect().topLeft();
     maus(QEvent::MouseButtonPress, o + QPoint(20, 20));
@@ -173,25 +173,25 @@ TEST_F(LearningViewTest, PenStrokeRepaintsOnlyNearItAndUndoRestoresOnce) {
                        Qt::NoModifier);
     QApplication::sendEvent(&v, &bewegt);
     maus(QEvent::MouseButtonRelease, o + QPoint(60, 20));
-    const QImage nachher = v.composer().ansicht();
+    const QImage nachher = v.composer().view();
     EXPECT_NE(nachher.pixel(40, 20), vorher.pixel(40, 20)) << "the stroke is on the view";
     EXPECT_EQ(nachher.pixel(40, 60), vorher.pixel(40, 60));
 
-    knopf(u"RueckgaengigBtn"_s)->click();
-    EXPECT_EQ(v.composer().ansicht(), vorher);
+    button(u"RueckgaengigBtn"_s)->click();
+    EXPECT_EQ(v.composer().view(), vorher);
     EXPECT_FALSE(controller->drawingTools().canUndo());
 }
 
 TEST_F(LearningViewTest, ToolBarFoldsSidesAndTextToolDrawsOnEnter) {
     ToolBar& leiste = controller->toolBar();
-    EXPECT_EQ(knopf(u"ZeigerBtn"_s)->toolTip(),
+    EXPECT_EQ(button(u"ZeigerBtn"_s)->toolTip(),
               u"Zeiger zum Auf- und Abdecken von Abfragefeldern"_s);
     window->menu().action(u"Werkzeugleistezuklappen1"_s)->trigger();
     EXPECT_TRUE(leiste.geklappt());
-    EXPECT_EQ(knopf(u"KlappPan"_s)->toolTip(), u"Werkzeugleiste aufklappen"_s);
-    EXPECT_FALSE(knopf(u"ZoomPan0"_s)->isVisible());
-    knopf(u"KlappPan"_s)->click();
-    EXPECT_EQ(knopf(u"KlappPan"_s)->toolTip(), u"Werkzeugleiste zuklappen"_s);
+    EXPECT_EQ(button(u"KlappPan"_s)->toolTip(), u"Werkzeugleiste aufklappen"_s);
+    EXPECT_FALSE(button(u"ZoomPan0"_s)->isVisible());
+    button(u"KlappPan"_s)->click();
+    EXPECT_EQ(button(u"KlappPan"_s)->toolTip(), u"Werkzeugleiste zuklappen"_s);
 
     LearningViewWidget& v = window->view();
     controller->panel().setSide(1);
@@ -202,7 +202,7 @@ TEST_F(LearningViewTest, ToolBarFoldsSidesAndTextToolDrawsOnEnter) {
         << "right";
 
     aufbauen();
-    const QImage vorher = v.composer().ansicht().copy();
+    const QImage vorher = v.composer().view().copy();
     controller->setTool(Tool::Text);
     const QPoint o = v.pictureRect().topLeft();
     click(o + QPoint(30, 60));
@@ -213,19 +213,19 @@ TEST_F(LearningViewTest, ToolBarFoldsSidesAndTextToolDrawsOnEnter) {
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     QApplication::sendEvent(feld, &escape);
     EXPECT_FALSE(feld->isVisible());
-    EXPECT_EQ(v.composer().ansicht(), vorher) << "Escape discards";
+    EXPECT_EQ(v.composer().view(), vorher) << "Escape discards";
 
     click(o + QPoint(30, 60));
     feld->setText(u"Hallo"_s);
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
     QApplication::sendEvent(feld, &enter);
     EXPECT_FALSE(feld->isVisible());
-    EXPECT_NE(v.composer().ansicht(), vorher) << "Enter draws";
+    EXPECT_NE(v.composer().view(), vorher) << "Enter draws";
 }
 
 TEST_F(LearningViewTest, ZoomButtonsAndKeysStayWithinTheLevels) {
     aktivieren();
-    knopf(u"ZoomPan4"_s)->click();
+    button(u"ZoomPan4"_s)->click();
     EXPECT_EQ(controller->state().zoomLevel, 4);
     EXPECT_TRUE(window->menu().action(u"Zoomstufe200Prozent1"_s)->isChecked());
     const auto zoomTaste = [this](Qt::Key key) {
@@ -245,10 +245,10 @@ TEST_F(LearningViewTest, ZoomButtonsAndKeysStayWithinTheLevels) {
 }
 
 TEST_F(LearningViewTest, PointerShowsTheHandOverFieldsAndTheRightButtonMovesTheSection) {
-    neu(0, 0.5, 0.5, u"Feld"_s);
+    fresh(0, 0.5, 0.5, u"Feld"_s);
     aufbauen();
     LearningViewWidget& v = window->view();
-    maus(QEvent::MouseMove, mitte(0), Qt::NoButton);
+    maus(QEvent::MouseMove, centre(0), Qt::NoButton);
     EXPECT_EQ(v.cursor().shape(), Qt::PointingHandCursor);
     maus(QEvent::MouseMove, v.pictureRect().topLeft() + QPoint(3, 3), Qt::NoButton);
     EXPECT_EQ(v.cursor().shape(), Qt::ArrowCursor);
@@ -263,33 +263,33 @@ TEST_F(LearningViewTest, PointerShowsTheHandOverFieldsAndTheRightButtonMovesTheS
                       Qt::NoModifier);
     QApplication::sendEvent(&v, &zieht);
     maus(QEvent::MouseButtonRelease, p - QPoint(40, 0), Qt::RightButton);
-    EXPECT_NEAR(v.composer().visibleArea().x() - vorher.x(), 40.0 / v.composer().seite().width(),
+    EXPECT_NEAR(v.composer().visibleArea().x() - vorher.x(), 40.0 / v.composer().page().width(),
                 1e-9)
         << "dragging left shows more of the right";
 
     const QRectF gezogen = v.composer().visibleArea();
-    knopf(u"ScrollRechtsBtn"_s)->click();
+    button(u"ScrollRechtsBtn"_s)->click();
     EXPECT_NEAR(v.composer().visibleArea().x() - gezogen.x(), gezogen.width() / 10, 1e-9);
-    knopf(u"ScrollHochBtn"_s)->click();
+    button(u"ScrollHochBtn"_s)->click();
     EXPECT_GE(v.composer().visibleArea().y(), 0.0) << "kept inside the page";
 }
 
 TEST_F(LearningViewTest, ArrowKeysStepThroughSingleQuestions) {
-    Document& d = dokument();
+    Document& d = document();
     d.header.DokTyp = 2;
     d.header.AnzFrageNummern = 3;
     controller->changeQuestion(Typ::FirstQuestion);
     aufbauen();
     aktivieren();
-    const auto frage = [this](Qt::Key key) {
+    const auto question = [this](Qt::Key key) {
         taste(key);
         return controller->state().currentQuestion;
     };
-    EXPECT_EQ(frage(Qt::Key_Left), 1);
-    EXPECT_EQ(frage(Qt::Key_Right), 2);
-    EXPECT_EQ(frage(Qt::Key_End), 3);
-    EXPECT_EQ(frage(Qt::Key_Right), 3);
-    EXPECT_EQ(frage(Qt::Key_Home), 1);
+    EXPECT_EQ(question(Qt::Key_Left), 1);
+    EXPECT_EQ(question(Qt::Key_Right), 2);
+    EXPECT_EQ(question(Qt::Key_End), 3);
+    EXPECT_EQ(question(Qt::Key_Right), 3);
+    EXPECT_EQ(question(Qt::Key_Home), 1);
     EXPECT_EQ(window->view().composer().state().currentQuestion, 1);
 }
 
@@ -301,18 +301,18 @@ TEST_F(LearningViewTest, DrawingsMoveWithThePageWhenScrolling) {
     const QPoint o = v.pictureRect().topLeft();
     maus(QEvent::MouseButtonPress, o + QPoint(200, 100));
     maus(QEvent::MouseButtonRelease, o + QPoint(200, 100));
-    ASSERT_EQ(v.composer().ansicht().pixel(200, 100) & 0xFFFFFF, 0u);
+    ASSERT_EQ(v.composer().view().pixel(200, 100) & 0xFFFFFF, 0u);
 
     const QRect vorher = v.composer().sectionPixels();
-    knopf(u"ScrollRechtsBtn"_s)->click();
+    button(u"ScrollRechtsBtn"_s)->click();
     const int dx = v.composer().sectionPixels().x() - vorher.x();
     ASSERT_GT(dx, 0);
-    EXPECT_EQ(v.composer().ansicht().pixel(200 - dx, 100) & 0xFFFFFF, 0u)
+    EXPECT_EQ(v.composer().view().pixel(200 - dx, 100) & 0xFFFFFF, 0u)
         << "the dot stays on its spot of the page";
 }
 
 TEST_F(LearningViewTest, KeysBelongToTheWindowWhereverTheFocusIs) {
-    Document& d = dokument();
+    Document& d = document();
     d.header.DokTyp = 3;
     d.header.AnzFrageNummern = 4;
     controller->changeQuestion(Typ::FirstQuestion);
@@ -320,9 +320,9 @@ TEST_F(LearningViewTest, KeysBelongToTheWindowWhereverTheFocusIs) {
     aktivieren();
 
     // Clicking a layer box of the tool bar gives it the focus.
-    QCheckBox* ebene = controller->toolBar().ebene(0);
-    ebene->setFocus();
-    ASSERT_EQ(QApplication::focusWidget(), ebene);
+    QCheckBox* layer = controller->toolBar().layer(0);
+    layer->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), layer);
     taste(Qt::Key_Right);
     EXPECT_EQ(controller->state().currentQuestion, 2);
     taste(Qt::Key_End);
@@ -344,7 +344,7 @@ TEST_F(LearningViewTest, KeysBelongToTheWindowWhereverTheFocusIs) {
 
     // Outside the learning view the keys do nothing.
     feld->hide();
-    ebene->setFocus();
+    layer->setFocus();
     window->setModus(Modus::Exercise);
     taste(Qt::Key_Home);
     EXPECT_EQ(controller->state().currentQuestion, 4);
@@ -357,12 +357,12 @@ TEST_F(LearningViewTest, OpeningADocumentSelectsThePointerLikeTheButtonDoes) {
     controller->setTool(Tool::Text);
     click(window->view().pictureRect().topLeft() + QPoint(40, 60));
     ASSERT_TRUE(controller->textField()->isVisible());
-    ASSERT_TRUE(knopf(u"TexteingabeBtn"_s)->isChecked());
+    ASSERT_TRUE(button(u"TexteingabeBtn"_s)->isChecked());
 
     ASSERT_TRUE(window->documents().readAsCurrent(writeDocument(u"zwei.qvl"_s, u"Zwei"_s)));
     EXPECT_EQ(controller->tool(), Tool::Pointer);
-    EXPECT_TRUE(knopf(u"ZeigerBtn"_s)->isChecked()) << "the pressed button follows";
-    EXPECT_FALSE(knopf(u"TexteingabeBtn"_s)->isChecked());
+    EXPECT_TRUE(button(u"ZeigerBtn"_s)->isChecked()) << "the pressed button follows";
+    EXPECT_FALSE(button(u"TexteingabeBtn"_s)->isChecked());
     EXPECT_EQ(window->view().cursor().shape(), Qt::ArrowCursor) << "so does the cursor";
     EXPECT_FALSE(controller->textField()->isVisible()) << "the text field goes";
 }
@@ -388,10 +388,10 @@ TEST_F(LearningViewTest, DrawingToolsShowTheProgramsCursors) {
         Tool tool;
         const QCursor* expected; // null: Qt's cross
     } cases[] = {
-        {Tool::Pen, &cursors.stift},
-        {Tool::MarkerYellow, &cursors.stift},
-        {Tool::Stamp, &cursors.stempel},
-        {Tool::Cross, &cursors.stempel},
+        {Tool::Pen, &cursors.pen},
+        {Tool::MarkerYellow, &cursors.pen},
+        {Tool::Stamp, &cursors.stamp},
+        {Tool::Cross, &cursors.stamp},
         {Tool::Text, &cursors.textField},
         {Tool::Line, &cursors.penVariants[0]},
         {Tool::DoubleArrow, &cursors.penVariants[1]},
@@ -416,12 +416,12 @@ TEST_F(LearningViewTest, DrawingToolsShowTheProgramsCursors) {
     }
     // Choosing a pen preset from the pen menu shows the pen's cursor.
     controller->toolBar().penMenu()->findChild<QAction*>(u"Stift1"_s)->trigger();
-    EXPECT_EQ(window->view().cursor().pixmap().toImage(), cursors.stift.pixmap().toImage());
+    EXPECT_EQ(window->view().cursor().pixmap().toImage(), cursors.pen.pixmap().toImage());
 }
 
 namespace {
 
-// Records the links handed to the system instead of opening them.
+// Records the left handed to the system instead of opening them.
 struct RecordingOpener : LinkOpener {
     QList<QUrl>* opened;
     bool result = true;
@@ -444,25 +444,25 @@ TEST_F(LearningViewTest, LinksWithAnySchemeGoToTheSystemAsWritten) {
     opener->opened = &opened;
     RecordingOpener* recorder = opener.get();
     controller->setLinkOpener(std::move(opener));
-    const QString datei = path(u"blatt.pdf"_s);
+    const QString file = path(u"blatt.pdf"_s);
     write(u"blatt.pdf"_s, "%PDF");
-    neu(4, 0.15, 0.15, u"mailto:lehrer@schule.de"_s);
-    neu(4, 0.85, 0.15, u"ftp://server/blatt.txt"_s);
-    neu(4, 0.15, 0.85, u"blatt.pdf"_s);
-    neu(8, 0.85, 0.85, u"https://example.org/karte.png"_s);
+    fresh(4, 0.15, 0.15, u"mailto:lehrer@schule.de"_s);
+    fresh(4, 0.85, 0.15, u"ftp://server/blatt.txt"_s);
+    fresh(4, 0.15, 0.85, u"blatt.pdf"_s);
+    fresh(8, 0.85, 0.85, u"https://example.org/karte.png"_s);
     aufbauen();
     for (int i = 0; i < 4; ++i)
-        click(mitte(i));
+        click(centre(i));
     QStringList given;
     for (const QUrl& url : std::as_const(opened))
         given << url.toString();
     EXPECT_EQ(given, QStringList({u"mailto:lehrer@schule.de"_s, u"ftp://server/blatt.txt"_s,
-                                  QUrl::fromLocalFile(datei).toString(),
+                                  QUrl::fromLocalFile(file).toString(),
                                   u"https://example.org/karte.png"_s}));
     EXPECT_TRUE(prompter->asked.empty());
 
     recorder->result = false;
-    click(mitte(0));
+    click(centre(0));
     ASSERT_EQ(prompter->asked.size(), 1u);
     EXPECT_EQ(prompter->asked[0].text,
               u"Die Datei oder Internet-Adresse \"mailto:lehrer@schule.de\" kann nicht "
@@ -470,39 +470,39 @@ TEST_F(LearningViewTest, LinksWithAnySchemeGoToTheSystemAsWritten) {
 }
 
 TEST_F(LearningViewTest, DocumentLinkOpensWithoutClosingFirst) {
-    const QString erstes = dokument().datei;
-    const QString zweites = writeDocument(u"ziel.qvl"_s, u"Ziel"_s);
-    neu(5, 0.5, 0.5, u"ziel.qvl"_s);
+    const QString first = document().file;
+    const QString second = writeDocument(u"ziel.qvl"_s, u"Ziel"_s);
+    fresh(5, 0.5, 0.5, u"ziel.qvl"_s);
     aufbauen();
     ClosingCounter closing;
     window->addParticipant(closing);
 
-    dokument().modified = true;
+    document().modified = true;
     prompter->answers = {Answer::Cancel};
-    click(mitte(0));
-    EXPECT_EQ(prompter->order, QStringList({msgSaveChanges(erstes)})) << "asked as a close";
-    EXPECT_EQ(dokument().datei, erstes) << "cancelled: the document stays";
+    click(centre(0));
+    EXPECT_EQ(prompter->order, QStringList({msgSaveChanges(first)})) << "asked as a close";
+    EXPECT_EQ(document().file, first) << "cancelled: the document stays";
 
     prompter->answers = {Answer::No};
-    click(mitte(0));
-    EXPECT_EQ(dokument().datei, zweites);
+    click(centre(0));
+    EXPECT_EQ(document().file, second);
     EXPECT_EQ(closing.closed, 0) << "no start picture in between";
-    EXPECT_EQ(dokument().previousFile, erstes);
+    EXPECT_EQ(document().previousFile, first);
 
     window->menu().action(u"ZuvorangezeigtesDokument1"_s)->trigger();
-    EXPECT_EQ(dokument().datei, erstes) << "back to the document shown before";
+    EXPECT_EQ(document().file, first) << "back to the document shown before";
     window.reset(); // before the participant goes
 }
 
 TEST_F(LearningViewTest, InfoBoxSaysWhenItsTextCannotBeSaved) {
-    neu(2, 0.5, 0.5, u"Die <b>Sonne</b>"_s);
+    fresh(2, 0.5, 0.5, u"Die <b>Sonne</b>"_s);
     aufbauen();
-    click(mitte(0));
+    click(centre(0));
     InfoBox* box = controller->infoBox();
     ASSERT_TRUE(box->isVisible());
-    const int hoehe = box->height();
-    click(mitte(0));
-    EXPECT_EQ(box->height(), hoehe) << "the same text, the same height";
+    const int height = box->height();
+    click(centre(0));
+    EXPECT_EQ(box->height(), height) << "the same text, the same height";
 
     prompter->files = {path(u"fehlt/info.rtf"_s)};
     box->save();
@@ -514,9 +514,9 @@ TEST_F(LearningViewTest, InfoBoxSaysWhenItsTextCannotBeSaved) {
 
     prompter->files = {path(u"info.rtf"_s)};
     box->save();
-    QFile gespeichert(path(u"info.rtf"_s));
-    ASSERT_TRUE(gespeichert.open(QIODevice::ReadOnly));
-    const QByteArray rtf = gespeichert.readAll();
+    QFile saved(path(u"info.rtf"_s));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray rtf = saved.readAll();
     EXPECT_TRUE(rtf.startsWith("{\\rtf"));
     EXPECT_TRUE(rtf.contains("Die Sonne"));
     box->close();
@@ -536,7 +536,7 @@ TEST_F(LearningViewTest, StampDialogSetsUpTheStampsAndTheSettingsKeepThem) {
         form->accept();
     });
     controller->toolBar().stampMenu()->findChild<QAction*>(u"StempelKonfig1"_s)->trigger();
-    EXPECT_EQ(controller->drawingState().stamps[2].zeichen, int('Z'));
+    EXPECT_EQ(controller->drawingState().stamps[2].character, int('Z'));
     EXPECT_EQ(controller->tool(), Tool::Stamp);
     EXPECT_EQ(window->settings().SymbolstempelZeichen.at(2), u'Z') << "the shell's settings";
 
@@ -545,5 +545,5 @@ TEST_F(LearningViewTest, StampDialogSetsUpTheStampsAndTheSettingsKeepThem) {
         form->reject();
     });
     controller->configureStamps();
-    EXPECT_EQ(controller->drawingState().stamps[2].zeichen, int('Z')) << "cancelled";
+    EXPECT_EQ(controller->drawingState().stamps[2].character, int('Z')) << "cancelled";
 }

@@ -104,11 +104,11 @@ TEST_F(MainWindowTest, StartsInTheEmptyLearningView) {
     EXPECT_EQ(w.windowTitle(), u"Quorvel"_s);
     EXPECT_FALSE(w.documents().isOpen());
     EXPECT_TRUE(w.documents().document().objects.empty());
-    EXPECT_FALSE(w.view().composer().ansicht().isNull());
-    EXPECT_NEAR(shownAspect(w), aspectOf(w.documents().document().basisbild), 0.02);
+    EXPECT_FALSE(w.view().composer().view().isNull());
+    EXPECT_NEAR(shownAspect(w), aspectOf(w.documents().document().basePicture), 0.02);
     EXPECT_EQ(w.titleBar().modeButton()->text(), u"Lernansicht"_s);
-    EXPECT_FALSE(w.cursors().stift.pixmap().isNull());
-    EXPECT_FALSE(w.cursors().stempel.pixmap().isNull());
+    EXPECT_FALSE(w.cursors().pen.pixmap().isNull());
+    EXPECT_FALSE(w.cursors().stamp.pixmap().isNull());
     EXPECT_EQ(w.quitDialog()->windowTitle(), u"Beenden"_s);
 }
 
@@ -185,16 +185,16 @@ TEST_F(MainWindowTest, CommandLineDocumentIsOpened) {
     MainWindow& w = activate({file});
     EXPECT_TRUE(prompter->asked.empty());
     EXPECT_TRUE(w.documents().isOpen());
-    EXPECT_EQ(w.documents().document().datei, file);
+    EXPECT_EQ(w.documents().document().file, file);
     EXPECT_EQ(w.windowTitle(), u"Quorvel - karte.qvl"_s);
     EXPECT_EQ(w.titleBar().documentTitle(), u"(1) Die Karte"_s); // its number in the folder
     EXPECT_EQ(w.state().commandLineDocument, file);
     EXPECT_EQ(w.state().topicFolder, path(u"themen/"_s));
     EXPECT_EQ(w.state().currentFolder, path(u"themen/"_s));
     EXPECT_FALSE(w.view().startPanel()->isVisibleTo(&w));
-    EXPECT_FALSE(w.view().composer().ansicht().isNull());
+    EXPECT_FALSE(w.view().composer().view().isNull());
     EXPECT_NEAR(shownAspect(w), 120.0 / 84.0, 0.02);
-    const QImage& shown = w.view().composer().ansicht();
+    const QImage& shown = w.view().composer().view();
     EXPECT_EQ(shown.pixelColor(shown.width() / 2, shown.height() / 2), QColor(30, 120, 200));
 }
 
@@ -220,7 +220,7 @@ TEST_F(MainWindowTest, UnreadableCommandLineFileLeavesTheStartState) {
     EXPECT_EQ(w.titleBar().documentTitle(), QString());
     EXPECT_TRUE(w.view().startPanel()->isVisibleTo(&w));
     EXPECT_TRUE(w.documents().document().objects.empty());
-    EXPECT_NEAR(shownAspect(w), aspectOf(w.documents().document().basisbild), 0.02);
+    EXPECT_NEAR(shownAspect(w), aspectOf(w.documents().document().basePicture), 0.02);
 }
 
 TEST_F(MainWindowTest, MissingCommandLineFileSaysSo) {
@@ -243,7 +243,7 @@ TEST_F(MainWindowTest, CommandLineFolderBecomesTheTopicFolder) {
     EXPECT_EQ(window->state().topicFolder, path(u"klasse7/"_s));
     EXPECT_EQ(window->state().currentFolder, path(u"klasse7/"_s));
     EXPECT_EQ(part.activations, 1);
-    EXPECT_EQ(window->topics().liste().size(), 1u) << "the folder is listed";
+    EXPECT_EQ(window->topics().list().size(), 1u) << "the folder is listed";
     window.reset();
 }
 
@@ -346,16 +346,16 @@ TEST_F(MainWindowTest, EmptyStateFollowsThePageRatioSettings) {
     MainWindow& w = activate({file});
     Settings& settings = w.settings();
     const struct {
-        int art, breite, hoehe;
+        int art, width, height;
         double aspect;
     } cases[] = {{1, 4, 3, 4.0 / 3.0}, {1, 2, 1, 2.0}, {0, 4, 3, 870.0 / 609.0}};
     for (const auto& c : cases) {
         settings.SeitRatioArt = c.art;
-        settings.SeitRatioBreite = c.breite;
-        settings.SeitRatioHoehe = c.hoehe;
+        settings.SeitRatioBreite = c.width;
+        settings.SeitRatioHoehe = c.height;
         w.menu().action(u"Schliessen1"_s)->trigger();
         ASSERT_FALSE(w.documents().isOpen());
-        EXPECT_NEAR(shownAspect(w), c.aspect, 0.02) << c.breite << ":" << c.hoehe;
+        EXPECT_NEAR(shownAspect(w), c.aspect, 0.02) << c.width << ":" << c.height;
         EXPECT_FALSE(w.documents().document().modified) << "closing again asks nothing";
         ASSERT_TRUE(w.documents().readAsCurrent(file));
     }
@@ -376,13 +376,13 @@ TEST_F(MainWindowTest, SchliessenReturnsToTheStartState) {
     w.menu().action(u"Schliessen1"_s)->trigger();
     EXPECT_FALSE(w.documents().isOpen());
     EXPECT_FALSE(w.documents().document().modified);
-    EXPECT_TRUE(w.documents().document().datei.isEmpty());
+    EXPECT_TRUE(w.documents().document().file.isEmpty());
     EXPECT_EQ(w.documents().document().previousFile, file);
     EXPECT_EQ(w.windowTitle(), u"Quorvel"_s);
     EXPECT_TRUE(w.view().startPanel()->isVisibleTo(&w));
-    EXPECT_NEAR(shownAspect(w), aspectOf(w.documents().document().basisbild), 0.02);
+    EXPECT_NEAR(shownAspect(w), aspectOf(w.documents().document().basePicture), 0.02);
     // The view no longer shows the closed document's plain blue picture.
-    const QImage& shown = w.view().composer().ansicht();
+    const QImage& shown = w.view().composer().view();
     EXPECT_NE(shown.pixelColor(shown.width() / 2, shown.height() / 2), QColor(30, 120, 200));
 }
 
@@ -429,7 +429,7 @@ TEST_F(MainWindowTest, WindowStates) {
     EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(layout.relayouts, 2);
 
-    w.windowStates().festeGroesse();
+    w.windowStates().fixedSize();
     EXPECT_EQ(w.frameGeometry().topLeft(), QPoint(0, 0));
     EXPECT_EQ(w.frameGeometry().size(), QSize(1076, 780));
 

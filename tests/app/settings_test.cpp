@@ -21,7 +21,7 @@ protected:
 
 TEST_F(SettingsTest, DefaultsAreWrittenUnderTheirValueNames) {
     QSettings store(storePath(), QSettings::IniFormat);
-    saveSettingsTo(store, defaultEinstellungen(basis));
+    saveSettingsTo(store, defaultSettings(basis));
     store.sync();
     QSettings read(storePath(), QSettings::IniFormat);
 
@@ -90,7 +90,7 @@ TEST_F(SettingsTest, DefaultsAreWrittenUnderTheirValueNames) {
 }
 
 TEST_F(SettingsTest, ChangedValuesRoundTripThroughTheStore) {
-    Settings changed = defaultEinstellungen(basis);
+    Settings changed = defaultSettings(basis);
     changed.Sound = false;
     changed.AutoProtSpeichern = true;
     changed.NetzKomOrdner = u"\\\\server\\kom, Raum 3\\"_s;
@@ -117,7 +117,7 @@ TEST_F(SettingsTest, ChangedValuesRoundTripThroughTheStore) {
         saveSettingsTo(store, changed);
     }
     QSettings store(storePath(), QSettings::IniFormat);
-    Settings read = defaultEinstellungen(basis);
+    Settings read = defaultSettings(basis);
     loadSettings(store, read);
     EXPECT_EQ(read, changed);
 }
@@ -136,10 +136,10 @@ TEST_F(SettingsTest, MissingOrMalformedValuesKeepTheDefaults) {
     file.close();
 
     QSettings store(storePath(), QSettings::IniFormat);
-    Settings read = defaultEinstellungen(basis);
+    Settings read = defaultSettings(basis);
     loadSettings(store, read);
 
-    Settings expected = defaultEinstellungen(basis);
+    Settings expected = defaultSettings(basis);
     expected.UebStatusInfo = false;   // a well-formed value is taken
     expected.NetzKomKanal = u"a,b"_s; // split by the store, joined again
     EXPECT_EQ(read, expected);

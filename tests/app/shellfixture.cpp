@@ -41,8 +41,8 @@ void ShellFixture::write(const QString& name, const QByteArray& bytes) const {
 QString ShellFixture::writeDocument(const QString& name, const QString& titel) const {
     Document document;
     document.header.titel = titel;
-    document.basisbild = QImage(120, 84, QImage::Format_ARGB32);
-    document.basisbild.fill(QColor(30, 120, 200));
+    document.basePicture = QImage(120, 84, QImage::Format_ARGB32);
+    document.basePicture.fill(QColor(30, 120, 200));
     const QString file = path(name);
     const IoResult result = writeDocumentFile(document, file, true);
     EXPECT_TRUE(result.ok) << result.detail.toStdString();

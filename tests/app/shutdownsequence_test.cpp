@@ -56,7 +56,7 @@ TEST(ShutdownSequence, TextsOfTheQuestions) {
 TEST(ShutdownSequence, AllQuestionsInOrder) {
     Scenario s;
     s.document.modified = true;
-    s.document.datei = u"/themen/a.qvl"_s;
+    s.document.file = u"/themen/a.qvl"_s;
     s.shots = 2;
     s.participant = true;
     test::ScriptedPrompter prompter;

@@ -38,7 +38,7 @@ protected:
 
 TEST_F(StartPlanTest, NothingThereGivesTheDefaults) {
     const StartPlan p = plan();
-    EXPECT_EQ(p.settings, defaultEinstellungen(environment.baseFolder));
+    EXPECT_EQ(p.settings, defaultSettings(environment.baseFolder));
     EXPECT_EQ(p.argument.kind, CommandLineArgument::Kind::None);
     EXPECT_EQ(p.topicFolder, environment.baseFolder);
 }
@@ -57,7 +57,7 @@ TEST_F(StartPlanTest, BrokenFilesNeverStopTheStart) {
     write(u"benutzer.ini"_s, QByteArray("\x00\xFF[General\n=\n\xFE", 12));
     write(u"config.ini"_s, QByteArray(2 * 1024 * 1024, '['));
     const StartPlan p = plan();
-    EXPECT_EQ(p.settings, defaultEinstellungen(environment.baseFolder));
+    EXPECT_EQ(p.settings, defaultSettings(environment.baseFolder));
 }
 
 TEST_F(StartPlanTest, TheCommandLineWinsOverTheCentralTopicFolder) {

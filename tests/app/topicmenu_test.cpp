@@ -53,7 +53,7 @@ protected:
     bool enabled(const QString& name) { return item(name)->isEnabled(); }
     QStringList shownEntries() {
         QStringList names;
-        for (int i = 0; i < int(topics().liste().size()); ++i) {
+        for (int i = 0; i < int(topics().list().size()); ++i) {
             if (topics().entryAction(i)->isVisible())
                 names << topics().entryAction(i)->objectName();
         }
@@ -76,7 +76,7 @@ TEST_F(TopicMenuTest, FolderIsListedByTitleAndEntriesOpenTheirDocument) {
     write(u"themen/fremd.qvl"_s, QByteArray("kein Dokument"));
     MainWindow& w = activateInFolder();
 
-    ASSERT_EQ(topics().liste().size(), 3u);
+    ASSERT_EQ(topics().list().size(), 3u);
     EXPECT_EQ(shownEntries(),
               QStringList({u"MenueThemaItem0"_s, u"MenueThemaItem1"_s, u"MenueThemaItem2"_s}));
     EXPECT_EQ(topics().entryAction(0)->text(), u"&1:  ohne.qvl"_s);
@@ -89,7 +89,7 @@ TEST_F(TopicMenuTest, FolderIsListedByTitleAndEntriesOpenTheirDocument) {
     EXPECT_EQ(item(u"Naechste60Dokumente1"_s)->text(), u"Nächste 60 Dokumente anzeigen (von 3)"_s);
 
     topics().entryAction(1)->trigger();
-    EXPECT_EQ(w.documents().document().datei, path(u"themen/a.qvl"_s));
+    EXPECT_EQ(w.documents().document().file, path(u"themen/a.qvl"_s));
     EXPECT_EQ(topics().currentIndex(), 1);
     EXPECT_TRUE(topics().entryAction(1)->isChecked());
     EXPECT_FALSE(topics().entryAction(0)->isChecked());
@@ -127,7 +127,7 @@ TEST_F(TopicMenuTest, NextAndPreviousStepThroughTheListAndStopAtItsEnds) {
     prompter->answers = {Answer::Cancel};
     item(u"VorherigesDokumentderListe1"_s)->trigger();
     EXPECT_EQ(topics().currentIndex(), 1);
-    EXPECT_EQ(w.documents().document().datei, path(u"themen/b.qvl"_s));
+    EXPECT_EQ(w.documents().document().file, path(u"themen/b.qvl"_s));
     topics().entryAction(0)->trigger();
     prompter->answers = {Answer::Cancel};
     EXPECT_TRUE(topics().entryAction(1)->isChecked());
@@ -151,7 +151,7 @@ TEST_F(TopicMenuTest, PageKeysStepThroughTheListWhereverTheFocusIs) {
     w.show();
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-    QCheckBox* layer = w.learningView().toolBar().ebene(2);
+    QCheckBox* layer = w.learningView().toolBar().layer(2);
     layer->setFocus();
     QTest::keyClick(layer, Qt::Key_PageDown);
     EXPECT_EQ(topics().currentIndex(), 0);
@@ -195,7 +195,7 @@ TEST_F(TopicMenuTest, LongListsBreakIntoTwoColumnsThatTheKeyboardWorks) {
     EXPECT_EQ(columns->current(), -1);
     columns->setCurrent(10);
     press(columns, Qt::Key_Return);
-    EXPECT_EQ(w.documents().document().datei, path(u"themen/t011.qvl"_s));
+    EXPECT_EQ(w.documents().document().file, path(u"themen/t011.qvl"_s));
     EXPECT_EQ(topics().currentIndex(), 10);
     EXPECT_TRUE(topics().entryAction(10)->isChecked());
 
@@ -251,22 +251,22 @@ TEST_F(TopicMenuTest, FolderCommandsTellHowManyDocumentsWereRead) {
     EXPECT_EQ(prompter->dialogs, QStringList({u"Aktuellen Ordner wählen"_s}));
     EXPECT_FALSE(w.documents().isOpen());
     EXPECT_EQ(w.state().currentFolder, path(u"andere/"_s));
-    EXPECT_EQ(topics().liste().size(), 2u);
+    EXPECT_EQ(topics().list().size(), 2u);
     EXPECT_EQ(prompter->order, QStringList({message}));
 
     writeDocument(u"andere/z.qvl"_s, u"Z"_s);
     item(u"AktuellenOrdnerneueinlesen1"_s)->trigger();
-    EXPECT_EQ(topics().liste().size(), 3u);
+    EXPECT_EQ(topics().list().size(), 3u);
     EXPECT_EQ(prompter->order.last(), QString(message).replace(0, 1, u"3"_s));
 
     // "Startseite" goes back to the document of the command line.
     item(u"Startseite1"_s)->trigger();
-    EXPECT_EQ(w.documents().document().datei, first);
+    EXPECT_EQ(w.documents().document().file, first);
     EXPECT_EQ(topics().currentIndex(), 0);
 
     // "Zuvor angezeigtes Dokument" after stepping on.
     item(u"Ordnerwaehlen1"_s)->trigger(); // cancelled: nothing changes
-    EXPECT_EQ(w.documents().document().datei, first);
+    EXPECT_EQ(w.documents().document().file, first);
 }
 
 TEST_F(TopicMenuTest, StartPageWithoutCommandLineDocumentCloses) {
@@ -276,12 +276,12 @@ TEST_F(TopicMenuTest, StartPageWithoutCommandLineDocumentCloses) {
     topics().openEntry(0);
     topics().openEntry(1);
     item(u"ZuvorangezeigtesDokument1"_s)->trigger();
-    EXPECT_EQ(w.documents().document().datei, path(u"themen/a.qvl"_s));
+    EXPECT_EQ(w.documents().document().file, path(u"themen/a.qvl"_s));
 
     item(u"Startseite1"_s)->trigger();
     EXPECT_FALSE(w.documents().isOpen());
     EXPECT_EQ(w.state().topicFolder, w.state().currentFolder);
-    EXPECT_EQ(topics().liste().size(), 2u); // the current folder stays listed
+    EXPECT_EQ(topics().list().size(), 2u); // the current folder stays listed
     EXPECT_TRUE(w.view().startPanel()->isVisibleTo(&w));
 }
 
@@ -299,12 +299,12 @@ TEST_F(TopicMenuTest, PreviouslyShownSurvivesAFailedOpenAndAClose) {
     EXPECT_FALSE(w.documents().readAsCurrent(broken));
     EXPECT_FALSE(w.documents().isOpen());
     item(u"ZuvorangezeigtesDokument1"_s)->trigger();
-    EXPECT_EQ(w.documents().document().datei, path(u"themen/a.qvl"_s));
+    EXPECT_EQ(w.documents().document().file, path(u"themen/a.qvl"_s));
 
     w.menu().action(u"Schliessen1"_s)->trigger();
     ASSERT_FALSE(w.documents().isOpen());
     item(u"ZuvorangezeigtesDokument1"_s)->trigger();
-    EXPECT_EQ(w.documents().document().datei, path(u"themen/a.qvl"_s));
+    EXPECT_EQ(w.documents().document().file, path(u"themen/a.qvl"_s));
 }
 
 TEST_F(TopicMenuTest, ListWindowShowsCopiesAndSavesTheList) {

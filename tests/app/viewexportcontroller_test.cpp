@@ -19,7 +19,7 @@ TEST_F(ViewExportTest, ViewIsSavedUnderKnownExtensionsOnly) {
     const QString file = writeDocument(u"a.qvl"_s, u"A"_s);
     MainWindow& w = activate({file});
     ViewExportController& exporter = w.viewExport();
-    const QImage shown = w.view().composer().ansicht();
+    const QImage shown = w.view().composer().view();
     ASSERT_FALSE(shown.isNull());
 
     const struct {
@@ -61,7 +61,7 @@ TEST_F(ViewExportTest, CopyPutsTheViewPictureOnTheClipboard) {
     QApplication::clipboard()->clear();
     w.menu().action(u"InZwischenablagekopieren1"_s)->trigger();
     const QImage copied = QApplication::clipboard()->image();
-    EXPECT_EQ(copied.size(), w.view().composer().ansicht().size());
+    EXPECT_EQ(copied.size(), w.view().composer().view().size());
     EXPECT_EQ(copied.pixelColor(copied.width() / 2, copied.height() / 2), QColor(30, 120, 200));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }

@@ -101,7 +101,7 @@ QStringList DocBuilder::allKeys() {
         .split(QLatin1Char('|'));
 }
 
-DocBuilder::DocBuilder() : keys(allKeys()), basisbild(testPicture(40, 30)) {}
+DocBuilder::DocBuilder() : keys(allKeys()), basePicture(testPicture(40, 30)) {}
 
 QByteArray DocBuilder::build() const {
     Out o(keys);
@@ -266,7 +266,7 @@ QByteArray DocBuilder::build() const {
                 o.i(v);
         }
     }
-    if (writeBasisbild)
-        o.pic(basisbild);
+    if (writeBasePicture)
+        o.pic(basePicture);
     return o.bytes;
 }

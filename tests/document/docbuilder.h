@@ -28,8 +28,8 @@ struct TestObject {
 };
 
 struct TestCell {
-    TestCell(QString text = {}, int art = 0, QImage bild = {})
-        : Text(std::move(text)), Art(art), Bild(std::move(bild)) {}
+    TestCell(QString text = {}, int art = 0, QImage picture = {})
+        : Text(std::move(text)), Art(art), Bild(std::move(picture)) {}
     QString Text;
     int Art = 0;
     QImage Bild;
@@ -76,8 +76,8 @@ public:
     int Zielpunktgroesse = 100;
     std::optional<qint32> objectCount; // unset: the number of objects
     std::vector<TestObject> objects;
-    QImage basisbild;
-    bool writeBasisbild = true;
+    QImage basePicture;
+    bool writeBasePicture = true;
 };
 
 // Little-endian primitives for hand-made streams.

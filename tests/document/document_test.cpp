@@ -7,7 +7,7 @@ using namespace quorvel;
 
 TEST(Document, ResetFreesObjectsAndRestoresNewDocumentValues) {
     Document doc;
-    doc.datei = QStringLiteral("/tmp/alt.qvl");
+    doc.file = QStringLiteral("/tmp/alt.qvl");
     doc.header.titel = QStringLiteral("Alt");
     doc.header.DokTyp = 4;
     doc.header.Schriftart = QStringLiteral("Times New Roman");
@@ -27,7 +27,7 @@ TEST(Document, ResetFreesObjectsAndRestoresNewDocumentValues) {
 
     EXPECT_TRUE(doc.objects.empty());
     EXPECT_EQ(doc.previousFile, QStringLiteral("/tmp/alt.qvl"));
-    EXPECT_TRUE(doc.datei.isEmpty());
+    EXPECT_TRUE(doc.file.isEmpty());
     EXPECT_TRUE(doc.header.titel.isEmpty());
     EXPECT_EQ(doc.header.DokTyp, 0);
     EXPECT_EQ(doc.header.Schriftart, QStringLiteral("Times New Roman")); // the font in effect stays
@@ -41,7 +41,7 @@ TEST(Document, ResetFreesObjectsAndRestoresNewDocumentValues) {
     EXPECT_EQ(doc.geometry.ratioArt, 0);
     EXPECT_EQ(doc.geometry.ratioBreite, 4);
     EXPECT_EQ(doc.geometry.ratioHoehe, 3);
-    EXPECT_EQ(doc.geometry.bildGroesse, 100);
+    EXPECT_EQ(doc.geometry.pictureSize, 100);
     // Column 7 of the cluster backgrounds takes colour 7 mod 5 = 2.
     EXPECT_EQ(doc.header.LueckentabelleSpaltenHtgd[7].Farbe, 0xFFC080u);
     EXPECT_EQ(doc.header.LueckentabelleSpaltenHtgd[7].Deckung, 50);
@@ -52,11 +52,11 @@ TEST(Document, EmptyStateBetweenDocumentsKeepsThePreviousPath) {
     // Close (reset to the empty state), then a failed read (reset again):
     // the document shown before is still the previous one.
     Document doc;
-    doc.datei = QStringLiteral("/tmp/a.qvl");
+    doc.file = QStringLiteral("/tmp/a.qvl");
     doc.reset({});
     doc.reset({});
     EXPECT_EQ(doc.previousFile, QStringLiteral("/tmp/a.qvl"));
-    doc.datei = QStringLiteral("/tmp/b.qvl");
+    doc.file = QStringLiteral("/tmp/b.qvl");
     doc.reset({});
     EXPECT_EQ(doc.previousFile, QStringLiteral("/tmp/b.qvl"));
 }
@@ -115,21 +115,21 @@ TEST(PageGeometry, DerivedAfterReading) {
     EXPECT_EQ(g.ratioBreite, 560);
     EXPECT_EQ(g.ratioHoehe, 300);
     EXPECT_EQ(g.horizPosition, 25);
-    EXPECT_EQ(g.vertPosition, 50);
-    EXPECT_EQ(g.randAnteil, 0);    // the page height equals the picture height
-    EXPECT_EQ(g.bildGroesse, 100); // max(300/300, 400/560)
+    EXPECT_EQ(g.verticalPosition, 50);
+    EXPECT_EQ(g.marginShare, 0);   // the page height equals the picture height
+    EXPECT_EQ(g.pictureSize, 100); // max(300/300, 400/560)
 
     // A picture without margin; and hostile margins that would make the ratio vanish.
     const PageGeometry plain = pageGeometryFor(QSize(870, 600), {});
     EXPECT_EQ(plain.ratioBreite, 870);
-    EXPECT_EQ(plain.randAnteil, 0);
+    EXPECT_EQ(plain.marginShare, 0);
     const PageGeometry bad = pageGeometryFor(QSize(10, 10), {-2.0, 0, 0, 0});
     EXPECT_GT(bad.ratioBreite, 0);
 }
 
 TEST(PageGeometry, AppliedToSquarePicture) {
     Document doc;
-    doc.basisbild = QImage(400, 400, QImage::Format_ARGB32);
+    doc.basePicture = QImage(400, 400, QImage::Format_ARGB32);
     doc.geometry = PageGeometry{1, 10, 7, 0, 100, 50, 50};
     doc.applyPageGeometry(false, noLayouts());
     EXPECT_DOUBLE_EQ(doc.header.RandErw.left, 0.21375);
@@ -146,7 +146,7 @@ TEST(PageGeometry, AppliedToSquarePicture) {
 
 TEST(PageGeometry, KeepsPageObjectsOnTheBasePicture) {
     Document doc;
-    doc.basisbild = QImage(400, 300, QImage::Format_ARGB32);
+    doc.basePicture = QImage(400, 300, QImage::Format_ARGB32);
     doc.header.RandErw = {0.1, 0.0, 0.3, 0.0};
     ObjDataTyp label;
     label.Typ = 0;

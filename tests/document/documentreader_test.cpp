@@ -59,7 +59,7 @@ TEST(DocumentReader, ReadsEveryFieldOfACurrentFile) {
     b.bemerkung = QStringLiteral("Zeile 1\r\nZeile 2");
     b.DokTyp = 0;
     b.RandErw = {0.1, 0.0, 0.3, 0.0};
-    b.basisbild = testPicture(400, 300);
+    b.basePicture = testPicture(400, 300);
     b.Schriftart = QStringLiteral("Times New Roman");
     b.passwordStored = scramblePassword("geheim");
     b.logo = testPicture(8, 4, true);
@@ -100,7 +100,7 @@ TEST(DocumentReader, ReadsEveryFieldOfACurrentFile) {
     EXPECT_EQ(doc.objects[1].BildKenn, QStringLiteral("blume"));
     EXPECT_EQ(doc.zMin, -2);
     EXPECT_EQ(doc.zMax, 3);
-    EXPECT_EQ(doc.basisbild.size(), QSize(400, 300));
+    EXPECT_EQ(doc.basePicture.size(), QSize(400, 300));
 }
 
 TEST(DocumentReader, AbsentKeysTakeTheirDefaults) {
@@ -339,11 +339,11 @@ TEST(DocumentReader, HeaderOnlyReaderStopsAfterTheType) {
     QBuffer buffer;
     buffer.setData(cut);
     buffer.open(QIODevice::ReadOnly);
-    DokumentKopf kopf;
-    ASSERT_TRUE(readDocumentHeader(buffer, kopf));
-    EXPECT_EQ(kopf.titel, QStringLiteral("Nur Kopf"));
-    EXPECT_EQ(kopf.DokTyp, 3);
-    EXPECT_EQ(kopf.AnzFrageNummern, 4);
+    DokumentKopf header;
+    ASSERT_TRUE(readDocumentHeader(buffer, header));
+    EXPECT_EQ(header.titel, QStringLiteral("Nur Kopf"));
+    EXPECT_EQ(header.DokTyp, 3);
+    EXPECT_EQ(header.AnzFrageNummern, 4);
 
     TempFile files;
     DokumentKopf other;
@@ -357,7 +357,7 @@ TEST(DocumentReaderFile, MessagesAndStateOnFailure) {
     TempFile files;
     Document doc;
     doc.header.titel = QStringLiteral("Offen");
-    doc.datei = QStringLiteral("/offen.qvl");
+    doc.file = QStringLiteral("/offen.qvl");
 
     // A missing file changes nothing.
     const QString missing = files.path(QStringLiteral("fehlt.qvl"));
@@ -408,9 +408,9 @@ TEST(DocumentReaderFile, MessagesAndStateOnFailure) {
         EXPECT_FALSE(r.detail.isEmpty());
         EXPECT_TRUE(doc.objects.empty());
         EXPECT_TRUE(doc.header.titel.isEmpty());
-        EXPECT_TRUE(doc.datei.isEmpty());
+        EXPECT_TRUE(doc.file.isEmpty());
         EXPECT_EQ(doc.previousFile, QStringLiteral("/offen.qvl"));
-        doc.datei = QStringLiteral("/offen.qvl");
+        doc.file = QStringLiteral("/offen.qvl");
     }
     EXPECT_TRUE(
         msgCannotRead(QStringLiteral("a"))
@@ -424,13 +424,13 @@ TEST(DocumentReaderFile, MessagesAndStateOnFailure) {
     // type once and clears the modified flag.
     DocBuilder good;
     good.RandErw = {0.1, 0.0, 0.3, 0.0};
-    good.basisbild = testPicture(400, 300);
+    good.basePicture = testPicture(400, 300);
     const QString path = files.write(good.build(), QStringLiteral("gut.qvl"));
     doc.modified = true;
     r = readDocumentFile(doc, path, options);
     ASSERT_TRUE(r.ok);
     EXPECT_TRUE(r.messages.isEmpty());
-    EXPECT_EQ(doc.datei, path);
+    EXPECT_EQ(doc.file, path);
     EXPECT_EQ(doc.previousFile, QStringLiteral("/offen.qvl"));
     EXPECT_EQ(doc.geometry.ratioBreite, 560);
     EXPECT_EQ(layouts.runs, 1);
@@ -484,7 +484,7 @@ TEST(DocumentReaderHostile, RefusesBrokenStreams) {
     q.AntwortAnz = 13;
     tooManyAnswers.objects = {q};
     DocBuilder noBasePicture;
-    noBasePicture.writeBasisbild = false;
+    noBasePicture.writeBasePicture = false;
     DocBuilder badPicture;
     TestObject pic;
     pic.Typ = 6;
@@ -525,7 +525,7 @@ TEST(DocumentReaderHostile, EveryTruncationFails) {
     o.Bild = testPicture(2, 2);
     o.capStored = "datei.png";
     b.objects = {o};
-    b.basisbild = testPicture(3, 3);
+    b.basePicture = testPicture(3, 3);
     const QByteArray full = b.build();
     {
         Document doc;
@@ -556,7 +556,7 @@ TEST(DocumentReader, PicturesBeyondTheDocumentsBudgetAreRefusedWithAMessage) {
     // Three 16 x 16 pictures of 1 KiB each: two fit a budget of 2 KiB plus
     // the base picture's bytes, the third does not.
     DocBuilder builder;
-    builder.basisbild = testPicture(4, 4);
+    builder.basePicture = testPicture(4, 4);
     TestObject picture = pointObject(7);
     picture.Bild = testPicture(16, 16);
     builder.objects = {picture, picture, picture};

@@ -41,7 +41,7 @@ ObjDataTyp label(const QString& cap, int zIndex) {
 
 Document documentWithBase() {
     Document doc;
-    doc.basisbild = testPicture(30, 20);
+    doc.basePicture = testPicture(30, 20);
     return doc;
 }
 
@@ -128,7 +128,7 @@ TEST(DocumentWriter, RoundTripsEveryKindOfContent) {
         EXPECT_EQ(o.BildAntw[0], q.BildAntw[0]);
         EXPECT_EQ(o.BildAntw[1], q.BildAntw[1]);
         EXPECT_EQ(o.MCInfoLinkData, q.MCInfoLinkData);
-        EXPECT_EQ(back.basisbild, doc.basisbild);
+        EXPECT_EQ(back.basePicture, doc.basePicture);
     }
 }
 
@@ -191,7 +191,7 @@ TEST(DocumentWriter, LeavesOutGeneratedObjectsAndLowersPictureTypes) {
         types.push_back(o.Typ);
     EXPECT_EQ(types, (std::vector<int>{0, 1, 20, 8, 90, 60}));
     EXPECT_EQ(back.objects[3].Bild.size(), QSize(100, 100)); // the placeholder
-    EXPECT_EQ(back.objects[3].Bild, leerbild());
+    EXPECT_EQ(back.objects[3].Bild, emptyPicture());
     // The document in memory is lowered the same way.
     EXPECT_EQ(doc.objects[10].Typ, 0);
     EXPECT_EQ(doc.objects[12].Typ, 20);
@@ -205,11 +205,11 @@ TEST(DocumentWriterFile, WritesThroughATemporaryFile) {
     const QString path = dir.filePath(QStringLiteral("neu.qvl"));
     IoResult r = writeDocumentFile(doc, path, false);
     ASSERT_TRUE(r.ok);
-    EXPECT_TRUE(doc.datei.isEmpty()); // a copy: the document path stays
+    EXPECT_TRUE(doc.file.isEmpty()); // a copy: the document path stays
     EXPECT_TRUE(doc.modified);
     r = writeDocumentFile(doc, path, true);
     ASSERT_TRUE(r.ok);
-    EXPECT_EQ(doc.datei, path);
+    EXPECT_EQ(doc.file, path);
     EXPECT_FALSE(doc.modified);
 
     const QString bad = dir.filePath(QStringLiteral("fehlt/neu.qvl"));
@@ -222,5 +222,5 @@ TEST(DocumentWriterFile, WritesThroughATemporaryFile) {
                            "- Ungültiger Ordner oder Dateiname\r\n"
                            "- Fehlende Schreibzugriffsberechtigung im Netzwerk")
                 .arg(bad)});
-    EXPECT_EQ(doc.datei, path);
+    EXPECT_EQ(doc.file, path);
 }

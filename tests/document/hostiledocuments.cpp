@@ -20,7 +20,7 @@ int scaled(int n, double scale) {
 
 DocBuilder page() {
     DocBuilder doc;
-    doc.basisbild = testPicture(870, 600);
+    doc.basePicture = testPicture(870, 600);
     return doc;
 }
 

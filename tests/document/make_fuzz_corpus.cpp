@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
     dir.mkpath(QStringLiteral("."));
 
     DocBuilder labels;
-    labels.basisbild = testPicture(4, 3);
+    labels.basePicture = testPicture(4, 3);
     TestObject point;
     point.Typ = 2;
     point.capStored = "Info,\"mit Text\"";
@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
     table.columns = 2;
     table.cells = {TestCell(QStringLiteral("a"), 2, testPicture(2, 2)),
                    TestCell(QStringLiteral("b"))};
-    table.basisbild = testPicture(2, 2);
+    table.basePicture = testPicture(2, 2);
 
     DocBuilder cluster = table;
     cluster.DokTyp = 4;
@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
     crossword.magic = QStringLiteral("QVL-2.20");
     crossword.crosswordSettings = {1, 2, 3, 4, 5};
     crossword.grid[0] = QStringLiteral("#W1");
-    crossword.basisbild = testPicture(2, 2);
+    crossword.basePicture = testPicture(2, 2);
 
     DocBuilder questions;
     questions.DokTyp = 3;
@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
     q.Bild = testPicture(2, 2);
     q.BildAntw = {testPicture(1, 1)};
     questions.objects = {q};
-    questions.basisbild = testPicture(2, 2);
+    questions.basePicture = testPicture(2, 2);
 
     const bool ok =
         save(dir, "labels.qvl", labels.build()) && save(dir, "legacy.qvl", legacy.build()) &&

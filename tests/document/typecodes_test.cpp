@@ -32,7 +32,7 @@ Document readFromBytes(const QByteArray& bytes) {
 
 Document documentWithBase() {
     Document doc;
-    doc.basisbild = testPicture(8, 6);
+    doc.basePicture = testPicture(8, 6);
     return doc;
 }
 
@@ -183,7 +183,7 @@ TEST(TypTable, WriterRoundTripKeepsExactlyTheWrittenTypes) {
             EXPECT_EQ(o.MCInfoLinkData, written.MCInfoLinkData);
         }
     }
-    EXPECT_EQ(back.basisbild.size(), QSize(8, 6)) << "the stream stayed in step to its end";
+    EXPECT_EQ(back.basePicture.size(), QSize(8, 6)) << "the stream stayed in step to its end";
 }
 
 TEST(TypTable, PictureTypesWithoutPictureAreWrittenAsTheirCounterpart) {
@@ -201,7 +201,7 @@ TEST(TypTable, PictureTypesWithoutPictureAreWrittenAsTheirCounterpart) {
         const ObjDataTyp& o = back.objects[i];
         EXPECT_EQ(o.Typ, doc.objects[i].Typ) << "the document in memory is changed alike";
         if (carriesPicture(typOf(o))) {
-            EXPECT_EQ(o.Bild, leerbild()) << o.Typ;
+            EXPECT_EQ(o.Bild, emptyPicture()) << o.Typ;
         } else
             EXPECT_TRUE(o.Bild.isNull()) << o.Typ;
     }
@@ -245,7 +245,7 @@ TEST(DokTypTable, WriterRoundTripOfEveryDocumentType) {
         const HeaderDataTyp& b = back.header;
         EXPECT_EQ(b.DokTyp, h.DokTyp);
         ASSERT_EQ(back.objects.size(), 1u) << "the stream stayed in step";
-        EXPECT_EQ(back.basisbild.size(), QSize(8, 6));
+        EXPECT_EQ(back.basePicture.size(), QSize(8, 6));
 
         const bool table = hasGapTable(c.dokTyp, c.dokUnterTyp);
         EXPECT_EQ(b.LueckenTabelleSpalten, table ? 5 : 2);
@@ -274,7 +274,7 @@ TEST(TypTable, ReaderTakesEveryTypeAsFilesStoreIt) {
     for (int code : codes) {
         SCOPED_TRACE(code);
         DocBuilder file;
-        file.basisbild = testPicture(8, 6);
+        file.basePicture = testPicture(8, 6);
         TestObject stored;
         stored.Typ = code;
         stored.Bild = testPicture(3, 4);
@@ -297,7 +297,7 @@ TEST(TypTable, ReaderTakesEveryTypeAsFilesStoreIt) {
         EXPECT_EQ(doc.objects[0].Bild.size(), carriesPicture(typ) ? QSize(3, 4) : QSize(0, 0));
         EXPECT_EQ(doc.objects[0].BildAntw[1].size(), isQuestion(typ) ? QSize(6, 5) : QSize(0, 0));
         EXPECT_EQ(doc.objects[1].Cap, QStringLiteral("danach"));
-        EXPECT_EQ(doc.basisbild.size(), QSize(8, 6));
+        EXPECT_EQ(doc.basePicture.size(), QSize(8, 6));
         EXPECT_TRUE(buffer.atEnd()) << "every byte of the file was read";
     }
 }
@@ -307,7 +307,7 @@ TEST(DokTypTable, ReaderTakesEveryDocumentTypeAsFilesStoreIt) {
         for (int unterTyp : {0, kTableClozeSubtype}) {
             SCOPED_TRACE(std::to_string(codeOf(row.dokTyp)) + "/" + std::to_string(unterTyp));
             DocBuilder file;
-            file.basisbild = testPicture(8, 6);
+            file.basePicture = testPicture(8, 6);
             file.DokTyp = codeOf(row.dokTyp);
             file.DokUnterTyp = unterTyp;
             file.rows = 1;
@@ -326,7 +326,7 @@ TEST(DokTypTable, ReaderTakesEveryDocumentTypeAsFilesStoreIt) {
             const IoResult r = readDocumentStream(buffer, doc, ReadOptions{noLayouts()});
             ASSERT_TRUE(r.ok) << r.detail.toStdString();
             EXPECT_EQ(doc.objects.size(), 1u);
-            EXPECT_EQ(doc.basisbild.size(), QSize(8, 6));
+            EXPECT_EQ(doc.basePicture.size(), QSize(8, 6));
             EXPECT_TRUE(buffer.atEnd());
             const HeaderDataTyp& h = doc.header;
             const bool table = hasGapTable(row.dokTyp, unterTyp);

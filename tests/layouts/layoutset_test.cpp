@@ -17,7 +17,7 @@ TEST(LayoutSet, RunsTheGeneratorOfTheDocumentType) {
     layouts.generate(doc);
     EXPECT_EQ(runs, 0);
     doc.header.DokTyp = 77;
-    doc.basisbild = QImage(10, 10, QImage::Format_ARGB32);
+    doc.basePicture = QImage(10, 10, QImage::Format_ARGB32);
     doc.applyPageGeometry(false, layouts);
     EXPECT_EQ(runs, 1);
     EXPECT_EQ(doc.objects.size(), 1u);

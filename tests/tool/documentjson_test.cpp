@@ -298,8 +298,8 @@ TEST_F(DocumentJsonTest, MissingKeysTakeTheNewDocumentValues) {
     EXPECT_EQ(document.header.LueckenTabelleZeilen, 5);
     EXPECT_EQ(document.header.MinLuecke, 3);
     EXPECT_TRUE(document.header.EinrueckRand == defaultEinrueckRand(DokTyp::SingleQuestions));
-    ASSERT_EQ(document.basisbild.size(), QSize(870, 600));
-    EXPECT_EQ(document.basisbild.pixel(435, 300), qRgb(255, 255, 255));
+    ASSERT_EQ(document.basePicture.size(), QSize(870, 600));
+    EXPECT_EQ(document.basePicture.pixel(435, 300), qRgb(255, 255, 255));
 
     ASSERT_EQ(document.objects.size(), 4u);
     const ObjDataTyp& label = document.objects[0];
@@ -330,8 +330,8 @@ TEST_F(DocumentJsonTest, MissingKeysTakeTheNewDocumentValues) {
 TEST_F(DocumentJsonTest, EmptyJsonWritesANewDocument) {
     Document fresh;
     fresh.reset();
-    fresh.basisbild = QImage(870, 600, QImage::Format_ARGB32);
-    fresh.basisbild.fill(Qt::white);
+    fresh.basePicture = QImage(870, 600, QImage::Format_ARGB32);
+    fresh.basePicture.fill(Qt::white);
     QJsonObject expected;
     ASSERT_TRUE(documentToJson(fresh, {QStringLiteral("QVL-2.21"), {}}, expected));
 
@@ -349,8 +349,8 @@ TEST_F(DocumentJsonTest, BasePictureGivenBySizeOnlyIsAWhitePageOfThatSize) {
     document.reset();
     ASSERT_TRUE(documentFromJson(parse(R"({"basisbild": {"width": 300, "height": 200}})"),
                                  dir.path(), document));
-    ASSERT_EQ(document.basisbild.size(), QSize(300, 200));
-    EXPECT_EQ(document.basisbild.pixel(299, 199), qRgb(255, 255, 255));
+    ASSERT_EQ(document.basePicture.size(), QSize(300, 200));
+    EXPECT_EQ(document.basePicture.pixel(299, 199), qRgb(255, 255, 255));
 }
 
 TEST_F(DocumentJsonTest, GeneratedTypesAreNotWritten) {

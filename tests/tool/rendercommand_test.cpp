@@ -24,10 +24,10 @@ Lauf starte(const QStringList& arguments) {
 }
 
 // A white 870 x 600 page with one query label in a green card at its centre.
-QString schreibeDokument(const QTemporaryDir& dir) {
+QString writeDocumentFile(const QTemporaryDir& dir) {
     Document d;
-    d.basisbild = QImage(870, 600, QImage::Format_ARGB32);
-    d.basisbild.fill(Qt::white);
+    d.basePicture = QImage(870, 600, QImage::Format_ARGB32);
+    d.basePicture.fill(Qt::white);
     ObjDataTyp o;
     o.Typ = 0;
     o.Ebene = 1;
@@ -43,12 +43,12 @@ QString schreibeDokument(const QTemporaryDir& dir) {
     return path;
 }
 
-// Whether a pixel of `farbe` lies within 80 x 30 pixels of the picture's centre.
-bool mittigEnthalten(const QImage& bild, QRgb farbe) {
-    const QPoint mitte(bild.width() / 2, bild.height() / 2);
-    for (int y = mitte.y() - 30; y <= mitte.y() + 30; ++y)
-        for (int x = mitte.x() - 80; x <= mitte.x() + 80; ++x)
-            if ((bild.pixel(x, y) & 0xFFFFFF) == (farbe & 0xFFFFFF))
+// Whether a pixel of `colour` lies within 80 x 30 pixels of the picture's centre.
+bool centredInside(const QImage& picture, QRgb colour) {
+    const QPoint centre(picture.width() / 2, picture.height() / 2);
+    for (int y = centre.y() - 30; y <= centre.y() + 30; ++y)
+        for (int x = centre.x() - 80; x <= centre.x() + 80; ++x)
+            if ((picture.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF))
                 return true;
     return false;
 }
@@ -57,15 +57,15 @@ bool mittigEnthalten(const QImage& bild, QRgb farbe) {
 
 TEST(RenderCommand, DrawsTheLearningViewWithItsOptions) {
     QTemporaryDir dir;
-    const QString doc = schreibeDokument(dir);
+    const QString doc = writeDocumentFile(dir);
     const QString png = dir.filePath(QStringLiteral("ansicht.png"));
     const QRgb gruen = qRgb(0, 0xC0, 0);
-    const QRgb abgedeckt = qRgb(0xCA, 0xE4, 0xFF);
+    const QRgb covered = qRgb(0xCA, 0xE4, 0xFF);
 
     struct Fall {
         QStringList optionen;
-        QSize groesse;
-        bool zeigtAbdeckung, zeigtKarte;
+        QSize size;
+        bool showsCover, showsCard;
     };
     const Fall faelle[] = {
         {{}, {1024, 706}, true, false},
@@ -84,23 +84,23 @@ TEST(RenderCommand, DrawsTheLearningViewWithItsOptions) {
         SCOPED_TRACE(f.optionen.join(u' ').toStdString());
         const Lauf lauf = starte(QStringList{QStringLiteral("render"), doc, png} + f.optionen);
         ASSERT_EQ(lauf.exitCode, 0) << lauf.err.toStdString();
-        const QImage bild(png);
-        ASSERT_EQ(bild.size(), f.groesse);
-        EXPECT_EQ(mittigEnthalten(bild, abgedeckt), f.zeigtAbdeckung);
-        EXPECT_EQ(mittigEnthalten(bild, gruen), f.zeigtKarte);
+        const QImage picture(png);
+        ASSERT_EQ(picture.size(), f.size);
+        EXPECT_EQ(centredInside(picture, covered), f.showsCover);
+        EXPECT_EQ(centredInside(picture, gruen), f.showsCard);
         QFile::remove(png);
     }
 }
 
 TEST(RenderCommand, BadOptionsAndFilesFail) {
     QTemporaryDir dir;
-    const QString doc = schreibeDokument(dir);
+    const QString doc = writeDocumentFile(dir);
     const QString png = dir.filePath(QStringLiteral("x.png"));
     const QString fehlt = dir.filePath(QStringLiteral("fehlt.qvl"));
     struct Fall {
         QStringList argumente;
         int exitCode;
-        QString meldung;
+        QString message;
     };
     const Fall faelle[] = {
         {{doc, png, QStringLiteral("--size"), QStringLiteral("0x5")},
@@ -129,7 +129,7 @@ TEST(RenderCommand, BadOptionsAndFilesFail) {
         SCOPED_TRACE(f.argumente.join(u' ').toStdString());
         const Lauf lauf = starte(QStringList{QStringLiteral("render")} + f.argumente);
         EXPECT_EQ(lauf.exitCode, f.exitCode);
-        EXPECT_TRUE(lauf.err.contains(f.meldung)) << lauf.err.toStdString();
+        EXPECT_TRUE(lauf.err.contains(f.message)) << lauf.err.toStdString();
     }
     EXPECT_FALSE(QFile::exists(png));
 }

@@ -82,9 +82,9 @@ TEST_F(ToolProcessTest, BuildThenDumpWithPicturesInUtf8) {
               QStringLiteral("Prüfung – Größe"));
     EXPECT_EQ(json[QStringLiteral("objects")][0][QStringLiteral("Cap")].toString(),
               QStringLiteral("a\r\nb"));
-    const QJsonValue basisbild = json[QStringLiteral("basisbild")];
-    EXPECT_EQ(basisbild[QStringLiteral("width")].toInt(), 20);
-    EXPECT_EQ(basisbild[QStringLiteral("file")].toString(),
+    const QJsonValue basePicture = json[QStringLiteral("basisbild")];
+    EXPECT_EQ(basePicture[QStringLiteral("width")].toInt(), 20);
+    EXPECT_EQ(basePicture[QStringLiteral("file")].toString(),
               QDir(pictures).filePath(QStringLiteral("basisbild.png")));
     EXPECT_TRUE(QFile::exists(QDir(pictures).filePath(QStringLiteral("basisbild.png"))));
 }
@@ -165,7 +165,7 @@ TEST_F(ToolProcessTest, ListsAFolderInMenuOrderOfTheLocale) {
     for (const auto& [name, title] : documents) {
         Document doc;
         doc.header.titel = QString::fromUtf8(title);
-        doc.basisbild = QImage(2, 2, QImage::Format_ARGB32);
+        doc.basePicture = QImage(2, 2, QImage::Format_ARGB32);
         ASSERT_TRUE(writeDocumentFile(doc, path(QString::fromUtf8(name)), false).ok);
     }
     writeFile(QStringLiteral("kaputt.qvl"), "nicht lesbar");

@@ -26,14 +26,14 @@ namespace {
 
 // The plain selection sort: the first smallest remaining element swapped
 // into place, one comparison at a time.
-template <typename Less> void plainSelectionSort(std::vector<int>& liste, Less kleiner) {
-    for (size_t i = 0; i < liste.size(); ++i) {
+template <typename Less> void plainSelectionSort(std::vector<int>& list, Less smaller) {
+    for (size_t i = 0; i < list.size(); ++i) {
         size_t k = i;
-        for (size_t j = i + 1; j < liste.size(); ++j) {
-            if (kleiner(liste[j], liste[k]))
+        for (size_t j = i + 1; j < list.size(); ++j) {
+            if (smaller(list[j], list[k]))
                 k = j;
         }
-        std::swap(liste[i], liste[k]);
+        std::swap(list[i], list[k]);
     }
 }
 
@@ -46,23 +46,23 @@ std::vector<int> numbersOf(const Document& d) {
 
 // The numbers the plain selection sort gives the query labels of `d`.
 std::vector<int> plainNumbers(const Document& d) {
-    std::vector<int> liste = numberingCandidates(d);
+    std::vector<int> list = numberingCandidates(d);
     const auto& o = d.objects;
     if (d.header.GeordnetArt == 1) {
         QCollator collator;
         collator.setCaseSensitivity(Qt::CaseInsensitive);
-        plainSelectionSort(liste, [&](int a, int b) {
+        plainSelectionSort(list, [&](int a, int b) {
             return collator.compare(o[size_t(a)].Cap, o[size_t(b)].Cap) < 0;
         });
     } else {
-        plainSelectionSort(liste, [&](int a, int b) {
+        plainSelectionSort(list, [&](int a, int b) {
             return o[size_t(a)].Ky < o[size_t(b)].Ky ||
                    (o[size_t(a)].Ky == o[size_t(b)].Ky && o[size_t(a)].Kx < o[size_t(b)].Kx);
         });
     }
     std::vector<int> n(o.size(), -1);
-    for (size_t p = 0; p < liste.size(); ++p)
-        n[size_t(liste[p])] = int(p + 1);
+    for (size_t p = 0; p < list.size(); ++p)
+        n[size_t(list[p])] = int(p + 1);
     return n;
 }
 
@@ -89,7 +89,7 @@ TEST(HostileContent, OrderedNumberingKeepsTheSelectionSortOrderWithTies) {
             Document d = emptyDocument(100, 100);
             d.header.GeordnetArt = geordnetArt;
             for (int i = 0; i < n; ++i) {
-                ObjDataTyp o = objekt(i % 7 == 3 ? 1 : 0, (zufall() % 4) / 4.0,
+                ObjDataTyp o = object(i % 7 == 3 ? 1 : 0, (zufall() % 4) / 4.0,
                                       (zufall() % 3) / 3.0, caps[zufall() % 6]);
                 d.objects.push_back(o);
             }
@@ -111,22 +111,21 @@ TEST(HostileContent, ShrinkBySearchEndsAtTheSizeOfTheStepwiseLoop) {
     CardTextCache cache;
     for (const QString& text : texte) {
         for (int start : {4, 22, 60, 222}) {
-            for (int breite : {40, 150, 600}) {
-                for (int hoehe : {8, 30, 90, 400}) {
-                    int groesse = start;
-                    if (groesse > 3 && groesse / 4 > hoehe)
-                        groesse = std::max(3, hoehe);
+            for (int width : {40, 150, 600}) {
+                for (int height : {8, 30, 90, 400}) {
+                    int size = start;
+                    if (size > 3 && size / 4 > height)
+                        size = std::max(3, height);
                     for (;;) {
-                        const TypesetText t(text, objektSchrift(QStringLiteral("Arial"), groesse),
-                                            breite);
-                        if (t.groesse().height() <= hoehe || groesse <= 3)
+                        const TypesetText t(text, objectFont(QStringLiteral("Arial"), size), width);
+                        if (t.size().height() <= height || size <= 3)
                             break;
-                        groesse = std::min(groesse - 1, rnd(groesse * 0.9));
+                        size = std::min(size - 1, rnd(size * 0.9));
                     }
-                    const auto gesetzt =
-                        cache.setze(text, QStringLiteral("Arial"), start, 0, breite, hoehe);
-                    EXPECT_EQ(gesetzt->font().pixelSize(), groesse)
-                        << text.toStdString() << ' ' << start << ' ' << breite << ' ' << hoehe;
+                    const auto set =
+                        cache.setze(text, QStringLiteral("Arial"), start, 0, width, height);
+                    EXPECT_EQ(set->font().pixelSize(), size)
+                        << text.toStdString() << ' ' << start << ' ' << width << ' ' << height;
                 }
             }
         }
@@ -136,8 +135,8 @@ TEST(HostileContent, ShrinkBySearchEndsAtTheSizeOfTheStepwiseLoop) {
 TEST(HostileContent, CardTextCacheKeepsOnlyFinalLayoutsWithinItsBudget) {
     CardTextCache cache(1 << 20);
     const QString lang = QString(20000, u'a').replace(u'a', QStringLiteral("ab\n")).left(20000);
-    const auto gesetzt = cache.setze(lang, QStringLiteral("Arial"), 122, 0, 500, 600);
-    EXPECT_EQ(gesetzt->font().pixelSize(), shrinkSizes(122).back());
+    const auto set = cache.setze(lang, QStringLiteral("Arial"), 122, 0, 500, 600);
+    EXPECT_EQ(set->font().pixelSize(), shrinkSizes(122).back());
     EXPECT_LE(cache.usedBytes(), size_t(1) << 20);
     for (int i = 0; i < 200; ++i)
         cache.setze(QString::number(i), QStringLiteral("Arial"), 22, 0, 500, 600);
@@ -150,11 +149,10 @@ TEST(HostileContent, BadgeLabelSizeIsThatOfThePixelByPixelLoop) {
             for (int numArt : {0, 1}) {
                 const QString text = numberText(n, numArt);
                 const double platz = std::max(1, rnd(30.0 * s)) - 4.0;
-                int groesse = std::max(1, rnd(16.0 * s));
-                while (groesse > 1 &&
-                       QFontMetricsF(titleFont(groesse)).horizontalAdvance(text) > platz)
-                    --groesse;
-                EXPECT_EQ(numberBadgeTextSize(text, s), groesse) << s << ' ' << n << ' ' << numArt;
+                int size = std::max(1, rnd(16.0 * s));
+                while (size > 1 && QFontMetricsF(titleFont(size)).horizontalAdvance(text) > platz)
+                    --size;
+                EXPECT_EQ(numberBadgeTextSize(text, s), size) << s << ' ' << n << ' ' << numArt;
             }
         }
     }
@@ -162,15 +160,15 @@ TEST(HostileContent, BadgeLabelSizeIsThatOfThePixelByPixelLoop) {
 
 TEST(HostileContent, AWordWiderThanThePageMakesACardNoWiderThanThePage) {
     Document d = emptyDocument(870, 600);
-    ObjDataTyp o = objekt(1, 0.5, 0.5, QString(3000, u'w'));
+    ObjDataTyp o = object(1, 0.5, 0.5, QString(3000, u'w'));
     o.Fsize = 100;
     d.objects.push_back(o);
     ViewComposer composer(d, noLayouts());
     composer.setViewArea(QSize(870, 600));
     composer.rebuild();
-    const QRect karte = composer.drawer().card(composer.drawContext(), d.objects[0]);
-    EXPECT_LE(karte.width(), composer.seite().width());
-    EXPECT_GT(karte.width(), composer.seite().width() * 9 / 10);
+    const QRect card = composer.drawer().card(composer.drawContext(), d.objects[0]);
+    EXPECT_LE(card.width(), composer.page().width());
+    EXPECT_GT(card.width(), composer.page().width() * 9 / 10);
 }
 
 // The documents users reported, at a twentieth of their sizes: each is read,
@@ -188,12 +186,12 @@ TEST(HostileContent, ReportedDocumentsDrawWithinThePage) {
         ViewComposer composer(*d, noLayouts());
         composer.setViewArea(QSize(640, 480));
         composer.rebuild();
-        ASSERT_FALSE(composer.ansicht().isNull());
-        const QSize seite = composer.seite().size();
+        ASSERT_FALSE(composer.view().isNull());
+        const QSize page = composer.page().size();
         for (ObjDataTyp& o : d->objects) {
-            const QRect karte = composer.drawer().card(composer.drawContext(), o);
-            EXPECT_LE(karte.width(), seite.width());
-            EXPECT_LE(karte.height(), seite.height());
+            const QRect card = composer.drawer().card(composer.drawContext(), o);
+            EXPECT_LE(card.width(), page.width());
+            EXPECT_LE(card.height(), page.height());
         }
     }
 }
@@ -212,7 +210,7 @@ TEST(HostileContent, NonFinitePositionsDrawNothingAndStayAsStored) {
     for (const auto& f : faelle) {
         SCOPED_TRACE(testing::Message() << f.kx << ' ' << f.ky << ' ' << f.sx);
         Document d = emptyDocument(200, 100);
-        ObjDataTyp o = objekt(1, 0.5, 0.5, QStringLiteral("Text"));
+        ObjDataTyp o = object(1, 0.5, 0.5, QStringLiteral("Text"));
         o.Kx = f.kx;
         o.Ky = f.ky;
         o.Sx = f.sx;
@@ -223,11 +221,11 @@ TEST(HostileContent, NonFinitePositionsDrawNothingAndStayAsStored) {
         ViewComposer composer(d, noLayouts());
         composer.setViewArea(QSize(200, 100));
         composer.rebuild();
-        const QRect karte = composer.drawer().draw(const_cast<QImage&>(composer.seite()),
-                                                   composer.drawContext(), d.objects[0]);
-        EXPECT_EQ(!karte.isEmpty(), f.drawn);
+        const QRect card = composer.drawer().draw(const_cast<QImage&>(composer.page()),
+                                                  composer.drawContext(), d.objects[0]);
+        EXPECT_EQ(!card.isEmpty(), f.drawn);
         if (!f.drawn) {
-            EXPECT_EQ(composer.seite(), composer.pageWithoutObjects());
+            EXPECT_EQ(composer.page(), composer.pageWithoutObjects());
         }
         // The document keeps what the file said.
         EXPECT_TRUE(d.objects[0].Kx == f.kx || (std::isnan(f.kx) && std::isnan(d.objects[0].Kx)));

@@ -9,9 +9,9 @@ using namespace quorvel;
 
 namespace {
 
-void lege(const QString& pfad) {
-    QDir().mkpath(QFileInfo(pfad).absolutePath());
-    QFile f(pfad);
+void lege(const QString& path) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("x");
 }
@@ -20,74 +20,75 @@ class LinkTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(m_dir.isValid());
-        ordner.dokument = m_dir.filePath(QStringLiteral("dok"));
-        ordner.thema = m_dir.filePath(QStringLiteral("thema")) + u'/';
-        ordner.basis = m_dir.filePath(QStringLiteral("basis"));
-        QDir().mkpath(ordner.dokument);
-        QDir().mkpath(ordner.thema);
-        QDir().mkpath(ordner.basis);
+        folder.document = m_dir.filePath(QStringLiteral("dok"));
+        folder.topic = m_dir.filePath(QStringLiteral("thema")) + u'/';
+        folder.basis = m_dir.filePath(QStringLiteral("basis"));
+        QDir().mkpath(folder.document);
+        QDir().mkpath(folder.topic);
+        QDir().mkpath(folder.basis);
     }
-    QString pfad(const QString& rel) const { return m_dir.filePath(rel); }
+    QString path(const QString& rel) const { return m_dir.filePath(rel); }
 
     QTemporaryDir m_dir;
-    LinkFolders ordner;
+    LinkFolders folder;
 };
 
 } // namespace
 
 TEST_F(LinkTest, WebAddressesStayAsWritten) {
-    for (const QString& ziel : {QStringLiteral("http://example.org/a b"),
-                                QStringLiteral("HTTPS://example.org"), QStringLiteral("Http://x")})
-        EXPECT_EQ(resolveLinkTarget(ziel, ordner), ziel);
+    for (const QString& target :
+         {QStringLiteral("http://example.org/a b"), QStringLiteral("HTTPS://example.org"),
+          QStringLiteral("Http://x")})
+        EXPECT_EQ(resolveLinkTarget(target, folder), target);
 }
 
 TEST_F(LinkTest, FirstExistingFolderWinsInOrder) {
     const QString name = QStringLiteral("bild.png");
-    EXPECT_EQ(resolveLinkTarget(name, ordner), name) << "nowhere: as written";
-    lege(pfad(QStringLiteral("basis/bild.png")));
-    EXPECT_EQ(resolveLinkTarget(name, ordner), pfad(QStringLiteral("basis/bild.png")));
-    lege(pfad(QStringLiteral("thema/bild.png")));
-    EXPECT_EQ(resolveLinkTarget(name, ordner), pfad(QStringLiteral("thema/bild.png")));
-    lege(pfad(QStringLiteral("dok/bild.png")));
-    EXPECT_EQ(resolveLinkTarget(name, ordner), pfad(QStringLiteral("dok/bild.png")));
+    EXPECT_EQ(resolveLinkTarget(name, folder), name) << "nowhere: as written";
+    lege(path(QStringLiteral("basis/bild.png")));
+    EXPECT_EQ(resolveLinkTarget(name, folder), path(QStringLiteral("basis/bild.png")));
+    lege(path(QStringLiteral("thema/bild.png")));
+    EXPECT_EQ(resolveLinkTarget(name, folder), path(QStringLiteral("thema/bild.png")));
+    lege(path(QStringLiteral("dok/bild.png")));
+    EXPECT_EQ(resolveLinkTarget(name, folder), path(QStringLiteral("dok/bild.png")));
 
-    const QString absolut = pfad(QStringLiteral("basis/bild.png"));
-    EXPECT_EQ(resolveLinkTarget(u'"' + absolut + u'"', ordner), absolut)
+    const QString absolut = path(QStringLiteral("basis/bild.png"));
+    EXPECT_EQ(resolveLinkTarget(u'"' + absolut + u'"', folder), absolut)
         << "an existing target itself comes first, quotes removed";
-    EXPECT_EQ(resolveLinkTarget(QStringLiteral("\"fehlt.txt\""), ordner),
+    EXPECT_EQ(resolveLinkTarget(QStringLiteral("\"fehlt.txt\""), folder),
               QStringLiteral("\"fehlt.txt\""));
 }
 
 TEST_F(LinkTest, BackslashesOfOldDocumentsAreSeparators) {
-    lege(pfad(QStringLiteral("thema/unter/a.qvl")));
-    EXPECT_EQ(resolveLinkTarget(QStringLiteral("unter\\a.qvl"), ordner),
-              pfad(QStringLiteral("thema/unter/a.qvl")));
+    lege(path(QStringLiteral("thema/unter/a.qvl")));
+    EXPECT_EQ(resolveLinkTarget(QStringLiteral("unter\\a.qvl"), folder),
+              path(QStringLiteral("thema/unter/a.qvl")));
 }
 
 TEST_F(LinkTest, RelativeFolderLinkSwitchesTheTopicFolder) {
-    QDir().mkpath(pfad(QStringLiteral("thema/Planeten")));
-    for (const QString& ziel : {QStringLiteral("Planeten\\"), QStringLiteral("Planeten/")}) {
-        const DocumentLinkTarget z = documentLinkTarget(ziel, ordner);
-        EXPECT_EQ(z.kind, DocumentLinkTarget::Kind::ChangeFolder) << ziel.toStdString();
-        EXPECT_EQ(QDir(z.pfad).canonicalPath(),
-                  QDir(pfad(QStringLiteral("thema/Planeten"))).canonicalPath());
-        EXPECT_TRUE(z.pfad.endsWith(u'/'));
+    QDir().mkpath(path(QStringLiteral("thema/Planeten")));
+    for (const QString& target : {QStringLiteral("Planeten\\"), QStringLiteral("Planeten/")}) {
+        const DocumentLinkTarget z = documentLinkTarget(target, folder);
+        EXPECT_EQ(z.kind, DocumentLinkTarget::Kind::ChangeFolder) << target.toStdString();
+        EXPECT_EQ(QDir(z.path).canonicalPath(),
+                  QDir(path(QStringLiteral("thema/Planeten"))).canonicalPath());
+        EXPECT_TRUE(z.path.endsWith(u'/'));
     }
-    EXPECT_EQ(documentLinkTarget(QStringLiteral("Monde\\"), ordner).kind,
+    EXPECT_EQ(documentLinkTarget(QStringLiteral("Monde\\"), folder).kind,
               DocumentLinkTarget::Kind::FolderMissing);
-    const QString absolut = pfad(QStringLiteral("basis")) + u'/';
-    EXPECT_EQ(documentLinkTarget(absolut, ordner).pfad, absolut);
+    const QString absolut = path(QStringLiteral("basis")) + u'/';
+    EXPECT_EQ(documentLinkTarget(absolut, folder).path, absolut);
 }
 
 TEST_F(LinkTest, DocumentLinksOpenOrReportTheMissingFile) {
-    lege(pfad(QStringLiteral("dok/mars.qvl")));
-    const DocumentLinkTarget da = documentLinkTarget(QStringLiteral("mars.qvl"), ordner);
+    lege(path(QStringLiteral("dok/mars.qvl")));
+    const DocumentLinkTarget da = documentLinkTarget(QStringLiteral("mars.qvl"), folder);
     EXPECT_EQ(da.kind, DocumentLinkTarget::Kind::OpenDocument);
-    EXPECT_EQ(da.pfad, pfad(QStringLiteral("dok/mars.qvl")));
+    EXPECT_EQ(da.path, path(QStringLiteral("dok/mars.qvl")));
 
-    const DocumentLinkTarget fehlt = documentLinkTarget(QStringLiteral("venus.qvl"), ordner);
+    const DocumentLinkTarget fehlt = documentLinkTarget(QStringLiteral("venus.qvl"), folder);
     EXPECT_EQ(fehlt.kind, DocumentLinkTarget::Kind::FileMissing);
-    EXPECT_EQ(fehlt.meldung, QStringLiteral("Die Datei \"venus.qvl\" existiert nicht."));
+    EXPECT_EQ(fehlt.message, QStringLiteral("Die Datei \"venus.qvl\" existiert nicht."));
     EXPECT_EQ(linkCannotOpenMessage(QStringLiteral("x")),
               QStringLiteral("Die Datei oder Internet-Adresse \"x\" kann nicht geöffnet werden."));
 

@@ -10,7 +10,7 @@ using namespace quorvel::test;
 
 namespace {
 
-std::vector<int> nummern(const Document& d) {
+std::vector<int> numbers(const Document& d) {
     std::vector<int> n;
     for (const ObjDataTyp& o : d.objects)
         n.push_back(o.AbfrageNummer);
@@ -21,7 +21,7 @@ std::vector<int> nummern(const Document& d) {
 
 TEST(Numbering, LabelsAsDigitsOrLettersWithApostrophes) {
     struct Fall {
-        int nummer, numArt;
+        int number, numArt;
         const char16_t* text;
     };
     const Fall faelle[] = {
@@ -29,13 +29,13 @@ TEST(Numbering, LabelsAsDigitsOrLettersWithApostrophes) {
         {0, 1, u"?"}, {-1, 0, u"?"}, {27, 0, u"27"}, {1, 0, u"1"},
     };
     for (const Fall& f : faelle)
-        EXPECT_EQ(numberText(f.nummer, f.numArt), QString::fromUtf16(f.text)) << f.nummer;
+        EXPECT_EQ(numberText(f.number, f.numArt), QString::fromUtf16(f.text)) << f.number;
 }
 
 TEST(Numbering, CandidatesDependOnTheDocumentType) {
     Document d = emptyDocument(100, 100);
     for (int typ : {0, 1, 2, 3, 6, 10, 20, 24, 51, 51, 53, 60})
-        d.objects.push_back(objekt(typ, 0.5, 0.5));
+        d.objects.push_back(object(typ, 0.5, 0.5));
     d.objects[9].Aktiv = true; // the second 51
 
     d.header.DokTyp = 0;
@@ -51,15 +51,15 @@ TEST(Numbering, CandidatesDependOnTheDocumentType) {
 
 TEST(Numbering, OrderedTopToBottomThenLeftToRightOrByCaption) {
     Document d = emptyDocument(100, 100);
-    d.objects.push_back(objekt(0, 0.8, 0.5, QStringLiteral("beta")));
-    d.objects.push_back(objekt(0, 0.2, 0.5, QStringLiteral("Alpha")));
-    d.objects.push_back(objekt(0, 0.5, 0.1, QStringLiteral("gamma")));
-    d.objects.push_back(objekt(1, 0.5, 0.0, QStringLiteral("fest")));
-    d.objects.push_back(objekt(20, 0.5, 0.0, QStringLiteral("frage")));
+    d.objects.push_back(object(0, 0.8, 0.5, QStringLiteral("beta")));
+    d.objects.push_back(object(0, 0.2, 0.5, QStringLiteral("Alpha")));
+    d.objects.push_back(object(0, 0.5, 0.1, QStringLiteral("gamma")));
+    d.objects.push_back(object(1, 0.5, 0.0, QStringLiteral("fest")));
+    d.objects.push_back(object(20, 0.5, 0.0, QStringLiteral("frage")));
     RandomGenerator random(1);
 
     coverAndNumber(d, NumberingOrdered, random);
-    EXPECT_EQ(nummern(d), (std::vector<int>{4, 3, 2, -1, -1}));
+    EXPECT_EQ(numbers(d), (std::vector<int>{4, 3, 2, -1, -1}));
     // Position 1 went to the question (Typ 20, smallest Ky with the label),
     // which takes no number: the query fields keep their places.
     EXPECT_EQ(d.objects[0].AbfrageStatus, -1);
@@ -72,56 +72,56 @@ TEST(Numbering, OrderedTopToBottomThenLeftToRightOrByCaption) {
     EXPECT_EQ(d.objects[0].AbfrageNummer, 2);
 
     numberQueryFields(d, NumberingQuestionMarks, random);
-    EXPECT_EQ(nummern(d), (std::vector<int>{0, 0, 0, -1, -1}));
+    EXPECT_EQ(numbers(d), (std::vector<int>{0, 0, 0, -1, -1}));
 }
 
 TEST(Numbering, RandomNumbersAreAPermutationFromTheSeededGenerator) {
     Document d = emptyDocument(100, 100);
     for (int i = 0; i < 12; ++i)
-        d.objects.push_back(objekt(0, 0.5, i / 12.0));
+        d.objects.push_back(object(0, 0.5, i / 12.0));
     RandomGenerator a(42), b(42);
     numberQueryFields(d, NumberingRandom, a);
-    const std::vector<int> erste = nummern(d);
+    const std::vector<int> first = numbers(d);
     numberQueryFields(d, NumberingRandom, b);
-    EXPECT_EQ(nummern(d), erste) << "the same seed, the same numbers";
+    EXPECT_EQ(numbers(d), first) << "the same seed, the same numbers";
 
-    std::vector<int> sortiert = erste;
+    std::vector<int> sortiert = first;
     std::sort(sortiert.begin(), sortiert.end());
     for (int i = 0; i < 12; ++i)
         EXPECT_EQ(sortiert[size_t(i)], i + 1);
-    EXPECT_NE(erste, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
+    EXPECT_NE(first, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
 }
 
 TEST(Numbering, MultipleChoiceAnswersCountWithinTheirQuestion) {
     Document d = emptyDocument(100, 100);
     d.header.DokTyp = 3;
-    for (int frage : {1, 1, 1, 2, 2}) {
-        ObjDataTyp antwort = objekt(24, 0.5, 0.9 - frage * 0.1);
-        antwort.FrageNummer = frage;
-        d.objects.push_back(antwort);
+    for (int question : {1, 1, 1, 2, 2}) {
+        ObjDataTyp answer = object(24, 0.5, 0.9 - question * 0.1);
+        answer.FrageNummer = question;
+        d.objects.push_back(answer);
     }
-    d.objects.push_back(objekt(0, 0.5, 0.5)); // no candidate in this type
+    d.objects.push_back(object(0, 0.5, 0.5)); // no candidate in this type
     RandomGenerator random(7);
 
     numberQueryFields(d, NumberingOrdered, random);
-    EXPECT_EQ(nummern(d), (std::vector<int>{1, 2, 3, 1, 2, -1}));
+    EXPECT_EQ(numbers(d), (std::vector<int>{1, 2, 3, 1, 2, -1}));
 
     numberQueryFields(d, NumberingRandom, random);
-    std::vector<int> erste(d.objects.size() - 1);
-    for (size_t i = 0; i < erste.size(); ++i)
-        erste[i] = d.objects[i].AbfrageNummer;
-    std::sort(erste.begin(), erste.begin() + 3);
-    std::sort(erste.begin() + 3, erste.end());
-    EXPECT_EQ(erste, (std::vector<int>{1, 2, 3, 1, 2}));
+    std::vector<int> first(d.objects.size() - 1);
+    for (size_t i = 0; i < first.size(); ++i)
+        first[i] = d.objects[i].AbfrageNummer;
+    std::sort(first.begin(), first.begin() + 3);
+    std::sort(first.begin() + 3, first.end());
+    EXPECT_EQ(first, (std::vector<int>{1, 2, 3, 1, 2}));
 }
 
 TEST(Numbering, SingleQuestionAnswersShowQuestionMarks) {
     Document d = emptyDocument(100, 100);
     d.header.DokTyp = 2;
-    d.objects.push_back(objekt(10, 0.5, 0.5));
-    d.objects.push_back(objekt(0, 0.5, 0.5));
+    d.objects.push_back(object(10, 0.5, 0.5));
+    d.objects.push_back(object(0, 0.5, 0.5));
     RandomGenerator random(1);
     coverAndNumber(d, NumberingOrdered, random);
-    EXPECT_EQ(nummern(d), (std::vector<int>{0, -1}));
+    EXPECT_EQ(numbers(d), (std::vector<int>{0, -1}));
     EXPECT_EQ(d.objects[0].AbfrageStatus, -1);
 }

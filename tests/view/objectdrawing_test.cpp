@@ -16,58 +16,58 @@ namespace {
 
 // Composes a document with one black "X" label at the page centre at the
 // page's own size and returns the ink of the label.
-QRect tinteEinesX(int seitenBreite) {
-    Document d = emptyDocument(seitenBreite, seitenBreite / 2);
-    d.objects.push_back(objekt(1, 0.5, 0.5, QStringLiteral("X")));
+QRect tinteEinesX(int pageWidth) {
+    Document d = emptyDocument(pageWidth, pageWidth / 2);
+    d.objects.push_back(object(1, 0.5, 0.5, QStringLiteral("X")));
     ViewComposer composer(d, noLayouts());
-    composer.setViewArea(d.basisbild.size());
+    composer.setViewArea(d.basePicture.size());
     composer.rebuild();
-    EXPECT_EQ(composer.seite().width(), seitenBreite);
-    return tinte(composer.seite(), composer.seite().rect());
+    EXPECT_EQ(composer.page().width(), pageWidth);
+    return tinte(composer.page(), composer.page().rect());
 }
 
 } // namespace
 
 TEST(ObjectDrawing, StandardTextIsAPixelHeightThatGrowsWithThePage) {
-    EXPECT_EQ(textPixelGroesse(0, 1.0), 22);
-    EXPECT_EQ(textPixelGroesse(0, 2.0), 44);
-    EXPECT_EQ(textPixelGroesse(8, 1.0), 38);
-    EXPECT_EQ(textPixelGroesse(-11, 1.0), 1); // never below one pixel
+    EXPECT_EQ(textPixelSize(0, 1.0), 22);
+    EXPECT_EQ(textPixelSize(0, 2.0), 44);
+    EXPECT_EQ(textPixelSize(8, 1.0), 38);
+    EXPECT_EQ(textPixelSize(-11, 1.0), 1); // never below one pixel
 
     // An "X" is about 0.72 of the character height; a point size would make
     // it a third taller.
-    const QRect klein = tinteEinesX(870);
-    const QRect gross = tinteEinesX(1740);
-    EXPECT_GE(klein.height(), 15);
-    EXPECT_LE(klein.height(), 16);
-    EXPECT_GE(gross.height(), 31);
-    EXPECT_LE(gross.height(), 32);
+    const QRect small = tinteEinesX(870);
+    const QRect large = tinteEinesX(1740);
+    EXPECT_GE(small.height(), 15);
+    EXPECT_LE(small.height(), 16);
+    EXPECT_GE(large.height(), 31);
+    EXPECT_LE(large.height(), 32);
 }
 
 TEST(ObjectDrawing, CoveredQuestionMarkShrinksIntoALowField) {
-    QImage bild(200, 100, QImage::Format_ARGB32_Premultiplied);
-    bild.fill(Qt::white);
+    QImage picture(200, 100, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::white);
     const QRect feld(20, 40, 120, 10);
-    QPainter painter(&bild);
-    const int groesse = drawCover(painter, feld, 2.0); // 44 pixels before shrinking
+    QPainter painter(&picture);
+    const int size = drawCover(painter, feld, 2.0); // 44 pixels before shrinking
     painter.end();
 
-    EXPECT_LT(groesse, 44);
-    EXPECT_EQ(bild.pixel(feld.center()) & 0xFFFFFF, colourFromValue(0xFFE4CA).rgb() & 0xFFFFFF)
+    EXPECT_LT(size, 44);
+    EXPECT_EQ(picture.pixel(feld.center()) & 0xFFFFFF, colourFromValue(0xFFE4CA).rgb() & 0xFFFFFF)
         << "the field is filled";
-    EXPECT_EQ(bild.pixel(feld.topLeft()) & 0xFFFFFF, colourFromValue(0xBB7D46).rgb() & 0xFFFFFF)
+    EXPECT_EQ(picture.pixel(feld.topLeft()) & 0xFFFFFF, colourFromValue(0xBB7D46).rgb() & 0xFFFFFF)
         << "the frame";
     // The "?" is drawn in the frame colour, darker than the fill.
-    const QRect fragezeichen = tinte(bild, feld.adjusted(1, 1, -1, -1), 200);
-    ASSERT_FALSE(fragezeichen.isEmpty());
-    EXPECT_LE(fragezeichen.height(), 10);
-    EXPECT_TRUE(feld.contains(fragezeichen));
+    const QRect questionMark = tinte(picture, feld.adjusted(1, 1, -1, -1), 200);
+    ASSERT_FALSE(questionMark.isEmpty());
+    EXPECT_LE(questionMark.height(), 10);
+    EXPECT_TRUE(feld.contains(questionMark));
 }
 
 TEST(ObjectDrawing, AutomaticSideOfACard) {
     struct Fall {
         double sx, sy, kx, ky, aspekt;
-        int seite;
+        int page;
     };
     // On a page twice as wide as high a vertical distance counts double.
     const Fall faelle[] = {
@@ -80,11 +80,11 @@ TEST(ObjectDrawing, AutomaticSideOfACard) {
         {0.5, 0.5, 0.6, 0.9, 8.0, SideRight},
     };
     for (const Fall& f : faelle) {
-        EXPECT_EQ(automatischeSeite(f.sx, f.sy, f.kx, f.ky, f.aspekt), f.seite)
+        EXPECT_EQ(automaticPage(f.sx, f.sy, f.kx, f.ky, f.aspekt), f.page)
             << f.kx << ", " << f.ky << " aspect " << f.aspekt;
     }
 
-    ObjDataTyp o = objekt(0, 0.5, 0.5);
+    ObjDataTyp o = object(0, 0.5, 0.5);
     o.KAusr = SideAutomatic;
     o.Kx = 0.2;
     EXPECT_EQ(cardSide(o, 1.0), SideLeft);
@@ -107,12 +107,12 @@ TEST(ObjectDrawing, CardStandsAtTheGapOnItsSide) {
 
 TEST(ObjectDrawing, CardIsRecordedForHitTestsAndKeepsItsMinimumWidth) {
     Document d = emptyDocument(870, 600);
-    ObjDataTyp o = objekt(1, 0.5, 0.5, QStringLiteral("i"));
+    ObjDataTyp o = object(1, 0.5, 0.5, QStringLiteral("i"));
     const DrawContext kontext = DrawContext::forPage(d.header, QSize(870, 600));
-    QImage bild(870, 600, QImage::Format_ARGB32_Premultiplied);
-    bild.fill(Qt::white);
+    QImage picture(870, 600, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::white);
     ObjectDrawer drawer;
-    const QRect card = drawer.draw(bild, kontext, o);
+    const QRect card = drawer.draw(picture, kontext, o);
 
     EXPECT_EQ(card.width(), 30) << "round(30 x S) at least";
     EXPECT_DOUBLE_EQ(QRectF(card).center().x(), 435.0);
@@ -124,13 +124,13 @@ TEST(ObjectDrawing, CardIsRecordedForHitTestsAndKeepsItsMinimumWidth) {
 
 TEST(ObjectDrawing, PictureIsAsHighAsAnXAndKeepsItsAspect) {
     Document d = emptyDocument(870, 600);
-    ObjDataTyp o = objekt(7, 0.5, 0.5);
+    ObjDataTyp o = object(7, 0.5, 0.5);
     o.Bild = QImage(300, 100, QImage::Format_ARGB32);
     o.Bild.fill(Qt::red);
     o.Fsize = 20; // a big picture step
     ObjectDrawer drawer;
     const QRect card = drawer.card(DrawContext::forPage(d.header, QSize(870, 600)), o);
-    const int h = lineHeightPx(objektSchrift(QStringLiteral("Arial"), 62));
+    const int h = lineHeightPx(objectFont(QStringLiteral("Arial"), 62));
     EXPECT_EQ(card.height(), h);
     EXPECT_NEAR(card.width(), 3 * h, 1);
 
@@ -144,17 +144,17 @@ TEST(ObjectDrawing, TextShrinksUntilItFitsTheRoom) {
     const auto frei = cache.setze(text, QStringLiteral("Arial"), 30, 0, 200, 1000);
     ASSERT_GT(frei->lineCount(), 1) << "wrapped at the width";
     EXPECT_EQ(frei->font().pixelSize(), 30);
-    EXPECT_LE(frei->groesse().width(), 200);
+    EXPECT_LE(frei->size().width(), 200);
 
     const auto eng = cache.setze(text, QStringLiteral("Arial"), 30, 0, 200, 40);
     EXPECT_LT(eng->font().pixelSize(), 30);
-    EXPECT_LE(eng->groesse().height(), 40);
+    EXPECT_LE(eng->size().height(), 40);
 
     // A word wider than the line stays whole.
-    const auto wort = cache.setze(QStringLiteral("Donaudampfschifffahrt"), QStringLiteral("Arial"),
+    const auto word = cache.setze(QStringLiteral("Donaudampfschifffahrt"), QStringLiteral("Arial"),
                                   22, 0, 50, 1000);
-    EXPECT_EQ(wort->lineCount(), 1);
-    EXPECT_GT(wort->groesse().width(), 50);
+    EXPECT_EQ(word->lineCount(), 1);
+    EXPECT_GT(word->size().width(), 50);
 
     // Nothing fits: the size stops at 3.
     EXPECT_EQ(cache.setze(text, QStringLiteral("Arial"), 30, 0, 200, 1)->font().pixelSize(), 3);
@@ -166,16 +166,16 @@ TEST(ObjectDrawing, PointsAreEllipsePolygonsWidenedByTheirTitles) {
     EXPECT_EQ(ellipseCorners(75), 32); // 30 lies between 28 and 32: ties to even
     EXPECT_EQ(ellipsePolygon(QRectF(0, 0, 200, 100)).size(), 40);
 
-    ObjDataTyp punkt = objekt(2, 0.5, 0.5);
-    punkt.PktCap = QStringLiteral("Info");
-    EXPECT_EQ(pointDiameter(punkt, 1.0), 30) << "a short title fits";
-    punkt.PktCap = QStringLiteral("Informationen");
-    const int breit = pointDiameter(punkt, 1.0);
-    EXPECT_GT(breit, 30);
-    punkt.PktCap = QStringLiteral("In");
-    EXPECT_EQ(pointDiameter(punkt, 1.0), 30) << "titles under 3 characters never widen";
-    punkt.PktCap2 = QStringLiteral("Informationen");
-    EXPECT_GT(pointDiameter(punkt, 1.0), 30);
+    ObjDataTyp point = object(2, 0.5, 0.5);
+    point.PktCap = QStringLiteral("Info");
+    EXPECT_EQ(pointDiameter(point, 1.0), 30) << "a short title fits";
+    point.PktCap = QStringLiteral("Informationen");
+    const int wide = pointDiameter(point, 1.0);
+    EXPECT_GT(wide, 30);
+    point.PktCap = QStringLiteral("In");
+    EXPECT_EQ(pointDiameter(point, 1.0), 30) << "titles under 3 characters never widen";
+    point.PktCap2 = QStringLiteral("Informationen");
+    EXPECT_GT(pointDiameter(point, 1.0), 30);
 }
 
 TEST(ObjectDrawing, ColourValuesAndSystemColours) {
@@ -189,5 +189,5 @@ TEST(ObjectDrawing, ColourValuesAndSystemColours) {
     EXPECT_EQ(colourFromValue(0x8000000F), QColor(0xD4, 0xD0, 0xC8)); // button face
     EXPECT_EQ(colourFromValue(0x800000FF), QColor(0, 0, 0));          // unknown index
     EXPECT_EQ(colourFromValue(0x0000FF, 50).alpha(), 128);
-    EXPECT_EQ(deckungAlpha(150), 255);
+    EXPECT_EQ(opacityAlpha(150), 255);
 }

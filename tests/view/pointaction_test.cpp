@@ -23,7 +23,7 @@ class PointActionTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        folders.thema = dir.path() + u'/';
+        folders.topic = dir.path() + u'/';
         ASSERT_TRUE(QDir(dir.path()).mkdir(u"klasse5"_s));
         QFile file(dir.filePath(u"b.qvl"_s));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));

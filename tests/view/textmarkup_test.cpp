@@ -383,7 +383,7 @@ TEST(TextMarkupGaps, ViewGapGoesToTheGapStepWithItsPlace) {
     TextMarkupParams p = baseParams();
     p.clozeMode = kMarkupClozeView;
     p.build = true;
-    p.minLuecke = 4;
+    p.minGap = 4;
     std::vector<ClozeGapRequest> requests;
     p.gapStep = [&requests](const ClozeGapRequest& r) {
         requests.push_back(r);
@@ -401,7 +401,7 @@ TEST(TextMarkupGaps, ViewGapGoesToTheGapStepWithItsPlace) {
     EXPECT_TRUE(requests[0].measureOnly);
     EXPECT_EQ(requests[0].pageWidth, kRight);
     EXPECT_EQ(requests[0].pageHeight, 800);
-    EXPECT_EQ(requests[0].minLuecke, 4);
+    EXPECT_EQ(requests[0].minGap, 4);
     EXPECT_EQ(requests[0].font.pixelSize(), 22);
 
     EXPECT_EQ(shownText(runs), QStringLiteral("Die Sonne geht im |.| Ende |ge| "));
@@ -474,7 +474,7 @@ TEST(TextMarkupGaps, WorksheetGapWidthScalesWithTheBoxSizeIndex) {
 
     struct Case {
         const char16_t* line;
-        int minLuecke;
+        int minGap;
         int k;
         const char16_t* sizing; // the text whose width is the unscaled gap
     } cases[] = {
@@ -489,7 +489,7 @@ TEST(TextMarkupGaps, WorksheetGapWidthScalesWithTheBoxSizeIndex) {
     for (const Case& c : cases) {
         TextMarkupParams p = baseParams();
         p.clozeMode = kMarkupWorksheet;
-        p.minLuecke = c.minLuecke;
+        p.minGap = c.minGap;
         p.boxSizeIndex = c.k;
         const auto runs = runsOf(QString::fromUtf16(c.line), p);
         ASSERT_EQ(runs.size(), 2u);
@@ -582,7 +582,7 @@ TEST(TextMarkupPicture, RendersPlainLinesAndCropsToTheHeightUsed) {
 TEST(TextMarkupGaps, HugeMinimumGapFromADocumentIsBounded) {
     TextMarkupParams p = baseParams();
     p.clozeMode = kMarkupWorksheet;
-    p.minLuecke = 2000000000;
+    p.minGap = 2000000000;
     const auto runs = runsOf(QStringLiteral("<<a>>"), p);
     ASSERT_FALSE(runs.empty());
     EXPECT_EQ(runs[0].width, advance(u' ' + QString(1000, u'X')));

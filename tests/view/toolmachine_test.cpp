@@ -69,14 +69,14 @@ TEST_F(ToolMachineTest, ColourAndThicknessSwitchOnlyPointerAndHandToThePen) {
 
 TEST_F(ToolMachineTest, PenPresetsStampsAndThePenButton) {
     EXPECT_EQ(machine.choosePen(5).current, Tool::Rectangle);
-    EXPECT_EQ(drawing.stift, 5);
+    EXPECT_EQ(drawing.pen, 5);
     machine.select(Tool::Pointer);
     EXPECT_EQ(machine.selectButton(Tool::Pen).current, Tool::Rectangle)
         << "the pen button keeps the chosen preset";
     EXPECT_EQ(machine.selectButton(Tool::Eraser).current, Tool::Eraser);
 
     EXPECT_EQ(machine.setStamp(12).current, Tool::Stamp);
-    EXPECT_EQ(drawing.stempel, 10) << "clamped to the ten stamps";
+    EXPECT_EQ(drawing.stamp, 10) << "clamped to the ten stamps";
 
     machine.select(Tool::Text);
     const ToolMachine::Change leaving = machine.select(Tool::Pen);

@@ -15,8 +15,8 @@ namespace {
 void writeDocument(const QString& path, const QString& title) {
     Document doc;
     doc.header.titel = title;
-    doc.basisbild = QImage(2, 2, QImage::Format_ARGB32);
-    doc.basisbild.fill(Qt::white);
+    doc.basePicture = QImage(2, 2, QImage::Format_ARGB32);
+    doc.basePicture.fill(Qt::white);
     ASSERT_TRUE(writeDocumentFile(doc, path, false).ok);
 }
 
@@ -63,10 +63,10 @@ TEST(TopicList, ReadsReadableDocumentsSortedByTitle) {
                                    QStringLiteral("zebra")}))
         << titles.join(u'|').toStdString();
     const auto ohne = std::find_if(list.begin(), list.end(), [](const ThemenDataTyp& e) {
-        return e.datei.endsWith(QStringLiteral("Ohne.qvl"));
+        return e.file.endsWith(QStringLiteral("Ohne.qvl"));
     });
     ASSERT_NE(ohne, list.end());
-    EXPECT_EQ(ohne->dateinameKlein, QStringLiteral("ohne.qvl"));
+    EXPECT_EQ(ohne->fileNameLower, QStringLiteral("ohne.qvl"));
 
     EXPECT_TRUE(readTopicList(dir.filePath(QStringLiteral("verschwunden"))).empty());
     EXPECT_TRUE(readTopicList(QString()).empty());

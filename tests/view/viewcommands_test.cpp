@@ -11,11 +11,11 @@ using namespace quorvel::test;
 
 namespace {
 
-constexpr std::array<bool, 4> kAlleEbenen{true, true, true, true};
+constexpr std::array<bool, 4> kAllLayers{true, true, true, true};
 
 // A query field whose card covers the given fractions of the page.
 ObjDataTyp feld(int typ, RandRect card, int zIndex = 0) {
-    ObjDataTyp o = objekt(typ, 0.5, 0.5);
+    ObjDataTyp o = object(typ, 0.5, 0.5);
     o.KartRect = card;
     o.ZIndex = zIndex;
     o.AbfrageStatus = -1;
@@ -28,36 +28,36 @@ TEST(HitTest, TopmostZIndexThenLaterEntryWins) {
     Document d = emptyDocument(100, 100);
     d.objects.push_back(feld(0, {0.1, 0.1, 0.6, 0.6}));
     d.objects.push_back(feld(0, {0.3, 0.3, 0.8, 0.8}));
-    EXPECT_EQ(hitObject(d, kAlleEbenen, 0, {0.4, 0.4}), 1) << "same ZIndex: the later one";
-    EXPECT_EQ(hitObject(d, kAlleEbenen, 0, {0.2, 0.2}), 0);
-    EXPECT_EQ(hitObject(d, kAlleEbenen, 0, {0.9, 0.9}), -1);
+    EXPECT_EQ(hitObject(d, kAllLayers, 0, {0.4, 0.4}), 1) << "same ZIndex: the later one";
+    EXPECT_EQ(hitObject(d, kAllLayers, 0, {0.2, 0.2}), 0);
+    EXPECT_EQ(hitObject(d, kAllLayers, 0, {0.9, 0.9}), -1);
 
     d.objects[0].ZIndex = 5;
-    EXPECT_EQ(hitObject(d, kAlleEbenen, 0, {0.4, 0.4}), 0) << "a larger ZIndex beats the list";
+    EXPECT_EQ(hitObject(d, kAllLayers, 0, {0.4, 0.4}), 0) << "a larger ZIndex beats the list";
 }
 
 TEST(HitTest, HiddenLayersInactiveAndOtherQuestionsAreNotHit) {
     Document d = emptyDocument(100, 100);
     const RandRect ueberall{0.0, 0.0, 1.0, 1.0};
     d.objects.push_back(feld(0, ueberall));
-    std::array<bool, 4> layers = kAlleEbenen;
+    std::array<bool, 4> layers = kAllLayers;
     layers[1] = false;
     EXPECT_EQ(hitObject(d, layers, 0, {0.5, 0.5}), -1) << "a covered field of a hidden layer";
 
     d.objects[0] = feld(51, ueberall);
-    EXPECT_EQ(hitObject(d, kAlleEbenen, 0, {0.5, 0.5}), -1) << "inactive cross-matching element";
+    EXPECT_EQ(hitObject(d, kAllLayers, 0, {0.5, 0.5}), -1) << "inactive cross-matching element";
     d.objects[0].Aktiv = true;
-    EXPECT_EQ(hitObject(d, kAlleEbenen, 0, {0.5, 0.5}), 0);
+    EXPECT_EQ(hitObject(d, kAllLayers, 0, {0.5, 0.5}), 0);
 
     for (int typ : {10, 24, 28, 29}) {
         d.objects[0] = feld(typ, ueberall);
         d.objects[0].FrageNummer = 2;
-        EXPECT_EQ(hitObject(d, kAlleEbenen, 1, {0.5, 0.5}), -1) << typ;
-        EXPECT_EQ(hitObject(d, kAlleEbenen, 2, {0.5, 0.5}), 0) << typ;
+        EXPECT_EQ(hitObject(d, kAllLayers, 1, {0.5, 0.5}), -1) << typ;
+        EXPECT_EQ(hitObject(d, kAllLayers, 2, {0.5, 0.5}), 0) << typ;
     }
     for (int typ : {9, 11, 20, 42, 52}) {
         d.objects[0] = feld(typ, ueberall);
-        EXPECT_EQ(hitObject(d, kAlleEbenen, 0, {0.5, 0.5}), -1) << typ;
+        EXPECT_EQ(hitObject(d, kAllLayers, 0, {0.5, 0.5}), -1) << typ;
     }
 }
 
@@ -85,8 +85,8 @@ TEST(ViewCommands, ClickEffectsByType) {
 
 TEST(ViewCommands, CoverAllReachesLabelsUntilTheNextNumbering) {
     Document d = emptyDocument(100, 100);
-    d.objects.push_back(objekt(0, 0.2, 0.2, QStringLiteral("Feld")));
-    d.objects.push_back(objekt(1, 0.5, 0.5, QStringLiteral("Etikett")));
+    d.objects.push_back(object(0, 0.2, 0.2, QStringLiteral("Feld")));
+    d.objects.push_back(object(1, 0.5, 0.5, QStringLiteral("Etikett")));
     coverAll(d);
     EXPECT_EQ(d.objects[0].AbfrageStatus, -1);
     EXPECT_EQ(d.objects[1].AbfrageStatus, -1);
@@ -114,7 +114,7 @@ TEST(ViewCommands, QuestionNavigationStaysWithinTheQuestions) {
     RandomGenerator random(7);
     struct Fall {
         Typ typ;
-        int aktuell, anzahl, erwartet;
+        int current, count, erwartet;
     };
     const Fall faelle[] = {
         {Typ::PreviousQuestion, 1, 5, 1}, {Typ::PreviousQuestion, 3, 5, 2},
@@ -124,14 +124,14 @@ TEST(ViewCommands, QuestionNavigationStaysWithinTheQuestions) {
         {Typ::QuestionText, 3, 5, 3}, // not a question button
     };
     for (const Fall& f : faelle)
-        EXPECT_EQ(newQuestion(f.typ, f.aktuell, f.anzahl, random), f.erwartet)
-            << codeOf(f.typ) << " from " << f.aktuell << " of " << f.anzahl;
+        EXPECT_EQ(newQuestion(f.typ, f.current, f.count, random), f.erwartet)
+            << codeOf(f.typ) << " from " << f.current << " of " << f.count;
 
     for (int i = 0; i < 50; ++i) {
-        const int neu = newQuestion(Typ::RandomQuestion, 2, 3, random);
-        EXPECT_NE(neu, 2);
-        EXPECT_GE(neu, 1);
-        EXPECT_LE(neu, 3);
+        const int fresh = newQuestion(Typ::RandomQuestion, 2, 3, random);
+        EXPECT_NE(fresh, 2);
+        EXPECT_GE(fresh, 1);
+        EXPECT_LE(fresh, 3);
     }
     EXPECT_EQ(newQuestion(Typ::RandomQuestion, 1, 2, random), 2)
         << "two questions: always the other one";
@@ -178,18 +178,18 @@ TEST(ViewCommands, ClickTogglesFieldsAndNamesPointsAndButtons) {
     d.objects.push_back(feld(4, {0.5, 0.0, 1.0, 0.5}));
     d.objects.push_back(feld(13, {0.0, 0.5, 0.5, 1.0}));
 
-    ClickResult result = clickAt(d, kAlleEbenen, 0, {0.2, 0.2});
+    ClickResult result = clickAt(d, kAllLayers, 0, {0.2, 0.2});
     EXPECT_EQ(result.effect, ClickEffect::Toggle);
     EXPECT_EQ(result.index, 0);
     EXPECT_EQ(d.objects[0].AbfrageStatus, 0) << "the field is uncovered by the click";
 
-    result = clickAt(d, kAlleEbenen, 0, {0.7, 0.2});
+    result = clickAt(d, kAllLayers, 0, {0.7, 0.2});
     EXPECT_EQ(result.effect, ClickEffect::OpenPoint);
     EXPECT_EQ(result.index, 1);
     EXPECT_EQ(d.objects[1].AbfrageStatus, -1) << "a link is not toggled";
 
-    EXPECT_EQ(clickAt(d, kAlleEbenen, 0, {0.2, 0.7}).effect, ClickEffect::ChangeQuestion);
-    result = clickAt(d, kAlleEbenen, 0, {0.7, 0.7});
+    EXPECT_EQ(clickAt(d, kAllLayers, 0, {0.2, 0.7}).effect, ClickEffect::ChangeQuestion);
+    result = clickAt(d, kAllLayers, 0, {0.7, 0.7});
     EXPECT_EQ(result.effect, ClickEffect::Nothing);
     EXPECT_EQ(result.index, -1);
 }

@@ -18,25 +18,25 @@ namespace {
 constexpr Farbwert kGruen = 0x00C000;
 
 // A label with an opaque green card, so that its presence shows in pixels.
-ObjDataTyp gruenesEtikett(double x, double y, int ebene = 1) {
-    ObjDataTyp o = objekt(1, x, y, QStringLiteral("Text"));
-    o.Ebene = ebene;
+ObjDataTyp gruenesEtikett(double x, double y, int layer = 1) {
+    ObjDataTyp o = object(1, x, y, QStringLiteral("Text"));
+    o.Ebene = layer;
     o.HFarbe = kGruen;
     o.HDeck = 100;
     return o;
 }
 
 // Whether the green card shows around `p` (its text may cover `p` itself).
-bool gruen(const QImage& bild, QPoint p) {
-    return hatFarbe(bild, QRect(p - QPoint(10, 5), QSize(20, 10)), colourFromValue(kGruen));
+bool gruen(const QImage& picture, QPoint p) {
+    return hasColour(picture, QRect(p - QPoint(10, 5), QSize(20, 10)), colourFromValue(kGruen));
 }
 
-QImage komponiere(Document& d, QSize bereich, const ViewState& state = {}) {
+QImage komponiere(Document& d, QSize area, const ViewState& state = {}) {
     ViewComposer composer(d, noLayouts());
     composer.state() = state;
-    composer.setViewArea(bereich);
+    composer.setViewArea(area);
     composer.rebuild();
-    return composer.seite();
+    return composer.page();
 }
 
 } // namespace
@@ -44,77 +44,77 @@ QImage komponiere(Document& d, QSize bereich, const ViewState& state = {}) {
 TEST(ViewComposer, LayersHideTheirObjectsOutsideAnExercise) {
     Document d = emptyDocument(870, 600, Qt::red);
     d.objects.push_back(gruenesEtikett(0.5, 0.5));
-    const QPoint mitte(435, 300);
+    const QPoint centre(435, 300);
 
     ViewState state;
-    EXPECT_TRUE(gruen(komponiere(d, {870, 600}, state), mitte));
+    EXPECT_TRUE(gruen(komponiere(d, {870, 600}, state), centre));
 
     state.layers[1] = false;
     const QImage ohne = komponiere(d, {870, 600}, state);
-    EXPECT_EQ(ohne.pixel(mitte), QColor(Qt::red).rgb()) << "the label is gone, the base stays";
+    EXPECT_EQ(ohne.pixel(centre), QColor(Qt::red).rgb()) << "the label is gone, the base stays";
 
     state.layers[0] = false;
-    EXPECT_EQ(komponiere(d, {870, 600}, state).pixel(mitte), QColor(Qt::white).rgb())
+    EXPECT_EQ(komponiere(d, {870, 600}, state).pixel(centre), QColor(Qt::white).rgb())
         << "without the base picture layer the page is white";
 
     state.exercise.running = true; // an exercise shows every layer
     const QImage exercise = komponiere(d, {870, 600}, state);
-    EXPECT_TRUE(gruen(exercise, mitte));
+    EXPECT_TRUE(gruen(exercise, centre));
     EXPECT_EQ(exercise.pixel(10, 10), QColor(Qt::red).rgb());
 }
 
 TEST(ViewComposer, TargetPointSizeZeroHidesOpenTargetsButNotCards) {
     Document d = emptyDocument(870, 600);
-    ObjDataTyp ziel = objekt(0, 0.3, 0.5, QStringLiteral("Ziel"));
-    ziel.AbfrageStatus = -5;
-    ziel.AbfrageNummer = 3;
-    d.objects.push_back(ziel);
+    ObjDataTyp target = object(0, 0.3, 0.5, QStringLiteral("Ziel"));
+    target.AbfrageStatus = -5;
+    target.AbfrageNummer = 3;
+    d.objects.push_back(target);
     d.objects.push_back(gruenesEtikett(0.7, 0.5));
-    const QRect zielBereich(261 - 20, 300 - 20, 40, 40);
-    const QColor markenFarbe = colourFromValue(0xE8ECEC);
+    const QRect targetArea(261 - 20, 300 - 20, 40, 40);
+    const QColor markColour = colourFromValue(0xE8ECEC);
 
     ViewState state;
     state.exercise.running = true;
     d.header.Zielpunktgroesse = 100;
-    const QImage voll = komponiere(d, {870, 600}, state);
-    EXPECT_TRUE(hatFarbe(voll, zielBereich, markenFarbe));
-    EXPECT_FALSE(tinte(voll, zielBereich).isEmpty()) << "outline and number";
+    const QImage full = komponiere(d, {870, 600}, state);
+    EXPECT_TRUE(hasColour(full, targetArea, markColour));
+    EXPECT_FALSE(tinte(full, targetArea).isEmpty()) << "outline and number";
 
     d.header.Zielpunktgroesse = 0;
     const QImage ohne = komponiere(d, {870, 600}, state);
-    EXPECT_TRUE(tinte(ohne, zielBereich, 250).isEmpty()) << "nothing at the target";
+    EXPECT_TRUE(tinte(ohne, targetArea, 250).isEmpty()) << "nothing at the target";
     EXPECT_TRUE(gruen(ohne, QPoint(609, 300))) << "the card stays";
     EXPECT_GT(d.objects[0].KartRect.right, d.objects[0].KartRect.left)
         << "the invisible target can still be hit";
 
     state.exercise.running = false; // outside the exercise the field is its label
     d.objects[0].AbfrageStatus = 0;
-    EXPECT_FALSE(tinte(komponiere(d, {870, 600}, state), zielBereich).isEmpty());
+    EXPECT_FALSE(tinte(komponiere(d, {870, 600}, state), targetArea).isEmpty());
 }
 
 TEST(ViewComposer, SingleQuestionsShowOnlyTheCurrentQuestion) {
     Document d = emptyDocument(870, 600);
     d.header.AnzFrageNummern = 2;
-    ObjDataTyp erste = gruenesEtikett(0.25, 0.5);
-    erste.FrageNummer = 1;
-    ObjDataTyp zweite = gruenesEtikett(0.75, 0.5);
-    zweite.FrageNummer = 2;
-    d.objects = {erste, zweite, gruenesEtikett(0.5, 0.1)}; // the last belongs to no question
+    ObjDataTyp first = gruenesEtikett(0.25, 0.5);
+    first.FrageNummer = 1;
+    ObjDataTyp second = gruenesEtikett(0.75, 0.5);
+    second.FrageNummer = 2;
+    d.objects = {first, second, gruenesEtikett(0.5, 0.1)}; // the last belongs to no question
 
     ViewState state;
     state.currentQuestion = 2;
-    const QImage bild = komponiere(d, {870, 600}, state);
-    EXPECT_FALSE(gruen(bild, QPoint(217, 300)));
-    EXPECT_TRUE(gruen(bild, QPoint(652, 300)));
-    EXPECT_TRUE(gruen(bild, QPoint(435, 60)));
+    const QImage picture = komponiere(d, {870, 600}, state);
+    EXPECT_FALSE(gruen(picture, QPoint(217, 300)));
+    EXPECT_TRUE(gruen(picture, QPoint(652, 300)));
+    EXPECT_TRUE(gruen(picture, QPoint(435, 60)));
 }
 
 TEST(ViewComposer, UncoveringOneFieldRedrawsOnlyItsRectangleAndMatchesAFullComposition) {
     Document d = emptyDocument(870, 600);
-    QPainter(&d.basisbild).fillRect(0, 0, 870, 300, QColor(30, 60, 120)); // two-coloured base
+    QPainter(&d.basePicture).fillRect(0, 0, 870, 300, QColor(30, 60, 120)); // two-coloured base
     d.objects.push_back(gruenesEtikett(0.5, 0.45));
     for (double x : {0.45, 0.55, 0.8}) {
-        ObjDataTyp feld = objekt(0, x, 0.5, QStringLiteral("Feld"));
+        ObjDataTyp feld = object(0, x, 0.5, QStringLiteral("Feld"));
         feld.Sline = 1;
         feld.Sy = 0.8;
         feld.KAusr = 2;
@@ -132,18 +132,18 @@ TEST(ViewComposer, UncoveringOneFieldRedrawsOnlyItsRectangleAndMatchesAFullCompo
         composer.rebuild();
 
         d.objects[2].AbfrageStatus = 0;
-        const QRect geaendert = composer.redrawObject(2);
-        ASSERT_FALSE(geaendert.isEmpty());
-        EXPECT_LT(geaendert.width() * geaendert.height(),
-                  composer.ansicht().width() * composer.ansicht().height() / 20);
+        const QRect changed = composer.redrawObject(2);
+        ASSERT_FALSE(changed.isEmpty());
+        EXPECT_LT(changed.width() * changed.height(),
+                  composer.view().width() * composer.view().height() / 20);
 
         ViewComposer frisch(d, noLayouts());
         frisch.state().zoomLevel = zoomLevel;
         frisch.setViewArea({870, 600});
         frisch.rebuild();
-        EXPECT_TRUE(composer.seite() == frisch.seite()) << "zoom " << zoomLevel;
+        EXPECT_TRUE(composer.page() == frisch.page()) << "zoom " << zoomLevel;
         EXPECT_TRUE(composer.finalPage() == frisch.finalPage());
-        EXPECT_TRUE(composer.ansicht() == frisch.ansicht());
+        EXPECT_TRUE(composer.view() == frisch.view());
         EXPECT_TRUE(composer.visibleSection() == frisch.visibleSection());
 
         d.objects[2].AbfrageStatus = -1;
@@ -154,22 +154,22 @@ TEST(ViewComposer, LayoutHooksRunAtTheirSteps) {
     Document d = emptyDocument(870, 600);
     d.header.DokTyp = 4;
     std::vector<LayoutPhase> reihenfolge;
-    const auto male = [&reihenfolge](LayoutPhase phase, QColor farbe, QRect wo) {
-        return [&reihenfolge, phase, farbe, wo](LayoutHookContext& k) {
+    const auto male = [&reihenfolge](LayoutPhase phase, QColor colour, QRect wo) {
+        return [&reihenfolge, phase, colour, wo](LayoutHookContext& k) {
             reihenfolge.push_back(phase);
-            QPainter painter(&k.seite);
+            QPainter painter(&k.page);
             painter.setClipRect(k.clip);
-            painter.fillRect(wo, farbe);
+            painter.fillRect(wo, colour);
         };
     };
-    const QRect vorFeld(10, 10, 20, 20), nachFeld(50, 10, 20, 20), ueberFeld(90, 10, 20, 20);
+    const QRect vorFeld(10, 10, 20, 20), afterField(50, 10, 20, 20), ueberFeld(90, 10, 20, 20);
     LayoutSet layouts;
     layouts.setHook(DokTyp::Cluster, LayoutPhase::Background,
                     male(LayoutPhase::Background, Qt::yellow, QRect(130, 10, 20, 20)));
     layouts.setHook(DokTyp::Cluster, LayoutPhase::BeforePageWithoutObjects,
                     male(LayoutPhase::BeforePageWithoutObjects, Qt::blue, vorFeld));
     layouts.setHook(DokTyp::Cluster, LayoutPhase::AfterPageWithoutObjects,
-                    male(LayoutPhase::AfterPageWithoutObjects, Qt::red, nachFeld));
+                    male(LayoutPhase::AfterPageWithoutObjects, Qt::red, afterField));
     layouts.setHook(DokTyp::Cluster, LayoutPhase::Overlay,
                     male(LayoutPhase::Overlay, Qt::green, ueberFeld));
 
@@ -179,12 +179,14 @@ TEST(ViewComposer, LayoutHooksRunAtTheirSteps) {
     EXPECT_EQ(reihenfolge, (std::vector<LayoutPhase>{
                                LayoutPhase::Background, LayoutPhase::BeforePageWithoutObjects,
                                LayoutPhase::AfterPageWithoutObjects, LayoutPhase::Overlay}));
-    const auto farbe = [](const QImage& bild, QRect wo) { return QColor(bild.pixel(wo.center())); };
-    EXPECT_EQ(farbe(composer.pageWithoutObjects(), vorFeld), QColor(Qt::blue));
-    EXPECT_EQ(farbe(composer.pageWithoutObjects(), nachFeld), QColor(Qt::white));
-    EXPECT_EQ(farbe(composer.pageWithFixedObjects(), nachFeld), QColor(Qt::red));
-    EXPECT_EQ(farbe(composer.pageWithFixedObjects(), ueberFeld), QColor(Qt::white));
-    EXPECT_EQ(farbe(composer.seite(), ueberFeld), QColor(Qt::green));
+    const auto colour = [](const QImage& picture, QRect wo) {
+        return QColor(picture.pixel(wo.center()));
+    };
+    EXPECT_EQ(colour(composer.pageWithoutObjects(), vorFeld), QColor(Qt::blue));
+    EXPECT_EQ(colour(composer.pageWithoutObjects(), afterField), QColor(Qt::white));
+    EXPECT_EQ(colour(composer.pageWithFixedObjects(), afterField), QColor(Qt::red));
+    EXPECT_EQ(colour(composer.pageWithFixedObjects(), ueberFeld), QColor(Qt::white));
+    EXPECT_EQ(colour(composer.page(), ueberFeld), QColor(Qt::green));
 
     d.header.DokTyp = 5; // other types do not run them
     reihenfolge.clear();
@@ -200,15 +202,15 @@ TEST(ViewComposer, LayoutHooksRunAtTheirSteps) {
     EXPECT_FALSE(layouts.hasHook(DokTyp::Cluster, LayoutPhase::Overlay));
     composer.rebuild();
     EXPECT_TRUE(reihenfolge.empty());
-    EXPECT_EQ(farbe(composer.seite(), ueberFeld), QColor(Qt::white));
+    EXPECT_EQ(colour(composer.page(), ueberFeld), QColor(Qt::white));
 }
 
 TEST(ViewGeometry, FittingZoomAndClipping) {
     struct Fall {
-        QSizeF seite;
-        QSize bereich;
+        QSizeF page;
+        QSize area;
         double zoom;
-        QSize eingepasst, pagePicture, ansicht;
+        QSize eingepasst, pagePicture, view;
     };
     const Fall faelle[] = {
         {{1000, 500}, {800, 600}, 1.0, {800, 400}, {800, 400}, {800, 400}},  // width-limited
@@ -217,10 +219,10 @@ TEST(ViewGeometry, FittingZoomAndClipping) {
         {{1000, 500}, {800, 600}, 1.25, {800, 400}, {1000, 500}, {800, 500}},
     };
     for (const Fall& f : faelle) {
-        const PageFit e = fitPage(f.seite, f.bereich, f.zoom);
+        const PageFit e = fitPage(f.page, f.area, f.zoom);
         EXPECT_EQ(e.eingepasst, f.eingepasst);
         EXPECT_EQ(e.pagePicture, f.pagePicture);
-        EXPECT_EQ(e.ansicht, f.ansicht);
+        EXPECT_EQ(e.view, f.view);
     }
     EXPECT_DOUBLE_EQ(zoomFactor(2), 1.5);
     EXPECT_DOUBLE_EQ(zoomFactor(9), 2.0);
@@ -233,12 +235,12 @@ TEST(ViewGeometry, SectionKeepsItsCentreInsideThePage) {
         << "clamped at the right and top edges";
     EXPECT_EQ(moveSection(QRectF(0.25, 0.25, 0.5, 0.5), -1.0, 0.1), QRectF(0.0, 0.35, 0.5, 0.5));
 
-    const QRectF ausschnitt(0.25, 0.125, 0.5, 0.75);
-    const QPointF seite = viewToPage(QPointF(400, 300), QSize(800, 600), ausschnitt);
-    EXPECT_DOUBLE_EQ(seite.x(), 0.5);
-    EXPECT_DOUBLE_EQ(seite.y(), 0.5);
-    EXPECT_EQ(pageToView(seite, QSize(800, 600), ausschnitt), QPointF(400, 300));
-    EXPECT_EQ(viewToPage(QPointF(-5000, 9000), QSize(800, 600), ausschnitt), QPointF(0, 1))
+    const QRectF section(0.25, 0.125, 0.5, 0.75);
+    const QPointF page = viewToPage(QPointF(400, 300), QSize(800, 600), section);
+    EXPECT_DOUBLE_EQ(page.x(), 0.5);
+    EXPECT_DOUBLE_EQ(page.y(), 0.5);
+    EXPECT_EQ(pageToView(page, QSize(800, 600), section), QPointF(400, 300));
+    EXPECT_EQ(viewToPage(QPointF(-5000, 9000), QSize(800, 600), section), QPointF(0, 1))
         << "clamped to the page";
 
     // Through the composer: the centre survives a change of zoom.
@@ -248,11 +250,11 @@ TEST(ViewGeometry, SectionKeepsItsCentreInsideThePage) {
     composer.state().zoomLevel = 4;
     composer.rebuild();
     composer.moveSection(-0.1, 0.0);
-    const QPointF mitte = composer.visibleArea().center();
+    const QPointF centre = composer.visibleArea().center();
     composer.state().zoomLevel = 2;
     composer.rebuild();
-    EXPECT_NEAR(composer.visibleArea().center().x(), mitte.x(), 1e-9);
-    EXPECT_EQ(composer.ansicht().size(), QSize(800, 600));
+    EXPECT_NEAR(composer.visibleArea().center().x(), centre.x(), 1e-9);
+    EXPECT_EQ(composer.view().size(), QSize(800, 600));
 }
 
 TEST(PageBackground, HugeBasePicturesAreReducedAndOpacityAndMarginApply) {
@@ -266,11 +268,11 @@ TEST(PageBackground, HugeBasePicturesAreReducedAndOpacityAndMarginApply) {
     d.header.BasisbildDeck = 50;
     d.derivePageGeometry();
     PageBackground background;
-    const QImage& bild = background.background(d, QSize(600, 300));
-    EXPECT_EQ(QColor(bild.pixel(50, 150)), QColor(255, 0, 0)) << "the margin";
-    const QColor mitte(bild.pixel(400, 150)); // half black over the red page
-    EXPECT_NEAR(mitte.red(), 127, 2);
-    EXPECT_EQ(mitte.green(), 0);
+    const QImage& picture = background.background(d, QSize(600, 300));
+    EXPECT_EQ(QColor(picture.pixel(50, 150)), QColor(255, 0, 0)) << "the margin";
+    const QColor centre(picture.pixel(400, 150)); // half black over the red page
+    EXPECT_NEAR(centre.red(), 127, 2);
+    EXPECT_EQ(centre.green(), 0);
 
     background.background(d, QSize(600, 300));
     EXPECT_EQ(background.buildCount(), 1) << "built once, then reused";

@@ -18,14 +18,14 @@ inline const LayoutSet& noLayouts() {
 // A document on a plain base picture of w x h pixels without margin.
 inline Document emptyDocument(int w, int h, QColor basis = Qt::white) {
     Document d;
-    d.basisbild = QImage(w, h, QImage::Format_ARGB32);
-    d.basisbild.fill(basis);
+    d.basePicture = QImage(w, h, QImage::Format_ARGB32);
+    d.basePicture.fill(basis);
     d.derivePageGeometry();
     return d;
 }
 
 // An object of `typ` on layer 1 with its card centred on (x, y).
-inline ObjDataTyp objekt(int typ, double x, double y, const QString& cap = QString()) {
+inline ObjDataTyp object(int typ, double x, double y, const QString& cap = QString()) {
     ObjDataTyp o;
     o.Typ = typ;
     o.Ebene = 1;
@@ -37,24 +37,24 @@ inline ObjDataTyp objekt(int typ, double x, double y, const QString& cap = QStri
     return o;
 }
 
-// The smallest rectangle holding every pixel of `bild` inside `bereich` that
+// The smallest rectangle holding every pixel of `picture` inside `area` that
 // is darker than `grau` (0..255); empty when there is none.
-inline QRect tinte(const QImage& bild, const QRect& bereich, int grau = 128) {
+inline QRect tinte(const QImage& picture, const QRect& area, int grau = 128) {
     QRect r;
-    const QRect b = bereich & bild.rect();
+    const QRect b = area & picture.rect();
     for (int y = b.top(); y <= b.bottom(); ++y)
         for (int x = b.left(); x <= b.right(); ++x)
-            if (qGray(bild.pixel(x, y)) < grau)
+            if (qGray(picture.pixel(x, y)) < grau)
                 r |= QRect(x, y, 1, 1);
     return r;
 }
 
-// Whether `bild` has a pixel of exactly `farbe` (ignoring alpha) inside `bereich`.
-inline bool hatFarbe(const QImage& bild, const QRect& bereich, QColor farbe) {
-    const QRect b = bereich & bild.rect();
+// Whether `picture` has a pixel of exactly `colour` (ignoring alpha) inside `area`.
+inline bool hasColour(const QImage& picture, const QRect& area, QColor colour) {
+    const QRect b = area & picture.rect();
     for (int y = b.top(); y <= b.bottom(); ++y)
         for (int x = b.left(); x <= b.right(); ++x)
-            if ((bild.pixel(x, y) & 0xFFFFFF) == (farbe.rgb() & 0xFFFFFF))
+            if ((picture.pixel(x, y) & 0xFFFFFF) == (colour.rgb() & 0xFFFFFF))
                 return true;
     return false;
 }

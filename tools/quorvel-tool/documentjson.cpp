@@ -145,15 +145,15 @@ QString indexed(const QString& path, qsizetype index) {
 // The gap-table rows and columns a document uses; the counts may come from
 // a hostile file.
 int usedRows(const HeaderDataTyp& header) {
-    return std::clamp(header.LueckenTabelleZeilen, 0, kLueckenTabelleMaxZeilen);
+    return std::clamp(header.LueckenTabelleZeilen, 0, kGapTableMaxRows);
 }
 
 int usedColumns(const HeaderDataTyp& header) {
-    return std::clamp(header.LueckenTabelleSpalten, 0, kLueckenTabelleMaxSpalten);
+    return std::clamp(header.LueckenTabelleSpalten, 0, kGapTableMaxColumns);
 }
 
 int usedAnswerPictures(const ObjDataTyp& object) {
-    return std::clamp(object.AntwortAnz, 0, kMaxAntwortBilder);
+    return std::clamp(object.AntwortAnz, 0, kMaxAnswerPictures);
 }
 
 // --- document to JSON ------------------------------------------------------
@@ -201,9 +201,9 @@ QJsonObject headerToJson(const HeaderDataTyp& header, const PictureExport& pictu
 QJsonObject crosswordToJson(const KreuzwortDataTyp& crossword) {
     QJsonObject json;
     QJsonArray grid;
-    for (int x = 0; x < kKreuzwortSeite; ++x) {
+    for (int x = 0; x < kCrosswordSide; ++x) {
         const QString* column = &crossword.zelle(x, 0);
-        grid.append(stringsToJson(column, column + kKreuzwortSeite));
+        grid.append(stringsToJson(column, column + kCrosswordSide));
     }
     json.insert(QStringLiteral("grid"), grid);
     json.insert(QStringLiteral("across"),
@@ -275,25 +275,25 @@ void headerFromJson(const QJsonValue& value, const QString& baseDir, HeaderDataT
     JsonObjectReader reader(jsonToObject(value, QStringLiteral("header")),
                             QStringLiteral("header"));
     readFields(reader, header, kHeaderFields);
-    checkRange(header.LueckenTabelleZeilen, 0, kLueckenTabelleMaxZeilen,
+    checkRange(header.LueckenTabelleZeilen, 0, kGapTableMaxRows,
                reader.pathOf("LueckenTabelleZeilen"));
-    checkRange(header.LueckenTabelleSpalten, 0, kLueckenTabelleMaxSpalten,
+    checkRange(header.LueckenTabelleSpalten, 0, kGapTableMaxColumns,
                reader.pathOf("LueckenTabelleSpalten"));
 
-    if (const QJsonValue rand = reader.take("RandErw"); !rand.isUndefined())
-        header.RandErw = rectFromJson(rand, reader.pathOf("RandErw"));
+    if (const QJsonValue margin = reader.take("RandErw"); !margin.isUndefined())
+        header.RandErw = rectFromJson(margin, reader.pathOf("RandErw"));
     // As in a file without the indent: the default of the document type.
-    if (const QJsonValue rand = reader.take("EinrueckRand"); !rand.isUndefined())
-        header.EinrueckRand = rectFromJson(rand, reader.pathOf("EinrueckRand"));
+    if (const QJsonValue margin = reader.take("EinrueckRand"); !margin.isUndefined())
+        header.EinrueckRand = rectFromJson(margin, reader.pathOf("EinrueckRand"));
     else
         header.EinrueckRand = defaultEinrueckRand(dokTypOf(header));
 
     if (const QJsonValue table = reader.take("LueckenTabelle"); !table.isUndefined()) {
         const QString tablePath = reader.pathOf("LueckenTabelle");
-        const QJsonArray rows = jsonToArray(table, tablePath, kLueckenTabelleMaxZeilen);
+        const QJsonArray rows = jsonToArray(table, tablePath, kGapTableMaxRows);
         for (qsizetype r = 0; r < rows.size(); ++r) {
             const QString rowPath = indexed(tablePath, r);
-            const QJsonArray cells = jsonToArray(rows[r], rowPath, kLueckenTabelleMaxSpalten);
+            const QJsonArray cells = jsonToArray(rows[r], rowPath, kGapTableMaxColumns);
             for (qsizetype c = 0; c < cells.size(); ++c)
                 cellFromJson(cells[c], indexed(rowPath, c), baseDir, header.LueckenTabelle[r][c]);
         }
@@ -302,7 +302,7 @@ void headerFromJson(const QJsonValue& value, const QString& baseDir, HeaderDataT
     if (const QJsonValue columns = reader.take("LueckentabelleSpaltenHtgd");
         !columns.isUndefined()) {
         const QString columnsPath = reader.pathOf("LueckentabelleSpaltenHtgd");
-        const QJsonArray pairs = jsonToArray(columns, columnsPath, kLueckenTabelleMaxSpalten);
+        const QJsonArray pairs = jsonToArray(columns, columnsPath, kGapTableMaxColumns);
         for (qsizetype c = 0; c < pairs.size(); ++c) {
             const QString pairPath = indexed(columnsPath, c);
             const QJsonArray pair = jsonToArray(pairs[c], pairPath, 2, true);
@@ -318,10 +318,10 @@ void crosswordFromJson(const QJsonValue& value, KreuzwortDataTyp& crossword) {
                             QStringLiteral("crossword"));
     if (const QJsonValue grid = reader.take("grid"); !grid.isUndefined()) {
         const QString gridPath = reader.pathOf("grid");
-        const QJsonArray columns = jsonToArray(grid, gridPath, kKreuzwortSeite);
+        const QJsonArray columns = jsonToArray(grid, gridPath, kCrosswordSide);
         for (qsizetype x = 0; x < columns.size(); ++x) {
             stringsFromJson(columns[x], indexed(gridPath, x), crossword.Gitter,
-                            static_cast<size_t>(kKreuzwortSeite * x), kKreuzwortSeite);
+                            static_cast<size_t>(kCrosswordSide * x), kCrosswordSide);
         }
     }
     if (const QJsonValue across = reader.take("across"); !across.isUndefined())
@@ -357,12 +357,12 @@ ObjDataTyp objectFromJson(const QJsonValue& value, const QString& path, const QS
     reader.read("Typ", object.Typ);
     applyPointDefaults(object);
     readFields(reader, object, kObjectFields);
-    checkRange(object.AntwortAnz, 0, kMaxAntwortBilder, reader.pathOf("AntwortAnz"));
+    checkRange(object.AntwortAnz, 0, kMaxAnswerPictures, reader.pathOf("AntwortAnz"));
 
     object.Bild = pictureFromJson(reader.take("Bild"), reader.pathOf("Bild"), baseDir).image;
     if (const QJsonValue answers = reader.take("BildAntw"); !answers.isUndefined()) {
         const QString answersPath = reader.pathOf("BildAntw");
-        const QJsonArray array = jsonToArray(answers, answersPath, kMaxAntwortBilder);
+        const QJsonArray array = jsonToArray(answers, answersPath, kMaxAnswerPictures);
         for (qsizetype k = 0; k < array.size(); ++k)
             object.BildAntw[k] = pictureFromJson(array[k], indexed(answersPath, k), baseDir).image;
     }
@@ -376,7 +376,7 @@ ObjDataTyp objectFromJson(const QJsonValue& value, const QString& path, const QS
     return object;
 }
 
-QImage basisbildFromJson(const QJsonValue& value, const QString& baseDir) {
+QImage basePictureFromJson(const QJsonValue& value, const QString& baseDir) {
     JsonPicture picture;
     if (!value.isUndefined())
         picture = pictureFromJson(value, QStringLiteral("basisbild"), baseDir);
@@ -385,7 +385,7 @@ QImage basisbildFromJson(const QJsonValue& value, const QString& baseDir) {
     // A document always has a base picture; without one a blank page stands in.
     const QSize size = picture.declaredSize.isValid()
                            ? picture.declaredSize
-                           : QSize(kDefaultBasisbildWidth, kDefaultBasisbildHeight);
+                           : QSize(kDefaultBasePictureWidth, kDefaultBasePictureHeight);
     QImage blank(size, QImage::Format_ARGB32);
     blank.fill(QColor(Qt::white));
     return blank;
@@ -407,7 +407,7 @@ bool documentToJson(const Document& document, const DumpOptions& options, QJsonO
             objects.append(objectToJson(document.objects[i], static_cast<int>(i), pictures));
         result.insert(QStringLiteral("objects"), objects);
         result.insert(QStringLiteral("basisbild"),
-                      pictures.toJson(document.basisbild, QStringLiteral("basisbild")));
+                      pictures.toJson(document.basePicture, QStringLiteral("basisbild")));
         json = result;
         return true;
     } catch (const JsonMappingError& failure) {
@@ -440,7 +440,7 @@ bool documentFromJson(const QJsonObject& json, const QString& baseDir, Document&
                 document.widenZRange(document.objects.back().ZIndex);
             }
         }
-        document.basisbild = basisbildFromJson(reader.take("basisbild"), baseDir);
+        document.basePicture = basePictureFromJson(reader.take("basisbild"), baseDir);
         reader.finish();
         return true;
     } catch (const JsonMappingError& failure) {

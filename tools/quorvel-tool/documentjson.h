@@ -24,7 +24,7 @@ struct DumpOptions {
 };
 
 // The document as JSON. With a pictures folder, pictures are written there as
-// basisbild.png, logo.png, cell-r<row>-c<column>.png, obj<n>-bild.png and
+// basePicture.png, logo.png, cell-r<row>-c<column>.png, obj<n>-picture.png and
 // obj<n>-antw<k>.png (all numbers counted from 0, as the JSON arrays are).
 // Returns false with an English message in `error` when a picture file
 // cannot be written.
@@ -46,7 +46,7 @@ bool documentFromJson(const QJsonObject& json, const QString& baseDir, Document&
                       QString* error = nullptr);
 
 // The size of the white base picture given to a document without one.
-inline constexpr int kDefaultBasisbildWidth = 870;
-inline constexpr int kDefaultBasisbildHeight = 600;
+inline constexpr int kDefaultBasePictureWidth = 870;
+inline constexpr int kDefaultBasePictureHeight = 600;
 
 } // namespace quorvel

@@ -202,7 +202,7 @@ CommandOutcome runRender(const ParsedArguments& a, const LayoutSet& layouts) {
         const auto size = parseRenderSize(a.value("--size"), error);
         if (!size)
             return usageOutcome(error, command);
-        options.groesse = *size;
+        options.size = *size;
     }
     if (a.has("--zoom")) {
         const auto zoom = parseRenderInt(a.value("--zoom"), 0, 4, QStringLiteral("--zoom"), error);
@@ -215,7 +215,7 @@ CommandOutcome runRender(const ParsedArguments& a, const LayoutSet& layouts) {
             parseRenderInt(a.value("--numbering"), 0, 2, QStringLiteral("--numbering"), error);
         if (!mode)
             return usageOutcome(error, command);
-        options.nummerierung = *mode;
+        options.numbering = *mode;
     }
     if (a.has("--layers")) {
         const auto layers = parseRenderLayers(a.value("--layers"), error);
@@ -223,7 +223,7 @@ CommandOutcome runRender(const ParsedArguments& a, const LayoutSet& layouts) {
             return usageOutcome(error, command);
         options.layers = *layers;
     }
-    options.aufdecken = a.has("--uncover");
+    options.uncover = a.has("--uncover");
     return renderCommand(layouts, a.positional[0], a.positional[1], options);
 }
 

@@ -14,21 +14,21 @@ namespace quorvel {
 namespace {
 
 // The largest view area the tool composes: twice a large screen each way.
-constexpr int kMaxSeite = 8192;
+constexpr int kMaxSide = 8192;
 
 } // namespace
 
 std::optional<QSize> parseRenderSize(const QString& value, QString& error) {
-    static const QRegularExpression muster(QStringLiteral("^(\\d{1,5})x(\\d{1,5})$"));
-    const QRegularExpressionMatch treffer = muster.match(value);
+    static const QRegularExpression pattern(QStringLiteral("^(\\d{1,5})x(\\d{1,5})$"));
+    const QRegularExpressionMatch treffer = pattern.match(value);
     if (treffer.hasMatch()) {
         const int w = treffer.captured(1).toInt();
         const int h = treffer.captured(2).toInt();
-        if (w >= 1 && h >= 1 && w <= kMaxSeite && h <= kMaxSeite)
+        if (w >= 1 && h >= 1 && w <= kMaxSide && h <= kMaxSide)
             return QSize(w, h);
     }
     error = QStringLiteral("--size expects WxH with sides from 1 to %1, got \"%2\"")
-                .arg(kMaxSeite)
+                .arg(kMaxSide)
                 .arg(value);
     return std::nullopt;
 }
@@ -36,9 +36,9 @@ std::optional<QSize> parseRenderSize(const QString& value, QString& error) {
 std::optional<int> parseRenderInt(const QString& value, int min, int max, const QString& option,
                                   QString& error) {
     bool ok = false;
-    const int zahl = value.toInt(&ok);
-    if (ok && zahl >= min && zahl <= max)
-        return zahl;
+    const int figure = value.toInt(&ok);
+    if (ok && figure >= min && figure <= max)
+        return figure;
     error = QStringLiteral("%1 expects a number from %2 to %3, got \"%4\"")
                 .arg(option)
                 .arg(min)
@@ -53,14 +53,14 @@ std::optional<std::array<bool, 4>> parseRenderLayers(const QString& value, QStri
         return layers;
     for (const QString& teil : value.split(u',')) {
         bool ok = false;
-        const int ebene = teil.trimmed().toInt(&ok);
-        if (!ok || ebene < 0 || ebene > 3) {
+        const int layer = teil.trimmed().toInt(&ok);
+        if (!ok || layer < 0 || layer > 3) {
             error = QStringLiteral("--layers expects layer numbers 0 to 3 separated by commas, "
                                    "got \"%1\"")
                         .arg(value);
             return std::nullopt;
         }
-        layers[size_t(ebene)] = true;
+        layers[size_t(layer)] = true;
     }
     return layers;
 }
@@ -77,19 +77,19 @@ CommandOutcome renderCommand(const ViewLayouts& layouts, const QString& document
     }
 
     RandomGenerator random;
-    coverAndNumber(document, options.nummerierung, random);
-    if (options.aufdecken) {
-        for (ObjDataTyp& objekt : document.objects)
-            objekt.AbfrageStatus = 0;
+    coverAndNumber(document, options.numbering, random);
+    if (options.uncover) {
+        for (ObjDataTyp& object : document.objects)
+            object.AbfrageStatus = 0;
     }
 
     ViewComposer composer(document, layouts);
     composer.state().zoomLevel = options.zoomLevel;
     composer.state().layers = options.layers;
-    composer.setViewArea(options.groesse);
+    composer.setViewArea(options.size);
     composer.rebuild();
 
-    const IoResult saved = savePictureFile(composer.ansicht(), outputPath);
+    const IoResult saved = savePictureFile(composer.view(), outputPath);
     if (!saved.ok)
         return {kExitFailure, {}, saved.messages};
     return {};

@@ -12,13 +12,13 @@
 namespace quorvel {
 
 // What `render` draws: the learning view of a document in a view area of
-// `groesse` pixels at a zoom level, with the fields covered as after loading
+// `size` pixels at a zoom level, with the fields covered as after loading
 // (or all uncovered), numbered in a numbering mode, with the listed layers.
 struct RenderOptions {
-    QSize groesse{1024, 768};
+    QSize size{1024, 768};
     int zoomLevel = 0;
-    bool aufdecken = false;
-    int nummerierung = 1; // 0 question marks, 1 ordered, 2 random
+    bool uncover = false;
+    int numbering = 1; // 0 question marks, 1 ordered, 2 random
     std::array<bool, 4> layers{true, true, true, true};
 };
 

@@ -92,8 +92,8 @@ void DocumentController::applyStartPageRatio() {
     // change the user could save.
     const PageRatioPreset ratio = pageRatio(m_shell.settings());
     m_document.geometry.ratioArt = ratio.art;
-    m_document.geometry.ratioBreite = ratio.breite;
-    m_document.geometry.ratioHoehe = ratio.hoehe;
+    m_document.geometry.ratioBreite = ratio.width;
+    m_document.geometry.ratioHoehe = ratio.height;
     m_document.applyPageGeometry(false, m_layouts);
     m_document.modified = false;
 }
@@ -101,7 +101,7 @@ void DocumentController::applyStartPageRatio() {
 void DocumentController::showEmptyState() {
     m_document.clearObjects();
     m_document.reset(pageRatio(m_shell.settings()));
-    m_document.basisbild = startPicture();
+    m_document.basePicture = startPicture();
     applyStartPageRatio();
     m_open = false;
     Q_EMIT closed();

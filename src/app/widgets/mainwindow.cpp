@@ -40,7 +40,7 @@ MainWindow::MainWindow(StartEnvironment environment, QWidget* parent)
       m_cursors(ProgramCursors::create()) {
     setObjectName(u"HauptForm"_s);
     m_state.programFolder = m_environment.baseFolder;
-    m_settings = defaultEinstellungen(m_environment.baseFolder);
+    m_settings = defaultSettings(m_environment.baseFolder);
 
     auto* central = new QWidget(this);
     m_titleBar = new TitleBar(central);
@@ -140,7 +140,7 @@ void MainWindow::connectCommands() {
     command(u"Info1"_s, [this] { m_aboutDialog->exec(); });
 
     m_menu->addKey(u"FesteGroesse1"_s, QKeySequence(u"Shift+Alt+G"_s), false, this,
-                   [this] { m_windowStates->festeGroesse(); });
+                   [this] { m_windowStates->fixedSize(); });
 }
 
 void MainWindow::setDialogs(std::unique_ptr<UserDialogs> dialogs) {
@@ -184,12 +184,12 @@ void MainWindow::activateFirstTime() {
     case CommandLineArgument::Kind::Folder:
         break;
     case CommandLineArgument::Kind::DocumentFile:
-        m_state.commandLineDocument = plan.argument.datei;
-        m_documents->readAsCurrent(plan.argument.datei);
+        m_state.commandLineDocument = plan.argument.file;
+        m_documents->readAsCurrent(plan.argument.file);
         break;
     case CommandLineArgument::Kind::SeriesPackage:
         for (ShellParticipant* participant : m_participants) {
-            if (participant->openSeriesPackage(plan.argument.datei))
+            if (participant->openSeriesPackage(plan.argument.file))
                 break;
         }
         break;
@@ -240,7 +240,7 @@ void MainWindow::saveSettings() {
 void MainWindow::showDocumentTitle() {
     const Document& document = m_documents->document();
     const bool open = m_documents->isOpen();
-    setWindowTitle(windowCaption(open ? document.datei : QString()));
+    setWindowTitle(windowCaption(open ? document.file : QString()));
     QString title;
     if (open) {
         title = document.header.titel.trimmed();

@@ -41,7 +41,7 @@ QString messageBoxTitle(MessageKind kind) {
 }
 
 MessageBoxPrompter::MessageBoxPrompter(QWidget* parent, QuitDialog* quitDialog)
-    : m_parent(parent), m_beendenForm(quitDialog) {}
+    : m_parent(parent), m_quitDialog(quitDialog) {}
 
 Answer MessageBoxPrompter::ask(MessageKind kind, const QString& text, MessageButtons buttons) {
     QMessageBox box(iconOf(kind), messageBoxTitle(kind), QString(), QMessageBox::NoButton,
@@ -88,9 +88,9 @@ Answer MessageBoxPrompter::ask(MessageKind kind, const QString& text, MessageBut
 }
 
 bool MessageBoxPrompter::confirmQuit() {
-    if (!m_beendenForm)
+    if (!m_quitDialog)
         return true;
-    return m_beendenForm->exec() == QDialog::Accepted;
+    return m_quitDialog->exec() == QDialog::Accepted;
 }
 
 } // namespace quorvel

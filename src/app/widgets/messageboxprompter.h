@@ -21,7 +21,7 @@ public:
 
 private:
     QPointer<QWidget> m_parent;
-    QPointer<QuitDialog> m_beendenForm;
+    QPointer<QuitDialog> m_quitDialog;
 };
 
 // The caption of a message box of `kind`.

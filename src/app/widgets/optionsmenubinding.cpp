@@ -24,8 +24,8 @@ constexpr std::array<OptionItem, 6> kOptionItems = {{
     {u"Uebungsergebnisfensteranzeigen1", &Settings::UebErgebAnzeigen},
 }};
 
-const QString kLinks = QStringLiteral("WerkzeugleisteLinks1");
-const QString kRechts = QStringLiteral("WerkzeugleisteRechts1");
+const QString kLeft = QStringLiteral("WerkzeugleisteLinks1");
+const QString kRight = QStringLiteral("WerkzeugleisteRechts1");
 
 } // namespace
 
@@ -37,18 +37,18 @@ void bindOptionItems(MainMenu& menu, Settings& settings) {
         QObject::connect(action, &QAction::toggled, &menu,
                          [&settings, field = item.field](bool on) { settings.*field = on; });
     }
-    for (const QString& name : {kLinks, kRechts}) {
+    for (const QString& name : {kLeft, kRight}) {
         menu.setAvailable(name, true);
         QObject::connect(
             menu.action(name), &QAction::triggered, &menu,
-            [&settings, left = name == kLinks] { settings.WerkzeugPos = left ? 1 : 0; });
+            [&settings, left = name == kLeft] { settings.WerkzeugPos = left ? 1 : 0; });
     }
 }
 
 void showOptionSettings(MainMenu& menu, const Settings& settings) {
     for (const OptionItem& item : kOptionItems)
         menu.action(QString::fromUtf16(item.name))->setChecked(settings.*item.field);
-    menu.action(settings.WerkzeugPos == 1 ? kLinks : kRechts)->setChecked(true);
+    menu.action(settings.WerkzeugPos == 1 ? kLeft : kRight)->setChecked(true);
 }
 
 } // namespace quorvel

@@ -25,7 +25,7 @@ ViewExportController::ViewExportController(LearningViewWidget& view, Shell& shel
     : QObject(parent), m_view(view), m_shell(shell) {}
 
 QImage ViewExportController::viewPicture() const {
-    return m_view.composer().ansicht();
+    return m_view.composer().view();
 }
 
 bool ViewExportController::exportTo(const QString& path) {

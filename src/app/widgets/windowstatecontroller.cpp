@@ -36,7 +36,7 @@ void WindowStateController::minimise() {
     m_window.showMinimized();
 }
 
-void WindowStateController::festeGroesse() {
+void WindowStateController::fixedSize() {
     m_window.showNormal();
     const QSize frame = m_window.frameGeometry().size() - m_window.geometry().size();
     m_window.resize(QSize(1076, 780) - frame);

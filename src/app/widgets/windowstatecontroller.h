@@ -21,7 +21,7 @@ public:
     // "&Minimieren".
     void minimise();
     // Shift+Alt+G: position (0, 0), 1076 x 780 pixels including the frame.
-    void festeGroesse();
+    void fixedSize();
 
 private:
     void maximiseInFront(bool frameless);

@@ -174,7 +174,7 @@ void LearningViewController::configureStamps() {
     m_tools.setStamps(m_stampForm->stamps());
     saveSettings(m_shell.settings());
     Q_EMIT stampsChanged();
-    setStamp(m_tools.drawing().stempel);
+    setStamp(m_tools.drawing().stamp);
 }
 
 void LearningViewController::rebuild() {
@@ -194,8 +194,8 @@ void LearningViewController::mirrorComposition() {
 
 void LearningViewController::keepDrawings() {
     const ViewComposer& composer = view().composer();
-    m_pageDrawings.takeOver(composer.ansicht(), composer.visibleSection(), composer.sectionPixels(),
-                            composer.seite().size());
+    m_pageDrawings.takeOver(composer.view(), composer.visibleSection(), composer.sectionPixels(),
+                            composer.page().size());
 }
 
 void LearningViewController::moveSection(double dx, double dy) {
@@ -324,9 +324,9 @@ void LearningViewController::openPoint(int index) {
     if (index < 0 || size_t(index) >= shown.objects.size())
         return;
     LinkFolders folders;
-    if (!shown.datei.isEmpty())
-        folders.dokument = QFileInfo(shown.datei).absolutePath();
-    folders.thema = m_shell.state().topicFolder;
+    if (!shown.file.isEmpty())
+        folders.document = QFileInfo(shown.file).absolutePath();
+    folders.topic = m_shell.state().topicFolder;
     folders.basis = m_shell.environment().baseFolder;
     const PointAction action = pointAction(shown.objects[size_t(index)], folders);
 
@@ -450,7 +450,7 @@ void LearningViewController::mouseMoved(QMouseEvent* event) {
         return;
     }
     case MoveAction::MoveSection: {
-        const QSize page = shown.composer().seite().size();
+        const QSize page = shown.composer().page().size();
         if (page.width() > 0 && page.height() > 0)
             moveSection(double(m_last.x() - at.x()) / page.width(),
                         double(m_last.y() - at.y()) / page.height());

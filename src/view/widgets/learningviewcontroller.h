@@ -30,7 +30,7 @@ class ToolBarBinding;
 
 // The learning view's interaction: the mouse in the view (pointer, hand,
 // drawing tools), the commands of the tool bar and the "&Lernansicht" menu,
-// points and links with the info box, the text field of the text tool, the
+// points and left with the info box, the text field of the text tool, the
 // cover pane and the stamp dialog. The rules are the view core's (tool
 // machine, hit test, point actions, view commands); this class applies them
 // to the widgets. Its state changes are signalled; the tool-bar binding shows
@@ -51,7 +51,7 @@ public:
     TStempelForm* stampForm() const { return m_stampForm; }
     QLineEdit* textField() const { return m_textField; }
     CoverPane* coverPane() const { return m_coverPane; }
-    // Tests see what links would open.
+    // Tests see what left would open.
     void setLinkOpener(std::unique_ptr<LinkOpener> opener);
 
     Tool tool() const { return m_tools.tool(); }

@@ -8,7 +8,7 @@ namespace quorvel {
 
 namespace {
 
-constexpr int kStartPanelAbstand = 50;    // the start panel sits this far inside the view
+constexpr int kStartPanelDistance = 50;   // the start panel sits this far inside the view
 const QColor kUmgebung(0x3E, 0x48, 0x58); // around the page when it does not fill the view
 
 } // namespace
@@ -30,18 +30,18 @@ LearningViewWidget::LearningViewWidget(Document& document, const ViewLayouts& la
     palette.setColor(QPalette::WindowText, QColor(0x1F, 0x2A, 0x44));
     m_startPanel->setPalette(palette);
     m_startPanel->setFrameStyle(QFrame::Box | QFrame::Plain);
-    m_startPanel->move(kStartPanelAbstand, kStartPanelAbstand);
+    m_startPanel->move(kStartPanelDistance, kStartPanelDistance);
     m_startPanel->hide();
 
-    m_groessenTimer.setSingleShot(true);
-    m_groessenTimer.setInterval(0);
-    connect(&m_groessenTimer, &QTimer::timeout, this, &LearningViewWidget::rebuild);
+    m_sizeTimer.setSingleShot(true);
+    m_sizeTimer.setInterval(0);
+    connect(&m_sizeTimer, &QTimer::timeout, this, &LearningViewWidget::rebuild);
 }
 
 LearningViewWidget::~LearningViewWidget() = default;
 
 void LearningViewWidget::rebuild() {
-    m_groessenTimer.stop();
+    m_sizeTimer.stop();
     m_composer->setViewArea(size());
     m_composer->rebuild();
     if (m_composer->startPanelHidden())
@@ -56,9 +56,9 @@ void LearningViewWidget::redrawObjects() {
 }
 
 void LearningViewWidget::redrawObject(int index) {
-    const QRect geaendert = m_composer->redrawObject(index);
-    if (!geaendert.isEmpty())
-        update(geaendert.translated(pictureRect().topLeft()));
+    const QRect changed = m_composer->redrawObject(index);
+    if (!changed.isEmpty())
+        update(changed.translated(pictureRect().topLeft()));
 }
 
 void LearningViewWidget::viewChanged() {
@@ -66,20 +66,21 @@ void LearningViewWidget::viewChanged() {
 }
 
 QRect LearningViewWidget::pictureRect() const {
-    const QSize bild = m_composer->ansicht().size();
-    return QRect(QPoint((width() - bild.width()) / 2, (height() - bild.height()) / 2), bild);
+    const QSize picture = m_composer->view().size();
+    return QRect(QPoint((width() - picture.width()) / 2, (height() - picture.height()) / 2),
+                 picture);
 }
 
-QPointF LearningViewWidget::widgetToPage(QPoint punkt) const {
-    return m_composer->viewToPage(QPointF(punkt - pictureRect().topLeft()));
+QPointF LearningViewWidget::widgetToPage(QPoint point) const {
+    return m_composer->viewToPage(QPointF(point - pictureRect().topLeft()));
 }
 
 void LearningViewWidget::setStartText(const QString& text) {
-    QString gezeigt = text;
-    gezeigt.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    while (gezeigt.endsWith(u'\n'))
-        gezeigt.chop(1);
-    m_startPanel->setText(gezeigt);
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    while (shown.endsWith(u'\n'))
+        shown.chop(1);
+    m_startPanel->setText(shown);
     m_startPanel->adjustSize();
 }
 
@@ -89,21 +90,21 @@ void LearningViewWidget::setStartPanelVisible(bool visible) {
 
 void LearningViewWidget::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    m_groessenTimer.start();
+    m_sizeTimer.start();
 }
 
 void LearningViewWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    const QRect bild = pictureRect();
-    const QRegion umgebung = QRegion(event->rect()).subtracted(bild);
+    const QRect picture = pictureRect();
+    const QRegion umgebung = QRegion(event->rect()).subtracted(picture);
     for (const QRect& r : umgebung)
         painter.fillRect(r, kUmgebung);
-    const QRect teil = event->rect() & bild;
+    const QRect teil = event->rect() & picture;
     if (!teil.isEmpty())
-        painter.drawImage(teil.topLeft(), m_composer->ansicht(), teil.translated(-bild.topLeft()));
+        painter.drawImage(teil.topLeft(), m_composer->view(), teil.translated(-picture.topLeft()));
 
-    if (!m_gemalt) {
-        m_gemalt = true;
+    if (!m_painted) {
+        m_painted = true;
         QTimer::singleShot(0, this, [this] { Q_EMIT firstPainted(); });
     }
 }

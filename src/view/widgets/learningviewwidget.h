@@ -38,7 +38,7 @@ public:
     // Where the view picture stands in the widget.
     QRect pictureRect() const;
     // A widget point to the page point under it (fractions, clamped).
-    QPointF widgetToPage(QPoint punkt) const;
+    QPointF widgetToPage(QPoint point) const;
 
     // The start panel: its text (CR LF line breaks) and whether it is shown.
     // A recomposition hides it once a document is there.
@@ -59,8 +59,8 @@ protected:
 private:
     std::unique_ptr<ViewComposer> m_composer;
     QLabel* m_startPanel;
-    QTimer m_groessenTimer; // gathers the resize events of one drag into one composition
-    bool m_gemalt = false;
+    QTimer m_sizeTimer; // gathers the resize events of one drag into one composition
+    bool m_painted = false;
 };
 
 } // namespace quorvel

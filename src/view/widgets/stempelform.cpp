@@ -44,7 +44,7 @@ void TStempelForm::setStamps(const StampList& stamps) {
     for (int i = 0; i < kStampCount; ++i) {
         const size_t at = size_t(i);
         m_fonts[at]->setEditText(stamps[at].font);
-        m_symbols[at]->setValue(stamps[at].zeichen);
+        m_symbols[at]->setValue(stamps[at].character);
         showPreview(i);
     }
 }

@@ -14,53 +14,53 @@ namespace quorvel {
 
 namespace {
 
-constexpr int kBildSeite = 18;
+constexpr int kPictureSide = 18;
 
-QPixmap leeresBild() {
-    QPixmap bild(kBildSeite, kBildSeite);
-    bild.fill(Qt::white);
-    return bild;
+QPixmap emptyPicture() {
+    QPixmap picture(kPictureSide, kPictureSide);
+    picture.fill(Qt::white);
+    return picture;
 }
 
 } // namespace
 
 QIcon colourPicture(int colourIndex) {
-    QPixmap bild = leeresBild();
-    QPainter p(&bild);
+    QPixmap picture = emptyPicture();
+    QPainter p(&picture);
     p.setPen(Qt::gray);
-    QColor farbe = drawingColour(colourIndex);
+    QColor colour = drawingColour(colourIndex);
     if (isTransparentColour(colourIndex))
-        farbe.setAlpha(128);
-    p.setBrush(farbe);
-    p.drawRect(1, 1, kBildSeite - 3, kBildSeite - 3);
-    return QIcon(bild);
+        colour.setAlpha(128);
+    p.setBrush(colour);
+    p.drawRect(1, 1, kPictureSide - 3, kPictureSide - 3);
+    return QIcon(picture);
 }
 
 QIcon thicknessPicture(int thicknessIndex) {
-    QPixmap bild = leeresBild();
-    QPainter p(&bild);
+    QPixmap picture = emptyPicture();
+    QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::black);
     const double d = 2.0 + 3.5 * (thicknessIndex - 1);
-    p.drawEllipse(QPointF(kBildSeite / 2.0, kBildSeite / 2.0), d / 2 + 0.5, d / 2 + 0.5);
-    return QIcon(bild);
+    p.drawEllipse(QPointF(kPictureSide / 2.0, kPictureSide / 2.0), d / 2 + 0.5, d / 2 + 0.5);
+    return QIcon(picture);
 }
 
-QIcon penPicture(int stift) {
-    QPixmap bild = leeresBild();
-    QPainter p(&bild);
+QIcon penPicture(int pen) {
+    QPixmap picture = emptyPicture();
+    QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(Qt::black, 2));
     const QRect box(3, 4, 12, 10);
-    const Tool w = toolForPen(stift);
+    const Tool w = toolForPen(pen);
     const bool gefuellt = isFilledShape(w);
     p.setBrush(gefuellt ? QBrush(Qt::black) : QBrush(Qt::NoBrush));
     switch (w) {
     case Tool::Pen: {
-        QPainterPath pfad(QPointF(2, 14));
-        pfad.cubicTo(6, 2, 10, 18, 16, 4);
-        p.drawPath(pfad);
+        QPainterPath path(QPointF(2, 14));
+        path.cubicTo(6, 2, 10, 18, 16, 4);
+        p.drawPath(path);
         break;
     }
     case Tool::Line:
@@ -84,24 +84,24 @@ QIcon penPicture(int stift) {
         p.drawPolygon(QPolygon({QPoint(9, 3), QPoint(16, 15), QPoint(2, 15)}));
         break;
     }
-    return QIcon(bild);
+    return QIcon(picture);
 }
 
-QIcon stampPicture(const Stamp& stempel) {
+QIcon stampPicture(const Stamp& stamp) {
     // Drawn large and reduced with smoothing, so that thin glyphs stay visible.
-    QImage gross(36, 36, QImage::Format_ARGB32_Premultiplied);
-    gross.fill(Qt::white);
+    QImage large(36, 36, QImage::Format_ARGB32_Premultiplied);
+    large.fill(Qt::white);
     {
-        const Glyph glyphe = stampGlyph(stempel);
-        QPainter p(&gross);
+        const Glyph glyphe = stampGlyph(stamp);
+        QPainter p(&large);
         QFont font(glyphe.font);
         font.setPixelSize(40);
         p.setFont(font);
         p.setPen(Qt::black);
-        p.drawText(gross.rect(), Qt::AlignCenter, glyphe.text);
+        p.drawText(large.rect(), Qt::AlignCenter, glyphe.text);
     }
     return QIcon(QPixmap::fromImage(
-        gross.scaled(kBildSeite, kBildSeite, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+        large.scaled(kPictureSide, kPictureSide, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
 }
 
 ToolBar::ToolBar(QWidget* parent) : QWidget(parent), m_layout(new QVBoxLayout(this)) {
@@ -116,7 +116,7 @@ ToolBar::ToolBar(QWidget* parent) : QWidget(parent), m_layout(new QVBoxLayout(th
         const char16_t* text;
         const char16_t* hinweis;
         Tool tool;
-    } werkzeuge[] = {
+    } tools[] = {
         {u"ZeigerBtn", u"Zeiger", u"Zeiger zum Auf- und Abdecken von Abfragefeldern",
          Tool::Pointer},
         {u"HandBtn", u"Hand", u"Bildausschnitt verschieben", Tool::Hand},
@@ -128,7 +128,7 @@ ToolBar::ToolBar(QWidget* parent) : QWidget(parent), m_layout(new QVBoxLayout(th
         {u"KreuzBtn", u"Kreuz", u"rotes Kreuz", Tool::Cross},
         {u"TexteingabeBtn", u"Text", u"Text", Tool::Text},
     };
-    for (const auto& w : werkzeuge) {
+    for (const auto& w : tools) {
         QToolButton* b = newButton(QString::fromUtf16(w.name), QString::fromUtf16(w.text),
                                    QString::fromUtf16(w.hinweis), false);
         b->setCheckable(true);
@@ -136,8 +136,8 @@ ToolBar::ToolBar(QWidget* parent) : QWidget(parent), m_layout(new QVBoxLayout(th
         const Tool tool = w.tool;
         connect(b, &QToolButton::clicked, this, [this, tool] { Q_EMIT toolChosen(tool); });
     }
-    knopf(QStringLiteral("MarkerBtn"))->setStyleSheet(QStringLiteral("background:#ffff60"));
-    knopf(QStringLiteral("MarkerGruenBtn"))->setStyleSheet(QStringLiteral("background:#60ff60"));
+    button(QStringLiteral("MarkerBtn"))->setStyleSheet(QStringLiteral("background:#ffff60"));
+    button(QStringLiteral("MarkerGruenBtn"))->setStyleSheet(QStringLiteral("background:#60ff60"));
 
     newButton(QStringLiteral("StrichdickeBtn"), QStringLiteral("Größe"), QStringLiteral("Größe"),
               false);
@@ -167,8 +167,8 @@ ToolBar::ToolBar(QWidget* parent) : QWidget(parent), m_layout(new QVBoxLayout(th
         box->setObjectName(QStringLiteral("Ebene%1Check").arg(i));
         box->setChecked(true);
         m_layout->addWidget(box);
-        m_breiteTeile.push_back(box);
-        m_ebenen[size_t(i)] = box;
+        m_widthParts.push_back(box);
+        m_layers[size_t(i)] = box;
     }
     newButton(QStringLiteral("ZoomPan0"), QStringLiteral("100%"), QStringLiteral("100%"), true);
     newButton(QStringLiteral("ZoomPan2"), QStringLiteral("150%"), QStringLiteral("150%"), true);
@@ -205,11 +205,11 @@ QToolButton* ToolBar::newButton(const QString& name, const QString& text, const 
     m_layout->addWidget(b);
     m_knoepfe.push_back(b);
     if (collapseButton)
-        m_breiteTeile.push_back(b);
+        m_widthParts.push_back(b);
     return b;
 }
 
-QToolButton* ToolBar::knopf(const QString& name) const {
+QToolButton* ToolBar::button(const QString& name) const {
     for (QToolButton* b : m_knoepfe)
         if (b->objectName() == name)
             return b;
@@ -218,29 +218,29 @@ QToolButton* ToolBar::knopf(const QString& name) const {
 
 void ToolBar::buildMenus() {
     // A menu button opens its menu just below itself.
-    const auto haengeAn = [this](const QString& knopfName, QMenu* menu) {
-        QToolButton* b = knopf(knopfName);
+    const auto haengeAn = [this](const QString& buttonName, QMenu* menu) {
+        QToolButton* b = button(buttonName);
         connect(b, &QToolButton::clicked, menu,
                 [b, menu] { menu->popup(b->mapToGlobal(QPoint(0, b->height()))); });
     };
 
-    m_farbeMenu = new QMenu(this);
-    m_farbeMenu->setObjectName(QStringLiteral("FarbeMenu"));
-    m_farbeMenu->setToolTipsVisible(true);
-    auto* farben = new QActionGroup(m_farbeMenu);
+    m_colourMenu = new QMenu(this);
+    m_colourMenu->setObjectName(QStringLiteral("FarbeMenu"));
+    m_colourMenu->setToolTipsVisible(true);
+    auto* colours = new QActionGroup(m_colourMenu);
     for (int index : kColourMenuOrder) {
         if (index == 0) {
-            m_farbeMenu->addSeparator();
+            m_colourMenu->addSeparator();
             continue;
         }
-        QAction* a = m_farbeMenu->addAction(colourPicture(index), QString());
+        QAction* a = m_colourMenu->addAction(colourPicture(index), QString());
         a->setObjectName(QStringLiteral("Farbe%1").arg(index));
         a->setToolTip(colourHint(index));
         a->setCheckable(true);
-        farben->addAction(a);
+        colours->addAction(a);
         connect(a, &QAction::triggered, this, [this, index] { Q_EMIT colourChosen(index); });
     }
-    haengeAn(QStringLiteral("FarbeBtn"), m_farbeMenu);
+    haengeAn(QStringLiteral("FarbeBtn"), m_colourMenu);
 
     m_dickeMenu = new QMenu(this);
     m_dickeMenu->setObjectName(QStringLiteral("StrichdickeMenu"));
@@ -254,26 +254,26 @@ void ToolBar::buildMenus() {
     }
     haengeAn(QStringLiteral("StrichdickeBtn"), m_dickeMenu);
 
-    m_stiftMenu = new QMenu(this);
-    m_stiftMenu->setObjectName(QStringLiteral("StiftMenu"));
-    auto* stifte = new QActionGroup(m_stiftMenu);
+    m_penMenu = new QMenu(this);
+    m_penMenu->setObjectName(QStringLiteral("StiftMenu"));
+    auto* pens = new QActionGroup(m_penMenu);
     for (int i = 1; i <= 10; ++i) {
-        QAction* a = m_stiftMenu->addAction(penPicture(i), QString());
+        QAction* a = m_penMenu->addAction(penPicture(i), QString());
         a->setObjectName(QStringLiteral("Stift%1").arg(i));
         a->setCheckable(true);
-        stifte->addAction(a);
+        pens->addAction(a);
         connect(a, &QAction::triggered, this, [this, i] { Q_EMIT penChosen(i); });
     }
-    haengeAn(QStringLiteral("StiftBtn"), m_stiftMenu);
+    haengeAn(QStringLiteral("StiftBtn"), m_penMenu);
 
     m_symbolMenu = new QMenu(this);
     m_symbolMenu->setObjectName(QStringLiteral("SymbolMenu"));
-    auto* stempel = new QActionGroup(m_symbolMenu);
+    auto* stamp = new QActionGroup(m_symbolMenu);
     for (int i = 1; i <= kStampCount; ++i) {
         QAction* a = m_symbolMenu->addAction(QStringLiteral("Stempel %1").arg(i));
         a->setObjectName(QStringLiteral("Symbol%1").arg(i));
         a->setCheckable(true);
-        stempel->addAction(a);
+        stamp->addAction(a);
         connect(a, &QAction::triggered, this, [this, i] { Q_EMIT stampChosen(i); });
     }
     m_symbolMenu->addSeparator();
@@ -316,39 +316,39 @@ void ToolBar::showTool(Tool tool) {
         name = QStringLiteral("StiftBtn");
         break; // the pen and the shapes
     }
-    if (QToolButton* b = knopf(name))
+    if (QToolButton* b = button(name))
         b->setChecked(true);
 }
 
 void ToolBar::showSettings(const DrawingState& z) {
-    knopf(QStringLiteral("FarbeBtn"))->setIcon(colourPicture(z.colourIndex));
-    knopf(QStringLiteral("StrichdickeBtn"))->setIcon(thicknessPicture(z.thicknessIndex));
-    knopf(QStringLiteral("StiftBtn"))->setIcon(penPicture(z.stift));
-    knopf(QStringLiteral("SymbolBtn"))
-        ->setIcon(stampPicture(z.stamps[size_t(std::clamp(z.stempel, 1, 10) - 1)]));
+    button(QStringLiteral("FarbeBtn"))->setIcon(colourPicture(z.colourIndex));
+    button(QStringLiteral("StrichdickeBtn"))->setIcon(thicknessPicture(z.thicknessIndex));
+    button(QStringLiteral("StiftBtn"))->setIcon(penPicture(z.pen));
+    button(QStringLiteral("SymbolBtn"))
+        ->setIcon(stampPicture(z.stamps[size_t(std::clamp(z.stamp, 1, 10) - 1)]));
     const auto hake = [](QMenu* menu, const QString& name) {
         if (auto* a = menu->findChild<QAction*>(name))
             a->setChecked(true);
     };
-    hake(m_farbeMenu, QStringLiteral("Farbe%1").arg(z.colourIndex));
+    hake(m_colourMenu, QStringLiteral("Farbe%1").arg(z.colourIndex));
     hake(m_dickeMenu, QStringLiteral("Strichdicke%1").arg(z.thicknessIndex));
-    hake(m_stiftMenu, QStringLiteral("Stift%1").arg(z.stift));
-    hake(m_symbolMenu, QStringLiteral("Symbol%1").arg(z.stempel));
+    hake(m_penMenu, QStringLiteral("Stift%1").arg(z.pen));
+    hake(m_symbolMenu, QStringLiteral("Symbol%1").arg(z.stamp));
 }
 
-void ToolBar::showStampPictures(const StampList& stempel) {
+void ToolBar::showStampPictures(const StampList& stamp) {
     for (int i = 1; i <= kStampCount; ++i)
         if (auto* a = m_symbolMenu->findChild<QAction*>(QStringLiteral("Symbol%1").arg(i)))
-            a->setIcon(stampPicture(stempel[size_t(i - 1)]));
+            a->setIcon(stampPicture(stamp[size_t(i - 1)]));
 }
 
 void ToolBar::setCollapsed(bool geklappt) {
     m_geklappt = geklappt;
-    for (QWidget* w : m_breiteTeile)
+    for (QWidget* w : m_widthParts)
         w->setVisible(!geklappt);
     for (QToolButton* b : m_knoepfe)
         b->setToolButtonStyle(geklappt ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextBesideIcon);
-    QToolButton* klapp = knopf(QStringLiteral("KlappPan"));
+    QToolButton* klapp = button(QStringLiteral("KlappPan"));
     klapp->setText(geklappt ? QStringLiteral("»") : QStringLiteral("«"));
     klapp->setToolTip(geklappt ? QStringLiteral("Werkzeugleiste aufklappen")
                                : QStringLiteral("Werkzeugleiste zuklappen"));

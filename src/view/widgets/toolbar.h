@@ -21,11 +21,11 @@ class ToolBar : public QWidget {
 public:
     explicit ToolBar(QWidget* parent = nullptr);
 
-    QToolButton* knopf(const QString& name) const;
-    QCheckBox* ebene(int index) const { return m_ebenen[size_t(index)]; }
-    QMenu* colourMenu() const { return m_farbeMenu; }
+    QToolButton* button(const QString& name) const;
+    QCheckBox* layer(int index) const { return m_layers[size_t(index)]; }
+    QMenu* colourMenu() const { return m_colourMenu; }
     QMenu* thicknessMenu() const { return m_dickeMenu; }
-    QMenu* penMenu() const { return m_stiftMenu; }
+    QMenu* penMenu() const { return m_penMenu; }
     QMenu* stampMenu() const { return m_symbolMenu; }
 
     // Checks the button of `tool` (the pen and the shape pens share
@@ -34,7 +34,7 @@ public:
     // The pictures of the chosen colour, thickness, pen preset and stamp on
     // their buttons, and the ticks in the menus.
     void showSettings(const DrawingState& state);
-    void showStampPictures(const StampList& stempel);
+    void showStampPictures(const StampList& stamp);
 
     // Narrow form: only the tools and the fold button.
     void setCollapsed(bool geklappt);
@@ -44,8 +44,8 @@ Q_SIGNALS:
     void toolChosen(Tool tool);
     void colourChosen(int colourIndex);
     void thicknessChosen(int thicknessIndex);
-    void penChosen(int stift);
-    void stampChosen(int stempel);
+    void penChosen(int pen);
+    void stampChosen(int stamp);
     void configureStamps();
 
 private:
@@ -55,11 +55,11 @@ private:
 
     QVBoxLayout* m_layout;
     std::vector<QToolButton*> m_knoepfe;
-    std::vector<QWidget*> m_breiteTeile; // hidden while folded
-    std::array<QCheckBox*, 4> m_ebenen{};
-    QMenu* m_farbeMenu = nullptr;
+    std::vector<QWidget*> m_widthParts; // hidden while folded
+    std::array<QCheckBox*, 4> m_layers{};
+    QMenu* m_colourMenu = nullptr;
     QMenu* m_dickeMenu = nullptr;
-    QMenu* m_stiftMenu = nullptr;
+    QMenu* m_penMenu = nullptr;
     QMenu* m_symbolMenu = nullptr;
     bool m_geklappt = false;
 };
@@ -67,7 +67,7 @@ private:
 // Small pictures for the menus and buttons (drawn here, no files).
 QIcon colourPicture(int colourIndex);
 QIcon thicknessPicture(int thicknessIndex);
-QIcon penPicture(int stift);
-QIcon stampPicture(const Stamp& stempel);
+QIcon penPicture(int pen);
+QIcon stampPicture(const Stamp& stamp);
 
 } // namespace quorvel

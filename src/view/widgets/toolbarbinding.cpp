@@ -68,7 +68,7 @@ void ToolBarBinding::connectToolBar() {
     connect(&bar, &ToolBar::configureStamps, c, &LearningViewController::configureStamps);
 
     const auto button = [this, &bar](const QString& name, auto handler) {
-        connect(bar.knopf(name), &QToolButton::clicked, this, handler);
+        connect(bar.button(name), &QToolButton::clicked, this, handler);
     };
     button(u"KlappPan"_s, [this] { m_panel.toggleCollapsed(); });
     button(u"RueckgaengigBtn"_s, [c] { c->undo(); });
@@ -89,7 +89,7 @@ void ToolBarBinding::connectToolBar() {
     button(u"ExportBtn"_s, [this] { m_commands.trigger(u"Exportieren1"_s); });
     button(u"ClipbordBtn"_s, [this] { m_commands.trigger(u"InZwischenablagekopieren1"_s); });
     for (int i = 0; i < int(kLayerCommands.size()); ++i)
-        connect(bar.ebene(i), &QCheckBox::clicked, c,
+        connect(bar.layer(i), &QCheckBox::clicked, c,
                 [c, i](bool shown) { c->setLayer(i, shown); });
 }
 
@@ -142,7 +142,7 @@ void ToolBarBinding::showControllerState() {
         bar.showSettings(c->drawingState());
     });
     connect(c, &LearningViewController::layerChanged, this, [this, &bar](int index, bool shown) {
-        bar.ebene(index)->setChecked(shown);
+        bar.layer(index)->setChecked(shown);
         m_commands.setChecked(kLayerCommands[size_t(index)], shown);
     });
     connect(c, &LearningViewController::zoomLevelChanged, this, [this](int level) {

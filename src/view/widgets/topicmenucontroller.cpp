@@ -81,7 +81,7 @@ QAction* TopicMenuController::entryAction(int index) const {
 
 QString TopicMenuController::listFolder() const {
     const DocumentSession& session = m_shell.session();
-    const QString open = m_shell.session().document().datei;
+    const QString open = m_shell.session().document().file;
     if (session.isOpen() && !open.isEmpty())
         return withTrailingSlash(QFileInfo(open).absolutePath());
     const MainWindowState& state = m_shell.state();
@@ -90,12 +90,12 @@ QString TopicMenuController::listFolder() const {
 
 void TopicMenuController::refresh() {
     ++m_refreshes;
-    m_liste = readTopicList(listFolder());
+    m_list = readTopicList(listFolder());
     rebuildEntries();
     markCurrent();
     m_pageStart = 0;
     if (m_current >= 0)
-        m_pageStart = pageStartFor(m_current, m_pageStart, int(m_liste.size()));
+        m_pageStart = pageStartFor(m_current, m_pageStart, int(m_list.size()));
     showPage();
     updateTitle();
 }
@@ -103,7 +103,7 @@ void TopicMenuController::refresh() {
 void TopicMenuController::rebuildEntries() {
     // The items are reused: the one whose command re-reads the list is still
     // running when this happens. Surplus items go once control returns.
-    const int count = int(m_liste.size());
+    const int count = int(m_list.size());
     while (m_entries.size() > count) {
         QAction* surplus = m_entries.takeLast();
         m_topicMenu->removeAction(surplus);
@@ -125,7 +125,7 @@ void TopicMenuController::rebuildEntries() {
             m_topicMenu->insertAction(m_columnsAction, action);
             m_entries.append(action);
         }
-        action->setText(topicMenuCaption(index, shownTitle(m_liste[size_t(index)])));
+        action->setText(topicMenuCaption(index, shownTitle(m_list[size_t(index)])));
         action->setVisible(false);
     }
 }
@@ -133,9 +133,9 @@ void TopicMenuController::rebuildEntries() {
 void TopicMenuController::markCurrent() {
     m_current = -1;
     if (m_shell.session().isOpen()) {
-        const QString open = samePathKey(m_shell.session().document().datei);
-        for (size_t i = 0; i < m_liste.size(); ++i) {
-            if (samePathKey(m_liste[i].datei) == open) {
+        const QString open = samePathKey(m_shell.session().document().file);
+        for (size_t i = 0; i < m_list.size(); ++i) {
+            if (samePathKey(m_list[i].file) == open) {
                 m_current = int(i);
                 break;
             }
@@ -146,41 +146,41 @@ void TopicMenuController::markCurrent() {
 }
 
 void TopicMenuController::showPage() {
-    const int count = int(m_liste.size());
+    const int count = int(m_list.size());
     m_pageStart = clampPageStart(m_pageStart, count);
-    const TopicMenuPage seite = topicMenuPage(m_pageStart, count);
-    m_pageStart = seite.start;
+    const TopicMenuPage page = topicMenuPage(m_pageStart, count);
+    m_pageStart = page.start;
 
     CommandRegistry& commands = m_shell.commands();
     const QString previous = QStringLiteral("Vorherige60Dokumente1");
     const QString next = QStringLiteral("Naechste60Dokumente1");
-    commands.setText(previous, seite.previousCaption);
-    commands.setText(next, seite.nextCaption);
-    commands.setAvailable(previous, seite.previousEnabled);
-    commands.setAvailable(next, seite.nextEnabled);
+    commands.setText(previous, page.previousCaption);
+    commands.setText(next, page.nextCaption);
+    commands.setAvailable(previous, page.previousEnabled);
+    commands.setAvailable(next, page.nextEnabled);
 
     // Up to 25 entries stand in the menu itself; more go into the two columns.
-    const bool twoColumns = seite.columnBreakBefore >= 0;
+    const bool twoColumns = page.columnBreakBefore >= 0;
     QList<QAction*> shown;
     for (int i = 0; i < count; ++i) {
-        const bool onPage = i >= seite.start && i < seite.end;
+        const bool onPage = i >= page.start && i < page.end;
         m_entries[i]->setVisible(onPage && !twoColumns);
         if (onPage)
             shown.append(m_entries[i]);
     }
     m_columns->setEntries(twoColumns ? shown : QList<QAction*>(),
-                          twoColumns ? seite.columnBreakBefore - seite.start : -1);
+                          twoColumns ? page.columnBreakBefore - page.start : -1);
     m_columnsAction->setVisible(twoColumns);
 }
 
 void TopicMenuController::showPreviousPage() {
-    m_pageStart = clampPageStart(m_pageStart - kTopicsPerPage, int(m_liste.size()));
+    m_pageStart = clampPageStart(m_pageStart - kTopicsPerPage, int(m_list.size()));
     showPage();
     m_shell.commands().reopenMenu(QStringLiteral("Themenauswahl1"));
 }
 
 void TopicMenuController::showNextPage() {
-    m_pageStart = clampPageStart(m_pageStart + kTopicsPerPage, int(m_liste.size()));
+    m_pageStart = clampPageStart(m_pageStart + kTopicsPerPage, int(m_list.size()));
     showPage();
     m_shell.commands().reopenMenu(QStringLiteral("Themenauswahl1"));
 }
@@ -220,9 +220,9 @@ void TopicMenuController::refreshUnlessDone(int refreshesBefore) {
 }
 
 void TopicMenuController::openEntry(int index) {
-    if (index < 0 || index >= int(m_liste.size()))
+    if (index < 0 || index >= int(m_list.size()))
         return;
-    const QString path = m_liste[size_t(index)].datei;
+    const QString path = m_list[size_t(index)].file;
     const int before = m_refreshes;
     if (m_shell.session().askBeforeLeaving())
         m_shell.session().readAsCurrent(path);
@@ -233,7 +233,7 @@ void TopicMenuController::openEntry(int index) {
 void TopicMenuController::nextDocument() {
     if (m_shell.modus() != Modus::LearningView)
         return;
-    const int target = neighbourEntry(m_current, 1, int(m_liste.size()));
+    const int target = neighbourEntry(m_current, 1, int(m_list.size()));
     if (target >= 0 && target != m_current)
         openEntry(target);
 }
@@ -241,7 +241,7 @@ void TopicMenuController::nextDocument() {
 void TopicMenuController::previousDocument() {
     if (m_shell.modus() != Modus::LearningView)
         return;
-    const int target = neighbourEntry(m_current, -1, int(m_liste.size()));
+    const int target = neighbourEntry(m_current, -1, int(m_list.size()));
     if (target >= 0 && target != m_current)
         openEntry(target);
 }
@@ -273,7 +273,7 @@ void TopicMenuController::previouslyShown() {
 
 void TopicMenuController::tellCount() {
     m_shell.dialogs().information(
-        QString::number(m_liste.size()) + QStringLiteral(" Themendokument(e) eingelesen.\r\n") +
+        QString::number(m_list.size()) + QStringLiteral(" Themendokument(e) eingelesen.\r\n") +
         QStringLiteral("Wählen Sie das gewünschte Dokument im Menü \"Themenauswahl\"."));
 }
 
@@ -295,7 +295,7 @@ void TopicMenuController::reReadFolder() {
 }
 
 void TopicMenuController::showListWindow() {
-    m_listWindow->setReport(topicListReport(m_liste));
+    m_listWindow->setReport(topicListReport(m_list));
     m_listWindow->show();
     m_listWindow->raise();
     m_listWindow->activateWindow();

@@ -29,7 +29,7 @@ public:
     // Registers itself with `shell`, whose main window is its parent.
     explicit TopicMenuController(Shell& shell);
 
-    const TopicList& liste() const { return m_liste; }
+    const TopicList& list() const { return m_list; }
     // The entry of the open document, -1 when it is not in the list.
     int currentIndex() const { return m_current; }
     int pageStart() const { return m_pageStart; }
@@ -74,7 +74,7 @@ private:
     TopicMenuColumns* m_columns;
     TThemenlisteForm* m_listWindow;
     QList<QAction*> m_entries;
-    TopicList m_liste;
+    TopicList m_list;
     int m_current = -1;
     int m_pageStart = 0;
     int m_refreshes = 0;
