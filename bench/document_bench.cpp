@@ -155,14 +155,14 @@ void BM_WriteDocument(benchmark::State& state) {
 
 void BM_ReadHeaderLarge(benchmark::State& state) {
     for (auto _ : state) {
-        DokumentKopf header;
+        DocumentSummary header;
         benchmark::DoNotOptimize(readDocumentHeader(fixture().bigPath, header));
     }
 }
 
 void BM_ReadHeaderSmall(benchmark::State& state) {
     for (auto _ : state) {
-        DokumentKopf header;
+        DocumentSummary header;
         benchmark::DoNotOptimize(readDocumentHeader(fixture().smallPath, header));
     }
 }

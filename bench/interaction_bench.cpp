@@ -19,7 +19,7 @@ using namespace quorvel;
 namespace {
 
 constexpr QSize kView(1920, 1080);
-constexpr int kBewegungen = 1000;
+constexpr int kMoves = 1000;
 
 // The program's layouts of the document types.
 const LayoutSet& layouts() {
@@ -64,7 +64,7 @@ ViewComposer& composer() {
 
 // A wavy stroke over the whole view, as a hand would draw it.
 QPoint dashDot(int i) {
-    const double t = double(i) / kBewegungen;
+    const double t = double(i) / kMoves;
     return QPoint(int(100 + 1700 * t), int(540 + 400 * std::sin(t * 12.0)));
 }
 
@@ -73,21 +73,21 @@ void penStroke(benchmark::State& state, int colourIndex) {
     DrawingTools tools(c);
     tools.state().colourIndex = colourIndex;
     tools.state().thicknessIndex = 2;
-    double flaeche = 0.0;
-    qint64 bewegungen = 0;
+    double surface = 0.0;
+    qint64 moves = 0;
     for (auto _ : state) {
         tools.rememberState();
-        for (int i = 1; i <= kBewegungen; ++i) {
+        for (int i = 1; i <= kMoves; ++i) {
             const QRect r = tools.penStroke(dashDot(i - 1), dashDot(i));
-            flaeche += double(r.width()) * r.height();
+            surface += double(r.width()) * r.height();
         }
-        bewegungen += kBewegungen;
+        moves += kMoves;
         state.PauseTiming();
         tools.removeAll();
         state.ResumeTiming();
     }
     state.counters["touched_share_%"] =
-        100.0 * flaeche / double(bewegungen) / (double(kView.width()) * kView.height());
+        100.0 * surface / double(moves) / (double(kView.width()) * kView.height());
 }
 
 void BM_PenStrokeOpaque(benchmark::State& state) {
@@ -104,17 +104,17 @@ void BM_UncoverFieldByClick(benchmark::State& state) {
     const ObjDataTyp& target = d.objects[20];
     const QPointF click((target.KartRect.left + target.KartRect.right) / 2,
                         (target.KartRect.top + target.KartRect.bottom) / 2);
-    double flaeche = 0.0;
-    qint64 klicks = 0;
+    double surface = 0.0;
+    qint64 clicks = 0;
     for (auto _ : state) {
         const int index = hitObject(d, c.state().layers, c.state().currentQuestion, click);
         toggleCover(d.objects[size_t(index)]);
         const QRect r = c.redrawObject(index);
-        flaeche += double(r.width()) * r.height();
-        ++klicks;
+        surface += double(r.width()) * r.height();
+        ++clicks;
     }
     state.counters["touched_share_%"] =
-        100.0 * flaeche / double(klicks) / (double(kView.width()) * kView.height());
+        100.0 * surface / double(clicks) / (double(kView.width()) * kView.height());
 }
 
 BENCHMARK(BM_PenStrokeOpaque)->Unit(benchmark::kMillisecond)->MinTime(1.0);
@@ -130,7 +130,7 @@ int main(int argc, char** argv) {
     composer();
     benchmark::RunSpecifiedBenchmarks();
     std::printf("\nA pen stroke is %d moves: its time / %d is the time per move (goal < 2 ms).\n",
-                kBewegungen, kBewegungen);
+                kMoves, kMoves);
     benchmark::Shutdown();
     return 0;
 }

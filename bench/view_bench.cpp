@@ -129,12 +129,12 @@ void BM_Recompose(benchmark::State& state) {
 void BM_UncoverOneField(benchmark::State& state) {
     ViewComposer& c = composer();
     c.rebuild();
-    ObjDataTyp& feld = document().objects[7]; // a query label
+    ObjDataTyp& field = document().objects[7]; // a query label
     for (auto _ : state) {
-        feld.AbfrageStatus = feld.AbfrageStatus == -1 ? 0 : -1;
+        field.AbfrageStatus = field.AbfrageStatus == -1 ? 0 : -1;
         benchmark::DoNotOptimize(c.redrawObject(7));
     }
-    feld.AbfrageStatus = -1;
+    field.AbfrageStatus = -1;
 }
 
 BENCHMARK(BM_RecomposeUncached)->Unit(benchmark::kMillisecond)->MinTime(2.0);
@@ -149,12 +149,12 @@ double worksheetPicturesInPages() {
     const QImage* pictures[] = {
         &c.page(), &c.pageWithoutObjects(), &c.pageWithFixedObjects(), &c.finalPage(),
         &c.view(), &c.visibleSection(),     &c.drawingOverlay()};
-    std::vector<const uchar*> gesehen;
+    std::vector<const uchar*> seen;
     qint64 bytes = 0;
     for (const QImage* picture : pictures) {
-        if (std::find(gesehen.begin(), gesehen.end(), picture->constBits()) != gesehen.end())
+        if (std::find(seen.begin(), seen.end(), picture->constBits()) != seen.end())
             continue;
-        gesehen.push_back(picture->constBits());
+        seen.push_back(picture->constBits());
         bytes += picture->sizeInBytes();
     }
     return double(bytes) / double(c.page().sizeInBytes());

@@ -24,7 +24,7 @@ void applyFolders(const IniFile& ini, Settings& e) {
     e.BilderGalerieOrdner = ini.readString(s, u"OrdnerBilderGalerie"_s, e.BilderGalerieOrdner);
 }
 
-void applyVerknuepfungen(const IniFile& ini, Settings& e) {
+void applyProgramLinks(const IniFile& ini, Settings& e) {
     const QString s = u"Verknuepfungsfelder"_s;
     for (int i = 0; i < 3; ++i) {
         const QString n = QString::number(i + 1);
@@ -40,7 +40,7 @@ void applyVerknuepfungen(const IniFile& ini, Settings& e) {
         ini.readString(s, u"VerknuepfungBildschirmtastaturHinweis"_s, u"Bildschirmtastatur"_s);
 }
 
-void applyNetzKom(const IniFile& ini, Settings& e) {
+void applyNetworkFolders(const IniFile& ini, Settings& e) {
     const QString s = u"NetzKom"_s;
     e.NetzKomOrdner = ini.readString(s, u"NetzKomOrdner"_s, e.NetzKomOrdner);
     e.NetzKomKanal = ini.readString(s, u"NetzKomKanal"_s, e.NetzKomKanal);
@@ -66,7 +66,7 @@ void applyGradingScale(const IniFile& ini, Settings& e) {
     e.BewertSkala = ini.readInteger(s, u"BewertSkala"_s, e.BewertSkala);
 }
 
-void applyOptionen(const IniFile& ini, Settings& e) {
+void applyOptions(const IniFile& ini, Settings& e) {
     const QString s = u"Optionen"_s;
     e.Sound = ini.readBool(s, u"Tonausgabe"_s, e.Sound);
     e.UebNameEingabe = ini.readBool(s, u"Namenseingabe"_s, e.UebNameEingabe);
@@ -114,13 +114,13 @@ void applyCentralConfig(const IniFile& ini, Settings& settings) {
     if (switchedOn(ini, u"Ordner"_s, u"OrdnerDefZentral"_s))
         applyFolders(ini, settings);
     if (switchedOn(ini, u"Verknuepfungsfelder"_s, u"VerknuepfungDefZentral"_s))
-        applyVerknuepfungen(ini, settings);
+        applyProgramLinks(ini, settings);
     if (switchedOn(ini, u"NetzKom"_s, u"NetzKomDefZentral"_s))
-        applyNetzKom(ini, settings);
+        applyNetworkFolders(ini, settings);
     if (switchedOn(ini, u"Notenskala"_s, u"NotenskalaDefZentral"_s))
         applyGradingScale(ini, settings);
     if (switchedOn(ini, u"Optionen"_s, u"OptionenDefZentral"_s))
-        applyOptionen(ini, settings);
+        applyOptions(ini, settings);
     if (switchedOn(ini, u"Uebungsrueckmeldung"_s, u"UebungsrueckmeldungDefZentral"_s))
         applyExerciseFeedback(ini, settings);
 }

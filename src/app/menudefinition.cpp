@@ -155,7 +155,7 @@ std::vector<MenuEntry> displayMenu() {
     };
 }
 
-std::vector<MenuEntry> optionenMenue() {
+std::vector<MenuEntry> optionsMenu() {
     return {
         check(u"Tonausgabe1"_s, u"&Tonausgabe"_s),
         check(u"NamenseingabebeiUebungen1"_s, u"&Namenseingabe bei Übungen"_s),
@@ -180,14 +180,14 @@ std::vector<MenuEntry> optionenMenue() {
     };
 }
 
-std::vector<MenuEntry> hilfeMenue() {
+std::vector<MenuEntry> helpMenu() {
     return {
         cmd(u"Inhalt1"_s, u"&Inhalt"_s, u"F1"_s),
         cmd(u"Info1"_s, u"Inf&o..."_s),
     };
 }
 
-std::vector<MenuEntry> buildHauptmenue() {
+std::vector<MenuEntry> buildMainMenu() {
     return {
         sub(u"Datei1"_s, u"&Datei"_s, fileMenu()),
         sub(u"Themenauswahl1"_s, u"&Themenauswahl"_s, topicChoiceMenu(), true),
@@ -195,11 +195,11 @@ std::vector<MenuEntry> buildHauptmenue() {
         sub(u"Uebung1"_s, u"&Übung"_s, exerciseMenu()),
         sub(u"Lehrersteuerung1"_s, u"Lehrer&steuerung"_s, teacherControlMenu()),
         sub(u"Anzeige1"_s, u"An&zeige"_s, displayMenu()),
-        sub(u"Optionen1"_s, u"&Optionen"_s, optionenMenue()),
+        sub(u"Optionen1"_s, u"&Optionen"_s, optionsMenu()),
         // Authoring belongs to the separate authoring tool; the menu stays
         // visible and disabled.
         sub(u"Autorenfunktion1"_s, u"&Autorenfunktion"_s, {}),
-        sub(u"Hilfe1"_s, u"&Hilfe"_s, hilfeMenue()),
+        sub(u"Hilfe1"_s, u"&Hilfe"_s, helpMenu()),
     };
 }
 
@@ -215,13 +215,13 @@ const MenuEntry* findIn(const std::vector<MenuEntry>& entries, const QString& na
 
 } // namespace
 
-const std::vector<MenuEntry>& hauptmenue() {
-    static const std::vector<MenuEntry> menus = buildHauptmenue();
+const std::vector<MenuEntry>& mainMenu() {
+    static const std::vector<MenuEntry> menus = buildMainMenu();
     return menus;
 }
 
 const MenuEntry* findMenuEntry(const QString& name) {
-    return findIn(hauptmenue(), name);
+    return findIn(mainMenu(), name);
 }
 
 } // namespace quorvel

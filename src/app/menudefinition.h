@@ -24,7 +24,7 @@ struct MenuEntry {
 };
 
 // The top-level menus, left to right.
-const std::vector<MenuEntry>& hauptmenue();
+const std::vector<MenuEntry>& mainMenu();
 
 // Depth-first search by component name; null when there is none.
 const MenuEntry* findMenuEntry(const QString& name);

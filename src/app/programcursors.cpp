@@ -16,7 +16,7 @@ QCursor fromPicture(const CursorPicture& picture) {
 
 ProgramCursors ProgramCursors::create() {
     ProgramCursors cursors;
-    cursors.ziehen = QCursor(Qt::ClosedHandCursor);
+    cursors.drag = QCursor(Qt::ClosedHandCursor);
     cursors.pen = fromPicture(penCursorPicture());
     cursors.hand = QCursor(Qt::PointingHandCursor);
     cursors.textField = QCursor(Qt::IBeamCursor);
@@ -33,7 +33,7 @@ QCursor ProgramCursors::forTool(ToolCursor cursor) const {
     case ToolCursor::OpenHand:
         return QCursor(Qt::OpenHandCursor);
     case ToolCursor::ClosedHand:
-        return ziehen;
+        return drag;
     case ToolCursor::PointingHand:
         return hand;
     case ToolCursor::Pen:

@@ -10,7 +10,7 @@ namespace quorvel {
 // The mouse cursors of the view: Qt's own where one fits, small pictures of
 // our own for the drawing tools. Needs a QGuiApplication.
 struct ProgramCursors {
-    QCursor ziehen;                     // dragging a card or the section
+    QCursor drag;                       // dragging a card or the section
     QCursor pen;                        // freehand pen
     QCursor hand;                       // over a hittable object
     QCursor textField;                  // text tool

@@ -59,16 +59,16 @@ template <class E, class V> void visitSettings(E& e, V&& visit) {
     visit(u"Opt-Uebungsrueckmeldung-MCFehlendText"_s, rm.MCFehlendText);
     visit(u"Opt-ArbeitsblattSkalFak"_s, e.ArbeitsblattSkalFak);
 
-    auto& ueb = e.UebOpt;
-    visit(u"UebOpt-AbfrageModus"_s, ueb.AbfrageModus);
-    visit(u"UebOpt-ZeitLimit"_s, ueb.ZeitLimit);
-    visit(u"UebOpt-ZLimitMin"_s, ueb.ZLimitMin);
-    visit(u"UebOpt-ZLimitSek"_s, ueb.ZLimitSek);
-    visit(u"UebOpt-ZuordnungRichtig"_s, ueb.ZuordnungRichtig);
-    visit(u"UebOpt-ZuordnungFalsch"_s, ueb.ZuordnungFalsch);
-    visit(u"UebOpt-Zuordnungstexte"_s, ueb.Zuordnungstexte);
-    visit(u"UebOpt-Zuordnungsziele"_s, ueb.Zuordnungsziele);
-    visit(u"UebOpt-AnzZeichenVorgeben"_s, ueb.AnzZeichenVorgeben);
+    auto& exercise = e.UebOpt;
+    visit(u"UebOpt-AbfrageModus"_s, exercise.AbfrageModus);
+    visit(u"UebOpt-ZeitLimit"_s, exercise.ZeitLimit);
+    visit(u"UebOpt-ZLimitMin"_s, exercise.ZLimitMin);
+    visit(u"UebOpt-ZLimitSek"_s, exercise.ZLimitSek);
+    visit(u"UebOpt-ZuordnungRichtig"_s, exercise.ZuordnungRichtig);
+    visit(u"UebOpt-ZuordnungFalsch"_s, exercise.ZuordnungFalsch);
+    visit(u"UebOpt-Zuordnungstexte"_s, exercise.Zuordnungstexte);
+    visit(u"UebOpt-Zuordnungsziele"_s, exercise.Zuordnungsziele);
+    visit(u"UebOpt-AnzZeichenVorgeben"_s, exercise.AnzZeichenVorgeben);
 
     auto& questions = e.UebOptFragen;
     visit(u"UebOptFragen-ZuordnungFalsch"_s, questions.ZuordnungFalsch);
@@ -78,11 +78,11 @@ template <class E, class V> void visitSettings(E& e, V&& visit) {
     visit(u"UebOptFragen-ZLimitMin"_s, questions.ZLimitMin);
     visit(u"UebOptFragen-ZLimitSek"_s, questions.ZLimitSek);
 
-    auto& korb = e.UebOptKorb;
-    visit(u"UebOptKorb-AbfrageModus"_s, korb.AbfrageModus);
-    visit(u"UebOptKorb-Zeitlimit"_s, korb.Zeitlimit);
-    visit(u"UebOptKorb-ZLimitMin"_s, korb.ZLimitMin);
-    visit(u"UebOptKorb-ZLimitSek"_s, korb.ZLimitSek);
+    auto& basket = e.UebOptKorb;
+    visit(u"UebOptKorb-AbfrageModus"_s, basket.AbfrageModus);
+    visit(u"UebOptKorb-Zeitlimit"_s, basket.Zeitlimit);
+    visit(u"UebOptKorb-ZLimitMin"_s, basket.ZLimitMin);
+    visit(u"UebOptKorb-ZLimitSek"_s, basket.ZLimitSek);
 
     visit(u"Dok-SeitRatioArt"_s, e.SeitRatioArt);
     visit(u"Dok-SeitRatioBreite"_s, e.SeitRatioBreite);

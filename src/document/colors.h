@@ -7,6 +7,6 @@ namespace quorvel {
 // A Windows colour value 0x00BBGGRR as stored in documents and settings.
 // Values with the high byte set name system colours and are converted before
 // drawing.
-using Farbwert = quint32;
+using ColourValue = quint32;
 
 } // namespace quorvel

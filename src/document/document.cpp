@@ -60,8 +60,8 @@ int Document::addGeneratedObject(Typ typ, int layer, const QString& cap, int que
     o.MCInfoLinkData = {};
     o.AbfrageNummer = 0;
     o.KartRect = {};
-    o.Marke1 = 0;
-    o.Marke2 = 0;
+    o.Marker1 = 0;
+    o.Marker2 = 0;
     o.Aktiv = true;
     objects.push_back(std::move(o));
     return static_cast<int>(objects.size()) - 1;

@@ -49,7 +49,7 @@ IoResult readDocumentFile(Document& document, const QString& path, const ReadOpt
 IoResult readDocumentStream(QIODevice& in, Document& document, const ReadOptions& options);
 
 // The header fields of a document that a folder listing needs.
-struct DokumentKopf {
+struct DocumentSummary {
     QString vers, titel, autor, bemerkung, lueckentext, fragentext;
     int AnzFrageNummern = 0;
     int DokTyp = 0;
@@ -58,8 +58,8 @@ struct DokumentKopf {
 // Reads only the start of the file up to the document type. Fails silently
 // (no messages, a detail only) when the file is missing, of another format or
 // cut short; `header` is then unchanged.
-IoResult readDocumentHeader(const QString& path, DokumentKopf& header);
-IoResult readDocumentHeader(QIODevice& in, DokumentKopf& header);
+IoResult readDocumentHeader(const QString& path, DocumentSummary& header);
+IoResult readDocumentHeader(QIODevice& in, DocumentSummary& header);
 
 // Writes `document` to `path` through a temporary file, so that a failed write
 // leaves any previous file intact. With `currentDocument` the path becomes the

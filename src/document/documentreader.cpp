@@ -113,11 +113,11 @@ private:
     void readObject(ObjDataTyp& o);
     QImage readPicture(const QString& what);
     RandRect readRect();
-    Farbwert readColour() { return static_cast<Farbwert>(m_in.readInt()); }
+    ColourValue readColour() { return static_cast<ColourValue>(m_in.readInt()); }
     int readIf(QStringView key, int fallback) {
         return m_keys.has(key) ? m_in.readInt() : fallback;
     }
-    Farbwert readColourIf(QStringView key, Farbwert fallback) {
+    ColourValue readColourIf(QStringView key, ColourValue fallback) {
         return m_keys.has(key) ? readColour() : fallback;
     }
     QString readStringIf(QStringView key, const QString& fallback) {
@@ -437,13 +437,13 @@ IoResult readDocumentFile(Document& document, const QString& path, const ReadOpt
     return result;
 }
 
-IoResult readDocumentHeader(QIODevice& in, DokumentKopf& header) {
+IoResult readDocumentHeader(QIODevice& in, DocumentSummary& header) {
     BinaryReader reader(in);
     QString magic, version;
     KeyList keys;
     if (!readMagic(reader, magic, version, nullptr) || !readKeys(reader, keys))
         return IoResult::failure(reader.error(), reader.errorOffset());
-    DokumentKopf h;
+    DocumentSummary h;
     h.vers = reader.readString();
     h.titel = reader.readString();
     h.autor = reader.readString();
@@ -462,7 +462,7 @@ IoResult readDocumentHeader(QIODevice& in, DokumentKopf& header) {
     return IoResult::success();
 }
 
-IoResult readDocumentHeader(const QString& path, DokumentKopf& header) {
+IoResult readDocumentHeader(const QString& path, DocumentSummary& header) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return IoResult::failure(file.errorString());

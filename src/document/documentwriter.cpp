@@ -54,7 +54,7 @@ private:
     void writeObject(const ObjDataTyp& o);
     void writePicture(const QImage& picture);
     void writeRect(const RandRect& r);
-    void writeColour(Farbwert c) { m_out.writeInt(static_cast<qint32>(c)); }
+    void writeColour(ColourValue c) { m_out.writeInt(static_cast<qint32>(c)); }
 
     BinaryWriter m_out;
     QString m_pictureError;

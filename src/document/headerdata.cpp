@@ -14,19 +14,19 @@ void lueckentabellearrtyp::reset() {
 }
 
 std::array<SpaltenHintergrund, kGapTableMaxColumns> HeaderDataTyp::defaultColumnBackgrounds() {
-    static constexpr Farbwert kColours[5] = {0xBEFF7F, 0xBF7FFF, 0xFFC080, 0x7FBEFF, 0xFF7FBE};
+    static constexpr ColourValue kColours[5] = {0xBEFF7F, 0xBF7FFF, 0xFFC080, 0x7FBEFF, 0xFF7FBE};
     std::array<SpaltenHintergrund, kGapTableMaxColumns> result;
     for (size_t c = 0; c < result.size(); ++c)
         result[c] = {kColours[c % 5], 50};
     return result;
 }
 
-QString typeName(DokTyp dokTyp, int dokUnterTyp) {
+QString typeName(DokTyp dokTyp, int subtype) {
     switch (dokTyp) {
     case DokTyp::PictureLabelling:
         return QStringLiteral("Freie Text-Bild-/Bild-Text-Zuordnung");
     case DokTyp::Cloze:
-        switch (dokUnterTyp) {
+        switch (subtype) {
         case 0:
             return QStringLiteral("Lückentext");
         case 1:

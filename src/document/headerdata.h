@@ -34,7 +34,7 @@ struct lueckentabellearrtyp {
 };
 
 struct SpaltenHintergrund {
-    Farbwert Farbe = 0xFFFFFF;
+    ColourValue Farbe = 0xFFFFFF;
     int Deckung = 50;
     friend bool operator==(const SpaltenHintergrund&, const SpaltenHintergrund&) = default;
 };
@@ -44,15 +44,15 @@ struct KreuzwortDataTyp {
     std::array<QString, kCrosswordCells> Gitter;
     std::array<QString, kCrosswordSide> Waagerecht; // across clues, clue n at n - 1
     std::array<QString, kCrosswordSide> Senkrecht;  // down clues
-    Farbwert KGFeldHtgdCol = 0xF0F0F0;
-    Farbwert KGFeldRandCol = 0x606060;
-    Farbwert KGWortAnkerCol = 0;
-    Farbwert KGFeldschriftCol = 0xFF0000;
-    Farbwert KGBeschreibungCol = 0x606060;
-    Farbwert KGBeschreibungTitelCol = 0xC0;
+    ColourValue KGFeldHtgdCol = 0xF0F0F0;
+    ColourValue KGFeldRandCol = 0x606060;
+    ColourValue KGWortAnkerCol = 0;
+    ColourValue KGFeldschriftCol = 0xFF0000;
+    ColourValue KGBeschreibungCol = 0x606060;
+    ColourValue KGBeschreibungTitelCol = 0xC0;
 
-    QString& zelle(int x, int y) { return Gitter[static_cast<size_t>(kCrosswordSide * x + y)]; }
-    const QString& zelle(int x, int y) const {
+    QString& cell(int x, int y) { return Gitter[static_cast<size_t>(kCrosswordSide * x + y)]; }
+    const QString& cell(int x, int y) const {
         return Gitter[static_cast<size_t>(kCrosswordSide * x + y)];
     }
 };
@@ -84,14 +84,14 @@ struct HeaderDataTyp {
     int NumArt = 0;
     int GeordnetArt = 0;
     RandRect EinrueckRand;
-    Farbwert HtgdCol = 0xFFFFFF;
+    ColourValue HtgdCol = 0xFFFFFF;
     int BasisbildDeck = 100;
     int MinLuecke = 3;
     int LueckenTabelleZeilen = 5;
     int LueckenTabelleSpalten = 2;
     LueckenTabelleTyp LueckenTabelle;
     int LueckenTabelleLinie = 0;
-    Farbwert LueckenTabelleLinieCol = 0xC0C0C0;
+    ColourValue LueckenTabelleLinieCol = 0xC0C0C0;
     std::array<SpaltenHintergrund, kGapTableMaxColumns> LueckentabelleSpaltenHtgd =
         defaultColumnBackgrounds();
     KreuzwortDataTyp Kreuzwort;
@@ -99,10 +99,10 @@ struct HeaderDataTyp {
     QString Schriftart = QStringLiteral("Arial");
     QString Arbeitsblatt;
     QString ABAufgabe = QStringLiteral("Aufgabe: Fülle die freien Felder aus!");
-    Farbwert TextCol = 0;
-    Farbwert FragBtnHtgdCol = 0xFF0000;
-    Farbwert FragBtnTextCol = 0xFFFFFF;
-    Farbwert LueckentextCol = 0xFF0000;
+    ColourValue TextCol = 0;
+    ColourValue FragBtnHtgdCol = 0xFF0000;
+    ColourValue FragBtnTextCol = 0xFFFFFF;
+    ColourValue LueckentextCol = 0xFF0000;
     LogoDataTyp Logo;
     int Zielpunktgroesse = 100;
 
@@ -114,6 +114,6 @@ inline DokTyp dokTypOf(const HeaderDataTyp& h) {
 }
 
 // The display name of a document type and subtype; "" for an unknown type.
-QString typeName(DokTyp dokTyp, int dokUnterTyp);
+QString typeName(DokTyp dokTyp, int subtype);
 
 } // namespace quorvel

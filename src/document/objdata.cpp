@@ -10,15 +10,15 @@ void ObjDataTyp::resetRuntime() {
     KartRect = {-1.0, -1.0, -1.0, -1.0};
     KartBreite = 0.0;
     KartHoehe = 0.0;
-    RelPunktX = -1.0;
-    RelPunktY = -1.0;
-    Marke1 = -1;
-    Marke2 = -1;
-    BreitenLimit = 0.0;
-    HoehenLimit = 0.0;
+    RelativePointX = -1.0;
+    RelativePointY = -1.0;
+    Marker1 = -1;
+    Marker2 = -1;
+    WidthLimit = 0.0;
+    HeightLimit = 0.0;
     Partner = 0;
-    ZellZeile = 0;
-    ZellSpalte = 0;
+    CellRow = 0;
+    CellColumn = 0;
     Aktiv = false;
 }
 

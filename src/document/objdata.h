@@ -33,10 +33,10 @@ struct ObjDataTyp {
     int Sline = 0;
     int Fsize = 0;
     int Stil = 0;
-    Farbwert Farbe = 0;
-    Farbwert HFarbe = 0xFFFFFF;
+    ColourValue Farbe = 0;
+    ColourValue HFarbe = 0xFFFFFF;
     int HDeck = 0;
-    Farbwert LinieFarbe = 0;
+    ColourValue LinieFarbe = 0;
     int LinieDicke = 1;
     int FrageNummer = -1;
     int AntwortAnz = 0;
@@ -59,17 +59,17 @@ struct ObjDataTyp {
     RandRect KartRect = {-1.0, -1.0, -1.0, -1.0};
     double KartBreite = 0.0; // card size as last drawn, fractions of the page
     double KartHoehe = 0.0;
-    double RelPunktX = -1.0; // relative point used by view and exercise
-    double RelPunktY = -1.0;
-    int Marke1 = -1;
-    int Marke2 = -1;
+    double RelativePointX = -1.0; // relative point used by view and exercise
+    double RelativePointY = -1.0;
+    int Marker1 = -1;
+    int Marker2 = -1;
     // Bounds of the card set by the table layouts, fractions of the page width
     // and height; 0 leaves the card bounded by the page.
-    double BreitenLimit = 0.0;
-    double HoehenLimit = 0.0;
+    double WidthLimit = 0.0;
+    double HeightLimit = 0.0;
     int Partner = 0;
-    int ZellZeile = 0;
-    int ZellSpalte = 0;
+    int CellRow = 0;
+    int CellColumn = 0;
     bool Aktiv = false;
 
     // Puts the runtime fields to the values they have after reading.

@@ -129,7 +129,7 @@ struct TypProperties {
     OpenKind opens = OpenKind::None;
     Typ withoutPicture = typ;             // what the writer stores when the picture is missing
     const char16_t* pointTitle = nullptr; // title and colour of a point from an old file
-    Farbwert pointColour = 0;
+    ColourValue pointColour = 0;
 
     constexpr bool has(unsigned flag) const { return (flags & flag) == flag; }
     constexpr TypProperties lowersTo(Typ lowered) const {
@@ -137,7 +137,7 @@ struct TypProperties {
         p.withoutPicture = lowered;
         return p;
     }
-    constexpr TypProperties pointStyle(const char16_t* title, Farbwert colour) const {
+    constexpr TypProperties pointStyle(const char16_t* title, ColourValue colour) const {
         TypProperties p = *this;
         p.pointTitle = title;
         p.pointColour = colour;
@@ -394,12 +394,12 @@ constexpr RandRect defaultEinrueckRand(DokTyp d) {
 }
 
 // Whether the gap table is stored for a document of this type and subtype.
-constexpr bool hasGapTable(DokTyp d, int dokUnterTyp) {
+constexpr bool hasGapTable(DokTyp d, int subtype) {
     switch (dokTypProperties(d).gapTable) {
     case GapTableUse::Always:
         return true;
     case GapTableUse::TableSubtype:
-        return dokUnterTyp == kTableClozeSubtype;
+        return subtype == kTableClozeSubtype;
     case GapTableUse::None:
         return false;
     }

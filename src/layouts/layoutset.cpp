@@ -32,10 +32,10 @@ bool LayoutSet::hasHook(DokTyp dokTyp, LayoutPhase phase) const {
     return m_hooks.count({dokTyp, phase}) != 0;
 }
 
-void LayoutSet::runHook(LayoutPhase phase, LayoutHookContext& kontext) const {
-    const auto it = m_hooks.find({dokTypOf(kontext.document.header), phase});
+void LayoutSet::runHook(LayoutPhase phase, LayoutHookContext& context) const {
+    const auto it = m_hooks.find({dokTypOf(context.document.header), phase});
     if (it != m_hooks.end())
-        it->second(kontext);
+        it->second(context);
 }
 
 LayoutSet buildLayoutSet() {

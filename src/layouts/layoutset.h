@@ -29,7 +29,7 @@ public:
 
     void generate(Document& document) const override;
     bool hasHook(DokTyp dokTyp, LayoutPhase phase) const override;
-    void runHook(LayoutPhase phase, LayoutHookContext& kontext) const override;
+    void runHook(LayoutPhase phase, LayoutHookContext& context) const override;
     const ClozeGapStep& clozeGapStep() const override { return m_gapStep; }
 
 private:

@@ -30,13 +30,13 @@ int textPixelSize(int fsize, double s) {
     return std::clamp(rnd((2.0 * fsize + 22.0) * s), 1, kMaxPixel);
 }
 
-QFont objectFont(const QString& family, int pixelSize, int stil) {
+QFont objectFont(const QString& family, int pixelSize, int style) {
     QFont font(family);
     font.setPixelSize(std::max(1, pixelSize));
-    font.setBold(stil & 1);
-    font.setItalic(stil & 2);
-    font.setUnderline(stil & 4);
-    font.setStrikeOut(stil & 8);
+    font.setBold(style & 1);
+    font.setItalic(style & 2);
+    font.setUnderline(style & 4);
+    font.setStrikeOut(style & 8);
     return font;
 }
 
@@ -90,12 +90,12 @@ void TypesetText::draw(QPainter& painter, const QRect& rect, int tAusr) const {
     }
     for (int i = first; i <= last; ++i) {
         const QTextLine line = m_layout.lineAt(i);
-        const double frei = rect.width() - m_lineWidths[size_t(i)];
+        const double slack = rect.width() - m_lineWidths[size_t(i)];
         double x = rect.left();
         if (tAusr == 1)
-            x += std::max(0.0, frei / 2);
+            x += std::max(0.0, slack / 2);
         else if (tAusr == 2)
-            x += std::max(0.0, frei);
+            x += std::max(0.0, slack);
         line.draw(&painter, QPointF(x - line.x(), top));
     }
 }
@@ -107,7 +107,7 @@ std::vector<int> shrinkSizes(int startSize) {
     return sizes;
 }
 
-CardTextCache::CardTextCache(size_t budgetBytes) : m_eintraege(budgetBytes) {}
+CardTextCache::CardTextCache(size_t budgetBytes) : m_entries(budgetBytes) {}
 
 std::shared_ptr<const TypesetText> CardTextCache::settle(const QString& text, const QFont& font,
                                                          int maxWidth) {
@@ -116,16 +116,16 @@ std::shared_ptr<const TypesetText> CardTextCache::settle(const QString& text, co
     key += QString::number(maxWidth);
     key += u'\x1f';
     key += text;
-    if (auto* kept = m_eintraege.find(key))
+    if (auto* kept = m_entries.find(key))
         return *kept;
     auto set = std::make_shared<const TypesetText>(text, font, maxWidth);
-    m_eintraege.insert(key, set, set->approximateBytes() + size_t(key.size()) * 2);
+    m_entries.insert(key, set, set->approximateBytes() + size_t(key.size()) * 2);
     return set;
 }
 
-std::shared_ptr<const TypesetText> CardTextCache::setze(const QString& text, const QString& family,
-                                                        int startSize, int stil, int maxWidth,
-                                                        int maxHeight) {
+std::shared_ptr<const TypesetText> CardTextCache::typeset(const QString& text,
+                                                          const QString& family, int startSize,
+                                                          int style, int maxWidth, int maxHeight) {
     // A single line taller than the room never fits: absurd sizes from a file
     // start at the room's height instead of shrinking step by step.
     int size = std::max(1, startSize);
@@ -133,11 +133,11 @@ std::shared_ptr<const TypesetText> CardTextCache::setze(const QString& text, con
         size = std::max(3, maxHeight);
 
     QString key = family;
-    for (int figure : {size, stil, maxWidth, maxHeight})
+    for (int figure : {size, style, maxWidth, maxHeight})
         key += u'\x1e' + QString::number(figure);
     key += u'\x1e';
     key += text;
-    if (auto* kept = m_eintraege.find(key))
+    if (auto* kept = m_entries.find(key))
         return *kept;
 
     // Every source line is at least one screen line: sizes whose line height
@@ -148,13 +148,13 @@ std::shared_ptr<const TypesetText> CardTextCache::setze(const QString& text, con
     size_t lo = 0;
     size_t hi = sizes.size() - 1; // the last size is taken whether it fits or not
     while (
-        lo<hi&& double(sourceLines) * lineHeightPx(objectFont(family, sizes[lo], stil))> maxHeight)
+        lo<hi&& double(sourceLines) * lineHeightPx(objectFont(family, sizes[lo], style))> maxHeight)
         ++lo;
     std::shared_ptr<const TypesetText> found;
     while (lo < hi) {
         const size_t centre = lo + (hi - lo) / 2;
         auto probe = std::make_shared<const TypesetText>(
-            text, objectFont(family, sizes[centre], stil), maxWidth);
+            text, objectFont(family, sizes[centre], style), maxWidth);
         if (probe->size().height() <= maxHeight) {
             hi = centre;
             found = std::move(probe);
@@ -163,9 +163,9 @@ std::shared_ptr<const TypesetText> CardTextCache::setze(const QString& text, con
         }
     }
     if (!found || sizes[lo] != found->font().pixelSize())
-        found = std::make_shared<const TypesetText>(text, objectFont(family, sizes[lo], stil),
+        found = std::make_shared<const TypesetText>(text, objectFont(family, sizes[lo], style),
                                                     maxWidth);
-    m_eintraege.insert(key, found, found->approximateBytes() + size_t(key.size()) * 2);
+    m_entries.insert(key, found, found->approximateBytes() + size_t(key.size()) * 2);
     return found;
 }
 

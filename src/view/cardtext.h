@@ -24,7 +24,7 @@ int textPixelSize(int fsize, double s);
 
 // A font of `family` with the character height `pixelSize` and the style
 // bits of `Stil` (1 bold, 2 italic, 4 underline, 8 strike-out).
-QFont objectFont(const QString& family, int pixelSize, int stil = 0);
+QFont objectFont(const QString& family, int pixelSize, int style = 0);
 
 // The height of one text line (ascent + descent) of `font`, as the text extent
 // of a single line reports it.
@@ -70,26 +70,27 @@ class CardTextCache {
 public:
     explicit CardTextCache(size_t budgetBytes = kDefaultBudget);
 
-    // The text set with word wrap at `maxWidth` in `family` with `stil`,
+    // The text set with word wrap at `maxWidth` in `family` with `style`,
     // starting at `startSize` pixels. While it is taller than `maxHeight` and
     // the size is above 3, the size becomes min(size - 1, round(size x 0.9)).
     // The result is that of trying every size in turn, found by a binary
     // search over the sizes (a text never gets taller at a smaller size), so
     // a long text costs a few layouts, not one per size; only the final
     // layout is kept.
-    std::shared_ptr<const TypesetText> setze(const QString& text, const QString& family,
-                                             int startSize, int stil, int maxWidth, int maxHeight);
+    std::shared_ptr<const TypesetText> typeset(const QString& text, const QString& family,
+                                               int startSize, int style, int maxWidth,
+                                               int maxHeight);
 
     // The text set once at exactly the font's size, without shrinking.
     std::shared_ptr<const TypesetText> settle(const QString& text, const QFont& font, int maxWidth);
 
-    void clear() { m_eintraege.clear(); }
-    size_t usedBytes() const { return m_eintraege.usedBytes(); }
+    void clear() { m_entries.clear(); }
+    size_t usedBytes() const { return m_entries.usedBytes(); }
 
     static constexpr size_t kDefaultBudget = size_t(64) << 20;
 
 private:
-    LruCache<QString, std::shared_ptr<const TypesetText>> m_eintraege;
+    LruCache<QString, std::shared_ptr<const TypesetText>> m_entries;
 };
 
 } // namespace quorvel

@@ -46,7 +46,7 @@ constexpr std::array<QRgb, 31> kSystemColours = {
 
 } // namespace
 
-QColor colourFromValue(Farbwert value) {
+QColor colourFromValue(ColourValue value) {
     if ((value >> 24) != 0) {
         const unsigned index = value & 0xFFu;
         if (index >= kSystemColours.size())
@@ -60,7 +60,7 @@ int opacityAlpha(int opacityPercent) {
     return std::clamp(rnd(opacityPercent / 100.0 * 255.0), 0, 255);
 }
 
-QColor colourFromValue(Farbwert value, int opacityPercent) {
+QColor colourFromValue(ColourValue value, int opacityPercent) {
     QColor colour = colourFromValue(value);
     colour.setAlpha(opacityAlpha(opacityPercent));
     return colour;

@@ -10,10 +10,10 @@ namespace quorvel {
 // byte set names a system colour by its low byte (the classic indices 0..30);
 // it is looked up in a fixed table of the classic desktop scheme, since the
 // documents were made against those colours. Unknown indices give black.
-QColor colourFromValue(Farbwert value);
+QColor colourFromValue(ColourValue value);
 
 // The same with an opacity percentage 0..100 as alpha round(percent / 100 x 255).
-QColor colourFromValue(Farbwert value, int opacityPercent);
+QColor colourFromValue(ColourValue value, int opacityPercent);
 
 // Alpha 0..255 of an opacity percentage, clamped.
 int opacityAlpha(int opacityPercent);

@@ -12,11 +12,11 @@ const QString kFallbackFont = QStringLiteral("DejaVu Sans");
 
 // Symbol font code -> Unicode. The defaults use 0xFC, 0xFB, 0xAB, 0x4A-0x4C;
 // the rest are the common symbols whose meaning is unambiguous.
-struct SymbolZuordnung {
+struct SymbolMapping {
     int code;
     char32_t unicode;
 };
-constexpr SymbolZuordnung kSymbolTabelle[] = {
+constexpr SymbolMapping kSymbolTable[] = {
     {0x22, U'\u2702'},     // scissors
     {0x28, U'\u260E'},     // telephone
     {0x41, U'\u270C'},     // victory hand
@@ -134,7 +134,7 @@ void stampsToSettings(const StampList& stamps, QString& characters, StampFontNam
 
 Glyph stampGlyph(const Stamp& stamp) {
     if (stamp.font.compare(kSymbolFont, Qt::CaseInsensitive) == 0) {
-        for (const SymbolZuordnung& z : kSymbolTabelle)
+        for (const SymbolMapping& z : kSymbolTable)
             if (z.code == stamp.character)
                 return {characterFromCode(z.unicode), kFallbackFont};
         // An unmapped symbol still gives a visible mark rather than nothing.

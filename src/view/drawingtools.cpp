@@ -13,41 +13,40 @@ namespace quorvel {
 namespace {
 
 constexpr int kMarkerWidth = 25;
-constexpr int kGlyphenEinheit = 32; // stamps and eraser: this many pixels per thickness step
-constexpr int kOverlayMargin = 15;  // the blend box reaches this far around a drawing
+constexpr int kGlyphUnit = 32;     // stamps and eraser: this many pixels per thickness step
+constexpr int kOverlayMargin = 15; // the blend box reaches this far around a drawing
 constexpr double kOverlayOpacity = 0.5;
 
-QRect aroundLine(QPoint von, QPoint bis, int width) {
+QRect aroundLine(QPoint from, QPoint to, int width) {
     const int r = width / 2 + 2;
-    return QRect(von, bis).normalized().adjusted(-r, -r, r, r);
+    return QRect(from, to).normalized().adjusted(-r, -r, r, r);
 }
 
 QPolygonF triangle(const QRectF& box) {
     return QPolygonF({QPointF(box.center().x(), box.top()), box.bottomRight(), box.bottomLeft()});
 }
 
-// The filled head of an arrow pointing from `von` to `bis`.
-QPolygonF arrowHead(QPointF von, QPointF bis, int width) {
-    const QLineF line(bis, von);
+// The filled head of an arrow pointing from `from` to `to`.
+QPolygonF arrowHead(QPointF from, QPointF to, int width) {
+    const QLineF line(to, from);
     if (line.length() < 1.0)
         return {};
     const double length = 3.0 * width + 10.0;
-    const double winkel = std::atan2(von.y() - bis.y(), von.x() - bis.x());
-    const double spreizung = 0.45;
-    return QPolygonF(
-        {bis, bis + QPointF(std::cos(winkel + spreizung), std::sin(winkel + spreizung)) * length,
-         bis + QPointF(std::cos(winkel - spreizung), std::sin(winkel - spreizung)) * length});
+    const double angle = std::atan2(from.y() - to.y(), from.x() - to.x());
+    const double spread = 0.45;
+    return QPolygonF({to, to + QPointF(std::cos(angle + spread), std::sin(angle + spread)) * length,
+                      to + QPointF(std::cos(angle - spread), std::sin(angle - spread)) * length});
 }
 
-QPainterPath umriss(Tool tool, QPoint start, QPoint ende) {
+QPainterPath outline(Tool tool, QPoint start, QPoint endPoint) {
     QPainterPath path;
-    const QRectF box = QRectF(QRect(start, ende).normalized());
+    const QRectF box = QRectF(QRect(start, endPoint).normalized());
     switch (tool) {
     case Tool::Line:
     case Tool::Arrow:
     case Tool::DoubleArrow:
         path.moveTo(start);
-        path.lineTo(ende);
+        path.lineTo(endPoint);
         break;
     case Tool::Rectangle:
     case Tool::FilledRectangle:
@@ -68,14 +67,14 @@ QPainterPath umriss(Tool tool, QPoint start, QPoint ende) {
     return path;
 }
 
-void invertiere(QImage& picture, const QImage& maske, QPoint offset) {
-    for (int y = 0; y < maske.height(); ++y) {
+void invert(QImage& picture, const QImage& mask, QPoint offset) {
+    for (int y = 0; y < mask.height(); ++y) {
         const int zy = y + offset.y();
         if (zy < 0 || zy >= picture.height())
             continue;
-        const uchar* m = maske.constScanLine(y);
+        const uchar* m = mask.constScanLine(y);
         auto* line = reinterpret_cast<QRgb*>(picture.scanLine(zy));
-        for (int x = 0; x < maske.width(); ++x) {
+        for (int x = 0; x < mask.width(); ++x) {
             const int zx = x + offset.x();
             if (m[x] >= 128 && zx >= 0 && zx < picture.width())
                 line[zx] ^= 0x00FFFFFF;
@@ -85,7 +84,7 @@ void invertiere(QImage& picture, const QImage& maske, QPoint offset) {
 
 } // namespace
 
-QImage& DrawingTools::flaeche() {
+QImage& DrawingTools::surface() {
     return isTransparentColour(m_state.colourIndex) ? m_composer.overlayForDrawing()
                                                     : m_composer.viewForDrawing();
 }
@@ -94,78 +93,78 @@ QRect DrawingTools::finishStroke(const QRect& drawn) {
     QImage& view = m_composer.viewForDrawing();
     if (!isTransparentColour(m_state.colourIndex))
         return drawn & view.rect();
-    QImage& ueberlagerung = m_composer.overlayForDrawing();
+    QImage& overlay = m_composer.overlayForDrawing();
     const QRect box =
         drawn.adjusted(-kOverlayMargin, -kOverlayMargin, kOverlayMargin, kOverlayMargin) &
-        view.rect() & ueberlagerung.rect();
+        view.rect() & overlay.rect();
     if (box.isEmpty())
         return QRect();
     // Within one action the overlay collects the whole stroke and is blended
     // over the picture as it was before the action, so overlapping segments
     // do not darken each other; separate actions stack like a real marker.
-    const bool ganzeAktion = m_schnappschuss.size() == view.size();
+    const bool wholeAction = m_snapshot.size() == view.size();
     {
         QPainter p(&view);
-        if (ganzeAktion) {
+        if (wholeAction) {
             p.setCompositionMode(QPainter::CompositionMode_Source);
-            p.drawImage(box.topLeft(), m_schnappschuss, box);
+            p.drawImage(box.topLeft(), m_snapshot, box);
             p.setCompositionMode(QPainter::CompositionMode_SourceOver);
         }
         p.setOpacity(kOverlayOpacity);
-        p.drawImage(box.topLeft(), ueberlagerung, box);
+        p.drawImage(box.topLeft(), overlay, box);
     }
-    if (!ganzeAktion) {
-        QPainter clear(&ueberlagerung);
+    if (!wholeAction) {
+        QPainter clear(&overlay);
         clear.setCompositionMode(QPainter::CompositionMode_Source);
         clear.fillRect(box, Qt::transparent);
     }
     return box;
 }
 
-QRect DrawingTools::penStroke(QPoint von, QPoint bis) {
+QRect DrawingTools::penStroke(QPoint from, QPoint to) {
     const int width = strokeWidth(m_state.thicknessIndex);
     const QColor colour = drawingColour(m_state.colourIndex);
     {
-        QPainter p(&flaeche());
+        QPainter p(&surface());
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.drawLine(von, bis);
+        p.drawLine(from, to);
         p.setPen(Qt::NoPen);
         p.setBrush(colour);
-        p.drawEllipse(QPointF(von), width / 2.0, width / 2.0);
+        p.drawEllipse(QPointF(from), width / 2.0, width / 2.0);
     }
-    return finishStroke(aroundLine(von, bis, width));
+    return finishStroke(aroundLine(from, to, width));
 }
 
-QRect DrawingTools::markerStroke(QPoint von, QPoint bis, bool gelb) {
+QRect DrawingTools::markerStroke(QPoint from, QPoint to, bool yellow) {
     QImage& view = m_composer.viewForDrawing();
     {
         QPainter p(&view);
         p.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-        p.setPen(QPen(gelb ? QColor(255, 255, 0) : QColor(0, 255, 0), kMarkerWidth, Qt::SolidLine,
+        p.setPen(QPen(yellow ? QColor(255, 255, 0) : QColor(0, 255, 0), kMarkerWidth, Qt::SolidLine,
                       Qt::RoundCap, Qt::RoundJoin));
-        p.drawLine(von, bis);
+        p.drawLine(from, to);
     }
-    return aroundLine(von, bis, kMarkerWidth) & view.rect();
+    return aroundLine(from, to, kMarkerWidth) & view.rect();
 }
 
 QRect DrawingTools::erase(QPoint centre) {
-    const int page = kGlyphenEinheit * std::clamp(m_state.thicknessIndex, 1, 4);
+    const int page = kGlyphUnit * std::clamp(m_state.thicknessIndex, 1, 4);
     QImage& view = m_composer.viewForDrawing();
-    const QImage& sauber = m_composer.visibleSection();
-    const QRect quadrat =
-        QRect(centre - QPoint(page / 2, page / 2), QSize(page, page)) & view.rect() & sauber.rect();
-    if (quadrat.isEmpty())
+    const QImage& clean = m_composer.visibleSection();
+    const QRect square =
+        QRect(centre - QPoint(page / 2, page / 2), QSize(page, page)) & view.rect() & clean.rect();
+    if (square.isEmpty())
         return QRect();
     QPainter p(&view);
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(quadrat.topLeft(), sauber, quadrat);
-    return quadrat;
+    p.drawImage(square.topLeft(), clean, square);
+    return square;
 }
 
 QRect DrawingTools::drawTextAt(QPoint centre, const QString& text, const QFont& font,
                                const QColor& colour) {
-    QImage& target = flaeche();
+    QImage& target = surface();
     QPainter p(&target);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setFont(font);
@@ -179,33 +178,33 @@ QRect DrawingTools::drawTextAt(QPoint centre, const QString& text, const QFont& 
 
 QRect DrawingTools::stamp(QPoint centre) {
     const int number = std::clamp(m_state.stamp, 1, kStampCount);
-    const Glyph glyphe = stampGlyph(m_state.stamps[size_t(number - 1)]);
-    QFont font(glyphe.font);
-    font.setPixelSize(kGlyphenEinheit * std::clamp(m_state.thicknessIndex, 1, 4));
-    return finishStroke(drawTextAt(centre, glyphe.text, font, drawingColour(m_state.colourIndex)));
+    const Glyph glyph = stampGlyph(m_state.stamps[size_t(number - 1)]);
+    QFont font(glyph.font);
+    font.setPixelSize(kGlyphUnit * std::clamp(m_state.thicknessIndex, 1, 4));
+    return finishStroke(drawTextAt(centre, glyph.text, font, drawingColour(m_state.colourIndex)));
 }
 
-QRect DrawingTools::kreuz(QPoint centre) {
-    const Glyph glyphe = stampGlyph(Stamp{QStringLiteral("Wingdings"), kCrossCharacter});
-    QFont font(glyphe.font);
-    font.setPixelSize(kGlyphenEinheit);
+QRect DrawingTools::cross(QPoint centre) {
+    const Glyph glyph = stampGlyph(Stamp{QStringLiteral("Wingdings"), kCrossCharacter});
+    QFont font(glyph.font);
+    font.setPixelSize(kGlyphUnit);
     // The cross is always opaque red, whatever colour is chosen.
     QImage& view = m_composer.viewForDrawing();
     QPainter p(&view);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setFont(font);
     p.setPen(crossColour());
-    const int w = p.fontMetrics().horizontalAdvance(glyphe.text) + 4;
+    const int w = p.fontMetrics().horizontalAdvance(glyph.text) + 4;
     const int h = p.fontMetrics().height() + 4;
     const QRect box(centre - QPoint(w / 2, h / 2), QSize(w, h));
-    p.drawText(box, Qt::AlignCenter, glyphe.text);
+    p.drawText(box, Qt::AlignCenter, glyph.text);
     return box & view.rect();
 }
 
 QRect DrawingTools::text(QPoint topLeftCorner, const QString& text, const QFont& font) {
     if (text.isEmpty())
         return QRect();
-    QImage& target = flaeche();
+    QImage& target = surface();
     QRect box;
     {
         QPainter p(&target);
@@ -219,34 +218,34 @@ QRect DrawingTools::text(QPoint topLeftCorner, const QString& text, const QFont&
     return finishStroke(box);
 }
 
-QRect DrawingTools::form(Tool tool, QPoint start, QPoint ende) {
+QRect DrawingTools::form(Tool tool, QPoint start, QPoint endPoint) {
     if (!isShapeTool(tool))
         return QRect();
     const int width = strokeWidth(m_state.thicknessIndex);
     const QColor colour = drawingColour(m_state.colourIndex);
-    const QRectF box = QRectF(QRect(start, ende).normalized());
-    QRect area = aroundLine(start, ende, width);
+    const QRectF box = QRectF(QRect(start, endPoint).normalized());
+    QRect area = aroundLine(start, endPoint, width);
     {
-        QPainter p(&flaeche());
+        QPainter p(&surface());
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        const bool gefuellt = isFilledShape(tool);
-        p.setBrush(gefuellt ? QBrush(colour) : QBrush(Qt::NoBrush));
+        const bool filled = isFilledShape(tool);
+        p.setBrush(filled ? QBrush(colour) : QBrush(Qt::NoBrush));
         switch (tool) {
         case Tool::Line:
-            p.drawLine(start, ende);
+            p.drawLine(start, endPoint);
             break;
         case Tool::Arrow:
         case Tool::DoubleArrow: {
-            p.drawLine(start, ende);
+            p.drawLine(start, endPoint);
             p.setBrush(colour);
-            const QPolygonF spitze = arrowHead(start, ende, width);
-            p.drawPolygon(spitze);
-            area |= spitze.boundingRect().toAlignedRect();
+            const QPolygonF tip = arrowHead(start, endPoint, width);
+            p.drawPolygon(tip);
+            area |= tip.boundingRect().toAlignedRect();
             if (tool == Tool::DoubleArrow) {
-                const QPolygonF hinten = arrowHead(ende, start, width);
-                p.drawPolygon(hinten);
-                area |= hinten.boundingRect().toAlignedRect();
+                const QPolygonF rear = arrowHead(endPoint, start, width);
+                p.drawPolygon(rear);
+                area |= rear.boundingRect().toAlignedRect();
             }
             break;
         }
@@ -282,44 +281,44 @@ QRect DrawingTools::removePreview() {
     return old;
 }
 
-QRect DrawingTools::preview(Tool tool, QPoint start, QPoint ende) {
+QRect DrawingTools::preview(Tool tool, QPoint start, QPoint endPoint) {
     QRect changed = removePreview();
     QImage& view = m_composer.viewForDrawing();
-    const QRect area = QRect(start, ende).normalized().adjusted(-1, -1, 1, 1) & view.rect();
+    const QRect area = QRect(start, endPoint).normalized().adjusted(-1, -1, 1, 1) & view.rect();
     if (area.isEmpty() || !isShapeTool(tool))
         return changed;
     m_previewArea = area;
     m_previewBackup = view.copy(area);
-    QImage maske(area.size(), QImage::Format_Alpha8);
-    maske.fill(0);
+    QImage mask(area.size(), QImage::Format_Alpha8);
+    mask.fill(0);
     {
-        QPainter p(&maske);
+        QPainter p(&mask);
         p.translate(-area.topLeft());
         p.setPen(QPen(Qt::black, 1));
         p.setBrush(Qt::NoBrush);
-        p.drawPath(umriss(tool, start, ende));
+        p.drawPath(outline(tool, start, endPoint));
     }
-    invertiere(view, maske, area.topLeft());
+    invert(view, mask, area.topLeft());
     return changed | area;
 }
 
 void DrawingTools::rememberState() {
     m_composer.overlayForDrawing().fill(Qt::transparent);
-    m_schnappschuss = m_composer.view();
-    m_schnappschussZoom = m_composer.state().zoomLevel;
+    m_snapshot = m_composer.view();
+    m_snapshotZoom = m_composer.state().zoomLevel;
 }
 
 QRect DrawingTools::undo() {
-    if (m_schnappschuss.isNull())
+    if (m_snapshot.isNull())
         return QRect();
     QImage& view = m_composer.viewForDrawing();
     QRect changed;
-    if (m_schnappschuss.size() == view.size()) {
-        view = m_schnappschuss;
+    if (m_snapshot.size() == view.size()) {
+        view = m_snapshot;
         m_composer.overlayForDrawing().fill(Qt::transparent);
         changed = view.rect();
     }
-    m_schnappschuss = QImage();
+    m_snapshot = QImage();
     m_previewArea = QRect();
     return changed;
 }

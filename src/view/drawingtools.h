@@ -36,47 +36,47 @@ public:
     const DrawingState& state() const { return m_state; }
 
     // Pen: a line of the thickness width with a round dot at its start.
-    QRect penStroke(QPoint von, QPoint bis);
+    QRect penStroke(QPoint from, QPoint to);
     // Highlighter: a 25-pixel yellow or green line combined by AND.
-    QRect markerStroke(QPoint von, QPoint bis, bool gelb);
+    QRect markerStroke(QPoint from, QPoint to, bool yellow);
     // Eraser: a square of 32 x thickness index copied back from the
     // drawing-free section.
     QRect erase(QPoint centre);
     // The current stamp, 32 x thickness index pixels high, centred.
     QRect stamp(QPoint centre);
     // The red cross, 32 pixels high, centred.
-    QRect kreuz(QPoint centre);
+    QRect cross(QPoint centre);
     // Text with its top left corner at `topLeftCorner`, in the current colour.
     QRect text(QPoint topLeftCorner, const QString& text, const QFont& font);
-    // A shape (tools 10-18) from `start` to `ende`.
-    QRect form(Tool tool, QPoint start, QPoint ende);
+    // A shape (tools 10-18) from `start` to `endPoint`.
+    QRect form(Tool tool, QPoint start, QPoint endPoint);
 
     // The one-pixel inverting outline of a shape while dragging: each call
     // first takes the previous preview away. removePreview() ends it.
-    QRect preview(Tool tool, QPoint start, QPoint ende);
+    QRect preview(Tool tool, QPoint start, QPoint endPoint);
     QRect removePreview();
 
     // Undo of the last drawing action: rememberState() before each action
     // keeps the view picture and zoom level and starts a fresh overlay; undo() puts the picture
     // back once. The caller restores the zoom level (recomposing) before.
     void rememberState();
-    bool canUndo() const { return !m_schnappschuss.isNull(); }
-    int snapshotZoom() const { return m_schnappschussZoom; }
+    bool canUndo() const { return !m_snapshot.isNull(); }
+    int snapshotZoom() const { return m_snapshotZoom; }
     QRect undo();
-    void forget() { m_schnappschuss = QImage(); }
+    void forget() { m_snapshot = QImage(); }
 
     // Removes every drawing: overlay cleared, view from the drawing-free section.
     QRect removeAll();
 
 private:
-    QImage& flaeche();
+    QImage& surface();
     QRect finishStroke(const QRect& drawn);
     QRect drawTextAt(QPoint centre, const QString& text, const QFont& font, const QColor& colour);
 
     ViewComposer& m_composer;
     DrawingState m_state;
-    QImage m_schnappschuss;
-    int m_schnappschussZoom = 0;
+    QImage m_snapshot;
+    int m_snapshotZoom = 0;
     QImage m_previewBackup;
     QRect m_previewArea;
 };

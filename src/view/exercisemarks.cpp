@@ -16,10 +16,10 @@ namespace quorvel {
 namespace {
 
 enum Status : int {
-    StatusOffen = -5,
-    StatusOhneErgebnis = -4,
-    StatusFalsch = -3,
-    StatusGeloest = -2,
+    StatusOpen = -5,
+    StatusNoResult = -4,
+    StatusWrong = -3,
+    StatusSolved = -2,
 };
 
 // The cross and the tick stand where the symbol font put them, relative to a
@@ -37,15 +37,15 @@ void drawSymbol(QPainter& painter, QPoint centre, QChar character, const QColor&
 
 } // namespace
 
-bool showsExerciseMark(const DrawContext& kontext, const ObjDataTyp& object, DrawMode art) {
-    if (!kontext.exercise.running || !isQueryField(typOf(object)))
+bool showsExerciseMark(const DrawContext& context, const ObjDataTyp& object, DrawMode art) {
+    if (!context.exercise.running || !isQueryField(typOf(object)))
         return false;
     switch (object.AbfrageStatus) {
-    case StatusOffen:
-        return art == DrawMode::TargetOnly || kontext.exercise.openTarget != OpenTarget::Card;
-    case StatusOhneErgebnis:
-    case StatusFalsch:
-    case StatusGeloest:
+    case StatusOpen:
+        return art == DrawMode::TargetOnly || context.exercise.openTarget != OpenTarget::Card;
+    case StatusNoResult:
+    case StatusWrong:
+    case StatusSolved:
         return true;
     default:
         return art == DrawMode::TargetOnly;
@@ -54,40 +54,39 @@ bool showsExerciseMark(const DrawContext& kontext, const ObjDataTyp& object, Dra
 
 namespace {
 
-QRect markenBox(const DrawContext& kontext, ObjDataTyp& object) {
-    const double s = kontext.s;
-    const bool result =
-        object.AbfrageStatus == StatusFalsch || object.AbfrageStatus == StatusGeloest;
+QRect markBox(const DrawContext& context, ObjDataTyp& object) {
+    const double s = context.s;
+    const bool result = object.AbfrageStatus == StatusWrong || object.AbfrageStatus == StatusSolved;
     const int page = std::max(1, rnd(30.0 * s));
     const QSize boxSize = result ? kResultBox : QSize(page, page);
-    return placeCard(cardPoint(object, kontext.pagePicture), boxSize,
-                     cardSide(object, kontext.pageAspect), rnd(7.0 * s));
+    return placeCard(cardPoint(object, context.pagePicture), boxSize,
+                     cardSide(object, context.pageAspect), rnd(7.0 * s));
 }
 
 } // namespace
 
-QRect exerciseMarkBox(const DrawContext& kontext, ObjDataTyp& object) {
+QRect exerciseMarkBox(const DrawContext& context, ObjDataTyp& object) {
     const int kausrAkt = object.KAusrAkt;
-    const QRect box = markenBox(kontext, object);
+    const QRect box = markBox(context, object);
     object.KAusrAkt = kausrAkt;
     return box;
 }
 
-QRect drawExerciseMark(QPainter& painter, const DrawContext& kontext, ObjDataTyp& object,
+QRect drawExerciseMark(QPainter& painter, const DrawContext& context, ObjDataTyp& object,
                        bool current) {
-    const double s = kontext.s;
-    const QRect box = markenBox(kontext, object);
+    const double s = context.s;
+    const QRect box = markBox(context, object);
     const int page = box.height();
-    rememberCard(object, box, kontext.pagePicture);
+    rememberCard(object, box, context.pagePicture);
 
     switch (object.AbfrageStatus) {
-    case StatusFalsch:
+    case StatusWrong:
         drawSymbol(painter, box.topLeft() + kCrossCentre, QChar(0x2717), QColor(220, 0, 0));
         return box;
-    case StatusGeloest:
+    case StatusSolved:
         drawSymbol(painter, box.topLeft() + kTickCentre, QChar(0x2713), QColor(0, 196, 0));
         return box;
-    case StatusOhneErgebnis:
+    case StatusNoResult:
         paintEllipse(painter, box, Qt::white, Qt::black);
         drawCentred(painter, QRectF(box).center(), QStringLiteral("X"), titleFont(rnd(24.0 * s)),
                     colourFromValue(0x808080));
@@ -96,22 +95,22 @@ QRect drawExerciseMark(QPainter& painter, const DrawContext& kontext, ObjDataTyp
         break;
     }
 
-    if (kontext.exercise.openTarget == OpenTarget::Nothing)
+    if (context.exercise.openTarget == OpenTarget::Nothing)
         return QRect();
-    const int prozent = std::clamp(kontext.header.Zielpunktgroesse, 0, 100);
-    const int durchmesser = rnd(page * prozent / 100.0);
-    if (durchmesser < 1)
+    const int percent = std::clamp(context.header.Zielpunktgroesse, 0, 100);
+    const int diameter = rnd(page * percent / 100.0);
+    if (diameter < 1)
         return QRect();
     const QPointF centre = QRectF(box).center();
-    const QRectF circle(centre.x() - durchmesser / 2.0, centre.y() - durchmesser / 2.0, durchmesser,
-                        durchmesser);
+    const QRectF circle(centre.x() - diameter / 2.0, centre.y() - diameter / 2.0, diameter,
+                        diameter);
     if (!current) {
         paintEllipse(painter, circle, colourFromValue(0xD0D0D0), colourFromValue(0xB0B0B0));
         return box.adjusted(-1, -1, 1, 1);
     }
     paintEllipse(painter, circle, colourFromValue(0xE8ECEC), Qt::black);
-    drawCentred(painter, centre, numberText(object.AbfrageNummer, kontext.header.NumArt),
-                titleFont(rnd(20.0 * s * prozent / 100.0)), QColor(255, 0, 0));
+    drawCentred(painter, centre, numberText(object.AbfrageNummer, context.header.NumArt),
+                titleFont(rnd(20.0 * s * percent / 100.0)), QColor(255, 0, 0));
     return box.adjusted(-1, -1, 1, 1);
 }
 

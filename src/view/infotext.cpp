@@ -8,18 +8,18 @@ namespace quorvel {
 
 namespace {
 
-void rtfCharacter(QByteArray& aus, QChar c) {
+void rtfCharacter(QByteArray& out, QChar c) {
     const char16_t u = c.unicode();
     if (u == u'\\' || u == u'{' || u == u'}') {
-        aus.append('\\');
-        aus.append(char(u));
+        out.append('\\');
+        out.append(char(u));
     } else if (u == u'\t') {
-        aus.append("\\tab ");
+        out.append("\\tab ");
     } else if (u < 0x80) {
-        aus.append(char(u));
+        out.append(char(u));
     } else {
         // Signed 16 bit as the format wants, with "?" for readers without Unicode.
-        aus.append("\\u" + QByteArray::number(qint16(u)) + '?');
+        out.append("\\u" + QByteArray::number(qint16(u)) + '?');
     }
 }
 
@@ -33,18 +33,18 @@ QString infoTextWithoutTags(const QString& text) {
 }
 
 QByteArray infoTextAsRtf(const QString& text, const QString& fontFamily) {
-    QByteArray aus("{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0 ");
+    QByteArray out("{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0 ");
     for (QChar c : fontFamily)
-        rtfCharacter(aus, c);
-    aus.append(";}}\\f0\\fs" + QByteArray::number(2 * kInfoTextPoints) + ' ');
+        rtfCharacter(out, c);
+    out.append(";}}\\f0\\fs" + QByteArray::number(2 * kInfoTextPoints) + ' ');
     const QStringList lines = splitMarkupLines(infoTextWithoutTags(text));
     for (const QString& line : lines) {
         for (QChar c : line)
-            rtfCharacter(aus, c);
-        aus.append("\\par\n");
+            rtfCharacter(out, c);
+        out.append("\\par\n");
     }
-    aus.append('}');
-    return aus;
+    out.append('}');
+    return out;
 }
 
 int infoBoxClientHeight(int textHeight, int frameHeight) {

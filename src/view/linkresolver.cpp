@@ -14,15 +14,15 @@ QString withoutQuotes(QString s) {
     return s;
 }
 
-QString nativ(QString s) {
+QString native(QString s) {
     s.replace(u'\\', u'/');
     return s;
 }
 
-QString verbinde(const QString& folder, const QString& target) {
+QString joinPath(const QString& folder, const QString& target) {
     if (folder.isEmpty())
         return QString();
-    QString o = nativ(folder);
+    QString o = native(folder);
     if (!o.endsWith(u'/'))
         o.append(u'/');
     return o + target;
@@ -45,11 +45,11 @@ QString resolveLinkTarget(const QString& target, const LinkFolders& folder) {
     if (target.startsWith(QLatin1String("http://"), Qt::CaseInsensitive) ||
         target.startsWith(QLatin1String("https://"), Qt::CaseInsensitive))
         return target;
-    const QString z = nativ(withoutQuotes(target));
-    for (const QString& kandidat :
-         {z, verbinde(folder.document, z), verbinde(folder.topic, z), verbinde(folder.basis, z)}) {
-        if (isFile(kandidat))
-            return kandidat;
+    const QString z = native(withoutQuotes(target));
+    for (const QString& candidate :
+         {z, joinPath(folder.document, z), joinPath(folder.topic, z), joinPath(folder.basis, z)}) {
+        if (isFile(candidate))
+            return candidate;
     }
     return target;
 }
@@ -60,9 +60,9 @@ bool isDocumentTarget(const QString& target) {
 
 DocumentLinkTarget documentLinkTarget(const QString& target, const LinkFolders& folder) {
     DocumentLinkTarget result;
-    const QString z = nativ(withoutQuotes(target));
+    const QString z = native(withoutQuotes(target));
     if (z.endsWith(u'/')) {
-        const QString inTopic = verbinde(folder.topic, z);
+        const QString inTopic = joinPath(folder.topic, z);
         if (isFolder(z) && !QDir::isRelativePath(z))
             result.path = z;
         else if (isFolder(inTopic))
@@ -73,10 +73,10 @@ DocumentLinkTarget documentLinkTarget(const QString& target, const LinkFolders& 
                                             : DocumentLinkTarget::Kind::ChangeFolder;
         return result;
     }
-    const QString aufgeloest = resolveLinkTarget(target, folder);
-    if (isFile(aufgeloest)) {
+    const QString resolved = resolveLinkTarget(target, folder);
+    if (isFile(resolved)) {
         result.kind = DocumentLinkTarget::Kind::OpenDocument;
-        result.path = aufgeloest;
+        result.path = resolved;
     } else {
         result.kind = DocumentLinkTarget::Kind::FileMissing;
         result.message = fileMissingMessage(target);

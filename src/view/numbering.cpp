@@ -30,45 +30,45 @@ void selectionSort(std::vector<int>& list, const std::vector<int>& rang) {
     // Leaf p holds the position p; a node holds the position of its range's
     // first smallest rank, or n for none.
     std::vector<size_t> baum(2 * width, n);
-    const auto besser = [&](size_t a, size_t b) {
+    const auto better = [&](size_t a, size_t b) {
         if (a == n || b == n)
             return a == n ? b : a;
         const int ra = rang[size_t(list[a])];
         const int rb = rang[size_t(list[b])];
         return rb < ra ? b : a; // ties: the earlier position
     };
-    const auto setze = [&](size_t position, size_t value) {
+    const auto typeset = [&](size_t position, size_t value) {
         size_t k = width + position;
         baum[k] = value;
         for (k /= 2; k >= 1; k /= 2)
-            baum[k] = besser(baum[2 * k], baum[2 * k + 1]);
+            baum[k] = better(baum[2 * k], baum[2 * k + 1]);
     };
     for (size_t p = 0; p < n; ++p)
         baum[width + p] = p;
     for (size_t k = width - 1; k >= 1; --k)
-        baum[k] = besser(baum[2 * k], baum[2 * k + 1]);
+        baum[k] = better(baum[2 * k], baum[2 * k + 1]);
 
     for (size_t i = 0; i + 1 < n; ++i) {
         const size_t smallest = baum[1];
         std::swap(list[i], list[smallest]);
         // Position i is placed for good; the swapped element moved to smallest.
-        setze(i, n);
+        typeset(i, n);
         if (smallest != i)
-            setze(smallest, smallest);
+            typeset(smallest, smallest);
     }
 }
 
 // Dense ranks of the objects in `list` under `smaller`, a strict weak order.
 template <typename Less>
-std::vector<int> raenge(const std::vector<int>& list, size_t objectCount, Less smaller) {
-    std::vector<int> sortiert = list;
-    std::sort(sortiert.begin(), sortiert.end(), smaller);
+std::vector<int> ranks(const std::vector<int>& list, size_t objectCount, Less smaller) {
+    std::vector<int> sorted = list;
+    std::sort(sorted.begin(), sorted.end(), smaller);
     std::vector<int> rang(objectCount, 0);
     int r = 0;
-    for (size_t k = 0; k < sortiert.size(); ++k) {
-        if (k > 0 && smaller(sortiert[k - 1], sortiert[k]))
+    for (size_t k = 0; k < sorted.size(); ++k) {
+        if (k > 0 && smaller(sorted[k - 1], sorted[k]))
             ++r;
-        rang[size_t(sortiert[k])] = r;
+        rang[size_t(sorted[k])] = r;
     }
     return rang;
 }
@@ -84,17 +84,17 @@ bool samePosition(double a, double b) {
     return (std::isnan(a) && std::isnan(b)) || a == b;
 }
 
-void ordne(const Document& document, std::vector<int>& list) {
+void sortByCaption(const Document& document, std::vector<int>& list) {
     const auto& objects = document.objects;
     if (document.header.GeordnetArt == 1) {
         QCollator collator;
         collator.setCaseSensitivity(Qt::CaseInsensitive);
-        selectionSort(list, raenge(list, objects.size(), [&](int a, int b) {
+        selectionSort(list, ranks(list, objects.size(), [&](int a, int b) {
                           return collator.compare(objects[size_t(a)].Cap, objects[size_t(b)].Cap) <
                                  0;
                       }));
     } else {
-        selectionSort(list, raenge(list, objects.size(), [&](int a, int b) {
+        selectionSort(list, ranks(list, objects.size(), [&](int a, int b) {
                           const ObjDataTyp& oa = objects[size_t(a)];
                           const ObjDataTyp& ob = objects[size_t(b)];
                           return beforePosition(oa.Ky, ob.Ky) ||
@@ -105,7 +105,7 @@ void ordne(const Document& document, std::vector<int>& list) {
 
 // Every position swapped with a random one of the whole list. This is not a
 // uniform shuffle, but it is the order the program has always produced.
-void mische(std::vector<int>& list, RandomGenerator& random) {
+void shuffle(std::vector<int>& list, RandomGenerator& random) {
     const int n = int(list.size());
     for (int i = 0; i < n; ++i)
         std::swap(list[size_t(i)], list[size_t(random.bounded(n))]);
@@ -113,10 +113,10 @@ void mische(std::vector<int>& list, RandomGenerator& random) {
 
 // Multiple-choice answers count within their question: 1..k in list order, or a
 // random permutation of 1..k.
-void numberAnswers(Document& document, const std::vector<int>& kandidaten, bool zufaellig,
+void numberAnswers(Document& document, const std::vector<int>& candidates, bool randomly,
                    RandomGenerator& random) {
     std::map<int, std::vector<int>> perQuestion;
-    for (int index : kandidaten) {
+    for (int index : candidates) {
         const ObjDataTyp& o = document.objects[size_t(index)];
         if (numberStyle(typOf(o)) == NumberStyle::WithinQuestion)
             perQuestion[o.FrageNummer].push_back(index);
@@ -124,7 +124,7 @@ void numberAnswers(Document& document, const std::vector<int>& kandidaten, bool 
     for (auto& [question, answers] : perQuestion) {
         std::vector<int> numbers(answers.size());
         std::iota(numbers.begin(), numbers.end(), 1);
-        if (zufaellig) {
+        if (randomly) {
             for (int i = int(numbers.size()) - 1; i > 0; --i)
                 std::swap(numbers[size_t(i)], numbers[size_t(random.bounded(i + 1))]);
         }
@@ -146,15 +146,15 @@ QString numberText(int number, int numArt) {
 }
 
 std::vector<int> numberingCandidates(const Document& document) {
-    std::vector<int> kandidaten;
+    std::vector<int> candidates;
     const DokTyp dokTyp = dokTypOf(document.header);
     for (size_t i = 0; i < document.objects.size(); ++i) {
         const ObjDataTyp& o = document.objects[i];
         const Typ typ = typOf(o);
         if (isNumberedIn(dokTyp, typ) && (!isActiveOnly(typ) || o.Aktiv))
-            kandidaten.push_back(int(i));
+            candidates.push_back(int(i));
     }
-    return kandidaten;
+    return candidates;
 }
 
 void numberQueryFields(Document& document, int modus, RandomGenerator& random) {
@@ -162,9 +162,9 @@ void numberQueryFields(Document& document, int modus, RandomGenerator& random) {
     // Multiple-choice answers keep list order: they are numbered per question.
     if (dokTypOf(document.header) != DokTyp::MultipleChoice) {
         if (modus == NumberingOrdered)
-            ordne(document, list);
+            sortByCaption(document, list);
         else if (modus == NumberingRandom)
-            mische(list, random);
+            shuffle(list, random);
     }
 
     for (size_t p = 1; p <= list.size(); ++p) {

@@ -20,8 +20,8 @@ namespace quorvel {
 namespace {
 
 // Covered fields and their badges.
-constexpr Farbwert kCoverColour = 0xFFE4CA;
-constexpr Farbwert kCoverMargin = 0xBB7D46;
+constexpr ColourValue kCoverColour = 0xFFE4CA;
+constexpr ColourValue kCoverMargin = 0xBB7D46;
 // Cloze gaps are at least this many "X" wide; the cap only guards against
 // absurd values from a file.
 constexpr int kMaxMinGap = 200;
@@ -42,12 +42,12 @@ int textMargin(double s) {
 // Room a card's text may take. Cards of generated layouts will be bounded by
 // their cell; everything else by the page.
 // The space a card may take: the page, or the cell bounds a table layout set.
-QSize cardLimits(const ObjDataTyp& o, const DrawContext& kontext) {
-    QSize limits = kontext.pagePicture;
-    if (o.BreitenLimit > 0.0)
-        limits.setWidth(std::max(1, rnd(o.BreitenLimit * limits.width())));
-    if (o.HoehenLimit > 0.0)
-        limits.setHeight(std::max(1, rnd(o.HoehenLimit * limits.height())));
+QSize cardLimits(const ObjDataTyp& o, const DrawContext& context) {
+    QSize limits = context.pagePicture;
+    if (o.WidthLimit > 0.0)
+        limits.setWidth(std::max(1, rnd(o.WidthLimit * limits.width())));
+    if (o.HeightLimit > 0.0)
+        limits.setHeight(std::max(1, rnd(o.HeightLimit * limits.height())));
     return limits;
 }
 
@@ -69,28 +69,28 @@ QString buttonSymbol(Typ typ) {
 }
 
 // The convex hull of a few points, counter-clockwise (monotone chain).
-QPolygonF konvexeHuelle(std::array<QPointF, 8> points) {
+QPolygonF convexHull(std::array<QPointF, 8> points) {
     std::sort(points.begin(), points.end(), [](const QPointF& a, const QPointF& b) {
         return a.x() < b.x() || (a.x() == b.x() && a.y() < b.y());
     });
-    const auto kreuz = [](const QPointF& o, const QPointF& a, const QPointF& b) {
+    const auto cross = [](const QPointF& o, const QPointF& a, const QPointF& b) {
         return (a.x() - o.x()) * (b.y() - o.y()) - (a.y() - o.y()) * (b.x() - o.x());
     };
-    QPolygonF huelle(16);
+    QPolygonF hull(16);
     int k = 0;
     for (const QPointF& p : points) {
-        while (k >= 2 && kreuz(huelle[k - 2], huelle[k - 1], p) <= 0)
+        while (k >= 2 && cross(hull[k - 2], hull[k - 1], p) <= 0)
             --k;
-        huelle[k++] = p;
+        hull[k++] = p;
     }
     for (int i = int(points.size()) - 2, bottom = k + 1; i >= 0; --i) {
         const QPointF& p = points[size_t(i)];
-        while (k >= bottom && kreuz(huelle[k - 2], huelle[k - 1], p) <= 0)
+        while (k >= bottom && cross(hull[k - 2], hull[k - 1], p) <= 0)
             --k;
-        huelle[k++] = p;
+        hull[k++] = p;
     }
-    huelle.resize(std::max(0, k - 1));
-    return huelle;
+    hull.resize(std::max(0, k - 1));
+    return hull;
 }
 
 void fillBackground(QPainter& painter, const QRect& card, const ObjDataTyp& o) {
@@ -113,34 +113,34 @@ size_t ObjectDrawer::PictureHash::operator()(const PictureKey& k) const noexcept
 }
 
 void drawTargetLine(QPainter& painter, const ObjDataTyp& o, QSize pagePicture) {
-    const int dicke = std::clamp(o.LinieDicke, 1, 5);
-    const QPoint von = pagePoint(o.Sx, o.Sy, pagePicture);
-    const QPoint nach = cardPoint(o, pagePicture);
-    const bool geglaettet = painter.testRenderHint(QPainter::Antialiasing);
-    if (geglaettet)
+    const int thickness = std::clamp(o.LinieDicke, 1, 5);
+    const QPoint from = pagePoint(o.Sx, o.Sy, pagePicture);
+    const QPoint at = cardPoint(o, pagePicture);
+    const bool antialiased = painter.testRenderHint(QPainter::Antialiasing);
+    if (antialiased)
         painter.setRenderHint(QPainter::Antialiasing, false);
     const QColor colour = colourFromValue(o.LinieFarbe);
-    if (dicke == 1) {
+    if (thickness == 1) {
         painter.setPen(QPen(colour, 0));
-        painter.drawLine(von, nach);
+        painter.drawLine(from, at);
     } else {
         // The parallel lines together cover the band that a square of
-        // dicke x dicke pixels sweeps from one end to the other: the convex
+        // thickness x thickness pixels sweeps from one end to the other: the convex
         // hull of the square at both ends. Filling it is one span per row.
-        const int lo = -(dicke / 2);
-        const int hi = lo + dicke;
+        const int lo = -(thickness / 2);
+        const int hi = lo + thickness;
         const QPoint corners[4] = {{lo, lo}, {hi, lo}, {hi, hi}, {lo, hi}};
         std::array<QPointF, 8> points;
         for (int i = 0; i < 4; ++i) {
-            points[size_t(i)] = QPointF(von + corners[i]);
-            points[size_t(i + 4)] = QPointF(nach + corners[i]);
+            points[size_t(i)] = QPointF(from + corners[i]);
+            points[size_t(i + 4)] = QPointF(at + corners[i]);
         }
         painter.setPen(Qt::NoPen);
         painter.setBrush(colour);
-        painter.drawPolygon(konvexeHuelle(points));
+        painter.drawPolygon(convexHull(points));
         painter.setBrush(Qt::NoBrush);
     }
-    if (geglaettet)
+    if (antialiased)
         painter.setRenderHint(QPainter::Antialiasing, true);
 }
 
@@ -166,10 +166,9 @@ int drawCover(QPainter& painter, const QRect& card, double s) {
 namespace {
 
 QRectF badgeCircle(const QRect& card, double s) {
-    const int durchmesser = std::max(1, rnd(30.0 * s));
+    const int diameter = std::max(1, rnd(30.0 * s));
     const QPointF centre = QRectF(card).center();
-    return QRectF(centre.x() - durchmesser / 2.0, centre.y() - durchmesser / 2.0, durchmesser,
-                  durchmesser);
+    return QRectF(centre.x() - diameter / 2.0, centre.y() - diameter / 2.0, diameter, diameter);
 }
 
 } // namespace
@@ -208,17 +207,17 @@ int numberBadgeTextSize(const QString& text, double s) {
     // The label shrinks pixel by pixel until it fits the badge: the largest
     // size up to round(16 x S) at which it fits, else 1, found by halving
     // (a label never gets wider at a smaller size).
-    const double platz = badgeCircle(QRect(0, 0, 1, 1), s).width() - 4;
-    const auto passt = [&](int size) {
-        return labelWidth(QFontMetricsF(titleFont(size)), text) <= platz;
+    const double room = badgeCircle(QRect(0, 0, 1, 1), s).width() - 4;
+    const auto fits = [&](int size) {
+        return labelWidth(QFontMetricsF(titleFont(size)), text) <= room;
     };
     int lo = 1; // always taken
     int hi = std::max(1, rnd(16.0 * s));
-    if (passt(hi))
+    if (fits(hi))
         return hi;
     while (hi - lo > 1) {
         const int centre = lo + (hi - lo) / 2;
-        if (passt(centre))
+        if (fits(centre))
             lo = centre;
         else
             hi = centre;
@@ -237,26 +236,26 @@ void drawNumberBadge(QPainter& painter, const QRect& card, const QString& text, 
     // A label far wider than the badge: only the apostrophes that can reach
     // the badge's surroundings are drawn, where the whole label would put them.
     const QFontMetricsF metrics(font);
-    const double strich = std::max(0.01, metrics.horizontalAdvance(QStringLiteral("'")));
+    const double stroke = std::max(0.01, metrics.horizontalAdvance(QStringLiteral("'")));
     const double left = circle.center().x() - labelWidth(metrics, text) / 2;
     const double header = metrics.horizontalAdvance(text.left(1));
     const double margin = 2.0 * circle.width();
     const qsizetype first = std::clamp<qsizetype>(
-        qsizetype((circle.left() - margin - left - header) / strich), 0, text.size() - 1);
+        qsizetype((circle.left() - margin - left - header) / stroke), 0, text.size() - 1);
     const qsizetype last = std::clamp<qsizetype>(
-        qsizetype((circle.right() + margin - left - header) / strich) + 1, first, text.size() - 1);
+        qsizetype((circle.right() + margin - left - header) / stroke) + 1, first, text.size() - 1);
     const double height = metrics.ascent() + metrics.descent();
     const double y = circle.center().y() - height / 2 + metrics.ascent();
     painter.setFont(font);
     painter.setPen(QColor(Qt::white));
     painter.drawText(QPointF(left, y), text.left(1));
-    painter.drawText(QPointF(left + header + double(first) * strich, y),
+    painter.drawText(QPointF(left + header + double(first) * stroke, y),
                      QString(last - first, u'\''));
 }
 
 const QImage& ObjectDrawer::scaledPicture(const QImage& picture, QSize size) {
-    const PictureKey schluessel{picture.cacheKey(), size.width(), size.height()};
-    if (const QImage* kept = m_pictures.find(schluessel))
+    const PictureKey key{picture.cacheKey(), size.width(), size.height()};
+    if (const QImage* kept = m_pictures.find(key))
         return *kept;
     QImage scaled = picture.size() == size
                         ? picture
@@ -264,17 +263,17 @@ const QImage& ObjectDrawer::scaledPicture(const QImage& picture, QSize size) {
     if (scaled.format() != QImage::Format_ARGB32_Premultiplied)
         scaled.convertTo(QImage::Format_ARGB32_Premultiplied);
     const size_t bytes = pictureBytes(scaled);
-    if (const QImage* kept = m_pictures.insert(schluessel, scaled, bytes))
+    if (const QImage* kept = m_pictures.insert(key, scaled, bytes))
         return *kept;
     // Larger than the whole store: kept only until the next picture.
     m_oversized = std::move(scaled);
     return m_oversized;
 }
 
-ObjectDrawer::Card ObjectDrawer::miss(const DrawContext& kontext, ObjDataTyp& o) {
-    const double s = kontext.s;
-    const QSize limits = cardLimits(o, kontext);
-    const QPoint point = cardPoint(o, kontext.pagePicture);
+ObjectDrawer::Card ObjectDrawer::miss(const DrawContext& context, ObjDataTyp& o) {
+    const double s = context.s;
+    const QSize limits = cardLimits(o, context);
+    const QPoint point = cardPoint(o, context.pagePicture);
     Card card;
 
     const Typ typ = typOf(o);
@@ -282,7 +281,7 @@ ObjectDrawer::Card ObjectDrawer::miss(const DrawContext& kontext, ObjDataTyp& o)
         card.art = Card::Art::Punkt;
         // A long title makes a wide point, but never one wider than the page.
         const int shortPageSide =
-            std::max(1, std::min(kontext.pagePicture.width(), kontext.pagePicture.height()));
+            std::max(1, std::min(context.pagePicture.width(), context.pagePicture.height()));
         const int d =
             isNavigationButton(typ)
                 ? cardMinimumWidth(s)
@@ -291,7 +290,7 @@ ObjectDrawer::Card ObjectDrawer::miss(const DrawContext& kontext, ObjDataTyp& o)
         return card;
     }
 
-    const int page = cardSide(o, kontext.pageAspect);
+    const int page = cardSide(o, context.pageAspect);
     const int distance = rnd(7.0 * s);
     const int pixelSize = textPixelSize(o.Fsize, s);
 
@@ -299,15 +298,15 @@ ObjectDrawer::Card ObjectDrawer::miss(const DrawContext& kontext, ObjDataTyp& o)
         card.art = Card::Art::Bild;
         // Pictures are as high as an "X" of the object's size in "Arial".
         int h = lineHeightPx(objectFont(QStringLiteral("Arial"), pixelSize));
-        const double verhaeltnis = double(o.Bild.width()) / o.Bild.height();
-        int w = std::max(1, rnd(h * verhaeltnis));
+        const double ratio = double(o.Bild.width()) / o.Bild.height();
+        int w = std::max(1, rnd(h * ratio));
         if (w > limits.width()) {
             w = std::max(1, limits.width());
-            h = std::max(1, rnd(w / verhaeltnis));
+            h = std::max(1, rnd(w / ratio));
         }
         if (h > limits.height()) {
             h = std::max(1, limits.height());
-            w = std::max(1, rnd(h * verhaeltnis));
+            w = std::max(1, rnd(h * ratio));
         }
         const QSize size(std::max(w, cardMinimumWidth(s)), h);
         card.rect = placeCard(point, size, page, distance);
@@ -316,8 +315,8 @@ ObjectDrawer::Card ObjectDrawer::miss(const DrawContext& kontext, ObjDataTyp& o)
     }
 
     const int margin = textMargin(s);
-    card.text = m_texte.setze(o.Cap, kontext.header.Schriftart, pixelSize, o.Stil & 15,
-                              limits.width() - 2 * margin, limits.height());
+    card.text = m_texts.typeset(o.Cap, context.header.Schriftart, pixelSize, o.Stil & 15,
+                                limits.width() - 2 * margin, limits.height());
     // A word wider than the room, or a text that stays taller than the room
     // at the smallest size, is cut at the room's edge: no card is larger than
     // its bounds (the page or its table cell).
@@ -325,7 +324,7 @@ ObjectDrawer::Card ObjectDrawer::miss(const DrawContext& kontext, ObjDataTyp& o)
     size.rwidth() =
         std::max(std::min(size.width() + 2 * margin, limits.width()), cardMinimumWidth(s));
     if (typ == Typ::ClozeGap) {
-        const int gap = std::clamp(kontext.header.MinLuecke, 0, kMaxMinGap);
+        const int gap = std::clamp(context.header.MinLuecke, 0, kMaxMinGap);
         const QFontMetricsF metrics(card.text->font());
         size.rwidth() = std::max(
             size.width(), std::min(limits.width(),
@@ -336,80 +335,78 @@ ObjectDrawer::Card ObjectDrawer::miss(const DrawContext& kontext, ObjDataTyp& o)
     return card;
 }
 
-QRect ObjectDrawer::card(const DrawContext& kontext, ObjDataTyp& object) {
+QRect ObjectDrawer::card(const DrawContext& context, ObjDataTyp& object) {
     // Measuring must not decide an automatic side for good.
     const int kausrAkt = object.KAusrAkt;
-    const QRect rect = miss(kontext, object).rect;
+    const QRect rect = miss(context, object).rect;
     object.KAusrAkt = kausrAkt;
     return rect;
 }
 
-QRect ObjectDrawer::extent(const DrawContext& kontext, ObjDataTyp& object) {
-    QRect rect = card(kontext, object);
-    rect |= numberBadgeRect(rect, kontext.s);
-    if (kontext.exercise.running)
-        rect |= exerciseMarkBox(kontext, object);
+QRect ObjectDrawer::extent(const DrawContext& context, ObjDataTyp& object) {
+    QRect rect = card(context, object);
+    rect |= numberBadgeRect(rect, context.s);
+    if (context.exercise.running)
+        rect |= exerciseMarkBox(context, object);
     return rect.adjusted(-1, -1, 1, 1);
 }
 
-QRect ObjectDrawer::contentRect(const DrawContext& kontext, const ObjDataTyp& o, const Card& card,
+QRect ObjectDrawer::contentRect(const DrawContext& context, const ObjDataTyp& o, const Card& card,
                                 DrawMode art) const {
     if (art == DrawMode::Covered && o.AbfrageNummer >= 1)
-        return card.rect | numberBadgeRect(card.rect, kontext.s);
+        return card.rect | numberBadgeRect(card.rect, context.s);
     if (card.art == Card::Art::Punkt)
         return card.rect.adjusted(-1, -1, 1, 1); // the smoothed edge of the ellipse
     return card.rect;
 }
 
-QString ObjectDrawer::cardKey(const DrawContext& kontext, const ObjDataTyp& o, const Card& card,
+QString ObjectDrawer::cardKey(const DrawContext& context, const ObjDataTyp& o, const Card& card,
                               DrawMode art) const {
-    const QChar trenner(u'\x1f');
-    QString schluessel;
-    schluessel.reserve(64);
-    schluessel += QString::number(card.rect.width()) + trenner +
-                  QString::number(card.rect.height()) + trenner +
-                  QString::number(kontext.s, 'g', 17) + trenner;
+    const QChar separator(u'\x1f');
+    QString key;
+    key.reserve(64);
+    key += QString::number(card.rect.width()) + separator + QString::number(card.rect.height()) +
+           separator + QString::number(context.s, 'g', 17) + separator;
     if (art == DrawMode::Covered) {
-        schluessel += u'A';
+        key += u'A';
         if (o.AbfrageNummer >= 1)
-            schluessel += numberText(o.AbfrageNummer, kontext.header.NumArt);
-        return schluessel;
+            key += numberText(o.AbfrageNummer, context.header.NumArt);
+        return key;
     }
-    const HeaderDataTyp& h = kontext.header;
+    const HeaderDataTyp& h = context.header;
     if (card.art == Card::Art::Punkt) {
-        schluessel += u'P' + QString::number(o.Typ) + trenner + QString::number(o.HFarbe) +
-                      trenner + QString::number(o.HDeck) + trenner + QString::number(o.Farbe) +
-                      trenner + QString::number(h.FragBtnHtgdCol) + trenner +
-                      QString::number(h.FragBtnTextCol);
+        key += u'P' + QString::number(o.Typ) + separator + QString::number(o.HFarbe) + separator +
+               QString::number(o.HDeck) + separator + QString::number(o.Farbe) + separator +
+               QString::number(h.FragBtnHtgdCol) + separator + QString::number(h.FragBtnTextCol);
         for (qint32 value : o.MCInfoLinkData)
-            schluessel += trenner + QString::number(value);
-        schluessel += trenner + o.PktCap + trenner + o.PktCap2;
-        return schluessel;
+            key += separator + QString::number(value);
+        key += separator + o.PktCap + separator + o.PktCap2;
+        return key;
     }
     // The laid-out text stays alive with the finished card, so its address
     // names it uniquely.
     const bool gap = typOf(o) == Typ::ClozeGap;
-    schluessel += u'T' + QString::number(quintptr(card.text.get())) + trenner +
-                  QString::number(gap ? h.LueckentextCol : o.Farbe) + trenner +
-                  QString::number(o.HFarbe) + trenner + QString::number(o.HDeck) + trenner +
-                  QString::number(o.TAusr) + trenner + QString::number(gap);
-    return schluessel;
+    key += u'T' + QString::number(quintptr(card.text.get())) + separator +
+           QString::number(gap ? h.LueckentextCol : o.Farbe) + separator +
+           QString::number(o.HFarbe) + separator + QString::number(o.HDeck) + separator +
+           QString::number(o.TAusr) + separator + QString::number(gap);
+    return key;
 }
 
-void ObjectDrawer::drawContent(QPainter& painter, const DrawContext& kontext, const ObjDataTyp& o,
+void ObjectDrawer::drawContent(QPainter& painter, const DrawContext& context, const ObjDataTyp& o,
                                const Card& card, DrawMode art) {
-    const double s = kontext.s;
+    const double s = context.s;
     const QRect& rect = card.rect;
     if (art == DrawMode::Covered) {
         drawCover(painter, rect, s);
         if (o.AbfrageNummer >= 1)
-            drawNumberBadge(painter, rect, numberText(o.AbfrageNummer, kontext.header.NumArt), s);
+            drawNumberBadge(painter, rect, numberText(o.AbfrageNummer, context.header.NumArt), s);
         return;
     }
 
     switch (card.art) {
     case Card::Art::Punkt: {
-        const HeaderDataTyp& h = kontext.header;
+        const HeaderDataTyp& h = context.header;
         const QPointF centre = QRectF(rect).center();
         const Typ typ = typOf(o);
         if (isNavigationButton(typ)) {
@@ -421,8 +418,8 @@ void ObjectDrawer::drawContent(QPainter& painter, const DrawContext& kontext, co
             const size_t k = typ == Typ::MCInfoPoint ? 0 : 1;
             const auto& d = o.MCInfoLinkData;
             drawPoint(painter, centre, rect.width(), o, s,
-                      colourFromValue(Farbwert(d[2 + k]), d[4 + k]),
-                      colourFromValue(Farbwert(d[k])));
+                      colourFromValue(ColourValue(d[2 + k]), d[4 + k]),
+                      colourFromValue(ColourValue(d[k])));
         } else {
             drawPoint(painter, centre, rect.width(), o, s, colourFromValue(o.HFarbe, o.HDeck),
                       colourFromValue(o.Farbe));
@@ -443,16 +440,16 @@ void ObjectDrawer::drawContent(QPainter& painter, const DrawContext& kontext, co
 
     fillBackground(painter, rect, o);
     const bool gap = typOf(o) == Typ::ClozeGap;
-    painter.setPen(colourFromValue(gap ? kontext.header.LueckentextCol : o.Farbe));
+    painter.setPen(colourFromValue(gap ? context.header.LueckentextCol : o.Farbe));
     const int margin = textMargin(s);
-    const int luft = gap ? 2 : 0;
-    card.text->draw(painter, rect.adjusted(margin, luft, -margin, -luft), o.TAusr);
+    const int inset = gap ? 2 : 0;
+    card.text->draw(painter, rect.adjusted(margin, inset, -margin, -inset), o.TAusr);
 }
 
-QRect ObjectDrawer::drawCard(QPainter& painter, const DrawContext& kontext, ObjDataTyp& o,
+QRect ObjectDrawer::drawCard(QPainter& painter, const DrawContext& context, ObjDataTyp& o,
                              const Card& card, DrawMode art) {
-    rememberCard(o, card.rect, kontext.pagePicture);
-    const QRect area = contentRect(kontext, o, card, art);
+    rememberCard(o, card.rect, context.pagePicture);
+    const QRect area = contentRect(context, o, card, art);
 
     // Pictures are copied anyway; vector targets (printers, metafiles) get
     // real text and shapes rather than copies of finished pixels.
@@ -460,52 +457,52 @@ QRect ObjectDrawer::drawCard(QPainter& painter, const DrawContext& kontext, ObjD
         (card.art != Card::Art::Bild || art == DrawMode::Covered) && painter.device() &&
         painter.device()->devType() == QInternal::Image && painter.worldTransform().isIdentity();
     if (!asFinishedCard) {
-        drawContent(painter, kontext, o, card, art);
+        drawContent(painter, context, o, card, art);
         return area;
     }
 
-    const QString schluessel = cardKey(kontext, o, card, art);
-    if (const FinishedCard* kept = m_finishedCards.find(schluessel)) {
+    const QString key = cardKey(context, o, card, art);
+    if (const FinishedCard* kept = m_finishedCards.find(key)) {
         painter.drawImage(card.rect.topLeft() + kept->offset, kept->picture);
         return area;
     }
-    FinishedCard fertig{QImage(area.size(), QImage::Format_ARGB32_Premultiplied),
-                        area.topLeft() - card.rect.topLeft(), card.text};
-    if (fertig.picture.isNull()) {
+    FinishedCard finished{QImage(area.size(), QImage::Format_ARGB32_Premultiplied),
+                          area.topLeft() - card.rect.topLeft(), card.text};
+    if (finished.picture.isNull()) {
         // No memory for a copy: draw the card straight onto the page.
-        drawContent(painter, kontext, o, card, art);
+        drawContent(painter, context, o, card, art);
         return area;
     }
-    fertig.picture.fill(Qt::transparent);
-    QPainter cardPainter(&fertig.picture);
+    finished.picture.fill(Qt::transparent);
+    QPainter cardPainter(&finished.picture);
     cardPainter.translate(-area.topLeft());
-    drawContent(cardPainter, kontext, o, card, art);
+    drawContent(cardPainter, context, o, card, art);
     cardPainter.end();
-    painter.drawImage(card.rect.topLeft() + fertig.offset, fertig.picture);
-    const size_t bytes = pictureBytes(fertig.picture) + size_t(schluessel.size()) * 2;
-    m_finishedCards.insert(schluessel, std::move(fertig), bytes);
+    painter.drawImage(card.rect.topLeft() + finished.offset, finished.picture);
+    const size_t bytes = pictureBytes(finished.picture) + size_t(key.size()) * 2;
+    m_finishedCards.insert(key, std::move(finished), bytes);
     return area;
 }
 
-QRect ObjectDrawer::draw(QPainter& painter, const DrawContext& kontext, ObjDataTyp& object,
+QRect ObjectDrawer::draw(QPainter& painter, const DrawContext& context, ObjDataTyp& object,
                          DrawMode art, bool currentTarget) {
     if (!hasFinitePosition(object))
         return QRect();
     if (art != DrawMode::TargetOnly && object.Sline == 1)
-        drawTargetLine(painter, object, kontext.pagePicture);
-    if (showsExerciseMark(kontext, object, art))
-        return drawExerciseMark(painter, kontext, object, currentTarget);
-    return drawCard(painter, kontext, object, miss(kontext, object), art);
+        drawTargetLine(painter, object, context.pagePicture);
+    if (showsExerciseMark(context, object, art))
+        return drawExerciseMark(painter, context, object, currentTarget);
+    return drawCard(painter, context, object, miss(context, object), art);
 }
 
-QRect ObjectDrawer::draw(QImage& target, const DrawContext& kontext, ObjDataTyp& object,
+QRect ObjectDrawer::draw(QImage& target, const DrawContext& context, ObjDataTyp& object,
                          DrawMode art, bool currentTarget) {
     QPainter painter(&target);
-    return draw(painter, kontext, object, art, currentTarget);
+    return draw(painter, context, object, art, currentTarget);
 }
 
 void ObjectDrawer::clear() {
-    m_texte.clear();
+    m_texts.clear();
     m_pictures.clear();
     m_oversized = QImage();
     m_finishedCards.clear();

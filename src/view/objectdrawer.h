@@ -23,27 +23,27 @@ struct ObjDataTyp;
 class ObjectDrawer {
 public:
     // Draws `object` onto a painter that paints on a page picture of
-    // `kontext.pagePicture` pixels. Records the card in `KartRect`,
+    // `context.pagePicture` pixels. Records the card in `KartRect`,
     // `KartBreite` and `KartHoehe` (and an automatic side in `KAusrAkt`).
     // Returns the pixels the card (with badge) covers, or an empty rectangle
     // when nothing but possibly the target line was drawn.
     // `currentTarget` false draws an open target of a running exercise as a
     // position that is not asked now.
-    QRect draw(QPainter& painter, const DrawContext& kontext, ObjDataTyp& object,
+    QRect draw(QPainter& painter, const DrawContext& context, ObjDataTyp& object,
                DrawMode art = DrawMode::Normal, bool currentTarget = true);
 
     // The same onto a picture of its own (the context names its size).
-    QRect draw(QImage& target, const DrawContext& kontext, ObjDataTyp& object,
+    QRect draw(QImage& target, const DrawContext& context, ObjDataTyp& object,
                DrawMode art = DrawMode::Normal, bool currentTarget = true);
 
     // The card rectangle the object gets in its normal appearance, in page
     // picture pixels, without drawing or recording anything.
-    QRect card(const DrawContext& kontext, ObjDataTyp& object);
+    QRect card(const DrawContext& context, ObjDataTyp& object);
 
     // Every pixel draw() may cover for the object in its present state, in
     // any appearance (card, cover with badge, exercise mark), without the
     // target line; nothing is drawn or recorded.
-    QRect extent(const DrawContext& kontext, ObjDataTyp& object);
+    QRect extent(const DrawContext& context, ObjDataTyp& object);
 
     // Forgets the kept texts and pictures.
     void clear();
@@ -55,18 +55,18 @@ public:
 
 private:
     struct Card;
-    Card miss(const DrawContext& kontext, ObjDataTyp& object);
+    Card miss(const DrawContext& context, ObjDataTyp& object);
     const QImage& scaledPicture(const QImage& picture, QSize size);
-    QRect drawCard(QPainter& painter, const DrawContext& kontext, ObjDataTyp& object,
+    QRect drawCard(QPainter& painter, const DrawContext& context, ObjDataTyp& object,
                    const Card& card, DrawMode art);
-    void drawContent(QPainter& painter, const DrawContext& kontext, const ObjDataTyp& object,
+    void drawContent(QPainter& painter, const DrawContext& context, const ObjDataTyp& object,
                      const Card& card, DrawMode art);
-    QRect contentRect(const DrawContext& kontext, const ObjDataTyp& object, const Card& card,
+    QRect contentRect(const DrawContext& context, const ObjDataTyp& object, const Card& card,
                       DrawMode art) const;
-    QString cardKey(const DrawContext& kontext, const ObjDataTyp& object, const Card& card,
+    QString cardKey(const DrawContext& context, const ObjDataTyp& object, const Card& card,
                     DrawMode art) const;
 
-    CardTextCache m_texte;
+    CardTextCache m_texts;
     struct PictureKey {
         qint64 key;
         int w, h;

@@ -39,35 +39,35 @@ QSize pageSizeInBasePixels(QSize basis, const RandRect& r) {
 const QImage& PageBackground::reducedBase(const Document& document) {
     const QImage& basis = document.basePicture;
     const int pictureSize = document.geometry.pictureSize;
-    if (m_reduziertBasisKey == basis.cacheKey() && m_reducedPictureSize == pictureSize &&
-        !m_reduziert.isNull())
-        return m_reduziert;
+    if (m_reducedBaseKey == basis.cacheKey() && m_reducedPictureSize == pictureSize &&
+        !m_reduced.isNull())
+        return m_reduced;
 
     const QSize target = reducedBaseSize(basis.size(), pictureSize);
     if (basis.isNull())
-        m_reduziert = QImage();
+        m_reduced = QImage();
     else if (target == basis.size())
-        m_reduziert = basis; // shared, not copied
+        m_reduced = basis; // shared, not copied
     else
-        m_reduziert = basis.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    m_reduziertBasisKey = basis.cacheKey();
+        m_reduced = basis.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    m_reducedBaseKey = basis.cacheKey();
     m_reducedPictureSize = pictureSize;
-    return m_reduziert;
+    return m_reduced;
 }
 
 const QImage& PageBackground::background(const Document& document, QSize pagePicture) {
     const HeaderDataTyp& h = document.header;
-    const Key schluessel{document.basePicture.cacheKey(), h.RandErw,  h.HtgdCol, h.BasisbildDeck,
-                         document.geometry.pictureSize,   pagePicture};
-    if (schluessel == m_backgroundKey && m_background.size() == pagePicture)
+    const Key key{document.basePicture.cacheKey(), h.RandErw,  h.HtgdCol, h.BasisbildDeck,
+                  document.geometry.pictureSize,   pagePicture};
+    if (key == m_backgroundKey && m_background.size() == pagePicture)
         return m_background;
 
-    ++m_aufbauZaehler;
+    ++m_buildCount;
     const QImage& basis = reducedBase(document);
     if (m_background.size() != pagePicture || m_background.isDetached() == false)
         m_background = QImage(pagePicture, QImage::Format_ARGB32_Premultiplied);
     m_background.fill(colourFromValue(h.HtgdCol));
-    m_backgroundKey = schluessel;
+    m_backgroundKey = key;
     if (basis.isNull())
         return m_background;
 
@@ -94,11 +94,11 @@ const QImage& PageBackground::background(const Document& document, QSize pagePic
               QPoint(int(std::ceil((visible.right() + 1 - basisRect.left()) * fx)) - 1,
                      int(std::ceil((visible.bottom() + 1 - basisRect.top()) * fy)) - 1))
             .intersected(basis.rect());
-    const QImage teil = source == basis.rect() ? basis : basis.copy(source);
+    const QImage part = source == basis.rect() ? basis : basis.copy(source);
     const QImage scaled =
-        teil.size() == visible.size()
-            ? teil
-            : teil.scaled(visible.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        part.size() == visible.size()
+            ? part
+            : part.scaled(visible.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 
     QPainter painter(&m_background);
     painter.setOpacity(opacityAlpha(h.BasisbildDeck) / 255.0);
@@ -107,8 +107,8 @@ const QImage& PageBackground::background(const Document& document, QSize pagePic
 }
 
 void PageBackground::discard() {
-    m_reduziert = QImage();
-    m_reduziertBasisKey = 0;
+    m_reduced = QImage();
+    m_reducedBaseKey = 0;
     m_reducedPictureSize = -1;
     m_background = QImage();
     m_backgroundKey = Key();

@@ -36,7 +36,7 @@ public:
     void discard();
 
     // How many times a background had to be built (for tests and benchmarks).
-    int buildCount() const { return m_aufbauZaehler; }
+    int buildCount() const { return m_buildCount; }
 
 private:
     struct Key {
@@ -49,13 +49,13 @@ private:
         friend bool operator==(const Key&, const Key&) = default;
     };
 
-    QImage m_reduziert;
-    qint64 m_reduziertBasisKey = 0;
+    QImage m_reduced;
+    qint64 m_reducedBaseKey = 0;
     int m_reducedPictureSize = -1;
 
     QImage m_background;
     Key m_backgroundKey;
-    int m_aufbauZaehler = 0;
+    int m_buildCount = 0;
 };
 
 } // namespace quorvel

@@ -4,16 +4,16 @@
 
 namespace quorvel {
 
-void PageDrawings::takeOver(const QImage& view, const QImage& sauber, const QRect& section,
+void PageDrawings::takeOver(const QImage& view, const QImage& clean, const QRect& section,
                             QSize page) {
-    if (view.size() != sauber.size() || section.size() != view.size() || page.isEmpty())
+    if (view.size() != clean.size() || section.size() != view.size() || page.isEmpty())
         return;
     if (m_picture.size() != page) {
         m_picture = QImage(page, QImage::Format_ARGB32_Premultiplied);
         m_picture.fill(Qt::transparent);
     }
     const QImage a = view.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    const QImage s = sauber.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage s = clean.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     const QRect target = section & m_picture.rect();
     for (int y = target.top(); y <= target.bottom(); ++y) {
         const int vy = y - section.top();
@@ -27,7 +27,7 @@ void PageDrawings::takeOver(const QImage& view, const QImage& sauber, const QRec
     }
 }
 
-void PageDrawings::zeigen(QImage& view, const QRect& section) const {
+void PageDrawings::paintInto(QImage& view, const QRect& section) const {
     if (m_picture.isNull())
         return;
     QPainter p(&view);

@@ -12,11 +12,11 @@ namespace quorvel {
 // recomposition ends the drawings (clear()).
 class PageDrawings {
 public:
-    // `view` and `sauber` are the view picture and the drawing-free section
+    // `view` and `clean` are the view picture and the drawing-free section
     // of equal size, lying at `section` in a page picture of `page`.
-    void takeOver(const QImage& view, const QImage& sauber, const QRect& section, QSize page);
+    void takeOver(const QImage& view, const QImage& clean, const QRect& section, QSize page);
     // Paints the drawings inside `section` onto `view`.
-    void zeigen(QImage& view, const QRect& section) const;
+    void paintInto(QImage& view, const QRect& section) const;
     void clear();
     bool empty() const { return m_picture.isNull(); }
 

@@ -17,19 +17,19 @@ namespace {
 // point has two lines.
 constexpr double kTwoLineOffset = 0.475;
 
-bool zweiZeilig(const ObjDataTyp& point) {
+bool twoLines(const ObjDataTyp& point) {
     return !point.PktCap2.isEmpty();
 }
 
 int titleSize(const ObjDataTyp& point, double s) {
-    return std::max(1, rnd((zweiZeilig(point) ? 10.0 : 12.0) * s));
+    return std::max(1, rnd((twoLines(point) ? 10.0 : 12.0) * s));
 }
 
 } // namespace
 
 int ellipseCorners(double largerRadius) {
-    const int vielfaches = 4 * rnd(0.4 * largerRadius / 4.0);
-    return std::max(24, vielfaches);
+    const int multiple = 4 * rnd(0.4 * largerRadius / 4.0);
+    return std::max(24, multiple);
 }
 
 QPolygonF ellipsePolygon(const QRectF& box) {
@@ -41,18 +41,17 @@ QPolygonF ellipsePolygon(const QRectF& box) {
     QPolygonF polygon;
     polygon.reserve(corners);
     for (int i = 0; i < corners; ++i) {
-        const double winkel = 2.0 * std::numbers::pi * i / corners;
+        const double angle = 2.0 * std::numbers::pi * i / corners;
         polygon.append(
-            QPointF(centre.x() + rx * std::cos(winkel), centre.y() + ry * std::sin(winkel)));
+            QPointF(centre.x() + rx * std::cos(angle), centre.y() + ry * std::sin(angle)));
     }
     return polygon;
 }
 
-void paintEllipse(QPainter& painter, const QRectF& box, const QColor& fuellung,
-                  const QColor& margin) {
+void paintEllipse(QPainter& painter, const QRectF& box, const QColor& fill, const QColor& margin) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setBrush(fuellung);
+    painter.setBrush(fill);
     if (margin.isValid())
         painter.setPen(QPen(margin, 1.0));
     else
@@ -80,27 +79,26 @@ QFont titleFont(int pixelSize) {
 }
 
 int pointDiameter(const ObjDataTyp& point, double s) {
-    int durchmesser = std::max(1, rnd(30.0 * s));
+    int diameter = std::max(1, rnd(30.0 * s));
     if (point.PktCap.size() >= 3 || point.PktCap2.size() >= 3) {
         const QFontMetricsF metrics(titleFont(titleSize(point, s)));
-        durchmesser =
-            std::max(durchmesser, int(std::ceil(metrics.horizontalAdvance(point.PktCap + u'X'))));
-        if (zweiZeilig(point)) {
-            durchmesser = std::max(
-                durchmesser,
+        diameter =
+            std::max(diameter, int(std::ceil(metrics.horizontalAdvance(point.PktCap + u'X'))));
+        if (twoLines(point)) {
+            diameter = std::max(
+                diameter,
                 int(std::ceil(metrics.horizontalAdvance(point.PktCap2 + QStringLiteral("XX")))));
         }
     }
-    return durchmesser;
+    return diameter;
 }
 
-void drawPoint(QPainter& painter, QPointF centre, int durchmesser, const ObjDataTyp& point,
-               double s, const QColor& fuellung, const QColor& textColour) {
-    const QRectF box(centre.x() - durchmesser / 2.0, centre.y() - durchmesser / 2.0, durchmesser,
-                     durchmesser);
-    paintEllipse(painter, box, fuellung);
+void drawPoint(QPainter& painter, QPointF centre, int diameter, const ObjDataTyp& point, double s,
+               const QColor& fill, const QColor& textColour) {
+    const QRectF box(centre.x() - diameter / 2.0, centre.y() - diameter / 2.0, diameter, diameter);
+    paintEllipse(painter, box, fill);
     const QFont font = titleFont(titleSize(point, s));
-    if (!zweiZeilig(point)) {
+    if (!twoLines(point)) {
         drawCentred(painter, centre, point.PktCap, font, textColour);
         return;
     }

@@ -19,9 +19,9 @@ int ellipseCorners(double largerRadius);
 // The ellipse inscribed in `box` as that polygon.
 QPolygonF ellipsePolygon(const QRectF& box);
 
-// Fills the ellipse of `box` with `fuellung`; with a valid `margin` also outlines
+// Fills the ellipse of `box` with `fill`; with a valid `margin` also outlines
 // it one pixel wide.
-void paintEllipse(QPainter& painter, const QRectF& box, const QColor& fuellung,
+void paintEllipse(QPainter& painter, const QRectF& box, const QColor& fill,
                   const QColor& margin = QColor());
 
 // Draws one line of text centred on `centre` (horizontally by its advance,
@@ -36,9 +36,9 @@ QFont titleFont(int pixelSize);
 // widened to its titles when `PktCap` or `PktCap2` has 3 or more characters.
 int pointDiameter(const ObjDataTyp& point, double s);
 
-// Draws a point centred on `centre`: the ellipse in `fuellung`, the titles
+// Draws a point centred on `centre`: the ellipse in `fill`, the titles
 // `PktCap` (and `PktCap2` as a second line) in bold "Arial" in `textColour`.
-void drawPoint(QPainter& painter, QPointF centre, int durchmesser, const ObjDataTyp& point,
-               double s, const QColor& fuellung, const QColor& textColour);
+void drawPoint(QPainter& painter, QPointF centre, int diameter, const ObjDataTyp& point, double s,
+               const QColor& fill, const QColor& textColour);
 
 } // namespace quorvel

@@ -11,8 +11,8 @@ namespace quorvel {
 
 namespace {
 
-constexpr Farbwert kSchwarz = 0x000000;
-constexpr Farbwert kRot = 0x0000FF;
+constexpr ColourValue kBlack = 0x000000;
+constexpr ColourValue kRot = 0x0000FF;
 constexpr int kMaxMinGap = 1000;
 constexpr int kPictureHeight = 3000;
 
@@ -279,7 +279,7 @@ private:
         const bool solution =
             m_painter && (mode == kMarkupSolutionOverlay || mode == kMarkupSolutionSheet);
         if (line)
-            drawHorizontal(m_x, m_y + m_lineHeight - 1, g, colourFromValue(kSchwarz));
+            drawHorizontal(m_x, m_y + m_lineHeight - 1, g, colourFromValue(kBlack));
         if (solution) {
             m_painter->setFont(m_font);
             m_painter->setPen(colourFromValue(kRot));
@@ -391,7 +391,7 @@ int renderText(const TextMarkupParams& params, const QString& text) {
 
 QImage renderTextToPicture(const QStringList& lines, int width, int pointSize,
                            const QColor& background, const QString& fontFamily,
-                           Farbwert textColour) {
+                           ColourValue textColour) {
     if (width <= 0)
         return {};
     QImage picture(width, kPictureHeight, QImage::Format_ARGB32_Premultiplied);

@@ -91,8 +91,8 @@ struct TextMarkupParams {
     int rightEdge = 0;          // R: x of the text area's right edge
     int rightLimit = 0;         // text ends at or before R - rightLimit - 10
     bool measureOnly = false;
-    Farbwert colour = 0; // 0x00BBGGRR text colour
-    bool build = false;  // handed to the gap step
+    ColourValue colour = 0; // 0x00BBGGRR text colour
+    bool build = false;     // handed to the gap step
     // 0, 1, 2, 3 or 99; any other value is plain text drawn only in an exercise
     int clozeMode = kMarkupPlain;
     int charHeight = 0;
@@ -141,7 +141,7 @@ int renderText(const TextMarkupParams& params, const QString& text);
 // null picture.
 QImage renderTextToPicture(const QStringList& lines, int width, int pointSize,
                            const QColor& background, const QString& fontFamily,
-                           Farbwert textColour = 0);
+                           ColourValue textColour = 0);
 
 // Splits a text into lines at CR LF, CR or LF. A line break at the very end
 // ends the last line and starts no new one; an empty text has no lines.

@@ -22,7 +22,7 @@ TopicList readTopicList(const QString& folder) {
     for (const QFileInfo& file : files) {
         if (!file.isFile())
             continue;
-        DokumentKopf header;
+        DocumentSummary header;
         if (!readDocumentHeader(file.filePath(), header))
             continue;
         list.push_back({header.titel, file.filePath(), file.fileName().toLower()});

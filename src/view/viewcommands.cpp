@@ -11,7 +11,7 @@ namespace quorvel {
 
 namespace {
 
-bool enthaelt(const RandRect& r, QPointF p) {
+bool contains(const RandRect& r, QPointF p) {
     return p.x() >= r.left && p.x() <= r.right && p.y() >= r.top && p.y() <= r.bottom;
 }
 
@@ -34,16 +34,16 @@ bool isHitCandidate(const ObjDataTyp& o, const std::array<bool, 4>& layers, int 
 int hitObject(const Document& d, const std::array<bool, 4>& layers, int currentQuestion,
               QPointF p) {
     const auto& objects = d.objects;
-    std::vector<int> reihenfolge(objects.size());
-    std::iota(reihenfolge.begin(), reihenfolge.end(), 0);
+    std::vector<int> order(objects.size());
+    std::iota(order.begin(), order.end(), 0);
     // Topmost first: larger ZIndex, and within one ZIndex the later entry.
-    std::stable_sort(reihenfolge.begin(), reihenfolge.end(), [&](int a, int b) {
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
         const int za = objects[size_t(a)].ZIndex, zb = objects[size_t(b)].ZIndex;
         return za != zb ? za > zb : a > b;
     });
-    for (int i : reihenfolge) {
+    for (int i : order) {
         const ObjDataTyp& o = objects[size_t(i)];
-        if (isHitCandidate(o, layers, currentQuestion) && enthaelt(o.KartRect, p))
+        if (isHitCandidate(o, layers, currentQuestion) && contains(o.KartRect, p))
             return i;
     }
     return -1;
@@ -90,12 +90,12 @@ void uncoverAll(Document& d) {
         o.AbfrageStatus = 0;
 }
 
-int zoomLevelUp(int stufe) {
-    return stufe <= 3 ? std::min(stufe + 2, 4) : stufe;
+int zoomLevelUp(int step) {
+    return step <= 3 ? std::min(step + 2, 4) : step;
 }
 
-int zoomLevelDown(int stufe) {
-    return stufe > 0 ? std::max(stufe - 2, 0) : stufe;
+int zoomLevelDown(int step) {
+    return step > 0 ? std::max(step - 2, 0) : step;
 }
 
 int newQuestion(Typ button, int current, int count, RandomGenerator& random) {

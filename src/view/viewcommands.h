@@ -56,8 +56,8 @@ void uncoverAll(Document& document);
 
 // Ctrl+Plus / Ctrl+Minus on the keypad: two levels up while the level is at
 // most 3, two down while it is above 0; otherwise the level stays.
-int zoomLevelUp(int stufe);
-int zoomLevelDown(int stufe);
+int zoomLevelUp(int step);
+int zoomLevelDown(int step);
 
 // The question after a question navigation button, or a key that acts as one
 // (Left, Right, Home, End), with `count` questions. The random button draws

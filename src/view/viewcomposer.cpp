@@ -18,35 +18,35 @@ constexpr QImage::Format kFormat = QImage::Format_ARGB32_Premultiplied;
 // Makes `picture` a picture of `size` in the working format that owns its
 // pixels, keeping the existing buffer when it fits: fresh buffers cost page
 // faults on every recomposition.
-void stelleBereit(QImage& picture, QSize size) {
+void ensureSize(QImage& picture, QSize size) {
     if (picture.size() != size || picture.format() != kFormat || !picture.isDetached())
         picture = QImage(size, kFormat);
 }
 
-// Copies the rectangle `source` of `von` to `target` at `nach`; both pictures
-// are 32-bit, the rectangle lies inside both.
-void copyRect(QImage& target, QPoint nach, const QImage& von, const QRect& source) {
+// Copies the rectangle `source` of `from` into `target` with its top left at `at`;
+// both pictures are 32-bit, the rectangle lies inside both.
+void copyRect(QImage& target, QPoint at, const QImage& from, const QRect& source) {
     if (source.isEmpty())
         return;
     const size_t bytes = size_t(source.width()) * 4;
     for (int y = 0; y < source.height(); ++y) {
-        std::memcpy(target.scanLine(nach.y() + y) + size_t(nach.x()) * 4,
-                    von.constScanLine(source.top() + y) + size_t(source.left()) * 4, bytes);
+        std::memcpy(target.scanLine(at.y() + y) + size_t(at.x()) * 4,
+                    from.constScanLine(source.top() + y) + size_t(source.left()) * 4, bytes);
     }
 }
 
-void copyPicture(QImage& target, const QImage& von) {
-    stelleBereit(target, von.size());
-    if (target.bytesPerLine() == von.bytesPerLine())
-        std::memcpy(target.bits(), von.constBits(), size_t(von.sizeInBytes()));
+void copyPicture(QImage& target, const QImage& from) {
+    ensureSize(target, from.size());
+    if (target.bytesPerLine() == from.bytesPerLine())
+        std::memcpy(target.bits(), from.constBits(), size_t(from.sizeInBytes()));
     else
-        copyRect(target, QPoint(0, 0), von, von.rect());
+        copyRect(target, QPoint(0, 0), from, from.rect());
 }
 
 QRect lineOutline(const ObjDataTyp& o, QSize pagePicture) {
-    const QPoint von = pagePoint(o.Sx, o.Sy, pagePicture);
-    const QPoint nach = pagePoint(o.Kx, o.Ky, pagePicture);
-    return QRect(von, nach).normalized().adjusted(-4, -4, 4, 4);
+    const QPoint from = pagePoint(o.Sx, o.Sy, pagePicture);
+    const QPoint at = pagePoint(o.Kx, o.Ky, pagePicture);
+    return QRect(from, at).normalized().adjusted(-4, -4, 4, 4);
 }
 
 } // namespace
@@ -65,9 +65,9 @@ double ViewComposer::scale() const {
 }
 
 DrawContext ViewComposer::drawContext() const {
-    DrawContext kontext = DrawContext::forPage(m_document.header, m_page.size(), m_pageAspect);
-    kontext.exercise = m_state.exercise;
-    return kontext;
+    DrawContext context = DrawContext::forPage(m_document.header, m_page.size(), m_pageAspect);
+    context.exercise = m_state.exercise;
+    return context;
 }
 
 bool ViewComposer::isVisible(const ObjDataTyp& o) const {
@@ -81,28 +81,28 @@ bool ViewComposer::isVisible(const ObjDataTyp& o) const {
 
 std::vector<int> ViewComposer::zOrder() const {
     const auto& objects = m_document.objects;
-    std::vector<int> reihenfolge(objects.size());
-    std::iota(reihenfolge.begin(), reihenfolge.end(), 0);
-    std::stable_sort(reihenfolge.begin(), reihenfolge.end(), [&](int a, int b) {
+    std::vector<int> order(objects.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
         return objects[size_t(a)].ZIndex < objects[size_t(b)].ZIndex;
     });
-    return reihenfolge;
+    return order;
 }
 
 void ViewComposer::runHook(LayoutPhase phase, const QRect& clip) {
     if (!m_layouts.hasHook(dokTypOf(m_document.header), phase))
         return;
-    LayoutHookContext kontext{m_document,      m_page, clip, scale(), m_state.currentQuestion,
+    LayoutHookContext context{m_document,      m_page, clip, scale(), m_state.currentQuestion,
                               m_state.exercise};
-    m_layouts.runHook(phase, kontext);
+    m_layouts.runHook(phase, context);
     // A generator may have added or removed objects.
     m_drawn.resize(m_document.objects.size());
 }
 
-QRect ViewComposer::drawOne(QPainter& painter, const DrawContext& kontext, int index,
+QRect ViewComposer::drawOne(QPainter& painter, const DrawContext& context, int index,
                             DrawMode art) {
     const int current = m_state.exercise.currentTarget;
-    const QRect rect = m_painter.draw(painter, kontext, m_document.objects[size_t(index)], art,
+    const QRect rect = m_painter.draw(painter, context, m_document.objects[size_t(index)], art,
                                       current < 0 || current == index);
     m_drawn[size_t(index)] = rect;
     return rect;
@@ -115,18 +115,18 @@ void ViewComposer::rebuild() {
     // Where the page sits in the view area decides the visible section.
     const QImage& basis = m_background.reducedBase(d);
     const QSize page = pageSizeInBasePixels(basis.size(), d.header.RandErw);
-    const PageFit einpassung = fitPage(QSizeF(page), m_area, zoomFactor(m_state.zoomLevel));
-    m_pageAspect = double(einpassung.eingepasst.width()) / einpassung.eingepasst.height();
-    m_section = placeSection(m_section, einpassung.visibleShare);
+    const PageFit fit = fitPage(QSizeF(page), m_area, zoomFactor(m_state.zoomLevel));
+    m_pageAspect = double(fit.fitted.width()) / fit.fitted.height();
+    m_section = placeSection(m_section, fit.visibleShare);
 
-    m_viewSize = einpassung.view;
-    stelleBereit(m_ueberlagerung, m_viewSize);
-    m_ueberlagerung.fill(Qt::transparent);
+    m_viewSize = fit.view;
+    ensureSize(m_overlay, m_viewSize);
+    m_overlay.fill(Qt::transparent);
 
     const bool basePictureOff = !m_state.layers[0] && !m_state.exercise.running;
-    const QImage& background = m_background.background(d, einpassung.pagePicture);
+    const QImage& background = m_background.background(d, fit.pagePicture);
     if (basePictureOff) {
-        stelleBereit(m_page, einpassung.pagePicture);
+        ensureSize(m_page, fit.pagePicture);
         m_page.fill(Qt::white);
     } else {
         copyPicture(m_page, background);
@@ -163,35 +163,35 @@ void ViewComposer::redrawObjects() {
 
 void ViewComposer::buildObjects() {
     auto& objects = m_document.objects;
-    const std::vector<int> reihenfolge = zOrder();
-    const DrawContext kontext = drawContext();
+    const std::vector<int> order = zOrder();
+    const DrawContext context = drawContext();
 
     // The background with every fixed object: erasing a card restores from it.
     copyPicture(m_withFixed, m_page);
     {
         QPainter painter(&m_withFixed);
-        for (int i : reihenfolge) {
+        for (int i : order) {
             const ObjDataTyp& o = objects[size_t(i)];
             if (isFixedObject(typOf(o)) && isVisible(o))
-                drawOne(painter, kontext, i, DrawMode::Normal);
+                drawOne(painter, context, i, DrawMode::Normal);
         }
     }
 
     {
         QPainter painter(&m_page);
-        for (int i : reihenfolge) {
+        for (int i : order) {
             const ObjDataTyp& o = objects[size_t(i)];
             if (!isVisible(o))
                 continue;
             if (isCoverableInFirstPass(typOf(o)) && o.AbfrageStatus == -1)
                 continue;
-            drawOne(painter, kontext, i, DrawMode::Normal);
+            drawOne(painter, context, i, DrawMode::Normal);
         }
         // Covers lie above every other object.
-        for (int i : reihenfolge) {
+        for (int i : order) {
             const ObjDataTyp& o = objects[size_t(i)];
             if (isVisible(o) && isCoverableInFirstPass(typOf(o)) && o.AbfrageStatus == -1)
-                drawOne(painter, kontext, i, DrawMode::Covered);
+                drawOne(painter, context, i, DrawMode::Covered);
         }
     }
     runHook(LayoutPhase::Overlay, m_page.rect());
@@ -199,7 +199,7 @@ void ViewComposer::buildObjects() {
 }
 
 void ViewComposer::drawOnTop(const QRect* area) {
-    const DrawContext kontext = drawContext();
+    const DrawContext context = drawContext();
     QPainter painter(&m_page);
     if (area)
         painter.setClipRect(*area);
@@ -210,13 +210,13 @@ void ViewComposer::drawOnTop(const QRect* area) {
         if (area && !touches(int(i), *area))
             continue;
         // Erase what was drawn over the field since, then draw it on top.
-        const QRect vorher = m_drawn[i].intersected(m_page.rect());
-        if (!vorher.isEmpty()) {
+        const QRect before = m_drawn[i].intersected(m_page.rect());
+        if (!before.isEmpty()) {
             painter.setCompositionMode(QPainter::CompositionMode_Source);
-            painter.drawImage(vorher.topLeft(), m_withFixed, vorher);
+            painter.drawImage(before.topLeft(), m_withFixed, before);
             painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
         }
-        drawOne(painter, kontext, int(i),
+        drawOne(painter, context, int(i),
                 o.AbfrageStatus == -1 ? DrawMode::Covered : DrawMode::Normal);
     }
 }
@@ -231,8 +231,8 @@ bool ViewComposer::touches(int index, const QRect& area) const {
 
 void ViewComposer::drawArea(const QRect& area) {
     auto& objects = m_document.objects;
-    const std::vector<int> reihenfolge = zOrder();
-    const DrawContext kontext = drawContext();
+    const std::vector<int> order = zOrder();
+    const DrawContext context = drawContext();
     {
         // The same as a whole composition, limited to the rectangle: start from
         // the fixed objects and draw everything else that reaches into it.
@@ -242,14 +242,14 @@ void ViewComposer::drawArea(const QRect& area) {
         painter.drawImage(area.topLeft(), m_withFixed, area);
         painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
         for (int pass = 0; pass < 2; ++pass) {
-            for (int i : reihenfolge) {
+            for (int i : order) {
                 const ObjDataTyp& o = objects[size_t(i)];
                 if (isFixedObject(typOf(o)) || !isVisible(o) || !touches(i, area))
                     continue;
                 const bool covered = isCoverableInFirstPass(typOf(o)) && o.AbfrageStatus == -1;
                 if (covered != (pass == 1))
                     continue;
-                drawOne(painter, kontext, i, covered ? DrawMode::Covered : DrawMode::Normal);
+                drawOne(painter, context, i, covered ? DrawMode::Covered : DrawMode::Normal);
             }
         }
     }
@@ -261,7 +261,7 @@ QRect ViewComposer::redrawObject(int index) {
     if (index < 0 || size_t(index) >= m_document.objects.size() || m_withFixed.isNull())
         return QRect();
     m_drawn.resize(m_document.objects.size());
-    const DrawContext kontext = drawContext();
+    const DrawContext context = drawContext();
     ObjDataTyp& o = m_document.objects[size_t(index)];
     if (isFixedObject(typOf(o))) {
         redrawObjects();
@@ -270,7 +270,7 @@ QRect ViewComposer::redrawObject(int index) {
 
     QRect area = m_drawn[size_t(index)];
     if (isVisible(o))
-        area |= m_painter.extent(kontext, o);
+        area |= m_painter.extent(context, o);
     area &= m_page.rect();
     if (area.isEmpty())
         return QRect();
@@ -281,19 +281,19 @@ QRect ViewComposer::redrawObject(int index) {
         drawArea(area);
     }
 
-    copyRect(m_endSeite, area.topLeft(), m_page, area);
+    copyRect(m_endPage, area.topLeft(), m_page, area);
     const QRect section = sectionPixels();
     const QRect visible = area & section;
     if (visible.isEmpty())
         return QRect();
-    const QPoint nach = visible.topLeft() - section.topLeft();
-    copyRect(m_view, nach, m_page, visible);
-    copyRect(m_visible, nach, m_endSeite, visible);
-    return QRect(nach, visible.size());
+    const QPoint at = visible.topLeft() - section.topLeft();
+    copyRect(m_view, at, m_page, visible);
+    copyRect(m_visible, at, m_endPage, visible);
+    return QRect(at, visible.size());
 }
 
 void ViewComposer::finalPageAndSection() {
-    copyPicture(m_endSeite, m_page);
+    copyPicture(m_endPage, m_page);
     showSection();
 }
 
@@ -307,13 +307,13 @@ void ViewComposer::showSection() {
     const QRect section = sectionPixels();
     if (section == m_page.rect()) {
         copyPicture(m_view, m_page);
-        copyPicture(m_visible, m_endSeite);
+        copyPicture(m_visible, m_endPage);
         return;
     }
-    stelleBereit(m_view, section.size());
-    stelleBereit(m_visible, section.size());
+    ensureSize(m_view, section.size());
+    ensureSize(m_visible, section.size());
     copyRect(m_view, QPoint(0, 0), m_page, section);
-    copyRect(m_visible, QPoint(0, 0), m_endSeite, section);
+    copyRect(m_visible, QPoint(0, 0), m_endPage, section);
 }
 
 void ViewComposer::moveSection(double dx, double dy) {
@@ -324,11 +324,11 @@ void ViewComposer::moveSection(double dx, double dy) {
 QRect ViewComposer::drawObject(QImage& target, int index, DrawMode art) {
     if (index < 0 || size_t(index) >= m_document.objects.size())
         return QRect();
-    DrawContext kontext = drawContext();
-    kontext.pagePicture = target.size();
-    kontext.s = std::max(1, target.width()) / kDesignWidth;
+    DrawContext context = drawContext();
+    context.pagePicture = target.size();
+    context.s = std::max(1, target.width()) / kDesignWidth;
     const int current = m_state.exercise.currentTarget;
-    return m_painter.draw(target, kontext, m_document.objects[size_t(index)], art,
+    return m_painter.draw(target, context, m_document.objects[size_t(index)], art,
                           current < 0 || current == index);
 }
 

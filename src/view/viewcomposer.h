@@ -90,13 +90,13 @@ public:
     const QImage& page() const { return m_page; }
     const QImage& pageWithoutObjects() const { return m_withoutObjects; }
     const QImage& pageWithFixedObjects() const { return m_withFixed; }
-    const QImage& finalPage() const { return m_endSeite; }
+    const QImage& finalPage() const { return m_endPage; }
     const QImage& view() const { return m_view; }
     const QImage& visibleSection() const { return m_visible; }
-    const QImage& drawingOverlay() const { return m_ueberlagerung; }
+    const QImage& drawingOverlay() const { return m_overlay; }
     // For the drawing tools, which draw on the view and its overlay.
     QImage& viewForDrawing() { return m_view; }
-    QImage& overlayForDrawing() { return m_ueberlagerung; }
+    QImage& overlayForDrawing() { return m_overlay; }
 
     // The visible section in page fractions (x/y = left/top); (0, 0, 1, 1) when
     // the whole page fits.
@@ -123,7 +123,7 @@ private:
     void buildObjects();
     void drawArea(const QRect& area);
     void drawOnTop(const QRect* area);
-    QRect drawOne(QPainter& painter, const DrawContext& kontext, int index, DrawMode art);
+    QRect drawOne(QPainter& painter, const DrawContext& context, int index, DrawMode art);
     bool touches(int index, const QRect& area) const;
     void runHook(LayoutPhase phase, const QRect& clip);
     void finalPageAndSection();
@@ -142,10 +142,10 @@ private:
     QImage m_page;
     QImage m_withoutObjects;
     QImage m_withFixed;
-    QImage m_endSeite;
+    QImage m_endPage;
     QImage m_view;
     QImage m_visible;
-    QImage m_ueberlagerung;
+    QImage m_overlay;
     QSize m_viewSize;
     // The pixels each object covered when last drawn, in page picture pixels.
     std::vector<QRect> m_drawn;

@@ -18,11 +18,11 @@ PageFit fitPage(QSizeF page, QSize area, double zoom) {
 
     PageFit e;
     if (ph / th > pw / tw)
-        e.eingepasst = QSize(std::max(1, rnd(th * pw / ph)), th);
+        e.fitted = QSize(std::max(1, rnd(th * pw / ph)), th);
     else
-        e.eingepasst = QSize(tw, std::max(1, rnd(tw * ph / pw)));
-    e.pagePicture = QSize(std::max(1, rnd(e.eingepasst.width() * zoom)),
-                          std::max(1, rnd(e.eingepasst.height() * zoom)));
+        e.fitted = QSize(tw, std::max(1, rnd(tw * ph / pw)));
+    e.pagePicture = QSize(std::max(1, rnd(e.fitted.width() * zoom)),
+                          std::max(1, rnd(e.fitted.height() * zoom)));
     e.view = QSize(std::min(e.pagePicture.width(), tw), std::min(e.pagePicture.height(), th));
     e.visibleShare = QSizeF(double(e.view.width()) / e.pagePicture.width(),
                             double(e.view.height()) / e.pagePicture.height());
@@ -37,10 +37,10 @@ double clampedStart(double start, double size) {
 
 } // namespace
 
-QRectF placeSection(const QRectF& vorher, QSizeF anteil) {
-    const double w = std::clamp(anteil.width(), 0.0, 1.0);
-    const double h = std::clamp(anteil.height(), 0.0, 1.0);
-    const QPointF centre = vorher.isValid() ? vorher.center() : QPointF(0.5, 0.5);
+QRectF placeSection(const QRectF& before, QSizeF share) {
+    const double w = std::clamp(share.width(), 0.0, 1.0);
+    const double h = std::clamp(share.height(), 0.0, 1.0);
+    const QPointF centre = before.isValid() ? before.center() : QPointF(0.5, 0.5);
     return QRectF(clampedStart(centre.x() - w / 2, w), clampedStart(centre.y() - h / 2, h), w, h);
 }
 

@@ -16,16 +16,16 @@ double zoomFactor(int zoomLevel); // levels outside 0..4 are clamped
 // area: fitted keeping the ratio, multiplied by the zoom factor and clipped to
 // the area. All sizes in pixels, each side at least 1.
 struct PageFit {
-    QSize eingepasst;    // the page fitted into the area at zoom 1
-    QSize pagePicture;   // eingepasst x zoom: the size of the page picture
+    QSize fitted;        // the page fitted into the area at zoom 1
+    QSize pagePicture;   // fitted x zoom: the size of the page picture
     QSize view;          // pagePicture clipped to the area: the view picture
     QSizeF visibleShare; // view / pagePicture, fractions of the page
 };
 PageFit fitPage(QSizeF page, QSize area, double zoom);
 
 // The visible section of the page (fractions, x/y = left/top) of the given
-// size, centred where `vorher` was centred and moved back inside 0..1.
-QRectF placeSection(const QRectF& vorher, QSizeF anteil);
+// size, centred where `before` was centred and moved back inside 0..1.
+QRectF placeSection(const QRectF& before, QSizeF share);
 
 // Moves `section` by (dx, dy) page fractions, kept inside the page.
 QRectF moveSection(const QRectF& section, double dx, double dy);

@@ -46,7 +46,7 @@ public:
     virtual bool hasHook(DokTyp dokTyp, LayoutPhase phase) const = 0;
 
     // Runs the hook of the document's type for `phase`; nothing when it has none.
-    virtual void runHook(LayoutPhase phase, LayoutHookContext& kontext) const = 0;
+    virtual void runHook(LayoutPhase phase, LayoutHookContext& context) const = 0;
 
     // The gap step the cloze layout gives the text markup for the learning
     // view (cloze mode 99, TextMarkupParams::gapStep); empty without a cloze

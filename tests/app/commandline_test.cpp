@@ -65,13 +65,13 @@ TEST_F(CommandLineTest, NoArgumentOrAnEmptyOne) {
 }
 
 TEST_F(CommandLineTest, TopicFolderChoice) {
-    const CommandLineArgument keins;
-    EXPECT_EQ(chooseTopicFolder(keins, QString(), u"/basis/"_s), u"/basis/"_s);
-    EXPECT_EQ(chooseTopicFolder(keins, u"/srv/themen"_s, u"/basis/"_s), u"/srv/themen/"_s);
-    EXPECT_EQ(chooseTopicFolder(keins, u"/srv/themen/"_s, u"/basis/"_s), u"/srv/themen/"_s);
+    const CommandLineArgument none;
+    EXPECT_EQ(chooseTopicFolder(none, QString(), u"/basis/"_s), u"/basis/"_s);
+    EXPECT_EQ(chooseTopicFolder(none, u"/srv/themen"_s, u"/basis/"_s), u"/srv/themen/"_s);
+    EXPECT_EQ(chooseTopicFolder(none, u"/srv/themen/"_s, u"/basis/"_s), u"/srv/themen/"_s);
 
     const CommandLineArgument folder = classifyCommandLine({u"themen"_s}, dir.path());
     EXPECT_EQ(chooseTopicFolder(folder, u"/srv/themen"_s, u"/basis/"_s), root() + u"themen/"_s);
-    const CommandLineArgument paket = classifyCommandLine({u"themen/s.qvusp"_s}, dir.path());
-    EXPECT_EQ(chooseTopicFolder(paket, u"/srv/themen"_s, u"/basis/"_s), root() + u"themen/"_s);
+    const CommandLineArgument package = classifyCommandLine({u"themen/s.qvusp"_s}, dir.path());
+    EXPECT_EQ(chooseTopicFolder(package, u"/srv/themen"_s, u"/basis/"_s), root() + u"themen/"_s);
 }

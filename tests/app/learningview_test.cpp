@@ -52,7 +52,7 @@ protected:
         return document().objects.back();
     }
     Document& document() { return window->documents().document(); }
-    void aufbauen() { controller->rebuild(); }
+    void rebuildView() { controller->rebuild(); }
     ObjDataTyp& object(int i) { return document().objects[size_t(i)]; }
 
     // The widget point over the middle of object i's card.
@@ -62,7 +62,7 @@ protected:
         LearningViewWidget& v = window->view();
         return (v.composer().pageToView(page) + QPointF(v.pictureRect().topLeft())).toPoint();
     }
-    void maus(QEvent::Type typ, QPoint p, Qt::MouseButton button = Qt::LeftButton) {
+    void mouse(QEvent::Type typ, QPoint p, Qt::MouseButton button = Qt::LeftButton) {
         const Qt::MouseButtons pressed =
             typ == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
         QMouseEvent e(typ, QPointF(p), window->view().mapToGlobal(QPointF(p)),
@@ -70,8 +70,8 @@ protected:
         QApplication::sendEvent(&window->view(), &e);
     }
     void click(QPoint p, Qt::MouseButton button = Qt::LeftButton) {
-        maus(QEvent::MouseButtonPress, p, button);
-        maus(QEvent::MouseButtonRelease, p, button);
+        mouse(QEvent::MouseButtonPress, p, button);
+        mouse(QEvent::MouseButtonRelease, p, button);
     }
     QToolButton* button(const QString& name) { return controller->toolBar().button(name); }
     // A key as the keyboard gives it to the active main window: its shortcuts
@@ -80,7 +80,7 @@ protected:
         QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window.get();
         QTest::keyClick(target, Qt::Key(key), modifiers);
     }
-    void aktivieren() {
+    void activate() {
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
@@ -93,7 +93,7 @@ protected:
 TEST_F(LearningViewTest, ClickTogglesTheLaterOfTwoOverlappingFieldsAndRespectsLayers) {
     fresh(0, 0.5, 0.5, u"Erster Begriff"_s);
     fresh(0, 0.5, 0.5, u"Zweiter Begriff"_s);
-    aufbauen();
+    rebuildView();
     ASSERT_EQ(centre(0), centre(1));
 
     click(centre(1));
@@ -114,7 +114,7 @@ TEST_F(LearningViewTest, ClickTogglesTheLaterOfTwoOverlappingFieldsAndRespectsLa
 TEST_F(LearningViewTest, CoverAndUncoverAllFromMenuAndToolBar) {
     fresh(0, 0.3, 0.3, u"Feld"_s);
     fresh(1, 0.7, 0.7, u"Etikett"_s).AbfrageStatus = 0;
-    aufbauen();
+    rebuildView();
     window->menu().action(u"AlleAbfragefelderaufdecken1"_s)->trigger();
     EXPECT_EQ(object(0).AbfrageStatus, 0);
     button(u"AlleAbdeckenBtn"_s)->click();
@@ -128,7 +128,7 @@ TEST_F(LearningViewTest, CoverAndUncoverAllFromMenuAndToolBar) {
 TEST_F(LearningViewTest, InfoPointAsksForItsPassword) {
     ObjDataTyp& point = fresh(2, 0.5, 0.5, u"<b>Mars</b> ist rot."_s);
     point.BildKenn = u"geheim"_s;
-    aufbauen();
+    rebuildView();
 
     prompter->passwords = {u"falsch"_s};
     click(centre(0));
@@ -137,10 +137,10 @@ TEST_F(LearningViewTest, InfoPointAsksForItsPassword) {
     EXPECT_EQ(prompter->asked.back().text, u"Das Passwort ist falsch."_s);
     EXPECT_FALSE(controller->infoBox()->isVisible());
 
-    const size_t gefragt = prompter->asked.size();
+    const size_t asked = prompter->asked.size();
     prompter->passwords = {std::nullopt};
     click(centre(0));
-    EXPECT_EQ(prompter->asked.size(), gefragt) << "cancelling ends silently";
+    EXPECT_EQ(prompter->asked.size(), asked) << "cancelling ends silently";
     EXPECT_FALSE(controller->infoBox()->isVisible());
 
     prompter->passwords = {u"geheim"_s};
@@ -153,7 +153,7 @@ TEST_F(LearningViewTest, InfoPointAsksForItsPassword) {
 
 TEST_F(LearningViewTest, MissingDocumentLinkShowsItsMessage) {
     fresh(5, 0.5, 0.5, u"fehlt.qvl"_s);
-    aufbauen();
+    rebuildView();
     click(centre(0));
     ASSERT_FALSE(prompter->asked.empty());
     EXPECT_EQ(prompter->asked.back().text, u"Die Datei \"fehlt.qvl\" existiert nicht."_s);
@@ -161,33 +161,33 @@ TEST_F(LearningViewTest, MissingDocumentLinkShowsItsMessage) {
 }
 
 TEST_F(LearningViewTest, PenStrokeRepaintsOnlyNearItAndUndoRestoresOnce) {
-    aufbauen();
+    rebuildView();
     LearningViewWidget& v = window->view();
-    const QImage vorher = v.composer().view().copy();
+    const QImage before = v.composer().view().copy();
     button(u"StiftBtn"_s)->click();
     EXPECT_EQ(controller->tool(), Tool::Pen);
     const QPoint o = v.pictureRect().topLeft();
-    maus(QEvent::MouseButtonPress, o + QPoint(20, 20));
-    QMouseEvent bewegt(QEvent::MouseMove, QPointF(o + QPoint(60, 20)),
-                       v.mapToGlobal(QPointF(o + QPoint(60, 20))), Qt::NoButton, Qt::LeftButton,
-                       Qt::NoModifier);
-    QApplication::sendEvent(&v, &bewegt);
-    maus(QEvent::MouseButtonRelease, o + QPoint(60, 20));
-    const QImage nachher = v.composer().view();
-    EXPECT_NE(nachher.pixel(40, 20), vorher.pixel(40, 20)) << "the stroke is on the view";
-    EXPECT_EQ(nachher.pixel(40, 60), vorher.pixel(40, 60));
+    mouse(QEvent::MouseButtonPress, o + QPoint(20, 20));
+    QMouseEvent moved(QEvent::MouseMove, QPointF(o + QPoint(60, 20)),
+                      v.mapToGlobal(QPointF(o + QPoint(60, 20))), Qt::NoButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(&v, &moved);
+    mouse(QEvent::MouseButtonRelease, o + QPoint(60, 20));
+    const QImage after = v.composer().view();
+    EXPECT_NE(after.pixel(40, 20), before.pixel(40, 20)) << "the stroke is on the view";
+    EXPECT_EQ(after.pixel(40, 60), before.pixel(40, 60));
 
     button(u"RueckgaengigBtn"_s)->click();
-    EXPECT_EQ(v.composer().view(), vorher);
+    EXPECT_EQ(v.composer().view(), before);
     EXPECT_FALSE(controller->drawingTools().canUndo());
 }
 
 TEST_F(LearningViewTest, ToolBarFoldsSidesAndTextToolDrawsOnEnter) {
-    ToolBar& leiste = controller->toolBar();
+    ToolBar& bar = controller->toolBar();
     EXPECT_EQ(button(u"ZeigerBtn"_s)->toolTip(),
               u"Zeiger zum Auf- und Abdecken von Abfragefeldern"_s);
     window->menu().action(u"Werkzeugleistezuklappen1"_s)->trigger();
-    EXPECT_TRUE(leiste.geklappt());
+    EXPECT_TRUE(bar.folded());
     EXPECT_EQ(button(u"KlappPan"_s)->toolTip(), u"Werkzeugleiste aufklappen"_s);
     EXPECT_FALSE(button(u"ZoomPan0"_s)->isVisible());
     button(u"KlappPan"_s)->click();
@@ -195,36 +195,35 @@ TEST_F(LearningViewTest, ToolBarFoldsSidesAndTextToolDrawsOnEnter) {
 
     LearningViewWidget& v = window->view();
     controller->panel().setSide(1);
-    EXPECT_LT(leiste.mapTo(window.get(), QPoint()).x(), v.mapTo(window.get(), QPoint()).x())
-        << "left";
+    EXPECT_LT(bar.mapTo(window.get(), QPoint()).x(), v.mapTo(window.get(), QPoint()).x()) << "left";
     controller->panel().setSide(0);
-    EXPECT_GT(leiste.mapTo(window.get(), QPoint()).x(), v.mapTo(window.get(), QPoint()).x())
+    EXPECT_GT(bar.mapTo(window.get(), QPoint()).x(), v.mapTo(window.get(), QPoint()).x())
         << "right";
 
-    aufbauen();
-    const QImage vorher = v.composer().view().copy();
+    rebuildView();
+    const QImage before = v.composer().view().copy();
     controller->setTool(Tool::Text);
     const QPoint o = v.pictureRect().topLeft();
     click(o + QPoint(30, 60));
-    QLineEdit* feld = controller->textField();
-    ASSERT_TRUE(feld->isVisible());
-    EXPECT_EQ(feld->geometry().bottom() + 1, o.y() + 60) << "its bottom at the click";
-    feld->setText(u"Hallo"_s);
+    QLineEdit* field = controller->textField();
+    ASSERT_TRUE(field->isVisible());
+    EXPECT_EQ(field->geometry().bottom() + 1, o.y() + 60) << "its bottom at the click";
+    field->setText(u"Hallo"_s);
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    QApplication::sendEvent(feld, &escape);
-    EXPECT_FALSE(feld->isVisible());
-    EXPECT_EQ(v.composer().view(), vorher) << "Escape discards";
+    QApplication::sendEvent(field, &escape);
+    EXPECT_FALSE(field->isVisible());
+    EXPECT_EQ(v.composer().view(), before) << "Escape discards";
 
     click(o + QPoint(30, 60));
-    feld->setText(u"Hallo"_s);
+    field->setText(u"Hallo"_s);
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-    QApplication::sendEvent(feld, &enter);
-    EXPECT_FALSE(feld->isVisible());
-    EXPECT_NE(v.composer().view(), vorher) << "Enter draws";
+    QApplication::sendEvent(field, &enter);
+    EXPECT_FALSE(field->isVisible());
+    EXPECT_NE(v.composer().view(), before) << "Enter draws";
 }
 
 TEST_F(LearningViewTest, ZoomButtonsAndKeysStayWithinTheLevels) {
-    aktivieren();
+    activate();
     button(u"ZoomPan4"_s)->click();
     EXPECT_EQ(controller->state().zoomLevel, 4);
     EXPECT_TRUE(window->menu().action(u"Zoomstufe200Prozent1"_s)->isChecked());
@@ -246,30 +245,30 @@ TEST_F(LearningViewTest, ZoomButtonsAndKeysStayWithinTheLevels) {
 
 TEST_F(LearningViewTest, PointerShowsTheHandOverFieldsAndTheRightButtonMovesTheSection) {
     fresh(0, 0.5, 0.5, u"Feld"_s);
-    aufbauen();
+    rebuildView();
     LearningViewWidget& v = window->view();
-    maus(QEvent::MouseMove, centre(0), Qt::NoButton);
+    mouse(QEvent::MouseMove, centre(0), Qt::NoButton);
     EXPECT_EQ(v.cursor().shape(), Qt::PointingHandCursor);
-    maus(QEvent::MouseMove, v.pictureRect().topLeft() + QPoint(3, 3), Qt::NoButton);
+    mouse(QEvent::MouseMove, v.pictureRect().topLeft() + QPoint(3, 3), Qt::NoButton);
     EXPECT_EQ(v.cursor().shape(), Qt::ArrowCursor);
 
     controller->setZoomLevel(4);
-    const QRectF vorher = v.composer().visibleArea();
-    ASSERT_LT(vorher.width(), 1.0);
+    const QRectF before = v.composer().visibleArea();
+    ASSERT_LT(before.width(), 1.0);
     const QPoint p = v.pictureRect().center();
-    maus(QEvent::MouseButtonPress, p, Qt::RightButton);
-    QMouseEvent zieht(QEvent::MouseMove, QPointF(p - QPoint(40, 0)),
-                      v.mapToGlobal(QPointF(p - QPoint(40, 0))), Qt::NoButton, Qt::RightButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(&v, &zieht);
-    maus(QEvent::MouseButtonRelease, p - QPoint(40, 0), Qt::RightButton);
-    EXPECT_NEAR(v.composer().visibleArea().x() - vorher.x(), 40.0 / v.composer().page().width(),
+    mouse(QEvent::MouseButtonPress, p, Qt::RightButton);
+    QMouseEvent dragMove(QEvent::MouseMove, QPointF(p - QPoint(40, 0)),
+                         v.mapToGlobal(QPointF(p - QPoint(40, 0))), Qt::NoButton, Qt::RightButton,
+                         Qt::NoModifier);
+    QApplication::sendEvent(&v, &dragMove);
+    mouse(QEvent::MouseButtonRelease, p - QPoint(40, 0), Qt::RightButton);
+    EXPECT_NEAR(v.composer().visibleArea().x() - before.x(), 40.0 / v.composer().page().width(),
                 1e-9)
         << "dragging left shows more of the right";
 
-    const QRectF gezogen = v.composer().visibleArea();
+    const QRectF dragged = v.composer().visibleArea();
     button(u"ScrollRechtsBtn"_s)->click();
-    EXPECT_NEAR(v.composer().visibleArea().x() - gezogen.x(), gezogen.width() / 10, 1e-9);
+    EXPECT_NEAR(v.composer().visibleArea().x() - dragged.x(), dragged.width() / 10, 1e-9);
     button(u"ScrollHochBtn"_s)->click();
     EXPECT_GE(v.composer().visibleArea().y(), 0.0) << "kept inside the page";
 }
@@ -279,8 +278,8 @@ TEST_F(LearningViewTest, ArrowKeysStepThroughSingleQuestions) {
     d.header.DokTyp = 2;
     d.header.AnzFrageNummern = 3;
     controller->changeQuestion(Typ::FirstQuestion);
-    aufbauen();
-    aktivieren();
+    rebuildView();
+    activate();
     const auto question = [this](Qt::Key key) {
         taste(key);
         return controller->state().currentQuestion;
@@ -299,13 +298,13 @@ TEST_F(LearningViewTest, DrawingsMoveWithThePageWhenScrolling) {
     controller->setColour(26);
     controller->setTool(Tool::Pen);
     const QPoint o = v.pictureRect().topLeft();
-    maus(QEvent::MouseButtonPress, o + QPoint(200, 100));
-    maus(QEvent::MouseButtonRelease, o + QPoint(200, 100));
+    mouse(QEvent::MouseButtonPress, o + QPoint(200, 100));
+    mouse(QEvent::MouseButtonRelease, o + QPoint(200, 100));
     ASSERT_EQ(v.composer().view().pixel(200, 100) & 0xFFFFFF, 0u);
 
-    const QRect vorher = v.composer().sectionPixels();
+    const QRect before = v.composer().sectionPixels();
     button(u"ScrollRechtsBtn"_s)->click();
-    const int dx = v.composer().sectionPixels().x() - vorher.x();
+    const int dx = v.composer().sectionPixels().x() - before.x();
     ASSERT_GT(dx, 0);
     EXPECT_EQ(v.composer().view().pixel(200 - dx, 100) & 0xFFFFFF, 0u)
         << "the dot stays on its spot of the page";
@@ -316,8 +315,8 @@ TEST_F(LearningViewTest, KeysBelongToTheWindowWhereverTheFocusIs) {
     d.header.DokTyp = 3;
     d.header.AnzFrageNummern = 4;
     controller->changeQuestion(Typ::FirstQuestion);
-    aufbauen();
-    aktivieren();
+    rebuildView();
+    activate();
 
     // Clicking a layer box of the tool bar gives it the focus.
     QCheckBox* layer = controller->toolBar().layer(0);
@@ -333,17 +332,17 @@ TEST_F(LearningViewTest, KeysBelongToTheWindowWhereverTheFocusIs) {
     // A text field being edited keeps its keys.
     controller->setTool(Tool::Text);
     click(window->view().pictureRect().topLeft() + QPoint(40, 60));
-    QLineEdit* feld = controller->textField();
-    ASSERT_TRUE(feld->isVisible());
-    ASSERT_EQ(QApplication::focusWidget(), feld);
-    feld->setText(u"Wort"_s);
+    QLineEdit* field = controller->textField();
+    ASSERT_TRUE(field->isVisible());
+    ASSERT_EQ(QApplication::focusWidget(), field);
+    field->setText(u"Wort"_s);
     taste(Qt::Key_Home);
     taste(Qt::Key_Right);
-    EXPECT_EQ(feld->cursorPosition(), 1);
+    EXPECT_EQ(field->cursorPosition(), 1);
     EXPECT_EQ(controller->state().currentQuestion, 4) << "the field had the keys";
 
     // Outside the learning view the keys do nothing.
-    feld->hide();
+    field->hide();
     layer->setFocus();
     window->setModus(Modus::Exercise);
     taste(Qt::Key_Home);
@@ -372,14 +371,14 @@ TEST_F(LearningViewTest, TextFieldGrowsWhileTyping) {
     controller->setTool(Tool::Text);
     const QPoint o = window->view().pictureRect().topLeft();
     click(o + QPoint(20, 80));
-    QLineEdit* feld = controller->textField();
-    ASSERT_TRUE(feld->isVisible());
-    EXPECT_EQ(feld->width(), 70) << "an empty field: 35 pixels per thickness step";
+    QLineEdit* field = controller->textField();
+    ASSERT_TRUE(field->isVisible());
+    EXPECT_EQ(field->width(), 70) << "an empty field: 35 pixels per thickness step";
     const QString text = u"Die Sonne ist ein Stern"_s;
-    QTest::keyClicks(feld, text);
-    EXPECT_EQ(feld->text(), text);
-    EXPECT_EQ(feld->width(), feld->fontMetrics().horizontalAdvance(text) + 70);
-    EXPECT_EQ(feld->x(), o.x() + 20) << "it grows to the right";
+    QTest::keyClicks(field, text);
+    EXPECT_EQ(field->text(), text);
+    EXPECT_EQ(field->width(), field->fontMetrics().horizontalAdvance(text) + 70);
+    EXPECT_EQ(field->x(), o.x() + 20) << "it grows to the right";
 }
 
 TEST_F(LearningViewTest, DrawingToolsShowTheProgramsCursors) {
@@ -450,7 +449,7 @@ TEST_F(LearningViewTest, LinksWithAnySchemeGoToTheSystemAsWritten) {
     fresh(4, 0.85, 0.15, u"ftp://server/blatt.txt"_s);
     fresh(4, 0.15, 0.85, u"blatt.pdf"_s);
     fresh(8, 0.85, 0.85, u"https://example.org/karte.png"_s);
-    aufbauen();
+    rebuildView();
     for (int i = 0; i < 4; ++i)
         click(centre(i));
     QStringList given;
@@ -473,7 +472,7 @@ TEST_F(LearningViewTest, DocumentLinkOpensWithoutClosingFirst) {
     const QString first = document().file;
     const QString second = writeDocument(u"ziel.qvl"_s, u"Ziel"_s);
     fresh(5, 0.5, 0.5, u"ziel.qvl"_s);
-    aufbauen();
+    rebuildView();
     ClosingCounter closing;
     window->addParticipant(closing);
 
@@ -496,7 +495,7 @@ TEST_F(LearningViewTest, DocumentLinkOpensWithoutClosingFirst) {
 
 TEST_F(LearningViewTest, InfoBoxSaysWhenItsTextCannotBeSaved) {
     fresh(2, 0.5, 0.5, u"Die <b>Sonne</b>"_s);
-    aufbauen();
+    rebuildView();
     click(centre(0));
     InfoBox* box = controller->infoBox();
     ASSERT_TRUE(box->isVisible());

@@ -118,10 +118,10 @@ TEST_F(MainWindowTest, MenuBarIsBuiltFromTheDefinition) {
     for (const QAction* action : w.menuBar()->actions())
         topLevel << action->text();
     QStringList expected;
-    for (const MenuEntry& menu : hauptmenue())
+    for (const MenuEntry& menu : mainMenu())
         expected << menu.caption;
     EXPECT_EQ(topLevel, expected);
-    expectEntriesBuilt(w.menu(), hauptmenue());
+    expectEntriesBuilt(w.menu(), mainMenu());
 }
 
 TEST_F(MainWindowTest, EnablingFollowsAvailabilityAndMode) {

@@ -20,7 +20,7 @@ void collect(const std::vector<MenuEntry>& entries, std::vector<const MenuEntry*
 
 std::vector<const MenuEntry*> allEntries() {
     std::vector<const MenuEntry*> entries;
-    collect(hauptmenue(), entries);
+    collect(mainMenu(), entries);
     return entries;
 }
 
@@ -28,7 +28,7 @@ std::vector<const MenuEntry*> allEntries() {
 
 TEST(MenuDefinition, TopLevelMenusInOrder) {
     QStringList captions;
-    for (const MenuEntry& menu : hauptmenue())
+    for (const MenuEntry& menu : mainMenu())
         captions << menu.caption;
     EXPECT_EQ(captions, QStringList({u"&Datei"_s, u"&Themenauswahl"_s, u"&Lernansicht"_s,
                                      u"&Übung"_s, u"Lehrer&steuerung"_s, u"An&zeige"_s,
@@ -111,10 +111,10 @@ TEST(MenuDefinition, TopicMenuHasThirteenFixedItems) {
 }
 
 TEST(MenuDefinition, OptionItemsAreChecksAndToolBarSideIsOneChoice) {
-    const MenuEntry* optionen = findMenuEntry(u"Optionen1"_s);
-    ASSERT_NE(optionen, nullptr);
+    const MenuEntry* options = findMenuEntry(u"Optionen1"_s);
+    ASSERT_NE(options, nullptr);
     QStringList checks;
-    for (const MenuEntry& entry : optionen->children) {
+    for (const MenuEntry& entry : options->children) {
         if (entry.kind == MenuEntry::Kind::Check)
             checks << entry.caption;
     }

@@ -13,7 +13,7 @@ TEST(Document, ResetFreesObjectsAndRestoresNewDocumentValues) {
     doc.header.Schriftart = QStringLiteral("Times New Roman");
     doc.header.LueckenTabelle[3][4].Text = QStringLiteral("x");
     doc.header.LueckenTabelle[3][4].Bild = QImage(4, 4, QImage::Format_ARGB32);
-    doc.header.Kreuzwort.zelle(2, 3) = QStringLiteral("A");
+    doc.header.Kreuzwort.cell(2, 3) = QStringLiteral("A");
     doc.header.Logo.Bild = QImage(4, 4, QImage::Format_ARGB32);
     doc.zMin = -3;
     doc.zMax = 7;
@@ -33,7 +33,7 @@ TEST(Document, ResetFreesObjectsAndRestoresNewDocumentValues) {
     EXPECT_EQ(doc.header.Schriftart, QStringLiteral("Times New Roman")); // the font in effect stays
     EXPECT_TRUE(doc.header.LueckenTabelle[3][4].Text.isEmpty());
     EXPECT_TRUE(doc.header.LueckenTabelle[3][4].Bild.isNull());
-    EXPECT_TRUE(doc.header.Kreuzwort.zelle(2, 3).isEmpty());
+    EXPECT_TRUE(doc.header.Kreuzwort.cell(2, 3).isEmpty());
     EXPECT_TRUE(doc.header.Logo.Bild.isNull());
     EXPECT_EQ(doc.zMin, 0);
     EXPECT_EQ(doc.zMax, 0);
@@ -84,7 +84,7 @@ TEST(Document, GeneratedObjectsAndDeletion) {
     EXPECT_EQ(p.Fsize, 3);
     EXPECT_EQ(p.Farbe, 0x123456u);
     EXPECT_TRUE(p.Aktiv);
-    EXPECT_EQ(p.RelPunktX, -1.0);
+    EXPECT_EQ(p.RelativePointX, -1.0);
     const ObjDataTyp& g = doc.objects[gap];
     EXPECT_EQ(g.HDeck, 0);
     EXPECT_EQ(g.AbfrageStatus, -1);

@@ -162,7 +162,7 @@ TEST(DocumentReader, PointsOfFilesWithoutTitlesGetStandardLooks) {
     struct Case {
         int typ;
         const char* title;
-        Farbwert background;
+        ColourValue background;
     };
     const Case cases[] = {{2, "Info", 0xFD5F00}, {4, "Link", 0x2F35A4}, {5, "Dok.", 0x4A9829}};
     DocBuilder b;
@@ -260,7 +260,7 @@ TEST(DocumentReader, CrosswordOfVersion220HasFiveSettings) {
     Document doc;
     ASSERT_TRUE(readBytes(b.build(), doc).ok);
     const KreuzwortDataTyp& k = doc.header.Kreuzwort;
-    EXPECT_EQ(k.zelle(2, 5), QStringLiteral("#W1"));
+    EXPECT_EQ(k.cell(2, 5), QStringLiteral("#W1"));
     EXPECT_EQ(k.Waagerecht[0], QStringLiteral("Hauptstadt"));
     EXPECT_EQ(k.KGBeschreibungCol, 15u);
     EXPECT_EQ(k.KGBeschreibungTitelCol, 15u);
@@ -339,14 +339,14 @@ TEST(DocumentReader, HeaderOnlyReaderStopsAfterTheType) {
     QBuffer buffer;
     buffer.setData(cut);
     buffer.open(QIODevice::ReadOnly);
-    DokumentKopf header;
+    DocumentSummary header;
     ASSERT_TRUE(readDocumentHeader(buffer, header));
     EXPECT_EQ(header.titel, QStringLiteral("Nur Kopf"));
     EXPECT_EQ(header.DokTyp, 3);
     EXPECT_EQ(header.AnzFrageNummern, 4);
 
     TempFile files;
-    DokumentKopf other;
+    DocumentSummary other;
     EXPECT_FALSE(readDocumentHeader(files.path(QStringLiteral("fehlt.qvl")), other));
     EXPECT_FALSE(readDocumentHeader(files.write("\x04\0\0\0ABCD", QStringLiteral("x.qvl")), other));
     EXPECT_FALSE(readDocumentHeader(files.write(bytes.left(30), QStringLiteral("y.qvl")), other));

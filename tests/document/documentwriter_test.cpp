@@ -78,7 +78,7 @@ TEST(DocumentWriter, RoundTripsEveryKindOfContent) {
                                   1,
                                   1};
         h.LueckentabelleSpaltenHtgd[1] = {0x123456, 77};
-        h.Kreuzwort.zelle(29, 0) = QStringLiteral("Z");
+        h.Kreuzwort.cell(29, 0) = QStringLiteral("Z");
         h.Kreuzwort.Senkrecht[29] = QStringLiteral("letzte");
         h.Kreuzwort.KGBeschreibungTitelCol = 0xABCDEF;
         h.BilderPasswort = QStringLiteral("Passwort ä");
@@ -118,7 +118,7 @@ TEST(DocumentWriter, RoundTripsEveryKindOfContent) {
             EXPECT_EQ(b.LueckentabelleSpaltenHtgd[1], (SpaltenHintergrund{0x123456, 77}));
         }
         if (dokTyp == 6) {
-            EXPECT_EQ(b.Kreuzwort.zelle(29, 0), QStringLiteral("Z"));
+            EXPECT_EQ(b.Kreuzwort.cell(29, 0), QStringLiteral("Z"));
             EXPECT_EQ(b.Kreuzwort.Senkrecht[29], QStringLiteral("letzte"));
             EXPECT_EQ(b.Kreuzwort.KGBeschreibungTitelCol, 0xABCDEFu);
         }

@@ -212,7 +212,7 @@ TEST(TypTable, PictureTypesWithoutPictureAreWrittenAsTheirCounterpart) {
 TEST(DokTypTable, WriterRoundTripOfEveryDocumentType) {
     struct Case {
         DokTyp dokTyp;
-        int dokUnterTyp;
+        int subtype;
     };
     std::vector<Case> cases;
     for (const DokTypProperties& row : kDokTypTable) {
@@ -223,11 +223,11 @@ TEST(DokTypTable, WriterRoundTripOfEveryDocumentType) {
     cases.push_back({DokTyp{42}, 0});
 
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(codeOf(c.dokTyp)) + "/" + std::to_string(c.dokUnterTyp));
+        SCOPED_TRACE(std::to_string(codeOf(c.dokTyp)) + "/" + std::to_string(c.subtype));
         Document doc = documentWithBase();
         HeaderDataTyp& h = doc.header;
         h.DokTyp = codeOf(c.dokTyp);
-        h.DokUnterTyp = c.dokUnterTyp;
+        h.DokUnterTyp = c.subtype;
         h.LueckenTabelleZeilen = 1;
         h.LueckenTabelleSpalten = 5;
         for (int art = 0; art < 5; ++art) {
@@ -237,7 +237,7 @@ TEST(DokTypTable, WriterRoundTripOfEveryDocumentType) {
             cell.Bild = testPicture(2 + art, 2);
         }
         h.LueckentabelleSpaltenHtgd[1] = {0x123456, 70};
-        h.Kreuzwort.zelle(2, 3) = QStringLiteral("Q");
+        h.Kreuzwort.cell(2, 3) = QStringLiteral("Q");
         h.Kreuzwort.KGBeschreibungTitelCol = 0x4321;
         doc.objects.push_back(fullObject(Typ::QueryLabel));
 
@@ -247,7 +247,7 @@ TEST(DokTypTable, WriterRoundTripOfEveryDocumentType) {
         ASSERT_EQ(back.objects.size(), 1u) << "the stream stayed in step";
         EXPECT_EQ(back.basePicture.size(), QSize(8, 6));
 
-        const bool table = hasGapTable(c.dokTyp, c.dokUnterTyp);
+        const bool table = hasGapTable(c.dokTyp, c.subtype);
         EXPECT_EQ(b.LueckenTabelleSpalten, table ? 5 : 2);
         for (int art = 0; art < 5; ++art) {
             const lueckentabellearrtyp& cell = b.LueckenTabelle[0][art];
@@ -258,7 +258,7 @@ TEST(DokTypTable, WriterRoundTripOfEveryDocumentType) {
         const bool backgrounds = storesColumnBackgrounds(c.dokTyp);
         EXPECT_EQ(b.LueckentabelleSpaltenHtgd[1] == h.LueckentabelleSpaltenHtgd[1], backgrounds);
         const bool crossword = storesCrossword(c.dokTyp);
-        EXPECT_EQ(b.Kreuzwort.zelle(2, 3), crossword ? QStringLiteral("Q") : QString());
+        EXPECT_EQ(b.Kreuzwort.cell(2, 3), crossword ? QStringLiteral("Q") : QString());
         EXPECT_EQ(b.Kreuzwort.KGBeschreibungTitelCol == 0x4321u, crossword);
     }
 }
@@ -304,12 +304,12 @@ TEST(TypTable, ReaderTakesEveryTypeAsFilesStoreIt) {
 
 TEST(DokTypTable, ReaderTakesEveryDocumentTypeAsFilesStoreIt) {
     for (const DokTypProperties& row : kDokTypTable) {
-        for (int unterTyp : {0, kTableClozeSubtype}) {
-            SCOPED_TRACE(std::to_string(codeOf(row.dokTyp)) + "/" + std::to_string(unterTyp));
+        for (int subtype : {0, kTableClozeSubtype}) {
+            SCOPED_TRACE(std::to_string(codeOf(row.dokTyp)) + "/" + std::to_string(subtype));
             DocBuilder file;
             file.basePicture = testPicture(8, 6);
             file.DokTyp = codeOf(row.dokTyp);
-            file.DokUnterTyp = unterTyp;
+            file.DokUnterTyp = subtype;
             file.rows = 1;
             file.columns = 4;
             for (int art = 0; art < 4; ++art)
@@ -329,7 +329,7 @@ TEST(DokTypTable, ReaderTakesEveryDocumentTypeAsFilesStoreIt) {
             EXPECT_EQ(doc.basePicture.size(), QSize(8, 6));
             EXPECT_TRUE(buffer.atEnd());
             const HeaderDataTyp& h = doc.header;
-            const bool table = hasGapTable(row.dokTyp, unterTyp);
+            const bool table = hasGapTable(row.dokTyp, subtype);
             for (int art = 0; art < 4; ++art) {
                 const bool picture = table && cellCarriesPicture(row.dokTyp, art);
                 EXPECT_EQ(h.LueckenTabelle[0][art].Bild.size(),

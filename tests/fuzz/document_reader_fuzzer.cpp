@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         QBuffer buffer;
         buffer.setData(bytes);
         buffer.open(QIODevice::ReadOnly);
-        quorvel::DokumentKopf header;
+        quorvel::DocumentSummary header;
         quorvel::readDocumentHeader(buffer, header);
     }
     return 0;

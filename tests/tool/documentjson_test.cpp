@@ -272,7 +272,7 @@ TEST_F(DocumentJsonTest, CrosswordGridIsIndexedXThenY) {
     EXPECT_EQ(document.header.Kreuzwort.Gitter[30 * 1 + 0], QStringLiteral("K"));
     EXPECT_EQ(document.header.Kreuzwort.Senkrecht[1], QStringLiteral("Stadt an der Spree"));
 
-    document.header.Kreuzwort.zelle(7, 3) = QStringLiteral("Q");
+    document.header.Kreuzwort.cell(7, 3) = QStringLiteral("Q");
     QJsonObject json;
     ASSERT_TRUE(documentToJson(document, {}, json));
     const QJsonArray grid = json[QStringLiteral("crossword")][QStringLiteral("grid")].toArray();
@@ -314,7 +314,7 @@ TEST_F(DocumentJsonTest, MissingKeysTakeTheNewDocumentValues) {
     struct Point {
         size_t index;
         const char* title;
-        Farbwert background;
+        ColourValue background;
     };
     for (const Point& p :
          {Point{1, "Info", 0xFD5F00}, Point{2, "Link", 0x2F35A4}, Point{3, "Dok.", 0x4A9829}}) {

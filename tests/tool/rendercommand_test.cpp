@@ -11,12 +11,12 @@ using namespace quorvel;
 
 namespace {
 
-struct Lauf {
+struct ToolRun {
     int exitCode = -1;
     QString err;
 };
 
-Lauf starte(const QStringList& arguments) {
+ToolRun launch(const QStringList& arguments) {
     QProcess process;
     process.start(QString::fromUtf8(QUORVEL_TOOL_PATH), arguments);
     EXPECT_TRUE(process.waitForFinished(60000));
@@ -59,15 +59,15 @@ TEST(RenderCommand, DrawsTheLearningViewWithItsOptions) {
     QTemporaryDir dir;
     const QString doc = writeDocumentFile(dir);
     const QString png = dir.filePath(QStringLiteral("ansicht.png"));
-    const QRgb gruen = qRgb(0, 0xC0, 0);
+    const QRgb green = qRgb(0, 0xC0, 0);
     const QRgb covered = qRgb(0xCA, 0xE4, 0xFF);
 
-    struct Fall {
-        QStringList optionen;
+    struct Case {
+        QStringList options;
         QSize size;
         bool showsCover, showsCard;
     };
-    const Fall faelle[] = {
+    const Case cases[] = {
         {{}, {1024, 706}, true, false},
         {{QStringLiteral("--uncover")}, {1024, 706}, false, true},
         {{QStringLiteral("--uncover"), QStringLiteral("--layers"), QStringLiteral("0,2")},
@@ -80,14 +80,14 @@ TEST(RenderCommand, DrawsTheLearningViewWithItsOptions) {
          true,
          false},
     };
-    for (const Fall& f : faelle) {
-        SCOPED_TRACE(f.optionen.join(u' ').toStdString());
-        const Lauf lauf = starte(QStringList{QStringLiteral("render"), doc, png} + f.optionen);
-        ASSERT_EQ(lauf.exitCode, 0) << lauf.err.toStdString();
+    for (const Case& f : cases) {
+        SCOPED_TRACE(f.options.join(u' ').toStdString());
+        const ToolRun run = launch(QStringList{QStringLiteral("render"), doc, png} + f.options);
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
         const QImage picture(png);
         ASSERT_EQ(picture.size(), f.size);
         EXPECT_EQ(centredInside(picture, covered), f.showsCover);
-        EXPECT_EQ(centredInside(picture, gruen), f.showsCard);
+        EXPECT_EQ(centredInside(picture, green), f.showsCard);
         QFile::remove(png);
     }
 }
@@ -96,13 +96,13 @@ TEST(RenderCommand, BadOptionsAndFilesFail) {
     QTemporaryDir dir;
     const QString doc = writeDocumentFile(dir);
     const QString png = dir.filePath(QStringLiteral("x.png"));
-    const QString fehlt = dir.filePath(QStringLiteral("fehlt.qvl"));
-    struct Fall {
-        QStringList argumente;
+    const QString missing = dir.filePath(QStringLiteral("fehlt.qvl"));
+    struct Case {
+        QStringList arguments;
         int exitCode;
         QString message;
     };
-    const Fall faelle[] = {
+    const Case cases[] = {
         {{doc, png, QStringLiteral("--size"), QStringLiteral("0x5")},
          2,
          QStringLiteral("--size expects WxH")},
@@ -120,16 +120,16 @@ TEST(RenderCommand, BadOptionsAndFilesFail) {
          QStringLiteral("--layers expects")},
         {{doc, png, QStringLiteral("--layers")}, 2, QStringLiteral("--layers needs a list")},
         {{doc}, 2, QStringLiteral("render expects 2 arguments, got 1")},
-        {{fehlt, png}, 1, msgFileMissing(fehlt)},
+        {{missing, png}, 1, msgFileMissing(missing)},
         {{doc, dir.filePath(QStringLiteral("kein/ordner/x.png"))},
          1,
          QStringLiteral("Datei konnte nicht erstellt werden:")},
     };
-    for (const Fall& f : faelle) {
-        SCOPED_TRACE(f.argumente.join(u' ').toStdString());
-        const Lauf lauf = starte(QStringList{QStringLiteral("render")} + f.argumente);
-        EXPECT_EQ(lauf.exitCode, f.exitCode);
-        EXPECT_TRUE(lauf.err.contains(f.message)) << lauf.err.toStdString();
+    for (const Case& f : cases) {
+        SCOPED_TRACE(f.arguments.join(u' ').toStdString());
+        const ToolRun run = launch(QStringList{QStringLiteral("render")} + f.arguments);
+        EXPECT_EQ(run.exitCode, f.exitCode);
+        EXPECT_TRUE(run.err.contains(f.message)) << run.err.toStdString();
     }
     EXPECT_FALSE(QFile::exists(png));
 }

@@ -96,7 +96,7 @@ TEST_F(ToolProcessTest, FailuresGiveExitCodesAndMessagesOnStderr) {
     // A string magic of another family.
     writeFile(QStringLiteral("fremd.qvl"), QByteArray("\x08\x00\x00\x00XYZ-1.00", 12));
     const QString missing = path(QStringLiteral("fehlt.qvl"));
-    const QString fremd = path(QStringLiteral("fremd.qvl"));
+    const QString foreign = path(QStringLiteral("fremd.qvl"));
     const QString unwritable = path(QStringLiteral("kein/ordner/x.qvl"));
     const QString out = path(QStringLiteral("out.qvl"));
 
@@ -107,7 +107,7 @@ TEST_F(ToolProcessTest, FailuresGiveExitCodesAndMessagesOnStderr) {
     };
     const Case cases[] = {
         {{QStringLiteral("dump"), missing}, 1, {msgFileMissing(missing)}},
-        {{QStringLiteral("dump"), fremd}, 1, {msgInvalidFormat(), msgCannotRead(fremd)}},
+        {{QStringLiteral("dump"), foreign}, 1, {msgInvalidFormat(), msgCannotRead(foreign)}},
         {{QStringLiteral("build"), path(QStringLiteral("kaputt.json")), out},
          1,
          {QStringLiteral("invalid JSON")}},

@@ -31,13 +31,13 @@ protected:
 
 TEST_F(DrawingToolsTest, PenDrawsItsWidthWithARoundStartAndReportsTheTouchedRectangle) {
     tools->state().colourIndex = 26; // black
-    for (int dicke = 1; dicke <= 4; ++dicke) {
-        tools->state().thicknessIndex = dicke;
-        const int y = 40 + 60 * (dicke - 1);
+    for (int thickness = 1; thickness <= 4; ++thickness) {
+        tools->state().thicknessIndex = thickness;
+        const int y = 40 + 60 * (thickness - 1);
         const QRect r = tools->penStroke({100, y}, {300, y});
-        const QRect tinteRect = tinte(composer->view(), QRect(0, y - 30, 400, 60), 60);
-        EXPECT_NEAR(tinteRect.height(), strokeWidth(dicke), 1) << dicke;
-        EXPECT_TRUE(r.contains(tinteRect)) << "the repaint covers all ink";
+        const QRect inkRect = ink(composer->view(), QRect(0, y - 30, 400, 60), 60);
+        EXPECT_NEAR(inkRect.height(), strokeWidth(thickness), 1) << thickness;
+        EXPECT_TRUE(r.contains(inkRect)) << "the repaint covers all ink";
         EXPECT_LT(r.width(), 250) << "only the stroke's surroundings are touched";
     }
     EXPECT_EQ(strokeWidth(0), 3);
@@ -45,10 +45,10 @@ TEST_F(DrawingToolsTest, PenDrawsItsWidthWithARoundStartAndReportsTheTouchedRect
 }
 
 TEST_F(DrawingToolsTest, MarkerCombinesWithThePictureByAnd) {
-    const QRgb vorher = pixel(200, 150); // 200, 100, 50
+    const QRgb before = pixel(200, 150); // 200, 100, 50
     tools->markerStroke({150, 150}, {250, 150}, true);
     EXPECT_EQ(pixel(200, 150), qRgb(200, 100, 0) & 0xFFFFFF) << "yellow keeps red and green";
-    EXPECT_EQ(pixel(200, 150 + 20), vorher) << "25 pixels wide, not more";
+    EXPECT_EQ(pixel(200, 150 + 20), before) << "25 pixels wide, not more";
     tools->markerStroke({150, 150}, {250, 150}, false);
     EXPECT_EQ(pixel(200, 150), qRgb(0, 100, 0) & 0xFFFFFF) << "green then keeps only green";
 }
@@ -75,9 +75,9 @@ TEST_F(DrawingToolsTest, TransparentColoursBlendOpaqueColoursCover) {
 
     tools->state().colourIndex = 14; // blue, transparent
     const QRect r = tools->form(Tool::FilledRectangle, {200, 100}, {260, 160});
-    const QColor gemischt = QColor::fromRgb(pixel(230, 130));
-    EXPECT_GT(gemischt.blue(), 50);
-    EXPECT_GT(gemischt.red(), 50) << "the page shines through";
+    const QColor mixed = QColor::fromRgb(pixel(230, 130));
+    EXPECT_GT(mixed.blue(), 50);
+    EXPECT_GT(mixed.red(), 50) << "the page shines through";
     EXPECT_TRUE(r.contains(QRect(185, 85, 90, 90))) << "blended over the box enlarged by 15";
     EXPECT_EQ(composer->drawingOverlay().pixel(230, 130), 0u) << "the overlay is cleared";
 }
@@ -98,13 +98,13 @@ TEST_F(DrawingToolsTest, OneTransparentStrokeKeepsOneShadeWhereItsSegmentsOverla
 }
 
 TEST_F(DrawingToolsTest, ShapePreviewInvertsAndLeavesNoTrace) {
-    const QImage vorher = composer->view().copy();
+    const QImage before = composer->view().copy();
     tools->preview(Tool::Rectangle, {50, 50}, {150, 120});
     EXPECT_EQ(pixel(50, 80), ~qRgb(200, 100, 50) & 0xFFFFFF) << "the outline is inverted";
     EXPECT_EQ(pixel(100, 80), qRgb(200, 100, 50) & 0xFFFFFF) << "only the outline";
     tools->preview(Tool::Rectangle, {50, 50}, {100, 90});
     tools->removePreview();
-    EXPECT_EQ(composer->view(), vorher);
+    EXPECT_EQ(composer->view(), before);
 }
 
 TEST_F(DrawingToolsTest, EveryShapeLeavesInkInsideItsRectangle) {
@@ -112,9 +112,9 @@ TEST_F(DrawingToolsTest, EveryShapeLeavesInkInsideItsRectangle) {
     for (int w = int(Tool::Line); w <= int(Tool::FilledTriangle); ++w) {
         composer->rebuild();
         const QRect r = tools->form(Tool(w), {100, 80}, {250, 200});
-        const QRect tinteRect = tinte(composer->view(), composer->view().rect(), 60);
-        ASSERT_FALSE(tinteRect.isEmpty()) << w;
-        EXPECT_TRUE(r.contains(tinteRect)) << w;
+        const QRect inkRect = ink(composer->view(), composer->view().rect(), 60);
+        ASSERT_FALSE(inkRect.isEmpty()) << w;
+        EXPECT_TRUE(r.contains(inkRect)) << w;
     }
     composer->rebuild();
     tools->form(Tool::FilledTriangle, {100, 80}, {250, 200});
@@ -128,12 +128,12 @@ TEST_F(DrawingToolsTest, StampsAndCrossDrawVisibleGlyphs) {
         composer->rebuild();
         tools->state().stamp = number;
         const QRect r = tools->stamp({200, 150});
-        const QRect tinteRect = tinte(composer->view(), composer->view().rect(), 60);
-        ASSERT_FALSE(tinteRect.isEmpty()) << "stamp " << number;
-        EXPECT_TRUE(r.contains(tinteRect)) << number;
+        const QRect inkRect = ink(composer->view(), composer->view().rect(), 60);
+        ASSERT_FALSE(inkRect.isEmpty()) << "stamp " << number;
+        EXPECT_TRUE(r.contains(inkRect)) << number;
     }
     composer->rebuild();
-    const QRect r = tools->kreuz({200, 150});
+    const QRect r = tools->cross({200, 150});
     EXPECT_TRUE(hasColour(composer->view(), r, QColor(220, 0, 0)));
 }
 
@@ -200,8 +200,8 @@ TEST(DrawingSettings, StampsRoundTripThroughTheSettings) {
     EXPECT_EQ(fonts[0], QStringLiteral("DejaVu Serif"));
     EXPECT_EQ(stampsFromSettings(character, fonts), s);
 
-    const StampList kaputt = stampsFromSettings(QStringLiteral("\u2713x"), fonts);
-    EXPECT_EQ(kaputt[0].character, 0xFC) << "an out-of-range character keeps the default";
-    EXPECT_EQ(kaputt[1].character, int('x'));
-    EXPECT_EQ(kaputt[2].character, 0xAB) << "a short string leaves the rest at the defaults";
+    const StampList broken = stampsFromSettings(QStringLiteral("\u2713x"), fonts);
+    EXPECT_EQ(broken[0].character, 0xFC) << "an out-of-range character keeps the default";
+    EXPECT_EQ(broken[1].character, int('x'));
+    EXPECT_EQ(broken[2].character, 0xAB) << "a short string leaves the rest at the defaults";
 }

@@ -83,25 +83,25 @@ TEST(HostileContent, OrderedNumberingKeepsTheSelectionSortOrderWithTies) {
     // selection sort scrambles in its own way.
     const QString caps[] = {QStringLiteral("b"), QStringLiteral("B"), QStringLiteral("a"),
                             QStringLiteral("Ä"), QStringLiteral("c"), QStringLiteral("A")};
-    std::mt19937 zufall(7);
-    for (int geordnetArt : {0, 1}) {
+    std::mt19937 random(7);
+    for (int sortMode : {0, 1}) {
         for (int n : {1, 2, 3, 9, 40, 157}) {
             Document d = emptyDocument(100, 100);
-            d.header.GeordnetArt = geordnetArt;
+            d.header.GeordnetArt = sortMode;
             for (int i = 0; i < n; ++i) {
-                ObjDataTyp o = object(i % 7 == 3 ? 1 : 0, (zufall() % 4) / 4.0,
-                                      (zufall() % 3) / 3.0, caps[zufall() % 6]);
+                ObjDataTyp o = object(i % 7 == 3 ? 1 : 0, (random() % 4) / 4.0,
+                                      (random() % 3) / 3.0, caps[random() % 6]);
                 d.objects.push_back(o);
             }
             RandomGenerator random(1);
             numberQueryFields(d, NumberingOrdered, random);
-            EXPECT_EQ(numbersOf(d), plainNumbers(d)) << geordnetArt << ' ' << n;
+            EXPECT_EQ(numbersOf(d), plainNumbers(d)) << sortMode << ' ' << n;
         }
     }
 }
 
 TEST(HostileContent, ShrinkBySearchEndsAtTheSizeOfTheStepwiseLoop) {
-    const QString texte[] = {
+    const QString texts[] = {
         QStringLiteral("Kurz"),
         QStringLiteral("Ein ganz gewöhnlicher Satz mit einigen Wörtern darin"),
         QStringLiteral("Zeile eins\nZeile zwei\r\nZeile drei\rund vier"),
@@ -109,7 +109,7 @@ TEST(HostileContent, ShrinkBySearchEndsAtTheSizeOfTheStepwiseLoop) {
         QString(),
     };
     CardTextCache cache;
-    for (const QString& text : texte) {
+    for (const QString& text : texts) {
         for (int start : {4, 22, 60, 222}) {
             for (int width : {40, 150, 600}) {
                 for (int height : {8, 30, 90, 400}) {
@@ -123,7 +123,7 @@ TEST(HostileContent, ShrinkBySearchEndsAtTheSizeOfTheStepwiseLoop) {
                         size = std::min(size - 1, rnd(size * 0.9));
                     }
                     const auto set =
-                        cache.setze(text, QStringLiteral("Arial"), start, 0, width, height);
+                        cache.typeset(text, QStringLiteral("Arial"), start, 0, width, height);
                     EXPECT_EQ(set->font().pixelSize(), size)
                         << text.toStdString() << ' ' << start << ' ' << width << ' ' << height;
                 }
@@ -135,11 +135,11 @@ TEST(HostileContent, ShrinkBySearchEndsAtTheSizeOfTheStepwiseLoop) {
 TEST(HostileContent, CardTextCacheKeepsOnlyFinalLayoutsWithinItsBudget) {
     CardTextCache cache(1 << 20);
     const QString lang = QString(20000, u'a').replace(u'a', QStringLiteral("ab\n")).left(20000);
-    const auto set = cache.setze(lang, QStringLiteral("Arial"), 122, 0, 500, 600);
+    const auto set = cache.typeset(lang, QStringLiteral("Arial"), 122, 0, 500, 600);
     EXPECT_EQ(set->font().pixelSize(), shrinkSizes(122).back());
     EXPECT_LE(cache.usedBytes(), size_t(1) << 20);
     for (int i = 0; i < 200; ++i)
-        cache.setze(QString::number(i), QStringLiteral("Arial"), 22, 0, 500, 600);
+        cache.typeset(QString::number(i), QStringLiteral("Arial"), 22, 0, 500, 600);
     EXPECT_LE(cache.usedBytes(), size_t(1) << 20);
 }
 
@@ -148,9 +148,9 @@ TEST(HostileContent, BadgeLabelSizeIsThatOfThePixelByPixelLoop) {
         for (int n : {1, 9, 27, 99, 100, 999, 1000, 27 + 26 * 20, 26 * 40}) {
             for (int numArt : {0, 1}) {
                 const QString text = numberText(n, numArt);
-                const double platz = std::max(1, rnd(30.0 * s)) - 4.0;
+                const double room = std::max(1, rnd(30.0 * s)) - 4.0;
                 int size = std::max(1, rnd(16.0 * s));
-                while (size > 1 && QFontMetricsF(titleFont(size)).horizontalAdvance(text) > platz)
+                while (size > 1 && QFontMetricsF(titleFont(size)).horizontalAdvance(text) > room)
                     --size;
                 EXPECT_EQ(numberBadgeTextSize(text, s), size) << s << ' ' << n << ' ' << numArt;
             }
@@ -202,12 +202,12 @@ TEST(HostileContent, NonFinitePositionsDrawNothingAndStayAsStored) {
     const struct {
         double kx, ky, sx, sy;
         bool drawn;
-    } faelle[] = {
+    } cases[] = {
         {nan, 0.5, 0.5, 0.5, false},  {0.5, inf, 0.5, 0.5, false},   {-inf, 0.5, 0.5, 0.5, false},
         {0.5, 0.5, nan, 0.5, false}, // the target line's end
         {1e308, 0.5, 0.5, 0.5, true}, {0.5, -1e308, 0.5, 0.5, true}, {0.5, 0.5, 0.5, 0.5, true},
     };
-    for (const auto& f : faelle) {
+    for (const auto& f : cases) {
         SCOPED_TRACE(testing::Message() << f.kx << ' ' << f.ky << ' ' << f.sx);
         Document d = emptyDocument(200, 100);
         ObjDataTyp o = object(1, 0.5, 0.5, QStringLiteral("Text"));

@@ -9,7 +9,7 @@ using namespace quorvel;
 
 namespace {
 
-void lege(const QString& path) {
+void createFile(const QString& path) {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -45,22 +45,22 @@ TEST_F(LinkTest, WebAddressesStayAsWritten) {
 TEST_F(LinkTest, FirstExistingFolderWinsInOrder) {
     const QString name = QStringLiteral("bild.png");
     EXPECT_EQ(resolveLinkTarget(name, folder), name) << "nowhere: as written";
-    lege(path(QStringLiteral("basis/bild.png")));
+    createFile(path(QStringLiteral("basis/bild.png")));
     EXPECT_EQ(resolveLinkTarget(name, folder), path(QStringLiteral("basis/bild.png")));
-    lege(path(QStringLiteral("thema/bild.png")));
+    createFile(path(QStringLiteral("thema/bild.png")));
     EXPECT_EQ(resolveLinkTarget(name, folder), path(QStringLiteral("thema/bild.png")));
-    lege(path(QStringLiteral("dok/bild.png")));
+    createFile(path(QStringLiteral("dok/bild.png")));
     EXPECT_EQ(resolveLinkTarget(name, folder), path(QStringLiteral("dok/bild.png")));
 
-    const QString absolut = path(QStringLiteral("basis/bild.png"));
-    EXPECT_EQ(resolveLinkTarget(u'"' + absolut + u'"', folder), absolut)
+    const QString absolute = path(QStringLiteral("basis/bild.png"));
+    EXPECT_EQ(resolveLinkTarget(u'"' + absolute + u'"', folder), absolute)
         << "an existing target itself comes first, quotes removed";
     EXPECT_EQ(resolveLinkTarget(QStringLiteral("\"fehlt.txt\""), folder),
               QStringLiteral("\"fehlt.txt\""));
 }
 
 TEST_F(LinkTest, BackslashesOfOldDocumentsAreSeparators) {
-    lege(path(QStringLiteral("thema/unter/a.qvl")));
+    createFile(path(QStringLiteral("thema/unter/a.qvl")));
     EXPECT_EQ(resolveLinkTarget(QStringLiteral("unter\\a.qvl"), folder),
               path(QStringLiteral("thema/unter/a.qvl")));
 }
@@ -76,19 +76,19 @@ TEST_F(LinkTest, RelativeFolderLinkSwitchesTheTopicFolder) {
     }
     EXPECT_EQ(documentLinkTarget(QStringLiteral("Monde\\"), folder).kind,
               DocumentLinkTarget::Kind::FolderMissing);
-    const QString absolut = path(QStringLiteral("basis")) + u'/';
-    EXPECT_EQ(documentLinkTarget(absolut, folder).path, absolut);
+    const QString absolute = path(QStringLiteral("basis")) + u'/';
+    EXPECT_EQ(documentLinkTarget(absolute, folder).path, absolute);
 }
 
 TEST_F(LinkTest, DocumentLinksOpenOrReportTheMissingFile) {
-    lege(path(QStringLiteral("dok/mars.qvl")));
+    createFile(path(QStringLiteral("dok/mars.qvl")));
     const DocumentLinkTarget da = documentLinkTarget(QStringLiteral("mars.qvl"), folder);
     EXPECT_EQ(da.kind, DocumentLinkTarget::Kind::OpenDocument);
     EXPECT_EQ(da.path, path(QStringLiteral("dok/mars.qvl")));
 
-    const DocumentLinkTarget fehlt = documentLinkTarget(QStringLiteral("venus.qvl"), folder);
-    EXPECT_EQ(fehlt.kind, DocumentLinkTarget::Kind::FileMissing);
-    EXPECT_EQ(fehlt.message, QStringLiteral("Die Datei \"venus.qvl\" existiert nicht."));
+    const DocumentLinkTarget missing = documentLinkTarget(QStringLiteral("venus.qvl"), folder);
+    EXPECT_EQ(missing.kind, DocumentLinkTarget::Kind::FileMissing);
+    EXPECT_EQ(missing.message, QStringLiteral("Die Datei \"venus.qvl\" existiert nicht."));
     EXPECT_EQ(linkCannotOpenMessage(QStringLiteral("x")),
               QStringLiteral("Die Datei oder Internet-Adresse \"x\" kann nicht geöffnet werden."));
 

@@ -20,15 +20,15 @@ std::vector<int> numbers(const Document& d) {
 } // namespace
 
 TEST(Numbering, LabelsAsDigitsOrLettersWithApostrophes) {
-    struct Fall {
+    struct Case {
         int number, numArt;
         const char16_t* text;
     };
-    const Fall faelle[] = {
+    const Case cases[] = {
         {1, 1, u"A"}, {26, 1, u"Z"}, {27, 1, u"A'"}, {52, 1, u"Z'"}, {53, 1, u"A''"},
         {0, 1, u"?"}, {-1, 0, u"?"}, {27, 0, u"27"}, {1, 0, u"1"},
     };
-    for (const Fall& f : faelle)
+    for (const Case& f : cases)
         EXPECT_EQ(numberText(f.number, f.numArt), QString::fromUtf16(f.text)) << f.number;
 }
 
@@ -85,10 +85,10 @@ TEST(Numbering, RandomNumbersAreAPermutationFromTheSeededGenerator) {
     numberQueryFields(d, NumberingRandom, b);
     EXPECT_EQ(numbers(d), first) << "the same seed, the same numbers";
 
-    std::vector<int> sortiert = first;
-    std::sort(sortiert.begin(), sortiert.end());
+    std::vector<int> sorted = first;
+    std::sort(sorted.begin(), sorted.end());
     for (int i = 0; i < 12; ++i)
-        EXPECT_EQ(sortiert[size_t(i)], i + 1);
+        EXPECT_EQ(sorted[size_t(i)], i + 1);
     EXPECT_NE(first, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
 }
 

@@ -16,14 +16,14 @@ namespace {
 
 // Composes a document with one black "X" label at the page centre at the
 // page's own size and returns the ink of the label.
-QRect tinteEinesX(int pageWidth) {
+QRect inkOfAnX(int pageWidth) {
     Document d = emptyDocument(pageWidth, pageWidth / 2);
     d.objects.push_back(object(1, 0.5, 0.5, QStringLiteral("X")));
     ViewComposer composer(d, noLayouts());
     composer.setViewArea(d.basePicture.size());
     composer.rebuild();
     EXPECT_EQ(composer.page().width(), pageWidth);
-    return tinte(composer.page(), composer.page().rect());
+    return ink(composer.page(), composer.page().rect());
 }
 
 } // namespace
@@ -36,8 +36,8 @@ TEST(ObjectDrawing, StandardTextIsAPixelHeightThatGrowsWithThePage) {
 
     // An "X" is about 0.72 of the character height; a point size would make
     // it a third taller.
-    const QRect small = tinteEinesX(870);
-    const QRect large = tinteEinesX(1740);
+    const QRect small = inkOfAnX(870);
+    const QRect large = inkOfAnX(1740);
     EXPECT_GE(small.height(), 15);
     EXPECT_LE(small.height(), 16);
     EXPECT_GE(large.height(), 31);
@@ -47,30 +47,30 @@ TEST(ObjectDrawing, StandardTextIsAPixelHeightThatGrowsWithThePage) {
 TEST(ObjectDrawing, CoveredQuestionMarkShrinksIntoALowField) {
     QImage picture(200, 100, QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::white);
-    const QRect feld(20, 40, 120, 10);
+    const QRect field(20, 40, 120, 10);
     QPainter painter(&picture);
-    const int size = drawCover(painter, feld, 2.0); // 44 pixels before shrinking
+    const int size = drawCover(painter, field, 2.0); // 44 pixels before shrinking
     painter.end();
 
     EXPECT_LT(size, 44);
-    EXPECT_EQ(picture.pixel(feld.center()) & 0xFFFFFF, colourFromValue(0xFFE4CA).rgb() & 0xFFFFFF)
+    EXPECT_EQ(picture.pixel(field.center()) & 0xFFFFFF, colourFromValue(0xFFE4CA).rgb() & 0xFFFFFF)
         << "the field is filled";
-    EXPECT_EQ(picture.pixel(feld.topLeft()) & 0xFFFFFF, colourFromValue(0xBB7D46).rgb() & 0xFFFFFF)
+    EXPECT_EQ(picture.pixel(field.topLeft()) & 0xFFFFFF, colourFromValue(0xBB7D46).rgb() & 0xFFFFFF)
         << "the frame";
     // The "?" is drawn in the frame colour, darker than the fill.
-    const QRect questionMark = tinte(picture, feld.adjusted(1, 1, -1, -1), 200);
+    const QRect questionMark = ink(picture, field.adjusted(1, 1, -1, -1), 200);
     ASSERT_FALSE(questionMark.isEmpty());
     EXPECT_LE(questionMark.height(), 10);
-    EXPECT_TRUE(feld.contains(questionMark));
+    EXPECT_TRUE(field.contains(questionMark));
 }
 
 TEST(ObjectDrawing, AutomaticSideOfACard) {
-    struct Fall {
-        double sx, sy, kx, ky, aspekt;
+    struct Case {
+        double sx, sy, kx, ky, aspect;
         int page;
     };
     // On a page twice as wide as high a vertical distance counts double.
-    const Fall faelle[] = {
+    const Case cases[] = {
         {0.5, 0.5, 0.75, 1.0, 2.0, SideRight}, // exact diagonal goes right
         {0.5, 0.5, 0.25, 1.0, 2.0, SideLeft},  // ... or left
         {0.5, 0.5, 0.25, 0.0, 2.0, SideLeft},
@@ -79,9 +79,9 @@ TEST(ObjectDrawing, AutomaticSideOfACard) {
         {0.5, 0.5, 0.6, 0.9, 1.0, SideBottom},
         {0.5, 0.5, 0.6, 0.9, 8.0, SideRight},
     };
-    for (const Fall& f : faelle) {
-        EXPECT_EQ(automaticPage(f.sx, f.sy, f.kx, f.ky, f.aspekt), f.page)
-            << f.kx << ", " << f.ky << " aspect " << f.aspekt;
+    for (const Case& f : cases) {
+        EXPECT_EQ(automaticPage(f.sx, f.sy, f.kx, f.ky, f.aspect), f.page)
+            << f.kx << ", " << f.ky << " aspect " << f.aspect;
     }
 
     ObjDataTyp o = object(0, 0.5, 0.5);
@@ -108,11 +108,11 @@ TEST(ObjectDrawing, CardStandsAtTheGapOnItsSide) {
 TEST(ObjectDrawing, CardIsRecordedForHitTestsAndKeepsItsMinimumWidth) {
     Document d = emptyDocument(870, 600);
     ObjDataTyp o = object(1, 0.5, 0.5, QStringLiteral("i"));
-    const DrawContext kontext = DrawContext::forPage(d.header, QSize(870, 600));
+    const DrawContext context = DrawContext::forPage(d.header, QSize(870, 600));
     QImage picture(870, 600, QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::white);
     ObjectDrawer drawer;
-    const QRect card = drawer.draw(picture, kontext, o);
+    const QRect card = drawer.draw(picture, context, o);
 
     EXPECT_EQ(card.width(), 30) << "round(30 x S) at least";
     EXPECT_DOUBLE_EQ(QRectF(card).center().x(), 435.0);
@@ -141,23 +141,23 @@ TEST(ObjectDrawing, PictureIsAsHighAsAnXAndKeepsItsAspect) {
 TEST(ObjectDrawing, TextShrinksUntilItFitsTheRoom) {
     CardTextCache cache;
     const QString text = QStringLiteral("ein ziemlich langer Text, der umbrochen wird");
-    const auto frei = cache.setze(text, QStringLiteral("Arial"), 30, 0, 200, 1000);
-    ASSERT_GT(frei->lineCount(), 1) << "wrapped at the width";
-    EXPECT_EQ(frei->font().pixelSize(), 30);
-    EXPECT_LE(frei->size().width(), 200);
+    const auto slack = cache.typeset(text, QStringLiteral("Arial"), 30, 0, 200, 1000);
+    ASSERT_GT(slack->lineCount(), 1) << "wrapped at the width";
+    EXPECT_EQ(slack->font().pixelSize(), 30);
+    EXPECT_LE(slack->size().width(), 200);
 
-    const auto eng = cache.setze(text, QStringLiteral("Arial"), 30, 0, 200, 40);
+    const auto eng = cache.typeset(text, QStringLiteral("Arial"), 30, 0, 200, 40);
     EXPECT_LT(eng->font().pixelSize(), 30);
     EXPECT_LE(eng->size().height(), 40);
 
     // A word wider than the line stays whole.
-    const auto word = cache.setze(QStringLiteral("Donaudampfschifffahrt"), QStringLiteral("Arial"),
-                                  22, 0, 50, 1000);
+    const auto word = cache.typeset(QStringLiteral("Donaudampfschifffahrt"),
+                                    QStringLiteral("Arial"), 22, 0, 50, 1000);
     EXPECT_EQ(word->lineCount(), 1);
     EXPECT_GT(word->size().width(), 50);
 
     // Nothing fits: the size stops at 3.
-    EXPECT_EQ(cache.setze(text, QStringLiteral("Arial"), 30, 0, 200, 1)->font().pixelSize(), 3);
+    EXPECT_EQ(cache.typeset(text, QStringLiteral("Arial"), 30, 0, 200, 1)->font().pixelSize(), 3);
 }
 
 TEST(ObjectDrawing, PointsAreEllipsePolygonsWidenedByTheirTitles) {

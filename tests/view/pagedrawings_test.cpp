@@ -21,16 +21,16 @@ TEST(PageDrawings, DrawingsMoveWithThePageAndErasedSpotsStayErased) {
     tools.erase({150, 100}); // a gap in the middle
 
     PageDrawings drawings;
-    const QRect vorher = composer.sectionPixels();
-    drawings.takeOver(composer.view(), composer.visibleSection(), vorher, composer.page().size());
+    const QRect before = composer.sectionPixels();
+    drawings.takeOver(composer.view(), composer.visibleSection(), before, composer.page().size());
     composer.moveSection(-0.05, 0.0);
-    const QRect nachher = composer.sectionPixels();
-    const QPoint offset = vorher.topLeft() - nachher.topLeft();
+    const QRect after = composer.sectionPixels();
+    const QPoint offset = before.topLeft() - after.topLeft();
     ASSERT_NE(offset, QPoint(0, 0));
     EXPECT_NE(qGray(composer.view().pixel(QPoint(110, 100) + offset)), 0)
         << "moving alone loses the drawing";
 
-    drawings.zeigen(composer.viewForDrawing(), nachher);
+    drawings.paintInto(composer.viewForDrawing(), after);
     EXPECT_EQ(composer.view().pixel(QPoint(110, 100) + offset) & 0xFFFFFF, 0u);
     EXPECT_EQ(composer.view().pixel(QPoint(190, 100) + offset) & 0xFFFFFF, 0u);
     EXPECT_EQ(composer.view().pixel(QPoint(150, 100) + offset) & 0xFFFFFF, 0xFFFFFFu)

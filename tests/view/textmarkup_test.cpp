@@ -306,7 +306,7 @@ TEST(TextMarkupLayout, RuleRunsToTheRightEdgeAndEndsTheLine) {
 
 TEST(TextMarkupDrawing, TextTakesTheCallsColourWhateverTheColourTag) {
     struct Case {
-        Farbwert colour;
+        ColourValue colour;
         const char16_t* line;
         int dominant; // 0 red, 1 green, 2 blue
     } cases[] = {

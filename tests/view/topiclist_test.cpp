@@ -62,11 +62,11 @@ TEST(TopicList, ReadsReadableDocumentsSortedByTitle) {
                                    QStringLiteral("apfelmus"), QStringLiteral("Birnen"),
                                    QStringLiteral("zebra")}))
         << titles.join(u'|').toStdString();
-    const auto ohne = std::find_if(list.begin(), list.end(), [](const ThemenDataTyp& e) {
+    const auto without = std::find_if(list.begin(), list.end(), [](const ThemenDataTyp& e) {
         return e.file.endsWith(QStringLiteral("Ohne.qvl"));
     });
-    ASSERT_NE(ohne, list.end());
-    EXPECT_EQ(ohne->fileNameLower, QStringLiteral("ohne.qvl"));
+    ASSERT_NE(without, list.end());
+    EXPECT_EQ(without->fileNameLower, QStringLiteral("ohne.qvl"));
 
     EXPECT_TRUE(readTopicList(dir.filePath(QStringLiteral("verschwunden"))).empty());
     EXPECT_TRUE(readTopicList(QString()).empty());

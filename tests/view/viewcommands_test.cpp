@@ -14,7 +14,7 @@ namespace {
 constexpr std::array<bool, 4> kAllLayers{true, true, true, true};
 
 // A query field whose card covers the given fractions of the page.
-ObjDataTyp feld(int typ, RandRect card, int zIndex = 0) {
+ObjDataTyp field(int typ, RandRect card, int zIndex = 0) {
     ObjDataTyp o = object(typ, 0.5, 0.5);
     o.KartRect = card;
     o.ZIndex = zIndex;
@@ -26,8 +26,8 @@ ObjDataTyp feld(int typ, RandRect card, int zIndex = 0) {
 
 TEST(HitTest, TopmostZIndexThenLaterEntryWins) {
     Document d = emptyDocument(100, 100);
-    d.objects.push_back(feld(0, {0.1, 0.1, 0.6, 0.6}));
-    d.objects.push_back(feld(0, {0.3, 0.3, 0.8, 0.8}));
+    d.objects.push_back(field(0, {0.1, 0.1, 0.6, 0.6}));
+    d.objects.push_back(field(0, {0.3, 0.3, 0.8, 0.8}));
     EXPECT_EQ(hitObject(d, kAllLayers, 0, {0.4, 0.4}), 1) << "same ZIndex: the later one";
     EXPECT_EQ(hitObject(d, kAllLayers, 0, {0.2, 0.2}), 0);
     EXPECT_EQ(hitObject(d, kAllLayers, 0, {0.9, 0.9}), -1);
@@ -38,25 +38,25 @@ TEST(HitTest, TopmostZIndexThenLaterEntryWins) {
 
 TEST(HitTest, HiddenLayersInactiveAndOtherQuestionsAreNotHit) {
     Document d = emptyDocument(100, 100);
-    const RandRect ueberall{0.0, 0.0, 1.0, 1.0};
-    d.objects.push_back(feld(0, ueberall));
+    const RandRect everywhere{0.0, 0.0, 1.0, 1.0};
+    d.objects.push_back(field(0, everywhere));
     std::array<bool, 4> layers = kAllLayers;
     layers[1] = false;
     EXPECT_EQ(hitObject(d, layers, 0, {0.5, 0.5}), -1) << "a covered field of a hidden layer";
 
-    d.objects[0] = feld(51, ueberall);
+    d.objects[0] = field(51, everywhere);
     EXPECT_EQ(hitObject(d, kAllLayers, 0, {0.5, 0.5}), -1) << "inactive cross-matching element";
     d.objects[0].Aktiv = true;
     EXPECT_EQ(hitObject(d, kAllLayers, 0, {0.5, 0.5}), 0);
 
     for (int typ : {10, 24, 28, 29}) {
-        d.objects[0] = feld(typ, ueberall);
+        d.objects[0] = field(typ, everywhere);
         d.objects[0].FrageNummer = 2;
         EXPECT_EQ(hitObject(d, kAllLayers, 1, {0.5, 0.5}), -1) << typ;
         EXPECT_EQ(hitObject(d, kAllLayers, 2, {0.5, 0.5}), 0) << typ;
     }
     for (int typ : {9, 11, 20, 42, 52}) {
-        d.objects[0] = feld(typ, ueberall);
+        d.objects[0] = field(typ, everywhere);
         EXPECT_EQ(hitObject(d, kAllLayers, 0, {0.5, 0.5}), -1) << typ;
     }
 }
@@ -76,7 +76,7 @@ TEST(ViewCommands, ClickEffectsByType) {
     for (Typ typ : {Typ::FixedLabel, Typ::FixedPicture})
         EXPECT_EQ(clickEffect(typ), ClickEffect::Nothing) << codeOf(typ);
 
-    ObjDataTyp o = feld(0, {});
+    ObjDataTyp o = field(0, {});
     toggleCover(o);
     EXPECT_EQ(o.AbfrageStatus, 0);
     toggleCover(o);
@@ -112,19 +112,19 @@ TEST(ViewCommands, ZoomStepsByTwoWithinBounds) {
 
 TEST(ViewCommands, QuestionNavigationStaysWithinTheQuestions) {
     RandomGenerator random(7);
-    struct Fall {
+    struct Case {
         Typ typ;
-        int current, count, erwartet;
+        int current, count, expected;
     };
-    const Fall faelle[] = {
+    const Case cases[] = {
         {Typ::PreviousQuestion, 1, 5, 1}, {Typ::PreviousQuestion, 3, 5, 2},
         {Typ::NextQuestion, 5, 5, 5},     {Typ::NextQuestion, 2, 5, 3},
         {Typ::FirstQuestion, 4, 5, 1},    {Typ::LastQuestion, 2, 5, 5},
         {Typ::RandomQuestion, 1, 1, 1},   {Typ::NextQuestion, 1, 1, 1},
         {Typ::QuestionText, 3, 5, 3}, // not a question button
     };
-    for (const Fall& f : faelle)
-        EXPECT_EQ(newQuestion(f.typ, f.current, f.count, random), f.erwartet)
+    for (const Case& f : cases)
+        EXPECT_EQ(newQuestion(f.typ, f.current, f.count, random), f.expected)
             << codeOf(f.typ) << " from " << f.current << " of " << f.count;
 
     for (int i = 0; i < 50; ++i) {
@@ -174,9 +174,9 @@ TEST(InfoText, BoxHeightCountsTheFrameOnce) {
 
 TEST(ViewCommands, ClickTogglesFieldsAndNamesPointsAndButtons) {
     Document d = emptyDocument(100, 100);
-    d.objects.push_back(feld(0, {0.0, 0.0, 0.5, 0.5}));
-    d.objects.push_back(feld(4, {0.5, 0.0, 1.0, 0.5}));
-    d.objects.push_back(feld(13, {0.0, 0.5, 0.5, 1.0}));
+    d.objects.push_back(field(0, {0.0, 0.0, 0.5, 0.5}));
+    d.objects.push_back(field(4, {0.5, 0.0, 1.0, 0.5}));
+    d.objects.push_back(field(13, {0.0, 0.5, 0.5, 1.0}));
 
     ClickResult result = clickAt(d, kAllLayers, 0, {0.2, 0.2});
     EXPECT_EQ(result.effect, ClickEffect::Toggle);

@@ -15,23 +15,23 @@ using namespace quorvel::test;
 
 namespace {
 
-constexpr Farbwert kGruen = 0x00C000;
+constexpr ColourValue kGreen = 0x00C000;
 
 // A label with an opaque green card, so that its presence shows in pixels.
-ObjDataTyp gruenesEtikett(double x, double y, int layer = 1) {
+ObjDataTyp greenLabel(double x, double y, int layer = 1) {
     ObjDataTyp o = object(1, x, y, QStringLiteral("Text"));
     o.Ebene = layer;
-    o.HFarbe = kGruen;
+    o.HFarbe = kGreen;
     o.HDeck = 100;
     return o;
 }
 
 // Whether the green card shows around `p` (its text may cover `p` itself).
-bool gruen(const QImage& picture, QPoint p) {
-    return hasColour(picture, QRect(p - QPoint(10, 5), QSize(20, 10)), colourFromValue(kGruen));
+bool green(const QImage& picture, QPoint p) {
+    return hasColour(picture, QRect(p - QPoint(10, 5), QSize(20, 10)), colourFromValue(kGreen));
 }
 
-QImage komponiere(Document& d, QSize area, const ViewState& state = {}) {
+QImage compose(Document& d, QSize area, const ViewState& state = {}) {
     ViewComposer composer(d, noLayouts());
     composer.state() = state;
     composer.setViewArea(area);
@@ -43,23 +43,23 @@ QImage komponiere(Document& d, QSize area, const ViewState& state = {}) {
 
 TEST(ViewComposer, LayersHideTheirObjectsOutsideAnExercise) {
     Document d = emptyDocument(870, 600, Qt::red);
-    d.objects.push_back(gruenesEtikett(0.5, 0.5));
+    d.objects.push_back(greenLabel(0.5, 0.5));
     const QPoint centre(435, 300);
 
     ViewState state;
-    EXPECT_TRUE(gruen(komponiere(d, {870, 600}, state), centre));
+    EXPECT_TRUE(green(compose(d, {870, 600}, state), centre));
 
     state.layers[1] = false;
-    const QImage ohne = komponiere(d, {870, 600}, state);
-    EXPECT_EQ(ohne.pixel(centre), QColor(Qt::red).rgb()) << "the label is gone, the base stays";
+    const QImage without = compose(d, {870, 600}, state);
+    EXPECT_EQ(without.pixel(centre), QColor(Qt::red).rgb()) << "the label is gone, the base stays";
 
     state.layers[0] = false;
-    EXPECT_EQ(komponiere(d, {870, 600}, state).pixel(centre), QColor(Qt::white).rgb())
+    EXPECT_EQ(compose(d, {870, 600}, state).pixel(centre), QColor(Qt::white).rgb())
         << "without the base picture layer the page is white";
 
     state.exercise.running = true; // an exercise shows every layer
-    const QImage exercise = komponiere(d, {870, 600}, state);
-    EXPECT_TRUE(gruen(exercise, centre));
+    const QImage exercise = compose(d, {870, 600}, state);
+    EXPECT_TRUE(green(exercise, centre));
     EXPECT_EQ(exercise.pixel(10, 10), QColor(Qt::red).rgb());
 }
 
@@ -69,58 +69,58 @@ TEST(ViewComposer, TargetPointSizeZeroHidesOpenTargetsButNotCards) {
     target.AbfrageStatus = -5;
     target.AbfrageNummer = 3;
     d.objects.push_back(target);
-    d.objects.push_back(gruenesEtikett(0.7, 0.5));
+    d.objects.push_back(greenLabel(0.7, 0.5));
     const QRect targetArea(261 - 20, 300 - 20, 40, 40);
     const QColor markColour = colourFromValue(0xE8ECEC);
 
     ViewState state;
     state.exercise.running = true;
     d.header.Zielpunktgroesse = 100;
-    const QImage full = komponiere(d, {870, 600}, state);
+    const QImage full = compose(d, {870, 600}, state);
     EXPECT_TRUE(hasColour(full, targetArea, markColour));
-    EXPECT_FALSE(tinte(full, targetArea).isEmpty()) << "outline and number";
+    EXPECT_FALSE(ink(full, targetArea).isEmpty()) << "outline and number";
 
     d.header.Zielpunktgroesse = 0;
-    const QImage ohne = komponiere(d, {870, 600}, state);
-    EXPECT_TRUE(tinte(ohne, targetArea, 250).isEmpty()) << "nothing at the target";
-    EXPECT_TRUE(gruen(ohne, QPoint(609, 300))) << "the card stays";
+    const QImage without = compose(d, {870, 600}, state);
+    EXPECT_TRUE(ink(without, targetArea, 250).isEmpty()) << "nothing at the target";
+    EXPECT_TRUE(green(without, QPoint(609, 300))) << "the card stays";
     EXPECT_GT(d.objects[0].KartRect.right, d.objects[0].KartRect.left)
         << "the invisible target can still be hit";
 
     state.exercise.running = false; // outside the exercise the field is its label
     d.objects[0].AbfrageStatus = 0;
-    EXPECT_FALSE(tinte(komponiere(d, {870, 600}, state), targetArea).isEmpty());
+    EXPECT_FALSE(ink(compose(d, {870, 600}, state), targetArea).isEmpty());
 }
 
 TEST(ViewComposer, SingleQuestionsShowOnlyTheCurrentQuestion) {
     Document d = emptyDocument(870, 600);
     d.header.AnzFrageNummern = 2;
-    ObjDataTyp first = gruenesEtikett(0.25, 0.5);
+    ObjDataTyp first = greenLabel(0.25, 0.5);
     first.FrageNummer = 1;
-    ObjDataTyp second = gruenesEtikett(0.75, 0.5);
+    ObjDataTyp second = greenLabel(0.75, 0.5);
     second.FrageNummer = 2;
-    d.objects = {first, second, gruenesEtikett(0.5, 0.1)}; // the last belongs to no question
+    d.objects = {first, second, greenLabel(0.5, 0.1)}; // the last belongs to no question
 
     ViewState state;
     state.currentQuestion = 2;
-    const QImage picture = komponiere(d, {870, 600}, state);
-    EXPECT_FALSE(gruen(picture, QPoint(217, 300)));
-    EXPECT_TRUE(gruen(picture, QPoint(652, 300)));
-    EXPECT_TRUE(gruen(picture, QPoint(435, 60)));
+    const QImage picture = compose(d, {870, 600}, state);
+    EXPECT_FALSE(green(picture, QPoint(217, 300)));
+    EXPECT_TRUE(green(picture, QPoint(652, 300)));
+    EXPECT_TRUE(green(picture, QPoint(435, 60)));
 }
 
 TEST(ViewComposer, UncoveringOneFieldRedrawsOnlyItsRectangleAndMatchesAFullComposition) {
     Document d = emptyDocument(870, 600);
     QPainter(&d.basePicture).fillRect(0, 0, 870, 300, QColor(30, 60, 120)); // two-coloured base
-    d.objects.push_back(gruenesEtikett(0.5, 0.45));
+    d.objects.push_back(greenLabel(0.5, 0.45));
     for (double x : {0.45, 0.55, 0.8}) {
-        ObjDataTyp feld = object(0, x, 0.5, QStringLiteral("Feld"));
-        feld.Sline = 1;
-        feld.Sy = 0.8;
-        feld.KAusr = 2;
-        feld.LinieDicke = 3;
-        feld.LinieFarbe = 0x0000FF;
-        d.objects.push_back(feld);
+        ObjDataTyp field = object(0, x, 0.5, QStringLiteral("Feld"));
+        field.Sline = 1;
+        field.Sy = 0.8;
+        field.KAusr = 2;
+        field.LinieDicke = 3;
+        field.LinieFarbe = 0x0000FF;
+        d.objects.push_back(field);
     }
     RandomGenerator random(1);
     coverAndNumber(d, NumberingOrdered, random);
@@ -137,14 +137,14 @@ TEST(ViewComposer, UncoveringOneFieldRedrawsOnlyItsRectangleAndMatchesAFullCompo
         EXPECT_LT(changed.width() * changed.height(),
                   composer.view().width() * composer.view().height() / 20);
 
-        ViewComposer frisch(d, noLayouts());
-        frisch.state().zoomLevel = zoomLevel;
-        frisch.setViewArea({870, 600});
-        frisch.rebuild();
-        EXPECT_TRUE(composer.page() == frisch.page()) << "zoom " << zoomLevel;
-        EXPECT_TRUE(composer.finalPage() == frisch.finalPage());
-        EXPECT_TRUE(composer.view() == frisch.view());
-        EXPECT_TRUE(composer.visibleSection() == frisch.visibleSection());
+        ViewComposer fresh(d, noLayouts());
+        fresh.state().zoomLevel = zoomLevel;
+        fresh.setViewArea({870, 600});
+        fresh.rebuild();
+        EXPECT_TRUE(composer.page() == fresh.page()) << "zoom " << zoomLevel;
+        EXPECT_TRUE(composer.finalPage() == fresh.finalPage());
+        EXPECT_TRUE(composer.view() == fresh.view());
+        EXPECT_TRUE(composer.visibleSection() == fresh.visibleSection());
 
         d.objects[2].AbfrageStatus = -1;
     }
@@ -153,45 +153,45 @@ TEST(ViewComposer, UncoveringOneFieldRedrawsOnlyItsRectangleAndMatchesAFullCompo
 TEST(ViewComposer, LayoutHooksRunAtTheirSteps) {
     Document d = emptyDocument(870, 600);
     d.header.DokTyp = 4;
-    std::vector<LayoutPhase> reihenfolge;
-    const auto male = [&reihenfolge](LayoutPhase phase, QColor colour, QRect wo) {
-        return [&reihenfolge, phase, colour, wo](LayoutHookContext& k) {
-            reihenfolge.push_back(phase);
+    std::vector<LayoutPhase> order;
+    const auto male = [&order](LayoutPhase phase, QColor colour, QRect wo) {
+        return [&order, phase, colour, wo](LayoutHookContext& k) {
+            order.push_back(phase);
             QPainter painter(&k.page);
             painter.setClipRect(k.clip);
             painter.fillRect(wo, colour);
         };
     };
-    const QRect vorFeld(10, 10, 20, 20), afterField(50, 10, 20, 20), ueberFeld(90, 10, 20, 20);
+    const QRect beforeField(10, 10, 20, 20), afterField(50, 10, 20, 20), overField(90, 10, 20, 20);
     LayoutSet layouts;
     layouts.setHook(DokTyp::Cluster, LayoutPhase::Background,
                     male(LayoutPhase::Background, Qt::yellow, QRect(130, 10, 20, 20)));
     layouts.setHook(DokTyp::Cluster, LayoutPhase::BeforePageWithoutObjects,
-                    male(LayoutPhase::BeforePageWithoutObjects, Qt::blue, vorFeld));
+                    male(LayoutPhase::BeforePageWithoutObjects, Qt::blue, beforeField));
     layouts.setHook(DokTyp::Cluster, LayoutPhase::AfterPageWithoutObjects,
                     male(LayoutPhase::AfterPageWithoutObjects, Qt::red, afterField));
     layouts.setHook(DokTyp::Cluster, LayoutPhase::Overlay,
-                    male(LayoutPhase::Overlay, Qt::green, ueberFeld));
+                    male(LayoutPhase::Overlay, Qt::green, overField));
 
     ViewComposer composer(d, layouts);
     composer.setViewArea({870, 600});
     composer.rebuild();
-    EXPECT_EQ(reihenfolge, (std::vector<LayoutPhase>{
-                               LayoutPhase::Background, LayoutPhase::BeforePageWithoutObjects,
-                               LayoutPhase::AfterPageWithoutObjects, LayoutPhase::Overlay}));
+    EXPECT_EQ(order, (std::vector<LayoutPhase>{
+                         LayoutPhase::Background, LayoutPhase::BeforePageWithoutObjects,
+                         LayoutPhase::AfterPageWithoutObjects, LayoutPhase::Overlay}));
     const auto colour = [](const QImage& picture, QRect wo) {
         return QColor(picture.pixel(wo.center()));
     };
-    EXPECT_EQ(colour(composer.pageWithoutObjects(), vorFeld), QColor(Qt::blue));
+    EXPECT_EQ(colour(composer.pageWithoutObjects(), beforeField), QColor(Qt::blue));
     EXPECT_EQ(colour(composer.pageWithoutObjects(), afterField), QColor(Qt::white));
     EXPECT_EQ(colour(composer.pageWithFixedObjects(), afterField), QColor(Qt::red));
-    EXPECT_EQ(colour(composer.pageWithFixedObjects(), ueberFeld), QColor(Qt::white));
-    EXPECT_EQ(colour(composer.page(), ueberFeld), QColor(Qt::green));
+    EXPECT_EQ(colour(composer.pageWithFixedObjects(), overField), QColor(Qt::white));
+    EXPECT_EQ(colour(composer.page(), overField), QColor(Qt::green));
 
     d.header.DokTyp = 5; // other types do not run them
-    reihenfolge.clear();
+    order.clear();
     composer.rebuild();
-    EXPECT_TRUE(reihenfolge.empty());
+    EXPECT_TRUE(order.empty());
 
     // Without hooks the composer leaves the page alone (and the set is a value:
     // the composer sees what the set holds now).
@@ -201,26 +201,26 @@ TEST(ViewComposer, LayoutHooksRunAtTheirSteps) {
         layouts.setHook(DokTyp::Cluster, phase, {});
     EXPECT_FALSE(layouts.hasHook(DokTyp::Cluster, LayoutPhase::Overlay));
     composer.rebuild();
-    EXPECT_TRUE(reihenfolge.empty());
-    EXPECT_EQ(colour(composer.page(), ueberFeld), QColor(Qt::white));
+    EXPECT_TRUE(order.empty());
+    EXPECT_EQ(colour(composer.page(), overField), QColor(Qt::white));
 }
 
 TEST(ViewGeometry, FittingZoomAndClipping) {
-    struct Fall {
+    struct Case {
         QSizeF page;
         QSize area;
         double zoom;
-        QSize eingepasst, pagePicture, view;
+        QSize fitted, pagePicture, view;
     };
-    const Fall faelle[] = {
+    const Case cases[] = {
         {{1000, 500}, {800, 600}, 1.0, {800, 400}, {800, 400}, {800, 400}},  // width-limited
         {{500, 1000}, {800, 600}, 1.0, {300, 600}, {300, 600}, {300, 600}},  // height-limited
         {{1000, 500}, {800, 600}, 2.0, {800, 400}, {1600, 800}, {800, 600}}, // clipped both ways
         {{1000, 500}, {800, 600}, 1.25, {800, 400}, {1000, 500}, {800, 500}},
     };
-    for (const Fall& f : faelle) {
+    for (const Case& f : cases) {
         const PageFit e = fitPage(f.page, f.area, f.zoom);
-        EXPECT_EQ(e.eingepasst, f.eingepasst);
+        EXPECT_EQ(e.fitted, f.fitted);
         EXPECT_EQ(e.pagePicture, f.pagePicture);
         EXPECT_EQ(e.view, f.view);
     }

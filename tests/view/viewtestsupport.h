@@ -38,13 +38,13 @@ inline ObjDataTyp object(int typ, double x, double y, const QString& cap = QStri
 }
 
 // The smallest rectangle holding every pixel of `picture` inside `area` that
-// is darker than `grau` (0..255); empty when there is none.
-inline QRect tinte(const QImage& picture, const QRect& area, int grau = 128) {
+// is darker than `grey` (0..255); empty when there is none.
+inline QRect ink(const QImage& picture, const QRect& area, int grey = 128) {
     QRect r;
     const QRect b = area & picture.rect();
     for (int y = b.top(); y <= b.bottom(); ++y)
         for (int x = b.left(); x <= b.right(); ++x)
-            if (qGray(picture.pixel(x, y)) < grau)
+            if (qGray(picture.pixel(x, y)) < grey)
                 r |= QRect(x, y, 1, 1);
     return r;
 }

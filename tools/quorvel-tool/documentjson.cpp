@@ -17,7 +17,7 @@ namespace {
 // tables, so the two directions cannot drift apart.
 template <class Record> struct Field {
     const char* name;
-    std::variant<int Record::*, Farbwert Record::*, double Record::*, QString Record::*> member;
+    std::variant<int Record::*, ColourValue Record::*, double Record::*, QString Record::*> member;
 };
 
 const Field<HeaderDataTyp> kHeaderFields[] = {
@@ -111,7 +111,7 @@ QJsonValue scalarToJson(int value) {
     return value;
 }
 // Colours are unsigned: a system colour has the high bit set.
-QJsonValue scalarToJson(Farbwert value) {
+QJsonValue scalarToJson(ColourValue value) {
     return static_cast<qint64>(value);
 }
 QJsonValue scalarToJson(double value) {
@@ -202,7 +202,7 @@ QJsonObject crosswordToJson(const KreuzwortDataTyp& crossword) {
     QJsonObject json;
     QJsonArray grid;
     for (int x = 0; x < kCrosswordSide; ++x) {
-        const QString* column = &crossword.zelle(x, 0);
+        const QString* column = &crossword.cell(x, 0);
         grid.append(stringsToJson(column, column + kCrosswordSide));
     }
     json.insert(QStringLiteral("grid"), grid);

@@ -63,8 +63,8 @@ int jsonToInt(const QJsonValue& value, const QString& path) {
                                             "a 32-bit integer"));
 }
 
-Farbwert jsonToColour(const QJsonValue& value, const QString& path) {
-    return static_cast<Farbwert>(integralInRange(
+ColourValue jsonToColour(const QJsonValue& value, const QString& path) {
+    return static_cast<ColourValue>(integralInRange(
         value, path, 0, std::numeric_limits<quint32>::max(), "a colour (integer 0 to 4294967295)"));
 }
 
@@ -127,7 +127,7 @@ bool JsonObjectReader::read(const char* key, int& target) {
     return true;
 }
 
-bool JsonObjectReader::read(const char* key, Farbwert& target) {
+bool JsonObjectReader::read(const char* key, ColourValue& target) {
     const QJsonValue value = take(key);
     if (value.isUndefined())
         return false;

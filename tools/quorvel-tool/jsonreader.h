@@ -21,7 +21,7 @@ struct JsonMappingError {
 
 // Strict conversions of one JSON value. `path` names the value in messages.
 int jsonToInt(const QJsonValue& value, const QString& path);
-Farbwert jsonToColour(const QJsonValue& value, const QString& path);
+ColourValue jsonToColour(const QJsonValue& value, const QString& path);
 double jsonToReal(const QJsonValue& value, const QString& path);
 QString jsonToString(const QJsonValue& value, const QString& path);
 QJsonObject jsonToObject(const QJsonValue& value, const QString& path);
@@ -38,7 +38,7 @@ public:
     JsonObjectReader(QJsonObject object, QString path);
 
     bool read(const char* key, int& target);
-    bool read(const char* key, Farbwert& target);
+    bool read(const char* key, ColourValue& target);
     bool read(const char* key, double& target);
     bool read(const char* key, QString& target);
 

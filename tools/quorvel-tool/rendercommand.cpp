@@ -20,10 +20,10 @@ constexpr int kMaxSide = 8192;
 
 std::optional<QSize> parseRenderSize(const QString& value, QString& error) {
     static const QRegularExpression pattern(QStringLiteral("^(\\d{1,5})x(\\d{1,5})$"));
-    const QRegularExpressionMatch treffer = pattern.match(value);
-    if (treffer.hasMatch()) {
-        const int w = treffer.captured(1).toInt();
-        const int h = treffer.captured(2).toInt();
+    const QRegularExpressionMatch match = pattern.match(value);
+    if (match.hasMatch()) {
+        const int w = match.captured(1).toInt();
+        const int h = match.captured(2).toInt();
         if (w >= 1 && h >= 1 && w <= kMaxSide && h <= kMaxSide)
             return QSize(w, h);
     }
@@ -51,9 +51,9 @@ std::optional<std::array<bool, 4>> parseRenderLayers(const QString& value, QStri
     std::array<bool, 4> layers{false, false, false, false};
     if (value.trimmed().isEmpty())
         return layers;
-    for (const QString& teil : value.split(u',')) {
+    for (const QString& part : value.split(u',')) {
         bool ok = false;
-        const int layer = teil.trimmed().toInt(&ok);
+        const int layer = part.trimmed().toInt(&ok);
         if (!ok || layer < 0 || layer > 3) {
             error = QStringLiteral("--layers expects layer numbers 0 to 3 separated by commas, "
                                    "got \"%1\"")

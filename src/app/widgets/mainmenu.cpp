@@ -17,7 +17,7 @@ using Kind = MenuEntry::Kind;
 
 MainMenu::MainMenu(QMenuBar* bar, QWidget* window) : QObject(window), m_bar(bar), m_window(window) {
     bar->setObjectName(QStringLiteral("MainMenu1"));
-    for (const MenuEntry& top : hauptmenue()) {
+    for (const MenuEntry& top : mainMenu()) {
         QMenu* menu = bar->addMenu(top.caption);
         menu->setObjectName(top.name);
         m_menus.insert(top.name, menu);

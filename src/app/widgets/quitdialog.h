@@ -14,7 +14,7 @@ public:
     explicit QuitDialog(QWidget* parent = nullptr);
 
     QPushButton* jaButton() const { return JaBtn; }
-    QPushButton* neinButton() const { return NeinBtn; }
+    QPushButton* noButton() const { return NeinBtn; }
 
 private:
     QPushButton* JaBtn;

@@ -17,7 +17,7 @@ namespace {
 
 // After copying, the program keeps processing events this long so that the
 // clipboard owner is answering before the user pastes elsewhere.
-constexpr int kKopierWarteMs = 100;
+constexpr int kCopyWaitMs = 100;
 
 } // namespace
 
@@ -51,7 +51,7 @@ void ViewExportController::exportView() {
 void ViewExportController::copyView() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QApplication::clipboard()->setImage(viewPicture());
-    const QDeadlineTimer wait(kKopierWarteMs);
+    const QDeadlineTimer wait(kCopyWaitMs);
     while (!wait.hasExpired()) {
         QApplication::processEvents(QEventLoop::AllEvents, int(wait.remainingTime()));
         QThread::msleep(5);

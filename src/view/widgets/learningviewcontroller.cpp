@@ -201,7 +201,7 @@ void LearningViewController::keepDrawings() {
 void LearningViewController::moveSection(double dx, double dy) {
     ViewComposer& composer = view().composer();
     composer.moveSection(dx, dy);
-    m_pageDrawings.zeigen(composer.viewForDrawing(), composer.sectionPixels());
+    m_pageDrawings.paintInto(composer.viewForDrawing(), composer.sectionPixels());
     // The snapshot shows the old section: undoing into it would jump back.
     m_drawing.forget();
     m_state.visibleArea = composer.visibleArea();
@@ -419,7 +419,7 @@ bool LearningViewController::mousePressed(QMouseEvent* event) {
         showPart(m_drawing.stamp(inView));
         break;
     case PressAction::Cross:
-        showPart(m_drawing.kreuz(inView));
+        showPart(m_drawing.cross(inView));
         break;
     case PressAction::PlaceText:
         placeText(inView);

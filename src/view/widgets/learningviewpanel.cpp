@@ -40,7 +40,7 @@ bool LearningViewPanel::toolBarOnLeft() const {
 }
 
 void LearningViewPanel::toggleCollapsed() {
-    m_toolBar->setCollapsed(!m_toolBar->geklappt());
+    m_toolBar->setCollapsed(!m_toolBar->folded());
     fitToolBarWidth();
 }
 

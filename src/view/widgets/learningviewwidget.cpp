@@ -8,8 +8,8 @@ namespace quorvel {
 
 namespace {
 
-constexpr int kStartPanelDistance = 50;   // the start panel sits this far inside the view
-const QColor kUmgebung(0x3E, 0x48, 0x58); // around the page when it does not fill the view
+constexpr int kStartPanelDistance = 50;       // the start panel sits this far inside the view
+const QColor kSurroundings(0x3E, 0x48, 0x58); // around the page when it does not fill the view
 
 } // namespace
 
@@ -96,12 +96,12 @@ void LearningViewWidget::resizeEvent(QResizeEvent* event) {
 void LearningViewWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect picture = pictureRect();
-    const QRegion umgebung = QRegion(event->rect()).subtracted(picture);
-    for (const QRect& r : umgebung)
-        painter.fillRect(r, kUmgebung);
-    const QRect teil = event->rect() & picture;
-    if (!teil.isEmpty())
-        painter.drawImage(teil.topLeft(), m_composer->view(), teil.translated(-picture.topLeft()));
+    const QRegion surroundings = QRegion(event->rect()).subtracted(picture);
+    for (const QRect& r : surroundings)
+        painter.fillRect(r, kSurroundings);
+    const QRect part = event->rect() & picture;
+    if (!part.isEmpty())
+        painter.drawImage(part.topLeft(), m_composer->view(), part.translated(-picture.topLeft()));
 
     if (!m_painted) {
         m_painted = true;

@@ -54,8 +54,8 @@ QIcon penPicture(int pen) {
     p.setPen(QPen(Qt::black, 2));
     const QRect box(3, 4, 12, 10);
     const Tool w = toolForPen(pen);
-    const bool gefuellt = isFilledShape(w);
-    p.setBrush(gefuellt ? QBrush(Qt::black) : QBrush(Qt::NoBrush));
+    const bool filled = isFilledShape(w);
+    p.setBrush(filled ? QBrush(Qt::black) : QBrush(Qt::NoBrush));
     switch (w) {
     case Tool::Pen: {
         QPainterPath path(QPointF(2, 14));
@@ -92,13 +92,13 @@ QIcon stampPicture(const Stamp& stamp) {
     QImage large(36, 36, QImage::Format_ARGB32_Premultiplied);
     large.fill(Qt::white);
     {
-        const Glyph glyphe = stampGlyph(stamp);
+        const Glyph glyph = stampGlyph(stamp);
         QPainter p(&large);
-        QFont font(glyphe.font);
+        QFont font(glyph.font);
         font.setPixelSize(40);
         p.setFont(font);
         p.setPen(Qt::black);
-        p.drawText(large.rect(), Qt::AlignCenter, glyphe.text);
+        p.drawText(large.rect(), Qt::AlignCenter, glyph.text);
     }
     return QIcon(QPixmap::fromImage(
         large.scaled(kPictureSide, kPictureSide, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
@@ -114,7 +114,7 @@ ToolBar::ToolBar(QWidget* parent) : QWidget(parent), m_layout(new QVBoxLayout(th
     const struct {
         const char16_t* name;
         const char16_t* text;
-        const char16_t* hinweis;
+        const char16_t* hint;
         Tool tool;
     } tools[] = {
         {u"ZeigerBtn", u"Zeiger", u"Zeiger zum Auf- und Abdecken von Abfragefeldern",
@@ -130,7 +130,7 @@ ToolBar::ToolBar(QWidget* parent) : QWidget(parent), m_layout(new QVBoxLayout(th
     };
     for (const auto& w : tools) {
         QToolButton* b = newButton(QString::fromUtf16(w.name), QString::fromUtf16(w.text),
-                                   QString::fromUtf16(w.hinweis), false);
+                                   QString::fromUtf16(w.hint), false);
         b->setCheckable(true);
         b->setAutoExclusive(true);
         const Tool tool = w.tool;
@@ -176,16 +176,16 @@ ToolBar::ToolBar(QWidget* parent) : QWidget(parent), m_layout(new QVBoxLayout(th
     const struct {
         const char16_t* name;
         const char16_t* text;
-        const char16_t* hinweis;
-    } scrollKnoepfe[] = {
+        const char16_t* hint;
+    } scrollButtons[] = {
         {u"ScrollLinksBtn", u"\u25C0", u"Ausschnitt nach links verschieben"},
         {u"ScrollRechtsBtn", u"\u25B6", u"Ausschnitt nach rechts verschieben"},
         {u"ScrollHochBtn", u"\u25B2", u"Ausschnitt nach oben verschieben"},
         {u"ScrollRunterBtn", u"\u25BC", u"Ausschnitt nach unten verschieben"},
     };
-    for (const auto& k : scrollKnoepfe)
+    for (const auto& k : scrollButtons)
         newButton(QString::fromUtf16(k.name), QString::fromUtf16(k.text),
-                  QString::fromUtf16(k.hinweis), true);
+                  QString::fromUtf16(k.hint), true);
     newButton(QStringLiteral("ExportBtn"), QStringLiteral("Export"),
               QStringLiteral("Ansicht in Bilddatei speichern"), true);
     newButton(QStringLiteral("ClipbordBtn"), QStringLiteral("Kopie"),
@@ -194,23 +194,23 @@ ToolBar::ToolBar(QWidget* parent) : QWidget(parent), m_layout(new QVBoxLayout(th
     buildMenus();
 }
 
-QToolButton* ToolBar::newButton(const QString& name, const QString& text, const QString& hinweis,
+QToolButton* ToolBar::newButton(const QString& name, const QString& text, const QString& hint,
                                 bool collapseButton) {
     auto* b = new QToolButton(this);
     b->setObjectName(name);
     b->setText(text);
-    b->setToolTip(hinweis);
+    b->setToolTip(hint);
     b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     m_layout->addWidget(b);
-    m_knoepfe.push_back(b);
+    m_buttons.push_back(b);
     if (collapseButton)
         m_widthParts.push_back(b);
     return b;
 }
 
 QToolButton* ToolBar::button(const QString& name) const {
-    for (QToolButton* b : m_knoepfe)
+    for (QToolButton* b : m_buttons)
         if (b->objectName() == name)
             return b;
     return nullptr;
@@ -218,7 +218,7 @@ QToolButton* ToolBar::button(const QString& name) const {
 
 void ToolBar::buildMenus() {
     // A menu button opens its menu just below itself.
-    const auto haengeAn = [this](const QString& buttonName, QMenu* menu) {
+    const auto attach = [this](const QString& buttonName, QMenu* menu) {
         QToolButton* b = button(buttonName);
         connect(b, &QToolButton::clicked, menu,
                 [b, menu] { menu->popup(b->mapToGlobal(QPoint(0, b->height()))); });
@@ -240,19 +240,19 @@ void ToolBar::buildMenus() {
         colours->addAction(a);
         connect(a, &QAction::triggered, this, [this, index] { Q_EMIT colourChosen(index); });
     }
-    haengeAn(QStringLiteral("FarbeBtn"), m_colourMenu);
+    attach(QStringLiteral("FarbeBtn"), m_colourMenu);
 
-    m_dickeMenu = new QMenu(this);
-    m_dickeMenu->setObjectName(QStringLiteral("StrichdickeMenu"));
-    auto* dicken = new QActionGroup(m_dickeMenu);
+    m_thicknessMenu = new QMenu(this);
+    m_thicknessMenu->setObjectName(QStringLiteral("StrichdickeMenu"));
+    auto* thicknesses = new QActionGroup(m_thicknessMenu);
     for (int i = 1; i <= 4; ++i) {
-        QAction* a = m_dickeMenu->addAction(thicknessPicture(i), QString());
+        QAction* a = m_thicknessMenu->addAction(thicknessPicture(i), QString());
         a->setObjectName(QStringLiteral("Strichdicke%1").arg(i));
         a->setCheckable(true);
-        dicken->addAction(a);
+        thicknesses->addAction(a);
         connect(a, &QAction::triggered, this, [this, i] { Q_EMIT thicknessChosen(i); });
     }
-    haengeAn(QStringLiteral("StrichdickeBtn"), m_dickeMenu);
+    attach(QStringLiteral("StrichdickeBtn"), m_thicknessMenu);
 
     m_penMenu = new QMenu(this);
     m_penMenu->setObjectName(QStringLiteral("StiftMenu"));
@@ -264,7 +264,7 @@ void ToolBar::buildMenus() {
         pens->addAction(a);
         connect(a, &QAction::triggered, this, [this, i] { Q_EMIT penChosen(i); });
     }
-    haengeAn(QStringLiteral("StiftBtn"), m_penMenu);
+    attach(QStringLiteral("StiftBtn"), m_penMenu);
 
     m_symbolMenu = new QMenu(this);
     m_symbolMenu->setObjectName(QStringLiteral("SymbolMenu"));
@@ -277,10 +277,10 @@ void ToolBar::buildMenus() {
         connect(a, &QAction::triggered, this, [this, i] { Q_EMIT stampChosen(i); });
     }
     m_symbolMenu->addSeparator();
-    QAction* konfig = m_symbolMenu->addAction(QStringLiteral("Konfig."));
-    konfig->setObjectName(QStringLiteral("StempelKonfig1"));
-    connect(konfig, &QAction::triggered, this, &ToolBar::configureStamps);
-    haengeAn(QStringLiteral("SymbolBtn"), m_symbolMenu);
+    QAction* configure = m_symbolMenu->addAction(QStringLiteral("Konfig."));
+    configure->setObjectName(QStringLiteral("StempelKonfig1"));
+    connect(configure, &QAction::triggered, this, &ToolBar::configureStamps);
+    attach(QStringLiteral("SymbolBtn"), m_symbolMenu);
 }
 
 void ToolBar::showTool(Tool tool) {
@@ -331,7 +331,7 @@ void ToolBar::showSettings(const DrawingState& z) {
             a->setChecked(true);
     };
     hake(m_colourMenu, QStringLiteral("Farbe%1").arg(z.colourIndex));
-    hake(m_dickeMenu, QStringLiteral("Strichdicke%1").arg(z.thicknessIndex));
+    hake(m_thicknessMenu, QStringLiteral("Strichdicke%1").arg(z.thicknessIndex));
     hake(m_penMenu, QStringLiteral("Stift%1").arg(z.pen));
     hake(m_symbolMenu, QStringLiteral("Symbol%1").arg(z.stamp));
 }
@@ -342,17 +342,17 @@ void ToolBar::showStampPictures(const StampList& stamp) {
             a->setIcon(stampPicture(stamp[size_t(i - 1)]));
 }
 
-void ToolBar::setCollapsed(bool geklappt) {
-    m_geklappt = geklappt;
+void ToolBar::setCollapsed(bool folded) {
+    m_folded = folded;
     for (QWidget* w : m_widthParts)
-        w->setVisible(!geklappt);
-    for (QToolButton* b : m_knoepfe)
-        b->setToolButtonStyle(geklappt ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextBesideIcon);
-    QToolButton* klapp = button(QStringLiteral("KlappPan"));
-    klapp->setText(geklappt ? QStringLiteral("»") : QStringLiteral("«"));
-    klapp->setToolTip(geklappt ? QStringLiteral("Werkzeugleiste aufklappen")
-                               : QStringLiteral("Werkzeugleiste zuklappen"));
-    klapp->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        w->setVisible(!folded);
+    for (QToolButton* b : m_buttons)
+        b->setToolButtonStyle(folded ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextBesideIcon);
+    QToolButton* fold = button(QStringLiteral("KlappPan"));
+    fold->setText(folded ? QStringLiteral("»") : QStringLiteral("«"));
+    fold->setToolTip(folded ? QStringLiteral("Werkzeugleiste aufklappen")
+                            : QStringLiteral("Werkzeugleiste zuklappen"));
+    fold->setToolButtonStyle(Qt::ToolButtonTextOnly);
 }
 
 } // namespace quorvel

@@ -24,7 +24,7 @@ public:
     QToolButton* button(const QString& name) const;
     QCheckBox* layer(int index) const { return m_layers[size_t(index)]; }
     QMenu* colourMenu() const { return m_colourMenu; }
-    QMenu* thicknessMenu() const { return m_dickeMenu; }
+    QMenu* thicknessMenu() const { return m_thicknessMenu; }
     QMenu* penMenu() const { return m_penMenu; }
     QMenu* stampMenu() const { return m_symbolMenu; }
 
@@ -37,8 +37,8 @@ public:
     void showStampPictures(const StampList& stamp);
 
     // Narrow form: only the tools and the fold button.
-    void setCollapsed(bool geklappt);
-    bool geklappt() const { return m_geklappt; }
+    void setCollapsed(bool folded);
+    bool folded() const { return m_folded; }
 
 Q_SIGNALS:
     void toolChosen(Tool tool);
@@ -49,19 +49,19 @@ Q_SIGNALS:
     void configureStamps();
 
 private:
-    QToolButton* newButton(const QString& name, const QString& text, const QString& hinweis,
+    QToolButton* newButton(const QString& name, const QString& text, const QString& hint,
                            bool collapseButton);
     void buildMenus();
 
     QVBoxLayout* m_layout;
-    std::vector<QToolButton*> m_knoepfe;
+    std::vector<QToolButton*> m_buttons;
     std::vector<QWidget*> m_widthParts; // hidden while folded
     std::array<QCheckBox*, 4> m_layers{};
     QMenu* m_colourMenu = nullptr;
-    QMenu* m_dickeMenu = nullptr;
+    QMenu* m_thicknessMenu = nullptr;
     QMenu* m_penMenu = nullptr;
     QMenu* m_symbolMenu = nullptr;
-    bool m_geklappt = false;
+    bool m_folded = false;
 };
 
 // Small pictures for the menus and buttons (drawn here, no files).
