@@ -16,6 +16,7 @@ struct FileChoice {
     QString filter;
     QString defaultSuffix; // without the dot
     QString folder;        // where the dialog starts; empty: where it was last
+    QString fileName = {}; // preset in the name field (not every caller names one)
 };
 
 // Every question the program puts to the user: the message boxes and the

@@ -2,6 +2,7 @@
 
 #include "aboutdialog.h"
 #include "documentcontroller.h"
+#include "exercisesettingscontroller.h"
 #include "learningviewcontroller.h"
 #include "learningviewpanel.h"
 #include "learningviewwidget.h"
@@ -56,10 +57,12 @@ MainWindow::MainWindow(StartEnvironment environment, QWidget* parent)
     connect(m_documents, &DocumentController::opened, this, &MainWindow::documentOpened);
     connect(m_documents, &DocumentController::closed, this, &MainWindow::documentClosed);
 
-    // The subsystems: the learning view beside its tool bar, the topic menu.
+    // The subsystems: the learning view beside its tool bar, the topic menu, the
+    // exercise settings.
     m_learningPanel = new LearningViewPanel(m_documents->document(), m_layouts, central);
     m_learningView = new LearningViewController(*this, *m_learningPanel);
     m_topics = new TopicMenuController(*this);
+    m_exerciseSettings = new ExerciseSettingsController(*this);
     m_viewExport = new ViewExportController(m_learningPanel->view(), *this, this);
     m_windowStates = new WindowStateController(*this, [this] {
         for (ShellParticipant* participant : m_participants)

@@ -16,6 +16,7 @@ namespace quorvel {
 
 class AboutDialog;
 class DocumentController;
+class ExerciseSettingsController;
 class LearningViewController;
 class LearningViewPanel;
 class LearningViewWidget;
@@ -63,6 +64,7 @@ public:
     LearningViewWidget& view() const;
     LearningViewController& learningView() const { return *m_learningView; }
     TopicMenuController& topics() const { return *m_topics; }
+    ExerciseSettingsController& exerciseSettings() const { return *m_exerciseSettings; }
     WindowStateController& windowStates() const { return *m_windowStates; }
     // Export and copy of the view ("&Exportieren...", "In &Zwischenablage kopieren").
     ViewExportController& viewExport() const { return *m_viewExport; }
@@ -121,6 +123,7 @@ private:
     LearningViewPanel* m_learningPanel;
     LearningViewController* m_learningView;
     TopicMenuController* m_topics;
+    ExerciseSettingsController* m_exerciseSettings;
     ViewExportController* m_viewExport;
     WindowStateController* m_windowStates;
     bool m_activated = false;

@@ -36,6 +36,8 @@ QFileDialog* WindowDialogs::fileDialog(const FileChoice& choice, bool save) {
     dialog->setDefaultSuffix(choice.defaultSuffix);
     if (!choice.folder.isEmpty())
         dialog->setDirectory(choice.folder);
+    if (!choice.fileName.isEmpty())
+        dialog->selectFile(choice.fileName);
     return dialog;
 }
 

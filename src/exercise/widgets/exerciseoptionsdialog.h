@@ -1,0 +1,64 @@
+#pragma once
+
+#include "radiogroup.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+class QVBoxLayout;
+
+namespace quorvel {
+
+// The time group of every settings dialog: " Ohne Zeitlimit, mit Uhr ",
+// " Mit Zeitlimit: " with the minutes and seconds edits (`ZLimitMin`,
+// `ZLimitSek`, 0..59 each), " Ohne Zeitlimit, ohne Uhr ". Typing a time
+// chooses the limit.
+class TimeLimitGroup : public RadioGroup {
+    Q_OBJECT
+public:
+    explicit TimeLimitGroup(QWidget* parent = nullptr);
+
+    void setTime(int zeitlimit, const QString& minutes, const QString& seconds);
+    QLineEdit* minutes() const { return m_minutes; }
+    QLineEdit* seconds() const { return m_seconds; }
+
+private:
+    QLineEdit* m_minutes;
+    QLineEdit* m_seconds;
+};
+
+// The frame of the four exercise settings dialogs: modal, "Übung starten"
+// (accepts) and "Schließen" (rejects), and the check box " Dieses
+// Dialogfenster vor jeder Übung anzeigen ". The check box is one setting for
+// all four: the labelling dialog holds it, the others copy it from there when
+// they open and back when they close. It is checked at start and not stored.
+class ExerciseOptionsDialog : public QDialog {
+    Q_OBJECT
+public:
+    // `holder` is the dialog whose check box the others share; null for the
+    // holder itself.
+    ExerciseOptionsDialog(const QString& name, const QString& caption,
+                          ExerciseOptionsDialog* holder, QWidget* parent = nullptr);
+
+    QCheckBox* showBeforeEachExercise() const { return m_showBefore; }
+    QPushButton* startButton() const { return m_start; }
+    QPushButton* closeButton() const { return m_close; }
+
+    void done(int result) override;
+
+protected:
+    // Where a dialog puts its groups, above the check box and the buttons.
+    QVBoxLayout* body() const { return m_body; }
+    void showEvent(QShowEvent* event) override;
+
+private:
+    ExerciseOptionsDialog* m_holder;
+    QVBoxLayout* m_body;
+    QCheckBox* m_showBefore;
+    QPushButton* m_start;
+    QPushButton* m_close;
+};
+
+} // namespace quorvel

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QDialog>
+
+class QPlainTextEdit;
+
+namespace quorvel {
+
+// "Information zu den Kennzahlen": what the figures of the exercise status
+// bar mean, read-only, with "Schließen". Opened by its "?" button.
+class TKennzInfoBox : public QDialog {
+    Q_OBJECT
+public:
+    explicit TKennzInfoBox(QWidget* parent = nullptr);
+
+    // The five blocks: heading line, explanation, empty line.
+    static QString text();
+
+    QPlainTextEdit* textBox() const { return m_text; }
+
+private:
+    QPlainTextEdit* m_text;
+};
+
+} // namespace quorvel

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+class QLineEdit;
+class QPushButton;
+
+namespace quorvel {
+
+class UserDialogs;
+struct UebungsrueckmeldungSettings;
+
+// "Übungsrückmeldung": the right and wrong messages, the two sound files
+// (with "Durchsuchen...") and the three captions of the multiple-choice tick
+// counter. "OK" stores all seven values as entered; "Abbrechen" discards.
+class TUebungsrueckmeldungForm : public QDialog {
+    Q_OBJECT
+public:
+    // `dialogs` chooses the sound files and must outlive the dialog;
+    // `soundFolder` is where the file dialog starts the first time.
+    TUebungsrueckmeldungForm(UserDialogs& dialogs, QString soundFolder, QWidget* parent = nullptr);
+
+    void load(const UebungsrueckmeldungSettings& settings);
+    void store(UebungsrueckmeldungSettings& settings) const;
+
+    QLineEdit* richtigText() const { return m_richtigText; }
+    QLineEdit* falschText() const { return m_falschText; }
+    QLineEdit* richtigTonDatei() const { return m_richtigTon; }
+    QLineEdit* falschTonDatei() const { return m_falschTon; }
+    QLineEdit* mcText(int index) const { return m_mcTexts[size_t(index)]; }
+    QPushButton* browseButton(int index) const { return m_browse[size_t(index)]; }
+
+private:
+    void browse(QLineEdit* edit);
+
+    UserDialogs& m_dialogs;
+    QString m_soundFolder;
+    bool m_browsed = false;
+    QLineEdit* m_richtigText;
+    QLineEdit* m_falschText;
+    QLineEdit* m_richtigTon;
+    QLineEdit* m_falschTon;
+    std::array<QLineEdit*, 3> m_mcTexts{};
+    std::array<QPushButton*, 2> m_browse{};
+};
+
+} // namespace quorvel
