@@ -48,12 +48,11 @@ ExerciseSettingsController::ExerciseSettingsController(Shell& shell)
     m_fragen = new TUebOptFragenForm(m_uebOpt, parent);
     m_korb = new TUebOptKorbForm(m_uebOpt, parent);
     m_kreuz = new TUebOptKreuzverbindungForm(m_uebOpt, parent);
-    m_notenskala = new TNotenskalaForm(shell.dialogs(), parent);
+    m_notenskala = new TNotenskalaForm(shell, parent);
     const QStringList folders = programSoundFolders(shell);
-    m_rueckmeldung = new TUebungsrueckmeldungForm(shell.dialogs(), firstExisting(folders), parent);
+    m_rueckmeldung = new TUebungsrueckmeldungForm(shell, firstExisting(folders), parent);
     m_kennzInfo = new TKennzInfoBox(parent);
-    m_sounds = new SoundPlayer(
-        shell.dialogs(), folders, [&shell] { return shell.settings().Sound; }, this);
+    m_sounds = new SoundPlayer(shell, folders, this);
 
     CommandRegistry& commands = shell.commands();
     commands.onTriggered(u"Uebungseinstellungen1"_s, this, [this] { openSettingsCommand(); });

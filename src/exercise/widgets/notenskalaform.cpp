@@ -2,7 +2,7 @@
 
 #include "radiogroup.h"
 #include "settings.h"
-#include "userprompter.h"
+#include "shell.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -44,8 +44,8 @@ QList<QWidget*> addRow(QGridLayout* grid, int at, QLabel* label, QLineEdit* edit
 
 } // namespace
 
-TNotenskalaForm::TNotenskalaForm(UserPrompter& prompter, QWidget* parent)
-    : QDialog(parent), m_prompter(prompter), m_ok(new QPushButton(u"OK"_s, this)) {
+TNotenskalaForm::TNotenskalaForm(Shell& shell, QWidget* parent)
+    : QDialog(parent), m_shell(shell), m_ok(new QPushButton(u"OK"_s, this)) {
     setObjectName(u"NotenskalaForm"_s);
     setWindowTitle(u"Noten-/Punkteskala zur Bewertung der Übungsergebnisse"_s);
     setModal(true);
@@ -141,7 +141,7 @@ bool TNotenskalaForm::pointRowShown(int points) const {
 void TNotenskalaForm::accept() {
     const ScaleEntry entered = entry();
     if (const std::optional<QString> failure = validateScaleEntry(entered)) {
-        m_prompter.error(*failure);
+        m_shell.dialogs().error(*failure);
         return;
     }
     if (m_settings)

@@ -12,7 +12,7 @@ class QPushButton;
 namespace quorvel {
 
 class RadioGroup;
-class UserPrompter;
+class Shell;
 struct Settings;
 
 // "Noten-/Punkteskala zur Bewertung der Übungsergebnisse": the scale in use
@@ -22,8 +22,8 @@ struct Settings;
 class TNotenskalaForm : public QDialog {
     Q_OBJECT
 public:
-    // `prompter` shows the validation messages and must outlive the dialog.
-    TNotenskalaForm(UserPrompter& prompter, QWidget* parent = nullptr);
+    // The shell's dialogs show the validation messages.
+    explicit TNotenskalaForm(Shell& shell, QWidget* parent = nullptr);
 
     // Fills the dialog from `settings`; an accepted dialog stores into them.
     // `settings` must live until the dialog has closed.
@@ -46,7 +46,7 @@ private:
     void chooseScale(int index);
     void showRows();
 
-    UserPrompter& m_prompter;
+    Shell& m_shell;
     Settings* m_settings = nullptr;
     RadioGroup* m_scales;
     std::array<QLabel*, 7> m_gradeLabels{};

@@ -1,7 +1,8 @@
 #include "soundplayer.h"
 
+#include "settings.h"
+#include "shell.h"
 #include "soundfile.h"
-#include "userprompter.h"
 
 #include <QAudioDevice>
 #include <QEventLoop>
@@ -28,10 +29,8 @@ int waitFor(const QString& path) {
 
 } // namespace
 
-SoundPlayer::SoundPlayer(UserPrompter& prompter, QStringList folders, std::function<bool()> soundOn,
-                         QObject* parent)
-    : QObject(parent), m_prompter(prompter), m_folders(std::move(folders)),
-      m_soundOn(std::move(soundOn)) {}
+SoundPlayer::SoundPlayer(Shell& shell, QStringList folders, QObject* parent)
+    : QObject(parent), m_shell(shell), m_folders(std::move(folders)) {}
 
 SoundPlayer::~SoundPlayer() = default;
 
@@ -46,13 +45,13 @@ QSoundEffect* SoundPlayer::effect() {
 }
 
 QString SoundPlayer::prepare(const QString& nameAsSet) {
-    if (!m_soundOn()) {
+    if (!m_shell.settings().Sound) {
         stop();
         return {};
     }
     const SoundFile file = resolveSoundFile(nameAsSet, m_folders);
     if (file.path.isEmpty()) {
-        m_prompter.error(file.error);
+        m_shell.dialogs().error(file.error);
         return {};
     }
     stop();

@@ -2,13 +2,12 @@
 
 #include <QObject>
 #include <QStringList>
-#include <functional>
 
 class QSoundEffect;
 
 namespace quorvel {
 
-class UserPrompter;
+class Shell;
 
 // Plays the feedback sounds. The right sound plays asynchronously; the wrong
 // sound is waited for, taking no input meanwhile, so the exercise goes on
@@ -19,10 +18,9 @@ class SoundPlayer : public QObject {
     Q_OBJECT
 public:
     // `folders`: where names without folder are looked up, in order
-    // (soundFolders()); `soundOn` tells whether "&Tonausgabe" is on.
-    // `prompter` must outlive the player.
-    SoundPlayer(UserPrompter& prompter, QStringList folders, std::function<bool()> soundOn,
-                QObject* parent = nullptr);
+    // (soundFolders()). The shell's settings say whether "&Tonausgabe" is
+    // on; its dialogs show the missing-file message.
+    SoundPlayer(Shell& shell, QStringList folders, QObject* parent = nullptr);
     ~SoundPlayer() override;
 
     void playRight(const QString& nameAsSet);
@@ -38,9 +36,8 @@ private:
     QString prepare(const QString& nameAsSet);
     QSoundEffect* effect();
 
-    UserPrompter& m_prompter;
+    Shell& m_shell;
     QStringList m_folders;
-    std::function<bool()> m_soundOn;
     QSoundEffect* m_effect = nullptr;
     QString m_lastPlayed;
 };

@@ -199,8 +199,11 @@ void TUebOptForm::applyRiFaRueckmeldung() {
 
 void TUebOptForm::fitHeight() {
     int height = m_extended ? kExtendedHeight : kReducedHeight;
-    // The network initiation adds its panel and group.
-    height = std::max(height, minimumSizeHint().height());
+    // The network initiation adds its panel and group. The layout must
+    // forget the groups just hidden or shown before it is asked.
+    body()->invalidate();
+    layout()->invalidate();
+    height = std::max(height, sizeHint().height());
     setFixedHeight(height);
 }
 

@@ -1,7 +1,7 @@
 #include "uebungsrueckmeldungform.h"
 
 #include "settings.h"
-#include "userdialogs.h"
+#include "shell.h"
 
 #include <QFileInfo>
 #include <QFormLayout>
@@ -15,9 +15,9 @@ namespace quorvel {
 
 using namespace Qt::Literals::StringLiterals;
 
-TUebungsrueckmeldungForm::TUebungsrueckmeldungForm(UserDialogs& dialogs, QString soundFolder,
+TUebungsrueckmeldungForm::TUebungsrueckmeldungForm(Shell& shell, QString soundFolder,
                                                    QWidget* parent)
-    : QDialog(parent), m_dialogs(dialogs), m_soundFolder(std::move(soundFolder)),
+    : QDialog(parent), m_shell(shell), m_soundFolder(std::move(soundFolder)),
       m_richtigText(new QLineEdit(this)), m_falschText(new QLineEdit(this)),
       m_richtigTon(new QLineEdit(this)), m_falschTon(new QLineEdit(this)) {
     setObjectName(u"UebungsrueckmeldungForm"_s);
@@ -103,7 +103,7 @@ void TUebungsrueckmeldungForm::browse(QLineEdit* edit) {
         choice.folder = m_soundFolder;
     choice.fileName = edit->text();
     m_browsed = true;
-    const QString chosen = m_dialogs.chooseOpenFile(choice);
+    const QString chosen = m_shell.dialogs().chooseOpenFile(choice);
     if (chosen.isEmpty())
         return;
     // A file from the sound folder is kept by its name, as the defaults are.

@@ -8,7 +8,7 @@ class QPushButton;
 
 namespace quorvel {
 
-class UserDialogs;
+class Shell;
 struct UebungsrueckmeldungSettings;
 
 // "Übungsrückmeldung": the right and wrong messages, the two sound files
@@ -17,9 +17,9 @@ struct UebungsrueckmeldungSettings;
 class TUebungsrueckmeldungForm : public QDialog {
     Q_OBJECT
 public:
-    // `dialogs` chooses the sound files and must outlive the dialog;
-    // `soundFolder` is where the file dialog starts the first time.
-    TUebungsrueckmeldungForm(UserDialogs& dialogs, QString soundFolder, QWidget* parent = nullptr);
+    // The shell's file dialog chooses the sound files, starting in
+    // `soundFolder` the first time.
+    TUebungsrueckmeldungForm(Shell& shell, QString soundFolder, QWidget* parent = nullptr);
 
     void load(const UebungsrueckmeldungSettings& settings);
     void store(UebungsrueckmeldungSettings& settings) const;
@@ -34,7 +34,7 @@ public:
 private:
     void browse(QLineEdit* edit);
 
-    UserDialogs& m_dialogs;
+    Shell& m_shell;
     QString m_soundFolder;
     bool m_browsed = false;
     QLineEdit* m_richtigText;
