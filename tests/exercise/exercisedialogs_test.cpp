@@ -175,6 +175,15 @@ TEST_F(ExerciseDialogsTest, ExtendedGroupsAndTheTextInputPanel) {
             form->extendButton()->click();
             EXPECT_EQ(form->height(), reduced);
             EXPECT_EQ(form->extendButton()->text(), u"Erweitert..."_s);
+            form->extendButton()->click();
+        },
+        false);
+    // Left extended, it opens reduced again.
+    showSettings(
+        DokTyp::PictureLabelling,
+        [form](ExerciseOptionsDialog*) {
+            EXPECT_FALSE(form->extended());
+            EXPECT_FALSE(form->zuordnungRichtig()->isVisible());
         },
         false);
 }

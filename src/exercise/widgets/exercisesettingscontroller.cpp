@@ -72,6 +72,8 @@ bool ExerciseSettingsController::showSettingsDialog(DokTyp dokTyp, bool networkI
     switch (settingsGroupOf(dokTyp)) {
     case SettingsGroup::Labelling: {
         m_uebOpt->load(settings.UebOpt);
+        // Every showing starts reduced.
+        m_uebOpt->setExtended(false);
         m_uebOpt->setNetworkInitiation(networkInitiation);
         const bool started = m_uebOpt->exec() == QDialog::Accepted;
         m_uebOpt->store(settings.UebOpt);
