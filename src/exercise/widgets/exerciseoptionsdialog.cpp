@@ -52,7 +52,7 @@ void TimeLimitGroup::setTime(int zeitlimit, const QString& minutes, const QStrin
 
 ExerciseOptionsDialog::ExerciseOptionsDialog(const QString& name, const QString& caption,
                                              ExerciseOptionsDialog* holder, QWidget* parent)
-    : QDialog(parent), m_holder(holder), m_body(new QVBoxLayout),
+    : DecoratedDialog(parent), m_holder(holder), m_body(new QVBoxLayout),
       m_showBefore(new QCheckBox(u" Dieses Dialogfenster vor jeder Übung anzeigen "_s, this)),
       m_start(new QPushButton(u"Übung starten"_s, this)),
       m_close(new QPushButton(u"Schließen"_s, this)) {
@@ -80,13 +80,13 @@ ExerciseOptionsDialog::ExerciseOptionsDialog(const QString& name, const QString&
 void ExerciseOptionsDialog::showEvent(QShowEvent* event) {
     if (m_holder)
         m_showBefore->setChecked(m_holder->m_showBefore->isChecked());
-    QDialog::showEvent(event);
+    DecoratedDialog::showEvent(event);
 }
 
 void ExerciseOptionsDialog::done(int result) {
     if (m_holder)
         m_holder->m_showBefore->setChecked(m_showBefore->isChecked());
-    QDialog::done(result);
+    DecoratedDialog::done(result);
 }
 
 } // namespace quorvel

@@ -1,8 +1,7 @@
 #pragma once
 
+#include "decorateddialog.h"
 #include "radiogroup.h"
-
-#include <QDialog>
 
 class QCheckBox;
 class QLineEdit;
@@ -34,7 +33,7 @@ private:
 // Dialogfenster vor jeder Übung anzeigen ". The check box is one setting for
 // all four: the labelling dialog holds it, the others copy it from there when
 // they open and back when they close. It is checked at start and not stored.
-class ExerciseOptionsDialog : public QDialog {
+class ExerciseOptionsDialog : public DecoratedDialog {
     Q_OBJECT
 public:
     // `holder` is the dialog whose check box the others share; null for the

@@ -34,7 +34,7 @@ QString TKennzInfoBox::text() {
 }
 
 TKennzInfoBox::TKennzInfoBox(QWidget* parent)
-    : QDialog(parent), m_text(new QPlainTextEdit(text(), this)) {
+    : DecoratedDialog(parent), m_text(new QPlainTextEdit(text(), this)) {
     setObjectName(u"KennzInfoBox"_s);
     setWindowTitle(u"Information zu den Kennzahlen"_s);
     setModal(true);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "decorateddialog.h"
 
 class QPlainTextEdit;
 
@@ -8,7 +8,7 @@ namespace quorvel {
 
 // "Information zu den Kennzahlen": what the figures of the exercise status
 // bar mean, read-only, with "Schließen". Opened by its "?" button.
-class TKennzInfoBox : public QDialog {
+class TKennzInfoBox : public DecoratedDialog {
     Q_OBJECT
 public:
     explicit TKennzInfoBox(QWidget* parent = nullptr);

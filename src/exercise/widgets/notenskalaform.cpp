@@ -45,7 +45,7 @@ QList<QWidget*> addRow(QGridLayout* grid, int at, QLabel* label, QLineEdit* edit
 } // namespace
 
 TNotenskalaForm::TNotenskalaForm(Shell& shell, QWidget* parent)
-    : QDialog(parent), m_shell(shell), m_ok(new QPushButton(u"OK"_s, this)) {
+    : DecoratedDialog(parent), m_shell(shell), m_ok(new QPushButton(u"OK"_s, this)) {
     setObjectName(u"NotenskalaForm"_s);
     setWindowTitle(u"Noten-/Punkteskala zur Bewertung der Übungsergebnisse"_s);
     setModal(true);
@@ -146,7 +146,7 @@ void TNotenskalaForm::accept() {
     }
     if (m_settings)
         storeScaleEntry(entered, *m_settings);
-    QDialog::accept();
+    DecoratedDialog::accept();
 }
 
 void TNotenskalaForm::chooseScale(int index) {

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "decorateddialog.h"
 #include "grading.h"
 
-#include <QDialog>
 #include <array>
 
 class QLabel;
@@ -19,7 +19,7 @@ struct Settings;
 // and the thresholds of grades and points in percent. "OK" checks the
 // entries (the first failure is shown and the dialog stays open) and stores
 // them; "Abbrechen" discards them.
-class TNotenskalaForm : public QDialog {
+class TNotenskalaForm : public DecoratedDialog {
     Q_OBJECT
 public:
     // The shell's dialogs show the validation messages.

@@ -17,7 +17,7 @@ using namespace Qt::Literals::StringLiterals;
 
 TUebungsrueckmeldungForm::TUebungsrueckmeldungForm(Shell& shell, QString soundFolder,
                                                    QWidget* parent)
-    : QDialog(parent), m_shell(shell), m_soundFolder(std::move(soundFolder)),
+    : DecoratedDialog(parent), m_shell(shell), m_soundFolder(std::move(soundFolder)),
       m_richtigText(new QLineEdit(this)), m_falschText(new QLineEdit(this)),
       m_richtigTon(new QLineEdit(this)), m_falschTon(new QLineEdit(this)) {
     setObjectName(u"UebungsrueckmeldungForm"_s);

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "decorateddialog.h"
+
 #include <array>
 
 class QLineEdit;
@@ -14,7 +15,7 @@ struct UebungsrueckmeldungSettings;
 // "Übungsrückmeldung": the right and wrong messages, the two sound files
 // (with "Durchsuchen...") and the three captions of the multiple-choice tick
 // counter. "OK" stores all seven values as entered; "Abbrechen" discards.
-class TUebungsrueckmeldungForm : public QDialog {
+class TUebungsrueckmeldungForm : public DecoratedDialog {
     Q_OBJECT
 public:
     // The shell's file dialog chooses the sound files, starting in
