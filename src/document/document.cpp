@@ -25,6 +25,7 @@ void Document::reset(const PageRatioPreset& ratio) {
     header.EinrueckRand = defaultEinrueckRand(dokTypOf(header));
     zMin = 0;
     zMax = 0;
+    clozeFontSize = 0;
     modified = false;
     geometry = PageGeometry();
     geometry.ratioArt = ratio.art;

@@ -26,10 +26,13 @@ public:
     int zMin = 0;
     int zMax = 0;
     PageGeometry geometry;
+    // The character height in pixels the cloze layout settled on when it last
+    // laid out the text (the exercise and the worksheet use it); 0 for none.
+    int clozeFontSize = 0;
 
     // New or empty document: remembers `file` as the previous path, clears it,
     // puts every header field (gap table and crossword included) to its
-    // new-document value but keeps the font in effect, resets the z-range,
+    // new-document value but keeps the font in effect, resets the z-range and the cloze font size,
     // removes the logo, takes the page ratio from `ratio` and clears the
     // modified flag. Objects stay; clearObjects() frees them.
     void reset(const PageRatioPreset& ratio = {});

@@ -119,6 +119,9 @@ enum : unsigned {
     QuestionBound = 1u << 13,   // hittable only with the current question
     ActiveOnly = 1u << 14,      // hittable and numbered only while `Aktiv`
     NumberCandidate = 1u << 15, // takes a place in the numbering of free documents
+    // a card of the exercise only (distractor words): it has no place on the
+    // page and is never drawn there
+    OffPage = 1u << 16,
 };
 } // namespace TypFlag
 
@@ -213,7 +216,7 @@ inline constexpr std::array kRows{
     row(Typ::MatchingPicture,      Fixed),
     row(Typ::MatchingQueryPicture, ActiveOnly | kQueryCard, N::Position),
     row(Typ::CrosswordCell,        kQueryDrawnLast, N::Position),
-    row(Typ::DistractorCard,       0),
+    row(Typ::DistractorCard,       OffPage),
 };
 // clang-format on
 
@@ -305,6 +308,9 @@ constexpr bool isQuestionBound(Typ t) {
 }
 constexpr bool isActiveOnly(Typ t) {
     return typProperties(t).has(TypFlag::ActiveOnly);
+}
+constexpr bool isOffPage(Typ t) {
+    return typProperties(t).has(TypFlag::OffPage);
 }
 constexpr bool isNumberCandidate(Typ t) {
     return typProperties(t).has(TypFlag::NumberCandidate);

@@ -1,5 +1,6 @@
 #include "layoutset.h"
 
+#include "clozelayout.h"
 #include "document.h"
 
 namespace quorvel {
@@ -39,7 +40,9 @@ void LayoutSet::runHook(LayoutPhase phase, LayoutHookContext& context) const {
 }
 
 LayoutSet buildLayoutSet() {
-    return LayoutSet();
+    LayoutSet layouts;
+    addClozeLayout(layouts);
+    return layouts;
 }
 
 } // namespace quorvel

@@ -38,8 +38,9 @@ private:
     ClozeGapStep m_gapStep;
 };
 
-// The layouts of every document type the program lays out. None has its
-// layout yet, so the set is empty: documents show their stored objects only.
+// The layouts of every document type the program lays out: so far the cloze
+// text (clozelayout.h); documents of the other types show their stored
+// objects only.
 LayoutSet buildLayoutSet();
 
 } // namespace quorvel

@@ -71,6 +71,8 @@ DrawContext ViewComposer::drawContext() const {
 }
 
 bool ViewComposer::isVisible(const ObjDataTyp& o) const {
+    if (isOffPage(typOf(o)))
+        return false;
     if (m_document.header.AnzFrageNummern > 0 && o.FrageNummer >= 1 &&
         o.FrageNummer != m_state.currentQuestion)
         return false;
@@ -92,8 +94,9 @@ std::vector<int> ViewComposer::zOrder() const {
 void ViewComposer::runHook(LayoutPhase phase, const QRect& clip) {
     if (!m_layouts.hasHook(dokTypOf(m_document.header), phase))
         return;
-    LayoutHookContext context{m_document,      m_page, clip, scale(), m_state.currentQuestion,
-                              m_state.exercise};
+    LayoutHookContext context{
+        m_document,       m_page,        clip, scale(), m_state.currentQuestion,
+        m_state.exercise, m_state.layers};
     m_layouts.runHook(phase, context);
     // A generator may have added or removed objects.
     m_drawn.resize(m_document.objects.size());

@@ -83,7 +83,8 @@ public:
 
     // Whether object `object` is drawn now: in an exercise every layer, else
     // only the switched-on layers; with single questions only the objects of
-    // the current question (and those of none).
+    // the current question (and those of none). Cards of the exercise only
+    // (distractor words) never.
     bool isVisible(const ObjDataTyp& object) const;
 
     // The working pictures.

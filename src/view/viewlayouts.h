@@ -7,6 +7,7 @@
 
 #include <QImage>
 #include <QRect>
+#include <array>
 
 namespace quorvel {
 
@@ -26,7 +27,8 @@ enum class LayoutPhase {
 // What a hook gets: the document (its objects may be moved or made), the page
 // picture to draw on, the part of it being composed (the whole picture, or the
 // rectangle of a single redraw: drawing must stay inside it), the scale S, the
-// current question (a layout may correct it) and the exercise presentation.
+// current question (a layout may correct it), the exercise presentation and
+// the layer switches (what a layout draws into the page follows them).
 struct LayoutHookContext {
     Document& document;
     QImage& page;
@@ -34,6 +36,7 @@ struct LayoutHookContext {
     double s;
     int& currentQuestion;
     const ExercisePresentation& exercise;
+    std::array<bool, 4> layers{true, true, true, true};
 };
 
 // The layouts of the document types as the view needs them: the generators

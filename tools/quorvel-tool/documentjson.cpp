@@ -393,6 +393,10 @@ QImage basePictureFromJson(const QJsonValue& value, const QString& baseDir) {
 
 } // namespace
 
+QJsonObject objectToJson(const ObjDataTyp& object) {
+    return objectToJson(object, 0, PictureExport());
+}
+
 bool documentToJson(const Document& document, const DumpOptions& options, QJsonObject& json,
                     QString* error) {
     try {

@@ -31,6 +31,9 @@ struct DumpOptions {
 bool documentToJson(const Document& document, const DumpOptions& options, QJsonObject& json,
                     QString* error = nullptr);
 
+// One object as `documentToJson` lists it, its pictures as sizes only.
+QJsonObject objectToJson(const ObjDataTyp& object);
+
 // Fills `document`, which must be reset and empty, from `json`. Every key is
 // optional; an absent one keeps the new-document value (`EinrueckRand` the
 // default of the document type). Absent object fields take the values a file

@@ -1,6 +1,7 @@
 // quorvel-tool: works on Quorvel documents without a window.
 
 #include "documentjson.h"
+#include "layoutcommand.h"
 #include "layoutset.h"
 #include "listcommand.h"
 #include "rendercommand.h"
@@ -19,6 +20,9 @@ namespace {
 
 using namespace quorvel;
 
+// The largest question number `layout --question` takes.
+constexpr int kMaxQuestion = 1000000;
+
 const char kToolHelp[] = R"(Usage: quorvel-tool COMMAND [ARGUMENTS]
 
 Works on Quorvel documents (.qvl) without a window.
@@ -27,6 +31,7 @@ Commands:
   dump FILE [--pictures DIR]   print a document as JSON
   build JSON OUT               write a document from JSON
   render FILE OUT.png [...]    draw the learning view of a document
+  layout FILE [...]            print the objects of a composed document as JSON
   list FOLDER                  print the topic list of a folder
 
 Run "quorvel-tool COMMAND --help" for the details of a command.
@@ -96,6 +101,32 @@ Options:
                    1 texts and pictures, 2 info points, 3 layout (default
                    0,1,2,3; an empty list hides all)
   -h, --help       show this help
+
+A file that cannot be read exits with 1 and the program's messages on stderr.
+)";
+
+const char kLayoutHelp[] =
+    R"(Usage: quorvel-tool layout FILE [--size WxH] [--question N] [--build]
+
+Reads the document FILE, numbers its query fields in order and composes it for
+a learning view of W x H pixels (the page "render" draws at that size), which
+runs the layouts of its document type, and prints UTF-8 JSON on stdout:
+  {"page": [W, H], "clozeFontSize": s or null, "AnzFrageNummern": n,
+   "currentQuestion": q, "objects": [...]}
+"page" is the size of the page picture in pixels, "clozeFontSize" the
+character height in pixels the cloze layout settled on (null when none ran).
+"objects" lists every object in list order, stored and generated, each with
+"index" (its position in the list), the keys "dump" prints for an object
+(pictures as {"width", "height"}), "widthLimit" and "heightLimit" (fractions
+of the page, 0 for none), "Partner" and "KartRect": [left, top, right, bottom]
+in page picture pixels as last drawn, null when it was not drawn.
+
+Options:
+  --size WxH      the view area (default 1024x768)
+  --question N    make question N the current one before composing
+  --build         run every layout with building on after reading, as after
+                  the page geometry is applied anew
+  -h, --help      show this help
 
 A file that cannot be read exits with 1 and the program's messages on stderr.
 )";
@@ -227,6 +258,27 @@ CommandOutcome runRender(const ParsedArguments& a, const LayoutSet& layouts) {
     return renderCommand(layouts, a.positional[0], a.positional[1], options);
 }
 
+CommandOutcome runLayout(const ParsedArguments& a, const LayoutSet& layouts) {
+    const QString command = QStringLiteral("layout");
+    LayoutOptions options;
+    QString error;
+    if (a.has("--size")) {
+        const auto size = parseRenderSize(a.value("--size"), error);
+        if (!size)
+            return usageOutcome(error, command);
+        options.size = *size;
+    }
+    if (a.has("--question")) {
+        const auto question = parseRenderInt(a.value("--question"), 0, kMaxQuestion,
+                                             QStringLiteral("--question"), error);
+        if (!question)
+            return usageOutcome(error, command);
+        options.question = *question;
+    }
+    options.build = a.has("--build");
+    return layoutCommand(layouts, a.positional[0], options);
+}
+
 struct Subcommand {
     const char* name;
     const char* help;
@@ -270,6 +322,13 @@ const Subcommand kSubcommands[] = {
       {"--layers", true, "--layers needs a list"}},
      2,
      runRender},
+    {"layout",
+     kLayoutHelp,
+     {{"--size", true, "--size needs WxH"},
+      {"--question", true, "--question needs a number"},
+      {"--build", false, ""}},
+     1,
+     runLayout},
     {"list",
      kListHelp,
      {},
