@@ -9,12 +9,14 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 namespace quorvel {
 
 namespace {
 
 constexpr double kDesignWidth = 870.0;
+constexpr int kMaxDesignHeight = 1 << 15;
 constexpr int kGapLayer = 1;
 constexpr int kGapSide = 2; // the card stands above its point
 constexpr int kDistractorSide = 1;
@@ -75,6 +77,14 @@ QStringList clozeSourceLines(const QString& text) {
     return lines;
 }
 
+RandRect boundedIndent(const RandRect& indent) {
+    const auto bounded = [](double side) {
+        return std::isnan(side) ? 0.0 : std::clamp(side, 0.0, 1.0);
+    };
+    return {bounded(indent.left), bounded(indent.top), bounded(indent.right),
+            bounded(indent.bottom)};
+}
+
 bool isOwnedByClozeText(Typ typ) {
     return typ == Typ::ClozeGap || typ == Typ::DistractorCard;
 }
@@ -103,7 +113,9 @@ int clozeTablePictureHeight(int fsize, QSize page) {
 QSize clozeDesignPage(const Document& document) {
     const QSize page = pageSizeInBasePixels(document.basePicture.size(), document.header.RandErw);
     const int w = int(kDesignWidth);
-    return QSize(w, std::max(1, rnd(kDesignWidth * page.height() / std::max(1, page.width()))));
+    // A page far taller than wide is bounded like the largest view picture.
+    const double h = kDesignWidth * page.height() / std::max(1, page.width());
+    return QSize(w, std::clamp(rnd(h), 1, kMaxDesignHeight));
 }
 
 ClozeGapPlacer::ClozeGapPlacer(Document& document, QSize page, bool build)
@@ -162,10 +174,11 @@ void layOutClozeText(Document& document, const ClozePage& page, bool build) {
 
     const int w = page.size.width();
     const int hgt = page.size.height();
-    const int left = rnd(w * h.EinrueckRand.left);
-    const int top = rnd(hgt * h.EinrueckRand.top);
-    const int rightLimit = rnd(w * h.EinrueckRand.right);
-    const int bottomReserve = rnd(hgt * h.EinrueckRand.bottom);
+    const RandRect indent = boundedIndent(h.EinrueckRand);
+    const int left = rnd(w * indent.left);
+    const int top = rnd(hgt * indent.top);
+    const int rightLimit = rnd(w * indent.right);
+    const int bottomReserve = rnd(hgt * indent.bottom);
     const QStringList lines = clozeSourceLines(h.lueckentext);
 
     // The text shrinks until it fits above the bottom reserve, or until it is

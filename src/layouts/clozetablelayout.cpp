@@ -36,7 +36,7 @@ struct TableGrid {
     TableGrid(const HeaderDataTyp& h, QSize page) {
         const int w = page.width();
         const int hgt = page.height();
-        const RandRect& m = h.EinrueckRand;
+        const RandRect m = boundedIndent(h.EinrueckRand);
         rows = std::clamp(h.LueckenTabelleZeilen, 1, kLueckenTabelleMaxZeilen);
         columns = std::clamp(h.LueckenTabelleSpalten, 1, kLueckenTabelleMaxSpalten);
         left = rnd(w * m.left);

@@ -10,6 +10,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <gtest/gtest.h>
+#include <limits>
 #include <vector>
 
 using namespace quorvel;
@@ -420,6 +421,28 @@ TEST(ClozeTable, HostileTableOfLongTextsLaysOut) {
     EXPECT_EQ(objectsOf(d, Typ::ClozeGap).size(), size_t(16 * 12 - 1) * 60);
     EXPECT_EQ(objectsOf(d, Typ::TableQueryPicture).size(), 1u);
     EXPECT_EQ(d.clozeFontSize, 0); // only the flowing text remembers its size
+}
+
+TEST(ClozeLayouts, AbsurdIndentsAndPagesLayOutWithoutOverflow) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const RandRect indents[] = {
+        {nan, nan, nan, nan}, {1e300, -1e300, inf, -inf}, {0.6, 0.6, 0.6, 0.6}};
+    for (int subtype : {0, kTableClozeSubtype}) {
+        for (const RandRect& indent : indents) {
+            Document d = clozeDocument(QStringLiteral("Ein <<Test>> mit Text."), subtype);
+            d.header.LueckenTabelleZeilen = 2;
+            cellOf(d, 0, 0).Text = d.header.lueckentext;
+            cellOf(d, 1, 1).Art = 4;
+            d.header.EinrueckRand = indent;
+            d.header.RandErw = {0.0, 1e300, 0.0, 1e300}; // an endlessly tall page
+            const LayoutSet layouts = buildLayoutSet();
+            layouts.generate(d);
+            EXPECT_EQ(objectsOf(d, Typ::ClozeGap).size(), 1u) << subtype;
+            for (QSize page : {QSize(1, 1), QSize(8192, 8192)})
+                layOutCloze(d, pageOf(page), false);
+        }
+    }
 }
 
 // --- as the program runs it ------------------------------------------------
