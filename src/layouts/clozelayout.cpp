@@ -35,6 +35,7 @@ bool linesFit(const Document& document, const ClozePage& page, const QStringList
     TextMarkupParams params = clozeLineParams(document, page, s, /*measure=*/true, false);
     params.leftX = left;
     params.rightLimit = rightLimit;
+    params.measureLimit = limit;
     int y = top;
     for (const QString& line : lines) {
         params.topY = y;

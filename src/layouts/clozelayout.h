@@ -65,10 +65,13 @@ class ClozeGapPlacer {
 public:
     ClozeGapPlacer(Document& document, QSize page, bool build);
 
+    // The step refers to this placer, which must outlive the calls.
     ClozeGapStep gapStep();
 
-    // The width of a gap in `font`-metrics terms: the widest of " XX",
-    // " " + first alternative and " " + `MinLuecke` letters "X".
+    // Makes or moves the gap object of `request` and returns the gap's width
+    // in the request's font: the widest of " XX", " " + first alternative and
+    // " " + `MinLuecke` letters "X". Its card point is the gap's centre, "X"
+    // high plus 4 pixels below the line's top.
     int place(const ClozeGapRequest& request);
 
 private:

@@ -95,6 +95,7 @@ private:
                 int v = rowTop;
                 if (k.Art == TextCell) {
                     TextMarkupParams params = textParams(s, c, true);
+                    params.measureLimit = m_grid.bottomLimit;
                     for (const QString& line : clozeSourceLines(k.Text)) {
                         params.topY = v;
                         v = renderLine(params, line);

@@ -85,7 +85,7 @@ public:
         int p = 0;
         int v = 0;  // start of the pending text
         int w = -1; // last blank seen (or the last cut), -1 for none
-        while (p < m_n) {
+        while (p < m_n && !pastMeasureLimit()) {
             const TagMatch tag = tagAt(p);
             if (tag.tag == Tag::Gap) {
                 p = gap(v, p, tag.gapEnd);
@@ -117,6 +117,8 @@ public:
             v = p + 1;
             p = v;
         }
+        if (pastMeasureLimit())
+            return m_y;
         put(v, m_n - 1);
         newLine();
         return m_y;
@@ -150,9 +152,9 @@ private:
         }
         if (clozeMode() && at(p, QLatin1String("<<"))) {
             // A "<<" without a closing ">>" on its line is ordinary text.
-            const auto end = m_line.indexOf(QLatin1String(">>"), p + 2);
+            const int end = closingAfter(p + 2);
             if (end >= 0)
-                return {Tag::Gap, 2, 0, static_cast<int>(end)};
+                return {Tag::Gap, 2, 0, end};
         }
         if (at(p, QLatin1String("<@COL=")) && p + 12 < m_n && m_line[p + 12] == u'>') {
             bool hex = true;
@@ -172,6 +174,17 @@ private:
             isAsciiDigit(m_line[p + 7]) && m_line[p + 8] == u'>')
             return {Tag::Field, 9, twoDigits(m_line[p + 6], m_line[p + 7])};
         return {};
+    }
+
+    // The first ">>" at or after `from`, -1 for none. The scan moves forward,
+    // so one search serves every "<<" up to the ">>" it found: a line full of
+    // "<<" costs one pass, not one per "<<".
+    int closingAfter(int from) const {
+        if (m_closeFrom < 0 || from < m_closeFrom || (m_closeAt >= 0 && from > m_closeAt)) {
+            m_closeFrom = from;
+            m_closeAt = static_cast<int>(m_line.indexOf(QLatin1String(">>"), from));
+        }
+        return m_closeAt;
     }
 
     // Applies a tag found at p and returns the position after what it consumed.
@@ -338,6 +351,8 @@ private:
         m_y += m_lineHeight;
     }
 
+    bool pastMeasureLimit() const { return m_p.measureOnly && m_y > m_p.measureLimit; }
+
     void record(MarkupRun::Kind kind, const QString& text, int x, int advance, bool drawn) {
         if (!m_p.runs)
             return;
@@ -355,6 +370,8 @@ private:
     int m_limit = 0;
     int m_x = 0;
     int m_y = 0;
+    mutable int m_closeFrom = -1; // where the last search for ">>" started
+    mutable int m_closeAt = -1;   // what it found
 };
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <limits>
 #include <vector>
 
 class QPainter;
@@ -91,6 +92,9 @@ struct TextMarkupParams {
     int rightEdge = 0;          // R: x of the text area's right edge
     int rightLimit = 0;         // text ends at or before R - rightLimit - 10
     bool measureOnly = false;
+    // Measuring stops as soon as a screen line ends below this y: the y
+    // returned then only tells that the text reaches past it.
+    int measureLimit = std::numeric_limits<int>::max();
     ColourValue colour = 0; // 0x00BBGGRR text colour
     bool build = false;     // handed to the gap step
     // 0, 1, 2, 3 or 99; any other value is plain text drawn only in an exercise

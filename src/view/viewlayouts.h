@@ -51,9 +51,10 @@ public:
     // Runs the hook of the document's type for `phase`; nothing when it has none.
     virtual void runHook(LayoutPhase phase, LayoutHookContext& context) const = 0;
 
-    // The gap step the cloze layout gives the text markup for the learning
-    // view (cloze mode 99, TextMarkupParams::gapStep); empty without a cloze
-    // layout, and gaps then take their standard width.
+    // A gap step for callers that render a cloze text in mode 99 outside the
+    // cloze layout (TextMarkupParams::gapStep); empty when none is set, and
+    // gaps then take their standard width. The cloze layout itself hands the
+    // renderer a step of its own run, which makes or moves the gap objects.
     virtual const ClozeGapStep& clozeGapStep() const = 0;
 };
 

@@ -5,6 +5,7 @@
 #include <QFontInfo>
 #include <QPainter>
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace quorvel;
 
@@ -586,4 +587,36 @@ TEST(TextMarkupGaps, HugeMinimumGapFromADocumentIsBounded) {
     const auto runs = runsOf(QStringLiteral("<<a>>"), p);
     ASSERT_FALSE(runs.empty());
     EXPECT_EQ(runs[0].width, advance(u' ' + QString(1000, u'X')));
+}
+
+TEST(TextMarkupGaps, MeasuringStopsBelowItsLimitAndUnclosedGapsStayText) {
+    TextMarkupParams p = baseParams();
+    p.clozeMode = kMarkupClozeView;
+    p.measureOnly = true;
+    const MarkupMetrics m = markupMetrics(p);
+    const QString text = QStringLiteral("Wort <<ja>> ").repeated(400);
+    const int full = renderLine(p, text);
+    ASSERT_GT(full, 10 * m.lineHeight);
+
+    // The limit ends the measuring at the first screen line below it.
+    p.measureLimit = 3 * m.lineHeight;
+    const int stopped = renderLine(p, text);
+    EXPECT_GT(stopped, p.measureLimit);
+    EXPECT_LE(stopped, p.measureLimit + m.lineHeight);
+    // Drawing ignores it.
+    p.measureOnly = false;
+    EXPECT_EQ(renderLine(p, text), full);
+
+    // A line full of "<<" without a ">>" is ordinary text, however long.
+    p.measureOnly = true;
+    p.measureLimit = std::numeric_limits<int>::max();
+    std::vector<MarkupRun> runs;
+    p.runs = &runs;
+    renderLine(p, QString(20000, u'<'));
+    qsizetype shown = 0;
+    for (const MarkupRun& run : runs) {
+        EXPECT_EQ(run.kind, MarkupRun::Kind::Text);
+        shown += run.text.count(u'<');
+    }
+    EXPECT_EQ(shown, 20000);
 }
