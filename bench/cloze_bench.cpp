@@ -32,8 +32,8 @@ const LayoutSet& layouts() {
 
 Document longCloze() {
     Document d;
-    d.basisbild = QImage(870, 620, QImage::Format_ARGB32);
-    d.basisbild.fill(QColor(0xff, 0xfb, 0xef));
+    d.basePicture = QImage(870, 620, QImage::Format_ARGB32);
+    d.basePicture.fill(QColor(0xff, 0xfb, 0xef));
     d.header.DokTyp = codeOf(DokTyp::Cloze);
     d.header.EinrueckRand = defaultEinrueckRand(DokTyp::Cloze);
     QStringList lines;
@@ -56,7 +56,7 @@ QSize pageSizeFor(Document& d, QSize view) {
     ViewComposer composer(d, layouts());
     composer.setViewArea(view);
     composer.rebuild();
-    return composer.seite().size();
+    return composer.page().size();
 }
 
 void Recompose(benchmark::State& state) {
@@ -66,7 +66,7 @@ void Recompose(benchmark::State& state) {
     composer.rebuild();
     for (auto _ : state) {
         composer.rebuild();
-        benchmark::DoNotOptimize(composer.ansicht().constBits());
+        benchmark::DoNotOptimize(composer.view().constBits());
     }
 }
 
@@ -124,7 +124,7 @@ void RecomposeAfterResize(benchmark::State& state) {
         composer.setViewArea(i == 0 ? kResized : kView);
         i = 1 - i;
         composer.rebuild();
-        benchmark::DoNotOptimize(composer.ansicht().constBits());
+        benchmark::DoNotOptimize(composer.view().constBits());
     }
 }
 

@@ -61,7 +61,7 @@ TextMarkupParams clozeLineParams(const Document& document, const ClozePage& page
     params.charHeight = std::max(1, charHeight);
     params.fontFamily = h.Schriftart;
     params.pageHeight = page.size.height();
-    params.minLuecke = h.MinLuecke;
+    params.minGap = h.MinLuecke;
     params.textLayerVisible = page.textLayerVisible;
     params.exerciseRunning = page.exerciseRunning;
     return params;
@@ -128,7 +128,7 @@ ClozeGapStep ClozeGapPlacer::gapStep() {
 
 int ClozeGapPlacer::place(const ClozeGapRequest& request) {
     const QFontMetrics metrics(request.font);
-    const int g = clozeGapWidth(metrics, request.content, request.minLuecke);
+    const int g = clozeGapWidth(metrics, request.content, request.minGap);
     // Measuring only finds out how high the text gets; the drawing pass that
     // follows places every gap.
     if (request.measureOnly)

@@ -37,8 +37,8 @@ struct TableGrid {
         const int w = page.width();
         const int hgt = page.height();
         const RandRect m = boundedIndent(h.EinrueckRand);
-        rows = std::clamp(h.LueckenTabelleZeilen, 1, kLueckenTabelleMaxZeilen);
-        columns = std::clamp(h.LueckenTabelleSpalten, 1, kLueckenTabelleMaxSpalten);
+        rows = std::clamp(h.LueckenTabelleZeilen, 1, kGapTableMaxRows);
+        columns = std::clamp(h.LueckenTabelleSpalten, 1, kGapTableMaxColumns);
         left = rnd(w * m.left);
         rightEdge = rnd((1.0 - m.right) * w);
         top = rnd(hgt * m.top);

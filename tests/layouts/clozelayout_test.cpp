@@ -22,8 +22,8 @@ constexpr QSize kPage(870, 600);
 // A cloze document of `subtype` without margins on a white 870 x 600 page.
 Document clozeDocument(const QString& text, int subtype = 0) {
     Document d;
-    d.basisbild = QImage(kPage, QImage::Format_ARGB32);
-    d.basisbild.fill(Qt::white);
+    d.basePicture = QImage(kPage, QImage::Format_ARGB32);
+    d.basePicture.fill(Qt::white);
     d.header.DokTyp = codeOf(DokTyp::Cloze);
     d.header.DokUnterTyp = subtype;
     d.header.EinrueckRand = {};
@@ -486,7 +486,7 @@ TEST(ClozeLayouts, ReadingBuildsCompositionMovesAndTheWriterKeepsWhatItMay) {
     composer.setViewArea(QSize(700, 500));
     composer.rebuild();
     Document expected = read;
-    layOutCloze(expected, pageOf(composer.seite().size()), true);
+    layOutCloze(expected, pageOf(composer.page().size()), true);
     for (size_t i = 0; i < read.objects.size(); ++i) {
         EXPECT_DOUBLE_EQ(read.objects[i].Kx, expected.objects[i].Kx) << i;
         EXPECT_DOUBLE_EQ(read.objects[i].Ky, expected.objects[i].Ky) << i;
@@ -505,7 +505,7 @@ TEST(ClozeLayouts, TextIsDrawnWithTheTextLayerAndDistractorsNeverOnThePage) {
         composer.state().layers[1] = textLayer;
         composer.rebuild();
         // Left of the gap stands "Der".
-        const QImage& page = composer.seite();
+        const QImage& page = composer.page();
         bool ink = false;
         for (int y = 0; y < 60 && !ink; ++y)
             for (int x = 0; x < 25 && !ink; ++x)

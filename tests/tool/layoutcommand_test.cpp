@@ -22,8 +22,8 @@ namespace {
 // 870 x 600 page.
 QString writeCloze(const QTemporaryDir& dir) {
     Document d;
-    d.basisbild = QImage(870, 600, QImage::Format_ARGB32);
-    d.basisbild.fill(Qt::white);
+    d.basePicture = QImage(870, 600, QImage::Format_ARGB32);
+    d.basePicture.fill(Qt::white);
     d.header.DokTyp = codeOf(DokTyp::Cloze);
     d.header.DokUnterTyp = 3;
     d.header.EinrueckRand = defaultEinrueckRand(DokTyp::Cloze);
@@ -131,7 +131,7 @@ TEST(LayoutCommand, QuestionAndBuildOptions) {
     LayoutOptions options;
     options.question = 3;
     options.build = true;
-    options.groesse = QSize(600, 500);
+    options.size = QSize(600, 500);
     const QJsonObject json = layoutJson(path, options);
     EXPECT_EQ(json[QStringLiteral("currentQuestion")].toInt(), 3);
     EXPECT_EQ(json[QStringLiteral("page")].toArray()[0].toInt(), 600);
@@ -144,8 +144,8 @@ TEST(LayoutCommand, QuestionAndBuildOptions) {
 
     // A document without a cloze layout has no cloze font size.
     Document labels;
-    labels.basisbild = QImage(100, 100, QImage::Format_ARGB32);
-    labels.basisbild.fill(Qt::white);
+    labels.basePicture = QImage(100, 100, QImage::Format_ARGB32);
+    labels.basePicture.fill(Qt::white);
     const QString other = dir.filePath(QStringLiteral("labels.qvl"));
     ASSERT_TRUE(writeDocumentFile(labels, other, false).ok);
     EXPECT_TRUE(layoutJson(other)[QStringLiteral("clozeFontSize")].isNull());
