@@ -174,8 +174,8 @@ private:
                                                             -1, x, y, kCellSide, 0);
             ObjDataTyp& o = objects[size_t(index)];
             o.TAusr = kCentred;
-            o.BreitenLimit = widthLimit;
-            o.HoehenLimit = 0.75 * m_grid.rowUnit / std::max(1, m_page.size.height()) - 0.03;
+            o.WidthLimit = widthLimit;
+            o.HeightLimit = 0.75 * m_grid.rowUnit / std::max(1, m_page.size.height()) - 0.03;
             return;
         }
         const Typ typ = static_cast<Typ>(30 + k.Art);
@@ -188,7 +188,7 @@ private:
         o.BildkarteAnpassen = k.BildkarteAnpassen;
         if (typ == Typ::TablePictureLink)
             o.PunktInUebung = k.BildLinkInUebung;
-        o.BreitenLimit = widthLimit;
+        o.WidthLimit = widthLimit;
     }
 
     // The grid lines go into the page picture, not into objects.

@@ -328,7 +328,7 @@ TEST(ClozeTable, PictureCellHeightAndTheCellObjects) {
     EXPECT_EQ(p.Ebene, 1);
     EXPECT_EQ(p.KAusr, 4);
     // Gap rnd(870 x 0.03) = 26, column width rnd((870 - 26) / 2) = 422.
-    EXPECT_DOUBLE_EQ(p.BreitenLimit, 0.95 * 422 / 870);
+    EXPECT_DOUBLE_EQ(p.WidthLimit, 0.95 * 422 / 870);
     EXPECT_DOUBLE_EQ(p.Kx, 211.0 / 870);
     EXPECT_DOUBLE_EQ(p.Ky, 0.0035);
 
@@ -345,7 +345,7 @@ TEST(ClozeTable, PictureCellHeightAndTheCellObjects) {
     EXPECT_EQ(t.TAusr, 1);
     EXPECT_DOUBLE_EQ(t.Ky, 86.0 / 600 + 0.015);
     EXPECT_DOUBLE_EQ(t.Kx, p.Kx);
-    EXPECT_DOUBLE_EQ(t.HoehenLimit, 0.75 * 300 / 600 - 0.03);
+    EXPECT_DOUBLE_EQ(t.HeightLimit, 0.75 * 300 / 600 - 0.03);
     EXPECT_EQ(typOf(d.objects[3]), Typ::ClozeGap);
     EXPECT_GT(d.objects[3].Kx, 0.5);
 

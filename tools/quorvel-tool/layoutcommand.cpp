@@ -56,8 +56,8 @@ CommandOutcome layoutCommand(const ViewLayouts& layouts, const QString& document
         const ObjDataTyp& object = document.objects[i];
         QJsonObject json = objectToJson(object);
         json.insert(QStringLiteral("index"), int(i));
-        json.insert(QStringLiteral("widthLimit"), object.BreitenLimit);
-        json.insert(QStringLiteral("heightLimit"), object.HoehenLimit);
+        json.insert(QStringLiteral("widthLimit"), object.WidthLimit);
+        json.insert(QStringLiteral("heightLimit"), object.HeightLimit);
         json.insert(QStringLiteral("Partner"), object.Partner);
         json.insert(QStringLiteral("KartRect"), cardToJson(object, page));
         objects.append(json);
