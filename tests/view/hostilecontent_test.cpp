@@ -16,6 +16,7 @@
 #include <QBuffer>
 #include <QCollator>
 #include <QFontMetricsF>
+#include <QPainter>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -156,6 +157,65 @@ TEST(HostileContent, BadgeLabelSizeIsThatOfThePixelByPixelLoop) {
             }
         }
     }
+}
+
+// A long letter label draws only what reaches its card: the same pixels, in
+// the card's picture, as the whole label centred on the badge.
+TEST(HostileContent, LongLetterBadgeDrawsWhatTheWholeLabelDrawsInItsCard) {
+    for (double s : {0.7, 1.0, 1.6}) {
+        for (int n : {26 * 17 + 1, 26 * 17 + 2, 26 * 40 + 5, 26 * 200 + 25, 20000}) {
+            for (const QRect& card : {QRect(5, 4, 40, 20), QRect(3, 7, 90, 30)}) {
+                SCOPED_TRACE(testing::Message() << s << ' ' << n << ' ' << card.width());
+                const QString text = numberText(n, 1);
+                const QRect picture = card | numberBadgeRect(card, s);
+                QImage expected(picture.size(), QImage::Format_ARGB32_Premultiplied);
+                expected.fill(Qt::transparent);
+                QImage drawn = expected;
+                {
+                    QPainter painter(&expected);
+                    painter.translate(-picture.topLeft());
+                    const int d = std::max(1, rnd(30.0 * s));
+                    const QPointF centre = QRectF(card).center();
+                    paintEllipse(painter, QRectF(centre.x() - d / 2.0, centre.y() - d / 2.0, d, d),
+                                 QColor(0x46, 0x7D, 0xBB), Qt::white);
+                    drawCentred(painter, centre, text, titleFont(numberBadgeTextSize(text, s)),
+                                Qt::white);
+                }
+                {
+                    QPainter painter(&drawn);
+                    painter.translate(-picture.topLeft());
+                    drawNumberBadge(painter, card, text, s);
+                }
+                EXPECT_EQ(drawn, expected);
+            }
+        }
+    }
+}
+
+// Covered fields numbered far apart share a finished card when their labels
+// look the same; the composition still shows every badge as drawn alone.
+TEST(HostileContent, CoveredLetterFieldsMatchTheirBadgesDrawnAlone) {
+    Document d = emptyDocument(870, 600);
+    d.header.NumArt = 1;
+    for (int i = 0; i < 1200; ++i)
+        d.objects.push_back(object(0, 0.5, 0.5, QStringLiteral("Feld")));
+    RandomGenerator random(1);
+    coverAndNumber(d, NumberingOrdered, random);
+    ViewComposer composer(d, noLayouts());
+    composer.setViewArea(QSize(870, 600));
+    composer.rebuild();
+    // Every field lies on the same spot: the last one drawn is on top.
+    const ObjDataTyp& top = d.objects.back();
+    ASSERT_EQ(top.AbfrageNummer, 1200);
+    const QRect card = composer.drawer().card(composer.drawContext(), d.objects.back());
+    QImage alone = composer.pageWithoutObjects().copy();
+    {
+        QPainter painter(&alone);
+        drawCover(painter, card, composer.drawContext().s);
+        drawNumberBadge(painter, card, numberText(1200, 1), composer.drawContext().s);
+    }
+    // Within the card the cover is opaque: nothing of the fields below shows.
+    EXPECT_EQ(composer.page().copy(card), alone.copy(card));
 }
 
 TEST(HostileContent, AWordWiderThanThePageMakesACardNoWiderThanThePage) {
