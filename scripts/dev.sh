@@ -116,7 +116,8 @@ run_fuzzer() {
   # The learning view: the same seeds and the documents that once froze it.
   build/release/tests/document/make_fuzz_corpus "$view_corpus" --hostile
   cp build/release/examples/*.qvl "$view_corpus"/
-  QT_QPA_PLATFORM=offscreen build/fuzz/tests/fuzz/learning_view_fuzzer \
+  QT_QPA_PLATFORM=offscreen LSAN_OPTIONS=suppressions=tests/fuzz/lsan.supp \
+    build/fuzz/tests/fuzz/learning_view_fuzzer \
     -max_total_time=60 -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 "$view_corpus"
 }
 
