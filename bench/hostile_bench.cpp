@@ -2,7 +2,8 @@
 // (tests/document/hostiledocuments.h), each against an ordinary labelling
 // document at the same view size in the same run. Goal: every one at most
 // 20 x the ordinary document, and the whole run within 1 GB (measure with
-// /usr/bin/time -v). HOSTILE_SCALE (0..1, default 1) shrinks the documents.
+// /usr/bin/time -v). HOSTILE_SCALE (0..1, default 1) shrinks the documents;
+// HOSTILE_ONLY=name writes and measures only that one (for profiling).
 #include "document.h"
 #include "documentio.h"
 #include "hostiledocuments.h"
@@ -74,7 +75,8 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("Ordinary", [&](benchmark::State& state) {
         composeAndDraw(state, ordinary, false, NumberingOrdered);
     })->Unit(benchmark::kMillisecond);
-    const std::vector<HostileDocument> documents = hostileDocuments(scale);
+    const std::vector<HostileDocument> documents =
+        hostileDocuments(scale, QString::fromLocal8Bit(qgetenv("HOSTILE_ONLY")));
     for (const HostileDocument& doc : documents) {
         benchmark::RegisterBenchmark(doc.name, [&doc](benchmark::State& state) {
             composeAndDraw(state, doc.bytes, doc.uncovered, doc.numbering);

@@ -2,7 +2,8 @@
 # Sets up a Debian 12 machine for Quorvel, builds it and runs it or its tests.
 #   scripts/dev.sh run     build (release) and start the program on the examples
 #   scripts/dev.sh test    check the formatting, build and run every test:
-#                          release, sanitizers, fuzzing
+#                          release, sanitizers, fuzzing (the document reader
+#                          and the learning view, 60 seconds each)
 #   scripts/dev.sh format  format every source file in place per .clang-format
 # QUORVEL_SKIP_FORMAT_CHECK=1 skips the format check of `test` (local use only).
 set -euo pipefail
@@ -106,12 +107,18 @@ run_program() {
 
 run_fuzzer() {
   build fuzz
-  local corpus=build/fuzz/corpus
-  rm -rf "$corpus" && mkdir -p "$corpus"
+  local corpus=build/fuzz/corpus view_corpus=build/fuzz/view-corpus
+  rm -rf "$corpus" "$view_corpus" && mkdir -p "$corpus" "$view_corpus"
   build/release/tests/document/make_fuzz_corpus "$corpus"
   cp build/release/examples/*.qvl "$corpus"/
   QT_QPA_PLATFORM=offscreen build/fuzz/tests/fuzz/document_reader_fuzzer \
     -max_total_time=60 -rss_limit_mb=2048 -print_final_stats=1 "$corpus"
+  # The learning view: the same seeds and the documents that once froze it.
+  build/release/tests/document/make_fuzz_corpus "$view_corpus" --hostile
+  cp build/release/examples/*.qvl "$view_corpus"/
+  QT_QPA_PLATFORM=offscreen LSAN_OPTIONS=suppressions=tests/fuzz/lsan.supp \
+    build/fuzz/tests/fuzz/learning_view_fuzzer \
+    -max_total_time=60 -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 "$view_corpus"
 }
 
 case "${1:-}" in

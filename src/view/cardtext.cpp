@@ -21,6 +21,54 @@ QString withLineSeparators(const QString& text) {
     return result;
 }
 
+// Characters between which a line never breaks (letters, digits and the
+// symbols of the same line-breaking class): a run of them is one word.
+bool staysInWord(QChar c) {
+    const char16_t u = c.unicode();
+    return (u >= u'0' && u <= u'9') || (u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z') ||
+           u == u'<' || u == u'>' || u == u'=' || u == u'@' || u == u'#' || u == u'&' || u == u'*';
+}
+
+// A word far wider than the line stands on a line of its own, cut at the
+// card's edge: what lies beyond twice the line's width is never seen, yet
+// laying it out costs as much as the rest. Such words are cut short there
+// (keeping their last character, so that the break after them stays as it
+// was); everything a card shows stays the same.
+QString withoutUnseenWordEnds(const QString& text, const QFont& font, int maxWidth) {
+    constexpr qsizetype kShortWord = 256; // words up to this long are laid out whole
+    if (text.size() <= kShortWord)
+        return text;
+    const QFontMetricsF metrics(font);
+    const double enough = 2.0 * std::max(1, maxWidth) + 2.0 * font.pixelSize();
+    QString result;
+    qsizetype copied = 0; // text[0 .. copied) is in result
+    for (qsizetype i = 0; i < text.size();) {
+        if (!staysInWord(text[i])) {
+            ++i;
+            continue;
+        }
+        qsizetype end = i;
+        while (end < text.size() && staysInWord(text[end]))
+            ++end;
+        const qsizetype length = end - i;
+        if (length > kShortWord) {
+            qsizetype k = 64;
+            while (k < length - 1 && metrics.horizontalAdvance(text.mid(i, k)) <= enough)
+                k *= 2;
+            if (k < length - 1) {
+                result += QStringView(text).mid(copied, i + k - copied);
+                result += text[end - 1];
+                copied = end;
+            }
+        }
+        i = end;
+    }
+    if (copied == 0)
+        return text;
+    result += QStringView(text).mid(copied);
+    return result;
+}
+
 } // namespace
 
 int textPixelSize(int fsize, double s) {
@@ -46,7 +94,8 @@ int lineHeightPx(const QFont& font) {
 }
 
 TypesetText::TypesetText(const QString& text, const QFont& font, int maxWidth)
-    : m_font(font), m_layout(withLineSeparators(text), font), m_lineHeight(lineHeightPx(font)) {
+    : m_font(font), m_layout(withLineSeparators(withoutUnseenWordEnds(text, font, maxWidth)), font),
+      m_lineHeight(lineHeightPx(font)) {
     QTextOption option;
     option.setWrapMode(QTextOption::WordWrap);
     option.setAlignment(Qt::AlignLeft);
@@ -151,6 +200,16 @@ std::shared_ptr<const TypesetText> CardTextCache::typeset(const QString& text,
         lo<hi&& double(sourceLines) * lineHeightPx(objectFont(family, sizes[lo], style))> maxHeight)
         ++lo;
     std::shared_ptr<const TypesetText> found;
+    // Most texts fit at their first size: one layout settles them.
+    if (lo == 0 && lo < hi) {
+        auto probe = std::make_shared<const TypesetText>(text, objectFont(family, sizes[0], style),
+                                                         maxWidth);
+        if (probe->size().height() <= maxHeight)
+            hi = 0;
+        else
+            lo = 1;
+        found = std::move(probe);
+    }
     while (lo < hi) {
         const size_t centre = lo + (hi - lo) / 2;
         auto probe = std::make_shared<const TypesetText>(

@@ -73,6 +73,77 @@ std::vector<int> ranks(const std::vector<int>& list, size_t objectCount, Less sm
     return rang;
 }
 
+// Dense ranks as ranks() gives them, from keys computed once per caption:
+// comparing long captions that share a long beginning costs the collator
+// as much as reading them, thousands of times. The keys must order the
+// captions as `compare` does; that is checked on the neighbours of the
+// sorted list (which suffices, as both are orders), and false is returned
+// when they do not (then nothing is decided by the keys).
+template <typename KeyLess, typename Compare>
+bool ranksByKeys(const std::vector<int>& list, size_t objectCount, KeyLess less, Compare compare,
+                 std::vector<int>& rank) {
+    std::vector<int> sorted = list;
+    std::stable_sort(sorted.begin(), sorted.end(), less);
+    rank.assign(objectCount, 0);
+    int r = 0;
+    for (size_t k = 0; k < sorted.size(); ++k) {
+        if (k > 0) {
+            const int c = compare(sorted[k - 1], sorted[k]);
+            if (c > 0 || (c < 0) != less(sorted[k - 1], sorted[k]))
+                return false;
+            if (c < 0)
+                ++r;
+        }
+        rank[size_t(sorted[k])] = r;
+    }
+    return true;
+}
+
+// The ranks of the captions in the collator's order.
+std::vector<int> alphabeticalRanks(const Document& document, const std::vector<int>& list) {
+    const auto& objects = document.objects;
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    const auto compare = [&](int a, int b) {
+        return collator.compare(objects[size_t(a)].Cap, objects[size_t(b)].Cap);
+    };
+    std::vector<int> position(objects.size(), 0);
+    for (size_t k = 0; k < list.size(); ++k)
+        position[size_t(list[k])] = int(k);
+    std::vector<int> rank;
+    {
+        // The collator's own sort keys (what it compares, when it has any).
+        std::vector<QCollatorSortKey> keys;
+        keys.reserve(list.size());
+        for (int i : list)
+            keys.push_back(collator.sortKey(objects[size_t(i)].Cap));
+        if (ranksByKeys(
+                list, objects.size(),
+                [&](int a, int b) {
+                    return keys[size_t(position[size_t(a)])].compare(
+                               keys[size_t(position[size_t(b)])]) < 0;
+                },
+                compare, rank))
+            return rank;
+    }
+    {
+        // Without a locale the collator compares case-folded characters.
+        std::vector<QString> folded;
+        folded.reserve(list.size());
+        for (int i : list)
+            folded.push_back(objects[size_t(i)].Cap.toCaseFolded());
+        if (ranksByKeys(
+                list, objects.size(),
+                [&](int a, int b) {
+                    return folded[size_t(position[size_t(a)])] <
+                           folded[size_t(position[size_t(b)])];
+                },
+                compare, rank))
+            return rank;
+    }
+    return ranks(list, objects.size(), [&](int a, int b) { return compare(a, b) < 0; });
+}
+
 // Positions as a total order: a NaN from a file sorts after every number.
 bool beforePosition(double a, double b) {
     if (std::isnan(a))
@@ -87,12 +158,7 @@ bool samePosition(double a, double b) {
 void sortByCaption(const Document& document, std::vector<int>& list) {
     const auto& objects = document.objects;
     if (document.header.GeordnetArt == 1) {
-        QCollator collator;
-        collator.setCaseSensitivity(Qt::CaseInsensitive);
-        selectionSort(list, ranks(list, objects.size(), [&](int a, int b) {
-                          return collator.compare(objects[size_t(a)].Cap, objects[size_t(b)].Cap) <
-                                 0;
-                      }));
+        selectionSort(list, alphabeticalRanks(document, list));
     } else {
         selectionSort(list, ranks(list, objects.size(), [&](int a, int b) {
                           const ObjDataTyp& oa = objects[size_t(a)];

@@ -51,7 +51,7 @@ public:
     // The bytes the kept scaled pictures and finished cards may take; the
     // least recently used go first.
     static constexpr size_t kPictureBudget = size_t(128) << 20;
-    static constexpr size_t kFinishedCardBudget = size_t(128) << 20;
+    static constexpr size_t kFinishedCardBudget = size_t(256) << 20;
 
 private:
     struct Card;

@@ -17,16 +17,18 @@ constexpr QImage::Format kFormat = QImage::Format_ARGB32_Premultiplied;
 
 // Makes `picture` a picture of `size` in the working format that owns its
 // pixels, keeping the existing buffer when it fits: fresh buffers cost page
-// faults on every recomposition.
+// faults on every recomposition. A failed allocation leaves a null picture,
+// which the copies below skip and ViewComposer::checkPictures() reports.
 void ensureSize(QImage& picture, QSize size) {
     if (picture.size() != size || picture.format() != kFormat || !picture.isDetached())
         picture = QImage(size, kFormat);
 }
 
 // Copies the rectangle `source` of `from` into `target` with its top left at `at`;
-// both pictures are 32-bit, the rectangle lies inside both.
+// both pictures are 32-bit. Nothing is copied unless the rectangle lies inside both.
 void copyRect(QImage& target, QPoint at, const QImage& from, const QRect& source) {
-    if (source.isEmpty())
+    if (source.isEmpty() || !from.rect().contains(source) ||
+        !target.rect().contains(QRect(at, source.size())))
         return;
     const size_t bytes = size_t(source.width()) * 4;
     for (int y = 0; y < source.height(); ++y) {
@@ -37,7 +39,9 @@ void copyRect(QImage& target, QPoint at, const QImage& from, const QRect& source
 
 void copyPicture(QImage& target, const QImage& from) {
     ensureSize(target, from.size());
-    if (target.bytesPerLine() == from.bytesPerLine())
+    if (target.isNull() || from.isNull())
+        return;
+    if (target.bytesPerLine() == from.bytesPerLine() && target.format() == from.format())
         std::memcpy(target.bits(), from.constBits(), size_t(from.sizeInBytes()));
     else
         copyRect(target, QPoint(0, 0), from, from.rect());
@@ -50,6 +54,10 @@ QRect lineOutline(const ObjDataTyp& o, QSize pagePicture) {
 }
 
 } // namespace
+
+QString msgViewOutOfMemory() {
+    return QStringLiteral("Nicht genug Speicher, um die Seite in dieser Größe zu zeichnen.");
+}
 
 bool hidesStartPanel(const Document& d) {
     const HeaderDataTyp& h = d.header;
@@ -149,6 +157,21 @@ void ViewComposer::rebuild() {
 
     buildObjects();
     finalPageAndSection();
+    checkPictures();
+}
+
+void ViewComposer::checkPictures() {
+    QImage* pictures[] = {&m_page, &m_withoutObjects, &m_withFixed, &m_endPage,
+                          &m_view, &m_visible,        &m_overlay};
+    m_outOfMemory = false;
+    for (QImage* picture : pictures)
+        m_outOfMemory = m_outOfMemory || picture->isNull();
+    if (!m_outOfMemory)
+        return;
+    for (QImage* picture : pictures)
+        *picture = QImage();
+    m_painter.clear();
+    m_background.discard();
 }
 
 void ViewComposer::redrawObjects() {
@@ -162,6 +185,7 @@ void ViewComposer::redrawObjects() {
     runHook(LayoutPhase::AfterPageWithoutObjects, m_page.rect());
     buildObjects();
     finalPageAndSection();
+    checkPictures();
 }
 
 void ViewComposer::buildObjects() {

@@ -35,6 +35,9 @@ struct ViewState {
 // title, a cloze or question text, a subtype or any object.
 bool hidesStartPanel(const Document& document);
 
+// The message when the view's pictures do not fit into memory.
+QString msgViewOutOfMemory();
+
 // Composes the open document into the working pictures of the learning view
 // and keeps them: the page (what the view shows a section of), the page without
 // objects, the page with the fixed objects, the final page, the view picture,
@@ -56,6 +59,11 @@ public:
     // layer, numbering or document changes). The visible section keeps its
     // centre. Clears the drawing overlay.
     void rebuild();
+
+    // Whether the last rebuild() or redrawObjects() lacked the memory for a
+    // working picture (a huge view area at a high zoom): then every picture
+    // is empty, nothing is shown, and msgViewOutOfMemory() tells the user.
+    bool outOfMemory() const { return m_outOfMemory; }
 
     // Draws the objects anew on the page without objects (after covering,
     // uncovering or numbering changes) and shows the section.
@@ -147,6 +155,10 @@ private:
     QImage m_view;
     QImage m_visible;
     QImage m_overlay;
+    bool m_outOfMemory = false;
+
+    // Empties every picture when one of them could not be allocated.
+    void checkPictures();
     QSize m_viewSize;
     // The pixels each object covered when last drawn, in page picture pixels.
     std::vector<QRect> m_drawn;

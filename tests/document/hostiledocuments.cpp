@@ -5,6 +5,7 @@
 #include <QImage>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -42,90 +43,104 @@ double spread(int i, int prime) {
 
 } // namespace
 
-std::vector<HostileDocument> hostileDocuments(double scale) {
-    std::vector<HostileDocument> docs;
-    const auto add = [&docs](const char* name, const DocBuilder& doc, bool uncovered = false,
-                             int numbering = kNumberingOrdered) {
-        docs.push_back({name, doc.build(), uncovered, numbering});
+std::vector<HostileDocument> hostileDocuments(double scale, const QString& only) {
+    struct Kind {
+        const char* name;
+        bool uncovered;
+        int numbering;
+        std::function<DocBuilder()> make;
     };
-
-    {
+    const auto longWord = [scale](int length, int fsize) {
         DocBuilder doc = page();
-        doc.objects = {label(kFixedLabel, 0.5, 0.5, QByteArray(scaled(2000, scale), 'w'), 100)};
-        add("LongWordFsize100", doc);
-        doc.objects = {label(kFixedLabel, 0.5, 0.5, QByteArray(scaled(20000, scale), 'w'), 30)};
-        add("VeryLongWordFsize30", doc);
-        doc.objects[0].Fsize = 100;
-        add("VeryLongWordFsize100", doc);
-    }
-    {
-        QByteArray cap;
-        for (int i = 0; i < scaled(5000, scale); ++i)
-            cap += "<B>";
-        cap += QByteArray(scaled(200000, scale), 'm');
-        for (int i = 0; i < scaled(1000, scale); ++i)
-            cap += "<@POSX=99%>";
-        DocBuilder doc = page();
-        doc.objects = {label(kQueryLabel, 0.5, 0.5, cap, 100)};
-        add("MarkupAndHugeWord", doc, true);
-    }
-    {
+        doc.objects = {label(kFixedLabel, 0.5, 0.5, QByteArray(scaled(length, scale), 'w'), fsize)};
+        return doc;
+    };
+    const auto letterFields = [scale] {
         DocBuilder doc = page();
         doc.NumArt = 1;
         for (int i = 0; i < scaled(20000, scale); ++i)
             doc.objects.push_back(label(kQueryLabel, spread(i, 31), spread(i, 57), "Feld", 0));
-        add("ManyCoveredLetterFields", doc);
-        add("ManyUncoveredLetterFields", doc, true);
-    }
-    {
-        DocBuilder doc = page();
-        QByteArray text;
-        while (text.size() < 230)
-            text += "Ein gewoehnlicher Satz ";
-        for (int i = 0; i < scaled(1000, scale); ++i)
-            doc.objects.push_back(label(kFixedLabel, spread(i, 13), spread(i, 29), text, 50));
-        add("ManyLongTexts", doc);
-    }
-    {
-        QByteArray cap;
-        const int lines = scaled(200000, scale);
-        cap.reserve(lines * 3);
-        for (int i = 0; i < lines; ++i)
-            cap += i ? ",ab" : "ab";
-        DocBuilder doc = page();
-        doc.objects = {label(kFixedLabel, 0.5, 0.5, cap, 50)};
-        add("ManyShortLines", doc);
-    }
-    {
-        TestObject point = label(kInfoPoint, 0.5, 0.5, "Info", 0);
-        point.PktCap = QString(scaled(5200, scale), u'T');
-        point.HDeck = 100;
-        DocBuilder doc = page();
-        doc.objects = {point};
-        add("LongPointTitle", doc);
-    }
-    {
-        const int side = scaled(8192, std::sqrt(scale));
-        QImage picture(side, side, QImage::Format_ARGB32);
-        picture.fill(Qt::darkCyan);
-        TestObject o = label(kFixedPicture, 0.5, 0.5, "", 0);
-        o.Bild = picture;
-        DocBuilder doc = page();
-        for (int i = 0; i < 16; ++i) {
-            o.Kx = o.Sx = spread(i, 7);
-            doc.objects.push_back(o);
-        }
-        add("SixteenHugePictures", doc);
-    }
-    {
-        DocBuilder doc = page();
-        doc.GeordnetArt = 1;
-        const QByteArray prefix(scaled(10000, scale), 'p');
-        for (int i = 0; i < scaled(1000, scale); ++i) {
-            doc.objects.push_back(label(kQueryLabel, spread(i, 31), spread(i, 57),
-                                        prefix + QByteArray::number((i * 7919) % 1000), 0));
-        }
-        add("SortedLongCaptions", doc);
+        return doc;
+    };
+    const Kind kinds[] = {
+        {"LongWordFsize100", false, kNumberingOrdered, [&] { return longWord(2000, 100); }},
+        {"VeryLongWordFsize30", false, kNumberingOrdered, [&] { return longWord(20000, 30); }},
+        {"VeryLongWordFsize100", false, kNumberingOrdered, [&] { return longWord(20000, 100); }},
+        {"MarkupAndHugeWord", true, kNumberingOrdered,
+         [scale] {
+             QByteArray cap;
+             for (int i = 0; i < scaled(5000, scale); ++i)
+                 cap += "<B>";
+             cap += QByteArray(scaled(200000, scale), 'm');
+             for (int i = 0; i < scaled(1000, scale); ++i)
+                 cap += "<@POSX=99%>";
+             DocBuilder doc = page();
+             doc.objects = {label(kQueryLabel, 0.5, 0.5, cap, 100)};
+             return doc;
+         }},
+        {"ManyCoveredLetterFields", false, kNumberingOrdered, letterFields},
+        {"ManyUncoveredLetterFields", true, kNumberingOrdered, letterFields},
+        {"ManyLongTexts", false, kNumberingOrdered,
+         [scale] {
+             DocBuilder doc = page();
+             QByteArray text;
+             while (text.size() < 230)
+                 text += "Ein gewoehnlicher Satz ";
+             for (int i = 0; i < scaled(1000, scale); ++i)
+                 doc.objects.push_back(label(kFixedLabel, spread(i, 13), spread(i, 29), text, 50));
+             return doc;
+         }},
+        {"ManyShortLines", false, kNumberingOrdered,
+         [scale] {
+             QByteArray cap;
+             const int lines = scaled(200000, scale);
+             cap.reserve(lines * 3);
+             for (int i = 0; i < lines; ++i)
+                 cap += i ? ",ab" : "ab";
+             DocBuilder doc = page();
+             doc.objects = {label(kFixedLabel, 0.5, 0.5, cap, 50)};
+             return doc;
+         }},
+        {"LongPointTitle", false, kNumberingOrdered,
+         [scale] {
+             TestObject point = label(kInfoPoint, 0.5, 0.5, "Info", 0);
+             point.PktCap = QString(scaled(5200, scale), u'T');
+             point.HDeck = 100;
+             DocBuilder doc = page();
+             doc.objects = {point};
+             return doc;
+         }},
+        {"SixteenHugePictures", false, kNumberingOrdered,
+         [scale] {
+             const int side = scaled(8192, std::sqrt(scale));
+             QImage picture(side, side, QImage::Format_ARGB32);
+             picture.fill(Qt::darkCyan);
+             TestObject o = label(kFixedPicture, 0.5, 0.5, "", 0);
+             o.Bild = picture;
+             DocBuilder doc = page();
+             for (int i = 0; i < 16; ++i) {
+                 o.Kx = o.Sx = spread(i, 7);
+                 doc.objects.push_back(o);
+             }
+             return doc;
+         }},
+        {"SortedLongCaptions", false, kNumberingOrdered,
+         [scale] {
+             DocBuilder doc = page();
+             doc.GeordnetArt = 1;
+             const QByteArray prefix(scaled(10000, scale), 'p');
+             for (int i = 0; i < scaled(1000, scale); ++i) {
+                 doc.objects.push_back(label(kQueryLabel, spread(i, 31), spread(i, 57),
+                                             prefix + QByteArray::number((i * 7919) % 1000), 0));
+             }
+             return doc;
+         }},
+    };
+
+    std::vector<HostileDocument> docs;
+    for (const Kind& kind : kinds) {
+        if (only.isEmpty() || only == QLatin1String(kind.name))
+            docs.push_back({kind.name, kind.make().build(), kind.uncovered, kind.numbering});
     }
     return docs;
 }

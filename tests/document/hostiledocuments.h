@@ -17,8 +17,9 @@ struct HostileDocument {
 };
 
 // `scale` 1.0 gives the sizes users reported; smaller values shrink the
-// counts and lengths alike (at least one of each), for quicker runs.
-std::vector<HostileDocument> hostileDocuments(double scale = 1.0);
+// counts and lengths alike (at least one of each), for quicker runs. With
+// `only` set, just the document of that name is written.
+std::vector<HostileDocument> hostileDocuments(double scale = 1.0, const QString& only = {});
 
 // The same writer's ordinary labelling document: 30 short labels and points.
 QByteArray ordinaryLabellingDocument();

@@ -1,6 +1,9 @@
-// Writes the seed corpus of the document reader's fuzz target: the test
-// fixtures' kinds of documents, small so that the fuzzer mutates them quickly.
+// Writes the seed corpus of the fuzz targets: the test fixtures' kinds of
+// documents, small so that the fuzzer mutates them quickly; with --hostile
+// also the documents that once froze the learning view, at a small scale
+// (the learning view's fuzz target).
 #include "docbuilder.h"
+#include "hostiledocuments.h"
 #include "passwordscramble.h"
 
 #include <QDir>
@@ -18,8 +21,9 @@ bool save(const QDir& dir, const char* name, const QByteArray& bytes) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: make_fuzz_corpus DIR\n");
+    const bool hostile = argc == 3 && qstrcmp(argv[2], "--hostile") == 0;
+    if (argc != 2 && !hostile) {
+        std::fprintf(stderr, "usage: make_fuzz_corpus DIR [--hostile]\n");
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
@@ -75,10 +79,15 @@ int main(int argc, char** argv) {
     questions.objects = {q};
     questions.basePicture = testPicture(2, 2);
 
-    const bool ok =
-        save(dir, "labels.qvl", labels.build()) && save(dir, "legacy.qvl", legacy.build()) &&
-        save(dir, "table.qvl", table.build()) && save(dir, "cluster.qvl", cluster.build()) &&
-        save(dir, "crossword.qvl", crossword.build()) &&
-        save(dir, "questions.qvl", questions.build());
+    bool ok = true;
+    if (hostile) {
+        for (const HostileDocument& doc : hostileDocuments(0.02))
+            ok = ok && save(dir, (QByteArray(doc.name) + ".qvl").constData(), doc.bytes);
+        ok = ok && save(dir, "ordinary.qvl", ordinaryLabellingDocument());
+    }
+    ok = ok && save(dir, "labels.qvl", labels.build()) && save(dir, "legacy.qvl", legacy.build()) &&
+         save(dir, "table.qvl", table.build()) && save(dir, "cluster.qvl", cluster.build()) &&
+         save(dir, "crossword.qvl", crossword.build()) &&
+         save(dir, "questions.qvl", questions.build());
     return ok ? 0 : 1;
 }

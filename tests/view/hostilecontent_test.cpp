@@ -16,6 +16,7 @@
 #include <QBuffer>
 #include <QCollator>
 #include <QFontMetricsF>
+#include <QPainter>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -83,19 +84,24 @@ TEST(HostileContent, OrderedNumberingKeepsTheSelectionSortOrderWithTies) {
     // selection sort scrambles in its own way.
     const QString caps[] = {QStringLiteral("b"), QStringLiteral("B"), QStringLiteral("a"),
                             QStringLiteral("Ä"), QStringLiteral("c"), QStringLiteral("A")};
+    // Captions with a long common beginning are ranked by keys computed once.
+    const QString prefixes[] = {QString(), QString(2000, u'p'), QStringLiteral("Über ")};
     std::mt19937 dice(7);
     for (int sortMode : {0, 1}) {
-        for (int n : {1, 2, 3, 9, 40, 157}) {
-            Document d = emptyDocument(100, 100);
-            d.header.GeordnetArt = sortMode;
-            for (int i = 0; i < n; ++i) {
-                ObjDataTyp o = object(i % 7 == 3 ? 1 : 0, (dice() % 4) / 4.0, (dice() % 3) / 3.0,
-                                      caps[dice() % 6]);
-                d.objects.push_back(o);
+        for (const QString& prefix : prefixes) {
+            for (int n : {1, 2, 3, 9, 40, 157}) {
+                Document d = emptyDocument(100, 100);
+                d.header.GeordnetArt = sortMode;
+                for (int i = 0; i < n; ++i) {
+                    ObjDataTyp o = object(i % 7 == 3 ? 1 : 0, (dice() % 4) / 4.0,
+                                          (dice() % 3) / 3.0, prefix + caps[dice() % 6]);
+                    d.objects.push_back(o);
+                }
+                RandomGenerator random(1);
+                numberQueryFields(d, NumberingOrdered, random);
+                EXPECT_EQ(numbersOf(d), plainNumbers(d))
+                    << sortMode << ' ' << n << ' ' << prefix.size();
             }
-            RandomGenerator random(1);
-            numberQueryFields(d, NumberingOrdered, random);
-            EXPECT_EQ(numbersOf(d), plainNumbers(d)) << sortMode << ' ' << n;
         }
     }
 }
@@ -156,6 +162,65 @@ TEST(HostileContent, BadgeLabelSizeIsThatOfThePixelByPixelLoop) {
             }
         }
     }
+}
+
+// A long letter label draws only what reaches its card: the same pixels, in
+// the card's picture, as the whole label centred on the badge.
+TEST(HostileContent, LongLetterBadgeDrawsWhatTheWholeLabelDrawsInItsCard) {
+    for (double s : {0.7, 1.0, 1.6}) {
+        for (int n : {26 * 17 + 1, 26 * 17 + 2, 26 * 40 + 5, 26 * 200 + 25, 20000}) {
+            for (const QRect& card : {QRect(5, 4, 40, 20), QRect(3, 7, 90, 30)}) {
+                SCOPED_TRACE(testing::Message() << s << ' ' << n << ' ' << card.width());
+                const QString text = numberText(n, 1);
+                const QRect picture = card | numberBadgeRect(card, s);
+                QImage expected(picture.size(), QImage::Format_ARGB32_Premultiplied);
+                expected.fill(Qt::transparent);
+                QImage drawn = expected;
+                {
+                    QPainter painter(&expected);
+                    painter.translate(-picture.topLeft());
+                    const int d = std::max(1, rnd(30.0 * s));
+                    const QPointF centre = QRectF(card).center();
+                    paintEllipse(painter, QRectF(centre.x() - d / 2.0, centre.y() - d / 2.0, d, d),
+                                 QColor(0x46, 0x7D, 0xBB), Qt::white);
+                    drawCentred(painter, centre, text, titleFont(numberBadgeTextSize(text, s)),
+                                Qt::white);
+                }
+                {
+                    QPainter painter(&drawn);
+                    painter.translate(-picture.topLeft());
+                    drawNumberBadge(painter, card, text, s);
+                }
+                EXPECT_EQ(drawn, expected);
+            }
+        }
+    }
+}
+
+// Covered fields numbered far apart share a finished card when their labels
+// look the same; the composition still shows every badge as drawn alone.
+TEST(HostileContent, CoveredLetterFieldsMatchTheirBadgesDrawnAlone) {
+    Document d = emptyDocument(870, 600);
+    d.header.NumArt = 1;
+    for (int i = 0; i < 1200; ++i)
+        d.objects.push_back(object(0, 0.5, 0.5, QStringLiteral("Feld")));
+    RandomGenerator random(1);
+    coverAndNumber(d, NumberingOrdered, random);
+    ViewComposer composer(d, noLayouts());
+    composer.setViewArea(QSize(870, 600));
+    composer.rebuild();
+    // Every field lies on the same spot: the last one drawn is on top.
+    const ObjDataTyp& top = d.objects.back();
+    ASSERT_EQ(top.AbfrageNummer, 1200);
+    const QRect card = composer.drawer().card(composer.drawContext(), d.objects.back());
+    QImage alone = composer.pageWithoutObjects().copy();
+    {
+        QPainter painter(&alone);
+        drawCover(painter, card, composer.drawContext().s);
+        drawNumberBadge(painter, card, numberText(1200, 1), composer.drawContext().s);
+    }
+    // Within the card the cover is opaque: nothing of the fields below shows.
+    EXPECT_EQ(composer.page().copy(card), alone.copy(card));
 }
 
 TEST(HostileContent, AWordWiderThanThePageMakesACardNoWiderThanThePage) {

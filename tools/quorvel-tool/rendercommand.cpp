@@ -88,6 +88,8 @@ CommandOutcome renderCommand(const ViewLayouts& layouts, const QString& document
     composer.state().layers = options.layers;
     composer.setViewArea(options.size);
     composer.rebuild();
+    if (composer.outOfMemory())
+        return {kExitFailure, {}, {msgViewOutOfMemory()}};
 
     const IoResult saved = savePictureFile(composer.view(), outputPath);
     if (!saved.ok)

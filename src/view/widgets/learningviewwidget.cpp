@@ -102,6 +102,8 @@ void LearningViewWidget::paintEvent(QPaintEvent* event) {
     const QRect part = event->rect() & picture;
     if (!part.isEmpty())
         painter.drawImage(part.topLeft(), m_composer->view(), part.translated(-picture.topLeft()));
+    if (m_composer->outOfMemory())
+        painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, msgViewOutOfMemory());
 
     if (!m_painted) {
         m_painted = true;
