@@ -17,8 +17,9 @@ inline constexpr char kDocumentVersion[] = "2.21";
 
 // How to read: `layouts` is required (a reader without the layouts of the
 // document types would show their documents without generated objects).
-// Decoded pictures of one document share this many bytes at most.
-inline constexpr qint64 kDefaultPictureBudget = qint64(1536) * 1024 * 1024;
+// Decoded pictures of one document share this many bytes at most: with the
+// view's working pictures and its caches the program stays within 1 GB.
+inline constexpr qint64 kDefaultPictureBudget = qint64(768) * 1024 * 1024;
 
 struct ReadOptions {
     explicit ReadOptions(const DocumentLayouts& layouts) : layouts(layouts) {}

@@ -96,9 +96,13 @@ bool readKeys(BinaryReader& in, KeyList& keys) {
 // Reads one document; every step stops at the first failure of the stream.
 class Reader {
 public:
-    Reader(QIODevice& in, Document& doc, const ReadOptions& options)
+    // CountPictures walks the document without decoding a picture, only
+    // adding up what their headers announce against the budget.
+    enum class Pass { Read, CountPictures };
+
+    Reader(QIODevice& in, Document& doc, const ReadOptions& options, Pass pass = Pass::Read)
         : m_in(in), m_doc(doc), m_fonts(options.fonts ? *options.fonts : systemFontCatalog()),
-          m_pictureBudget(options.pictureBudget) {}
+          m_pictureBudget(options.pictureBudget), m_pass(pass) {}
 
     bool read(IoResult& result);
     QString error() const { return m_in.error(); }
@@ -112,6 +116,7 @@ private:
     void readLogo();
     void readObject(ObjDataTyp& o);
     QImage readPicture(const QString& what);
+    QImage refuseTooLarge(const QString& what);
     RandRect readRect();
     ColourValue readColour() { return static_cast<ColourValue>(m_in.readInt()); }
     int readIf(QStringView key, int fallback) {
@@ -134,6 +139,7 @@ private:
     qint64 m_pictureBudget = 0;
     qint64 m_pictureBytes = 0; // decoded so far
     bool m_picturesTooLarge = false;
+    Pass m_pass = Pass::Read;
 };
 
 bool Reader::read(IoResult& result) {
@@ -178,6 +184,17 @@ RandRect Reader::readRect() {
 QImage Reader::readPicture(const QString& what) {
     if (!m_in.ok())
         return {};
+    // Refused by its header before decoding: a document of many huge
+    // pictures must not decode the first ones only to fail afterwards.
+    const qint64 announced = peekPngPictureBytes(m_in.device());
+    if (announced > 0 && m_pictureBytes + announced > m_pictureBudget)
+        return refuseTooLarge(what);
+    if (m_pass == Pass::CountPictures) {
+        m_pictureBytes += std::max<qint64>(announced, 0);
+        if (!skipPng(m_in.device()))
+            m_in.fail(QStringLiteral("%1: PNG-Daten enden vorzeitig").arg(what));
+        return {};
+    }
     QImage picture;
     const IoResult decoded = decodePng(m_in.device(), picture);
     if (!decoded.ok) {
@@ -185,12 +202,15 @@ QImage Reader::readPicture(const QString& what) {
         return {};
     }
     m_pictureBytes += picture.sizeInBytes();
-    if (m_pictureBytes > m_pictureBudget) {
-        m_picturesTooLarge = true;
-        m_in.fail(QStringLiteral("%1: %2").arg(what, msgPicturesTooLarge()));
-        return {};
-    }
+    if (m_pictureBytes > m_pictureBudget)
+        return refuseTooLarge(what);
     return picture;
+}
+
+QImage Reader::refuseTooLarge(const QString& what) {
+    m_picturesTooLarge = true;
+    m_in.fail(QStringLiteral("%1: %2").arg(what, msgPicturesTooLarge()));
+    return {};
 }
 
 void Reader::readHeader() {
@@ -388,8 +408,30 @@ void Reader::readObject(ObjDataTyp& o) {
 
 } // namespace
 
+// Where the pictures that the document's headers announce pass the budget
+// together, or -1 when they fit. A document of many huge pictures is thus
+// refused before the first one is decoded; anything else wrong is left to the
+// real read to report.
+qint64 pictureBudgetPassedAt(QIODevice& in, const ReadOptions& options) {
+    if (in.isSequential())
+        return -1;
+    const qint64 start = in.pos();
+    Document scratch;
+    Reader counter(in, scratch, options, Reader::Pass::CountPictures);
+    IoResult ignored;
+    counter.read(ignored);
+    in.seek(start);
+    return counter.picturesTooLarge() ? counter.errorOffset() : -1;
+}
+
 IoResult readDocumentStream(QIODevice& in, Document& document, const ReadOptions& options) {
     IoResult result;
+    if (const qint64 passedAt = pictureBudgetPassedAt(in, options); passedAt >= 0) {
+        result.detail = msgPicturesTooLarge();
+        result.offset = passedAt;
+        result.messages << msgPicturesTooLarge();
+        return result;
+    }
     Reader reader(in, document, options);
     result.ok = reader.read(result);
     if (!result.ok) {

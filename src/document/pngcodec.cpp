@@ -351,6 +351,38 @@ IoResult decodePng(QIODevice& in, QImage& picture) {
     return IoResult::success();
 }
 
+qint64 peekPngPictureBytes(QIODevice& in) {
+    // Signature, chunk length, chunk type, width and height.
+    constexpr qint64 kNeeded = kSignatureBytes + 16;
+    const QByteArray head = in.peek(kNeeded);
+    if (head.size() < kNeeded)
+        return -1;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(head.constData());
+    if (png_sig_cmp(bytes, 0, kSignatureBytes) != 0 ||
+        std::memcmp(bytes + kSignatureBytes + 4, "IHDR", 4) != 0)
+        return -1;
+    const quint32 width = qFromBigEndian<quint32>(bytes + kSignatureBytes + 8);
+    const quint32 height = qFromBigEndian<quint32>(bytes + kSignatureBytes + 12);
+    return qint64(width) * qint64(height) * 4;
+}
+
+bool skipPng(QIODevice& in) {
+    if (in.skip(kSignatureBytes) != qint64(kSignatureBytes))
+        return false;
+    for (;;) {
+        unsigned char chunk[8];
+        if (!readFully(in, chunk, sizeof chunk))
+            return false;
+        // Length, then type; data and CRC follow. Each round consumes at
+        // least 12 bytes, so the walk ends with the data.
+        const qint64 rest = qint64(qFromBigEndian<quint32>(chunk)) + 4;
+        if (in.skip(rest) != rest)
+            return false;
+        if (std::memcmp(chunk + 4, "IEND", 4) == 0)
+            return true;
+    }
+}
+
 IoResult encodePng(const QImage& picture, QIODevice& out) {
     return encodeArgb32(picture, out, true);
 }

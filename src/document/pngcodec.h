@@ -33,6 +33,16 @@ QString pictureSizeError(qint64 width, qint64 height);
 // stands somewhere inside the broken stream.
 IoResult decodePng(QIODevice& in, QImage& picture);
 
+// The bytes that the PNG datastream at the device's position takes once
+// decoded (32-bit pixels), read from its header without consuming anything,
+// so that a caller can refuse a picture before paying for its decoding.
+// -1 when no PNG header can be seen there (decodePng then says why).
+qint64 peekPngPictureBytes(QIODevice& in);
+
+// Moves past the PNG datastream at the device's position by its chunk
+// lengths, without decompressing anything. False when the data ends first.
+bool skipPng(QIODevice& in);
+
 // Encodes `picture` as an 8-bit RGBA PNG (colour type 6, the alpha channel
 // always present, filled from the picture's alpha; premultiplied pictures are
 // unpremultiplied first) at zlib compression level 5 and appends it to `out`.

@@ -578,5 +578,21 @@ TEST(DocumentReader, PicturesBeyondTheDocumentsBudgetAreRefusedWithAMessage) {
                 << result.detail.toStdString();
         }
     }
-    EXPECT_TRUE(msgPicturesTooLarge().contains(QStringLiteral("1536 MB")));
+    EXPECT_TRUE(msgPicturesTooLarge().contains(QStringLiteral("768 MB")));
+
+    // The header alone refuses the third picture: its pixel data, broken
+    // here, is never decoded. (The base picture comes after the objects.)
+    QByteArray broken = bytes;
+    const qsizetype thirdData = broken.lastIndexOf("IDAT", broken.lastIndexOf("IDAT") - 1);
+    ASSERT_GT(thirdData, 0);
+    broken[thirdData + 6] = char(broken[thirdData + 6] ^ 0x5A);
+    Document doc;
+    QBuffer buffer;
+    buffer.setData(broken);
+    buffer.open(QIODevice::ReadOnly);
+    ReadOptions options{noLayouts()};
+    options.pictureBudget = 2 * perPicture + 64;
+    const IoResult result = readDocumentStream(buffer, doc, options);
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.detail.contains(msgPicturesTooLarge())) << result.detail.toStdString();
 }
