@@ -69,6 +69,21 @@ QString withoutUnseenWordEnds(const QString& text, const QFont& font, int maxWid
     return result;
 }
 
+// The first `lines` source lines of `text` (a line ends at CR LF, CR or LF).
+QString firstLines(const QString& text, qsizetype lines) {
+    qsizetype seen = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c != u'\r' && c != u'\n')
+            continue;
+        if (++seen == lines)
+            return text.left(i);
+        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+            ++i;
+    }
+    return text;
+}
+
 } // namespace
 
 int textPixelSize(int fsize, double s) {
@@ -199,6 +214,16 @@ std::shared_ptr<const TypesetText> CardTextCache::typeset(const QString& text,
     while (
         lo<hi&& double(sourceLines) * lineHeightPx(objectFont(family, sizes[lo], style))> maxHeight)
         ++lo;
+    // A text taller than the room even at the smallest size shows only its
+    // top: source lines that start below the room are never seen, and they
+    // are not laid out (200,000 lines would be, to draw a hundred). Such a
+    // card is as wide as the lines that can be seen.
+    QString shown = text;
+    if (lo == hi) {
+        const int lineHeight = lineHeightPx(objectFont(family, sizes[lo], style));
+        if (lineHeight > 0 && double(sourceLines) * lineHeight > maxHeight)
+            shown = firstLines(text, std::max(0, maxHeight) / lineHeight + 2);
+    }
     std::shared_ptr<const TypesetText> found;
     // Most texts fit at their first size: one layout settles them.
     if (lo == 0 && lo < hi) {
@@ -222,7 +247,7 @@ std::shared_ptr<const TypesetText> CardTextCache::typeset(const QString& text,
         }
     }
     if (!found || sizes[lo] != found->font().pixelSize())
-        found = std::make_shared<const TypesetText>(text, objectFont(family, sizes[lo], style),
+        found = std::make_shared<const TypesetText>(shown, objectFont(family, sizes[lo], style),
                                                     maxWidth);
     m_entries.insert(key, found, found->approximateBytes() + size_t(key.size()) * 2);
     return found;

@@ -149,6 +149,32 @@ TEST(HostileContent, CardTextCacheKeepsOnlyFinalLayoutsWithinItsBudget) {
     EXPECT_LE(cache.usedBytes(), size_t(1) << 20);
 }
 
+TEST(HostileContent, LinesBelowTheRoomAreNotLaidOutYetTheCardLooksTheSame) {
+    // 50,000 lines stay taller than the room at the smallest size: only the
+    // lines that reach the room are laid out, and they draw what the whole
+    // text would.
+    QString many;
+    for (int i = 0; i < 50000; ++i)
+        many += QStringLiteral("Zeile %1\r\n").arg(i);
+    CardTextCache cache;
+    const auto shown = cache.typeset(many, QStringLiteral("Arial"), 22, 0, 300, 200);
+    const int smallest = shrinkSizes(22).back();
+    ASSERT_EQ(shown->font().pixelSize(), smallest);
+    EXPECT_LE(shown->lineCount(), 200 / shown->lineHeight() + 2);
+    const TypesetText whole(many.left(many.indexOf(QStringLiteral("Zeile 2000"))),
+                            objectFont(QStringLiteral("Arial"), smallest), 300);
+    ASSERT_GT(whole.lineCount(), shown->lineCount());
+    QImage pictures[2];
+    for (const auto& [picture, set] :
+         {std::pair{&pictures[0], shown.get()}, std::pair{&pictures[1], &whole}}) {
+        *picture = QImage(300, 200, QImage::Format_ARGB32_Premultiplied);
+        picture->fill(Qt::white);
+        QPainter painter(picture);
+        set->draw(painter, QRect(0, 0, 300, 200), 0);
+    }
+    EXPECT_EQ(pictures[0], pictures[1]);
+}
+
 TEST(HostileContent, BadgeLabelSizeIsThatOfThePixelByPixelLoop) {
     for (double s : {0.5, 1.0, 2.2}) {
         for (int n : {1, 9, 27, 99, 100, 999, 1000, 27 + 26 * 20, 26 * 40}) {
