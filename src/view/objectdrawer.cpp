@@ -459,20 +459,13 @@ QRect ObjectDrawer::contentRect(const DrawContext& context, const ObjDataTyp& o,
     return card.rect;
 }
 
-QString ObjectDrawer::cardKey(const DrawContext& context, const ObjDataTyp& o, const Card& card,
-                              DrawMode art) const {
+QString ObjectDrawer::cardKey(const DrawContext& context, const ObjDataTyp& o,
+                              const Card& card) const {
     const QChar separator(u'\x1f');
     QString key;
     key.reserve(64);
     key += QString::number(card.rect.width()) + separator + QString::number(card.rect.height()) +
            separator + QString::number(context.s, 'g', 17) + separator;
-    if (art == DrawMode::Covered) {
-        key += u'A';
-        if (o.AbfrageNummer >= 1)
-            key +=
-                badgeKey(badgeLabel(o.AbfrageNummer, context.header.NumArt), card.rect, context.s);
-        return key;
-    }
     const HeaderDataTyp& h = context.header;
     if (card.art == Card::Art::Punkt) {
         key += u'P' + QString::number(o.Typ) + separator + QString::number(o.HFarbe) + separator +
@@ -546,6 +539,75 @@ void ObjectDrawer::drawContent(QPainter& painter, const DrawContext& context, co
     card.text->draw(painter, rect.adjusted(margin, inset, -margin, -inset), o.TAusr);
 }
 
+bool ObjectDrawer::drawFinished(QPainter& painter, const QString& key, const QRect& area,
+                                bool opaque, const std::function<void(QPainter&)>& paint,
+                                std::shared_ptr<const TypesetText> text) {
+    if (const FinishedCard* kept = m_finishedCards.find(key)) {
+        painter.drawImage(area.topLeft(), kept->picture);
+        return true;
+    }
+    FinishedCard finished{QImage(area.size(), QImage::Format_ARGB32_Premultiplied),
+                          std::move(text)};
+    if (finished.picture.isNull())
+        return false;
+    finished.picture.fill(Qt::transparent);
+    QPainter finishing(&finished.picture);
+    finishing.translate(-area.topLeft());
+    paint(finishing);
+    finishing.end();
+    if (opaque)
+        finished.picture.convertTo(QImage::Format_RGB32);
+    painter.drawImage(area.topLeft(), finished.picture);
+    const size_t bytes = pictureBytes(finished.picture) + size_t(key.size()) * 2;
+    m_finishedCards.insert(key, std::move(finished), bytes);
+    return true;
+}
+
+void ObjectDrawer::drawCovered(QPainter& painter, const DrawContext& context, const ObjDataTyp& o,
+                               const QRect& card) {
+    const double s = context.s;
+    const QChar separator(u'\x1f');
+    const QString size = QString::number(card.width()) + separator +
+                         QString::number(card.height()) + separator + QString::number(s, 'g', 17) +
+                         separator;
+    const auto cover = [&](QPainter& p) { drawCover(p, card, s); };
+    if (o.AbfrageNummer < 1) {
+        // Every cover of one size looks the same: one opaque picture serves
+        // them all and is copied rather than blended.
+        if (!drawFinished(painter, u'C' + size, card, true, cover))
+            drawCover(painter, card, s);
+        return;
+    }
+    const BadgeLabel label = badgeLabel(o.AbfrageNummer, context.header.NumArt);
+    const auto coverAndBadge = [&](QPainter& p) {
+        drawCover(p, card, s);
+        drawBadge(p, card, label, s);
+    };
+    const QRect badge = numberBadgeRect(card, s);
+    if (label.isLong()) {
+        // A long label reaches over the whole card: finished as one.
+        if (!drawFinished(painter, u'A' + size + badgeKey(label, card, s), card | badge, false,
+                          coverAndBadge))
+            coverAndBadge(painter);
+        return;
+    }
+    // The shared cover, then the badge's square with the cover beneath it
+    // (outside the card it is transparent). A short label stays within the
+    // badge, and the cover within that square is its fill, its frame and the
+    // centred "?": they depend on the card's height, and on its width only
+    // when the card is hardly wider than the badge, else on whether its centre
+    // falls on a whole or a half pixel.
+    if (!drawFinished(painter, u'C' + size, card, true, cover))
+        drawCover(painter, card, s);
+    const bool narrow = card.width() <= badge.width() + 2;
+    const QString badgeOnCover = u'B' + badgeKey(label, card, s) + separator +
+                                 QString::number(s, 'g', 17) + separator +
+                                 QString::number(card.height()) + separator +
+                                 QString::number(narrow ? card.width() : card.width() % 2 - 2);
+    if (!drawFinished(painter, badgeOnCover, badge, false, coverAndBadge))
+        coverAndBadge(painter);
+}
+
 QRect ObjectDrawer::drawCard(QPainter& painter, const DrawContext& context, ObjDataTyp& o,
                              const Card& card, DrawMode art) {
     rememberCard(o, card.rect, context.pagePicture);
@@ -560,27 +622,15 @@ QRect ObjectDrawer::drawCard(QPainter& painter, const DrawContext& context, ObjD
         drawContent(painter, context, o, card, art);
         return area;
     }
-
-    const QString key = cardKey(context, o, card, art);
-    if (const FinishedCard* kept = m_finishedCards.find(key)) {
-        painter.drawImage(card.rect.topLeft() + kept->offset, kept->picture);
+    if (art == DrawMode::Covered) {
+        drawCovered(painter, context, o, card.rect);
         return area;
     }
-    FinishedCard finished{QImage(area.size(), QImage::Format_ARGB32_Premultiplied),
-                          area.topLeft() - card.rect.topLeft(), card.text};
-    if (finished.picture.isNull()) {
-        // No memory for a copy: draw the card straight onto the page.
+    // No memory for a copy: the card is drawn straight onto the page.
+    if (!drawFinished(
+            painter, cardKey(context, o, card), area, false,
+            [&](QPainter& p) { drawContent(p, context, o, card, art); }, card.text))
         drawContent(painter, context, o, card, art);
-        return area;
-    }
-    finished.picture.fill(Qt::transparent);
-    QPainter cardPainter(&finished.picture);
-    cardPainter.translate(-area.topLeft());
-    drawContent(cardPainter, context, o, card, art);
-    cardPainter.end();
-    painter.drawImage(card.rect.topLeft() + finished.offset, finished.picture);
-    const size_t bytes = pictureBytes(finished.picture) + size_t(key.size()) * 2;
-    m_finishedCards.insert(key, std::move(finished), bytes);
     return area;
 }
 

@@ -63,8 +63,17 @@ private:
                      const Card& card, DrawMode art);
     QRect contentRect(const DrawContext& context, const ObjDataTyp& object, const Card& card,
                       DrawMode art) const;
-    QString cardKey(const DrawContext& context, const ObjDataTyp& object, const Card& card,
-                    DrawMode art) const;
+    QString cardKey(const DrawContext& context, const ObjDataTyp& object, const Card& card) const;
+    void drawCovered(QPainter& painter, const DrawContext& context, const ObjDataTyp& object,
+                     const QRect& card);
+    // Draws the finished picture kept under `key` at `area`'s corner, first
+    // painting it with `paint` (in page coordinates) when it is not kept. An
+    // opaque picture (`paint` covers all of `area`) is kept without alpha, so
+    // that drawing it copies rather than blends.
+    // False when there is no memory for it: the caller draws straight away.
+    bool drawFinished(QPainter& painter, const QString& key, const QRect& area, bool opaque,
+                      const std::function<void(QPainter&)>& paint,
+                      std::shared_ptr<const TypesetText> text = nullptr);
 
     CardTextCache m_texts;
     struct PictureKey {
@@ -78,10 +87,11 @@ private:
     LruCache<PictureKey, QImage, PictureHash> m_pictures{kPictureBudget};
     QImage m_oversized; // the last scaled picture too large for the store
 
-    // A finished card (text card, cover, point) relative to its card rectangle.
+    // A finished card (text card, point), cover or badge; its key tells
+    // everything that decides its pixels, so it is drawn wherever its area
+    // lies.
     struct FinishedCard {
         QImage picture;
-        QPoint offset;
         std::shared_ptr<const TypesetText> text; // keeps the key's text alive
     };
     LruCache<QString, FinishedCard> m_finishedCards{kFinishedCardBudget};

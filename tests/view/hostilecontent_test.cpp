@@ -19,6 +19,7 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 #include <random>
+#include <set>
 
 using namespace quorvel;
 using namespace quorvel::test;
@@ -225,28 +226,53 @@ TEST(HostileContent, LongLetterBadgeDrawsWhatTheWholeLabelDrawsInItsCard) {
 
 // Covered fields numbered far apart share a finished card when their labels
 // look the same; the composition still shows every badge as drawn alone.
-TEST(HostileContent, CoveredLetterFieldsMatchTheirBadgesDrawnAlone) {
-    Document d = emptyDocument(870, 600);
-    d.header.NumArt = 1;
-    for (int i = 0; i < 1200; ++i)
-        d.objects.push_back(object(0, 0.5, 0.5, QStringLiteral("Feld")));
-    RandomGenerator random(1);
-    coverAndNumber(d, NumberingOrdered, random);
-    ViewComposer composer(d, noLayouts());
-    composer.setViewArea(QSize(870, 600));
-    composer.rebuild();
-    // Every field lies on the same spot: the last one drawn is on top.
-    const ObjDataTyp& top = d.objects.back();
-    ASSERT_EQ(top.AbfrageNummer, 1200);
-    const QRect card = composer.drawer().card(composer.drawContext(), d.objects.back());
-    QImage alone = composer.pageWithoutObjects().copy();
-    {
-        QPainter painter(&alone);
-        drawCover(painter, card, composer.drawContext().s);
-        drawNumberBadge(painter, card, numberText(1200, 1), composer.drawContext().s);
+TEST(HostileContent, CoveredFieldsMatchTheirCoverAndBadgeDrawnAlone) {
+    // Covers and badges are finished once and shared between fields: small
+    // fields with long letter labels, and cards larger than their badges
+    // (or smaller) whose width changes between whole and half-pixel centres.
+    struct Case {
+        int numArt;
+        int fields;
+        QString caption;
+        int fsize;
+    };
+    const Case cases[] = {{1, 1200, QStringLiteral("Feld"), 0},
+                          {0, 12, QStringLiteral("Ein recht langer Text"), 30},
+                          {0, 12, QStringLiteral("Feld"), 0},
+                          {0, 12, QStringLiteral("i"), 0}};
+    for (const Case& c : cases) {
+        Document d = emptyDocument(870, 600);
+        d.header.NumArt = c.numArt;
+        for (int i = 0; i < c.fields; ++i) {
+            d.objects.push_back(object(0, 0.5, 0.5, c.caption));
+            d.objects.back().Fsize = c.fsize;
+        }
+        RandomGenerator random(1);
+        coverAndNumber(d, NumberingOrdered, random);
+        ViewComposer composer(d, noLayouts());
+        composer.setViewArea(QSize(870, 600));
+        std::set<int> parities;
+        for (int longer = 0; longer < 8 && parities.size() < 2; ++longer) {
+            d.objects.back().Cap = c.caption + QString(longer, u'i');
+            composer.rebuild();
+            // Every field lies on the same spot: the last one drawn is on top.
+            const ObjDataTyp& top = d.objects.back();
+            ASSERT_EQ(top.AbfrageNummer, c.fields);
+            const QRect card = composer.drawer().card(composer.drawContext(), d.objects.back());
+            parities.insert(card.width() % 2);
+            QImage alone = composer.pageWithoutObjects().copy();
+            {
+                QPainter painter(&alone);
+                drawCover(painter, card, composer.drawContext().s);
+                drawNumberBadge(painter, card, numberText(c.fields, c.numArt),
+                                composer.drawContext().s);
+            }
+            // Within the card the cover is opaque: nothing of the fields
+            // below shows.
+            EXPECT_EQ(composer.page().copy(card), alone.copy(card)) << c.fields << ' ' << longer;
+        }
+        EXPECT_EQ(parities.size(), 2u);
     }
-    // Within the card the cover is opaque: nothing of the fields below shows.
-    EXPECT_EQ(composer.page().copy(card), alone.copy(card));
 }
 
 TEST(HostileContent, AWordWiderThanThePageMakesACardNoWiderThanThePage) {
