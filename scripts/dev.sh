@@ -111,7 +111,8 @@ run_fuzzer() {
   rm -rf "$corpus" "$view_corpus" && mkdir -p "$corpus" "$view_corpus"
   build/release/tests/document/make_fuzz_corpus "$corpus"
   cp build/release/examples/*.qvl "$corpus"/
-  QT_QPA_PLATFORM=offscreen build/fuzz/tests/fuzz/document_reader_fuzzer \
+  QT_QPA_PLATFORM=offscreen LSAN_OPTIONS=suppressions=tests/fuzz/lsan.supp \
+    build/fuzz/tests/fuzz/document_reader_fuzzer \
     -max_total_time=60 -rss_limit_mb=2048 -print_final_stats=1 "$corpus"
   # The learning view: the same seeds and the documents that once froze it.
   build/release/tests/document/make_fuzz_corpus "$view_corpus" --hostile

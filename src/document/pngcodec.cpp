@@ -363,6 +363,8 @@ qint64 peekPngPictureBytes(QIODevice& in) {
         return -1;
     const quint32 width = qFromBigEndian<quint32>(bytes + kSignatureBytes + 8);
     const quint32 height = qFromBigEndian<quint32>(bytes + kSignatureBytes + 12);
+    if (!pictureSizeError(width, height).isEmpty())
+        return -1;
     return qint64(width) * qint64(height) * 4;
 }
 

@@ -363,6 +363,36 @@ QByteArray pngOfSize(quint32 width, quint32 height) {
            kIend;
 }
 
+TEST(PngCodec, HeaderPeekAndSkipLeaveTheStreamWhereTheNextFieldStarts) {
+    const QByteArray good = handBuiltPng({"rgb", 2, 8, false, false});
+    const QByteArray after("next field");
+    const struct {
+        const char* name;
+        QByteArray data;
+        qint64 announced; // what the header says the decoded picture takes
+        bool skipped;     // whether the whole stream lies within the data
+    } cases[] = {
+        {"good", good + after, qint64(kWidth) * kHeight * 4, true},
+        {"largest sides a header can hold", pngOfSize(0xFFFFFFFF, 0xFFFFFFFF) + after, -1, true},
+        {"huge sides", pngOfSize(100000, 100000), -1, true},
+        {"not a PNG", QByteArray("GIF89a and more bytes than a signature"), -1, false},
+        {"cut inside IHDR", good.left(20), -1, false},
+        {"cut before IEND", good.chopped(4), qint64(kWidth) * kHeight * 4, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QByteArray data = c.data;
+        QBuffer in(&data);
+        in.open(QIODevice::ReadOnly);
+        EXPECT_EQ(peekPngPictureBytes(in), c.announced);
+        EXPECT_EQ(in.pos(), 0);
+        EXPECT_EQ(skipPng(in), c.skipped);
+        if (c.skipped) {
+            EXPECT_EQ(in.readAll(), c.data.endsWith(after) ? after : QByteArray());
+        }
+    }
+}
+
 TEST(PngCodec, RefusesHostileAndBrokenStreams) {
     const Variant rgb{"rgb", 2, 8, false, false};
     QByteArray invalidBlockType = deflated(scanlines(rgb));

@@ -4,13 +4,13 @@
 #include "layoutset.h"
 
 #include <QBuffer>
+#include <QGuiApplication>
 #include <cstddef>
 #include <cstdint>
 
 namespace {
 
-// Fonts without a font database: the reader's font checks stay deterministic
-// and need no GUI application.
+// Fonts without a font database: the reader's font checks stay deterministic.
 class FuzzFonts final : public quorvel::FontCatalog {
 public:
     bool isInstalled(const QString& family) const override {
@@ -20,6 +20,14 @@ public:
 };
 
 } // namespace
+
+// The layouts that run after reading measure their texts, which takes a GUI
+// application's font database.
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+    static QGuiApplication app(*argc, *argv);
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const FuzzFonts fonts;
