@@ -1,0 +1,129 @@
+#include "queryorder.h"
+
+#include "objdata.h"
+#include "randomgenerator.h"
+
+#include <QCollator>
+#include <QCollatorSortKey>
+#include <optional>
+
+namespace quorvel {
+
+namespace {
+
+template <class Column>
+void shuffleColumn(std::vector<QueryPair>& order, RandomGenerator& random, Column column) {
+    const int n = int(order.size());
+    for (int i = 0; i < n; ++i)
+        std::swap(column(order[size_t(i)]), column(order[size_t(random.bounded(n))]));
+}
+
+// Selection sort by `less` on the entries' keys, ties keeping the earlier entry.
+template <class Key, class Less, class Swap>
+void selectionSort(std::vector<Key>& keys, Less less, Swap swapEntries) {
+    const size_t n = keys.size();
+    for (size_t i = 0; i < n; ++i) {
+        size_t smallest = i;
+        for (size_t j = i + 1; j < n; ++j) {
+            if (less(keys[j], keys[smallest]))
+                smallest = j;
+        }
+        if (smallest != i) {
+            std::swap(keys[i], keys[smallest]);
+            swapEntries(i, smallest);
+        }
+    }
+}
+
+QCollator caseInsensitiveCollator() {
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    return collator;
+}
+
+// Sort keys computed once: a collator comparison per step of the quadratic
+// sort would be slow for long lists. No key: an entry without object.
+std::vector<std::optional<QCollatorSortKey>>
+textKeys(const std::vector<QueryPair>& order, const std::vector<QString>& texts, bool byCard) {
+    const QCollator collator = caseInsensitiveCollator();
+    std::vector<std::optional<QCollatorSortKey>> keys;
+    keys.reserve(order.size());
+    for (const QueryPair& pair : order) {
+        const int index = byCard ? pair.card : pair.target;
+        if (index >= 0 && size_t(index) < texts.size())
+            keys.emplace_back(collator.sortKey(texts[size_t(index)]));
+        else
+            keys.emplace_back(std::nullopt);
+    }
+    return keys;
+}
+
+bool keyLess(const std::optional<QCollatorSortKey>& a, const std::optional<QCollatorSortKey>& b) {
+    if (!a || !b)
+        return a.has_value() && !b.has_value();
+    return a->compare(*b) < 0;
+}
+
+void sortByText(std::vector<QueryPair>& order, const std::vector<QString>& texts, bool byCard) {
+    auto keys = textKeys(order, texts, byCard);
+    selectionSort(keys, keyLess, [&](size_t i, size_t j) {
+        if (byCard)
+            std::swap(order[i].card, order[j].card);
+        else
+            std::swap(order[i].target, order[j].target);
+    });
+}
+
+} // namespace
+
+void shuffleCards(std::vector<QueryPair>& order, RandomGenerator& random) {
+    shuffleColumn(order, random, [](QueryPair& p) -> int& { return p.card; });
+}
+
+void shuffleTargets(std::vector<QueryPair>& order, RandomGenerator& random) {
+    shuffleColumn(order, random, [](QueryPair& p) -> int& { return p.target; });
+}
+
+void sortCardsByText(std::vector<QueryPair>& order, const std::vector<QString>& texts) {
+    sortByText(order, texts, true);
+}
+
+void sortTargetsByText(std::vector<QueryPair>& order, const std::vector<QString>& texts) {
+    sortByText(order, texts, false);
+}
+
+void sortTargetsByPosition(std::vector<QueryPair>& order, const std::vector<ObjDataTyp>& objects) {
+    struct Position {
+        bool valid = false;
+        double y = 0.0, x = 0.0;
+    };
+    std::vector<Position> keys;
+    keys.reserve(order.size());
+    for (const QueryPair& pair : order) {
+        if (pair.target >= 0 && size_t(pair.target) < objects.size()) {
+            const ObjDataTyp& o = objects[size_t(pair.target)];
+            keys.push_back({true, o.Ky, o.Kx});
+        } else {
+            keys.push_back({});
+        }
+    }
+    const auto less = [](const Position& a, const Position& b) {
+        if (!a.valid || !b.valid)
+            return a.valid && !b.valid;
+        return a.y < b.y || (a.y == b.y && a.x < b.x);
+    };
+    selectionSort(keys, less,
+                  [&](size_t i, size_t j) { std::swap(order[i].target, order[j].target); });
+}
+
+void numberTargets(const std::vector<QueryPair>& order, std::vector<ObjDataTyp>& objects,
+                   bool questionMarks) {
+    int number = 0;
+    for (const QueryPair& pair : order) {
+        if (pair.target < 0 || size_t(pair.target) >= objects.size())
+            continue;
+        objects[size_t(pair.target)].AbfrageNummer = questionMarks ? 0 : ++number;
+    }
+}
+
+} // namespace quorvel
