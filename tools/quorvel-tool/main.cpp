@@ -1,6 +1,7 @@
 // quorvel-tool: works on Quorvel documents without a window.
 
 #include "documentjson.h"
+#include "exercisecommand.h"
 #include "layoutcommand.h"
 #include "layoutset.h"
 #include "listcommand.h"
@@ -33,6 +34,7 @@ Commands:
   render FILE OUT.png [...]    draw the learning view of a document
   layout FILE [...]            print the objects of a composed document as JSON
   list FOLDER                  print the topic list of a folder
+  exercise FILE [...]          replay an exercise of a document on the engine
 
 Run "quorvel-tool COMMAND --help" for the details of a command.
 Exit codes: 0 success, 1 failure (messages on stderr), 2 usage error.
@@ -171,6 +173,7 @@ struct OptionSpec {
 struct ParsedArguments {
     QStringList positional;
     QHash<QString, QString> values; // options with a value, and flags (empty value)
+    std::vector<std::pair<QString, QString>> all; // every option in order, repeated ones too
     bool help = false;
 
     bool has(const char* name) const { return values.contains(QLatin1StringView(name)); }
@@ -212,6 +215,7 @@ parseArguments(const QStringList& arguments, const std::vector<OptionSpec>& know
             value = arguments[++i];
         }
         parsed.values.insert(argument, value);
+        parsed.all.emplace_back(argument, value);
     }
     return parsed;
 }
@@ -279,6 +283,94 @@ CommandOutcome runLayout(const ParsedArguments& a, const LayoutSet& layouts) {
     return layoutCommand(layouts, a.positional[0], options);
 }
 
+const char kExerciseHelp[] =
+    R"(Usage: quorvel-tool exercise FILE [--size WxH] [--seed N] [--start TIME]
+                             [--name NAME] [--set NAME=VALUE]... [--script FILE]
+                             [--json]
+
+Replays an individual exercise of the document FILE on the exercise engine,
+without a window, on a virtual clock that starts at 0 and moves only with the
+pauses of the evaluation and the script's "wait". The page is composed for a
+view of W x H pixels as "layout" composes it, so object numbers are the
+"index" values that "layout" prints at the same size.
+
+Options:
+  --size WxH        the view area (default 1024x768)
+  --seed N          seeds the random generator (default: from the time)
+  --start TIME      the wall-clock start, YYYY-MM-DDTHH:MM:SS (default: now)
+  --name NAME       the participant name
+  --set NAME=VALUE  overrides an exercise setting (repeatable): AbfrageModus,
+                    Zeitlimit, ZeitlimitSek, ZuordnungRichtig, ZuordnungFalsch,
+                    Zuordnungstexte, Zuordnungsziele, AnzZeichenVorgeben,
+                    RiFaRueckmeldung, or a grading setting: Opt-BewertSkala,
+                    Opt-NoteMinQuote1..5, Opt-PunkteMinQuote1..15 (fractions);
+                    otherwise the defaults of the document type's group apply
+  --script FILE     the actions, one per line ("-" reads standard input)
+  --json            print one JSON object instead of the protocol
+  -h, --help        show this help
+
+Script actions ("#" starts a comment):
+  drop CARD TARGET  release the card of object CARD on object TARGET
+                    ("drop CARD -" releases it over nothing)
+  basket CARD B     release a cluster card over basket B (from 1)
+  click OBJ         click an answer card, a cross-matching element or a point
+  tick OBJ          toggle a multiple-choice tick box
+  weiter            the "Weiter" button (multiple choice, text input)
+  type OBJ TEXT     the rest of the line into the input field of target OBJ
+  wait SECONDS      let the clock run (timer ticks, time-out)
+  abort             abort the exercise
+  repeat MODE       after the end, start again: 0 complete, 1 only what was not
+                    solved at the first attempt; later actions go to the new run
+
+Output: the completed protocol as markup text, lines ended by CR LF, UTF-8. A
+run still going when the script ends is shown as it stands (EndeGrund 0). With
+--json: {"EndeGrund", "AbfrageAnz", "AbfrageAnzGesamt", "FalschwortAnz",
+"Richtig", "Fehlversuche", "Erfolgsquote", "Gesamtleistung", "OffenAnz",
+"Note", "Bewertung", "elapsedMs", "AbfrageFolge" ([card, target] pairs, -1 for
+none), "objects" (each with "index", "Typ", "AbfrageStatus", "AbfrageNummer",
+"ZielFehlversuche", "KartFehlversuche", "text"), "protocol"}.
+
+A start the program refuses exits with 1 and its message on stderr. An action
+the running exercise cannot take is reported on stderr as "line N: ..." and
+changes nothing; the replay goes on.
+)";
+
+CommandOutcome runExercise(const ParsedArguments& a, const LayoutSet& layouts) {
+    const QString command = QStringLiteral("exercise");
+    ExerciseOptions options;
+    QString error;
+    if (a.has("--size")) {
+        const auto size = parseRenderSize(a.value("--size"), error);
+        if (!size)
+            return usageOutcome(error, command);
+        options.size = *size;
+    }
+    if (a.has("--seed")) {
+        bool ok = false;
+        options.seed = a.value("--seed").toULongLong(&ok);
+        if (!ok)
+            return usageOutcome(QStringLiteral("--seed needs a whole number"), command);
+    }
+    if (a.has("--start")) {
+        const auto start = parseStartTime(a.value("--start"), error);
+        if (!start)
+            return usageOutcome(error, command);
+        options.start = *start;
+    }
+    options.name = a.value("--name");
+    for (const auto& [option, value] : a.all) {
+        if (option != QLatin1StringView("--set"))
+            continue;
+        const qsizetype equals = value.indexOf(QLatin1Char('='));
+        if (equals <= 0)
+            return usageOutcome(QStringLiteral("--set needs NAME=VALUE"), command);
+        options.sets.emplace_back(value.left(equals), value.mid(equals + 1));
+    }
+    options.scriptPath = a.value("--script");
+    options.json = a.has("--json");
+    return exerciseCommand(layouts, a.positional[0], options);
+}
+
 struct Subcommand {
     const char* name;
     const char* help;
@@ -329,6 +421,17 @@ const Subcommand kSubcommands[] = {
       {"--build", false, ""}},
      1,
      runLayout},
+    {"exercise",
+     kExerciseHelp,
+     {{"--size", true, "--size needs WxH"},
+      {"--seed", true, "--seed needs a number"},
+      {"--start", true, "--start needs a time"},
+      {"--name", true, "--name needs a name"},
+      {"--set", true, "--set needs NAME=VALUE"},
+      {"--script", true, "--script needs a file"},
+      {"--json", false, ""}},
+     1,
+     runExercise},
     {"list",
      kListHelp,
      {},

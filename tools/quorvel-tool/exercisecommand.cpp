@@ -1,0 +1,355 @@
+#include "exercisecommand.h"
+
+#include "document.h"
+#include "documentio.h"
+#include "exerciseclock.h"
+#include "exerciserun.h"
+#include "numbering.h"
+#include "randomgenerator.h"
+#include "settings.h"
+#include "viewcomposer.h"
+
+#include <QFile>
+#include <algorithm>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSysInfo>
+#include <QTextStream>
+#include <cmath>
+#include <cstdio>
+#include <functional>
+
+namespace quorvel {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+constexpr int kOrderedNumbering = 1;
+// The longest wait a script may ask for: a school day is plenty.
+constexpr double kMaxWaitSeconds = 1e6;
+constexpr qint64 kTimerMs = 100;
+
+struct IntField {
+    const char16_t* name;
+    int min, max;
+    std::function<void(UebEinstellungen&, int)> apply;
+};
+
+const std::vector<IntField>& snapshotFields() {
+    static const std::vector<IntField> fields = {
+        {u"AbfrageModus", 0, 3,
+         [](UebEinstellungen& s, int v) { s.AbfrageModus = QueryMode(v); }},
+        {u"Zeitlimit", 0, 2, [](UebEinstellungen& s, int v) { s.Zeitlimit = TimeMode(v); }},
+        {u"ZeitlimitSek", 0, 24 * 3600 * 365,
+         [](UebEinstellungen& s, int v) { s.ZeitlimitSek = v; }},
+        {u"ZuordnungRichtig", 0, 2,
+         [](UebEinstellungen& s, int v) { s.ZuordnungRichtig = RightAction(v); }},
+        {u"ZuordnungFalsch", 0, 2,
+         [](UebEinstellungen& s, int v) { s.ZuordnungFalsch = WrongAction(v); }},
+        {u"Zuordnungstexte", 0, 1,
+         [](UebEinstellungen& s, int v) { s.Zuordnungstexte = CardOrder(v); }},
+        {u"Zuordnungsziele", 0, 2,
+         [](UebEinstellungen& s, int v) { s.Zuordnungsziele = TargetNumbering(v); }},
+        {u"AnzZeichenVorgeben", 0, 1,
+         [](UebEinstellungen& s, int v) { s.AnzZeichenVorgeben = v != 0; }},
+        {u"RiFaRueckmeldung", 0, 1,
+         [](UebEinstellungen& s, int v) { s.RiFaRueckmeldung = FeedbackTiming(v); }},
+    };
+    return fields;
+}
+
+// Applies the grading key `name` to `settings`; false when it is none.
+bool applyGradingKey(const QString& name, const QString& value, Settings& settings,
+                     QString& error) {
+    if (name == u"Opt-BewertSkala"_s) {
+        bool ok = false;
+        const int v = value.toInt(&ok);
+        if (!ok || v < 0 || v > 4) {
+            error = u"Opt-BewertSkala takes 0..4"_s;
+            return true;
+        }
+        settings.BewertSkala = v;
+        return true;
+    }
+    const auto threshold = [&](const QString& prefix, auto& array) {
+        if (!name.startsWith(prefix))
+            return false;
+        bool ok = false;
+        const int i = QStringView(name).mid(prefix.size()).toInt(&ok);
+        if (!ok || i < 1 || size_t(i) > array.size())
+            return false;
+        const double v = value.toDouble(&ok);
+        if (!ok || !std::isfinite(v) || v < 0.0 || v > 1.0)
+            error = name + u" takes a fraction 0..1"_s;
+        else
+            array[size_t(i - 1)] = v;
+        return true;
+    };
+    return threshold(u"Opt-NoteMinQuote"_s, settings.NoteMinQuote) ||
+           threshold(u"Opt-PunkteMinQuote"_s, settings.PunkteMinQuote);
+}
+
+QJsonObject objectJson(const ExerciseRun& run, int index) {
+    const ObjDataTyp& o = run.document().objects[size_t(index)];
+    QJsonObject json;
+    json.insert(u"index"_s, index);
+    json.insert(u"Typ"_s, o.Typ);
+    json.insert(u"AbfrageStatus"_s, o.AbfrageStatus);
+    json.insert(u"AbfrageNummer"_s, o.AbfrageNummer);
+    json.insert(u"ZielFehlversuche"_s, o.ZielFehlversuche);
+    json.insert(u"KartFehlversuche"_s, o.KartFehlversuche);
+    json.insert(u"text"_s, run.displayText(index));
+    return json;
+}
+
+QByteArray runJson(const ExerciseRun& run) {
+    const UebungsSitzung& s = run.session();
+    QJsonObject json;
+    json.insert(u"EndeGrund"_s, int(s.EndeGrund));
+    json.insert(u"AbfrageAnz"_s, s.AbfrageAnz);
+    json.insert(u"AbfrageAnzGesamt"_s, s.AbfrageAnzGesamt);
+    json.insert(u"FalschwortAnz"_s, s.FalschwortAnz);
+    json.insert(u"Richtig"_s, s.Richtig);
+    json.insert(u"Fehlversuche"_s, s.Fehlversuche);
+    UebungsSitzung now = s;
+    updateQuotes(now);
+    json.insert(u"Erfolgsquote"_s, now.Erfolgsquote);
+    json.insert(u"Gesamtleistung"_s, now.Gesamtleistung);
+    json.insert(u"OffenAnz"_s, s.OffenAnz);
+    const int note = grade(now.Gesamtleistung, s.grading);
+    json.insert(u"Note"_s, note);
+    json.insert(u"Bewertung"_s, gradeName(note, s.grading.BewertSkala));
+    json.insert(u"elapsedMs"_s, run.elapsedMs());
+    QJsonArray order;
+    for (const QueryPair& pair : s.AbfrageFolge)
+        order.append(QJsonArray{pair.card, pair.target});
+    json.insert(u"AbfrageFolge"_s, order);
+    QJsonArray objects;
+    for (size_t i = 0; i < run.document().objects.size(); ++i)
+        objects.append(objectJson(run, int(i)));
+    json.insert(u"objects"_s, objects);
+    json.insert(u"protocol"_s, run.protocol());
+    return QJsonDocument(json).toJson(QJsonDocument::Indented);
+}
+
+// The script's driver: one action per line on the run.
+class ScriptPlayer {
+public:
+    ScriptPlayer(ExerciseRun& run, VirtualClock& clock, StartRequest request)
+        : m_run(run), m_clock(clock), m_request(std::move(request)) {}
+
+    // Runs `line` (number `number`); a message for stderr when it was not taken.
+    QString play(const QString& text, int number);
+
+private:
+    void wait(double seconds);
+    QString repeat(int mode);
+
+    ExerciseRun& m_run;
+    VirtualClock& m_clock;
+    StartRequest m_request;
+};
+
+bool toIndex(const QString& text, int& value) {
+    bool ok = false;
+    value = text.toInt(&ok);
+    return ok;
+}
+
+QString ScriptPlayer::play(const QString& text, int number) {
+    const QString prefix = u"line %1: "_s.arg(number);
+    QString body = text;
+    while (body.endsWith(u'\r') || body.endsWith(u'\n'))
+        body.chop(1);
+    while (!body.isEmpty() && body.front().isSpace())
+        body.remove(0, 1);
+    if (body.isEmpty() || body.startsWith(u'#'))
+        return {};
+    const qsizetype space = body.indexOf(u' ');
+    const QString action = body.left(space < 0 ? body.size() : space);
+    QString rest = space < 0 ? QString() : body.mid(space + 1);
+    if (action != u"type"_s) {
+        const qsizetype comment = rest.indexOf(u'#');
+        if (comment >= 0)
+            rest.truncate(comment);
+        rest = rest.trimmed();
+    }
+    const QStringList args = rest.split(u' ', Qt::SkipEmptyParts);
+    const auto expect = [&](qsizetype count) { return args.size() == count; };
+    ActionResult result;
+    int a = 0, b = 0;
+    if (action == u"drop"_s && expect(2) && toIndex(args[0], a) &&
+        (args[1] == u"-"_s || toIndex(args[1], b))) {
+        result = m_run.drop(a, args[1] == u"-"_s ? -1 : b);
+    } else if (action == u"basket"_s && expect(2) && toIndex(args[0], a) && toIndex(args[1], b)) {
+        result = m_run.dropInBasket(a, b);
+    } else if (action == u"click"_s && expect(1) && toIndex(args[0], a)) {
+        result = m_run.click(a);
+    } else if (action == u"tick"_s && expect(1) && toIndex(args[0], a)) {
+        result = m_run.tick(a);
+    } else if (action == u"weiter"_s && expect(0)) {
+        result = m_run.weiter();
+    } else if (action == u"type"_s && !args.isEmpty() && toIndex(args[0], a)) {
+        // The rest of the line after the object number, as typed.
+        const qsizetype at = rest.indexOf(args[0]) + args[0].size();
+        result = m_run.type(a, rest.mid(at + 1));
+    } else if (action == u"wait"_s && expect(1)) {
+        bool ok = false;
+        const double seconds = args[0].toDouble(&ok);
+        if (!ok || !std::isfinite(seconds) || seconds < 0.0 || seconds > kMaxWaitSeconds)
+            return prefix + u"wait takes seconds from 0 to 1000000"_s;
+        wait(seconds);
+        return {};
+    } else if (action == u"abort"_s && expect(0)) {
+        if (!m_run.running())
+            return prefix + u"no exercise is running"_s;
+        m_run.abort();
+    } else if (action == u"repeat"_s && expect(1) && toIndex(args[0], a)) {
+        const QString error = repeat(a);
+        return error.isEmpty() ? QString() : prefix + error;
+    } else {
+        return prefix + u"cannot read \"%1\""_s.arg(body.trimmed());
+    }
+    return result.taken ? QString() : prefix + result.reason;
+}
+
+void ScriptPlayer::wait(double seconds) {
+    qint64 target = m_clock.nowMs() + qint64(std::llround(seconds * 1000.0));
+    const UebungsSitzung& s = m_run.session();
+    if (m_run.running() && s.settings.Zeitlimit == TimeMode::Limit) {
+        // The first timer tick at which less than a second is left.
+        const qint64 deadline =
+            std::max(s.StartTick + (qint64(s.settings.ZeitlimitSek) - 1) * 1000 + 1,
+                     m_clock.nowMs() + 1);
+        const qint64 tick = (deadline + kTimerMs - 1) / kTimerMs * kTimerMs;
+        if (tick <= target) {
+            m_clock.set(tick);
+            m_run.timerTick();
+        }
+    }
+    if (m_clock.nowMs() < target)
+        m_clock.set(target);
+}
+
+QString ScriptPlayer::repeat(int mode) {
+    const EndReason end = m_run.session().EndeGrund;
+    if (m_run.running() || (end != EndReason::Completed && end != EndReason::TimeOut))
+        return u"repeat needs a run that has ended"_s;
+    StartRequest request = m_request;
+    request.repetitionMode = mode;
+    request.startTime = m_request.startTime.addMSecs(m_clock.nowMs());
+    const StartOutcome outcome = m_run.start(request);
+    return outcome.started() ? QString() : outcome.message;
+}
+
+QString loginName() {
+    const QString user = qEnvironmentVariable("USER");
+    return user.isEmpty() ? qEnvironmentVariable("LOGNAME") : user;
+}
+
+} // namespace
+
+std::optional<QDateTime> parseStartTime(const QString& value, QString& error) {
+    QDateTime time = QDateTime::fromString(value, u"yyyy-MM-ddTHH:mm:ss"_s);
+    if (!time.isValid()) {
+        error = u"--start needs YYYY-MM-DDTHH:MM:SS"_s;
+        return std::nullopt;
+    }
+    return time;
+}
+
+CommandOutcome exerciseCommand(const ViewLayouts& layouts, const QString& documentPath,
+                               const ExerciseOptions& options) {
+    // The settings first: a wrong name is a usage error before anything runs.
+    Settings settings = defaultSettings(QString());
+    std::vector<std::pair<const IntField*, int>> fieldSets;
+    for (const auto& [name, value] : options.sets) {
+        QString error;
+        if (applyGradingKey(name, value, settings, error)) {
+            if (!error.isEmpty())
+                return {kExitUsage, {}, {u"quorvel-tool: "_s + error}};
+            continue;
+        }
+        const auto& fields = snapshotFields();
+        const auto field = std::find_if(fields.begin(), fields.end(), [&](const IntField& f) {
+            return name == QStringView(f.name);
+        });
+        if (field == fields.end())
+            return {kExitUsage, {}, {u"quorvel-tool: unknown setting %1"_s.arg(name)}};
+        bool ok = false;
+        const int v = value.toInt(&ok);
+        if (!ok || v < field->min || v > field->max)
+            return {kExitUsage,
+                    {},
+                    {u"quorvel-tool: %1 takes %2..%3"_s.arg(name).arg(field->min).arg(field->max)}};
+        fieldSets.emplace_back(&*field, v);
+    }
+
+    QByteArray script;
+    if (options.scriptText) {
+        script = *options.scriptText;
+    } else if (!options.scriptPath.isEmpty()) {
+        QFile file;
+        const bool opened = options.scriptPath == u"-"_s
+                                ? file.open(stdin, QIODevice::ReadOnly)
+                                : (file.setFileName(options.scriptPath),
+                                   file.open(QIODevice::ReadOnly));
+        if (!opened)
+            return {kExitFailure,
+                    {},
+                    {u"quorvel-tool: cannot read the script %1: %2"_s.arg(options.scriptPath,
+                                                                          file.errorString())}};
+        script = file.readAll();
+    }
+
+    Document document;
+    const IoResult read = readDocumentFile(document, documentPath, ReadOptions{layouts});
+    if (!read.ok) {
+        QStringList lines = read.messages;
+        if (!read.detail.isEmpty())
+            lines.append(read.detail);
+        return {kExitFailure, {}, lines};
+    }
+    // The page as `layout` composes it, so that object numbers and targets agree.
+    RandomGenerator random;
+    coverAndNumber(document, kOrderedNumbering, random);
+    ViewComposer composer(document, layouts);
+    composer.setViewArea(options.size);
+    composer.rebuild();
+
+    random.seed(options.seed ? *options.seed : quint64(QDateTime::currentMSecsSinceEpoch()));
+    VirtualClock clock;
+    ExerciseRun run(document, clock, random);
+    StartRequest request;
+    request.settings = takeSnapshot(dokTypOf(document.header), settings, CrossMatchingTime{});
+    for (const auto& [field, value] : fieldSets)
+        field->apply(request.settings, value);
+    request.grading = gradingTableOf(settings);
+    request.feedback = settings.Uebungsrueckmeldung;
+    request.participantName = options.name;
+    request.startTime = options.start.isValid() ? options.start : QDateTime::currentDateTime();
+    request.context.computerName = QSysInfo::machineHostName();
+    request.context.userName = loginName();
+    const StartOutcome started = run.start(request);
+    if (!started.started())
+        return {kExitFailure, {}, {started.message}};
+
+    CommandOutcome outcome;
+    ScriptPlayer player(run, clock, request);
+    QTextStream lines(script);
+    lines.setEncoding(QStringConverter::Utf8);
+    int number = 0;
+    QString text;
+    while (lines.readLineInto(&text)) {
+        ++number;
+        const QString error = player.play(text, number);
+        if (!error.isEmpty())
+            outcome.errors << error;
+    }
+    outcome.output = options.json ? runJson(run) : run.protocol().toUtf8();
+    return outcome;
+}
+
+} // namespace quorvel

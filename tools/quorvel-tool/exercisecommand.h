@@ -1,0 +1,43 @@
+#pragma once
+
+#include "toolcommands.h"
+#include "viewlayouts.h"
+
+#include <QDateTime>
+#include <QSize>
+#include <QString>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace quorvel {
+
+// What `exercise` replays: the view size the layouts and targets are
+// computed for, the generator's seed, the wall-clock start, the participant,
+// settings overrides (NAME, VALUE), the script (a file, "-" for standard
+// input, or given as text) and the output form.
+struct ExerciseOptions {
+    QSize size{1024, 768};
+    std::optional<quint64> seed;
+    QDateTime start;
+    QString name;
+    std::vector<std::pair<QString, QString>> sets;
+    QString scriptPath;
+    std::optional<QByteArray> scriptText; // used instead of scriptPath when set
+    bool json = false;
+};
+
+// `exercise FILE`: an individual exercise of the document FILE on the engine
+// with a virtual clock, driven by the script; prints the completed protocol
+// (lines ending in CR LF) or, with `json`, one JSON object with the run's
+// figures, the query order, the objects and the protocol. A refusal of the
+// start exits with 1 and the message on stderr; a script action that the run
+// cannot take is reported on stderr with its line number and skipped. An
+// unknown setting or a value out of range is a usage error.
+CommandOutcome exerciseCommand(const ViewLayouts& layouts, const QString& documentPath,
+                               const ExerciseOptions& options);
+
+// Parses "YYYY-MM-DDTHH:MM:SS" (local time).
+std::optional<QDateTime> parseStartTime(const QString& value, QString& error);
+
+} // namespace quorvel
