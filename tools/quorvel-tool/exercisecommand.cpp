@@ -10,12 +10,12 @@
 #include "viewcomposer.h"
 
 #include <QFile>
-#include <algorithm>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSysInfo>
 #include <QTextStream>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <functional>
@@ -39,8 +39,7 @@ struct IntField {
 
 const std::vector<IntField>& snapshotFields() {
     static const std::vector<IntField> fields = {
-        {u"AbfrageModus", 0, 3,
-         [](UebEinstellungen& s, int v) { s.AbfrageModus = QueryMode(v); }},
+        {u"AbfrageModus", 0, 3, [](UebEinstellungen& s, int v) { s.AbfrageModus = QueryMode(v); }},
         {u"Zeitlimit", 0, 2, [](UebEinstellungen& s, int v) { s.Zeitlimit = TimeMode(v); }},
         {u"ZeitlimitSek", 0, 24 * 3600 * 365,
          [](UebEinstellungen& s, int v) { s.ZeitlimitSek = v; }},
@@ -220,9 +219,8 @@ void ScriptPlayer::wait(double seconds) {
     const UebungsSitzung& s = m_run.session();
     if (m_run.running() && s.settings.Zeitlimit == TimeMode::Limit) {
         // The first timer tick at which less than a second is left.
-        const qint64 deadline =
-            std::max(s.StartTick + (qint64(s.settings.ZeitlimitSek) - 1) * 1000 + 1,
-                     m_clock.nowMs() + 1);
+        const qint64 deadline = std::max(
+            s.StartTick + (qint64(s.settings.ZeitlimitSek) - 1) * 1000 + 1, m_clock.nowMs() + 1);
         const qint64 tick = (deadline + kTimerMs - 1) / kTimerMs * kTimerMs;
         if (tick <= target) {
             m_clock.set(tick);
@@ -292,10 +290,9 @@ CommandOutcome exerciseCommand(const ViewLayouts& layouts, const QString& docume
         script = *options.scriptText;
     } else if (!options.scriptPath.isEmpty()) {
         QFile file;
-        const bool opened = options.scriptPath == u"-"_s
-                                ? file.open(stdin, QIODevice::ReadOnly)
-                                : (file.setFileName(options.scriptPath),
-                                   file.open(QIODevice::ReadOnly));
+        const bool opened = options.scriptPath == u"-"_s ? file.open(stdin, QIODevice::ReadOnly)
+                                                         : (file.setFileName(options.scriptPath),
+                                                            file.open(QIODevice::ReadOnly));
         if (!opened)
             return {kExitFailure,
                     {},

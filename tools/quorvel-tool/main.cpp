@@ -172,7 +172,7 @@ struct OptionSpec {
 // given. Options may stand anywhere; "--" ends them.
 struct ParsedArguments {
     QStringList positional;
-    QHash<QString, QString> values; // options with a value, and flags (empty value)
+    QHash<QString, QString> values;               // options with a value, and flags (empty value)
     std::vector<std::pair<QString, QString>> all; // every option in order, repeated ones too
     bool help = false;
 
