@@ -1,11 +1,8 @@
 #include "queryorder.h"
 
+#include "casefreeorder.h"
 #include "objdata.h"
 #include "randomgenerator.h"
-
-#include <QCollator>
-#include <QCollatorSortKey>
-#include <optional>
 
 namespace quorvel {
 
@@ -35,38 +32,28 @@ void selectionSort(std::vector<Key>& keys, Less less, Swap swapEntries) {
     }
 }
 
-QCollator caseInsensitiveCollator() {
-    QCollator collator;
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    return collator;
-}
-
-// Sort keys computed once: a collator comparison per step of the quadratic
-// sort would be slow for long lists. No key: an entry without object.
-std::vector<std::optional<QCollatorSortKey>>
-textKeys(const std::vector<QueryPair>& order, const std::vector<QString>& texts, bool byCard) {
-    const QCollator collator = caseInsensitiveCollator();
-    std::vector<std::optional<QCollatorSortKey>> keys;
+void sortByText(std::vector<QueryPair>& order, const std::vector<QString>& texts, bool byCard) {
+    // Keys per entry; an entry without object sorts after every text.
+    std::vector<QString> entryTexts;
+    std::vector<int> keys; // index into entryTexts, -1 none
+    entryTexts.reserve(order.size());
     keys.reserve(order.size());
     for (const QueryPair& pair : order) {
         const int index = byCard ? pair.card : pair.target;
-        if (index >= 0 && size_t(index) < texts.size())
-            keys.emplace_back(collator.sortKey(texts[size_t(index)]));
-        else
-            keys.emplace_back(std::nullopt);
+        if (index >= 0 && size_t(index) < texts.size()) {
+            keys.push_back(int(entryTexts.size()));
+            entryTexts.push_back(texts[size_t(index)]);
+        } else {
+            keys.push_back(-1);
+        }
     }
-    return keys;
-}
-
-bool keyLess(const std::optional<QCollatorSortKey>& a, const std::optional<QCollatorSortKey>& b) {
-    if (!a || !b)
-        return a.has_value() && !b.has_value();
-    return a->compare(*b) < 0;
-}
-
-void sortByText(std::vector<QueryPair>& order, const std::vector<QString>& texts, bool byCard) {
-    auto keys = textKeys(order, texts, byCard);
-    selectionSort(keys, keyLess, [&](size_t i, size_t j) {
+    const CaseFreeOrder collation(entryTexts);
+    const auto less = [&collation](int a, int b) {
+        if (a < 0 || b < 0)
+            return a >= 0 && b < 0;
+        return collation.compare(size_t(a), size_t(b)) < 0;
+    };
+    selectionSort(keys, less, [&](size_t i, size_t j) {
         if (byCard)
             std::swap(order[i].card, order[j].card);
         else

@@ -1,8 +1,8 @@
 #include "topiclist.h"
 
+#include "casefreeorder.h"
 #include "documentio.h"
 
-#include <QCollator>
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
@@ -32,30 +32,16 @@ TopicList readTopicList(const QString& folder) {
 }
 
 void sortTopicList(TopicList& list) {
-    const QLocale locale; // the user's locale (from the environment)
     std::vector<size_t> order(list.size());
-    for (size_t i = 0; i < order.size(); ++i)
+    std::vector<QString> titles;
+    titles.reserve(list.size());
+    for (size_t i = 0; i < order.size(); ++i) {
         order[i] = i;
-    if (locale.language() == QLocale::C) {
-        // The collator of the C locale compares code points and ignores the
-        // case setting; compare case-folded titles instead.
-        std::vector<QString> folded;
-        folded.reserve(list.size());
-        for (const ThemenDataTyp& entry : list)
-            folded.push_back(entry.titel.toCaseFolded());
-        std::stable_sort(order.begin(), order.end(),
-                         [&folded](size_t a, size_t b) { return folded[a] < folded[b]; });
-    } else {
-        QCollator collator(locale);
-        collator.setCaseSensitivity(Qt::CaseInsensitive);
-        // Sort keys make each comparison a plain byte compare.
-        std::vector<QCollatorSortKey> keys;
-        keys.reserve(list.size());
-        for (const ThemenDataTyp& entry : list)
-            keys.push_back(collator.sortKey(entry.titel));
-        std::stable_sort(order.begin(), order.end(),
-                         [&keys](size_t a, size_t b) { return keys[a].compare(keys[b]) < 0; });
+        titles.push_back(list[i].titel);
     }
+    const CaseFreeOrder keys(titles);
+    std::stable_sort(order.begin(), order.end(),
+                     [&keys](size_t a, size_t b) { return keys.compare(a, b) < 0; });
     TopicList sorted;
     sorted.reserve(list.size());
     for (size_t index : order)

@@ -1,0 +1,458 @@
+#include "document.h"
+#include "exerciseclock.h"
+#include "exerciserun.h"
+#include "randomgenerator.h"
+
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+namespace quorvel {
+namespace {
+
+using namespace Qt::Literals::StringLiterals;
+
+// A document built in memory, a virtual clock and a seeded generator.
+class Engine : public ::testing::Test {
+protected:
+    int add(Typ typ, const QString& cap, double kx = 0.5, double ky = 0.5, int question = -1) {
+        ObjDataTyp o;
+        o.Typ = codeOf(typ);
+        o.Cap = cap;
+        o.Kx = kx;
+        o.Ky = ky;
+        o.FrageNummer = question;
+        document.objects.push_back(o);
+        return int(document.objects.size()) - 1;
+    }
+    ObjDataTyp& object(int i) { return document.objects[size_t(i)]; }
+
+    StartOutcome start(int repetition = 0) {
+        request.repetitionMode = repetition;
+        request.startTime = QDateTime(QDate(2026, 12, 10), QTime(9, 30));
+        return run.start(request);
+    }
+    // The body's lines; a question's line holds a CR LF of its own.
+    QStringList body() const {
+        static const QRegularExpression end(u"\r\n(?=\\d{2,}:\\d{2} - |\r\n|$)"_s);
+        QStringList lines = run.session().body.split(end);
+        lines.removeLast(); // after the last CR LF
+        return lines;
+    }
+    // The body lines without their time stamps.
+    QStringList events() const {
+        QStringList lines = body();
+        for (QString& line : lines)
+            line = line.mid(line.indexOf(u" - "_s) + 3);
+        return lines;
+    }
+
+    Document document;
+    VirtualClock clock;
+    RandomGenerator random{3};
+    ExerciseRun run{document, clock, random};
+    StartRequest request;
+};
+
+TEST_F(Engine, RefusesADocumentWithoutQueriesAndChangesNothing) {
+    const int label = add(Typ::FixedLabel, u"Titel"_s);
+    object(label).AbfrageStatus = 0;
+    const StartOutcome outcome = start();
+    EXPECT_EQ(outcome.status, StartOutcome::Status::Refused);
+    EXPECT_EQ(outcome.message, u"Dieses Dokument enthält keine Abfrageobjekte."_s);
+    EXPECT_FALSE(run.running());
+    EXPECT_EQ(object(label).AbfrageStatus, 0);
+}
+
+TEST_F(Engine, AsksBeforeGivingUpARunningExerciseAndRefusesBesideANetworkRun) {
+    add(Typ::QueryLabel, u"Rom"_s);
+    ASSERT_TRUE(start().started());
+    EXPECT_EQ(start().status, StartOutcome::Status::NeedsConfirmation);
+    request.abortConfirmed = true;
+    request.kind = SessionKind::NetworkParticipant;
+    ASSERT_TRUE(start().started());
+    request.kind = SessionKind::Individual;
+    const StartOutcome refused = start();
+    EXPECT_EQ(refused.status, StartOutcome::Status::Refused);
+    EXPECT_TRUE(refused.message.startsWith(u"Die aktuelle Netzwerk-Übung muss zunächst"_s));
+}
+
+TEST_F(Engine, TargetNumbersFollowTheOrderOrAreQuestionMarks) {
+    // Positions left to right on one line; cards sorted, targets by position.
+    const int c = add(Typ::QueryLabel, u"C"_s, 0.7, 0.2);
+    const int a = add(Typ::QueryLabel, u"A"_s, 0.1, 0.2);
+    const int b = add(Typ::QueryLabel, u"B"_s, 0.4, 0.2);
+    request.settings.Zuordnungstexte = CardOrder::Alphabetical;
+    request.settings.Zuordnungsziele = TargetNumbering::Ordered;
+    ASSERT_TRUE(start().started());
+    EXPECT_EQ(object(a).AbfrageNummer, 1);
+    EXPECT_EQ(object(b).AbfrageNummer, 2);
+    EXPECT_EQ(object(c).AbfrageNummer, 3);
+    const auto& order = run.session().AbfrageFolge;
+    ASSERT_EQ(order.size(), 3u);
+    EXPECT_EQ((std::vector<int>{order[0].card, order[1].card, order[2].card}),
+              (std::vector<int>{a, b, c}));
+
+    request.abortConfirmed = true;
+    request.settings.Zuordnungsziele = TargetNumbering::QuestionMarks;
+    ASSERT_TRUE(start().started());
+    for (int i : {a, b, c})
+        EXPECT_EQ(object(i).AbfrageNummer, 0);
+
+    request.settings.Zuordnungsziele = TargetNumbering::RandomNumbers;
+    ASSERT_TRUE(start().started());
+    std::vector<int> numbers;
+    for (int i : {a, b, c})
+        numbers.push_back(object(i).AbfrageNummer);
+    std::sort(numbers.begin(), numbers.end());
+    EXPECT_EQ(numbers, (std::vector<int>{1, 2, 3}));
+}
+
+TEST_F(Engine, FreeLabellingRunsToItsEndWithProtocolAndTimes) {
+    const int rom = add(Typ::QueryLabel, u"Rom"_s);
+    const int paris = add(Typ::QueryLabel, u"Pa-\r\nris"_s);
+    ASSERT_TRUE(start().started());
+    EXPECT_EQ(run.session().OffenAnz, 2);
+    clock.advance(61'500);
+    ASSERT_TRUE(run.drop(rom, paris).taken);
+    EXPECT_EQ(object(paris).ZielFehlversuche, 1);
+    EXPECT_EQ(object(rom).KartFehlversuche, 1);
+    EXPECT_EQ(object(paris).AbfrageStatus, QueryState::Open);
+    ASSERT_TRUE(run.drop(rom, rom).taken);
+    EXPECT_EQ(object(rom).AbfrageStatus, QueryState::Solved);
+    EXPECT_FALSE(run.drop(rom, paris).taken) << "a placed card is gone";
+    ASSERT_TRUE(run.drop(paris, paris).taken);
+
+    const UebungsSitzung& s = run.session();
+    EXPECT_EQ(s.EndeGrund, EndReason::Completed);
+    EXPECT_EQ(s.Richtig, 2.0);
+    EXPECT_EQ(s.Fehlversuche, 1.0);
+    EXPECT_NEAR(s.Erfolgsquote, 2.0 / 3.0, 1e-12);
+    EXPECT_EQ(s.OffenAnz, 0);
+    EXPECT_EQ(body(), (QStringList{
+                          u"00:00 - Übung wird gestartet"_s,
+                          u"01:01 - FALSCH - Text-/Bildkärtchen \"Rom\" wird der Position von "
+                          u"\"Paris\" zugeordnet"_s,
+                          u"01:01 - RICHTIG - Text-/Bildkärtchen \"Rom\" wird der richtigen "
+                          u"Position zugeordnet"_s,
+                          u"01:02 - RICHTIG - Text-/Bildkärtchen \"Paris\" wird der richtigen "
+                          u"Position zugeordnet"_s,
+                      }));
+    // 100 ms after the wrong drop, 750 after each right one.
+    EXPECT_EQ(run.elapsedMs(), 61'500 + 100 + 750 + 750);
+    EXPECT_TRUE(run.protocol().contains(u"Benötigte Zeit:\t01:03\r\n"_s));
+}
+
+struct WrongCase {
+    WrongAction action;
+    FeedbackTiming timing;
+    int targetState;
+    int pauseMs;
+    bool cardKept;
+};
+
+class WrongAnswer : public Engine, public ::testing::WithParamInterface<WrongCase> {};
+
+TEST_P(WrongAnswer, ClosesTheTargetAsSet) {
+    const WrongCase& c = GetParam();
+    const int rom = add(Typ::QueryLabel, u"Rom"_s);
+    const int paris = add(Typ::QueryLabel, u"Paris"_s);
+    request.settings.ZuordnungFalsch = c.action;
+    request.settings.RiFaRueckmeldung = c.timing;
+    ASSERT_TRUE(start().started());
+    ASSERT_TRUE(run.drop(rom, paris).taken);
+    EXPECT_EQ(object(paris).AbfrageStatus, c.targetState);
+    EXPECT_EQ(run.elapsedMs(), c.pauseMs);
+    const int entry =
+        int(std::find_if(run.session().AbfrageFolge.begin(), run.session().AbfrageFolge.end(),
+                         [&](const QueryPair& p) { return p.card == rom; }) -
+            run.session().AbfrageFolge.begin());
+    EXPECT_EQ(run.cardState(entry) == CardState::Shown, c.cardKept);
+    const bool hidden = c.action == WrongAction::Silent || c.timing == FeedbackTiming::AtEnd;
+    EXPECT_EQ(run.statusFigures().front() == u"?"_s, hidden);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, WrongAnswer,
+    ::testing::Values(WrongCase{WrongAction::TryAgain, FeedbackTiming::Immediate, QueryState::Open,
+                                100, true},
+                      WrongCase{WrongAction::RedCross, FeedbackTiming::Immediate,
+                                QueryState::ClosedWrong, 100, true},
+                      WrongCase{WrongAction::Silent, FeedbackTiming::Immediate,
+                                QueryState::ClosedHidden, 0, false},
+                      WrongCase{WrongAction::TryAgain, FeedbackTiming::AtEnd,
+                                QueryState::ClosedHidden, 0, false}));
+
+TEST_F(Engine, FeedbackAtTheEndRevealsEveryTarget) {
+    const int rom = add(Typ::QueryLabel, u"Rom"_s);
+    const int paris = add(Typ::QueryLabel, u"Paris"_s);
+    request.settings.RiFaRueckmeldung = FeedbackTiming::AtEnd;
+    request.settings.ZuordnungRichtig = RightAction::GreenTick;
+    ASSERT_TRUE(start().started());
+    ASSERT_TRUE(run.drop(rom, paris).taken);
+    ASSERT_TRUE(run.drop(paris, rom).taken);
+    EXPECT_EQ(run.session().EndeGrund, EndReason::Completed);
+    EXPECT_EQ(object(paris).AbfrageStatus, QueryState::ClosedWrong);
+    EXPECT_EQ(object(rom).AbfrageStatus, QueryState::ClosedWrong);
+}
+
+TEST_F(Engine, RepetitionAsksOnlyWhatWasMissed) {
+    const int rom = add(Typ::QueryLabel, u"Rom"_s);
+    const int paris = add(Typ::QueryLabel, u"Paris"_s);
+    const int oslo = add(Typ::QueryLabel, u"Oslo"_s);
+    ASSERT_TRUE(start().started());
+    ASSERT_TRUE(run.drop(oslo, paris).taken);
+    for (int i : {rom, paris, oslo})
+        ASSERT_TRUE(run.drop(i, i).taken);
+    ASSERT_EQ(run.session().EndeGrund, EndReason::Completed);
+
+    // The wrongly placed card and the position it was put on are asked again.
+    ASSERT_TRUE(start(1).started());
+    EXPECT_EQ(run.session().AbfrageAnz, 2);
+    EXPECT_EQ(run.session().AbfrageAnzGesamt, 3);
+    ASSERT_EQ(run.session().AbfrageFolge.size(), 2u);
+    EXPECT_EQ(object(rom).AbfrageStatus, QueryState::Solved);
+    EXPECT_EQ(object(paris).AbfrageStatus, QueryState::Open);
+    EXPECT_EQ(object(oslo).AbfrageStatus, QueryState::Open);
+    EXPECT_TRUE(run.protocol().contains(u"Übungsumfang:\t2 von 3 Abfragen (Teilwiederholung)"_s));
+
+    // Nothing missed this time: a further partial repetition has nothing to ask.
+    ASSERT_TRUE(run.drop(paris, paris).taken);
+    ASSERT_TRUE(run.drop(oslo, oslo).taken);
+    EXPECT_EQ(start(1).message, u"Dieses Dokument enthält keine Abfrageobjekte."_s);
+}
+
+TEST_F(Engine, ZeroSecondLimitEndsOnTheFirstTick) {
+    add(Typ::QueryLabel, u"Rom"_s);
+    request.settings.Zeitlimit = TimeMode::Limit;
+    request.settings.ZeitlimitSek = 0;
+    ASSERT_TRUE(start().started());
+    EXPECT_TRUE(run.running());
+    clock.advance(100);
+    run.timerTick();
+    EXPECT_EQ(run.session().EndeGrund, EndReason::TimeOut);
+    EXPECT_EQ(events().last(), u"Das Zeitlimit ist erreicht, die Übung wird beendet."_s);
+    EXPECT_TRUE(run.protocol().contains(u"Zeitlimit:\tja, 0 Sek.\r\n"_s));
+    EXPECT_TRUE(run.protocol().contains(u"Verbliebene Zeit:\t00:00\r\n"_s));
+}
+
+TEST_F(Engine, AClockThatRunsBackwardsCountsAsNoTime) {
+    add(Typ::QueryLabel, u"Rom"_s);
+    clock.set(5'000);
+    ASSERT_TRUE(start().started());
+    clock.set(1'000);
+    EXPECT_EQ(run.elapsedMs(), 0);
+    EXPECT_EQ(run.clockText(), u"00:00"_s);
+}
+
+TEST_F(Engine, SinglePositionAcceptsOnlyTheCurrentPosition) {
+    const int rom = add(Typ::QueryLabel, u"Rom"_s, 0.1, 0.1);
+    const int paris = add(Typ::QueryLabel, u"Paris"_s, 0.1, 0.5);
+    request.settings.AbfrageModus = QueryMode::SinglePosition;
+    request.settings.Zuordnungsziele = TargetNumbering::Ordered;
+    ASSERT_TRUE(start().started());
+    EXPECT_EQ(run.currentTarget(), rom);
+    EXPECT_FALSE(run.drop(paris, paris).taken);
+    ASSERT_TRUE(run.drop(paris, rom).taken);
+    EXPECT_EQ(run.currentTarget(), paris) << "any answer moves on to the next open position";
+    ASSERT_TRUE(run.drop(paris, paris).taken);
+    EXPECT_EQ(run.currentTarget(), rom);
+    ASSERT_TRUE(run.drop(rom, rom).taken);
+    EXPECT_EQ(run.session().EndeGrund, EndReason::Completed);
+    EXPECT_EQ(events().mid(0, 5),
+              (QStringList{u"Übung wird gestartet"_s,
+                           u"Der Position \"Rom\" soll das richtige Text- oder Bildkärtchen "
+                           u"zugeordnet werden"_s,
+                           u"FALSCH - Der Position von \"Rom\" wird das Text-/Bildkärtchen "
+                           u"\"Paris\" zugeordnet"_s,
+                           u"Der Position \"Paris\" soll das richtige Text- oder Bildkärtchen "
+                           u"zugeordnet werden"_s,
+                           u"RICHTIG - Der Position von \"Paris\" wird das richtige "
+                           u"Text-/Bildkärtchen zugeordnet"_s}));
+}
+
+TEST_F(Engine, TextInputTakesAlternativesAndComparesCase) {
+    document.header.DokTyp = codeOf(DokTyp::Cloze);
+    const int vier = add(Typ::ClozeGap, u"vier"_s);
+    object(vier).BildKenn = u"|vier|Vier|4|"_s;
+    const int osten = add(Typ::ClozeGap, u"Osten"_s);
+    object(osten).BildKenn = u"|Osten|"_s;
+    const int sonne = add(Typ::ClozeGap, u"Sonne"_s);
+    object(sonne).BildKenn = u"|Sonne|"_s;
+    request.settings.AbfrageModus = QueryMode::TextInput;
+    ASSERT_TRUE(start().started());
+    EXPECT_EQ(typOf(document.objects.back()), Typ::MCOkButton) << "the \"Weiter\" card";
+    ASSERT_TRUE(run.type(vier, u"4"_s).taken);
+    ASSERT_TRUE(run.type(osten, u"osten"_s).taken);
+    ASSERT_TRUE(run.type(sonne, u" Sonne"_s).taken);
+    ASSERT_TRUE(run.weiter().taken);
+    EXPECT_EQ(events().mid(1),
+              (QStringList{u"RICHTIG - alternative Texteingabe \"4\" für \"vier\" eingegeben"_s,
+                           u"FALSCH - Texteingabe \"osten\" statt \"Osten\" eingegeben"_s,
+                           u"RICHTIG - Texteingabe \"Sonne\" wurde richtig eingegeben"_s}));
+    EXPECT_EQ(run.session().EndeGrund, EndReason::Completed);
+    EXPECT_EQ(run.session().Richtig, 2.0);
+    EXPECT_EQ(object(osten).ZielFehlversuche, 1);
+}
+
+TEST_F(Engine, DraggedCardIsComparedWithTheFirstAlternativeOnly) {
+    document.header.DokTyp = codeOf(DokTyp::Cloze);
+    const int vier = add(Typ::ClozeGap, u"vier"_s);
+    object(vier).BildKenn = u"|vier|Vier|4|"_s;
+    const int vier2 = add(Typ::ClozeGap, u"4"_s);
+    ASSERT_TRUE(start().started());
+    ASSERT_TRUE(run.drop(vier2, vier).taken);
+    EXPECT_EQ(run.session().Fehlversuche, 1.0);
+}
+
+TEST_F(Engine, MultipleChoiceEarnsPartsOfAnAnswer) {
+    document.header.DokTyp = codeOf(DokTyp::MultipleChoice);
+    request.settings.Zuordnungstexte = CardOrder::Alphabetical; // answers at their own places
+    const int question = add(Typ::MCQuestion, u"Frage"_s, 0.5, 0.5, 1);
+    object(question).AntwortAnz = 4;
+    add(Typ::MCQuestionText, u"Welche sind Planeten?"_s, 0.5, 0.5, 1);
+    std::vector<int> boxes;
+    const std::pair<const char16_t*, const char16_t*> answers[] = {
+        {u"+", u"Mars"}, {u"+", u"Venus"}, {u"+", u"Erde"}, {u"-", u"Mond"}};
+    for (const auto& [cap, text] : answers) {
+        boxes.push_back(add(Typ::MCAnswerBox, QString::fromUtf16(cap), 0.5, 0.5, 1));
+        add(Typ::MCAnswerText, QString::fromUtf16(text), 0.5, 0.5, 1);
+    }
+    ASSERT_TRUE(start().started());
+    EXPECT_EQ(events().last(), u"Antwortmöglichkeiten: \"Mars\" (zutreffend), \"Venus\" "
+                               u"(zutreffend), \"Erde\" (zutreffend), \"Mond\""_s);
+    for (int box : {boxes[0], boxes[1], boxes[3]})
+        ASSERT_TRUE(run.tick(box).taken);
+    ASSERT_TRUE(run.weiter().taken);
+    EXPECT_NEAR(run.session().Richtig, 1.0 / 3.0, 1e-12);
+    EXPECT_NEAR(run.session().Fehlversuche, 2.0 / 3.0, 1e-12);
+    const QStringList e = events();
+    const qsizetype answer =
+        e.indexOf(u"FALSCH bzw. NICHT KOMPLETT RICHTIG - Gewählte Antwort(en): "
+                  u"\"Mars\", \"Venus\", \"Mond\""_s);
+    ASSERT_GT(answer, 0);
+    EXPECT_EQ(e[answer + 1], u"Häkchen - richtig: 2 - falsch: 1 - fehlend: 1"_s);
+    EXPECT_TRUE(e[answer + 3].startsWith(u"Frage Nr. 1"_s)) << "asked again";
+    EXPECT_FALSE(run.ticked(boxes[0])) << "asked again with fresh boxes";
+    EXPECT_TRUE(run.protocol().contains(u"Richtig zugeordnet:\t0.33\r\n"_s));
+}
+
+TEST_F(Engine, RandomAnswerPlacesArePermutationsPerQuestion) {
+    document.header.DokTyp = codeOf(DokTyp::MultipleChoice);
+    for (int q = 1; q <= 2; ++q) {
+        const int question = add(Typ::MCQuestion, u"Frage"_s, 0.5, 0.5, q);
+        object(question).AntwortAnz = 5;
+        for (int a = 0; a < 5; ++a) {
+            add(Typ::MCAnswerBox, u"-"_s, 0.5, 0.5, q);
+            add(Typ::MCAnswerText, QString::number(a), 0.5, 0.5, q);
+        }
+    }
+    ASSERT_TRUE(start().started());
+    for (int q = 1; q <= 2; ++q) {
+        std::vector<int> boxes, places;
+        for (size_t i = 0; i < document.objects.size(); ++i) {
+            if (typOf(document.objects[i]) == Typ::MCAnswerBox &&
+                document.objects[i].FrageNummer == q) {
+                boxes.push_back(int(i));
+                places.push_back(run.answerPlace(int(i)));
+            }
+        }
+        std::sort(places.begin(), places.end());
+        EXPECT_EQ(places, boxes) << "every place of question " << q << " shows one of its answers";
+    }
+}
+
+TEST_F(Engine, SingleQuestionsOfferTheSolutionAndAskAgainUntilRight) {
+    document.header.DokTyp = codeOf(DokTyp::SingleQuestions);
+    request.settings.Zuordnungsziele = TargetNumbering::Ordered;
+    add(Typ::QuestionText, u"Hauptstadt von Italien?"_s, 0.5, 0.5, 1);
+    const int rom = add(Typ::QuestionAnswer, u"Rom"_s, 0.5, 0.5, 1);
+    add(Typ::QuestionText, u"Hauptstadt von Frankreich?"_s, 0.5, 0.5, 2);
+    const int paris = add(Typ::QuestionAnswer, u"Paris"_s, 0.5, 0.5, 2);
+    ASSERT_TRUE(start().started());
+    EXPECT_EQ(run.currentQuestion(), 1);
+    const QStringList first = body();
+    EXPECT_EQ(first[1], QString());
+    EXPECT_EQ(first[2], u"00:00 - Frage Nr. 1\r\nHauptstadt von Italien?"_s);
+    EXPECT_TRUE(first[3].contains(u"\"Rom\" (Lösung)"_s));
+    EXPECT_TRUE(first[3].contains(u"\"Paris\""_s));
+    ASSERT_TRUE(run.click(paris).taken);
+    EXPECT_EQ(run.elapsedMs(), 100 + 900);
+    EXPECT_EQ(run.currentQuestion(), 2);
+    ASSERT_TRUE(run.click(paris).taken);
+    EXPECT_EQ(run.currentQuestion(), 1) << "the missed question comes back";
+    ASSERT_TRUE(run.click(rom).taken);
+    EXPECT_EQ(run.session().EndeGrund, EndReason::Completed);
+    EXPECT_EQ(run.elapsedMs(), 1000 + 1250 + 1250);
+}
+
+TEST_F(Engine, ClusterCardsFindAFreeCellOfTheirText) {
+    document.header.DokTyp = codeOf(DokTyp::Cluster);
+    document.header.LueckenTabelleZeilen = 2;
+    document.header.LueckenTabelleSpalten = 2;
+    auto& table = document.header.LueckenTabelle;
+    const QString texts[2][2] = {{u"Apfel"_s, u"Möhre"_s}, {u"Apfel"_s, u"Lauch"_s}};
+    int cards[2][2];
+    for (int r = 0; r < 2; ++r)
+        for (int c = 0; c < 2; ++c) {
+            table[size_t(r)][size_t(c)].Text = texts[r][c];
+            table[size_t(r)][size_t(c)].Art = 1;
+            cards[r][c] = add(Typ::ClusterQueryText, texts[r][c]);
+            object(cards[r][c]).CellRow = r;
+            object(cards[r][c]).CellColumn = c;
+        }
+    ASSERT_TRUE(start().started());
+    EXPECT_FALSE(run.dropInBasket(cards[0][0], 3).taken);
+    ASSERT_TRUE(run.dropInBasket(cards[1][0], 2).taken);
+    EXPECT_EQ(object(cards[1][0]).ZielFehlversuche, 1);
+    ASSERT_TRUE(run.dropInBasket(cards[1][0], 1).taken);
+    EXPECT_EQ(object(cards[0][0]).AbfrageStatus, QueryState::Solved) << "the first free cell";
+    ASSERT_TRUE(run.dropInBasket(cards[0][0], 1).taken);
+    EXPECT_EQ(run.session().Richtig, 2.0);
+    EXPECT_EQ(events()[1],
+              u"FALSCH - Text-/Bildkärtchen \"Apfel\" wird dem falschen Korb zugeordnet"_s);
+    EXPECT_EQ(events()[2],
+              u"RICHTIG - Text-/Bildkärtchen \"Apfel\" wird dem richtigen Korb zugeordnet"_s);
+}
+
+TEST_F(Engine, CrossMatchingConnectsPairsAcrossColumns) {
+    document.header.DokTyp = codeOf(DokTyp::CrossMatching);
+    const int berlin = add(Typ::MatchingQueryText, u"Berlin"_s, 0.2, 0.2);
+    const int de = add(Typ::MatchingQueryText, u"Deutschland"_s, 0.8, 0.2);
+    const int paris = add(Typ::MatchingQueryText, u"Paris"_s, 0.2, 0.5);
+    const int fr = add(Typ::MatchingQueryText, u"Frankreich"_s, 0.8, 0.5);
+    object(berlin).BildKenn = object(de).BildKenn = u"1"_s;
+    object(paris).BildKenn = object(fr).BildKenn = u"2"_s;
+    ASSERT_TRUE(start().started());
+    EXPECT_EQ(run.session().AbfrageAnz, 2);
+    EXPECT_EQ(object(berlin).AbfrageStatus, QueryState::MatchingElement);
+    ASSERT_TRUE(run.click(berlin).taken);
+    ASSERT_TRUE(run.click(paris).taken) << "same column: the selection moves";
+    EXPECT_EQ(run.session().Zweitobjekt, paris);
+    ASSERT_TRUE(run.click(de).taken);
+    EXPECT_EQ(object(paris).ZielFehlversuche, 1);
+    EXPECT_EQ(object(de).KartFehlversuche, 1);
+    ASSERT_TRUE(run.click(de).taken);
+    ASSERT_TRUE(run.click(berlin).taken);
+    EXPECT_EQ(object(de).Sline, 5) << "the element further right draws the line";
+    EXPECT_EQ(run.session().OffenAnz, 1);
+    ASSERT_TRUE(run.click(paris).taken);
+    ASSERT_TRUE(run.click(fr).taken);
+    EXPECT_EQ(run.session().EndeGrund, EndReason::Completed);
+    EXPECT_EQ(events()[1], u"FALSCH - \"Paris\" wird mit \"Deutschland\" verbunden"_s);
+    EXPECT_EQ(events()[2], u"RICHTIG - \"Deutschland\" wird mit \"Berlin\" verbunden"_s);
+}
+
+TEST_F(Engine, AbortGivesBackTheLearningView) {
+    const int rom = add(Typ::QueryLabel, u"Rom"_s);
+    const int fixed = add(Typ::FixedLabel, u"Titel"_s);
+    ASSERT_TRUE(start().started());
+    run.abort();
+    EXPECT_FALSE(run.running());
+    EXPECT_EQ(run.session().EndeGrund, EndReason::Aborted);
+    EXPECT_EQ(object(rom).AbfrageStatus, 0);
+    EXPECT_EQ(object(fixed).AbfrageStatus, QueryState::Covered);
+    EXPECT_EQ(run.drop(rom, rom).taken, false);
+}
+
+} // namespace
+} // namespace quorvel
