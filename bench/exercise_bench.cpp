@@ -1,0 +1,129 @@
+// An exercise run of a labelling document with 180 positions in free mode,
+// every position answered and half of them once wrong first, on a virtual
+// clock (the pauses cost no time). Goal: the engine's own time per evaluation
+// at most half of one single-object redraw of the view measured in the same
+// run, so that an answer never costs more than the redraw it causes.
+#include "document.h"
+#include "exerciseclock.h"
+#include "exerciserun.h"
+#include "layoutset.h"
+#include "numbering.h"
+#include "randomgenerator.h"
+#include "timereporter.h"
+#include "viewcomposer.h"
+
+#include <QGuiApplication>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+
+using namespace quorvel;
+
+namespace {
+
+constexpr int kTargets = 180;
+constexpr int kEvaluations = kTargets + kTargets / 2;
+
+const LayoutSet& layouts() {
+    static const LayoutSet set = buildLayoutSet();
+    return set;
+}
+
+Document makeDocument() {
+    Document doc;
+    doc.basePicture = QImage(2000, 1500, QImage::Format_ARGB32);
+    doc.basePicture.fill(qRgb(200, 220, 240));
+    doc.derivePageGeometry();
+    for (int i = 0; i < kTargets; ++i) {
+        ObjDataTyp o;
+        const double x = 0.05 + 0.9 * ((i * 37) % 100) / 100.0;
+        const double y = 0.05 + 0.9 * ((i * 61) % 97) / 97.0;
+        o.Sx = x;
+        o.Sy = y;
+        o.Kx = std::min(0.95, x + 0.03);
+        o.Ky = std::max(0.03, y - 0.04);
+        o.Typ = codeOf(Typ::QueryLabel);
+        o.Cap = QStringLiteral("Position %1").arg(i + 1);
+        o.Ebene = 1;
+        o.Sline = 1;
+        o.HDeck = 100;
+        doc.objects.push_back(o);
+    }
+    RandomGenerator random(1);
+    coverAndNumber(doc, NumberingOrdered, random);
+    return doc;
+}
+
+StartRequest request() {
+    StartRequest r;
+    r.settings.AbfrageModus = QueryMode::Free;
+    return r;
+}
+
+void BM_ExerciseStart(benchmark::State& state) {
+    Document doc = makeDocument();
+    VirtualClock clock;
+    RandomGenerator random(7);
+    for (auto _ : state) {
+        ExerciseRun run(doc, clock, random);
+        benchmark::DoNotOptimize(run.start(request()));
+    }
+}
+
+// A whole run: the start and 270 evaluations.
+void BM_ExerciseRun(benchmark::State& state) {
+    Document doc = makeDocument();
+    VirtualClock clock;
+    RandomGenerator random(7);
+    for (auto _ : state) {
+        ExerciseRun run(doc, clock, random);
+        run.start(request());
+        for (int i = 0; i < kTargets; ++i) {
+            if (i % 2 == 0)
+                run.drop(i, (i + 1) % kTargets);
+            run.drop(i, i);
+        }
+        if (run.session().EndeGrund != EndReason::Completed)
+            state.SkipWithError("the run did not complete");
+    }
+}
+
+// The redraw an answer causes: one target changes its state.
+void BM_RedrawOneTarget(benchmark::State& state) {
+    Document doc = makeDocument();
+    ViewComposer composer(doc, layouts());
+    composer.setViewArea(QSize(1920, 1080));
+    composer.state().exercise.running = true;
+    for (ObjDataTyp& o : doc.objects)
+        o.AbfrageStatus = QueryState::Open;
+    composer.rebuild();
+    ObjDataTyp& target = doc.objects[42];
+    for (auto _ : state) {
+        target.AbfrageStatus =
+            target.AbfrageStatus == QueryState::Open ? QueryState::Solved : QueryState::Open;
+        benchmark::DoNotOptimize(composer.redrawObject(42));
+    }
+}
+
+BENCHMARK(BM_ExerciseStart)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
+BENCHMARK(BM_ExerciseRun)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_RedrawOneTarget)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    TimeReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    const double start = reporter.seconds["BM_ExerciseStart"];
+    const double run = reporter.seconds["BM_ExerciseRun"];
+    const double redraw = reporter.seconds["BM_RedrawOneTarget"];
+    const double perEvaluation = (run - start) / kEvaluations;
+    std::printf("\nstart: %.1f us, per evaluation: %.2f us, one target redraw: %.2f us\n",
+                start * 1e6, perEvaluation * 1e6, redraw * 1e6);
+    std::printf("evaluation / redraw: %.3f (goal <= 0.5)\n",
+                redraw > 0 ? perEvaluation / redraw : 0.0);
+    benchmark::Shutdown();
+    return 0;
+}
