@@ -81,6 +81,30 @@ TEST(QueryOrder, SortsCardsCaseInsensitivelyKeepingTiesInSelectionOrder) {
     EXPECT_EQ(targets(order), targets(identity(5)));
 }
 
+TEST(QueryOrder, LongListsSortAsThePlainSelectionSortDoes) {
+    // Many ties, so that the order of equal texts shows the algorithm.
+    RandomGenerator random(9);
+    std::vector<QString> texts;
+    for (int i = 0; i < 600; ++i)
+        texts.push_back(QString(QChar(u'a' + random.bounded(8))) +
+                        (random.bounded(2) ? u"X"_s : u"x"_s));
+    std::vector<int> expected(texts.size());
+    for (size_t i = 0; i < expected.size(); ++i)
+        expected[i] = int(i);
+    for (size_t i = 0; i < expected.size(); ++i) {
+        size_t smallest = i;
+        for (size_t j = i + 1; j < expected.size(); ++j) {
+            if (texts[size_t(expected[j])].toCaseFolded() <
+                texts[size_t(expected[smallest])].toCaseFolded())
+                smallest = j;
+        }
+        std::swap(expected[i], expected[smallest]);
+    }
+    auto order = identity(int(texts.size()));
+    sortCardsByText(order, texts);
+    EXPECT_EQ(cards(order), expected);
+}
+
 TEST(QueryOrder, DistractorsWithoutTargetSortLast) {
     const std::vector<QString> texts = {u"b"_s, u"a"_s};
     std::vector<QueryPair> order = {{0, -1}, {1, 1}, {0, 0}};
