@@ -47,6 +47,25 @@ bool isCardTarget(Typ t) {
     }
 }
 
+// Points that open during an exercise: info, link, document and picture
+// links only when the author allowed it, the question's info and link
+// buttons always.
+bool reactsInExercise(const ObjDataTyp& o) {
+    switch (typOf(o)) {
+    case Typ::InfoPoint:
+    case Typ::ExternalLink:
+    case Typ::DocumentLink:
+    case Typ::PictureLink:
+    case Typ::TablePictureLink:
+        return o.PunktInUebung != 0;
+    case Typ::MCInfoPoint:
+    case Typ::MCLinkPoint:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 // --- the lines -------------------------------------------------------------
@@ -103,6 +122,37 @@ void ExerciseRun::wrongFeedback(const QString& message) {
     pause(kWrongPause);
 }
 
+void ExerciseRun::closeRight(int target, bool question) {
+    if (m_run.settings.RiFaRueckmeldung == FeedbackTiming::AtEnd) {
+        setState(target, QueryState::ClosedHidden);
+        return;
+    }
+    if (m_run.settings.ZuordnungRichtig != RightAction::Silent)
+        rightFeedback(question);
+    setState(target, rightState());
+    emitEvent(ExerciseEvent::Kind::FeedbackHidden);
+}
+
+int ExerciseRun::rightState() const {
+    switch (m_run.settings.ZuordnungRichtig) {
+    case RightAction::GreenTick:
+        return QueryState::SolvedTick;
+    case RightAction::Silent:
+        return QueryState::ClosedHidden;
+    case RightAction::ShowLabel:
+        break;
+    }
+    return QueryState::Solved;
+}
+
+void ExerciseRun::glideBack(int card, int entry, double pixels) {
+    // A millisecond per two pixels of the way back; less than a pixel goes at once.
+    const int ms = pixels >= 1.0 ? int(std::lround(std::min(pixels, 1e6) / 2.0)) : 0;
+    if (m_listener)
+        m_listener({ExerciseEvent::Kind::Glide, card, entry, ms, false, {}});
+    m_clock.pause(ms);
+}
+
 // --- actions -------------------------------------------------------------------
 
 ActionResult ExerciseRun::drop(int card, int target, double glidePixels) {
@@ -153,6 +203,11 @@ ActionResult ExerciseRun::click(int object) {
     if (m_busy)
         return ActionResult::refused(u"an evaluation is under way"_s);
     const DokTyp d = dokTyp();
+    if (validIndex(object) && reactsInExercise(m_document.objects[size_t(object)])) {
+        // Opens as in the learning view; the run itself does not change.
+        emitEvent(ExerciseEvent::Kind::PointOpened, object);
+        return {};
+    }
     if (d == DokTyp::SingleQuestions) {
         const int entry = entryOfCard(object, true);
         if (entry < 0)
@@ -231,16 +286,7 @@ void ExerciseRun::evaluateCard(int entry, int target, double glidePixels) {
     const bool singleCard = s.AbfrageModus == QueryMode::SingleCard;
     if (x == p) {
         line(rightLine(x, p));
-        if (s.RiFaRueckmeldung == FeedbackTiming::AtEnd) {
-            setState(target, QueryState::ClosedHidden);
-        } else {
-            if (s.ZuordnungRichtig != RightAction::Silent)
-                rightFeedback(false);
-            setState(target, s.ZuordnungRichtig == RightAction::GreenTick ? QueryState::SolvedTick
-                             : s.ZuordnungRichtig == RightAction::Silent  ? QueryState::ClosedHidden
-                                                                          : QueryState::Solved);
-            emitEvent(ExerciseEvent::Kind::FeedbackHidden);
-        }
+        closeRight(target, false);
         m_cards[size_t(entry)] = singleCard ? CardState::Hidden : CardState::Removed;
         m_run.Richtig += 1.0;
     } else {
@@ -254,11 +300,7 @@ void ExerciseRun::evaluateCard(int entry, int target, double glidePixels) {
                 wrongFeedback(m_feedback.FalschText);
             if (!singleCard && !silent) {
                 // The glide back takes a millisecond per two pixels of its way.
-                const int ms =
-                    glidePixels >= 1.0 ? int(std::lround(std::min(glidePixels, 1e6) / 2.0)) : 0;
-                if (m_listener)
-                    m_listener({ExerciseEvent::Kind::Glide, card, entry, ms, false, {}});
-                m_clock.pause(ms);
+                glideBack(card, entry, glidePixels);
             }
             if (singleCard) {
                 pause(kWrongSettlePause);
@@ -306,16 +348,7 @@ void ExerciseRun::evaluateCluster(int entry, int basket, double glidePixels) {
         if (lines)
             line(u"RICHTIG - Text-/Bildkärtchen "_s + quoted(x) +
                  u" wird dem richtigen Korb zugeordnet"_s);
-        if (s.RiFaRueckmeldung == FeedbackTiming::AtEnd) {
-            setState(target, QueryState::ClosedHidden);
-        } else {
-            if (s.ZuordnungRichtig != RightAction::Silent)
-                rightFeedback(false);
-            setState(target, s.ZuordnungRichtig == RightAction::GreenTick ? QueryState::SolvedTick
-                             : s.ZuordnungRichtig == RightAction::Silent  ? QueryState::ClosedHidden
-                                                                          : QueryState::Solved);
-            emitEvent(ExerciseEvent::Kind::FeedbackHidden);
-        }
+        closeRight(target, false);
         m_cards[size_t(entry)] = singleCard ? CardState::Hidden : CardState::Removed;
         m_run.Richtig += 1.0;
     } else {
@@ -328,11 +361,7 @@ void ExerciseRun::evaluateCluster(int entry, int basket, double glidePixels) {
             pause(kWrongSettlePause);
             m_cards[size_t(entry)] = CardState::Hidden;
         } else {
-            const int ms =
-                glidePixels >= 1.0 ? int(std::lround(std::min(glidePixels, 1e6) / 2.0)) : 0;
-            if (m_listener)
-                m_listener({ExerciseEvent::Kind::Glide, card, entry, ms, false, {}});
-            m_clock.pause(ms);
+            glideBack(card, entry, glidePixels);
         }
         emitEvent(ExerciseEvent::Kind::FeedbackHidden);
         m_document.objects[size_t(card)].ZielFehlversuche += 1;
@@ -357,17 +386,8 @@ void ExerciseRun::evaluateQuestion(int entry) {
     };
     if (right) {
         line(u"RICHTIG - Gewählte Antwort: "_s + quoted(x));
-        if (s.RiFaRueckmeldung == FeedbackTiming::AtEnd) {
-            setState(target, QueryState::ClosedHidden);
-        } else {
-            if (s.ZuordnungRichtig != RightAction::Silent)
-                rightFeedback(true);
-            hideAnswers();
-            setState(target, s.ZuordnungRichtig == RightAction::GreenTick ? QueryState::SolvedTick
-                             : s.ZuordnungRichtig == RightAction::Silent  ? QueryState::ClosedHidden
-                                                                          : QueryState::Solved);
-            emitEvent(ExerciseEvent::Kind::FeedbackHidden);
-        }
+        closeRight(target, true);
+        hideAnswers();
         m_run.Richtig += 1.0;
     } else {
         line(u"FALSCH - Gewählte Antwort: "_s + quoted(x));
@@ -427,17 +447,8 @@ void ExerciseRun::evaluateMultipleChoice() {
     if (f + m == 0) {
         line(u"RICHTIG - Gewählte Antwort(en): "_s + list);
         line(ticks);
-        if (s.RiFaRueckmeldung == FeedbackTiming::AtEnd) {
-            setState(target, QueryState::ClosedHidden);
-        } else {
-            if (s.ZuordnungRichtig != RightAction::Silent)
-                rightFeedback(true);
-            hideBoxes();
-            setState(target, s.ZuordnungRichtig == RightAction::GreenTick ? QueryState::SolvedTick
-                             : s.ZuordnungRichtig == RightAction::Silent  ? QueryState::ClosedHidden
-                                                                          : QueryState::Solved);
-            emitEvent(ExerciseEvent::Kind::FeedbackHidden);
-        }
+        closeRight(target, true);
+        hideBoxes();
         m_run.Richtig += 1.0;
     } else {
         line(u"FALSCH bzw. NICHT KOMPLETT RICHTIG - Gewählte Antwort(en): "_s + list);

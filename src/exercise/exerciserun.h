@@ -26,6 +26,7 @@ struct ExerciseEvent {
         QueryPresented, // the next query (card, position, question) is shown
         StatusChanged,  // counters changed: refresh the status bar
         Message,        // a message to show (the time-out)
+        PointOpened,    // point `object` was clicked: open it as the learning view does
         Ended,          // the run ended (`EndeGrund` says how)
     };
     Kind kind;
@@ -92,7 +93,8 @@ public:
     ActionResult drop(int card, int target, double glidePixels = 0.0);
     // A cluster card released over basket `basket` (from 1).
     ActionResult dropInBasket(int card, int basket, double glidePixels = 0.0);
-    // A click on an answer card (single questions) or an element (cross matching).
+    // A click on an answer card (single questions), an element (cross
+    // matching) or a point that opens during exercises.
     ActionResult click(int object);
     // Toggles a multiple-choice tick box.
     ActionResult tick(int box);
@@ -163,6 +165,11 @@ private:
     void rightFeedback(bool question);
     void wrongFeedback(const QString& message);
     void setState(int object, int state);
+    // Closes `target` after a right answer, with the feedback the settings ask for.
+    void closeRight(int target, bool question);
+    // The state a right answer leaves at its target.
+    int rightState() const;
+    void glideBack(int card, int entry, double pixels);
     QString rightLine(const QString& x, const QString& p) const;
     QString wrongLine(const QString& x, const QString& p) const;
 

@@ -442,6 +442,23 @@ TEST_F(Engine, CrossMatchingConnectsPairsAcrossColumns) {
     EXPECT_EQ(events()[2], u"RICHTIG - \"Deutschland\" wird mit \"Berlin\" verbunden"_s);
 }
 
+TEST_F(Engine, PointsOpenOnlyWhereTheAuthorAllowedIt) {
+    add(Typ::QueryLabel, u"Rom"_s);
+    const int allowed = add(Typ::InfoPoint, u"Info"_s);
+    object(allowed).PunktInUebung = 1;
+    const int closed = add(Typ::InfoPoint, u"Info"_s);
+    std::vector<int> opened;
+    run.setListener([&](const ExerciseEvent& e) {
+        if (e.kind == ExerciseEvent::Kind::PointOpened)
+            opened.push_back(e.object);
+    });
+    ASSERT_TRUE(start().started());
+    EXPECT_TRUE(run.click(allowed).taken);
+    EXPECT_FALSE(run.click(closed).taken);
+    EXPECT_EQ(opened, std::vector<int>{allowed});
+    EXPECT_EQ(run.session().Richtig + run.session().Fehlversuche, 0.0);
+}
+
 TEST_F(Engine, AbortGivesBackTheLearningView) {
     const int rom = add(Typ::QueryLabel, u"Rom"_s);
     const int fixed = add(Typ::FixedLabel, u"Titel"_s);
