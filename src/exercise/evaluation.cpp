@@ -153,6 +153,70 @@ void ExerciseRun::glideBack(int card, int entry, double pixels) {
     m_clock.pause(ms);
 }
 
+int ExerciseRun::targetUnder(const RandRect& card) const {
+    if (!running() || m_busy)
+        return -1;
+    const auto& objects = m_document.objects;
+    const int onlyTarget =
+        isLabellingDoc(dokTyp()) && m_run.settings.AbfrageModus == QueryMode::SinglePosition
+            ? currentTarget()
+            : -1;
+    const auto candidate = [&](size_t i) {
+        const ObjDataTyp& o = objects[i];
+        const Typ t = typOf(o);
+        if (!isCardTarget(t) || o.AbfrageNummer < 0 || o.AbfrageStatus != QueryState::Open)
+            return false;
+        if ((t == Typ::QuestionAnswer || t == Typ::MCAnswerBox) &&
+            o.FrageNummer != m_currentQuestion)
+            return false;
+        return onlyTarget < 0 || int(i) == onlyTarget;
+    };
+    const double midY = (card.top + card.bottom) / 2.0;
+    for (size_t i = 0; i < objects.size(); ++i) {
+        const RandRect& r = objects[i].KartRect;
+        if (candidate(i) && card.left >= r.left && card.left <= r.right && midY >= r.top &&
+            midY <= r.bottom)
+            return int(i);
+    }
+    for (size_t i = 0; i < objects.size(); ++i) {
+        const RandRect& r = objects[i].KartRect;
+        if (candidate(i) && card.left < r.right && r.left < card.right && card.top < r.bottom &&
+            r.top < card.bottom)
+            return int(i);
+    }
+    return -1;
+}
+
+QString instructionText(DokTyp dokTyp, QueryMode mode) {
+    const int m = int(mode);
+    const auto pick = [m](std::initializer_list<const char16_t*> texts) {
+        return m >= 0 && size_t(m) < texts.size() ? QString::fromUtf16(texts.begin()[m])
+                                                  : QString();
+    };
+    switch (dokTyp) {
+    case DokTyp::Cloze:
+        return pick({u"Ziehe die Lückentexte an die jeweils richtige Position!",
+                     u"Ziehe den Lückentext an die richtige Position!",
+                     u"Ziehe den richtigen Lückentext an die markierte Position!",
+                     u"Fülle die Textlücken richtig aus!"});
+    case DokTyp::SingleQuestions:
+        return u"Klicke auf die richtige Antwort!"_s;
+    case DokTyp::MultipleChoice:
+        return u"Markiere alle zutreffenden Antworten!"_s;
+    case DokTyp::Cluster:
+        return pick({u"Ziehe die Kärtchen in den jeweils richtigen Korb!",
+                     u"Ziehe das Kärtchen in den richtigen Korb!",
+                     u"Ziehe ein passendes Kärtchen an die markierte Position!"});
+    case DokTyp::CrossMatching:
+        return u"Klicke zusammen- gehörige Elemente nacheinander an, um diese mit einer Linie "
+               u"zu verbinden!"_s;
+    default:
+        return pick({u"Ziehe die Kärtchen an die jeweils richtige Position!",
+                     u"Ziehe das Kärtchen an die richtige Position!",
+                     u"Ziehe das richtige Kärtchen an die markierte Position!"});
+    }
+}
+
 // --- actions -------------------------------------------------------------------
 
 ActionResult ExerciseRun::drop(int card, int target, double glidePixels) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "protocol.h"
+#include "randrect.h"
 #include "settings.h"
 #include "uebungssitzung.h"
 
@@ -75,6 +76,10 @@ struct StartRequest {
 // the state is read back and every change is told through the listener.
 // Object arguments are indices into `Document::objects`; an index that names
 // nothing suitable is refused with a reason and changes nothing.
+// The instruction above the card column: by document type and query mode;
+// empty where there is none (text input of labelling documents).
+QString instructionText(DokTyp dokTyp, QueryMode mode);
+
 class ExerciseRun {
 public:
     ExerciseRun(Document& document, ExerciseClock& clock, RandomGenerator& random);
@@ -124,6 +129,11 @@ public:
     int answerSlot(int entry) const;
     // Text input: the field's text.
     QString input(int target) const;
+    // The target under a card dragged to `card` (page fractions): the first
+    // open candidate whose card rectangle holds the middle of the card's left
+    // edge, else the first that overlaps it; -1 none. Cluster cards find
+    // baskets instead (the caller's basket under the card's centre).
+    int targetUnder(const RandRect& card) const;
     // The question asked now (`FrageNummer`), 0 when none.
     int currentQuestion() const { return m_currentQuestion; }
     // The position asked now in single-position mode, else -1.

@@ -442,6 +442,29 @@ TEST_F(Engine, CrossMatchingConnectsPairsAcrossColumns) {
     EXPECT_EQ(events()[2], u"RICHTIG - \"Deutschland\" wird mit \"Berlin\" verbunden"_s);
 }
 
+TEST_F(Engine, TargetUnderACardPrefersTheLeftEdgeThenAnyOverlap) {
+    const int a = add(Typ::QueryLabel, u"A"_s);
+    const int b = add(Typ::QueryLabel, u"B"_s);
+    object(a).KartRect = {0.10, 0.10, 0.20, 0.20};
+    object(b).KartRect = {0.30, 0.10, 0.40, 0.20};
+    ASSERT_TRUE(start().started());
+    EXPECT_EQ(run.targetUnder({0.32, 0.12, 0.50, 0.18}), b) << "left edge inside b";
+    EXPECT_EQ(run.targetUnder({0.05, 0.12, 0.35, 0.18}), a) << "overlaps both: the first";
+    EXPECT_EQ(run.targetUnder({0.50, 0.50, 0.60, 0.60}), -1);
+    ASSERT_TRUE(run.drop(a, a).taken);
+    EXPECT_EQ(run.targetUnder({0.12, 0.12, 0.18, 0.18}), -1) << "a solved target takes no card";
+}
+
+TEST(Instruction, ByTypeAndMode) {
+    EXPECT_EQ(instructionText(DokTyp::Cloze, QueryMode::TextInput),
+              u"Fülle die Textlücken richtig aus!"_s);
+    EXPECT_EQ(instructionText(DokTyp::Crossword, QueryMode::SingleCard),
+              u"Ziehe das Kärtchen an die richtige Position!"_s);
+    EXPECT_EQ(instructionText(DokTyp::PictureLabelling, QueryMode::TextInput), QString());
+    EXPECT_EQ(instructionText(DokTyp(77), QueryMode::Free),
+              u"Ziehe die Kärtchen an die jeweils richtige Position!"_s);
+}
+
 TEST_F(Engine, PointsOpenOnlyWhereTheAuthorAllowedIt) {
     add(Typ::QueryLabel, u"Rom"_s);
     const int allowed = add(Typ::InfoPoint, u"Info"_s);
