@@ -2,6 +2,8 @@
 
 #include "typecodes.h"
 
+#include <QString>
+
 namespace quorvel {
 
 // Cards dragged onto positions: labelling, cloze, crossword and any type
@@ -15,6 +17,30 @@ inline bool isLabellingDoc(DokTyp d) {
 inline bool isTextInputTyp(int typ) {
     return typ == codeOf(Typ::QueryLabel) || typ == codeOf(Typ::ClozeGap) ||
            typ == codeOf(Typ::CrosswordCell);
+}
+
+// A text in double quotes, as the protocol lines quote cards and answers.
+inline QString quoted(const QString& text) {
+    return u'"' + text + u'"';
+}
+
+// The objects a dragged card can be released on.
+inline bool isCardTarget(Typ t) {
+    switch (t) {
+    case Typ::QueryLabel:
+    case Typ::ClozeGap:
+    case Typ::QueryPicture:
+    case Typ::QuestionAnswer:
+    case Typ::MCAnswerBox:
+    case Typ::TableQueryPicture:
+    case Typ::TableQueryText:
+    case Typ::ClusterQueryText:
+    case Typ::ClusterQueryPicture:
+    case Typ::CrosswordCell:
+        return true;
+    default:
+        return false;
+    }
 }
 
 } // namespace quorvel
