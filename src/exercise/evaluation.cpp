@@ -22,6 +22,7 @@ constexpr int kWrongPause = 100;
 constexpr int kWrongSettlePause = 900;
 constexpr int kTickCounterPause = 1900;
 constexpr int kMaxInput = 255;
+
 // Points that open during an exercise: info, link, document and picture
 // links only when the author allowed it, the question's info and link
 // buttons always.

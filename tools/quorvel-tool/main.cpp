@@ -292,7 +292,9 @@ Replays an individual exercise of the document FILE on the exercise engine,
 without a window, on a virtual clock that starts at 0 and moves only with the
 pauses of the evaluation and the script's "wait". The page is composed for a
 view of W x H pixels as "layout" composes it, so object numbers are the
-"index" values that "layout" prints at the same size.
+"index" values that "layout" prints at the same size. The script has no
+pointer: a card is released where its action names, and a card sent back goes
+straight back to the card column.
 
 Options:
   --size WxH        the view area (default 1024x768)
