@@ -182,6 +182,85 @@ INSTANTIATE_TEST_SUITE_P(
                       WrongCase{WrongAction::TryAgain, FeedbackTiming::AtEnd,
                                 QueryState::ClosedHidden, 0, false}));
 
+// The lines of a wrong and a right answer per type and mode, with the line
+// that presents the query in the single modes.
+struct LineCase {
+    DokTyp dokTyp;
+    QueryMode mode;
+    const char16_t* presented; // nullptr: none
+    const char16_t* wrong;
+    const char16_t* right;
+};
+
+class CardLines : public Engine, public ::testing::WithParamInterface<LineCase> {};
+
+TEST_P(CardLines, FollowTheTemplates) {
+    const LineCase& c = GetParam();
+    document.header.DokTyp = codeOf(c.dokTyp);
+    const Typ typ = c.dokTyp == DokTyp::Cloze       ? Typ::ClozeGap
+                    : c.dokTyp == DokTyp::Crossword ? Typ::CrosswordCell
+                                                    : Typ::QueryLabel;
+    const int x = add(typ, u"Ost"_s, 0.1, 0.1);
+    const int p = add(typ, u"West"_s, 0.1, 0.5);
+    request.settings.AbfrageModus = c.mode;
+    request.settings.Zuordnungsziele = TargetNumbering::Ordered;
+    request.settings.Zuordnungstexte = CardOrder::Alphabetical;
+    ASSERT_TRUE(start().started());
+    // Single position asks for "Ost" first: the card "West" goes there wrongly.
+    const bool position = c.mode == QueryMode::SinglePosition;
+    ASSERT_TRUE(run.drop(position ? p : x, position ? x : p).taken);
+    const QStringList e = events();
+    qsizetype at = 1;
+    if (c.presented) {
+        EXPECT_EQ(e[at++], QString::fromUtf16(c.presented));
+    }
+    EXPECT_EQ(e[at], QString::fromUtf16(c.wrong));
+    // The right answer for whatever is asked now (single card: "West" after "Ost" was missed).
+    const auto& s = run.session();
+    const int asked = position                          ? run.currentTarget()
+                      : c.mode == QueryMode::SingleCard ? s.AbfrageFolge[size_t(s.AktIndex)].card
+                                                        : x;
+    ASSERT_TRUE(run.drop(asked, asked).taken);
+    EXPECT_TRUE(events().contains(QString::fromUtf16(c.right)))
+        << events().join(u'\n').toStdString();
+}
+
+using M = QueryMode;
+INSTANTIATE_TEST_SUITE_P(
+    Templates, CardLines,
+    ::testing::Values(
+        LineCase{DokTyp::PictureLabelling, M::Free, nullptr,
+                 u"FALSCH - Text-/Bildkärtchen \"Ost\" wird der Position von \"West\" zugeordnet",
+                 u"RICHTIG - Text-/Bildkärtchen \"Ost\" wird der richtigen Position zugeordnet"},
+        LineCase{DokTyp::PictureLabelling, M::SingleCard,
+                 u"Text-/Bildkärtchen \"Ost\" soll der richtigen Position zugeordnet werden",
+                 u"FALSCH - Text-/Bildkärtchen \"Ost\" wird der Position von \"West\" zugeordnet",
+                 u"RICHTIG - Text-/Bildkärtchen \"West\" wird richtig zugeordnet"},
+        LineCase{DokTyp::Cloze, M::Free, nullptr,
+                 u"FALSCH - Lückentext \"Ost\" wird der Lücke von \"West\" zugeordnet",
+                 u"RICHTIG - Lückentext \"Ost\" wird der richtigen Lücke zugeordnet"},
+        LineCase{DokTyp::Cloze, M::SingleCard,
+                 u"Lückentext \"Ost\" soll der richtigen Lücke zugeordnet werden",
+                 u"FALSCH - Lückentext \"Ost\" wird der Lücke von \"West\" zugeordnet",
+                 u"RICHTIG - Lückentext \"West\" wird richtig zugeordnet"},
+        LineCase{DokTyp::Cloze, M::SinglePosition,
+                 u"Der Lücke \"Ost\" soll der richtige Lückentext zugeordnet werden",
+                 u"FALSCH - Der Lücke \"Ost\" wird der Lückentext \"West\" zugeordnet",
+                 u"RICHTIG - Der Lücke \"West\" wird der richtige Lückentext zugeordnet"},
+        LineCase{DokTyp::Crossword, M::Free, nullptr,
+                 u"FALSCH - Buchstabenkärtchen \"Ost\" wird der Position von \"West\" zugeordnet",
+                 u"RICHTIG - Buchstabenkärtchen \"Ost\" wird der richtigen Position zugeordnet"},
+        LineCase{DokTyp::Crossword, M::SingleCard,
+                 u"Buchstabenkärtchen \"Ost\" soll der richtigen Position zugeordnet werden",
+                 u"FALSCH - Buchstabenkärtchen \"Ost\" wird der Position von \"West\" zugeordnet",
+                 u"RICHTIG - Buchstabenkärtchen \"West\" wird richtig zugeordnet"},
+        LineCase{
+            DokTyp::Crossword, M::SinglePosition,
+            u"Der Position \"Ost\" soll das richtige Buchstabenkärtchen zugeordnet werden",
+            u"FALSCH - Der Position von \"Ost\" wird das Buchstabenkärtchen \"West\" zugeordnet",
+            u"RICHTIG - Der Position von \"West\" wird das richtige Buchstabenkärtchen "
+            u"zugeordnet"}));
+
 TEST_F(Engine, FeedbackAtTheEndRevealsEveryTarget) {
     const int rom = add(Typ::QueryLabel, u"Rom"_s);
     const int paris = add(Typ::QueryLabel, u"Paris"_s);
