@@ -135,6 +135,11 @@ TEST_F(ExerciseCommand, TimeLimitAndRepetitionFromTheScript) {
     EXPECT_EQ(json[u"EndeGrund"_s].toInt(), 0);
     EXPECT_EQ(json[u"AbfrageAnz"_s].toInt(), 2);
     EXPECT_EQ(json[u"AbfrageAnzGesamt"_s].toInt(), 3);
+
+    // Without a failed attempt the result window repeats the whole exercise.
+    json = replayJson("drop 0 0\ndrop 1 1\ndrop 2 2\nrepeat 1\n");
+    EXPECT_EQ(json[u"AbfrageAnz"_s].toInt(), 3);
+    EXPECT_EQ(json[u"OffenAnz"_s].toInt(), 3);
 }
 
 TEST_F(ExerciseCommand, SettingsAndRefusals) {

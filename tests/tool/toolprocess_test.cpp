@@ -151,12 +151,37 @@ TEST_F(ToolProcessTest, HelpForTheToolAndEachCommand) {
         {{QStringLiteral("dump"), QStringLiteral("--help")}, "Usage: quorvel-tool dump FILE"},
         {{QStringLiteral("build"), QStringLiteral("-h")}, "Usage: quorvel-tool build JSON OUT"},
         {{QStringLiteral("list"), QStringLiteral("--help")}, "Usage: quorvel-tool list FOLDER"},
+        {{QStringLiteral("exercise"), QStringLiteral("--help")},
+         "Usage: quorvel-tool exercise FILE"},
     };
     for (const auto& c : cases) {
         const ToolRun run = runTool(c.arguments);
         EXPECT_EQ(run.exitCode, 0);
         EXPECT_TRUE(run.out.startsWith(c.usage)) << run.out.toStdString();
     }
+}
+
+TEST_F(ToolProcessTest, ExerciseReadsItsScriptFromStandardInputAndWritesCrLf) {
+    writeFile(QStringLiteral("rom.json"), R"({"objects": [{"Typ": 0, "Cap": "Rom", "Ebene": 1},
+                                                          {"Typ": 0, "Cap": "Oslo", "Ebene": 1}]})");
+    const QString qvl = path(QStringLiteral("rom.qvl"));
+    ASSERT_EQ(runTool({QStringLiteral("build"), path(QStringLiteral("rom.json")), qvl}).exitCode,
+              0);
+    QProcess process;
+    process.start(QString::fromUtf8(QUORVEL_TOOL_PATH),
+                  {QStringLiteral("exercise"), qvl, QStringLiteral("--seed"), QStringLiteral("3"),
+                   QStringLiteral("--name"), QStringLiteral("Jörg"), QStringLiteral("--script"),
+                   QStringLiteral("-")});
+    ASSERT_TRUE(process.waitForStarted());
+    process.write("drop 0 1\ndrop 7 0\ndrop 0 0\ndrop 1 1\n");
+    process.closeWriteChannel();
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 0);
+    const QByteArray out = process.readAllStandardOutput();
+    EXPECT_TRUE(out.contains("Teilnehmername:\tJ\xC3\xB6rg\r\n"));
+    EXPECT_TRUE(out.contains("Richtig zugeordnet:\t2\r\nFehlversuche:\t1\r\n"));
+    EXPECT_EQ(out.count('\n'), out.count("\r\n"));
+    EXPECT_TRUE(process.readAllStandardError().contains("line 2: "));
 }
 
 TEST_F(ToolProcessTest, ListsAFolderInMenuOrderOfTheLocale) {

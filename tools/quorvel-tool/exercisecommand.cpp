@@ -236,7 +236,8 @@ QString ScriptPlayer::repeat(int mode) {
     if (m_run.running() || (end != EndReason::Completed && end != EndReason::TimeOut))
         return u"repeat needs a run that has ended"_s;
     StartRequest request = m_request;
-    request.repetitionMode = mode;
+    // The result window offers the partial repetition only after failed attempts.
+    request.repetitionMode = m_run.session().Fehlversuche > 0.0 ? mode : 0;
     request.startTime = m_request.startTime.addMSecs(m_clock.nowMs());
     const StartOutcome outcome = m_run.start(request);
     return outcome.started() ? QString() : outcome.message;

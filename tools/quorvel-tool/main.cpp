@@ -322,7 +322,9 @@ Script actions ("#" starts a comment):
   wait SECONDS      let the clock run (timer ticks, time-out)
   abort             abort the exercise
   repeat MODE       after the end, start again: 0 complete, 1 only what was not
-                    solved at the first attempt; later actions go to the new run
+                    solved at the first attempt (as the result window offers it:
+                    only after failed attempts, else complete); later actions go
+                    to the new run
 
 Output: the completed protocol as markup text, lines ended by CR LF, UTF-8. A
 run still going when the script ends is shown as it stands (EndeGrund 0). With
