@@ -546,6 +546,13 @@ void ExerciseRun::afterEvaluation() {
         recountOpen();
     updateQuotes(m_run);
     emitEvent(ExerciseEvent::Kind::StatusChanged);
+    // Cross matching reports the element selected second, or the first when
+    // the second belongs to a question.
+    int reported = m_run.Zielobjekt;
+    if (dokTyp() == DokTyp::CrossMatching && validIndex(reported) &&
+        m_document.objects[size_t(reported)].FrageNummer > 0)
+        reported = m_run.Zweitobjekt;
+    emitEvent(ExerciseEvent::Kind::Evaluated, reported);
     m_run.Zielobjekt = -1;
     m_run.Zweitobjekt = -1;
     m_busy = false;

@@ -26,6 +26,8 @@ struct ExerciseEvent {
         CardsChanged,   // cards shown, hidden or removed: arrange the card column again
         QueryPresented, // the next query (card, position, question) is shown
         StatusChanged,  // counters changed: refresh the status bar
+        Evaluated,      // an answer was judged: `object` is the object a network
+                        // participant reports with its state and fail count
         Message,        // a message to show (the time-out)
         PointOpened,    // point `object` was clicked: open it as the learning view does
         Ended,          // the run ended (`EndeGrund` says how)

@@ -514,8 +514,14 @@ TEST_F(Engine, CrossMatchingConnectsPairsAcrossColumns) {
     ASSERT_TRUE(run.click(berlin).taken);
     EXPECT_EQ(object(de).Sline, 5) << "the element further right draws the line";
     EXPECT_EQ(run.session().OffenAnz, 1);
+    std::vector<int> reported;
+    run.setListener([&](const ExerciseEvent& e) {
+        if (e.kind == ExerciseEvent::Kind::Evaluated)
+            reported.push_back(e.object);
+    });
     ASSERT_TRUE(run.click(paris).taken);
     ASSERT_TRUE(run.click(fr).taken);
+    EXPECT_EQ(reported, std::vector<int>{fr}) << "the element selected second";
     EXPECT_EQ(run.session().EndeGrund, EndReason::Completed);
     EXPECT_EQ(events()[1], u"FALSCH - \"Paris\" wird mit \"Deutschland\" verbunden"_s);
     EXPECT_EQ(events()[2], u"RICHTIG - \"Deutschland\" wird mit \"Berlin\" verbunden"_s);
