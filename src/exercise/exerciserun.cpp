@@ -18,6 +18,8 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
+const QString kNoQueries = u"Dieses Dokument enthält keine Abfrageobjekte."_s;
+
 bool hasDistractors(const Document& document, QueryMode mode) {
     return dokTypOf(document.header) == DokTyp::Cloze &&
            (document.header.DokUnterTyp == 3 || document.header.DokUnterTyp == 4) &&
@@ -120,6 +122,7 @@ StartOutcome ExerciseRun::start(const StartRequest& request) {
 
     const DokTyp d = dokTyp();
     const UebEinstellungen& s = request.settings;
+    const UebEinstellungen previous = m_run.settings;
     m_run.settings = s; // isQueryTyp reads the mode
     auto& objects = m_document.objects;
 
@@ -183,7 +186,8 @@ StartOutcome ExerciseRun::start(const StartRequest& request) {
             objects[i].ZielFehlversuche = saved[i].zf;
             objects[i].KartFehlversuche = saved[i].kf;
         }
-        return {S::Refused, u"Dieses Dokument enthält keine Abfrageobjekte."_s};
+        m_run.settings = previous;
+        return {S::Refused, kNoQueries};
     }
 
     // The run from here on.
@@ -336,8 +340,11 @@ StartOutcome ExerciseRun::start(const StartRequest& request) {
         presentCurrent();
     emitEvent(ExerciseEvent::Kind::CardsChanged);
     emitEvent(ExerciseEvent::Kind::StatusChanged);
-    if (m_run.OffenAnz == 0)
+    // A series part without queries says so and ends at once.
+    if (m_run.OffenAnz == 0) {
         end();
+        return {S::Started, kNoQueries};
+    }
     return {S::Started, {}};
 }
 

@@ -314,6 +314,28 @@ TEST_F(Engine, ZeroSecondLimitEndsOnTheFirstTick) {
     EXPECT_TRUE(run.protocol().contains(u"Verbliebene Zeit:\t00:00\r\n"_s));
 }
 
+TEST_F(Engine, TimeOutInTextInputJudgesEveryFieldFirst) {
+    const int rom = add(Typ::QueryLabel, u"Rom"_s);
+    const int oslo = add(Typ::QueryLabel, u"Oslo"_s);
+    request.settings.AbfrageModus = QueryMode::TextInput;
+    request.settings.Zeitlimit = TimeMode::Limit;
+    request.settings.ZeitlimitSek = 5;
+    ASSERT_TRUE(start().started());
+    ASSERT_TRUE(run.type(rom, u"Rom"_s).taken);
+    clock.advance(4'000);
+    run.timerTick();
+    EXPECT_TRUE(run.running()) << "one second is left";
+    clock.advance(100);
+    run.timerTick();
+    EXPECT_EQ(run.session().EndeGrund, EndReason::TimeOut);
+    EXPECT_EQ(events().mid(1),
+              (QStringList{u"Das Zeitlimit ist erreicht, die Übung wird beendet."_s,
+                           u"RICHTIG - Texteingabe \"Rom\" wurde richtig eingegeben"_s,
+                           u"FALSCH - Texteingabe \"\" statt \"Oslo\" eingegeben"_s}));
+    EXPECT_EQ(object(oslo).ZielFehlversuche, 1);
+    EXPECT_EQ(run.session().OffenAnz, 0);
+}
+
 TEST_F(Engine, AClockThatRunsBackwardsCountsAsNoTime) {
     add(Typ::QueryLabel, u"Rom"_s);
     clock.set(5'000);
