@@ -54,6 +54,10 @@ void ExerciseRun::setListener(std::function<void(const ExerciseEvent&)> listener
     m_listener = std::move(listener);
 }
 
+void ExerciseRun::setMatchingLayout(std::function<void(Document&, bool)> layout) {
+    m_matchingLayout = std::move(layout);
+}
+
 void ExerciseRun::emitEvent(ExerciseEvent::Kind kind, int object, int ms, bool right,
                             const QString& text) {
     if (m_listener)
@@ -189,6 +193,9 @@ StartOutcome ExerciseRun::start(const StartRequest& request) {
         m_run.settings = previous;
         return {S::Refused, kNoQueries};
     }
+
+    if (d == DokTyp::CrossMatching && m_matchingLayout)
+        m_matchingLayout(m_document, true);
 
     // The run from here on.
     m_run = UebungsSitzung{};
@@ -486,12 +493,16 @@ void ExerciseRun::abort() {
     for (ObjDataTyp& o : m_document.objects) {
         if (o.AbfrageStatus != QueryState::Covered)
             o.AbfrageStatus = QueryState::Solved;
-        if (wasRunning &&
-            (typOf(o) == Typ::MatchingQueryText || typOf(o) == Typ::MatchingQueryPicture))
-            o.AbfrageStatus = QueryState::Solved;
     }
-    if (wasRunning)
+    if (wasRunning) {
         m_currentQuestion = 1;
+        if (dokTyp() == DokTyp::CrossMatching && m_matchingLayout)
+            m_matchingLayout(m_document, false);
+        for (ObjDataTyp& o : m_document.objects) {
+            if (typOf(o) == Typ::MatchingQueryText || typOf(o) == Typ::MatchingQueryPicture)
+                o.AbfrageStatus = QueryState::Solved;
+        }
+    }
     m_exists = false;
     emitEvent(ExerciseEvent::Kind::CardsChanged);
     emitEvent(ExerciseEvent::Kind::Ended);

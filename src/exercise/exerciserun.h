@@ -87,6 +87,10 @@ public:
     ExerciseRun(Document& document, ExerciseClock& clock, RandomGenerator& random);
 
     void setListener(std::function<void(const ExerciseEvent&)> listener);
+    // The cross-matching layout: called with true when a run prepares the
+    // elements for the exercise, with false when an aborted run rebuilds the
+    // learning view's layout. None: the elements stay where they are.
+    void setMatchingLayout(std::function<void(Document&, bool exercise)> layout);
 
     StartOutcome start(const StartRequest& request);
     // Whether a run exists that has not ended (`EndeGrund` 0).
@@ -189,6 +193,7 @@ private:
     ExerciseClock& m_clock;
     RandomGenerator& m_random;
     std::function<void(const ExerciseEvent&)> m_listener;
+    std::function<void(Document&, bool)> m_matchingLayout;
 
     UebungsSitzung m_run;
     bool m_exists = false; // a run has been started and not cleaned up

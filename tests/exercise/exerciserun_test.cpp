@@ -523,7 +523,10 @@ TEST_F(Engine, CrossMatchingConnectsPairsAcrossColumns) {
     const int fr = add(Typ::MatchingQueryText, u"Frankreich"_s, 0.8, 0.5);
     object(berlin).BildKenn = object(de).BildKenn = u"1"_s;
     object(paris).BildKenn = object(fr).BildKenn = u"2"_s;
+    std::vector<bool> layouts;
+    run.setMatchingLayout([&](Document&, bool exercise) { layouts.push_back(exercise); });
     ASSERT_TRUE(start().started());
+    EXPECT_EQ(layouts, std::vector<bool>{true});
     EXPECT_EQ(run.session().AbfrageAnz, 2);
     EXPECT_EQ(object(berlin).AbfrageStatus, QueryState::MatchingElement);
     ASSERT_TRUE(run.click(berlin).taken);
