@@ -1,7 +1,7 @@
 #include "exerciseclock.h"
 
-#include <QCoreApplication>
 #include <QEventLoop>
+#include <QTimer>
 
 namespace quorvel {
 
@@ -14,13 +14,13 @@ qint64 MonotonicClock::nowMs() const {
 }
 
 void MonotonicClock::pause(int ms) {
-    // Repaints may go on during the pause; clicks and keys wait until it ends.
-    const qint64 end = m_timer.elapsed() + ms;
-    while (m_timer.elapsed() < end) {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents |
-                                            QEventLoop::ExcludeSocketNotifiers,
-                                        int(end - m_timer.elapsed()));
-    }
+    if (ms <= 0)
+        return;
+    // Repaints go on during the pause; clicks, keys and network input wait
+    // until it ends.
+    QEventLoop loop;
+    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents | QEventLoop::ExcludeSocketNotifiers);
 }
 
 } // namespace quorvel

@@ -592,6 +592,14 @@ TEST_F(Engine, PointsOpenOnlyWhereTheAuthorAllowedIt) {
     EXPECT_EQ(run.session().Richtig + run.session().Fehlversuche, 0.0);
 }
 
+TEST(MonotonicClock, APauseLastsItsTimeAndTakesNoInput) {
+    MonotonicClock clock;
+    const qint64 before = clock.nowMs();
+    clock.pause(30);
+    EXPECT_GE(clock.nowMs() - before, 30);
+    EXPECT_LT(clock.nowMs() - before, 1000);
+}
+
 TEST_F(Engine, AbortGivesBackTheLearningView) {
     const int rom = add(Typ::QueryLabel, u"Rom"_s);
     const int fixed = add(Typ::FixedLabel, u"Titel"_s);
