@@ -9,6 +9,7 @@
 #include "settings.h"
 #include "viewcomposer.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -243,9 +244,14 @@ QString ScriptPlayer::repeat(int mode) {
     return outcome.started() ? QString() : outcome.message;
 }
 
+// The logged-on user: the environment's name, else the home folder's.
 QString loginName() {
-    const QString user = qEnvironmentVariable("USER");
-    return user.isEmpty() ? qEnvironmentVariable("LOGNAME") : user;
+    for (const char* name : {"USER", "LOGNAME"}) {
+        const QString user = qEnvironmentVariable(name);
+        if (!user.isEmpty())
+            return user;
+    }
+    return QDir::home().dirName();
 }
 
 } // namespace
