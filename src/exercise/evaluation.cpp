@@ -4,6 +4,7 @@
 #include "exerciseclock.h"
 #include "exerciserun.h"
 #include "randomgenerator.h"
+#include "rounding.h"
 #include "runrules.h"
 
 #include <QStringList>
@@ -123,7 +124,7 @@ int ExerciseRun::rightState() const {
 
 void ExerciseRun::glideBack(int card, int entry, double pixels) {
     // A millisecond per two pixels of the way back; less than a pixel goes at once.
-    const int ms = pixels >= 1.0 ? int(std::lround(std::min(pixels, 1e6) / 2.0)) : 0;
+    const int ms = pixels >= 1.0 ? rnd(std::min(pixels, 1e6) / 2.0) : 0;
     if (m_listener)
         m_listener({ExerciseEvent::Kind::Glide, card, entry, ms, false, {}});
     m_clock.pause(ms);

@@ -261,6 +261,22 @@ INSTANTIATE_TEST_SUITE_P(
             u"RICHTIG - Der Position von \"West\" wird das richtige Buchstabenkärtchen "
             u"zugeordnet"}));
 
+TEST_F(Engine, AWrongCardGlidesBackAMillisecondPerTwoPixels) {
+    const int rom = add(Typ::QueryLabel, u"Rom"_s);
+    const int paris = add(Typ::QueryLabel, u"Paris"_s);
+    std::vector<std::pair<int, int>> glides; // card, ms
+    run.setListener([&](const ExerciseEvent& e) {
+        if (e.kind == ExerciseEvent::Kind::Glide)
+            glides.emplace_back(e.object, e.ms);
+    });
+    ASSERT_TRUE(start().started());
+    ASSERT_TRUE(run.drop(rom, paris, 301.0).taken);
+    EXPECT_EQ(glides, (std::vector<std::pair<int, int>>{{rom, 150}}));
+    EXPECT_EQ(run.elapsedMs(), 100 + 150) << "150.5 rounds to even";
+    ASSERT_TRUE(run.drop(rom, paris, 0.5).taken);
+    EXPECT_EQ(run.elapsedMs(), 2 * 100 + 150) << "less than a pixel goes back at once";
+}
+
 TEST_F(Engine, FeedbackAtTheEndRevealsEveryTarget) {
     const int rom = add(Typ::QueryLabel, u"Rom"_s);
     const int paris = add(Typ::QueryLabel, u"Paris"_s);
