@@ -22,6 +22,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QProcess>
+#include <QProxyStyle>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -34,6 +35,17 @@ namespace {
 
 const QString kNewBoardTitle = u"Neuer Tafelanschrieb"_s;
 constexpr QSize kThumbnail(160, 120);
+
+// Menu icons at the size of the chronicle's thumbnails.
+class ThumbnailMenuStyle : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        if (metric == PM_SmallIconSize)
+            return kThumbnail.width();
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
 
 bool pointerOrHand(Tool tool) {
     return tool == Tool::Pointer || tool == Tool::Hand;
@@ -106,7 +118,9 @@ void BoardController::buildSection() {
     buildSheetMenu();
     m_chronicleMenu = new QMenu(m_section);
     m_chronicleMenu->setObjectName(u"ChronikMenu"_s);
-    m_chronicleMenu->setStyleSheet(u"QMenu { icon-size: 160px; }"_s);
+    auto* style = new ThumbnailMenuStyle;
+    style->setParent(m_chronicleMenu);
+    m_chronicleMenu->setStyle(style);
     m_current = m_chronicleMenu->addAction(u"Aktueller Bildschirm"_s);
     m_current->setObjectName(u"ChronikAktuell"_s);
     m_current->setData(-1);
