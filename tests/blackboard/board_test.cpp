@@ -1,0 +1,230 @@
+#include "areaselectiontool.h"
+#include "boardcontroller.h"
+#include "document.h"
+#include "documentcontroller.h"
+#include "documentio.h"
+#include "learningviewcontroller.h"
+#include "learningviewwidget.h"
+#include "mainmenu.h"
+#include "shellfixture.h"
+#include "shutdownsequence.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QSpinBox>
+
+using namespace quorvel;
+using namespace quorvel::test;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// A shown main window with the board controller; the free-sheet dialogs are
+// answered by `answerDialog`.
+class BoardTest : public ShellFixture {
+protected:
+    void SetUp() override {
+        ShellFixture::SetUp();
+        MainWindow& w = activate();
+        w.resize(1000, 760);
+        w.show();
+        board = &w.board();
+        board->setDialogRunner([this](QDialog& dialog) { return answerDialog(dialog); });
+        board->setClock([] { return QDateTime(QDate(2024, 3, 15), QTime(10, 42, 12)); });
+    }
+
+    void choose(const QString& item) {
+        QAction* action = board->sheetMenu()->findChild<QAction*>(item);
+        ASSERT_NE(action, nullptr) << item.toStdString();
+        action->trigger();
+    }
+    Document& document() { return window->documents().document(); }
+    LearningViewController& view() { return window->learningView(); }
+    QImage shown() { return view().view().composer().view(); }
+
+    BoardController* board = nullptr;
+    std::function<bool(QDialog&)> answerDialog = [](QDialog&) { return false; };
+};
+
+TEST_F(BoardTest, NewSheetFillsThePictureAreaAndTakesThePen) {
+    ASSERT_TRUE(window->documents().readAsCurrent(writeDocument(u"vorher.qvl"_s, u"Vorher"_s)));
+    document().modified = true;
+    prompter->answers = {Answer::Cancel};
+    choose(u"Kariertklein401"_s);
+    EXPECT_EQ(document().header.titel, u"Vorher"_s); // Cancel leaves the document untouched
+
+    prompter->answers = {Answer::No};
+    choose(u"Kariertklein401"_s);
+    const QSize area = view().view().composer().viewArea();
+    EXPECT_EQ(document().basePicture.size(), area);
+    EXPECT_EQ(document().header.titel, u"Neuer Tafelanschrieb"_s);
+    EXPECT_FALSE(document().modified);
+    EXPECT_TRUE(document().file.isEmpty());
+    EXPECT_EQ(view().tool(), Tool::Pen);
+    EXPECT_EQ(document().basePicture.pixel(5, area.height() / 40), kSheetLineColour);
+    EXPECT_EQ(shown().size(), area);
+
+    // Another tool than pointer or hand stays.
+    view().setTool(Tool::Eraser);
+    choose(u"LeeresBlattTafelgruen1"_s);
+    EXPECT_EQ(view().tool(), Tool::Eraser);
+    EXPECT_EQ(document().basePicture.pixel(10, 10), kBoardGreen);
+}
+
+TEST_F(BoardTest, FreeCountsAreClampedAndRemembered) {
+    answerDialog = [this](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), u"Blatt mit Notenlinien"_s);
+        board->countForm()->countEdit()->setValue(150);
+        return true;
+    };
+    EXPECT_EQ(board->freeCount(SheetKind::Staves), 8);
+    choose(u"Notenlinienfrei1"_s);
+    EXPECT_EQ(board->freeCount(SheetKind::Staves), 20);
+
+    int shownCount = 0;
+    answerDialog = [&](QDialog&) {
+        shownCount = board->countForm()->count();
+        return false; // cancelled: nothing changes
+    };
+    const QString before = document().header.titel;
+    choose(u"Notenlinienfrei1"_s);
+    EXPECT_EQ(shownCount, 20);
+    EXPECT_EQ(document().header.titel, before);
+}
+
+TEST_F(BoardTest, PasteGoesIntoTheSelectionFittedOrAsANewSheet) {
+    choose(u"LeeresBlattWeiss1"_s);
+    QApplication::clipboard()->clear();
+    board->pasteClipboard();
+    ASSERT_FALSE(prompter->asked.empty());
+    EXPECT_EQ(prompter->asked.back().text, msgNoClipboardBitmap());
+
+    QImage red(100, 50, QImage::Format_ARGB32);
+    red.fill(Qt::red);
+    QApplication::clipboard()->setImage(red);
+    view().setTool(Tool::Area);
+    AreaSelection selection;
+    selection.left = 10;
+    selection.top = 20;
+    selection.right = 210;
+    selection.bottom = 220;
+    board->areaSelection().setSelection(selection);
+    board->pasteClipboard();
+    // 200 x 100 centred in 200 x 200: rows 70 to 169.
+    EXPECT_EQ(shown().pixel(110, 120), qRgb(255, 0, 0));
+    EXPECT_EQ(shown().pixel(110, 60), qRgb(255, 255, 255));
+    EXPECT_EQ(shown().pixel(110, 180), qRgb(255, 255, 255));
+    EXPECT_TRUE(board->areaSelection().infoPanel()->isVisibleTo(window.get()));
+    EXPECT_EQ(board->areaSelection().infoPanel()->text(), u" (10,20) - (209,219)  B:200 H:200"_s);
+
+    // Leaving the tool clears the selection; then the clipboard replaces the board.
+    view().setTool(Tool::Pen);
+    EXPECT_FALSE(board->areaSelection().selection().valid());
+    prompter->answers = {Answer::Yes};
+    board->pasteClipboard();
+    EXPECT_EQ(prompter->asked.back().text, msgReplaceWholeBoard());
+    EXPECT_EQ(document().basePicture.size(), QSize(100, 50));
+    EXPECT_EQ(document().header.titel, u"Neuer Tafelanschrieb"_s);
+}
+
+TEST_F(BoardTest, ChronicleStoresRestoresAndAsksAtExit) {
+    choose(u"Linienweit1"_s);
+    board->storeSnapshot();
+    board->storeSnapshot();
+    ASSERT_EQ(board->chronicle().count(), 2);
+    const QString folder = environment.baseFolder + u"chronik/"_s;
+    EXPECT_TRUE(QFile::exists(folder + u"20240315-104212-001.png"_s));
+    EXPECT_TRUE(QFile::exists(folder + u"20240315-104212-002.png"_s));
+    EXPECT_EQ(document().header.titel, u"Tafelanschrieb Nr. 002 - 10:42 Uhr"_s);
+    EXPECT_TRUE(board->storedSinceChange());
+
+    // Newest first below the hidden "Aktueller Bildschirm".
+    const QList<QAction*> items = board->chronicleMenu()->actions();
+    ASSERT_EQ(items.size(), 3);
+    EXPECT_FALSE(items[0]->isVisible());
+    EXPECT_EQ(items[1]->text(), u"Nr. 002 - 10:42 Uhr"_s);
+    EXPECT_EQ(items[2]->text(), u"Nr. 001 - 10:42 Uhr"_s);
+    EXPECT_EQ(items[1]->icon().availableSizes().value(0), QSize(160, 120));
+
+    choose(u"LeeresBlattTafelgruen1"_s);
+    items[2]->trigger();
+    EXPECT_EQ(document().header.titel, u"Tafelanschrieb Nr. 001 - 10:42 Uhr"_s);
+    EXPECT_EQ(document().basePicture.pixel(3, 3), qRgb(255, 255, 255));
+    EXPECT_FALSE(document().modified);
+
+    // Cancel keeps the program open and the snapshots listed.
+    prompter->answers = {Answer::Cancel};
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(prompter->asked.back().text, msgChronicleShots(2, folder));
+    EXPECT_EQ(board->chronicleMenu()->actions().size(), 3);
+    // Yes deletes this run's files only.
+    const QString older = folder + u"20200101-080000-001.png"_s;
+    QFile(folder + u"20240315-104212-001.png"_s).copy(older);
+    prompter->answers = {Answer::Yes};
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{u"20200101-080000-001.png"_s});
+    EXPECT_EQ(board->chronicleMenu()->actions().size(), 1);
+}
+
+TEST_F(BoardTest, NoChronicleQuestionWithoutSnapshotsAndUnwritableFolder) {
+    write(u"blockiert"_s, "x");
+    window->settings().ChronikOrdner = path(u"blockiert/chronik/"_s);
+    board->shellActivated();
+    choose(u"Linienweit1"_s);
+    board->storeSnapshot();
+    ASSERT_FALSE(prompter->asked.empty());
+    EXPECT_EQ(prompter->asked.back().text, msgChronicleFolder(path(u"blockiert/chronik/"_s)));
+    EXPECT_EQ(board->chronicle().count(), 0);
+    prompter->order.clear();
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(prompter->order, QStringList({u"<Beenden>"_s}));
+}
+
+TEST_F(BoardTest, LeavingAsksForTheChronicleAndReturnsToThePreviousDocument) {
+    const QString before = writeDocument(u"vorher.qvl"_s, u"Vorher"_s);
+    ASSERT_TRUE(window->documents().readAsCurrent(before));
+    choose(u"Linienweit1"_s);
+    prompter->answers = {Answer::Yes};
+    board->leaveBoard();
+    EXPECT_EQ(prompter->asked.back().text, msgStoreInChronicle());
+    EXPECT_EQ(board->chronicle().count(), 1);
+    EXPECT_EQ(document().file, before);
+    EXPECT_EQ(document().header.titel, u"Vorher"_s);
+}
+
+TEST_F(BoardTest, SavedBoardReadsBackWithItsPictureAndObjects) {
+    choose(u"Linieneng201"_s);
+    ObjDataTyp label;
+    label.Typ = codeOf(Typ::QueryLabel);
+    label.Cap = u"Wort"_s;
+    label.Sx = label.Kx = 0.5;
+    label.Sy = label.Ky = 0.5;
+    label.AbfrageStatus = -1;
+    document().objects.push_back(label);
+    document().header.RandErw = {0.1, 0.1, 0.1, 0.1};
+    view().rebuild();
+
+    const QString file = path(u"tafel eins.qvl"_s);
+    prompter->files = {file};
+    window->menu().action(u"TafelanschriebalsQVLspeichern1"_s)->trigger();
+    ASSERT_FALSE(prompter->fileChoices.empty());
+    EXPECT_EQ(prompter->fileChoices.back().title, u"Dokument speichern unter"_s);
+    EXPECT_TRUE(prompter->fileChoices.back().fileName.isEmpty());
+    EXPECT_EQ(document().objects[0].AbfrageStatus, -1); // covered again
+
+    Document back;
+    const LayoutSet layouts = buildLayoutSet();
+    ASSERT_TRUE(readDocumentFile(back, file, ReadOptions{layouts}).ok);
+    EXPECT_EQ(back.header.titel, u"tafel eins"_s);
+    EXPECT_EQ(back.header.RandErw, RandRect());
+    EXPECT_EQ(back.basePicture.size(), shown().size());
+    ASSERT_EQ(back.objects.size(), 1u);
+    EXPECT_EQ(back.objects[0].Cap, u"Wort"_s);
+}
+
+} // namespace
