@@ -1,5 +1,6 @@
 #include "areaselectiontool.h"
 #include "boardcontroller.h"
+#include "coverpane.h"
 #include "document.h"
 #include "documentcontroller.h"
 #include "documentio.h"
@@ -8,6 +9,7 @@
 #include "mainmenu.h"
 #include "shellfixture.h"
 #include "shutdownsequence.h"
+#include "toolbar.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,7 +18,9 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QSpinBox>
+#include <QToolButton>
 
 using namespace quorvel;
 using namespace quorvel::test;
@@ -225,6 +229,67 @@ TEST_F(BoardTest, SavedBoardReadsBackWithItsPictureAndObjects) {
     EXPECT_EQ(back.basePicture.size(), shown().size());
     ASSERT_EQ(back.objects.size(), 1u);
     EXPECT_EQ(back.objects[0].Cap, u"Wort"_s);
+}
+
+} // namespace
+
+namespace {
+
+void sendMouse(QWidget* target, QEvent::Type type, QPoint local, Qt::MouseButtons held) {
+    QMouseEvent event(type, QPointF(local), QPointF(target->mapToGlobal(local)), Qt::LeftButton,
+                      held, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+void dragHandle(QWidget* handle, QPoint by) {
+    const QPoint from(2, 2);
+    sendMouse(handle, QEvent::MouseButtonPress, from, Qt::LeftButton);
+    sendMouse(handle, QEvent::MouseMove, from + by, Qt::LeftButton);
+    sendMouse(handle, QEvent::MouseButtonRelease, from + by, Qt::NoButton);
+}
+
+TEST_F(BoardTest, CoverPaneHandlesMoveTheirEdgesAndTheButtonResetsIt) {
+    choose(u"LeeresBlattWeiss1"_s);
+    CoverPane* pane = view().coverPane();
+    QToolButton* toggle = view().toolBar().button(u"AbdeckerBtn"_s);
+    toggle->click();
+    const QRect full = view().view().pictureRect();
+    ASSERT_TRUE(pane->isVisible());
+    EXPECT_EQ(pane->geometry(), full);
+
+    struct Case {
+        const char16_t* handle;
+        QPoint by;
+        QMargins change; // added to the rectangle: left, top, right, bottom
+    };
+    const Case cases[] = {
+        {u"AbdeckLiPan", {30, 5}, {-30, 0, 0, 0}},
+        {u"AbdeckRePan", {-40, 5}, {0, 0, -40, 0}},
+        {u"AbdeckObPan", {5, 25}, {0, -25, 0, 0}},
+        {u"AbdeckUnPan", {5, -35}, {0, 0, 0, -35}},
+        {u"AbdeckLiObPan", {10, 20}, {-10, -20, 0, 0}},
+        {u"AbdeckReUnPan", {-15, -5}, {0, 0, -15, -5}},
+        {u"AbdeckLiUnPan", {12, -8}, {-12, 0, 0, -8}},
+        {u"AbdeckReObPan", {-6, 9}, {0, -9, -6, 0}},
+    };
+    for (const Case& c : cases) {
+        QWidget* handle = pane->handle(QString::fromUtf16(c.handle));
+        ASSERT_NE(handle, nullptr);
+        dragHandle(handle, c.by);
+        EXPECT_EQ(pane->geometry(), full + c.change) << QString::fromUtf16(c.handle).toStdString();
+        EXPECT_TRUE(pane->moved());
+        toggle->click(); // after dragging: full size again, not hidden
+        ASSERT_TRUE(pane->isVisible());
+        ASSERT_EQ(pane->geometry(), full);
+    }
+    // The body moves the whole pane.
+    sendMouse(pane, QEvent::MouseButtonPress, QPoint(100, 100), Qt::LeftButton);
+    sendMouse(pane, QEvent::MouseMove, QPoint(150, 80), Qt::LeftButton);
+    EXPECT_EQ(pane->geometry(), full.translated(50, -20));
+    toggle->click();
+    EXPECT_EQ(pane->geometry(), full);
+    toggle->click(); // not dragged since: hidden
+    EXPECT_FALSE(pane->isVisible());
 }
 
 } // namespace
