@@ -10,6 +10,7 @@
 #include "shellfixture.h"
 #include "shutdownsequence.h"
 #include "toolbar.h"
+#include "viewexportcontroller.h"
 
 #include <QAction>
 #include <QApplication>
@@ -290,6 +291,27 @@ TEST_F(BoardTest, CoverPaneHandlesMoveTheirEdgesAndTheButtonResetsIt) {
     EXPECT_EQ(pane->geometry(), full);
     toggle->click(); // not dragged since: hidden
     EXPECT_FALSE(pane->isVisible());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(BoardTest, ExportAndCopyTakeOnlyTheSelection) {
+    choose(u"Kariertgro1"_s);
+    const QImage whole = shown();
+    view().setTool(Tool::Area);
+    board->areaSelection().setSelection(AreaSelection::fromCorners({30, 40}, {130, 90}));
+    const QImage part = window->viewExport().viewPicture();
+    EXPECT_EQ(part.size(), QSize(100, 50));
+    EXPECT_EQ(part, whole.copy(30, 40, 100, 50));
+    window->viewExport().copyView();
+    EXPECT_EQ(QApplication::clipboard()->image().size(), QSize(100, 50));
+
+    board->areaSelection().pressButton(); // pressed again: cleared
+    EXPECT_FALSE(board->areaSelection().selection().valid());
+    EXPECT_EQ(view().tool(), Tool::Area);
+    EXPECT_EQ(window->viewExport().viewPicture().size(), whole.size());
 }
 
 } // namespace

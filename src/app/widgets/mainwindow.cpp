@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "aboutdialog.h"
+#include "areaselectiontool.h"
 #include "boardcontroller.h"
 #include "documentcontroller.h"
 #include "exercisesettingscontroller.h"
@@ -66,6 +67,7 @@ MainWindow::MainWindow(StartEnvironment environment, QWidget* parent)
     m_exerciseSettings = new ExerciseSettingsController(*this);
     m_board = new BoardController(*this, *m_learningView);
     m_viewExport = new ViewExportController(m_learningPanel->view(), *this, this);
+    m_viewExport->setSelection([this] { return m_board->areaSelection().selection().rect(); });
     m_windowStates = new WindowStateController(*this, [this] {
         for (ShellParticipant* participant : m_participants)
             participant->relayout();
