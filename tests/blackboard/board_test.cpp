@@ -315,3 +315,17 @@ TEST_F(BoardTest, ExportAndCopyTakeOnlyTheSelection) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(BoardTest, KeyboardButtonReportsAProgramThatCannotStart) {
+    const QString missing = path(u"fehlt/tastatur"_s);
+    window->settings().VerknuepfungT = missing;
+    board->button(u"TastaturBtn"_s)->click();
+    ASSERT_FALSE(prompter->asked.empty());
+    EXPECT_EQ(prompter->asked.back().kind, MessageKind::Error);
+    EXPECT_EQ(prompter->asked.back().text,
+              u"Die Datei \""_s + missing + u"\" kann nicht geöffnet werden."_s);
+}
+
+} // namespace

@@ -377,9 +377,12 @@ void BoardController::openScreenKeyboard(bool leftButton) {
         return;
     }
     const QFileInfo info(program);
-    const bool started = info.isExecutable() && info.isFile()
-                             ? QProcess::startDetached(program, {})
-                             : QDesktopServices::openUrl(QUrl::fromLocalFile(program));
+    // A program is started, anything else opened by the desktop; a missing
+    // file is reported here rather than by a desktop that may stay silent.
+    const bool started =
+        info.exists() && (info.isExecutable() && info.isFile()
+                              ? QProcess::startDetached(program, {})
+                              : QDesktopServices::openUrl(QUrl::fromLocalFile(program)));
     if (!started)
         m_shell.dialogs().error(u"Die Datei \""_s + program + u"\" kann nicht geöffnet werden."_s);
 }
