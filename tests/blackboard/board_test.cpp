@@ -329,3 +329,31 @@ TEST_F(BoardTest, KeyboardButtonReportsAProgramThatCannotStart) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(BoardTest, LeavingRestoresTheQuestionOfTheDocumentBefore) {
+    Document questions;
+    questions.header.titel = u"Fragen"_s;
+    questions.header.DokTyp = codeOf(DokTyp::SingleQuestions);
+    questions.header.AnzFrageNummern = 3;
+    questions.basePicture = QImage(120, 84, QImage::Format_ARGB32);
+    questions.basePicture.fill(Qt::white);
+    const QString file = path(u"fragen.qvl"_s);
+    ASSERT_TRUE(writeDocumentFile(questions, file, true).ok);
+    ASSERT_TRUE(window->documents().readAsCurrent(file));
+    ASSERT_EQ(document().header.AnzFrageNummern, 3);
+    view().showQuestion(2);
+    ASSERT_EQ(view().state().currentQuestion, 2);
+
+    choose(u"LeeresBlattWeiss1"_s);
+    prompter->answers = {Answer::No};
+    board->leaveBoard();
+    EXPECT_EQ(document().file, file);
+    EXPECT_EQ(view().state().currentQuestion, 2);
+
+    view().showQuestion(99); // limited to the questions there are
+    EXPECT_EQ(view().state().currentQuestion, 3);
+}
+
+} // namespace

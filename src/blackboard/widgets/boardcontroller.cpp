@@ -212,6 +212,11 @@ bool BoardController::newSheet(const SheetSpec& spec) {
 
 bool BoardController::showAsNewSheet(const QImage& picture, const QString& titel) {
     const Tool before = m_view.tool();
+    const Document& leaving = m_shell.session().document();
+    if (m_shell.session().isOpen() && !leaving.file.isEmpty()) {
+        m_returnFile = leaving.file;
+        m_returnQuestion = m_view.state().currentQuestion;
+    }
     m_area->clear();
     m_shell.session().showNewDocument(picture, titel);
     // Opening a document takes the pointer; a board keeps drawing.
@@ -334,6 +339,8 @@ void BoardController::leaveBoard() {
     if (!m_shell.session().closeDocument())
         return;
     m_shell.commands().trigger(u"ZuvorangezeigtesDokument1"_s);
+    if (m_shell.session().isOpen() && m_shell.session().document().file == m_returnFile)
+        m_view.showQuestion(m_returnQuestion);
 }
 
 void BoardController::saveBoardAsDocument() {

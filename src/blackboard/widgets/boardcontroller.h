@@ -94,6 +94,9 @@ private:
     Chronicle m_chronicle;
     std::map<SheetKind, int> m_counts;
     bool m_stored = false;
+    // The document shown before the board and its question, restored on leaving.
+    QString m_returnFile;
+    int m_returnQuestion = 0;
     std::function<bool(QDialog&)> m_runDialog;
     std::function<QColor(QColor)> m_chooseColour;
     std::function<QDateTime()> m_now;
