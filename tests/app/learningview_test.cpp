@@ -94,7 +94,9 @@ TEST_F(LearningViewTest, ClickTogglesTheLaterOfTwoOverlappingFieldsAndRespectsLa
     fresh(0, 0.5, 0.5, u"Erster Begriff"_s);
     fresh(0, 0.5, 0.5, u"Zweiter Begriff"_s);
     rebuildView();
-    ASSERT_EQ(centre(0), centre(1));
+    // Both cards are centred on the same point; their widths may differ in
+    // parity, so their pixel centres by one pixel.
+    ASSERT_LE((centre(0) - centre(1)).manhattanLength(), 1);
 
     click(centre(1));
     EXPECT_EQ(object(0).AbfrageStatus, -1);

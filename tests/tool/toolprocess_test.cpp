@@ -130,6 +130,12 @@ TEST_F(ToolProcessTest, FailuresGiveExitCodesAndMessagesOnStderr) {
          2,
          {QStringLiteral("--pictures needs a folder")}},
         {{QStringLiteral("build"), out}, 2, {QStringLiteral("build expects 2 arguments, got 1")}},
+        {{QStringLiteral("sheet"), QStringLiteral("ruled"), path(QStringLiteral("linien.bmp"))},
+         2,
+         {QStringLiteral("OUT must end in .png")}},
+        {{QStringLiteral("sheet"), QStringLiteral("ruled"), unwritable + QStringLiteral(".png")},
+         1,
+         {QStringLiteral("Datei konnte nicht erstellt werden:")}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments.join(u' ').toStdString());
@@ -153,6 +159,7 @@ TEST_F(ToolProcessTest, HelpForTheToolAndEachCommand) {
         {{QStringLiteral("list"), QStringLiteral("--help")}, "Usage: quorvel-tool list FOLDER"},
         {{QStringLiteral("exercise"), QStringLiteral("--help")},
          "Usage: quorvel-tool exercise FILE"},
+        {{QStringLiteral("sheet"), QStringLiteral("--help")}, "Usage: quorvel-tool sheet KIND"},
     };
     for (const auto& c : cases) {
         const ToolRun run = runTool(c.arguments);

@@ -6,6 +6,7 @@
 #include "layoutset.h"
 #include "listcommand.h"
 #include "rendercommand.h"
+#include "sheetcommand.h"
 #include "toolcommands.h"
 
 #include <QGuiApplication>
@@ -35,6 +36,7 @@ Commands:
   layout FILE [...]            print the objects of a composed document as JSON
   list FOLDER                  print the topic list of a folder
   exercise FILE [...]          replay an exercise of a document on the engine
+  sheet KIND OUT.png [...]     draw a blackboard sheet
 
 Run "quorvel-tool COMMAND --help" for the details of a command.
 Exit codes: 0 success, 1 failure (messages on stderr), 2 usage error.
@@ -375,6 +377,58 @@ CommandOutcome runExercise(const ParsedArguments& a, const LayoutSet& layouts) {
     return exerciseCommand(layouts, a.positional[0], options);
 }
 
+const char kSheetHelp[] =
+    R"(Usage: quorvel-tool sheet KIND OUT.png [--size WxH] [--count N] [--rows M] [--cols C]
+                          [--margins LEFT,RIGHT,TOP,BOTTOM] [--line RRGGBB]
+                          [--background RRGGBB]
+
+Writes the base picture that the blackboard makes for a picture area of W x H
+pixels as a PNG file. KIND is one of blank, ruled, squared, staves,
+lineature1, lineature2, lineature3, lineature4, table.
+
+Options:
+  --size WxH            the picture area (default 1024x768)
+  --count N             lines, squares, staves or lineature bands (default the
+                        "mittel" item of the kind: 15, 30, 5, 5, 6, 9, 12);
+                        clamped to the free-sheet range of the kind (ruled and
+                        squared 1-200, staves and lineatures 1 and 2 1-20,
+                        lineature 3 1-50, lineature 4 1-100); ignored by blank
+                        and table
+  --rows M, --cols C    the table's rows and columns (default 6 and 3),
+                        clamped to 1-200
+  --margins L,R,T,B     the table's margins in percent (default 5 each),
+                        clamped to 0-100
+  --line RRGGBB         the line colour (default B8B8B8)
+  --background RRGGBB   the background colour (default FFFFFF)
+  -h, --help            show this help
+
+A picture that cannot be written exits with 1 and the program's message on
+stderr.
+)";
+
+CommandOutcome runSheet(const ParsedArguments& a, const LayoutSet&) {
+    const QString command = QStringLiteral("sheet");
+    if (!a.positional[1].endsWith(QLatin1StringView(".png"), Qt::CaseInsensitive))
+        return usageOutcome(QStringLiteral("OUT must end in .png"), command);
+    SheetArguments arguments;
+    arguments.kind = a.positional[0];
+    const auto optional = [&](const char* name) {
+        return a.has(name) ? std::optional<QString>(a.value(name)) : std::nullopt;
+    };
+    arguments.size = optional("--size");
+    arguments.count = optional("--count");
+    arguments.rows = optional("--rows");
+    arguments.columns = optional("--cols");
+    arguments.margins = optional("--margins");
+    arguments.line = optional("--line");
+    arguments.background = optional("--background");
+    QString error;
+    const std::optional<SheetOptions> options = parseSheetArguments(arguments, error);
+    if (!options)
+        return usageOutcome(error, command);
+    return sheetCommand(a.positional[1], *options);
+}
+
 struct Subcommand {
     const char* name;
     const char* help;
@@ -441,6 +495,17 @@ const Subcommand kSubcommands[] = {
      {},
      1,
      [](const ParsedArguments& a, const LayoutSet&) { return listCommand(a.positional[0]); }},
+    {"sheet",
+     kSheetHelp,
+     {{"--size", true, "--size needs WxH"},
+      {"--count", true, "--count needs a number"},
+      {"--rows", true, "--rows needs a number"},
+      {"--cols", true, "--cols needs a number"},
+      {"--margins", true, "--margins needs LEFT,RIGHT,TOP,BOTTOM"},
+      {"--line", true, "--line needs a colour"},
+      {"--background", true, "--background needs a colour"}},
+     2,
+     runSheet},
 };
 
 int runTool(const QStringList& arguments, const LayoutSet& layouts) {

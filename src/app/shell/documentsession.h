@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 
 namespace quorvel {
@@ -31,6 +32,10 @@ public:
     virtual bool closeDocument() = 0;
     // The empty start state: start picture, empty document, start panel.
     virtual void showEmptyState() = 0;
+    // A new document without a file in place of the current one (the caller
+    // has asked the questions before leaving): no objects, `basePicture` as
+    // its base picture at its own size, the title `titel`, unchanged.
+    virtual void showNewDocument(const QImage& basePicture, const QString& titel) = 0;
 
 protected:
     ~DocumentSession() = default;

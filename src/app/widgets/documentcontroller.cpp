@@ -107,4 +107,15 @@ void DocumentController::showEmptyState() {
     Q_EMIT closed();
 }
 
+void DocumentController::showNewDocument(const QImage& basePicture, const QString& titel) {
+    m_document.clearObjects();
+    m_document.reset(pageRatio(m_shell.settings()));
+    m_document.basePicture = basePicture.convertToFormat(QImage::Format_ARGB32);
+    m_document.derivePageGeometry();
+    m_document.header.titel = titel;
+    m_document.modified = false;
+    m_open = true;
+    Q_EMIT opened();
+}
+
 } // namespace quorvel

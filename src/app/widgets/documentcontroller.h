@@ -34,6 +34,7 @@ public:
     bool askBeforeLeaving() override;
     bool closeDocument() override;
     void showEmptyState() override;
+    void showNewDocument(const QImage& basePicture, const QString& titel) override;
 
     // Lays the start picture's page out anew after the page-ratio settings
     // changed (they are loaded after the empty state is first shown).

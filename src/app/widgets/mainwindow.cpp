@@ -1,6 +1,8 @@
 #include "mainwindow.h"
 
 #include "aboutdialog.h"
+#include "areaselectiontool.h"
+#include "boardcontroller.h"
 #include "documentcontroller.h"
 #include "exercisesettingscontroller.h"
 #include "learningviewcontroller.h"
@@ -63,7 +65,9 @@ MainWindow::MainWindow(StartEnvironment environment, QWidget* parent)
     m_learningView = new LearningViewController(*this, *m_learningPanel);
     m_topics = new TopicMenuController(*this);
     m_exerciseSettings = new ExerciseSettingsController(*this);
+    m_board = new BoardController(*this, *m_learningView);
     m_viewExport = new ViewExportController(m_learningPanel->view(), *this, this);
+    m_viewExport->setSelection([this] { return m_board->areaSelection().selection().rect(); });
     m_windowStates = new WindowStateController(*this, [this] {
         for (ShellParticipant* participant : m_participants)
             participant->relayout();

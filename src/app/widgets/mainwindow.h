@@ -15,6 +15,7 @@
 namespace quorvel {
 
 class AboutDialog;
+class BoardController;
 class DocumentController;
 class ExerciseSettingsController;
 class LearningViewController;
@@ -65,6 +66,7 @@ public:
     LearningViewController& learningView() const { return *m_learningView; }
     TopicMenuController& topics() const { return *m_topics; }
     ExerciseSettingsController& exerciseSettings() const { return *m_exerciseSettings; }
+    BoardController& board() const { return *m_board; }
     WindowStateController& windowStates() const { return *m_windowStates; }
     // Export and copy of the view ("&Exportieren...", "In &Zwischenablage kopieren").
     ViewExportController& viewExport() const { return *m_viewExport; }
@@ -124,6 +126,7 @@ private:
     LearningViewController* m_learningView;
     TopicMenuController* m_topics;
     ExerciseSettingsController* m_exerciseSettings;
+    BoardController* m_board;
     ViewExportController* m_viewExport;
     WindowStateController* m_windowStates;
     bool m_activated = false;

@@ -25,7 +25,9 @@ ViewExportController::ViewExportController(LearningViewWidget& view, Shell& shel
     : QObject(parent), m_view(view), m_shell(shell) {}
 
 QImage ViewExportController::viewPicture() const {
-    return m_view.composer().view();
+    const QImage& view = m_view.composer().view();
+    const QRect part = m_selection ? m_selection().intersected(view.rect()) : QRect();
+    return part.isEmpty() ? view : view.copy(part);
 }
 
 bool ViewExportController::exportTo(const QString& path) {

@@ -2,6 +2,8 @@
 
 #include <QImage>
 #include <QObject>
+#include <QRect>
+#include <functional>
 
 namespace quorvel {
 
@@ -16,7 +18,10 @@ class ViewExportController : public QObject {
 public:
     ViewExportController(LearningViewWidget& view, Shell& shell, QObject* parent);
 
+    // The view picture, or only the part inside the area selection when
+    // `selection` gives a non-empty one (view picture pixels).
     QImage viewPicture() const;
+    void setSelection(std::function<QRect()> selection) { m_selection = std::move(selection); }
 
     // Saves the view picture under `path`: refused with the extension error for
     // any extension but ".bmp", ".png" and ".jpg"; false when nothing was written.
@@ -31,6 +36,7 @@ public Q_SLOTS:
 private:
     LearningViewWidget& m_view;
     Shell& m_shell;
+    std::function<QRect()> m_selection;
 };
 
 } // namespace quorvel

@@ -2,11 +2,14 @@
 
 #include <QRect>
 #include <QWidget>
+#include <array>
 
 namespace quorvel {
 
 // The movable opaque cover panel over the view ("Abdeckblatt"): dragged by
-// its body, resized by its right and bottom edges.
+// its body, resized by eight handle panels on its edges and corners
+// (`AbdeckLiPan`, `AbdeckRePan`, `AbdeckObPan`, `AbdeckUnPan`,
+// `AbdeckLiObPan`, `AbdeckLiUnPan`, `AbdeckReObPan`, `AbdeckReUnPan`).
 class CoverPane : public QWidget {
 public:
     explicit CoverPane(QWidget* parent);
@@ -15,15 +18,27 @@ public:
     void showOver(const QRect& area);
     // Whether the user has moved or resized it since it was shown.
     bool moved() const { return m_moved; }
+    QWidget* handle(const QString& name) const;
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void press(QPoint globalPoint, int edges);
+    void drag(QPoint globalPoint);
+    void placeHandles();
+
+    struct Handle {
+        QWidget* panel = nullptr;
+        int edges = 0;
+    };
+    std::array<Handle, 8> m_handles{};
     QPoint m_pressed;
     QRect m_start;
-    int m_edges = 0; // 1 right, 2 bottom
+    int m_edges = 0; // which edges the drag moves; 0 moves the whole pane
     bool m_moved = false;
 };
 

@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <algorithm>
 
 namespace quorvel {
 
@@ -275,6 +276,15 @@ void LearningViewController::changeQuestion(Typ button) {
                                      m_shell.random());
     m_state.currentQuestion = question;
     view().composer().state().currentQuestion = question;
+    view().redrawObjects();
+}
+
+void LearningViewController::showQuestion(int question) {
+    const Document& shown = document();
+    if (!hasSingleQuestions(shown))
+        return;
+    m_state.currentQuestion = std::clamp(question, 1, shown.header.AnzFrageNummern);
+    view().composer().state().currentQuestion = m_state.currentQuestion;
     view().redrawObjects();
 }
 

@@ -80,6 +80,9 @@ public:
     void scroll(ScrollDirection direction);
     // A question navigation button, or the key standing for it.
     void changeQuestion(Typ button);
+    // Shows question `question` (limited to 1 .. number of questions) of a
+    // document with single questions; nothing for other documents.
+    void showQuestion(int question);
     void undo();
     void removeAllDrawings();
     void toggleCoverPane();

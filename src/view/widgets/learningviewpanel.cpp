@@ -39,6 +39,11 @@ bool LearningViewPanel::toolBarOnLeft() const {
     return m_row->indexOf(m_toolBarArea) == 0;
 }
 
+void LearningViewPanel::addToolBarSection(QWidget* section) {
+    m_toolBar->addSection(section);
+    fitToolBarWidth();
+}
+
 void LearningViewPanel::toggleCollapsed() {
     m_toolBar->setCollapsed(!m_toolBar->folded());
     fitToolBarWidth();

@@ -27,6 +27,8 @@ public:
     // The side of the tool bar: 1 left, any other value right.
     void setSide(int werkzeugPos);
     bool toolBarOnLeft() const;
+    // Adds a part of another subsystem below the tool bar's own buttons.
+    void addToolBarSection(QWidget* section);
     // Folds the tool bar to its narrow form or unfolds it.
     void toggleCollapsed();
 

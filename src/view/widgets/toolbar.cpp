@@ -209,6 +209,13 @@ QToolButton* ToolBar::newButton(const QString& name, const QString& text, const 
     return b;
 }
 
+void ToolBar::addSection(QWidget* section) {
+    // Above the closing stretch.
+    m_layout->insertWidget(m_layout->count() - 1, section);
+    m_widthParts.push_back(section);
+    section->setVisible(!m_folded);
+}
+
 QToolButton* ToolBar::button(const QString& name) const {
     for (QToolButton* b : m_buttons)
         if (b->objectName() == name)

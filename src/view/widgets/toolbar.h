@@ -36,6 +36,10 @@ public:
     void showSettings(const DrawingState& state);
     void showStampPictures(const StampList& stamp);
 
+    // Puts `section` (a part of another subsystem) below the buttons; it
+    // hides while the bar is folded.
+    void addSection(QWidget* section);
+
     // Narrow form: only the tools and the fold button.
     void setCollapsed(bool folded);
     bool folded() const { return m_folded; }

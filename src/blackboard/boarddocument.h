@@ -1,0 +1,22 @@
+#pragma once
+
+#include "ioresult.h"
+
+#include <QImage>
+#include <QString>
+
+namespace quorvel {
+
+class Document;
+
+// The save dialog's filter for a board saved as a document.
+QString boardDocumentFilter();
+
+// Saves the board as a document: the title becomes the file name without
+// extension, the base picture `shown` (the picture as the view shows it, with
+// objects and drawings), the margin extension `RandErw` 0 on every side; then
+// `document` is written to `path` as the current document. The objects stay.
+// On failure the document is as it was and the writer's message is returned.
+IoResult writeBoardDocument(Document& document, const QImage& shown, const QString& path);
+
+} // namespace quorvel

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "sheetpattern.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QGroupBox;
+class QSpinBox;
+
+namespace quorvel {
+
+class ColourButton;
+
+// "Blatt mit Tabelle": rows and columns (1-200) with "+" and "-" buttons, the
+// line and background colours and, behind `FreiraumCheck`, the margins in
+// percent (0-100). The margins count whether shown or not; everything is
+// kept between uses.
+class TBlattTabelleForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TBlattTabelleForm(QWidget* parent = nullptr);
+
+    // The table sheet as entered.
+    SheetSpec sheet() const;
+
+    QSpinBox* rowsEdit() const { return m_rows; }
+    QSpinBox* columnsEdit() const { return m_columns; }
+    QCheckBox* marginCheck() const { return m_marginCheck; }
+    QGroupBox* marginGroup() const { return m_marginGroup; }
+    QSpinBox* marginEdit(int side) const { return m_margins[side]; } // left, right, top, bottom
+
+private:
+    void showMargins(bool shown);
+
+    QSpinBox* m_rows;
+    QSpinBox* m_columns;
+    ColourButton* m_line;
+    ColourButton* m_background;
+    QCheckBox* m_marginCheck;
+    QGroupBox* m_marginGroup;
+    QSpinBox* m_margins[4];
+};
+
+} // namespace quorvel
