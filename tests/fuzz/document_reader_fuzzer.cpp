@@ -1,31 +1,16 @@
 // Feeds arbitrary bytes to the document reader and the header-only reader.
 #include "documentio.h"
-#include "fontcatalog.h"
+#include "fuzzsetup.h"
 #include "layoutset.h"
 
 #include <QBuffer>
-#include <QGuiApplication>
 #include <cstddef>
 #include <cstdint>
 
-namespace {
+using quorvel::fuzz::FuzzFonts;
 
-// Fonts without a font database: the reader's font checks stay deterministic.
-class FuzzFonts final : public quorvel::FontCatalog {
-public:
-    bool isInstalled(const QString& family) const override {
-        return family == QStringLiteral("Arial");
-    }
-    double widthOfXAt1000(const QString& family) const override { return 600.0 + family.size(); }
-};
-
-} // namespace
-
-// The layouts that run after reading measure their texts, which takes a GUI
-// application's font database.
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-    static QGuiApplication app(*argc, *argv);
+    quorvel::fuzz::startApplication(argc, argv);
     return 0;
 }
 

@@ -3,35 +3,21 @@
 // that the input's last byte picks. Hangs and huge allocations are findings
 // as much as crashes: run with -timeout and -rss_limit_mb.
 #include "documentio.h"
-#include "fontcatalog.h"
+#include "fuzzsetup.h"
 #include "layoutset.h"
 #include "numbering.h"
 #include "randomgenerator.h"
 #include "viewcomposer.h"
 
 #include <QBuffer>
-#include <QGuiApplication>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 
-namespace {
-
-// Fonts without the font database for the reader's checks, so that what it
-// makes of a font name stays deterministic; drawing uses the real fonts.
-class FuzzFonts final : public quorvel::FontCatalog {
-public:
-    bool isInstalled(const QString& family) const override {
-        return family == QStringLiteral("Arial");
-    }
-    double widthOfXAt1000(const QString& family) const override { return 600.0 + family.size(); }
-};
-
-} // namespace
+using quorvel::fuzz::FuzzFonts;
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-    static QGuiApplication app(*argc, *argv);
+    quorvel::fuzz::startApplication(argc, argv);
     return 0;
 }
 

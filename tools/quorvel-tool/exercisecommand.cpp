@@ -309,13 +309,9 @@ CommandOutcome exerciseCommand(const ViewLayouts& layouts, const QString& docume
     }
 
     Document document;
-    const IoResult read = readDocumentFile(document, documentPath, ReadOptions{layouts});
-    if (!read.ok) {
-        QStringList lines = read.messages;
-        if (!read.detail.isEmpty())
-            lines.append(read.detail);
-        return {kExitFailure, {}, lines};
-    }
+    CommandOutcome failed;
+    if (!readCommandDocument(layouts, documentPath, document, failed))
+        return failed;
     // The page as `layout` composes it, so that object numbers and targets agree.
     RandomGenerator random;
     coverAndNumber(document, kOrderedNumbering, random);

@@ -32,13 +32,9 @@ QJsonValue cardToJson(const ObjDataTyp& object, QSize page) {
 CommandOutcome layoutCommand(const ViewLayouts& layouts, const QString& documentPath,
                              const LayoutOptions& options) {
     Document document;
-    const IoResult read = readDocumentFile(document, documentPath, ReadOptions{layouts});
-    if (!read.ok) {
-        QStringList lines = read.messages;
-        if (!read.detail.isEmpty())
-            lines.append(read.detail);
-        return {kExitFailure, {}, lines};
-    }
+    CommandOutcome failed;
+    if (!readCommandDocument(layouts, documentPath, document, failed))
+        return failed;
     if (options.build)
         layouts.generate(document);
 

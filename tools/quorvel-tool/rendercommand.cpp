@@ -68,13 +68,9 @@ std::optional<std::array<bool, 4>> parseRenderLayers(const QString& value, QStri
 CommandOutcome renderCommand(const ViewLayouts& layouts, const QString& documentPath,
                              const QString& outputPath, const RenderOptions& options) {
     Document document;
-    const IoResult read = readDocumentFile(document, documentPath, ReadOptions{layouts});
-    if (!read.ok) {
-        QStringList lines = read.messages;
-        if (!read.detail.isEmpty())
-            lines.append(read.detail);
-        return {kExitFailure, {}, lines};
-    }
+    CommandOutcome failed;
+    if (!readCommandDocument(layouts, documentPath, document, failed))
+        return failed;
 
     RandomGenerator random;
     coverAndNumber(document, options.numbering, random);

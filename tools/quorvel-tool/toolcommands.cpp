@@ -62,12 +62,20 @@ bool readJsonFile(const QString& path, QJsonObject& json, QString* error) {
     return true;
 }
 
+bool readCommandDocument(const DocumentLayouts& layouts, const QString& path, Document& document,
+                         CommandOutcome& failed) {
+    const IoResult read = readDocumentFile(document, path, ReadOptions{layouts});
+    if (!read.ok)
+        failed = failure(documentErrors(read));
+    return read.ok;
+}
+
 CommandOutcome dumpCommand(const DocumentLayouts& layouts, const QString& documentPath,
                            const QString& picturesDir) {
     Document document;
-    const IoResult read = readDocumentFile(document, documentPath, ReadOptions{layouts});
-    if (!read.ok)
-        return failure(documentErrors(read));
+    CommandOutcome failed;
+    if (!readCommandDocument(layouts, documentPath, document, failed))
+        return failed;
 
     DumpOptions options;
     options.format = document.magic;

@@ -21,6 +21,12 @@ struct CommandOutcome {
     QStringList errors;
 };
 
+// Reads the document a subcommand works on, laid out by `layouts` as the
+// program does. On failure returns false with `failed` holding the reader's
+// German messages, then its detail.
+bool readCommandDocument(const DocumentLayouts& layouts, const QString& path, Document& document,
+                         CommandOutcome& failed);
+
 // `dump FILE [--pictures DIR]`: the document as indented UTF-8 JSON. A file
 // that cannot be read gives the reader's German messages, then its detail.
 // `layouts` lay out the document after reading, as the program does.
