@@ -104,7 +104,8 @@ void BoardController::buildSection() {
         {u"ZuChronikBtn", u"Ablegen", u"In Chronik ablegen"},
         {u"VonChronikBtn", u"Abrufen", u"Aus Chronik abrufen"},
         {u"TastaturBtn", u"Tastatur", u"Bildschirmtastatur"},
-        {u"BlattVerlassenPan", u"Tafelanschrieb verlassen", u"Zeichenblatt verlassen"},
+        // Two lines, so that the tool bar keeps its width.
+        {u"BlattVerlassenPan", u"Tafelanschrieb\nverlassen", u"Zeichenblatt verlassen"},
     };
     for (const auto& b : buttons) {
         auto* button = new QToolButton(m_section);
