@@ -1,6 +1,9 @@
 #include "layoutset.h"
 
 #include "clozelayout.h"
+#include "clusterlayout.h"
+#include "crossmatchinglayout.h"
+#include "crosswordlayout.h"
 #include "document.h"
 
 namespace quorvel {
@@ -42,6 +45,9 @@ void LayoutSet::runHook(LayoutPhase phase, LayoutHookContext& context) const {
 LayoutSet buildLayoutSet() {
     LayoutSet layouts;
     addClozeLayout(layouts);
+    addClusterLayout(layouts);
+    addCrossMatchingLayout(layouts);
+    addCrosswordLayout(layouts);
     return layouts;
 }
 

@@ -1,5 +1,6 @@
 #include "exercisecommand.h"
 
+#include "crossmatchinglayout.h"
 #include "document.h"
 #include "documentio.h"
 #include "exerciseclock.h"
@@ -322,6 +323,8 @@ CommandOutcome exerciseCommand(const ViewLayouts& layouts, const QString& docume
     random.seed(options.seed ? *options.seed : quint64(QDateTime::currentMSecsSinceEpoch()));
     VirtualClock clock;
     ExerciseRun run(document, clock, random);
+    run.setMatchingLayout(
+        [&random](Document& d, bool exercise) { prepareCrossMatching(d, exercise, random); });
     StartRequest request;
     request.settings = takeSnapshot(dokTypOf(document.header), settings, CrossMatchingTime{});
     for (const auto& [field, value] : fieldSets)

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QSize>
+
+class QPainter;
+
+namespace quorvel {
+
+class Document;
+class LayoutSet;
+class RandomGenerator;
+
+// The scaled size of a size value s by the factor f: rnd(((2 s + 22) f - 22) / 2).
+int clusterScaledSize(int size, double factor);
+
+// The text and picture size factor of a table with `columns` baskets:
+// 1 - (columns - 2) x 0.1.
+double clusterFactor(int columns);
+
+// The radius of a basket's help button on a page `width` pixels wide with
+// `rows` rows: rnd(W / 870 x 18 x (1 - rows / 50)).
+int clusterHelpRadius(int width, int rows);
+
+// The cluster layout (`DokTyp` 4; any other type is left as it is) on a page
+// of `page` pixels. With `build` the cards (`Typ` 40 to 43) are removed and
+// made anew row by row, column by column; query cards are numbered and tied
+// to their cells, and a query picture without a key gets 20 random letters
+// from `random` as its caption (written into its cell too). Without it
+// nothing changes.
+void layOutCluster(Document& document, QSize page, bool build, RandomGenerator& random);
+
+// Draws the basket backgrounds, the separator lines and, while an exercise
+// runs, the help buttons onto `canvas`, a page of `page` pixels.
+void drawClusterBaskets(const Document& document, QSize page, QPainter& canvas,
+                        bool exerciseRunning);
+
+// Puts the cluster layout into `layouts`: the generator (building on the
+// design page, with a generator seeded from the system) and the drawing of
+// the baskets right after the base picture.
+void addClusterLayout(LayoutSet& layouts);
+
+} // namespace quorvel
