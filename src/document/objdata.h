@@ -81,4 +81,10 @@ inline Typ typOf(const ObjDataTyp& o) {
     return static_cast<Typ>(o.Typ);
 }
 
+// Whether the view draws the line from the target point to the card: 1 the
+// target line, 5 the line that ties a cross-matching pair.
+inline bool drawsTargetLine(const ObjDataTyp& o) {
+    return o.Sline == 1 || o.Sline == 5;
+}
+
 } // namespace quorvel

@@ -309,6 +309,9 @@ constexpr bool isQuestionBound(Typ t) {
 constexpr bool isActiveOnly(Typ t) {
     return typProperties(t).has(TypFlag::ActiveOnly);
 }
+constexpr bool isMatchingElement(Typ t) {
+    return codeOf(t) >= codeOf(Typ::MatchingText) && codeOf(t) <= codeOf(Typ::MatchingQueryPicture);
+}
 constexpr bool isOffPage(Typ t) {
     return typProperties(t).has(TypFlag::OffPage);
 }

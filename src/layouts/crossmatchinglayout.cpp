@@ -28,11 +28,6 @@ constexpr int kMinCaption = 4;
 // practice, but it keeps a degenerate table from spinning forever.
 constexpr int kMaxShufflePasses = 10000;
 
-bool isElement(Typ typ) {
-    return typ == Typ::MatchingText || typ == Typ::MatchingQueryText ||
-           typ == Typ::MatchingPicture || typ == Typ::MatchingQueryPicture;
-}
-
 bool isQuery(Typ typ) {
     return typ == Typ::MatchingQueryText || typ == Typ::MatchingQueryPicture;
 }
@@ -220,7 +215,8 @@ void shuffleThreeColumns(Document& document, const std::vector<int>& numbered,
 void layOutCrossMatching(Document& document, QSize page, bool build) {
     if (dokTypOf(document.header) != DokTyp::CrossMatching || !build)
         return;
-    std::erase_if(document.objects, [](const ObjDataTyp& o) { return isElement(typOf(o)); });
+    std::erase_if(document.objects,
+                  [](const ObjDataTyp& o) { return isMatchingElement(typOf(o)); });
     Builder(document, QSize(std::max(1, page.width()), std::max(1, page.height()))).build();
 }
 

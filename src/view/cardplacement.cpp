@@ -60,7 +60,7 @@ QPoint pagePoint(double x, double y, QSize pagePicture) {
 
 bool hasFinitePosition(const ObjDataTyp& o) {
     return std::isfinite(o.Kx) && std::isfinite(o.Ky) &&
-           (o.Sline != 1 || (std::isfinite(o.Sx) && std::isfinite(o.Sy)));
+           (!drawsTargetLine(o) || (std::isfinite(o.Sx) && std::isfinite(o.Sy)));
 }
 
 void rememberCard(ObjDataTyp& o, const QRect& card, QSize pagePicture) {

@@ -638,7 +638,7 @@ QRect ObjectDrawer::draw(QPainter& painter, const DrawContext& context, ObjDataT
                          DrawMode art, bool currentTarget) {
     if (!hasFinitePosition(object))
         return QRect();
-    if (art != DrawMode::TargetOnly && object.Sline == 1)
+    if (art != DrawMode::TargetOnly && drawsTargetLine(object))
         drawTargetLine(painter, object, context.pagePicture);
     if (showsExerciseMark(context, object, art))
         return drawExerciseMark(painter, context, object, currentTarget);

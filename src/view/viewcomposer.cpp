@@ -81,6 +81,9 @@ DrawContext ViewComposer::drawContext() const {
 bool ViewComposer::isVisible(const ObjDataTyp& o) const {
     if (isOffPage(typOf(o)))
         return false;
+    // The second element of a cross-matching middle item is never drawn.
+    if (isMatchingElement(typOf(o)) && !o.Aktiv)
+        return false;
     if (m_document.header.AnzFrageNummern > 0 && o.FrageNummer >= 1 &&
         o.FrageNummer != m_state.currentQuestion)
         return false;
@@ -253,7 +256,7 @@ bool ViewComposer::touches(int index, const QRect& area) const {
     if (!drawn.isEmpty() && drawn.intersects(area))
         return true;
     const ObjDataTyp& o = m_document.objects[size_t(index)];
-    return o.Sline == 1 && lineOutline(o, m_page.size()).intersects(area);
+    return drawsTargetLine(o) && lineOutline(o, m_page.size()).intersects(area);
 }
 
 void ViewComposer::drawArea(const QRect& area) {
