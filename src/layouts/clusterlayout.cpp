@@ -28,12 +28,23 @@ bool isCard(Typ typ) {
     return code >= codeOf(Typ::ClusterText) && code <= codeOf(Typ::ClusterQueryPicture);
 }
 
+const QString kRandomSuffix = QStringLiteral(" (Zufallskennung für Bild)");
+
+// A caption an earlier build wrote into the cell: kept, so that reading and
+// saving a document again does not change it.
+bool isRandomCaption(const QString& text) {
+    if (text.size() != kCaptionLetters + kRandomSuffix.size() || !text.endsWith(kRandomSuffix))
+        return false;
+    return std::all_of(text.begin(), text.begin() + kCaptionLetters,
+                       [](QChar ch) { return ch >= u'a' && ch <= u'z'; });
+}
+
 QString randomCaption(RandomGenerator& random) {
     QString caption;
     caption.reserve(kCaptionLetters);
     for (int i = 0; i < kCaptionLetters; ++i)
         caption += QChar(u'a' + random.bounded(26));
-    return caption + QStringLiteral(" (Zufallskennung für Bild)");
+    return caption + kRandomSuffix;
 }
 
 // The basket columns on the page, in pixels.
@@ -91,6 +102,8 @@ void layOutCluster(Document& document, QSize page, bool build, RandomGenerator& 
                 if (art == 3) {
                     if (!cell.BildKenn.isEmpty()) {
                         cap = cell.BildKenn + QStringLiteral(" (Bildkennung)");
+                    } else if (isRandomCaption(cell.Text)) {
+                        cap = cell.Text;
                     } else {
                         cap = randomCaption(random);
                         cell.Text = cap;

@@ -65,7 +65,7 @@ TEST(LayoutSet, HooksAndGapStepBelongToTheirTypeAndPhase) {
 // Only the cloze text has its layout yet: the program's set leaves documents of
 // the other types as they were read and draws nothing of its own for them. The
 // cloze layout places its gaps itself, so the set offers no stateless gap step.
-TEST(LayoutSet, TheProgramsSetLaysOutClozeTextsOnly) {
+TEST(LayoutSet, TheProgramsSetLaysOutItsTypes) {
     const LayoutSet layouts = buildLayoutSet();
     for (const DokTypProperties& row : kDokTypTable) {
         SCOPED_TRACE(codeOf(row.dokTyp));
@@ -73,12 +73,25 @@ TEST(LayoutSet, TheProgramsSetLaysOutClozeTextsOnly) {
         doc.header.DokTyp = codeOf(row.dokTyp);
         doc.objects.resize(2);
         layouts.generate(doc);
-        EXPECT_EQ(doc.objects.size(), 2u);
-        // An empty cloze text owns no object either.
+        // Objects of other types stay; an empty table or grid makes nothing,
+        // but every cross-matching pair gives two cards even when empty.
+        const size_t made =
+            row.dokTyp == DokTyp::CrossMatching ? 2u * size_t(doc.header.LueckenTabelleZeilen) : 0u;
+        EXPECT_EQ(doc.objects.size(), 2u + made);
+        const auto hooked = [&](LayoutPhase phase) {
+            switch (row.dokTyp) {
+            case DokTyp::Cloze:
+            case DokTyp::Crossword:
+                return phase == LayoutPhase::AfterPageWithoutObjects;
+            case DokTyp::Cluster:
+                return phase == LayoutPhase::Background;
+            default:
+                return false;
+            }
+        };
         for (LayoutPhase phase : {LayoutPhase::Background, LayoutPhase::BeforePageWithoutObjects,
                                   LayoutPhase::AfterPageWithoutObjects, LayoutPhase::Overlay})
-            EXPECT_EQ(layouts.hasHook(row.dokTyp, phase),
-                      row.dokTyp == DokTyp::Cloze && phase == LayoutPhase::AfterPageWithoutObjects);
+            EXPECT_EQ(layouts.hasHook(row.dokTyp, phase), hooked(phase));
     }
     EXPECT_FALSE(layouts.clozeGapStep());
 }

@@ -103,6 +103,9 @@ TEST(ClusterLayout, PictureCaptionsByKeyOrRandomLetters) {
         EXPECT_TRUE(ch >= u'a' && ch <= u'z');
     EXPECT_EQ(d.header.LueckenTabelle[0][1].Text, random1);
     EXPECT_EQ(objectsOf(d, Typ::ClusterPicture).size(), 1u);
+    // A caption an earlier build wrote is kept by the next one.
+    layOutCluster(d, QSize(870, 600), true, random);
+    EXPECT_EQ(objectsOf(d, Typ::ClusterQueryPicture)[1]->Cap, random1);
 
     // Building off changes nothing.
     const auto before = d.objects.size();

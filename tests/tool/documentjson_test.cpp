@@ -182,7 +182,7 @@ const RoundTripCase kRoundTripCases[] = {
                   "BildLinkInUebung": 1},
                  {"Text": "Birne, reif", "Art": 1}],
                 [{"Text": "Gemüse"},
-                 {"Text": "Möhre", "Art": 3, "Bild": {"file": "alpha.png"}, "Fsize": 18},
+                 {"Text": "moehremoehremoehremo (Zufallskennung für Bild\u0029", "Art": 3, "Bild": {"file": "alpha.png"}, "Fsize": 18},
                  {"Text": ""}]
             ],
             "LueckentabelleSpaltenHtgd": [[255, 40], [65280, 60], [16711680, 100]]
