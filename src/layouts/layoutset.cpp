@@ -2,6 +2,7 @@
 
 #include "clozelayout.h"
 #include "document.h"
+#include "questionlayouts.h"
 
 namespace quorvel {
 
@@ -10,6 +11,13 @@ void LayoutSet::setGenerator(DokTyp dokTyp, Generator generator) {
         m_generators[dokTyp] = std::move(generator);
     else
         m_generators.erase(dokTyp);
+}
+
+void LayoutSet::setReadGenerator(DokTyp dokTyp, Generator generator) {
+    if (generator)
+        m_readGenerators[dokTyp] = std::move(generator);
+    else
+        m_readGenerators.erase(dokTyp);
 }
 
 void LayoutSet::setHook(DokTyp dokTyp, LayoutPhase phase, Hook hook) {
@@ -29,6 +37,14 @@ void LayoutSet::generate(Document& document) const {
         it->second(document);
 }
 
+void LayoutSet::generateAfterReading(Document& document) const {
+    const auto it = m_readGenerators.find(dokTypOf(document.header));
+    if (it != m_readGenerators.end())
+        it->second(document);
+    else
+        generate(document);
+}
+
 bool LayoutSet::hasHook(DokTyp dokTyp, LayoutPhase phase) const {
     return m_hooks.count({dokTyp, phase}) != 0;
 }
@@ -42,6 +58,7 @@ void LayoutSet::runHook(LayoutPhase phase, LayoutHookContext& context) const {
 LayoutSet buildLayoutSet() {
     LayoutSet layouts;
     addClozeLayout(layouts);
+    addQuestionLayouts(layouts);
     return layouts;
 }
 
