@@ -62,10 +62,10 @@ TEST(LayoutSet, HooksAndGapStepBelongToTheirTypeAndPhase) {
     EXPECT_EQ(layouts.clozeGapStep()(ClozeGapRequest{}), 12);
 }
 
-// Only the cloze text has its layout yet: the program's set leaves documents of
-// the other types as they were read and draws nothing of its own for them. The
+// The program's set lays out cloze texts and questions; documents of the other
+// types stay as they were read and it draws nothing of its own for them. The
 // cloze layout places its gaps itself, so the set offers no stateless gap step.
-TEST(LayoutSet, TheProgramsSetLaysOutClozeTextsOnly) {
+TEST(LayoutSet, TheProgramsSetLaysOutClozeTextsAndQuestions) {
     const LayoutSet layouts = buildLayoutSet();
     for (const DokTypProperties& row : kDokTypTable) {
         SCOPED_TRACE(codeOf(row.dokTyp));
@@ -73,12 +73,17 @@ TEST(LayoutSet, TheProgramsSetLaysOutClozeTextsOnly) {
         doc.header.DokTyp = codeOf(row.dokTyp);
         doc.objects.resize(2);
         layouts.generate(doc);
-        EXPECT_EQ(doc.objects.size(), 2u);
-        // An empty cloze text owns no object either.
+        // An empty cloze or question text owns no object either; multiple
+        // choice always has its navigation buttons.
+        EXPECT_EQ(doc.objects.size(), row.dokTyp == DokTyp::MultipleChoice ? 7u : 2u);
+        const bool questions =
+            row.dokTyp == DokTyp::SingleQuestions || row.dokTyp == DokTyp::MultipleChoice;
         for (LayoutPhase phase : {LayoutPhase::Background, LayoutPhase::BeforePageWithoutObjects,
                                   LayoutPhase::AfterPageWithoutObjects, LayoutPhase::Overlay})
-            EXPECT_EQ(layouts.hasHook(row.dokTyp, phase),
-                      row.dokTyp == DokTyp::Cloze && phase == LayoutPhase::AfterPageWithoutObjects);
+            EXPECT_EQ(
+                layouts.hasHook(row.dokTyp, phase),
+                (row.dokTyp == DokTyp::Cloze && phase == LayoutPhase::AfterPageWithoutObjects) ||
+                    (questions && phase == LayoutPhase::BeforePageWithoutObjects));
     }
     EXPECT_FALSE(layouts.clozeGapStep());
 }

@@ -44,11 +44,19 @@ std::vector<int> typesOf(const Document& d) {
     return types;
 }
 
+// A comma text of these entries, each quoted as one entry (line breaks too).
+QString commaEntries(const QStringList& entries) {
+    QStringList quoted;
+    for (QString entry : entries)
+        quoted.append(u'"' + entry.replace(u"\""_s, u"\"\""_s) + u'"');
+    return quoted.join(u',');
+}
+
 // Appends a stored multiple-choice question with the comma-text entries.
 ObjDataTyp& addMC(Document& d, const QStringList& entries, int untertyp = 0) {
     ObjDataTyp o;
     o.Typ = codeOf(Typ::MCQuestion);
-    o.Cap = entries.isEmpty() ? QString() : toCommaText(entries.join(u"\n"_s));
+    o.Cap = commaEntries(entries);
     o.Kx = o.Ky = o.Sx = o.Sy = -1;
     o.Ebene = 1;
     o.Untertyp = untertyp;
@@ -156,8 +164,8 @@ TEST(SingleQuestionLayout, EmptyOrBlankTextsAndBuildingOff) {
 }
 
 TEST(MultipleChoiceLayout, ReadsTheCommaTextWithDefaults) {
-    const MCQuestionData full =
-        readMCQuestion(toCommaText(u"Wie?  \n+ ja\r\n- nein\n\nDatei.pdf\nTipp\nMehr"_s));
+    const MCQuestionData full = readMCQuestion(commaEntries(
+        {u"Wie?  "_s, u" + ja\r\n- nein\r\n"_s, u""_s, u"Datei.pdf"_s, u"Tipp"_s, u"Mehr"_s}));
     EXPECT_EQ(full.question, u"Wie?"_s);
     EXPECT_EQ(full.answerLines, (QStringList{u"+ ja"_s, u"- nein"_s}));
     EXPECT_EQ(full.infoText, u""_s);
@@ -372,10 +380,11 @@ TEST(QuestionLayouts, ReadingComposingAndTheBoxPictures) {
         composer.rebuild();
         EXPECT_EQ(composer.state().currentQuestion, 1);
         for (const ObjDataTyp& o : d->objects) {
-            if (o.FrageNummer == 2)
+            if (o.FrageNummer == 2) {
                 EXPECT_FALSE(composer.isVisible(o));
-            else if (o.FrageNummer == 1 || isNavigationButton(typOf(o)))
+            } else if (o.FrageNummer == 1 || isNavigationButton(typOf(o))) {
                 EXPECT_TRUE(composer.isVisible(o));
+            }
         }
     }
 
