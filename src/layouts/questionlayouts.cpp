@@ -14,13 +14,6 @@ namespace {
 
 constexpr int kButtonLayer = 2;
 constexpr int kSideRight = 1;
-
-bool holdsSingleQuestionObjects(const Document& document) {
-    return std::any_of(document.objects.begin(), document.objects.end(), [](const ObjDataTyp& o) {
-        return o.Typ >= codeOf(Typ::QuestionAnswer) && o.Typ <= codeOf(Typ::QuestionHeading);
-    });
-}
-
 } // namespace
 
 RandRect questionMargins(const Document& document) {
@@ -54,12 +47,9 @@ void addQuestionLayouts(LayoutSet& layouts) {
         int question = 0;
         layOutSingleQuestions(document, true, question, false);
     });
-    // Single questions are stored with the document. A file that holds none
-    // of their objects would show an empty page: it is built instead.
-    layouts.setReadGenerator(DokTyp::SingleQuestions, [](Document& document) {
-        int question = 0;
-        layOutSingleQuestions(document, !holdsSingleQuestionObjects(document), question, false);
-    });
+    // Single questions are stored with the document: reading keeps them as
+    // they are.
+    layouts.setReadGenerator(DokTyp::SingleQuestions, [](Document&) {});
     layouts.setGenerator(DokTyp::MultipleChoice, [](Document& document) {
         int question = 0;
         layOutMultipleChoice(document, true, question, false);

@@ -35,8 +35,7 @@ int correctedQuestion(int current, int count);
 
 // Puts both layouts into `layouts`: the generators (after reading the
 // multiple-choice questions are built; single questions come from the file as
-// stored, and are built only when the file holds none of their objects;
-// after the page geometry changes both build) and the composition hook that
+// stored; after the page geometry changes both build) and the composition hook that
 // corrects the current question before the page without objects is kept.
 void addQuestionLayouts(LayoutSet& layouts);
 
