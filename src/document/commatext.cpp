@@ -60,12 +60,12 @@ QString toCommaText(const QString& text) {
     return result;
 }
 
-QString fromCommaText(const QString& commaText) {
+QStringList commaTextEntries(const QString& commaText) {
     // A NUL ends the text, as it ends the original's C string.
     const qsizetype nul = commaText.indexOf(QChar(0));
     const QString s = nul >= 0 ? commaText.left(nul) : commaText;
     const qsizetype n = s.size();
-    QStringList lines;
+    QStringList entries;
     qsizetype p = 0;
     while (p < n && isBlank(s.at(p)))
         ++p;
@@ -91,18 +91,21 @@ QString fromCommaText(const QString& commaText) {
                 ++p;
             item = s.mid(start, p - start);
         }
-        lines.append(item);
+        entries.append(item);
         while (p < n && isBlank(s.at(p)))
             ++p;
         if (p < n && s.at(p) == u',') {
-            if (p + 1 == n)
-                lines.append(QString());
             do {
                 ++p;
             } while (p < n && isBlank(s.at(p)));
         }
     }
-    QString joined = lines.join(QStringLiteral("\r\n"));
+    return entries;
+}
+
+QString fromCommaText(const QString& commaText) {
+    // A trailing comma's empty line would be removed with the trailing breaks.
+    QString joined = commaTextEntries(commaText).join(QStringLiteral("\r\n"));
     while (!joined.isEmpty() && (joined.endsWith(u'\r') || joined.endsWith(u'\n')))
         joined.chop(1);
     return joined;

@@ -17,6 +17,10 @@ public:
     // objects it made before, then appends new ones. A type without a
     // generator leaves the document as it is.
     virtual void generate(Document& document) const = 0;
+
+    // What runs right after a document has been read: the same generator,
+    // unless the type keeps its objects in the file (single questions).
+    virtual void generateAfterReading(Document& document) const { generate(document); }
 };
 
 } // namespace quorvel

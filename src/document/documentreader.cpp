@@ -442,7 +442,7 @@ IoResult readDocumentStream(QIODevice& in, Document& document, const ReadOptions
         return result;
     }
     document.derivePageGeometry();
-    options.layouts.generate(document);
+    options.layouts.generateAfterReading(document);
     return result;
 }
 

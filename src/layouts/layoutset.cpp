@@ -5,6 +5,7 @@
 #include "crossmatchinglayout.h"
 #include "crosswordlayout.h"
 #include "document.h"
+#include "questionlayouts.h"
 
 namespace quorvel {
 
@@ -13,6 +14,13 @@ void LayoutSet::setGenerator(DokTyp dokTyp, Generator generator) {
         m_generators[dokTyp] = std::move(generator);
     else
         m_generators.erase(dokTyp);
+}
+
+void LayoutSet::setReadGenerator(DokTyp dokTyp, Generator generator) {
+    if (generator)
+        m_readGenerators[dokTyp] = std::move(generator);
+    else
+        m_readGenerators.erase(dokTyp);
 }
 
 void LayoutSet::setHook(DokTyp dokTyp, LayoutPhase phase, Hook hook) {
@@ -32,6 +40,14 @@ void LayoutSet::generate(Document& document) const {
         it->second(document);
 }
 
+void LayoutSet::generateAfterReading(Document& document) const {
+    const auto it = m_readGenerators.find(dokTypOf(document.header));
+    if (it != m_readGenerators.end())
+        it->second(document);
+    else
+        generate(document);
+}
+
 bool LayoutSet::hasHook(DokTyp dokTyp, LayoutPhase phase) const {
     return m_hooks.count({dokTyp, phase}) != 0;
 }
@@ -48,6 +64,7 @@ LayoutSet buildLayoutSet() {
     addClusterLayout(layouts);
     addCrossMatchingLayout(layouts);
     addCrosswordLayout(layouts);
+    addQuestionLayouts(layouts);
     return layouts;
 }
 

@@ -22,24 +22,30 @@ public:
     // Sets the generator of `dokTyp`, replacing an earlier one; an empty
     // function removes it.
     void setGenerator(DokTyp dokTyp, Generator generator);
+    // Sets what runs after reading instead of the generator of `dokTyp`; an
+    // empty function runs the generator again.
+    void setReadGenerator(DokTyp dokTyp, Generator generator);
     // Sets the hook of `dokTyp` for `phase`, replacing an earlier one; an
     // empty function removes it.
     void setHook(DokTyp dokTyp, LayoutPhase phase, Hook hook);
     void setClozeGapStep(ClozeGapStep step);
 
     void generate(Document& document) const override;
+    void generateAfterReading(Document& document) const override;
     bool hasHook(DokTyp dokTyp, LayoutPhase phase) const override;
     void runHook(LayoutPhase phase, LayoutHookContext& context) const override;
     const ClozeGapStep& clozeGapStep() const override { return m_gapStep; }
 
 private:
     std::map<DokTyp, Generator> m_generators;
+    std::map<DokTyp, Generator> m_readGenerators;
     std::map<std::pair<DokTyp, LayoutPhase>, Hook> m_hooks;
     ClozeGapStep m_gapStep;
 };
 
 // The layouts of every document type the program lays out: so far the cloze
-// text (clozelayout.h); documents of the other types show their stored
+// text (clozelayout.h), single questions and multiple choice
+// (questionlayouts.h); documents of the other types show their stored
 // objects only.
 LayoutSet buildLayoutSet();
 

@@ -1,5 +1,6 @@
 #include "objectdrawer.h"
 
+#include "answerbox.h"
 #include "cardplacement.h"
 #include "colorconversion.h"
 #include "exercisemarks.h"
@@ -356,9 +357,12 @@ const QImage& ObjectDrawer::scaledPicture(const QImage& picture, QSize size) {
     const PictureKey key{picture.cacheKey(), size.width(), size.height()};
     if (const QImage* kept = m_pictures.find(key))
         return *kept;
-    QImage scaled = picture.size() == size
-                        ? picture
-                        : picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    // The answer boxes are drawn anew at their size: stretched from 65 pixels
+    // they would blur when zoomed in.
+    const std::optional<bool> box = answerBoxShown(picture);
+    QImage scaled = picture.size() == size ? picture
+                    : box                  ? drawAnswerBox(*box, size)
+                          : picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     if (scaled.format() != QImage::Format_ARGB32_Premultiplied)
         scaled.convertTo(QImage::Format_ARGB32_Premultiplied);
     const size_t bytes = pictureBytes(scaled);
@@ -506,14 +510,9 @@ void ObjectDrawer::drawContent(QPainter& painter, const DrawContext& context, co
             paintEllipse(painter, rect, colourFromValue(h.FragBtnHtgdCol));
             drawCentred(painter, centre, buttonSymbol(typ), titleFont(rnd(18.0 * s)),
                         colourFromValue(h.FragBtnTextCol));
-        } else if (isButton(typ)) {
-            // The info and link points of a question take their colours from it.
-            const size_t k = typ == Typ::MCInfoPoint ? 0 : 1;
-            const auto& d = o.MCInfoLinkData;
-            drawPoint(painter, centre, rect.width(), o, s,
-                      colourFromValue(ColourValue(d[2 + k]), d[4 + k]),
-                      colourFromValue(ColourValue(d[k])));
         } else {
+            // The info and link points of a question carry its colours (the
+            // multiple-choice layout copies them from `MCInfoLinkData`).
             drawPoint(painter, centre, rect.width(), o, s, colourFromValue(o.HFarbe, o.HDeck),
                       colourFromValue(o.Farbe));
         }

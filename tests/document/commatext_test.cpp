@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 using namespace quorvel;
+using namespace Qt::StringLiterals;
 
 struct CommaCase {
     const char* text;
@@ -47,4 +48,22 @@ TEST(CommaText, ReadsLooseFormsLikeTheOriginalParser) {
             << c.stored;
     EXPECT_EQ(fromCommaText(QStringLiteral("a") + QChar(0) + QStringLiteral(",b")),
               QStringLiteral("a"));
+}
+
+TEST(CommaText, SplitsIntoEntries) {
+    struct EntriesCase {
+        const char* stored;
+        QStringList entries;
+    };
+    const EntriesCase cases[] = {
+        {"", {}},
+        {"\"\"", {u""_s}},
+        {"a,,b", {u"a"_s, u""_s, u"b"_s}},
+        {"a,", {u"a"_s}}, // a comma at the very end adds no entry
+        {"a,, ", {u"a"_s, u""_s}},
+        {"\"Wie?\",\"+ ja\r\n- nein\", Info ,x",
+         {u"Wie?"_s, u"+ ja\r\n- nein"_s, u"Info"_s, u"x"_s}},
+    };
+    for (const EntriesCase& c : cases)
+        EXPECT_EQ(commaTextEntries(QString::fromUtf8(c.stored)), c.entries) << c.stored;
 }

@@ -62,9 +62,9 @@ TEST(LayoutSet, HooksAndGapStepBelongToTheirTypeAndPhase) {
     EXPECT_EQ(layouts.clozeGapStep()(ClozeGapRequest{}), 12);
 }
 
-// Only the cloze text has its layout yet: the program's set leaves documents of
-// the other types as they were read and draws nothing of its own for them. The
-// cloze layout places its gaps itself, so the set offers no stateless gap step.
+// The program's set lays out the document types that build objects; documents
+// of the other types stay as they were read. The cloze layout places its gaps
+// itself, so the set offers no stateless gap step.
 TEST(LayoutSet, TheProgramsSetLaysOutItsTypes) {
     const LayoutSet layouts = buildLayoutSet();
     for (const DokTypProperties& row : kDokTypTable) {
@@ -73,10 +73,14 @@ TEST(LayoutSet, TheProgramsSetLaysOutItsTypes) {
         doc.header.DokTyp = codeOf(row.dokTyp);
         doc.objects.resize(2);
         layouts.generate(doc);
-        // Objects of other types stay; an empty table or grid makes nothing,
-        // but every cross-matching pair gives two cards even when empty.
-        const size_t made =
-            row.dokTyp == DokTyp::CrossMatching ? 2u * size_t(doc.header.LueckenTabelleZeilen) : 0u;
+        // Objects of other types stay. An empty table, grid, cloze or question
+        // text makes nothing, but every cross-matching pair gives two cards even
+        // when empty, and multiple choice always has its navigation buttons.
+        size_t made = 0;
+        if (row.dokTyp == DokTyp::CrossMatching)
+            made = 2u * size_t(doc.header.LueckenTabelleZeilen);
+        else if (row.dokTyp == DokTyp::MultipleChoice)
+            made = 5u;
         EXPECT_EQ(doc.objects.size(), 2u + made);
         const auto hooked = [&](LayoutPhase phase) {
             switch (row.dokTyp) {
@@ -85,6 +89,9 @@ TEST(LayoutSet, TheProgramsSetLaysOutItsTypes) {
                 return phase == LayoutPhase::AfterPageWithoutObjects;
             case DokTyp::Cluster:
                 return phase == LayoutPhase::Background;
+            case DokTyp::SingleQuestions:
+            case DokTyp::MultipleChoice:
+                return phase == LayoutPhase::BeforePageWithoutObjects;
             default:
                 return false;
             }

@@ -88,7 +88,7 @@ Options:
 
 const char kRenderHelp[] =
     R"(Usage: quorvel-tool render FILE OUT.png [--size WxH] [--zoom 0..4] [--uncover]
-                           [--numbering 0|1|2] [--layers LIST]
+                           [--numbering 0|1|2] [--layers LIST] [--question N]
 
 Writes the picture the learning view shows for the document FILE in a view
 area of W x H pixels: the page fitted to the area, zoomed by the level's factor
@@ -104,6 +104,8 @@ Options:
   --layers LIST    the layers shown, comma-separated numbers: 0 base picture,
                    1 texts and pictures, 2 info points, 3 layout (default
                    0,1,2,3; an empty list hides all)
+  --question N     make question N the current one (single questions and
+                   multiple choice; outside 1..count the first is shown)
   -h, --help       show this help
 
 A file that cannot be read exits with 1 and the program's messages on stderr.
@@ -259,6 +261,13 @@ CommandOutcome runRender(const ParsedArguments& a, const LayoutSet& layouts) {
         if (!layers)
             return usageOutcome(error, command);
         options.layers = *layers;
+    }
+    if (a.has("--question")) {
+        const auto question = parseRenderInt(a.value("--question"), 0, kMaxQuestion,
+                                             QStringLiteral("--question"), error);
+        if (!question)
+            return usageOutcome(error, command);
+        options.question = *question;
     }
     options.uncover = a.has("--uncover");
     return renderCommand(layouts, a.positional[0], a.positional[1], options);
@@ -469,7 +478,8 @@ const Subcommand kSubcommands[] = {
       {"--zoom", true, "--zoom needs a level"},
       {"--uncover", false, ""},
       {"--numbering", true, "--numbering needs a mode"},
-      {"--layers", true, "--layers needs a list"}},
+      {"--layers", true, "--layers needs a list"},
+      {"--question", true, "--question needs a number"}},
      2,
      runRender},
     {"layout",

@@ -82,6 +82,8 @@ CommandOutcome renderCommand(const ViewLayouts& layouts, const QString& document
     ViewComposer composer(document, layouts);
     composer.state().zoomLevel = options.zoomLevel;
     composer.state().layers = options.layers;
+    if (options.question)
+        composer.state().currentQuestion = *options.question;
     composer.setViewArea(options.size);
     composer.rebuild();
     if (composer.outOfMemory())

@@ -20,6 +20,7 @@ struct RenderOptions {
     bool uncover = false;
     int numbering = 1; // 0 question marks, 1 ordered, 2 random
     std::array<bool, 4> layers{true, true, true, true};
+    std::optional<int> question; // the current question; none: the first
 };
 
 // Reads the option values of `render` ("--size WxH", "--zoom N", "--numbering N",

@@ -191,6 +191,8 @@ void LearningViewController::mirrorComposition() {
     m_state.visibleArea = composer.visibleArea();
     m_state.zoomLevel = composer.state().zoomLevel;
     m_state.zoomFactor = zoomFactor(composer.state().zoomLevel);
+    // The question layouts correct the current question as they compose.
+    m_state.currentQuestion = composer.state().currentQuestion;
 }
 
 void LearningViewController::keepDrawings() {
