@@ -6,16 +6,16 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QFile>
 #include <QThread>
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
-#include <limits>
 #include <fcntl.h>
+#include <limits>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -118,9 +118,9 @@ IoResult appendOnce(const QString& path, const BestListDataTyp& entry) {
                 if (::ftruncate(fd, off_t(end)) != 0) {
                     result = IoResult::failure(u"cannot cut %1"_s.arg(path));
                 } else {
-                    const QByteArray bytes =
+                    const QByteArray written =
                         (end == 0 ? bestListHeader() : QByteArray()) + bestListEntryBytes(entry);
-                    result = writeAll(fd, bytes, end)
+                    result = writeAll(fd, written, end)
                                  ? IoResult::success()
                                  : IoResult::failure(u"cannot write %1"_s.arg(path));
                 }
@@ -279,7 +279,8 @@ IoResult appendBestListEntry(const QString& path, BestListKind kind, const BestL
 }
 
 bool entersBestList(SessionKind kind, int abfrageAnz, int abfrageAnzGesamt) {
-    return kind == SessionKind::Individual && abfrageAnzGesamt > 0 && abfrageAnz == abfrageAnzGesamt;
+    return kind == SessionKind::Individual && abfrageAnzGesamt > 0 &&
+           abfrageAnz == abfrageAnzGesamt;
 }
 
 BestListDataTyp individualBestListEntry(const QString& participant, const QString& computer,
@@ -315,7 +316,8 @@ QString networkBestListPath(const QString& folder, const QString& channel) {
 QList<QStringList> bestListGrid(const QList<BestListDataTyp>& ranked) {
     QList<QStringList> rows;
     rows.reserve(ranked.size() + 1);
-    rows.append({u"Pos."_s, u"Name"_s, u"Rechner"_s, u"Leistung"_s, u"Zeit (Min:Sek)"_s, u"Datum/Uhrzeit"_s});
+    rows.append({u"Pos."_s, u"Name"_s, u"Rechner"_s, u"Leistung"_s, u"Zeit (Min:Sek)"_s,
+                 u"Datum/Uhrzeit"_s});
     const QLocale locale;
     for (qsizetype i = 0; i < ranked.size(); ++i) {
         const BestListDataTyp& e = ranked[i];

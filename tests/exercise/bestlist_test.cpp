@@ -2,222 +2,250 @@
 #include "binarystream.h"
 
 #include <QBuffer>
-#include <QElapsedTimer>
 #include <QFile>
-#include <QFileInfo>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QSet>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-using namespace Qt::StringLiterals;
-using namespace quorvel;
-
+namespace quorvel {
 namespace {
 
-BestListDataTyp makeEntry(const QString& name, qint32 dauer, double leistung) {
-    BestListDataTyp entry;
-    entry.Name = name;
-    entry.Rechner = u"PC-07"_s;
-    entry.Beginn = 46000.5;
-    entry.Dauer = dauer;
-    entry.Leistung = leistung;
-    return entry;
+using namespace Qt::Literals::StringLiterals;
+
+BestListDataTyp entry(const QString& name, qint32 dauer, double leistung) {
+    BestListDataTyp e;
+    e.Name = name;
+    e.Rechner = u"PC-01"_s;
+    e.Beginn = 46000.25;
+    e.Dauer = dauer;
+    e.Leistung = leistung;
+    return e;
 }
 
-QList<BestListDataTyp> parse(const QByteArray& bytes, qint64* complete = nullptr,
-                             bool* ok = nullptr) {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QList<BestListDataTyp> entries;
-    const IoResult result = parseBestList(buffer, entries, complete);
-    if (ok)
-        *ok = result.ok;
-    return entries;
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QByteArray withKeys(const QString& keys, const QList<BestListDataTyp>& entries) {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    BinaryWriter writer(buffer);
-    writer.writeString(u"RBK-HSC-1.00"_s);
-    writer.writeString(keys);
-    for (const auto& entry : entries) {
-        if (keys.contains(u"HSC-Name"_s))
-            writer.writeString(entry.Name);
-        if (keys.contains(u"HSC-Rechner"_s))
-            writer.writeString(entry.Rechner);
-        if (keys.contains(u"HSC-Beginn"_s))
-            writer.writeReal(entry.Beginn);
-        if (keys.contains(u"HSC-Dauer"_s))
-            writer.writeInt(entry.Dauer);
-        if (keys.contains(u"HSC-Leistung"_s))
-            writer.writeReal(entry.Leistung);
-    }
-    return buffer.data();
-}
-
-TEST(BestList, RoundTripKeepsUmlautsInWindows1252) {
-    const BestListDataTyp entry = makeEntry(u"Jürgen Öztürk ß"_s, 83456, 0.875);
-    const QByteArray bytes = bestListHeader() + bestListEntryBytes(entry);
-    EXPECT_TRUE(bytes.contains("J\xfcrgen"));
-    const auto entries = parse(bytes);
-    ASSERT_EQ(entries.size(), 1);
-    EXPECT_EQ(entries[0].Name, entry.Name);
-    EXPECT_EQ(entries[0].Rechner, entry.Rechner);
-    EXPECT_EQ(entries[0].Beginn, entry.Beginn);
-    EXPECT_EQ(entries[0].Dauer, entry.Dauer);
-    EXPECT_EQ(entries[0].Leistung, entry.Leistung);
-}
-
-TEST(BestList, KeyListWithoutRechnerReadsEmptyComputerNames) {
-    const auto entries = parse(withKeys(u"|HSC-Name|HSC-Beginn|HSC-Dauer|HSC-Leistung|"_s,
-                                        {makeEntry(u"A"_s, 10, 0.5), makeEntry(u"B"_s, 20, 0.25)}));
-    ASSERT_EQ(entries.size(), 2);
-    EXPECT_EQ(entries[1].Name, u"B"_s);
-    EXPECT_TRUE(entries[0].Rechner.isEmpty());
-    EXPECT_EQ(entries[1].Dauer, 20);
-    EXPECT_EQ(entries[1].Leistung, 0.25);
-}
-
-TEST(BestList, KeyListWithoutKnownKeysEndsInsteadOfLooping) {
-    bool ok = false;
-    const auto entries = parse(withKeys(u"|nichts|"_s, {}) + QByteArray(16, 'x'), nullptr, &ok);
-    EXPECT_TRUE(ok);
-    EXPECT_TRUE(entries.isEmpty());
-}
-
-TEST(BestList, BrokenHeadersFail) {
-    const QByteArray cases[] = {
-        QByteArray(), withKeys(u"|HSC-Name|"_s, {}).replace("RBK", "XYZ"),
-        QByteArray::fromHex("ffffffff"),             // negative length
-        QByteArray::fromHex("ffffff7f") + "RBK-HSC", // length beyond the data
-    };
-    for (const auto& bytes : cases) {
-        bool ok = true;
-        parse(bytes, nullptr, &ok);
-        EXPECT_FALSE(ok) << bytes.toHex().constData();
-    }
-}
-
-TEST(BestList, TornTailIsSkipped) {
-    const QByteArray whole = bestListHeader() + bestListEntryBytes(makeEntry(u"A"_s, 1, 1.0));
-    const QByteArray second = bestListEntryBytes(makeEntry(u"B"_s, 2, 0.5));
-    for (qsizetype cut : {qsizetype(1), qsizetype(4), second.size() - 1}) {
-        qint64 complete = -1;
-        const auto entries = parse(whole + second.left(cut), &complete);
-        ASSERT_EQ(entries.size(), 1) << cut;
-        EXPECT_EQ(complete, whole.size());
-    }
-}
-
-TEST(BestList, RankingByPerformanceThenTimeThenFileOrder) {
-    QList<BestListDataTyp> entries{
-        makeEntry(u"a"_s, 50, 0.5), makeEntry(u"b"_s, 40, 0.9), makeEntry(u"c"_s, 30, 0.5),
-        makeEntry(u"d"_s, 50, 0.5), makeEntry(u"e"_s, 40, 0.9), makeEntry(u"f"_s, 10, 0.1),
-    };
-    rankBestList(entries);
-    QString order;
-    for (const auto& entry : entries)
-        order += entry.Name;
-    EXPECT_EQ(order, u"becadf"_s);
-}
-
-TEST(BestList, BeginnIsDaysSinceDecember1899) {
-    const QDateTime start(QDate(2024, 3, 1), QTime(18, 0));
-    const double days = bestListDays(start);
-    EXPECT_DOUBLE_EQ(days, 45352.75);
-    EXPECT_EQ(bestListDateTime(days), start);
-    EXPECT_FALSE(bestListDateTime(std::nan("")).isValid());
-}
-
-TEST(BestListFile, MissingFileIsEmptyWithMessage) {
-    QTemporaryDir dir;
-    QList<BestListDataTyp> entries{makeEntry(u"x"_s, 1, 1)};
-    const IoResult result =
-        readBestList(dir.filePath(u"fehlt.hsc"_s), BestListKind::Network, entries);
-    EXPECT_TRUE(result.ok);
-    EXPECT_TRUE(entries.isEmpty());
-    ASSERT_EQ(result.messages.size(), 1);
-    EXPECT_TRUE(result.messages[0].startsWith(u"Die Bestenliste zur aktuellen"_s));
-}
-
-TEST(BestListFile, ForeignMagicFailsAfterFiveAttempts) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(u"fremd.hsc"_s);
+void writeBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(withKeys(u"|HSC-Name|"_s, {}).replace("RBK", "ABC"));
-    file.close();
-    QList<BestListDataTyp> entries;
-    QElapsedTimer timer;
-    timer.start();
-    const IoResult result = readBestList(path, BestListKind::Individual, entries);
-    EXPECT_GE(timer.elapsed(), 400);
-    EXPECT_FALSE(result.ok);
-    EXPECT_TRUE(entries.isEmpty());
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+class BestListFile : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString path() const { return dir.filePath(u"liste.hsc"_s); }
+};
+
+TEST_F(BestListFile, RoundTripWithUmlautsInWindows1252) {
+    BestListDataTyp written =
+        individualBestListEntry(u"  Jürgen Müßig "_s, u"Räume-3"_s,
+                                QDateTime(QDate(2026, 12, 10), QTime(18, 0)), 65432, 0.75);
+    ASSERT_TRUE(appendBestListEntry(path(), BestListKind::Individual, written));
+    const QByteArray bytes = fileBytes(path());
+    EXPECT_TRUE(bytes.contains("J\xFCrgen M\xFC\xDFig"));
+    EXPECT_TRUE(bytes.startsWith(bestListHeader()));
+
+    QList<BestListDataTyp> read;
+    const IoResult result = readBestList(path(), BestListKind::Individual, read);
+    ASSERT_TRUE(result);
+    EXPECT_TRUE(result.messages.isEmpty());
+    ASSERT_EQ(read.size(), 1);
+    EXPECT_EQ(read[0].Name, u"Jürgen Müßig"_s);
+    EXPECT_EQ(read[0].Rechner, u"Räume-3"_s);
+    EXPECT_EQ(read[0].Dauer, 65432);
+    EXPECT_DOUBLE_EQ(read[0].Leistung, 0.75);
+    // 10 December 2026 is day 46366 after 30 December 1899; 18:00 is 0.75 of it.
+    EXPECT_DOUBLE_EQ(read[0].Beginn, 46366.75);
+    EXPECT_EQ(bestListDateTime(read[0].Beginn), QDateTime(QDate(2026, 12, 10), QTime(18, 0)));
+}
+
+TEST(BestListEntry, EmptyNameBecomesKeinNameAndDurationIsBounded) {
+    const BestListDataTyp e =
+        individualBestListEntry(u"   "_s, u"PC"_s, QDateTime(), qint64(1) << 40, 1.0);
+    EXPECT_EQ(e.Name, u"(kein Name)"_s);
+    EXPECT_EQ(e.Dauer, std::numeric_limits<qint32>::max());
+}
+
+TEST(BestListFormat, KeyListWithoutRechnerLeavesComputerNamesEmpty) {
+    QBuffer buffer;
+    buffer.open(QIODevice::ReadWrite);
+    BinaryWriter writer(buffer);
+    writer.writeString(u"RBK-HSC-1.00"_s);
+    writer.writeString(u"|HSC-Name|HSC-Beginn|HSC-Dauer|HSC-Leistung|"_s);
+    for (int i = 0; i < 2; ++i) {
+        writer.writeString(u"Anna"_s);
+        writer.writeReal(46000.0);
+        writer.writeInt(1000 * (i + 1));
+        writer.writeReal(0.5);
+    }
+    buffer.seek(0);
+    QList<BestListDataTyp> read;
+    ASSERT_TRUE(parseBestList(buffer, read));
+    ASSERT_EQ(read.size(), 2);
+    EXPECT_EQ(read[1].Name, u"Anna"_s);
+    EXPECT_TRUE(read[1].Rechner.isEmpty());
+    EXPECT_EQ(read[1].Dauer, 2000);
+}
+
+TEST_F(BestListFile, MissingFileAndForeignMagicGiveTheirMessagesAndAnEmptyList) {
+    QList<BestListDataTyp> read{entry(u"alt"_s, 1, 1)};
+    IoResult result = readBestList(path(), BestListKind::Network, read);
+    EXPECT_TRUE(result);
+    EXPECT_TRUE(read.isEmpty());
     ASSERT_EQ(result.messages.size(), 1);
-    EXPECT_TRUE(result.messages[0].contains(u"noch niemand die Übung durchgeführt hat."_s));
+    EXPECT_EQ(result.messages[0],
+              u"Die Bestenliste zur aktuellen Netzwerk-Übung enthält noch keine Einträge."_s);
+
+    QBuffer header;
+    header.open(QIODevice::WriteOnly);
+    BinaryWriter(header).writeString(u"RBK-XYZ-9.99"_s);
+    writeBytes(path(), header.data() + bestListEntryBytes(entry(u"x"_s, 1, 1)));
+    read = {entry(u"alt"_s, 1, 1)};
+    result = readBestList(path(), BestListKind::Individual, read);
+    EXPECT_FALSE(result);
+    EXPECT_TRUE(read.isEmpty());
+    ASSERT_EQ(result.messages.size(), 1);
+    EXPECT_TRUE(result.messages[0].endsWith(u"weil noch niemand die Übung durchgeführt hat."_s));
+    // A foreign file is never appended to.
+    EXPECT_FALSE(appendBestListEntry(path(), BestListKind::Individual, entry(u"neu"_s, 1, 1)));
+    EXPECT_FALSE(fileBytes(path()).contains("neu"));
 }
 
-TEST(BestListFile, AppendRepairsATornTail) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(u"liste.hsc"_s);
-    ASSERT_TRUE(appendBestListEntry(path, BestListKind::Individual, makeEntry(u"A"_s, 1, 1.0)).ok);
-    {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::Append));
-        file.write(bestListEntryBytes(makeEntry(u"torn"_s, 2, 0.5)).left(7));
-    }
-    QList<BestListDataTyp> entries;
-    ASSERT_TRUE(readBestList(path, BestListKind::Individual, entries).ok);
-    ASSERT_EQ(entries.size(), 1);
-    ASSERT_TRUE(appendBestListEntry(path, BestListKind::Individual, makeEntry(u"B"_s, 3, 0.25)).ok);
-    ASSERT_TRUE(readBestList(path, BestListKind::Individual, entries).ok);
-    ASSERT_EQ(entries.size(), 2);
-    EXPECT_EQ(entries[1].Name, u"B"_s);
-    EXPECT_EQ(QFileInfo(path).size(),
-              (bestListHeader() + bestListEntryBytes(entries[0]) + bestListEntryBytes(entries[1]))
-                  .size());
+TEST_F(BestListFile, TornTailShowsCompleteEntriesAndTheNextAppendCutsIt) {
+    for (int i = 0; i < 3; ++i)
+        ASSERT_TRUE(
+            appendBestListEntry(path(), BestListKind::Individual, entry(u"E%1"_s.arg(i), i, 0.5)));
+    const QByteArray complete = fileBytes(path());
+    const QByteArray torn = bestListEntryBytes(entry(u"halb"_s, 9, 0.9)).left(11);
+    writeBytes(path(), complete + torn);
+
+    QList<BestListDataTyp> read;
+    ASSERT_TRUE(readBestList(path(), BestListKind::Individual, read));
+    EXPECT_EQ(read.size(), 3);
+
+    ASSERT_TRUE(appendBestListEntry(path(), BestListKind::Individual, entry(u"neu"_s, 4, 0.5)));
+    EXPECT_EQ(fileBytes(path()), complete + bestListEntryBytes(entry(u"neu"_s, 4, 0.5)));
+    ASSERT_TRUE(readBestList(path(), BestListKind::Individual, read));
+    ASSERT_EQ(read.size(), 4);
+    EXPECT_EQ(read[3].Name, u"neu"_s);
 }
 
-TEST(BestListFile, ConcurrentAppendsLoseNothing) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(u"klasse.hsc"_s);
-    constexpr int processCount = 8;
+TEST_F(BestListFile, EightProcessesAppendingAtOnceLoseNothing) {
+    constexpr int processes = 8;
     constexpr int perProcess = 100;
-    QList<pid_t> children;
-    for (int p = 0; p < processCount; ++p) {
-        const pid_t pid = fork();
-        ASSERT_GE(pid, 0);
-        if (pid == 0) {
-            int failed = 0;
-            for (int i = 0; i < perProcess; ++i) {
-                const auto entry = makeEntry(u"Schüler %1-%2"_s.arg(p).arg(i), p * 1000 + i, 0.5);
-                failed += !appendBestListEntry(path, BestListKind::Network, entry).ok;
-            }
-            _exit(failed == 0 ? 0 : 1);
+    std::vector<std::unique_ptr<QProcess>> running;
+    for (int p = 0; p < processes; ++p) {
+        running.push_back(std::make_unique<QProcess>());
+        running.back()->start(QStringLiteral(QUORVEL_BESTLIST_APPENDER),
+                              {path(), u"P%1"_s.arg(p), QString::number(perProcess)});
+    }
+    for (auto& process : running) {
+        ASSERT_TRUE(process->waitForFinished(60000));
+        EXPECT_EQ(process->exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(process->exitCode(), 0);
+    }
+    QList<BestListDataTyp> read;
+    ASSERT_TRUE(readBestList(path(), BestListKind::Individual, read));
+    ASSERT_EQ(read.size(), processes * perProcess);
+    QSet<QString> names;
+    for (const BestListDataTyp& e : read) {
+        names.insert(e.Name);
+        EXPECT_EQ(e.Rechner, u"Rechner-Ä"_s);
+        EXPECT_EQ(e.Name, u"%1-%2"_s.arg(e.Name.section(u'-', 0, 0)).arg(e.Dauer));
+    }
+    EXPECT_EQ(names.size(), processes * perProcess);
+    // Every byte belongs to an entry: nothing interleaved or overwritten.
+    qint64 expected = bestListHeader().size();
+    for (const BestListDataTyp& e : read)
+        expected += bestListEntryBytes(e).size();
+    EXPECT_EQ(QFileInfo(path()).size(), expected);
+}
+
+// The order the list window has always shown: a selection sort that takes a
+// later entry only when it is strictly better.
+QList<BestListDataTyp> selectionSorted(QList<BestListDataTyp> list) {
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        qsizetype best = i;
+        for (qsizetype j = i + 1; j < list.size(); ++j) {
+            const bool better =
+                list[j].Leistung > list[best].Leistung ||
+                (list[j].Leistung == list[best].Leistung && list[j].Dauer < list[best].Dauer);
+            if (better)
+                best = j;
         }
-        children << pid;
+        // Move, not swap, so that equal entries keep their order.
+        const BestListDataTyp taken = list.takeAt(best);
+        list.insert(i, taken);
     }
-    for (pid_t pid : children) {
-        int status = 0;
-        ASSERT_EQ(waitpid(pid, &status, 0), pid);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    }
-    QList<BestListDataTyp> entries;
-    ASSERT_TRUE(readBestList(path, BestListKind::Network, entries).ok);
-    ASSERT_EQ(entries.size(), processCount * perProcess);
-    QList<int> next(processCount, 0);
-    for (const auto& entry : entries) {
-        const int p = entry.Dauer / 1000;
-        ASSERT_TRUE(p >= 0 && p < processCount);
-        // Each process's entries arrive in its own order, intact.
-        EXPECT_EQ(entry.Dauer % 1000, next[p]);
-        EXPECT_EQ(entry.Name, u"Schüler %1-%2"_s.arg(p).arg(next[p]));
-        ++next[p];
-    }
+    return list;
+}
+
+TEST(BestListRanking, PerformanceThenTimeThenFileOrder) {
+    QList<BestListDataTyp> list{entry(u"a"_s, 5000, 0.5), entry(u"b"_s, 3000, 0.9),
+                                entry(u"c"_s, 4000, 0.5), entry(u"d"_s, 4000, 0.5),
+                                entry(u"e"_s, 1000, 0.2), entry(u"f"_s, 3000, 0.9)};
+    rankBestList(list);
+    QString order;
+    for (const BestListDataTyp& e : list)
+        order += e.Name;
+    EXPECT_EQ(order, u"bfcdae"_s);
+
+    QRandomGenerator random(17);
+    QList<BestListDataTyp> many;
+    for (int i = 0; i < 400; ++i)
+        many.append(entry(QString::number(i), random.bounded(5), random.bounded(4) / 3.0));
+    QList<BestListDataTyp> ranked = many;
+    rankBestList(ranked);
+    const QList<BestListDataTyp> reference = selectionSorted(many);
+    for (qsizetype i = 0; i < ranked.size(); ++i)
+        ASSERT_EQ(ranked[i].Name, reference[i].Name) << i;
+}
+
+struct EntryRuleCase {
+    SessionKind kind;
+    int asked;
+    int total;
+    bool enters;
+};
+
+class BestListEntryRule : public ::testing::TestWithParam<EntryRuleCase> {};
+
+TEST_P(BestListEntryRule, OnlyCompleteIndividualRuns) {
+    EXPECT_EQ(entersBestList(GetParam().kind, GetParam().asked, GetParam().total),
+              GetParam().enters);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Runs, BestListEntryRule,
+    ::testing::Values(EntryRuleCase{SessionKind::Individual, 12, 12, true},
+                      EntryRuleCase{SessionKind::Individual, 5, 12, false},
+                      EntryRuleCase{SessionKind::Individual, 0, 0, false},
+                      EntryRuleCase{SessionKind::NetworkParticipant, 12, 12, false},
+                      EntryRuleCase{SessionKind::NetworkTeacher, 12, 12, false},
+                      EntryRuleCase{SessionKind::SeriesPart, 12, 12, false}));
+
+TEST(BestListPaths, DocumentNameWithHscInTheFolder) {
+    EXPECT_EQ(individualBestListPath(u"/srv/listen/"_s, u"/home/a/Planeten.qvl"_s),
+              u"/srv/listen/Planeten.hsc"_s);
+    EXPECT_EQ(individualBestListPath(u"/srv/listen"_s, u"x/mein.test.qvl"_s),
+              u"/srv/listen/mein.test.hsc"_s);
+    EXPECT_EQ(networkBestListPath(u"/srv/komm/"_s, u"Kanal1"_s),
+              u"/srv/komm/Kanal1-rbknetzuebung.hsc"_s);
+}
+
+TEST(BestListGrid, HeaderRowsOfTabsAndAnEmptyRowForAnEmptyList) {
+    EXPECT_EQ(gridText(bestListGrid({})),
+              u"Pos.\tName\tRechner\tLeistung\tZeit (Min:Sek)\tDatum/Uhrzeit\r\n\t\t\t\t\t\r\n"_s);
+    const QList<QStringList> rows = bestListGrid({entry(u"Anna"_s, 125999, 0.876)});
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_EQ(rows[1].mid(0, 5),
+              (QStringList{u"1"_s, u"Anna"_s, u"PC-01"_s, u"87.6 %"_s, u"02:05"_s}));
 }
 
 } // namespace
+} // namespace quorvel
