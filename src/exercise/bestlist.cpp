@@ -16,6 +16,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <limits>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -76,6 +77,30 @@ private:
     bool m_locked = false;
 };
 
+// A class's list holds a few thousand entries of about 40 bytes; a file
+// beyond this is refused instead of filling the memory.
+constexpr qint64 maxListBytes = qint64(64) << 20;
+
+// The whole file through the descriptor itself: closing another descriptor
+// of the file would drop the process's lock on it.
+bool readWhole(int fd, QByteArray& bytes) {
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || info.st_size < 0 || info.st_size > maxListBytes)
+        return false;
+    bytes.resize(qsizetype(info.st_size));
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n =
+            ::pread(fd, bytes.data() + done, size_t(bytes.size() - done), off_t(done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
 bool writeAll(int fd, const QByteArray& bytes, qint64 at) {
     qint64 done = 0;
     while (done < bytes.size()) {
@@ -96,24 +121,29 @@ IoResult appendOnce(const QString& path, const BestListDataTyp& entry) {
     if (fd < 0)
         return IoResult::failure(
             u"cannot open %1: %2"_s.arg(path, QString::fromLocal8Bit(strerror(errno))));
-    IoResult result;
+    IoResult result = IoResult::success();
     {
         FileLock lock(fd, F_WRLCK);
         if (!lock.locked()) {
             result = IoResult::failure(u"cannot lock %1"_s.arg(path));
         } else {
-            QFile file;
+            QByteArray bytes;
             qint64 end = 0;
-            if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::DontCloseHandle)) {
+            if (!readWhole(fd, bytes)) {
                 result = IoResult::failure(u"cannot read %1"_s.arg(path));
-            } else if (file.size() > 0) {
+            } else if (!bytes.isEmpty()) {
+                QBuffer buffer(&bytes);
+                buffer.open(QIODevice::ReadOnly);
                 QList<BestListDataTyp> entries;
-                const IoResult parsed = parseBestList(file, entries, &end);
+                const IoResult parsed = parseBestList(buffer, entries, &end);
                 if (!parsed)
                     result = parsed;
+                // Entries carry all five fields; a list whose key list names
+                // others could not read them back, so it is left untouched.
+                else if (!bytes.startsWith(bestListHeader()))
+                    result = IoResult::failure(u"foreign key list in %1"_s.arg(path));
             }
-            file.close();
-            if (result.detail.isEmpty()) {
+            if (result) {
                 // Cut a torn tail so that the new entry follows a complete one.
                 if (::ftruncate(fd, off_t(end)) != 0) {
                     result = IoResult::failure(u"cannot cut %1"_s.arg(path));
@@ -250,9 +280,19 @@ IoResult readBestList(const QString& path, BestListKind kind, QList<BestListData
             last = IoResult::failure(file.errorString());
             continue;
         }
-        // A shared lock waits for an append in progress.
-        FileLock lock(file.handle(), F_RDLCK);
-        last = parseBestList(file, entries);
+        QByteArray bytes;
+        {
+            // A shared lock waits for an append in progress; the parse runs
+            // after it is released, on the bytes read in one go.
+            FileLock lock(file.handle(), F_RDLCK);
+            if (!readWhole(file.handle(), bytes)) {
+                last = IoResult::failure(u"cannot read %1"_s.arg(path));
+                continue;
+            }
+        }
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        last = parseBestList(buffer, entries);
         if (last)
             return last;
     }

@@ -90,6 +90,13 @@ TEST(BestListFormat, KeyListWithoutRechnerLeavesComputerNamesEmpty) {
     EXPECT_EQ(read[1].Name, u"Anna"_s);
     EXPECT_TRUE(read[1].Rechner.isEmpty());
     EXPECT_EQ(read[1].Dauer, 2000);
+
+    // Five fields appended after this key list would not read back: refused.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"vier.hsc"_s);
+    writeBytes(path, buffer.data());
+    EXPECT_FALSE(appendBestListEntry(path, BestListKind::Individual, entry(u"neu"_s, 1, 1)));
+    EXPECT_EQ(fileBytes(path), buffer.data());
 }
 
 TEST_F(BestListFile, MissingFileAndForeignMagicGiveTheirMessagesAndAnEmptyList) {
