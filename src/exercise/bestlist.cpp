@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocale>
 #include <QThread>
 #include <algorithm>
 #include <cerrno>
@@ -358,13 +357,12 @@ QList<QStringList> bestListGrid(const QList<BestListDataTyp>& ranked) {
     rows.reserve(ranked.size() + 1);
     rows.append({u"Pos."_s, u"Name"_s, u"Rechner"_s, u"Leistung"_s, u"Zeit (Min:Sek)"_s,
                  u"Datum/Uhrzeit"_s});
-    const QLocale locale;
     for (qsizetype i = 0; i < ranked.size(); ++i) {
         const BestListDataTyp& e = ranked[i];
         const QDateTime begin = bestListDateTime(e.Beginn);
         rows.append({QString::number(i + 1), e.Name, e.Rechner, percentFigure(e.Leistung),
                      clockText(qint64(e.Dauer) / 1000),
-                     begin.isValid() ? locale.toString(begin, QLocale::ShortFormat) : QString()});
+                     begin.isValid() ? begin.toString(u"dd.MM.yyyy HH:mm:ss"_s) : QString()});
     }
     if (ranked.isEmpty())
         rows.append(QStringList(6, QString()));

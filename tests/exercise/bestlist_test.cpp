@@ -250,8 +250,8 @@ TEST(BestListGrid, HeaderRowsOfTabsAndAnEmptyRowForAnEmptyList) {
               u"Pos.\tName\tRechner\tLeistung\tZeit (Min:Sek)\tDatum/Uhrzeit\r\n\t\t\t\t\t\r\n"_s);
     const QList<QStringList> rows = bestListGrid({entry(u"Anna"_s, 125999, 0.876)});
     ASSERT_EQ(rows.size(), 2);
-    EXPECT_EQ(rows[1].mid(0, 5),
-              (QStringList{u"1"_s, u"Anna"_s, u"PC-01"_s, u"87.6 %"_s, u"02:05"_s}));
+    EXPECT_EQ(rows[1], (QStringList{u"1"_s, u"Anna"_s, u"PC-01"_s, u"87.6 %"_s, u"02:05"_s,
+                                    u"09.12.2025 06:00:00"_s}));
 }
 
 } // namespace
