@@ -220,6 +220,10 @@ struct EntryRuleCase {
     bool enters;
 };
 
+void PrintTo(const EntryRuleCase& c, std::ostream* out) {
+    *out << "kind " << int(c.kind) << ", " << c.asked << " of " << c.total;
+}
+
 class BestListEntryRule : public ::testing::TestWithParam<EntryRuleCase> {};
 
 TEST_P(BestListEntryRule, OnlyCompleteIndividualRuns) {
