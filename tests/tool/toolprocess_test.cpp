@@ -217,3 +217,56 @@ TEST_F(ToolProcessTest, ListsAFolderInMenuOrderOfTheLocale) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ToolProcessTest, BestListAddsEntriesAndPrintsThemRanked) {
+    const QString list = path(QStringLiteral("liste.hsc"));
+    for (const QStringList& add : {QStringList{QStringLiteral("Jürgen"), QStringLiteral("PC-07"),
+                                               QStringLiteral("2026-12-10T09:15:00"),
+                                               QStringLiteral("125400"), QStringLiteral("0.875")},
+                                   QStringList{QStringLiteral("Anna"), QStringLiteral("PC-03"),
+                                               QStringLiteral("2026-12-10T09:16:30"),
+                                               QStringLiteral("98000"), QStringLiteral("0.875")}}) {
+        const ToolRun run =
+            runTool(QStringList{QStringLiteral("bestlist"), list, QStringLiteral("--add")} + add);
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        EXPECT_TRUE(run.out.isEmpty());
+    }
+    const ToolRun shown = runTool({QStringLiteral("bestlist"), list}, QStringLiteral("C"));
+    ASSERT_EQ(shown.exitCode, 0);
+    const QList<QByteArray> rows = shown.out.split('\n');
+    ASSERT_EQ(rows.size(), 4);
+    EXPECT_EQ(rows[0], "Pos.\tName\tRechner\tLeistung\tZeit (Min:Sek)\tDatum/Uhrzeit\r");
+    EXPECT_TRUE(rows[1].startsWith("1\tAnna\tPC-03\t87.5 %\t01:38\t"));
+    EXPECT_TRUE(rows[2].startsWith("2\tJ\xC3\xBCrgen\tPC-07\t87.5 %\t02:05\t"));
+    EXPECT_TRUE(rows[3].isEmpty());
+}
+
+TEST_F(ToolProcessTest, BestListRefusesBadArgumentsAndUnreadableLists) {
+    const QString list = path(QStringLiteral("liste.hsc"));
+    const auto add = [&](const QString& start, const QString& duration,
+                         const QString& performance) {
+        return runTool({QStringLiteral("bestlist"), list, QStringLiteral("--add"),
+                        QStringLiteral("A"), QStringLiteral("PC"), start, duration, performance});
+    };
+    const QString start = QStringLiteral("2026-12-10T09:15:00");
+    EXPECT_EQ(
+        add(QStringLiteral("10.12.2026"), QStringLiteral("1"), QStringLiteral("0.5")).exitCode, 2);
+    EXPECT_EQ(add(start, QStringLiteral("-1"), QStringLiteral("0.5")).exitCode, 2);
+    EXPECT_EQ(add(start, QStringLiteral("1"), QStringLiteral("1.5")).exitCode, 2);
+    EXPECT_EQ(
+        runTool({QStringLiteral("bestlist"), list, QStringLiteral("--add"), QStringLiteral("A")})
+            .exitCode,
+        2);
+    EXPECT_FALSE(QFile::exists(list));
+
+    writeFile(QStringLiteral("fremd.hsc"), QByteArray("\x04\0\0\0ABCD", 8));
+    const ToolRun foreign =
+        runTool({QStringLiteral("bestlist"), path(QStringLiteral("fremd.hsc"))});
+    EXPECT_EQ(foreign.exitCode, 1);
+    EXPECT_TRUE(foreign.out.isEmpty());
+    EXPECT_TRUE(foreign.err.contains(QStringLiteral("kann nicht gelesen werden")));
+}
+
+} // namespace

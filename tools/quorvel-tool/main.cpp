@@ -1,5 +1,7 @@
 // quorvel-tool: works on Quorvel documents without a window.
 
+#include "bestlist.h"
+#include "bestlistcommand.h"
 #include "documentjson.h"
 #include "exercisecommand.h"
 #include "layoutcommand.h"
@@ -37,6 +39,7 @@ Commands:
   list FOLDER                  print the topic list of a folder
   exercise FILE [...]          replay an exercise of a document on the engine
   sheet KIND OUT.png [...]     draw a blackboard sheet
+  bestlist FILE.hsc [--add ...]  print a best list ranked, or append to it
 
 Run "quorvel-tool COMMAND --help" for the details of a command.
 Exit codes: 0 success, 1 failure (messages on stderr), 2 usage error.
@@ -442,7 +445,7 @@ struct Subcommand {
     const char* name;
     const char* help;
     std::vector<OptionSpec> options;
-    qsizetype positionalCount;
+    qsizetype positionalCount; // -1: the command checks them itself
     std::function<CommandOutcome(const ParsedArguments&, const LayoutSet&)> run;
 };
 
@@ -453,6 +456,48 @@ readable document (*.qvl) of the folder, not of its subfolders, sorted by title
 in the locale of the environment (LANG, LC_ALL), one line per entry: the
 number, ":  " and the title (the file name for an untitled document).
 )";
+
+const char kBestListHelp[] =
+    R"(Usage: quorvel-tool bestlist FILE.hsc [--add NAME COMPUTER START DURATION_MS PERFORMANCE]
+
+Without --add prints the best list FILE.hsc ranked as the list window shows it
+(by performance, then by shorter time, then in file order) as the window's grid
+text: the header row and one row per entry, the cells separated by tabs, every
+row ended by CR LF. A file that does not exist gives the header and one empty
+row, and the program's note on stderr.
+
+With --add appends one entry and prints nothing. The append locks the file, so
+several computers may add to one list at the same time.
+  NAME, COMPUTER   the participant and the computer
+  START            the start of the run, YYYY-MM-DDTHH:MM:SS local time
+  DURATION_MS      the duration in milliseconds, 0 to 2147483647
+  PERFORMANCE      the overall performance as a fraction from 0 to 1
+
+Options:
+  --add        append an entry (takes the five arguments above)
+  -h, --help   show this help
+
+A list that cannot be read or written exits with 1 and the program's messages
+on stderr.
+)";
+
+CommandOutcome runBestList(const ParsedArguments& a, const LayoutSet&) {
+    const QString command = QStringLiteral("bestlist");
+    if (!a.has("--add")) {
+        if (a.positional.size() != 1)
+            return usageOutcome(
+                QStringLiteral("bestlist expects 1 argument, got %1").arg(a.positional.size()),
+                command);
+        return bestListCommand(a.positional[0]);
+    }
+    if (a.positional.isEmpty())
+        return usageOutcome(QStringLiteral("bestlist expects FILE.hsc"), command);
+    QString error;
+    const std::optional<BestListDataTyp> entry = parseBestListEntry(a.positional.mid(1), error);
+    if (!entry)
+        return usageOutcome(error, command);
+    return bestListAddCommand(a.positional[0], *entry);
+}
 
 const Subcommand kSubcommands[] = {
     {"dump",
@@ -516,6 +561,7 @@ const Subcommand kSubcommands[] = {
       {"--background", true, "--background needs a colour"}},
      2,
      runSheet},
+    {"bestlist", kBestListHelp, {{"--add", false, ""}}, -1, runBestList},
 };
 
 int runTool(const QStringList& arguments, const LayoutSet& layouts) {
@@ -538,7 +584,7 @@ int runTool(const QStringList& arguments, const LayoutSet& layouts) {
             printOut(command.help);
             return kExitOk;
         }
-        if (parsed->positional.size() != command.positionalCount) {
+        if (command.positionalCount >= 0 && parsed->positional.size() != command.positionalCount) {
             return usageError(QStringLiteral("%1 expects %2 arguments, got %3")
                                   .arg(name)
                                   .arg(command.positionalCount)

@@ -2,6 +2,7 @@
 
 #include "aboutdialog.h"
 #include "areaselectiontool.h"
+#include "bestlistcontroller.h"
 #include "boardcontroller.h"
 #include "documentcontroller.h"
 #include "exercisesettingscontroller.h"
@@ -65,6 +66,7 @@ MainWindow::MainWindow(StartEnvironment environment, QWidget* parent)
     m_learningView = new LearningViewController(*this, *m_learningPanel);
     m_topics = new TopicMenuController(*this);
     m_exerciseSettings = new ExerciseSettingsController(*this);
+    m_bestLists = new BestListController(*this, this);
     m_board = new BoardController(*this, *m_learningView);
     m_viewExport = new ViewExportController(m_learningPanel->view(), *this, this);
     m_viewExport->setSelection([this] { return m_board->areaSelection().selection().rect(); });

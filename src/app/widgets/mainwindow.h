@@ -15,6 +15,7 @@
 namespace quorvel {
 
 class AboutDialog;
+class BestListController;
 class BoardController;
 class DocumentController;
 class ExerciseSettingsController;
@@ -126,6 +127,7 @@ private:
     LearningViewController* m_learningView;
     TopicMenuController* m_topics;
     ExerciseSettingsController* m_exerciseSettings;
+    BestListController* m_bestLists;
     BoardController* m_board;
     ViewExportController* m_viewExport;
     WindowStateController* m_windowStates;
