@@ -1,5 +1,6 @@
 // The actions of a running exercise and their evaluation.
 #include "answertext.h"
+#include "clusterlayout.h"
 #include "document.h"
 #include "exerciseclock.h"
 #include "exerciserun.h"
@@ -312,8 +313,9 @@ void ExerciseRun::evaluateCluster(int entry, int basket, double glidePixels) {
     for (int row = 0; row < rows && hit < 0; ++row) {
         const auto& cell = m_document.header.LueckenTabelle[size_t(row)][size_t(column)];
         const size_t at = size_t(row * kGapTableMaxColumns + column);
-        if ((cell.Art == 1 || cell.Art == 3) && !cell.Text.trimmed().isEmpty() &&
-            m_occupant[at] < 0 && normalisedText(cell.Text) == x)
+        const QString expected = clusterCellCaption(cell);
+        if ((cell.Art == 1 || cell.Art == 3) && !expected.trimmed().isEmpty() &&
+            m_occupant[at] < 0 && normalisedText(expected) == x)
             hit = int(at);
     }
     const bool singleCard = s.AbfrageModus == QueryMode::SingleCard;

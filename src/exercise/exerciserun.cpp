@@ -7,6 +7,7 @@
 #include "randomgenerator.h"
 #include "runrules.h"
 
+#include <QHash>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
@@ -149,11 +150,28 @@ StartOutcome ExerciseRun::start(const StartRequest& request) {
     for (const ObjDataTyp& o : objects)
         saved.push_back({o.AbfrageStatus, o.ZielFehlversuche, o.KartFehlversuche});
 
+    // A cross-matching element is right only with the other element of its
+    // pair key; when that one is static (it takes no click) the pair can never
+    // be made, so the element is not asked; otherwise its pair would stay open
+    // and the run could never end.
+    QHash<QString, int> keyCount;
+    if (d == DokTyp::CrossMatching) {
+        for (const ObjDataTyp& o : objects)
+            if (isQueryTyp(o.Typ))
+                ++keyCount[o.BildKenn];
+    }
+    const auto unpairable = [&](const ObjDataTyp& o) {
+        return d == DokTyp::CrossMatching && keyCount.value(o.BildKenn) < 2;
+    };
     int total = 0;
     for (size_t i = 0; i < n; ++i) {
         ObjDataTyp& o = objects[i];
         if (!isQueryTyp(o.Typ))
             continue;
+        if (unpairable(o)) {
+            o.AbfrageStatus = QueryState::Solved;
+            continue;
+        }
         ++total;
         int state = QueryState::Solved;
         if (request.repetitionMode == 0)

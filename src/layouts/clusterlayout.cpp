@@ -62,6 +62,12 @@ struct Baskets {
 
 } // namespace
 
+QString clusterCellCaption(const lueckentabellearrtyp& cell) {
+    if (cell.Art == 3 && !cell.BildKenn.isEmpty())
+        return cell.BildKenn + QStringLiteral(" (Bildkennung)");
+    return cell.Text;
+}
+
 int clusterScaledSize(int size, double factor) {
     return rnd(((2.0 * size + 22.0) * factor - 22.0) / 2.0);
 }
@@ -101,7 +107,7 @@ void layOutCluster(Document& document, QSize page, bool build, RandomGenerator& 
                 QString cap;
                 if (art == 3) {
                     if (!cell.BildKenn.isEmpty()) {
-                        cap = cell.BildKenn + QStringLiteral(" (Bildkennung)");
+                        cap = clusterCellCaption(cell);
                     } else if (isRandomCaption(cell.Text)) {
                         cap = cell.Text;
                     } else {

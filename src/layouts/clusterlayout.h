@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QSize>
+#include <QString>
 
 class QPainter;
 
 namespace quorvel {
 
 class Document;
+struct lueckentabellearrtyp;
 class LayoutSet;
 class RandomGenerator;
 
@@ -20,6 +22,12 @@ double clusterFactor(int columns);
 // The radius of a basket's help button on a page `width` pixels wide with
 // `rows` rows: rnd(W / 870 x 18 x (1 - rows / 50)).
 int clusterHelpRadius(int width, int rows);
+
+// The caption a card made from `cell` carries and the text the cell expects
+// of a card dropped on its basket: a query picture with a key is known by
+// the key + " (Bildkennung)", every other cell by its `Text` (for a query
+// picture without a key, the random caption the layout wrote into it).
+QString clusterCellCaption(const lueckentabellearrtyp& cell);
 
 // The cluster layout (`DokTyp` 4; any other type is left as it is) on a page
 // of `page` pixels. With `build` the cards (`Typ` 40 to 43) are removed and

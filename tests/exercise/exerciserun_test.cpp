@@ -531,6 +531,51 @@ TEST_F(Engine, ClusterCardsFindAFreeCellOfTheirText) {
               u"RICHTIG - Text-/Bildkärtchen \"Apfel\" wird dem richtigen Korb zugeordnet"_s);
 }
 
+// A picture with a key leaves its cell text empty; the basket still knows it
+// by the caption its card got from the key, so it can be sorted right.
+TEST_F(Engine, ClusterPicturesWithAKeyFitTheirBasket) {
+    document.header.DokTyp = codeOf(DokTyp::Cluster);
+    document.header.LueckenTabelleZeilen = 1;
+    document.header.LueckenTabelleSpalten = 2;
+    int cards[2];
+    const QString keys[2] = {u"Hund"_s, u"Katze"_s};
+    for (int c = 0; c < 2; ++c) {
+        auto& cell = document.header.LueckenTabelle[0][size_t(c)];
+        cell.Art = 3;
+        cell.BildKenn = keys[c];
+        cards[c] = add(Typ::ClusterQueryPicture, keys[c] + u" (Bildkennung)"_s);
+        object(cards[c]).CellRow = 0;
+        object(cards[c]).CellColumn = c;
+    }
+    ASSERT_TRUE(start().started());
+    ASSERT_TRUE(run.dropInBasket(cards[0], 2).taken);
+    EXPECT_EQ(run.session().Fehlversuche, 1.0) << "another key's basket";
+    ASSERT_TRUE(run.dropInBasket(cards[0], 1).taken);
+    ASSERT_TRUE(run.dropInBasket(cards[1], 2).taken);
+    EXPECT_EQ(run.session().Richtig, 2.0);
+    EXPECT_EQ(run.session().EndeGrund, EndReason::Completed);
+}
+
+// A pair whose other element is static cannot be connected; it is not asked,
+// so that the run still ends when every other pair is made.
+TEST_F(Engine, CrossMatchingSkipsElementsPairedWithAStaticOne) {
+    document.header.DokTyp = codeOf(DokTyp::CrossMatching);
+    const int flag = add(Typ::MatchingPicture, QString(), 0.2, 0.2);
+    const int country = add(Typ::MatchingQueryText, u"Italien"_s, 0.5, 0.2);
+    const int middle = add(Typ::MatchingQueryText, u"Italien"_s, 0.5, 0.2);
+    const int capital = add(Typ::MatchingQueryText, u"Rom"_s, 0.8, 0.2);
+    object(flag).BildKenn = object(country).BildKenn = u"Paar#1"_s;
+    object(middle).BildKenn = object(capital).BildKenn = u"Paar2#1"_s;
+    ASSERT_TRUE(start().started());
+    EXPECT_EQ(run.session().AbfrageAnz, 1);
+    EXPECT_EQ(run.session().OffenAnz, 1);
+    EXPECT_EQ(object(country).AbfrageStatus, QueryState::Solved);
+    EXPECT_FALSE(run.click(country).taken);
+    ASSERT_TRUE(run.click(middle).taken);
+    ASSERT_TRUE(run.click(capital).taken);
+    EXPECT_EQ(run.session().EndeGrund, EndReason::Completed);
+}
+
 TEST_F(Engine, CrossMatchingConnectsPairsAcrossColumns) {
     document.header.DokTyp = codeOf(DokTyp::CrossMatching);
     const int berlin = add(Typ::MatchingQueryText, u"Berlin"_s, 0.2, 0.2);
