@@ -56,8 +56,11 @@ void layOutQuestion(Document& document, const ObjDataTyp& source, int k, int n, 
 
     document.addGeneratedObject(Typ::QuestionHeading, kTextLayer, questionHeading(k, n), k, m.left,
                                 m.top + 0.01, kSideRight, -5);
-    document.addGeneratedObject(Typ::MCQuestionText, kTextLayer, data.question, k, m.left,
-                                m.top + 0.08, kSideRight, mcQuestionFontSize(data.question.size()));
+    const int text = document.addGeneratedObject(Typ::MCQuestionText, kTextLayer, data.question, k,
+                                                 m.left, m.top + 0.08, kSideRight,
+                                                 mcQuestionFontSize(data.question.size()));
+    // A long question stays between the margins instead of running off the page.
+    document.objects[size_t(text)].WidthLimit = width;
 
     double xo = 0.0;
     if (!data.infoText.trimmed().isEmpty()) {

@@ -288,6 +288,8 @@ TEST(MultipleChoiceLayout, QuestionPictureInfoAndLinkPoints) {
     const ObjDataTyp* picture = objectsOf(d, Typ::MCQuestionPicture)[0];
     EXPECT_DOUBLE_EQ(picture->Kx, 0.05);
     EXPECT_DOUBLE_EQ(picture->WidthLimit, 0.9 * 0.4 / 0.9);
+    EXPECT_DOUBLE_EQ(objectsOf(d, Typ::MCQuestionText, 1)[0]->WidthLimit, 0.9)
+        << "a long question wraps between the margins";
     EXPECT_EQ(picture->Fsize, rnd(rnd(0.9 * 120 / 0.95) / (3.0 / 1.05)));
     EXPECT_EQ(picture->Bild.width(), 300);
     EXPECT_DOUBLE_EQ(objectsOf(d, Typ::MCAnswerBox, 1)[0]->Kx, 0.9 * 0.45 / 0.9 + 0.05);
