@@ -236,42 +236,43 @@ CommandOutcome usageOutcome(const QString& message, const QString& command) {
              QStringLiteral("Run \"quorvel-tool %1 --help\" for usage.").arg(command)}};
 }
 
+// Reads option `name` with `parse` (value, error) into `target` when it is
+// given; false, with `error` set, when its value is bad.
+template <typename T, typename Parse>
+bool readOption(const ParsedArguments& a, const char* name, T& target, QString& error,
+                Parse parse) {
+    if (!a.has(name))
+        return true;
+    const auto value = parse(a.value(name), error);
+    if (!value)
+        return false;
+    target = *value;
+    return true;
+}
+
+// Reads a whole-number option within [min, max].
+template <typename T>
+bool readIntOption(const ParsedArguments& a, const char* name, int min, int max, T& target,
+                   QString& error) {
+    return readOption(a, name, target, error, [&](const QString& value, QString& e) {
+        return parseRenderInt(value, min, max, QString::fromLatin1(name), e);
+    });
+}
+
 CommandOutcome runRender(const ParsedArguments& a, const LayoutSet& layouts) {
     const QString command = QStringLiteral("render");
     RenderOptions options;
     QString error;
-    if (a.has("--size")) {
-        const auto size = parseRenderSize(a.value("--size"), error);
-        if (!size)
-            return usageOutcome(error, command);
-        options.size = *size;
-    }
-    if (a.has("--zoom")) {
-        const auto zoom = parseRenderInt(a.value("--zoom"), 0, 4, QStringLiteral("--zoom"), error);
-        if (!zoom)
-            return usageOutcome(error, command);
-        options.zoomLevel = *zoom;
-    }
-    if (a.has("--numbering")) {
-        const auto mode =
-            parseRenderInt(a.value("--numbering"), 0, 2, QStringLiteral("--numbering"), error);
-        if (!mode)
-            return usageOutcome(error, command);
-        options.numbering = *mode;
-    }
-    if (a.has("--layers")) {
-        const auto layers = parseRenderLayers(a.value("--layers"), error);
-        if (!layers)
-            return usageOutcome(error, command);
-        options.layers = *layers;
-    }
-    if (a.has("--question")) {
-        const auto question = parseRenderInt(a.value("--question"), 0, kMaxQuestion,
-                                             QStringLiteral("--question"), error);
-        if (!question)
-            return usageOutcome(error, command);
-        options.question = *question;
-    }
+    if (!readOption(a, "--size", options.size, error, parseRenderSize))
+        return usageOutcome(error, command);
+    if (!readIntOption(a, "--zoom", 0, 4, options.zoomLevel, error))
+        return usageOutcome(error, command);
+    if (!readIntOption(a, "--numbering", 0, 2, options.numbering, error))
+        return usageOutcome(error, command);
+    if (!readOption(a, "--layers", options.layers, error, parseRenderLayers))
+        return usageOutcome(error, command);
+    if (!readIntOption(a, "--question", 0, kMaxQuestion, options.question, error))
+        return usageOutcome(error, command);
     options.uncover = a.has("--uncover");
     return renderCommand(layouts, a.positional[0], a.positional[1], options);
 }
@@ -280,19 +281,10 @@ CommandOutcome runLayout(const ParsedArguments& a, const LayoutSet& layouts) {
     const QString command = QStringLiteral("layout");
     LayoutOptions options;
     QString error;
-    if (a.has("--size")) {
-        const auto size = parseRenderSize(a.value("--size"), error);
-        if (!size)
-            return usageOutcome(error, command);
-        options.size = *size;
-    }
-    if (a.has("--question")) {
-        const auto question = parseRenderInt(a.value("--question"), 0, kMaxQuestion,
-                                             QStringLiteral("--question"), error);
-        if (!question)
-            return usageOutcome(error, command);
-        options.question = *question;
-    }
+    if (!readOption(a, "--size", options.size, error, parseRenderSize))
+        return usageOutcome(error, command);
+    if (!readIntOption(a, "--question", 0, kMaxQuestion, options.question, error))
+        return usageOutcome(error, command);
     options.build = a.has("--build");
     return layoutCommand(layouts, a.positional[0], options);
 }
@@ -357,24 +349,16 @@ CommandOutcome runExercise(const ParsedArguments& a, const LayoutSet& layouts) {
     const QString command = QStringLiteral("exercise");
     ExerciseOptions options;
     QString error;
-    if (a.has("--size")) {
-        const auto size = parseRenderSize(a.value("--size"), error);
-        if (!size)
-            return usageOutcome(error, command);
-        options.size = *size;
-    }
+    if (!readOption(a, "--size", options.size, error, parseRenderSize))
+        return usageOutcome(error, command);
     if (a.has("--seed")) {
         bool ok = false;
         options.seed = a.value("--seed").toULongLong(&ok);
         if (!ok)
             return usageOutcome(QStringLiteral("--seed needs a whole number"), command);
     }
-    if (a.has("--start")) {
-        const auto start = parseStartTime(a.value("--start"), error);
-        if (!start)
-            return usageOutcome(error, command);
-        options.start = *start;
-    }
+    if (!readOption(a, "--start", options.start, error, parseStartTime))
+        return usageOutcome(error, command);
     options.name = a.value("--name");
     for (const auto& [option, value] : a.all) {
         if (option != QLatin1StringView("--set"))
