@@ -9,6 +9,7 @@
 #include "learningviewcontroller.h"
 #include "learningviewpanel.h"
 #include "learningviewwidget.h"
+#include "mailcontroller.h"
 #include "mainmenu.h"
 #include "optionsmenubinding.h"
 #include "quitdialog.h"
@@ -68,6 +69,7 @@ MainWindow::MainWindow(StartEnvironment environment, QWidget* parent)
     m_exerciseSettings = new ExerciseSettingsController(*this);
     m_bestLists = new BestListController(*this, this);
     m_board = new BoardController(*this, *m_learningView);
+    m_mail = new MailController(*this, this);
     m_viewExport = new ViewExportController(m_learningPanel->view(), *this, this);
     m_viewExport->setSelection([this] { return m_board->areaSelection().selection().rect(); });
     m_windowStates = new WindowStateController(*this, [this] {

@@ -22,6 +22,7 @@ class ExerciseSettingsController;
 class LearningViewController;
 class LearningViewPanel;
 class LearningViewWidget;
+class MailController;
 class MainMenu;
 class QuitDialog;
 class TitleBar;
@@ -68,6 +69,8 @@ public:
     TopicMenuController& topics() const { return *m_topics; }
     ExerciseSettingsController& exerciseSettings() const { return *m_exerciseSettings; }
     BoardController& board() const { return *m_board; }
+    BestListController& bestLists() const { return *m_bestLists; }
+    MailController& mail() const { return *m_mail; }
     WindowStateController& windowStates() const { return *m_windowStates; }
     // Export and copy of the view ("&Exportieren...", "In &Zwischenablage kopieren").
     ViewExportController& viewExport() const { return *m_viewExport; }
@@ -129,6 +132,7 @@ private:
     ExerciseSettingsController* m_exerciseSettings;
     BestListController* m_bestLists;
     BoardController* m_board;
+    MailController* m_mail;
     ViewExportController* m_viewExport;
     WindowStateController* m_windowStates;
     bool m_activated = false;

@@ -190,6 +190,8 @@ ToolBar::ToolBar(QWidget* parent) : QWidget(parent), m_layout(new QVBoxLayout(th
               QStringLiteral("Ansicht in Bilddatei speichern"), true);
     newButton(QStringLiteral("ClipbordBtn"), QStringLiteral("Kopie"),
               QStringLiteral("Ansicht in Zwischenablage kopieren"), true);
+    newButton(QStringLiteral("EMailBtn"), QStringLiteral("E-Mail"),
+              QStringLiteral("Dokument per E-Mail versenden"), true);
     m_layout->addStretch(1);
     buildMenus();
 }

@@ -13,7 +13,7 @@ class LearningViewPanel;
 // and the zoom keys Ctrl+Plus, Ctrl+Minus of the numeric keypad) to the
 // controller, and shows the controller's state (tool, drawing settings,
 // layers, zoom level, numbering) on the tool bar and in the menu. The tool
-// bar's export and copy buttons run the menu commands of the same name.
+// bar's export, copy and mail buttons run the menu commands of the same name.
 class ToolBarBinding : public QObject {
     Q_OBJECT
 public:

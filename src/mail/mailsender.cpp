@@ -1,0 +1,119 @@
+#include "mailsender.h"
+
+#include <QFileInfo>
+#include <QObject>
+#include <QProcess>
+
+using namespace Qt::StringLiterals;
+
+namespace quorvel {
+
+namespace {
+
+bool containsAny(const QString& text, std::initializer_list<QStringView> parts) {
+    for (QStringView part : parts) {
+        if (text.contains(part))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+QString msgMailSent() {
+    return u"Die Nachricht wurde dem E-Mail-Programm erfolgreich übermittelt. Falls Ihr E-Mail-Programm Nachrichten nicht sofort versendet, sondern erst im Postausgang zwischenspeichert, müssen Sie den Versand in Ihrem E-Mail-Programm noch selbst auslösen."_s;
+}
+
+QString msgMailFailed() {
+    return u"Der E-Mail-Versand wurde abgebrochen oder es ist ein Fehler aufgetreten."_s;
+}
+
+QString msgAttachmentsNotTaken(const QStringList& files) {
+    QString text =
+        u"Hinweis: Ihr E-Mail-Programm übernimmt Dateianhänge auf diesem Weg nicht. Bitte fügen Sie der Nachricht die folgenden Dateien selbst als Anhang hinzu:"_s;
+    for (const QString& file : files)
+        text += u"\r\n"_s + file;
+    return text;
+}
+
+QStringList xdgEmailArguments(const MailMessage& message) {
+    QStringList arguments{u"--utf8"_s, u"--subject"_s, message.subject, u"--body"_s, message.body};
+    for (const QString& file : message.attachments)
+        arguments << u"--attach"_s << QFileInfo(file).absoluteFilePath();
+    return arguments;
+}
+
+AttachmentSupport attachmentSupport(const QString& handler) {
+    const QString name = handler.toLower();
+    if (name.isEmpty())
+        return AttachmentSupport::Unknown;
+    // Mail programs that xdg-email hands files to.
+    if (containsAny(name, {u"thunderbird", u"icedove", u"seamonkey", u"kmail", u"evolution"}))
+        return AttachmentSupport::Taken;
+    // Browsers and web mailers open a mailto link and leave local files behind.
+    if (containsAny(name, {u"firefox", u"chrom", u"epiphany", u"org.gnome.web", u"brave", u"opera",
+                           u"vivaldi", u"falkon", u"konqueror", u"midori", u"webmail", u"gmail"}))
+        return AttachmentSupport::Dropped;
+    return AttachmentSupport::Unknown;
+}
+
+QString defaultMailHandler() {
+    QProcess process;
+    process.setStandardErrorFile(QProcess::nullDevice());
+    process.start(u"xdg-mime"_s, {u"query"_s, u"default"_s, u"x-scheme-handler/mailto"_s});
+    if (!process.waitForStarted(2000))
+        return {};
+    if (!process.waitForFinished(2000)) {
+        process.kill();
+        process.waitForFinished(1000);
+        return {};
+    }
+    const QString output = QString::fromUtf8(process.readAllStandardOutput());
+    return output.section(u'\n', 0, 0).trimmed();
+}
+
+MailResult sendMail(const MailMessage& message, const MailOptions& options) {
+    MailResult result;
+    // Not owned by a scope: a helper still running when the wait ends must
+    // not be killed with its compose window; it deletes itself once it ends.
+    auto* process = new QProcess;
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    process->start(options.program, xdgEmailArguments(message));
+    if (!process->waitForStarted(5000)) {
+        result.detail = options.program + u": "_s + process->errorString();
+        result.message = msgMailFailed();
+        delete process;
+        return result;
+    }
+    if (process->waitForFinished(options.waitMs)) {
+        const bool normal = process->exitStatus() == QProcess::NormalExit;
+        result.exitCode = normal ? process->exitCode() : -1;
+        result.ok = normal && result.exitCode == 0;
+        if (!result.ok)
+            result.detail =
+                normal ? options.program + u" endete mit Code "_s + QString::number(result.exitCode)
+                       : options.program + u" brach ab"_s;
+        delete process;
+    } else {
+        result.ok = true;
+        QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+    }
+    if (!result.ok) {
+        result.message = msgMailFailed();
+        return result;
+    }
+    result.message = msgMailSent();
+    if (!message.attachments.isEmpty()) {
+        const QString handler = options.handler.isEmpty() ? defaultMailHandler() : options.handler;
+        if (attachmentSupport(handler) == AttachmentSupport::Dropped) {
+            QStringList files;
+            for (const QString& file : message.attachments)
+                files << QFileInfo(file).absoluteFilePath();
+            result.message += u"\r\n\r\n"_s + msgAttachmentsNotTaken(files);
+        }
+    }
+    return result;
+}
+
+} // namespace quorvel

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace quorvel {
+
+// A message for the user's mail program: it opens its compose window with
+// these, and the user adds the recipient and sends.
+struct MailMessage {
+    QString subject;
+    QString body;            // lines end with CR LF
+    QStringList attachments; // full paths, one file each
+};
+
+// How the user's mail program treats attachments handed over by xdg-email.
+// Only some programs put them into the compose window; the others (a web
+// browser opening a web mailer, for example) silently drop them.
+enum class AttachmentSupport { Taken, Dropped, Unknown };
+
+// What a send came to. `message` is the text to show the user: the success
+// text (with a note naming the files the mail program will not attach by
+// itself) or the failure text. `detail` says what went wrong, for tools.
+struct MailResult {
+    bool ok = false;
+    int exitCode = -1; // of the mail helper; -1 when it did not run or end
+    QString message;
+    QString detail;
+    explicit operator bool() const { return ok; }
+};
+
+struct MailOptions {
+    QString program = QStringLiteral("xdg-email");
+    // A helper that has not ended by then is taken as handed over: some mail
+    // programs keep the helper waiting until their compose window closes.
+    int waitMs = 8000;
+    // The desktop file of the mailto handler; empty: asked from xdg-mime.
+    QString handler = {};
+};
+
+QString msgMailSent();
+QString msgMailFailed();
+// The note in place of a claimed attachment, naming the files to attach by hand.
+QString msgAttachmentsNotTaken(const QStringList& files);
+
+// The helper's arguments: every value is one argument of its own, so that no
+// subject, body or path (blanks, quotes, a leading "-") is split or read as
+// an option. Relative paths are made absolute.
+QStringList xdgEmailArguments(const MailMessage& message);
+
+// What the mail program of the desktop file `handler` (for example
+// "thunderbird.desktop") does with attachments.
+AttachmentSupport attachmentSupport(const QString& handler);
+
+// The desktop file that handles mailto links, from xdg-mime; empty when it
+// cannot be told.
+QString defaultMailHandler();
+
+// Hands `message` to the user's mail program (xdg-email started directly, no
+// shell) and waits for the helper at most `options.waitMs`. Success is exit
+// code 0. Blocks the calling thread meanwhile; shows nothing.
+MailResult sendMail(const MailMessage& message, const MailOptions& options = {});
+
+} // namespace quorvel

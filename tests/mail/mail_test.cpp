@@ -1,0 +1,188 @@
+#include "documentmail.h"
+#include "mailsender.h"
+#include "standinmailer.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace quorvel::test {
+namespace {
+
+using namespace Qt::Literals::StringLiterals;
+
+void touch(const QString& path) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+}
+
+TEST(SendMail, EveryValueArrivesAsOneArgument) {
+    StandInMailer mailer;
+    QTemporaryDir dir;
+    const QString awkward = dir.filePath(u"-a \"b\" c; rm -rf x $(id).qvl"_s);
+    touch(awkward);
+    MailMessage message{u"-Betreff \"Übung\""_s,
+                        u"Zeile 1\r\nZeile 2 $HOME\r\n"_s,
+                        {awkward, dir.filePath(u"zweite datei.rtf"_s)}};
+    const MailResult result = sendMail(message, {.handler = u"thunderbird.desktop"_s});
+    EXPECT_TRUE(result.ok) << result.detail.toStdString();
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.message, msgMailSent());
+    EXPECT_EQ(
+        mailer.arguments(),
+        QStringList({u"--utf8"_s, u"--subject"_s, message.subject, u"--body"_s, message.body,
+                     u"--attach"_s, awkward, u"--attach"_s, dir.filePath(u"zweite datei.rtf"_s)}));
+}
+
+TEST(SendMail, RelativeAttachmentIsMadeAbsoluteSoItCannotPassForAnOption) {
+    const QStringList arguments = xdgEmailArguments({u"s"_s, u"b"_s, {u"-x.qvl"_s}});
+    EXPECT_EQ(arguments.last(), QDir::current().absoluteFilePath(u"-x.qvl"_s));
+}
+
+TEST(SendMail, FailingOrMissingMailerGivesTheFailureMessage) {
+    {
+        StandInMailer mailer(3);
+        const MailResult result = sendMail({u"s"_s, u"b"_s, {}});
+        EXPECT_TRUE(mailer.ran());
+        EXPECT_FALSE(result.ok);
+        EXPECT_EQ(result.exitCode, 3);
+        EXPECT_EQ(result.message, msgMailFailed());
+    }
+    const MailResult missing =
+        sendMail({u"s"_s, u"b"_s, {}}, {.program = u"/nonexistent/xdg-email"_s});
+    EXPECT_FALSE(missing.ok);
+    EXPECT_EQ(missing.exitCode, -1);
+    EXPECT_EQ(missing.message, msgMailFailed());
+    EXPECT_FALSE(missing.detail.isEmpty());
+}
+
+TEST(SendMail, HelperThatKeepsRunningIsTakenAsHandedOverWithoutWaitingForIt) {
+    QTemporaryDir dir;
+    const QString slow = dir.filePath(u"slow-mailer"_s);
+    QFile file(slow);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("#!/bin/sh\nsleep 3\n");
+    file.close();
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    QElapsedTimer timer;
+    timer.start();
+    const MailResult result = sendMail({u"s"_s, u"b"_s, {}}, {.program = slow, .waitMs = 200});
+    EXPECT_LT(timer.elapsed(), 2500);
+    EXPECT_TRUE(result.ok);
+}
+
+TEST(SendMail, AttachmentsAMailProgramDropsAreNamedInsteadOfClaimed) {
+    struct Case {
+        const char16_t* handler;
+        AttachmentSupport support;
+    };
+    const Case cases[] = {
+        {u"thunderbird.desktop", AttachmentSupport::Taken},
+        {u"org.kde.kmail2.desktop", AttachmentSupport::Taken},
+        {u"org.gnome.Evolution.desktop", AttachmentSupport::Taken},
+        {u"firefox-esr.desktop", AttachmentSupport::Dropped},
+        {u"chromium.desktop", AttachmentSupport::Dropped},
+        {u"some-mailer.desktop", AttachmentSupport::Unknown},
+        {u"", AttachmentSupport::Unknown},
+    };
+    StandInMailer mailer;
+    const QString file = QDir::temp().absoluteFilePath(u"protokoll.rtf"_s);
+    for (const Case& c : cases) {
+        const QString handler = QString::fromUtf16(c.handler);
+        SCOPED_TRACE(handler.toStdString());
+        EXPECT_EQ(attachmentSupport(handler), c.support);
+        if (handler.isEmpty())
+            continue; // empty asks xdg-mime
+        const MailResult result = sendMail({u"s"_s, u"b"_s, {file}}, {.handler = handler});
+        ASSERT_TRUE(result.ok);
+        if (c.support == AttachmentSupport::Dropped)
+            EXPECT_EQ(result.message,
+                      msgMailSent() + u"\r\n\r\n"_s + msgAttachmentsNotTaken({file}));
+        else
+            EXPECT_EQ(result.message, msgMailSent());
+    }
+}
+
+TEST(SendMail, MailtoHandlerIsAskedFromXdgMime) {
+    StandInMailer mailer(0, "firefox.desktop");
+    EXPECT_EQ(defaultMailHandler(), u"firefox.desktop"_s);
+    const MailResult result = sendMail({u"s"_s, u"b"_s, {u"/tmp/a.rtf"_s}});
+    EXPECT_TRUE(result.message.contains(u"/tmp/a.rtf"_s));
+}
+
+class DocumentMailTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        ASSERT_TRUE(QDir(dir.path()).mkpath(u"setupviskorsystem"_s));
+        document = dir.filePath(u"Sonnen system.qvl"_s);
+        touch(document);
+    }
+    QString setup() const { return viewerSetupFolder(dir.path()); }
+    QString setupFile(const QString& name) const { return setup() + name; }
+
+    QTemporaryDir dir;
+    QString document;
+};
+
+TEST_F(DocumentMailTest, DocumentOnlyHasTheDocumentAndTheInformationBlock) {
+    const DocumentMail mail = composeDocumentMail(document, MailOption::DocumentOnly, setup());
+    ASSERT_TRUE(mail.ok);
+    EXPECT_EQ(setup(), dir.path() + u"/setupviskorsystem/"_s);
+    EXPECT_EQ(mail.message.subject, u"Quorvel-Dokument"_s);
+    EXPECT_EQ(mail.message.attachments, QStringList{document});
+    EXPECT_TRUE(mail.message.body.startsWith(
+        u"Quorvel-Themendokument: Sonnen system.qvl\r\n\r\n- Information -\r\n"_s));
+    EXPECT_TRUE(mail.message.body.contains(u"\r\nWeitere Informationen im Internet unter: \r\n"_s));
+    EXPECT_TRUE(mail.message.body.endsWith(u"\r\n"_s));
+}
+
+TEST_F(DocumentMailTest, SetupExePreferredThenFirstFallbackByNameElseError) {
+    // None at all: the error names the preferred file.
+    DocumentMail mail = composeDocumentMail(document, MailOption::WithSetupExe, setup());
+    EXPECT_FALSE(mail.ok);
+    EXPECT_EQ(mail.error, u"Datei \""_s + setupFile(u"setup-Quorvel500viskor.exe"_s) +
+                              u"\" (Setup für das Quorvel-Viskor) nicht gefunden."_s);
+
+    // A folder by a matching name is no setup file.
+    ASSERT_TRUE(QDir(setup()).mkdir(u"setup-Quorvel400.exe"_s));
+    touch(setupFile(u"setup-Quorvel502.exe"_s));
+    touch(setupFile(u"setup-Quorvel501.exe"_s));
+    touch(setupFile(u"setup-Quorvel501.zip"_s));
+    mail = composeDocumentMail(document, MailOption::WithSetupExe, setup());
+    ASSERT_TRUE(mail.ok);
+    EXPECT_EQ(mail.message.attachments,
+              QStringList({document, setupFile(u"setup-Quorvel501.exe"_s)}));
+    EXPECT_TRUE(mail.message.body.startsWith(
+        u"Quorvel-Themendokument: Sonnen system.qvl\r\nSetup-Programmdatei: setup-Quorvel501.exe\r\n\r\n- Information -"_s));
+
+    touch(setupFile(u"setup-Quorvel500viskor.exe"_s));
+    mail = composeDocumentMail(document, MailOption::WithSetupExe, setup());
+    ASSERT_TRUE(mail.ok);
+    EXPECT_EQ(mail.message.attachments.last(), setupFile(u"setup-Quorvel500viskor.exe"_s));
+    EXPECT_TRUE(
+        mail.message.body.contains(u"\r\nQuorvel-Viskor: setup-Quorvel500viskor.exe\r\n"_s));
+}
+
+TEST_F(DocumentMailTest, SetupZipHasNoFallback) {
+    touch(setupFile(u"setup-Quorvel500viskor.exe"_s));
+    touch(setupFile(u"setup-Quorvel501.zip"_s));
+    DocumentMail mail = composeDocumentMail(document, MailOption::WithSetupZip, setup());
+    EXPECT_FALSE(mail.ok);
+    EXPECT_EQ(
+        mail.error,
+        u"Datei \""_s + setupFile(u"setup-Quorvel500viskor.zip"_s) +
+            u"\" (Setup für das Quorvel-Viskor als Zip-Datei) nicht gefunden.\r\nHinweis: Mit einem Zip-Programm können Sie die fehlende Zip-Datei aus der Datei \"setup-Quorvel500viskor.exe\" selbst erzeugen und danach diese Funktion erneut ausführen."_s);
+
+    touch(setupFile(u"setup-Quorvel500viskor.zip"_s));
+    mail = composeDocumentMail(document, MailOption::WithSetupZip, setup());
+    ASSERT_TRUE(mail.ok);
+    EXPECT_EQ(mail.message.attachments.last(), setupFile(u"setup-Quorvel500viskor.zip"_s));
+    EXPECT_TRUE(
+        mail.message.body.contains(u"\r\nQuorvel-Viskor: setup-Quorvel500viskor.zip\r\n"_s));
+}
+
+} // namespace
+} // namespace quorvel::test
