@@ -1,5 +1,6 @@
 #include "tbestlistform.h"
 
+#include "settings.h"
 #include "shell.h"
 
 #include <QApplication>
@@ -110,6 +111,7 @@ void TBestListForm::save() {
     choice.title = u"Bestenliste in Datei speichern"_s;
     choice.filter = u"Textdatei (*.txt)|*.txt|Alle Dateien (*.*)|*.*"_s;
     choice.defaultSuffix = u"txt"_s;
+    choice.folder = m_shell.settings().ProtOrdner;
     const QString path = m_shell.dialogs().chooseSaveFile(choice);
     if (path.isEmpty())
         return;
