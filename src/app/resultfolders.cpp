@@ -3,6 +3,7 @@
 #include "programfolders.h"
 #include "settings.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 using namespace Qt::StringLiterals;
@@ -19,6 +20,15 @@ void storeResultFolders(Settings& settings, const ResultFolderTexts& folders) {
     settings.ProtOrdner = folders[int(ResultFolder::Protocols)];
     settings.ChronikOrdner = folders[int(ResultFolder::Chronicle)];
     settings.BilderGalerieOrdner = folders[int(ResultFolder::Gallery)];
+}
+
+void createDefaultResultFolders(const ResultFolderTexts& folders, const QString& baseFolder) {
+    const ResultFolderTexts defaults =
+        resultFolders(defaultSettings(withTrailingSlash(baseFolder)));
+    for (size_t i = 0; i < folders.size(); ++i) {
+        if (!folders[i].isEmpty() && withTrailingSlash(folders[i]) == defaults[i])
+            QDir().mkpath(defaults[i]);
+    }
 }
 
 QString msgInvalidResultFolder(ResultFolder folder) {

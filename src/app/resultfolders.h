@@ -15,6 +15,12 @@ using ResultFolderTexts = std::array<QString, 4>; // indexed by ResultFolder
 ResultFolderTexts resultFolders(const Settings& settings);
 void storeResultFolders(Settings& settings, const ResultFolderTexts& folders);
 
+// The folders ship empty with a portable install but are missing from a
+// fresh data folder: creates each of `folders` that is its default below
+// `baseFolder` and does not exist yet. Other folders (a network share that
+// is not mounted, a typing error) are left alone, so that the check names them.
+void createDefaultResultFolders(const ResultFolderTexts& folders, const QString& baseFolder);
+
 // "Der angegebene Ordner für ... ist ungültig."
 QString msgInvalidResultFolder(ResultFolder folder);
 

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -64,6 +65,22 @@ TEST(ResultFolders, StoredUnderTheirSettings) {
     EXPECT_EQ(settings.ProtOrdner, u"/p/"_s);
     EXPECT_EQ(settings.ChronikOrdner, u"/c/"_s);
     EXPECT_EQ(settings.BilderGalerieOrdner, u"/g/"_s);
+}
+
+TEST(ResultFolders, OnlyMissingDefaultFoldersAreCreated) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString base = dir.path() + u'/';
+    ResultFolderTexts folders = resultFolders(defaultSettings(base));
+    folders[int(ResultFolder::Protocols)] = base + u"anderswo/"_s;
+    folders[int(ResultFolder::Chronicle)] = base + u"chronik"_s; // the default without its "/"
+    createDefaultResultFolders(folders, base);
+    EXPECT_TRUE(QFileInfo(base + u"bestenlisten"_s).isDir());
+    EXPECT_TRUE(QFileInfo(base + u"chronik"_s).isDir());
+    EXPECT_TRUE(QFileInfo(base + u"bildergalerie"_s).isDir());
+    EXPECT_FALSE(QFileInfo::exists(base + u"anderswo"_s));
+    EXPECT_FALSE(QFileInfo::exists(base + u"protokolle"_s));
+    EXPECT_EQ(checkResultFolders(folders), ResultFolder::Protocols);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "bestlistcontroller.h"
 
 #include "document.h"
+#include "resultfolders.h"
 #include "settings.h"
 #include "shell.h"
 #include "tbestlistform.h"
@@ -85,6 +86,9 @@ BestListEntry BestListController::enterResult(const UebungsSitzung& run, qint64 
         return BestListEntry::NotEligible;
     const QString path = individualBestListPath(m_shell.settings().BestListOrdner,
                                                 m_shell.session().document().file);
+    ResultFolderTexts folder;
+    folder[int(ResultFolder::BestLists)] = m_shell.settings().BestListOrdner;
+    createDefaultResultFolders(folder, m_shell.state().programFolder);
     const BestListDataTyp entry =
         individualBestListEntry(run.TeilnehmerName, QSysInfo::machineHostName(), run.StartZeit,
                                 elapsedMs, run.Gesamtleistung);

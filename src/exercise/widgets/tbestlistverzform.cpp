@@ -90,6 +90,7 @@ void TBestListVerzForm::okClicked() {
     ResultFolderTexts folders;
     for (int i = 0; i < 4; ++i)
         folders[i] = m_edits[i]->text();
+    createDefaultResultFolders(folders, m_shell.state().programFolder);
     const std::optional<ResultFolder> invalid = checkResultFolders(folders);
     // The completed texts are shown, also those checked before a failure.
     for (int i = 0; i < 4; ++i)
