@@ -33,7 +33,7 @@ struct MailOptions {
     QString program = QStringLiteral("xdg-email");
     // A helper that has not ended by then is taken as handed over: some mail
     // programs keep the helper waiting until their compose window closes.
-    int waitMs = 8000;
+    int waitMs = 4000;
     // The desktop file of the mailto handler; empty: asked from xdg-mime.
     QString handler = {};
 };
