@@ -1,5 +1,6 @@
 #include "mailsender.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QObject>
 #include <QProcess>
@@ -75,8 +76,10 @@ QString defaultMailHandler() {
 MailResult sendMail(const MailMessage& message, const MailOptions& options) {
     MailResult result;
     // Not owned by a scope: a helper still running when the wait ends must
-    // not be killed with its compose window; it deletes itself once it ends.
-    auto* process = new QProcess;
+    // not be killed while its compose window is open; it deletes itself once
+    // it ends, else goes with the application (the mail program it started
+    // runs on).
+    auto* process = new QProcess(QCoreApplication::instance());
     process->setStandardOutputFile(QProcess::nullDevice());
     process->setStandardErrorFile(QProcess::nullDevice());
     process->start(options.program, xdgEmailArguments(message));
