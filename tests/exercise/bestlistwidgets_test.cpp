@@ -119,6 +119,13 @@ TEST_F(BestListWidgetsTest, AutomaticEntryFollowsTheOptionAndAFailedButtonOpensT
     EXPECT_EQ(controller().enterAutomatically(completeRun(), 1000), BestListEntry::Entered);
     EXPECT_EQ(readList().size(), 1);
 
+    // No folder at all is no list in the working folder.
+    window->settings().BestListOrdner.clear();
+    EXPECT_EQ(controller().enterResult(completeRun(), 1000), BestListEntry::Failed);
+    EXPECT_EQ(prompter->order, QStringList{msgInvalidResultFolder(ResultFolder::BestLists)});
+    EXPECT_FALSE(QFile::exists(u"mond.hsc"_s));
+    prompter->asked.clear();
+
     // The folder is gone: five attempts fail, the message names the settings,
     // and the folder dialog opens.
     window->settings().BestListOrdner = path(u"fehlt/"_s);

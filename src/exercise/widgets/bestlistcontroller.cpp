@@ -84,6 +84,12 @@ bool BestListController::canEnter(const UebungsSitzung& run) const {
 BestListEntry BestListController::enterResult(const UebungsSitzung& run, qint64 elapsedMs) {
     if (!canEnter(run))
         return BestListEntry::NotEligible;
+    // An empty folder setting would put the list into whatever folder the
+    // program was started from.
+    if (m_shell.settings().BestListOrdner.trimmed().isEmpty()) {
+        m_shell.dialogs().error(msgInvalidResultFolder(ResultFolder::BestLists));
+        return BestListEntry::Failed;
+    }
     const QString path = individualBestListPath(m_shell.settings().BestListOrdner,
                                                 m_shell.session().document().file);
     ResultFolderTexts folder;
