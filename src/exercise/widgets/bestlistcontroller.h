@@ -15,7 +15,7 @@ class TBestListVerzForm;
 enum class BestListEntry {
     Entered,     // the entry is in the list
     NotEligible, // not a complete, ended individual run of a saved document: nothing done
-    Failed,      // every attempt failed; the message has been shown
+    Failed,      // no folder set or every attempt failed; the message has been shown
 };
 
 // The line of the result window after a successful entry.
