@@ -644,6 +644,17 @@ QRect ObjectDrawer::draw(QPainter& painter, const DrawContext& context, ObjDataT
     return drawCard(painter, context, object, miss(context, object), art);
 }
 
+std::optional<QRect> ObjectDrawer::drawnArea(const DrawContext& context, ObjDataTyp& object,
+                                             DrawMode art) {
+    if (!hasFinitePosition(object))
+        return QRect();
+    if (drawsTargetLine(object) || showsExerciseMark(context, object, art))
+        return std::nullopt;
+    const Card card = miss(context, object);
+    rememberCard(object, card.rect, context.pagePicture);
+    return contentRect(context, object, card, art);
+}
+
 QRect ObjectDrawer::draw(QImage& target, const DrawContext& context, ObjDataTyp& object,
                          DrawMode art, bool currentTarget) {
     QPainter painter(&target);

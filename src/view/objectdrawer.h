@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QRect>
+#include <optional>
 
 class QPainter;
 
@@ -39,6 +40,12 @@ public:
     // The card rectangle the object gets in its normal appearance, in page
     // picture pixels, without drawing or recording anything.
     QRect card(const DrawContext& context, ObjDataTyp& object);
+
+    // The rectangle draw() would return for `object` in appearance `art`,
+    // recording the card as draw() does but drawing nothing; nullopt when
+    // draw() would also paint outside that rectangle (a target line) or draw
+    // an exercise mark instead of the card.
+    std::optional<QRect> drawnArea(const DrawContext& context, ObjDataTyp& object, DrawMode art);
 
     // Every pixel draw() may cover for the object in its present state, in
     // any appearance (card, cover with badge, exercise mark), without the

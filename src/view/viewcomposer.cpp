@@ -7,7 +7,9 @@
 #include <QPainter>
 #include <algorithm>
 #include <cstring>
+#include <new>
 #include <numeric>
+#include <optional>
 
 namespace quorvel {
 
@@ -207,6 +209,22 @@ void ViewComposer::buildObjects() {
         }
     }
 
+    // An object drawn on top again at the end first erases what lay in its
+    // rectangle and then draws itself anew there: drawing it in these passes
+    // leaves no trace, unless it reaches beyond that rectangle (a target
+    // line) or the overlay drawing between might see it. Such objects only
+    // have their rectangle recorded.
+    const bool overlayHook = m_layouts.hasHook(dokTypOf(m_document.header), LayoutPhase::Overlay);
+    const auto drawOrRecord = [&](QPainter& painter, int i, DrawMode art) {
+        ObjDataTyp& o = objects[size_t(i)];
+        if (m_skipHidden && !overlayHook && isDrawnOnTop(typOf(o))) {
+            if (const std::optional<QRect> area = m_painter.drawnArea(context, o, art)) {
+                m_drawn[size_t(i)] = *area;
+                return;
+            }
+        }
+        drawOne(painter, context, i, art);
+    };
     {
         QPainter painter(&m_page);
         for (int i : order) {
@@ -215,27 +233,75 @@ void ViewComposer::buildObjects() {
                 continue;
             if (isCoverableInFirstPass(typOf(o)) && o.AbfrageStatus == -1)
                 continue;
-            drawOne(painter, context, i, DrawMode::Normal);
+            drawOrRecord(painter, i, DrawMode::Normal);
         }
         // Covers lie above every other object.
         for (int i : order) {
             const ObjDataTyp& o = objects[size_t(i)];
             if (isVisible(o) && isCoverableInFirstPass(typOf(o)) && o.AbfrageStatus == -1)
-                drawOne(painter, context, i, DrawMode::Covered);
+                drawOrRecord(painter, i, DrawMode::Covered);
         }
     }
     runHook(LayoutPhase::Overlay, m_page.rect());
     drawOnTop(nullptr);
 }
 
+std::vector<bool> ViewComposer::hiddenOnTop(const DrawContext& context) {
+    auto& objects = m_document.objects;
+    std::vector<bool> hidden(objects.size(), false);
+    const QRect page = m_page.rect();
+    // Only many fields can hide each other enough to pay for the mask.
+    constexpr size_t kFewFields = 64;
+    constexpr qint64 kLargestMask = qint64(64) << 20;
+    size_t onTop = 0;
+    for (const ObjDataTyp& o : objects)
+        onTop += isDrawnOnTop(typOf(o)) && isVisible(o);
+    if (!m_skipHidden || onTop < kFewFields || qint64(page.width()) * page.height() > kLargestMask)
+        return hidden;
+    // The pixels that a later object erases before it draws itself.
+    std::vector<unsigned char> erased;
+    try {
+        erased.assign(size_t(page.width()) * size_t(page.height()), 0);
+    } catch (const std::bad_alloc&) {
+        return hidden;
+    }
+    const auto row = [&](int y, int x) { return erased.data() + size_t(y) * page.width() + x; };
+    const auto allErased = [&](const QRect& r) {
+        for (int y = r.top(); y <= r.bottom(); ++y) {
+            if (std::memchr(row(y, r.left()), 0, size_t(r.width())))
+                return false;
+        }
+        return true;
+    };
+    for (size_t i = objects.size(); i-- > 0;) {
+        ObjDataTyp& o = objects[i];
+        if (!isDrawnOnTop(typOf(o)) || !isVisible(o))
+            continue;
+        const DrawMode art = o.AbfrageStatus == -1 ? DrawMode::Covered : DrawMode::Normal;
+        const std::optional<QRect> area = m_painter.drawnArea(context, o, art);
+        const QRect before = m_drawn[i] & page;
+        if (area && allErased((*area | before) & page)) {
+            hidden[i] = true;
+            m_drawn[i] = *area;
+            continue;
+        }
+        for (int y = before.top(); y <= before.bottom(); ++y)
+            std::memset(row(y, before.left()), 1, size_t(before.width()));
+    }
+    return hidden;
+}
+
 void ViewComposer::drawOnTop(const QRect* area) {
     const DrawContext context = drawContext();
+    // Objects wholly erased by later ones are left out of a whole page.
+    const std::vector<bool> hidden =
+        area ? std::vector<bool>(m_document.objects.size(), false) : hiddenOnTop(context);
     QPainter painter(&m_page);
     if (area)
         painter.setClipRect(*area);
     for (size_t i = 0; i < m_document.objects.size(); ++i) {
         const ObjDataTyp& o = m_document.objects[i];
-        if (!isDrawnOnTop(typOf(o)) || !isVisible(o))
+        if (hidden[i] || !isDrawnOnTop(typOf(o)) || !isVisible(o))
             continue;
         if (area && !touches(int(i), *area))
             continue;

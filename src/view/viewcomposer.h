@@ -127,11 +127,17 @@ public:
     // Forgets kept texts, pictures and the cached background (document closed).
     void clearCaches();
 
+    // Whether drawing that later drawing wholly replaces is left out (the
+    // default). The pixels are the same either way; off, every pass draws
+    // every object, which the tests compare against.
+    void setSkipHidden(bool skip) { m_skipHidden = skip; }
+
 private:
     std::vector<int> zOrder() const;
     void buildObjects();
     void drawArea(const QRect& area);
     void drawOnTop(const QRect* area);
+    std::vector<bool> hiddenOnTop(const DrawContext& context);
     QRect drawOne(QPainter& painter, const DrawContext& context, int index, DrawMode art);
     bool touches(int index, const QRect& area) const;
     void runHook(LayoutPhase phase, const QRect& clip);
@@ -156,6 +162,7 @@ private:
     QImage m_visible;
     QImage m_overlay;
     bool m_outOfMemory = false;
+    bool m_skipHidden = true;
 
     // Empties every picture when one of them could not be allocated.
     void checkPictures();

@@ -279,3 +279,59 @@ TEST(PageBackground, HugeBasePicturesAreReducedAndOpacityAndMarginApply) {
     d.header.BasisbildDeck = 100;
     EXPECT_EQ(QColor(background.background(d, QSize(600, 300)).pixel(400, 150)), QColor(Qt::black));
 }
+
+// A crowd of fields that hide each other: query fields covered and uncovered,
+// with and without target lines and see-through cards, between fixed labels
+// and points in mixed stacking order. Leaving out what later drawing replaces
+// must not change a pixel, nor what is recorded of the cards (a later
+// redrawing of one field relies on it).
+TEST(ViewComposer, LeavingOutHiddenDrawingChangesNoPixel) {
+    Document d = emptyDocument(870, 600);
+    QPainter(&d.basePicture).fillRect(0, 0, 870, 300, QColor(30, 60, 120));
+    for (int i = 0; i < 160; ++i) {
+        const int typ = i % 11 == 3 ? 1 : i % 13 == 5 ? 2 : 0;
+        const double x = 0.4 + 0.2 * double((i * 37) % 101) / 101.0;
+        const double y = 0.4 + 0.2 * double((i * 53) % 97) / 97.0;
+        ObjDataTyp o = object(typ, x, y, i % 7 ? QStringLiteral("Feld") : QStringLiteral("Mond"));
+        o.ZIndex = i % 5;
+        o.HFarbe = 0x40A0E0;
+        o.HDeck = i % 3 == 0 ? 60 : 100;
+        o.Fsize = i % 4;
+        if (i % 17 == 0) {
+            o.Sline = 1;
+            o.Sx = 0.1;
+            o.Sy = 0.9;
+            o.LinieDicke = 2;
+        }
+        if (typ == 2)
+            o.PktCap = QStringLiteral("Info");
+        d.objects.push_back(o);
+    }
+    for (int numArt : {0, 1}) {
+        d.header.NumArt = numArt;
+        RandomGenerator random(3);
+        coverAndNumber(d, NumberingOrdered, random);
+        for (size_t i = 0; i < d.objects.size(); i += 4)
+            d.objects[i].AbfrageStatus = 0; // some uncovered
+
+        ViewComposer lean(d, noLayouts());
+        ViewComposer full(d, noLayouts());
+        full.setSkipHidden(false);
+        for (ViewComposer* composer : {&lean, &full}) {
+            composer->setViewArea({870, 600});
+            composer->rebuild();
+        }
+        EXPECT_TRUE(lean.page() == full.page()) << "NumArt " << numArt;
+        EXPECT_TRUE(lean.finalPage() == full.finalPage());
+        EXPECT_TRUE(lean.pageWithFixedObjects() == full.pageWithFixedObjects());
+
+        // Uncover a few fields one by one in both: each redraw starts from the
+        // rectangles the composition recorded.
+        for (size_t i : {1, 42, 99, 150}) {
+            d.objects[i].AbfrageStatus = 0;
+            EXPECT_EQ(lean.redrawObject(int(i)), full.redrawObject(int(i))) << "field " << i;
+        }
+        EXPECT_TRUE(lean.page() == full.page()) << "NumArt " << numArt;
+        EXPECT_TRUE(lean.visibleSection() == full.visibleSection());
+    }
+}
