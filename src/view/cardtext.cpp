@@ -7,6 +7,7 @@
 #include <QTextLine>
 #include <QTextOption>
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace quorvel {
@@ -40,6 +41,17 @@ QString withoutUnseenWordEnds(const QString& text, const QFont& font, int maxWid
         return text;
     const QFontMetricsF metrics(font);
     const double enough = 2.0 * std::max(1, maxWidth) + 2.0 * font.pixelSize();
+    // Word characters are ASCII: their advances, measured once each. Summed
+    // without kerning they differ from the shaped width by far less than the
+    // slack of `enough`, and cost no shaping of ever longer prefixes.
+    std::array<double, 128> advances;
+    advances.fill(-1.0);
+    const auto advance = [&](QChar c) {
+        double& a = advances[c.unicode() & 127];
+        if (a < 0)
+            a = metrics.horizontalAdvance(c);
+        return a;
+    };
     QString result;
     qsizetype copied = 0; // text[0 .. copied) is in result
     for (qsizetype i = 0; i < text.size();) {
@@ -52,9 +64,9 @@ QString withoutUnseenWordEnds(const QString& text, const QFont& font, int maxWid
             ++end;
         const qsizetype length = end - i;
         if (length > kShortWord) {
-            qsizetype k = 64;
-            while (k < length - 1 && metrics.horizontalAdvance(text.mid(i, k)) <= enough)
-                k *= 2;
+            qsizetype k = 0;
+            for (double width = 0; k < length - 1 && width <= enough; ++k)
+                width += advance(text[i + k]);
             if (k < length - 1) {
                 result += QStringView(text).mid(copied, i + k - copied);
                 result += text[end - 1];
@@ -67,6 +79,18 @@ QString withoutUnseenWordEnds(const QString& text, const QFont& font, int maxWid
         return text;
     result += QStringView(text).mid(copied);
     return result;
+}
+
+// The number of source lines of `text` (a line ends at CR LF, CR or LF).
+qsizetype countSourceLines(const QString& text) {
+    qsizetype lines = 1;
+    const char16_t* c = reinterpret_cast<const char16_t*>(text.utf16());
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (c[i] == u'\n' || (c[i] == u'\r' && (i + 1 == n || c[i + 1] != u'\n')))
+            ++lines;
+    }
+    return lines;
 }
 
 // The first `lines` source lines of `text` (a line ends at CR LF, CR or LF).
@@ -190,6 +214,35 @@ std::shared_ptr<const TypesetText> CardTextCache::settle(const QString& text, co
 std::shared_ptr<const TypesetText> CardTextCache::typeset(const QString& text,
                                                           const QString& family, int startSize,
                                                           int style, int maxWidth, int maxHeight) {
+    // Only texts that own their characters: the address of raw or static
+    // characters (no capacity) could come to hold another text.
+    const void* buffer = text.constData();
+    const bool owned = text.capacity() > 0;
+    if (auto it = owned ? m_recent.find(buffer) : m_recent.end(); it != m_recent.end()) {
+        const Recent& r = it->second;
+        if (r.text.constData() == buffer && r.text.size() == text.size() && r.family == family &&
+            r.startSize == startSize && r.style == style && r.maxWidth == maxWidth &&
+            r.maxHeight == maxHeight) {
+            if (auto set = r.set.lock())
+                return set;
+        }
+    }
+    auto set = typesetAnew(text, family, startSize, style, maxWidth, maxHeight);
+    if (!owned)
+        return set;
+    // Thousands of objects keep their captions here; a hostile number of them
+    // starts the memo afresh rather than growing it without end.
+    constexpr size_t kRecentCaptions = size_t(1) << 16;
+    if (m_recent.size() >= kRecentCaptions)
+        m_recent.clear();
+    m_recent[buffer] = Recent{text, family, startSize, style, maxWidth, maxHeight, set};
+    return set;
+}
+
+std::shared_ptr<const TypesetText> CardTextCache::typesetAnew(const QString& text,
+                                                              const QString& family, int startSize,
+                                                              int style, int maxWidth,
+                                                              int maxHeight) {
     // A single line taller than the room never fits: absurd sizes from a file
     // start at the room's height instead of shrinking step by step.
     int size = std::max(1, startSize);
@@ -206,8 +259,7 @@ std::shared_ptr<const TypesetText> CardTextCache::typeset(const QString& text,
 
     // Every source line is at least one screen line: sizes whose line height
     // times the line count is taller than the room need no layout at all.
-    const qsizetype sourceLines =
-        1 + text.count(u'\n') + text.count(u'\r') - text.count(QStringLiteral("\r\n"));
+    const qsizetype sourceLines = countSourceLines(text);
     const std::vector<int> sizes = shrinkSizes(size);
     size_t lo = 0;
     size_t hi = sizes.size() - 1; // the last size is taken whether it fits or not

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QTextLayout>
 #include <memory>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 class QPainter;
@@ -63,6 +65,17 @@ private:
 // min(size - 1, round(size x 0.9)), the last one is at most 3.
 std::vector<int> shrinkSizes(int startSize);
 
+// Hashes the keys of kept texts, which hold whole captions of up to hundreds
+// of thousands of characters, with the standard library's byte hash: several
+// times faster than qHash on such lengths, and like it it reads every
+// character, so captions that differ anywhere spread over the buckets.
+struct LongTextHash {
+    size_t operator()(const QString& text) const noexcept {
+        return std::hash<std::u16string_view>()(std::u16string_view(
+            reinterpret_cast<const char16_t*>(text.utf16()), size_t(text.size())));
+    }
+};
+
 // Lays out card texts and keeps the final layouts: a composition draws the
 // same texts at the same sizes again and again (every query field twice).
 // The kept layouts are bounded in bytes; the least recently used go first.
@@ -84,13 +97,32 @@ public:
     // The text set once at exactly the font's size, without shrinking.
     std::shared_ptr<const TypesetText> settle(const QString& text, const QFont& font, int maxWidth);
 
-    void clear() { m_entries.clear(); }
+    void clear() {
+        m_entries.clear();
+        m_recent.clear();
+    }
     size_t usedBytes() const { return m_entries.usedBytes(); }
 
     static constexpr size_t kDefaultBudget = size_t(64) << 20;
 
 private:
-    LruCache<QString, std::shared_ptr<const TypesetText>> m_entries;
+    std::shared_ptr<const TypesetText> typesetAnew(const QString& text, const QString& family,
+                                                   int startSize, int style, int maxWidth,
+                                                   int maxHeight);
+
+    LruCache<QString, std::shared_ptr<const TypesetText>, LongTextHash> m_entries;
+
+    // A composition asks for the same caption several times: the last answer
+    // for each caption's character buffer, found without hashing the text.
+    // The entry holds the buffer, so no other text can take its address; it
+    // does not hold the layout, which stays bounded by the budget above.
+    struct Recent {
+        QString text;
+        QString family;
+        int startSize, style, maxWidth, maxHeight;
+        std::weak_ptr<const TypesetText> set;
+    };
+    std::unordered_map<const void*, Recent> m_recent;
 };
 
 } // namespace quorvel

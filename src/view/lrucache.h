@@ -27,7 +27,11 @@ public:
     // returns where it is kept, or null when it is larger than the budget;
     // the value is then not kept and the caller still owns its copy.
     Value* insert(const Key& key, Value value, size_t bytes) {
-        erase(key);
+        if (auto it = m_index.find(key); it != m_index.end()) {
+            m_used -= it->second->bytes;
+            m_order.erase(it->second);
+            m_index.erase(it);
+        }
         if (bytes > m_budget)
             return nullptr;
         while (!m_order.empty() && m_used + bytes > m_budget) {

@@ -349,3 +349,21 @@ TEST(HostileContent, NonFinitePositionsDrawNothingAndStayAsStored) {
         EXPECT_TRUE(d.objects[0].Sx == f.sx || (std::isnan(f.sx) && std::isnan(d.objects[0].Sx)));
     }
 }
+
+// The cache answers repeated requests for one caption without hashing it
+// again; a caption edited in place, or asked for with other bounds, is laid
+// out anew.
+TEST(HostileContent, CardTextCacheSeesEditedCaptionsAndOtherBounds) {
+    CardTextCache cache;
+    QString caption = QStringLiteral("Merkur");
+    caption.reserve(64); // room to grow in place
+    const auto first = cache.typeset(caption, QStringLiteral("Arial"), 22, 0, 400, 300);
+    EXPECT_EQ(cache.typeset(caption, QStringLiteral("Arial"), 22, 0, 400, 300), first);
+    caption += QStringLiteral(" Venus Erde Mars");
+    const auto edited = cache.typeset(caption, QStringLiteral("Arial"), 22, 0, 400, 300);
+    EXPECT_GT(edited->size().width(), first->size().width());
+    const auto narrow = cache.typeset(caption, QStringLiteral("Arial"), 22, 0, 60, 300);
+    EXPECT_GT(narrow->lineCount(), edited->lineCount());
+    const auto bold = cache.typeset(caption, QStringLiteral("Arial"), 22, 1, 60, 300);
+    EXPECT_TRUE(bold->font().bold());
+}
