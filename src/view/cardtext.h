@@ -7,8 +7,8 @@
 #include <QSize>
 #include <QString>
 #include <QTextLayout>
+#include <array>
 #include <memory>
-#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -65,17 +65,6 @@ private:
 // min(size - 1, round(size x 0.9)), the last one is at most 3.
 std::vector<int> shrinkSizes(int startSize);
 
-// Hashes the keys of kept texts, which hold whole captions of up to hundreds
-// of thousands of characters, with the standard library's byte hash: several
-// times faster than qHash on such lengths, and like it it reads every
-// character, so captions that differ anywhere spread over the buckets.
-struct LongTextHash {
-    size_t operator()(const QString& text) const noexcept {
-        return std::hash<std::u16string_view>()(std::u16string_view(
-            reinterpret_cast<const char16_t*>(text.utf16()), size_t(text.size())));
-    }
-};
-
 // Lays out card texts and keeps the final layouts: a composition draws the
 // same texts at the same sizes again and again (every query field twice).
 // The kept layouts are bounded in bytes; the least recently used go first.
@@ -110,7 +99,24 @@ private:
                                                    int startSize, int style, int maxWidth,
                                                    int maxHeight);
 
-    LruCache<QString, std::shared_ptr<const TypesetText>, LongTextHash> m_entries;
+    // What decides a layout. The caption is shared, not copied, and hashed
+    // once per request: captions run to hundreds of thousands of characters.
+    struct Key {
+        QString font; // the family, or a whole font's key for settle()
+        std::array<int, 5> figures;
+        QString text;
+        size_t hash;
+        Key(QString font, std::array<int, 5> figures, const QString& text);
+        bool operator==(const Key& other) const {
+            return hash == other.hash && figures == other.figures && font == other.font &&
+                   text == other.text;
+        }
+        size_t bytes() const { return size_t(font.size() + text.size()) * 2 + sizeof(Key); }
+    };
+    struct KeyHash {
+        size_t operator()(const Key& key) const noexcept { return key.hash; }
+    };
+    LruCache<Key, std::shared_ptr<const TypesetText>, KeyHash> m_entries;
 
     // A composition asks for the same caption several times: the last answer
     // for each caption's character buffer, found without hashing the text.
