@@ -320,9 +320,13 @@ QString badgeKey(const BadgeLabel& label, const QRect& card, double s) {
         .arg(endVisible ? label.ticks : -1);
 }
 
-void drawBadge(QPainter& painter, const QRect& card, const BadgeLabel& label, double s) {
+void drawBadgeCircle(QPainter& painter, const QRect& card, double s) {
+    paintEllipse(painter, badgeCircle(card, s), colourFromValue(kCoverMargin), Qt::white);
+}
+
+// The badge's label alone, on its circle.
+void drawBadgeLabel(QPainter& painter, const QRect& card, const BadgeLabel& label, double s) {
     const QRectF circle = badgeCircle(card, s);
-    paintEllipse(painter, circle, colourFromValue(kCoverMargin), Qt::white);
     if (!label.isLong()) {
         drawCentred(painter, circle.center(), label.text, titleFont(badgeTextSize(label, s)),
                     Qt::white);
@@ -341,6 +345,11 @@ void drawBadge(QPainter& painter, const QRect& card, const BadgeLabel& label, do
         painter.drawText(QPointF(plan.base + double(plan.first) * plan.tick, y),
                          QString(plan.last - plan.first + 1, u'\''));
     }
+}
+
+void drawBadge(QPainter& painter, const QRect& card, const BadgeLabel& label, double s) {
+    drawBadgeCircle(painter, card, s);
+    drawBadgeLabel(painter, card, label, s);
 }
 
 } // namespace
@@ -538,17 +547,15 @@ void ObjectDrawer::drawContent(QPainter& painter, const DrawContext& context, co
     card.text->draw(painter, rect.adjusted(margin, inset, -margin, -inset), o.TAusr);
 }
 
-bool ObjectDrawer::drawFinished(QPainter& painter, const QString& key, const QRect& area,
-                                bool opaque, const std::function<void(QPainter&)>& paint,
-                                std::shared_ptr<const TypesetText> text) {
-    if (const FinishedCard* kept = m_finishedCards.find(key)) {
-        painter.drawImage(area.topLeft(), kept->picture);
-        return true;
-    }
+QImage ObjectDrawer::finished(const QString& key, const QRect& area, bool opaque,
+                              const std::function<void(QPainter&)>& paint,
+                              std::shared_ptr<const TypesetText> text) {
+    if (const FinishedCard* kept = m_finishedCards.find(key))
+        return kept->picture;
     FinishedCard finished{QImage(area.size(), QImage::Format_ARGB32_Premultiplied),
                           std::move(text)};
     if (finished.picture.isNull())
-        return false;
+        return QImage();
     finished.picture.fill(Qt::transparent);
     QPainter finishing(&finished.picture);
     finishing.translate(-area.topLeft());
@@ -556,9 +563,19 @@ bool ObjectDrawer::drawFinished(QPainter& painter, const QString& key, const QRe
     finishing.end();
     if (opaque)
         finished.picture.convertTo(QImage::Format_RGB32);
-    painter.drawImage(area.topLeft(), finished.picture);
+    QImage picture = finished.picture;
     const size_t bytes = pictureBytes(finished.picture) + size_t(key.size()) * 2;
     m_finishedCards.insert(key, std::move(finished), bytes);
+    return picture;
+}
+
+bool ObjectDrawer::drawFinished(QPainter& painter, const QString& key, const QRect& area,
+                                bool opaque, const std::function<void(QPainter&)>& paint,
+                                std::shared_ptr<const TypesetText> text) {
+    const QImage picture = finished(key, area, opaque, paint, std::move(text));
+    if (picture.isNull())
+        return false;
+    painter.drawImage(area.topLeft(), picture);
     return true;
 }
 
@@ -584,9 +601,27 @@ void ObjectDrawer::drawCovered(QPainter& painter, const DrawContext& context, co
     };
     const QRect badge = numberBadgeRect(card, s);
     if (label.isLong()) {
-        // A long label reaches over the whole card: finished as one.
-        if (!drawFinished(painter, u'A' + size + badgeKey(label, card, s), card | badge, false,
-                          coverAndBadge))
+        // A long label reaches over the whole card: finished as one. The
+        // cover and circle beneath it are the same for every card of its
+        // size, so they are finished once and copied under each label.
+        const QRect area = card | badge;
+        const QImage beneath = finished(u'E' + size, area, false, [&](QPainter& p) {
+            drawCover(p, card, s);
+            drawBadgeCircle(p, card, s);
+        });
+        const auto labelOnCover = [&](QPainter& p) {
+            if (beneath.isNull()) {
+                coverAndBadge(p);
+                return;
+            }
+            p.save();
+            p.setCompositionMode(QPainter::CompositionMode_Source);
+            p.drawImage(area.topLeft(), beneath);
+            p.restore();
+            drawBadgeLabel(p, card, label, s);
+        };
+        if (!drawFinished(painter, u'A' + size + badgeKey(label, card, s), area, false,
+                          labelOnCover))
             coverAndBadge(painter);
         return;
     }

@@ -81,6 +81,11 @@ private:
     bool drawFinished(QPainter& painter, const QString& key, const QRect& area, bool opaque,
                       const std::function<void(QPainter&)>& paint,
                       std::shared_ptr<const TypesetText> text = nullptr);
+    // The finished picture kept under `key`, painted first when it is not
+    // kept; null when there is no memory for it.
+    QImage finished(const QString& key, const QRect& area, bool opaque,
+                    const std::function<void(QPainter&)>& paint,
+                    std::shared_ptr<const TypesetText> text = nullptr);
 
     CardTextCache m_texts;
     struct PictureKey {
