@@ -1,7 +1,9 @@
 #include "documentio.h"
 #include "documentjson.h"
+#include "jsonreader.h"
 #include "layoutset.h"
 #include "picturefile.h"
+#include "picturejson.h"
 #include "pngcodec.h"
 #include "toolcommands.h"
 
@@ -461,3 +463,29 @@ TEST_F(DocumentJsonTest, UnreadableJsonFilesAreReportedWithTheirPlace) {
 }
 
 } // namespace
+
+// The pictures one JSON document names share the budget of a document's
+// decoded pictures: a file named again is not decoded again but counts
+// again, and past the budget the build is refused with the reader's message.
+TEST_F(DocumentJsonTest, PicturesShareTheDocumentBudget) {
+    const qint64 one = patternPicture(40, 30, 2).sizeInBytes(); // basis.png
+    PictureFiles files(dir.path(), 3 * one);
+    const QString name = QStringLiteral("basis.png");
+    EXPECT_EQ(files.load(name, QStringLiteral("a")).size(), QSize(40, 30));
+    ASSERT_TRUE(QFile::remove(path(name))); // the second use needs no file
+    EXPECT_EQ(files.load(path(name), QStringLiteral("b")).size(), QSize(40, 30));
+    EXPECT_EQ(files.load(name, QStringLiteral("c")).size(), QSize(40, 30));
+    try {
+        files.load(name, QStringLiteral("objects[3].Bild.file"));
+        ADD_FAILURE() << "a fourth picture passes the budget";
+    } catch (const JsonMappingError& error) {
+        EXPECT_EQ(error.message, QStringLiteral("objects[3].Bild.file: ") + msgPicturesTooLarge());
+    }
+    // Past the budget nothing more is decoded, even a small picture.
+    try {
+        files.load(QStringLiteral("alpha.png"), QStringLiteral("d"));
+        ADD_FAILURE() << "a picture past the budget";
+    } catch (const JsonMappingError& error) {
+        EXPECT_TRUE(error.message.endsWith(msgPicturesTooLarge()));
+    }
+}

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -270,3 +271,31 @@ TEST_F(ToolProcessTest, BestListRefusesBadArgumentsAndUnreadableLists) {
 }
 
 } // namespace
+
+// A JSON document of a few hundred bytes naming one large picture sixteen
+// times would need 1 GB (with the largest pictures 4 GB): the build is
+// refused with the message a reader of such a document gives, after
+// decoding the picture once.
+TEST_F(ToolProcessTest, BuildRefusesPicturesPastTheDocumentBudget) {
+    {
+        QImage huge(4096, 4096, QImage::Format_ARGB32);
+        huge.fill(qRgb(0, 128, 128));
+        writeFile(QStringLiteral("gross.png"), encodePng(huge));
+    }
+    QJsonArray objects;
+    for (int i = 0; i < 16; ++i) {
+        objects.append(
+            QJsonObject{{QStringLiteral("Typ"), 7},
+                        {QStringLiteral("Bild"),
+                         QJsonObject{{QStringLiteral("file"), QStringLiteral("gross.png")}}}});
+    }
+    const QByteArray json = QJsonDocument(QJsonObject{{QStringLiteral("objects"), objects}})
+                                .toJson(QJsonDocument::Compact);
+    ASSERT_LT(json.size(), 1000);
+    writeFile(QStringLiteral("gross.json"), json);
+    const QString out = path(QStringLiteral("gross.qvl"));
+    const ToolRun run = runTool({QStringLiteral("build"), path(QStringLiteral("gross.json")), out});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(msgPicturesTooLarge())) << run.err.toStdString();
+    EXPECT_FALSE(QFile::exists(out));
+}

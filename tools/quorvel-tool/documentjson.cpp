@@ -263,15 +263,15 @@ void checkRange(int value, int low, int high, const QString& path) {
                        QStringLiteral("%1 is outside %2 to %3").arg(value).arg(low).arg(high));
 }
 
-void cellFromJson(const QJsonValue& value, const QString& path, const QString& baseDir,
+void cellFromJson(const QJsonValue& value, const QString& path, PictureFiles& files,
                   lueckentabellearrtyp& cell) {
     JsonObjectReader reader(jsonToObject(value, path), path);
     readFields(reader, cell, kCellFields);
-    cell.Bild = pictureFromJson(reader.take("Bild"), reader.pathOf("Bild"), baseDir).image;
+    cell.Bild = pictureFromJson(reader.take("Bild"), reader.pathOf("Bild"), files).image;
     reader.finish();
 }
 
-void headerFromJson(const QJsonValue& value, const QString& baseDir, HeaderDataTyp& header) {
+void headerFromJson(const QJsonValue& value, PictureFiles& files, HeaderDataTyp& header) {
     JsonObjectReader reader(jsonToObject(value, QStringLiteral("header")),
                             QStringLiteral("header"));
     readFields(reader, header, kHeaderFields);
@@ -295,7 +295,7 @@ void headerFromJson(const QJsonValue& value, const QString& baseDir, HeaderDataT
             const QString rowPath = indexed(tablePath, r);
             const QJsonArray cells = jsonToArray(rows[r], rowPath, kGapTableMaxColumns);
             for (qsizetype c = 0; c < cells.size(); ++c)
-                cellFromJson(cells[c], indexed(rowPath, c), baseDir, header.LueckenTabelle[r][c]);
+                cellFromJson(cells[c], indexed(rowPath, c), files, header.LueckenTabelle[r][c]);
         }
     }
 
@@ -332,10 +332,10 @@ void crosswordFromJson(const QJsonValue& value, KreuzwortDataTyp& crossword) {
     reader.finish();
 }
 
-void logoFromJson(const QJsonValue& value, const QString& baseDir, LogoDataTyp& logo) {
+void logoFromJson(const QJsonValue& value, PictureFiles& files, LogoDataTyp& logo) {
     JsonObjectReader reader(jsonToObject(value, QStringLiteral("logo")), QStringLiteral("logo"));
     readFields(reader, logo, kLogoFields);
-    logo.Bild = pictureFromJson(reader.take("picture"), reader.pathOf("picture"), baseDir).image;
+    logo.Bild = pictureFromJson(reader.take("picture"), reader.pathOf("picture"), files).image;
     reader.finish();
 }
 
@@ -351,7 +351,7 @@ void applyPointDefaults(ObjDataTyp& object) {
     object.HDeck = 100;
 }
 
-ObjDataTyp objectFromJson(const QJsonValue& value, const QString& path, const QString& baseDir) {
+ObjDataTyp objectFromJson(const QJsonValue& value, const QString& path, PictureFiles& files) {
     JsonObjectReader reader(jsonToObject(value, path), path);
     ObjDataTyp object;
     reader.read("Typ", object.Typ);
@@ -359,12 +359,12 @@ ObjDataTyp objectFromJson(const QJsonValue& value, const QString& path, const QS
     readFields(reader, object, kObjectFields);
     checkRange(object.AntwortAnz, 0, kMaxAnswerPictures, reader.pathOf("AntwortAnz"));
 
-    object.Bild = pictureFromJson(reader.take("Bild"), reader.pathOf("Bild"), baseDir).image;
+    object.Bild = pictureFromJson(reader.take("Bild"), reader.pathOf("Bild"), files).image;
     if (const QJsonValue answers = reader.take("BildAntw"); !answers.isUndefined()) {
         const QString answersPath = reader.pathOf("BildAntw");
         const QJsonArray array = jsonToArray(answers, answersPath, kMaxAnswerPictures);
         for (qsizetype k = 0; k < array.size(); ++k)
-            object.BildAntw[k] = pictureFromJson(array[k], indexed(answersPath, k), baseDir).image;
+            object.BildAntw[k] = pictureFromJson(array[k], indexed(answersPath, k), files).image;
     }
     if (const QJsonValue infoLink = reader.take("MCInfoLinkData"); !infoLink.isUndefined()) {
         const QString infoLinkPath = reader.pathOf("MCInfoLinkData");
@@ -376,10 +376,10 @@ ObjDataTyp objectFromJson(const QJsonValue& value, const QString& path, const QS
     return object;
 }
 
-QImage basePictureFromJson(const QJsonValue& value, const QString& baseDir) {
+QImage basePictureFromJson(const QJsonValue& value, PictureFiles& files) {
     JsonPicture picture;
     if (!value.isUndefined())
-        picture = pictureFromJson(value, QStringLiteral("basisbild"), baseDir);
+        picture = pictureFromJson(value, QStringLiteral("basisbild"), files);
     if (!picture.image.isNull())
         return picture.image;
     // A document always has a base picture; without one a blank page stands in.
@@ -387,6 +387,7 @@ QImage basePictureFromJson(const QJsonValue& value, const QString& baseDir) {
                            ? picture.declaredSize
                            : QSize(kDefaultBasePictureWidth, kDefaultBasePictureHeight);
     QImage blank(size, QImage::Format_ARGB32);
+    files.count(blank, QStringLiteral("basisbild"));
     blank.fill(QColor(Qt::white));
     return blank;
 }
@@ -424,27 +425,28 @@ bool documentToJson(const Document& document, const DumpOptions& options, QJsonO
 bool documentFromJson(const QJsonObject& json, const QString& baseDir, Document& document,
                       QString* error) {
     try {
+        PictureFiles files(baseDir);
         JsonObjectReader reader(json, {});
         // The writer always writes the current format; the key is only checked.
         QString format;
         reader.read("format", format);
         if (const QJsonValue header = reader.take("header"); !header.isUndefined())
-            headerFromJson(header, baseDir, document.header);
+            headerFromJson(header, files, document.header);
         if (const QJsonValue crossword = reader.take("crossword"); !crossword.isUndefined())
             crosswordFromJson(crossword, document.header.Kreuzwort);
         if (const QJsonValue logo = reader.take("logo"); !logo.isUndefined())
-            logoFromJson(logo, baseDir, document.header.Logo);
+            logoFromJson(logo, files, document.header.Logo);
         if (const QJsonValue objects = reader.take("objects"); !objects.isUndefined()) {
             const QJsonArray array =
                 jsonToArray(objects, QStringLiteral("objects"), std::numeric_limits<int>::max());
             document.objects.reserve(static_cast<size_t>(array.size()));
             for (qsizetype i = 0; i < array.size(); ++i) {
                 document.objects.push_back(
-                    objectFromJson(array[i], indexed(QStringLiteral("objects"), i), baseDir));
+                    objectFromJson(array[i], indexed(QStringLiteral("objects"), i), files));
                 document.widenZRange(document.objects.back().ZIndex);
             }
         }
-        document.basePicture = basePictureFromJson(reader.take("basisbild"), baseDir);
+        document.basePicture = basePictureFromJson(reader.take("basisbild"), files);
         reader.finish();
         return true;
     } catch (const JsonMappingError& failure) {

@@ -76,10 +76,13 @@ points get their title, white text and coloured opaque background). Unknown
 keys, wrong types and numbers out of range are errors. "format" is ignored:
 the current format is always written.
 
-Pictures come from "file" (PNG, JPEG or BMP by extension), relative to the
-folder of JSON unless absolute; "width" and "height", when given, must match
-the file. A picture without "file" (or null) means none. Without a base picture
-the document gets a white one of the given width and height, else 870 x 600.
+Pictures come from "file" (PNG, JPEG or BMP, told by their content; any other
+kind is refused), relative to the folder of JSON unless absolute; "width" and
+"height", when given, must match the file. A picture without "file" (or null)
+means none. Without a base picture the document gets a white one of the given
+width and height, else 870 x 600. The decoded pictures together (a file named
+twice counting twice) may take as much memory as the program allows a
+document's pictures; beyond it the build is refused.
 
 Objects are written in the order of ZIndex, ties in list order. Objects of
 generated types (3, 22-27, 31, 32, 34) are accepted but, as in the program,

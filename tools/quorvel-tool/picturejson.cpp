@@ -35,7 +35,36 @@ QJsonValue PictureExport::toJson(const QImage& picture, const QString& name) con
     return json;
 }
 
-JsonPicture pictureFromJson(const QJsonValue& value, const QString& path, const QString& baseDir) {
+PictureFiles::PictureFiles(QString baseDir, qint64 budget)
+    : m_baseDir(std::move(baseDir)), m_budget(budget) {}
+
+void PictureFiles::count(const QImage& picture, const QString& path) {
+    m_used += picture.sizeInBytes();
+    if (m_used > m_budget)
+        throwJsonError(path, msgPicturesTooLarge());
+}
+
+QImage PictureFiles::load(const QString& file, const QString& path) {
+    const QString resolved = QFileInfo(file).isAbsolute() ? file : QDir(m_baseDir).filePath(file);
+    QImage picture = m_loaded.value(resolved);
+    if (picture.isNull()) {
+        // Past the budget already: nothing more is decoded.
+        if (m_used >= m_budget)
+            throwJsonError(path, msgPicturesTooLarge());
+        const IoResult loaded = loadPictureFile(resolved, picture);
+        if (!loaded.ok) {
+            const QString error = loaded.messages.isEmpty()
+                                      ? QStringLiteral("cannot load %1").arg(resolved)
+                                      : loaded.messages.first();
+            throwJsonError(path, error);
+        }
+    }
+    count(picture, path);
+    m_loaded.insert(resolved, picture);
+    return picture;
+}
+
+JsonPicture pictureFromJson(const QJsonValue& value, const QString& path, PictureFiles& files) {
     JsonPicture result;
     if (value.isNull() || value.isUndefined())
         return result;
@@ -63,19 +92,12 @@ JsonPicture pictureFromJson(const QJsonValue& value, const QString& path, const 
     if (reader.read("file", file)) {
         if (file.isEmpty())
             throwJsonError(reader.pathOf("file"), QStringLiteral("empty file name"));
-        const QString resolved = QFileInfo(file).isAbsolute() ? file : QDir(baseDir).filePath(file);
-        const IoResult loaded = loadPictureFile(resolved, result.image);
-        if (!loaded.ok) {
-            const QString error = loaded.messages.isEmpty()
-                                      ? QStringLiteral("cannot load %1").arg(resolved)
-                                      : loaded.messages.first();
-            throwJsonError(reader.pathOf("file"), error);
-        }
+        result.image = files.load(file, reader.pathOf("file"));
         if (result.declaredSize.isValid() && result.declaredSize != result.image.size()) {
             throwJsonError(path, QStringLiteral("declared %1 x %2, but %3 is %4 x %5")
                                      .arg(width)
                                      .arg(height)
-                                     .arg(resolved)
+                                     .arg(file)
                                      .arg(result.image.width())
                                      .arg(result.image.height()));
         }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "documentio.h"
+
+#include <QHash>
 #include <QImage>
 #include <QJsonValue>
 #include <QSize>
@@ -32,9 +35,32 @@ struct JsonPicture {
     QSize declaredSize; // "width" x "height"; invalid when not given
 };
 
-// Reads a picture value; an absent one means none. A relative "file" is resolved against `baseDir`;
-// the file is read as PNG, JPEG or BMP by its extension. Throws JsonMappingError (naming `path`)
-// for a wrong shape, a file that cannot be loaded, or sizes that contradict the file.
-JsonPicture pictureFromJson(const QJsonValue& value, const QString& path, const QString& baseDir);
+// The picture files one JSON document names. Relative names are resolved
+// against `baseDir`; each file is decoded once, however often it is named.
+// The document's pictures share the budget a read document's decoded
+// pictures have (documentio.h), a picture named twice counting twice: a
+// document the program would refuse to open is not built.
+class PictureFiles {
+public:
+    explicit PictureFiles(QString baseDir, qint64 budget = kDefaultPictureBudget);
+
+    // The picture in `file`. Throws JsonMappingError naming `path` when it
+    // cannot be loaded or passes the budget (msgPicturesTooLarge()).
+    QImage load(const QString& file, const QString& path);
+    // Counts a picture made otherwise (a blank page) against the budget.
+    void count(const QImage& picture, const QString& path);
+
+private:
+    QString m_baseDir;
+    qint64 m_budget;
+    qint64 m_used = 0;
+    QHash<QString, QImage> m_loaded; // by resolved path
+};
+
+// Reads a picture value; an absent one means none. The "file" is read through
+// `files` as PNG, JPEG or BMP by its content. Throws JsonMappingError (naming
+// `path`) for a wrong shape, a file that cannot be loaded, sizes that
+// contradict the file, or pictures past the budget.
+JsonPicture pictureFromJson(const QJsonValue& value, const QString& path, PictureFiles& files);
 
 } // namespace quorvel
