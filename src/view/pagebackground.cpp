@@ -77,9 +77,14 @@ const QImage& PageBackground::background(const Document& document, QSize pagePic
     const double sy = double(pagePicture.height()) / page.height();
     const double bx = rnd(basis.width() * h.RandErw.left);
     const double by = rnd(basis.height() * h.RandErw.top);
+    // Margins from a file may put the base picture at any distance: its
+    // corners stay where pixel arithmetic cannot overflow, far outside any
+    // page picture (only the part inside the page is drawn).
+    static constexpr double kFar = 1 << 28;
+    const auto pixel = [](double value) { return rnd(std::clamp(value, -kFar, kFar)); };
     const QRect basisRect(
-        QPoint(rnd(bx * sx), rnd(by * sy)),
-        QPoint(rnd((bx + basis.width()) * sx) - 1, rnd((by + basis.height()) * sy) - 1));
+        QPoint(pixel(bx * sx), pixel(by * sy)),
+        QPoint(pixel((bx + basis.width()) * sx) - 1, pixel((by + basis.height()) * sy) - 1));
     // Only the part inside the page picture is scaled, so a hostile margin
     // cannot make us scale the picture to an enormous size.
     const QRect visible = basisRect.intersected(QRect(QPoint(0, 0), pagePicture));
