@@ -5,6 +5,7 @@
 #include "bestlistcontroller.h"
 #include "boardcontroller.h"
 #include "documentcontroller.h"
+#include "exerciseresultcontroller.h"
 #include "exercisesettingscontroller.h"
 #include "learningviewcontroller.h"
 #include "learningviewpanel.h"
@@ -68,8 +69,14 @@ MainWindow::MainWindow(StartEnvironment environment, QWidget* parent)
     m_topics = new TopicMenuController(*this);
     m_exerciseSettings = new ExerciseSettingsController(*this);
     m_bestLists = new BestListController(*this, this);
+    m_exerciseResults = new ExerciseResultController(*this, *m_bestLists, this);
     m_board = new BoardController(*this, *m_learningView);
     m_mail = new MailController(*this, this);
+    // The protocol window mails its saved protocol the way the document goes.
+    m_exerciseResults->setMailHandOver(
+        [this](const QString& subject, const QString& body, const QStringList& attachments) {
+            sendMailAndReport(dialogs(), {subject, body, attachments}, m_mail->options());
+        });
     m_viewExport = new ViewExportController(m_learningPanel->view(), *this, this);
     m_viewExport->setSelection([this] { return m_board->areaSelection().selection().rect(); });
     m_windowStates = new WindowStateController(*this, [this] {

@@ -18,6 +18,7 @@ class AboutDialog;
 class BestListController;
 class BoardController;
 class DocumentController;
+class ExerciseResultController;
 class ExerciseSettingsController;
 class LearningViewController;
 class LearningViewPanel;
@@ -68,6 +69,8 @@ public:
     LearningViewController& learningView() const { return *m_learningView; }
     TopicMenuController& topics() const { return *m_topics; }
     ExerciseSettingsController& exerciseSettings() const { return *m_exerciseSettings; }
+    // The end of a run: protocol window, result window, automatic saving.
+    ExerciseResultController& exerciseResults() const { return *m_exerciseResults; }
     BoardController& board() const { return *m_board; }
     BestListController& bestLists() const { return *m_bestLists; }
     MailController& mail() const { return *m_mail; }
@@ -131,6 +134,7 @@ private:
     TopicMenuController* m_topics;
     ExerciseSettingsController* m_exerciseSettings;
     BestListController* m_bestLists;
+    ExerciseResultController* m_exerciseResults;
     BoardController* m_board;
     MailController* m_mail;
     ViewExportController* m_viewExport;

@@ -27,22 +27,27 @@ void ReportWindow::setUp(QWidget* content, const std::vector<Button>& buttons) {
         auto* pushButton = new QPushButton(button.caption, this);
         pushButton->setObjectName(button.name);
         pushButton->setAutoDefault(false);
-        connect(pushButton, &QPushButton::clicked, this, [this, action = button.action] {
-            switch (action) {
-            case Action::Copy:
-                copyToClipboard();
-                break;
-            case Action::Save:
-                save();
-                break;
-            case Action::Print:
-                print();
-                break;
-            case Action::Close:
-                close();
-                break;
-            }
-        });
+        connect(pushButton, &QPushButton::clicked, this,
+                [this, action = button.action, other = button.other] {
+                    switch (action) {
+                    case Action::Copy:
+                        copyToClipboard();
+                        break;
+                    case Action::Save:
+                        save();
+                        break;
+                    case Action::Print:
+                        print();
+                        break;
+                    case Action::Close:
+                        close();
+                        break;
+                    case Action::Other:
+                        if (other)
+                            other();
+                        break;
+                    }
+                });
         row->addWidget(pushButton);
     }
     auto* layout = new QVBoxLayout(this);
@@ -72,9 +77,12 @@ bool ReportWindow::saveTo(const QString& path) {
     return false;
 }
 
+FileChoice ReportWindow::saveChoice() const {
+    return {m_saveTitle, richTextFilter(), QString::fromUtf16(kRichTextExtension), QString()};
+}
+
 void ReportWindow::save() {
-    const QString path = m_shell.dialogs().chooseSaveFile(
-        {m_saveTitle, richTextFilter(), QString::fromUtf16(kRichTextExtension), QString()});
+    const QString path = m_shell.dialogs().chooseSaveFile(saveChoice());
     if (!path.isEmpty())
         saveTo(path);
 }

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QDialog>
 #include <QString>
+#include <functional>
 #include <vector>
 
 class QTextDocument;
@@ -10,6 +11,7 @@ class QTextDocument;
 namespace quorvel {
 
 class Shell;
+struct FileChoice;
 
 // A window that shows a report and offers it to print, to save as a
 // rich-text file and to copy (rich text, HTML and plain text). Subclasses
@@ -35,17 +37,21 @@ public:
     void print();
 
 protected:
-    enum class Action { Copy, Save, Print, Close };
+    enum class Action { Copy, Save, Print, Close, Other };
     struct Button {
         Action action;
         QString caption;
-        QString name; // the component name; may be empty
+        QString name;                  // the component name; may be empty
+        std::function<void()> other{}; // what Action::Other does
     };
     // Lays the window out: `content` above a row of `buttons`.
     void setUp(QWidget* content, const std::vector<Button>& buttons);
 
     virtual void fillDocument(QTextDocument& document) const = 0;
     virtual QByteArray richText() const = 0;
+    // What the save dialog offers: by default the title given, the rich-text
+    // filter and extension, starting where it was last.
+    virtual FileChoice saveChoice() const;
 
 private:
     Shell& m_shell;

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "grading.h"
+#include "uebungssitzung.h"
+
+#include <QString>
+
+namespace quorvel {
+
+class ExerciseRun;
+
+// What the result window "Übung beendet" shows of an ended run, as text.
+struct ExerciseResult {
+    QString richtig;        // "7  von  8"
+    QString fehlversuche;   // "1"
+    QString erfolgsquote;   // "87.5 %"
+    QString timeLabel;      // "Verbliebene Zeit:" with a time limit, else "Benötigte Zeit:"
+    QString timeValue;      // "01:05"
+    QString offen;          // "0"
+    QString gesamtleistung; // "87.5 %"
+    QString bewertung;      // "gut"
+    QString gradeLabel;     // "Note:" or "Punkte:"
+    QString gradeValue;     // "2"
+    double leistung = 0.0;  // `Gesamtleistung`, for the chart
+    GradingTable grading;   // the run's scale and thresholds
+    // The choice between a complete and a partial repetition is offered only
+    // after failed attempts of an individual run; else the complete one.
+    bool repetitionChoice = false;
+    SessionKind kind = SessionKind::Individual;
+};
+
+ExerciseResult exerciseResultOf(const ExerciseRun& run);
+
+} // namespace quorvel

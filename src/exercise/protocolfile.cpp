@@ -1,0 +1,114 @@
+#include "protocolfile.h"
+
+#include "documentio.h"
+#include "reportrtf.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace quorvel {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// More protocols in one second than anyone makes; it keeps a folder full of
+// foreign files from making the search endless.
+constexpr int kMaxCounter = 100000;
+
+QString stamp(const QDateTime& at) {
+    return at.toString(u"yyyyMMdd-HHmmss"_s);
+}
+
+QString folderPath(const QString& folder) {
+    if (folder.isEmpty() || folder.endsWith(u'/') || folder.endsWith(u'\\'))
+        return folder;
+    return folder + u'/';
+}
+
+} // namespace
+
+QByteArray protocolRtf(const QString& markup) {
+    return reportMarkupToRtf(markup, QString::fromUtf16(kProtocolFontFamily));
+}
+
+IoResult writeProtocolFile(const QString& path, const QString& markup) {
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(protocolRtf(markup)) >= 0 && file.commit())
+        return IoResult::success();
+    IoResult failed = IoResult::failure(file.errorString());
+    failed.messages << msgCannotWrite(path);
+    return failed;
+}
+
+QString commentMarkup(const QString& comment) {
+    const QString text = comment.trimmed();
+    if (text.isEmpty())
+        return {};
+    return u"\r\n<tit>Kommentar\r\n"_s + text;
+}
+
+QString autoSaveProtocolName(const QDateTime& at, const QString& computer, int counter) {
+    QString name = computer;
+    name.replace(u'/', u'_');
+    name.replace(u'\\', u'_');
+    return stamp(at) + u'-' + name + u'-' + QString::number(counter) + u".rtf"_s;
+}
+
+QString mailProtocolName(const QDateTime& at, int counter) {
+    return u"email-qvlprotokoll-"_s + stamp(at) + u'-' + QString::number(counter) + u".rtf"_s;
+}
+
+QString mailProtocolFailureText() {
+    return u"Das Übungsprotokoll konnte nicht für den E-Mail-Versand zwischengespeichert werden. "
+           u"Überprüfen Sie die Einstellungen unter \"Optionen | Ordner für Protokolle und "
+           u"Bestenlisten\"."_s;
+}
+
+IoResult saveProtocolUnderFreeName(const QString& folder,
+                                   const std::function<QString(int counter)>& name,
+                                   const QString& markup, const QString& failureText,
+                                   QString* savedPath) {
+    const QString base = folderPath(folder);
+    QString path = base + name(0);
+    const auto failed = [&](const QString& detail) {
+        IoResult result = IoResult::failure(detail);
+        result.messages << msgCannotWrite(path) + u"\r\n\r\n"_s + failureText;
+        return result;
+    };
+    if (!base.isEmpty() && !QDir(base).exists() && !QDir().mkpath(base))
+        return failed(u"cannot create the folder %1"_s.arg(base));
+    for (int counter = 0; counter < kMaxCounter; ++counter) {
+        path = base + name(counter);
+        QFile claim(path);
+        // NewOnly fails when the name is taken, also by another process meanwhile.
+        if (!claim.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            if (QFileInfo::exists(path))
+                continue;
+            return failed(claim.errorString());
+        }
+        claim.close();
+        IoResult written = writeProtocolFile(path, markup);
+        if (!written) {
+            QFile::remove(path);
+            return failed(written.detail);
+        }
+        if (savedPath)
+            *savedPath = path;
+        return written;
+    }
+    return failed(u"no free file name in %1"_s.arg(base));
+}
+
+IoResult autoSaveProtocol(const QString& folder, const QString& computer, const QDateTime& at,
+                          const QString& markup, QString* savedPath) {
+    return saveProtocolUnderFreeName(
+        folder, [&](int counter) { return autoSaveProtocolName(at, computer, counter); }, markup,
+        u"Das Übungsprotokoll konnte nicht automatisch gespeichert werden. Überprüfen Sie die "
+        u"Einstellungen unter \"Optionen / Ordner für Protokolle und Bestenlisten\"."_s,
+        savedPath);
+}
+
+} // namespace quorvel
