@@ -39,11 +39,16 @@ double clamped(double fraction) {
     return std::clamp(fraction, 0.0, 1.0);
 }
 
-void addBand(std::vector<GradingBand>& bands, double upper, double lower, int colour, int label) {
-    upper = clamped(upper);
+// Adds a band below those already there: a band never reaches above the
+// lowest edge so far, so that thresholds out of order show what grade()
+// gives (the better grade wins where they overlap).
+void addBand(std::vector<GradingBand>& bands, double& ceiling, double upper, double lower,
+             int colour, int label) {
+    upper = std::min(clamped(upper), ceiling);
     lower = clamped(lower);
     if (upper > lower)
         bands.push_back({upper, lower, colour, label});
+    ceiling = std::min(ceiling, lower);
 }
 
 // `text` in a rectangle of its own height centred on row `y`, moved inside
@@ -58,6 +63,7 @@ QRect textRow(const QFontMetrics& metrics, int y, int left, int right, int heigh
 
 std::vector<GradingBand> gradingBands(const GradingTable& table) {
     std::vector<GradingBand> bands;
+    double ceiling = 1.0;
     switch (table.BewertSkala) {
     case GradingScale::SixGrades:
     case GradingScale::FiveGrades:
@@ -67,7 +73,8 @@ std::vector<GradingBand> gradingBands(const GradingTable& table) {
         for (int i = 1; i <= n; ++i) {
             // The lowest grade reaches the bottom: every performance earns it.
             const double lower = i == n ? 0.0 : table.NoteMinQuote[size_t(i)];
-            addBand(bands, table.NoteMinQuote[size_t(i - 1)], lower, i, reversed ? 6 - i : i);
+            addBand(bands, ceiling, table.NoteMinQuote[size_t(i - 1)], lower, i,
+                    reversed ? 6 - i : i);
         }
         break;
     }
@@ -77,7 +84,7 @@ std::vector<GradingBand> gradingBands(const GradingTable& table) {
         for (int p = best; p >= 0; --p) {
             const double upper = p == best ? 1.0 : table.PunkteMinQuote[size_t(p + 1)];
             const double lower = p == 0 ? 0.0 : table.PunkteMinQuote[size_t(p)];
-            addBand(bands, upper, lower, (18 - p) / 3, p);
+            addBand(bands, ceiling, upper, lower, (18 - p) / 3, p);
         }
         break;
     }

@@ -24,8 +24,9 @@ struct GradingBand {
 // The bands of `table`'s scale from the top (100 %) down. Grade scales: one
 // band per grade between consecutive thresholds (the lowest grade reaches
 // 0 %); point scales: one band per point value, the top one bounded by 100 %.
-// Thresholds are clamped to 0..1 and empty bands left out, so thresholds out
-// of order draw nothing wrong.
+// Thresholds are clamped to 0..1, a band is cut where a better one lies
+// already and empty bands are left out, so that thresholds out of order still
+// show the grade that grade() gives at every height.
 std::vector<GradingBand> gradingBands(const GradingTable& table);
 
 // Grade colour 1..6: green, yellow-green, yellow, light orange, orange, red.

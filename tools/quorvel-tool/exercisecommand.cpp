@@ -6,6 +6,7 @@
 #include "exerciseclock.h"
 #include "exerciserun.h"
 #include "numbering.h"
+#include "protocolfile.h"
 #include "randomgenerator.h"
 #include "settings.h"
 #include "viewcomposer.h"
@@ -352,6 +353,13 @@ CommandOutcome exerciseCommand(const ViewLayouts& layouts, const QString& docume
             outcome.errors << error;
     }
     outcome.output = options.json ? runJson(run) : run.protocol().toUtf8();
+    if (!options.rtfPath.isEmpty()) {
+        const IoResult written = writeProtocolFile(options.rtfPath, run.protocol());
+        if (!written) {
+            outcome.exitCode = kExitFailure;
+            outcome.errors << written.messages;
+        }
+    }
     return outcome;
 }
 

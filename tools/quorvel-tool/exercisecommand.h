@@ -25,12 +25,15 @@ struct ExerciseOptions {
     QString scriptPath;
     std::optional<QByteArray> scriptText; // used instead of scriptPath when set
     bool json = false;
+    QString rtfPath; // also write the completed protocol there as rich text
 };
 
 // `exercise FILE`: an individual exercise of the document FILE on the engine
 // with a virtual clock, driven by the script; prints the completed protocol
 // (lines ending in CR LF) or, with `json`, one JSON object with the run's
-// figures, the query order, the objects and the protocol. A refusal of the
+// figures, the query order, the objects and the protocol. With `rtfPath` the
+// completed protocol is also written there as the protocol window saves it;
+// a file that cannot be written exits with 1. A refusal of the
 // start exits with 1 and the message on stderr; a script action that the run
 // cannot take is reported on stderr with its line number and skipped. An
 // unknown setting or a value out of range is a usage error.

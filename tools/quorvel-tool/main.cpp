@@ -295,7 +295,7 @@ CommandOutcome runLayout(const ParsedArguments& a, const LayoutSet& layouts) {
 const char kExerciseHelp[] =
     R"(Usage: quorvel-tool exercise FILE [--size WxH] [--seed N] [--start TIME]
                              [--name NAME] [--set NAME=VALUE]... [--script FILE]
-                             [--json]
+                             [--json] [--rtf FILE]
 
 Replays an individual exercise of the document FILE on the exercise engine,
 without a window, on a virtual clock that starts at 0 and moves only with the
@@ -318,6 +318,8 @@ Options:
                     otherwise the defaults of the document type's group apply
   --script FILE     the actions, one per line ("-" reads standard input)
   --json            print one JSON object instead of the protocol
+  --rtf FILE        also write the completed protocol to FILE as rich text,
+                    as the protocol window saves it
   -h, --help        show this help
 
 Script actions ("#" starts a comment):
@@ -343,7 +345,8 @@ run still going when the script ends is shown as it stands (EndeGrund 0). With
 none), "objects" (each with "index", "Typ", "AbfrageStatus", "AbfrageNummer",
 "ZielFehlversuche", "KartFehlversuche", "text"), "protocol"}.
 
-A start the program refuses exits with 1 and its message on stderr. An action
+A start the program refuses exits with 1 and its message on stderr, and so does
+an RTF file that cannot be written (after the output). An action
 the running exercise cannot take is reported on stderr as "line N: ..." and
 changes nothing; the replay goes on.
 )";
@@ -373,6 +376,7 @@ CommandOutcome runExercise(const ParsedArguments& a, const LayoutSet& layouts) {
     }
     options.scriptPath = a.value("--script");
     options.json = a.has("--json");
+    options.rtfPath = a.value("--rtf");
     return exerciseCommand(layouts, a.positional[0], options);
 }
 
@@ -529,7 +533,8 @@ const Subcommand kSubcommands[] = {
       {"--name", true, "--name needs a name"},
       {"--set", true, "--set needs NAME=VALUE"},
       {"--script", true, "--script needs a file"},
-      {"--json", false, ""}},
+      {"--json", false, ""},
+      {"--rtf", true, "--rtf needs a file"}},
      1,
      runExercise},
     {"list",
