@@ -2,13 +2,18 @@
 #include "documentio.h"
 #include "exercisecommand.h"
 #include "layoutset.h"
+#include "protocolfile.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <gtest/gtest.h>
 
 using namespace quorvel;
@@ -165,3 +170,41 @@ TEST_F(ExerciseCommand, SettingsAndRefusals) {
 }
 
 } // namespace
+
+// The completed protocol as the protocol window saves it, read back by an RTF
+// reader that is not ours: umlauts, titles and the key lines' tab stop.
+TEST_F(ExerciseCommand, RtfHoldsTheCompletedProtocolForAnotherReader) {
+    options.rtfPath = dir.filePath(u"protokoll.rtf"_s);
+    options.name = u"Jörg Müller"_s;
+    const CommandOutcome outcome = replay("drop 0 1\ndrop 0 0\ndrop 1 1\ndrop 2 2\n");
+    ASSERT_EQ(outcome.exitCode, kExitOk) << outcome.errors.join(u'\n').toStdString();
+    QFile file(options.rtfPath);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray rtf = file.readAll();
+    EXPECT_EQ(rtf, protocolRtf(QString::fromUtf8(outcome.output)));
+    EXPECT_TRUE(rtf.contains("\\tx3200"));
+    EXPECT_TRUE(rtf.contains("\\b \\u220\\'dcbungsprotokoll\\b0"));
+
+    const QString unrtf = QStandardPaths::findExecutable(u"unrtf"_s);
+    if (unrtf.isEmpty())
+        GTEST_SKIP() << "unrtf is not installed";
+    QProcess process;
+    process.start(unrtf, {u"--html"_s, options.rtfPath});
+    ASSERT_TRUE(process.waitForFinished(10000));
+    QTextDocument html;
+    html.setHtml(QString::fromUtf8(process.readAllStandardOutput()));
+    const QString text = html.toPlainText();
+    for (const QString& expected :
+         {u"Übungsprotokoll"_s, u"Jörg Müller"_s, u"Hauptstädte"_s, u"Statistik-Zusammenfassung"_s,
+          u"Detaillierter Ablauf"_s, u"Übung wird gestartet"_s})
+        EXPECT_TRUE(text.contains(expected)) << expected.toStdString() << "\n"
+                                             << text.toStdString();
+}
+
+TEST_F(ExerciseCommand, RtfThatCannotBeWrittenFailsWithTheFileMessage) {
+    options.rtfPath = dir.filePath(u"fehlt/protokoll.rtf"_s);
+    const CommandOutcome outcome = replay("drop 0 0\n");
+    EXPECT_EQ(outcome.exitCode, kExitFailure);
+    EXPECT_EQ(outcome.errors, QStringList{msgCannotWrite(options.rtfPath)});
+    EXPECT_FALSE(outcome.output.isEmpty()); // the protocol is printed all the same
+}
