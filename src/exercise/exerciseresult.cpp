@@ -8,6 +8,14 @@ namespace quorvel {
 
 using namespace Qt::Literals::StringLiterals;
 
+namespace {
+
+bool offersRepetitionChoice(const UebungsSitzung& s) {
+    return s.SitzungsArt == SessionKind::Individual && s.Fehlversuche > 0.0;
+}
+
+} // namespace
+
 ExerciseResult exerciseResultOf(const ExerciseRun& run) {
     UebungsSitzung s = run.session();
     // The figures as the run ended; a run cut short by the caller counts as it stands.
@@ -29,8 +37,15 @@ ExerciseResult exerciseResultOf(const ExerciseRun& run) {
     r.leistung = s.Gesamtleistung;
     r.grading = s.grading;
     r.kind = s.SitzungsArt;
-    r.repetitionChoice = s.SitzungsArt == SessionKind::Individual && s.Fehlversuche > 0.0;
+    r.repetitionChoice = offersRepetitionChoice(s);
     return r;
+}
+
+StartRequest repetitionRequest(const ExerciseRun& run, StartRequest previous, int repetitionMode,
+                               const QDateTime& start) {
+    previous.repetitionMode = offersRepetitionChoice(run.session()) ? repetitionMode : 0;
+    previous.startTime = start;
+    return previous;
 }
 
 } // namespace quorvel

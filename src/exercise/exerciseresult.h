@@ -1,13 +1,12 @@
 #pragma once
 
+#include "exerciserun.h"
 #include "grading.h"
 #include "uebungssitzung.h"
 
 #include <QString>
 
 namespace quorvel {
-
-class ExerciseRun;
 
 // What the result window "Übung beendet" shows of an ended run, as text.
 struct ExerciseResult {
@@ -30,5 +29,12 @@ struct ExerciseResult {
 };
 
 ExerciseResult exerciseResultOf(const ExerciseRun& run);
+
+// The request that starts `run` again after its end, as "Übung wiederholen"
+// does: `previous` (the same kind and settings) with `repetitionMode` where
+// the result window offers the choice and a complete run elsewhere, starting
+// at `start`.
+StartRequest repetitionRequest(const ExerciseRun& run, StartRequest previous, int repetitionMode,
+                               const QDateTime& start);
 
 } // namespace quorvel

@@ -61,7 +61,8 @@ TEST(ExerciseResult, FiguresAsTheResultWindowShowsThem) {
 }
 
 // The partial repetition is offered only to an individual run with failed
-// attempts; only a complete individual run may go into the best list.
+// attempts, and a repetition asks for it only then; only a complete
+// individual run may go into the best list.
 TEST(ExerciseResult, RepetitionChoiceAndBestListByKindAndAttempts) {
     const struct {
         SessionKind kind;
@@ -84,6 +85,12 @@ TEST(ExerciseResult, RepetitionChoiceAndBestListByKindAndAttempts) {
         const ExerciseResult r = exerciseResultOf(ended.run);
         EXPECT_EQ(r.repetitionChoice, c.choice);
         EXPECT_EQ(r.entersBestList, c.bestList);
+        // "Übung wiederholen" asks for the partial run only where it was offered.
+        const QDateTime again(QDate(2026, 12, 10), QTime(10, 0));
+        const StartRequest request = repetitionRequest(ended.run, ended.request, 1, again);
+        EXPECT_EQ(request.repetitionMode, c.choice ? 1 : 0);
+        EXPECT_EQ(request.kind, c.kind);
+        EXPECT_EQ(request.startTime, again);
     }
 }
 

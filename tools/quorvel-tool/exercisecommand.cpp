@@ -4,6 +4,7 @@
 #include "document.h"
 #include "documentio.h"
 #include "exerciseclock.h"
+#include "exerciseresult.h"
 #include "exerciserun.h"
 #include "numbering.h"
 #include "protocolfile.h"
@@ -238,11 +239,9 @@ QString ScriptPlayer::repeat(int mode) {
     const EndReason end = m_run.session().EndeGrund;
     if (m_run.running() || (end != EndReason::Completed && end != EndReason::TimeOut))
         return u"repeat needs a run that has ended"_s;
-    StartRequest request = m_request;
-    // The result window offers the partial repetition only after failed attempts.
-    request.repetitionMode = m_run.session().Fehlversuche > 0.0 ? mode : 0;
-    request.startTime = m_request.startTime.addMSecs(m_clock.nowMs());
-    const StartOutcome outcome = m_run.start(request);
+    // As the result window: the partial repetition only after failed attempts.
+    const StartOutcome outcome = m_run.start(
+        repetitionRequest(m_run, m_request, mode, m_request.startTime.addMSecs(m_clock.nowMs())));
     return outcome.started() ? QString() : outcome.message;
 }
 

@@ -32,6 +32,8 @@ public:
 
     // Starts the run again with `repetitionMode` (0 complete, 1 only what was
     // not solved at the first attempt) and the same kind; true when it runs.
+    // On the engine alone: run.start(repetitionRequest(run, request, mode,
+    // now)).started(); the exercise on screen goes through its own start.
     using Restart = std::function<bool(int repetitionMode)>;
 
     // Call once `run` has ended (`EndeGrund` 1 or 3), before its clean-up.
