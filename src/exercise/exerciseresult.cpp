@@ -36,7 +36,6 @@ ExerciseResult exerciseResultOf(const ExerciseRun& run) {
     r.gradeValue = QString::number(note);
     r.leistung = s.Gesamtleistung;
     r.grading = s.grading;
-    r.kind = s.SitzungsArt;
     r.repetitionChoice = offersRepetitionChoice(s);
     return r;
 }

@@ -25,7 +25,6 @@ struct ExerciseResult {
     // The choice between a complete and a partial repetition is offered only
     // after failed attempts of an individual run; else the complete one.
     bool repetitionChoice = false;
-    SessionKind kind = SessionKind::Individual;
 };
 
 ExerciseResult exerciseResultOf(const ExerciseRun& run);

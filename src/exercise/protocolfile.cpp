@@ -1,6 +1,7 @@
 #include "protocolfile.h"
 
 #include "documentio.h"
+#include "programfolders.h"
 #include "reportrtf.h"
 
 #include <QDir>
@@ -20,12 +21,6 @@ constexpr int kMaxCounter = 100000;
 
 QString stamp(const QDateTime& at) {
     return at.toString(u"yyyyMMdd-HHmmss"_s);
-}
-
-QString folderPath(const QString& folder) {
-    if (folder.isEmpty() || folder.endsWith(u'/') || folder.endsWith(u'\\'))
-        return folder;
-    return folder + u'/';
 }
 
 } // namespace
@@ -71,7 +66,7 @@ IoResult saveProtocolUnderFreeName(const QString& folder,
                                    const std::function<QString(int counter)>& name,
                                    const QString& markup, const QString& failureText,
                                    QString* savedPath) {
-    const QString base = folderPath(folder);
+    const QString base = withTrailingSlash(folder);
     QString path = base + name(0);
     const auto failed = [&](const QString& detail) {
         IoResult result = IoResult::failure(detail);

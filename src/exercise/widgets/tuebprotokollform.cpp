@@ -22,8 +22,7 @@ TUebProtokollForm::TUebProtokollForm(Shell& shell, QWidget* parent)
       m_shell(shell), m_text(new QTextBrowser(this)), m_commentForm(new TProtKomForm(this)) {
     setObjectName(u"UebProtokollForm"_s);
     setWindowTitle(u"Übungsprotokoll"_s);
-    setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint | Qt::WindowMaximizeButtonHint |
-                   Qt::WindowMinMaxButtonsHint);
+    setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint | Qt::WindowMaximizeButtonHint);
     setSizeGripEnabled(true);
     resize(640, 640);
     m_text->setObjectName(u"ProtokollText"_s);
