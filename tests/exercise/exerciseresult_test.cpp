@@ -61,22 +61,20 @@ TEST(ExerciseResult, FiguresAsTheResultWindowShowsThem) {
 }
 
 // The partial repetition is offered only to an individual run with failed
-// attempts, and a repetition asks for it only then; only a complete
-// individual run may go into the best list.
-TEST(ExerciseResult, RepetitionChoiceAndBestListByKindAndAttempts) {
+// attempts, and a repetition asks for it only then.
+TEST(ExerciseResult, RepetitionChoiceByKindAndAttempts) {
     const struct {
         SessionKind kind;
         bool wrongFirst;
         int repetition;
         bool choice;
-        bool bestList;
     } cases[] = {
-        {SessionKind::Individual, true, 0, true, true},
-        {SessionKind::Individual, false, 0, false, true},
-        {SessionKind::NetworkParticipant, true, 0, false, false},
-        {SessionKind::SeriesPart, true, 0, false, false},
-        // A partial repetition of the two positions of the wrong attempt: no best list.
-        {SessionKind::Individual, true, 1, false, false},
+        {SessionKind::Individual, true, 0, true},
+        {SessionKind::Individual, false, 0, false},
+        {SessionKind::NetworkParticipant, true, 0, false},
+        {SessionKind::SeriesPart, true, 0, false},
+        // A partial repetition of the two positions of the wrong attempt, solved at once.
+        {SessionKind::Individual, true, 1, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message()
@@ -84,7 +82,6 @@ TEST(ExerciseResult, RepetitionChoiceAndBestListByKindAndAttempts) {
         EndedRun ended(c.kind, c.wrongFirst, c.repetition);
         const ExerciseResult r = exerciseResultOf(ended.run);
         EXPECT_EQ(r.repetitionChoice, c.choice);
-        EXPECT_EQ(r.entersBestList, c.bestList);
         // "Übung wiederholen" asks for the partial run only where it was offered.
         const QDateTime again(QDate(2026, 12, 10), QTime(10, 0));
         const StartRequest request = repetitionRequest(ended.run, ended.request, 1, again);

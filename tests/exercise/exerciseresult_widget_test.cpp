@@ -168,6 +168,8 @@ TEST_F(ExerciseResultTest, AutomaticSavingWritesTheProtocolOrSaysWhyNot) {
 
 TEST_F(ExerciseResultTest, MailHandsTheSavedProtocolToTheMailDispatch) {
     controller().completeProtocol(run);
+    EXPECT_TRUE(protocolWindow().mailButton()->isEnabled()) << "the program's mail dispatch";
+    controller().setMailHandOver({});
     EXPECT_FALSE(protocolWindow().mailButton()->isEnabled()) << "no dispatch, no button";
     struct Sent {
         QString subject, body;
