@@ -224,7 +224,7 @@ StartOutcome ExerciseRun::start(const StartRequest& request) {
     m_exists = true;
     m_endElapsedMs = -1;
     m_currentQuestion = 0;
-    m_run.TeilnehmerName = request.participantName.left(30);
+    m_run.TeilnehmerName = (request.askName ? request.askName() : request.participantName).left(30);
     m_run.AbfrageAnz = count;
     m_run.AbfrageAnzGesamt = d == DokTyp::CrossMatching ? total / 2 : total;
 

@@ -68,6 +68,9 @@ struct StartRequest {
     QString participantName;
     QDateTime startTime;         // `StartZeit` (kept for a network participant)
     bool abortConfirmed = false; // the user agreed to give up the running exercise
+    // The name entry: asked once the document has passed every refusal and
+    // before the clock starts; its answer replaces `participantName`.
+    std::function<QString()> askName;
     ProtocolContext context;
 };
 
@@ -140,6 +143,9 @@ public:
     // edge, else the first that overlaps it; -1 none. Cluster cards find
     // baskets instead (the caller's basket under the card's centre).
     int targetUnder(const RandRect& card) const;
+    // The objects a dragged card may be released on now, in the order the
+    // target search tries them (empty during an evaluation).
+    std::vector<int> targetCandidates() const;
     // The question asked now (`FrageNummer`), 0 when none.
     int currentQuestion() const { return m_currentQuestion; }
     // The position asked now in single-position mode, else -1.

@@ -19,36 +19,43 @@ constexpr int kAnswerTries = 100;
 
 } // namespace
 
-int ExerciseRun::targetUnder(const RandRect& card) const {
+std::vector<int> ExerciseRun::targetCandidates() const {
+    std::vector<int> candidates;
     if (!running() || m_busy)
-        return -1;
+        return candidates;
     const auto& objects = m_document.objects;
     const int onlyTarget =
         isLabellingDoc(dokTyp()) && m_run.settings.AbfrageModus == QueryMode::SinglePosition
             ? currentTarget()
             : -1;
-    const auto candidate = [&](size_t i) {
+    for (size_t i = 0; i < objects.size(); ++i) {
         const ObjDataTyp& o = objects[i];
         const Typ t = typOf(o);
         if (!isCardTarget(t) || o.AbfrageNummer < 0 || o.AbfrageStatus != QueryState::Open)
-            return false;
+            continue;
         if ((t == Typ::QuestionAnswer || t == Typ::MCAnswerBox) &&
             o.FrageNummer != m_currentQuestion)
-            return false;
-        return onlyTarget < 0 || int(i) == onlyTarget;
-    };
-    const double midY = (card.top + card.bottom) / 2.0;
-    for (size_t i = 0; i < objects.size(); ++i) {
-        const RandRect& r = objects[i].KartRect;
-        if (candidate(i) && card.left >= r.left && card.left <= r.right && midY >= r.top &&
-            midY <= r.bottom)
-            return int(i);
+            continue;
+        if (onlyTarget < 0 || int(i) == onlyTarget)
+            candidates.push_back(int(i));
     }
-    for (size_t i = 0; i < objects.size(); ++i) {
-        const RandRect& r = objects[i].KartRect;
-        if (candidate(i) && card.left < r.right && r.left < card.right && card.top < r.bottom &&
+    return candidates;
+}
+
+int ExerciseRun::targetUnder(const RandRect& card) const {
+    const auto& objects = m_document.objects;
+    const std::vector<int> candidates = targetCandidates();
+    const double midY = (card.top + card.bottom) / 2.0;
+    for (int i : candidates) {
+        const RandRect& r = objects[size_t(i)].KartRect;
+        if (card.left >= r.left && card.left <= r.right && midY >= r.top && midY <= r.bottom)
+            return i;
+    }
+    for (int i : candidates) {
+        const RandRect& r = objects[size_t(i)].KartRect;
+        if (card.left < r.right && r.left < card.right && card.top < r.bottom &&
             r.top < card.bottom)
-            return int(i);
+            return i;
     }
     return -1;
 }

@@ -175,6 +175,29 @@ void drawClusterBaskets(const Document& document, QSize page, QPainter& canvas,
     canvas.restore();
 }
 
+int clusterBasketCount(const Document& document) {
+    if (dokTypOf(document.header) != DokTyp::Cluster)
+        return 0;
+    return std::clamp(document.header.LueckenTabelleSpalten, 1, kGapTableMaxColumns);
+}
+
+QRect clusterBasketRect(const Document& document, QSize page, int basket) {
+    if (basket < 1 || basket > clusterBasketCount(document))
+        return {};
+    const RandRect m = boundedIndent(document.header.EinrueckRand);
+    const Baskets b(document.header, page, m);
+    const int bottom = rnd((1.0 - m.bottom) * page.height());
+    return QRect(b.left + (basket - 1) * b.cw, b.top, b.cw, bottom + 1 - b.top);
+}
+
+int clusterBasketAt(const Document& document, QSize page, QPoint point) {
+    for (int basket = 1; basket <= clusterBasketCount(document); ++basket) {
+        if (clusterBasketRect(document, page, basket).contains(point))
+            return basket;
+    }
+    return 0;
+}
+
 void addClusterLayout(LayoutSet& layouts) {
     auto random = std::make_shared<RandomGenerator>();
     layouts.setGenerator(DokTyp::Cluster, [random](Document& document) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <QString>
 
@@ -41,6 +43,14 @@ void layOutCluster(Document& document, QSize page, bool build, RandomGenerator& 
 // runs, the help buttons onto `canvas`, a page of `page` pixels.
 void drawClusterBaskets(const Document& document, QSize page, QPainter& canvas,
                         bool exerciseRunning);
+
+// The baskets of a cluster document on a page of `page` pixels: how many
+// there are (0 for any other document type), the rectangle of basket
+// `basket` (from 1; empty when there is no such basket), and the basket
+// whose rectangle holds `point` (page picture pixels), 0 for none.
+int clusterBasketCount(const Document& document);
+QRect clusterBasketRect(const Document& document, QSize page, int basket);
+int clusterBasketAt(const Document& document, QSize page, QPoint point);
 
 // Puts the cluster layout into `layouts`: the generator (building on the
 // design page, with a generator seeded from the system) and the drawing of

@@ -6,6 +6,7 @@
 #include "boardcontroller.h"
 #include "documentcontroller.h"
 #include "exerciseresultcontroller.h"
+#include "exercisecontroller.h"
 #include "exercisesettingscontroller.h"
 #include "learningviewcontroller.h"
 #include "learningviewpanel.h"
@@ -70,6 +71,19 @@ MainWindow::MainWindow(StartEnvironment environment, QWidget* parent)
     m_exerciseSettings = new ExerciseSettingsController(*this);
     m_bestLists = new BestListController(*this, this);
     m_exerciseResults = new ExerciseResultController(*this, *m_bestLists, this);
+    ExerciseHost exerciseHost;
+    exerciseHost.viewArea = &m_learningPanel->view();
+    exerciseHost.addToolBarSection = [this](QWidget* section) {
+        m_learningPanel->addToolBarSection(section);
+    };
+    exerciseHost.enter = [this] { m_learningView->setTool(Tool::Pointer); };
+    exerciseHost.leave = [this] {
+        m_learningView->setTool(Tool::Pointer);
+        m_learningView->setZoomLevel(0);
+        m_learningView->number(m_learningView->state().numberingMode);
+    };
+    exerciseHost.openPoint = [this](int index) { m_learningView->openPoint(index); };
+    m_exercise = new ExerciseController(*this, *m_exerciseSettings, m_layouts, exerciseHost);
     m_board = new BoardController(*this, *m_learningView);
     m_mail = new MailController(*this, this);
     // The protocol window mails its saved protocol the way the document goes.

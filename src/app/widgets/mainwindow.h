@@ -19,6 +19,7 @@ class BestListController;
 class BoardController;
 class DocumentController;
 class ExerciseResultController;
+class ExerciseController;
 class ExerciseSettingsController;
 class LearningViewController;
 class LearningViewPanel;
@@ -71,6 +72,7 @@ public:
     ExerciseSettingsController& exerciseSettings() const { return *m_exerciseSettings; }
     // The end of a run: protocol window, result window, automatic saving.
     ExerciseResultController& exerciseResults() const { return *m_exerciseResults; }
+    ExerciseController& exercise() const { return *m_exercise; }
     BoardController& board() const { return *m_board; }
     BestListController& bestLists() const { return *m_bestLists; }
     MailController& mail() const { return *m_mail; }
@@ -133,6 +135,7 @@ private:
     LearningViewController* m_learningView;
     TopicMenuController* m_topics;
     ExerciseSettingsController* m_exerciseSettings;
+    ExerciseController* m_exercise;
     BestListController* m_bestLists;
     ExerciseResultController* m_exerciseResults;
     BoardController* m_board;

@@ -1,0 +1,81 @@
+#include "cardcolumn.h"
+
+#include "rounding.h"
+
+#include <algorithm>
+
+namespace quorvel {
+
+namespace {
+constexpr int kCardGap = 2;
+constexpr int kStackShift = 12;
+constexpr int kStackRise = 7;
+} // namespace
+
+std::vector<QRect> stackCards(QSize panel, const std::vector<int>& heights) {
+    std::vector<QRect> rects(heights.size());
+    int stack = 0;
+    int left = panel.width() - kCardWidth;
+    int bottom = panel.height();
+    bool first = true;
+    for (size_t k = heights.size(); k-- > 0;) {
+        const int h = std::max(1, heights[k]);
+        if (!first && bottom - h < kCardColumnTop) {
+            ++stack;
+            left -= kStackShift;
+            bottom = panel.height() - kStackRise * stack;
+        }
+        rects[k] = QRect(left, bottom - h, kCardWidth, h);
+        bottom -= h + kCardGap;
+        first = false;
+    }
+    return rects;
+}
+
+QRect singleCardRect(QSize panel, int height) {
+    return QRect(panel.width() - kCardWidth, (panel.height() - height) / 2, kCardWidth, height);
+}
+
+int pictureAreaWidth(QSize panel, const std::vector<QRect>& cards, int minimum) {
+    int left = panel.width() - kCardWidth;
+    for (const QRect& r : cards)
+        left = std::min(left, r.left());
+    return std::max(minimum, left - 5);
+}
+
+QRect questionSlotRect(int slot, QSize usable, QPoint origin) {
+    const int width = std::max(150, rnd(0.32 * usable.width()));
+    const int gap = std::max(20, rnd(0.02 * usable.width()));
+    const int height = std::max(46, rnd(0.1 * usable.height()));
+    const int column = slot % 3;
+    const int row = slot / 3;
+    return QRect(origin.x() + column * (width + gap), origin.y() + row * (height + gap), width,
+                 height);
+}
+
+QRect inputFieldRect(QPoint anchor, QSize size, int side, int gap) {
+    const int w = size.width();
+    const int h = size.height();
+    switch (side) {
+    case 1:
+        return QRect(anchor.x(), anchor.y() - h / 2, w, h);
+    case 2:
+        return QRect(anchor.x() - w / 2, anchor.y() - gap - h, w, h);
+    case 3:
+        return QRect(anchor.x() - w, anchor.y() - h / 2, w, h);
+    case 4:
+        return QRect(anchor.x() - w / 2, anchor.y() + gap, w, h);
+    default:
+        return QRect(anchor.x() - w / 2, anchor.y() - h / 2, w, h);
+    }
+}
+
+QRect matchingSquare(QPoint anchor, bool evenPosition) {
+    return QRect(anchor.x() + (evenPosition ? 9 : -50), anchor.y() - 20, 40, 40);
+}
+
+QRect tickBoxRect(QPoint anchor, int side) {
+    return QRect(anchor.x() + 10, anchor.y() - side / 2, side, side);
+}
+
+} // namespace quorvel

@@ -1,0 +1,311 @@
+#include "exercisecontroller.h"
+
+#include "crossmatchinglayout.h"
+#include "document.h"
+#include "exercisesettingscontroller.h"
+#include "settings.h"
+#include "shell.h"
+#include "soundplayer.h"
+#include "tnameeingabeform.h"
+#include "uebstatuspan.h"
+#include "uebungpan.h"
+
+#include <QDir>
+#include <QEvent>
+#include <QSysInfo>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace quorvel {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+constexpr int kClockMs = 100;
+// The exercise panel's distance from the learning view's edges.
+constexpr int kLeft = 9, kTop = 8, kRight = 8, kBottom = 8;
+
+const QString kStart = u"UebungStart1"_s;
+const QString kAbort = u"Uebungabbrechen1"_s;
+
+QString msgRunning() {
+    return u"Die aktuelle Übung ist noch nicht beendet.\r\nWählen Sie \"Übung abbrechen\", um "
+           u"die aktuelle Übung vorzeitig abzubrechen."_s;
+}
+
+QString msgReallyAbort() {
+    return u"Die aktuelle Übung ist noch nicht beendet.\r\nÜbung wirklich abbrechen?"_s;
+}
+
+QString loginName() {
+    for (const char* name : {"USER", "LOGNAME"}) {
+        const QString user = qEnvironmentVariable(name);
+        if (!user.isEmpty())
+            return user;
+    }
+    return QDir::home().dirName();
+}
+} // namespace
+
+ExerciseController::ExerciseController(Shell& shell, ExerciseSettingsController& settings,
+                                       const ViewLayouts& layouts, ExerciseHost host)
+    : QObject(shell.dialogParent()), m_shell(shell), m_settings(settings), m_host(std::move(host)),
+      m_layouts(layouts), m_status(new UebStatusPan), m_section(new QWidget),
+      m_startButton(new QToolButton(m_section)),
+      m_nameForm(new TNameEingabeForm(shell.dialogParent())) {
+    setObjectName(u"ExerciseController"_s);
+    makeRun();
+
+    // The tool bar's part: the start button and, during an exercise, the status bar.
+    m_section->setObjectName(u"UebungPanel"_s);
+    auto* layout = new QVBoxLayout(m_section);
+    layout->setContentsMargins(2, 6, 2, 2);
+    m_startButton->setObjectName(u"UebungBtn"_s);
+    m_startButton->setText(u"Individual- Übung"_s);
+    m_startButton->setToolTip(u"Individual-Übung starten (F7)"_s);
+    m_startButton->setCheckable(true);
+    m_startButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    m_startButton->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    layout->addWidget(m_startButton);
+    m_status->setParent(m_section);
+    layout->addWidget(m_status);
+    m_status->hide();
+    connect(m_startButton, &QToolButton::clicked, this, [this] {
+        m_startButton->setChecked(false);
+        m_shell.commands().trigger(kStart);
+    });
+    connect(m_status, &UebStatusPan::helpRequested, this, [this] { m_settings.showFiguresHelp(); });
+    if (m_host.addToolBarSection)
+        m_host.addToolBarSection(m_section);
+    else
+        m_section->setParent(shell.dialogParent());
+
+    m_timer.setInterval(kClockMs);
+    connect(&m_timer, &QTimer::timeout, this, &ExerciseController::tick);
+
+    m_shell.commands().onTriggered(kStart, this, [this] { startExercise(); });
+    m_shell.commands().onTriggered(kAbort, this, [this] { abortExercise(); });
+    m_settings.setStartHandler([this] { startExercise(); });
+    if (m_host.viewArea)
+        m_host.viewArea->installEventFilter(this);
+    m_shell.addParticipant(*this);
+}
+
+ExerciseController::~ExerciseController() {
+    m_timer.stop();
+    if (m_run)
+        m_run->setListener({});
+}
+
+void ExerciseController::makeRun() {
+    if (m_run)
+        m_run->setListener({});
+    m_run = std::make_unique<ExerciseRun>(m_shell.session().document(), *m_clock, m_shell.random());
+    m_run->setListener([this](const ExerciseEvent& event) { onEvent(event); });
+    RandomGenerator& random = m_shell.random();
+    m_run->setMatchingLayout([&random](Document& document, bool exercise) {
+        prepareCrossMatching(document, exercise, random);
+    });
+}
+
+void ExerciseController::setClock(ExerciseClock* clock) {
+    if (m_active)
+        return;
+    m_clock = clock ? clock : &m_monotonic;
+    makeRun();
+    delete m_panel.data();
+}
+
+void ExerciseController::setEndHandler(std::function<void(const ExerciseRun&)> handler) {
+    m_endHandler = std::move(handler);
+}
+
+bool ExerciseController::startExercise() {
+    const Modus modus = m_shell.modus();
+    if ((modus == Modus::Exercise && m_run->running()) || modus == Modus::SlidingPuzzle) {
+        m_shell.dialogs().information(msgRunning());
+        return false;
+    }
+    if (m_active)
+        leave(); // an ended run still on screen
+    Document& document = m_shell.session().document();
+    const DokTyp dokTyp = dokTypOf(document.header);
+    if (m_settings.showBeforeEachExercise()) {
+        m_startButton->setChecked(true);
+        const bool go = m_settings.showSettingsDialog(dokTyp);
+        m_startButton->setChecked(false);
+        if (!go)
+            return false;
+    }
+    StartRequest request;
+    request.settings = m_settings.snapshot(dokTyp);
+    request.grading = m_settings.gradingTable();
+    request.feedback = m_shell.settings().Uebungsrueckmeldung;
+    request.repetitionMode = 0;
+    request.kind = SessionKind::Individual;
+    request.startTime = QDateTime::currentDateTime();
+    request.context.computerName = QSysInfo::machineHostName();
+    request.context.userName = loginName();
+    if (m_shell.settings().UebNameEingabe)
+        request.askName = [this] {
+            m_lastName = m_nameForm->ask(m_lastName);
+            return m_lastName;
+        };
+    const StartOutcome outcome = m_run->start(request);
+    if (!outcome.started()) {
+        if (!outcome.message.isEmpty())
+            m_shell.dialogs().information(outcome.message);
+        return false;
+    }
+    enter();
+    return true;
+}
+
+void ExerciseController::enter() {
+    if (m_host.enter)
+        m_host.enter();
+    m_endQueued = false;
+    m_shell.setModus(Modus::Exercise);
+    QWidget* area = m_host.viewArea;
+    QWidget* parent = area && area->parentWidget() ? area->parentWidget() : m_shell.dialogParent();
+    if (!m_panel) {
+        m_panel = new UebungPan(*m_run, m_shell.session().document(), m_layouts, parent);
+        connect(m_panel, &UebungPan::soundRequested, this, &ExerciseController::playSound);
+        connect(m_panel, &UebungPan::statusChanged, this, &ExerciseController::refreshStatus);
+    }
+    m_active = true;
+    placePanel();
+    m_panel->show();
+    m_panel->raise();
+    m_panel->begin();
+    m_status->setVisible(m_shell.settings().UebStatusInfo);
+    refreshStatus();
+    m_timer.start();
+}
+
+void ExerciseController::placePanel() {
+    if (!m_panel)
+        return;
+    QRect area = m_host.viewArea ? m_host.viewArea->geometry() : m_panel->parentWidget()->rect();
+    m_panel->setGeometry(area.adjusted(kLeft, kTop, -kRight, -kBottom));
+}
+
+bool ExerciseController::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_host.viewArea && m_active &&
+        (event->type() == QEvent::Resize || event->type() == QEvent::Move))
+        placePanel();
+    return QObject::eventFilter(watched, event);
+}
+
+void ExerciseController::tick() {
+    if (!m_run->running() || m_run->busy())
+        return; // a pause freezes the clock label
+    m_timer.stop();
+    m_run->timerTick();
+    if (!m_run->running())
+        return;
+    m_status->setClock(m_run->clockText());
+    m_timer.start();
+}
+
+void ExerciseController::refreshStatus() {
+    m_status->showRun(*m_run);
+}
+
+void ExerciseController::playSound(bool right) {
+    const UebungsrueckmeldungSettings& feedback = m_shell.settings().Uebungsrueckmeldung;
+    if (right)
+        m_settings.sounds().playRight(feedback.RichtigTonDatei);
+    else
+        m_settings.sounds().playWrong(feedback.FalschTonDatei);
+}
+
+void ExerciseController::onEvent(const ExerciseEvent& event) {
+    if (m_leaving)
+        return;
+    using K = ExerciseEvent::Kind;
+    switch (event.kind) {
+    case K::Message: {
+        // Shown once the evaluation or tick that caused it has returned.
+        const QString text = event.text;
+        QTimer::singleShot(0, this, [this, text] { m_shell.dialogs().information(text); });
+        break;
+    }
+    case K::PointOpened:
+        if (m_host.openPoint)
+            m_host.openPoint(event.object);
+        break;
+    case K::Ended:
+        if (!m_endQueued) {
+            m_endQueued = true;
+            m_timer.stop();
+            refreshStatus();
+            QTimer::singleShot(0, this, &ExerciseController::showEnd);
+        }
+        break;
+    default:
+        if (m_active && m_panel)
+            m_panel->handle(event);
+        if (event.kind == K::StatusChanged)
+            refreshStatus();
+        break;
+    }
+}
+
+void ExerciseController::showEnd() {
+    if (!m_active)
+        return;
+    if (m_endHandler)
+        m_endHandler(*m_run);
+    else
+        m_shell.dialogs().information(u"Die Übung ist beendet."_s);
+    leave();
+}
+
+bool ExerciseController::abortExercise() {
+    if (!m_active)
+        return false;
+    if (m_run->running() && m_shell.dialogs().ask(MessageKind::Confirmation, msgReallyAbort(),
+                                                  MessageButtons::YesNo) != Answer::Yes)
+        return false;
+    leave();
+    return true;
+}
+
+void ExerciseController::leave() {
+    m_leaving = true;
+    m_timer.stop();
+    m_settings.sounds().stop();
+    m_run->abort();
+    if (m_panel) {
+        m_panel->finish();
+        m_panel->hide();
+    }
+    m_status->hide();
+    m_active = false;
+    m_endQueued = false;
+    m_shell.setModus(Modus::LearningView);
+    if (m_host.leave)
+        m_host.leave();
+    m_leaving = false;
+}
+
+void ExerciseController::documentClosed() {
+    if (m_active)
+        leave();
+}
+
+void ExerciseController::abortRun() {
+    if (m_shell.modus() == Modus::Exercise)
+        abortExercise();
+}
+
+bool ExerciseController::runFinished(Modus modus) const {
+    return modus != Modus::Exercise || !m_run->running();
+}
+
+void ExerciseController::stopForShutdown() {
+    m_timer.stop();
+}
+
+} // namespace quorvel

@@ -1,0 +1,108 @@
+#pragma once
+
+#include "exerciseclock.h"
+#include "exerciserun.h"
+#include "shellparticipant.h"
+#include "uebungpan.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+class QToolButton;
+
+namespace quorvel {
+
+class ExerciseSettingsController;
+class Shell;
+class TNameEingabeForm;
+class UebStatusPan;
+class ViewLayouts;
+
+// What the exercise needs of the main window's learning view. Every hook
+// may be empty.
+struct ExerciseHost {
+    QWidget* viewArea = nullptr; // the learning view that the exercise panel covers
+    std::function<void(QWidget*)> addToolBarSection;
+    std::function<void()> enter;        // the learning view gives way (pointer tool)
+    std::function<void()> leave;        // the learning view comes back
+    std::function<void(int)> openPoint; // a point or link clicked during the exercise
+};
+
+// The individual exercise on screen: "Individual-&Übung" (F7) and "Übung
+// &abbrechen" with their refusals and questions, the settings dialog and
+// the name entry before a start, the exercise panel over the learning view,
+// the status bar with the clock, the sounds, and the end. The run decides
+// everything; this class asks the user and shows. Registers itself with the
+// shell; the shell's window is its parent.
+class ExerciseController : public QObject, public ShellParticipant {
+    Q_OBJECT
+public:
+    ExerciseController(Shell& shell, ExerciseSettingsController& settings,
+                       const ViewLayouts& layouts, ExerciseHost host);
+    ~ExerciseController() override;
+
+    // Tests run the exercise on a clock of their own (before a start).
+    void setClock(ExerciseClock* clock);
+    // What shows the end of a completed run; the default is the message
+    // "Die Übung ist beendet.". The run has ended when it is called; the
+    // learning view comes back after it returns.
+    void setEndHandler(std::function<void(const ExerciseRun&)> handler);
+
+    // "Individual-&Übung": true when the exercise runs.
+    bool startExercise();
+    // "Übung &abbrechen": asks while the run is unfinished; true when the
+    // exercise is left.
+    bool abortExercise();
+    // The 100 ms clock of the exercise.
+    void tick();
+
+    ExerciseRun& run() { return *m_run; }
+    UebungPan* panel() const { return m_panel; }
+    UebStatusPan* statusPanel() const { return m_status; }
+    TNameEingabeForm* nameForm() const { return m_nameForm; }
+    QToolButton* startButton() const { return m_startButton; }
+    bool active() const { return m_active; }
+    QTimer& timer() { return m_timer; }
+
+    void documentClosed() override;
+    void abortRun() override;
+    bool runFinished(Modus modus) const override;
+    void stopForShutdown() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void makeRun();
+    void onEvent(const ExerciseEvent& event);
+    void enter();
+    void leave();
+    void showEnd();
+    void placePanel();
+    void refreshStatus();
+    void playSound(bool right);
+
+    Shell& m_shell;
+    ExerciseSettingsController& m_settings;
+    ExerciseHost m_host;
+    MonotonicClock m_monotonic;
+    ExerciseClock* m_clock = &m_monotonic;
+    std::unique_ptr<ExerciseRun> m_run;
+    std::function<void(const ExerciseRun&)> m_endHandler;
+    const ViewLayouts& m_layouts;
+    QPointer<UebungPan> m_panel;
+    UebStatusPan* m_status;
+    QWidget* m_section;
+    QToolButton* m_startButton;
+    TNameEingabeForm* m_nameForm;
+    QTimer m_timer;
+    QString m_lastName;
+    bool m_active = false;  // the panel is shown (exercise mode)
+    bool m_leaving = false; // the clean-up runs
+    bool m_endQueued = false;
+};
+
+} // namespace quorvel

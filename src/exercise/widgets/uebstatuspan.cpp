@@ -1,0 +1,106 @@
+#include "uebstatuspan.h"
+
+#include "exerciserun.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace quorvel {
+
+using namespace Qt::Literals::StringLiterals;
+
+UebStatusPan::UebStatusPan(QWidget* parent) : QFrame(parent) {
+    setObjectName(u"UebStatusPan"_s);
+    setFrameShape(QFrame::StyledPanel);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(1);
+    m_name = addRow(u"Name:"_s, u"TNameLab"_s);
+    m_right = addRow(u"Richtig gelöst:"_s, u"RichtigLab"_s);
+    m_total = new QLabel(this);
+    m_total->setObjectName(u"GesAnzLab"_s);
+    layout->addWidget(m_total);
+    m_wrong = addRow(u"Fehlversuche:"_s, u"FalschLab"_s);
+    m_quote = addRow(u"Akt. Erfolgsquote:"_s, u"QuoteLab"_s);
+    m_overall = addRow(u"Gesamtleistung:"_s, u"GesamtleistungLab"_s);
+    m_clockMode = new QLabel(this);
+    m_clockMode->setObjectName(u"UebZeitModeLab"_s);
+    layout->addWidget(m_clockMode);
+    m_clock = new QLabel(this);
+    m_clock->setObjectName(u"UebZeitLab"_s);
+    QFont big = m_clock->font();
+    big.setBold(true);
+    big.setPointSize(big.pointSize() + 3);
+    m_clock->setFont(big);
+    layout->addWidget(m_clock);
+    m_help = new QPushButton(u"?"_s, this);
+    m_help->setObjectName(u"KennzInfoPan"_s);
+    m_help->setToolTip(u"Information zu den Kennzahlen"_s);
+    m_help->setFixedWidth(28);
+    layout->addWidget(m_help);
+    connect(m_help, &QPushButton::clicked, this, &UebStatusPan::helpRequested);
+
+    m_series = new QFrame(this);
+    m_series->setObjectName(u"UebserieStatusPan"_s);
+    auto* seriesLayout = new QVBoxLayout(m_series);
+    seriesLayout->setContentsMargins(0, 4, 0, 0);
+    seriesLayout->addWidget(new QLabel(u"Teilübung:"_s, m_series));
+    m_seriesPart = new QLabel(m_series);
+    seriesLayout->addWidget(m_seriesPart);
+    layout->addWidget(m_series);
+    m_series->hide();
+}
+
+QLabel* UebStatusPan::addRow(const QString& caption, const QString& name) {
+    auto* layout = static_cast<QVBoxLayout*>(this->layout());
+    auto* title = new QLabel(caption, this);
+    QFont small = title->font();
+    small.setPointSize(std::max(6, small.pointSize() - 1));
+    title->setFont(small);
+    auto* value = new QLabel(this);
+    value->setObjectName(name);
+    QFont bold = value->font();
+    bold.setBold(true);
+    value->setFont(bold);
+    layout->addSpacing(3);
+    layout->addWidget(title);
+    layout->addWidget(value);
+    return value;
+}
+
+void UebStatusPan::showRun(const ExerciseRun& run) {
+    const UebungsSitzung& s = run.session();
+    const QString name = s.TeilnehmerName.trimmed();
+    m_name->setText(name.isEmpty() ? u"-"_s : name);
+    const QStringList figures = run.statusFigures();
+    m_right->setText(figures.value(0));
+    m_total->setText(u"von  "_s + QString::number(s.AbfrageAnz));
+    m_wrong->setText(figures.value(1));
+    m_quote->setText(figures.value(2));
+    m_overall->setText(figures.value(3));
+    const bool timed = s.settings.Zeitlimit != TimeMode::NoClock;
+    m_clockMode->setText(s.settings.Zeitlimit == TimeMode::Limit ? u"Verbleibende Zeit:"_s
+                                                                 : u"Benötigte Zeit:"_s);
+    m_clockMode->setVisible(timed);
+    m_clock->setVisible(timed);
+    setClock(run.clockText());
+}
+
+bool UebStatusPan::setClock(const QString& text) {
+    if (m_clock->text() == text)
+        return false;
+    m_clock->setText(text);
+    return true;
+}
+
+void UebStatusPan::setSeriesPart(int part, int count) {
+    m_seriesPart->setText(QString::number(part) + u"  von  "_s + QString::number(count));
+    m_series->setVisible(part > 0);
+}
+
+QLabel* UebStatusPan::label(const QString& name) const {
+    return findChild<QLabel*>(name);
+}
+
+} // namespace quorvel
