@@ -57,6 +57,10 @@ public:
     // The frame of the target under a dragged card, in panel pixels; empty
     // when there is none.
     QRect highlight() const { return m_highlight; }
+    // The target (object, or basket of a cluster card) under the dragged or
+    // carried card, -1 none; whether the keyboard carries a card.
+    int target() const { return m_target; }
+    bool carrying() const { return m_carried; }
     // A page rectangle (fractions) in panel pixels and back.
     QRect pageToPanel(const RandRect& page) const;
     RandRect panelToPage(const QRect& panel) const;

@@ -1,0 +1,444 @@
+// The exercise on screen, driven by simulated mouse and keys through whole
+// short exercises on the sample documents.
+#include "answertext.h"
+#include "cardplacement.h"
+#include "clusterlayout.h"
+#include "document.h"
+#include "exercisecontroller.h"
+#include "exercisesettingscontroller.h"
+#include "settings.h"
+#include "shellfixture.h"
+#include "uebelempan.h"
+#include "ueboptform.h"
+#include "uebstatuspan.h"
+#include "uebungpan.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QTest>
+
+namespace quorvel::test {
+namespace {
+
+using namespace Qt::Literals::StringLiterals;
+
+const QString kEnded = u"Die Übung ist beendet."_s;
+
+class ExerciseScreenTest : public ShellFixture {
+protected:
+    void SetUp() override {
+        ShellFixture::SetUp();
+        activate();
+        window->settings().UebNameEingabe = false;
+        window->exerciseSettings().uebOptForm()->showBeforeEachExercise()->setChecked(false);
+        exercise().setClock(&clock);
+        window->resize(1280, 900);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    ExerciseController& exercise() { return window->exercise(); }
+    UebungPan& panel() { return *exercise().panel(); }
+    ExerciseRun& run() { return exercise().run(); }
+    Document& document() { return window->session().document(); }
+    const ObjDataTyp& object(int index) { return document().objects[size_t(index)]; }
+
+    void open(const QString& name) {
+        ASSERT_TRUE(window->session().readAsCurrent(QStringLiteral(QUORVEL_EXAMPLES_DIR) + u'/' +
+                                                    name + u".qvl"_s));
+    }
+    void startExercise() {
+        window->commands().trigger(u"UebungStart1"_s);
+        ASSERT_EQ(window->modus(), Modus::Exercise) << prompter->order.join(u" | "_s).toStdString();
+        ASSERT_TRUE(exercise().panel() && panel().isVisible());
+    }
+    // Lets the end, queued after the last answer, run.
+    void settle() {
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents();
+    }
+    bool asked(const QString& text) const { return prompter->order.contains(text); }
+    QString status(const QString& label) { return exercise().statusPanel()->label(label)->text(); }
+
+    static void send(QWidget* widget, QEvent::Type type, QPoint panelPoint,
+                     Qt::MouseButtons buttons) {
+        const QPointF local = widget->mapFromParent(panelPoint);
+        QMouseEvent event(type, local, widget->mapToGlobal(local), Qt::LeftButton, buttons,
+                          Qt::NoModifier);
+        QApplication::sendEvent(widget, &event);
+    }
+    // Drags `card` by the mouse so that the middle of its left edge comes to
+    // `goal` (panel pixels), and releases it there.
+    static void drag(UebElemPan* card, QPoint goal) {
+        const QPoint grab = card->geometry().center();
+        const QPoint to = goal + (grab - card->pos()) - QPoint(0, card->height() / 2);
+        send(card, QEvent::MouseButtonPress, grab, Qt::LeftButton);
+        send(card, QEvent::MouseMove, (grab + to) / 2, Qt::LeftButton);
+        send(card, QEvent::MouseMove, to, Qt::LeftButton);
+        send(card, QEvent::MouseButtonRelease, to, Qt::NoButton);
+    }
+    // Types `text` key by key (also letters beyond ASCII).
+    static void typeText(QWidget* widget, const QString& text) {
+        for (const QChar ch : text) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+            QApplication::sendEvent(widget, &press);
+            QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+            QApplication::sendEvent(widget, &release);
+        }
+    }
+    static void click(QWidget* widget) {
+        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+    }
+    // Pixels of `panel` within `area` near `colour`.
+    int pixelsNear(const QRect& area, const QColor& colour) {
+        const QImage shot = panel().grab().toImage();
+        int count = 0;
+        for (int y = std::max(0, area.top()); y <= std::min(shot.height() - 1, area.bottom()); ++y)
+            for (int x = std::max(0, area.left()); x <= std::min(shot.width() - 1, area.right());
+                 ++x) {
+                const QColor c = shot.pixelColor(x, y);
+                if (std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
+                        std::abs(c.blue() - colour.blue()) <
+                    40)
+                    ++count;
+            }
+        return count;
+    }
+    // An open target whose text differs from that of card `card`.
+    int wrongTargetFor(int card) {
+        for (const QueryPair& pair : run().session().AbfrageFolge) {
+            if (pair.target >= 0 && object(pair.target).AbfrageStatus == QueryState::Open &&
+                normalisedText(run().displayText(pair.target)) !=
+                    normalisedText(run().displayText(card)))
+                return pair.target;
+        }
+        return -1;
+    }
+
+    VirtualClock clock;
+};
+
+TEST_F(ExerciseScreenTest, LabellingByMouseGlidesBackWhenWrongAndEndsInTheLearningView) {
+    open(u"sonnensystem"_s);
+    startExercise();
+    const auto order = run().session().AbfrageFolge;
+    UebElemPan* card = panel().card(0);
+    ASSERT_TRUE(card && card->isVisible());
+    const QPoint home = card->pos();
+    const int wrong = wrongTargetFor(order[0].card);
+    ASSERT_GE(wrong, 0);
+
+    drag(card, panel().targetRect(wrong).center());
+    EXPECT_EQ(card->pos(), home) << "the card glides back to where the drag started";
+    EXPECT_EQ(run().session().Fehlversuche, 1.0);
+    EXPECT_EQ(object(wrong).ZielFehlversuche, 1);
+    EXPECT_EQ(status(u"FalschLab"_s), u"1"_s);
+    EXPECT_TRUE(panel().highlight().isEmpty());
+
+    // A release over nothing leaves the card where it was dropped.
+    drag(card, QPoint(5, 5));
+    EXPECT_NE(card->pos(), home);
+    EXPECT_EQ(run().session().Fehlversuche, 1.0);
+
+    for (size_t k = 0; k < order.size(); ++k) {
+        UebElemPan* c = panel().card(int(k));
+        ASSERT_TRUE(c) << k;
+        drag(c, panel().targetRect(order[k].card).center());
+        EXPECT_EQ(object(order[k].card).AbfrageStatus, QueryState::Solved) << k;
+    }
+    settle();
+    EXPECT_TRUE(asked(kEnded));
+    EXPECT_EQ(window->modus(), Modus::LearningView);
+    EXPECT_FALSE(panel().isVisible());
+    EXPECT_EQ(panel().findChildren<UebElemPan*>().size(), 0);
+}
+
+// The marks the page shows for each state, checked on the panel's pixels.
+TEST_F(ExerciseScreenTest, MarksShowOpenWrongAndSolvedTargets) {
+    window->settings().UebOpt.ZuordnungFalsch = 1;  // red cross
+    window->settings().UebOpt.ZuordnungRichtig = 1; // green tick
+    open(u"sonnensystem"_s);
+    startExercise();
+    const auto order = run().session().AbfrageFolge;
+    const int wrong = wrongTargetFor(order[0].card);
+    const QColor openFill(0xEC, 0xEC, 0xE8), red(220, 0, 0), green(0, 196, 0);
+    EXPECT_GT(pixelsNear(panel().targetRect(wrong), openFill), 20);
+    // The open mark's number is red too, but far smaller than the cross.
+    const int redBefore = pixelsNear(panel().targetRect(wrong), red);
+
+    drag(panel().card(0), panel().targetRect(wrong).center());
+    ASSERT_EQ(object(wrong).AbfrageStatus, QueryState::ClosedWrong);
+    EXPECT_GT(pixelsNear(panel().targetRect(wrong), red), redBefore + 30);
+    EXPECT_EQ(pixelsNear(panel().targetRect(wrong), openFill), 0);
+
+    int solved = -1;
+    for (size_t k = 0; k < order.size() && solved < 0; ++k) {
+        if (object(order[k].card).AbfrageStatus == QueryState::Open && order[k].card != wrong &&
+            panel().card(int(k))) {
+            solved = order[k].card;
+            drag(panel().card(int(k)), panel().targetRect(solved).center());
+        }
+    }
+    ASSERT_EQ(object(solved).AbfrageStatus, QueryState::SolvedTick);
+    EXPECT_GT(pixelsNear(panel().targetRect(solved), green), 10);
+    EXPECT_EQ(pixelsNear(panel().targetRect(solved), openFill), 0);
+}
+
+TEST_F(ExerciseScreenTest, WholeLabellingExerciseByKeyboard) {
+    open(u"sonnensystem"_s);
+    startExercise();
+    // Escape puts a carried card back.
+    auto* first = qobject_cast<UebElemPan*>(panel().focusWidget());
+    ASSERT_TRUE(first);
+    const QPoint home = first->pos();
+    QTest::keyClick(first, Qt::Key_Space);
+    EXPECT_TRUE(panel().carrying());
+    EXPECT_FALSE(panel().highlight().isEmpty());
+    QTest::keyClick(first, Qt::Key_Right);
+    QTest::keyClick(first, Qt::Key_Escape);
+    EXPECT_FALSE(panel().carrying());
+    EXPECT_EQ(first->pos(), home);
+    EXPECT_TRUE(panel().highlight().isEmpty());
+
+    const int queries = run().session().AbfrageAnz;
+    for (int answer = 0; answer < queries && run().running(); ++answer) {
+        auto* card = qobject_cast<UebElemPan*>(panel().focusWidget());
+        ASSERT_TRUE(card && card->isVisible()) << answer;
+        QTest::keyClick(card, answer % 2 ? Qt::Key_Return : Qt::Key_Space);
+        const QString text = normalisedText(run().displayText(card->object()));
+        for (int step = 0; step < 40 && normalisedText(run().displayText(panel().target())) != text;
+             ++step)
+            QTest::keyClick(card, step % 2 ? Qt::Key_Tab : Qt::Key_Down);
+        ASSERT_EQ(normalisedText(run().displayText(panel().target())), text);
+        QTest::keyClick(card, Qt::Key_Return);
+    }
+    settle();
+    EXPECT_TRUE(asked(kEnded));
+    EXPECT_EQ(run().session().Richtig, double(queries));
+    EXPECT_EQ(run().session().Fehlversuche, 0.0);
+}
+
+TEST_F(ExerciseScreenTest, TextInputIsJudgedOnWeiter) {
+    window->settings().UebOpt.AbfrageModus = 3;
+    window->settings().UebOpt.AnzZeichenVorgeben = true;
+    open(u"lueckentext"_s);
+    startExercise();
+    std::vector<std::pair<int, QLineEdit*>> fields;
+    for (const QueryPair& pair : run().session().AbfrageFolge) {
+        if (QLineEdit* field = panel().inputField(pair.target))
+            fields.emplace_back(pair.target, field);
+    }
+    ASSERT_GE(fields.size(), 2u);
+    // The "<n>" hint goes with the first key.
+    EXPECT_EQ(fields[0].second->text(),
+              u"<"_s + QString::number(object(fields[0].first).Cap.size()) + u">"_s);
+    for (size_t i = 0; i < fields.size(); ++i)
+        typeText(fields[i].second, i == 0 ? u"falsch"_s : object(fields[i].first).Cap);
+    EXPECT_EQ(run().input(fields[0].first), u"falsch"_s);
+
+    QColor wrongColour, rightColour;
+    exercise().setEndHandler([&](const ExerciseRun&) {
+        wrongColour = fields[0].second->palette().color(QPalette::Base);
+        rightColour = fields[1].second->palette().color(QPalette::Base);
+    });
+    UebElemPan* weiter = nullptr;
+    for (UebElemPan* card : panel().findChildren<UebElemPan*>()) {
+        if (card->look() == UebElemPan::Look::Button && card->isVisible())
+            weiter = card;
+    }
+    ASSERT_TRUE(weiter);
+    EXPECT_EQ(weiter->geometry().bottomRight(), panel().rect().bottomRight() - QPoint(1, 1));
+    click(weiter);
+    settle();
+    EXPECT_EQ(run().session().Fehlversuche, 1.0);
+    EXPECT_EQ(run().session().Richtig, double(fields.size() - 1));
+    EXPECT_EQ(wrongColour, QColor(0xFF, 0x96, 0x8F));
+    EXPECT_EQ(rightColour, QColor(0x9B, 0xFF, 0x8F));
+    EXPECT_EQ(window->modus(), Modus::LearningView);
+}
+
+TEST_F(ExerciseScreenTest, MultipleChoiceTicksAndWeiter) {
+    open(u"multiple-choice"_s);
+    startExercise();
+    for (int question = 0; question < 50 && run().running(); ++question) {
+        UebElemPan* weiter = nullptr;
+        for (UebElemPan* card : panel().findChildren<UebElemPan*>()) {
+            if (!card->isVisible())
+                continue;
+            if (card->look() == UebElemPan::Look::Button)
+                weiter = card;
+            else if (card->look() == UebElemPan::Look::TickBox &&
+                     object(card->object()).Cap == u"+"_s) {
+                click(card);
+                EXPECT_TRUE(card->ticked());
+            }
+        }
+        ASSERT_TRUE(weiter) << question;
+        click(weiter);
+    }
+    settle();
+    EXPECT_TRUE(asked(kEnded));
+    EXPECT_EQ(run().session().Fehlversuche, 0.0);
+    EXPECT_EQ(run().session().Richtig, double(run().session().AbfrageAnz));
+}
+
+TEST_F(ExerciseScreenTest, SingleQuestionAnswerIsClicked) {
+    open(u"einzelfragen"_s);
+    startExercise();
+    const auto& order = run().session().AbfrageFolge;
+    const int answer = order[size_t(run().session().AktIndex)].target;
+    UebElemPan* right = nullptr;
+    int shown = 0;
+    for (size_t k = 0; k < order.size(); ++k) {
+        UebElemPan* card = panel().card(int(k));
+        if (!card || !card->isVisible())
+            continue;
+        ++shown;
+        EXPECT_TRUE(panel().rect().contains(card->geometry())) << k;
+        if (normalisedText(run().displayText(card->object())) ==
+            normalisedText(run().displayText(answer)))
+            right = card;
+    }
+    EXPECT_GE(shown, 2);
+    EXPECT_LE(shown, 6);
+    ASSERT_TRUE(right);
+    click(right);
+    EXPECT_EQ(run().session().Richtig, 1.0);
+}
+
+TEST_F(ExerciseScreenTest, CrossMatchingPairIsConnected) {
+    open(u"zuordnung"_s);
+    startExercise();
+    const auto& order = run().session().AbfrageFolge;
+    // Two elements of the order, in different columns, with the same pair key.
+    UebElemPan* first = nullptr;
+    UebElemPan* partner = nullptr;
+    for (size_t a = 0; a < order.size() && !partner; ++a) {
+        for (size_t b = a + 1; b < order.size() && !partner; b += 2) {
+            if (panel().card(int(a)) && panel().card(int(b)) &&
+                object(order[a].card).BildKenn == object(order[b].card).BildKenn) {
+                first = panel().card(int(a));
+                partner = panel().card(int(b));
+            }
+        }
+    }
+    ASSERT_TRUE(partner);
+    ASSERT_TRUE(first->isVisible() && partner->isVisible());
+    click(first);
+    EXPECT_TRUE(first->selected());
+    EXPECT_FALSE(partner->selected());
+    const int open = run().session().OffenAnz;
+    click(partner);
+    EXPECT_EQ(run().session().OffenAnz, open - 1);
+    EXPECT_EQ(run().session().Richtig, 1.0);
+    EXPECT_FALSE(first->isVisible());
+    EXPECT_FALSE(partner->isVisible());
+    EXPECT_FALSE(first->selected());
+}
+
+TEST_F(ExerciseScreenTest, ClusterCardGoesIntoItsBasket) {
+    open(u"cluster"_s);
+    startExercise();
+    UebElemPan* card = panel().card(0);
+    ASSERT_TRUE(card && card->isVisible());
+    const ObjDataTyp& o = object(card->object());
+    const QSize page = panel().composer().page().size();
+    const RandRect& home = o.KartRect; // its cell, as the learning view drew it
+    const int basket = clusterBasketAt(document(), page,
+                                       QPoint(int((home.left + home.right) / 2 * page.width()),
+                                              int((home.top + home.bottom) / 2 * page.height())));
+    ASSERT_GT(basket, 0);
+    const QRect b = clusterBasketRect(document(), page, basket);
+    RandRect f;
+    f.left = double(b.left()) / page.width();
+    f.right = double(b.right()) / page.width();
+    f.top = double(b.top()) / page.height();
+    f.bottom = double(b.bottom()) / page.height();
+    const QRect inPanel = panel().pageToPanel(f);
+    drag(card, inPanel.center() - QPoint(card->width() / 2, 0));
+    EXPECT_EQ(run().session().Richtig, 1.0);
+    EXPECT_EQ(run().session().Fehlversuche, 0.0);
+}
+
+TEST_F(ExerciseScreenTest, ClockShowsChangesOnlyAndTimesOut) {
+    window->settings().UebOpt.ZeitLimit = 1;
+    window->settings().UebOpt.ZLimitMin = u"0"_s;
+    window->settings().UebOpt.ZLimitSek = u"2"_s;
+    open(u"sonnensystem"_s);
+    startExercise();
+    QLabel* label = exercise().statusPanel()->label(u"UebZeitLab"_s);
+    EXPECT_EQ(status(u"UebZeitModeLab"_s), u"Verbleibende Zeit:"_s);
+    EXPECT_EQ(label->text(), u"00:02"_s);
+    // The remaining time is cut to whole seconds; the end comes below one.
+    clock.set(300);
+    exercise().tick();
+    EXPECT_EQ(label->text(), u"00:01"_s);
+    clock.set(1000);
+    exercise().tick();
+    EXPECT_EQ(label->text(), u"00:01"_s);
+    EXPECT_TRUE(run().running());
+    clock.set(1100);
+    exercise().tick();
+    settle();
+    const QString timeOut = u"Das Zeitlimit ist erreicht, die Übung wird beendet."_s;
+    ASSERT_TRUE(asked(timeOut));
+    EXPECT_LT(prompter->order.indexOf(timeOut), prompter->order.indexOf(kEnded));
+    EXPECT_EQ(run().session().EndeGrund, EndReason::TimeOut);
+    EXPECT_EQ(window->modus(), Modus::LearningView);
+}
+
+TEST_F(ExerciseScreenTest, AbortStartAndClosingAskFirst) {
+    open(u"sonnensystem"_s);
+    startExercise();
+    const QString really =
+        u"Die aktuelle Übung ist noch nicht beendet.\r\nÜbung wirklich abbrechen?"_s;
+    // F7 again is refused while the exercise runs.
+    window->commands().trigger(u"UebungStart1"_s);
+    EXPECT_TRUE(prompter->order.last().startsWith(
+        u"Die aktuelle Übung ist noch nicht beendet.\r\nWählen Sie"_s));
+
+    prompter->answers = {Answer::No};
+    window->commands().trigger(u"Uebungabbrechen1"_s);
+    EXPECT_EQ(prompter->order.last(), really);
+    EXPECT_EQ(window->modus(), Modus::Exercise);
+
+    prompter->answers = {Answer::No};
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(window->modus(), Modus::Exercise);
+    EXPECT_TRUE(run().running());
+
+    prompter->answers = {Answer::Yes};
+    window->commands().trigger(u"Uebungabbrechen1"_s);
+    settle();
+    EXPECT_EQ(window->modus(), Modus::LearningView);
+    EXPECT_EQ(run().session().EndeGrund, EndReason::Aborted);
+    EXPECT_FALSE(asked(kEnded));
+    for (const ObjDataTyp& o : document().objects)
+        EXPECT_TRUE(o.AbfrageStatus == QueryState::Solved ||
+                    o.AbfrageStatus == QueryState::Covered);
+}
+
+TEST_F(ExerciseScreenTest, ResizeDuringTheExercisePlacesEverythingAgain) {
+    open(u"sonnensystem"_s);
+    startExercise();
+    const int before = panel().pictureWidth();
+    window->resize(900, 700);
+    settle();
+    EXPECT_LT(panel().pictureWidth(), before);
+    for (UebElemPan* card : panel().findChildren<UebElemPan*>()) {
+        if (card->isVisible()) {
+            EXPECT_TRUE(panel().rect().contains(card->geometry()))
+                << card->objectName().toStdString();
+        }
+    }
+    // The targets still take the cards at their new places.
+    const QueryPair pair = run().session().AbfrageFolge[0];
+    drag(panel().card(0), panel().targetRect(pair.card).center());
+    EXPECT_EQ(run().session().Richtig, 1.0);
+}
+
+} // namespace
+} // namespace quorvel::test
