@@ -672,7 +672,12 @@ QRect ObjectDrawer::draw(QPainter& painter, const DrawContext& context, ObjDataT
                          DrawMode art, bool currentTarget) {
     if (!hasFinitePosition(object))
         return QRect();
-    if (art != DrawMode::TargetOnly && drawsTargetLine(object))
+    // A cross-matching element still taking part in an exercise (state 5)
+    // hides its pair line: that connection is what the pupil has to find.
+    const bool pairOpen =
+        context.exercise.running && object.AbfrageStatus == 5 &&
+        (typOf(object) == Typ::MatchingQueryText || typOf(object) == Typ::MatchingQueryPicture);
+    if (art != DrawMode::TargetOnly && drawsTargetLine(object) && !pairOpen)
         drawTargetLine(painter, object, context.pagePicture);
     if (showsExerciseMark(context, object, art))
         return drawExerciseMark(painter, context, object, currentTarget);

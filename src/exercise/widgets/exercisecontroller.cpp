@@ -114,6 +114,7 @@ void ExerciseController::setClock(ExerciseClock* clock) {
     m_clock = clock ? clock : &m_monotonic;
     makeRun();
     delete m_panel.data();
+    delete m_cover.data();
 }
 
 void ExerciseController::setEndHandler(std::function<void(const ExerciseRun&)> handler) {
@@ -168,15 +169,21 @@ void ExerciseController::enter() {
     m_shell.setModus(Modus::Exercise);
     QWidget* area = m_host.viewArea;
     QWidget* parent = area && area->parentWidget() ? area->parentWidget() : m_shell.dialogParent();
+    if (!m_cover) {
+        m_cover = new QWidget(parent);
+        m_cover->setObjectName(u"LernKartPan"_s);
+        m_cover->setAutoFillBackground(true);
+    }
     if (!m_panel) {
-        m_panel = new UebungPan(*m_run, m_shell.session().document(), m_layouts, parent);
+        m_panel = new UebungPan(*m_run, m_shell.session().document(), m_layouts, m_cover);
         connect(m_panel, &UebungPan::soundRequested, this, &ExerciseController::playSound);
         connect(m_panel, &UebungPan::statusChanged, this, &ExerciseController::refreshStatus);
     }
     m_active = true;
     placePanel();
+    m_cover->show();
+    m_cover->raise();
     m_panel->show();
-    m_panel->raise();
     m_panel->begin();
     m_status->setVisible(m_shell.settings().UebStatusInfo);
     refreshStatus();
@@ -281,6 +288,8 @@ void ExerciseController::leave() {
         m_panel->finish();
         m_panel->hide();
     }
+    if (m_cover)
+        m_cover->hide();
     m_status->hide();
     m_active = false;
     m_endQueued = false;

@@ -93,6 +93,7 @@ private:
     std::unique_ptr<ExerciseRun> m_run;
     std::function<void(const ExerciseRun&)> m_endHandler;
     const ViewLayouts& m_layouts;
+    QPointer<QWidget> m_cover; // `LernKartPan`: covers the learning view
     QPointer<UebungPan> m_panel;
     UebStatusPan* m_status;
     QWidget* m_section;
