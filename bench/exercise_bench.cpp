@@ -6,8 +6,8 @@
 #include "document.h"
 #include "exerciseclock.h"
 #include "exerciserun.h"
+#include "labellingdocument.h"
 #include "layoutset.h"
-#include "numbering.h"
 #include "randomgenerator.h"
 #include "timereporter.h"
 #include "viewcomposer.h"
@@ -29,28 +29,7 @@ const LayoutSet& layouts() {
 }
 
 Document makeDocument() {
-    Document doc;
-    doc.basePicture = QImage(2000, 1500, QImage::Format_ARGB32);
-    doc.basePicture.fill(qRgb(200, 220, 240));
-    doc.derivePageGeometry();
-    for (int i = 0; i < kTargets; ++i) {
-        ObjDataTyp o;
-        const double x = 0.05 + 0.9 * ((i * 37) % 100) / 100.0;
-        const double y = 0.05 + 0.9 * ((i * 61) % 97) / 97.0;
-        o.Sx = x;
-        o.Sy = y;
-        o.Kx = std::min(0.95, x + 0.03);
-        o.Ky = std::max(0.03, y - 0.04);
-        o.Typ = codeOf(Typ::QueryLabel);
-        o.Cap = QStringLiteral("Position %1").arg(i + 1);
-        o.Ebene = 1;
-        o.Sline = 1;
-        o.HDeck = 100;
-        doc.objects.push_back(o);
-    }
-    RandomGenerator random(1);
-    coverAndNumber(doc, NumberingOrdered, random);
-    return doc;
+    return labellingDocument(kTargets);
 }
 
 StartRequest request() {

@@ -6,6 +6,7 @@
 #include "document.h"
 #include "exercisecontroller.h"
 #include "exercisesettingscontroller.h"
+#include "learningviewwidget.h"
 #include "settings.h"
 #include "shellfixture.h"
 #include "uebelempan.h"
@@ -428,6 +429,10 @@ TEST_F(ExerciseScreenTest, ResizeDuringTheExercisePlacesEverythingAgain) {
     window->resize(900, 700);
     settle();
     EXPECT_LT(panel().pictureWidth(), before);
+    // The panel covers the learning view, 9 and 8 pixels in from its edges.
+    const QRect view = window->view().geometry();
+    EXPECT_EQ(panel().parentWidget()->geometry(), view);
+    EXPECT_EQ(panel().geometry(), QRect(9, 8, view.width() - 17, view.height() - 16));
     for (UebElemPan* card : panel().findChildren<UebElemPan*>()) {
         if (card->isVisible()) {
             EXPECT_TRUE(panel().rect().contains(card->geometry()))

@@ -191,10 +191,11 @@ void ExerciseController::enter() {
 }
 
 void ExerciseController::placePanel() {
-    if (!m_panel)
+    if (!m_panel || !m_cover)
         return;
-    QRect area = m_host.viewArea ? m_host.viewArea->geometry() : m_panel->parentWidget()->rect();
-    m_panel->setGeometry(area.adjusted(kLeft, kTop, -kRight, -kBottom));
+    m_cover->setGeometry(m_host.viewArea ? m_host.viewArea->geometry()
+                                         : m_cover->parentWidget()->rect());
+    m_panel->setGeometry(m_cover->rect().adjusted(kLeft, kTop, -kRight, -kBottom));
 }
 
 bool ExerciseController::eventFilter(QObject* watched, QEvent* event) {

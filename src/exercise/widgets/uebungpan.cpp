@@ -456,10 +456,11 @@ void UebungPan::syncSelection() {
 // --- painting ----------------------------------------------------------------
 
 void UebungPan::paintEvent(QPaintEvent* event) {
-    m_repainted += event->region();
     QPainter p(this);
-    for (const QRect& r : event->region())
+    for (const QRect& r : event->region()) {
+        m_repaintedPixels += qint64(r.width()) * r.height();
         p.drawImage(r, m_background, r);
+    }
     if (!m_highlight.isEmpty()) {
         p.setPen(QPen(kFrameColour, 2));
         p.setBrush(Qt::NoBrush);

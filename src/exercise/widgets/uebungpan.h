@@ -67,8 +67,10 @@ public:
     // The rectangle of the card of object `object` on the page, in panel
     // pixels (its target area).
     QRect targetRect(int object) const;
-    // What the panel repainted since the counter was reset (for measurements).
-    QRegion& repainted() { return m_repainted; }
+    // The pixels the panel repainted since the count was reset (for
+    // measurements; its cards paint themselves).
+    qint64 repaintedPixels() const { return m_repaintedPixels; }
+    void resetRepainted() { m_repaintedPixels = 0; }
 
     // Dragging by program, as the mouse would: press at `point` on `card`,
     // move there, release. The widget tests use the real mouse events.
@@ -124,7 +126,7 @@ private:
     QImage m_background;
     int m_pictureWidth = 0;
     QRect m_highlight;
-    QRegion m_repainted;
+    qint64 m_repaintedPixels = 0;
     MessagePanel* m_message;
     std::vector<QPointer<UebElemPan>> m_cards;        // per entry of AbfrageFolge
     std::vector<QPointer<UebElemPan>> m_objectCards;  // tick boxes, buttons, elements
