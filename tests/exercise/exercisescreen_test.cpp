@@ -222,6 +222,46 @@ TEST_F(ExerciseScreenTest, WholeLabellingExerciseByKeyboard) {
     EXPECT_EQ(run().session().Fehlversuche, 0.0);
 }
 
+// Single card (1): one card, centred in the card column, the next after an
+// answer. Single position (2): every card, but only the marked position
+// takes one.
+TEST_F(ExerciseScreenTest, SingleCardAndSinglePositionModes) {
+    for (const int mode : {1, 2}) {
+        window->settings().UebOpt.AbfrageModus = mode;
+        open(u"sonnensystem"_s);
+        startExercise();
+        std::vector<UebElemPan*> shown;
+        for (UebElemPan* card : panel().findChildren<UebElemPan*>()) {
+            if (card->isVisible())
+                shown.push_back(card);
+        }
+        const auto& s = run().session();
+        if (mode == 1) {
+            ASSERT_EQ(shown.size(), 1u);
+            EXPECT_EQ(shown[0]->entry(), s.AktIndex);
+            EXPECT_EQ(shown[0]->y(), (panel().height() - shown[0]->height()) / 2);
+            const int card = shown[0]->object();
+            drag(shown[0], panel().targetRect(card).center());
+            EXPECT_EQ(run().session().Richtig, 1.0);
+            EXPECT_TRUE(panel().card(run().session().AktIndex)->isVisible());
+        } else {
+            EXPECT_EQ(int(shown.size()), s.AbfrageAnz);
+            const int current = run().currentTarget();
+            ASSERT_EQ(run().targetCandidates(), std::vector<int>{current});
+            auto* card = qobject_cast<UebElemPan*>(panel().focusWidget());
+            ASSERT_TRUE(card);
+            QTest::keyClick(card, Qt::Key_Space);
+            EXPECT_EQ(panel().target(), current);
+            QTest::keyClick(card, Qt::Key_Down); // there is no other position to go to
+            EXPECT_EQ(panel().target(), current);
+            QTest::keyClick(card, Qt::Key_Escape);
+        }
+        prompter->answers = {Answer::Yes};
+        window->commands().trigger(u"Uebungabbrechen1"_s);
+        ASSERT_EQ(window->modus(), Modus::LearningView);
+    }
+}
+
 TEST_F(ExerciseScreenTest, TextInputIsJudgedOnWeiter) {
     window->settings().UebOpt.AbfrageModus = 3;
     window->settings().UebOpt.AnzZeichenVorgeben = true;
