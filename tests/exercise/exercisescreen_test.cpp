@@ -6,9 +6,12 @@
 #include "document.h"
 #include "exercisecontroller.h"
 #include "exercisesettingscontroller.h"
+#include "infobox.h"
+#include "learningviewcontroller.h"
 #include "learningviewwidget.h"
 #include "settings.h"
 #include "shellfixture.h"
+#include "tnameeingabeform.h"
 #include "uebelempan.h"
 #include "ueboptform.h"
 #include "uebstatuspan.h"
@@ -20,6 +23,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTest>
+#include <QTimer>
 
 namespace quorvel::test {
 namespace {
@@ -301,29 +305,61 @@ TEST_F(ExerciseScreenTest, TextInputIsJudgedOnWeiter) {
     EXPECT_EQ(window->modus(), Modus::LearningView);
 }
 
+// Every question answered right, once by mouse and once by keyboard
+// (Space ticks, Enter on "Weiter").
 TEST_F(ExerciseScreenTest, MultipleChoiceTicksAndWeiter) {
+    for (const bool keyboard : {false, true}) {
+        open(u"multiple-choice"_s);
+        startExercise();
+        const auto press = [keyboard](UebElemPan* card, Qt::Key key) {
+            if (keyboard)
+                QTest::keyClick(card, key);
+            else
+                click(card);
+        };
+        for (int question = 0; question < 50 && run().running(); ++question) {
+            UebElemPan* weiter = nullptr;
+            for (UebElemPan* card : panel().findChildren<UebElemPan*>()) {
+                if (!card->isVisible())
+                    continue;
+                if (card->look() == UebElemPan::Look::Button)
+                    weiter = card;
+                else if (card->look() == UebElemPan::Look::TickBox &&
+                         object(card->object()).Cap == u"+"_s) {
+                    press(card, Qt::Key_Space);
+                    EXPECT_TRUE(card->ticked());
+                }
+            }
+            ASSERT_TRUE(weiter) << question;
+            press(weiter, Qt::Key_Return);
+        }
+        settle();
+        EXPECT_TRUE(asked(kEnded)) << keyboard;
+        EXPECT_EQ(run().session().Fehlversuche, 0.0) << keyboard;
+        EXPECT_EQ(run().session().Richtig, double(run().session().AbfrageAnz)) << keyboard;
+        EXPECT_EQ(window->modus(), Modus::LearningView);
+        prompter->order.clear();
+    }
+}
+
+// A question's info point opens during the exercise as in the learning view.
+TEST_F(ExerciseScreenTest, InfoPointOpensDuringTheExercise) {
     open(u"multiple-choice"_s);
     startExercise();
-    for (int question = 0; question < 50 && run().running(); ++question) {
-        UebElemPan* weiter = nullptr;
-        for (UebElemPan* card : panel().findChildren<UebElemPan*>()) {
-            if (!card->isVisible())
-                continue;
-            if (card->look() == UebElemPan::Look::Button)
-                weiter = card;
-            else if (card->look() == UebElemPan::Look::TickBox &&
-                     object(card->object()).Cap == u"+"_s) {
-                click(card);
-                EXPECT_TRUE(card->ticked());
-            }
-        }
-        ASSERT_TRUE(weiter) << question;
-        click(weiter);
+    int point = -1;
+    for (size_t i = 0; i < document().objects.size(); ++i) {
+        const ObjDataTyp& o = object(int(i));
+        if (typOf(o) == Typ::MCInfoPoint && o.FrageNummer == run().currentQuestion())
+            point = int(i);
     }
-    settle();
-    EXPECT_TRUE(asked(kEnded));
-    EXPECT_EQ(run().session().Fehlversuche, 0.0);
-    EXPECT_EQ(run().session().Richtig, double(run().session().AbfrageAnz));
+    ASSERT_GE(point, 0);
+    InfoBox* box = window->learningView().infoBox();
+    ASSERT_TRUE(box);
+    EXPECT_FALSE(box->isVisible());
+    QTest::mouseClick(&panel(), Qt::LeftButton, {}, panel().targetRect(point).center());
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_TRUE(run().running());
+    box->hide();
 }
 
 TEST_F(ExerciseScreenTest, SingleQuestionAnswerIsClicked) {
@@ -460,6 +496,35 @@ TEST_F(ExerciseScreenTest, AbortStartAndClosingAskFirst) {
     for (const ObjDataTyp& o : document().objects)
         EXPECT_TRUE(o.AbfrageStatus == QueryState::Solved ||
                     o.AbfrageStatus == QueryState::Covered);
+}
+
+// The name entry comes after the refusals, and its text counts whatever
+// closed it.
+TEST_F(ExerciseScreenTest, NameEntryBeforeTheStart) {
+    window->settings().UebNameEingabe = true;
+    TNameEingabeForm* form = exercise().nameForm();
+    std::vector<bool> shown; // whether the dialog was up when each answer came
+    const auto answer = [&](const QString& name) {
+        QTimer::singleShot(0, form, [&, name] {
+            shown.push_back(form->isVisible());
+            form->nameEdit()->setText(name);
+            form->reject();
+        });
+    };
+    answer(u"Niemand"_s);
+    window->commands().trigger(u"UebungStart1"_s); // the empty start document
+    EXPECT_EQ(prompter->order.last(), u"Dieses Dokument enthält keine Abfrageobjekte."_s);
+    EXPECT_EQ(window->modus(), Modus::LearningView);
+    QCoreApplication::processEvents(); // the unused answer runs without a dialog
+    EXPECT_EQ(shown, std::vector<bool>{false});
+
+    open(u"sonnensystem"_s);
+    answer(u"Anna"_s);
+    startExercise();
+    EXPECT_EQ(shown, (std::vector<bool>{false, true}));
+    EXPECT_EQ(run().session().TeilnehmerName, u"Anna"_s);
+    EXPECT_EQ(status(u"TNameLab"_s), u"Anna"_s);
+    EXPECT_EQ(form->nameEdit()->maxLength(), 30);
 }
 
 TEST_F(ExerciseScreenTest, ResizeDuringTheExercisePlacesEverythingAgain) {

@@ -8,9 +8,11 @@
 #include "rounding.h"
 #include "runrules.h"
 #include "uebelempan.h"
+#include "viewcommands.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
@@ -56,6 +58,7 @@ UebungPan::UebungPan(ExerciseRun& run, Document& document, const ViewLayouts& la
     setObjectName(u"UebungPan"_s);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
+    setMouseTracking(true);
     m_message->setObjectName(u"RiFaPan"_s);
     m_message->hide();
     m_glideTimer.setInterval(5);
@@ -471,6 +474,28 @@ void UebungPan::paintEvent(QPaintEvent* event) {
 void UebungPan::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     arrange();
+}
+
+int UebungPan::pointAt(QPoint panelPoint) const {
+    if (!pictureRect().contains(panelPoint))
+        return -1;
+    const QPointF page = m_composer.viewToPage(QPointF(panelPoint - pictureRect().topLeft()));
+    const int hit = hitObject(m_document, {true, true, true, true}, m_run.currentQuestion(), page);
+    if (hit < 0 || clickEffect(typOf(m_document.objects[size_t(hit)])) != ClickEffect::OpenPoint)
+        return -1;
+    return hit;
+}
+
+void UebungPan::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || !m_run.running() || m_run.busy())
+        return;
+    const int point = pointAt(event->position().toPoint());
+    if (point >= 0)
+        m_run.click(point);
+}
+
+void UebungPan::mouseMoveEvent(QMouseEvent* event) {
+    setCursor(pointAt(event->position().toPoint()) >= 0 ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 
 void UebungPan::redrawObject(int index) {

@@ -86,6 +86,9 @@ Q_SIGNALS:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // Points and links on the picture: the run says whether they open now.
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -117,6 +120,7 @@ private:
     void glideStep();
     void endGlide();
     void focusSomething();
+    int pointAt(QPoint panelPoint) const;
     bool dragLook() const;
     bool textInput() const;
 
