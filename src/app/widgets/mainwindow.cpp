@@ -76,6 +76,7 @@ MainWindow::MainWindow(StartEnvironment environment, QWidget* parent)
     exerciseHost.addToolBarSection = [this](QWidget* section) {
         m_learningPanel->addToolBarSection(section);
     };
+    exerciseHost.addStatusSection = [this](QWidget* section) { m_titleBar->addSection(section); };
     exerciseHost.enter = [this] { m_learningView->setTool(Tool::Pointer); };
     exerciseHost.leave = [this] {
         m_learningView->setTool(Tool::Pointer);

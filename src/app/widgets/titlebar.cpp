@@ -144,4 +144,9 @@ void TitleBar::onTitleClicked(QObject* context, std::function<void()> handler) {
     connect(this, &TitleBar::titleClicked, context, std::move(handler));
 }
 
+void TitleBar::addSection(QWidget* section) {
+    auto* row = static_cast<QHBoxLayout*>(layout());
+    row->insertWidget(row->indexOf(m_modeButton), section);
+}
+
 } // namespace quorvel

@@ -28,6 +28,9 @@ public:
     void setTitleHint(const QString& hint) override;
     QString titleHint() const;
     void onTitleClicked(QObject* context, std::function<void()> handler) override;
+    // Puts `section` (a part of another subsystem, such as the status of a
+    // running exercise) left of the mode button.
+    void addSection(QWidget* section);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -67,8 +67,12 @@ ExerciseController::ExerciseController(Shell& shell, ExerciseSettingsController&
     m_startButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
     m_startButton->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     layout->addWidget(m_startButton);
-    m_status->setParent(m_section);
-    layout->addWidget(m_status);
+    if (m_host.addStatusSection) {
+        m_host.addStatusSection(m_status);
+    } else {
+        m_status->setParent(m_section);
+        layout->addWidget(m_status);
+    }
     m_status->hide();
     connect(m_startButton, &QToolButton::clicked, this, [this] {
         m_startButton->setChecked(false);

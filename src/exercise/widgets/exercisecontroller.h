@@ -26,9 +26,10 @@ class ViewLayouts;
 struct ExerciseHost {
     QWidget* viewArea = nullptr; // the learning view that the exercise panel covers
     std::function<void(QWidget*)> addToolBarSection;
-    std::function<void()> enter;        // the learning view gives way (pointer tool)
-    std::function<void()> leave;        // the learning view comes back
-    std::function<void(int)> openPoint; // a point or link clicked during the exercise
+    std::function<void(QWidget*)> addStatusSection; // the status bar's place
+    std::function<void()> enter;                    // the learning view gives way (pointer tool)
+    std::function<void()> leave;                    // the learning view comes back
+    std::function<void(int)> openPoint;             // a point or link clicked during the exercise
 };
 
 // The individual exercise on screen: "Individual-&Übung" (F7) and "Übung

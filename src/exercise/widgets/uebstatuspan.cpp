@@ -2,6 +2,8 @@
 
 #include "exerciserun.h"
 
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -13,47 +15,56 @@ using namespace Qt::Literals::StringLiterals;
 UebStatusPan::UebStatusPan(QWidget* parent) : QFrame(parent) {
     setObjectName(u"UebStatusPan"_s);
     setFrameShape(QFrame::StyledPanel);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(4, 4, 4, 4);
-    layout->setSpacing(1);
+    // One column per figure: the caption small above its value.
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(6, 1, 6, 1);
+    grid->setHorizontalSpacing(14);
+    grid->setVerticalSpacing(0);
     m_name = addRow(u"Name:"_s, u"TNameLab"_s);
     m_right = addRow(u"Richtig gelöst:"_s, u"RichtigLab"_s);
     m_total = new QLabel(this);
     m_total->setObjectName(u"GesAnzLab"_s);
-    layout->addWidget(m_total);
+    auto* rightRow = new QHBoxLayout;
+    rightRow->setSpacing(4);
+    grid->removeWidget(m_right);
+    rightRow->addWidget(m_right);
+    rightRow->addWidget(m_total);
+    grid->addLayout(rightRow, 1, grid->columnCount() - 1);
     m_wrong = addRow(u"Fehlversuche:"_s, u"FalschLab"_s);
     m_quote = addRow(u"Akt. Erfolgsquote:"_s, u"QuoteLab"_s);
     m_overall = addRow(u"Gesamtleistung:"_s, u"GesamtleistungLab"_s);
     m_clockMode = new QLabel(this);
     m_clockMode->setObjectName(u"UebZeitModeLab"_s);
-    layout->addWidget(m_clockMode);
     m_clock = new QLabel(this);
     m_clock->setObjectName(u"UebZeitLab"_s);
-    QFont big = m_clock->font();
-    big.setBold(true);
-    big.setPointSize(big.pointSize() + 3);
-    m_clock->setFont(big);
-    layout->addWidget(m_clock);
+    QFont bold = m_clock->font();
+    bold.setBold(true);
+    m_clock->setFont(bold);
+    const int clockColumn = grid->columnCount();
+    grid->addWidget(m_clockMode, 0, clockColumn);
+    grid->addWidget(m_clock, 1, clockColumn);
     m_help = new QPushButton(u"?"_s, this);
     m_help->setObjectName(u"KennzInfoPan"_s);
     m_help->setToolTip(u"Information zu den Kennzahlen"_s);
-    m_help->setFixedWidth(28);
-    layout->addWidget(m_help);
+    m_help->setFixedWidth(26);
+    grid->addWidget(m_help, 0, clockColumn + 1, 2, 1);
     connect(m_help, &QPushButton::clicked, this, &UebStatusPan::helpRequested);
 
     m_series = new QFrame(this);
     m_series->setObjectName(u"UebserieStatusPan"_s);
     auto* seriesLayout = new QVBoxLayout(m_series);
-    seriesLayout->setContentsMargins(0, 4, 0, 0);
+    seriesLayout->setContentsMargins(0, 0, 0, 0);
+    seriesLayout->setSpacing(0);
     seriesLayout->addWidget(new QLabel(u"Teilübung:"_s, m_series));
     m_seriesPart = new QLabel(m_series);
     seriesLayout->addWidget(m_seriesPart);
-    layout->addWidget(m_series);
+    grid->addWidget(m_series, 0, 0, 2, 1); // the series slot first, left of the figures
     m_series->hide();
 }
 
 QLabel* UebStatusPan::addRow(const QString& caption, const QString& name) {
-    auto* layout = static_cast<QVBoxLayout*>(this->layout());
+    auto* grid = static_cast<QGridLayout*>(layout());
+    const int column = std::max(1, grid->columnCount());
     auto* title = new QLabel(caption, this);
     QFont small = title->font();
     small.setPointSize(std::max(6, small.pointSize() - 1));
@@ -63,9 +74,8 @@ QLabel* UebStatusPan::addRow(const QString& caption, const QString& name) {
     QFont bold = value->font();
     bold.setBold(true);
     value->setFont(bold);
-    layout->addSpacing(3);
-    layout->addWidget(title);
-    layout->addWidget(value);
+    grid->addWidget(title, 0, column);
+    grid->addWidget(value, 1, column);
     return value;
 }
 
