@@ -419,30 +419,68 @@ TEST_F(ExerciseScreenTest, CrossMatchingPairIsConnected) {
     EXPECT_FALSE(first->isVisible());
     EXPECT_FALSE(partner->isVisible());
     EXPECT_FALSE(first->selected());
+
+    // The other pairs, to the end.
+    for (int pairs = 0; pairs < 40 && run().running(); ++pairs) {
+        bool clicked = false;
+        for (size_t a = 0; a < order.size() && !clicked; ++a) {
+            for (size_t b = a + 1; b < order.size() && !clicked; b += 2) {
+                UebElemPan* x = panel().card(int(a));
+                UebElemPan* y = panel().card(int(b));
+                if (x && y && x->isVisible() && y->isVisible() &&
+                    object(x->object()).BildKenn == object(y->object()).BildKenn) {
+                    click(x);
+                    click(y);
+                    clicked = true;
+                }
+            }
+        }
+        ASSERT_TRUE(clicked) << "no pair left to connect";
+    }
+    settle();
+    EXPECT_TRUE(asked(kEnded));
+    EXPECT_EQ(run().session().Fehlversuche, 0.0);
 }
 
-TEST_F(ExerciseScreenTest, ClusterCardGoesIntoItsBasket) {
+// Every card into the basket of its own cell (where the learning view drew
+// it), the first also once into a wrong basket, from which it glides back.
+TEST_F(ExerciseScreenTest, ClusterCardsGoIntoTheirBaskets) {
     open(u"cluster"_s);
     startExercise();
-    UebElemPan* card = panel().card(0);
-    ASSERT_TRUE(card && card->isVisible());
-    const ObjDataTyp& o = object(card->object());
     const QSize page = panel().composer().page().size();
-    const RandRect& home = o.KartRect; // its cell, as the learning view drew it
-    const int basket = clusterBasketAt(document(), page,
-                                       QPoint(int((home.left + home.right) / 2 * page.width()),
-                                              int((home.top + home.bottom) / 2 * page.height())));
-    ASSERT_GT(basket, 0);
-    const QRect b = clusterBasketRect(document(), page, basket);
-    RandRect f;
-    f.left = double(b.left()) / page.width();
-    f.right = double(b.right()) / page.width();
-    f.top = double(b.top()) / page.height();
-    f.bottom = double(b.bottom()) / page.height();
-    const QRect inPanel = panel().pageToPanel(f);
-    drag(card, inPanel.center() - QPoint(card->width() / 2, 0));
-    EXPECT_EQ(run().session().Richtig, 1.0);
-    EXPECT_EQ(run().session().Fehlversuche, 0.0);
+    const auto basketCentre = [&](int basket) {
+        const QRect b = clusterBasketRect(document(), page, basket);
+        RandRect f;
+        f.left = double(b.left()) / page.width();
+        f.right = double(b.right()) / page.width();
+        f.top = double(b.top()) / page.height();
+        f.bottom = double(b.bottom()) / page.height();
+        return panel().pageToPanel(f).center();
+    };
+    const auto& order = run().session().AbfrageFolge;
+    const int baskets = clusterBasketCount(document());
+    ASSERT_GE(baskets, 2);
+    for (size_t k = 0; k < order.size(); ++k) {
+        UebElemPan* card = panel().card(int(k));
+        ASSERT_TRUE(card && card->isVisible()) << k;
+        const RandRect& home = object(card->object()).KartRect;
+        const int basket =
+            clusterBasketAt(document(), page,
+                            QPoint(int((home.left + home.right) / 2 * page.width()),
+                                   int((home.top + home.bottom) / 2 * page.height())));
+        ASSERT_GT(basket, 0) << k;
+        if (k == 0) {
+            const QPoint start = card->pos();
+            drag(card, basketCentre(basket % baskets + 1) - QPoint(card->width() / 2, 0));
+            EXPECT_EQ(card->pos(), start);
+            EXPECT_EQ(run().session().Fehlversuche, 1.0);
+        }
+        drag(card, basketCentre(basket) - QPoint(card->width() / 2, 0));
+    }
+    settle();
+    EXPECT_TRUE(asked(kEnded));
+    EXPECT_EQ(run().session().Richtig, double(run().session().AbfrageAnz));
+    EXPECT_EQ(run().session().Fehlversuche, 1.0);
 }
 
 TEST_F(ExerciseScreenTest, ClockShowsChangesOnlyAndTimesOut) {
