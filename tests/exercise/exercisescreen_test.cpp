@@ -12,6 +12,7 @@
 #include "settings.h"
 #include "shellfixture.h"
 #include "tnameeingabeform.h"
+#include "toolcommands.h"
 #include "uebelempan.h"
 #include "ueboptform.h"
 #include "uebstatuspan.h"
@@ -19,6 +20,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -51,9 +53,15 @@ protected:
     Document& document() { return window->session().document(); }
     const ObjDataTyp& object(int index) { return document().objects[size_t(index)]; }
 
+    // Builds the sample document `name` from its source and opens it.
     void open(const QString& name) {
-        ASSERT_TRUE(window->session().readAsCurrent(QStringLiteral(QUORVEL_EXAMPLES_DIR) + u'/' +
-                                                    name + u".qvl"_s));
+        const QString file = path(name + u".qvl"_s);
+        if (!QFileInfo::exists(file)) {
+            const CommandOutcome built = buildCommand(
+                QStringLiteral(QUORVEL_EXAMPLES_SOURCE) + u'/' + name + u".json"_s, file);
+            ASSERT_EQ(built.exitCode, kExitOk) << built.errors.join(u' ').toStdString();
+        }
+        ASSERT_TRUE(window->session().readAsCurrent(file));
     }
     void startExercise() {
         window->commands().trigger(u"UebungStart1"_s);
