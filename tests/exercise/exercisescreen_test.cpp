@@ -547,6 +547,13 @@ TEST_F(ExerciseScreenTest, AbortStartAndClosingAskFirst) {
     for (const ObjDataTyp& o : document().objects)
         EXPECT_TRUE(o.AbfrageStatus == QueryState::Solved ||
                     o.AbfrageStatus == QueryState::Covered);
+    // Another document while an exercise runs (after the question): the
+    // exercise goes, the new document shows in the learning view.
+    startExercise();
+    open(u"lueckentext"_s);
+    EXPECT_EQ(window->modus(), Modus::LearningView);
+    EXPECT_FALSE(panel().isVisible());
+    EXPECT_FALSE(run().running());
 }
 
 // The name entry comes after the refusals, and its text counts whatever

@@ -304,6 +304,11 @@ void ExerciseController::leave() {
     m_leaving = false;
 }
 
+void ExerciseController::documentOpened() {
+    if (m_active)
+        leave();
+}
+
 void ExerciseController::documentClosed() {
     if (m_active)
         leave();

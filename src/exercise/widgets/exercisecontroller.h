@@ -68,6 +68,9 @@ public:
     bool active() const { return m_active; }
     QTimer& timer() { return m_timer; }
 
+    // Another document in place of the exercise's (the user agreed to give
+    // the run up): the exercise is left.
+    void documentOpened() override;
     void documentClosed() override;
     void abortRun() override;
     bool runFinished(Modus modus) const override;
