@@ -285,6 +285,7 @@ TEST_F(ExerciseScreenTest, TextInputIsJudgedOnWeiter) {
             fields.emplace_back(pair.target, field);
     }
     ASSERT_GE(fields.size(), 2u);
+    EXPECT_EQ(panel().focusWidget(), fields[0].second) << "typing starts in the first field";
     // The "<n>" hint goes with the first key.
     EXPECT_EQ(fields[0].second->text(),
               u"<"_s + QString::number(object(fields[0].first).Cap.size()) + u">"_s);

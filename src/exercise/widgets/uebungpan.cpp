@@ -694,6 +694,13 @@ void UebungPan::focusSomething() {
     QWidget* focus = focusWidget();
     if (focus && focus->isVisible() && isAncestorOf(focus))
         return;
+    // Text input starts in its first field.
+    for (auto& [target, field] : m_fields) {
+        if (field->isVisible()) {
+            field->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
     for (auto& card : m_cards) {
         if (card && card->isVisible()) {
             card->setFocus(Qt::TabFocusReason);
@@ -703,12 +710,6 @@ void UebungPan::focusSomething() {
     for (auto& card : m_objectCards) {
         if (card && card->isVisible()) {
             card->setFocus(Qt::TabFocusReason);
-            return;
-        }
-    }
-    for (auto& [target, field] : m_fields) {
-        if (field->isVisible()) {
-            field->setFocus(Qt::TabFocusReason);
             return;
         }
     }
