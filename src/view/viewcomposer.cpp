@@ -83,6 +83,10 @@ DrawContext ViewComposer::drawContext() const {
 bool ViewComposer::isVisible(const ObjDataTyp& o) const {
     if (isOffPage(typOf(o)))
         return false;
+    // The "OK" object a text-input exercise adds to other documents is shown
+    // as the exercise's "Weiter" card, never on the page.
+    if (typOf(o) == Typ::MCOkButton && dokTypOf(m_document.header) != DokTyp::MultipleChoice)
+        return false;
     // The second element of a cross-matching middle item is never drawn.
     if (isMatchingElement(typOf(o)) && !o.Aktiv)
         return false;

@@ -109,6 +109,20 @@ TEST(ViewComposer, SingleQuestionsShowOnlyTheCurrentQuestion) {
     EXPECT_TRUE(green(picture, QPoint(435, 60)));
 }
 
+// The "OK" object belongs on the page of multiple-choice documents only;
+// elsewhere it is the text-input exercise's "Weiter" card.
+TEST(ViewComposer, OkObjectShowsOnlyInMultipleChoice) {
+    for (const DokTyp type : {DokTyp::PictureLabelling, DokTyp::MultipleChoice}) {
+        Document d = emptyDocument(870, 600);
+        d.header.DokTyp = int(type);
+        ObjDataTyp ok = greenLabel(0.5, 0.5);
+        ok.Typ = codeOf(Typ::MCOkButton);
+        d.objects = {ok};
+        EXPECT_EQ(green(compose(d, {870, 600}), QPoint(435, 300)), type == DokTyp::MultipleChoice)
+            << int(type);
+    }
+}
+
 TEST(ViewComposer, UncoveringOneFieldRedrawsOnlyItsRectangleAndMatchesAFullComposition) {
     Document d = emptyDocument(870, 600);
     QPainter(&d.basePicture).fillRect(0, 0, 870, 300, QColor(30, 60, 120)); // two-coloured base
