@@ -1,5 +1,6 @@
 #include "uebungpan.h"
 
+#include "answertext.h"
 #include "cardcolumn.h"
 #include "cardplacement.h"
 #include "clusterlayout.h"
@@ -134,7 +135,7 @@ UebElemPan* UebungPan::makeCard(int object, int entry) {
     else if (look == UebElemPan::Look::Button)
         card->setText(u"Weiter"_s);
     else if (look == UebElemPan::Look::Text)
-        card->setText(m_run.displayText(object).replace(u"\r\n"_s, u" "_s).replace(u'\n', u' '));
+        card->setText(normalisedText(m_run.displayText(object)));
     const DokTyp d = dokTypOf(m_document.header);
     const bool hand = d == DokTyp::SingleQuestions || d == DokTyp::MultipleChoice ||
                       d == DokTyp::CrossMatching || look == UebElemPan::Look::Button;
