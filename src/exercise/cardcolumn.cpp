@@ -22,7 +22,8 @@ std::vector<QRect> stackCards(QSize panel, const std::vector<int>& heights) {
         const int h = std::max(1, heights[k]);
         if (!first && bottom - h < kCardColumnTop) {
             ++stack;
-            left -= kStackShift;
+            // Thousands of cards pile up at the left edge instead of leaving the panel.
+            left = std::max(0, left - kStackShift);
             bottom = panel.height() - kStackRise * stack;
         }
         rects[k] = QRect(left, bottom - h, kCardWidth, h);

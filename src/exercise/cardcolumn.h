@@ -19,7 +19,8 @@ inline constexpr int kCardColumnTop = 100;
 // last entry is placed first, with its bottom on the panel's bottom edge, and
 // each further card 2 pixels above the previous one; a card that would reach
 // above the top line starts the next stack, 12 pixels further left and 7
-// pixels per stack higher. Returns one rectangle per entry.
+// pixels per stack higher, but never left of the panel. Returns one
+// rectangle per entry.
 std::vector<QRect> stackCards(QSize panel, const std::vector<int>& heights);
 
 // The card of the single-card mode: in the card column, centred vertically.

@@ -26,7 +26,8 @@ TEST(CardColumn, PanelsTooSmallStillPlaceEveryCard) {
     ASSERT_EQ(rects.size(), 3u);
     EXPECT_EQ(rects[2].bottom() + 1, 40);
     EXPECT_EQ(rects[1].height(), 1);
-    EXPECT_EQ(rects[0].left(), rects[2].left() - 24);
+    EXPECT_EQ(rects[1].left(), rects[2].left() - 12);
+    EXPECT_EQ(rects[0].left(), 0) << "no stack leaves the panel";
     EXPECT_EQ(pictureAreaWidth(QSize(200, 40), rects), 50);
     EXPECT_TRUE(stackCards(QSize(200, 40), {}).empty());
     EXPECT_EQ(pictureAreaWidth(QSize(1000, 700), {}), 1000 - 180 - 5);
