@@ -5,6 +5,7 @@
 #include "clusterlayout.h"
 #include "document.h"
 #include "exercisecontroller.h"
+#include "exerciseresultcontroller.h"
 #include "exercisesettingscontroller.h"
 #include "infobox.h"
 #include "learningviewcontroller.h"
@@ -13,6 +14,7 @@
 #include "shellfixture.h"
 #include "tnameeingabeform.h"
 #include "toolcommands.h"
+#include "tuebfertigform.h"
 #include "uebelempan.h"
 #include "ueboptform.h"
 #include "uebstatuspan.h"
@@ -24,6 +26,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 
@@ -40,6 +44,9 @@ protected:
         ShellFixture::SetUp();
         activate();
         window->settings().UebNameEingabe = false;
+        // The end shows its message instead of the modal result window,
+        // except where a test looks at that window.
+        window->settings().UebErgebAnzeigen = false;
         window->exerciseSettings().uebOptForm()->showBeforeEachExercise()->setChecked(false);
         exercise().setClock(&clock);
         window->resize(1280, 900);
@@ -167,6 +174,50 @@ TEST_F(ExerciseScreenTest, LabellingByMouseGlidesBackWhenWrongAndEndsInTheLearni
     EXPECT_EQ(window->modus(), Modus::LearningView);
     EXPECT_FALSE(panel().isVisible());
     EXPECT_EQ(panel().findChildren<UebElemPan*>().size(), 0);
+}
+
+// With the result window on, the end shows it; "Übung wiederholen" with the
+// partial choice starts the exercise again on screen with only the card and
+// the target of the failed attempt, and "Zur Lernansicht" leaves.
+TEST_F(ExerciseScreenTest, TheResultWindowRepeatsTheExerciseOnScreen) {
+    window->settings().UebErgebAnzeigen = true;
+    open(u"sonnensystem"_s);
+    startExercise();
+    const auto order = run().session().AbfrageFolge;
+    const int wrong = wrongTargetFor(order[0].card);
+    ASSERT_GE(wrong, 0);
+    drag(panel().card(0), panel().targetRect(wrong).center());
+    for (size_t k = 0; k < order.size(); ++k)
+        drag(panel().card(int(k)), panel().targetRect(order[k].card).center());
+    ASSERT_FALSE(run().running());
+
+    TUebFertigForm* form = window->exerciseResults().resultWindow();
+    bool shown = false;
+    QTimer::singleShot(0, form, [&] {
+        shown = form->isVisible();
+        form->repetitionGroup()->button(1)->click();
+        form->findChild<QPushButton*>(u"WiederholenBtn"_s)->click();
+    });
+    settle();
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(asked(kEnded));
+    EXPECT_EQ(window->modus(), Modus::Exercise);
+    ASSERT_TRUE(run().running());
+    EXPECT_EQ(run().session().AbfrageAnz, 2);
+    EXPECT_TRUE(panel().isVisible());
+    ASSERT_TRUE(panel().card(0));
+
+    const auto again = run().session().AbfrageFolge;
+    for (size_t k = 0; k < again.size(); ++k) {
+        ASSERT_TRUE(panel().card(int(k))) << k;
+        drag(panel().card(int(k)), panel().targetRect(again[k].card).center());
+    }
+    ASSERT_FALSE(run().running());
+    QTimer::singleShot(0, form,
+                       [&] { form->findChild<QPushButton*>(u"LernansichtBtn"_s)->click(); });
+    settle();
+    EXPECT_EQ(window->modus(), Modus::LearningView);
+    EXPECT_FALSE(panel().isVisible());
 }
 
 // The marks the page shows for each state, checked on the panel's pixels.
@@ -297,6 +348,7 @@ TEST_F(ExerciseScreenTest, TextInputIsJudgedOnWeiter) {
     exercise().setEndHandler([&](const ExerciseRun&) {
         wrongColour = fields[0].second->palette().color(QPalette::Base);
         rightColour = fields[1].second->palette().color(QPalette::Base);
+        return false;
     });
     UebElemPan* weiter = nullptr;
     for (UebElemPan* card : panel().findChildren<UebElemPan*>()) {

@@ -85,6 +85,13 @@ MainWindow::MainWindow(StartEnvironment environment, QWidget* parent)
     };
     exerciseHost.openPoint = [this](int index) { m_learningView->openPoint(index); };
     m_exercise = new ExerciseController(*this, *m_exerciseSettings, m_layouts, exerciseHost);
+    // The end of a run: the protocol, the best list and the result window,
+    // whose "Übung wiederholen" starts the exercise again on screen.
+    m_exercise->setEndHandler([this](const ExerciseRun& run) {
+        return m_exerciseResults->showExerciseResult(run, [this](int mode) {
+            return m_exercise->restart(mode);
+        }) == ResultChoice::Repeated;
+    });
     m_board = new BoardController(*this, *m_learningView);
     m_mail = new MailController(*this, this);
     // The protocol window mails its saved protocol the way the document goes.

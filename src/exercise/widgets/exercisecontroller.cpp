@@ -2,6 +2,7 @@
 
 #include "crossmatchinglayout.h"
 #include "document.h"
+#include "exerciseresult.h"
 #include "exercisesettingscontroller.h"
 #include "settings.h"
 #include "shell.h"
@@ -121,7 +122,7 @@ void ExerciseController::setClock(ExerciseClock* clock) {
     delete m_cover.data();
 }
 
-void ExerciseController::setEndHandler(std::function<void(const ExerciseRun&)> handler) {
+void ExerciseController::setEndHandler(std::function<bool(const ExerciseRun&)> handler) {
     m_endHandler = std::move(handler);
 }
 
@@ -162,6 +163,29 @@ bool ExerciseController::startExercise() {
             m_shell.dialogs().information(outcome.message);
         return false;
     }
+    m_request = request;
+    enter();
+    return true;
+}
+
+bool ExerciseController::restart(int repetitionMode) {
+    const EndReason end = m_run->session().EndeGrund;
+    if (!m_active || m_run->running() || (end != EndReason::Completed && end != EndReason::TimeOut))
+        return false;
+    StartRequest request =
+        repetitionRequest(*m_run, m_request, repetitionMode, QDateTime::currentDateTime());
+    // The same participant: the name is not asked again.
+    request.askName = {};
+    request.participantName = m_run->session().TeilnehmerName;
+    if (m_panel)
+        m_panel->finish();
+    const StartOutcome outcome = m_run->start(request);
+    if (!outcome.started()) {
+        if (!outcome.message.isEmpty())
+            m_shell.dialogs().information(outcome.message);
+        return false;
+    }
+    m_request = request;
     enter();
     return true;
 }
@@ -267,10 +291,12 @@ void ExerciseController::onEvent(const ExerciseEvent& event) {
 void ExerciseController::showEnd() {
     if (!m_active)
         return;
-    if (m_endHandler)
-        m_endHandler(*m_run);
-    else
+    if (m_endHandler) {
+        if (m_endHandler(*m_run))
+            return; // started again
+    } else {
         m_shell.dialogs().information(u"Die Übung ist beendet."_s);
+    }
     leave();
 }
 

@@ -48,9 +48,14 @@ public:
     // Tests run the exercise on a clock of their own (before a start).
     void setClock(ExerciseClock* clock);
     // What shows the end of a completed run; the default is the message
-    // "Die Übung ist beendet.". The run has ended when it is called; the
+    // "Die Übung ist beendet.". The run has ended when it is called. It
+    // returns true when it started the run again (restart()); otherwise the
     // learning view comes back after it returns.
-    void setEndHandler(std::function<void(const ExerciseRun&)> handler);
+    void setEndHandler(std::function<bool(const ExerciseRun&)> handler);
+    // "Übung wiederholen" after the end: the same exercise again with the
+    // participant's name and settings, completely (0) or only what was not
+    // solved at the first attempt (1) where that is offered; true when it runs.
+    bool restart(int repetitionMode);
 
     // "Individual-&Übung": true when the exercise runs.
     bool startExercise();
@@ -95,7 +100,8 @@ private:
     MonotonicClock m_monotonic;
     ExerciseClock* m_clock = &m_monotonic;
     std::unique_ptr<ExerciseRun> m_run;
-    std::function<void(const ExerciseRun&)> m_endHandler;
+    std::function<bool(const ExerciseRun&)> m_endHandler;
+    StartRequest m_request; // the last start, for a repetition
     const ViewLayouts& m_layouts;
     QPointer<QWidget> m_cover; // `LernKartPan`: covers the learning view
     QPointer<UebungPan> m_panel;
