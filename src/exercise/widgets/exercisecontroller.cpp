@@ -157,6 +157,10 @@ bool ExerciseController::startExercise() {
             m_lastName = m_nameForm->ask(m_lastName);
             return m_lastName;
         };
+    return begin(request);
+}
+
+bool ExerciseController::begin(const StartRequest& request) {
     const StartOutcome outcome = m_run->start(request);
     if (!outcome.started()) {
         if (!outcome.message.isEmpty())
@@ -179,15 +183,7 @@ bool ExerciseController::restart(int repetitionMode) {
     request.participantName = m_run->session().TeilnehmerName;
     if (m_panel)
         m_panel->finish();
-    const StartOutcome outcome = m_run->start(request);
-    if (!outcome.started()) {
-        if (!outcome.message.isEmpty())
-            m_shell.dialogs().information(outcome.message);
-        return false;
-    }
-    m_request = request;
-    enter();
-    return true;
+    return begin(request);
 }
 
 void ExerciseController::enter() {

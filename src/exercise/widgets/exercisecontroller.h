@@ -87,6 +87,8 @@ protected:
 private:
     void makeRun();
     void onEvent(const ExerciseEvent& event);
+    // Starts the run with `request` and shows it; a refusal shows its message.
+    bool begin(const StartRequest& request);
     void enter();
     void leave();
     void showEnd();
