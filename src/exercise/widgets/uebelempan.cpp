@@ -29,7 +29,8 @@ UebElemPan::UebElemPan(int object, int entry, Look look, QWidget* parent)
     : QWidget(parent), m_object(object), m_entry(entry), m_look(look) {
     setObjectName(u"UebElemPan"_s + QString::number(entry >= 0 ? entry : object));
     setFocusPolicy(Qt::StrongFocus);
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    // Not marked opaque: with many cards on the panel, Qt would otherwise unite
+    // all their rectangles again after every move of a dragged card.
 }
 
 void UebElemPan::setText(const QString& text) {
