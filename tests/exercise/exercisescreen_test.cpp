@@ -12,6 +12,7 @@
 #include "learningviewwidget.h"
 #include "settings.h"
 #include "shellfixture.h"
+#include "soundplayer.h"
 #include "tnameeingabeform.h"
 #include "toolcommands.h"
 #include "tuebfertigform.h"
@@ -22,6 +23,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,6 +33,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 
 namespace quorvel::test {
 namespace {
@@ -138,10 +142,55 @@ protected:
         return -1;
     }
 
+    // The middle of cluster basket `basket` in panel pixels.
+    QPoint basketCentre(int basket) {
+        const QSize page = panel().composer().page().size();
+        const QRect b = clusterBasketRect(document(), page, basket);
+        RandRect f;
+        f.left = double(b.left()) / page.width();
+        f.right = double(b.right()) / page.width();
+        f.top = double(b.top()) / page.height();
+        f.bottom = double(b.bottom()) / page.height();
+        return panel().pageToPanel(f).center();
+    }
+    // The basket whose column holds the cell of cluster card `card`.
+    int homeBasket(const UebElemPan* card) {
+        const QSize page = panel().composer().page().size();
+        const RandRect& home = object(card->object()).KartRect;
+        return clusterBasketAt(document(), page,
+                               QPoint(int((home.left + home.right) / 2 * page.width()),
+                                      int((home.top + home.bottom) / 2 * page.height())));
+    }
+    // Whether `target` (an object, or a basket for cluster cards) takes
+    // `card` as a right answer.
+    bool takes(int target, const UebElemPan* card) {
+        if (dokTypOf(document().header) == DokTyp::Cluster)
+            return target > 0 && target == homeBasket(card);
+        return target >= 0 && object(target).AbfrageStatus == QueryState::Open &&
+               normalisedText(run().displayText(target)) ==
+                   normalisedText(run().displayText(card->object()));
+    }
+    // An open target that takes `card`, or -1 (a distractor).
+    int rightTargetFor(const UebElemPan* card) {
+        if (dokTypOf(document().header) == DokTyp::Cluster)
+            return homeBasket(card);
+        for (int target : run().targetCandidates()) {
+            if (takes(target, card))
+                return target;
+        }
+        return -1;
+    }
+
     VirtualClock clock;
 };
 
 TEST_F(ExerciseScreenTest, LabellingByMouseGlidesBackWhenWrongAndEndsInTheLearningView) {
+    // The feedback sounds, found in the program folder's sound folder.
+    ASSERT_TRUE(QDir(dir.path()).mkpath(u"basis/sound"_s));
+    for (const QString& name : {u"richtig1.wav"_s, u"falsch1.wav"_s}) {
+        QFile sound(path(u"basis/sound/"_s + name));
+        ASSERT_TRUE(sound.open(QIODevice::WriteOnly));
+    }
     open(u"sonnensystem"_s);
     startExercise();
     const auto order = run().session().AbfrageFolge;
@@ -157,6 +206,9 @@ TEST_F(ExerciseScreenTest, LabellingByMouseGlidesBackWhenWrongAndEndsInTheLearni
     EXPECT_EQ(object(wrong).ZielFehlversuche, 1);
     EXPECT_EQ(status(u"FalschLab"_s), u"1"_s);
     EXPECT_TRUE(panel().highlight().isEmpty());
+    SoundPlayer& sounds = window->exerciseSettings().sounds();
+    EXPECT_TRUE(sounds.lastPlayed().endsWith(u"/falsch1.wav"_s))
+        << sounds.lastPlayed().toStdString();
 
     // A release over nothing leaves the card where it was dropped.
     drag(card, QPoint(5, 5));
@@ -168,6 +220,7 @@ TEST_F(ExerciseScreenTest, LabellingByMouseGlidesBackWhenWrongAndEndsInTheLearni
         ASSERT_TRUE(c) << k;
         drag(c, panel().targetRect(order[k].card).center());
         EXPECT_EQ(object(order[k].card).AbfrageStatus, QueryState::Solved) << k;
+        EXPECT_TRUE(sounds.lastPlayed().endsWith(u"/richtig1.wav"_s)) << k;
     }
     settle();
     EXPECT_TRUE(asked(kEnded));
@@ -508,27 +561,13 @@ TEST_F(ExerciseScreenTest, CrossMatchingPairIsConnected) {
 TEST_F(ExerciseScreenTest, ClusterCardsGoIntoTheirBaskets) {
     open(u"cluster"_s);
     startExercise();
-    const QSize page = panel().composer().page().size();
-    const auto basketCentre = [&](int basket) {
-        const QRect b = clusterBasketRect(document(), page, basket);
-        RandRect f;
-        f.left = double(b.left()) / page.width();
-        f.right = double(b.right()) / page.width();
-        f.top = double(b.top()) / page.height();
-        f.bottom = double(b.bottom()) / page.height();
-        return panel().pageToPanel(f).center();
-    };
     const auto& order = run().session().AbfrageFolge;
     const int baskets = clusterBasketCount(document());
     ASSERT_GE(baskets, 2);
     for (size_t k = 0; k < order.size(); ++k) {
         UebElemPan* card = panel().card(int(k));
         ASSERT_TRUE(card && card->isVisible()) << k;
-        const RandRect& home = object(card->object()).KartRect;
-        const int basket =
-            clusterBasketAt(document(), page,
-                            QPoint(int((home.left + home.right) / 2 * page.width()),
-                                   int((home.top + home.bottom) / 2 * page.height())));
+        const int basket = homeBasket(card);
         ASSERT_GT(basket, 0) << k;
         if (k == 0) {
             const QPoint start = card->pos();
@@ -660,6 +699,86 @@ TEST_F(ExerciseScreenTest, ResizeDuringTheExercisePlacesEverythingAgain) {
     drag(panel().card(0), panel().targetRect(pair.card).center());
     EXPECT_EQ(run().session().Richtig, 1.0);
 }
+
+// Every sample document whose answers are cards, done to its end once by
+// mouse and once by the keyboard alone, without a wrong answer. Distractor
+// cards are left lying.
+struct CardExercise {
+    const char* name;
+    bool keyboard;
+    friend void PrintTo(const CardExercise& e, std::ostream* out) {
+        *out << e.name << (e.keyboard ? " by keyboard" : " by mouse");
+    }
+};
+
+class CardExerciseTest : public ExerciseScreenTest,
+                         public ::testing::WithParamInterface<CardExercise> {
+protected:
+    void byMouse() {
+        for (UebElemPan* card : panel().findChildren<UebElemPan*>()) {
+            if (!run().running())
+                break;
+            if (!card->isVisible())
+                continue;
+            const int target = rightTargetFor(card);
+            if (target < 0)
+                continue;
+            if (dokTypOf(document().header) == DokTyp::Cluster)
+                drag(card, basketCentre(target) - QPoint(card->width() / 2, 0));
+            else
+                drag(card, panel().targetRect(target).center());
+            ASSERT_EQ(run().session().Fehlversuche, 0.0) << card->objectName().toStdString();
+        }
+    }
+    void byKeyboard() {
+        for (int guard = 0; run().running() && guard < 500; ++guard) {
+            QWidget* focus = panel().focusWidget();
+            ASSERT_TRUE(focus) << guard;
+            auto* card = qobject_cast<UebElemPan*>(focus);
+            if (!card || rightTargetFor(card) < 0) {
+                QTest::keyClick(focus, Qt::Key_Tab);
+                continue;
+            }
+            QTest::keyClick(card, Qt::Key_Space);
+            ASSERT_TRUE(panel().carrying());
+            for (int step = 0; step < 1000 && !takes(panel().target(), card); ++step)
+                QTest::keyClick(card, Qt::Key_Down);
+            ASSERT_TRUE(takes(panel().target(), card)) << card->objectName().toStdString();
+            QTest::keyClick(card, Qt::Key_Return);
+            ASSERT_EQ(run().session().Fehlversuche, 0.0);
+        }
+    }
+};
+
+TEST_P(CardExerciseTest, RunsToItsEnd) {
+    open(QString::fromLatin1(GetParam().name));
+    startExercise();
+    const double queries = run().session().AbfrageAnz;
+    ASSERT_GT(queries, 0.0);
+    if (GetParam().keyboard)
+        byKeyboard();
+    else
+        byMouse();
+    settle();
+    EXPECT_TRUE(asked(kEnded));
+    EXPECT_EQ(run().session().Richtig, queries);
+    EXPECT_EQ(run().session().Fehlversuche, 0.0);
+    EXPECT_EQ(window->modus(), Modus::LearningView);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Samples, CardExerciseTest,
+    ::testing::Values(CardExercise{"lueckentext", false}, CardExercise{"lueckentext", true},
+                      CardExercise{"lueckentext-falschwoerter", true},
+                      CardExercise{"lueckentext-markup", false}, CardExercise{"ctest", true},
+                      CardExercise{"ctest-falschwoerter", false}, CardExercise{"tabelle", true},
+                      CardExercise{"kreuzwortraetsel", false},
+                      CardExercise{"kreuzwortraetsel", true}, CardExercise{"cluster", true}),
+    [](const ::testing::TestParamInfo<CardExercise>& info) {
+        std::string name = info.param.name;
+        std::replace(name.begin(), name.end(), '-', '_');
+        return name + (info.param.keyboard ? "_Keyboard" : "_Mouse");
+    });
 
 } // namespace
 } // namespace quorvel::test
