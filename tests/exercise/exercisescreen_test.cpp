@@ -481,28 +481,37 @@ TEST_F(ExerciseScreenTest, InfoPointOpensDuringTheExercise) {
     box->hide();
 }
 
-TEST_F(ExerciseScreenTest, SingleQuestionAnswerIsClicked) {
+// Every question answered, by mouse and by keyboard in turn, to the end.
+TEST_F(ExerciseScreenTest, SingleQuestionAnswersAreChosen) {
     open(u"einzelfragen"_s);
     startExercise();
     const auto& order = run().session().AbfrageFolge;
-    const int answer = order[size_t(run().session().AktIndex)].target;
-    UebElemPan* right = nullptr;
-    int shown = 0;
-    for (size_t k = 0; k < order.size(); ++k) {
-        UebElemPan* card = panel().card(int(k));
-        if (!card || !card->isVisible())
-            continue;
-        ++shown;
-        EXPECT_TRUE(panel().rect().contains(card->geometry())) << k;
-        if (normalisedText(run().displayText(card->object())) ==
-            normalisedText(run().displayText(answer)))
-            right = card;
+    for (int question = 0; question < 50 && run().running(); ++question) {
+        const int answer = order[size_t(run().session().AktIndex)].target;
+        UebElemPan* right = nullptr;
+        int shown = 0;
+        for (size_t k = 0; k < order.size(); ++k) {
+            UebElemPan* card = panel().card(int(k));
+            if (!card || !card->isVisible())
+                continue;
+            ++shown;
+            EXPECT_TRUE(panel().rect().contains(card->geometry())) << k;
+            if (normalisedText(run().displayText(card->object())) ==
+                normalisedText(run().displayText(answer)))
+                right = card;
+        }
+        EXPECT_GE(shown, 2);
+        EXPECT_LE(shown, 6);
+        ASSERT_TRUE(right) << question;
+        if (question % 2)
+            QTest::keyClick(right, Qt::Key_Space);
+        else
+            click(right);
+        EXPECT_EQ(run().session().Richtig, double(question + 1));
     }
-    EXPECT_GE(shown, 2);
-    EXPECT_LE(shown, 6);
-    ASSERT_TRUE(right);
-    click(right);
-    EXPECT_EQ(run().session().Richtig, 1.0);
+    settle();
+    EXPECT_TRUE(asked(kEnded));
+    EXPECT_EQ(run().session().Fehlversuche, 0.0);
 }
 
 TEST_F(ExerciseScreenTest, CrossMatchingPairIsConnected) {
@@ -543,8 +552,14 @@ TEST_F(ExerciseScreenTest, CrossMatchingPairIsConnected) {
                 UebElemPan* y = panel().card(int(b));
                 if (x && y && x->isVisible() && y->isVisible() &&
                     object(x->object()).BildKenn == object(y->object()).BildKenn) {
-                    click(x);
-                    click(y);
+                    // By mouse and by keyboard in turn.
+                    if (pairs % 2) {
+                        QTest::keyClick(x, Qt::Key_Space);
+                        QTest::keyClick(y, Qt::Key_Return);
+                    } else {
+                        click(x);
+                        click(y);
+                    }
                     clicked = true;
                 }
             }
