@@ -320,6 +320,26 @@ TEST_F(ExerciseScreenTest, WholeLabellingExerciseByKeyboard) {
     EXPECT_EQ(first->pos(), home);
     EXPECT_TRUE(panel().highlight().isEmpty());
 
+    // Tab goes down the card column and round to the first card again, never
+    // out of the panel; Shift+Tab goes back.
+    int cards = 0;
+    for (const UebElemPan* card : panel().findChildren<UebElemPan*>())
+        cards += card->isVisible() ? 1 : 0;
+    ASSERT_GE(cards, 3);
+    QWidget* previous = first;
+    for (int i = 1; i < cards; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        auto* focus = qobject_cast<UebElemPan*>(QApplication::focusWidget());
+        ASSERT_TRUE(focus && focus->parentWidget() == &panel()) << i;
+        EXPECT_GT(focus->y(), previous->y()) << i;
+        previous = focus;
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), first);
+    QTest::keyClick(first, Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), previous);
+    QTest::keyClick(previous, Qt::Key_Tab);
+
     const int queries = run().session().AbfrageAnz;
     for (int answer = 0; answer < queries && run().running(); ++answer) {
         auto* card = qobject_cast<UebElemPan*>(panel().focusWidget());

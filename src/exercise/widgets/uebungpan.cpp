@@ -716,6 +716,27 @@ void UebungPan::focusSomething() {
     }
 }
 
+bool UebungPan::focusNextPrevChild(bool next) {
+    std::vector<QWidget*> stops;
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isVisible() && child->isEnabled() && (child->focusPolicy() & Qt::TabFocus))
+            stops.push_back(child);
+    }
+    if (stops.empty())
+        return QWidget::focusNextPrevChild(next);
+    std::stable_sort(stops.begin(), stops.end(), [](const QWidget* a, const QWidget* b) {
+        const QPoint p = a->pos();
+        const QPoint q = b->pos();
+        return p.y() != q.y() ? p.y() < q.y() : p.x() < q.x();
+    });
+    const auto at = std::find(stops.begin(), stops.end(), focusWidget());
+    const int n = int(stops.size());
+    int index = at == stops.end() ? (next ? -1 : n) : int(at - stops.begin());
+    index = ((index + (next ? 1 : -1)) % n + n) % n;
+    stops[size_t(index)]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
 bool UebungPan::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         auto* field = qobject_cast<QLineEdit*>(watched);

@@ -90,6 +90,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Tab and Shift+Tab go round what can be worked on in the panel, in
+    // reading order, and never leave it while the exercise runs.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     const Document& document() const { return m_document; }
