@@ -4,6 +4,7 @@
 // 1.5 x (a new sheet appears at once).
 #include "document.h"
 #include "layoutset.h"
+#include "programlayouts.h"
 #include "sheetpattern.h"
 #include "timereporter.h"
 #include "viewcomposer.h"
@@ -17,11 +18,6 @@ using namespace quorvel;
 namespace {
 
 constexpr QSize kBoard(3840, 2160);
-
-const LayoutSet& layouts() {
-    static const LayoutSet set = buildLayoutSet();
-    return set;
-}
 
 // The board's document with a base picture exactly as large as the view.
 struct Board {

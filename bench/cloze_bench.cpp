@@ -6,6 +6,7 @@
 #include "document.h"
 #include "layoutset.h"
 #include "numbering.h"
+#include "programlayouts.h"
 #include "randomgenerator.h"
 #include "rounding.h"
 #include "textmarkup.h"
@@ -24,11 +25,6 @@ namespace {
 constexpr QSize kView(1920, 1080);
 // A window resized by a few pixels, back and forth.
 constexpr QSize kResized(1900, 1064);
-
-const LayoutSet& layouts() {
-    static const LayoutSet set = buildLayoutSet();
-    return set;
-}
 
 Document longCloze() {
     Document d;

@@ -8,6 +8,7 @@
 #include "exerciserun.h"
 #include "labellingdocument.h"
 #include "layoutset.h"
+#include "programlayouts.h"
 #include "randomgenerator.h"
 #include "timereporter.h"
 #include "viewcomposer.h"
@@ -22,11 +23,6 @@ namespace {
 
 constexpr int kTargets = 180;
 constexpr int kEvaluations = kTargets + kTargets / 2;
-
-const LayoutSet& layouts() {
-    static const LayoutSet set = buildLayoutSet();
-    return set;
-}
 
 Document makeDocument() {
     return labellingDocument(kTargets);

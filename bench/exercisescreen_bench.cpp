@@ -9,6 +9,7 @@
 #include "exerciserun.h"
 #include "labellingdocument.h"
 #include "layoutset.h"
+#include "programlayouts.h"
 #include "randomgenerator.h"
 #include "timereporter.h"
 #include "uebelempan.h"
@@ -25,11 +26,6 @@ namespace {
 
 constexpr int kTargets = 180;
 constexpr QSize kPanel(1920, 1080);
-
-const LayoutSet& layouts() {
-    static const LayoutSet set = buildLayoutSet();
-    return set;
-}
 
 // The run and its panel, made once and shared by both measurements.
 struct Scene {

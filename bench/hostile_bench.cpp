@@ -11,6 +11,7 @@
 #include "hostiledocuments.h"
 #include "layoutset.h"
 #include "numbering.h"
+#include "programlayouts.h"
 #include "randomgenerator.h"
 #include "timereporter.h"
 #include "viewcomposer.h"
@@ -28,12 +29,6 @@ using namespace quorvel;
 namespace {
 
 constexpr QSize kView(1024, 768);
-
-// The program's layouts of the document types.
-const LayoutSet& layouts() {
-    static const LayoutSet set = buildLayoutSet();
-    return set;
-}
 
 bool read(const QByteArray& bytes, Document& document) {
     QBuffer buffer;

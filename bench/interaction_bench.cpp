@@ -6,6 +6,7 @@
 #include "drawingtools.h"
 #include "layoutset.h"
 #include "numbering.h"
+#include "programlayouts.h"
 #include "randomgenerator.h"
 #include "viewcommands.h"
 #include "viewcomposer.h"
@@ -20,12 +21,6 @@ namespace {
 
 constexpr QSize kView(1920, 1080);
 constexpr int kMoves = 1000;
-
-// The program's layouts of the document types.
-const LayoutSet& layouts() {
-    static const LayoutSet set = buildLayoutSet();
-    return set;
-}
 
 Document& document() {
     static Document d = [] {

@@ -7,6 +7,7 @@
 #include "document.h"
 #include "layoutset.h"
 #include "numbering.h"
+#include "programlayouts.h"
 #include "randomgenerator.h"
 #include "timereporter.h"
 #include "viewcomposer.h"
@@ -21,11 +22,6 @@ using namespace quorvel;
 namespace {
 
 constexpr QSize kView(1920, 1080);
-
-const LayoutSet& layouts() {
-    static const LayoutSet set = buildLayoutSet();
-    return set;
-}
 
 Document page(DokTyp dokTyp) {
     Document d;

@@ -7,6 +7,7 @@
 #include "document.h"
 #include "layoutset.h"
 #include "numbering.h"
+#include "programlayouts.h"
 #include "randomgenerator.h"
 #include "timereporter.h"
 #include "viewcomposer.h"
@@ -33,12 +34,6 @@ QImage largeBasePicture() {
             line[x] = qRgb(40 + (x * 7 + y) % 150, 60 + (y / 7) % 120, 90 + (x / 11) % 140);
     }
     return picture;
-}
-
-// The program's layouts of the document types.
-const LayoutSet& layouts() {
-    static const LayoutSet set = buildLayoutSet();
-    return set;
 }
 
 Document& document() {

@@ -80,17 +80,12 @@ private:
 // beyond this is refused instead of filling the memory.
 constexpr qint64 maxListBytes = qint64(64) << 20;
 
-// The whole file through the descriptor itself: closing another descriptor
-// of the file would drop the process's lock on it.
-bool readWhole(int fd, QByteArray& bytes) {
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || info.st_size < 0 || info.st_size > maxListBytes)
-        return false;
-    bytes.resize(qsizetype(info.st_size));
+// Calls `step(done)` (bytes moved, negative on an error) until `size`
+// bytes are moved; false on an error or at the end of the file.
+template <typename Step> bool moveAll(qint64 size, Step step) {
     qint64 done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n =
-            ::pread(fd, bytes.data() + done, size_t(bytes.size() - done), off_t(done));
+    while (done < size) {
+        const ssize_t n = step(done);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
@@ -100,18 +95,23 @@ bool readWhole(int fd, QByteArray& bytes) {
     return true;
 }
 
+// The whole file through the descriptor itself: closing another descriptor
+// of the file would drop the process's lock on it.
+bool readWhole(int fd, QByteArray& bytes) {
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || info.st_size < 0 || info.st_size > maxListBytes)
+        return false;
+    bytes.resize(qsizetype(info.st_size));
+    return moveAll(bytes.size(), [&](qint64 done) {
+        return ::pread(fd, bytes.data() + done, size_t(bytes.size() - done), off_t(done));
+    });
+}
+
 bool writeAll(int fd, const QByteArray& bytes, qint64 at) {
-    qint64 done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n =
-            ::pwrite(fd, bytes.constData() + done, size_t(bytes.size() - done), off_t(at + done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += n;
-    }
-    return true;
+    return moveAll(bytes.size(), [&](qint64 done) {
+        return ::pwrite(fd, bytes.constData() + done, size_t(bytes.size() - done),
+                        off_t(at + done));
+    });
 }
 
 IoResult appendOnce(const QString& path, const BestListDataTyp& entry) {

@@ -2,8 +2,10 @@
 
 #include "document.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QStringList>
+#include <QSysInfo>
 #include <cmath>
 
 namespace quorvel {
@@ -143,6 +145,18 @@ QString limitsLine(const GradingTable& table) {
 }
 
 } // namespace
+
+ProtocolContext localProtocolContext() {
+    ProtocolContext context;
+    context.computerName = QSysInfo::machineHostName();
+    for (const char* name : {"USER", "LOGNAME"}) {
+        context.userName = qEnvironmentVariable(name);
+        if (!context.userName.isEmpty())
+            return context;
+    }
+    context.userName = QDir::home().dirName();
+    return context;
+}
 
 QString fixedText(double value, int decimals) {
     if (!std::isfinite(value))

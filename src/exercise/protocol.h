@@ -40,6 +40,10 @@ struct ProtocolContext {
     QString networkName; // network participant: the registered name
 };
 
+// The context of a run on this computer: its name and the logged-on user
+// (the environment's name, else the home folder's).
+ProtocolContext localProtocolContext();
+
 // The figures of the status bar and the protocol: counts with no decimals
 // (two for multiple choice), percentages with one decimal and " %".
 QString countFigure(const UebungsSitzung& run, DokTyp dokTyp, double value);

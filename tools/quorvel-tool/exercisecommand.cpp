@@ -12,12 +12,10 @@
 #include "settings.h"
 #include "viewcomposer.h"
 
-#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSysInfo>
 #include <QTextStream>
 #include <algorithm>
 #include <cmath>
@@ -245,16 +243,6 @@ QString ScriptPlayer::repeat(int mode) {
     return outcome.started() ? QString() : outcome.message;
 }
 
-// The logged-on user: the environment's name, else the home folder's.
-QString loginName() {
-    for (const char* name : {"USER", "LOGNAME"}) {
-        const QString user = qEnvironmentVariable(name);
-        if (!user.isEmpty())
-            return user;
-    }
-    return QDir::home().dirName();
-}
-
 } // namespace
 
 std::optional<QDateTime> parseStartTime(const QString& value, QString& error) {
@@ -333,8 +321,7 @@ CommandOutcome exerciseCommand(const ViewLayouts& layouts, const QString& docume
     request.feedback = settings.Uebungsrueckmeldung;
     request.participantName = options.name;
     request.startTime = options.start.isValid() ? options.start : QDateTime::currentDateTime();
-    request.context.computerName = QSysInfo::machineHostName();
-    request.context.userName = loginName();
+    request.context = localProtocolContext();
     const StartOutcome started = run.start(request);
     if (!started.started())
         return {kExitFailure, {}, {started.message}};

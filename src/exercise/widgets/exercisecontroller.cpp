@@ -11,9 +11,7 @@
 #include "uebstatuspan.h"
 #include "uebungpan.h"
 
-#include <QDir>
 #include <QEvent>
-#include <QSysInfo>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -36,15 +34,6 @@ QString msgRunning() {
 
 QString msgReallyAbort() {
     return u"Die aktuelle Übung ist noch nicht beendet.\r\nÜbung wirklich abbrechen?"_s;
-}
-
-QString loginName() {
-    for (const char* name : {"USER", "LOGNAME"}) {
-        const QString user = qEnvironmentVariable(name);
-        if (!user.isEmpty())
-            return user;
-    }
-    return QDir::home().dirName();
 }
 } // namespace
 
@@ -150,8 +139,7 @@ bool ExerciseController::startExercise() {
     request.repetitionMode = 0;
     request.kind = SessionKind::Individual;
     request.startTime = QDateTime::currentDateTime();
-    request.context.computerName = QSysInfo::machineHostName();
-    request.context.userName = loginName();
+    request.context = localProtocolContext();
     if (m_shell.settings().UebNameEingabe)
         request.askName = [this] {
             m_lastName = m_nameForm->ask(m_lastName);
