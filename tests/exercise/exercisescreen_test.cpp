@@ -766,9 +766,23 @@ protected:
         }
     }
     void byKeyboard() {
+        // Once round with Tab: every stop in sight, and back at the first.
+        QWidget* first = panel().focusWidget();
+        ASSERT_TRUE(first);
+        QWidget* focus = first;
+        int stops = 0;
+        do {
+            ASSERT_EQ(panel().childAt(focus->geometry().center()), focus) << stops;
+            QTest::keyClick(focus, Qt::Key_Tab);
+            focus = panel().focusWidget();
+            ASSERT_TRUE(focus && focus->parentWidget() == &panel()) << stops;
+        } while (focus != first && ++stops < 1000);
+        ASSERT_EQ(focus, first);
         for (int guard = 0; run().running() && guard < 500; ++guard) {
             QWidget* focus = panel().focusWidget();
             ASSERT_TRUE(focus) << guard;
+            // The focus is always to be seen: never on a card lying under others.
+            ASSERT_EQ(panel().childAt(focus->geometry().center()), focus) << guard;
             auto* card = qobject_cast<UebElemPan*>(focus);
             if (!card || rightTargetFor(card) < 0) {
                 QTest::keyClick(focus, Qt::Key_Tab);

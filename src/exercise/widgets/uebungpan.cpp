@@ -399,6 +399,7 @@ void UebungPan::placeCards() {
         }
     }
     syncCards();
+    focusSomething();
 }
 
 void UebungPan::syncCards() {
@@ -691,9 +692,27 @@ void UebungPan::putBack() {
     setHighlight({});
 }
 
+std::vector<QWidget*> UebungPan::focusStops() const {
+    std::vector<QWidget*> stops;
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isVisible() && child->isEnabled() && (child->focusPolicy() & Qt::TabFocus) &&
+            childAt(child->geometry().center()) == child)
+            stops.push_back(child);
+    }
+    std::stable_sort(stops.begin(), stops.end(), [](const QWidget* a, const QWidget* b) {
+        const QPoint p = a->pos();
+        const QPoint q = b->pos();
+        return p.y() != q.y() ? p.y() < q.y() : p.x() < q.x();
+    });
+    return stops;
+}
+
 void UebungPan::focusSomething() {
+    // The focus stays where it is unless it went out of sight (a card
+    // answered, or stacked under others after the cards were placed again).
     QWidget* focus = focusWidget();
-    if (focus && focus->isVisible() && isAncestorOf(focus))
+    if (focus && focus->isVisible() && isAncestorOf(focus) &&
+        childAt(focus->geometry().center()) == focus)
         return;
     // Text input starts in its first field.
     for (auto& [target, field] : m_fields) {
@@ -702,33 +721,15 @@ void UebungPan::focusSomething() {
             return;
         }
     }
-    for (auto& card : m_cards) {
-        if (card && card->isVisible()) {
-            card->setFocus(Qt::TabFocusReason);
-            return;
-        }
-    }
-    for (auto& card : m_objectCards) {
-        if (card && card->isVisible()) {
-            card->setFocus(Qt::TabFocusReason);
-            return;
-        }
-    }
+    const std::vector<QWidget*> stops = focusStops();
+    if (!stops.empty())
+        stops.front()->setFocus(Qt::TabFocusReason);
 }
 
 bool UebungPan::focusNextPrevChild(bool next) {
-    std::vector<QWidget*> stops;
-    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (child->isVisible() && child->isEnabled() && (child->focusPolicy() & Qt::TabFocus))
-            stops.push_back(child);
-    }
+    const std::vector<QWidget*> stops = focusStops();
     if (stops.empty())
         return QWidget::focusNextPrevChild(next);
-    std::stable_sort(stops.begin(), stops.end(), [](const QWidget* a, const QWidget* b) {
-        const QPoint p = a->pos();
-        const QPoint q = b->pos();
-        return p.y() != q.y() ? p.y() < q.y() : p.x() < q.x();
-    });
     const auto at = std::find(stops.begin(), stops.end(), focusWidget());
     const int n = int(stops.size());
     int index = at == stops.end() ? (next ? -1 : n) : int(at - stops.begin());
