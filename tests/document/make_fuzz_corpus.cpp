@@ -1,7 +1,8 @@
 // Writes the seed corpus of the fuzz targets: the test fixtures' kinds of
 // documents, small so that the fuzzer mutates them quickly; with --hostile
 // also the documents that once froze the learning view, at a small scale
-// (the learning view's fuzz target).
+// (the learning view's fuzz target) or at the given one (1 = full size, for
+// trying them in the program).
 #include "docbuilder.h"
 #include "hostiledocuments.h"
 #include "passwordscramble.h"
@@ -10,6 +11,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -21,9 +23,10 @@ bool save(const QDir& dir, const char* name, const QByteArray& bytes) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const bool hostile = argc == 3 && qstrcmp(argv[2], "--hostile") == 0;
-    if (argc != 2 && !hostile) {
-        std::fprintf(stderr, "usage: make_fuzz_corpus DIR [--hostile]\n");
+    const bool hostile = (argc == 3 || argc == 4) && qstrcmp(argv[2], "--hostile") == 0;
+    const double scale = argc == 4 ? std::atof(argv[3]) : 0.02;
+    if ((argc != 2 && !hostile) || !(scale > 0.0 && scale <= 1.0)) {
+        std::fprintf(stderr, "usage: make_fuzz_corpus DIR [--hostile [SCALE]]\n");
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
@@ -81,7 +84,7 @@ int main(int argc, char** argv) {
 
     bool ok = true;
     if (hostile) {
-        for (const HostileDocument& doc : hostileDocuments(0.02))
+        for (const HostileDocument& doc : hostileDocuments(scale))
             ok = ok && save(dir, (QByteArray(doc.name) + ".qvl").constData(), doc.bytes);
         ok = ok && save(dir, "ordinary.qvl", ordinaryLabellingDocument());
     }
