@@ -81,10 +81,18 @@ bool UebungPan::textInput() const {
 // --- building ----------------------------------------------------------------
 
 void UebungPan::begin() {
+    // The cards are made and shown while the panel is hidden: each card shown
+    // in a visible panel makes Qt look for the widget under the mouse again,
+    // which with thousands of cards takes long.
+    const bool visible = isVisible();
+    if (visible)
+        hide();
     finish();
     m_composer.clearCaches();
     makeCards();
     arrange();
+    if (visible)
+        show();
     focusSomething();
 }
 
@@ -692,27 +700,29 @@ void UebungPan::putBack() {
     setHighlight({});
 }
 
-std::vector<QWidget*> UebungPan::focusStops() const {
-    std::vector<QWidget*> stops;
+std::vector<QWidget*> UebungPan::focusCandidates() const {
+    std::vector<QWidget*> candidates;
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (child->isVisible() && child->isEnabled() && (child->focusPolicy() & Qt::TabFocus) &&
-            childAt(child->geometry().center()) == child)
-            stops.push_back(child);
+        if (child->isVisible() && child->isEnabled() && (child->focusPolicy() & Qt::TabFocus))
+            candidates.push_back(child);
     }
-    std::stable_sort(stops.begin(), stops.end(), [](const QWidget* a, const QWidget* b) {
+    std::stable_sort(candidates.begin(), candidates.end(), [](const QWidget* a, const QWidget* b) {
         const QPoint p = a->pos();
         const QPoint q = b->pos();
         return p.y() != q.y() ? p.y() < q.y() : p.x() < q.x();
     });
-    return stops;
+    return candidates;
+}
+
+bool UebungPan::inSight(const QWidget* child) const {
+    return childAt(child->geometry().center()) == child;
 }
 
 void UebungPan::focusSomething() {
     // The focus stays where it is unless it went out of sight (a card
     // answered, or stacked under others after the cards were placed again).
     QWidget* focus = focusWidget();
-    if (focus && focus->isVisible() && isAncestorOf(focus) &&
-        childAt(focus->geometry().center()) == focus)
+    if (focus && focus->isVisible() && isAncestorOf(focus) && inSight(focus))
         return;
     // Text input starts in its first field.
     for (auto& [target, field] : m_fields) {
@@ -721,21 +731,30 @@ void UebungPan::focusSomething() {
             return;
         }
     }
-    const std::vector<QWidget*> stops = focusStops();
-    if (!stops.empty())
-        stops.front()->setFocus(Qt::TabFocusReason);
+    // Whether a widget is in sight is only asked until one is found: with
+    // thousands of cards, asking it of every one would take long.
+    for (QWidget* candidate : focusCandidates()) {
+        if (inSight(candidate)) {
+            candidate->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
 }
 
 bool UebungPan::focusNextPrevChild(bool next) {
-    const std::vector<QWidget*> stops = focusStops();
-    if (stops.empty())
-        return QWidget::focusNextPrevChild(next);
-    const auto at = std::find(stops.begin(), stops.end(), focusWidget());
-    const int n = int(stops.size());
-    int index = at == stops.end() ? (next ? -1 : n) : int(at - stops.begin());
-    index = ((index + (next ? 1 : -1)) % n + n) % n;
-    stops[size_t(index)]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-    return true;
+    const std::vector<QWidget*> candidates = focusCandidates();
+    const int n = int(candidates.size());
+    const auto at = std::find(candidates.begin(), candidates.end(), focusWidget());
+    int index = at == candidates.end() ? (next ? -1 : n) : int(at - candidates.begin());
+    for (int tried = 0; tried < n; ++tried) {
+        index = ((index + (next ? 1 : -1)) % n + n) % n;
+        QWidget* candidate = candidates[size_t(index)];
+        if (inSight(candidate)) {
+            candidate->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return n > 0 || QWidget::focusNextPrevChild(next);
 }
 
 bool UebungPan::eventFilter(QObject* watched, QEvent* event) {

@@ -93,10 +93,11 @@ protected:
     // Tab and Shift+Tab go round what can be worked on in the panel, in
     // reading order, and never leave it while the exercise runs.
     bool focusNextPrevChild(bool next) override;
-    // What Tab stops at, in reading order: the visible widgets of the panel
-    // that take the focus, without those lying under another (the lower
-    // cards of a stack).
-    std::vector<QWidget*> focusStops() const;
+    // What Tab may stop at, in reading order: the visible widgets of the
+    // panel that take the focus. Of these it stops only at those in sight,
+    // not at the lower cards of a stack.
+    std::vector<QWidget*> focusCandidates() const;
+    bool inSight(const QWidget* child) const;
 
 private:
     const Document& document() const { return m_document; }
