@@ -33,6 +33,28 @@ std::vector<QRect> stackCards(QSize panel, const std::vector<int>& heights) {
     return rects;
 }
 
+size_t cardsInStacks(QSize panel, const std::vector<int>& heights) {
+    const int limit = std::min(panel.width() / 2, panel.width() - kCardWidth - 3 * kStackShift);
+    const auto fits = [&](size_t count) {
+        const std::vector<int> first(heights.begin(), heights.begin() + std::ptrdiff_t(count));
+        for (const QRect& r : stackCards(panel, first)) {
+            if (r.left() < limit)
+                return false;
+        }
+        return true;
+    };
+    if (heights.empty() || fits(heights.size()))
+        return heights.size();
+    // More entries never take fewer stacks: search for the most that fit.
+    size_t fitting = 1;
+    size_t failing = heights.size();
+    while (fitting + 1 < failing) {
+        const size_t middle = fitting + (failing - fitting) / 2;
+        (fits(middle) ? fitting : failing) = middle;
+    }
+    return fitting;
+}
+
 QRect singleCardRect(QSize panel, int height) {
     return QRect(panel.width() - kCardWidth, (panel.height() - height) / 2, kCardWidth, height);
 }

@@ -3,6 +3,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <cstddef>
 #include <vector>
 
 namespace quorvel {
@@ -22,6 +23,11 @@ inline constexpr int kCardColumnTop = 100;
 // pixels per stack higher, but never left of the panel. Returns one
 // rectangle per entry.
 std::vector<QRect> stackCards(QSize panel, const std::vector<int>& heights);
+
+// How many of the first entries of `heights` the stacks hold while the
+// picture keeps half the panel (and at least four stacks fit): with more
+// cards than that, the others wait until cards are used up. At least one.
+size_t cardsInStacks(QSize panel, const std::vector<int>& heights);
 
 // The card of the single-card mode: in the card column, centred vertically.
 QRect singleCardRect(QSize panel, int height);

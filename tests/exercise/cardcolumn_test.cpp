@@ -33,6 +33,30 @@ TEST(CardColumn, PanelsTooSmallStillPlaceEveryCard) {
     EXPECT_EQ(pictureAreaWidth(QSize(1000, 700), {}), 1000 - 180 - 5);
 }
 
+TEST(CardColumn, StacksStopAtHalfThePanel) {
+    // In a panel 150 high each stack holds one 46-pixel card. At 1000 wide
+    // the stacks may reach from 820 down to 500 (27 stacks); at 300 wide four
+    // stacks always fit; in a panel narrower than a card they all pile up at
+    // its left edge, which holds any number.
+    const struct {
+        QSize panel;
+        size_t cards;
+        size_t held;
+    } cases[] = {
+        {QSize(1000, 150), 10, 10},   {QSize(1000, 150), 27, 27}, {QSize(1000, 150), 28, 27},
+        {QSize(1000, 150), 5000, 27}, {QSize(300, 150), 100, 4},  {QSize(100, 150), 30, 30},
+        {QSize(1000, 150), 0, 0},
+    };
+    for (const auto& c : cases) {
+        const std::vector<int> heights(c.cards, 46);
+        const size_t held = cardsInStacks(c.panel, heights);
+        EXPECT_EQ(held, c.held) << c.panel.width() << " " << c.cards;
+        const std::vector<int> first(heights.begin(), heights.begin() + std::ptrdiff_t(held));
+        for (const QRect& r : stackCards(c.panel, first))
+            EXPECT_GE(r.left(), std::min(c.panel.width() / 2, c.panel.width() - 180 - 36));
+    }
+}
+
 TEST(CardColumn, FieldsTakeTheirCardSide) {
     const QPoint anchor(100, 100);
     const QSize size(40, 20);

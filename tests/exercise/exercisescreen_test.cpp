@@ -4,12 +4,17 @@
 #include "cardplacement.h"
 #include "clusterlayout.h"
 #include "document.h"
+#include "exerciseclock.h"
 #include "exercisecontroller.h"
 #include "exerciseresultcontroller.h"
+#include "exerciserun.h"
 #include "exercisesettingscontroller.h"
 #include "infobox.h"
+#include "labellingdocument.h"
+#include "layoutset.h"
 #include "learningviewcontroller.h"
 #include "learningviewwidget.h"
+#include "randomgenerator.h"
 #include "settings.h"
 #include "shellfixture.h"
 #include "soundplayer.h"
@@ -34,6 +39,7 @@
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
+#include <optional>
 
 namespace quorvel::test {
 namespace {
@@ -828,6 +834,70 @@ INSTANTIATE_TEST_SUITE_P(
         std::replace(name.begin(), name.end(), '-', '_');
         return name + (info.param.keyboard ? "_Keyboard" : "_Mouse");
     });
+
+// More cards than the stacks hold beside half the picture: the others wait,
+// hidden, and the cards used make room for them, until every position is
+// answered.
+TEST(ExercisePanelTest, CardsBeyondTheStacksWaitForRoom) {
+    constexpr int kTargets = 12;
+    Document document = labellingDocument(kTargets);
+    const LayoutSet layouts = buildLayoutSet();
+    VirtualClock clock;
+    RandomGenerator random(3);
+    ExerciseRun run(document, clock, random);
+    UebungPan panel(run, document, layouts);
+    run.setListener([&panel](const ExerciseEvent& event) { panel.handle(event); });
+    StartRequest request;
+    request.settings.AbfrageModus = QueryMode::Free;
+    ASSERT_TRUE(run.start(request).started());
+    // In this panel four stacks of one or two cards fit, from 220 to 184
+    // (four stacks always may, even past the middle).
+    const QSize size(400, 200);
+    const int leftmost = 184;
+    panel.resize(size);
+    panel.show();
+    panel.begin();
+
+    const auto shownCards = [&panel] {
+        std::vector<UebElemPan*> shown;
+        for (UebElemPan* card : panel.findChildren<UebElemPan*>()) {
+            if (card->isVisible())
+                shown.push_back(card);
+        }
+        return shown;
+    };
+    const size_t first = shownCards().size();
+    EXPECT_GE(first, 4u);
+    EXPECT_LT(first, size_t(kTargets));
+    EXPECT_EQ(panel.pictureWidth(), leftmost - 5);
+    for (int answered = 0; answered < kTargets && run.running(); ++answered) {
+        const std::vector<UebElemPan*> shown = shownCards();
+        ASSERT_EQ(shown.size(), std::min(first, size_t(kTargets - answered))) << answered;
+        for (const UebElemPan* c : shown)
+            EXPECT_GE(c->x(), leftmost) << answered;
+        // A place on the card's own target where the target search finds
+        // it (targets may overlap).
+        UebElemPan* card = shown.front();
+        const QRect target = panel.targetRect(card->object());
+        std::optional<QPoint> place;
+        for (int y = target.top(); y <= target.bottom() && !place; ++y) {
+            for (int x = target.left(); x <= target.right() && !place; ++x) {
+                const QRect at(QPoint(x, y - card->height() / 2), card->size());
+                if (run.targetUnder(panel.panelToPage(at)) == card->object())
+                    place = at.topLeft();
+            }
+        }
+        ASSERT_TRUE(place) << answered;
+        const QPoint grab = card->geometry().center() - card->pos();
+        panel.pressCard(card, card->geometry().center());
+        panel.dragCard(*place + grab);
+        panel.releaseCard();
+        ASSERT_EQ(document.objects[size_t(card->object())].AbfrageStatus, QueryState::Solved)
+            << answered;
+    }
+    EXPECT_FALSE(run.running());
+    EXPECT_EQ(run.session().Richtig, double(kTargets));
+}
 
 } // namespace
 } // namespace quorvel::test

@@ -112,6 +112,7 @@ void UebungPan::finish() {
     m_objectCards.clear();
     m_fields.clear();
     m_home.clear();
+    m_waiting.clear();
     m_message->hide();
 }
 
@@ -193,6 +194,7 @@ void UebungPan::makeCards() {
     const auto& objects = m_document.objects;
     m_cards.assign(order.size(), nullptr);
     m_home.assign(order.size(), QPoint());
+    m_waiting.assign(order.size(), false);
     if (textInput()) {
         for (const QueryPair& pair : order) {
             if (pair.target >= 0 && isTextInputTyp(objects[size_t(pair.target)].Typ))
@@ -279,9 +281,17 @@ void UebungPan::arrange() {
             }
         }
     }
+    // With more cards than the stacks hold beside half the picture, the
+    // later ones wait (hidden) until cards are used up.
+    heights.resize(cardsInStacks(panel, heights));
     const std::vector<QRect> rects = stackCards(panel, heights);
-    for (size_t i = 0; i < stacked.size(); ++i)
-        m_home[stacked[i]] = rects[i].topLeft();
+    m_waiting.assign(m_cards.size(), false);
+    for (size_t i = 0; i < stacked.size(); ++i) {
+        if (i < rects.size())
+            m_home[stacked[i]] = rects[i].topLeft();
+        else
+            m_waiting[stacked[i]] = true;
+    }
     m_pictureWidth = pictureAreaWidth(panel, rects);
     compose();
     placeCards();
@@ -402,7 +412,7 @@ void UebungPan::placeCards() {
             card->setGeometry(matchingSquare(a, k % 2 == 0));
         } else if (s.settings.AbfrageModus == QueryMode::SingleCard) {
             card->move(singleCardRect(size(), card->height()).topLeft());
-        } else {
+        } else if (!m_waiting[k]) {
             card->move(m_home[k]);
         }
     }
@@ -413,6 +423,7 @@ void UebungPan::placeCards() {
 void UebungPan::syncCards() {
     const auto& objects = m_document.objects;
     const DokTyp d = dokTypOf(m_document.header);
+    bool removed = false;
     for (size_t k = 0; k < m_cards.size(); ++k) {
         UebElemPan* card = m_cards[k];
         if (!card)
@@ -426,6 +437,7 @@ void UebungPan::syncCards() {
             card->hide();
             card->deleteLater();
             m_cards[k] = nullptr;
+            removed = true;
             continue;
         }
         if (state == CardState::Shown &&
@@ -438,7 +450,7 @@ void UebungPan::syncCards() {
             if (slot >= 0)
                 card->setGeometry(slotRect(slot));
         }
-        card->setVisible(state == CardState::Shown);
+        card->setVisible(state == CardState::Shown && !m_waiting[k]);
     }
     for (auto& card : m_objectCards) {
         if (!card)
@@ -454,6 +466,9 @@ void UebungPan::syncCards() {
     for (auto& [target, field] : m_fields)
         field->setVisible(true);
     syncSelection();
+    // Used cards make room for waiting ones: the stacks are laid anew.
+    if (removed && std::find(m_waiting.begin(), m_waiting.end(), true) != m_waiting.end())
+        arrange();
 }
 
 void UebungPan::syncSelection() {

@@ -143,7 +143,8 @@ private:
     std::vector<QPointer<UebElemPan>> m_cards;        // per entry of AbfrageFolge
     std::vector<QPointer<UebElemPan>> m_objectCards;  // tick boxes, buttons, elements
     std::vector<std::pair<int, QLineEdit*>> m_fields; // target, field
-    std::vector<QPoint> m_home; // per entry: where the card stands when at rest
+    std::vector<QPoint> m_home;  // per entry: where the card stands when at rest
+    std::vector<bool> m_waiting; // per entry: no room in the stacks yet
 
     // The card being dragged or carried, and what it is over.
     QPointer<UebElemPan> m_drag;

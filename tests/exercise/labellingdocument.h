@@ -2,7 +2,7 @@
 
 // A labelling document with many positions spread over a 2000 x 1500 page,
 // covered and numbered as the learning view shows it: the exercise
-// benchmarks run on it.
+// benchmarks and tests run on it.
 #include "document.h"
 #include "numbering.h"
 #include "randomgenerator.h"
