@@ -835,28 +835,40 @@ INSTANTIATE_TEST_SUITE_P(
         return name + (info.param.keyboard ? "_Keyboard" : "_Mouse");
     });
 
+// A labelling run in free mode on a panel of its own, without the main
+// window.
+struct PanelScene {
+    Document document;
+    const LayoutSet layouts = buildLayoutSet();
+    VirtualClock clock;
+    RandomGenerator random{3};
+    ExerciseRun run{document, clock, random};
+    UebungPan panel{run, document, layouts};
+
+    PanelScene(Document doc, QSize size) : document(std::move(doc)) {
+        run.setListener([this](const ExerciseEvent& event) { panel.handle(event); });
+        StartRequest request;
+        request.settings.AbfrageModus = QueryMode::Free;
+        EXPECT_TRUE(run.start(request).started());
+        panel.resize(size);
+        panel.show();
+        panel.begin();
+    }
+};
+
 // More cards than the stacks hold beside half the picture: the others wait,
 // hidden, and the cards used make room for them, until every position is
 // answered.
 TEST(ExercisePanelTest, CardsBeyondTheStacksWaitForRoom) {
     constexpr int kTargets = 12;
-    Document document = labellingDocument(kTargets);
-    const LayoutSet layouts = buildLayoutSet();
-    VirtualClock clock;
-    RandomGenerator random(3);
-    ExerciseRun run(document, clock, random);
-    UebungPan panel(run, document, layouts);
-    run.setListener([&panel](const ExerciseEvent& event) { panel.handle(event); });
-    StartRequest request;
-    request.settings.AbfrageModus = QueryMode::Free;
-    ASSERT_TRUE(run.start(request).started());
     // In this panel four stacks of one or two cards fit, from 220 to 184
     // (four stacks always may, even past the middle).
     const QSize size(400, 200);
     const int leftmost = 184;
-    panel.resize(size);
-    panel.show();
-    panel.begin();
+    PanelScene scene(labellingDocument(kTargets), size);
+    ExerciseRun& run = scene.run;
+    UebungPan& panel = scene.panel;
+    Document& document = scene.document;
 
     const auto shownCards = [&panel] {
         std::vector<UebElemPan*> shown;
@@ -875,28 +887,66 @@ TEST(ExercisePanelTest, CardsBeyondTheStacksWaitForRoom) {
         ASSERT_EQ(shown.size(), std::min(first, size_t(kTargets - answered))) << answered;
         for (const UebElemPan* c : shown)
             EXPECT_GE(c->x(), leftmost) << answered;
-        // A place on the card's own target where the target search finds
-        // it (targets may overlap).
         UebElemPan* card = shown.front();
-        const QRect target = panel.targetRect(card->object());
-        std::optional<QPoint> place;
-        for (int y = target.top(); y <= target.bottom() && !place; ++y) {
-            for (int x = target.left(); x <= target.right() && !place; ++x) {
-                const QRect at(QPoint(x, y - card->height() / 2), card->size());
-                if (run.targetUnder(panel.panelToPage(at)) == card->object())
-                    place = at.topLeft();
+        if (answered % 2) {
+            // By keyboard: stepped to its target, also where targets overlap.
+            QTest::keyClick(card, Qt::Key_Space);
+            for (int step = 0; step < kTargets && panel.target() != card->object(); ++step)
+                QTest::keyClick(card, Qt::Key_Down);
+            QTest::keyClick(card, Qt::Key_Return);
+        } else {
+            // By mouse: to a place on its own target where the target search
+            // finds it (targets may overlap).
+            const QRect target = panel.targetRect(card->object());
+            std::optional<QPoint> place;
+            for (int y = target.top(); y <= target.bottom() && !place; ++y) {
+                for (int x = target.left(); x <= target.right() && !place; ++x) {
+                    const QRect at(QPoint(x, y - card->height() / 2), card->size());
+                    if (run.targetUnder(panel.panelToPage(at)) == card->object())
+                        place = at.topLeft();
+                }
             }
+            ASSERT_TRUE(place) << answered;
+            const QPoint grab = card->geometry().center() - card->pos();
+            panel.pressCard(card, card->geometry().center());
+            panel.dragCard(*place + grab);
+            panel.releaseCard();
         }
-        ASSERT_TRUE(place) << answered;
-        const QPoint grab = card->geometry().center() - card->pos();
-        panel.pressCard(card, card->geometry().center());
-        panel.dragCard(*place + grab);
-        panel.releaseCard();
         ASSERT_EQ(document.objects[size_t(card->object())].AbfrageStatus, QueryState::Solved)
             << answered;
     }
     EXPECT_FALSE(run.running());
     EXPECT_EQ(run.session().Richtig, double(kTargets));
+}
+
+// Two targets on the same place: the keyboard drops a card on the target it
+// stepped to, not on the one the search by position finds first.
+TEST(ExercisePanelTest, KeyboardReachesOverlappingTargets) {
+    Document doc = labellingDocument(2);
+    ObjDataTyp& second = doc.objects[1];
+    const ObjDataTyp& first = doc.objects[0];
+    second.Sx = first.Sx;
+    second.Sy = first.Sy;
+    second.Kx = first.Kx;
+    second.Ky = first.Ky;
+    PanelScene scene(std::move(doc), QSize(900, 600));
+    for (int answered = 0; answered < 2; ++answered) {
+        UebElemPan* card = nullptr;
+        for (UebElemPan* c : scene.panel.findChildren<UebElemPan*>()) {
+            if (c->isVisible() && (!card || c->object() > card->object()))
+                card = c; // the second target's card first
+        }
+        ASSERT_TRUE(card) << answered;
+        QTest::keyClick(card, Qt::Key_Space);
+        for (int step = 0; step < 2 && scene.panel.target() != card->object(); ++step)
+            QTest::keyClick(card, Qt::Key_Down);
+        ASSERT_EQ(scene.panel.target(), card->object());
+        EXPECT_EQ(scene.panel.highlight().center(),
+                  scene.panel.targetRect(card->object()).center());
+        QTest::keyClick(card, Qt::Key_Return);
+        EXPECT_EQ(scene.run.session().Fehlversuche, 0.0) << answered;
+    }
+    EXPECT_EQ(scene.run.session().Richtig, 2.0);
 }
 
 } // namespace

@@ -695,13 +695,16 @@ void UebungPan::step(int direction) {
         f.bottom = double(b.bottom() + 1) / pagePixels.height();
         area = pageToPanel(f);
         m_drag->move(area.center() - QPoint(m_drag->width() / 2, m_drag->height() / 2));
-    } else {
-        // The middle of the card's left edge on the middle of the target: the
-        // first pass of the target search finds it there.
-        area = targetRect(goal);
-        m_drag->move(area.center() - QPoint(0, m_drag->height() / 2));
+        findTarget(m_drag);
+        return;
     }
-    findTarget(m_drag);
+    // The middle of the card's left edge on the middle of the target. The
+    // target is the one stepped to, also where targets overlap and the search
+    // by position would find another first.
+    area = targetRect(goal);
+    m_drag->move(area.center() - QPoint(0, m_drag->height() / 2));
+    m_target = goal;
+    setHighlight(area.adjusted(-kTargetFrame, -kTargetFrame, kTargetFrame, kTargetFrame));
 }
 
 void UebungPan::putBack() {
