@@ -83,9 +83,11 @@ DrawContext ViewComposer::drawContext() const {
 bool ViewComposer::isVisible(const ObjDataTyp& o) const {
     if (isOffPage(typOf(o)))
         return false;
-    // The "OK" object a text-input exercise adds to other documents is shown
-    // as the exercise's "Weiter" card, never on the page.
-    if (typOf(o) == Typ::MCOkButton && dokTypOf(m_document.header) != DokTyp::MultipleChoice)
+    // The "OK" object is the exercise's "Weiter" card while an exercise runs
+    // (drawn on the page it would peek out from under the card), and the one
+    // a text-input exercise adds to other documents is never on the page.
+    if (typOf(o) == Typ::MCOkButton &&
+        (m_state.exercise.running || dokTypOf(m_document.header) != DokTyp::MultipleChoice))
         return false;
     // The second element of a cross-matching middle item is never drawn.
     if (isMatchingElement(typOf(o)) && !o.Aktiv)

@@ -109,17 +109,23 @@ TEST(ViewComposer, SingleQuestionsShowOnlyTheCurrentQuestion) {
     EXPECT_TRUE(green(picture, QPoint(435, 60)));
 }
 
-// The "OK" object belongs on the page of multiple-choice documents only;
-// elsewhere it is the text-input exercise's "Weiter" card.
-TEST(ViewComposer, OkObjectShowsOnlyInMultipleChoice) {
+// The "OK" object belongs on the page of multiple-choice documents outside
+// an exercise only; in an exercise, and for the text-input exercise of other
+// documents, it is the "Weiter" card.
+TEST(ViewComposer, OkObjectShowsOnlyInMultipleChoiceOutsideAnExercise) {
     for (const DokTyp type : {DokTyp::PictureLabelling, DokTyp::MultipleChoice}) {
-        Document d = emptyDocument(870, 600);
-        d.header.DokTyp = int(type);
-        ObjDataTyp ok = greenLabel(0.5, 0.5);
-        ok.Typ = codeOf(Typ::MCOkButton);
-        d.objects = {ok};
-        EXPECT_EQ(green(compose(d, {870, 600}), QPoint(435, 300)), type == DokTyp::MultipleChoice)
-            << int(type);
+        for (const bool exercise : {false, true}) {
+            Document d = emptyDocument(870, 600);
+            d.header.DokTyp = int(type);
+            ObjDataTyp ok = greenLabel(0.5, 0.5);
+            ok.Typ = codeOf(Typ::MCOkButton);
+            d.objects = {ok};
+            ViewState state;
+            state.exercise.running = exercise;
+            EXPECT_EQ(green(compose(d, {870, 600}, state), QPoint(435, 300)),
+                      type == DokTyp::MultipleChoice && !exercise)
+                << int(type) << exercise;
+        }
     }
 }
 
