@@ -89,6 +89,10 @@ bool ViewComposer::isVisible(const ObjDataTyp& o) const {
     if (typOf(o) == Typ::MCOkButton &&
         (m_state.exercise.running || dokTypOf(m_document.header) != DokTyp::MultipleChoice))
         return false;
+    // The run chooses the question of an exercise: the question buttons do
+    // nothing then and would only lie under the "Weiter" card.
+    if (m_state.exercise.running && isNavigationButton(typOf(o)))
+        return false;
     // The second element of a cross-matching middle item is never drawn.
     if (isMatchingElement(typOf(o)) && !o.Aktiv)
         return false;

@@ -111,8 +111,9 @@ TEST(ViewComposer, SingleQuestionsShowOnlyTheCurrentQuestion) {
 
 // The "OK" object belongs on the page of multiple-choice documents outside
 // an exercise only; in an exercise, and for the text-input exercise of other
-// documents, it is the "Weiter" card.
-TEST(ViewComposer, OkObjectShowsOnlyInMultipleChoiceOutsideAnExercise) {
+// documents, it is the "Weiter" card. The question buttons, which do nothing
+// in an exercise, are not drawn then either.
+TEST(ViewComposer, OkObjectAndQuestionButtonsShowOnlyOutsideAnExercise) {
     for (const DokTyp type : {DokTyp::PictureLabelling, DokTyp::MultipleChoice}) {
         for (const bool exercise : {false, true}) {
             Document d = emptyDocument(870, 600);
@@ -126,6 +127,17 @@ TEST(ViewComposer, OkObjectShowsOnlyInMultipleChoiceOutsideAnExercise) {
                       type == DokTyp::MultipleChoice && !exercise)
                 << int(type) << exercise;
         }
+    }
+    for (const bool exercise : {false, true}) {
+        Document d = emptyDocument(870, 600);
+        d.header.DokTyp = int(DokTyp::MultipleChoice);
+        d.header.FragBtnHtgdCol = kGreen;
+        ObjDataTyp next = greenLabel(0.5, 0.5);
+        next.Typ = codeOf(Typ::NextQuestion);
+        d.objects = {next};
+        ViewState state;
+        state.exercise.running = exercise;
+        EXPECT_EQ(green(compose(d, {870, 600}, state), QPoint(435, 300)), !exercise) << exercise;
     }
 }
 
