@@ -149,16 +149,7 @@ protected:
     }
 
     // The middle of cluster basket `basket` in panel pixels.
-    QPoint basketCentre(int basket) {
-        const QSize page = panel().composer().page().size();
-        const QRect b = clusterBasketRect(document(), page, basket);
-        RandRect f;
-        f.left = double(b.left()) / page.width();
-        f.right = double(b.right()) / page.width();
-        f.top = double(b.top()) / page.height();
-        f.bottom = double(b.bottom()) / page.height();
-        return panel().pageToPanel(f).center();
-    }
+    QPoint basketCentre(int basket) { return panel().basketRect(basket).center(); }
     // The basket whose column holds the cell of cluster card `card`.
     int homeBasket(const UebElemPan* card) {
         const QSize page = panel().composer().page().size();

@@ -253,6 +253,17 @@ RandRect UebungPan::panelToPage(const QRect& panel) const {
     return r;
 }
 
+QRect UebungPan::basketRect(int basket) const {
+    const QSize pagePixels = m_composer.page().size();
+    const QRect b = clusterBasketRect(m_document, pagePixels, basket);
+    RandRect f;
+    f.left = double(b.left()) / pagePixels.width();
+    f.top = double(b.top()) / pagePixels.height();
+    f.right = double(b.right() + 1) / pagePixels.width();
+    f.bottom = double(b.bottom() + 1) / pagePixels.height();
+    return pageToPanel(f);
+}
+
 QRect UebungPan::targetRect(int object) const {
     if (object < 0 || size_t(object) >= m_document.objects.size())
         return {};
@@ -576,14 +587,8 @@ void UebungPan::findTarget(UebElemPan* card) {
             QPoint(rnd(page.x() * pagePixels.width()), rnd(page.y() * pagePixels.height())));
         m_target = basket > 0 ? basket : -1;
         if (basket > 0) {
-            const QRect b = clusterBasketRect(m_document, pagePixels, basket);
-            RandRect f;
-            f.left = double(b.left()) / pagePixels.width();
-            f.top = double(b.top()) / pagePixels.height();
-            f.right = double(b.right() + 1) / pagePixels.width();
-            f.bottom = double(b.bottom() + 1) / pagePixels.height();
-            setHighlight(
-                pageToPanel(f).adjusted(kBasketInset, kBasketInset, -kBasketInset, -kBasketInset));
+            setHighlight(basketRect(basket).adjusted(kBasketInset, kBasketInset, -kBasketInset,
+                                                     -kBasketInset));
         } else {
             setHighlight({});
         }
@@ -686,14 +691,7 @@ void UebungPan::step(int direction) {
     const int goal = m_steps[size_t(m_stepIndex)];
     QRect area;
     if (dokTypOf(m_document.header) == DokTyp::Cluster) {
-        const QSize pagePixels = m_composer.page().size();
-        const QRect b = clusterBasketRect(m_document, pagePixels, goal);
-        RandRect f;
-        f.left = double(b.left()) / pagePixels.width();
-        f.top = double(b.top()) / pagePixels.height();
-        f.right = double(b.right() + 1) / pagePixels.width();
-        f.bottom = double(b.bottom() + 1) / pagePixels.height();
-        area = pageToPanel(f);
+        area = basketRect(goal);
         m_drag->move(area.center() - QPoint(m_drag->width() / 2, m_drag->height() / 2));
         findTarget(m_drag);
         return;

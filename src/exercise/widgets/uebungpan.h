@@ -67,6 +67,8 @@ public:
     // The rectangle of the card of object `object` on the page, in panel
     // pixels (its target area).
     QRect targetRect(int object) const;
+    // Cluster basket `basket` (from 1) in panel pixels.
+    QRect basketRect(int basket) const;
     // The pixels the panel repainted since the count was reset (for
     // measurements; its cards paint themselves).
     qint64 repaintedPixels() const { return m_repaintedPixels; }
