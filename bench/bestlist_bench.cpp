@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and ranking a best list of 100,000 entries, against reading it
 // alone in the same run (goal: at most 1.5 times that; the ranking must not
 // be quadratic).

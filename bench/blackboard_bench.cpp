@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A new blackboard sheet on a 4K board: generating a squared sheet of 40 for
 // a 3840 x 2160 picture area and recomposing the view, against recomposing the
 // same view with a plain white base picture in the same run. Goal: at most

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cloze layout of a long text (60 lines, 300 gaps, far too long for a
 // 1920 x 1080 view, so that the font shrinks several times) against one
 // recompose of the same view in the same run. Goals: building at most

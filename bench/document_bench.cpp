@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing a large document, each measured against libpng alone
 // doing the picture work of the same document in the same run. At the end the
 // ratios are printed; the goals are: read <= 1.2, write <= 1.3, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An exercise run of a labelling document with 180 positions in free mode,
 // every position answered and half of them once wrong first, on a virtual
 // clock (the pauses cost no time). Goal: the engine's own time per evaluation

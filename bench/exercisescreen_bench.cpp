@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dragging a card across a 1920 x 1080 exercise panel with 180 open
 // targets: each mouse move with its target search and the repaint of what
 // changed, against one single-object redraw of the view measured in the same

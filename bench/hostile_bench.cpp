@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Composing and drawing the documents that once froze the learning view
 // (tests/document/hostiledocuments.h), each against an ordinary labelling
 // document at the same view size in the same run. Goal: every one at most

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing and clicking in a 1920 x 1080 learning view. Goals: a pen stroke of
 // 1000 mouse moves at under 2 ms per move, each move touching only the
 // rectangle around its segment; uncovering a field by a click (hit test,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The crossword layout of a full 30 x 30 grid with 30 clues on each side and
 // the cluster layout of a full 16 x 12 table, each built at the page of a
 // 1920 x 1080 view, against one recompose of that view in the same run.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Listing a folder of 2000 large documents reads only their headers: measured
 // against reading the first 64 KiB of every file in the same run (goal: at
 // most 3 times that).

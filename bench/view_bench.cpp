@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Composing the learning view of a large labelling document: a 4000 x 3000
 // base picture, 180 labels and points and 20 pictures in a 1920 x 1080 view.
 // Goals: a recomposition after loading within one frame at 60 Hz (16.7 ms; the

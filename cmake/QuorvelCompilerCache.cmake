@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # ccache, when installed, caches every compile: rebuilding unchanged files (a
 # fresh build folder, the next CI run, the other branch) takes seconds. The
 # launcher tells ccache to trust the files of a fresh checkout.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Settings every target of the project links to: the language level, warnings,
 # Qt's strict string and keyword switches and, on request, the sanitizers.
 add_library(quorvel_options INTERFACE)

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Compiler launcher: runs one compile through ccache (usage: ccache-launcher.sh
 # CCACHE COMPILER ARGS...). A fresh clone's files all carry the time of the
 # checkout, which ccache would otherwise take as too new to cache against.

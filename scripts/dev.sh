@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up a Debian 12 machine for Quorvel, builds it and runs it or its tests.
 #   scripts/dev.sh run     build (release) and start the program on the examples
 #   scripts/dev.sh test    check the formatting, build and run every test:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program entry: checks that there is a display, creates the application,
 // the main window with its dialogs and runs the message loop.
 

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Draws every picture of the sample documents with ImageMagick.
 # Run from anywhere; the PNG files are written beside this script.
 # The pictures are committed, so the build does not need ImageMagick.

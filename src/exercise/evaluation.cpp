@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The actions of a running exercise and their evaluation.
 #include "answertext.h"
 #include "clusterlayout.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Presenting the next query, and what the exercise panel asks of the run.
 #include "answertext.h"
 #include "document.h"

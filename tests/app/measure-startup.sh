@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up of the program to its first paint, with a document open, against a
 # minimal Qt Widgets program that shows one empty window, measured the same way
 # in the same run: both quit after their first paint (QUORVEL_QUIT_AFTER_FIRST_PAINT)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick of the start-up measurement: a minimal Qt Widgets program that
 // shows one empty window and, like the program with
 // QUORVEL_QUIT_AFTER_FIRST_PAINT, reports and ends after its first paint.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "learningviewwidget.h"
 #include "mainmenu.h"
 #include "shellfixture.h"

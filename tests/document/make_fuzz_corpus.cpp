@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the seed corpus of the fuzz targets: the test fixtures' kinds of
 // documents, small so that the fuzzer mutates them quickly; with --hostile
 // also the documents that once froze the learning view, at a small scale

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Appends COUNT entries named "NAME-i" to a best list, for the test in which
 // several processes append to one file at the same time.
 #include "bestlist.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exercise on screen, driven by simulated mouse and keys through whole
 // short exercises on the sample documents.
 #include "answertext.h"

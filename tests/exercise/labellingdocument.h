@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A labelling document with many positions spread over a 2000 x 1500 page,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the document reader and the header-only reader.
 #include "documentio.h"
 #include "fuzzsetup.h"

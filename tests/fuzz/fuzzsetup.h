@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What both fuzz targets set up: a GUI application (the layouts that run
 // after reading measure text) and fonts without the font database for the
 // reader's checks, so that what it makes of a font name stays deterministic.

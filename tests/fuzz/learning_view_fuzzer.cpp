@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads arbitrary bytes as a document and composes and draws its learning
 // view at 640 x 480, covered and uncovered, in the numbering mode and zoom
 // that the input's last byte picks. Hangs and huge allocations are findings

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every number a file holds, at the extremes a file can hold, through each
 // document type's layout, the composition and the drawing: nothing hangs or
 // overflows, no card grows past the page, and the document keeps the values

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hostile content: the fast algorithms give the results of the plain loops
 // on ordinary content, and the documents that once froze the view draw
 // within their bounds.

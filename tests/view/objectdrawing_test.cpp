@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cardplacement.h"
 #include "cardtext.h"
 #include "colorconversion.h"

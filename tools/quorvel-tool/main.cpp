@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quorvel-tool: works on Quorvel documents without a window.
 
 #include "bestlist.h"

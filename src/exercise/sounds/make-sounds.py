@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Synthesises the feedback sounds richtig1.wav and falsch1.wav.
 
 Both are 16-bit PCM, mono, 22050 Hz: the only kind of wave file every sound
