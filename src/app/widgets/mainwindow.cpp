@@ -67,7 +67,7 @@ MainWindow::MainWindow(StartEnvironment environment, QWidget* parent)
     // The subsystems: the learning view beside its tool bar, the topic menu, the
     // exercise settings.
     m_learningPanel = new LearningViewPanel(m_documents->document(), m_layouts, central);
-    m_learningView = new LearningViewController(*this, *m_learningPanel);
+    m_learningView = new LearningViewController(*this, *m_learningPanel, m_cursors);
     m_topics = new TopicMenuController(*this);
     m_exerciseSettings = new ExerciseSettingsController(*this);
     m_bestLists = new BestListController(*this, this);

@@ -60,7 +60,8 @@ public:
     void setTopicFolder(const QString& folder) override { m_state.topicFolder = folder; }
     void setCurrentFolder(const QString& folder) override { m_state.currentFolder = folder; }
     RandomGenerator& random() override { return m_random; }
-    const ProgramCursors& cursors() const override { return m_cursors; }
+    // The program's mouse cursors, made at start.
+    const ProgramCursors& cursors() const { return m_cursors; }
     QWidget* dialogParent() override { return this; }
     void addParticipant(ShellParticipant& participant) override;
 

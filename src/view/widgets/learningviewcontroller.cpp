@@ -48,8 +48,9 @@ StampList stampsOf(const Settings& settings) {
 
 } // namespace
 
-LearningViewController::LearningViewController(Shell& shell, LearningViewPanel& panel)
-    : QObject(shell.dialogParent()), m_shell(shell), m_panel(panel),
+LearningViewController::LearningViewController(Shell& shell, LearningViewPanel& panel,
+                                               const ProgramCursors& cursors)
+    : QObject(shell.dialogParent()), m_shell(shell), m_cursors(cursors), m_panel(panel),
       m_drawing(panel.view().composer()), m_tools(m_drawing.state()),
       m_infoBox(new InfoBox(shell, shell.dialogParent())),
       m_stampForm(new TStempelForm(shell.dialogParent())),
@@ -134,7 +135,7 @@ void LearningViewController::applyToolChange(const ToolMachine::Change& change) 
 }
 
 void LearningViewController::showCursor() {
-    view().setCursor(m_shell.cursors().forTool(m_tools.cursor()));
+    view().setCursor(m_cursors.forTool(m_tools.cursor()));
 }
 
 void LearningViewController::setTool(Tool tool) {
@@ -459,7 +460,7 @@ void LearningViewController::mouseMoved(QMouseEvent* event) {
         const bool overObject = shown.pictureRect().contains(at) &&
                                 hitObject(document(), composed.layers, composed.currentQuestion,
                                           shown.widgetToPage(at)) >= 0;
-        shown.setCursor(m_shell.cursors().forTool(m_tools.hoverCursor(overObject)));
+        shown.setCursor(m_cursors.forTool(m_tools.hoverCursor(overObject)));
         return;
     }
     case MoveAction::MoveSection: {

@@ -26,6 +26,7 @@ class LearningViewWidget;
 class LinkOpener;
 class Shell;
 class TStempelForm;
+struct ProgramCursors;
 class ToolBar;
 class ToolBarBinding;
 
@@ -40,7 +41,8 @@ class LearningViewController : public QObject, public ShellParticipant {
     Q_OBJECT
 public:
     // `panel` must outlive the controller; the shell's window is its parent.
-    LearningViewController(Shell& shell, LearningViewPanel& panel);
+    // `cursors` must outlive the controller (the main window makes them at start).
+    LearningViewController(Shell& shell, LearningViewPanel& panel, const ProgramCursors& cursors);
     ~LearningViewController() override;
 
     LearningViewPanel& panel() const { return m_panel; }
@@ -129,6 +131,7 @@ private:
     bool textFieldKey(QKeyEvent* event);
 
     Shell& m_shell;
+    const ProgramCursors& m_cursors;
     LearningViewPanel& m_panel;
     LearningViewState m_state;
     DrawingTools m_drawing;

@@ -13,7 +13,6 @@ class QWidget;
 namespace quorvel {
 
 class RandomGenerator;
-struct ProgramCursors;
 struct Settings;
 struct StartEnvironment;
 
@@ -46,8 +45,6 @@ public:
 
     // Numbering and, later, the exercise draw from this generator.
     virtual RandomGenerator& random() = 0;
-    // The program's mouse cursors, made at start.
-    virtual const ProgramCursors& cursors() const = 0;
     // The parent of a subsystem's windows and dialogs.
     virtual QWidget* dialogParent() = 0;
 
