@@ -100,6 +100,21 @@ QStringList ExchangeFiles::messageFiles() const {
     return paths;
 }
 
+bool folderAccessTest(const QString& folder) {
+    const QDir dir(folder);
+    QString path;
+    for (int n = 1;; ++n) {
+        path = dir.filePath(QStringLiteral("AVXZ_%1").arg(n));
+        if (!QFileInfo::exists(path))
+            break;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::NewOnly | QIODevice::WriteOnly))
+        return false;
+    file.close();
+    return QFile::remove(path);
+}
+
 IoResult readSmallFile(const QString& path, qint64 limit, QByteArray& bytes) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

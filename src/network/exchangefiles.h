@@ -55,6 +55,10 @@ struct MessageFile {
 // Reads a message file; files larger than any message are refused unread.
 IoResult readMessageFile(const QString& path, MessageFile& message);
 
+// Whether this PC may create and delete files in `folder`: creates and
+// deletes the first "AVXZ_<n>" that does not exist there.
+bool folderAccessTest(const QString& folder);
+
 // Reads a whole exchanged file of at most `limit` bytes.
 IoResult readSmallFile(const QString& path, qint64 limit, QByteArray& bytes);
 
