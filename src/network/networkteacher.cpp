@@ -103,6 +103,7 @@ void NetworkTeacher::handleMessage(const QString& computer, const QString& user,
                                                       BestListKind::Network, *update.bestListEntry);
         for (const QString& message : appended.messages)
             Q_EMIT problem(message);
+        Q_EMIT bestListEntered();
     }
     if (update.row >= 0)
         Q_EMIT rowChanged(update.row, update.rowAdded, update.columns);

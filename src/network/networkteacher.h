@@ -47,6 +47,8 @@ public:
     // Stops receiving and clears the exchange files; rows and best list stay.
     void end();
     bool running() const { return m_running; }
+    // Messages can arrive: the channel is open, or the folder is scanned.
+    bool receiving() const { return m_channel.Active() || m_scan.isActive(); }
 
     IoResult setRegistrationOpen(bool open);
 
@@ -61,6 +63,8 @@ public:
 Q_SIGNALS:
     // A row was added or changed in these columns.
     void rowChanged(int row, bool added, const QList<int>& columns);
+    // A participant's best-list entry was taken (and appended to the list file).
+    void bestListEntered();
     // A message to show (a message file that could not be read, a best list
     // that could not be written).
     void problem(const QString& message);
