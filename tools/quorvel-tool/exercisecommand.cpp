@@ -10,7 +10,7 @@
 #include "numbering.h"
 #include "protocolfile.h"
 #include "randomgenerator.h"
-#include "settings.h"
+#include "settingoverrides.h"
 #include "viewcomposer.h"
 
 #include <QFile>
@@ -33,65 +33,6 @@ constexpr int kOrderedNumbering = 1;
 // The longest wait a script may ask for: a school day is plenty.
 constexpr double kMaxWaitSeconds = 1e6;
 constexpr qint64 kTimerMs = 100;
-
-struct IntField {
-    const char16_t* name;
-    int min, max;
-    std::function<void(UebEinstellungen&, int)> apply;
-};
-
-const std::vector<IntField>& snapshotFields() {
-    static const std::vector<IntField> fields = {
-        {u"AbfrageModus", 0, 3, [](UebEinstellungen& s, int v) { s.AbfrageModus = QueryMode(v); }},
-        {u"Zeitlimit", 0, 2, [](UebEinstellungen& s, int v) { s.Zeitlimit = TimeMode(v); }},
-        {u"ZeitlimitSek", 0, 24 * 3600 * 365,
-         [](UebEinstellungen& s, int v) { s.ZeitlimitSek = v; }},
-        {u"ZuordnungRichtig", 0, 2,
-         [](UebEinstellungen& s, int v) { s.ZuordnungRichtig = RightAction(v); }},
-        {u"ZuordnungFalsch", 0, 2,
-         [](UebEinstellungen& s, int v) { s.ZuordnungFalsch = WrongAction(v); }},
-        {u"Zuordnungstexte", 0, 1,
-         [](UebEinstellungen& s, int v) { s.Zuordnungstexte = CardOrder(v); }},
-        {u"Zuordnungsziele", 0, 2,
-         [](UebEinstellungen& s, int v) { s.Zuordnungsziele = TargetNumbering(v); }},
-        {u"AnzZeichenVorgeben", 0, 1,
-         [](UebEinstellungen& s, int v) { s.AnzZeichenVorgeben = v != 0; }},
-        {u"RiFaRueckmeldung", 0, 1,
-         [](UebEinstellungen& s, int v) { s.RiFaRueckmeldung = FeedbackTiming(v); }},
-    };
-    return fields;
-}
-
-// Applies the grading key `name` to `settings`; false when it is none.
-bool applyGradingKey(const QString& name, const QString& value, Settings& settings,
-                     QString& error) {
-    if (name == u"Opt-BewertSkala"_s) {
-        bool ok = false;
-        const int v = value.toInt(&ok);
-        if (!ok || v < 0 || v > 4) {
-            error = u"Opt-BewertSkala takes 0..4"_s;
-            return true;
-        }
-        settings.BewertSkala = v;
-        return true;
-    }
-    const auto threshold = [&](const QString& prefix, auto& array) {
-        if (!name.startsWith(prefix))
-            return false;
-        bool ok = false;
-        const int i = QStringView(name).mid(prefix.size()).toInt(&ok);
-        if (!ok || i < 1 || size_t(i) > array.size())
-            return false;
-        const double v = value.toDouble(&ok);
-        if (!ok || !std::isfinite(v) || v < 0.0 || v > 1.0)
-            error = name + u" takes a fraction 0..1"_s;
-        else
-            array[size_t(i - 1)] = v;
-        return true;
-    };
-    return threshold(u"Opt-NoteMinQuote"_s, settings.NoteMinQuote) ||
-           threshold(u"Opt-PunkteMinQuote"_s, settings.PunkteMinQuote);
-}
 
 QJsonObject objectJson(const ExerciseRun& run, int index) {
     const ObjDataTyp& o = run.document().objects[size_t(index)];
@@ -258,29 +199,10 @@ std::optional<QDateTime> parseStartTime(const QString& value, QString& error) {
 CommandOutcome exerciseCommand(const ViewLayouts& layouts, const QString& documentPath,
                                const ExerciseOptions& options) {
     // The settings first: a wrong name is a usage error before anything runs.
-    Settings settings = defaultSettings(QString());
-    std::vector<std::pair<const IntField*, int>> fieldSets;
-    for (const auto& [name, value] : options.sets) {
-        QString error;
-        if (applyGradingKey(name, value, settings, error)) {
-            if (!error.isEmpty())
-                return {kExitUsage, {}, {u"quorvel-tool: "_s + error}};
-            continue;
-        }
-        const auto& fields = snapshotFields();
-        const auto field = std::find_if(fields.begin(), fields.end(), [&](const IntField& f) {
-            return name == QStringView(f.name);
-        });
-        if (field == fields.end())
-            return {kExitUsage, {}, {u"quorvel-tool: unknown setting %1"_s.arg(name)}};
-        bool ok = false;
-        const int v = value.toInt(&ok);
-        if (!ok || v < field->min || v > field->max)
-            return {kExitUsage,
-                    {},
-                    {u"quorvel-tool: %1 takes %2..%3"_s.arg(name).arg(field->min).arg(field->max)}};
-        fieldSets.emplace_back(&*field, v);
-    }
+    SettingOverrides overrides;
+    if (const auto error = overrides.parse(options.sets))
+        return {kExitUsage, {}, {*error}};
+    const Settings& settings = overrides.settings();
 
     QByteArray script;
     if (options.scriptText) {
@@ -316,8 +238,7 @@ CommandOutcome exerciseCommand(const ViewLayouts& layouts, const QString& docume
         [&random](Document& d, bool exercise) { prepareCrossMatching(d, exercise, random); });
     StartRequest request;
     request.settings = takeSnapshot(dokTypOf(document.header), settings, CrossMatchingTime{});
-    for (const auto& [field, value] : fieldSets)
-        field->apply(request.settings, value);
+    overrides.apply(request.settings);
     request.grading = gradingTableOf(settings);
     request.feedback = settings.Uebungsrueckmeldung;
     request.participantName = options.name;

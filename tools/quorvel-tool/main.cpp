@@ -10,6 +10,7 @@
 #include "listcommand.h"
 #include "rendercommand.h"
 #include "sheetcommand.h"
+#include "teachcommand.h"
 #include "toolcommands.h"
 
 #include <QGuiApplication>
@@ -38,6 +39,7 @@ Commands:
   render FILE OUT.png [...]    draw the learning view of a document
   layout FILE [...]            print the objects of a composed document as JSON
   list FOLDER                  print the topic list of a folder
+  teach DOC --folder DIR [...] publish a network exercise and print the class's grid
   exercise FILE [...]          replay an exercise of a document on the engine
   sheet KIND OUT.png [...]     draw a blackboard sheet
   bestlist FILE.hsc [--add ...]  print a best list ranked, or append to it
@@ -491,6 +493,68 @@ CommandOutcome runBestList(const ParsedArguments& a, const LayoutSet&) {
     return bestListAddCommand(a.positional[0], *entry);
 }
 
+const char kTeachHelp[] =
+    R"(Usage: quorvel-tool teach DOC --folder DIR [--channel NAME] [--method 0|1]
+                          [--set NAME=VALUE]... [--lesson-code CODE]
+                          [--participants N] [--seconds S]
+
+Initiates a network exercise of the document DOC in the communication folder
+DIR as the teacher PC does: the document copy, the settings file and the
+registration marker are written, and the participants' messages are received
+over the method's transport (1: datagrams, the default; 0: message files in
+DIR). After S seconds (default 60), or as soon as N participant rows have a
+final status ("fertig", "abgebr." or "timeout"), the exercise ends (the
+exchange files are cleared, the network best list is kept) and the
+participant grid is printed as text: every row from the header row on, cells
+joined by a tab, each row ended by CR LF.
+
+Options:
+  --channel NAME      the channel (default MASTER-1, at most 8 characters)
+  --method 0|1        how participants answer (default 1)
+  --set NAME=VALUE    an exercise setting, as for "exercise" (repeatable)
+  --lesson-code CODE  accept only participants who know CODE
+  --participants N    end when N rows have a final status
+  --seconds S         end after S seconds (default 60)
+
+An initiation that fails exits with 1 and the program's message on stderr.
+)";
+
+CommandOutcome runTeach(const ParsedArguments& a, const LayoutSet& layouts) {
+    const QString command = QStringLiteral("teach");
+    TeachOptions options;
+    options.folder = a.value("--folder");
+    if (options.folder.isEmpty())
+        return usageOutcome(QStringLiteral("teach needs --folder DIR"), command);
+    if (a.has("--channel"))
+        options.channel = a.value("--channel");
+    bool ok = true;
+    if (a.has("--method")) {
+        options.method = a.value("--method").toInt(&ok);
+        if (!ok || options.method < 0 || options.method > 1)
+            return usageOutcome(QStringLiteral("--method takes 0 or 1"), command);
+    }
+    for (const auto& [option, value] : a.all) {
+        if (option != QLatin1StringView("--set"))
+            continue;
+        const qsizetype equals = value.indexOf(QLatin1Char('='));
+        if (equals <= 0)
+            return usageOutcome(QStringLiteral("--set needs NAME=VALUE"), command);
+        options.sets.emplace_back(value.left(equals), value.mid(equals + 1));
+    }
+    options.lessonCode = a.value("--lesson-code");
+    if (a.has("--participants")) {
+        options.participants = a.value("--participants").toInt(&ok);
+        if (!ok || options.participants < 1 || options.participants > 100000)
+            return usageOutcome(QStringLiteral("--participants takes a number from 1"), command);
+    }
+    if (a.has("--seconds")) {
+        options.seconds = a.value("--seconds").toInt(&ok);
+        if (!ok || options.seconds < 0 || options.seconds > 24 * 3600)
+            return usageOutcome(QStringLiteral("--seconds takes 0 to 86400"), command);
+    }
+    return teachCommand(layouts, a.positional[0], options);
+}
+
 const Subcommand kSubcommands[] = {
     {"dump",
      kDumpHelp,
@@ -555,6 +619,17 @@ const Subcommand kSubcommands[] = {
      2,
      runSheet},
     {"bestlist", kBestListHelp, {{"--add", false, ""}}, -1, runBestList},
+    {"teach",
+     kTeachHelp,
+     {{"--folder", true, "--folder needs a folder"},
+      {"--channel", true, "--channel needs a name"},
+      {"--method", true, "--method needs 0 or 1"},
+      {"--set", true, "--set needs NAME=VALUE"},
+      {"--lesson-code", true, "--lesson-code needs a code"},
+      {"--participants", true, "--participants needs a number"},
+      {"--seconds", true, "--seconds needs a number"}},
+     1,
+     runTeach},
 };
 
 int runTool(const QStringList& arguments, const LayoutSet& layouts) {
