@@ -95,7 +95,6 @@ void drawViewPrint(QPainter& painter, const PrinterCoordinates& coordinates, con
                    const QImage& picture) {
     painter.save();
     coordinates.applyTo(painter);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(QRect(coordinates.toCanvas(area.topLeft()), area.size()), picture);
     painter.restore();
 }
