@@ -75,8 +75,8 @@ PrintOutcome printGrid(QPrinter& printer, const GridPrint& grid, const QString& 
     if (!started.ok)
         return started;
     const PrinterCoordinates coordinates = printerCoordinates(printer);
-    const bool drawn = coordinates.isValid() &&
-                       drawGrid(painter, coordinates, grid, [&printer] { return printer.newPage(); });
+    const bool drawn = coordinates.isValid() && drawGrid(painter, coordinates, grid,
+                                                         [&printer] { return printer.newPage(); });
     return end(printer, painter, drawn);
 }
 

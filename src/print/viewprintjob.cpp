@@ -27,7 +27,7 @@ std::optional<int> readLength(const QString& text, bool size, const QString& lab
         return toTenthsOfMillimetre(*centimetres);
     error = u"Ungültiger Wert für \"%1\": Geben Sie eine Zahl %2 %3 (Zentimeter) ein, zum "
             u"Beispiel 2,5."_s.arg(label, size ? u"größer als 0 bis"_s : u"von 0 bis"_s,
-                                    QString::number(int(kMaxPrintCentimetres)));
+                                   QString::number(int(kMaxPrintCentimetres)));
     return std::nullopt;
 }
 
@@ -35,7 +35,8 @@ std::optional<int> readLength(const QString& text, bool size, const QString& lab
 
 std::optional<double> parseCentimetres(const QString& text) {
     // Digits with at most one decimal mark; no signs, exponents or grouping.
-    static const QRegularExpression pattern(u"^\\s*(\\d{1,6}(?:[.,]\\d{0,6})?|[.,]\\d{1,6})\\s*$"_s);
+    static const QRegularExpression pattern(
+        u"^\\s*(\\d{1,6}(?:[.,]\\d{0,6})?|[.,]\\d{1,6})\\s*$"_s);
     const QRegularExpressionMatch match = pattern.match(text);
     if (!match.hasMatch())
         return std::nullopt;
@@ -55,9 +56,8 @@ QString formatCentimetres(double centimetres) {
 }
 
 double pictureRatio(const QSize& picture) {
-    return picture.width() > 0 && picture.height() > 0
-               ? double(picture.width()) / picture.height()
-               : 0.0;
+    return picture.width() > 0 && picture.height() > 0 ? double(picture.width()) / picture.height()
+                                                       : 0.0;
 }
 
 std::optional<QString> heightForWidth(const QString& width, double ratio) {
@@ -76,12 +76,12 @@ std::optional<QString> widthForHeight(const QString& height, double ratio) {
 
 std::optional<ViewPrintJob> viewPrintJob(const ViewPrintFields& fields, QString& error) {
     const std::optional<int> left = readLength(fields.left, false, u"Linker Rand"_s, error);
-    const std::optional<int> top = left ? readLength(fields.top, false, u"Oberer Rand"_s, error)
-                                        : std::nullopt;
-    const std::optional<int> width = top ? readLength(fields.width, true, u"Breite"_s, error)
-                                         : std::nullopt;
-    const std::optional<int> height = width ? readLength(fields.height, true, u"Höhe"_s, error)
-                                            : std::nullopt;
+    const std::optional<int> top =
+        left ? readLength(fields.top, false, u"Oberer Rand"_s, error) : std::nullopt;
+    const std::optional<int> width =
+        top ? readLength(fields.width, true, u"Breite"_s, error) : std::nullopt;
+    const std::optional<int> height =
+        width ? readLength(fields.height, true, u"Höhe"_s, error) : std::nullopt;
     if (!height)
         return std::nullopt;
     if (fields.copies < 1 || fields.copies > 999) {

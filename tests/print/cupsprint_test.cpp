@@ -3,6 +3,7 @@
 // here when none runs, measured in the PDF the queue wrote. Where CUPS
 // cannot be had the tests say why and are skipped.
 #include "printerqueue.h"
+#include "processrun.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -10,7 +11,6 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
@@ -23,29 +23,13 @@ namespace quorvel {
 namespace {
 
 using namespace Qt::Literals::StringLiterals;
+using test::ProcessRun;
+using test::runProcess;
 
 const QString kPpd = u"/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd"_s;
 
-struct ProcessRun {
-    int exitCode = -1;
-    QString output; // stdout and stderr
-};
-
 ProcessRun run(const QString& program, const QStringList& arguments, int timeoutMs = 30000) {
-    QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    // Messages in English: the scheduler's state is read from one.
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(u"LC_ALL"_s, u"C"_s);
-    process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    if (!process.waitForFinished(timeoutMs)) {
-        process.kill();
-        process.waitForFinished();
-        return {-1, program + u" did not finish"_s};
-    }
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromLocal8Bit(process.readAll())};
+    return runProcess(program, arguments, {}, timeoutMs);
 }
 
 QString findTool(const QString& name) {
@@ -99,8 +83,9 @@ public:
             return u"cannot write "_s + configFile;
         conf.write(u"Out %1\nAnonDirName %1\n"_s.arg(outFolder).toUtf8());
         conf.close();
-        const ProcessRun added = run(findTool(u"lpadmin"_s),
-                              {u"-p"_s, queue, u"-E"_s, u"-v"_s, u"cups-pdf:/"_s + queue, u"-P"_s, kPpd});
+        const ProcessRun added =
+            run(findTool(u"lpadmin"_s),
+                {u"-p"_s, queue, u"-E"_s, u"-v"_s, u"cups-pdf:/"_s + queue, u"-P"_s, kPpd});
         if (added.exitCode != 0) {
             queue.clear();
             return u"lpadmin could not add the queue: "_s + added.output.trimmed();
@@ -164,8 +149,8 @@ struct Measured {
 std::optional<Measured> measure(const QString& pdf, const QString& folder) {
     const QString prefix = QDir(folder).filePath(u"page"_s);
     const ProcessRun rendered =
-        run(findTool(u"pdftoppm"_s), {u"-r"_s, u"254"_s, u"-gray"_s, u"-singlefile"_s,
-                                      u"-png"_s, pdf, prefix});
+        run(findTool(u"pdftoppm"_s),
+            {u"-r"_s, u"254"_s, u"-gray"_s, u"-singlefile"_s, u"-png"_s, pdf, prefix});
     if (rendered.exitCode != 0) {
         ADD_FAILURE() << "pdftoppm: " << rendered.output.toStdString();
         return std::nullopt;
@@ -211,7 +196,8 @@ protected:
         json.write(R"({"header": {"RandErw": [0, 0, 0, 0]}, "basisbild": {"file": "dunkel.png"}})");
         json.close();
         document = folder.filePath(u"dunkel.qvl"_s);
-        const ProcessRun built = run(QStringLiteral(QUORVEL_TOOL), {u"build"_s, json.fileName(), document});
+        const ProcessRun built =
+            run(QStringLiteral(QUORVEL_TOOL), {u"build"_s, json.fileName(), document});
         ASSERT_EQ(built.exitCode, 0) << built.output.toStdString();
     }
 
@@ -236,10 +222,12 @@ TEST_F(CupsPrintTest, ThePictureLandsWhereTheFieldsSayFromThePaperEdge) {
     } cases[] = {
         // The dialog's start values: 17,0 cm wide, the height by the ratio 2:1.
         {"defaults", {}, {200, 200, 1700, 850}},
-        {"margins and size", {u"--left"_s, u"3,5"_s, u"--top"_s, u"5"_s, u"--width"_s, u"10.0"_s,
-                              u"--height"_s, u"3"_s, u"--no-ratio"_s},
+        {"margins and size",
+         {u"--left"_s, u"3,5"_s, u"--top"_s, u"5"_s, u"--width"_s, u"10.0"_s, u"--height"_s, u"3"_s,
+          u"--no-ratio"_s},
          {350, 500, 1000, 300}},
-        {"height by the ratio", {u"--left"_s, u"1"_s, u"--width"_s, u"16,0"_s},
+        {"height by the ratio",
+         {u"--left"_s, u"1"_s, u"--width"_s, u"16,0"_s},
          {100, 200, 1600, 800}},
     };
     for (const auto& c : cases) {
@@ -247,7 +235,8 @@ TEST_F(CupsPrintTest, ThePictureLandsWhereTheFieldsSayFromThePaperEdge) {
         const ProcessRun printed = print(QStringList{u"--printer"_s, s_env->queue} + c.options);
         ASSERT_EQ(printed.exitCode, 0) << printed.output.toStdString();
         const QString pdf = s_env->nextPdf();
-        ASSERT_FALSE(pdf.isEmpty()) << "the queue wrote no PDF into " << s_env->outFolder.toStdString();
+        ASSERT_FALSE(pdf.isEmpty())
+            << "the queue wrote no PDF into " << s_env->outFolder.toStdString();
         const std::optional<Measured> page = measure(pdf, folder.path());
         ASSERT_TRUE(page);
         std::cout << "[ measured ] " << c.what << ": paper " << page->paper.width() << " x "
@@ -272,7 +261,8 @@ TEST_F(CupsPrintTest, QueuesAreNamedWithTheirPortAndUnknownOnesRefused) {
 
     const ProcessRun unknown = print({u"--printer"_s, u"quorvel-gibt-es-nicht"_s});
     EXPECT_EQ(unknown.exitCode, 1);
-    EXPECT_TRUE(unknown.output.contains(u"Der Drucker \"quorvel-gibt-es-nicht\" ist nicht eingerichtet."_s))
+    EXPECT_TRUE(
+        unknown.output.contains(u"Der Drucker \"quorvel-gibt-es-nicht\" ist nicht eingerichtet."_s))
         << unknown.output.toStdString();
 }
 

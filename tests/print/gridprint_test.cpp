@@ -51,7 +51,8 @@ TEST(GridPrint, CellsStayInTheirColumnsAndTheHeaderIsUnderlined) {
     sheet.fill(Qt::white);
     const PrinterCoordinates coordinates(kA4, {}, 254, 254);
     GridPrint grid;
-    grid.rows = {{u"Name"_s, u""_s}, {u"WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW"_s, u""_s}};
+    grid.rows = {{u"Name"_s, u""_s},
+                 {u"WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW"_s, u""_s}};
     grid.widths = {100, 300};
     grid.alignments = {Qt::AlignLeft, Qt::AlignRight};
     int pages = 0;

@@ -85,9 +85,17 @@ TEST(ViewPrint, PictureFillsTheAreaMeasuredFromThePaperEdge) {
         {"5 mm offset", {50, 50}, {200, 100, 200, 100}, {200, 100, 100, 100}, {300, 100, 100, 100}},
         // Nearer to the edge than the printer reaches: it starts at the
         // printable area's edge, same size.
-        {"inside the offset", {50, 50}, {20, 30, 200, 100}, {50, 50, 100, 100}, {150, 50, 100, 100}},
+        {"inside the offset",
+         {50, 50},
+         {20, 30, 200, 100},
+         {50, 50, 100, 100},
+         {150, 50, 100, 100}},
         // Larger than the paper: cut off at its edge, not shrunk.
-        {"beyond the paper", {0, 0}, {300, 100, 400, 100}, {300, 100, 200, 100}, {500, 100, 100, 100}},
+        {"beyond the paper",
+         {0, 0},
+         {300, 100, 400, 100},
+         {300, 100, 200, 100},
+         {500, 100, 100, 100}},
     };
     for (const auto& c : cases) {
         QImage sheet = blankSheet(paper);
@@ -104,10 +112,9 @@ TEST(PrintLengths, CentimetresWithCommaOrPoint) {
         const char16_t* text;
         std::optional<double> value;
     } cases[] = {
-        {u"2,0", 2.0},      {u"17.5", 17.5},          {u" 8,25 ", 8.25},    {u",5", 0.5},
-        {u"3,", 3.0},       {u"0", 0.0},              {u"1000", 1000.0},    {u"1000,1", {}},
-        {u"-1", {}},        {u"1e2", {}},             {u"1.000,5", {}},     {u"", {}},
-        {u"zwei", {}},      {u"2,5 cm", {}},          {u"99999999", {}},
+        {u"2,0", 2.0},    {u"17.5", 17.5},   {u" 8,25 ", 8.25}, {u",5", 0.5},    {u"3,", 3.0},
+        {u"0", 0.0},      {u"1000", 1000.0}, {u"1000,1", {}},   {u"-1", {}},     {u"1e2", {}},
+        {u"1.000,5", {}}, {u"", {}},         {u"zwei", {}},     {u"2,5 cm", {}}, {u"99999999", {}},
     };
     for (const auto& c : cases) {
         const QString text = QString::fromUtf16(c.text);

@@ -104,7 +104,8 @@ MainWindow::MainWindow(StartEnvironment environment, QWidget* parent)
     m_viewExport = new ViewExportController(m_learningPanel->view(), *this, this);
     m_viewExport->setSelection([this] { return m_board->areaSelection().selection().rect(); });
     // The view print takes the same picture: the selected area, else the view.
-    m_viewPrint = new ViewPrintController(*this, [this] { return m_viewExport->viewPicture(); }, this);
+    m_viewPrint = new ViewPrintController(
+        *this, [this] { return m_viewExport->viewPicture(); }, this);
     m_windowStates = new WindowStateController(*this, [this] {
         for (ShellParticipant* participant : m_participants)
             participant->relayout();

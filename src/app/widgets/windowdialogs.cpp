@@ -3,13 +3,14 @@
 
 #include "filedialogs.h"
 
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QIcon>
 #include <QInputDialog>
 #include <QLineEdit>
-#include <QDialogButtonBox>
 #include <QPrintDialog>
-#include <QPushButton>
 #include <QPrinter>
+#include <QPushButton>
 
 namespace quorvel {
 
@@ -85,8 +86,10 @@ bool WindowDialogs::setUpPrinter(QPrinter& printer, const QString& title) {
     dialog.setWindowTitle(title);
     dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
     if (auto* box = dialog.findChild<QDialogButtonBox*>()) {
-        if (QPushButton* ok = box->button(QDialogButtonBox::Ok))
+        if (QPushButton* ok = box->button(QDialogButtonBox::Ok)) {
             ok->setText(u"OK"_s);
+            ok->setIcon(QIcon());
+        }
     }
     return dialog.exec() == QDialog::Accepted;
 }

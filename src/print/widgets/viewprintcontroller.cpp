@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "viewprintcontroller.h"
 
-#include "printerjob.h"
 #include "document.h"
+#include "printerjob.h"
 #include "printerqueue.h"
 #include "shell.h"
 #include "tdruckform.h"
