@@ -47,7 +47,8 @@ class CupsEnvironment {
 public:
     // Empty when ready; otherwise why CUPS cannot be used here.
     QString setUp() {
-        for (const char16_t* tool : {u"cupsd", u"lpadmin", u"lpstat", u"pdftoppm"})
+        for (const char16_t* tool :
+             {u"cupsd", u"lpadmin", u"lpstat", u"cupsreject", u"cupsaccept", u"pdftoppm"})
             if (findTool(QString::fromUtf16(tool)).isEmpty())
                 return u"%1 is not installed (packages cups, printer-driver-cups-pdf, "
                        u"poppler-utils)"_s.arg(QString::fromUtf16(tool));
@@ -255,7 +256,7 @@ TEST_F(CupsPrintTest, ThePictureLandsWhereTheFieldsSayFromThePaperEdge) {
     }
 }
 
-TEST_F(CupsPrintTest, QueuesAreNamedWithTheirPortAndUnknownOnesRefused) {
+TEST_F(CupsPrintTest, QueuesAreNamedWithTheirPortAndRefusalsReported) {
     EXPECT_EQ(queueInfoLine(s_env->queue), s_env->queue + u" an cups-pdf:/"_s + s_env->queue);
     EXPECT_EQ(queueInfoLine(u"quorvel-gibt-es-nicht"_s), u"- Kein Drucker -"_s);
 
@@ -264,6 +265,14 @@ TEST_F(CupsPrintTest, QueuesAreNamedWithTheirPortAndUnknownOnesRefused) {
     EXPECT_TRUE(
         unknown.output.contains(u"Der Drucker \"quorvel-gibt-es-nicht\" ist nicht eingerichtet."_s))
         << unknown.output.toStdString();
+
+    // A queue that takes no jobs: the refusal is reported, not a success.
+    ASSERT_EQ(run(findTool(u"cupsreject"_s), {s_env->queue}).exitCode, 0);
+    const ProcessRun refused = print({u"--printer"_s, s_env->queue});
+    run(findTool(u"cupsaccept"_s), {s_env->queue});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.output.contains(u"Der Drucker hat den Druckauftrag nicht angenommen: "_s))
+        << refused.output.toStdString();
 }
 
 } // namespace
