@@ -19,6 +19,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth unrtf
+  libcups2-dev cups printer-driver-cups-pdf poppler-utils
   desktop-file-utils appstream qt6-translations-l10n
   dpkg-dev file
 )

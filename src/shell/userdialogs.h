@@ -35,6 +35,9 @@ public:
     // The print dialog for `printer`, titled `title`; true when the user
     // chose to print (the printer is set up then).
     virtual bool choosePrinter(QPrinter& printer, const QString& title) = 0;
+    // The printer setup dialog for `printer`, titled `title` (which printer,
+    // paper, orientation); true when the user confirmed it.
+    virtual bool setUpPrinter(QPrinter& printer, const QString& title) = 0;
 };
 
 } // namespace quorvel

@@ -36,6 +36,8 @@ public:
     // Sets up the printer (for example to write a PDF file) and says whether
     // to print; unset: the print dialog is cancelled.
     std::function<bool(QPrinter&)> print;
+    // The same for the printer setup dialog: unset, it is cancelled.
+    std::function<bool(QPrinter&)> setUp;
     QStringList dialogs;
     std::vector<FileChoice> fileChoices; // what the file dialogs offered
 
@@ -79,6 +81,11 @@ public:
     bool choosePrinter(QPrinter& printer, const QString& title) override {
         dialogs << title;
         return print && print(printer);
+    }
+
+    bool setUpPrinter(QPrinter& printer, const QString& title) override {
+        dialogs << title;
+        return setUp && setUp(printer);
     }
 
 private:

@@ -8,6 +8,7 @@
 #include "layoutcommand.h"
 #include "layoutset.h"
 #include "listcommand.h"
+#include "printcommand.h"
 #include "rendercommand.h"
 #include "sheetcommand.h"
 #include "teachcommand.h"
@@ -43,6 +44,7 @@ Commands:
   exercise FILE [...]          replay an exercise of a document on the engine
   sheet KIND OUT.png [...]     draw a blackboard sheet
   bestlist FILE.hsc [--add ...]  print a best list ranked, or append to it
+  print FILE [...]             print the learning view of a document on a printer
 
 Run "quorvel-tool COMMAND --help" for the details of a command.
 Exit codes: 0 success, 1 failure (messages on stderr), 2 usage error.
@@ -555,6 +557,68 @@ CommandOutcome runTeach(const ParsedArguments& a, const LayoutSet& layouts) {
     return teachCommand(layouts, a.positional[0], options);
 }
 
+const char kPrintHelp[] =
+    R"(Usage: quorvel-tool print FILE [--printer QUEUE] [--size WxH] [--left CM] [--top CM]
+                          [--width CM] [--height CM] [--no-ratio] [--copies N]
+
+Prints the learning view of the document FILE as "Drucken" in the dialog
+"Ansicht drucken" does: the view is composed for a view area of W x H pixels
+(as "render" draws it, fields covered) and stretched exactly into the
+rectangle LEFT, TOP, WIDTH x HEIGHT measured from the paper edges, on one
+page. Lengths are centimetres with "," or "." as the decimal mark.
+
+With the ratio rule on (the default) the height is the width divided by the
+picture's width/height ratio; given only --height, the width follows the
+height instead. --no-ratio prints WIDTH x HEIGHT as given.
+
+Options:
+  --printer QUEUE  the CUPS queue (default: the default printer)
+  --size WxH       the view area (default 1024x768)
+  --left CM        left edge of the picture from the paper edge (default 2,0)
+  --top CM         top edge of the picture from the paper edge (default 2,0)
+  --width CM       printed width (default 17,0)
+  --height CM      printed height (default 17,0)
+  --no-ratio       do not keep the picture's ratio
+  --copies N       number of copies, 1 to 999 (default 1)
+  -h, --help       show this help
+
+Exits 0 when CUPS accepted the job. An unknown queue, no printer at all, a
+document that cannot be read or a job CUPS refused exits with 1 and a German
+message on stderr.
+)";
+
+CommandOutcome runPrint(const ParsedArguments& a, const LayoutSet& layouts) {
+    const QString command = QStringLiteral("print");
+    PrintCommandOptions options;
+    QString error;
+    if (!readOption(a, "--size", options.size, error, parseRenderSize))
+        return usageOutcome(error, command);
+    if (!readIntOption(a, "--copies", 1, 999, options.fields.copies, error))
+        return usageOutcome(error, command);
+    const struct {
+        const char* name;
+        QString* field;
+        bool size;
+    } lengths[] = {{"--left", &options.fields.left, false},
+                   {"--top", &options.fields.top, false},
+                   {"--width", &options.fields.width, true},
+                   {"--height", &options.fields.height, true}};
+    for (const auto& length : lengths) {
+        const auto parse = [&](const QString& value, QString& e) {
+            return parsePrintLength(value, QString::fromLatin1(length.name), length.size, e);
+        };
+        if (!readOption(a, length.name, *length.field, error, parse))
+            return usageOutcome(error, command);
+    }
+    if (a.has("--printer") && a.value("--printer").isEmpty())
+        return usageOutcome(QStringLiteral("--printer needs a queue"), command);
+    options.queue = a.value("--printer");
+    options.widthGiven = a.has("--width");
+    options.heightGiven = a.has("--height");
+    options.fields.keepRatio = !a.has("--no-ratio");
+    return printCommand(layouts, a.positional[0], options);
+}
+
 const Subcommand kSubcommands[] = {
     {"dump",
      kDumpHelp,
@@ -630,6 +694,18 @@ const Subcommand kSubcommands[] = {
       {"--seconds", true, "--seconds needs a number"}},
      1,
      runTeach},
+    {"print",
+     kPrintHelp,
+     {{"--printer", true, "--printer needs a queue"},
+      {"--size", true, "--size needs WxH"},
+      {"--left", true, "--left needs centimetres"},
+      {"--top", true, "--top needs centimetres"},
+      {"--width", true, "--width needs centimetres"},
+      {"--height", true, "--height needs centimetres"},
+      {"--no-ratio", false, ""},
+      {"--copies", true, "--copies needs a number"}},
+     1,
+     runPrint},
 };
 
 int runTool(const QStringList& arguments, const LayoutSet& layouts) {

@@ -66,12 +66,11 @@ std::optional<std::array<bool, 4>> parseRenderLayers(const QString& value, QStri
     return layers;
 }
 
-CommandOutcome renderCommand(const ViewLayouts& layouts, const QString& documentPath,
-                             const QString& outputPath, const RenderOptions& options) {
+bool composeCommandView(const ViewLayouts& layouts, const QString& documentPath,
+                        const RenderOptions& options, QImage& view, CommandOutcome& failed) {
     Document document;
-    CommandOutcome failed;
     if (!readCommandDocument(layouts, documentPath, document, failed))
-        return failed;
+        return false;
 
     RandomGenerator random;
     coverAndNumber(document, options.numbering, random);
@@ -87,10 +86,21 @@ CommandOutcome renderCommand(const ViewLayouts& layouts, const QString& document
         composer.state().currentQuestion = *options.question;
     composer.setViewArea(options.size);
     composer.rebuild();
-    if (composer.outOfMemory())
-        return {kExitFailure, {}, {msgViewOutOfMemory()}};
+    if (composer.outOfMemory()) {
+        failed = {kExitFailure, {}, {msgViewOutOfMemory()}};
+        return false;
+    }
+    view = composer.view();
+    return true;
+}
 
-    const IoResult saved = savePictureFile(composer.view(), outputPath);
+CommandOutcome renderCommand(const ViewLayouts& layouts, const QString& documentPath,
+                             const QString& outputPath, const RenderOptions& options) {
+    QImage view;
+    CommandOutcome failed;
+    if (!composeCommandView(layouts, documentPath, options, view, failed))
+        return failed;
+    const IoResult saved = savePictureFile(view, outputPath);
     if (!saved.ok)
         return {kExitFailure, {}, saved.messages};
     return {};

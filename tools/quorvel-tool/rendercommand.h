@@ -4,6 +4,7 @@
 #include "toolcommands.h"
 #include "viewlayouts.h"
 
+#include <QImage>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -30,6 +31,11 @@ std::optional<QSize> parseRenderSize(const QString& value, QString& error);
 std::optional<int> parseRenderInt(const QString& value, int min, int max, const QString& option,
                                   QString& error);
 std::optional<std::array<bool, 4>> parseRenderLayers(const QString& value, QString& error);
+
+// Reads the document and composes its view picture as `render` draws it;
+// false with the reader's or the composer's messages in `failed`.
+bool composeCommandView(const ViewLayouts& layouts, const QString& documentPath,
+                        const RenderOptions& options, QImage& view, CommandOutcome& failed);
 
 // `render FILE OUT`: writes the view picture to OUT (the format by its
 // extension: ".png", ".jpg" or a bitmap).

@@ -21,6 +21,7 @@
 #include "titlebar.h"
 #include "topicmenucontroller.h"
 #include "viewexportcontroller.h"
+#include "viewprintcontroller.h"
 #include "windowdialogs.h"
 #include "windowstatecontroller.h"
 
@@ -102,6 +103,9 @@ MainWindow::MainWindow(StartEnvironment environment, QWidget* parent)
         });
     m_viewExport = new ViewExportController(m_learningPanel->view(), *this, this);
     m_viewExport->setSelection([this] { return m_board->areaSelection().selection().rect(); });
+    // The view print takes the same picture: the selected area, else the view.
+    m_viewPrint = new ViewPrintController(
+        *this, [this] { return m_viewExport->viewPicture(); }, this);
     m_windowStates = new WindowStateController(*this, [this] {
         for (ShellParticipant* participant : m_participants)
             participant->relayout();

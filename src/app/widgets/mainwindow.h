@@ -31,6 +31,7 @@ class QuitDialog;
 class TitleBar;
 class TopicMenuController;
 class ViewExportController;
+class ViewPrintController;
 class WindowDialogs;
 class WindowStateController;
 
@@ -81,6 +82,8 @@ public:
     WindowStateController& windowStates() const { return *m_windowStates; }
     // Export and copy of the view ("&Exportieren...", "In &Zwischenablage kopieren").
     ViewExportController& viewExport() const { return *m_viewExport; }
+    // "&Drucken..." and "D&ruckereinrichtung...": the view on paper.
+    ViewPrintController& viewPrint() const { return *m_viewPrint; }
     // The window's own dialogs, also while a test has replaced them.
     WindowDialogs& windowDialogs() const { return *m_windowDialogs; }
     QuitDialog* quitDialog() const { return m_quitDialog; }
@@ -143,6 +146,7 @@ private:
     BoardController* m_board;
     MailController* m_mail;
     ViewExportController* m_viewExport;
+    ViewPrintController* m_viewPrint;
     WindowStateController* m_windowStates;
     bool m_activated = false;
 };

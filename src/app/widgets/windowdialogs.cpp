@@ -3,11 +3,14 @@
 
 #include "filedialogs.h"
 
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QIcon>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 namespace quorvel {
 
@@ -73,6 +76,21 @@ std::optional<QString> WindowDialogs::askPassword(const QString& title) {
 bool WindowDialogs::choosePrinter(QPrinter& printer, const QString& title) {
     QPrintDialog dialog(&printer, m_parent);
     dialog.setWindowTitle(title);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool WindowDialogs::setUpPrinter(QPrinter& printer, const QString& title) {
+    // The print dialog without what belongs to one print: it chooses the
+    // printer and its paper; its confirming button sets up, not prints.
+    QPrintDialog dialog(&printer, m_parent);
+    dialog.setWindowTitle(title);
+    dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
+    if (auto* box = dialog.findChild<QDialogButtonBox*>()) {
+        if (QPushButton* ok = box->button(QDialogButtonBox::Ok)) {
+            ok->setText(u"OK"_s);
+            ok->setIcon(QIcon());
+        }
+    }
     return dialog.exec() == QDialog::Accepted;
 }
 

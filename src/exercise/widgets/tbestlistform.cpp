@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tbestlistform.h"
 
+#include "printerjob.h"
 #include "settings.h"
 #include "shell.h"
 
@@ -10,12 +11,10 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -123,57 +122,17 @@ void TBestListForm::save() {
 }
 
 void TBestListForm::print() {
-    QPrinter printer;
+    QPrinter printer(QPrinter::HighResolution);
     if (!m_shell.dialogs().choosePrinter(printer, u"Drucken"_s))
         return;
     QList<QStringList> rows;
     const QStringList lines = text().split(u"\r\n"_s, Qt::SkipEmptyParts);
     for (const QString& line : lines)
         rows << line.split(u'\t');
-    printGrid(printer, rows, columnWidths(), columnAlignments());
-}
-
-void printGrid(QPrinter& printer, const QList<QStringList>& rows, const QList<int>& widths,
-               const QList<Qt::Alignment>& alignments) {
-    // Coordinates in 0.1 mm from the sheet's corner.
-    printer.setFullPage(true);
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return;
-    const double unit = printer.resolution() / 254.0;
-    painter.scale(unit, unit);
-    const QRectF sheet = printer.pageLayout().fullRect(QPageLayout::Millimeter);
-    const int width = int(sheet.width() * 10), height = int(sheet.height() * 10);
-    const int left = 150, top = 150, usable = width - 300, bottom = height - 300;
-    int sum = 0;
-    for (int w : widths)
-        sum += w;
-    if (sum <= 0 || usable <= 0)
-        return;
-    QFont font(u"Arial"_s);
-    font.setPixelSize(std::max(1, std::min(40, int(std::lround(2e4 / sum * usable / 1800.0)))));
-    painter.setFont(font);
-    painter.setPen(QPen(Qt::black, 2));
-    const int line = painter.fontMetrics().height();
-    QList<int> edges{left};
-    for (int w : widths)
-        edges << edges.last() + int(std::lround(double(w) / sum * usable));
-    int y = top;
-    for (int r = 0; r < rows.size(); ++r) {
-        if (y + line > bottom && r > 0) {
-            printer.newPage();
-            y = top;
-        }
-        for (int c = 0; c < std::min(rows[r].size(), widths.size()); ++c) {
-            const QRect cell(edges[c], y, edges[c + 1] - edges[c], line);
-            painter.drawText(cell, int(alignments.value(c, Qt::AlignLeft) | Qt::AlignVCenter),
-                             rows[r][c]);
-        }
-        if (r == 0)
-            painter.drawLine(edges.first(), y + line, edges.last(), y + line);
-        y += line;
-    }
-    painter.end();
+    const PrintOutcome printed =
+        printGrid(printer, {rows, columnWidths(), columnAlignments()}, windowTitle());
+    if (!printed.ok)
+        m_shell.dialogs().error(printed.error);
 }
 
 } // namespace quorvel

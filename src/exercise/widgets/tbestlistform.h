@@ -5,7 +5,6 @@
 #include "decorateddialog.h"
 
 class QLabel;
-class QPrinter;
 class QTableWidget;
 
 namespace quorvel {
@@ -33,11 +32,5 @@ private:
     QTableWidget* m_grid;
     QLabel* m_note;
 };
-
-// Prints the rows of a grid (the first one the header, underlined) with
-// margins of 15 mm, the columns' pixel widths scaled to the page width and
-// the text at most 4 mm high, on as many pages as it takes.
-void printGrid(QPrinter& printer, const QList<QStringList>& rows, const QList<int>& widths,
-               const QList<Qt::Alignment>& alignments);
 
 } // namespace quorvel

@@ -3,6 +3,7 @@
 
 #include "documentio.h"
 #include "networkteacher.h"
+#include "printerjob.h"
 #include "protocolfile.h"
 #include "reportmarkup.h"
 #include "shell.h"
@@ -246,8 +247,12 @@ void TMasterProtForm::print() {
     if (!m_shell.dialogs().choosePrinter(printer, title))
         return;
     if (m_page == Page::Participants) {
-        if (const TeacherState* state = m_teacher.state())
-            printGrid(printer, state->grid(), m_model.widths(), m_model.alignments());
+        if (const TeacherState* state = m_teacher.state()) {
+            const PrintOutcome printed =
+                printGrid(printer, {state->grid(), m_model.widths(), m_model.alignments()}, title);
+            if (!printed.ok)
+                m_shell.dialogs().error(printed.error);
+        }
         return;
     }
     m_text->document()->print(&printer);

@@ -187,6 +187,8 @@ ToolBar::ToolBar(QWidget* parent) : QWidget(parent), m_layout(new QVBoxLayout(th
     for (const auto& k : scrollButtons)
         newButton(QString::fromUtf16(k.name), QString::fromUtf16(k.text),
                   QString::fromUtf16(k.hint), true);
+    newButton(QStringLiteral("DruckBtn"), QStringLiteral("Druck"),
+              QStringLiteral("Ansicht drucken"), true);
     newButton(QStringLiteral("ExportBtn"), QStringLiteral("Export"),
               QStringLiteral("Ansicht in Bilddatei speichern"), true);
     newButton(QStringLiteral("ClipbordBtn"), QStringLiteral("Kopie"),

@@ -87,6 +87,7 @@ void ToolBarBinding::connectToolBar() {
     button(u"ZoomPan0"_s, [c] { c->setZoomLevel(0); });
     button(u"ZoomPan2"_s, [c] { c->setZoomLevel(2); });
     button(u"ZoomPan4"_s, [c] { c->setZoomLevel(4); });
+    button(u"DruckBtn"_s, [this] { m_commands.trigger(u"Drucken1"_s); });
     button(u"ExportBtn"_s, [this] { m_commands.trigger(u"Exportieren1"_s); });
     button(u"ClipbordBtn"_s, [this] { m_commands.trigger(u"InZwischenablagekopieren1"_s); });
     button(u"EMailBtn"_s, [this] { m_commands.trigger(u"PerEMailversenden1"_s); });

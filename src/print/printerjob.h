@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "gridprint.h"
+#include "printercoordinates.h"
+#include "viewprintjob.h"
+
+#include <QString>
+
+class QImage;
+class QPrinter;
+
+namespace quorvel {
+
+// The printer coordinates of `printer`: its paper, and where the printable
+// area lies on it, at its resolution.
+PrinterCoordinates printerCoordinates(const QPrinter& printer);
+
+// The outcome of a print job: `error` (German) says why it failed.
+struct PrintOutcome {
+    bool ok = false;
+    QString error;
+};
+
+// Prints on `printer`, which is switched to full-page mode, as a job titled
+// `title`. A printer of the system (not a file) must exist, and the job
+// counts as printed only when the system accepted it.
+
+// `picture` stretched into the job's area, `job.copies` times, on one page.
+PrintOutcome printView(QPrinter& printer, const ViewPrintJob& job, const QImage& picture,
+                       const QString& title);
+// The grid, on as many pages as it takes.
+PrintOutcome printGrid(QPrinter& printer, const GridPrint& grid, const QString& title);
+
+} // namespace quorvel
