@@ -50,7 +50,9 @@ DocumentProperties documentProperties(const Document& document, const QLocale& l
     if (!document.file.isEmpty()) {
         const QFileInfo file(document.file);
         p.fileName = file.fileName();
-        p.folder = file.path();
+        p.folder = file.absolutePath();
+        if (!p.folder.endsWith(u'/'))
+            p.folder += u'/';
         if (file.isFile()) {
             p.sizeText = locale.toString(file.size()) + u" Bytes"_s;
             const QDateTime modified = file.lastModified();

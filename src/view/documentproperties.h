@@ -17,7 +17,7 @@ struct DocumentProperties {
     // Tab "Allgemein": the file; all four are empty for a new document, size
     // and date also when the file cannot be read.
     QString fileName;
-    QString folder;
+    QString folder;       // absolute, ending with "/"
     QString sizeText;     // "1.234.567 Bytes" in the locale's digit grouping
     QString modifiedText; // date and time in the locale's short format
     QString typeName;

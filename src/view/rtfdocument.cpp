@@ -83,7 +83,10 @@ QByteArray documentToRtf(const QTextDocument& document) {
                 appendRtfEscaped(body, lines[i]);
             }
         }
-        body += "\\par\n";
+        // "\par" separates paragraphs: one after the last would add an empty one.
+        if (block.next().isValid())
+            body += "\\par";
+        body += '\n';
     }
 
     QByteArray out = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1{\\fonttbl";
@@ -130,6 +133,8 @@ public:
                 if (m_skippedDepth > 0)
                     --m_skippedDepth;
                 else if (m_states.size() > 1) {
+                    if (m_states.size() == 2)
+                        finishParagraph(); // the document's group ends
                     if (m_states.back().destination == Destination::FontTable)
                         addFont();
                     m_states.pop_back();
@@ -146,6 +151,9 @@ public:
                 break;
             }
         }
+        // A file cut short ends inside its group.
+        if (m_states.size() > 1)
+            finishParagraph();
         flush();
     }
 
@@ -206,11 +214,16 @@ private:
         m_text.clear();
     }
 
-    void paragraph() {
+    // The paragraph being read takes the alignment in effect.
+    void finishParagraph() {
         flush();
         QTextBlockFormat block = m_cursor.blockFormat();
         block.setAlignment(state().alignment);
         m_cursor.setBlockFormat(block);
+    }
+
+    void paragraph() {
+        finishParagraph();
         m_cursor.insertBlock();
     }
 
