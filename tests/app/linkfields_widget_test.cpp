@@ -44,19 +44,6 @@ protected:
     }
     void TearDown() override { QDesktopServices::unsetUrlHandler(u"file"_s); }
 
-    // Runs `interact` in the link-field dialog once it is up.
-    void inDialog(std::function<void(LinkFieldDialog*)> interact) {
-        QTimer::singleShot(0, window.get(), [interact = std::move(interact)] {
-            auto* dialog = qobject_cast<LinkFieldDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(dialog, nullptr);
-            interact(dialog);
-            if (dialog->isVisible()) {
-                ADD_FAILURE() << "the dialog stayed open";
-                dialog->reject();
-            }
-        });
-    }
-
     // A file at `name` below the test folder; executable when asked.
     QString makeFile(const QString& name, bool executable) {
         const QString file = path(name);
@@ -85,7 +72,7 @@ TEST_F(LinkFieldsWidgetTest, ButtonsShowTheSettingsAndEmptyFieldsOpenTheDialog) 
     // A path of blanks counts as empty: a left click opens the dialog.
     window->settings().Verknuepfung[1] = u"   "_s;
     bool opened = false;
-    inDialog([&opened](LinkFieldDialog* d) {
+    inDialog<LinkFieldDialog>([&opened](LinkFieldDialog* d) {
         opened = true;
         EXPECT_EQ(d->windowTitle(), u"Frei belegbare Verknüpfungsfelder für externe Programme"_s);
         d->reject();
@@ -97,7 +84,7 @@ TEST_F(LinkFieldsWidgetTest, ButtonsShowTheSettingsAndEmptyFieldsOpenTheDialog) 
     // A right click opens it even with a valid program set.
     window->settings().Verknuepfung[0] = makeFile(u"prog/werkzeug"_s, true);
     opened = false;
-    inDialog([&opened](LinkFieldDialog* d) {
+    inDialog<LinkFieldDialog>([&opened](LinkFieldDialog* d) {
         opened = true;
         d->reject();
     });
@@ -107,7 +94,7 @@ TEST_F(LinkFieldsWidgetTest, ButtonsShowTheSettingsAndEmptyFieldsOpenTheDialog) 
 
 TEST_F(LinkFieldsWidgetTest, OkChecksInOrderAndTakesOverTrimmedFields) {
     const QString program = makeFile(u"prog/rechner"_s, true);
-    inDialog([&](LinkFieldDialog* d) {
+    inDialog<LinkFieldDialog>([&](LinkFieldDialog* d) {
         EXPECT_EQ(d->captionEdit(kKeyboardLinkField), nullptr) << "the keyboard has no caption";
         d->pathEdit(0)->setText(u"  "_s + program + u"  "_s);
         d->captionEdit(0)->setText(u"Rechner"_s);
@@ -158,7 +145,7 @@ TEST_F(LinkFieldsWidgetTest, OkChecksInOrderAndTakesOverTrimmedFields) {
     EXPECT_EQ(window->board().button(u"TastaturBtn"_s)->toolTip(), u"Tasten"_s);
 
     // "Abbrechen" takes nothing over.
-    inDialog([](LinkFieldDialog* d) {
+    inDialog<LinkFieldDialog>([](LinkFieldDialog* d) {
         d->pathEdit(0)->clear();
         d->reject();
     });

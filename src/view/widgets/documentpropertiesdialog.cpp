@@ -126,20 +126,10 @@ DocumentPropertiesDialog::DocumentPropertiesDialog(QWidget* parent)
     sheet->setEnabled(false);
     m_tabs->addTab(sheet, u"  Arbeitsblatt  "_s);
 
-    QPushButton* ok = makeButton(u"OK"_s);
-    QPushButton* cancel = makeButton(u"Abbrechen"_s);
-    ok->setObjectName(u"OKBtn"_s);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 24, 24, 24);
     layout->addWidget(m_tabs, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(makeOkCancelRow());
     resize(620, 560);
 }
 

@@ -26,7 +26,7 @@ QString suffix(int field) {
 } // namespace
 
 LinkFieldDialog::LinkFieldDialog(UserDialogs& dialogs, QWidget* parent)
-    : DecoratedDialog(parent), m_dialogs(dialogs), m_ok(makeButton(u"OK"_s)) {
+    : DecoratedDialog(parent), m_dialogs(dialogs) {
     setObjectName(u"VerknuepfungForm"_s);
     setWindowTitle(u"Frei belegbare Verknüpfungsfelder für externe Programme"_s);
     auto* layout = new QVBoxLayout(this);
@@ -34,16 +34,8 @@ LinkFieldDialog::LinkFieldDialog(UserDialogs& dialogs, QWidget* parent)
     for (int field = 0; field < kLinkFieldCount; ++field)
         layout->addWidget(makeGroup(field));
 
-    QPushButton* cancel = makeButton(u"Abbrechen"_s);
-    m_ok->setObjectName(u"OKBtn"_s);
-    m_ok->setDefault(true);
+    layout->addLayout(makeOkCancelRow(&m_ok));
     connect(m_ok, &QPushButton::clicked, this, &LinkFieldDialog::okClicked);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(m_ok);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons);
     setMinimumWidth(640);
 }
 

@@ -49,7 +49,7 @@ private:
 
     UserDialogs& m_dialogs;
     std::array<Row, kLinkFieldCount> m_rows{};
-    QPushButton* m_ok;
+    QPushButton* m_ok = nullptr;
     LinkFields m_accepted;
 };
 

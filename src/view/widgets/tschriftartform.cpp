@@ -57,20 +57,10 @@ TSchriftartForm::TSchriftartForm(QWidget* parent)
     inGroup->addLayout(left);
     inGroup->addLayout(right, 1);
 
-    QPushButton* ok = makeButton(u"OK"_s);
-    QPushButton* cancel = makeButton(u"Abbrechen"_s);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 24, 24, 24);
     layout->addWidget(group, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(makeOkCancelRow());
     resize(560, 400);
 }
 
