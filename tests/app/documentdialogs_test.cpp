@@ -18,10 +18,12 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -226,6 +228,19 @@ TEST_F(DocumentDialogsTest, NotesBoxKeepsItsTextAsWritten) {
     EXPECT_EQ(prompter->dialogs.back(), u"Text- oder RTF-Datei öffnen"_s);
     EXPECT_EQ(box.textEdit()->toPlainText(), typed);
 
+    // Printed under the title "Notiz".
+    QString jobName;
+    prompter->print = [&](QPrinter& printer) {
+        jobName = printer.docName();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path(u"notiz.pdf"_s));
+        return true;
+    };
+    child<QPushButton>(&box, u"DruckenBtn"_s)->click();
+    EXPECT_EQ(prompter->dialogs.back(), u"Notiz"_s);
+    EXPECT_EQ(jobName, u"Notiz"_s);
+    EXPECT_GT(QFileInfo(path(u"notiz.pdf"_s)).size(), 0);
+
     // "Löschen" asks; "Nein" keeps, "Ja" empties.
     prompter->answers = {Answer::No};
     child<QPushButton>(&box, u"LoeschenBtn"_s)->click();
@@ -235,7 +250,13 @@ TEST_F(DocumentDialogsTest, NotesBoxKeepsItsTextAsWritten) {
     child<QPushButton>(&box, u"LoeschenBtn"_s)->click();
     EXPECT_TRUE(box.textEdit()->toPlainText().isEmpty());
 
+    // "aus Zwischenablage" pastes at the cursor.
+    QApplication::clipboard()->setText(u"eingefügt"_s);
+    child<QPushButton>(&box, u"AusZwischenablageBtn"_s)->click();
+    EXPECT_EQ(box.textEdit()->toPlainText(), u"eingefügt"_s);
+
     // An empty box loads without asking; a plain Windows-1252 text file reads.
+    box.textEdit()->clear();
     const qsizetype asked = prompter->order.size();
     write(u"alt.txt"_s, QByteArray("Gr\xfc\xdf"
                                    "e\r\n"));
