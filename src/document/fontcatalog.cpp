@@ -13,13 +13,20 @@ namespace quorvel {
 namespace {
 
 // Fonts that fontconfig maps to a metric-compatible family.
-QString metricSubstitute(const QString& family) {
+const QHash<QString, QString>& metricSubstitutes() {
     static const QHash<QString, QString> substitutes = {
-        {QStringLiteral("arial"), QStringLiteral("Liberation Sans")},
-        {QStringLiteral("times new roman"), QStringLiteral("Liberation Serif")},
-        {QStringLiteral("courier new"), QStringLiteral("Liberation Mono")},
+        {QStringLiteral("Arial"), QStringLiteral("Liberation Sans")},
+        {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")},
+        {QStringLiteral("Courier New"), QStringLiteral("Liberation Mono")},
     };
-    return substitutes.value(family.toLower());
+    return substitutes;
+}
+
+QString metricSubstitute(const QString& family) {
+    for (auto it = metricSubstitutes().begin(); it != metricSubstitutes().end(); ++it)
+        if (it.key().compare(family, Qt::CaseInsensitive) == 0)
+            return it.value();
+    return {};
 }
 
 class SystemFontCatalog final : public FontCatalog {
@@ -61,6 +68,16 @@ double knownFactor(const QString& family, bool* found) {
 const FontCatalog& systemFontCatalog() {
     static const SystemFontCatalog catalog;
     return catalog;
+}
+
+QStringList installedFontFamilies() {
+    QStringList families = QFontDatabase::families();
+    for (auto it = metricSubstitutes().begin(); it != metricSubstitutes().end(); ++it)
+        if (!families.contains(it.key(), Qt::CaseInsensitive) &&
+            families.contains(it.value(), Qt::CaseInsensitive))
+            families << it.key();
+    families.sort(Qt::CaseInsensitive);
+    return families;
 }
 
 double fontHeightFactor(const QString& family, const FontCatalog& fonts) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace quorvel {
 
@@ -22,6 +23,11 @@ public:
 
 // The catalog of the fonts installed on this computer.
 const FontCatalog& systemFontCatalog();
+
+// The font families of this computer for the user to choose from, sorted
+// case-insensitively: what Qt lists, plus "Arial", "Times New Roman" and
+// "Courier New" where their metric-compatible substitutes are installed.
+QStringList installedFontFamilies();
 
 // The height factor of a font, relative to "Arial", used to convert the
 // picture size steps of old documents: a fixed value for well-known fonts,

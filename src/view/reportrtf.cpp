@@ -17,7 +17,9 @@ int twips(double points) {
     return rnd(points * 20.0);
 }
 
-void appendEscaped(QByteArray& out, const QString& text) {
+} // namespace
+
+void appendRtfEscaped(QByteArray& out, const QString& text) {
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text.at(i).unicode();
         if (c == u'\\' || c == u'{' || c == u'}') {
@@ -39,11 +41,9 @@ void appendEscaped(QByteArray& out, const QString& text) {
     }
 }
 
-} // namespace
-
 QByteArray reportMarkupToRtf(const QString& text, const QString& fontFamily) {
     QByteArray out = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1{\\fonttbl{\\f0\\fswiss\\fcharset0 ";
-    appendEscaped(out, fontFamily);
+    appendRtfEscaped(out, fontFamily);
     out += ";}}\n";
     const QByteArray paragraph =
         "\\pard\\plain\\f0\\tx" + QByteArray::number(twips(kReportTabStopPoints)) + "\\fs";
@@ -51,7 +51,7 @@ QByteArray reportMarkupToRtf(const QString& text, const QString& fontFamily) {
     const QByteArray spacerSize = QByteArray::number(halfPoints(kReportSpacerSize));
     for (const ReportLine& line : parseReportMarkup(text)) {
         out += paragraph + plainSize + (line.title ? " \\b " : " ");
-        appendEscaped(out, line.text);
+        appendRtfEscaped(out, line.text);
         out += line.title ? "\\b0\\par\n" : "\\par\n";
         if (line.title)
             out += paragraph + spacerSize + " \\par\n";

@@ -14,4 +14,9 @@ namespace quorvel {
 // the font the text is set in.
 QByteArray reportMarkupToRtf(const QString& text, const QString& fontFamily);
 
+// Appends `text` to an RTF body: braces and backslashes escaped, tabs as
+// "\tab", other control characters as blanks, characters outside ASCII as
+// "\uN" with a Windows-1252 fallback (the reader must be at "\uc1").
+void appendRtfEscaped(QByteArray& out, const QString& text);
+
 } // namespace quorvel

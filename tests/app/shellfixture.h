@@ -4,7 +4,10 @@
 #include "mainwindow.h"
 #include "scriptedprompter.h"
 
+#include <QApplication>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -20,6 +23,20 @@ protected:
     MainWindow& start(const QStringList& arguments = {});
     // start() and the first activation.
     MainWindow& activate(const QStringList& arguments = {});
+
+    // Runs `interact` in the modal dialog of type D once it is up (the next
+    // exec() of the test); `interact` must close it.
+    template <typename D> void inDialog(std::function<void(D*)> interact) {
+        QTimer::singleShot(0, window.get(), [interact = std::move(interact)] {
+            auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            interact(dialog);
+            if (dialog->isVisible()) {
+                ADD_FAILURE() << "the dialog stayed open";
+                dialog->reject();
+            }
+        });
+    }
 
     QString path(const QString& name) const { return dir.filePath(name); }
     void write(const QString& name, const QByteArray& bytes) const;

@@ -6,14 +6,17 @@
 #include "bestlistcontroller.h"
 #include "boardcontroller.h"
 #include "documentcontroller.h"
+#include "documentdialogscontroller.h"
 #include "exercisecontroller.h"
 #include "exerciseresultcontroller.h"
 #include "exercisesettingscontroller.h"
 #include "learningviewcontroller.h"
 #include "learningviewpanel.h"
 #include "learningviewwidget.h"
+#include "linkfieldcontroller.h"
 #include "mailcontroller.h"
 #include "mainmenu.h"
+#include "notesbox.h"
 #include "optionsmenubinding.h"
 #include "quitdialog.h"
 #include "rounding.h"
@@ -31,6 +34,7 @@
 #include <QKeySequence>
 #include <QScreen>
 #include <QSettings>
+#include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -96,6 +100,13 @@ MainWindow::MainWindow(StartEnvironment environment, QWidget* parent)
     });
     m_board = new BoardController(*this, *m_learningView);
     m_mail = new MailController(*this, this);
+    m_documentDialogs = new DocumentDialogsController(*this, *m_learningView, this);
+    m_notesBox = new NotesBox(*this, this);
+    // The link fields V1-V3 below the tool bar; the keyboard button is the
+    // blackboard's.
+    m_linkFields = new LinkFieldController(*this, this);
+    m_learningPanel->addToolBarSection(m_linkFields->section());
+    m_linkFields->attachButton(kKeyboardLinkField, m_board->button(u"TastaturBtn"_s));
     // The protocol window mails its saved protocol the way the document goes.
     m_exerciseResults->setMailHandOver(
         [this](const QString& subject, const QString& body, const QStringList& attachments) {

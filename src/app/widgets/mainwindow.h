@@ -19,14 +19,17 @@ class AboutDialog;
 class BestListController;
 class BoardController;
 class DocumentController;
+class DocumentDialogsController;
 class ExerciseResultController;
 class ExerciseController;
 class ExerciseSettingsController;
 class LearningViewController;
 class LearningViewPanel;
 class LearningViewWidget;
+class LinkFieldController;
 class MailController;
 class MainMenu;
+class NotesBox;
 class QuitDialog;
 class TitleBar;
 class TopicMenuController;
@@ -79,6 +82,10 @@ public:
     BoardController& board() const { return *m_board; }
     BestListController& bestLists() const { return *m_bestLists; }
     MailController& mail() const { return *m_mail; }
+    // "Do&kumenteigenschaften..." and "Schrift&art...".
+    DocumentDialogsController& documentDialogs() const { return *m_documentDialogs; }
+    LinkFieldController& linkFields() const { return *m_linkFields; }
+    NotesBox& notesBox() const { return *m_notesBox; }
     WindowStateController& windowStates() const { return *m_windowStates; }
     // Export and copy of the view ("&Exportieren...", "In &Zwischenablage kopieren").
     ViewExportController& viewExport() const { return *m_viewExport; }
@@ -145,6 +152,9 @@ private:
     ExerciseResultController* m_exerciseResults;
     BoardController* m_board;
     MailController* m_mail;
+    DocumentDialogsController* m_documentDialogs;
+    LinkFieldController* m_linkFields;
+    NotesBox* m_notesBox;
     ViewExportController* m_viewExport;
     ViewPrintController* m_viewPrint;
     WindowStateController* m_windowStates;

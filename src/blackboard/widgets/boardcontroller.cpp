@@ -16,16 +16,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
-#include <QDesktopServices>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QProcess>
 #include <QProxyStyle>
 #include <QToolButton>
-#include <QUrl>
 #include <QVBoxLayout>
 
 namespace quorvel {
@@ -145,11 +142,7 @@ void BoardController::buildSection() {
             &BoardController::storeSnapshot);
     connect(button(u"BlattVerlassenPan"_s), &QToolButton::clicked, this,
             &BoardController::leaveBoard);
-    connect(button(u"TastaturBtn"_s), &QToolButton::clicked, this,
-            [this] { openScreenKeyboard(true); });
-    button(u"TastaturBtn"_s)->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(button(u"TastaturBtn"_s), &QToolButton::customContextMenuRequested, this,
-            [this] { openScreenKeyboard(false); });
+    // TastaturBtn is a link field: the link-field controller takes its clicks.
 }
 
 void BoardController::buildSheetMenu() {
@@ -377,23 +370,6 @@ void BoardController::saveBoardAsDocument() {
     m_view.rebuild();
     m_shell.titleStrip().setDocumentTitle(document.header.titel);
     m_shell.commands().trigger(u"AktuellenOrdnerneueinlesen1"_s);
-}
-
-void BoardController::openScreenKeyboard(bool leftButton) {
-    const QString program = m_shell.settings().VerknuepfungT;
-    if (!leftButton || program.isEmpty()) {
-        m_shell.commands().trigger(u"Verknuepfungsfelder1"_s);
-        return;
-    }
-    const QFileInfo info(program);
-    // A program is started, anything else opened by the desktop; a missing
-    // file is reported here rather than by a desktop that may stay silent.
-    const bool started =
-        info.exists() && (info.isExecutable() && info.isFile()
-                              ? QProcess::startDetached(program, {})
-                              : QDesktopServices::openUrl(QUrl::fromLocalFile(program)));
-    if (!started)
-        m_shell.dialogs().error(u"Die Datei \""_s + program + u"\" kann nicht geöffnet werden."_s);
 }
 
 void BoardController::documentOpened() {

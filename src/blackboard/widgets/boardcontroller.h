@@ -63,7 +63,6 @@ public:
     void restoreSnapshot(int index);
     void leaveBoard();
     void saveBoardAsDocument();
-    void openScreenKeyboard(bool leftButton);
     // Whether the board was put into the chronicle since its last change.
     bool storedSinceChange() const { return m_stored; }
 

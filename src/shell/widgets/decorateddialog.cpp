@@ -4,6 +4,7 @@
 #include "artwork.h"
 #include "nineslice.h"
 
+#include <QHBoxLayout>
 #include <QPainter>
 #include <QPushButton>
 
@@ -36,6 +37,23 @@ QPushButton* DecoratedDialog::makeButton(const QString& caption) {
     button->setMinimumHeight(30);
     button->setMinimumWidth(110);
     return button;
+}
+
+QHBoxLayout* DecoratedDialog::makeOkCancelRow(QPushButton** ok) {
+    QPushButton* okButton = makeButton(QStringLiteral("OK"));
+    QPushButton* cancel = makeButton(QStringLiteral("Abbrechen"));
+    okButton->setObjectName(QStringLiteral("OKBtn"));
+    okButton->setDefault(true);
+    if (ok)
+        *ok = okButton;
+    else
+        connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addWidget(okButton);
+    row->addWidget(cancel);
+    return row;
 }
 
 void DecoratedDialog::resizeEvent(QResizeEvent* event) {

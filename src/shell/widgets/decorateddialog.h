@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QImage>
 
+class QHBoxLayout;
 class QPushButton;
 
 namespace quorvel {
@@ -24,6 +25,9 @@ public:
 protected:
     // A push button in the dialog's look.
     QPushButton* makeButton(const QString& caption);
+    // The row of "OK" (the default button) and "Abbrechen" (rejects) at the
+    // right; "OK" accepts unless the dialog connects it itself (`ok` gets it).
+    QHBoxLayout* makeOkCancelRow(QPushButton** ok = nullptr);
 
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
