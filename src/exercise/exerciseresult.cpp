@@ -41,9 +41,11 @@ ExerciseResult exerciseResultOf(const ExerciseRun& run) {
     return r;
 }
 
-StartRequest repetitionRequest(const ExerciseRun& run, StartRequest previous, int repetitionMode,
+StartRequest repetitionRequest(const ExerciseRun& run, StartRequest previous,
+                               RepetitionMode repetitionMode,
                                const QDateTime& start) {
-    previous.repetitionMode = offersRepetitionChoice(run.session()) ? repetitionMode : 0;
+    previous.repetitionMode =
+        offersRepetitionChoice(run.session()) ? repetitionMode : RepetitionMode::Complete;
     previous.startTime = start;
     return previous;
 }

@@ -77,7 +77,7 @@ CommandOutcome renderCommand(const ViewLayouts& layouts, const QString& document
     coverAndNumber(document, options.numbering, random);
     if (options.uncover) {
         for (ObjDataTyp& object : document.objects)
-            object.AbfrageStatus = 0;
+            object.AbfrageStatus = AbfrageStatus::Uncovered;
     }
 
     ViewComposer composer(document, layouts);
