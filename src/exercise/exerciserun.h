@@ -46,8 +46,8 @@ struct StartRequest {
 // The exercise engine: one run of the open document, without a window. It
 // works on the document's objects (their runtime fields), asks `rules` for
 // everything that differs by document type, reads the time from `clock` and
-// draws every random choice from `random`; the document, the clock and the
-// generator must outlive it. Actions go in (drop, click, tick, "Weiter",
+// draws every random choice from `random`; the document, the rules, the
+// clock and the generator must outlive it. Actions go in (drop, click, tick, "Weiter",
 // typing, timer ticks, abort); the state is read back and every change is
 // told to the observers. Object arguments are indices into
 // `Document::objects`; an index that names nothing suitable is refused with a
@@ -139,7 +139,7 @@ private:
     bool textInputMode() const;
 
     RunContext m_ctx;
-    ExerciseRuleSet m_rules;
+    const ExerciseRuleSet& m_rules;
 };
 
 } // namespace quorvel
