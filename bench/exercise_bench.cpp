@@ -76,8 +76,9 @@ void BM_RedrawOneTarget(benchmark::State& state) {
     composer.rebuild();
     ObjDataTyp& target = doc.objects[42];
     for (auto _ : state) {
-        target.AbfrageStatus =
-            target.AbfrageStatus == AbfrageStatus::Open ? AbfrageStatus::Uncovered : AbfrageStatus::Open;
+        target.AbfrageStatus = target.AbfrageStatus == AbfrageStatus::Open
+                                   ? AbfrageStatus::Uncovered
+                                   : AbfrageStatus::Open;
         benchmark::DoNotOptimize(composer.redrawObject(42));
     }
 }

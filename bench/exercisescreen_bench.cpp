@@ -94,8 +94,7 @@ void BM_RedrawOneTarget(benchmark::State& state) {
     ObjDataTyp& target = s.document.objects[42];
     const AbfrageStatus open = target.AbfrageStatus;
     for (auto _ : state) {
-        target.AbfrageStatus =
-            target.AbfrageStatus == open ? AbfrageStatus::Uncovered : open;
+        target.AbfrageStatus = target.AbfrageStatus == open ? AbfrageStatus::Uncovered : open;
         benchmark::DoNotOptimize(s.panel.composer().redrawObject(42));
     }
     target.AbfrageStatus = open;

@@ -127,8 +127,9 @@ void BM_UncoverOneField(benchmark::State& state) {
     c.rebuild();
     ObjDataTyp& field = document().objects[7]; // a query label
     for (auto _ : state) {
-        field.AbfrageStatus = field.AbfrageStatus == AbfrageStatus::Covered ? AbfrageStatus::Uncovered
-                                                                  : AbfrageStatus::Covered;
+        field.AbfrageStatus = field.AbfrageStatus == AbfrageStatus::Covered
+                                  ? AbfrageStatus::Uncovered
+                                  : AbfrageStatus::Covered;
         benchmark::DoNotOptimize(c.redrawObject(7));
     }
     field.AbfrageStatus = AbfrageStatus::Covered;

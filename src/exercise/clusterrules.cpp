@@ -79,8 +79,7 @@ public:
         return true;
     }
     bool hasBaskets() const override { return true; }
-    void judgeBasket(RunContext& context, int entry, int basket,
-                     double glidePixels) const override;
+    void judgeBasket(RunContext& context, int entry, int basket, double glidePixels) const override;
 };
 
 void ClusterRules::judgeBasket(RunContext& context, int entry, int basket,
@@ -106,7 +105,8 @@ void ClusterRules::judgeBasket(RunContext& context, int entry, int basket,
     RunContext* c = &context;
     if (hit >= 0) {
         context.occupant[size_t(hit)] = card;
-        const int target = context.cellCard[size_t(hit)] >= 0 ? context.cellCard[size_t(hit)] : card;
+        const int target =
+            context.cellCard[size_t(hit)] >= 0 ? context.cellCard[size_t(hit)] : card;
         context.run.Zielobjekt = target;
         if (lines)
             context.line(u"RICHTIG - Text-/Bildkärtchen "_s + quoted(x) +
@@ -244,8 +244,7 @@ void CrossMatchingRules::judge(RunContext& context, int first, int second) const
     RunContext* c = &context;
     if (right) {
         context.run.OffenAnz -= 1;
-        context.line(u"RICHTIG - "_s + quoted(x) + u" wird mit "_s + quoted(p) +
-                     u" verbunden"_s);
+        context.line(u"RICHTIG - "_s + quoted(x) + u" wird mit "_s + quoted(p) + u" verbunden"_s);
         if (context.settings().RiFaRueckmeldung == FeedbackTiming::AtEnd) {
             context.setState(second, AbfrageStatus::ClosedHidden);
         } else {
@@ -266,8 +265,7 @@ void CrossMatchingRules::judge(RunContext& context, int first, int second) const
         }
         context.then([c] { c->run.Richtig += 1.0; });
     } else {
-        context.line(u"FALSCH - "_s + quoted(x) + u" wird mit "_s + quoted(p) +
-                     u" verbunden"_s);
+        context.line(u"FALSCH - "_s + quoted(x) + u" wird mit "_s + quoted(p) + u" verbunden"_s);
         if (context.settings().ZuordnungFalsch != WrongAction::Silent)
             context.wrongFeedback(context.feedback.FalschText);
         context.wait(kWrongSettlePause);

@@ -42,8 +42,7 @@ ExerciseResult exerciseResultOf(const ExerciseRun& run) {
 }
 
 StartRequest repetitionRequest(const ExerciseRun& run, StartRequest previous,
-                               RepetitionMode repetitionMode,
-                               const QDateTime& start) {
+                               RepetitionMode repetitionMode, const QDateTime& start) {
     previous.repetitionMode =
         offersRepetitionChoice(run.session()) ? repetitionMode : RepetitionMode::Complete;
     previous.startTime = start;

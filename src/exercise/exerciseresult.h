@@ -35,7 +35,6 @@ ExerciseResult exerciseResultOf(const ExerciseRun& run);
 // the result window offers the choice and a complete run elsewhere, starting
 // at `start`.
 StartRequest repetitionRequest(const ExerciseRun& run, StartRequest previous,
-                               RepetitionMode repetitionMode,
-                               const QDateTime& start);
+                               RepetitionMode repetitionMode, const QDateTime& start);
 
 } // namespace quorvel

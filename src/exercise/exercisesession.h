@@ -26,7 +26,7 @@ struct SessionEnd {
     QString protocol;
     ExerciseResult result;
     bool enteredInBestList = false;
-    QStringList errors; // the automatic protocol save failed
+    QStringList errors;      // the automatic protocol save failed
     bool seriesPart = false; // a series part: no result, the series goes on
 };
 
@@ -83,8 +83,6 @@ public:
     SessionEnd complete(const QDateTime& now);
     // Gives the run up (the caller has asked) and brings the learning view back.
     void abort() { m_run.abort(); }
-
-    const QString& lastName() const { return m_lastName; }
 
 private:
     StartOutcome begin(const StartRequest& request);

@@ -111,7 +111,8 @@ public:
             rulesteps::showSingleCard(context);
             const QString x = quoted(normalisedText(context.displayText(pair.card)));
             if (m_dokTyp == DokTyp::Cloze)
-                context.line(u"Lückentext "_s + x + u" soll der richtigen Lücke zugeordnet werden"_s);
+                context.line(u"Lückentext "_s + x +
+                             u" soll der richtigen Lücke zugeordnet werden"_s);
             else
                 context.line(cardNoun() + u' ' + x +
                              u" soll der richtigen Position zugeordnet werden"_s);

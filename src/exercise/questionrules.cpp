@@ -58,9 +58,7 @@ protected:
 class SingleQuestionRules final : public QuestionRules {
 public:
     bool isQuery(int typ, QueryMode) const override { return typ == codeOf(Typ::QuestionAnswer); }
-    QString instruction(QueryMode) const override {
-        return u"Klicke auf die richtige Antwort!"_s;
-    }
+    QString instruction(QueryMode) const override { return u"Klicke auf die richtige Antwort!"_s; }
     void order(RunContext& context) const override {
         rulesteps::orderCards(context, true);
         rulesteps::orderTargets(context, true);
@@ -167,9 +165,8 @@ void SingleQuestionRules::judge(RunContext& context, int entry) const {
             if (!silent)
                 context.wrongFeedback(context.feedback.FalschText);
             if (s.ZuordnungFalsch != WrongAction::TryAgain)
-                context.then([c, target] {
-                    c->setState(target, AbfrageStatus::QuestionClosedWrong);
-                });
+                context.then(
+                    [c, target] { c->setState(target, AbfrageStatus::QuestionClosedWrong); });
             if (!silent) {
                 context.wait(kWrongSettlePause);
                 context.then([c] { c->emitEvent(ExerciseEvent::Kind::FeedbackHidden); });
@@ -281,16 +278,15 @@ bool MultipleChoiceRules::present(RunContext& context) const {
     }
     QStringList answers;
     for (int box : shownBoxes(context)) {
-        QString answer = quoted(normalisedText(
-            context.validIndex(box + 1) ? objects[size_t(box + 1)].Cap : QString()));
+        QString answer = quoted(
+            normalisedText(context.validIndex(box + 1) ? objects[size_t(box + 1)].Cap : QString()));
         if (objects[size_t(box)].Cap == u"+"_s)
             answer += u" (zutreffend)"_s;
         answers << answer;
     }
     context.line(QString(), false);
     context.line(u"Frage Nr. "_s + QString::number(context.currentQuestion) + u"\r\n"_s +
-                 questionText(context, Typ::MCQuestionText) +
-                 (picture ? u" (Bild)"_s : QString()));
+                 questionText(context, Typ::MCQuestionText) + (picture ? u" (Bild)"_s : QString()));
     context.line(u"Antwortmöglichkeiten: "_s + answers.join(u", "_s));
     return true;
 }
@@ -346,9 +342,8 @@ void MultipleChoiceRules::judge(RunContext& context) const {
                 context.wrongFeedback(counters);
             }
             if (s.ZuordnungFalsch != WrongAction::TryAgain)
-                context.then([ctx, target] {
-                    ctx->setState(target, AbfrageStatus::QuestionClosedWrong);
-                });
+                context.then(
+                    [ctx, target] { ctx->setState(target, AbfrageStatus::QuestionClosedWrong); });
             if (!silent)
                 context.wait(c > 0 ? kTickCounterPause : kWrongSettlePause);
             context.then([ctx, hideBoxes, silent] {

@@ -57,10 +57,9 @@ ActionResult ExerciseRun::drop(int card, int target, double glidePixels) {
     if (!m_ctx.validIndex(target))
         return ActionResult::refused(u"object %1 does not exist"_s.arg(target));
     const ObjDataTyp& t = m_ctx.document.objects[size_t(target)];
-    const bool candidate = isCardTarget(typOf(t)) && t.AbfrageNummer >= 0 &&
-                           t.AbfrageStatus == AbfrageStatus::Open &&
-                           (!rules().asksOnePosition(m_ctx.settings().AbfrageModus) ||
-                            target == currentTarget());
+    const bool candidate =
+        isCardTarget(typOf(t)) && t.AbfrageNummer >= 0 && t.AbfrageStatus == AbfrageStatus::Open &&
+        (!rules().asksOnePosition(m_ctx.settings().AbfrageModus) || target == currentTarget());
     if (!candidate)
         return ActionResult::refused(u"object %1 is no open position"_s.arg(target));
     rules().judgeDrop(m_ctx, entry, target, glidePixels);

@@ -49,9 +49,9 @@ int RunContext::entryOfCard(int card, bool shownOnly) const {
 }
 
 void RunContext::recountOpen() {
-    run.OffenAnz = int(std::count_if(
-        document.objects.begin(), document.objects.end(),
-        [](const ObjDataTyp& o) { return o.AbfrageStatus == AbfrageStatus::Open; }));
+    run.OffenAnz = int(
+        std::count_if(document.objects.begin(), document.objects.end(),
+                      [](const ObjDataTyp& o) { return o.AbfrageStatus == AbfrageStatus::Open; }));
 }
 
 void RunContext::setState(int object, AbfrageStatus state) {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "settings.h"
 #include "protocol.h"
+#include "settings.h"
 #include "uebungssitzung.h"
 
 #include <QString>

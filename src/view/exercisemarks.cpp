@@ -50,7 +50,8 @@ namespace {
 
 QRect markBox(const DrawContext& context, ObjDataTyp& object) {
     const double s = context.s;
-    const bool result = object.AbfrageStatus == AbfrageStatus::ClosedWrong || object.AbfrageStatus == AbfrageStatus::SolvedTick;
+    const bool result = object.AbfrageStatus == AbfrageStatus::ClosedWrong ||
+                        object.AbfrageStatus == AbfrageStatus::SolvedTick;
     const int page = std::max(1, rnd(30.0 * s));
     const QSize boxSize = result ? kResultBox : QSize(page, page);
     return placeCard(cardPoint(object, context.pagePicture), boxSize,

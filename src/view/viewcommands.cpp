@@ -62,7 +62,7 @@ ClickEffect clickEffect(Typ typ) {
 
 void toggleCover(ObjDataTyp& o) {
     o.AbfrageStatus = o.AbfrageStatus == AbfrageStatus::Covered ? AbfrageStatus::Uncovered
-                                                            : AbfrageStatus::Covered;
+                                                                : AbfrageStatus::Covered;
 }
 
 ClickResult clickAt(Document& d, const std::array<bool, 4>& layers, int currentQuestion,

@@ -103,7 +103,8 @@ TEST_F(LearningViewTest, ClickTogglesTheLaterOfTwoOverlappingFieldsAndRespectsLa
     EXPECT_EQ(object(0).AbfrageStatus, AbfrageStatus::Covered);
     EXPECT_EQ(object(1).AbfrageStatus, AbfrageStatus::Uncovered) << "the later entry is on top";
     click(centre(1), Qt::MiddleButton);
-    EXPECT_EQ(object(1).AbfrageStatus, AbfrageStatus::Covered) << "the middle button toggles as well";
+    EXPECT_EQ(object(1).AbfrageStatus, AbfrageStatus::Covered)
+        << "the middle button toggles as well";
 
     // The check box shows " Texte & Bilder " ("&&" is one "&", no mnemonic).
     EXPECT_EQ(controller->toolBar().layer(1)->text().replace(u"&&"_s, u"&"_s),
@@ -111,7 +112,8 @@ TEST_F(LearningViewTest, ClickTogglesTheLaterOfTwoOverlappingFieldsAndRespectsLa
     controller->toolBar().layer(1)->click(); // hide "Texte und Bilder"
     EXPECT_FALSE(window->menu().action(u"EbeneTexteundBilder1"_s)->isChecked());
     click(centre(1));
-    EXPECT_EQ(object(1).AbfrageStatus, AbfrageStatus::Covered) << "a field of a hidden layer ignores the click";
+    EXPECT_EQ(object(1).AbfrageStatus, AbfrageStatus::Covered)
+        << "a field of a hidden layer ignores the click";
 }
 
 TEST_F(LearningViewTest, CoverAndUncoverAllFromMenuAndToolBar) {
@@ -124,7 +126,8 @@ TEST_F(LearningViewTest, CoverAndUncoverAllFromMenuAndToolBar) {
     EXPECT_EQ(object(0).AbfrageStatus, AbfrageStatus::Covered);
     EXPECT_EQ(object(1).AbfrageStatus, AbfrageStatus::Covered);
     button(u"NummerModeSort"_s)->click();
-    EXPECT_EQ(object(1).AbfrageStatus, AbfrageStatus::Uncovered) << "numbering uncovers what is no query field";
+    EXPECT_EQ(object(1).AbfrageStatus, AbfrageStatus::Uncovered)
+        << "numbering uncovers what is no query field";
     EXPECT_EQ(object(0).AbfrageNummer, 1);
 }
 

@@ -86,7 +86,8 @@ TEST(ExerciseResult, RepetitionChoiceByKindAndAttempts) {
         EXPECT_EQ(r.repetitionChoice, c.choice);
         // "Übung wiederholen" asks for the partial run only where it was offered.
         const QDateTime again(QDate(2026, 12, 10), QTime(10, 0));
-        const StartRequest request = repetitionRequest(ended.run, ended.request, RepetitionMode::OnlyMissed, again);
+        const StartRequest request =
+            repetitionRequest(ended.run, ended.request, RepetitionMode::OnlyMissed, again);
         EXPECT_EQ(request.repetitionMode,
                   c.choice ? RepetitionMode::OnlyMissed : RepetitionMode::Complete);
         EXPECT_EQ(request.kind, c.kind);

@@ -239,7 +239,8 @@ TEST_F(ExerciseResultTest, RepeatRestartsWithTheChosenModeAndAFailedStartShowsTh
     EXPECT_EQ(modes, (std::vector<int>{1, 1}));
 
     whileShown(&form, [&] { button(&form, u"LernansichtBtn"_s)->click(); });
-    EXPECT_EQ(controller().showExerciseResult(session, [](int) { return true; }), ResultChoice::Left);
+    EXPECT_EQ(controller().showExerciseResult(session, [](int) { return true; }),
+              ResultChoice::Left);
 
     window->settings().UebErgebAnzeigen = false;
     EXPECT_EQ(controller().showExerciseResult(session, {}), ResultChoice::Left);

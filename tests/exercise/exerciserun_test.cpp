@@ -180,8 +180,8 @@ TEST_P(WrongAnswer, ClosesTheTargetAsSet) {
 
 INSTANTIATE_TEST_SUITE_P(
     Settings, WrongAnswer,
-    ::testing::Values(WrongCase{WrongAction::TryAgain, FeedbackTiming::Immediate, AbfrageStatus::Open,
-                                100, true},
+    ::testing::Values(WrongCase{WrongAction::TryAgain, FeedbackTiming::Immediate,
+                                AbfrageStatus::Open, 100, true},
                       WrongCase{WrongAction::RedCross, FeedbackTiming::Immediate,
                                 AbfrageStatus::ClosedWrong, 100, true},
                       WrongCase{WrongAction::Silent, FeedbackTiming::Immediate,

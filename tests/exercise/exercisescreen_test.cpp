@@ -58,7 +58,7 @@ protected:
         // The end shows its message instead of the modal result window,
         // except where a test looks at that window.
         window->settings().UebErgebAnzeigen = false;
-        window->exerciseSettings().uebOptForm()->showBeforeEachExercise()->setChecked(false);
+        window->exerciseSettings().labellingForm()->showBeforeEachExercise()->setChecked(false);
         exercise().setClock(&clock);
         window->resize(1280, 900);
         window->show();
@@ -297,7 +297,7 @@ TEST_F(ExerciseScreenTest, MarksShowOpenWrongAndSolvedTargets) {
             drag(panel().card(int(k)), panel().targetRect(solved).center());
         }
     }
-    ASSERT_EQ(object(solved).AbfrageStatus, AbfrageStatus::UncoveredTick);
+    ASSERT_EQ(object(solved).AbfrageStatus, AbfrageStatus::SolvedTick);
     EXPECT_GT(pixelsNear(panel().targetRect(solved), green), 10);
     EXPECT_EQ(pixelsNear(panel().targetRect(solved), openFill), 0);
 }

@@ -110,8 +110,7 @@ TEST(ExerciseSession, RefusesToRepeatARunningOrAbortedRunAndKeepsARefusedStartsO
     ASSERT_TRUE(session.start(request(), false).started());
     EXPECT_FALSE(askedName) << "no name entry unless asked for";
     EXPECT_EQ(session.run().session().TeilnehmerName, u"aus der Anfrage"_s);
-    EXPECT_EQ(session.repeat(RepetitionMode::Complete, {}).status,
-              StartOutcome::Status::Refused);
+    EXPECT_EQ(session.repeat(RepetitionMode::Complete, {}).status, StartOutcome::Status::Refused);
     session.abort();
     EXPECT_FALSE(session.canRepeat());
 

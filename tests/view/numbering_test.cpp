@@ -64,8 +64,10 @@ TEST(Numbering, OrderedTopToBottomThenLeftToRightOrByCaption) {
     // Position 1 went to the question (Typ 20, smallest Ky with the label),
     // which takes no number: the query fields keep their places.
     EXPECT_EQ(d.objects[0].AbfrageStatus, AbfrageStatus::Covered);
-    EXPECT_EQ(d.objects[3].AbfrageStatus, AbfrageStatus::Uncovered) << "fixed objects are uncovered";
-    EXPECT_EQ(d.objects[4].AbfrageStatus, AbfrageStatus::Uncovered) << "so is a candidate without number";
+    EXPECT_EQ(d.objects[3].AbfrageStatus, AbfrageStatus::Uncovered)
+        << "fixed objects are uncovered";
+    EXPECT_EQ(d.objects[4].AbfrageStatus, AbfrageStatus::Uncovered)
+        << "so is a candidate without number";
 
     d.header.GeordnetArt = 1;
     numberQueryFields(d, NumberingOrdered, random);

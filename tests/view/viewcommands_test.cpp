@@ -94,8 +94,10 @@ TEST(ViewCommands, CoverAllReachesLabelsUntilTheNextNumbering) {
 
     RandomGenerator random(1);
     numberQueryFields(d, NumberingOrdered, random);
-    EXPECT_EQ(d.objects[0].AbfrageStatus, AbfrageStatus::Covered) << "the query field stays covered";
-    EXPECT_EQ(d.objects[1].AbfrageStatus, AbfrageStatus::Uncovered) << "numbering uncovers the label";
+    EXPECT_EQ(d.objects[0].AbfrageStatus, AbfrageStatus::Covered)
+        << "the query field stays covered";
+    EXPECT_EQ(d.objects[1].AbfrageStatus, AbfrageStatus::Uncovered)
+        << "numbering uncovers the label";
 
     uncoverAll(d);
     EXPECT_EQ(d.objects[0].AbfrageStatus, AbfrageStatus::Uncovered);
@@ -182,7 +184,8 @@ TEST(ViewCommands, ClickTogglesFieldsAndNamesPointsAndButtons) {
     ClickResult result = clickAt(d, kAllLayers, 0, {0.2, 0.2});
     EXPECT_EQ(result.effect, ClickEffect::Toggle);
     EXPECT_EQ(result.index, 0);
-    EXPECT_EQ(d.objects[0].AbfrageStatus, AbfrageStatus::Uncovered) << "the field is uncovered by the click";
+    EXPECT_EQ(d.objects[0].AbfrageStatus, AbfrageStatus::Uncovered)
+        << "the field is uncovered by the click";
 
     result = clickAt(d, kAllLayers, 0, {0.7, 0.2});
     EXPECT_EQ(result.effect, ClickEffect::OpenPoint);

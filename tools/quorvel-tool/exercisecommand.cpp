@@ -239,11 +239,10 @@ QString ScriptPlayer::repeat(int mode) {
     if (!m_session.canRepeat())
         return u"repeat needs a run that has ended"_s;
     // As the result window: the partial repetition only after failed attempts.
-    const StartOutcome outcome =
-        m_session.repeat(mode == 0   ? RepetitionMode::Complete
-                         : mode == 1 ? RepetitionMode::OnlyMissed
-                                     : RepetitionMode::Nothing,
-                         m_start.addMSecs(m_clock.nowMs()));
+    const StartOutcome outcome = m_session.repeat(mode == 0   ? RepetitionMode::Complete
+                                                  : mode == 1 ? RepetitionMode::OnlyMissed
+                                                              : RepetitionMode::Nothing,
+                                                  m_start.addMSecs(m_clock.nowMs()));
     return outcome.started() ? QString() : outcome.message;
 }
 

@@ -117,7 +117,7 @@ private:
     void showHelpContents();
 
     StartEnvironment m_environment;
-    LayoutSet m_layouts = buildLayoutSet(); // the reader and the view refer to it
+    LayoutSet m_layouts = buildLayoutSet();                   // the reader and the view refer to it
     ExerciseRuleSet m_exerciseRules = buildExerciseRuleSet(); // every exercise run refers to it
     MainWindowState m_state;
     Settings m_settings;

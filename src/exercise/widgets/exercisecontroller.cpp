@@ -97,7 +97,8 @@ void ExerciseController::makeSession() {
         m_session->run().removeObserver(m_observer);
     m_session = std::make_unique<ExerciseSession>(m_shell.session().document(), m_rules, *m_clock,
                                                   m_shell.random());
-    m_observer = m_session->run().addObserver([this](const ExerciseEvent& event) { onEvent(event); });
+    m_observer =
+        m_session->run().addObserver([this](const ExerciseEvent& event) { onEvent(event); });
     m_session->setNameEntry([this](const QString& last) { return m_nameForm->ask(last); });
 }
 
@@ -131,9 +132,8 @@ bool ExerciseController::startExercise() {
         if (!go)
             return false;
     }
-    const StartRequest request = individualRequest(dokTyp, m_shell.settings(),
-                                                   m_settings.crossMatchingTime(),
-                                                   QDateTime::currentDateTime());
+    const StartRequest request = individualRequest(
+        dokTyp, m_shell.settings(), m_settings.crossMatchingTime(), QDateTime::currentDateTime());
     return shown(m_session->start(request, m_shell.settings().UebNameEingabe));
 }
 
@@ -269,7 +269,7 @@ bool ExerciseController::abortExercise() {
     if (!m_active)
         return false;
     if (run().running() && m_shell.dialogs().ask(MessageKind::Confirmation, msgReallyAbort(),
-                                                  MessageButtons::YesNo) != Answer::Yes)
+                                                 MessageButtons::YesNo) != Answer::Yes)
         return false;
     leave();
     return true;

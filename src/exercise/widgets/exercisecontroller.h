@@ -44,8 +44,7 @@ class ExerciseController : public QObject, public ShellParticipant {
     Q_OBJECT
 public:
     ExerciseController(Shell& shell, ExerciseSettingsController& settings,
-                       const ViewLayouts& layouts, const ExerciseRuleSet& rules,
-                       ExerciseHost host);
+                       const ViewLayouts& layouts, const ExerciseRuleSet& rules, ExerciseHost host);
     ~ExerciseController() override;
 
     // Tests run the exercise on a clock of their own (before a start).
@@ -56,8 +55,8 @@ public:
     // learning view comes back after it returns.
     void setEndHandler(std::function<bool(ExerciseSession&)> handler);
     // "Übung wiederholen" after the end: the same exercise again with the
-    // participant's name and settings, completely (0) or only what was not
-    // solved at the first attempt (1) where that is offered; true when it runs.
+    // participant's name and settings, completely or only what was not
+    // solved at the first attempt where that is offered; true when it runs.
     bool restart(RepetitionMode mode);
 
     // "Individual-&Übung": true when the exercise runs.
@@ -75,7 +74,6 @@ public:
     TNameEingabeForm* nameForm() const { return m_nameForm; }
     QToolButton* startButton() const { return m_startButton; }
     bool active() const { return m_active; }
-    QTimer& timer() { return m_timer; }
 
     // Another document in place of the exercise's (the user agreed to give
     // the run up): the exercise is left.
