@@ -72,15 +72,18 @@ StartOutcome ExerciseRun::start(const StartRequest& request) {
         saved.push_back({o.AbfrageStatus, o.ZielFehlversuche, o.KartFehlversuche});
 
     const int total = r.openQueries(m_ctx.document, s, request.repetitionMode);
-    int open = 0;
-    for (ObjDataTyp& o : objects) {
+    // The open queries as they are now: the layout may make the page anew.
+    std::vector<int> open;
+    for (size_t i = 0; i < objects.size(); ++i) {
+        ObjDataTyp& o = objects[i];
         const bool query = r.isQuery(o.Typ, s.AbfrageModus);
         if (query)
             o.ZielFehlversuche = o.KartFehlversuche = 0;
         r.settleOther(o, s);
-        open += query && o.AbfrageStatus == AbfrageStatus::Open;
+        if (query && o.AbfrageStatus == AbfrageStatus::Open)
+            open.push_back(int(i));
     }
-    const int count = r.countsPairs() ? open / 2 : open;
+    const int count = r.countsPairs() ? int(open.size()) / 2 : int(open.size());
     if (count < 1 && request.kind != SessionKind::SeriesPart) {
         for (size_t i = 0; i < objects.size(); ++i) {
             objects[i].AbfrageStatus = saved[i].status;
@@ -90,7 +93,7 @@ StartOutcome ExerciseRun::start(const StartRequest& request) {
         return {S::Refused, kNoQueries};
     }
     r.layOut(m_ctx.document, true, m_ctx.random);
-    prepare(request, count, r.countsPairs() ? total / 2 : total);
+    prepare(request, open, r.countsPairs() ? total / 2 : total);
 
     m_ctx.line(u"Übung wird gestartet"_s);
     r.begin(m_ctx);
@@ -106,7 +109,7 @@ StartOutcome ExerciseRun::start(const StartRequest& request) {
     return {S::Started, {}};
 }
 
-void ExerciseRun::prepare(const StartRequest& request, int count, int total) {
+void ExerciseRun::prepare(const StartRequest& request, const std::vector<int>& open, int total) {
     const ExerciseRules& r = rules();
     const UebEinstellungen& s = request.settings;
     auto& objects = m_ctx.document.objects;
@@ -123,7 +126,7 @@ void ExerciseRun::prepare(const StartRequest& request, int count, int total) {
     m_ctx.endElapsedMs = -1;
     m_ctx.currentQuestion = 0;
     run.TeilnehmerName = (request.askName ? request.askName() : request.participantName).left(30);
-    run.AbfrageAnz = count;
+    run.AbfrageAnz = r.countsPairs() ? int(open.size()) / 2 : int(open.size());
     run.AbfrageAnzGesamt = total;
 
     m_ctx.places.assign(n, -1);
@@ -135,11 +138,11 @@ void ExerciseRun::prepare(const StartRequest& request, int count, int total) {
     for (size_t i = 0; i < n; ++i)
         m_ctx.display[i] = objects[i].Cap;
     auto& order = run.AbfrageFolge;
-    for (size_t i = 0; i < n; ++i) {
-        if (!r.isQuery(objects[i].Typ, s.AbfrageModus) ||
-            objects[i].AbfrageStatus != AbfrageStatus::Open)
+    for (int index : open) {
+        const size_t i = size_t(index);
+        if (i >= n)
             continue;
-        order.push_back({int(i), int(i)});
+        order.push_back({index, index});
         const Typ t = typOf(objects[i]);
         if (t == Typ::QueryPicture || t == Typ::TableQueryPicture)
             m_ctx.display[i] = pictureIdentifier(objects[i], m_ctx.random);

@@ -130,7 +130,7 @@ private:
     // The refusal of an action while no run takes input, else empty.
     std::optional<ActionResult> refusesInput() const;
     // Prepares the objects and the order of a run that passed the refusals.
-    void prepare(const StartRequest& request, int count, int total);
+    void prepare(const StartRequest& request, const std::vector<int>& open, int total);
     void end();
     void timeOut();
     void afterEvaluation();
