@@ -39,8 +39,9 @@ void BM_ExerciseStart(benchmark::State& state) {
     Document doc = makeDocument();
     VirtualClock clock;
     RandomGenerator random(7);
+    const ExerciseRuleSet rules = buildExerciseRuleSet();
     for (auto _ : state) {
-        ExerciseRun run(doc, clock, random);
+        ExerciseRun run(doc, rules, clock, random);
         benchmark::DoNotOptimize(run.start(request()));
     }
 }
@@ -50,8 +51,9 @@ void BM_ExerciseRun(benchmark::State& state) {
     Document doc = makeDocument();
     VirtualClock clock;
     RandomGenerator random(7);
+    const ExerciseRuleSet rules = buildExerciseRuleSet();
     for (auto _ : state) {
-        ExerciseRun run(doc, clock, random);
+        ExerciseRun run(doc, rules, clock, random);
         run.start(request());
         for (int i = 0; i < kTargets; ++i) {
             if (i % 2 == 0)
@@ -70,12 +72,13 @@ void BM_RedrawOneTarget(benchmark::State& state) {
     composer.setViewArea(QSize(1920, 1080));
     composer.state().exercise.running = true;
     for (ObjDataTyp& o : doc.objects)
-        o.AbfrageStatus = QueryState::Open;
+        o.AbfrageStatus = AbfrageStatus::Open;
     composer.rebuild();
     ObjDataTyp& target = doc.objects[42];
     for (auto _ : state) {
-        target.AbfrageStatus =
-            target.AbfrageStatus == QueryState::Open ? QueryState::Solved : QueryState::Open;
+        target.AbfrageStatus = target.AbfrageStatus == AbfrageStatus::Open
+                                   ? AbfrageStatus::Uncovered
+                                   : AbfrageStatus::Open;
         benchmark::DoNotOptimize(composer.redrawObject(42));
     }
 }

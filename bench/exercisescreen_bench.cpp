@@ -33,11 +33,12 @@ struct Scene {
     Document document = labellingDocument(kTargets);
     VirtualClock clock;
     RandomGenerator random{7};
-    ExerciseRun run{document, clock, random};
+    const ExerciseRuleSet rules = buildExerciseRuleSet();
+    ExerciseRun run{document, rules, clock, random};
     UebungPan panel{run, document, layouts()};
 
     Scene() {
-        run.setListener([this](const ExerciseEvent& event) { panel.handle(event); });
+        run.addObserver([this](const ExerciseEvent& event) { panel.handle(event); });
         StartRequest request;
         request.settings.AbfrageModus = QueryMode::Free;
         run.start(request);
@@ -91,9 +92,9 @@ void BM_DragMove(benchmark::State& state) {
 void BM_RedrawOneTarget(benchmark::State& state) {
     Scene& s = scene();
     ObjDataTyp& target = s.document.objects[42];
-    const int open = target.AbfrageStatus;
+    const AbfrageStatus open = target.AbfrageStatus;
     for (auto _ : state) {
-        target.AbfrageStatus = target.AbfrageStatus == open ? 0 : open;
+        target.AbfrageStatus = target.AbfrageStatus == open ? AbfrageStatus::Uncovered : open;
         benchmark::DoNotOptimize(s.panel.composer().redrawObject(42));
     }
     target.AbfrageStatus = open;

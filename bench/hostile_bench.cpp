@@ -59,7 +59,7 @@ void composeAndDraw(benchmark::State& state, const QByteArray& bytes, bool uncov
         coverAndNumber(*document, numbering, random);
         if (uncovered) {
             for (ObjDataTyp& o : document->objects)
-                o.AbfrageStatus = 0;
+                o.AbfrageStatus = AbfrageStatus::Uncovered;
         }
         ViewComposer composer(*document, layouts());
         composer.setViewArea(kView);

@@ -69,12 +69,13 @@ void BM_RedrawOneTarget(benchmark::State& state) {
     composer.setViewArea(QSize(1920, 1080));
     composer.state().exercise.running = true;
     for (ObjDataTyp& o : doc.objects)
-        o.AbfrageStatus = QueryState::Open;
+        o.AbfrageStatus = AbfrageStatus::Open;
     composer.rebuild();
     ObjDataTyp& target = doc.objects[42];
     for (auto _ : state) {
-        target.AbfrageStatus =
-            target.AbfrageStatus == QueryState::Open ? QueryState::Solved : QueryState::Open;
+        target.AbfrageStatus = target.AbfrageStatus == AbfrageStatus::Open
+                                   ? AbfrageStatus::Uncovered
+                                   : AbfrageStatus::Open;
         benchmark::DoNotOptimize(composer.redrawObject(42));
     }
 }

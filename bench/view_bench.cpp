@@ -127,10 +127,12 @@ void BM_UncoverOneField(benchmark::State& state) {
     c.rebuild();
     ObjDataTyp& field = document().objects[7]; // a query label
     for (auto _ : state) {
-        field.AbfrageStatus = field.AbfrageStatus == -1 ? 0 : -1;
+        field.AbfrageStatus = field.AbfrageStatus == AbfrageStatus::Covered
+                                  ? AbfrageStatus::Uncovered
+                                  : AbfrageStatus::Covered;
         benchmark::DoNotOptimize(c.redrawObject(7));
     }
-    field.AbfrageStatus = -1;
+    field.AbfrageStatus = AbfrageStatus::Covered;
 }
 
 BENCHMARK(BM_RecomposeUncached)->Unit(benchmark::kMillisecond)->MinTime(2.0);

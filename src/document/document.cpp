@@ -51,7 +51,7 @@ int Document::addGeneratedObject(Typ typ, int layer, const QString& cap, int que
     o.Ky = o.Sy = ky;
     o.KAusr = kausr;
     o.Fsize = fsize;
-    o.AbfrageStatus = -1;
+    o.AbfrageStatus = AbfrageStatus::Covered;
     o.TAusr = 0;
     o.Sline = 0;
     o.BildDeck = 100;

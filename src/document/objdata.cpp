@@ -4,7 +4,7 @@
 namespace quorvel {
 
 void ObjDataTyp::resetRuntime() {
-    AbfrageStatus = -1;
+    AbfrageStatus = quorvel::AbfrageStatus::Covered;
     AbfrageNummer = -1;
     ZielFehlversuche = 0;
     KartFehlversuche = 0;

@@ -53,7 +53,7 @@ struct ObjDataTyp {
     MCInfoLinkArray MCInfoLinkData = kMCInfoLinkDefaults;
 
     // runtime fields, never stored
-    int AbfrageStatus = -1; // -1 covered, 0 uncovered, further codes in exercises
+    quorvel::AbfrageStatus AbfrageStatus = quorvel::AbfrageStatus::Covered;
     int AbfrageNummer = -1; // -1 none, 0 question mark, n >= 1 number n
     int ZielFehlversuche = 0;
     int KartFehlversuche = 0;

@@ -72,6 +72,20 @@ enum class DokTyp : int {
     Crossword = 6,
 };
 
+// The state of an object's query field (`AbfrageStatus`, a runtime field):
+// covered or uncovered in the learning view, and the states an exercise gives
+// its queries.
+enum class AbfrageStatus : int {
+    QuestionClosedWrong = -6, // a question answered wrong: no further try
+    Open = -5,                // asked in the running exercise
+    ClosedHidden = -4,        // answered; the result is not shown (yet)
+    ClosedWrong = -3,         // answered wrong: the red cross
+    SolvedTick = -2,          // answered right: the green tick
+    Covered = -1,
+    Uncovered = 0,       // shown; in an exercise: answered right
+    MatchingElement = 5, // a cross-matching element taking part in the run
+};
+
 // The cloze subtype (`DokUnterTyp`) that keeps a table instead of a text.
 inline constexpr int kTableClozeSubtype = 1;
 

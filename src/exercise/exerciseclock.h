@@ -13,17 +13,20 @@ class ExerciseClock {
 public:
     virtual ~ExerciseClock() = default;
     virtual qint64 nowMs() const = 0;
-    // A pause of the evaluation: the pupil sees the feedback, no input is
-    // taken. Returns when `ms` have passed on this clock.
-    virtual void pause(int ms) = 0;
+    // Whether time passes by itself: a pause of the evaluation then ends by
+    // a timer while the program goes on (painting, the clock label stays).
+    // A clock that stands still lets a pause pass at once by skip().
+    virtual bool passesByItself() const = 0;
+    virtual void skip(int ms) = 0;
 };
 
-// The program's clock. A pause keeps painting going but takes no input.
+// The program's clock.
 class MonotonicClock final : public ExerciseClock {
 public:
     MonotonicClock();
     qint64 nowMs() const override;
-    void pause(int ms) override;
+    bool passesByItself() const override { return true; }
+    void skip(int) override {}
 
 private:
     QElapsedTimer m_timer;
@@ -33,7 +36,8 @@ private:
 class VirtualClock final : public ExerciseClock {
 public:
     qint64 nowMs() const override { return m_now; }
-    void pause(int ms) override { advance(ms); }
+    bool passesByItself() const override { return false; }
+    void skip(int ms) override { advance(ms); }
     // Negative steps are ignored: time never runs backwards here.
     void advance(qint64 ms) { m_now += ms > 0 ? ms : 0; }
     void set(qint64 ms) { m_now = ms; }

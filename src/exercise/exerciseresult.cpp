@@ -41,9 +41,10 @@ ExerciseResult exerciseResultOf(const ExerciseRun& run) {
     return r;
 }
 
-StartRequest repetitionRequest(const ExerciseRun& run, StartRequest previous, int repetitionMode,
-                               const QDateTime& start) {
-    previous.repetitionMode = offersRepetitionChoice(run.session()) ? repetitionMode : 0;
+StartRequest repetitionRequest(const ExerciseRun& run, StartRequest previous,
+                               RepetitionMode repetitionMode, const QDateTime& start) {
+    previous.repetitionMode =
+        offersRepetitionChoice(run.session()) ? repetitionMode : RepetitionMode::Complete;
     previous.startTime = start;
     return previous;
 }

@@ -34,7 +34,7 @@ ExerciseResult exerciseResultOf(const ExerciseRun& run);
 // does: `previous` (the same kind and settings) with `repetitionMode` where
 // the result window offers the choice and a complete run elsewhere, starting
 // at `start`.
-StartRequest repetitionRequest(const ExerciseRun& run, StartRequest previous, int repetitionMode,
-                               const QDateTime& start);
+StartRequest repetitionRequest(const ExerciseRun& run, StartRequest previous,
+                               RepetitionMode repetitionMode, const QDateTime& start);
 
 } // namespace quorvel

@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "exerciserules.h"
 #include "protocol.h"
 #include "randrect.h"
+#include "runcontext.h"
 #include "settings.h"
 #include "uebungssitzung.h"
 
 #include <QString>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace quorvel {
@@ -15,41 +18,6 @@ namespace quorvel {
 class Document;
 class ExerciseClock;
 class RandomGenerator;
-
-// What a running exercise tells whoever shows it.
-struct ExerciseEvent {
-    enum class Kind {
-        Pause,    // `ms` of feedback: take no input meanwhile (the clock runs on)
-        Feedback, // show `text` (`right` says the colour) until FeedbackHidden
-        FeedbackHidden,
-        Glide,          // card entry `entry` glides back to where its drag started, `ms` long
-        ObjectChanged,  // object `object` changed its state: redraw it
-        CardsChanged,   // cards shown, hidden or removed: arrange the card column again
-        QueryPresented, // the next query (card, position, question) is shown
-        StatusChanged,  // counters changed: refresh the status bar
-        Evaluated,      // an answer was judged: `object` is the object a network
-                        // participant reports with its state and fail count
-        Message,        // a message to show (the time-out)
-        PointOpened,    // point `object` was clicked: open it as the learning view does
-        Ended,          // the run ended (`EndeGrund` says how)
-    };
-    Kind kind;
-    int object = -1;
-    int entry = -1;
-    int ms = 0;
-    bool right = false;
-    QString text;
-};
-
-// Where a card of `AbfrageFolge` is.
-enum class CardState { Shown, Hidden, Removed };
-
-// What an action did: taken, or refused with the reason (nothing changed).
-struct ActionResult {
-    bool taken = true;
-    QString reason;
-    static ActionResult refused(const QString& why) { return {false, why}; }
-};
 
 // Start's answer: runs, refused with a message, or waits for the user to
 // confirm that the running exercise may be given up.
@@ -64,7 +32,7 @@ struct StartRequest {
     UebEinstellungen settings; // the snapshot (for a network participant: the network's)
     GradingTable grading;
     UebungsrueckmeldungSettings feedback;
-    int repetitionMode = 0; // 0 complete, 1 only what was missed, else nothing to ask
+    RepetitionMode repetitionMode = RepetitionMode::Complete;
     SessionKind kind = SessionKind::Individual;
     QString participantName;
     QDateTime startTime;         // `StartZeit` (kept for a network participant)
@@ -76,31 +44,29 @@ struct StartRequest {
 };
 
 // The exercise engine: one run of the open document, without a window. It
-// works on the document's objects (their runtime fields), reads the time from
-// `clock` and draws every random choice from `random`; all three must outlive
-// it. Actions go in (drop, click, tick, "Weiter", typing, timer ticks, abort);
-// the state is read back and every change is told through the listener.
-// Object arguments are indices into `Document::objects`; an index that names
-// nothing suitable is refused with a reason and changes nothing.
-// The instruction above the card column: by document type and query mode;
-// empty where there is none (text input of labelling documents).
-QString instructionText(DokTyp dokTyp, QueryMode mode);
-
+// works on the document's objects (their runtime fields), asks `rules` for
+// everything that differs by document type, reads the time from `clock` and
+// draws every random choice from `random`; the document, the rules, the
+// clock and the generator must outlive it. Actions go in (drop, click, tick, "Weiter",
+// typing, timer ticks, abort); the state is read back and every change is
+// told to the observers. Object arguments are indices into
+// `Document::objects`; an index that names nothing suitable is refused with a
+// reason and changes nothing.
 class ExerciseRun {
 public:
-    ExerciseRun(Document& document, ExerciseClock& clock, RandomGenerator& random);
+    ExerciseRun(Document& document, const ExerciseRuleSet& rules, ExerciseClock& clock,
+                RandomGenerator& random);
 
-    void setListener(std::function<void(const ExerciseEvent&)> listener);
-    // The cross-matching layout: called with true when a run prepares the
-    // elements for the exercise, with false when an aborted run rebuilds the
-    // learning view's layout. None: the elements stay where they are.
-    void setMatchingLayout(std::function<void(Document&, bool exercise)> layout);
+    // Several may listen (the window, a network participant, a protocol);
+    // the id removes the observer again.
+    int addObserver(ExerciseObserver observer) { return m_ctx.addObserver(std::move(observer)); }
+    void removeObserver(int id) { m_ctx.removeObserver(id); }
 
     StartOutcome start(const StartRequest& request);
     // Whether a run exists that has not ended (`EndeGrund` 0).
     bool running() const;
     // Whether an evaluation is under way (its pauses take no input).
-    bool busy() const { return m_busy; }
+    bool busy() const { return m_ctx.busy; }
 
     // Card object `card` released over target object `target` (-1: over
     // nothing, ignored). `glidePixels` is the way back to where its drag
@@ -115,7 +81,7 @@ public:
     ActionResult tick(int box);
     // The "Weiter" button (multiple choice: evaluates the question; text
     // input: evaluates every field).
-    ActionResult weiter();
+    ActionResult confirm();
     // Sets the text of the input field at target `target` (text input), as
     // typed: at most 255 characters are kept.
     ActionResult type(int target, const QString& text);
@@ -126,8 +92,8 @@ public:
     // learning view's states come back.
     void abort();
 
-    const UebungsSitzung& session() const { return m_run; }
-    const Document& document() const { return m_document; }
+    const UebungsSitzung& session() const { return m_ctx.run; }
+    const Document& document() const { return m_ctx.document; }
     // The text cards and protocol lines show for object `index`.
     QString displayText(int index) const;
     CardState cardState(int entry) const;
@@ -148,7 +114,7 @@ public:
     // target search tries them (empty during an evaluation).
     std::vector<int> targetCandidates() const;
     // The question asked now (`FrageNummer`), 0 when none.
-    int currentQuestion() const { return m_currentQuestion; }
+    int currentQuestion() const { return m_ctx.currentQuestion; }
     // The position asked now in single-position mode, else -1.
     int currentTarget() const;
     qint64 elapsedMs() const;
@@ -160,63 +126,20 @@ public:
     QStringList statusFigures() const;
 
 private:
-    void emitEvent(ExerciseEvent::Kind kind, int object = -1, int ms = 0, bool right = false,
-                   const QString& text = {});
-    void pause(int ms);
-    void line(const QString& text, bool stamped = true);
+    const ExerciseRules& rules() const;
+    // The refusal of an action while no run takes input, else empty.
+    std::optional<ActionResult> refusesInput() const;
+    // Prepares the objects and the order of a run that passed the refusals.
+    void prepare(const StartRequest& request, const std::vector<int>& open, int total);
     void end();
     void timeOut();
     void afterEvaluation();
     void presentNext();
     void presentCurrent();
-    void presentQuestion();
-    void presentMultipleChoice();
-    void recountOpen();
-    int entryOfCard(int card, bool shownOnly) const;
-    bool isQueryTyp(int typ) const;
-    bool validIndex(int index) const;
-    DokTyp dokTyp() const;
     bool textInputMode() const;
 
-    // evaluation
-    void evaluateCard(int entry, int target, double glidePixels);
-    void evaluateCluster(int entry, int basket, double glidePixels);
-    void evaluateQuestion(int entry);
-    void evaluateMultipleChoice();
-    void evaluateMatching(int first, int second);
-    void evaluateInputs();
-    void rightFeedback(bool question);
-    void wrongFeedback(const QString& message);
-    void setState(int object, int state);
-    // Closes `target` after a right answer, with the feedback the settings ask for.
-    void closeRight(int target, bool question);
-    // The state a right answer leaves at its target.
-    int rightState() const;
-    void glideBack(int card, int entry, double pixels);
-    QString rightLine(const QString& x, const QString& p) const;
-    QString wrongLine(const QString& x, const QString& p) const;
-
-    Document& m_document;
-    ExerciseClock& m_clock;
-    RandomGenerator& m_random;
-    std::function<void(const ExerciseEvent&)> m_listener;
-    std::function<void(Document&, bool)> m_matchingLayout;
-
-    UebungsSitzung m_run;
-    bool m_exists = false; // a run has been started and not cleaned up
-    bool m_busy = false;
-    UebungsrueckmeldungSettings m_feedback;
-    ProtocolContext m_context;
-    std::vector<QString> m_display; // per object
-    std::vector<CardState> m_cards; // per entry of AbfrageFolge
-    std::vector<int> m_slots;       // per entry: single-question slot
-    std::vector<char> m_ticks;      // per object: tick state
-    std::vector<int> m_places;      // per object: answer place of a tick box
-    std::vector<QString> m_inputs;  // per object: input field text
-    std::vector<int> m_occupant;    // cluster: per gap-table cell (row * 12 + column), -1 free
-    std::vector<int> m_cellCard;    // cluster: the card that belongs in each cell, -1 none
-    int m_currentQuestion = 0;
-    qint64 m_endElapsedMs = -1; // the clock at the end, -1 while running
+    RunContext m_ctx;
+    const ExerciseRuleSet& m_rules;
 };
 
 } // namespace quorvel

@@ -21,19 +21,9 @@ enum class SessionKind : int {
 // Why the run ended (`EndeGrund`).
 enum class EndReason : int { Running = 0, Completed = 1, Aborted = 2, TimeOut = 3 };
 
-// The states of `ObjDataTyp::AbfrageStatus` during an exercise.
-namespace QueryState {
-enum : int {
-    Open = -5,
-    QuestionClosedWrong = -6,
-    ClosedHidden = -4,
-    ClosedWrong = -3,
-    SolvedTick = -2,
-    Covered = -1,
-    Solved = 0,
-    MatchingElement = 5,
-};
-} // namespace QueryState
+// Which queries a start asks: every one, only those missed at the first
+// attempt of the run before, or none (a start that only shows the page).
+enum class RepetitionMode : int { Complete = 0, OnlyMissed = 1, Nothing = 2 };
 
 // One entry of `AbfrageFolge`: the object offered as card and the object it
 // belongs to as target (-1: a distractor card without target).

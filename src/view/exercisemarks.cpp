@@ -16,13 +16,6 @@ namespace quorvel {
 
 namespace {
 
-enum Status : int {
-    StatusOpen = -5,
-    StatusNoResult = -4,
-    StatusWrong = -3,
-    StatusSolved = -2,
-};
-
 // The cross and the tick stand where the symbol font put them, relative to a
 // box of 44 x 38 pixels.
 const QSize kResultBox(44, 38);
@@ -42,11 +35,11 @@ bool showsExerciseMark(const DrawContext& context, const ObjDataTyp& object, Dra
     if (!context.exercise.running || !isQueryField(typOf(object)))
         return false;
     switch (object.AbfrageStatus) {
-    case StatusOpen:
+    case AbfrageStatus::Open:
         return art == DrawMode::TargetOnly || context.exercise.openTarget != OpenTarget::Card;
-    case StatusNoResult:
-    case StatusWrong:
-    case StatusSolved:
+    case AbfrageStatus::ClosedHidden:
+    case AbfrageStatus::ClosedWrong:
+    case AbfrageStatus::SolvedTick:
         return true;
     default:
         return art == DrawMode::TargetOnly;
@@ -57,7 +50,8 @@ namespace {
 
 QRect markBox(const DrawContext& context, ObjDataTyp& object) {
     const double s = context.s;
-    const bool result = object.AbfrageStatus == StatusWrong || object.AbfrageStatus == StatusSolved;
+    const bool result = object.AbfrageStatus == AbfrageStatus::ClosedWrong ||
+                        object.AbfrageStatus == AbfrageStatus::SolvedTick;
     const int page = std::max(1, rnd(30.0 * s));
     const QSize boxSize = result ? kResultBox : QSize(page, page);
     return placeCard(cardPoint(object, context.pagePicture), boxSize,
@@ -81,13 +75,13 @@ QRect drawExerciseMark(QPainter& painter, const DrawContext& context, ObjDataTyp
     rememberCard(object, box, context.pagePicture);
 
     switch (object.AbfrageStatus) {
-    case StatusWrong:
+    case AbfrageStatus::ClosedWrong:
         drawSymbol(painter, box.topLeft() + kCrossCentre, QChar(0x2717), QColor(220, 0, 0));
         return box;
-    case StatusSolved:
+    case AbfrageStatus::SolvedTick:
         drawSymbol(painter, box.topLeft() + kTickCentre, QChar(0x2713), QColor(0, 196, 0));
         return box;
-    case StatusNoResult:
+    case AbfrageStatus::ClosedHidden:
         paintEllipse(painter, box, Qt::white, Qt::black);
         drawCentred(painter, QRectF(box).center(), QStringLiteral("X"), titleFont(rnd(24.0 * s)),
                     colourFromValue(0x808080));

@@ -247,7 +247,7 @@ void numberQueryFields(Document& document, int modus, RandomGenerator& random) {
             break; // below
         case NumberStyle::None:
             o.AbfrageNummer = -1;
-            o.AbfrageStatus = 0;
+            o.AbfrageStatus = AbfrageStatus::Uncovered;
             break;
         }
     }
@@ -255,13 +255,13 @@ void numberQueryFields(Document& document, int modus, RandomGenerator& random) {
 
     for (ObjDataTyp& o : document.objects) {
         if (!isQueryField(typOf(o)))
-            o.AbfrageStatus = 0;
+            o.AbfrageStatus = AbfrageStatus::Uncovered;
     }
 }
 
 void coverAndNumber(Document& document, int modus, RandomGenerator& random) {
     for (ObjDataTyp& o : document.objects)
-        o.AbfrageStatus = -1;
+        o.AbfrageStatus = AbfrageStatus::Covered;
     numberQueryFields(document, modus, random);
 }
 

@@ -676,7 +676,7 @@ QRect ObjectDrawer::draw(QPainter& painter, const DrawContext& context, ObjDataT
     // A cross-matching element still taking part in an exercise (state 5)
     // hides its pair line: that connection is what the pupil has to find.
     const bool pairOpen =
-        context.exercise.running && object.AbfrageStatus == 5 &&
+        context.exercise.running && object.AbfrageStatus == AbfrageStatus::MatchingElement &&
         (typOf(object) == Typ::MatchingQueryText || typOf(object) == Typ::MatchingQueryPicture);
     if (art != DrawMode::TargetOnly && drawsTargetLine(object) && !pairOpen)
         drawTargetLine(painter, object, context.pagePicture);

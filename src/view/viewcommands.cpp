@@ -61,7 +61,8 @@ ClickEffect clickEffect(Typ typ) {
 }
 
 void toggleCover(ObjDataTyp& o) {
-    o.AbfrageStatus = o.AbfrageStatus == -1 ? 0 : -1;
+    o.AbfrageStatus = o.AbfrageStatus == AbfrageStatus::Covered ? AbfrageStatus::Uncovered
+                                                                : AbfrageStatus::Covered;
 }
 
 ClickResult clickAt(Document& d, const std::array<bool, 4>& layers, int currentQuestion,
@@ -83,12 +84,12 @@ bool hasSingleQuestions(const Document& d) {
 
 void coverAll(Document& d) {
     for (ObjDataTyp& o : d.objects)
-        o.AbfrageStatus = -1;
+        o.AbfrageStatus = AbfrageStatus::Covered;
 }
 
 void uncoverAll(Document& d) {
     for (ObjDataTyp& o : d.objects)
-        o.AbfrageStatus = 0;
+        o.AbfrageStatus = AbfrageStatus::Uncovered;
 }
 
 int zoomLevelUp(int step) {

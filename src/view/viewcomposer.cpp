@@ -242,14 +242,15 @@ void ViewComposer::buildObjects() {
             const ObjDataTyp& o = objects[size_t(i)];
             if (!isVisible(o))
                 continue;
-            if (isCoverableInFirstPass(typOf(o)) && o.AbfrageStatus == -1)
+            if (isCoverableInFirstPass(typOf(o)) && o.AbfrageStatus == AbfrageStatus::Covered)
                 continue;
             drawOrRecord(painter, i, DrawMode::Normal);
         }
         // Covers lie above every other object.
         for (int i : order) {
             const ObjDataTyp& o = objects[size_t(i)];
-            if (isVisible(o) && isCoverableInFirstPass(typOf(o)) && o.AbfrageStatus == -1)
+            if (isVisible(o) && isCoverableInFirstPass(typOf(o)) &&
+                o.AbfrageStatus == AbfrageStatus::Covered)
                 drawOrRecord(painter, i, DrawMode::Covered);
         }
     }
@@ -288,7 +289,8 @@ std::vector<bool> ViewComposer::hiddenOnTop(const DrawContext& context) {
         ObjDataTyp& o = objects[i];
         if (!isDrawnOnTop(typOf(o)) || !isVisible(o))
             continue;
-        const DrawMode art = o.AbfrageStatus == -1 ? DrawMode::Covered : DrawMode::Normal;
+        const DrawMode art =
+            o.AbfrageStatus == AbfrageStatus::Covered ? DrawMode::Covered : DrawMode::Normal;
         const std::optional<QRect> area = m_painter.drawnArea(context, o, art);
         const QRect before = m_drawn[i] & page;
         if (area && allErased((*area | before) & page)) {
@@ -324,7 +326,7 @@ void ViewComposer::drawOnTop(const QRect* area) {
             painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
         }
         drawOne(painter, context, int(i),
-                o.AbfrageStatus == -1 ? DrawMode::Covered : DrawMode::Normal);
+                o.AbfrageStatus == AbfrageStatus::Covered ? DrawMode::Covered : DrawMode::Normal);
     }
 }
 
@@ -353,7 +355,8 @@ void ViewComposer::drawArea(const QRect& area) {
                 const ObjDataTyp& o = objects[size_t(i)];
                 if (isFixedObject(typOf(o)) || !isVisible(o) || !touches(i, area))
                     continue;
-                const bool covered = isCoverableInFirstPass(typOf(o)) && o.AbfrageStatus == -1;
+                const bool covered =
+                    isCoverableInFirstPass(typOf(o)) && o.AbfrageStatus == AbfrageStatus::Covered;
                 if (covered != (pass == 1))
                     continue;
                 drawOne(painter, context, i, covered ? DrawMode::Covered : DrawMode::Normal);

@@ -48,7 +48,7 @@ protected:
         ObjDataTyp o = test::object(typ, x, y, cap);
         o.HFarbe = 0xFFFFFF;
         o.HDeck = 100;
-        o.AbfrageStatus = -1;
+        o.AbfrageStatus = AbfrageStatus::Covered;
         document().objects.push_back(o);
         return document().objects.back();
     }
@@ -100,10 +100,11 @@ TEST_F(LearningViewTest, ClickTogglesTheLaterOfTwoOverlappingFieldsAndRespectsLa
     ASSERT_LE((centre(0) - centre(1)).manhattanLength(), 1);
 
     click(centre(1));
-    EXPECT_EQ(object(0).AbfrageStatus, -1);
-    EXPECT_EQ(object(1).AbfrageStatus, 0) << "the later entry is on top";
+    EXPECT_EQ(object(0).AbfrageStatus, AbfrageStatus::Covered);
+    EXPECT_EQ(object(1).AbfrageStatus, AbfrageStatus::Uncovered) << "the later entry is on top";
     click(centre(1), Qt::MiddleButton);
-    EXPECT_EQ(object(1).AbfrageStatus, -1) << "the middle button toggles as well";
+    EXPECT_EQ(object(1).AbfrageStatus, AbfrageStatus::Covered)
+        << "the middle button toggles as well";
 
     // The check box shows " Texte & Bilder " ("&&" is one "&", no mnemonic).
     EXPECT_EQ(controller->toolBar().layer(1)->text().replace(u"&&"_s, u"&"_s),
@@ -111,20 +112,22 @@ TEST_F(LearningViewTest, ClickTogglesTheLaterOfTwoOverlappingFieldsAndRespectsLa
     controller->toolBar().layer(1)->click(); // hide "Texte und Bilder"
     EXPECT_FALSE(window->menu().action(u"EbeneTexteundBilder1"_s)->isChecked());
     click(centre(1));
-    EXPECT_EQ(object(1).AbfrageStatus, -1) << "a field of a hidden layer ignores the click";
+    EXPECT_EQ(object(1).AbfrageStatus, AbfrageStatus::Covered)
+        << "a field of a hidden layer ignores the click";
 }
 
 TEST_F(LearningViewTest, CoverAndUncoverAllFromMenuAndToolBar) {
     fresh(0, 0.3, 0.3, u"Feld"_s);
-    fresh(1, 0.7, 0.7, u"Etikett"_s).AbfrageStatus = 0;
+    fresh(1, 0.7, 0.7, u"Etikett"_s).AbfrageStatus = AbfrageStatus::Uncovered;
     rebuildView();
     window->menu().action(u"AlleAbfragefelderaufdecken1"_s)->trigger();
-    EXPECT_EQ(object(0).AbfrageStatus, 0);
+    EXPECT_EQ(object(0).AbfrageStatus, AbfrageStatus::Uncovered);
     button(u"AlleAbdeckenBtn"_s)->click();
-    EXPECT_EQ(object(0).AbfrageStatus, -1);
-    EXPECT_EQ(object(1).AbfrageStatus, -1);
+    EXPECT_EQ(object(0).AbfrageStatus, AbfrageStatus::Covered);
+    EXPECT_EQ(object(1).AbfrageStatus, AbfrageStatus::Covered);
     button(u"NummerModeSort"_s)->click();
-    EXPECT_EQ(object(1).AbfrageStatus, 0) << "numbering uncovers what is no query field";
+    EXPECT_EQ(object(1).AbfrageStatus, AbfrageStatus::Uncovered)
+        << "numbering uncovers what is no query field";
     EXPECT_EQ(object(0).AbfrageNummer, 1);
 }
 

@@ -210,7 +210,7 @@ TEST_F(BoardTest, SavedBoardReadsBackWithItsPictureAndObjects) {
     label.Cap = u"Wort"_s;
     label.Sx = label.Kx = 0.5;
     label.Sy = label.Ky = 0.5;
-    label.AbfrageStatus = -1;
+    label.AbfrageStatus = AbfrageStatus::Covered;
     document().objects.push_back(label);
     document().header.RandErw = {0.1, 0.1, 0.1, 0.1};
     view().rebuild();
@@ -221,7 +221,7 @@ TEST_F(BoardTest, SavedBoardReadsBackWithItsPictureAndObjects) {
     ASSERT_FALSE(prompter->fileChoices.empty());
     EXPECT_EQ(prompter->fileChoices.back().title, u"Dokument speichern unter"_s);
     EXPECT_TRUE(prompter->fileChoices.back().fileName.isEmpty());
-    EXPECT_EQ(document().objects[0].AbfrageStatus, -1); // covered again
+    EXPECT_EQ(document().objects[0].AbfrageStatus, AbfrageStatus::Covered); // covered again
 
     Document back;
     const LayoutSet layouts = buildLayoutSet();

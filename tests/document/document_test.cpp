@@ -88,7 +88,7 @@ TEST(Document, GeneratedObjectsAndDeletion) {
     EXPECT_EQ(p.RelativePointX, -1.0);
     const ObjDataTyp& g = doc.objects[gap];
     EXPECT_EQ(g.HDeck, 0);
-    EXPECT_EQ(g.AbfrageStatus, -1);
+    EXPECT_EQ(g.AbfrageStatus, AbfrageStatus::Covered);
     EXPECT_EQ(g.KAusr, 5);
     EXPECT_EQ(g.BildDeck, 100);
     EXPECT_EQ(g.FrageNummer, 4);

@@ -95,7 +95,7 @@ TEST(DocumentReader, ReadsEveryFieldOfACurrentFile) {
     ASSERT_EQ(doc.objects.size(), 2u);
     EXPECT_EQ(doc.objects[0].Cap, QStringLiteral("Kelch, Blatt\r\nStiel"));
     EXPECT_EQ(doc.objects[0].Stil, 5);
-    EXPECT_EQ(doc.objects[0].AbfrageStatus, -1);
+    EXPECT_EQ(doc.objects[0].AbfrageStatus, AbfrageStatus::Covered);
     EXPECT_EQ(doc.objects[0].KartRect.left, -1.0);
     EXPECT_EQ(doc.objects[1].Bild, picture.Bild); // alpha kept
     EXPECT_EQ(doc.objects[1].BildKenn, QStringLiteral("blume"));

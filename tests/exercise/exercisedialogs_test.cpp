@@ -54,16 +54,16 @@ protected:
         ExerciseOptionsDialog* dialog = nullptr;
         switch (settingsGroupOf(dokTyp)) {
         case SettingsGroup::Labelling:
-            dialog = controller().uebOptForm();
+            dialog = controller().labellingForm();
             break;
         case SettingsGroup::Questions:
-            dialog = controller().fragenForm();
+            dialog = controller().questionsForm();
             break;
         case SettingsGroup::Cluster:
-            dialog = controller().korbForm();
+            dialog = controller().clusterForm();
             break;
         case SettingsGroup::CrossMatching:
-            dialog = controller().kreuzverbindungForm();
+            dialog = controller().crossMatchingForm();
             break;
         }
         whileShown(dialog, [dialog, interact, start] {
@@ -154,7 +154,7 @@ TEST_F(ExerciseDialogsTest, CrossMatchingTimeIsNotStoredAcrossARestart) {
 
 TEST_F(ExerciseDialogsTest, ExtendedGroupsAndTheTextInputPanel) {
     activate();
-    TUebOptForm* form = controller().uebOptForm();
+    TUebOptForm* form = controller().labellingForm();
     showSettings(
         DokTyp::PictureLabelling,
         [form](ExerciseOptionsDialog*) {
@@ -191,7 +191,7 @@ TEST_F(ExerciseDialogsTest, ExtendedGroupsAndTheTextInputPanel) {
 
 TEST_F(ExerciseDialogsTest, FeedbackAtTheEndForcesOneTryUntilTheNetworkDialogCloses) {
     activate();
-    TUebOptForm* form = controller().uebOptForm();
+    TUebOptForm* form = controller().labellingForm();
     const QString caption = form->windowTitle();
     whileShown(form, [form] {
         EXPECT_TRUE(form->networkPanel()->isVisible());
@@ -218,14 +218,14 @@ TEST_F(ExerciseDialogsTest, SettingsCommandIsRefusedDuringAnExercise) {
     ASSERT_EQ(prompter->order.size(), 1);
     EXPECT_EQ(prompter->order.front(),
               u"Die Übungseinstellungen können nicht während der Übung geändert werden."_s);
-    EXPECT_FALSE(controller().uebOptForm()->isVisible());
+    EXPECT_FALSE(controller().labellingForm()->isVisible());
 
     // In the learning view the menu opens the dialog of the document's type.
     window->setModus(Modus::LearningView);
     window->documents().document().header.DokTyp = codeOf(DokTyp::MultipleChoice);
     int starts = 0;
     controller().setStartHandler([&starts] { ++starts; });
-    TUebOptFragenForm* fragen = controller().fragenForm();
+    TUebOptFragenForm* fragen = controller().questionsForm();
     whileShown(fragen, [fragen] {
         EXPECT_EQ(fragen->zuordnungstexte()->button(0)->text(), u" Wie vorgegeben geordnet "_s);
         fragen->startButton()->click();
@@ -238,7 +238,7 @@ TEST_F(ExerciseDialogsTest, SettingsCommandIsRefusedDuringAnExercise) {
 
 class ScaleDialogTest : public ExerciseDialogsTest {
 protected:
-    TNotenskalaForm* form() { return controller().notenskalaForm(); }
+    TNotenskalaForm* form() { return controller().gradingScaleForm(); }
 };
 
 TEST_F(ScaleDialogTest, OkShowsTheFirstFailureAndStaysOpenUntilAllIsValid) {
@@ -308,7 +308,7 @@ TEST_F(ScaleDialogTest, CancelDiscardsAndTheFifthThresholdFollowsTheScale) {
 
 TEST_F(ExerciseDialogsTest, FeedbackDialogBrowsesForSoundsAndStoresOnOk) {
     activate();
-    TUebungsrueckmeldungForm* feedback = controller().rueckmeldungForm();
+    TUebungsrueckmeldungForm* feedback = controller().feedbackForm();
     const QString chosen = path(u"gong.wav"_s);
     prompter->files = {chosen};
     whileShown(feedback, [feedback] {

@@ -32,7 +32,7 @@ struct EndedRun {
             run.drop(i, i);
         EXPECT_FALSE(run.running());
         if (repetition > 0) {
-            request.repetitionMode = repetition;
+            request.repetitionMode = RepetitionMode(repetition);
             EXPECT_TRUE(run.start(request).started());
             run.drop(0, 0);
             run.drop(1, 1);
@@ -41,7 +41,8 @@ struct EndedRun {
     Document document;
     VirtualClock clock;
     RandomGenerator random{5};
-    ExerciseRun run{document, clock, random};
+    ExerciseRuleSet rules = buildExerciseRuleSet();
+    ExerciseRun run{document, rules, clock, random};
     StartRequest request;
 };
 
@@ -85,8 +86,10 @@ TEST(ExerciseResult, RepetitionChoiceByKindAndAttempts) {
         EXPECT_EQ(r.repetitionChoice, c.choice);
         // "Übung wiederholen" asks for the partial run only where it was offered.
         const QDateTime again(QDate(2026, 12, 10), QTime(10, 0));
-        const StartRequest request = repetitionRequest(ended.run, ended.request, 1, again);
-        EXPECT_EQ(request.repetitionMode, c.choice ? 1 : 0);
+        const StartRequest request =
+            repetitionRequest(ended.run, ended.request, RepetitionMode::OnlyMissed, again);
+        EXPECT_EQ(request.repetitionMode,
+                  c.choice ? RepetitionMode::OnlyMissed : RepetitionMode::Complete);
         EXPECT_EQ(request.kind, c.kind);
         EXPECT_EQ(request.startTime, again);
     }

@@ -4,6 +4,7 @@
 #include "exerciseclock.h"
 #include "exerciseresultcontroller.h"
 #include "exerciserun.h"
+#include "exercisesession.h"
 #include "mainmenu.h"
 #include "protocolfile.h"
 #include "radiogroup.h"
@@ -78,12 +79,14 @@ protected:
     Document document;
     VirtualClock clock;
     RandomGenerator random{7};
-    ExerciseRun run{document, clock, random};
+    ExerciseRuleSet rules = buildExerciseRuleSet();
+    ExerciseSession session{document, rules, clock, random};
+    ExerciseRun& run = session.run();
     StartRequest request;
 };
 
 TEST_F(ExerciseResultTest, TheProtocolWindowKeepsTheLastProtocolUntilTheNextRunEnds) {
-    controller().completeProtocol(run);
+    controller().completeProtocol(session);
     const QString shown = protocolWindow().textView()->toPlainText();
     EXPECT_TRUE(shown.startsWith(u"Übungsprotokoll\n"_s)) << shown.toStdString();
     EXPECT_TRUE(shown.contains(u"Teilnehmername:\tJörg"_s));
@@ -104,7 +107,7 @@ TEST_F(ExerciseResultTest, TheProtocolWindowKeepsTheLastProtocolUntilTheNextRunE
 }
 
 TEST_F(ExerciseResultTest, ACommentIsAppendedAndABlankOneAddsNothing) {
-    controller().completeProtocol(run);
+    controller().completeProtocol(session);
     const QString before = protocolWindow().protocol();
     const int blocks = protocolWindow().textView()->document()->blockCount();
     TProtKomForm* form = protocolWindow().commentForm();
@@ -149,7 +152,7 @@ TEST_F(ExerciseResultTest, SaveDialogStartsInTheProtocolFolderWithItsFilter) {
 TEST_F(ExerciseResultTest, AutomaticSavingWritesTheProtocolOrSaysWhyNot) {
     window->settings().AutoProtSpeichern = true;
     window->settings().ProtOrdner = path(u"protokolle/"_s);
-    controller().completeProtocol(run);
+    controller().completeProtocol(session);
     const QStringList saved = QDir(path(u"protokolle"_s)).entryList(QDir::Files);
     ASSERT_EQ(saved.size(), 1);
     EXPECT_TRUE(saved[0].endsWith(u"-0.rtf"_s)) << saved[0].toStdString();
@@ -158,7 +161,7 @@ TEST_F(ExerciseResultTest, AutomaticSavingWritesTheProtocolOrSaysWhyNot) {
     // A folder below a plain file cannot be written: the message, and the
     // protocol stays in the window.
     window->settings().ProtOrdner = path(u"staedte.qvl/protokolle/"_s);
-    controller().completeProtocol(run);
+    controller().completeProtocol(session);
     ASSERT_EQ(prompter->asked.size(), 1u);
     EXPECT_EQ(prompter->asked[0].kind, MessageKind::Error);
     EXPECT_TRUE(prompter->asked[0].text.endsWith(
@@ -168,7 +171,7 @@ TEST_F(ExerciseResultTest, AutomaticSavingWritesTheProtocolOrSaysWhyNot) {
 }
 
 TEST_F(ExerciseResultTest, MailHandsTheSavedProtocolToTheMailDispatch) {
-    controller().completeProtocol(run);
+    controller().completeProtocol(session);
     EXPECT_TRUE(protocolWindow().mailButton()->isEnabled()) << "the program's mail dispatch";
     controller().setMailHandOver({});
     EXPECT_FALSE(protocolWindow().mailButton()->isEnabled()) << "no dispatch, no button";
@@ -226,7 +229,7 @@ TEST_F(ExerciseResultTest, RepeatRestartsWithTheChosenModeAndAFailedStartShowsTh
         button(&form, u"WiederholenBtn"_s)->click();
     };
     whileShown(&form, choosePartialAndRepeat);
-    const ResultChoice choice = controller().showExerciseResult(run, [&](int mode) {
+    const ResultChoice choice = controller().showExerciseResult(session, [&](int mode) {
         modes.push_back(mode);
         if (modes.size() == 1)
             whileShown(&form, choosePartialAndRepeat);
@@ -236,10 +239,11 @@ TEST_F(ExerciseResultTest, RepeatRestartsWithTheChosenModeAndAFailedStartShowsTh
     EXPECT_EQ(modes, (std::vector<int>{1, 1}));
 
     whileShown(&form, [&] { button(&form, u"LernansichtBtn"_s)->click(); });
-    EXPECT_EQ(controller().showExerciseResult(run, [](int) { return true; }), ResultChoice::Left);
+    EXPECT_EQ(controller().showExerciseResult(session, [](int) { return true; }),
+              ResultChoice::Left);
 
     window->settings().UebErgebAnzeigen = false;
-    EXPECT_EQ(controller().showExerciseResult(run, {}), ResultChoice::Left);
+    EXPECT_EQ(controller().showExerciseResult(session, {}), ResultChoice::Left);
     ASSERT_EQ(prompter->asked.size(), 1u);
     EXPECT_EQ(prompter->asked[0].text, u"Die Übung ist beendet."_s);
 }
@@ -257,7 +261,7 @@ TEST_F(ExerciseResultTest, AnAutomaticBestListEntryShowsItsLineAndHidesTheButton
         EXPECT_FALSE(form.enterButton()->isVisible());
         leave();
     });
-    controller().showExerciseResult(run, {});
+    controller().showExerciseResult(session, {});
     EXPECT_TRUE(offered);
     EXPECT_EQ(form.bestListLine()->text(), u"Das Ergebnis wurde in die Bestenliste eingetragen."_s);
 
@@ -267,7 +271,7 @@ TEST_F(ExerciseResultTest, AnAutomaticBestListEntryShowsItsLineAndHidesTheButton
         hidden = !form.enterButton()->isVisible() && !form.bestListLine()->text().isEmpty();
         leave();
     });
-    controller().showExerciseResult(run, {});
+    controller().showExerciseResult(session, {});
     EXPECT_TRUE(hidden);
     QList<BestListDataTyp> entries;
     ASSERT_TRUE(readBestList(path(u"listen/staedte.hsc"_s), BestListKind::Individual, entries).ok);

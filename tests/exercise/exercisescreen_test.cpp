@@ -58,7 +58,7 @@ protected:
         // The end shows its message instead of the modal result window,
         // except where a test looks at that window.
         window->settings().UebErgebAnzeigen = false;
-        window->exerciseSettings().uebOptForm()->showBeforeEachExercise()->setChecked(false);
+        window->exerciseSettings().labellingForm()->showBeforeEachExercise()->setChecked(false);
         exercise().setClock(&clock);
         window->resize(1280, 900);
         window->show();
@@ -141,7 +141,7 @@ protected:
     // An open target whose text differs from that of card `card`.
     int wrongTargetFor(int card) {
         for (const QueryPair& pair : run().session().AbfrageFolge) {
-            if (pair.target >= 0 && object(pair.target).AbfrageStatus == QueryState::Open &&
+            if (pair.target >= 0 && object(pair.target).AbfrageStatus == AbfrageStatus::Open &&
                 normalisedText(run().displayText(pair.target)) !=
                     normalisedText(run().displayText(card)))
                 return pair.target;
@@ -164,7 +164,7 @@ protected:
     bool takes(int target, const UebElemPan* card) {
         if (dokTypOf(document().header) == DokTyp::Cluster)
             return target > 0 && target == homeBasket(card);
-        return target >= 0 && object(target).AbfrageStatus == QueryState::Open &&
+        return target >= 0 && object(target).AbfrageStatus == AbfrageStatus::Open &&
                normalisedText(run().displayText(target)) ==
                    normalisedText(run().displayText(card->object()));
     }
@@ -217,7 +217,7 @@ TEST_F(ExerciseScreenTest, LabellingByMouseGlidesBackWhenWrongAndEndsInTheLearni
         UebElemPan* c = panel().card(int(k));
         ASSERT_TRUE(c) << k;
         drag(c, panel().targetRect(order[k].card).center());
-        EXPECT_EQ(object(order[k].card).AbfrageStatus, QueryState::Solved) << k;
+        EXPECT_EQ(object(order[k].card).AbfrageStatus, AbfrageStatus::Uncovered) << k;
         EXPECT_TRUE(sounds.lastPlayed().endsWith(u"/richtig1.wav"_s)) << k;
     }
     settle();
@@ -285,19 +285,19 @@ TEST_F(ExerciseScreenTest, MarksShowOpenWrongAndSolvedTargets) {
     const int redBefore = pixelsNear(panel().targetRect(wrong), red);
 
     drag(panel().card(0), panel().targetRect(wrong).center());
-    ASSERT_EQ(object(wrong).AbfrageStatus, QueryState::ClosedWrong);
+    ASSERT_EQ(object(wrong).AbfrageStatus, AbfrageStatus::ClosedWrong);
     EXPECT_GT(pixelsNear(panel().targetRect(wrong), red), redBefore + 30);
     EXPECT_EQ(pixelsNear(panel().targetRect(wrong), openFill), 0);
 
     int solved = -1;
     for (size_t k = 0; k < order.size() && solved < 0; ++k) {
-        if (object(order[k].card).AbfrageStatus == QueryState::Open && order[k].card != wrong &&
+        if (object(order[k].card).AbfrageStatus == AbfrageStatus::Open && order[k].card != wrong &&
             panel().card(int(k))) {
             solved = order[k].card;
             drag(panel().card(int(k)), panel().targetRect(solved).center());
         }
     }
-    ASSERT_EQ(object(solved).AbfrageStatus, QueryState::SolvedTick);
+    ASSERT_EQ(object(solved).AbfrageStatus, AbfrageStatus::SolvedTick);
     EXPECT_GT(pixelsNear(panel().targetRect(solved), green), 10);
     EXPECT_EQ(pixelsNear(panel().targetRect(solved), openFill), 0);
 }
@@ -416,7 +416,7 @@ TEST_F(ExerciseScreenTest, TextInputIsJudgedOnWeiter) {
     EXPECT_EQ(run().input(fields[0].first), u"falsch"_s);
 
     QColor wrongColour, rightColour;
-    exercise().setEndHandler([&](const ExerciseRun&) {
+    exercise().setEndHandler([&](ExerciseSession&) {
         wrongColour = fields[0].second->palette().color(QPalette::Base);
         rightColour = fields[1].second->palette().color(QPalette::Base);
         return false;
@@ -487,7 +487,7 @@ TEST_F(ExerciseScreenTest, InfoPointOpensDuringTheExercise) {
                 point = int(i);
         }
         if (point < 0)
-            run().weiter();
+            run().confirm();
     }
     ASSERT_GE(point, 0);
     InfoBox* box = window->learningView().infoBox();
@@ -670,8 +670,8 @@ TEST_F(ExerciseScreenTest, AbortStartAndClosingAskFirst) {
     EXPECT_EQ(run().session().EndeGrund, EndReason::Aborted);
     EXPECT_FALSE(asked(kEnded));
     for (const ObjDataTyp& o : document().objects)
-        EXPECT_TRUE(o.AbfrageStatus == QueryState::Solved ||
-                    o.AbfrageStatus == QueryState::Covered);
+        EXPECT_TRUE(o.AbfrageStatus == AbfrageStatus::Uncovered ||
+                    o.AbfrageStatus == AbfrageStatus::Covered);
     // Another document while an exercise runs (after the question): the
     // exercise goes, the new document shows in the learning view.
     startExercise();
@@ -834,11 +834,12 @@ struct PanelScene {
     const LayoutSet layouts = buildLayoutSet();
     VirtualClock clock;
     RandomGenerator random{3};
-    ExerciseRun run{document, clock, random};
+    const ExerciseRuleSet rules = buildExerciseRuleSet();
+    ExerciseRun run{document, rules, clock, random};
     UebungPan panel{run, document, layouts};
 
     PanelScene(Document doc, QSize size) : document(std::move(doc)) {
-        run.setListener([this](const ExerciseEvent& event) { panel.handle(event); });
+        run.addObserver([this](const ExerciseEvent& event) { panel.handle(event); });
         StartRequest request;
         request.settings.AbfrageModus = QueryMode::Free;
         EXPECT_TRUE(run.start(request).started());
@@ -904,7 +905,7 @@ TEST(ExercisePanelTest, CardsBeyondTheStacksWaitForRoom) {
             panel.dragCard(*place + grab);
             panel.releaseCard();
         }
-        ASSERT_EQ(document.objects[size_t(card->object())].AbfrageStatus, QueryState::Solved)
+        ASSERT_EQ(document.objects[size_t(card->object())].AbfrageStatus, AbfrageStatus::Uncovered)
             << answered;
     }
     EXPECT_FALSE(run.running());

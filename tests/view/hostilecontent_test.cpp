@@ -299,7 +299,7 @@ TEST(HostileContent, ReportedDocumentsDrawWithinThePage) {
         coverAndNumber(*d, doc.numbering, random);
         if (doc.uncovered) {
             for (ObjDataTyp& o : d->objects)
-                o.AbfrageStatus = 0;
+                o.AbfrageStatus = AbfrageStatus::Uncovered;
         }
         ViewComposer composer(*d, noLayouts());
         composer.setViewArea(QSize(640, 480));

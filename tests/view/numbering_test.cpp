@@ -63,9 +63,11 @@ TEST(Numbering, OrderedTopToBottomThenLeftToRightOrByCaption) {
     EXPECT_EQ(numbers(d), (std::vector<int>{4, 3, 2, -1, -1}));
     // Position 1 went to the question (Typ 20, smallest Ky with the label),
     // which takes no number: the query fields keep their places.
-    EXPECT_EQ(d.objects[0].AbfrageStatus, -1);
-    EXPECT_EQ(d.objects[3].AbfrageStatus, 0) << "fixed objects are uncovered";
-    EXPECT_EQ(d.objects[4].AbfrageStatus, 0) << "so is a candidate without number";
+    EXPECT_EQ(d.objects[0].AbfrageStatus, AbfrageStatus::Covered);
+    EXPECT_EQ(d.objects[3].AbfrageStatus, AbfrageStatus::Uncovered)
+        << "fixed objects are uncovered";
+    EXPECT_EQ(d.objects[4].AbfrageStatus, AbfrageStatus::Uncovered)
+        << "so is a candidate without number";
 
     d.header.GeordnetArt = 1;
     numberQueryFields(d, NumberingOrdered, random);
@@ -124,5 +126,5 @@ TEST(Numbering, SingleQuestionAnswersShowQuestionMarks) {
     RandomGenerator random(1);
     coverAndNumber(d, NumberingOrdered, random);
     EXPECT_EQ(numbers(d), (std::vector<int>{0, -1}));
-    EXPECT_EQ(d.objects[0].AbfrageStatus, -1);
+    EXPECT_EQ(d.objects[0].AbfrageStatus, AbfrageStatus::Covered);
 }

@@ -19,7 +19,7 @@ ObjDataTyp field(int typ, RandRect card, int zIndex = 0) {
     ObjDataTyp o = object(typ, 0.5, 0.5);
     o.KartRect = card;
     o.ZIndex = zIndex;
-    o.AbfrageStatus = -1;
+    o.AbfrageStatus = AbfrageStatus::Covered;
     return o;
 }
 
@@ -79,9 +79,9 @@ TEST(ViewCommands, ClickEffectsByType) {
 
     ObjDataTyp o = field(0, {});
     toggleCover(o);
-    EXPECT_EQ(o.AbfrageStatus, 0);
+    EXPECT_EQ(o.AbfrageStatus, AbfrageStatus::Uncovered);
     toggleCover(o);
-    EXPECT_EQ(o.AbfrageStatus, -1);
+    EXPECT_EQ(o.AbfrageStatus, AbfrageStatus::Covered);
 }
 
 TEST(ViewCommands, CoverAllReachesLabelsUntilTheNextNumbering) {
@@ -89,16 +89,18 @@ TEST(ViewCommands, CoverAllReachesLabelsUntilTheNextNumbering) {
     d.objects.push_back(object(0, 0.2, 0.2, QStringLiteral("Feld")));
     d.objects.push_back(object(1, 0.5, 0.5, QStringLiteral("Etikett")));
     coverAll(d);
-    EXPECT_EQ(d.objects[0].AbfrageStatus, -1);
-    EXPECT_EQ(d.objects[1].AbfrageStatus, -1);
+    EXPECT_EQ(d.objects[0].AbfrageStatus, AbfrageStatus::Covered);
+    EXPECT_EQ(d.objects[1].AbfrageStatus, AbfrageStatus::Covered);
 
     RandomGenerator random(1);
     numberQueryFields(d, NumberingOrdered, random);
-    EXPECT_EQ(d.objects[0].AbfrageStatus, -1) << "the query field stays covered";
-    EXPECT_EQ(d.objects[1].AbfrageStatus, 0) << "numbering uncovers the label";
+    EXPECT_EQ(d.objects[0].AbfrageStatus, AbfrageStatus::Covered)
+        << "the query field stays covered";
+    EXPECT_EQ(d.objects[1].AbfrageStatus, AbfrageStatus::Uncovered)
+        << "numbering uncovers the label";
 
     uncoverAll(d);
-    EXPECT_EQ(d.objects[0].AbfrageStatus, 0);
+    EXPECT_EQ(d.objects[0].AbfrageStatus, AbfrageStatus::Uncovered);
 }
 
 TEST(ViewCommands, ZoomStepsByTwoWithinBounds) {
@@ -182,12 +184,13 @@ TEST(ViewCommands, ClickTogglesFieldsAndNamesPointsAndButtons) {
     ClickResult result = clickAt(d, kAllLayers, 0, {0.2, 0.2});
     EXPECT_EQ(result.effect, ClickEffect::Toggle);
     EXPECT_EQ(result.index, 0);
-    EXPECT_EQ(d.objects[0].AbfrageStatus, 0) << "the field is uncovered by the click";
+    EXPECT_EQ(d.objects[0].AbfrageStatus, AbfrageStatus::Uncovered)
+        << "the field is uncovered by the click";
 
     result = clickAt(d, kAllLayers, 0, {0.7, 0.2});
     EXPECT_EQ(result.effect, ClickEffect::OpenPoint);
     EXPECT_EQ(result.index, 1);
-    EXPECT_EQ(d.objects[1].AbfrageStatus, -1) << "a link is not toggled";
+    EXPECT_EQ(d.objects[1].AbfrageStatus, AbfrageStatus::Covered) << "a link is not toggled";
 
     EXPECT_EQ(clickAt(d, kAllLayers, 0, {0.2, 0.7}).effect, ClickEffect::ChangeQuestion);
     result = clickAt(d, kAllLayers, 0, {0.7, 0.7});

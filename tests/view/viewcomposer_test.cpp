@@ -67,7 +67,7 @@ TEST(ViewComposer, LayersHideTheirObjectsOutsideAnExercise) {
 TEST(ViewComposer, TargetPointSizeZeroHidesOpenTargetsButNotCards) {
     Document d = emptyDocument(870, 600);
     ObjDataTyp target = object(0, 0.3, 0.5, QStringLiteral("Ziel"));
-    target.AbfrageStatus = -5;
+    target.AbfrageStatus = AbfrageStatus::Open;
     target.AbfrageNummer = 3;
     d.objects.push_back(target);
     d.objects.push_back(greenLabel(0.7, 0.5));
@@ -89,7 +89,7 @@ TEST(ViewComposer, TargetPointSizeZeroHidesOpenTargetsButNotCards) {
         << "the invisible target can still be hit";
 
     state.exercise.running = false; // outside the exercise the field is its label
-    d.objects[0].AbfrageStatus = 0;
+    d.objects[0].AbfrageStatus = AbfrageStatus::Uncovered;
     EXPECT_FALSE(ink(compose(d, {870, 600}, state), targetArea).isEmpty());
 }
 
@@ -164,7 +164,7 @@ TEST(ViewComposer, UncoveringOneFieldRedrawsOnlyItsRectangleAndMatchesAFullCompo
         composer.setViewArea({870, 600});
         composer.rebuild();
 
-        d.objects[2].AbfrageStatus = 0;
+        d.objects[2].AbfrageStatus = AbfrageStatus::Uncovered;
         const QRect changed = composer.redrawObject(2);
         ASSERT_FALSE(changed.isEmpty());
         EXPECT_LT(changed.width() * changed.height(),
@@ -179,7 +179,7 @@ TEST(ViewComposer, UncoveringOneFieldRedrawsOnlyItsRectangleAndMatchesAFullCompo
         EXPECT_TRUE(composer.view() == fresh.view());
         EXPECT_TRUE(composer.visibleSection() == fresh.visibleSection());
 
-        d.objects[2].AbfrageStatus = -1;
+        d.objects[2].AbfrageStatus = AbfrageStatus::Covered;
     }
 }
 
@@ -345,7 +345,7 @@ TEST(ViewComposer, LeavingOutHiddenDrawingChangesNoPixel) {
         RandomGenerator random(3);
         coverAndNumber(d, NumberingOrdered, random);
         for (size_t i = 0; i < d.objects.size(); i += 4)
-            d.objects[i].AbfrageStatus = 0; // some uncovered
+            d.objects[i].AbfrageStatus = AbfrageStatus::Uncovered; // some uncovered
 
         ViewComposer lean(d, noLayouts());
         ViewComposer full(d, noLayouts());
@@ -361,7 +361,7 @@ TEST(ViewComposer, LeavingOutHiddenDrawingChangesNoPixel) {
         // Uncover a few fields one by one in both: each redraw starts from the
         // rectangles the composition recorded.
         for (size_t i : {1, 42, 99, 150}) {
-            d.objects[i].AbfrageStatus = 0;
+            d.objects[i].AbfrageStatus = AbfrageStatus::Uncovered;
             EXPECT_EQ(lean.redrawObject(int(i)), full.redrawObject(int(i))) << "field " << i;
         }
         EXPECT_TRUE(lean.page() == full.page()) << "NumArt " << numArt;

@@ -34,7 +34,7 @@ inline ObjDataTyp object(int typ, double x, double y, const QString& cap = QStri
     o.Sx = o.Kx = x;
     o.Sy = o.Ky = y;
     o.KAusr = 5;
-    o.AbfrageStatus = 0;
+    o.AbfrageStatus = AbfrageStatus::Uncovered;
     return o;
 }
 

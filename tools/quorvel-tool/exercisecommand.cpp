@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercisecommand.h"
 
-#include "crossmatchinglayout.h"
 #include "document.h"
 #include "documentio.h"
 #include "exerciseclock.h"
 #include "exerciseresult.h"
 #include "exerciserun.h"
+#include "exercisesession.h"
 #include "numbering.h"
 #include "protocolfile.h"
 #include "randomgenerator.h"
@@ -39,7 +39,7 @@ QJsonObject objectJson(const ExerciseRun& run, int index) {
     QJsonObject json;
     json.insert(u"index"_s, index);
     json.insert(u"Typ"_s, o.Typ);
-    json.insert(u"AbfrageStatus"_s, o.AbfrageStatus);
+    json.insert(u"AbfrageStatus"_s, int(o.AbfrageStatus));
     json.insert(u"AbfrageNummer"_s, o.AbfrageNummer);
     json.insert(u"ZielFehlversuche"_s, o.ZielFehlversuche);
     json.insert(u"KartFehlversuche"_s, o.KartFehlversuche);
@@ -77,11 +77,11 @@ QByteArray runJson(const ExerciseRun& run) {
     return QJsonDocument(json).toJson(QJsonDocument::Indented);
 }
 
-// The script's driver: one action per line on the run.
+// The script's driver: one action per line on the session's run.
 class ScriptPlayer {
 public:
-    ScriptPlayer(ExerciseRun& run, VirtualClock& clock, StartRequest request)
-        : m_run(run), m_clock(clock), m_request(std::move(request)) {}
+    ScriptPlayer(ExerciseSession& session, VirtualClock& clock, QDateTime start)
+        : m_session(session), m_run(session.run()), m_clock(clock), m_start(std::move(start)) {}
 
     // Runs `line` (number `number`); a message for stderr when it was not taken.
     QString play(const QString& text, int number);
@@ -90,9 +90,10 @@ private:
     void wait(double seconds);
     QString repeat(int mode);
 
+    ExerciseSession& m_session;
     ExerciseRun& m_run;
     VirtualClock& m_clock;
-    StartRequest m_request;
+    QDateTime m_start;
 };
 
 bool toIndex(const QString& text, int& value) {
@@ -133,7 +134,7 @@ QString ScriptPlayer::play(const QString& text, int number) {
     } else if (action == u"tick"_s && expect(1) && toIndex(args[0], a)) {
         result = m_run.tick(a);
     } else if (action == u"weiter"_s && expect(0)) {
-        result = m_run.weiter();
+        result = m_run.confirm();
     } else if (action == u"type"_s && !args.isEmpty() && toIndex(args[0], a)) {
         // The rest of the line after the object number, as typed.
         const qsizetype at = rest.indexOf(args[0]) + args[0].size();
@@ -176,12 +177,13 @@ void ScriptPlayer::wait(double seconds) {
 }
 
 QString ScriptPlayer::repeat(int mode) {
-    const EndReason end = m_run.session().EndeGrund;
-    if (m_run.running() || (end != EndReason::Completed && end != EndReason::TimeOut))
+    if (!m_session.canRepeat())
         return u"repeat needs a run that has ended"_s;
     // As the result window: the partial repetition only after failed attempts.
-    const StartOutcome outcome = m_run.start(
-        repetitionRequest(m_run, m_request, mode, m_request.startTime.addMSecs(m_clock.nowMs())));
+    const StartOutcome outcome = m_session.repeat(mode == 0   ? RepetitionMode::Complete
+                                                  : mode == 1 ? RepetitionMode::OnlyMissed
+                                                              : RepetitionMode::Nothing,
+                                                  m_start.addMSecs(m_clock.nowMs()));
     return outcome.started() ? QString() : outcome.message;
 }
 
@@ -233,23 +235,20 @@ CommandOutcome exerciseCommand(const ViewLayouts& layouts, const QString& docume
 
     random.seed(options.seed ? *options.seed : quint64(QDateTime::currentMSecsSinceEpoch()));
     VirtualClock clock;
-    ExerciseRun run(document, clock, random);
-    run.setMatchingLayout(
-        [&random](Document& d, bool exercise) { prepareCrossMatching(d, exercise, random); });
-    StartRequest request;
-    request.settings = takeSnapshot(dokTypOf(document.header), settings, CrossMatchingTime{});
+    const ExerciseRuleSet rules = buildExerciseRuleSet();
+    ExerciseSession session(document, rules, clock, random);
+    const ExerciseRun& run = session.run();
+    StartRequest request =
+        individualRequest(dokTypOf(document.header), settings, CrossMatchingTime{},
+                          options.start.isValid() ? options.start : QDateTime::currentDateTime());
     overrides.apply(request.settings);
-    request.grading = gradingTableOf(settings);
-    request.feedback = settings.Uebungsrueckmeldung;
     request.participantName = options.name;
-    request.startTime = options.start.isValid() ? options.start : QDateTime::currentDateTime();
-    request.context = localProtocolContext();
-    const StartOutcome started = run.start(request);
+    const StartOutcome started = session.start(request, false);
     if (!started.started())
         return {kExitFailure, {}, {started.message}};
 
     CommandOutcome outcome;
-    ScriptPlayer player(run, clock, request);
+    ScriptPlayer player(session, clock, request.startTime);
     QTextStream lines(script);
     lines.setEncoding(QStringConverter::Utf8);
     int number = 0;

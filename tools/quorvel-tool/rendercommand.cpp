@@ -76,7 +76,7 @@ bool composeCommandView(const ViewLayouts& layouts, const QString& documentPath,
     coverAndNumber(document, options.numbering, random);
     if (options.uncover) {
         for (ObjDataTyp& object : document.objects)
-            object.AbfrageStatus = 0;
+            object.AbfrageStatus = AbfrageStatus::Uncovered;
     }
 
     ViewComposer composer(document, layouts);

@@ -90,12 +90,13 @@ MainWindow::MainWindow(StartEnvironment environment, QWidget* parent)
         m_learningView->number(m_learningView->state().numberingMode);
     };
     exerciseHost.openPoint = [this](int index) { m_learningView->openPoint(index); };
-    m_exercise = new ExerciseController(*this, *m_exerciseSettings, m_layouts, exerciseHost);
+    m_exercise = new ExerciseController(*this, *m_exerciseSettings, m_layouts, m_exerciseRules,
+                                        exerciseHost);
     // The end of a run: the protocol, the best list and the result window,
     // whose "Übung wiederholen" starts the exercise again on screen.
-    m_exercise->setEndHandler([this](const ExerciseRun& run) {
-        return m_exerciseResults->showExerciseResult(run, [this](int mode) {
-            return m_exercise->restart(mode);
+    m_exercise->setEndHandler([this](ExerciseSession& session) {
+        return m_exerciseResults->showExerciseResult(session, [this](int mode) {
+            return m_exercise->restart(RepetitionMode(mode));
         }) == ResultChoice::Repeated;
     });
     m_board = new BoardController(*this, *m_learningView);

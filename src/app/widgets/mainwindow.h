@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "exerciserules.h"
 #include "layoutset.h"
 #include "mainwindowstate.h"
 #include "programcursors.h"
@@ -127,7 +128,8 @@ private:
     void showHelpContents();
 
     StartEnvironment m_environment;
-    LayoutSet m_layouts = buildLayoutSet(); // the reader and the view refer to it
+    LayoutSet m_layouts = buildLayoutSet();                   // the reader and the view refer to it
+    ExerciseRuleSet m_exerciseRules = buildExerciseRuleSet(); // every exercise run refers to it
     MainWindowState m_state;
     Settings m_settings;
     bool m_settingsLoaded = false; // only loaded settings are written back

@@ -350,16 +350,16 @@ void BoardController::saveBoardAsDocument() {
     // The covered query fields show in the saved picture.
     std::vector<size_t> covered;
     for (size_t i = 0; i < document.objects.size(); ++i) {
-        if (document.objects[i].AbfrageStatus == -1) {
+        if (document.objects[i].AbfrageStatus == AbfrageStatus::Covered) {
             covered.push_back(i);
-            document.objects[i].AbfrageStatus = 0;
+            document.objects[i].AbfrageStatus = AbfrageStatus::Uncovered;
         }
     }
     if (!covered.empty())
         m_view.view().redrawObjects();
     const IoResult written = writeBoardDocument(document, shownPicture(), path);
     for (const size_t i : covered)
-        document.objects[i].AbfrageStatus = -1;
+        document.objects[i].AbfrageStatus = AbfrageStatus::Covered;
     if (!covered.empty())
         m_view.view().redrawObjects();
     if (!written.ok) {

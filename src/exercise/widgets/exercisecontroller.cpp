@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercisecontroller.h"
 
-#include "crossmatchinglayout.h"
 #include "document.h"
 #include "exerciseresult.h"
 #include "exercisesettingscontroller.h"
@@ -39,13 +38,14 @@ QString msgReallyAbort() {
 } // namespace
 
 ExerciseController::ExerciseController(Shell& shell, ExerciseSettingsController& settings,
-                                       const ViewLayouts& layouts, ExerciseHost host)
+                                       const ViewLayouts& layouts, const ExerciseRuleSet& rules,
+                                       ExerciseHost host)
     : QObject(shell.dialogParent()), m_shell(shell), m_settings(settings), m_host(std::move(host)),
-      m_layouts(layouts), m_status(new UebStatusPan), m_section(new QWidget),
+      m_rules(rules), m_layouts(layouts), m_status(new UebStatusPan), m_section(new QWidget),
       m_startButton(new QToolButton(m_section)),
       m_nameForm(new TNameEingabeForm(shell.dialogParent())) {
     setObjectName(u"ExerciseController"_s);
-    makeRun();
+    makeSession();
 
     // The tool bar's part: the start button and, during an exercise, the status bar.
     m_section->setObjectName(u"UebungPanel"_s);
@@ -88,37 +88,36 @@ ExerciseController::ExerciseController(Shell& shell, ExerciseSettingsController&
 
 ExerciseController::~ExerciseController() {
     m_timer.stop();
-    if (m_run)
-        m_run->setListener({});
+    if (m_session)
+        m_session->run().removeObserver(m_observer);
 }
 
-void ExerciseController::makeRun() {
-    if (m_run)
-        m_run->setListener({});
-    m_run = std::make_unique<ExerciseRun>(m_shell.session().document(), *m_clock, m_shell.random());
-    m_run->setListener([this](const ExerciseEvent& event) { onEvent(event); });
-    RandomGenerator& random = m_shell.random();
-    m_run->setMatchingLayout([&random](Document& document, bool exercise) {
-        prepareCrossMatching(document, exercise, random);
-    });
+void ExerciseController::makeSession() {
+    if (m_session)
+        m_session->run().removeObserver(m_observer);
+    m_session = std::make_unique<ExerciseSession>(m_shell.session().document(), m_rules, *m_clock,
+                                                  m_shell.random());
+    m_observer =
+        m_session->run().addObserver([this](const ExerciseEvent& event) { onEvent(event); });
+    m_session->setNameEntry([this](const QString& last) { return m_nameForm->ask(last); });
 }
 
 void ExerciseController::setClock(ExerciseClock* clock) {
     if (m_active)
         return;
     m_clock = clock ? clock : &m_monotonic;
-    makeRun();
+    makeSession();
     delete m_panel.data();
     delete m_cover.data();
 }
 
-void ExerciseController::setEndHandler(std::function<bool(const ExerciseRun&)> handler) {
+void ExerciseController::setEndHandler(std::function<bool(ExerciseSession&)> handler) {
     m_endHandler = std::move(handler);
 }
 
 bool ExerciseController::startExercise() {
     const Modus modus = m_shell.modus();
-    if ((modus == Modus::Exercise && m_run->running()) || modus == Modus::SlidingPuzzle) {
+    if ((modus == Modus::Exercise && run().running()) || modus == Modus::SlidingPuzzle) {
         m_shell.dialogs().information(msgRunning());
         return false;
     }
@@ -133,46 +132,27 @@ bool ExerciseController::startExercise() {
         if (!go)
             return false;
     }
-    StartRequest request;
-    request.settings = m_settings.snapshot(dokTyp);
-    request.grading = m_settings.gradingTable();
-    request.feedback = m_shell.settings().Uebungsrueckmeldung;
-    request.repetitionMode = 0;
-    request.kind = SessionKind::Individual;
-    request.startTime = QDateTime::currentDateTime();
-    request.context = localProtocolContext();
-    if (m_shell.settings().UebNameEingabe)
-        request.askName = [this] {
-            m_lastName = m_nameForm->ask(m_lastName);
-            return m_lastName;
-        };
-    return begin(request);
+    const StartRequest request = individualRequest(
+        dokTyp, m_shell.settings(), m_settings.crossMatchingTime(), QDateTime::currentDateTime());
+    return shown(m_session->start(request, m_shell.settings().UebNameEingabe));
 }
 
-bool ExerciseController::begin(const StartRequest& request) {
-    const StartOutcome outcome = m_run->start(request);
+bool ExerciseController::shown(const StartOutcome& outcome) {
     if (!outcome.started()) {
         if (!outcome.message.isEmpty())
             m_shell.dialogs().information(outcome.message);
         return false;
     }
-    m_request = request;
     enter();
     return true;
 }
 
-bool ExerciseController::restart(int repetitionMode) {
-    const EndReason end = m_run->session().EndeGrund;
-    if (!m_active || m_run->running() || (end != EndReason::Completed && end != EndReason::TimeOut))
+bool ExerciseController::restart(RepetitionMode mode) {
+    if (!m_active || !m_session->canRepeat())
         return false;
-    StartRequest request =
-        repetitionRequest(*m_run, m_request, repetitionMode, QDateTime::currentDateTime());
-    // The same participant: the name is not asked again.
-    request.askName = {};
-    request.participantName = m_run->session().TeilnehmerName;
     if (m_panel)
         m_panel->finish();
-    return begin(request);
+    return shown(m_session->repeat(mode, QDateTime::currentDateTime()));
 }
 
 void ExerciseController::enter() {
@@ -188,7 +168,7 @@ void ExerciseController::enter() {
         m_cover->setAutoFillBackground(true);
     }
     if (!m_panel) {
-        m_panel = new UebungPan(*m_run, m_shell.session().document(), m_layouts, m_cover);
+        m_panel = new UebungPan(run(), m_shell.session().document(), m_layouts, m_cover);
         connect(m_panel, &UebungPan::soundRequested, this, &ExerciseController::playSound);
         connect(m_panel, &UebungPan::statusChanged, this, &ExerciseController::refreshStatus);
     }
@@ -219,18 +199,18 @@ bool ExerciseController::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ExerciseController::tick() {
-    if (!m_run->running() || m_run->busy())
+    if (!run().running() || run().busy())
         return; // a pause freezes the clock label
     m_timer.stop();
-    m_run->timerTick();
-    if (!m_run->running())
+    run().timerTick();
+    if (!run().running())
         return;
-    m_status->setClock(m_run->clockText());
+    m_status->setClock(run().clockText());
     m_timer.start();
 }
 
 void ExerciseController::refreshStatus() {
-    m_status->showRun(*m_run);
+    m_status->showRun(run());
 }
 
 void ExerciseController::playSound(bool right) {
@@ -277,7 +257,7 @@ void ExerciseController::showEnd() {
     if (!m_active)
         return;
     if (m_endHandler) {
-        if (m_endHandler(*m_run))
+        if (m_endHandler(*m_session))
             return; // started again
     } else {
         m_shell.dialogs().information(u"Die Übung ist beendet."_s);
@@ -288,8 +268,8 @@ void ExerciseController::showEnd() {
 bool ExerciseController::abortExercise() {
     if (!m_active)
         return false;
-    if (m_run->running() && m_shell.dialogs().ask(MessageKind::Confirmation, msgReallyAbort(),
-                                                  MessageButtons::YesNo) != Answer::Yes)
+    if (run().running() && m_shell.dialogs().ask(MessageKind::Confirmation, msgReallyAbort(),
+                                                 MessageButtons::YesNo) != Answer::Yes)
         return false;
     leave();
     return true;
@@ -299,7 +279,7 @@ void ExerciseController::leave() {
     m_leaving = true;
     m_timer.stop();
     m_settings.sounds().stop();
-    m_run->abort();
+    m_session->abort();
     if (m_panel) {
         m_panel->finish();
         m_panel->hide();
@@ -331,7 +311,7 @@ void ExerciseController::abortRun() {
 }
 
 bool ExerciseController::runFinished(Modus modus) const {
-    return modus != Modus::Exercise || !m_run->running();
+    return modus != Modus::Exercise || !m_session->run().running();
 }
 
 void ExerciseController::stopForShutdown() {

@@ -3,6 +3,7 @@
 
 #include "exerciseclock.h"
 #include "exerciserun.h"
+#include "exercisesession.h"
 #include "shellparticipant.h"
 #include "uebungpan.h"
 
@@ -43,7 +44,7 @@ class ExerciseController : public QObject, public ShellParticipant {
     Q_OBJECT
 public:
     ExerciseController(Shell& shell, ExerciseSettingsController& settings,
-                       const ViewLayouts& layouts, ExerciseHost host);
+                       const ViewLayouts& layouts, const ExerciseRuleSet& rules, ExerciseHost host);
     ~ExerciseController() override;
 
     // Tests run the exercise on a clock of their own (before a start).
@@ -52,11 +53,11 @@ public:
     // "Die Übung ist beendet.". The run has ended when it is called. It
     // returns true when it started the run again (restart()); otherwise the
     // learning view comes back after it returns.
-    void setEndHandler(std::function<bool(const ExerciseRun&)> handler);
+    void setEndHandler(std::function<bool(ExerciseSession&)> handler);
     // "Übung wiederholen" after the end: the same exercise again with the
-    // participant's name and settings, completely (0) or only what was not
-    // solved at the first attempt (1) where that is offered; true when it runs.
-    bool restart(int repetitionMode);
+    // participant's name and settings, completely or only what was not
+    // solved at the first attempt where that is offered; true when it runs.
+    bool restart(RepetitionMode mode);
 
     // "Individual-&Übung": true when the exercise runs.
     bool startExercise();
@@ -66,13 +67,13 @@ public:
     // The 100 ms clock of the exercise.
     void tick();
 
-    ExerciseRun& run() { return *m_run; }
+    ExerciseRun& run() { return m_session->run(); }
+    ExerciseSession& session() { return *m_session; }
     UebungPan* panel() const { return m_panel; }
     UebStatusPan* statusPanel() const { return m_status; }
     TNameEingabeForm* nameForm() const { return m_nameForm; }
     QToolButton* startButton() const { return m_startButton; }
     bool active() const { return m_active; }
-    QTimer& timer() { return m_timer; }
 
     // Another document in place of the exercise's (the user agreed to give
     // the run up): the exercise is left.
@@ -86,10 +87,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void makeRun();
+    void makeSession();
     void onEvent(const ExerciseEvent& event);
-    // Starts the run with `request` and shows it; a refusal shows its message.
-    bool begin(const StartRequest& request);
+    // Shows a started run; a refusal shows its message.
+    bool shown(const StartOutcome& outcome);
     void enter();
     void leave();
     void showEnd();
@@ -102,9 +103,10 @@ private:
     ExerciseHost m_host;
     MonotonicClock m_monotonic;
     ExerciseClock* m_clock = &m_monotonic;
-    std::unique_ptr<ExerciseRun> m_run;
-    std::function<bool(const ExerciseRun&)> m_endHandler;
-    StartRequest m_request; // the last start, for a repetition
+    const ExerciseRuleSet& m_rules;
+    std::unique_ptr<ExerciseSession> m_session;
+    int m_observer = 0;
+    std::function<bool(ExerciseSession&)> m_endHandler;
     const ViewLayouts& m_layouts;
     QPointer<QWidget> m_cover; // `LernKartPan`: covers the learning view
     QPointer<UebungPan> m_panel;
@@ -113,7 +115,6 @@ private:
     QToolButton* m_startButton;
     TNameEingabeForm* m_nameForm;
     QTimer m_timer;
-    QString m_lastName;
     bool m_active = false;  // the panel is shown (exercise mode)
     bool m_leaving = false; // the clean-up runs
     bool m_endQueued = false;

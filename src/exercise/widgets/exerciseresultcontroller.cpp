@@ -5,6 +5,7 @@
 #include "document.h"
 #include "exerciseresult.h"
 #include "exerciserun.h"
+#include "exercisesession.h"
 #include "protocolfile.h"
 #include "settings.h"
 #include "shell.h"
@@ -36,35 +37,42 @@ void ExerciseResultController::setMailHandOver(MailHandOver handOver) {
     m_protocol->setMailHandOver(std::move(handOver));
 }
 
-void ExerciseResultController::completeProtocol(const ExerciseRun& run) {
-    const QString markup = run.protocol();
-    const UebungsSitzung& s = run.session();
-    m_protocol->setProtocol(markup, run.document().file, s.SitzungsArt == SessionKind::SeriesPart);
+void ExerciseResultController::connectSession(ExerciseSession& session) {
     const Settings& settings = m_shell.settings();
-    if (!settings.AutoProtSpeichern)
-        return;
-    const IoResult saved = autoSaveProtocol(settings.ProtOrdner, QSysInfo::machineHostName(),
-                                            QDateTime::currentDateTime(), markup);
-    for (const QString& message : saved.messages)
-        m_shell.dialogs().error(message);
+    session.setProtocolSaving(
+        {settings.AutoProtSpeichern, settings.ProtOrdner, QSysInfo::machineHostName()});
+    session.setErrorReport([this](const QString& message) { m_shell.dialogs().error(message); });
+    session.setBestListEntry([this](const ExerciseRun& run) {
+        return m_bestLists.enterAutomatically(run) == BestListEntry::Entered;
+    });
 }
 
-ResultChoice ExerciseResultController::showExerciseResult(const ExerciseRun& run,
-                                                          const Restart& restart) {
-    completeProtocol(run);
-    const UebungsSitzung& s = run.session();
-    if (s.SitzungsArt == SessionKind::SeriesPart)
-        return ResultChoice::Left;
+void ExerciseResultController::showProtocolOf(const ExerciseRun& run, const QString& markup) {
+    m_protocol->setProtocol(markup, run.document().file,
+                            run.session().SitzungsArt == SessionKind::SeriesPart);
+}
 
-    const ExerciseResult result = exerciseResultOf(run);
-    const bool entered = m_bestLists.enterAutomatically(run) == BestListEntry::Entered;
+void ExerciseResultController::completeProtocol(ExerciseSession& session) {
+    connectSession(session);
+    showProtocolOf(session.run(), session.completeProtocol(QDateTime::currentDateTime()));
+}
+
+ResultChoice ExerciseResultController::showExerciseResult(ExerciseSession& session,
+                                                          const Restart& restart) {
+    connectSession(session);
+    const ExerciseRun& run = session.run();
+    const UebungsSitzung& s = run.session();
+    const SessionEnd end = session.complete(QDateTime::currentDateTime());
+    showProtocolOf(run, end.protocol);
+    if (end.seriesPart)
+        return ResultChoice::Left;
 
     if (!m_shell.settings().UebErgebAnzeigen && s.SitzungsArt != SessionKind::NetworkParticipant) {
         m_shell.dialogs().information(u"Die Übung ist beendet."_s);
         return ResultChoice::Left;
     }
 
-    m_result->setResult(result, entered, m_bestLists.canEnter(s));
+    m_result->setResult(end.result, end.enteredInBestList, m_bestLists.canEnter(s));
     const bool individual = s.SitzungsArt == SessionKind::Individual;
     // The connections live for one showing: they refer to this run.
     QObject scope;

@@ -10,6 +10,7 @@ namespace quorvel {
 
 class BestListController;
 class ExerciseRun;
+class ExerciseSession;
 class Shell;
 class TUebFertigForm;
 
@@ -33,22 +34,25 @@ public:
 
     // Starts the run again with `repetitionMode` (0 complete, 1 only what was
     // not solved at the first attempt) and the same kind; true when it runs.
-    // On the engine alone: run.start(repetitionRequest(run, request, mode,
-    // now)).started(); the exercise on screen goes through its own start.
+    // Without a window: session.repeat(); the exercise on screen goes through
+    // its own start.
     using Restart = std::function<bool(int repetitionMode)>;
 
-    // Call once `run` has ended (`EndeGrund` 1 or 3), before its clean-up.
+    // Call once the session's run has ended (`EndeGrund` 1 or 3), before its
+    // clean-up. The session completes the protocol, the result and the
+    // best-list entry; this shows them.
     // Shows the result window modally (a network participant always gets it;
     // otherwise as "Übungs&ergebnisfenster anzeigen" says, else the message
     // "Die Übung ist beendet."). "Übung wiederholen" calls `restart`; when
     // that fails the window shows again. A series part only completes its
     // protocol and returns Left: the series goes on. On Left the caller runs
     // the clean-up of an abort and returns to the learning view.
-    ResultChoice showExerciseResult(const ExerciseRun& run, const Restart& restart);
+    ResultChoice showExerciseResult(ExerciseSession& session, const Restart& restart);
 
-    // Completes the protocol of `run` into the protocol window and saves it
-    // automatically when that is on (the first steps of showExerciseResult()).
-    void completeProtocol(const ExerciseRun& run);
+    // Completes the protocol of the session's run into the protocol window
+    // and saves it automatically when that is on (the first steps of
+    // showExerciseResult()).
+    void completeProtocol(ExerciseSession& session);
 
     // The protocol window, modally.
     void showProtocol();
@@ -60,6 +64,10 @@ public:
     TUebFertigForm* resultWindow() const { return m_result; }
 
 private:
+    // The settings of this moment and the shell's answers, for `session`.
+    void connectSession(ExerciseSession& session);
+    void showProtocolOf(const ExerciseRun& run, const QString& markup);
+
     Shell& m_shell;
     BestListController& m_bestLists;
     TUebProtokollForm* m_protocol;

@@ -45,14 +45,14 @@ QString firstExisting(const QStringList& folders) {
 ExerciseSettingsController::ExerciseSettingsController(Shell& shell)
     : QObject(shell.dialogParent()), m_shell(shell) {
     QWidget* parent = shell.dialogParent();
-    m_uebOpt = new TUebOptForm(parent);
-    m_fragen = new TUebOptFragenForm(m_uebOpt, parent);
-    m_korb = new TUebOptKorbForm(m_uebOpt, parent);
-    m_kreuz = new TUebOptKreuzverbindungForm(m_uebOpt, parent);
-    m_notenskala = new TNotenskalaForm(shell, parent);
+    m_labelling = new TUebOptForm(parent);
+    m_questions = new TUebOptFragenForm(m_labelling, parent);
+    m_cluster = new TUebOptKorbForm(m_labelling, parent);
+    m_crossMatchingForm = new TUebOptKreuzverbindungForm(m_labelling, parent);
+    m_gradingScale = new TNotenskalaForm(shell, parent);
     const QStringList folders = programSoundFolders(shell);
-    m_rueckmeldung = new TUebungsrueckmeldungForm(shell, firstExisting(folders), parent);
-    m_kennzInfo = new TKennzInfoBox(parent);
+    m_feedback = new TUebungsrueckmeldungForm(shell, firstExisting(folders), parent);
+    m_figuresInfo = new TKennzInfoBox(parent);
     m_sounds = new SoundPlayer(shell, folders, this);
 
     CommandRegistry& commands = shell.commands();
@@ -72,31 +72,31 @@ bool ExerciseSettingsController::showSettingsDialog(DokTyp dokTyp, bool networkI
     Settings& settings = m_shell.settings();
     switch (settingsGroupOf(dokTyp)) {
     case SettingsGroup::Labelling: {
-        m_uebOpt->load(settings.UebOpt);
+        m_labelling->load(settings.UebOpt);
         // Every showing starts reduced.
-        m_uebOpt->setExtended(false);
-        m_uebOpt->setNetworkInitiation(networkInitiation);
-        const bool started = m_uebOpt->exec() == QDialog::Accepted;
-        m_uebOpt->store(settings.UebOpt);
+        m_labelling->setExtended(false);
+        m_labelling->setNetworkInitiation(networkInitiation);
+        const bool started = m_labelling->exec() == QDialog::Accepted;
+        m_labelling->store(settings.UebOpt);
         return started;
     }
     case SettingsGroup::Questions: {
-        m_fragen->setDokTyp(dokTyp);
-        m_fragen->load(settings.UebOptFragen);
-        const bool started = m_fragen->exec() == QDialog::Accepted;
-        m_fragen->store(settings.UebOptFragen);
+        m_questions->setDokTyp(dokTyp);
+        m_questions->load(settings.UebOptFragen);
+        const bool started = m_questions->exec() == QDialog::Accepted;
+        m_questions->store(settings.UebOptFragen);
         return started;
     }
     case SettingsGroup::Cluster: {
-        m_korb->load(settings.UebOptKorb);
-        const bool started = m_korb->exec() == QDialog::Accepted;
-        m_korb->store(settings.UebOptKorb);
+        m_cluster->load(settings.UebOptKorb);
+        const bool started = m_cluster->exec() == QDialog::Accepted;
+        m_cluster->store(settings.UebOptKorb);
         return started;
     }
     case SettingsGroup::CrossMatching: {
-        m_kreuz->load(m_crossMatching);
-        const bool started = m_kreuz->exec() == QDialog::Accepted;
-        m_kreuz->store(m_crossMatching);
+        m_crossMatchingForm->load(m_crossMatching);
+        const bool started = m_crossMatchingForm->exec() == QDialog::Accepted;
+        m_crossMatchingForm->store(m_crossMatching);
         return started;
     }
     }
@@ -104,7 +104,7 @@ bool ExerciseSettingsController::showSettingsDialog(DokTyp dokTyp, bool networkI
 }
 
 bool ExerciseSettingsController::showBeforeEachExercise() const {
-    return m_uebOpt->showBeforeEachExercise()->isChecked();
+    return m_labelling->showBeforeEachExercise()->isChecked();
 }
 
 UebEinstellungen ExerciseSettingsController::snapshot(DokTyp dokTyp) const {
@@ -116,7 +116,7 @@ GradingTable ExerciseSettingsController::gradingTable() const {
 }
 
 void ExerciseSettingsController::showFiguresHelp() {
-    m_kennzInfo->exec();
+    m_figuresInfo->exec();
 }
 
 void ExerciseSettingsController::openSettingsCommand() {
@@ -131,14 +131,14 @@ void ExerciseSettingsController::openSettingsCommand() {
 }
 
 void ExerciseSettingsController::editScale() {
-    m_notenskala->edit(m_shell.settings());
-    m_notenskala->exec();
+    m_gradingScale->edit(m_shell.settings());
+    m_gradingScale->exec();
 }
 
 void ExerciseSettingsController::editFeedback() {
-    m_rueckmeldung->load(m_shell.settings().Uebungsrueckmeldung);
-    if (m_rueckmeldung->exec() == QDialog::Accepted)
-        m_rueckmeldung->store(m_shell.settings().Uebungsrueckmeldung);
+    m_feedback->load(m_shell.settings().Uebungsrueckmeldung);
+    if (m_feedback->exec() == QDialog::Accepted)
+        m_feedback->store(m_shell.settings().Uebungsrueckmeldung);
 }
 
 } // namespace quorvel

@@ -52,13 +52,12 @@ public:
     // "Information zu den Kennzahlen", for the "?" button of the status bar.
     void showFiguresHelp();
 
-    TUebOptForm* uebOptForm() const { return m_uebOpt; }
-    TUebOptFragenForm* fragenForm() const { return m_fragen; }
-    TUebOptKorbForm* korbForm() const { return m_korb; }
-    TUebOptKreuzverbindungForm* kreuzverbindungForm() const { return m_kreuz; }
-    TNotenskalaForm* notenskalaForm() const { return m_notenskala; }
-    TUebungsrueckmeldungForm* rueckmeldungForm() const { return m_rueckmeldung; }
-    TKennzInfoBox* kennzInfoBox() const { return m_kennzInfo; }
+    TUebOptForm* labellingForm() const { return m_labelling; }
+    TUebOptFragenForm* questionsForm() const { return m_questions; }
+    TUebOptKorbForm* clusterForm() const { return m_cluster; }
+    TUebOptKreuzverbindungForm* crossMatchingForm() const { return m_crossMatchingForm; }
+    TNotenskalaForm* gradingScaleForm() const { return m_gradingScale; }
+    TUebungsrueckmeldungForm* feedbackForm() const { return m_feedback; }
 
 private:
     void openSettingsCommand();
@@ -68,13 +67,13 @@ private:
     Shell& m_shell;
     CrossMatchingTime m_crossMatching;
     std::function<void()> m_start;
-    TUebOptForm* m_uebOpt;
-    TUebOptFragenForm* m_fragen;
-    TUebOptKorbForm* m_korb;
-    TUebOptKreuzverbindungForm* m_kreuz;
-    TNotenskalaForm* m_notenskala;
-    TUebungsrueckmeldungForm* m_rueckmeldung;
-    TKennzInfoBox* m_kennzInfo;
+    TUebOptForm* m_labelling;
+    TUebOptFragenForm* m_questions;
+    TUebOptKorbForm* m_cluster;
+    TUebOptKreuzverbindungForm* m_crossMatchingForm;
+    TNotenskalaForm* m_gradingScale;
+    TUebungsrueckmeldungForm* m_feedback;
+    TKennzInfoBox* m_figuresInfo;
     SoundPlayer* m_sounds;
 };
 

@@ -442,7 +442,7 @@ void UebungPan::syncCards() {
             continue;
         CardState state = m_run.cardState(int(k));
         if (d == DokTyp::CrossMatching)
-            state = objects[size_t(card->object())].AbfrageStatus == QueryState::MatchingElement
+            state = objects[size_t(card->object())].AbfrageStatus == AbfrageStatus::MatchingElement
                         ? CardState::Shown
                         : CardState::Hidden;
         if (state == CardState::Removed) {
@@ -624,7 +624,8 @@ void UebungPan::releaseCard() {
         m_run.dropInBasket(card->object(), target, pixels);
     else
         m_run.drop(card->object(), target, pixels);
-    m_active = nullptr;
+    if (!m_run.busy())
+        m_active = nullptr; // else the evaluation's pauses still show it
     if (wasCarried)
         focusSomething();
 }
@@ -641,14 +642,15 @@ void UebungPan::clicked(UebElemPan* card) {
         card->setTicked(m_run.ticked(card->object()));
         break;
     case UebElemPan::Look::Button:
-        m_run.weiter();
+        m_run.confirm();
         break;
     default:
         m_run.click(card->object());
         syncSelection();
         break;
     }
-    m_active = nullptr;
+    if (!m_run.busy())
+        m_active = nullptr; // else the evaluation's pauses still show it
     focusSomething();
 }
 
@@ -858,6 +860,9 @@ void UebungPan::handle(const ExerciseEvent& event) {
         break;
     case K::StatusChanged:
         Q_EMIT statusChanged();
+        break;
+    case K::Evaluated:
+        m_active = nullptr;
         break;
     default:
         break;
