@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "puzzlesolver.h"
 #include "randomgenerator.h"
 #include "tschiebepuzzle.h"
 
@@ -6,19 +7,12 @@
 #include <gtest/gtest.h>
 #include <queue>
 #include <string>
-#include <unordered_map>
 
 using namespace quorvel;
+using quorvel::test::gridOf;
+using quorvel::test::solution;
 
 namespace {
-
-std::vector<int> gridOf(const TSchiebepuzzle& p) {
-    std::vector<int> grid;
-    for (int r = 0; r < p.size(); ++r)
-        for (int c = 0; c < p.size(); ++c)
-            grid.push_back(p.tileAt(c, r));
-    return grid;
-}
 
 // Counted here, not by the model: the cells holding their own tile.
 int countInPlace(const TSchiebepuzzle& p) {
@@ -43,40 +37,6 @@ bool solvable(const TSchiebepuzzle& p) {
     const int n = p.size();
     const int distance = (n - 1 - p.gap().x()) + (n - 1 - p.gap().y());
     return swaps % 2 == distance % 2;
-}
-
-// The tiles to click, in order, that solve a 3 x 3 board (breadth-first).
-std::vector<int> solution(const TSchiebepuzzle& p) {
-    const std::vector<int> start = gridOf(p);
-    std::vector<int> goal(start.size());
-    for (size_t k = 0; k < goal.size(); ++k)
-        goal[k] = int(k);
-    const auto key = [](const std::vector<int>& g) { return std::string(g.begin(), g.end()); };
-    std::unordered_map<std::string, std::pair<std::string, int>> from; // state -> (previous, tile)
-    std::queue<std::vector<int>> open;
-    open.push(start);
-    from[key(start)] = {std::string(), -1};
-    while (!open.empty()) {
-        const std::vector<int> g = open.front();
-        open.pop();
-        if (g == goal)
-            break;
-        const int gap = int(std::find(g.begin(), g.end(), 8) - g.begin());
-        for (const int d : {-3, 3, -1, 1}) {
-            const int next = gap + d;
-            if (next < 0 || next >= 9 || ((d == 1 || d == -1) && next / 3 != gap / 3))
-                continue;
-            std::vector<int> h = g;
-            std::swap(h[size_t(gap)], h[size_t(next)]);
-            if (from.emplace(key(h), std::make_pair(key(g), g[size_t(next)])).second)
-                open.push(h);
-        }
-    }
-    std::vector<int> tiles;
-    for (std::string k = key(goal); from.count(k) && from[k].second >= 0; k = from[k].first)
-        tiles.push_back(from[k].second);
-    std::reverse(tiles.begin(), tiles.end());
-    return tiles;
 }
 
 } // namespace

@@ -15,11 +15,13 @@
 #include "mailcontroller.h"
 #include "mainmenu.h"
 #include "optionsmenubinding.h"
+#include "puzzlecontroller.h"
 #include "quitdialog.h"
 #include "rounding.h"
 #include "startplan.h"
 #include "titlebar.h"
 #include "topicmenucontroller.h"
+#include "viewcomposer.h"
 #include "viewexportcontroller.h"
 #include "windowdialogs.h"
 #include "windowstatecontroller.h"
@@ -30,6 +32,7 @@
 #include <QKeySequence>
 #include <QScreen>
 #include <QSettings>
+#include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -93,6 +96,16 @@ MainWindow::MainWindow(StartEnvironment environment, QWidget* parent)
             return m_exercise->restart(mode);
         }) == ResultChoice::Repeated;
     });
+    PuzzleHost puzzleHost;
+    puzzleHost.viewArea = exerciseHost.viewArea;
+    puzzleHost.picture = [this] { return view().composer().view(); };
+    puzzleHost.addStatusSection = exerciseHost.addStatusSection;
+    puzzleHost.pressStartButton = [this](bool down) {
+        m_exercise->startButton()->setChecked(down);
+    };
+    puzzleHost.enter = exerciseHost.enter;
+    puzzleHost.leave = exerciseHost.leave;
+    m_puzzle = new PuzzleController(*this, m_exerciseSettings->sounds(), puzzleHost);
     m_board = new BoardController(*this, *m_learningView);
     m_mail = new MailController(*this, this);
     // The protocol window mails its saved protocol the way the document goes.
