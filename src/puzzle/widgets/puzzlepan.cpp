@@ -61,7 +61,8 @@ void PuzzlePan::layOut() {
     const int n = std::max(1, m_puzzle.size());
     m_board = puzzleBoard(size(), m_picture.size(), n);
     QImage& picture = background();
-    picture = QImage(size().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+    // Opaque pictures: a move copies pixels instead of blending them.
+    picture = QImage(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     picture.fill(kPanelColour);
     QPainter p(&picture);
     p.setPen(kFrameColour);
@@ -72,7 +73,8 @@ void PuzzlePan::layOut() {
                       std::max(1, m_board.tile.height() - 3));
     for (PuzzleTile* tile : m_tiles) {
         tile->setPiece(m_picture.copy(tileSource(tile->tile(), n, m_picture.size()))
-                           .scaled(piece, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+                           .scaled(piece, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                           .convertToFormat(QImage::Format_RGB32));
         placeTile(*tile);
     }
     showCursors();
@@ -87,8 +89,13 @@ void PuzzlePan::placeTile(PuzzleTile& tile) {
 }
 
 void PuzzlePan::showCursors() {
-    for (PuzzleTile* tile : m_tiles)
-        tile->setCursor(m_puzzle.mayMove(tile->tile()) ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    // Set only where it changes: setting a cursor costs more than a move.
+    for (PuzzleTile* tile : m_tiles) {
+        const Qt::CursorShape shape =
+            m_puzzle.mayMove(tile->tile()) ? Qt::PointingHandCursor : Qt::ArrowCursor;
+        if (!tile->testAttribute(Qt::WA_SetCursor) || tile->cursor().shape() != shape)
+            tile->setCursor(shape);
+    }
 }
 
 bool PuzzlePan::moveTile(int id) {

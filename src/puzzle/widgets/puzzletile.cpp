@@ -21,9 +21,12 @@ void PuzzleTile::setPiece(const QImage& piece) {
 
 void PuzzleTile::paintFace(QPainter& p) {
     const QRect r = rect();
-    p.fillRect(r, Qt::white);
+    // White only where the piece does not cover: a move paints each pixel once.
+    const QRect piece(QPoint(1, 1), m_piece.size());
+    p.fillRect(QRect(piece.right() + 1, 0, r.width() - piece.right() - 1, r.height()), Qt::white);
+    p.fillRect(QRect(0, piece.bottom() + 1, r.width(), r.height() - piece.bottom() - 1), Qt::white);
+    p.drawImage(piece.topLeft(), m_piece);
     paintBevel(p, r);
-    p.drawImage(QPoint(1, 1), m_piece);
 }
 
 void PuzzleTile::mousePressEvent(QMouseEvent* event) {
