@@ -15,10 +15,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
-#include <cmath>
 
 namespace quorvel {
 
