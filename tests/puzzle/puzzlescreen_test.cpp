@@ -250,11 +250,17 @@ TEST_F(PuzzleScreenTest, ResizeKeepsTheTiles) {
     EXPECT_EQ(model().moves(), 1);
 }
 
-// "Übung abbrechen" asks; "Nein" keeps the puzzle, "Ja" leaves it.
+// "Übung abbrechen" and closing the window ask; "Nein" keeps the puzzle,
+// "Ja" leaves it.
 TEST_F(PuzzleScreenTest, AbortAsks) {
     start(3, false);
     window->commands().trigger(u"Uebungabbrechen1"_s);
     EXPECT_TRUE(asked(kNotSolved));
+    EXPECT_EQ(window->modus(), Modus::SlidingPuzzle);
+    prompter->order.clear();
+    prompter->answers.push_back(Answer::No);
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(prompter->order.value(0), kNotSolved);
     EXPECT_EQ(window->modus(), Modus::SlidingPuzzle);
     prompter->answers.push_back(Answer::Yes);
     window->commands().trigger(u"Uebungabbrechen1"_s);

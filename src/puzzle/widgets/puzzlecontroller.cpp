@@ -199,7 +199,8 @@ void PuzzleController::abortRun() {
 }
 
 bool PuzzleController::runFinished(Modus modus) const {
-    return modus != Modus::SlidingPuzzle || !m_active || m_puzzle.solved();
+    // Only the puzzle's own mode is answered here: another part owns the exercise.
+    return modus == Modus::SlidingPuzzle && (!m_active || m_puzzle.solved());
 }
 
 void PuzzleController::stopForShutdown() {
