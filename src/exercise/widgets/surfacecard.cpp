@@ -43,6 +43,9 @@ void SurfaceCard::paintEvent(QPaintEvent* /*event*/) {
     if (hasFocus()) {
         p.setRenderHint(QPainter::Antialiasing, false);
         p.setBrush(Qt::NoBrush);
+        // Dashes over white: the frame shows on light cards and dark pictures alike.
+        p.setPen(QPen(Qt::white, 2));
+        p.drawRect(rect().adjusted(1, 1, -2, -2));
         p.setPen(QPen(kFocusColour, 2, Qt::DashLine));
         p.drawRect(rect().adjusted(1, 1, -2, -2));
     }
