@@ -18,11 +18,13 @@
 #include "mainmenu.h"
 #include "notesbox.h"
 #include "optionsmenubinding.h"
+#include "puzzlecontroller.h"
 #include "quitdialog.h"
 #include "rounding.h"
 #include "startplan.h"
 #include "titlebar.h"
 #include "topicmenucontroller.h"
+#include "viewcomposer.h"
 #include "viewexportcontroller.h"
 #include "viewprintcontroller.h"
 #include "windowdialogs.h"
@@ -99,6 +101,16 @@ MainWindow::MainWindow(StartEnvironment environment, QWidget* parent)
             return m_exercise->restart(RepetitionMode(mode));
         }) == ResultChoice::Repeated;
     });
+    PuzzleHost puzzleHost;
+    puzzleHost.viewArea = exerciseHost.viewArea;
+    puzzleHost.picture = [this] { return view().composer().view(); };
+    puzzleHost.addStatusSection = exerciseHost.addStatusSection;
+    puzzleHost.pressStartButton = [this](bool down) {
+        m_exercise->startButton()->setChecked(down);
+    };
+    puzzleHost.enter = exerciseHost.enter;
+    puzzleHost.leave = exerciseHost.leave;
+    m_puzzle = new PuzzleController(*this, m_exerciseSettings->sounds(), puzzleHost);
     m_board = new BoardController(*this, *m_learningView);
     m_mail = new MailController(*this, this);
     m_documentDialogs = new DocumentDialogsController(*this, *m_learningView, this);

@@ -23,6 +23,7 @@ class DocumentController;
 class DocumentDialogsController;
 class ExerciseResultController;
 class ExerciseController;
+class PuzzleController;
 class ExerciseSettingsController;
 class LearningViewController;
 class LearningViewPanel;
@@ -80,6 +81,7 @@ public:
     // The end of a run: protocol window, result window, automatic saving.
     ExerciseResultController& exerciseResults() const { return *m_exerciseResults; }
     ExerciseController& exercise() const { return *m_exercise; }
+    PuzzleController& puzzle() const { return *m_puzzle; }
     BoardController& board() const { return *m_board; }
     BestListController& bestLists() const { return *m_bestLists; }
     MailController& mail() const { return *m_mail; }
@@ -150,6 +152,7 @@ private:
     TopicMenuController* m_topics;
     ExerciseSettingsController* m_exerciseSettings;
     ExerciseController* m_exercise;
+    PuzzleController* m_puzzle;
     BestListController* m_bestLists;
     ExerciseResultController* m_exerciseResults;
     BoardController* m_board;

@@ -311,7 +311,8 @@ void ExerciseController::abortRun() {
 }
 
 bool ExerciseController::runFinished(Modus modus) const {
-    return modus != Modus::Exercise || !m_session->run().running();
+    // The puzzle's mode is answered by the puzzle.
+    return modus == Modus::Exercise && !m_session->run().running();
 }
 
 void ExerciseController::stopForShutdown() {

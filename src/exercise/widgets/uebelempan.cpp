@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "uebelempan.h"
 
-#include <QKeyEvent>
-#include <QMouseEvent>
+#include <QEvent>
 #include <QPainter>
 
 namespace quorvel {
@@ -13,7 +12,6 @@ namespace {
 const QColor kCardColour(0xFF, 0xF3, 0x90); // 0x90F3FF
 const QColor kTextColour(0x21, 0x21, 0x1F); // 0x1F2121
 const QColor kSelectedColour(0xFF, 0xC0, 0x00);
-const QColor kFocusColour(0x00, 0x50, 0xD0);
 constexpr int kLargestPoint = 11;
 constexpr int kSmallestPoint = 7;
 constexpr int kTextMargin = 3;
@@ -27,11 +25,8 @@ QFont cardFont(int points) {
 } // namespace
 
 UebElemPan::UebElemPan(int object, int entry, Look look, QWidget* parent)
-    : QWidget(parent), m_object(object), m_entry(entry), m_look(look) {
+    : SurfaceCard(parent), m_object(object), m_entry(entry), m_look(look) {
     setObjectName(u"UebElemPan"_s + QString::number(entry >= 0 ? entry : object));
-    setFocusPolicy(Qt::StrongFocus);
-    // Not marked opaque: with many cards on the panel, Qt would otherwise unite
-    // all their rectangles again after every move of a dragged card.
 }
 
 void UebElemPan::setText(const QString& text) {
@@ -89,27 +84,13 @@ int UebElemPan::fontPointSize() const {
 bool UebElemPan::event(QEvent* event) {
     if (event->type() == QEvent::Resize)
         m_fontSize = -1;
-    if (m_carried && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
-            Q_EMIT stepRequested(key->key() == Qt::Key_Tab ? 1 : -1);
-            return true;
-        }
-    }
-    return QWidget::event(event);
+    return SurfaceCard::event(event);
 }
 
-void UebElemPan::paintEvent(QPaintEvent* /*event*/) {
-    QPainter p(this);
+void UebElemPan::paintFace(QPainter& p) {
     const QRect r = rect();
     p.fillRect(r, background());
-    // Raised bevel of width 1.
-    p.setPen(QColor(Qt::white));
-    p.drawLine(r.topLeft(), r.topRight());
-    p.drawLine(r.topLeft(), r.bottomLeft());
-    p.setPen(QColor(0x80, 0x80, 0x80));
-    p.drawLine(r.bottomLeft(), r.bottomRight());
-    p.drawLine(r.topRight(), r.bottomRight());
+    paintBevel(p, r);
 
     switch (m_look) {
     case Look::Picture:
@@ -154,85 +135,6 @@ void UebElemPan::paintEvent(QPaintEvent* /*event*/) {
                    Qt::AlignCenter | Qt::TextWordWrap, m_text);
         break;
     }
-    if (hasFocus()) {
-        p.setRenderHint(QPainter::Antialiasing, false);
-        p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(kFocusColour, 2, Qt::DashLine));
-        p.drawRect(r.adjusted(1, 1, -2, -2));
-    }
-}
-
-QPoint UebElemPan::toPanel(QPoint local) const {
-    return mapToParent(local);
-}
-
-void UebElemPan::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton)
-        return;
-    m_pressed = true;
-    m_moved = false;
-    Q_EMIT pressed(toPanel(event->position().toPoint()));
-}
-
-void UebElemPan::mouseMoveEvent(QMouseEvent* event) {
-    if (!m_pressed || !(event->buttons() & Qt::LeftButton))
-        return;
-    m_moved = true;
-    Q_EMIT dragged(toPanel(event->position().toPoint()));
-}
-
-void UebElemPan::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || !m_pressed)
-        return;
-    m_pressed = false;
-    const QPoint at = toPanel(event->position().toPoint());
-    Q_EMIT released(at);
-    // A click without dragging on a card that is no drag card.
-    if (!m_moved && rect().contains(event->position().toPoint()))
-        Q_EMIT clicked();
-}
-
-void UebElemPan::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        Q_EMIT activated();
-        return;
-    case Qt::Key_Escape:
-        if (m_carried) {
-            Q_EMIT escapeRequested();
-            return;
-        }
-        break;
-    case Qt::Key_Right:
-    case Qt::Key_Down:
-        if (m_carried) {
-            Q_EMIT stepRequested(1);
-            return;
-        }
-        break;
-    case Qt::Key_Left:
-    case Qt::Key_Up:
-        if (m_carried) {
-            Q_EMIT stepRequested(-1);
-            return;
-        }
-        break;
-    default:
-        break;
-    }
-    QWidget::keyPressEvent(event);
-}
-
-void UebElemPan::focusInEvent(QFocusEvent* event) {
-    QWidget::focusInEvent(event);
-    update();
-}
-
-void UebElemPan::focusOutEvent(QFocusEvent* event) {
-    QWidget::focusOutEvent(event);
-    update();
 }
 
 } // namespace quorvel

@@ -2,6 +2,7 @@
 #include "uebstatuspan.h"
 
 #include "exerciserun.h"
+#include "statuscolumn.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -22,15 +23,9 @@ UebStatusPan::UebStatusPan(QWidget* parent) : QFrame(parent) {
     grid->setHorizontalSpacing(14);
     grid->setVerticalSpacing(0);
     m_name = addRow(u"Name:"_s, u"TNameLab"_s);
-    m_right = addRow(u"Richtig gelöst:"_s, u"RichtigLab"_s);
     m_total = new QLabel(this);
     m_total->setObjectName(u"GesAnzLab"_s);
-    auto* rightRow = new QHBoxLayout;
-    rightRow->setSpacing(4);
-    grid->removeWidget(m_right);
-    rightRow->addWidget(m_right);
-    rightRow->addWidget(m_total);
-    grid->addLayout(rightRow, 1, grid->columnCount() - 1);
+    m_right = addStatusColumn(*grid, this, u"Richtig gelöst:"_s, u"RichtigLab"_s, m_total);
     m_wrong = addRow(u"Fehlversuche:"_s, u"FalschLab"_s);
     m_quote = addRow(u"Akt. Erfolgsquote:"_s, u"QuoteLab"_s);
     m_overall = addRow(u"Gesamtleistung:"_s, u"GesamtleistungLab"_s);
@@ -64,20 +59,7 @@ UebStatusPan::UebStatusPan(QWidget* parent) : QFrame(parent) {
 }
 
 QLabel* UebStatusPan::addRow(const QString& caption, const QString& name) {
-    auto* grid = static_cast<QGridLayout*>(layout());
-    const int column = std::max(1, grid->columnCount());
-    auto* title = new QLabel(caption, this);
-    QFont small = title->font();
-    small.setPointSize(std::max(6, small.pointSize() - 1));
-    title->setFont(small);
-    auto* value = new QLabel(this);
-    value->setObjectName(name);
-    QFont bold = value->font();
-    bold.setBold(true);
-    value->setFont(bold);
-    grid->addWidget(title, 0, column);
-    grid->addWidget(value, 1, column);
-    return value;
+    return addStatusColumn(*static_cast<QGridLayout*>(layout()), this, caption, name);
 }
 
 void UebStatusPan::showRun(const ExerciseRun& run) {

@@ -15,10 +15,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
-#include <cmath>
 
 namespace quorvel {
 
@@ -30,7 +28,6 @@ const QColor kRightColour(0x9B, 0xFF, 0x8F); // 0x8FFF9B
 const QColor kWrongColour(0xFF, 0x96, 0x8F); // 0x8F96FF
 const QColor kFieldColour(0xEE, 0xEE, 0xFF); // 0xFFEEEE
 const QColor kHintColour(0x80, 0x80, 0x80);
-const QColor kFrameColour(0x00, 0x40, 0xFF);
 constexpr int kBarWidth = 3;
 constexpr int kTargetFrame = 4; // the frame stands this far outside the target
 constexpr int kBasketInset = 7;
@@ -38,45 +35,32 @@ constexpr int kMessageTop = 100;
 constexpr int kMessageHeight = 130;
 constexpr int kMaxInput = 255;
 constexpr char kHintProperty[] = "quorvelHint";
-
-bool isPictureCard(int typ) {
-    return typ == int(Typ::QueryPicture) || typ == int(Typ::TableQueryPicture) ||
-           typ == int(Typ::ClusterQueryPicture);
-}
-
-OpenTarget openTargetOf(DokTyp d, QueryMode mode) {
-    if (d == DokTyp::SingleQuestions || d == DokTyp::MultipleChoice)
-        return OpenTarget::Card;
-    if (d == DokTyp::Cluster || (isLabellingDoc(d) && mode == QueryMode::TextInput))
-        return OpenTarget::Nothing;
-    return OpenTarget::Mark;
-}
 } // namespace
 
 UebungPan::UebungPan(ExerciseRun& run, Document& document, const ViewLayouts& layouts,
                      QWidget* parent)
-    : QWidget(parent), m_run(run), m_document(document), m_composer(document, layouts),
+    : CardSurface(parent), m_run(run), m_document(document), m_composer(document, layouts),
       m_message(new MessagePanel(this)) {
     setObjectName(u"UebungPan"_s);
-    setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true);
     m_message->setObjectName(u"RiFaPan"_s);
     m_message->hide();
-    m_glideTimer.setInterval(5);
-    connect(&m_glideTimer, &QTimer::timeout, this, &UebungPan::glideStep);
 }
 
 UebungPan::~UebungPan() = default;
 
-bool UebungPan::dragLook() const {
-    const DokTyp d = dokTypOf(m_document.header);
-    return (isLabellingDoc(d) && !textInput()) || d == DokTyp::Cluster;
+void UebungPan::describe() {
+    m_description =
+        describeCards(dokTypOf(m_document.header), m_run.session().settings.AbfrageModus);
 }
 
-bool UebungPan::textInput() const {
-    return isLabellingDoc(dokTypOf(m_document.header)) &&
-           m_run.session().settings.AbfrageModus == QueryMode::TextInput;
+bool UebungPan::dragsCards() const {
+    return m_description.handling == CardDescription::Handling::Drag;
+}
+
+bool UebungPan::takesInput() const {
+    return m_run.running() && !m_run.busy();
 }
 
 // --- building ----------------------------------------------------------------
@@ -89,6 +73,7 @@ void UebungPan::begin() {
     if (visible)
         hide();
     finish();
+    describe();
     m_composer.clearCaches();
     makeCards();
     arrange();
@@ -98,11 +83,8 @@ void UebungPan::begin() {
 }
 
 void UebungPan::finish() {
-    endGlide();
-    m_drag = nullptr;
+    dropEverything();
     m_active = nullptr;
-    m_carried = false;
-    setHighlight({});
     for (auto& card : m_cards)
         delete card.data();
     for (auto& card : m_objectCards)
@@ -117,52 +99,21 @@ void UebungPan::finish() {
     m_message->hide();
 }
 
-int UebungPan::cardHeight(int object) const {
-    const ObjDataTyp& o = m_document.objects[size_t(object)];
-    if (!isPictureCard(o.Typ) || o.Bild.isNull() || o.Bild.width() < 1)
-        return kCardHeight;
-    if (o.BildkarteAnpassen == 0 || o.Bild.height() <= kCardHeight - 4)
-        return kCardHeight;
-    const double h = double(kCardWidth - 44) * o.Bild.height() / o.Bild.width() + 4.0;
-    return std::max(kCardHeight, rnd(std::min(h, 4000.0)));
-}
-
 UebElemPan* UebungPan::makeCard(int object, int entry) {
     const ObjDataTyp& o = m_document.objects[size_t(object)];
-    const Typ t = typOf(o);
-    UebElemPan::Look look = UebElemPan::Look::Text;
-    if (isPictureCard(o.Typ))
-        look = UebElemPan::Look::Picture;
-    else if (t == Typ::MCAnswerBox)
-        look = UebElemPan::Look::TickBox;
-    else if (t == Typ::MCOkButton)
-        look = UebElemPan::Look::Button;
-    else if (t == Typ::MatchingQueryText || t == Typ::MatchingQueryPicture)
-        look = UebElemPan::Look::Element;
+    const CardLook look = cardLookOf(o);
     auto* card = new UebElemPan(object, entry, look, this);
-    if (look == UebElemPan::Look::Picture)
+    if (look == CardLook::Picture)
         card->setPicture(o.Bild);
-    else if (look == UebElemPan::Look::Button)
+    else if (look == CardLook::Button)
         card->setText(u"Weiter"_s);
-    else if (look == UebElemPan::Look::Text)
+    else if (look == CardLook::Text)
         card->setText(normalisedText(m_run.displayText(object)));
-    const DokTyp d = dokTypOf(m_document.header);
-    const bool hand = d == DokTyp::SingleQuestions || d == DokTyp::MultipleChoice ||
-                      d == DokTyp::CrossMatching || look == UebElemPan::Look::Button;
+    const bool hand = m_description.handCursor || look == CardLook::Button;
     card->setCursor(hand ? Qt::PointingHandCursor : Qt::SizeAllCursor);
-    card->resize(kCardWidth, cardHeight(object));
+    card->resize(kCardWidth, cardHeightOf(o));
     connectCard(card);
     return card;
-}
-
-void UebungPan::connectCard(UebElemPan* card) {
-    connect(card, &UebElemPan::pressed, this, [this, card](QPoint at) { pressCard(card, at); });
-    connect(card, &UebElemPan::dragged, this, [this](QPoint at) { dragCard(at); });
-    connect(card, &UebElemPan::released, this, [this] { releaseCard(); });
-    connect(card, &UebElemPan::clicked, this, [this, card] { clicked(card); });
-    connect(card, &UebElemPan::activated, this, [this, card] { activated(card); });
-    connect(card, &UebElemPan::stepRequested, this, &UebungPan::step);
-    connect(card, &UebElemPan::escapeRequested, this, &UebungPan::putBack);
 }
 
 QLineEdit* UebungPan::makeField(int target) {
@@ -189,37 +140,30 @@ QLineEdit* UebungPan::makeField(int target) {
 }
 
 void UebungPan::makeCards() {
-    const UebungsSitzung& s = m_run.session();
-    const DokTyp d = dokTypOf(m_document.header);
-    const auto& order = s.AbfrageFolge;
+    const auto& order = m_run.session().AbfrageFolge;
     const auto& objects = m_document.objects;
     m_cards.assign(order.size(), nullptr);
     m_home.assign(order.size(), QPoint());
     m_waiting.assign(order.size(), false);
-    if (textInput()) {
+    if (m_description.handling == CardDescription::Handling::TextInput) {
         for (const QueryPair& pair : order) {
             if (pair.target >= 0 && isTextInputTyp(objects[size_t(pair.target)].Typ))
                 makeField(pair.target);
         }
-        for (size_t i = 0; i < objects.size(); ++i) {
-            if (typOf(objects[i]) == Typ::MCOkButton)
-                m_objectCards.emplace_back(makeCard(int(i), -1));
-        }
-        return;
     }
-    if (d == DokTyp::MultipleChoice) {
-        for (size_t i = 0; i < objects.size(); ++i) {
-            const Typ t = typOf(objects[i]);
-            if (t == Typ::MCAnswerBox || t == Typ::MCOkButton)
-                m_objectCards.emplace_back(makeCard(int(i), -1));
-        }
-        return;
+    for (size_t i = 0; i < objects.size(); ++i) {
+        const CardLook look = cardLookOf(objects[i]);
+        if ((look == CardLook::Button && m_description.buttonCards) ||
+            (look == CardLook::TickBox && m_description.tickBoxCards))
+            m_objectCards.emplace_back(makeCard(int(i), -1));
     }
+    if (!m_description.entryCards)
+        return;
     // Made from the last entry to the first, so that the first lies on top.
     for (size_t k = order.size(); k-- > 0;) {
         if (order[k].card < 0 || size_t(order[k].card) >= objects.size())
             continue;
-        if (m_run.cardState(int(k)) == CardState::Removed && d != DokTyp::CrossMatching)
+        if (m_run.cardState(int(k)) == CardState::Removed && !m_description.matching)
             continue;
         m_cards[k] = makeCard(order[k].card, int(k));
     }
@@ -280,12 +224,12 @@ QPoint UebungPan::anchor(int object) const {
 void UebungPan::arrange() {
     if (!m_run.running() && m_cards.empty() && m_objectCards.empty() && m_fields.empty())
         return;
+    describe();
     const QSize panel = size();
     // The card column: stacks of the cards still there, in `AbfrageFolge` order.
     std::vector<int> heights;
     std::vector<size_t> stacked;
-    const bool singleCard = m_run.session().settings.AbfrageModus == QueryMode::SingleCard;
-    if (dragLook() && !singleCard) {
+    if (m_description.placement == CardDescription::Placement::Stacks) {
         for (size_t k = 0; k < m_cards.size(); ++k) {
             if (m_cards[k]) {
                 heights.push_back(m_cards[k]->height());
@@ -316,8 +260,7 @@ void UebungPan::compose() {
     ViewState& state = m_composer.state();
     state.zoomLevel = 0;
     state.exercise.running = m_run.running();
-    state.exercise.openTarget =
-        openTargetOf(dokTypOf(m_document.header), m_run.session().settings.AbfrageModus);
+    state.exercise.openTarget = m_description.openTarget;
     state.exercise.currentTarget = m_run.currentTarget();
     if (m_run.currentQuestion() > 0)
         state.currentQuestion = m_run.currentQuestion();
@@ -327,9 +270,10 @@ void UebungPan::compose() {
 }
 
 void UebungPan::paintBackground() {
-    m_background = QImage(size().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
-    m_background.fill(Qt::white);
-    QPainter p(&m_background);
+    QImage& picture = background();
+    picture = QImage(size().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::white);
+    QPainter p(&picture);
     p.drawImage(pictureRect().topLeft(), m_composer.view());
     p.fillRect(QRect(m_pictureWidth, 0, kBarWidth, height()), kBarColour);
     QFont font(u"Arial"_s);
@@ -352,8 +296,7 @@ void UebungPan::placeField(QLineEdit* field, int target) {
     const QFontMetrics metrics(font);
     int width = std::max(metrics.horizontalAdvance(u" XX"_s),
                          metrics.horizontalAdvance(u" "_s + o.Cap.left(kMaxInput)));
-    const bool cloze = dokTypOf(m_document.header) == DokTyp::Cloze;
-    if (cloze || m_run.session().settings.AnzZeichenVorgeben)
+    if (m_description.gapWidthFields || m_run.session().settings.AnzZeichenVorgeben)
         width = std::max(
             width,
             metrics.horizontalAdvance(
@@ -382,66 +325,70 @@ QRect UebungPan::slotRect(int slot) const {
 }
 
 void UebungPan::placeCards() {
-    const UebungsSitzung& s = m_run.session();
-    const DokTyp d = dokTypOf(m_document.header);
-    const auto& objects = m_document.objects;
     for (auto& [target, field] : m_fields)
         placeField(field, target);
     const int side = std::max(12, rnd(m_composer.view().width() * 34.0 / 870.0));
     for (auto& card : m_objectCards) {
-        if (!card)
-            continue;
-        const int object = card->object();
-        const ObjDataTyp& o = objects[size_t(object)];
-        if (textInput()) {
-            card->setGeometry(width() - 1 - kCardWidth, height() - 1 - kCardHeight, kCardWidth,
-                              kCardHeight);
-            continue;
-        }
-        if (typOf(o) == Typ::MCAnswerBox) {
-            const int place = m_run.answerPlace(object);
-            card->setGeometry(tickBoxRect(anchor(place >= 0 ? place : object), side));
-        } else { // the "Weiter" button of a question
-            const QPoint a = anchor(object);
-            const int w =
-                std::max(side * 3, card->fontMetrics().horizontalAdvance(u"Weiter"_s) + 40);
-            card->setGeometry(a.x() + 10, a.y(), w, side);
-        }
+        if (card)
+            placeObjectCard(*card, side);
     }
     for (size_t k = 0; k < m_cards.size(); ++k) {
-        UebElemPan* card = m_cards[k];
-        if (!card)
-            continue;
-        if (d == DokTyp::SingleQuestions) {
-            const int slot = m_run.answerSlot(int(k));
-            if (slot >= 0)
-                card->setGeometry(slotRect(slot));
-        } else if (d == DokTyp::CrossMatching) {
-            const ObjDataTyp& o = objects[size_t(card->object())];
-            QPoint a = anchor(card->object());
-            if (o.KAusr == SideCentred)
-                a.rx() -= rnd(0.5 * o.KartBreite * m_composer.page().width());
-            card->setGeometry(matchingSquare(a, k % 2 == 0));
-        } else if (s.settings.AbfrageModus == QueryMode::SingleCard) {
-            card->move(singleCardRect(size(), card->height()).topLeft());
-        } else if (!m_waiting[k]) {
-            card->move(m_home[k]);
-        }
+        if (m_cards[k])
+            placeEntryCard(*m_cards[k], k);
     }
     syncCards();
     focusSomething();
 }
 
+void UebungPan::placeObjectCard(UebElemPan& card, int side) {
+    const int object = card.object();
+    if (m_description.handling == CardDescription::Handling::TextInput) {
+        card.setGeometry(width() - 1 - kCardWidth, height() - 1 - kCardHeight, kCardWidth,
+                         kCardHeight);
+    } else if (card.look() == CardLook::TickBox) {
+        const int place = m_run.answerPlace(object);
+        card.setGeometry(tickBoxRect(anchor(place >= 0 ? place : object), side));
+    } else { // the "Weiter" button of a question
+        const QPoint a = anchor(object);
+        const int w = std::max(side * 3, card.fontMetrics().horizontalAdvance(u"Weiter"_s) + 40);
+        card.setGeometry(a.x() + 10, a.y(), w, side);
+    }
+}
+
+void UebungPan::placeEntryCard(UebElemPan& card, size_t entry) {
+    using P = CardDescription::Placement;
+    switch (m_description.placement) {
+    case P::QuestionSlots:
+        if (const int slot = m_run.answerSlot(int(entry)); slot >= 0)
+            card.setGeometry(slotRect(slot));
+        break;
+    case P::MatchingSquares: {
+        const ObjDataTyp& o = m_document.objects[size_t(card.object())];
+        QPoint a = anchor(card.object());
+        if (o.KAusr == SideCentred)
+            a.rx() -= rnd(0.5 * o.KartBreite * m_composer.page().width());
+        card.setGeometry(matchingSquare(a, entry % 2 == 0));
+        break;
+    }
+    case P::SingleCard:
+        card.move(singleCardRect(size(), card.height()).topLeft());
+        break;
+    case P::Stacks:
+        if (!m_waiting[entry])
+            card.move(m_home[entry]);
+        break;
+    }
+}
+
 void UebungPan::syncCards() {
     const auto& objects = m_document.objects;
-    const DokTyp d = dokTypOf(m_document.header);
     bool removed = false;
     for (size_t k = 0; k < m_cards.size(); ++k) {
         UebElemPan* card = m_cards[k];
         if (!card)
             continue;
         CardState state = m_run.cardState(int(k));
-        if (d == DokTyp::CrossMatching)
+        if (m_description.matching)
             state = objects[size_t(card->object())].AbfrageStatus == AbfrageStatus::MatchingElement
                         ? CardState::Shown
                         : CardState::Hidden;
@@ -452,16 +399,13 @@ void UebungPan::syncCards() {
             removed = true;
             continue;
         }
+        // A card coming into the single place, or a new question's answers
+        // taking their slots.
+        const bool comes =
+            m_description.placement == CardDescription::Placement::SingleCard && card->isHidden();
         if (state == CardState::Shown &&
-            m_run.session().settings.AbfrageModus == QueryMode::SingleCard && dragLook() &&
-            card->isHidden())
-            card->move(singleCardRect(size(), card->height()).topLeft());
-        if (state == CardState::Shown && d == DokTyp::SingleQuestions) {
-            // A new question: its answers take their slots.
-            const int slot = m_run.answerSlot(int(k));
-            if (slot >= 0)
-                card->setGeometry(slotRect(slot));
-        }
+            (comes || m_description.placement == CardDescription::Placement::QuestionSlots))
+            placeEntryCard(*card, k);
         card->setVisible(state == CardState::Shown && !m_waiting[k]);
     }
     for (auto& card : m_objectCards) {
@@ -469,10 +413,10 @@ void UebungPan::syncCards() {
             continue;
         const ObjDataTyp& o = objects[size_t(card->object())];
         bool shown = m_run.running();
-        if (d == DokTyp::MultipleChoice)
+        if (m_description.cardsPerQuestion)
             shown = shown && o.FrageNummer == m_run.currentQuestion();
         card->setVisible(shown);
-        if (card->look() == UebElemPan::Look::TickBox)
+        if (card->look() == CardLook::TickBox)
             card->setTicked(m_run.ticked(card->object()));
     }
     for (auto& [target, field] : m_fields)
@@ -484,7 +428,7 @@ void UebungPan::syncCards() {
 }
 
 void UebungPan::syncSelection() {
-    if (dokTypOf(m_document.header) != DokTyp::CrossMatching)
+    if (!m_description.matching)
         return;
     const UebungsSitzung& s = m_run.session();
     for (auto& card : m_cards) {
@@ -493,20 +437,7 @@ void UebungPan::syncSelection() {
     }
 }
 
-// --- painting ----------------------------------------------------------------
-
-void UebungPan::paintEvent(QPaintEvent* event) {
-    QPainter p(this);
-    for (const QRect& r : event->region()) {
-        m_repaintedPixels += qint64(r.width()) * r.height();
-        p.drawImage(r, m_background, r);
-    }
-    if (!m_highlight.isEmpty()) {
-        p.setPen(QPen(kFrameColour, 2));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(m_highlight);
-    }
-}
+// --- events ------------------------------------------------------------------
 
 void UebungPan::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
@@ -537,115 +468,84 @@ void UebungPan::mouseMoveEvent(QMouseEvent* event) {
 
 void UebungPan::redrawObject(int index) {
     const QRect changed = m_composer.redrawObject(index);
-    if (changed.isEmpty())
-        return;
-    const QRect place = changed.translated(pictureRect().topLeft());
-    QPainter p(&m_background);
-    p.drawImage(place.topLeft(), m_composer.view(), changed);
-    update(place);
+    if (!changed.isEmpty())
+        replaceBackground(changed.translated(pictureRect().topLeft()), m_composer.view(),
+                          changed.topLeft());
 }
 
-void UebungPan::setHighlight(const QRect& frame) {
-    if (frame == m_highlight)
-        return;
-    // Only the old and the new frame are repainted.
-    if (!m_highlight.isEmpty())
-        update(m_highlight.adjusted(-2, -2, 2, 2));
-    m_highlight = frame;
-    if (!m_highlight.isEmpty())
-        update(m_highlight.adjusted(-2, -2, 2, 2));
+// --- the card surface's questions ----------------------------------------------
+
+CardSurface::Aim UebungPan::targetFrame(int target) const {
+    if (target < 0)
+        return {};
+    if (m_description.baskets)
+        return {target, basketRect(target).adjusted(kBasketInset, kBasketInset, -kBasketInset,
+                                                    -kBasketInset)};
+    return {target,
+            targetRect(target).adjusted(-kTargetFrame, -kTargetFrame, kTargetFrame, kTargetFrame)};
 }
 
-// --- dragging ----------------------------------------------------------------
-
-void UebungPan::pressCard(UebElemPan* card, QPoint panelPoint) {
-    if (!dragLook() || m_run.busy() || !m_run.running() || !card || m_carried)
-        return;
-    m_drag = card;
-    m_dragStart = card->pos();
-    m_grab = panelPoint - card->pos();
-    card->raise();
+CardSurface::Aim UebungPan::aimAt(const SurfaceCard& card) const {
+    const QRect r = card.geometry();
+    if (!m_description.baskets)
+        return targetFrame(m_run.targetUnder(panelToPage(r)));
+    const QPointF page = m_composer.viewToPage(QPointF(r.center() - pictureRect().topLeft()));
+    const QSize pagePixels = m_composer.page().size();
+    const int basket = clusterBasketAt(
+        m_document, pagePixels,
+        QPoint(rnd(page.x() * pagePixels.width()), rnd(page.y() * pagePixels.height())));
+    return targetFrame(basket > 0 ? basket : -1);
 }
 
-void UebungPan::dragCard(QPoint panelPoint) {
-    if (!m_drag || m_carried)
-        return;
-    // The card stays wholly inside the panel.
-    QPoint at = panelPoint - m_grab;
-    at.setX(std::clamp(at.x(), 0, std::max(0, width() - m_drag->width())));
-    at.setY(std::clamp(at.y(), 0, std::max(0, height() - m_drag->height())));
-    m_drag->move(at);
-    findTarget(m_drag);
+std::vector<int> UebungPan::carryStops() const {
+    if (!m_description.baskets)
+        return m_run.targetCandidates();
+    std::vector<int> baskets;
+    for (int b = 1; b <= clusterBasketCount(m_document); ++b)
+        baskets.push_back(b);
+    return baskets;
 }
 
-void UebungPan::findTarget(UebElemPan* card) {
-    const QRect r = card->geometry();
-    if (dokTypOf(m_document.header) == DokTyp::Cluster) {
-        const QPointF page = m_composer.viewToPage(QPointF(r.center() - pictureRect().topLeft()));
-        const QSize pagePixels = m_composer.page().size();
-        const int basket = clusterBasketAt(
-            m_document, pagePixels,
-            QPoint(rnd(page.x() * pagePixels.width()), rnd(page.y() * pagePixels.height())));
-        m_target = basket > 0 ? basket : -1;
-        if (basket > 0) {
-            setHighlight(basketRect(basket).adjusted(kBasketInset, kBasketInset, -kBasketInset,
-                                                     -kBasketInset));
-        } else {
-            setHighlight({});
-        }
-        return;
+CardSurface::Aim UebungPan::carryTo(SurfaceCard& card, int stop) {
+    if (m_description.baskets) {
+        card.move(basketRect(stop).center() - QPoint(card.width() / 2, card.height() / 2));
+        return aimAt(card);
     }
-    m_target = m_run.targetUnder(panelToPage(r));
-    setHighlight(m_target >= 0 ? targetRect(m_target).adjusted(-kTargetFrame, -kTargetFrame,
-                                                               kTargetFrame, kTargetFrame)
-                               : QRect());
+    // The middle of the card's left edge on the middle of the target. The
+    // target is the one stepped to, also where targets overlap and the search
+    // by position would find another first.
+    card.move(targetRect(stop).center() - QPoint(0, card.height() / 2));
+    return targetFrame(stop);
 }
 
-void UebungPan::releaseCard() {
-    UebElemPan* card = m_drag;
-    if (!card)
+void UebungPan::dropped(SurfaceCard& card, int target, double pixels) {
+    auto* elem = qobject_cast<UebElemPan*>(&card);
+    if (!elem)
         return;
-    m_drag = nullptr;
-    const bool wasCarried = m_carried;
-    m_carried = false;
-    card->setCarried(false);
-    const int target = m_target;
-    m_target = -1;
-    setHighlight({});
-    if (target < 0) {
-        if (wasCarried)
-            card->move(m_dragStart); // nothing chosen: the keyboard puts it back
-        return;                      // the mouse leaves it where it was dropped
-    }
-    const QPoint way = card->pos() - m_dragStart;
-    const double pixels = std::hypot(double(way.x()), double(way.y()));
-    m_active = card;
-    if (dokTypOf(m_document.header) == DokTyp::Cluster)
-        m_run.dropInBasket(card->object(), target, pixels);
+    m_active = elem;
+    if (m_description.baskets)
+        m_run.dropInBasket(elem->object(), target, pixels);
     else
-        m_run.drop(card->object(), target, pixels);
+        m_run.drop(elem->object(), target, pixels);
     if (!m_run.busy())
         m_active = nullptr; // else the evaluation's pauses still show it
-    if (wasCarried)
-        focusSomething();
 }
 
-// --- clicks and keys ---------------------------------------------------------
-
-void UebungPan::clicked(UebElemPan* card) {
-    if (!m_run.running() || m_run.busy() || dragLook())
+void UebungPan::cardClicked(SurfaceCard& card) {
+    auto* elem = qobject_cast<UebElemPan*>(&card);
+    if (!elem)
         return;
-    m_active = card;
-    switch (card->look()) {
-    case UebElemPan::Look::TickBox:
-        m_run.tick(card->object());
-        card->setTicked(m_run.ticked(card->object()));
+    m_active = elem;
+    switch (elem->look()) {
+    case CardLook::TickBox:
+        m_run.tick(elem->object());
+        elem->setTicked(m_run.ticked(elem->object()));
         break;
-    case UebElemPan::Look::Button:
+    case CardLook::Button:
         m_run.confirm();
         break;
     default:
-        m_run.click(card->object());
+        m_run.click(elem->object());
         syncSelection();
         break;
     }
@@ -654,126 +554,13 @@ void UebungPan::clicked(UebElemPan* card) {
     focusSomething();
 }
 
-void UebungPan::activated(UebElemPan* card) {
-    if (!dragLook()) {
-        clicked(card);
-        return;
-    }
-    if (m_carried && m_drag == card)
-        releaseCard();
-    else if (!m_carried)
-        pickUp(card);
-}
-
-void UebungPan::pickUp(UebElemPan* card) {
-    if (!m_run.running() || m_run.busy())
-        return;
-    m_steps.clear();
-    if (dokTypOf(m_document.header) == DokTyp::Cluster) {
-        for (int b = 1; b <= clusterBasketCount(m_document); ++b)
-            m_steps.push_back(b);
-    } else {
-        m_steps = m_run.targetCandidates();
-    }
-    if (m_steps.empty())
-        return;
-    m_drag = card;
-    m_carried = true;
-    m_dragStart = card->pos();
-    card->setCarried(true);
-    card->raise();
-    m_stepIndex = -1;
-    step(1);
-}
-
-void UebungPan::step(int direction) {
-    if (!m_carried || !m_drag || m_steps.empty())
-        return;
-    const int n = int(m_steps.size());
-    m_stepIndex = ((m_stepIndex + direction) % n + n) % n;
-    const int goal = m_steps[size_t(m_stepIndex)];
-    QRect area;
-    if (dokTypOf(m_document.header) == DokTyp::Cluster) {
-        area = basketRect(goal);
-        m_drag->move(area.center() - QPoint(m_drag->width() / 2, m_drag->height() / 2));
-        findTarget(m_drag);
-        return;
-    }
-    // The middle of the card's left edge on the middle of the target. The
-    // target is the one stepped to, also where targets overlap and the search
-    // by position would find another first.
-    area = targetRect(goal);
-    m_drag->move(area.center() - QPoint(0, m_drag->height() / 2));
-    m_target = goal;
-    setHighlight(area.adjusted(-kTargetFrame, -kTargetFrame, kTargetFrame, kTargetFrame));
-}
-
-void UebungPan::putBack() {
-    if (!m_carried || !m_drag)
-        return;
-    m_drag->setCarried(false);
-    m_drag->move(m_dragStart);
-    m_drag = nullptr;
-    m_carried = false;
-    m_target = -1;
-    setHighlight({});
-}
-
-std::vector<QWidget*> UebungPan::focusCandidates() const {
-    std::vector<QWidget*> candidates;
-    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (child->isVisible() && child->isEnabled() && (child->focusPolicy() & Qt::TabFocus))
-            candidates.push_back(child);
-    }
-    std::stable_sort(candidates.begin(), candidates.end(), [](const QWidget* a, const QWidget* b) {
-        const QPoint p = a->pos();
-        const QPoint q = b->pos();
-        return p.y() != q.y() ? p.y() < q.y() : p.x() < q.x();
-    });
-    return candidates;
-}
-
-bool UebungPan::inSight(const QWidget* child) const {
-    return childAt(child->geometry().center()) == child;
-}
-
-void UebungPan::focusSomething() {
-    // The focus stays where it is unless it went out of sight (a card
-    // answered, or stacked under others after the cards were placed again).
-    QWidget* focus = focusWidget();
-    if (focus && focus->isVisible() && isAncestorOf(focus) && inSight(focus))
-        return;
+QWidget* UebungPan::firstFocus() const {
     // Text input starts in its first field.
-    for (auto& [target, field] : m_fields) {
-        if (field->isVisible()) {
-            field->setFocus(Qt::TabFocusReason);
-            return;
-        }
+    for (const auto& [target, field] : m_fields) {
+        if (field->isVisible())
+            return field;
     }
-    // Whether a widget is in sight is only asked until one is found: with
-    // thousands of cards, asking it of every one would take long.
-    for (QWidget* candidate : focusCandidates()) {
-        if (inSight(candidate)) {
-            candidate->setFocus(Qt::TabFocusReason);
-            return;
-        }
-    }
-}
-
-bool UebungPan::focusNextPrevChild(bool next) {
-    const std::vector<QWidget*> candidates = focusCandidates();
-    const int n = int(candidates.size());
-    const auto at = std::find(candidates.begin(), candidates.end(), focusWidget());
-    int index = at == candidates.end() ? (next ? -1 : n) : int(at - candidates.begin());
-    for (int tried = 0; tried < n; ++tried) {
-        index = ((index + (next ? 1 : -1)) % n + n) % n;
-        QWidget* candidate = candidates[size_t(index)];
-        if (inSight(candidate)) {
-            candidate->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-            return true;
-        }
-    }
-    return n > 0 || QWidget::focusNextPrevChild(next);
+    return nullptr;
 }
 
 bool UebungPan::eventFilter(QObject* watched, QEvent* event) {
@@ -824,10 +611,9 @@ void UebungPan::handle(const ExerciseEvent& event) {
                                                            : QColor(0xFF, 0x00, 0x00));
         if (m_active)
             m_active->setFeedbackColour(event.right ? kRightColour : kWrongColour);
-        if (textInput())
+        if (m_description.handling == CardDescription::Handling::TextInput)
             colourFields();
-        if (dokTypOf(m_document.header) == DokTyp::CrossMatching)
-            syncSelection();
+        syncSelection();
         Q_EMIT soundRequested(event.right);
         repaint();
         break;
@@ -838,10 +624,10 @@ void UebungPan::handle(const ExerciseEvent& event) {
             m_active->setFeedbackColour(QColor());
         break;
     case K::Glide:
-        glide(event.ms);
+        glide(m_active, dragStart(), event.ms);
         break;
     case K::ObjectChanged:
-        if (dokTypOf(m_document.header) == DokTyp::CrossMatching) {
+        if (m_description.matching) {
             // A connection line came: the whole page is drawn again.
             m_composer.rebuild();
             paintBackground();
@@ -867,42 +653,6 @@ void UebungPan::handle(const ExerciseEvent& event) {
     default:
         break;
     }
-}
-
-void UebungPan::glide(int ms) {
-    UebElemPan* card = m_active;
-    if (!card)
-        return;
-    endGlide();
-    m_glideCard = card;
-    m_glideFrom = card->pos();
-    m_glideTo = m_dragStart;
-    m_glideMs = ms;
-    if (ms <= 0) {
-        endGlide();
-        return;
-    }
-    m_glideClock.start();
-    m_glideTimer.start();
-}
-
-void UebungPan::glideStep() {
-    if (!m_glideCard) {
-        m_glideTimer.stop();
-        return;
-    }
-    const double t = std::min(1.0, double(m_glideClock.elapsed()) / std::max(1, m_glideMs));
-    const QPoint offset = m_glideTo - m_glideFrom;
-    m_glideCard->move(m_glideFrom + QPoint(rnd(t * offset.x()), rnd(t * offset.y())));
-    if (t >= 1.0)
-        endGlide();
-}
-
-void UebungPan::endGlide() {
-    m_glideTimer.stop();
-    if (m_glideCard)
-        m_glideCard->move(m_glideTo);
-    m_glideCard = nullptr;
 }
 
 UebElemPan* UebungPan::card(int entry) const {
