@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exerciserun.h"
 
+#include "answerplaces.h"
 #include "answertext.h"
 #include "document.h"
 #include "exerciseclock.h"
@@ -26,25 +27,6 @@ bool hasDistractors(const Document& document, QueryMode mode) {
     return dokTypOf(document.header) == DokTyp::Cloze &&
            (document.header.DokUnterTyp == 3 || document.header.DokUnterTyp == 4) &&
            (mode == QueryMode::Free || mode == QueryMode::SinglePosition);
-}
-
-// The answer shown at the place of tick box `place`: counting forward from
-// it over the boxes of its question (`boxes`, in object order) that have no
-// place yet, the (r+1)-th, cyclically.
-int pickAnswer(const std::vector<int>& boxes, const std::vector<int>& places, int place, int r) {
-    std::vector<int> candidates;
-    const auto from = std::lower_bound(boxes.begin(), boxes.end(), place);
-    for (auto it = from; it != boxes.end(); ++it) {
-        if (places[size_t(*it)] < 0)
-            candidates.push_back(*it);
-    }
-    for (auto it = boxes.begin(); it != from; ++it) {
-        if (places[size_t(*it)] < 0)
-            candidates.push_back(*it);
-    }
-    if (candidates.empty())
-        return -1;
-    return candidates[size_t(r) % candidates.size()];
 }
 
 } // namespace
@@ -229,32 +211,14 @@ StartOutcome ExerciseRun::start(const StartRequest& request) {
     m_run.AbfrageAnz = count;
     m_run.AbfrageAnzGesamt = d == DokTyp::CrossMatching ? total / 2 : total;
 
-    // Multiple choice: where each answer is shown.
+    // Multiple choice: where each answer is shown (an earlier run's answers
+    // go home first).
+    moveAnswers(objects, m_places, true);
     m_places.assign(n, -1);
     m_ticks.assign(n, 0);
     if (d == DokTyp::MultipleChoice) {
-        std::map<int, std::vector<int>> boxes; // per question, in object order
-        std::map<int, int> answers;            // `AntwortAnz` per question
-        for (size_t i = 0; i < n; ++i) {
-            const ObjDataTyp& o = objects[i];
-            if (typOf(o) == Typ::MCAnswerBox)
-                boxes[o.FrageNummer].push_back(int(i));
-            else if (typOf(o) == Typ::MCQuestion || typOf(o) == Typ::MCPictureQuestion)
-                answers[o.FrageNummer] = o.AntwortAnz;
-        }
-        for (size_t i = 0; i < n; ++i) {
-            if (typOf(objects[i]) != Typ::MCAnswerBox)
-                continue;
-            if (s.Zuordnungstexte != CardOrder::Random) {
-                m_places[i] = int(i);
-                continue;
-            }
-            const int question = objects[i].FrageNummer;
-            const int r = m_random.bounded(std::clamp(answers[question], 1, 1 << 20));
-            const int chosen = pickAnswer(boxes[question], m_places, int(i), r);
-            if (chosen >= 0)
-                m_places[size_t(chosen)] = int(i);
-        }
+        m_places = dealAnswerPlaces(objects, s.Zuordnungstexte == CardOrder::Random, m_random);
+        moveAnswers(objects, m_places, false);
     }
 
     // Display texts, the order of cards and targets, target numbers.
@@ -509,6 +473,8 @@ void ExerciseRun::abort() {
     }
     m_run.SitzungsArt = SessionKind::Individual;
     m_cards.assign(m_cards.size(), CardState::Removed);
+    moveAnswers(m_document.objects, m_places, true);
+    m_places.clear();
     for (ObjDataTyp& o : m_document.objects) {
         if (o.AbfrageStatus != QueryState::Covered)
             o.AbfrageStatus = QueryState::Solved;

@@ -399,8 +399,8 @@ void UebungPan::placeCards() {
             continue;
         }
         if (typOf(o) == Typ::MCAnswerBox) {
-            const int place = m_run.answerPlace(object);
-            card->setGeometry(tickBoxRect(anchor(place >= 0 ? place : object), side));
+            // The run has moved the box and its answer to their place together.
+            card->setGeometry(tickBoxRect(anchor(object), side));
         } else { // the "Weiter" button of a question
             const QPoint a = anchor(object);
             const int w =
