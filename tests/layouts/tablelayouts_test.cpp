@@ -213,6 +213,52 @@ TEST(CrossMatchingLayout, ShuffleLeavesNoRightCardInItsRow) {
     }
 }
 
+TEST(CrossMatchingLayout, ThreeColumnShuffleMovesQueryRowsOnlyAndEnds) {
+    // Query (1) and static (0) cells of the middle and right column per row:
+    // more middle queries than right ones, static cells beside queries.
+    const int kinds[][2] = {{1, 1}, {1, 0}, {0, 1}, {1, 0}, {0, 0}, {1, 1}};
+    const int rowCount = int(std::size(kinds));
+    for (quint64 seed : {1u, 2u, 3u, 4u, 5u, 6u, 7u, 42u}) {
+        Document d = tableDocument(DokTyp::CrossMatching, rowCount, 3);
+        for (int r = 0; r < rowCount; ++r) {
+            setCell(d, r, 0, 0, QStringLiteral("L%1").arg(r));
+            setCell(d, r, 1, kinds[r][0], QStringLiteral("M%1").arg(r));
+            setCell(d, r, 2, kinds[r][1], QStringLiteral("R%1").arg(r));
+        }
+        layOutCrossMatching(d, QSize(1000, 600), true);
+        const std::vector<ObjDataTyp> home = d.objects;
+        RandomGenerator random(seed);
+        shuffleCrossMatching(d, random);
+
+        // Objects per row: left 2r, middle 2r + 1, hidden 2R + 2r, right 2R + 2r + 1.
+        std::set<double> middleRows, rightRows;
+        for (int r = 0; r < rowCount; ++r) {
+            const ObjDataTyp& left = d.objects[size_t(2 * r)];
+            const ObjDataTyp& middle = d.objects[size_t(2 * r + 1)];
+            const ObjDataTyp& hidden = d.objects[size_t(2 * rowCount + 2 * r)];
+            const ObjDataTyp& right = d.objects[size_t(2 * rowCount + 2 * r + 1)];
+            const double y = home[size_t(2 * r)].Ky;
+            SCOPED_TRACE(testing::Message() << "seed " << seed << ", row " << r);
+            EXPECT_EQ(left.Ky, y);
+            EXPECT_EQ(hidden.Ky, middle.Ky) << "the middle item's two elements stay together";
+            EXPECT_EQ(right.Sy, hidden.Ky) << "the pair line joins the right item to its middle";
+            if (kinds[r][0] == 1)
+                EXPECT_NE(middle.Ky, y) << "middle query left its row";
+            else
+                EXPECT_EQ(middle.Ky, y) << "static middle item stays";
+            if (kinds[r][1] == 1)
+                EXPECT_NE(right.Ky, right.Sy) << "right query not beside its middle item";
+            else
+                EXPECT_EQ(right.Ky, y) << "static right item stays";
+            middleRows.insert(middle.Ky);
+            rightRows.insert(right.Ky);
+        }
+        // No two cards share a row: they only trade places.
+        EXPECT_EQ(middleRows.size(), size_t(rowCount));
+        EXPECT_EQ(rightRows.size(), size_t(rowCount));
+    }
+}
+
 TEST(CrosswordLayout, ExtentLabelsAndLetters) {
     Document d;
     d.header.DokTyp = codeOf(DokTyp::Crossword);
