@@ -300,6 +300,39 @@ TEST(CrosswordLayout, ExtentLabelsAndLetters) {
     EXPECT_EQ(letterFill, QColor(0xF0, 0xF0, 0xF0));
 }
 
+TEST(CrosswordLayout, StartLabelsAreCentredOnTheirCell) {
+    for (int width : {870, 1740}) {
+        Document d;
+        d.header.DokTyp = codeOf(DokTyp::Crossword);
+        d.header.EinrueckRand = {};
+        auto& k = d.header.Kreuzwort;
+        k.cell(0, 0) = QStringLiteral("#W8");
+        k.cell(1, 0) = QStringLiteral("B");
+        k.cell(0, 1) = QStringLiteral("#S3");
+        const QSize page(width, width * 7 / 10);
+        QImage picture(page, QImage::Format_ARGB32);
+        picture.fill(Qt::white);
+        QPainter painter(&picture);
+        layOutCrossword(d, page, &painter, false);
+        painter.end();
+        const double cell = std::min(0.72 / 2 * (page.width() - 2), 0.5 * (page.height() - 2));
+        for (int row = 0; row < 2; ++row) {
+            // The ink of the label (black) in its cell.
+            int top = -1, bottom = -1;
+            for (int y = rnd(row * cell); y < rnd((row + 1) * cell); ++y)
+                for (int x = 0; x < rnd(cell); ++x)
+                    if (qGray(picture.pixel(x, y)) < 100) {
+                        top = top < 0 ? y : top;
+                        bottom = y;
+                    }
+            ASSERT_GE(top, 0) << "label drawn";
+            const double centre = (row + 0.5) * cell;
+            EXPECT_NEAR((top + bottom) / 2.0, centre, 1.5 * width / 870)
+                << "width " << width << ", row " << row;
+        }
+    }
+}
+
 TEST(CrosswordLayout, LetterSizesAndEmptyGrid) {
     EXPECT_EQ(crosswordLetterSize({0, 9, 0, 9}), 2);
     EXPECT_EQ(crosswordLetterSize({0, 3, 0, 2}), 15);
