@@ -382,14 +382,32 @@ QRect ObjectDrawer::drawCard(QPainter& painter, const DrawContext& context, ObjD
         drawContent(painter, context, o, card, art);
         return area;
     }
-    if (art == DrawMode::Covered) {
-        drawCovered(painter, context, o, card.rect);
+    // A card reaching off the picture costs no more than what of it shows.
+    const QRect shown = area & QRect(0, 0, painter.device()->width(), painter.device()->height());
+    if (shown.isEmpty())
         return area;
+    if (art == DrawMode::Covered) {
+        // Covers are shared by their size; one that is cut off is drawn
+        // straight, which touches only its pixels on the picture.
+        if (shown == area)
+            drawCovered(painter, context, o, card.rect);
+        else
+            drawContent(painter, context, o, card, art);
+        return area;
+    }
+    // Only the part that shows is finished; where it lies in the card is part
+    // of what decides its pixels.
+    QString key = cardKey(context, o, card);
+    if (shown != area) {
+        const QChar separator(u'\x1f');
+        key += separator + QString::number(shown.left() - area.left()) + separator +
+               QString::number(shown.top() - area.top()) + separator +
+               QString::number(shown.width()) + separator + QString::number(shown.height());
     }
     // No memory for a copy: the card is drawn straight onto the page.
     if (!drawFinished(
-            painter, cardKey(context, o, card), area, false,
-            [&](QPainter& p) { drawContent(p, context, o, card, art); }, card.text))
+            painter, key, shown, false, [&](QPainter& p) { drawContent(p, context, o, card, art); },
+            card.text))
         drawContent(painter, context, o, card, art);
     return area;
 }
