@@ -90,7 +90,9 @@ CommandOutcome renderCommand(const ViewLayouts& layouts, const QString& document
     if (composer.outOfMemory())
         return {kExitFailure, {}, {msgViewOutOfMemory()}};
 
-    const IoResult saved = savePictureFile(composer.view(), outputPath);
+    // A rendering is looked at, not kept: written quickly, it no longer costs
+    // more than reading the document's own pictures.
+    const IoResult saved = savePictureFile(composer.view(), outputPath, kQuickPngLevel);
     if (!saved.ok)
         return {kExitFailure, {}, saved.messages};
     return {};
