@@ -73,9 +73,10 @@ void BM_PuzzleMove(benchmark::State& state) {
 void BM_RedrawOneObject(benchmark::State& state) {
     Scene& s = scene();
     ObjDataTyp& object = s.document.objects[42];
-    const int before = object.AbfrageStatus;
+    const AbfrageStatus before = object.AbfrageStatus;
     for (auto _ : state) {
-        object.AbfrageStatus = object.AbfrageStatus == before ? 0 : before;
+        object.AbfrageStatus =
+            object.AbfrageStatus == before ? AbfrageStatus::Uncovered : before;
         benchmark::DoNotOptimize(s.composer.redrawObject(42));
     }
     object.AbfrageStatus = before;

@@ -409,7 +409,7 @@ IoResult loadPictureFile(const QString& path, QImage& picture) {
     return result;
 }
 
-IoResult savePictureFile(const QImage& picture, const QString& path) {
+IoResult savePictureFile(const QImage& picture, const QString& path, int pngLevel) {
     const auto failed = [&path](const QString& detail) {
         IoResult result = IoResult::failure(detail);
         result.messages << QStringLiteral("Datei konnte nicht erstellt werden:\r\n") + path;
@@ -427,7 +427,7 @@ IoResult savePictureFile(const QImage& picture, const QString& path) {
     if (extension == u"jpg")
         written = writeJpeg(picture, file);
     else if (extension == u"png")
-        written = encodePngWithoutAlpha(picture, file).ok;
+        written = encodePngWithoutAlpha(picture, file, pngLevel).ok;
     else
         written = writeBmp(picture, file);
     if (!written || !file.commit())

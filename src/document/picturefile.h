@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ioresult.h"
+#include "pngcodec.h"
 
 #include <QImage>
 #include <QString>
@@ -26,6 +27,7 @@ IoResult loadPictureFile(const QString& path, QImage& picture);
 // picture) the one message is "Datei konnte nicht erstellt werden:\r\n" + path;
 // the file is written under a temporary name and renamed at the end, so an
 // existing file is left intact.
-IoResult savePictureFile(const QImage& picture, const QString& path);
+// A PNG is written at zlib level `pngLevel`.
+IoResult savePictureFile(const QImage& picture, const QString& path, int pngLevel = kPngLevel);
 
 } // namespace quorvel

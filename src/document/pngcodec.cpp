@@ -13,7 +13,6 @@ namespace quorvel {
 
 namespace {
 
-constexpr int kCompressionLevel = 5;
 // Every ancillary chunk is skipped, so only PLTE asks libpng for memory.
 constexpr png_alloc_size_t kMaxChunkBytes = 1024 * 1024;
 
@@ -44,6 +43,7 @@ struct WriteJob {
     png_uint_32 height;
     bool keepAlpha;
     png_bytepp rows;
+    int level;
 };
 
 [[noreturn]] void onPngError(png_structp png, png_const_charp message) {
@@ -160,7 +160,7 @@ bool writeGuarded(png_structp png, png_infop info, const WriteJob* job) {
     png_set_IHDR(png, info, job->width, job->height, 8,
                  job->keepAlpha ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_set_compression_level(png, kCompressionLevel);
+    png_set_compression_level(png, job->level);
     png_write_info(png, info);
     // The rows are handed over as Format_ARGB32 holds them; without alpha the
     // fourth byte of each pixel is dropped.
@@ -268,7 +268,7 @@ QString readHead(QIODevice& in, ReadSource& source) {
     return compressedSizeError(in, width, height, chunk[16], chunk[17]);
 }
 
-IoResult encodeArgb32(const QImage& picture, QIODevice& out, bool keepAlpha) {
+IoResult encodeArgb32(const QImage& picture, QIODevice& out, bool keepAlpha, int level) {
     if (picture.isNull())
         return IoResult::failure(QStringLiteral("Leeres Bild"));
     // Both formats hold 0xAARRGGBB per pixel; without alpha the top byte is
@@ -289,8 +289,9 @@ IoResult encodeArgb32(const QImage& picture, QIODevice& out, bool keepAlpha) {
     if (!writer.ok())
         return IoResult::failure(QStringLiteral("Nicht genug Speicher für das Bild"));
     WriteTarget target{&out, false};
-    const WriteJob job{&target, png_uint_32(argb.width()), png_uint_32(argb.height()), keepAlpha,
-                       rows.data()};
+    const WriteJob job{
+        &target,     png_uint_32(argb.width()), png_uint_32(argb.height()), keepAlpha,
+        rows.data(), std::clamp(level, 0, 9)};
     if (writeGuarded(writer.png(), writer.info(), &job))
         return IoResult::success();
     if (target.failed)
@@ -387,7 +388,7 @@ bool skipPng(QIODevice& in) {
 }
 
 IoResult encodePng(const QImage& picture, QIODevice& out) {
-    return encodeArgb32(picture, out, true);
+    return encodeArgb32(picture, out, true, kPngLevel);
 }
 
 QByteArray encodePng(const QImage& picture) {
@@ -399,8 +400,8 @@ QByteArray encodePng(const QImage& picture) {
     return bytes;
 }
 
-IoResult encodePngWithoutAlpha(const QImage& picture, QIODevice& out) {
-    return encodeArgb32(picture, out, false);
+IoResult encodePngWithoutAlpha(const QImage& picture, QIODevice& out, int level) {
+    return encodeArgb32(picture, out, false, level);
 }
 
 } // namespace quorvel

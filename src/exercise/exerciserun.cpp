@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exerciserun.h"
 
+#include "answerplaces.h"
 #include "answertext.h"
 #include "document.h"
 #include "exerciseclock.h"
@@ -129,6 +130,8 @@ void ExerciseRun::prepare(const StartRequest& request, const std::vector<int>& o
     run.AbfrageAnz = r.countsPairs() ? int(open.size()) / 2 : int(open.size());
     run.AbfrageAnzGesamt = total;
 
+    // An earlier run's answers go home first.
+    moveAnswers(m_ctx.document.objects, m_ctx.places, true);
     m_ctx.places.assign(n, -1);
     m_ctx.ticks.assign(n, 0);
     r.placeAnswers(m_ctx);
@@ -303,6 +306,8 @@ void ExerciseRun::abort() {
     }
     run.SitzungsArt = SessionKind::Individual;
     m_ctx.cards.assign(m_ctx.cards.size(), CardState::Removed);
+    moveAnswers(m_ctx.document.objects, m_ctx.places, true);
+    m_ctx.places.clear();
     for (ObjDataTyp& o : m_ctx.document.objects) {
         if (o.AbfrageStatus != AbfrageStatus::Covered)
             o.AbfrageStatus = AbfrageStatus::Uncovered;

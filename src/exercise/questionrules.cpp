@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Single questions (an answer card clicked) and multiple choice (boxes
 // ticked, then "Weiter"): one question at a time.
+#include "answerplaces.h"
 #include "answertext.h"
 #include "document.h"
 #include "exerciserules.h"
@@ -183,25 +184,6 @@ void SingleQuestionRules::judge(RunContext& context, int entry) const {
     context.finishEvaluation();
 }
 
-// The answer shown at the place of tick box `place`: counting forward from
-// it over the boxes of its question (`boxes`, in object order) that have no
-// place yet, the (r+1)-th, cyclically.
-int pickAnswer(const std::vector<int>& boxes, const std::vector<int>& places, int place, int r) {
-    std::vector<int> candidates;
-    const auto from = std::lower_bound(boxes.begin(), boxes.end(), place);
-    for (auto it = from; it != boxes.end(); ++it) {
-        if (places[size_t(*it)] < 0)
-            candidates.push_back(*it);
-    }
-    for (auto it = boxes.begin(); it != from; ++it) {
-        if (places[size_t(*it)] < 0)
-            candidates.push_back(*it);
-    }
-    if (candidates.empty())
-        return -1;
-    return candidates[size_t(r) % candidates.size()];
-}
-
 class MultipleChoiceRules final : public QuestionRules {
 public:
     bool isQuery(int typ, QueryMode) const override {
@@ -226,30 +208,10 @@ private:
 };
 
 void MultipleChoiceRules::placeAnswers(RunContext& context) const {
-    const auto& objects = context.document.objects;
-    const size_t n = objects.size();
-    std::map<int, std::vector<int>> boxes; // per question, in object order
-    std::map<int, int> answers;            // `AntwortAnz` per question
-    for (size_t i = 0; i < n; ++i) {
-        const ObjDataTyp& o = objects[i];
-        if (typOf(o) == Typ::MCAnswerBox)
-            boxes[o.FrageNummer].push_back(int(i));
-        else if (typOf(o) == Typ::MCQuestion || typOf(o) == Typ::MCPictureQuestion)
-            answers[o.FrageNummer] = o.AntwortAnz;
-    }
-    for (size_t i = 0; i < n; ++i) {
-        if (typOf(objects[i]) != Typ::MCAnswerBox)
-            continue;
-        if (context.settings().Zuordnungstexte != CardOrder::Random) {
-            context.places[i] = int(i);
-            continue;
-        }
-        const int question = objects[i].FrageNummer;
-        const int r = context.random.bounded(std::clamp(answers[question], 1, 1 << 20));
-        const int chosen = pickAnswer(boxes[question], context.places, int(i), r);
-        if (chosen >= 0)
-            context.places[size_t(chosen)] = int(i);
-    }
+    auto& objects = context.document.objects;
+    context.places = dealAnswerPlaces(
+        objects, context.settings().Zuordnungstexte == CardOrder::Random, context.random);
+    moveAnswers(objects, context.places, false);
 }
 
 std::vector<int> MultipleChoiceRules::shownBoxes(const RunContext& context) {

@@ -9,6 +9,7 @@
 #include "rounding.h"
 
 #include <algorithm>
+#include <map>
 #include <vector>
 
 namespace quorvel {
@@ -181,34 +182,104 @@ void shuffleTwoColumns(Document& document, const std::vector<int>& numbered,
     }
 }
 
-void shuffleThreeColumns(Document& document, const std::vector<int>& numbered,
-                         RandomGenerator& random) {
-    const int c = int(numbered.size());
-    const int m = c / 2;
-    if (m < 1)
+// Gives each card of `cards` one of `places` (distinct ys, as many as
+// cards) at random, never the one `forbidden` names for it (distinct too).
+// A single card keeps its place: it cannot leave its row.
+void dealAvoiding(std::vector<double>& places, const std::vector<double>& forbidden,
+                  RandomGenerator& random) {
+    const int n = int(places.size());
+    if (n < 2)
         return;
-    const int rows = std::clamp(document.header.LueckenTabelleZeilen, 1, kGapTableMaxRows);
-    for (int pass = 0; pass < kMaxShufflePasses; ++pass) {
-        for (int j = 1; j <= m; ++j) {
-            const int a = numbered[size_t(j - 1)];
-            const int b = numbered[size_t(random.bounded(m))];
-            if (a < 0 || b < 0)
-                continue;
-            swapField(document, a, b, &ObjDataTyp::Ky);
-            swapField(document, a + 2 * rows - 1, b + 2 * rows - 1, &ObjDataTyp::Ky);
-            swapField(document, a + 2 * rows, b + 2 * rows, &ObjDataTyp::Ky);
-            swapField(document, a + 2 * rows, b + 2 * rows, &ObjDataTyp::Sy);
+    for (int i = n - 1; i > 0; --i)
+        std::swap(places[size_t(i)], places[size_t(random.bounded(i + 1))]);
+    // A card on its forbidden place trades with any other: it leaves that
+    // place, and the other cannot get its own forbidden place, which differs.
+    for (int i = 0; i < n; ++i) {
+        if (places[size_t(i)] != forbidden[size_t(i)])
+            continue;
+        const int other = (i + 1 + random.bounded(n - 1)) % n;
+        std::swap(places[size_t(i)], places[size_t(other)]);
+    }
+}
+
+// The elements of one row of a three-column table.
+struct MatchingRow {
+    int middle = -1; // the middle item (right partner of the first pairing)
+    int hidden = -1; // its second element (left partner of the second pairing)
+    int right = -1;  // the right-hand item
+};
+
+// The complete rows of a three-column table, found by their pair keys.
+std::vector<MatchingRow> threeColumnRows(const Document& document) {
+    const QString first = QStringLiteral("Paar#");
+    const QString second = QStringLiteral("Paar2#");
+    std::map<int, MatchingRow> rows;
+    const auto& objects = document.objects;
+    for (size_t i = 0; i < objects.size(); ++i) {
+        const ObjDataTyp& o = objects[i];
+        if (!isMatchingElement(typOf(o)))
+            continue;
+        const bool secondPairing = o.BildKenn.startsWith(second);
+        if (!secondPairing && !o.BildKenn.startsWith(first))
+            continue;
+        bool ok = false;
+        const int r = o.BildKenn.mid(secondPairing ? second.size() : first.size()).toInt(&ok);
+        if (!ok)
+            continue;
+        // The right partner of a pairing is made after its left partner.
+        const bool rightPartner = o.Partner >= 0 && o.Partner < int(i);
+        MatchingRow& row = rows[r];
+        if (secondPairing)
+            (rightPartner ? row.right : row.hidden) = int(i);
+        else if (rightPartner)
+            row.middle = int(i);
+    }
+    std::vector<MatchingRow> complete;
+    for (const auto& [r, row] : rows) {
+        if (row.middle >= 0 && row.hidden >= 0 && row.right >= 0)
+            complete.push_back(row);
+    }
+    return complete;
+}
+
+// The middle items that are queries trade rows, each with its second element,
+// so that none stays in its own row; every right-hand item's target point
+// follows its middle item. Then the right-hand queries trade rows so that none
+// stands beside its middle item. Static items keep their rows.
+void shuffleThreeColumns(Document& document, RandomGenerator& random) {
+    auto& objects = document.objects;
+    const std::vector<MatchingRow> rows = threeColumnRows(document);
+
+    std::vector<const MatchingRow*> middles;
+    std::vector<double> places, forbidden;
+    for (const MatchingRow& row : rows) {
+        if (isQuery(typOf(objects[size_t(row.middle)]))) {
+            middles.push_back(&row);
+            places.push_back(objects[size_t(row.middle)].Ky);
         }
-        if (m == 1 || inOwnRow(document, numbered, 0, size_t(m)) == 0)
-            break;
     }
-    for (int pass = 0; pass < kMaxShufflePasses; ++pass) {
-        for (int k = m + 1; k <= c; ++k)
-            swapField(document, numbered[size_t(k - 1)],
-                      numbered[size_t(std::min(c - 1, m + random.bounded(m)))], &ObjDataTyp::Ky);
-        if (m == 1 || inOwnRow(document, numbered, size_t(m), size_t(c)) == 0)
-            return;
+    forbidden = places;
+    dealAvoiding(places, forbidden, random);
+    for (size_t i = 0; i < middles.size(); ++i) {
+        objects[size_t(middles[i]->middle)].Ky = places[i];
+        objects[size_t(middles[i]->hidden)].Ky = places[i];
+        objects[size_t(middles[i]->right)].Sy = places[i];
     }
+
+    std::vector<int> rights;
+    places.clear();
+    forbidden.clear();
+    for (const MatchingRow& row : rows) {
+        const ObjDataTyp& right = objects[size_t(row.right)];
+        if (isQuery(typOf(right))) {
+            rights.push_back(row.right);
+            places.push_back(right.Ky);
+            forbidden.push_back(right.Sy);
+        }
+    }
+    dealAvoiding(places, forbidden, random);
+    for (size_t i = 0; i < rights.size(); ++i)
+        objects[size_t(rights[i])].Ky = places[i];
 }
 
 } // namespace
@@ -228,7 +299,7 @@ void shuffleCrossMatching(Document& document, RandomGenerator& random) {
     if (numbered.empty())
         return;
     if (document.header.LueckenTabelleSpalten >= 3)
-        shuffleThreeColumns(document, numbered, random);
+        shuffleThreeColumns(document, random);
     else
         shuffleTwoColumns(document, numbered, random);
 }

@@ -18,8 +18,11 @@ class RandomGenerator;
 void layOutCrossMatching(Document& document, QSize page, bool build);
 
 // Moves the query elements of the right-hand columns so that none stays in
-// its own row (the target points stay); with a single query element it makes
-// one pass only. Does nothing unless the document is a cross matching.
+// its own row; static elements keep their rows. The target points stay, but
+// with three columns a right-hand item's point follows its middle item, and
+// a right-hand query never ends beside its own middle item. A column with a
+// single query element leaves it where it is. Always ends. Does nothing
+// unless the document is a cross matching.
 void shuffleCrossMatching(Document& document, RandomGenerator& random);
 
 // What the exercise run calls: with `exercise` it builds the elements anew

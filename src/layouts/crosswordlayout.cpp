@@ -112,7 +112,9 @@ void layOutCrossword(Document& document, QSize page, QPainter* canvas, bool buil
         canvas->save();
         const QFont font = crosswordFont(baseSize);
         canvas->setFont(font);
-        const int xHeight = QFontMetrics(font).boundingRect(u'X').height();
+        // "The height of X" is the text's height, as the cloze gap step reads
+        // it: the label's line is centred on the cell, not its capitals' top.
+        const int xHeight = QFontMetrics(font).height();
         const QColor fill = colourFromValue(k.KGFeldHtgdCol);
         const QColor border = colourFromValue(k.KGFeldRandCol);
         const QColor label = colourFromValue(k.KGWortAnkerCol);

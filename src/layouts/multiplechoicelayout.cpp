@@ -50,7 +50,8 @@ void addPoint(Document& document, Typ typ, const QString& cap, const QString& ti
 
 // Lays out question `k` of `n` from the question object `source` (a copy:
 // appending objects moves the list).
-void layOutQuestion(Document& document, const ObjDataTyp& source, int k, int n, const RandRect& m) {
+void layOutQuestion(Document& document, const ObjDataTyp& source, int k, int n, const RandRect& m,
+                    double aspect) {
     const MCQuestionData data = readMCQuestion(source.Cap);
     const double width = 1.0 - m.left - m.right;
     const double height = 1.0 - m.top - m.bottom;
@@ -120,8 +121,9 @@ void layOutQuestion(Document& document, const ObjDataTyp& source, int k, int n, 
         document.objects[size_t(box)].AntwortAnz = laidOut;
         document.objects[size_t(box)].Bild = answer.mark == u'+' ? boxes.MCImg1 : boxes.MCImg0;
         if (!pictureAnswers) {
-            document.addGeneratedObject(Typ::MCAnswerText, kTextLayer, answer.text, k, ax + 0.06, y,
-                                        kSideRight, 1);
+            const int index = document.addGeneratedObject(
+                Typ::MCAnswerText, kTextLayer, answer.text, k, ax + 0.06, y, kSideRight, 1);
+            document.objects[size_t(index)].WidthLimit = widthToRightMargin(m, ax + 0.06);
             continue;
         }
         const int index =
@@ -131,8 +133,10 @@ void layOutQuestion(Document& document, const ObjDataTyp& source, int k, int n, 
         document.objects[size_t(index)].WidthLimit = cwid;
     }
     const double okRow = p - (p - 1) * 0.5 - (pictureAnswers ? 0.1 : 0.0);
-    document.addGeneratedObject(Typ::MCOkButton, kTextLayer, QStringLiteral("OK"), k, ax,
-                                okRow * d + cy, kSideRight, 1);
+    const double okY = okRow * d + cy;
+    // Below many answers the row of "OK" reaches the navigation buttons.
+    document.addGeneratedObject(Typ::MCOkButton, kTextLayer, QStringLiteral("OK"), k,
+                                okButtonX(m, ax, okY, aspect), okY, kSideRight, 1);
 }
 
 } // namespace
@@ -185,11 +189,12 @@ void layOutMultipleChoice(Document& document, bool build, int& currentQuestion,
             questions.push_back(i);
     }
     const int n = int(questions.size());
+    const double aspect = pageAspectOf(document);
     for (int k = 1; k <= n; ++k) {
         ObjDataTyp& source = document.objects[questions[size_t(k - 1)]];
         source.FrageNummer = k;
         const ObjDataTyp copy = source;
-        layOutQuestion(document, copy, k, n, m);
+        layOutQuestion(document, copy, k, n, m, aspect);
     }
     document.header.AnzFrageNummern = n;
     if (!exerciseRunning) {

@@ -27,6 +27,25 @@ RandRect questionMargins(const Document& document);
 // 1 - B - 0.03, with `FrageNummer` -1.
 void addNavigationButtons(Document& document, const RandRect& margins);
 
+// The width limit (a fraction of the page width) that keeps a card placed to
+// the right of x within the right margin: a long question or answer wraps
+// there instead of running off the page. Never below a sliver, so that a
+// card at the margin still shows something.
+double widthToRightMargin(const RandRect& margins, double x);
+
+// Gives the stored single-question texts and answers (`Typ` 10, 11) their
+// width limits; the limits are not stored, so reading needs this.
+void boundSingleQuestionTexts(Document& document);
+
+// Where the "OK" button of a question goes: at `x` unless its card would lie
+// on a navigation button there, then right of the last one. `y` is its row,
+// `pageAspect` the page's width / height.
+double okButtonX(const RandRect& margins, double x, double y, double pageAspect);
+
+// The page width / height of `document`: its base picture with the margin;
+// 2 (wide, the safe guess for overlaps) when it has no base picture.
+double pageAspectOf(const Document& document);
+
 // "Frage Nr. k von n".
 QString questionHeading(int k, int n);
 

@@ -61,6 +61,7 @@ void layOutSingleQuestions(Document& document, bool build, int& currentQuestion,
         document.addGeneratedObject(Typ::QuestionAnswer, kTextLayer, q.answer, k, m.left + 0.125,
                                     m.top + u * 0.435, kSideRight, 0);
     }
+    boundSingleQuestionTexts(document);
     document.header.AnzFrageNummern = n;
     if (!exerciseRunning) {
         for (ObjDataTyp& o : document.objects) {

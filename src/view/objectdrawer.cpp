@@ -23,9 +23,6 @@ namespace quorvel {
 
 namespace {
 
-// Covered fields and their badges.
-constexpr ColourValue kCoverColour = 0xFFE4CA;
-constexpr ColourValue kCoverMargin = 0xBB7D46;
 // Cloze gaps are at least this many "X" wide; the cap only guards against
 // absurd values from a file.
 constexpr int kMaxMinGap = 200;
@@ -72,31 +69,6 @@ QString buttonSymbol(Typ typ) {
     }
 }
 
-// The convex hull of a few points, counter-clockwise (monotone chain).
-QPolygonF convexHull(std::array<QPointF, 8> points) {
-    std::sort(points.begin(), points.end(), [](const QPointF& a, const QPointF& b) {
-        return a.x() < b.x() || (a.x() == b.x() && a.y() < b.y());
-    });
-    const auto cross = [](const QPointF& o, const QPointF& a, const QPointF& b) {
-        return (a.x() - o.x()) * (b.y() - o.y()) - (a.y() - o.y()) * (b.x() - o.x());
-    };
-    QPolygonF hull(16);
-    int k = 0;
-    for (const QPointF& p : points) {
-        while (k >= 2 && cross(hull[k - 2], hull[k - 1], p) <= 0)
-            --k;
-        hull[k++] = p;
-    }
-    for (int i = int(points.size()) - 2, bottom = k + 1; i >= 0; --i) {
-        const QPointF& p = points[size_t(i)];
-        while (k >= bottom && cross(hull[k - 2], hull[k - 1], p) <= 0)
-            --k;
-        hull[k++] = p;
-    }
-    hull.resize(std::max(0, k - 1));
-    return hull;
-}
-
 void fillBackground(QPainter& painter, const QRect& card, const ObjDataTyp& o) {
     if (o.HDeck >= 1)
         painter.fillRect(card, colourFromValue(o.HFarbe, o.HDeck));
@@ -114,253 +86,6 @@ struct ObjectDrawer::Card {
 
 size_t ObjectDrawer::PictureHash::operator()(const PictureKey& k) const noexcept {
     return std::hash<qint64>()(k.key) ^ (size_t(k.w) << 1) ^ (size_t(k.h) << 17);
-}
-
-void drawTargetLine(QPainter& painter, const ObjDataTyp& o, QSize pagePicture) {
-    const int thickness = std::clamp(o.LinieDicke, 1, 5);
-    const QPoint from = pagePoint(o.Sx, o.Sy, pagePicture);
-    const QPoint at = cardPoint(o, pagePicture);
-    const bool antialiased = painter.testRenderHint(QPainter::Antialiasing);
-    if (antialiased)
-        painter.setRenderHint(QPainter::Antialiasing, false);
-    const QColor colour = colourFromValue(o.LinieFarbe);
-    if (thickness == 1) {
-        painter.setPen(QPen(colour, 0));
-        painter.drawLine(from, at);
-    } else {
-        // The parallel lines together cover the band that a square of
-        // thickness x thickness pixels sweeps from one end to the other: the convex
-        // hull of the square at both ends. Filling it is one span per row.
-        const int lo = -(thickness / 2);
-        const int hi = lo + thickness;
-        const QPoint corners[4] = {{lo, lo}, {hi, lo}, {hi, hi}, {lo, hi}};
-        std::array<QPointF, 8> points;
-        for (int i = 0; i < 4; ++i) {
-            points[size_t(i)] = QPointF(from + corners[i]);
-            points[size_t(i + 4)] = QPointF(at + corners[i]);
-        }
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(colour);
-        painter.drawPolygon(convexHull(points));
-        painter.setBrush(Qt::NoBrush);
-    }
-    if (antialiased)
-        painter.setRenderHint(QPainter::Antialiasing, true);
-}
-
-int drawCover(QPainter& painter, const QRect& card, double s) {
-    painter.fillRect(card, colourFromValue(kCoverColour));
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(colourFromValue(kCoverMargin), 0));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(card.adjusted(0, 0, -1, -1));
-    painter.restore();
-
-    int size = std::max(1, rnd(22.0 * s));
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(size);
-    while (size > 1 && lineHeightPx(font) > card.height())
-        font.setPixelSize(--size);
-    drawCentred(painter, QRectF(card).center(), QStringLiteral("?"), font,
-                colourFromValue(kCoverMargin));
-    return size;
-}
-
-namespace {
-
-QRectF badgeCircle(const QRect& card, double s) {
-    const int diameter = std::max(1, rnd(30.0 * s));
-    const QPointF centre = QRectF(card).center();
-    return QRectF(centre.x() - diameter / 2.0, centre.y() - diameter / 2.0, diameter, diameter);
-}
-
-} // namespace
-
-QRect numberBadgeRect(const QRect& card, double s) {
-    return badgeCircle(card, s).toAlignedRect().adjusted(-1, -1, 1, 1);
-}
-
-namespace {
-
-// Letter labels of high numbers are a letter and hundreds of apostrophes
-// (thousands of fields): such a label is kept as a count and its width worked
-// out from the advances, instead of shaping the whole label for every size
-// tried and every field drawn.
-constexpr qsizetype kShortLabel = 16;
-
-struct BadgeLabel {
-    QString text;        // a short label as it stands
-    QChar letter;        // a long letter label: the letter ...
-    qsizetype ticks = 0; // ... and this many apostrophes (0 for a short label)
-
-    bool isLong() const { return ticks > 0; }
-};
-
-BadgeLabel badgeLabel(const QString& text) {
-    if (text.size() <= kShortLabel)
-        return {text, {}, 0};
-    for (qsizetype i = 1; i < text.size(); ++i) {
-        if (text[i] != u'\'')
-            return {text, {}, 0};
-    }
-    return {{}, text[0], text.size() - 1};
-}
-
-BadgeLabel badgeLabel(int nummer, int numArt) {
-    if (numArt == 1 && nummer >= 1 && (nummer - 1) / 26 + 1 > kShortLabel)
-        return {{}, QChar(u'A' + (nummer - 1) % 26), (nummer - 1) / 26};
-    return {numberText(nummer, numArt), {}, 0};
-}
-
-// The advances of a long label's parts in the badge font of one size,
-// measured once per thread.
-struct LabelAdvances {
-    double letter = 0;     // the letter alone
-    double letterTick = 0; // the letter and one apostrophe
-    double tick = 0;       // one apostrophe
-};
-
-const LabelAdvances& labelAdvances(int size, QChar letter) {
-    thread_local std::map<std::pair<int, char16_t>, LabelAdvances> measured;
-    auto [it, added] = measured.try_emplace({size, letter.unicode()});
-    if (added) {
-        const QFontMetricsF metrics(titleFont(size));
-        it->second = {metrics.horizontalAdvance(QString(letter)),
-                      metrics.horizontalAdvance(QString(letter) + u'\''),
-                      metrics.horizontalAdvance(QStringLiteral("'"))};
-    }
-    return it->second;
-}
-
-double labelWidth(const BadgeLabel& label, int size) {
-    if (!label.isLong())
-        return QFontMetricsF(titleFont(size)).horizontalAdvance(label.text);
-    const LabelAdvances& a = labelAdvances(size, label.letter);
-    return a.letterTick + double(label.ticks - 1) * a.tick;
-}
-
-int badgeTextSize(const BadgeLabel& label, double s) {
-    // The label shrinks pixel by pixel until it fits the badge: the largest
-    // size up to round(16 x S) at which it fits, else 1, found by halving
-    // (a label never gets wider at a smaller size).
-    const double room = badgeCircle(QRect(0, 0, 1, 1), s).width() - 4;
-    const auto fits = [&](int size) { return labelWidth(label, size) <= room; };
-    int lo = 1; // always taken
-    int hi = std::max(1, rnd(16.0 * s));
-    if (fits(hi))
-        return hi;
-    while (hi - lo > 1) {
-        const int centre = lo + (hi - lo) / 2;
-        if (fits(centre))
-            lo = centre;
-        else
-            hi = centre;
-    }
-    return lo;
-}
-
-// Where a long label far wider than its badge puts what can be seen: only
-// the apostrophes that reach the card or the badge (with a margin for the
-// glyphs' overhang) are drawn, where the whole label centred on the badge
-// would put them. Apostrophe k stands at base + k x tick; k counts from the
-// label's middle apostrophe, so the positions depend on the letter, the size
-// and the count's parity only, and labels of far apart numbers draw the same
-// pixels (their finished cards are shared).
-struct LongLabelPlan {
-    int size = 1;
-    double tick = 0;
-    double base = 0;
-    double left = 0;            // where the letter stands
-    bool letterVisible = false; // whether the letter reaches the window
-    qsizetype first = 0;        // the apostrophes drawn, k = first..last
-    qsizetype last = -1;
-    qsizetype middle = 0; // index of apostrophe k = 0 in the label
-};
-
-LongLabelPlan longLabelPlan(const BadgeLabel& label, const QRect& card, double s) {
-    LongLabelPlan plan;
-    const QRectF circle = badgeCircle(card, s);
-    plan.size = badgeTextSize(label, s);
-    const LabelAdvances& a = labelAdvances(plan.size, label.letter);
-    plan.tick = std::max(1.0 / 64, a.tick);
-    // A glyph reaches at most about its size beyond its advance; the finished
-    // card's picture ends at the card and the badge.
-    const double margin = plan.size + 2;
-    const QRectF window = QRectF(card | numberBadgeRect(card, s)).adjusted(-margin, 0, margin, 0);
-    const double cx = circle.center().x();
-    plan.left = cx - labelWidth(label, plan.size) / 2;
-    plan.letterVisible = plan.left + a.letter + margin >= window.left();
-    plan.middle = (label.ticks - 1) / 2;
-    const qsizetype odd = (label.ticks - 1) % 2;
-    plan.base = cx - a.letterTick / 2 + a.letter - double(odd) * plan.tick / 2;
-    const auto k = [&](double x) { return std::floor((x - plan.base) / plan.tick); };
-    const double lo = std::max(k(window.left()), double(-plan.middle));
-    const double hi = std::min(k(window.right()) + 1, double(label.ticks - 1 - plan.middle));
-    if (lo <= hi) {
-        plan.first = qsizetype(lo);
-        plan.last = qsizetype(hi);
-    }
-    return plan;
-}
-
-// What decides the pixels of a badge's label within its card.
-QString badgeKey(const BadgeLabel& label, const QRect& card, double s) {
-    if (!label.isLong())
-        return label.text;
-    const LongLabelPlan plan = longLabelPlan(label, card, s);
-    // Once an end of the label or the letter is in sight, the count matters.
-    const bool endVisible = plan.letterVisible || plan.first == -plan.middle ||
-                            plan.last == label.ticks - 1 - plan.middle;
-    return QStringLiteral("%1'%2,%3,%4,%5,%6")
-        .arg(label.letter)
-        .arg(plan.size)
-        .arg((label.ticks - 1) % 2)
-        .arg(plan.first)
-        .arg(plan.last)
-        .arg(endVisible ? label.ticks : -1);
-}
-
-void drawBadgeCircle(QPainter& painter, const QRect& card, double s) {
-    paintEllipse(painter, badgeCircle(card, s), colourFromValue(kCoverMargin), Qt::white);
-}
-
-// The badge's label alone, on its circle.
-void drawBadgeLabel(QPainter& painter, const QRect& card, const BadgeLabel& label, double s) {
-    const QRectF circle = badgeCircle(card, s);
-    if (!label.isLong()) {
-        drawCentred(painter, circle.center(), label.text, titleFont(badgeTextSize(label, s)),
-                    Qt::white);
-        return;
-    }
-    const LongLabelPlan plan = longLabelPlan(label, card, s);
-    const QFont font = titleFont(plan.size);
-    const QFontMetricsF metrics(font);
-    const double height = metrics.ascent() + metrics.descent();
-    const double y = circle.center().y() - height / 2 + metrics.ascent();
-    painter.setFont(font);
-    painter.setPen(QColor(Qt::white));
-    if (plan.letterVisible)
-        painter.drawText(QPointF(plan.left, y), QString(label.letter));
-    if (plan.first <= plan.last) {
-        painter.drawText(QPointF(plan.base + double(plan.first) * plan.tick, y),
-                         QString(plan.last - plan.first + 1, u'\''));
-    }
-}
-
-void drawBadge(QPainter& painter, const QRect& card, const BadgeLabel& label, double s) {
-    drawBadgeCircle(painter, card, s);
-    drawBadgeLabel(painter, card, label, s);
-}
-
-} // namespace
-
-int numberBadgeTextSize(const QString& text, double s) {
-    return badgeTextSize(badgeLabel(text), s);
-}
-
-void drawNumberBadge(QPainter& painter, const QRect& card, const QString& text, double s) {
-    drawBadge(painter, card, badgeLabel(text), s);
 }
 
 const QImage& ObjectDrawer::scaledPicture(const QImage& picture, QSize size) {
@@ -657,14 +382,32 @@ QRect ObjectDrawer::drawCard(QPainter& painter, const DrawContext& context, ObjD
         drawContent(painter, context, o, card, art);
         return area;
     }
-    if (art == DrawMode::Covered) {
-        drawCovered(painter, context, o, card.rect);
+    // A card reaching off the picture costs no more than what of it shows.
+    const QRect shown = area & QRect(0, 0, painter.device()->width(), painter.device()->height());
+    if (shown.isEmpty())
         return area;
+    if (art == DrawMode::Covered) {
+        // Covers are shared by their size; one that is cut off is drawn
+        // straight, which touches only its pixels on the picture.
+        if (shown == area)
+            drawCovered(painter, context, o, card.rect);
+        else
+            drawContent(painter, context, o, card, art);
+        return area;
+    }
+    // Only the part that shows is finished; where it lies in the card is part
+    // of what decides its pixels.
+    QString key = cardKey(context, o, card);
+    if (shown != area) {
+        const QChar separator(u'\x1f');
+        key += separator + QString::number(shown.left() - area.left()) + separator +
+               QString::number(shown.top() - area.top()) + separator +
+               QString::number(shown.width()) + separator + QString::number(shown.height());
     }
     // No memory for a copy: the card is drawn straight onto the page.
     if (!drawFinished(
-            painter, cardKey(context, o, card), area, false,
-            [&](QPainter& p) { drawContent(p, context, o, card, art); }, card.text))
+            painter, key, shown, false, [&](QPainter& p) { drawContent(p, context, o, card, art); },
+            card.text))
         drawContent(painter, context, o, card, art);
     return area;
 }
@@ -678,11 +421,16 @@ QRect ObjectDrawer::draw(QPainter& painter, const DrawContext& context, ObjDataT
     const bool pairOpen =
         context.exercise.running && object.AbfrageStatus == AbfrageStatus::MatchingElement &&
         (typOf(object) == Typ::MatchingQueryText || typOf(object) == Typ::MatchingQueryPicture);
-    if (art != DrawMode::TargetOnly && drawsTargetLine(object) && !pairOpen)
-        drawTargetLine(painter, object, context.pagePicture);
-    if (showsExerciseMark(context, object, art))
+    const bool line = art != DrawMode::TargetOnly && drawsTargetLine(object) && !pairOpen;
+    if (showsExerciseMark(context, object, art)) {
+        if (line)
+            drawTargetLine(painter, object, context.pagePicture);
         return drawExerciseMark(painter, context, object, currentTarget);
-    return drawCard(painter, context, object, miss(context, object), art);
+    }
+    const Card card = miss(context, object);
+    if (line)
+        drawTargetLine(painter, object, context.pagePicture, card.rect);
+    return drawCard(painter, context, object, card, art);
 }
 
 std::optional<QRect> ObjectDrawer::drawnArea(const DrawContext& context, ObjDataTyp& object,

@@ -2,8 +2,10 @@
 #pragma once
 
 #include "cardtext.h"
+#include "coveredfield.h"
 #include "drawcontext.h"
 #include "lrucache.h"
+#include "targetline.h"
 
 #include <QImage>
 #include <QRect>
@@ -109,24 +111,5 @@ private:
     };
     LruCache<QString, FinishedCard> m_finishedCards{kFinishedCardBudget};
 };
-
-// The target line from (`Sx`, `Sy`) to (`Kx`, `Ky`) in `LinieFarbe`, `LinieDicke`
-// (1..5) pixels thick: the band that `LinieDicke` x `LinieDicke` parallel
-// one-pixel lines offset from -`LinieDicke`/2 cover, so thick lines end square.
-void drawTargetLine(QPainter& painter, const ObjDataTyp& object, QSize pagePicture);
-
-// The covered appearance in `card`: filled 0xFFE4CA, a one-pixel 0xBB7D46
-// frame and a centred "?" in "Arial" at round(22 x S) pixels, shrunk until it
-// fits the height. Returns the "?"'s pixel size.
-int drawCover(QPainter& painter, const QRect& card, double s);
-
-// The pixel size of a badge's label: round(16 x S), shrunk pixel by pixel
-// until the label fits the badge, at least 1.
-int numberBadgeTextSize(const QString& text, double s);
-
-// The round badge of diameter round(30 x S) centred on `card` with `text`.
-void drawNumberBadge(QPainter& painter, const QRect& card, const QString& text, double s);
-// The pixels that badge covers.
-QRect numberBadgeRect(const QRect& card, double s);
 
 } // namespace quorvel

@@ -63,6 +63,20 @@ std::vector<HostileDocument> hostileDocuments(double scale, const QString& only)
             doc.objects.push_back(label(kQueryLabel, spread(i, 31), spread(i, 57), "Feld", 0));
         return doc;
     };
+    // Page-wide cards of their own captions, most reaching far off the page.
+    const auto longQueries = [scale] {
+        DocBuilder doc = page();
+        for (int i = 0; i < scaled(1000, scale); ++i) {
+            QByteArray text = QByteArray::number(i) + ' ';
+            while (text.size() < 250)
+                text += "Ein gewoehnlicher Satz ";
+            text.truncate(250);
+            TestObject o = label(kQueryLabel, spread(i, 13), spread(i, 29), text, 50);
+            o.KAusr = 1;
+            doc.objects.push_back(o);
+        }
+        return doc;
+    };
     const Kind kinds[] = {
         {"LongWordFsize100", false, kNumberingOrdered, [&] { return longWord(2000, 100); }},
         {"VeryLongWordFsize30", false, kNumberingOrdered, [&] { return longWord(20000, 30); }},
@@ -91,6 +105,8 @@ std::vector<HostileDocument> hostileDocuments(double scale, const QString& only)
                  doc.objects.push_back(label(kFixedLabel, spread(i, 13), spread(i, 29), text, 50));
              return doc;
          }},
+        {"ManyLongCoveredQueries", false, kNumberingOrdered, longQueries},
+        {"ManyLongUncoveredQueries", true, kNumberingOrdered, longQueries},
         {"ManyShortLines", false, kNumberingOrdered,
          [scale] {
              QByteArray cap;

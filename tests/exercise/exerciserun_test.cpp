@@ -5,6 +5,7 @@
 #include "randomgenerator.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace quorvel {
@@ -460,29 +461,48 @@ TEST_F(Engine, MultipleChoiceEarnsPartsOfAnAnswer) {
     EXPECT_TRUE(run.protocol().contains(u"Richtig zugeordnet:\t0.33\r\n"_s));
 }
 
-TEST_F(Engine, RandomAnswerPlacesArePermutationsPerQuestion) {
+TEST_F(Engine, RandomAnswerOrderMovesEachTickBoxWithItsAnswer) {
+    // Text answers as the layout makes them: the question's `AntwortAnz`
+    // counts answer pictures, so it is 0; each answer row has its own y.
     document.header.DokTyp = codeOf(DokTyp::MultipleChoice);
     for (int q = 1; q <= 2; ++q) {
-        const int question = add(Typ::MCQuestion, u"Frage"_s, 0.5, 0.5, q);
-        object(question).AntwortAnz = 5;
+        add(Typ::MCQuestion, u"Frage"_s, -1, -1, q);
         for (int a = 0; a < 5; ++a) {
-            add(Typ::MCAnswerBox, u"-"_s, 0.5, 0.5, q);
-            add(Typ::MCAnswerText, QString::number(a), 0.5, 0.5, q);
+            add(Typ::MCAnswerBox, a == 0 ? u"+"_s : u"-"_s, 0.2, 0.2 + 0.1 * a, q);
+            add(Typ::MCAnswerText, QString::number(a), 0.26, 0.2 + 0.1 * a, q);
         }
     }
-    ASSERT_TRUE(start().started());
-    for (int q = 1; q <= 2; ++q) {
-        std::vector<int> boxes, places;
-        for (size_t i = 0; i < document.objects.size(); ++i) {
-            if (typOf(document.objects[i]) == Typ::MCAnswerBox &&
-                document.objects[i].FrageNummer == q) {
+    const std::vector<ObjDataTyp> home = document.objects;
+    int moved = 0;
+    for (quint64 seed = 1; seed <= 5; ++seed) {
+        random.seed(seed);
+        request.abortConfirmed = true;
+        ASSERT_TRUE(start().started());
+        for (int q = 1; q <= 2; ++q) {
+            std::vector<int> boxes, places;
+            for (size_t i = 0; i < document.objects.size(); ++i) {
+                const ObjDataTyp& o = document.objects[i];
+                if (typOf(o) != Typ::MCAnswerBox || o.FrageNummer != q)
+                    continue;
+                const int place = run.answerPlace(int(i));
                 boxes.push_back(int(i));
-                places.push_back(run.answerPlace(int(i)));
+                places.push_back(place);
+                ASSERT_GE(place, 0);
+                moved += place != int(i);
+                // The box stands where its place's box stood, its answer beside it.
+                EXPECT_EQ(o.Ky, home[size_t(place)].Ky) << "seed " << seed;
+                EXPECT_EQ(o.Kx, home[size_t(place)].Kx);
+                EXPECT_EQ(document.objects[i + 1].Ky, o.Ky) << "answer moves with its box";
+                EXPECT_EQ(document.objects[i + 1].Kx, home[i + 1].Kx);
             }
+            std::sort(places.begin(), places.end());
+            EXPECT_EQ(places, boxes) << "every place of question " << q << " shows one answer";
         }
-        std::sort(places.begin(), places.end());
-        EXPECT_EQ(places, boxes) << "every place of question " << q << " shows one of its answers";
+        run.abort();
+        for (size_t i = 0; i < home.size(); ++i)
+            EXPECT_EQ(document.objects[i].Ky, home[i].Ky) << "object " << i << " back home";
     }
+    EXPECT_GT(moved, 10) << "five runs of ten answers leave many answers elsewhere";
 }
 
 TEST_F(Engine, SingleQuestionsOfferTheSolutionAndAskAgainUntilRight) {

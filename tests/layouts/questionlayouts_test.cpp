@@ -398,3 +398,94 @@ TEST(QuestionLayouts, ReadingComposingAndTheBoxPictures) {
     EXPECT_EQ(qAlpha(big.pixel(200, 200)), 255);
     EXPECT_EQ(qAlpha(big.pixel(2, 2)), 0);
 }
+
+namespace {
+
+// Composes `d` on a view of `view` pixels and returns its page picture size.
+QSize compose(Document& d, const LayoutSet& layouts, QSize view) {
+    ViewComposer composer(d, layouts);
+    composer.state().currentQuestion = 1;
+    composer.setViewArea(view);
+    composer.rebuild();
+    return composer.page().size();
+}
+
+} // namespace
+
+TEST(QuestionLayouts, LongTextsWrapAtTheRightMargin) {
+    const LayoutSet layouts = buildLayoutSet();
+    const RandRect margins{0.05, 0.04, 0.07, 0.045};
+    QString text;
+    while (text.size() < 121)
+        text += u"Welcher Planet unseres Sonnensystems hat die meisten Monde? "_s;
+    text = text.left(121);
+
+    Document single = questionDocument(DokTyp::SingleQuestions, margins);
+    single.header.fragentext = text + u" // "_s + text;
+    single.applyPageGeometry(false, layouts);
+    // Stored single questions are read back without their (runtime) limits.
+    Document read = single;
+    for (ObjDataTyp& o : read.objects)
+        o.WidthLimit = 0.0;
+    layouts.generateAfterReading(read);
+    Document mc = questionDocument(DokTyp::MultipleChoice, margins);
+    addMC(mc, {u"Welcher?"_s, u"+ "_s + text + u"\n- Mars"_s});
+    layouts.generateAfterReading(mc);
+
+    for (Document* d : {&single, &read, &mc}) {
+        const QSize page = compose(*d, layouts, QSize(1280, 960));
+        int checked = 0;
+        for (const ObjDataTyp& o : d->objects) {
+            const Typ typ = typOf(o);
+            if (o.FrageNummer != 1 || (typ != Typ::QuestionText && typ != Typ::QuestionAnswer &&
+                                       typ != Typ::MCAnswerText && typ != Typ::MCQuestionText))
+                continue;
+            ++checked;
+            EXPECT_LE(o.KartRect.right, 1.0 - margins.right + 1.0 / page.width())
+                << o.Typ << " " << o.Cap.left(20).toStdString();
+        }
+        EXPECT_GE(checked, 2);
+    }
+}
+
+TEST(MultipleChoiceLayout, OkNeverLiesOnTheNavigationButtons) {
+    const LayoutSet layouts = buildLayoutSet();
+    struct Case {
+        QSize base;
+        int answers;
+    } const cases[] = {{{870, 620}, 4},  {{870, 620}, 5},  {{870, 620}, 8}, {{870, 620}, 12},
+                       {{1600, 900}, 4}, {{1600, 900}, 5}, {{800, 600}, 6}, {{800, 600}, 1},
+                       {{400, 600}, 12}, {{1600, 900}, 12}};
+    for (const Case& c : cases) {
+        Document d = questionDocument(DokTyp::MultipleChoice, {0.05, 0.04, 0.05, 0.045});
+        d.basePicture = QImage(c.base, QImage::Format_ARGB32);
+        d.basePicture.fill(Qt::white);
+        d.derivePageGeometry();
+        QStringList answers;
+        for (int a = 0; a < c.answers; ++a)
+            answers.append(u"- Antwort "_s + QString::number(a + 1));
+        addMC(d, {u"Welche?"_s, answers.join(u'\n')});
+        layouts.generateAfterReading(d);
+        const auto boxes = objectsOf(d, Typ::MCAnswerBox);
+        const auto texts = objectsOf(d, Typ::MCAnswerText);
+        const ObjDataTyp* ok = objectsOf(d, Typ::MCOkButton)[0];
+        compose(d, layouts, QSize(1280, 960));
+        const QRectF okCard(QPointF(ok->KartRect.left, ok->KartRect.top),
+                            QPointF(ok->KartRect.right, ok->KartRect.bottom));
+        for (const ObjDataTyp& o : d.objects) {
+            if (!isNavigationButton(typOf(o)))
+                continue;
+            const QRectF button(QPointF(o.KartRect.left, o.KartRect.top),
+                                QPointF(o.KartRect.right, o.KartRect.bottom));
+            EXPECT_FALSE(okCard.intersects(button))
+                << c.base.width() << "x" << c.base.height() << ", " << c.answers
+                << " answers: OK on button " << o.Typ;
+        }
+        // "OK" stays below the last answer, the answers where they were.
+        EXPECT_GT(ok->Ky, boxes.back()->Ky);
+        EXPECT_FALSE(okCard.intersects(
+            QRectF(QPointF(texts.back()->KartRect.left, texts.back()->KartRect.top),
+                   QPointF(texts.back()->KartRect.right, texts.back()->KartRect.bottom))));
+        EXPECT_DOUBLE_EQ(boxes.back()->Kx, 0.05 + 0.12);
+    }
+}

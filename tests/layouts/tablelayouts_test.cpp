@@ -213,6 +213,52 @@ TEST(CrossMatchingLayout, ShuffleLeavesNoRightCardInItsRow) {
     }
 }
 
+TEST(CrossMatchingLayout, ThreeColumnShuffleMovesQueryRowsOnlyAndEnds) {
+    // Query (1) and static (0) cells of the middle and right column per row:
+    // more middle queries than right ones, static cells beside queries.
+    const int kinds[][2] = {{1, 1}, {1, 0}, {0, 1}, {1, 0}, {0, 0}, {1, 1}};
+    const int rowCount = int(std::size(kinds));
+    for (quint64 seed : {1u, 2u, 3u, 4u, 5u, 6u, 7u, 42u}) {
+        Document d = tableDocument(DokTyp::CrossMatching, rowCount, 3);
+        for (int r = 0; r < rowCount; ++r) {
+            setCell(d, r, 0, 0, QStringLiteral("L%1").arg(r));
+            setCell(d, r, 1, kinds[r][0], QStringLiteral("M%1").arg(r));
+            setCell(d, r, 2, kinds[r][1], QStringLiteral("R%1").arg(r));
+        }
+        layOutCrossMatching(d, QSize(1000, 600), true);
+        const std::vector<ObjDataTyp> home = d.objects;
+        RandomGenerator random(seed);
+        shuffleCrossMatching(d, random);
+
+        // Objects per row: left 2r, middle 2r + 1, hidden 2R + 2r, right 2R + 2r + 1.
+        std::set<double> middleRows, rightRows;
+        for (int r = 0; r < rowCount; ++r) {
+            const ObjDataTyp& left = d.objects[size_t(2 * r)];
+            const ObjDataTyp& middle = d.objects[size_t(2 * r + 1)];
+            const ObjDataTyp& hidden = d.objects[size_t(2 * rowCount + 2 * r)];
+            const ObjDataTyp& right = d.objects[size_t(2 * rowCount + 2 * r + 1)];
+            const double y = home[size_t(2 * r)].Ky;
+            SCOPED_TRACE(testing::Message() << "seed " << seed << ", row " << r);
+            EXPECT_EQ(left.Ky, y);
+            EXPECT_EQ(hidden.Ky, middle.Ky) << "the middle item's two elements stay together";
+            EXPECT_EQ(right.Sy, hidden.Ky) << "the pair line joins the right item to its middle";
+            if (kinds[r][0] == 1)
+                EXPECT_NE(middle.Ky, y) << "middle query left its row";
+            else
+                EXPECT_EQ(middle.Ky, y) << "static middle item stays";
+            if (kinds[r][1] == 1)
+                EXPECT_NE(right.Ky, right.Sy) << "right query not beside its middle item";
+            else
+                EXPECT_EQ(right.Ky, y) << "static right item stays";
+            middleRows.insert(middle.Ky);
+            rightRows.insert(right.Ky);
+        }
+        // No two cards share a row: they only trade places.
+        EXPECT_EQ(middleRows.size(), size_t(rowCount));
+        EXPECT_EQ(rightRows.size(), size_t(rowCount));
+    }
+}
+
 TEST(CrosswordLayout, ExtentLabelsAndLetters) {
     Document d;
     d.header.DokTyp = codeOf(DokTyp::Crossword);
@@ -252,6 +298,39 @@ TEST(CrosswordLayout, ExtentLabelsAndLetters) {
     const QColor letterFill = picture.pixelColor(rnd(1.2 * cell), rnd(0.2 * cell));
     EXPECT_EQ(labelFill, QColor(Qt::white));
     EXPECT_EQ(letterFill, QColor(0xF0, 0xF0, 0xF0));
+}
+
+TEST(CrosswordLayout, StartLabelsAreCentredOnTheirCell) {
+    for (int width : {870, 1740}) {
+        Document d;
+        d.header.DokTyp = codeOf(DokTyp::Crossword);
+        d.header.EinrueckRand = {};
+        auto& k = d.header.Kreuzwort;
+        k.cell(0, 0) = QStringLiteral("#W8");
+        k.cell(1, 0) = QStringLiteral("B");
+        k.cell(0, 1) = QStringLiteral("#S3");
+        const QSize page(width, width * 7 / 10);
+        QImage picture(page, QImage::Format_ARGB32);
+        picture.fill(Qt::white);
+        QPainter painter(&picture);
+        layOutCrossword(d, page, &painter, false);
+        painter.end();
+        const double cell = std::min(0.72 / 2 * (page.width() - 2), 0.5 * (page.height() - 2));
+        for (int row = 0; row < 2; ++row) {
+            // The ink of the label (black) in its cell.
+            int top = -1, bottom = -1;
+            for (int y = rnd(row * cell); y < rnd((row + 1) * cell); ++y)
+                for (int x = 0; x < rnd(cell); ++x)
+                    if (qGray(picture.pixel(x, y)) < 100) {
+                        top = top < 0 ? y : top;
+                        bottom = y;
+                    }
+            ASSERT_GE(top, 0) << "label drawn";
+            const double centre = (row + 0.5) * cell;
+            EXPECT_NEAR((top + bottom) / 2.0, centre, 1.5 * width / 870)
+                << "width " << width << ", row " << row;
+        }
+    }
 }
 
 TEST(CrosswordLayout, LetterSizesAndEmptyGrid) {

@@ -276,6 +276,42 @@ TEST(HostileContent, CoveredFieldsMatchTheirCoverAndBadgeDrawnAlone) {
     }
 }
 
+TEST(HostileContent, CardsReachingOffThePageDrawTheirVisiblePartAlike) {
+    // Only what of a card lies on the page is finished and kept: what shows
+    // is what the whole card draws on a picture large enough for all of it,
+    // wherever the card stood before (one drawer for all, in this order).
+    const HeaderDataTyp header;
+    const QSize page(870, 600);
+    const DrawContext context = DrawContext::forPage(header, page);
+    struct Case {
+        double x, y;
+        bool covered;
+        int number;
+    } const cases[] = {{0.97, 0.5, false, 0}, {0.5, 0.5, false, 0},  {0.93, 0.97, false, 0},
+                       {0.97, 0.5, false, 0}, {0.97, 0.5, true, 0},  {0.5, 0.98, true, 7},
+                       {0.5, 0.5, true, 7},   {0.98, 0.98, true, 7}, {0.97, 0.5, true, 0}};
+    ObjectDrawer drawer;
+    for (const Case& c : cases) {
+        ObjDataTyp o =
+            object(0, c.x, c.y, QStringLiteral("Ein Text, der weit über die Seite reicht"));
+        o.Fsize = 20;
+        o.HFarbe = 0x80C0FF;
+        o.HDeck = 100;
+        o.AbfrageNummer = c.number;
+        const DrawMode mode = c.covered ? DrawMode::Covered : DrawMode::Normal;
+        QImage onPage(page, QImage::Format_ARGB32_Premultiplied);
+        onPage.fill(Qt::white);
+        const QRect card = drawer.draw(onPage, context, o, mode);
+        ASSERT_GT(card.right(), 0);
+        QImage whole(page * 3, QImage::Format_ARGB32_Premultiplied);
+        whole.fill(Qt::white);
+        ObjectDrawer fresh;
+        EXPECT_EQ(fresh.draw(whole, context, o, mode), card);
+        EXPECT_EQ(onPage, whole.copy(QRect(QPoint(0, 0), page)))
+            << c.x << ", " << c.y << (c.covered ? " covered" : "");
+    }
+}
+
 TEST(HostileContent, AWordWiderThanThePageMakesACardNoWiderThanThePage) {
     Document d = emptyDocument(870, 600);
     ObjDataTyp o = object(1, 0.5, 0.5, QString(3000, u'w'));

@@ -4,6 +4,7 @@
 #include "colorconversion.h"
 #include "objectdrawer.h"
 #include "pointshape.h"
+#include "rounding.h"
 #include "viewcomposer.h"
 #include "viewtestsupport.h"
 
@@ -177,6 +178,43 @@ TEST(ObjectDrawing, PointsAreEllipsePolygonsWidenedByTheirTitles) {
     EXPECT_EQ(pointDiameter(point, 1.0), 30) << "titles under 3 characters never widen";
     point.PktCap2 = QStringLiteral("Informationen");
     EXPECT_GT(pointDiameter(point, 1.0), 30);
+}
+
+TEST(ObjectDrawing, ALineToACentredCardEndsAtItsEdge) {
+    // The matching line of a centred middle item, 1 and 3 pixels thick, from
+    // the left and from below-left: it must not strike through the text.
+    const QColor red(255, 0, 0);
+    struct Case {
+        int thickness;
+        double sy;
+    } const cases[] = {{1, 0.5}, {2, 0.5}, {3, 0.5}, {2, 0.8}};
+    for (const Case& c : cases) {
+        Document d = emptyDocument(870, 600);
+        ObjDataTyp o = object(50, 0.5, 0.5, QStringLiteral("Deutschland"));
+        o.KAusr = SideCentred;
+        o.Sline = 5;
+        o.LinieDicke = c.thickness;
+        o.LinieFarbe = 0x0000FF;
+        o.Sx = 0.2;
+        o.Sy = c.sy;
+        QImage picture(870, 600, QImage::Format_ARGB32_Premultiplied);
+        picture.fill(Qt::white);
+        ObjectDrawer drawer;
+        const QRect card = drawer.draw(picture, DrawContext::forPage(d.header, picture.size()), o);
+        ASSERT_FALSE(card.isEmpty());
+        int inside = 0;
+        for (int y = card.top(); y <= card.bottom(); ++y)
+            for (int x = card.left(); x <= card.right(); ++x)
+                inside += picture.pixelColor(x, y) == red;
+        EXPECT_EQ(inside, 0) << "thickness " << c.thickness << ", from y " << c.sy;
+        // The line itself is there, up to near the card.
+        const QPoint before = c.sy == 0.5 ? QPoint(card.left() - c.thickness - 2, 300)
+                                          : QPoint(rnd(0.2 * 870) + 5, rnd(c.sy * 600) - 2);
+        bool drawn = false;
+        for (int dy = -2; dy <= 2; ++dy)
+            drawn = drawn || picture.pixelColor(before + QPoint(0, dy)) == red;
+        EXPECT_TRUE(drawn) << "thickness " << c.thickness << ", from y " << c.sy;
+    }
 }
 
 TEST(ObjectDrawing, ColourValuesAndSystemColours) {

@@ -100,7 +100,9 @@ CommandOutcome renderCommand(const ViewLayouts& layouts, const QString& document
     CommandOutcome failed;
     if (!composeCommandView(layouts, documentPath, options, view, failed))
         return failed;
-    const IoResult saved = savePictureFile(view, outputPath);
+    // A rendering is looked at, not kept: written quickly, it no longer costs
+    // more than reading the document's own pictures.
+    const IoResult saved = savePictureFile(view, outputPath, kQuickPngLevel);
     if (!saved.ok)
         return {kExitFailure, {}, saved.messages};
     return {};

@@ -346,8 +346,8 @@ void UebungPan::placeObjectCard(UebElemPan& card, int side) {
         card.setGeometry(width() - 1 - kCardWidth, height() - 1 - kCardHeight, kCardWidth,
                          kCardHeight);
     } else if (card.look() == CardLook::TickBox) {
-        const int place = m_run.answerPlace(object);
-        card.setGeometry(tickBoxRect(anchor(place >= 0 ? place : object), side));
+        // The run has moved the box and its answer to their place together.
+        card.setGeometry(tickBoxRect(anchor(object), side));
     } else { // the "Weiter" button of a question
         const QPoint a = anchor(object);
         const int w = std::max(side * 3, card.fontMetrics().horizontalAdvance(u"Weiter"_s) + 40);
