@@ -3,6 +3,7 @@
 
 #include "userprompter.h"
 
+#include <QColor>
 #include <QString>
 #include <optional>
 
@@ -35,6 +36,8 @@ public:
     // The print dialog for `printer`, titled `title`; true when the user
     // chose to print (the printer is set up then).
     virtual bool choosePrinter(QPrinter& printer, const QString& title) = 0;
+    // The colour dialog preset with `initial`; an invalid colour when cancelled.
+    virtual QColor chooseColour(const QColor& initial) = 0;
 };
 
 } // namespace quorvel

@@ -3,6 +3,7 @@
 
 #include "filedialogs.h"
 
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -74,6 +75,10 @@ bool WindowDialogs::choosePrinter(QPrinter& printer, const QString& title) {
     QPrintDialog dialog(&printer, m_parent);
     dialog.setWindowTitle(title);
     return dialog.exec() == QDialog::Accepted;
+}
+
+QColor WindowDialogs::chooseColour(const QColor& initial) {
+    return QColorDialog::getColor(initial, m_parent);
 }
 
 } // namespace quorvel
