@@ -26,6 +26,8 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTimer>
 #include <QToolButton>
@@ -322,6 +324,11 @@ TEST_F(BoardTest, CoverPaneHandlesMoveTheirEdgesAndTheButtonResetsIt) {
     const QRect full = view().view().pictureRect();
     ASSERT_TRUE(pane->isVisible());
     EXPECT_EQ(pane->geometry(), full);
+    // Its picture sits in the middle of the plain pane.
+    const QImage look = pane->grab().toImage();
+    const QRgb plain = qRgb(199, 199, 184);
+    EXPECT_EQ(look.pixel(look.width() / 4, look.height() / 4), plain);
+    EXPECT_NE(look.pixel(look.width() / 2, look.height() / 2), plain);
 
     struct Case {
         const char16_t* handle;
@@ -513,6 +520,27 @@ TEST_F(BoardTest, ColoursAreChosenInTheShellsColourDialog) {
     const int step =
         view().view().composer().viewArea().height() / board->freeCount(SheetKind::Ruled);
     EXPECT_EQ(document().basePicture.pixel(5, step - 1), qRgb(200, 0, 0));
+}
+
+} // namespace
+
+namespace {
+
+// Many school projectors show 1024 x 768: the whole tool bar with the
+// blackboard's part must be in sight there, down to leaving the board.
+TEST_F(BoardTest, ToolBarFitsAProjectorScreenWithoutScrolling) {
+    window->resize(1024, 768);
+    choose(u"LeeresBlattWeiss1"_s);
+    QApplication::processEvents();
+    auto* area = window->findChild<QScrollArea*>(u"WerkzeugScrollBox"_s);
+    ASSERT_NE(area, nullptr);
+    ASSERT_LE(window->height(), 768);
+    EXPECT_FALSE(area->verticalScrollBar()->isVisible());
+    QToolButton* leave = board->button(u"BlattVerlassenPan"_s);
+    ASSERT_TRUE(leave->isVisible());
+    const QPoint bottom = leave->mapTo(area->viewport(), QPoint(0, leave->height()));
+    EXPECT_LE(bottom.y(), area->viewport()->height());
+    EXPECT_EQ(area->verticalScrollBar()->value(), 0);
 }
 
 } // namespace
