@@ -17,8 +17,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFontComboBox>
 #include <QFile>
+#include <QFontComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -543,8 +543,11 @@ TEST_F(LearningViewTest, StampDialogSetsUpTheStampsAndTheSettingsKeepThem) {
     EXPECT_EQ(symbols->itemData(254).toInt(), 255);
     EXPECT_EQ(symbols->currentData().toInt(), 0xAB) << "Wingdings star";
     const Glyph star = stampGlyph(Stamp{u"Wingdings"_s, 0xAB});
-    EXPECT_TRUE(symbols->currentText().startsWith(star.text));
     EXPECT_EQ(symbols->currentData(Qt::FontRole).value<QFont>().family(), star.font);
+    for (int n = 1; n <= 10; ++n) {
+        const Glyph shown = stampGlyph(controller->drawingState().stamps[size_t(n - 1)]);
+        EXPECT_TRUE(form->symbolBox(n)->currentText().startsWith(shown.text)) << n;
+    }
     form->fontBox(3)->setEditText(u"DejaVu Serif"_s);
     EXPECT_TRUE(symbols->itemText(int('Z') - 1).startsWith(u'Z'));
     EXPECT_EQ(symbols->itemData(int('Z') - 1, Qt::FontRole).value<QFont>().family(),

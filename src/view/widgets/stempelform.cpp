@@ -8,6 +8,7 @@
 #include <QFontComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QPushButton>
 #include <QToolButton>
 #include <algorithm>
 
@@ -41,6 +42,7 @@ TStempelForm::TStempelForm(QWidget* parent) : QDialog(parent) {
         form->addRow(QStringLiteral("Stempel %1").arg(i + 1), row);
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     form->addRow(buttons);
@@ -78,7 +80,8 @@ void TStempelForm::fillSymbols(int index) {
     for (int code = 1; code <= 255; ++code) {
         // Symbol fonts are drawn through their equivalent characters.
         const Glyph glyph = stampGlyph(Stamp{font, code});
-        const bool printable = !glyph.text.isEmpty() && glyph.text.front().isPrint();
+        const QList<uint> points = glyph.text.toUcs4();
+        const bool printable = !points.isEmpty() && QChar::isPrint(char32_t(points.front()));
         box->setItemText(code - 1,
                          (printable ? glyph.text : QString()) + QStringLiteral("  (%1)").arg(code));
         QFont itemFont = box->font();
