@@ -98,7 +98,7 @@ MainWindow::MainWindow(StartEnvironment environment, QWidget* parent)
     // The protocol window mails its saved protocol the way the document goes.
     m_exerciseResults->setMailHandOver(
         [this](const QString& subject, const QString& body, const QStringList& attachments) {
-            sendMailAndReport(dialogs(), {subject, body, attachments}, m_mail->options());
+            sendMailAndReport(dialogs(), m_mail, {subject, body, attachments}, m_mail->options());
         });
     m_viewExport = new ViewExportController(m_learningPanel->view(), *this, this);
     m_viewExport->setSelection([this] { return m_board->areaSelection().selection().rect(); });
