@@ -14,13 +14,17 @@
 #include "windowstatecontroller.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
+#include <QTest>
 #include <QToolButton>
+#include <functional>
 
 using namespace quorvel;
 using namespace quorvel::test;
@@ -442,3 +446,37 @@ TEST_F(MainWindowTest, WindowStates) {
     EXPECT_TRUE(w.isMinimized());
     window.reset();
 }
+
+namespace {
+
+void waitFor(const std::function<bool()>& done) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!done() && timer.elapsed() < 3000)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+// Without a window manager nobody hands the keyboard back: the main window
+// takes it, with the view, when a dialog closes and when a document opens,
+// so that F7 and Alt+F7 work without a click.
+TEST_F(MainWindowTest, KeyboardReturnsToTheViewAfterADialogAndAfterOpening) {
+    MainWindow& w = activate();
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    QDialog dialog(&w);
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    dialog.accept();
+    waitFor([&w] { return QApplication::focusWidget() == &w.view(); });
+    EXPECT_EQ(QApplication::activeWindow(), &w);
+    EXPECT_EQ(QApplication::focusWidget(), &w.view());
+
+    w.view().clearFocus();
+    ASSERT_EQ(QApplication::focusWidget(), nullptr);
+    ASSERT_TRUE(w.documents().readAsCurrent(writeDocument(u"fokus.qvl"_s, u"Fokus"_s)));
+    waitFor([&w] { return QApplication::focusWidget() == &w.view(); });
+    EXPECT_EQ(QApplication::focusWidget(), &w.view());
+}
+
+} // namespace

@@ -24,12 +24,15 @@
 #include "windowdialogs.h"
 #include "windowstatecontroller.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QScreen>
 #include <QSettings>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -138,6 +141,8 @@ MainWindow::MainWindow(StartEnvironment environment, QWidget* parent)
     view().setStartText(startPanelText());
     m_documents->showEmptyState();
     m_documents->document().previousFile.clear();
+    // Sees every dialog of the program close (see eventFilter()).
+    qApp->installEventFilter(this);
 }
 
 MainWindow::~MainWindow() {
@@ -253,6 +258,30 @@ void MainWindow::showEvent(QShowEvent* event) {
     activateFirstTime();
 }
 
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // A dialog that had the keyboard closes: it goes back to this window once
+    // the dialog's own event loop has ended.
+    if (event->type() == QEvent::Hide && watched->isWidgetType()) {
+        auto* dialog = qobject_cast<QDialog*>(watched);
+        if (dialog && dialog->isWindow() && QApplication::activeWindow() == dialog)
+            QTimer::singleShot(0, this, &MainWindow::takeKeyboard);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::takeKeyboard() {
+    // Another dialog still open (one that opened this one) keeps it.
+    if (!isVisible() || QApplication::activeModalWidget() || QApplication::activePopupWidget())
+        return;
+    const QWidget* active = QApplication::activeWindow();
+    if (active && active != this && active->isVisible())
+        return;
+    activateWindow();
+    const QWidget* focused = focusWidget();
+    if (!focused || !focused->isVisible() || !focused->isEnabled())
+        view().setFocus(Qt::ActiveWindowFocusReason);
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (m_activated &&
         !runShutdownQuestions(m_state.modus, m_documents->document(), m_participants, dialogs())) {
@@ -295,6 +324,11 @@ void MainWindow::documentOpened() {
     showDocumentTitle();
     for (ShellParticipant* participant : m_participants)
         participant->documentOpened();
+    // The keyboard goes to the new document, wherever the command came from.
+    if (isVisible()) {
+        activateWindow();
+        view().setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void MainWindow::documentClosed() {
