@@ -11,6 +11,12 @@ class QPrinter;
 
 namespace quorvel {
 
+// The message when a name to save under holds a double quote: file dialogs
+// take quotes for the quoting of several names and would cut the name.
+inline QString msgQuoteInFileName() {
+    return QStringLiteral("Der Dateiname darf keine Anführungszeichen (\") enthalten.");
+}
+
 // A file to open or save, as the file dialog offers it.
 struct FileChoice {
     QString title;

@@ -16,10 +16,6 @@ bool isBoardDocumentName(const QString& path) {
     return !QFileInfo(path).fileName().contains(u'"');
 }
 
-QString msgQuoteInFileName() {
-    return QStringLiteral("Der Dateiname darf keine Anführungszeichen (\") enthalten.");
-}
-
 IoResult writeBoardDocument(Document& document, const QImage& shown, const QString& path) {
     const QString titel = document.header.titel;
     const QImage base = document.basePicture;

@@ -14,10 +14,9 @@ class Document;
 QString boardDocumentFilter();
 
 // Whether the file name of `path` can be given to a board document: a
-// double quote is refused, since file dialogs take it for the quoting of
-// several names and mail programs for the end of one.
+// double quote is refused (msgQuoteInFileName()), since file dialogs take it
+// for the quoting of several names and mail programs for the end of one.
 bool isBoardDocumentName(const QString& path);
-QString msgQuoteInFileName();
 
 // Saves the board as a document: the title becomes the file name without
 // extension, the base picture `shown` (the picture as the view shows it, with
