@@ -368,6 +368,8 @@ void BoardController::restoreSnapshot(int index) {
 }
 
 void BoardController::deleteChronicleShots() {
+    // A menu left open with only its hidden item would take clicks unseen.
+    m_chronicleMenu->hide();
     m_chronicle.deleteAll();
     for (QAction* item : m_chronicleMenu->actions()) {
         if (item != m_current)
