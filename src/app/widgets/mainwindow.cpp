@@ -263,8 +263,16 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     // the dialog's own event loop has ended.
     if (event->type() == QEvent::Hide && watched->isWidgetType()) {
         auto* dialog = qobject_cast<QDialog*>(watched);
-        if (dialog && dialog->isWindow() && QApplication::activeWindow() == dialog)
-            QTimer::singleShot(0, this, &MainWindow::takeKeyboard);
+        if (dialog && dialog->isWindow() && QApplication::activeWindow() == dialog) {
+            // A dialog opened from another window gives the keyboard back there.
+            QWidget* owner = dialog->parentWidget() ? dialog->parentWidget()->window() : this;
+            QTimer::singleShot(0, owner, [this, owner] {
+                if (owner != this && owner->isVisible())
+                    owner->activateWindow();
+                else
+                    takeKeyboard();
+            });
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }
