@@ -259,11 +259,13 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    // A dialog that had the keyboard closes: it goes back to this window once
-    // the dialog's own event loop has ended.
+    // A dialog of the active program closes: the keyboard goes back to this
+    // window once the dialog's own event loop has ended. (Without a window
+    // manager Qt no longer counts the dialog as the active window by then.)
     if (event->type() == QEvent::Hide && watched->isWidgetType()) {
         auto* dialog = qobject_cast<QDialog*>(watched);
-        if (dialog && dialog->isWindow() && QApplication::activeWindow() == dialog) {
+        if (dialog && dialog->isWindow() &&
+            QGuiApplication::applicationState() == Qt::ApplicationActive) {
             // A dialog opened from another window gives the keyboard back there.
             QWidget* owner = dialog->parentWidget() ? dialog->parentWidget()->window() : this;
             QTimer::singleShot(0, owner, [this, owner] {
