@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up a Debian 12 machine for Quorvel, builds it and runs it or its tests.
-#   scripts/dev.sh run     build (release) and start the program on the examples
+#   scripts/dev.sh run     build (release) and start the program on the examples;
+#                          without a display, draw the examples into PNG files
+#                          and replay their exercises instead
 #   scripts/dev.sh test    check the formatting, build and run every test:
 #                          release, sanitizers, fuzzing (the document reader
 #                          and the learning view, 60 seconds each)
@@ -18,7 +20,7 @@ packages=(
   libpng-dev libjpeg-dev zlib1g-dev
   libgtest-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core
-  xvfb xauth unrtf
+  xvfb xauth unrtf xdg-utils
   libcups2-dev cups printer-driver-cups-pdf poppler-utils
   desktop-file-utils appstream qt6-translations-l10n
   dpkg-dev file
@@ -92,19 +94,57 @@ build() {
   cmake --build --preset "$1" -j"$(nproc)"
 }
 
+# One line per exercise result: the value of "KEY" in the tool's JSON.
+json_value() {
+  sed -n "s/^    \"$1\": \"\{0,1\}\([^\",]*\)\"\{0,1\},\{0,1\}\$/\1/p" | head -n 1
+}
+
+# Without a display the program would run unseen: show its work instead.
+# Each example is drawn as the learning view shows it, and its exercise
+# script is replayed on the exercise engine.
+show_headless() {
+  local tool=build/release/tools/quorvel-tool/quorvel-tool out=build/release/examples-shown
+  local doc name script json grade word share right wrong
+  mkdir -p "$out"
+  echo "No display found: Quorvel's work on the examples, without a window."
+  for doc in build/release/examples/*.qvl; do
+    name=$(basename "$doc" .qvl)
+    # As it opens (query fields covered) and with the solution shown.
+    if ! QT_QPA_PLATFORM=offscreen "$tool" render "$doc" "$out/$name.png" 2>/dev/null ||
+      ! QT_QPA_PLATFORM=offscreen "$tool" render "$doc" "$out/$name-loesung.png" --uncover \
+        2>/dev/null; then
+      echo "$name: drawing failed"
+    fi
+    script=examples/$name.script
+    [ -f "$script" ] || continue
+    if ! json=$(QT_QPA_PLATFORM=offscreen "$tool" exercise "$doc" --seed 1 \
+        --start 2026-12-10T10:00:00 --script "$script" --json 2>/dev/null); then
+      echo "$name: the exercise could not be replayed"
+      continue
+    fi
+    grade=$(json_value Note <<<"$json")
+    word=$(json_value Bewertung <<<"$json")
+    share=$(json_value Gesamtleistung <<<"$json")
+    right=$(json_value Richtig <<<"$json")
+    wrong=$(json_value Fehlversuche <<<"$json")
+    printf '%-28s Note %s (%s), Gesamtleistung %s %%, richtig %s, Fehlversuche %s\n' \
+      "$name" "$grade" "$word" "$(awk -v v="$share" 'BEGIN { printf "%.0f", v * 100 }')" \
+      "$right" "$wrong"
+  done
+  echo
+  echo "The examples as the learning view shows them (1024 x 768, NAME.png as opened,"
+  echo "NAME-loesung.png with the solution): $out/"
+  echo "On a desktop, start the program with"
+  echo "  build/release/src/app/quorvel build/release/examples/sonnensystem.qvl"
+  echo "(or scripts/dev.sh run there)."
+}
+
 run_program() {
   local exe=build/release/src/app/quorvel
-  if [ -x "$exe" ]; then
-    if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
-      exec xvfb-run -a -s "-screen 0 1280x1024x24" "$exe" build/release/examples/sonnensystem.qvl
-    fi
+  if [ -x "$exe" ] && [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
     exec "$exe" build/release/examples/sonnensystem.qvl
   fi
-  for doc in build/release/examples/*.qvl; do
-    echo "== $doc"
-    QT_QPA_PLATFORM=offscreen build/release/tools/quorvel-tool/quorvel-tool dump "$doc" | head -c 600
-    echo
-  done
+  show_headless
 }
 
 run_fuzzer() {

@@ -12,6 +12,10 @@ QString boardDocumentFilter() {
     return QStringLiteral("Quorvel-Dokument (*.qvl)|*.qvl|Alle Dateien (*.*)|*.*");
 }
 
+bool isBoardDocumentName(const QString& path) {
+    return !QFileInfo(path).fileName().contains(u'"');
+}
+
 IoResult writeBoardDocument(Document& document, const QImage& shown, const QString& path) {
     const QString titel = document.header.titel;
     const QImage base = document.basePicture;

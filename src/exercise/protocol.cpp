@@ -3,11 +3,12 @@
 
 #include "document.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QStringList>
 #include <QSysInfo>
 #include <cmath>
+#include <pwd.h>
+#include <unistd.h>
 
 namespace quorvel {
 
@@ -150,12 +151,18 @@ QString limitsLine(const GradingTable& table) {
 ProtocolContext localProtocolContext() {
     ProtocolContext context;
     context.computerName = QSysInfo::machineHostName();
+    // The login name as the system knows it; the environment only where the
+    // user has no entry (a container's bare user id). The home folder's name
+    // is no user name ("home", "root" of another user).
+    if (const passwd* user = getpwuid(getuid()); user && user->pw_name && *user->pw_name) {
+        context.userName = QString::fromLocal8Bit(user->pw_name);
+        return context;
+    }
     for (const char* name : {"USER", "LOGNAME"}) {
         context.userName = qEnvironmentVariable(name);
         if (!context.userName.isEmpty())
             return context;
     }
-    context.userName = QDir::home().dirName();
     return context;
 }
 

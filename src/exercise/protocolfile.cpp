@@ -57,6 +57,10 @@ QString mailProtocolName(const QDateTime& at, int counter) {
     return u"email-qvlprotokoll-"_s + stamp(at) + u'-' + QString::number(counter) + u".rtf"_s;
 }
 
+QString msgNoProtocolToMail() {
+    return u"Das Übungsprotokoll ist noch leer. Es wird erst nach einer Übung per E-Mail versendet."_s;
+}
+
 QString mailProtocolFailureText() {
     return u"Das Übungsprotokoll konnte nicht für den E-Mail-Versand zwischengespeichert werden. "
            u"Überprüfen Sie die Einstellungen unter \"Optionen | Ordner für Protokolle und "

@@ -35,6 +35,8 @@ QString mailProtocolName(const QDateTime& at, int counter);
 
 // The message that follows the file-write message when saving for mail fails.
 QString mailProtocolFailureText();
+// The message when the protocol to be mailed is still empty (no run yet).
+QString msgNoProtocolToMail();
 
 // Saves `markup` into `folder` (created when missing; a folder without its
 // trailing separator gets one) under the first free name that `name` gives

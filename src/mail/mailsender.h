@@ -3,6 +3,9 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
+
+class QObject;
 
 namespace quorvel {
 
@@ -22,8 +25,11 @@ enum class AttachmentSupport { Taken, Dropped, Unknown };
 // What a send came to. `message` is the text to show the user: the success
 // text (with a note naming the files the mail program will not attach by
 // itself) or the failure text. `detail` says what went wrong, for tools.
+// `pending`: the helper had not ended when the wait was over; nothing is
+// claimed then (no message), the outcome follows when it ends.
 struct MailResult {
     bool ok = false;
+    bool pending = false;
     int exitCode = -1; // of the mail helper; -1 when it did not run or end
     QString message;
     QString detail;
@@ -32,8 +38,9 @@ struct MailResult {
 
 struct MailOptions {
     QString program = QStringLiteral("xdg-email");
-    // A helper that has not ended by then is taken as handed over: some mail
-    // programs keep the helper waiting until their compose window closes.
+    // How long the caller is kept waiting for the helper. Some mail programs
+    // keep it running until their compose window (or the program) closes;
+    // its outcome is then reported late.
     int waitMs = 4000;
     // The desktop file of the mailto handler; empty: asked from xdg-mime.
     QString handler = {};
@@ -41,8 +48,16 @@ struct MailOptions {
 
 QString msgMailSent();
 QString msgMailFailed();
+// Added to the failure when the helper `program` is not installed.
+QString msgMailHelperMissing(const QString& program);
 // The note in place of a claimed attachment, naming the files to attach by hand.
 QString msgAttachmentsNotTaken(const QStringList& files);
+
+// Whether a mail program could misread the path as the end of the attachment
+// (a comma, a quote or "=", as in its compose command line).
+bool needsSafeAttachmentName(const QString& path);
+// The file name with those characters replaced by "_".
+QString safeAttachmentName(const QString& fileName);
 
 // The helper's arguments: every value is one argument of its own, so that no
 // subject, body or path (blanks, quotes, a leading "-") is split or read as
@@ -57,9 +72,21 @@ AttachmentSupport attachmentSupport(const QString& handler);
 // cannot be told.
 QString defaultMailHandler();
 
+// Where the outcome of a helper that outlives the wait goes: `report` runs
+// when it ends, unless `context` is gone by then.
+struct LateMailReport {
+    QObject* context = nullptr;
+    std::function<void(const MailResult&)> report;
+};
+
 // Hands `message` to the user's mail program (xdg-email started directly, no
 // shell) and waits for the helper at most `options.waitMs`. Success is exit
-// code 0. Blocks the calling thread meanwhile; shows nothing.
-MailResult sendMail(const MailMessage& message, const MailOptions& options = {});
+// code 0; a helper still running is `pending` and its outcome goes to `late`.
+// Attachments whose path needs a safe name are handed over as copies under
+// one in a new temporary folder; a file that cannot be copied is named in
+// the message instead of being claimed. Blocks the calling thread meanwhile;
+// shows nothing.
+MailResult sendMail(const MailMessage& message, const MailOptions& options = {},
+                    const LateMailReport& late = {});
 
 } // namespace quorvel

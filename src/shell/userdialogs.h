@@ -3,12 +3,19 @@
 
 #include "userprompter.h"
 
+#include <QColor>
 #include <QString>
 #include <optional>
 
 class QPrinter;
 
 namespace quorvel {
+
+// The message when a name to save under holds a double quote: file dialogs
+// take quotes for the quoting of several names and would cut the name.
+inline QString msgQuoteInFileName() {
+    return QStringLiteral("Der Dateiname darf keine Anführungszeichen (\") enthalten.");
+}
 
 // A file to open or save, as the file dialog offers it.
 struct FileChoice {
@@ -38,6 +45,8 @@ public:
     // The printer setup dialog for `printer`, titled `title` (which printer,
     // paper, orientation); true when the user confirmed it.
     virtual bool setUpPrinter(QPrinter& printer, const QString& title) = 0;
+    // The colour dialog preset with `initial`; an invalid colour when cancelled.
+    virtual QColor chooseColour(const QColor& initial) = 0;
 };
 
 } // namespace quorvel

@@ -16,7 +16,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
+#include <QFontComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -536,8 +538,27 @@ TEST_F(LearningViewTest, StampDialogSetsUpTheStampsAndTheSettingsKeepThem) {
         EXPECT_NE(form->findChild<QWidget*>(u"SymbolBox"_s + QString::number(i)), nullptr) << i;
     }
 
+    // The symbol box lists the characters 1 to 255 in the stamp's font; a
+    // symbol font shows the symbols it stands for.
+    QComboBox* symbols = form->symbolBox(3);
+    ASSERT_EQ(symbols->count(), 255);
+    EXPECT_EQ(symbols->itemData(0).toInt(), 1);
+    EXPECT_EQ(symbols->itemData(254).toInt(), 255);
+    EXPECT_EQ(symbols->currentData().toInt(), 0xAB) << "Wingdings star";
+    const Glyph star = stampGlyph(Stamp{u"Wingdings"_s, 0xAB});
+    EXPECT_EQ(symbols->currentData(Qt::FontRole).value<QFont>().family(), star.font);
+    for (int n = 1; n <= 10; ++n) {
+        const Glyph shown = stampGlyph(controller->drawingState().stamps[size_t(n - 1)]);
+        EXPECT_TRUE(form->symbolBox(n)->currentText().startsWith(shown.text)) << n;
+    }
+    form->fontBox(3)->setEditText(u"DejaVu Serif"_s);
+    EXPECT_TRUE(symbols->itemText(int('Z') - 1).startsWith(u'Z'));
+    EXPECT_EQ(symbols->itemData(int('Z') - 1, Qt::FontRole).value<QFont>().family(),
+              u"DejaVu Serif"_s);
+    form->setStamps(controller->drawingState().stamps);
+
     QTimer::singleShot(0, form, [form] {
-        form->symbolBox(3)->setValue(int('Z'));
+        form->setSymbol(3, int('Z'));
         form->accept();
     });
     controller->toolBar().stampMenu()->findChild<QAction*>(u"StempelKonfig1"_s)->trigger();
@@ -546,7 +567,7 @@ TEST_F(LearningViewTest, StampDialogSetsUpTheStampsAndTheSettingsKeepThem) {
     EXPECT_EQ(window->settings().SymbolstempelZeichen.at(2), u'Z') << "the shell's settings";
 
     QTimer::singleShot(0, form, [form] {
-        form->symbolBox(3)->setValue(int('Q'));
+        form->setSymbol(3, int('Q'));
         form->reject();
     });
     controller->configureStamps();

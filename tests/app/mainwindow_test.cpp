@@ -14,13 +14,21 @@
 #include "windowstatecontroller.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QSettings>
+#include <QTest>
+#include <QTimer>
 #include <QToolButton>
+#include <functional>
 
 using namespace quorvel;
 using namespace quorvel::test;
@@ -439,3 +447,71 @@ TEST_F(MainWindowTest, WindowStates) {
     EXPECT_TRUE(w.isMinimized());
     window.reset();
 }
+
+namespace {
+
+void waitFor(const std::function<bool()>& done) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!done() && timer.elapsed() < 3000)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+// Without a window manager nobody hands the keyboard back: the main window
+// takes it, with the view, when a dialog closes and when a document opens,
+// so that F7 and Alt+F7 work without a click.
+TEST_F(MainWindowTest, KeyboardReturnsToTheViewAfterADialogAndAfterOpening) {
+    MainWindow& w = activate();
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    QDialog dialog(&w);
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    dialog.accept();
+    waitFor([&w] { return QApplication::focusWidget() == &w.view(); });
+    EXPECT_EQ(QApplication::activeWindow(), &w);
+    EXPECT_EQ(QApplication::focusWidget(), &w.view());
+
+    w.view().clearFocus();
+    ASSERT_EQ(QApplication::focusWidget(), nullptr);
+    ASSERT_TRUE(w.documents().readAsCurrent(writeDocument(u"fokus.qvl"_s, u"Fokus"_s)));
+    waitFor([&w] { return QApplication::focusWidget() == &w.view(); });
+    EXPECT_EQ(QApplication::focusWidget(), &w.view());
+}
+
+} // namespace
+
+namespace {
+
+// The save dialog reads "a" "b" as two names; a typed quote is refused
+// instead of the name coming back cut to its quoted part.
+TEST_F(MainWindowTest, SaveDialogRefusesADoubleQuoteInTheName) {
+    MainWindow& w = activate();
+    const FileChoice choice{u"Dokument speichern unter"_s, u"Quorvel-Dokument (*.qvl)|*.qvl"_s,
+                            u"qvl"_s, dir.path()};
+    QFileDialog* dialog = w.windowDialogs().fileDialog(choice, true);
+    const auto type = [dialog](const QString& name) {
+        auto* edit = dialog->findChild<QLineEdit*>(u"fileNameEdit"_s);
+        ASSERT_NE(edit, nullptr);
+        edit->setText(name);
+        QMetaObject::invokeMethod(dialog, &QDialog::accept);
+    };
+    QString refused;
+    QTimer::singleShot(0, dialog, [&] {
+        type(u"tafel \"zwei\""_s);
+        // The refusal's message box, then the dialog once more.
+        QTimer::singleShot(0, &w, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            refused = box->text();
+            box->accept();
+            QTimer::singleShot(0, dialog, [&] { type(u"tafel zwei"_s); });
+        });
+    });
+    const QString chosen = w.windowDialogs().chooseSaveFile(choice);
+    EXPECT_EQ(refused, msgQuoteInFileName());
+    EXPECT_EQ(QFileInfo(chosen).fileName(), u"tafel zwei.qvl"_s);
+}
+
+} // namespace

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "areaselectiontool.h"
+#include "blattanzahlform.h"
 #include "boardcontroller.h"
+#include "boarddocument.h"
 #include "coverpane.h"
 #include "document.h"
 #include "documentcontroller.h"
@@ -18,10 +20,16 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
+#include <QTimer>
 #include <QToolButton>
 
 using namespace quorvel;
@@ -30,8 +38,7 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// A shown main window with the board controller; the free-sheet dialogs are
-// answered by `answerDialog`.
+// A shown main window with the board controller.
 class BoardTest : public ShellFixture {
 protected:
     void SetUp() override {
@@ -40,8 +47,33 @@ protected:
         w.resize(1000, 760);
         w.show();
         board = &w.board();
-        board->setDialogRunner([this](QDialog& dialog) { return answerDialog(dialog); });
-        board->setClock([] { return QDateTime(QDate(2024, 3, 15), QTime(10, 42, 12)); });
+    }
+
+    // Answers the next modal dialog once it is up: `answer` fills it in and
+    // says whether it is accepted.
+    void inDialog(std::function<bool(QDialog&)> answer) {
+        QTimer::singleShot(0, window.get(), [answer = std::move(answer)] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            if (answer(*dialog))
+                dialog->accept();
+            else
+                dialog->reject();
+        });
+    }
+    // A pen stroke across the view picture from `from` to `to` (view pixels).
+    void stroke(QPoint from, QPoint to) {
+        LearningViewWidget& v = view().view();
+        const QPoint o = v.pictureRect().topLeft();
+        const auto send = [&v](QEvent::Type type, QPoint at, Qt::MouseButtons held) {
+            QMouseEvent e(type, QPointF(at), v.mapToGlobal(QPointF(at)),
+                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held,
+                          Qt::NoModifier);
+            QApplication::sendEvent(&v, &e);
+        };
+        send(QEvent::MouseButtonPress, o + from, Qt::LeftButton);
+        send(QEvent::MouseMove, o + to, Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, o + to, Qt::NoButton);
     }
 
     void choose(const QString& item) {
@@ -54,7 +86,6 @@ protected:
     QImage shown() { return view().view().composer().view(); }
 
     BoardController* board = nullptr;
-    std::function<bool(QDialog&)> answerDialog = [](QDialog&) { return false; };
 };
 
 TEST_F(BoardTest, NewSheetFillsThePictureAreaAndTakesThePen) {
@@ -83,20 +114,20 @@ TEST_F(BoardTest, NewSheetFillsThePictureAreaAndTakesThePen) {
 }
 
 TEST_F(BoardTest, FreeCountsAreClampedAndRemembered) {
-    answerDialog = [this](QDialog& dialog) {
+    inDialog([this](QDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), u"Blatt mit Notenlinien"_s);
         board->countForm()->countEdit()->setValue(150);
         return true;
-    };
+    });
     EXPECT_EQ(board->freeCount(SheetKind::Staves), 8);
     choose(u"Notenlinienfrei1"_s);
     EXPECT_EQ(board->freeCount(SheetKind::Staves), 20);
 
     int shownCount = 0;
-    answerDialog = [&](QDialog&) {
+    inDialog([&](QDialog&) {
         shownCount = board->countForm()->count();
         return false; // cancelled: nothing changes
-    };
+    });
     const QString before = document().header.titel;
     choose(u"Notenlinienfrei1"_s);
     EXPECT_EQ(shownCount, 20);
@@ -128,12 +159,16 @@ TEST_F(BoardTest, PasteGoesIntoTheSelectionFittedOrAsANewSheet) {
     EXPECT_TRUE(board->areaSelection().infoPanel()->isVisibleTo(window.get()));
     EXPECT_EQ(board->areaSelection().infoPanel()->text(), u" (10,20) - (209,219)  B:200 H:200"_s);
 
-    // Leaving the tool clears the selection; then the clipboard replaces the board.
+    // Leaving the tool clears the selection; then the clipboard replaces the
+    // board, which first offers the pasted-on board to the chronicle.
     view().setTool(Tool::Pen);
     EXPECT_FALSE(board->areaSelection().selection().valid());
-    prompter->answers = {Answer::Yes};
+    prompter->answers = {Answer::Yes, Answer::No};
+    const size_t before = prompter->asked.size();
     board->pasteClipboard();
-    EXPECT_EQ(prompter->asked.back().text, msgReplaceWholeBoard());
+    ASSERT_EQ(prompter->asked.size(), before + 2);
+    EXPECT_EQ(prompter->asked[before].text, msgReplaceWholeBoard());
+    EXPECT_EQ(prompter->asked.back().text, msgStoreInChronicle());
     EXPECT_EQ(document().basePicture.size(), QSize(100, 50));
     EXPECT_EQ(document().header.titel, u"Neuer Tafelanschrieb"_s);
 }
@@ -144,22 +179,31 @@ TEST_F(BoardTest, ChronicleStoresRestoresAndAsksAtExit) {
     board->storeSnapshot();
     ASSERT_EQ(board->chronicle().count(), 2);
     const QString folder = environment.baseFolder + u"chronik/"_s;
-    EXPECT_TRUE(QFile::exists(folder + u"20240315-104212-001.png"_s));
-    EXPECT_TRUE(QFile::exists(folder + u"20240315-104212-002.png"_s));
-    EXPECT_EQ(document().header.titel, u"Tafelanschrieb Nr. 002 - 10:42 Uhr"_s);
+    const std::vector<ChronicleShot> shots = board->chronicle().shots();
+    const QRegularExpression named(u"^\\d{8}-\\d{6}-00([12])\\.png$"_s);
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(QFileInfo(shots[size_t(i)].path).absolutePath() + u'/', folder);
+        const QRegularExpressionMatch match =
+            named.match(QFileInfo(shots[size_t(i)].path).fileName());
+        ASSERT_TRUE(match.hasMatch()) << shots[size_t(i)].path.toStdString();
+        EXPECT_EQ(match.captured(1).toInt(), i + 1);
+        EXPECT_TRUE(QFile::exists(shots[size_t(i)].path));
+    }
+    EXPECT_EQ(document().header.titel, u"Tafelanschrieb "_s + shots[1].caption);
     EXPECT_TRUE(board->storedSinceChange());
 
     // Newest first below the hidden "Aktueller Bildschirm".
     const QList<QAction*> items = board->chronicleMenu()->actions();
     ASSERT_EQ(items.size(), 3);
     EXPECT_FALSE(items[0]->isVisible());
-    EXPECT_EQ(items[1]->text(), u"Nr. 002 - 10:42 Uhr"_s);
-    EXPECT_EQ(items[2]->text(), u"Nr. 001 - 10:42 Uhr"_s);
+    EXPECT_TRUE(items[1]->text().startsWith(u"Nr. 002 - "_s));
+    EXPECT_EQ(items[1]->text(), shots[1].caption);
+    EXPECT_EQ(items[2]->text(), shots[0].caption);
     EXPECT_EQ(items[1]->icon().availableSizes().value(0), QSize(160, 120));
 
     choose(u"LeeresBlattTafelgruen1"_s);
     items[2]->trigger();
-    EXPECT_EQ(document().header.titel, u"Tafelanschrieb Nr. 001 - 10:42 Uhr"_s);
+    EXPECT_EQ(document().header.titel, u"Tafelanschrieb "_s + shots[0].caption);
     EXPECT_EQ(document().basePicture.pixel(3, 3), qRgb(255, 255, 255));
     EXPECT_FALSE(document().modified);
 
@@ -170,7 +214,7 @@ TEST_F(BoardTest, ChronicleStoresRestoresAndAsksAtExit) {
     EXPECT_EQ(board->chronicleMenu()->actions().size(), 3);
     // Yes deletes this run's files only.
     const QString older = folder + u"20200101-080000-001.png"_s;
-    QFile(folder + u"20240315-104212-001.png"_s).copy(older);
+    QFile(shots[0].path).copy(older);
     prompter->answers = {Answer::Yes};
     EXPECT_TRUE(window->close());
     EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{u"20200101-080000-001.png"_s});
@@ -214,14 +258,35 @@ TEST_F(BoardTest, SavedBoardReadsBackWithItsPictureAndObjects) {
     document().objects.push_back(label);
     document().header.RandErw = {0.1, 0.1, 0.1, 0.1};
     view().rebuild();
+    // A red stroke across the covered field: uncovering it for the picture
+    // must not wipe the drawing.
+    view().setColour(21);
+    view().setTool(Tool::Pen);
+    const QPoint centre(shown().width() / 2, shown().height() / 2);
+    stroke(centre - QPoint(40, 0), centre + QPoint(40, 0));
+    const auto red = [](QRgb pixel) { return qRed(pixel) > 200 && qGreen(pixel) < 80; };
+    ASSERT_TRUE(red(shown().pixel(centre - QPoint(20, 0))));
+
+    // A double quote would be taken for the quoting of several names.
+    prompter->files = {path(u"tafel \"zwei\".qvl"_s)};
+    window->menu().action(u"TafelanschriebalsQVLspeichern1"_s)->trigger();
+    ASSERT_FALSE(prompter->asked.empty());
+    EXPECT_EQ(prompter->asked.back().text, msgQuoteInFileName());
+    EXPECT_TRUE(QDir(dir.path()).entryList({u"*.qvl"_s}).isEmpty());
 
     const QString file = path(u"tafel eins.qvl"_s);
     prompter->files = {file};
+    prompter->order.clear();
     window->menu().action(u"TafelanschriebalsQVLspeichern1"_s)->trigger();
     ASSERT_FALSE(prompter->fileChoices.empty());
     EXPECT_EQ(prompter->fileChoices.back().title, u"Dokument speichern unter"_s);
     EXPECT_TRUE(prompter->fileChoices.back().fileName.isEmpty());
     EXPECT_EQ(document().objects[0].AbfrageStatus, AbfrageStatus::Covered); // covered again
+    EXPECT_TRUE(prompter->order.isEmpty()) << "the folder is listed anew without a message";
+    EXPECT_EQ(document().file, file);
+    EXPECT_TRUE(window->windowTitle().contains(u"tafel eins"_s))
+        << window->windowTitle().toStdString();
+    EXPECT_TRUE(red(shown().pixel(centre - QPoint(20, 0)))) << "the drawing stays on the board";
 
     Document back;
     const LayoutSet layouts = buildLayoutSet();
@@ -229,6 +294,7 @@ TEST_F(BoardTest, SavedBoardReadsBackWithItsPictureAndObjects) {
     EXPECT_EQ(back.header.titel, u"tafel eins"_s);
     EXPECT_EQ(back.header.RandErw, RandRect());
     EXPECT_EQ(back.basePicture.size(), shown().size());
+    EXPECT_TRUE(red(back.basePicture.pixel(centre - QPoint(20, 0))));
     ASSERT_EQ(back.objects.size(), 1u);
     EXPECT_EQ(back.objects[0].Cap, u"Wort"_s);
 }
@@ -258,6 +324,11 @@ TEST_F(BoardTest, CoverPaneHandlesMoveTheirEdgesAndTheButtonResetsIt) {
     const QRect full = view().view().pictureRect();
     ASSERT_TRUE(pane->isVisible());
     EXPECT_EQ(pane->geometry(), full);
+    // Its picture sits in the middle of the plain pane.
+    const QImage look = pane->grab().toImage();
+    const QRgb plain = qRgb(199, 199, 184);
+    EXPECT_EQ(look.pixel(look.width() / 4, look.height() / 4), plain);
+    EXPECT_NE(look.pixel(look.width() / 2, look.height() / 2), plain);
 
     struct Case {
         const char16_t* handle;
@@ -355,6 +426,121 @@ TEST_F(BoardTest, LeavingRestoresTheQuestionOfTheDocumentBefore) {
 
     view().showQuestion(99); // limited to the questions there are
     EXPECT_EQ(view().state().currentQuestion, 3);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(BoardTest, ChronicleButtonsFollowWhatThereIsToStoreAndToRestore) {
+    QToolButton* store = board->button(u"ZuChronikBtn"_s);
+    QToolButton* restore = board->button(u"VonChronikBtn"_s);
+    QMenu* menu = board->chronicleMenu();
+    // The start picture is no board, and there is nothing to restore yet.
+    EXPECT_FALSE(store->isEnabled());
+    EXPECT_FALSE(restore->isEnabled());
+    board->storeSnapshot();
+    EXPECT_EQ(board->chronicle().count(), 0);
+    restore->click();
+    EXPECT_FALSE(menu->isVisible());
+
+    choose(u"LeeresBlattWeiss1"_s);
+    EXPECT_TRUE(store->isEnabled());
+    // The folder is the one the settings name now.
+    window->settings().ChronikOrdner = path(u"andere chronik/"_s);
+    view().setTool(Tool::Pen);
+    stroke({30, 30}, {90, 30});
+    store->click();
+    ASSERT_EQ(board->chronicle().count(), 1);
+    EXPECT_TRUE(board->chronicle().shots()[0].path.startsWith(path(u"andere chronik/"_s)));
+    EXPECT_TRUE(board->storedSinceChange());
+    EXPECT_TRUE(restore->isEnabled());
+    restore->click();
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_GT(menu->height(), 0);
+    menu->hide();
+
+    // Undo changes the board: it is no longer what was stored.
+    view().undo();
+    EXPECT_FALSE(board->storedSinceChange());
+
+    board->deleteChronicleShots();
+    EXPECT_FALSE(restore->isEnabled());
+    window->documents().showEmptyState();
+    EXPECT_FALSE(store->isEnabled());
+}
+
+TEST_F(BoardTest, ReplacingADrawnBoardOffersTheChronicleFirst) {
+    choose(u"LeeresBlattWeiss1"_s);
+    choose(u"Linienweit1"_s); // nothing drawn: nothing to ask
+    EXPECT_TRUE(prompter->asked.empty());
+
+    view().setColour(21);
+    view().setTool(Tool::Pen);
+    stroke({30, 30}, {90, 30});
+    prompter->answers = {Answer::Yes};
+    choose(u"LeeresBlattTafelgruen1"_s);
+    ASSERT_EQ(prompter->asked.size(), 1u);
+    EXPECT_EQ(prompter->asked.back().text, msgStoreInChronicle());
+    ASSERT_EQ(board->chronicle().count(), 1);
+    QImage stored(board->chronicle().shots()[0].path);
+    EXPECT_EQ(qRed(stored.pixel(60, 30)), 255) << "the drawing went into the chronicle";
+    EXPECT_EQ(document().basePicture.pixel(10, 10), kBoardGreen);
+
+    // Restoring asks the same; "Nein" stores nothing and goes on.
+    stroke({30, 60}, {90, 60});
+    prompter->answers = {Answer::No};
+    board->restoreSnapshot(0);
+    EXPECT_EQ(prompter->asked.size(), 2u);
+    EXPECT_EQ(prompter->asked.back().text, msgStoreInChronicle());
+    EXPECT_EQ(board->chronicle().count(), 1);
+    EXPECT_EQ(document().header.titel,
+              u"Tafelanschrieb "_s + board->chronicle().shots()[0].caption);
+}
+
+TEST_F(BoardTest, ColoursAreChosenInTheShellsColourDialog) {
+    prompter->colours = {QColor(10, 20, 30)};
+    choose(u"LeeresBlattFrei1"_s);
+    ASSERT_EQ(prompter->colourOffers.size(), 1u);
+    EXPECT_EQ(prompter->colourOffers.back(), QColor(Qt::white));
+    EXPECT_EQ(document().basePicture.pixel(5, 5), qRgb(10, 20, 30));
+    choose(u"LeeresBlattFrei1"_s); // cancelled: the sheet stays
+    EXPECT_EQ(prompter->colourOffers.size(), 2u);
+    EXPECT_EQ(document().basePicture.pixel(5, 5), qRgb(10, 20, 30));
+
+    // The free-count dialog's line colour button, preset with its colour.
+    prompter->colours = {QColor(200, 0, 0)};
+    inDialog([this](QDialog&) {
+        board->countForm()->lineButton().button()->click();
+        return true;
+    });
+    choose(u"Linienfrei1"_s);
+    EXPECT_EQ(prompter->colourOffers.back(), QColor::fromRgb(kSheetLineColour));
+    EXPECT_EQ(board->countForm()->lineColour(), QColor(200, 0, 0));
+    const int step =
+        view().view().composer().viewArea().height() / board->freeCount(SheetKind::Ruled);
+    EXPECT_EQ(document().basePicture.pixel(5, step - 1), qRgb(200, 0, 0));
+}
+
+} // namespace
+
+namespace {
+
+// Many school projectors show 1024 x 768: the whole tool bar with the
+// blackboard's part must be in sight there, down to leaving the board.
+TEST_F(BoardTest, ToolBarFitsAProjectorScreenWithoutScrolling) {
+    window->resize(1024, 768);
+    choose(u"LeeresBlattWeiss1"_s);
+    QApplication::processEvents();
+    auto* area = window->findChild<QScrollArea*>(u"WerkzeugScrollBox"_s);
+    ASSERT_NE(area, nullptr);
+    ASSERT_LE(window->height(), 768);
+    EXPECT_FALSE(area->verticalScrollBar()->isVisible());
+    QToolButton* leave = board->button(u"BlattVerlassenPan"_s);
+    ASSERT_TRUE(leave->isVisible());
+    const QPoint bottom = leave->mapTo(area->viewport(), QPoint(0, leave->height()));
+    EXPECT_LE(bottom.y(), area->viewport()->height());
+    EXPECT_EQ(area->verticalScrollBar()->value(), 0);
 }
 
 } // namespace

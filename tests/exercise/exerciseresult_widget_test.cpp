@@ -202,6 +202,14 @@ TEST_F(ExerciseResultTest, MailHandsTheSavedProtocolToTheMailDispatch) {
     EXPECT_EQ(attached.absolutePath() + u'/', path(u"protokolle/"_s));
     EXPECT_TRUE(attached.fileName().startsWith(u"email-qvlprotokoll-"_s));
     EXPECT_TRUE(attached.isFile());
+
+    // Right after start the window has no protocol: nothing goes.
+    protocolWindow().setProtocol(QString(), QString(), false);
+    prompter->asked.clear();
+    protocolWindow().mailButton()->click();
+    EXPECT_EQ(sent.size(), 1u);
+    ASSERT_EQ(prompter->asked.size(), 1u);
+    EXPECT_EQ(prompter->asked[0].text, msgNoProtocolToMail());
 }
 
 // The choice between a complete and a partial repetition is open only after

@@ -2,7 +2,12 @@
 #include "document.h"
 #include "protocol.h"
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <optional>
+#include <pwd.h>
+#include <unistd.h>
+#include <vector>
 
 namespace quorvel {
 namespace {
@@ -148,6 +153,39 @@ TEST(Preamble, PointScalesListEveryPointFromTheTop) {
     EXPECT_TRUE(line.endsWith(u" / 0.0%"_s));
     EXPECT_TRUE(text.contains(u"Teilnehmername:\t(kein Name)"_s));
     EXPECT_TRUE(text.contains(u"Punkte:\t0"_s));
+}
+
+} // namespace
+} // namespace quorvel
+
+namespace quorvel {
+namespace {
+
+// "Rechnerbenutzer" is the login name of the system, also where the session
+// sets no USER (a service, a cron job) and the home folder is named otherwise.
+TEST(ProtocolContext, UserIsTheLoginNameNotTheHomeFolder) {
+    const passwd* user = getpwuid(getuid());
+    if (!user || !user->pw_name)
+        GTEST_SKIP() << "this user id has no entry in the user database";
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString home = dir.filePath(QStringLiteral("home"));
+    const char* names[] = {"USER", "LOGNAME", "HOME"};
+    std::vector<std::optional<QByteArray>> saved;
+    for (const char* name : names)
+        saved.push_back(qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name))
+                                                        : std::nullopt);
+    qunsetenv("USER");
+    qunsetenv("LOGNAME");
+    qputenv("HOME", home.toLocal8Bit());
+    const ProtocolContext context = localProtocolContext();
+    for (size_t i = 0; i < saved.size(); ++i) {
+        if (saved[i])
+            qputenv(names[i], *saved[i]);
+        else
+            qunsetenv(names[i]);
+    }
+    EXPECT_EQ(context.userName, QString::fromLocal8Bit(user->pw_name));
 }
 
 } // namespace

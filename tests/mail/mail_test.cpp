@@ -3,11 +3,13 @@
 #include "mailsender.h"
 #include "standinmailer.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace quorvel::test {
 namespace {
@@ -22,7 +24,8 @@ void touch(const QString& path) {
 TEST(SendMail, EveryValueArrivesAsOneArgument) {
     StandInMailer mailer;
     QTemporaryDir dir;
-    const QString awkward = dir.filePath(u"-a \"b\" c; rm -rf x $(id).qvl"_s);
+    // Quotes, commas and "=" make a safe copy (below); the rest goes as it is.
+    const QString awkward = dir.filePath(u"-a b c; rm -rf x $(id) `id` *.qvl"_s);
     touch(awkward);
     MailMessage message{u"-Betreff \"Übung\""_s,
                         u"Zeile 1\r\nZeile 2 $HOME\r\n"_s,
@@ -55,23 +58,94 @@ TEST(SendMail, FailingOrMissingMailerGivesTheFailureMessage) {
         sendMail({u"s"_s, u"b"_s, {}}, {.program = u"/nonexistent/xdg-email"_s});
     EXPECT_FALSE(missing.ok);
     EXPECT_EQ(missing.exitCode, -1);
-    EXPECT_EQ(missing.message, msgMailFailed());
+    EXPECT_EQ(missing.message,
+              msgMailFailed() + u"\r\n\r\n"_s + msgMailHelperMissing(u"xdg-email"_s));
     EXPECT_FALSE(missing.detail.isEmpty());
 }
 
-TEST(SendMail, HelperThatKeepsRunningIsTakenAsHandedOverWithoutWaitingForIt) {
+// Some mail programs keep the helper running until they close: nothing is
+// claimed while it runs, and its exit code decides once it ends.
+TEST(SendMail, HelperStillRunningClaimsNothingUntilItEnds) {
     QTemporaryDir dir;
-    const QString slow = dir.filePath(u"slow-mailer"_s);
-    QFile file(slow);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("#!/bin/sh\nsleep 3\n");
-    file.close();
-    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    QElapsedTimer timer;
-    timer.start();
-    const MailResult result = sendMail({u"s"_s, u"b"_s, {}}, {.program = slow, .waitMs = 200});
-    EXPECT_LT(timer.elapsed(), 2500);
-    EXPECT_TRUE(result.ok);
+    for (const int exitCode : {0, 3}) {
+        SCOPED_TRACE(exitCode);
+        const QString slow = dir.filePath(u"slow-mailer-%1"_s.arg(exitCode));
+        QFile file(slow);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("#!/bin/sh\nsleep 1\nexit " + QByteArray::number(exitCode) + "\n");
+        file.close();
+        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        QObject context;
+        std::vector<MailResult> late;
+        QElapsedTimer timer;
+        timer.start();
+        const MailResult result =
+            sendMail({u"s"_s, u"b"_s, {}}, {.program = slow, .waitMs = 200},
+                     {&context, [&late](const MailResult& ended) { late.push_back(ended); }});
+        EXPECT_LT(timer.elapsed(), 900);
+        EXPECT_FALSE(result.ok);
+        EXPECT_TRUE(result.pending);
+        EXPECT_TRUE(result.message.isEmpty());
+        while (late.empty() && timer.elapsed() < 10000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        ASSERT_EQ(late.size(), 1u);
+        EXPECT_EQ(late[0].ok, exitCode == 0);
+        EXPECT_EQ(late[0].exitCode, exitCode);
+        EXPECT_EQ(late[0].message, exitCode == 0 ? msgMailSent() : msgMailFailed());
+    }
+}
+
+TEST(SendMail, MissingHelperIsNamedWithItsPackage) {
+    QTemporaryDir empty;
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", empty.path().toUtf8());
+    const MailResult result = sendMail({u"s"_s, u"b"_s, {}});
+    qputenv("PATH", path);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.message,
+              msgMailFailed() + u"\r\n\r\n"_s + msgMailHelperMissing(u"xdg-email"_s));
+    EXPECT_TRUE(result.message.contains(u"xdg-utils"_s));
+}
+
+// A mail program reads a comma, a quote or "=" in a path as the end of the
+// attachment and drops the file: such files go as copies under a safe name.
+TEST(SendMail, AwkwardPathsAreHandedOverAsCopiesUnderASafeName) {
+    StandInMailer mailer;
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(u"Klasse 5, Mathe"_s));
+    const QString names[] = {u"Brüche, Teil 1.qvl"_s, u"a\"b\".qvl"_s, u"x=1.rtf"_s,
+                             u"Klasse 5, Mathe/plain.qvl"_s, u"it's.qvl"_s};
+    QStringList files;
+    for (const QString& name : names) {
+        files << dir.filePath(name);
+        QFile file(files.last());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(name.toUtf8());
+    }
+    const QString plain = dir.filePath(u"ohne weiteres.qvl"_s);
+    touch(plain);
+    files << plain;
+    const MailResult result =
+        sendMail({u"s"_s, u"b"_s, files}, {.handler = u"thunderbird.desktop"_s});
+    ASSERT_TRUE(result.ok);
+    EXPECT_EQ(result.message, msgMailSent()) << "every file is attached";
+    const QStringList arguments = mailer.arguments();
+    QStringList attached;
+    for (int i = 0; i + 1 < arguments.size(); ++i)
+        if (arguments[i] == u"--attach"_s)
+            attached << arguments[i + 1];
+    ASSERT_EQ(attached.size(), files.size());
+    EXPECT_EQ(attached.last(), plain) << "a plain path goes as it is";
+    for (int i = 0; i < 5; ++i) {
+        SCOPED_TRACE(names[i].toStdString());
+        EXPECT_FALSE(needsSafeAttachmentName(attached[i])) << attached[i].toStdString();
+        EXPECT_EQ(QFileInfo(attached[i]).fileName(),
+                  safeAttachmentName(QFileInfo(files[i]).fileName()));
+        QFile copy(attached[i]);
+        ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+        EXPECT_EQ(copy.readAll(), names[i].toUtf8());
+    }
+    EXPECT_EQ(safeAttachmentName(u"Brüche, Teil 1.qvl"_s), u"Brüche_ Teil 1.qvl"_s);
 }
 
 TEST(SendMail, AttachmentsAMailProgramDropsAreNamedInsteadOfClaimed) {

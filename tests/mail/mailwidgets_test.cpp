@@ -13,9 +13,11 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 #include <functional>
@@ -121,6 +123,36 @@ TEST_F(MailWidgetsTest, FailingMailerOrCancelledDialogReportsAccordingly) {
     EXPECT_EQ(prompter->asked[0].kind, MessageKind::Warning);
     EXPECT_EQ(prompter->asked[0].text,
               u"Der E-Mail-Versand wurde abgebrochen oder es ist ein Fehler aufgetreten."_s);
+}
+
+} // namespace
+} // namespace quorvel::test
+
+namespace quorvel::test {
+namespace {
+
+// A mail program that keeps the helper running: no success is claimed while
+// it runs; its outcome is shown when it ends.
+TEST_F(MailWidgetsTest, OutcomeOfAHelperThatKeepsRunningIsShownWhenItEnds) {
+    QTemporaryDir helpers;
+    const QString slow = helpers.filePath(u"xdg-email"_s);
+    QFile script(slow);
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\nsleep 1\nexit 0\n");
+    script.close();
+    script.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    openDocument();
+    window->mail().options() = {.program = slow, .waitMs = 100, .handler = u"kmail.desktop"_s};
+    inMailForm([](TMailForm* form) { form->okButton()->click(); });
+    window->mail().mailDocument();
+    EXPECT_TRUE(prompter->asked.empty()) << "nothing claimed while the helper runs";
+    QElapsedTimer timer;
+    timer.start();
+    while (prompter->asked.empty() && timer.elapsed() < 10000)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    ASSERT_EQ(prompter->asked.size(), 1u);
+    EXPECT_EQ(prompter->asked[0].kind, MessageKind::Information);
+    EXPECT_EQ(prompter->asked[0].text, msgMailSent());
 }
 
 } // namespace

@@ -15,8 +15,8 @@ namespace quorvel::test {
 // Answers every question of the program from a script and records what was
 // asked, in order: the message boxes and the closing dialog (recorded as
 // "<Beenden>") in `order`, the titles of the file, folder, password and print
-// dialogs in `dialogs`. An empty script cancels a dialog and answers a
-// message box with its last button.
+// dialogs in `dialogs`, the colour dialog's presets in `colourOffers`. An empty script cancels a
+// dialog and answers a message box with its last button.
 class ScriptedPrompter : public UserDialogs {
 public:
     struct Question {
@@ -40,6 +40,8 @@ public:
     std::function<bool(QPrinter&)> setUp;
     QStringList dialogs;
     std::vector<FileChoice> fileChoices; // what the file dialogs offered
+    std::deque<QColor> colours;          // the colour dialog's choices; none: cancelled
+    std::vector<QColor> colourOffers;    // the colours it was preset with
 
     Answer ask(MessageKind kind, const QString& text, MessageButtons buttons) override {
         asked.push_back({kind, text, buttons});
@@ -86,6 +88,15 @@ public:
     bool setUpPrinter(QPrinter& printer, const QString& title) override {
         dialogs << title;
         return setUp && setUp(printer);
+    }
+
+    QColor chooseColour(const QColor& initial) override {
+        colourOffers.push_back(initial);
+        if (colours.empty())
+            return {};
+        const QColor chosen = colours.front();
+        colours.pop_front();
+        return chosen;
     }
 
 private:

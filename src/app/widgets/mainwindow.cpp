@@ -30,12 +30,15 @@
 #include "windowdialogs.h"
 #include "windowstatecontroller.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QScreen>
 #include <QSettings>
+#include <QTimer>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -123,7 +126,7 @@ MainWindow::MainWindow(StartEnvironment environment, QWidget* parent)
     // The protocol window mails its saved protocol the way the document goes.
     m_exerciseResults->setMailHandOver(
         [this](const QString& subject, const QString& body, const QStringList& attachments) {
-            sendMailAndReport(dialogs(), {subject, body, attachments}, m_mail->options());
+            sendMailAndReport(dialogs(), m_mail, {subject, body, attachments}, m_mail->options());
         });
     m_viewExport = new ViewExportController(m_learningPanel->view(), *this, this);
     m_viewExport->setSelection([this] { return m_board->areaSelection().selection().rect(); });
@@ -166,6 +169,8 @@ MainWindow::MainWindow(StartEnvironment environment, QWidget* parent)
     view().setStartText(startPanelText());
     m_documents->showEmptyState();
     m_documents->document().previousFile.clear();
+    // Sees every dialog of the program close (see eventFilter()).
+    qApp->installEventFilter(this);
 }
 
 MainWindow::~MainWindow() {
@@ -281,6 +286,40 @@ void MainWindow::showEvent(QShowEvent* event) {
     activateFirstTime();
 }
 
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // A dialog of the active program closes: the keyboard goes back to this
+    // window once the dialog's own event loop has ended. (Without a window
+    // manager Qt no longer counts the dialog as the active window by then.)
+    if (event->type() == QEvent::Hide && watched->isWidgetType()) {
+        auto* dialog = qobject_cast<QDialog*>(watched);
+        if (dialog && dialog->isWindow() &&
+            QGuiApplication::applicationState() == Qt::ApplicationActive) {
+            // A dialog opened from another window gives the keyboard back there.
+            QWidget* owner = dialog->parentWidget() ? dialog->parentWidget()->window() : this;
+            QTimer::singleShot(0, owner, [this, owner] {
+                if (owner != this && owner->isVisible())
+                    owner->activateWindow();
+                else
+                    takeKeyboard();
+            });
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::takeKeyboard() {
+    // Another dialog still open (one that opened this one) keeps it.
+    if (!isVisible() || QApplication::activeModalWidget() || QApplication::activePopupWidget())
+        return;
+    const QWidget* active = QApplication::activeWindow();
+    if (active && active != this && active->isVisible())
+        return;
+    activateWindow();
+    const QWidget* focused = focusWidget();
+    if (!focused || !focused->isVisible() || !focused->isEnabled())
+        view().setFocus(Qt::ActiveWindowFocusReason);
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (m_activated &&
         !runShutdownQuestions(m_state.modus, m_documents->document(), m_participants, dialogs())) {
@@ -323,6 +362,11 @@ void MainWindow::documentOpened() {
     showDocumentTitle();
     for (ShellParticipant* participant : m_participants)
         participant->documentOpened();
+    // The keyboard goes to the new document, wherever the command came from.
+    if (isVisible()) {
+        activateWindow();
+        view().setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void MainWindow::documentClosed() {

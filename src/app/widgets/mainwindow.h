@@ -119,11 +119,16 @@ Q_SIGNALS:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void connectCommands();
     void documentOpened();
+    // Gives the keyboard back to this window and, unless a visible field of
+    // it has the focus, to the view: not every session has a window manager
+    // that does so when a dialog closes.
+    void takeKeyboard();
     void documentClosed();
     void showDocumentTitle();
     void saveSettings();

@@ -4,6 +4,7 @@
 #include "filedialogs.h"
 
 #include <QDialogButtonBox>
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QIcon>
 #include <QInputDialog>
@@ -47,9 +48,18 @@ QFileDialog* WindowDialogs::fileDialog(const FileChoice& choice, bool save) {
 
 QString WindowDialogs::runFileDialog(const FileChoice& choice, bool save) {
     QFileDialog* dialog = fileDialog(choice, save);
-    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
-        return {};
-    return dialog->selectedFiles().first();
+    for (;;) {
+        if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+            return {};
+        // The dialog reads "a" "b" as two names: a name with a quote would
+        // come back cut to its quoted part.
+        const auto* typed = dialog->findChild<QLineEdit*>(u"fileNameEdit"_s);
+        if (save && typed && typed->text().contains(u'"')) {
+            m_messages.ask(MessageKind::Error, msgQuoteInFileName(), MessageButtons::Ok);
+            continue;
+        }
+        return dialog->selectedFiles().first();
+    }
 }
 
 QString WindowDialogs::chooseOpenFile(const FileChoice& choice) {
@@ -92,6 +102,10 @@ bool WindowDialogs::setUpPrinter(QPrinter& printer, const QString& title) {
         }
     }
     return dialog.exec() == QDialog::Accepted;
+}
+
+QColor WindowDialogs::chooseColour(const QColor& initial) {
+    return QColorDialog::getColor(initial, m_parent);
 }
 
 } // namespace quorvel

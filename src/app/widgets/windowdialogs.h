@@ -29,6 +29,7 @@ public:
     std::optional<QString> askPassword(const QString& title) override;
     bool choosePrinter(QPrinter& printer, const QString& title) override;
     bool setUpPrinter(QPrinter& printer, const QString& title) override;
+    QColor chooseColour(const QColor& initial) override;
 
     // The file dialog titled like `choice`, set up for it (made on the first
     // call for that title).

@@ -2,8 +2,8 @@
 #include "blattanzahlform.h"
 
 #include "sheetpattern.h"
+#include "shell.h"
 
-#include <QColorDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -14,7 +14,8 @@
 
 namespace quorvel {
 
-ColourButton::ColourButton(QPushButton* button, QColor colour) : QObject(button), m_button(button) {
+ColourButton::ColourButton(QPushButton* button, QColor colour, Shell& shell)
+    : QObject(button), m_button(button), m_shell(shell) {
     setColour(colour);
     connect(button, &QPushButton::clicked, this, &ColourButton::choose);
 }
@@ -33,12 +34,12 @@ void ColourButton::setColour(QColor colour) {
 }
 
 void ColourButton::choose() {
-    const QColor chosen = QColorDialog::getColor(m_colour, m_button->window());
+    const QColor chosen = m_shell.dialogs().chooseColour(m_colour);
     if (chosen.isValid())
         setColour(chosen);
 }
 
-TBlattAnzahlForm::TBlattAnzahlForm(QWidget* parent) : QDialog(parent) {
+TBlattAnzahlForm::TBlattAnzahlForm(Shell& shell, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TBlattAnzahlForm"));
     auto* group = new QGroupBox(QStringLiteral(" Freie Eingabe "), this);
     auto* form = new QFormLayout(group);
@@ -48,11 +49,11 @@ TBlattAnzahlForm::TBlattAnzahlForm(QWidget* parent) : QDialog(parent) {
     form->addRow(QStringLiteral("&Anzahl:"), m_count);
     auto* line = new QPushButton(group);
     line->setObjectName(QStringLiteral("StrichfarbeBtn"));
-    m_line = new ColourButton(line, QColor::fromRgb(kSheetLineColour));
+    m_line = new ColourButton(line, QColor::fromRgb(kSheetLineColour), shell);
     form->addRow(QStringLiteral("&Linienfarbe:"), line);
     auto* background = new QPushButton(group);
     background->setObjectName(QStringLiteral("HintergrundfarbeBtn"));
-    m_background = new ColourButton(background, QColor::fromRgb(kSheetBackground));
+    m_background = new ColourButton(background, QColor::fromRgb(kSheetBackground), shell);
     form->addRow(QStringLiteral("&Hintergrundfarbe:"), background);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

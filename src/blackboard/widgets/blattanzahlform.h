@@ -10,12 +10,15 @@ class QSpinBox;
 
 namespace quorvel {
 
-// A push button that shows a colour and opens the colour dialog preset with
-// it.
+class Shell;
+
+// A push button that shows a colour and opens the colour dialog of `shell`
+// preset with it.
 class ColourButton : public QObject {
     Q_OBJECT
 public:
-    ColourButton(QPushButton* button, QColor colour);
+    // `shell` must outlive the button.
+    ColourButton(QPushButton* button, QColor colour, Shell& shell);
     QColor colour() const { return m_colour; }
     void setColour(QColor colour);
     QPushButton* button() const { return m_button; }
@@ -25,6 +28,7 @@ private:
 
     QPushButton* m_button;
     QColor m_colour;
+    Shell& m_shell;
 };
 
 // The free-count dialog of the sheet menu: " Freie Eingabe " with the count
@@ -33,7 +37,8 @@ private:
 class TBlattAnzahlForm : public QDialog {
     Q_OBJECT
 public:
-    explicit TBlattAnzahlForm(QWidget* parent = nullptr);
+    // The colour buttons choose through the dialogs of `shell`, which must outlive the form.
+    TBlattAnzahlForm(Shell& shell, QWidget* parent);
 
     QSpinBox* countEdit() const { return m_count; }
     int count() const;

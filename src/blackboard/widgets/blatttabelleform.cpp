@@ -27,7 +27,7 @@ QSpinBox* newNumber(QWidget* parent, const QString& name, int min, int max, int 
 
 } // namespace
 
-TBlattTabelleForm::TBlattTabelleForm(QWidget* parent) : QDialog(parent) {
+TBlattTabelleForm::TBlattTabelleForm(Shell& shell, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TBlattTabelleForm"));
     setWindowTitle(QStringLiteral("Blatt mit Tabelle"));
 
@@ -53,14 +53,14 @@ TBlattTabelleForm::TBlattTabelleForm(QWidget* parent) : QDialog(parent) {
     addRow(1, QStringLiteral("&Spalten:"), m_columns);
     auto* line = new QPushButton(group);
     line->setObjectName(QStringLiteral("StrichfarbeBtn"));
-    m_line = new ColourButton(line, QColor::fromRgb(kSheetLineColour));
+    m_line = new ColourButton(line, QColor::fromRgb(kSheetLineColour), shell);
     auto* lineLabel = new QLabel(QStringLiteral("&Linienfarbe:"), group);
     lineLabel->setBuddy(line);
     grid->addWidget(lineLabel, 2, 0);
     grid->addWidget(line, 2, 1, 1, 3);
     auto* background = new QPushButton(group);
     background->setObjectName(QStringLiteral("HintergrundfarbeBtn"));
-    m_background = new ColourButton(background, QColor::fromRgb(kSheetBackground));
+    m_background = new ColourButton(background, QColor::fromRgb(kSheetBackground), shell);
     auto* backgroundLabel = new QLabel(QStringLiteral("&Hintergrundfarbe:"), group);
     backgroundLabel->setBuddy(background);
     grid->addWidget(backgroundLabel, 3, 0);

@@ -12,6 +12,7 @@ class QSpinBox;
 namespace quorvel {
 
 class ColourButton;
+class Shell;
 
 // "Blatt mit Tabelle": rows and columns (1-200) with "+" and "-" buttons, the
 // line and background colours and, behind `FreiraumCheck`, the margins in
@@ -20,7 +21,8 @@ class ColourButton;
 class TBlattTabelleForm : public QDialog {
     Q_OBJECT
 public:
-    explicit TBlattTabelleForm(QWidget* parent = nullptr);
+    // The colour buttons choose through the dialogs of `shell`, which must outlive the form.
+    TBlattTabelleForm(Shell& shell, QWidget* parent);
 
     // The table sheet as entered.
     SheetSpec sheet() const;

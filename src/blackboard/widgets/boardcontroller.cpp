@@ -8,6 +8,7 @@
 #include "learningviewcontroller.h"
 #include "learningviewpanel.h"
 #include "learningviewwidget.h"
+#include "pagedrawings.h"
 #include "picturefile.h"
 #include "programfolders.h"
 #include "settings.h"
@@ -16,7 +17,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
+#include <QDesktopServices>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
@@ -24,6 +27,7 @@
 #include <QProxyStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QUrl>
 
 namespace quorvel {
 
@@ -53,13 +57,9 @@ bool pointerOrHand(Tool tool) {
 
 BoardController::BoardController(Shell& shell, LearningViewController& view)
     : QObject(shell.dialogParent()), m_shell(shell), m_view(view),
-      m_countForm(new TBlattAnzahlForm(shell.dialogParent())),
-      m_tableForm(new TBlattTabelleForm(shell.dialogParent())), m_area(new AreaSelectionTool(view)),
-      m_runDialog([](QDialog& dialog) { return dialog.exec() == QDialog::Accepted; }),
-      m_chooseColour([this](QColor initial) {
-          return QColorDialog::getColor(initial, m_shell.dialogParent());
-      }),
-      m_now([] { return QDateTime::currentDateTime(); }) {
+      m_countForm(new TBlattAnzahlForm(shell, shell.dialogParent())),
+      m_tableForm(new TBlattTabelleForm(shell, shell.dialogParent())),
+      m_area(new AreaSelectionTool(view)) {
     for (const SheetKind kind :
          {SheetKind::Ruled, SheetKind::Squared, SheetKind::Staves, SheetKind::Lineature1,
           SheetKind::Lineature2, SheetKind::Lineature3, SheetKind::Lineature4})
@@ -70,10 +70,12 @@ BoardController::BoardController(Shell& shell, LearningViewController& view)
 
     // Anything that changes the board clears the stored-since-change flag.
     connect(&view.view(), &LearningViewWidget::rebuilt, this, [this] { m_stored = false; });
+    connect(&view, &LearningViewController::drawingsChanged, this, &BoardController::boardChanged);
     view.view().installEventFilter(this);
     shell.commands().onTriggered(u"TafelanschriebalsQVLspeichern1"_s, this,
                                  [this] { saveBoardAsDocument(); });
     shell.addParticipant(*this);
+    showButtonStates();
 }
 
 BoardController::~BoardController() = default;
@@ -81,13 +83,14 @@ BoardController::~BoardController() = default;
 void BoardController::buildSection() {
     m_section = new QWidget;
     m_section->setObjectName(u"TafelPan"_s);
-    auto* layout = new QVBoxLayout(m_section);
-    layout->setContentsMargins(0, 6, 0, 0);
-    layout->setSpacing(1);
+    // Two buttons a row, so that the tool bar fits a projector's 768 lines.
+    auto* grid = new QGridLayout(m_section);
+    grid->setContentsMargins(0, 6, 0, 0);
+    grid->setSpacing(1);
     auto* heading = new QLabel(u"Tafelanschrieb"_s, m_section);
     heading->setAlignment(Qt::AlignCenter);
     heading->setStyleSheet(u"font-weight:bold"_s);
-    layout->addWidget(heading);
+    grid->addWidget(heading, 0, 0, 1, 2);
     const struct {
         const char16_t* name;
         const char16_t* text;
@@ -102,16 +105,19 @@ void BoardController::buildSection() {
         {u"ZuChronikBtn", u"Ablegen", u"In Chronik ablegen"},
         {u"VonChronikBtn", u"Abrufen", u"Aus Chronik abrufen"},
         {u"TastaturBtn", u"Tastatur", u"Bildschirmtastatur"},
-        // Two lines, so that the tool bar keeps its width.
-        {u"BlattVerlassenPan", u"Tafelanschrieb\nverlassen", u"Zeichenblatt verlassen"},
+        {u"BlattVerlassenPan", u"Tafelanschrieb verlassen", u"Zeichenblatt verlassen"},
     };
+    int at = 0;
     for (const auto& b : buttons) {
         auto* button = new QToolButton(m_section);
         button->setObjectName(QString::fromUtf16(b.name));
         button->setText(QString::fromUtf16(b.text));
         button->setToolTip(QString::fromUtf16(b.hint).replace(u"\r\n"_s, u"\n"_s));
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-        layout->addWidget(button);
+        // The keyboard and leaving take a whole row each.
+        const bool wide = at >= 6;
+        grid->addWidget(button, wide ? at - 2 : 1 + at / 2, wide ? 0 : at % 2, 1, wide ? 2 : 1);
+        ++at;
     }
 
     buildSheetMenu();
@@ -126,9 +132,16 @@ void BoardController::buildSection() {
     m_current->setVisible(false);
 
     // A menu button opens its menu just below itself.
+    // A menu without a visible item would open invisibly and still take the
+    // next click.
     const auto popup = [](QToolButton* b, QMenu* menu) {
-        connect(b, &QToolButton::clicked, menu,
-                [b, menu] { menu->popup(b->mapToGlobal(QPoint(0, b->height()))); });
+        connect(b, &QToolButton::clicked, menu, [b, menu] {
+            const QList<QAction*> items = menu->actions();
+            if (std::none_of(items.begin(), items.end(),
+                             [](const QAction* item) { return item->isVisible(); }))
+                return;
+            menu->popup(b->mapToGlobal(QPoint(0, b->height())));
+        });
     };
     popup(button(u"BlattBtn"_s), m_sheetMenu);
     popup(button(u"VonChronikBtn"_s), m_chronicleMenu);
@@ -175,18 +188,18 @@ void BoardController::chooseSheet(const SheetMenuItem& item) {
     SheetSpec spec;
     spec.kind = item.kind;
     if (item.kind == SheetKind::Blank) {
-        const QColor colour = m_chooseColour(QColor(Qt::white));
+        const QColor colour = m_shell.dialogs().chooseColour(QColor(Qt::white));
         if (!colour.isValid())
             return;
         spec.background = colour.rgb();
     } else if (item.kind == SheetKind::Table) {
-        if (!m_runDialog(*m_tableForm))
+        if (m_tableForm->exec() != QDialog::Accepted)
             return;
         spec = m_tableForm->sheet();
     } else {
         m_countForm->setWindowTitle(freeSheetCaption(item.kind));
         m_countForm->setCount(freeCount(item.kind));
-        if (!m_runDialog(*m_countForm))
+        if (m_countForm->exec() != QDialog::Accepted)
             return;
         m_counts[item.kind] = clampCount(item.kind, m_countForm->count());
         spec.count = m_counts[item.kind];
@@ -197,6 +210,7 @@ void BoardController::chooseSheet(const SheetMenuItem& item) {
 }
 
 bool BoardController::newSheet(const SheetSpec& spec) {
+    offerToStoreBoard();
     if (!m_shell.session().askBeforeLeaving())
         return false;
     const QImage sheet = makeSheet(m_view.view().composer().viewArea(), spec);
@@ -214,12 +228,37 @@ bool BoardController::showAsNewSheet(const QImage& picture, const QString& titel
     }
     m_area->clear();
     m_shell.session().showNewDocument(picture, titel);
+    m_drawn = false;
     // Opening a document takes the pointer; a board keeps drawing.
     m_view.setTool(pointerOrHand(before) ? Tool::Pen : before);
     return true;
 }
 
+bool BoardController::hasUnstoredDrawings() const {
+    DocumentSession& session = m_shell.session();
+    return m_drawn && !m_stored && session.isOpen() && session.document().file.isEmpty();
+}
+
+void BoardController::offerToStoreBoard() {
+    if (hasUnstoredDrawings() &&
+        m_shell.dialogs().ask(MessageKind::Confirmation, msgStoreInChronicle(),
+                              MessageButtons::YesNo) == Answer::Yes)
+        storeSnapshot();
+}
+
+void BoardController::boardChanged() {
+    m_stored = false;
+    m_drawn = true;
+}
+
+void BoardController::showButtonStates() {
+    // The start picture is no board; an empty chronicle has nothing to offer.
+    button(u"ZuChronikBtn"_s)->setEnabled(m_shell.session().isOpen());
+    button(u"VonChronikBtn"_s)->setEnabled(m_chronicle.count() > 0);
+}
+
 void BoardController::openPicture() {
+    offerToStoreBoard();
     if (!m_shell.session().askBeforeLeaving())
         return;
     const QString path = m_shell.dialogs().chooseOpenFile(
@@ -258,13 +297,14 @@ void BoardController::pasteClipboard() {
             painter.setRenderHint(QPainter::SmoothPixmapTransform);
             painter.drawImage(target, pasted);
         }
-        m_stored = false;
+        boardChanged();
         m_view.view().viewChanged();
         return;
     }
     if (m_shell.dialogs().ask(MessageKind::Confirmation, msgReplaceWholeBoard(),
                               MessageButtons::YesNo) != Answer::Yes)
         return;
+    offerToStoreBoard();
     if (!m_shell.session().askBeforeLeaving())
         return;
     showAsNewSheet(pasted, kNewBoardTitle);
@@ -280,7 +320,11 @@ void BoardController::setTitle(const QString& titel) {
 }
 
 void BoardController::storeSnapshot() {
-    const IoResult stored = m_chronicle.store(shownPicture(), m_now());
+    if (!m_shell.session().isOpen())
+        return;
+    // The folder as the settings name it now, not as they did at start.
+    m_chronicle.setFolder(m_shell.settings().ChronikOrdner);
+    const IoResult stored = m_chronicle.store(shownPicture(), QDateTime::currentDateTime());
     if (!stored.ok) {
         for (const QString& message : stored.messages)
             m_shell.dialogs().error(message);
@@ -298,11 +342,13 @@ void BoardController::storeSnapshot() {
     connect(item, &QAction::triggered, this, [this, index] { restoreSnapshot(index); });
     setTitle(u"Tafelanschrieb "_s + shot.caption);
     m_stored = true;
+    showButtonStates();
 }
 
 void BoardController::restoreSnapshot(int index) {
     if (index < 0 || index >= m_chronicle.count())
         return;
+    offerToStoreBoard();
     if (!m_shell.session().askBeforeLeaving())
         return;
     const ChronicleShot& shot = m_chronicle.shots()[size_t(index)];
@@ -319,11 +365,14 @@ void BoardController::restoreSnapshot(int index) {
 }
 
 void BoardController::deleteChronicleShots() {
+    // A menu left open with only its hidden item would take clicks unseen.
+    m_chronicleMenu->hide();
     m_chronicle.deleteAll();
     for (QAction* item : m_chronicleMenu->actions()) {
         if (item != m_current)
             delete item;
     }
+    showButtonStates();
 }
 
 void BoardController::leaveBoard() {
@@ -347,7 +396,17 @@ void BoardController::saveBoardAsDocument() {
         {u"Dokument speichern unter"_s, boardDocumentFilter(), u"qvl"_s, folder, QString()});
     if (path.isEmpty())
         return;
-    // The covered query fields show in the saved picture.
+    if (!isBoardDocumentName(path)) {
+        m_shell.dialogs().error(msgQuoteInFileName());
+        return;
+    }
+    // The covered query fields show in the saved picture. Redrawing them
+    // recomposes the view picture, which carries the drawings: they are kept
+    // aside and painted back.
+    ViewComposer& composer = m_view.view().composer();
+    PageDrawings drawings;
+    drawings.takeOver(composer.view(), composer.visibleSection(), composer.sectionPixels(),
+                      composer.page().size());
     std::vector<size_t> covered;
     for (size_t i = 0; i < document.objects.size(); ++i) {
         if (document.objects[i].AbfrageStatus == AbfrageStatus::Covered) {
@@ -355,25 +414,35 @@ void BoardController::saveBoardAsDocument() {
             document.objects[i].AbfrageStatus = AbfrageStatus::Uncovered;
         }
     }
-    if (!covered.empty())
+    if (!covered.empty()) {
         m_view.view().redrawObjects();
+        drawings.paintInto(composer.viewForDrawing(), composer.sectionPixels());
+    }
     const IoResult written = writeBoardDocument(document, shownPicture(), path);
     for (const size_t i : covered)
         document.objects[i].AbfrageStatus = AbfrageStatus::Covered;
-    if (!covered.empty())
-        m_view.view().redrawObjects();
     if (!written.ok) {
+        if (!covered.empty()) {
+            m_view.view().redrawObjects();
+            drawings.paintInto(composer.viewForDrawing(), composer.sectionPixels());
+        }
         for (const QString& message : written.messages)
             m_shell.dialogs().error(message);
         return;
     }
-    m_view.rebuild();
-    m_shell.titleStrip().setDocumentTitle(document.header.titel);
-    m_shell.commands().trigger(u"AktuellenOrdnerneueinlesen1"_s);
+    // Read back as the current document: the caption names the new file and
+    // the topic folder is listed anew, without a message.
+    m_shell.session().readAsCurrent(path);
 }
 
 void BoardController::documentOpened() {
     m_stored = false;
+    m_drawn = false;
+    showButtonStates();
+}
+
+void BoardController::documentClosed() {
+    showButtonStates();
 }
 
 void BoardController::shellActivated() {
@@ -383,7 +452,7 @@ void BoardController::shellActivated() {
 bool BoardController::eventFilter(QObject* /*watched*/, QEvent* event) {
     // A drawing action starts with a press in the view.
     if (event->type() == QEvent::MouseButtonPress && isDrawingTool(m_view.tool()))
-        m_stored = false;
+        boardChanged();
     return false;
 }
 

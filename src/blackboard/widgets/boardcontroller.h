@@ -7,9 +7,7 @@
 #include "sheetmenu.h"
 #include "shellparticipant.h"
 
-#include <QDateTime>
 #include <QObject>
-#include <functional>
 #include <map>
 
 class QMenu;
@@ -42,14 +40,6 @@ public:
     AreaSelectionTool& areaSelection() const { return *m_area; }
     const Chronicle& chronicle() const { return m_chronicle; }
 
-    // Tests answer the dialogs: `run` stands for exec() (true: OK),
-    // `colour` for the colour dialog (invalid: cancelled), `now` for the clock.
-    void setDialogRunner(std::function<bool(QDialog&)> run) { m_runDialog = std::move(run); }
-    void setColourChooser(std::function<QColor(QColor)> choose) {
-        m_chooseColour = std::move(choose);
-    }
-    void setClock(std::function<QDateTime()> now) { m_now = std::move(now); }
-
     // A sheet of the menu: fixed ones at once, free ones after their dialog.
     void chooseSheet(const SheetMenuItem& item);
     // A new sheet at the size of the picture area; false when the question
@@ -65,8 +55,12 @@ public:
     void saveBoardAsDocument();
     // Whether the board was put into the chronicle since its last change.
     bool storedSinceChange() const { return m_stored; }
+    // Whether a sheet without a file shows drawings that are in no snapshot:
+    // replacing it would lose them.
+    bool hasUnstoredDrawings() const;
 
     void documentOpened() override;
+    void documentClosed() override;
     int chronicleShotCount() const override { return m_chronicle.count(); }
     QString chronicleFolder() const override { return m_chronicle.folder(); }
     void deleteChronicleShots() override;
@@ -79,6 +73,11 @@ private:
     void buildSection();
     void buildSheetMenu();
     bool showAsNewSheet(const QImage& picture, const QString& titel);
+    // Offers to put a board with unstored drawings into the chronicle before
+    // it is replaced, as leaving the board does.
+    void offerToStoreBoard();
+    void boardChanged();
+    void showButtonStates();
     void setTitle(const QString& titel);
     QImage shownPicture() const;
 
@@ -94,12 +93,10 @@ private:
     Chronicle m_chronicle;
     std::map<SheetKind, int> m_counts;
     bool m_stored = false;
+    bool m_drawn = false; // drawn on since the sheet was shown
     // The document shown before the board and its question, restored on leaving.
     QString m_returnFile;
     int m_returnQuestion = 0;
-    std::function<bool(QDialog&)> m_runDialog;
-    std::function<QColor(QColor)> m_chooseColour;
-    std::function<QDateTime()> m_now;
 };
 
 } // namespace quorvel

@@ -75,6 +75,12 @@ void TUebProtokollForm::setMailHandOver(MailHandOver handOver) {
 void TUebProtokollForm::sendByMail() {
     if (!m_mail)
         return;
+    // Right after start the window holds no protocol: a mail of nothing
+    // would name no document.
+    if (m_markup.trimmed().isEmpty()) {
+        m_shell.dialogs().information(msgNoProtocolToMail());
+        return;
+    }
     const QDateTime now = QDateTime::currentDateTime();
     QString path;
     const IoResult saved = saveProtocolUnderFreeName(

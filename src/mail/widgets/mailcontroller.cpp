@@ -13,15 +13,27 @@ using namespace Qt::StringLiterals;
 
 namespace quorvel {
 
-MailResult sendMailAndReport(UserDialogs& dialogs, const MailMessage& message,
-                             const MailOptions& options) {
-    QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-    const MailResult result = sendMail(message, options);
-    QApplication::restoreOverrideCursor();
+namespace {
+
+void report(UserDialogs& dialogs, const MailResult& result) {
     if (result)
         dialogs.information(result.message);
     else
         dialogs.ask(MessageKind::Warning, result.message, MessageButtons::Ok);
+}
+
+} // namespace
+
+MailResult sendMailAndReport(UserDialogs& dialogs, QObject* context, const MailMessage& message,
+                             const MailOptions& options) {
+    QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    const MailResult result =
+        sendMail(message, options,
+                 {context, [&dialogs](const MailResult& ended) { report(dialogs, ended); }});
+    QApplication::restoreOverrideCursor();
+    // A helper still running has claimed nothing yet: its outcome comes later.
+    if (!result.pending)
+        report(dialogs, result);
     return result;
 }
 
@@ -53,7 +65,7 @@ void MailController::mailDocument() {
     const bool chosen = m_form->exec() == QDialog::Accepted;
     m_form->setCheck({});
     if (chosen)
-        sendMailAndReport(m_shell.dialogs(), mail.message, m_options);
+        sendMailAndReport(m_shell.dialogs(), this, mail.message, m_options);
 }
 
 } // namespace quorvel

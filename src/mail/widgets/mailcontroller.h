@@ -13,9 +13,11 @@ class UserDialogs;
 
 // Sends `message` through the user's mail program with the busy cursor and
 // shows the outcome: the success information (with the note on attachments
-// the mail program will not take) or the failure warning. The one way every
-// part of the program mails something (the document, a saved protocol).
-MailResult sendMailAndReport(UserDialogs& dialogs, const MailMessage& message,
+// the mail program will not take) or the failure warning. A mail program that
+// keeps the helper running has its outcome shown when the helper ends, as
+// long as `context` (the owner of `dialogs`) lives. The one way every part
+// of the program mails something (the document, a saved protocol).
+MailResult sendMailAndReport(UserDialogs& dialogs, QObject* context, const MailMessage& message,
                              const MailOptions& options = {});
 
 // "Per E-&Mail versenden..." and the tool bar's EMailBtn: the open document,

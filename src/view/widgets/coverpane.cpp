@@ -2,6 +2,8 @@
 #include "coverpane.h"
 
 #include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
 #include <algorithm>
 
 namespace quorvel {
@@ -81,6 +83,30 @@ void CoverPane::placeHandles() {
         const int height = (e & (kTop | kBottom)) ? kGrip : innerHeight;
         handle.panel->setGeometry(x, y, width, height);
     }
+}
+
+void CoverPane::paintEvent(QPaintEvent* /*event*/) {
+    // The pane's picture, centred: four arrows that say it can be moved.
+    const int side = std::min({width(), height(), 160}) / 2;
+    if (side < 8)
+        return;
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.translate(width() / 2.0, height() / 2.0);
+    p.scale(side / 20.0, side / 20.0);
+    const QColor ink(160, 160, 148);
+    p.setPen(QPen(ink, 2.5, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(ink);
+    for (int turn = 0; turn < 4; ++turn) {
+        p.drawLine(QPointF(0, 0), QPointF(0, -16));
+        QPainterPath head(QPointF(0, -20));
+        head.lineTo(-5, -13);
+        head.lineTo(5, -13);
+        head.closeSubpath();
+        p.drawPath(head);
+        p.rotate(90);
+    }
+    p.drawEllipse(QPointF(0, 0), 3.5, 3.5);
 }
 
 void CoverPane::resizeEvent(QResizeEvent* event) {

@@ -7,7 +7,8 @@
 
 namespace quorvel {
 
-// The movable opaque cover panel over the view ("Abdeckblatt"): dragged by
+// The movable opaque cover panel over the view ("Abdeckblatt") with a centred
+// picture: dragged by
 // its body, resized by eight handle panels on its edges and corners
 // (`AbdeckLiPan`, `AbdeckRePan`, `AbdeckObPan`, `AbdeckUnPan`,
 // `AbdeckLiObPan`, `AbdeckLiUnPan`, `AbdeckReObPan`, `AbdeckReUnPan`).
@@ -24,6 +25,7 @@ public:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -301,12 +301,14 @@ void LearningViewController::undo() {
         rebuild();
     }
     showPart(m_drawing.undo());
+    Q_EMIT drawingsChanged();
 }
 
 void LearningViewController::removeAllDrawings() {
     m_textField->hide();
     m_pageDrawings.clear();
     showPart(m_drawing.removeAll());
+    Q_EMIT drawingsChanged();
 }
 
 void LearningViewController::toggleCoverPane() {

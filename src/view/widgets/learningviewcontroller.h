@@ -106,6 +106,8 @@ Q_SIGNALS:
     void layerChanged(int index, bool shown);
     void zoomLevelChanged(int level);
     void numberingChanged(int numberingMode);
+    // Undo or removing all drawings changed the drawings.
+    void drawingsChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

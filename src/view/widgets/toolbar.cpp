@@ -5,17 +5,19 @@
 
 #include <QActionGroup>
 #include <QCheckBox>
+#include <QGridLayout>
 #include <QMenu>
 #include <QPainter>
 #include <QPainterPath>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 namespace quorvel {
 
 namespace {
 
 constexpr int kPictureSide = 18;
+// The bar's grid: rows of one, two, three or four equal parts.
+constexpr int kGridColumns = 12;
 
 QPixmap emptyPicture() {
     QPixmap picture(kPictureSide, kPictureSide);
@@ -105,10 +107,16 @@ QIcon stampPicture(const Stamp& stamp) {
         large.scaled(kPictureSide, kPictureSide, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
 }
 
-ToolBar::ToolBar(QWidget* parent) : QWidget(parent), m_layout(new QVBoxLayout(this)) {
+ToolBar::ToolBar(QWidget* parent) : QWidget(parent), m_layout(new QGridLayout(this)) {
     setObjectName(QStringLiteral("WerkzeugPan"));
     m_layout->setContentsMargins(2, 2, 2, 2);
     m_layout->setSpacing(1);
+    for (int column = 0; column < kGridColumns; ++column)
+        m_layout->setColumnStretch(column, 1);
+
+    // Two buttons a row (three zoom levels, four scroll arrows), so that the
+    // whole bar with the blackboard's part fits 768 lines without scrolling.
+    m_perRow = 1;
 
     newButton(QStringLiteral("KlappPan"), QStringLiteral("«"),
               QStringLiteral("Werkzeugleiste zuklappen"), false);
@@ -129,6 +137,7 @@ ToolBar::ToolBar(QWidget* parent) : QWidget(parent), m_layout(new QVBoxLayout(th
         {u"KreuzBtn", u"Kreuz", u"rotes Kreuz", Tool::Cross},
         {u"TexteingabeBtn", u"Text", u"Text", Tool::Text},
     };
+    m_perRow = 2;
     for (const auto& w : tools) {
         QToolButton* b = newButton(QString::fromUtf16(w.name), QString::fromUtf16(w.text),
                                    QString::fromUtf16(w.hint), false);
@@ -167,10 +176,12 @@ ToolBar::ToolBar(QWidget* parent) : QWidget(parent), m_layout(new QVBoxLayout(th
         auto* box = new QCheckBox(QString::fromUtf16(layers[i]), this);
         box->setObjectName(QStringLiteral("Ebene%1Check").arg(i));
         box->setChecked(true);
-        m_layout->addWidget(box);
+        m_perRow = 1;
+        place(box);
         m_widthParts.push_back(box);
         m_layers[size_t(i)] = box;
     }
+    m_perRow = 3;
     newButton(QStringLiteral("ZoomPan0"), QStringLiteral("100%"), QStringLiteral("100%"), true);
     newButton(QStringLiteral("ZoomPan2"), QStringLiteral("150%"), QStringLiteral("150%"), true);
     newButton(QStringLiteral("ZoomPan4"), QStringLiteral("200%"), QStringLiteral("200%"), true);
@@ -184,9 +195,11 @@ ToolBar::ToolBar(QWidget* parent) : QWidget(parent), m_layout(new QVBoxLayout(th
         {u"ScrollHochBtn", u"\u25B2", u"Ausschnitt nach oben verschieben"},
         {u"ScrollRunterBtn", u"\u25BC", u"Ausschnitt nach unten verschieben"},
     };
+    m_perRow = 4;
     for (const auto& k : scrollButtons)
         newButton(QString::fromUtf16(k.name), QString::fromUtf16(k.text),
                   QString::fromUtf16(k.hint), true);
+    m_perRow = 2;
     newButton(QStringLiteral("DruckBtn"), QStringLiteral("Druck"),
               QStringLiteral("Ansicht drucken"), true);
     newButton(QStringLiteral("ExportBtn"), QStringLiteral("Export"),
@@ -195,7 +208,7 @@ ToolBar::ToolBar(QWidget* parent) : QWidget(parent), m_layout(new QVBoxLayout(th
               QStringLiteral("Ansicht in Zwischenablage kopieren"), true);
     newButton(QStringLiteral("EMailBtn"), QStringLiteral("E-Mail"),
               QStringLiteral("Dokument per E-Mail versenden"), true);
-    m_layout->addStretch(1);
+    m_layout->setRowStretch(m_row + 1, 1);
     buildMenus();
 }
 
@@ -207,16 +220,31 @@ QToolButton* ToolBar::newButton(const QString& name, const QString& text, const 
     b->setToolTip(hint);
     b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    m_layout->addWidget(b);
+    place(b);
     m_buttons.push_back(b);
     if (collapseButton)
         m_widthParts.push_back(b);
     return b;
 }
 
+void ToolBar::place(QWidget* part) {
+    const int span = kGridColumns / m_perRow;
+    if (m_column + span > kGridColumns || (m_column > 0 && span != m_span)) {
+        ++m_row;
+        m_column = 0;
+    }
+    m_span = span;
+    m_layout->addWidget(part, m_row, m_column, 1, span);
+    m_column += span;
+}
+
 void ToolBar::addSection(QWidget* section) {
-    // Above the closing stretch.
-    m_layout->insertWidget(m_layout->count() - 1, section);
+    // A row of its own above the closing stretch.
+    m_layout->setRowStretch(m_row + 1, 0);
+    m_perRow = 1;
+    m_column = kGridColumns;
+    place(section);
+    m_layout->setRowStretch(m_row + 1, 1);
     m_widthParts.push_back(section);
     section->setVisible(!m_folded);
 }

@@ -9,7 +9,7 @@ class QActionGroup;
 class QCheckBox;
 class QMenu;
 class QToolButton;
-class QVBoxLayout;
+class QGridLayout;
 
 namespace quorvel {
 
@@ -57,8 +57,14 @@ private:
     QToolButton* newButton(const QString& name, const QString& text, const QString& hint,
                            bool collapseButton);
     void buildMenus();
+    // Puts `part` into the grid: the next cell of a row of `m_perRow` parts.
+    void place(QWidget* part);
 
-    QVBoxLayout* m_layout;
+    QGridLayout* m_layout;
+    int m_perRow = 1;
+    int m_row = 0;
+    int m_column = 0;
+    int m_span = 0;
     std::vector<QToolButton*> m_buttons;
     std::vector<QWidget*> m_widthParts; // hidden while folded
     std::array<QCheckBox*, 4> m_layers{};
