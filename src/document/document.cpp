@@ -2,6 +2,7 @@
 #include "document.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace quorvel {
 
@@ -100,6 +101,26 @@ void Document::applyPageGeometry(bool keepObjectsOnBasePicture, const DocumentLa
     }
     layouts.generate(*this);
     modified = true;
+}
+
+qint64 Document::pictureBytes() const {
+    std::unordered_set<qint64> counted;
+    qint64 bytes = 0;
+    const auto add = [&](const QImage& picture) {
+        if (!picture.isNull() && counted.insert(picture.cacheKey()).second)
+            bytes += picture.sizeInBytes();
+    };
+    add(basePicture);
+    add(header.Logo.Bild);
+    for (const auto& row : header.LueckenTabelle)
+        for (const lueckentabellearrtyp& cell : row)
+            add(cell.Bild);
+    for (const ObjDataTyp& o : objects) {
+        add(o.Bild);
+        for (const QImage& answer : o.BildAntw)
+            add(answer);
+    }
+    return bytes;
 }
 
 } // namespace quorvel

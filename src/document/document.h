@@ -60,6 +60,10 @@ public:
     // generator of the document type from `layouts` and marks the document
     // modified; the caller recomposes the view.
     void applyPageGeometry(bool keepObjectsOnBasePicture, const DocumentLayouts& layouts);
+
+    // The bytes the document's decoded pictures take (base picture, object
+    // and answer pictures, gap-table cells, logo), each shared picture once.
+    qint64 pictureBytes() const;
 };
 
 } // namespace quorvel

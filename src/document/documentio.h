@@ -18,8 +18,9 @@ inline constexpr char kDocumentVersion[] = "2.21";
 
 // How to read: `layouts` is required (a reader without the layouts of the
 // document types would show their documents without generated objects).
-// Decoded pictures of one document share this many bytes at most: with the
-// view's working pictures and its caches the program stays within 1 GB.
+// Decoded pictures of one document share this many bytes at most; the view
+// refuses an area and zoom whose working pictures would take the document's
+// pictures and its own past 1 GiB.
 inline constexpr qint64 kDefaultPictureBudget = qint64(768) * 1024 * 1024;
 
 struct ReadOptions {

@@ -6,9 +6,9 @@
 #include "documentio.h"
 #include "passwordscramble.h"
 #include "pngcodec.h"
+#include "savefile.h"
 
 #include <QPainter>
-#include <QSaveFile>
 #include <algorithm>
 
 namespace quorvel {
@@ -269,18 +269,14 @@ IoResult writeDocumentStream(QIODevice& out, Document& document) {
 }
 
 IoResult writeDocumentFile(Document& document, const QString& path, bool currentDocument) {
-    IoResult result;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        result.detail = file.errorString();
-    } else if (const IoResult written = writeDocumentStream(file, document); !written.ok) {
-        result.detail = written.detail;
-        file.cancelWriting();
-    } else if (!file.commit()) {
-        result.detail = file.errorString();
-    } else {
-        result.ok = true;
-    }
+    QString detail;
+    IoResult result = saveWholeFile(path, [&](QIODevice& out) {
+        const IoResult written = writeDocumentStream(out, document);
+        detail = written.detail;
+        return written.ok;
+    });
+    if (!result.ok && !detail.isEmpty())
+        result.detail += QStringLiteral(" (") + detail + QLatin1Char(')');
     if (!result.ok) {
         result.messages << msgCannotWrite(path);
         return result;

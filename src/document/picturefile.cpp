@@ -2,12 +2,12 @@
 #include "picturefile.h"
 
 #include "pngcodec.h"
+#include "savefile.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QSaveFile>
 #include <csetjmp>
 #include <cstdio> // jpeglib.h needs FILE and size_t declared first
 #include <jpeglib.h>
@@ -418,20 +418,15 @@ IoResult savePictureFile(const QImage& picture, const QString& path, int pngLeve
     if (picture.isNull())
         return failed(QStringLiteral("Leeres Bild"));
     const QString extension = lowerExtension(path);
-    // Written beside the target and renamed over it at the end, so a failed
-    // write leaves an earlier file as it was.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return failed(file.errorString());
-    bool written = false;
-    if (extension == u"jpg")
-        written = writeJpeg(picture, file);
-    else if (extension == u"png")
-        written = encodePngWithoutAlpha(picture, file, pngLevel).ok;
-    else
-        written = writeBmp(picture, file);
-    if (!written || !file.commit())
-        return failed(file.errorString());
+    const IoResult saved = saveWholeFile(path, [&](QIODevice& out) {
+        if (extension == u"jpg")
+            return writeJpeg(picture, out);
+        if (extension == u"png")
+            return encodePngWithoutAlpha(picture, out, pngLevel).ok;
+        return writeBmp(picture, out);
+    });
+    if (!saved)
+        return failed(saved.detail);
     return IoResult::success();
 }
 

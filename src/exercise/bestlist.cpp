@@ -47,7 +47,9 @@ QString missingFileMessage(BestListKind kind) {
 }
 
 // Holds an fcntl record lock on the whole file for its lifetime. fcntl locks,
-// unlike flock, are passed on to the server by NFS and SMB clients.
+// unlike flock, are passed on to the server by NFS and SMB clients. Taking it
+// never waits: a list held by another computer fails this attempt, and the
+// caller's attempts 100 ms apart decide how long to wait in all.
 class FileLock {
 public:
     FileLock(int fd, short type) : m_fd(fd) {
@@ -56,7 +58,7 @@ public:
         lock.l_whence = SEEK_SET;
         int rc;
         do
-            rc = ::fcntl(fd, F_SETLKW, &lock);
+            rc = ::fcntl(fd, F_SETLK, &lock);
         while (rc == -1 && errno == EINTR);
         m_locked = rc == 0;
     }
@@ -76,6 +78,9 @@ private:
     int m_fd;
     bool m_locked = false;
 };
+
+// The magic string as stored: its length and its twelve characters.
+constexpr qint64 bestListMagicLength = 16;
 
 // A class's list holds a few thousand entries of about 40 bytes; a file
 // beyond this is refused instead of filling the memory.
@@ -124,40 +129,39 @@ IoResult appendOnce(const QString& path, const BestListDataTyp& entry) {
     IoResult result = IoResult::success();
     {
         FileLock lock(fd, F_WRLCK);
+        QByteArray bytes;
         if (!lock.locked()) {
-            result = IoResult::failure(u"cannot lock %1"_s.arg(path));
-        } else {
-            QByteArray bytes;
-            qint64 end = 0;
-            if (!readWhole(fd, bytes)) {
-                result = IoResult::failure(u"cannot read %1"_s.arg(path));
-            } else if (!bytes.isEmpty()) {
-                QBuffer buffer(&bytes);
-                buffer.open(QIODevice::ReadOnly);
-                QList<BestListDataTyp> entries;
-                const IoResult parsed = parseBestList(buffer, entries, &end);
-                if (!parsed)
-                    result = parsed;
-                // Entries carry all five fields; a list whose key list names
-                // others could not read them back, so it is left untouched.
-                else if (!bytes.startsWith(bestListHeader()))
-                    result = IoResult::failure(u"foreign key list in %1"_s.arg(path));
-            }
-            if (result) {
-                // Cut a torn tail so that the new entry follows a complete one.
-                if (::ftruncate(fd, off_t(end)) != 0) {
-                    result = IoResult::failure(u"cannot cut %1"_s.arg(path));
-                } else {
-                    const QByteArray written =
-                        (end == 0 ? bestListHeader() : QByteArray()) + bestListEntryBytes(entry);
-                    result = writeAll(fd, written, end)
-                                 ? IoResult::success()
-                                 : IoResult::failure(u"cannot write %1"_s.arg(path));
-                }
+            result = IoResult::failure(u"%1 is locked by another program"_s.arg(path));
+        } else if (!readWhole(fd, bytes)) {
+            result = IoResult::failure(u"cannot read %1"_s.arg(path));
+        } else if (!bytes.isEmpty()) {
+            // What cannot be read is never cut or written over: the entry
+            // goes after the last byte of a list read completely.
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::ReadOnly);
+            QList<BestListDataTyp> entries;
+            result = parseBestList(buffer, entries);
+            // Entries carry all five fields; a list whose key list names
+            // others could not read them back, so it is left untouched. The
+            // file's form is at fault there, not the folder.
+            if (result && !bytes.startsWith(bestListHeader()))
+                result =
+                    IoResult::failure(u"foreign key list in %1"_s.arg(path), bestListMagicLength);
+        }
+        if (result) {
+            const QByteArray written =
+                (bytes.isEmpty() ? bestListHeader() : QByteArray()) + bestListEntryBytes(entry);
+            if (!writeAll(fd, written, bytes.size())) {
+                result = IoResult::failure(
+                    u"cannot write %1: %2"_s.arg(path, QString::fromLocal8Bit(strerror(errno))));
+                // A partial entry would make the list unreadable.
+                if (::ftruncate(fd, off_t(bytes.size())) != 0)
+                    result.detail += u" (and cannot remove the partial entry)"_s;
             }
         }
     }
-    ::close(fd);
+    if (::close(fd) != 0 && result)
+        result = IoResult::failure(u"cannot write %1"_s.arg(path));
     return result;
 }
 
@@ -209,7 +213,7 @@ QByteArray bestListEntryBytes(const BestListDataTyp& entry) {
     return buffer.data();
 }
 
-IoResult parseBestList(QIODevice& device, QList<BestListDataTyp>& entries, qint64* completeLength) {
+IoResult parseBestList(QIODevice& device, QList<BestListDataTyp>& entries) {
     entries.clear();
     BinaryReader reader(device);
     const QByteArray magic = reader.readRawString();
@@ -225,30 +229,43 @@ IoResult parseBestList(QIODevice& device, QList<BestListDataTyp>& entries, qint6
     const bool hasBeginn = keys.contains(u"HSC-Beginn"_s);
     const bool hasDauer = keys.contains(u"HSC-Dauer"_s);
     const bool hasLeistung = keys.contains(u"HSC-Leistung"_s);
-    qint64 complete = device.pos();
-    // A key list without any known key would give entries of no bytes.
-    if (hasName || hasRechner || hasBeginn || hasDauer || hasLeistung) {
-        while (device.pos() < device.size()) {
-            BestListDataTyp entry;
-            if (hasName)
-                entry.Name = reader.readString();
-            if (hasRechner)
-                entry.Rechner = reader.readString();
-            if (hasBeginn)
-                entry.Beginn = reader.readReal();
-            if (hasDauer)
-                entry.Dauer = reader.readInt();
-            if (hasLeistung)
-                entry.Leistung = reader.readReal();
-            if (!reader.ok())
-                break; // a torn last entry: keep what is complete
-            entries.append(entry);
-            complete = device.pos();
+    const bool any = hasName || hasRechner || hasBeginn || hasDauer || hasLeistung;
+    // Without any known key the entries have no bytes, so anything after the
+    // header cannot be read.
+    if (!any && device.pos() < device.size())
+        return IoResult::failure(u"entries without a known key"_s, device.pos());
+    while (device.pos() < device.size()) {
+        const qint64 start = device.pos();
+        BestListDataTyp entry;
+        if (hasName)
+            entry.Name = reader.readString();
+        if (hasRechner)
+            entry.Rechner = reader.readString();
+        if (hasBeginn)
+            entry.Beginn = reader.readReal();
+        if (hasDauer)
+            entry.Dauer = reader.readInt();
+        if (hasLeistung)
+            entry.Leistung = reader.readReal();
+        if (!reader.ok()) {
+            const qsizetype number = entries.size() + 1;
+            entries.clear();
+            return IoResult::failure(
+                u"entry %1 at byte %2: %3"_s.arg(number).arg(start).arg(reader.error()),
+                reader.errorOffset());
         }
+        if (!std::isfinite(entry.Leistung)) {
+            entries.clear();
+            return IoResult::failure(u"entry at byte %1: performance is no number"_s.arg(start),
+                                     start);
+        }
+        entries.append(entry);
     }
-    if (completeLength)
-        *completeLength = complete;
     return IoResult::success();
+}
+
+bool bestListUnreadable(const IoResult& result) {
+    return !result.ok && result.offset >= 0;
 }
 
 void rankBestList(QList<BestListDataTyp>& entries) {
@@ -282,9 +299,13 @@ IoResult readBestList(const QString& path, BestListKind kind, QList<BestListData
         }
         QByteArray bytes;
         {
-            // A shared lock waits for an append in progress; the parse runs
+            // A shared lock keeps an append in progress out; the parse runs
             // after it is released, on the bytes read in one go.
             FileLock lock(file.handle(), F_RDLCK);
+            if (!lock.locked()) {
+                last = IoResult::failure(u"%1 is locked by another program"_s.arg(path));
+                continue;
+            }
             if (!readWhole(file.handle(), bytes)) {
                 last = IoResult::failure(u"cannot read %1"_s.arg(path));
                 continue;
@@ -309,6 +330,11 @@ IoResult appendBestListEntry(const QString& path, BestListKind kind, const BestL
         last = appendOnce(path, entry);
         if (last)
             return last;
+    }
+    // A list that cannot be read is the file's fault, not the folder's.
+    if (bestListUnreadable(last)) {
+        last.messages << msgCannotRead(path);
+        return last;
     }
     QString message = msgCannotWrite(path);
     if (kind == BestListKind::Individual)
@@ -353,6 +379,18 @@ QString networkBestListPath(const QString& folder, const QString& channel) {
     return withSeparator(folder) + channel + u"-rbknetzuebung.hsc"_s;
 }
 
+namespace {
+// A tab or a line break in a name would split the grid's text into other
+// cells and rows.
+QString cellText(QString text) {
+    for (QChar& c : text) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            c = u' ';
+    }
+    return text;
+}
+} // namespace
+
 QList<QStringList> bestListGrid(const QList<BestListDataTyp>& ranked) {
     QList<QStringList> rows;
     rows.reserve(ranked.size() + 1);
@@ -361,8 +399,8 @@ QList<QStringList> bestListGrid(const QList<BestListDataTyp>& ranked) {
     for (qsizetype i = 0; i < ranked.size(); ++i) {
         const BestListDataTyp& e = ranked[i];
         const QDateTime begin = bestListDateTime(e.Beginn);
-        rows.append({QString::number(i + 1), e.Name, e.Rechner, percentFigure(e.Leistung),
-                     clockText(qint64(e.Dauer) / 1000),
+        rows.append({QString::number(i + 1), cellText(e.Name), cellText(e.Rechner),
+                     percentFigure(e.Leistung), clockText(qint64(e.Dauer) / 1000),
                      begin.isValid() ? begin.toString(u"dd.MM.yyyy HH:mm:ss"_s) : QString()});
     }
     if (ranked.isEmpty())

@@ -34,25 +34,33 @@ QByteArray bestListHeader();
 QByteArray bestListEntryBytes(const BestListDataTyp& entry);
 
 // Reads a whole list from the device. The key list decides which fields an
-// entry carries. A torn last entry (a crash while appending) is skipped: the
-// result is still a success and `completeLength` is set to the length of the
-// file up to the last complete entry. A foreign magic or a broken header fails.
-IoResult parseBestList(QIODevice& device, QList<BestListDataTyp>& entries,
-                       qint64* completeLength = nullptr);
+// entry carries. Any entry that cannot be read completely (a damaged length,
+// a cut file) or whose performance is no finite number fails the whole read,
+// with the offset of the failure; so does a foreign magic or a broken header.
+// On failure `entries` is empty.
+IoResult parseBestList(QIODevice& device, QList<BestListDataTyp>& entries);
+
+// Whether a failed read or append failed on the list's content (damaged or of
+// a form no entry can be added to) rather than on the folder or the lock.
+bool bestListUnreadable(const IoResult& result);
 
 // Ranks in place: descending `Leistung`, equal `Leistung` by ascending
 // `Dauer`, equal both in file order. O(n log n).
 void rankBestList(QList<BestListDataTyp>& entries);
 
-// Reads the list file at `path` with up to five attempts 100 ms apart. A
+// Reads the list file at `path` with up to five attempts 100 ms apart (a
+// locked list fails an attempt; the lock is never waited for). A
 // missing file is a success with the kind's information message and an
 // empty list; a failure carries the kind's message and leaves `entries` empty.
 IoResult readBestList(const QString& path, BestListKind kind, QList<BestListDataTyp>& entries);
 
 // Appends one entry to the file at `path` (created when missing). The entry
-// goes in under an fcntl record lock in one write, so concurrent appends from
-// several processes or computers lose nothing; a torn tail left by an earlier
-// writer is cut first. Up to five attempts 100 ms apart.
+// goes in under an fcntl record lock in one write after the last byte, so
+// concurrent appends from several processes or computers lose nothing. A
+// list that cannot be read completely, or whose key list names other fields
+// than the five an entry is written with, is left exactly as it is and the
+// append fails with the file-read message. The lock is never waited for: up
+// to five attempts 100 ms apart.
 IoResult appendBestListEntry(const QString& path, BestListKind kind, const BestListDataTyp& entry);
 
 // Only complete individual runs are entered: partial repetitions and network

@@ -4,11 +4,11 @@
 #include "documentio.h"
 #include "programfolders.h"
 #include "reportrtf.h"
+#include "savefile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace quorvel {
 
@@ -31,12 +31,10 @@ QByteArray protocolRtf(const QString& markup) {
 }
 
 IoResult writeProtocolFile(const QString& path, const QString& markup) {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(protocolRtf(markup)) >= 0 && file.commit())
-        return IoResult::success();
-    IoResult failed = IoResult::failure(file.errorString());
-    failed.messages << msgCannotWrite(path);
-    return failed;
+    IoResult saved = saveWholeFile(path, protocolRtf(markup));
+    if (!saved)
+        saved.messages << msgCannotWrite(path);
+    return saved;
 }
 
 QString commentMarkup(const QString& comment) {

@@ -7,6 +7,7 @@
 #include "document.h"
 #include "layoutset.h"
 #include "rounding.h"
+#include "wrappedtext.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -30,15 +31,6 @@ QFont crosswordFont(int pixelSize) {
 
 bool isLabel(const QString& cell) {
     return cell.startsWith(u'#');
-}
-
-// Wrapped height of `text` in `width` pixels.
-int wrappedHeight(const QFont& font, int width, const QString& text) {
-    const QFontMetrics metrics(font);
-    return metrics
-        .boundingRect(QRect(0, 0, std::max(1, width), 1 << 20),
-                      Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text)
-        .height();
 }
 
 } // namespace
@@ -152,24 +144,32 @@ void layOutCrossword(Document& document, QSize page, QPainter* canvas, bool buil
             const QRect box(QPoint(rnd((1.0 - cr) * w), rnd(hgt * m.top)),
                             QPoint(rnd((1.0 - m.right) * w) - 1, rnd((1.0 - m.bottom) * hgt) - 1));
             int size = baseSize;
-            while (size > kMinClueSize &&
-                   wrappedHeight(crosswordFont(size), box.width(), clues) > box.height())
+            // A text longer than the box can hold at a size is not laid out
+            // at that size: clues of a hundred thousand characters cost no
+            // more than a full box.
+            while (size > kMinClueSize && !fitsWrapped(crosswordFont(size), box.size(), clues))
                 size = std::max(kMinClueSize, size - std::max(1, rnd(size * 0.1)));
             const QFont clueFont = crosswordFont(size);
             canvas->setFont(clueFont);
-            // The text may run past the box's bottom when it still does not fit.
+            // The text may run past the box's bottom when it still does not
+            // fit, down to the page's end; what lies below is not set.
+            const QSize below(box.width(), std::max(0, int(hgt) - box.top()));
             const QRect open(box.topLeft(), QSize(box.width(), 1 << 20));
             const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
             canvas->setPen(colourFromValue(k.KGBeschreibungCol));
-            canvas->drawText(open, flags, clues);
+            canvas->drawText(open, flags, visibleWrapped(clueFont, below, clues));
             canvas->setPen(colourFromValue(k.KGBeschreibungTitelCol));
             const QString across = lines(crosswordClueList(k, true));
             int downTop = box.top();
+            bool downShows = true;
             if (!across.isEmpty()) {
                 canvas->drawText(open, flags, QStringLiteral("Waagerecht"));
-                downTop += wrappedHeight(clueFont, box.width(), across);
+                // Across clues that run off the page put "Senkrecht" below it.
+                downShows = visibleWrapped(clueFont, below, across).size() == across.size();
+                if (downShows)
+                    downTop += wrappedHeight(clueFont, box.width(), across);
             }
-            if (!crosswordClueList(k, false).isEmpty())
+            if (downShows && !crosswordClueList(k, false).isEmpty())
                 canvas->drawText(QRect(box.left(), downTop, box.width(), 1 << 20), flags,
                                  QStringLiteral("Senkrecht"));
         }

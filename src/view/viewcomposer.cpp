@@ -18,6 +18,21 @@ namespace {
 
 constexpr QImage::Format kFormat = QImage::Format_ARGB32_Premultiplied;
 
+// A composition's working pictures together with the document's decoded
+// pictures stay within this; a view area and zoom beyond it are refused before
+// anything is allocated (the caches of cards and scaled pictures are bounded
+// on their own).
+constexpr qint64 kCompositionBudget = qint64(1) << 30;
+// Page-sized: the page, the page without objects, the one with the fixed
+// objects, the end page and the scaled background. View-sized: the view, the
+// visible section, the drawing overlay, and one for an export's conversion.
+constexpr qint64 kPagePictures = 5;
+constexpr qint64 kViewPictures = 4;
+
+qint64 pictureBytes(QSize size) {
+    return qint64(std::max(0, size.width())) * std::max(0, size.height()) * 4;
+}
+
 // Makes `picture` a picture of `size` in the working format that owns its
 // pixels, keeping the existing buffer when it fits: fresh buffers cost page
 // faults on every recomposition. A failed allocation leaves a null picture,
@@ -147,6 +162,14 @@ void ViewComposer::rebuild() {
     m_section = placeSection(m_section, fit.visibleShare);
 
     m_viewSize = fit.view;
+    const qint64 planned = d.pictureBytes() + kPagePictures * pictureBytes(fit.pagePicture) +
+                           kViewPictures * pictureBytes(fit.view);
+    if (planned > kCompositionBudget) {
+        // Freed, not filled: checkPictures() reports the lack of memory.
+        m_overlay = QImage();
+        checkPictures();
+        return;
+    }
     ensureSize(m_overlay, m_viewSize);
     m_overlay.fill(Qt::transparent);
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document.h"
 #include "documentcontroller.h"
+#include "documentio.h"
 #include "infobox.h"
 #include "learningviewcontroller.h"
 #include "learningviewpanel.h"
@@ -516,8 +517,7 @@ TEST_F(LearningViewTest, InfoBoxSaysWhenItsTextCannotBeSaved) {
     EXPECT_EQ(prompter->dialogs, QStringList({u"Infotext in Datei speichern"_s}));
     ASSERT_EQ(prompter->asked.size(), 1u);
     EXPECT_EQ(prompter->asked[0].kind, MessageKind::Error);
-    EXPECT_EQ(prompter->asked[0].text,
-              u"Datei konnte nicht erstellt werden:\r\n"_s + path(u"fehlt/info.rtf"_s));
+    EXPECT_EQ(prompter->asked[0].text, msgCannotWrite(path(u"fehlt/info.rtf"_s)));
 
     prompter->files = {path(u"info.rtf"_s)};
     box->save();

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "documentio.h"
 #include "infobox.h"
 #include "learningviewcontroller.h"
 #include "mainmenu.h"
@@ -88,7 +89,7 @@ TEST_F(ReportWindowTest, SavingAsRichTextSaysWhenItFails) {
         ASSERT_EQ(prompter->fileChoices.back().defaultSuffix, u"rtf"_s);
         ASSERT_EQ(prompter->asked.size(), 1u);
         EXPECT_EQ(prompter->asked[0].kind, MessageKind::Error);
-        EXPECT_EQ(prompter->asked[0].text, u"Datei konnte nicht erstellt werden:\r\n"_s + missing);
+        EXPECT_EQ(prompter->asked[0].text, msgCannotWrite(missing));
 
         const QString file = path(shown.printTitle + u".rtf"_s);
         EXPECT_TRUE(shown.window->saveTo(file));

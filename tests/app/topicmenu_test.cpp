@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document.h"
 #include "documentcontroller.h"
+#include "documentio.h"
 #include "learningviewcontroller.h"
 #include "learningviewwidget.h"
 #include "mainmenu.h"
@@ -334,7 +335,6 @@ TEST_F(TopicMenuTest, ListWindowShowsCopiesAndSavesTheList) {
     EXPECT_TRUE(rtf.contains("Ahorn"));
 
     EXPECT_FALSE(list->saveTo(path(u"fehlt/liste.rtf"_s)));
-    EXPECT_EQ(prompter->order.last(),
-              u"Datei konnte nicht erstellt werden:\r\n"_s + path(u"fehlt/liste.rtf"_s));
+    EXPECT_EQ(prompter->order.last(), msgCannotWrite(path(u"fehlt/liste.rtf"_s)));
     list->close();
 }

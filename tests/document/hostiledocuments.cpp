@@ -152,6 +152,26 @@ std::vector<HostileDocument> hostileDocuments(double scale, const QString& only)
              }
              return doc;
          }},
+        {"LongCrosswordClues", false, kNumberingOrdered,
+         [scale] {
+             // 60 clues of 100,000 characters: the clue box shrinks its font
+             // while the text does not fit.
+             DocBuilder doc = page();
+             doc.DokTyp = 6;
+             const char* word = "WORT";
+             for (int i = 0; i < 4; ++i) {
+                 doc.grid[size_t(i * 30 + 2)] = QString(QLatin1Char(word[i]));
+                 doc.grid[size_t(2 * 30 + i)] = QString(QLatin1Char(word[i]));
+             }
+             doc.grid[1] = QStringLiteral("#1");
+             QString clue;
+             while (clue.size() < scaled(100000, scale))
+                 clue += QStringLiteral("ein Hinweis ");
+             clue.truncate(scaled(100000, scale));
+             std::fill(doc.across.begin(), doc.across.end(), clue);
+             std::fill(doc.down.begin(), doc.down.end(), clue);
+             return doc;
+         }},
     };
 
     std::vector<HostileDocument> docs;

@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bestlist.h"
 #include "binarystream.h"
+#include "documentio.h"
 
 #include <QBuffer>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QSet>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace quorvel {
 namespace {
@@ -124,23 +127,85 @@ TEST_F(BestListFile, MissingFileAndForeignMagicGiveTheirMessagesAndAnEmptyList) 
     EXPECT_FALSE(fileBytes(path()).contains("neu"));
 }
 
-TEST_F(BestListFile, TornTailShowsCompleteEntriesAndTheNextAppendCutsIt) {
-    for (int i = 0; i < 3; ++i)
+// A damaged or cut list is a read error, and an append leaves it exactly as
+// it is: the entries behind the damage are not lost for good.
+TEST_F(BestListFile, DamagedOrCutListIsAReadErrorAndNeverCutByAnAppend) {
+    for (int i = 0; i < 20; ++i)
         ASSERT_TRUE(
             appendBestListEntry(path(), BestListKind::Individual, entry(u"E%1"_s.arg(i), i, 0.5)));
     const QByteArray complete = fileBytes(path());
-    const QByteArray torn = bestListEntryBytes(entry(u"halb"_s, 9, 0.9)).left(11);
-    writeBytes(path(), complete + torn);
+    const qint64 fourth =
+        bestListHeader().size() + 3 * bestListEntryBytes(entry(u"E0"_s, 0, 0.5)).size();
+    QByteArray hugeLength = complete;
+    hugeLength.replace(fourth, 4, QByteArray("\xff\xff\xff\x7f", 4));
+    QByteArray notANumber = complete;
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    notANumber.replace(complete.size() - 8, 8, QByteArray(reinterpret_cast<const char*>(&nan), 8));
+    QBuffer garbageBuffer;
+    garbageBuffer.open(QIODevice::WriteOnly);
+    BinaryWriter(garbageBuffer).writeString(u"RBK-HSC-1.00"_s);
+    BinaryWriter(garbageBuffer).writeString(u"|unbekannt|"_s);
+    const struct {
+        const char* what;
+        QByteArray bytes;
+    } cases[] = {
+        {"length field of the fourth entry", hugeLength},
+        {"cut in the last entry", complete.left(complete.size() - 5)},
+        {"performance NaN", notANumber},
+        {"garbage after the header", bestListHeader() + "\x01\x02\x03"},
+        {"garbage after a key list without known keys", garbageBuffer.data() + "xyz"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        writeBytes(path(), c.bytes);
+        QList<BestListDataTyp> read{entry(u"alt"_s, 1, 1)};
+        const IoResult result = readBestList(path(), BestListKind::Individual, read);
+        EXPECT_FALSE(result);
+        EXPECT_TRUE(read.isEmpty());
+        ASSERT_EQ(result.messages.size(), 1);
+        EXPECT_TRUE(result.messages[0].startsWith(msgCannotRead(path())));
 
+        const IoResult appended =
+            appendBestListEntry(path(), BestListKind::Individual, entry(u"neu"_s, 4, 0.5));
+        EXPECT_FALSE(appended);
+        EXPECT_TRUE(bestListUnreadable(appended));
+        EXPECT_EQ(appended.messages, QStringList{msgCannotRead(path())});
+        EXPECT_EQ(fileBytes(path()), c.bytes);
+    }
+}
+
+// Another program holding the lock makes five attempts fail within about
+// half a second, for reading and appending alike; nothing waits for it.
+TEST_F(BestListFile, HeldLockFailsAfterFiveAttemptsWithoutWaiting) {
+    ASSERT_TRUE(appendBestListEntry(path(), BestListKind::Network, entry(u"E"_s, 1, 0.5)));
+    const QByteArray before = fileBytes(path());
+    QProcess holder;
+    holder.start(u"python3"_s, {u"-c"_s,
+                                u"import fcntl,sys,time\nf=open(sys.argv[1],'r+b')\n"
+                                u"fcntl.lockf(f,fcntl.LOCK_EX)\nprint('held',flush=True)\n"
+                                u"time.sleep(30)"_s,
+                                path()});
+    if (!holder.waitForReadyRead(10000))
+        GTEST_SKIP() << "python3 cannot hold a lock here: " << holder.errorString().toStdString();
+    QElapsedTimer timer;
+    timer.start();
+    const IoResult appended =
+        appendBestListEntry(path(), BestListKind::Network, entry(u"neu"_s, 2, 0.5));
+    const qint64 appendMs = timer.restart();
     QList<BestListDataTyp> read;
-    ASSERT_TRUE(readBestList(path(), BestListKind::Individual, read));
-    EXPECT_EQ(read.size(), 3);
+    const IoResult result = readBestList(path(), BestListKind::Network, read);
+    const qint64 readMs = timer.elapsed();
+    holder.kill();
+    holder.waitForFinished();
 
-    ASSERT_TRUE(appendBestListEntry(path(), BestListKind::Individual, entry(u"neu"_s, 4, 0.5)));
-    EXPECT_EQ(fileBytes(path()), complete + bestListEntryBytes(entry(u"neu"_s, 4, 0.5)));
-    ASSERT_TRUE(readBestList(path(), BestListKind::Individual, read));
-    ASSERT_EQ(read.size(), 4);
-    EXPECT_EQ(read[3].Name, u"neu"_s);
+    EXPECT_FALSE(appended);
+    EXPECT_EQ(appended.messages, QStringList{msgCannotWrite(path())});
+    EXPECT_FALSE(result);
+    EXPECT_EQ(fileBytes(path()), before);
+    for (const qint64 ms : {appendMs, readMs}) {
+        EXPECT_GE(ms, 400);
+        EXPECT_LT(ms, 3000);
+    }
 }
 
 TEST_F(BestListFile, EightProcessesAppendingAtOnceLoseNothing) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bestlistcontroller.h"
 #include "documentcontroller.h"
+#include "documentio.h"
 #include "resultfolders.h"
 #include "settings.h"
 #include "shellfixture.h"
@@ -10,6 +11,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -179,6 +181,66 @@ TEST_F(BestListWidgetsTest, FolderDialogChecksCompletesAndStores) {
     EXPECT_EQ(resultFolders(window->settings()),
               (ResultFolderTexts{path(u"b/"_s), path(u"p/"_s), path(u"c/"_s), path(u"g/"_s)}));
     EXPECT_EQ(prompter->order.size(), 2);
+}
+
+// A damaged list is left exactly as it is: the read error, no folder dialog
+// (another folder would not mend the file); the list window then shows an
+// empty list, its time header whole, and saving it fails with the file-write
+// message.
+TEST_F(BestListWidgetsTest, DamagedListStaysAsItIsAndTheWindowSavesWithTheWriteMessage) {
+    openDocument();
+    ASSERT_EQ(controller().enterResult(completeRun(), 1000), BestListEntry::Entered);
+    QFile damaged(listPath());
+    ASSERT_TRUE(damaged.open(QIODevice::Append));
+    ASSERT_EQ(damaged.write("\x7f\xff\xff\x7fXY", 6), 6);
+    damaged.close();
+    ASSERT_TRUE(damaged.open(QIODevice::ReadOnly));
+    const QByteArray before = damaged.readAll();
+    damaged.close();
+
+    bool modalShown = false;
+    QTimer::singleShot(0, window.get(), [&modalShown] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            modalShown = true;
+            dialog->reject();
+        }
+    });
+    EXPECT_EQ(controller().enterFromButton(completeRun(), 2000), BestListEntry::Unreadable);
+    QApplication::processEvents();
+    EXPECT_FALSE(modalShown);
+    EXPECT_EQ(controller().folderForm(), nullptr);
+    EXPECT_EQ(prompter->order, QStringList{msgCannotRead(listPath())});
+    ASSERT_TRUE(damaged.open(QIODevice::ReadOnly));
+    EXPECT_EQ(damaged.readAll(), before);
+    damaged.close();
+
+    prompter->files = {path(u"fehlt/liste.txt"_s), path(u"liste.txt"_s)};
+    QString shownText;
+    inDialog<TBestListForm>([&](TBestListForm* form) {
+        EXPECT_EQ(form->grid()->rowCount(), 1);
+        const QString header = u"Zeit (Min:Sek)"_s;
+        EXPECT_GT(form->grid()->columnWidth(4),
+                  form->grid()->horizontalHeader()->fontMetrics().horizontalAdvance(header));
+        QPushButton* save = nullptr;
+        for (QPushButton* button : form->findChildren<QPushButton*>()) {
+            if (button->text() == u"Speichern..."_s)
+                save = button;
+        }
+        ASSERT_NE(save, nullptr);
+        save->click();
+        save->click();
+        shownText = form->text();
+        form->reject();
+    });
+    prompter->order.clear();
+    window->commands().trigger(u"BestenlisteIndividualUebung1"_s);
+    // The read error of the damaged list, then the failed save.
+    ASSERT_EQ(prompter->order.size(), 2);
+    EXPECT_TRUE(prompter->order[0].startsWith(msgCannotRead(listPath())));
+    EXPECT_EQ(prompter->order[1], msgCannotWrite(path(u"fehlt/liste.txt"_s)));
+    QFile saved(path(u"liste.txt"_s));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(saved.readAll()), shownText);
 }
 
 TEST_F(BestListWidgetsTest, NetworkListAndTheRefusalDuringAParticipation) {

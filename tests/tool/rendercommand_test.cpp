@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "documentio.h"
 #include "rendercommand.h"
+#include "viewcomposer.h"
 
 #include <QFile>
 #include <QImage>
@@ -144,4 +145,42 @@ TEST(RenderCommand, LayerListsAreParsed) {
     EXPECT_FALSE(parseRenderLayers(QStringLiteral("1,,2"), error));
     EXPECT_EQ(parseRenderSize(QStringLiteral("1920x1080"), error), QSize(1920, 1080));
     EXPECT_FALSE(parseRenderSize(QStringLiteral("9000x10"), error));
+}
+
+// The largest area at the highest zoom would need gigabytes of working
+// pictures: refused before they are made, with the program's message, and
+// the same area at zoom 0 still renders; the layout command refuses alike.
+TEST(RenderCommand, SizeTimesZoomPastTheBudgetIsRefusedUpFront) {
+    QTemporaryDir dir;
+    const QString doc = writeDocumentFile(dir);
+    const QString out = dir.filePath(QStringLiteral("gross.png"));
+    const auto run = [&](const QStringList& arguments) {
+        QProcess process;
+        process.start(QStringLiteral("/usr/bin/time"),
+                      QStringList{QStringLiteral("-f"), QStringLiteral("peak %M")} +
+                          QStringList{QString::fromUtf8(QUORVEL_TOOL_PATH)} + arguments);
+        EXPECT_TRUE(process.waitForFinished(120000));
+        return std::pair{process.exitCode(), QString::fromUtf8(process.readAllStandardError())};
+    };
+    if (!QFile::exists(QStringLiteral("/usr/bin/time")))
+        GTEST_SKIP() << "/usr/bin/time is missing: it measures the peak memory";
+    const auto peakKb = [](const QString& err) {
+        return err.section(QStringLiteral("peak "), -1).trimmed().toLongLong();
+    };
+    for (const QString& command : {QStringLiteral("render"), QStringLiteral("layout")}) {
+        SCOPED_TRACE(command.toStdString());
+        // The layout command has no zoom: the largest area alone passes.
+        QStringList arguments{command, doc, QStringLiteral("--size"), QStringLiteral("8192x8192")};
+        if (command == u"render")
+            arguments << out << QStringLiteral("--zoom") << QStringLiteral("4");
+        const auto [exitCode, err] = run(arguments);
+        EXPECT_EQ(exitCode, 1);
+        EXPECT_TRUE(err.contains(msgViewOutOfMemory())) << err.toStdString();
+        EXPECT_LT(peakKb(err), 200 * 1024) << "the pictures were made before the refusal";
+    }
+    EXPECT_FALSE(QFile::exists(out));
+    const auto [exitCode, err] = run({QStringLiteral("render"), doc, out, QStringLiteral("--size"),
+                                      QStringLiteral("4096x3072")});
+    EXPECT_EQ(exitCode, 0) << err.toStdString();
+    EXPECT_EQ(QImage(out).width(), 4096);
 }

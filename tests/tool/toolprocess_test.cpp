@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "documentio.h"
+#include "fullfilesystem.h"
 #include "pngcodec.h"
 
 #include <QDir>
@@ -9,6 +10,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -269,6 +271,79 @@ TEST_F(ToolProcessTest, BestListRefusesBadArgumentsAndUnreadableLists) {
     EXPECT_EQ(foreign.exitCode, 1);
     EXPECT_TRUE(foreign.out.isEmpty());
     EXPECT_TRUE(foreign.err.contains(QStringLiteral("kann nicht gelesen werden")));
+}
+
+// Every file the tool writes, on a full disk over an old file and onto
+// /dev/full: exit 1, the old file kept byte for byte, the device left a
+// device; an empty protocol name is a usage error.
+TEST_F(ToolProcessTest, FullDiskAndDeviceOutputsFailAndKeepWhatWasThere) {
+    writeFile(QStringLiteral("rom.json"), R"({"objects": [{"Typ": 0, "Cap": "Rom", "Ebene": 1},
+                                                          {"Typ": 0, "Cap": "Oslo", "Ebene": 1}],
+                                              "basisbild": {"width": 40, "height": 30}})");
+    writeFile(QStringLiteral("rom.script"), "drop 0 0\ndrop 1 1\n");
+    const QString qvl = path(QStringLiteral("rom.qvl"));
+    ASSERT_EQ(runTool({QStringLiteral("build"), path(QStringLiteral("rom.json")), qvl}).exitCode,
+              0);
+    const auto commands = [&](const QString& out) {
+        return std::vector<QStringList>{
+            {QStringLiteral("build"), path(QStringLiteral("rom.json")), out},
+            {QStringLiteral("render"), qvl, out, QStringLiteral("--size"), QStringLiteral("64x48")},
+            {QStringLiteral("sheet"), QStringLiteral("squared"), out, QStringLiteral("--size"),
+             QStringLiteral("64x48")},
+            {QStringLiteral("exercise"), qvl, QStringLiteral("--seed"), QStringLiteral("1"),
+             QStringLiteral("--script"), path(QStringLiteral("rom.script")),
+             QStringLiteral("--rtf"), out},
+        };
+    };
+    const QByteArray old = "the old file, which must survive";
+    for (const QStringList& arguments : commands(QStringLiteral("alt.png"))) {
+        SCOPED_TRACE(arguments.first().toStdString());
+        FullFileSystem disk(QStringLiteral("alt.png"), old);
+        if (!disk.skipReason().isEmpty())
+            GTEST_SKIP() << disk.skipReason().toStdString();
+        const QStringList before = disk.names();
+        QStringList onDisk = arguments;
+        onDisk.replaceInStrings(QRegularExpression(QStringLiteral("^alt\\.png$")),
+                                disk.path(QStringLiteral("alt.png")));
+        const ToolRun run = runTool(onDisk);
+        EXPECT_EQ(run.exitCode, 1) << run.err.toStdString();
+        QFile kept(disk.path(QStringLiteral("alt.png")));
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+        EXPECT_EQ(kept.readAll(), old);
+        EXPECT_EQ(disk.names(), before);
+    }
+    for (const QStringList& arguments : commands(QStringLiteral("/dev/full"))) {
+        SCOPED_TRACE(arguments.first().toStdString());
+        // "sheet" takes only names ending in ".png".
+        EXPECT_EQ(runTool(arguments).exitCode, arguments.first() == u"sheet" ? 2 : 1);
+        EXPECT_TRUE(QFileInfo(QStringLiteral("/dev/full")).exists());
+        EXPECT_FALSE(QFileInfo(QStringLiteral("/dev/full")).isFile());
+    }
+    EXPECT_EQ(runTool({QStringLiteral("exercise"), qvl, QStringLiteral("--script"),
+                       path(QStringLiteral("rom.script")), QStringLiteral("--rtf"), QString()})
+                  .exitCode,
+              2);
+    // Only the last folder of --pictures is made, never a tree from the root.
+    const QString deep = path(QStringLiteral("nicht/da/bilder"));
+    EXPECT_EQ(runTool({QStringLiteral("dump"), qvl, QStringLiteral("--pictures"), deep}).exitCode,
+              1);
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("nicht"))));
+}
+
+// A tab or a line break in a name stays inside its cell of the grid text.
+TEST_F(ToolProcessTest, BestListNamesWithTabsAndLineBreaksKeepTheirRow) {
+    const QString list = path(QStringLiteral("liste.hsc"));
+    const ToolRun added = runTool({QStringLiteral("bestlist"), list, QStringLiteral("--add"),
+                                   QStringLiteral("An\tna\r\nB"), QStringLiteral("PC\n3"),
+                                   QStringLiteral("2026-12-10T09:15:00"), QStringLiteral("1000"),
+                                   QStringLiteral("0.5")});
+    ASSERT_EQ(added.exitCode, 0) << added.err.toStdString();
+    const ToolRun shown = runTool({QStringLiteral("bestlist"), list}, QStringLiteral("C"));
+    ASSERT_EQ(shown.exitCode, 0);
+    const QList<QByteArray> rows = shown.out.split('\n');
+    ASSERT_EQ(rows.size(), 3) << shown.out.toStdString();
+    EXPECT_TRUE(rows[1].startsWith("1\tAn na  B\tPC 3\t50.0 %\t")) << rows[1].toStdString();
+    EXPECT_EQ(rows[1].count('\t'), 5);
 }
 
 } // namespace

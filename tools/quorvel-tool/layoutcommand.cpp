@@ -46,6 +46,8 @@ CommandOutcome layoutCommand(const ViewLayouts& layouts, const QString& document
         composer.state().currentQuestion = *options.question;
     composer.setViewArea(options.size);
     composer.rebuild();
+    if (composer.outOfMemory())
+        return {kExitFailure, {}, {msgViewOutOfMemory()}};
 
     const QSize page = composer.page().size();
     QJsonArray objects;

@@ -382,6 +382,9 @@ CommandOutcome runExercise(const ParsedArguments& a, const LayoutSet& layouts) {
     options.scriptPath = a.value("--script");
     options.json = a.has("--json");
     options.rtfPath = a.value("--rtf");
+    // An empty name would otherwise write nothing and still succeed.
+    if (a.has("--rtf") && options.rtfPath.isEmpty())
+        return usageOutcome(QStringLiteral("--rtf needs a file"), command);
     return exerciseCommand(layouts, a.positional[0], options);
 }
 

@@ -4,11 +4,11 @@
 #include "jsonreader.h"
 #include "picturefile.h"
 #include "pngcodec.h"
+#include "savefile.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <utility>
 
 namespace quorvel {
@@ -23,14 +23,16 @@ QJsonValue PictureExport::toJson(const QImage& picture, const QString& name) con
     if (m_directory.isEmpty())
         return json;
 
-    if (!QDir().mkpath(m_directory))
+    // Only the last level is made: a mistyped path must not grow a tree of
+    // folders from the root.
+    if (!QFileInfo(m_directory).isDir() && !QDir().mkdir(m_directory))
         throwJsonError({}, QStringLiteral("cannot create the folder %1").arg(m_directory));
     const QString file = QDir(m_directory).filePath(name + QStringLiteral(".png"));
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly) || !encodePng(picture, out).ok || !out.commit()) {
+    const IoResult saved =
+        saveWholeFile(file, [&picture](QIODevice& out) { return encodePng(picture, out).ok; });
+    if (!saved) {
         throwJsonError(
-            {},
-            QStringLiteral("cannot write the picture file %1: %2").arg(file, out.errorString()));
+            {}, QStringLiteral("cannot write the picture file %1: %2").arg(file, saved.detail));
     }
     json.insert(QStringLiteral("file"), file);
     return json;

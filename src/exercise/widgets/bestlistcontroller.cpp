@@ -106,7 +106,7 @@ BestListEntry BestListController::enterResult(const UebungsSitzung& run, qint64 
         return BestListEntry::Entered;
     for (const QString& message : result.messages)
         m_shell.dialogs().error(message);
-    return BestListEntry::Failed;
+    return bestListUnreadable(result) ? BestListEntry::Unreadable : BestListEntry::Failed;
 }
 
 BestListEntry BestListController::enterAutomatically(const UebungsSitzung& run, qint64 elapsedMs) {

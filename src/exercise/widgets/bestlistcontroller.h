@@ -17,6 +17,7 @@ enum class BestListEntry {
     Entered,     // the entry is in the list
     NotEligible, // not a complete, ended individual run of a saved document: nothing done
     Failed,      // no folder set or every attempt failed; the message has been shown
+    Unreadable,  // the list's file is damaged and stays as it was; the read error has been shown
 };
 
 // The line of the result window after a successful entry.
@@ -53,7 +54,8 @@ public:
     // NotEligible) it offers the button when canEnter().
     BestListEntry enterAutomatically(const UebungsSitzung& run, qint64 elapsedMs);
     // The result window's "In Bestenliste eintragen": a failure opens the
-    // folder dialog after its message.
+    // folder dialog after its message, unless the list's file is damaged
+    // (another folder would not mend it).
     BestListEntry enterFromButton(const UebungsSitzung& run, qint64 elapsedMs);
 
     // The same for the engine's finished run.

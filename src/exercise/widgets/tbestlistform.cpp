@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tbestlistform.h"
 
+#include "documentio.h"
 #include "printerjob.h"
+#include "savefile.h"
 #include "settings.h"
 #include "shell.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFile>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -15,6 +16,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -45,10 +48,15 @@ TBestListForm::TBestListForm(Shell& shell, QWidget* parent)
     m_grid->verticalHeader()->hide();
     m_grid->verticalHeader()->setDefaultSectionSize(19);
     m_grid->setColumnCount(int(columnWidths().size()));
+    m_grid->setHorizontalHeaderLabels(bestListGrid({}).first());
     int total = 0;
     for (int i = 0; i < columnWidths().size(); ++i) {
-        m_grid->setColumnWidth(i, columnWidths()[i]);
-        total += columnWidths()[i];
+        // At least as wide as its header: "Zeit (Min:Sek)" is wider than 80
+        // pixels in most fonts.
+        const int width =
+            std::max(columnWidths()[i], m_grid->horizontalHeader()->sectionSizeHint(i));
+        m_grid->setColumnWidth(i, width);
+        total += width;
     }
     m_grid->setMinimumSize(total + 24, 300);
 
@@ -115,10 +123,8 @@ void TBestListForm::save() {
     const QString path = m_shell.dialogs().chooseSaveFile(choice);
     if (path.isEmpty())
         return;
-    QFile file(path);
-    const QByteArray bytes = text().toUtf8();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        m_shell.dialogs().error(u"Die Datei \"%1\" konnte nicht gespeichert werden."_s.arg(path));
+    if (!saveWholeFile(path, text().toUtf8()))
+        m_shell.dialogs().error(msgCannotWrite(path));
 }
 
 void TBestListForm::print() {

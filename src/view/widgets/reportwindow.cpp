@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reportwindow.h"
 
+#include "documentio.h"
+#include "savefile.h"
 #include "shell.h"
 #include "topiclistreport.h"
 
@@ -10,7 +12,6 @@
 #include <QMimeData>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTextDocument>
 #include <QVBoxLayout>
 
@@ -71,10 +72,9 @@ void ReportWindow::copyToClipboard() {
 }
 
 bool ReportWindow::saveTo(const QString& path) {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(richText()) >= 0 && file.commit())
+    if (saveWholeFile(path, richText()))
         return true;
-    m_shell.dialogs().error(u"Datei konnte nicht erstellt werden:\r\n"_s + path);
+    m_shell.dialogs().error(msgCannotWrite(path));
     return false;
 }
 
