@@ -5,12 +5,12 @@
 #include "documentio.h"
 #include "mailslotwire.h"
 #include "randomgenerator.h"
+#include "savefile.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace quorvel {
 
@@ -46,15 +46,13 @@ IoResult ExchangeFiles::setRegistrationOpen(bool open) const {
         }
         return IoResult::success();
     }
-    QSaveFile file(markerPath());
-    if (file.open(QIODevice::WriteOnly)) {
+    IoResult result = saveWholeFile(markerPath(), [](QIODevice& file) {
         BinaryWriter out(file);
         out.writeString(QStringLiteral("NetzUebDateiOKX"));
-        if (out.ok() && file.commit())
-            return IoResult::success();
-    }
-    IoResult result = IoResult::failure(file.errorString());
-    result.messages << msgCannotWrite(markerPath());
+        return out.ok();
+    });
+    if (!result)
+        result.messages << msgCannotWrite(markerPath());
     return result;
 }
 
@@ -73,18 +71,16 @@ IoResult ExchangeFiles::writeMessageFile(const QString& user, const QString& com
         path = m_prefix + kMessageStem + letters + QStringLiteral(".dat");
     } while (QFileInfo::exists(path));
     // The teacher lists the folder every 150 ms: the file appears complete or not at all.
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
+    IoResult result = saveWholeFile(path, [&](QIODevice& file) {
         BinaryWriter out(file);
         out.writeString(QStringLiteral("Message"));
         out.writeString(user);
         out.writeString(computer);
         out.writeString(text);
-        if (out.ok() && file.commit())
-            return IoResult::success();
-    }
-    IoResult result = IoResult::failure(file.errorString());
-    result.messages << msgCannotWrite(path);
+        return out.ok();
+    });
+    if (!result)
+        result.messages << msgCannotWrite(path);
     return result;
 }
 

@@ -4,10 +4,10 @@
 #include "bestlist.h"
 #include "documentio.h"
 #include "lessoncode.h"
+#include "savefile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace quorvel {
 
@@ -59,9 +59,9 @@ IoResult NetworkTeacher::initiate(Document& document, const Publication& p) {
         }
         settings.documentTag = setup.key.tag(copy);
     }
-    QSaveFile file(m_files->settingsPath());
-    const bool written = file.open(QIODevice::WriteOnly) &&
-                         writeNetzUebSettings(file, settings, &setup.key).ok && file.commit();
+    const IoResult written = saveWholeFile(m_files->settingsPath(), [&](QIODevice& out) {
+        return writeNetzUebSettings(out, settings, &setup.key).ok;
+    });
     if (!written)
         result.messages << msgCannotWrite(m_files->settingsPath());
 

@@ -6,6 +6,7 @@
 #include "printerjob.h"
 #include "protocolfile.h"
 #include "reportmarkup.h"
+#include "savefile.h"
 #include "shell.h"
 #include "tbestlistform.h"
 #include "tprotkomform.h"
@@ -18,7 +19,6 @@
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QStackedWidget>
 #include <QTableView>
 #include <QTextBrowser>
@@ -37,11 +37,6 @@ QPushButton* pageButton(const QString& caption, const QString& name, const QStri
     button->setToolTip(hint);
     button->setCheckable(true);
     return button;
-}
-
-bool writeWhole(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
 }
 
 } // namespace
@@ -224,7 +219,7 @@ void TMasterProtForm::save() {
     if (path.isEmpty())
         return;
     const QByteArray bytes = grid ? gridAsText().toUtf8() : protocolRtf(m_information);
-    if (!writeWhole(path, bytes))
+    if (!saveWholeFile(path, bytes))
         m_shell.dialogs().error(msgCannotWrite(path));
 }
 
