@@ -325,7 +325,13 @@ void BoardController::restoreSnapshot(int index) {
     showAsNewSheet(picture, u"Tafelanschrieb "_s + shot.caption);
 }
 
-void BoardController::deleteChronicleShots() {
+QString BoardController::shutdownQuestion() const {
+    if (m_chronicle.count() <= 0)
+        return {};
+    return msgChronicleShots(m_chronicle.count(), m_chronicle.folder());
+}
+
+void BoardController::shutdownQuestionConfirmed() {
     m_chronicle.deleteAll();
     for (QAction* item : m_chronicleMenu->actions()) {
         if (item != m_current)

@@ -68,9 +68,10 @@ public:
     bool storedSinceChange() const { return m_stored; }
 
     void documentOpened() override;
-    int chronicleShotCount() const override { return m_chronicle.count(); }
-    QString chronicleFolder() const override { return m_chronicle.folder(); }
-    void deleteChronicleShots() override;
+    // The chronicle's snapshots of this run: "Ja" deletes them (which
+    // empties the chronicle menu).
+    QString shutdownQuestion() const override;
+    void shutdownQuestionConfirmed() override;
     void shellActivated() override;
 
 protected:
