@@ -220,11 +220,9 @@ void addClozeLayout(LayoutSet& layouts) {
     });
     layouts.setHook(DokTyp::Cloze, LayoutPhase::AfterPageWithoutObjects,
                     [](LayoutHookContext& context) {
-                        QPainter painter(&context.page);
-                        painter.setClipRect(context.clip);
                         ClozePage page;
-                        page.size = context.page.size();
-                        page.canvas = &painter;
+                        page.size = context.size;
+                        page.canvas = &context.painter;
                         page.textLayerVisible = context.layers[1];
                         page.layoutLayerVisible = context.layers[3];
                         page.exerciseRunning = context.exercise.running;

@@ -205,9 +205,7 @@ void addClusterLayout(LayoutSet& layouts) {
         layOutCluster(document, clozeDesignPage(document), true, *random);
     });
     layouts.setHook(DokTyp::Cluster, LayoutPhase::Background, [](LayoutHookContext& context) {
-        QPainter painter(&context.page);
-        painter.setClipRect(context.clip);
-        drawClusterBaskets(context.document, context.page.size(), painter,
+        drawClusterBaskets(context.document, context.size, context.painter,
                            context.exercise.running);
     });
 }

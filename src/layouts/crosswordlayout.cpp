@@ -197,9 +197,7 @@ void addCrosswordLayout(LayoutSet& layouts) {
     });
     layouts.setHook(DokTyp::Crossword, LayoutPhase::AfterPageWithoutObjects,
                     [](LayoutHookContext& context) {
-                        QPainter painter(&context.page);
-                        painter.setClipRect(context.clip);
-                        layOutCrossword(context.document, context.page.size(), &painter, false);
+                        layOutCrossword(context.document, context.size, &context.painter, false);
                     });
 }
 
