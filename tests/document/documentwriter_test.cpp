@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cp1252.h"
 #include "docbuilder.h"
+#include "documentbytes.h"
 #include "documentio.h"
 #include "passwordscramble.h"
 #include "testlayouts.h"
@@ -13,24 +14,6 @@
 using namespace quorvel;
 
 namespace {
-
-QByteArray writeToBytes(Document& doc) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    EXPECT_TRUE(writeDocumentStream(buffer, doc));
-    return bytes;
-}
-
-Document readFromBytes(const QByteArray& bytes) {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    Document doc;
-    const IoResult r = readDocumentStream(buffer, doc, ReadOptions{noLayouts()});
-    EXPECT_TRUE(r.ok) << r.detail.toStdString();
-    return doc;
-}
 
 ObjDataTyp label(const QString& cap, int zIndex) {
     ObjDataTyp o;
