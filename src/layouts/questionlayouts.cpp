@@ -17,11 +17,11 @@ constexpr int kButtonLayer = 2;
 constexpr int kSideRight = 1;
 } // namespace
 
-RandRect questionMargins(const Document& document) {
+PageRect questionMargins(const Document& document) {
     return boundedIndent(document.header.EinrueckRand);
 }
 
-void addNavigationButtons(Document& document, const RandRect& m) {
+void addNavigationButtons(Document& document, const PageRect& m) {
     const Typ buttons[] = {Typ::FirstQuestion, Typ::PreviousQuestion, Typ::NextQuestion,
                            Typ::LastQuestion, Typ::RandomQuestion};
     const double y = 1.0 - m.bottom - 0.03;

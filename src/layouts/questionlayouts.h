@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "randrect.h"
+#include "pagerect.h"
 
 #include <QString>
 
@@ -20,12 +20,12 @@ inline constexpr int kMaxLaidOutQuestions = 10000;
 
 // The margins L, T, R, B of the question page: `EinrueckRand`, each side
 // within 0..1.
-RandRect questionMargins(const Document& document);
+PageRect questionMargins(const Document& document);
 
 // Appends the navigation buttons "|<", "<", ">", ">|" and "?" (`Typ` 14, 12,
 // 13, 15, 16) on the layer "Infopunkte", 0.06 of the page apart from L, at
 // 1 - B - 0.03, with `FrageNummer` -1.
-void addNavigationButtons(Document& document, const RandRect& margins);
+void addNavigationButtons(Document& document, const PageRect& margins);
 
 // "Frage Nr. k von n".
 QString questionHeading(int k, int n);

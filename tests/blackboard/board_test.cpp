@@ -227,7 +227,7 @@ TEST_F(BoardTest, SavedBoardReadsBackWithItsPictureAndObjects) {
     const LayoutSet layouts = buildLayoutSet();
     ASSERT_TRUE(readDocumentFile(back, file, ReadOptions{layouts}).ok);
     EXPECT_EQ(back.header.titel, u"tafel eins"_s);
-    EXPECT_EQ(back.header.RandErw, RandRect());
+    EXPECT_EQ(back.header.RandErw, PageRect());
     EXPECT_EQ(back.basePicture.size(), shown().size());
     ASSERT_EQ(back.objects.size(), 1u);
     EXPECT_EQ(back.objects[0].Cap, u"Wort"_s);

@@ -227,8 +227,8 @@ TEST(DokTypTable, WriterRoundTripOfEveryDocumentType) {
             cell.Bild = testPicture(2 + art, 2);
         }
         h.LueckentabelleSpaltenHtgd[1] = {0x123456, 70};
-        h.Kreuzwort.cell(2, 3) = QStringLiteral("Q");
-        h.Kreuzwort.KGBeschreibungTitelCol = 0x4321;
+        h.crossword.cell(2, 3) = QStringLiteral("Q");
+        h.crossword.KGBeschreibungTitelCol = 0x4321;
         doc.objects.push_back(fullObject(Typ::QueryLabel));
 
         const Document back = readFromBytes(writeToBytes(doc));
@@ -248,8 +248,8 @@ TEST(DokTypTable, WriterRoundTripOfEveryDocumentType) {
         const bool backgrounds = storesColumnBackgrounds(c.dokTyp);
         EXPECT_EQ(b.LueckentabelleSpaltenHtgd[1] == h.LueckentabelleSpaltenHtgd[1], backgrounds);
         const bool crossword = storesCrossword(c.dokTyp);
-        EXPECT_EQ(b.Kreuzwort.cell(2, 3), crossword ? QStringLiteral("Q") : QString());
-        EXPECT_EQ(b.Kreuzwort.KGBeschreibungTitelCol == 0x4321u, crossword);
+        EXPECT_EQ(b.crossword.cell(2, 3), crossword ? QStringLiteral("Q") : QString());
+        EXPECT_EQ(b.crossword.KGBeschreibungTitelCol == 0x4321u, crossword);
     }
 }
 
@@ -326,9 +326,9 @@ TEST(DokTypTable, ReaderTakesEveryDocumentTypeAsFilesStoreIt) {
                           picture ? QSize(2 + art, 2) : QSize(0, 0))
                     << art;
             }
-            EXPECT_EQ(h.LueckentabelleSpaltenHtgd[3].Farbe == 0x444444u,
+            EXPECT_EQ(h.LueckentabelleSpaltenHtgd[3].colour == 0x444444u,
                       storesColumnBackgrounds(row.dokTyp));
-            EXPECT_EQ(h.Kreuzwort.Gitter[5] == QStringLiteral("K"), storesCrossword(row.dokTyp));
+            EXPECT_EQ(h.crossword.grid[5] == QStringLiteral("K"), storesCrossword(row.dokTyp));
         }
     }
 }

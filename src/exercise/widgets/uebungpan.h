@@ -63,8 +63,8 @@ public:
     int target() const { return m_target; }
     bool carrying() const { return m_carried; }
     // A page rectangle (fractions) in panel pixels and back.
-    QRect pageToPanel(const RandRect& page) const;
-    RandRect panelToPage(const QRect& panel) const;
+    QRect pageToPanel(const PageRect& page) const;
+    PageRect panelToPage(const QRect& panel) const;
     // The rectangle of the card of object `object` on the page, in panel
     // pixels (its target area).
     QRect targetRect(int object) const;
