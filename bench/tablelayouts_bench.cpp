@@ -36,14 +36,14 @@ Document page(DokTyp dokTyp) {
 
 Document fullCrossword() {
     Document d = page(DokTyp::Crossword);
-    auto& k = d.header.Kreuzwort;
+    auto& k = d.header.crossword;
     for (int x = 0; x < kCrosswordSide; ++x)
         for (int y = 0; y < kCrosswordSide; ++y)
             k.cell(x, y) = (x + y) % 7 == 0 ? QStringLiteral("#W%1").arg(y + 1)
                                             : QString(QChar(u'A' + (x * 3 + y) % 26));
     for (int n = 0; n < kCrosswordSide; ++n) {
-        k.Waagerecht[size_t(n)] = QStringLiteral("Ein Wort mit der Nummer %1 quer").arg(n + 1);
-        k.Senkrecht[size_t(n)] = QStringLiteral("Ein Wort mit der Nummer %1 senkrecht").arg(n + 1);
+        k.across[size_t(n)] = QStringLiteral("Ein Wort mit der Nummer %1 quer").arg(n + 1);
+        k.down[size_t(n)] = QStringLiteral("Ein Wort mit der Nummer %1 senkrecht").arg(n + 1);
     }
     layouts().generate(d);
     RandomGenerator random(1);

@@ -19,12 +19,12 @@ bool isBoardDocumentName(const QString& path) {
 IoResult writeBoardDocument(Document& document, const QImage& shown, const QString& path) {
     const QString titel = document.header.titel;
     const QImage base = document.basePicture;
-    const RandRect randErw = document.header.RandErw;
+    const PageRect randErw = document.header.RandErw;
     const PageGeometry geometry = document.geometry;
 
     document.header.titel = QFileInfo(path).completeBaseName();
     document.basePicture = shown.convertToFormat(QImage::Format_ARGB32);
-    document.header.RandErw = RandRect();
+    document.header.RandErw = PageRect();
     document.derivePageGeometry();
     const IoResult written = writeDocumentFile(document, path, true);
     if (!written.ok) {

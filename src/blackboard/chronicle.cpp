@@ -23,6 +23,17 @@ QString msgChronicleFolder(const QString& folder) {
            folder;
 }
 
+QString msgChronicleShots(int count, const QString& folder) {
+    if (count == 1)
+        return QStringLiteral("1 Chronik-Screenshot wurde im Ordner ") + folder +
+               QStringLiteral(" als PNG-Bilddatei abgelegt.\r\n"
+                              "Soll diese jetzt gelöscht werden?");
+    return QString::number(count) + QStringLiteral(" Chronik-Screenshots wurden im Ordner ") +
+           folder +
+           QStringLiteral(" als PNG-Bilddateien abgelegt.\r\n"
+                          "Sollen diese jetzt gelöscht werden?");
+}
+
 IoResult Chronicle::store(const QImage& picture, const QDateTime& when) {
     if (!QDir(m_folder).exists() && !QDir().mkpath(m_folder)) {
         IoResult failed = IoResult::failure(QStringLiteral("cannot create ") + m_folder);

@@ -24,6 +24,9 @@ QString chronicleFileName(const QDateTime& when, int number);
 QString chronicleCaption(int number, const QTime& when);
 // The message when the chronicle folder cannot be made.
 QString msgChronicleFolder(const QString& folder);
+// The question before the program ends while `count` (> 0) snapshots of
+// this run lie in `folder`.
+QString msgChronicleShots(int count, const QString& folder);
 
 // The chronicle of the board: this run's snapshot files in the chronicle
 // folder, numbered from 1 in the order they were stored. Files of earlier

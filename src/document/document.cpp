@@ -86,8 +86,8 @@ void Document::derivePageGeometry() {
 }
 
 void Document::applyPageGeometry(bool keepObjectsOnBasePicture, const DocumentLayouts& layouts) {
-    const RandRect old = header.RandErw;
-    const RandRect fresh = randErwFromGeometry(basePicture.size(), geometry);
+    const PageRect old = header.RandErw;
+    const PageRect fresh = randErwFromGeometry(basePicture.size(), geometry);
     header.RandErw = fresh;
     if (keepObjectsOnBasePicture) {
         for (ObjDataTyp& o : objects) {

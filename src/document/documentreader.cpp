@@ -118,7 +118,7 @@ private:
     void readObject(ObjDataTyp& o);
     QImage readPicture(const QString& what);
     QImage refuseTooLarge(const QString& what);
-    RandRect readRect();
+    PageRect readRect();
     ColourValue readColour() { return static_cast<ColourValue>(m_in.readInt()); }
     int readIf(QStringView key, int fallback) {
         return m_keys.has(key) ? m_in.readInt() : fallback;
@@ -173,8 +173,8 @@ bool Reader::read(IoResult& result) {
     return m_in.ok();
 }
 
-RandRect Reader::readRect() {
-    RandRect r;
+PageRect Reader::readRect() {
+    PageRect r;
     r.left = m_in.readReal();
     r.top = m_in.readReal();
     r.right = m_in.readReal();
@@ -224,7 +224,7 @@ void Reader::readHeader() {
     h.fragentext = readStringIf(u"HD-fragentext", QString());
     h.AnzFrageNummern = readIf(u"HD-AnzFrageNummern", 0);
     h.DokTyp = readIf(u"HD-DokTyp", 0);
-    h.RandErw = m_keys.has(u"HD-RandErw") ? readRect() : RandRect();
+    h.RandErw = m_keys.has(u"HD-RandErw") ? readRect() : PageRect();
     h.NumArt = readIf(u"HD-NumArt", 0);
     h.GeordnetArt = readIf(u"HD-GeordnetArt", 0);
     h.EinrueckRand = (m_keys.has(u"HD-EinrueckRand") || m_keys.has(u"HD-EinrückRand"))
@@ -243,8 +243,8 @@ void Reader::readHeader() {
         return; // the column count below is only trusted after the table check
     if (storesColumnBackgrounds(dokTyp) && m_keys.has(u"HD-LueckentabelleSpaltenHtgd")) {
         for (int c = 0; c < h.LueckenTabelleSpalten && c < kGapTableMaxColumns; ++c) {
-            h.LueckentabelleSpaltenHtgd[c].Farbe = readColour();
-            h.LueckentabelleSpaltenHtgd[c].Deckung = m_in.readInt();
+            h.LueckentabelleSpaltenHtgd[c].colour = readColour();
+            h.LueckentabelleSpaltenHtgd[c].opacity = m_in.readInt();
         }
     }
     if (storesCrossword(dokTyp))
@@ -305,16 +305,16 @@ void Reader::readGapTable() {
 }
 
 void Reader::readCrossword() {
-    KreuzwortDataTyp& k = m_doc.header.Kreuzwort;
+    CrosswordData& k = m_doc.header.crossword;
     m_in.readInt(); // grid dimensions: always 30 × 30
     m_in.readInt();
-    for (QString& cell : k.Gitter)
+    for (QString& cell : k.grid)
         cell = m_in.readString();
     m_in.readInt();
-    for (QString& clue : k.Waagerecht)
+    for (QString& clue : k.across)
         clue = m_in.readString();
     m_in.readInt();
-    for (QString& clue : k.Senkrecht)
+    for (QString& clue : k.down)
         clue = m_in.readString();
     k.KGFeldHtgdCol = readColour();
     k.KGFeldRandCol = readColour();
@@ -326,13 +326,13 @@ void Reader::readCrossword() {
 }
 
 void Reader::readLogo() {
-    LogoDataTyp& logo = m_doc.header.Logo;
+    LogoData& logo = m_doc.header.logo;
     if (m_in.readInt() == 1)
-        logo.Bild = readPicture(QStringLiteral("Logo"));
-    logo.Groesse = m_in.readReal();
-    logo.Ausrichtung = m_in.readInt();
-    logo.Fusszeile = m_in.readString();
-    logo.FusszeileAusrichtung = m_in.readInt();
+        logo.picture = readPicture(QStringLiteral("Logo"));
+    logo.size = m_in.readReal();
+    logo.alignment = m_in.readInt();
+    logo.footer = m_in.readString();
+    logo.footerAlignment = m_in.readInt();
 }
 
 double Reader::fontFactor() {

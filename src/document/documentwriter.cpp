@@ -50,11 +50,11 @@ public:
 private:
     void writeHeader(const HeaderDataTyp& h);
     void writeGapTable(const HeaderDataTyp& h);
-    void writeCrossword(const KreuzwortDataTyp& k);
-    void writeLogo(const LogoDataTyp& logo);
+    void writeCrossword(const CrosswordData& k);
+    void writeLogo(const LogoData& logo);
     void writeObject(const ObjDataTyp& o);
     void writePicture(const QImage& picture);
-    void writeRect(const RandRect& r);
+    void writeRect(const PageRect& r);
     void writeColour(ColourValue c) { m_out.writeInt(static_cast<qint32>(c)); }
 
     BinaryWriter m_out;
@@ -71,7 +71,7 @@ void Writer::writePicture(const QImage& picture) {
     }
 }
 
-void Writer::writeRect(const RandRect& r) {
+void Writer::writeRect(const PageRect& r) {
     m_out.writeReal(r.left);
     m_out.writeReal(r.top);
     m_out.writeReal(r.right);
@@ -101,12 +101,12 @@ void Writer::writeHeader(const HeaderDataTyp& h) {
     if (storesColumnBackgrounds(dokTyp)) {
         const int columns = std::clamp(h.LueckenTabelleSpalten, 0, kGapTableMaxColumns);
         for (int c = 0; c < columns; ++c) {
-            writeColour(h.LueckentabelleSpaltenHtgd[c].Farbe);
-            m_out.writeInt(h.LueckentabelleSpaltenHtgd[c].Deckung);
+            writeColour(h.LueckentabelleSpaltenHtgd[c].colour);
+            m_out.writeInt(h.LueckentabelleSpaltenHtgd[c].opacity);
         }
     }
     if (storesCrossword(dokTyp))
-        writeCrossword(h.Kreuzwort);
+        writeCrossword(h.crossword);
     m_out.writeRawString(scramblePassword(encodeCp1252(h.BilderPasswort)));
     m_out.writeString(h.Schriftart);
     m_out.writeString(h.Arbeitsblatt);
@@ -115,7 +115,7 @@ void Writer::writeHeader(const HeaderDataTyp& h) {
     writeColour(h.FragBtnHtgdCol);
     writeColour(h.FragBtnTextCol);
     writeColour(h.LueckentextCol);
-    writeLogo(h.Logo);
+    writeLogo(h.logo);
     m_out.writeInt(h.Zielpunktgroesse);
 }
 
@@ -143,16 +143,16 @@ void Writer::writeGapTable(const HeaderDataTyp& h) {
     writeColour(h.LueckenTabelleLinieCol);
 }
 
-void Writer::writeCrossword(const KreuzwortDataTyp& k) {
+void Writer::writeCrossword(const CrosswordData& k) {
     m_out.writeInt(kCrosswordSide);
     m_out.writeInt(kCrosswordSide);
-    for (const QString& cell : k.Gitter)
+    for (const QString& cell : k.grid)
         m_out.writeString(cell);
     m_out.writeInt(format::kCrosswordListMarker);
-    for (const QString& clue : k.Waagerecht)
+    for (const QString& clue : k.across)
         m_out.writeString(clue);
     m_out.writeInt(format::kCrosswordListMarker);
-    for (const QString& clue : k.Senkrecht)
+    for (const QString& clue : k.down)
         m_out.writeString(clue);
     writeColour(k.KGFeldHtgdCol);
     writeColour(k.KGFeldRandCol);
@@ -162,15 +162,15 @@ void Writer::writeCrossword(const KreuzwortDataTyp& k) {
     writeColour(k.KGBeschreibungTitelCol);
 }
 
-void Writer::writeLogo(const LogoDataTyp& logo) {
-    const bool hasLogo = !logo.Bild.isNull();
+void Writer::writeLogo(const LogoData& logo) {
+    const bool hasLogo = !logo.picture.isNull();
     m_out.writeInt(hasLogo ? 1 : 0);
     if (hasLogo)
-        writePicture(logo.Bild);
-    m_out.writeReal(logo.Groesse);
-    m_out.writeInt(logo.Ausrichtung);
-    m_out.writeString(logo.Fusszeile);
-    m_out.writeInt(logo.FusszeileAusrichtung);
+        writePicture(logo.picture);
+    m_out.writeReal(logo.size);
+    m_out.writeInt(logo.alignment);
+    m_out.writeString(logo.footer);
+    m_out.writeInt(logo.footerAlignment);
 }
 
 void Writer::writeObject(const ObjDataTyp& o) {

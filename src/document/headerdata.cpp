@@ -14,9 +14,9 @@ void lueckentabellearrtyp::reset() {
     BildLinkInUebung = 0;
 }
 
-std::array<SpaltenHintergrund, kGapTableMaxColumns> HeaderDataTyp::defaultColumnBackgrounds() {
+std::array<ColumnBackground, kGapTableMaxColumns> HeaderDataTyp::defaultColumnBackgrounds() {
     static constexpr ColourValue kColours[5] = {0xBEFF7F, 0xBF7FFF, 0xFFC080, 0x7FBEFF, 0xFF7FBE};
-    std::array<SpaltenHintergrund, kGapTableMaxColumns> result;
+    std::array<ColumnBackground, kGapTableMaxColumns> result;
     for (size_t c = 0; c < result.size(); ++c)
         result[c] = {kColours[c % 5], 50};
     return result;

@@ -34,17 +34,17 @@ struct lueckentabellearrtyp {
     void reset();
 };
 
-struct SpaltenHintergrund {
-    ColourValue Farbe = 0xFFFFFF;
-    int Deckung = 50;
-    friend bool operator==(const SpaltenHintergrund&, const SpaltenHintergrund&) = default;
+struct ColumnBackground {
+    ColourValue colour = 0xFFFFFF;
+    int opacity = 50;
+    friend bool operator==(const ColumnBackground&, const ColumnBackground&) = default;
 };
 
-// Crossword data: grid cell (x, y) is Gitter[30 * x + y].
-struct KreuzwortDataTyp {
-    std::array<QString, kCrosswordCells> Gitter;
-    std::array<QString, kCrosswordSide> Waagerecht; // across clues, clue n at n - 1
-    std::array<QString, kCrosswordSide> Senkrecht;  // down clues
+// Crossword data: grid cell (x, y) is grid[30 * x + y].
+struct CrosswordData {
+    std::array<QString, kCrosswordCells> grid;
+    std::array<QString, kCrosswordSide> across; // clue n at n - 1
+    std::array<QString, kCrosswordSide> down;
     ColourValue KGFeldHtgdCol = 0xF0F0F0;
     ColourValue KGFeldRandCol = 0x606060;
     ColourValue KGWortAnkerCol = 0;
@@ -52,22 +52,22 @@ struct KreuzwortDataTyp {
     ColourValue KGBeschreibungCol = 0x606060;
     ColourValue KGBeschreibungTitelCol = 0xC0;
 
-    QString& cell(int x, int y) { return Gitter[static_cast<size_t>(kCrosswordSide * x + y)]; }
+    QString& cell(int x, int y) { return grid[static_cast<size_t>(kCrosswordSide * x + y)]; }
     const QString& cell(int x, int y) const {
-        return Gitter[static_cast<size_t>(kCrosswordSide * x + y)];
+        return grid[static_cast<size_t>(kCrosswordSide * x + y)];
     }
 };
 
 // Worksheet logo and footer.
-struct LogoDataTyp {
-    QImage Bild;          // null for no logo
-    double Groesse = 0.2; // fraction of the portrait page width
-    int Ausrichtung = 2;  // 0 left, 1 centred, 2 right
-    QString Fusszeile;
-    int FusszeileAusrichtung = 0;
+struct LogoData {
+    QImage picture;    // null for no logo
+    double size = 0.2; // fraction of the portrait page width
+    int alignment = 2; // 0 left, 1 centred, 2 right
+    QString footer;
+    int footerAlignment = 0;
 };
 
-using LueckenTabelleTyp =
+using GapTable =
     std::array<std::array<lueckentabellearrtyp, kGapTableMaxColumns>, kGapTableMaxRows>;
 
 // The document header.
@@ -81,21 +81,21 @@ struct HeaderDataTyp {
     int AnzFrageNummern = 0;
     int DokTyp = 0; // a `DokTyp` code as stored; read it with dokTypOf()
     int DokUnterTyp = 0;
-    RandRect RandErw;
+    PageRect RandErw;
     int NumArt = 0;
     int GeordnetArt = 0;
-    RandRect EinrueckRand;
+    PageRect EinrueckRand;
     ColourValue HtgdCol = 0xFFFFFF;
     int BasisbildDeck = 100;
     int MinLuecke = 3;
     int LueckenTabelleZeilen = 5;
     int LueckenTabelleSpalten = 2;
-    LueckenTabelleTyp LueckenTabelle;
+    GapTable LueckenTabelle;
     int LueckenTabelleLinie = 0;
     ColourValue LueckenTabelleLinieCol = 0xC0C0C0;
-    std::array<SpaltenHintergrund, kGapTableMaxColumns> LueckentabelleSpaltenHtgd =
+    std::array<ColumnBackground, kGapTableMaxColumns> LueckentabelleSpaltenHtgd =
         defaultColumnBackgrounds();
-    KreuzwortDataTyp Kreuzwort;
+    CrosswordData crossword;
     QString BilderPasswort; // plain text in memory
     QString Schriftart = QStringLiteral("Arial");
     QString Arbeitsblatt;
@@ -104,10 +104,10 @@ struct HeaderDataTyp {
     ColourValue FragBtnHtgdCol = 0xFF0000;
     ColourValue FragBtnTextCol = 0xFFFFFF;
     ColourValue LueckentextCol = 0xFF0000;
-    LogoDataTyp Logo;
+    LogoData logo;
     int Zielpunktgroesse = 100;
 
-    static std::array<SpaltenHintergrund, kGapTableMaxColumns> defaultColumnBackgrounds();
+    static std::array<ColumnBackground, kGapTableMaxColumns> defaultColumnBackgrounds();
 };
 
 inline DokTyp dokTypOf(const HeaderDataTyp& h) {

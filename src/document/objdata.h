@@ -2,7 +2,7 @@
 #pragma once
 
 #include "colors.h"
-#include "randrect.h"
+#include "pagerect.h"
 #include "typecodes.h"
 
 #include <QImage>
@@ -57,7 +57,7 @@ struct ObjDataTyp {
     int AbfrageNummer = -1; // -1 none, 0 question mark, n >= 1 number n
     int ZielFehlversuche = 0;
     int KartFehlversuche = 0;
-    RandRect KartRect = {-1.0, -1.0, -1.0, -1.0};
+    PageRect KartRect = {-1.0, -1.0, -1.0, -1.0};
     double KartBreite = 0.0; // card size as last drawn, fractions of the page
     double KartHoehe = 0.0;
     double RelativePointX = -1.0; // relative point used by view and exercise

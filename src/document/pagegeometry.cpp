@@ -7,7 +7,7 @@
 
 namespace quorvel {
 
-PageGeometry pageGeometryFor(QSize picture, const RandRect& randErw) {
+PageGeometry pageGeometryFor(QSize picture, const PageRect& randErw) {
     PageGeometry g;
     const double w = picture.width();
     const double h = picture.height();
@@ -31,7 +31,7 @@ PageGeometry pageGeometryFor(QSize picture, const RandRect& randErw) {
     return g;
 }
 
-RandRect randErwFromGeometry(QSize picture, const PageGeometry& g) {
+PageRect randErwFromGeometry(QSize picture, const PageGeometry& g) {
     const double w = picture.width();
     const double h = picture.height();
     if (w <= 0 || h <= 0)
@@ -54,7 +54,7 @@ RandRect randErwFromGeometry(QSize picture, const PageGeometry& g) {
     const double bb = (gh / p - gh) / 2.0 / h;
     const double x = 2.0 * a + 2.0 * q;
     const double y = 2.0 * bb + 2.0 * s;
-    RandRect margin;
+    PageRect margin;
     margin.left = x * g.horizPosition / 100.0;
     margin.right = x - margin.left;
     margin.top = y * g.verticalPosition / 100.0;

@@ -28,10 +28,10 @@ struct PageRatioPreset {
 };
 
 // The geometry of a document just read: base picture `picture`, margin `randErw`.
-PageGeometry pageGeometryFor(QSize picture, const RandRect& randErw);
+PageGeometry pageGeometryFor(QSize picture, const PageRect& randErw);
 
 // The margin that `geometry` gives a base picture of size `picture`.
-RandRect randErwFromGeometry(QSize picture, const PageGeometry& geometry);
+PageRect randErwFromGeometry(QSize picture, const PageGeometry& geometry);
 
 // Moves a relative page coordinate so that it stays on the same point of the
 // base picture when the margin changes from (oldLow, oldHigh) to (newLow, newHigh).

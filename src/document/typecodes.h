@@ -2,7 +2,7 @@
 #pragma once
 
 #include "colors.h"
-#include "randrect.h"
+#include "pagerect.h"
 
 #include <array>
 #include <optional>
@@ -348,7 +348,7 @@ enum class GapTableUse : unsigned char { None, TableSubtype, Always };
 
 struct DokTypProperties {
     DokTyp dokTyp;
-    RandRect einrueckRand{}; // the indent of a new document
+    PageRect einrueckRand{}; // the indent of a new document
     GapTableUse gapTable = GapTableUse::None;
     unsigned pictureCellKinds = 0;   // bit n: gap-table cells of kind n carry a picture
     bool columnBackgrounds = false;  // the file stores a background per gap-table column
@@ -413,7 +413,7 @@ constexpr bool isKnown(DokTyp dokTyp) {
 }
 
 // The indent of a new document of this type (`EinrueckRand`).
-constexpr RandRect defaultEinrueckRand(DokTyp d) {
+constexpr PageRect defaultEinrueckRand(DokTyp d) {
     return dokTypProperties(d).einrueckRand;
 }
 

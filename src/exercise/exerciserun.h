@@ -3,7 +3,7 @@
 
 #include "exerciserules.h"
 #include "protocol.h"
-#include "randrect.h"
+#include "pagerect.h"
 #include "runcontext.h"
 #include "settings.h"
 #include "uebungssitzung.h"
@@ -109,7 +109,7 @@ public:
     // open candidate whose card rectangle holds the middle of the card's left
     // edge, else the first that overlaps it; -1 none. Cluster cards find
     // baskets instead (the caller's basket under the card's centre).
-    int targetUnder(const RandRect& card) const;
+    int targetUnder(const PageRect& card) const;
     // The objects a dragged card may be released on now, in the order the
     // target search tries them (empty during an evaluation).
     std::vector<int> targetCandidates() const;

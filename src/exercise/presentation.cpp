@@ -27,17 +27,17 @@ std::vector<int> ExerciseRun::targetCandidates() const {
     return candidates;
 }
 
-int ExerciseRun::targetUnder(const RandRect& card) const {
+int ExerciseRun::targetUnder(const PageRect& card) const {
     const auto& objects = m_ctx.document.objects;
     const std::vector<int> candidates = targetCandidates();
     const double midY = (card.top + card.bottom) / 2.0;
     for (int i : candidates) {
-        const RandRect& r = objects[size_t(i)].KartRect;
+        const PageRect& r = objects[size_t(i)].KartRect;
         if (card.left >= r.left && card.left <= r.right && midY >= r.top && midY <= r.bottom)
             return i;
     }
     for (int i : candidates) {
-        const RandRect& r = objects[size_t(i)].KartRect;
+        const PageRect& r = objects[size_t(i)].KartRect;
         if (card.left < r.right && r.left < card.right && card.top < r.bottom &&
             r.top < card.bottom)
             return i;

@@ -4,6 +4,7 @@
 #include "casefreeorder.h"
 #include "objdata.h"
 #include "randomgenerator.h"
+#include "selectionsort.h"
 
 namespace quorvel {
 
@@ -14,52 +15,6 @@ void shuffleColumn(std::vector<QueryPair>& order, RandomGenerator& random, Colum
     const int n = int(order.size());
     for (int i = 0; i < n; ++i)
         std::swap(column(order[size_t(i)]), column(order[size_t(random.bounded(n))]));
-}
-
-// Selection sort by `less` on the entries' keys: for each i the smallest of
-// i..last (ties: the earlier entry) is swapped to i. The minimum is kept in a
-// tournament tree, so long lists from hostile documents cost n log n
-// comparisons instead of n squared; the result is the plain sort's.
-template <class Key, class Less, class Swap>
-void selectionSort(std::vector<Key>& keys, Less less, Swap swapEntries) {
-    const size_t n = keys.size();
-    if (n < 2)
-        return;
-    size_t leaves = 1;
-    while (leaves < n)
-        leaves *= 2;
-    constexpr size_t kNone = size_t(-1);
-    std::vector<size_t> tree(2 * leaves, kNone); // the winning position below each node
-    const auto better = [&](size_t a, size_t b) {
-        if (a == kNone)
-            return b;
-        if (b == kNone)
-            return a;
-        if (less(keys[b], keys[a]))
-            return b;
-        if (less(keys[a], keys[b]))
-            return a;
-        return std::min(a, b);
-    };
-    const auto update = [&](size_t position, bool present) {
-        size_t node = leaves + position;
-        tree[node] = present ? position : kNone;
-        for (node /= 2; node >= 1; node /= 2)
-            tree[node] = better(tree[2 * node], tree[2 * node + 1]);
-    };
-    for (size_t i = 0; i < n; ++i)
-        tree[leaves + i] = i;
-    for (size_t node = leaves - 1; node >= 1; --node)
-        tree[node] = better(tree[2 * node], tree[2 * node + 1]);
-    for (size_t i = 0; i + 1 < n; ++i) {
-        const size_t smallest = tree[1];
-        if (smallest != i) {
-            std::swap(keys[i], keys[smallest]);
-            swapEntries(i, smallest);
-            update(smallest, true);
-        }
-        update(i, false);
-    }
 }
 
 void sortByText(std::vector<QueryPair>& order, const std::vector<QString>& texts, bool byCard) {

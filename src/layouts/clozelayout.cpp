@@ -79,7 +79,7 @@ QStringList clozeSourceLines(const QString& text) {
     return lines;
 }
 
-RandRect boundedIndent(const RandRect& indent) {
+PageRect boundedIndent(const PageRect& indent) {
     const auto bounded = [](double side) {
         return std::isnan(side) ? 0.0 : std::clamp(side, 0.0, 1.0);
     };
@@ -176,7 +176,7 @@ void layOutClozeText(Document& document, const ClozePage& page, bool build) {
 
     const int w = page.size.width();
     const int hgt = page.size.height();
-    const RandRect indent = boundedIndent(h.EinrueckRand);
+    const PageRect indent = boundedIndent(h.EinrueckRand);
     const int left = rnd(w * indent.left);
     const int top = rnd(hgt * indent.top);
     const int rightLimit = rnd(w * indent.right);
@@ -220,11 +220,9 @@ void addClozeLayout(LayoutSet& layouts) {
     });
     layouts.setHook(DokTyp::Cloze, LayoutPhase::AfterPageWithoutObjects,
                     [](LayoutHookContext& context) {
-                        QPainter painter(&context.page);
-                        painter.setClipRect(context.clip);
                         ClozePage page;
-                        page.size = context.page.size();
-                        page.canvas = &painter;
+                        page.size = context.size;
+                        page.canvas = &context.painter;
                         page.textLayerVisible = context.layers[1];
                         page.layoutLayerVisible = context.layers[3];
                         page.exerciseRunning = context.exercise.running;

@@ -24,7 +24,7 @@ QStringList clozeSourceLines(const QString& text);
 // The indent `EinrueckRand` with every side taken within 0..1 (NaN as 0): the
 // stored values stay, but an absurd one from a file cannot overflow the
 // pixel arithmetic.
-RandRect boundedIndent(const RandRect& indent);
+PageRect boundedIndent(const PageRect& indent);
 
 // The objects each layout removes and makes anew when it builds.
 bool isOwnedByClozeText(Typ typ);

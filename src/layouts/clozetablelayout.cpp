@@ -37,7 +37,7 @@ struct TableGrid {
     TableGrid(const HeaderDataTyp& h, QSize page) {
         const int w = page.width();
         const int hgt = page.height();
-        const RandRect m = boundedIndent(h.EinrueckRand);
+        const PageRect m = boundedIndent(h.EinrueckRand);
         rows = std::clamp(h.LueckenTabelleZeilen, 1, kGapTableMaxRows);
         columns = std::clamp(h.LueckenTabelleSpalten, 1, kGapTableMaxColumns);
         left = rnd(w * m.left);

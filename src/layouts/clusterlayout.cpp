@@ -52,7 +52,7 @@ QString randomCaption(RandomGenerator& random) {
 struct Baskets {
     int columns = 1, rows = 1, left = 0, top = 0, cw = 0;
 
-    Baskets(const HeaderDataTyp& h, QSize page, const RandRect& m) {
+    Baskets(const HeaderDataTyp& h, QSize page, const PageRect& m) {
         columns = std::clamp(h.LueckenTabelleSpalten, 1, kGapTableMaxColumns);
         rows = std::clamp(h.LueckenTabelleZeilen, 1, kGapTableMaxRows);
         left = rnd(page.width() * m.left);
@@ -89,7 +89,7 @@ void layOutCluster(Document& document, QSize page, bool build, RandomGenerator& 
 
     const double w = std::max(1, page.width());
     const double hgt = std::max(1, page.height());
-    const RandRect m = boundedIndent(h.EinrueckRand);
+    const PageRect m = boundedIndent(h.EinrueckRand);
     const Baskets b(h, QSize(int(w), int(hgt)), m);
     const int head = rnd(hgt * 0.05);
     const int rh = rnd(((1.0 - m.top - m.bottom) * hgt - head) / b.rows);
@@ -148,14 +148,14 @@ void drawClusterBaskets(const Document& document, QSize page, QPainter& canvas,
     const HeaderDataTyp& h = document.header;
     if (dokTypOf(h) != DokTyp::Cluster)
         return;
-    const RandRect m = boundedIndent(h.EinrueckRand);
+    const PageRect m = boundedIndent(h.EinrueckRand);
     const Baskets b(h, page, m);
     const int bottom = rnd((1.0 - m.bottom) * page.height());
     canvas.save();
     for (int i = 0; i < b.columns; ++i) {
-        const SpaltenHintergrund& bg = h.LueckentabelleSpaltenHtgd[size_t(i)];
+        const ColumnBackground& bg = h.LueckentabelleSpaltenHtgd[size_t(i)];
         canvas.fillRect(QRect(b.left + i * b.cw, b.top, b.cw, bottom + 1 - b.top),
-                        colourFromValue(bg.Farbe, bg.Deckung));
+                        colourFromValue(bg.colour, bg.opacity));
     }
     if (h.LueckenTabelleLinie == 1) {
         canvas.setPen(QPen(colourFromValue(h.LueckenTabelleLinieCol), 1));
@@ -185,7 +185,7 @@ int clusterBasketCount(const Document& document) {
 QRect clusterBasketRect(const Document& document, QSize page, int basket) {
     if (basket < 1 || basket > clusterBasketCount(document))
         return {};
-    const RandRect m = boundedIndent(document.header.EinrueckRand);
+    const PageRect m = boundedIndent(document.header.EinrueckRand);
     const Baskets b(document.header, page, m);
     const int bottom = rnd((1.0 - m.bottom) * page.height());
     return QRect(b.left + (basket - 1) * b.cw, b.top, b.cw, bottom + 1 - b.top);
@@ -205,9 +205,7 @@ void addClusterLayout(LayoutSet& layouts) {
         layOutCluster(document, clozeDesignPage(document), true, *random);
     });
     layouts.setHook(DokTyp::Cluster, LayoutPhase::Background, [](LayoutHookContext& context) {
-        QPainter painter(&context.page);
-        painter.setClipRect(context.clip);
-        drawClusterBaskets(context.document, context.page.size(), painter,
+        drawClusterBaskets(context.document, context.size, context.painter,
                            context.exercise.running);
     });
 }

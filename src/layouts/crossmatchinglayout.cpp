@@ -48,7 +48,7 @@ class Builder {
 public:
     Builder(Document& document, QSize page) : m_document(document), m_page(page) {
         const HeaderDataTyp& h = document.header;
-        const RandRect m = boundedIndent(h.EinrueckRand);
+        const PageRect m = boundedIndent(h.EinrueckRand);
         const double w = page.width();
         m_left = rnd(w * m.left);
         m_top = rnd(page.height() * m.top);

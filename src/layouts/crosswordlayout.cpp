@@ -35,7 +35,7 @@ bool isLabel(const QString& cell) {
 
 } // namespace
 
-CrosswordExtent crosswordExtent(const KreuzwortDataTyp& crossword) {
+CrosswordExtent crosswordExtent(const CrosswordData& crossword) {
     CrosswordExtent e{kCrosswordSide, -1, kCrosswordSide, -1};
     for (int x = 0; x < kCrosswordSide; ++x) {
         for (int y = 0; y < kCrosswordSide; ++y) {
@@ -57,8 +57,8 @@ int crosswordLetterSize(const CrosswordExtent& extent) {
     return rnd(30.0 / e * 2.0 - 5.0);
 }
 
-QString crosswordClueList(const KreuzwortDataTyp& crossword, bool across) {
-    const auto& clues = across ? crossword.Waagerecht : crossword.Senkrecht;
+QString crosswordClueList(const CrosswordData& crossword, bool across) {
+    const auto& clues = across ? crossword.across : crossword.down;
     const QChar letter = across ? u'W' : u'S';
     QString list;
     for (int n = 1; n <= kCrosswordSide; ++n) {
@@ -72,7 +72,7 @@ QString crosswordClueList(const KreuzwortDataTyp& crossword, bool across) {
     return u' ' + kLineBreak + kLineBreak + list;
 }
 
-QString crosswordClueText(const KreuzwortDataTyp& crossword) {
+QString crosswordClueText(const CrosswordData& crossword) {
     const QString across = crosswordClueList(crossword, true);
     const QString down = crosswordClueList(crossword, false);
     if (across.isEmpty())
@@ -88,8 +88,8 @@ void layOutCrossword(Document& document, QSize page, QPainter* canvas, bool buil
         std::erase_if(document.objects,
                       [](const ObjDataTyp& o) { return typOf(o) == Typ::CrosswordCell; });
 
-    const KreuzwortDataTyp& k = h.Kreuzwort;
-    const RandRect m = boundedIndent(h.EinrueckRand);
+    const CrosswordData& k = h.crossword;
+    const PageRect m = boundedIndent(h.EinrueckRand);
     const double w = std::max(1, page.width());
     const double hgt = std::max(1, page.height());
     const double gr = (1.0 - m.right - m.left) * 0.28 + m.right;
@@ -199,9 +199,7 @@ void addCrosswordLayout(LayoutSet& layouts) {
     });
     layouts.setHook(DokTyp::Crossword, LayoutPhase::AfterPageWithoutObjects,
                     [](LayoutHookContext& context) {
-                        QPainter painter(&context.page);
-                        painter.setClipRect(context.clip);
-                        layOutCrossword(context.document, context.page.size(), &painter, false);
+                        layOutCrossword(context.document, context.size, &context.painter, false);
                     });
 }
 

@@ -10,14 +10,14 @@ namespace quorvel {
 
 class Document;
 class LayoutSet;
-struct KreuzwortDataTyp;
+struct CrosswordData;
 
 // The cells of the grid that hold something (start markers count), as
 // inclusive bounds; all 0 when the grid is empty.
 struct CrosswordExtent {
     int x0 = 0, x1 = 0, y0 = 0, y1 = 0;
 };
-CrosswordExtent crosswordExtent(const KreuzwortDataTyp& crossword);
+CrosswordExtent crosswordExtent(const CrosswordData& crossword);
 
 // The letter size of the letter objects: rnd(30 / e x 2 - 5), e the larger
 // extent of the grid (at least 1).
@@ -26,9 +26,9 @@ int crosswordLetterSize(const CrosswordExtent& extent);
 // The clue text: the across list, then (when there are across clues) a line
 // break, then the down list; each list starts with a blank line that is the
 // place of its heading and is left out when it has no clue.
-QString crosswordClueText(const KreuzwortDataTyp& crossword);
+QString crosswordClueText(const CrosswordData& crossword);
 // The two lists on their own (empty without clues).
-QString crosswordClueList(const KreuzwortDataTyp& crossword, bool across);
+QString crosswordClueList(const CrosswordData& crossword, bool across);
 
 // The crossword layout (`DokTyp` 6; any other type is left as it is): draws
 // the grid and the clue box onto `canvas` (null: nothing is drawn) of a page

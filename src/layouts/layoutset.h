@@ -44,10 +44,11 @@ private:
     ClozeGapStep m_gapStep;
 };
 
-// The layouts of every document type the program lays out: so far the cloze
-// text (clozelayout.h), single questions and multiple choice
-// (questionlayouts.h); documents of the other types show their stored
-// objects only.
+// The layouts of every document type the program lays out: the cloze text and
+// the table cloze (clozelayout.h), the cluster (clusterlayout.h), the cross
+// matching (crossmatchinglayout.h), the crossword (crosswordlayout.h), single
+// questions and multiple choice (questionlayouts.h). Picture labelling has no
+// layout: its documents show their stored objects.
 LayoutSet buildLayoutSet();
 
 } // namespace quorvel

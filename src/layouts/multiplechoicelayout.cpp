@@ -50,7 +50,7 @@ void addPoint(Document& document, Typ typ, const QString& cap, const QString& ti
 
 // Lays out question `k` of `n` from the question object `source` (a copy:
 // appending objects moves the list).
-void layOutQuestion(Document& document, const ObjDataTyp& source, int k, int n, const RandRect& m,
+void layOutQuestion(Document& document, const ObjDataTyp& source, int k, int n, const PageRect& m,
                     double aspect) {
     const MCQuestionData data = readMCQuestion(source.Cap);
     const double width = 1.0 - m.left - m.right;
@@ -180,7 +180,7 @@ void layOutMultipleChoice(Document& document, bool build, int& currentQuestion,
         return;
     }
     std::erase_if(document.objects, [](const ObjDataTyp& o) { return isOwned(o.Typ); });
-    const RandRect m = questionMargins(document);
+    const PageRect m = questionMargins(document);
     addNavigationButtons(document, m);
 
     std::vector<size_t> questions;

@@ -30,11 +30,11 @@ constexpr double kNarrowestCard = 0.05;
 
 } // namespace
 
-RandRect questionMargins(const Document& document) {
+PageRect questionMargins(const Document& document) {
     return boundedIndent(document.header.EinrueckRand);
 }
 
-void addNavigationButtons(Document& document, const RandRect& m) {
+void addNavigationButtons(Document& document, const PageRect& m) {
     const Typ buttons[] = {Typ::FirstQuestion, Typ::PreviousQuestion, Typ::NextQuestion,
                            Typ::LastQuestion, Typ::RandomQuestion};
     const double y = 1.0 - m.bottom - 0.03;
@@ -43,12 +43,12 @@ void addNavigationButtons(Document& document, const RandRect& m) {
                                     m.left + kButtonStep * i, y, kSideRight, 0);
 }
 
-double widthToRightMargin(const RandRect& m, double x) {
+double widthToRightMargin(const PageRect& m, double x) {
     return std::max(kNarrowestCard, 1.0 - m.right - x - kCardGap / kDesignWidth);
 }
 
 void boundSingleQuestionTexts(Document& document) {
-    const RandRect m = questionMargins(document);
+    const PageRect m = questionMargins(document);
     for (ObjDataTyp& o : document.objects) {
         const Typ typ = typOf(o);
         if ((typ == Typ::QuestionAnswer || typ == Typ::QuestionText) && std::isfinite(o.Kx))
@@ -56,7 +56,7 @@ void boundSingleQuestionTexts(Document& document) {
     }
 }
 
-double okButtonX(const RandRect& m, double x, double y, double pageAspect) {
+double okButtonX(const PageRect& m, double x, double y, double pageAspect) {
     const double buttonsY = 1.0 - m.bottom - 0.03;
     const double unit = 1.0 / kDesignWidth; // of the page width
     const double clearance = (kButtonRadius + kOkHalfHeight) * unit * pageAspect;
@@ -73,7 +73,7 @@ double pageAspectOf(const Document& document) {
     const QImage& base = document.basePicture;
     if (base.isNull() || base.height() < 1)
         return 2.0;
-    const RandRect& r = document.header.RandErw;
+    const PageRect& r = document.header.RandErw;
     const double w = base.width() * (1.0 + std::max(0.0, r.left) + std::max(0.0, r.right));
     const double h = base.height() * (1.0 + std::max(0.0, r.top) + std::max(0.0, r.bottom));
     const double aspect = w / h;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "randrect.h"
+#include "pagerect.h"
 
 #include <QString>
 
@@ -20,18 +20,18 @@ inline constexpr int kMaxLaidOutQuestions = 10000;
 
 // The margins L, T, R, B of the question page: `EinrueckRand`, each side
 // within 0..1.
-RandRect questionMargins(const Document& document);
+PageRect questionMargins(const Document& document);
 
 // Appends the navigation buttons "|<", "<", ">", ">|" and "?" (`Typ` 14, 12,
 // 13, 15, 16) on the layer "Infopunkte", 0.06 of the page apart from L, at
 // 1 - B - 0.03, with `FrageNummer` -1.
-void addNavigationButtons(Document& document, const RandRect& margins);
+void addNavigationButtons(Document& document, const PageRect& margins);
 
 // The width limit (a fraction of the page width) that keeps a card placed to
 // the right of x within the right margin: a long question or answer wraps
 // there instead of running off the page. Never below a sliver, so that a
 // card at the margin still shows something.
-double widthToRightMargin(const RandRect& margins, double x);
+double widthToRightMargin(const PageRect& margins, double x);
 
 // Gives the stored single-question texts and answers (`Typ` 10, 11) their
 // width limits; the limits are not stored, so reading needs this.
@@ -40,7 +40,7 @@ void boundSingleQuestionTexts(Document& document);
 // Where the "OK" button of a question goes: at `x` unless its card would lie
 // on a navigation button there, then right of the last one. `y` is its row,
 // `pageAspect` the page's width / height.
-double okButtonX(const RandRect& margins, double x, double y, double pageAspect);
+double okButtonX(const PageRect& margins, double x, double y, double pageAspect);
 
 // The page width / height of `document`: its base picture with the margin;
 // 2 (wide, the safe guess for overlaps) when it has no base picture.

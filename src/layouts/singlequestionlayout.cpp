@@ -38,7 +38,7 @@ void layOutSingleQuestions(Document& document, bool build, int& currentQuestion,
     if (text.isEmpty())
         return;
 
-    const RandRect m = questionMargins(document);
+    const PageRect m = questionMargins(document);
     addNavigationButtons(document, m);
 
     QStringList lines;

@@ -43,7 +43,7 @@ public:
     virtual void setTopicFolder(const QString& folder) = 0;
     virtual void setCurrentFolder(const QString& folder) = 0;
 
-    // Numbering and, later, the exercise draw from this generator.
+    // Numbering and the exercise draw from this generator.
     virtual RandomGenerator& random() = 0;
     // The parent of a subsystem's windows and dialogs.
     virtual QWidget* dialogParent() = 0;

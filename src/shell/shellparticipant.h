@@ -30,22 +30,22 @@ public:
     virtual void relayout() {}
     // The mode button during an exercise or puzzle: end the run.
     virtual void abortRun() {}
-    // An exercise-series package from the command line; false when this
+    // A package from the command line (an exercise series); false when this
     // part does not open packages.
-    virtual bool openSeriesPackage(const QString& /*path*/) { return false; }
+    virtual bool openPackage(const QString& /*path*/) { return false; }
 
     // The questions before the shutdown and the closing of a document.
     // Whether the run of `modus` (3 exercise, 4 sliding puzzle) that this part
     // owns has ended; a run nobody reports as ended counts as going on.
     virtual bool runFinished(Modus /*modus*/) const { return false; }
-    // A network participant marks its run as aborted and tells the teacher's
-    // computer.
-    virtual void reportNetworkAbort() {}
-    // Chronicle screenshots stored since the start: how many, where, and
-    // deleting them (which empties the chronicle menu).
-    virtual int chronicleShotCount() const { return 0; }
-    virtual QString chronicleFolder() const { return {}; }
-    virtual void deleteChronicleShots() {}
+    // The shutdown went past the run question: a part whose run others
+    // follow marks it as aborted and tells them.
+    virtual void abandonRun() {}
+    // What this part leaves behind, as a question with "Ja", "Nein" and
+    // "Abbrechen" asked after the save question; empty when there is nothing.
+    // "Ja" calls shutdownQuestionConfirmed().
+    virtual QString shutdownQuestion() const { return {}; }
+    virtual void shutdownQuestionConfirmed() {}
     // The "&Speichern" command after "Ja" to the save question. This program
     // writes nothing there.
     virtual void saveDocument() {}

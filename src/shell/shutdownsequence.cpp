@@ -23,17 +23,6 @@ QString msgSaveChanges(const QString& path) {
            QStringLiteral("\" speichern?");
 }
 
-QString msgChronicleShots(int count, const QString& folder) {
-    if (count == 1)
-        return QStringLiteral("1 Chronik-Screenshot wurde im Ordner ") + folder +
-               QStringLiteral(" als PNG-Bilddatei abgelegt.\r\n"
-                              "Soll diese jetzt gelöscht werden?");
-    return QString::number(count) + QStringLiteral(" Chronik-Screenshots wurden im Ordner ") +
-           folder +
-           QStringLiteral(" als PNG-Bilddateien abgelegt.\r\n"
-                          "Sollen diese jetzt gelöscht werden?");
-}
-
 bool askAbortRun(Modus modus, const Participants& participants, UserPrompter& prompter) {
     if (modus != Modus::Exercise && modus != Modus::SlidingPuzzle)
         return true;
@@ -66,20 +55,19 @@ bool runShutdownQuestions(Modus modus, const Document& document, const Participa
     if (!askAbortRun(modus, participants, prompter))
         return false;
     for (ShellParticipant* participant : participants)
-        participant->reportNetworkAbort();
+        participant->abandonRun();
     if (!askSaveChanges(document, participants, prompter))
         return false;
     for (ShellParticipant* participant : participants) {
-        const int shots = participant->chronicleShotCount();
-        if (shots <= 0)
+        const QString question = participant->shutdownQuestion();
+        if (question.isEmpty())
             continue;
-        const Answer answer = prompter.ask(MessageKind::Confirmation,
-                                           msgChronicleShots(shots, participant->chronicleFolder()),
-                                           MessageButtons::YesNoCancel);
+        const Answer answer =
+            prompter.ask(MessageKind::Confirmation, question, MessageButtons::YesNoCancel);
         if (answer == Answer::Cancel)
             return false;
         if (answer == Answer::Yes)
-            participant->deleteChronicleShots();
+            participant->shutdownQuestionConfirmed();
     }
     return prompter.confirmQuit();
 }

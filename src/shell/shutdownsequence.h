@@ -18,7 +18,6 @@ using Participants = std::vector<ShellParticipant*>;
 QString msgExerciseNotFinished();
 QString msgPuzzleNotSolved();
 QString msgSaveChanges(const QString& path); // empty path: the short question
-QString msgChronicleShots(int count, const QString& folder);
 
 // Step 1: in mode 3 or 4 with the run not over, asks whether to abort it.
 // False when the user keeps the run.
@@ -30,7 +29,8 @@ bool askSaveChanges(const Document& document, const Participants& participants,
                     UserPrompter& prompter);
 
 // The questions before the program ends, in order: running exercise or puzzle,
-// network participation (no question), unsaved changes, chronicle screenshots,
+// abandoning the run elsewhere (no question), unsaved changes, the participants'
+// own questions (what they leave behind),
 // then the closing dialog. False when any of them cancels the shutdown.
 bool runShutdownQuestions(Modus modus, const Document& document, const Participants& participants,
                           UserPrompter& prompter);

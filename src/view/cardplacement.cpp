@@ -74,7 +74,7 @@ void rememberCard(ObjDataTyp& o, const QRect& card, QSize pagePicture) {
 }
 
 QRect rememberedCard(const ObjDataTyp& o, QSize pagePicture) {
-    const RandRect& r = o.KartRect;
+    const PageRect& r = o.KartRect;
     if (r.left < 0 && r.top < 0 && r.right < 0 && r.bottom < 0)
         return QRect();
     const int l = rnd(r.left * pagePicture.width());

@@ -3,6 +3,7 @@
 
 #include "document.h"
 #include "randomgenerator.h"
+#include "selectionsort.h"
 
 #include <QCollator>
 #include <algorithm>
@@ -14,50 +15,6 @@
 namespace quorvel {
 
 namespace {
-
-// Orders `list` exactly as a selection sort that always swaps the first
-// smallest remaining element into place: its (unstable) order for equal keys
-// is part of what users see. `rang` gives each element's key as a dense rank
-// (equal keys, equal ranks). A tree of minima over the positions finds each
-// step's first smallest element in O(log n), so thousands of fields sort in
-// O(n log n) instead of O(n^2).
-void selectionSort(std::vector<int>& list, const std::vector<int>& rang) {
-    const size_t n = list.size();
-    if (n < 2)
-        return;
-    size_t width = 1;
-    while (width < n)
-        width *= 2;
-    // Leaf p holds the position p; a node holds the position of its range's
-    // first smallest rank, or n for none.
-    std::vector<size_t> baum(2 * width, n);
-    const auto better = [&](size_t a, size_t b) {
-        if (a == n || b == n)
-            return a == n ? b : a;
-        const int ra = rang[size_t(list[a])];
-        const int rb = rang[size_t(list[b])];
-        return rb < ra ? b : a; // ties: the earlier position
-    };
-    const auto typeset = [&](size_t position, size_t value) {
-        size_t k = width + position;
-        baum[k] = value;
-        for (k /= 2; k >= 1; k /= 2)
-            baum[k] = better(baum[2 * k], baum[2 * k + 1]);
-    };
-    for (size_t p = 0; p < n; ++p)
-        baum[width + p] = p;
-    for (size_t k = width - 1; k >= 1; --k)
-        baum[k] = better(baum[2 * k], baum[2 * k + 1]);
-
-    for (size_t i = 0; i + 1 < n; ++i) {
-        const size_t smallest = baum[1];
-        std::swap(list[i], list[smallest]);
-        // Position i is placed for good; the swapped element moved to smallest.
-        typeset(i, n);
-        if (smallest != i)
-            typeset(smallest, smallest);
-    }
-}
 
 // Dense ranks of the objects in `list` under `smaller`, a strict weak order.
 template <typename Less>
@@ -145,6 +102,14 @@ std::vector<int> alphabeticalRanks(const Document& document, const std::vector<i
     return ranks(list, objects.size(), [&](int a, int b) { return compare(a, b) < 0; });
 }
 
+// Orders `list` by each element's dense rank in `rankOf` (equal keys, equal
+// ranks) as the selection sort does.
+void sortByRank(std::vector<int>& list, const std::vector<int>& rankOf) {
+    selectionSort(
+        list, [&rankOf](int a, int b) { return rankOf[size_t(a)] < rankOf[size_t(b)]; },
+        [](size_t, size_t) {});
+}
+
 // Positions as a total order: a NaN from a file sorts after every number.
 bool beforePosition(double a, double b) {
     if (std::isnan(a))
@@ -159,14 +124,14 @@ bool samePosition(double a, double b) {
 void sortByCaption(const Document& document, std::vector<int>& list) {
     const auto& objects = document.objects;
     if (document.header.GeordnetArt == 1) {
-        selectionSort(list, alphabeticalRanks(document, list));
+        sortByRank(list, alphabeticalRanks(document, list));
     } else {
-        selectionSort(list, ranks(list, objects.size(), [&](int a, int b) {
-                          const ObjDataTyp& oa = objects[size_t(a)];
-                          const ObjDataTyp& ob = objects[size_t(b)];
-                          return beforePosition(oa.Ky, ob.Ky) ||
-                                 (samePosition(oa.Ky, ob.Ky) && beforePosition(oa.Kx, ob.Kx));
-                      }));
+        sortByRank(list, ranks(list, objects.size(), [&](int a, int b) {
+                       const ObjDataTyp& oa = objects[size_t(a)];
+                       const ObjDataTyp& ob = objects[size_t(b)];
+                       return beforePosition(oa.Ky, ob.Ky) ||
+                              (samePosition(oa.Ky, ob.Ky) && beforePosition(oa.Kx, ob.Kx));
+                   }));
     }
 }
 

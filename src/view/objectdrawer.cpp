@@ -77,8 +77,8 @@ void fillBackground(QPainter& painter, const QRect& card, const ObjDataTyp& o) {
 } // namespace
 
 struct ObjectDrawer::Card {
-    enum class Art { Text, Bild, Punkt };
-    Art art = Art::Text;
+    enum class Kind { Text, Picture, Point };
+    Kind kind = Kind::Text;
     QRect rect;
     std::shared_ptr<const TypesetText> text;
     QRect pictureRect; // the picture inside the card
@@ -116,7 +116,7 @@ ObjectDrawer::Card ObjectDrawer::miss(const DrawContext& context, ObjDataTyp& o)
 
     const Typ typ = typOf(o);
     if (isPoint(typ) || isButton(typ)) {
-        card.art = Card::Art::Punkt;
+        card.kind = Card::Kind::Point;
         // A long title makes a wide point, but never one wider than the page.
         const int shortPageSide =
             std::max(1, std::min(context.pagePicture.width(), context.pagePicture.height()));
@@ -133,7 +133,7 @@ ObjectDrawer::Card ObjectDrawer::miss(const DrawContext& context, ObjDataTyp& o)
     const int pixelSize = textPixelSize(o.Fsize, s);
 
     if (!o.Bild.isNull()) {
-        card.art = Card::Art::Bild;
+        card.kind = Card::Kind::Picture;
         // Pictures are as high as an "X" of the object's size in "Arial".
         int h = lineHeightPx(objectFont(QStringLiteral("Arial"), pixelSize));
         const double ratio = double(o.Bild.width()) / o.Bild.height();
@@ -193,7 +193,7 @@ QRect ObjectDrawer::contentRect(const DrawContext& context, const ObjDataTyp& o,
                                 DrawMode art) const {
     if (art == DrawMode::Covered && o.AbfrageNummer >= 1)
         return card.rect | numberBadgeRect(card.rect, context.s);
-    if (card.art == Card::Art::Punkt)
+    if (card.kind == Card::Kind::Point)
         return card.rect.adjusted(-1, -1, 1, 1); // the smoothed edge of the ellipse
     return card.rect;
 }
@@ -206,7 +206,7 @@ QString ObjectDrawer::cardKey(const DrawContext& context, const ObjDataTyp& o,
     key += QString::number(card.rect.width()) + separator + QString::number(card.rect.height()) +
            separator + QString::number(context.s, 'g', 17) + separator;
     const HeaderDataTyp& h = context.header;
-    if (card.art == Card::Art::Punkt) {
+    if (card.kind == Card::Kind::Point) {
         key += u'P' + QString::number(o.Typ) + separator + QString::number(o.HFarbe) + separator +
                QString::number(o.HDeck) + separator + QString::number(o.Farbe) + separator +
                QString::number(h.FragBtnHtgdCol) + separator + QString::number(h.FragBtnTextCol);
@@ -236,8 +236,8 @@ void ObjectDrawer::drawContent(QPainter& painter, const DrawContext& context, co
         return;
     }
 
-    switch (card.art) {
-    case Card::Art::Punkt: {
+    switch (card.kind) {
+    case Card::Kind::Point: {
         const HeaderDataTyp& h = context.header;
         const QPointF centre = QRectF(rect).center();
         const Typ typ = typOf(o);
@@ -253,7 +253,7 @@ void ObjectDrawer::drawContent(QPainter& painter, const DrawContext& context, co
         }
         return;
     }
-    case Card::Art::Bild:
+    case Card::Kind::Picture:
         fillBackground(painter, rect, o);
         painter.save();
         painter.setOpacity(opacityAlpha(o.BildDeck) / 255.0);
@@ -261,7 +261,7 @@ void ObjectDrawer::drawContent(QPainter& painter, const DrawContext& context, co
                           scaledPicture(o.Bild, card.pictureRect.size()));
         painter.restore();
         return;
-    case Card::Art::Text:
+    case Card::Kind::Text:
         break;
     }
 
@@ -376,7 +376,7 @@ QRect ObjectDrawer::drawCard(QPainter& painter, const DrawContext& context, ObjD
     // Pictures are copied anyway; vector targets (printers, metafiles) get
     // real text and shapes rather than copies of finished pixels.
     const bool asFinishedCard =
-        (card.art != Card::Art::Bild || art == DrawMode::Covered) && painter.device() &&
+        (card.kind != Card::Kind::Picture || art == DrawMode::Covered) && painter.device() &&
         painter.device()->devType() == QInternal::Image && painter.worldTransform().isIdentity();
     if (!asFinishedCard) {
         drawContent(painter, context, o, card, art);

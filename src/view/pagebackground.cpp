@@ -32,7 +32,7 @@ QSize reducedBaseSize(QSize basis, int pictureSizePercent) {
     return QSize(w, h);
 }
 
-QSize pageSizeInBasePixels(QSize basis, const RandRect& r) {
+QSize pageSizeInBasePixels(QSize basis, const PageRect& r) {
     return QSize(std::max(1, rnd((1.0 + r.left + r.right) * basis.width())),
                  std::max(1, rnd((1.0 + r.top + r.bottom) * basis.height())));
 }

@@ -17,7 +17,7 @@ class Document;
 QSize reducedBaseSize(QSize basis, int pictureSizePercent);
 
 // The page (base picture plus margin `RandErw`) in reduced base pixels.
-QSize pageSizeInBasePixels(QSize reducedBase, const RandRect& randErw);
+QSize pageSizeInBasePixels(QSize reducedBase, const PageRect& randErw);
 
 // Builds the page background: the margin and everything behind the base picture
 // in the page colour `HtgdCol`, the base picture drawn with the opacity
@@ -42,7 +42,7 @@ public:
 private:
     struct Key {
         qint64 basisKey = 0;
-        RandRect randErw;
+        PageRect randErw;
         quint32 colour = 0;
         int opacity = -1;
         int pictureSize = -1;

@@ -13,7 +13,7 @@ namespace quorvel {
 namespace {
 
 constexpr ColourValue kBlack = 0x000000;
-constexpr ColourValue kRot = 0x0000FF;
+constexpr ColourValue kRed = 0x0000FF;
 constexpr int kMaxMinGap = 1000;
 constexpr int kPictureHeight = 3000;
 
@@ -296,7 +296,7 @@ private:
             drawHorizontal(m_x, m_y + m_lineHeight - 1, g, colourFromValue(kBlack));
         if (solution) {
             m_painter->setFont(m_font);
-            m_painter->setPen(colourFromValue(kRot));
+            m_painter->setPen(colourFromValue(kRed));
             m_painter->drawText(QPoint(m_x, m_y + m_fm.ascent()), u' ' + firstAlternative(content));
         }
         record(MarkupRun::Kind::Gap, content, m_x, g, line || solution);

@@ -12,7 +12,7 @@ namespace quorvel {
 
 namespace {
 
-bool contains(const RandRect& r, QPointF p) {
+bool contains(const PageRect& r, QPointF p) {
     return p.x() >= r.left && p.x() <= r.right && p.y() >= r.top && p.y() <= r.bottom;
 }
 

@@ -133,8 +133,10 @@ std::vector<int> ViewComposer::zOrder() const {
 void ViewComposer::runHook(LayoutPhase phase, const QRect& clip) {
     if (!m_layouts.hasHook(dokTypOf(m_document.header), phase))
         return;
+    QPainter painter(&m_page);
+    painter.setClipRect(clip);
     LayoutHookContext context{
-        m_document,       m_page,        clip, scale(), m_state.currentQuestion,
+        m_document,       painter,       m_page.size(), clip, scale(), m_state.currentQuestion,
         m_state.exercise, m_state.layers};
     m_layouts.runHook(phase, context);
     // A generator may have added or removed objects.

@@ -6,9 +6,11 @@
 #include "textmarkup.h"
 #include "typecodes.h"
 
-#include <QImage>
 #include <QRect>
+#include <QSize>
 #include <array>
+
+class QPainter;
 
 namespace quorvel {
 
@@ -25,14 +27,17 @@ enum class LayoutPhase {
     Overlay,                 // once the objects are drawn: overlay drawing of the second group
 };
 
-// What a hook gets: the document (its objects may be moved or made), the page
-// picture to draw on, the part of it being composed (the whole picture, or the
-// rectangle of a single redraw: drawing must stay inside it), the scale S, the
-// current question (a layout may correct it), the exercise presentation and
-// the layer switches (what a layout draws into the page follows them).
+// What a hook gets: the document (its objects may be moved or made), a painter
+// on a page of `size` pixels (a screen picture, a printer or a recorded
+// picture alike), the part of the page being composed (the whole page, or the
+// rectangle of a single redraw: the painter is clipped to it), the scale S,
+// the current question (a layout may correct it), the exercise presentation
+// and the layer switches (what a layout draws into the page follows them).
+// A hook leaves the painter's state as it found it.
 struct LayoutHookContext {
     Document& document;
-    QImage& page;
+    QPainter& painter;
+    QSize size;
     QRect clip;
     double s;
     int& currentQuestion;

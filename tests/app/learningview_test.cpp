@@ -61,7 +61,7 @@ protected:
 
     // The widget point over the middle of object i's card.
     QPoint centre(int i) {
-        const RandRect& r = object(i).KartRect;
+        const PageRect& r = object(i).KartRect;
         const QPointF page((r.left + r.right) / 2, (r.top + r.bottom) / 2);
         LearningViewWidget& v = window->view();
         return (v.composer().pageToView(page) + QPointF(v.pictureRect().topLeft())).toPoint();

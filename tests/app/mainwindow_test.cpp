@@ -48,7 +48,7 @@ struct RecordingParticipant : ShellParticipant {
     void shellActivated() override { ++activations; }
     void abortRun() override { ++aborts; }
     void relayout() override { ++relayouts; }
-    bool openSeriesPackage(const QString& path) override {
+    bool openPackage(const QString& path) override {
         seriesPackage = path;
         return true;
     }

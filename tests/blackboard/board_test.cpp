@@ -292,7 +292,7 @@ TEST_F(BoardTest, SavedBoardReadsBackWithItsPictureAndObjects) {
     const LayoutSet layouts = buildLayoutSet();
     ASSERT_TRUE(readDocumentFile(back, file, ReadOptions{layouts}).ok);
     EXPECT_EQ(back.header.titel, u"tafel eins"_s);
-    EXPECT_EQ(back.header.RandErw, RandRect());
+    EXPECT_EQ(back.header.RandErw, PageRect());
     EXPECT_EQ(back.basePicture.size(), shown().size());
     EXPECT_TRUE(red(back.basePicture.pixel(centre - QPoint(20, 0))));
     ASSERT_EQ(back.objects.size(), 1u);
@@ -464,7 +464,7 @@ TEST_F(BoardTest, ChronicleButtonsFollowWhatThereIsToStoreAndToRestore) {
     view().undo();
     EXPECT_FALSE(board->storedSinceChange());
 
-    board->deleteChronicleShots();
+    board->shutdownQuestionConfirmed();
     EXPECT_FALSE(restore->isEnabled());
     window->documents().showEmptyState();
     EXPECT_FALSE(store->isEnabled());

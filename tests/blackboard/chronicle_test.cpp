@@ -33,6 +33,16 @@ TEST_F(ChronicleTest, NamesAndCaptions) {
     EXPECT_EQ(chronicleCaption(7, when.time()), QStringLiteral("Nr. 007 - 10:42 Uhr"));
 }
 
+TEST_F(ChronicleTest, ShutdownQuestionInSingularAndPlural) {
+    EXPECT_EQ(
+        msgChronicleShots(1, QStringLiteral("/c/")),
+        QStringLiteral("1 Chronik-Screenshot wurde im Ordner /c/ als PNG-Bilddatei abgelegt.\r\n"
+                       "Soll diese jetzt gelöscht werden?"));
+    EXPECT_EQ(msgChronicleShots(3, QStringLiteral("/c/")),
+              QStringLiteral("3 Chronik-Screenshots wurden im Ordner /c/ als PNG-Bilddateien "
+                             "abgelegt.\r\nSollen diese jetzt gelöscht werden?"));
+}
+
 TEST_F(ChronicleTest, FirstShotIsOneBesideOlderFilesAndTwoInOneSecondDiffer) {
     ASSERT_TRUE(QDir().mkpath(folder));
     const QString older = folder + QStringLiteral("20240314-090000-001.png");

@@ -14,8 +14,8 @@ TEST(Document, ResetFreesObjectsAndRestoresNewDocumentValues) {
     doc.header.Schriftart = QStringLiteral("Times New Roman");
     doc.header.LueckenTabelle[3][4].Text = QStringLiteral("x");
     doc.header.LueckenTabelle[3][4].Bild = QImage(4, 4, QImage::Format_ARGB32);
-    doc.header.Kreuzwort.cell(2, 3) = QStringLiteral("A");
-    doc.header.Logo.Bild = QImage(4, 4, QImage::Format_ARGB32);
+    doc.header.crossword.cell(2, 3) = QStringLiteral("A");
+    doc.header.logo.picture = QImage(4, 4, QImage::Format_ARGB32);
     doc.zMin = -3;
     doc.zMax = 7;
     doc.modified = true;
@@ -34,8 +34,8 @@ TEST(Document, ResetFreesObjectsAndRestoresNewDocumentValues) {
     EXPECT_EQ(doc.header.Schriftart, QStringLiteral("Times New Roman")); // the font in effect stays
     EXPECT_TRUE(doc.header.LueckenTabelle[3][4].Text.isEmpty());
     EXPECT_TRUE(doc.header.LueckenTabelle[3][4].Bild.isNull());
-    EXPECT_TRUE(doc.header.Kreuzwort.cell(2, 3).isEmpty());
-    EXPECT_TRUE(doc.header.Logo.Bild.isNull());
+    EXPECT_TRUE(doc.header.crossword.cell(2, 3).isEmpty());
+    EXPECT_TRUE(doc.header.logo.picture.isNull());
     EXPECT_EQ(doc.zMin, 0);
     EXPECT_EQ(doc.zMax, 0);
     EXPECT_FALSE(doc.modified);
@@ -44,9 +44,9 @@ TEST(Document, ResetFreesObjectsAndRestoresNewDocumentValues) {
     EXPECT_EQ(doc.geometry.ratioHoehe, 3);
     EXPECT_EQ(doc.geometry.pictureSize, 100);
     // Column 7 of the cluster backgrounds takes colour 7 mod 5 = 2.
-    EXPECT_EQ(doc.header.LueckentabelleSpaltenHtgd[7].Farbe, 0xFFC080u);
-    EXPECT_EQ(doc.header.LueckentabelleSpaltenHtgd[7].Deckung, 50);
-    EXPECT_EQ(doc.header.Kreuzwort.KGBeschreibungTitelCol, 0xC0u);
+    EXPECT_EQ(doc.header.LueckentabelleSpaltenHtgd[7].colour, 0xFFC080u);
+    EXPECT_EQ(doc.header.LueckentabelleSpaltenHtgd[7].opacity, 50);
+    EXPECT_EQ(doc.header.crossword.KGBeschreibungTitelCol, 0xC0u);
 }
 
 TEST(Document, EmptyStateBetweenDocumentsKeepsThePreviousPath) {
@@ -63,10 +63,10 @@ TEST(Document, EmptyStateBetweenDocumentsKeepsThePreviousPath) {
 }
 
 TEST(Document, DefaultIndentFollowsDocumentType) {
-    EXPECT_EQ(defaultEinrueckRand(DokTyp::SingleQuestions), (RandRect{0.1, 0.165, 0.05, 0.195}));
-    EXPECT_EQ(defaultEinrueckRand(DokTyp::CrossMatching), (RandRect{0.035, 0.03, 0.035, 0.03}));
-    EXPECT_EQ(defaultEinrueckRand(DokTyp::PictureLabelling), RandRect{});
-    EXPECT_EQ(defaultEinrueckRand(DokTyp{42}), RandRect{});
+    EXPECT_EQ(defaultEinrueckRand(DokTyp::SingleQuestions), (PageRect{0.1, 0.165, 0.05, 0.195}));
+    EXPECT_EQ(defaultEinrueckRand(DokTyp::CrossMatching), (PageRect{0.035, 0.03, 0.035, 0.03}));
+    EXPECT_EQ(defaultEinrueckRand(DokTyp::PictureLabelling), PageRect{});
+    EXPECT_EQ(defaultEinrueckRand(DokTyp{42}), PageRect{});
 }
 
 TEST(Document, GeneratedObjectsAndDeletion) {
@@ -159,7 +159,7 @@ TEST(PageGeometry, KeepsPageObjectsOnTheBasePicture) {
     doc.objects = {label, gap};
     doc.geometry = PageGeometry{0, 1, 1, 0, 100, 50, 50}; // no margin at all
     doc.applyPageGeometry(true, noLayouts());
-    EXPECT_EQ(doc.header.RandErw, RandRect{});
+    EXPECT_EQ(doc.header.RandErw, PageRect{});
     EXPECT_NEAR(doc.objects[0].Sx, 0.32, 1e-12);
     EXPECT_NEAR(doc.objects[0].Kx, 0.32, 1e-12);
     EXPECT_NEAR(doc.objects[0].Sy, 0.5, 1e-12);

@@ -87,11 +87,11 @@ TEST(DocumentReader, ReadsEveryFieldOfACurrentFile) {
     EXPECT_EQ(doc.header.titel, QStringLiteral("Blüten"));
     EXPECT_EQ(doc.header.autor, QStringLiteral("Frau Kühn"));
     EXPECT_EQ(doc.header.bemerkung, QStringLiteral("Zeile 1\r\nZeile 2"));
-    EXPECT_EQ(doc.header.EinrueckRand, (RandRect{0.01, 0.02, 0.03, 0.04}));
+    EXPECT_EQ(doc.header.EinrueckRand, (PageRect{0.01, 0.02, 0.03, 0.04}));
     EXPECT_EQ(doc.header.Schriftart, QStringLiteral("Times New Roman"));
     EXPECT_EQ(doc.header.BilderPasswort, QStringLiteral("geheim"));
-    EXPECT_EQ(doc.header.Logo.Bild, b.logo);
-    EXPECT_EQ(doc.header.Logo.Fusszeile, QStringLiteral("Fußzeile"));
+    EXPECT_EQ(doc.header.logo.picture, b.logo);
+    EXPECT_EQ(doc.header.logo.footer, QStringLiteral("Fußzeile"));
     ASSERT_EQ(doc.objects.size(), 2u);
     EXPECT_EQ(doc.objects[0].Cap, QStringLiteral("Kelch, Blatt\r\nStiel"));
     EXPECT_EQ(doc.objects[0].Stil, 5);
@@ -145,7 +145,7 @@ TEST(DocumentReader, KeyTestsAreSubstringTests) {
     old.removeKey(QStringLiteral("HD-EinrueckRand"));
     Document doc;
     ASSERT_TRUE(readBytes(old.build(), doc).ok);
-    EXPECT_EQ(doc.header.EinrueckRand, (RandRect{0.01, 0.02, 0.03, 0.04}));
+    EXPECT_EQ(doc.header.EinrueckRand, (PageRect{0.01, 0.02, 0.03, 0.04}));
 
     // "OB-PktCap2" contains "OB-PktCap", so the first title is read as well.
     DocBuilder b;
@@ -260,9 +260,9 @@ TEST(DocumentReader, CrosswordOfVersion220HasFiveSettings) {
     b.across[0] = QStringLiteral("Hauptstadt");
     Document doc;
     ASSERT_TRUE(readBytes(b.build(), doc).ok);
-    const KreuzwortDataTyp& k = doc.header.Kreuzwort;
+    const CrosswordData& k = doc.header.crossword;
     EXPECT_EQ(k.cell(2, 5), QStringLiteral("#W1"));
-    EXPECT_EQ(k.Waagerecht[0], QStringLiteral("Hauptstadt"));
+    EXPECT_EQ(k.across[0], QStringLiteral("Hauptstadt"));
     EXPECT_EQ(k.KGBeschreibungCol, 15u);
     EXPECT_EQ(k.KGBeschreibungTitelCol, 15u);
 
@@ -270,7 +270,7 @@ TEST(DocumentReader, CrosswordOfVersion220HasFiveSettings) {
     b.crosswordSettings = {11, 12, 13, 14, 15, 16};
     Document doc2;
     ASSERT_TRUE(readBytes(b.build(), doc2).ok);
-    EXPECT_EQ(doc2.header.Kreuzwort.KGBeschreibungTitelCol, 16u);
+    EXPECT_EQ(doc2.header.crossword.KGBeschreibungTitelCol, 16u);
 }
 
 TEST(DocumentReader, GapTableOnlyForItsDocumentTypes) {
@@ -306,8 +306,8 @@ TEST(DocumentReader, GapTableOnlyForItsDocumentTypes) {
     EXPECT_EQ(h.LueckenTabelle[1][0].Bild.size(), QSize(6, 6));
     EXPECT_EQ(h.LueckenTabelle[1][0].BildLink, QStringLiteral("a.png"));
     EXPECT_EQ(h.LueckenTabelle[1][0].Fsize, 7);
-    EXPECT_EQ(h.LueckentabelleSpaltenHtgd[2], (SpaltenHintergrund{0xFF0000, 30}));
-    EXPECT_EQ(h.LueckentabelleSpaltenHtgd[3], (SpaltenHintergrund{0x7FBEFF, 50}));
+    EXPECT_EQ(h.LueckentabelleSpaltenHtgd[2], (ColumnBackground{0xFF0000, 30}));
+    EXPECT_EQ(h.LueckentabelleSpaltenHtgd[3], (ColumnBackground{0x7FBEFF, 50}));
 }
 
 TEST(DocumentReader, QuestionsWithAnswerPictures) {
@@ -549,8 +549,8 @@ TEST(DocumentReaderHostile, OversizedClusterTableStopsBeforeColumnBackgrounds) {
     Document doc;
     const IoResult r = readBytes(b.build(), doc);
     EXPECT_FALSE(r.ok);
-    EXPECT_EQ(doc.header.LueckentabelleSpaltenHtgd[0], (SpaltenHintergrund{0xBEFF7F, 50}));
-    EXPECT_EQ(doc.header.Kreuzwort.KGFeldHtgdCol, 0xF0F0F0u);
+    EXPECT_EQ(doc.header.LueckentabelleSpaltenHtgd[0], (ColumnBackground{0xBEFF7F, 50}));
+    EXPECT_EQ(doc.header.crossword.KGFeldHtgdCol, 0xF0F0F0u);
 }
 
 TEST(DocumentReader, PicturesBeyondTheDocumentsBudgetAreRefusedWithAMessage) {

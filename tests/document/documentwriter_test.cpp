@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cp1252.h"
 #include "docbuilder.h"
+#include "documentbytes.h"
 #include "documentio.h"
 #include "passwordscramble.h"
 #include "testlayouts.h"
@@ -13,24 +14,6 @@
 using namespace quorvel;
 
 namespace {
-
-QByteArray writeToBytes(Document& doc) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    EXPECT_TRUE(writeDocumentStream(buffer, doc));
-    return bytes;
-}
-
-Document readFromBytes(const QByteArray& bytes) {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    Document doc;
-    const IoResult r = readDocumentStream(buffer, doc, ReadOptions{noLayouts()});
-    EXPECT_TRUE(r.ok) << r.detail.toStdString();
-    return doc;
-}
 
 ObjDataTyp label(const QString& cap, int zIndex) {
     ObjDataTyp o;
@@ -79,13 +62,13 @@ TEST(DocumentWriter, RoundTripsEveryKindOfContent) {
                                   1,
                                   1};
         h.LueckentabelleSpaltenHtgd[1] = {0x123456, 77};
-        h.Kreuzwort.cell(29, 0) = QStringLiteral("Z");
-        h.Kreuzwort.Senkrecht[29] = QStringLiteral("letzte");
-        h.Kreuzwort.KGBeschreibungTitelCol = 0xABCDEF;
+        h.crossword.cell(29, 0) = QStringLiteral("Z");
+        h.crossword.down[29] = QStringLiteral("letzte");
+        h.crossword.KGBeschreibungTitelCol = 0xABCDEF;
         h.BilderPasswort = QStringLiteral("Passwort ä");
-        h.Logo.Bild = testPicture(9, 9, true);
-        h.Logo.Groesse = 0.35;
-        h.Logo.Fusszeile = QStringLiteral("Schule am Park");
+        h.logo.picture = testPicture(9, 9, true);
+        h.logo.size = 0.35;
+        h.logo.footer = QStringLiteral("Schule am Park");
         h.Zielpunktgroesse = 70;
         ObjDataTyp q;
         q.Typ = 21;
@@ -104,9 +87,9 @@ TEST(DocumentWriter, RoundTripsEveryKindOfContent) {
         EXPECT_EQ(b.RandErw, h.RandErw);
         EXPECT_EQ(b.EinrueckRand, h.EinrueckRand);
         EXPECT_EQ(b.BilderPasswort, h.BilderPasswort);
-        EXPECT_EQ(b.Logo.Bild, h.Logo.Bild);
-        EXPECT_EQ(b.Logo.Groesse, 0.35);
-        EXPECT_EQ(b.Logo.Fusszeile, h.Logo.Fusszeile);
+        EXPECT_EQ(b.logo.picture, h.logo.picture);
+        EXPECT_EQ(b.logo.size, 0.35);
+        EXPECT_EQ(b.logo.footer, h.logo.footer);
         EXPECT_EQ(b.Zielpunktgroesse, 70);
         if (dokTyp != 6) {
             const lueckentabellearrtyp& cell = b.LueckenTabelle[1][2];
@@ -116,12 +99,12 @@ TEST(DocumentWriter, RoundTripsEveryKindOfContent) {
             EXPECT_EQ(cell.BildLinkInUebung, 1);
         }
         if (dokTyp == 4) {
-            EXPECT_EQ(b.LueckentabelleSpaltenHtgd[1], (SpaltenHintergrund{0x123456, 77}));
+            EXPECT_EQ(b.LueckentabelleSpaltenHtgd[1], (ColumnBackground{0x123456, 77}));
         }
         if (dokTyp == 6) {
-            EXPECT_EQ(b.Kreuzwort.cell(29, 0), QStringLiteral("Z"));
-            EXPECT_EQ(b.Kreuzwort.Senkrecht[29], QStringLiteral("letzte"));
-            EXPECT_EQ(b.Kreuzwort.KGBeschreibungTitelCol, 0xABCDEFu);
+            EXPECT_EQ(b.crossword.cell(29, 0), QStringLiteral("Z"));
+            EXPECT_EQ(b.crossword.down[29], QStringLiteral("letzte"));
+            EXPECT_EQ(b.crossword.KGBeschreibungTitelCol, 0xABCDEFu);
         }
         ASSERT_EQ(back.objects.size(), 2u);
         const ObjDataTyp& o = back.objects[0];

@@ -154,7 +154,7 @@ protected:
     // The basket whose column holds the cell of cluster card `card`.
     int homeBasket(const UebElemPan* card) {
         const QSize page = panel().composer().page().size();
-        const RandRect& home = object(card->object()).KartRect;
+        const PageRect& home = object(card->object()).KartRect;
         return clusterBasketAt(document(), page,
                                QPoint(int((home.left + home.right) / 2 * page.width()),
                                       int((home.top + home.bottom) / 2 * page.height())));

@@ -427,10 +427,10 @@ TEST(ClozeTable, HostileTableOfLongTextsLaysOut) {
 TEST(ClozeLayouts, AbsurdIndentsAndPagesLayOutWithoutOverflow) {
     const double inf = std::numeric_limits<double>::infinity();
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    const RandRect indents[] = {
+    const PageRect indents[] = {
         {nan, nan, nan, nan}, {1e300, -1e300, inf, -inf}, {0.6, 0.6, 0.6, 0.6}};
     for (int subtype : {0, kTableClozeSubtype}) {
-        for (const RandRect& indent : indents) {
+        for (const PageRect& indent : indents) {
             Document d = clozeDocument(QStringLiteral("Ein <<Test>> mit Text."), subtype);
             d.header.LueckenTabelleZeilen = 2;
             cellOf(d, 0, 0).Text = d.header.lueckentext;

@@ -56,8 +56,8 @@ Document documentOf(DokTyp dokTyp) {
                 QStringLiteral("Zelle %1%2").arg(r).arg(c);
     }
     for (int x = 0; x < 4; ++x)
-        h.Kreuzwort.cell(x, 2) = QString(QChar(u'A' + x));
-    h.Kreuzwort.Waagerecht[0] = QStringLiteral("Vier Buchstaben");
+        h.crossword.cell(x, 2) = QString(QChar(u'A' + x));
+    h.crossword.across[0] = QStringLiteral("Vier Buchstaben");
     d.derivePageGeometry();
     const int typs[] = {0, 1, 2, 3, 7};
     for (int i = 0; i < 5; ++i) {
@@ -180,7 +180,7 @@ TEST(ExtremeValues, ObjectFieldsOfAnyValueDrawWithinThePage) {
 }
 
 TEST(ExtremeValues, HeaderFieldsOfAnyValueLayOutEveryDocumentType) {
-    const auto margins = [](double v) { return RandRect{v, v, v, v}; };
+    const auto margins = [](double v) { return PageRect{v, v, v, v}; };
     // clang-format off
     const HeaderField fields[] = {
         {"RandErw", {}, [&](HeaderDataTyp& h, double v) { h.RandErw = margins(v); }},
@@ -201,7 +201,7 @@ TEST(ExtremeValues, HeaderFieldsOfAnyValueLayOutEveryDocumentType) {
                  }
              }
              for (auto& column : h.LueckentabelleSpaltenHtgd)
-                 column.Deckung = v;
+                 column.opacity = v;
          }, {}},
         {"NumArt GeordnetArt", [](HeaderDataTyp& h, int v) { h.NumArt = v; h.GeordnetArt = v; }, {}},
         {"AnzFrageNummern", [](HeaderDataTyp& h, int v) { h.AnzFrageNummern = v; }, {}},

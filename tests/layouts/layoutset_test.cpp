@@ -2,6 +2,7 @@
 #include "document.h"
 #include "layoutset.h"
 
+#include <QPainter>
 #include <gtest/gtest.h>
 
 using namespace quorvel;
@@ -45,7 +46,8 @@ TEST(LayoutSet, HooksAndGapStepBelongToTheirTypeAndPhase) {
     QImage page(10, 10, QImage::Format_ARGB32_Premultiplied);
     int question = 0;
     const ExercisePresentation exercise;
-    LayoutHookContext context{doc, page, page.rect(), 1.0, question, exercise};
+    QPainter painter(&page);
+    LayoutHookContext context{doc, painter, page.size(), page.rect(), 1.0, question, exercise};
     doc.header.DokTyp = codeOf(DokTyp::CrossMatching);
     layouts.runHook(LayoutPhase::Overlay, context);
     EXPECT_TRUE(ran.empty());

@@ -19,7 +19,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-Document questionDocument(DokTyp type, RandRect margins) {
+Document questionDocument(DokTyp type, PageRect margins) {
     Document d;
     d.basePicture = QImage(870, 620, QImage::Format_ARGB32);
     d.basePicture.fill(Qt::white);
@@ -241,7 +241,7 @@ TEST(MultipleChoiceLayout, TextAnswerRowsWithoutMargins) {
 }
 
 TEST(MultipleChoiceLayout, FivePictureAnswersInTwoColumns) {
-    const RandRect margins{0.05, 0.04, 0.05, 0.045};
+    const PageRect margins{0.05, 0.04, 0.05, 0.045};
     Document d = questionDocument(DokTyp::MultipleChoice, margins);
     ObjDataTyp& q = addMC(d, {u"Welches?"_s, u"- Bild\n+ Bild\n- Bild\n+ Bild\n- Bild"_s}, 1);
     q.AntwortAnz = 5;
@@ -414,7 +414,7 @@ QSize compose(Document& d, const LayoutSet& layouts, QSize view) {
 
 TEST(QuestionLayouts, LongTextsWrapAtTheRightMargin) {
     const LayoutSet layouts = buildLayoutSet();
-    const RandRect margins{0.05, 0.04, 0.07, 0.045};
+    const PageRect margins{0.05, 0.04, 0.07, 0.045};
     QString text;
     while (text.size() < 121)
         text += u"Welcher Planet unseres Sonnensystems hat die meisten Monde? "_s;

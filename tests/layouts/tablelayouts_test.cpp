@@ -263,7 +263,7 @@ TEST(CrosswordLayout, ExtentLabelsAndLetters) {
     Document d;
     d.header.DokTyp = codeOf(DokTyp::Crossword);
     d.header.EinrueckRand = {};
-    auto& k = d.header.Kreuzwort;
+    auto& k = d.header.crossword;
     const QStringList row{QStringLiteral("#W8"), QStringLiteral("B"), QStringLiteral("A"),
                           QStringLiteral("U"), QStringLiteral("M")};
     for (int i = 0; i < row.size(); ++i)
@@ -338,30 +338,30 @@ TEST(CrosswordLayout, LetterSizesAndEmptyGrid) {
     EXPECT_EQ(crosswordLetterSize({0, 3, 0, 2}), 15);
     Document d;
     d.header.DokTyp = codeOf(DokTyp::Crossword);
-    const CrosswordExtent e = crosswordExtent(d.header.Kreuzwort);
+    const CrosswordExtent e = crosswordExtent(d.header.crossword);
     EXPECT_EQ(e.x0 + e.x1 + e.y0 + e.y1, 0);
     layOutCrossword(d, QSize(870, 600), nullptr, true);
     EXPECT_TRUE(d.objects.empty());
 }
 
 TEST(CrosswordLayout, ClueTexts) {
-    KreuzwortDataTyp k;
+    CrosswordData k;
     EXPECT_TRUE(crosswordClueText(k).isEmpty());
-    k.Waagerecht[0] = QStringLiteral("Baum");
+    k.across[0] = QStringLiteral("Baum");
     EXPECT_EQ(crosswordClueText(k), QStringLiteral(" \r\n\r\nW1: Baum\r\n\r\n"));
-    k.Senkrecht[2] = QStringLiteral("Haus");
+    k.down[2] = QStringLiteral("Haus");
     EXPECT_EQ(crosswordClueText(k),
               QStringLiteral(" \r\n\r\nW1: Baum\r\n\r\n\r\n \r\n\r\nS3: Haus\r\n\r\n"));
-    k.Waagerecht[0].clear();
+    k.across[0].clear();
     EXPECT_EQ(crosswordClueText(k), QStringLiteral(" \r\n\r\nS3: Haus\r\n\r\n"));
 }
 
 TEST(CrosswordLayout, OverlongCluesStillDraw) {
     Document d;
     d.header.DokTyp = codeOf(DokTyp::Crossword);
-    auto& k = d.header.Kreuzwort;
+    auto& k = d.header.crossword;
     k.cell(0, 0) = QStringLiteral("A");
-    for (QString& clue : k.Waagerecht)
+    for (QString& clue : k.across)
         clue = QString(2000, u'x') + QStringLiteral(" Wort");
     QImage picture(QSize(870, 600), QImage::Format_ARGB32);
     picture.fill(Qt::white);

@@ -12,8 +12,8 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// A participant that reports a network participation, unsaved chronicle
-// shots and a finished exercise as told, and records what the sequence did.
+// A participant that follows a run elsewhere, leaves files behind and has
+// finished its exercise as told, and records what the sequence did.
 struct Scenario : ShellParticipant {
     Document document;
     int shots = 0;
@@ -24,13 +24,14 @@ struct Scenario : ShellParticipant {
     bool runFinished(Modus modus) const override {
         return modus == Modus::Exercise && exerciseFinished;
     }
-    void reportNetworkAbort() override {
+    void abandonRun() override {
         if (participant)
             calls << u"netz"_s;
     }
-    int chronicleShotCount() const override { return shots; }
-    QString chronicleFolder() const override { return u"/basis/chronik/"_s; }
-    void deleteChronicleShots() override { calls << u"chronik loeschen"_s; }
+    QString shutdownQuestion() const override {
+        return shots > 0 ? QString::number(shots) + u" Bilder löschen?"_s : QString();
+    }
+    void shutdownQuestionConfirmed() override { calls << u"chronik loeschen"_s; }
     void saveDocument() override { calls << u"speichern"_s; }
 
     Participants participants() { return {this}; }
@@ -46,12 +47,6 @@ TEST(ShutdownSequence, TextsOfTheQuestions) {
     EXPECT_EQ(msgSaveChanges(u"/a/b.qvl"_s),
               u"Änderungen im aktuellen Dokument unter \"/a/b.qvl\" speichern?"_s);
     EXPECT_EQ(msgSaveChanges(QString()), u"Aktuelles Dokument speichern?"_s);
-    EXPECT_EQ(msgChronicleShots(1, u"/c/"_s),
-              u"1 Chronik-Screenshot wurde im Ordner /c/ als PNG-Bilddatei abgelegt.\r\n"
-              u"Soll diese jetzt gelöscht werden?"_s);
-    EXPECT_EQ(msgChronicleShots(3, u"/c/"_s),
-              u"3 Chronik-Screenshots wurden im Ordner /c/ als PNG-Bilddateien abgelegt.\r\n"
-              u"Sollen diese jetzt gelöscht werden?"_s);
 }
 
 TEST(ShutdownSequence, AllQuestionsInOrder) {
@@ -66,7 +61,7 @@ TEST(ShutdownSequence, AllQuestionsInOrder) {
     EXPECT_TRUE(runShutdownQuestions(Modus::Exercise, s.document, s.participants(), prompter));
     EXPECT_EQ(prompter.order,
               QStringList({msgExerciseNotFinished(), msgSaveChanges(u"/themen/a.qvl"_s),
-                           msgChronicleShots(2, u"/basis/chronik/"_s), u"<Beenden>"_s}));
+                           u"2 Bilder löschen?"_s, u"<Beenden>"_s}));
     EXPECT_EQ(s.calls, QStringList({u"netz"_s, u"speichern"_s, u"chronik loeschen"_s}));
     for (const auto& question : prompter.asked)
         EXPECT_EQ(question.kind, MessageKind::Confirmation);

@@ -271,11 +271,11 @@ TEST_F(DocumentJsonTest, CrosswordGridIsIndexedXThenY) {
     Document document;
     document.reset();
     ASSERT_TRUE(documentFromJson(parse(kRoundTripCases[2].json), dir.path(), document));
-    EXPECT_EQ(document.header.Kreuzwort.Gitter[30 * 2 + 5], QStringLiteral("Ä"));
-    EXPECT_EQ(document.header.Kreuzwort.Gitter[30 * 1 + 0], QStringLiteral("K"));
-    EXPECT_EQ(document.header.Kreuzwort.Senkrecht[1], QStringLiteral("Stadt an der Spree"));
+    EXPECT_EQ(document.header.crossword.grid[30 * 2 + 5], QStringLiteral("Ä"));
+    EXPECT_EQ(document.header.crossword.grid[30 * 1 + 0], QStringLiteral("K"));
+    EXPECT_EQ(document.header.crossword.down[1], QStringLiteral("Stadt an der Spree"));
 
-    document.header.Kreuzwort.cell(7, 3) = QStringLiteral("Q");
+    document.header.crossword.cell(7, 3) = QStringLiteral("Q");
     QJsonObject json;
     ASSERT_TRUE(documentToJson(document, {}, json));
     const QJsonArray grid = json[QStringLiteral("crossword")][QStringLiteral("grid")].toArray();

@@ -15,7 +15,7 @@ namespace {
 constexpr std::array<bool, 4> kAllLayers{true, true, true, true};
 
 // A query field whose card covers the given fractions of the page.
-ObjDataTyp field(int typ, RandRect card, int zIndex = 0) {
+ObjDataTyp field(int typ, PageRect card, int zIndex = 0) {
     ObjDataTyp o = object(typ, 0.5, 0.5);
     o.KartRect = card;
     o.ZIndex = zIndex;
@@ -39,7 +39,7 @@ TEST(HitTest, TopmostZIndexThenLaterEntryWins) {
 
 TEST(HitTest, HiddenLayersInactiveAndOtherQuestionsAreNotHit) {
     Document d = emptyDocument(100, 100);
-    const RandRect everywhere{0.0, 0.0, 1.0, 1.0};
+    const PageRect everywhere{0.0, 0.0, 1.0, 1.0};
     d.objects.push_back(field(0, everywhere));
     std::array<bool, 4> layers = kAllLayers;
     layers[1] = false;

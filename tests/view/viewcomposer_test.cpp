@@ -190,9 +190,7 @@ TEST(ViewComposer, LayoutHooksRunAtTheirSteps) {
     const auto male = [&order](LayoutPhase phase, QColor colour, QRect wo) {
         return [&order, phase, colour, wo](LayoutHookContext& k) {
             order.push_back(phase);
-            QPainter painter(&k.page);
-            painter.setClipRect(k.clip);
-            painter.fillRect(wo, colour);
+            k.painter.fillRect(wo, colour);
         };
     };
     const QRect beforeField(10, 10, 20, 20), afterField(50, 10, 20, 20), overField(90, 10, 20, 20);

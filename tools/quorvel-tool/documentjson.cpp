@@ -61,20 +61,20 @@ const Field<lueckentabellearrtyp> kCellFields[] = {
     {"BildLinkInUebung", &lueckentabellearrtyp::BildLinkInUebung},
 };
 
-const Field<KreuzwortDataTyp> kCrosswordFields[] = {
-    {"KGFeldHtgdCol", &KreuzwortDataTyp::KGFeldHtgdCol},
-    {"KGFeldRandCol", &KreuzwortDataTyp::KGFeldRandCol},
-    {"KGWortAnkerCol", &KreuzwortDataTyp::KGWortAnkerCol},
-    {"KGFeldschriftCol", &KreuzwortDataTyp::KGFeldschriftCol},
-    {"KGBeschreibungCol", &KreuzwortDataTyp::KGBeschreibungCol},
-    {"KGBeschreibungTitelCol", &KreuzwortDataTyp::KGBeschreibungTitelCol},
+const Field<CrosswordData> kCrosswordFields[] = {
+    {"KGFeldHtgdCol", &CrosswordData::KGFeldHtgdCol},
+    {"KGFeldRandCol", &CrosswordData::KGFeldRandCol},
+    {"KGWortAnkerCol", &CrosswordData::KGWortAnkerCol},
+    {"KGFeldschriftCol", &CrosswordData::KGFeldschriftCol},
+    {"KGBeschreibungCol", &CrosswordData::KGBeschreibungCol},
+    {"KGBeschreibungTitelCol", &CrosswordData::KGBeschreibungTitelCol},
 };
 
-const Field<LogoDataTyp> kLogoFields[] = {
-    {"size", &LogoDataTyp::Groesse},
-    {"alignment", &LogoDataTyp::Ausrichtung},
-    {"footer", &LogoDataTyp::Fusszeile},
-    {"footerAlignment", &LogoDataTyp::FusszeileAusrichtung},
+const Field<LogoData> kLogoFields[] = {
+    {"size", &LogoData::size},
+    {"alignment", &LogoData::alignment},
+    {"footer", &LogoData::footer},
+    {"footerAlignment", &LogoData::footerAlignment},
 };
 
 const Field<ObjDataTyp> kObjectFields[] = {
@@ -159,7 +159,7 @@ int usedAnswerPictures(const ObjDataTyp& object) {
 
 // --- document to JSON ------------------------------------------------------
 
-QJsonArray rectToJson(const RandRect& rect) {
+QJsonArray rectToJson(const PageRect& rect) {
     return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
@@ -193,13 +193,13 @@ QJsonObject headerToJson(const HeaderDataTyp& header, const PictureExport& pictu
     json.insert(QStringLiteral("LueckenTabelle"), rows);
 
     QJsonArray backgrounds;
-    for (const SpaltenHintergrund& background : header.LueckentabelleSpaltenHtgd)
-        backgrounds.append(QJsonArray{scalarToJson(background.Farbe), background.Deckung});
+    for (const ColumnBackground& background : header.LueckentabelleSpaltenHtgd)
+        backgrounds.append(QJsonArray{scalarToJson(background.colour), background.opacity});
     json.insert(QStringLiteral("LueckentabelleSpaltenHtgd"), backgrounds);
     return json;
 }
 
-QJsonObject crosswordToJson(const KreuzwortDataTyp& crossword) {
+QJsonObject crosswordToJson(const CrosswordData& crossword) {
     QJsonObject json;
     QJsonArray grid;
     for (int x = 0; x < kCrosswordSide; ++x) {
@@ -207,20 +207,20 @@ QJsonObject crosswordToJson(const KreuzwortDataTyp& crossword) {
         grid.append(stringsToJson(column, column + kCrosswordSide));
     }
     json.insert(QStringLiteral("grid"), grid);
-    json.insert(QStringLiteral("across"),
-                stringsToJson(crossword.Waagerecht.data(),
-                              crossword.Waagerecht.data() + crossword.Waagerecht.size()));
-    json.insert(QStringLiteral("down"),
-                stringsToJson(crossword.Senkrecht.data(),
-                              crossword.Senkrecht.data() + crossword.Senkrecht.size()));
+    json.insert(
+        QStringLiteral("across"),
+        stringsToJson(crossword.across.data(), crossword.across.data() + crossword.across.size()));
+    json.insert(
+        QStringLiteral("down"),
+        stringsToJson(crossword.down.data(), crossword.down.data() + crossword.down.size()));
     putFields(json, crossword, kCrosswordFields);
     return json;
 }
 
-QJsonObject logoToJson(const LogoDataTyp& logo, const PictureExport& pictures) {
+QJsonObject logoToJson(const LogoData& logo, const PictureExport& pictures) {
     QJsonObject json;
     putFields(json, logo, kLogoFields);
-    json.insert(QStringLiteral("picture"), pictures.toJson(logo.Bild, QStringLiteral("logo")));
+    json.insert(QStringLiteral("picture"), pictures.toJson(logo.picture, QStringLiteral("logo")));
     return json;
 }
 
@@ -244,7 +244,7 @@ QJsonObject objectToJson(const ObjDataTyp& object, int index, const PictureExpor
 
 // --- JSON to document ------------------------------------------------------
 
-RandRect rectFromJson(const QJsonValue& value, const QString& path) {
+PageRect rectFromJson(const QJsonValue& value, const QString& path) {
     const QJsonArray array = jsonToArray(value, path, 4, true);
     return {jsonToReal(array[0], indexed(path, 0)), jsonToReal(array[1], indexed(path, 1)),
             jsonToReal(array[2], indexed(path, 2)), jsonToReal(array[3], indexed(path, 3))};
@@ -314,29 +314,29 @@ void headerFromJson(const QJsonValue& value, PictureFiles& files, HeaderDataTyp&
     reader.finish();
 }
 
-void crosswordFromJson(const QJsonValue& value, KreuzwortDataTyp& crossword) {
+void crosswordFromJson(const QJsonValue& value, CrosswordData& crossword) {
     JsonObjectReader reader(jsonToObject(value, QStringLiteral("crossword")),
                             QStringLiteral("crossword"));
     if (const QJsonValue grid = reader.take("grid"); !grid.isUndefined()) {
         const QString gridPath = reader.pathOf("grid");
         const QJsonArray columns = jsonToArray(grid, gridPath, kCrosswordSide);
         for (qsizetype x = 0; x < columns.size(); ++x) {
-            stringsFromJson(columns[x], indexed(gridPath, x), crossword.Gitter,
+            stringsFromJson(columns[x], indexed(gridPath, x), crossword.grid,
                             static_cast<size_t>(kCrosswordSide * x), kCrosswordSide);
         }
     }
     if (const QJsonValue across = reader.take("across"); !across.isUndefined())
-        stringsFromJson(across, reader.pathOf("across"), crossword.Waagerecht);
+        stringsFromJson(across, reader.pathOf("across"), crossword.across);
     if (const QJsonValue down = reader.take("down"); !down.isUndefined())
-        stringsFromJson(down, reader.pathOf("down"), crossword.Senkrecht);
+        stringsFromJson(down, reader.pathOf("down"), crossword.down);
     readFields(reader, crossword, kCrosswordFields);
     reader.finish();
 }
 
-void logoFromJson(const QJsonValue& value, PictureFiles& files, LogoDataTyp& logo) {
+void logoFromJson(const QJsonValue& value, PictureFiles& files, LogoData& logo) {
     JsonObjectReader reader(jsonToObject(value, QStringLiteral("logo")), QStringLiteral("logo"));
     readFields(reader, logo, kLogoFields);
-    logo.Bild = pictureFromJson(reader.take("picture"), reader.pathOf("picture"), files).image;
+    logo.picture = pictureFromJson(reader.take("picture"), reader.pathOf("picture"), files).image;
     reader.finish();
 }
 
@@ -406,8 +406,8 @@ bool documentToJson(const Document& document, const DumpOptions& options, QJsonO
         QJsonObject result;
         result.insert(QStringLiteral("format"), options.format);
         result.insert(QStringLiteral("header"), headerToJson(document.header, pictures));
-        result.insert(QStringLiteral("crossword"), crosswordToJson(document.header.Kreuzwort));
-        result.insert(QStringLiteral("logo"), logoToJson(document.header.Logo, pictures));
+        result.insert(QStringLiteral("crossword"), crosswordToJson(document.header.crossword));
+        result.insert(QStringLiteral("logo"), logoToJson(document.header.logo, pictures));
         QJsonArray objects;
         for (size_t i = 0; i < document.objects.size(); ++i)
             objects.append(objectToJson(document.objects[i], static_cast<int>(i), pictures));
@@ -434,9 +434,9 @@ bool documentFromJson(const QJsonObject& json, const QString& baseDir, Document&
         if (const QJsonValue header = reader.take("header"); !header.isUndefined())
             headerFromJson(header, files, document.header);
         if (const QJsonValue crossword = reader.take("crossword"); !crossword.isUndefined())
-            crosswordFromJson(crossword, document.header.Kreuzwort);
+            crosswordFromJson(crossword, document.header.crossword);
         if (const QJsonValue logo = reader.take("logo"); !logo.isUndefined())
-            logoFromJson(logo, files, document.header.Logo);
+            logoFromJson(logo, files, document.header.logo);
         if (const QJsonValue objects = reader.take("objects"); !objects.isUndefined()) {
             const QJsonArray array =
                 jsonToArray(objects, QStringLiteral("objects"), std::numeric_limits<int>::max());

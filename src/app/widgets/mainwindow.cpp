@@ -263,7 +263,7 @@ void MainWindow::activateFirstTime() {
         break;
     case CommandLineArgument::Kind::SeriesPackage:
         for (ShellParticipant* participant : m_participants) {
-            if (participant->openSeriesPackage(plan.argument.file))
+            if (participant->openPackage(plan.argument.file))
                 break;
         }
         break;

@@ -97,7 +97,6 @@ public:
     // The window's own dialogs, also while a test has replaced them.
     WindowDialogs& windowDialogs() const { return *m_windowDialogs; }
     QuitDialog* quitDialog() const { return m_quitDialog; }
-    AboutDialog* aboutDialog() const { return m_aboutDialog; }
 
     // Replaces the user dialogs (tests answer from a script).
     void setDialogs(std::unique_ptr<UserDialogs> dialogs);

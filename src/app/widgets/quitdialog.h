@@ -14,9 +14,6 @@ class QuitDialog : public DecoratedDialog {
 public:
     explicit QuitDialog(QWidget* parent = nullptr);
 
-    QPushButton* jaButton() const { return JaBtn; }
-    QPushButton* noButton() const { return NeinBtn; }
-
 private:
     QPushButton* JaBtn;
     QPushButton* NeinBtn;

@@ -364,7 +364,13 @@ void BoardController::restoreSnapshot(int index) {
     showAsNewSheet(picture, u"Tafelanschrieb "_s + shot.caption);
 }
 
-void BoardController::deleteChronicleShots() {
+QString BoardController::shutdownQuestion() const {
+    if (m_chronicle.count() <= 0)
+        return {};
+    return msgChronicleShots(m_chronicle.count(), m_chronicle.folder());
+}
+
+void BoardController::shutdownQuestionConfirmed() {
     // A menu left open with only its hidden item would take clicks unseen.
     m_chronicleMenu->hide();
     m_chronicle.deleteAll();

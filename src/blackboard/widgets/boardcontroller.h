@@ -61,9 +61,10 @@ public:
 
     void documentOpened() override;
     void documentClosed() override;
-    int chronicleShotCount() const override { return m_chronicle.count(); }
-    QString chronicleFolder() const override { return m_chronicle.folder(); }
-    void deleteChronicleShots() override;
+    // The chronicle's snapshots of this run: "Ja" deletes them (which
+    // empties the chronicle menu).
+    QString shutdownQuestion() const override;
+    void shutdownQuestionConfirmed() override;
     void shellActivated() override;
 
 protected:

@@ -177,7 +177,7 @@ QRect UebungPan::pictureRect() const {
                  picture);
 }
 
-QRect UebungPan::pageToPanel(const RandRect& page) const {
+QRect UebungPan::pageToPanel(const PageRect& page) const {
     const QPoint origin = pictureRect().topLeft();
     const QPointF a = m_composer.pageToView(QPointF(page.left, page.top));
     const QPointF b = m_composer.pageToView(QPointF(page.right, page.bottom));
@@ -185,12 +185,12 @@ QRect UebungPan::pageToPanel(const RandRect& page) const {
                  QPoint(rnd(b.x()) - 1, rnd(b.y()) - 1) + origin);
 }
 
-RandRect UebungPan::panelToPage(const QRect& panel) const {
+PageRect UebungPan::panelToPage(const QRect& panel) const {
     const QPoint origin = pictureRect().topLeft();
     const QPointF a = m_composer.viewToPage(QPointF(panel.topLeft() - origin));
     const QPointF b = m_composer.viewToPage(QPointF(panel.topLeft() - origin) +
                                             QPointF(panel.width(), panel.height()));
-    RandRect r;
+    PageRect r;
     r.left = a.x();
     r.top = a.y();
     r.right = b.x();
@@ -201,7 +201,7 @@ RandRect UebungPan::panelToPage(const QRect& panel) const {
 QRect UebungPan::basketRect(int basket) const {
     const QSize pagePixels = m_composer.page().size();
     const QRect b = clusterBasketRect(m_document, pagePixels, basket);
-    RandRect f;
+    PageRect f;
     f.left = double(b.left()) / pagePixels.width();
     f.top = double(b.top()) / pagePixels.height();
     f.right = double(b.right() + 1) / pagePixels.width();
@@ -314,7 +314,7 @@ void UebungPan::placeField(QLineEdit* field, int target) {
 }
 
 QRect UebungPan::slotRect(int slot) const {
-    const RandRect& m = m_document.header.EinrueckRand;
+    const PageRect& m = m_document.header.EinrueckRand;
     const QSize page = m_composer.page().size();
     const QSize usable(rnd(page.width() * (1.0 - m.left - m.right)),
                        rnd(page.height() * (1.0 - m.top - m.bottom)));

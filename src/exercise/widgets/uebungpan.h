@@ -51,8 +51,8 @@ public:
     QLineEdit* inputField(int target) const;
     MessagePanel* messagePanel() const { return m_message; }
     // A page rectangle (fractions) in panel pixels and back.
-    QRect pageToPanel(const RandRect& page) const;
-    RandRect panelToPage(const QRect& panel) const;
+    QRect pageToPanel(const PageRect& page) const;
+    PageRect panelToPage(const QRect& panel) const;
     // The rectangle of the card of object `object` on the page, in panel
     // pixels (its target area).
     QRect targetRect(int object) const;

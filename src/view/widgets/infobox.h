@@ -23,7 +23,6 @@ public:
     void showText(const QString& text, const QString& fontFamily, QWidget* mainWindow);
 
     const QString& text() const { return m_text; }
-    QScrollArea* scrollArea() const { return m_area; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -366,14 +366,14 @@ void ToolBar::showSettings(const DrawingState& z) {
     button(QStringLiteral("StiftBtn"))->setIcon(penPicture(z.pen));
     button(QStringLiteral("SymbolBtn"))
         ->setIcon(stampPicture(z.stamps[size_t(std::clamp(z.stamp, 1, 10) - 1)]));
-    const auto hake = [](QMenu* menu, const QString& name) {
+    const auto tick = [](QMenu* menu, const QString& name) {
         if (auto* a = menu->findChild<QAction*>(name))
             a->setChecked(true);
     };
-    hake(m_colourMenu, QStringLiteral("Farbe%1").arg(z.colourIndex));
-    hake(m_thicknessMenu, QStringLiteral("Strichdicke%1").arg(z.thicknessIndex));
-    hake(m_penMenu, QStringLiteral("Stift%1").arg(z.pen));
-    hake(m_symbolMenu, QStringLiteral("Symbol%1").arg(z.stamp));
+    tick(m_colourMenu, QStringLiteral("Farbe%1").arg(z.colourIndex));
+    tick(m_thicknessMenu, QStringLiteral("Strichdicke%1").arg(z.thicknessIndex));
+    tick(m_penMenu, QStringLiteral("Stift%1").arg(z.pen));
+    tick(m_symbolMenu, QStringLiteral("Symbol%1").arg(z.stamp));
 }
 
 void ToolBar::showStampPictures(const StampList& stamp) {

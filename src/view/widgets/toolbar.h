@@ -24,8 +24,6 @@ public:
 
     QToolButton* button(const QString& name) const;
     QCheckBox* layer(int index) const { return m_layers[size_t(index)]; }
-    QMenu* colourMenu() const { return m_colourMenu; }
-    QMenu* thicknessMenu() const { return m_thicknessMenu; }
     QMenu* penMenu() const { return m_penMenu; }
     QMenu* stampMenu() const { return m_symbolMenu; }
 

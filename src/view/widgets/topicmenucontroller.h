@@ -38,7 +38,6 @@ public:
     TopicMenuColumns* columns() const { return m_columns; }
     QMenu* menu() const { return m_topicMenu; }
     TThemenlisteForm* listWindow() const { return m_listWindow; }
-    bool titleHidden() const { return m_titleHidden; }
 
     void shellActivated() override;
     void documentOpened() override;
