@@ -75,8 +75,7 @@ void BM_RedrawOneObject(benchmark::State& state) {
     ObjDataTyp& object = s.document.objects[42];
     const AbfrageStatus before = object.AbfrageStatus;
     for (auto _ : state) {
-        object.AbfrageStatus =
-            object.AbfrageStatus == before ? AbfrageStatus::Uncovered : before;
+        object.AbfrageStatus = object.AbfrageStatus == before ? AbfrageStatus::Uncovered : before;
         benchmark::DoNotOptimize(s.composer.redrawObject(42));
     }
     object.AbfrageStatus = before;

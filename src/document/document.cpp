@@ -111,7 +111,7 @@ qint64 Document::pictureBytes() const {
             bytes += picture.sizeInBytes();
     };
     add(basePicture);
-    add(header.Logo.Bild);
+    add(header.logo.picture);
     for (const auto& row : header.LueckenTabelle)
         for (const lueckentabellearrtyp& cell : row)
             add(cell.Bild);

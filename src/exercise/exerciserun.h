@@ -2,8 +2,8 @@
 #pragma once
 
 #include "exerciserules.h"
-#include "protocol.h"
 #include "pagerect.h"
+#include "protocol.h"
 #include "runcontext.h"
 #include "settings.h"
 #include "uebungssitzung.h"

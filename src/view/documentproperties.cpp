@@ -70,13 +70,13 @@ DocumentProperties documentProperties(const Document& document, const QLocale& l
     p.passwordSet = !h.BilderPasswort.isEmpty();
     p.passwordText = p.passwordSet ? u"Passwort gesetzt"_s : u"Passwort nicht gesetzt"_s;
 
-    const LogoDataTyp& logo = h.Logo;
-    if (!logo.Bild.isNull() && !logo.Bild.size().isEmpty())
-        p.logo = logo.Bild;
-    p.logoSizeText = locale.toString(logo.Groesse * 100.0, 'f', 1);
-    p.logoAlignmentIndex = listIndex(logo.Ausrichtung, alignmentChoices().size());
-    p.footerAlignmentIndex = listIndex(logo.FusszeileAusrichtung, alignmentChoices().size());
-    p.footer = logo.Fusszeile;
+    const LogoData& logo = h.logo;
+    if (!logo.picture.isNull() && !logo.picture.size().isEmpty())
+        p.logo = logo.picture;
+    p.logoSizeText = locale.toString(logo.size * 100.0, 'f', 1);
+    p.logoAlignmentIndex = listIndex(logo.alignment, alignmentChoices().size());
+    p.footerAlignmentIndex = listIndex(logo.footerAlignment, alignmentChoices().size());
+    p.footer = logo.footer;
     return p;
 }
 

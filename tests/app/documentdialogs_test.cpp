@@ -68,12 +68,12 @@ TEST_F(DocumentDialogsTest, PropertiesShowTheDocumentAndOkChangesNothing) {
     h.GeordnetArt = 1;
     h.Zielpunktgroesse = 35; // between two list entries: a write-back would round it
     h.BilderPasswort = u"geheim"_s;
-    h.Logo.Bild = QImage(30, 20, QImage::Format_ARGB32);
-    h.Logo.Bild.fill(Qt::darkGreen);
-    h.Logo.Groesse = 0.3;
-    h.Logo.Ausrichtung = 0;
-    h.Logo.Fusszeile = u"Schule am Berg"_s;
-    h.Logo.FusszeileAusrichtung = 1;
+    h.logo.picture = QImage(30, 20, QImage::Format_ARGB32);
+    h.logo.picture.fill(Qt::darkGreen);
+    h.logo.size = 0.3;
+    h.logo.alignment = 0;
+    h.logo.footer = u"Schule am Berg"_s;
+    h.logo.footerAlignment = 1;
     written.basePicture = QImage(200, 140, QImage::Format_ARGB32);
     written.basePicture.fill(Qt::white);
     const QString file = path(u"zellen.qvl"_s);
@@ -125,7 +125,7 @@ TEST_F(DocumentDialogsTest, PropertiesShowTheDocumentAndOkChangesNothing) {
     EXPECT_EQ(document().header.Zielpunktgroesse, 35);
     EXPECT_EQ(document().header.titel, before.titel);
     EXPECT_EQ(document().header.BilderPasswort, before.BilderPasswort);
-    EXPECT_EQ(document().header.Logo.Fusszeile, before.Logo.Fusszeile);
+    EXPECT_EQ(document().header.logo.footer, before.logo.footer);
 
     // Without a document: no file facts, the first type name, no logo.
     ASSERT_TRUE(window->documents().closeDocument());

@@ -305,7 +305,7 @@ TEST(CrosswordLayout, StartLabelsAreCentredOnTheirCell) {
         Document d;
         d.header.DokTyp = codeOf(DokTyp::Crossword);
         d.header.EinrueckRand = {};
-        auto& k = d.header.Kreuzwort;
+        auto& k = d.header.crossword;
         k.cell(0, 0) = QStringLiteral("#W8");
         k.cell(1, 0) = QStringLiteral("B");
         k.cell(0, 1) = QStringLiteral("#S3");

@@ -91,7 +91,7 @@ TEST(DocumentPropertiesTest, ValuesOutsideTheListsSelectNothing) {
     document.header.NumArt = 7;
     document.header.GeordnetArt = -1;
     document.header.Zielpunktgroesse = 250;
-    document.header.Logo.Ausrichtung = 3;
+    document.header.logo.alignment = 3;
     const DocumentProperties p = documentProperties(document, kGerman);
     EXPECT_TRUE(p.typeName.isEmpty());
     EXPECT_EQ(p.numberingIndex, -1);
@@ -118,13 +118,13 @@ TEST(DocumentPropertiesTest, FileSizeDateLogoAndFooter) {
     }
     Document document;
     document.file = path;
-    LogoDataTyp& logo = document.header.Logo;
-    logo.Bild = QImage(40, 20, QImage::Format_ARGB32);
-    logo.Bild.fill(Qt::red);
-    logo.Groesse = 0.255;
-    logo.Ausrichtung = 1;
-    logo.Fusszeile = u"Grundschule am See"_s;
-    logo.FusszeileAusrichtung = 2;
+    LogoData& logo = document.header.logo;
+    logo.picture = QImage(40, 20, QImage::Format_ARGB32);
+    logo.picture.fill(Qt::red);
+    logo.size = 0.255;
+    logo.alignment = 1;
+    logo.footer = u"Grundschule am See"_s;
+    logo.footerAlignment = 2;
 
     const DocumentProperties p = documentProperties(document, kGerman);
     EXPECT_EQ(p.fileName, u"Erde und Mond.qvl"_s);
@@ -134,11 +134,11 @@ TEST(DocumentPropertiesTest, FileSizeDateLogoAndFooter) {
     EXPECT_EQ(
         documentProperties(document, QLocale(QLocale::English, QLocale::UnitedStates)).sizeText,
         u"1,234,567 Bytes"_s);
-    EXPECT_EQ(p.logo, logo.Bild);
+    EXPECT_EQ(p.logo, logo.picture);
     EXPECT_EQ(p.logoSizeText, u"25,5"_s);
     EXPECT_EQ(alignmentChoices().at(p.logoAlignmentIndex), u"mittig"_s);
     EXPECT_EQ(alignmentChoices().at(p.footerAlignmentIndex), u"rechtsbündig"_s);
-    EXPECT_EQ(p.footer, logo.Fusszeile);
+    EXPECT_EQ(p.footer, logo.footer);
 
     // A file that went away leaves size and date empty but keeps its name.
     ASSERT_TRUE(QFile::remove(path));
@@ -147,7 +147,7 @@ TEST(DocumentPropertiesTest, FileSizeDateLogoAndFooter) {
     EXPECT_TRUE(gone.sizeText.isEmpty());
     EXPECT_TRUE(gone.modifiedText.isEmpty());
 
-    logo.Bild = QImage(0, 0, QImage::Format_ARGB32);
+    logo.picture = QImage(0, 0, QImage::Format_ARGB32);
     EXPECT_TRUE(documentProperties(document, kGerman).logo.isNull());
 }
 

@@ -3,8 +3,8 @@
 
 #include "filedialogs.h"
 
-#include <QDialogButtonBox>
 #include <QColorDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QIcon>
 #include <QInputDialog>

@@ -26,8 +26,8 @@
 #include <QPainter>
 #include <QProxyStyle>
 #include <QToolButton>
-#include <QVBoxLayout>
 #include <QUrl>
+#include <QVBoxLayout>
 
 namespace quorvel {
 
