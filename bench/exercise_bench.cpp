@@ -7,10 +7,9 @@
 #include "document.h"
 #include "exerciseclock.h"
 #include "exerciserun.h"
-#include "labellingdocument.h"
 #include "layoutset.h"
-#include "programlayouts.h"
 #include "randomgenerator.h"
+#include "redrawbaseline.h"
 #include "timereporter.h"
 #include "viewcomposer.h"
 
@@ -65,22 +64,8 @@ void BM_ExerciseRun(benchmark::State& state) {
     }
 }
 
-// The redraw an answer causes: one target changes its state.
 void BM_RedrawOneTarget(benchmark::State& state) {
-    Document doc = makeDocument();
-    ViewComposer composer(doc, layouts());
-    composer.setViewArea(QSize(1920, 1080));
-    composer.state().exercise.running = true;
-    for (ObjDataTyp& o : doc.objects)
-        o.AbfrageStatus = AbfrageStatus::Open;
-    composer.rebuild();
-    ObjDataTyp& target = doc.objects[42];
-    for (auto _ : state) {
-        target.AbfrageStatus = target.AbfrageStatus == AbfrageStatus::Open
-                                   ? AbfrageStatus::Uncovered
-                                   : AbfrageStatus::Open;
-        benchmark::DoNotOptimize(composer.redrawObject(42));
-    }
+    redrawOneTarget(state);
 }
 
 BENCHMARK(BM_ExerciseStart)->Unit(benchmark::kMicrosecond)->MinTime(1.0);

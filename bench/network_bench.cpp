@@ -5,9 +5,8 @@
 // redraw, so that a whole class answering at once never holds the teacher's
 // window.
 #include "document.h"
-#include "labellingdocument.h"
 #include "mailslotwire.h"
-#include "programlayouts.h"
+#include "redrawbaseline.h"
 #include "teacherstate.h"
 #include "timereporter.h"
 #include "viewcomposer.h"
@@ -62,22 +61,8 @@ void BM_TeacherHandlesAnAnswer(benchmark::State& state) {
     }
 }
 
-// The redraw an answer causes on a screen: one target changes its state.
 void BM_RedrawOneTarget(benchmark::State& state) {
-    Document doc = labellingDocument(180);
-    ViewComposer composer(doc, layouts());
-    composer.setViewArea(QSize(1920, 1080));
-    composer.state().exercise.running = true;
-    for (ObjDataTyp& o : doc.objects)
-        o.AbfrageStatus = AbfrageStatus::Open;
-    composer.rebuild();
-    ObjDataTyp& target = doc.objects[42];
-    for (auto _ : state) {
-        target.AbfrageStatus = target.AbfrageStatus == AbfrageStatus::Open
-                                   ? AbfrageStatus::Uncovered
-                                   : AbfrageStatus::Open;
-        benchmark::DoNotOptimize(composer.redrawObject(42));
-    }
+    redrawOneTarget(state);
 }
 
 BENCHMARK(BM_TeacherHandlesAnAnswer)->Unit(benchmark::kMicrosecond)->MinTime(1.0);

@@ -237,6 +237,19 @@ parseArguments(const QStringList& arguments, const std::vector<OptionSpec>& know
 
 // A usage error found while running a subcommand, reported as runTool reports
 // its own.
+// The "--set NAME=VALUE" options in their order; false when one has no name.
+bool readSets(const ParsedArguments& a, std::vector<std::pair<QString, QString>>& sets) {
+    for (const auto& [option, value] : a.all) {
+        if (option != QLatin1StringView("--set"))
+            continue;
+        const qsizetype equals = value.indexOf(QLatin1Char('='));
+        if (equals <= 0)
+            return false;
+        sets.emplace_back(value.left(equals), value.mid(equals + 1));
+    }
+    return true;
+}
+
 CommandOutcome usageOutcome(const QString& message, const QString& command) {
     return {kExitUsage,
             {},
@@ -371,14 +384,8 @@ CommandOutcome runExercise(const ParsedArguments& a, const LayoutSet& layouts) {
     if (!readOption(a, "--start", options.start, error, parseStartTime))
         return usageOutcome(error, command);
     options.name = a.value("--name");
-    for (const auto& [option, value] : a.all) {
-        if (option != QLatin1StringView("--set"))
-            continue;
-        const qsizetype equals = value.indexOf(QLatin1Char('='));
-        if (equals <= 0)
-            return usageOutcome(QStringLiteral("--set needs NAME=VALUE"), command);
-        options.sets.emplace_back(value.left(equals), value.mid(equals + 1));
-    }
+    if (!readSets(a, options.sets))
+        return usageOutcome(QStringLiteral("--set needs NAME=VALUE"), command);
     options.scriptPath = a.value("--script");
     options.json = a.has("--json");
     options.rtfPath = a.value("--rtf");
@@ -538,14 +545,8 @@ CommandOutcome runTeach(const ParsedArguments& a, const LayoutSet& layouts) {
         if (!ok || options.method < 0 || options.method > 1)
             return usageOutcome(QStringLiteral("--method takes 0 or 1"), command);
     }
-    for (const auto& [option, value] : a.all) {
-        if (option != QLatin1StringView("--set"))
-            continue;
-        const qsizetype equals = value.indexOf(QLatin1Char('='));
-        if (equals <= 0)
-            return usageOutcome(QStringLiteral("--set needs NAME=VALUE"), command);
-        options.sets.emplace_back(value.left(equals), value.mid(equals + 1));
-    }
+    if (!readSets(a, options.sets))
+        return usageOutcome(QStringLiteral("--set needs NAME=VALUE"), command);
     options.lessonCode = a.value("--lesson-code");
     if (a.has("--participants")) {
         options.participants = a.value("--participants").toInt(&ok);
