@@ -63,6 +63,14 @@ TMasterProtForm::TMasterProtForm(Shell& shell, NetworkTeacher& teacher, QWidget*
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->verticalHeader()->hide();
     m_grid->horizontalHeader()->setMinimumSectionSize(10);
+    // The columns keep their narrow widths, so the grid's text is small and
+    // cut rather than replaced by an ellipsis: "ff ok" must stay "ff ok".
+    QFont small = m_grid->font();
+    small.setPointSizeF(8.0);
+    m_grid->setFont(small);
+    m_grid->horizontalHeader()->setFont(small);
+    m_grid->setTextElideMode(Qt::ElideNone);
+    m_grid->setWordWrap(false);
     m_grid->verticalHeader()->setDefaultSectionSize(16);
     m_text->setObjectName(u"RichEdit1"_s);
     m_pages->addWidget(m_grid);
