@@ -353,6 +353,7 @@ TEST_F(ExerciseDialogsTest, SoundsAreFoundOrReportedAndNotPlayedWhenSwitchedOff)
 TEST(MessagePanelTest, EmptyTextHidesThePanel) {
     QWidget exercise;
     MessagePanel panel(&exercise);
+    panel.setGeometry(0, 0, 300, 130); // as the exercise places it
     exercise.show();
     panel.showMessage(u"Richtig!"_s, Qt::darkGreen);
     EXPECT_TRUE(panel.isVisible());
@@ -360,6 +361,20 @@ TEST(MessagePanelTest, EmptyTextHidesThePanel) {
     EXPECT_EQ(panel.palette().color(QPalette::WindowText), QColor(Qt::darkGreen));
     panel.showMessage(QString(), Qt::red);
     EXPECT_FALSE(panel.isVisible());
+}
+
+// Over a narrow card column a long multiple-choice result wraps and shrinks
+// until all of it shows.
+TEST(MessagePanelTest, LongMessagesFitTheColumn) {
+    MessagePanel panel;
+    panel.setGeometry(0, 0, 150, 130);
+    panel.showMessage(u"Richtig: 0 Falsch: 1 Fehlend: 1"_s, Qt::red);
+    const QRect needed =
+        QFontMetrics(panel.font())
+            .boundingRect(panel.contentsRect(), Qt::AlignCenter | Qt::TextWordWrap, panel.text());
+    EXPECT_TRUE(panel.contentsRect().contains(needed))
+        << needed.width() << " x " << needed.height() << " at " << panel.font().pixelSize();
+    EXPECT_GE(panel.font().pixelSize(), 12);
 }
 
 } // namespace
