@@ -20,6 +20,7 @@
 #include "shellfixture.h"
 #include "soundplayer.h"
 #include "tnameeingabeform.h"
+#include "toolbar.h"
 #include "toolcommands.h"
 #include "tuebfertigform.h"
 #include "uebelempan.h"
@@ -39,6 +40,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <algorithm>
 #include <optional>
 
@@ -190,7 +192,10 @@ TEST_F(ExerciseScreenTest, LabellingByMouseGlidesBackWhenWrongAndEndsInTheLearni
         ASSERT_TRUE(sound.open(QIODevice::WriteOnly));
     }
     open(u"sonnensystem"_s);
+    QToolButton* fold = window->learningView().toolBar().button(u"KlappPan"_s);
+    ASSERT_TRUE(fold && !fold->isHidden());
     startExercise();
+    EXPECT_TRUE(fold->isHidden()) << "no folding of the tool bar during an exercise";
     const auto order = run().session().AbfrageFolge;
     UebElemPan* card = panel().card(0);
     ASSERT_TRUE(card && card->isVisible());
@@ -223,6 +228,7 @@ TEST_F(ExerciseScreenTest, LabellingByMouseGlidesBackWhenWrongAndEndsInTheLearni
     settle();
     EXPECT_TRUE(asked(kEnded));
     EXPECT_EQ(window->modus(), Modus::LearningView);
+    EXPECT_FALSE(fold->isHidden());
     EXPECT_FALSE(panel().isVisible());
     EXPECT_EQ(panel().findChildren<UebElemPan*>().size(), 0);
 }

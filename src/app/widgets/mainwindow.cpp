@@ -23,6 +23,7 @@
 #include "rounding.h"
 #include "startplan.h"
 #include "titlebar.h"
+#include "toolbar.h"
 #include "topicmenucontroller.h"
 #include "viewcomposer.h"
 #include "viewexportcontroller.h"
@@ -226,6 +227,9 @@ void MainWindow::setModus(Modus modus) {
     m_state.modus = modus;
     m_menu->applyModus(modus);
     m_titleBar->setModus(modus);
+    // Exercises and the puzzle leave the tool bar as it is: no folding meanwhile.
+    if (QToolButton* fold = m_learningView->toolBar().button(QStringLiteral("KlappPan")))
+        fold->setVisible(modus == Modus::LearningView);
     for (ShellParticipant* participant : m_participants)
         participant->modusChanged(modus);
 }
