@@ -413,6 +413,9 @@ TEST_F(ExerciseScreenTest, TextInputIsJudgedOnWeiter) {
             fields.emplace_back(pair.target, field);
     }
     ASSERT_GE(fields.size(), 2u);
+    // A gap's field writes as large as the cloze text around it.
+    ASSERT_GT(document().clozeFontSize, 0);
+    EXPECT_EQ(fields[0].second->font().pixelSize(), document().clozeFontSize);
     EXPECT_EQ(panel().focusWidget(), fields[0].second) << "typing starts in the first field";
     // The "<n>" hint goes with the first key.
     EXPECT_EQ(fields[0].second->text(),

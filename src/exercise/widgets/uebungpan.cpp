@@ -289,7 +289,11 @@ void UebungPan::paintBackground() {
 void UebungPan::placeField(QLineEdit* field, int target) {
     const ObjDataTyp& o = m_document.objects[size_t(target)];
     const double w = m_composer.page().width();
-    const int pixelHeight = std::clamp(rnd((2.0 * o.Fsize + 22.0) * w / 870.0), 6, 400);
+    // A label's field writes at the label's height, a cloze gap's at the
+    // height the cloze text around it settled on.
+    const bool gap = typOf(o) == Typ::ClozeGap && m_document.clozeFontSize > 0;
+    const int pixelHeight = gap ? m_document.clozeFontSize
+                                : std::clamp(rnd((2.0 * o.Fsize + 22.0) * w / 870.0), 6, 400);
     QFont font(m_document.header.Schriftart);
     font.setPixelSize(pixelHeight);
     field->setFont(font);
