@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     composer.state().zoomLevel = (choice / 3) % 5;
     composer.rebuild();
     for (quorvel::ObjDataTyp& o : document->objects)
-        o.AbfrageStatus = AbfrageStatus::Uncovered;
+        o.AbfrageStatus = quorvel::AbfrageStatus::Uncovered;
     composer.redrawObjects();
     return 0;
 }
