@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "worksheetsettings.h"
+
+#include <QPicture>
+#include <QSize>
+
+namespace quorvel {
+
+class Document;
+
+// One drawn sheet: the picture in page units (recorded once, replayed for
+// preview, print and export) and the page size in those units.
+struct WorksheetPage {
+    QPicture picture;
+    QSize size; // 1000 x 1625 portrait, 1625 x 1000 landscape
+};
+
+// Draws the sheet of `document` with `settings` (header, answer list, body,
+// footer). `settings.fitBasePicture` is honoured and cleared.
+WorksheetPage buildWorksheet(const Document& document, WorksheetSettings& settings);
+
+} // namespace quorvel
