@@ -85,6 +85,50 @@ void invert(QImage& picture, const QImage& mask, QPoint offset) {
 
 } // namespace
 
+QRect drawShape(QPainter& p, Tool tool, QPoint start, QPoint endPoint, int width,
+                const QColor& colour) {
+    if (!isShapeTool(tool))
+        return QRect();
+    const QRectF box = QRectF(QRect(start, endPoint).normalized());
+    QRect area = aroundLine(start, endPoint, width);
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(isFilledShape(tool) ? QBrush(colour) : QBrush(Qt::NoBrush));
+    switch (tool) {
+    case Tool::Line:
+        p.drawLine(start, endPoint);
+        break;
+    case Tool::Arrow:
+    case Tool::DoubleArrow: {
+        p.drawLine(start, endPoint);
+        p.setBrush(colour);
+        const QPolygonF tip = arrowHead(start, endPoint, width);
+        p.drawPolygon(tip);
+        area |= tip.boundingRect().toAlignedRect();
+        if (tool == Tool::DoubleArrow) {
+            const QPolygonF rear = arrowHead(endPoint, start, width);
+            p.drawPolygon(rear);
+            area |= rear.boundingRect().toAlignedRect();
+        }
+        break;
+    }
+    case Tool::Rectangle:
+    case Tool::FilledRectangle:
+        p.drawRect(box);
+        break;
+    case Tool::Ellipse:
+    case Tool::FilledEllipse:
+        p.drawEllipse(box);
+        break;
+    default:
+        p.drawPolygon(triangle(box));
+        break;
+    }
+    p.restore();
+    return area;
+}
+
 QImage& DrawingTools::surface() {
     return isTransparentColour(m_state.colourIndex) ? m_composer.overlayForDrawing()
                                                     : m_composer.viewForDrawing();
@@ -223,45 +267,10 @@ QRect DrawingTools::form(Tool tool, QPoint start, QPoint endPoint) {
     if (!isShapeTool(tool))
         return QRect();
     const int width = strokeWidth(m_state.thicknessIndex);
-    const QColor colour = drawingColour(m_state.colourIndex);
-    const QRectF box = QRectF(QRect(start, endPoint).normalized());
-    QRect area = aroundLine(start, endPoint, width);
+    QRect area;
     {
         QPainter p(&surface());
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        const bool filled = isFilledShape(tool);
-        p.setBrush(filled ? QBrush(colour) : QBrush(Qt::NoBrush));
-        switch (tool) {
-        case Tool::Line:
-            p.drawLine(start, endPoint);
-            break;
-        case Tool::Arrow:
-        case Tool::DoubleArrow: {
-            p.drawLine(start, endPoint);
-            p.setBrush(colour);
-            const QPolygonF tip = arrowHead(start, endPoint, width);
-            p.drawPolygon(tip);
-            area |= tip.boundingRect().toAlignedRect();
-            if (tool == Tool::DoubleArrow) {
-                const QPolygonF rear = arrowHead(endPoint, start, width);
-                p.drawPolygon(rear);
-                area |= rear.boundingRect().toAlignedRect();
-            }
-            break;
-        }
-        case Tool::Rectangle:
-        case Tool::FilledRectangle:
-            p.drawRect(box);
-            break;
-        case Tool::Ellipse:
-        case Tool::FilledEllipse:
-            p.drawEllipse(box);
-            break;
-        default:
-            p.drawPolygon(triangle(box));
-            break;
-        }
+        area = drawShape(p, tool, start, endPoint, width, drawingColour(m_state.colourIndex));
     }
     const int margin = width + 2;
     return finishStroke(area.adjusted(-margin, -margin, margin, margin));

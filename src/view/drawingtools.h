@@ -4,14 +4,25 @@
 #include "drawingsettings.h"
 #include "tool.h"
 
+#include <QColor>
 #include <QFont>
 #include <QImage>
 #include <QPoint>
 #include <QRect>
 
+class QPainter;
+
 namespace quorvel {
 
 class ViewComposer;
+
+// Draws the shape of a shape tool (lines, arrows, rectangles, ellipses,
+// triangles, filled or not) from `start` to `end` with the stroke width and
+// colour; the drawing tools and the tool bar's pen pictures share it. Returns
+// the area it covered (without the pen's anti-aliasing margin); nothing for
+// other tools.
+QRect drawShape(QPainter& painter, Tool tool, QPoint start, QPoint end, int width,
+                const QColor& colour);
 
 // The current colour, thickness and stamp of the drawing tools.
 struct DrawingState {

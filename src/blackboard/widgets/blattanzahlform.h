@@ -46,7 +46,6 @@ public:
     QColor lineColour() const { return m_line->colour(); }
     QColor backgroundColour() const { return m_background->colour(); }
     ColourButton& lineButton() const { return *m_line; }
-    ColourButton& backgroundButton() const { return *m_background; }
 
 private:
     QSpinBox* m_count;

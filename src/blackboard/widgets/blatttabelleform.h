@@ -27,10 +27,6 @@ public:
     // The table sheet as entered.
     SheetSpec sheet() const;
 
-    QSpinBox* rowsEdit() const { return m_rows; }
-    QSpinBox* columnsEdit() const { return m_columns; }
-    QCheckBox* marginCheck() const { return m_marginCheck; }
-    QGroupBox* marginGroup() const { return m_marginGroup; }
     QSpinBox* marginEdit(int side) const { return m_margins[side]; } // left, right, top, bottom
 
 private:

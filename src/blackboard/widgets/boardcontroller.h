@@ -36,7 +36,6 @@ public:
     QMenu* sheetMenu() const { return m_sheetMenu; }
     QMenu* chronicleMenu() const { return m_chronicleMenu; }
     TBlattAnzahlForm* countForm() const { return m_countForm; }
-    TBlattTabelleForm* tableForm() const { return m_tableForm; }
     AreaSelectionTool& areaSelection() const { return *m_area; }
     const Chronicle& chronicle() const { return m_chronicle; }
 

@@ -53,39 +53,22 @@ QIcon thicknessPicture(int thicknessIndex) {
 QIcon penPicture(int pen) {
     QPixmap picture = emptyPicture();
     QPainter p(&picture);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::black, 2));
-    const QRect box(3, 4, 12, 10);
     const Tool w = toolForPen(pen);
-    const bool filled = isFilledShape(w);
-    p.setBrush(filled ? QBrush(Qt::black) : QBrush(Qt::NoBrush));
-    switch (w) {
-    case Tool::Pen: {
+    if (w == Tool::Pen) {
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(Qt::black, 2));
         QPainterPath path(QPointF(2, 14));
         path.cubicTo(6, 2, 10, 18, 16, 4);
         p.drawPath(path);
-        break;
-    }
-    case Tool::Line:
-    case Tool::Arrow:
-    case Tool::DoubleArrow:
-        p.drawLine(3, 15, 15, 3);
-        if (w != Tool::Line)
-            p.drawPolyline(QPolygon({QPoint(9, 3), QPoint(15, 3), QPoint(15, 9)}));
-        if (w == Tool::DoubleArrow)
-            p.drawPolyline(QPolygon({QPoint(3, 9), QPoint(3, 15), QPoint(9, 15)}));
-        break;
-    case Tool::Rectangle:
-    case Tool::FilledRectangle:
-        p.drawRect(box);
-        break;
-    case Tool::Ellipse:
-    case Tool::FilledEllipse:
-        p.drawEllipse(box);
-        break;
-    default:
-        p.drawPolygon(QPolygon({QPoint(9, 3), QPoint(16, 15), QPoint(2, 15)}));
-        break;
+    } else {
+        // The shape as the tool draws it, at four times the size and reduced,
+        // so that an arrow's head keeps its proportion to the line.
+        p.scale(0.25, 0.25);
+        const bool line = w == Tool::Line || w == Tool::Arrow || w == Tool::DoubleArrow;
+        if (line)
+            drawShape(p, w, QPoint(12, 60), QPoint(60, 12), 6, Qt::black);
+        else
+            drawShape(p, w, QPoint(12, 16), QPoint(60, 56), 8, Qt::black);
     }
     return QIcon(picture);
 }
