@@ -2,6 +2,7 @@
 #include "docbuilder.h"
 #include "documentio.h"
 #include "seriesfolder.h"
+#include "seriesgrid.h"
 #include "seriespackage.h"
 #include "seriesrun.h"
 #include "testlayouts.h"
@@ -230,4 +231,27 @@ TEST(SeriesRunTest, WeightsThePartsAndWritesTheSeriesProtocol) {
                        "<tit>Gesamtergebnis\r\nGesamtleistung:\t62.5 %\r\nBewertung:\t") +
             result.gradeName + QStringLiteral("\r\nNote:\t") + QString::number(result.grade) +
             QStringLiteral("\r\n\r\n\r\nP1\r\nB1\r\n\r\n\r\nP2\r\nB2\r\n\r\n"));
+}
+
+TEST(SeriesGridTest, TypedNumbersAndDraggedPositions) {
+    const std::pair<const char*, int> numbers[] = {
+        {"3", 3}, {"2,5", 2}, {"3.5", 4}, {"x", 0}, {"", 0}, {" 7 ", 7}, {"1e99", 2147483647}};
+    for (const auto& [text, value] : numbers)
+        EXPECT_EQ(seriesGridNumber(QString::fromLatin1(text)), value) << text;
+
+    std::vector<UebungsserieDokTyp> entries(4);
+    for (int i = 0; i < 4; ++i)
+        entries[static_cast<size_t>(i)].Gewichtung = i;
+    const auto order = [&entries] {
+        std::vector<int> weights;
+        for (const auto& entry : entries)
+            weights.push_back(entry.Gewichtung);
+        return weights;
+    };
+    moveSeriesEntry(entries, 0, 2);
+    EXPECT_EQ(order(), (std::vector<int>{1, 2, 0, 3}));
+    moveSeriesEntry(entries, 3, 0);
+    EXPECT_EQ(order(), (std::vector<int>{3, 1, 2, 0}));
+    moveSeriesEntry(entries, 1, 9);
+    EXPECT_EQ(order(), (std::vector<int>{3, 1, 2, 0}));
 }
