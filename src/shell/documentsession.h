@@ -25,6 +25,10 @@ public:
     // messages and leaves the empty start state; a missing file leaves the
     // open document as it was. True on success.
     virtual bool readAsCurrent(const QString& path) = 0;
+    // Reads the document that starts at `offset` inside the series package
+    // `package` as the current document, as readAsCurrent() does; the topic
+    // folder stays.
+    virtual bool readPackagePart(const QString& package, qint64 offset) = 0;
 
     // The questions that closing the document would ask: the running
     // exercise or puzzle, then unsaved changes. False when one cancels.

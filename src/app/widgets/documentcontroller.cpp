@@ -46,9 +46,18 @@ DocumentController::DocumentController(Shell& shell, MainWindowState& state,
       m_layouts(layouts) {}
 
 bool DocumentController::readAsCurrent(const QString& path) {
+    return read(path, 0);
+}
+
+bool DocumentController::readPackagePart(const QString& package, qint64 offset) {
+    return read(package, offset);
+}
+
+bool DocumentController::read(const QString& path, qint64 offset) {
     const bool existed = QFileInfo::exists(path);
     ReadOptions options{m_layouts};
     options.ratio = pageRatio(m_shell.settings());
+    options.startOffset = offset;
     // The wait cursor while the file is read, as long reads show it.
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const IoResult result = readDocumentFile(m_document, path, options);
@@ -56,7 +65,8 @@ bool DocumentController::readAsCurrent(const QString& path) {
 
     if (result.ok) {
         m_open = true;
-        m_state.topicFolder = withTrailingSlash(QFileInfo(path).absolutePath());
+        if (offset == 0)
+            m_state.topicFolder = withTrailingSlash(QFileInfo(path).absolutePath());
         Q_EMIT opened();
         return true;
     }

@@ -32,6 +32,7 @@ public:
     QString previouslyShownDocument() const override { return m_document.previousFile; }
 
     bool readAsCurrent(const QString& path) override;
+    bool readPackagePart(const QString& package, qint64 offset) override;
     bool askBeforeLeaving() override;
     bool closeDocument() override;
     void showEmptyState() override;
@@ -49,6 +50,7 @@ Q_SIGNALS:
     void closed();
 
 private:
+    bool read(const QString& path, qint64 offset);
     Shell& m_shell;
     MainWindowState& m_state;
     const Participants& m_participants;
