@@ -1,9 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "seriescommand.h"
 
+#include "documentio.h"
+#include "exerciseclock.h"
+#include "exercisecommand.h"
+#include "exercisesession.h"
+#include "randomgenerator.h"
 #include "seriesfolder.h"
 #include "seriesgrid.h"
 #include "seriespackage.h"
+#include "seriespart.h"
+#include "settingoverrides.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTextStream>
 
 namespace quorvel {
 
@@ -76,6 +88,108 @@ CommandOutcome seriesPackCommand(const QString& folder, const QString& outputPat
         return {kExitFailure, {}, errors};
     }
     return {};
+}
+
+namespace {
+
+// The script given for the document of `entry`; no value when none is.
+std::optional<QString> scriptFor(const SeriesRunOptions& options, const UebungsserieDokTyp& entry) {
+    for (const auto& [file, script] : options.scripts)
+        if (file.toLower() == entry.DateinameKlein)
+            return script;
+    return std::nullopt;
+}
+
+QJsonObject partObject(const UebungsserieDokTyp& entry, const UebungsSitzung& run) {
+    return {{u"Datei"_s, entry.Datei},
+            {u"Titel"_s, entry.Titel},
+            {u"Gewichtung"_s, entry.Gewichtung},
+            {u"Gesamtleistung"_s, run.Gesamtleistung},
+            {u"EndeGrund"_s, static_cast<int>(run.EndeGrund)}};
+}
+
+} // namespace
+
+CommandOutcome seriesRunCommand(const ViewLayouts& layouts, const QString& packagePath,
+                                const SeriesRunOptions& options) {
+    SeriesPackage package;
+    if (const IoResult read = readSeriesPackage(packagePath, package); !read.ok)
+        return {kExitFailure, {}, read.messages};
+    SeriesRun series(std::move(package), packagePath);
+    const SettingOverrides defaults;
+    const Settings& settings = defaults.settings();
+    const ExerciseRuleSet rules = buildExerciseRuleSet();
+    RandomGenerator random;
+    random.seed(options.seed ? *options.seed : quint64(QDateTime::currentMSecsSinceEpoch()));
+    VirtualClock clock;
+    const QDateTime start = options.start.isValid() ? options.start : QDateTime::currentDateTime();
+
+    CommandOutcome outcome;
+    QJsonArray parts;
+    while (!series.finished()) {
+        const UebungsserieDokTyp entry = series.currentEntry();
+        Document document;
+        ReadOptions readOptions{layouts};
+        if (const IoResult read = loadSeriesPart(series, document, readOptions); !read.ok) {
+            outcome.exitCode = kExitFailure;
+            outcome.errors << read.messages;
+            if (!read.detail.isEmpty())
+                outcome.errors << read.detail;
+            return outcome;
+        }
+        RandomGenerator numbering;
+        prepareExerciseDocument(layouts, QSize(1024, 768), document, numbering);
+        ExerciseSession session(document, rules, clock, random);
+        const QDateTime partStart = start.addMSecs(clock.nowMs());
+        const StartRequest request =
+            seriesPartRequest(series, dokTypOf(document.header), settings, CrossMatchingTime{},
+                              partStart, options.name);
+        const StartOutcome started = session.start(request, false);
+        if (!started.started()) {
+            outcome.exitCode = kExitFailure;
+            outcome.errors << started.message;
+            return outcome;
+        }
+        QByteArray script;
+        const std::optional<QString> scriptPath = scriptFor(options, entry);
+        if (scriptPath) {
+            CommandOutcome failed;
+            if (!readExerciseScript(*scriptPath, std::nullopt, script, failed))
+                return failed;
+        }
+        ScriptPlayer player(session, clock, partStart);
+        QTextStream lines(script);
+        lines.setEncoding(QStringConverter::Utf8);
+        int number = 0;
+        QString text;
+        while (session.run().running() && lines.readLineInto(&text)) {
+            const QString error = player.play(text, ++number);
+            if (!error.isEmpty())
+                outcome.errors << entry.DateinameKlein + u": "_s + error;
+        }
+        // A part left unfinished by its script is given up, which ends the series.
+        const bool aborted = session.run().running();
+        if (aborted)
+            session.abort();
+        session.complete(start.addMSecs(clock.nowMs()));
+        const UebungsSitzung& run = session.run().session();
+        parts.append(partObject(entry, run));
+        series.partEnded(run.Gesamtleistung, run.preamble, run.body);
+        if (aborted)
+            break;
+    }
+    const SeriesResult result = series.result(gradingTableOf(settings), options.name);
+    if (options.json) {
+        const QJsonObject object{{u"parts"_s, parts},
+                                 {u"Gesamtleistung"_s, result.performance},
+                                 {u"Note"_s, result.grade},
+                                 {u"Bewertung"_s, result.gradeName},
+                                 {u"protocol"_s, result.protocol}};
+        outcome.output = QJsonDocument(object).toJson(QJsonDocument::Indented);
+    } else {
+        outcome.output = result.protocol.toUtf8();
+    }
+    return outcome;
 }
 
 } // namespace quorvel
