@@ -132,6 +132,7 @@ std::vector<MenuEntry> exerciseMenu() {
         sep(),
         cmd(u"UebungsTestserieausfuehren1"_s, u"Übungs-/Testserie ausführen..."_s,
             u"Ctrl+Shift+Ü"_s),
+        cmd(u"UebungsSerieerstellen1"_s, u"Übungs-Serie erstellen..."_s),
         cmd(u"Schiebepuzzle1"_s, u"&Schiebepuzzle"_s, u"F11"_s),
         sep(),
         cmd(u"Uebungabbrechen1"_s, u"Übung &abbrechen"_s),
