@@ -17,6 +17,9 @@ struct WorksheetPage {
     QSize size; // 1000 x 1625 portrait, 1625 x 1000 landscape
 };
 
+// The page in page units: 1000 x 1625 in portrait, 1625 x 1000 in landscape.
+QSize worksheetPageSize(bool landscape);
+
 // Draws the sheet of `document` with `settings` (header, answer list, body,
 // footer). `settings.fitBasePicture` is honoured and cleared.
 WorksheetPage buildWorksheet(const Document& document, WorksheetSettings& settings);
