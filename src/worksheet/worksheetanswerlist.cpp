@@ -17,6 +17,10 @@ namespace quorvel {
 
 namespace {
 
+// A page shows far fewer characters than this; the rest of a longer text
+// would only be laid out below its end.
+constexpr qsizetype kMaxWrappedLength = 20000;
+
 bool isCollected(const Document& document, const WorksheetSettings& settings,
                  const ObjDataTyp& object) {
     const int typ = object.Typ;
@@ -55,6 +59,10 @@ struct ListDrawing {
     int a = 0;
 
     bool cutOut() const { return canvas.kind() == SheetKind::CutOut; }
+    // Past the page's end nothing more can be seen: the list stops there, on
+    // every sheet alike, so that a document with thousands of answers costs
+    // no more than a page of them.
+    bool full() const { return a >= canvas.height; }
 
     // Wraps `text` with the line renderer across 97 % of the page from `top`
     // and returns the y below it; draws only where the sheet shows the list.
@@ -67,12 +75,12 @@ struct ListDrawing {
         params.charHeight = charHeight;
         params.fontFamily = canvas.document.header.Schriftart;
         params.topY = top;
-        return renderLine(params, text);
+        return renderLine(params, text.left(kMaxWrappedLength));
     }
 
     void drawPictures(const std::vector<QImage>& pictures, bool textsFollow) {
         int x = 0;
-        for (size_t i = 0; i < pictures.size(); ++i) {
+        for (size_t i = 0; i < pictures.size() && !full(); ++i) {
             const QImage& picture = pictures[i];
             const int ph = 2 * lh;
             const int pw = rnd(2.0 * lh * picture.width() / picture.height());
@@ -109,7 +117,7 @@ struct ListDrawing {
     }
 
     void writeRow(const QString& row) {
-        if (row.isEmpty())
+        if (row.isEmpty() || full())
             return;
         if (canvas.textWidth(row, font) > canvas.width) {
             a = wrap(row, a - rnd(0.4 * lh), 22, canvas.parts());
@@ -122,7 +130,7 @@ struct ListDrawing {
 
     void drawTextRows(const std::vector<QString>& texts) {
         QString row;
-        for (size_t i = 0; i < texts.size(); ++i) {
+        for (size_t i = 0; i < texts.size() && !full(); ++i) {
             // Every sheet appends the separator, so that the overlay breaks its
             // rows where the worksheet does and keeps the same space.
             QString text = texts[i];
@@ -142,10 +150,12 @@ struct ListDrawing {
 
     void drawTextCards(const std::vector<QString>& texts) {
         for (const QString& text : texts) {
+            if (full())
+                return;
             const QString card = u' ' + text + u' ';
             const int width = canvas.textWidth(card, font);
             if (width > canvas.width) {
-                for (int k = 1; k <= columns; ++k) {
+                for (int k = 1; k <= columns && !full(); ++k) {
                     const int end = wrap(card, a, 25, true);
                     canvas.frame(0, a - rnd(0.125 * lh), canvas.width, end);
                     a = end + rnd(0.125 * lh) + 6;

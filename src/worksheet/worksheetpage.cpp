@@ -26,10 +26,11 @@ WorksheetPage buildWorksheet(const Document& document, WorksheetSettings& settin
                                  page.size.height()};
     int a = drawWorksheetHeader(canvas);
     a = drawAnswerList(canvas, a);
+    page.bodyTop = a;
+    page.bodyLimit = worksheetBodyLimit(canvas);
     if (settings.kind != SheetKind::CutOut) {
-        WorksheetBodyContext body{
-            painter,           document,           settings,
-            page.size.width(), page.size.height(), worksheetBodyLimit(canvas)};
+        WorksheetBodyContext body{painter,           document,           settings,
+                                  page.size.width(), page.size.height(), page.bodyLimit};
         painter.save();
         drawWorksheetBody(body, a);
         painter.restore();
