@@ -17,10 +17,6 @@ namespace quorvel {
 
 namespace {
 
-// A page shows far fewer characters than this; the rest of a longer text
-// would only be laid out below its end.
-constexpr qsizetype kMaxWrappedLength = 20000;
-
 bool isCollected(const Document& document, const WorksheetSettings& settings,
                  const ObjDataTyp& object) {
     const int typ = object.Typ;
@@ -75,7 +71,7 @@ struct ListDrawing {
         params.charHeight = charHeight;
         params.fontFamily = canvas.document.header.Schriftart;
         params.topY = top;
-        return renderLine(params, text.left(kMaxWrappedLength));
+        return renderLine(params, text.left(kMaxShownTextLength));
     }
 
     void drawPictures(const std::vector<QImage>& pictures, bool textsFollow) {

@@ -14,6 +14,10 @@ namespace quorvel {
 
 class Document;
 
+// A page shows far fewer characters than this at any height the sheet
+// uses; the rest of a longer text would only be laid out below its end.
+inline constexpr qsizetype kMaxShownTextLength = 20000;
+
 // The page as the header, the answer list and the footer draw on it: the
 // painter in page units (W x H, y downwards), the document font, the sheet
 // kind, and the few ways they draw. Everything is black; texts stand with

@@ -70,7 +70,7 @@ int drawTitle(const WorksheetCanvas& canvas, int a) {
 }
 
 int drawTask(const WorksheetCanvas& canvas, int a) {
-    QString task = canvas.settings.task;
+    QString task = canvas.settings.task.left(kMaxShownTextLength);
     while (!task.isEmpty() && task.back().isSpace())
         task.chop(1);
     if (canvas.settings.task.isEmpty())

@@ -132,7 +132,8 @@ CommandOutcome worksheetCommand(const DocumentLayouts& layouts, const QString& d
     if (!readCommandDocument(layouts, documentPath, document, failed))
         return failed;
 
-    WorksheetSettings settings = startWorksheetSettings(document);
+    const WorksheetSettings start = startWorksheetSettings(document);
+    WorksheetSettings settings = start;
     if (options.kind)
         settings.kind = static_cast<SheetKind>(*options.kind);
     settings.landscape = options.landscape;
@@ -150,6 +151,9 @@ CommandOutcome worksheetCommand(const DocumentLayouts& layouts, const QString& d
     // has none, as after answering "Titelzeile ganz entfernen?" with yes.
     if (!titleGiven && !settings.useDocumentTitle)
         settings.title.clear();
+    // Switching the orientation in the dialog fits the base picture to the
+    // new page on the next drawing.
+    settings.fitBasePicture = settings.landscape != start.landscape;
 
     const WorksheetPage page = buildWorksheet(document, settings);
     QString error;
