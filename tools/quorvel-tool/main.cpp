@@ -632,9 +632,11 @@ const char kWorksheetHelp[] =
 Builds the worksheet of the document FILE as the dialog "Arbeitsblatt" does
 with its start values (the document's title as the title line, its task text
 "ABAufgabe") and writes it to OUT in the format of OUT's extension:
-  .emf  enhanced metafile      .wmf  placeable Windows metafile
-  .svg  SVG                    .pdf  one A4 page of the sheet's orientation,
-  .png  the page at one pixel per unit    the sheet fitted into it
+  .emf  enhanced metafile
+  .wmf  placeable Windows metafile
+  .svg  SVG, the page as its view box
+  .pdf  one A4 page in the sheet's orientation, the sheet fitted into it
+  .png  the page at one pixel per unit
 The page is 1000 x 1625 units in portrait and 1625 x 1000 in landscape.
 
 Options:
