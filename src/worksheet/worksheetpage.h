@@ -15,7 +15,15 @@ class Document;
 struct WorksheetPage {
     QPicture picture;
     QSize size; // 1000 x 1625 portrait, 1625 x 1000 landscape
+    // Where the body began (below the answer list) and the y it must not
+    // pass (the top of the footer). The overlay has the same values as the
+    // sheets it lies over.
+    int bodyTop = 0;
+    int bodyLimit = 0;
 };
+
+// The page in page units: 1000 x 1625 in portrait, 1625 x 1000 in landscape.
+QSize worksheetPageSize(bool landscape);
 
 // Draws the sheet of `document` with `settings` (header, answer list, body,
 // footer). `settings.fitBasePicture` is honoured and cleared.

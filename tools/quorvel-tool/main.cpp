@@ -13,6 +13,7 @@
 #include "sheetcommand.h"
 #include "teachcommand.h"
 #include "toolcommands.h"
+#include "worksheetcommand.h"
 
 #include <QGuiApplication>
 #include <QHash>
@@ -45,6 +46,7 @@ Commands:
   sheet KIND OUT.png [...]     draw a blackboard sheet
   bestlist FILE.hsc [--add ...]  print a best list ranked, or append to it
   print FILE [...]             print the learning view of a document on a printer
+  worksheet FILE OUT [...]     write the worksheet of a document (.emf .wmf .svg .pdf .png)
 
 Run "quorvel-tool COMMAND --help" for the details of a command.
 Exit codes: 0 success, 1 failure (messages on stderr), 2 usage error.
@@ -623,6 +625,61 @@ CommandOutcome runPrint(const ParsedArguments& a, const LayoutSet& layouts) {
     return printCommand(layouts, a.positional[0], options);
 }
 
+const char kWorksheetHelp[] =
+    R"help(Usage: quorvel-tool worksheet FILE OUT [--kind 0|1|2|3] [--landscape]
+                              [--set CONTROL=VALUE]...
+
+Builds the worksheet of the document FILE as the dialog "Arbeitsblatt" does
+with its start values (the document's title as the title line, its task text
+"ABAufgabe") and writes it to OUT in the format of OUT's extension:
+  .emf  enhanced metafile
+  .wmf  placeable Windows metafile
+  .svg  SVG, the page as its view box
+  .pdf  one A4 page in the sheet's orientation, the sheet fitted into it
+  .png  the page at one pixel per unit
+The page is 1000 x 1625 units in portrait and 1625 x 1000 in landscape.
+
+Options:
+  --kind N            0 "Arbeitsblatt" (default), 1 "Lösungsblatt (komplett)",
+                      2 "Lösungsblatt (Auflegefolie)", 3 "Ausschneideblatt"
+  --landscape         "Querformat"
+  --set CONTROL=VALUE sets a control of the dialog by its name (repeatable,
+                      applied in order after --kind and --landscape): check
+                      boxes 0 or 1, ModeRadio 0-3, OrientRadio 0-1,
+                      KaestchengroesseCombo "50 %" to "200 %", AbFrageEdit
+                      1-99999, MaxFontSize -10 to 10, SpaltenComboBox 1-20,
+                      BasisbildX -20 to 20, BasisbildY -20 to 1000,
+                      BasisbildGroesse 1 to 300, TitelEdit and AufgMemo any
+                      text. TitelCheck=0 without TitelEdit leaves the title
+                      line out. The controls: ModeRadio, OrientRadio,
+                      ABNameBox, ABKlasseBox, ABDatumBox, ABFachBox,
+                      ABBlattNrBox, TitelEdit, TitelCheck, AufgMemo,
+                      TextvorgabeCheck, KaestchengroesseCombo, AbFrageEdit,
+                      RaenderCheck, MaxFontSize, BasisbildCheck,
+                      BasisbildCheck0, BasisbildX, BasisbildY,
+                      BasisbildGroesse, VollbreiteCheck, ObjekteCheck,
+                      ZeichnungenEinbindenCheck, ErstBuchstabeVorgabeCheck,
+                      SpaltenComboBox
+  -h, --help          show this help
+
+Another extension exits with 1 and "Speichern fehlgeschlagen wegen ungültiger
+Dateinamenserweiterung." on stderr and writes nothing. A document that cannot
+be read or a file that cannot be written exits with 1 and the program's
+message on stderr. An unknown control or a bad value is a usage error (2).
+)help";
+
+CommandOutcome runWorksheet(const ParsedArguments& a, const LayoutSet& layouts) {
+    const QString command = QStringLiteral("worksheet");
+    WorksheetCommandOptions options;
+    QString error;
+    if (!readIntOption(a, "--kind", 0, 3, options.kind, error))
+        return usageOutcome(error, command);
+    options.landscape = a.has("--landscape");
+    if (!readSets(a, options.sets))
+        return usageOutcome(QStringLiteral("--set needs CONTROL=VALUE"), command);
+    return worksheetCommand(layouts, a.positional[0], a.positional[1], options);
+}
+
 const Subcommand kSubcommands[] = {
     {"dump",
      kDumpHelp,
@@ -710,6 +767,13 @@ const Subcommand kSubcommands[] = {
       {"--copies", true, "--copies needs a number"}},
      1,
      runPrint},
+    {"worksheet",
+     kWorksheetHelp,
+     {{"--kind", true, "--kind needs 0, 1, 2 or 3"},
+      {"--landscape", false, ""},
+      {"--set", true, "--set needs CONTROL=VALUE"}},
+     2,
+     runWorksheet},
 };
 
 int runTool(const QStringList& arguments, const LayoutSet& layouts) {

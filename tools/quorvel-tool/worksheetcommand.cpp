@@ -1,0 +1,169 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "worksheetcommand.h"
+
+#include "document.h"
+#include "documentio.h"
+#include "metafilewriter.h"
+#include "savefile.h"
+#include "worksheetcontrols.h"
+#include "worksheetpage.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QImage>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+
+namespace quorvel {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// The page's width on paper with the print dialog's start values: 16.5 cm
+// for the 1000 units of a portrait sheet.
+constexpr double kUnitsPerInch = 1000.0 / (16.5 / 2.54);
+
+QByteArray svgBytes(const WorksheetPage& page) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(page.size);
+    svg.setViewBox(QRect(QPoint(0, 0), page.size));
+    svg.setResolution(qRound(kUnitsPerInch));
+    svg.setTitle(u"Arbeitsblatt"_s);
+    QPainter painter(&svg);
+    painter.drawPicture(0, 0, page.picture);
+    painter.end();
+    return buffer.data();
+}
+
+QByteArray pdfBytes(const WorksheetPage& page) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&buffer);
+    pdf.setCreator(u"Quorvel"_s);
+    pdf.setTitle(u"Arbeitsblatt"_s);
+    pdf.setResolution(600);
+    const bool landscape = page.size.width() > page.size.height();
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
+                                  landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                                  QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+    QPainter painter(&pdf);
+    // The sheet fitted into the printable area, centred, its ratio kept.
+    const QRect area = painter.viewport();
+    const double scale = std::min(double(area.width()) / page.size.width(),
+                                  double(area.height()) / page.size.height());
+    painter.translate((area.width() - page.size.width() * scale) / 2,
+                      (area.height() - page.size.height() * scale) / 2);
+    painter.scale(scale, scale);
+    painter.drawPicture(0, 0, page.picture);
+    painter.end();
+    return buffer.data();
+}
+
+QByteArray pngBytes(const WorksheetPage& page, QString* error) {
+    QImage image(page.size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPicture(0, 0, page.picture);
+    painter.end();
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG")) {
+        *error = u"PNG encoding failed"_s;
+        return {};
+    }
+    return buffer.data();
+}
+
+CommandOutcome failure(QStringList lines) {
+    lines.removeAll(QString());
+    return {kExitFailure, {}, std::move(lines)};
+}
+
+} // namespace
+
+std::optional<WorksheetFormat> worksheetFormatOf(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == u"emf")
+        return WorksheetFormat::Emf;
+    if (suffix == u"wmf")
+        return WorksheetFormat::Wmf;
+    if (suffix == u"svg")
+        return WorksheetFormat::Svg;
+    if (suffix == u"pdf")
+        return WorksheetFormat::Pdf;
+    if (suffix == u"png")
+        return WorksheetFormat::Png;
+    return std::nullopt;
+}
+
+QByteArray worksheetFileBytes(const WorksheetPage& page, WorksheetFormat format, QString* error) {
+    switch (format) {
+    case WorksheetFormat::Emf:
+        return metafileBytes(page.picture, page.size, MetafileFormat::Emf, kUnitsPerInch, error);
+    case WorksheetFormat::Wmf:
+        return metafileBytes(page.picture, page.size, MetafileFormat::Wmf, kUnitsPerInch, error);
+    case WorksheetFormat::Svg:
+        return svgBytes(page);
+    case WorksheetFormat::Pdf:
+        return pdfBytes(page);
+    case WorksheetFormat::Png:
+        return pngBytes(page, error);
+    }
+    return {};
+}
+
+CommandOutcome worksheetCommand(const DocumentLayouts& layouts, const QString& documentPath,
+                                const QString& outputPath, const WorksheetCommandOptions& options) {
+    const std::optional<WorksheetFormat> format = worksheetFormatOf(outputPath);
+    if (!format)
+        return failure({u"Speichern fehlgeschlagen wegen ungültiger Dateinamenserweiterung."_s});
+
+    Document document;
+    CommandOutcome failed;
+    if (!readCommandDocument(layouts, documentPath, document, failed))
+        return failed;
+
+    const WorksheetSettings start = startWorksheetSettings(document);
+    WorksheetSettings settings = start;
+    if (options.kind)
+        settings.kind = static_cast<SheetKind>(*options.kind);
+    settings.landscape = options.landscape;
+    bool titleGiven = false;
+    for (const auto& [control, value] : options.sets) {
+        if (const std::optional<QString> error = setWorksheetControl(settings, control, value)) {
+            return {kExitUsage,
+                    {},
+                    {u"quorvel-tool: "_s + *error,
+                     u"Run \"quorvel-tool worksheet --help\" for usage."_s}};
+        }
+        titleGiven = titleGiven || control == u"TitelEdit";
+    }
+    // Without the document's title and without a title of its own the sheet
+    // has none, as after answering "Titelzeile ganz entfernen?" with yes.
+    if (!titleGiven && !settings.useDocumentTitle)
+        settings.title.clear();
+    // Switching the orientation in the dialog fits the base picture to the
+    // new page on the next drawing.
+    settings.fitBasePicture = settings.landscape != start.landscape;
+
+    const WorksheetPage page = buildWorksheet(document, settings);
+    QString error;
+    const QByteArray bytes = worksheetFileBytes(page, *format, &error);
+    if (bytes.isEmpty())
+        return failure({msgCannotWrite(outputPath), error});
+    const IoResult saved = saveWholeFile(outputPath, bytes);
+    if (!saved.ok)
+        return failure({msgCannotWrite(outputPath), saved.detail});
+    return {};
+}
+
+} // namespace quorvel
