@@ -6,7 +6,7 @@ quorvel_add_test(worksheet_storage_tests
   worksheetstorage_test.cpp
   worksheetexport_test.cpp
 )
-target_link_libraries(worksheet_storage_tests PRIVATE quorvel_worksheet)
+target_link_libraries(worksheet_storage_tests PRIVATE quorvel_worksheet quorvel_print)
 
 if(QUORVEL_BUILD_GUI)
   quorvel_add_widget_test(worksheet_dialog_tests

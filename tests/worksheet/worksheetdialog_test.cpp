@@ -9,6 +9,7 @@
 #include "toolbar.h"
 #include "toolcommands.h"
 #include "typecodes.h"
+#include "viewprintcontroller.h"
 #include "worksheetcontroller.h"
 #include "worksheetexport.h"
 #include "worksheetpreview.h"
@@ -25,8 +26,10 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -284,6 +287,39 @@ TEST_F(WorksheetWindowTest, ExportRefusesOtherExtensionsAndWritesNothing) {
               u"Speichern fehlgeschlagen wegen ungültiger Dateinamenserweiterung."_s);
     EXPECT_EQ(prompter->asked[0].kind, MessageKind::Error);
     EXPECT_FALSE(QFileInfo::exists(png));
+}
+
+TEST_F(WorksheetWindowTest, PrintsALandscapeSheetOnLandscapePaper) {
+    ASSERT_TRUE(window->session().readAsCurrent(writeDocument(u"mond.qvl"_s, u"Mond"_s)));
+    const QString pdf = path(u"blatt.pdf"_s);
+    prompter->setUp = [pdf](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    };
+    window->commands().trigger(u"Druckereinrichtung1"_s);
+    QString line;
+    openWorksheet([&](TArbeitsblattForm* form) {
+        form->findChild<QGroupBox*>(u"OrientRadio"_s)->findChildren<QRadioButton*>().at(1)->click();
+        QTimer::singleShot(0, form, [&line] {
+            auto* print = qobject_cast<TArbblattDruckForm*>(QApplication::activeModalWidget());
+            ASSERT_NE(print, nullptr);
+            line = print->printerInfo()->text();
+            print->printButton()->click();
+        });
+        control<QPushButton>(form, u"DruckBtn"_s)->click();
+        form->accept();
+    });
+    EXPECT_EQ(line, u"PDF an blatt.pdf"_s);
+    EXPECT_TRUE(prompter->asked.empty());
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString content = QString::fromLatin1(file.readAll());
+    EXPECT_TRUE(content.startsWith(u"%PDF-"_s));
+    const QRegularExpressionMatch box =
+        QRegularExpression(u"/MediaBox \\[0 0 ([\\d.]+) ([\\d.]+)\\]"_s).match(content);
+    ASSERT_TRUE(box.hasMatch());
+    EXPECT_GT(box.captured(1).toDouble(), box.captured(2).toDouble());
 }
 
 TEST_F(WorksheetWindowTest, CopyPutsSvgAndPictureOnTheClipboard) {

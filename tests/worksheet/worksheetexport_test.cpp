@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "documentio.h"
+#include "printercoordinates.h"
+#include "viewprintjob.h"
 #include "worksheetexport.h"
 #include "worksheetpage.h"
 
@@ -72,6 +74,22 @@ TEST(WorksheetExport, PictureAndSvgShowThePageStretchedIntoTheirFrame) {
     const QByteArray svg = worksheetSvg(page);
     EXPECT_TRUE(svg.contains("viewBox=\"0 0 1000 1625\"")) << svg.left(600).toStdString();
     EXPECT_TRUE(svg.contains(">Probe<"));
+}
+
+TEST(WorksheetPrint, ThePageIsStretchedIntoTheAreaMeasuredFromThePaperEdge) {
+    // At 254 dots per inch a pixel is 0.1 mm; the printable area starts 2 mm
+    // right of and 1 mm below the paper's corner.
+    const PrinterCoordinates coordinates(QSize(600, 800), QPoint(20, 10), 254, 254);
+    QImage paper(600, 800, QImage::Format_RGB32);
+    paper.fill(Qt::gray);
+    QPainter painter(&paper);
+    drawPicturePrint(painter, coordinates, QRect(100, 50, 200, 325), halfBlackPage().picture,
+                     QSize(1000, 1625));
+    painter.end();
+    EXPECT_EQ(paper.pixelColor(105, 60), QColor(Qt::black));
+    EXPECT_EQ(paper.pixelColor(290, 360), QColor(Qt::white));
+    EXPECT_EQ(paper.pixelColor(95, 60), QColor(Qt::gray));
+    EXPECT_EQ(paper.pixelColor(150, 380), QColor(Qt::gray));
 }
 
 } // namespace

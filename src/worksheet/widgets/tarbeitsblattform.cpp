@@ -78,7 +78,10 @@ TArbeitsblattForm::TArbeitsblattForm(QWidget* parent) : DecoratedDialog(parent) 
     settingsColumn->addWidget(buildChoices());
     settingsColumn->addWidget(buildTexts());
     auto* optionsColumn = new QVBoxLayout;
-    optionsColumn->addWidget(buildTypePanels());
+    // One width for every type, so that the preview keeps its place.
+    QWidget* panels = buildTypePanels();
+    panels->setFixedWidth(370);
+    optionsColumn->addWidget(panels);
     optionsColumn->addStretch(1);
 
     m_preview = new WorksheetPreview(this);

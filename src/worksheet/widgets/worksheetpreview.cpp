@@ -106,6 +106,10 @@ void WorksheetPreview::paintPanel() {
     QPainter painter(m_panel);
     painter.fillRect(m_panel->rect(), Qt::white);
     painter.drawImage(QPoint(kBorder, kBorder), m_bitmap);
+    // The page's edge inside the border, and the panel's own.
+    painter.setPen(QColor(200, 200, 200));
+    painter.drawRect(QRect(QPoint(kBorder, kBorder), m_bitmap.deviceIndependentSize().toSize())
+                         .adjusted(-1, -1, 0, 0));
     painter.setPen(Qt::gray);
     painter.drawRect(m_panel->rect().adjusted(0, 0, -1, -1));
 }
