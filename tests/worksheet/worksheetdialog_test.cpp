@@ -30,9 +30,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QWheelEvent>
 
 namespace quorvel::test {
 namespace {
@@ -127,6 +129,29 @@ TEST(TArbeitsblattForm, EveryChangeDrawsTheSheetAgainAndOrientationTurnsThePrevi
     const QSize landscape = form.preview()->panelSize();
     EXPECT_NEAR(double(landscape.width()) / landscape.height(), 2600.0 / 1600.0, 0.01);
     EXPECT_EQ(form.preview()->bitmap().width(), landscape.width() - 2 * WorksheetPreview::kBorder);
+}
+
+TEST(WorksheetPreview, DraggingWithTheLeftButtonAndTheWheelScrollThePage) {
+    WorksheetPreview preview;
+    preview.resize(400, 300);
+    WorksheetPage page;
+    page.size = QSize(1000, 1625);
+    preview.setPage(page);
+    preview.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&preview));
+    QScrollBar* bar = preview.verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 200);
+    QWidget* panel = preview.widget();
+    QTest::mousePress(panel, Qt::LeftButton, {}, QPoint(100, 250));
+    QTest::mouseMove(panel, QPoint(100, 150));
+    QTest::mouseRelease(panel, Qt::LeftButton, {}, QPoint(100, 150));
+    EXPECT_EQ(bar->value(), 100);
+
+    const QPoint at(100, 100);
+    QWheelEvent wheel(at, preview.viewport()->mapToGlobal(at), {}, QPoint(0, -120), Qt::NoButton,
+                      {}, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(preview.viewport(), &wheel);
+    EXPECT_GT(bar->value(), 100);
 }
 
 TEST(TArbblattDruckForm, LandscapeSwapsTheFieldsWhileOpenAndTheRatioRuleFollowsTheSheet) {
