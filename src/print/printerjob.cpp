@@ -3,6 +3,7 @@
 
 #include "printerqueue.h"
 
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
@@ -46,6 +47,12 @@ PrintOutcome end(QPrinter& printer, QPainter& painter, bool drawn) {
 
 } // namespace
 
+QString printerInfo(const QPrinter& printer) {
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
+        return printerInfoLine(u"PDF"_s, QFileInfo(printer.outputFileName()).fileName());
+    return queueInfoLine(printer.printerName());
+}
+
 PrinterCoordinates printerCoordinates(const QPrinter& printer) {
     // The printable area is the paper less the printer's smallest margins.
     QPageLayout layout = printer.pageLayout();
@@ -56,17 +63,38 @@ PrinterCoordinates printerCoordinates(const QPrinter& printer) {
     return PrinterCoordinates(paper.size(), printable.topLeft() - paper.topLeft(), dpi, dpi);
 }
 
-PrintOutcome printView(QPrinter& printer, const ViewPrintJob& job, const QImage& picture,
-                       const QString& title) {
-    printer.setCopyCount(job.copies);
+namespace {
+
+// One page, `copies` times: `draw` puts it into the printer coordinates.
+template <typename Draw>
+PrintOutcome printOnePage(QPrinter& printer, int copies, const QString& title, Draw draw) {
+    printer.setCopyCount(copies);
     QPainter painter;
     const PrintOutcome started = begin(printer, painter, title);
     if (!started.ok)
         return started;
     const PrinterCoordinates coordinates = printerCoordinates(printer);
     if (coordinates.isValid())
-        drawViewPrint(painter, coordinates, job.area, picture);
+        draw(painter, coordinates);
     return end(printer, painter, coordinates.isValid());
+}
+
+} // namespace
+
+PrintOutcome printView(QPrinter& printer, const ViewPrintJob& job, const QImage& picture,
+                       const QString& title) {
+    return printOnePage(printer, job.copies, title,
+                        [&](QPainter& painter, const PrinterCoordinates& coordinates) {
+                            drawViewPrint(painter, coordinates, job.area, picture);
+                        });
+}
+
+PrintOutcome printPicture(QPrinter& printer, const ViewPrintJob& job, const QPicture& picture,
+                          const QSize& pageSize, const QString& title) {
+    return printOnePage(printer, job.copies, title,
+                        [&](QPainter& painter, const PrinterCoordinates& coordinates) {
+                            drawPicturePrint(painter, coordinates, job.area, picture, pageSize);
+                        });
 }
 
 PrintOutcome printGrid(QPrinter& printer, const GridPrint& grid, const QString& title) {

@@ -8,6 +8,7 @@
 #include <QString>
 
 class QImage;
+class QPicture;
 class QPrinter;
 
 namespace quorvel {
@@ -15,6 +16,11 @@ namespace quorvel {
 // The printer coordinates of `printer`: its paper, and where the printable
 // area lies on it, at its resolution.
 PrinterCoordinates printerCoordinates(const QPrinter& printer);
+
+// The print dialogs' printer line for `printer`: a PDF file as "PDF an"
+// + its file name, else the queue's name + " an " + its port, or
+// "- Kein Drucker -".
+QString printerInfo(const QPrinter& printer);
 
 // The outcome of a print job: `error` (German) says why it failed.
 struct PrintOutcome {
@@ -29,6 +35,10 @@ struct PrintOutcome {
 // `picture` stretched into the job's area, `job.copies` times, on one page.
 PrintOutcome printView(QPrinter& printer, const ViewPrintJob& job, const QImage& picture,
                        const QString& title);
+// A recorded page of `pageSize` units (a worksheet) stretched into the job's
+// area, `job.copies` times, on one page.
+PrintOutcome printPicture(QPrinter& printer, const ViewPrintJob& job, const QPicture& picture,
+                          const QSize& pageSize, const QString& title);
 // The grid, on as many pages as it takes.
 PrintOutcome printGrid(QPrinter& printer, const GridPrint& grid, const QString& title);
 

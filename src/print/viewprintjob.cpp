@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPicture>
 #include <QRegularExpression>
 
 namespace quorvel {
@@ -96,6 +97,20 @@ void drawViewPrint(QPainter& painter, const PrinterCoordinates& coordinates, con
     painter.save();
     coordinates.applyTo(painter);
     painter.drawImage(QRect(coordinates.toCanvas(area.topLeft()), area.size()), picture);
+    painter.restore();
+}
+
+void drawPicturePrint(QPainter& painter, const PrinterCoordinates& coordinates, const QRect& area,
+                      const QPicture& picture, const QSize& pageSize) {
+    if (pageSize.isEmpty())
+        return;
+    painter.save();
+    coordinates.applyTo(painter);
+    const QPoint origin = coordinates.toCanvas(area.topLeft());
+    painter.translate(origin);
+    painter.scale(double(area.width()) / pageSize.width(),
+                  double(area.height()) / pageSize.height());
+    painter.drawPicture(QPoint(0, 0), picture);
     painter.restore();
 }
 

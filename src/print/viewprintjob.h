@@ -7,6 +7,7 @@
 
 class QImage;
 class QPainter;
+class QPicture;
 class QSize;
 
 namespace quorvel {
@@ -58,6 +59,10 @@ std::optional<ViewPrintJob> viewPrintJob(const ViewPrintFields& fields, QString&
 // shrunk or clipped beyond what the paper cuts off.
 void drawViewPrint(QPainter& painter, const PrinterCoordinates& coordinates, const QRect& area,
                    const QImage& picture);
+// The same for a recorded picture whose page is `pageSize` units from (0, 0)
+// (a worksheet): the page is stretched exactly into `area`.
+void drawPicturePrint(QPainter& painter, const PrinterCoordinates& coordinates, const QRect& area,
+                      const QPicture& picture, const QSize& pageSize);
 
 // The printer line of the dialog: the printer's name + " an " + its port, or
 // "- Kein Drucker -" when there is no printer.

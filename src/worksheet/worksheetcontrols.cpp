@@ -2,6 +2,7 @@
 #include "worksheetcontrols.h"
 
 #include "document.h"
+#include "worksheetstorage.h"
 
 #include <cmath>
 #include <functional>
@@ -166,7 +167,8 @@ QStringList boxSizeItems() {
 WorksheetSettings startWorksheetSettings(const Document& document) {
     WorksheetSettings settings;
     settings.title = document.header.titel;
-    settings.task = document.header.ABAufgabe;
+    // The dialog takes the document's stored settings and task text on reading it.
+    takeDocumentWorksheetFields(document.header, settings);
     return settings;
 }
 

@@ -6,6 +6,7 @@
 #include "metafilewriter.h"
 #include "savefile.h"
 #include "worksheetcontrols.h"
+#include "worksheetexport.h"
 #include "worksheetpage.h"
 
 #include <QBuffer>
@@ -14,32 +15,12 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSvgGenerator>
 
 namespace quorvel {
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-// The page's width on paper with the print dialog's start values: 16.5 cm
-// for the 1000 units of a portrait sheet.
-constexpr double kUnitsPerInch = 1000.0 / (16.5 / 2.54);
-
-QByteArray svgBytes(const WorksheetPage& page) {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QSvgGenerator svg;
-    svg.setOutputDevice(&buffer);
-    svg.setSize(page.size);
-    svg.setViewBox(QRect(QPoint(0, 0), page.size));
-    svg.setResolution(qRound(kUnitsPerInch));
-    svg.setTitle(u"Arbeitsblatt"_s);
-    QPainter painter(&svg);
-    painter.drawPicture(0, 0, page.picture);
-    painter.end();
-    return buffer.data();
-}
 
 QByteArray pdfBytes(const WorksheetPage& page) {
     QBuffer buffer;
@@ -66,17 +47,9 @@ QByteArray pdfBytes(const WorksheetPage& page) {
 }
 
 QByteArray pngBytes(const WorksheetPage& page, QString* error) {
-    QImage image(page.size, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPicture(0, 0, page.picture);
-    painter.end();
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG")) {
+    if (!worksheetImage(page, page.size).save(&buffer, "PNG")) {
         *error = u"PNG encoding failed"_s;
         return {};
     }
@@ -108,11 +81,13 @@ std::optional<WorksheetFormat> worksheetFormatOf(const QString& path) {
 QByteArray worksheetFileBytes(const WorksheetPage& page, WorksheetFormat format, QString* error) {
     switch (format) {
     case WorksheetFormat::Emf:
-        return metafileBytes(page.picture, page.size, MetafileFormat::Emf, kUnitsPerInch, error);
+        return metafileBytes(page.picture, page.size, MetafileFormat::Emf, kWorksheetUnitsPerInch,
+                             error);
     case WorksheetFormat::Wmf:
-        return metafileBytes(page.picture, page.size, MetafileFormat::Wmf, kUnitsPerInch, error);
+        return metafileBytes(page.picture, page.size, MetafileFormat::Wmf, kWorksheetUnitsPerInch,
+                             error);
     case WorksheetFormat::Svg:
-        return svgBytes(page);
+        return worksheetSvg(page);
     case WorksheetFormat::Pdf:
         return pdfBytes(page);
     case WorksheetFormat::Png:
@@ -125,7 +100,7 @@ CommandOutcome worksheetCommand(const DocumentLayouts& layouts, const QString& d
                                 const QString& outputPath, const WorksheetCommandOptions& options) {
     const std::optional<WorksheetFormat> format = worksheetFormatOf(outputPath);
     if (!format)
-        return failure({u"Speichern fehlgeschlagen wegen ungültiger Dateinamenserweiterung."_s});
+        return failure({msgInvalidSaveExtension()});
 
     Document document;
     CommandOutcome failed;

@@ -30,6 +30,7 @@
 #include "viewprintcontroller.h"
 #include "windowdialogs.h"
 #include "windowstatecontroller.h"
+#include "worksheetcontroller.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -134,6 +135,11 @@ MainWindow::MainWindow(StartEnvironment environment, QWidget* parent)
     // The view print takes the same picture: the selected area, else the view.
     m_viewPrint = new ViewPrintController(
         *this, [this] { return m_viewExport->viewPicture(); }, this);
+    // Worksheets print on the program's printer; a cross matching's view is
+    // numbered anew after its sheet shuffled the items.
+    m_worksheet = new WorksheetController(
+        *this, [this]() -> QPrinter& { return m_viewPrint->printer(); },
+        [this] { m_learningView->number(m_learningView->state().numberingMode); }, this);
     m_windowStates = new WindowStateController(*this, [this] {
         for (ShellParticipant* participant : m_participants)
             participant->relayout();

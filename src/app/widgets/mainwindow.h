@@ -39,6 +39,7 @@ class ViewExportController;
 class ViewPrintController;
 class WindowDialogs;
 class WindowStateController;
+class WorksheetController;
 
 // The main window: the shell of the program. It owns the settings, the
 // folders and the main mode, the menu bar with the commands, the open
@@ -94,6 +95,8 @@ public:
     ViewExportController& viewExport() const { return *m_viewExport; }
     // "&Drucken..." and "D&ruckereinrichtung...": the view on paper.
     ViewPrintController& viewPrint() const { return *m_viewPrint; }
+    // "&Arbeitsblatt erstellen...": the worksheet dialog and its settings.
+    WorksheetController& worksheet() const { return *m_worksheet; }
     // The window's own dialogs, also while a test has replaced them.
     WindowDialogs& windowDialogs() const { return *m_windowDialogs; }
     QuitDialog* quitDialog() const { return m_quitDialog; }
@@ -166,6 +169,7 @@ private:
     NotesBox* m_notesBox;
     ViewExportController* m_viewExport;
     ViewPrintController* m_viewPrint;
+    WorksheetController* m_worksheet;
     WindowStateController* m_windowStates;
     bool m_activated = false;
 };

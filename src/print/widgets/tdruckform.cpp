@@ -29,21 +29,25 @@ QLineEdit* lengthEdit(const QString& name, const QString& text, QWidget* parent)
 } // namespace
 
 TDruckForm::TDruckForm(QWidget* parent)
-    : DecoratedDialog(parent), m_left(lengthEdit(u"LiRandEdit"_s, u"2,0"_s, this)),
-      m_top(lengthEdit(u"ObRandEdit"_s, u"2,0"_s, this)),
-      m_width(lengthEdit(u"BreiteEdit"_s, u"17,0"_s, this)),
-      m_height(lengthEdit(u"HoeheEdit"_s, u"17,0"_s, this)), m_copies(new QSpinBox(this)),
+    : TDruckForm(u"TDruckForm"_s, u"Ansicht drucken"_s, ViewPrintFields(), parent) {}
+
+TDruckForm::TDruckForm(const QString& name, const QString& caption, const ViewPrintFields& start,
+                       QWidget* parent)
+    : DecoratedDialog(parent), m_left(lengthEdit(u"LiRandEdit"_s, start.left, this)),
+      m_top(lengthEdit(u"ObRandEdit"_s, start.top, this)),
+      m_width(lengthEdit(u"BreiteEdit"_s, start.width, this)),
+      m_height(lengthEdit(u"HoeheEdit"_s, start.height, this)), m_copies(new QSpinBox(this)),
       m_keepRatio(new QCheckBox(u"Korrektes &Seitenverhältnis"_s, this)),
       m_printerInfo(new QLabel(this)), m_printButton(makeButton(u"Drucken"_s)),
       m_setUpButton(makeButton(u"Einrichten..."_s)) {
-    setObjectName(u"TDruckForm"_s);
-    setWindowTitle(u"Ansicht drucken"_s);
+    setObjectName(name);
+    setWindowTitle(caption);
     setModal(true);
     m_copies->setObjectName(u"KopienEdit"_s);
     m_copies->setRange(1, 999);
-    m_copies->setValue(1);
+    m_copies->setValue(start.copies);
     m_keepRatio->setObjectName(u"SeitRatio"_s);
-    m_keepRatio->setChecked(true);
+    m_keepRatio->setChecked(start.keepRatio);
     m_printerInfo->setObjectName(u"DruckerInfo"_s);
     m_printerInfo->setWordWrap(true);
     m_printButton->setObjectName(u"DruckBtn"_s);

@@ -49,6 +49,11 @@ public:
     QPushButton* setUpButton() const { return m_setUpButton; }
 
 protected:
+    // A print dialog of this kind for another picture: its component name,
+    // caption and start values.
+    TDruckForm(const QString& name, const QString& caption, const ViewPrintFields& start,
+               QWidget* parent);
+
     // The activation: the printer line is refreshed, the ratio rule applied
     // once and the focus given to "Drucken".
     void showEvent(QShowEvent* event) override;

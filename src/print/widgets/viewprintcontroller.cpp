@@ -43,10 +43,7 @@ bool ViewPrintController::setUpPrinter() {
 }
 
 QString ViewPrintController::printerLine() {
-    QPrinter& p = printer();
-    if (p.outputFormat() == QPrinter::PdfFormat && !p.outputFileName().isEmpty())
-        return printerInfoLine(u"PDF"_s, QFileInfo(p.outputFileName()).fileName());
-    return queueInfoLine(p.printerName());
+    return printerInfo(printer());
 }
 
 bool ViewPrintController::print(const ViewPrintFields& fields) {

@@ -191,6 +191,8 @@ ToolBar::ToolBar(QWidget* parent) : QWidget(parent), m_layout(new QGridLayout(th
               QStringLiteral("Ansicht in Zwischenablage kopieren"), true);
     newButton(QStringLiteral("EMailBtn"), QStringLiteral("E-Mail"),
               QStringLiteral("Dokument per E-Mail versenden"), true);
+    newButton(QStringLiteral("ABBtn"), QStringLiteral("Arbeitsblatt"),
+              QStringLiteral("Arbeitsblatt erstellen"), true);
     m_layout->setRowStretch(m_row + 1, 1);
     buildMenus();
 }

@@ -91,6 +91,7 @@ void ToolBarBinding::connectToolBar() {
     button(u"ExportBtn"_s, [this] { m_commands.trigger(u"Exportieren1"_s); });
     button(u"ClipbordBtn"_s, [this] { m_commands.trigger(u"InZwischenablagekopieren1"_s); });
     button(u"EMailBtn"_s, [this] { m_commands.trigger(u"PerEMailversenden1"_s); });
+    button(u"ABBtn"_s, [this] { m_commands.trigger(u"Arbeitsblatterstellen1"_s); });
     for (int i = 0; i < int(kLayerCommands.size()); ++i)
         connect(bar.layer(i), &QCheckBox::clicked, c,
                 [c, i](bool shown) { c->setLayer(i, shown); });
