@@ -225,15 +225,28 @@ QString ClassPicture::figureText(const FieldMark& mark) const {
         .arg(shares.notSolved);
 }
 
+QSizeF ClassPicture::figureSize(int pixelSize, bool mostMissed) const {
+    if (pixelSize != m_measuredPixels) {
+        m_measuredPixels = pixelSize;
+        for (const bool most : {false, true}) {
+            QFont font = markFont(pixelSize, most);
+            const QFontMetricsF metrics(font);
+            const double pad = std::max(2.0, pixelSize / 6.0);
+            const QString widest = (most ? u"! "_s : QString()) + u"100 / 100 / 100 %"_s;
+            m_measured[most ? 1 : 0] =
+                QSizeF(std::ceil(metrics.horizontalAdvance(widest) + 2.0 * pad),
+                       std::ceil(metrics.height() + pad));
+        }
+    }
+    return m_measured[mostMissed ? 1 : 0];
+}
+
 QRectF ClassPicture::figureRect(int mark, const QRectF& pageRect) const {
     if (m_participants <= 0 || mark < 0 || mark >= static_cast<int>(m_marks.size()))
         return {};
     const bool most = mark == m_mostMissed;
     const double s = scaleOf(pageRect.width());
-    const QFontMetricsF metrics(markFont(12.0 * s, most));
-    const QString text = (most ? u"! "_s : QString()) + figureText(m_marks[std::size_t(mark)]);
-    const double pad = std::max(2.0, 2.0 * s);
-    const QSizeF size(metrics.horizontalAdvance(text) + 2.0 * pad, metrics.height() + pad);
+    const QSizeF size = figureSize(markFont(12.0 * s, most).pixelSize(), most);
     const QRectF frame = frameRect(mark, pageRect);
     const double pen = framePen(s, most);
     // Above the frame, or below it where the page ends above.
@@ -299,17 +312,20 @@ void ClassPicture::paintMark(QPainter& painter, int index, const QRectF& pageRec
     painter.drawText(figure, Qt::AlignCenter, (most ? u"! "_s : QString()) + figureText(mark));
 }
 
-void ClassPicture::paintMarks(QPainter& painter, const QRectF& pageRect) const {
+void ClassPicture::paintMarks(QPainter& painter, const QRectF& pageRect, const QRectF& only) const {
     if (pageRect.isEmpty())
         return;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
+    const auto wanted = [&](int i) {
+        return only.isEmpty() || markBounds(i, pageRect).intersects(only);
+    };
     // The most-missed field last, so that nothing covers it.
     for (int i = 0; i < static_cast<int>(m_marks.size()); ++i) {
-        if (i != m_mostMissed)
+        if (i != m_mostMissed && wanted(i))
             paintMark(painter, i, pageRect);
     }
-    if (m_mostMissed >= 0)
+    if (m_mostMissed >= 0 && wanted(m_mostMissed))
         paintMark(painter, m_mostMissed, pageRect);
     painter.restore();
 }
@@ -343,23 +359,25 @@ void ClassPicture::paintLegend(QPainter& painter, const QRectF& legendRect) cons
         painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, key.text);
         x = text.right() + 2.0 * pad;
     }
-    QString second;
-    if (m_participants <= 0) {
-        second = u"Noch keine Teilnehmer"_s;
-    } else {
-        second = u"Zahlen am Feld: %-Anteil beim ersten Versuch / nach Fehlversuchen / nicht "
-                 u"gelöst      Teilnehmer: %1"_s.arg(m_participants);
-        if (m_mostMissed >= 0) {
-            const FieldMark& most = m_marks[std::size_t(m_mostMissed)];
-            second += u"      Am häufigsten verfehlt: Feld %1 (%2 von %3)"_s.arg(most.number)
-                          .arg(most.missed())
-                          .arg(m_participants);
-        }
-    }
+    const QString second = legendLine();
     painter.drawText(
         QRectF(legendRect.left() + pad, y + line, legendRect.width() - 2.0 * pad, line),
         Qt::AlignLeft | Qt::AlignVCenter, second);
     painter.restore();
+}
+
+QString ClassPicture::legendLine() const {
+    if (m_participants <= 0)
+        return u"Noch keine Teilnehmer"_s;
+    QString line = u"Zahlen am Feld: %-Anteil beim ersten Versuch / nach Fehlversuchen / nicht "
+                   u"gelöst      Teilnehmer: %1"_s.arg(m_participants);
+    if (m_mostMissed >= 0) {
+        const FieldMark& most = m_marks[std::size_t(m_mostMissed)];
+        line += u"      Am häufigsten verfehlt: Feld %1 (%2 von %3)"_s.arg(most.number)
+                    .arg(most.missed())
+                    .arg(m_participants);
+    }
+    return line;
 }
 
 void ClassPicture::paint(QPainter& painter, const QRectF& target) const {

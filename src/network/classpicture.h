@@ -93,8 +93,12 @@ public:
     // What a mark touches when drawn, frame and figure with their pens.
     QRectF markBounds(int mark, const QRectF& pageRect) const;
 
-    void paintMarks(QPainter& painter, const QRectF& pageRect) const;
+    // Paints the marks; with `only` not empty, only those that touch it.
+    void paintMarks(QPainter& painter, const QRectF& pageRect, const QRectF& only = {}) const;
     void paintLegend(QPainter& painter, const QRectF& legendRect) const;
+    // The legend's second line: what it says about the class (changes with
+    // the participants and the most-missed field).
+    QString legendLine() const;
     // Page, marks and legend fitted into `target`.
     void paint(QPainter& painter, const QRectF& target) const;
     // The picture at the page's own width (what is saved and copied).
@@ -105,6 +109,10 @@ public:
 
 private:
     QString figureText(const FieldMark& mark) const;
+    // Every figure has the size of the widest one, so that a figure never
+    // moves or grows as the shares change; kept per font size, as measuring
+    // text is what a repaint would otherwise spend its time on.
+    QSizeF figureSize(int pixelSize, bool mostMissed) const;
     void paintMark(QPainter& painter, int index, const QRectF& pageRect) const;
 
     ClassPicturePage m_page;
@@ -112,6 +120,8 @@ private:
     int m_participants = 0;
     int m_mostMissed = -1;
     QList<int> m_changed;
+    mutable int m_measuredPixels = -1;
+    mutable QSizeF m_measured[2];
 };
 
 // Writes the picture as PNG (whatever the name ends with); a failure carries

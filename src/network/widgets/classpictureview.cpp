@@ -30,14 +30,17 @@ void ClassPictureView::marksChanged() {
         update();
         return;
     }
-    QRectF dirty = m_picture.legendRect(target());
+    QRegion dirty;
+    if (m_picture.legendLine() != m_legend)
+        dirty += m_picture.legendRect(target()).toAlignedRect();
     for (const int mark : m_picture.changedMarks()) {
         if (mark < 0 || mark >= static_cast<int>(m_drawn.size()))
             continue;
         // What it covered before and what it covers now.
-        dirty |= m_drawn[std::size_t(mark)] | m_picture.markBounds(mark, m_pageRect);
+        dirty += m_drawn[std::size_t(mark)].toAlignedRect();
+        dirty += m_picture.markBounds(mark, m_pageRect).toAlignedRect();
     }
-    update(dirty.toAlignedRect());
+    update(dirty);
 }
 
 void ClassPictureView::resizeEvent(QResizeEvent* event) {
@@ -58,8 +61,14 @@ void ClassPictureView::paintEvent(QPaintEvent* event) {
     }
     if (!m_scaled.isNull())
         painter.drawPixmap(m_pageRect.topLeft(), m_scaled);
-    m_picture.paintMarks(painter, m_pageRect);
-    m_picture.paintLegend(painter, m_picture.legendRect(area));
+    // Marks are picked by the bounding rectangle of what is repainted; the
+    // clip keeps the others' pixels.
+    m_picture.paintMarks(painter, m_pageRect, event->rect());
+    const QRectF legend = m_picture.legendRect(area);
+    if (event->rect().intersects(legend.toAlignedRect())) {
+        m_picture.paintLegend(painter, legend);
+        m_legend = m_picture.legendLine();
+    }
     m_drawn.clear();
     for (int i = 0; i < static_cast<int>(m_picture.marks().size()); ++i)
         m_drawn.push_back(m_picture.markBounds(i, m_pageRect));

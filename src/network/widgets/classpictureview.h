@@ -9,7 +9,8 @@ namespace quorvel {
 class ClassPicture;
 
 // Shows a class picture fitted into the widget. The page is scaled once per
-// size; a change of marks repaints only those marks and the legend.
+// size; a change of marks repaints only those marks, and the legend when
+// what it says changed.
 class ClassPictureView : public QWidget {
     Q_OBJECT
 public:
@@ -32,6 +33,7 @@ private:
     QRectF m_pageRect;
     // Where each mark was drawn last, so that a moved figure leaves nothing behind.
     std::vector<QRectF> m_drawn;
+    QString m_legend; // the legend line shown
 };
 
 } // namespace quorvel
