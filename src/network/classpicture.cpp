@@ -268,7 +268,7 @@ QRectF ClassPicture::markBounds(int mark, const QRectF& pageRect) const {
            figureRect(mark, pageRect).adjusted(-1.0, -1.0, 1.0, 1.0);
 }
 
-void ClassPicture::paintMark(QPainter& painter, int index, const QRectF& pageRect) const {
+void ClassPicture::paintFrame(QPainter& painter, int index, const QRectF& pageRect) const {
     const FieldMark& mark = m_marks[std::size_t(index)];
     const bool most = index == m_mostMissed;
     const double s = scaleOf(pageRect.width());
@@ -294,17 +294,25 @@ void ClassPicture::paintMark(QPainter& painter, int index, const QRectF& pageRec
         from = to;
     }
     if (most) {
-        // Stands out in black and white too: a dashed line around the frame.
-        painter.setPen(QPen(Qt::black, pen / 2.0, Qt::DashLine, Qt::FlatCap, Qt::MiterJoin));
+        // Stands out in black and white and on dark pages too: black dashes
+        // on a white line around the frame.
+        const QRectF outer = frame.adjusted(-pen, -pen, pen, pen);
         painter.setBrush(Qt::NoBrush);
-        const double out = pen;
-        painter.drawRect(frame.adjusted(-out, -out, out, out));
+        painter.setPen(QPen(Qt::white, pen / 2.0, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+        painter.drawRect(outer);
+        painter.setPen(QPen(Qt::black, pen / 2.0, Qt::DashLine, Qt::FlatCap, Qt::MiterJoin));
+        painter.drawRect(outer);
     }
+}
 
+void ClassPicture::paintFigure(QPainter& painter, int index, const QRectF& pageRect) const {
     const QRectF figure = figureRect(index, pageRect);
     if (figure.isEmpty())
         return;
-    painter.setPen(QPen(most ? Qt::black : QColor(0x40, 0x40, 0x40), 1.0));
+    const bool most = index == m_mostMissed;
+    const double s = scaleOf(pageRect.width());
+    const FieldMark& mark = m_marks[std::size_t(index)];
+    painter.setPen(QPen(most ? Qt::white : QColor(0x40, 0x40, 0x40), 1.0));
     painter.setBrush(most ? QColor(Qt::black) : QColor(Qt::white));
     painter.drawRect(figure);
     painter.setPen(most ? Qt::white : Qt::black);
@@ -320,13 +328,16 @@ void ClassPicture::paintMarks(QPainter& painter, const QRectF& pageRect, const Q
     const auto wanted = [&](int i) {
         return only.isEmpty() || markBounds(i, pageRect).intersects(only);
     };
-    // The most-missed field last, so that nothing covers it.
-    for (int i = 0; i < static_cast<int>(m_marks.size()); ++i) {
-        if (i != m_mostMissed && wanted(i))
-            paintMark(painter, i, pageRect);
+    // Figures above all frames, and the most-missed field's above the
+    // others, so that nothing covers what matters most.
+    for (auto part : {&ClassPicture::paintFrame, &ClassPicture::paintFigure}) {
+        for (int i = 0; i < static_cast<int>(m_marks.size()); ++i) {
+            if (i != m_mostMissed && wanted(i))
+                (this->*part)(painter, i, pageRect);
+        }
+        if (m_mostMissed >= 0 && wanted(m_mostMissed))
+            (this->*part)(painter, m_mostMissed, pageRect);
     }
-    if (m_mostMissed >= 0 && wanted(m_mostMissed))
-        paintMark(painter, m_mostMissed, pageRect);
     painter.restore();
 }
 

@@ -113,7 +113,8 @@ private:
     // moves or grows as the shares change; kept per font size, as measuring
     // text is what a repaint would otherwise spend its time on.
     QSizeF figureSize(int pixelSize, bool mostMissed) const;
-    void paintMark(QPainter& painter, int index, const QRectF& pageRect) const;
+    void paintFrame(QPainter& painter, int index, const QRectF& pageRect) const;
+    void paintFigure(QPainter& painter, int index, const QRectF& pageRect) const;
 
     ClassPicturePage m_page;
     std::vector<FieldMark> m_marks;
