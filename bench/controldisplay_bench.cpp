@@ -8,6 +8,7 @@
 #include "labellingdocument.h"
 #include "mailslotwire.h"
 #include "networkteacher.h"
+#include "participantids.h"
 #include "redrawbaseline.h"
 #include "shell.h"
 #include "timereporter.h"
@@ -46,13 +47,6 @@ public:
     QWidget* dialogParent() override { return nullptr; }
     void addParticipant(ShellParticipant&) override { std::abort(); }
 };
-
-QString participantId(int n) {
-    QString id;
-    for (int k = 0; k < kParticipantIdLength; ++k, n /= 26)
-        id += QChar(u'A' + n % 26);
-    return id;
-}
 
 // A class of 60 in a display large enough to show every cell, so that every
 // answer is painted.
