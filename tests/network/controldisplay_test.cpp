@@ -234,6 +234,12 @@ TEST_F(ControlDisplay, ClassPicturePageLiveSavedCopiedAndPrinted) {
     QFile printed(pdf);
     ASSERT_TRUE(printed.open(QIODevice::ReadOnly));
     EXPECT_TRUE(printed.readAll().contains("/Subtype /Image")) << "the picture is on the page";
+
+    // A new exercise forgets the old page until its own is set.
+    teacher.end();
+    initiate(3, dir.path());
+    EXPECT_TRUE(picture.page().page.isNull());
+    EXPECT_TRUE(picture.marks().empty());
 }
 
 } // namespace

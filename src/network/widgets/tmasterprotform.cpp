@@ -171,7 +171,9 @@ void TMasterProtForm::startExercise(const QString& information) {
     m_registration->setChecked(true);
     refreshStatusLine();
     refreshCaption();
-    refreshClassPicture();
+    // The previous document's page would put the new fields' marks in the
+    // wrong places: it goes until the new page is set.
+    setClassPicturePage({});
 }
 
 void TMasterProtForm::setClassPicturePage(ClassPicturePage page) {

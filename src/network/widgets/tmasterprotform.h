@@ -38,7 +38,8 @@ public:
     // text (report markup) and registration open.
     void startExercise(const QString& information);
     // The page of the class picture: the learning view's composed page of
-    // the published document (classPicturePage()), set after startExercise().
+    // the published document (classPicturePage()). startExercise() forgets
+    // the previous one, so it is set after each startExercise().
     void setClassPicturePage(ClassPicturePage page);
     const ClassPicture& classPicture() const { return m_picture; }
     ClassPictureView* classPictureView() const { return m_pictureView; }
