@@ -6,6 +6,7 @@
 // window.
 #include "document.h"
 #include "mailslotwire.h"
+#include "participantids.h"
 #include "redrawbaseline.h"
 #include "teacherstate.h"
 #include "timereporter.h"
@@ -21,13 +22,6 @@ namespace {
 
 constexpr int kParticipants = 60;
 constexpr int kFields = 40;
-
-QString participantId(int n) {
-    QString id;
-    for (int k = 0; k < kParticipantIdLength; ++k, n /= 26)
-        id += QChar(u'A' + n % 26);
-    return id;
-}
 
 void BM_TeacherHandlesAnAnswer(benchmark::State& state) {
     TeacherState::Setup setup;

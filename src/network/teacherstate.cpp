@@ -155,21 +155,24 @@ TeacherState::Update TeacherState::action(const QStringList& lines) {
     if (!index)
         return {};
     Update update{row, false, {}, std::nullopt};
+    // Only cells whose text changes are reported, so that only they repaint.
+    const auto set = [&](int column, const QString& text) {
+        if (p->cells[column] == text)
+            return;
+        p->cells[column] = text;
+        update.columns << column;
+    };
     const int status = lenientInt(lines.at(5));
-    if (status >= 0 && status <= 3) {
-        p->cells[3] = netStatusName(static_cast<NetStatus>(status));
-        update.columns << 3;
-    }
+    if (status >= 0 && status <= 3)
+        set(3, netStatusName(static_cast<NetStatus>(status)));
     const struct {
         int column;
         int line;
         const char* suffix;
     } copies[] = {{4, 6, ""},    {5, 11, ""},  {6, 7, ""},     {7, 8, ""},  {8, 9, ""},
                   {9, 12, " %"}, {10, 10, ""}, {11, 13, " %"}, {12, 14, ""}};
-    for (const auto& copy : copies) {
-        p->cells[copy.column] = cellText(lines.at(copy.line) + QLatin1String(copy.suffix));
-        update.columns << copy.column;
-    }
+    for (const auto& copy : copies)
+        set(copy.column, cellText(lines.at(copy.line) + QLatin1String(copy.suffix)));
     const auto& numbers = m_setup.teacherNumbers;
     if (*index >= 0 && *index < static_cast<qint64>(numbers.size())) {
         const int number = numbers[static_cast<std::size_t>(*index)];
@@ -178,6 +181,7 @@ TeacherState::Update TeacherState::action(const QStringList& lines) {
             field.wrongAttempts = qBound(0, lenientInt(lines.at(4)), 99);
             field.solved = lines.at(3) == QLatin1String("0") || lines.at(3) == QLatin1String("-2");
             field.answered = true;
+            // Reported even when its text stays: its colour may change.
             p->cells[12 + number] = fieldText(field);
             update.columns << 12 + number;
         }

@@ -68,6 +68,9 @@ public:
 
     const QList<Participant>& participants() const { return m_participants; }
     int columnCount() const { return 13 + m_setup.fieldCount; }
+    int fieldCount() const { return m_setup.fieldCount; }
+    // Per object index: the teacher's query number of that object.
+    const std::vector<int>& teacherNumbers() const { return m_setup.teacherNumbers; }
     QStringList headers() const;
     // The grid as the control display shows it: the header row, then one row
     // per participant, at least one (empty) data row.

@@ -1,5 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "classfixture.h"
+#include "classpictureview.h"
 #include "document.h"
+#include "documentio.h"
+#include "layoutset.h"
 #include "mailslotwire.h"
 #include "networkteacher.h"
 #include "shellfixture.h"
@@ -11,7 +15,10 @@
 #include <QClipboard>
 #include <QFile>
 #include <QHeaderView>
+#include <QImage>
+#include <QPaintEvent>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTableView>
 #include <QTimer>
@@ -20,6 +27,23 @@ using namespace quorvel;
 using quorvel::test::ShellFixture;
 
 namespace {
+
+// Counts the paint events a widget gets and the region they cover.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    int paints = 0;
+    QRegion region;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            ++paints;
+            region |= static_cast<QPaintEvent*>(event)->region();
+        }
+        return false;
+    }
+};
 
 QString id(char letter) {
     return QString(kParticipantIdLength, QLatin1Char(letter));
@@ -82,7 +106,9 @@ TEST_F(ControlDisplay, GridColumnsRowsAndLiveCells) {
     answer.state = 0;
     answer.wrongAttempts = 2;
     message(tnAktion(answer));
-    EXPECT_EQ(changedCells, 11) << "the status, nine summary cells and one field";
+    // Only cells whose text changes repaint: the start time, seven summary
+    // cells and the field; the status stays "aktiv" and the clock empty.
+    EXPECT_EQ(changedCells, 9);
     const QModelIndex field = model.index(1, 12 + 5);
     EXPECT_EQ(field.data().toString(), QStringLiteral("ff ok"));
     EXPECT_EQ(field.data(Qt::BackgroundRole).value<QColor>(), ControlGridModel::solvedLateColour());
@@ -147,6 +173,73 @@ TEST_F(ControlDisplay, RegistrationSaveCopyCommentAndEnd) {
     form->registration()->setChecked(false);
     form->registration()->click();
     EXPECT_EQ(prompter->order, QStringList{QStringLiteral("Es ist keine Netzwerk-Übung aktiv.")});
+}
+
+TEST_F(ControlDisplay, ClassPicturePageLiveSavedCopiedAndPrinted) {
+    document = test::threeFieldDocument();
+    initiate(3, dir.path());
+    static const LayoutSet layouts = buildLayoutSet();
+    form->setClassPicturePage(composeClassPicturePage(document, layouts, QSize(870, 600)));
+    form->showDisplay();
+    form->findChild<QPushButton*>(QStringLiteral("KlassenbildBtn"))->click();
+    ASSERT_EQ(form->page(), TMasterProtForm::Page::ClassPicture);
+    ClassPictureView* view = form->classPictureView();
+    ASSERT_TRUE(view->isVisible());
+    const ClassPicture& picture = form->classPicture();
+    ASSERT_EQ(picture.marks().size(), 3u);
+    EXPECT_EQ(picture.participants(), 0);
+
+    test::answerAsAClass([this](const QStringList& lines) { message(lines); });
+    EXPECT_EQ(picture.participants(), 4);
+    EXPECT_EQ(markShares(picture.marks()[0]).firstAttempt, 50);
+    EXPECT_EQ(picture.mostMissed(), 1);
+    QApplication::processEvents();
+
+    // A status leaves the marks as they are: no repaint. An answer to field 3
+    // repaints that field and the legend, not the whole page.
+    PaintCounter counter(view);
+    message(tnFertig(test::classId('A'), NetStatus::Fertig, QStringLiteral("01:00")));
+    QApplication::processEvents();
+    EXPECT_EQ(counter.paints, 0);
+    TnAktionData answer;
+    answer.id = test::classId('D');
+    answer.objectIndex = 2;
+    message(tnAktion(answer));
+    QApplication::processEvents();
+    EXPECT_EQ(picture.marks()[2].firstAttempt, 1);
+    EXPECT_GE(counter.paints, 1);
+    EXPECT_LT(counter.region.boundingRect().height(), view->height() / 2);
+
+    prompter->files = {dir.filePath(QStringLiteral("klasse.png"))};
+    form->save();
+    EXPECT_EQ(prompter->fileChoices.back().title, QStringLiteral("Klassenbild in Datei speichern"));
+    const QImage saved(dir.filePath(QStringLiteral("klasse.png")));
+    EXPECT_EQ(saved.size(), picture.imageSize());
+    const QString unwritable = dir.filePath(QStringLiteral("fehlt/klasse.png"));
+    prompter->files = {unwritable};
+    form->save();
+    ASSERT_FALSE(prompter->asked.empty());
+    EXPECT_EQ(prompter->asked.back().text, msgCannotWrite(unwritable));
+
+    form->copy();
+    EXPECT_EQ(QApplication::clipboard()->image().size(), picture.imageSize());
+
+    const QString pdf = dir.filePath(QStringLiteral("klasse.pdf"));
+    prompter->print = [&pdf](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    };
+    form->print();
+    QFile printed(pdf);
+    ASSERT_TRUE(printed.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(printed.readAll().contains("/Subtype /Image")) << "the picture is on the page";
+
+    // A new exercise forgets the old page until its own is set.
+    teacher.end();
+    initiate(3, dir.path());
+    EXPECT_TRUE(picture.page().page.isNull());
+    EXPECT_TRUE(picture.marks().empty());
 }
 
 } // namespace

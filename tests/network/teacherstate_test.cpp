@@ -69,10 +69,13 @@ TEST(TeacherState, RowsFromTheFourMessages) {
     EXPECT_EQ(ben.at(12 + 2), QStringLiteral("ff ok"));
     state.handle({}, {}, text(action(id('B'), 4, -5, 1)));
     EXPECT_EQ(ben.at(12 + 3), QStringLiteral("f"));
-    // An object the teacher does not number changes only the summary.
-    update = state.handle({}, {}, text(action(id('B'), 3, 0, 0)));
-    EXPECT_EQ(update.columns.size(), 10);
-    EXPECT_EQ(*std::max_element(update.columns.begin(), update.columns.end()), 12);
+    // An object the teacher does not number changes only the summary, and
+    // only the cells whose text changes are reported (here the clock).
+    QStringList later = action(id('B'), 3, 0, 0);
+    later[11] = QStringLiteral("00:50");
+    update = state.handle({}, {}, text(later));
+    EXPECT_EQ(update.row, 1);
+    EXPECT_EQ(update.columns, QList<int>{5});
 
     state.handle({}, {}, text(tnFertig(id('B'), NetStatus::Fertig, QStringLiteral("01:10"))));
     EXPECT_EQ(ben.at(3), QStringLiteral("fertig"));

@@ -511,6 +511,7 @@ const char kTeachHelp[] =
     R"(Usage: quorvel-tool teach DOC --folder DIR [--channel NAME] [--method 0|1]
                           [--set NAME=VALUE]... [--lesson-code CODE]
                           [--participants N] [--seconds S]
+                          [--class-picture FILE.png]
 
 Initiates a network exercise of the document DOC in the communication folder
 DIR as the teacher PC does: the document copy, the settings file and the
@@ -529,8 +530,19 @@ Options:
   --lesson-code CODE  accept only participants who know CODE
   --participants N    end when N rows have a final status
   --seconds S         end after S seconds (default 60)
+  --class-picture FILE.png
+                      when the exercise ends, also write the class picture:
+                      the document's page as the learning view composes it,
+                      every query field framed by how the class did on it
+                      (green: solved at the first attempt, amber: after wrong
+                      attempts, red: wrong and not solved, grey: not answered)
+                      with the shares in percent beside it, the field missed
+                      most marked by a dashed frame and an inverted figure;
+                      always PNG
 
-An initiation that fails exits with 1 and the program's message on stderr.
+An initiation that fails exits with 1 and the program's message on stderr; a
+class picture that cannot be written exits with 1 and the program's
+file-write message on stderr (the grid is printed all the same).
 )";
 
 CommandOutcome runTeach(const ParsedArguments& a, const LayoutSet& layouts) {
@@ -559,6 +571,11 @@ CommandOutcome runTeach(const ParsedArguments& a, const LayoutSet& layouts) {
         options.seconds = a.value("--seconds").toInt(&ok);
         if (!ok || options.seconds < 0 || options.seconds > 24 * 3600)
             return usageOutcome(QStringLiteral("--seconds takes 0 to 86400"), command);
+    }
+    if (a.has("--class-picture")) {
+        options.classPicture = a.value("--class-picture");
+        if (options.classPicture.isEmpty())
+            return usageOutcome(QStringLiteral("--class-picture needs FILE.png"), command);
     }
     return teachCommand(layouts, a.positional[0], options);
 }
@@ -752,7 +769,8 @@ const Subcommand kSubcommands[] = {
       {"--set", true, "--set needs NAME=VALUE"},
       {"--lesson-code", true, "--lesson-code needs a code"},
       {"--participants", true, "--participants needs a number"},
-      {"--seconds", true, "--seconds needs a number"}},
+      {"--seconds", true, "--seconds needs a number"},
+      {"--class-picture", true, "--class-picture needs FILE.png"}},
      1,
      runTeach},
     {"print",

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "teachcommand.h"
 
+#include "classpicture.h"
 #include "document.h"
 #include "documentio.h"
 #include "localidentity.h"
@@ -49,9 +50,12 @@ bool bestListsIn(const TeacherState& state) {
 // How long the teacher waits for best-list entries once enough participants ended.
 constexpr int kGraceMs = 2000;
 
+// The view area the class picture's page is composed in: a projector's screen.
+constexpr QSize kClassPictureArea(1280, 960);
+
 } // namespace
 
-CommandOutcome teachCommand(const DocumentLayouts& layouts, const QString& documentPath,
+CommandOutcome teachCommand(const ViewLayouts& layouts, const QString& documentPath,
                             const TeachOptions& options) {
     SettingOverrides overrides;
     if (const auto error = overrides.parse(options.sets))
@@ -139,6 +143,16 @@ CommandOutcome teachCommand(const DocumentLayouts& layouts, const QString& docum
         outcome.errors << u"%1 Nachricht(en) ohne gültigen Unterrichtscode verworfen"_s.arg(
             rejected);
     outcome.output = gridText(teacher.state()->grid()).toUtf8();
+    if (!options.classPicture.isEmpty()) {
+        ClassPicture picture;
+        picture.setPage(composeClassPicturePage(document, layouts, kClassPictureArea));
+        picture.update(teacher.state());
+        const IoResult saved = saveClassPicture(picture, options.classPicture);
+        if (!saved.ok) {
+            outcome.exitCode = kExitFailure;
+            outcome.errors << saved.messages;
+        }
+    }
     return outcome;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tmasterprotform.h"
 
+#include "classpictureview.h"
 #include "documentio.h"
 #include "networkteacher.h"
 #include "printerjob.h"
@@ -23,6 +24,7 @@
 #include <QTableView>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace quorvel {
 
@@ -49,8 +51,10 @@ TMasterProtForm::TMasterProtForm(Shell& shell, NetworkTeacher& teacher, QWidget*
                                       u"Echtzeit-Teilnehmerprotokoll anzeigen"_s, this)),
       m_informationButton(pageButton(u"Übungs- Information"_s, u"UebDokuBtn"_s,
                                      u"Informationen zur Netzwerk-Übung anzeigen"_s, this)),
-      m_pages(new QStackedWidget(this)), m_grid(new QTableView(this)),
-      m_text(new QTextBrowser(this)),
+      m_pictureButton(pageButton(u"Klassenbild"_s, u"KlassenbildBtn"_s,
+                                 u"Wie die Klasse die Abfragefelder gelöst hat"_s, this)),
+      m_pictureView(new ClassPictureView(m_picture, this)), m_pages(new QStackedWidget(this)),
+      m_grid(new QTableView(this)), m_text(new QTextBrowser(this)),
       m_registration(new QCheckBox(u"Anmeldung weiterer Teilnehmer zulassen"_s, this)),
       m_statusLine(new QLabel(this)), m_commentForm(new TProtKomForm(this)) {
     setObjectName(u"TMasterProtForm"_s);
@@ -75,6 +79,7 @@ TMasterProtForm::TMasterProtForm(Shell& shell, NetworkTeacher& teacher, QWidget*
     m_text->setObjectName(u"RichEdit1"_s);
     m_pages->addWidget(m_grid);
     m_pages->addWidget(m_text);
+    m_pages->addWidget(m_pictureView);
     m_registration->setObjectName(u"TeilnahmeErlaubt"_s);
     m_registration->setChecked(true);
     m_statusLine->setObjectName(u"StatusLine"_s);
@@ -89,6 +94,7 @@ TMasterProtForm::TMasterProtForm(Shell& shell, NetworkTeacher& teacher, QWidget*
     auto* top = new QHBoxLayout;
     top->addWidget(m_participantsButton);
     top->addWidget(m_informationButton);
+    top->addWidget(m_pictureButton);
     top->addStretch(1);
     auto* end = new QPushButton(u"Netz-Übung beenden und schließen"_s, this);
     end->setObjectName(u"NetzUebBeendenBtn"_s);
@@ -129,6 +135,8 @@ TMasterProtForm::TMasterProtForm(Shell& shell, NetworkTeacher& teacher, QWidget*
             [this] { selectPage(Page::Participants); });
     connect(m_informationButton, &QPushButton::clicked, this,
             [this] { selectPage(Page::Information); });
+    connect(m_pictureButton, &QPushButton::clicked, this,
+            [this] { selectPage(Page::ClassPicture); });
     connect(m_registration, &QCheckBox::clicked, this, &TMasterProtForm::registrationClicked);
     connect(best, &QPushButton::clicked, this, [this] {
         if (showBestList)
@@ -144,6 +152,10 @@ TMasterProtForm::TMasterProtForm(Shell& shell, NetworkTeacher& teacher, QWidget*
             [this](int row, bool added, const QList<int>& columns) {
                 m_model.update(row, added, columns);
                 refreshStatusLine();
+                // Only a new row or a field's result changes the marks.
+                if (added || std::any_of(columns.begin(), columns.end(),
+                                         [](int column) { return column > 12; }))
+                    refreshClassPicture();
             });
     selectPage(Page::Participants);
     refreshCaption();
@@ -159,6 +171,20 @@ void TMasterProtForm::startExercise(const QString& information) {
     m_registration->setChecked(true);
     refreshStatusLine();
     refreshCaption();
+    // The previous document's page would put the new fields' marks in the
+    // wrong places: it goes until the new page is set.
+    setClassPicturePage({});
+}
+
+void TMasterProtForm::setClassPicturePage(ClassPicturePage page) {
+    m_picture.setPage(std::move(page));
+    m_picture.update(m_teacher.state());
+    m_pictureView->pageChanged();
+}
+
+void TMasterProtForm::refreshClassPicture() {
+    if (m_picture.update(m_teacher.state()))
+        m_pictureView->marksChanged();
 }
 
 void TMasterProtForm::showDisplay() {
@@ -174,7 +200,8 @@ void TMasterProtForm::selectPage(Page page) {
     m_page = page;
     m_participantsButton->setChecked(page == Page::Participants);
     m_informationButton->setChecked(page == Page::Information);
-    m_pages->setCurrentIndex(page == Page::Participants ? 0 : 1);
+    m_pictureButton->setChecked(page == Page::ClassPicture);
+    m_pages->setCurrentIndex(static_cast<int>(page) - 1);
 }
 
 void TMasterProtForm::refreshCaption() {
@@ -213,6 +240,19 @@ QString TMasterProtForm::gridAsText() const {
 }
 
 void TMasterProtForm::save() {
+    if (m_page == Page::ClassPicture) {
+        const QString path =
+            m_shell.dialogs().chooseSaveFile({u"Klassenbild in Datei speichern"_s,
+                                              u"PNG-Bild (*.png)|*.png|Alle Dateien (*.*)|*.*"_s,
+                                              u"png"_s,
+                                              {}});
+        if (path.isEmpty())
+            return;
+        const IoResult saved = saveClassPicture(m_picture, path);
+        for (const QString& message : saved.messages)
+            m_shell.dialogs().error(message);
+        return;
+    }
     const bool grid = m_page == Page::Participants;
     const FileChoice choice =
         grid ? FileChoice{u"Teilnehmerprotokoll in Datei speichern"_s,
@@ -232,6 +272,10 @@ void TMasterProtForm::save() {
 }
 
 void TMasterProtForm::copy() {
+    if (m_page == Page::ClassPicture) {
+        QApplication::clipboard()->setImage(m_picture.image());
+        return;
+    }
     if (m_page == Page::Participants) {
         QApplication::clipboard()->setText(gridAsText());
         return;
@@ -249,6 +293,16 @@ void TMasterProtForm::print() {
     printer.setDocName(title);
     if (!m_shell.dialogs().choosePrinter(printer, title))
         return;
+    if (m_page == Page::ClassPicture) {
+        const QImage picture = m_picture.image();
+        const PrinterCoordinates coordinates = printerCoordinates(printer);
+        const QRect area = classPicturePrintArea(
+            QSize(coordinates.pageWidth(), coordinates.pageHeight()), picture.size());
+        const PrintOutcome printed = printView(printer, {area, 1}, picture, title);
+        if (!printed.ok)
+            m_shell.dialogs().error(printed.error);
+        return;
+    }
     if (m_page == Page::Participants) {
         if (const TeacherState* state = m_teacher.state()) {
             const PrintOutcome printed =

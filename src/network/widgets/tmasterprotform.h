@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "classpicture.h"
 #include "controlgridmodel.h"
 
 #include <QDialog>
@@ -15,6 +16,7 @@ class QTextBrowser;
 
 namespace quorvel {
 
+class ClassPictureView;
 class NetworkTeacher;
 class Shell;
 class TProtKomForm;
@@ -22,18 +24,26 @@ class TProtKomForm;
 // "Netzwerk-Übung - Kontrollanzeige": the teacher's live view of a network
 // exercise, modeless and on top. The participant page shows the class's grid
 // as messages arrive; the information page the exercise's settings and
-// solutions with the teacher's comments. Either page prints, saves and
+// solutions with the teacher's comments; the class picture the document's
+// page with every query field marked by how the class did on it. Every page prints, saves and
 // copies. Hiding the window does not end the exercise.
 class TMasterProtForm : public QDialog {
     Q_OBJECT
 public:
-    enum class Page { Participants = 1, Information = 2 };
+    enum class Page { Participants = 1, Information = 2, ClassPicture = 3 };
 
     TMasterProtForm(Shell& shell, NetworkTeacher& teacher, QWidget* parent = nullptr);
 
     // A new initiation: the grid of the teacher's new state, the information
     // text (report markup) and registration open.
     void startExercise(const QString& information);
+    // The page of the class picture: the learning view's composed page of
+    // the published document (classPicturePage()). startExercise() forgets
+    // the previous one, so it is set after each startExercise().
+    void setClassPicturePage(ClassPicturePage page);
+    const ClassPicture& classPicture() const { return m_picture; }
+    ClassPictureView* classPictureView() const { return m_pictureView; }
+
     // Shows the window on the participant page with the focus on the grid.
     void showDisplay();
     void selectPage(Page page);
@@ -63,6 +73,7 @@ public:
 private:
     void registrationClicked(bool open);
     void refreshStatusLine();
+    void refreshClassPicture();
 
     Shell& m_shell;
     NetworkTeacher& m_teacher;
@@ -71,6 +82,9 @@ private:
     Page m_page = Page::Participants;
     QPushButton* m_participantsButton;
     QPushButton* m_informationButton;
+    QPushButton* m_pictureButton;
+    ClassPicture m_picture;
+    ClassPictureView* m_pictureView;
     QStackedWidget* m_pages;
     QTableView* m_grid;
     QTextBrowser* m_text;
