@@ -52,7 +52,8 @@ TMasterProtForm::TMasterProtForm(Shell& shell, NetworkTeacher& teacher, QWidget*
       m_pages(new QStackedWidget(this)), m_grid(new QTableView(this)),
       m_text(new QTextBrowser(this)),
       m_registration(new QCheckBox(u"Anmeldung weiterer Teilnehmer zulassen"_s, this)),
-      m_statusLine(new QLabel(this)), m_commentForm(new TProtKomForm(this)) {
+      m_statusLine(new QLabel(this)), m_lessonCode(new QLabel(this)),
+      m_commentForm(new TProtKomForm(this)) {
     setObjectName(u"TMasterProtForm"_s);
     setModal(false);
     m_commentForm->setWindowTitle(u"Kommentar zur Übungsinformation hinzufügen"_s);
@@ -89,6 +90,15 @@ TMasterProtForm::TMasterProtForm(Shell& shell, NetworkTeacher& teacher, QWidget*
     auto* top = new QHBoxLayout;
     top->addWidget(m_participantsButton);
     top->addWidget(m_informationButton);
+    top->addStretch(1);
+    m_lessonCode->setObjectName(u"UnterrichtscodeLab"_s);
+    QFont large = m_lessonCode->font();
+    large.setPointSizeF(large.pointSizeF() * 1.6);
+    large.setBold(true);
+    m_lessonCode->setFont(large);
+    m_lessonCode->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_lessonCode->hide();
+    top->addWidget(m_lessonCode);
     top->addStretch(1);
     auto* end = new QPushButton(u"Netz-Übung beenden und schließen"_s, this);
     end->setObjectName(u"NetzUebBeendenBtn"_s);
@@ -145,6 +155,7 @@ TMasterProtForm::TMasterProtForm(Shell& shell, NetworkTeacher& teacher, QWidget*
                 m_model.update(row, added, columns);
                 refreshStatusLine();
             });
+    connect(&m_teacher, &NetworkTeacher::refused, this, &TMasterProtForm::refreshStatusLine);
     selectPage(Page::Participants);
     refreshCaption();
 }
@@ -159,6 +170,11 @@ void TMasterProtForm::startExercise(const QString& information) {
     m_registration->setChecked(true);
     refreshStatusLine();
     refreshCaption();
+}
+
+void TMasterProtForm::setLessonCode(const QString& code) {
+    m_lessonCode->setText(u"Unterrichtscode: "_s + code);
+    m_lessonCode->setVisible(!code.isEmpty());
 }
 
 void TMasterProtForm::showDisplay() {

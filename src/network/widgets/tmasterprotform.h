@@ -34,6 +34,10 @@ public:
     // A new initiation: the grid of the teacher's new state, the information
     // text (report markup) and registration open.
     void startExercise(const QString& information);
+    // The lesson code of the exercise, shown large for the class to copy;
+    // empty hides it.
+    void setLessonCode(const QString& code);
+    QLabel* lessonCodeLabel() const { return m_lessonCode; }
     // Shows the window on the participant page with the focus on the grid.
     void showDisplay();
     void selectPage(Page page);
@@ -76,6 +80,7 @@ private:
     QTextBrowser* m_text;
     QCheckBox* m_registration;
     QLabel* m_statusLine;
+    QLabel* m_lessonCode;
     TProtKomForm* m_commentForm;
 };
 
