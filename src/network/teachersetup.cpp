@@ -99,9 +99,8 @@ QString networkInformation(const NetworkInformationInput& input) {
     for (std::size_t i = 0; i < document.objects.size() && i < input.numbers.size(); ++i) {
         if (input.numbers[i] <= 0)
             continue;
-        solutions << (numberLabel(input.numbers[i], document.header.NumArt) + u" - "_s +
-                      solutionText(document, document.objects[i]))
-                         .trimmed();
+        solutions << numberLabel(input.numbers[i], document.header.NumArt) + u" - "_s +
+                         solutionText(document, document.objects[i]);
     }
     std::stable_sort(solutions.begin(), solutions.end(), [](const QString& a, const QString& b) {
         return QString::compare(a, b, Qt::CaseInsensitive) < 0;
@@ -112,7 +111,9 @@ QString networkInformation(const NetworkInformationInput& input) {
           << u"Hinweise: Die Nummern dienen zur Zuordnung im Teilnehmerprotokoll am Lehrer-PC."_s
           << u"Wenn in den Übungseinstellungen \"zufällig gemischt\" gewählt wurde, ist die "
              u"Nummerierung auf den Teilnehmer-PCs davon abweichend."_s;
-    lines << solutions;
+    // Sorted as written, padded numbers and all; trimmed as they are appended.
+    for (const QString& solution : std::as_const(solutions))
+        lines << solution.trimmed();
     return u"<tit>Netzwerk-Übung"_s + kCrLf +
            exerciseSettingsSummary(run, document, input.context) + lines.join(kCrLf) + kCrLf;
 }
