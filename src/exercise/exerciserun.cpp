@@ -41,6 +41,11 @@ bool ExerciseRun::textInputMode() const {
     return rules().textInput(m_ctx.settings().AbfrageModus);
 }
 
+QString msgNetworkInitiatedHere() {
+    return u"Auf diesem Rechner wurde eine Netzwerk-Übung initiiert, die zuerst beendet werden "
+           u"muss. Daher kann im Moment keine eigene Übung gestartet werden."_s;
+}
+
 StartOutcome ExerciseRun::start(const StartRequest& request) {
     using S = StartOutcome::Status;
     UebungsSitzung& run = m_ctx.run;
@@ -50,9 +55,7 @@ StartOutcome ExerciseRun::start(const StartRequest& request) {
                             u"eigene Übung starten zu können."_s};
     if (m_ctx.exists && run.SitzungsArt == SessionKind::NetworkTeacher &&
         request.kind != SessionKind::NetworkTeacher)
-        return {S::Refused, u"Auf diesem Rechner wurde eine Netzwerk-Übung initiiert, die zuerst "
-                            u"beendet werden muss. Daher kann im Moment keine eigene Übung "
-                            u"gestartet werden."_s};
+        return {S::Refused, msgNetworkInitiatedHere()};
     if (running() && !request.abortConfirmed)
         return {S::NeedsConfirmation,
                 u"Die aktuelle Übung ist noch nicht beendet.\r\nÜbung wirklich abbrechen?"_s};

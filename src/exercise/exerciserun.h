@@ -28,6 +28,9 @@ struct StartOutcome {
     bool started() const { return status == Status::Started; }
 };
 
+// Why a computer that initiated a network exercise starts no exercise of its own.
+QString msgNetworkInitiatedHere();
+
 struct StartRequest {
     UebEinstellungen settings; // the snapshot (for a network participant: the network's)
     GradingTable grading;

@@ -213,14 +213,10 @@ QString percentFigure(double fraction) {
     return fixedText(fraction * 100.0, 1) + u" %"_s;
 }
 
-QString protocolPreamble(const UebungsSitzung& run, const Document& document,
-                         const ProtocolContext& context, const QString& clock) {
+QString exerciseSettingsSummary(const UebungsSitzung& run, const Document& document,
+                                const ProtocolContext& context) {
     const DokTyp d = dokTypOf(document.header);
     QStringList lines;
-    if (run.SitzungsArt == SessionKind::SeriesPart)
-        lines << u"<tit>Übungsprotokoll zu Teilübung Nr. "_s + QString::number(context.partNumber);
-    else
-        lines << u"<tit>Übungsprotokoll"_s;
     lines << u"Datum/Uhrzeit (Beginn):\t"_s + run.StartZeit.toString(u"dd.MM.yyyy HH:mm:ss"_s);
     lines << u"Teilnehmername:\t"_s + participantName(run, context);
     lines << u"Rechnername:\t"_s + context.computerName.left(255);
@@ -242,6 +238,17 @@ QString protocolPreamble(const UebungsSitzung& run, const Document& document,
                      QString::number(run.AbfrageAnzGesamt) + u" Abfragen (Teilwiederholung)"_s;
     settingsLines(lines, run, d);
     lines << limitsLine(run.grading);
+    return lines.join(kCrLf) + kCrLf;
+}
+
+QString protocolPreamble(const UebungsSitzung& run, const Document& document,
+                         const ProtocolContext& context, const QString& clock) {
+    const DokTyp d = dokTypOf(document.header);
+    const QString title =
+        run.SitzungsArt == SessionKind::SeriesPart
+            ? u"<tit>Übungsprotokoll zu Teilübung Nr. "_s + QString::number(context.partNumber)
+            : u"<tit>Übungsprotokoll"_s;
+    QStringList lines;
     lines << QString();
     lines << u"<tit>Statistik-Zusammenfassung"_s;
     lines << u"Richtig zugeordnet:\t"_s + countFigure(run, d, run.Richtig);
@@ -257,7 +264,8 @@ QString protocolPreamble(const UebungsSitzung& run, const Document& document,
     if (run.SitzungsArt == SessionKind::SeriesPart)
         lines << u"Gewichtung:\t"_s + fixedText(context.weight, 1);
     lines << QString() << u"<tit>Detaillierter Ablauf"_s;
-    return lines.join(kCrLf) + kCrLf;
+    return title + kCrLf + exerciseSettingsSummary(run, document, context) + lines.join(kCrLf) +
+           kCrLf;
 }
 
 QString completedProtocol(const UebungsSitzung& run, const Document& document,

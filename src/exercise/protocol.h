@@ -50,6 +50,11 @@ ProtocolContext localProtocolContext();
 QString countFigure(const UebungsSitzung& run, DokTyp dokTyp, double value);
 QString percentFigure(double fraction);
 
+// The preamble's lines from the start time to the grade limits: who, where,
+// which document and with which settings. Lines end in CR LF.
+QString exerciseSettingsSummary(const UebungsSitzung& run, const Document& document,
+                                const ProtocolContext& context);
+
 // The preamble of the run as it stands (title, header, settings,
 // statistics), `clock` the clock text shown at its end. Lines end in CR LF.
 QString protocolPreamble(const UebungsSitzung& run, const Document& document,

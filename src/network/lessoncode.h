@@ -46,5 +46,7 @@ private:
 QByteArray newLessonSalt();
 // A code the program offers the teacher: 6 characters that are hard to mix up.
 QString newLessonCode();
+// The longest code the teacher and the participants can type.
+inline constexpr int kLessonCodeMaxLength = 16;
 
 } // namespace quorvel

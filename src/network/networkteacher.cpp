@@ -97,7 +97,11 @@ void NetworkTeacher::handleMessage(const QString& computer, const QString& user,
                                    const QString& text) {
     if (!m_running || !m_state)
         return;
+    const auto refusals = [this] { return m_state->rejectedCount() + m_state->refusedJoins(); };
+    const int refusedBefore = refusals();
     const TeacherState::Update update = m_state->handle(computer, user, text);
+    if (refusals() != refusedBefore)
+        Q_EMIT refused();
     if (update.bestListEntry) {
         const IoResult appended = appendBestListEntry(m_files->bestListPath(),
                                                       BestListKind::Network, *update.bestListEntry);

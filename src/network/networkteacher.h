@@ -65,6 +65,8 @@ Q_SIGNALS:
     void rowChanged(int row, bool added, const QList<int>& columns);
     // A participant's best-list entry was taken (and appended to the list file).
     void bestListEntered();
+    // A message was dropped (lesson code) or a join refused (grid full).
+    void refused();
     // A message to show (a message file that could not be read, a best list
     // that could not be written).
     void problem(const QString& message);

@@ -16,6 +16,7 @@
 #include "linkfieldcontroller.h"
 #include "mailcontroller.h"
 #include "mainmenu.h"
+#include "networkteachercontroller.h"
 #include "notesbox.h"
 #include "optionsmenubinding.h"
 #include "puzzlecontroller.h"
@@ -116,6 +117,11 @@ MainWindow::MainWindow(StartEnvironment environment, QWidget* parent)
     puzzleHost.enter = exerciseHost.enter;
     puzzleHost.leave = exerciseHost.leave;
     m_puzzle = new PuzzleController(*this, m_exerciseSettings->sounds(), puzzleHost);
+    // The teacher of a network exercise runs no exercise of its own.
+    m_networkTeacher = new NetworkTeacherController(*this, *m_exerciseSettings);
+    m_networkTeacher->setComposedPage([this] { return view().composer().page(); });
+    m_exercise->setStartRefusal(
+        [this] { return m_networkTeacher->teaching() ? msgNetworkInitiatedHere() : QString(); });
     m_board = new BoardController(*this, *m_learningView);
     m_mail = new MailController(*this, this);
     m_documentDialogs = new DocumentDialogsController(*this, *m_learningView, this);

@@ -31,6 +31,7 @@ class LearningViewWidget;
 class LinkFieldController;
 class MailController;
 class MainMenu;
+class NetworkTeacherController;
 class NotesBox;
 class QuitDialog;
 class TitleBar;
@@ -85,6 +86,8 @@ public:
     PuzzleController& puzzle() const { return *m_puzzle; }
     BoardController& board() const { return *m_board; }
     BestListController& bestLists() const { return *m_bestLists; }
+    // The teacher's side of the network exercise ("Lehrer&steuerung").
+    NetworkTeacherController& networkTeacher() const { return *m_networkTeacher; }
     MailController& mail() const { return *m_mail; }
     // "Do&kumenteigenschaften..." and "Schrift&art...".
     DocumentDialogsController& documentDialogs() const { return *m_documentDialogs; }
@@ -161,6 +164,7 @@ private:
     ExerciseController* m_exercise;
     PuzzleController* m_puzzle;
     BestListController* m_bestLists;
+    NetworkTeacherController* m_networkTeacher;
     ExerciseResultController* m_exerciseResults;
     BoardController* m_board;
     MailController* m_mail;

@@ -116,6 +116,10 @@ void ExerciseController::setEndHandler(std::function<bool(ExerciseSession&)> han
 }
 
 bool ExerciseController::startExercise() {
+    if (const QString refusal = m_refusal ? m_refusal() : QString(); !refusal.isEmpty()) {
+        m_shell.dialogs().information(refusal);
+        return false;
+    }
     const Modus modus = m_shell.modus();
     if ((modus == Modus::Exercise && run().running()) || modus == Modus::SlidingPuzzle) {
         m_shell.dialogs().information(msgRunning());

@@ -59,6 +59,9 @@ public:
     // solved at the first attempt where that is offered; true when it runs.
     bool restart(RepetitionMode mode);
 
+    // Asked before every start: a text refuses it (shown as information), for
+    // example while this computer is the teacher of a network exercise.
+    void setStartRefusal(std::function<QString()> refusal) { m_refusal = std::move(refusal); }
     // "Individual-&Übung": true when the exercise runs.
     bool startExercise();
     // "Übung &abbrechen": asks while the run is unfinished; true when the
@@ -107,6 +110,7 @@ private:
     std::unique_ptr<ExerciseSession> m_session;
     int m_observer = 0;
     std::function<bool(ExerciseSession&)> m_endHandler;
+    std::function<QString()> m_refusal;
     const ViewLayouts& m_layouts;
     QPointer<QWidget> m_cover; // `LernKartPan`: covers the learning view
     QPointer<UebungPan> m_panel;

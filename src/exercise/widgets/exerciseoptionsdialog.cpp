@@ -2,6 +2,7 @@
 #include "exerciseoptionsdialog.h"
 
 #include <QCheckBox>
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QIntValidator>
 #include <QLabel>
@@ -51,9 +52,29 @@ void TimeLimitGroup::setTime(int zeitlimit, const QString& minutes, const QStrin
     m_seconds->setText(seconds);
 }
 
+namespace {
+
+QWidget* networkInitiationPanel(QWidget* parent) {
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(u"NetzUebInitPan"_s);
+    panel->setFrameShape(QFrame::StyledPanel);
+    auto* layout = new QVBoxLayout(panel);
+    auto* text = new QLabel(u"Klicken Sie auf \"Übung starten\" um die Netzwerk-Übung zu "
+                            u"initiieren.        Alle getätigten Einstellungen werden an die "
+                            u"Übungsteilnehmer übermittelt."_s,
+                            panel);
+    text->setWordWrap(true);
+    text->setAlignment(Qt::AlignCenter);
+    layout->addWidget(text);
+    return panel;
+}
+
+} // namespace
+
 ExerciseOptionsDialog::ExerciseOptionsDialog(const QString& name, const QString& caption,
                                              ExerciseOptionsDialog* holder, QWidget* parent)
-    : DecoratedDialog(parent), m_holder(holder), m_body(new QVBoxLayout),
+    : DecoratedDialog(parent), m_holder(holder), m_caption(caption),
+      m_networkPanel(networkInitiationPanel(this)), m_body(new QVBoxLayout),
       m_showBefore(new QCheckBox(u" Dieses Dialogfenster vor jeder Übung anzeigen "_s, this)),
       m_start(new QPushButton(u"Übung starten"_s, this)),
       m_close(new QPushButton(u"Schließen"_s, this)) {
@@ -68,7 +89,10 @@ ExerciseOptionsDialog::ExerciseOptionsDialog(const QString& name, const QString&
     connect(m_start, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
 
+    m_networkPanel->hide();
+
     auto* outer = new QVBoxLayout(this);
+    outer->addWidget(m_networkPanel);
     outer->addLayout(m_body, 1);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(m_showBefore);
@@ -84,9 +108,18 @@ void ExerciseOptionsDialog::showEvent(QShowEvent* event) {
     DecoratedDialog::showEvent(event);
 }
 
+void ExerciseOptionsDialog::setNetworkInitiation(bool on) {
+    m_networkInitiation = on;
+    m_networkPanel->setVisible(on);
+    setWindowTitle(on ? u"Netzwerk-"_s + m_caption : m_caption);
+}
+
 void ExerciseOptionsDialog::done(int result) {
     if (m_holder)
         m_holder->m_showBefore->setChecked(m_showBefore->isChecked());
+    // The network panel is shown for one initiation only.
+    if (m_networkInitiation)
+        setNetworkInitiation(false);
     DecoratedDialog::done(result);
 }
 

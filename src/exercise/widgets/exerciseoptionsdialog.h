@@ -43,6 +43,12 @@ public:
                           ExerciseOptionsDialog* holder, QWidget* parent = nullptr);
 
     QCheckBox* showBeforeEachExercise() const { return m_showBefore; }
+    // Shown to initiate a network exercise: the caption "Netzwerk-" + the
+    // normal caption and the panel `NetzUebInitPan`, until the dialog closes.
+    virtual void setNetworkInitiation(bool on);
+    bool networkInitiation() const { return m_networkInitiation; }
+    // The panel `NetzUebInitPan`; the network part adds its fields to it.
+    QWidget* networkPanel() const { return m_networkPanel; }
     QPushButton* startButton() const { return m_start; }
     QPushButton* closeButton() const { return m_close; }
 
@@ -55,6 +61,9 @@ protected:
 
 private:
     ExerciseOptionsDialog* m_holder;
+    QString m_caption;
+    QWidget* m_networkPanel;
+    bool m_networkInitiation = false;
     QVBoxLayout* m_body;
     QCheckBox* m_showBefore;
     QPushButton* m_start;

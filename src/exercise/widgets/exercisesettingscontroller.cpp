@@ -83,18 +83,21 @@ bool ExerciseSettingsController::showSettingsDialog(DokTyp dokTyp, bool networkI
     case SettingsGroup::Questions: {
         m_questions->setDokTyp(dokTyp);
         m_questions->load(settings.UebOptFragen);
+        m_questions->setNetworkInitiation(networkInitiation);
         const bool started = m_questions->exec() == QDialog::Accepted;
         m_questions->store(settings.UebOptFragen);
         return started;
     }
     case SettingsGroup::Cluster: {
         m_cluster->load(settings.UebOptKorb);
+        m_cluster->setNetworkInitiation(networkInitiation);
         const bool started = m_cluster->exec() == QDialog::Accepted;
         m_cluster->store(settings.UebOptKorb);
         return started;
     }
     case SettingsGroup::CrossMatching: {
         m_crossMatchingForm->load(m_crossMatching);
+        m_crossMatchingForm->setNetworkInitiation(networkInitiation);
         const bool started = m_crossMatchingForm->exec() == QDialog::Accepted;
         m_crossMatchingForm->store(m_crossMatching);
         return started;
@@ -109,6 +112,14 @@ bool ExerciseSettingsController::showBeforeEachExercise() const {
 
 UebEinstellungen ExerciseSettingsController::snapshot(DokTyp dokTyp) const {
     return takeSnapshot(dokTyp, m_shell.settings(), m_crossMatching);
+}
+
+UebEinstellungen ExerciseSettingsController::networkSnapshot(DokTyp dokTyp) const {
+    UebEinstellungen s = snapshot(dokTyp);
+    if (settingsGroupOf(dokTyp) == SettingsGroup::Labelling &&
+        m_labelling->initiatedRiFaRueckmeldung() == 1)
+        s.RiFaRueckmeldung = FeedbackTiming::AtEnd;
+    return s;
 }
 
 GradingTable ExerciseSettingsController::gradingTable() const {

@@ -33,14 +33,17 @@ public:
 
     // Shows the settings dialog of `dokTyp`, filled from the settings; what
     // the user set stays when it closes. True for "Übung starten". To
-    // initiate a network exercise the labelling dialog shows its network
-    // panel and group.
+    // initiate a network exercise the dialog shows its network panel (the
+    // labelling dialog also the group of the right/wrong feedback).
     bool showSettingsDialog(DokTyp dokTyp, bool networkInitiation = false);
     // The check box " Dieses Dialogfenster vor jeder Übung anzeigen ".
     bool showBeforeEachExercise() const;
 
     // What a run of a document of `dokTyp` starts with.
     UebEinstellungen snapshot(DokTyp dokTyp) const;
+    // The snapshot of the network exercise just initiated: with the feedback
+    // timing the labelling dialog offered.
+    UebEinstellungen networkSnapshot(DokTyp dokTyp) const;
     GradingTable gradingTable() const;
     const CrossMatchingTime& crossMatchingTime() const { return m_crossMatching; }
 

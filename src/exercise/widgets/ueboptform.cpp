@@ -36,7 +36,6 @@ TUebOptForm::TUebOptForm(QWidget* parent)
                             u"Übungseinstellungen für Text-Bild- / Bild-Text-Zuordnung und "
                             u"Lückentext"_s,
                             nullptr, parent) {
-    m_caption = windowTitle();
     m_abfrageModus = new RadioGroup(u" Abfragemodus "_s,
                                     {u" Freie Zuordnung "_s, u" Einzelabfrage Texte/Bilder "_s,
                                      u" Einzelabfrage Positionen "_s, u" Texteingabe "_s},
@@ -52,12 +51,6 @@ TUebOptForm::TUebOptForm(QWidget* parent)
                        {u" sofort bei jeder Zuordnung "_s, u" erst am Ende der Übung "_s}, this);
     m_riFa->setObjectName(u"RiFaRueckmeldung"_s);
     m_riFa->setIndex(0);
-    m_networkPanel = panel(u"Klicken Sie auf \"Übung starten\" um die Netzwerk-Übung zu "
-                           u"initiieren.        Alle getätigten Einstellungen werden an die "
-                           u"Übungsteilnehmer übermittelt."_s,
-                           this);
-    m_networkPanel->setObjectName(u"NetzUebInitPan"_s);
-
     m_richtig =
         new RadioGroup(u" Bei richtiger Zuordnung "_s,
                        {u" Beschriftung einblenden "_s, u" Grünes Häkchen setzen "_s}, this);
@@ -99,7 +92,6 @@ TUebOptForm::TUebOptForm(QWidget* parent)
     auto* top = new QHBoxLayout;
     top->addWidget(m_abfrageModus, 1);
     top->addWidget(m_zeitlimit, 1);
-    body()->addWidget(m_networkPanel);
     body()->addLayout(top);
     body()->addWidget(m_riFa);
     auto* extendRow = new QHBoxLayout;
@@ -123,7 +115,6 @@ TUebOptForm::TUebOptForm(QWidget* parent)
         }
     });
 
-    m_networkPanel->hide();
     m_riFa->hide();
     resize(640, kReducedHeight);
     load(UebOptSettings{});
@@ -155,7 +146,9 @@ void TUebOptForm::store(UebOptSettings& settings) const {
 }
 
 void TUebOptForm::setNetworkInitiation(bool on) {
-    m_networkPanel->setVisible(on);
+    if (!on && networkInitiation())
+        m_initiatedRiFa = riFaRueckmeldung();
+    ExerciseOptionsDialog::setNetworkInitiation(on);
     m_riFa->setVisible(on);
     if (!on)
         m_riFa->setIndex(0);
@@ -172,15 +165,6 @@ void TUebOptForm::setExtended(bool extended) {
     m_extendedArea->setVisible(extended);
     m_extendButton->setText(extended ? u"Reduziert..."_s : u"Erweitert..."_s);
     fitHeight();
-}
-
-void TUebOptForm::done(int result) {
-    // The network panel is shown for one initiation only.
-    if (m_networkPanel->isVisibleTo(this)) {
-        setNetworkInitiation(false);
-        setWindowTitle(m_caption);
-    }
-    ExerciseOptionsDialog::done(result);
 }
 
 void TUebOptForm::showModeOptions() {

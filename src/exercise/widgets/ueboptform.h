@@ -27,11 +27,12 @@ public:
     void load(const UebOptSettings& settings);
     void store(UebOptSettings& settings) const;
 
-    // Shown to initiate a network exercise: the panel `NetzUebInitPan` and
-    // the group `RiFaRueckmeldung` are visible until the dialog closes.
-    void setNetworkInitiation(bool on);
+    // To initiate a network exercise the group `RiFaRueckmeldung` shows too.
+    void setNetworkInitiation(bool on) override;
     // `RiFaRueckmeldung` of the network exercise (0 at once, 1 at the end).
     int riFaRueckmeldung() const;
+    // What the last initiation chose; the group resets when the dialog closes.
+    int initiatedRiFaRueckmeldung() const { return m_initiatedRiFa; }
 
     bool extended() const { return m_extended; }
     void setExtended(bool extended);
@@ -46,9 +47,6 @@ public:
     QCheckBox* anzZeichenVorgeben() const { return m_anzZeichen; }
     QPushButton* extendButton() const { return m_extendButton; }
     QLabel* textInputPanel() const { return m_textInputPanel; }
-    QLabel* networkPanel() const { return m_networkPanel; }
-
-    void done(int result) override;
 
 private:
     void showModeOptions();
@@ -59,7 +57,6 @@ private:
     QCheckBox* m_anzZeichen;
     TimeLimitGroup* m_zeitlimit;
     RadioGroup* m_riFa;
-    QLabel* m_networkPanel;
     QStackedWidget* m_extendedArea;
     RadioGroup* m_richtig;
     RadioGroup* m_falsch;
@@ -69,7 +66,7 @@ private:
     QLabel* m_textInputPanel;
     QPushButton* m_extendButton;
     bool m_extended = false;
-    QString m_caption;
+    int m_initiatedRiFa = 0;
 };
 
 } // namespace quorvel

@@ -56,7 +56,8 @@ TMasterProtForm::TMasterProtForm(Shell& shell, NetworkTeacher& teacher, QWidget*
       m_pictureView(new ClassPictureView(m_picture, this)), m_pages(new QStackedWidget(this)),
       m_grid(new QTableView(this)), m_text(new QTextBrowser(this)),
       m_registration(new QCheckBox(u"Anmeldung weiterer Teilnehmer zulassen"_s, this)),
-      m_statusLine(new QLabel(this)), m_commentForm(new TProtKomForm(this)) {
+      m_statusLine(new QLabel(this)), m_lessonCode(new QLabel(this)),
+      m_commentForm(new TProtKomForm(this)) {
     setObjectName(u"TMasterProtForm"_s);
     setModal(false);
     m_commentForm->setWindowTitle(u"Kommentar zur Übungsinformation hinzufügen"_s);
@@ -95,6 +96,15 @@ TMasterProtForm::TMasterProtForm(Shell& shell, NetworkTeacher& teacher, QWidget*
     top->addWidget(m_participantsButton);
     top->addWidget(m_informationButton);
     top->addWidget(m_pictureButton);
+    top->addStretch(1);
+    m_lessonCode->setObjectName(u"UnterrichtscodeLab"_s);
+    QFont large = m_lessonCode->font();
+    large.setPointSizeF(large.pointSizeF() * 1.6);
+    large.setBold(true);
+    m_lessonCode->setFont(large);
+    m_lessonCode->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_lessonCode->hide();
+    top->addWidget(m_lessonCode);
     top->addStretch(1);
     auto* end = new QPushButton(u"Netz-Übung beenden und schließen"_s, this);
     end->setObjectName(u"NetzUebBeendenBtn"_s);
@@ -157,6 +167,7 @@ TMasterProtForm::TMasterProtForm(Shell& shell, NetworkTeacher& teacher, QWidget*
                                          [](int column) { return column > 12; }))
                     refreshClassPicture();
             });
+    connect(&m_teacher, &NetworkTeacher::refused, this, &TMasterProtForm::refreshStatusLine);
     selectPage(Page::Participants);
     refreshCaption();
 }
@@ -185,6 +196,11 @@ void TMasterProtForm::setClassPicturePage(ClassPicturePage page) {
 void TMasterProtForm::refreshClassPicture() {
     if (m_picture.update(m_teacher.state()))
         m_pictureView->marksChanged();
+}
+
+void TMasterProtForm::setLessonCode(const QString& code) {
+    m_lessonCode->setText(u"Unterrichtscode: "_s + code);
+    m_lessonCode->setVisible(!code.isEmpty());
 }
 
 void TMasterProtForm::showDisplay() {

@@ -44,6 +44,10 @@ public:
     const ClassPicture& classPicture() const { return m_picture; }
     ClassPictureView* classPictureView() const { return m_pictureView; }
 
+    // The lesson code of the exercise, shown large for the class to copy;
+    // empty hides it.
+    void setLessonCode(const QString& code);
+    QLabel* lessonCodeLabel() const { return m_lessonCode; }
     // Shows the window on the participant page with the focus on the grid.
     void showDisplay();
     void selectPage(Page page);
@@ -90,6 +94,7 @@ private:
     QTextBrowser* m_text;
     QCheckBox* m_registration;
     QLabel* m_statusLine;
+    QLabel* m_lessonCode;
     TProtKomForm* m_commentForm;
 };
 
