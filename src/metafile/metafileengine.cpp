@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "metafileengine.h"
 
+#include "dashpattern.h"
 #include "metafilesink.h"
 #include "metafilestyle.h"
 
@@ -21,6 +22,8 @@ namespace {
 // Text runs longer than this are written in pieces; readers differ in the
 // longest string they accept.
 constexpr qsizetype kMaxRunLength = 1000;
+// Dashes per drawn shape; beyond them the shape is drawn solid.
+constexpr qsizetype kMaxDashes = 20000;
 // A tiled or turned picture is drawn into an image of at most this size.
 constexpr int kMaxImageSide = 4096;
 
@@ -140,9 +143,40 @@ void MetafilePaintEngine::applyClip() {
                                         std::max(0, bottomRight.y() - topLeft.y()))));
 }
 
+double MetafilePaintEngine::penWidth() const {
+    if (m_pen.isCosmetic())
+        return std::max(1.0, m_pen.widthF()) * m_deviceScale;
+    return m_pen.widthF() * std::sqrt(std::abs(m_transform.determinant()));
+}
+
 void MetafilePaintEngine::usePen() {
+    QPen pen = m_pen;
+    if (dashedPen())
+        pen.setStyle(Qt::SolidLine); // the dashes are drawn as lines of their own
     const double widthScale = std::sqrt(std::abs(m_transform.determinant()));
-    m_sink.usePen(metafilePen(m_pen, m_opacity, widthScale, m_deviceScale));
+    m_sink.usePen(metafilePen(pen, m_opacity, widthScale, m_deviceScale));
+}
+
+bool MetafilePaintEngine::dashedPen() const {
+    return m_pen.style() != Qt::SolidLine && m_pen.style() != Qt::NoPen;
+}
+
+void MetafilePaintEngine::stroke(const QList<QPolygon>& lines) {
+    if (!visible(m_pen) || lines.isEmpty())
+        return;
+    usePen();
+    if (!dashedPen()) {
+        m_sink.polylines(lines);
+        return;
+    }
+    // The pattern counts in pen widths, a thin pen's in page units.
+    const double unit = std::max(penWidth(), m_deviceScale);
+    QList<double> pattern;
+    for (qreal length : m_pen.dashPattern())
+        pattern.append(length * unit);
+    const QList<QPolygon> dashes =
+        dashedLines(lines, pattern, m_pen.dashOffset() * unit, kMaxDashes);
+    m_sink.polylines(dashes.isEmpty() ? lines : dashes);
 }
 
 void MetafilePaintEngine::useBrush() {
@@ -158,17 +192,19 @@ void MetafilePaintEngine::shapes(const QList<QPolygon>& polygons, bool closed, b
         return;
     applyClip();
     QRect corners;
-    if (closed && polygons.size() == 1 && uprightCorners(polygons.constFirst(), &corners)) {
+    if (closed && !dashedPen() && polygons.size() == 1 &&
+        uprightCorners(polygons.constFirst(), &corners)) {
         usePen();
         useBrush();
         m_sink.rectangle(corners);
         return;
     }
     const bool filled = metafileBrush(m_brush, m_opacity).style != MetafileBrush::Null;
+    const bool outlined = closed && !dashedPen();
     if (filled) {
-        // The formats outline a filled shape all round; an open outline is
-        // drawn on its own.
-        if (closed)
+        // The formats outline a filled shape all round with a solid pen; an
+        // open or dashed outline is drawn on its own.
+        if (outlined)
             usePen();
         else
             useNoPen();
@@ -176,9 +212,15 @@ void MetafilePaintEngine::shapes(const QList<QPolygon>& polygons, bool closed, b
         m_sink.useWindingFill(winding);
         m_sink.polygons(polygons);
     }
-    if ((!filled || !closed) && visible(m_pen)) {
-        usePen();
-        m_sink.polylines(polygons);
+    if (!filled || !outlined) {
+        QList<QPolygon> outlines = polygons;
+        if (closed) {
+            for (QPolygon& outline : outlines) {
+                if (outline.constFirst() != outline.constLast())
+                    outline.append(outline.constFirst());
+            }
+        }
+        stroke(outlines);
     }
 }
 
@@ -206,11 +248,8 @@ void MetafilePaintEngine::drawPolygon(const QPointF* points, int count, PolygonD
         return;
     QPolygon polygon = toDevice(QPolygonF(QList<QPointF>(points, points + count)));
     if (mode == PolylineMode) {
-        if (!visible(m_pen))
-            return;
         applyClip();
-        usePen();
-        m_sink.polylines({polygon});
+        stroke({polygon});
         return;
     }
     shapes({polygon}, true, mode != OddEvenMode);
@@ -224,14 +263,13 @@ void MetafilePaintEngine::drawLines(const QLineF* lines, int count) {
     for (int i = 0; i < count; ++i)
         polylines.append(QPolygon({toDevice(lines[i].p1()), toDevice(lines[i].p2())}));
     applyClip();
-    usePen();
-    m_sink.polylines(polylines);
+    stroke(polylines);
 }
 
 void MetafilePaintEngine::drawRects(const QRectF* rects, int count) {
     for (int i = 0; i < count; ++i) {
         QRect corners;
-        if (!uprightRect(rects[i], &corners)) {
+        if (dashedPen() || !uprightRect(rects[i], &corners)) {
             QPainterPath path;
             path.addRect(rects[i]);
             drawPath(path);
@@ -246,7 +284,7 @@ void MetafilePaintEngine::drawRects(const QRectF* rects, int count) {
 
 void MetafilePaintEngine::drawEllipse(const QRectF& rect) {
     QRect corners;
-    if (!uprightRect(rect, &corners)) {
+    if (dashedPen() || !uprightRect(rect, &corners)) {
         QPainterPath path;
         path.addEllipse(rect);
         drawPath(path);

@@ -53,6 +53,10 @@ private:
     void usePen();
     void useBrush();
     void useNoPen();
+    bool dashedPen() const;
+    double penWidth() const; // in device units
+    // Draws `lines` with the pen, its dashes cut out as lines of their own.
+    void stroke(const QList<QPolygon>& lines);
     void shapes(const QList<QPolygon>& polygons, bool closed, bool winding);
     void picture(const QRectF& target, const QImage& image);
     void textRun(const QPointF& origin, const QString& text, const QList<double>& offsets,

@@ -120,9 +120,10 @@ MetafilePen metafilePen(const QPen& pen, double opacity, double widthScale, doub
     default:
         result.join = MetafilePen::MiterJoin;
     }
-    // A cosmetic pen is measured in pixels of the output; a page unit stands
-    // in for a pixel, and width 0 stays the reader's thinnest line.
-    result.width = pen.isCosmetic() ? roundedWidth(pen.widthF() * cosmeticScale)
+    // A cosmetic pen is measured in pixels of the output, width 0 being one
+    // pixel; a page unit stands in for a pixel, as readers differ in what a
+    // pixel of the file is.
+    result.width = pen.isCosmetic() ? roundedWidth(std::max(1.0, pen.widthF()) * cosmeticScale)
                                     : std::max(1, roundedWidth(pen.widthF() * widthScale));
     return result;
 }

@@ -100,6 +100,7 @@ bool readEmfRecord(Bytes& b, qsizetype at, quint32 type, quint32 size, Contents&
             return fail(QStringLiteral("poly record shorter than its points"));
         for (quint32 i = 0; i < 2 * count; ++i)
             noteCoordinate(c, b.i32(at + 28 + 4 * i));
+        c.polylines += type == EmfPolyline;
         return true;
     }
     case EmfPolyPolyline:
@@ -115,6 +116,8 @@ bool readEmfRecord(Bytes& b, qsizetype at, quint32 type, quint32 size, Contents&
             return fail(QStringLiteral("poly-poly counts do not add up"));
         for (quint32 i = 0; i < 2 * total; ++i)
             noteCoordinate(c, b.i32(at + 32 + 4 * polygons + 4 * i));
+        if (type == EmfPolyPolyline)
+            c.polylines += int(polygons);
         return true;
     }
     case EmfRectangle:
@@ -344,6 +347,7 @@ Contents readWmf(const QByteArray& data) {
                 return fail(QStringLiteral("poly record shorter than its points"));
             for (int i = 0; i < 2 * count; ++i)
                 noteCoordinate(c, b.i16(p + 2 + 2 * i));
+            c.polylines += function == WmfPolyline;
             break;
         }
         case WmfPolyPolygon: {

@@ -43,6 +43,7 @@ struct Contents {
     QList<Font> fonts;
     QList<Picture> pictures;
     int largestCoordinate = 0; // of every point and box drawn
+    int polylines = 0;         // lines drawn, counting each of a poly-polyline
 
     // Enhanced metafile header.
     QRect bounds; // inclusive, device units

@@ -114,7 +114,7 @@ TEST_P(MetafileFormats, SamplePageReadsBackWithTextBoundsAndPicture) {
     EXPECT_GE(contents.recordCounts.value(emf ? EmfRectangle : WmfRectangle), 2);
     EXPECT_EQ(contents.recordCounts.value(emf ? EmfEllipse : WmfEllipse), 1);
     EXPECT_GE(contents.recordCounts.value(emf ? EmfPolygon : WmfPolygon), 1);
-    EXPECT_GE(contents.recordCounts.value(emf ? EmfPolyline : WmfPolyline), 2);
+    EXPECT_GE(contents.polylines, 2);
     if (emf) {
         EXPECT_GE(contents.recordCounts.value(EmfClipRegion), 2) << "set and ended";
     } else {
@@ -235,6 +235,32 @@ TEST_P(MetafileFormats, TurnedTextKeepsItsAngle) {
     const double scale = scaleOf(contents, format, kPortrait.width());
     EXPECT_NEAR(contents.texts.constFirst().origin.x(), 500 * scale, 2);
     EXPECT_NEAR(contents.texts.constFirst().origin.y(), 800 * scale, 2);
+}
+
+TEST_P(MetafileFormats, DashedLinesAreCutIntoDashes) {
+    // Readers draw wide dashed pens solid: the dashes are lines of their own.
+    const MetafileFormat format = GetParam();
+    QPicture picture;
+    QPainter painter(&picture);
+    painter.setPen(QPen(Qt::black, 4, Qt::DashLine, Qt::FlatCap)); // 16 units on, 8 off
+    painter.drawLine(QLineF(100, 100, 580, 100));
+    painter.setPen(QPen(Qt::black, 4, Qt::DotLine));
+    painter.setBrush(Qt::yellow);
+    painter.drawRect(QRectF(100, 200, 400, 200));
+    painter.setPen(QPen(Qt::black, 1e-9, Qt::DashLine));
+    painter.drawLine(QLineF(0, 0, 1000, 1000));
+    painter.end();
+    QString error;
+    const Contents contents =
+        read(quorvel::metafileBytes(picture, kPortrait, format, kUnitsPerInch, &error), format);
+    ASSERT_TRUE(contents.sound()) << contents.problem.toStdString();
+    const bool emf = format == MetafileFormat::Emf;
+    // 480 units make 20 dashes; the dotted frame of 1200 units 1200 / 12 dots;
+    // the hairline's dashes are at least a page unit long.
+    EXPECT_GT(contents.polylines, 20 + 100);
+    EXPECT_LT(contents.polylines, 20 + 100 + 1000);
+    EXPECT_EQ(contents.recordCounts.value(emf ? EmfPolygon : WmfPolygon), 1) << "the fill";
+    EXPECT_EQ(contents.recordCounts.value(emf ? EmfRectangle : WmfRectangle), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, MetafileFormats,
