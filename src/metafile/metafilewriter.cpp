@@ -55,6 +55,14 @@ QByteArray metafileBytes(const QPicture& picture, const QSize& pageSize, Metafil
         sink = std::make_unique<WmfWriter>(deviceSize, int(std::lround(unitsPerInch * scale)),
                                            kMaxFileSize);
 
+    if (format == MetafileFormat::Wmf) {
+        // Some readers size the drawing by what is drawn rather than by the
+        // placeable box; an invisible rectangle over the page keeps its margins.
+        sink->usePen(MetafilePen{.style = MetafilePen::Null});
+        sink->useBrush(MetafileBrush{.style = MetafileBrush::Null});
+        sink->rectangle(QRect(QPoint(0, 0), QPoint(deviceSize.width(), deviceSize.height())));
+    }
+
     // The picture's fonts were sized for the resolution a QPicture reports.
     const int dpi = QPicture().logicalDpiY();
     MetafilePaintEngine engine(*sink, scale);

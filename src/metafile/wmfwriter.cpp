@@ -100,7 +100,11 @@ WmfWriter::WmfWriter(const QSize& deviceSize, int unitsPerInch, qsizetype sizeLi
     start = beginRecord(MetaSetMapMode);
     m_out.u16(8); // anisotropic: the reader fits the window to the placeable box
     endRecord(start);
-    start = beginRecord(MetaSetBkMode);
+    textModes();
+}
+
+void WmfWriter::textModes() {
+    qsizetype start = beginRecord(MetaSetBkMode);
     m_out.u16(1); // text without a background box
     endRecord(start);
     start = beginRecord(MetaSetTextAlign);
@@ -304,11 +308,14 @@ void WmfWriter::writeClip(const std::optional<QRect>& rect) {
         endRecord(start);
         m_clipSaved = false;
         stateRestored();
+        textModes();
     }
     if (!rect)
         return;
     endRecord(beginRecord(MetaSaveDc));
     m_clipSaved = true;
+    // Some readers start a saved state with the default text modes.
+    textModes();
     // The clip rectangle excludes its right and bottom edges.
     boxRecord(MetaIntersectClipRect, rect->adjusted(0, 0, 1, 1));
 }

@@ -41,6 +41,7 @@ private:
     void endRecord(qsizetype start);
     void coordinate(int value);
     void boxRecord(quint16 function, const QRect& rect);
+    void textModes();
 
     RecordBuffer m_out;
     quint32 m_maxRecordWords = 0;

@@ -9,6 +9,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
+#include <QPointF>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -100,16 +103,44 @@ TEST_F(RealReaders, LibwmfConvertsThePlaceableFormatWithItsText) {
     if (converter.isEmpty())
         GTEST_SKIP() << "wmf2svg (libwmf-bin) is not installed";
     const QString svg = m_dir.filePath(QStringLiteral("blatt.svg"));
-    const auto run = runProcess(converter, {QStringLiteral("-o"), svg, file(MetafileFormat::Wmf)});
-    ASSERT_EQ(run.exitCode, 0) << run.output.toStdString();
-    // The converter copies the text's bytes as the file has them, one element
-    // per placed character, so the elements are joined and read as Windows-1252.
-    const QByteArray bytes = readFile(svg);
+    // The converter writes embedded pictures beside its working directory.
+    QProcess process;
+    process.setWorkingDirectory(m_dir.path());
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(converter, {QStringLiteral("-o"), svg, file(MetafileFormat::Wmf)});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    ASSERT_EQ(process.exitCode(), 0) << process.readAll().toStdString();
+    // It copies the text's bytes as the file has them, one element per placed
+    // character, so the elements are joined and read as Windows-1252.
+    const QString latin = QString::fromLatin1(readFile(svg));
     QString text;
-    static const QRegularExpression element(QStringLiteral("<text[^>]*>([^<]*)</text>"));
-    const QString latin = QString::fromLatin1(bytes);
-    for (auto match = element.globalMatch(latin); match.hasNext();)
-        text += quorvel::decodeCp1252(match.next().captured(1).toLatin1());
+    static const QRegularExpression element(
+        QStringLiteral("<text[^>]*matrix\\([^)]* ([-0-9.]+) ([-0-9.]+)\\)\"\\s*>([^<]*)</text>"));
+    QList<QPointF> origins;
+    for (auto match = element.globalMatch(latin); match.hasNext();) {
+        const auto next = match.next();
+        origins.append(QPointF(next.captured(1).toDouble(), next.captured(2).toDouble()));
+        text += quorvel::decodeCp1252(next.captured(3).toLatin1());
+    }
     expectPageText(text);
-    EXPECT_TRUE(bytes.contains("<svg width=")) << "a drawing, not an error page";
+
+    // The drawing has the page's proportions and margins: the title starts a
+    // tenth of the width in.
+    static const QRegularExpression size(
+        QStringLiteral("<svg width=\"([0-9.]+)\" height=\"([0-9.]+)\""));
+    const auto sizeMatch = size.match(latin);
+    ASSERT_TRUE(sizeMatch.hasMatch()) << latin.left(500).toStdString();
+    const double width = sizeMatch.captured(1).toDouble();
+    const double height = sizeMatch.captured(2).toDouble();
+    EXPECT_NEAR(height / width, double(kPortrait.height()) / kPortrait.width(), 0.01);
+    ASSERT_FALSE(origins.isEmpty());
+    EXPECT_NEAR(origins.constFirst().x() / width, 0.1, 0.01);
+    EXPECT_NEAR(origins.constFirst().y() / height, 150.0 / kPortrait.height(), 0.01);
+
+    // The picture arrives as a file of its own with its pixels.
+    static const QRegularExpression image(QStringLiteral("xlink:href=\"([^\"]+)\""));
+    const auto imageMatch = image.match(latin);
+    ASSERT_TRUE(imageMatch.hasMatch()) << "no picture in the drawing";
+    const QString imageFile = QDir(m_dir.path()).filePath(imageMatch.captured(1));
+    EXPECT_EQ(QImage(imageFile).size(), m_page.pictureSize) << imageFile.toStdString();
 }
