@@ -24,12 +24,14 @@ enum EmfRecord : quint32 {
     EmrSetStretchBltMode = 21,
     EmrSetTextAlign = 22,
     EmrSetTextColor = 24,
+    EmrIntersectClipRect = 30,
+    EmrSaveDc = 33,
+    EmrRestoreDc = 34,
     EmrSelectObject = 37,
     EmrCreateBrushIndirect = 39,
     EmrDeleteObject = 40,
     EmrEllipse = 42,
     EmrRectangle = 43,
-    EmrExtSelectClipRgn = 75,
     EmrStretchDibits = 81,
     EmrExtCreateFontIndirectW = 82,
     EmrExtTextOutW = 84,
@@ -39,7 +41,6 @@ enum EmfRecord : quint32 {
 constexpr quint32 kHeaderSize = 108; // the header with both extensions
 constexpr quint32 kSignature = 0x464D4520;
 constexpr quint32 kGeometricPen = 0x00010000;
-constexpr quint32 kRegionCopy = 5;
 constexpr quint32 kSourceCopy = 0x00CC0020;
 // Pictures keep at most this many pixels; a page of them stays a few megabytes each.
 constexpr qint64 kMaxImagePixels = 4'000'000;
@@ -288,28 +289,21 @@ void EmfWriter::writeFillMode(bool winding) {
     simpleRecord(EmrSetPolyFillMode, winding ? 2 : 1);
 }
 
-void EmfWriter::writeClip(const std::optional<QRect>& rect) {
-    const qsizetype start = beginRecord(EmrExtSelectClipRgn);
-    if (!rect) {
-        m_out.u32(0); // no region: clipping ends
-        m_out.u32(kRegionCopy);
-        endRecord(start);
-        return;
-    }
-    m_out.u32(32 + 16);
-    m_out.u32(kRegionCopy);
-    m_out.u32(32); // region header size
-    m_out.u32(1);  // made of rectangles
-    m_out.u32(1);  // one
-    m_out.u32(16);
-    // The region's bounds, then its rectangle, both without their right and
-    // bottom edges.
-    for (int i = 0; i < 2; ++i) {
-        m_out.i32(rect->left());
-        m_out.i32(rect->top());
-        m_out.i32(rect->left() + rect->width());
-        m_out.i32(rect->top() + rect->height());
-    }
+void EmfWriter::writeSave() {
+    endRecord(beginRecord(EmrSaveDc));
+}
+
+void EmfWriter::writeRestore() {
+    simpleRecord(EmrRestoreDc, quint32(-1));
+}
+
+void EmfWriter::writeIntersectClip(const QRect& rect) {
+    // The clip rectangle excludes its right and bottom edges.
+    const qsizetype start = beginRecord(EmrIntersectClipRect);
+    m_out.i32(rect.left());
+    m_out.i32(rect.top());
+    m_out.i32(rect.left() + rect.width());
+    m_out.i32(rect.top() + rect.height());
     endRecord(start);
 }
 

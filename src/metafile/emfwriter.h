@@ -34,7 +34,9 @@ protected:
     void deleteObject(int handle) override;
     void writeTextColor(QRgb color) override;
     void writeFillMode(bool winding) override;
-    void writeClip(const std::optional<QRect>& rect) override;
+    void writeSave() override;
+    void writeRestore() override;
+    void writeIntersectClip(const QRect& rect) override;
 
 private:
     qsizetype beginRecord(quint32 type);

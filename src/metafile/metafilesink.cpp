@@ -72,16 +72,23 @@ void MetafileSink::useClip(const std::optional<QRect>& rect) {
         return;
     m_clipKnown = true;
     m_clip = rect;
-    writeClip(rect);
-}
-
-void MetafileSink::stateRestored() {
-    for (int handle : {m_pen.handle, m_brush.handle, m_font.handle}) {
-        if (handle >= 0)
-            selectObject(handle);
+    if (m_clipSaved) {
+        writeRestore();
+        m_clipSaved = false;
+        // The restored state has older objects and colours: select the
+        // current objects again, write colour and fill mode anew when used.
+        for (int handle : {m_pen.handle, m_brush.handle, m_font.handle}) {
+            if (handle >= 0)
+                selectObject(handle);
+        }
+        m_textColor.reset();
+        m_winding.reset();
     }
-    m_textColor.reset();
-    m_winding.reset();
+    if (!rect)
+        return;
+    writeSave();
+    m_clipSaved = true;
+    writeIntersectClip(*rect);
 }
 
 } // namespace quorvel

@@ -57,13 +57,14 @@ protected:
     virtual void deleteObject(int handle) = 0;
     virtual void writeTextColor(QRgb color) = 0;
     virtual void writeFillMode(bool winding) = 0;
-    virtual void writeClip(const std::optional<QRect>& rect) = 0;
+    // A clip only narrows in the formats' clip records that readers agree on;
+    // widening it again means restoring the state saved before it.
+    virtual void writeSave() = 0;
+    virtual void writeRestore() = 0;
+    virtual void writeIntersectClip(const QRect& rect) = 0;
 
     // The number of handle table entries the file needs.
     int handleCount() const { return int(m_used.size()); }
-    // After the format restored a saved state: selects the current objects
-    // again and writes the text colour and fill mode anew when next used.
-    void stateRestored();
 
 private:
     template <typename T> struct Current {
@@ -82,6 +83,7 @@ private:
     std::optional<bool> m_winding;
     std::optional<QRect> m_clip;
     bool m_clipKnown = false;
+    bool m_clipSaved = false;
     QList<bool> m_used;
     int m_firstHandle;
     int m_coordinateLimit;

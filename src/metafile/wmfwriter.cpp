@@ -299,25 +299,22 @@ void WmfWriter::writeFillMode(bool winding) {
     endRecord(start);
 }
 
-void WmfWriter::writeClip(const std::optional<QRect>& rect) {
-    // The format only narrows a clip; widening it again means restoring the
-    // state saved before it, which brings back older objects and colours.
-    if (m_clipSaved) {
-        const qsizetype start = beginRecord(MetaRestoreDc);
-        m_out.i16(-1);
-        endRecord(start);
-        m_clipSaved = false;
-        stateRestored();
-        textModes();
-    }
-    if (!rect)
-        return;
+void WmfWriter::writeSave() {
     endRecord(beginRecord(MetaSaveDc));
-    m_clipSaved = true;
     // Some readers start a saved state with the default text modes.
     textModes();
+}
+
+void WmfWriter::writeRestore() {
+    const qsizetype start = beginRecord(MetaRestoreDc);
+    m_out.i16(-1);
+    endRecord(start);
+    textModes();
+}
+
+void WmfWriter::writeIntersectClip(const QRect& rect) {
     // The clip rectangle excludes its right and bottom edges.
-    boxRecord(MetaIntersectClipRect, rect->adjusted(0, 0, 1, 1));
+    boxRecord(MetaIntersectClipRect, rect.adjusted(0, 0, 1, 1));
 }
 
 QByteArray WmfWriter::finish() {
