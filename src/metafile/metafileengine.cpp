@@ -422,15 +422,14 @@ void MetafilePaintEngine::drawTextItem(const QPointF& origin, const QTextItem& i
         qsizetype to = std::min(text.size(), from + kMaxRunLength);
         if (to < text.size() && text.at(to).isLowSurrogate())
             --to;
-        textRun(origin, text, offsets, from, to, m_transform);
+        textRun(origin, text, offsets, from, to);
         from = to;
     }
 }
 
 void MetafilePaintEngine::textRun(const QPointF& origin, const QString& text,
-                                  const QList<double>& offsets, qsizetype from, qsizetype to,
-                                  const QTransform& transform) {
-    const double scale = transform.map(QLineF(0, 0, 1, 0)).length();
+                                  const QList<double>& offsets, qsizetype from, qsizetype to) {
+    const double scale = m_transform.map(QLineF(0, 0, 1, 0)).length();
     QList<int> advances;
     advances.reserve(to - from);
     long long placed = 0;

@@ -60,7 +60,7 @@ private:
     void shapes(const QList<QPolygon>& polygons, bool closed, bool winding);
     void picture(const QRectF& target, const QImage& image);
     void textRun(const QPointF& origin, const QString& text, const QList<double>& offsets,
-                 qsizetype from, qsizetype to, const QTransform& transform);
+                 qsizetype from, qsizetype to);
 
     MetafileSink& m_sink;
     QPaintDevice* m_device = nullptr;

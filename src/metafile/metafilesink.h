@@ -33,7 +33,6 @@ public:
     void useWindingFill(bool winding);
     // Clips to `rect` (its width and height are the area's), or not at all.
     void useClip(const std::optional<QRect>& rect);
-    const MetafileFont& font() const { return m_font.value; }
 
     virtual void polylines(const QList<QPolygon>& lines) = 0;
     virtual void polygons(const QList<QPolygon>& shapes) = 0;
