@@ -44,6 +44,8 @@ constexpr quint32 kSourceCopy = 0x00CC0020;
 constexpr qint64 kMaxImagePixels = 4'000'000;
 // Points per polyline or polygon record; readers count them in 16 bits.
 constexpr qsizetype kMaxPoints = 8000;
+// Polygons per poly-polygon record, counted in 16 bits as well.
+constexpr qsizetype kMaxParts = 0x7FFF;
 constexpr int kCoordinateLimit = 32000;
 
 // A polygon with more points than a record holds, thinned out evenly.
@@ -162,15 +164,17 @@ void WmfWriter::polylines(const QList<QPolygon>& lines) {
 void WmfWriter::polygons(const QList<QPolygon>& shapes) {
     if (shapes.isEmpty())
         return;
+    // The record counts its polygons in 16 bits: a shape of more parts keeps
+    // the first ones.
     QList<QPolygon> parts;
-    for (const QPolygon& shape : shapes)
-        parts.append(thinned(shape));
+    for (qsizetype i = 0; i < std::min<qsizetype>(shapes.size(), kMaxParts); ++i)
+        parts.append(thinned(shapes.at(i)));
     const bool single = parts.size() == 1;
     const qsizetype start = beginRecord(single ? MetaPolygon : MetaPolyPolygon);
     if (single) {
         m_out.i16(qint16(parts.constFirst().size()));
     } else {
-        m_out.u16(quint16(std::min<qsizetype>(parts.size(), 0xFFFF)));
+        m_out.u16(quint16(parts.size()));
         for (const QPolygon& part : parts)
             m_out.u16(quint16(part.size()));
     }

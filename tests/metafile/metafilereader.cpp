@@ -96,8 +96,8 @@ bool readEmfRecord(Bytes& b, qsizetype at, quint32 type, quint32 size, Contents&
     case EmfPolygon:
     case EmfPolyline: {
         const quint32 count = b.u32(at + 24);
-        if (quint64(count) * 8 + 28 > size)
-            return fail(QStringLiteral("poly record shorter than its points"));
+        if (quint64(count) * 8 + 28 != size)
+            return fail(QStringLiteral("poly record not the size of its points"));
         for (quint32 i = 0; i < 2 * count; ++i)
             noteCoordinate(c, b.i32(at + 28 + 4 * i));
         c.polylines += type == EmfPolyline;
@@ -107,8 +107,8 @@ bool readEmfRecord(Bytes& b, qsizetype at, quint32 type, quint32 size, Contents&
     case EmfPolyPolygon: {
         const quint32 polygons = b.u32(at + 24);
         const quint32 total = b.u32(at + 28);
-        if (quint64(polygons) * 4 + quint64(total) * 8 + 32 > size)
-            return fail(QStringLiteral("poly-poly record shorter than its points"));
+        if (quint64(polygons) * 4 + quint64(total) * 8 + 32 != size)
+            return fail(QStringLiteral("poly-poly record not the size of its points"));
         quint64 sum = 0;
         for (quint32 i = 0; i < polygons; ++i)
             sum += b.u32(at + 32 + 4 * i);
@@ -343,8 +343,8 @@ Contents readWmf(const QByteArray& data) {
         case WmfPolyline:
         case WmfPolygon: {
             const qint16 count = b.i16(p);
-            if (count < 0 || 2 + qsizetype(count) * 4 > size - 6)
-                return fail(QStringLiteral("poly record shorter than its points"));
+            if (count < 0 || 2 + qsizetype(count) * 4 != size - 6)
+                return fail(QStringLiteral("poly record not the size of its points"));
             for (int i = 0; i < 2 * count; ++i)
                 noteCoordinate(c, b.i16(p + 2 + 2 * i));
             c.polylines += function == WmfPolyline;
@@ -355,8 +355,8 @@ Contents readWmf(const QByteArray& data) {
             qsizetype total = 0;
             for (int i = 0; i < polygons; ++i)
                 total += b.u16(p + 2 + 2 * i);
-            if (2 + 2 * qsizetype(polygons) + 4 * total > size - 6)
-                return fail(QStringLiteral("poly-polygon shorter than its points"));
+            if (2 + 2 * qsizetype(polygons) + 4 * total != size - 6)
+                return fail(QStringLiteral("poly-polygon not the size of its points"));
             break;
         }
         case WmfRectangle:

@@ -8,6 +8,7 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPicture>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -184,6 +185,16 @@ TEST_P(MetafileFormats, HostileCoordinatesAndSizesAreClamped) {
     painter.setPen(QPen(Qt::black, 1e9));
     painter.drawLine(QLineF(0, 0, 1e12, -1e12));
     painter.drawLine(QLineF(nan, 5, 10, inf));
+    // More parts and points than a placeable record counts.
+    QPainterPath parts;
+    for (int i = 0; i < 70000; ++i)
+        parts.addRect(QRectF(i % 250 * 4, i / 250 * 4, 2, 2));
+    painter.setBrush(Qt::gray);
+    painter.drawPath(parts);
+    QPolygonF zigzag;
+    for (int i = 0; i < 20000; ++i)
+        zigzag.append(QPointF(i * 0.05, i % 2 * 10));
+    painter.drawPolyline(zigzag);
     painter.drawRect(QRectF(-1e15, -1e15, 2e15, 2e15));
     painter.drawEllipse(QRectF(1e10, 0, 1e11, 10));
     QFont font(QStringLiteral("Liberation Sans"));
