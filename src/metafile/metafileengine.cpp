@@ -25,7 +25,7 @@ constexpr qsizetype kMaxRunLength = 1000;
 // Dashes per drawn shape; beyond them the shape is drawn solid.
 constexpr qsizetype kMaxDashes = 20000;
 // A tiled or turned picture is drawn into an image of at most this size.
-constexpr int kMaxImageSide = 4096;
+constexpr int kMaxImageSide = 2048;
 
 int clamped(double value, int limit) {
     if (!qIsFinite(value))

@@ -23,7 +23,7 @@ constexpr double kWmfMaxSide = 32000;
 constexpr int kMaxPageSide = 100000;
 constexpr double kMaxUnitsPerInch = 60000;
 // Beyond this a file is not worth writing; the writer stops growing it.
-constexpr qsizetype kMaxFileSize = 256 * 1024 * 1024;
+constexpr qsizetype kMaxFileSize = 128 * 1024 * 1024;
 
 } // namespace
 

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The record writers read back with the independent reader: structure,
 // bounds, text runs, pictures, and files of hostile or huge pages.
+#include "emfwriter.h"
 #include "metafilereader.h"
 #include "metafilewriter.h"
 #include "samplepage.h"
+#include "wmfwriter.h"
 
 #include <QFontMetricsF>
 #include <QImage>
@@ -13,6 +15,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
+#include <memory>
 
 using namespace metafilecheck;
 using quorvel::MetafileFormat;
@@ -295,5 +298,23 @@ TEST(MetafileBytes, RefusesPagesWithoutAValidSize) {
                             .isEmpty());
             EXPECT_FALSE(error.isEmpty());
         }
+    }
+}
+
+TEST(MetafileBytes, AFileBeyondItsSizeLimitIsNotWritten) {
+    // The writers stop growing at their limit and give no file rather than a
+    // cut one.
+    for (bool emf : {true, false}) {
+        std::unique_ptr<quorvel::MetafileSink> sink;
+        if (emf)
+            sink = std::make_unique<quorvel::EmfWriter>(QSize(1000, 1000), QSizeF(100, 100), 4096);
+        else
+            sink = std::make_unique<quorvel::WmfWriter>(QSize(1000, 1000), 1000, 4096);
+        sink->useFont(
+            quorvel::MetafileFont{.family = QStringLiteral("Liberation Sans"), .height = -20});
+        for (int i = 0; i < 100 && !sink->overflowed(); ++i)
+            sink->text(QPoint(10, 10 + i), QStringLiteral("Zeile mit Text"), QList<int>(14, 8));
+        EXPECT_TRUE(sink->overflowed());
+        EXPECT_TRUE(sink->finish().isEmpty());
     }
 }
