@@ -22,6 +22,7 @@ packages=(
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth unrtf xdg-utils
   libcups2-dev cups printer-driver-cups-pdf poppler-utils
+  libwmf-bin libreoffice-draw-nogui
   desktop-file-utils appstream qt6-translations-l10n
   dpkg-dev file
 )
