@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "textmarkup.h"
+#include "worksheetbody.h"
+
+namespace quorvel {
+
+// The cloze body's text area and size steps, shared by the flowing text and
+// the table.
+
+// The size steps of the cloze text: below 48 multiples of 0.5, from 48 to
+// below 56 whole numbers, from 56 on even numbers; `size` is taken down to
+// its step.
+double clozeSizeStep(double size);
+
+// The first size of the cloze text for the font adjustment -10..10.
+double clozeStartSize(int fontAdjust);
+
+// The character height of size `size`: rnd(size x 0.625).
+int clozeCharHeight(double size);
+
+// The text column and the room the cloze text has on the page.
+struct ClozeArea {
+    int left = 0;   // xl
+    int width = 0;  // tw
+    int top = 0;    // yt
+    int bottom = 0; // yb
+};
+
+// The parameters of one line-renderer call on the worksheet: the document
+// font at `charHeight`, the text from `left` to `right` (right limit 0),
+// black unless said otherwise.
+TextMarkupParams worksheetTextParams(const WorksheetBodyContext& context, int charHeight, int mode,
+                                     int left, int right, int top, bool measureOnly);
+
+// The table cloze from the area's top; returns the end of the last row.
+int drawClozeTable(WorksheetBodyContext& context, const ClozeArea& area);
+
+} // namespace quorvel
