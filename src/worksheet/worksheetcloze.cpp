@@ -39,10 +39,19 @@ int drawClozeText(WorksheetBodyContext& context, const ClozeArea& area) {
     }
     const TextMarkupParams params = worksheetTextParams(context, clozeCharHeight(size), mode,
                                                         area.left, right, area.top, false);
-    return renderText(params, text);
+    return renderTextDownTo(params, text, context.height);
 }
 
 } // namespace
+
+int renderTextDownTo(TextMarkupParams params, const QString& text, int stopY) {
+    for (const QString& line : splitMarkupLines(text)) {
+        params.topY = renderLine(params, line);
+        if (params.topY > stopY)
+            break;
+    }
+    return params.topY;
+}
 
 double clozeSizeStep(double size) {
     if (size < 48.0)

@@ -34,6 +34,10 @@ struct ClozeArea {
 TextMarkupParams worksheetTextParams(const WorksheetBodyContext& context, int charHeight, int mode,
                                      int left, int right, int top, bool measureOnly);
 
+// Renders `text` line by line as renderText does, but stops after the
+// source line that ends below `stopY`: what lies below the page is not drawn.
+int renderTextDownTo(TextMarkupParams params, const QString& text, int stopY);
+
 // The table cloze from the area's top; returns the end of the last row.
 int drawClozeTable(WorksheetBodyContext& context, const ClozeArea& area);
 

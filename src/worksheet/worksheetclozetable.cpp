@@ -81,7 +81,7 @@ int layOutTable(WorksheetBodyContext& context, const ClozeArea& area, const Tabl
                     params.colour = kSolutionColour;
                 if (!draw)
                     params.measureLimit = area.bottom;
-                rowEnd = std::max(rowEnd, renderText(params, cell.Text));
+                rowEnd = std::max(rowEnd, renderTextDownTo(params, cell.Text, context.height));
                 continue;
             }
             if (cell.Art < kStaticPicture || cell.Art > kPictureLink)
