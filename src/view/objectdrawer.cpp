@@ -449,7 +449,9 @@ bool neverOnWorksheet(const ObjDataTyp& o) {
     case Typ::MCLinkPoint:
         return true;
     default:
-        return o.Ebene == 2; // the layer "Infopunkte"
+        // The layer "Infopunkte", and the second element of a cross-matching
+        // middle item, which the view never draws either.
+        return o.Ebene == 2 || (isMatchingElement(typOf(o)) && !o.Aktiv);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "clozelines.h"
 #include "document.h"
 #include "rounding.h"
+#include "worksheetbodymetrics.h"
 #include "worksheetbodyparts.h"
 
 #include <QPainter>
@@ -118,7 +119,11 @@ int drawClozeBody(WorksheetBodyContext& context, int top) {
                         ? drawClozeTable(context, area)
                         : drawClozeText(context, area);
     if (parts) {
-        const int bottom = std::min(std::max(placed.top + placed.height, end), context.bodyLimit);
+        // The gap lines of the last screen line lie on its bottom row: the
+        // frame keeps a little room below them, so that they stay apart.
+        const int room = rnd(0.3 * letterHeight(document.header.Schriftart, 25));
+        const int bottom =
+            std::min(std::max(placed.top + placed.height, end + room), context.bodyLimit);
         drawBodyFrame(context.painter, QRect(0, top, context.width, std::max(0, bottom - top)));
     }
     return std::max(end, std::min(placed.top + placed.height, context.bodyLimit));

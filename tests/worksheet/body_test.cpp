@@ -210,6 +210,12 @@ TEST(WorksheetObjects, SheetsShowBoxesSolutionsAndFixedObjectsByMode) {
         point.PktCap = QStringLiteral("i");
         EXPECT_FALSE(hasColour(drawObject(point, 3), notWhite)) << int(never);
     }
+    // The second element of a cross-matching middle item is never drawn.
+    ObjDataTyp middle = object(Typ::MatchingText, QStringLiteral("Mitte"));
+    middle.Aktiv = true;
+    EXPECT_TRUE(hasColour(drawObject(middle, 1), notWhite));
+    middle.Aktiv = false;
+    EXPECT_FALSE(hasColour(drawObject(middle, 1), notWhite));
     ObjDataTyp onInfoLayer = fixed;
     onInfoLayer.Ebene = 2;
     EXPECT_FALSE(hasColour(drawObject(onInfoLayer, 3), notWhite));
