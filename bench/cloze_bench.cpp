@@ -6,6 +6,7 @@
 #include "clozelayout.h"
 #include "document.h"
 #include "layoutset.h"
+#include "longcloze.h"
 #include "numbering.h"
 #include "programlayouts.h"
 #include "randomgenerator.h"
@@ -26,27 +27,6 @@ namespace {
 constexpr QSize kView(1920, 1080);
 // A window resized by a few pixels, back and forth.
 constexpr QSize kResized(1900, 1064);
-
-Document longCloze() {
-    Document d;
-    d.basePicture = QImage(870, 620, QImage::Format_ARGB32);
-    d.basePicture.fill(QColor(0xff, 0xfb, 0xef));
-    d.header.DokTyp = codeOf(DokTyp::Cloze);
-    d.header.EinrueckRand = defaultEinrueckRand(DokTyp::Cloze);
-    QStringList lines;
-    for (int i = 0; i < 60; ++i) {
-        lines << QStringLiteral("%1. Im <<Herbst|herbst>> fallen die <<Blätter>> von den "
-                                "<B>Bäumen</B>, die Vö<<gel>> ziehen nach <<Süden>> und "
-                                "die <<Tage>> werden kürzer.")
-                     .arg(i + 1);
-    }
-    d.header.lueckentext = lines.join(QStringLiteral("\r\n"));
-    d.derivePageGeometry();
-    layouts().generate(d);
-    RandomGenerator random(1);
-    coverAndNumber(d, 1, random);
-    return d;
-}
 
 // The composed page size of the view, as the hook sees it.
 QSize pageSizeFor(Document& d, QSize view) {

@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace quorvel {
 
@@ -29,17 +30,14 @@ int drawClozeText(WorksheetBodyContext& context, const ClozeArea& area) {
     const QString& text = context.document.header.lueckentext;
     const int mode = worksheetMode(context.settings.kind);
     const int right = area.left + area.width;
-    double size = clozeStartSize(context.settings.fontAdjust);
-    for (;;) {
-        TextMarkupParams measure = worksheetTextParams(context, clozeCharHeight(size), mode,
-                                                       area.left, right, area.top, true);
+    const int charHeight = fittingClozeHeight(context.settings.fontAdjust, [&](int height) {
+        TextMarkupParams measure =
+            worksheetTextParams(context, height, mode, area.left, right, area.top, true);
         measure.measureLimit = area.bottom;
-        if (renderText(measure, text) <= area.bottom || size <= 8.0)
-            break;
-        size = clozeSizeStep(size - 0.000001);
-    }
-    const TextMarkupParams params = worksheetTextParams(context, clozeCharHeight(size), mode,
-                                                        area.left, right, area.top, false);
+        return renderText(measure, text) <= area.bottom;
+    });
+    const TextMarkupParams params =
+        worksheetTextParams(context, charHeight, mode, area.left, right, area.top, false);
     return renderTextDownTo(params, text, context.height);
 }
 
@@ -68,6 +66,23 @@ double clozeStartSize(int fontAdjust) {
 
 int clozeCharHeight(double size) {
     return rnd(size * 0.625);
+}
+
+int fittingClozeHeight(int fontAdjust, const std::function<bool(int charHeight)>& fits) {
+    std::vector<double> sizes{clozeStartSize(fontAdjust)};
+    while (sizes.back() > 8.0)
+        sizes.push_back(clozeSizeStep(sizes.back() - 0.000001));
+    // The first size that fits; the last one counts as fitting.
+    size_t low = 0;
+    size_t high = sizes.size() - 1;
+    while (low < high) {
+        const size_t middle = (low + high) / 2;
+        if (fits(clozeCharHeight(sizes[middle])))
+            high = middle;
+        else
+            low = middle + 1;
+    }
+    return clozeCharHeight(sizes[low]);
 }
 
 TextMarkupParams worksheetTextParams(const WorksheetBodyContext& context, int charHeight, int mode,

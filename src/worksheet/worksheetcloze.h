@@ -4,6 +4,8 @@
 #include "textmarkup.h"
 #include "worksheetbody.h"
 
+#include <functional>
+
 namespace quorvel {
 
 // The cloze body's text area and size steps, shared by the flowing text and
@@ -19,6 +21,12 @@ double clozeStartSize(int fontAdjust);
 
 // The character height of size `size`: rnd(size x 0.625).
 int clozeCharHeight(double size);
+
+// The character height the cloze text gets: the first size from the start
+// size for `fontAdjust` down, step by step, at which `fits` holds, or the
+// first size of 8 or below when none does. A text never gets longer at a
+// smaller size, so the steps are searched by halving rather than one by one.
+int fittingClozeHeight(int fontAdjust, const std::function<bool(int charHeight)>& fits);
 
 // The text column and the room the cloze text has on the page.
 struct ClozeArea {

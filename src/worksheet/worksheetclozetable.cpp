@@ -145,10 +145,10 @@ int drawClozeTable(WorksheetBodyContext& context, const ClozeArea& area) {
     t.cw = std::max(1, rnd((area.width - (t.columns - 1) * double(t.gap)) / t.columns));
     t.lh = letterHeight(h.Schriftart, 25);
 
-    double size = clozeStartSize(context.settings.fontAdjust);
-    while (layOutTable(context, area, t, clozeCharHeight(size), false) > area.bottom && size > 8.0)
-        size = clozeSizeStep(size - 0.000001);
-    return layOutTable(context, area, t, clozeCharHeight(size), true);
+    const int charHeight = fittingClozeHeight(context.settings.fontAdjust, [&](int height) {
+        return layOutTable(context, area, t, height, false) <= area.bottom;
+    });
+    return layOutTable(context, area, t, charHeight, true);
 }
 
 } // namespace quorvel

@@ -7,6 +7,7 @@
 #include "objectdrawer.h"
 #include "recordingdevice.h"
 #include "rounding.h"
+#include "textmarkup.h"
 #include "worksheetbody.h"
 #include "worksheetbodymetrics.h"
 
@@ -291,6 +292,35 @@ TEST(WorksheetBody, ClozeSheetsAndFontAdjustment) {
     EXPECT_TRUE(solution.engine.rects.empty());
 }
 
+// A text too long for the page shrinks to the largest size that still
+// ends above the body limit.
+TEST(WorksheetBody, ClozeTextShrinksToTheLargestSizeThatFits) {
+    QStringList lines;
+    for (int i = 0; i < 40; ++i)
+        lines << QStringLiteral("Zeile %1 hat eine <<Lücke>> und danach noch etwas mehr Text.")
+                     .arg(i);
+    Document d = clozeDocument(lines.join(QStringLiteral("\r\n")));
+    WorksheetSettings settings = sheet(SheetKind::Worksheet);
+    const Recorded r = drawBody(d, settings);
+    ASSERT_FALSE(r.engine.texts.empty());
+    const int height = r.engine.texts[0].pixelSize;
+    EXPECT_LT(height, 30);
+    EXPECT_LE(r.end, 1600);
+    const auto endAt = [&](int charHeight) {
+        TextMarkupParams params;
+        params.measureOnly = true;
+        params.clozeMode = kMarkupWorksheet;
+        params.charHeight = charHeight;
+        params.leftX = 20;
+        params.rightEdge = 20 + 970;
+        params.topY = kTop;
+        params.boxSizeIndex = settings.boxSizeIndex;
+        return renderText(params, d.header.lueckentext);
+    };
+    EXPECT_EQ(endAt(height), r.end);
+    EXPECT_GT(endAt(height + 1), 1600);
+}
+
 TEST(WorksheetBody, BasePictureYPositionMovesItUpAndCutsIt) {
     const Document d = clozeDocument(QStringLiteral("Text"));
     WorksheetSettings settings = sheet(SheetKind::Worksheet);
@@ -477,9 +507,8 @@ TEST(WorksheetBody, HostileDocumentsGiveABody) {
             documents.push_back(std::move(d));
     }
     Document absurd = documentOf(DokTyp::Cloze);
-    absurd.header.lueckentext = QString(200000, u'W') + QStringLiteral(" <<") +
-                                QString(5000, u'x') + QStringLiteral(">> ") +
-                                QStringLiteral("a b ").repeated(20000);
+    absurd.header.lueckentext = QString(50000, u'W') + QStringLiteral(" <<") + QString(5000, u'x') +
+                                QStringLiteral(">> ") + QStringLiteral("a b ").repeated(5000);
     absurd.header.fragentext = QStringLiteral("x//y\n").repeated(20000);
     absurd.header.LueckenTabelleZeilen = 1 << 30;
     absurd.header.LueckenTabelleSpalten = -5;

@@ -18,7 +18,8 @@ using namespace quorvel;
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     if (argc < 3) {
-        std::fprintf(stderr, "worksheet_body_png DOCUMENT OUT.png [KIND 0|1|2] [landscape]\n");
+        std::fprintf(
+            stderr, "worksheet_body_png DOCUMENT OUT.png [KIND 0|1|2] [landscape] [firstletter]\n");
         return 2;
     }
     const LayoutSet layouts = buildLayoutSet();
@@ -32,7 +33,10 @@ int main(int argc, char** argv) {
     WorksheetSettings settings;
     if (argc > 3)
         settings.kind = static_cast<SheetKind>(std::clamp(QByteArray(argv[3]).toInt(), 0, 3));
-    settings.landscape = argc > 4;
+    for (int i = 4; i < argc; ++i) {
+        settings.landscape = settings.landscape || QByteArray(argv[i]) == "landscape";
+        settings.firstLetter = settings.firstLetter || QByteArray(argv[i]) == "firstletter";
+    }
     const QSize page = settings.landscape ? QSize(1625, 1000) : QSize(1000, 1625);
     const int top = 150;
     const int limit = page.height() - 40;
