@@ -31,6 +31,13 @@ enum class DrawMode {
     TargetOnly // in exercises only the target mark, never the card
 };
 
+// How a worksheet wants the objects drawn. Outside a worksheet `mode` is 0.
+struct WorksheetPresentation {
+    int mode = 0;             // 1 worksheet, 2 solution overlay, 3 complete solution sheet
+    int boxSizeIndex = 5;     // the worksheet's box size ("50 %" 0, "100 %" 5, "200 %" 15)
+    bool firstLetter = false; // query labels show their first letter (worksheet only)
+};
+
 // Everything object drawing needs besides the object: the header (font,
 // colours, numbering style, target point size), the page picture's size, the
 // scale S and the page aspect used by automatic card sides.
@@ -40,6 +47,7 @@ struct DrawContext {
     double s = 1.0;          // page picture width / 870
     double pageAspect = 1.0; // page width / page height
     ExercisePresentation exercise;
+    WorksheetPresentation worksheet;
 
     // The context for a page picture of `pagePicture` pixels; the aspect is the
     // picture's own unless given.

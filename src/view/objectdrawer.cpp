@@ -416,6 +416,8 @@ QRect ObjectDrawer::draw(QPainter& painter, const DrawContext& context, ObjDataT
                          DrawMode art, bool currentTarget) {
     if (!hasFinitePosition(object))
         return QRect();
+    if (context.worksheet.mode != 0)
+        return drawForWorksheet(painter, context, object);
     // A cross-matching element still taking part in an exercise (state 5)
     // hides its pair line: that connection is what the pupil has to find.
     const bool pairOpen =
@@ -431,6 +433,187 @@ QRect ObjectDrawer::draw(QPainter& painter, const DrawContext& context, ObjDataT
     if (line)
         drawTargetLine(painter, object, context.pagePicture, card.rect);
     return drawCard(painter, context, object, card, art);
+}
+
+namespace {
+
+// Red of the worksheet's solutions (the colour value 255).
+constexpr ColourValue kSolutionRed = 0x0000FF;
+
+bool neverOnWorksheet(const ObjDataTyp& o) {
+    switch (typOf(o)) {
+    case Typ::InfoPoint:
+    case Typ::ExternalLink:
+    case Typ::DocumentLink:
+    case Typ::MCInfoPoint:
+    case Typ::MCLinkPoint:
+        return true;
+    default:
+        // The layer "Infopunkte", and the second element of a cross-matching
+        // middle item, which the view never draws either.
+        return o.Ebene == 2 || (isMatchingElement(typOf(o)) && !o.Aktiv);
+    }
+}
+
+// Query fields that become empty answer boxes on the worksheet.
+bool becomesAnswerBox(Typ typ) {
+    switch (typ) {
+    case Typ::QueryLabel:
+    case Typ::ClozeGap:
+    case Typ::QueryPicture:
+    case Typ::QuestionAnswer:
+    case Typ::TableQueryPicture:
+    case Typ::TableQueryText:
+    case Typ::CrosswordCell:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Objects whose solution the solution sheets show in red.
+bool showsSolution(Typ typ) {
+    return becomesAnswerBox(typ) || typ == Typ::MCAnswerBox || typ == Typ::ClusterQueryText ||
+           typ == Typ::ClusterQueryPicture;
+}
+
+// Fixed objects, drawn as in the learning view on sheets with parts.
+bool isFixedOnWorksheet(Typ typ) {
+    switch (typ) {
+    case Typ::FixedLabel:
+    case Typ::FixedPicture:
+    case Typ::PictureLink:
+    case Typ::TablePicture:
+    case Typ::TablePictureLink:
+    case Typ::ClusterText:
+    case Typ::ClusterPicture:
+    case Typ::MatchingText:
+    case Typ::MatchingQueryText:
+    case Typ::MatchingPicture:
+    case Typ::MatchingQueryPicture:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The card lengthened by the box size and grown by the margins, kept inside
+// the page picture less a border of 0.5 %.
+QRect answerBox(const QRect& card, const ObjDataTyp& o, const DrawContext& context) {
+    QRect box = card;
+    const int e = rnd(card.width() * (context.worksheet.boxSizeIndex - 5) * 0.05);
+    switch (o.KAusrAkt) {
+    case 1:
+        box.setRight(box.right() + 2 * e);
+        break;
+    case 3:
+        box.setLeft(box.left() - 2 * e);
+        break;
+    default:
+        box.adjust(-e, 0, e, 0);
+        break;
+    }
+    if (box.width() < 1)
+        box.setWidth(1);
+    const QSize page = context.pagePicture;
+    const int dx = rnd(page.width() * 0.01);
+    const int dy = rnd(card.height() * 0.1);
+    box.adjust(-dx, -dy, dx, dy);
+    const QRect inside = QRect(QPoint(0, 0), page)
+                             .adjusted(rnd(page.width() * 0.005), rnd(page.height() * 0.005),
+                                       -rnd(page.width() * 0.005), -rnd(page.height() * 0.005));
+    return box & inside;
+}
+
+void drawAnswerBoxFrame(QPainter& painter, const QRect& box) {
+    if (box.isEmpty())
+        return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.fillRect(box, Qt::white);
+    painter.setPen(QPen(Qt::black, 0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(box.adjusted(0, 0, -1, -1));
+    if (box.width() > 2 && box.height() > 2)
+        painter.drawRect(box.adjusted(1, 1, -2, -2));
+    painter.restore();
+}
+
+// The first-letter hint: " " + the first character + " ", then a blank for
+// about every 1.5 further characters (line breaks kept).
+QString firstLetterHint(const QString& cap) {
+    if (cap.isEmpty())
+        return QString();
+    QString hint = u' ' + cap.left(1) + u' ';
+    double sum = 0.0;
+    for (qsizetype i = 1; i < cap.size(); ++i) {
+        if (cap[i] == u'\n' || cap[i] == u'\r') {
+            hint += cap[i];
+            continue;
+        }
+        sum += 1.5;
+        while (sum > 0.0) {
+            hint += u' ';
+            sum -= 1.0;
+        }
+    }
+    return hint;
+}
+
+} // namespace
+
+void ObjectDrawer::drawFirstLetter(QPainter& painter, const DrawContext& context,
+                                   const ObjDataTyp& o, const QRect& box) {
+    const QString hint = firstLetterHint(o.Cap);
+    if (hint.isEmpty() || box.isEmpty())
+        return;
+    const auto text =
+        m_texts.typeset(hint, context.header.Schriftart, textPixelSize(o.Fsize, context.s),
+                        o.Stil & 15, std::max(1, box.width()), std::max(1, box.height()));
+    painter.save();
+    painter.setPen(colourFromValue(kSolutionRed));
+    text->draw(painter, box, 0);
+    painter.restore();
+}
+
+QRect ObjectDrawer::drawForWorksheet(QPainter& painter, const DrawContext& context,
+                                     ObjDataTyp& object) {
+    if (neverOnWorksheet(object))
+        return QRect();
+    const int mode = context.worksheet.mode;
+    const bool parts = mode == 1 || mode == 3;
+    const bool solutions = mode == 2 || mode == 3;
+    const Typ typ = typOf(object);
+    const Card card = miss(context, object);
+    rememberCard(object, card.rect, context.pagePicture);
+    if (drawsTargetLine(object) && mode != 2)
+        drawTargetLine(painter, object, context.pagePicture, card.rect);
+
+    if (isFixedOnWorksheet(typ))
+        return parts ? drawCard(painter, context, object, card, DrawMode::Normal) : QRect();
+
+    QRect drawn;
+    if (parts && becomesAnswerBox(typ)) {
+        drawn = answerBox(card.rect, object, context);
+        drawAnswerBoxFrame(painter, drawn);
+        if (mode == 1 && context.worksheet.firstLetter && typ == Typ::QueryLabel)
+            drawFirstLetter(painter, context, object, drawn);
+    }
+    if (!solutions || !showsSolution(typ))
+        return drawn;
+    if (card.kind == Card::Kind::Picture) {
+        painter.save();
+        painter.setOpacity(opacityAlpha(object.BildDeck) / 255.0);
+        painter.drawImage(card.pictureRect, scaledPicture(object.Bild, card.pictureRect.size()));
+        painter.restore();
+    } else if (card.kind == Card::Kind::Text) {
+        painter.save();
+        painter.setPen(colourFromValue(kSolutionRed));
+        const int margin = textMargin(context.s);
+        card.text->draw(painter, card.rect.adjusted(margin, 0, -margin, 0), object.TAusr);
+        painter.restore();
+    }
+    return drawn | card.rect;
 }
 
 std::optional<QRect> ObjectDrawer::drawnArea(const DrawContext& context, ObjDataTyp& object,
@@ -462,7 +645,7 @@ DrawContext DrawContext::forPage(const HeaderDataTyp& header, QSize pagePicture,
     const int w = std::max(1, pagePicture.width());
     const int h = std::max(1, pagePicture.height());
     return DrawContext{
-        header, pagePicture, w / kDesignWidth, pageAspect > 0 ? pageAspect : double(w) / h, {}};
+        header, pagePicture, w / kDesignWidth, pageAspect > 0 ? pageAspect : double(w) / h, {}, {}};
 }
 
 } // namespace quorvel

@@ -27,7 +27,8 @@ struct ObjDataTyp;
 class ObjectDrawer {
 public:
     // Draws `object` onto a painter that paints on a page picture of
-    // `context.pagePicture` pixels. Records the card in `KartRect`,
+    // `context.pagePicture` pixels; in a worksheet mode (`context.worksheet`)
+    // as the worksheet shows it (drawForWorksheet). Records the card in `KartRect`,
     // `KartBreite` and `KartHoehe` (and an automatic side in `KAusrAkt`).
     // Returns the pixels the card (with badge) covers, or an empty rectangle
     // when nothing but possibly the target line was drawn.
@@ -65,6 +66,12 @@ public:
 
 private:
     struct Card;
+    // The worksheet's appearance: query fields as empty answer boxes and/or
+    // their solutions in red, fixed objects as in the view (not on the
+    // overlay), points, links and info points never.
+    QRect drawForWorksheet(QPainter& painter, const DrawContext& context, ObjDataTyp& object);
+    void drawFirstLetter(QPainter& painter, const DrawContext& context, const ObjDataTyp& object,
+                         const QRect& box);
     Card miss(const DrawContext& context, ObjDataTyp& object);
     const QImage& scaledPicture(const QImage& picture, QSize size);
     QRect drawCard(QPainter& painter, const DrawContext& context, ObjDataTyp& object,
