@@ -59,8 +59,10 @@ public:
     // solved at the first attempt where that is offered; true when it runs.
     bool restart(RepetitionMode mode);
 
-    // "Individual-&Übung": true when the exercise runs.
-    bool startExercise();
+    // "Individual-&Übung": true when the exercise runs. With `askSettings`
+    // the settings dialog comes first when its check box says so; the
+    // dialog's own "Übung starten" starts without it.
+    bool startExercise(bool askSettings = true);
     // "Übung &abbrechen": asks while the run is unfinished; true when the
     // exercise is left.
     bool abortExercise();
@@ -94,6 +96,11 @@ private:
     void enter();
     void leave();
     void showEnd();
+    // The time-out message; the end waits until it is acknowledged.
+    void showMessage();
+    // The settings dialog before a start when its check box says so; false
+    // when it was not left with "Übung starten".
+    bool settingsAgreed(DokTyp dokTyp);
     void placePanel();
     void refreshStatus();
     void playSound(bool right);
@@ -118,6 +125,9 @@ private:
     bool m_active = false;  // the panel is shown (exercise mode)
     bool m_leaving = false; // the clean-up runs
     bool m_endQueued = false;
+    QString m_message;          // a message waiting to be shown
+    bool m_messageOpen = false; // the message is on screen
+    bool m_endAfterMessage = false;
 };
 
 } // namespace quorvel
