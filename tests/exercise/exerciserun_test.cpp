@@ -36,7 +36,7 @@ protected:
     // The body's lines; a question's line holds a CR LF of its own.
     QStringList body() const {
         static const QRegularExpression end(u"\r\n(?=\\d{2,}:\\d{2} - |\r\n|$)"_s);
-        QStringList lines = run.session().body.split(end);
+        QStringList lines = QString::fromUtf8(run.session().body).split(end);
         lines.removeLast(); // after the last CR LF
         return lines;
     }
@@ -564,6 +564,50 @@ TEST_F(Engine, MultipleChoiceEarnsPartsOfAnAnswer) {
     EXPECT_TRUE(e[answer + 3].startsWith(u"Frage Nr. 1"_s)) << "asked again";
     EXPECT_FALSE(run.ticked(boxes[0])) << "asked again with fresh boxes";
     EXPECT_TRUE(run.protocol().contains(u"Richtig zugeordnet:\t0.33\r\n"_s));
+}
+
+// "Weiter" without a tick, over and over: the question comes again each time.
+// The body holds each line once, as UTF-8, and a run whose protocol passes
+// its limit ends after that answer with a message, as a time-out does.
+TEST_F(Engine, EndlessWrongAnswersEndAtTheProtocolLimit) {
+    document.header.DokTyp = codeOf(DokTyp::MultipleChoice);
+    object(add(Typ::MCQuestion, u"Frage"_s, 0.5, 0.5, 1)).AntwortAnz = 2;
+    add(Typ::MCQuestionText, u"Welcher ist der größte Planet?"_s, 0.5, 0.5, 1);
+    add(Typ::MCAnswerBox, u"+"_s, 0.5, 0.5, 1);
+    add(Typ::MCAnswerText, u"Jupiter"_s, 0.5, 0.5, 1);
+    add(Typ::MCAnswerBox, u"-"_s, 0.5, 0.5, 1);
+    add(Typ::MCAnswerText, u"Mars"_s, 0.5, 0.5, 1);
+    constexpr qsizetype kLimit = 20000;
+    run.setProtocolLimit(kLimit);
+    QStringList messages;
+    run.addObserver([&](const ExerciseEvent& e) {
+        if (e.kind == ExerciseEvent::Kind::Message)
+            messages << e.text;
+    });
+    ASSERT_TRUE(start().started());
+    const qsizetype atStart = run.session().body.size();
+    ASSERT_TRUE(run.confirm().taken);
+    const qsizetype perAnswer = run.session().body.size() - atStart;
+    // Each answer adds its lines once, at about a byte a character.
+    const QString added = QString::fromUtf8(run.session().body.mid(atStart));
+    EXPECT_TRUE(added.startsWith(u"00:00 - FALSCH"_s)) << added.toStdString();
+    EXPECT_LT(perAnswer, added.size() * 11 / 10);
+    int answers = 1;
+    qsizetype before = 0;
+    while (run.running() && answers < 1000) {
+        before = run.session().body.size();
+        ASSERT_TRUE(run.confirm().taken);
+        ++answers;
+    }
+    EXPECT_FALSE(run.running());
+    EXPECT_EQ(run.session().EndeGrund, EndReason::Completed);
+    // It ends with the answer that passes the limit, not before, not later.
+    EXPECT_LE(before, kLimit + perAnswer);
+    EXPECT_GT(run.session().body.size(), kLimit);
+    EXPECT_EQ(messages, QStringList{protocolFullMessage()});
+    EXPECT_EQ(events().last(), protocolFullMessage());
+    EXPECT_TRUE(run.protocol().contains(u"Fehlversuche:\t%1.00\r\n"_s.arg(answers)));
+    EXPECT_FALSE(run.confirm().taken);
 }
 
 TEST_F(Engine, RandomAnswerOrderMovesEachTickBoxWithItsAnswer) {
