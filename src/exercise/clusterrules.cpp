@@ -65,9 +65,7 @@ public:
     bool showsAllCards(QueryMode mode) const override { return mode != QueryMode::SingleCard; }
     bool next(RunContext& context) const override {
         return context.settings().AbfrageModus == QueryMode::SingleCard &&
-               rulesteps::advance(context, [&](const QueryPair& p) {
-                   return rulesteps::stateOf(context, p.card) == AbfrageStatus::Open;
-               });
+               rulesteps::advanceSingleCard(context);
     }
     bool present(RunContext& context) const override {
         if (context.settings().AbfrageModus != QueryMode::SingleCard)
@@ -80,7 +78,46 @@ public:
     }
     bool hasBaskets() const override { return true; }
     void judgeBasket(RunContext& context, int entry, int basket, double glidePixels) const override;
+
+private:
+    void closeWrongAtEnd(RunContext& context, int entry, const QString& text) const;
 };
+
+// With feedback at the end a wrong card is used up and closes an open place
+// of its own text: its own when still open, else the one a card of the same
+// text took from it. So one place closes per card and the last card closes
+// the last place.
+void ClusterRules::closeWrongAtEnd(RunContext& context, int entry, const QString& text) const {
+    const int card = context.run.AbfrageFolge[size_t(entry)].card;
+    int closed = -1;
+    size_t cell = context.occupant.size();
+    const auto& objects = context.document.objects;
+    for (size_t at = 0; at < context.cellCard.size(); ++at) {
+        const int owner = context.cellCard[at];
+        if (owner < 0 || context.occupant[at] >= 0 || !context.validIndex(owner) ||
+            objects[size_t(owner)].AbfrageStatus != AbfrageStatus::Open)
+            continue;
+        if (owner == card) {
+            closed = owner;
+            cell = at;
+            break;
+        }
+        if (closed < 0 && normalisedText(context.displayText(owner)) == text) {
+            closed = owner;
+            cell = at;
+        }
+    }
+    if (closed < 0)
+        closed = card;
+    else
+        context.occupant[cell] = card;
+    context.run.Zielobjekt = closed;
+    context.cards[size_t(entry)] = CardState::Removed;
+    context.setState(closed, AbfrageStatus::ClosedHidden);
+    context.document.objects[size_t(closed)].ZielFehlversuche += 1;
+    context.document.objects[size_t(card)].KartFehlversuche += 1;
+    context.run.Fehlversuche += 1.0;
+}
 
 void ClusterRules::judgeBasket(RunContext& context, int entry, int basket,
                                double glidePixels) const {
@@ -112,10 +149,15 @@ void ClusterRules::judgeBasket(RunContext& context, int entry, int basket,
             context.line(u"RICHTIG - Text-/Bildkärtchen "_s + quoted(x) +
                          u" wird dem richtigen Korb zugeordnet"_s);
         context.closeRight(target, false);
-        context.then([c, entry, singleCard] {
-            c->cards[size_t(entry)] = singleCard ? CardState::Hidden : CardState::Removed;
+        context.then([c, entry] {
+            c->cards[size_t(entry)] = rulesteps::usedCard(*c, false);
             c->run.Richtig += 1.0;
         });
+    } else if (s.RiFaRueckmeldung == FeedbackTiming::AtEnd) {
+        if (lines)
+            context.line(u"FALSCH - Text-/Bildkärtchen "_s + quoted(x) +
+                         u" wird dem falschen Korb zugeordnet"_s);
+        closeWrongAtEnd(context, entry, x);
     } else {
         context.run.Zielobjekt = card;
         if (lines)
@@ -180,6 +222,14 @@ public:
 
 private:
     void judge(RunContext& context, int first, int second) const;
+    // Feedback at the end: both elements close without a visible result and
+    // take no further click; the end shows what they were.
+    static void useUpPair(RunContext& context, int first, int second) {
+        for (int i : {first, second}) {
+            context.cards[size_t(context.entryOfCard(i, false))] = CardState::Removed;
+            context.setState(i, AbfrageStatus::ClosedHidden);
+        }
+    }
 
     MatchingLayout m_layout;
 };
@@ -246,7 +296,7 @@ void CrossMatchingRules::judge(RunContext& context, int first, int second) const
         context.run.OffenAnz -= 1;
         context.line(u"RICHTIG - "_s + quoted(x) + u" wird mit "_s + quoted(p) + u" verbunden"_s);
         if (context.settings().RiFaRueckmeldung == FeedbackTiming::AtEnd) {
-            context.setState(second, AbfrageStatus::ClosedHidden);
+            useUpPair(context, first, second);
         } else {
             if (context.settings().ZuordnungRichtig != RightAction::Silent)
                 context.rightFeedback(false);
@@ -264,6 +314,17 @@ void CrossMatchingRules::judge(RunContext& context, int first, int second) const
             });
         }
         context.then([c] { c->run.Richtig += 1.0; });
+    } else if (context.settings().RiFaRueckmeldung == FeedbackTiming::AtEnd) {
+        // A wrong line uses its two elements up as well: their partners are
+        // left to be joined with each other, so the run still comes to an end.
+        context.line(u"FALSCH - "_s + quoted(x) + u" wird mit "_s + quoted(p) + u" verbunden"_s);
+        context.run.OffenAnz -= 1;
+        useUpPair(context, first, second);
+        for (int i : {first, second}) {
+            objects[size_t(i)].ZielFehlversuche += 1;
+            objects[size_t(i)].KartFehlversuche += 1;
+        }
+        context.run.Fehlversuche += 1.0;
     } else {
         context.line(u"FALSCH - "_s + quoted(x) + u" wird mit "_s + quoted(p) + u" verbunden"_s);
         if (context.settings().ZuordnungFalsch != WrongAction::Silent)

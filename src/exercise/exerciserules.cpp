@@ -152,6 +152,24 @@ void showSingleCard(RunContext& context) {
     context.cards[size_t(context.run.AktIndex)] = CardState::Shown;
 }
 
+bool advanceSingleCard(RunContext& context) {
+    const auto& order = context.run.AbfrageFolge;
+    const bool atEnd = context.settings().RiFaRueckmeldung == FeedbackTiming::AtEnd;
+    return advance(context, [&](const QueryPair& p) {
+        const size_t entry = size_t(&p - order.data());
+        if (context.cards[entry] == CardState::Removed)
+            return false;
+        return atEnd || stateOf(context, p.card) == AbfrageStatus::Open;
+    });
+}
+
+CardState usedCard(const RunContext& context, bool destroyed) {
+    if (destroyed || context.settings().RiFaRueckmeldung == FeedbackTiming::AtEnd ||
+        context.settings().AbfrageModus != QueryMode::SingleCard)
+        return CardState::Removed;
+    return CardState::Hidden;
+}
+
 } // namespace rulesteps
 
 } // namespace quorvel

@@ -134,6 +134,13 @@ bool advance(RunContext& context, const std::function<bool(const QueryPair&)>& w
 AbfrageStatus stateOf(const RunContext& context, int index);
 // Shows the card at `AktIndex` alone.
 void showSingleCard(RunContext& context);
+// Single-card mode: moves `AktIndex` to the next card still to be asked.
+// With feedback at the end every answer uses its card up, whatever its
+// object's state, so every card left in play is asked.
+bool advanceSingleCard(RunContext& context);
+// The card an answer used up: with feedback at the end (or when `destroyed`)
+// it leaves play for good, else single-card mode hides it until asked again.
+CardState usedCard(const RunContext& context, bool destroyed);
 } // namespace rulesteps
 
 // The rules of every document type the program knows, with the

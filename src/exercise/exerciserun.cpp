@@ -330,12 +330,35 @@ void ExerciseRun::abort() {
 
 QString ExerciseRun::protocol() const {
     const UebungsSitzung& run = m_ctx.run;
+    return preambleNow() + QString::fromUtf8(run.body);
+}
+
+QByteArray ExerciseRun::protocolUtf8() const {
+    QByteArray protocol = preambleNow().toUtf8();
+    protocol.reserve(protocol.size() + m_ctx.run.body.size());
+    protocol += m_ctx.run.body;
+    return protocol;
+}
+
+QString ExerciseRun::preambleNow() const {
+    const UebungsSitzung& run = m_ctx.run;
     if (!run.preamble.isEmpty())
-        return run.preamble + run.body;
+        return run.preamble;
     UebungsSitzung now = run;
     updateQuotes(now);
     now.Note = grade(now.Gesamtleistung, now.grading);
-    return completedProtocol(now, m_ctx.document, m_ctx.context, clockText());
+    return protocolPreamble(now, m_ctx.document, m_ctx.context, clockText());
+}
+
+void ExerciseRun::endOverlong() {
+    const QString message = protocolFullMessage();
+    m_ctx.line(message);
+    m_ctx.emitEvent(ExerciseEvent::Kind::Message, -1, 0, false, message);
+    end();
+}
+
+QString protocolFullMessage() {
+    return u"Das Übungsprotokoll ist zu lang geworden, die Übung wird beendet."_s;
 }
 
 QStringList ExerciseRun::statusFigures() const {

@@ -125,6 +125,15 @@ public:
     QString clockText() const;
     // The protocol as it stands, completed with the figures of this moment.
     QString protocol() const;
+    // The same as UTF-8, without a second copy of the body.
+    QByteArray protocolUtf8() const;
+    // The protocol's preamble with the figures of this moment (the body
+    // follows it: session().body).
+    QString preambleNow() const;
+    // A run whose protocol body grows past `bytes` (UTF-8) ends after the
+    // answer that passed it, with protocolFullMessage(): endless wrong
+    // answers must not eat the memory.
+    void setProtocolLimit(qsizetype bytes) { m_protocolLimit = bytes; }
     // The four figures of the status bar ("?" while they would tell the answers).
     QStringList statusFigures() const;
 
@@ -135,6 +144,7 @@ private:
     // Prepares the objects and the order of a run that passed the refusals.
     void prepare(const StartRequest& request, const std::vector<int>& open, int total);
     void end();
+    void endOverlong();
     void timeOut();
     void afterEvaluation();
     void presentNext();
@@ -143,6 +153,11 @@ private:
 
     RunContext m_ctx;
     const ExerciseRuleSet& m_rules;
+    // Far beyond any real exercise (a long one writes well under a megabyte).
+    qsizetype m_protocolLimit = qsizetype(64) << 20;
 };
+
+// The message and protocol line of a run ended by its protocol's length.
+QString protocolFullMessage();
 
 } // namespace quorvel

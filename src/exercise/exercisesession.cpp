@@ -48,11 +48,15 @@ bool ExerciseSession::canRepeat() const {
     return !m_run.running() && (end == EndReason::Completed || end == EndReason::TimeOut);
 }
 
-StartOutcome ExerciseSession::repeat(RepetitionMode mode, const QDateTime& start) {
+StartOutcome ExerciseSession::repeat(RepetitionMode mode, const QDateTime& start, bool asksName,
+                                     const StartRequest* fresh) {
     if (!canRepeat())
         return {StartOutcome::Status::Refused, {}};
-    // The same participant: the name is not asked again.
-    return begin(repetitionRequest(m_run, m_request, mode, start));
+    StartRequest request = repetitionRequest(m_run, fresh ? *fresh : m_request, mode, start);
+    request.kind = m_request.kind;
+    if (!fresh && !asksName)
+        return begin(request); // the same participant, not asked again
+    return this->start(std::move(request), asksName);
 }
 
 StartOutcome ExerciseSession::begin(const StartRequest& request) {

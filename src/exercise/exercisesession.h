@@ -73,9 +73,13 @@ public:
     StartOutcome start(StartRequest request, bool asksName);
     // Whether the run has ended so that it can be repeated.
     bool canRepeat() const;
-    // "Übung wiederholen": the same kind, settings and participant, the
-    // partial repetition only where the result window offers it.
-    StartOutcome repeat(RepetitionMode mode, const QDateTime& start);
+    // "Übung wiederholen": the same kind, the partial repetition only where
+    // the result window offers it. `fresh` is the request as a start would
+    // take it now (the settings dialog may have changed the settings); without
+    // it the last settings and participant stay. With `asksName` the name
+    // entry is asked again, as at a start.
+    StartOutcome repeat(RepetitionMode mode, const QDateTime& start, bool asksName = false,
+                        const StartRequest* fresh = nullptr);
     // The completed protocol of the ended run, saved when that is on.
     QString completeProtocol(const QDateTime& now, QStringList* errors = nullptr);
     // Completes an ended run: the protocol and, unless it is a series part,

@@ -94,9 +94,7 @@ public:
     bool next(RunContext& context) const override {
         const QueryMode mode = context.settings().AbfrageModus;
         if (mode == QueryMode::SingleCard)
-            return rulesteps::advance(context, [&](const QueryPair& p) {
-                return rulesteps::stateOf(context, p.card) == AbfrageStatus::Open;
-            });
+            return rulesteps::advanceSingleCard(context);
         if (mode == QueryMode::SinglePosition)
             return rulesteps::advance(context, [&](const QueryPair& p) {
                 return rulesteps::stateOf(context, p.target) == AbfrageStatus::Open;
@@ -212,8 +210,8 @@ void LabellingRules::judgeDrop(RunContext& context, int entry, int target,
     if (x == p) {
         context.line(rightLine(s.AbfrageModus, x, p));
         context.closeRight(target, false);
-        context.then([c, entry, singleCard] {
-            c->cards[size_t(entry)] = singleCard ? CardState::Hidden : CardState::Removed;
+        context.then([c, entry] {
+            c->cards[size_t(entry)] = rulesteps::usedCard(*c, false);
             c->run.Richtig += 1.0;
         });
     } else {

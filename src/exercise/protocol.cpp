@@ -198,10 +198,12 @@ QString timeLimitText(int seconds) {
 void writeProtocolLine(UebungsSitzung& run, ProtocolText text, const QString& line, bool stamped,
                        qint64 elapsedMs) {
     if (stamped)
-        run.body += clockText(std::max<qint64>(elapsedMs, 0) / 1000) + u" - "_s;
-    QString& target = text == ProtocolText::Preamble ? run.preamble
-                      : text == ProtocolText::Series ? run.seriesText
-                                                     : run.body;
+        run.body += (clockText(std::max<qint64>(elapsedMs, 0) / 1000) + u" - "_s).toUtf8();
+    if (text == ProtocolText::Body) {
+        run.body += (line + kCrLf).toUtf8();
+        return;
+    }
+    QString& target = text == ProtocolText::Preamble ? run.preamble : run.seriesText;
     target += line + kCrLf;
 }
 
@@ -270,7 +272,7 @@ QString protocolPreamble(const UebungsSitzung& run, const Document& document,
 
 QString completedProtocol(const UebungsSitzung& run, const Document& document,
                           const ProtocolContext& context, const QString& clock) {
-    return protocolPreamble(run, document, context, clock) + run.body;
+    return protocolPreamble(run, document, context, clock) + QString::fromUtf8(run.body);
 }
 
 void updateQuotes(UebungsSitzung& run) {

@@ -136,7 +136,9 @@ void ExerciseRun::afterEvaluation() {
     run.Zielobjekt = -1;
     run.Zweitobjekt = -1;
     m_ctx.busy = false;
-    if (run.OffenAnz > 0)
+    if (run.EndeGrund == EndReason::Running && run.body.size() > m_protocolLimit)
+        endOverlong();
+    else if (run.OffenAnz > 0)
         presentNext();
     else if (run.EndeGrund == EndReason::Running || run.EndeGrund == EndReason::TimeOut)
         end();

@@ -54,7 +54,9 @@ struct UebungsSitzung {
     int Zweitobjekt = -1;
     QString TeilnehmerName;
     QString preamble; // the protocol texts
-    QString body;
+    // UTF-8: the one text that grows with every answer, kept at about a byte
+    // a character.
+    QByteArray body;
     QString seriesText;
     int Note = 0;
 

@@ -36,7 +36,7 @@ protected:
     // The body's lines; a question's line holds a CR LF of its own.
     QStringList body() const {
         static const QRegularExpression end(u"\r\n(?=\\d{2,}:\\d{2} - |\r\n|$)"_s);
-        QStringList lines = run.session().body.split(end);
+        QStringList lines = QString::fromUtf8(run.session().body).split(end);
         lines.removeLast(); // after the last CR LF
         return lines;
     }
@@ -298,6 +298,111 @@ TEST_F(Engine, FeedbackAtTheEndRevealsEveryTarget) {
     EXPECT_EQ(object(rom).AbfrageStatus, AbfrageStatus::ClosedWrong);
 }
 
+// Feedback at the end, every answer wrong where it can be: no type shows
+// feedback or pauses, a used card is never asked again, and the run ends.
+class WrongUntilTheEnd : public Engine, public ::testing::WithParamInterface<int> {
+protected:
+    enum Kind { LabellingSingleCard, ClusterFree, ClusterSingleCard, Matching };
+    // Cluster: fruit in basket 1, vegetables in basket 2.
+    std::vector<int> makeCluster() {
+        document.header.DokTyp = codeOf(DokTyp::Cluster);
+        document.header.LueckenTabelleZeilen = 2;
+        document.header.LueckenTabelleSpalten = 2;
+        const QString texts[2][2] = {{u"Apfel"_s, u"Möhre"_s}, {u"Birne"_s, u"Lauch"_s}};
+        std::vector<int> cards;
+        for (int r = 0; r < 2; ++r)
+            for (int c = 0; c < 2; ++c) {
+                auto& cell = document.header.LueckenTabelle[size_t(r)][size_t(c)];
+                cell.Text = texts[r][c];
+                cell.Art = 1;
+                cards.push_back(add(Typ::ClusterQueryText, texts[r][c]));
+                object(cards.back()).CellRow = r;
+                object(cards.back()).CellColumn = c;
+            }
+        return cards;
+    }
+    std::vector<int> makeMatching() {
+        document.header.DokTyp = codeOf(DokTyp::CrossMatching);
+        std::vector<int> elements;
+        const QString texts[6] = {u"Berlin"_s,     u"Deutschland"_s, u"Paris"_s,
+                                  u"Frankreich"_s, u"Rom"_s,         u"Italien"_s};
+        for (int i = 0; i < 6; ++i) {
+            elements.push_back(add(Typ::MatchingQueryText, texts[i], i % 2 ? 0.8 : 0.2, 0.1 * i));
+            object(elements.back()).BildKenn = QString::number(i / 2);
+        }
+        return elements;
+    }
+    // The card shown for a query: the first entry shown.
+    int shownCard() const {
+        const auto& order = run.session().AbfrageFolge;
+        for (size_t e = 0; e < order.size(); ++e)
+            if (run.cardState(int(e)) == CardState::Shown)
+                return order[e].card;
+        return -1;
+    }
+};
+
+TEST_P(WrongUntilTheEnd, UsesEveryCardOnceAndEnds) {
+    const int kind = GetParam();
+    std::vector<int> queries;
+    if (kind == LabellingSingleCard) {
+        for (const QString& city : {u"Rom"_s, u"Paris"_s, u"Oslo"_s, u"Wien"_s})
+            queries.push_back(add(Typ::QueryLabel, city, 0.1, 0.1 * double(queries.size())));
+        request.settings.AbfrageModus = QueryMode::SingleCard;
+    } else if (kind == Matching) {
+        queries = makeMatching();
+    } else {
+        queries = makeCluster();
+        if (kind == ClusterSingleCard)
+            request.settings.AbfrageModus = QueryMode::SingleCard;
+    }
+    request.settings.RiFaRueckmeldung = FeedbackTiming::AtEnd;
+    request.settings.ZuordnungFalsch = WrongAction::RedCross;
+    int feedback = 0;
+    std::vector<int> presented;
+    run.addObserver([&](const ExerciseEvent& e) {
+        using K = ExerciseEvent::Kind;
+        feedback += e.kind == K::Feedback || e.kind == K::Pause || e.kind == K::Glide;
+        if (e.kind == K::QueryPresented)
+            presented.push_back(shownCard());
+    });
+    ASSERT_TRUE(start().started());
+    for (int answers = 0; run.running() && answers < 20; ++answers) {
+        const int card = shownCard();
+        ASSERT_GE(card, 0) << "a run that waits for an answer shows a card";
+        if (kind == Matching) {
+            // A right element only when nothing else is left.
+            int other = -1;
+            for (int e : queries)
+                if (e % 2 != card % 2 && run.cardState(int(e)) == CardState::Shown &&
+                    (other < 0 || object(e).BildKenn != object(card).BildKenn))
+                    other = e;
+            ASSERT_GE(other, 0);
+            ASSERT_TRUE(run.click(card).taken);
+            ASSERT_TRUE(run.click(other).taken);
+        } else if (kind == LabellingSingleCard) {
+            int target = -1;
+            for (int t : queries)
+                if (object(t).AbfrageStatus == AbfrageStatus::Open &&
+                    (target < 0 || object(t).Cap != object(card).Cap))
+                    target = t;
+            ASSERT_TRUE(run.drop(card, target).taken);
+        } else {
+            ASSERT_TRUE(run.dropInBasket(card, 2 - object(card).CellColumn).taken);
+        }
+    }
+    EXPECT_EQ(run.session().EndeGrund, EndReason::Completed);
+    EXPECT_EQ(feedback, 0);
+    std::sort(presented.begin(), presented.end());
+    EXPECT_EQ(std::adjacent_find(presented.begin(), presented.end()), presented.end())
+        << "a used card came again";
+    EXPECT_GT(run.session().Fehlversuche, 0.0);
+    for (int q : queries)
+        EXPECT_NE(object(q).AbfrageStatus, AbfrageStatus::Open) << q;
+}
+
+INSTANTIATE_TEST_SUITE_P(Types, WrongUntilTheEnd, ::testing::Range(0, 4));
+
 TEST_F(Engine, RepetitionAsksOnlyWhatWasMissed) {
     const int rom = add(Typ::QueryLabel, u"Rom"_s);
     const int paris = add(Typ::QueryLabel, u"Paris"_s);
@@ -459,6 +564,50 @@ TEST_F(Engine, MultipleChoiceEarnsPartsOfAnAnswer) {
     EXPECT_TRUE(e[answer + 3].startsWith(u"Frage Nr. 1"_s)) << "asked again";
     EXPECT_FALSE(run.ticked(boxes[0])) << "asked again with fresh boxes";
     EXPECT_TRUE(run.protocol().contains(u"Richtig zugeordnet:\t0.33\r\n"_s));
+}
+
+// "Weiter" without a tick, over and over: the question comes again each time.
+// The body holds each line once, as UTF-8, and a run whose protocol passes
+// its limit ends after that answer with a message, as a time-out does.
+TEST_F(Engine, EndlessWrongAnswersEndAtTheProtocolLimit) {
+    document.header.DokTyp = codeOf(DokTyp::MultipleChoice);
+    object(add(Typ::MCQuestion, u"Frage"_s, 0.5, 0.5, 1)).AntwortAnz = 2;
+    add(Typ::MCQuestionText, u"Welcher ist der größte Planet?"_s, 0.5, 0.5, 1);
+    add(Typ::MCAnswerBox, u"+"_s, 0.5, 0.5, 1);
+    add(Typ::MCAnswerText, u"Jupiter"_s, 0.5, 0.5, 1);
+    add(Typ::MCAnswerBox, u"-"_s, 0.5, 0.5, 1);
+    add(Typ::MCAnswerText, u"Mars"_s, 0.5, 0.5, 1);
+    constexpr qsizetype kLimit = 20000;
+    run.setProtocolLimit(kLimit);
+    QStringList messages;
+    run.addObserver([&](const ExerciseEvent& e) {
+        if (e.kind == ExerciseEvent::Kind::Message)
+            messages << e.text;
+    });
+    ASSERT_TRUE(start().started());
+    const qsizetype atStart = run.session().body.size();
+    ASSERT_TRUE(run.confirm().taken);
+    const qsizetype perAnswer = run.session().body.size() - atStart;
+    // Each answer adds its lines once, at about a byte a character.
+    const QString added = QString::fromUtf8(run.session().body.mid(atStart));
+    EXPECT_TRUE(added.startsWith(u"00:00 - FALSCH"_s)) << added.toStdString();
+    EXPECT_LT(perAnswer, added.size() * 11 / 10);
+    int answers = 1;
+    qsizetype before = 0;
+    while (run.running() && answers < 1000) {
+        before = run.session().body.size();
+        ASSERT_TRUE(run.confirm().taken);
+        ++answers;
+    }
+    EXPECT_FALSE(run.running());
+    EXPECT_EQ(run.session().EndeGrund, EndReason::Completed);
+    // It ends with the answer that passes the limit, not before, not later.
+    EXPECT_LE(before, kLimit + perAnswer);
+    EXPECT_GT(run.session().body.size(), kLimit);
+    EXPECT_EQ(messages, QStringList{protocolFullMessage()});
+    EXPECT_EQ(events().last(), protocolFullMessage());
+    EXPECT_TRUE(run.protocol().contains(u"Fehlversuche:\t%1.00\r\n"_s.arg(answers)));
+    EXPECT_FALSE(run.confirm().taken);
 }
 
 TEST_F(Engine, RandomAnswerOrderMovesEachTickBoxWithItsAnswer) {

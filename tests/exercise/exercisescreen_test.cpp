@@ -642,12 +642,27 @@ TEST_F(ExerciseScreenTest, ClockShowsChangesOnlyAndTimesOut) {
     exercise().tick();
     EXPECT_EQ(label->text(), u"00:01"_s);
     EXPECT_TRUE(run().running());
+    // While the time-out message is up (its box lets events through), the
+    // run has not been completed: no end message, no saved protocol, still
+    // the exercise on screen. Only its answer ends the run.
+    window->settings().AutoProtSpeichern = true;
+    window->settings().ProtOrdner = path(u"protokolle/"_s);
+    const QString timeOut = u"Das Zeitlimit ist erreicht, die Übung wird beendet."_s;
+    std::optional<bool> endedUnderTheMessage;
+    prompter->duringMessage = [&](const QString& text) {
+        if (text != timeOut)
+            return;
+        settle();
+        endedUnderTheMessage = asked(kEnded) || window->modus() != Modus::Exercise ||
+                               QFileInfo::exists(path(u"protokolle"_s));
+    };
     clock.set(1100);
     exercise().tick();
     settle();
-    const QString timeOut = u"Das Zeitlimit ist erreicht, die Übung wird beendet."_s;
-    ASSERT_TRUE(asked(timeOut));
+    ASSERT_TRUE(endedUnderTheMessage.has_value()) << "the time-out message was not shown";
+    EXPECT_FALSE(*endedUnderTheMessage);
     EXPECT_LT(prompter->order.indexOf(timeOut), prompter->order.indexOf(kEnded));
+    EXPECT_EQ(QDir(path(u"protokolle"_s)).entryList(QDir::Files).size(), 1);
     EXPECT_EQ(run().session().EndeGrund, EndReason::TimeOut);
     EXPECT_EQ(window->modus(), Modus::LearningView);
 }
@@ -717,6 +732,94 @@ TEST_F(ExerciseScreenTest, NameEntryBeforeTheStart) {
     EXPECT_EQ(run().session().TeilnehmerName, u"Anna"_s);
     EXPECT_EQ(status(u"TNameLab"_s), u"Anna"_s);
     EXPECT_EQ(form->nameEdit()->maxLength(), 30);
+}
+
+// "Übungs&einstellungen..." then "Übung starten": the exercise starts at
+// once, through the start every other way takes, without the dialog again.
+TEST_F(ExerciseScreenTest, TheSettingsDialogStartsTheExerciseAtOnce) {
+    TUebOptForm* form = window->exerciseSettings().labellingForm();
+    form->showBeforeEachExercise()->setChecked(true);
+    open(u"sonnensystem"_s);
+    int shown = 0;
+    int waited = 0;
+    std::function<void()> answer = [&] {
+        QTimer::singleShot(0, form, [&] {
+            if (!form->isVisible()) {
+                if (++waited < 50)
+                    answer(); // not up yet
+                return;
+            }
+            ++shown;
+            form->startButton()->click();
+        });
+    };
+    answer();
+    window->commands().trigger(u"Uebungseinstellungen1"_s);
+    settle();
+    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(window->modus(), Modus::Exercise);
+    EXPECT_TRUE(run().running());
+    EXPECT_TRUE(form->showBeforeEachExercise()->isChecked());
+}
+
+// "Übung wiederholen" starts as Start does: the settings dialog and the name
+// entry when they are on; the dialog closed otherwise shows the result again.
+TEST_F(ExerciseScreenTest, RepeatingAsksTheSettingsAndTheNameAsAStartDoes) {
+    window->settings().UebErgebAnzeigen = true;
+    window->settings().UebNameEingabe = true;
+    open(u"sonnensystem"_s);
+    TNameEingabeForm* nameForm = exercise().nameForm();
+    QTimer::singleShot(0, nameForm, [&] {
+        nameForm->nameEdit()->setText(u"Anna"_s);
+        nameForm->accept();
+    });
+    startExercise();
+    ASSERT_EQ(run().session().TeilnehmerName, u"Anna"_s);
+    const auto order = run().session().AbfrageFolge;
+    for (size_t k = 0; k < order.size(); ++k)
+        drag(panel().card(int(k)), panel().targetRect(order[k].card).center());
+    ASSERT_FALSE(run().running());
+
+    TUebOptForm* settingsForm = window->exerciseSettings().labellingForm();
+    settingsForm->showBeforeEachExercise()->setChecked(true);
+    TUebFertigForm* result = window->exerciseResults().resultWindow();
+    QPushButton* repeat = result->findChild<QPushButton*>(u"WiederholenBtn"_s);
+    std::vector<QString> steps;
+    int settingsShown = 0;
+    int idle = 0;
+    // Each step answers the modal window that is up when it runs.
+    std::function<void()> next = [&] {
+        QTimer::singleShot(0, result, [&] {
+            QWidget* up = QApplication::activeModalWidget();
+            if (up == result) {
+                steps.push_back(u"Ergebnis"_s);
+                repeat->click();
+            } else if (up == settingsForm) {
+                steps.push_back(u"Einstellungen"_s);
+                if (++settingsShown == 1)
+                    settingsForm->reject(); // "Schließen": the result comes back
+                else
+                    settingsForm->startButton()->click();
+            } else if (up == nameForm) {
+                steps.push_back(u"Name"_s);
+                nameForm->nameEdit()->setText(u"Ben"_s);
+                nameForm->accept();
+                return;
+            } else if (++idle > 50) {
+                return;
+            }
+            next();
+        });
+    };
+    next();
+    settle();
+    for (int i = 0; i < 20 && !run().running(); ++i)
+        QCoreApplication::processEvents();
+    EXPECT_EQ(steps, (std::vector<QString>{u"Ergebnis"_s, u"Einstellungen"_s, u"Ergebnis"_s,
+                                           u"Einstellungen"_s, u"Name"_s}));
+    ASSERT_TRUE(run().running());
+    EXPECT_EQ(window->modus(), Modus::Exercise);
+    EXPECT_EQ(run().session().TeilnehmerName, u"Ben"_s);
 }
 
 TEST_F(ExerciseScreenTest, ResizeDuringTheExercisePlacesEverythingAgain) {

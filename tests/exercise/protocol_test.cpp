@@ -62,7 +62,7 @@ TEST(ProtocolLine, StampGoesToTheBodyWhicheverTextTheLineGoesTo) {
     writeProtocolLine(run, ProtocolText::Body, u"Übung wird gestartet"_s, true, 999);
     writeProtocolLine(run, ProtocolText::Series, u"Teil 1"_s, true, 125'900);
     writeProtocolLine(run, ProtocolText::Body, QString(), false, 0);
-    EXPECT_EQ(run.body, u"00:00 - Übung wird gestartet\r\n02:05 - \r\n"_s);
+    EXPECT_EQ(QString::fromUtf8(run.body), u"00:00 - Übung wird gestartet\r\n02:05 - \r\n"_s);
     EXPECT_EQ(run.seriesText, u"Teil 1\r\n"_s);
 }
 

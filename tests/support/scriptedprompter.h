@@ -26,7 +26,10 @@ public:
     };
 
     std::deque<Answer> answers; // taken front first; when empty: the last button
-    bool quitAnswer = true;     // the closing dialog's answer
+    // Runs while a message box is up, before it is answered: a real box
+    // keeps the events flowing meanwhile.
+    std::function<void(const QString& text)> duringMessage;
+    bool quitAnswer = true; // the closing dialog's answer
     std::vector<Question> asked;
     QStringList order;
 
@@ -46,6 +49,8 @@ public:
     Answer ask(MessageKind kind, const QString& text, MessageButtons buttons) override {
         asked.push_back({kind, text, buttons});
         order << text;
+        if (duringMessage)
+            duringMessage(text);
         if (answers.empty())
             return buttons == MessageButtons::Ok      ? Answer::Ok
                    : buttons == MessageButtons::YesNo ? Answer::No

@@ -47,6 +47,45 @@ QJsonObject objectJson(const ExerciseRun& run, int index) {
     return json;
 }
 
+// `utf8` as the inside of a JSON string, escaped as the JSON writer does.
+void appendJsonEscaped(QByteArray& out, const QByteArray& utf8) {
+    static const char hex[] = "0123456789abcdef";
+    for (const char ch : utf8) {
+        const auto c = static_cast<unsigned char>(ch);
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\b':
+            out += "\\b";
+            break;
+        case '\f':
+            out += "\\f";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            if (c < 0x20) {
+                out += "\\u00";
+                out += hex[c >> 4];
+                out += hex[c & 15];
+            } else {
+                out += ch;
+            }
+        }
+    }
+}
+
 QByteArray runJson(const ExerciseRun& run) {
     const UebungsSitzung& s = run.session();
     QJsonObject json;
@@ -73,8 +112,23 @@ QByteArray runJson(const ExerciseRun& run) {
     for (size_t i = 0; i < run.document().objects.size(); ++i)
         objects.append(objectJson(run, int(i)));
     json.insert(u"objects"_s, objects);
-    json.insert(u"protocol"_s, run.protocol());
-    return QJsonDocument(json).toJson(QJsonDocument::Indented);
+    // The protocol may be tens of megabytes: it goes in as UTF-8 at the end
+    // rather than through the JSON classes' copies of it.
+    json.insert(u"protocol"_s, QString());
+    QByteArray text = QJsonDocument(json).toJson(QJsonDocument::Indented);
+    const QByteArray slot = QByteArrayLiteral("\"protocol\": \"\"");
+    const qsizetype at = text.lastIndexOf(slot);
+    if (at < 0)
+        return text;
+    const QByteArray preamble = run.preambleNow().toUtf8();
+    const QByteArray& body = run.session().body;
+    QByteArray out;
+    out.reserve(text.size() + (preamble.size() + body.size()) * 9 / 8);
+    out.append(text.constData(), at + slot.size() - 1);
+    appendJsonEscaped(out, preamble);
+    appendJsonEscaped(out, body);
+    out.append(text.constData() + at + slot.size() - 1, text.size() - at - slot.size() + 1);
+    return out;
 }
 
 // The script's driver: one action per line on the session's run.
@@ -247,6 +301,13 @@ CommandOutcome exerciseCommand(const ViewLayouts& layouts, const QString& docume
     if (!started.started())
         return {kExitFailure, {}, {started.message}};
 
+    // A run ended by the length of its protocol says so once; the rest of
+    // the script is not read.
+    bool protocolFull = false;
+    session.run().addObserver([&protocolFull](const ExerciseEvent& event) {
+        if (event.kind == ExerciseEvent::Kind::Message && event.text == protocolFullMessage())
+            protocolFull = true;
+    });
     CommandOutcome outcome;
     ScriptPlayer player(session, clock, request.startTime);
     QTextStream lines(script);
@@ -258,8 +319,12 @@ CommandOutcome exerciseCommand(const ViewLayouts& layouts, const QString& docume
         const QString error = player.play(text, number);
         if (!error.isEmpty())
             outcome.errors << error;
+        if (protocolFull) {
+            outcome.errors << u"line %1: "_s.arg(number) + protocolFullMessage();
+            break;
+        }
     }
-    outcome.output = options.json ? runJson(run) : run.protocol().toUtf8();
+    outcome.output = options.json ? runJson(run) : run.protocolUtf8();
     if (!options.rtfPath.isEmpty()) {
         const IoResult written = writeProtocolFile(options.rtfPath, run.protocol());
         if (!written) {

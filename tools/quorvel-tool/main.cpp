@@ -323,7 +323,9 @@ pauses of the evaluation and the script's "wait". The page is composed for a
 view of W x H pixels as "layout" composes it, so object numbers are the
 "index" values that "layout" prints at the same size. The script has no
 pointer: a card is released where its action names, and a card sent back goes
-straight back to the card column.
+straight back to the card column. A run whose protocol passes 64 MiB ends after
+that answer, as the program ends it, with a line that says so (also on
+stderr); the rest of the script is not read.
 
 Options:
   --size WxH        the view area (default 1024x768)

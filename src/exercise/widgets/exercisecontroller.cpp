@@ -14,6 +14,7 @@
 #include <QEvent>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace quorvel {
 
@@ -80,7 +81,7 @@ ExerciseController::ExerciseController(Shell& shell, ExerciseSettingsController&
 
     m_shell.commands().onTriggered(kStart, this, [this] { startExercise(); });
     m_shell.commands().onTriggered(kAbort, this, [this] { abortExercise(); });
-    m_settings.setStartHandler([this] { startExercise(); });
+    m_settings.setStartHandler([this] { startExercise(false); });
     if (m_host.viewArea)
         m_host.viewArea->installEventFilter(this);
     m_shell.addParticipant(*this);
@@ -115,7 +116,16 @@ void ExerciseController::setEndHandler(std::function<bool(ExerciseSession&)> han
     m_endHandler = std::move(handler);
 }
 
-bool ExerciseController::startExercise() {
+bool ExerciseController::settingsAgreed(DokTyp dokTyp) {
+    if (!m_settings.showBeforeEachExercise())
+        return true;
+    m_startButton->setChecked(true);
+    const bool go = m_settings.showSettingsDialog(dokTyp);
+    m_startButton->setChecked(false);
+    return go;
+}
+
+bool ExerciseController::startExercise(bool askSettings) {
     if (const QString refusal = m_refusal ? m_refusal() : QString(); !refusal.isEmpty()) {
         m_shell.dialogs().information(refusal);
         return false;
@@ -129,13 +139,8 @@ bool ExerciseController::startExercise() {
         leave(); // an ended run still on screen
     Document& document = m_shell.session().document();
     const DokTyp dokTyp = dokTypOf(document.header);
-    if (m_settings.showBeforeEachExercise()) {
-        m_startButton->setChecked(true);
-        const bool go = m_settings.showSettingsDialog(dokTyp);
-        m_startButton->setChecked(false);
-        if (!go)
-            return false;
-    }
+    if (askSettings && !settingsAgreed(dokTyp))
+        return false;
     const StartRequest request = individualRequest(
         dokTyp, m_shell.settings(), m_settings.crossMatchingTime(), QDateTime::currentDateTime());
     return shown(m_session->start(request, m_shell.settings().UebNameEingabe));
@@ -154,9 +159,22 @@ bool ExerciseController::shown(const StartOutcome& outcome) {
 bool ExerciseController::restart(RepetitionMode mode) {
     if (!m_active || !m_session->canRepeat())
         return false;
+    // An individual exercise starts again as Start does: the settings
+    // dialog and the name entry when they are on.
+    if (run().session().SitzungsArt != SessionKind::Individual) {
+        if (m_panel)
+            m_panel->finish();
+        return shown(m_session->repeat(mode, QDateTime::currentDateTime()));
+    }
+    const DokTyp dokTyp = dokTypOf(m_shell.session().document().header);
+    if (!settingsAgreed(dokTyp))
+        return false;
+    const QDateTime now = QDateTime::currentDateTime();
+    const StartRequest fresh =
+        individualRequest(dokTyp, m_shell.settings(), m_settings.crossMatchingTime(), now);
     if (m_panel)
         m_panel->finish();
-    return shown(m_session->repeat(mode, QDateTime::currentDateTime()));
+    return shown(m_session->repeat(mode, now, m_shell.settings().UebNameEingabe, &fresh));
 }
 
 void ExerciseController::enter() {
@@ -230,12 +248,11 @@ void ExerciseController::onEvent(const ExerciseEvent& event) {
         return;
     using K = ExerciseEvent::Kind;
     switch (event.kind) {
-    case K::Message: {
+    case K::Message:
         // Shown once the evaluation or tick that caused it has returned.
-        const QString text = event.text;
-        QTimer::singleShot(0, this, [this, text] { m_shell.dialogs().information(text); });
+        m_message = event.text;
+        QTimer::singleShot(0, this, &ExerciseController::showMessage);
         break;
-    }
     case K::PointOpened:
         if (m_host.openPoint)
             m_host.openPoint(event.object);
@@ -257,9 +274,28 @@ void ExerciseController::onEvent(const ExerciseEvent& event) {
     }
 }
 
+void ExerciseController::showMessage() {
+    if (m_message.isEmpty())
+        return;
+    const QString text = std::exchange(m_message, QString());
+    m_messageOpen = true;
+    m_shell.dialogs().information(text);
+    m_messageOpen = false;
+    if (std::exchange(m_endAfterMessage, false))
+        showEnd();
+}
+
 void ExerciseController::showEnd() {
     if (!m_active)
         return;
+    // The result, its protocol save and best-list entry come after the
+    // message that told why the run ended.
+    if (m_messageOpen || !m_message.isEmpty()) {
+        m_endAfterMessage = true;
+        if (!m_messageOpen)
+            showMessage();
+        return;
+    }
     if (m_endHandler) {
         if (m_endHandler(*m_session))
             return; // started again
@@ -293,6 +329,7 @@ void ExerciseController::leave() {
     m_status->hide();
     m_active = false;
     m_endQueued = false;
+    m_endAfterMessage = false;
     m_shell.setModus(Modus::LearningView);
     if (m_host.leave)
         m_host.leave();

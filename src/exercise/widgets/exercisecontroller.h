@@ -62,8 +62,10 @@ public:
     // Asked before every start: a text refuses it (shown as information), for
     // example while this computer is the teacher of a network exercise.
     void setStartRefusal(std::function<QString()> refusal) { m_refusal = std::move(refusal); }
-    // "Individual-&Übung": true when the exercise runs.
-    bool startExercise();
+    // "Individual-&Übung": true when the exercise runs. With `askSettings`
+    // the settings dialog comes first when its check box says so; the
+    // dialog's own "Übung starten" starts without it.
+    bool startExercise(bool askSettings = true);
     // "Übung &abbrechen": asks while the run is unfinished; true when the
     // exercise is left.
     bool abortExercise();
@@ -97,6 +99,11 @@ private:
     void enter();
     void leave();
     void showEnd();
+    // The time-out message; the end waits until it is acknowledged.
+    void showMessage();
+    // The settings dialog before a start when its check box says so; false
+    // when it was not left with "Übung starten".
+    bool settingsAgreed(DokTyp dokTyp);
     void placePanel();
     void refreshStatus();
     void playSound(bool right);
@@ -122,6 +129,9 @@ private:
     bool m_active = false;  // the panel is shown (exercise mode)
     bool m_leaving = false; // the clean-up runs
     bool m_endQueued = false;
+    QString m_message;          // a message waiting to be shown
+    bool m_messageOpen = false; // the message is on screen
+    bool m_endAfterMessage = false;
 };
 
 } // namespace quorvel
