@@ -18,6 +18,7 @@ StartRequest participantRequest(DokTyp dokTyp, const Settings& own, const NetzUe
     applyNetzUebSettings(teacher, request.settings, request.grading);
     request.kind = SessionKind::NetworkParticipant;
     request.participantName = name;
+    request.context.networkName = name;
     return request;
 }
 

@@ -179,6 +179,7 @@ TEST(ParticipantRequest, TakesTheTeachersOptionsOverItsOwn) {
         participantRequest(DokTyp::PictureLabelling, own, teacher, u"Eva"_s, start);
     EXPECT_EQ(r.kind, SessionKind::NetworkParticipant);
     EXPECT_EQ(r.participantName, u"Eva"_s);
+    EXPECT_EQ(r.context.networkName, u"Eva"_s) << "the protocol names the registered name";
     EXPECT_EQ(r.startTime, start);
     EXPECT_EQ(int(r.settings.AbfrageModus), 2);
     EXPECT_EQ(r.settings.Zeitlimit, TimeMode::Limit);

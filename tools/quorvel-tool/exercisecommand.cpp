@@ -47,7 +47,9 @@ QJsonObject objectJson(const ExerciseRun& run, int index) {
     return json;
 }
 
-QByteArray runJson(const ExerciseRun& run) {
+} // namespace
+
+QJsonObject exerciseRunObject(const ExerciseRun& run) {
     const UebungsSitzung& s = run.session();
     QJsonObject json;
     json.insert(u"EndeGrund"_s, int(s.EndeGrund));
@@ -74,33 +76,26 @@ QByteArray runJson(const ExerciseRun& run) {
         objects.append(objectJson(run, int(i)));
     json.insert(u"objects"_s, objects);
     json.insert(u"protocol"_s, run.protocol());
-    return QJsonDocument(json).toJson(QJsonDocument::Indented);
+    return json;
 }
 
-// The script's driver: one action per line on the session's run.
-class ScriptPlayer {
-public:
-    ScriptPlayer(ExerciseSession& session, VirtualClock& clock, QDateTime start)
-        : m_session(session), m_run(session.run()), m_clock(clock), m_start(std::move(start)) {}
+QByteArray exerciseOutput(const ExerciseRun& run, bool json) {
+    return json ? QJsonDocument(exerciseRunObject(run)).toJson(QJsonDocument::Indented)
+                : run.protocol().toUtf8();
+}
 
-    // Runs `line` (number `number`); a message for stderr when it was not taken.
-    QString play(const QString& text, int number);
-
-private:
-    void wait(double seconds);
-    QString repeat(int mode);
-
-    ExerciseSession& m_session;
-    ExerciseRun& m_run;
-    VirtualClock& m_clock;
-    QDateTime m_start;
-};
+namespace {
 
 bool toIndex(const QString& text, int& value) {
     bool ok = false;
     value = text.toInt(&ok);
     return ok;
 }
+
+} // namespace
+
+ScriptPlayer::ScriptPlayer(ExerciseSession& session, VirtualClock& clock, QDateTime start)
+    : m_session(session), m_run(session.run()), m_clock(clock), m_start(std::move(start)) {}
 
 QString ScriptPlayer::play(const QString& text, int number) {
     const QString prefix = u"line %1: "_s.arg(number);
@@ -187,8 +182,6 @@ QString ScriptPlayer::repeat(int mode) {
     return outcome.started() ? QString() : outcome.message;
 }
 
-} // namespace
-
 std::optional<QDateTime> parseStartTime(const QString& value, QString& error) {
     QDateTime time = QDateTime::fromString(value, u"yyyy-MM-ddTHH:mm:ss"_s);
     if (!time.isValid()) {
@@ -196,6 +189,36 @@ std::optional<QDateTime> parseStartTime(const QString& value, QString& error) {
         return std::nullopt;
     }
     return time;
+}
+
+bool readExerciseScript(const QString& path, const std::optional<QByteArray>& text,
+                        QByteArray& script, CommandOutcome& failed) {
+    if (text) {
+        script = *text;
+        return true;
+    }
+    if (path.isEmpty())
+        return true;
+    QFile file;
+    const bool opened = path == u"-"_s ? file.open(stdin, QIODevice::ReadOnly)
+                                       : (file.setFileName(path), file.open(QIODevice::ReadOnly));
+    if (!opened) {
+        failed = {kExitFailure,
+                  {},
+                  {u"quorvel-tool: cannot read the script %1: %2"_s.arg(path, file.errorString())}};
+        return false;
+    }
+    script = file.readAll();
+    return true;
+}
+
+void prepareExerciseDocument(const ViewLayouts& layouts, QSize size, Document& document,
+                             RandomGenerator& random) {
+    // The page as `layout` composes it, so that object numbers and targets agree.
+    coverAndNumber(document, kOrderedNumbering, random);
+    ViewComposer composer(document, layouts);
+    composer.setViewArea(size);
+    composer.rebuild();
 }
 
 CommandOutcome exerciseCommand(const ViewLayouts& layouts, const QString& documentPath,
@@ -207,31 +230,15 @@ CommandOutcome exerciseCommand(const ViewLayouts& layouts, const QString& docume
     const Settings& settings = overrides.settings();
 
     QByteArray script;
-    if (options.scriptText) {
-        script = *options.scriptText;
-    } else if (!options.scriptPath.isEmpty()) {
-        QFile file;
-        const bool opened = options.scriptPath == u"-"_s ? file.open(stdin, QIODevice::ReadOnly)
-                                                         : (file.setFileName(options.scriptPath),
-                                                            file.open(QIODevice::ReadOnly));
-        if (!opened)
-            return {kExitFailure,
-                    {},
-                    {u"quorvel-tool: cannot read the script %1: %2"_s.arg(options.scriptPath,
-                                                                          file.errorString())}};
-        script = file.readAll();
-    }
+    CommandOutcome failed;
+    if (!readExerciseScript(options.scriptPath, options.scriptText, script, failed))
+        return failed;
 
     Document document;
-    CommandOutcome failed;
     if (!readCommandDocument(layouts, documentPath, document, failed))
         return failed;
-    // The page as `layout` composes it, so that object numbers and targets agree.
     RandomGenerator random;
-    coverAndNumber(document, kOrderedNumbering, random);
-    ViewComposer composer(document, layouts);
-    composer.setViewArea(options.size);
-    composer.rebuild();
+    prepareExerciseDocument(layouts, options.size, document, random);
 
     random.seed(options.seed ? *options.seed : quint64(QDateTime::currentMSecsSinceEpoch()));
     VirtualClock clock;
@@ -259,7 +266,7 @@ CommandOutcome exerciseCommand(const ViewLayouts& layouts, const QString& docume
         if (!error.isEmpty())
             outcome.errors << error;
     }
-    outcome.output = options.json ? runJson(run) : run.protocol().toUtf8();
+    outcome.output = exerciseOutput(run, options.json);
     if (!options.rtfPath.isEmpty()) {
         const IoResult written = writeProtocolFile(options.rtfPath, run.protocol());
         if (!written) {
