@@ -77,8 +77,19 @@ void NetworkParticipant::flush(int ms) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
 }
 
+void NetworkParticipant::leave() {
+    if (!m_endReported && m_run && m_run->running()) {
+        m_endReported = true;
+        m_link.sendEnd(NetStatus::Abgebrochen, m_run->clockText(), {});
+    }
+    release();
+}
+
 void NetworkParticipant::handle(const ExerciseEvent& event) {
-    if (m_endReported)
+    // The end of a run before this joining's (an ended run leaving the
+    // screen) is not this participant's.
+    m_seenRunning = m_seenRunning || m_run->running();
+    if (m_endReported || !m_seenRunning)
         return;
     if (event.kind == ExerciseEvent::Kind::Evaluated)
         reportAnswer(event.object);

@@ -47,6 +47,9 @@ public:
     // outlive this object or be released first.
     void observe(ExerciseRun& run);
     void release();
+    // The program closes: a run still going is reported as aborted (status
+    // 2) without touching the run, and nothing more is reported.
+    void leave();
 
     // The end went out (or is queued).
     bool endReported() const { return m_endReported; }
@@ -75,6 +78,7 @@ private:
     ExerciseRun* m_run = nullptr;
     int m_observer = 0;
     bool m_endReported = false;
+    bool m_seenRunning = false; // the run of this joining has begun
 };
 
 } // namespace quorvel

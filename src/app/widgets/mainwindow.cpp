@@ -18,6 +18,7 @@
 #include "mainmenu.h"
 #include "notesbox.h"
 #include "optionsmenubinding.h"
+#include "participantcontroller.h"
 #include "puzzlecontroller.h"
 #include "quitdialog.h"
 #include "rounding.h"
@@ -105,6 +106,8 @@ MainWindow::MainWindow(StartEnvironment environment, QWidget* parent)
             return m_exercise->restart(RepetitionMode(mode));
         }) == ResultChoice::Repeated;
     });
+    m_networkParticipant =
+        new ParticipantController(*this, *m_exercise, exerciseHost.addToolBarSection);
     PuzzleHost puzzleHost;
     puzzleHost.viewArea = exerciseHost.viewArea;
     puzzleHost.picture = [this] { return view().composer().view(); };

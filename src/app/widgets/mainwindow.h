@@ -32,6 +32,7 @@ class LinkFieldController;
 class MailController;
 class MainMenu;
 class NotesBox;
+class ParticipantController;
 class QuitDialog;
 class TitleBar;
 class TopicMenuController;
@@ -82,6 +83,8 @@ public:
     ExerciseResultController& exerciseResults() const { return *m_exerciseResults; }
     ExerciseController& exercise() const { return *m_exercise; }
     PuzzleController& puzzle() const { return *m_puzzle; }
+    // "An Netzwerk-Übung &teilnehmen...": this PC as a participant.
+    ParticipantController& networkParticipant() const { return *m_networkParticipant; }
     BoardController& board() const { return *m_board; }
     BestListController& bestLists() const { return *m_bestLists; }
     MailController& mail() const { return *m_mail; }
@@ -157,6 +160,7 @@ private:
     ExerciseSettingsController* m_exerciseSettings;
     ExerciseController* m_exercise;
     PuzzleController* m_puzzle;
+    ParticipantController* m_networkParticipant;
     BestListController* m_bestLists;
     ExerciseResultController* m_exerciseResults;
     BoardController* m_board;

@@ -61,6 +61,9 @@ public:
 
     // "Individual-&Übung": true when the exercise runs.
     bool startExercise();
+    // Starts a run whose settings the caller made (a network participant's,
+    // with the teacher's settings): no settings dialog, no name entry.
+    bool startRequest(const StartRequest& request);
     // "Übung &abbrechen": asks while the run is unfinished; true when the
     // exercise is left.
     bool abortExercise();
