@@ -70,9 +70,8 @@ class ParticipantRun : public ::testing::TestWithParam<NetworkTeacher::Method> {
 } // namespace
 
 // Two pupils against a teacher in this process: one finishes after a wrong
-// drop, one gives up. The teacher's grid follows every answer, gets both
-// ends and exactly one best-list entry; the pupils leave the exchange files
-// to the teacher.
+// drop, the other closes the program during the run. The teacher's grid follows every answer, gets
+// both ends and exactly one best-list entry; the pupils leave the exchange files to the teacher.
 TEST_P(ParticipantRun, ReportsEveryAnswerAndTheEndToTheTeacher) {
     const bool combined = GetParam() == NetworkTeacher::Method::Combined;
     for (const QString& code : {QString(), u"K7X2"_s}) {
@@ -111,15 +110,22 @@ TEST_P(ParticipantRun, ReportsEveryAnswerAndTheEndToTheTeacher) {
             ASSERT_TRUE(run.drop(0, 0).taken);
             ASSERT_TRUE(run.drop(1, 1).taken);
             ASSERT_TRUE(ben.session.run().drop(2, 2).taken);
-            ben.session.abort();
+            // The program closes: Ben's end goes out as an abort, his run untouched.
+            ben.participant.leave();
+            EXPECT_TRUE(ben.session.run().running());
+            EXPECT_TRUE(ben.participant.endReported());
             anna.clock.advance(5000);
             ASSERT_TRUE(run.drop(2, 2).taken);
             EXPECT_EQ(run.session().EndeGrund, EndReason::Completed);
             const QString clockAtEnd = run.clockText();
             elapsedAtEnd = run.elapsedMs();
             EXPECT_TRUE(anna.participant.endReported());
-            // Nothing after the end: the abort of an ended run is not a second end.
+            // Nothing after the end: the abort of an ended run is not a second
+            // end, nor the end of a later joining that watches the same run.
+            NetworkParticipant later(files, send, invitation, u"Carl"_s, u"pc"_s, anna.random);
+            later.observe(run);
             anna.session.abort();
+            EXPECT_FALSE(later.endReported());
 
             const TeacherState* state = teacher.state();
             ASSERT_TRUE(runUntil([&] {

@@ -2,8 +2,8 @@
 #include "participantcontroller.h"
 
 #include "document.h"
-#include "exercisecontroller.h"
 #include "exchangefiles.h"
+#include "exercisecontroller.h"
 #include "localidentity.h"
 #include "mailslotwire.h"
 #include "networkparticipant.h"
@@ -29,9 +29,8 @@ constexpr int kExitFlushMs = 2000;
 
 } // namespace
 
-ParticipantController::ParticipantController(
-    Shell& shell, ExerciseController& exercise,
-    const std::function<void(QWidget*)>& addToolBarSection)
+ParticipantController::ParticipantController(Shell& shell, ExerciseController& exercise,
+                                             const std::function<void(QWidget*)>& addToolBarSection)
     : QObject(shell.dialogParent()), m_shell(shell), m_exercise(exercise),
       m_form(new TNetzUebungTnStartForm(shell.dialogs(), shell.dialogParent())),
       m_button(new QToolButton) {
@@ -68,8 +67,7 @@ void ParticipantController::pressButton(bool down) {
 
 bool ParticipantController::join() {
     const Modus modus = m_shell.modus();
-    if ((modus == Modus::Exercise && m_exercise.run().running()) ||
-        modus == Modus::SlidingPuzzle) {
+    if ((modus == Modus::Exercise && m_exercise.run().running()) || modus == Modus::SlidingPuzzle) {
         m_shell.dialogs().information(
             u"Um an einer Netzwerk-Übung teilnehmen zu können, muss die aktuelle Übung zunächst "
             u"beendet werden. Wählen Sie \"Übung abbrechen\", um die aktuelle Übung vorzeitig "
@@ -86,8 +84,8 @@ bool ParticipantController::join() {
 bool ParticipantController::joinConfirmed() {
     const Settings& settings = m_shell.settings();
     if (!isPlainMailBoxName(settings.NetzKomKanal)) {
-        m_shell.dialogs().information(u"Der Kommunikationskanal \"%1\" ist ungültig."_s.arg(
-            settings.NetzKomKanal));
+        m_shell.dialogs().information(
+            u"Der Kommunikationskanal \"%1\" ist ungültig."_s.arg(settings.NetzKomKanal));
         return false;
     }
     const ExchangeFiles files(settings.NetzKomOrdner, settings.NetzKomKanal);
@@ -110,16 +108,16 @@ bool ParticipantController::joinConfirmed() {
     const QString name = m_form->name();
     m_channel.setMailBox(settings.NetzKomKanal);
     m_participant = std::make_unique<NetworkParticipant>(
-        files, settings.NetzKomVerfahren == 1 ? &m_channel : nullptr, invitation, name,
-        hostName(), m_shell.random());
+        files, settings.NetzKomVerfahren == 1 ? &m_channel : nullptr, invitation, name, hostName(),
+        m_shell.random());
     connect(m_participant.get(), &NetworkParticipant::problem, this,
             [this](const QString& message) { m_shell.dialogs().error(message); });
     const QDateTime start = QDateTime::currentDateTime();
     m_participant->join(start);
     m_participant->observe(m_exercise.run());
     const Document& document = m_shell.session().document();
-    return m_exercise.startRequest(participantRequest(dokTypOf(document.header), settings,
-                                                      invitation.settings, name, start));
+    return m_exercise.startRequest(
+        participantRequest(dokTypOf(document.header), settings, invitation.settings, name, start));
 }
 
 void ParticipantController::stopForShutdown() {
