@@ -69,8 +69,7 @@ bool waitForExercise(const ExchangeFiles& files, int seconds) {
 
 CommandOutcome joinCommand(const ViewLayouts& layouts, const JoinOptions& options) {
     if (!isPlainMailBoxName(options.channel))
-        return failure({u"Der Kommunikationskanal \"%1\" ist ungültig: 1 bis 8 Zeichen, ohne "
-                        u"\"/\", \"\\\" und \"..\"."_s.arg(options.channel)});
+        return failure({msgInvalidChannel(options.channel)});
     if (!QDir(options.folder).exists())
         return failure({u"Der angegebene Kommunikationsordner ist nicht verfügbar. Wählen Sie zur "
                         u"Korrektur den Menüpunkt \"Optionen/Kommunikationsordner...\""_s});

@@ -84,8 +84,7 @@ bool ParticipantController::join() {
 bool ParticipantController::joinConfirmed() {
     const Settings& settings = m_shell.settings();
     if (!isPlainMailBoxName(settings.NetzKomKanal)) {
-        m_shell.dialogs().information(
-            u"Der Kommunikationskanal \"%1\" ist ungültig."_s.arg(settings.NetzKomKanal));
+        m_shell.dialogs().information(msgInvalidChannel(settings.NetzKomKanal));
         return false;
     }
     const ExchangeFiles files(settings.NetzKomOrdner, settings.NetzKomKanal);
