@@ -119,6 +119,11 @@ bool ParticipantController::joinConfirmed() {
         participantRequest(dokTypOf(document.header), settings, invitation.settings, name, start));
 }
 
+void ParticipantController::modusChanged(Modus modus) {
+    if (modus == Modus::LearningView)
+        pressButton(false);
+}
+
 void ParticipantController::stopForShutdown() {
     if (!m_participant)
         return;

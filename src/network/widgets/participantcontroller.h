@@ -40,6 +40,8 @@ public:
     // The participant of the last joining, null before the first.
     NetworkParticipant* participant() const { return m_participant.get(); }
 
+    // The button stays pressed while the joined exercise is on screen.
+    void modusChanged(Modus modus) override;
     void stopForShutdown() override;
 
 private:
