@@ -5,6 +5,7 @@
 #include "document.h"
 #include "exercisesession.h"
 #include "networksettings.h"
+#include "protocol.h"
 #include "settings.h"
 
 #include <QCoreApplication>
@@ -54,6 +55,7 @@ QString NetworkParticipant::timeText(const QDateTime& time) {
 }
 
 void NetworkParticipant::join(const QDateTime& start) {
+    m_joined = true;
     m_link.sendInit(m_name, timeText(start));
 }
 
@@ -78,9 +80,12 @@ void NetworkParticipant::flush(int ms) {
 }
 
 void NetworkParticipant::leave() {
-    if (!m_endReported && m_run && m_run->running()) {
+    // A joining whose run never started (refused) ends as aborted too, so
+    // that the teacher's row does not stay "aktiv".
+    if (m_joined && !m_endReported) {
         m_endReported = true;
-        m_link.sendEnd(NetStatus::Abgebrochen, m_run->clockText(), {});
+        const bool began = m_run && m_seenRunning;
+        m_link.sendEnd(NetStatus::Abgebrochen, began ? m_run->clockText() : clockText(0), {});
     }
     release();
 }

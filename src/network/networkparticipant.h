@@ -47,8 +47,9 @@ public:
     // outlive this object or be released first.
     void observe(ExerciseRun& run);
     void release();
-    // The program closes: a run still going is reported as aborted (status
-    // 2) without touching the run, and nothing more is reported.
+    // The program closes, or the run could not start: a joining whose end
+    // was not reported yet is reported as aborted (status 2) without
+    // touching the run, and nothing more is reported.
     void leave();
 
     // The end went out (or is queued).
@@ -77,6 +78,7 @@ private:
     QString m_computer;
     ExerciseRun* m_run = nullptr;
     int m_observer = 0;
+    bool m_joined = false;
     bool m_endReported = false;
     bool m_seenRunning = false; // the run of this joining has begun
 };

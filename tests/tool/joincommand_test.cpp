@@ -210,3 +210,18 @@ TEST(JoinOptions, UsageErrors) {
         EXPECT_EQ(outcome.exitCode, kExitUsage) << key.toStdString() << value.toStdString();
     }
 }
+
+// A document the engine cannot run (no query objects): the start's refusal
+// with exit 1, and the joining ends as aborted rather than staying "aktiv".
+TEST_P(JoinCommand, ARefusedStartEndsTheJoiningAsAborted) {
+    for (ObjDataTyp& o : document.objects)
+        o.Typ = codeOf(Typ::FixedLabel);
+    initiate();
+    const CommandOutcome outcome = joinCommand(layouts, options);
+    EXPECT_EQ(outcome.exitCode, kExitFailure);
+    EXPECT_EQ(outcome.errors, QStringList{u"Dieses Dokument enthält keine Abfrageobjekte."_s});
+    settle();
+    const TeacherState* state = teacher.state();
+    ASSERT_EQ(state->participants().size(), 1);
+    EXPECT_EQ(state->participants().at(0).cells.at(3), u"abgebr."_s);
+}

@@ -126,6 +126,8 @@ CommandOutcome joinCommand(const ViewLayouts& layouts, const JoinOptions& option
         pupil->participant->observe(pupil->session.run());
         const StartOutcome started = pupil->session.start(request, false);
         if (!started.started()) {
+            pupil->participant->leave();
+            pupil->participant->flush(kFlushMs);
             outcome.errors << started.message;
             outcome.exitCode = kExitFailure;
             return outcome;

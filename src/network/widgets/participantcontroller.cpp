@@ -115,8 +115,11 @@ bool ParticipantController::joinConfirmed() {
     m_participant->join(start);
     m_participant->observe(m_exercise.run());
     const Document& document = m_shell.session().document();
-    return m_exercise.startRequest(
-        participantRequest(dokTypOf(document.header), settings, invitation.settings, name, start));
+    if (m_exercise.startRequest(participantRequest(dokTypOf(document.header), settings,
+                                                   invitation.settings, name, start)))
+        return true;
+    m_participant->leave();
+    return false;
 }
 
 void ParticipantController::modusChanged(Modus modus) {
