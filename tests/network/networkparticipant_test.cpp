@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bestlist.h"
+#include "capitalsdocument.h"
 #include "document.h"
 #include "exerciseclock.h"
 #include "exercisesession.h"
@@ -30,13 +31,7 @@ template <typename Done> bool runUntil(Done done, int ms = 5000) {
 
 // Three labels, covered and numbered 1 to 3 in document order.
 Document cities() {
-    Document document;
-    for (const QString& name : {u"Rom"_s, u"Paris"_s, u"Oslo"_s}) {
-        ObjDataTyp o;
-        o.Typ = codeOf(Typ::QueryLabel);
-        o.Cap = name;
-        document.objects.push_back(o);
-    }
+    Document document = test::capitalsDocument();
     RandomGenerator random(1);
     coverAndNumber(document, NumberingOrdered, random);
     return document;

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "capitalsdocument.h"
 #include "document.h"
 #include "exercisecontroller.h"
 #include "mainmenu.h"
@@ -22,18 +23,7 @@ class ParticipantControllerTest : public test::ShellFixture {
 protected:
     // The teacher publishes three capitals with a time limit of 77 s.
     void publish() {
-        document.basePicture = QImage(870, 600, QImage::Format_ARGB32);
-        document.basePicture.fill(Qt::white);
-        const char16_t* names[] = {u"Rom", u"Paris", u"Oslo"};
-        for (int i = 0; i < 3; ++i) {
-            ObjDataTyp o;
-            o.Typ = codeOf(Typ::QueryLabel);
-            o.Ebene = 1;
-            o.Cap = QString::fromUtf16(names[i]);
-            o.Kx = o.Sx = 0.2 + 0.3 * i;
-            o.Ky = o.Sy = 0.5;
-            document.objects.push_back(o);
-        }
+        document = test::capitalsDocument();
         NetworkTeacher::Publication p;
         p.folder = path(u"kom"_s);
         QDir().mkpath(p.folder);

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "capitalsdocument.h"
 #include "document.h"
 #include "documentio.h"
 #include "joincommand.h"
@@ -27,18 +28,7 @@ class JoinCommand : public ::testing::TestWithParam<int> {
 public:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        document.basePicture = QImage(870, 600, QImage::Format_ARGB32);
-        document.basePicture.fill(Qt::white);
-        const char16_t* names[] = {u"Rom", u"Paris", u"Oslo"};
-        for (int i = 0; i < 3; ++i) {
-            ObjDataTyp o;
-            o.Typ = codeOf(Typ::QueryLabel);
-            o.Ebene = 1;
-            o.Cap = QString::fromUtf16(names[i]);
-            o.Kx = o.Sx = 0.2 + 0.3 * i;
-            o.Ky = o.Sy = 0.5;
-            document.objects.push_back(o);
-        }
+        document = test::capitalsDocument();
         options.folder = dir.path();
         options.channel = u"QVJOIN"_s;
         options.method = GetParam();
