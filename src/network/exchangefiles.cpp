@@ -62,7 +62,8 @@ bool ExchangeFiles::available() const {
 }
 
 IoResult ExchangeFiles::writeMessageFile(const QString& user, const QString& computer,
-                                         const QString& text, RandomGenerator& random) const {
+                                         const QString& text, RandomGenerator& random,
+                                         QString* written) const {
     QString path;
     do {
         QString letters;
@@ -81,6 +82,8 @@ IoResult ExchangeFiles::writeMessageFile(const QString& user, const QString& com
     });
     if (!result)
         result.messages << msgCannotWrite(path);
+    else if (written)
+        *written = path;
     return result;
 }
 

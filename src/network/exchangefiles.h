@@ -34,9 +34,10 @@ public:
     // Marker, settings file and document copy all exist.
     bool available() const;
 
-    // Writes one message file under a fresh random name (12 letters).
+    // Writes one message file under a fresh random name (12 letters), whose
+    // path goes to `written` when given.
     IoResult writeMessageFile(const QString& user, const QString& computer, const QString& text,
-                              RandomGenerator& random) const;
+                              RandomGenerator& random, QString* written = nullptr) const;
     // The message files now present, in listing order.
     QStringList messageFiles() const;
 

@@ -85,4 +85,10 @@ std::optional<ChannelMessage> decodeChannelMessage(const QByteArray& bytes) {
     return ChannelMessage{header[2], header[1], text.mid(pos)};
 }
 
+QString msgInvalidChannel(const QString& name) {
+    return QStringLiteral("Der Kommunikationskanal \"%1\" ist ungültig: 1 bis 8 Zeichen, ohne "
+                          "\"/\", \"\\\" und \"..\".")
+        .arg(name);
+}
+
 } // namespace quorvel

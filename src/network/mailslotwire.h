@@ -22,6 +22,8 @@ quint16 mailSlotPort(const QString& mailBox);
 // A name that may stand in a file name and as a mailbox: 1 to 8 characters,
 // no path separators, no "." or "..", no control characters.
 bool isPlainMailBoxName(const QString& name);
+// The refusal of a channel name that is not such a name.
+QString msgInvalidChannel(const QString& name);
 
 // "Message", user, computer, then `lines`, each followed by CR LF, in
 // Windows-1252.

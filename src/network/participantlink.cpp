@@ -8,6 +8,7 @@
 #include "tmailslotchannel.h"
 
 #include <QBuffer>
+#include <QFileInfo>
 #include <QTimer>
 
 namespace quorvel {
@@ -19,6 +20,13 @@ constexpr qint64 kDocumentLimit = 512LL * 1024 * 1024;
 // The pause before each end message, and between the copies of a message.
 constexpr int kEndPauseMs = 200;
 constexpr int kRepeatPauseMs = 50;
+// The teacher handles the message files of one scan in listing order, not
+// in the order they were written: a participant writes its next file only
+// once the teacher took the last one (a TN-AKTION handled before its
+// TN-INIT would be lost, an older one would overwrite a newer). A teacher
+// that takes nothing holds each message at most this long.
+constexpr int kFileOrderWaitMs = 2000;
+constexpr int kFilePollMs = 20;
 
 } // namespace
 
@@ -91,8 +99,9 @@ void ParticipantLink::send(const QStringList& lines) {
         m_channel->Send(m_master, message);
         return;
     }
-    const IoResult written =
-        m_files.writeMessageFile(m_user, m_computer, joinMessageLines(message), m_random);
+    const IoResult written = m_files.writeMessageFile(m_user, m_computer, joinMessageLines(message),
+                                                      m_random, &m_lastFile);
+    m_lastWritten.start();
     for (const QString& text : written.messages)
         Q_EMIT problem(text);
 }
@@ -105,10 +114,15 @@ void ParticipantLink::enqueue(const QStringList& lines, int delayMs, bool repeat
     pump();
 }
 
+bool ParticipantLink::waitsForTeacher() const {
+    return !m_channel && !m_lastFile.isEmpty() && m_lastWritten.isValid() &&
+           m_lastWritten.elapsed() < kFileOrderWaitMs && QFileInfo::exists(m_lastFile);
+}
+
 void ParticipantLink::pump() {
     if (m_pumping)
         return;
-    while (!m_queue.empty() && m_queue.front().delayMs == 0) {
+    while (!m_queue.empty() && m_queue.front().delayMs == 0 && !waitsForTeacher()) {
         send(m_queue.front().lines);
         m_queue.pop_front();
     }
@@ -117,7 +131,8 @@ void ParticipantLink::pump() {
         return;
     }
     m_pumping = true;
-    QTimer::singleShot(m_queue.front().delayMs, this, [this] {
+    const int delay = m_queue.front().delayMs > 0 ? m_queue.front().delayMs : kFilePollMs;
+    QTimer::singleShot(delay, this, [this] {
         m_pumping = false;
         m_queue.front().delayMs = 0;
         pump();

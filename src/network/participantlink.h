@@ -8,6 +8,7 @@
 #include "netsettingsfile.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QStringList>
 #include <deque>
@@ -44,7 +45,8 @@ QString newParticipantId(RandomGenerator& random);
 // Datagrams can be lost: the join and the end messages go out several times
 // (the teacher keeps one of each), and the end waits as it always has before
 // "TN-FERTIG" and "TN-BESTLIST". With a lesson code every message carries its
-// tag and a sequence number of its own.
+// tag and a sequence number of its own. Message files go out one at a time,
+// each once the teacher took the one before (see pump()).
 class ParticipantLink : public QObject {
     Q_OBJECT
 public:
@@ -79,6 +81,8 @@ private:
     void send(const QStringList& lines);
     void enqueue(const QStringList& lines, int delayMs, bool repeat);
     void pump();
+    // The folder-only method: the last message file is still there.
+    bool waitsForTeacher() const;
 
     ExchangeFiles m_files;
     TMailSlotChannel* m_channel;
@@ -91,6 +95,8 @@ private:
     quint32 m_sequence = 0;
     std::deque<Pending> m_queue;
     bool m_pumping = false;
+    QString m_lastFile;
+    QElapsedTimer m_lastWritten;
 };
 
 } // namespace quorvel

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "capitalsdocument.h"
 #include "document.h"
 #include "documentio.h"
 #include "exercisecommand.h"
@@ -27,20 +28,8 @@ class ExerciseCommand : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        Document d;
-        d.basePicture = QImage(870, 600, QImage::Format_ARGB32);
-        d.basePicture.fill(Qt::white);
+        Document d = test::capitalsDocument();
         d.header.titel = u"Hauptstädte"_s;
-        const char16_t* names[] = {u"Rom", u"Paris", u"Oslo"};
-        for (int i = 0; i < 3; ++i) {
-            ObjDataTyp o;
-            o.Typ = codeOf(Typ::QueryLabel);
-            o.Ebene = 1;
-            o.Cap = QString::fromUtf16(names[i]);
-            o.Kx = o.Sx = 0.2 + 0.3 * i;
-            o.Ky = o.Sy = 0.5;
-            d.objects.push_back(o);
-        }
         path = dir.filePath(u"staedte.qvl"_s);
         ASSERT_TRUE(writeDocumentFile(d, path, false).ok);
         options.seed = 11;

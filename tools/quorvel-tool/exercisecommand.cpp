@@ -86,7 +86,8 @@ void appendJsonEscaped(QByteArray& out, const QByteArray& utf8) {
     }
 }
 
-QByteArray runJson(const ExerciseRun& run) {
+// The run's figures, order and objects: what the JSON output holds besides the protocol.
+QJsonObject runFigures(const ExerciseRun& run) {
     const UebungsSitzung& s = run.session();
     QJsonObject json;
     json.insert(u"EndeGrund"_s, int(s.EndeGrund));
@@ -112,8 +113,23 @@ QByteArray runJson(const ExerciseRun& run) {
     for (size_t i = 0; i < run.document().objects.size(); ++i)
         objects.append(objectJson(run, int(i)));
     json.insert(u"objects"_s, objects);
+    return json;
+}
+
+} // namespace
+
+QJsonObject exerciseRunObject(const ExerciseRun& run) {
+    QJsonObject json = runFigures(run);
+    json.insert(u"protocol"_s, run.protocol());
+    return json;
+}
+
+QByteArray exerciseOutput(const ExerciseRun& run, bool asJson) {
+    if (!asJson)
+        return run.protocolUtf8();
     // The protocol may be tens of megabytes: it goes in as UTF-8 at the end
     // rather than through the JSON classes' copies of it.
+    QJsonObject json = runFigures(run);
     json.insert(u"protocol"_s, QString());
     QByteArray text = QJsonDocument(json).toJson(QJsonDocument::Indented);
     const QByteArray slot = QByteArrayLiteral("\"protocol\": \"\"");
@@ -131,30 +147,18 @@ QByteArray runJson(const ExerciseRun& run) {
     return out;
 }
 
-// The script's driver: one action per line on the session's run.
-class ScriptPlayer {
-public:
-    ScriptPlayer(ExerciseSession& session, VirtualClock& clock, QDateTime start)
-        : m_session(session), m_run(session.run()), m_clock(clock), m_start(std::move(start)) {}
-
-    // Runs `line` (number `number`); a message for stderr when it was not taken.
-    QString play(const QString& text, int number);
-
-private:
-    void wait(double seconds);
-    QString repeat(int mode);
-
-    ExerciseSession& m_session;
-    ExerciseRun& m_run;
-    VirtualClock& m_clock;
-    QDateTime m_start;
-};
+namespace {
 
 bool toIndex(const QString& text, int& value) {
     bool ok = false;
     value = text.toInt(&ok);
     return ok;
 }
+
+} // namespace
+
+ScriptPlayer::ScriptPlayer(ExerciseSession& session, VirtualClock& clock, QDateTime start)
+    : m_session(session), m_run(session.run()), m_clock(clock), m_start(std::move(start)) {}
 
 QString ScriptPlayer::play(const QString& text, int number) {
     const QString prefix = u"line %1: "_s.arg(number);
@@ -241,8 +245,6 @@ QString ScriptPlayer::repeat(int mode) {
     return outcome.started() ? QString() : outcome.message;
 }
 
-} // namespace
-
 std::optional<QDateTime> parseStartTime(const QString& value, QString& error) {
     QDateTime time = QDateTime::fromString(value, u"yyyy-MM-ddTHH:mm:ss"_s);
     if (!time.isValid()) {
@@ -250,6 +252,36 @@ std::optional<QDateTime> parseStartTime(const QString& value, QString& error) {
         return std::nullopt;
     }
     return time;
+}
+
+bool readExerciseScript(const QString& path, const std::optional<QByteArray>& text,
+                        QByteArray& script, CommandOutcome& failed) {
+    if (text) {
+        script = *text;
+        return true;
+    }
+    if (path.isEmpty())
+        return true;
+    QFile file;
+    const bool opened = path == u"-"_s ? file.open(stdin, QIODevice::ReadOnly)
+                                       : (file.setFileName(path), file.open(QIODevice::ReadOnly));
+    if (!opened) {
+        failed = {kExitFailure,
+                  {},
+                  {u"quorvel-tool: cannot read the script %1: %2"_s.arg(path, file.errorString())}};
+        return false;
+    }
+    script = file.readAll();
+    return true;
+}
+
+void prepareExerciseDocument(const ViewLayouts& layouts, QSize size, Document& document,
+                             RandomGenerator& random) {
+    // The page as `layout` composes it, so that object numbers and targets agree.
+    coverAndNumber(document, kOrderedNumbering, random);
+    ViewComposer composer(document, layouts);
+    composer.setViewArea(size);
+    composer.rebuild();
 }
 
 CommandOutcome exerciseCommand(const ViewLayouts& layouts, const QString& documentPath,
@@ -261,31 +293,15 @@ CommandOutcome exerciseCommand(const ViewLayouts& layouts, const QString& docume
     const Settings& settings = overrides.settings();
 
     QByteArray script;
-    if (options.scriptText) {
-        script = *options.scriptText;
-    } else if (!options.scriptPath.isEmpty()) {
-        QFile file;
-        const bool opened = options.scriptPath == u"-"_s ? file.open(stdin, QIODevice::ReadOnly)
-                                                         : (file.setFileName(options.scriptPath),
-                                                            file.open(QIODevice::ReadOnly));
-        if (!opened)
-            return {kExitFailure,
-                    {},
-                    {u"quorvel-tool: cannot read the script %1: %2"_s.arg(options.scriptPath,
-                                                                          file.errorString())}};
-        script = file.readAll();
-    }
+    CommandOutcome failed;
+    if (!readExerciseScript(options.scriptPath, options.scriptText, script, failed))
+        return failed;
 
     Document document;
-    CommandOutcome failed;
     if (!readCommandDocument(layouts, documentPath, document, failed))
         return failed;
-    // The page as `layout` composes it, so that object numbers and targets agree.
     RandomGenerator random;
-    coverAndNumber(document, kOrderedNumbering, random);
-    ViewComposer composer(document, layouts);
-    composer.setViewArea(options.size);
-    composer.rebuild();
+    prepareExerciseDocument(layouts, options.size, document, random);
 
     random.seed(options.seed ? *options.seed : quint64(QDateTime::currentMSecsSinceEpoch()));
     VirtualClock clock;
@@ -324,7 +340,7 @@ CommandOutcome exerciseCommand(const ViewLayouts& layouts, const QString& docume
             break;
         }
     }
-    outcome.output = options.json ? runJson(run) : run.protocolUtf8();
+    outcome.output = exerciseOutput(run, options.json);
     if (!options.rtfPath.isEmpty()) {
         const IoResult written = writeProtocolFile(options.rtfPath, run.protocol());
         if (!written) {

@@ -5,6 +5,7 @@
 #include "viewlayouts.h"
 
 #include <QDateTime>
+#include <QJsonObject>
 #include <QSize>
 #include <QString>
 #include <optional>
@@ -40,6 +41,46 @@ struct ExerciseOptions {
 // unknown setting or a value out of range is a usage error.
 CommandOutcome exerciseCommand(const ViewLayouts& layouts, const QString& documentPath,
                                const ExerciseOptions& options);
+
+class Document;
+class ExerciseRun;
+class ExerciseSession;
+class RandomGenerator;
+class VirtualClock;
+
+// What `exercise` prints for a run: the completed protocol, or the JSON
+// object of `exerciseRunObject` (indented).
+QByteArray exerciseOutput(const ExerciseRun& run, bool json);
+QJsonObject exerciseRunObject(const ExerciseRun& run);
+
+// The script of `exercise`: `text` when given, else the file at `path` ("-"
+// standard input; empty: no script). False with the message in `failed`.
+bool readExerciseScript(const QString& path, const std::optional<QByteArray>& text,
+                        QByteArray& script, CommandOutcome& failed);
+
+// Covers and numbers the document and composes its page for a view of `size`,
+// as the learning view shows it before an exercise starts.
+void prepareExerciseDocument(const ViewLayouts& layouts, QSize size, Document& document,
+                             RandomGenerator& random);
+
+// The script's driver: one action per line on the session's run, the time
+// on the virtual clock.
+class ScriptPlayer {
+public:
+    ScriptPlayer(ExerciseSession& session, VirtualClock& clock, QDateTime start);
+
+    // Runs `line` (number `number`); a message for stderr when it was not taken.
+    QString play(const QString& text, int number);
+
+private:
+    void wait(double seconds);
+    QString repeat(int mode);
+
+    ExerciseSession& m_session;
+    ExerciseRun& m_run;
+    VirtualClock& m_clock;
+    QDateTime m_start;
+};
 
 // Parses "YYYY-MM-DDTHH:MM:SS" (local time).
 std::optional<QDateTime> parseStartTime(const QString& value, QString& error);

@@ -5,6 +5,7 @@
 #include "bestlistcommand.h"
 #include "documentjson.h"
 #include "exercisecommand.h"
+#include "joincommand.h"
 #include "layoutcommand.h"
 #include "layoutset.h"
 #include "listcommand.h"
@@ -42,6 +43,7 @@ Commands:
   layout FILE [...]            print the objects of a composed document as JSON
   list FOLDER                  print the topic list of a folder
   teach DOC --folder DIR [...] publish a network exercise and print the class's grid
+  join --folder DIR --name NAME [...]  take part in a network exercise
   exercise FILE [...]          replay an exercise of a document on the engine
   sheet KIND OUT.png [...]     draw a blackboard sheet
   bestlist FILE.hsc [--add ...]  print a best list ranked, or append to it
@@ -775,6 +777,22 @@ const Subcommand kSubcommands[] = {
       {"--class-picture", true, "--class-picture needs FILE.png"}},
      1,
      runTeach},
+    {"join",
+     kJoinHelp,
+     {{"--folder", true, "--folder needs a folder"},
+      {"--channel", true, "--channel needs a name"},
+      {"--method", true, "--method needs 0 or 1"},
+      {"--name", true, "--name needs a name"},
+      {"--script", true, "--script needs a file"},
+      {"--seed", true, "--seed needs a number"},
+      {"--wait", true, "--wait needs seconds"},
+      {"--count", true, "--count needs a number"},
+      {"--lesson-code", true, "--lesson-code needs a code"},
+      {"--json", false, ""}},
+     0,
+     [](const ParsedArguments& a, const LayoutSet& layouts) {
+         return runJoinOptions(layouts, a.values);
+     }},
     {"print",
      kPrintHelp,
      {{"--printer", true, "--printer needs a queue"},

@@ -61,10 +61,7 @@ CommandOutcome teachCommand(const ViewLayouts& layouts, const QString& documentP
     if (const auto error = overrides.parse(options.sets))
         return {kExitUsage, {}, {*error}};
     if (!isPlainMailBoxName(options.channel))
-        return {kExitFailure,
-                {},
-                {u"Der Kommunikationskanal \"%1\" ist ungültig: 1 bis 8 Zeichen, ohne \"/\", "
-                 u"\"\\\" und \"..\"."_s.arg(options.channel)}};
+        return {kExitFailure, {}, {msgInvalidChannel(options.channel)}};
     if (!QDir(options.folder).exists())
         return {kExitFailure, {}, {u"Der angegebene Ordner ist ungültig."_s}};
 

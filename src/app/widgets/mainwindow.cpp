@@ -19,6 +19,7 @@
 #include "networkteachercontroller.h"
 #include "notesbox.h"
 #include "optionsmenubinding.h"
+#include "participantcontroller.h"
 #include "puzzlecontroller.h"
 #include "quitdialog.h"
 #include "rounding.h"
@@ -107,6 +108,8 @@ MainWindow::MainWindow(StartEnvironment environment, QWidget* parent)
             return m_exercise->restart(RepetitionMode(mode));
         }) == ResultChoice::Repeated;
     });
+    m_networkParticipant =
+        new ParticipantController(*this, *m_exercise, exerciseHost.addToolBarSection);
     PuzzleHost puzzleHost;
     puzzleHost.viewArea = exerciseHost.viewArea;
     puzzleHost.picture = [this] { return view().composer().view(); };

@@ -33,6 +33,7 @@ class MailController;
 class MainMenu;
 class NetworkTeacherController;
 class NotesBox;
+class ParticipantController;
 class QuitDialog;
 class TitleBar;
 class TopicMenuController;
@@ -84,6 +85,8 @@ public:
     ExerciseResultController& exerciseResults() const { return *m_exerciseResults; }
     ExerciseController& exercise() const { return *m_exercise; }
     PuzzleController& puzzle() const { return *m_puzzle; }
+    // "An Netzwerk-Übung &teilnehmen...": this PC as a participant.
+    ParticipantController& networkParticipant() const { return *m_networkParticipant; }
     BoardController& board() const { return *m_board; }
     BestListController& bestLists() const { return *m_bestLists; }
     // The teacher's side of the network exercise ("Lehrer&steuerung").
@@ -163,6 +166,7 @@ private:
     ExerciseSettingsController* m_exerciseSettings;
     ExerciseController* m_exercise;
     PuzzleController* m_puzzle;
+    ParticipantController* m_networkParticipant;
     BestListController* m_bestLists;
     NetworkTeacherController* m_networkTeacher;
     ExerciseResultController* m_exerciseResults;

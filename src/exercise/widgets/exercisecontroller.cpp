@@ -146,6 +146,12 @@ bool ExerciseController::startExercise(bool askSettings) {
     return shown(m_session->start(request, m_shell.settings().UebNameEingabe));
 }
 
+bool ExerciseController::startRequest(const StartRequest& request) {
+    if (m_active)
+        leave(); // an ended run still on screen
+    return shown(m_session->start(request, false));
+}
+
 bool ExerciseController::shown(const StartOutcome& outcome) {
     if (!outcome.started()) {
         if (!outcome.message.isEmpty())
@@ -159,6 +165,12 @@ bool ExerciseController::shown(const StartOutcome& outcome) {
 bool ExerciseController::restart(RepetitionMode mode) {
     if (!m_active || !m_session->canRepeat())
         return false;
+    // The teacher's grid has one row per joining; nobody asks it for a second run.
+    if (run().session().SitzungsArt == SessionKind::NetworkParticipant) {
+        m_shell.dialogs().information(
+            u"Eine Wiederholung der Netzwerk-Übung wurde nicht zugelassen."_s);
+        return false;
+    }
     // An individual exercise starts again as Start does: the settings
     // dialog and the name entry when they are on.
     if (run().session().SitzungsArt != SessionKind::Individual) {

@@ -66,6 +66,10 @@ public:
     // the settings dialog comes first when its check box says so; the
     // dialog's own "Übung starten" starts without it.
     bool startExercise(bool askSettings = true);
+    // Starts a run whose settings the caller made (a network participant's,
+    // with the teacher's settings, or a series part's): no settings dialog,
+    // no name entry.
+    bool startRequest(const StartRequest& request);
     // "Übung &abbrechen": asks while the run is unfinished; true when the
     // exercise is left.
     bool abortExercise();
