@@ -11,6 +11,7 @@
 #include "listcommand.h"
 #include "printcommand.h"
 #include "rendercommand.h"
+#include "seriescommand.h"
 #include "sheetcommand.h"
 #include "teachcommand.h"
 #include "toolcommands.h"
@@ -44,6 +45,7 @@ Commands:
   list FOLDER                  print the topic list of a folder
   teach DOC --folder DIR [...] publish a network exercise and print the class's grid
   join --folder DIR --name NAME [...]  take part in a network exercise
+  series pack|run ...          pack a folder into a series package, or run one
   exercise FILE [...]          replay an exercise of a document on the engine
   sheet KIND OUT.png [...]     draw a blackboard sheet
   bestlist FILE.hsc [--add ...]  print a best list ranked, or append to it
@@ -777,6 +779,25 @@ const Subcommand kSubcommands[] = {
       {"--class-picture", true, "--class-picture needs FILE.png"}},
      1,
      runTeach},
+    {"series",
+     kSeriesHelp,
+     {{"--title", true, "--title needs a text"},
+      {"--info", true, "--info needs a text"},
+      {"--mode", true, "--mode needs 0, 1 or 2"},
+      {"--weight", true, "--weight needs FILE=N"},
+      {"--minutes", true, "--minutes needs FILE=N"},
+      {"--modus", true, "--modus needs FILE=N"},
+      {"--inactive", true, "--inactive needs FILE"},
+      {"--order", true, "--order needs FILE,FILE,..."},
+      {"--script", true, "--script needs FILE=SCRIPT"},
+      {"--seed", true, "--seed needs a number"},
+      {"--start", true, "--start needs a time"},
+      {"--name", true, "--name needs a name"},
+      {"--json", false, ""}},
+     -1,
+     [](const ParsedArguments& a, const LayoutSet& layouts) {
+         return runSeriesArguments(layouts, a.positional, a.all);
+     }},
     {"join",
      kJoinHelp,
      {{"--folder", true, "--folder needs a folder"},

@@ -116,7 +116,7 @@ CommandOutcome seriesRunCommand(const ViewLayouts& layouts, const QString& packa
     if (const IoResult read = readSeriesPackage(packagePath, package); !read.ok)
         return {kExitFailure, {}, read.messages};
     SeriesRun series(std::move(package), packagePath);
-    const SettingOverrides defaults;
+    SettingOverrides defaults;
     const Settings& settings = defaults.settings();
     const ExerciseRuleSet rules = buildExerciseRuleSet();
     RandomGenerator random;
@@ -174,7 +174,7 @@ CommandOutcome seriesRunCommand(const ViewLayouts& layouts, const QString& packa
         session.complete(start.addMSecs(clock.nowMs()));
         const UebungsSitzung& run = session.run().session();
         parts.append(partObject(entry, run));
-        series.partEnded(run.Gesamtleistung, run.preamble, run.body);
+        series.partEnded(run.Gesamtleistung, run.preamble, QString::fromUtf8(run.body));
         if (aborted)
             break;
     }
@@ -190,6 +190,152 @@ CommandOutcome seriesRunCommand(const ViewLayouts& layouts, const QString& packa
         outcome.output = result.protocol.toUtf8();
     }
     return outcome;
+}
+
+const char kSeriesHelp[] =
+    R"(Usage: quorvel-tool series pack FOLDER OUT.qvusp [--title T] [--info TEXT] [--mode 0|1|2]
+                        [--weight FILE=N]... [--minutes FILE=N]... [--modus FILE=N]...
+                        [--inactive FILE]... [--order FILE,FILE,...]
+       quorvel-tool series run PACKAGE.qvusp [--script FILE=SCRIPT]... [--seed N]
+                        [--start TIME] [--name NAME] [--json]
+
+pack reads the documents (*.qvl) of FOLDER as "Übungs-Serie erstellen" does
+(sorted by lower-case file name, weight 1, time 0, the query mode's default),
+applies the options (FILE is a document's file name in FOLDER) and writes the
+package OUT.qvusp with the active entries and their documents.
+  --title T         the title for the protocol
+  --info TEXT       the information text ("<tab>" for a tab)
+  --mode 0|1|2      the series mode: 0 repeat until solved, 1 one try,
+                    2 one try without right/wrong feedback
+  --weight FILE=N   the weight of FILE's part (0 to 999)
+  --minutes FILE=N  the time limit of FILE's part in minutes (0: none)
+  --modus FILE=N    the query mode of FILE's part (0 to 3)
+  --inactive FILE   leave FILE out
+  --order F1,F2,... put these entries first, in this order
+
+run runs the series of PACKAGE.qvusp as a pupil does, without a window and on
+the virtual clock of "exercise": each part's actions come from the script
+given for its document's file name. A part without a script, or whose script
+ends while it runs, is aborted, which ends the series. Prints the series
+protocol (CR LF, UTF-8), or with --json one object:
+  {"parts": [{"Datei", "Titel", "Gewichtung", "Gesamtleistung", "EndeGrund"}],
+   "Gesamtleistung", "Note", "Bewertung", "protocol"}
+("Gesamtleistung" as a fraction 0..1).
+  --script FILE=SCRIPT  the actions of FILE's part (a file, "-" for stdin)
+  --seed N              the seed of the random choices
+  --start TIME          the start, YYYY-MM-DDTHH:MM:SS (default: now)
+  --name NAME           the participant's name
+  --json                print the result as JSON
+
+  -h, --help  show this help
+
+Nothing active, a file that cannot be written or a package that cannot be
+read exits with 1 and the program's message on stderr; unknown options or
+entries exit with 2.
+)";
+
+namespace {
+
+CommandOutcome usage(const QString& message) {
+    return {kExitUsage,
+            {},
+            {u"quorvel-tool: "_s + message, u"Run \"quorvel-tool series --help\" for usage."_s}};
+}
+
+// "FILE=N" with N in min..max.
+std::optional<std::pair<QString, int>> fileNumber(const QString& value, int min, int max) {
+    const qsizetype equals = value.lastIndexOf(u'=');
+    if (equals <= 0)
+        return std::nullopt;
+    bool ok = false;
+    const int number = value.mid(equals + 1).toInt(&ok);
+    if (!ok || number < min || number > max)
+        return std::nullopt;
+    return std::pair{value.left(equals), number};
+}
+
+} // namespace
+
+CommandOutcome runSeriesArguments(const ViewLayouts& layouts, const QStringList& positional,
+                                  const std::vector<std::pair<QString, QString>>& options) {
+    const QString action = positional.value(0);
+    if (action == u"pack"_s) {
+        if (positional.size() != 3)
+            return usage(u"series pack expects FOLDER and OUT"_s);
+        SeriesPackOptions pack;
+        const struct {
+            const char16_t* name;
+            std::vector<std::pair<QString, int>>* target;
+            int max;
+        } numbers[] = {{u"--weight", &pack.weights, 999},
+                       {u"--minutes", &pack.minutes, 999},
+                       {u"--modus", &pack.queryModes, 3}};
+        for (const auto& [option, value] : options) {
+            if (option == u"--title"_s) {
+                pack.title = value;
+            } else if (option == u"--info"_s) {
+                pack.information = value;
+            } else if (option == u"--mode"_s) {
+                bool ok = false;
+                const int mode = value.toInt(&ok);
+                if (!ok || mode < 0 || mode > 2)
+                    return usage(u"--mode needs 0, 1 or 2"_s);
+                pack.mode = static_cast<SeriesMode>(mode);
+            } else if (option == u"--inactive"_s) {
+                pack.inactive << value;
+            } else if (option == u"--order"_s) {
+                pack.order = value.split(u',', Qt::SkipEmptyParts);
+            } else {
+                bool known = false;
+                for (const auto& number : numbers) {
+                    if (option != QStringView(number.name))
+                        continue;
+                    known = true;
+                    const auto entry = fileNumber(value, 0, number.max);
+                    if (!entry)
+                        return usage(
+                            u"%1 needs FILE=N with N from 0 to %2"_s.arg(option).arg(number.max));
+                    number.target->push_back(*entry);
+                }
+                if (!known)
+                    return usage(u"%1 is no option of series pack"_s.arg(option));
+            }
+        }
+        return seriesPackCommand(positional[1], positional[2], pack);
+    }
+    if (action == u"run"_s) {
+        if (positional.size() != 2)
+            return usage(u"series run expects PACKAGE"_s);
+        SeriesRunOptions run;
+        for (const auto& [option, value] : options) {
+            if (option == u"--script"_s) {
+                const qsizetype equals = value.indexOf(u'=');
+                if (equals <= 0)
+                    return usage(u"--script needs FILE=SCRIPT"_s);
+                run.scripts.emplace_back(value.left(equals), value.mid(equals + 1));
+            } else if (option == u"--seed"_s) {
+                bool ok = false;
+                const quint64 seed = value.toULongLong(&ok);
+                if (!ok)
+                    return usage(u"--seed needs a number"_s);
+                run.seed = seed;
+            } else if (option == u"--start"_s) {
+                QString error;
+                const std::optional<QDateTime> start = parseStartTime(value, error);
+                if (!start)
+                    return usage(error);
+                run.start = *start;
+            } else if (option == u"--name"_s) {
+                run.name = value;
+            } else if (option == u"--json"_s) {
+                run.json = true;
+            } else {
+                return usage(u"%1 is no option of series run"_s.arg(option));
+            }
+        }
+        return seriesRunCommand(layouts, positional[1], run);
+    }
+    return usage(u"series needs pack or run"_s);
 }
 
 } // namespace quorvel

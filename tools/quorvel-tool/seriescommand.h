@@ -56,4 +56,11 @@ struct SeriesRunOptions {
 CommandOutcome seriesRunCommand(const ViewLayouts& layouts, const QString& packagePath,
                                 const SeriesRunOptions& options);
 
+// The help of `series` and its argument handling: `positional` starts with
+// "pack" or "run", `options` are the options in their order (repeated ones
+// too).
+extern const char kSeriesHelp[];
+CommandOutcome runSeriesArguments(const ViewLayouts& layouts, const QStringList& positional,
+                                  const std::vector<std::pair<QString, QString>>& options);
+
 } // namespace quorvel

@@ -23,6 +23,7 @@
 #include "puzzlecontroller.h"
 #include "quitdialog.h"
 #include "rounding.h"
+#include "seriescontroller.h"
 #include "startplan.h"
 #include "titlebar.h"
 #include "toolbar.h"
@@ -103,10 +104,14 @@ MainWindow::MainWindow(StartEnvironment environment, QWidget* parent)
                                         exerciseHost);
     // The end of a run: the protocol, the best list and the result window,
     // whose "Übung wiederholen" starts the exercise again on screen.
+    // A series part goes on with the series: the next part or its summary.
+    m_series = new SeriesController(*this, *m_exercise, *m_exerciseResults);
     m_exercise->setEndHandler([this](ExerciseSession& session) {
-        return m_exerciseResults->showExerciseResult(session, [this](int mode) {
-            return m_exercise->restart(RepetitionMode(mode));
-        }) == ResultChoice::Repeated;
+        const ResultChoice choice = m_exerciseResults->showExerciseResult(
+            session, [this](int mode) { return m_exercise->restart(RepetitionMode(mode)); });
+        if (session.run().session().SitzungsArt == SessionKind::SeriesPart)
+            return m_series->partEnded(session);
+        return choice == ResultChoice::Repeated;
     });
     m_networkParticipant =
         new ParticipantController(*this, *m_exercise, exerciseHost.addToolBarSection);

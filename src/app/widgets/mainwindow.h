@@ -24,6 +24,7 @@ class DocumentDialogsController;
 class ExerciseResultController;
 class ExerciseController;
 class PuzzleController;
+class SeriesController;
 class ExerciseSettingsController;
 class LearningViewController;
 class LearningViewPanel;
@@ -166,6 +167,7 @@ private:
     ExerciseSettingsController* m_exerciseSettings;
     ExerciseController* m_exercise;
     PuzzleController* m_puzzle;
+    SeriesController* m_series;
     ParticipantController* m_networkParticipant;
     BestListController* m_bestLists;
     NetworkTeacherController* m_networkTeacher;

@@ -134,7 +134,8 @@ bool SeriesController::partEnded(ExerciseSession& session) {
     if (!m_run)
         return false;
     const UebungsSitzung& part = session.run().session();
-    const QString message = m_run->partEnded(part.Gesamtleistung, part.preamble, part.body);
+    const QString message =
+        m_run->partEnded(part.Gesamtleistung, part.preamble, QString::fromUtf8(part.body));
     m_shell.dialogs().information(message);
     if (!m_run->finished())
         return startPart();
