@@ -58,7 +58,7 @@ IoResult writeSeriesPackage(const QString& path, const SeriesPackage& series) {
         if (entry.Aktiv)
             active.push_back(&entry);
     if (active.empty()) {
-        IoResult result = IoResult::failure(QStringLiteral("kein aktiver Eintrag"));
+        IoResult result = IoResult::failure(QString());
         result.messages << msgNoSeriesEntry();
         return result;
     }

@@ -260,7 +260,8 @@ TEST_F(MainWindowTest, CommandLineFolderBecomesTheTopicFolder) {
 TEST_F(MainWindowTest, SeriesPackageIsRecognisedInAnyCase) {
     write(u"serie.QVUSP"_s, "kein Dokument");
     MainWindow& w = activate({path(u"serie.QVUSP"_s)});
-    EXPECT_TRUE(prompter->asked.empty()); // not read as a document
+    // Read as a series package, not as a document: the package's own refusal.
+    EXPECT_EQ(prompter->order, QStringList{msgInvalidFormat()});
     EXPECT_FALSE(w.documents().isOpen());
     EXPECT_TRUE(w.state().commandLineDocument.isEmpty());
 

@@ -32,7 +32,7 @@ protected:
             ASSERT_TRUE(writeDocumentFile(d, dir.filePath(u"serie/"_s + name), false).ok);
         }
         write(u"a.script"_s, "drop 0 0\ndrop 1 1\ndrop 2 2\n");
-        write(u"b.script"_s, "drop 0 1\ndrop 0 0\ndrop 1 2\ndrop 1 1\ndrop 2 0\ndrop 2 2\n");
+        write(u"b.script"_s, "drop 0 1\ndrop 1 2\ndrop 2 0\ndrop 0 0\ndrop 1 1\ndrop 2 2\n");
         package = dir.filePath(u"serie.qvusp"_s);
     }
     void write(const QString& name, const QByteArray& bytes) {
