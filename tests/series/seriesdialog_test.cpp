@@ -1,16 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "capitalsdocument.h"
+#include "documentio.h"
+#include "exerciseclock.h"
+#include "exercisecontroller.h"
+#include "exerciseresultcontroller.h"
 #include "radiogroup.h"
 #include "scriptedprompter.h"
+#include "seriescontroller.h"
 #include "seriesfolder.h"
 #include "seriespackage.h"
 #include "shellfixture.h"
+#include "tuebprotokollform.h"
+#include "tuebseriefertigform.h"
 #include "tuebungsserieform.h"
+#include "uebstatuspan.h"
 
+#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace quorvel;
@@ -99,4 +113,93 @@ TEST_F(SeriesDialogTest, PackageAndRefusals) {
     EXPECT_NE(form.result(), QDialog::Accepted);
     ASSERT_EQ(prompter->order.size(), asked + 1);
     EXPECT_EQ(prompter->order.last(), msgNoSeriesEntry());
+}
+
+namespace {
+
+// A series of two capitals documents run in the main window.
+class SeriesRunTest : public test::ShellFixture {
+protected:
+    void SetUp() override {
+        test::ShellFixture::SetUp();
+        activate();
+        window->settings().UebNameEingabe = false;
+        QDir(dir.path()).mkdir(u"serie"_s);
+        for (const QString& name : {u"a.qvl"_s, u"b.qvl"_s}) {
+            Document d = test::capitalsDocument();
+            d.header.titel = name.left(1).toUpper();
+            ASSERT_TRUE(writeDocumentFile(d, path(u"serie/"_s + name), false).ok);
+        }
+        ASSERT_TRUE(readSeriesFolder(path(u"serie"_s), 1, 0, series.entries).ok);
+        series.entries[1].Gewichtung = 3;
+        window->exercise().setClock(&clock);
+    }
+    SeriesController& controller() { return window->series(); }
+    ExerciseRun& run() { return window->exercise().run(); }
+    // Solves the running part, one wrong drop first when `mistake`.
+    void solve(bool mistake) {
+        if (mistake)
+            run().drop(0, 1);
+        for (int i = 0; i < 3; ++i)
+            run().drop(i, i);
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents();
+    }
+
+    // Runs `interact` in the summary window once it is up; the end of a part
+    // comes through the event loop, so the window is looked for until then.
+    void inSummary(std::function<void(TUebSerieFertigForm*)> interact) {
+        auto* poll = new QTimer(window.get());
+        QObject::connect(
+            poll, &QTimer::timeout, window.get(), [poll, interact = std::move(interact)] {
+                if (auto* summary =
+                        qobject_cast<TUebSerieFertigForm*>(QApplication::activeModalWidget())) {
+                    poll->stop();
+                    poll->deleteLater();
+                    interact(summary);
+                }
+            });
+        poll->start(10);
+    }
+
+    SeriesPackage series;
+    VirtualClock clock;
+};
+
+} // namespace
+
+TEST_F(SeriesRunTest, PartsFollowOneAnotherAndEndInTheSummary) {
+    ASSERT_TRUE(controller().run(series, QString()));
+    EXPECT_EQ(window->modus(), Modus::Exercise);
+    EXPECT_EQ(run().session().SitzungsArt, SessionKind::SeriesPart);
+    EXPECT_EQ(window->session().document().header.titel, u"A"_s);
+
+    solve(false);
+    EXPECT_TRUE(prompter->order.contains(u"Teilübung Nr. 1 von 2 ist beendet.\r\nMit Klick auf OK "
+                                         u"startet die nächste Teilübung."_s));
+    ASSERT_EQ(window->modus(), Modus::Exercise);
+    EXPECT_EQ(window->session().document().header.titel, u"B"_s);
+    EXPECT_TRUE(controller().running());
+
+    QString performance;
+    inSummary([&](TUebSerieFertigForm* summary) {
+        performance = summary->performanceValue()->text();
+        summary->closeButton()->click();
+    });
+    solve(true); // 3 right, 1 wrong: 75 %
+    EXPECT_TRUE(prompter->order.contains(u"Teilübung Nr. 2 von 2 ist beendet."_s));
+    EXPECT_EQ(performance, u"81.3 %"_s); // (1 x 100 % + 3 x 75 %) / 4
+    EXPECT_FALSE(controller().running());
+    EXPECT_EQ(window->modus(), Modus::LearningView);
+    EXPECT_TRUE(window->exerciseResults().protocolWindow()->protocol().startsWith(
+        u"<tit>Gesamtprotokoll der Übungsserie"_s));
+}
+
+TEST_F(SeriesRunTest, AbortingAPartEndsTheSeries) {
+    ASSERT_TRUE(controller().run(series, QString()));
+    prompter->answers = {Answer::Yes};
+    ASSERT_TRUE(window->exercise().abortExercise());
+    EXPECT_FALSE(controller().running());
+    EXPECT_EQ(window->modus(), Modus::LearningView);
+    EXPECT_EQ(window->exercise().statusPanel()->seriesPanel()->isVisibleTo(window.get()), false);
 }

@@ -86,6 +86,7 @@ public:
     ExerciseResultController& exerciseResults() const { return *m_exerciseResults; }
     ExerciseController& exercise() const { return *m_exercise; }
     PuzzleController& puzzle() const { return *m_puzzle; }
+    SeriesController& series() const { return *m_series; }
     // "An Netzwerk-Übung &teilnehmen...": this PC as a participant.
     ParticipantController& networkParticipant() const { return *m_networkParticipant; }
     BoardController& board() const { return *m_board; }

@@ -18,6 +18,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -101,6 +102,11 @@ TUebungsserieForm::TUebungsserieForm(Shell& shell, QWidget* parent)
     m_grid->verticalHeader()->setDefaultSectionSize(19);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->setMinimumHeight(220);
+    // Wide enough for every column beside a vertical scroll bar.
+    int gridWidth = 2 * m_grid->frameWidth() + m_grid->verticalScrollBar()->sizeHint().width();
+    for (const int width : kColumnWidths)
+        gridWidth += width;
+    m_grid->setMinimumWidth(gridWidth);
     m_grid->viewport()->installEventFilter(this);
     layout->addWidget(m_grid, 1);
 
