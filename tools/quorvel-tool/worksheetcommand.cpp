@@ -5,6 +5,7 @@
 #include "documentio.h"
 #include "metafilewriter.h"
 #include "savefile.h"
+#include "viewlayouts.h"
 #include "worksheetcontrols.h"
 #include "worksheetexport.h"
 #include "worksheetpage.h"
@@ -96,7 +97,7 @@ QByteArray worksheetFileBytes(const WorksheetPage& page, WorksheetFormat format,
     return {};
 }
 
-CommandOutcome worksheetCommand(const DocumentLayouts& layouts, const QString& documentPath,
+CommandOutcome worksheetCommand(const ViewLayouts& layouts, const QString& documentPath,
                                 const QString& outputPath, const WorksheetCommandOptions& options) {
     const std::optional<WorksheetFormat> format = worksheetFormatOf(outputPath);
     if (!format)
@@ -110,7 +111,7 @@ CommandOutcome worksheetCommand(const DocumentLayouts& layouts, const QString& d
     const WorksheetSettings start = startWorksheetSettings(document);
     WorksheetSettings settings = start;
     if (options.kind)
-        settings.kind = static_cast<SheetKind>(*options.kind);
+        settings.kind = static_cast<WorksheetKind>(*options.kind);
     settings.landscape = options.landscape;
     bool titleGiven = false;
     for (const auto& [control, value] : options.sets) {
@@ -130,7 +131,7 @@ CommandOutcome worksheetCommand(const DocumentLayouts& layouts, const QString& d
     // new page on the next drawing.
     settings.fitBasePicture = settings.landscape != start.landscape;
 
-    const WorksheetPage page = buildWorksheet(document, settings);
+    const WorksheetPage page = buildWorksheet(document, settings, layouts);
     QString error;
     const QByteArray bytes = worksheetFileBytes(page, *format, &error);
     if (bytes.isEmpty())
