@@ -263,6 +263,15 @@ TEST(WorksheetObjects, SheetsShowBoxesSolutionsAndFixedObjectsByMode) {
     EXPECT_TRUE(lineNear(drawObject(lined, 1)));
     EXPECT_TRUE(lineNear(drawObject(lined, 3)));
     EXPECT_FALSE(lineNear(drawObject(lined, 2)));
+    // A cross matching's line to the partner is the solution: only the
+    // complete solution sheet draws it.
+    for (Typ pair : {Typ::MatchingQueryText, Typ::MatchingQueryPicture}) {
+        ObjDataTyp partner = lined;
+        partner.Typ = codeOf(pair);
+        partner.Aktiv = true;
+        EXPECT_FALSE(lineNear(drawObject(partner, 1))) << int(pair);
+        EXPECT_TRUE(lineNear(drawObject(partner, 3))) << int(pair);
+    }
 }
 
 Document clozeDocument(const QString& text) {

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "worksheetcommand.h"
 
+#include "crossmatchinglayout.h"
 #include "document.h"
 #include "documentio.h"
 #include "metafilewriter.h"
+#include "randomgenerator.h"
 #include "savefile.h"
+#include "typecodes.h"
 #include "viewlayouts.h"
 #include "worksheetcontrols.h"
 #include "worksheetexport.h"
@@ -107,6 +110,14 @@ CommandOutcome worksheetCommand(const ViewLayouts& layouts, const QString& docum
     CommandOutcome failed;
     if (!readCommandDocument(layouts, documentPath, document, failed))
         return failed;
+
+    // As in the dialog, a cross matching's right-hand items are shuffled, or
+    // the sheet would give every pair away; always in the same order, so that
+    // the worksheet and the solution sheets of two calls fit together.
+    if (dokTypOf(document.header) == DokTyp::CrossMatching) {
+        RandomGenerator random(0);
+        prepareCrossMatching(document, true, random);
+    }
 
     const WorksheetSettings start = startWorksheetSettings(document);
     WorksheetSettings settings = start;
