@@ -144,8 +144,8 @@ TEST(WorksheetBody, LabellingPictureFillsTheWidthOrShrinksToTheBodyLimit) {
     ASSERT_EQ(portrait.pictures.size(), 1u);
     EXPECT_EQ(portrait.pictures[0].rect, QRectF(0, kTop, 1000, 747));
     EXPECT_EQ(portrait.end, kTop + 747);
-    ASSERT_FALSE(portrait.rects.empty()); // the frame
-    EXPECT_EQ(portrait.rects.back().rect, QRectF(0, kTop, 1000, 747));
+    ASSERT_FALSE(portrait.rects.empty()); // the frame, its lines on the picture's outermost units
+    EXPECT_EQ(portrait.rects.back().rect, QRectF(0, kTop, 999, 746));
 
     // Landscape: 1625 wide would reach below the limit; the height is cut to
     // it and the width follows, centred.

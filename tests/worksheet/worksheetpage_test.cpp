@@ -106,6 +106,12 @@ WorksheetSettings sheet(WorksheetKind kind, bool withFields = false) {
     return s;
 }
 
+// What a frame over the area (x, y, width, height) records: its lines lie on
+// the area's outermost units, so the stroked rectangle is one unit smaller.
+QRectF frameOver(double x, double y, double width, double height) {
+    return QRectF(x, y, width - 1, height - 1);
+}
+
 // The top of a drawn text: its baseline less the ascent of its font.
 int topOf(const DrawnItem& item) {
     return qRound(item.position.y()) - QFontMetrics(item.font).ascent();
@@ -173,7 +179,7 @@ TEST(WorksheetHeader, TitleIsFramedAcrossThePageOnEverySheetButTheOverlay) {
         ASSERT_EQ(frames.size(), 1u);
         const int top = a - rnd(0.3 * h(30));
         const int bottom = a + rnd(1.3 * h(30));
-        EXPECT_EQ(frames[0].rect, QRectF(0, top, 1000, bottom - top));
+        EXPECT_EQ(frames[0].rect, frameOver(0, top, 1000, bottom - top));
         // The header fields keep their space on the cut-out sheet but are not drawn.
         EXPECT_EQ(d.text(QStringLiteral("Name:")) != nullptr, kind != WorksheetKind::CutOut);
     }
@@ -296,8 +302,8 @@ TEST(WorksheetAnswerList, CutOutCardsRepeatInEveryColumn) {
     ASSERT_EQ(frames.size(), 9u); // a picture card and two text cards, three times
     for (int k = 0; k < 3; ++k) {
         EXPECT_EQ(images[size_t(k)].rect, QRectF(columnX[k] + half, 0, 4 * lh, 2 * lh));
-        EXPECT_EQ(frames[size_t(k)].rect, QRectF(columnX[k], -rnd(0.25 * lh), 4 * lh + 2 * half,
-                                                 2 * lh + 2 * rnd(0.25 * lh)));
+        EXPECT_EQ(frames[size_t(k)].rect, frameOver(columnX[k], -rnd(0.25 * lh), 4 * lh + 2 * half,
+                                                    2 * lh + 2 * rnd(0.25 * lh)));
     }
     const int textTop = rnd(2.5 * lh) + 6;
     for (const QString& card : {u" Alpha "_s, u" beta "_s}) {
@@ -311,8 +317,8 @@ TEST(WorksheetAnswerList, CutOutCardsRepeatInEveryColumn) {
         EXPECT_EQ(topOf(item), textTop);
         EXPECT_EQ(item.font.pixelSize(), 25);
         EXPECT_EQ(frames[size_t(3 + k)].rect,
-                  QRectF(columnX[k], textTop - rnd(0.125 * lh), widthOf(u" Alpha "_s, 25),
-                         rnd(0.125 * lh) + rnd(1.125 * lh)));
+                  frameOver(columnX[k], textTop - rnd(0.125 * lh), widthOf(u" Alpha "_s, 25),
+                            rnd(0.125 * lh) + rnd(1.125 * lh)));
         ++k;
     }
     EXPECT_EQ(k, 3);
