@@ -27,10 +27,10 @@ struct WorksheetPage;
 class WorksheetController : public QObject, public ShellParticipant {
     Q_OBJECT
 public:
+    // `layouts` are the program's, which compose the learning view;
     // `printer` is the program's printer (shared with the view print);
     // `viewChanged` returns the view to the learning view after the objects
     // of a cross matching were shuffled for the sheet.
-    // `layouts` are the program's, which compose the learning view.
     WorksheetController(Shell& shell, const ViewLayouts& layouts,
                         std::function<QPrinter&()> printer, std::function<void()> viewChanged,
                         QObject* parent);
