@@ -586,7 +586,10 @@ QRect ObjectDrawer::drawForWorksheet(QPainter& painter, const DrawContext& conte
     const Typ typ = typOf(object);
     const Card card = miss(context, object);
     rememberCard(object, card.rect, context.pagePicture);
-    if (drawsTargetLine(object) && mode != 2)
+    // A cross matching's query element is joined to its partner by its line:
+    // that is the solution, which the worksheet must not give away.
+    const bool pair = typ == Typ::MatchingQueryText || typ == Typ::MatchingQueryPicture;
+    if (drawsTargetLine(object) && mode != 2 && !(pair && !solutions))
         drawTargetLine(painter, object, context.pagePicture, card.rect);
 
     if (isFixedOnWorksheet(typ))

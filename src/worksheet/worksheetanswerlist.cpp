@@ -54,7 +54,7 @@ struct ListDrawing {
     int columns = 1; // copies of every card on the cut-out sheet
     int a = 0;
 
-    bool cutOut() const { return canvas.kind() == SheetKind::CutOut; }
+    bool cutOut() const { return canvas.kind() == WorksheetKind::CutOut; }
     // Past the page's end nothing more can be seen: the list stops there, on
     // every sheet alike, so that a document with thousands of answers costs
     // no more than a page of them.
@@ -172,7 +172,7 @@ struct ListDrawing {
 
 bool showsAnswerList(const Document& document, const WorksheetSettings& settings) {
     const DokTyp type = dokTypOf(document.header);
-    const bool cutOut = settings.kind == SheetKind::CutOut;
+    const bool cutOut = settings.kind == WorksheetKind::CutOut;
     if (type == DokTyp::MultipleChoice)
         return false;
     if (type == DokTyp::CrossMatching)
@@ -216,7 +216,7 @@ int drawAnswerList(const WorksheetCanvas& canvas, int top) {
     if (!showsAnswerList(canvas.document, canvas.settings))
         return top;
     const AnswerList answers = collectAnswers(canvas.document, canvas.settings);
-    const bool cutOut = canvas.kind() == SheetKind::CutOut;
+    const bool cutOut = canvas.kind() == WorksheetKind::CutOut;
     const int charHeight = cutOut ? 25 : 22;
     ListDrawing list{canvas, canvas.font(charHeight), canvas.h(charHeight)};
     list.dash = canvas.textWidth(QStringLiteral(" - "), list.font);

@@ -159,7 +159,9 @@ void drawBodyFrame(QPainter& painter, const QRect& rect) {
     painter.save();
     painter.setPen(QPen(Qt::black, 1));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(rect);
+    // Within `rect`: a stroked QRect reaches one unit past its right and
+    // bottom edge, which would lie outside a frame across the page.
+    painter.drawRect(rect.adjusted(0, 0, -1, -1));
     painter.restore();
 }
 

@@ -35,7 +35,10 @@ void WorksheetCanvas::line(int x1, int y1, int x2, int y2) const {
 void WorksheetCanvas::frame(int x1, int y1, int x2, int y2) const {
     painter.setPen(QPen(Qt::black, 1));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRect(QPoint(x1, y1), QPoint(x2, y2)).normalized().adjusted(0, 0, -1, -1));
+    // A stroked QRect reaches one unit past its right and bottom edge; the
+    // frame keeps to x1..x2 - 1 and y1..y2 - 1, so that one across the page
+    // stays on it (and inside an exported file's bounds).
+    painter.drawRect(QRect(QPoint(x1, y1), QPoint(x2, y2)).normalized().adjusted(0, 0, -2, -2));
 }
 
 void WorksheetCanvas::picture(const QRect& target, const QImage& picture) const {

@@ -29,7 +29,7 @@ struct WorksheetCanvas {
     int width = 1000;  // W
     int height = 1625; // H
 
-    SheetKind kind() const { return settings.kind; }
+    WorksheetKind kind() const { return settings.kind; }
     bool parts() const { return hasParts(settings.kind); }
 
     QFont font(int n, bool bold = false) const;

@@ -4,8 +4,8 @@
 #include "clozelines.h"
 #include "document.h"
 #include "rounding.h"
-#include "worksheetbodymetrics.h"
 #include "worksheetbodyparts.h"
+#include "worksheetmetrics.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -136,7 +136,7 @@ int drawClozeBody(WorksheetBodyContext& context, int top) {
     if (parts) {
         // The gap lines of the last screen line lie on its bottom row: the
         // frame keeps a little room below them, so that they stay apart.
-        const int room = rnd(0.3 * letterHeight(document.header.Schriftart, 25));
+        const int room = rnd(0.3 * xHeight(document.header.Schriftart, 25));
         const int bottom =
             std::min(std::max(placed.top + placed.height, end + room), context.bodyLimit);
         drawBodyFrame(context.painter, QRect(0, top, context.width, std::max(0, bottom - top)));

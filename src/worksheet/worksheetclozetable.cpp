@@ -2,9 +2,9 @@
 #include "colorconversion.h"
 #include "document.h"
 #include "rounding.h"
-#include "worksheetbodymetrics.h"
 #include "worksheetbodyparts.h"
 #include "worksheetcloze.h"
+#include "worksheetmetrics.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -62,7 +62,7 @@ PictureCell placePicture(const lueckentabellearrtyp& cell, const Table& t, int x
 int layOutTable(WorksheetBodyContext& context, const ClozeArea& area, const Table& t,
                 int charHeight, bool draw) {
     const HeaderDataTyp& h = context.document.header;
-    const SheetKind kind = context.settings.kind;
+    const WorksheetKind kind = context.settings.kind;
     const int mode = worksheetMode(kind);
     QPainter& painter = context.painter;
     const bool lines = h.LueckenTabelleLinie == 1;
@@ -143,7 +143,7 @@ int drawClozeTable(WorksheetBodyContext& context, const ClozeArea& area) {
     t.columns = std::clamp(h.LueckenTabelleSpalten, 1, kGapTableMaxColumns);
     t.gap = rnd(area.width * 0.03);
     t.cw = std::max(1, rnd((area.width - (t.columns - 1) * double(t.gap)) / t.columns));
-    t.lh = letterHeight(h.Schriftart, 25);
+    t.lh = xHeight(h.Schriftart, 25);
 
     const int charHeight = fittingClozeHeight(context.settings.fontAdjust, [&](int height) {
         return layOutTable(context, area, t, height, false) <= area.bottom;

@@ -55,7 +55,7 @@ std::optional<int> wholeNumber(const QString& value, int min, int max) {
 bool setKind(WorksheetSettings& s, const QString& value) {
     const std::optional<int> index = wholeNumber(value, 0, 3);
     if (index)
-        s.kind = static_cast<SheetKind>(*index);
+        s.kind = static_cast<WorksheetKind>(*index);
     return bool(index);
 }
 

@@ -13,7 +13,7 @@ int worksheetBodyLimit(const WorksheetCanvas& canvas) {
 }
 
 void drawWorksheetFooter(const WorksheetCanvas& canvas) {
-    if (canvas.kind() == SheetKind::SolutionOverlay)
+    if (canvas.kind() == WorksheetKind::SolutionOverlay)
         return;
     const int y = worksheetBodyLimit(canvas);
     const QFont font = canvas.font(15);

@@ -60,7 +60,7 @@ int drawTitle(const WorksheetCanvas& canvas, int a) {
         return a;
     a += rnd(0.5 * canvas.h(18));
     const int h30 = canvas.h(30);
-    if (canvas.kind() != SheetKind::SolutionOverlay) {
+    if (canvas.kind() != WorksheetKind::SolutionOverlay) {
         canvas.frame(0, a - rnd(0.3 * h30), canvas.width, a + rnd(1.3 * h30));
         const QFont font = canvas.font(30, true);
         const int centre = rnd(canvas.width * 0.5);

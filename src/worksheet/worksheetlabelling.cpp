@@ -53,7 +53,7 @@ int drawLabellingBody(WorksheetBodyContext& context, int top) {
     const auto skip = [composed](const ObjDataTyp& o) {
         return composed && (typOf(o) == Typ::FixedPicture || typOf(o) == Typ::PictureLink);
     };
-    const bool firstLetter = settings.firstLetter && settings.kind == SheetKind::Worksheet;
+    const bool firstLetter = settings.firstLetter && settings.kind == WorksheetKind::Worksheet;
     return drawPictureBody(context, top, std::move(picture), skip, firstLetter);
 }
 

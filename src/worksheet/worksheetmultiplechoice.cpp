@@ -4,9 +4,9 @@
 #include "multiplechoicelayout.h"
 #include "rounding.h"
 #include "textmarkup.h"
-#include "worksheetbodymetrics.h"
 #include "worksheetbodyparts.h"
 #include "worksheetcloze.h"
+#include "worksheetmetrics.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -144,7 +144,7 @@ private:
     }
 
     WorksheetBodyContext& m_context;
-    SheetKind m_kind;
+    WorksheetKind m_kind;
     int m_lh;
     int m_limit;
     bool m_draw = false;
@@ -154,7 +154,7 @@ private:
 
 int drawMultipleChoiceBody(WorksheetBodyContext& context, int top) {
     const Document& document = context.document;
-    const int lh = letterHeight(document.header.Schriftart, 25);
+    const int lh = xHeight(document.header.Schriftart, 25);
     const int limit = context.height - rnd(1.5 * lh);
     QuestionBlock block(context, lh, limit);
     int y = top;

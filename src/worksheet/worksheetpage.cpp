@@ -16,7 +16,8 @@ QSize worksheetPageSize(bool landscape) {
     return landscape ? QSize(1625, 1000) : QSize(1000, 1625);
 }
 
-WorksheetPage buildWorksheet(const Document& document, WorksheetSettings& settings) {
+WorksheetPage buildWorksheet(const Document& document, WorksheetSettings& settings,
+                             const ViewLayouts& layouts) {
     WorksheetPage page;
     page.size = worksheetPageSize(settings.landscape);
     QPainter painter(&page.picture);
@@ -28,9 +29,10 @@ WorksheetPage buildWorksheet(const Document& document, WorksheetSettings& settin
     a = drawAnswerList(canvas, a);
     page.bodyTop = a;
     page.bodyLimit = worksheetBodyLimit(canvas);
-    if (settings.kind != SheetKind::CutOut) {
+    if (settings.kind != WorksheetKind::CutOut) {
         WorksheetBodyContext body{painter,           document,           settings,
-                                  page.size.width(), page.size.height(), page.bodyLimit};
+                                  page.size.width(), page.size.height(), page.bodyLimit,
+                                  &layouts};
         painter.save();
         drawWorksheetBody(body, a);
         painter.restore();

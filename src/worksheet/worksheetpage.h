@@ -9,6 +9,7 @@
 namespace quorvel {
 
 class Document;
+class ViewLayouts;
 
 // One drawn sheet: the picture in page units (recorded once, replayed for
 // preview, print and export) and the page size in those units.
@@ -26,7 +27,10 @@ struct WorksheetPage {
 QSize worksheetPageSize(bool landscape);
 
 // Draws the sheet of `document` with `settings` (header, answer list, body,
-// footer). `settings.fitBasePicture` is honoured and cleared.
-WorksheetPage buildWorksheet(const Document& document, WorksheetSettings& settings);
+// footer). `settings.fitBasePicture` is honoured and cleared. `layouts` are
+// the learning view's: the bodies of a crossword and of "Zeichnungen
+// einbinden" show the page they compose.
+WorksheetPage buildWorksheet(const Document& document, WorksheetSettings& settings,
+                             const ViewLayouts& layouts);
 
 } // namespace quorvel

@@ -2,9 +2,9 @@
 #include "document.h"
 #include "rounding.h"
 #include "textmarkup.h"
-#include "worksheetbodymetrics.h"
 #include "worksheetbodyparts.h"
 #include "worksheetcloze.h"
+#include "worksheetmetrics.h"
 
 #include <QPainter>
 
@@ -41,7 +41,7 @@ std::vector<Question> questionsOf(const QString& text) {
 // only measured, and measuring stops past `limit`.
 int questionBlock(WorksheetBodyContext& context, const Question& q, int number, int top, bool draw,
                   int limit) {
-    const SheetKind kind = context.settings.kind;
+    const WorksheetKind kind = context.settings.kind;
     const int x = rnd(context.width * 0.02);
     const int right = x + rnd(context.width * 0.97);
     TextMarkupParams params = worksheetTextParams(context, kQuestionHeight, kMarkupPlain, x, right,
@@ -66,7 +66,7 @@ int questionBlock(WorksheetBodyContext& context, const Question& q, int number, 
 
 int drawSingleQuestionsBody(WorksheetBodyContext& context, int top) {
     const std::vector<Question> questions = questionsOf(context.document.header.fragentext);
-    const int lh = letterHeight(context.document.header.Schriftart, 25);
+    const int lh = xHeight(context.document.header.Schriftart, 25);
     const int limit = context.height - rnd(1.5 * lh);
     int y = top;
     bool any = false;

@@ -7,7 +7,7 @@ namespace quorvel {
 
 // The four kinds of sheet, by the index of the dialog's "Was soll erstellt
 // werden" choice.
-enum class SheetKind {
+enum class WorksheetKind {
     Worksheet = 0,        // "Arbeitsblatt"
     CompleteSolution = 1, // "Lösungsblatt (komplett)"
     SolutionOverlay = 2,  // "Lösungsblatt (Auflegefolie)"
@@ -17,23 +17,23 @@ enum class SheetKind {
 // Sheets 0 and 1 draw their parts (header, frames, texts); sheets 1 and 2
 // draw the solutions. The overlay keeps every space of the complete solution
 // sheet and draws only the solutions, so it lies exactly over the worksheet.
-inline bool hasParts(SheetKind kind) {
-    return kind == SheetKind::Worksheet || kind == SheetKind::CompleteSolution;
+inline bool hasParts(WorksheetKind kind) {
+    return kind == WorksheetKind::Worksheet || kind == WorksheetKind::CompleteSolution;
 }
-inline bool hasSolutions(SheetKind kind) {
-    return kind == SheetKind::CompleteSolution || kind == SheetKind::SolutionOverlay;
+inline bool hasSolutions(WorksheetKind kind) {
+    return kind == WorksheetKind::CompleteSolution || kind == WorksheetKind::SolutionOverlay;
 }
 // The worksheet mode handed to the object and line renderers: 1 worksheet,
 // 3 complete solution sheet, 2 overlay; the cut-out sheet has no body (0).
-inline int worksheetMode(SheetKind kind) {
+inline int worksheetMode(WorksheetKind kind) {
     switch (kind) {
-    case SheetKind::Worksheet:
+    case WorksheetKind::Worksheet:
         return 1;
-    case SheetKind::CompleteSolution:
+    case WorksheetKind::CompleteSolution:
         return 3;
-    case SheetKind::SolutionOverlay:
+    case WorksheetKind::SolutionOverlay:
         return 2;
-    case SheetKind::CutOut:
+    case WorksheetKind::CutOut:
         return 0;
     }
     return 0;
@@ -43,17 +43,17 @@ inline int worksheetMode(SheetKind kind) {
 // the tool and the page builder share this record; the comments name the
 // dialog's controls.
 struct WorksheetSettings {
-    SheetKind kind = SheetKind::Worksheet; // ModeRadio
-    bool landscape = false;                // OrientRadio (0 portrait, 1 landscape)
-    bool nameField = true;                 // ABNameBox
-    bool classField = true;                // ABKlasseBox
-    bool dateField = true;                 // ABDatumBox
-    bool subjectField = false;             // ABFachBox
-    bool sheetNumberField = false;         // ABBlattNrBox
-    QString title;                         // TitelEdit
-    bool useDocumentTitle = true;          // TitelCheck
-    QString task;                          // AufgMemo (the document's ABAufgabe)
-    bool answerTexts = true;               // TextvorgabeCheck
+    WorksheetKind kind = WorksheetKind::Worksheet; // ModeRadio
+    bool landscape = false;                        // OrientRadio (0 portrait, 1 landscape)
+    bool nameField = true;                         // ABNameBox
+    bool classField = true;                        // ABKlasseBox
+    bool dateField = true;                         // ABDatumBox
+    bool subjectField = false;                     // ABFachBox
+    bool sheetNumberField = false;                 // ABBlattNrBox
+    QString title;                                 // TitelEdit
+    bool useDocumentTitle = true;                  // TitelCheck
+    QString task;                                  // AufgMemo (the document's ABAufgabe)
+    bool answerTexts = true;                       // TextvorgabeCheck
     int boxSizeIndex = 6;           // KaestchengroesseCombo: "50 %" is 0, "110 %" 6, "200 %" 15
     int firstQuestion = 1;          // AbFrageEdit, 1..99999
     bool clozeMargins = true;       // RaenderCheck

@@ -2,6 +2,7 @@
 # The worksheet bodies per document type, and the object drawing they use.
 quorvel_add_test(worksheet_body_tests
   ${CMAKE_CURRENT_LIST_DIR}/body_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/recordingdevice.cpp
   ${PROJECT_SOURCE_DIR}/tests/document/docbuilder.cpp
   ${PROJECT_SOURCE_DIR}/tests/document/hostiledocuments.cpp
 )

@@ -5,11 +5,11 @@
 #include "hostiledocuments.h"
 #include "layoutset.h"
 #include "objectdrawer.h"
-#include "bodyrecording.h"
+#include "recordingdevice.h"
 #include "rounding.h"
 #include "textmarkup.h"
 #include "worksheetbody.h"
-#include "worksheetbodymetrics.h"
+#include "worksheetmetrics.h"
 
 #include <QBuffer>
 #include <QPainter>
@@ -46,21 +46,48 @@ ObjDataTyp object(Typ typ, const QString& cap, double kx = 0.5, double ky = 0.5)
     return o;
 }
 
+using test::DrawnItem;
+using test::RecordingDevice;
+
+// What a body drew, by kind, in drawing order.
 struct Recorded {
-    Recording engine;
+    std::vector<DrawnItem> texts;
+    std::vector<DrawnItem> lines;
+    std::vector<DrawnItem> rects;
+    std::vector<DrawnItem> pictures;
     int end = 0;
 
+    void take(const std::vector<DrawnItem>& items) {
+        for (const DrawnItem& item : items) {
+            switch (item.kind) {
+            case DrawnItem::Kind::Text:
+                texts.push_back(item);
+                break;
+            case DrawnItem::Kind::Line:
+                lines.push_back(item);
+                break;
+            case DrawnItem::Kind::Rect:
+                rects.push_back(item);
+                break;
+            case DrawnItem::Kind::Image:
+                pictures.push_back(item);
+                break;
+            case DrawnItem::Kind::Other:
+                break;
+            }
+        }
+    }
     // Every text run joined, in drawing order; with `colour` only those of it.
     QString text(std::optional<QColor> colour = std::nullopt) const {
         QString all;
-        for (const RecordedText& t : engine.texts)
+        for (const DrawnItem& t : texts)
             if (!colour || t.colour == *colour)
                 all += t.text;
         return all;
     }
-    std::vector<RecordedPicture> picturesOf(QSize size) const {
-        std::vector<RecordedPicture> found;
-        for (const RecordedPicture& p : engine.pictures)
+    std::vector<DrawnItem> picturesOf(QSize size) const {
+        std::vector<DrawnItem> found;
+        for (const DrawnItem& p : pictures)
             if (p.size == size)
                 found.push_back(p);
         return found;
@@ -77,11 +104,11 @@ Recorded drawBody(const Document& document, WorksheetSettings& settings, int top
                                      page.width(), page.height(), bodyLimit};
         recorded.end = drawWorksheetBody(context, top);
     }
-    recorded.engine = device.engine().recording;
+    recorded.take(device.items);
     return recorded;
 }
 
-WorksheetSettings sheet(SheetKind kind) {
+WorksheetSettings sheet(WorksheetKind kind) {
     WorksheetSettings settings;
     settings.kind = kind;
     return settings;
@@ -95,43 +122,42 @@ TEST(WorksheetBody, UnknownTypeAndCutOutSheetDrawNothing) {
     Document unknown = documentOf(DokTyp::Cloze);
     unknown.header.DokTyp = 9;
     unknown.header.lueckentext = QStringLiteral("Ein <<Text>>.");
-    WorksheetSettings worksheet = sheet(SheetKind::Worksheet);
+    WorksheetSettings worksheet = sheet(WorksheetKind::Worksheet);
     const Recorded none = drawBody(unknown, worksheet);
     EXPECT_EQ(none.end, kTop);
-    EXPECT_TRUE(none.engine.texts.empty() && none.engine.pictures.empty() &&
-                none.engine.rects.empty());
+    EXPECT_TRUE(none.texts.empty() && none.pictures.empty() && none.rects.empty());
 
     unknown.header.DokTyp = codeOf(DokTyp::Cloze);
-    WorksheetSettings cutOut = sheet(SheetKind::CutOut);
+    WorksheetSettings cutOut = sheet(WorksheetKind::CutOut);
     const Recorded cards = drawBody(unknown, cutOut);
     EXPECT_EQ(cards.end, kTop);
-    EXPECT_TRUE(cards.engine.texts.empty() && cards.engine.pictures.empty());
+    EXPECT_TRUE(cards.texts.empty() && cards.pictures.empty());
 }
 
 TEST(WorksheetBody, LabellingPictureFillsTheWidthOrShrinksToTheBodyLimit) {
     Document d = documentOf(DokTyp::PictureLabelling);
     d.basePicture = solid(QSize(870, 650), Qt::green);
     d.objects.push_back(object(Typ::QueryLabel, QStringLiteral("Hauptstadt")));
-    WorksheetSettings worksheet = sheet(SheetKind::Worksheet);
+    WorksheetSettings worksheet = sheet(WorksheetKind::Worksheet);
 
     const Recorded portrait = drawBody(d, worksheet);
-    ASSERT_EQ(portrait.engine.pictures.size(), 1u);
-    EXPECT_EQ(portrait.engine.pictures[0].target, QRectF(0, kTop, 1000, 747));
+    ASSERT_EQ(portrait.pictures.size(), 1u);
+    EXPECT_EQ(portrait.pictures[0].rect, QRectF(0, kTop, 1000, 747));
     EXPECT_EQ(portrait.end, kTop + 747);
-    ASSERT_FALSE(portrait.engine.rects.empty()); // the frame
-    EXPECT_EQ(portrait.engine.rects.back(), QRectF(0, kTop, 1000, 747));
+    ASSERT_FALSE(portrait.rects.empty()); // the frame, its lines on the picture's outermost units
+    EXPECT_EQ(portrait.rects.back().rect, QRectF(0, kTop, 999, 746));
 
     // Landscape: 1625 wide would reach below the limit; the height is cut to
     // it and the width follows, centred.
     const Recorded landscape = drawBody(d, worksheet, 300, QSize(1625, 1000), 980);
-    ASSERT_EQ(landscape.engine.pictures.size(), 1u);
-    EXPECT_EQ(landscape.engine.pictures[0].target, QRectF(357, 300, 910, 680));
+    ASSERT_EQ(landscape.pictures.size(), 1u);
+    EXPECT_EQ(landscape.pictures[0].rect, QRectF(357, 300, 910, 680));
 
     // The overlay keeps the room but draws no frame.
-    WorksheetSettings overlay = sheet(SheetKind::SolutionOverlay);
+    WorksheetSettings overlay = sheet(WorksheetKind::SolutionOverlay);
     const Recorded clear = drawBody(d, overlay);
     EXPECT_EQ(clear.end, kTop + 747);
-    EXPECT_TRUE(clear.engine.rects.empty());
+    EXPECT_TRUE(clear.rects.empty());
 }
 
 // The outermost black columns of row `y` (the answer box's frame).
@@ -237,6 +263,15 @@ TEST(WorksheetObjects, SheetsShowBoxesSolutionsAndFixedObjectsByMode) {
     EXPECT_TRUE(lineNear(drawObject(lined, 1)));
     EXPECT_TRUE(lineNear(drawObject(lined, 3)));
     EXPECT_FALSE(lineNear(drawObject(lined, 2)));
+    // A cross matching's line to the partner is the solution: only the
+    // complete solution sheet draws it.
+    for (Typ pair : {Typ::MatchingQueryText, Typ::MatchingQueryPicture}) {
+        ObjDataTyp partner = lined;
+        partner.Typ = codeOf(pair);
+        partner.Aktiv = true;
+        EXPECT_FALSE(lineNear(drawObject(partner, 1))) << int(pair);
+        EXPECT_TRUE(lineNear(drawObject(partner, 3))) << int(pair);
+    }
 }
 
 Document clozeDocument(const QString& text) {
@@ -249,11 +284,11 @@ Document clozeDocument(const QString& text) {
 TEST(WorksheetBody, ClozeGapLineFollowsTheBoxSize) {
     const Document d = clozeDocument(QStringLiteral("Die <<Hauptstadt>> liegt an der Spree."));
     const auto gapLine = [&](int k) {
-        WorksheetSettings settings = sheet(SheetKind::Worksheet);
+        WorksheetSettings settings = sheet(WorksheetKind::Worksheet);
         settings.boxSizeIndex = k;
         const Recorded r = drawBody(d, settings);
-        EXPECT_EQ(r.engine.lines.size(), 1u);
-        return r.engine.lines.empty() ? 0.0 : r.engine.lines[0].length() + 1;
+        EXPECT_EQ(r.lines.size(), 1u);
+        return r.lines.empty() ? 0.0 : r.lines[0].line.length() + 1;
     };
     const double full = gapLine(5);
     EXPECT_GT(full, 50);
@@ -269,27 +304,27 @@ TEST(WorksheetBody, ClozeSheetsAndFontAdjustment) {
         int height;
     } sizes[] = {{0, 30}, {10, 40}, {-10, 20}};
     for (const auto& c : sizes) {
-        WorksheetSettings settings = sheet(SheetKind::CompleteSolution);
+        WorksheetSettings settings = sheet(WorksheetKind::CompleteSolution);
         settings.fontAdjust = c.adjust;
         const Recorded r = drawBody(d, settings);
-        ASSERT_FALSE(r.engine.texts.empty());
-        for (const RecordedText& t : r.engine.texts)
-            EXPECT_EQ(t.pixelSize, c.height) << c.adjust;
+        ASSERT_FALSE(r.texts.empty());
+        for (const DrawnItem& t : r.texts)
+            EXPECT_EQ(t.font.pixelSize(), c.height) << c.adjust;
         EXPECT_TRUE(r.text(kRed).contains(QStringLiteral("Hauptstadt")));
         EXPECT_FALSE(r.text(kRed).contains(QStringLiteral("Metropole")));
         EXPECT_TRUE(r.text(QColor(Qt::black)).contains(QStringLiteral("Spree")));
     }
-    WorksheetSettings worksheet = sheet(SheetKind::Worksheet);
+    WorksheetSettings worksheet = sheet(WorksheetKind::Worksheet);
     const Recorded blank = drawBody(d, worksheet);
     EXPECT_FALSE(blank.text().contains(QStringLiteral("Hauptstadt")));
     EXPECT_TRUE(blank.text().contains(QStringLiteral("Spree")));
 
     // The overlay: only the solution, no text, no frame, no picture content.
-    WorksheetSettings overlay = sheet(SheetKind::SolutionOverlay);
+    WorksheetSettings overlay = sheet(WorksheetKind::SolutionOverlay);
     const Recorded solution = drawBody(d, overlay);
     EXPECT_EQ(solution.text(), QStringLiteral(" Hauptstadt"));
-    EXPECT_TRUE(solution.engine.lines.empty());
-    EXPECT_TRUE(solution.engine.rects.empty());
+    EXPECT_TRUE(solution.lines.empty());
+    EXPECT_TRUE(solution.rects.empty());
 }
 
 // A text too long for the page shrinks to the largest size that still
@@ -300,10 +335,10 @@ TEST(WorksheetBody, ClozeTextShrinksToTheLargestSizeThatFits) {
         lines << QStringLiteral("Zeile %1 hat eine <<Lücke>> und danach noch etwas mehr Text.")
                      .arg(i);
     Document d = clozeDocument(lines.join(QStringLiteral("\r\n")));
-    WorksheetSettings settings = sheet(SheetKind::Worksheet);
+    WorksheetSettings settings = sheet(WorksheetKind::Worksheet);
     const Recorded r = drawBody(d, settings);
-    ASSERT_FALSE(r.engine.texts.empty());
-    const int height = r.engine.texts[0].pixelSize;
+    ASSERT_FALSE(r.texts.empty());
+    const int height = r.texts[0].font.pixelSize();
     EXPECT_LT(height, 30);
     EXPECT_LE(r.end, 1600);
     const auto endAt = [&](int charHeight) {
@@ -323,17 +358,17 @@ TEST(WorksheetBody, ClozeTextShrinksToTheLargestSizeThatFits) {
 
 TEST(WorksheetBody, BasePictureYPositionMovesItUpAndCutsIt) {
     const Document d = clozeDocument(QStringLiteral("Text"));
-    WorksheetSettings settings = sheet(SheetKind::Worksheet);
+    WorksheetSettings settings = sheet(WorksheetKind::Worksheet);
     const Recorded level = drawBody(d, settings);
     const auto placed = level.picturesOf(QSize(870, 650));
     ASSERT_EQ(placed.size(), 1u);
-    EXPECT_EQ(placed[0].target, QRectF(0, kTop, 1000, 747));
+    EXPECT_EQ(placed[0].rect, QRectF(0, kTop, 1000, 747));
 
     settings.basePictureY = -1.0; // rnd(-62.5) = -62
     const Recorded raised = drawBody(d, settings);
     const auto cut = raised.picturesOf(QSize(870, 650));
     ASSERT_EQ(cut.size(), 1u);
-    EXPECT_EQ(cut[0].target, QRectF(0, kTop, 1000, 747 - 62));
+    EXPECT_EQ(cut[0].rect, QRectF(0, kTop, 1000, 747 - 62));
     EXPECT_NEAR(cut[0].source.top(), 62.0 * 650 / 747, 1e-6);
 
     // After switching to landscape the picture is fitted anew: too tall for
@@ -346,7 +381,7 @@ TEST(WorksheetBody, BasePictureYPositionMovesItUpAndCutsIt) {
     EXPECT_NEAR(settings.basePictureSize, 100.0 * 910 / 1625, 1e-9);
     const auto whole = fitted.picturesOf(QSize(870, 650));
     ASSERT_EQ(whole.size(), 1u);
-    EXPECT_EQ(whole[0].target, QRectF(358, 300, 910, 680)); // rnd(357.5) is 358
+    EXPECT_EQ(whole[0].rect, QRectF(358, 300, 910, 680)); // rnd(357.5) is 358
 }
 
 TEST(WorksheetBody, TablePictureLinkKeepsItsRoomButShowsNothing) {
@@ -362,22 +397,22 @@ TEST(WorksheetBody, TablePictureLinkKeepsItsRoomButShowsNothing) {
         return d;
     };
     const auto belowTop = [](const Recorded& r) {
-        for (const RecordedText& t : r.engine.texts)
+        for (const DrawnItem& t : r.texts)
             if (t.text.contains(QStringLiteral("Unten")))
-                return t.at.y();
+                return t.position.y();
         return -1.0;
     };
-    for (SheetKind kind :
-         {SheetKind::Worksheet, SheetKind::CompleteSolution, SheetKind::SolutionOverlay}) {
+    for (WorksheetKind kind : {WorksheetKind::Worksheet, WorksheetKind::CompleteSolution,
+                               WorksheetKind::SolutionOverlay}) {
         WorksheetSettings settings = sheet(kind);
         const Recorded link = drawBody(table(3), settings);
         EXPECT_TRUE(link.picturesOf(cellPicture.size()).empty());
         const Recorded shown = drawBody(table(1), settings);
         EXPECT_EQ(shown.picturesOf(cellPicture.size()).size(), hasParts(kind) ? 1u : 0u);
-        if (kind != SheetKind::SolutionOverlay) {
+        if (kind != WorksheetKind::SolutionOverlay) {
             // The same room as a drawn picture: the next row starts as low.
             EXPECT_EQ(belowTop(link), belowTop(shown));
-            const int lh = letterHeight(QStringLiteral("Arial"), 25);
+            const int lh = xHeight(QStringLiteral("Arial"), 25);
             EXPECT_GT(belowTop(link), kTop + rnd(62.0 * lh / 22));
         }
     }
@@ -387,28 +422,29 @@ TEST(WorksheetBody, SingleQuestionsShowTheirAnswersOnSolutionSheets) {
     Document d = documentOf(DokTyp::SingleQuestions);
     d.header.fragentext =
         QStringLiteral("Wie heißt die Hauptstadt? // Berlin\r\n  \r\nOhne Antwort\r\nDrittens//3");
-    WorksheetSettings solution = sheet(SheetKind::CompleteSolution);
+    WorksheetSettings solution = sheet(WorksheetKind::CompleteSolution);
     const Recorded full = drawBody(d, solution);
     EXPECT_TRUE(full.text().contains(QStringLiteral("1. Wie heißt die Hauptstadt?")));
     EXPECT_TRUE(full.text().contains(QStringLiteral("2. Ohne Antwort")));
     EXPECT_EQ(full.text(kRed).simplified(), QStringLiteral("Berlin --- 3"));
-    EXPECT_EQ(full.engine.lines.size(), 3u); // one line under each block
+    EXPECT_EQ(full.lines.size(), 3u); // one line under each block
 
-    WorksheetSettings worksheet = sheet(SheetKind::Worksheet);
+    WorksheetSettings worksheet = sheet(WorksheetKind::Worksheet);
     const Recorded blank = drawBody(d, worksheet);
     EXPECT_TRUE(blank.text(kRed).isEmpty());
     EXPECT_TRUE(blank.text().contains(QStringLiteral("3. Drittens")));
 
-    WorksheetSettings overlay = sheet(SheetKind::SolutionOverlay);
+    WorksheetSettings overlay = sheet(WorksheetKind::SolutionOverlay);
     const Recorded answers = drawBody(d, overlay);
     EXPECT_EQ(answers.text().simplified(), QStringLiteral("Berlin --- 3"));
-    EXPECT_TRUE(answers.engine.lines.empty() && answers.engine.rects.empty());
+    EXPECT_TRUE(answers.lines.empty() && answers.rects.empty());
     // The overlay's answers lie exactly where the solution sheet has them.
-    for (size_t i = 0; i < answers.engine.texts.size(); ++i) {
-        const RecordedText& t = answers.engine.texts[i];
+    for (size_t i = 0; i < answers.texts.size(); ++i) {
+        const DrawnItem& t = answers.texts[i];
         const bool same =
-            std::any_of(full.engine.texts.begin(), full.engine.texts.end(),
-                        [&](const RecordedText& f) { return f.text == t.text && f.at == t.at; });
+            std::any_of(full.texts.begin(), full.texts.end(), [&](const DrawnItem& f) {
+                return f.text == t.text && f.position == t.position;
+            });
         EXPECT_TRUE(same) << t.text.toStdString();
     }
 }
@@ -419,13 +455,13 @@ TEST(WorksheetBody, QuestionsThatDoNotFitStartTheNextSheet) {
     for (int i = 1; i <= 200; ++i)
         lines.append(QStringLiteral("Frage %1 // Antwort %1").arg(i));
     d.header.fragentext = lines.join(QStringLiteral("\r\n"));
-    WorksheetSettings worksheet = sheet(SheetKind::Worksheet);
+    WorksheetSettings worksheet = sheet(WorksheetKind::Worksheet);
     const Recorded first = drawBody(d, worksheet);
-    const int lh = letterHeight(QStringLiteral("Arial"), 25);
+    const int lh = xHeight(QStringLiteral("Arial"), 25);
     EXPECT_LT(first.end, 1625 - rnd(1.5 * lh));
     // The last question on the sheet.
     int last = 0;
-    for (const RecordedText& t : first.engine.texts) {
+    for (const DrawnItem& t : first.texts) {
         const int dot = int(t.text.indexOf(u'.'));
         if (dot > 0 && t.text.left(dot).toInt() > 0)
             last = std::max(last, t.text.left(dot).toInt());
@@ -434,9 +470,9 @@ TEST(WorksheetBody, QuestionsThatDoNotFitStartTheNextSheet) {
     ASSERT_LT(last, 200);
     worksheet.firstQuestion = last + 1;
     const Recorded next = drawBody(d, worksheet);
-    ASSERT_FALSE(next.engine.texts.empty());
-    EXPECT_TRUE(next.engine.texts[0].text.startsWith(QString::number(last + 1) + u'.'));
-    EXPECT_NEAR(next.engine.texts[0].at.y(), first.engine.texts[0].at.y(), 0.5);
+    ASSERT_FALSE(next.texts.empty());
+    EXPECT_TRUE(next.texts[0].text.startsWith(QString::number(last + 1) + u'.'));
+    EXPECT_NEAR(next.texts[0].position.y(), first.texts[0].position.y(), 0.5);
 }
 
 ObjDataTyp mcQuestion(const QStringList& answers, int untertyp = 0) {
@@ -453,24 +489,23 @@ TEST(WorksheetBody, MultipleChoiceOverlayShowsOnlyTheBoxPictures) {
     Document d = documentOf(DokTyp::MultipleChoice);
     d.objects.push_back(mcQuestion(
         {QStringLiteral("+ Ja"), QStringLiteral("- Nein"), QStringLiteral("+ Vielleicht")}));
-    WorksheetSettings overlay = sheet(SheetKind::SolutionOverlay);
+    WorksheetSettings overlay = sheet(WorksheetKind::SolutionOverlay);
     const Recorded boxes = drawBody(d, overlay);
-    EXPECT_TRUE(boxes.engine.texts.empty());
-    EXPECT_TRUE(boxes.engine.lines.empty());
-    EXPECT_TRUE(boxes.engine.rects.empty());
-    ASSERT_EQ(boxes.engine.pictures.size(), 3u);
-    for (const RecordedPicture& p : boxes.engine.pictures)
+    EXPECT_TRUE(boxes.texts.empty());
+    EXPECT_TRUE(boxes.lines.empty());
+    EXPECT_TRUE(boxes.rects.empty());
+    ASSERT_EQ(boxes.pictures.size(), 3u);
+    for (const DrawnItem& p : boxes.pictures)
         EXPECT_EQ(p.size, answerBoxPictures().MCImg1.size());
 
     // The worksheet frames the same squares and writes the texts.
-    WorksheetSettings worksheet = sheet(SheetKind::Worksheet);
+    WorksheetSettings worksheet = sheet(WorksheetKind::Worksheet);
     const Recorded sheetParts = drawBody(d, worksheet);
-    EXPECT_TRUE(sheetParts.engine.pictures.empty());
+    EXPECT_TRUE(sheetParts.pictures.empty());
     EXPECT_TRUE(sheetParts.text().contains(QStringLiteral("Vielleicht")));
-    for (const RecordedPicture& p : boxes.engine.pictures) {
-        const bool framed =
-            std::any_of(sheetParts.engine.rects.begin(), sheetParts.engine.rects.end(),
-                        [&](const QRectF& r) { return r == p.target; });
+    for (const DrawnItem& p : boxes.pictures) {
+        const bool framed = std::any_of(sheetParts.rects.begin(), sheetParts.rects.end(),
+                                        [&](const DrawnItem& r) { return r.rect == p.rect; });
         EXPECT_TRUE(framed);
     }
 }
@@ -483,14 +518,14 @@ TEST(WorksheetBody, PictureAnswersStartTheSecondColumnAtTheFourthOfFive) {
     for (int k = 0; k < 5; ++k)
         q.BildAntw[size_t(k)] = solid(QSize(60, 40), Qt::cyan);
     d.objects.push_back(q);
-    WorksheetSettings solution = sheet(SheetKind::SolutionOverlay);
+    WorksheetSettings solution = sheet(WorksheetKind::SolutionOverlay);
     const Recorded r = drawBody(d, solution);
     const auto boxes = r.picturesOf(answerBoxPictures().MCImg0.size());
     ASSERT_EQ(boxes.size(), 5u);
     for (int k = 0; k < 5; ++k)
-        EXPECT_EQ(boxes[size_t(k)].target.left(), k < 3 ? 50 - 2 : 500 - 2) << k;
+        EXPECT_EQ(boxes[size_t(k)].rect.left(), k < 3 ? 50 - 2 : 500 - 2) << k;
     // The second column starts at the first column's top.
-    EXPECT_EQ(boxes[3].target.top(), boxes[0].target.top());
+    EXPECT_EQ(boxes[3].rect.top(), boxes[0].rect.top());
 }
 
 // Documents users reported as freezing the view, and absurd texts, under
@@ -521,8 +556,8 @@ TEST(WorksheetBody, HostileDocumentsGiveABody) {
     for (Document& d : documents) {
         for (int typ = 0; typ <= 6; ++typ) {
             d.header.DokTyp = typ;
-            for (SheetKind kind :
-                 {SheetKind::Worksheet, SheetKind::CompleteSolution, SheetKind::SolutionOverlay}) {
+            for (WorksheetKind kind : {WorksheetKind::Worksheet, WorksheetKind::CompleteSolution,
+                                       WorksheetKind::SolutionOverlay}) {
                 WorksheetSettings settings = sheet(kind);
                 settings.basePictureSize = 300;
                 settings.basePictureY = 1e9;

@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
     }
     WorksheetSettings settings;
     if (argc > 3)
-        settings.kind = static_cast<SheetKind>(std::clamp(QByteArray(argv[3]).toInt(), 0, 3));
+        settings.kind = static_cast<WorksheetKind>(std::clamp(QByteArray(argv[3]).toInt(), 0, 3));
     for (int i = 4; i < argc; ++i) {
         settings.landscape = settings.landscape || QByteArray(argv[i]) == "landscape";
         settings.firstLetter = settings.firstLetter || QByteArray(argv[i]) == "firstletter";

@@ -61,10 +61,12 @@ public:
         for (int i = 0; i < count; ++i)
             drawRects(std::array{QRectF(rects[i])}.data(), 1);
     }
-    void drawImage(const QRectF& r, const QImage& image, const QRectF&,
+    void drawImage(const QRectF& r, const QImage& image, const QRectF& s,
                    Qt::ImageConversionFlags) override {
         DrawnItem item = make(DrawnItem::Kind::Image);
         item.rect = m_transform.mapRect(r);
+        item.source = s;
+        item.size = image.size();
         item.colour = image.isNull() ? QColor() : image.pixelColor(0, 0);
         m_items.push_back(item);
     }

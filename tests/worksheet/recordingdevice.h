@@ -18,7 +18,8 @@ namespace quorvel::test {
 // One thing drawn, in the device's coordinates (the painter's transform
 // applied). Text: `text` with its baseline start in `position`; Line: `line`;
 // Rect: `rect` with `filled` when the brush fills it; Image: the target
-// `rect` and the image's top-left colour.
+// `rect`, the `source` rect within the image, its `size` and its top-left
+// colour. A text's pixel size is its `font`'s.
 struct DrawnItem {
     enum class Kind { Text, Line, Rect, Image, Other };
     Kind kind = Kind::Other;
@@ -26,6 +27,8 @@ struct DrawnItem {
     QPointF position;
     QLineF line;
     QRectF rect;
+    QRectF source;
+    QSize size;
     QFont font;
     QColor colour; // pen colour; the image's top-left pixel for Image
     bool filled = false;

@@ -76,8 +76,9 @@ TEST(TArbeitsblattForm, ShowsThePanelsOfTheDocumentType) {
     };
     Document document;
     WorksheetSettings settings;
+    const LayoutSet layouts = buildLayoutSet();
     TArbeitsblattForm form;
-    form.attach(document, settings);
+    form.attach(document, settings, layouts);
     for (int dokTyp = 0; dokTyp < 7; ++dokTyp) {
         document.header.DokTyp = dokTyp;
         form.show();
@@ -93,8 +94,9 @@ TEST(TArbeitsblattForm, EveryChangeDrawsTheSheetAgainAndOrientationTurnsThePrevi
     Document document;
     document.header.titel = u"Die Planeten"_s;
     WorksheetSettings settings;
+    const LayoutSet layouts = buildLayoutSet();
     TArbeitsblattForm form;
-    form.attach(document, settings);
+    form.attach(document, settings, layouts);
     EXPECT_EQ(form.drawCount(), 0); // nothing is drawn while the dialog is hidden
     form.resize(1100, 700);
     form.show();

@@ -29,14 +29,14 @@ TEST(WorksheetHostile, ReportedDocumentsGiveEverySheetQuickly) {
         // The reader may refuse a document (too many picture bytes): nothing to build then.
         if (!readDocumentStream(buffer, document, ReadOptions{layouts}).ok)
             continue;
-        for (const SheetKind kind :
-             {SheetKind::Worksheet, SheetKind::SolutionOverlay, SheetKind::CutOut}) {
+        for (const WorksheetKind kind :
+             {WorksheetKind::Worksheet, WorksheetKind::SolutionOverlay, WorksheetKind::CutOut}) {
             WorksheetSettings settings = startWorksheetSettings(document);
             settings.kind = kind;
             settings.columns = 20;
             QElapsedTimer timer;
             timer.start();
-            const WorksheetPage page = buildWorksheet(document, settings);
+            const WorksheetPage page = buildWorksheet(document, settings, layouts);
             EXPECT_LT(timer.elapsed(), 5000) << int(kind);
             EXPECT_EQ(page.size, QSize(1000, 1625));
             EXPECT_LE(page.bodyLimit, 1625);

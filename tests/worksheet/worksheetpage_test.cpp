@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document.h"
+#include "layoutset.h"
 #include "recordingdevice.h"
 #include "rounding.h"
 #include "worksheetcontrols.h"
@@ -58,14 +59,21 @@ struct Drawn {
     WorksheetPage page;
     std::vector<DrawnItem> items;
 
+    // What the page's parts drew: the white page itself is no part of the
+    // sheet, and the body's picture and frame (between the body's top and
+    // limit) are the body tests' concern.
     std::vector<DrawnItem> of(DrawnItem::Kind kind) const {
         std::vector<DrawnItem> found;
         for (const DrawnItem& item : items) {
-            // The white page itself is no part of the sheet.
-            if (item.kind == kind && !(kind == DrawnItem::Kind::Rect && item.filled))
+            if (item.kind == kind && !(kind == DrawnItem::Kind::Rect && item.filled) &&
+                !inBody(item))
                 found.push_back(item);
         }
         return found;
+    }
+    bool inBody(const DrawnItem& item) const {
+        const bool box = item.kind == DrawnItem::Kind::Rect || item.kind == DrawnItem::Kind::Image;
+        return box && item.rect.top() >= page.bodyTop && item.rect.bottom() <= page.bodyLimit;
     }
     const DrawnItem* text(const QString& text) const {
         for (const DrawnItem& item : items) {
@@ -83,18 +91,25 @@ struct Drawn {
 };
 
 Drawn draw(const Document& document, WorksheetSettings settings) {
+    static const LayoutSet layouts = buildLayoutSet();
     Drawn drawn;
-    drawn.page = buildWorksheet(document, settings);
+    drawn.page = buildWorksheet(document, settings, layouts);
     drawn.items = RecordingDevice::replay(drawn.page.picture, drawn.page.size);
     return drawn;
 }
 
-WorksheetSettings sheet(SheetKind kind, bool withFields = false) {
+WorksheetSettings sheet(WorksheetKind kind, bool withFields = false) {
     WorksheetSettings s;
     s.kind = kind;
     if (!withFields)
         s.nameField = s.classField = s.dateField = false;
     return s;
+}
+
+// What a frame over the area (x, y, width, height) records: its lines lie on
+// the area's outermost units, so the stroked rectangle is one unit smaller.
+QRectF frameOver(double x, double y, double width, double height) {
+    return QRectF(x, y, width - 1, height - 1);
 }
 
 // The top of a drawn text: its baseline less the ascent of its font.
@@ -120,7 +135,7 @@ TEST(WorksheetHeader, FieldsTakeTheWidthByTheirWeights) {
         {{false, false, false, true, true}, {{u"Fach:"_s, 0}, {u"Blatt-Nr.:"_s, 500}}},
     };
     for (const Case& c : cases) {
-        WorksheetSettings s = sheet(SheetKind::Worksheet);
+        WorksheetSettings s = sheet(WorksheetKind::Worksheet);
         s.nameField = c.chosen[0];
         s.classField = c.chosen[1];
         s.dateField = c.chosen[2];
@@ -144,13 +159,13 @@ TEST(WorksheetHeader, FieldsTakeTheWidthByTheirWeights) {
 TEST(WorksheetHeader, TitleIsFramedAcrossThePageOnEverySheetButTheOverlay) {
     const int a = rnd(2.5 * h(18)) + rnd(0.5 * h(18));
     const QString title = QStringLiteral("Die Wüste");
-    for (SheetKind kind : {SheetKind::Worksheet, SheetKind::CompleteSolution,
-                           SheetKind::SolutionOverlay, SheetKind::CutOut}) {
+    for (WorksheetKind kind : {WorksheetKind::Worksheet, WorksheetKind::CompleteSolution,
+                               WorksheetKind::SolutionOverlay, WorksheetKind::CutOut}) {
         WorksheetSettings s = sheet(kind, true);
         s.title = title;
         const Drawn d = draw(labelling({}), s);
         const DrawnItem* text = d.text(title);
-        if (kind == SheetKind::SolutionOverlay) {
+        if (kind == WorksheetKind::SolutionOverlay) {
             EXPECT_EQ(text, nullptr);
             EXPECT_TRUE(d.of(DrawnItem::Kind::Rect).empty());
             continue;
@@ -164,15 +179,15 @@ TEST(WorksheetHeader, TitleIsFramedAcrossThePageOnEverySheetButTheOverlay) {
         ASSERT_EQ(frames.size(), 1u);
         const int top = a - rnd(0.3 * h(30));
         const int bottom = a + rnd(1.3 * h(30));
-        EXPECT_EQ(frames[0].rect, QRectF(0, top, 1000, bottom - top));
+        EXPECT_EQ(frames[0].rect, frameOver(0, top, 1000, bottom - top));
         // The header fields keep their space on the cut-out sheet but are not drawn.
-        EXPECT_EQ(d.text(QStringLiteral("Name:")) != nullptr, kind != SheetKind::CutOut);
+        EXPECT_EQ(d.text(QStringLiteral("Name:")) != nullptr, kind != WorksheetKind::CutOut);
     }
 }
 
 TEST(WorksheetHeader, TaskTextIsWrappedAcrossThePageWithAnEmptyLineBelow) {
     Document doc = labelling({QStringLiteral("Wort")});
-    WorksheetSettings s = sheet(SheetKind::Worksheet);
+    WorksheetSettings s = sheet(WorksheetKind::Worksheet);
     s.task = QStringLiteral("Ordne die Wörter den Feldern zu und schreibe sie sauber in die "
                             "Kästchen; achte auf die Groß- und Kleinschreibung.   ");
     const Drawn d = draw(doc, s);
@@ -196,7 +211,7 @@ TEST(WorksheetHeader, TaskTextIsWrappedAcrossThePageWithAnEmptyLineBelow) {
 
 TEST(WorksheetAnswerList, TextsAreSortedIntoRowsJoinedByDashes) {
     const Drawn one = draw(labelling({u"gamma"_s, u"Alpha"_s, u"beta"_s, u"alpha"_s}),
-                           sheet(SheetKind::Worksheet));
+                           sheet(WorksheetKind::Worksheet));
     const DrawnItem* row = one.text(u"Alpha - alpha - beta - gamma"_s);
     ASSERT_NE(row, nullptr);
     EXPECT_EQ(qRound(row->position.x()), 0);
@@ -208,7 +223,7 @@ TEST(WorksheetAnswerList, TextsAreSortedIntoRowsJoinedByDashes) {
     QStringList words;
     for (int i = 0; i < 40; ++i)
         words << QStringLiteral("Wort%1").arg(i, 2, 10, QLatin1Char('0'));
-    const Drawn many = draw(labelling(words), sheet(SheetKind::Worksheet));
+    const Drawn many = draw(labelling(words), sheet(WorksheetKind::Worksheet));
     std::vector<DrawnItem> rows = many.of(DrawnItem::Kind::Text);
     rows.resize(rows.size() - 2); // the footer
     ASSERT_GE(rows.size(), 3u);
@@ -226,7 +241,7 @@ TEST(WorksheetAnswerList, AnOverWideTextIsWrappedWithinTheLineRendererWidth) {
     QString sentence;
     for (int i = 0; i < 40; ++i)
         sentence += QStringLiteral("Satzteil%1 ").arg(i);
-    const Drawn d = draw(labelling({sentence}), sheet(SheetKind::Worksheet));
+    const Drawn d = draw(labelling({sentence}), sheet(WorksheetKind::Worksheet));
     std::vector<DrawnItem> pieces;
     for (const DrawnItem& item : d.of(DrawnItem::Kind::Text)) {
         if (item.font.pixelSize() == 22)
@@ -245,7 +260,7 @@ TEST(WorksheetAnswerList, PicturesComeFirstInOneFixedOrder) {
     const int lh = h(22);
     const int dash = widthOf(u" - "_s, 22);
 
-    const Drawn d = draw(doc, sheet(SheetKind::Worksheet));
+    const Drawn d = draw(doc, sheet(WorksheetKind::Worksheet));
     const std::vector<DrawnItem> images = d.of(DrawnItem::Kind::Image);
     ASSERT_EQ(images.size(), 2u);
     const int firstWidth = images[0].colour == QColor(Qt::red) ? rnd(4.0 * lh) : 2 * lh;
@@ -261,20 +276,20 @@ TEST(WorksheetAnswerList, PicturesComeFirstInOneFixedOrder) {
     // Every drawing gives the same order.
     for (int i = 0; i < 3; ++i) {
         const std::vector<DrawnItem> again =
-            draw(doc, sheet(SheetKind::Worksheet)).of(DrawnItem::Kind::Image);
+            draw(doc, sheet(WorksheetKind::Worksheet)).of(DrawnItem::Kind::Image);
         ASSERT_EQ(again.size(), 2u);
         EXPECT_EQ(again[0].colour, images[0].colour);
     }
 
     // With texts after them the last picture gets its " - " too.
-    const Drawn mixed = draw(labelling({u"Wort"_s}, {red, blue}), sheet(SheetKind::Worksheet));
+    const Drawn mixed = draw(labelling({u"Wort"_s}, {red, blue}), sheet(WorksheetKind::Worksheet));
     EXPECT_EQ(mixed.count(u" - "_s), 2);
     EXPECT_EQ(topOf(*mixed.text(u"Wort"_s)), rnd(2.5 * lh));
 }
 
 TEST(WorksheetAnswerList, CutOutCardsRepeatInEveryColumn) {
     const Document doc = labelling({u"Alpha"_s, u"beta"_s}, {solid(Qt::red, 60, 30)});
-    WorksheetSettings s = sheet(SheetKind::CutOut);
+    WorksheetSettings s = sheet(WorksheetKind::CutOut);
     s.columns = 3;
     const Drawn d = draw(doc, s);
     const int lh = h(25);
@@ -287,8 +302,8 @@ TEST(WorksheetAnswerList, CutOutCardsRepeatInEveryColumn) {
     ASSERT_EQ(frames.size(), 9u); // a picture card and two text cards, three times
     for (int k = 0; k < 3; ++k) {
         EXPECT_EQ(images[size_t(k)].rect, QRectF(columnX[k] + half, 0, 4 * lh, 2 * lh));
-        EXPECT_EQ(frames[size_t(k)].rect, QRectF(columnX[k], -rnd(0.25 * lh), 4 * lh + 2 * half,
-                                                 2 * lh + 2 * rnd(0.25 * lh)));
+        EXPECT_EQ(frames[size_t(k)].rect, frameOver(columnX[k], -rnd(0.25 * lh), 4 * lh + 2 * half,
+                                                    2 * lh + 2 * rnd(0.25 * lh)));
     }
     const int textTop = rnd(2.5 * lh) + 6;
     for (const QString& card : {u" Alpha "_s, u" beta "_s}) {
@@ -302,8 +317,8 @@ TEST(WorksheetAnswerList, CutOutCardsRepeatInEveryColumn) {
         EXPECT_EQ(topOf(item), textTop);
         EXPECT_EQ(item.font.pixelSize(), 25);
         EXPECT_EQ(frames[size_t(3 + k)].rect,
-                  QRectF(columnX[k], textTop - rnd(0.125 * lh), widthOf(u" Alpha "_s, 25),
-                         rnd(0.125 * lh) + rnd(1.125 * lh)));
+                  frameOver(columnX[k], textTop - rnd(0.125 * lh), widthOf(u" Alpha "_s, 25),
+                            rnd(0.125 * lh) + rnd(1.125 * lh)));
         ++k;
     }
     EXPECT_EQ(k, 3);
@@ -324,16 +339,16 @@ Document fullDocument() {
 TEST(WorksheetPage, EachSheetDrawsItsPartsAndTheOverlayOnlyKeepsTheirSpace) {
     Document doc = fullDocument();
     struct Case {
-        SheetKind kind;
+        WorksheetKind kind;
         bool parts, title, footer, cards;
     };
     const Case cases[] = {
-        {SheetKind::Worksheet, true, true, true, false},
-        {SheetKind::CompleteSolution, true, true, true, false},
-        {SheetKind::SolutionOverlay, false, false, false, false},
-        {SheetKind::CutOut, false, true, true, true},
+        {WorksheetKind::Worksheet, true, true, true, false},
+        {WorksheetKind::CompleteSolution, true, true, true, false},
+        {WorksheetKind::SolutionOverlay, false, false, false, false},
+        {WorksheetKind::CutOut, false, true, true, true},
     };
-    std::map<SheetKind, WorksheetPage> pages;
+    std::map<WorksheetKind, WorksheetPage> pages;
     for (const Case& c : cases) {
         WorksheetSettings s = startWorksheetSettings(doc);
         s.kind = c.kind;
@@ -351,8 +366,8 @@ TEST(WorksheetPage, EachSheetDrawsItsPartsAndTheOverlayOnlyKeepsTheirSpace) {
         for (const DrawnItem& image : d.of(DrawnItem::Kind::Image))
             logo = logo || image.colour == QColor(Qt::darkYellow);
         EXPECT_EQ(logo, c.parts);
-        if (c.kind == SheetKind::SolutionOverlay) {
-            // Only the white page: the body placeholder draws nothing either.
+        if (c.kind == WorksheetKind::SolutionOverlay) {
+            // Only the white page: no part of the sheet is drawn.
             EXPECT_TRUE(d.of(DrawnItem::Kind::Text).empty());
             EXPECT_TRUE(d.of(DrawnItem::Kind::Line).empty());
             EXPECT_TRUE(d.of(DrawnItem::Kind::Rect).empty());
@@ -361,10 +376,12 @@ TEST(WorksheetPage, EachSheetDrawsItsPartsAndTheOverlayOnlyKeepsTheirSpace) {
     }
     // The overlay's body starts and ends where the worksheet's does, though it
     // draws no " - " between its answers.
-    EXPECT_EQ(pages[SheetKind::SolutionOverlay].bodyTop, pages[SheetKind::Worksheet].bodyTop);
-    EXPECT_EQ(pages[SheetKind::SolutionOverlay].bodyTop,
-              pages[SheetKind::CompleteSolution].bodyTop);
-    EXPECT_EQ(pages[SheetKind::SolutionOverlay].bodyLimit, pages[SheetKind::Worksheet].bodyLimit);
+    EXPECT_EQ(pages[WorksheetKind::SolutionOverlay].bodyTop,
+              pages[WorksheetKind::Worksheet].bodyTop);
+    EXPECT_EQ(pages[WorksheetKind::SolutionOverlay].bodyTop,
+              pages[WorksheetKind::CompleteSolution].bodyTop);
+    EXPECT_EQ(pages[WorksheetKind::SolutionOverlay].bodyLimit,
+              pages[WorksheetKind::Worksheet].bodyLimit);
 }
 
 TEST(WorksheetPage, LogoSizeAndAlignment) {
@@ -379,7 +396,7 @@ TEST(WorksheetPage, LogoSizeAndAlignment) {
         doc.header.logo.picture = solid(Qt::darkYellow, 400, 200);
         doc.header.logo.size = 0.2;
         doc.header.logo.alignment = c.alignment;
-        WorksheetSettings s = sheet(SheetKind::Worksheet, true);
+        WorksheetSettings s = sheet(WorksheetKind::Worksheet, true);
         s.landscape = c.landscape;
         const Drawn d = draw(doc, s);
         const std::vector<DrawnItem> images = d.of(DrawnItem::Kind::Image);
@@ -391,7 +408,7 @@ TEST(WorksheetPage, LogoSizeAndAlignment) {
     Document doc = labelling({});
     doc.header.logo.picture = QImage(20, 20, QImage::Format_ARGB32);
     doc.header.logo.picture.fill(Qt::transparent);
-    const Drawn d = draw(doc, sheet(SheetKind::Worksheet));
+    const Drawn d = draw(doc, sheet(WorksheetKind::Worksheet));
     ASSERT_EQ(d.of(DrawnItem::Kind::Image).size(), 1u);
     EXPECT_EQ(d.of(DrawnItem::Kind::Image)[0].colour, QColor(Qt::white));
 }
@@ -402,7 +419,7 @@ TEST(WorksheetPage, FooterAndBodyLimitInBothOrientations) {
             Document doc = labelling({});
             doc.header.logo.footer = QStringLiteral("Schule am See");
             doc.header.logo.footerAlignment = alignment;
-            WorksheetSettings s = sheet(SheetKind::Worksheet);
+            WorksheetSettings s = sheet(WorksheetKind::Worksheet);
             s.landscape = landscape;
             const Drawn d = draw(doc, s);
             const int width = landscape ? 1625 : 1000;
@@ -427,7 +444,7 @@ TEST(WorksheetPage, FooterAndBodyLimitInBothOrientations) {
             EXPECT_EQ(qRound(footer->position.x()), x[alignment]);
         }
     }
-    const WorksheetPage plain = draw(labelling({}), sheet(SheetKind::Worksheet)).page;
+    const WorksheetPage plain = draw(labelling({}), sheet(WorksheetKind::Worksheet)).page;
     EXPECT_EQ(plain.bodyLimit, 1625 - h(15));
 }
 
@@ -435,16 +452,16 @@ TEST(WorksheetPage, AnswerListByDocumentTypeAndSheet) {
     Document doc = labelling({u"Wort"_s});
     struct Case {
         DokTyp type;
-        SheetKind kind;
+        WorksheetKind kind;
         bool answerTexts;
         bool shown;
     };
     const Case cases[] = {
-        {DokTyp::PictureLabelling, SheetKind::Worksheet, true, true},
-        {DokTyp::PictureLabelling, SheetKind::Worksheet, false, false},
-        {DokTyp::PictureLabelling, SheetKind::CutOut, false, true},
-        {DokTyp::MultipleChoice, SheetKind::CutOut, true, false},
-        {DokTyp::Crossword, SheetKind::Worksheet, true, true},
+        {DokTyp::PictureLabelling, WorksheetKind::Worksheet, true, true},
+        {DokTyp::PictureLabelling, WorksheetKind::Worksheet, false, false},
+        {DokTyp::PictureLabelling, WorksheetKind::CutOut, false, true},
+        {DokTyp::MultipleChoice, WorksheetKind::CutOut, true, false},
+        {DokTyp::Crossword, WorksheetKind::Worksheet, true, true},
     };
     for (const Case& c : cases) {
         doc.header.DokTyp = codeOf(c.type);
@@ -464,8 +481,8 @@ TEST(WorksheetPage, AnswerListByDocumentTypeAndSheet) {
         o.Aktiv = active;
         matching.objects.push_back(o);
     }
-    EXPECT_EQ(draw(matching, sheet(SheetKind::Worksheet)).text(u"aktiv"_s), nullptr);
-    const Drawn cut = draw(matching, sheet(SheetKind::CutOut));
+    EXPECT_EQ(draw(matching, sheet(WorksheetKind::Worksheet)).text(u"aktiv"_s), nullptr);
+    const Drawn cut = draw(matching, sheet(WorksheetKind::CutOut));
     EXPECT_NE(cut.text(u" aktiv "_s), nullptr);
     EXPECT_EQ(cut.text(u" ruhend "_s), nullptr);
 }
@@ -498,7 +515,7 @@ TEST(WorksheetControls, SetByNameAsTheDialogTakesThem) {
     EXPECT_EQ(s.boxSizeIndex, 7);
     EXPECT_EQ(s.columns, 3);
     EXPECT_EQ(s.firstQuestion, 2);
-    EXPECT_EQ(s.kind, SheetKind::CutOut);
+    EXPECT_EQ(s.kind, WorksheetKind::CutOut);
     EXPECT_TRUE(s.landscape);
     EXPECT_EQ(s.fontAdjust, -10);
     EXPECT_DOUBLE_EQ(s.basePictureX, -1.5);
@@ -536,7 +553,7 @@ TEST(WorksheetControls, UnknownControlsAndBadValuesChangeNothing) {
         EXPECT_TRUE(error->startsWith(u"Ungültiger Wert"_s));
         EXPECT_EQ(s.boxSizeIndex, 6);
         EXPECT_EQ(s.columns, 1);
-        EXPECT_EQ(s.kind, SheetKind::Worksheet);
+        EXPECT_EQ(s.kind, WorksheetKind::Worksheet);
     }
     WorksheetSettings s;
     const std::optional<QString> error = setWorksheetControl(s, u"FarbeBox"_s, u"1"_s);

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "worksheetcommand.h"
 
+#include "crossmatchinglayout.h"
 #include "document.h"
 #include "documentio.h"
 #include "metafilewriter.h"
+#include "randomgenerator.h"
 #include "savefile.h"
+#include "typecodes.h"
+#include "viewlayouts.h"
 #include "worksheetcontrols.h"
 #include "worksheetexport.h"
 #include "worksheetpage.h"
@@ -96,7 +100,7 @@ QByteArray worksheetFileBytes(const WorksheetPage& page, WorksheetFormat format,
     return {};
 }
 
-CommandOutcome worksheetCommand(const DocumentLayouts& layouts, const QString& documentPath,
+CommandOutcome worksheetCommand(const ViewLayouts& layouts, const QString& documentPath,
                                 const QString& outputPath, const WorksheetCommandOptions& options) {
     const std::optional<WorksheetFormat> format = worksheetFormatOf(outputPath);
     if (!format)
@@ -107,10 +111,18 @@ CommandOutcome worksheetCommand(const DocumentLayouts& layouts, const QString& d
     if (!readCommandDocument(layouts, documentPath, document, failed))
         return failed;
 
+    // As in the dialog, a cross matching's right-hand items are shuffled, or
+    // the sheet would give every pair away; always in the same order, so that
+    // the worksheet and the solution sheets of two calls fit together.
+    if (dokTypOf(document.header) == DokTyp::CrossMatching) {
+        RandomGenerator random(0);
+        prepareCrossMatching(document, true, random);
+    }
+
     const WorksheetSettings start = startWorksheetSettings(document);
     WorksheetSettings settings = start;
     if (options.kind)
-        settings.kind = static_cast<SheetKind>(*options.kind);
+        settings.kind = static_cast<WorksheetKind>(*options.kind);
     settings.landscape = options.landscape;
     bool titleGiven = false;
     for (const auto& [control, value] : options.sets) {
@@ -130,7 +142,7 @@ CommandOutcome worksheetCommand(const DocumentLayouts& layouts, const QString& d
     // new page on the next drawing.
     settings.fitBasePicture = settings.landscape != start.landscape;
 
-    const WorksheetPage page = buildWorksheet(document, settings);
+    const WorksheetPage page = buildWorksheet(document, settings, layouts);
     QString error;
     const QByteArray bytes = worksheetFileBytes(page, *format, &error);
     if (bytes.isEmpty())

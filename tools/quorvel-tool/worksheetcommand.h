@@ -11,10 +11,8 @@
 
 namespace quorvel {
 
-// The blackboard's sheet kinds share the name of the worksheet's, so this
-// header, which the tool's entry includes beside the blackboard's, names the
-// page only.
 struct WorksheetPage;
+class ViewLayouts;
 
 // What `worksheet` builds: the sheet kind (ModeRadio), the orientation and
 // the dialog controls set by name, in order, over the dialog's start values.
@@ -38,7 +36,7 @@ QByteArray worksheetFileBytes(const WorksheetPage& page, WorksheetFormat format,
 // does and writes it to OUT. Exit 1 with the German message for another
 // extension (nothing written), an unreadable document or a file that cannot
 // be written; a usage error for an unknown control or bad value.
-CommandOutcome worksheetCommand(const DocumentLayouts& layouts, const QString& documentPath,
+CommandOutcome worksheetCommand(const ViewLayouts& layouts, const QString& documentPath,
                                 const QString& outputPath, const WorksheetCommandOptions& options);
 
 } // namespace quorvel

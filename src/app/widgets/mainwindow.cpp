@@ -152,7 +152,7 @@ MainWindow::MainWindow(StartEnvironment environment, QWidget* parent)
     // Worksheets print on the program's printer; a cross matching's view is
     // numbered anew after its sheet shuffled the items.
     m_worksheet = new WorksheetController(
-        *this, [this]() -> QPrinter& { return m_viewPrint->printer(); },
+        *this, m_layouts, [this]() -> QPrinter& { return m_viewPrint->printer(); },
         [this] { m_learningView->number(m_learningView->state().numberingMode); }, this);
     m_windowStates = new WindowStateController(*this, [this] {
         for (ShellParticipant* participant : m_participants)

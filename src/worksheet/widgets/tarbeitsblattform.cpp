@@ -299,9 +299,11 @@ QWidget* TArbeitsblattForm::buildButtons() {
     return row;
 }
 
-void TArbeitsblattForm::attach(const Document& document, WorksheetSettings& settings) {
+void TArbeitsblattForm::attach(const Document& document, WorksheetSettings& settings,
+                               const ViewLayouts& layouts) {
     m_document = &document;
     m_settings = &settings;
+    m_layouts = &layouts;
 }
 
 void TArbeitsblattForm::showEvent(QShowEvent* event) {
@@ -373,7 +375,7 @@ void TArbeitsblattForm::showSettings() {
 
 void TArbeitsblattForm::readControls() {
     WorksheetSettings& s = *m_settings;
-    s.kind = SheetKind(std::max(m_mode->index(), 0));
+    s.kind = WorksheetKind(std::max(m_mode->index(), 0));
     s.landscape = m_orientation->index() == 1;
     s.nameField = m_name->isChecked();
     s.classField = m_class->isChecked();
@@ -423,7 +425,7 @@ void TArbeitsblattForm::redraw() {
     // (the base picture's size and place) are shown back.
     if (!m_document || !m_settings || !isVisible())
         return;
-    m_page = buildWorksheet(*m_document, *m_settings);
+    m_page = buildWorksheet(*m_document, *m_settings, *m_layouts);
     ++m_drawCount;
     showSettings();
     m_preview->setPage(m_page);

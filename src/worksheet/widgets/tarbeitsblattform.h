@@ -39,9 +39,9 @@ public:
     explicit TArbeitsblattForm(QWidget* parent = nullptr);
     void setHost(Host host) { m_host = std::move(host); }
 
-    // The document shown and the settings edited; both must outlive every
-    // showing of the dialog.
-    void attach(const Document& document, WorksheetSettings& settings);
+    // The document shown, the settings edited and the layouts that compose
+    // the document's page; all must outlive every showing of the dialog.
+    void attach(const Document& document, WorksheetSettings& settings, const ViewLayouts& layouts);
 
     // Draws the sheet from the settings and shows it (only while visible).
     void redraw();
@@ -70,6 +70,7 @@ private:
     Host m_host;
     const Document* m_document = nullptr;
     WorksheetSettings* m_settings = nullptr;
+    const ViewLayouts* m_layouts = nullptr;
     WorksheetPage m_page;
     int m_drawCount = 0;
     bool m_updating = false; // controls are being set: their signals are no changes

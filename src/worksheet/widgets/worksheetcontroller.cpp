@@ -33,11 +33,11 @@ bool isCrossMatching(const Document& document) {
 
 } // namespace
 
-WorksheetController::WorksheetController(Shell& shell, std::function<QPrinter&()> printer,
+WorksheetController::WorksheetController(Shell& shell, const ViewLayouts& layouts,
+                                         std::function<QPrinter&()> printer,
                                          std::function<void()> viewChanged, QObject* parent)
-    : QObject(parent), m_shell(shell), m_printer(std::move(printer)),
-      m_viewChanged(std::move(viewChanged)), m_settings(std::make_unique<WorksheetSettings>()),
-      m_form(new TArbeitsblattForm(shell.dialogParent())),
+    : QObject(parent), m_shell(shell), m_layouts(layouts), m_printer(std::move(printer)),
+      m_viewChanged(std::move(viewChanged)), m_form(new TArbeitsblattForm(shell.dialogParent())),
       m_printForm(new TArbblattDruckForm(m_form)) {
     m_form->setHost({[this](const QString& question) {
                          return m_shell.dialogs().ask(MessageKind::Confirmation, question,
@@ -61,7 +61,7 @@ void WorksheetController::openWorksheet() {
     const bool crossMatching = isCrossMatching(document);
     if (crossMatching)
         prepareCrossMatching(document, true, m_shell.random());
-    m_form->attach(document, *m_settings);
+    m_form->attach(document, m_settings, m_layouts);
     m_form->exec();
     if (crossMatching) {
         prepareCrossMatching(document, false, m_shell.random());
@@ -73,8 +73,8 @@ void WorksheetController::openWorksheet() {
 
 void WorksheetController::resetFromDocument() {
     if (!m_storedText.isEmpty())
-        applyWorksheetSettingsText(m_storedText, *m_settings);
-    m_settings->task = m_shell.session().document().header.ABAufgabe;
+        applyWorksheetSettingsText(m_storedText, m_settings);
+    m_settings.task = m_shell.session().document().header.ABAufgabe;
 }
 
 void WorksheetController::documentOpened() {
@@ -88,14 +88,14 @@ void WorksheetController::documentClosed() {
 void WorksheetController::takeDocument() {
     HeaderDataTyp& header = m_shell.session().document().header;
     m_storedText = header.Arbeitsblatt;
-    takeDocumentWorksheetFields(header, *m_settings);
-    putWorksheetFields(*m_settings, header);
+    takeDocumentWorksheetFields(header, m_settings);
+    putWorksheetFields(m_settings, header);
 }
 
 void WorksheetController::storeInDocument() {
     // The header keeps what a write must store; that is no change of the
     // document the user would be asked to save.
-    putWorksheetFields(*m_settings, m_shell.session().document().header);
+    putWorksheetFields(m_settings, m_shell.session().document().header);
 }
 
 void WorksheetController::exportSheet(const WorksheetPage& page) {

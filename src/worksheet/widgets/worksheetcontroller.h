@@ -2,10 +2,10 @@
 #pragma once
 
 #include "shellparticipant.h"
+#include "worksheetsettings.h"
 
 #include <QObject>
 #include <functional>
-#include <memory>
 
 class QPrinter;
 
@@ -14,9 +14,9 @@ namespace quorvel {
 class Shell;
 class TArbblattDruckForm;
 class TArbeitsblattForm;
+class ViewLayouts;
 struct ViewPrintFields;
 struct WorksheetPage;
-struct WorksheetSettings;
 
 // Worksheets: "&Arbeitsblatt erstellen..." (and the tool bar's `ABBtn`)
 // opens "Arbeitsblatt" on the open document, which exports, copies and
@@ -27,14 +27,16 @@ struct WorksheetSettings;
 class WorksheetController : public QObject, public ShellParticipant {
     Q_OBJECT
 public:
+    // `layouts` are the program's, which compose the learning view;
     // `printer` is the program's printer (shared with the view print);
     // `viewChanged` returns the view to the learning view after the objects
     // of a cross matching were shuffled for the sheet.
-    WorksheetController(Shell& shell, std::function<QPrinter&()> printer,
-                        std::function<void()> viewChanged, QObject* parent);
+    WorksheetController(Shell& shell, const ViewLayouts& layouts,
+                        std::function<QPrinter&()> printer, std::function<void()> viewChanged,
+                        QObject* parent);
     ~WorksheetController() override;
 
-    WorksheetSettings& settings() { return *m_settings; }
+    WorksheetSettings& settings() { return m_settings; }
     TArbeitsblattForm* form() const { return m_form; }
     TArbblattDruckForm* printForm() const { return m_printForm; }
 
@@ -60,10 +62,10 @@ private:
     void storeInDocument();
 
     Shell& m_shell;
+    const ViewLayouts& m_layouts;
     std::function<QPrinter&()> m_printer;
     std::function<void()> m_viewChanged;
-    // Held apart so that the main window need not see the record.
-    std::unique_ptr<WorksheetSettings> m_settings;
+    WorksheetSettings m_settings;
     QString m_storedText; // the `Arbeitsblatt` field the document was read with
     TArbeitsblattForm* m_form;
     TArbblattDruckForm* m_printForm;
