@@ -10,6 +10,7 @@
 #include "mailslotwire.h"
 #include "mainmenu.h"
 #include "networkteachercontroller.h"
+#include "participantcontroller.h"
 #include "participantlink.h"
 #include "randomgenerator.h"
 #include "settings.h"
@@ -96,6 +97,11 @@ TEST_F(TeacherController, InitiateWithCodeShowsTheLiveDisplayAndRefusesWhatMustW
     });
     ASSERT_EQ(code.size(), 6);
     ASSERT_TRUE(controller().teaching());
+    // The teacher's computer does not take part as well.
+    EXPECT_FALSE(window->networkParticipant().join());
+    EXPECT_EQ(prompter->order.last(),
+              QStringLiteral("Die Netzwerk-Übung wurde auf diesem Rechner initiiert. Die Teilnahme "
+                             "an der Netzwerk-Übung muss an einem anderen Rechner erfolgen."));
     EXPECT_TRUE(display().isVisible());
     EXPECT_EQ(display().windowTitle(),
               QStringLiteral("Netzwerk-Übung - Kontrollanzeige - Status: aktiv"));

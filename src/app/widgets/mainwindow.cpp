@@ -128,6 +128,7 @@ MainWindow::MainWindow(StartEnvironment environment, QWidget* parent)
     // The teacher of a network exercise runs no exercise of its own.
     m_networkTeacher = new NetworkTeacherController(*this, *m_exerciseSettings);
     m_networkTeacher->setComposedPage([this] { return view().composer().page(); });
+    m_networkParticipant->setTeaching([this] { return m_networkTeacher->teaching(); });
     m_exercise->setStartRefusal(
         [this] { return m_networkTeacher->teaching() ? msgNetworkInitiatedHere() : QString(); });
     m_board = new BoardController(*this, *m_learningView);

@@ -74,6 +74,12 @@ bool ParticipantController::join() {
             u"abzubrechen."_s);
         return false;
     }
+    if (m_teaching && m_teaching()) {
+        m_shell.dialogs().information(
+            u"Die Netzwerk-Übung wurde auf diesem Rechner initiiert. Die Teilnahme an der "
+            u"Netzwerk-Übung muss an einem anderen Rechner erfolgen."_s);
+        return false;
+    }
     pressButton(true);
     const bool joined = joinConfirmed();
     if (!joined)

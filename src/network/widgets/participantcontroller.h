@@ -34,6 +34,9 @@ public:
 
     // The join command; true when the network exercise runs.
     bool join();
+    // Whether this computer is the teacher of a running network exercise: it
+    // cannot take part in it as well.
+    void setTeaching(std::function<bool()> teaching) { m_teaching = std::move(teaching); }
 
     TNetzUebungTnStartForm* startForm() const { return m_form; }
     QToolButton* button() const { return m_button; }
@@ -55,6 +58,7 @@ private:
     TMailSlotChannel m_channel; // sends only
     QTemporaryDir m_copies;     // the checked document copy the window opens
     std::unique_ptr<NetworkParticipant> m_participant;
+    std::function<bool()> m_teaching;
 };
 
 } // namespace quorvel
