@@ -83,14 +83,18 @@ bool SeriesController::openPackage(const QString& path) {
             m_shell.dialogs().error(message);
         return false;
     }
-    QString information = series.information;
-    information.replace(u"<tab>"_s, u" "_s);
-    const QString question = u"Die Übungs-Serie wird jetzt gestartet. Fortfahren?\r\n\r\n"_s +
-                             series.title + u"\r\n\r\n"_s + information;
-    if (m_shell.dialogs().ask(MessageKind::Confirmation, question, MessageButtons::YesNo) !=
-        Answer::Yes)
-        return false;
-    return run(std::move(series), path);
+    // Asked once control returns, so that a package from the command line is
+    // asked about over the program's window rather than before it shows.
+    QTimer::singleShot(0, this, [this, series = std::move(series), path]() mutable {
+        QString information = series.information;
+        information.replace(u"<tab>"_s, u" "_s);
+        const QString question = u"Die Übungs-Serie wird jetzt gestartet. Fortfahren?\r\n\r\n"_s +
+                                 series.title + u"\r\n\r\n"_s + information;
+        if (m_shell.dialogs().ask(MessageKind::Confirmation, question, MessageButtons::YesNo) ==
+            Answer::Yes)
+            run(std::move(series), path);
+    });
+    return true;
 }
 
 bool SeriesController::run(SeriesPackage series, const QString& packagePath) {

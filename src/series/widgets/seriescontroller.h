@@ -32,7 +32,8 @@ public:
     void createSeries();
     // "Übungs-/Testserie ausführen...": the open dialog, then openPackage().
     void runPackage();
-    // Reads the package, asks to start and runs it; false when it did not start.
+    // Reads the package; once control returns, asks to start it and runs it.
+    // False when it cannot be read.
     bool openPackage(const QString& path) override;
     // Runs `series` (`packagePath` empty: from the dialog); false when its
     // first part did not start.
