@@ -27,16 +27,16 @@ QString typeName(DokTyp dokTyp, int subtype) {
     case DokTyp::PictureLabelling:
         return QStringLiteral("Freie Text-Bild-/Bild-Text-Zuordnung");
     case DokTyp::Cloze:
-        switch (subtype) {
-        case 0:
+        switch (static_cast<DocumentSubtype>(subtype)) {
+        case DocumentSubtype::Cloze:
             return QStringLiteral("Lückentext");
-        case 1:
+        case DocumentSubtype::Table:
             return QStringLiteral("Tabellarische Text-Bild-/Bild-Text-Zuordnung");
-        case 2:
+        case DocumentSubtype::CTest:
             return QStringLiteral("C-Test");
-        case 3:
+        case DocumentSubtype::ClozeWithDistractors:
             return QStringLiteral("Lückentext mit Falschwörtern");
-        case 4:
+        case DocumentSubtype::CTestWithDistractors:
             return QStringLiteral("C-Test mit Falschwörtern");
         default:
             return {};

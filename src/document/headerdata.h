@@ -113,6 +113,21 @@ struct HeaderDataTyp {
 inline DokTyp dokTypOf(const HeaderDataTyp& h) {
     return static_cast<DokTyp>(h.DokTyp);
 }
+inline DocumentSubtype documentSubtypeOf(const HeaderDataTyp& h) {
+    return static_cast<DocumentSubtype>(h.DokUnterTyp);
+}
+inline NumberingStyle numberingStyleOf(const HeaderDataTyp& h) {
+    return numberingStyleFromCode(h.NumArt);
+}
+inline NumberingOrder numberingOrderOf(const HeaderDataTyp& h) {
+    return numberingOrderFromCode(h.GeordnetArt);
+}
+inline ClozeCellKind clozeCellKindOf(const lueckentabellearrtyp& cell) {
+    return static_cast<ClozeCellKind>(cell.Art);
+}
+inline CardCellKind cardCellKindOf(const lueckentabellearrtyp& cell) {
+    return cardCellKindFromCode(cell.Art);
+}
 
 // The display name of a document type and subtype; "" for an unknown type.
 QString typeName(DokTyp dokTyp, int subtype);

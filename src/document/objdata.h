@@ -82,6 +82,18 @@ inline Typ typOf(const ObjDataTyp& o) {
     return static_cast<Typ>(o.Typ);
 }
 
+// The card side as stored and the side an automatic card was given; unknown
+// codes count as centred.
+inline CardSide cardSideOf(const ObjDataTyp& o) {
+    return cardSideFromCode(o.KAusr);
+}
+inline CardSide givenCardSideOf(const ObjDataTyp& o) {
+    return cardSideFromCode(o.KAusrAkt);
+}
+inline TextAlignment textAlignmentOf(const ObjDataTyp& o) {
+    return textAlignmentFromCode(o.TAusr);
+}
+
 // Whether the view draws the line from the target point to the card: 1 the
 // target line, 5 the line that ties a cross-matching pair.
 inline bool drawsTargetLine(const ObjDataTyp& o) {

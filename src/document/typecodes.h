@@ -86,14 +86,129 @@ enum class AbfrageStatus : int {
     MatchingElement = 5, // a cross-matching element taking part in the run
 };
 
-// The cloze subtype (`DokUnterTyp`) that keeps a table instead of a text.
-inline constexpr int kTableClozeSubtype = 1;
+// The cloze subtypes (`DokUnterTyp`); other document types keep 0. Like
+// `DokTyp`, a code from a file may have no enumerator and then matches none.
+enum class DocumentSubtype : int {
+    Cloze = 0,
+    Table = 1, // keeps a table instead of a text
+    CTest = 2,
+    ClozeWithDistractors = 3,
+    CTestWithDistractors = 4,
+};
+
+// The side of a card relative to its target point (`KAusr`); `KAusrAkt` holds
+// the side an automatic card was given.
+enum class CardSide : int {
+    Automatic = 0,
+    Right = 1,
+    Top = 2,
+    Left = 3,
+    Bottom = 4,
+    Centred = 5,
+};
+
+// Text alignment in a card (`TAusr`).
+enum class TextAlignment : int {
+    Left = 0,
+    Centred = 1,
+    Right = 2,
+};
+
+// The kind (`Art`) of a gap-table cell of the table cloze.
+enum class ClozeCellKind : int {
+    Text = 0, // laid out as cloze text
+    StaticPicture = 1,
+    QueryPicture = 2,
+    PictureLink = 3,
+    QueryText = 4, // the whole cell text is one query
+};
+
+// The kind (`Art`) of a gap-table cell of cluster and cross-matching documents.
+enum class CardCellKind : int {
+    Text = 0,
+    QueryText = 1,
+    Picture = 2,
+    QueryPicture = 3,
+};
+
+// How query numbers are shown (`NumArt`).
+enum class NumberingStyle : int {
+    Digits = 0,
+    Letters = 1,
+};
+
+// The order of ordered numbering (`GeordnetArt`).
+enum class NumberingOrder : int {
+    TopToBottom = 0,
+    Alphabetical = 1,
+};
 
 constexpr int codeOf(Typ typ) {
     return static_cast<int>(typ);
 }
 constexpr int codeOf(DokTyp dokTyp) {
     return static_cast<int>(dokTyp);
+}
+constexpr int codeOf(DocumentSubtype subtype) {
+    return static_cast<int>(subtype);
+}
+constexpr int codeOf(CardSide side) {
+    return static_cast<int>(side);
+}
+constexpr int codeOf(TextAlignment alignment) {
+    return static_cast<int>(alignment);
+}
+constexpr int codeOf(ClozeCellKind kind) {
+    return static_cast<int>(kind);
+}
+constexpr int codeOf(CardCellKind kind) {
+    return static_cast<int>(kind);
+}
+
+// The stored codes read as enums. Where the program gives an unknown code a
+// meaning it is mapped to it; cell kinds and subtypes keep unknown codes,
+// which then match no enumerator.
+
+// A side outside 0..5 counts as centred.
+constexpr CardSide cardSideFromCode(int code) {
+    return code >= codeOf(CardSide::Automatic) && code <= codeOf(CardSide::Centred)
+               ? static_cast<CardSide>(code)
+               : CardSide::Centred;
+}
+// An alignment other than centred or right is left.
+constexpr TextAlignment textAlignmentFromCode(int code) {
+    return code == codeOf(TextAlignment::Centred) || code == codeOf(TextAlignment::Right)
+               ? static_cast<TextAlignment>(code)
+               : TextAlignment::Left;
+}
+// Letters only for 1, digits for everything else.
+constexpr NumberingStyle numberingStyleFromCode(int code) {
+    return code == 1 ? NumberingStyle::Letters : NumberingStyle::Digits;
+}
+// Alphabetical only for 1, top to bottom for everything else.
+constexpr NumberingOrder numberingOrderFromCode(int code) {
+    return code == 1 ? NumberingOrder::Alphabetical : NumberingOrder::TopToBottom;
+}
+// The layouts of cluster and cross matching place kinds outside 0..3 as the
+// nearest kind.
+constexpr CardCellKind cardCellKindFromCode(int code) {
+    return code <= 0   ? CardCellKind::Text
+           : code >= 3 ? CardCellKind::QueryPicture
+                       : static_cast<CardCellKind>(code);
+}
+constexpr bool isPicture(CardCellKind kind) {
+    return kind == CardCellKind::Picture || kind == CardCellKind::QueryPicture;
+}
+constexpr bool isQuery(CardCellKind kind) {
+    return kind == CardCellKind::QueryText || kind == CardCellKind::QueryPicture;
+}
+constexpr bool isPicture(ClozeCellKind kind) {
+    return kind == ClozeCellKind::StaticPicture || kind == ClozeCellKind::QueryPicture ||
+           kind == ClozeCellKind::PictureLink;
+}
+constexpr bool hasDistractors(DocumentSubtype subtype) {
+    return subtype == DocumentSubtype::ClozeWithDistractors ||
+           subtype == DocumentSubtype::CTestWithDistractors;
 }
 
 // What a click in the learning view opens.
@@ -423,7 +538,7 @@ constexpr bool hasGapTable(DokTyp d, int subtype) {
     case GapTableUse::Always:
         return true;
     case GapTableUse::TableSubtype:
-        return subtype == kTableClozeSubtype;
+        return static_cast<DocumentSubtype>(subtype) == DocumentSubtype::Table;
     case GapTableUse::None:
         return false;
     }

@@ -77,17 +77,17 @@ QRect questionSlotRect(int slot, QSize usable, QPoint origin) {
                  height);
 }
 
-QRect inputFieldRect(QPoint anchor, QSize size, int side, int gap) {
+QRect inputFieldRect(QPoint anchor, QSize size, CardSide side, int gap) {
     const int w = size.width();
     const int h = size.height();
     switch (side) {
-    case 1:
+    case CardSide::Right:
         return QRect(anchor.x(), anchor.y() - h / 2, w, h);
-    case 2:
+    case CardSide::Top:
         return QRect(anchor.x() - w / 2, anchor.y() - gap - h, w, h);
-    case 3:
+    case CardSide::Left:
         return QRect(anchor.x() - w, anchor.y() - h / 2, w, h);
-    case 4:
+    case CardSide::Bottom:
         return QRect(anchor.x() - w / 2, anchor.y() + gap, w, h);
     default:
         return QRect(anchor.x() - w / 2, anchor.y() - h / 2, w, h);

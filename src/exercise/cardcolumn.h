@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "typecodes.h"
+
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -45,7 +47,7 @@ QRect questionSlotRect(int slot, QSize usable, QPoint origin);
 // An input field of `size` at card anchor `anchor` on card side `side`
 // (1 right, 2 above, 3 left, 4 below, anything else centred); `gap` is the
 // distance kept above or below the anchor.
-QRect inputFieldRect(QPoint anchor, QSize size, int side, int gap);
+QRect inputFieldRect(QPoint anchor, QSize size, CardSide side, int gap);
 
 // The 40 x 40 click square of a cross-matching element: 9 pixels right of
 // the anchor for even positions of `AbfrageFolge`, 50 pixels left of it for

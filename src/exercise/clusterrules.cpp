@@ -133,8 +133,10 @@ void ClusterRules::judgeBasket(RunContext& context, int entry, int basket,
         const auto& cell = header.LueckenTabelle[size_t(row)][size_t(column)];
         const size_t at = size_t(row * kGapTableMaxColumns + column);
         const QString expected = clusterCellCaption(cell);
-        if ((cell.Art == 1 || cell.Art == 3) && !expected.trimmed().isEmpty() &&
-            context.occupant[at] < 0 && normalisedText(expected) == x)
+        if ((cell.Art == codeOf(CardCellKind::QueryText) ||
+             cell.Art == codeOf(CardCellKind::QueryPicture)) &&
+            !expected.trimmed().isEmpty() && context.occupant[at] < 0 &&
+            normalisedText(expected) == x)
             hit = int(at);
     }
     const bool singleCard = s.AbfrageModus == QueryMode::SingleCard;

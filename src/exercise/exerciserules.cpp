@@ -118,7 +118,7 @@ void orderTargets(RunContext& context, bool sortOrdered) {
     if (context.settings().Zuordnungsziele != TargetNumbering::Ordered) {
         shuffleTargets(order, context.random);
     } else if (sortOrdered) {
-        if (context.document.header.GeordnetArt == 1) {
+        if (numberingOrderOf(context.document.header) == NumberingOrder::Alphabetical) {
             std::vector<QString> raw(objects.size());
             for (size_t i = 0; i < objects.size(); ++i)
                 raw[i] = objects[i].Cap;

@@ -64,7 +64,7 @@ public:
 
     bool hasDistractors(const Document& document, QueryMode mode) const override {
         return m_dokTyp == DokTyp::Cloze &&
-               (document.header.DokUnterTyp == 3 || document.header.DokUnterTyp == 4) &&
+               quorvel::hasDistractors(documentSubtypeOf(document.header)) &&
                (mode == QueryMode::Free || mode == QueryMode::SinglePosition);
     }
 

@@ -19,14 +19,10 @@ namespace {
 constexpr double kDesignWidth = 870.0;
 constexpr int kMaxDesignHeight = 1 << 15;
 constexpr int kGapLayer = 1;
-constexpr int kGapSide = 2; // the card stands above its point
-constexpr int kDistractorSide = 1;
-constexpr int kDistractorSubtypeText = 3;
-constexpr int kDistractorSubtypeCTest = 4;
-
+constexpr int kGapSide = codeOf(CardSide::Top); // the card stands above its point
+constexpr int kDistractorSide = codeOf(CardSide::Right);
 bool hasDistractors(const Document& document) {
-    const int subtype = document.header.DokUnterTyp;
-    return subtype == kDistractorSubtypeText || subtype == kDistractorSubtypeCTest;
+    return hasDistractors(documentSubtypeOf(document.header));
 }
 
 // Measures the lines from `top` at character height `s`; false as soon as
@@ -160,7 +156,7 @@ int ClozeGapPlacer::place(const ClozeGapRequest& request) {
 void layOutCloze(Document& document, const ClozePage& page, bool build) {
     if (dokTypOf(document.header) != DokTyp::Cloze)
         return;
-    if (document.header.DokUnterTyp == kTableClozeSubtype)
+    if (documentSubtypeOf(document.header) == DocumentSubtype::Table)
         layOutClozeTable(document, page, build);
     else
         layOutClozeText(document, page, build);

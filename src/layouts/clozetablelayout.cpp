@@ -13,14 +13,9 @@ namespace quorvel {
 
 namespace {
 
-enum CellKind : int { TextCell = 0, QueryTextCell = 4 };
 constexpr int kCellLayer = 1;
-constexpr int kCellSide = 4; // the card stands below its anchor
-constexpr int kCentred = 1;
-
-bool isPictureKind(int art) {
-    return art >= 1 && art <= 3;
-}
+constexpr int kCellSide = codeOf(CardSide::Bottom); // the card stands below its anchor
+constexpr int kCentred = codeOf(TextAlignment::Centred);
 
 // The columns and rows of the table on the page, in pixels.
 struct TableGrid {
@@ -94,7 +89,8 @@ private:
             for (int c = 0; c < m_grid.columns; ++c) {
                 const lueckentabellearrtyp& k = cell(r, c);
                 int v = rowTop;
-                if (k.Art == TextCell) {
+                const ClozeCellKind kind = clozeCellKindOf(k);
+                if (kind == ClozeCellKind::Text) {
                     TextMarkupParams params = textParams(s, c, true);
                     params.measureLimit = m_grid.bottomLimit;
                     for (const QString& line : clozeSourceLines(k.Text)) {
@@ -103,9 +99,9 @@ private:
                     }
                     if (v > m_grid.bottomLimit)
                         return false;
-                } else if (k.Art == QueryTextCell) {
+                } else if (kind == ClozeCellKind::QueryText) {
                     v += m_grid.queryTextHeight();
-                } else if (isPictureKind(k.Art)) {
+                } else if (isPicture(kind)) {
                     v += pictureHeight(k, m_page.size);
                 }
                 bottom = std::max(bottom, v);
@@ -135,7 +131,8 @@ private:
         const double w = std::max(1, page.width());
         const double h = std::max(1, page.height());
         const double anchorX = (m_grid.x(c) + m_grid.columnWidth * 0.5) / w;
-        if (k.Art == TextCell) {
+        const ClozeCellKind kind = clozeCellKindOf(k);
+        if (kind == ClozeCellKind::Text) {
             TextMarkupParams params = textParams(s, c, false);
             params.gapStep = m_gaps.gapStep();
             for (const QString& line : clozeSourceLines(k.Text)) {
@@ -144,11 +141,11 @@ private:
             }
             return v;
         }
-        if (k.Art == QueryTextCell) {
+        if (kind == ClozeCellKind::QueryText) {
             place(k, anchorX, v / h + 0.015);
             return v + m_grid.queryTextHeight();
         }
-        if (isPictureKind(k.Art)) {
+        if (isPicture(kind)) {
             place(k, anchorX, v / h + 0.0035);
             return v + pictureHeight(k, page);
         }
@@ -170,7 +167,7 @@ private:
             return;
         }
         const double widthLimit = 0.95 * m_grid.columnWidth / std::max(1, m_page.size.width());
-        if (k.Art == QueryTextCell) {
+        if (clozeCellKindOf(k) == ClozeCellKind::QueryText) {
             const int index = m_document.addGeneratedObject(Typ::TableQueryText, kCellLayer, k.Text,
                                                             -1, x, y, kCellSide, 0);
             ObjDataTyp& o = objects[size_t(index)];
@@ -179,7 +176,8 @@ private:
             o.HeightLimit = 0.75 * m_grid.rowUnit / std::max(1, m_page.size.height()) - 0.03;
             return;
         }
-        const Typ typ = static_cast<Typ>(30 + k.Art);
+        const Typ typ = static_cast<Typ>(codeOf(Typ::TablePicture) -
+                                         codeOf(ClozeCellKind::StaticPicture) + k.Art);
         const QString cap = typ == Typ::TablePictureLink ? k.BildLink : QString();
         const int index =
             m_document.addGeneratedObject(typ, kCellLayer, cap, -1, x, y, kCellSide, k.Fsize);

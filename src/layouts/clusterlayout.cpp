@@ -19,8 +19,8 @@ namespace quorvel {
 namespace {
 
 constexpr int kLayer = 1;
-constexpr int kCentred = 5;
-constexpr int kTextCentred = 1;
+constexpr int kCentred = codeOf(CardSide::Centred);
+constexpr int kTextCentred = codeOf(TextAlignment::Centred);
 constexpr int kCaptionLetters = 20;
 constexpr ColourValue kHelpFill = 0xE8ECEC;
 
@@ -64,7 +64,7 @@ struct Baskets {
 } // namespace
 
 QString clusterCellCaption(const lueckentabellearrtyp& cell) {
-    if (cell.Art == 3 && !cell.BildKenn.isEmpty())
+    if (cell.Art == codeOf(CardCellKind::QueryPicture) && !cell.BildKenn.isEmpty())
         return cell.BildKenn + QStringLiteral(" (Bildkennung)");
     return cell.Text;
 }
@@ -101,12 +101,12 @@ void layOutCluster(Document& document, QSize page, bool build, RandomGenerator& 
             lueckentabellearrtyp& cell = h.LueckenTabelle[size_t(r)][size_t(c)];
             const double x = (b.left + c * b.cw + b.cw * 0.5) / w;
             const double y = ((r + 0.5) * rh + b.top + head) / hgt;
-            const int art = std::clamp(cell.Art, 0, 3);
-            const Typ typ = static_cast<Typ>(codeOf(Typ::ClusterText) + art);
+            const CardCellKind kind = cardCellKindOf(cell);
+            const Typ typ = static_cast<Typ>(codeOf(Typ::ClusterText) + codeOf(kind));
             int index = -1;
-            if (art >= 2) {
+            if (isPicture(kind)) {
                 QString cap;
-                if (art == 3) {
+                if (kind == CardCellKind::QueryPicture) {
                     if (!cell.BildKenn.isEmpty()) {
                         cap = clusterCellCaption(cell);
                     } else if (isRandomCaption(cell.Text)) {
@@ -132,7 +132,7 @@ void layOutCluster(Document& document, QSize page, bool build, RandomGenerator& 
             ObjDataTyp& o = document.objects[size_t(index)];
             o.WidthLimit = 0.95 * b.cw / w;
             o.HeightLimit = 0.85 * rh / hgt;
-            if (art == 1 || art == 3) {
+            if (isQuery(kind)) {
                 o.FrageNummer = ++q;
                 o.CellRow = r;
                 o.CellColumn = c;

@@ -17,12 +17,12 @@ namespace quorvel {
 namespace {
 
 constexpr int kLayer = 1;
-constexpr int kCardLeft = 3;
-constexpr int kCardRight = 1;
-constexpr int kCardCentred = 5;
-constexpr int kTextRight = 2;
-constexpr int kTextLeft = 0;
-constexpr int kTextCentred = 1;
+constexpr int kCardLeft = codeOf(CardSide::Left);
+constexpr int kCardRight = codeOf(CardSide::Right);
+constexpr int kCardCentred = codeOf(CardSide::Centred);
+constexpr int kTextRight = codeOf(TextAlignment::Right);
+constexpr int kTextLeft = codeOf(TextAlignment::Left);
+constexpr int kTextCentred = codeOf(TextAlignment::Centred);
 constexpr int kMatchingLine = 5;
 constexpr int kMinCaption = 4;
 // Passes of a shuffle before it gives up: with two or more query rows a pass
@@ -32,10 +32,6 @@ constexpr int kMaxShufflePasses = 10000;
 
 bool isQuery(Typ typ) {
     return typ == Typ::MatchingQueryText || typ == Typ::MatchingQueryPicture;
-}
-
-bool isPictureKind(int art) {
-    return art == 2 || art == 3;
 }
 
 struct Placement {
@@ -110,8 +106,8 @@ private:
     int element(int r, const Side& side, double y, const QString& key) {
         const lueckentabellearrtyp& cell =
             m_document.header.LueckenTabelle[size_t(r)][size_t(side.column)];
-        const int art = std::clamp(cell.Art, 0, 3);
-        const bool picture = isPictureKind(art);
+        const CardCellKind kind = cardCellKindOf(cell);
+        const bool picture = isPicture(kind);
         QString cap;
         if (!picture) {
             cap = cell.Text;
@@ -119,7 +115,7 @@ private:
                 cap += QString(kMinCaption - cap.size(), u' ');
         }
         const int index = m_document.addGeneratedObject(
-            static_cast<Typ>(codeOf(Typ::MatchingText) + art), kLayer, cap, -1,
+            static_cast<Typ>(codeOf(Typ::MatchingText) + codeOf(kind)), kLayer, cap, -1,
             side.place.x / m_page.width(), y, side.place.kausr, picture ? cell.Fsize : 0);
         ObjDataTyp& o = m_document.objects[size_t(index)];
         if (picture)

@@ -19,7 +19,7 @@ namespace quorvel {
 namespace {
 
 constexpr int kLetterLayer = 1;
-constexpr int kCentred = 5;
+constexpr int kCentred = codeOf(CardSide::Centred);
 constexpr int kMinClueSize = 3;
 const QString kLineBreak = QStringLiteral("\r\n");
 

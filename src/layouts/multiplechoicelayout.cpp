@@ -16,7 +16,7 @@ namespace quorvel {
 namespace {
 
 constexpr int kTextLayer = 1;
-constexpr int kSideRight = 1;
+constexpr int kSideRight = codeOf(CardSide::Right);
 constexpr int kMaxAnswers = 12;
 
 bool isOwned(int typ) {

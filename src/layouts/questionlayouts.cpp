@@ -15,7 +15,7 @@ namespace quorvel {
 namespace {
 
 constexpr int kButtonLayer = 2;
-constexpr int kSideRight = 1;
+constexpr int kSideRight = codeOf(CardSide::Right);
 constexpr double kButtonStep = 0.06;
 constexpr int kButtons = 5;
 // Sizes in the page's design pixels (870 to the page width): the gap between

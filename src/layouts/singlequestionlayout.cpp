@@ -10,7 +10,7 @@ namespace quorvel {
 namespace {
 
 constexpr int kTextLayer = 1;
-constexpr int kSideRight = 1;
+constexpr int kSideRight = codeOf(CardSide::Right);
 
 bool isOwned(int typ) {
     return typ >= codeOf(Typ::QuestionAnswer) && typ <= codeOf(Typ::QuestionHeading);

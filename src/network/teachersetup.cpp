@@ -20,8 +20,8 @@ const QString kCrLf = u"\r\n"_s;
 // The number as the information page labels it: the letter label when the
 // document numbers by letters, else right-aligned in four characters.
 QString numberLabel(int number, int numArt) {
-    if (numArt == 1)
-        return numberText(number, 1);
+    if (numberingStyleFromCode(numArt) == NumberingStyle::Letters)
+        return numberText(number, numArt);
     return QString::number(number).rightJustified(4, u' ');
 }
 

@@ -9,36 +9,37 @@
 
 namespace quorvel {
 
-int automaticPage(double sx, double sy, double kx, double ky, double pageAspect) {
+CardSide automaticPage(double sx, double sy, double kx, double ky, double pageAspect) {
     const double dy = (ky - sy) / (pageAspect > 0 ? pageAspect : 1.0);
     const double dx = kx - sx;
     if (std::abs(dy) > std::abs(dx))
-        return dy < 0 ? SideTop : SideBottom;
-    return dx >= 0 ? SideRight : SideLeft;
+        return dy < 0 ? CardSide::Top : CardSide::Bottom;
+    return dx >= 0 ? CardSide::Right : CardSide::Left;
 }
 
-int cardSide(ObjDataTyp& o, double pageAspect) {
-    if (o.KAusr == SideAutomatic) {
-        if (o.KAusrAkt < SideRight || o.KAusrAkt > SideBottom)
-            o.KAusrAkt = automaticPage(o.Sx, o.Sy, o.Kx, o.Ky, pageAspect);
-        return o.KAusrAkt;
-    }
-    if (o.KAusr < SideAutomatic || o.KAusr > SideCentred)
-        return SideCentred;
-    return o.KAusr;
+CardSide cardSide(ObjDataTyp& o, double pageAspect) {
+    const CardSide side = cardSideOf(o);
+    if (side != CardSide::Automatic)
+        return side;
+    const CardSide given = givenCardSideOf(o);
+    if (given != CardSide::Automatic && given != CardSide::Centred)
+        return given;
+    const CardSide computed = automaticPage(o.Sx, o.Sy, o.Kx, o.Ky, pageAspect);
+    o.KAusrAkt = codeOf(computed);
+    return computed;
 }
 
-QRect placeCard(QPoint p, QSize g, int page, int distance) {
+QRect placeCard(QPoint p, QSize g, CardSide page, int distance) {
     const int w = g.width();
     const int h = g.height();
     switch (page) {
-    case SideRight:
+    case CardSide::Right:
         return QRect(p.x() + distance, p.y() - h / 2, w, h);
-    case SideLeft:
+    case CardSide::Left:
         return QRect(p.x() - distance - w, p.y() - h / 2, w, h);
-    case SideTop:
+    case CardSide::Top:
         return QRect(p.x() - w / 2, p.y() - distance - h, w, h);
-    case SideBottom:
+    case CardSide::Bottom:
         return QRect(p.x() - w / 2, p.y() + distance, w, h);
     default:
         return QRect(p.x() - w / 2, p.y() - h / 2, w, h);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "typecodes.h"
+
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -9,30 +11,20 @@ namespace quorvel {
 
 struct ObjDataTyp;
 
-// Card sides (`KAusr`, `KAusrAkt`).
-enum CardSide : int {
-    SideAutomatic = 0,
-    SideRight = 1,
-    SideTop = 2,
-    SideLeft = 3,
-    SideBottom = 4,
-    SideCentred = 5,
-};
-
 // The side an automatic card takes from its target point (sx, sy) to its card
 // point (kx, ky) on a page of the given width / height: above or below when
 // the vertical distance (in width units) is larger, else right or left; an
 // exact diagonal goes right or left.
-int automaticPage(double sx, double sy, double kx, double ky, double pageAspect);
+CardSide automaticPage(double sx, double sy, double kx, double ky, double pageAspect);
 
 // The side the card of `object` is drawn on (1..5). For "automatisch" the side
 // in `KAusrAkt` is used; when that is unset it is computed and kept there.
 // Values outside 0..5 count as centred.
-int cardSide(ObjDataTyp& object, double pageAspect);
+CardSide cardSide(ObjDataTyp& object, double pageAspect);
 
 // The card rectangle of `size` at a gap of `distance` pixels from the card
 // point `point` on `page`.
-QRect placeCard(QPoint point, QSize size, int page, int distance);
+QRect placeCard(QPoint point, QSize size, CardSide page, int distance);
 
 // The card point of an object in page picture pixels.
 QPoint cardPoint(const ObjDataTyp& object, QSize pagePicture);

@@ -165,7 +165,7 @@ size_t TypesetText::approximateBytes() const {
     return sizeof(TypesetText) + size_t(m_layout.text().size()) * 64 + m_lineWidths.size() * 64;
 }
 
-void TypesetText::draw(QPainter& painter, const QRect& rect, int tAusr) const {
+void TypesetText::draw(QPainter& painter, const QRect& rect, TextAlignment alignment) const {
     const int height = m_size.height();
     const int top = height <= rect.height() ? rect.top() + (rect.height() - height) / 2
                                             : rect.top() - m_lineHeight / 4;
@@ -182,9 +182,9 @@ void TypesetText::draw(QPainter& painter, const QRect& rect, int tAusr) const {
         const QTextLine line = m_layout.lineAt(i);
         const double slack = rect.width() - m_lineWidths[size_t(i)];
         double x = rect.left();
-        if (tAusr == 1)
+        if (alignment == TextAlignment::Centred)
             x += std::max(0.0, slack / 2);
-        else if (tAusr == 2)
+        else if (alignment == TextAlignment::Right)
             x += std::max(0.0, slack);
         line.draw(&painter, QPointF(x - line.x(), top));
     }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "lrucache.h"
+#include "typecodes.h"
 
 #include <QFont>
 #include <QRect>
@@ -51,7 +52,7 @@ public:
     // `TAusr` (0 left, 1 centred, 2 right), vertically centred when the text
     // fits, otherwise top-aligned and moved up by a quarter line. Lines that
     // lie wholly outside `rect` are left out.
-    void draw(QPainter& painter, const QRect& rect, int tAusr) const;
+    void draw(QPainter& painter, const QRect& rect, TextAlignment alignment) const;
 
 private:
     QFont m_font;

@@ -73,7 +73,8 @@ BadgeLabel badgeLabel(const QString& text) {
 }
 
 BadgeLabel badgeLabel(int nummer, int numArt) {
-    if (numArt == 1 && nummer >= 1 && (nummer - 1) / 26 + 1 > kShortLabel)
+    if (numberingStyleFromCode(numArt) == NumberingStyle::Letters && nummer >= 1 &&
+        (nummer - 1) / 26 + 1 > kShortLabel)
         return {{}, QChar(u'A' + (nummer - 1) % 26), (nummer - 1) / 26};
     return {numberText(nummer, numArt), {}, 0};
 }

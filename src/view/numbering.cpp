@@ -123,7 +123,7 @@ bool samePosition(double a, double b) {
 
 void sortByCaption(const Document& document, std::vector<int>& list) {
     const auto& objects = document.objects;
-    if (document.header.GeordnetArt == 1) {
+    if (numberingOrderOf(document.header) == NumberingOrder::Alphabetical) {
         sortByRank(list, alphabeticalRanks(document, list));
     } else {
         sortByRank(list, ranks(list, objects.size(), [&](int a, int b) {
@@ -170,7 +170,7 @@ void numberAnswers(Document& document, const std::vector<int>& candidates, bool 
 QString numberText(int number, int numArt) {
     if (number < 1)
         return QStringLiteral("?");
-    if (numArt != 1)
+    if (numberingStyleFromCode(numArt) != NumberingStyle::Letters)
         return QString::number(number);
     QString text(QChar(u'A' + (number - 1) % 26));
     text += QString((number - 1) / 26, u'\'');

@@ -124,11 +124,11 @@ ObjectDrawer::Card ObjectDrawer::miss(const DrawContext& context, ObjDataTyp& o)
             isNavigationButton(typ)
                 ? cardMinimumWidth(s)
                 : std::min(pointDiameter(o, s), std::max(shortPageSide, cardMinimumWidth(s)));
-        card.rect = placeCard(point, QSize(d, d), SideCentred, 0);
+        card.rect = placeCard(point, QSize(d, d), CardSide::Centred, 0);
         return card;
     }
 
-    const int page = cardSide(o, context.pageAspect);
+    const CardSide page = cardSide(o, context.pageAspect);
     const int distance = rnd(7.0 * s);
     const int pixelSize = textPixelSize(o.Fsize, s);
 
@@ -270,7 +270,7 @@ void ObjectDrawer::drawContent(QPainter& painter, const DrawContext& context, co
     painter.setPen(colourFromValue(gap ? context.header.LueckentextCol : o.Farbe));
     const int margin = textMargin(s);
     const int inset = gap ? 2 : 0;
-    card.text->draw(painter, rect.adjusted(margin, inset, -margin, -inset), o.TAusr);
+    card.text->draw(painter, rect.adjusted(margin, inset, -margin, -inset), textAlignmentOf(o));
 }
 
 QImage ObjectDrawer::finished(const QString& key, const QRect& area, bool opaque,
@@ -502,11 +502,11 @@ bool isFixedOnWorksheet(Typ typ) {
 QRect answerBox(const QRect& card, const ObjDataTyp& o, const DrawContext& context) {
     QRect box = card;
     const int e = rnd(card.width() * (context.worksheet.boxSizeIndex - 5) * 0.05);
-    switch (o.KAusrAkt) {
-    case 1:
+    switch (givenCardSideOf(o)) {
+    case CardSide::Right:
         box.setRight(box.right() + 2 * e);
         break;
-    case 3:
+    case CardSide::Left:
         box.setLeft(box.left() - 2 * e);
         break;
     default:
@@ -572,7 +572,7 @@ void ObjectDrawer::drawFirstLetter(QPainter& painter, const DrawContext& context
                         o.Stil & 15, std::max(1, box.width()), std::max(1, box.height()));
     painter.save();
     painter.setPen(colourFromValue(kSolutionRed));
-    text->draw(painter, box, 0);
+    text->draw(painter, box, TextAlignment::Left);
     painter.restore();
 }
 
@@ -613,7 +613,8 @@ QRect ObjectDrawer::drawForWorksheet(QPainter& painter, const DrawContext& conte
         painter.save();
         painter.setPen(colourFromValue(kSolutionRed));
         const int margin = textMargin(context.s);
-        card.text->draw(painter, card.rect.adjusted(margin, 0, -margin, 0), object.TAusr);
+        card.text->draw(painter, card.rect.adjusted(margin, 0, -margin, 0),
+                        textAlignmentOf(object));
         painter.restore();
     }
     return drawn | card.rect;

@@ -80,7 +80,8 @@ QString msgViewOutOfMemory() {
 bool hidesStartPanel(const Document& d) {
     const HeaderDataTyp& h = d.header;
     return !d.file.isEmpty() || d.modified || !h.titel.isEmpty() || !h.lueckentext.isEmpty() ||
-           !h.fragentext.isEmpty() || h.DokUnterTyp != 0 || !d.objects.empty();
+           !h.fragentext.isEmpty() || documentSubtypeOf(h) != DocumentSubtype::Cloze ||
+           !d.objects.empty();
 }
 
 ViewComposer::ViewComposer(Document& document, const ViewLayouts& layouts)

@@ -27,7 +27,7 @@ bool isCollected(const Document& document, const WorksheetSettings& settings,
     case DokTyp::Cloze:
         return typ == 3 || typ == 32 || typ == 34 ||
                (settings.otherObjects && (typ == 0 || typ == 6)) ||
-               (typ == 90 && header.DokUnterTyp == 3);
+               (typ == 90 && documentSubtypeOf(header) == DocumentSubtype::ClozeWithDistractors);
     case DokTyp::SingleQuestions:
         return typ == 10 && object.FrageNummer >= settings.firstQuestion;
     case DokTyp::Cluster:

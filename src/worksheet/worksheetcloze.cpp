@@ -130,7 +130,7 @@ int drawClozeBody(WorksheetBodyContext& context, int top) {
         area.bottom -= rnd(placed.height * m.bottom);
     }
     area.width = std::max(area.width, 1);
-    const int end = document.header.DokUnterTyp == kTableClozeSubtype
+    const int end = documentSubtypeOf(document.header) == DocumentSubtype::Table
                         ? drawClozeTable(context, area)
                         : drawClozeText(context, area);
     if (parts) {

@@ -13,13 +13,6 @@ namespace quorvel {
 
 namespace {
 
-// Cell kinds of the gap table.
-constexpr int kTextCell = 0;
-constexpr int kStaticPicture = 1;
-constexpr int kQueryPicture = 2;
-constexpr int kPictureLink = 3;
-constexpr int kQueryText = 4;
-
 struct Table {
     int rows = 1;
     int columns = 1;
@@ -72,8 +65,9 @@ int layOutTable(WorksheetBodyContext& context, const ClozeArea& area, const Tabl
         for (int c = 0; c < t.columns; ++c) {
             const lueckentabellearrtyp& cell = h.LueckenTabelle[size_t(r)][size_t(c)];
             const int xc = t.x(area, c);
-            if (cell.Art == kTextCell || cell.Art == kQueryText) {
-                const bool asked = cell.Art == kQueryText;
+            const ClozeCellKind cellKind = clozeCellKindOf(cell);
+            if (cellKind == ClozeCellKind::Text || cellKind == ClozeCellKind::QueryText) {
+                const bool asked = cellKind == ClozeCellKind::QueryText;
                 TextMarkupParams params =
                     worksheetTextParams(context, charHeight, asked ? kMarkupPlain : mode, xc,
                                         xc + t.cw, rowTop, !draw || (asked && !hasSolutions(kind)));
@@ -84,22 +78,22 @@ int layOutTable(WorksheetBodyContext& context, const ClozeArea& area, const Tabl
                 rowEnd = std::max(rowEnd, renderTextDownTo(params, cell.Text, context.height));
                 continue;
             }
-            if (cell.Art < kStaticPicture || cell.Art > kPictureLink)
+            if (!isPicture(cellKind))
                 continue;
             const PictureCell placed = placePicture(cell, t, xc, rowTop);
             rowEnd = std::max(rowEnd, placed.end);
             if (!draw || placed.picture.isEmpty())
                 continue;
             // A picture link keeps its room but shows nothing on any sheet.
-            const bool shown = (cell.Art == kStaticPicture && hasParts(kind)) ||
-                               (cell.Art == kQueryPicture && hasSolutions(kind));
+            const bool shown = (cellKind == ClozeCellKind::StaticPicture && hasParts(kind)) ||
+                               (cellKind == ClozeCellKind::QueryPicture && hasSolutions(kind));
             if (shown) {
                 painter.save();
                 painter.setRenderHint(QPainter::SmoothPixmapTransform);
                 painter.drawImage(placed.picture, cell.Bild);
                 painter.restore();
             }
-            if (cell.Art == kQueryPicture && hasParts(kind)) {
+            if (cellKind == ClozeCellKind::QueryPicture && hasParts(kind)) {
                 const int xm = rnd(xc + t.cw * 0.5);
                 const int y = placed.picture.bottom() + 1 + rnd(0.25 * t.lh);
                 painter.save();

@@ -36,7 +36,9 @@ void drawAnswerLines(QImage& picture, const HeaderDataTyp& h) {
     for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < columns; ++c) {
             const lueckentabellearrtyp& cell = h.LueckenTabelle[size_t(r)][size_t(c)];
-            const bool asked = (cell.Art == 1 && !cell.Text.trimmed().isEmpty()) || cell.Art == 3;
+            const bool asked =
+                (cell.Art == codeOf(CardCellKind::QueryText) && !cell.Text.trimmed().isEmpty()) ||
+                cell.Art == codeOf(CardCellKind::QueryPicture);
             if (!asked)
                 continue;
             const int xm = rnd(left + c * cw + 0.5 * cw);

@@ -137,7 +137,7 @@ TEST(DokTypTable, RowsAreConsistent) {
     }
     const DokTyp unknown{42};
     EXPECT_FALSE(isKnown(unknown));
-    EXPECT_FALSE(hasGapTable(unknown, kTableClozeSubtype));
+    EXPECT_FALSE(hasGapTable(unknown, codeOf(DocumentSubtype::Table)));
     EXPECT_FALSE(cellCarriesPicture(unknown, 2));
     EXPECT_TRUE(isNumberedIn(unknown, Typ::QueryLabel));
     EXPECT_FALSE(cellCarriesPicture(DokTyp::Cloze, -1));
@@ -208,7 +208,7 @@ TEST(DokTypTable, WriterRoundTripOfEveryDocumentType) {
     for (const DokTypProperties& row : kDokTypTable) {
         cases.push_back({row.dokTyp, 0});
         if (row.gapTable == GapTableUse::TableSubtype)
-            cases.push_back({row.dokTyp, kTableClozeSubtype});
+            cases.push_back({row.dokTyp, codeOf(DocumentSubtype::Table)});
     }
     cases.push_back({DokTyp{42}, 0});
 
@@ -294,7 +294,7 @@ TEST(TypTable, ReaderTakesEveryTypeAsFilesStoreIt) {
 
 TEST(DokTypTable, ReaderTakesEveryDocumentTypeAsFilesStoreIt) {
     for (const DokTypProperties& row : kDokTypTable) {
-        for (int subtype : {0, kTableClozeSubtype}) {
+        for (int subtype : {0, codeOf(DocumentSubtype::Table)}) {
             SCOPED_TRACE(std::to_string(codeOf(row.dokTyp)) + "/" + std::to_string(subtype));
             DocBuilder file;
             file.basePicture = testPicture(8, 6);

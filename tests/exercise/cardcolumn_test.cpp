@@ -69,7 +69,7 @@ TEST(CardColumn, FieldsTakeTheirCardSide) {
         {4, QRect(80, 103, 40, 20)}, {5, QRect(80, 90, 40, 20)}, {0, QRect(80, 90, 40, 20)},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(inputFieldRect(anchor, size, c.side, 3), c.expected) << c.side;
+        EXPECT_EQ(inputFieldRect(anchor, size, cardSideFromCode(c.side), 3), c.expected) << c.side;
 }
 
 TEST(CardColumn, SquaresSlotsAndTickBoxes) {

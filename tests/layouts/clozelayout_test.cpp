@@ -283,7 +283,7 @@ lueckentabellearrtyp& cellOf(Document& d, int r, int c) {
 }
 
 Document tableDocument(int rows, int columns) {
-    Document d = clozeDocument(QString(), kTableClozeSubtype);
+    Document d = clozeDocument(QString(), codeOf(DocumentSubtype::Table));
     d.header.LueckenTabelleZeilen = rows;
     d.header.LueckenTabelleSpalten = columns;
     return d;
@@ -429,7 +429,7 @@ TEST(ClozeLayouts, AbsurdIndentsAndPagesLayOutWithoutOverflow) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const PageRect indents[] = {
         {nan, nan, nan, nan}, {1e300, -1e300, inf, -inf}, {0.6, 0.6, 0.6, 0.6}};
-    for (int subtype : {0, kTableClozeSubtype}) {
+    for (int subtype : {0, codeOf(DocumentSubtype::Table)}) {
         for (const PageRect& indent : indents) {
             Document d = clozeDocument(QStringLiteral("Ein <<Test>> mit Text."), subtype);
             d.header.LueckenTabelleZeilen = 2;

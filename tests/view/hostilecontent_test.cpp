@@ -172,7 +172,7 @@ TEST(HostileContent, LinesBelowTheRoomAreNotLaidOutYetTheCardLooksTheSame) {
         *picture = QImage(300, 200, QImage::Format_ARGB32_Premultiplied);
         picture->fill(Qt::white);
         QPainter painter(picture);
-        set->draw(painter, QRect(0, 0, 300, 200), 0);
+        set->draw(painter, QRect(0, 0, 300, 200), TextAlignment::Left);
     }
     EXPECT_EQ(pictures[0], pictures[1]);
 }

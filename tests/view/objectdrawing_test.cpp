@@ -69,17 +69,17 @@ TEST(ObjectDrawing, CoveredQuestionMarkShrinksIntoALowField) {
 TEST(ObjectDrawing, AutomaticSideOfACard) {
     struct Case {
         double sx, sy, kx, ky, aspect;
-        int page;
+        CardSide page;
     };
     // On a page twice as wide as high a vertical distance counts double.
     const Case cases[] = {
-        {0.5, 0.5, 0.75, 1.0, 2.0, SideRight}, // exact diagonal goes right
-        {0.5, 0.5, 0.25, 1.0, 2.0, SideLeft},  // ... or left
-        {0.5, 0.5, 0.25, 0.0, 2.0, SideLeft},
-        {0.5, 0.5, 0.5, 0.5, 2.0, SideRight}, // no distance at all
-        {0.5, 0.5, 0.6, 0.0, 2.0, SideTop},
-        {0.5, 0.5, 0.6, 0.9, 1.0, SideBottom},
-        {0.5, 0.5, 0.6, 0.9, 8.0, SideRight},
+        {0.5, 0.5, 0.75, 1.0, 2.0, CardSide::Right}, // exact diagonal goes right
+        {0.5, 0.5, 0.25, 1.0, 2.0, CardSide::Left},  // ... or left
+        {0.5, 0.5, 0.25, 0.0, 2.0, CardSide::Left},
+        {0.5, 0.5, 0.5, 0.5, 2.0, CardSide::Right}, // no distance at all
+        {0.5, 0.5, 0.6, 0.0, 2.0, CardSide::Top},
+        {0.5, 0.5, 0.6, 0.9, 1.0, CardSide::Bottom},
+        {0.5, 0.5, 0.6, 0.9, 8.0, CardSide::Right},
     };
     for (const Case& f : cases) {
         EXPECT_EQ(automaticPage(f.sx, f.sy, f.kx, f.ky, f.aspect), f.page)
@@ -87,24 +87,24 @@ TEST(ObjectDrawing, AutomaticSideOfACard) {
     }
 
     ObjDataTyp o = object(0, 0.5, 0.5);
-    o.KAusr = SideAutomatic;
+    o.KAusr = codeOf(CardSide::Automatic);
     o.Kx = 0.2;
-    EXPECT_EQ(cardSide(o, 1.0), SideLeft);
-    EXPECT_EQ(o.KAusrAkt, SideLeft) << "the computed side is kept";
+    EXPECT_EQ(cardSide(o, 1.0), CardSide::Left);
+    EXPECT_EQ(o.KAusrAkt, codeOf(CardSide::Left)) << "the computed side is kept";
     o.Kx = 0.9;
-    EXPECT_EQ(cardSide(o, 1.0), SideLeft) << "and used while it is set";
+    EXPECT_EQ(cardSide(o, 1.0), CardSide::Left) << "and used while it is set";
     o.KAusr = 9;
-    EXPECT_EQ(cardSide(o, 1.0), SideCentred);
+    EXPECT_EQ(cardSide(o, 1.0), CardSide::Centred);
 }
 
 TEST(ObjectDrawing, CardStandsAtTheGapOnItsSide) {
     const QPoint p(100, 100);
     const QSize g(40, 20);
-    EXPECT_EQ(placeCard(p, g, SideRight, 7), QRect(107, 90, 40, 20));
-    EXPECT_EQ(placeCard(p, g, SideLeft, 7), QRect(53, 90, 40, 20));
-    EXPECT_EQ(placeCard(p, g, SideTop, 7), QRect(80, 73, 40, 20));
-    EXPECT_EQ(placeCard(p, g, SideBottom, 7), QRect(80, 107, 40, 20));
-    EXPECT_EQ(placeCard(p, g, SideCentred, 7), QRect(80, 90, 40, 20));
+    EXPECT_EQ(placeCard(p, g, CardSide::Right, 7), QRect(107, 90, 40, 20));
+    EXPECT_EQ(placeCard(p, g, CardSide::Left, 7), QRect(53, 90, 40, 20));
+    EXPECT_EQ(placeCard(p, g, CardSide::Top, 7), QRect(80, 73, 40, 20));
+    EXPECT_EQ(placeCard(p, g, CardSide::Bottom, 7), QRect(80, 107, 40, 20));
+    EXPECT_EQ(placeCard(p, g, CardSide::Centred, 7), QRect(80, 90, 40, 20));
 }
 
 TEST(ObjectDrawing, CardIsRecordedForHitTestsAndKeepsItsMinimumWidth) {
@@ -191,7 +191,7 @@ TEST(ObjectDrawing, ALineToACentredCardEndsAtItsEdge) {
     for (const Case& c : cases) {
         Document d = emptyDocument(870, 600);
         ObjDataTyp o = object(50, 0.5, 0.5, QStringLiteral("Deutschland"));
-        o.KAusr = SideCentred;
+        o.KAusr = codeOf(CardSide::Centred);
         o.Sline = 5;
         o.LinieDicke = c.thickness;
         o.LinieFarbe = 0x0000FF;

@@ -388,7 +388,7 @@ TEST(WorksheetBody, TablePictureLinkKeepsItsRoomButShowsNothing) {
     const QImage cellPicture = solid(QSize(40, 30), Qt::blue);
     const auto table = [&](int art) {
         Document d = documentOf(DokTyp::Cloze);
-        d.header.DokUnterTyp = kTableClozeSubtype;
+        d.header.DokUnterTyp = codeOf(DocumentSubtype::Table);
         d.header.LueckenTabelleZeilen = 2;
         d.header.LueckenTabelleSpalten = 1;
         d.header.LueckenTabelle[0][0].Art = art;

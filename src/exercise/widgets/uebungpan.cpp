@@ -311,7 +311,7 @@ void UebungPan::placeField(QLineEdit* field, int target) {
         const QRect gap = targetRect(target);
         place = QRect(gap.center().x() - size.width() / 2, gap.top(), size.width(), size.height());
     } else {
-        place = inputFieldRect(anchor(target), size, o.KAusrAkt, rnd(2.0 * w / 870.0));
+        place = inputFieldRect(anchor(target), size, givenCardSideOf(o), rnd(2.0 * w / 870.0));
     }
     field->setGeometry(place);
     field->show();
@@ -369,7 +369,7 @@ void UebungPan::placeEntryCard(UebElemPan& card, size_t entry) {
     case P::MatchingSquares: {
         const ObjDataTyp& o = m_document.objects[size_t(card.object())];
         QPoint a = anchor(card.object());
-        if (o.KAusr == SideCentred)
+        if (cardSideOf(o) == CardSide::Centred)
             a.rx() -= rnd(0.5 * o.KartBreite * m_composer.page().width());
         card.setGeometry(matchingSquare(a, entry % 2 == 0));
         break;
