@@ -53,7 +53,7 @@ int Document::addGeneratedObject(Typ typ, int layer, const QString& cap, int que
     o.KAusr = kausr;
     o.Fsize = fsize;
     o.AbfrageStatus = AbfrageStatus::Covered;
-    o.TAusr = 0;
+    o.TAusr = codeOf(TextAlignment::Left);
     o.Sline = 0;
     o.BildDeck = 100;
     o.Farbe = header.TextCol;

@@ -44,8 +44,14 @@ int pictureAreaWidth(QSize panel, const std::vector<QRect>& cards, int minimum =
 // starting at `origin`.
 QRect questionSlotRect(int slot, QSize usable, QPoint origin);
 
+// The objects that get an input field in text-input mode.
+inline bool isTextInputTyp(int typ) {
+    return typ == codeOf(Typ::QueryLabel) || typ == codeOf(Typ::ClozeGap) ||
+           typ == codeOf(Typ::CrosswordCell);
+}
+
 // An input field of `size` at card anchor `anchor` on card side `side`
-// (1 right, 2 above, 3 left, 4 below, anything else centred); `gap` is the
+// (right, above, left, below; automatic and centred: centred); `gap` is the
 // distance kept above or below the anchor.
 QRect inputFieldRect(QPoint anchor, QSize size, CardSide side, int gap);
 

@@ -2,6 +2,7 @@
 // Cards dragged onto positions, or text typed into them: picture labelling,
 // cloze, crossword and every type the program does not know.
 #include "answertext.h"
+#include "cardcolumn.h"
 #include "document.h"
 #include "exerciserules.h"
 #include "runrules.h"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The actions of a running exercise: the refusals every type shares; the
 // rules judge what passes them.
+#include "cardcolumn.h"
 #include "document.h"
 #include "exerciserun.h"
 #include "runrules.h"

@@ -49,7 +49,7 @@ public:
     size_t approximateBytes() const;
 
     // Draws the lines into `rect` with the painter's pen: horizontally by
-    // `TAusr` (0 left, 1 centred, 2 right), vertically centred when the text
+    // `alignment`, vertically centred when the text
     // fits, otherwise top-aligned and moved up by a quarter line. Lines that
     // lie wholly outside `rect` are left out.
     void draw(QPainter& painter, const QRect& rect, TextAlignment alignment) const;

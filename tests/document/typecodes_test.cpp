@@ -144,6 +144,105 @@ TEST(DokTypTable, RowsAreConsistent) {
     EXPECT_FALSE(cellCarriesPicture(DokTyp::Cloze, 99));
 }
 
+// The stored numbers of the card and numbering codes, as files hold them, and
+// what the program makes of numbers no enumerator names.
+TEST(StoredCodes, ObjectAndHeaderCodesReadAsTheirEnums) {
+    const struct {
+        int code;
+        CardSide side;
+    } sides[] = {{0, CardSide::Automatic},    {1, CardSide::Right},   {2, CardSide::Top},
+                 {3, CardSide::Left},         {4, CardSide::Bottom},  {5, CardSide::Centred},
+                 {-1, CardSide::Centred},     {6, CardSide::Centred}, {INT_MIN, CardSide::Centred},
+                 {INT_MAX, CardSide::Centred}};
+    for (const auto& c : sides) {
+        ObjDataTyp o;
+        o.KAusr = c.code;
+        o.KAusrAkt = c.code;
+        EXPECT_EQ(cardSideOf(o), c.side) << c.code;
+        EXPECT_EQ(givenCardSideOf(o), c.side) << c.code;
+    }
+    const struct {
+        int code;
+        TextAlignment alignment;
+    } alignments[] = {{0, TextAlignment::Left},  {1, TextAlignment::Centred},
+                      {2, TextAlignment::Right}, {-1, TextAlignment::Left},
+                      {3, TextAlignment::Left},  {INT_MAX, TextAlignment::Left}};
+    for (const auto& c : alignments) {
+        ObjDataTyp o;
+        o.TAusr = c.code;
+        EXPECT_EQ(textAlignmentOf(o), c.alignment) << c.code;
+    }
+    const struct {
+        int code;
+        NumberingStyle style;
+        NumberingOrder order;
+    } numbering[] = {{0, NumberingStyle::Digits, NumberingOrder::TopToBottom},
+                     {1, NumberingStyle::Letters, NumberingOrder::Alphabetical},
+                     {2, NumberingStyle::Digits, NumberingOrder::TopToBottom},
+                     {-1, NumberingStyle::Digits, NumberingOrder::TopToBottom}};
+    for (const auto& c : numbering) {
+        HeaderDataTyp h;
+        h.NumArt = c.code;
+        h.GeordnetArt = c.code;
+        EXPECT_EQ(numberingStyleOf(h), c.style) << c.code;
+        EXPECT_EQ(numberingOrderOf(h), c.order) << c.code;
+    }
+}
+
+TEST(StoredCodes, CellKindsAndSubtypesReadAsTheirEnums) {
+    const struct {
+        int code;
+        CardCellKind kind;
+        bool picture, query;
+    } cardCells[] = {{0, CardCellKind::Text, false, false},
+                     {1, CardCellKind::QueryText, false, true},
+                     {2, CardCellKind::Picture, true, false},
+                     {3, CardCellKind::QueryPicture, true, true},
+                     // the layouts place unknown kinds as the nearest one
+                     {-7, CardCellKind::Text, false, false},
+                     {4, CardCellKind::QueryPicture, true, true},
+                     {INT_MAX, CardCellKind::QueryPicture, true, true}};
+    for (const auto& c : cardCells) {
+        lueckentabellearrtyp cell;
+        cell.Art = c.code;
+        EXPECT_EQ(cardCellKindOf(cell), c.kind) << c.code;
+        EXPECT_EQ(isPicture(cardCellKindOf(cell)), c.picture) << c.code;
+        EXPECT_EQ(isQuery(cardCellKindOf(cell)), c.query) << c.code;
+    }
+    const struct {
+        int code;
+        bool text, queryText, picture;
+    } clozeCells[] = {{0, true, false, false},  {1, false, false, true}, {2, false, false, true},
+                      {3, false, false, true},  {4, false, true, false}, {5, false, false, false},
+                      {-1, false, false, false}};
+    for (const auto& c : clozeCells) {
+        lueckentabellearrtyp cell;
+        cell.Art = c.code;
+        const ClozeCellKind kind = clozeCellKindOf(cell);
+        EXPECT_EQ(kind == ClozeCellKind::Text, c.text) << c.code;
+        EXPECT_EQ(kind == ClozeCellKind::QueryText, c.queryText) << c.code;
+        EXPECT_EQ(isPicture(kind), c.picture) << c.code;
+    }
+    EXPECT_EQ(clozeCellKindOf(lueckentabellearrtyp{}), ClozeCellKind::Text);
+
+    const struct {
+        int code;
+        bool table, distractors, named;
+    } subtypes[] = {{0, false, false, true},  {1, true, false, true}, {2, false, false, true},
+                    {3, false, true, true},   {4, false, true, true}, {5, false, false, false},
+                    {-1, false, false, false}};
+    for (const auto& c : subtypes) {
+        HeaderDataTyp h;
+        h.DokTyp = 1;
+        h.DokUnterTyp = c.code;
+        EXPECT_EQ(documentSubtypeOf(h) == DocumentSubtype::Table, c.table) << c.code;
+        EXPECT_EQ(hasGapTable(DokTyp::Cloze, c.code), c.table) << c.code;
+        EXPECT_EQ(hasDistractors(documentSubtypeOf(h)), c.distractors) << c.code;
+        EXPECT_EQ(!typeName(dokTypOf(h), c.code).isEmpty(), c.named) << c.code;
+    }
+    EXPECT_EQ(documentSubtypeOf(HeaderDataTyp{}), DocumentSubtype::Cloze);
+}
+
 // The writer stores every type but the generated ones, and the reader takes
 // back what it stored: a column that reader and writer read differently
 // (a picture, answer pictures) puts the rest of the stream out of step.

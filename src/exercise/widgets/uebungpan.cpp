@@ -8,7 +8,6 @@
 #include "document.h"
 #include "messagepanel.h"
 #include "rounding.h"
-#include "runrules.h"
 #include "uebelempan.h"
 #include "viewcommands.h"
 
