@@ -11,6 +11,7 @@
 #include "numbering.h"
 #include "randomgenerator.h"
 #include "settingoverrides.h"
+#include "teachersetup.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -84,16 +85,7 @@ CommandOutcome teachCommand(const ViewLayouts& layouts, const QString& documentP
         options.method == 1 ? NetworkTeacher::Method::Combined : NetworkTeacher::Method::Folder;
     publication.settings = netzUebSettingsOf(hostName(), snapshot, grading);
     publication.lessonCode = options.lessonCode;
-    TeacherState::Setup& setup = publication.state;
-    for (const ObjDataTyp& o : document.objects) {
-        const int number = qMax(0, o.AbfrageNummer);
-        setup.teacherNumbers.push_back(number);
-        setup.fieldCount += number > 0 ? 1 : 0;
-    }
-    if (snapshot.AbfrageModus == QueryMode::TextInput)
-        setup.fieldCount = 0;
-    setup.timeLimit = snapshot.Zeitlimit == TimeMode::Limit;
-    setup.gradeHeader = gradeLabel(grading.BewertSkala);
+    publication.state = teacherSetupOf(document, teacherNumbersOf(document), snapshot, grading);
 
     NetworkTeacher teacher;
     CommandOutcome outcome;

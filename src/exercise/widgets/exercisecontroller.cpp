@@ -27,16 +27,15 @@ constexpr int kLeft = 9, kTop = 8, kRight = 8, kBottom = 8;
 
 const QString kStart = u"UebungStart1"_s;
 const QString kAbort = u"Uebungabbrechen1"_s;
-
-QString msgRunning() {
-    return u"Die aktuelle Übung ist noch nicht beendet.\r\nWählen Sie \"Übung abbrechen\", um "
-           u"die aktuelle Übung vorzeitig abzubrechen."_s;
-}
-
 QString msgReallyAbort() {
     return u"Die aktuelle Übung ist noch nicht beendet.\r\nÜbung wirklich abbrechen?"_s;
 }
 } // namespace
+
+QString msgExerciseRunning() {
+    return u"Die aktuelle Übung ist noch nicht beendet.\r\nWählen Sie \"Übung abbrechen\", um "
+           u"die aktuelle Übung vorzeitig abzubrechen."_s;
+}
 
 ExerciseController::ExerciseController(Shell& shell, ExerciseSettingsController& settings,
                                        const ViewLayouts& layouts, const ExerciseRuleSet& rules,
@@ -132,7 +131,7 @@ bool ExerciseController::startExercise(bool askSettings) {
     }
     const Modus modus = m_shell.modus();
     if ((modus == Modus::Exercise && run().running()) || modus == Modus::SlidingPuzzle) {
-        m_shell.dialogs().information(msgRunning());
+        m_shell.dialogs().information(msgExerciseRunning());
         return false;
     }
     if (m_active)

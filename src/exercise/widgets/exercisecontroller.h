@@ -23,6 +23,10 @@ class TNameEingabeForm;
 class UebStatusPan;
 class ViewLayouts;
 
+// "Die aktuelle Übung ist noch nicht beendet. …": the refusal of whatever
+// would start while an exercise or puzzle runs.
+QString msgExerciseRunning();
+
 // What the exercise needs of the main window's learning view. Every hook
 // may be empty.
 struct ExerciseHost {

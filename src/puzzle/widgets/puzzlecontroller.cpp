@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "puzzlecontroller.h"
 
+#include "exercisecontroller.h"
 #include "protocol.h"
 #include "puzzlepan.h"
 #include "randomgenerator.h"
@@ -26,10 +27,6 @@ constexpr int kLeft = 9, kTop = 8, kRight = 8, kBottom = 8;
 const QString kStart = u"Schiebepuzzle1"_s;
 const QString kAbort = u"Uebungabbrechen1"_s;
 
-QString msgRunning() {
-    return u"Die aktuelle Übung ist noch nicht beendet.\r\nWählen Sie \"Übung abbrechen\", um "
-           u"die aktuelle Übung vorzeitig abzubrechen."_s;
-}
 } // namespace
 
 PuzzleController::PuzzleController(Shell& shell, SoundPlayer& sounds, PuzzleHost host)
@@ -68,7 +65,7 @@ void PuzzleController::setReseed(std::function<void(RandomGenerator&)> reseed) {
 bool PuzzleController::startPuzzle() {
     const Modus modus = m_shell.modus();
     if (modus == Modus::Exercise || modus == Modus::SlidingPuzzle) {
-        m_shell.dialogs().information(msgRunning());
+        m_shell.dialogs().information(msgExerciseRunning());
         return false;
     }
     if (m_host.pressStartButton)

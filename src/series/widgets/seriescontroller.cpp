@@ -29,11 +29,6 @@ namespace {
 const QString kCreate = u"UebungsSerieerstellen1"_s;
 const QString kRun = u"UebungsTestserieausfuehren1"_s;
 
-QString msgRunning() {
-    return u"Die aktuelle Übung ist noch nicht beendet.\r\nWählen Sie \"Übung abbrechen\", um "
-           u"die aktuelle Übung vorzeitig abzubrechen."_s;
-}
-
 } // namespace
 
 SeriesController::SeriesController(Shell& shell, ExerciseController& exercise,
@@ -52,7 +47,7 @@ SeriesController::~SeriesController() = default;
 
 void SeriesController::createSeries() {
     if (m_shell.modus() != Modus::LearningView) {
-        m_shell.dialogs().information(msgRunning());
+        m_shell.dialogs().information(msgExerciseRunning());
         return;
     }
     m_form->prepare();
@@ -63,7 +58,7 @@ void SeriesController::createSeries() {
 
 void SeriesController::runPackage() {
     if (m_shell.modus() != Modus::LearningView) {
-        m_shell.dialogs().information(msgRunning());
+        m_shell.dialogs().information(msgExerciseRunning());
         return;
     }
     FileChoice choice;
